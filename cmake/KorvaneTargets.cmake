@@ -1,0 +1,29 @@
+# korvane_library(name deps...): src/<name>/*.cpp as library korvane_<name>.
+function(korvane_library name)
+  file(GLOB sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/src/${name}/*.cpp ${PROJECT_SOURCE_DIR}/src/${name}/*.h)
+  add_library(korvane_${name} STATIC ${sources})
+  target_include_directories(korvane_${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
+  target_link_libraries(korvane_${name} PUBLIC ${ARGN})
+endfunction()
+
+# korvane_widgets(name deps...): src/<name>/widgets/*.cpp as korvane_<name>_widgets,
+# on top of korvane_<name>.
+function(korvane_widgets name)
+  file(GLOB sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/src/${name}/widgets/*.cpp ${PROJECT_SOURCE_DIR}/src/${name}/widgets/*.h)
+  add_library(korvane_${name}_widgets STATIC ${sources})
+  target_include_directories(korvane_${name}_widgets PUBLIC ${PROJECT_SOURCE_DIR}/src)
+  target_link_libraries(korvane_${name}_widgets PUBLIC korvane_${name} Qt6::Widgets ${ARGN})
+endfunction()
+
+# korvane_test(dir deps...): tests/<dir>/*.cpp as one test program test_<dir>.
+function(korvane_test dir)
+  file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/${dir}/*.cpp)
+  if(NOT sources)
+    return()
+  endif()
+  string(REPLACE "/" "_" tname ${dir})
+  add_executable(test_${tname} ${sources})
+  target_link_libraries(test_${tname} PRIVATE korvane_test_support GTest::gmock ${ARGN})
+  add_test(NAME ${tname} COMMAND test_${tname})
+  set_tests_properties(${tname} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+endfunction()

@@ -1,0 +1,2 @@
+// empty until the flows land
+namespace korvane::calibration {}

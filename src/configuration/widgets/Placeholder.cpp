@@ -1,0 +1,1 @@
+namespace korvane::configuration_widgets {}

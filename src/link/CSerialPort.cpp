@@ -1,0 +1,286 @@
+#include "link/CSerialPort.h"
+
+#include <QMetaObject>
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/file.h>
+#include <sys/ioctl.h>
+#include <termios.h>
+#include <unistd.h>
+
+#include "platform/CFormat.h"
+#include "platform/PortNames.h"
+#include "platform/Ui.h"
+
+namespace korvane::link {
+namespace {
+
+speed_t SpeedFor(int baud) {
+  switch (baud) {
+    case 4800: return B4800;
+    case 9600: return B9600;
+    case 19200: return B19200;
+    case 38400: return B38400;
+    case 57600: return B57600;
+    case 115200: return B115200;
+    default: return B0;
+  }
+}
+
+// Waits until fd is writable and writes all bytes, within the 1000 ms per byte plus
+// 1000 ms the line allows a write.
+bool WriteAll(int fd, const char* data, std::size_t n, int& error) {
+  const int timeoutMs = 1000 + 1000 * static_cast<int>(n);
+  std::size_t done = 0;
+  while (done < n) {
+    ssize_t w = ::write(fd, data + done, n - done);
+    if (w > 0) {
+      done += static_cast<std::size_t>(w);
+      continue;
+    }
+    if (w < 0 && errno != EAGAIN && errno != EINTR) {
+      error = errno;
+      return false;
+    }
+    pollfd p{fd, POLLOUT, 0};
+    int r = ::poll(&p, 1, timeoutMs);
+    if (r == 0) {
+      error = ETIMEDOUT;
+      return false;
+    }
+    if (r > 0 && (p.revents & (POLLERR | POLLHUP | POLLNVAL))) {
+      error = EIO;
+      return false;
+    }
+  }
+  return true;
+}
+
+}  // namespace
+
+CSerialPort::CSerialPort(platform::Ui& ui, QObject* parent) : QObject(parent), ui_(ui) {
+  if (::pipe2(wakePipe_, O_CLOEXEC | O_NONBLOCK) != 0) wakePipe_[0] = wakePipe_[1] = -1;
+}
+
+CSerialPort::~CSerialPort() {
+  Close();
+  for (int& fd : wakePipe_)
+    if (fd >= 0) ::close(fd);
+}
+
+void CSerialPort::ShowErrorBox(const std::string& step, int error) {
+  ui_.ErrorBox(platform::CFormat("WARNING:  %s Failed with the following error: \n%s\nPort: %d\n", step.c_str(),
+                                 std::strerror(error), portNumber_),
+               "Application Error");
+}
+
+bool CSerialPort::ConfigureLine(const std::string& device, int portNumber, int baud, char parity, int dataBits,
+                                int stopBits, std::uint32_t /*eventMask*/, std::size_t bufferSize) {
+  StopWorker();
+  if (fd_ >= 0) {
+    ::close(fd_);
+    fd_ = -1;
+  }
+  ++session_;
+  portNumber_ = portNumber;
+  device_ = device;
+  bufferSize_ = bufferSize;
+  openError_.clear();
+  {
+    std::lock_guard lock(writeMutex_);
+    writePending_ = false;
+  }
+
+  int fd = ::open(device.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) {
+    openError_ = platform::OpenFailureReason(device, errno);
+    return false;
+  }
+  // Exclusive: flock also holds against root, which TIOCEXCL does not stop.
+  if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+    openError_ = device + " is in use by another program.";
+    ::close(fd);
+    return false;
+  }
+  ::ioctl(fd, TIOCEXCL);
+  fd_ = fd;
+
+  termios tio{};
+  const speed_t speed = SpeedFor(baud);
+  const bool validLine = speed != B0 && (parity == 'N' || parity == 'E' || parity == 'O') &&
+                         dataBits >= 5 && dataBits <= 8 && (stopBits == 1 || stopBits == 2);
+  if (::tcgetattr(fd, &tio) != 0) {
+    ShowErrorBox("GetCommState()", errno);
+  } else if (!validLine) {
+    ShowErrorBox("BuildCommDCB()", EINVAL);
+  } else {
+    ::cfmakeraw(&tio);
+    tio.c_cflag &= ~static_cast<tcflag_t>(CSIZE | PARENB | PARODD | CSTOPB | CRTSCTS);
+    tio.c_cflag |= CLOCAL | CREAD;
+    tio.c_cflag |= dataBits == 5 ? CS5 : dataBits == 6 ? CS6 : dataBits == 7 ? CS7 : CS8;
+    if (parity != 'N') tio.c_cflag |= PARENB | (parity == 'O' ? PARODD : 0);
+    if (stopBits == 2) tio.c_cflag |= CSTOPB;
+    tio.c_iflag &= ~static_cast<tcflag_t>(IXON | IXOFF | IXANY);
+    tio.c_cc[VMIN] = 0;
+    tio.c_cc[VTIME] = 0;
+    ::cfsetispeed(&tio, speed);
+    ::cfsetospeed(&tio, speed);
+    if (::tcsetattr(fd, TCSANOW, &tio) != 0) ShowErrorBox("SetCommState()", errno);
+    // RTS held inactive. A pseudo-terminal has no modem lines: nothing to do there.
+    int rts = TIOCM_RTS;
+    if (::ioctl(fd, TIOCMBIC, &rts) != 0 && errno != ENOTTY && errno != EINVAL && errno != ENOTSUP &&
+        errno != EIO)
+      ShowErrorBox("SetCommState()", errno);
+  }
+  ::tcflush(fd, TCIOFLUSH);
+  return true;
+}
+
+bool CSerialPort::StartWorker() {
+  if (fd_ < 0 || alive_.load()) return alive_.load();
+  shutdown_ = false;
+  alive_ = true;
+  const std::uint64_t session = session_.load();
+  worker_ = std::thread([this, session] { WorkerLoop(session); });
+  return true;
+}
+
+void CSerialPort::StopWorker() {
+  if (!worker_.joinable()) return;
+  shutdown_ = true;
+  Wake();
+  worker_.join();
+  shutdown_ = false;
+}
+
+void CSerialPort::Close() {
+  StopWorker();
+  if (fd_ >= 0) {
+    ::close(fd_);
+    fd_ = -1;
+  }
+  ++session_;
+}
+
+void CSerialPort::Wake() {
+  if (wakePipe_[1] >= 0) {
+    const char c = 1;
+    [[maybe_unused]] ssize_t n = ::write(wakePipe_[1], &c, 1);
+  }
+}
+
+void CSerialPort::QueueWrite(const std::uint8_t* data, std::size_t length) {
+  length %= 256;
+  if (length > bufferSize_) length = bufferSize_;
+  {
+    std::lock_guard lock(writeMutex_);
+    pendingWrite_ = QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(length));
+    writePending_ = true;
+    pendingGeneration_ = ++queuedGeneration_;
+  }
+  Wake();
+}
+
+void CSerialPort::Deliver(std::uint64_t session, std::uint64_t generation, QByteArray bytes) {
+  // Bytes read before the latest queued write was carried out belong to an earlier
+  // exchange: the write's purge would have dropped them, so drop them here too.
+  if (session != session_.load() || generation < queuedGeneration_) return;
+  emit bytesReceived(bytes);
+}
+
+void CSerialPort::ReportWorkerError(const std::string& step, int error) {
+  const std::uint64_t session = session_.load();
+  QMetaObject::invokeMethod(
+      this,
+      [this, step, error, session] {
+        if (session == session_.load()) ShowErrorBox(step, error);
+      },
+      Qt::QueuedConnection);
+}
+
+void CSerialPort::WorkerLoop(std::uint64_t session) {
+  const int fd = fd_;
+  ::tcflush(fd, TCIOFLUSH);
+  bool lineUp = true;
+  auto lose = [&](const std::string& why) {
+    if (!lineUp) return;
+    lineUp = false;
+    const QString reason = QString::fromStdString(why);
+    QMetaObject::invokeMethod(
+        this,
+        [this, reason, session] {
+          if (session == session_.load()) emit lineLost(reason);
+        },
+        Qt::QueuedConnection);
+  };
+  char buf[4096];
+  while (!shutdown_.load()) {
+    pollfd fds[2] = {{wakePipe_[0], POLLIN, 0}, {lineUp ? fd : -1, POLLIN, 0}};
+    int r = ::poll(fds, 2, -1);
+    if (r < 0) {
+      if (errno == EINTR) continue;
+      break;
+    }
+    if (fds[0].revents & POLLIN) {
+      while (::read(wakePipe_[0], buf, sizeof buf) > 0) {
+      }
+    }
+    if (shutdown_.load()) break;
+
+    QByteArray out;
+    std::uint64_t generation = 0;
+    bool haveWrite = false;
+    {
+      std::lock_guard lock(writeMutex_);
+      if (writePending_) {
+        out = pendingWrite_;
+        generation = pendingGeneration_;
+        writePending_ = false;
+        haveWrite = true;
+      }
+    }
+    if (haveWrite && lineUp) {
+      // A new request never sees leftovers of an earlier reply.
+      ::tcflush(fd, TCIOFLUSH);
+      writtenGeneration_ = generation;
+      int error = 0;
+      if (!WriteAll(fd, out.constData(), static_cast<std::size_t>(out.size()), error)) {
+        if (error == EIO || error == ENXIO || error == ENODEV)
+          lose(device_ + " has gone away.");
+        else
+          ReportWorkerError("WriteFile()", error);
+      }
+    } else if (haveWrite) {
+      writtenGeneration_ = generation;
+    }
+
+    if (lineUp && (fds[1].revents & (POLLIN | POLLHUP | POLLERR | POLLNVAL))) {
+      while (true) {
+        ssize_t n = ::read(fd, buf, sizeof buf);
+        if (n > 0) {
+          QByteArray bytes(buf, static_cast<qsizetype>(n));
+          const std::uint64_t gen = writtenGeneration_.load();
+          QMetaObject::invokeMethod(
+              this, [this, session, gen, bytes] { Deliver(session, gen, bytes); }, Qt::QueuedConnection);
+          continue;
+        }
+        if (n < 0 && (errno == EAGAIN || errno == EINTR)) break;
+        // End of file or an I/O error: the device (or the other end of a
+        // pseudo-terminal) is gone.
+        if (n == 0 || errno == EIO || errno == ENXIO || errno == ENODEV)
+          lose(device_ + " has gone away.");
+        else
+          ReportWorkerError("ReadFile()", errno);
+        break;
+      }
+      if (lineUp && (fds[1].revents & (POLLHUP | POLLERR | POLLNVAL)) && !(fds[1].revents & POLLIN))
+        lose(device_ + " has gone away.");
+    }
+  }
+  alive_ = false;
+}
+
+}  // namespace korvane::link

@@ -1,0 +1,185 @@
+#include "link/Link.h"
+
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QThread>
+#include <QTimer>
+
+#include "link/ReplyRules.h"
+#include "platform/CFormat.h"
+#include "platform/Ui.h"
+#include "types/Texts.h"
+
+namespace korvane::link {
+
+Link::Link(platform::Ui& ui, PortResolver resolver, LinkTimings timings, platform::Clock clock, QObject* parent)
+    : QObject(parent),
+      ui_(ui),
+      resolver_(std::move(resolver)),
+      timings_(timings),
+      clock_(std::move(clock)),
+      serial_(std::make_unique<CSerialPort>(ui)) {
+  connect(serial_.get(), &CSerialPort::bytesReceived, this, &Link::OnBytes);
+  connect(serial_.get(), &CSerialPort::lineLost, this, &Link::OnLineLost);
+}
+
+Link::~Link() { serial_->Close(); }
+
+void Link::SendFrame(std::uint8_t address, std::uint8_t group, std::uint8_t length, std::uint8_t parameter,
+                     const Data4& data) {
+  lastSent_ = BuildFrame(address, group, length, parameter, data);
+  receiver_.Reset();
+  if (onFrameSent) onFrameSent(lastSent_);
+  serial_->QueueWrite(lastSent_.data(), lastSent_.size());
+}
+
+bool Link::WaitUntil(std::chrono::milliseconds span, bool forReply) {
+  QEventLoop loop;
+  QTimer deadline;
+  deadline.setSingleShot(true);
+  deadline.setTimerType(Qt::PreciseTimer);
+  connect(&deadline, &QTimer::timeout, &loop, &QEventLoop::quit);
+  QEventLoop* outer = replyLoop_;
+  if (forReply) replyLoop_ = &loop;
+  QElapsedTimer elapsed;  // monotonic
+  elapsed.start();
+  const auto total = span.count();
+  while (true) {
+    if (forReply && (!replyPending_ || lineLost_)) break;
+    const qint64 left = total - elapsed.elapsed();
+    if (left <= 0) break;
+    deadline.start(static_cast<int>(left));
+    loop.exec();
+  }
+  if (forReply) replyLoop_ = outer;
+  return !forReply || !replyPending_;
+}
+
+bool Link::WaitForReply() {
+  replyPending_ = true;
+  if (lineLost_) return false;
+  return WaitUntil(timings_.replyTimeout, true);
+}
+
+void Link::WaitSeconds(int n) {
+  if (n <= 0) return;
+  WaitUntil(timings_.second * n, false);
+}
+
+void Link::SetPendingCleared() {
+  replyPending_ = false;
+  if (replyLoop_) replyLoop_->quit();
+}
+
+bool Link::OpenPort() {
+  if (portOpen_) return true;
+  openFailure_.clear();
+  const int com = portIndex_ + 1;
+  const std::string device = !deviceOverride_.empty() ? deviceOverride_ : (resolver_ ? resolver_(com) : std::string());
+  bool ok = false;
+  if (device.empty()) {
+    openFailure_ = platform::CFormat("COM %d has no device on this computer.", com);
+  } else if (baud_ != 4800 && baud_ != 19200 && baud_ != 38400) {
+    openFailure_ = platform::CFormat("%d baud is not a rate of the module line (4800, 19200, 38400).", baud_);
+  } else {
+    ok = serial_->ConfigureLine(device, com, baud_);
+    if (!ok) openFailure_ = serial_->openError();
+  }
+  if (!ok) {
+    std::string text = platform::CFormat("COM %d kann nicht geöffnet werden.", com);
+    if (!openFailure_.empty()) text += "\n\n" + openFailure_;
+    ui_.Message(text);
+    return false;
+  }
+  QThread::msleep(static_cast<unsigned long>(timings_.openSettle.count()));
+  lineLost_ = false;
+  receiver_.Reset();
+  serial_->StartWorker();
+  portOpen_ = true;
+  return true;
+}
+
+void Link::ClosePort() {
+  serial_->StopWorker();
+  portOpen_ = false;
+}
+
+void Link::StopWorker() { serial_->StopWorker(); }
+
+void Link::ChangeBaudRate(int selector) {
+  const bool fast = selector == 1 || selector == 2;
+  const int rate = selector == 1 ? 38400 : selector == 2 ? 19200 : 4800;
+  SendFrame(address_, kSystem, 1, 71, ByteData(fast ? 1 : 0));
+  WaitSeconds(3);
+  baud_ = rate;
+  portOpen_ = false;
+  serial_->StopWorker();
+  WaitSeconds(2);
+  OpenPort();
+  WaitSeconds(2);
+}
+
+void Link::WriteByteAndStore(std::uint8_t address, std::uint8_t value) {
+  SendFrame(address, kWrite, 1, 164, ByteData(value));
+  if (WaitForReply()) {
+    SendFrame(address, kValues, 1, 53, ByteData(value));
+    WaitForReply();
+  } else {
+    ui_.Message(types::kCommError(language_));
+  }
+}
+
+void Link::SendCommand72(std::uint8_t address) {
+  SendFrame(address, kSystem, 1, 72, ByteData(0));
+  WaitSeconds(1);
+}
+
+void Link::WriteCalibrationSet() {
+  static constexpr std::uint8_t kParams[4] = {32, 33, 34, 37};
+  ui_.ProgressOpen(types::kTransferCaption(0), types::kTransferText(language_), 0, 5);
+  for (int i = 0; i < 4; ++i) {
+    SendFrame(address_, kWrite, 4, kParams[i], FloatData(module_.calibration[i]));
+    WaitForReply();
+    ui_.ProgressSet(i + 1);
+  }
+  // The store command carries the previous frame's bytes; the module ignores them.
+  SendFrame(address_, kValues, 4, 65, FrameData(lastSent_));
+  WaitForReply();
+  ui_.ProgressSet(5);
+  ui_.ProgressClose();
+}
+
+void Link::OnBytes(const QByteArray& bytes) {
+  for (char c : bytes) OnSerialByte(static_cast<std::uint8_t>(c));
+}
+
+void Link::OnSerialByte(std::uint8_t byte) {
+  switch (receiver_.Feed(byte)) {
+    case FrameReceiver::Result::kNone:
+      return;
+    case FrameReceiver::Result::kWatchdog:
+      if (onWatchdog) onWatchdog(WatchdogText(clock_()));
+      return;
+    case FrameReceiver::Result::kBadFrame:
+      badFrame_ = true;
+      return;
+    case FrameReceiver::Result::kFrame:
+      break;
+  }
+  const ReplyEffect e = DispatchReply(receiver_.frame(), module_);
+  if (e.liveChannel && onLiveValue) onLiveValue(e.liveChannel);
+  if (e.nextRequest) SendFrame(address_, kValues, 4, e.nextRequest);
+  if (e.chainEnd && onChainEnd) onChainEnd();
+  if (e.clearsPending) SetPendingCleared();
+}
+
+void Link::OnLineLost(const QString& reason) {
+  // The device is gone: end a wait at once and let the next OpenPort try again.
+  lineLost_ = true;
+  openFailure_ = reason.toStdString();
+  serial_->Close();
+  portOpen_ = false;
+  if (replyLoop_) replyLoop_->quit();
+}
+
+}  // namespace korvane::link

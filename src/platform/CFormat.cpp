@@ -1,0 +1,63 @@
+#include "platform/CFormat.h"
+
+#include <clocale>
+#include <cstdarg>
+#include <cstdio>
+#include <cstdlib>
+#include <locale.h>
+
+namespace korvane::platform {
+namespace {
+
+locale_t CLocale() {
+  static locale_t loc = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
+  return loc;
+}
+
+// Switches this thread to the C locale for its lifetime.
+class CLocaleScope {
+ public:
+  CLocaleScope() : previous_(uselocale(CLocale())) {}
+  ~CLocaleScope() { uselocale(previous_); }
+  CLocaleScope(const CLocaleScope&) = delete;
+  CLocaleScope& operator=(const CLocaleScope&) = delete;
+
+ private:
+  locale_t previous_;
+};
+
+}  // namespace
+
+std::string CFormat(const char* fmt, ...) {
+  CLocaleScope scope;
+  va_list args;
+  va_start(args, fmt);
+  va_list copy;
+  va_copy(copy, args);
+  char small[256];
+  int n = std::vsnprintf(small, sizeof small, fmt, args);
+  va_end(args);
+  std::string out;
+  if (n < 0) {
+    va_end(copy);
+    return out;
+  }
+  if (static_cast<size_t>(n) < sizeof small) {
+    out.assign(small, static_cast<size_t>(n));
+  } else {
+    out.resize(static_cast<size_t>(n) + 1);
+    std::vsnprintf(out.data(), out.size(), fmt, copy);
+    out.resize(static_cast<size_t>(n));
+  }
+  va_end(copy);
+  return out;
+}
+
+double CAtof(const std::string& text) { return strtod_l(text.c_str(), nullptr, CLocale()); }
+
+int CAtoi(const std::string& text) {
+  // atoi is strtol truncated to int; it has no locale dependence for digits.
+  return static_cast<int>(std::strtol(text.c_str(), nullptr, 10));
+}
+
+}  // namespace korvane::platform

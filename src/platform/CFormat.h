@@ -1,0 +1,16 @@
+#pragma once
+// printf/atof/atoi with "." as the decimal separator whatever the user's locale:
+// QApplication sets the C library locale from the environment, and every file and
+// frame text of the program uses the C conventions.
+#include <string>
+
+namespace korvane::platform {
+
+std::string CFormat(const char* fmt, ...) __attribute__((format(printf, 1, 2)));
+
+// C library atof/atoi semantics in the "C" locale: leading blanks, optional sign,
+// as many characters as form a number; no number gives 0.
+double CAtof(const std::string& text);
+int CAtoi(const std::string& text);
+
+}  // namespace korvane::platform

@@ -1,0 +1,95 @@
+#include "platform/PortNames.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <QString>
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <grp.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "platform/CFormat.h"
+
+namespace korvane::platform {
+
+std::string SettingsFolder() {
+  if (const char* appdata = std::getenv("APPDATA"); appdata && *appdata) return std::string(appdata) + "/Korvane";
+  if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg && *xdg) return std::string(xdg) + "/Korvane";
+  const char* home = std::getenv("HOME");
+  return std::string(home && *home ? home : ".") + "/.config/Korvane";
+}
+
+std::string DeviceForPort(const std::string& settingsFolder, int com) {
+  if (com < 1 || com > 255) return {};
+  const std::string link = settingsFolder + "/ports/COM" + std::to_string(com);
+  struct stat st {};
+  if (::lstat(link.c_str(), &st) == 0) return link;
+  if (com <= 32) return "/dev/ttyS" + std::to_string(com - 1);
+  if (com <= 64) return "/dev/ttyUSB" + std::to_string(com - 33);
+  if (com <= 96) return "/dev/ttyACM" + std::to_string(com - 65);
+  return {};
+}
+
+std::string OpenFailureReason(const std::string& device, int error) {
+  if (error == ENOENT) {
+    struct stat st {};
+    if (::lstat(device.c_str(), &st) == 0) return device + " points to a device that is not there (is the adapter plugged in?).";
+    return device + " does not exist.";
+  }
+  if (error == EACCES || error == EPERM) {
+    struct stat st {};
+    std::string groupName;
+    if (::stat(device.c_str(), &st) == 0) {
+      if (const struct group* g = ::getgrgid(st.st_gid)) groupName = g->gr_name;
+    }
+    if (!groupName.empty())
+      return "No permission to open " + device + ". It belongs to the group \"" + groupName +
+             "\": add your user to that group (sudo usermod -aG " + groupName + " $USER) and log in again.";
+    return "No permission to open " + device + ".";
+  }
+  if (error == EBUSY) return device + " is in use by another program.";
+  return device + ": " + std::strerror(error);
+}
+
+std::string DeviceDescription(const std::string& device) {
+  // /sys/class/tty/<name>/device/../{manufacturer,product} for USB adapters.
+  const QString real = QFileInfo(QString::fromStdString(device)).canonicalFilePath();
+  if (real.isEmpty()) return {};
+  const QString name = QFileInfo(real).fileName();
+  QDir dev(QStringLiteral("/sys/class/tty/") + name + QStringLiteral("/device"));
+  if (!dev.exists()) return {};
+  auto readFirst = [](const QString& path) {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) return QString();
+    return QString::fromUtf8(f.readLine()).trimmed();
+  };
+  // The interface folder's parent holds the USB device's descriptors.
+  const QString usb = QFileInfo(dev.canonicalPath() + QStringLiteral("/..")).canonicalFilePath();
+  QString product = readFirst(usb + QStringLiteral("/product"));
+  QString maker = readFirst(usb + QStringLiteral("/manufacturer"));
+  if (product.isEmpty()) return {};
+  return (maker.isEmpty() ? product : maker + QStringLiteral(" ") + product).toStdString();
+}
+
+std::vector<FreePort> ScanFreePorts(const std::string& settingsFolder) {
+  std::vector<FreePort> free;
+  for (int com = 1; com <= 254; ++com) {
+    const std::string device = DeviceForPort(settingsFolder, com);
+    if (device.empty()) continue;
+    int fd = ::open(device.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) continue;
+    const bool mine = ::flock(fd, LOCK_EX | LOCK_NB) == 0;
+    ::close(fd);
+    if (mine) free.push_back({com, device, DeviceDescription(device)});
+  }
+  return free;
+}
+
+}  // namespace korvane::platform

@@ -1,0 +1,35 @@
+#pragma once
+// COM port numbers (1..255, as the settings file and dialogs keep them) and the Linux
+// devices behind them, and the per-user settings folder.
+#include <string>
+#include <vector>
+
+namespace korvane::platform {
+
+// $APPDATA/Korvane when APPDATA is set, else $XDG_CONFIG_HOME/Korvane, else
+// ~/.config/Korvane.
+std::string SettingsFolder();
+
+// COM n -> device: <settings folder>/ports/COM<n> when it exists (a link to any device),
+// else COM1..32 -> /dev/ttyS0..31, COM33..64 -> /dev/ttyUSB0..31, COM65..96 ->
+// /dev/ttyACM0..31; empty for higher numbers.
+std::string DeviceForPort(const std::string& settingsFolder, int comNumber);
+
+// Where a device path that failed to open points the user: a missing device, or a
+// device they may not open (naming the group that owns it), or the system's reason.
+std::string OpenFailureReason(const std::string& device, int error);
+
+// Adapter description of a device where the system knows one (USB product), else empty.
+std::string DeviceDescription(const std::string& device);
+
+struct FreePort {
+  int comNumber;
+  std::string device;
+  std::string description;
+};
+
+// Tries COM 1..254 the way the program opens a port (exclusive) and lists the ones
+// that open; each is closed again at once.
+std::vector<FreePort> ScanFreePorts(const std::string& settingsFolder);
+
+}  // namespace korvane::platform

@@ -1,0 +1,1 @@
+namespace korvane::platform_widgets {}

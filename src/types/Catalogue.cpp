@@ -1,0 +1,1 @@
+#include "types/Catalogue.h"

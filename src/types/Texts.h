@@ -1,0 +1,18 @@
+#pragma once
+// Language text pairs: German first, English second, selected by the language index
+// (0 = German, 1 = English). Texts shared by several subsystems live here.
+namespace korvane::types {
+
+struct TextPair {
+  const char* de;
+  const char* en;
+  const char* operator()(int language) const { return language == 1 ? en : de; }
+};
+
+inline constexpr TextPair kCommError{"Fehler in der Datenkommunikation!", "Error data communication!"};
+inline constexpr TextPair kTransferCaption{"Datenübertragung", "Data transmission"};
+inline constexpr TextPair kTransferText{"Datenübertragung läuft.", "Wait for data transmission."};
+inline constexpr TextPair kNotAvailable{"Diese Funktion ist noch nicht verfügbar.",
+                                        "This function is not available yet."};
+
+}  // namespace korvane::types
