@@ -30,7 +30,10 @@ void Link::SendFrame(std::uint8_t address, std::uint8_t group, std::uint8_t leng
   lastSent_ = BuildFrame(address, group, length, parameter, data);
   receiver_.Reset();
   if (onFrameSent) onFrameSent(lastSent_);
-  serial_->QueueWrite(lastSent_.data(), lastSent_.size());
+  if (loopback_)
+    loopback_(lastSent_);
+  else
+    serial_->QueueWrite(lastSent_.data(), lastSent_.size());
 }
 
 bool Link::WaitUntil(std::chrono::milliseconds span, bool forReply) {
@@ -75,6 +78,12 @@ bool Link::OpenPort() {
   if (portOpen_) return true;
   openFailure_.clear();
   const int com = portIndex_ + 1;
+  if (loopback_) {
+    lineLost_ = false;
+    receiver_.Reset();
+    portOpen_ = true;
+    return true;
+  }
   const std::string device = !deviceOverride_.empty() ? deviceOverride_ : (resolver_ ? resolver_(com) : std::string());
   bool ok = false;
   if (device.empty()) {

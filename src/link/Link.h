@@ -89,6 +89,13 @@ class Link : public QObject {
 
   // One received byte (normally from the serial worker).
   void OnSerialByte(std::uint8_t byte);
+  void OnBytes(const QByteArray& bytes);
+  // The device went away: ends a wait at once; the next OpenPort opens afresh.
+  void OnLineLost(const QString& reason);
+
+  // Replaces the serial port by an in-process line (tests, benchmarks): frames go to
+  // send, replies come back through OnBytes. OpenPort then opens no device.
+  void setLoopback(std::function<void(const Frame&)> send) { loopback_ = std::move(send); }
 
   // --- hooks of the owner -------------------------------------------------------
   // A live value 1..6 was stored (before the next request goes out).
@@ -103,8 +110,6 @@ class Link : public QObject {
   CSerialPort& serialPort() { return *serial_; }
 
  private:
-  void OnBytes(const QByteArray& bytes);
-  void OnLineLost(const QString& reason);
   void SetPendingCleared();
   bool WaitUntil(std::chrono::milliseconds span, bool forReply);
 
@@ -127,6 +132,7 @@ class Link : public QObject {
   std::string deviceOverride_;
   std::string openFailure_;
   QEventLoop* replyLoop_ = nullptr;
+  std::function<void(const Frame&)> loopback_;
 };
 
 }  // namespace korvane::link

@@ -1,0 +1,65 @@
+#pragma once
+// The line in front of the simulated devices: routes each request to the device that
+// answers its address, logs what it received, and injects faults. Pure C++.
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "link/Frame.h"
+#include "SimDevice.h"
+
+namespace korvane::sim {
+
+enum class Fault {
+  kNone,
+  kNoReply,     // stay silent
+  kBadCheck,    // reply with a wrong check byte
+  kBadEnd,      // reply with a wrong end byte
+  kWatchdog,    // "WD" and seven more bytes instead of the reply
+  kStrayBytes,  // two stray bytes before the reply
+  kLate,        // reply after lateDelayMs
+  kHangUp,      // the line goes away instead of answering
+};
+
+// What goes back on the line for one request.
+struct Reply {
+  std::vector<std::uint8_t> bytes;  // may be empty (no reply)
+  int delayMs = 0;                  // before the first byte
+  bool hangUp = false;              // close the line instead
+};
+
+class Bus {
+ public:
+  void Add(std::shared_ptr<Device> device);
+  // Answers one complete request frame (faults applied).
+  Reply Handle(const Frame& request);
+  void Advance(double seconds);
+
+  // Faults: for every request from now on, or for the next request only, or for
+  // requests with a given group and parameter.
+  void SetFault(Fault f) { fault_ = f; }
+  void FaultNext(Fault f) { next_.push_back(f); }
+  void FaultWhen(std::uint8_t group, std::uint8_t parameter, Fault f, int times = 1);
+  void SetLateDelayMs(int ms) { lateDelayMs_ = ms; }
+
+  // Every request frame received, in order (valid or not).
+  const std::vector<link::Frame>& received() const { return received_; }
+  void ClearLog() { received_.clear(); }
+
+ private:
+  struct Conditional {
+    std::uint8_t group;
+    std::uint8_t parameter;
+    Fault fault;
+    int times;
+  };
+  std::vector<std::shared_ptr<Device>> devices_;
+  std::vector<link::Frame> received_;
+  std::vector<Fault> next_;
+  std::vector<Conditional> when_;
+  Fault fault_ = Fault::kNone;
+  int lateDelayMs_ = 2500;
+};
+
+}  // namespace korvane::sim

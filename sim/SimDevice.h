@@ -1,0 +1,66 @@
+#pragma once
+// Simulated devices on the module line. A device answers one request frame with at
+// most one reply frame, the way a real module does; the bus in front of the devices
+// adds faults and timing. Pure C++ (no Qt), so tests can drive it directly.
+#include <array>
+#include <memory>
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+#include "link/Frame.h"
+
+namespace korvane::sim {
+
+using link::Data4;
+using link::Frame;
+
+class Device {
+ public:
+  virtual ~Device() = default;
+  // True when the device answers frames sent to this address.
+  virtual bool Answers(std::uint8_t address) const = 0;
+  // The reply to one request, or nothing (a real module stays silent then).
+  virtual std::optional<Frame> Handle(const Frame& request) = 0;
+  // Lets simulated time pass (live values drift); seconds since the last call.
+  virtual void Advance(double /*seconds*/) {}
+};
+
+// A measuring amplifier of any catalogue type (1..31 on the wire).
+class Amplifier : public Device {
+ public:
+  // deviceKind: 4 = amplifier family, 5 = display/controller series, other = earlier series.
+  Amplifier(int wireType, std::uint8_t address = 0, int deviceKind = 4);
+
+  bool Answers(std::uint8_t address) const override;
+  std::optional<Frame> Handle(const Frame& request) override;
+  void Advance(double seconds) override;
+
+  std::uint8_t address() const;
+  int wireType() const;
+  int deviceKind() const;
+  int fastBaud() const;  // rate the module switches to on the baud command (0 = unchanged)
+
+  // Pins live value n (1..5; 6 = temperature) so a test can script what the module
+  // measures; Unpin lets it drift again.
+  void SetMeasured(int channel, float value);
+  void Unpin(int channel);
+  float Measured(int channel) const;
+
+  // Stored parameters (as the module holds them, raw data bytes).
+  Data4 Parameter(std::uint8_t p) const;
+  void SetParameter(std::uint8_t p, const Data4& d);
+  void SetParameterFloat(std::uint8_t p, float v);
+  void SetParameterByte(std::uint8_t p, std::uint8_t v);
+  float ParameterFloat(std::uint8_t p) const;
+  std::uint8_t ParameterByte(std::uint8_t p) const;
+
+  // Group 0 commands received (65 store, 67/68 adjust mode, 69), in order.
+  const std::vector<std::uint8_t>& commands() const;
+
+ private:
+  struct State;
+  std::shared_ptr<State> s_;
+};
+
+}  // namespace korvane::sim

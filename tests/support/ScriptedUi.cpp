@@ -1,0 +1,101 @@
+#include "support/ScriptedUi.h"
+
+namespace korvane::test {
+namespace {
+
+template <typename T>
+T Take(std::deque<T>& q, T fallback) {
+  if (q.empty()) return fallback;
+  T v = q.front();
+  q.pop_front();
+  return v;
+}
+
+}  // namespace
+
+void ScriptedUi::Record(UiEvent e) {
+  events.push_back(e);
+  if (onEvent) onEvent(events.back());
+}
+
+std::vector<std::string> ScriptedUi::Messages() const {
+  std::vector<std::string> out;
+  for (const UiEvent& e : events)
+    if (e.kind == "message" || e.kind == "error") out.push_back(e.text);
+  return out;
+}
+
+std::vector<std::string> ScriptedUi::Kinds() const {
+  std::vector<std::string> out;
+  for (const UiEvent& e : events) out.push_back(e.kind);
+  return out;
+}
+
+void ScriptedUi::Message(const std::string& text, const std::string& title) { Record({"message", text, title}); }
+
+void ScriptedUi::ErrorBox(const std::string& text, const std::string& title) { Record({"error", text, title}); }
+
+bool ScriptedUi::YesNo(const std::string& title, const std::string& question, const std::string& yes,
+                       const std::string& no) {
+  Record({"yesno", question, title + "|" + yes + "|" + no});
+  return Take(yesNo, false);
+}
+
+std::optional<std::string> ScriptedUi::SaveFile(const platform::FileDialogSpec& spec) {
+  Record({"save", spec.filter, spec.defaultExtension});
+  return Take(saveFiles, std::optional<std::string>());
+}
+
+std::optional<std::string> ScriptedUi::OpenFile(const platform::FileDialogSpec& spec) {
+  Record({"open", spec.filter, spec.defaultExtension});
+  return Take(openFiles, std::optional<std::string>());
+}
+
+void ScriptedUi::ProgressOpen(const std::string& caption, const std::string& text, int min, int max) {
+  UiEvent e{"progress-open", text, caption, max};
+  (void)min;
+  Record(e);
+}
+
+void ScriptedUi::ProgressSet(int position) { Record({"progress-set", "", "", position}); }
+
+void ScriptedUi::ProgressClose() { Record({"progress-close", "", ""}); }
+
+int ScriptedUi::ValueEntryDialog(platform::ValueEntry& entry) {
+  UiEvent e{"entry", entry.prompt, entry.unit};
+  e.number = static_cast<int>(entry.value);
+  Record(e);
+  std::optional<float> typed = Take(entries, std::optional<float>());
+  if (!typed) return 2;
+  entry.value = *typed;
+  return 1;
+}
+
+int ScriptedUi::ResultDialog(const platform::ResultRows& rows) {
+  UiEvent e{"result", rows.saveCaption, rows.exitCaption};
+  e.rows = rows;
+  Record(e);
+  return Take(results, 2);
+}
+
+int ScriptedUi::ChoiceDialog(const std::string& firstCaption, const std::string& secondCaption) {
+  Record({"choice", firstCaption + "|" + secondCaption, ""});
+  return Take(choices, 2);
+}
+
+std::optional<platform::TimeOfDay> ScriptedUi::IntervalDialog(const platform::TimeOfDay& preset) {
+  UiEvent e{"interval", "", ""};
+  e.number = preset.hour * 3600 + preset.minute * 60 + preset.second;
+  Record(e);
+  return Take(intervals, std::optional<platform::TimeOfDay>());
+}
+
+std::unique_ptr<platform::PageTarget> ScriptedUi::BeginPrint(const std::string& documentName) {
+  Record({"print", documentName, ""});
+  if (!printAccept) return nullptr;
+  auto page = std::make_unique<RecordingPage>(pageWidth, pageHeight);
+  lastPage = page.get();
+  return page;
+}
+
+}  // namespace korvane::test

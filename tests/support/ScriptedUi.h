@@ -1,0 +1,94 @@
+#pragma once
+// A Ui for tests: answers every modal interaction from a script and records what was
+// shown, so tests can assert on texts, captions and the order of prompts.
+#include <deque>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/Ui.h"
+
+namespace korvane::test {
+
+struct UiEvent {
+  std::string kind;   // message, error, yesno, save, open, progress-open, progress-set,
+                      // progress-close, entry, result, choice, interval, print
+  std::string text;   // message text, question, prompt, ...
+  std::string title;  // title or caption; entry: unit; choice: "first|second"
+  int number = 0;     // progress position or maximum; entry: preset shown
+  platform::ResultRows rows;  // result dialog
+};
+
+// A page that records what is drawn.
+class RecordingPage : public platform::PageTarget {
+ public:
+  struct Text {
+    int page;
+    int x;
+    int y;
+    std::string text;
+  };
+  RecordingPage(int width, int height) : width_(width), height_(height) {}
+  int Width() const override { return width_; }
+  int Height() const override { return height_; }
+  void DrawText(int x, int y, const std::string& text) override { texts.push_back({page, x, y, text}); }
+  void NewPage() override { ++page; }
+  void End() override { ended = true; }
+
+  std::vector<Text> texts;
+  int page = 0;
+  bool ended = false;
+
+ private:
+  int width_;
+  int height_;
+};
+
+class ScriptedUi : public platform::Ui {
+ public:
+  // --- answers, consumed in order -------------------------------------------------
+  std::deque<bool> yesNo;                                  // default: false
+  std::deque<std::optional<std::string>> saveFiles;        // default: cancel
+  std::deque<std::optional<std::string>> openFiles;        // default: cancel
+  // Value entries: a number is typed and OK pressed (result 1); nullopt closes the
+  // entry otherwise (result 2, value unchanged). Default: nullopt.
+  std::deque<std::optional<float>> entries;
+  std::deque<int> results;  // result dialog, default 2
+  std::deque<int> choices;  // choice dialog, default 2
+  std::deque<std::optional<platform::TimeOfDay>> intervals;  // default: cancel
+  bool printAccept = false;
+  int pageWidth = 4960;   // A4 at 600 dpi, printable
+  int pageHeight = 7016;
+
+  // Called at each interaction before it is answered (e.g. to change what the
+  // simulated module measures while a message box is open).
+  std::function<void(const UiEvent&)> onEvent;
+
+  // --- what was shown ---------------------------------------------------------------
+  std::vector<UiEvent> events;
+  std::vector<std::string> Messages() const;  // texts of message boxes, in order
+  std::vector<std::string> Kinds() const;
+  RecordingPage* lastPage = nullptr;  // owned by the caller of BeginPrint
+
+  // --- Ui ---------------------------------------------------------------------------
+  void Message(const std::string& text, const std::string& title) override;
+  void ErrorBox(const std::string& text, const std::string& title) override;
+  bool YesNo(const std::string& title, const std::string& question, const std::string& yes,
+             const std::string& no) override;
+  std::optional<std::string> SaveFile(const platform::FileDialogSpec& spec) override;
+  std::optional<std::string> OpenFile(const platform::FileDialogSpec& spec) override;
+  void ProgressOpen(const std::string& caption, const std::string& text, int min, int max) override;
+  void ProgressSet(int position) override;
+  void ProgressClose() override;
+  int ValueEntryDialog(platform::ValueEntry& entry) override;
+  int ResultDialog(const platform::ResultRows& rows) override;
+  int ChoiceDialog(const std::string& firstCaption, const std::string& secondCaption) override;
+  std::optional<platform::TimeOfDay> IntervalDialog(const platform::TimeOfDay& preset) override;
+  std::unique_ptr<platform::PageTarget> BeginPrint(const std::string& documentName) override;
+
+ private:
+  void Record(UiEvent e);
+};
+
+}  // namespace korvane::test

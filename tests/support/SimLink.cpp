@@ -1,0 +1,30 @@
+#include "support/SimLink.h"
+
+#include <QTimer>
+
+namespace korvane::test {
+
+SimLink::SimLink(platform::Ui& ui, link::LinkTimings timings, platform::Clock clock)
+    : link(ui, [](int) { return std::string("/dev/null"); }, timings, std::move(clock)) {
+  link.setLoopback([this](const link::Frame& request) {
+    const std::uint64_t gen = ++generation_;
+    sim::Reply reply = bus.Handle(request);
+    if (reply.hangUp) {
+      QTimer::singleShot(0, &link, [this] { link.OnLineLost(QStringLiteral("simulated line hung up")); });
+      return;
+    }
+    if (reply.bytes.empty()) return;
+    QByteArray bytes(reinterpret_cast<const char*>(reply.bytes.data()), static_cast<qsizetype>(reply.bytes.size()));
+    QTimer::singleShot(reply.delayMs, &link, [this, gen, bytes] {
+      if (gen == generation_) link.OnBytes(bytes);
+    });
+  });
+}
+
+std::shared_ptr<sim::Amplifier> SimLink::AddAmplifier(int wireType, std::uint8_t address, int deviceKind) {
+  auto amp = std::make_shared<sim::Amplifier>(wireType, address, deviceKind);
+  bus.Add(amp);
+  return amp;
+}
+
+}  // namespace korvane::test

@@ -1,0 +1,27 @@
+#pragma once
+// A Link wired to simulated devices in the same process, without a serial device:
+// frames go to a sim::Bus, replies come back through the event loop (after the
+// bus's delay), so flows run end to end in fast tests. A reply that arrives after
+// a newer request was sent is dropped, as the serial worker's purge would.
+#include <memory>
+
+#include "link/Link.h"
+#include "SimBus.h"
+
+namespace korvane::test {
+
+class SimLink {
+ public:
+  explicit SimLink(platform::Ui& ui, link::LinkTimings timings = link::LinkTimings::Fast(),
+                   platform::Clock clock = platform::SystemClock());
+
+  std::shared_ptr<sim::Amplifier> AddAmplifier(int wireType, std::uint8_t address = 0, int deviceKind = 4);
+
+  link::Link link;
+  sim::Bus bus;
+
+ private:
+  std::uint64_t generation_ = 0;
+};
+
+}  // namespace korvane::test
