@@ -29,6 +29,9 @@ struct Reply {
   bool hangUp = false;              // close the line instead
 };
 
+// The name of a fault as korvane-sim --fault spells it.
+const char* FaultName(Fault f);
+
 class Bus {
  public:
   void Add(std::shared_ptr<Device> device);
@@ -40,8 +43,18 @@ class Bus {
   // requests with a given group and parameter.
   void SetFault(Fault f) { fault_ = f; }
   void FaultNext(Fault f) { next_.push_back(f); }
+  // times < 0: every such request.
   void FaultWhen(std::uint8_t group, std::uint8_t parameter, Fault f, int times = 1);
   void SetLateDelayMs(int ms) { lateDelayMs_ = ms; }
+  int lateDelayMs() const { return lateDelayMs_; }
+  Fault fault() const { return fault_; }
+
+  // The rate the line runs at (0 = not known). A device listening at another rate
+  // does not understand the request and stays silent.
+  void SetLineBaud(int baud) { lineBaud_ = baud; }
+  int lineBaud() const { return lineBaud_; }
+  // The device that answers an address (null when none does).
+  std::shared_ptr<Device> DeviceFor(std::uint8_t address) const;
 
   // Every request frame received, in order (valid or not).
   const std::vector<link::Frame>& received() const { return received_; }
@@ -60,6 +73,7 @@ class Bus {
   std::vector<Conditional> when_;
   Fault fault_ = Fault::kNone;
   int lateDelayMs_ = 2500;
+  int lineBaud_ = 0;
 };
 
 }  // namespace korvane::sim

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "link/Frame.h"
+#include "platform/Clock.h"
 
 namespace korvane::sim {
 
@@ -24,6 +25,8 @@ class Device {
   virtual std::optional<Frame> Handle(const Frame& request) = 0;
   // Lets simulated time pass (live values drift); seconds since the last call.
   virtual void Advance(double /*seconds*/) {}
+  // The line rate the device listens at; 0 = it understands any rate.
+  virtual int baud() const { return 0; }
 };
 
 // A measuring amplifier of any catalogue type (1..31 on the wire).
@@ -40,6 +43,10 @@ class Amplifier : public Device {
   int wireType() const;
   int deviceKind() const;
   int fastBaud() const;  // rate the module switches to on the baud command (0 = unchanged)
+  // The rate the module listens at now: 4800 at power-up, the fast rate after the baud
+  // command with d0 = 1, 4800 again after d0 = 0.
+  int baud() const override;
+  void SetBaud(int baud);
 
   // Pins live value n (1..5; 6 = temperature) so a test can script what the module
   // measures; Unpin lets it drift again.
@@ -57,6 +64,11 @@ class Amplifier : public Device {
 
   // Group 0 commands received (65 store, 67/68 adjust mode, 69), in order.
   const std::vector<std::uint8_t>& commands() const;
+  // Group 1 commands received (55 logger clear, 58/59 date/time, 71 baud, 72), in order.
+  const std::vector<std::uint8_t>& systemCommands() const;
+  // The module's clock (set by group 1 58/59, runs with Advance).
+  platform::LocalTime clock() const;
+  void SetClock(const platform::LocalTime& t);
 
  private:
   struct State;

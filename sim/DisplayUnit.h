@@ -1,0 +1,35 @@
+#pragma once
+// A display/controller unit on the module line, always at address 0x80. It keeps its
+// settings as parameters (read with group 2, written with group 3 and acknowledged)
+// and stores them on the group 0 command 53. Pure C++.
+#include <bitset>
+#include <vector>
+
+#include "SimDevice.h"
+
+namespace korvane::sim {
+
+class DisplayUnit : public Device {
+ public:
+  // The unit listens at 19200 baud, the rate of its configuration.
+  explicit DisplayUnit(int baud = 19200);
+
+  bool Answers(std::uint8_t address) const override { return address == link::kDisplayAddress; }
+  std::optional<Frame> Handle(const Frame& request) override;
+  int baud() const override { return baud_; }
+  void SetBaud(int baud) { baud_ = baud; }
+
+  Data4 Parameter(std::uint8_t p) const { return params_[p]; }
+  void SetParameter(std::uint8_t p, const Data4& d) { params_[p] = d; }
+  std::uint8_t ParameterByte(std::uint8_t p) const { return params_[p][0]; }
+  // Values given with the store command 53, in order.
+  const std::vector<std::uint8_t>& stored() const { return stored_; }
+
+ private:
+  int baud_;
+  std::bitset<256> known_;
+  std::array<Data4, 256> params_{};
+  std::vector<std::uint8_t> stored_;
+};
+
+}  // namespace korvane::sim

@@ -1,0 +1,90 @@
+#include "SimBus.h"
+
+namespace korvane::sim {
+
+const char* FaultName(Fault f) {
+  switch (f) {
+    case Fault::kNone: return "none";
+    case Fault::kNoReply: return "no-reply";
+    case Fault::kBadCheck: return "bad-check";
+    case Fault::kBadEnd: return "bad-end";
+    case Fault::kWatchdog: return "watchdog";
+    case Fault::kStrayBytes: return "stray";
+    case Fault::kLate: return "late";
+    case Fault::kHangUp: return "hangup";
+  }
+  return "?";
+}
+
+void Bus::Add(std::shared_ptr<Device> device) {
+  if (device) devices_.push_back(std::move(device));
+}
+
+void Bus::FaultWhen(std::uint8_t group, std::uint8_t parameter, Fault f, int times) {
+  when_.push_back({group, parameter, f, times});
+}
+
+void Bus::Advance(double seconds) {
+  for (auto& d : devices_) d->Advance(seconds);
+}
+
+std::shared_ptr<Device> Bus::DeviceFor(std::uint8_t address) const {
+  for (const auto& d : devices_)
+    if (d->Answers(address)) return d;
+  return nullptr;
+}
+
+Reply Bus::Handle(const Frame& request) {
+  received_.push_back(request);
+
+  // Which fault hits this request: one for its group and parameter first, then the
+  // one queued for the next request, then the standing one.
+  Fault fault = Fault::kNone;
+  for (auto it = when_.begin(); it != when_.end(); ++it) {
+    if (it->group == link::FrameGroup(request) && it->parameter == link::FrameParameter(request)) {
+      fault = it->fault;
+      if (it->times > 0 && --it->times == 0) when_.erase(it);
+      break;
+    }
+  }
+  if (fault == Fault::kNone && !next_.empty()) {
+    fault = next_.front();
+    next_.erase(next_.begin());
+  }
+  if (fault == Fault::kNone) fault = fault_;
+
+  Reply reply;
+  if (fault == Fault::kHangUp) {
+    reply.hangUp = true;
+    return reply;
+  }
+
+  std::optional<Frame> answer;
+  if (auto device = DeviceFor(link::FrameAddress(request))) {
+    const int rate = device->baud();
+    if (lineBaud_ == 0 || rate == 0 || rate == lineBaud_) answer = device->Handle(request);
+  }
+
+  switch (fault) {
+    case Fault::kNoReply:
+      return reply;
+    case Fault::kWatchdog:
+      // A module restarted by its watchdog announces it instead of answering.
+      reply.bytes = {'W', 'D', 0x01, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00};
+      return reply;
+    case Fault::kStrayBytes:
+      reply.bytes = {0x00, 0xFF};
+      break;
+    default:
+      break;
+  }
+  if (!answer) return reply;
+  Frame f = *answer;
+  if (fault == Fault::kBadCheck) f[9] ^= 0x5A;
+  if (fault == Fault::kBadEnd) f[10] = 0x00;
+  reply.bytes.insert(reply.bytes.end(), f.begin(), f.end());
+  if (fault == Fault::kLate) reply.delayMs = lateDelayMs_;
+  return reply;
+}
+
+}  // namespace korvane::sim

@@ -1,0 +1,362 @@
+#include "SimDevice.h"
+
+#include <bitset>
+#include <chrono>
+#include <cmath>
+#include <random>
+
+namespace korvane::sim {
+namespace {
+
+using link::BuildFrame;
+using link::ByteData;
+using link::FloatData;
+using link::U16Data;
+
+constexpr double kPi = 3.14159265358979323846;
+
+// Parameters an amplifier keeps: it answers reads and acknowledges writes of these.
+std::bitset<256> AmplifierParameters() {
+  std::bitset<256> b;
+  for (int p : {0, 1, 26, 28, 29, 30, 31, 38, 47, 48, 51, 52, 63, 64, 67, 68, 72, 73, 76, 77, 81, 83, 129}) b.set(p);
+  for (int p = 6; p <= 14; ++p) b.set(p);
+  for (int p = 18; p <= 25; ++p) b.set(p);
+  for (int p = 32; p <= 42; ++p) b.set(p);
+  for (int p = 55; p <= 58; ++p) b.set(p);
+  return b;
+}
+
+// What a freshly installed sensor of the type shows, per channel 1..5 and the
+// temperature, and how far each value wanders.
+struct Live {
+  float base[6];
+  float swing[6];
+};
+
+Live LiveFor(int typeIndex) {
+  switch (typeIndex) {
+    case 0: return {{7.02f, -12.0f, 0, 0, 0, 21.4f}, {0.04f, 2.5f, 0, 0, 0, 0.3f}};
+    case 1: return {{245.0f, 452.0f, 0, 0, 0, 21.4f}, {3.0f, 3.0f, 0, 0, 0, 0.3f}};
+    case 2: return {{84.6f, 11.8f, 0.0f, 0, 0, 21.4f}, {0.8f, 0.1f, 0.0f, 0, 0, 0.3f}};
+    case 3: return {{845.0f, 1.18f, 0.4f, 0, 0, 21.4f}, {6.0f, 0.01f, 0.02f, 0, 0, 0.3f}};
+    case 4: return {{8.45f, 118.3f, 4.7f, 0, 0, 21.4f}, {0.06f, 0.8f, 0.05f, 0, 0, 0.3f}};
+    case 5: return {{52.3f, 19.1f, 34.5f, 0, 0, 21.4f}, {0.4f, 0.15f, 0.3f, 0, 0, 0.3f}};
+    case 6: return {{1.8f, 145.0f, 0, 0, 0, 21.4f}, {0.1f, 4.0f, 0, 0, 0, 0.3f}};
+    case 7: return {{98.5f, 8.92f, 59.0f, 207.0f, 1013.0f, 21.4f}, {0.6f, 0.05f, 0.5f, 1.2f, 0.8f, 0.3f}};
+    case 8: return {{12.34f, 0, 0, 0, 0, 21.4f}, {0.1f, 0, 0, 0, 0, 0.3f}};
+    case 9: return {{87.0f, 1.25f, 0, 0, 0, 21.4f}, {1.0f, 0.03f, 0, 0, 0, 0.3f}};
+    case 10: return {{0.45f, 7.6f, 0, 0, 0, 21.4f}, {0.02f, 0.1f, 0, 0, 0, 0.3f}};
+    case 18: return {{0.45f, 7.2f, 45.0f, 0, 0, 21.4f}, {0.02f, 0.03f, 1.0f, 0, 0, 0.3f}};
+    case 20: case 24: return {{84.6f, 11.8f, 0.0f, 0.05f, 0, 21.4f}, {0.8f, 0.1f, 0.0f, 0.0f, 0, 0.3f}};
+    case 21: case 25: return {{845.0f, 1.18f, 0.4f, 541.0f, 0, 21.4f}, {6.0f, 0.01f, 0.02f, 4.0f, 0, 0.3f}};
+    case 22: case 26: return {{8.45f, 118.3f, 4.7f, 5.41f, 0, 21.4f}, {0.06f, 0.8f, 0.05f, 0.04f, 0, 0.3f}};
+    case 23: case 27: return {{52.3f, 19.1f, 34.5f, 33.5f, 0, 21.4f}, {0.4f, 0.15f, 0.3f, 0.3f, 0, 0.3f}};
+    case 29: return {{98.5f, 8.92f, 0.0f, 207.0f, 1013.0f, 21.4f}, {0.6f, 0.05f, 0.0f, 1.2f, 0.8f, 0.3f}};
+    case 30: return {{5.52f, 181.0f, 0.0f, 0, 0, 21.4f}, {0.05f, 1.5f, 0.0f, 0, 0, 0.3f}};
+    default: return {{0, 0, 0, 0, 0, 21.4f}, {0, 0, 0, 0, 0, 0.3f}};
+  }
+}
+
+bool IsConductivity(int t) { return (t >= 2 && t <= 5) || (t >= 20 && t <= 27) || t == 30; }
+bool IsFourElectrode(int t) { return t >= 20 && t <= 27; }
+
+// Upper end of output 0 (channel 1) by type.
+float RangeTop(int t) {
+  switch (t) {
+    case 0: return 14.0f;
+    case 1: return 1000.0f;
+    case 2: case 20: case 24: return 200.0f;
+    case 3: case 21: case 25: return 2000.0f;
+    case 4: case 22: case 26: return 20.0f;
+    case 5: return 100.0f;
+    case 23: case 27: return 500.0f;
+    case 30: return 20.0f;
+    case 6: return 100.0f;
+    case 7: case 29: return 200.0f;
+    case 9: return 500.0f;
+    case 10: case 18: return 2.0f;
+    default: return 100.0f;
+  }
+}
+
+// Days since 1970-01-01 from a civil date and back.
+long DaysFromCivil(int y, int m, int d) {
+  using namespace std::chrono;
+  return sys_days{year{y} / month{static_cast<unsigned>(m)} / day{static_cast<unsigned>(d)}}.time_since_epoch().count();
+}
+
+platform::LocalTime CivilFromSeconds(double secs) {
+  using namespace std::chrono;
+  const long long s = static_cast<long long>(std::floor(secs));
+  long long days = s / 86400;
+  long long rest = s % 86400;
+  if (rest < 0) {
+    rest += 86400;
+    --days;
+  }
+  const year_month_day ymd{sys_days{std::chrono::days{days}}};
+  platform::LocalTime t;
+  t.year = static_cast<int>(ymd.year());
+  t.month = static_cast<int>(static_cast<unsigned>(ymd.month()));
+  t.day = static_cast<int>(static_cast<unsigned>(ymd.day()));
+  t.hour = static_cast<int>(rest / 3600);
+  t.minute = static_cast<int>((rest / 60) % 60);
+  t.second = static_cast<int>(rest % 60);
+  return t;
+}
+
+double SecondsFromCivil(const platform::LocalTime& t) {
+  return static_cast<double>(DaysFromCivil(t.year, t.month, t.day)) * 86400.0 + t.hour * 3600.0 + t.minute * 60.0 +
+         t.second;
+}
+
+}  // namespace
+
+struct Amplifier::State {
+  std::uint8_t address = 0;
+  int kind = 4;
+  int baud = 4800;
+  std::bitset<256> known;
+  std::array<Data4, 256> params{};
+  Live live{};
+  float phase[6] = {};
+  float period[6] = {};
+  std::optional<float> pinned[6];
+  double time = 0;       // simulated seconds since power-up
+  double clockBase = 0;  // module clock at time 0, seconds since 1970
+  std::vector<std::uint8_t> commands;
+  std::vector<std::uint8_t> system;
+};
+
+Amplifier::Amplifier(int wireType, std::uint8_t address, int deviceKind) : s_(std::make_shared<State>()) {
+  State& s = *s_;
+  s.address = address;
+  s.kind = deviceKind;
+  s.known = AmplifierParameters();
+  const int t = wireType - 1;
+  s.live = LiveFor(t);
+  // Deterministic: the same type and address drift the same way every run.
+  std::mt19937 rng(static_cast<unsigned>(wireType * 131 + address * 7 + deviceKind));
+  std::uniform_real_distribution<float> ph(0.0f, static_cast<float>(2 * kPi));
+  std::uniform_real_distribution<float> per(40.0f, 240.0f);
+  for (int i = 0; i < 6; ++i) {
+    s.phase[i] = ph(rng);
+    s.period[i] = per(rng);
+  }
+  s.clockBase = SecondsFromCivil({2026, 1, 15, 10, 30, 0});
+
+  auto f = [&](int p, float v) { s.params[p] = FloatData(v); };
+  auto b = [&](int p, int v) { s.params[p] = ByteData(static_cast<std::uint8_t>(v)); };
+  auto w = [&](int p, int v) { s.params[p] = U16Data(static_cast<std::uint16_t>(v)); };
+
+  // Electronics adjustment from the factory.
+  w(0, 8192);
+  w(1, 11345);
+  for (int p = 6; p <= 13; ++p) w(p, 32768 + (p - 6) * 97);
+  w(14, 31020);
+  for (int p = 18; p <= 25; ++p) w(p, p % 2 == 0 ? 410 : 2048);
+  s.params[26] = {'A', '1', '2', '3'};
+  b(28, wireType);
+  b(29, deviceKind);
+  b(30, address);
+  f(31, deviceKind == 5 ? 2.05f : deviceKind == 4 ? 1.20f : 0.98f);
+
+  // Calibration as delivered.
+  if (t == 0) {
+    f(32, -3.5f), f(33, -59.2f), f(34, 0.0f), f(35, 3.0f), f(36, 1.0f), f(37, 0.0f);
+  } else if (t == 1) {
+    f(32, 0.0f);
+  } else if (IsConductivity(t)) {
+    f(32, t == 30 ? 0.1f : IsFourElectrode(t) ? 0.5f : 1.0f);
+    f(33, 2.0f), f(34, 0.0f);
+    if (IsFourElectrode(t)) f(35, 0.64f);
+  } else if (t == 6) {
+    f(32, 0.0f), f(33, 1.0f);
+  } else if (t == 7) {
+    f(32, 60.0f), f(33, 2.9f), f(34, 2.3f), f(37, 1.0f);
+  } else if (t == 29) {
+    f(32, 100.0f), f(37, 1.0f);
+  } else if (t == 8) {
+    f(33, 0.0f), f(34, 100.0f);
+  } else if (t == 9) {
+    f(32, 59.2f), f(33, 100.0f), f(34, 1.0f);
+  } else if (t == 10) {
+    f(32, 0.5f);
+  } else if (t == 18) {
+    f(32, 45.0f), f(33, 7.2f), f(34, 0.0f), f(37, 7.5f);
+  }
+
+  // Configuration.
+  f(38, 0.0f);
+  f(39, t == 1 ? -1000.0f : 0.0f);
+  f(40, RangeTop(t));
+  f(41, 0.0f);
+  f(42, 100.0f);
+  b(47, 1);  // 4..20 mA
+  b(48, deviceKind == 4 || deviceKind == 5 ? 1 : 0);
+  b(51, 0);
+  b(52, 5);
+  f(55, RangeTop(t) * 0.8f);
+  f(56, RangeTop(t) * 0.01f);
+  f(57, RangeTop(t) * 0.2f);
+  f(58, RangeTop(t) * 0.01f);
+  b(63, 1);
+  b(64, 0);
+  b(67, 0);
+  b(68, 0);
+  f(72, 25.0f);
+  b(73, 0);
+  w(76, 10);
+  b(77, deviceKind == 4 || deviceKind == 5 ? 1 : 0);
+  b(81, 1);
+  b(83, 0);
+  b(129, 10);
+}
+
+bool Amplifier::Answers(std::uint8_t address) const { return address == s_->address; }
+
+std::uint8_t Amplifier::address() const { return s_->address; }
+int Amplifier::wireType() const { return s_->params[28][0]; }
+int Amplifier::deviceKind() const { return s_->params[29][0]; }
+int Amplifier::fastBaud() const { return deviceKind() == 5 ? 38400 : 19200; }
+int Amplifier::baud() const { return s_->baud; }
+void Amplifier::SetBaud(int baud) { s_->baud = baud; }
+
+void Amplifier::Advance(double seconds) {
+  if (seconds > 0) s_->time += seconds;
+}
+
+void Amplifier::SetMeasured(int channel, float value) {
+  if (channel >= 1 && channel <= 6) s_->pinned[channel - 1] = value;
+}
+
+void Amplifier::Unpin(int channel) {
+  if (channel >= 1 && channel <= 6) s_->pinned[channel - 1].reset();
+}
+
+float Amplifier::Measured(int channel) const {
+  if (channel < 1 || channel > 6) return 0.0f;
+  const State& s = *s_;
+  const int i = channel - 1;
+  if (s.pinned[i]) return *s.pinned[i];
+  // Two slow waves: bounded by the channel's swing, never the same twice in a row.
+  const double x = 2 * kPi * s.time / s.period[i] + s.phase[i];
+  const double wave = 0.7 * std::sin(x) + 0.3 * std::sin(3.7 * x + 1.3);
+  return s.live.base[i] + static_cast<float>(wave) * s.live.swing[i];
+}
+
+Data4 Amplifier::Parameter(std::uint8_t p) const { return s_->params[p]; }
+void Amplifier::SetParameter(std::uint8_t p, const Data4& d) {
+  s_->params[p] = d;
+  if (p == 30) s_->address = d[0];
+  if (p == 28) s_->live = LiveFor(d[0] - 1);
+}
+void Amplifier::SetParameterFloat(std::uint8_t p, float v) { SetParameter(p, FloatData(v)); }
+void Amplifier::SetParameterByte(std::uint8_t p, std::uint8_t v) { SetParameter(p, ByteData(v)); }
+float Amplifier::ParameterFloat(std::uint8_t p) const { return link::DataFloat(s_->params[p]); }
+std::uint8_t Amplifier::ParameterByte(std::uint8_t p) const { return s_->params[p][0]; }
+
+const std::vector<std::uint8_t>& Amplifier::commands() const { return s_->commands; }
+const std::vector<std::uint8_t>& Amplifier::systemCommands() const { return s_->system; }
+
+platform::LocalTime Amplifier::clock() const { return CivilFromSeconds(s_->clockBase + s_->time); }
+void Amplifier::SetClock(const platform::LocalTime& t) { s_->clockBase = SecondsFromCivil(t) - s_->time; }
+
+std::optional<Frame> Amplifier::Handle(const Frame& request) {
+  if (!link::IsValidFrame(request) || !Answers(link::FrameAddress(request))) return std::nullopt;
+  State& s = *s_;
+  const std::uint8_t group = link::FrameGroup(request);
+  const std::uint8_t length = link::FrameLength(request);
+  const std::uint8_t p = link::FrameParameter(request);
+  const Data4 data = link::FrameData(request);
+  const std::uint8_t from = s.address;
+  auto echo = [&] { return BuildFrame(from, group, length, p, data); };
+  auto u8 = [](int v) { return static_cast<std::uint8_t>(v); };
+
+  switch (group) {
+    case link::kValues:
+      if (p >= 1 && p <= 6) return BuildFrame(from, group, 4, p, FloatData(Measured(p)));
+      switch (p) {
+        case 65: case 67: case 68: case 69:
+          s.commands.push_back(p);
+          return echo();
+        case 63:
+          return echo();
+        case 55:  // logger fill: one data set per logger interval since power-up, capped
+          return BuildFrame(from, group, 2, p, U16Data(static_cast<std::uint16_t>(std::min(4000.0, s.time / 600.0))));
+        case 56: {
+          const platform::LocalTime now = clock();
+          const int next = (now.hour * 60 + now.minute) / 10 * 10 + 10;
+          return BuildFrame(from, group, 4, p, {u8(next / 60 % 24), u8(next % 60), 0, 0});
+        }
+        case 58: {
+          const platform::LocalTime now = clock();
+          return BuildFrame(from, group, 3, p, {u8(now.day), u8(now.month), u8(now.year - 2000), 0});
+        }
+        case 59: {
+          const platform::LocalTime now = clock();
+          return BuildFrame(from, group, 3, p, {u8(now.hour), u8(now.minute), u8(now.second), 0});
+        }
+        case 60: case 62: {
+          const double v = 12000 + 40 * std::sin(s.time / 7.0 + p);
+          return BuildFrame(from, group, 2, p, U16Data(static_cast<std::uint16_t>(v)));
+        }
+        case 61: {
+          const auto a = static_cast<std::uint16_t>(8200 + 20 * std::sin(s.time / 5.0));
+          const auto b = static_cast<std::uint16_t>(11340 + 20 * std::cos(s.time / 5.0));
+          return BuildFrame(from, group, 2, p, {u8(a & 0xFF), u8(a >> 8), u8(b & 0xFF), u8(b >> 8)});
+        }
+        default:
+          return std::nullopt;
+      }
+    case link::kSystem:
+      switch (p) {
+        case 55:
+        case 72:
+          s.system.push_back(p);
+          return echo();
+        case 58: {  // date: year - 2000, day, month
+          s.system.push_back(p);
+          platform::LocalTime t = clock();
+          t.year = 2000 + data[0];
+          t.day = data[1];
+          t.month = data[2];
+          if (t.month >= 1 && t.month <= 12 && t.day >= 1 && t.day <= 31) SetClock(t);
+          return echo();
+        }
+        case 59: {
+          s.system.push_back(p);
+          platform::LocalTime t = clock();
+          t.hour = data[0];
+          t.minute = data[1];
+          t.second = data[2];
+          if (t.hour < 24 && t.minute < 60 && t.second < 60) SetClock(t);
+          return echo();
+        }
+        case 71: {
+          // The acknowledgement still goes out at the old rate; the switch follows.
+          s.system.push_back(p);
+          Frame ack = echo();
+          s.baud = data[0] == 1 ? fastBaud() : 4800;
+          return ack;
+        }
+        default:
+          return std::nullopt;
+      }
+    case link::kRead:
+      if (!s.known.test(p)) return std::nullopt;
+      return BuildFrame(from, group, length, p, s.params[p]);
+    case link::kWrite: {
+      if (!s.known.test(p) || p == 31) return std::nullopt;
+      // Acknowledged from the address the request went to; a new address holds from
+      // the next request on.
+      Frame ack = echo();
+      SetParameter(p, data);
+      return ack;
+    }
+    default:
+      return std::nullopt;
+  }
+}
+
+}  // namespace korvane::sim

@@ -1,1 +1,0 @@
-namespace korvane::calibration_widgets {}
