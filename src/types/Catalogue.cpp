@@ -1,1 +1,224 @@
 #include "types/Catalogue.h"
+
+namespace korvane::types {
+namespace {
+
+struct Pair {
+  const char* de = "";
+  const char* en = "";
+};
+
+struct Record {
+  Pair name;
+  Pair label[6];  // value channels 1..5, temperature
+  const char* unit[5] = {"", "", "", "", ""};
+  Pair calLabel[5];
+  const char* calUnit[5] = {"", "", "", "", ""};
+  int decimals[5] = {0, 0, 0, 0, 0};
+  int calDecimals[6] = {0, 0, 0, 0, 0, 0};  // parameters 32, 33, 34, 37, 35, 36
+};
+
+constexpr Pair kNone{};
+constexpr Pair kTemp{"Temperatur", "temperature"};
+constexpr Pair kCond{"LF Wert", "cond. value"};
+constexpr Pair kResist{"Widerstand", "resistivity"};
+constexpr Pair kSalinity{"Salinität", "salinity"};
+constexpr Pair kTds{"TDS", "TDS"};
+constexpr Pair kCellConst{"Zellkonstante", "cell const."};
+constexpr Pair kTempCoef{"Temperaturkoef.", "temp. coef."};
+constexpr Pair kCableOffset{"Kabeloffset", "cable offset"};
+constexpr Pair kTdsFactor{"TDS Faktor", "TDS factor"};
+
+// Two- and three-channel conductivity ranges.
+constexpr Record Conductivity(Pair name, const char* condUnit, int condDecimals, const char* resistUnit,
+                              int resistDecimals) {
+  return Record{name,
+                {kCond, kResist, kSalinity, kNone, kNone, kTemp},
+                {condUnit, resistUnit, "g/kg", "", ""},
+                {kCellConst, kTempCoef, kCableOffset, kNone, kNone},
+                {"1/cm", "%%/K", "Ohm", "", ""},
+                {condDecimals, resistDecimals, 1, 0, 0},
+                {3, 2, 2, 0, 2, 2}};
+}
+
+// Four-channel conductivity ranges (with TDS).
+constexpr Record Conductivity4(Pair name, const char* condUnit, int condDecimals, const char* resistUnit,
+                               const char* tdsUnit, int tdsDecimals) {
+  return Record{name,
+                {kCond, kResist, kSalinity, kTds, kNone, kTemp},
+                {condUnit, resistUnit, "g/kg", tdsUnit, ""},
+                {kCellConst, kTempCoef, kCableOffset, kNone, kTdsFactor},
+                {"1/cm", "%%/K", "Ohm", "", ""},
+                {condDecimals, 1, 1, tdsDecimals, 0},
+                {3, 2, 2, 0, 2, 2}};
+}
+
+const Record kEmpty{};
+
+const Record kRecords[kTypeCount] = {
+    // 0
+    Record{{"pH", "pH"},
+           {{"pH Wert", "pH value"}, {"Kettenspannung", "voltage"}, kNone, kNone, kNone, kTemp},
+           {"pH", "mV", "", "", ""},
+           {{"Asymmetrie", "asymmetrie"}, {"Steilheit", "slope"}, kNone, kNone, kNone},
+           {"mV", "mV/pH", "", "", ""},
+           {2, 0, 0, 0, 0},
+           {1, 1, 0, 0, 2, 2}},
+    // 1
+    Record{{"Redox", "Redox"},
+           {{"Redox Wert", "Redox value"}, {"Redoxwert H", "Redox value"}, kNone, kNone, kNone, kTemp},
+           {"mV", "mV H", "", "", ""},
+           {{"Offset", "offset"}, kNone, kNone, kNone, kNone},
+           {"mV", "", "", "", ""},
+           {0, 0, 0, 0, 0},
+           {1, 0, 0, 0, 0, 0}},
+    // 2..5
+    Conductivity({"200µS/cm", "200µS/cm"}, "µS/cm", 1, "kOhm", 1),
+    Conductivity({"2000µS/cm", "2000µS/cm"}, "µS/cm", 0, "kOhm", 1),
+    Conductivity({"20mS/cm", "20mS/cm"}, "mS/cm", 2, "Ohm", 1),
+    Conductivity({"100mS/cm", "100mS/cm"}, "mS/cm", 1, "Ohm", 1),
+    // 6
+    Record{{"Trübung", "turbitidy"},
+           {{"Trübung", "turbitidy"}, {"Spannung", "voltage"}, kNone, kNone, kNone, kTemp},
+           {"NTU", "mV", "", "", ""},
+           {{"Basis", "basis"}, {"Faktor", "factor"}, kNone, kNone, kNone},
+           {"", "", "", "", ""},
+           {1, 0, 0, 0, 0},
+           {0, 4, 0, 0, 2, 2}},
+    // 7
+    Record{{"Sauerstoff", "oxygen"},
+           {{"Sättigung", "saturation"},
+            {"Konzentration", "concentration"},
+            {"Sensorstrom", "sensor current"},
+            {"Partialdruck", "partial pressur"},
+            {"Luftdruck", "air pressur"},
+            kTemp},
+           {"%", "mg/l", "nA", "hPa", "hPa"},
+           {{"Anstieg", "slope"}, {"B < 20°C", "B < 20°C"}, {"B > 20°C", "B > 20°C"}, kNone, kNone},
+           {"nA/100%", "", "", "", ""},
+           {1, 2, 0, 0, 0},
+           {1, 0, 0, 0, 1, 1}},
+    // 8
+    Record{{"linear", "linear"},
+           {{"linear", "linear"}, kNone, kNone, kNone, kNone, kTemp},
+           {" ", "", "", "", ""},
+           {kNone, {"1V/4mA Wert", "1V/4mA value"}, {"5V/20mA Wert", "5V/20mA value"}, kNone, kNone},
+           {"", "", "", "", ""},
+           {2, 0, 0, 0, 0},
+           {2, 1, 1, 2, 2, 2}},
+    // 9
+    Record{{"ISE", "ISE"},
+           {{"Kettenspannung", "voltage"}, {"ISE Wert", "ISE value"}, kNone, kNone, kNone, kTemp},
+           {"mV", "ppm", "", "", ""},
+           {{"Steilheit", "slope"}, {"Messpunkt 1", "meas.val.1"}, {"Eingabewert 1", "input val. 1"}, kNone, kNone},
+           {"mV/ppm", "mV", "ppm/l", "", ""},
+           {0, 2, 0, 0, 0},
+           {1, 1, 0, 0, 2, 2}},
+    // 10
+    Record{{"freies Chlor", "free chlorine"},
+           {{"freies Chlor", "free chlorine"}, {"Strom", "current"}, kNone, kNone, kNone, kTemp},
+           {"mg/l", "mA", "", "", ""},
+           {{"Anstieg", "slope"}, kNone, kNone, kNone, kNone},
+           {"mg/l/mA", "", "", "", ""},
+           {2, 2, 0, 0, 0},
+           {2, 0, 0, 0, 0, 0}},
+    // 11..17
+    kEmpty, kEmpty, kEmpty, kEmpty, kEmpty, kEmpty, kEmpty,
+    // 18
+    Record{{"freies Chlor", "free chlorine"},
+           {{"freies Chlor", "free chlorine"}, {"pH Wert", "pH value"}, {"Strom", "current"}, kNone, kNone, kTemp},
+           {"mg/l", "pH", "nA", "", ""},
+           {{"Anstieg", "slope"}, {"pH Kompensation", "pH compensation"}, {"Offset Co", "offset co"},
+            {"K Wert", "k value"}, kNone},
+           {"nA/mg/l", "pH", "mg/l", "pH", ""},
+           {2, 2, 2, 0, 0},
+           {2, 2, 2, 2, 2, 2}},
+    // 19
+    kEmpty,
+    // 20..23
+    Conductivity4({"200µS/cm (4)", "200µS/cm (4)"}, "µS/cm", 1, "kOhm", "g/l", 1),
+    Conductivity4({"2000µS/cm (4)", "2000µS/cm (4)"}, "µS/cm", 0, "kOhm", "g/l", 0),
+    Conductivity4({"20mS/cm (4)", "20mS/cm (4)"}, "mS/cm", 2, "Ohm", "g/l", 2),
+    Conductivity4({"500mS/cm (4)", "500mS/cm (4)"}, "mS/cm", 1, "Ohm", "g/l", 1),
+    // 24..27
+    Conductivity4({"200µS/cm (4)", "200µS/cm (4)"}, "µS/cm", 1, "kOhm", "mg/l", 1),
+    Conductivity4({"2000µS/cm (4)", "2000µS/cm (4)"}, "µS/cm", 0, "kOhm", "mg/l", 0),
+    Conductivity4({"20mS/cm (4)", "20mS/cm (4)"}, "mS/cm", 2, "Ohm", "g/l", 2),
+    Conductivity4({"500mS/cm (4)", "500mS/cm (4)"}, "mS/cm", 1, "Ohm", "g/l", 1),
+    // 28
+    kEmpty,
+    // 29
+    Record{{"Sauerstoff", "oxygen"},
+           {{"Sättigung", "saturation"},
+            {"Konzentration", "concentration"},
+            kNone,
+            {"Partialdruck", "partial pressur"},
+            {"Luftdruck", "air pressur"},
+            kTemp},
+           {"%", "mg/l", "", "hPa", "hPa"},
+           {{"Anstieg", "slope"}, kNone, kNone, kNone, kNone},
+           {"%", "", "", "", ""},
+           {1, 2, 0, 1, 0},
+           {2, 0, 0, 0, 1, 1}},
+    // 30
+    Record{{"20µS/cm ZK=0.1", "20µS/cm ck=0.1"},
+           {kCond, kResist, kSalinity, kNone, kNone, kTemp},
+           {"µS/cm", "kOhm", "g/kg", "", ""},
+           {kCellConst, kTempCoef, kCableOffset, kNone, kNone},
+           {"1/cm", "%%/K", "Ohm", "", ""},
+           {2, 0, 1, 0, 0},
+           {3, 2, 2, 0, 2, 2}},
+};
+
+const Record& At(int typeIndex) {
+  if (typeIndex < 0 || typeIndex >= kTypeCount) return kEmpty;
+  return kRecords[typeIndex];
+}
+
+std::string Select(const Pair& p, int language) { return language == 1 ? p.en : p.de; }
+
+}  // namespace
+
+std::string TypeName(int typeIndex, int language) { return Select(At(typeIndex).name, language); }
+
+std::string ChannelLabel(int typeIndex, int channel, int language) {
+  if (channel < 1 || channel > 6) return {};
+  return Select(At(typeIndex).label[channel - 1], language);
+}
+
+std::string ChannelUnit(int typeIndex, int channel) {
+  if (channel < 1 || channel > 5) return {};
+  return At(typeIndex).unit[channel - 1];
+}
+
+int ChannelDecimals(int typeIndex, int channel) {
+  if (channel < 1 || channel > 5) return 0;
+  return At(typeIndex).decimals[channel - 1];
+}
+
+std::string CalibrationLabel(int typeIndex, int n, int language) {
+  if (n < 1 || n > 5) return {};
+  return Select(At(typeIndex).calLabel[n - 1], language);
+}
+
+std::string CalibrationUnit(int typeIndex, int n) {
+  if (n < 1 || n > 5) return {};
+  return At(typeIndex).calUnit[n - 1];
+}
+
+int CalibrationDecimals(int typeIndex, int parameter) {
+  // Stored in the order 32, 33, 34, 37, 35, 36.
+  int slot;
+  switch (parameter) {
+    case 32: slot = 0; break;
+    case 33: slot = 1; break;
+    case 34: slot = 2; break;
+    case 37: slot = 3; break;
+    case 35: slot = 4; break;
+    case 36: slot = 5; break;
+    default: return 0;
+  }
+  return At(typeIndex).calDecimals[slot];
+}
+
+}  // namespace korvane::types
