@@ -1,0 +1,251 @@
+#include "calibration/Calibrate.h"
+
+#include "calibration/CalibrationTexts.h"
+#include "link/Link.h"
+#include "platform/CFormat.h"
+#include "platform/Ui.h"
+#include "types/Catalogue.h"
+
+namespace korvane::calibration {
+namespace {
+
+// A computed value of -0.00004 would read "-0.0"; the user should see "0.0".
+std::string DropNegativeZero(std::string text) {
+  if (text.size() < 2 || text[0] != '-') return text;
+  std::size_t i = 1;
+  bool digits = false;
+  for (; i < text.size() && ((text[i] >= '0' && text[i] <= '9') || text[i] == '.'); ++i) {
+    if (text[i] >= '1' && text[i] <= '9') return text;
+    if (text[i] == '0') digits = true;
+  }
+  return digits ? text.substr(1) : text;
+}
+
+// The calibration decimals of parameters 32, 33, 34 for status values 1..3.
+constexpr int kStatusParameters[3] = {32, 33, 34};
+
+class Procedure {
+ public:
+  Procedure(link::Link& link, platform::Ui& ui, CalibrationHost& host)
+      : link_(link), ui_(ui), host_(host), lang_(link.language()) {}
+
+  void Run() {
+    // The entry keeps its value from one prompt to the next for the whole run.
+    entry_ = platform::ValueEntry{};
+    if (!link_.OpenPort()) return;  // the open failure has been reported
+    const std::uint8_t address = link_.address();
+    link_.SendFrame(address, link::kRead, 1, 28);
+    if (!link_.WaitForReply()) {
+      ui_.Message(types::kCommError(lang_));
+      return;
+    }
+    for (std::uint8_t p : {32, 33, 34, 37}) {
+      link_.SendFrame(address, link::kRead, 4, p);
+      link_.WaitForReply();  // a missing value keeps what it held
+    }
+    type_ = link_.module().typeIndex;
+    host_.SetChannelCaptions(type_);
+    host_.StartPolling();
+    Branch();
+    Finish();
+  }
+
+ private:
+  void Branch() {
+    switch (type_) {
+      case 0: return TwoPointPhBranch();
+      case 1: return RedoxBranch();
+      case 2: case 3: case 4: case 5: return CellConstantBranch(false);
+      case 20: case 21: case 22: case 23: return CellConstantBranch(true);
+      case 7:
+        if (ui_.ChoiceDialog(kOxygen(lang_), kAirPressure(lang_)) == 2) return AirPressureBranch();
+        return OxygenSlopeBranch();
+      case 9: return IseBranch();
+      case 10: return LinearChlorineBranch();
+      case 18:
+        if (ui_.ChoiceDialog(kChlorine(lang_), kPh) == 2) return PhCompensationBranch();
+        return ChlorineSlopeBranch();
+      case 29:
+        if (ui_.ChoiceDialog(kOxygen(lang_), kAirPressure(lang_)) == 2) return AirPressureBranch();
+        return SaturationBranch();
+      default:
+        return;  // no procedure for this type: only the status line is refreshed
+    }
+  }
+
+  // --- measuring points --------------------------------------------------------------
+  float Measured(int channel) const { return link_.module().measured[channel - 1]; }
+  KValues K() const { return link_.module().calibration; }
+  std::string Label(int n) const { return types::CalibrationLabel(type_, n, lang_); }
+  void Box(const TextPair& text) { ui_.Message(text(lang_)); }
+
+  float Entry(const std::string& prompt, const std::string& unit) {
+    entry_.prompt = prompt;
+    entry_.unit = unit;
+    ui_.ValueEntryDialog(entry_);  // closed without OK: the value it showed counts
+    return entry_.value;
+  }
+  float BufferEntry(int unitChannel) { return Entry(kBufferPrompt(lang_), types::ChannelUnit(type_, unitChannel)); }
+
+  // Point text, wait for a stable value, capture it (channel 0: nothing), entry.
+  float Point(const TextPair& text, int captureChannel, float* captured, int unitChannel) {
+    Box(text);
+    Box(kWaitStable);
+    if (captureChannel) *captured = Measured(captureChannel);
+    return BufferEntry(unitChannel);
+  }
+
+  // Stores what a formula produced and tells the user about a doubtful result; false
+  // when the procedure ends without result dialog.
+  bool Accept(const Outcome& o) {
+    link_.module().calibration = o.k;
+    switch (o.verdict) {
+      case Verdict::kPlausible:
+        return true;
+      case Verdict::kImplausible:
+        Box(kCalibrationError);
+        return true;
+      case Verdict::kEqual:
+      case Verdict::kRefused:
+      case Verdict::kUnusable:
+        Box(kCalibrationError);
+        return false;
+    }
+    return false;
+  }
+
+  void Offer(std::array<std::string, 3> labels, std::array<std::string, 3> values) {
+    platform::ResultRows rows;
+    rows.saveCaption = kSave(lang_);
+    rows.exitCaption = kExit(lang_);
+    rows.labels = std::move(labels);
+    rows.values = std::move(values);
+    if (ui_.ResultDialog(rows) == 1) link_.WriteCalibrationSet();
+  }
+
+  // --- procedures ----------------------------------------------------------------------
+  void TwoPointPhBranch() {
+    float u1 = 0, u2 = 0;
+    const float b1 = Point(kFirstPoint, 2, &u1, 1);
+    const float b2 = Point(kSecondPoint, 2, &u2, 1);
+    host_.StopPolling();
+    if (!Accept(TwoPointPh(K(), u1, u2, b1, b2, Measured(6)))) return;
+    const KValues k = K();
+    Offer({Label(1), Label(2), ""}, {FormatNumber("%.1f mV", k[0]), FormatNumber("%.1f mV/pH", k[1]), ""});
+  }
+
+  void RedoxBranch() {
+    const float b1 = Point(kSinglePoint, 0, nullptr, 1);
+    host_.StopPolling();
+    if (!Accept(RedoxOffset(K(), Measured(1), b1))) return;
+    Offer({Label(1), "", ""}, {FormatNumber("%.1f mV", K()[0]), "", ""});
+  }
+
+  void CellConstantBranch(bool fourChannel) {
+    float u1 = 0;
+    const float b1 = Point(kSinglePoint, 1, &u1, 1);
+    host_.StopPolling();
+    if (!Accept(CellConstant(K(), u1, b1, fourChannel))) return;
+    const KValues k = K();
+    Offer({Label(1), Label(2), ""}, {FormatNumber("%.2f 1/cm", k[0]), FormatNumber("%.2f %%/K", k[1]), ""});
+  }
+
+  void OxygenSlopeBranch() {
+    const float b1 = Point(kSinglePoint, 0, nullptr, 1);
+    host_.StopPolling();
+    if (!Accept(OxygenSlope(K(), b1, Measured(3), Measured(5), Measured(6)))) return;
+    const KValues k = K();
+    Offer({Label(1), Label(2), Label(3)},
+          {FormatNumber("%.1f nA/100%%", k[0]), FormatNumber("%.0f ", k[1]), FormatNumber("%.0f ", k[2])});
+  }
+
+  void AirPressureBranch() {
+    Box(kWaitStable);
+    const float u1 = Measured(5);
+    entry_.value = Measured(5);
+    const float p = Entry(kPressurePrompt(lang_), kPressureUnit);
+    host_.StopPolling();
+    if (!Accept(AirPressure(K(), u1, p))) return;
+    Offer({"", kAirPressure(lang_), ""}, {"", FormatNumber("%.0f hPa", p), ""});
+  }
+
+  void IseBranch() {
+    float u1 = 0, u2 = 0;
+    const float b1 = Point(kFirstPoint, 1, &u1, 2);
+    const float b2 = Point(kSecondPoint, 1, &u2, 2);
+    host_.StopPolling();
+    if (!Accept(TwoPointIse(K(), u1, u2, b1, b2))) return;
+    const KValues k = K();
+    Offer({Label(1), Label(2), Label(3)},
+          {FormatNumber("%.1f mV/ppm", k[0]), FormatNumber("%.1f mV", k[1]), FormatNumber("%.1f mV", k[2])});
+  }
+
+  void LinearChlorineBranch() {
+    const float b1 = Point(kSinglePoint, 0, nullptr, 1);
+    host_.StopPolling();
+    if (!Accept(LinearChlorine(K(), b1, Measured(2)))) return;
+    Offer({Label(1), "", ""}, {FormatNumber("%.1f mg/l / mA", K()[0]), "", ""});
+  }
+
+  void ChlorineSlopeBranch() {
+    float u1 = 0;
+    const float b1 = Point(kSinglePoint, 1, &u1, 1);
+    host_.StopPolling();
+    if (!Accept(ChlorineSlope(K(), u1, b1))) return;
+    Offer({Label(1), "", ""}, {FormatNumber("%.1f nA/mg", K()[0]), "", ""});
+  }
+
+  void PhCompensationBranch() {
+    float u1 = 0, u2 = 0;
+    const float b1 = Point(kFirstPoint, 4, &u1, 2);
+    const float b2 = Point(kSecondPoint, 4, &u2, 2);
+    host_.StopPolling();
+    const Outcome o = PhCompensation(K(), u1, u2, b1, b2, Measured(6));
+    if (!Accept(o)) return;
+    // The slope has no calibration value of its own; it is kept with the module's
+    // first key value and is not written by the save.
+    link_.module().calibrationKey[0] = o.slope;
+    Offer({Label(3), Label(4), ""}, {FormatNumber("%.1f mV", K()[2]), FormatNumber("%.1f mV/pH", o.slope), ""});
+  }
+
+  void SaturationBranch() {
+    const float b1 = Point(kSinglePoint, 0, nullptr, 1);
+    host_.StopPolling();
+    if (!Accept(SaturationFactor(K(), b1, Measured(1)))) return;
+    Offer({Label(1), "", ""}, {FormatNumber("%.1f %%", K()[0]), "", ""});
+  }
+
+  void Finish() {
+    host_.StopPolling();
+    host_.ClearValueDisplay();
+    host_.SetStatusLine(CalibrationStatusText(type_, lang_, K()));
+  }
+
+  link::Link& link_;
+  platform::Ui& ui_;
+  CalibrationHost& host_;
+  const int lang_;
+  int type_ = 0;
+  platform::ValueEntry entry_;
+};
+
+}  // namespace
+
+std::string FormatNumber(const char* format, double value) {
+  return DropNegativeZero(platform::CFormat(format, value));
+}
+
+std::string CalibrationStatusText(int typeIndex, int language, const KValues& k) {
+  std::string line;
+  for (int n = 1; n <= 3; ++n) {
+    const std::string label = types::CalibrationLabel(typeIndex, n, language);
+    if (n > 1 && label.empty()) continue;
+    const int decimals = types::CalibrationDecimals(typeIndex, kStatusParameters[n - 1]);
+    line += label + ": " + DropNegativeZero(platform::CFormat("%.*f", decimals, static_cast<double>(k[n - 1]))) + "  ";
+  }
+  return line;
+}
+
+void Calibrate(link::Link& link, platform::Ui& ui, CalibrationHost& host) { Procedure(link, ui, host).Run(); }
+
+}  // namespace korvane::calibration
