@@ -1,0 +1,117 @@
+#include "app/LiveMeasurement.h"
+
+#include <algorithm>
+
+#include "app/LiveFormat.h"
+#include "link/Link.h"
+#include "platform/Ui.h"
+#include "types/Catalogue.h"
+#include "types/Texts.h"
+
+namespace korvane::app {
+
+LiveMeasurement::LiveMeasurement(link::Link& link, platform::Ui& ui, QObject* parent)
+    : QObject(parent), link_(link), ui_(ui) {
+  connect(&pollTimer_, &QTimer::timeout, this, &LiveMeasurement::Poll);
+  connect(&recordTimer_, &QTimer::timeout, this, &LiveMeasurement::recordingTick);
+  link_.onLiveValue = [this](int channel) { OnLiveValue(channel); };
+  link_.onChainEnd = [this] { OnChainEnd(); };
+}
+
+LiveMeasurement::~LiveMeasurement() {
+  link_.onLiveValue = nullptr;
+  link_.onChainEnd = nullptr;
+}
+
+bool LiveMeasurement::Start(std::chrono::milliseconds recordingPeriod) {
+  if (running_) return true;
+  if (!link_.OpenPort() || !link_.portOpen()) return false;
+  const std::uint8_t address = link_.address();
+  const int language = link_.language();
+
+  link_.SendFrame(address, link::kRead, 4, 32);
+  if (!link_.WaitForReply()) {
+    ui_.Message(types::kCommError(language));
+    return false;
+  }
+  // The other reads keep the previous values when the module stays silent.
+  for (std::uint8_t p : {33, 34, 37}) {
+    link_.SendFrame(address, link::kRead, 4, p);
+    link_.WaitForReply();
+  }
+  link_.SendFrame(address, link::kRead, 1, 28);
+  link_.WaitForReply();
+
+  const link::CKorvane& m = link_.module();
+  SetStatusLine(CalibrationStatusLine(m.typeIndex, language, m.calibration, 4));
+  SetChannelCaptions(m.typeIndex, language);
+
+  recordingPeriod_ = std::max(recordingPeriod, kMinimumRecordingPeriod);
+  StartPolling();
+  recordTimer_.start(recordingPeriod_);
+  running_ = true;
+  emit runningChanged(true);
+  return true;
+}
+
+void LiveMeasurement::StopTimers() {
+  const bool was = running_;
+  running_ = false;
+  pollTimer_.stop();
+  recordTimer_.stop();
+  if (was) emit runningChanged(false);
+}
+
+void LiveMeasurement::Stop() {
+  if (!running_) return;
+  StopTimers();
+  // A chain in progress still completes; then the fields empty.
+  link_.WaitSeconds(2);
+  ClearValueDisplay();
+}
+
+void LiveMeasurement::StartPolling() { pollTimer_.start(pollPeriod_); }
+
+void LiveMeasurement::StopPolling() { pollTimer_.stop(); }
+
+void LiveMeasurement::Poll() {
+  // A damaged reply cost the rest of its chain; this tick is skipped as well.
+  if (link_.badFrame()) {
+    link_.clearBadFrame();
+    return;
+  }
+  link_.SendFrame(link_.address(), link::kValues, 4, 1);
+}
+
+void LiveMeasurement::ClearValueDisplay() {
+  link_.WaitSeconds(1);
+  for (auto& t : fields_) t.clear();
+  for (auto& t : pending_) t.clear();
+  emit fieldTextsChanged();
+}
+
+void LiveMeasurement::SetChannelCaptions(int typeIndex, int language) {
+  for (int c = 1; c <= 6; ++c) labels_[c - 1] = types::ChannelLabel(typeIndex, c, language);
+  for (int c = 1; c <= 5; ++c) units_[c - 1] = types::ChannelUnit(typeIndex, c);
+  emit captionsChanged();
+}
+
+void LiveMeasurement::SetStatusLine(const std::string& text) {
+  statusLine_ = text;
+  emit statusLineChanged();
+}
+
+void LiveMeasurement::OnLiveValue(int channel) {
+  if (channel < 1 || channel > 6) return;
+  const link::CKorvane& m = link_.module();
+  pending_[channel - 1] = FieldText(m.typeIndex, channel, m.measured[channel - 1]);
+}
+
+void LiveMeasurement::OnChainEnd() {
+  // The fields change on screen once per chain, all six together.
+  fields_ = pending_;
+  emit fieldTextsChanged();
+  emit chainCompleted();
+}
+
+}  // namespace korvane::app

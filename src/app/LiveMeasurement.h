@@ -1,0 +1,96 @@
+#pragma once
+// "Messung starten" / "Messung beenden": reads the module's type and calibration
+// values, labels the six fields from the catalogue, polls the measured values and
+// formats the replies of the live chain. QtCore only; the window shows what it
+// publishes. It also owns the poll timer that the calibration runs.
+#include <QObject>
+#include <QTimer>
+
+#include <array>
+#include <chrono>
+#include <string>
+
+namespace korvane::link {
+class Link;
+}
+namespace korvane::platform {
+class Ui;
+}
+
+namespace korvane::app {
+
+class LiveMeasurement : public QObject {
+  Q_OBJECT
+
+ public:
+  static constexpr std::chrono::milliseconds kDefaultPollPeriod{2000};
+  // A recording interval of 00:00:00 would write lines as fast as the timer can fire.
+  static constexpr std::chrono::milliseconds kMinimumRecordingPeriod{1000};
+
+  LiveMeasurement(link::Link& link, platform::Ui& ui, QObject* parent = nullptr);
+  ~LiveMeasurement() override;
+
+  void setPollPeriod(std::chrono::milliseconds period) { pollPeriod_ = period; }
+  std::chrono::milliseconds pollPeriod() const { return pollPeriod_; }
+
+  // Start: false when the port does not open or the module does not answer the
+  // first read (the user was told); the measurement then does not run.
+  bool Start(std::chrono::milliseconds recordingPeriod);
+  // Stop: timers off at once; after two seconds (a chain in progress finishes) the
+  // value texts are cleared.
+  void Stop();
+  // Stops the timers without the pause and without clearing (command line).
+  void StopTimers();
+  bool running() const { return running_; }
+
+  // The poll timer alone (calibration).
+  void StartPolling();
+  void StopPolling();
+  bool polling() const { return pollTimer_.isActive(); }
+  // One tick of the poll timer.
+  void Poll();
+
+  // One second, then the six value texts are emptied.
+  void ClearValueDisplay();
+  // Labels and units of the type the module reported, in the given language.
+  void SetChannelCaptions(int typeIndex, int language);
+  void SetStatusLine(const std::string& text);
+
+  // What the window shows: value texts of fields 1..5 and the temperature, labels of
+  // the six fields, units of fields 1..5, calibration status line.
+  const std::array<std::string, 6>& fieldTexts() const { return fields_; }
+  const std::array<std::string, 6>& labels() const { return labels_; }
+  const std::array<std::string, 5>& units() const { return units_; }
+  const std::string& statusLine() const { return statusLine_; }
+  std::chrono::milliseconds recordingPeriod() const { return recordingPeriod_; }
+
+ signals:
+  // The six value texts changed together (end of a chain, or cleared).
+  void fieldTextsChanged();
+  void captionsChanged();
+  void statusLineChanged();
+  void runningChanged(bool running);
+  // A chain ended (after fieldTextsChanged).
+  void chainCompleted();
+  // Tick of the recording timer.
+  void recordingTick();
+
+ private:
+  void OnLiveValue(int channel);
+  void OnChainEnd();
+
+  link::Link& link_;
+  platform::Ui& ui_;
+  QTimer pollTimer_;
+  QTimer recordTimer_;
+  std::chrono::milliseconds pollPeriod_ = kDefaultPollPeriod;
+  std::chrono::milliseconds recordingPeriod_{0};
+  bool running_ = false;
+  std::array<std::string, 6> pending_;  // texts of the chain in progress
+  std::array<std::string, 6> fields_;
+  std::array<std::string, 6> labels_;
+  std::array<std::string, 5> units_;
+  std::string statusLine_;
+};
+
+}  // namespace korvane::app

@@ -1,0 +1,127 @@
+#pragma once
+// The main window's state and button handlers without widgets: settings read at
+// start and written at exit, the language switch, which buttons are enabled, the
+// status texts, the address field, the exit routine, and the live measurement and
+// recording it owns. The window shows what this holds and forwards its buttons here.
+#include <QObject>
+
+#include <functional>
+#include <string>
+
+#include "app/LiveMeasurement.h"
+#include "app/Recording.h"
+#include "app/SettingsFile.h"
+#include "platform/Clock.h"
+
+namespace korvane::link {
+class Link;
+}
+namespace korvane::platform {
+class Ui;
+}
+
+namespace korvane::app {
+
+// Enabled state of the main window's buttons.
+struct ButtonStates {
+  bool start = false;             // 4 "Messung starten"
+  bool exit = true;               // 2 "Beenden"
+  bool setup = true;              // 3 "Setup"
+  bool calibrate = true;          // 1015 "Kalibrieren"
+  bool setupMeasurement = true;   // 1020 "Setup Messung"
+  bool configure = true;          // 1021 "Konfigurieren"
+  bool parametrize = false;       // 1022 "Parametrieren"
+  bool displayConfig = true;      // 5 "Konfiguration RW8200"
+};
+
+// Captions that follow the language.
+struct MainCaptions {
+  std::string parametrize, exit, calibrate, configure, setupMeasurement, displayConfig, start, addressLabel;
+};
+MainCaptions CaptionsFor(int language, bool running);
+
+// Texts of the Setup dialog's caller-supplied captions.
+std::string SetupCancelCaption(int language);
+std::string SetupLanguageCaption(int language);
+
+class MainController : public QObject {
+  Q_OBJECT
+
+ public:
+  MainController(link::Link& link, platform::Ui& ui, std::string settingsFolder,
+                 platform::Clock clock = platform::SystemClock(), QObject* parent = nullptr);
+  ~MainController() override;
+
+  // Start-up: reads the settings file (creating it on first start), hands port, baud
+  // and language to the link and applies the language (start button disabled).
+  void Initialize();
+
+  // --- buttons ------------------------------------------------------------------------
+  void OnStartStop();
+  // The Setup dialog ended with OK: the port is closed (the next flow opens the new
+  // one) and the language applied.
+  void ApplySetup(int comNumber, int language);
+  void OnSetupMeasurement();
+  void OnCalibrate();
+  void OnConfigure();
+  void OnParametrize();
+  void OnDisplayConfig();
+  // The exit routine: false (after telling the user) while a measurement runs or
+  // another flow is busy; otherwise writes the settings, closes the recording file,
+  // stops the serial worker and returns true: the window may close.
+  bool Exit();
+  // The window's close command.
+  bool CloseCommand() { return Exit(); }
+  // The address up-down moved: returns the folded address (0..31 or 255).
+  int SetAddressPosition(int position);
+
+  // Flows delivered by other parts of the program plug in here; without one the
+  // button tells the user the function is not available yet.
+  std::function<void()> calibrateFlow;
+  std::function<void()> configureFlow;
+  std::function<void()> parametrizeFlow;
+  std::function<void()> displayConfigFlow;
+
+  // --- state --------------------------------------------------------------------------
+  const AppSettings& settings() const { return settings_; }
+  const std::string& settingsFolder() const { return settingsFolder_; }
+  int language() const { return settings_.language; }
+  int comNumber() const;
+  int address() const;
+  bool running() const { return live_.running(); }
+  bool busy() const { return busy_ > 0; }
+  const ButtonStates& buttons() const { return buttons_; }
+  MainCaptions captions() const { return CaptionsFor(settings_.language, running()); }
+  const std::string& statusInfo() const { return statusInfo_; }
+  const std::string& recordingStatus() const { return recording_.statusText(); }
+  void SetStatusInfo(const std::string& text);
+  // Disables / re-enables the buttons around a flow that talks to the module.
+  void SetFlowButtons(bool enabled);
+
+  LiveMeasurement& live() { return live_; }
+  Recording& recording() { return recording_; }
+  link::Link& link() { return link_; }
+  platform::Ui& ui() { return ui_; }
+
+ signals:
+  // Buttons, captions or status texts changed: the window refreshes them.
+  void stateChanged();
+
+ private:
+  void ApplyLanguage();
+  void OnRecordingTick();
+  void NotAvailable();
+  void RunFlow(const std::function<void()>& flow);
+
+  link::Link& link_;
+  platform::Ui& ui_;
+  std::string settingsFolder_;
+  AppSettings settings_;
+  LiveMeasurement live_;
+  Recording recording_;
+  ButtonStates buttons_;
+  std::string statusInfo_;
+  int busy_ = 0;
+};
+
+}  // namespace korvane::app

@@ -1,0 +1,135 @@
+#include "app/Recording.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <unistd.h>
+
+#include "app/RecordingLine.h"
+#include "platform/Ui.h"
+#include "types/Texts.h"
+
+namespace korvane::app {
+namespace {
+
+constexpr types::TextPair kFileLabel{"Aufzeichnungsdatei", "Logging file"};
+constexpr types::TextPair kCannotCreate{"Die Aufzeichnungsdatei kann nicht angelegt werden:",
+                                        "The logging file cannot be created:"};
+constexpr types::TextPair kCannotReopen{"Die Aufzeichnungsdatei kann nicht wieder geöffnet werden:",
+                                        "The logging file cannot be opened again:"};
+constexpr types::TextPair kNoFile{"Keine Aufzeichnungsdatei offen - Werte werden nicht aufgezeichnet.",
+                                  "No logging file open - values are not being recorded."};
+constexpr types::TextPair kWriteFailed{"Aufzeichnung fehlgeschlagen - Werte werden nicht aufgezeichnet:",
+                                       "Logging failed - values are not being recorded:"};
+
+std::string BaseName(const std::string& path) {
+  const auto slash = path.find_last_of('/');
+  return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+int OpenFile(const std::string& path, int flags) {
+  int fd;
+  do {
+    fd = ::open(path.c_str(), flags | O_WRONLY | O_CLOEXEC, 0644);
+  } while (fd < 0 && errno == EINTR);
+  return fd;
+}
+
+}  // namespace
+
+Recording::Recording(platform::Ui& ui, platform::Clock clock) : ui_(ui), clock_(std::move(clock)) {}
+
+Recording::~Recording() { Close(); }
+
+std::string Recording::NoFileNotice(int language) { return kNoFile(language); }
+
+std::string Recording::WriteFailedNotice(int language, const std::string& reason) {
+  return std::string(kWriteFailed(language)) + " " + reason;
+}
+
+void Recording::Close() {
+  if (fd_ >= 0) ::close(fd_);
+  fd_ = -1;
+}
+
+bool Recording::OpenForAppend(const std::string& path, std::string* error) {
+  Close();
+  fd_ = OpenFile(path, O_CREAT | O_APPEND);
+  if (fd_ < 0) {
+    if (error) *error = path + ": " + std::strerror(errno);
+    return false;
+  }
+  path_ = path;
+  noticeGiven_ = false;
+  return true;
+}
+
+bool Recording::Create(const std::string& path, std::string* error) {
+  Close();
+  // O_APPEND: every line lands at the end even if something else wrote meanwhile.
+  fd_ = OpenFile(path, O_CREAT | O_TRUNC | O_APPEND);
+  if (fd_ < 0) {
+    if (error) *error = path + ": " + std::strerror(errno);
+    return false;
+  }
+  path_ = path;
+  noticeGiven_ = false;
+  return true;
+}
+
+Recording::SetupResult Recording::Setup(int language, Interval& interval) {
+  std::string remembered;
+  if (isOpen() && path_.size() > 1) remembered = path_;
+  Close();
+
+  platform::FileDialogSpec spec;
+  spec.defaultExtension = "txt";
+  spec.initialName = "*.txt";
+  spec.filter = "Text (*.txt) | *.txt | Alle Dateien (*.*)|*.*||";
+  spec.overwritePrompt = true;
+  const std::optional<std::string> chosen = ui_.SaveFile(spec);
+  if (!chosen) {
+    // Recording goes on in the file it had.
+    if (!remembered.empty()) {
+      std::string error;
+      if (!OpenForAppend(remembered, &error)) ui_.Message(std::string(kCannotReopen(language)) + "\n" + error);
+    }
+    return SetupResult::kFileCancelled;
+  }
+
+  const platform::TimeOfDay preset = interval.Fields();
+  const std::optional<platform::TimeOfDay> picked = ui_.IntervalDialog(preset);
+  if (!picked) return SetupResult::kIntervalCancelled;
+
+  std::string error;
+  if (!Create(*chosen, &error)) {
+    ui_.Message(std::string(kCannotCreate(language)) + "\n" + error);
+    return SetupResult::kCreateFailed;
+  }
+  statusText_ = std::string(kFileLabel(language)) + ": " + BaseName(*chosen);
+  interval = Interval::FromFields(picked->hour, picked->minute, picked->second);
+  return SetupResult::kDone;
+}
+
+bool Recording::WriteLine(int typeIndex, const std::array<float, 6>& values, int language, std::string* notice) {
+  if (notice) notice->clear();
+  if (fd_ < 0) {
+    if (!noticeGiven_ && notice) *notice = NoFileNotice(language);
+    noticeGiven_ = true;
+    return false;
+  }
+  const std::string line = RecordingLine(clock_(), typeIndex, values);
+  ssize_t n;
+  do {
+    n = ::write(fd_, line.data(), line.size());
+  } while (n < 0 && errno == EINTR);
+  if (n == static_cast<ssize_t>(line.size())) return true;
+  const std::string reason = n < 0 ? std::strerror(errno) : std::string("short write");
+  if (!noticeGiven_ && notice) *notice = WriteFailedNotice(language, reason);
+  noticeGiven_ = true;
+  // Lines are skipped from here on until a file is set up again.
+  Close();
+  return false;
+}
+
+}  // namespace korvane::app

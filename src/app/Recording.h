@@ -1,0 +1,67 @@
+#pragma once
+// Recording of the live values to a tab-separated text file: the set-up flow of
+// "Setup Messung" (file, interval) and the line writer of the recording timer.
+// Each line goes out in one unbuffered write, so a killed program leaves only
+// whole lines.
+#include <array>
+#include <functional>
+#include <string>
+
+#include "app/Interval.h"
+#include "platform/Clock.h"
+
+namespace korvane::platform {
+class Ui;
+}
+
+namespace korvane::app {
+
+class Recording {
+ public:
+  enum class SetupResult {
+    kDone,               // file created, interval taken: start may be enabled
+    kFileCancelled,      // file dialog cancelled (a previous file continues)
+    kIntervalCancelled,  // interval dialog cancelled: no file is open now
+    kCreateFailed,       // the chosen file could not be created (the user was told)
+  };
+
+  Recording(platform::Ui& ui, platform::Clock clock);
+  ~Recording();
+  Recording(const Recording&) = delete;
+  Recording& operator=(const Recording&) = delete;
+
+  // "Setup Messung". On kDone the file is open and empty, `interval` holds the
+  // picked interval and statusText() names the file.
+  SetupResult Setup(int language, Interval& interval);
+
+  // Opens (creating it if needed) a file for appending; false with a reason.
+  bool OpenForAppend(const std::string& path, std::string* error);
+  void Close();
+  bool isOpen() const { return fd_ >= 0; }
+  const std::string& path() const { return path_; }
+
+  // One tick of the recording timer. Returns true when the line was written. A tick
+  // without a file or a failed write skips the line; the first such tick after a
+  // working state returns its notice in *notice (empty otherwise), so the user is
+  // told once and not at every tick.
+  bool WriteLine(int typeIndex, const std::array<float, 6>& values, int language, std::string* notice);
+
+  // "Aufzeichnungsdatei: name" / "Logging file: name"; empty until a set-up.
+  const std::string& statusText() const { return statusText_; }
+
+  // The texts of the notices (also used by tests).
+  static std::string NoFileNotice(int language);
+  static std::string WriteFailedNotice(int language, const std::string& reason);
+
+ private:
+  bool Create(const std::string& path, std::string* error);
+
+  platform::Ui& ui_;
+  platform::Clock clock_;
+  int fd_ = -1;
+  std::string path_;
+  std::string statusText_;
+  bool noticeGiven_ = false;
+};
+
+}  // namespace korvane::app
