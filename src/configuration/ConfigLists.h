@@ -1,0 +1,109 @@
+#pragma once
+// Fixed texts of the amplifier configuration: the pH buffer and KCl solution lists
+// of the calibration key combo boxes, the measurement type names of the type list,
+// which types the type list offers, and the language texts of the configuration
+// dialog (also used as labels of the printout). Pure C++; texts are UTF-8.
+#include <array>
+#include <string>
+#include <vector>
+
+#include "types/Texts.h"
+
+namespace korvane::configuration {
+
+// pH buffer list (combo boxes 1111, 1112), index 0..18; the same in both languages.
+inline constexpr std::array<const char*, 19> kPhBuffers = {
+    "NBS 1,68",    "NBS 4,01",    "NBS 6,86",    "NBS 9,18",    "NBS 12,45",
+    "Tech. 1,09",  "Tech. 3,06",  "Tech. 4,65",  "Tech. 6,79",  "Tech. 9,23",
+    "Ingold 2,00", "Ingold 4,01", "Ingold 7,00", "Ingold 9,21", "Lab. 2,00",
+    "Lab. 4,00",   "Lab. 7,00",   "Lab. 9,00",   "Lab. 12,00"};
+
+// KCl solution list (combo boxes 1114, 1116), index 0..2.
+inline constexpr std::array<const char*, 3> kKclSolutions = {"0,1N KCL", "0,01N KCL", "0,001N KCL"};
+
+// List texts by index; "" for an index without entry (no selection).
+std::string PhBufferText(int index);
+std::string KclSolutionText(int index);
+
+// Name of measurement type 0..30 in the type list and the printout ("" outside).
+std::string MeasurementTypeName(int type, int language);
+
+// Conductivity families: the type list of a module of one of these types offers only
+// the ranges of its own family.
+inline bool IsTwoElectrodeConductivity(int t) { return t >= 2 && t <= 5; }
+inline bool IsFourElectrodeConductivity(int t) { return t >= 20 && t <= 23; }
+inline bool IsConductivityFamily(int t) { return IsTwoElectrodeConductivity(t) || IsFourElectrodeConductivity(t); }
+// Types whose first calibration key value is the TDS factor on device kind 4.
+inline bool IsTdsFactorType(int t) { return t >= 20 && t <= 27; }
+// True when a module of type a accepts a configuration of type b (the OK check).
+bool SameTypeFamily(int a, int b);
+
+// The entries of the type list for absolute type t: offset 2 (types 2..5), 20
+// (types 20..23) or 0 (all 31 types).
+struct TypeList {
+  int offset = 0;
+  int first = 0;
+  int last = 30;
+  bool enabled = false;  // only the conductivity families may switch range
+};
+TypeList TypeListFor(int absoluteType);
+std::vector<std::string> TypeListEntries(const TypeList& list, int language);
+
+// Language texts of the configuration dialog (German, English).
+namespace texts {
+using types::TextPair;
+inline constexpr TextPair kPrint{"Drucken", "Print"};               // button 1092
+inline constexpr TextPair kCancel{"Abbrechen", "Cancel"};           // button 2
+inline constexpr TextPair kSave{"Speichern", "Save"};               // button 1165
+inline constexpr TextPair kOpen{"Öffnen", "Open"};                  // button 1241
+inline constexpr TextPair kOk{"OK", "OK"};                          // button 1
+inline constexpr TextPair kDac0{"DAC0 Kanal", "DAC0 channel"};      // group 1137
+inline constexpr TextPair kDac1{"DAC1 Kanal", "DAC1 channel"};      // group 1138
+inline constexpr TextPair kRelayOutput{"Relaisausgang", "relay output"};  // groups 1139, 1159
+inline constexpr TextPair kUpperLimit{"obere Grenze", "upper limit"};     // labels 1142, 1143
+inline constexpr TextPair kLowerLimit{"untere Grenze", "lower limit"};    // labels 1140, 1141
+inline constexpr TextPair kLimitValue{"Grenzwert", "limit value"};        // labels 1144, 1160
+inline constexpr TextPair kHysteresis{"Hysterese", "hysterese"};          // labels 1145, 1161
+inline constexpr TextPair kLimitType{"Grenzwerttyp", "limit type"};       // group 1146
+inline constexpr TextPair kCurrentType{"Stromtyp", "current type"};       // group 1147
+inline constexpr TextPair kCurrent{"Strom", "current"};                   // radio 1102
+inline constexpr TextPair kVoltage{"Spannung", "voltage"};                // radio 1101
+inline constexpr TextPair kOutput{"Ausgabe", "output"};                   // group 1148
+inline constexpr TextPair kCalValues{"Kalibrierwerte", "cal. values"};    // group 1149
+inline constexpr TextPair kCalKey1{"Kal. Taste1", "cal. key1"};           // label 1153
+inline constexpr TextPair kCalKey2{"Kal. Taste2", "cal. key2"};           // label 1154
+inline constexpr TextPair kFixedPh{"Festwert pH", "fixed pH value"};      // label 1154, type 18
+inline constexpr TextPair kEnableFixedPh{"enable Festwert pH", "enable fixed pH value"};  // 1242, type 18
+inline constexpr TextPair kBasic{"allgemein", "basic adj."};              // group 1155
+inline constexpr TextPair kMeasurementType{"Messwerttyp", "measurement typ"};  // label 1157
+inline constexpr TextPair kFixTemperature{"Festtemperatur", "fix temperature"};  // check box 1113
+inline constexpr TextPair kHoldDuringCal{"Hold beim Kal.", "Hold during cal."};  // check box 1174
+inline constexpr TextPair kAddress{"Adresse", "address"};                 // label 1156
+
+inline constexpr const char* kWindowTitle = "Konfiguration";  // both languages
+inline constexpr const char* kSeriesButtonKind4 = "PB,PD,PF";  // button 1169, device kind 4
+
+inline constexpr TextPair kTypeMismatch{
+    "Fehler!\nDer Typ des angeschlossenen Verstärkers paßt nicht zur Einstellung!",
+    "Error! The adjusted amplifier type dose not fit to the connected type!"};
+inline constexpr TextPair kNotQx7100{"Fehler!\nDer angeschlossenen Verstärkers ist nicht aus der QX 7100 Serie!",
+                                     "Error! The connected amplifier dose not fit to QX 7100 model type!"};
+// Logger dialog series names opened by button 1169.
+inline constexpr const char* kLoggerSeriesKind5 = "QX7100";
+inline constexpr const char* kLoggerSeriesKind4 = "PB70,PD70,PF70";
+
+// Setup files.
+inline constexpr TextPair kReadCalibrationToo{"Kalibrierdaten auch aktualisieren?", "Read also calibration data?"};
+inline constexpr TextPair kYes{"Ja", "Yes"};
+inline constexpr TextPair kNo{"Nein", "No"};
+inline constexpr const char* kYesNoTitle = "INFO";
+inline constexpr TextPair kDataFileError{"Fehler in der Datendatei!", "Error in data file!"};
+inline constexpr TextPair kCannotRead{"Die Datei kann nicht gelesen werden:", "The file cannot be read:"};
+inline constexpr TextPair kCannotWrite{"Die Datei kann nicht geschrieben werden:", "The file cannot be written:"};
+
+// Address field check of the dialog.
+inline constexpr const char* kAddressRange = "Geben Sie eine ganze Zahl zwischen 0 und 31 ein.";
+inline constexpr const char* kByteRange = "Geben Sie eine ganze Zahl zwischen 0 und 255 ein.";
+}  // namespace texts
+
+}  // namespace korvane::configuration

@@ -1,2 +1,0 @@
-// empty until the flows land
-namespace korvane::configuration {}
