@@ -1,0 +1,170 @@
+// The link routines over an in-process line: what goes out, what ends a wait.
+#include <gtest/gtest.h>
+
+#include <QElapsedTimer>
+#include <QTimer>
+
+#include <vector>
+
+#include "link/Link.h"
+#include "support/ScriptedUi.h"
+
+namespace korvane::link {
+namespace {
+
+class LinkTest : public ::testing::Test {
+ protected:
+  LinkTest() : link(ui, [](int) { return std::string(); }, LinkTimings::Fast(), [] {
+                 return platform::LocalTime{2026, 12, 8, 14, 30, 0};
+               }) {
+    link.setLoopback([this](const Frame& f) {
+      sent.push_back(f);
+      if (answer) answer(f);
+    });
+    link.OpenPort();
+  }
+
+  // Delivers bytes as the serial worker would: later, through the event loop.
+  void ReplyLater(const Frame& f, int ms = 0) {
+    QByteArray bytes(reinterpret_cast<const char*>(f.data()), 11);
+    QTimer::singleShot(ms, &link, [this, bytes] { link.OnBytes(bytes); });
+  }
+  void Feed(const Frame& f) {
+    for (std::uint8_t b : f) link.OnSerialByte(b);
+  }
+
+  test::ScriptedUi ui;
+  Link link;
+  std::vector<Frame> sent;
+  std::function<void(const Frame&)> answer;
+};
+
+TEST_F(LinkTest, WaitEndsWithTheReply) {
+  answer = [this](const Frame& f) { ReplyLater(BuildFrame(0, kRead, 4, FrameParameter(f), FloatData(-59.2f))); };
+  link.SendFrame(0, kRead, 4, 33);
+  EXPECT_TRUE(link.WaitForReply());
+  EXPECT_EQ(link.module().calibration[1], -59.2f);
+}
+
+TEST_F(LinkTest, WaitTimesOutOnSilenceAndOnIgnoredAcknowledgements) {
+  for (std::uint8_t p : {std::uint8_t(6), std::uint8_t(29)}) {  // acknowledgements the program ignores
+    answer = [this](const Frame& f) { ReplyLater(BuildFrame(0, kWrite, 2, FrameParameter(f))); };
+    QElapsedTimer t;
+    t.start();
+    link.SendFrame(0, kWrite, 2, p);
+    EXPECT_FALSE(link.WaitForReply()) << int(p);
+    EXPECT_GE(t.elapsed(), link.timings().replyTimeout.count() - 5);
+  }
+}
+
+TEST_F(LinkTest, DamagedReplySetsTheBadFrameFlag) {
+  Frame bad = BuildFrame(0, kValues, 4, 1, FloatData(7.0f));
+  bad[10] = 0;
+  Feed(bad);
+  EXPECT_TRUE(link.badFrame());
+  EXPECT_TRUE(sent.empty());  // no chain continues from a damaged frame
+}
+
+TEST_F(LinkTest, LiveChainRequestsTheNextValueAndEndsAtTheTemperature) {
+  std::vector<int> stored;
+  int chainEnds = 0;
+  link.onLiveValue = [&](int ch) { stored.push_back(ch); };
+  link.onChainEnd = [&] { ++chainEnds; };
+  link.setAddress(7);
+  for (std::uint8_t p : {1, 2, 5, 4, 3, 6}) Feed(BuildFrame(7, kValues, 4, p, FloatData(p * 1.5f)));
+  EXPECT_EQ(stored, (std::vector<int>{1, 2, 5, 4, 3, 6}));
+  EXPECT_EQ(chainEnds, 1);
+  ASSERT_EQ(sent.size(), 5u);
+  const int expectedNext[] = {2, 5, 4, 3, 6};
+  for (std::size_t i = 0; i < sent.size(); ++i) {
+    EXPECT_EQ(sent[i], BuildFrame(7, kValues, 4, expectedNext[i])) << i;
+  }
+  EXPECT_EQ(link.module().measured[4], 7.5f);
+}
+
+TEST_F(LinkTest, WatchdogNoticeGoesToTheOwner) {
+  std::string notice;
+  link.onWatchdog = [&](const std::string& s) { notice = s; };
+  for (char c : std::string("WD1234567")) link.OnSerialByte(static_cast<std::uint8_t>(c));
+  EXPECT_EQ(notice, "08.12.2026\t14:30\tWD-RESET \n\r");
+}
+
+TEST_F(LinkTest, WriteCalibrationSetWritesFourFloatsThenStores) {
+  link.setAddress(3);
+  link.module().calibration = {0.0f, -59.17f, 1.5f, 1.013f};
+  answer = [this](const Frame& f) { ReplyLater(f); };  // echo = acknowledgement
+  link.WriteCalibrationSet();
+  ASSERT_EQ(sent.size(), 5u);
+  const std::uint8_t params[] = {32, 33, 34, 37};
+  for (int i = 0; i < 4; ++i)
+    EXPECT_EQ(sent[i], BuildFrame(3, kWrite, 4, params[i], FloatData(link.module().calibration[i])));
+  EXPECT_EQ(FrameGroup(sent[4]), kValues);
+  EXPECT_EQ(FrameParameter(sent[4]), 65);
+  std::vector<int> positions;
+  for (const auto& e : ui.events)
+    if (e.kind == "progress-set") positions.push_back(e.number);
+  EXPECT_EQ(positions, (std::vector<int>{1, 2, 3, 4, 5}));
+  EXPECT_EQ(ui.Kinds().back(), "progress-close");
+}
+
+TEST_F(LinkTest, WriteByteAndStoreStoresOnlyAfterAnAcknowledgement) {
+  answer = [this](const Frame& f) { ReplyLater(f); };
+  link.WriteByteAndStore(kDisplayAddress, 9);
+  ASSERT_EQ(sent.size(), 2u);
+  EXPECT_EQ(sent[0], BuildFrame(kDisplayAddress, kWrite, 1, 164, ByteData(9)));
+  EXPECT_EQ(sent[1], BuildFrame(kDisplayAddress, kValues, 1, 53, ByteData(9)));
+
+  sent.clear();
+  answer = nullptr;
+  link.WriteByteAndStore(kDisplayAddress, 9);
+  EXPECT_EQ(sent.size(), 1u);
+  EXPECT_EQ(ui.Messages().back(), "Fehler in der Datenkommunikation!");
+}
+
+TEST_F(LinkTest, BaudChangeSelectsRateAndReopens) {
+  struct Case {
+    int selector;
+    std::uint8_t d0;
+    int rate;
+  } cases[] = {{1, 1, 38400}, {2, 1, 19200}, {0, 0, 4800}, {7, 0, 4800}};
+  for (const Case& c : cases) {
+    sent.clear();
+    link.ChangeBaudRate(c.selector);
+    ASSERT_EQ(sent.size(), 1u);
+    EXPECT_EQ(sent[0], BuildFrame(0, kSystem, 1, 71, ByteData(c.d0)));
+    EXPECT_EQ(link.baudRate(), c.rate);
+    EXPECT_TRUE(link.portOpen());
+  }
+}
+
+TEST_F(LinkTest, LostLineEndsAWaitAtOnce) {
+  link.SendFrame(0, kRead, 4, 32);
+  QTimer::singleShot(0, &link, [this] { link.OnLineLost(QStringLiteral("gone")); });
+  QElapsedTimer t;
+  t.start();
+  EXPECT_FALSE(link.WaitForReply());
+  EXPECT_LT(t.elapsed(), link.timings().replyTimeout.count());
+  EXPECT_FALSE(link.portOpen());
+}
+
+TEST(LinkOpen, PortWithoutDeviceNamesTheCom) {
+  test::ScriptedUi ui;
+  Link link(ui, [](int) { return std::string("/nonexistent/ttyKORVANE"); }, LinkTimings::Fast());
+  link.setPortIndex(4);
+  EXPECT_FALSE(link.OpenPort());
+  EXPECT_FALSE(link.portOpen());
+  ASSERT_EQ(ui.Messages().size(), 1u);
+  EXPECT_EQ(ui.Messages()[0].rfind("COM 5 kann nicht geöffnet werden.", 0), 0u);
+  EXPECT_NE(ui.Messages()[0].find("does not exist"), std::string::npos);
+}
+
+TEST(LinkOpen, UnsupportedBaudRateIsRefusedWithAReason) {
+  test::ScriptedUi ui;
+  Link link(ui, [](int) { return std::string("/dev/null"); }, LinkTimings::Fast());
+  link.setBaudRate(12345);
+  EXPECT_FALSE(link.OpenPort());
+  EXPECT_NE(ui.Messages().at(0).find("12345 baud"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace korvane::link
