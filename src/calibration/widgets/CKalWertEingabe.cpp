@@ -1,0 +1,93 @@
+#include "calibration/widgets/CKalWertEingabe.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QShowEvent>
+
+#include <cfloat>
+#include <cmath>
+#include <cstdlib>
+#include <locale.h>
+
+#include "platform/CFormat.h"
+#include "platform/Ui.h"
+
+namespace korvane::calibration {
+namespace {
+
+constexpr const char* kNotANumber = "Geben Sie eine Zahl ein.";
+
+bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\v'; }
+
+}  // namespace
+
+CKalWertEingabe::CKalWertEingabe(QWidget* parent)
+    : QDialog(parent),
+      prompt_(new QLabel(this)),
+      edit_(new QLineEdit(this)),
+      unit_(new QLabel(this)),
+      ok_(new QPushButton(QStringLiteral("OK"), this)) {
+  setWindowTitle(QString::fromUtf8(platform::kAppTitle));
+  prompt_->setObjectName(QStringLiteral("prompt"));
+  edit_->setObjectName(QStringLiteral("value"));
+  unit_->setObjectName(QStringLiteral("unit"));
+  ok_->setObjectName(QStringLiteral("ok"));
+  ok_->setDefault(true);
+  auto* grid = new QGridLayout(this);
+  grid->addWidget(prompt_, 0, 0, 1, 2);
+  grid->addWidget(edit_, 1, 0);
+  grid->addWidget(unit_, 1, 1);
+  grid->addWidget(ok_, 2, 0, 1, 2, Qt::AlignHCenter);
+  connect(ok_, &QPushButton::clicked, this, &CKalWertEingabe::accept);
+  refuse = [](QWidget* parent, const std::string& text) {
+    QMessageBox::warning(parent, QString::fromUtf8(platform::kAppTitle), QString::fromStdString(text));
+  };
+}
+
+std::optional<float> CKalWertEingabe::ParseNumber(const std::string& text) {
+  std::size_t begin = 0;
+  std::size_t end = text.size();
+  while (begin < end && IsBlank(text[begin])) ++begin;
+  while (end > begin && IsBlank(text[end - 1])) --end;
+  if (begin == end) return std::nullopt;
+  const std::string body = text.substr(begin, end - begin);
+  locale_t c = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
+  char* stop = nullptr;
+  const double v = strtod_l(body.c_str(), &stop, c);
+  freelocale(c);
+  if (stop != body.c_str() + body.size()) return std::nullopt;
+  if (!std::isfinite(v) || std::fabs(v) > FLT_MAX) return std::nullopt;
+  return static_cast<float>(v);
+}
+
+std::string CKalWertEingabe::ShowNumber(float v) { return platform::CFormat("%.*g", 6, static_cast<double>(v)); }
+
+void CKalWertEingabe::showEvent(QShowEvent* event) {
+  if (!event->spontaneous()) {
+    prompt_->setText(QString::fromStdString(prompt));
+    unit_->setText(QString::fromStdString(unit));
+    edit_->setText(QString::fromStdString(ShowNumber(value)));
+    edit_->selectAll();
+    edit_->setFocus();
+  }
+  QDialog::showEvent(event);
+}
+
+void CKalWertEingabe::accept() {
+  const std::optional<float> number = ParseNumber(edit_->text().toStdString());
+  if (!number) {
+    if (refuse) refuse(this, kNotANumber);
+    edit_->setFocus();
+    edit_->selectAll();
+    return;
+  }
+  value = *number;
+  done(1);
+}
+
+void CKalWertEingabe::reject() { done(2); }
+
+}  // namespace korvane::calibration
