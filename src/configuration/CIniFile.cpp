@@ -1,0 +1,219 @@
+#include "configuration/CIniFile.h"
+
+#include <QFile>
+#include <QSaveFile>
+#include <QString>
+
+#include <cstdlib>
+
+#include "configuration/ConfigLists.h"
+#include "platform/CFormat.h"
+
+namespace korvane::configuration {
+namespace {
+
+constexpr const char* kLineEnd = "\n\r";
+constexpr const char* kChecksumKey = "CECKSUMM";
+
+void Line(std::string& out, const char* key, const std::string& value) {
+  out += key;
+  out += "==";
+  out += value;
+  out += kLineEnd;
+}
+
+void Line(std::string& out, const char* key, int value) { Line(out, key, platform::CFormat("%d", value)); }
+
+// Integer settings take atoi of the value and keep its low 8 bits.
+int LowByte(const std::string& value) { return platform::CAtoi(value) & 0xFF; }
+
+}  // namespace
+
+std::uint32_t CIniFile::Checksum(std::string_view bytes) {
+  std::uint32_t sum = 0;
+  for (char c : bytes) sum += static_cast<std::uint32_t>(static_cast<std::int32_t>(static_cast<signed char>(c)));
+  return sum;
+}
+
+std::string CIniFile::BuildSetupText(const ConfigSettings& s) {
+  std::string t;
+  Line(t, "IDC_HERSTELLER_NUM", s.IDC_HERSTELLER_NUM);
+  Line(t, "IDC_RADIO1", s.IDC_RADIO1);
+  Line(t, "IDC_RADIO7", s.IDC_RADIO7);
+  Line(t, "IDC_OBERER_WERT0", s.IDC_OBERER_WERT0);
+  Line(t, "IDC_OBERER_WERT1", s.IDC_OBERER_WERT1);
+  Line(t, "IDC_UNTERER_WERT0", s.IDC_UNTERER_WERT0);
+  Line(t, "IDC_UNTERER_WERT1", s.IDC_UNTERER_WERT1);
+  Line(t, "IDC_STROM_SPANNUNG", s.IDC_STROM_SPANNUNG);
+  Line(t, "IDC_4TO20MA", s.IDC_4TO20MA);
+  Line(t, "IDC_GRENZWERT", s.IDC_GRENZWERT);
+  Line(t, "IDC_HYSTERESE", s.IDC_HYSTERESE);
+  Line(t, "IDC_MINIMUM", s.IDC_MINIMUM);
+  Line(t, "IDC_RADIO_RELAY", s.IDC_RADIO_RELAY);
+  Line(t, "IDC_GRENZWERT3", s.IDC_GRENZWERT3);
+  Line(t, "IDC_HYSTERESE3", s.IDC_HYSTERESE3);
+  Line(t, "IDC_MINIMUM3", s.IDC_MINIMUM3);
+  Line(t, "IDC_RADIO_RELAY2", s.IDC_RADIO_RELAY2);
+  Line(t, "IDC_KAL_C1", s.IDC_KAL_C1);
+  Line(t, "IDC_KAL_C2", s.IDC_KAL_C2);
+  Line(t, "IDC_EDIT1", s.IDC_EDIT1);
+  Line(t, "IDC_CHECK1", s.IDC_CHECK1);
+  Line(t, "IDC_VERSION", s.IDC_VERSION);
+  Line(t, "IDC_GERAETE_ADR", platform::CFormat("%u", static_cast<unsigned>(s.IDC_GERAETE_ADR)));
+  Line(t, "IDC_KAL_HOLD", s.IDC_KAL_HOLD);
+  Line(t, "IDC_KAL_T1_PH", s.IDC_KAL_T1_PH);
+  Line(t, "IDC_KAL_T2_PH", s.IDC_KAL_T2_PH);
+  Line(t, "IDC_KAL_T1_LF", s.IDC_KAL_T1_LF);
+  Line(t, "IDC_KAL_T2_LF", s.IDC_KAL_T2_LF);
+  Line(t, "IDC_TYPAUSWAHL", s.AbsoluteType());
+  Line(t, "IDC_KAL1", s.IDC_KAL1);
+  Line(t, "IDC_KAL3", s.IDC_KAL3);
+  Line(t, "IDC_KAL2", s.IDC_KAL2);
+  Line(t, "IDC_KAL0", s.IDC_KAL0);
+  Line(t, "IDC_OFFSET", s.IDC_OFFSET);
+  Line(t, kChecksumKey, platform::CFormat("%u", Checksum(t)));
+  return t;
+}
+
+std::string CIniFile::GetValue(const std::string& text, const std::string& key) {
+  const std::string needle = key + "==";
+  const std::size_t at = text.find(needle);
+  if (at == std::string::npos) return {};
+  const std::size_t end = text.find(kLineEnd, at);
+  if (end == std::string::npos) return {};
+  const std::size_t from = at + needle.size();
+  return from <= end ? text.substr(from, end - from) : std::string();
+}
+
+int CIniFile::ParseSetupText(const std::string& text, ConfigSettings& s, bool withCalibration) {
+  auto textSetting = [&](const char* key, std::string& setting) {
+    std::string v = GetValue(text, key);
+    if (!v.empty()) setting = std::move(v);
+  };
+  auto intSetting = [&](const char* key, int& setting) {
+    const std::string v = GetValue(text, key);
+    if (!v.empty()) setting = LowByte(v);
+  };
+  textSetting("IDC_HERSTELLER_NUM", s.IDC_HERSTELLER_NUM);
+  intSetting("IDC_RADIO1", s.IDC_RADIO1);
+  intSetting("IDC_RADIO7", s.IDC_RADIO7);
+  textSetting("IDC_OBERER_WERT0", s.IDC_OBERER_WERT0);
+  textSetting("IDC_OBERER_WERT1", s.IDC_OBERER_WERT1);
+  textSetting("IDC_UNTERER_WERT0", s.IDC_UNTERER_WERT0);
+  textSetting("IDC_UNTERER_WERT1", s.IDC_UNTERER_WERT1);
+  intSetting("IDC_STROM_SPANNUNG", s.IDC_STROM_SPANNUNG);
+  intSetting("IDC_4TO20MA", s.IDC_4TO20MA);
+  textSetting("IDC_GRENZWERT", s.IDC_GRENZWERT);
+  textSetting("IDC_HYSTERESE", s.IDC_HYSTERESE);
+  intSetting("IDC_MINIMUM", s.IDC_MINIMUM);
+  intSetting("IDC_RADIO_RELAY", s.IDC_RADIO_RELAY);
+  textSetting("IDC_GRENZWERT3", s.IDC_GRENZWERT3);
+  textSetting("IDC_HYSTERESE3", s.IDC_HYSTERESE3);
+  intSetting("IDC_MINIMUM3", s.IDC_MINIMUM3);
+  intSetting("IDC_RADIO_RELAY2", s.IDC_RADIO_RELAY2);
+  textSetting("IDC_KAL_C1", s.IDC_KAL_C1);
+  textSetting("IDC_KAL_C2", s.IDC_KAL_C2);
+  textSetting("IDC_EDIT1", s.IDC_EDIT1);
+  intSetting("IDC_CHECK1", s.IDC_CHECK1);
+  textSetting("IDC_VERSION", s.IDC_VERSION);
+  {
+    const std::string v = GetValue(text, "IDC_GERAETE_ADR");
+    if (!v.empty()) s.IDC_GERAETE_ADR = static_cast<std::uint8_t>(LowByte(v));
+  }
+  intSetting("IDC_KAL_HOLD", s.IDC_KAL_HOLD);
+  intSetting("IDC_KAL_T1_PH", s.IDC_KAL_T1_PH);
+  intSetting("IDC_KAL_T2_PH", s.IDC_KAL_T2_PH);
+  intSetting("IDC_KAL_T1_LF", s.IDC_KAL_T1_LF);
+  intSetting("IDC_KAL_T2_LF", s.IDC_KAL_T2_LF);
+  {
+    // The file holds the absolute type; the dialog derives offset and list index.
+    const std::string v = GetValue(text, "IDC_TYPAUSWAHL");
+    if (!v.empty()) {
+      s.IDC_TYPAUSWAHL = LowByte(v);
+      s.typeListOffset = 0;
+    }
+  }
+  if (withCalibration) {
+    textSetting("IDC_KAL1", s.IDC_KAL1);
+    textSetting("IDC_KAL3", s.IDC_KAL3);
+    textSetting("IDC_KAL2", s.IDC_KAL2);
+    textSetting("IDC_KAL0", s.IDC_KAL0);
+    textSetting("IDC_OFFSET", s.IDC_OFFSET);
+  }
+
+  const std::size_t at = text.find(kChecksumKey);
+  if (at == std::string::npos || at == 0) return kDataError;
+  const std::string stored = GetValue(text, kChecksumKey);
+  if (stored.empty()) return kDataError;
+  // Compared as 32-bit numbers: the line carries the sum as an unsigned decimal.
+  const auto value = static_cast<std::uint32_t>(std::strtoll(stored.c_str(), nullptr, 10));
+  return value == Checksum(std::string_view(text).substr(0, at)) ? kOk : kDataError;
+}
+
+platform::FileDialogSpec SetupFileDialogSpec() {
+  platform::FileDialogSpec spec;
+  spec.defaultExtension = "qx4";
+  spec.initialName = "*.qx4";
+  spec.filter = "Setup (*.qx4) | *.qx4 | Alle Dateien (*.*)|*.*||";
+  spec.overwritePrompt = true;
+  return spec;
+}
+
+std::string SetupFilePath(const std::string& chosen) {
+  static const std::string kExt = ".qx4";
+  const std::size_t slash = chosen.find_last_of('/');
+  const std::size_t nameStart = slash == std::string::npos ? 0 : slash + 1;
+  const std::size_t lastDot = chosen.find_last_of('.');
+  const std::size_t stemEnd = (lastDot == std::string::npos || lastDot < nameStart) ? chosen.size() : lastDot;
+  const std::string stem = chosen.substr(nameStart, stemEnd - nameStart);
+  if (stem.find(kExt) == std::string::npos) return chosen;
+  std::string path = chosen;
+  for (std::size_t at; (at = path.find(kExt)) != std::string::npos;) path.erase(at, kExt.size());
+  return path + kExt;
+}
+
+bool SaveSetupFile(platform::Ui& ui, const ConfigSettings& s) {
+  const std::optional<std::string> chosen = ui.SaveFile(SetupFileDialogSpec());
+  if (!chosen) return false;
+  const std::string path = SetupFilePath(*chosen);
+  const std::string text = CIniFile::BuildSetupText(s);
+  QSaveFile file(QString::fromStdString(path));
+  bool ok = file.open(QIODevice::WriteOnly);
+  ok = ok && file.write(text.data(), static_cast<qint64>(text.size())) == static_cast<qint64>(text.size());
+  ok = ok && file.commit();
+  if (!ok) {
+    const std::string reason = file.errorString().toStdString();
+    file.cancelWriting();
+    ui.Message(std::string(texts::kCannotWrite(s.language)) + "\n" + path + "\n" + reason);
+    return false;
+  }
+  return true;
+}
+
+LoadResult LoadSetupFile(platform::Ui& ui, ConfigSettings& s) {
+  const std::optional<std::string> chosen = ui.OpenFile(SetupFileDialogSpec());
+  if (!chosen) return LoadResult::kCancelled;
+  QFile file(QString::fromStdString(*chosen));
+  QByteArray bytes;
+  bool ok = file.open(QIODevice::ReadOnly);
+  if (ok) {
+    bytes = file.readAll();
+    ok = file.error() == QFileDevice::NoError;
+  }
+  if (!ok) {
+    ui.Message(std::string(texts::kCannotRead(s.language)) + "\n" + *chosen + "\n" + file.errorString().toStdString());
+    return LoadResult::kUnreadable;
+  }
+  const bool withCalibration = ui.YesNo(texts::kYesNoTitle, texts::kReadCalibrationToo(s.language),
+                                        texts::kYes(s.language), texts::kNo(s.language));
+  // A file without IDC_TYPAUSWAHL keeps the current type: hold it as absolute type.
+  s.UseAbsoluteType();
+  const std::string text(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+  if (CIniFile::ParseSetupText(text, s, withCalibration) == CIniFile::kDataError) {
+    ui.Message(texts::kDataFileError(s.language));
+    return LoadResult::kDataError;
+  }
+  return LoadResult::kLoaded;
+}
+
+}  // namespace korvane::configuration
