@@ -1,0 +1,252 @@
+// The main window's state without widgets: settings at start and exit, the language
+// switch, which buttons are enabled when, the exit routine, status texts, address.
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include "app/MainController.h"
+#include "live_wait.h"
+#include "support/ScriptedUi.h"
+#include "support/SimLink.h"
+#include "types/Texts.h"
+
+namespace korvane::test {
+namespace {
+
+using namespace std::chrono_literals;
+using app::MainController;
+
+platform::LocalTime FixedTime() { return {2026, 12, 8, 14, 7, 3}; }
+
+std::string ReadAll(const QString& path) {
+  QFile f(path);
+  if (!f.open(QIODevice::ReadOnly)) return "<missing>";
+  return f.readAll().toStdString();
+}
+
+struct ControllerFixture : ::testing::Test {
+  QTemporaryDir dir;
+  QString folder = QDir(dir.path()).filePath("Korvane");
+  ScriptedUi ui;
+  SimLink sim{ui, link::LinkTimings::Fast(), &FixedTime};
+  std::unique_ptr<MainController> c;
+
+  void WriteSettings(const std::string& text) {
+    QDir().mkpath(folder);
+    QFile f(folder + "/config.ini");
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(text.data(), static_cast<qint64>(text.size()));
+  }
+  void Make() {
+    c = std::make_unique<MainController>(sim.link, ui, folder.toStdString(), &FixedTime);
+    c->live().setPollPeriod(1h);
+    c->Initialize();
+  }
+  void SetUpRecording(int seconds = 60) {
+    ui.saveFiles.push_back(QDir(dir.path()).filePath("rec.txt").toStdString());
+    ui.intervals.push_back(platform::TimeOfDay{0, seconds / 60, seconds % 60});
+    c->OnSetupMeasurement();
+  }
+  // Everything the measurement disables, as one value.
+  static std::vector<bool> FlowButtons(const app::ButtonStates& b) {
+    return {b.setupMeasurement, b.setup, b.calibrate, b.exit, b.configure, b.displayConfig};
+  }
+};
+
+TEST_F(ControllerFixture, FirstStartCreatesAnEmptyFileAndComesUpInGerman) {
+  Make();
+  EXPECT_EQ(ReadAll(folder + "/config.ini"), "");
+  EXPECT_EQ(c->comNumber(), 1);
+  EXPECT_EQ(sim.link.baudRate(), 4800);
+  EXPECT_EQ(c->settings().interval.Milliseconds(), 60000);
+  EXPECT_FALSE(c->buttons().start);
+  EXPECT_FALSE(c->buttons().parametrize);
+  EXPECT_EQ(FlowButtons(c->buttons()), std::vector<bool>(6, true));
+  EXPECT_EQ(c->statusInfo(), "kein Fehler");
+  const app::MainCaptions cap = c->captions();
+  EXPECT_EQ(cap.start, "Messung starten");
+  EXPECT_EQ(cap.exit, "Beenden");
+  EXPECT_EQ(cap.addressLabel, "Geräteadresse");
+}
+
+TEST_F(ControllerFixture, CaptionTableInBothLanguages) {
+  const app::MainCaptions de = app::CaptionsFor(0, false), en = app::CaptionsFor(1, false);
+  const std::vector<std::pair<std::string, std::string>> got{
+      {de.parametrize, en.parametrize}, {de.exit, en.exit},
+      {de.calibrate, en.calibrate},     {de.configure, en.configure},
+      {de.setupMeasurement, en.setupMeasurement}, {de.displayConfig, en.displayConfig},
+      {de.start, en.start},             {de.addressLabel, en.addressLabel},
+      {app::CaptionsFor(0, true).start, app::CaptionsFor(1, true).start}};
+  const std::vector<std::pair<std::string, std::string>> want{
+      {"Parametrieren", "Parameter"}, {"Beenden", "Exit"},
+      {"Kalibrieren", "Calibration"}, {"Konfigurieren", "Configuration"},
+      {"Setup Messung", "Setup Measurement"}, {"Konfiguration RW8200", "Configuration RW8200"},
+      {"Messung starten", "Start Measurement"}, {"Geräteadresse", "Device address"},
+      {"Messung beenden", "End Measurement"}};
+  EXPECT_EQ(got, want);
+  EXPECT_EQ(app::SetupCancelCaption(1), "Cancel");
+  EXPECT_EQ(app::SetupLanguageCaption(0), "Sprache");
+}
+
+TEST_F(ControllerFixture, ParametrizeSwitchHoldsAfterEveryLanguageSwitch) {
+  WriteSettings("[RS232]\n\rPORT=2\n\rBAUD=19200\n\r[SETUP]\n\rINTERVALL=00:00:45\n\rSPRACHE=1\n\rPARAMETRIEREN=1\n\r");
+  Make();
+  EXPECT_TRUE(c->buttons().parametrize);
+  EXPECT_EQ(c->comNumber(), 3);
+  EXPECT_EQ(sim.link.baudRate(), 19200);
+  EXPECT_EQ(c->statusInfo(), "no error");
+  c->ApplySetup(4, 0);
+  EXPECT_TRUE(c->buttons().parametrize);
+  EXPECT_EQ(c->captions().parametrize, "Parametrieren");
+  EXPECT_EQ(sim.link.language(), 0);
+}
+
+TEST_F(ControllerFixture, StartNeedsARecordingSetupAndSetupDisablesItAgain) {
+  sim.AddAmplifier(1);
+  Make();
+  ASSERT_TRUE(sim.link.OpenPort());
+  SetUpRecording();
+  EXPECT_TRUE(c->buttons().start);
+  EXPECT_EQ(c->recordingStatus(), "Aufzeichnungsdatei: rec.txt");
+
+  c->ApplySetup(2, 1);
+  EXPECT_FALSE(c->buttons().start);
+  EXPECT_FALSE(sim.link.portOpen());  // the next flow opens the new port
+  EXPECT_EQ(sim.link.portIndex(), 1);
+  EXPECT_EQ(c->captions().start, "Start Measurement");
+  EXPECT_EQ(c->statusInfo(), "no error");
+}
+
+TEST_F(ControllerFixture, MeasurementDisablesButtonsAndRefusesExit) {
+  sim.AddAmplifier(1);
+  Make();
+  SetUpRecording();
+  c->OnStartStop();
+  ASSERT_TRUE(c->running());
+  EXPECT_EQ(FlowButtons(c->buttons()), std::vector<bool>(6, false));
+  EXPECT_TRUE(c->buttons().start);
+  EXPECT_EQ(c->captions().start, "Messung beenden");
+
+  EXPECT_FALSE(c->Exit());
+  EXPECT_FALSE(c->CloseCommand());
+  EXPECT_EQ(ui.Messages(), (std::vector<std::string>{"Messung erst beenden!", "Messung erst beenden!"}));
+  EXPECT_EQ(ReadAll(folder + "/config.ini"), "");  // nothing saved
+
+  c->OnStartStop();
+  EXPECT_FALSE(c->running());
+  EXPECT_EQ(FlowButtons(c->buttons()), std::vector<bool>(6, true));
+  EXPECT_EQ(c->captions().start, "Messung starten");
+  EXPECT_TRUE(c->Exit());
+}
+
+TEST_F(ControllerFixture, ExitRefusalInEnglish) {
+  WriteSettings("SPRACHE=1");
+  sim.AddAmplifier(1);
+  Make();
+  SetUpRecording();
+  c->OnStartStop();
+  ASSERT_TRUE(c->running());
+  EXPECT_FALSE(c->Exit());
+  EXPECT_EQ(ui.Messages().back(), "End measurement first!");
+  c->live().StopTimers();
+}
+
+TEST_F(ControllerFixture, StartWithoutModuleLeavesButtonsEnabled) {
+  sim.AddAmplifier(1);
+  sim.bus.SetFault(sim::Fault::kNoReply);
+  Make();
+  SetUpRecording();
+  c->OnStartStop();
+  EXPECT_FALSE(c->running());
+  EXPECT_EQ(FlowButtons(c->buttons()), std::vector<bool>(6, true));
+  EXPECT_EQ(ui.Messages(), (std::vector<std::string>{"Fehler in der Datenkommunikation!"}));
+}
+
+TEST_F(ControllerFixture, ExitWritesTheSettingsByteExact) {
+  Make();
+  SetUpRecording(45);
+  c->ApplySetup(3, 1);
+  sim.link.setBaudRate(19200);  // a readout that did not switch back
+  ASSERT_TRUE(c->Exit());
+  EXPECT_EQ(ReadAll(folder + "/config.ini"),
+            "[RS232]\n\rPORT=2\n\rBAUD=19200\n\r[SETUP]\n\rINTERVALL=00:00:45\n\rSPRACHE=1\n\rPARAMETRIEREN=0\n\r");
+  EXPECT_FALSE(c->recording().isOpen());
+}
+
+TEST_F(ControllerFixture, RecordingTicksWriteTheLatestValues) {
+  auto amp = sim.AddAmplifier(1);
+  amp->SetMeasured(1, 7.02f);
+  amp->SetMeasured(2, -12.0f);
+  for (int ch = 3; ch <= 5; ++ch) amp->SetMeasured(ch, 0.0f);
+  amp->SetMeasured(6, 21.4f);
+  Make();
+  SetUpRecording();
+  c->OnStartStop();
+  ASSERT_TRUE(c->running());
+  int chains = 0;
+  QObject::connect(&c->live(), &app::LiveMeasurement::chainCompleted, [&] { ++chains; });
+  c->live().Poll();
+  ASSERT_TRUE(WaitUntil([&] { return chains > 0; }));
+  emit c->live().recordingTick();
+  EXPECT_EQ(ReadAll(QDir(dir.path()).filePath("rec.txt")), "08.12.2026\t14:07\t7,02\t-12\t0\t0\t0\t21,4\r\n");
+  c->live().StopTimers();
+}
+
+TEST_F(ControllerFixture, TickWithoutFileIsToldOnceInTheStatusInfo) {
+  sim.AddAmplifier(1);
+  Make();
+  SetUpRecording();
+  // A second set-up whose interval dialog is cancelled closes the file; start stays enabled.
+  ui.saveFiles.push_back(QDir(dir.path()).filePath("b.txt").toStdString());
+  c->OnSetupMeasurement();
+  ASSERT_TRUE(c->buttons().start);
+  c->OnStartStop();
+  ASSERT_TRUE(c->running());
+  int changes = 0;
+  QObject::connect(c.get(), &MainController::stateChanged, [&] { ++changes; });
+  emit c->live().recordingTick();
+  EXPECT_EQ(c->statusInfo(), app::Recording::NoFileNotice(0));
+  EXPECT_EQ(changes, 1);
+  emit c->live().recordingTick();
+  EXPECT_EQ(changes, 1);
+  EXPECT_TRUE(c->running());
+  c->live().StopTimers();
+}
+
+TEST_F(ControllerFixture, WatchdogNoticeBecomesTheStatusInfo) {
+  auto amp = sim.AddAmplifier(1);
+  Make();
+  ASSERT_TRUE(sim.link.OpenPort());
+  sim.bus.FaultNext(sim::Fault::kWatchdog);
+  c->live().Poll();
+  ASSERT_TRUE(WaitUntil([&] { return c->statusInfo() != "kein Fehler"; }));
+  EXPECT_EQ(c->statusInfo(), "08.12.2026\t14:07\tWD-RESET \n\r");
+}
+
+TEST_F(ControllerFixture, LaterFlowsSayNotAvailableUntilTheyArePluggedIn) {
+  Make();
+  c->OnCalibrate();
+  c->OnConfigure();
+  c->OnDisplayConfig();
+  EXPECT_EQ(ui.Messages(), std::vector<std::string>(3, types::kNotAvailable(0)));
+  int ran = 0;
+  c->configureFlow = [&] { ++ran; };
+  c->OnConfigure();
+  EXPECT_EQ(ran, 1);
+  EXPECT_EQ(ui.Messages().size(), 3u);
+}
+
+TEST_F(ControllerFixture, AddressFolds) {
+  Make();
+  const std::vector<std::pair<int, int>> cases{{0, 0}, {5, 5}, {31, 31}, {32, 255}, {200, 255},
+                                               {253, 255}, {254, 31}, {255, 255}};
+  for (auto [position, address] : cases) {
+    EXPECT_EQ(c->SetAddressPosition(position), address) << position;
+    EXPECT_EQ(sim.link.address(), address) << position;
+  }
+}
+
+}  // namespace
+}  // namespace korvane::test
