@@ -1,0 +1,49 @@
+#include "app/widgets/CIntervallDlg.h"
+
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QTime>
+#include <QTimeEdit>
+#include <QVBoxLayout>
+
+namespace korvane::app {
+
+CIntervallDlg::CIntervallDlg(QWidget* parent) : QDialog(parent) {
+  setWindowTitle(QStringLiteral("Aufzeichnungintervall"));
+  edit_ = new QTimeEdit(this);
+  edit_->setDisplayFormat(QStringLiteral("HH:mm:ss"));
+  edit_->setButtonSymbols(QAbstractSpinBox::UpDownArrows);
+  edit_->setCurrentSection(QDateTimeEdit::SecondSection);
+  ok_ = new QPushButton(QStringLiteral("OK"), this);
+  ok_->setDefault(true);
+  cancel_ = new QPushButton(QStringLiteral("Abbrechen"), this);
+
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch();
+  buttons->addWidget(ok_);
+  buttons->addWidget(cancel_);
+  auto* outer = new QVBoxLayout(this);
+  outer->addWidget(edit_);
+  outer->addLayout(buttons);
+
+  connect(ok_, &QPushButton::clicked, this, &CIntervallDlg::accept);
+  connect(cancel_, &QPushButton::clicked, this, &CIntervallDlg::reject);
+  setTime(time_);
+}
+
+void CIntervallDlg::setTime(const platform::TimeOfDay& t) {
+  QTime q(t.hour, t.minute, t.second);
+  if (!q.isValid()) q = QTime(0, 0, 0);
+  time_ = {q.hour(), q.minute(), q.second()};
+  edit_->setTime(q);
+}
+
+void CIntervallDlg::accept() {
+  // Take a half-typed field as it stands.
+  edit_->interpretText();
+  const QTime q = edit_->time();
+  time_ = {q.hour(), q.minute(), q.second()};
+  QDialog::accept();
+}
+
+}  // namespace korvane::app

@@ -1,0 +1,88 @@
+#pragma once
+// The Setup dialog: COM port number and user-interface language. It only edits the
+// values handed in; the caller applies them after OK.
+#include <QDialog>
+#include <QString>
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/PortNames.h"
+
+class QButtonGroup;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+namespace korvane::app {
+
+// Checks the text of the COM number field: an integer from 1 to 255 (blanks around it
+// are allowed). Returns the message to show when it is not, else nothing; *value gets
+// the number when it is valid.
+std::optional<std::string> ValidateComNumber(const std::string& text, int* value = nullptr);
+
+// The text of the free-port box: one line "COM n  <device>  <description>" per port.
+QString FreePortListText(const std::vector<platform::FreePort>& ports, int language);
+
+class CSetupRS232 : public QDialog {
+  Q_OBJECT
+
+ public:
+  explicit CSetupRS232(QWidget* parent = nullptr);
+
+  // Values exchanged with the caller. comNumber and language are taken from the
+  // controls when OK is pressed with a valid number.
+  int comNumber() const { return comNumber_; }
+  void setComNumber(int com);
+  int language() const { return language_; }
+  // Also captions the free-port button in that language.
+  void setLanguage(int language);
+  QString cancelCaption() const { return cancelCaption_; }
+  void setCancelCaption(const QString& caption);
+  QString languageCaption() const { return languageCaption_; }
+  void setLanguageCaption(const QString& caption);
+  // Where COM numbers are mapped to devices (ports/COM<n> links).
+  std::string settingsFolder() const { return settingsFolder_; }
+  void setSettingsFolder(const std::string& folder);
+
+  // Message boxes (validation, free-port list); tests replace it.
+  std::function<void(const QString& text)> showMessage;
+  // The free-port scan; tests replace it.
+  std::function<std::vector<platform::FreePort>(const std::string& settingsFolder)> scanFreePorts;
+
+  QLineEdit* comEdit() const { return comEdit_; }
+  QLabel* deviceLabel() const { return deviceLabel_; }
+  QRadioButton* germanButton() const { return german_; }
+  QRadioButton* englishButton() const { return english_; }
+  QPushButton* freePortsButton() const { return freePorts_; }
+  QPushButton* okButton() const { return ok_; }
+  QPushButton* cancelButton() const { return cancel_; }
+
+ public slots:
+  void accept() override;
+  void OnFreePorts();
+
+ private:
+  void UpdateDeviceLabel();
+
+  int comNumber_ = 0;
+  int language_ = 0;
+  QString cancelCaption_;
+  QString languageCaption_;
+  std::string settingsFolder_;
+
+  QLineEdit* comEdit_;
+  QLabel* deviceLabel_;
+  QLabel* languageLabel_;
+  QRadioButton* german_;
+  QRadioButton* english_;
+  QButtonGroup* languageGroup_;
+  QPushButton* freePorts_;
+  QPushButton* ok_;
+  QPushButton* cancel_;
+};
+
+}  // namespace korvane::app

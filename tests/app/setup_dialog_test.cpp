@@ -1,0 +1,178 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+
+#include <string>
+#include <vector>
+
+#include "app/widgets/CSetupRS232.h"
+
+namespace korvane::app {
+namespace {
+
+const char kNoInteger[] = "Geben Sie eine ganze Zahl ein.";
+const char kOutOfRange[] = "Geben Sie eine ganze Zahl zwischen 1 und 255 ein.";
+
+TEST(ValidateComNumber, AcceptsOneTo255) {
+  struct Case {
+    const char* text;
+    const char* error;  // nullptr: valid
+    int value;
+  } cases[] = {
+      {"1", nullptr, 1},        {"255", nullptr, 255},     {" 12", nullptr, 12},    {"12 ", nullptr, 12},
+      {"+7", nullptr, 7},       {"007", nullptr, 7},       {"0", kOutOfRange, 0},   {"256", kOutOfRange, 0},
+      {"-3", kOutOfRange, 0},   {"99999999999999999999", kOutOfRange, 0},
+      {"abc", kNoInteger, 0},   {"", kNoInteger, 0},       {"   ", kNoInteger, 0},  {"1.5", kNoInteger, 0},
+      {"12a", kNoInteger, 0},   {"1 2", kNoInteger, 0},    {"-", kNoInteger, 0},    {"0x10", kNoInteger, 0},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string("\"") + c.text + "\"");
+    int value = -1;
+    const auto error = ValidateComNumber(c.text, &value);
+    if (c.error) {
+      ASSERT_TRUE(error.has_value());
+      EXPECT_EQ(*error, c.error);
+      EXPECT_EQ(value, -1);
+    } else {
+      EXPECT_FALSE(error.has_value()) << *error;
+      EXPECT_EQ(value, c.value);
+    }
+  }
+}
+
+TEST(FreePortListText, OneLinePerPort) {
+  const std::vector<platform::FreePort> ports = {{1, "/dev/ttyS0", ""},
+                                                 {34, "/dev/ttyUSB1", "FTDI USB Serial"}};
+  EXPECT_EQ(FreePortListText(ports, 0), "COM 1  /dev/ttyS0\nCOM 34  /dev/ttyUSB1  FTDI USB Serial\n");
+  EXPECT_EQ(FreePortListText({}, 0), "Kein freier Port gefunden.");
+  EXPECT_EQ(FreePortListText({}, 1), "No free port found.");
+}
+
+class SetupDialog : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(tmp_.isValid());
+    folder_ = tmp_.path().toStdString();
+    dlg_.showMessage = [this](const QString& text) { messages_.push_back(text); };
+    dlg_.scanFreePorts = [this](const std::string& folder) {
+      scannedFolder_ = folder;
+      return ports_;
+    };
+    dlg_.setSettingsFolder(folder_);
+    dlg_.setCancelCaption("Cancel");
+    dlg_.setLanguageCaption("Language");
+  }
+
+  QTemporaryDir tmp_;
+  std::string folder_;
+  CSetupRS232 dlg_;
+  std::vector<QString> messages_;
+  std::vector<platform::FreePort> ports_;
+  std::string scannedFolder_;
+};
+
+TEST_F(SetupDialog, ShowsTheValuesHandedIn) {
+  dlg_.setComNumber(3);
+  dlg_.setLanguage(1);
+  EXPECT_EQ(dlg_.windowTitle(), "Setup");
+  EXPECT_EQ(dlg_.comEdit()->text(), "3");
+  EXPECT_TRUE(dlg_.englishButton()->isChecked());
+  EXPECT_FALSE(dlg_.germanButton()->isChecked());
+  EXPECT_EQ(dlg_.freePortsButton()->text(), "Free Ports");
+  EXPECT_EQ(dlg_.cancelButton()->text(), "Cancel");
+  EXPECT_EQ(dlg_.cancelCaption(), "Cancel");
+  EXPECT_EQ(dlg_.languageCaption(), "Language");
+  EXPECT_EQ(dlg_.okButton()->text(), "OK");
+  EXPECT_EQ(dlg_.deviceLabel()->text(), "/dev/ttyS2");
+  dlg_.setLanguage(0);
+  EXPECT_EQ(dlg_.freePortsButton()->text(), "Freie Ports");
+  EXPECT_TRUE(dlg_.germanButton()->isChecked());
+}
+
+TEST_F(SetupDialog, DeviceLabelFollowsTheTypedNumber) {
+  ASSERT_TRUE(QDir().mkpath(tmp_.path() + "/ports"));
+  ASSERT_TRUE(QFile::link("/dev/null", tmp_.path() + "/ports/COM7"));
+  dlg_.comEdit()->setText("34");
+  EXPECT_EQ(dlg_.deviceLabel()->text(), "/dev/ttyUSB1");
+  dlg_.comEdit()->setText("7");
+  EXPECT_EQ(dlg_.deviceLabel()->text(), QString::fromStdString(folder_ + "/ports/COM7"));
+  dlg_.comEdit()->setText("200");  // valid, but no device behind it
+  EXPECT_EQ(dlg_.deviceLabel()->text(), "-");
+  dlg_.comEdit()->setText("x");
+  EXPECT_EQ(dlg_.deviceLabel()->text(), "");
+}
+
+TEST_F(SetupDialog, OkReturnsNumberAndLanguage) {
+  dlg_.setComNumber(1);
+  dlg_.setLanguage(0);
+  dlg_.comEdit()->setText("255");
+  dlg_.englishButton()->click();
+  dlg_.okButton()->click();
+  EXPECT_EQ(dlg_.result(), QDialog::Accepted);
+  EXPECT_EQ(dlg_.comNumber(), 255);
+  EXPECT_EQ(dlg_.language(), 1);
+  EXPECT_TRUE(messages_.empty());
+}
+
+TEST_F(SetupDialog, InvalidNumberKeepsTheDialogOpen) {
+  dlg_.setComNumber(4);
+  dlg_.setLanguage(0);
+  dlg_.show();
+  struct Case {
+    const char* text;
+    const char* message;
+  } cases[] = {{"0", kOutOfRange}, {"256", kOutOfRange}, {"abc", kNoInteger}, {"", kNoInteger}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.text);
+    messages_.clear();
+    dlg_.comEdit()->setText(c.text);
+    dlg_.englishButton()->click();
+    dlg_.okButton()->click();
+    ASSERT_EQ(messages_.size(), 1u);
+    EXPECT_EQ(messages_[0], c.message);
+    EXPECT_TRUE(dlg_.isVisible());
+    EXPECT_EQ(dlg_.result(), 0);
+    // Nothing is handed back.
+    EXPECT_EQ(dlg_.comNumber(), 4);
+    EXPECT_EQ(dlg_.language(), 0);
+  }
+  dlg_.comEdit()->setText("5");
+  dlg_.okButton()->click();
+  EXPECT_FALSE(dlg_.isVisible());
+  EXPECT_EQ(dlg_.result(), QDialog::Accepted);
+  EXPECT_EQ(dlg_.comNumber(), 5);
+}
+
+TEST_F(SetupDialog, CancelReturnsNothing) {
+  dlg_.setComNumber(2);
+  dlg_.setLanguage(1);
+  dlg_.comEdit()->setText("9");
+  dlg_.germanButton()->click();
+  dlg_.cancelButton()->click();
+  EXPECT_EQ(dlg_.result(), QDialog::Rejected);
+  EXPECT_EQ(dlg_.comNumber(), 2);
+  EXPECT_EQ(dlg_.language(), 1);
+}
+
+TEST_F(SetupDialog, FreePortsListsTheScanInTheDialogsLanguage) {
+  dlg_.setLanguage(1);
+  dlg_.freePortsButton()->click();
+  EXPECT_EQ(scannedFolder_, folder_);
+  ASSERT_EQ(messages_.size(), 1u);
+  EXPECT_EQ(messages_[0], "No free port found.");
+  ports_ = {{2, "/dev/ttyS1", ""}};
+  dlg_.freePortsButton()->click();
+  ASSERT_EQ(messages_.size(), 2u);
+  EXPECT_EQ(messages_[1], "COM 2  /dev/ttyS1\n");
+  // The scan does not close the dialog.
+  EXPECT_EQ(dlg_.result(), 0);
+}
+
+}  // namespace
+}  // namespace korvane::app
