@@ -1,0 +1,168 @@
+#include "configuration/SetupPrint.h"
+
+#include "configuration/ConfigLists.h"
+#include "platform/CFormat.h"
+#include "types/Catalogue.h"
+
+namespace korvane::configuration {
+
+std::string SeriesHeading(int deviceKind) {
+  if (deviceKind == 5) return "QX 7100";
+  if (deviceKind == 4) return "PD/PB/PF 70";
+  return "QX 5100/6100";
+}
+
+std::string PrintDocumentName(int deviceKind) {
+  return platform::CFormat("%s Setup-Plot", SeriesHeading(deviceKind).c_str());
+}
+
+std::string BuildPrintHeading(const ConfigSettings& s, const platform::LocalTime& now) {
+  return platform::CFormat("Setup %s -Nr.: %s  %02u.%02u.%u %02u:%02u\n\n", SeriesHeading(s.deviceKind).c_str(),
+                           s.IDC_HERSTELLER_NUM.c_str(), static_cast<unsigned>(now.day),
+                           static_cast<unsigned>(now.month), static_cast<unsigned>(now.year),
+                           static_cast<unsigned>(now.hour), static_cast<unsigned>(now.minute));
+}
+
+namespace {
+
+class Body {
+ public:
+  explicit Body(int language) : lang_(language) {}
+
+  void Value(const std::string& label, const std::string& value) {
+    out_ += platform::CFormat("%s:  %s\n", label.c_str(), value.c_str());
+  }
+  void Value(const types::TextPair& label, const std::string& value) { Value(std::string(label(lang_)), value); }
+  void Label(const types::TextPair& label) { out_ += platform::CFormat("%s\n", label(lang_)); }
+  void Number(const types::TextPair& label, unsigned value) {
+    out_ += platform::CFormat("%s:  %u\n", label(lang_), value);
+  }
+  // label + fixed suffix, e.g. "%s:  enable\n".
+  void Suffix(const types::TextPair& label, const char* suffix) { out_ += std::string(label(lang_)) + suffix; }
+  void Raw(const std::string& text) { out_ += text; }
+  const char* L(const types::TextPair& p) const { return p(lang_); }
+
+  std::string out_;
+
+ private:
+  int lang_;
+};
+
+void CalibrationLines(Body& b, const ConfigSettings& s, int t) {
+  const std::string* values[4] = {&s.IDC_KAL0, &s.IDC_KAL1, &s.IDC_KAL2, &s.IDC_KAL3};
+  for (int i = 0; i < 4; ++i) {
+    const std::string label = types::CalibrationLabel(t, i + 1, s.language);
+    if (!label.empty()) b.Value(label, *values[i]);
+  }
+}
+
+// A source index outside 0..5 gives no line.
+void SourceLine(Body& b, const char* format, const types::TextPair& label, int index,
+                const std::array<std::string, 6>& names) {
+  if (index < 0 || index > 5) return;
+  b.Raw(platform::CFormat(format, b.L(label), names[static_cast<std::size_t>(index)].c_str()));
+}
+
+}  // namespace
+
+std::string BuildPrintBody(const ConfigSettings& s, const std::array<std::string, 6>& names) {
+  const int t = s.AbsoluteType();
+  const int lang = s.language;
+  Body b(lang);
+  b.Value(texts::kMeasurementType, MeasurementTypeName(t, lang));
+
+  if (s.deviceKind == 4) {
+    b.Label(texts::kCalValues);
+    CalibrationLines(b, s, t);
+    if (IsTdsFactorType(t)) b.Value(types::CalibrationLabel(t, 5, lang), s.IDC_KAL_C1);
+    b.Raw(platform::CFormat("Temp. Offset:  %s\n", s.IDC_OFFSET.c_str()));
+    b.Number(texts::kAddress, s.IDC_GERAETE_ADR);
+    b.Value(texts::kFixTemperature, s.IDC_EDIT1);
+    b.Suffix(texts::kFixTemperature, s.IDC_CHECK1 != 0 ? ":  enable\n" : ":  disable\n");
+    return b.out_;
+  }
+
+  SourceLine(b, "%s:  %s\n", texts::kDac0, s.IDC_RADIO1, names);
+  b.Value(texts::kLowerLimit, s.IDC_UNTERER_WERT0);
+  b.Value(texts::kUpperLimit, s.IDC_OBERER_WERT0);
+  SourceLine(b, "%s:  %s\n", texts::kDac1, s.IDC_RADIO7, names);
+  b.Value(texts::kLowerLimit, s.IDC_UNTERER_WERT1);
+  b.Value(texts::kUpperLimit, s.IDC_OBERER_WERT1);
+
+  if (s.IDC_STROM_SPANNUNG != 0) {
+    b.Value(texts::kOutput, b.L(texts::kCurrent));
+    b.Suffix(texts::kCurrentType, s.IDC_4TO20MA != 0 ? ":  4..20mA\n" : ":  0..20mA\n");
+  } else {
+    b.Value(texts::kOutput, b.L(texts::kVoltage));
+  }
+
+  SourceLine(b, "%s 1:  %s\n", texts::kRelayOutput, s.IDC_RADIO_RELAY, names);
+  b.Value(texts::kLimitValue, s.IDC_GRENZWERT);
+  b.Value(texts::kHysteresis, s.IDC_HYSTERESE);
+  b.Suffix(texts::kLimitType, s.IDC_MINIMUM != 0 ? ":  Maximum\n" : ":  Minimum\n");
+
+  if (s.deviceKind == 5) {
+    SourceLine(b, "%s 2:  %s\n", texts::kRelayOutput, s.IDC_RADIO_RELAY2, names);
+    b.Value(texts::kLimitValue, s.IDC_GRENZWERT3);
+    b.Value(texts::kHysteresis, s.IDC_HYSTERESE3);
+    b.Suffix(texts::kLimitType, s.IDC_MINIMUM3 != 0 ? " Rel2:  Maximum\n" : ":  Minimum\n");
+  }
+
+  b.Label(texts::kCalValues);
+  CalibrationLines(b, s, t);
+  b.Raw(platform::CFormat("Temp. Offset:  %s\n", s.IDC_OFFSET.c_str()));
+
+  if (t == 0) {
+    b.Value(texts::kCalKey1, PhBufferText(s.IDC_KAL_T1_PH));
+    b.Value(texts::kCalKey2, PhBufferText(s.IDC_KAL_T2_PH));
+  } else if (IsConductivityFamily(t) || t == 31) {
+    b.Value(texts::kCalKey1, KclSolutionText(s.IDC_KAL_T1_LF));
+    b.Value(texts::kCalKey2, KclSolutionText(s.IDC_KAL_T2_LF));
+  } else if (t == 6) {
+    // no key lines
+  } else if (t == 10) {
+    b.Suffix(texts::kCalKey1, ":  +\n");
+    b.Suffix(texts::kCalKey2, ":  -\n");
+  } else if (t == 18) {
+    b.Raw(s.phFix != 0 ? "fixed pH enable\n" : "fixed pH disable\n");
+    b.Raw(platform::CFormat("fixed pH: %s\n", s.IDC_KAL_C2.c_str()));
+  } else {
+    b.Value(texts::kCalKey1, s.IDC_KAL_C1);
+    b.Value(texts::kCalKey2, s.IDC_KAL_C2);
+  }
+
+  b.Number(texts::kAddress, s.IDC_GERAETE_ADR);
+  b.Value(texts::kFixTemperature, s.IDC_EDIT1);
+  b.Suffix(texts::kFixTemperature, s.IDC_CHECK1 != 0 ? ":  enable\n" : ":  disable\n");
+  b.Suffix(texts::kHoldDuringCal, s.IDC_KAL_HOLD != 0 ? ":  enable\n" : ":  disable\n");
+  return b.out_;
+}
+
+void LayoutPrint(platform::PageTarget& page, const std::string& heading, const std::string& body) {
+  const double width = page.Width();
+  const double height = page.Height();
+  const int x = static_cast<int>(0.09 * width);
+  page.DrawText(x, static_cast<int>(0.02 * height), heading);
+  int n = 0;
+  std::size_t from = 0;
+  for (std::size_t lf; (lf = body.find('\n', from)) != std::string::npos; from = lf + 1) {
+    page.DrawText(x, static_cast<int>(0.06 * height + 100.0 * n), body.substr(from, lf - from));
+    ++n;
+    if (0.87 * height < 100.0 * n) {
+      // Only when another whole line follows, so no empty last page.
+      if (body.find('\n', lf + 1) != std::string::npos) page.NewPage();
+      n = 0;
+    }
+  }
+  page.End();
+}
+
+bool PrintSetup(platform::Ui& ui, const ConfigSettings& s, const std::array<std::string, 6>& sourceNames,
+                const platform::Clock& clock) {
+  std::unique_ptr<platform::PageTarget> page = ui.BeginPrint(PrintDocumentName(s.deviceKind));
+  if (!page) return false;
+  LayoutPrint(*page, BuildPrintHeading(s, clock()), BuildPrintBody(s, sourceNames));
+  return true;
+}
+
+}  // namespace korvane::configuration
