@@ -15,6 +15,7 @@
 
 #include "configuration/CIniFile.h"
 #include "configuration/ConfigLists.h"
+#include "configuration/SetupPrint.h"
 #include "platform/Ui.h"
 #include "types/Texts.h"
 
@@ -409,7 +410,7 @@ void CKonfiguration::OnSave() {
 
 void CKonfiguration::OnPrint() {
   if (!ControlsToSettings()) return;
-  // Printed by the setup printout once it is hooked in.
+  PrintSetup(ui_, settings_, states_.sourceNames, clock_);
 }
 
 void CKonfiguration::OnSeriesButton() {
