@@ -89,6 +89,8 @@ struct Bench {
   // What the module measures from the n-th "wait until stable" box on; the scripted
   // user presses OK once the live display shows it.
   std::vector<Pins> atWait;
+  // What the module measures while the n-th value entry is open.
+  std::vector<Pins> atEntry;
   bool allSeen = true;
   bool pollingDuringPrompts = true;
 
@@ -136,19 +138,24 @@ struct Bench {
   void OnEvent(const test::UiEvent& e) {
     if (e.kind == "entry" || (e.kind == "message" && e.text != kCommError.de && e.text != kCommError.en))
       pollingDuringPrompts = pollingDuringPrompts && host.polling();
-    if (e.kind != "message" || (e.text != kWaitStable.de && e.text != kWaitStable.en)) return;
-    if (waits_ < atWait.size()) {
-      for (auto [channel, value] : atWait[waits_]) amp->SetMeasured(channel, value);
-      const Pins pins = atWait[waits_];
-      allSeen = WaitUntil([&] {
-                  for (auto [channel, value] : pins)
-                    if (sim.link.module().measured[channel - 1] != value) return false;
-                  return true;
-                }) && allSeen;
+    if (e.kind == "entry") {
+      if (entries_ < atEntry.size()) Pin(atEntry[entries_]);
+      ++entries_;
     }
+    if (e.kind != "message" || (e.text != kWaitStable.de && e.text != kWaitStable.en)) return;
+    if (waits_ < atWait.size()) Pin(atWait[waits_]);
     ++waits_;
   }
+  void Pin(const Pins& pins) {
+    for (auto [channel, value] : pins) amp->SetMeasured(channel, value);
+    allSeen = WaitUntil([&] {
+                for (auto [channel, value] : pins)
+                  if (sim.link.module().measured[channel - 1] != value) return false;
+                return true;
+              }) && allSeen;
+  }
   std::size_t waits_ = 0;
+  std::size_t entries_ = 0;
   using TextPair = types::TextPair;
   static constexpr TextPair kCommError = types::kCommError;
 };
@@ -161,6 +168,8 @@ const std::string kWait = kWaitStable.de;
 TEST(CalibratePhTest, WorkedExampleSavedToTheModule) {
   Bench b(1);  // pH
   b.atWait = {{{2, 0.0f}, {6, 25.0f}}, {{2, 177.5f}}};
+  // The voltage drifts while the buffer value is typed: the captured one counts.
+  b.atEntry = {{{2, 40.0f}}, {{2, 300.0f}}};
   b.ui.entries = {7.0f, 4.0f};
   b.ui.results = {1};
   b.Run();
@@ -265,7 +274,8 @@ TEST(CalibratePhTest, ImplausibleResultWarnsAndCanStillBeSaved) {
 
 TEST(CalibrateSinglePointTest, RedoxOffsetReadsTheValueAfterTheEntry) {
   Bench b(2);  // Redox, offset 0
-  b.atWait = {{{1, 230.0f}}};
+  b.atWait = {{{1, 100.0f}}};
+  b.atEntry = {{{1, 230.0f}}};
   b.ui.entries = {225.0f};
   b.ui.results = {1};
   b.Run();
@@ -295,6 +305,7 @@ TEST(CalibrateSinglePointTest, CellConstantLimitsByElectrodeCount) {
     SCOPED_TRACE(c.row1);
     Bench b(c.wireType);
     b.atWait = {{{1, c.measured}}};
+    b.atEntry = {{{1, 5.0f}}};
     b.ui.entries = {c.entered};
     b.ui.results = {1};
     b.Run();
@@ -315,7 +326,8 @@ TEST(CalibrateSinglePointTest, LinearChlorineNeedsMoreThan4mA) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.current);
     Bench b(11);  // "freies Chlor", current input; slope 0.5
-    b.atWait = {{{2, c.current}}};
+    b.atWait = {{{2, 20.0f}}};
+    b.atEntry = {{{2, c.current}}};
     b.ui.entries = {3.0f};
     b.ui.results = {2};
     b.Run();
@@ -329,7 +341,8 @@ TEST(CalibrateSinglePointTest, LinearChlorineNeedsMoreThan4mA) {
 
 TEST(CalibrateOxygenTest, SlopeFromTheValuesAfterTheEntry) {
   Bench b(8);  // "Sauerstoff": slope 60, membrane 2.9 / 2.3, factor 1
-  b.atWait = {{{3, 30.0f}, {5, 1013.0f}, {6, 20.0f}}};
+  b.atWait = {{{3, 10.0f}, {5, 900.0f}, {6, 30.0f}}};
+  b.atEntry = {{{3, 30.0f}, {5, 1013.0f}, {6, 20.0f}}};
   b.ui.choices = {1};
   b.ui.entries = {100.0f};
   b.ui.results = {1};
@@ -398,7 +411,8 @@ TEST(CalibrateOxygenTest, AirPressureOutsideTheRangeIsRefused) {
 TEST(CalibrateOxygenTest, SaturationBelowOneCountsAsOne) {
   Bench b(30);  // "Sauerstoff" listed as OPX
   b.amp->SetParameterFloat(32, 1.0f);
-  b.atWait = {{{1, 0.5f}}};
+  b.atWait = {{{1, 80.0f}}};
+  b.atEntry = {{{1, 0.5f}}};
   b.ui.choices = {1};
   b.ui.entries = {1.0f};
   b.ui.results = {1};
@@ -439,6 +453,7 @@ TEST(CalibrateOxygenTest, EnglishChoiceCaptions) {
 TEST(CalibrateIseTest, SlopePerDecade) {
   Bench b(10);  // ISE
   b.atWait = {{{1, 100.0f}}, {{1, 41.0f}}};
+  b.atEntry = {{{1, 0.0f}}, {{1, 0.0f}}};
   b.ui.entries = {10.0f, 1.0f};
   b.ui.results = {1};
   b.Run();
@@ -473,6 +488,7 @@ TEST(CalibrateIseTest, NonPositiveRatioIsNeverOfferedForSaving) {
 TEST(CalibrateChlorineTest, SlopeFromTheCapturedValue) {
   Bench b(19);  // "freies Chlor" with pH channel: slope 45
   b.atWait = {{{1, 1.5f}}};
+  b.atEntry = {{{1, 3.0f}}};
   b.ui.choices = {1};
   b.ui.entries = {2.0f};
   b.ui.results = {1};
@@ -487,6 +503,7 @@ TEST(CalibrateChlorineTest, SlopeFromTheCapturedValue) {
 TEST(CalibrateChlorineTest, PhCompensationStoresOnlyTheOffset) {
   Bench b(19);
   b.atWait = {{{4, 0.0f}, {6, 25.0f}}, {{4, 177.5f}}};
+  b.atEntry = {{{4, 40.0f}}, {{4, 300.0f}}};
   b.ui.choices = {2};
   b.ui.entries = {7.0f, 4.0f};
   b.ui.results = {1};
