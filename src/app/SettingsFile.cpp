@@ -71,14 +71,17 @@ std::string SettingsFilePath(const std::string& settingsFolder) { return setting
 AppSettings LoadSettingsFile(const std::string& settingsFolder) {
   try {
     const QString path = QString::fromStdString(SettingsFilePath(settingsFolder));
+    const QFileInfo info(path);
     QFile file(path);
-    if (file.open(QIODevice::ReadOnly)) {
+    // Only a regular file (or a link to one) is read: opening a pipe or a device that
+    // somebody put there could block the start for ever.
+    if (info.isFile() && file.open(QIODevice::ReadOnly)) {
       const QByteArray bytes = file.read(kMaxSettingsBytes);
       return ParseSettingsText(std::string(bytes.constData(), static_cast<std::size_t>(bytes.size())));
     }
     // First start: leave an empty file behind. An existing file that cannot be read is
     // left as it is.
-    if (!QFileInfo::exists(path) && QDir().mkpath(QString::fromStdString(settingsFolder))) {
+    if (!info.exists() && !info.isSymLink() && QDir().mkpath(QString::fromStdString(settingsFolder))) {
       QFile empty(path);
       if (empty.open(QIODevice::WriteOnly | QIODevice::NewOnly)) empty.close();
     }

@@ -2,10 +2,13 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <limits>
 #include <string>
+
+#include <sys/stat.h>
 
 #include "app/SettingsFile.h"
 
@@ -211,6 +214,20 @@ TEST(SettingsFile, ASettingsFileThatIsAFolderGivesDefaults) {
   std::string error;
   EXPECT_FALSE(SaveSettingsFile(tmp.path().toStdString() + "/Korvane", AppSettings{}, &error));
   EXPECT_FALSE(error.empty());
+}
+
+TEST(SettingsFile, APipeInPlaceOfTheFileDoesNotBlockTheStart) {
+  QTemporaryDir tmp;
+  ASSERT_TRUE(tmp.isValid());
+  const std::string folder = tmp.path().toStdString();
+  ASSERT_EQ(::mkfifo(SettingsFilePath(folder).c_str(), 0600), 0);
+  EXPECT_EQ(LoadSettingsFile(folder).baud, 4800);
+  // A dangling link is left alone as well, not replaced by an empty file.
+  const std::string other = folder + "/other";
+  ASSERT_TRUE(QDir().mkpath(QString::fromStdString(other)));
+  ASSERT_TRUE(QFile::link(tmp.path() + "/missing", QString::fromStdString(SettingsFilePath(other))));
+  EXPECT_EQ(LoadSettingsFile(other).portIndex, 0);
+  EXPECT_TRUE(QFileInfo(QString::fromStdString(SettingsFilePath(other))).isSymLink());
 }
 
 }  // namespace

@@ -109,6 +109,7 @@ CSetupRS232::CSetupRS232(QWidget* parent) : QDialog(parent) {
 
   setComNumber(0);
   setLanguage(0);
+  comEdit_->setFocus();
 }
 
 void CSetupRS232::setComNumber(int com) {
