@@ -1,0 +1,143 @@
+#include "app/widgets/QtUi.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QStringList>
+
+#include "app/widgets/CIntervallDlg.h"
+#include "calibration/widgets/CalibrationDialogs.h"
+#include "platform/widgets/PrinterPage.h"
+
+namespace korvane::app {
+
+namespace {
+QString Q(const std::string& s) { return QString::fromStdString(s); }
+}  // namespace
+
+QString QtFilterFromWindows(const std::string& filter) {
+  const QStringList parts = Q(filter).split(QLatin1Char('|'));
+  QStringList out;
+  for (int i = 0; i + 1 < parts.size(); i += 2) {
+    const QString description = parts[i].trimmed();
+    QString pattern = parts[i + 1].trimmed();
+    if (description.isEmpty() && pattern.isEmpty()) break;
+    pattern.replace(QLatin1Char(';'), QLatin1Char(' '));
+    // Qt reads the patterns from the parentheses of the description.
+    if (description.contains(QLatin1Char('(')) && description.contains(pattern))
+      out << description;
+    else
+      out << QStringLiteral("%1 (%2)").arg(description, pattern);
+  }
+  return out.join(QStringLiteral(";;"));
+}
+
+QtUi::QtUi(QWidget* parent) : parent_(parent) {}
+
+QtUi::~QtUi() { ProgressClose(); }
+
+void QtUi::Message(const std::string& text, const std::string& title) {
+  QMessageBox box(QMessageBox::NoIcon, Q(title), Q(text), QMessageBox::Ok, parent_);
+  box.exec();
+}
+
+void QtUi::ErrorBox(const std::string& text, const std::string& title) {
+  QMessageBox box(QMessageBox::Critical, Q(title), Q(text), QMessageBox::Ok, nullptr);
+  box.exec();
+}
+
+bool QtUi::YesNo(const std::string& title, const std::string& question, const std::string& yes,
+                 const std::string& no) {
+  QMessageBox box(QMessageBox::Question, Q(title), Q(question), QMessageBox::NoButton, parent_);
+  QPushButton* yesButton = box.addButton(Q(yes), QMessageBox::YesRole);
+  QPushButton* noButton = box.addButton(Q(no), QMessageBox::NoRole);
+  box.setEscapeButton(noButton);
+  box.exec();
+  return box.clickedButton() == yesButton;
+}
+
+std::optional<std::string> QtUi::FileDialog(const platform::FileDialogSpec& spec, bool save) {
+  QFileDialog dlg(parent_);
+  dlg.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+  dlg.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+  dlg.setNameFilter(QtFilterFromWindows(spec.filter));
+  if (!spec.defaultExtension.empty()) dlg.setDefaultSuffix(Q(spec.defaultExtension));
+  if (!spec.overwritePrompt) dlg.setOption(QFileDialog::DontConfirmOverwrite);
+  // "*.txt" only repeats the filter; a real name is offered as the file name.
+  if (!spec.initialName.empty() && spec.initialName.find('*') == std::string::npos)
+    dlg.selectFile(Q(spec.initialName));
+  if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return std::nullopt;
+  return dlg.selectedFiles().first().toStdString();
+}
+
+std::optional<std::string> QtUi::SaveFile(const platform::FileDialogSpec& spec) { return FileDialog(spec, true); }
+
+std::optional<std::string> QtUi::OpenFile(const platform::FileDialogSpec& spec) { return FileDialog(spec, false); }
+
+void QtUi::ProgressOpen(const std::string& caption, const std::string& text, int min, int max) {
+  ProgressClose();
+  progress_ = new QProgressDialog(Q(text), QString(), min, max, parent_);
+  progress_->setWindowTitle(Q(caption));
+  progress_->setWindowModality(Qt::NonModal);
+  progress_->setMinimumDuration(0);
+  progress_->setAutoClose(false);
+  progress_->setAutoReset(false);
+  progress_->setValue(min);
+  progress_->show();
+}
+
+void QtUi::ProgressSet(int position) {
+  if (progress_) progress_->setValue(position);
+}
+
+void QtUi::ProgressClose() {
+  if (progress_) {
+    progress_->close();
+    delete progress_.data();
+  }
+}
+
+int QtUi::ValueEntryDialog(platform::ValueEntry& entry) { return calibration::RunValueEntry(parent_, entry); }
+
+int QtUi::ResultDialog(const platform::ResultRows& rows) { return calibration::RunResultDisplay(parent_, rows); }
+
+int QtUi::ChoiceDialog(const std::string& firstCaption, const std::string& secondCaption) {
+  return calibration::RunChoice(parent_, firstCaption, secondCaption);
+}
+
+std::optional<platform::TimeOfDay> QtUi::IntervalDialog(const platform::TimeOfDay& preset) {
+  CIntervallDlg dlg(parent_);
+  dlg.setTime(preset);
+  if (dlg.exec() != QDialog::Accepted) return std::nullopt;
+  return dlg.time();
+}
+
+std::unique_ptr<platform::PageTarget> QtUi::BeginPrint(const std::string& documentName) {
+  auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+  printer->setResolution(platform::kPrintDpi);
+  printer->setDocName(Q(documentName));
+  if (QPrinterInfo::availablePrinters().isEmpty()) {
+    // No printer installed: print into a PDF file instead.
+    const QString file = QFileDialog::getSaveFileName(parent_, QStringLiteral("PDF"), Q(documentName) + ".pdf",
+                                                      QStringLiteral("PDF (*.pdf)"));
+    if (file.isEmpty()) return nullptr;
+    printer->setOutputFormat(QPrinter::PdfFormat);
+    printer->setOutputFileName(file);
+  } else {
+    QPrintDialog dlg(printer.get(), parent_);
+    if (dlg.exec() != QDialog::Accepted) return nullptr;
+  }
+  auto page = std::make_unique<platform::PrinterPage>(std::move(printer));
+  if (!page->ok()) {
+    Message("Der Drucker kann nicht gestartet werden.\nThe printer could not be started.", platform::kAppTitle);
+    return nullptr;
+  }
+  return page;
+}
+
+}  // namespace korvane::app

@@ -1,0 +1,52 @@
+#pragma once
+// The desktop program's answers to the flows' interactions: Qt message boxes, file
+// dialogs, the progress window, the calibration dialogs, the interval picker and
+// the print dialog.
+#include <QPointer>
+#include <QString>
+
+#include <functional>
+#include <memory>
+
+#include "platform/Ui.h"
+
+class QProgressDialog;
+class QWidget;
+
+namespace korvane::app {
+
+// A file-dialog filter in the form "Text (*.txt) | *.txt | Alle Dateien (*.*)|*.*||"
+// (description and pattern alternating, "|" separated) as Qt's "Text (*.txt);;..."
+QString QtFilterFromWindows(const std::string& filter);
+
+class QtUi : public platform::Ui {
+ public:
+  explicit QtUi(QWidget* parent = nullptr);
+  ~QtUi() override;
+
+  // The window the modal dialogs belong to.
+  void setParent(QWidget* parent) { parent_ = parent; }
+
+  void Message(const std::string& text, const std::string& title) override;
+  void ErrorBox(const std::string& text, const std::string& title) override;
+  bool YesNo(const std::string& title, const std::string& question, const std::string& yes,
+             const std::string& no) override;
+  std::optional<std::string> SaveFile(const platform::FileDialogSpec& spec) override;
+  std::optional<std::string> OpenFile(const platform::FileDialogSpec& spec) override;
+  void ProgressOpen(const std::string& caption, const std::string& text, int min, int max) override;
+  void ProgressSet(int position) override;
+  void ProgressClose() override;
+  int ValueEntryDialog(platform::ValueEntry& entry) override;
+  int ResultDialog(const platform::ResultRows& rows) override;
+  int ChoiceDialog(const std::string& firstCaption, const std::string& secondCaption) override;
+  std::optional<platform::TimeOfDay> IntervalDialog(const platform::TimeOfDay& preset) override;
+  std::unique_ptr<platform::PageTarget> BeginPrint(const std::string& documentName) override;
+
+ private:
+  std::optional<std::string> FileDialog(const platform::FileDialogSpec& spec, bool save);
+
+  QPointer<QWidget> parent_;
+  QPointer<QProgressDialog> progress_;
+};
+
+}  // namespace korvane::app

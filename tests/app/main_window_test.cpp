@@ -1,0 +1,142 @@
+// The main window offscreen: captions follow the language, buttons follow the
+// controller, the address up-down folds, live values reach the fields, and the
+// exit is refused while measuring. Also the file-dialog filter translation.
+#include <QDir>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include "app/MainController.h"
+#include "app/widgets/CKorvaneDlg.h"
+#include "app/widgets/QtUi.h"
+#include "live_wait.h"
+#include "support/ScriptedUi.h"
+#include "support/SimLink.h"
+
+namespace korvane::test {
+namespace {
+
+using namespace std::chrono_literals;
+using app::CKorvaneDlg;
+
+struct WindowFixture : ::testing::Test {
+  QTemporaryDir dir;
+  ScriptedUi ui;
+  SimLink sim{ui};
+  std::unique_ptr<CKorvaneDlg> dlg;
+
+  void Make() {
+    CKorvaneDlg::Options o;
+    o.settingsFolder = QDir(dir.path()).filePath("Korvane").toStdString();
+    o.ui = &ui;
+    o.link = &sim.link;
+    dlg = std::make_unique<CKorvaneDlg>(o);
+    dlg->controller().live().setPollPeriod(1h);
+  }
+  QString Text(int id) { return dlg->button(id) ? dlg->button(id)->text() : dlg->label(id)->text(); }
+};
+
+TEST_F(WindowFixture, StartsInGermanWithStartDisabled) {
+  Make();
+  EXPECT_EQ(dlg->windowTitle(), "Korvane");
+  EXPECT_EQ(Text(4), "Messung starten");
+  EXPECT_EQ(Text(2), "Beenden");
+  EXPECT_EQ(Text(3), "Setup");
+  EXPECT_EQ(Text(5), "Konfiguration RW8200");
+  EXPECT_EQ(Text(1134), QString::fromUtf8("Geräteadresse"));
+  EXPECT_EQ(Text(1100), "kein Fehler");
+  EXPECT_FALSE(dlg->button(4)->isEnabled());
+  EXPECT_FALSE(dlg->button(1022)->isEnabled());
+  EXPECT_TRUE(dlg->button(1020)->isEnabled());
+}
+
+TEST_F(WindowFixture, LanguageSwitchRecaptionsButtons) {
+  Make();
+  dlg->controller().ApplySetup(1, 1);
+  const std::vector<std::pair<int, QString>> want{
+      {1022, "Parameter"}, {2, "Exit"}, {1015, "Calibration"}, {1021, "Configuration"},
+      {1020, "Setup Measurement"}, {5, "Configuration RW8200"}, {4, "Start Measurement"},
+      {1134, "Device address"}, {1100, "no error"}};
+  for (const auto& [id, text] : want) EXPECT_EQ(Text(id), text) << id;
+}
+
+TEST_F(WindowFixture, AddressUpDownFolds) {
+  Make();
+  QSpinBox* spin = dlg->addressSpin();
+  spin->setValue(31);
+  spin->stepUp();
+  EXPECT_EQ(spin->value(), 255);
+  EXPECT_EQ(sim.link.address(), 255);
+  spin->stepDown();
+  EXPECT_EQ(spin->value(), 31);
+  EXPECT_EQ(sim.link.address(), 31);
+}
+
+TEST_F(WindowFixture, LiveValuesReachTheFieldsAndExitIsRefusedWhileMeasuring) {
+  auto amp = sim.AddAmplifier(1);
+  amp->SetMeasured(1, 7.02f);
+  amp->SetMeasured(2, -12.0f);
+  amp->SetMeasured(6, 21.43f);
+  Make();
+  ui.saveFiles.push_back(QDir(dir.path()).filePath("rec.txt").toStdString());
+  ui.intervals.push_back(platform::TimeOfDay{0, 1, 0});
+  dlg->button(1020)->click();
+  ASSERT_TRUE(dlg->button(4)->isEnabled());
+  EXPECT_EQ(Text(1099), "Aufzeichnungsdatei: rec.txt");
+
+  dlg->show();
+  dlg->button(4)->click();
+  ASSERT_TRUE(dlg->controller().running());
+  EXPECT_EQ(Text(4), "Messung beenden");
+  EXPECT_FALSE(dlg->button(2)->isEnabled());
+  EXPECT_FALSE(dlg->button(3)->isEnabled());
+  EXPECT_EQ(Text(1123), "pH Wert");
+  EXPECT_EQ(Text(1129), "pH");
+
+  dlg->controller().live().Poll();
+  ASSERT_TRUE(WaitUntil([&] { return !Text(1009).isEmpty(); }));
+  EXPECT_EQ(Text(1009), "7.02");
+  EXPECT_EQ(Text(1010), "-12");
+  EXPECT_EQ(Text(1014), "21.4");
+
+  dlg->reject();  // Esc or the close box
+  EXPECT_TRUE(dlg->isVisible());
+  EXPECT_EQ(ui.Messages().back(), "Messung erst beenden!");
+
+  dlg->button(4)->click();
+  EXPECT_FALSE(dlg->controller().running());
+  EXPECT_TRUE(Text(1009).isEmpty());
+  dlg->button(2)->click();
+  EXPECT_FALSE(dlg->isVisible());
+  EXPECT_TRUE(QFile::exists(QDir(dir.path()).filePath("Korvane/config.ini")));
+}
+
+TEST_F(WindowFixture, ValueFontFollowsFieldHeight) {
+  Make();
+  QLabel* field = dlg->label(1009);
+  dlg->show();
+  dlg->resize(900, 420);
+  QCoreApplication::processEvents();
+  const int small = field->font().pixelSize();
+  const int smallField = field->height();
+  dlg->resize(900, 900);
+  QCoreApplication::processEvents();
+  ASSERT_GT(field->height(), smallField);
+  EXPECT_GT(small, 0);
+  EXPECT_GT(field->font().pixelSize(), small);
+  EXPECT_LE(QFontMetrics(field->font()).height(), field->contentsRect().height());
+  EXPECT_EQ(field->font().weight(), QFont::Medium);
+}
+
+TEST(QtFilter, WindowsFilterTextBecomesQtFilters) {
+  EXPECT_EQ(app::QtFilterFromWindows("Text (*.txt) | *.txt | Alle Dateien (*.*)|*.*||"),
+            "Text (*.txt);;Alle Dateien (*.*)");
+  EXPECT_EQ(app::QtFilterFromWindows("Setup|*.qx4|All|*.*||"), "Setup (*.qx4);;All (*.*)");
+  EXPECT_EQ(app::QtFilterFromWindows("Both|*.a;*.b||"), "Both (*.a *.b)");
+  EXPECT_EQ(app::QtFilterFromWindows(""), "");
+}
+
+}  // namespace
+}  // namespace korvane::test
