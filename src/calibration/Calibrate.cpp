@@ -43,6 +43,7 @@ class Procedure {
       link_.SendFrame(address, link::kRead, 4, p);
       link_.WaitForReply();  // a missing value keeps what it held
     }
+    if (LineLost()) return;
     type_ = link_.module().typeIndex;
     host_.SetChannelCaptions(type_);
     host_.StartPolling();
@@ -95,9 +96,18 @@ class Procedure {
     return BufferEntry(unitChannel);
   }
 
+  // The device went away (adapter pulled, simulator closed): the measured values are
+  // stale and nothing could be stored, so the user is told instead.
+  bool LineLost() {
+    if (link_.portOpen()) return false;
+    ui_.Message(types::kCommError(lang_));
+    return true;
+  }
+
   // Stores what a formula produced and tells the user about a doubtful result; false
   // when the procedure ends without result dialog.
   bool Accept(const Outcome& o) {
+    if (LineLost()) return false;
     link_.module().calibration = o.k;
     switch (o.verdict) {
       case Verdict::kPlausible:
@@ -120,7 +130,9 @@ class Procedure {
     rows.exitCaption = kExit(lang_);
     rows.labels = std::move(labels);
     rows.values = std::move(values);
-    if (ui_.ResultDialog(rows) == 1) link_.WriteCalibrationSet();
+    if (ui_.ResultDialog(rows) != 1) return;
+    link_.WriteCalibrationSet();
+    LineLost();
   }
 
   // --- procedures ----------------------------------------------------------------------

@@ -572,5 +572,33 @@ TEST(CalibrateStartTest, MissingCalibrationReplyKeepsThePreviousValue) {
   EXPECT_EQ(b.host.status, ": 0.00  1V/4mA Wert: 2.5  5V/20mA Wert: 100.0  ");
 }
 
+TEST(CalibrateStartTest, LineLostWhileAPromptIsOpenEndsWithTheCommunicationError) {
+  Bench b(2);
+  b.ui.entries = {225.0f};
+  b.ui.results = {1};
+  b.ui.onEvent = [&b](const test::UiEvent& e) {
+    if (e.kind != "entry") return;
+    b.sim.bus.SetFault(sim::Fault::kHangUp);
+    WaitUntil([&b] { return !b.sim.link.portOpen(); });
+  };
+  b.Run();
+  EXPECT_EQ(b.Shown().back(), "Fehler in der Datenkommunikation!");
+  EXPECT_EQ(b.Result(), nullptr);
+  EXPECT_TRUE(b.Writes().empty());
+  EXPECT_EQ(b.host.calls.back(), "status");
+}
+
+TEST(CalibrateStartTest, LineLostWhileSavingIsReported) {
+  Bench b(2);
+  b.atWait = {{{1, 230.0f}}};
+  b.ui.entries = {225.0f};
+  b.ui.results = {1};
+  b.sim.bus.FaultWhen(link::kWrite, 32, sim::Fault::kHangUp);
+  b.Run();
+  ASSERT_NE(b.Result(), nullptr);
+  EXPECT_EQ(b.ui.Messages().back(), "Fehler in der Datenkommunikation!");
+  EXPECT_EQ(b.amp->ParameterFloat(32), 0.0f);
+}
+
 }  // namespace
 }  // namespace korvane::calibration

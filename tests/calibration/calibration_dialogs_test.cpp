@@ -6,10 +6,12 @@
 #include <QPushButton>
 #include <QApplication>
 #include <QKeyEvent>
+#include <QTimer>
 
 #include <clocale>
 
 #include "calibration/widgets/CKALO2Luftdruck.h"
+#include "calibration/widgets/CalibrationDialogs.h"
 #include "calibration/widgets/CKalWertAusgabe.h"
 #include "calibration/widgets/CKalWertEingabe.h"
 
@@ -205,6 +207,61 @@ TEST(ChoiceTest, FirstButtonOneSecondButtonAndCloseBoxTwo) {
   d.open();
   PressKey(&d, Qt::Key_Escape);
   EXPECT_EQ(d.result(), 2);
+}
+
+// Runs `answer` on the modal dialog once it is up; closes any dialog left open so a
+// broken dialog fails the test instead of hanging it.
+template <typename Dialog, typename Answer>
+void WhenOpen(QObject* guard, Answer answer) {
+  QTimer::singleShot(0, guard, [answer] {
+    auto* d = qobject_cast<Dialog*>(QApplication::activeModalWidget());
+    if (d) answer(d);
+  });
+  QTimer::singleShot(2000, guard, [] {
+    if (auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget())) d->done(99);
+  });
+}
+
+TEST(RunDialogsTest, ValueEntryTakesThePresetAndGivesBackTheNumber) {
+  QObject guard;
+  platform::ValueEntry entry{"Aktuellen Luftdruck eingeben.", "hPa", 1000.0f};
+  std::string shown;
+  WhenOpen<CKalWertEingabe>(&guard, [&shown](CKalWertEingabe* d) {
+    shown = d->edit()->text().toStdString();
+    d->edit()->setText("1013.25");
+    d->okButton()->click();
+  });
+  EXPECT_EQ(RunValueEntry(nullptr, entry), 1);
+  EXPECT_EQ(shown, "1000");
+  EXPECT_EQ(entry.value, 1013.25f);
+
+  WhenOpen<CKalWertEingabe>(&guard, [](CKalWertEingabe* d) {
+    d->edit()->setText("900");
+    d->close();
+  });
+  EXPECT_EQ(RunValueEntry(nullptr, entry), 2);
+  EXPECT_EQ(entry.value, 1013.25f);
+}
+
+TEST(RunDialogsTest, ResultDisplayAndChoice) {
+  QObject guard;
+  platform::ResultRows rows;
+  rows.saveCaption = "Speichern";
+  rows.exitCaption = "Beenden";
+  rows.labels = {"Asymmetrie", "Steilheit", ""};
+  rows.values = {"0.0 mV", "-59.2 mV/pH", ""};
+  std::string value2;
+  WhenOpen<CKalWertAusgabe>(&guard, [&value2](CKalWertAusgabe* d) {
+    value2 = d->valueText(1)->text().toStdString();
+    d->saveButton()->click();
+  });
+  EXPECT_EQ(RunResultDisplay(nullptr, rows), 1);
+  EXPECT_EQ(value2, "-59.2 mV/pH");
+
+  WhenOpen<CKALO2Luftdruck>(&guard, [](CKALO2Luftdruck* d) { d->close(); });
+  EXPECT_EQ(RunChoice(nullptr, "Sauerstoff", "Luftdruck"), 2);
+  WhenOpen<CKALO2Luftdruck>(&guard, [](CKALO2Luftdruck* d) { d->firstButton()->click(); });
+  EXPECT_EQ(RunChoice(nullptr, "Sauerstoff", "Luftdruck"), 1);
 }
 
 }  // namespace
