@@ -258,6 +258,9 @@ void CSerialPort::WorkerLoop(std::uint64_t session) {
     }
 
     if (lineUp && (fds[1].revents & (POLLIN | POLLHUP | POLLERR | POLLNVAL))) {
+      // A hung-up line (pulled adapter, closed pseudo-terminal master) polls as
+      // HUP/ERR; its last bytes are still read and handed on first.
+      const bool hungUp = fds[1].revents & (POLLHUP | POLLERR | POLLNVAL);
       while (true) {
         ssize_t n = ::read(fd, buf, sizeof buf);
         if (n > 0) {
@@ -267,17 +270,17 @@ void CSerialPort::WorkerLoop(std::uint64_t session) {
               this, [this, session, gen, bytes] { Deliver(session, gen, bytes); }, Qt::QueuedConnection);
           continue;
         }
-        if (n < 0 && (errno == EAGAIN || errno == EINTR)) break;
-        // End of file or an I/O error: the device (or the other end of a
-        // pseudo-terminal) is gone.
-        if (n == 0 || errno == EIO || errno == ENXIO || errno == ENODEV)
+        if (n < 0 && errno == EINTR) continue;
+        // With VMIN = VTIME = 0 a live line answers 0 when it has nothing more: that
+        // is not an end of file. Only a hang-up (above) or an I/O error ends the line.
+        if (n == 0 || errno == EAGAIN) break;
+        if (errno == EIO || errno == ENXIO || errno == ENODEV)
           lose(device_ + " has gone away.");
         else
           ReportWorkerError("ReadFile()", errno);
         break;
       }
-      if (lineUp && (fds[1].revents & (POLLHUP | POLLERR | POLLNVAL)) && !(fds[1].revents & POLLIN))
-        lose(device_ + " has gone away.");
+      if (hungUp) lose(device_ + " has gone away.");
     }
   }
   alive_ = false;

@@ -1,0 +1,268 @@
+// The link routines and the serial worker over a real pseudo-terminal.
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+#include "link/FrameReceiver.h"
+#include "link_PtyFixture.h"
+
+namespace korvane::test {
+namespace {
+
+using link::BuildFrame;
+using link::Frame;
+using sim::Fault;
+
+TEST_F(LinkOverPty, RequestsGetTheirRepliesStored) {
+  ASSERT_TRUE(link->OpenPort());
+  amp->SetParameterFloat(33, -57.75f);
+  ASSERT_TRUE(Read(28, 1));
+  EXPECT_EQ(link->module().typeIndex, 0);
+  ASSERT_TRUE(Read(33));
+  EXPECT_FLOAT_EQ(link->module().calibration[1], -57.75f);
+  ASSERT_TRUE(Read(26));
+  EXPECT_EQ(link->module().identity, "A123");
+  ASSERT_EQ(bus.received().size(), 3u);
+  EXPECT_EQ(bus.received()[0], BuildFrame(0, 2, 1, 28));
+  EXPECT_TRUE(ui.events.empty());
+}
+
+TEST_F(LinkOverPty, LiveChainRunsOverTheLineInItsOrder) {
+  ASSERT_TRUE(link->OpenPort());
+  amp->SetMeasured(1, 6.86f);
+  amp->SetMeasured(6, 23.5f);
+  int ends = 0;
+  link->onChainEnd = [&] { ++ends; };
+  link->SendFrame(0, 0, 4, 1);
+  // Every chain reply ends a wait; the chain goes on by itself.
+  ASSERT_TRUE(link->WaitForReply());
+  ASSERT_TRUE(WaitFor([&] { return ends == 1; }));
+  std::vector<int> order;
+  for (const auto& f : bus.received()) order.push_back(link::FrameParameter(f));
+  EXPECT_EQ(order, (std::vector<int>{1, 2, 5, 4, 3, 6}));
+  EXPECT_FLOAT_EQ(link->module().measured[0], 6.86f);
+  EXPECT_FLOAT_EQ(link->module().measured[5], 23.5f);
+}
+
+TEST_F(LinkOverPty, SilentModuleTimesOutAfterTheReplyTimeout) {
+  ASSERT_TRUE(link->OpenPort());
+  bus.SetFault(Fault::kNoReply);
+  QElapsedTimer t;
+  t.start();
+  EXPECT_FALSE(Read(28, 1));
+  const auto timeout = link->timings().replyTimeout.count();
+  EXPECT_GE(t.elapsed(), timeout);
+  EXPECT_LT(t.elapsed(), timeout + 300);
+  bus.SetFault(Fault::kNone);
+  EXPECT_TRUE(Read(28, 1));
+}
+
+TEST_F(LinkOverPty, TimedLateReplyIsMissedAndTheNextExchangeStillWorks) {
+  ASSERT_TRUE(link->OpenPort());
+  const int timeout = static_cast<int>(link->timings().replyTimeout.count());
+  bus.SetLateDelayMs(timeout + 200);
+  bus.FaultNext(Fault::kLate);
+  int written = 0;
+  QObject::connect(&server, &sim::PtyServer::replyWritten, [&] { ++written; });
+  EXPECT_FALSE(Read(32));
+  ASSERT_TRUE(WaitFor([&] { return written == 1; }));  // the late reply is on the line now
+  amp->SetParameterFloat(33, -58.5f);
+  ASSERT_TRUE(Read(33));
+  EXPECT_FLOAT_EQ(link->module().calibration[1], -58.5f);
+}
+
+TEST_F(LinkOverPty, LateBytesReadBeforeTheNextRequestNeverCountAsItsReply) {
+  // The late reply reaches the worker while the owner's thread is busy; its delivery
+  // is still queued when the next request goes out, and must be dropped then.
+  ASSERT_TRUE(link->OpenPort());
+  for (int round = 0; round < 20; ++round) {
+    bus.FaultNext(Fault::kNoReply);
+    link->SendFrame(0, link::kRead, 4, 32);
+    if (round == 0) EXPECT_FALSE(link->WaitForReply());
+    link->module().calibration[0] = 111.0f;
+    const Frame late = BuildFrame(0, 2, 4, 32, link::FloatData(-3.5f));
+    server.WriteRaw({late.begin(), late.end()});
+    // No event loop here: wait until the worker has taken the bytes off the line.
+    QElapsedTimer t;
+    t.start();
+    while (server.unreadByClient() > 0 && t.elapsed() < 2000) {
+    }
+    ASSERT_EQ(server.unreadByClient(), 0);
+    amp->SetParameterFloat(33, -50.0f - round);
+    ASSERT_TRUE(Read(33)) << round;
+    EXPECT_FLOAT_EQ(link->module().calibration[1], -50.0f - round) << round;
+    EXPECT_FLOAT_EQ(link->module().calibration[0], 111.0f) << "stale reply taken in round " << round;
+  }
+}
+
+TEST_F(LinkOverPty, UnreadLateBytesArePurgedByTheNextWrite) {
+  ASSERT_TRUE(link->OpenPort());
+  link->StopWorker();  // nobody reads: the bytes wait in the line's input queue
+  const Frame late = BuildFrame(0, 2, 4, 32, link::FloatData(-3.5f));
+  server.WriteRaw({late.begin(), late.end()});
+  ASSERT_TRUE(WaitFor([&] { return server.unreadByClient() == 11; }));
+  ASSERT_TRUE(link->serialPort().StartWorker());
+  link->module().calibration[0] = 111.0f;
+  ASSERT_TRUE(Read(33));
+  EXPECT_FLOAT_EQ(link->module().calibration[0], 111.0f);
+}
+
+TEST_F(LinkOverPty, DamagedRepliesOverTheWire) {
+  ASSERT_TRUE(link->OpenPort());
+  std::vector<std::string> notices;
+  link->onWatchdog = [&](const std::string& text) { notices.push_back(text); };
+
+  struct Case {
+    Fault fault;
+    bool badFrame;
+    std::size_t watchdogs;
+  } cases[] = {
+      {Fault::kStrayBytes, true, 0},  // the frame boundary shifts: no resynchronisation
+      {Fault::kBadCheck, true, 0},
+      {Fault::kBadEnd, true, 0},
+      {Fault::kWatchdog, false, 1},
+  };
+  for (const Case& c : cases) {
+    link->clearBadFrame();
+    notices.clear();
+    bus.FaultNext(c.fault);
+    EXPECT_FALSE(Read(28, 1)) << sim::FaultName(c.fault);
+    EXPECT_EQ(link->badFrame(), c.badFrame) << sim::FaultName(c.fault);
+    EXPECT_EQ(notices.size(), c.watchdogs) << sim::FaultName(c.fault);
+    // The next request starts the frame afresh.
+    EXPECT_TRUE(Read(28, 1)) << sim::FaultName(c.fault);
+  }
+  link->clearBadFrame();
+  notices.clear();
+  bus.FaultNext(Fault::kWatchdog);
+  EXPECT_FALSE(Read(28, 1));
+  ASSERT_EQ(notices.size(), 1u);
+  EXPECT_EQ(notices[0], "09.03.2026\t14:05\tWD-RESET \n\r");
+  EXPECT_FALSE(link->badFrame());
+}
+
+TEST_F(LinkOverPty, BaudChangeTakesTheModuleAlong) {
+  ASSERT_TRUE(link->OpenPort());
+  link->ChangeBaudRate(2);
+  EXPECT_EQ(link->baudRate(), 19200);
+  EXPECT_EQ(amp->baud(), 19200);
+  ASSERT_TRUE(link->portOpen());
+  EXPECT_EQ(server.clientBaud(), 19200);
+  EXPECT_TRUE(Read(28, 1));
+
+  link->ChangeBaudRate(0);
+  EXPECT_EQ(link->baudRate(), 4800);
+  EXPECT_EQ(amp->baud(), 4800);
+  EXPECT_EQ(server.clientBaud(), 4800);
+  EXPECT_TRUE(Read(28, 1));
+
+  // Kind 5 goes to 38400.
+  amp->SetParameterByte(29, 5);
+  link->ChangeBaudRate(1);
+  EXPECT_EQ(amp->baud(), 38400);
+  EXPECT_EQ(server.clientBaud(), 38400);
+  EXPECT_TRUE(Read(28, 1));
+  link->ChangeBaudRate(0);
+  EXPECT_TRUE(Read(28, 1));
+}
+
+TEST_F(LinkOverPty, ModuleAtAnotherRateDoesNotUnderstand) {
+  ASSERT_TRUE(link->OpenPort());
+  // The module switches, the PC side stays at 4800.
+  link->SendFrame(0, link::kSystem, 1, 71, link::ByteData(1));
+  EXPECT_TRUE(link->WaitForReply());  // the acknowledgement still comes at the old rate
+  EXPECT_EQ(amp->baud(), 19200);
+  EXPECT_FALSE(Read(28, 1));
+  link->setBaudRate(19200);
+  link->ClosePort();
+  ASSERT_TRUE(link->OpenPort());
+  EXPECT_TRUE(Read(28, 1));
+}
+
+TEST_F(LinkOverPty, PortIsExclusiveAlsoForRoot) {
+  ASSERT_TRUE(link->OpenPort());
+  link::CSerialPort second(ui);
+  EXPECT_FALSE(second.ConfigureLine(portLink, 1, 4800));
+  EXPECT_NE(second.openError().find("in use"), std::string::npos) << second.openError();
+  // A stopped worker keeps the device; closing it frees it.
+  link->ClosePort();
+  EXPECT_FALSE(second.ConfigureLine(server.slavePath(), 1, 4800));
+  link->serialPort().Close();
+  EXPECT_TRUE(second.ConfigureLine(portLink, 1, 4800));
+  second.Close();
+
+  // Held by another program (an flock on its own open of the device).
+  const int fd = ::open(server.slavePath().c_str(), O_RDWR | O_NOCTTY | O_CLOEXEC);
+  ASSERT_GE(fd, 0);
+  ASSERT_EQ(::flock(fd, LOCK_EX | LOCK_NB), 0);
+  EXPECT_FALSE(link->OpenPort());
+  ASSERT_EQ(ui.Messages().size(), 1u);
+  EXPECT_EQ(ui.Messages()[0].rfind("COM 1 kann nicht geöffnet werden.\n\n", 0), 0u) << ui.Messages()[0];
+  ::close(fd);
+  EXPECT_TRUE(link->OpenPort());
+  EXPECT_TRUE(Read(28, 1));
+  EXPECT_TRUE(ui.Messages().size() == 1u);
+}
+
+TEST_F(LinkOverPty, HangUpEndsTheWaitAndAReopenedLineWorks) {
+  ASSERT_TRUE(link->OpenPort());
+  bus.FaultNext(Fault::kHangUp);
+  QElapsedTimer t;
+  t.start();
+  EXPECT_FALSE(Read(28, 1));
+  EXPECT_LT(t.elapsed(), link->timings().replyTimeout.count() / 2);
+  EXPECT_FALSE(link->portOpen());
+  EXPECT_FALSE(link->openFailure().empty());
+  // Without a line the next flow cannot open the port and says so.
+  EXPECT_FALSE(link->OpenPort());
+  ASSERT_EQ(ui.Messages().size(), 1u);
+  EXPECT_EQ(ui.Messages()[0].rfind("COM 1 kann nicht geöffnet werden.", 0), 0u);
+
+  ASSERT_TRUE(server.Reopen()) << server.error();
+  ASSERT_TRUE(link->OpenPort());
+  EXPECT_TRUE(Read(28, 1));
+}
+
+TEST_F(LinkOverPty, HangUpWhileIdleClosesThePort) {
+  ASSERT_TRUE(link->OpenPort());
+  server.HangUp();
+  ASSERT_TRUE(WaitFor([&] { return !link->portOpen(); }));
+  ASSERT_TRUE(server.Reopen());
+  ASSERT_TRUE(link->OpenPort());
+  EXPECT_TRUE(Read(28, 1));
+}
+
+TEST_F(LinkOverPty, StoppingTheWorkerDuringDeliveryNeverHangsOrLeaks) {
+  const std::vector<std::uint8_t> junk(700, 0x55);
+  for (int i = 0; i < 200; ++i) {
+    ASSERT_TRUE(link->OpenPort()) << i;
+    server.WriteRaw(junk);
+    link->SendFrame(0, link::kRead, 1, 28);
+    for (int k = 0; k < i % 4; ++k) QCoreApplication::processEvents();
+    link->ClosePort();
+    link->StopWorker();  // a second stop is harmless
+  }
+  // Nothing of the old sessions reaches the next exchange.
+  QCoreApplication::processEvents();
+  link->clearBadFrame();
+  ASSERT_TRUE(link->OpenPort());
+  amp->SetParameterFloat(33, -61.0f);
+  ASSERT_TRUE(Read(33));
+  EXPECT_FLOAT_EQ(link->module().calibration[1], -61.0f);
+  EXPECT_FALSE(link->badFrame());
+  EXPECT_TRUE(ui.events.empty());
+}
+
+TEST_F(LinkOverPty, MissingDeviceIsNamedWithItsReason) {
+  link->setPortIndex(6);  // COM 7: nothing there
+  EXPECT_FALSE(link->OpenPort());
+  EXPECT_FALSE(link->portOpen());
+  ASSERT_EQ(ui.Messages().size(), 1u);
+  const std::string text = ui.Messages()[0];
+  EXPECT_EQ(text.rfind("COM 7 kann nicht geöffnet werden.\n\n", 0), 0u) << text;
+  EXPECT_GT(text.size(), std::string("COM 7 kann nicht geöffnet werden.\n\n").size());
+  EXPECT_FALSE(link->openFailure().empty());
+}
+
+}  // namespace
+}  // namespace korvane::test
