@@ -18,6 +18,7 @@
 
 #include "configuration/CIniFile.h"
 #include "configuration/ConfigLists.h"
+#include "configuration/DialogExchange.h"
 #include "configuration/widgets/CKonfiguration.h"
 #include "support/ScriptedUi.h"
 #include "types/Catalogue.h"
@@ -332,6 +333,57 @@ TEST(DialogExchange, EditsAndChoicesReachTheSettings) {
   EXPECT_EQ(f.settings.IDC_KAL_T2_LF, 1);
   EXPECT_EQ(f.settings.IDC_CHECK1, 1);
   EXPECT_EQ(f.settings.IDC_GERAETE_ADR, 5);
+}
+
+// The command line computes what the dialog's controls give back without widgets;
+// both must agree, also for values no control can show.
+TEST(DialogExchange, WidgetFreeRoundTripMatchesTheDialog) {
+  struct Case {
+    int type, kind;
+    int radio, pair, check, key;
+  };
+  const Case cases[] = {
+      {0, 3, 0, 1, 1, 3},    {0, 2, 255, 255, 2, 40},  {3, 3, 5, 0, 0, 2},   {4, 3, 6, 2, 255, 3},
+      {22, 5, 4, 1, 1, 1},   {21, 4, 7, 0, 1, 0},      {18, 3, 2, 1, 1, 18}, {12, 3, -1, -1, 0, -1},
+      {-1, 3, 1, 1, 1, 1},   {33, 3, 1, 1, 1, 1},
+  };
+  for (const Case& c : cases) {
+    ConfigSettings in = Settings(c.type, c.kind);
+    in.IDC_RADIO1 = c.radio;
+    in.IDC_RADIO7 = c.radio == 255 ? 3 : c.radio;
+    in.IDC_RADIO_RELAY = c.radio;
+    in.IDC_RADIO_RELAY2 = c.radio;
+    in.IDC_STROM_SPANNUNG = c.pair;
+    in.IDC_4TO20MA = c.pair;
+    in.IDC_MINIMUM = c.pair;
+    in.IDC_MINIMUM3 = c.pair;
+    in.IDC_CHECK1 = c.check;
+    in.IDC_KAL_HOLD = c.check;
+    in.phFix = c.check;
+    in.IDC_KAL_T1_PH = c.key;
+    in.IDC_KAL_T2_PH = c.key;
+    in.IDC_KAL_T1_LF = c.key;
+    in.IDC_KAL_T2_LF = c.key;
+    in.IDC_UNTERER_WERT0 = "1e3";
+    in.IDC_EDIT1 = "25.0";
+
+    Fixture f(in);
+    ASSERT_TRUE(f.dialog->ControlsToSettings());
+    ConfigSettings expected = in;
+    OpenDialogData(expected);
+    const ConfigSettings& got = f.settings;
+#define SAME(field) EXPECT_EQ(got.field, expected.field) << #field << " type " << c.type << " kind " << c.kind
+    SAME(IDC_UNTERER_WERT0); SAME(IDC_OBERER_WERT0); SAME(IDC_UNTERER_WERT1); SAME(IDC_OBERER_WERT1);
+    SAME(IDC_RADIO1); SAME(IDC_RADIO7); SAME(IDC_RADIO_RELAY); SAME(IDC_RADIO_RELAY2);
+    SAME(IDC_STROM_SPANNUNG); SAME(IDC_4TO20MA); SAME(IDC_MINIMUM); SAME(IDC_MINIMUM3);
+    SAME(IDC_GRENZWERT); SAME(IDC_HYSTERESE); SAME(IDC_GRENZWERT3); SAME(IDC_HYSTERESE3);
+    SAME(IDC_KAL0); SAME(IDC_KAL1); SAME(IDC_KAL2); SAME(IDC_KAL3); SAME(IDC_KAL_C1); SAME(IDC_KAL_C2);
+    SAME(IDC_KAL_T1_PH); SAME(IDC_KAL_T2_PH); SAME(IDC_KAL_T1_LF); SAME(IDC_KAL_T2_LF);
+    SAME(IDC_EDIT1); SAME(IDC_CHECK1); SAME(IDC_OFFSET); SAME(IDC_KAL_HOLD); SAME(IDC_GERAETE_ADR);
+    SAME(IDC_TYPAUSWAHL); SAME(typeListOffset); SAME(phFix);
+#undef SAME
+    EXPECT_EQ(CIniFile::BuildSetupText(got), CIniFile::BuildSetupText(expected)) << c.type;
+  }
 }
 
 // A setup file's "-1" arrives as 255: no button and no list entry is selected.

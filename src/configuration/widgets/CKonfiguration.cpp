@@ -15,6 +15,7 @@
 
 #include "configuration/CIniFile.h"
 #include "configuration/ConfigLists.h"
+#include "configuration/ConfigTransfer.h"
 #include "configuration/SetupPrint.h"
 #include "platform/Ui.h"
 #include "types/Texts.h"
@@ -439,6 +440,17 @@ bool RunConfigurationDialog(QWidget* parent, platform::Ui& ui, ConfigSettings& s
                             platform::Clock clock, LoggerOpener openLogger) {
   CKonfiguration dialog(ui, settings, std::move(okCheck), parent, std::move(clock), std::move(openLogger));
   return dialog.exec() == QDialog::Accepted;
+}
+
+std::function<bool(ConfigSettings&)> ConfigurationDialogRunner(QWidget* parent, platform::Ui& ui,
+                                                               ConfigTransfer& transfer, platform::Clock clock,
+                                                               LoggerOpener openLogger) {
+  return [parent, &ui, &transfer, clock = std::move(clock), openLogger = std::move(openLogger)](ConfigSettings& s) {
+    OkCheck check = [&transfer](ConfigSettings& settings) {
+      return transfer.CheckTypeOnOk(settings) == ConfigTransfer::OkCheck::kAccepted;
+    };
+    return RunConfigurationDialog(parent, ui, s, std::move(check), clock, openLogger);
+  };
 }
 
 }  // namespace korvane::configuration

@@ -28,6 +28,8 @@ class Ui;
 
 namespace korvane::configuration {
 
+class ConfigTransfer;
+
 // Called by OK after the address check: true when the module accepts the chosen type.
 // It tells the user itself why not (communication error, type error).
 using OkCheck = std::function<bool(ConfigSettings&)>;
@@ -89,5 +91,12 @@ class CKonfiguration : public QDialog {
 // list index beside settings.typeListOffset.
 bool RunConfigurationDialog(QWidget* parent, platform::Ui& ui, ConfigSettings& settings, OkCheck okCheck,
                             platform::Clock clock = platform::SystemClock(), LoggerOpener openLogger = {});
+
+// The dialog callback for ConfigTransfer::ReadConfiguration: the dialog on the settings,
+// its OK checked by the transfer's type check (which re-reads the module type).
+std::function<bool(ConfigSettings&)> ConfigurationDialogRunner(QWidget* parent, platform::Ui& ui,
+                                                               ConfigTransfer& transfer,
+                                                               platform::Clock clock = platform::SystemClock(),
+                                                               LoggerOpener openLogger = {});
 
 }  // namespace korvane::configuration
