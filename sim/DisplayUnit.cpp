@@ -1,5 +1,11 @@
 #include "DisplayUnit.h"
 
+#include <cmath>
+#include <string>
+
+#include "SimClock.h"
+#include "platform/CFormat.h"
+
 namespace korvane::sim {
 
 DisplayUnit::DisplayUnit(int baud) : baud_(baud) {
@@ -19,6 +25,61 @@ DisplayUnit::DisplayUnit(int baud) : baud_(baud) {
   params_[80] = link::ByteData(0);
   // Settings 130.. hold small selections; give each a distinct plausible default.
   for (int p = 130; p <= 164; ++p) params_[p] = link::ByteData(static_cast<std::uint8_t>((p - 130) % 6));
+  clockBase_ = SecondsFromCivil({2026, 1, 15, 10, 30, 0});
+  FillLogger(12);
+}
+
+platform::LocalTime DisplayUnit::clock() const { return CivilFromSeconds(clockBase_ + time_); }
+void DisplayUnit::SetClock(const platform::LocalTime& t) { clockBase_ = SecondsFromCivil(t) - time_; }
+
+void DisplayUnit::FillLogger(int records) {
+  logger_.clear();
+  const double now = clockBase_ + time_;
+  for (int r = 0; r < records; ++r) {
+    const platform::LocalTime t = CivilFromSeconds(now - (records - r) * 900.0);
+    std::array<std::uint8_t, 26> rec{};
+    rec[0] = static_cast<std::uint8_t>(t.day);
+    rec[1] = static_cast<std::uint8_t>(t.month);
+    rec[2] = static_cast<std::uint8_t>(t.year - 2000);
+    rec[3] = static_cast<std::uint8_t>(t.hour);
+    rec[4] = static_cast<std::uint8_t>(t.minute);
+    // What the display showed: a field of 5 and six of 4 characters, one of 6, each
+    // followed by a separator the readout replaces by TAB.
+    const std::string fields[8] = {platform::CFormat("%5.2f", 7.0 + 0.05 * std::sin(r)),
+                                   platform::CFormat("%4.1f", 21.4 + 0.2 * std::cos(r)),
+                                   platform::CFormat("%4.0f", 245.0 + r),
+                                   "  - ", "  - ", "  - ", "  - ",
+                                   platform::CFormat("%6.1f", 1013.0 - 0.1 * r)};
+    std::string shown;
+    for (const std::string& f : fields) shown += (shown.empty() ? "" : " ") + f;
+    shown.resize(42, ' ');
+    for (int i = 0; i < 42; ++i) {
+      const char c = shown[static_cast<std::size_t>(i)];
+      const std::uint8_t nib = c >= '0' && c <= '9' ? c - '0' : c == '<' ? 10 : c == '>' ? 11 : c == '.' || c == ',' ? 12
+                               : c == '-' ? 13 : 15;
+      rec[5 + i / 2] |= static_cast<std::uint8_t>(i % 2 == 0 ? nib << 4 : nib);
+    }
+    logger_.push_back(rec);
+  }
+}
+
+std::vector<Frame> DisplayUnit::HandleAll(const Frame& request) {
+  if (!link::IsValidFrame(request) || !Answers(link::FrameAddress(request)) ||
+      link::FrameGroup(request) != link::kValues || link::FrameParameter(request) != 0x36) {
+    auto f = Handle(request);
+    return f ? std::vector<Frame>{*f} : std::vector<Frame>{};
+  }
+  // Readout: a first frame without data, then two record bytes per frame.
+  std::vector<Frame> out;
+  out.push_back(link::BuildFrame(link::kDisplayAddress, 0, 4, 0x36));
+  std::uint16_t pointer = 0;
+  for (const auto& rec : logger_) {
+    for (int k = 0; k < 26; k += 2, pointer += 2)
+      out.push_back(link::BuildFrame(link::kDisplayAddress, 0, 4, 0x36,
+                                     {static_cast<std::uint8_t>(pointer & 0xFF), static_cast<std::uint8_t>(pointer >> 8),
+                                      rec[static_cast<std::size_t>(k)], rec[static_cast<std::size_t>(k + 1)]}));
+  }
+  return out;
 }
 
 std::optional<Frame> DisplayUnit::Handle(const Frame& request) {
@@ -29,12 +90,54 @@ std::optional<Frame> DisplayUnit::Handle(const Frame& request) {
   const Data4 data = link::FrameData(request);
   const Frame echo = link::BuildFrame(link::kDisplayAddress, group, length, p, data);
   switch (group) {
-    case link::kValues:
-      if (p == 53 || p == 65) {
-        stored_.push_back(data[0]);
-        return echo;
+    case link::kValues: {
+      auto u8 = [](int v) { return static_cast<std::uint8_t>(v); };
+      const platform::LocalTime now = clock();
+      switch (p) {
+        case 53:
+        case 65:
+          stored_.push_back(data[0]);
+          return echo;
+        case 52: {  // logger channel names 0..7
+          static const char* const kNames[8] = {"pH  ", "\xB0""C  ", "mV  ", "\0\0\0\0", "\0\0\0\0", "\0\0\0\0", "\0\0\0\0", "hPa "};
+          const char* n = data[0] < 8 ? kNames[data[0]] : "\0\0\0\0";
+          return link::BuildFrame(link::kDisplayAddress, 0, 4, p, {u8(n[0]), u8(n[1]), u8(n[2]), u8(n[3])});
+        }
+        case 55:  // logger size in bytes
+          return link::BuildFrame(link::kDisplayAddress, 0, 2, p, link::U16Data(static_cast<std::uint16_t>(logger_.size() * 26)));
+        case 56: {
+          const int interval = std::max(1, static_cast<int>(link::DataU16(params_[76])));
+          const int next = (now.hour * 60 + now.minute) / interval * interval + interval;
+          return link::BuildFrame(link::kDisplayAddress, 0, 4, p, {u8(next / 60 % 24), u8(next % 60), 0, 0});
+        }
+        case 58:
+          return link::BuildFrame(link::kDisplayAddress, 0, 3, p, {u8(now.day), u8(now.month), u8(now.year - 2000), 0});
+        case 59:
+          return link::BuildFrame(link::kDisplayAddress, 0, 3, p, {u8(now.hour), u8(now.minute), u8(now.second), 0});
+        default:
+          return std::nullopt;
       }
-      return std::nullopt;
+    }
+    case link::kSystem: {
+      platform::LocalTime t = clock();
+      switch (p) {
+        case 55:
+          logger_.clear();
+          return echo;
+        case 58:
+          t.year = 2000 + data[0], t.day = data[1], t.month = data[2];
+          if (t.month >= 1 && t.month <= 12 && t.day >= 1 && t.day <= 31) SetClock(t);
+          return echo;
+        case 59:
+          t.hour = data[0], t.minute = data[1], t.second = data[2];
+          if (t.hour < 24 && t.minute < 60 && t.second < 60) SetClock(t);
+          return echo;
+        case 72:
+          return echo;
+        default:
+          return std::nullopt;
+      }
+    }
     case link::kRead:
       if (!known_.test(p)) return std::nullopt;
       return link::BuildFrame(link::kDisplayAddress, group, length, p, params_[p]);

@@ -16,6 +16,8 @@ class DisplayUnit : public Device {
 
   bool Answers(std::uint8_t address) const override { return address == link::kDisplayAddress; }
   std::optional<Frame> Handle(const Frame& request) override;
+  std::vector<Frame> HandleAll(const Frame& request) override;
+  void Advance(double seconds) override { time_ += seconds > 0 ? seconds : 0; }
   int baud() const override { return baud_; }
   void SetBaud(int baud) { baud_ = baud; }
 
@@ -25,11 +27,21 @@ class DisplayUnit : public Device {
   // Values given with the store command 53, in order.
   const std::vector<std::uint8_t>& stored() const { return stored_; }
 
+  // The data logger: 26-byte records (date, time and the 42 display characters packed
+  // as nibbles). The clear command (group 1, 55) empties it.
+  void FillLogger(int records);
+  int loggerCount() const { return static_cast<int>(logger_.size()); }
+  platform::LocalTime clock() const;
+  void SetClock(const platform::LocalTime& t);
+
  private:
   int baud_;
   std::bitset<256> known_;
   std::array<Data4, 256> params_{};
   std::vector<std::uint8_t> stored_;
+  std::vector<std::array<std::uint8_t, 26>> logger_;
+  double time_ = 0;
+  double clockBase_ = 0;
 };
 
 }  // namespace korvane::sim

@@ -59,10 +59,10 @@ Reply Bus::Handle(const Frame& request) {
     return reply;
   }
 
-  std::optional<Frame> answer;
+  std::vector<Frame> answer;
   if (auto device = DeviceFor(link::FrameAddress(request))) {
     const int rate = device->baud();
-    if (lineBaud_ == 0 || rate == 0 || rate == lineBaud_) answer = device->Handle(request);
+    if (lineBaud_ == 0 || rate == 0 || rate == lineBaud_) answer = device->HandleAll(request);
   }
 
   switch (fault) {
@@ -78,11 +78,11 @@ Reply Bus::Handle(const Frame& request) {
     default:
       break;
   }
-  if (!answer) return reply;
-  Frame f = *answer;
-  if (fault == Fault::kBadCheck) f[9] ^= 0x5A;
-  if (fault == Fault::kBadEnd) f[10] = 0x00;
-  reply.bytes.insert(reply.bytes.end(), f.begin(), f.end());
+  if (answer.empty()) return reply;
+  // A damaged reply is the first frame of what the device sends.
+  if (fault == Fault::kBadCheck) answer.front()[9] ^= 0x5A;
+  if (fault == Fault::kBadEnd) answer.front()[10] = 0x00;
+  for (const Frame& f : answer) reply.bytes.insert(reply.bytes.end(), f.begin(), f.end());
   if (fault == Fault::kLate) reply.delayMs = lateDelayMs_;
   return reply;
 }

@@ -1,5 +1,7 @@
 #include "SimDevice.h"
 
+#include "SimClock.h"
+
 #include <bitset>
 #include <chrono>
 #include <cmath>
@@ -57,6 +59,20 @@ Live LiveFor(int typeIndex) {
   }
 }
 
+// Four-character logger column names of channels 1 and 2.
+const char* ChannelName(int t, int channel) {
+  switch (t) {
+    case 0: return channel == 0 ? "pH  " : "mV  ";
+    case 1: return channel == 0 ? "mV  " : "mVH ";
+    case 6: return channel == 0 ? "NTU " : "mV  ";
+    case 7: case 29: return channel == 0 ? "%Sat" : "mg/l";
+    case 8: return channel == 0 ? "lin " : "    ";
+    case 9: return channel == 0 ? "mV  " : "ppm ";
+    case 10: case 18: return channel == 0 ? "mg/l" : (t == 10 ? "mA  " : "pH  ");
+    default: return channel == 0 ? "LF  " : "Ohm ";
+  }
+}
+
 bool IsConductivity(int t) { return (t >= 2 && t <= 5) || (t >= 20 && t <= 27) || t == 30; }
 bool IsFourElectrode(int t) { return t >= 20 && t <= 27; }
 
@@ -79,37 +95,6 @@ float RangeTop(int t) {
   }
 }
 
-// Days since 1970-01-01 from a civil date and back.
-long DaysFromCivil(int y, int m, int d) {
-  using namespace std::chrono;
-  return sys_days{year{y} / month{static_cast<unsigned>(m)} / day{static_cast<unsigned>(d)}}.time_since_epoch().count();
-}
-
-platform::LocalTime CivilFromSeconds(double secs) {
-  using namespace std::chrono;
-  const long long s = static_cast<long long>(std::floor(secs));
-  long long days = s / 86400;
-  long long rest = s % 86400;
-  if (rest < 0) {
-    rest += 86400;
-    --days;
-  }
-  const year_month_day ymd{sys_days{std::chrono::days{days}}};
-  platform::LocalTime t;
-  t.year = static_cast<int>(ymd.year());
-  t.month = static_cast<int>(static_cast<unsigned>(ymd.month()));
-  t.day = static_cast<int>(static_cast<unsigned>(ymd.day()));
-  t.hour = static_cast<int>(rest / 3600);
-  t.minute = static_cast<int>((rest / 60) % 60);
-  t.second = static_cast<int>(rest % 60);
-  return t;
-}
-
-double SecondsFromCivil(const platform::LocalTime& t) {
-  return static_cast<double>(DaysFromCivil(t.year, t.month, t.day)) * 86400.0 + t.hour * 3600.0 + t.minute * 60.0 +
-         t.second;
-}
-
 }  // namespace
 
 struct Amplifier::State {
@@ -126,6 +111,7 @@ struct Amplifier::State {
   double clockBase = 0;  // module clock at time 0, seconds since 1970
   std::vector<std::uint8_t> commands;
   std::vector<std::uint8_t> system;
+  std::vector<std::array<std::uint8_t, 16>> logger;
 };
 
 Amplifier::Amplifier(int wireType, std::uint8_t address, int deviceKind) : s_(std::make_shared<State>()) {
@@ -211,6 +197,56 @@ Amplifier::Amplifier(int wireType, std::uint8_t address, int deviceKind) : s_(st
   b(81, 1);
   b(83, 0);
   b(129, 10);
+
+  if (deviceKind == 4 || deviceKind == 5) FillLogger(24);
+}
+
+void Amplifier::FillLogger(int records) {
+  State& s = *s_;
+  s.logger.clear();
+  const double now = s.clockBase + s.time;
+  for (int r = 0; r < records; ++r) {
+    const platform::LocalTime t = CivilFromSeconds(now - (records - r) * 600.0);
+    std::array<std::uint8_t, 16> rec{};
+    rec[0] = static_cast<std::uint8_t>(t.day);
+    rec[1] = static_cast<std::uint8_t>(t.month);
+    rec[2] = static_cast<std::uint8_t>(t.year - 2000);
+    rec[3] = static_cast<std::uint8_t>(t.hour);
+    rec[4] = static_cast<std::uint8_t>(t.minute);
+    rec[5] = static_cast<std::uint8_t>(t.second);
+    // Each value keeps the upper three bytes of its float; the lowest is dropped.
+    const float values[3] = {s.live.base[0] + s.live.swing[0] * static_cast<float>(std::sin(r * 0.4)),
+                             s.live.base[1] + s.live.swing[1] * static_cast<float>(std::cos(r * 0.3)),
+                             s.live.base[5] + s.live.swing[5] * static_cast<float>(std::sin(r * 0.2))};
+    for (int v = 0; v < 3; ++v) {
+      const Data4 d = FloatData(values[v]);
+      for (int k = 0; k < 3; ++k) rec[6 + v * 3 + k] = d[k + 1];
+    }
+    s.logger.push_back(rec);
+  }
+}
+
+int Amplifier::loggerCount() const { return static_cast<int>(s_->logger.size()); }
+
+std::vector<Frame> Amplifier::HandleAll(const Frame& request) {
+  // The logger readout (group 0, 0x36): a first frame without data, then two record
+  // bytes per frame with the memory pointer in d0 d1.
+  if (!link::IsValidFrame(request) || !Answers(link::FrameAddress(request)) ||
+      link::FrameGroup(request) != link::kValues || link::FrameParameter(request) != 0x36) {
+    auto f = Handle(request);
+    return f ? std::vector<Frame>{*f} : std::vector<Frame>{};
+  }
+  std::vector<Frame> out;
+  out.push_back(BuildFrame(s_->address, 0, 4, 0x36));
+  for (std::size_t r = 0; r < s_->logger.size(); ++r) {
+    for (int k = 0; k < 8; ++k) {
+      const auto p = static_cast<std::uint16_t>(r * 16 + 2 * k);
+      out.push_back(BuildFrame(s_->address, 0, 4, 0x36,
+                               {static_cast<std::uint8_t>(p & 0xFF), static_cast<std::uint8_t>(p >> 8),
+                                s_->logger[r][2 * k], s_->logger[r][2 * k + 1]}));
+    }
+  }
+  return out;
 }
 
 bool Amplifier::Answers(std::uint8_t address) const { return address == s_->address; }
@@ -282,8 +318,12 @@ std::optional<Frame> Amplifier::Handle(const Frame& request) {
           return echo();
         case 63:
           return echo();
-        case 55:  // logger fill: one data set per logger interval since power-up, capped
-          return BuildFrame(from, group, 2, p, U16Data(static_cast<std::uint16_t>(std::min(4000.0, s.time / 600.0))));
+        case 55:  // logger fill: the number of records
+          return BuildFrame(from, group, 2, p, U16Data(static_cast<std::uint16_t>(s.logger.size())));
+        case 52: {  // logger channel names
+          const char* name = data[0] < 2 ? ChannelName(static_cast<int>(s.params[28][0]) - 1, data[0]) : "\0\0\0\0";
+          return BuildFrame(from, group, 4, p, {u8(name[0]), u8(name[1]), u8(name[2]), u8(name[3])});
+        }
         case 56: {
           const platform::LocalTime now = clock();
           const int next = (now.hour * 60 + now.minute) / 10 * 10 + 10;
@@ -312,6 +352,9 @@ std::optional<Frame> Amplifier::Handle(const Frame& request) {
     case link::kSystem:
       switch (p) {
         case 55:
+          s.system.push_back(p);
+          s.logger.clear();
+          return echo();
         case 72:
           s.system.push_back(p);
           return echo();

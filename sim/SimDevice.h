@@ -25,6 +25,12 @@ class Device {
   virtual std::optional<Frame> Handle(const Frame& request) = 0;
   // Lets simulated time pass (live values drift); seconds since the last call.
   virtual void Advance(double /*seconds*/) {}
+  // Every frame the device sends for one request: the one reply, or the stream of a
+  // logger readout.
+  virtual std::vector<Frame> HandleAll(const Frame& request) {
+    auto f = Handle(request);
+    return f ? std::vector<Frame>{*f} : std::vector<Frame>{};
+  }
   // The line rate the device listens at; 0 = it understands any rate.
   virtual int baud() const { return 0; }
 };
@@ -37,6 +43,7 @@ class Amplifier : public Device {
 
   bool Answers(std::uint8_t address) const override;
   std::optional<Frame> Handle(const Frame& request) override;
+  std::vector<Frame> HandleAll(const Frame& request) override;
   void Advance(double seconds) override;
 
   std::uint8_t address() const;
@@ -66,6 +73,11 @@ class Amplifier : public Device {
   const std::vector<std::uint8_t>& commands() const;
   // Group 1 commands received (55 logger clear, 58/59 date/time, 71 baud, 72), in order.
   const std::vector<std::uint8_t>& systemCommands() const;
+  // The data logger (device kinds 4 and 5 keep one): 16-byte records of value 1,
+  // value 2 and temperature. Filled with `records` entries ten minutes apart up to the
+  // module's clock; the clear command (group 1, 55) empties it.
+  void FillLogger(int records);
+  int loggerCount() const;
   // The module's clock (set by group 1 58/59, runs with Advance).
   platform::LocalTime clock() const;
   void SetClock(const platform::LocalTime& t);
