@@ -1,0 +1,58 @@
+#include "CliUi.h"
+
+#include <ostream>
+
+#include "platform/widgets/PrinterPage.h"
+
+namespace korvane::cli {
+
+void CliUi::Message(const std::string& text, const std::string& /*title*/) {
+  ++messages_;
+  err_ << text << '\n' << std::flush;
+}
+
+void CliUi::ErrorBox(const std::string& text, const std::string& title) {
+  ++messages_;
+  err_ << title << ": " << text << '\n' << std::flush;
+}
+
+bool CliUi::YesNo(const std::string& /*title*/, const std::string& question, const std::string& yesCaption,
+                  const std::string& noCaption) {
+  err_ << question << ' ' << (yes ? yesCaption : noCaption) << '\n' << std::flush;
+  return yes;
+}
+
+std::optional<std::string> CliUi::SaveFile(const platform::FileDialogSpec&) { return saveFile; }
+
+std::optional<std::string> CliUi::OpenFile(const platform::FileDialogSpec&) { return openFile; }
+
+void CliUi::ProgressOpen(const std::string& caption, const std::string& text, int /*min*/, int max) {
+  progressMax_ = max;
+  if (progressToStderr) err_ << caption << ": " << text << '\n' << std::flush;
+}
+
+void CliUi::ProgressSet(int position) {
+  if (progressToStderr) err_ << "  " << position << '/' << progressMax_ << '\n' << std::flush;
+}
+
+void CliUi::ProgressClose() {}
+
+int CliUi::ValueEntryDialog(platform::ValueEntry&) { return 2; }
+
+int CliUi::ResultDialog(const platform::ResultRows&) { return 2; }
+
+int CliUi::ChoiceDialog(const std::string&, const std::string&) { return 2; }
+
+std::optional<platform::TimeOfDay> CliUi::IntervalDialog(const platform::TimeOfDay&) { return std::nullopt; }
+
+std::unique_ptr<platform::PageTarget> CliUi::BeginPrint(const std::string& documentName) {
+  if (!printPdf) return nullptr;
+  auto page = std::make_unique<platform::PdfPage>(*printPdf, documentName);
+  if (!page->ok()) {
+    Message("Cannot write " + *printPdf, platform::kAppTitle);
+    return nullptr;
+  }
+  return page;
+}
+
+}  // namespace korvane::cli

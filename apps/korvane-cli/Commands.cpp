@@ -1,0 +1,94 @@
+#include "Commands.h"
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+
+#include <cstdlib>
+#include <memory>
+#include <ostream>
+
+namespace korvane::cli {
+
+const std::vector<Command>& Commands() {
+  static const std::vector<Command> table{
+      {"info", "", "type, firmware, identity and device kind of the module", &RunInfo, false},
+      {"live", "[--count N] [--poll MS] [--record FILE] [--interval hh:mm:ss]",
+       "live values as the main window shows them, optionally recorded to FILE", &RunLive, false},
+  };
+  return table;
+}
+
+const Command* FindCommand(const std::string& name) {
+  for (const Command& c : Commands())
+    if (name == c.name) return &c;
+  return nullptr;
+}
+
+void PrintHelp(std::ostream& out) {
+  out << "Usage: korvane-cli [common options] COMMAND [command options]\n"
+         "\n"
+         "Common options:\n"
+         "  --device PATH      serial device to use (instead of the COM port mapping)\n"
+         "  --port N           COM port number 1..255 (default: the settings file's)\n"
+         "  --address A        module address 0..255 (default 0)\n"
+         "  --baud RATE        4800, 19200 or 38400 (default: the settings file's)\n"
+         "  --lang de|en       language of texts and messages (default: the settings file's)\n"
+         "  --settings DIR     settings folder (default: $APPDATA/Korvane, else\n"
+         "                     $XDG_CONFIG_HOME/Korvane or ~/.config/Korvane)\n"
+         "\n"
+         "Commands:\n";
+  for (const Command& c : Commands()) {
+    out << "  " << c.name;
+    if (*c.synopsis) out << ' ' << c.synopsis;
+    out << "\n      " << c.summary << '\n';
+  }
+  out << "\n"
+         "Exit status: 0 success, 1 the module does not answer, 2 usage error,\n"
+         "3 the port cannot be opened.\n";
+}
+
+int RunCommand(CliContext& ctx, const std::string& name, Args args) {
+  const Command* c = FindCommand(name);
+  if (!c) return ctx.Usage("unknown command \"" + name + "\"");
+  return c->run(ctx, args);
+}
+
+int Main(int argc, char** argv, std::ostream& out, std::ostream& err) {
+  Args args(argv + 1, argv + argc);
+  for (const std::string& a : args) {
+    if (a == "--help" || a == "-h") {
+      PrintHelp(out);
+      return kExitOk;
+    }
+  }
+  CommonOptions options;
+  std::string error;
+  if (!ParseCommonOptions(args, options, &error)) {
+    err << "korvane-cli: " << error << '\n';
+    return kExitUsage;
+  }
+  ArgReader reader(args);
+  const std::optional<std::string> name = reader.Positional();
+  if (!name) {
+    PrintHelp(err);
+    return kExitUsage;
+  }
+  const Command* command = FindCommand(*name);
+  if (!command) {
+    err << "korvane-cli: unknown command \"" << *name << "\" (korvane-cli --help lists them)\n";
+    return kExitUsage;
+  }
+
+  std::unique_ptr<QCoreApplication> app;
+  if (command->needsGui) {
+    // Painting needs fonts, not a screen.
+    if (!std::getenv("QT_QPA_PLATFORM")) ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    app = std::make_unique<QGuiApplication>(argc, argv);
+  } else {
+    app = std::make_unique<QCoreApplication>(argc, argv);
+  }
+  CliContext ctx(options, out, err);
+  return command->run(ctx, args);
+}
+
+}  // namespace korvane::cli

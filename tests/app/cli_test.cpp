@@ -1,0 +1,148 @@
+// korvane-cli in-process: option parsing, and the info and live commands against the
+// simulator.
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "Commands.h"
+#include "support/ScriptedUi.h"
+#include "support/SimLink.h"
+
+namespace korvane::test {
+namespace {
+
+using cli::CommonOptions;
+
+TEST(CliOptions, CommonOptionsAnywhereOnTheLine) {
+  std::vector<std::string> args{"--port", "3", "live", "--count", "2", "--lang=en", "--address", "7", "--baud", "19200"};
+  CommonOptions o;
+  std::string error;
+  ASSERT_TRUE(cli::ParseCommonOptions(args, o, &error)) << error;
+  EXPECT_EQ(o.port, 3);
+  EXPECT_EQ(o.address, 7);
+  EXPECT_EQ(o.baud, 19200);
+  EXPECT_EQ(o.language, 1);
+  EXPECT_EQ(args, (std::vector<std::string>{"live", "--count", "2"}));
+}
+
+TEST(CliOptions, BadCommonOptionsAreRefused) {
+  const std::vector<std::vector<std::string>> bad{
+      {"--port", "0"},     {"--port", "256"},   {"--port", "x"},        {"--port"},
+      {"--baud", "9600"},  {"--lang", "fr"},    {"--address", "-1"},    {"--address", "300"},
+      {"--device", ""},    {"--device", "/dev/x", "--port", "2"},       {"--baud", "4800x"}};
+  for (std::vector<std::string> args : bad) {
+    CommonOptions o;
+    std::string error;
+    EXPECT_FALSE(cli::ParseCommonOptions(args, o, &error)) << args[0];
+    EXPECT_FALSE(error.empty());
+  }
+}
+
+TEST(CliOptions, TimeOfDay) {
+  EXPECT_EQ(cli::ParseTimeOfDay("00:00:45")->second, 45);
+  EXPECT_EQ(cli::ParseTimeOfDay("23:59:59")->hour, 23);
+  for (const char* bad : {"24:00:00", "00:60:00", "1:00:00", "00:00", "aa:bb:cc", "-1:00:00", "00:-1:00", ""})
+    EXPECT_FALSE(cli::ParseTimeOfDay(bad)) << bad;
+}
+
+platform::LocalTime FixedTime() { return {2014, 3, 7, 9, 5, 0}; }
+
+struct CliFixture : ::testing::Test {
+  QTemporaryDir dir;
+  ScriptedUi ui;
+  SimLink sim{ui};
+  std::ostringstream out, err;
+
+  int Run(const std::string& command, std::vector<std::string> args, CommonOptions o = {}) {
+    o.settingsFolder = QDir(dir.path()).filePath("Korvane").toStdString();
+    cli::CliContext ctx(o, out, err, &sim.link, &FixedTime);
+    return cli::RunCommand(ctx, command, std::move(args));
+  }
+};
+
+TEST_F(CliFixture, InfoPrintsFourLines) {
+  auto amp = sim.AddAmplifier(24, 0, 5);
+  amp->SetParameterFloat(31, 2.5f);
+  amp->SetParameter(26, {'Q', 'X', '7', '1'});
+  EXPECT_EQ(Run("info", {}), 0) << err.str();
+  EXPECT_EQ(out.str(), "type: 24 500mS/cm (4)\nfirmware: Firmware V2.50\nidentity: QX71\ndevice kind: 5\n");
+  // The four reads, in order.
+  std::vector<int> params;
+  for (const link::Frame& f : sim.bus.received()) params.push_back(f[4]);
+  EXPECT_EQ(params, (std::vector<int>{28, 31, 26, 29}));
+}
+
+TEST_F(CliFixture, InfoWithoutAnswerExitsOneWithTheLanguagesError) {
+  sim.AddAmplifier(1, 3);
+  CommonOptions o;
+  o.language = 1;
+  EXPECT_EQ(Run("info", {}, o), 1);
+  EXPECT_EQ(err.str(), "Error data communication!\n");
+  EXPECT_EQ(out.str(), "");
+}
+
+TEST_F(CliFixture, InfoRefusesExtraArguments) {
+  EXPECT_EQ(Run("info", {"--bogus"}), 2);
+  EXPECT_NE(err.str().find("--bogus"), std::string::npos);
+}
+
+TEST_F(CliFixture, LivePrintsStatusLineAndOneLinePerChain) {
+  auto amp = sim.AddAmplifier(1);
+  amp->SetMeasured(1, 7.02f);
+  amp->SetMeasured(2, -12.0f);
+  for (int ch = 3; ch <= 5; ++ch) amp->SetMeasured(ch, 0.0f);
+  amp->SetMeasured(6, 21.4f);
+  amp->SetParameterFloat(32, 1.0f);
+  amp->SetParameterFloat(33, -59.0f);
+  EXPECT_EQ(Run("live", {"--count", "3", "--poll", "20"}), 0) << err.str();
+  EXPECT_EQ(out.str(),
+            "Asymmetrie: 1.0  Steilheit: -59.0  \n"
+            "7.02\t-12\t0\t0\t0\t21.4\n7.02\t-12\t0\t0\t0\t21.4\n7.02\t-12\t0\t0\t0\t21.4\n");
+}
+
+TEST_F(CliFixture, LiveRecordsLinesLikeTheDesktopProgram) {
+  auto amp = sim.AddAmplifier(1);
+  amp->SetMeasured(1, 7.02f);
+  amp->SetMeasured(2, -12.0f);
+  for (int ch = 3; ch <= 5; ++ch) amp->SetMeasured(ch, 0.0f);
+  amp->SetMeasured(6, 21.4f);
+  const QString file = QDir(dir.path()).filePath("rec.txt");
+  {
+    QFile f(file);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("kept\r\n");
+  }
+  // Interval 00:00:00 runs at the one-second floor: 60 chains of 25 ms see at least one tick.
+  EXPECT_EQ(Run("live", {"--count", "60", "--poll", "25", "--record", file.toStdString(), "--interval", "00:00:00"}),
+            0)
+      << err.str();
+  QFile f(file);
+  ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+  const std::string text = f.readAll().toStdString();
+  const std::string line = "07.03.2014\t09:05\t7,02\t-12\t0\t0\t0\t21,4\r\n";
+  ASSERT_GE(text.size(), 6 + line.size());
+  EXPECT_EQ(text.substr(0, 6 + line.size()), "kept\r\n" + line);
+  EXPECT_EQ((text.size() - 6) % line.size(), 0u);
+}
+
+TEST_F(CliFixture, LiveUsageErrors) {
+  sim.AddAmplifier(1);
+  EXPECT_EQ(Run("live", {"--count", "0"}), 2);
+  EXPECT_EQ(Run("live", {"--interval", "1:2:3"}), 2);
+  EXPECT_EQ(Run("live", {"--record", QDir(dir.path()).filePath("no/dir.txt").toStdString()}), 2);
+  EXPECT_TRUE(sim.bus.received().empty());  // nothing reached the module
+}
+
+TEST_F(CliFixture, LiveEndsWhenTheModuleFallsSilent) {
+  sim.AddAmplifier(1);
+  sim.bus.FaultWhen(0, 1, sim::Fault::kNoReply, 1000000);
+  EXPECT_EQ(Run("live", {"--poll", "20"}), 1);
+  EXPECT_EQ(err.str(), "Fehler in der Datenkommunikation!\n");
+}
+
+}  // namespace
+}  // namespace korvane::test
