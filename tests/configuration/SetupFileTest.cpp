@@ -239,11 +239,6 @@ TEST_F(SetupFileFlow, SaveToAnUnwritablePlaceSaysSo) {
   EXPECT_EQ(ui.Messages()[0].rfind("The file cannot be written:", 0), 0u);
 }
 
-TEST_F(SetupFileFlow, SaveCancelledWritesNothing) {
-  EXPECT_FALSE(SaveSetupFile(ui, ExampleSettings()));
-  EXPECT_TRUE(QDir(dir.path()).isEmpty());
-}
-
 TEST_F(SetupFileFlow, LoadAsksAboutCalibrationAndReportsDataErrorsAfterApplying) {
   std::string text = ExampleText();
   text.replace(text.find("IDC_RADIO1==0"), 13, "IDC_RADIO1==1");

@@ -175,16 +175,6 @@ TEST(SetupPrint, KeyLinesByType) {
   }
 }
 
-TEST(SetupPrint, HeadingAndDocumentName) {
-  ConfigSettings s = PhSettings();
-  const platform::LocalTime now{2026, 3, 7, 9, 5, 0};
-  EXPECT_EQ(BuildPrintHeading(s, now), "Setup QX 5100/6100 -Nr.: A123  07.03.2026 09:05\n\n");
-  s.deviceKind = 5;
-  EXPECT_EQ(PrintDocumentName(5), "QX 7100 Setup-Plot");
-  EXPECT_EQ(PrintDocumentName(4), "PD/PB/PF 70 Setup-Plot");
-  EXPECT_EQ(PrintDocumentName(0), "QX 5100/6100 Setup-Plot");
-}
-
 std::string Lines(int count) {
   std::string body;
   for (int i = 0; i < count; ++i) body += "L" + std::to_string(i) + "\n";
@@ -259,7 +249,7 @@ class KeepingUi : public test::ScriptedUi {
 
 TEST(SetupPrintFlow, CancelPrintsNothingAcceptLaysOut) {
   KeepingUi ui;
-  const platform::Clock clock = [] { return platform::LocalTime{2026, 12, 8, 14, 30, 0}; };
+  const platform::Clock clock = [] { return platform::LocalTime{2026, 3, 7, 9, 5, 0}; };
   ConfigSettings s = PhSettings();
   EXPECT_FALSE(PrintSetup(ui, s, SourceNames(0, 3, 0), clock));
   ASSERT_EQ(ui.events.size(), 1u);
@@ -268,7 +258,7 @@ TEST(SetupPrintFlow, CancelPrintsNothingAcceptLaysOut) {
   ui.printAccept = true;
   EXPECT_TRUE(PrintSetup(ui, s, SourceNames(0, 3, 0), clock));
   ASSERT_EQ(ui.kept.texts.size(), 24u);
-  EXPECT_EQ(ui.kept.texts.front().text, "Setup QX 5100/6100 -Nr.: A123  08.12.2026 14:30\n\n");
+  EXPECT_EQ(ui.kept.texts.front().text, "Setup QX 5100/6100 -Nr.: A123  07.03.2026 09:05\n\n");
   EXPECT_EQ(ui.kept.texts[1].text, "Messwerttyp:  pH");
   EXPECT_TRUE(ui.kept.ended);
 }
