@@ -1,0 +1,117 @@
+// The main window's measurement and korvane-cli against simulated modules over a real
+// pseudo-terminal (the serial worker, the port mapping and the binary itself).
+#include <QDir>
+#include <QFileInfo>
+#include <QProcess>
+
+#include "app/MainController.h"
+#include "link_PtyFixture.h"
+
+namespace korvane::test {
+namespace {
+
+using namespace std::chrono_literals;
+
+class AppOverPty : public LinkOverPty {
+ protected:
+  // The korvane-cli binary of this build.
+  static QString CliBinary() {
+    return QDir(QCoreApplication::applicationDirPath()).filePath("../apps/korvane-cli/korvane-cli");
+  }
+
+  struct Result {
+    int exitCode = -1;
+    std::string out, err;
+  };
+
+  // Runs korvane-cli while the simulator keeps serving in this event loop.
+  Result RunCli(const QStringList& args) {
+    Result r;
+    QProcess p;
+    p.start(CliBinary(), args);
+    if (!p.waitForStarted(5000)) {
+      r.err = "cannot start " + CliBinary().toStdString();
+      return r;
+    }
+    if (!WaitFor([&] { return p.state() == QProcess::NotRunning; }, 20000)) {
+      p.kill();
+      p.waitForFinished();
+      r.err = "timed out";
+      return r;
+    }
+    r.exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -2;
+    r.out = p.readAllStandardOutput().toStdString();
+    r.err = p.readAllStandardError().toStdString();
+    return r;
+  }
+
+  QString Settings() const { return dir.path(); }
+};
+
+TEST_F(AppOverPty, CliInfoThroughTheComMappingAndThroughDevice) {
+  ASSERT_TRUE(QFileInfo::exists(CliBinary())) << CliBinary().toStdString();
+  const std::string expected = "type: 1 pH\nfirmware: Firmware V1.20\nidentity: A123\ndevice kind: 4\n";
+  Result mapped = RunCli({"--settings", Settings(), "--port", "1", "info"});
+  EXPECT_EQ(mapped.exitCode, 0) << mapped.err;
+  EXPECT_EQ(mapped.out, expected);
+  Result direct = RunCli({"--device", QString::fromStdString(server.slavePath()), "info"});
+  EXPECT_EQ(direct.exitCode, 0) << direct.err;
+  EXPECT_EQ(direct.out, expected);
+}
+
+TEST_F(AppOverPty, CliLiveCountThree) {
+  ASSERT_TRUE(QFileInfo::exists(CliBinary()));
+  amp->SetMeasured(1, 7.02f);
+  amp->SetMeasured(2, -12.0f);
+  amp->SetMeasured(6, 21.44f);
+  Result r = RunCli({"--settings", Settings(), "--port", "1", "live", "--count", "3", "--poll", "50"});
+  EXPECT_EQ(r.exitCode, 0) << r.err;
+  const QStringList lines = QString::fromStdString(r.out).split('\n', Qt::SkipEmptyParts);
+  ASSERT_EQ(lines.size(), 4) << r.out;
+  EXPECT_EQ(lines[0], "Asymmetrie: -3.5  Steilheit: -59.2  ");
+  for (int i = 1; i < 4; ++i) {
+    const QStringList f = lines[i].split('\t');
+    ASSERT_EQ(f.size(), 6) << lines[i].toStdString();
+    EXPECT_EQ(f[0], "7.02");
+    EXPECT_EQ(f[1], "-12");
+    EXPECT_EQ(f[5], "21.4");
+  }
+}
+
+TEST_F(AppOverPty, CliExitStatusesForSilenceAndMissingPort) {
+  ASSERT_TRUE(QFileInfo::exists(CliBinary()));
+  Result silent = RunCli({"--settings", Settings(), "--port", "1", "--address", "9", "--lang", "en", "info"});
+  EXPECT_EQ(silent.exitCode, 1);
+  EXPECT_EQ(silent.err, "Error data communication!\n");
+  Result missing = RunCli({"--settings", Settings(), "--port", "2", "info"});
+  EXPECT_EQ(missing.exitCode, 3);
+  EXPECT_NE(missing.err.find("COM 2 kann nicht geöffnet werden."), std::string::npos) << missing.err;
+}
+
+TEST_F(AppOverPty, MainWindowMeasurementOverTheLine) {
+  amp->SetMeasured(1, 6.86f);
+  amp->SetMeasured(2, 3.0f);
+  amp->SetMeasured(6, 23.5f);
+  app::MainController c(*link, ui, dir.filePath("Korvane").toStdString(), [] { return PinnedTime(); });
+  c.live().setPollPeriod(40ms);
+  c.Initialize();
+  ui.saveFiles.push_back(dir.filePath("rec.txt").toStdString());
+  ui.intervals.push_back(platform::TimeOfDay{0, 0, 1});
+  c.OnSetupMeasurement();
+  ASSERT_TRUE(c.buttons().start);
+  c.OnStartStop();
+  ASSERT_TRUE(c.running()) << (ui.Messages().empty() ? "" : ui.Messages().front());
+  int chains = 0;
+  QObject::connect(&c.live(), &app::LiveMeasurement::chainCompleted, [&] { ++chains; });
+  ASSERT_TRUE(WaitFor([&] { return chains >= 2; }));
+  EXPECT_EQ(c.live().fieldTexts()[0], "6.86");
+  EXPECT_EQ(c.live().fieldTexts()[1], "3");
+  EXPECT_EQ(c.live().fieldTexts()[5], "23.5");
+  c.OnStartStop();
+  EXPECT_FALSE(c.running());
+  EXPECT_EQ(c.live().fieldTexts()[0], "");
+  EXPECT_TRUE(c.Exit());
+}
+
+}  // namespace
+}  // namespace korvane::test
