@@ -93,9 +93,21 @@ std::optional<platform::TimeOfDay> ScriptedUi::IntervalDialog(const platform::Ti
 std::unique_ptr<platform::PageTarget> ScriptedUi::BeginPrint(const std::string& documentName) {
   Record({"print", documentName, ""});
   if (!printAccept) return nullptr;
-  auto page = std::make_unique<RecordingPage>(pageWidth, pageHeight);
-  lastPage = page.get();
-  return page;
+  // The job owns a forwarder; the drawing stays with the script for the test to read.
+  class Forwarder : public platform::PageTarget {
+   public:
+    explicit Forwarder(std::shared_ptr<RecordingPage> page) : page_(std::move(page)) {}
+    int Width() const override { return page_->Width(); }
+    int Height() const override { return page_->Height(); }
+    void DrawText(int x, int y, const std::string& text) override { page_->DrawText(x, y, text); }
+    void NewPage() override { page_->NewPage(); }
+    void End() override { page_->End(); }
+
+   private:
+    std::shared_ptr<RecordingPage> page_;
+  };
+  lastPage = std::make_shared<RecordingPage>(pageWidth, pageHeight);
+  return std::make_unique<Forwarder>(lastPage);
 }
 
 }  // namespace korvane::test

@@ -69,7 +69,8 @@ class ScriptedUi : public platform::Ui {
   std::vector<UiEvent> events;
   std::vector<std::string> Messages() const;  // texts of message boxes, in order
   std::vector<std::string> Kinds() const;
-  RecordingPage* lastPage = nullptr;  // owned by the caller of BeginPrint
+  // What the last print job drew; it outlives the job.
+  std::shared_ptr<RecordingPage> lastPage;
 
   // --- Ui ---------------------------------------------------------------------------
   void Message(const std::string& text, const std::string& title) override;
