@@ -1,4 +1,5 @@
 #include "Commands.h"
+#include "ConfigCommands.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -14,6 +15,15 @@ const std::vector<Command>& Commands() {
       {"info", "", "type, firmware, identity and device kind of the module", &RunInfo, false},
       {"live", "[--count N] [--poll MS] [--record FILE] [--interval hh:mm:ss]",
        "live values as the main window shows them, optionally recorded to FILE", &RunLive, false},
+      {"config-read", "-o FILE",
+       "the module's configuration as a setup file (.qx4), as the configuration dialog saves it", &RunConfigRead,
+       false},
+      {"config-write", "FILE [--with-calibration]",
+       "writes a setup file to the module as the dialog's Open and OK do (calibration values and\n"
+       "      temperature offset only with --with-calibration); exit 4 data-file error, 5 type of\n"
+       "      another family, 6 file cannot be read, 7 address outside 0..31",
+       &RunConfigWrite, false},
+      {"config-print", "-o FILE.pdf", "prints the module's configuration into a PDF file", &RunConfigPrint, true},
   };
   return table;
 }

@@ -1,0 +1,137 @@
+// korvane-cli config-read, config-write, config-print: the configuration dialog's
+// roads without the dialog. Each command does to the settings what opening the dialog
+// (and its buttons) would, so files and frames are the dialog's own.
+#include <filesystem>
+#include <fstream>
+#include <ostream>
+#include <string>
+
+#include "ConfigCommands.h"
+#include "configuration/CIniFile.h"
+#include "configuration/ConfigLists.h"
+#include "configuration/ConfigTransfer.h"
+#include "configuration/DialogExchange.h"
+#include "configuration/SetupPrint.h"
+
+namespace korvane::cli {
+namespace {
+
+using configuration::ConfigSettings;
+using configuration::ConfigTransfer;
+
+// Exit statuses of the configuration commands, beside the common ones.
+constexpr int kExitDataFile = 4;      // the setup file's checksum does not match
+constexpr int kExitTypeMismatch = 5;  // the file's type belongs to another family
+constexpr int kExitFile = 6;          // a file cannot be read or written
+constexpr int kExitAddress = 7;       // the address is outside 0..31 (the dialog refuses it)
+
+// Reads the module's configuration and opens the dialog's data on it: the read
+// sequence, the key lists from the key values, the settings side of the dialog's
+// control setup and the round trip through its controls.
+int ReadAndOpen(CliContext& ctx, ConfigTransfer& transfer, ConfigSettings& s) {
+  if (const int rc = ctx.OpenPort(); rc != kExitOk) return rc;
+  if (!transfer.ReadConfigurationSequence(s)) return kExitNoAnswer;  // the flow told why
+  configuration::KeyIndicesFromValues(s, s.AbsoluteType());
+  configuration::OpenDialogData(s);
+  return kExitOk;
+}
+
+// The dialog takes its control values before saving, printing and OK; an address it
+// would refuse stops the command with the dialog's message.
+int TakeControls(CliContext& ctx, ConfigSettings& s) {
+  const configuration::AddressCheck check = configuration::CheckAddressText(std::to_string(s.IDC_GERAETE_ADR));
+  if (check.ok) return kExitOk;
+  ctx.ui().Message(check.message, platform::kAppTitle);
+  return kExitAddress;
+}
+
+bool Readable(const std::string& path) {
+  std::error_code ec;
+  if (std::filesystem::is_directory(path, ec)) return false;
+  std::ifstream in(path, std::ios::binary);
+  return in.good();
+}
+
+}  // namespace
+
+int RunConfigRead(CliContext& ctx, Args& args) {
+  ArgReader r(args);
+  std::string path;
+  if (!r.Value("-o", &path)) return ctx.Usage(r.failed() ? r.error() : "config-read needs -o FILE");
+  if (path.empty()) return ctx.Usage("-o needs a file name");
+  if (!r.Done()) return ctx.Usage(r.error());
+
+  ConfigTransfer transfer(ctx.link(), ctx.ui());
+  ConfigSettings s;
+  if (const int rc = ReadAndOpen(ctx, transfer, s); rc != kExitOk) return rc;
+  // "Speichern" right away.
+  if (const int rc = TakeControls(ctx, s); rc != kExitOk) return rc;
+  ctx.ui().saveFile = path;
+  if (!configuration::SaveSetupFile(ctx.ui(), s)) return kExitFile;  // the reason went to stderr
+  return kExitOk;
+}
+
+int RunConfigWrite(CliContext& ctx, Args& args) {
+  ArgReader r(args);
+  const bool withCalibration = r.Flag("--with-calibration");
+  const std::optional<std::string> path = r.Positional();
+  if (!path || path->empty()) return ctx.Usage("config-write needs a setup file");
+  if (!r.Done()) return ctx.Usage(r.error());
+  const int lang = ctx.language();
+  // A file that cannot be read is reported before the module is asked anything.
+  if (!Readable(*path)) {
+    ctx.ui().Message(std::string(configuration::texts::kCannotRead(lang)) + " " + *path, platform::kAppTitle);
+    return kExitFile;
+  }
+
+  ConfigTransfer transfer(ctx.link(), ctx.ui());
+  ConfigSettings s;
+  if (const int rc = ReadAndOpen(ctx, transfer, s); rc != kExitOk) return rc;
+
+  // "Öffnen" on the file, the calibration question answered by the flag.
+  ctx.ui().openFile = *path;
+  ctx.ui().yes = withCalibration;
+  switch (configuration::LoadSetupFile(ctx.ui(), s)) {
+    case configuration::LoadResult::kLoaded:
+      break;
+    case configuration::LoadResult::kDataError:
+      return kExitDataFile;  // the data-file error went to stderr; nothing was written
+    case configuration::LoadResult::kUnreadable:
+    case configuration::LoadResult::kCancelled:
+      return kExitFile;
+  }
+  configuration::OpenDialogData(s);
+
+  // OK: the control values, the type check against the module, then the writes.
+  if (const int rc = TakeControls(ctx, s); rc != kExitOk) return rc;
+  switch (transfer.CheckTypeOnOk(s)) {
+    case ConfigTransfer::OkCheck::kAccepted:
+      break;
+    case ConfigTransfer::OkCheck::kNoReply:
+      return kExitNoAnswer;
+    case ConfigTransfer::OkCheck::kTypeMismatch:
+      return kExitTypeMismatch;
+  }
+  transfer.WriteConfigurationSequence(s);
+  return kExitOk;
+}
+
+int RunConfigPrint(CliContext& ctx, Args& args) {
+  ArgReader r(args);
+  std::string path;
+  if (!r.Value("-o", &path)) return ctx.Usage(r.failed() ? r.error() : "config-print needs -o FILE.pdf");
+  if (path.empty()) return ctx.Usage("-o needs a file name");
+  if (!r.Done()) return ctx.Usage(r.error());
+
+  ConfigTransfer transfer(ctx.link(), ctx.ui());
+  ConfigSettings s;
+  if (const int rc = ReadAndOpen(ctx, transfer, s); rc != kExitOk) return rc;
+  // "Drucken" right away, into the PDF file instead of a printer.
+  if (const int rc = TakeControls(ctx, s); rc != kExitOk) return rc;
+  ctx.ui().printPdf = path;
+  const auto names = configuration::SourceNames(s.AbsoluteType(), s.deviceKind, s.language);
+  if (!configuration::PrintSetup(ctx.ui(), s, names, ctx.clock())) return kExitFile;
+  return kExitOk;
+}
+
+}  // namespace korvane::cli

@@ -1,0 +1,311 @@
+// korvane-cli config-read / config-write / config-print against the simulator, each
+// compared with what the configuration dialog does on the same module.
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <sstream>
+
+#include "ConfigCommands.h"
+#include "configuration/CIniFile.h"
+#include "configuration/ConfigTransfer.h"
+#include "configuration/widgets/CKonfiguration.h"
+#include "support/ScriptedUi.h"
+#include "support/SimLink.h"
+
+namespace korvane::configuration {
+namespace {
+
+using test::ScriptedUi;
+using test::SimLink;
+
+platform::LocalTime FixedTime() { return {2026, 5, 6, 7, 8, 0}; }
+
+std::string ReadAll(const std::string& path) {
+  QFile file(QString::fromStdString(path));
+  if (!file.open(QIODevice::ReadOnly)) return {};
+  return file.readAll().toStdString();
+}
+
+void WriteAll(const std::string& path, const std::string& bytes) {
+  QFile file(QString::fromStdString(path));
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write(bytes.data(), static_cast<qint64>(bytes.size()));
+}
+
+// A module with values that are not the simulator's defaults.
+struct Module {
+  int wireType;
+  int kind;
+  std::uint8_t address = 0;
+};
+
+std::shared_ptr<sim::Amplifier> AddModule(SimLink& sim, const Module& m) {
+  auto amp = sim.AddAmplifier(m.wireType, m.address, m.kind);
+  amp->SetParameterFloat(55, 7.25f);
+  amp->SetParameterFloat(56, 0.5f);
+  amp->SetParameterFloat(35, 3.0f);
+  amp->SetParameterFloat(36, 1.0f);
+  amp->SetParameterFloat(32, -3.5f);
+  amp->SetParameterByte(51, 1);
+  amp->SetParameterByte(68, 5);
+  amp->SetParameter(26, {'K', 'V', '4', '2'});
+  // Bytes no control can show: the limit type has two buttons, the check box two states.
+  amp->SetParameterByte(63, 7);
+  amp->SetParameterByte(73, 2);
+  sim.link.setAddress(m.address);
+  return amp;
+}
+
+struct Cli {
+  explicit Cli(SimLink& sim, int language = 0) {
+    options.settingsFolder = QDir(dir.path()).filePath("Korvane").toStdString();
+    options.language = language;
+    options.address = sim.link.address();
+    ctx = std::make_unique<cli::CliContext>(options, out, err, &sim.link, &FixedTime);
+  }
+  int Run(int (*command)(cli::CliContext&, cli::Args&), cli::Args args) { return command(*ctx, args); }
+
+  QTemporaryDir dir;
+  cli::CommonOptions options;
+  std::ostringstream out, err;
+  std::unique_ptr<cli::CliContext> ctx;
+};
+
+// Runs user on the configuration dialog as soon as it is shown modally.
+void WhenDialogShows(std::function<void(CKonfiguration&)> user) {
+  auto* poll = new QTimer;
+  poll->setInterval(5);
+  QObject::connect(poll, &QTimer::timeout, [poll, user = std::move(user)] {
+    auto* d = qobject_cast<CKonfiguration*>(QApplication::activeModalWidget());
+    if (!d) return;
+    poll->stop();
+    poll->deleteLater();
+    user(*d);
+  });
+  poll->start();
+}
+
+const Module kModules[] = {{1, 3}, {4, 5}, {22, 4, 3}, {19, 2}, {23, 5}};
+
+TEST(DialogCli, ConfigReadSavesWhatSpeichernSavesRightAfterOpening) {
+  QTemporaryDir dir;
+  for (const Module& m : kModules) {
+    const std::string cliPath = dir.filePath("cli.qx4").toStdString();
+    const std::string dialogPath = dir.filePath("dialog.qx4").toStdString();
+    {
+      ScriptedUi ui;
+      SimLink sim(ui);
+      AddModule(sim, m);
+      Cli cli(sim);
+      ASSERT_EQ(cli.Run(&cli::RunConfigRead, {"-o", cliPath}), 0) << cli.err.str();
+    }
+    {
+      ScriptedUi ui;
+      SimLink sim(ui);
+      AddModule(sim, m);
+      ConfigTransfer transfer(sim.link, ui);
+      ConfigSettings s;
+      ASSERT_TRUE(transfer.ReadConfigurationSequence(s));
+      KeyIndicesFromValues(s, s.AbsoluteType());
+      CKonfiguration dialog(ui, s, {});
+      ui.saveFiles.push_back(dialogPath);
+      dialog.OnSave();
+    }
+    const std::string cliBytes = ReadAll(cliPath);
+    ASSERT_FALSE(cliBytes.empty()) << m.wireType;
+    EXPECT_EQ(cliBytes, ReadAll(dialogPath)) << "type " << m.wireType - 1 << " kind " << m.kind;
+    EXPECT_NE(cliBytes.find("IDC_HERSTELLER_NUM==KV42\n\r"), std::string::npos);
+    EXPECT_NE(cliBytes.find("IDC_MINIMUM==-1\n\r"), std::string::npos);
+    EXPECT_NE(cliBytes.find("IDC_CHECK1==1\n\r"), std::string::npos);
+  }
+}
+
+// The file the tests write: what config-read saved, with edits and a fresh checksum.
+std::string EditedSetup(const std::string& readText, const std::function<void(ConfigSettings&)>& edit) {
+  ConfigSettings s;
+  CIniFile::ParseSetupText(readText, s, true);
+  edit(s);
+  return CIniFile::BuildSetupText(s);
+}
+
+std::vector<link::Frame> DialogRoad(const Module& m, const std::string& path, bool withCalibration) {
+  ScriptedUi ui;
+  SimLink sim(ui);
+  AddModule(sim, m);
+  ConfigTransfer transfer(sim.link, ui);
+  ConfigSettings s;
+  ui.openFiles.push_back(path);
+  ui.yesNo.push_back(withCalibration);
+  WhenDialogShows([](CKonfiguration& d) {
+    d.button(ctl::kOpen)->click();
+    d.button(ctl::kOk)->click();
+  });
+  EXPECT_TRUE(transfer.ReadConfiguration(s, ConfigurationDialogRunner(nullptr, ui, transfer)));
+  return sim.bus.received();
+}
+
+TEST(DialogCli, ConfigWriteSendsTheDialogsFrames) {
+  QTemporaryDir dir;
+  for (const Module& m : kModules) {
+    for (bool withCalibration : {false, true}) {
+      const std::string readPath = dir.filePath("read.qx4").toStdString();
+      const std::string path = dir.filePath("edited.qx4").toStdString();
+      std::vector<link::Frame> cliFrames;
+      {
+        ScriptedUi ui;
+        SimLink sim(ui);
+        AddModule(sim, m);
+        Cli cli(sim);
+        ASSERT_EQ(cli.Run(&cli::RunConfigRead, {"-o", readPath}), 0) << cli.err.str();
+        WriteAll(path, EditedSetup(ReadAll(readPath), [&](ConfigSettings& s) {
+                   s.IDC_GRENZWERT = "9.75";
+                   s.IDC_KAL0 = "-1.5";
+                   s.IDC_RADIO7 = 4;
+                   s.IDC_OFFSET = "0.7";
+                   if (s.IDC_TYPAUSWAHL == 3) s.IDC_TYPAUSWAHL = 4;  // "2000µS" -> "20mS"
+                 }));
+        sim.bus.ClearLog();
+        // A fresh context: the module is opened on as the dialog would be.
+        Cli write(sim);
+        const cli::Args args = withCalibration ? cli::Args{path, "--with-calibration"} : cli::Args{path};
+        ASSERT_EQ(write.Run(&cli::RunConfigWrite, args), 0) << write.err.str();
+        cliFrames = sim.bus.received();
+      }
+      ASSERT_GT(cliFrames.size(), 55u) << "reads, type check, 67, the writes, 65, 68";
+      const std::vector<link::Frame> dialogFrames = DialogRoad(m, path, withCalibration);
+      ASSERT_EQ(cliFrames.size(), dialogFrames.size()) << "type " << m.wireType - 1 << " cal " << withCalibration;
+      for (std::size_t i = 0; i < cliFrames.size(); ++i)
+        EXPECT_EQ(link::HexText(cliFrames[i]), link::HexText(dialogFrames[i])) << "frame " << i;
+    }
+  }
+}
+
+TEST(DialogCli, ReadThenWriteRestoresTheModule) {
+  QTemporaryDir dir;
+  const std::string path = dir.filePath("saved.qx4").toStdString();
+  ScriptedUi ui;
+  SimLink sim(ui);
+  auto amp = AddModule(sim, {4, 5, 2});
+  Cli cli(sim);
+  ASSERT_EQ(cli.Run(&cli::RunConfigRead, {"-o", path}), 0) << cli.err.str();
+
+  amp->SetParameterFloat(55, 99.0f);
+  amp->SetParameterByte(51, 3);
+  amp->SetParameterByte(68, 0);
+  amp->SetParameterFloat(32, 12.0f);
+  sim.bus.ClearLog();
+  Cli write(sim);
+  ASSERT_EQ(write.Run(&cli::RunConfigWrite, {path}), 0) << write.err.str();
+  EXPECT_FLOAT_EQ(amp->ParameterFloat(55), 7.25f);
+  EXPECT_EQ(amp->ParameterByte(51), 1);
+  EXPECT_EQ(amp->ParameterByte(68), 5);
+  // Without --with-calibration the module's calibration value stays as it is now.
+  EXPECT_FLOAT_EQ(amp->ParameterFloat(32), 12.0f);
+
+  // The 31 reads, the type re-read, command 67, the writes, 65 and 68.
+  const auto& frames = sim.bus.received();
+  ASSERT_GT(frames.size(), 34u);
+  for (std::size_t i = 0; i < 31; ++i) EXPECT_EQ(link::FrameGroup(frames[i]), 2) << i;
+  EXPECT_EQ(link::FrameParameter(frames[31]), 28);
+  EXPECT_EQ(link::FrameGroup(frames[32]), 0);
+  EXPECT_EQ(link::FrameParameter(frames[32]), 67);
+  EXPECT_EQ(link::FrameParameter(frames[frames.size() - 2]), 65);
+  EXPECT_EQ(link::FrameParameter(frames.back()), 68);
+  EXPECT_EQ(write.err.str(), "Kalibrierdaten auch aktualisieren? Nein\n");
+}
+
+TEST(DialogCli, ConfigWriteStopsBeforeWriting) {
+  QTemporaryDir dir;
+  const std::string readPath = dir.filePath("read.qx4").toStdString();
+  struct Case {
+    const char* name;
+    int language;
+    std::function<std::string(const std::string&)> file;
+    int exitCode;
+    std::string message;
+    std::size_t frames;  // sent in the write run
+  };
+  const Case cases[] = {
+      {"checksum", 0,
+       [](const std::string& t) {
+         std::string bad = t;
+         bad.replace(bad.find("IDC_GRENZWERT==7.25"), 19, "IDC_GRENZWERT==7.26");
+         return bad;
+       },
+       4, "Fehler in der Datendatei!\n", 31},
+      {"checksum en", 1, [](const std::string& t) { return t.substr(0, t.find("CECKSUMM")); }, 4,
+       "Error in data file!\n", 31},
+      {"other family", 0,
+       [](const std::string& t) { return EditedSetup(t, [](ConfigSettings& s) { s.IDC_TYPAUSWAHL = 0; }); }, 5,
+       "Fehler!\nDer Typ des angeschlossenen Verstärkers paßt nicht zur Einstellung!\n", 32},
+      {"address", 1,
+       [](const std::string& t) { return EditedSetup(t, [](ConfigSettings& s) { s.IDC_GERAETE_ADR = 40; }); }, 7,
+       "Geben Sie eine ganze Zahl zwischen 0 und 31 ein.\n", 31},
+  };
+  for (const Case& c : cases) {
+    ScriptedUi ui;
+    SimLink sim(ui);
+    AddModule(sim, {4, 3});
+    Cli read(sim);
+    ASSERT_EQ(read.Run(&cli::RunConfigRead, {"-o", readPath}), 0) << read.err.str();
+    const std::string path = dir.filePath("bad.qx4").toStdString();
+    WriteAll(path, c.file(ReadAll(readPath)));
+    sim.bus.ClearLog();
+    Cli write(sim, c.language);
+    EXPECT_EQ(write.Run(&cli::RunConfigWrite, {path, "--with-calibration"}), c.exitCode) << c.name;
+    const std::string err = write.err.str();
+    EXPECT_EQ(err.substr(err.find('\n') + 1), c.message) << c.name;  // after the question's line
+    EXPECT_EQ(sim.bus.received().size(), c.frames) << c.name;
+    for (const link::Frame& f : sim.bus.received()) EXPECT_EQ(link::FrameGroup(f), 2) << c.name;
+  }
+
+  // A file that cannot be read: said before the module is asked anything.
+  ScriptedUi ui;
+  SimLink sim(ui);
+  AddModule(sim, {4, 3});
+  Cli write(sim);
+  EXPECT_EQ(write.Run(&cli::RunConfigWrite, {dir.filePath("missing.qx4").toStdString()}), 6);
+  EXPECT_NE(write.err.str().find("Die Datei kann nicht gelesen werden:"), std::string::npos);
+  EXPECT_TRUE(sim.bus.received().empty());
+}
+
+TEST(DialogCli, UsageAndSilentModule) {
+  ScriptedUi ui;
+  SimLink sim(ui);
+  Cli cli(sim);
+  EXPECT_EQ(cli.Run(&cli::RunConfigRead, {}), 2);
+  EXPECT_EQ(cli.Run(&cli::RunConfigRead, {"-o"}), 2);
+  EXPECT_EQ(cli.Run(&cli::RunConfigWrite, {}), 2);
+  EXPECT_EQ(cli.Run(&cli::RunConfigPrint, {"-o", "x.pdf", "--bogus"}), 2);
+  EXPECT_TRUE(sim.bus.received().empty());
+  // No module on the line: the communication error, no file.
+  QTemporaryDir dir;
+  const std::string path = dir.filePath("none.qx4").toStdString();
+  EXPECT_EQ(cli.Run(&cli::RunConfigRead, {"-o", path}), 1);
+  EXPECT_NE(cli.err.str().find("Fehler in der Datenkommunikation!"), std::string::npos);
+  EXPECT_FALSE(QFile::exists(QString::fromStdString(path)));
+}
+
+TEST(DialogCli, ConfigPrintWritesAPdf) {
+  QTemporaryDir dir;
+  const std::string path = dir.filePath("setup.pdf").toStdString();
+  ScriptedUi ui;
+  SimLink sim(ui);
+  AddModule(sim, {1, 3});
+  Cli cli(sim);
+  ASSERT_EQ(cli.Run(&cli::RunConfigPrint, {"-o", path}), 0) << cli.err.str();
+  const std::string pdf = ReadAll(path);
+  ASSERT_GT(pdf.size(), 100u);
+  EXPECT_EQ(pdf.substr(0, 5), "%PDF-");
+  EXPECT_NE(pdf.find("/Type /Page"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace korvane::configuration
