@@ -613,27 +613,8 @@ TEST(DialogFiles, HiddenFixedPhStaysHiddenAfterLoadingAnotherType) {
 // ---------------------------------------------------------------------------------------
 // Print
 
-// Keeps what was drawn after the print job's page is gone.
-class KeepingUi : public ScriptedUi {
- public:
-  struct Forward : platform::PageTarget {
-    explicit Forward(test::RecordingPage& p) : page(p) {}
-    int Width() const override { return page.Width(); }
-    int Height() const override { return page.Height(); }
-    void DrawText(int x, int y, const std::string& text) override { page.DrawText(x, y, text); }
-    void NewPage() override { page.NewPage(); }
-    void End() override { page.End(); }
-    test::RecordingPage& page;
-  };
-  std::unique_ptr<platform::PageTarget> BeginPrint(const std::string& documentName) override {
-    if (!ScriptedUi::BeginPrint(documentName)) return nullptr;
-    return std::make_unique<Forward>(kept);
-  }
-  test::RecordingPage kept{4960, 7016};
-};
-
 TEST(DialogPrint, PrintsTheControlsAsShown) {
-  KeepingUi ui;
+  ScriptedUi ui;
   ui.printAccept = true;
   ConfigSettings s = Settings(22, 5);
   s.IDC_HERSTELLER_NUM = "B777";
@@ -645,11 +626,13 @@ TEST(DialogPrint, PrintsTheControlsAsShown) {
   d.OnPrint();
   ASSERT_EQ(ui.events.size(), 1u);
   EXPECT_EQ(ui.events[0].text, "QX 7100 Setup-Plot");
-  ASSERT_TRUE(ui.kept.ended);
-  ASSERT_FALSE(ui.kept.texts.empty());
-  EXPECT_EQ(ui.kept.texts[0].text, "Setup QX 7100 -Nr.: B777  04.03.2026 09:07\n\n");
+  ASSERT_TRUE(ui.lastPage);
+  const test::RecordingPage& page = *ui.lastPage;
+  ASSERT_TRUE(page.ended);
+  ASSERT_FALSE(page.texts.empty());
+  EXPECT_EQ(page.texts[0].text, "Setup QX 7100 -Nr.: B777  04.03.2026 09:07\n\n");
   std::vector<std::string> lines;
-  for (std::size_t i = 1; i < ui.kept.texts.size(); ++i) lines.push_back(ui.kept.texts[i].text);
+  for (std::size_t i = 1; i < page.texts.size(); ++i) lines.push_back(page.texts[i].text);
   auto has = [&](const std::string& line) { return std::find(lines.begin(), lines.end(), line) != lines.end(); };
   // Source 2 of this series is channel 3 of the type.
   EXPECT_TRUE(has("DAC0 Kanal:  " + types::ChannelLabel(22, 3, 0)));
@@ -657,11 +640,11 @@ TEST(DialogPrint, PrintsTheControlsAsShown) {
   EXPECT_TRUE(has("Relaisausgang 2:  " + types::ChannelLabel(22, 6, 0)));
 
   // Cancelled print dialog: nothing drawn.
-  KeepingUi cancel;
+  ScriptedUi cancel;
   CKonfiguration c(cancel, s, {});
   c.OnPrint();
-  EXPECT_TRUE(cancel.kept.texts.empty());
-  EXPECT_FALSE(cancel.kept.ended);
+  EXPECT_EQ(cancel.Kinds(), std::vector<std::string>{"print"});
+  EXPECT_FALSE(cancel.lastPage);
 }
 
 }  // namespace
