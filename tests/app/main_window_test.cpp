@@ -121,12 +121,14 @@ TEST_F(WindowFixture, ValueFontFollowsFieldHeight) {
   QCoreApplication::processEvents();
   const int small = field->font().pixelSize();
   const int smallField = field->height();
-  dlg->resize(900, 900);
+  dlg->resize(1800, 900);
   QCoreApplication::processEvents();
   ASSERT_GT(field->height(), smallField);
   EXPECT_GT(small, 0);
   EXPECT_GT(field->font().pixelSize(), small);
   EXPECT_LE(QFontMetrics(field->font()).height(), field->contentsRect().height());
+  // A wide reading still fits the field.
+  EXPECT_LE(QFontMetrics(field->font()).horizontalAdvance("-8888.88"), field->contentsRect().width());
   EXPECT_EQ(field->font().weight(), QFont::Medium);
 }
 

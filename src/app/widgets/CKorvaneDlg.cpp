@@ -55,8 +55,9 @@ QIcon MakeIcon() {
 ValueField::ValueField(QWidget* parent) : QLabel(parent) {
   setFrameStyle(QFrame::Panel | QFrame::Sunken);
   setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-  setMinimumSize(150, 48);
+  setMinimumSize(160, 48);
   setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+  setMargin(2);
   QFont f(QStringLiteral("Arial"));
   f.setStyleHint(QFont::SansSerif);
   f.setWeight(QFont::Medium);  // 500
@@ -65,12 +66,18 @@ ValueField::ValueField(QWidget* parent) : QLabel(parent) {
 
 void ValueField::resizeEvent(QResizeEvent* e) {
   QLabel::resizeEvent(e);
-  // The characters fill the field's height, as large as the field is tall.
-  const int room = std::max(8, contentsRect().height());
+  // The characters are as tall as the field; in a narrow field they shrink until a
+  // wide reading still fits, so no digit is cut off.
+  const QRect r = contentsRect();
+  const int room = std::max(8, r.height());
   QFont f = font();
   f.setPixelSize(room);
-  const int cell = QFontMetrics(f).height();
-  if (cell > room) f.setPixelSize(std::max(6, room * room / cell));
+  const QFontMetrics fm(f);
+  int size = room;
+  if (fm.height() > room) size = room * room / fm.height();
+  const int wide = fm.horizontalAdvance(QStringLiteral("-8888.88 "));
+  if (wide > 0 && wide * size / room > r.width()) size = std::max(6, r.width() * room / wide);
+  f.setPixelSize(std::max(6, size));
   setFont(f);
 }
 
@@ -231,7 +238,7 @@ void CKorvaneDlg::Build() {
   addAction(about);
   setContextMenuPolicy(Qt::ActionsContextMenu);
 
-  resize(900, 480);
+  resize(980, 420);
 }
 
 QLabel* CKorvaneDlg::label(int id) const {

@@ -34,6 +34,9 @@ class ValueField : public QLabel {
 
  public:
   explicit ValueField(QWidget* parent = nullptr);
+  // The field's size comes from the window, never from its (large) text.
+  QSize sizeHint() const override { return {240, 80}; }
+  QSize minimumSizeHint() const override { return minimumSize(); }
 
  protected:
   void resizeEvent(QResizeEvent* e) override;
