@@ -467,6 +467,31 @@ TEST(DialogOk, TypeCheckDecides) {
   EXPECT_EQ(g.dialog->result(), QDialog::Accepted);
 }
 
+// While the check waits for the module, events still arrive: a second OK or a Cancel
+// must not start another check or close the dialog under it.
+TEST(DialogOk, NoSecondOkOrCancelWhileTheCheckWaits) {
+  int checks = 0;
+  CKonfiguration* dialog = nullptr;
+  Fixture f(Settings(0, 3), [&](ConfigSettings&) {
+    ++checks;
+    EXPECT_FALSE(dialog->isEnabled());
+    dialog->accept();
+    dialog->reject();
+    EXPECT_TRUE(dialog->isVisible());
+    return false;
+  });
+  dialog = f.dialog.get();
+  f.dialog->show();
+  f.dialog->accept();
+  EXPECT_EQ(checks, 1);
+  EXPECT_TRUE(f.dialog->isVisible());
+  EXPECT_TRUE(f.dialog->isEnabled());
+  // Controls the type disabled stay disabled once the dialog is enabled again.
+  EXPECT_FALSE(f.Enabled(ctl::kTypeList));
+  EXPECT_FALSE(f.Enabled(ctl::kRelay2First));
+  EXPECT_TRUE(f.Enabled(ctl::kRelay1First));
+}
+
 TEST(DialogOk, RunConfigurationDialogReportsOkAndCancel) {
   for (bool ok : {true, false}) {
     ScriptedUi ui;

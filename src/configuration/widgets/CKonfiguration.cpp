@@ -431,9 +431,24 @@ void CKonfiguration::OnSeriesButton() {
 }
 
 void CKonfiguration::accept() {
+  if (busy_) return;
   if (!ControlsToSettings()) return;
-  if (okCheck_ && !okCheck_(settings_)) return;
+  if (okCheck_) {
+    // The check waits for the module while the event loop runs: no second OK, no
+    // Cancel and no edits meanwhile.
+    busy_ = true;
+    setEnabled(false);
+    const bool accepted = okCheck_(settings_);
+    setEnabled(true);
+    busy_ = false;
+    if (!accepted) return;
+  }
   QDialog::accept();
+}
+
+void CKonfiguration::reject() {
+  if (busy_) return;
+  QDialog::reject();
 }
 
 bool RunConfigurationDialog(QWidget* parent, platform::Ui& ui, ConfigSettings& settings, OkCheck okCheck,

@@ -67,6 +67,7 @@ class CKonfiguration : public QDialog {
   void OnPrint();
   void OnSeriesButton();
   void accept() override;
+  void reject() override;
 
  private:
   void Build();
@@ -79,6 +80,7 @@ class CKonfiguration : public QDialog {
   OkCheck okCheck_;
   platform::Clock clock_;
   LoggerOpener openLogger_;
+  bool busy_ = false;  // the OK check is waiting for the module
   std::map<int, QWidget*> controls_;
   // Radio groups by the id of their first button: 1001, 1007, 1013, 1019, 1101, 1103, 1105, 1108.
   std::map<int, QButtonGroup*> radioGroups_;
