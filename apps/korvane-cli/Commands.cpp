@@ -16,14 +16,16 @@ const std::vector<Command>& Commands() {
       {"live", "[--count N] [--poll MS] [--record FILE] [--interval hh:mm:ss]",
        "live values as the main window shows them, optionally recorded to FILE", &RunLive, false},
       {"config-read", "-o FILE",
-       "the module's configuration as a setup file (.qx4), as the configuration dialog saves it", &RunConfigRead,
-       false},
+       "the module's configuration as a setup file (.qx4), as the configuration dialog saves it;\n"
+       "      exit 6 file cannot be written, 7 module address outside 0..31",
+       &RunConfigRead, false},
       {"config-write", "FILE [--with-calibration]",
        "writes a setup file to the module as the dialog's Open and OK do (calibration values and\n"
        "      temperature offset only with --with-calibration); exit 4 data-file error, 5 type of\n"
        "      another family, 6 file cannot be read, 7 address outside 0..31",
        &RunConfigWrite, false},
-      {"config-print", "-o FILE.pdf", "prints the module's configuration into a PDF file", &RunConfigPrint, true},
+      {"config-print", "-o FILE.pdf",
+       "prints the module's configuration into a PDF file as the dialog's Print does", &RunConfigPrint, true},
   };
   return table;
 }
