@@ -253,7 +253,9 @@ void PtyServer::HandleRequest(const Frame& request, qint64 atNs) {
 }
 
 void PtyServer::Flush() {
-  const qint64 now = NowNs();
+  // Timers fire on whole milliseconds: a byte due within half of one counts as due, so
+  // the line is neither faster nor (on average) slower than its rate.
+  const qint64 now = NowNs() + (pacing_ ? 500'000 : 0);
   while (!out_.empty() && master_ >= 0) {
     Pending& p = out_.front();
     if (now < p.startNs) break;
@@ -267,7 +269,13 @@ void PtyServer::Flush() {
     if (byteNs > 0) due = std::min<std::size_t>(due, static_cast<std::size_t>((now - p.startNs) / byteNs));
     if (due > p.sent) {
       const ssize_t n = ::write(master_, p.bytes.data() + p.sent, due - p.sent);
-      if (n > 0) p.sent += static_cast<std::size_t>(n);
+      if (n > 0) {
+        p.sent += static_cast<std::size_t>(n);
+      } else if (n < 0 && errno == EAGAIN) {
+        // The client does not read and the line's buffer is full: try again a little later.
+        timer_.start(5);
+        return;
+      }
     }
     if (p.sent < p.bytes.size()) break;
     if (onFrame) onFrame(false, p.bytes, "");
@@ -286,7 +294,7 @@ void PtyServer::Schedule() {
   const qint64 byteNs = pacing_ ? ByteNs() : 0;
   const qint64 due = p.startNs + static_cast<qint64>(byteNs > 0 ? p.sent + 1 : 0) * byteNs;
   const qint64 waitNs = std::max<qint64>(0, due - NowNs());
-  timer_.start(static_cast<int>((waitNs + 999'999) / 1'000'000));
+  timer_.start(static_cast<int>((waitNs + 500'000) / 1'000'000));
 }
 
 }  // namespace korvane::sim
