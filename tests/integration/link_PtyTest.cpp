@@ -44,6 +44,26 @@ TEST_F(LinkOverPty, LiveChainRunsOverTheLineInItsOrder) {
   EXPECT_FLOAT_EQ(link->module().measured[5], 23.5f);
 }
 
+TEST_F(LinkOverPty, PacedLineTakesTheTimeOfTwentyTwoBytes) {
+  server.setPacing(true);
+  ASSERT_TRUE(link->OpenPort());
+  ASSERT_TRUE(Read(28, 1));  // first exchange settles the worker
+  struct Case {
+    int baud;
+    int selector;
+  } cases[] = {{4800, 0}, {19200, 2}};
+  for (const Case& c : cases) {
+    if (c.baud != link->baudRate()) link->ChangeBaudRate(c.selector);
+    ASSERT_EQ(server.clientBaud(), c.baud);
+    QElapsedTimer t;
+    t.start();
+    ASSERT_TRUE(Read(33));
+    const double wireMs = 22 * 10 * 1000.0 / c.baud;
+    EXPECT_GE(t.nsecsElapsed() / 1e6, wireMs - 1.0) << c.baud;
+    EXPECT_LT(t.nsecsElapsed() / 1e6, wireMs + 100.0) << c.baud;
+  }
+}
+
 TEST_F(LinkOverPty, SilentModuleTimesOutAfterTheReplyTimeout) {
   ASSERT_TRUE(link->OpenPort());
   bus.SetFault(Fault::kNoReply);
