@@ -132,6 +132,21 @@ TEST_F(WindowFixture, ValueFontFollowsFieldHeight) {
   EXPECT_EQ(field->font().weight(), QFont::Medium);
 }
 
+TEST_F(WindowFixture, CalibrationAndConfigurationButtonsRunTheirFlows) {
+  sim.AddAmplifier(1);
+  sim.bus.SetFault(sim::Fault::kNoReply);
+  Make();
+  dlg->button(1015)->click();
+  dlg->button(1021)->click();
+  dlg->button(5)->click();
+  EXPECT_EQ(ui.Messages(), (std::vector<std::string>{"Fehler in der Datenkommunikation!",
+                                                     "Fehler in der Datenkommunikation!",
+                                                     "Diese Funktion ist noch nicht verfügbar."}));
+  // Both flows asked the module first.
+  ASSERT_GE(sim.bus.received().size(), 2u);
+  EXPECT_EQ(sim.bus.received()[0][2], 2);
+}
+
 TEST(QtFilter, WindowsFilterTextBecomesQtFilters) {
   EXPECT_EQ(app::QtFilterFromWindows("Text (*.txt) | *.txt | Alle Dateien (*.*)|*.*||"),
             "Text (*.txt);;Alle Dateien (*.*)");

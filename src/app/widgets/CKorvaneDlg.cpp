@@ -18,6 +18,8 @@
 #include "app/widgets/CSetupRS232.h"
 #include "app/widgets/QtUi.h"
 #include "calibration/Calibrate.h"
+#include "configuration/ConfigTransfer.h"
+#include "configuration/widgets/CKonfiguration.h"
 #include "platform/PortNames.h"
 
 namespace korvane::app {
@@ -115,6 +117,10 @@ CKorvaneDlg::CKorvaneDlg(Options options, QWidget* parent) : QDialog(parent) {
   controller_ = std::make_unique<MainController>(*link_, *ui_, folder, options.clock);
   calibrationHost_ = std::make_unique<CalibrationBridge>(*controller_);
   controller_->calibrateFlow = [this] { calibration::Calibrate(*link_, *ui_, *calibrationHost_); };
+  controller_->configureFlow = [this, clock = options.clock] {
+    configuration::ConfigTransfer transfer(*link_, *ui_);
+    transfer.ReadConfiguration(configSettings_, configuration::ConfigurationDialogRunner(this, *ui_, transfer, clock));
+  };
 
   Build();
 

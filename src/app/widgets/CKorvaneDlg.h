@@ -9,6 +9,7 @@
 #include <memory>
 #include <string>
 
+#include "configuration/ConfigSettings.h"
 #include "link/Link.h"
 #include "platform/Clock.h"
 
@@ -88,6 +89,9 @@ class CKorvaneDlg : public QDialog {
   std::unique_ptr<MainController> controller_;
   struct CalibrationBridge;
   std::unique_ptr<CalibrationBridge> calibrationHost_;
+  // The configuration dialog's settings live as long as the window, so a second
+  // "Konfigurieren" starts from what the first one left.
+  configuration::ConfigSettings configSettings_;
 
   std::map<int, QLabel*> labels_;
   std::map<int, QPushButton*> buttons_;
