@@ -39,7 +39,9 @@ TEST(AmplifierLogger, ReadoutStreamsLongRecordsWithAPointerInStep) {
   for (std::size_t i = 0; i < stream.size(); ++i) {
     ASSERT_TRUE(link::IsValidFrame(stream[i]));
     EXPECT_EQ(link::FrameParameter(stream[i]), 0x36);
-    if (i > 0 && i % 8 == 0) EXPECT_EQ((link::DataU16(link::FrameData(stream[i])) + 2) % 16, 0) << i;
+    if (i > 0 && i % 8 == 0) {
+      EXPECT_EQ((link::DataU16(link::FrameData(stream[i])) + 2) % 16, 0) << i;
+    }
   }
   const auto bytes = RecordBytes(stream);
   for (int r = 0; r < records; ++r) {
