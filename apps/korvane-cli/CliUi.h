@@ -28,8 +28,8 @@ class CliUi : public platform::Ui {
   void ErrorBox(const std::string& text, const std::string& title) override;
   bool YesNo(const std::string& title, const std::string& question, const std::string& yesCaption,
              const std::string& noCaption) override;
-  std::optional<std::string> SaveFile(const platform::FileDialogSpec& spec) override;
-  std::optional<std::string> OpenFile(const platform::FileDialogSpec& spec) override;
+  std::optional<std::string> SaveFile(const platform::FileDialogSpec& dialog) override;
+  std::optional<std::string> OpenFile(const platform::FileDialogSpec& dialog) override;
   void ProgressOpen(const std::string& caption, const std::string& text, int min, int max) override;
   void ProgressSet(int position) override;
   void ProgressClose() override;

@@ -82,12 +82,12 @@ Recording::SetupResult Recording::Setup(int language, Interval& interval) {
   if (isOpen() && path_.size() > 1) remembered = path_;
   Close();
 
-  platform::FileDialogSpec spec;
-  spec.defaultExtension = "txt";
-  spec.initialName = "*.txt";
-  spec.filter = "Text (*.txt) | *.txt | Alle Dateien (*.*)|*.*||";
-  spec.overwritePrompt = true;
-  const std::optional<std::string> chosen = ui_.SaveFile(spec);
+  platform::FileDialogSpec dialog;
+  dialog.defaultExtension = "txt";
+  dialog.initialName = "*.txt";
+  dialog.filter = "Text (*.txt) | *.txt | Alle Dateien (*.*)|*.*||";
+  dialog.overwritePrompt = true;
+  const std::optional<std::string> chosen = ui_.SaveFile(dialog);
   if (!chosen) {
     // Recording goes on in the file it had.
     if (!remembered.empty()) {

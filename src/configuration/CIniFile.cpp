@@ -151,12 +151,12 @@ int CIniFile::ParseSetupText(const std::string& text, ConfigSettings& s, bool wi
 }
 
 platform::FileDialogSpec SetupFileDialogSpec() {
-  platform::FileDialogSpec spec;
-  spec.defaultExtension = "qx4";
-  spec.initialName = "*.qx4";
-  spec.filter = "Setup (*.qx4) | *.qx4 | Alle Dateien (*.*)|*.*||";
-  spec.overwritePrompt = true;
-  return spec;
+  platform::FileDialogSpec dialog;
+  dialog.defaultExtension = "qx4";
+  dialog.initialName = "*.qx4";
+  dialog.filter = "Setup (*.qx4) | *.qx4 | Alle Dateien (*.*)|*.*||";
+  dialog.overwritePrompt = true;
+  return dialog;
 }
 
 std::string SetupFilePath(const std::string& chosen) {

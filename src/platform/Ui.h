@@ -53,8 +53,8 @@ class Ui {
   virtual bool YesNo(const std::string& title, const std::string& question, const std::string& yes,
                      const std::string& no) = 0;
 
-  virtual std::optional<std::string> SaveFile(const FileDialogSpec& spec) = 0;
-  virtual std::optional<std::string> OpenFile(const FileDialogSpec& spec) = 0;
+  virtual std::optional<std::string> SaveFile(const FileDialogSpec& dialog) = 0;
+  virtual std::optional<std::string> OpenFile(const FileDialogSpec& dialog) = 0;
 
   // Modeless progress window; at most one at a time.
   virtual void ProgressOpen(const std::string& caption, const std::string& text, int min, int max) = 0;

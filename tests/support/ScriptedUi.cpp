@@ -41,13 +41,13 @@ bool ScriptedUi::YesNo(const std::string& title, const std::string& question, co
   return Take(yesNo, false);
 }
 
-std::optional<std::string> ScriptedUi::SaveFile(const platform::FileDialogSpec& spec) {
-  Record({"save", spec.filter, spec.defaultExtension});
+std::optional<std::string> ScriptedUi::SaveFile(const platform::FileDialogSpec& dialog) {
+  Record({"save", dialog.filter, dialog.defaultExtension});
   return Take(saveFiles, std::optional<std::string>());
 }
 
-std::optional<std::string> ScriptedUi::OpenFile(const platform::FileDialogSpec& spec) {
-  Record({"open", spec.filter, spec.defaultExtension});
+std::optional<std::string> ScriptedUi::OpenFile(const platform::FileDialogSpec& dialog) {
+  Record({"open", dialog.filter, dialog.defaultExtension});
   return Take(openFiles, std::optional<std::string>());
 }
 

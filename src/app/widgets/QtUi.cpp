@@ -61,23 +61,23 @@ bool QtUi::YesNo(const std::string& title, const std::string& question, const st
   return box.clickedButton() == yesButton;
 }
 
-std::optional<std::string> QtUi::FileDialog(const platform::FileDialogSpec& spec, bool save) {
+std::optional<std::string> QtUi::FileDialog(const platform::FileDialogSpec& dialog, bool save) {
   QFileDialog dlg(parent_);
   dlg.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
   dlg.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-  dlg.setNameFilter(QtFilterFromWindows(spec.filter));
-  if (!spec.defaultExtension.empty()) dlg.setDefaultSuffix(Q(spec.defaultExtension));
-  if (!spec.overwritePrompt) dlg.setOption(QFileDialog::DontConfirmOverwrite);
+  dlg.setNameFilter(QtFilterFromWindows(dialog.filter));
+  if (!dialog.defaultExtension.empty()) dlg.setDefaultSuffix(Q(dialog.defaultExtension));
+  if (!dialog.overwritePrompt) dlg.setOption(QFileDialog::DontConfirmOverwrite);
   // "*.txt" only repeats the filter; a real name is offered as the file name.
-  if (!spec.initialName.empty() && spec.initialName.find('*') == std::string::npos)
-    dlg.selectFile(Q(spec.initialName));
+  if (!dialog.initialName.empty() && dialog.initialName.find('*') == std::string::npos)
+    dlg.selectFile(Q(dialog.initialName));
   if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return std::nullopt;
   return dlg.selectedFiles().first().toStdString();
 }
 
-std::optional<std::string> QtUi::SaveFile(const platform::FileDialogSpec& spec) { return FileDialog(spec, true); }
+std::optional<std::string> QtUi::SaveFile(const platform::FileDialogSpec& dialog) { return FileDialog(dialog, true); }
 
-std::optional<std::string> QtUi::OpenFile(const platform::FileDialogSpec& spec) { return FileDialog(spec, false); }
+std::optional<std::string> QtUi::OpenFile(const platform::FileDialogSpec& dialog) { return FileDialog(dialog, false); }
 
 void QtUi::ProgressOpen(const std::string& caption, const std::string& text, int min, int max) {
   ProgressClose();

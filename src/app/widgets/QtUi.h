@@ -31,8 +31,8 @@ class QtUi : public platform::Ui {
   void ErrorBox(const std::string& text, const std::string& title) override;
   bool YesNo(const std::string& title, const std::string& question, const std::string& yes,
              const std::string& no) override;
-  std::optional<std::string> SaveFile(const platform::FileDialogSpec& spec) override;
-  std::optional<std::string> OpenFile(const platform::FileDialogSpec& spec) override;
+  std::optional<std::string> SaveFile(const platform::FileDialogSpec& dialog) override;
+  std::optional<std::string> OpenFile(const platform::FileDialogSpec& dialog) override;
   void ProgressOpen(const std::string& caption, const std::string& text, int min, int max) override;
   void ProgressSet(int position) override;
   void ProgressClose() override;
@@ -43,7 +43,7 @@ class QtUi : public platform::Ui {
   std::unique_ptr<platform::PageTarget> BeginPrint(const std::string& documentName) override;
 
  private:
-  std::optional<std::string> FileDialog(const platform::FileDialogSpec& spec, bool save);
+  std::optional<std::string> FileDialog(const platform::FileDialogSpec& dialog, bool save);
 
   QPointer<QWidget> parent_;
   QPointer<QProgressDialog> progress_;
