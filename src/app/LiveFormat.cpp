@@ -1,7 +1,5 @@
 #include "app/LiveFormat.h"
 
-#include <algorithm>
-
 #include "platform/CFormat.h"
 #include "types/Catalogue.h"
 
@@ -21,19 +19,6 @@ std::string FieldText(int typeIndex, int channel, float value) {
     return ">>>>";
   }
   return platform::CFormat("%.*f", types::ChannelDecimals(typeIndex, channel), v);
-}
-
-std::string CalibrationStatusLine(int typeIndex, int language, const std::array<float, 4>& cal, int lastLabel) {
-  static constexpr int kParameters[4] = {32, 33, 34, 37};
-  lastLabel = std::clamp(lastLabel, 1, 4);
-  std::string line;
-  for (int n = 1; n <= lastLabel; ++n) {
-    const std::string label = types::CalibrationLabel(typeIndex, n, language);
-    if (n > 1 && label.empty()) continue;
-    line += platform::CFormat("%s: %.*f  ", label.c_str(), types::CalibrationDecimals(typeIndex, kParameters[n - 1]),
-                              static_cast<double>(cal[n - 1]));
-  }
-  return line;
 }
 
 }  // namespace korvane::app

@@ -3,6 +3,8 @@
 #include <array>
 #include <string>
 
+#include "types/CalibrationStatus.h"
+
 namespace korvane::app {
 
 // Text of value field `channel` (1..5 measured values, 6 = temperature) for the given
@@ -11,9 +13,6 @@ namespace korvane::app {
 // otherwise.
 std::string FieldText(int typeIndex, int channel, float value);
 
-// "label: value  " for calibration value 1 (always, even with an empty label), then for
-// values 2..lastLabel whose label is not empty. cal holds the values of parameters 32,
-// 33, 34 and 37. lastLabel is 4 at measurement start and 3 after a calibration.
-std::string CalibrationStatusLine(int typeIndex, int language, const std::array<float, 4>& cal, int lastLabel);
+using types::CalibrationStatusLine;
 
 }  // namespace korvane::app

@@ -4,25 +4,11 @@
 #include "link/Link.h"
 #include "platform/CFormat.h"
 #include "platform/Ui.h"
+#include "types/CalibrationStatus.h"
 #include "types/Catalogue.h"
 
 namespace korvane::calibration {
 namespace {
-
-// A computed value of -0.00004 would read "-0.0"; the user should see "0.0".
-std::string DropNegativeZero(std::string text) {
-  if (text.size() < 2 || text[0] != '-') return text;
-  std::size_t i = 1;
-  bool digits = false;
-  for (; i < text.size() && ((text[i] >= '0' && text[i] <= '9') || text[i] == '.'); ++i) {
-    if (text[i] >= '1' && text[i] <= '9') return text;
-    if (text[i] == '0') digits = true;
-  }
-  return digits ? text.substr(1) : text;
-}
-
-// The calibration decimals of parameters 32, 33, 34 for status values 1..3.
-constexpr int kStatusParameters[3] = {32, 33, 34};
 
 class Procedure {
  public:
@@ -244,18 +230,11 @@ class Procedure {
 }  // namespace
 
 std::string FormatNumber(const char* format, double value) {
-  return DropNegativeZero(platform::CFormat(format, value));
+  return platform::WithoutNegativeZero(platform::CFormat(format, value));
 }
 
 std::string CalibrationStatusText(int typeIndex, int language, const KValues& k) {
-  std::string line;
-  for (int n = 1; n <= 3; ++n) {
-    const std::string label = types::CalibrationLabel(typeIndex, n, language);
-    if (n > 1 && label.empty()) continue;
-    const int decimals = types::CalibrationDecimals(typeIndex, kStatusParameters[n - 1]);
-    line += label + ": " + DropNegativeZero(platform::CFormat("%.*f", decimals, static_cast<double>(k[n - 1]))) + "  ";
-  }
-  return line;
+  return types::CalibrationStatusLine(typeIndex, language, k, 3);
 }
 
 void Calibrate(link::Link& link, platform::Ui& ui, CalibrationHost& host) { Procedure(link, ui, host).Run(); }

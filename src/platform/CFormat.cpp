@@ -53,6 +53,16 @@ std::string CFormat(const char* fmt, ...) {
   return out;
 }
 
+std::string WithoutNegativeZero(std::string text) {
+  if (text.size() < 2 || text[0] != '-') return text;
+  bool zeros = false;
+  for (std::size_t i = 1; i < text.size() && ((text[i] >= '0' && text[i] <= '9') || text[i] == '.'); ++i) {
+    if (text[i] >= '1' && text[i] <= '9') return text;
+    if (text[i] == '0') zeros = true;
+  }
+  return zeros ? text.substr(1) : text;
+}
+
 double CAtof(const std::string& text) { return strtod_l(text.c_str(), nullptr, CLocale()); }
 
 int CAtoi(const std::string& text) {
