@@ -53,21 +53,17 @@ void Recording::Close() {
 }
 
 bool Recording::OpenForAppend(const std::string& path, std::string* error) {
-  Close();
-  fd_ = OpenFile(path, O_CREAT | O_APPEND);
-  if (fd_ < 0) {
-    if (error) *error = path + ": " + std::strerror(errno);
-    return false;
-  }
-  path_ = path;
-  noticeGiven_ = false;
-  return true;
+  return Open(path, O_CREAT | O_APPEND, error);
 }
 
 bool Recording::Create(const std::string& path, std::string* error) {
-  Close();
   // O_APPEND: every line lands at the end even if something else wrote meanwhile.
-  fd_ = OpenFile(path, O_CREAT | O_TRUNC | O_APPEND);
+  return Open(path, O_CREAT | O_TRUNC | O_APPEND, error);
+}
+
+bool Recording::Open(const std::string& path, int flags, std::string* error) {
+  Close();
+  fd_ = OpenFile(path, flags);
   if (fd_ < 0) {
     if (error) *error = path + ": " + std::strerror(errno);
     return false;

@@ -55,6 +55,7 @@ class Recording {
 
  private:
   bool Create(const std::string& path, std::string* error);
+  bool Open(const std::string& path, int flags, std::string* error);
 
   platform::Ui& ui_;
   platform::Clock clock_;
