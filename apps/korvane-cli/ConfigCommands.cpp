@@ -52,20 +52,25 @@ bool Readable(const std::string& path) {
   return in.good();
 }
 
+// The common start of config-read and config-print: "-o FILE", then the configuration
+// read and shown as the dialog would show it, with the control values taken.
+int ReadForOutput(CliContext& ctx, Args& args, const char* usage, std::string* path, ConfigSettings& s) {
+  ArgReader r(args);
+  if (!r.Value("-o", path)) return ctx.Usage(r.failed() ? r.error() : usage);
+  if (path->empty()) return ctx.Usage("-o needs a file name");
+  if (!r.Done()) return ctx.Usage(r.error());
+  ConfigTransfer transfer(ctx.link(), ctx.ui());
+  if (const int rc = ReadAndOpen(ctx, transfer, s); rc != kExitOk) return rc;
+  return TakeControls(ctx, s);
+}
+
 }  // namespace
 
 int RunConfigRead(CliContext& ctx, Args& args) {
-  ArgReader r(args);
   std::string path;
-  if (!r.Value("-o", &path)) return ctx.Usage(r.failed() ? r.error() : "config-read needs -o FILE");
-  if (path.empty()) return ctx.Usage("-o needs a file name");
-  if (!r.Done()) return ctx.Usage(r.error());
-
-  ConfigTransfer transfer(ctx.link(), ctx.ui());
   ConfigSettings s;
-  if (const int rc = ReadAndOpen(ctx, transfer, s); rc != kExitOk) return rc;
   // "Speichern" right away.
-  if (const int rc = TakeControls(ctx, s); rc != kExitOk) return rc;
+  if (const int rc = ReadForOutput(ctx, args, "config-read needs -o FILE", &path, s); rc != kExitOk) return rc;
   ctx.ui().saveFile = path;
   if (!configuration::SaveSetupFile(ctx.ui(), s)) return kExitFile;  // the reason went to stderr
   return kExitOk;
@@ -117,17 +122,10 @@ int RunConfigWrite(CliContext& ctx, Args& args) {
 }
 
 int RunConfigPrint(CliContext& ctx, Args& args) {
-  ArgReader r(args);
   std::string path;
-  if (!r.Value("-o", &path)) return ctx.Usage(r.failed() ? r.error() : "config-print needs -o FILE.pdf");
-  if (path.empty()) return ctx.Usage("-o needs a file name");
-  if (!r.Done()) return ctx.Usage(r.error());
-
-  ConfigTransfer transfer(ctx.link(), ctx.ui());
   ConfigSettings s;
-  if (const int rc = ReadAndOpen(ctx, transfer, s); rc != kExitOk) return rc;
   // "Drucken" right away, into the PDF file instead of a printer.
-  if (const int rc = TakeControls(ctx, s); rc != kExitOk) return rc;
+  if (const int rc = ReadForOutput(ctx, args, "config-print needs -o FILE.pdf", &path, s); rc != kExitOk) return rc;
   ctx.ui().printPdf = path;
   const auto names = configuration::SourceNames(s.AbsoluteType(), s.deviceKind, s.language);
   if (!configuration::PrintSetup(ctx.ui(), s, names, ctx.clock())) return kExitFile;
