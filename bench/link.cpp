@@ -30,7 +30,7 @@ class PrintUi : public platform::Ui {
   int ValueEntryDialog(platform::ValueEntry&) override { return 2; }
   int ResultDialog(const platform::ResultRows&) override { return 2; }
   int ChoiceDialog(const std::string&, const std::string&) override { return 2; }
-  std::optional<platform::TimeOfDay> IntervalDialog(const platform::TimeOfDay&) override { return std::nullopt; }
+  std::optional<platform::TimeOfDay> PickInterval(const platform::TimeOfDay&) override { return std::nullopt; }
   std::unique_ptr<platform::PageTarget> BeginPrint(const std::string&) override { return nullptr; }
 };
 

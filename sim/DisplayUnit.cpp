@@ -4,7 +4,7 @@
 #include <string>
 
 #include "SimClock.h"
-#include "platform/CFormat.h"
+#include "platform/NumberText.h"
 
 namespace korvane::sim {
 
@@ -45,11 +45,11 @@ void DisplayUnit::FillLogger(int records) {
     rec[4] = static_cast<std::uint8_t>(t.minute);
     // What the display showed: a field of 5 and six of 4 characters, one of 6, each
     // followed by a separator the readout replaces by TAB.
-    const std::string fields[8] = {platform::CFormat("%5.2f", 7.0 + 0.05 * std::sin(r)),
-                                   platform::CFormat("%4.1f", 21.4 + 0.2 * std::cos(r)),
-                                   platform::CFormat("%4.0f", 245.0 + r),
+    const std::string fields[8] = {platform::StringPrintf("%5.2f", 7.0 + 0.05 * std::sin(r)),
+                                   platform::StringPrintf("%4.1f", 21.4 + 0.2 * std::cos(r)),
+                                   platform::StringPrintf("%4.0f", 245.0 + r),
                                    "  - ", "  - ", "  - ", "  - ",
-                                   platform::CFormat("%6.1f", 1013.0 - 0.1 * r)};
+                                   platform::StringPrintf("%6.1f", 1013.0 - 0.1 * r)};
     std::string shown;
     for (const std::string& f : fields) shown += (shown.empty() ? "" : " ") + f;
     shown.resize(42, ' ');

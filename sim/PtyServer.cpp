@@ -12,7 +12,7 @@
 #include <termios.h>
 #include <unistd.h>
 
-#include "platform/CFormat.h"
+#include "platform/NumberText.h"
 
 namespace korvane::sim {
 namespace {
@@ -231,7 +231,7 @@ void PtyServer::HandleRequest(const Frame& request, qint64 atNs) {
     note = "bad check byte";
   } else if (auto device = bus_.DeviceFor(link::FrameAddress(request))) {
     if (device->baud() != 0 && lineBaud != 0 && device->baud() != lineBaud)
-      note = platform::CFormat("not understood: line at %d baud, device at %d", lineBaud, device->baud());
+      note = platform::StringPrintf("not understood: line at %d baud, device at %d", lineBaud, device->baud());
   } else {
     note = "no device at this address";
   }

@@ -1,6 +1,6 @@
 #pragma once
 // Serves a simulated module line on a pseudo-terminal, so the unmodified program (or
-// a test's CSerialPort) talks to it as to a serial device. Runs in the thread whose
+// a test's SerialLine) talks to it as to a serial device. Runs in the thread whose
 // event loop it lives in.
 #include <QElapsedTimer>
 #include <QObject>

@@ -18,7 +18,7 @@
 #include "PtyServer.h"
 #include "SimBus.h"
 #include "SimDevice.h"
-#include "platform/CFormat.h"
+#include "platform/NumberText.h"
 #include "platform/PortNames.h"
 
 using namespace korvane;
@@ -104,10 +104,10 @@ bool ParseDevice(const std::string& text, DeviceSpec& d, std::string& why) {
 }
 
 bool CheckDevice(const DeviceSpec& d, std::string& why) {
-  if (d.type < 1 || d.type > 31) why = platform::CFormat("type %d is not 1..31", d.type);
+  if (d.type < 1 || d.type > 31) why = platform::StringPrintf("type %d is not 1..31", d.type);
   else if (!(d.address >= 0 && d.address <= 31) && d.address != 255)
-    why = platform::CFormat("address %d is not 0..31 or 255", d.address);
-  else if (d.kind < 0 || d.kind > 255) why = platform::CFormat("device kind %d is not 0..255", d.kind);
+    why = platform::StringPrintf("address %d is not 0..31 or 255", d.address);
+  else if (d.kind < 0 || d.kind > 255) why = platform::StringPrintf("device kind %d is not 0..255", d.kind);
   else return true;
   return false;
 }
@@ -224,7 +224,7 @@ int main(int argc, char** argv) {
     if (!CheckDevice(d, why)) return Fail(why);
   }
   if (com > 0 && !linkPath.empty()) return Fail("give either --com or --link");
-  if (com > 0) linkPath = (settings.empty() ? platform::SettingsFolder() : settings) + platform::CFormat("/ports/COM%d", com);
+  if (com > 0) linkPath = (settings.empty() ? platform::SettingsFolder() : settings) + platform::StringPrintf("/ports/COM%d", com);
   if (quiet) verbose = false;
 
   sim::Bus bus;

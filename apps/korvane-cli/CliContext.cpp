@@ -9,7 +9,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
-#include "platform/CFormat.h"
+#include "platform/NumberText.h"
 #include "platform/PortNames.h"
 #include "types/Texts.h"
 
@@ -76,7 +76,7 @@ bool ArgReader::Int(const std::string& name, int min, int max, int* value) {
   if (!Value(name, &text)) return false;
   int v = 0;
   if (!ParseInt(text, &v) || v < min || v > max) {
-    error_ = platform::CFormat("%s takes a whole number from %d to %d, not \"%s\"", name.c_str(), min, max,
+    error_ = platform::StringPrintf("%s takes a whole number from %d to %d, not \"%s\"", name.c_str(), min, max,
                                text.c_str());
     return false;
   }

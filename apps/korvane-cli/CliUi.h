@@ -36,7 +36,7 @@ class CliUi : public platform::Ui {
   int ValueEntryDialog(platform::ValueEntry& entry) override;
   int ResultDialog(const platform::ResultRows& rows) override;
   int ChoiceDialog(const std::string& firstCaption, const std::string& secondCaption) override;
-  std::optional<platform::TimeOfDay> IntervalDialog(const platform::TimeOfDay& preset) override;
+  std::optional<platform::TimeOfDay> PickInterval(const platform::TimeOfDay& preset) override;
   std::unique_ptr<platform::PageTarget> BeginPrint(const std::string& documentName) override;
 
  private:

@@ -16,7 +16,7 @@ int RunInfo(CliContext& ctx, Args& args) {
   for (const auto& [parameter, length] : reads)
     if (!ctx.Read(parameter, length)) return ctx.CommError();
 
-  const link::CKorvane& m = ctx.link().module();
+  const link::ModuleState& m = ctx.link().module();
   const int wire = m.ParameterByte(28);
   ctx.out() << "type: " << wire << ' ' << types::TypeName(wire - 1, ctx.language()) << '\n'
             << "firmware: " << m.firmwareText << '\n'

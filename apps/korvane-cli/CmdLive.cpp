@@ -62,7 +62,7 @@ int RunLive(CliContext& ctx, Args& args) {
   QObject::connect(&live, &app::LiveMeasurement::recordingTick, [&] {
     if (!record) return;
     std::string notice;
-    const link::CKorvane& m = link.module();
+    const link::ModuleState& m = link.module();
     recording.WriteLine(m.typeIndex, m.measured, ctx.language(), &notice);
     if (!notice.empty()) ctx.err() << notice << '\n' << std::flush;
   });

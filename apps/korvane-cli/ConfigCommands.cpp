@@ -7,7 +7,7 @@
 #include <string>
 
 #include "ConfigCommands.h"
-#include "configuration/CIniFile.h"
+#include "configuration/SetupFile.h"
 #include "configuration/ConfigLists.h"
 #include "configuration/ConfigTransfer.h"
 #include "configuration/DialogExchange.h"

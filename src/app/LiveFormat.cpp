@@ -1,6 +1,6 @@
 #include "app/LiveFormat.h"
 
-#include "platform/CFormat.h"
+#include "platform/NumberText.h"
 #include "types/Catalogue.h"
 
 namespace korvane::app {
@@ -11,14 +11,14 @@ constexpr int kSalinityOverflowType = 23;
 
 std::string FieldText(int typeIndex, int channel, float value) {
   const double v = value;
-  if (channel == 6) return platform::CFormat("%.1f", v);
+  if (channel == 6) return platform::StringPrintf("%.1f", v);
   if (channel < 1 || channel > 6) return {};
   if (typeIndex == kSalinityOverflowType && channel == 3) {
     // The comparison also sends a value that is not a number to ">>>>".
-    if (v < 100.0) return platform::CFormat("%.1f", v);
+    if (v < 100.0) return platform::StringPrintf("%.1f", v);
     return ">>>>";
   }
-  return platform::CFormat("%.*f", types::ChannelDecimals(typeIndex, channel), v);
+  return platform::StringPrintf("%.*f", types::ChannelDecimals(typeIndex, channel), v);
 }
 
 }  // namespace korvane::app

@@ -42,7 +42,7 @@ bool LiveMeasurement::Start(std::chrono::milliseconds recordingPeriod) {
   link_.SendFrame(address, link::kRead, 1, 28);
   link_.WaitForReply();
 
-  const link::CKorvane& m = link_.module();
+  const link::ModuleState& m = link_.module();
   SetStatusLine(CalibrationStatusLine(m.typeIndex, language, m.calibration, 4));
   SetChannelCaptions(m.typeIndex, language);
 
@@ -103,7 +103,7 @@ void LiveMeasurement::SetStatusLine(const std::string& text) {
 
 void LiveMeasurement::OnLiveValue(int channel) {
   if (channel < 1 || channel > 6) return;
-  const link::CKorvane& m = link_.module();
+  const link::ModuleState& m = link_.module();
   pending_[channel - 1] = FieldText(m.typeIndex, channel, m.measured[channel - 1]);
 }
 

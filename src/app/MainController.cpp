@@ -125,7 +125,7 @@ void MainController::OnSetupMeasurement() {
 
 void MainController::OnRecordingTick() {
   std::string notice;
-  const link::CKorvane& m = link_.module();
+  const link::ModuleState& m = link_.module();
   recording_.WriteLine(m.typeIndex, m.measured, settings_.language, &notice);
   if (!notice.empty()) SetStatusInfo(notice);
 }

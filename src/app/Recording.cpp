@@ -94,7 +94,7 @@ Recording::SetupResult Recording::Setup(int language, Interval& interval) {
   }
 
   const platform::TimeOfDay preset = interval.Fields();
-  const std::optional<platform::TimeOfDay> picked = ui_.IntervalDialog(preset);
+  const std::optional<platform::TimeOfDay> picked = ui_.PickInterval(preset);
   if (!picked) return SetupResult::kIntervalCancelled;
 
   std::string error;

@@ -5,7 +5,7 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
-#include "platform/CFormat.h"
+#include "platform/NumberText.h"
 
 namespace korvane::app {
 
@@ -40,7 +40,7 @@ bool ValueAfter(const std::string& text, const char* key, std::size_t count, std
   return true;
 }
 
-int ReadInt(const std::string& text) { return platform::CAtoi(text); }
+int ReadInt(const std::string& text) { return platform::ToInt(text); }
 
 }  // namespace
 
@@ -61,7 +61,7 @@ AppSettings ParseSettingsText(const std::string& fileBytes) {
 
 std::string FormatSettingsText(const AppSettings& s) {
   const platform::TimeOfDay t = s.interval.Fields();
-  return platform::CFormat(
+  return platform::StringPrintf(
       "[RS232]\n\rPORT=%d\n\rBAUD=%d\n\r[SETUP]\n\rINTERVALL=%02d:%02d:%02d\n\rSPRACHE=%d\n\rPARAMETRIEREN=%d\n\r",
       s.portIndex, s.baud, t.hour, t.minute, t.second, s.language, s.parametrize);
 }

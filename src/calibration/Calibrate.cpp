@@ -2,7 +2,7 @@
 
 #include "calibration/CalibrationTexts.h"
 #include "link/Link.h"
-#include "platform/CFormat.h"
+#include "platform/NumberText.h"
 #include "platform/Ui.h"
 #include "types/CalibrationStatus.h"
 #include "types/Catalogue.h"
@@ -230,7 +230,7 @@ class Procedure {
 }  // namespace
 
 std::string FormatNumber(const char* format, double value) {
-  return platform::WithoutNegativeZero(platform::CFormat(format, value));
+  return platform::WithoutNegativeZero(platform::StringPrintf(format, value));
 }
 
 std::string CalibrationStatusText(int typeIndex, int language, const KValues& k) {

@@ -4,16 +4,16 @@
 #include <cstdlib>
 
 #include "configuration/ConfigLists.h"
-#include "platform/CFormat.h"
+#include "platform/NumberText.h"
 #include "types/Catalogue.h"
 
 namespace korvane::configuration {
 
 std::string FixedText(float value, int decimals) {
-  return platform::CFormat("%.*f", decimals, static_cast<double>(value));
+  return platform::StringPrintf("%.*f", decimals, static_cast<double>(value));
 }
 
-void ApplyReadReply(ConfigSettings& s, const link::CKorvane& m, std::uint8_t p) {
+void ApplyReadReply(ConfigSettings& s, const link::ModuleState& m, std::uint8_t p) {
   const float f = m.ParameterFloat(p);
   const int b = m.ParameterByte(p);
   auto cal = [&](std::string& setting) { setting = FixedText(f, types::CalibrationDecimals(s.moduleType, p)); };
@@ -61,7 +61,7 @@ void ApplyReadReply(ConfigSettings& s, const link::CKorvane& m, std::uint8_t p) 
 }
 
 link::Data4 FloatWriteData(const std::string& text) {
-  return link::FloatData(static_cast<float>(platform::CAtof(text)));
+  return link::FloatData(static_cast<float>(platform::ToDouble(text)));
 }
 
 link::Data4 ByteWriteData(int value) { return link::ByteData(static_cast<std::uint8_t>(value & 0xFF)); }
@@ -74,8 +74,8 @@ bool KeyValuesAreListChoices(int t, int deviceKind) {
 void KeyIndicesFromValues(ConfigSettings& s, int t) {
   if (!KeyValuesAreListChoices(t, s.deviceKind)) return;
   // Whole part of the number, as a conversion to int truncates it.
-  const int k1 = static_cast<int>(platform::CAtof(s.IDC_KAL_C1));
-  const int k2 = static_cast<int>(platform::CAtof(s.IDC_KAL_C2));
+  const int k1 = static_cast<int>(platform::ToDouble(s.IDC_KAL_C1));
+  const int k2 = static_cast<int>(platform::ToDouble(s.IDC_KAL_C2));
   if (t == 0) {
     s.IDC_KAL_T1_PH = k1;
     s.IDC_KAL_T2_PH = k2;
@@ -91,7 +91,7 @@ void KeyValuesFromIndices(ConfigSettings& s, int t) {
   const int listSize = ph ? static_cast<int>(kPhBuffers.size()) : static_cast<int>(kKclSolutions.size());
   auto take = [&](std::string& value, int index) {
     // No selection: keep what the key value was rather than invent one.
-    if (index >= 0 && index < listSize) value = platform::CFormat("%d", index);
+    if (index >= 0 && index < listSize) value = platform::StringPrintf("%d", index);
   };
   take(s.IDC_KAL_C1, ph ? s.IDC_KAL_T1_PH : s.IDC_KAL_T1_LF);
   take(s.IDC_KAL_C2, ph ? s.IDC_KAL_T2_PH : s.IDC_KAL_T2_LF);

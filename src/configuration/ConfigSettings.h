@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 
-#include "link/CKorvane.h"
+#include "link/ModuleState.h"
 #include "link/Frame.h"
 
 namespace korvane::configuration {
@@ -72,7 +72,7 @@ std::string FixedText(float value, int decimals);
 // 38), bytes the unsigned data byte 0, 28 the module type and IDC_TYPAUSWAHL (offset
 // 0), 29 the device kind, 31 the firmware text, 26 the identity, 35 also the "pH Fix"
 // check. The calibration decimals come from the module type already stored.
-void ApplyReadReply(ConfigSettings& s, const link::CKorvane& module, std::uint8_t parameter);
+void ApplyReadReply(ConfigSettings& s, const link::ModuleState& module, std::uint8_t parameter);
 
 // ---------------------------------------------------------------------------------------
 // Writing to a module

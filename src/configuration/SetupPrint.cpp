@@ -1,7 +1,7 @@
 #include "configuration/SetupPrint.h"
 
 #include "configuration/ConfigLists.h"
-#include "platform/CFormat.h"
+#include "platform/NumberText.h"
 #include "types/Catalogue.h"
 
 namespace korvane::configuration {
@@ -13,11 +13,11 @@ std::string SeriesHeading(int deviceKind) {
 }
 
 std::string PrintDocumentName(int deviceKind) {
-  return platform::CFormat("%s Setup-Plot", SeriesHeading(deviceKind).c_str());
+  return platform::StringPrintf("%s Setup-Plot", SeriesHeading(deviceKind).c_str());
 }
 
 std::string BuildPrintHeading(const ConfigSettings& s, const platform::LocalTime& now) {
-  return platform::CFormat("Setup %s -Nr.: %s  %02u.%02u.%u %02u:%02u\n\n", SeriesHeading(s.deviceKind).c_str(),
+  return platform::StringPrintf("Setup %s -Nr.: %s  %02u.%02u.%u %02u:%02u\n\n", SeriesHeading(s.deviceKind).c_str(),
                            s.IDC_HERSTELLER_NUM.c_str(), static_cast<unsigned>(now.day),
                            static_cast<unsigned>(now.month), static_cast<unsigned>(now.year),
                            static_cast<unsigned>(now.hour), static_cast<unsigned>(now.minute));
@@ -30,12 +30,12 @@ class Body {
   explicit Body(int language) : lang_(language) {}
 
   void Value(const std::string& label, const std::string& value) {
-    out_ += platform::CFormat("%s:  %s\n", label.c_str(), value.c_str());
+    out_ += platform::StringPrintf("%s:  %s\n", label.c_str(), value.c_str());
   }
   void Value(const types::TextPair& label, const std::string& value) { Value(std::string(label(lang_)), value); }
-  void Label(const types::TextPair& label) { out_ += platform::CFormat("%s\n", label(lang_)); }
+  void Label(const types::TextPair& label) { out_ += platform::StringPrintf("%s\n", label(lang_)); }
   void Number(const types::TextPair& label, unsigned value) {
-    out_ += platform::CFormat("%s:  %u\n", label(lang_), value);
+    out_ += platform::StringPrintf("%s:  %u\n", label(lang_), value);
   }
   // label + fixed suffix, e.g. "%s:  enable\n".
   void Suffix(const types::TextPair& label, const char* suffix) { out_ += std::string(label(lang_)) + suffix; }
@@ -60,7 +60,7 @@ void CalibrationLines(Body& b, const ConfigSettings& s, int t) {
 void SourceLine(Body& b, const char* format, const types::TextPair& label, int index,
                 const std::array<std::string, 6>& names) {
   if (index < 0 || index > 5) return;
-  b.Raw(platform::CFormat(format, b.L(label), names[static_cast<std::size_t>(index)].c_str()));
+  b.Raw(platform::StringPrintf(format, b.L(label), names[static_cast<std::size_t>(index)].c_str()));
 }
 
 }  // namespace
@@ -75,7 +75,7 @@ std::string BuildPrintBody(const ConfigSettings& s, const std::array<std::string
     b.Label(texts::kCalValues);
     CalibrationLines(b, s, t);
     if (IsTdsFactorType(t)) b.Value(types::CalibrationLabel(t, 5, lang), s.IDC_KAL_C1);
-    b.Raw(platform::CFormat("Temp. Offset:  %s\n", s.IDC_OFFSET.c_str()));
+    b.Raw(platform::StringPrintf("Temp. Offset:  %s\n", s.IDC_OFFSET.c_str()));
     b.Number(texts::kAddress, s.IDC_GERAETE_ADR);
     b.Value(texts::kFixTemperature, s.IDC_EDIT1);
     b.Suffix(texts::kFixTemperature, s.IDC_CHECK1 != 0 ? ":  enable\n" : ":  disable\n");
@@ -110,7 +110,7 @@ std::string BuildPrintBody(const ConfigSettings& s, const std::array<std::string
 
   b.Label(texts::kCalValues);
   CalibrationLines(b, s, t);
-  b.Raw(platform::CFormat("Temp. Offset:  %s\n", s.IDC_OFFSET.c_str()));
+  b.Raw(platform::StringPrintf("Temp. Offset:  %s\n", s.IDC_OFFSET.c_str()));
 
   if (t == 0) {
     b.Value(texts::kCalKey1, PhBufferText(s.IDC_KAL_T1_PH));
@@ -125,7 +125,7 @@ std::string BuildPrintBody(const ConfigSettings& s, const std::array<std::string
     b.Suffix(texts::kCalKey2, ":  -\n");
   } else if (t == 18) {
     b.Raw(s.phFix != 0 ? "fixed pH enable\n" : "fixed pH disable\n");
-    b.Raw(platform::CFormat("fixed pH: %s\n", s.IDC_KAL_C2.c_str()));
+    b.Raw(platform::StringPrintf("fixed pH: %s\n", s.IDC_KAL_C2.c_str()));
   } else {
     b.Value(texts::kCalKey1, s.IDC_KAL_C1);
     b.Value(texts::kCalKey2, s.IDC_KAL_C2);

@@ -3,7 +3,7 @@
 #include <bit>
 #include <cstring>
 
-#include "platform/CFormat.h"
+#include "platform/NumberText.h"
 
 namespace korvane::link {
 
@@ -51,13 +51,13 @@ Data4 DateData(int year, int month, int day) {
   return {static_cast<std::uint8_t>(year - 2000), static_cast<std::uint8_t>(day), static_cast<std::uint8_t>(month), 0};
 }
 
-std::string FirmwareText(float version) { return platform::CFormat("Firmware V%.2f", static_cast<double>(version)); }
+std::string FirmwareText(float version) { return platform::StringPrintf("Firmware V%.2f", static_cast<double>(version)); }
 
-std::string ModuleDateText(const Data4& d) { return platform::CFormat("%02u.%02u.%02u", d[0], d[1], d[2]); }
+std::string ModuleDateText(const Data4& d) { return platform::StringPrintf("%02u.%02u.%02u", d[0], d[1], d[2]); }
 
-std::string ModuleTimeText(const Data4& d) { return platform::CFormat("%02u:%02u:%02u", d[0], d[1], d[2]); }
+std::string ModuleTimeText(const Data4& d) { return platform::StringPrintf("%02u:%02u:%02u", d[0], d[1], d[2]); }
 
-std::string NextEntryTimeText(const Data4& d) { return platform::CFormat("%02u:%02u", d[0], d[1]); }
+std::string NextEntryTimeText(const Data4& d) { return platform::StringPrintf("%02u:%02u", d[0], d[1]); }
 
 std::string IdentityText(const Data4& d) {
   // Built as a C string from "%c%c%c%c": a zero byte ends the text.

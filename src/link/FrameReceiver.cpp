@@ -1,6 +1,6 @@
 #include "link/FrameReceiver.h"
 
-#include "platform/CFormat.h"
+#include "platform/NumberText.h"
 
 namespace korvane::link {
 
@@ -21,7 +21,7 @@ FrameReceiver::Result FrameReceiver::Feed(std::uint8_t byte) {
 }
 
 std::string WatchdogText(const platform::LocalTime& t) {
-  return platform::CFormat("%02d.%02d.%02d\t%02d:%02d\tWD-RESET \n\r", t.day, t.month, t.year, t.hour, t.minute);
+  return platform::StringPrintf("%02d.%02d.%02d\t%02d:%02d\tWD-RESET \n\r", t.day, t.month, t.year, t.hour, t.minute);
 }
 
 }  // namespace korvane::link

@@ -6,7 +6,7 @@
 #include <QTimer>
 
 #include "link/ReplyRules.h"
-#include "platform/CFormat.h"
+#include "platform/NumberText.h"
 #include "platform/Ui.h"
 #include "types/Texts.h"
 
@@ -18,9 +18,9 @@ Link::Link(platform::Ui& ui, PortResolver resolver, LinkTimings timings, platfor
       resolver_(std::move(resolver)),
       timings_(timings),
       clock_(std::move(clock)),
-      serial_(std::make_unique<CSerialPort>(ui)) {
-  connect(serial_.get(), &CSerialPort::bytesReceived, this, &Link::OnBytes);
-  connect(serial_.get(), &CSerialPort::lineLost, this, &Link::OnLineLost);
+      serial_(std::make_unique<SerialLine>(ui)) {
+  connect(serial_.get(), &SerialLine::bytesReceived, this, &Link::OnBytes);
+  connect(serial_.get(), &SerialLine::lineLost, this, &Link::OnLineLost);
 }
 
 Link::~Link() { serial_->Close(); }
@@ -87,15 +87,15 @@ bool Link::OpenPort() {
   const std::string device = !deviceOverride_.empty() ? deviceOverride_ : (resolver_ ? resolver_(com) : std::string());
   bool ok = false;
   if (device.empty()) {
-    openFailure_ = platform::CFormat("COM %d has no device on this computer.", com);
+    openFailure_ = platform::StringPrintf("COM %d has no device on this computer.", com);
   } else if (baud_ != 4800 && baud_ != 19200 && baud_ != 38400) {
-    openFailure_ = platform::CFormat("%d baud is not a rate of the module line (4800, 19200, 38400).", baud_);
+    openFailure_ = platform::StringPrintf("%d baud is not a rate of the module line (4800, 19200, 38400).", baud_);
   } else {
     ok = serial_->ConfigureLine(device, com, baud_);
     if (!ok) openFailure_ = serial_->openError();
   }
   if (!ok) {
-    std::string text = platform::CFormat("COM %d kann nicht geöffnet werden.", com);
+    std::string text = platform::StringPrintf("COM %d kann nicht geöffnet werden.", com);
     if (!openFailure_.empty()) text += "\n\n" + openFailure_;
     ui_.Message(text);
     return false;

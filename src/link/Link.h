@@ -10,8 +10,8 @@
 #include <memory>
 #include <string>
 
-#include "link/CKorvane.h"
-#include "link/CSerialPort.h"
+#include "link/ModuleState.h"
+#include "link/SerialLine.h"
 #include "link/Frame.h"
 #include "link/FrameReceiver.h"
 #include "platform/Clock.h"
@@ -45,8 +45,8 @@ class Link : public QObject {
   ~Link() override;
 
   // --- link state -------------------------------------------------------------
-  CKorvane& module() { return module_; }
-  const CKorvane& module() const { return module_; }
+  ModuleState& module() { return module_; }
+  const ModuleState& module() const { return module_; }
   std::uint8_t address() const { return address_; }
   void setAddress(std::uint8_t a) { address_ = a; }
   int portIndex() const { return portIndex_; }  // COM number - 1
@@ -107,7 +107,7 @@ class Link : public QObject {
   // Every frame sent, for logs and tests.
   std::function<void(const Frame&)> onFrameSent;
 
-  CSerialPort& serialPort() { return *serial_; }
+  SerialLine& serialPort() { return *serial_; }
 
  private:
   void SetPendingCleared();
@@ -117,8 +117,8 @@ class Link : public QObject {
   PortResolver resolver_;
   LinkTimings timings_;
   platform::Clock clock_;
-  std::unique_ptr<CSerialPort> serial_;
-  CKorvane module_;
+  std::unique_ptr<SerialLine> serial_;
+  ModuleState module_;
   FrameReceiver receiver_;
   Frame lastSent_{};
   std::uint8_t address_ = 0;

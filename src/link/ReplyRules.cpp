@@ -53,7 +53,7 @@ std::uint8_t NextLiveRequest(std::uint8_t p) {
 
 namespace {
 
-void StoreParameter(std::uint8_t p, const Data4& d, CKorvane& m) {
+void StoreParameter(std::uint8_t p, const Data4& d, ModuleState& m) {
   m.parameter[p] = d;
   switch (p) {
     case 26: m.identity = IdentityText(d); break;
@@ -73,7 +73,7 @@ void StoreParameter(std::uint8_t p, const Data4& d, CKorvane& m) {
   }
 }
 
-void StoreValueReply(std::uint8_t p, const Data4& d, CKorvane& m) {
+void StoreValueReply(std::uint8_t p, const Data4& d, ModuleState& m) {
   switch (p) {
     case 54:
       m.loggerRecord = d;
@@ -95,7 +95,7 @@ void StoreValueReply(std::uint8_t p, const Data4& d, CKorvane& m) {
 
 }  // namespace
 
-ReplyEffect DispatchReply(const Frame& reply, CKorvane& m) {
+ReplyEffect DispatchReply(const Frame& reply, ModuleState& m) {
   ReplyEffect e;
   const std::uint8_t group = FrameGroup(reply);
   const std::uint8_t p = FrameParameter(reply);

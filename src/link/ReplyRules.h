@@ -2,7 +2,7 @@
 // Which valid replies end a wait, and what each stores in the module object.
 #include <cstdint>
 
-#include "link/CKorvane.h"
+#include "link/ModuleState.h"
 #include "link/Frame.h"
 
 namespace korvane::link {
@@ -27,6 +27,6 @@ struct ReplyEffect {
 };
 
 // Stores a valid reply in the module object and tells what follows.
-ReplyEffect DispatchReply(const Frame& reply, CKorvane& module);
+ReplyEffect DispatchReply(const Frame& reply, ModuleState& module);
 
 }  // namespace korvane::link

@@ -15,7 +15,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "platform/CFormat.h"
+#include "platform/NumberText.h"
 
 namespace korvane::platform {
 

@@ -68,7 +68,7 @@ class Ui {
   virtual int ChoiceDialog(const std::string& firstCaption, const std::string& secondCaption) = 0;
 
   // The recording interval picker; nullopt on cancel.
-  virtual std::optional<TimeOfDay> IntervalDialog(const TimeOfDay& preset) = 0;
+  virtual std::optional<TimeOfDay> PickInterval(const TimeOfDay& preset) = 0;
 
   // The print dialog; nullptr when the user cancels.
   virtual std::unique_ptr<PageTarget> BeginPrint(const std::string& documentName) = 0;

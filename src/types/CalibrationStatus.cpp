@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "platform/CFormat.h"
+#include "platform/NumberText.h"
 #include "types/Catalogue.h"
 
 namespace korvane::types {
@@ -15,7 +15,7 @@ std::string CalibrationStatusLine(int typeIndex, int language, const std::array<
     const std::string label = CalibrationLabel(typeIndex, n, language);
     if (n > 1 && label.empty()) continue;
     line += label + ": " +
-            platform::WithoutNegativeZero(platform::CFormat("%.*f", CalibrationDecimals(typeIndex, kParameters[n - 1]),
+            platform::WithoutNegativeZero(platform::StringPrintf("%.*f", CalibrationDecimals(typeIndex, kParameters[n - 1]),
                                                             static_cast<double>(cal[n - 1]))) +
             "  ";
   }

@@ -9,7 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "app/MainController.h"
-#include "app/widgets/CKorvaneDlg.h"
+#include "app/widgets/MainWindow.h"
 #include "app/widgets/QtUi.h"
 #include "live_wait.h"
 #include "support/ScriptedUi.h"
@@ -19,20 +19,20 @@ namespace korvane::test {
 namespace {
 
 using namespace std::chrono_literals;
-using app::CKorvaneDlg;
+using app::MainWindow;
 
 struct WindowFixture : ::testing::Test {
   QTemporaryDir dir;
   ScriptedUi ui;
   SimLink sim{ui};
-  std::unique_ptr<CKorvaneDlg> dlg;
+  std::unique_ptr<MainWindow> dlg;
 
   void Make() {
-    CKorvaneDlg::Options o;
+    MainWindow::Options o;
     o.settingsFolder = QDir(dir.path()).filePath("Korvane").toStdString();
     o.ui = &ui;
     o.link = &sim.link;
-    dlg = std::make_unique<CKorvaneDlg>(o);
+    dlg = std::make_unique<MainWindow>(o);
     dlg->controller().live().setPollPeriod(1h);
   }
   QString Text(int id) { return dlg->button(id) ? dlg->button(id)->text() : dlg->label(id)->text(); }

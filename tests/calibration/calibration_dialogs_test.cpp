@@ -10,10 +10,10 @@
 
 #include <clocale>
 
-#include "calibration/widgets/CKALO2Luftdruck.h"
+#include "calibration/widgets/TwoChoiceDialog.h"
 #include "calibration/widgets/CalibrationDialogs.h"
-#include "calibration/widgets/CKalWertAusgabe.h"
-#include "calibration/widgets/CKalWertEingabe.h"
+#include "calibration/widgets/CalibrationResultDialog.h"
+#include "calibration/widgets/CalibrationValueDialog.h"
 
 namespace korvane::calibration {
 namespace {
@@ -31,7 +31,7 @@ struct Entry {
     dialog.edit()->selectAll();
     dialog.edit()->insert(text);
   }
-  CKalWertEingabe dialog;
+  CalibrationValueDialog dialog;
   std::vector<std::string> refusals;
 };
 
@@ -138,9 +138,9 @@ TEST(ValueEntryTest, NumbersIgnoreTheUserLocale) {
   const char* old = std::setlocale(LC_ALL, nullptr);
   const std::string saved = old ? old : "C";
   if (!std::setlocale(LC_ALL, "de_DE.UTF-8")) GTEST_SKIP() << "de_DE.UTF-8 not installed";
-  EXPECT_EQ(CKalWertEingabe::ShowNumber(1013.25f), "1013.25");
-  EXPECT_EQ(CKalWertEingabe::ParseNumber("7.01"), 7.01f);
-  EXPECT_FALSE(CKalWertEingabe::ParseNumber("7,01").has_value());
+  EXPECT_EQ(CalibrationValueDialog::ShowNumber(1013.25f), "1013.25");
+  EXPECT_EQ(CalibrationValueDialog::ParseNumber("7.01"), 7.01f);
+  EXPECT_FALSE(CalibrationValueDialog::ParseNumber("7,01").has_value());
   std::setlocale(LC_ALL, saved.c_str());
 }
 
@@ -154,7 +154,7 @@ TEST(ValueEntryTest, SameObjectOpensWithTheLastValue) {
 }
 
 TEST(ResultDisplayTest, CaptionsRowsAndResults) {
-  CKalWertAusgabe d;
+  CalibrationResultDialog d;
   d.saveCaption = "Save";
   d.exitCaption = "Exit";
   d.labels = {"", "Luftdruck", ""};
@@ -182,7 +182,7 @@ TEST(ResultDisplayTest, CaptionsRowsAndResults) {
 }
 
 TEST(ChoiceTest, FirstButtonOneSecondButtonAndCloseBoxTwo) {
-  CKALO2Luftdruck d;
+  TwoChoiceDialog d;
   d.firstCaption = "Oxygen";
   d.secondCaption = "Air pressure";
   d.open();
@@ -226,7 +226,7 @@ TEST(RunDialogsTest, ValueEntryTakesThePresetAndGivesBackTheNumber) {
   QObject guard;
   platform::ValueEntry entry{"Aktuellen Luftdruck eingeben.", "hPa", 1000.0f};
   std::string shown;
-  WhenOpen<CKalWertEingabe>(&guard, [&shown](CKalWertEingabe* d) {
+  WhenOpen<CalibrationValueDialog>(&guard, [&shown](CalibrationValueDialog* d) {
     shown = d->edit()->text().toStdString();
     d->edit()->setText("1013.25");
     d->okButton()->click();
@@ -235,7 +235,7 @@ TEST(RunDialogsTest, ValueEntryTakesThePresetAndGivesBackTheNumber) {
   EXPECT_EQ(shown, "1000");
   EXPECT_EQ(entry.value, 1013.25f);
 
-  WhenOpen<CKalWertEingabe>(&guard, [](CKalWertEingabe* d) {
+  WhenOpen<CalibrationValueDialog>(&guard, [](CalibrationValueDialog* d) {
     d->edit()->setText("900");
     d->close();
   });
@@ -251,16 +251,16 @@ TEST(RunDialogsTest, ResultDisplayAndChoice) {
   rows.labels = {"Asymmetrie", "Steilheit", ""};
   rows.values = {"0.0 mV", "-59.2 mV/pH", ""};
   std::string value2;
-  WhenOpen<CKalWertAusgabe>(&guard, [&value2](CKalWertAusgabe* d) {
+  WhenOpen<CalibrationResultDialog>(&guard, [&value2](CalibrationResultDialog* d) {
     value2 = d->valueText(1)->text().toStdString();
     d->saveButton()->click();
   });
   EXPECT_EQ(RunResultDisplay(nullptr, rows), 1);
   EXPECT_EQ(value2, "-59.2 mV/pH");
 
-  WhenOpen<CKALO2Luftdruck>(&guard, [](CKALO2Luftdruck* d) { d->close(); });
+  WhenOpen<TwoChoiceDialog>(&guard, [](TwoChoiceDialog* d) { d->close(); });
   EXPECT_EQ(RunChoice(nullptr, "Sauerstoff", "Luftdruck"), 2);
-  WhenOpen<CKALO2Luftdruck>(&guard, [](CKALO2Luftdruck* d) { d->firstButton()->click(); });
+  WhenOpen<TwoChoiceDialog>(&guard, [](TwoChoiceDialog* d) { d->firstButton()->click(); });
   EXPECT_EQ(RunChoice(nullptr, "Sauerstoff", "Luftdruck"), 1);
 }
 

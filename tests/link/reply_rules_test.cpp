@@ -54,7 +54,7 @@ TEST(ReplyRules, LiveChainOrder) {
 }
 
 TEST(ReplyDispatch, ParameterRepliesLandInTheModuleObject) {
-  CKorvane m;
+  ModuleState m;
   DispatchReply(BuildFrame(0, kRead, 1, 28, ByteData(1)), m);
   EXPECT_EQ(m.typeIndex, 0);
   DispatchReply(BuildFrame(0, kRead, 1, 29, ByteData(5)), m);
@@ -74,7 +74,7 @@ TEST(ReplyDispatch, ParameterRepliesLandInTheModuleObject) {
 }
 
 TEST(ReplyDispatch, WritesAndUnknownReadsStoreNothing) {
-  CKorvane m;
+  ModuleState m;
   EXPECT_TRUE(DispatchReply(BuildFrame(0, kWrite, 4, 32, FloatData(9.0f)), m).clearsPending);
   EXPECT_EQ(m.calibration[0], 0.0f);
   const ReplyEffect e = DispatchReply(BuildFrame(0, kRead, 4, 2, FloatData(9.0f)), m);
@@ -83,7 +83,7 @@ TEST(ReplyDispatch, WritesAndUnknownReadsStoreNothing) {
 }
 
 TEST(ReplyDispatch, LiveValuesDriveTheChain) {
-  CKorvane m;
+  ModuleState m;
   ReplyEffect e = DispatchReply(BuildFrame(0, kValues, 4, 1, FloatData(7.02f)), m);
   EXPECT_EQ(m.measured[0], 7.02f);
   EXPECT_EQ(e.liveChannel, 1);
@@ -97,7 +97,7 @@ TEST(ReplyDispatch, LiveValuesDriveTheChain) {
 }
 
 TEST(ReplyDispatch, LoggerAndClockReplies) {
-  CKorvane m;
+  ModuleState m;
   DispatchReply(BuildFrame(0, kValues, 2, 55, U16Data(1234)), m);
   DispatchReply(BuildFrame(0, kValues, 4, 56, {9, 30, 0, 0}), m);
   DispatchReply(BuildFrame(0, kValues, 3, 58, {8, 12, 26, 0}), m);

@@ -83,7 +83,7 @@ int ScriptedUi::ChoiceDialog(const std::string& firstCaption, const std::string&
   return Take(choices, 2);
 }
 
-std::optional<platform::TimeOfDay> ScriptedUi::IntervalDialog(const platform::TimeOfDay& preset) {
+std::optional<platform::TimeOfDay> ScriptedUi::PickInterval(const platform::TimeOfDay& preset) {
   UiEvent e{"interval", "", ""};
   e.number = preset.hour * 3600 + preset.minute * 60 + preset.second;
   Record(e);

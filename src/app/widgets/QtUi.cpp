@@ -10,7 +10,7 @@
 #include <QPushButton>
 #include <QStringList>
 
-#include "app/widgets/CIntervallDlg.h"
+#include "app/widgets/IntervalDialog.h"
 #include "calibration/widgets/CalibrationDialogs.h"
 #include "platform/widgets/PrinterPage.h"
 
@@ -110,8 +110,8 @@ int QtUi::ChoiceDialog(const std::string& firstCaption, const std::string& secon
   return calibration::RunChoice(parent_, firstCaption, secondCaption);
 }
 
-std::optional<platform::TimeOfDay> QtUi::IntervalDialog(const platform::TimeOfDay& preset) {
-  CIntervallDlg dlg(parent_);
+std::optional<platform::TimeOfDay> QtUi::PickInterval(const platform::TimeOfDay& preset) {
+  IntervalDialog dlg(parent_);
   dlg.setTime(preset);
   if (dlg.exec() != QDialog::Accepted) return std::nullopt;
   return dlg.time();

@@ -1,13 +1,13 @@
 #include "calibration/widgets/CalibrationDialogs.h"
 
-#include "calibration/widgets/CKALO2Luftdruck.h"
-#include "calibration/widgets/CKalWertAusgabe.h"
-#include "calibration/widgets/CKalWertEingabe.h"
+#include "calibration/widgets/TwoChoiceDialog.h"
+#include "calibration/widgets/CalibrationResultDialog.h"
+#include "calibration/widgets/CalibrationValueDialog.h"
 
 namespace korvane::calibration {
 
 int RunValueEntry(QWidget* parent, platform::ValueEntry& entry) {
-  CKalWertEingabe dialog(parent);
+  CalibrationValueDialog dialog(parent);
   dialog.prompt = entry.prompt;
   dialog.unit = entry.unit;
   dialog.value = entry.value;
@@ -17,7 +17,7 @@ int RunValueEntry(QWidget* parent, platform::ValueEntry& entry) {
 }
 
 int RunResultDisplay(QWidget* parent, const platform::ResultRows& rows) {
-  CKalWertAusgabe dialog(parent);
+  CalibrationResultDialog dialog(parent);
   dialog.saveCaption = rows.saveCaption;
   dialog.exitCaption = rows.exitCaption;
   dialog.labels = rows.labels;
@@ -26,7 +26,7 @@ int RunResultDisplay(QWidget* parent, const platform::ResultRows& rows) {
 }
 
 int RunChoice(QWidget* parent, const std::string& first, const std::string& second) {
-  CKALO2Luftdruck dialog(parent);
+  TwoChoiceDialog dialog(parent);
   dialog.firstCaption = first;
   dialog.secondCaption = second;
   return dialog.exec();

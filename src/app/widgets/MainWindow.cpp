@@ -1,4 +1,4 @@
-#include "app/widgets/CKorvaneDlg.h"
+#include "app/widgets/MainWindow.h"
 
 #include <QAction>
 #include <QDialogButtonBox>
@@ -15,11 +15,11 @@
 #include <QVBoxLayout>
 
 #include "app/MainController.h"
-#include "app/widgets/CSetupRS232.h"
+#include "app/widgets/PortSetupDialog.h"
 #include "app/widgets/QtUi.h"
 #include "calibration/Calibrate.h"
 #include "configuration/ConfigTransfer.h"
-#include "configuration/widgets/CKonfiguration.h"
+#include "configuration/widgets/ConfigurationDialog.h"
 #include "platform/PortNames.h"
 
 namespace korvane::app {
@@ -85,7 +85,7 @@ void ValueField::resizeEvent(QResizeEvent* e) {
 
 // --- calibration host ----------------------------------------------------------------
 
-struct CKorvaneDlg::CalibrationBridge : calibration::CalibrationHost {
+struct MainWindow::CalibrationBridge : calibration::CalibrationHost {
   explicit CalibrationBridge(MainController& c) : c_(c) {}
   void SetChannelCaptions(int typeIndex) override { c_.live().SetChannelCaptions(typeIndex, c_.language()); }
   void StartPolling() override { c_.live().StartPolling(); }
@@ -97,9 +97,9 @@ struct CKorvaneDlg::CalibrationBridge : calibration::CalibrationHost {
 
 // --- main window ----------------------------------------------------------------------
 
-CKorvaneDlg::CKorvaneDlg(QWidget* parent) : CKorvaneDlg(Options{}, parent) {}
+MainWindow::MainWindow(QWidget* parent) : MainWindow(Options{}, parent) {}
 
-CKorvaneDlg::CKorvaneDlg(Options options, QWidget* parent) : QDialog(parent) {
+MainWindow::MainWindow(Options options, QWidget* parent) : QDialog(parent) {
   const std::string folder = options.settingsFolder.empty() ? platform::SettingsFolder() : options.settingsFolder;
   if (options.ui) {
     ui_ = options.ui;
@@ -125,11 +125,11 @@ CKorvaneDlg::CKorvaneDlg(Options options, QWidget* parent) : QDialog(parent) {
   Build();
 
   MainController* c = controller_.get();
-  connect(c, &MainController::stateChanged, this, &CKorvaneDlg::RefreshState);
-  connect(&c->live(), &LiveMeasurement::fieldTextsChanged, this, &CKorvaneDlg::RefreshFields);
-  connect(&c->live(), &LiveMeasurement::captionsChanged, this, &CKorvaneDlg::RefreshCaptions);
-  connect(&c->live(), &LiveMeasurement::statusLineChanged, this, &CKorvaneDlg::RefreshState);
-  connect(&c->live(), &LiveMeasurement::runningChanged, this, &CKorvaneDlg::RefreshState);
+  connect(c, &MainController::stateChanged, this, &MainWindow::RefreshState);
+  connect(&c->live(), &LiveMeasurement::fieldTextsChanged, this, &MainWindow::RefreshFields);
+  connect(&c->live(), &LiveMeasurement::captionsChanged, this, &MainWindow::RefreshCaptions);
+  connect(&c->live(), &LiveMeasurement::statusLineChanged, this, &MainWindow::RefreshState);
+  connect(&c->live(), &LiveMeasurement::runningChanged, this, &MainWindow::RefreshState);
 
   c->Initialize();
   RefreshState();
@@ -137,12 +137,12 @@ CKorvaneDlg::CKorvaneDlg(Options options, QWidget* parent) : QDialog(parent) {
   RefreshCaptions();
 }
 
-CKorvaneDlg::~CKorvaneDlg() {
+MainWindow::~MainWindow() {
   calibrationHost_.reset();
   controller_.reset();
 }
 
-void CKorvaneDlg::Build() {
+void MainWindow::Build() {
   setWindowTitle(QStringLiteral("Korvane"));
   setWindowIcon(MakeIcon());
   setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint |
@@ -203,7 +203,7 @@ void CKorvaneDlg::Build() {
   help_ = new QToolButton(this);
   help_->setText(QStringLiteral("?"));
   help_->setToolTip(QStringLiteral("Info über Korvane"));
-  connect(help_, &QToolButton::clicked, this, &CKorvaneDlg::ShowAbout);
+  connect(help_, &QToolButton::clicked, this, &MainWindow::ShowAbout);
   right->addWidget(help_, 0, Qt::AlignRight);
   for (int id : {4, 1020, 1015, 1021, 1022, 5, 3}) right->addWidget(makeButton(id));
   buttons_[3]->setText(QStringLiteral("Setup"));
@@ -233,31 +233,31 @@ void CKorvaneDlg::Build() {
   connect(buttons_[1021], &QPushButton::clicked, this, [c] { c->OnConfigure(); });
   connect(buttons_[1022], &QPushButton::clicked, this, [c] { c->OnParametrize(); });
   connect(buttons_[5], &QPushButton::clicked, this, [c] { c->OnDisplayConfig(); });
-  connect(buttons_[3], &QPushButton::clicked, this, &CKorvaneDlg::OnSetup);
-  connect(buttons_[2], &QPushButton::clicked, this, &CKorvaneDlg::reject);
-  connect(address_, &QSpinBox::valueChanged, this, &CKorvaneDlg::OnAddressChanged);
+  connect(buttons_[3], &QPushButton::clicked, this, &MainWindow::OnSetup);
+  connect(buttons_[2], &QPushButton::clicked, this, &MainWindow::reject);
+  connect(address_, &QSpinBox::valueChanged, this, &MainWindow::OnAddressChanged);
 
   // The about box sits in the window's context menu, behind the "?" button and on F1.
   auto* about = new QAction(QStringLiteral("Inf&o über Korvane..."), this);
   about->setShortcut(QKeySequence::HelpContents);
-  connect(about, &QAction::triggered, this, &CKorvaneDlg::ShowAbout);
+  connect(about, &QAction::triggered, this, &MainWindow::ShowAbout);
   addAction(about);
   setContextMenuPolicy(Qt::ActionsContextMenu);
 
   resize(980, 420);
 }
 
-QLabel* CKorvaneDlg::label(int id) const {
+QLabel* MainWindow::label(int id) const {
   auto it = labels_.find(id);
   return it == labels_.end() ? nullptr : it->second;
 }
 
-QPushButton* CKorvaneDlg::button(int id) const {
+QPushButton* MainWindow::button(int id) const {
   auto it = buttons_.find(id);
   return it == buttons_.end() ? nullptr : it->second;
 }
 
-void CKorvaneDlg::RefreshState() {
+void MainWindow::RefreshState() {
   const MainController& c = *controller_;
   const MainCaptions cap = c.captions();
   buttons_[1022]->setText(Q(cap.parametrize));
@@ -285,21 +285,21 @@ void CKorvaneDlg::RefreshState() {
   labels_[1100]->setText(Q(c.statusInfo()).trimmed().replace(QLatin1Char('\t'), QStringLiteral("  ")));
 }
 
-void CKorvaneDlg::RefreshFields() {
+void MainWindow::RefreshFields() {
   const auto& t = controller_->live().fieldTexts();
   for (int i = 0; i < 6; ++i) labels_[1009 + i]->setText(Q(t[static_cast<std::size_t>(i)]));
 }
 
-void CKorvaneDlg::RefreshCaptions() {
+void MainWindow::RefreshCaptions() {
   const LiveMeasurement& live = controller_->live();
   for (int i = 0; i < 6; ++i) labels_[1123 + i]->setText(Q(live.labels()[static_cast<std::size_t>(i)]));
   for (int i = 0; i < 5; ++i) labels_[1129 + i]->setText(Q(live.units()[static_cast<std::size_t>(i)]));
 }
 
-void CKorvaneDlg::OnSetup() {
+void MainWindow::OnSetup() {
   if (controller_->busy() || controller_->running()) return;
   const int language = controller_->language();
-  CSetupRS232 dlg(this);
+  PortSetupDialog dlg(this);
   dlg.setSettingsFolder(controller_->settingsFolder());
   dlg.setComNumber(controller_->comNumber());
   dlg.setLanguage(language);
@@ -308,7 +308,7 @@ void CKorvaneDlg::OnSetup() {
   if (dlg.exec() == QDialog::Accepted) controller_->ApplySetup(dlg.comNumber(), dlg.language());
 }
 
-void CKorvaneDlg::OnAddressChanged(int position) {
+void MainWindow::OnAddressChanged(int position) {
   const int folded = controller_->SetAddressPosition(position);
   if (folded != position) {
     QSignalBlocker block(address_);
@@ -316,7 +316,7 @@ void CKorvaneDlg::OnAddressChanged(int position) {
   }
 }
 
-void CKorvaneDlg::ShowAbout() {
+void MainWindow::ShowAbout() {
   QDialog box(this);
   box.setWindowTitle(QStringLiteral("Info über Korvane"));
   auto* layout = new QGridLayout(&box);
@@ -330,7 +330,7 @@ void CKorvaneDlg::ShowAbout() {
   box.exec();
 }
 
-void CKorvaneDlg::reject() {
+void MainWindow::reject() {
   if (closing_) return;
   if (!controller_->Exit()) return;
   closing_ = true;

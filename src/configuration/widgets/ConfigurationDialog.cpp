@@ -1,4 +1,4 @@
-#include "configuration/widgets/CKonfiguration.h"
+#include "configuration/widgets/ConfigurationDialog.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>
@@ -13,7 +13,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "configuration/CIniFile.h"
+#include "configuration/SetupFile.h"
 #include "configuration/ConfigLists.h"
 #include "configuration/ConfigTransfer.h"
 #include "configuration/SetupPrint.h"
@@ -38,7 +38,7 @@ QLabel* NewLabel(const char* text, QWidget* parent) { return new QLabel(QString:
 
 }  // namespace
 
-CKonfiguration::CKonfiguration(platform::Ui& ui, ConfigSettings& settings, OkCheck okCheck, QWidget* parent,
+ConfigurationDialog::ConfigurationDialog(platform::Ui& ui, ConfigSettings& settings, OkCheck okCheck, QWidget* parent,
                                platform::Clock clock, LoggerOpener openLogger)
     : QDialog(parent),
       ui_(ui),
@@ -52,7 +52,7 @@ CKonfiguration::CKonfiguration(platform::Ui& ui, ConfigSettings& settings, OkChe
   SetupDialogControls();
 }
 
-QButtonGroup* CKonfiguration::RadioGroup(int firstId, int count, QGroupBox* box, QGridLayout* grid, int column) {
+QButtonGroup* ConfigurationDialog::RadioGroup(int firstId, int count, QGroupBox* box, QGridLayout* grid, int column) {
   static const char* const kSourceCaptions[] = {"Messwert1", "Messwert2", "Messwert3",
                                                 "Messwert4", "Messwert5", "Temperatur"};
   auto* group = new QButtonGroup(this);
@@ -67,7 +67,7 @@ QButtonGroup* CKonfiguration::RadioGroup(int firstId, int count, QGroupBox* box,
   return group;
 }
 
-void CKonfiguration::Build() {
+void ConfigurationDialog::Build() {
   auto* top = new QHBoxLayout(this);
   auto* body = new QGridLayout;
   top->addLayout(body, 1);
@@ -217,25 +217,25 @@ void CKonfiguration::Build() {
   buttons->addStretch(1);
   static_cast<QPushButton*>(controls_[1])->setDefault(true);
 
-  connect(button(1), &QAbstractButton::clicked, this, &CKonfiguration::accept);
-  connect(button(2), &QAbstractButton::clicked, this, &CKonfiguration::reject);
-  connect(button(1241), &QAbstractButton::clicked, this, &CKonfiguration::OnOpen);
-  connect(button(1165), &QAbstractButton::clicked, this, &CKonfiguration::OnSave);
-  connect(button(1092), &QAbstractButton::clicked, this, &CKonfiguration::OnPrint);
-  connect(button(1169), &QAbstractButton::clicked, this, &CKonfiguration::OnSeriesButton);
+  connect(button(1), &QAbstractButton::clicked, this, &ConfigurationDialog::accept);
+  connect(button(2), &QAbstractButton::clicked, this, &ConfigurationDialog::reject);
+  connect(button(1241), &QAbstractButton::clicked, this, &ConfigurationDialog::OnOpen);
+  connect(button(1165), &QAbstractButton::clicked, this, &ConfigurationDialog::OnSave);
+  connect(button(1092), &QAbstractButton::clicked, this, &ConfigurationDialog::OnPrint);
+  connect(button(1169), &QAbstractButton::clicked, this, &ConfigurationDialog::OnSeriesButton);
 }
 
-QWidget* CKonfiguration::control(int id) const {
+QWidget* ConfigurationDialog::control(int id) const {
   auto it = controls_.find(id);
   return it == controls_.end() ? nullptr : it->second;
 }
-QAbstractButton* CKonfiguration::button(int id) const { return qobject_cast<QAbstractButton*>(control(id)); }
-QLineEdit* CKonfiguration::edit(int id) const { return qobject_cast<QLineEdit*>(control(id)); }
-QComboBox* CKonfiguration::combo(int id) const { return qobject_cast<QComboBox*>(control(id)); }
-QLabel* CKonfiguration::label(int id) const { return qobject_cast<QLabel*>(control(id)); }
-QGroupBox* CKonfiguration::group(int id) const { return qobject_cast<QGroupBox*>(control(id)); }
+QAbstractButton* ConfigurationDialog::button(int id) const { return qobject_cast<QAbstractButton*>(control(id)); }
+QLineEdit* ConfigurationDialog::edit(int id) const { return qobject_cast<QLineEdit*>(control(id)); }
+QComboBox* ConfigurationDialog::combo(int id) const { return qobject_cast<QComboBox*>(control(id)); }
+QLabel* ConfigurationDialog::label(int id) const { return qobject_cast<QLabel*>(control(id)); }
+QGroupBox* ConfigurationDialog::group(int id) const { return qobject_cast<QGroupBox*>(control(id)); }
 
-QString CKonfiguration::caption(int id) const {
+QString ConfigurationDialog::caption(int id) const {
   if (auto* b = button(id)) return b->text();
   if (auto* l = label(id)) return l->text();
   if (auto* g = group(id)) return g->title();
@@ -264,7 +264,7 @@ void SetComboIndex(QComboBox* combo, int index) {
 
 }  // namespace
 
-void CKonfiguration::SettingsToControls() {
+void ConfigurationDialog::SettingsToControls() {
   ConfigSettings& s = settings_;
   auto text = [&](int id, const std::string& value) { edit(id)->setText(Q(value)); };
   text(1075, s.IDC_UNTERER_WERT0);
@@ -309,7 +309,7 @@ void CKonfiguration::SettingsToControls() {
   SetButtonTexts();
 }
 
-bool CKonfiguration::ControlsToSettings() {
+bool ConfigurationDialog::ControlsToSettings() {
   // The address first: a refused address leaves every setting as it was.
   QLineEdit* address = edit(ctl::kAddress);
   const AddressCheck check = CheckAddressText(address->text().toStdString());
@@ -363,7 +363,7 @@ bool CKonfiguration::ControlsToSettings() {
   return true;
 }
 
-void CKonfiguration::SetupDialogControls() {
+void ConfigurationDialog::SetupDialogControls() {
   states_ = configuration::SetupDialogControls(settings_, states_);
   for (const auto& [id, state] : states_.controls) {
     QWidget* w = control(id);
@@ -385,7 +385,7 @@ void CKonfiguration::SetupDialogControls() {
   SettingsToControls();
 }
 
-void CKonfiguration::SetButtonTexts() {
+void ConfigurationDialog::SetButtonTexts() {
   const int lang = settings_.language;
   button(1092)->setText(QString::fromUtf8(texts::kPrint(lang)));
   button(2)->setText(QString::fromUtf8(texts::kCancel(lang)));
@@ -397,24 +397,24 @@ void CKonfiguration::SetButtonTexts() {
 // ---------------------------------------------------------------------------------------
 // Buttons
 
-void CKonfiguration::OnOpen() {
+void ConfigurationDialog::OnOpen() {
   const LoadResult result = LoadSetupFile(ui_, settings_);
   // The loaded type may belong to another family: rebuild the controls for it, also
   // after a data-file error, so the loaded values are shown.
   if (result == LoadResult::kLoaded || result == LoadResult::kDataError) SetupDialogControls();
 }
 
-void CKonfiguration::OnSave() {
+void ConfigurationDialog::OnSave() {
   if (!ControlsToSettings()) return;
   SaveSetupFile(ui_, settings_);
 }
 
-void CKonfiguration::OnPrint() {
+void ConfigurationDialog::OnPrint() {
   if (!ControlsToSettings()) return;
   PrintSetup(ui_, settings_, states_.sourceNames, clock_);
 }
 
-void CKonfiguration::OnSeriesButton() {
+void ConfigurationDialog::OnSeriesButton() {
   if (!ControlsToSettings()) return;
   const int lang = settings_.language;
   const char* series = settings_.deviceKind == 5   ? texts::kLoggerSeriesKind5
@@ -430,7 +430,7 @@ void CKonfiguration::OnSeriesButton() {
     ui_.Message(types::kNotAvailable(lang));
 }
 
-void CKonfiguration::accept() {
+void ConfigurationDialog::accept() {
   if (busy_) return;
   if (!ControlsToSettings()) return;
   if (okCheck_) {
@@ -446,14 +446,14 @@ void CKonfiguration::accept() {
   QDialog::accept();
 }
 
-void CKonfiguration::reject() {
+void ConfigurationDialog::reject() {
   if (busy_) return;
   QDialog::reject();
 }
 
 bool RunConfigurationDialog(QWidget* parent, platform::Ui& ui, ConfigSettings& settings, OkCheck okCheck,
                             platform::Clock clock, LoggerOpener openLogger) {
-  CKonfiguration dialog(ui, settings, std::move(okCheck), parent, std::move(clock), std::move(openLogger));
+  ConfigurationDialog dialog(ui, settings, std::move(okCheck), parent, std::move(clock), std::move(openLogger));
   return dialog.exec() == QDialog::Accepted;
 }
 

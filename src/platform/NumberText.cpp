@@ -1,4 +1,4 @@
-#include "platform/CFormat.h"
+#include "platform/NumberText.h"
 
 #include <clocale>
 #include <cstdarg>
@@ -28,7 +28,7 @@ class CLocaleScope {
 
 }  // namespace
 
-std::string CFormat(const char* fmt, ...) {
+std::string StringPrintf(const char* fmt, ...) {
   CLocaleScope scope;
   va_list args;
   va_start(args, fmt);
@@ -63,9 +63,9 @@ std::string WithoutNegativeZero(std::string text) {
   return zeros ? text.substr(1) : text;
 }
 
-double CAtof(const std::string& text) { return strtod_l(text.c_str(), nullptr, CLocale()); }
+double ToDouble(const std::string& text) { return strtod_l(text.c_str(), nullptr, CLocale()); }
 
-int CAtoi(const std::string& text) {
+int ToInt(const std::string& text) {
   // atoi is strtol truncated to int; it has no locale dependence for digits.
   return static_cast<int>(std::strtol(text.c_str(), nullptr, 10));
 }

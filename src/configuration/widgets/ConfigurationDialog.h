@@ -36,11 +36,11 @@ using OkCheck = std::function<bool(ConfigSettings&)>;
 // Opens the module logger dialog of a series ("QX7100", "PB70,PD70,PF70") in a language.
 using LoggerOpener = std::function<void(const std::string& series, int language)>;
 
-class CKonfiguration : public QDialog {
+class ConfigurationDialog : public QDialog {
   Q_OBJECT
 
  public:
-  CKonfiguration(platform::Ui& ui, ConfigSettings& settings, OkCheck okCheck, QWidget* parent = nullptr,
+  ConfigurationDialog(platform::Ui& ui, ConfigSettings& settings, OkCheck okCheck, QWidget* parent = nullptr,
                  platform::Clock clock = platform::SystemClock(), LoggerOpener openLogger = {});
 
   // The control with a resource id of the dialog (nullptr for unknown ids).

@@ -13,9 +13,9 @@
 #include <sstream>
 
 #include "ConfigCommands.h"
-#include "configuration/CIniFile.h"
+#include "configuration/SetupFile.h"
 #include "configuration/ConfigTransfer.h"
-#include "configuration/widgets/CKonfiguration.h"
+#include "configuration/widgets/ConfigurationDialog.h"
 #include "support/ScriptedUi.h"
 #include "support/SimLink.h"
 
@@ -79,11 +79,11 @@ struct Cli {
 };
 
 // Runs user on the configuration dialog as soon as it is shown modally.
-void WhenDialogShows(std::function<void(CKonfiguration&)> user) {
+void WhenDialogShows(std::function<void(ConfigurationDialog&)> user) {
   auto* poll = new QTimer;
   poll->setInterval(5);
   QObject::connect(poll, &QTimer::timeout, [poll, user = std::move(user)] {
-    auto* d = qobject_cast<CKonfiguration*>(QApplication::activeModalWidget());
+    auto* d = qobject_cast<ConfigurationDialog*>(QApplication::activeModalWidget());
     if (!d) return;
     poll->stop();
     poll->deleteLater();
@@ -114,7 +114,7 @@ TEST(DialogCli, ConfigReadSavesWhatSpeichernSavesRightAfterOpening) {
       ConfigSettings s;
       ASSERT_TRUE(transfer.ReadConfigurationSequence(s));
       KeyIndicesFromValues(s, s.AbsoluteType());
-      CKonfiguration dialog(ui, s, {});
+      ConfigurationDialog dialog(ui, s, {});
       ui.saveFiles.push_back(dialogPath);
       dialog.OnSave();
     }
@@ -130,9 +130,9 @@ TEST(DialogCli, ConfigReadSavesWhatSpeichernSavesRightAfterOpening) {
 // The file the tests write: what config-read saved, with edits and a fresh checksum.
 std::string EditedSetup(const std::string& readText, const std::function<void(ConfigSettings&)>& edit) {
   ConfigSettings s;
-  CIniFile::ParseSetupText(readText, s, true);
+  SetupFile::ParseSetupText(readText, s, true);
   edit(s);
-  return CIniFile::BuildSetupText(s);
+  return SetupFile::BuildSetupText(s);
 }
 
 std::vector<link::Frame> DialogRoad(const Module& m, const std::string& path, bool withCalibration) {
@@ -143,7 +143,7 @@ std::vector<link::Frame> DialogRoad(const Module& m, const std::string& path, bo
   ConfigSettings s;
   ui.openFiles.push_back(path);
   ui.yesNo.push_back(withCalibration);
-  WhenDialogShows([](CKonfiguration& d) {
+  WhenDialogShows([](ConfigurationDialog& d) {
     d.button(ctl::kOpen)->click();
     d.button(ctl::kOk)->click();
   });

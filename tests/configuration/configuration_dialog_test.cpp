@@ -16,10 +16,10 @@
 
 #include <algorithm>
 
-#include "configuration/CIniFile.h"
+#include "configuration/SetupFile.h"
 #include "configuration/ConfigLists.h"
 #include "configuration/DialogExchange.h"
-#include "configuration/widgets/CKonfiguration.h"
+#include "configuration/widgets/ConfigurationDialog.h"
 #include "support/ScriptedUi.h"
 #include "types/Catalogue.h"
 #include "types/Texts.h"
@@ -56,7 +56,7 @@ std::vector<std::string> Entries(const QComboBox* c) {
 
 struct Fixture {
   explicit Fixture(ConfigSettings s, OkCheck check = {}) : settings(std::move(s)) {
-    dialog = std::make_unique<CKonfiguration>(ui, settings, std::move(check));
+    dialog = std::make_unique<ConfigurationDialog>(ui, settings, std::move(check));
   }
   bool Enabled(int id) const { return dialog->control(id)->isEnabled(); }
   bool Shown(int id) const { return !dialog->control(id)->isHidden(); }
@@ -64,7 +64,7 @@ struct Fixture {
 
   ScriptedUi ui;
   ConfigSettings settings;
-  std::unique_ptr<CKonfiguration> dialog;
+  std::unique_ptr<ConfigurationDialog> dialog;
 };
 
 // ---------------------------------------------------------------------------------------
@@ -382,7 +382,7 @@ TEST(DialogExchange, WidgetFreeRoundTripMatchesTheDialog) {
     SAME(IDC_EDIT1); SAME(IDC_CHECK1); SAME(IDC_OFFSET); SAME(IDC_KAL_HOLD); SAME(IDC_GERAETE_ADR);
     SAME(IDC_TYPAUSWAHL); SAME(typeListOffset); SAME(phFix);
 #undef SAME
-    EXPECT_EQ(CIniFile::BuildSetupText(got), CIniFile::BuildSetupText(expected)) << c.type;
+    EXPECT_EQ(SetupFile::BuildSetupText(got), SetupFile::BuildSetupText(expected)) << c.type;
   }
 }
 
@@ -471,7 +471,7 @@ TEST(DialogOk, TypeCheckDecides) {
 // must not start another check or close the dialog under it.
 TEST(DialogOk, NoSecondOkOrCancelWhileTheCheckWaits) {
   int checks = 0;
-  CKonfiguration* dialog = nullptr;
+  ConfigurationDialog* dialog = nullptr;
   Fixture f(Settings(0, 3), [&](ConfigSettings&) {
     ++checks;
     EXPECT_FALSE(dialog->isEnabled());
@@ -497,7 +497,7 @@ TEST(DialogOk, RunConfigurationDialogReportsOkAndCancel) {
     ScriptedUi ui;
     ConfigSettings s = Settings(0, 3);
     QTimer::singleShot(0, [&] {
-      auto* d = qobject_cast<CKonfiguration*>(QApplication::activeModalWidget());
+      auto* d = qobject_cast<ConfigurationDialog*>(QApplication::activeModalWidget());
       ASSERT_NE(d, nullptr);
       d->edit(ctl::kLimit)->setText("1.25");
       d->button(ok ? ctl::kOk : ctl::kCancel)->click();
@@ -524,7 +524,7 @@ TEST(DialogSeriesButton, ByDeviceKind) {
     ScriptedUi ui;
     ConfigSettings s = Settings(0, c.kind, c.language);
     std::string opened;
-    CKonfiguration d(ui, s, {}, nullptr, platform::SystemClock(),
+    ConfigurationDialog d(ui, s, {}, nullptr, platform::SystemClock(),
                      [&](const std::string& series, int lang) { opened = series + "/" + std::to_string(lang); });
     d.edit(ctl::kFixTempEdit)->setText("21.5");
     d.OnSeriesButton();
@@ -540,7 +540,7 @@ TEST(DialogSeriesButton, ByDeviceKind) {
   // Without a logger dialog the current series get a notice instead.
   ScriptedUi ui;
   ConfigSettings s = Settings(0, 5, 1);
-  CKonfiguration d(ui, s, {});
+  ConfigurationDialog d(ui, s, {});
   d.OnSeriesButton();
   EXPECT_EQ(ui.Messages(), std::vector<std::string>{types::kNotAvailable(1)});
 }
@@ -587,7 +587,7 @@ TEST(DialogFiles, OpenRebuildsTheControlsForTheLoadedType) {
   ConfigSettings file = Settings(0, 3);
   file.IDC_KAL_T1_PH = 3;
   file.IDC_GRENZWERT = "6.50";
-  WriteAll(path, CIniFile::BuildSetupText(file));
+  WriteAll(path, SetupFile::BuildSetupText(file));
 
   Fixture f(Settings(3, 3));
   ASSERT_EQ(f.dialog->combo(ctl::kTypeList)->count(), 4);
@@ -622,7 +622,7 @@ TEST(DialogFiles, OpenRebuildsTheControlsForTheLoadedType) {
 TEST(DialogFiles, HiddenFixedPhStaysHiddenAfterLoadingAnotherType) {
   QTemporaryDir dir;
   const QString path = dir.filePath("free.qx4");
-  WriteAll(path, CIniFile::BuildSetupText(Settings(12, 3)));
+  WriteAll(path, SetupFile::BuildSetupText(Settings(12, 3)));
 
   Fixture fresh(Settings(12, 3));
   EXPECT_TRUE(fresh.Shown(ctl::kPhFix));
@@ -646,7 +646,7 @@ TEST(DialogPrint, PrintsTheControlsAsShown) {
   s.IDC_RADIO1 = 1;
   s.IDC_RADIO_RELAY2 = 5;
   platform::Clock clock = [] { return platform::LocalTime{2026, 3, 4, 9, 7, 0}; };
-  CKonfiguration d(ui, s, {}, nullptr, clock);
+  ConfigurationDialog d(ui, s, {}, nullptr, clock);
   d.edit(ctl::kLimit)->setText("8.00");
   d.OnPrint();
   ASSERT_EQ(ui.events.size(), 1u);
@@ -666,7 +666,7 @@ TEST(DialogPrint, PrintsTheControlsAsShown) {
 
   // Cancelled print dialog: nothing drawn.
   ScriptedUi cancel;
-  CKonfiguration c(cancel, s, {});
+  ConfigurationDialog c(cancel, s, {});
   c.OnPrint();
   EXPECT_EQ(cancel.Kinds(), std::vector<std::string>{"print"});
   EXPECT_FALSE(cancel.lastPage);

@@ -3,7 +3,7 @@
 #include <clocale>
 #include <string>
 
-#include "platform/CFormat.h"
+#include "platform/NumberText.h"
 
 namespace korvane::platform {
 namespace {
@@ -25,17 +25,17 @@ TEST_F(GermanLocale, FormatAndParseKeepThePoint) {
   char native[32];
   std::snprintf(native, sizeof native, "%.2f", 7.5);
   EXPECT_STREQ(native, "7,50") << "the locale is not in effect, the test proves nothing";
-  EXPECT_EQ(CFormat("%.2f|%.1f|%g", 7.5, -12.25, 1013.25), "7.50|-12.2|1013.25");
-  EXPECT_DOUBLE_EQ(CAtof("7.25"), 7.25);
-  EXPECT_DOUBLE_EQ(CAtof("7,25"), 7.0);
+  EXPECT_EQ(StringPrintf("%.2f|%.1f|%g", 7.5, -12.25, 1013.25), "7.50|-12.2|1013.25");
+  EXPECT_DOUBLE_EQ(ToDouble("7.25"), 7.25);
+  EXPECT_DOUBLE_EQ(ToDouble("7,25"), 7.0);
 }
 
-TEST(CFormat, LongTextsAreNotCut) {
+TEST(StringPrintf, LongTextsAreNotCut) {
   const std::string long_text(1000, 'x');
-  EXPECT_EQ(CFormat("%s|%d", long_text.c_str(), 5), long_text + "|5");
+  EXPECT_EQ(StringPrintf("%s|%d", long_text.c_str(), 5), long_text + "|5");
 }
 
-TEST(CFormat, AtofAndAtoiFollowTheCLibrary) {
+TEST(StringPrintf, AtofAndAtoiFollowTheCLibrary) {
   struct Case {
     const char* text;
     double f;
@@ -43,8 +43,8 @@ TEST(CFormat, AtofAndAtoiFollowTheCLibrary) {
   } cases[] = {{"", 0, 0},         {"abc", 0, 0},        {"  -3.5xyz", -3.5, -3}, {"+12", 12, 12},
                {"1e2", 100, 1},    {"0x10", 16, 0},      {"-1", -1, -1},          {"12abc", 12, 12}};
   for (const Case& c : cases) {
-    EXPECT_DOUBLE_EQ(CAtof(c.text), c.f) << c.text;
-    EXPECT_EQ(CAtoi(c.text), c.i) << c.text;
+    EXPECT_DOUBLE_EQ(ToDouble(c.text), c.f) << c.text;
+    EXPECT_EQ(ToInt(c.text), c.i) << c.text;
   }
 }
 

@@ -4,7 +4,7 @@
 #include <unistd.h>
 
 #include "link/FrameReceiver.h"
-#include "link_PtyFixture.h"
+#include "pty_fixture.h"
 
 namespace korvane::test {
 namespace {
@@ -205,7 +205,7 @@ TEST_F(LinkOverPty, ModuleAtAnotherRateDoesNotUnderstand) {
 
 TEST_F(LinkOverPty, PortIsExclusiveAlsoForRoot) {
   ASSERT_TRUE(link->OpenPort());
-  link::CSerialPort second(ui);
+  link::SerialLine second(ui);
   EXPECT_FALSE(second.ConfigureLine(portLink, 1, 4800));
   EXPECT_NE(second.openError().find("in use"), std::string::npos) << second.openError();
   // A stopped worker keeps the device; closing it frees it.

@@ -19,13 +19,13 @@ class Ui;
 
 namespace korvane::link {
 
-class CSerialPort : public QObject {
+class SerialLine : public QObject {
   Q_OBJECT
 
  public:
   // ui shows the error box of configuration steps and worker I/O that fail.
-  explicit CSerialPort(platform::Ui& ui, QObject* parent = nullptr);
-  ~CSerialPort() override;
+  explicit SerialLine(platform::Ui& ui, QObject* parent = nullptr);
+  ~SerialLine() override;
 
   // Opens device (exclusively: a second open, from any process, fails — also as root)
   // and sets 8-N-1 at baud with RTS inactive and no handshake, 1000 ms timeouts,

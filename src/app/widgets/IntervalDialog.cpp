@@ -1,4 +1,4 @@
-#include "app/widgets/CIntervallDlg.h"
+#include "app/widgets/IntervalDialog.h"
 
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -8,7 +8,7 @@
 
 namespace korvane::app {
 
-CIntervallDlg::CIntervallDlg(QWidget* parent) : QDialog(parent) {
+IntervalDialog::IntervalDialog(QWidget* parent) : QDialog(parent) {
   setWindowTitle(QStringLiteral("Aufzeichnungintervall"));
   edit_ = new QTimeEdit(this);
   edit_->setDisplayFormat(QStringLiteral("HH:mm:ss"));
@@ -26,19 +26,19 @@ CIntervallDlg::CIntervallDlg(QWidget* parent) : QDialog(parent) {
   outer->addWidget(edit_);
   outer->addLayout(buttons);
 
-  connect(ok_, &QPushButton::clicked, this, &CIntervallDlg::accept);
-  connect(cancel_, &QPushButton::clicked, this, &CIntervallDlg::reject);
+  connect(ok_, &QPushButton::clicked, this, &IntervalDialog::accept);
+  connect(cancel_, &QPushButton::clicked, this, &IntervalDialog::reject);
   setTime(time_);
 }
 
-void CIntervallDlg::setTime(const platform::TimeOfDay& t) {
+void IntervalDialog::setTime(const platform::TimeOfDay& t) {
   QTime q(t.hour, t.minute, t.second);
   if (!q.isValid()) q = QTime(0, 0, 0);
   time_ = {q.hour(), q.minute(), q.second()};
   edit_->setTime(q);
 }
 
-void CIntervallDlg::accept() {
+void IntervalDialog::accept() {
   // Take a half-typed field as it stands.
   edit_->interpretText();
   const QTime q = edit_->time();

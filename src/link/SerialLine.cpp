@@ -1,4 +1,4 @@
-#include "link/CSerialPort.h"
+#include "link/SerialLine.h"
 
 #include <QMetaObject>
 
@@ -11,7 +11,7 @@
 #include <termios.h>
 #include <unistd.h>
 
-#include "platform/CFormat.h"
+#include "platform/NumberText.h"
 #include "platform/PortNames.h"
 #include "platform/Ui.h"
 
@@ -61,23 +61,23 @@ bool WriteAll(int fd, const char* data, std::size_t n, int& error) {
 
 }  // namespace
 
-CSerialPort::CSerialPort(platform::Ui& ui, QObject* parent) : QObject(parent), ui_(ui) {
+SerialLine::SerialLine(platform::Ui& ui, QObject* parent) : QObject(parent), ui_(ui) {
   if (::pipe2(wakePipe_, O_CLOEXEC | O_NONBLOCK) != 0) wakePipe_[0] = wakePipe_[1] = -1;
 }
 
-CSerialPort::~CSerialPort() {
+SerialLine::~SerialLine() {
   Close();
   for (int& fd : wakePipe_)
     if (fd >= 0) ::close(fd);
 }
 
-void CSerialPort::ShowErrorBox(const std::string& step, int error) {
-  ui_.ErrorBox(platform::CFormat("WARNING:  %s Failed with the following error: \n%s\nPort: %d\n", step.c_str(),
+void SerialLine::ShowErrorBox(const std::string& step, int error) {
+  ui_.ErrorBox(platform::StringPrintf("WARNING:  %s Failed with the following error: \n%s\nPort: %d\n", step.c_str(),
                                  std::strerror(error), portNumber_),
                "Application Error");
 }
 
-bool CSerialPort::ConfigureLine(const std::string& device, int portNumber, int baud, char parity, int dataBits,
+bool SerialLine::ConfigureLine(const std::string& device, int portNumber, int baud, char parity, int dataBits,
                                 int stopBits, std::uint32_t /*eventMask*/, std::size_t bufferSize) {
   StopWorker();
   if (fd_ >= 0) {
@@ -139,7 +139,7 @@ bool CSerialPort::ConfigureLine(const std::string& device, int portNumber, int b
   return true;
 }
 
-bool CSerialPort::StartWorker() {
+bool SerialLine::StartWorker() {
   if (fd_ < 0 || alive_.load()) return alive_.load();
   shutdown_ = false;
   alive_ = true;
@@ -148,7 +148,7 @@ bool CSerialPort::StartWorker() {
   return true;
 }
 
-void CSerialPort::StopWorker() {
+void SerialLine::StopWorker() {
   if (!worker_.joinable()) return;
   shutdown_ = true;
   Wake();
@@ -156,7 +156,7 @@ void CSerialPort::StopWorker() {
   shutdown_ = false;
 }
 
-void CSerialPort::Close() {
+void SerialLine::Close() {
   StopWorker();
   if (fd_ >= 0) {
     ::close(fd_);
@@ -165,14 +165,14 @@ void CSerialPort::Close() {
   ++session_;
 }
 
-void CSerialPort::Wake() {
+void SerialLine::Wake() {
   if (wakePipe_[1] >= 0) {
     const char c = 1;
     [[maybe_unused]] ssize_t n = ::write(wakePipe_[1], &c, 1);
   }
 }
 
-void CSerialPort::QueueWrite(const std::uint8_t* data, std::size_t length) {
+void SerialLine::QueueWrite(const std::uint8_t* data, std::size_t length) {
   length %= 256;
   if (length > bufferSize_) length = bufferSize_;
   {
@@ -184,14 +184,14 @@ void CSerialPort::QueueWrite(const std::uint8_t* data, std::size_t length) {
   Wake();
 }
 
-void CSerialPort::Deliver(std::uint64_t session, std::uint64_t generation, QByteArray bytes) {
+void SerialLine::Deliver(std::uint64_t session, std::uint64_t generation, QByteArray bytes) {
   // Bytes read before the latest queued write was carried out belong to an earlier
   // exchange: the write's purge would have dropped them, so drop them here too.
   if (session != session_.load() || generation < queuedGeneration_) return;
   emit bytesReceived(bytes);
 }
 
-void CSerialPort::ReportWorkerError(const std::string& step, int error) {
+void SerialLine::ReportWorkerError(const std::string& step, int error) {
   const std::uint64_t session = session_.load();
   QMetaObject::invokeMethod(
       this,
@@ -201,7 +201,7 @@ void CSerialPort::ReportWorkerError(const std::string& step, int error) {
       Qt::QueuedConnection);
 }
 
-void CSerialPort::WorkerLoop(std::uint64_t session) {
+void SerialLine::WorkerLoop(std::uint64_t session) {
   const int fd = fd_;
   ::tcflush(fd, TCIOFLUSH);
   bool lineUp = true;

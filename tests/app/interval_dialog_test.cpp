@@ -4,13 +4,13 @@
 #include <QTime>
 #include <QTimeEdit>
 
-#include "app/widgets/CIntervallDlg.h"
+#include "app/widgets/IntervalDialog.h"
 
 namespace korvane::app {
 namespace {
 
 TEST(IntervalDialog, CaptionsAndPicker) {
-  CIntervallDlg dlg;
+  IntervalDialog dlg;
   EXPECT_EQ(dlg.windowTitle(), "Aufzeichnungintervall");
   EXPECT_EQ(dlg.okButton()->text(), "OK");
   EXPECT_EQ(dlg.cancelButton()->text(), "Abbrechen");
@@ -18,7 +18,7 @@ TEST(IntervalDialog, CaptionsAndPicker) {
 }
 
 TEST(IntervalDialog, PresetIsShownAndReadBackOnOk) {
-  CIntervallDlg dlg;
+  IntervalDialog dlg;
   dlg.setTime({0, 1, 30});
   EXPECT_EQ(dlg.timeEdit()->time(), QTime(0, 1, 30));
   dlg.timeEdit()->setTime(QTime(2, 3, 45));
@@ -30,7 +30,7 @@ TEST(IntervalDialog, PresetIsShownAndReadBackOnOk) {
 }
 
 TEST(IntervalDialog, CancelKeepsThePreset) {
-  CIntervallDlg dlg;
+  IntervalDialog dlg;
   dlg.setTime({23, 59, 59});
   dlg.timeEdit()->setTime(QTime(1, 0, 0));
   dlg.cancelButton()->click();
@@ -41,7 +41,7 @@ TEST(IntervalDialog, CancelKeepsThePreset) {
 }
 
 TEST(IntervalDialog, UnshowablePresetStartsAtZero) {
-  CIntervallDlg dlg;
+  IntervalDialog dlg;
   dlg.setTime({-1, 0, 0});
   EXPECT_EQ(dlg.timeEdit()->time(), QTime(0, 0, 0));
   dlg.okButton()->click();

@@ -12,11 +12,11 @@ class QPushButton;
 
 namespace korvane::calibration {
 
-class CKalWertEingabe : public QDialog {
+class CalibrationValueDialog : public QDialog {
   Q_OBJECT
 
  public:
-  explicit CKalWertEingabe(QWidget* parent = nullptr);
+  explicit CalibrationValueDialog(QWidget* parent = nullptr);
 
   // Filled by the caller before the run; value is read back afterwards.
   float value = 0.0f;

@@ -1,4 +1,4 @@
-#include "calibration/widgets/CKALO2Luftdruck.h"
+#include "calibration/widgets/TwoChoiceDialog.h"
 
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -8,7 +8,7 @@
 
 namespace korvane::calibration {
 
-CKALO2Luftdruck::CKALO2Luftdruck(QWidget* parent)
+TwoChoiceDialog::TwoChoiceDialog(QWidget* parent)
     : QDialog(parent),
       first_(new QPushButton(QStringLiteral("Sauerstoff"), this)),
       second_(new QPushButton(QStringLiteral("Luftdruck"), this)) {
@@ -28,7 +28,7 @@ CKALO2Luftdruck::CKALO2Luftdruck(QWidget* parent)
   });
 }
 
-void CKALO2Luftdruck::showEvent(QShowEvent* event) {
+void TwoChoiceDialog::showEvent(QShowEvent* event) {
   if (!event->spontaneous()) {
     first_->setText(QString::fromStdString(firstCaption));
     second_->setText(QString::fromStdString(secondCaption));
@@ -37,6 +37,6 @@ void CKALO2Luftdruck::showEvent(QShowEvent* event) {
 }
 
 // The close box and Escape give the same result as the second button.
-void CKALO2Luftdruck::reject() { done(2); }
+void TwoChoiceDialog::reject() { done(2); }
 
 }  // namespace korvane::calibration

@@ -1,4 +1,4 @@
-#include "calibration/widgets/CKalWertAusgabe.h"
+#include "calibration/widgets/CalibrationResultDialog.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -9,7 +9,7 @@
 
 namespace korvane::calibration {
 
-CKalWertAusgabe::CKalWertAusgabe(QWidget* parent)
+CalibrationResultDialog::CalibrationResultDialog(QWidget* parent)
     : QDialog(parent),
       save_(new QPushButton(QStringLiteral("Speichern"), this)),
       exit_(new QPushButton(QStringLiteral("Abbrechen"), this)) {
@@ -28,10 +28,10 @@ CKalWertAusgabe::CKalWertAusgabe(QWidget* parent)
   grid->addWidget(save_, 3, 0);
   grid->addWidget(exit_, 3, 1);
   connect(save_, &QPushButton::clicked, this, [this] { done(1); });
-  connect(exit_, &QPushButton::clicked, this, &CKalWertAusgabe::reject);
+  connect(exit_, &QPushButton::clicked, this, &CalibrationResultDialog::reject);
 }
 
-void CKalWertAusgabe::showEvent(QShowEvent* event) {
+void CalibrationResultDialog::showEvent(QShowEvent* event) {
   if (!event->spontaneous()) {
     save_->setText(QString::fromStdString(saveCaption));
     exit_->setText(QString::fromStdString(exitCaption));
@@ -43,6 +43,6 @@ void CKalWertAusgabe::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
 }
 
-void CKalWertAusgabe::reject() { done(2); }
+void CalibrationResultDialog::reject() { done(2); }
 
 }  // namespace korvane::calibration

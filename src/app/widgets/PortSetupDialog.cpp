@@ -1,4 +1,4 @@
-#include "app/widgets/CSetupRS232.h"
+#include "app/widgets/PortSetupDialog.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -58,7 +58,7 @@ QString FreePortListText(const std::vector<platform::FreePort>& ports, int langu
   return text;
 }
 
-CSetupRS232::CSetupRS232(QWidget* parent) : QDialog(parent) {
+PortSetupDialog::PortSetupDialog(QWidget* parent) : QDialog(parent) {
   setWindowTitle(QStringLiteral("Setup"));
   showMessage = [this](const QString& text) {
     QMessageBox::information(this, QString::fromUtf8(platform::kAppTitle), text);
@@ -102,44 +102,44 @@ CSetupRS232::CSetupRS232(QWidget* parent) : QDialog(parent) {
   outer->addLayout(grid);
   outer->addLayout(buttons);
 
-  connect(ok_, &QPushButton::clicked, this, &CSetupRS232::accept);
-  connect(cancel_, &QPushButton::clicked, this, &CSetupRS232::reject);
-  connect(freePorts_, &QPushButton::clicked, this, &CSetupRS232::OnFreePorts);
-  connect(comEdit_, &QLineEdit::textChanged, this, &CSetupRS232::UpdateDeviceLabel);
+  connect(ok_, &QPushButton::clicked, this, &PortSetupDialog::accept);
+  connect(cancel_, &QPushButton::clicked, this, &PortSetupDialog::reject);
+  connect(freePorts_, &QPushButton::clicked, this, &PortSetupDialog::OnFreePorts);
+  connect(comEdit_, &QLineEdit::textChanged, this, &PortSetupDialog::UpdateDeviceLabel);
 
   setComNumber(0);
   setLanguage(0);
   comEdit_->setFocus();
 }
 
-void CSetupRS232::setComNumber(int com) {
+void PortSetupDialog::setComNumber(int com) {
   comNumber_ = com;
   comEdit_->setText(QString::number(com));
 }
 
-void CSetupRS232::setLanguage(int language) {
+void PortSetupDialog::setLanguage(int language) {
   language_ = language;
   // Any index other than 1 shows as German, as the rest of the program treats it.
   (language == 1 ? english_ : german_)->setChecked(true);
   freePorts_->setText(language == 1 ? QStringLiteral("Free Ports") : QStringLiteral("Freie Ports"));
 }
 
-void CSetupRS232::setCancelCaption(const QString& caption) {
+void PortSetupDialog::setCancelCaption(const QString& caption) {
   cancelCaption_ = caption;
   cancel_->setText(caption);
 }
 
-void CSetupRS232::setLanguageCaption(const QString& caption) {
+void PortSetupDialog::setLanguageCaption(const QString& caption) {
   languageCaption_ = caption;
   languageLabel_->setText(caption);
 }
 
-void CSetupRS232::setSettingsFolder(const std::string& folder) {
+void PortSetupDialog::setSettingsFolder(const std::string& folder) {
   settingsFolder_ = folder;
   UpdateDeviceLabel();
 }
 
-void CSetupRS232::UpdateDeviceLabel() {
+void PortSetupDialog::UpdateDeviceLabel() {
   int com = 0;
   if (ValidateComNumber(comEdit_->text().toStdString(), &com)) {
     deviceLabel_->clear();
@@ -149,7 +149,7 @@ void CSetupRS232::UpdateDeviceLabel() {
   deviceLabel_->setText(device.empty() ? QStringLiteral("-") : QString::fromStdString(device));
 }
 
-void CSetupRS232::accept() {
+void PortSetupDialog::accept() {
   int com = 0;
   if (const auto error = ValidateComNumber(comEdit_->text().toStdString(), &com)) {
     if (showMessage) showMessage(QString::fromStdString(*error));
@@ -162,7 +162,7 @@ void CSetupRS232::accept() {
   QDialog::accept();
 }
 
-void CSetupRS232::OnFreePorts() {
+void PortSetupDialog::OnFreePorts() {
   std::vector<platform::FreePort> ports;
   {
     QApplication::setOverrideCursor(Qt::WaitCursor);

@@ -4,7 +4,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "configuration/CIniFile.h"
+#include "configuration/SetupFile.h"
 #include "configuration/ConfigLists.h"
 #include "support/ScriptedUi.h"
 
@@ -70,53 +70,53 @@ ConfigSettings ExampleSettings() {
 TEST(SetupFile, ExampleComesOutByteForByte) {
   const std::string body = ExampleBody();
   ASSERT_EQ(body.size(), 650u);
-  EXPECT_EQ(CIniFile::Checksum(body), 41759u);
-  EXPECT_EQ(CIniFile::BuildSetupText(ExampleSettings()), ExampleText());
+  EXPECT_EQ(SetupFile::Checksum(body), 41759u);
+  EXPECT_EQ(SetupFile::BuildSetupText(ExampleSettings()), ExampleText());
 }
 
 TEST(SetupFile, TypeIsWrittenAsAbsoluteType) {
   ConfigSettings s = ExampleSettings();
   s.IDC_TYPAUSWAHL = 2;  // list index "20mS" of the two-electrode family
   s.typeListOffset = 2;
-  EXPECT_EQ(CIniFile::GetValue(CIniFile::BuildSetupText(s), "IDC_TYPAUSWAHL"), "4");
+  EXPECT_EQ(SetupFile::GetValue(SetupFile::BuildSetupText(s), "IDC_TYPAUSWAHL"), "4");
 }
 
 TEST(SetupFile, ChecksumAddsSignedBytes) {
   // 0xB5 ("µ" in Windows-1252) counts as -75; a negative sum wraps and is written unsigned.
-  EXPECT_EQ(CIniFile::Checksum("\xB5"), static_cast<std::uint32_t>(-75));
+  EXPECT_EQ(SetupFile::Checksum("\xB5"), static_cast<std::uint32_t>(-75));
   ConfigSettings s;
   s.IDC_HERSTELLER_NUM = std::string(200, '\xB5');
-  const std::string text = CIniFile::BuildSetupText(s);
+  const std::string text = SetupFile::BuildSetupText(s);
   ConfigSettings back;
-  EXPECT_EQ(CIniFile::ParseSetupText(text, back, true), CIniFile::kOk);
+  EXPECT_EQ(SetupFile::ParseSetupText(text, back, true), SetupFile::kOk);
   EXPECT_EQ(back.IDC_HERSTELLER_NUM, s.IDC_HERSTELLER_NUM);  // bytes pass through unchanged
 }
 
 TEST(SetupFile, GetValueRules) {
   const std::string t = "IDC_GRENZWERT3==1.5\n\rIDC_GRENZWERT==7.00\n\rX==a\r\nIDC_KAL0==9";
-  EXPECT_EQ(CIniFile::GetValue(t, "IDC_GRENZWERT"), "7.00");  // never the longer key
-  EXPECT_EQ(CIniFile::GetValue(t, "IDC_GRENZWERT3"), "1.5");
-  EXPECT_EQ(CIniFile::GetValue(t, "IDC_KAL0"), "");  // no line end after it
-  EXPECT_EQ(CIniFile::GetValue(t, "IDC_KAL1"), "");  // missing
+  EXPECT_EQ(SetupFile::GetValue(t, "IDC_GRENZWERT"), "7.00");  // never the longer key
+  EXPECT_EQ(SetupFile::GetValue(t, "IDC_GRENZWERT3"), "1.5");
+  EXPECT_EQ(SetupFile::GetValue(t, "IDC_KAL0"), "");  // no line end after it
+  EXPECT_EQ(SetupFile::GetValue(t, "IDC_KAL1"), "");  // missing
   // "\r\n" is not a line end: the value runs to the next "\n\r".
-  EXPECT_EQ(CIniFile::GetValue("A==1\r\nB==2\n\r", "A"), "1\r\nB==2");
+  EXPECT_EQ(SetupFile::GetValue("A==1\r\nB==2\n\r", "A"), "1\r\nB==2");
 }
 
 TEST(SetupFile, ExampleLoadsWithoutErrorAndAppliesEverything) {
   ConfigSettings s;
   s.IDC_KAL0 = "kept";
-  EXPECT_EQ(CIniFile::ParseSetupText(ExampleText(), s, true), CIniFile::kOk);
+  EXPECT_EQ(SetupFile::ParseSetupText(ExampleText(), s, true), SetupFile::kOk);
   ConfigSettings expected = ExampleSettings();
   expected.IDC_KAL_T1_LF = 255;  // "-1" keeps its low 8 bits
   expected.IDC_KAL_T2_LF = 255;
-  EXPECT_EQ(CIniFile::BuildSetupText(s), CIniFile::BuildSetupText(expected));
+  EXPECT_EQ(SetupFile::BuildSetupText(s), SetupFile::BuildSetupText(expected));
 }
 
 TEST(SetupFile, ChangedValueWithOldChecksumIsAppliedAndReported) {
   std::string text = ExampleText();
   text.replace(text.find("IDC_RADIO1==0"), 13, "IDC_RADIO1==1");
   ConfigSettings s;
-  EXPECT_EQ(CIniFile::ParseSetupText(text, s, true), CIniFile::kDataError);
+  EXPECT_EQ(SetupFile::ParseSetupText(text, s, true), SetupFile::kDataError);
   EXPECT_EQ(s.IDC_RADIO1, 1);
   EXPECT_EQ(s.IDC_GRENZWERT, "7.00");
 }
@@ -135,10 +135,10 @@ TEST(SetupFile, ChecksumErrors) {
   };
   for (const Case& c : cases) {
     ConfigSettings s;
-    EXPECT_EQ(CIniFile::ParseSetupText(c.text, s, true), CIniFile::kDataError) << c.what;
+    EXPECT_EQ(SetupFile::ParseSetupText(c.text, s, true), SetupFile::kDataError) << c.what;
   }
   ConfigSettings s;
-  EXPECT_EQ(CIniFile::ParseSetupText("CECKSUMM==0\n\r", s, true), CIniFile::kDataError);
+  EXPECT_EQ(SetupFile::ParseSetupText("CECKSUMM==0\n\r", s, true), SetupFile::kDataError);
 }
 
 TEST(SetupFile, MissingKeysKeepSettingsAndNegativeIndicesBecome255) {
@@ -146,8 +146,8 @@ TEST(SetupFile, MissingKeysKeepSettingsAndNegativeIndicesBecome255) {
   s.IDC_TYPAUSWAHL = 1;
   s.typeListOffset = 2;  // absolute 3, kept when the file has no type
   std::string body = "IDC_RADIO7==-1\n\rIDC_GERAETE_ADR==-1\n\rIDC_KAL_T1_PH==259\n\r";
-  const std::string text = body + "CECKSUMM==" + std::to_string(CIniFile::Checksum(body)) + "\n\r";
-  EXPECT_EQ(CIniFile::ParseSetupText(text, s, true), CIniFile::kOk);
+  const std::string text = body + "CECKSUMM==" + std::to_string(SetupFile::Checksum(body)) + "\n\r";
+  EXPECT_EQ(SetupFile::ParseSetupText(text, s, true), SetupFile::kOk);
   EXPECT_EQ(s.IDC_RADIO7, 255);
   EXPECT_EQ(s.IDC_GERAETE_ADR, 255);
   EXPECT_EQ(s.IDC_KAL_T1_PH, 3);
@@ -158,11 +158,11 @@ TEST(SetupFile, MissingKeysKeepSettingsAndNegativeIndicesBecome255) {
 
 TEST(SetupFile, KeysInAnyOrderFirstOccurrenceCountsOthersIgnored) {
   std::string body = "FOO==bar\n\rIDC_TYPAUSWAHL==22\n\rIDC_RADIO1==3\n\rIDC_RADIO1==4\n\rIDC_KAL0==1.5\n\r";
-  const std::string text = body + "CECKSUMM==" + std::to_string(CIniFile::Checksum(body)) + "\n\r";
+  const std::string text = body + "CECKSUMM==" + std::to_string(SetupFile::Checksum(body)) + "\n\r";
   ConfigSettings s;
   s.IDC_TYPAUSWAHL = 1;
   s.typeListOffset = 20;
-  EXPECT_EQ(CIniFile::ParseSetupText(text, s, true), CIniFile::kOk);
+  EXPECT_EQ(SetupFile::ParseSetupText(text, s, true), SetupFile::kOk);
   EXPECT_EQ(s.IDC_RADIO1, 3);
   EXPECT_EQ(s.IDC_KAL0, "1.5");
   EXPECT_EQ(s.IDC_TYPAUSWAHL, 22);
@@ -176,7 +176,7 @@ TEST(SetupFile, WithoutCalibrationKeepsValuesButTakesKeys) {
   s.IDC_KAL2 = "c";
   s.IDC_KAL3 = "d";
   s.IDC_OFFSET = "e";
-  EXPECT_EQ(CIniFile::ParseSetupText(ExampleText(), s, false), CIniFile::kOk);
+  EXPECT_EQ(SetupFile::ParseSetupText(ExampleText(), s, false), SetupFile::kOk);
   EXPECT_EQ(s.IDC_KAL0 + s.IDC_KAL1 + s.IDC_KAL2 + s.IDC_KAL3 + s.IDC_OFFSET, "abcde");
   EXPECT_EQ(s.IDC_KAL_C1, "3.00");
   EXPECT_EQ(s.IDC_KAL_C2, "1.00");
@@ -187,9 +187,9 @@ TEST(SetupFile, CrLfFileYieldsNothing) {
   for (const char* l : kExampleLines) text += std::string(l) + "\r\n";
   text += "CECKSUMM==41759\r\n";
   ConfigSettings s;
-  const std::string before = CIniFile::BuildSetupText(s);
-  EXPECT_EQ(CIniFile::ParseSetupText(text, s, true), CIniFile::kDataError);
-  EXPECT_EQ(CIniFile::BuildSetupText(s), before);
+  const std::string before = SetupFile::BuildSetupText(s);
+  EXPECT_EQ(SetupFile::ParseSetupText(text, s, true), SetupFile::kDataError);
+  EXPECT_EQ(SetupFile::BuildSetupText(s), before);
 }
 
 TEST(SetupFile, SavePathRule) {
@@ -279,7 +279,7 @@ TEST_F(SetupFileFlow, UnreadableFileIsReportedAndChangesNothing) {
   EXPECT_EQ(ui.Kinds(), (std::vector<std::string>{"open", "message"}));
   EXPECT_EQ(ui.Messages()[0].rfind("Die Datei kann nicht gelesen werden:", 0), 0u);
   EXPECT_EQ(s.typeListOffset, 2);
-  EXPECT_EQ(CIniFile::BuildSetupText(s), CIniFile::BuildSetupText([] {
+  EXPECT_EQ(SetupFile::BuildSetupText(s), SetupFile::BuildSetupText([] {
               ConfigSettings e = ExampleSettings();
               e.IDC_TYPAUSWAHL = 3;
               return e;
@@ -288,7 +288,7 @@ TEST_F(SetupFileFlow, UnreadableFileIsReportedAndChangesNothing) {
 
 TEST_F(SetupFileFlow, LoadWithoutTypeKeepsTheAbsoluteTypeOfTheList) {
   const std::string body = "IDC_RADIO1==2\n\r";
-  Write(Path("b.qx4"), body + "CECKSUMM==" + std::to_string(CIniFile::Checksum(body)) + "\n\r");
+  Write(Path("b.qx4"), body + "CECKSUMM==" + std::to_string(SetupFile::Checksum(body)) + "\n\r");
   ui.openFiles.push_back(Path("b.qx4"));
   ConfigSettings s;
   s.IDC_TYPAUSWAHL = 2;  // "20mS" in the list of offset 2

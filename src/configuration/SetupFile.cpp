@@ -1,4 +1,4 @@
-#include "configuration/CIniFile.h"
+#include "configuration/SetupFile.h"
 
 #include <QFile>
 #include <QSaveFile>
@@ -7,7 +7,7 @@
 #include <cstdlib>
 
 #include "configuration/ConfigLists.h"
-#include "platform/CFormat.h"
+#include "platform/NumberText.h"
 
 namespace korvane::configuration {
 namespace {
@@ -22,20 +22,20 @@ void Line(std::string& out, const char* key, const std::string& value) {
   out += kLineEnd;
 }
 
-void Line(std::string& out, const char* key, int value) { Line(out, key, platform::CFormat("%d", value)); }
+void Line(std::string& out, const char* key, int value) { Line(out, key, platform::StringPrintf("%d", value)); }
 
 // Integer settings take atoi of the value and keep its low 8 bits.
-int LowByte(const std::string& value) { return platform::CAtoi(value) & 0xFF; }
+int LowByte(const std::string& value) { return platform::ToInt(value) & 0xFF; }
 
 }  // namespace
 
-std::uint32_t CIniFile::Checksum(std::string_view bytes) {
+std::uint32_t SetupFile::Checksum(std::string_view bytes) {
   std::uint32_t sum = 0;
   for (char c : bytes) sum += static_cast<std::uint32_t>(static_cast<std::int32_t>(static_cast<signed char>(c)));
   return sum;
 }
 
-std::string CIniFile::BuildSetupText(const ConfigSettings& s) {
+std::string SetupFile::BuildSetupText(const ConfigSettings& s) {
   std::string t;
   Line(t, "IDC_HERSTELLER_NUM", s.IDC_HERSTELLER_NUM);
   Line(t, "IDC_RADIO1", s.IDC_RADIO1);
@@ -59,7 +59,7 @@ std::string CIniFile::BuildSetupText(const ConfigSettings& s) {
   Line(t, "IDC_EDIT1", s.IDC_EDIT1);
   Line(t, "IDC_CHECK1", s.IDC_CHECK1);
   Line(t, "IDC_VERSION", s.IDC_VERSION);
-  Line(t, "IDC_GERAETE_ADR", platform::CFormat("%u", static_cast<unsigned>(s.IDC_GERAETE_ADR)));
+  Line(t, "IDC_GERAETE_ADR", platform::StringPrintf("%u", static_cast<unsigned>(s.IDC_GERAETE_ADR)));
   Line(t, "IDC_KAL_HOLD", s.IDC_KAL_HOLD);
   Line(t, "IDC_KAL_T1_PH", s.IDC_KAL_T1_PH);
   Line(t, "IDC_KAL_T2_PH", s.IDC_KAL_T2_PH);
@@ -71,11 +71,11 @@ std::string CIniFile::BuildSetupText(const ConfigSettings& s) {
   Line(t, "IDC_KAL2", s.IDC_KAL2);
   Line(t, "IDC_KAL0", s.IDC_KAL0);
   Line(t, "IDC_OFFSET", s.IDC_OFFSET);
-  Line(t, kChecksumKey, platform::CFormat("%u", Checksum(t)));
+  Line(t, kChecksumKey, platform::StringPrintf("%u", Checksum(t)));
   return t;
 }
 
-std::string CIniFile::GetValue(const std::string& text, const std::string& key) {
+std::string SetupFile::GetValue(const std::string& text, const std::string& key) {
   const std::string needle = key + "==";
   const std::size_t at = text.find(needle);
   if (at == std::string::npos) return {};
@@ -85,7 +85,7 @@ std::string CIniFile::GetValue(const std::string& text, const std::string& key) 
   return from <= end ? text.substr(from, end - from) : std::string();
 }
 
-int CIniFile::ParseSetupText(const std::string& text, ConfigSettings& s, bool withCalibration) {
+int SetupFile::ParseSetupText(const std::string& text, ConfigSettings& s, bool withCalibration) {
   auto textSetting = [&](const char* key, std::string& setting) {
     std::string v = GetValue(text, key);
     if (!v.empty()) setting = std::move(v);
@@ -176,7 +176,7 @@ bool SaveSetupFile(platform::Ui& ui, const ConfigSettings& s) {
   const std::optional<std::string> chosen = ui.SaveFile(SetupFileDialogSpec());
   if (!chosen) return false;
   const std::string path = SetupFilePath(*chosen);
-  const std::string text = CIniFile::BuildSetupText(s);
+  const std::string text = SetupFile::BuildSetupText(s);
   QSaveFile file(QString::fromStdString(path));
   bool ok = file.open(QIODevice::WriteOnly);
   ok = ok && file.write(text.data(), static_cast<qint64>(text.size())) == static_cast<qint64>(text.size());
@@ -209,7 +209,7 @@ LoadResult LoadSetupFile(platform::Ui& ui, ConfigSettings& s) {
   // A file without IDC_TYPAUSWAHL keeps the current type: hold it as absolute type.
   s.UseAbsoluteType();
   const std::string text(bytes.constData(), static_cast<std::size_t>(bytes.size()));
-  if (CIniFile::ParseSetupText(text, s, withCalibration) == CIniFile::kDataError) {
+  if (SetupFile::ParseSetupText(text, s, withCalibration) == SetupFile::kDataError) {
     ui.Message(texts::kDataFileError(s.language));
     return LoadResult::kDataError;
   }

@@ -1,4 +1,4 @@
-#include "calibration/widgets/CKalWertEingabe.h"
+#include "calibration/widgets/CalibrationValueDialog.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -12,7 +12,7 @@
 #include <cstdlib>
 #include <locale.h>
 
-#include "platform/CFormat.h"
+#include "platform/NumberText.h"
 #include "platform/Ui.h"
 
 namespace korvane::calibration {
@@ -24,7 +24,7 @@ bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' ||
 
 }  // namespace
 
-CKalWertEingabe::CKalWertEingabe(QWidget* parent)
+CalibrationValueDialog::CalibrationValueDialog(QWidget* parent)
     : QDialog(parent),
       prompt_(new QLabel(this)),
       edit_(new QLineEdit(this)),
@@ -41,13 +41,13 @@ CKalWertEingabe::CKalWertEingabe(QWidget* parent)
   grid->addWidget(edit_, 1, 0);
   grid->addWidget(unit_, 1, 1);
   grid->addWidget(ok_, 2, 0, 1, 2, Qt::AlignHCenter);
-  connect(ok_, &QPushButton::clicked, this, &CKalWertEingabe::accept);
+  connect(ok_, &QPushButton::clicked, this, &CalibrationValueDialog::accept);
   refuse = [](QWidget* parent, const std::string& text) {
     QMessageBox::warning(parent, QString::fromUtf8(platform::kAppTitle), QString::fromStdString(text));
   };
 }
 
-std::optional<float> CKalWertEingabe::ParseNumber(const std::string& text) {
+std::optional<float> CalibrationValueDialog::ParseNumber(const std::string& text) {
   std::size_t begin = 0;
   std::size_t end = text.size();
   while (begin < end && IsBlank(text[begin])) ++begin;
@@ -63,9 +63,9 @@ std::optional<float> CKalWertEingabe::ParseNumber(const std::string& text) {
   return static_cast<float>(v);
 }
 
-std::string CKalWertEingabe::ShowNumber(float v) { return platform::CFormat("%.*g", 6, static_cast<double>(v)); }
+std::string CalibrationValueDialog::ShowNumber(float v) { return platform::StringPrintf("%.*g", 6, static_cast<double>(v)); }
 
-void CKalWertEingabe::showEvent(QShowEvent* event) {
+void CalibrationValueDialog::showEvent(QShowEvent* event) {
   if (!event->spontaneous()) {
     prompt_->setText(QString::fromStdString(prompt));
     unit_->setText(QString::fromStdString(unit));
@@ -76,7 +76,7 @@ void CKalWertEingabe::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
 }
 
-void CKalWertEingabe::accept() {
+void CalibrationValueDialog::accept() {
   const std::optional<float> number = ParseNumber(edit_->text().toStdString());
   if (!number) {
     if (refuse) refuse(this, kNotANumber);
@@ -88,6 +88,6 @@ void CKalWertEingabe::accept() {
   done(1);
 }
 
-void CKalWertEingabe::reject() { done(2); }
+void CalibrationValueDialog::reject() { done(2); }
 
 }  // namespace korvane::calibration

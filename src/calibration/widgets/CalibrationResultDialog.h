@@ -10,11 +10,11 @@ class QPushButton;
 
 namespace korvane::calibration {
 
-class CKalWertAusgabe : public QDialog {
+class CalibrationResultDialog : public QDialog {
   Q_OBJECT
 
  public:
-  explicit CKalWertAusgabe(QWidget* parent = nullptr);
+  explicit CalibrationResultDialog(QWidget* parent = nullptr);
 
   // Filled by the caller; the values arrive formatted.
   std::string saveCaption;

@@ -6,7 +6,7 @@
 
 namespace korvane::platform {
 
-std::string CFormat(const char* fmt, ...) __attribute__((format(printf, 1, 2)));
+std::string StringPrintf(const char* fmt, ...) __attribute__((format(printf, 1, 2)));
 
 // A number text that rounds to zero without a minus sign: "-0.0 mV" -> "0.0 mV".
 // A computed value of -0.00004 is zero to the user.
@@ -14,7 +14,7 @@ std::string WithoutNegativeZero(std::string text);
 
 // C library atof/atoi semantics in the "C" locale: leading blanks, optional sign,
 // as many characters as form a number; no number gives 0.
-double CAtof(const std::string& text);
-int CAtoi(const std::string& text);
+double ToDouble(const std::string& text);
+int ToInt(const std::string& text);
 
 }  // namespace korvane::platform

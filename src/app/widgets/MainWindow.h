@@ -43,7 +43,7 @@ class ValueField : public QLabel {
   void resizeEvent(QResizeEvent* e) override;
 };
 
-class CKorvaneDlg : public QDialog {
+class MainWindow : public QDialog {
   Q_OBJECT
 
  public:
@@ -55,9 +55,9 @@ class CKorvaneDlg : public QDialog {
     platform::Clock clock = platform::SystemClock();
   };
 
-  explicit CKorvaneDlg(QWidget* parent = nullptr);
-  explicit CKorvaneDlg(Options options, QWidget* parent = nullptr);
-  ~CKorvaneDlg() override;
+  explicit MainWindow(QWidget* parent = nullptr);
+  explicit MainWindow(Options options, QWidget* parent = nullptr);
+  ~MainWindow() override;
 
   MainController& controller() { return *controller_; }
 

@@ -10,7 +10,7 @@
 
 namespace korvane::configuration {
 
-class CIniFile {
+class SetupFile {
  public:
   enum Result { kOk = 1, kDataError = 2 };
 

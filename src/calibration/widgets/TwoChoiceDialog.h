@@ -8,11 +8,11 @@ class QPushButton;
 
 namespace korvane::calibration {
 
-class CKALO2Luftdruck : public QDialog {
+class TwoChoiceDialog : public QDialog {
   Q_OBJECT
 
  public:
-  explicit CKALO2Luftdruck(QWidget* parent = nullptr);
+  explicit TwoChoiceDialog(QWidget* parent = nullptr);
 
   std::string firstCaption;
   std::string secondCaption;

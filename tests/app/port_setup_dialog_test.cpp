@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "app/widgets/CSetupRS232.h"
+#include "app/widgets/PortSetupDialog.h"
 
 namespace korvane::app {
 namespace {
@@ -71,7 +71,7 @@ class SetupDialog : public ::testing::Test {
 
   QTemporaryDir tmp_;
   std::string folder_;
-  CSetupRS232 dlg_;
+  PortSetupDialog dlg_;
   std::vector<QString> messages_;
   std::vector<platform::FreePort> ports_;
   std::string scannedFolder_;

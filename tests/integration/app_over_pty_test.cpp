@@ -5,7 +5,7 @@
 #include <QProcess>
 
 #include "app/MainController.h"
-#include "link_PtyFixture.h"
+#include "pty_fixture.h"
 
 namespace korvane::test {
 namespace {

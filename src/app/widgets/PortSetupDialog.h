@@ -27,11 +27,11 @@ std::optional<std::string> ValidateComNumber(const std::string& text, int* value
 // The text of the free-port box: one line "COM n  <device>  <description>" per port.
 QString FreePortListText(const std::vector<platform::FreePort>& ports, int language);
 
-class CSetupRS232 : public QDialog {
+class PortSetupDialog : public QDialog {
   Q_OBJECT
 
  public:
-  explicit CSetupRS232(QWidget* parent = nullptr);
+  explicit PortSetupDialog(QWidget* parent = nullptr);
 
   // Values exchanged with the caller. comNumber and language are taken from the
   // controls when OK is pressed with a valid number.

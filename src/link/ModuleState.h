@@ -9,7 +9,7 @@
 
 namespace korvane::link {
 
-struct CKorvane {
+struct ModuleState {
   // Measured values 1..5 and the temperature (index 5), from group 0 replies 1..6.
   std::array<float, 6> measured{};
   // Calibration values 1..4 = parameters 32, 33, 34, 37.

@@ -10,11 +10,11 @@ class QTimeEdit;
 
 namespace korvane::app {
 
-class CIntervallDlg : public QDialog {
+class IntervalDialog : public QDialog {
   Q_OBJECT
 
  public:
-  explicit CIntervallDlg(QWidget* parent = nullptr);
+  explicit IntervalDialog(QWidget* parent = nullptr);
 
   // Preset before running; read after OK. Values the field cannot show (negative,
   // beyond 23:59:59) preset 00:00:00.

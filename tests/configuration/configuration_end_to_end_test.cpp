@@ -13,9 +13,9 @@
 #include <fstream>
 #include <functional>
 
-#include "configuration/CIniFile.h"
+#include "configuration/SetupFile.h"
 #include "configuration/ConfigTransfer.h"
-#include "configuration/widgets/CKonfiguration.h"
+#include "configuration/widgets/ConfigurationDialog.h"
 #include "support/ScriptedUi.h"
 #include "support/SimLink.h"
 
@@ -23,11 +23,11 @@ namespace korvane::configuration {
 namespace {
 
 // Runs user on the configuration dialog as soon as it is shown modally.
-void WhenDialogShows(std::function<void(CKonfiguration&)> user) {
+void WhenDialogShows(std::function<void(ConfigurationDialog&)> user) {
   auto* poll = new QTimer;
   poll->setInterval(5);
   QObject::connect(poll, &QTimer::timeout, [poll, user = std::move(user)] {
-    auto* d = qobject_cast<CKonfiguration*>(QApplication::activeModalWidget());
+    auto* d = qobject_cast<ConfigurationDialog*>(QApplication::activeModalWidget());
     if (!d) return;
     poll->stop();
     poll->deleteLater();
@@ -52,7 +52,7 @@ TEST(DialogEndToEnd, ConductivityRangeSwitchIsWrittenAfterOk) {
   ConfigSettings s;
 
   std::vector<std::string> offered;
-  WhenDialogShows([&](CKonfiguration& d) {
+  WhenDialogShows([&](ConfigurationDialog& d) {
     QComboBox* types = d.combo(ctl::kTypeList);
     for (int i = 0; i < types->count(); ++i) offered.push_back(types->itemText(i).toStdString());
     types->setCurrentIndex(2);  // "20mS"
@@ -79,7 +79,7 @@ TEST(DialogEndToEnd, SetupFileOfAnotherFamilyIsRefusedByOk) {
   ph.IDC_GERAETE_ADR = 0;
   {
     std::ofstream out(path, std::ios::binary);
-    out << CIniFile::BuildSetupText(ph);
+    out << SetupFile::BuildSetupText(ph);
   }
 
   test::ScriptedUi ui;
@@ -91,7 +91,7 @@ TEST(DialogEndToEnd, SetupFileOfAnotherFamilyIsRefusedByOk) {
 
   bool stayedOpen = false;
   bool addressRefused = false;
-  WhenDialogShows([&](CKonfiguration& d) {
+  WhenDialogShows([&](ConfigurationDialog& d) {
     d.button(ctl::kOpen)->click();
     EXPECT_EQ(d.combo(ctl::kTypeList)->count(), 31);
     d.button(ctl::kOk)->click();

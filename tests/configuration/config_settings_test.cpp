@@ -9,8 +9,8 @@
 namespace korvane::configuration {
 namespace {
 
-link::CKorvane ModuleWith(std::uint8_t p, const link::Data4& d) {
-  link::CKorvane m;
+link::ModuleState ModuleWith(std::uint8_t p, const link::Data4& d) {
+  link::ModuleState m;
   m.parameter[p] = d;
   return m;
 }
