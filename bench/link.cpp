@@ -27,10 +27,6 @@ class PrintUi : public platform::Ui {
   void ProgressOpen(const std::string&, const std::string&, int, int) override {}
   void ProgressSet(int) override {}
   void ProgressClose() override {}
-  int ValueEntryDialog(platform::ValueEntry&) override { return 2; }
-  int ResultDialog(const platform::ResultRows&) override { return 2; }
-  int ChoiceDialog(const std::string&, const std::string&) override { return 2; }
-  std::optional<platform::TimeOfDay> PickInterval(const platform::TimeOfDay&) override { return std::nullopt; }
   std::unique_ptr<platform::PageTarget> BeginPrint(const std::string&) override { return nullptr; }
 };
 
@@ -60,10 +56,7 @@ int main(int argc, char** argv) {
   link.setBaudRate(kBaud);
   if (!link.OpenPort()) return 2;
 
-  auto exchange = [&] {
-    link.SendFrame(0, link::kRead, 4, 33);
-    return link.WaitForReply();
-  };
+  auto exchange = [&] { return link.Read(0, link::kCalibration2); };
   for (int i = 0; i < 5; ++i) exchange();  // warm up
 
   int failed = 0;

@@ -134,7 +134,7 @@ bool ParseCommonOptions(std::vector<std::string>& args, CommonOptions& o, std::s
   return true;
 }
 
-std::optional<platform::TimeOfDay> ParseTimeOfDay(const std::string& text) {
+std::optional<app::TimeOfDay> ParseTimeOfDay(const std::string& text) {
   if (text.size() != 8 || text[2] != ':' || text[5] != ':') return std::nullopt;
   int h = 0, m = 0, s = 0;
   if (!ParseInt(text.substr(0, 2), &h) || !ParseInt(text.substr(3, 2), &m) || !ParseInt(text.substr(6, 2), &s))
@@ -142,7 +142,7 @@ std::optional<platform::TimeOfDay> ParseTimeOfDay(const std::string& text) {
   if (text[0] == '-' || text[3] == '-' || text[6] == '-' || text[0] == '+' || text[3] == '+' || text[6] == '+')
     return std::nullopt;
   if (h > 23 || m > 59 || s > 59) return std::nullopt;
-  return platform::TimeOfDay{h, m, s};
+  return app::TimeOfDay{h, m, s};
 }
 
 // --- context ------------------------------------------------------------------------------
@@ -167,8 +167,8 @@ CliContext::CliContext(CommonOptions options, std::ostream& out, std::ostream& e
   }
   link_->setPortIndex(options_.port ? *options_.port - 1 : settings_.portIndex);
   link_->setBaudRate(options_.baud.value_or(settings_.baud));
-  link_->setLanguage(language_);
-  link_->setAddress(static_cast<std::uint8_t>(options_.address));
+  context_.language = language_;
+  context_.address = static_cast<std::uint8_t>(options_.address);
   if (!options_.device.empty()) link_->setDeviceOverride(options_.device);
 }
 
@@ -181,10 +181,7 @@ int CliContext::OpenPort() {
   return link_->OpenPort() && link_->portOpen() ? kExitOk : kExitPortFailed;
 }
 
-bool CliContext::Read(std::uint8_t parameter, std::uint8_t length) {
-  link_->SendFrame(link_->address(), link::kRead, length, parameter);
-  return link_->WaitForReply();
-}
+bool CliContext::Read(link::Parameter p) { return link_->Read(context_.address, p); }
 
 int CliContext::CommError() {
   err_ << types::kCommError(language_) << '\n' << std::flush;

@@ -60,7 +60,7 @@ class ArgReader {
 };
 
 // "hh:mm:ss" with hours 0..23, minutes and seconds 0..59.
-std::optional<platform::TimeOfDay> ParseTimeOfDay(const std::string& text);
+std::optional<app::TimeOfDay> ParseTimeOfDay(const std::string& text);
 
 class CliContext {
  public:
@@ -76,12 +76,14 @@ class CliContext {
   std::ostream& err() { return err_; }
   CliUi& ui() { return ui_; }
   link::Link& link() { return *link_; }
+  // The module address of --address and the language of the command.
+  link::FlowContext& context() { return context_; }
   const platform::Clock& clock() const { return clock_; }
 
   // Opens the port: kExitOk, or kExitPortFailed after the reason went to stderr.
   int OpenPort();
-  // Reads one parameter (group 2) and waits: false when the module did not answer.
-  bool Read(std::uint8_t parameter, std::uint8_t length);
+  // Reads one parameter at the context's address: false when the module did not answer.
+  bool Read(link::Parameter p);
   // The language's communication error on stderr; returns kExitNoAnswer.
   int CommError();
   // Usage error on stderr; returns kExitUsage.
@@ -94,6 +96,7 @@ class CliContext {
   CliUi ui_;
   app::AppSettings settings_;
   int language_ = 0;
+  link::FlowContext context_;
   platform::Clock clock_;
   std::unique_ptr<link::Link> ownLink_;
   link::Link* link_ = nullptr;

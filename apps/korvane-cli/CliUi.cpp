@@ -37,14 +37,6 @@ void CliUi::ProgressSet(int position) {
 
 void CliUi::ProgressClose() {}
 
-int CliUi::ValueEntryDialog(platform::ValueEntry&) { return 2; }
-
-int CliUi::ResultDialog(const platform::ResultRows&) { return 2; }
-
-int CliUi::ChoiceDialog(const std::string&, const std::string&) { return 2; }
-
-std::optional<platform::TimeOfDay> CliUi::PickInterval(const platform::TimeOfDay&) { return std::nullopt; }
-
 std::unique_ptr<platform::PageTarget> CliUi::BeginPrint(const std::string& documentName) {
   if (!printPdf) return nullptr;
   auto page = std::make_unique<platform::PdfPage>(*printPdf, documentName);

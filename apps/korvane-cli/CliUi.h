@@ -33,10 +33,6 @@ class CliUi : public platform::Ui {
   void ProgressOpen(const std::string& caption, const std::string& text, int min, int max) override;
   void ProgressSet(int position) override;
   void ProgressClose() override;
-  int ValueEntryDialog(platform::ValueEntry& entry) override;
-  int ResultDialog(const platform::ResultRows& rows) override;
-  int ChoiceDialog(const std::string& firstCaption, const std::string& secondCaption) override;
-  std::optional<platform::TimeOfDay> PickInterval(const platform::TimeOfDay& preset) override;
   std::unique_ptr<platform::PageTarget> BeginPrint(const std::string& documentName) override;
 
  private:

@@ -21,7 +21,7 @@ int RunLive(CliContext& ctx, Args& args) {
   const bool record = r.Value("--record", &recordFile);
   r.Value("--interval", &intervalText);
   if (!r.Done()) return ctx.Usage(r.error());
-  const std::optional<platform::TimeOfDay> t = ParseTimeOfDay(intervalText);
+  const std::optional<app::TimeOfDay> t = ParseTimeOfDay(intervalText);
   if (!t) return ctx.Usage("--interval takes hh:mm:ss (00:00:00 to 23:59:59), not \"" + intervalText + "\"");
   if (record && recordFile.empty()) return ctx.Usage("--record needs a file name");
   const app::Interval interval = app::Interval::FromFields(t->hour, t->minute, t->second);
@@ -34,7 +34,7 @@ int RunLive(CliContext& ctx, Args& args) {
 
   if (const int rc = ctx.OpenPort(); rc != kExitOk) return rc;
   link::Link& link = ctx.link();
-  app::LiveMeasurement live(link, ctx.ui());
+  app::LiveMeasurement live(link, ctx.ui(), ctx.context());
   live.setPollPeriod(std::chrono::milliseconds(poll));
   if (!live.Start(std::chrono::milliseconds(interval.Milliseconds())))
     return link.portOpen() ? kExitNoAnswer : kExitPortFailed;  // the reason is on stderr

@@ -45,6 +45,58 @@ int TakeControls(CliContext& ctx, ConfigSettings& s) {
   return kExitAddress;
 }
 
+// "Öffnen" on a setup file and OK: the command line's way of editing the
+// configuration read from the module, with the dialog's rules and its type check.
+class SetupFileEditor : public configuration::ConfigurationEditor {
+ public:
+  SetupFileEditor(CliContext& ctx, std::string path, bool withCalibration)
+      : ctx_(ctx), path_(std::move(path)), withCalibration_(withCalibration) {}
+
+  // kExitNoAnswer until the editor ran: the configuration read failed before it.
+  int exitCode() const { return exit_; }
+
+  Result Edit(ConfigSettings& s, configuration::TypeConfirmation& confirm) override {
+    configuration::OpenDialogData(s);
+    // The calibration question is answered by the flag.
+    ctx_.ui().openFile = path_;
+    ctx_.ui().yes = withCalibration_;
+    switch (configuration::LoadSetupFile(ctx_.ui(), s)) {
+      case configuration::LoadResult::kLoaded:
+        break;
+      case configuration::LoadResult::kDataError:
+        return Refuse(kExitDataFile);  // the data-file error went to stderr; nothing was written
+      case configuration::LoadResult::kUnreadable:
+      case configuration::LoadResult::kCancelled:
+        return Refuse(kExitFile);
+    }
+    configuration::OpenDialogData(s);
+
+    // OK: the control values, then the type check against the module.
+    if (const int rc = TakeControls(ctx_, s); rc != kExitOk) return Refuse(rc);
+    switch (confirm.CheckTypeOnOk(s)) {
+      case configuration::TypeCheck::kAccepted:
+        exit_ = kExitOk;
+        return Result::kAccepted;
+      case configuration::TypeCheck::kNoReply:
+        return Refuse(kExitNoAnswer);
+      case configuration::TypeCheck::kTypeMismatch:
+        return Refuse(kExitTypeMismatch);
+    }
+    return Refuse(kExitNoAnswer);
+  }
+
+ private:
+  Result Refuse(int code) {
+    exit_ = code;
+    return Result::kCancelled;
+  }
+
+  CliContext& ctx_;
+  std::string path_;
+  bool withCalibration_;
+  int exit_ = kExitNoAnswer;
+};
+
 bool Readable(const std::string& path) {
   std::error_code ec;
   if (std::filesystem::is_directory(path, ec)) return false;
@@ -59,7 +111,7 @@ int ReadForOutput(CliContext& ctx, Args& args, const char* usage, std::string* p
   if (!r.Value("-o", path)) return ctx.Usage(r.failed() ? r.error() : usage);
   if (path->empty()) return ctx.Usage("-o needs a file name");
   if (!r.Done()) return ctx.Usage(r.error());
-  ConfigTransfer transfer(ctx.link(), ctx.ui());
+  ConfigTransfer transfer(ctx.link(), ctx.ui(), ctx.context());
   if (const int rc = ReadAndOpen(ctx, transfer, s); rc != kExitOk) return rc;
   return TakeControls(ctx, s);
 }
@@ -89,36 +141,14 @@ int RunConfigWrite(CliContext& ctx, Args& args) {
     return kExitFile;
   }
 
-  ConfigTransfer transfer(ctx.link(), ctx.ui());
+  // The dialog's road: the configuration read, the file opened in the dialog, OK,
+  // then the writes.
+  if (const int rc = ctx.OpenPort(); rc != kExitOk) return rc;
+  ConfigTransfer transfer(ctx.link(), ctx.ui(), ctx.context());
+  SetupFileEditor editor(ctx, *path, withCalibration);
   ConfigSettings s;
-  if (const int rc = ReadAndOpen(ctx, transfer, s); rc != kExitOk) return rc;
-
-  // "Öffnen" on the file, the calibration question answered by the flag.
-  ctx.ui().openFile = *path;
-  ctx.ui().yes = withCalibration;
-  switch (configuration::LoadSetupFile(ctx.ui(), s)) {
-    case configuration::LoadResult::kLoaded:
-      break;
-    case configuration::LoadResult::kDataError:
-      return kExitDataFile;  // the data-file error went to stderr; nothing was written
-    case configuration::LoadResult::kUnreadable:
-    case configuration::LoadResult::kCancelled:
-      return kExitFile;
-  }
-  configuration::OpenDialogData(s);
-
-  // OK: the control values, the type check against the module, then the writes.
-  if (const int rc = TakeControls(ctx, s); rc != kExitOk) return rc;
-  switch (transfer.CheckTypeOnOk(s)) {
-    case ConfigTransfer::OkCheck::kAccepted:
-      break;
-    case ConfigTransfer::OkCheck::kNoReply:
-      return kExitNoAnswer;
-    case ConfigTransfer::OkCheck::kTypeMismatch:
-      return kExitTypeMismatch;
-  }
-  transfer.WriteConfigurationSequence(s);
-  return kExitOk;
+  transfer.ReadConfiguration(s, editor);
+  return editor.exitCode();
 }
 
 int RunConfigPrint(CliContext& ctx, Args& args) {

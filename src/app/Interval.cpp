@@ -4,7 +4,7 @@
 
 namespace korvane::app {
 
-platform::TimeOfDay Interval::Fields() const {
+TimeOfDay Interval::Fields() const {
   if (!std::isfinite(days)) return {};
   constexpr double kHalfSecond = 0.5 / 86400.0;
   const double v = days + (days < 0 ? -kHalfSecond : kHalfSecond);
@@ -22,7 +22,7 @@ Interval Interval::FromFields(int hours, int minutes, int seconds) {
 }
 
 std::int64_t Interval::Milliseconds() const {
-  const platform::TimeOfDay f = Fields();
+  const TimeOfDay f = Fields();
   const std::int64_t ms = (static_cast<std::int64_t>(f.hour) * 3600 + f.minute * 60 + f.second) * 1000;
   return ms < 0 ? 0 : ms;
 }

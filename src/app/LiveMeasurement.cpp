@@ -10,37 +10,28 @@
 
 namespace korvane::app {
 
-LiveMeasurement::LiveMeasurement(link::Link& link, platform::Ui& ui, QObject* parent)
-    : QObject(parent), link_(link), ui_(ui) {
+LiveMeasurement::LiveMeasurement(link::Link& link, platform::Ui& ui, const link::FlowContext& context,
+                                 QObject* parent)
+    : QObject(parent), link_(link), ui_(ui), context_(context) {
   connect(&pollTimer_, &QTimer::timeout, this, &LiveMeasurement::Poll);
   connect(&recordTimer_, &QTimer::timeout, this, &LiveMeasurement::recordingTick);
-  link_.onLiveValue = [this](int channel) { OnLiveValue(channel); };
-  link_.onChainEnd = [this] { OnChainEnd(); };
-}
-
-LiveMeasurement::~LiveMeasurement() {
-  link_.onLiveValue = nullptr;
-  link_.onChainEnd = nullptr;
+  connect(&link_, &link::Link::liveValue, this, &LiveMeasurement::OnLiveValue);
+  connect(&link_, &link::Link::chainEnded, this, &LiveMeasurement::OnChainEnd);
 }
 
 bool LiveMeasurement::Start(std::chrono::milliseconds recordingPeriod) {
   if (running_) return true;
   if (!link_.OpenPort() || !link_.portOpen()) return false;
-  const std::uint8_t address = link_.address();
-  const int language = link_.language();
+  const std::uint8_t address = context_.address;
+  const int language = context_.language;
 
-  link_.SendFrame(address, link::kRead, 4, 32);
-  if (!link_.WaitForReply()) {
+  if (!link_.Read(address, link::kCalibration1)) {
     ui_.Message(types::kCommError(language));
     return false;
   }
   // The other reads keep the previous values when the module stays silent.
-  for (std::uint8_t p : {33, 34, 37}) {
-    link_.SendFrame(address, link::kRead, 4, p);
-    link_.WaitForReply();
-  }
-  link_.SendFrame(address, link::kRead, 1, 28);
-  link_.WaitForReply();
+  for (link::Parameter p : {link::kCalibration2, link::kCalibration3, link::kCalibration4}) link_.Read(address, p);
+  link_.Read(address, link::kType);
 
   const link::ModuleState& m = link_.module();
   SetStatusLine(CalibrationStatusLine(m.typeIndex, language, m.calibration, 4));
@@ -80,7 +71,7 @@ void LiveMeasurement::Poll() {
     link_.clearBadFrame();
     return;
   }
-  link_.SendFrame(link_.address(), link::kValues, 4, 1);
+  link_.Send(context_.address, link::kMeasuredValue1);
 }
 
 void LiveMeasurement::ClearValueDisplay() {

@@ -10,6 +10,8 @@
 #include <chrono>
 #include <string>
 
+#include "link/FlowContext.h"
+
 namespace korvane::link {
 class Link;
 }
@@ -27,8 +29,9 @@ class LiveMeasurement : public QObject {
   // A recording interval of 00:00:00 would write lines as fast as the timer can fire.
   static constexpr std::chrono::milliseconds kMinimumRecordingPeriod{1000};
 
-  LiveMeasurement(link::Link& link, platform::Ui& ui, QObject* parent = nullptr);
-  ~LiveMeasurement() override;
+  // The context gives the module's address and the language; it is read at every
+  // start and poll, so it may change between them.
+  LiveMeasurement(link::Link& link, platform::Ui& ui, const link::FlowContext& context, QObject* parent = nullptr);
 
   void setPollPeriod(std::chrono::milliseconds period) { pollPeriod_ = period; }
   std::chrono::milliseconds pollPeriod() const { return pollPeriod_; }
@@ -81,6 +84,7 @@ class LiveMeasurement : public QObject {
 
   link::Link& link_;
   platform::Ui& ui_;
+  const link::FlowContext& context_;
   QTimer pollTimer_;
   QTimer recordTimer_;
   std::chrono::milliseconds pollPeriod_ = kDefaultPollPeriod;

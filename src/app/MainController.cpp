@@ -43,34 +43,32 @@ MainCaptions CaptionsFor(int language, bool running) {
 std::string SetupCancelCaption(int language) { return kCancel(language); }
 std::string SetupLanguageCaption(int language) { return kLanguage(language); }
 
-MainController::MainController(link::Link& link, platform::Ui& ui, std::string settingsFolder,
-                               platform::Clock clock, QObject* parent)
+MainController::MainController(link::Link& link, platform::Ui& ui, IntervalPicker& intervals,
+                               std::string settingsFolder, platform::Clock clock, QObject* parent)
     : QObject(parent),
       link_(link),
       ui_(ui),
+      intervals_(intervals),
       settingsFolder_(std::move(settingsFolder)),
-      live_(link, ui),
+      live_(link, ui, context_),
       recording_(ui, std::move(clock)) {
   connect(&live_, &LiveMeasurement::recordingTick, this, &MainController::OnRecordingTick);
-  link_.onWatchdog = [this](const std::string& text) { SetStatusInfo(text); };
+  connect(&link_, &link::Link::watchdogNotice, this, &MainController::SetStatusInfo);
 }
 
-MainController::~MainController() { link_.onWatchdog = nullptr; }
+MainController::~MainController() = default;
 
 void MainController::Initialize() {
   settings_ = LoadSettingsFile(settingsFolder_);
   link_.setPortIndex(settings_.portIndex);
   link_.setBaudRate(settings_.baud);
-  link_.setLanguage(settings_.language);
   ApplyLanguage();
 }
 
 int MainController::comNumber() const { return link_.portIndex() + 1; }
 
-int MainController::address() const { return link_.address(); }
-
 void MainController::ApplyLanguage() {
-  link_.setLanguage(settings_.language);
+  context_.language = settings_.language;
   buttons_.parametrize = settings_.parametrize == 1;
   // A recording has to be set up (again) before a measurement can start.
   buttons_.start = false;
@@ -118,7 +116,7 @@ void MainController::ApplySetup(int comNumber, int language) {
 void MainController::OnSetupMeasurement() {
   if (busy() || running()) return;
   BusyScope scope(busy_);
-  if (recording_.Setup(settings_.language, settings_.interval) == Recording::SetupResult::kDone)
+  if (recording_.Setup(settings_.language, settings_.interval, intervals_) == Recording::SetupResult::kDone)
     buttons_.start = true;
   emit stateChanged();
 }
@@ -132,20 +130,19 @@ void MainController::OnRecordingTick() {
 
 void MainController::NotAvailable() { ui_.Message(types::kNotAvailable(settings_.language)); }
 
-void MainController::RunFlow(const std::function<void()>& flow) {
+void MainController::SetFlow(Flow flow, std::function<void()> run) {
+  flows_[static_cast<std::size_t>(flow)] = std::move(run);
+}
+
+void MainController::OnFlow(Flow flow) {
   if (busy() || running()) return;
   BusyScope scope(busy_);
-  if (flow)
-    flow();
+  if (const auto& run = flows_[static_cast<std::size_t>(flow)])
+    run();
   else
     NotAvailable();
   emit stateChanged();
 }
-
-void MainController::OnCalibrate() { RunFlow(calibrateFlow); }
-void MainController::OnConfigure() { RunFlow(configureFlow); }
-void MainController::OnParametrize() { RunFlow(parametrizeFlow); }
-void MainController::OnDisplayConfig() { RunFlow(displayConfigFlow); }
 
 bool MainController::Exit() {
   if (running()) {
@@ -165,7 +162,7 @@ bool MainController::Exit() {
 
 int MainController::SetAddressPosition(int position) {
   const int folded = link::FoldAddressPosition(position);
-  link_.setAddress(static_cast<std::uint8_t>(folded));
+  context_.address = static_cast<std::uint8_t>(folded);
   return folded;
 }
 

@@ -5,12 +5,15 @@
 // recording it owns. The window shows what this holds and forwards its buttons here.
 #include <QObject>
 
+#include <array>
 #include <functional>
 #include <string>
 
+#include "app/IntervalPicker.h"
 #include "app/LiveMeasurement.h"
 #include "app/Recording.h"
 #include "app/SettingsFile.h"
+#include "link/FlowContext.h"
 #include "platform/Clock.h"
 
 namespace korvane::link {
@@ -21,6 +24,11 @@ class Ui;
 }
 
 namespace korvane::app {
+
+// The buttons that run a flow of another subsystem.
+enum class Flow { kCalibrate, kConfigure, kParametrize, kDisplayConfig };
+inline constexpr std::array<Flow, 4> kFlows{Flow::kCalibrate, Flow::kConfigure, Flow::kParametrize,
+                                            Flow::kDisplayConfig};
 
 // Enabled state of the main window's buttons.
 struct ButtonStates {
@@ -48,7 +56,7 @@ class MainController : public QObject {
   Q_OBJECT
 
  public:
-  MainController(link::Link& link, platform::Ui& ui, std::string settingsFolder,
+  MainController(link::Link& link, platform::Ui& ui, IntervalPicker& intervals, std::string settingsFolder,
                  platform::Clock clock = platform::SystemClock(), QObject* parent = nullptr);
   ~MainController() override;
 
@@ -62,10 +70,8 @@ class MainController : public QObject {
   // one) and the language applied.
   void ApplySetup(int comNumber, int language);
   void OnSetupMeasurement();
-  void OnCalibrate();
-  void OnConfigure();
-  void OnParametrize();
-  void OnDisplayConfig();
+  // A flow button: runs its flow unless a measurement or another flow is running.
+  void OnFlow(Flow flow);
   // The exit routine: false (after telling the user) while a measurement runs or
   // another flow is busy; otherwise writes the settings, closes the recording file,
   // stops the serial worker and returns true: the window may close.
@@ -75,19 +81,18 @@ class MainController : public QObject {
   // The address up-down moved: returns the folded address (0..31 or 255).
   int SetAddressPosition(int position);
 
-  // Flows delivered by other parts of the program plug in here; without one the
-  // button tells the user the function is not available yet.
-  std::function<void()> calibrateFlow;
-  std::function<void()> configureFlow;
-  std::function<void()> parametrizeFlow;
-  std::function<void()> displayConfigFlow;
+  // Flows of other subsystems plug in here; without one the button tells the user
+  // the function is not available yet.
+  void SetFlow(Flow flow, std::function<void()> run);
 
   // --- state --------------------------------------------------------------------------
   const AppSettings& settings() const { return settings_; }
   const std::string& settingsFolder() const { return settingsFolder_; }
   int language() const { return settings_.language; }
   int comNumber() const;
-  int address() const;
+  int address() const { return context_.address; }
+  // The address and language the flows work with.
+  link::FlowContext& context() { return context_; }
   bool running() const { return live_.running(); }
   bool busy() const { return busy_ > 0; }
   const ButtonStates& buttons() const { return buttons_; }
@@ -111,12 +116,14 @@ class MainController : public QObject {
   void ApplyLanguage();
   void OnRecordingTick();
   void NotAvailable();
-  void RunFlow(const std::function<void()>& flow);
 
   link::Link& link_;
   platform::Ui& ui_;
+  IntervalPicker& intervals_;
   std::string settingsFolder_;
   AppSettings settings_;
+  link::FlowContext context_;
+  std::array<std::function<void()>, kFlows.size()> flows_;
   LiveMeasurement live_;
   Recording recording_;
   ButtonStates buttons_;

@@ -73,7 +73,7 @@ bool Recording::Open(const std::string& path, int flags, std::string* error) {
   return true;
 }
 
-Recording::SetupResult Recording::Setup(int language, Interval& interval) {
+Recording::SetupResult Recording::Setup(int language, Interval& interval, IntervalPicker& picker) {
   std::string remembered;
   if (isOpen() && path_.size() > 1) remembered = path_;
   Close();
@@ -93,8 +93,8 @@ Recording::SetupResult Recording::Setup(int language, Interval& interval) {
     return SetupResult::kFileCancelled;
   }
 
-  const platform::TimeOfDay preset = interval.Fields();
-  const std::optional<platform::TimeOfDay> picked = ui_.PickInterval(preset);
+  const TimeOfDay preset = interval.Fields();
+  const std::optional<TimeOfDay> picked = picker.PickInterval(preset);
   if (!picked) return SetupResult::kIntervalCancelled;
 
   std::string error;

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "app/Interval.h"
+#include "app/IntervalPicker.h"
 #include "platform/Clock.h"
 
 namespace korvane::platform {
@@ -32,7 +33,7 @@ class Recording {
 
   // "Setup Messung". On kDone the file is open and empty, `interval` holds the
   // picked interval and statusText() names the file.
-  SetupResult Setup(int language, Interval& interval);
+  SetupResult Setup(int language, Interval& interval, IntervalPicker& picker);
 
   // Opens (creating it if needed) a file for appending; false with a reason.
   bool OpenForAppend(const std::string& path, std::string* error);

@@ -60,7 +60,7 @@ AppSettings ParseSettingsText(const std::string& fileBytes) {
 }
 
 std::string FormatSettingsText(const AppSettings& s) {
-  const platform::TimeOfDay t = s.interval.Fields();
+  const TimeOfDay t = s.interval.Fields();
   return platform::StringPrintf(
       "[RS232]\n\rPORT=%d\n\rBAUD=%d\n\r[SETUP]\n\rINTERVALL=%02d:%02d:%02d\n\rSPRACHE=%d\n\rPARAMETRIEREN=%d\n\r",
       s.portIndex, s.baud, t.hour, t.minute, t.second, s.language, s.parametrize);

@@ -12,23 +12,20 @@ namespace {
 
 class Procedure {
  public:
-  Procedure(link::Link& link, platform::Ui& ui, CalibrationHost& host)
-      : link_(link), ui_(ui), host_(host), lang_(link.language()) {}
+  Procedure(link::Link& link, const link::FlowContext& context, platform::Ui& ui, CalibrationUi& dialogs,
+            CalibrationHost& host)
+      : link_(link), context_(context), ui_(ui), dialogs_(dialogs), host_(host), lang_(context.language) {}
 
   void Run() {
     // The entry keeps its value from one prompt to the next for the whole run.
-    entry_ = platform::ValueEntry{};
+    entry_ = ValueEntry{};
     if (!link_.OpenPort()) return;  // the open failure has been reported
-    const std::uint8_t address = link_.address();
-    link_.SendFrame(address, link::kRead, 1, 28);
-    if (!link_.WaitForReply()) {
+    if (!link_.Read(context_.address, link::kType)) {
       ui_.Message(types::kCommError(lang_));
       return;
     }
-    for (std::uint8_t p : {32, 33, 34, 37}) {
-      link_.SendFrame(address, link::kRead, 4, p);
-      link_.WaitForReply();  // a missing value keeps what it held
-    }
+    for (link::Parameter p : link::kCalibrationValues)
+      link_.Read(context_.address, p);  // a missing value keeps what it held
     if (LineLost()) return;
     type_ = link_.module().typeIndex;
     host_.SetChannelCaptions(type_);
@@ -45,15 +42,15 @@ class Procedure {
       case 2: case 3: case 4: case 5: return CellConstantBranch(false);
       case 20: case 21: case 22: case 23: return CellConstantBranch(true);
       case 7:
-        if (ui_.ChoiceDialog(kOxygen(lang_), kAirPressure(lang_)) == 2) return AirPressureBranch();
+        if (dialogs_.Choose(kOxygen(lang_), kAirPressure(lang_)) == Choice::kSecond) return AirPressureBranch();
         return OxygenSlopeBranch();
       case 9: return IseBranch();
       case 10: return LinearChlorineBranch();
       case 18:
-        if (ui_.ChoiceDialog(kChlorine(lang_), kPh) == 2) return PhCompensationBranch();
+        if (dialogs_.Choose(kChlorine(lang_), kPh) == Choice::kSecond) return PhCompensationBranch();
         return ChlorineSlopeBranch();
       case 29:
-        if (ui_.ChoiceDialog(kOxygen(lang_), kAirPressure(lang_)) == 2) return AirPressureBranch();
+        if (dialogs_.Choose(kOxygen(lang_), kAirPressure(lang_)) == Choice::kSecond) return AirPressureBranch();
         return SaturationBranch();
       default:
         return;  // no procedure for this type: only the status line is refreshed
@@ -69,7 +66,7 @@ class Procedure {
   float Entry(const std::string& prompt, const std::string& unit) {
     entry_.prompt = prompt;
     entry_.unit = unit;
-    ui_.ValueEntryDialog(entry_);  // closed without OK: the value it showed counts
+    dialogs_.EnterValue(entry_);  // closed without OK: the value it showed counts
     return entry_.value;
   }
   float BufferEntry(int unitChannel) { return Entry(kBufferPrompt(lang_), types::ChannelUnit(type_, unitChannel)); }
@@ -111,13 +108,13 @@ class Procedure {
   }
 
   void Offer(std::array<std::string, 3> labels, std::array<std::string, 3> values) {
-    platform::ResultRows rows;
+    ResultRows rows;
     rows.saveCaption = kSave(lang_);
     rows.exitCaption = kExit(lang_);
     rows.labels = std::move(labels);
     rows.values = std::move(values);
-    if (ui_.ResultDialog(rows) != 1) return;
-    link_.WriteCalibrationSet();
+    if (dialogs_.ShowResult(rows) != ResultAction::kSave) return;
+    link_.WriteCalibrationSet(context_);
     LineLost();
   }
 
@@ -220,11 +217,13 @@ class Procedure {
   }
 
   link::Link& link_;
+  const link::FlowContext& context_;
   platform::Ui& ui_;
+  CalibrationUi& dialogs_;
   CalibrationHost& host_;
   const int lang_;
   int type_ = 0;
-  platform::ValueEntry entry_;
+  ValueEntry entry_;
 };
 
 }  // namespace
@@ -237,6 +236,9 @@ std::string CalibrationStatusText(int typeIndex, int language, const KValues& k)
   return types::CalibrationStatusLine(typeIndex, language, k, 3);
 }
 
-void Calibrate(link::Link& link, platform::Ui& ui, CalibrationHost& host) { Procedure(link, ui, host).Run(); }
+void Calibrate(link::Link& link, const link::FlowContext& context, platform::Ui& ui, CalibrationUi& dialogs,
+               CalibrationHost& host) {
+  Procedure(link, context, ui, dialogs, host).Run();
+}
 
 }  // namespace korvane::calibration

@@ -5,6 +5,8 @@
 #include <string>
 
 #include "calibration/CalibrationMath.h"
+#include "calibration/CalibrationUi.h"
+#include "link/FlowContext.h"
 
 namespace korvane::link {
 class Link;
@@ -37,7 +39,9 @@ std::string CalibrationStatusText(int typeIndex, int language, const KValues& k)
 // printf in the C locale for one number; a value that rounds to zero shows no minus sign.
 std::string FormatNumber(const char* format, double value);
 
-// Runs one calibration of the module at link.address() in link.language().
-void Calibrate(link::Link& link, platform::Ui& ui, CalibrationHost& host);
+// Runs one calibration of the module at the context's address in its language: the
+// messages go through ui, the calibration's own dialogs through dialogs.
+void Calibrate(link::Link& link, const link::FlowContext& context, platform::Ui& ui, CalibrationUi& dialogs,
+               CalibrationHost& host);
 
 }  // namespace korvane::calibration

@@ -3,53 +3,61 @@
 // dialog's OK, and writing the configuration back in the fixed order. QtCore only:
 // the frames go through the Link, every modal interaction through the Ui.
 #include <cstdint>
-#include <functional>
 
 #include "configuration/ConfigSettings.h"
+#include "configuration/ConfigurationEditor.h"
+#include "link/FlowContext.h"
 #include "link/Link.h"
 #include "platform/Ui.h"
 
 namespace korvane::configuration {
 
 // The parameters of the read sequence, in request order (request n = index n - 1).
-inline constexpr std::uint8_t kReadOrder[31] = {28, 39, 40, 41, 42, 51, 52, 36, 32, 33, 34, 37, 35, 30, 47, 48,
-                                                63, 67, 55, 56, 64, 68, 57, 58, 72, 73, 81, 31, 38, 26, 29};
+inline constexpr link::Parameter kReadOrder[31] = {
+    link::kType,          link::kOutput0Lower,     link::kOutput0Upper,     link::kOutput1Lower,
+    link::kOutput1Upper,  link::kOutput0Source,    link::kOutput1Source,    link::kCalibrationKey2,
+    link::kCalibration1,  link::kCalibration2,     link::kCalibration3,     link::kCalibration4,
+    link::kCalibrationKey1, link::kAddress,        link::kCurrentRange,     link::kOutputKind,
+    link::kRelay1LimitType, link::kRelay1Source,   link::kRelay1Limit,      link::kRelay1Hysteresis,
+    link::kRelay2LimitType, link::kRelay2Source,   link::kRelay2Limit,      link::kRelay2Hysteresis,
+    link::kFixedTemperature, link::kFixedTemperatureOn, link::kCalibrationHold, link::kFirmware,
+    link::kTemperatureOffset, link::kIdentity,     link::kDeviceKind};
 
-class ConfigTransfer {
+class ConfigTransfer : public TypeConfirmation {
  public:
-  ConfigTransfer(link::Link& link, platform::Ui& ui) : link_(link), ui_(ui) {}
+  // The context gives the module's address and the language; the write sequence
+  // moves its address to the module's new one.
+  ConfigTransfer(link::Link& link, platform::Ui& ui, link::FlowContext& context)
+      : link_(link), ui_(ui), context_(context) {}
 
   // The 31 reads into the settings, under the progress window ("Datenübertragung",
   // range 0..30, position n before request n), then the 1 s pause. Opens the port if
-  // needed and takes the link's language and address. On a missing reply: progress
+  // needed and takes the context's language and address. On a missing reply: progress
   // closed, communication error shown, false; the settings read so far keep their
   // new values.
   bool ReadConfigurationSequence(ConfigSettings& s);
 
   // OK of the dialog (after the control values were taken into the settings): reads
   // parameter 28 again and compares the module type with the chosen absolute type.
-  enum class OkCheck { kAccepted, kNoReply, kTypeMismatch };
-  OkCheck CheckTypeOnOk(ConfigSettings& s);
+  TypeCheck CheckTypeOnOk(ConfigSettings& s) override;
 
   // After OK: KeyValuesFromIndices, command 67, the writes in their fixed order under
   // the progress window, store command 65 and command 68. The address written as
-  // parameter 30 is used from the next frame on (the link's address changes too).
+  // parameter 30 is used from the next frame on (the context's address changes too).
   // Writes without reply are not reported; the sequence always runs to its end.
   void WriteConfigurationSequence(ConfigSettings& s);
 
-  // The whole button "Konfigurieren": read, KeyIndicesFromValues, runDialog (which
-  // shows the settings, runs SetupDialogControls and returns true after an OK that
-  // passed CheckTypeOnOk), then the write sequence. True when the configuration was
-  // written. A CLI's runDialog applies ApplySetupDialogRules to get the same frames.
-  bool ReadConfiguration(ConfigSettings& s, const std::function<bool(ConfigSettings&)>& runDialog);
+  // The whole button "Konfigurieren": read, KeyIndicesFromValues, the editor (with
+  // this transfer's type check on OK), then the write sequence. True when the
+  // configuration was written.
+  bool ReadConfiguration(ConfigSettings& s, ConfigurationEditor& editor);
 
  private:
-  bool Read(std::uint8_t parameter, std::uint8_t length);
-  void Write(std::uint8_t parameter, std::uint8_t length, const link::Data4& data);
-  void Command(std::uint8_t command, const link::Data4& data);
+  void Write(link::Parameter p, const link::Data4& data);
 
   link::Link& link_;
   platform::Ui& ui_;
+  link::FlowContext& context_;
   int progress_ = 0;
 };
 

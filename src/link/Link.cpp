@@ -29,11 +29,30 @@ void Link::SendFrame(std::uint8_t address, std::uint8_t group, std::uint8_t leng
                      const Data4& data) {
   lastSent_ = BuildFrame(address, group, length, parameter, data);
   receiver_.Reset();
-  if (onFrameSent) onFrameSent(lastSent_);
+  emit frameSent(lastSent_);
   if (loopback_)
     loopback_(lastSent_);
   else
     serial_->QueueWrite(lastSent_.data(), lastSent_.size());
+}
+
+bool Link::Read(std::uint8_t address, Parameter p) {
+  SendFrame(address, kRead, p.length, p.number);
+  return WaitForReply();
+}
+
+bool Link::Write(std::uint8_t address, Parameter p, const Data4& data) {
+  SendFrame(address, kWrite, p.length, p.number, data);
+  return WaitForReply();
+}
+
+bool Link::Request(std::uint8_t address, Command c, const Data4& data) {
+  Send(address, c, data);
+  return WaitForReply();
+}
+
+void Link::Send(std::uint8_t address, Command c, const Data4& data) {
+  SendFrame(address, c.group, c.length, c.number, data);
 }
 
 bool Link::WaitUntil(std::chrono::milliseconds span, bool forReply) {
@@ -115,10 +134,10 @@ void Link::ClosePort() {
 
 void Link::StopWorker() { serial_->StopWorker(); }
 
-void Link::ChangeBaudRate(int selector) {
+void Link::ChangeBaudRate(std::uint8_t address, int selector) {
   const bool fast = selector == 1 || selector == 2;
   const int rate = selector == 1 ? 38400 : selector == 2 ? 19200 : 4800;
-  SendFrame(address_, kSystem, 1, 71, ByteData(fast ? 1 : 0));
+  Send(address, kBaudChange, ByteData(fast ? 1 : 0));
   WaitSeconds(3);
   baud_ = rate;
   portOpen_ = false;
@@ -128,32 +147,26 @@ void Link::ChangeBaudRate(int selector) {
   WaitSeconds(2);
 }
 
-void Link::WriteByteAndStore(std::uint8_t address, std::uint8_t value) {
-  SendFrame(address, kWrite, 1, 164, ByteData(value));
-  if (WaitForReply()) {
-    SendFrame(address, kValues, 1, 53, ByteData(value));
-    WaitForReply();
-  } else {
-    ui_.Message(types::kCommError(language_));
-  }
+void Link::WriteByteAndStore(const FlowContext& context, std::uint8_t value) {
+  if (Write(context.address, kDisplayStoredByte, ByteData(value)))
+    Request(context.address, kStoreByte, ByteData(value));
+  else
+    ui_.Message(types::kCommError(context.language));
 }
 
 void Link::SendCommand72(std::uint8_t address) {
-  SendFrame(address, kSystem, 1, 72, ByteData(0));
+  Send(address, kCommand72, ByteData(0));
   WaitSeconds(1);
 }
 
-void Link::WriteCalibrationSet() {
-  static constexpr std::uint8_t kParams[4] = {32, 33, 34, 37};
-  ui_.ProgressOpen(types::kTransferCaption(0), types::kTransferText(language_), 0, 5);
-  for (int i = 0; i < 4; ++i) {
-    SendFrame(address_, kWrite, 4, kParams[i], FloatData(module_.calibration[i]));
-    WaitForReply();
-    ui_.ProgressSet(i + 1);
+void Link::WriteCalibrationSet(const FlowContext& context) {
+  ui_.ProgressOpen(types::kTransferCaption(0), types::kTransferText(context.language), 0, 5);
+  for (std::size_t i = 0; i < kCalibrationValues.size(); ++i) {
+    Write(context.address, kCalibrationValues[i], FloatData(module_.calibration[i]));
+    ui_.ProgressSet(static_cast<int>(i) + 1);
   }
   // The store command carries the previous frame's bytes; the module ignores them.
-  SendFrame(address_, kValues, 4, 65, FrameData(lastSent_));
-  WaitForReply();
+  Request(context.address, kStoreSettings, FrameData(lastSent_));
   ui_.ProgressSet(5);
   ui_.ProgressClose();
 }
@@ -167,7 +180,7 @@ void Link::OnSerialByte(std::uint8_t byte) {
     case FrameReceiver::Result::kNone:
       return;
     case FrameReceiver::Result::kWatchdog:
-      if (onWatchdog) onWatchdog(WatchdogText(clock_()));
+      emit watchdogNotice(WatchdogText(clock_()));
       return;
     case FrameReceiver::Result::kBadFrame:
       badFrame_ = true;
@@ -176,9 +189,10 @@ void Link::OnSerialByte(std::uint8_t byte) {
       break;
   }
   const ReplyEffect e = DispatchReply(receiver_.frame(), module_);
-  if (e.liveChannel && onLiveValue) onLiveValue(e.liveChannel);
-  if (e.nextRequest) SendFrame(address_, kValues, 4, e.nextRequest);
-  if (e.chainEnd && onChainEnd) onChainEnd();
+  if (e.liveChannel) emit liveValue(e.liveChannel);
+  // The chain goes on at the address of the request just answered.
+  if (e.nextRequest) SendFrame(FrameAddress(lastSent_), kValues, 4, e.nextRequest);
+  if (e.chainEnd) emit chainEnded();
   if (e.clearsPending) SetPendingCleared();
 }
 
@@ -189,6 +203,7 @@ void Link::OnLineLost(const QString& reason) {
   serial_->Close();
   portOpen_ = false;
   if (replyLoop_) replyLoop_->quit();
+  emit lineLost(reason);
 }
 
 }  // namespace korvane::link

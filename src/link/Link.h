@@ -10,10 +10,12 @@
 #include <memory>
 #include <string>
 
-#include "link/ModuleState.h"
-#include "link/SerialLine.h"
+#include "link/FlowContext.h"
 #include "link/Frame.h"
 #include "link/FrameReceiver.h"
+#include "link/ModuleState.h"
+#include "link/Protocol.h"
+#include "link/SerialLine.h"
 #include "platform/Clock.h"
 
 class QEventLoop;
@@ -47,14 +49,10 @@ class Link : public QObject {
   // --- link state -------------------------------------------------------------
   ModuleState& module() { return module_; }
   const ModuleState& module() const { return module_; }
-  std::uint8_t address() const { return address_; }
-  void setAddress(std::uint8_t a) { address_ = a; }
   int portIndex() const { return portIndex_; }  // COM number - 1
   void setPortIndex(int index) { portIndex_ = index; }
   int baudRate() const { return baud_; }
   void setBaudRate(int baud) { baud_ = baud; }
-  int language() const { return language_; }
-  void setLanguage(int language) { language_ = language; }
   bool portOpen() const { return portOpen_; }
   // A device path used instead of the COM mapping (command line --device).
   void setDeviceOverride(const std::string& device) { deviceOverride_ = device; }
@@ -69,6 +67,13 @@ class Link : public QObject {
   // --- routines ---------------------------------------------------------------
   void SendFrame(std::uint8_t address, std::uint8_t group, std::uint8_t length, std::uint8_t parameter,
                  const Data4& data = {});
+  // The named requests: a parameter read (group 2) or write (group 3), a command of
+  // group 0 or 1, each followed by WaitForReply; true when a reply ended the wait.
+  bool Read(std::uint8_t address, Parameter p);
+  bool Write(std::uint8_t address, Parameter p, const Data4& data);
+  bool Request(std::uint8_t address, Command c, const Data4& data = {});
+  // A command whose reply is not waited for.
+  void Send(std::uint8_t address, Command c, const Data4& data = {});
   // True when a recognised reply arrived within the reply time-out.
   bool WaitForReply();
   // Keeps the user interface alive for n seconds.
@@ -81,33 +86,39 @@ class Link : public QObject {
   // Stops the worker but leaves the open flag (exit path).
   void StopWorker();
   // Switches module and PC together: 0 = 4800, 1 = 38400, 2 = 19200 baud on the PC side.
-  void ChangeBaudRate(int selector);
-  void WriteByteAndStore(std::uint8_t address, std::uint8_t value);
+  void ChangeBaudRate(std::uint8_t address, int selector);
+  // Writes the byte as parameter 164 and stores it; a missing reply is shown to the
+  // user in the context's language.
+  void WriteByteAndStore(const FlowContext& context, std::uint8_t value);
   void SendCommand72(std::uint8_t address);
-  // Writes calibration values 1..4 (parameters 32, 33, 34, 37) and the store command.
-  void WriteCalibrationSet();
+  // Writes calibration values 1..4 of the module object and the store command.
+  void WriteCalibrationSet(const FlowContext& context);
 
   // One received byte (normally from the serial worker).
   void OnSerialByte(std::uint8_t byte);
   void OnBytes(const QByteArray& bytes);
-  // The device went away: ends a wait at once; the next OpenPort opens afresh.
+  // The device went away: ends a wait at once, tells the owners (lineLost); the next
+  // OpenPort opens afresh.
   void OnLineLost(const QString& reason);
 
   // Replaces the serial port by an in-process line (tests, benchmarks): frames go to
   // send, replies come back through OnBytes. OpenPort then opens no device.
   void setLoopback(std::function<void(const Frame&)> send) { loopback_ = std::move(send); }
 
-  // --- hooks of the owner -------------------------------------------------------
-  // A live value 1..6 was stored (before the next request goes out).
-  std::function<void(int channel)> onLiveValue;
-  // The temperature reply ended a chain.
-  std::function<void()> onChainEnd;
-  // A watchdog notice arrived; the text is the dated "WD-RESET" line.
-  std::function<void(const std::string&)> onWatchdog;
-  // Every frame sent, for logs and tests.
-  std::function<void(const Frame&)> onFrameSent;
 
   SerialLine& serialPort() { return *serial_; }
+
+ signals:
+  // A live value 1..6 was stored (before the next request of the chain goes out).
+  void liveValue(int channel);
+  // The temperature reply ended a chain.
+  void chainEnded();
+  // A watchdog notice arrived; the text is the dated "WD-RESET" line.
+  void watchdogNotice(const std::string& text);
+  // The device went away or hung up; the reason is the serial line's.
+  void lineLost(const QString& reason);
+  // Every frame sent, for logs and tests.
+  void frameSent(const link::Frame& frame);
 
  private:
   void SetPendingCleared();
@@ -121,10 +132,8 @@ class Link : public QObject {
   ModuleState module_;
   FrameReceiver receiver_;
   Frame lastSent_{};
-  std::uint8_t address_ = 0;
   int portIndex_ = 0;
   int baud_ = 4800;
-  int language_ = 0;
   bool portOpen_ = false;
   bool replyPending_ = false;
   bool badFrame_ = false;

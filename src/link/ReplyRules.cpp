@@ -2,6 +2,8 @@
 
 #include <initializer_list>
 
+#include "link/Protocol.h"
+
 namespace korvane::link {
 namespace {
 
@@ -56,33 +58,33 @@ namespace {
 void StoreParameter(std::uint8_t p, const Data4& d, ModuleState& m) {
   m.parameter[p] = d;
   switch (p) {
-    case 26: m.identity = IdentityText(d); break;
-    case 28: m.typeIndex = static_cast<int>(d[0]) - 1; break;
-    case 29: m.deviceKind = d[0]; break;
-    case 31:
+    case kIdentity.number: m.identity = IdentityText(d); break;
+    case kType.number: m.typeIndex = static_cast<int>(d[0]) - 1; break;
+    case kDeviceKind.number: m.deviceKind = d[0]; break;
+    case kFirmware.number:
       m.firmware = DataFloat(d);
       m.firmwareText = FirmwareText(m.firmware);
       break;
-    case 32: m.calibration[0] = DataFloat(d); break;
-    case 33: m.calibration[1] = DataFloat(d); break;
-    case 34: m.calibration[2] = DataFloat(d); break;
-    case 37: m.calibration[3] = DataFloat(d); break;
-    case 35: m.calibrationKey[0] = DataFloat(d); break;
-    case 36: m.calibrationKey[1] = DataFloat(d); break;
+    case kCalibration1.number: m.calibration[0] = DataFloat(d); break;
+    case kCalibration2.number: m.calibration[1] = DataFloat(d); break;
+    case kCalibration3.number: m.calibration[2] = DataFloat(d); break;
+    case kCalibration4.number: m.calibration[3] = DataFloat(d); break;
+    case kCalibrationKey1.number: m.calibrationKey[0] = DataFloat(d); break;
+    case kCalibrationKey2.number: m.calibrationKey[1] = DataFloat(d); break;
     default: break;
   }
 }
 
 void StoreValueReply(std::uint8_t p, const Data4& d, ModuleState& m) {
   switch (p) {
-    case 54:
+    case kLoggerRecord.number:
       m.loggerRecord = d;
       ++m.loggerRecordCount;
       break;
-    case 55: m.loggerFill = DataU16(d); break;
-    case 56: m.nextEntryTime = NextEntryTimeText(d); break;
-    case 58: m.moduleDate = ModuleDateText(d); break;
-    case 59: m.moduleTime = ModuleTimeText(d); break;
+    case kLoggerFill.number: m.loggerFill = DataU16(d); break;
+    case kNextEntryTime.number: m.nextEntryTime = NextEntryTimeText(d); break;
+    case kModuleDate.number: m.moduleDate = ModuleDateText(d); break;
+    case kModuleTime.number: m.moduleTime = ModuleTimeText(d); break;
     case 60: m.raw60 = DataU16(d); break;
     case 61:
       m.raw61a = DataU16(d);

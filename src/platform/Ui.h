@@ -1,8 +1,9 @@
 #pragma once
-// Every modal interaction of a flow goes through this interface: the desktop program
-// answers it with Qt dialogs, the command-line program with its options and stdout,
-// the tests with a script that records what was shown. Texts are UTF-8.
-#include <array>
+// The generic interactions of every flow: message and error boxes, yes/no questions,
+// file dialogs, the progress window and the print job. The desktop program answers
+// them with Qt dialogs, the command-line program with its options and stderr, the
+// tests with a script that records what was shown. A dialog that belongs to one
+// subsystem sits behind that subsystem's own interface. Texts are UTF-8.
 #include <memory>
 #include <optional>
 #include <string>
@@ -18,27 +19,6 @@ struct FileDialogSpec {
   std::string initialName;       // e.g. "*.txt"
   std::string filter;            // "Text (*.txt) | *.txt | Alle Dateien (*.*)|*.*||"
   bool overwritePrompt = true;
-};
-
-// The value entry of a calibration (prompt above the edit, unit beside it).
-struct ValueEntry {
-  std::string prompt;
-  std::string unit;
-  float value = 0.0f;
-};
-
-// The result display of a calibration: two button captions, three rows.
-struct ResultRows {
-  std::string saveCaption;
-  std::string exitCaption;
-  std::array<std::string, 3> labels;
-  std::array<std::string, 3> values;
-};
-
-struct TimeOfDay {
-  int hour = 0;
-  int minute = 0;
-  int second = 0;
 };
 
 class Ui {
@@ -60,15 +40,6 @@ class Ui {
   virtual void ProgressOpen(const std::string& caption, const std::string& text, int min, int max) = 0;
   virtual void ProgressSet(int position) = 0;
   virtual void ProgressClose() = 0;
-
-  // Calibration dialogs. Results: value entry 1 = OK, 2 = closed otherwise (value
-  // unchanged); result display 1 = save, 2 = exit; choice 1 = first, 2 = second or closed.
-  virtual int ValueEntryDialog(ValueEntry& entry) = 0;
-  virtual int ResultDialog(const ResultRows& rows) = 0;
-  virtual int ChoiceDialog(const std::string& firstCaption, const std::string& secondCaption) = 0;
-
-  // The recording interval picker; nullopt on cancel.
-  virtual std::optional<TimeOfDay> PickInterval(const TimeOfDay& preset) = 0;
 
   // The print dialog; nullptr when the user cancels.
   virtual std::unique_ptr<PageTarget> BeginPrint(const std::string& documentName) = 0;

@@ -25,7 +25,8 @@ std::vector<std::pair<int, int>> Requests(const sim::Bus& bus) {
 struct LiveFixture : ::testing::Test {
   ScriptedUi ui;
   SimLink sim{ui};
-  LiveMeasurement live{sim.link, ui};
+  link::FlowContext context;
+  LiveMeasurement live{sim.link, ui, context};
 
   // Waits for the next completed chain.
   bool NextChain() {
@@ -76,7 +77,7 @@ TEST_F(LiveFixture, EnglishLabelsAndStatusLine) {
   auto amp = sim.AddAmplifier(1);
   amp->SetParameterFloat(32, -3.4f);
   amp->SetParameterFloat(33, 59.0f);
-  sim.link.setLanguage(1);
+  context.language = 1;
   live.setPollPeriod(1h);
   ASSERT_TRUE(live.Start(60s));
   EXPECT_EQ(live.statusLine(), "asymmetrie: -3.4  slope: 59.0  ");
@@ -133,8 +134,8 @@ TEST_F(LiveFixture, StartWithoutReplyTellsTheUserAndDoesNotRun) {
     SimLink quiet(quietUi);
     quiet.AddAmplifier(1);
     quiet.bus.SetFault(sim::Fault::kNoReply);
-    quiet.link.setLanguage(language);
-    LiveMeasurement m(quiet.link, quietUi);
+    const link::FlowContext quietContext{0, language};
+    LiveMeasurement m(quiet.link, quietUi, quietContext);
     EXPECT_FALSE(m.Start(60s));
     EXPECT_FALSE(m.running());
     EXPECT_FALSE(m.polling());

@@ -40,13 +40,13 @@ struct ControllerFixture : ::testing::Test {
     f.write(text.data(), static_cast<qint64>(text.size()));
   }
   void Make() {
-    c = std::make_unique<MainController>(sim.link, ui, folder.toStdString(), &FixedTime);
+    c = std::make_unique<MainController>(sim.link, ui, ui, folder.toStdString(), &FixedTime);
     c->live().setPollPeriod(1h);
     c->Initialize();
   }
   void SetUpRecording(int seconds = 60) {
     ui.saveFiles.push_back(QDir(dir.path()).filePath("rec.txt").toStdString());
-    ui.intervals.push_back(platform::TimeOfDay{0, seconds / 60, seconds % 60});
+    ui.intervals.push_back(app::TimeOfDay{0, seconds / 60, seconds % 60});
     c->OnSetupMeasurement();
   }
   // Everything the measurement disables, as one value.
@@ -100,7 +100,7 @@ TEST_F(ControllerFixture, ParametrizeSwitchHoldsAfterEveryLanguageSwitch) {
   c->ApplySetup(4, 0);
   EXPECT_TRUE(c->buttons().parametrize);
   EXPECT_EQ(c->captions().parametrize, "Parametrieren");
-  EXPECT_EQ(sim.link.language(), 0);
+  EXPECT_EQ(c->context().language, 0);
 }
 
 TEST_F(ControllerFixture, StartNeedsARecordingSetupAndSetupDisablesItAgain) {
@@ -227,13 +227,13 @@ TEST_F(ControllerFixture, WatchdogNoticeBecomesTheStatusInfo) {
 
 TEST_F(ControllerFixture, LaterFlowsSayNotAvailableUntilTheyArePluggedIn) {
   Make();
-  c->OnCalibrate();
-  c->OnConfigure();
-  c->OnDisplayConfig();
+  c->OnFlow(app::Flow::kCalibrate);
+  c->OnFlow(app::Flow::kConfigure);
+  c->OnFlow(app::Flow::kDisplayConfig);
   EXPECT_EQ(ui.Messages(), std::vector<std::string>(3, types::kNotAvailable(0)));
   int ran = 0;
-  c->configureFlow = [&] { ++ran; };
-  c->OnConfigure();
+  c->SetFlow(app::Flow::kConfigure, [&] { ++ran; });
+  c->OnFlow(app::Flow::kConfigure);
   EXPECT_EQ(ran, 1);
   EXPECT_EQ(ui.Messages().size(), 3u);
 }
@@ -244,7 +244,7 @@ TEST_F(ControllerFixture, AddressFolds) {
                                                {253, 255}, {254, 31}, {255, 255}};
   for (auto [position, address] : cases) {
     EXPECT_EQ(c->SetAddressPosition(position), address) << position;
-    EXPECT_EQ(sim.link.address(), address) << position;
+    EXPECT_EQ(c->context().address, address) << position;
   }
 }
 

@@ -10,7 +10,7 @@
 
 #include "app/MainController.h"
 #include "app/widgets/MainWindow.h"
-#include "app/widgets/QtUi.h"
+#include "platform/widgets/QtUi.h"
 #include "live_wait.h"
 #include "support/ScriptedUi.h"
 #include "support/SimLink.h"
@@ -31,35 +31,39 @@ struct WindowFixture : ::testing::Test {
     MainWindow::Options o;
     o.settingsFolder = QDir(dir.path()).filePath("Korvane").toStdString();
     o.ui = &ui;
+    o.intervals = &ui;
+    o.flowDialogs.calibration = &ui;
     o.link = &sim.link;
     dlg = std::make_unique<MainWindow>(o);
     dlg->controller().live().setPollPeriod(1h);
   }
-  QString Text(int id) { return dlg->button(id) ? dlg->button(id)->text() : dlg->label(id)->text(); }
+  QString Text(const QString& name) {
+    return dlg->button(name) ? dlg->button(name)->text() : dlg->label(name)->text();
+  }
 };
 
 TEST_F(WindowFixture, StartsInGermanWithStartDisabled) {
   Make();
   EXPECT_EQ(dlg->windowTitle(), "Korvane");
-  EXPECT_EQ(Text(4), "Messung starten");
-  EXPECT_EQ(Text(2), "Beenden");
-  EXPECT_EQ(Text(3), "Setup");
-  EXPECT_EQ(Text(5), "Konfiguration RW8200");
-  EXPECT_EQ(Text(1134), QString::fromUtf8("Geräteadresse"));
-  EXPECT_EQ(Text(1100), "kein Fehler");
-  EXPECT_FALSE(dlg->button(4)->isEnabled());
-  EXPECT_FALSE(dlg->button(1022)->isEnabled());
-  EXPECT_TRUE(dlg->button(1020)->isEnabled());
+  EXPECT_EQ(Text("start"), "Messung starten");
+  EXPECT_EQ(Text("exit"), "Beenden");
+  EXPECT_EQ(Text("setup"), "Setup");
+  EXPECT_EQ(Text("displayConfig"), "Konfiguration RW8200");
+  EXPECT_EQ(Text("addressLabel"), QString::fromUtf8("Geräteadresse"));
+  EXPECT_EQ(Text("statusInfo"), "kein Fehler");
+  EXPECT_FALSE(dlg->button("start")->isEnabled());
+  EXPECT_FALSE(dlg->button("parametrize")->isEnabled());
+  EXPECT_TRUE(dlg->button("setupMeasurement")->isEnabled());
 }
 
 TEST_F(WindowFixture, LanguageSwitchRecaptionsButtons) {
   Make();
   dlg->controller().ApplySetup(1, 1);
-  const std::vector<std::pair<int, QString>> want{
-      {1022, "Parameter"}, {2, "Exit"}, {1015, "Calibration"}, {1021, "Configuration"},
-      {1020, "Setup Measurement"}, {5, "Configuration RW8200"}, {4, "Start Measurement"},
-      {1134, "Device address"}, {1100, "no error"}};
-  for (const auto& [id, text] : want) EXPECT_EQ(Text(id), text) << id;
+  const std::vector<std::pair<QString, QString>> want{
+      {"parametrize", "Parameter"}, {"exit", "Exit"}, {"calibrate", "Calibration"}, {"configure", "Configuration"},
+      {"setupMeasurement", "Setup Measurement"}, {"displayConfig", "Configuration RW8200"}, {"start", "Start Measurement"},
+      {"addressLabel", "Device address"}, {"statusInfo", "no error"}};
+  for (const auto& [id, text] : want) EXPECT_EQ(Text(id), text) << id.toStdString();
 }
 
 TEST_F(WindowFixture, AddressUpDownFolds) {
@@ -68,10 +72,10 @@ TEST_F(WindowFixture, AddressUpDownFolds) {
   spin->setValue(31);
   spin->stepUp();
   EXPECT_EQ(spin->value(), 255);
-  EXPECT_EQ(sim.link.address(), 255);
+  EXPECT_EQ(dlg->controller().address(), 255);
   spin->stepDown();
   EXPECT_EQ(spin->value(), 31);
-  EXPECT_EQ(sim.link.address(), 31);
+  EXPECT_EQ(dlg->controller().address(), 31);
 }
 
 TEST_F(WindowFixture, LiveValuesReachTheFieldsAndExitIsRefusedWhileMeasuring) {
@@ -81,41 +85,41 @@ TEST_F(WindowFixture, LiveValuesReachTheFieldsAndExitIsRefusedWhileMeasuring) {
   amp->SetMeasured(6, 21.43f);
   Make();
   ui.saveFiles.push_back(QDir(dir.path()).filePath("rec.txt").toStdString());
-  ui.intervals.push_back(platform::TimeOfDay{0, 1, 0});
-  dlg->button(1020)->click();
-  ASSERT_TRUE(dlg->button(4)->isEnabled());
-  EXPECT_EQ(Text(1099), "Aufzeichnungsdatei: rec.txt");
+  ui.intervals.push_back(app::TimeOfDay{0, 1, 0});
+  dlg->button("setupMeasurement")->click();
+  ASSERT_TRUE(dlg->button("start")->isEnabled());
+  EXPECT_EQ(Text("recordingStatus"), "Aufzeichnungsdatei: rec.txt");
 
   dlg->show();
-  dlg->button(4)->click();
+  dlg->button("start")->click();
   ASSERT_TRUE(dlg->controller().running());
-  EXPECT_EQ(Text(4), "Messung beenden");
-  EXPECT_FALSE(dlg->button(2)->isEnabled());
-  EXPECT_FALSE(dlg->button(3)->isEnabled());
-  EXPECT_EQ(Text(1123), "pH Wert");
-  EXPECT_EQ(Text(1129), "pH");
+  EXPECT_EQ(Text("start"), "Messung beenden");
+  EXPECT_FALSE(dlg->button("exit")->isEnabled());
+  EXPECT_FALSE(dlg->button("setup")->isEnabled());
+  EXPECT_EQ(Text("channel1"), "pH Wert");
+  EXPECT_EQ(Text("unit1"), "pH");
 
   dlg->controller().live().Poll();
-  ASSERT_TRUE(WaitUntil([&] { return !Text(1009).isEmpty(); }));
-  EXPECT_EQ(Text(1009), "7.02");
-  EXPECT_EQ(Text(1010), "-12");
-  EXPECT_EQ(Text(1014), "21.4");
+  ASSERT_TRUE(WaitUntil([&] { return !Text("value1").isEmpty(); }));
+  EXPECT_EQ(Text("value1"), "7.02");
+  EXPECT_EQ(Text("value2"), "-12");
+  EXPECT_EQ(Text("value6"), "21.4");
 
   dlg->reject();  // Esc or the close box
   EXPECT_TRUE(dlg->isVisible());
   EXPECT_EQ(ui.Messages().back(), "Messung erst beenden!");
 
-  dlg->button(4)->click();
+  dlg->button("start")->click();
   EXPECT_FALSE(dlg->controller().running());
-  EXPECT_TRUE(Text(1009).isEmpty());
-  dlg->button(2)->click();
+  EXPECT_TRUE(Text("value1").isEmpty());
+  dlg->button("exit")->click();
   EXPECT_FALSE(dlg->isVisible());
   EXPECT_TRUE(QFile::exists(QDir(dir.path()).filePath("Korvane/config.ini")));
 }
 
 TEST_F(WindowFixture, ValueFontFollowsFieldHeight) {
   Make();
-  QLabel* field = dlg->label(1009);
+  QLabel* field = dlg->label("value1");
   dlg->show();
   dlg->resize(900, 420);
   QCoreApplication::processEvents();
@@ -136,9 +140,9 @@ TEST_F(WindowFixture, CalibrationAndConfigurationButtonsRunTheirFlows) {
   sim.AddAmplifier(1);
   sim.bus.SetFault(sim::Fault::kNoReply);
   Make();
-  dlg->button(1015)->click();
-  dlg->button(1021)->click();
-  dlg->button(5)->click();
+  dlg->button("calibrate")->click();
+  dlg->button("configure")->click();
+  dlg->button("displayConfig")->click();
   EXPECT_EQ(ui.Messages(), (std::vector<std::string>{"Fehler in der Datenkommunikation!",
                                                      "Fehler in der Datenkommunikation!",
                                                      "Diese Funktion ist noch nicht verfügbar."}));
@@ -148,11 +152,11 @@ TEST_F(WindowFixture, CalibrationAndConfigurationButtonsRunTheirFlows) {
 }
 
 TEST(QtFilter, WindowsFilterTextBecomesQtFilters) {
-  EXPECT_EQ(app::QtFilterFromWindows("Text (*.txt) | *.txt | Alle Dateien (*.*)|*.*||"),
+  EXPECT_EQ(platform::QtFilterFromWindows("Text (*.txt) | *.txt | Alle Dateien (*.*)|*.*||"),
             "Text (*.txt);;Alle Dateien (*.*)");
-  EXPECT_EQ(app::QtFilterFromWindows("Setup|*.qx4|All|*.*||"), "Setup (*.qx4);;All (*.*)");
-  EXPECT_EQ(app::QtFilterFromWindows("Both|*.a;*.b||"), "Both (*.a *.b)");
-  EXPECT_EQ(app::QtFilterFromWindows(""), "");
+  EXPECT_EQ(platform::QtFilterFromWindows("Setup|*.qx4|All|*.*||"), "Setup (*.qx4);;All (*.*)");
+  EXPECT_EQ(platform::QtFilterFromWindows("Both|*.a;*.b||"), "Both (*.a *.b)");
+  EXPECT_EQ(platform::QtFilterFromWindows(""), "");
 }
 
 }  // namespace

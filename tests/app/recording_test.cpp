@@ -31,10 +31,10 @@ struct RecordingFixture : ::testing::Test {
 
   std::string Path(const char* name) { return QDir(dir.path()).filePath(name).toStdString(); }
 
-  Recording::SetupResult Configure(const std::string& file, platform::TimeOfDay t, int language = 0) {
+  Recording::SetupResult Configure(const std::string& file, app::TimeOfDay t, int language = 0) {
     ui.saveFiles.push_back(file);
     ui.intervals.push_back(t);
-    return rec.Setup(language, interval);
+    return rec.Setup(language, interval, ui);
   }
 };
 
@@ -82,7 +82,7 @@ TEST_F(RecordingFixture, CancelledFileDialogContinuesTheOpenFile) {
   ASSERT_TRUE(rec.WriteLine(0, kPh, 0, nullptr));
 
   ui.saveFiles.push_back(std::nullopt);
-  EXPECT_EQ(rec.Setup(0, interval), Recording::SetupResult::kFileCancelled);
+  EXPECT_EQ(rec.Setup(0, interval, ui), Recording::SetupResult::kFileCancelled);
   EXPECT_TRUE(rec.isOpen());
   EXPECT_EQ(rec.statusText(), "Aufzeichnungsdatei: rec.txt");
   ASSERT_TRUE(rec.WriteLine(0, kPh, 0, nullptr));
@@ -91,7 +91,7 @@ TEST_F(RecordingFixture, CancelledFileDialogContinuesTheOpenFile) {
 
 TEST_F(RecordingFixture, CancelledFileDialogWithoutFileLeavesNone) {
   ui.saveFiles.push_back(std::nullopt);
-  EXPECT_EQ(rec.Setup(0, interval), Recording::SetupResult::kFileCancelled);
+  EXPECT_EQ(rec.Setup(0, interval, ui), Recording::SetupResult::kFileCancelled);
   EXPECT_FALSE(rec.isOpen());
   EXPECT_EQ(ui.Kinds(), (std::vector<std::string>{"save"}));
 }
@@ -103,7 +103,7 @@ TEST_F(RecordingFixture, CancelledIntervalClosesTheFileAndTicksAreSkippedWithOne
 
   ui.saveFiles.push_back(Path("other.txt"));
   ui.intervals.push_back(std::nullopt);
-  EXPECT_EQ(rec.Setup(0, interval), Recording::SetupResult::kIntervalCancelled);
+  EXPECT_EQ(rec.Setup(0, interval, ui), Recording::SetupResult::kIntervalCancelled);
   EXPECT_FALSE(rec.isOpen());
   EXPECT_EQ(interval.Milliseconds(), 10000);  // unchanged
   EXPECT_FALSE(QFile::exists(QString::fromStdString(Path("other.txt"))));

@@ -19,7 +19,7 @@ const char kDefaultText[] =
     "[RS232]\n\rPORT=0\n\rBAUD=4800\n\r[SETUP]\n\rINTERVALL=00:01:00\n\rSPRACHE=0\n\rPARAMETRIEREN=0\n\r";
 
 void ExpectInterval(const Interval& i, int h, int m, int s) {
-  const platform::TimeOfDay t = i.Fields();
+  const app::TimeOfDay t = i.Fields();
   EXPECT_EQ(t.hour, h);
   EXPECT_EQ(t.minute, m);
   EXPECT_EQ(t.second, s);

@@ -44,7 +44,7 @@ class PollingHost : public CalibrationHost {
         link_.clearBadFrame();
         return;
       }
-      link_.SendFrame(link_.address(), link::kValues, 4, 1);
+      link_.Send(0, link::kMeasuredValue1);
     });
   }
   void SetChannelCaptions(int typeIndex) override {
@@ -82,7 +82,7 @@ using Pins = std::vector<std::pair<int, float>>;  // (channel 1..6, value)
 
 struct Bench {
   explicit Bench(int wireType, int language = 0) : amp(sim.AddAmplifier(wireType)) {
-    sim.link.setLanguage(language);
+    context.language = language;
     ui.onEvent = [this](const test::UiEvent& e) { OnEvent(e); };
   }
 
@@ -94,7 +94,7 @@ struct Bench {
   bool allSeen = true;
   bool pollingDuringPrompts = true;
 
-  void Run() { Calibrate(sim.link, ui, host); }
+  void Run() { Calibrate(sim.link, context, ui, ui, host); }
 
   // Everything shown, one line per interaction (progress window left out).
   std::vector<std::string> Shown() const {
@@ -133,6 +133,7 @@ struct Bench {
   test::SimLink sim{ui};
   std::shared_ptr<sim::Amplifier> amp;
   PollingHost host{sim.link};
+  link::FlowContext context;
 
  private:
   void OnEvent(const test::UiEvent& e) {

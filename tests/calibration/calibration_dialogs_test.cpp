@@ -11,9 +11,9 @@
 #include <clocale>
 
 #include "calibration/widgets/TwoChoiceDialog.h"
-#include "calibration/widgets/CalibrationDialogs.h"
 #include "calibration/widgets/CalibrationResultDialog.h"
 #include "calibration/widgets/CalibrationValueDialog.h"
+#include "calibration/widgets/QtCalibrationUi.h"
 
 namespace korvane::calibration {
 namespace {
@@ -224,14 +224,15 @@ void WhenOpen(QObject* guard, Answer answer) {
 
 TEST(RunDialogsTest, ValueEntryTakesThePresetAndGivesBackTheNumber) {
   QObject guard;
-  platform::ValueEntry entry{"Aktuellen Luftdruck eingeben.", "hPa", 1000.0f};
+  QtCalibrationUi dialogs;
+  ValueEntry entry{"Aktuellen Luftdruck eingeben.", "hPa", 1000.0f};
   std::string shown;
   WhenOpen<CalibrationValueDialog>(&guard, [&shown](CalibrationValueDialog* d) {
     shown = d->edit()->text().toStdString();
     d->edit()->setText("1013.25");
     d->okButton()->click();
   });
-  EXPECT_EQ(RunValueEntry(nullptr, entry), 1);
+  EXPECT_EQ(dialogs.EnterValue(entry), EntryResult::kAccepted);
   EXPECT_EQ(shown, "1000");
   EXPECT_EQ(entry.value, 1013.25f);
 
@@ -239,13 +240,14 @@ TEST(RunDialogsTest, ValueEntryTakesThePresetAndGivesBackTheNumber) {
     d->edit()->setText("900");
     d->close();
   });
-  EXPECT_EQ(RunValueEntry(nullptr, entry), 2);
+  EXPECT_EQ(dialogs.EnterValue(entry), EntryResult::kClosed);
   EXPECT_EQ(entry.value, 1013.25f);
 }
 
 TEST(RunDialogsTest, ResultDisplayAndChoice) {
   QObject guard;
-  platform::ResultRows rows;
+  QtCalibrationUi dialogs;
+  ResultRows rows;
   rows.saveCaption = "Speichern";
   rows.exitCaption = "Beenden";
   rows.labels = {"Asymmetrie", "Steilheit", ""};
@@ -255,13 +257,13 @@ TEST(RunDialogsTest, ResultDisplayAndChoice) {
     value2 = d->valueText(1)->text().toStdString();
     d->saveButton()->click();
   });
-  EXPECT_EQ(RunResultDisplay(nullptr, rows), 1);
+  EXPECT_EQ(dialogs.ShowResult(rows), ResultAction::kSave);
   EXPECT_EQ(value2, "-59.2 mV/pH");
 
   WhenOpen<TwoChoiceDialog>(&guard, [](TwoChoiceDialog* d) { d->close(); });
-  EXPECT_EQ(RunChoice(nullptr, "Sauerstoff", "Luftdruck"), 2);
+  EXPECT_EQ(dialogs.Choose("Sauerstoff", "Luftdruck"), Choice::kSecond);
   WhenOpen<TwoChoiceDialog>(&guard, [](TwoChoiceDialog* d) { d->firstButton()->click(); });
-  EXPECT_EQ(RunChoice(nullptr, "Sauerstoff", "Luftdruck"), 1);
+  EXPECT_EQ(dialogs.Choose("Sauerstoff", "Luftdruck"), Choice::kFirst);
 }
 
 }  // namespace

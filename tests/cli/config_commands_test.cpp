@@ -59,7 +59,7 @@ std::shared_ptr<sim::Amplifier> AddModule(SimLink& sim, const Module& m) {
   // Bytes no control can show: the limit type has two buttons, the check box two states.
   amp->SetParameterByte(63, 7);
   amp->SetParameterByte(73, 2);
-  sim.link.setAddress(m.address);
+  sim.context.address = m.address;
   return amp;
 }
 
@@ -67,7 +67,7 @@ struct Cli {
   explicit Cli(SimLink& sim, int language = 0) {
     options.settingsFolder = QDir(dir.path()).filePath("Korvane").toStdString();
     options.language = language;
-    options.address = sim.link.address();
+    options.address = sim.context.address;
     ctx = std::make_unique<cli::CliContext>(options, out, err, &sim.link, &FixedTime);
   }
   int Run(int (*command)(cli::CliContext&, cli::Args&), cli::Args args) { return command(*ctx, args); }
@@ -110,11 +110,11 @@ TEST(DialogCli, ConfigReadSavesWhatSpeichernSavesRightAfterOpening) {
       ScriptedUi ui;
       SimLink sim(ui);
       AddModule(sim, m);
-      ConfigTransfer transfer(sim.link, ui);
+      ConfigTransfer transfer(sim.link, ui, sim.context);
       ConfigSettings s;
       ASSERT_TRUE(transfer.ReadConfigurationSequence(s));
       KeyIndicesFromValues(s, s.AbsoluteType());
-      ConfigurationDialog dialog(ui, s, {});
+      ConfigurationDialog dialog(ui, s, nullptr);
       ui.saveFiles.push_back(dialogPath);
       dialog.OnSave();
     }
@@ -139,7 +139,7 @@ std::vector<link::Frame> DialogRoad(const Module& m, const std::string& path, bo
   ScriptedUi ui;
   SimLink sim(ui);
   AddModule(sim, m);
-  ConfigTransfer transfer(sim.link, ui);
+  ConfigTransfer transfer(sim.link, ui, sim.context);
   ConfigSettings s;
   ui.openFiles.push_back(path);
   ui.yesNo.push_back(withCalibration);
@@ -147,7 +147,8 @@ std::vector<link::Frame> DialogRoad(const Module& m, const std::string& path, bo
     d.button(ctl::kOpen)->click();
     d.button(ctl::kOk)->click();
   });
-  EXPECT_TRUE(transfer.ReadConfiguration(s, ConfigurationDialogRunner(nullptr, ui, transfer)));
+  QtConfigurationEditor editor(nullptr, ui);
+  EXPECT_TRUE(transfer.ReadConfiguration(s, editor));
   return sim.bus.received();
 }
 

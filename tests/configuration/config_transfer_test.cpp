@@ -4,6 +4,7 @@
 
 #include "configuration/ConfigLists.h"
 #include "configuration/ConfigTransfer.h"
+#include "support/ConfigurationDoubles.h"
 #include "support/ScriptedUi.h"
 #include "support/SimLink.h"
 
@@ -47,18 +48,19 @@ class Transfer : public ::testing::Test {
  protected:
   std::shared_ptr<sim::Amplifier> Attach(int wireType, std::uint8_t address, int kind) {
     auto amp = sim.AddAmplifier(wireType, address, kind);
-    sim.link.setAddress(address);
+    context.address = address;
     return amp;
   }
   // Runs the whole flow; the dialog stand-in applies the dialog's settings rules,
   // lets the test edit, and presses OK with the type check.
   bool Run(const std::function<void(ConfigSettings&)>& edit = {}) {
-    return transfer.ReadConfiguration(settings, [&](ConfigSettings& s) {
+    test::ScriptedEditor editor([&](ConfigSettings& s, TypeConfirmation& confirm) {
       ++dialogRuns;
       ApplySetupDialogRules(s);
       if (edit) edit(s);
-      return transfer.CheckTypeOnOk(s) == ConfigTransfer::OkCheck::kAccepted;
+      return confirm.CheckTypeOnOk(s) == TypeCheck::kAccepted;
     });
+    return transfer.ReadConfiguration(settings, editor);
   }
   std::vector<int> ProgressPositions(int fromEvent = 0) const {
     std::vector<int> out;
@@ -69,7 +71,8 @@ class Transfer : public ::testing::Test {
 
   test::ScriptedUi ui;
   test::SimLink sim{ui, Quick()};
-  ConfigTransfer transfer{sim.link, ui};
+  link::FlowContext context;
+  ConfigTransfer transfer{sim.link, ui, context};
   ConfigSettings settings;
   int dialogRuns = 0;
 };
@@ -81,7 +84,7 @@ TEST_F(Transfer, ReadSequenceFillsTheSettings) {
   ASSERT_EQ(rx.size(), 31u);
   for (int n = 0; n < 31; ++n) {
     EXPECT_EQ(link::FrameGroup(rx[n]), 2);
-    EXPECT_EQ(link::FrameParameter(rx[n]), kReadOrder[n]);
+    EXPECT_EQ(link::FrameParameter(rx[n]), kReadOrder[n].number);
     EXPECT_EQ(link::FrameData(rx[n]), (link::Data4{0, 0, 0, 0}));
   }
   EXPECT_EQ(link::FrameLength(rx[0]), 1);   // 28
@@ -121,13 +124,13 @@ TEST(TransferFaults, ModuleThatStopsAnsweringAtAnyReadOpensNoDialog) {
     test::ScriptedUi ui;
     test::SimLink sim{ui, Quick()};
     sim.AddAmplifier(4, 0, 5);
-    sim.link.setLanguage(1);
-    sim.bus.FaultWhen(2, kReadOrder[n - 1], sim::Fault::kNoReply, 100);
-    ConfigTransfer transfer{sim.link, ui};
+    link::FlowContext context{0, 1};
+    sim.bus.FaultWhen(2, kReadOrder[n - 1].number, sim::Fault::kNoReply, 100);
+    ConfigTransfer transfer{sim.link, ui, context};
     ConfigSettings s;
-    bool dialogRan = false;
-    EXPECT_FALSE(transfer.ReadConfiguration(s, [&](ConfigSettings&) { return dialogRan = true; })) << n;
-    EXPECT_FALSE(dialogRan) << n;
+    test::ScriptedEditor editor([](ConfigSettings&) { return true; });
+    EXPECT_FALSE(transfer.ReadConfiguration(s, editor)) << n;
+    EXPECT_EQ(editor.runs, 0) << n;
     EXPECT_EQ(sim.bus.received().size(), static_cast<std::size_t>(n)) << n;
     ASSERT_GE(ui.events.size(), 2u);
     EXPECT_EQ(ui.events[ui.events.size() - 2].kind, "progress-close") << n;
@@ -251,14 +254,15 @@ TEST_F(Transfer, AddressChangeTakesEffectAfterParameter30) {
   EXPECT_EQ(*(p30 + 1), "3/48@5");
   for (auto it = p30 + 1; it != seq.end(); ++it) EXPECT_EQ(it->substr(it->find('@')), "@5") << *it;
   EXPECT_EQ(seq.back(), "0/68@5");
-  EXPECT_EQ(sim.link.address(), 5);
+  EXPECT_EQ(context.address, 5);
   EXPECT_EQ(amp->address(), 5);
   EXPECT_EQ(amp->commands(), (std::vector<std::uint8_t>{67, 65, 68}));  // the module heard all of them
 }
 
 TEST_F(Transfer, CancelWritesNothing) {
   Attach(1, 0, 3);
-  EXPECT_FALSE(transfer.ReadConfiguration(settings, [](ConfigSettings&) { return false; }));
+  test::ScriptedEditor cancel([](ConfigSettings&) { return false; });
+  EXPECT_FALSE(transfer.ReadConfiguration(settings, cancel));
   EXPECT_EQ(sim.bus.received().size(), 31u);
 }
 
@@ -266,19 +270,19 @@ TEST_F(Transfer, OkCheckFamilyRule) {
   Attach(4, 0, 3);  // module type 3
   struct Case {
     int chosen;
-    ConfigTransfer::OkCheck result;
-  } cases[] = {{3, ConfigTransfer::OkCheck::kAccepted},
-               {5, ConfigTransfer::OkCheck::kAccepted},
-               {2, ConfigTransfer::OkCheck::kAccepted},
-               {0, ConfigTransfer::OkCheck::kTypeMismatch},
-               {20, ConfigTransfer::OkCheck::kTypeMismatch}};
+    TypeCheck result;
+  } cases[] = {{3, TypeCheck::kAccepted},
+               {5, TypeCheck::kAccepted},
+               {2, TypeCheck::kAccepted},
+               {0, TypeCheck::kTypeMismatch},
+               {20, TypeCheck::kTypeMismatch}};
   for (const Case& c : cases) {
     ConfigSettings s;
     s.IDC_TYPAUSWAHL = c.chosen;
     ui.events.clear();
     EXPECT_EQ(transfer.CheckTypeOnOk(s), c.result) << c.chosen;
     EXPECT_EQ(s.moduleType, 3);
-    if (c.result == ConfigTransfer::OkCheck::kTypeMismatch) {
+    if (c.result == TypeCheck::kTypeMismatch) {
       EXPECT_EQ(ui.Messages(), (std::vector<std::string>{
                                    "Fehler!\nDer Typ des angeschlossenen Verstärkers paßt nicht zur Einstellung!"}));
     } else {
@@ -291,7 +295,7 @@ TEST_F(Transfer, OkCheckFamilyRule) {
   transfer.CheckTypeOnOk(english);
   EXPECT_EQ(ui.Messages().back(), "Error! The adjusted amplifier type dose not fit to the connected type!");
   sim.bus.FaultWhen(2, 28, sim::Fault::kNoReply);
-  EXPECT_EQ(transfer.CheckTypeOnOk(english), ConfigTransfer::OkCheck::kNoReply);
+  EXPECT_EQ(transfer.CheckTypeOnOk(english), TypeCheck::kNoReply);
   EXPECT_EQ(ui.Messages().back(), "Error data communication!");
 }
 
@@ -301,13 +305,15 @@ TEST_F(Transfer, TypeOutsideTheCatalogueBehavesAsAnEmptyRecord) {
     test::SimLink sim2{ui2, Quick()};
     auto amp = sim2.AddAmplifier(1, 0, 3);
     amp->SetParameterByte(28, static_cast<std::uint8_t>(wire));
-    ConfigTransfer t2{sim2.link, ui2};
+    link::FlowContext context2;
+    ConfigTransfer t2{sim2.link, ui2, context2};
     ConfigSettings s;
     DialogControlStates shown;
-    ASSERT_TRUE(t2.ReadConfiguration(s, [&](ConfigSettings& c) {
+    test::ScriptedEditor editor([&](ConfigSettings& c, TypeConfirmation& confirm) {
       shown = SetupDialogControls(c);
-      return t2.CheckTypeOnOk(c) == ConfigTransfer::OkCheck::kAccepted;
-    })) << wire;
+      return confirm.CheckTypeOnOk(c) == TypeCheck::kAccepted;
+    });
+    ASSERT_TRUE(t2.ReadConfiguration(s, editor)) << wire;
     EXPECT_EQ(s.moduleType, wire - 1);
     EXPECT_EQ(shown.typeListEntries.size(), 31u);
     EXPECT_FALSE(shown.get(ctl::kTypeList).enabled);

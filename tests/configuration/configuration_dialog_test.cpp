@@ -20,6 +20,7 @@
 #include "configuration/ConfigLists.h"
 #include "configuration/DialogExchange.h"
 #include "configuration/widgets/ConfigurationDialog.h"
+#include "support/ConfigurationDoubles.h"
 #include "support/ScriptedUi.h"
 #include "types/Catalogue.h"
 #include "types/Texts.h"
@@ -27,6 +28,8 @@
 namespace korvane::configuration {
 namespace {
 
+using test::FunctionConfirmation;
+using test::FunctionLogger;
 using test::ScriptedUi;
 
 ConfigSettings Settings(int type, int kind, int language = 0) {
@@ -55,8 +58,9 @@ std::vector<std::string> Entries(const QComboBox* c) {
 }
 
 struct Fixture {
-  explicit Fixture(ConfigSettings s, OkCheck check = {}) : settings(std::move(s)) {
-    dialog = std::make_unique<ConfigurationDialog>(ui, settings, std::move(check));
+  explicit Fixture(ConfigSettings s, std::function<bool(ConfigSettings&)> check = {})
+      : settings(std::move(s)), confirm(check) {
+    dialog = std::make_unique<ConfigurationDialog>(ui, settings, check ? &confirm : nullptr);
   }
   bool Enabled(int id) const { return dialog->control(id)->isEnabled(); }
   bool Shown(int id) const { return !dialog->control(id)->isHidden(); }
@@ -64,6 +68,7 @@ struct Fixture {
 
   ScriptedUi ui;
   ConfigSettings settings;
+  FunctionConfirmation confirm;
   std::unique_ptr<ConfigurationDialog> dialog;
 };
 
@@ -502,7 +507,8 @@ TEST(DialogOk, RunConfigurationDialogReportsOkAndCancel) {
       d->edit(ctl::kLimit)->setText("1.25");
       d->button(ok ? ctl::kOk : ctl::kCancel)->click();
     });
-    EXPECT_EQ(RunConfigurationDialog(nullptr, ui, s, [](ConfigSettings&) { return true; }), ok);
+    FunctionConfirmation accept([](ConfigSettings&) { return true; });
+    EXPECT_EQ(RunConfigurationDialog(nullptr, ui, s, &accept), ok);
     EXPECT_EQ(s.IDC_GRENZWERT, ok ? "1.25" : "");
   }
 }
@@ -524,8 +530,8 @@ TEST(DialogSeriesButton, ByDeviceKind) {
     ScriptedUi ui;
     ConfigSettings s = Settings(0, c.kind, c.language);
     std::string opened;
-    ConfigurationDialog d(ui, s, {}, nullptr, platform::SystemClock(),
-                     [&](const std::string& series, int lang) { opened = series + "/" + std::to_string(lang); });
+    FunctionLogger logger([&](const std::string& series, int lang) { opened = series + "/" + std::to_string(lang); });
+    ConfigurationDialog d(ui, s, nullptr, nullptr, platform::SystemClock(), &logger);
     d.edit(ctl::kFixTempEdit)->setText("21.5");
     d.OnSeriesButton();
     EXPECT_EQ(s.IDC_EDIT1, "21.5") << "the controls are taken first";

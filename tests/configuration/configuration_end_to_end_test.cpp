@@ -47,8 +47,8 @@ TEST(DialogEndToEnd, ConductivityRangeSwitchIsWrittenAfterOk) {
   test::ScriptedUi ui;
   test::SimLink sim(ui);
   auto amp = sim.AddAmplifier(/*wire type*/ 4, /*address*/ 1, /*kind*/ 3);  // "2000µS"
-  sim.link.setAddress(1);
-  ConfigTransfer transfer(sim.link, ui);
+  sim.context.address = 1;
+  ConfigTransfer transfer(sim.link, ui, sim.context);
   ConfigSettings s;
 
   std::vector<std::string> offered;
@@ -59,7 +59,8 @@ TEST(DialogEndToEnd, ConductivityRangeSwitchIsWrittenAfterOk) {
     d.edit(ctl::kLimit)->setText("12.5");
     d.button(ctl::kOk)->click();
   });
-  ASSERT_TRUE(transfer.ReadConfiguration(s, ConfigurationDialogRunner(nullptr, ui, transfer)));
+  QtConfigurationEditor editor(nullptr, ui);
+  ASSERT_TRUE(transfer.ReadConfiguration(s, editor));
   EXPECT_EQ(offered, (std::vector<std::string>{"200µS", "2000µS", "20mS", "100mS"}));
   EXPECT_TRUE(ui.Messages().empty());
 
@@ -85,7 +86,7 @@ TEST(DialogEndToEnd, SetupFileOfAnotherFamilyIsRefusedByOk) {
   test::ScriptedUi ui;
   test::SimLink sim(ui);
   sim.AddAmplifier(4, 0, 3);  // conductivity "2000µS"
-  ConfigTransfer transfer(sim.link, ui);
+  ConfigTransfer transfer(sim.link, ui, sim.context);
   ConfigSettings s;
   ui.openFiles.push_back(path);
 
@@ -102,7 +103,8 @@ TEST(DialogEndToEnd, SetupFileOfAnotherFamilyIsRefusedByOk) {
     d.button(ctl::kCancel)->click();
   });
   const std::size_t readFrames = 31;
-  EXPECT_FALSE(transfer.ReadConfiguration(s, ConfigurationDialogRunner(nullptr, ui, transfer)));
+  QtConfigurationEditor editor(nullptr, ui);
+  EXPECT_FALSE(transfer.ReadConfiguration(s, editor));
   EXPECT_TRUE(stayedOpen);
   EXPECT_TRUE(addressRefused);
   EXPECT_EQ(ui.Messages(), (std::vector<std::string>{

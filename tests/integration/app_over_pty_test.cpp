@@ -92,11 +92,11 @@ TEST_F(AppOverPty, MainWindowMeasurementOverTheLine) {
   amp->SetMeasured(1, 6.86f);
   amp->SetMeasured(2, 3.0f);
   amp->SetMeasured(6, 23.5f);
-  app::MainController c(*link, ui, dir.filePath("Korvane").toStdString(), [] { return PinnedTime(); });
+  app::MainController c(*link, ui, ui, dir.filePath("Korvane").toStdString(), [] { return PinnedTime(); });
   c.live().setPollPeriod(40ms);
   c.Initialize();
   ui.saveFiles.push_back(dir.filePath("rec.txt").toStdString());
-  ui.intervals.push_back(platform::TimeOfDay{0, 0, 1});
+  ui.intervals.push_back(app::TimeOfDay{0, 0, 1});
   c.OnSetupMeasurement();
   ASSERT_TRUE(c.buttons().start);
   c.OnStartStop();

@@ -32,7 +32,7 @@ TEST_F(LinkOverPty, LiveChainRunsOverTheLineInItsOrder) {
   amp->SetMeasured(1, 6.86f);
   amp->SetMeasured(6, 23.5f);
   int ends = 0;
-  link->onChainEnd = [&] { ++ends; };
+  QObject::connect(link.get(), &link::Link::chainEnded, [&] { ++ends; });
   link->SendFrame(0, 0, 4, 1);
   // Every chain reply ends a wait; the chain goes on by itself.
   ASSERT_TRUE(link->WaitForReply());
@@ -53,7 +53,7 @@ TEST_F(LinkOverPty, PacedLineTakesTheTimeOfTwentyTwoBytes) {
     int selector;
   } cases[] = {{4800, 0}, {19200, 2}};
   for (const Case& c : cases) {
-    if (c.baud != link->baudRate()) link->ChangeBaudRate(c.selector);
+    if (c.baud != link->baudRate()) link->ChangeBaudRate(0, c.selector);
     ASSERT_EQ(server.clientBaud(), c.baud);
     QElapsedTimer t;
     t.start();
@@ -134,7 +134,8 @@ TEST_F(LinkOverPty, UnreadLateBytesArePurgedByTheNextWrite) {
 TEST_F(LinkOverPty, DamagedRepliesOverTheWire) {
   ASSERT_TRUE(link->OpenPort());
   std::vector<std::string> notices;
-  link->onWatchdog = [&](const std::string& text) { notices.push_back(text); };
+  QObject::connect(link.get(), &link::Link::watchdogNotice,
+                   [&](const std::string& text) { notices.push_back(text); });
 
   struct Case {
     Fault fault;
@@ -167,14 +168,14 @@ TEST_F(LinkOverPty, DamagedRepliesOverTheWire) {
 
 TEST_F(LinkOverPty, BaudChangeTakesTheModuleAlong) {
   ASSERT_TRUE(link->OpenPort());
-  link->ChangeBaudRate(2);
+  link->ChangeBaudRate(0, 2);
   EXPECT_EQ(link->baudRate(), 19200);
   EXPECT_EQ(amp->baud(), 19200);
   ASSERT_TRUE(link->portOpen());
   EXPECT_EQ(server.clientBaud(), 19200);
   EXPECT_TRUE(Read(28, 1));
 
-  link->ChangeBaudRate(0);
+  link->ChangeBaudRate(0, 0);
   EXPECT_EQ(link->baudRate(), 4800);
   EXPECT_EQ(amp->baud(), 4800);
   EXPECT_EQ(server.clientBaud(), 4800);
@@ -182,11 +183,11 @@ TEST_F(LinkOverPty, BaudChangeTakesTheModuleAlong) {
 
   // Kind 5 goes to 38400.
   amp->SetParameterByte(29, 5);
-  link->ChangeBaudRate(1);
+  link->ChangeBaudRate(0, 1);
   EXPECT_EQ(amp->baud(), 38400);
   EXPECT_EQ(server.clientBaud(), 38400);
   EXPECT_TRUE(Read(28, 1));
-  link->ChangeBaudRate(0);
+  link->ChangeBaudRate(0, 0);
   EXPECT_TRUE(Read(28, 1));
 }
 

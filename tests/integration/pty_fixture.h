@@ -61,7 +61,7 @@ class LinkOverPty : public ::testing::Test {
 
   // One read exchange: true when the reply came.
   bool Read(std::uint8_t p, std::uint8_t length = 4) {
-    link->SendFrame(link->address(), link::kRead, length, p);
+    link->SendFrame(0, link::kRead, length, p);
     return link->WaitForReply();
   }
 

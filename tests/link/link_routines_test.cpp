@@ -68,9 +68,11 @@ TEST_F(LinkTest, DamagedReplySetsTheBadFrameFlag) {
 TEST_F(LinkTest, LiveChainRequestsTheNextValueAndEndsAtTheTemperature) {
   std::vector<int> stored;
   int chainEnds = 0;
-  link.onLiveValue = [&](int ch) { stored.push_back(ch); };
-  link.onChainEnd = [&] { ++chainEnds; };
-  link.setAddress(7);
+  QObject::connect(&link, &Link::liveValue, [&](int ch) { stored.push_back(ch); });
+  QObject::connect(&link, &Link::chainEnded, [&] { ++chainEnds; });
+  // The chain goes on at the address of the request that started it.
+  link.Send(7, kMeasuredValue1);
+  sent.clear();
   for (std::uint8_t p : {1, 2, 5, 4, 3, 6}) Feed(BuildFrame(7, kValues, 4, p, FloatData(p * 1.5f)));
   EXPECT_EQ(stored, (std::vector<int>{1, 2, 5, 4, 3, 6}));
   EXPECT_EQ(chainEnds, 1);
@@ -84,16 +86,15 @@ TEST_F(LinkTest, LiveChainRequestsTheNextValueAndEndsAtTheTemperature) {
 
 TEST_F(LinkTest, WatchdogNoticeGoesToTheOwner) {
   std::string notice;
-  link.onWatchdog = [&](const std::string& s) { notice = s; };
+  QObject::connect(&link, &Link::watchdogNotice, [&](const std::string& s) { notice = s; });
   for (char c : std::string("WD1234567")) link.OnSerialByte(static_cast<std::uint8_t>(c));
   EXPECT_EQ(notice, "08.12.2026\t14:30\tWD-RESET \n\r");
 }
 
 TEST_F(LinkTest, WriteCalibrationSetWritesFourFloatsThenStores) {
-  link.setAddress(3);
   link.module().calibration = {0.0f, -59.17f, 1.5f, 1.013f};
   answer = [this](const Frame& f) { ReplyLater(f); };  // echo = acknowledgement
-  link.WriteCalibrationSet();
+  link.WriteCalibrationSet(FlowContext{3, 0});
   ASSERT_EQ(sent.size(), 5u);
   const std::uint8_t params[] = {32, 33, 34, 37};
   for (int i = 0; i < 4; ++i)
@@ -109,14 +110,14 @@ TEST_F(LinkTest, WriteCalibrationSetWritesFourFloatsThenStores) {
 
 TEST_F(LinkTest, WriteByteAndStoreStoresOnlyAfterAnAcknowledgement) {
   answer = [this](const Frame& f) { ReplyLater(f); };
-  link.WriteByteAndStore(kDisplayAddress, 9);
+  link.WriteByteAndStore(FlowContext{kDisplayAddress, 0}, 9);
   ASSERT_EQ(sent.size(), 2u);
   EXPECT_EQ(sent[0], BuildFrame(kDisplayAddress, kWrite, 1, 164, ByteData(9)));
   EXPECT_EQ(sent[1], BuildFrame(kDisplayAddress, kValues, 1, 53, ByteData(9)));
 
   sent.clear();
   answer = nullptr;
-  link.WriteByteAndStore(kDisplayAddress, 9);
+  link.WriteByteAndStore(FlowContext{kDisplayAddress, 0}, 9);
   EXPECT_EQ(sent.size(), 1u);
   EXPECT_EQ(ui.Messages().back(), "Fehler in der Datenkommunikation!");
 }
@@ -129,7 +130,7 @@ TEST_F(LinkTest, BaudChangeSelectsRateAndReopens) {
   } cases[] = {{1, 1, 38400}, {2, 1, 19200}, {0, 0, 4800}, {7, 0, 4800}};
   for (const Case& c : cases) {
     sent.clear();
-    link.ChangeBaudRate(c.selector);
+    link.ChangeBaudRate(0, c.selector);
     ASSERT_EQ(sent.size(), 1u);
     EXPECT_EQ(sent[0], BuildFrame(0, kSystem, 1, 71, ByteData(c.d0)));
     EXPECT_EQ(link.baudRate(), c.rate);

@@ -61,33 +61,33 @@ void ScriptedUi::ProgressSet(int position) { Record({"progress-set", "", "", pos
 
 void ScriptedUi::ProgressClose() { Record({"progress-close", "", ""}); }
 
-int ScriptedUi::ValueEntryDialog(platform::ValueEntry& entry) {
+calibration::EntryResult ScriptedUi::EnterValue(calibration::ValueEntry& entry) {
   UiEvent e{"entry", entry.prompt, entry.unit};
   e.number = static_cast<int>(entry.value);
   Record(e);
   std::optional<float> typed = Take(entries, std::optional<float>());
-  if (!typed) return 2;
+  if (!typed) return calibration::EntryResult::kClosed;
   entry.value = *typed;
-  return 1;
+  return calibration::EntryResult::kAccepted;
 }
 
-int ScriptedUi::ResultDialog(const platform::ResultRows& rows) {
+calibration::ResultAction ScriptedUi::ShowResult(const calibration::ResultRows& rows) {
   UiEvent e{"result", rows.saveCaption, rows.exitCaption};
   e.rows = rows;
   Record(e);
-  return Take(results, 2);
+  return Take(results, 2) == 1 ? calibration::ResultAction::kSave : calibration::ResultAction::kExit;
 }
 
-int ScriptedUi::ChoiceDialog(const std::string& firstCaption, const std::string& secondCaption) {
+calibration::Choice ScriptedUi::Choose(const std::string& firstCaption, const std::string& secondCaption) {
   Record({"choice", firstCaption + "|" + secondCaption, ""});
-  return Take(choices, 2);
+  return Take(choices, 2) == 1 ? calibration::Choice::kFirst : calibration::Choice::kSecond;
 }
 
-std::optional<platform::TimeOfDay> ScriptedUi::PickInterval(const platform::TimeOfDay& preset) {
+std::optional<app::TimeOfDay> ScriptedUi::PickInterval(const app::TimeOfDay& preset) {
   UiEvent e{"interval", "", ""};
   e.number = preset.hour * 3600 + preset.minute * 60 + preset.second;
   Record(e);
-  return Take(intervals, std::optional<platform::TimeOfDay>());
+  return Take(intervals, std::optional<app::TimeOfDay>());
 }
 
 std::unique_ptr<platform::PageTarget> ScriptedUi::BeginPrint(const std::string& documentName) {

@@ -1,12 +1,16 @@
 #pragma once
 // A Ui for tests: answers every modal interaction from a script and records what was
-// shown, so tests can assert on texts, captions and the order of prompts.
+// shown, so tests can assert on texts, captions and the order of prompts. It stands in
+// for the subsystems' dialogs too (calibration, interval picker), so one event list
+// holds the whole conversation of a flow.
 #include <deque>
 #include <functional>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "app/IntervalPicker.h"
+#include "calibration/CalibrationUi.h"
 #include "platform/Ui.h"
 
 namespace korvane::test {
@@ -17,7 +21,7 @@ struct UiEvent {
   std::string text;   // message text, question, prompt, ...
   std::string title;  // title or caption; entry: unit; choice: "first|second"
   int number = 0;     // progress position or maximum; entry: preset shown
-  platform::ResultRows rows;  // result dialog
+  calibration::ResultRows rows;  // result dialog
 };
 
 // A page that records what is drawn.
@@ -45,18 +49,18 @@ class RecordingPage : public platform::PageTarget {
   int height_;
 };
 
-class ScriptedUi : public platform::Ui {
+class ScriptedUi : public platform::Ui, public calibration::CalibrationUi, public app::IntervalPicker {
  public:
   // --- answers, consumed in order -------------------------------------------------
   std::deque<bool> yesNo;                                  // default: false
   std::deque<std::optional<std::string>> saveFiles;        // default: cancel
   std::deque<std::optional<std::string>> openFiles;        // default: cancel
-  // Value entries: a number is typed and OK pressed (result 1); nullopt closes the
-  // entry otherwise (result 2, value unchanged). Default: nullopt.
+  // Value entries: a number is typed and OK pressed; nullopt closes the entry
+  // otherwise (value unchanged). Default: nullopt.
   std::deque<std::optional<float>> entries;
-  std::deque<int> results;  // result dialog, default 2
-  std::deque<int> choices;  // choice dialog, default 2
-  std::deque<std::optional<platform::TimeOfDay>> intervals;  // default: cancel
+  std::deque<int> results;  // result dialog: 1 = save, 2 = exit (default)
+  std::deque<int> choices;  // choice dialog: 1 = first, 2 = second (default)
+  std::deque<std::optional<app::TimeOfDay>> intervals;  // default: cancel
   bool printAccept = false;
   int pageWidth = 4960;   // A4 at 600 dpi, printable
   int pageHeight = 7016;
@@ -82,11 +86,13 @@ class ScriptedUi : public platform::Ui {
   void ProgressOpen(const std::string& caption, const std::string& text, int min, int max) override;
   void ProgressSet(int position) override;
   void ProgressClose() override;
-  int ValueEntryDialog(platform::ValueEntry& entry) override;
-  int ResultDialog(const platform::ResultRows& rows) override;
-  int ChoiceDialog(const std::string& firstCaption, const std::string& secondCaption) override;
-  std::optional<platform::TimeOfDay> PickInterval(const platform::TimeOfDay& preset) override;
   std::unique_ptr<platform::PageTarget> BeginPrint(const std::string& documentName) override;
+
+  // --- CalibrationUi, IntervalPicker ------------------------------------------------
+  calibration::EntryResult EnterValue(calibration::ValueEntry& entry) override;
+  calibration::ResultAction ShowResult(const calibration::ResultRows& rows) override;
+  calibration::Choice Choose(const std::string& firstCaption, const std::string& secondCaption) override;
+  std::optional<app::TimeOfDay> PickInterval(const app::TimeOfDay& preset) override;
 
  private:
   void Record(UiEvent e);

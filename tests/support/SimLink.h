@@ -18,6 +18,8 @@ class SimLink {
   std::shared_ptr<sim::Amplifier> AddAmplifier(int wireType, std::uint8_t address = 0, int deviceKind = 4);
 
   link::Link link;
+  // The address and language the test's flows work with.
+  link::FlowContext context;
   sim::Bus bus;
 
  private:

@@ -31,7 +31,7 @@ IntervalDialog::IntervalDialog(QWidget* parent) : QDialog(parent) {
   setTime(time_);
 }
 
-void IntervalDialog::setTime(const platform::TimeOfDay& t) {
+void IntervalDialog::setTime(const TimeOfDay& t) {
   QTime q(t.hour, t.minute, t.second);
   if (!q.isValid()) q = QTime(0, 0, 0);
   time_ = {q.hour(), q.minute(), q.second()};
@@ -44,6 +44,13 @@ void IntervalDialog::accept() {
   const QTime q = edit_->time();
   time_ = {q.hour(), q.minute(), q.second()};
   QDialog::accept();
+}
+
+std::optional<TimeOfDay> QtIntervalPicker::PickInterval(const TimeOfDay& preset) {
+  IntervalDialog dlg(parent_);
+  dlg.setTime(preset);
+  if (dlg.exec() != QDialog::Accepted) return std::nullopt;
+  return dlg.time();
 }
 
 }  // namespace korvane::app

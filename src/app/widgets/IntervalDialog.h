@@ -2,8 +2,9 @@
 // The recording interval picker: one time field (hours, minutes, seconds). German
 // captions in both languages.
 #include <QDialog>
+#include <QPointer>
 
-#include "platform/Ui.h"
+#include "app/IntervalPicker.h"
 
 class QPushButton;
 class QTimeEdit;
@@ -18,8 +19,8 @@ class IntervalDialog : public QDialog {
 
   // Preset before running; read after OK. Values the field cannot show (negative,
   // beyond 23:59:59) preset 00:00:00.
-  platform::TimeOfDay time() const { return time_; }
-  void setTime(const platform::TimeOfDay& t);
+  TimeOfDay time() const { return time_; }
+  void setTime(const TimeOfDay& t);
 
   QTimeEdit* timeEdit() const { return edit_; }
   QPushButton* okButton() const { return ok_; }
@@ -29,10 +30,20 @@ class IntervalDialog : public QDialog {
   void accept() override;
 
  private:
-  platform::TimeOfDay time_;
+  TimeOfDay time_;
   QTimeEdit* edit_;
   QPushButton* ok_;
   QPushButton* cancel_;
+};
+
+// The desktop program's interval picker: the dialog, run modally on a parent window.
+class QtIntervalPicker : public IntervalPicker {
+ public:
+  explicit QtIntervalPicker(QWidget* parent = nullptr) : parent_(parent) {}
+  std::optional<TimeOfDay> PickInterval(const TimeOfDay& preset) override;
+
+ private:
+  QPointer<QWidget> parent_;
 };
 
 }  // namespace korvane::app

@@ -15,17 +15,30 @@
 #include <QVBoxLayout>
 
 #include "app/MainController.h"
+#include "app/widgets/IntervalDialog.h"
 #include "app/widgets/PortSetupDialog.h"
-#include "app/widgets/QtUi.h"
-#include "calibration/Calibrate.h"
-#include "configuration/ConfigTransfer.h"
-#include "configuration/widgets/ConfigurationDialog.h"
 #include "platform/PortNames.h"
+#include "platform/widgets/QtUi.h"
 
 namespace korvane::app {
 namespace {
 
 QString Q(const std::string& s) { return QString::fromStdString(s); }
+
+// The flow buttons in the window's order, with their names, captions and enabled states.
+struct FlowButtonSpec {
+  Flow flow;
+  const char* name;
+  std::string MainCaptions::*caption;
+  bool ButtonStates::*enabled;
+};
+constexpr FlowButtonSpec kFlowButtons[] = {
+    {Flow::kCalibrate, "calibrate", &MainCaptions::calibrate, &ButtonStates::calibrate},
+    {Flow::kConfigure, "configure", &MainCaptions::configure, &ButtonStates::configure},
+    {Flow::kParametrize, "parametrize", &MainCaptions::parametrize, &ButtonStates::parametrize},
+    {Flow::kDisplayConfig, "displayConfig", &MainCaptions::displayConfig, &ButtonStates::displayConfig},
+};
+static_assert(std::size(kFlowButtons) == kFlows.size());
 
 // The program's icon, drawn: a measuring dial in the colours of water.
 QIcon MakeIcon() {
@@ -83,18 +96,6 @@ void ValueField::resizeEvent(QResizeEvent* e) {
   setFont(f);
 }
 
-// --- calibration host ----------------------------------------------------------------
-
-struct MainWindow::CalibrationBridge : calibration::CalibrationHost {
-  explicit CalibrationBridge(MainController& c) : c_(c) {}
-  void SetChannelCaptions(int typeIndex) override { c_.live().SetChannelCaptions(typeIndex, c_.language()); }
-  void StartPolling() override { c_.live().StartPolling(); }
-  void StopPolling() override { c_.live().StopPolling(); }
-  void ClearValueDisplay() override { c_.live().ClearValueDisplay(); }
-  void SetStatusLine(const std::string& text) override { c_.live().SetStatusLine(text); }
-  MainController& c_;
-};
-
 // --- main window ----------------------------------------------------------------------
 
 MainWindow::MainWindow(QWidget* parent) : MainWindow(Options{}, parent) {}
@@ -104,8 +105,13 @@ MainWindow::MainWindow(Options options, QWidget* parent) : QDialog(parent) {
   if (options.ui) {
     ui_ = options.ui;
   } else {
-    ownUi_ = std::make_unique<QtUi>(this);
+    ownUi_ = std::make_unique<platform::QtUi>(this);
     ui_ = ownUi_.get();
+  }
+  IntervalPicker* intervals = options.intervals;
+  if (!intervals) {
+    ownIntervals_ = std::make_unique<QtIntervalPicker>(this);
+    intervals = ownIntervals_.get();
   }
   if (options.link) {
     link_ = options.link;
@@ -114,13 +120,8 @@ MainWindow::MainWindow(Options options, QWidget* parent) : QDialog(parent) {
         *ui_, [folder](int com) { return platform::DeviceForPort(folder, com); }, options.timings, options.clock);
     link_ = ownLink_.get();
   }
-  controller_ = std::make_unique<MainController>(*link_, *ui_, folder, options.clock);
-  calibrationHost_ = std::make_unique<CalibrationBridge>(*controller_);
-  controller_->calibrateFlow = [this] { calibration::Calibrate(*link_, *ui_, *calibrationHost_); };
-  controller_->configureFlow = [this, clock = options.clock] {
-    configuration::ConfigTransfer transfer(*link_, *ui_);
-    transfer.ReadConfiguration(configSettings_, configuration::ConfigurationDialogRunner(this, *ui_, transfer, clock));
-  };
+  controller_ = std::make_unique<MainController>(*link_, *ui_, *intervals, folder, options.clock);
+  flows_ = std::make_unique<MainFlows>(*controller_, *link_, *ui_, this, options.clock, options.flowDialogs);
 
   Build();
 
@@ -138,7 +139,7 @@ MainWindow::MainWindow(Options options, QWidget* parent) : QDialog(parent) {
 }
 
 MainWindow::~MainWindow() {
-  calibrationHost_.reset();
+  flows_.reset();
   controller_.reset();
 }
 
@@ -155,16 +156,16 @@ void MainWindow::Build() {
     const int row = (i / 3) * 2;
     const int col = (i % 3) * 2;
     auto* caption = new QLabel(this);
-    caption->setObjectName(QStringLiteral("label%1").arg(1123 + i));
-    labels_[1123 + i] = caption;
+    caption->setObjectName(QStringLiteral("channel%1").arg(i + 1));
+    channels_[i] = caption;
     auto* field = new ValueField(this);
-    field->setObjectName(QStringLiteral("value%1").arg(1009 + i));
-    labels_[1009 + i] = field;
+    field->setObjectName(QStringLiteral("value%1").arg(i + 1));
+    values_[i] = field;
     auto* unit = new QLabel(this);
     unit->setMinimumWidth(60);
     if (i < 5) {
-      unit->setObjectName(QStringLiteral("unit%1").arg(1129 + i));
-      labels_[1129 + i] = unit;
+      unit->setObjectName(QStringLiteral("unit%1").arg(i + 1));
+      units_[i] = unit;
     } else {
       unit->setText(QStringLiteral("°C"));
     }
@@ -175,28 +176,29 @@ void MainWindow::Build() {
     values->setColumnStretch(col, 1);
   }
 
-  auto* status1016 = new QLabel(this);
-  auto* status1099 = new QLabel(this);
-  labels_[1016] = status1016;
-  labels_[1099] = status1099;
+  auto makeLabel = [this](const char* name, QWidget* parent) {
+    auto* l = new QLabel(parent);
+    l->setObjectName(QLatin1String(name));
+    return l;
+  };
+  calibrationStatus_ = makeLabel("calibrationStatus", this);
+  recordingStatus_ = makeLabel("recordingStatus", this);
   statusBox_ = new QGroupBox(QStringLiteral("Status Info"), this);
-  auto* info = new QLabel(statusBox_);
-  info->setWordWrap(true);
-  labels_[1100] = info;
+  statusInfo_ = makeLabel("statusInfo", statusBox_);
+  statusInfo_->setWordWrap(true);
   auto* boxLayout = new QVBoxLayout(statusBox_);
-  boxLayout->addWidget(info);
+  boxLayout->addWidget(statusInfo_);
 
   auto* left = new QVBoxLayout;
   left->addLayout(values, 1);
-  left->addWidget(status1016);
-  left->addWidget(status1099);
+  left->addWidget(calibrationStatus_);
+  left->addWidget(recordingStatus_);
   left->addWidget(statusBox_);
 
-  auto makeButton = [this](int id) {
+  auto makeButton = [this](const char* name) {
     auto* b = new QPushButton(this);
-    b->setObjectName(QStringLiteral("button%1").arg(id));
+    b->setObjectName(QLatin1String(name));
     b->setAutoDefault(false);
-    buttons_[id] = b;
     return b;
   };
   auto* right = new QVBoxLayout;
@@ -205,19 +207,30 @@ void MainWindow::Build() {
   help_->setToolTip(QStringLiteral("Info über Korvane"));
   connect(help_, &QToolButton::clicked, this, &MainWindow::ShowAbout);
   right->addWidget(help_, 0, Qt::AlignRight);
-  for (int id : {4, 1020, 1015, 1021, 1022, 5, 3}) right->addWidget(makeButton(id));
-  buttons_[3]->setText(QStringLiteral("Setup"));
+  start_ = makeButton("start");
+  setupMeasurement_ = makeButton("setupMeasurement");
+  right->addWidget(start_);
+  right->addWidget(setupMeasurement_);
+  MainController* c = controller_.get();
+  for (std::size_t i = 0; i < std::size(kFlowButtons); ++i) {
+    flowButtons_[i] = makeButton(kFlowButtons[i].name);
+    right->addWidget(flowButtons_[i]);
+    connect(flowButtons_[i], &QPushButton::clicked, this, [c, flow = kFlowButtons[i].flow] { c->OnFlow(flow); });
+  }
+  setup_ = makeButton("setup");
+  setup_->setText(QStringLiteral("Setup"));
+  right->addWidget(setup_);
   right->addStretch(1);
-  auto* addressLabel = new QLabel(this);
-  labels_[1134] = addressLabel;
+  addressLabel_ = makeLabel("addressLabel", this);
   address_ = new QSpinBox(this);
   address_->setRange(0, 255);
-  address_->setObjectName(QStringLiteral("address1121"));
+  address_->setObjectName(QStringLiteral("address"));
   auto* addressRow = new QHBoxLayout;
-  addressRow->addWidget(addressLabel);
+  addressRow->addWidget(addressLabel_);
   addressRow->addWidget(address_);
   right->addLayout(addressRow);
-  right->addWidget(makeButton(2));
+  exit_ = makeButton("exit");
+  right->addWidget(exit_);
   auto* version = new QLabel(QString::fromUtf8(kVersionText), this);
   version->setAlignment(Qt::AlignRight);
   right->addWidget(version);
@@ -226,15 +239,10 @@ void MainWindow::Build() {
   top->addLayout(left, 1);
   top->addLayout(right);
 
-  MainController* c = controller_.get();
-  connect(buttons_[4], &QPushButton::clicked, this, [c] { c->OnStartStop(); });
-  connect(buttons_[1020], &QPushButton::clicked, this, [c] { c->OnSetupMeasurement(); });
-  connect(buttons_[1015], &QPushButton::clicked, this, [c] { c->OnCalibrate(); });
-  connect(buttons_[1021], &QPushButton::clicked, this, [c] { c->OnConfigure(); });
-  connect(buttons_[1022], &QPushButton::clicked, this, [c] { c->OnParametrize(); });
-  connect(buttons_[5], &QPushButton::clicked, this, [c] { c->OnDisplayConfig(); });
-  connect(buttons_[3], &QPushButton::clicked, this, &MainWindow::OnSetup);
-  connect(buttons_[2], &QPushButton::clicked, this, &MainWindow::reject);
+  connect(start_, &QPushButton::clicked, this, [c] { c->OnStartStop(); });
+  connect(setupMeasurement_, &QPushButton::clicked, this, [c] { c->OnSetupMeasurement(); });
+  connect(setup_, &QPushButton::clicked, this, &MainWindow::OnSetup);
+  connect(exit_, &QPushButton::clicked, this, &MainWindow::reject);
   connect(address_, &QSpinBox::valueChanged, this, &MainWindow::OnAddressChanged);
 
   // The about box sits in the window's context menu, behind the "?" button and on F1.
@@ -247,53 +255,47 @@ void MainWindow::Build() {
   resize(980, 420);
 }
 
-QLabel* MainWindow::label(int id) const {
-  auto it = labels_.find(id);
-  return it == labels_.end() ? nullptr : it->second;
+QLabel* MainWindow::label(const QString& name) const {
+  return name.isEmpty() ? nullptr : findChild<QLabel*>(name);
 }
 
-QPushButton* MainWindow::button(int id) const {
-  auto it = buttons_.find(id);
-  return it == buttons_.end() ? nullptr : it->second;
+QPushButton* MainWindow::button(const QString& name) const {
+  return name.isEmpty() ? nullptr : findChild<QPushButton*>(name);
 }
 
 void MainWindow::RefreshState() {
   const MainController& c = *controller_;
   const MainCaptions cap = c.captions();
-  buttons_[1022]->setText(Q(cap.parametrize));
-  buttons_[2]->setText(Q(cap.exit));
-  buttons_[1015]->setText(Q(cap.calibrate));
-  buttons_[1021]->setText(Q(cap.configure));
-  buttons_[1020]->setText(Q(cap.setupMeasurement));
-  buttons_[5]->setText(Q(cap.displayConfig));
-  buttons_[4]->setText(Q(cap.start));
-  labels_[1134]->setText(Q(cap.addressLabel));
-
   const ButtonStates& b = c.buttons();
-  buttons_[4]->setEnabled(b.start);
-  buttons_[2]->setEnabled(b.exit);
-  buttons_[3]->setEnabled(b.setup);
-  buttons_[1015]->setEnabled(b.calibrate);
-  buttons_[1020]->setEnabled(b.setupMeasurement);
-  buttons_[1021]->setEnabled(b.configure);
-  buttons_[1022]->setEnabled(b.parametrize);
-  buttons_[5]->setEnabled(b.displayConfig);
+  for (std::size_t i = 0; i < std::size(kFlowButtons); ++i) {
+    flowButtons_[i]->setText(Q(cap.*kFlowButtons[i].caption));
+    flowButtons_[i]->setEnabled(b.*kFlowButtons[i].enabled);
+  }
+  exit_->setText(Q(cap.exit));
+  setupMeasurement_->setText(Q(cap.setupMeasurement));
+  start_->setText(Q(cap.start));
+  addressLabel_->setText(Q(cap.addressLabel));
 
-  labels_[1016]->setText(Q(controller_->live().statusLine()));
-  labels_[1099]->setText(Q(c.recordingStatus()));
+  start_->setEnabled(b.start);
+  exit_->setEnabled(b.exit);
+  setup_->setEnabled(b.setup);
+  setupMeasurement_->setEnabled(b.setupMeasurement);
+
+  calibrationStatus_->setText(Q(controller_->live().statusLine()));
+  recordingStatus_->setText(Q(c.recordingStatus()));
   // The watchdog line ends in LF CR; a label shows it without the break.
-  labels_[1100]->setText(Q(c.statusInfo()).trimmed().replace(QLatin1Char('\t'), QStringLiteral("  ")));
+  statusInfo_->setText(Q(c.statusInfo()).trimmed().replace(QLatin1Char('\t'), QStringLiteral("  ")));
 }
 
 void MainWindow::RefreshFields() {
   const auto& t = controller_->live().fieldTexts();
-  for (int i = 0; i < 6; ++i) labels_[1009 + i]->setText(Q(t[static_cast<std::size_t>(i)]));
+  for (std::size_t i = 0; i < values_.size(); ++i) values_[i]->setText(Q(t[i]));
 }
 
 void MainWindow::RefreshCaptions() {
   const LiveMeasurement& live = controller_->live();
-  for (int i = 0; i < 6; ++i) labels_[1123 + i]->setText(Q(live.labels()[static_cast<std::size_t>(i)]));
-  for (int i = 0; i < 5; ++i) labels_[1129 + i]->setText(Q(live.units()[static_cast<std::size_t>(i)]));
+  for (std::size_t i = 0; i < channels_.size(); ++i) channels_[i]->setText(Q(live.labels()[i]));
+  for (std::size_t i = 0; i < units_.size(); ++i) units_[i]->setText(Q(live.units()[i]));
 }
 
 void MainWindow::OnSetup() {

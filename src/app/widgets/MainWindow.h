@@ -5,11 +5,12 @@
 #include <QDialog>
 #include <QLabel>
 
-#include <map>
+#include <array>
 #include <memory>
 #include <string>
 
-#include "configuration/ConfigSettings.h"
+#include "app/MainController.h"
+#include "app/widgets/MainFlows.h"
 #include "link/Link.h"
 #include "platform/Clock.h"
 
@@ -24,8 +25,8 @@ class Ui;
 
 namespace korvane::app {
 
+class IntervalPicker;
 class MainController;
-class QtUi;
 
 inline constexpr char kVersionText[] = "Korvane Version 1.0";
 
@@ -50,6 +51,8 @@ class MainWindow : public QDialog {
   struct Options {
     std::string settingsFolder;         // empty: the user's settings folder
     platform::Ui* ui = nullptr;         // nullptr: Qt dialogs
+    IntervalPicker* intervals = nullptr;  // nullptr: the interval dialog
+    FlowDialogs flowDialogs;            // the flows' own dialogs; unset: Qt dialogs
     link::Link* link = nullptr;         // nullptr: the serial port of the settings
     link::LinkTimings timings{};
     platform::Clock clock = platform::SystemClock();
@@ -61,11 +64,12 @@ class MainWindow : public QDialog {
 
   MainController& controller() { return *controller_; }
 
-  // Controls by their resource number: value fields 1009..1014, labels 1123..1128,
-  // units 1129..1133, status 1016, 1099, 1100, address label 1134; buttons 2, 3, 4,
-  // 5, 1015, 1020, 1021, 1022.
-  QLabel* label(int id) const;
-  QPushButton* button(int id) const;
+  // Controls by name. Buttons: "start", "setupMeasurement", "calibrate", "configure",
+  // "parametrize", "displayConfig", "setup", "exit". Labels: "value1".."value6",
+  // "channel1".."channel6", "unit1".."unit5", "calibrationStatus", "recordingStatus",
+  // "statusInfo", "addressLabel". nullptr for other names.
+  QLabel* label(const QString& name) const;
+  QPushButton* button(const QString& name) const;
   QSpinBox* addressSpin() const { return address_; }
 
   void ShowAbout();
@@ -82,19 +86,26 @@ class MainWindow : public QDialog {
   void OnSetup();
   void OnAddressChanged(int position);
 
-  std::unique_ptr<QtUi> ownUi_;
+  std::unique_ptr<platform::Ui> ownUi_;
   platform::Ui* ui_ = nullptr;
+  std::unique_ptr<IntervalPicker> ownIntervals_;
   std::unique_ptr<link::Link> ownLink_;
   link::Link* link_ = nullptr;
   std::unique_ptr<MainController> controller_;
-  struct CalibrationBridge;
-  std::unique_ptr<CalibrationBridge> calibrationHost_;
-  // The configuration dialog's settings live as long as the window, so a second
-  // "Konfigurieren" starts from what the first one left.
-  configuration::ConfigSettings configSettings_;
+  std::unique_ptr<MainFlows> flows_;
 
-  std::map<int, QLabel*> labels_;
-  std::map<int, QPushButton*> buttons_;
+  std::array<ValueField*, 6> values_{};
+  std::array<QLabel*, 6> channels_{};
+  std::array<QLabel*, 5> units_{};
+  QLabel* calibrationStatus_ = nullptr;
+  QLabel* recordingStatus_ = nullptr;
+  QLabel* statusInfo_ = nullptr;
+  QLabel* addressLabel_ = nullptr;
+  QPushButton* start_ = nullptr;
+  QPushButton* setupMeasurement_ = nullptr;
+  QPushButton* setup_ = nullptr;
+  QPushButton* exit_ = nullptr;
+  std::array<QPushButton*, kFlows.size()> flowButtons_{};
   QSpinBox* address_ = nullptr;
   QGroupBox* statusBox_ = nullptr;
   QToolButton* help_ = nullptr;

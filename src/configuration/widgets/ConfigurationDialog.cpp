@@ -15,7 +15,6 @@
 
 #include "configuration/SetupFile.h"
 #include "configuration/ConfigLists.h"
-#include "configuration/ConfigTransfer.h"
 #include "configuration/SetupPrint.h"
 #include "platform/Ui.h"
 #include "types/Texts.h"
@@ -38,14 +37,14 @@ QLabel* NewLabel(const char* text, QWidget* parent) { return new QLabel(QString:
 
 }  // namespace
 
-ConfigurationDialog::ConfigurationDialog(platform::Ui& ui, ConfigSettings& settings, OkCheck okCheck, QWidget* parent,
-                               platform::Clock clock, LoggerOpener openLogger)
+ConfigurationDialog::ConfigurationDialog(platform::Ui& ui, ConfigSettings& settings, TypeConfirmation* confirm,
+                                         QWidget* parent, platform::Clock clock, LoggerLauncher* logger)
     : QDialog(parent),
       ui_(ui),
       settings_(settings),
-      okCheck_(std::move(okCheck)),
+      confirm_(confirm),
       clock_(std::move(clock)),
-      openLogger_(std::move(openLogger)) {
+      logger_(logger) {
   setWindowTitle(QStringLiteral("Konfiguration"));
   Build();
   SettingsToControls();
@@ -424,8 +423,8 @@ void ConfigurationDialog::OnSeriesButton() {
     ui_.Message(texts::kNotQx7100(lang));
     return;
   }
-  if (openLogger_)
-    openLogger_(series, lang);
+  if (logger_)
+    logger_->OpenLogger(series, lang);
   else
     ui_.Message(types::kNotAvailable(lang));
 }
@@ -433,12 +432,12 @@ void ConfigurationDialog::OnSeriesButton() {
 void ConfigurationDialog::accept() {
   if (busy_) return;
   if (!ControlsToSettings()) return;
-  if (okCheck_) {
+  if (confirm_) {
     // The check waits for the module while the event loop runs: no second OK, no
     // Cancel and no edits meanwhile.
     busy_ = true;
     setEnabled(false);
-    const bool accepted = okCheck_(settings_);
+    const bool accepted = confirm_->CheckTypeOnOk(settings_) == TypeCheck::kAccepted;
     setEnabled(true);
     busy_ = false;
     if (!accepted) return;
@@ -451,21 +450,14 @@ void ConfigurationDialog::reject() {
   QDialog::reject();
 }
 
-bool RunConfigurationDialog(QWidget* parent, platform::Ui& ui, ConfigSettings& settings, OkCheck okCheck,
-                            platform::Clock clock, LoggerOpener openLogger) {
-  ConfigurationDialog dialog(ui, settings, std::move(okCheck), parent, std::move(clock), std::move(openLogger));
+bool RunConfigurationDialog(QWidget* parent, platform::Ui& ui, ConfigSettings& settings, TypeConfirmation* confirm,
+                            platform::Clock clock, LoggerLauncher* logger) {
+  ConfigurationDialog dialog(ui, settings, confirm, parent, std::move(clock), logger);
   return dialog.exec() == QDialog::Accepted;
 }
 
-std::function<bool(ConfigSettings&)> ConfigurationDialogRunner(QWidget* parent, platform::Ui& ui,
-                                                               ConfigTransfer& transfer, platform::Clock clock,
-                                                               LoggerOpener openLogger) {
-  return [parent, &ui, &transfer, clock = std::move(clock), openLogger = std::move(openLogger)](ConfigSettings& s) {
-    OkCheck check = [&transfer](ConfigSettings& settings) {
-      return transfer.CheckTypeOnOk(settings) == ConfigTransfer::OkCheck::kAccepted;
-    };
-    return RunConfigurationDialog(parent, ui, s, std::move(check), clock, openLogger);
-  };
+ConfigurationEditor::Result QtConfigurationEditor::Edit(ConfigSettings& s, TypeConfirmation& confirm) {
+  return RunConfigurationDialog(parent_, ui_, s, &confirm, clock_, logger_) ? Result::kAccepted : Result::kCancelled;
 }
 
 }  // namespace korvane::configuration

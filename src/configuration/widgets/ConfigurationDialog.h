@@ -5,11 +5,13 @@
 // writing the module, files and printouts are done by the configuration flows.
 #include <QDialog>
 
-#include <functional>
+#include <QPointer>
+
 #include <map>
 #include <string>
 
 #include "configuration/ConfigSettings.h"
+#include "configuration/ConfigurationEditor.h"
 #include "platform/Clock.h"
 
 class QAbstractButton;
@@ -28,20 +30,15 @@ class Ui;
 
 namespace korvane::configuration {
 
-class ConfigTransfer;
-
-// Called by OK after the address check: true when the module accepts the chosen type.
-// It tells the user itself why not (communication error, type error).
-using OkCheck = std::function<bool(ConfigSettings&)>;
-// Opens the module logger dialog of a series ("QX7100", "PB70,PD70,PF70") in a language.
-using LoggerOpener = std::function<void(const std::string& series, int language)>;
-
 class ConfigurationDialog : public QDialog {
   Q_OBJECT
 
  public:
-  ConfigurationDialog(platform::Ui& ui, ConfigSettings& settings, OkCheck okCheck, QWidget* parent = nullptr,
-                 platform::Clock clock = platform::SystemClock(), LoggerOpener openLogger = {});
+  // confirm: asked by OK after the address check (nullptr: OK always closes);
+  // logger: opened by the series button (nullptr: "not available").
+  ConfigurationDialog(platform::Ui& ui, ConfigSettings& settings, TypeConfirmation* confirm,
+                      QWidget* parent = nullptr, platform::Clock clock = platform::SystemClock(),
+                      LoggerLauncher* logger = nullptr);
 
   // The control with a resource id of the dialog (nullptr for unknown ids).
   QWidget* control(int id) const;
@@ -77,9 +74,9 @@ class ConfigurationDialog : public QDialog {
 
   platform::Ui& ui_;
   ConfigSettings& settings_;
-  OkCheck okCheck_;
+  TypeConfirmation* confirm_;
   platform::Clock clock_;
-  LoggerOpener openLogger_;
+  LoggerLauncher* logger_;
   bool busy_ = false;  // the OK check is waiting for the module
   std::map<int, QWidget*> controls_;
   // Radio groups by the id of their first button: 1001, 1007, 1013, 1019, 1101, 1103, 1105, 1108.
@@ -89,16 +86,24 @@ class ConfigurationDialog : public QDialog {
 };
 
 // Runs the dialog modally on the settings; true when it was closed with OK (after the
-// OK check passed). The settings then hold the control values, with IDC_TYPAUSWAHL as
-// list index beside settings.typeListOffset.
-bool RunConfigurationDialog(QWidget* parent, platform::Ui& ui, ConfigSettings& settings, OkCheck okCheck,
-                            platform::Clock clock = platform::SystemClock(), LoggerOpener openLogger = {});
+// type confirmation passed). The settings then hold the control values, with
+// IDC_TYPAUSWAHL as list index beside settings.typeListOffset.
+bool RunConfigurationDialog(QWidget* parent, platform::Ui& ui, ConfigSettings& settings, TypeConfirmation* confirm,
+                            platform::Clock clock = platform::SystemClock(), LoggerLauncher* logger = nullptr);
 
-// The dialog callback for ConfigTransfer::ReadConfiguration: the dialog on the settings,
-// its OK checked by the transfer's type check (which re-reads the module type).
-std::function<bool(ConfigSettings&)> ConfigurationDialogRunner(QWidget* parent, platform::Ui& ui,
-                                                               ConfigTransfer& transfer,
-                                                               platform::Clock clock = platform::SystemClock(),
-                                                               LoggerOpener openLogger = {});
+// The desktop program's configuration editor: the dialog on a parent window.
+class QtConfigurationEditor : public ConfigurationEditor {
+ public:
+  QtConfigurationEditor(QWidget* parent, platform::Ui& ui, platform::Clock clock = platform::SystemClock(),
+                        LoggerLauncher* logger = nullptr)
+      : parent_(parent), ui_(ui), clock_(std::move(clock)), logger_(logger) {}
+  Result Edit(ConfigSettings& s, TypeConfirmation& confirm) override;
+
+ private:
+  QPointer<QWidget> parent_;
+  platform::Ui& ui_;
+  platform::Clock clock_;
+  LoggerLauncher* logger_;
+};
 
 }  // namespace korvane::configuration

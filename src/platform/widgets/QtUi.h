@@ -1,7 +1,6 @@
 #pragma once
-// The desktop program's answers to the flows' interactions: Qt message boxes, file
-// dialogs, the progress window, the calibration dialogs, the interval picker and
-// the print dialog.
+// The desktop program's answers to the flows' generic interactions: Qt message boxes,
+// file dialogs, the progress window and the print dialog.
 #include <QPointer>
 #include <QString>
 
@@ -13,13 +12,13 @@
 class QProgressDialog;
 class QWidget;
 
-namespace korvane::app {
+namespace korvane::platform {
 
 // A file-dialog filter in the form "Text (*.txt) | *.txt | Alle Dateien (*.*)|*.*||"
 // (description and pattern alternating, "|" separated) as Qt's "Text (*.txt);;..."
 QString QtFilterFromWindows(const std::string& filter);
 
-class QtUi : public platform::Ui {
+class QtUi : public Ui {
  public:
   explicit QtUi(QWidget* parent = nullptr);
   ~QtUi() override;
@@ -31,22 +30,18 @@ class QtUi : public platform::Ui {
   void ErrorBox(const std::string& text, const std::string& title) override;
   bool YesNo(const std::string& title, const std::string& question, const std::string& yes,
              const std::string& no) override;
-  std::optional<std::string> SaveFile(const platform::FileDialogSpec& dialog) override;
-  std::optional<std::string> OpenFile(const platform::FileDialogSpec& dialog) override;
+  std::optional<std::string> SaveFile(const FileDialogSpec& dialog) override;
+  std::optional<std::string> OpenFile(const FileDialogSpec& dialog) override;
   void ProgressOpen(const std::string& caption, const std::string& text, int min, int max) override;
   void ProgressSet(int position) override;
   void ProgressClose() override;
-  int ValueEntryDialog(platform::ValueEntry& entry) override;
-  int ResultDialog(const platform::ResultRows& rows) override;
-  int ChoiceDialog(const std::string& firstCaption, const std::string& secondCaption) override;
-  std::optional<platform::TimeOfDay> PickInterval(const platform::TimeOfDay& preset) override;
-  std::unique_ptr<platform::PageTarget> BeginPrint(const std::string& documentName) override;
+  std::unique_ptr<PageTarget> BeginPrint(const std::string& documentName) override;
 
  private:
-  std::optional<std::string> FileDialog(const platform::FileDialogSpec& dialog, bool save);
+  std::optional<std::string> FileDialog(const FileDialogSpec& dialog, bool save);
 
   QPointer<QWidget> parent_;
   QPointer<QProgressDialog> progress_;
 };
 
-}  // namespace korvane::app
+}  // namespace korvane::platform

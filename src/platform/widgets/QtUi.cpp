@@ -1,4 +1,4 @@
-#include "app/widgets/QtUi.h"
+#include "platform/widgets/QtUi.h"
 
 #include <QApplication>
 #include <QFileDialog>
@@ -10,11 +10,9 @@
 #include <QPushButton>
 #include <QStringList>
 
-#include "app/widgets/IntervalDialog.h"
-#include "calibration/widgets/CalibrationDialogs.h"
 #include "platform/widgets/PrinterPage.h"
 
-namespace korvane::app {
+namespace korvane::platform {
 
 namespace {
 QString Q(const std::string& s) { return QString::fromStdString(s); }
@@ -61,7 +59,7 @@ bool QtUi::YesNo(const std::string& title, const std::string& question, const st
   return box.clickedButton() == yesButton;
 }
 
-std::optional<std::string> QtUi::FileDialog(const platform::FileDialogSpec& dialog, bool save) {
+std::optional<std::string> QtUi::FileDialog(const FileDialogSpec& dialog, bool save) {
   QFileDialog dlg(parent_);
   dlg.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
   dlg.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
@@ -75,9 +73,9 @@ std::optional<std::string> QtUi::FileDialog(const platform::FileDialogSpec& dial
   return dlg.selectedFiles().first().toStdString();
 }
 
-std::optional<std::string> QtUi::SaveFile(const platform::FileDialogSpec& dialog) { return FileDialog(dialog, true); }
+std::optional<std::string> QtUi::SaveFile(const FileDialogSpec& dialog) { return FileDialog(dialog, true); }
 
-std::optional<std::string> QtUi::OpenFile(const platform::FileDialogSpec& dialog) { return FileDialog(dialog, false); }
+std::optional<std::string> QtUi::OpenFile(const FileDialogSpec& dialog) { return FileDialog(dialog, false); }
 
 void QtUi::ProgressOpen(const std::string& caption, const std::string& text, int min, int max) {
   ProgressClose();
@@ -102,24 +100,9 @@ void QtUi::ProgressClose() {
   }
 }
 
-int QtUi::ValueEntryDialog(platform::ValueEntry& entry) { return calibration::RunValueEntry(parent_, entry); }
-
-int QtUi::ResultDialog(const platform::ResultRows& rows) { return calibration::RunResultDisplay(parent_, rows); }
-
-int QtUi::ChoiceDialog(const std::string& firstCaption, const std::string& secondCaption) {
-  return calibration::RunChoice(parent_, firstCaption, secondCaption);
-}
-
-std::optional<platform::TimeOfDay> QtUi::PickInterval(const platform::TimeOfDay& preset) {
-  IntervalDialog dlg(parent_);
-  dlg.setTime(preset);
-  if (dlg.exec() != QDialog::Accepted) return std::nullopt;
-  return dlg.time();
-}
-
-std::unique_ptr<platform::PageTarget> QtUi::BeginPrint(const std::string& documentName) {
+std::unique_ptr<PageTarget> QtUi::BeginPrint(const std::string& documentName) {
   auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-  printer->setResolution(platform::kPrintDpi);
+  printer->setResolution(kPrintDpi);
   printer->setDocName(Q(documentName));
   if (QPrinterInfo::availablePrinters().isEmpty()) {
     // No printer installed: print into a PDF file instead.
@@ -132,12 +115,12 @@ std::unique_ptr<platform::PageTarget> QtUi::BeginPrint(const std::string& docume
     QPrintDialog dlg(printer.get(), parent_);
     if (dlg.exec() != QDialog::Accepted) return nullptr;
   }
-  auto page = std::make_unique<platform::PrinterPage>(std::move(printer));
+  auto page = std::make_unique<PrinterPage>(std::move(printer));
   if (!page->ok()) {
-    Message("Der Drucker kann nicht gestartet werden.\nThe printer could not be started.", platform::kAppTitle);
+    Message("Der Drucker kann nicht gestartet werden.\nThe printer could not be started.", kAppTitle);
     return nullptr;
   }
   return page;
 }
 
-}  // namespace korvane::app
+}  // namespace korvane::platform

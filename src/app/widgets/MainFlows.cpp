@@ -1,0 +1,47 @@
+#include "app/widgets/MainFlows.h"
+
+#include "app/MainController.h"
+#include "calibration/Calibrate.h"
+#include "calibration/widgets/QtCalibrationUi.h"
+#include "configuration/ConfigTransfer.h"
+#include "configuration/widgets/ConfigurationDialog.h"
+#include "link/Link.h"
+
+namespace korvane::app {
+
+// What a calibration needs of the main window: its captions, value fields and polling.
+struct MainFlows::CalibrationBridge : calibration::CalibrationHost {
+  explicit CalibrationBridge(MainController& c) : c_(c) {}
+  void SetChannelCaptions(int typeIndex) override { c_.live().SetChannelCaptions(typeIndex, c_.language()); }
+  void StartPolling() override { c_.live().StartPolling(); }
+  void StopPolling() override { c_.live().StopPolling(); }
+  void ClearValueDisplay() override { c_.live().ClearValueDisplay(); }
+  void SetStatusLine(const std::string& text) override { c_.live().SetStatusLine(text); }
+  MainController& c_;
+};
+
+MainFlows::MainFlows(MainController& controller, link::Link& link, platform::Ui& ui, QWidget* window,
+                     platform::Clock clock, FlowDialogs dialogs)
+    : calibrationHost_(std::make_unique<CalibrationBridge>(controller)) {
+  if (!dialogs.calibration) {
+    ownCalibrationUi_ = std::make_unique<calibration::QtCalibrationUi>(window);
+    dialogs.calibration = ownCalibrationUi_.get();
+  }
+  if (!dialogs.configuration) {
+    ownConfigurationEditor_ = std::make_unique<configuration::QtConfigurationEditor>(window, ui, clock);
+    dialogs.configuration = ownConfigurationEditor_.get();
+  }
+  MainController* c = &controller;
+
+  c->SetFlow(Flow::kCalibrate, [c, &link, &ui, calibrationUi = dialogs.calibration, host = calibrationHost_.get()] {
+    calibration::Calibrate(link, c->context(), ui, *calibrationUi, *host);
+  });
+  c->SetFlow(Flow::kConfigure, [this, c, &link, &ui, editor = dialogs.configuration] {
+    configuration::ConfigTransfer transfer(link, ui, c->context());
+    transfer.ReadConfiguration(configSettings_, *editor);
+  });
+}
+
+MainFlows::~MainFlows() = default;
+
+}  // namespace korvane::app

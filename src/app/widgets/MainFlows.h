@@ -1,0 +1,54 @@
+#pragma once
+// The flows of the other subsystems behind the main window's flow buttons, with the
+// dialogs and state they keep while the window lives. This is the one place where a
+// flow is wired to its button: adding a flow is one entry in the constructor.
+#include <memory>
+
+#include "configuration/ConfigSettings.h"
+#include "platform/Clock.h"
+
+class QWidget;
+
+namespace korvane::calibration {
+class CalibrationUi;
+}
+namespace korvane::configuration {
+class ConfigurationEditor;
+}
+namespace korvane::link {
+class Link;
+}
+namespace korvane::platform {
+class Ui;
+}
+
+namespace korvane::app {
+
+class MainController;
+
+// The flows' own dialogs; those left unset are the Qt dialogs on the main window.
+struct FlowDialogs {
+  calibration::CalibrationUi* calibration = nullptr;
+  configuration::ConfigurationEditor* configuration = nullptr;
+};
+
+class MainFlows {
+ public:
+  MainFlows(MainController& controller, link::Link& link, platform::Ui& ui, QWidget* window, platform::Clock clock,
+            FlowDialogs dialogs);
+  ~MainFlows();
+  MainFlows(const MainFlows&) = delete;
+  MainFlows& operator=(const MainFlows&) = delete;
+
+ private:
+  struct CalibrationBridge;
+
+  std::unique_ptr<calibration::CalibrationUi> ownCalibrationUi_;
+  std::unique_ptr<configuration::ConfigurationEditor> ownConfigurationEditor_;
+  std::unique_ptr<CalibrationBridge> calibrationHost_;
+  // The configuration dialog's settings live as long as the window, so a second
+  // "Konfigurieren" starts from what the first one left.
+  configuration::ConfigSettings configSettings_;
+};
+
+}  // namespace korvane::app

@@ -1,0 +1,90 @@
+#pragma once
+// Names for the numbers of the module line, so that a flow reads Read(kFirmware), not
+// a bare 31 with its length. Parameters are read (group 2) and written (group 3) with
+// the request length of their width; commands are the value requests and actions of
+// group 0 and the system commands of group 1. Pure C++.
+#include <array>
+#include <cstdint>
+
+#include "link/Frame.h"
+
+namespace korvane::link {
+
+struct Parameter {
+  std::uint8_t number;
+  std::uint8_t length;  // 1 = byte, 2 = 16-bit, 4 = float or four characters
+};
+
+struct Command {
+  Group group;
+  std::uint8_t number;
+  std::uint8_t length;
+};
+
+// --- parameters, groups 2 and 3 -------------------------------------------------------
+inline constexpr Parameter kTemperature0Raw{0, 2};
+inline constexpr Parameter kTemperature100Raw{1, 2};
+inline constexpr Parameter kIdentity{26, 4};
+inline constexpr Parameter kType{28, 1};  // 1-based on the wire
+inline constexpr Parameter kDeviceKind{29, 1};
+inline constexpr Parameter kAddress{30, 1};
+inline constexpr Parameter kFirmware{31, 4};
+inline constexpr Parameter kCalibration1{32, 4};
+inline constexpr Parameter kCalibration2{33, 4};
+inline constexpr Parameter kCalibration3{34, 4};
+inline constexpr Parameter kCalibrationKey1{35, 4};
+inline constexpr Parameter kCalibrationKey2{36, 4};
+inline constexpr Parameter kCalibration4{37, 4};
+inline constexpr Parameter kTemperatureOffset{38, 4};
+inline constexpr Parameter kOutput0Lower{39, 4};
+inline constexpr Parameter kOutput0Upper{40, 4};
+inline constexpr Parameter kOutput1Lower{41, 4};
+inline constexpr Parameter kOutput1Upper{42, 4};
+inline constexpr Parameter kCurrentRange{47, 1};  // 0 = 0..20 mA, 1 = 4..20 mA
+inline constexpr Parameter kOutputKind{48, 1};    // 0 = voltage, 1 = current
+inline constexpr Parameter kOutput0Source{51, 1};
+inline constexpr Parameter kOutput1Source{52, 1};
+inline constexpr Parameter kRelay1Limit{55, 4};
+inline constexpr Parameter kRelay1Hysteresis{56, 4};
+inline constexpr Parameter kRelay2Limit{57, 4};
+inline constexpr Parameter kRelay2Hysteresis{58, 4};
+inline constexpr Parameter kRelay1LimitType{63, 1};  // 0 = minimum, 1 = maximum
+inline constexpr Parameter kRelay2LimitType{64, 1};
+inline constexpr Parameter kRelay1Source{67, 1};
+inline constexpr Parameter kRelay2Source{68, 1};
+inline constexpr Parameter kFixedTemperature{72, 4};
+inline constexpr Parameter kFixedTemperatureOn{73, 1};
+inline constexpr Parameter kLoggerInterval{76, 2};
+inline constexpr Parameter kLoggerEnabled{77, 1};
+inline constexpr Parameter kCalibrationHold{81, 1};
+inline constexpr Parameter kScreenSaverOff{83, 1};
+inline constexpr Parameter kCalibrationDelay{129, 1};
+inline constexpr Parameter kDisplayStoredByte{164, 1};  // written with WriteByteAndStore
+
+// Calibration values 1..4 in the order the module object holds them.
+inline constexpr std::array<Parameter, 4> kCalibrationValues{kCalibration1, kCalibration2, kCalibration3,
+                                                             kCalibration4};
+
+// --- group 0: value requests and actions ----------------------------------------------
+inline constexpr Command kMeasuredValue1{kValues, 1, 4};  // starts the live chain
+inline constexpr Command kLoggerStep{kValues, 52, 4};
+inline constexpr Command kStoreByte{kValues, 53, 1};
+inline constexpr Command kLoggerRecord{kValues, 54, 4};
+inline constexpr Command kLoggerFill{kValues, 55, 2};
+inline constexpr Command kNextEntryTime{kValues, 56, 4};
+inline constexpr Command kModuleDate{kValues, 58, 3};
+inline constexpr Command kModuleTime{kValues, 59, 3};
+inline constexpr Command kSetOutputRaw{kValues, 63, 2};
+inline constexpr Command kStoreSettings{kValues, 65, 4};
+inline constexpr Command kDacAdjustOn{kValues, 67, 4};
+inline constexpr Command kDacAdjustOff{kValues, 68, 4};
+inline constexpr Command kTypeWritten{kValues, 69, 3};
+
+// --- group 1: system commands ---------------------------------------------------------
+inline constexpr Command kLoggerClear{kSystem, 55, 2};
+inline constexpr Command kSetDate{kSystem, 58, 3};
+inline constexpr Command kSetTime{kSystem, 59, 3};
+inline constexpr Command kBaudChange{kSystem, 71, 1};  // 'G'; not acknowledged in time
+inline constexpr Command kCommand72{kSystem, 72, 1};   // 'H'; not waited for
+
+}  // namespace korvane::link

@@ -1,0 +1,53 @@
+#pragma once
+// Stand-ins for the configuration dialog's partners in tests: functions take the
+// place of the editor, the type check and the logger.
+#include <functional>
+
+#include "configuration/ConfigurationEditor.h"
+
+namespace korvane::test {
+
+class ScriptedEditor : public configuration::ConfigurationEditor {
+ public:
+  using Edit_ = std::function<bool(configuration::ConfigSettings&, configuration::TypeConfirmation&)>;
+  explicit ScriptedEditor(Edit_ edit) : edit_(std::move(edit)) {}
+  // An editor that ignores the type check.
+  explicit ScriptedEditor(std::function<bool(configuration::ConfigSettings&)> edit)
+      : edit_([edit = std::move(edit)](configuration::ConfigSettings& s, configuration::TypeConfirmation&) {
+          return edit(s);
+        }) {}
+
+  Result Edit(configuration::ConfigSettings& s, configuration::TypeConfirmation& confirm) override {
+    ++runs;
+    return edit_(s, confirm) ? Result::kAccepted : Result::kCancelled;
+  }
+
+  int runs = 0;
+
+ private:
+  Edit_ edit_;
+};
+
+// The OK check as a yes/no function of the settings.
+class FunctionConfirmation : public configuration::TypeConfirmation {
+ public:
+  explicit FunctionConfirmation(std::function<bool(configuration::ConfigSettings&)> accept)
+      : accept_(std::move(accept)) {}
+  configuration::TypeCheck CheckTypeOnOk(configuration::ConfigSettings& s) override {
+    return accept_(s) ? configuration::TypeCheck::kAccepted : configuration::TypeCheck::kTypeMismatch;
+  }
+
+ private:
+  std::function<bool(configuration::ConfigSettings&)> accept_;
+};
+
+class FunctionLogger : public configuration::LoggerLauncher {
+ public:
+  explicit FunctionLogger(std::function<void(const std::string&, int)> open) : open_(std::move(open)) {}
+  void OpenLogger(const std::string& series, int language) override { open_(series, language); }
+
+ private:
+  std::function<void(const std::string&, int)> open_;
+};
+
+}  // namespace korvane::test
