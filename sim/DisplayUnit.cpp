@@ -4,22 +4,25 @@
 #include <string>
 
 #include "SimClock.h"
+#include "link/Protocol.h"
 #include "platform/NumberText.h"
 
 namespace korvane::sim {
 
 DisplayUnit::DisplayUnit(int baud) : baud_(baud) {
-  for (int p : {28, 31, 51, 52, 67, 68}) known_.set(p);
+  using namespace link;
+  for (link::Parameter p : {kType, kFirmware, kOutput0Source, kOutput1Source, kRelay1Source, kRelay2Source})
+    known_.set(p.number);
   for (int p = 76; p <= 80; ++p) known_.set(p);
   for (int p = 130; p <= 164; ++p) known_.set(p);
-  params_[28] = link::ByteData(20);  // the unit reports the display type
-  params_[31] = link::FloatData(3.10f);
-  params_[51] = link::ByteData(0);
-  params_[52] = link::ByteData(1);
-  params_[67] = link::ByteData(0);
-  params_[68] = link::ByteData(1);
-  params_[76] = link::U16Data(15);
-  params_[77] = link::ByteData(1);
+  params_[kType.number] = ByteData(20);  // the unit reports the display type
+  params_[kFirmware.number] = FloatData(3.10f);
+  params_[kOutput0Source.number] = ByteData(0);
+  params_[kOutput1Source.number] = ByteData(1);
+  params_[kRelay1Source.number] = ByteData(0);
+  params_[kRelay2Source.number] = ByteData(1);
+  params_[kLoggerInterval.number] = U16Data(15);
+  params_[kLoggerEnabled.number] = ByteData(1);
   params_[78] = link::ByteData(0);
   params_[79] = link::U16Data(0);
   params_[80] = link::ByteData(0);
@@ -94,25 +97,25 @@ std::optional<Frame> DisplayUnit::Handle(const Frame& request) {
       auto u8 = [](int v) { return static_cast<std::uint8_t>(v); };
       const platform::LocalTime now = clock();
       switch (p) {
-        case 53:
-        case 65:
+        case link::kStoreByte.number:
+        case link::kStoreSettings.number:
           stored_.push_back(data[0]);
           return echo;
-        case 52: {  // logger channel names 0..7
+        case link::kChannelName.number: {  // channels 0..7
           static const char* const kNames[8] = {"pH  ", "\xB0""C  ", "mV  ", "\0\0\0\0", "\0\0\0\0", "\0\0\0\0", "\0\0\0\0", "hPa "};
           const char* n = data[0] < 8 ? kNames[data[0]] : "\0\0\0\0";
           return link::BuildFrame(link::kDisplayAddress, 0, 4, p, {u8(n[0]), u8(n[1]), u8(n[2]), u8(n[3])});
         }
-        case 55:  // logger size in bytes
+        case link::kLoggerFill.number:  // in bytes
           return link::BuildFrame(link::kDisplayAddress, 0, 2, p, link::U16Data(static_cast<std::uint16_t>(logger_.size() * 26)));
-        case 56: {
-          const int interval = std::max(1, static_cast<int>(link::DataU16(params_[76])));
+        case link::kNextEntryTime.number: {
+          const int interval = std::max(1, static_cast<int>(link::DataU16(params_[link::kLoggerInterval.number])));
           const int next = (now.hour * 60 + now.minute) / interval * interval + interval;
           return link::BuildFrame(link::kDisplayAddress, 0, 4, p, {u8(next / 60 % 24), u8(next % 60), 0, 0});
         }
-        case 58:
+        case link::kModuleDate.number:
           return link::BuildFrame(link::kDisplayAddress, 0, 3, p, {u8(now.day), u8(now.month), u8(now.year - 2000), 0});
-        case 59:
+        case link::kModuleTime.number:
           return link::BuildFrame(link::kDisplayAddress, 0, 3, p, {u8(now.hour), u8(now.minute), u8(now.second), 0});
         default:
           return std::nullopt;
@@ -121,18 +124,18 @@ std::optional<Frame> DisplayUnit::Handle(const Frame& request) {
     case link::kSystem: {
       platform::LocalTime t = clock();
       switch (p) {
-        case 55:
+        case link::kLoggerClear.number:
           logger_.clear();
           return echo;
-        case 58:
+        case link::kSetDate.number:
           t.year = 2000 + data[0], t.day = data[1], t.month = data[2];
           if (t.month >= 1 && t.month <= 12 && t.day >= 1 && t.day <= 31) SetClock(t);
           return echo;
-        case 59:
+        case link::kSetTime.number:
           t.hour = data[0], t.minute = data[1], t.second = data[2];
           if (t.hour < 24 && t.minute < 60 && t.second < 60) SetClock(t);
           return echo;
-        case 72:
+        case link::kCommand72.number:
           return echo;
         default:
           return std::nullopt;
@@ -142,7 +145,7 @@ std::optional<Frame> DisplayUnit::Handle(const Frame& request) {
       if (!known_.test(p)) return std::nullopt;
       return link::BuildFrame(link::kDisplayAddress, group, length, p, params_[p]);
     case link::kWrite:
-      if (!known_.test(p) || p == 31) return std::nullopt;
+      if (!known_.test(p) || p == link::kFirmware.number) return std::nullopt;  // read only
       params_[p] = data;
       return echo;
     default:

@@ -1,6 +1,7 @@
 #include "SimDevice.h"
 
 #include "SimClock.h"
+#include "link/Protocol.h"
 
 #include <bitset>
 #include <chrono>
@@ -131,72 +132,74 @@ Amplifier::Amplifier(int wireType, std::uint8_t address, int deviceKind) : s_(st
   }
   s.clockBase = SecondsFromCivil({2026, 1, 15, 10, 30, 0});
 
-  auto f = [&](int p, float v) { s.params[p] = FloatData(v); };
-  auto b = [&](int p, int v) { s.params[p] = ByteData(static_cast<std::uint8_t>(v)); };
-  auto w = [&](int p, int v) { s.params[p] = U16Data(static_cast<std::uint16_t>(v)); };
+  auto f = [&](link::Parameter p, float v) { s.params[p.number] = FloatData(v); };
+  auto b = [&](link::Parameter p, int v) { s.params[p.number] = ByteData(static_cast<std::uint8_t>(v)); };
+  auto w = [&](link::Parameter p, int v) { s.params[p.number] = U16Data(static_cast<std::uint16_t>(v)); };
+  // The range and output adjustment values by number.
+  auto raw = [&](int p, int v) { s.params[p] = U16Data(static_cast<std::uint16_t>(v)); };
 
   // Electronics adjustment from the factory.
-  w(0, 8192);
-  w(1, 11345);
-  for (int p = 6; p <= 13; ++p) w(p, 32768 + (p - 6) * 97);
-  w(14, 31020);
-  for (int p = 18; p <= 25; ++p) w(p, p % 2 == 0 ? 410 : 2048);
-  s.params[26] = {'A', '1', '2', '3'};
-  b(28, wireType);
-  b(29, deviceKind);
-  b(30, address);
-  f(31, deviceKind == 5 ? 2.05f : deviceKind == 4 ? 1.20f : 0.98f);
+  w(link::kTemperature0Raw, 8192);
+  w(link::kTemperature100Raw, 11345);
+  for (int p = 6; p <= 13; ++p) raw(p, 32768 + (p - 6) * 97);
+  raw(14, 31020);
+  for (int p = 18; p <= 25; ++p) raw(p, p % 2 == 0 ? 410 : 2048);
+  s.params[link::kIdentity.number] = {'A', '1', '2', '3'};
+  b(link::kType, wireType);
+  b(link::kDeviceKind, deviceKind);
+  b(link::kAddress, address);
+  f(link::kFirmware, deviceKind == 5 ? 2.05f : deviceKind == 4 ? 1.20f : 0.98f);
 
   // Calibration as delivered.
   if (t == 0) {
-    f(32, -3.5f), f(33, -59.2f), f(34, 0.0f), f(35, 3.0f), f(36, 1.0f), f(37, 0.0f);
+    f(link::kCalibration1, -3.5f), f(link::kCalibration2, -59.2f), f(link::kCalibration3, 0.0f), f(link::kCalibrationKey1, 3.0f), f(link::kCalibrationKey2, 1.0f), f(link::kCalibration4, 0.0f);
   } else if (t == 1) {
-    f(32, 0.0f);
+    f(link::kCalibration1, 0.0f);
   } else if (IsConductivity(t)) {
-    f(32, t == 30 ? 0.1f : IsFourElectrode(t) ? 0.5f : 1.0f);
-    f(33, 2.0f), f(34, 0.0f);
-    if (IsFourElectrode(t)) f(35, 0.64f);
+    f(link::kCalibration1, t == 30 ? 0.1f : IsFourElectrode(t) ? 0.5f : 1.0f);
+    f(link::kCalibration2, 2.0f), f(link::kCalibration3, 0.0f);
+    if (IsFourElectrode(t)) f(link::kCalibrationKey1, 0.64f);
   } else if (t == 6) {
-    f(32, 0.0f), f(33, 1.0f);
+    f(link::kCalibration1, 0.0f), f(link::kCalibration2, 1.0f);
   } else if (t == 7) {
-    f(32, 60.0f), f(33, 2.9f), f(34, 2.3f), f(37, 1.0f);
+    f(link::kCalibration1, 60.0f), f(link::kCalibration2, 2.9f), f(link::kCalibration3, 2.3f), f(link::kCalibration4, 1.0f);
   } else if (t == 29) {
-    f(32, 100.0f), f(37, 1.0f);
+    f(link::kCalibration1, 100.0f), f(link::kCalibration4, 1.0f);
   } else if (t == 8) {
-    f(33, 0.0f), f(34, 100.0f);
+    f(link::kCalibration2, 0.0f), f(link::kCalibration3, 100.0f);
   } else if (t == 9) {
-    f(32, 59.2f), f(33, 100.0f), f(34, 1.0f);
+    f(link::kCalibration1, 59.2f), f(link::kCalibration2, 100.0f), f(link::kCalibration3, 1.0f);
   } else if (t == 10) {
-    f(32, 0.5f);
+    f(link::kCalibration1, 0.5f);
   } else if (t == 18) {
-    f(32, 45.0f), f(33, 7.2f), f(34, 0.0f), f(37, 7.5f);
+    f(link::kCalibration1, 45.0f), f(link::kCalibration2, 7.2f), f(link::kCalibration3, 0.0f), f(link::kCalibration4, 7.5f);
   }
 
   // Configuration.
-  f(38, 0.0f);
-  f(39, t == 1 ? -1000.0f : 0.0f);
-  f(40, RangeTop(t));
-  f(41, 0.0f);
-  f(42, 100.0f);
-  b(47, 1);  // 4..20 mA
-  b(48, deviceKind == 4 || deviceKind == 5 ? 1 : 0);
-  b(51, 0);
-  b(52, 5);
-  f(55, RangeTop(t) * 0.8f);
-  f(56, RangeTop(t) * 0.01f);
-  f(57, RangeTop(t) * 0.2f);
-  f(58, RangeTop(t) * 0.01f);
-  b(63, 1);
-  b(64, 0);
-  b(67, 0);
-  b(68, 0);
-  f(72, 25.0f);
-  b(73, 0);
-  w(76, 10);
-  b(77, deviceKind == 4 || deviceKind == 5 ? 1 : 0);
-  b(81, 1);
-  b(83, 0);
-  b(129, 10);
+  f(link::kTemperatureOffset, 0.0f);
+  f(link::kOutput0Lower, t == 1 ? -1000.0f : 0.0f);
+  f(link::kOutput0Upper, RangeTop(t));
+  f(link::kOutput1Lower, 0.0f);
+  f(link::kOutput1Upper, 100.0f);
+  b(link::kCurrentRange, 1);  // 4..20 mA
+  b(link::kOutputKind, deviceKind == 4 || deviceKind == 5 ? 1 : 0);
+  b(link::kOutput0Source, 0);
+  b(link::kOutput1Source, 5);
+  f(link::kRelay1Limit, RangeTop(t) * 0.8f);
+  f(link::kRelay1Hysteresis, RangeTop(t) * 0.01f);
+  f(link::kRelay2Limit, RangeTop(t) * 0.2f);
+  f(link::kRelay2Hysteresis, RangeTop(t) * 0.01f);
+  b(link::kRelay1LimitType, 1);
+  b(link::kRelay2LimitType, 0);
+  b(link::kRelay1Source, 0);
+  b(link::kRelay2Source, 0);
+  f(link::kFixedTemperature, 25.0f);
+  b(link::kFixedTemperatureOn, 0);
+  w(link::kLoggerInterval, 10);
+  b(link::kLoggerEnabled, deviceKind == 4 || deviceKind == 5 ? 1 : 0);
+  b(link::kCalibrationHold, 1);
+  b(link::kScreenSaverOff, 0);
+  b(link::kCalibrationDelay, 10);
 
   if (deviceKind == 4 || deviceKind == 5) FillLogger(24);
 }
@@ -229,19 +232,19 @@ void Amplifier::FillLogger(int records) {
 int Amplifier::loggerCount() const { return static_cast<int>(s_->logger.size()); }
 
 std::vector<Frame> Amplifier::HandleAll(const Frame& request) {
-  // The logger readout (group 0, 0x36): a first frame without data, then two record
+  // The logger readout (group 0, 54): a first frame without data, then two record
   // bytes per frame with the memory pointer in d0 d1.
   if (!link::IsValidFrame(request) || !Answers(link::FrameAddress(request)) ||
-      link::FrameGroup(request) != link::kValues || link::FrameParameter(request) != 0x36) {
+      link::FrameGroup(request) != link::kValues || link::FrameParameter(request) != link::kLoggerRecord.number) {
     auto f = Handle(request);
     return f ? std::vector<Frame>{*f} : std::vector<Frame>{};
   }
   std::vector<Frame> out;
-  out.push_back(BuildFrame(s_->address, 0, 4, 0x36));
+  out.push_back(BuildFrame(s_->address, link::kValues, 4, link::kLoggerRecord.number));
   for (std::size_t r = 0; r < s_->logger.size(); ++r) {
     for (int k = 0; k < 8; ++k) {
       const auto p = static_cast<std::uint16_t>(r * 16 + 2 * k);
-      out.push_back(BuildFrame(s_->address, 0, 4, 0x36,
+      out.push_back(BuildFrame(s_->address, link::kValues, 4, link::kLoggerRecord.number,
                                {static_cast<std::uint8_t>(p & 0xFF), static_cast<std::uint8_t>(p >> 8),
                                 s_->logger[r][2 * k], s_->logger[r][2 * k + 1]}));
     }
@@ -252,8 +255,8 @@ std::vector<Frame> Amplifier::HandleAll(const Frame& request) {
 bool Amplifier::Answers(std::uint8_t address) const { return address == s_->address; }
 
 std::uint8_t Amplifier::address() const { return s_->address; }
-int Amplifier::wireType() const { return s_->params[28][0]; }
-int Amplifier::deviceKind() const { return s_->params[29][0]; }
+int Amplifier::wireType() const { return s_->params[link::kType.number][0]; }
+int Amplifier::deviceKind() const { return s_->params[link::kDeviceKind.number][0]; }
 int Amplifier::fastBaud() const { return deviceKind() == 5 ? 38400 : 19200; }
 int Amplifier::baud() const { return s_->baud; }
 void Amplifier::SetBaud(int baud) { s_->baud = baud; }
@@ -284,8 +287,8 @@ float Amplifier::Measured(int channel) const {
 Data4 Amplifier::Parameter(std::uint8_t p) const { return s_->params[p]; }
 void Amplifier::SetParameter(std::uint8_t p, const Data4& d) {
   s_->params[p] = d;
-  if (p == 30) s_->address = d[0];
-  if (p == 28) s_->live = LiveFor(d[0] - 1);
+  if (p == link::kAddress.number) s_->address = d[0];
+  if (p == link::kType.number) s_->live = LiveFor(d[0] - 1);
 }
 void Amplifier::SetParameterFloat(std::uint8_t p, float v) { SetParameter(p, FloatData(v)); }
 void Amplifier::SetParameterByte(std::uint8_t p, std::uint8_t v) { SetParameter(p, ByteData(v)); }
@@ -313,27 +316,30 @@ std::optional<Frame> Amplifier::Handle(const Frame& request) {
     case link::kValues:
       if (p >= 1 && p <= 6) return BuildFrame(from, group, 4, p, FloatData(Measured(p)));
       switch (p) {
-        case 65: case 67: case 68: case 69:
+        case link::kStoreSettings.number:
+        case link::kDacAdjustOn.number:
+        case link::kDacAdjustOff.number:
+        case link::kTypeWritten.number:
           s.commands.push_back(p);
           return echo();
-        case 63:
+        case link::kSetOutputRaw.number:
           return echo();
-        case 55:  // logger fill: the number of records
+        case link::kLoggerFill.number:  // the number of records
           return BuildFrame(from, group, 2, p, U16Data(static_cast<std::uint16_t>(s.logger.size())));
-        case 52: {  // logger channel names
-          const char* name = data[0] < 2 ? ChannelName(static_cast<int>(s.params[28][0]) - 1, data[0]) : "\0\0\0\0";
+        case link::kChannelName.number: {
+          const char* name = data[0] < 2 ? ChannelName(wireType() - 1, data[0]) : "\0\0\0\0";
           return BuildFrame(from, group, 4, p, {u8(name[0]), u8(name[1]), u8(name[2]), u8(name[3])});
         }
-        case 56: {
+        case link::kNextEntryTime.number: {
           const platform::LocalTime now = clock();
           const int next = (now.hour * 60 + now.minute) / 10 * 10 + 10;
           return BuildFrame(from, group, 4, p, {u8(next / 60 % 24), u8(next % 60), 0, 0});
         }
-        case 58: {
+        case link::kModuleDate.number: {
           const platform::LocalTime now = clock();
           return BuildFrame(from, group, 3, p, {u8(now.day), u8(now.month), u8(now.year - 2000), 0});
         }
-        case 59: {
+        case link::kModuleTime.number: {
           const platform::LocalTime now = clock();
           return BuildFrame(from, group, 3, p, {u8(now.hour), u8(now.minute), u8(now.second), 0});
         }
@@ -351,14 +357,14 @@ std::optional<Frame> Amplifier::Handle(const Frame& request) {
       }
     case link::kSystem:
       switch (p) {
-        case 55:
+        case link::kLoggerClear.number:
           s.system.push_back(p);
           s.logger.clear();
           return echo();
-        case 72:
+        case link::kCommand72.number:
           s.system.push_back(p);
           return echo();
-        case 58: {  // date: year - 2000, day, month
+        case link::kSetDate.number: {  // year - 2000, day, month
           s.system.push_back(p);
           platform::LocalTime t = clock();
           t.year = 2000 + data[0];
@@ -367,7 +373,7 @@ std::optional<Frame> Amplifier::Handle(const Frame& request) {
           if (t.month >= 1 && t.month <= 12 && t.day >= 1 && t.day <= 31) SetClock(t);
           return echo();
         }
-        case 59: {
+        case link::kSetTime.number: {
           s.system.push_back(p);
           platform::LocalTime t = clock();
           t.hour = data[0];
@@ -376,7 +382,7 @@ std::optional<Frame> Amplifier::Handle(const Frame& request) {
           if (t.hour < 24 && t.minute < 60 && t.second < 60) SetClock(t);
           return echo();
         }
-        case 71: {
+        case link::kBaudChange.number: {
           // The acknowledgement still goes out at the old rate; the switch follows.
           s.system.push_back(p);
           Frame ack = echo();
@@ -390,7 +396,7 @@ std::optional<Frame> Amplifier::Handle(const Frame& request) {
       if (!s.known.test(p)) return std::nullopt;
       return BuildFrame(from, group, length, p, s.params[p]);
     case link::kWrite: {
-      if (!s.known.test(p) || p == 31) return std::nullopt;
+      if (!s.known.test(p) || p == link::kFirmware.number) return std::nullopt;  // read only
       // Acknowledged from the address the request went to; a new address holds from
       // the next request on.
       Frame ack = echo();

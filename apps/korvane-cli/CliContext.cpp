@@ -181,8 +181,6 @@ int CliContext::OpenPort() {
   return link_->OpenPort() && link_->portOpen() ? kExitOk : kExitPortFailed;
 }
 
-bool CliContext::Read(link::Parameter p) { return link_->Read(context_.address, p); }
-
 int CliContext::CommError() {
   err_ << types::kCommError(language_) << '\n' << std::flush;
   return kExitNoAnswer;

@@ -82,8 +82,6 @@ class CliContext {
 
   // Opens the port: kExitOk, or kExitPortFailed after the reason went to stderr.
   int OpenPort();
-  // Reads one parameter at the context's address: false when the module did not answer.
-  bool Read(link::Parameter p);
   // The language's communication error on stderr; returns kExitNoAnswer.
   int CommError();
   // Usage error on stderr; returns kExitUsage.

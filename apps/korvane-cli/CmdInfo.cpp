@@ -13,7 +13,7 @@ int RunInfo(CliContext& ctx, Args& args) {
 
   // Type (u8), firmware (float), identity (four characters), device kind (u8).
   for (link::Parameter p : {link::kType, link::kFirmware, link::kIdentity, link::kDeviceKind})
-    if (!ctx.Read(p)) return ctx.CommError();
+    if (!ctx.link().Read(ctx.context().address, p)) return ctx.CommError();
 
   const link::ModuleState& m = ctx.link().module();
   const int wire = m.ParameterByte(link::kType.number);
