@@ -15,7 +15,9 @@ function(korvane_widgets name)
   target_link_libraries(korvane_${name}_widgets PUBLIC korvane_${name} Qt6::Widgets ${ARGN})
 endfunction()
 
-# korvane_test(dir deps...): tests/<dir>/*.cpp as one test program test_<dir>.
+# korvane_test(dir deps...): tests/<dir>/*.cpp as one test program test_<dir>. Each
+# test case is its own CTest test, labelled "integration" for tests/integration (real
+# pseudo-terminals and programs) and "unit" for the rest.
 function(korvane_test dir)
   file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/${dir}/*.cpp)
   if(NOT sources)
@@ -24,6 +26,12 @@ function(korvane_test dir)
   string(REPLACE "/" "_" tname ${dir})
   add_executable(test_${tname} ${sources})
   target_link_libraries(test_${tname} PRIVATE korvane_test_support GTest::gmock ${ARGN})
-  add_test(NAME ${tname} COMMAND test_${tname})
-  set_tests_properties(${tname} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+  set(label unit)
+  if(dir STREQUAL "integration")
+    set(label integration)
+  endif()
+  gtest_discover_tests(test_${tname}
+    TEST_PREFIX "${tname}."
+    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" LABELS ${label}
+    DISCOVERY_TIMEOUT 60)
 endfunction()

@@ -304,7 +304,9 @@ TEST(DialogRules, AddressCheck) {
   for (const Case& c : cases) {
     const AddressCheck r = CheckAddressText(c.text);
     EXPECT_EQ(r.ok, c.ok) << c.text;
-    if (c.ok) EXPECT_EQ(r.value, c.value) << c.text;
+    if (c.ok) {
+      EXPECT_EQ(r.value, c.value) << c.text;
+    }
     EXPECT_EQ(r.message, c.message) << c.text;
   }
 }

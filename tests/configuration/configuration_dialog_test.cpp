@@ -132,7 +132,9 @@ TEST(DialogControls, KeyEditsByType) {
     Fixture f(Settings(c.type, 2));
     for (int id : {ctl::kKalC1, ctl::kKalC2}) {
       EXPECT_EQ(f.Shown(id), c.editsShown) << "type " << c.type << " control " << id;
-      if (c.editsShown) EXPECT_EQ(f.Enabled(id), c.editsEnabled) << "type " << c.type << " control " << id;
+      if (c.editsShown) {
+        EXPECT_EQ(f.Enabled(id), c.editsEnabled) << "type " << c.type << " control " << id;
+      }
     }
     EXPECT_EQ(f.Caption(ctl::kLabelKalC1), "Kal. Taste1");
     EXPECT_EQ(f.Caption(ctl::kLabelKalC2), "Kal. Taste2");

@@ -100,7 +100,9 @@ TEST_F(LinkOverPty, LateBytesReadBeforeTheNextRequestNeverCountAsItsReply) {
   bus.FaultWhen(link::kRead, 32, Fault::kNoReply, -1);
   for (int round = 0; round < 20; ++round) {
     link->SendFrame(0, link::kRead, 4, 32);
-    if (round == 0) EXPECT_FALSE(link->WaitForReply());
+    if (round == 0) {
+      EXPECT_FALSE(link->WaitForReply());
+    }
     link->module().calibration[0] = 111.0f;
     const Frame late = BuildFrame(0, 2, 4, 32, link::FloatData(-3.5f));
     server.WriteRaw({late.begin(), late.end()});
