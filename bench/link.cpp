@@ -76,8 +76,8 @@ int main(int argc, char** argv) {
   const double wall = t.nsecsElapsed() / 1e9;
   const double cpuShare = (CpuSeconds() - cpu0) / wall;
 
-  std::printf("link: %d exchanges in %.3f s, wire time %.3f s; %d failed; silent wait %.3f s%s\n", kExchanges,
-              measured, wire, failed, wall, replied ? " (unexpected reply)" : "");
+  std::printf("link: %d exchanges in %.3f s, wire time %.3f s; %d failed; silent wait %.3f s%s\n", kExchanges, measured,
+              wire, failed, wall, replied ? " (unexpected reply)" : "");
   std::printf("link: %d exchanges ratio %.2f (goal <= 1.05); idle wait cpu %.1f%% (goal <= 1%%)\n", kExchanges, ratio,
               cpuShare * 100.0);
   link.ClosePort();

@@ -51,15 +51,22 @@ void DisplayUnit::FillLogger(int records) {
     const std::string fields[8] = {platform::StringPrintf("%5.2f", 7.0 + 0.05 * std::sin(r)),
                                    platform::StringPrintf("%4.1f", 21.4 + 0.2 * std::cos(r)),
                                    platform::StringPrintf("%4.0f", 245.0 + r),
-                                   "  - ", "  - ", "  - ", "  - ",
+                                   "  - ",
+                                   "  - ",
+                                   "  - ",
+                                   "  - ",
                                    platform::StringPrintf("%6.1f", 1013.0 - 0.1 * r)};
     std::string shown;
     for (const std::string& f : fields) shown += (shown.empty() ? "" : " ") + f;
     shown.resize(42, ' ');
     for (int i = 0; i < 42; ++i) {
       const char c = shown[static_cast<std::size_t>(i)];
-      const std::uint8_t nib = c >= '0' && c <= '9' ? c - '0' : c == '<' ? 10 : c == '>' ? 11 : c == '.' || c == ',' ? 12
-                               : c == '-' ? 13 : 15;
+      const std::uint8_t nib = c >= '0' && c <= '9'   ? c - '0'
+                               : c == '<'             ? 10
+                               : c == '>'             ? 11
+                               : c == '.' || c == ',' ? 12
+                               : c == '-'             ? 13
+                                                      : 15;
       rec[5 + i / 2] |= static_cast<std::uint8_t>(i % 2 == 0 ? nib << 4 : nib);
     }
     logger_.push_back(rec);
@@ -78,9 +85,10 @@ std::vector<Frame> DisplayUnit::HandleAll(const Frame& request) {
   std::uint16_t pointer = 0;
   for (const auto& rec : logger_) {
     for (int k = 0; k < 26; k += 2, pointer += 2)
-      out.push_back(link::BuildFrame(link::kDisplayAddress, 0, 4, 0x36,
-                                     {static_cast<std::uint8_t>(pointer & 0xFF), static_cast<std::uint8_t>(pointer >> 8),
-                                      rec[static_cast<std::size_t>(k)], rec[static_cast<std::size_t>(k + 1)]}));
+      out.push_back(
+          link::BuildFrame(link::kDisplayAddress, 0, 4, 0x36,
+                           {static_cast<std::uint8_t>(pointer & 0xFF), static_cast<std::uint8_t>(pointer >> 8),
+                            rec[static_cast<std::size_t>(k)], rec[static_cast<std::size_t>(k + 1)]}));
   }
   return out;
 }
@@ -98,16 +106,23 @@ std::optional<Frame> DisplayUnit::Handle(const Frame& request) {
       const platform::LocalTime now = clock();
       switch (p) {
         case link::kStoreByte.number:
-        case link::kStoreSettings.number:
-          stored_.push_back(data[0]);
-          return echo;
+        case link::kStoreSettings.number: stored_.push_back(data[0]); return echo;
         case link::kChannelName.number: {  // channels 0..7
-          static const char* const kNames[8] = {"pH  ", "\xB0""C  ", "mV  ", "\0\0\0\0", "\0\0\0\0", "\0\0\0\0", "\0\0\0\0", "hPa "};
+          static const char* const kNames[8] = {"pH  ",
+                                                "\xB0"
+                                                "C  ",
+                                                "mV  ",
+                                                "\0\0\0\0",
+                                                "\0\0\0\0",
+                                                "\0\0\0\0",
+                                                "\0\0\0\0",
+                                                "hPa "};
           const char* n = data[0] < 8 ? kNames[data[0]] : "\0\0\0\0";
           return link::BuildFrame(link::kDisplayAddress, 0, 4, p, {u8(n[0]), u8(n[1]), u8(n[2]), u8(n[3])});
         }
         case link::kLoggerFill.number:  // in bytes
-          return link::BuildFrame(link::kDisplayAddress, 0, 2, p, link::U16Data(static_cast<std::uint16_t>(logger_.size() * 26)));
+          return link::BuildFrame(link::kDisplayAddress, 0, 2, p,
+                                  link::U16Data(static_cast<std::uint16_t>(logger_.size() * 26)));
         case link::kNextEntryTime.number: {
           const int interval = std::max(1, static_cast<int>(link::DataU16(params_[link::kLoggerInterval.number])));
           const int next = (now.hour * 60 + now.minute) / interval * interval + interval;
@@ -117,16 +132,13 @@ std::optional<Frame> DisplayUnit::Handle(const Frame& request) {
           return link::BuildFrame(link::kDisplayAddress, 0, 3, p, {u8(now.day), u8(now.month), u8(now.year - 2000), 0});
         case link::kModuleTime.number:
           return link::BuildFrame(link::kDisplayAddress, 0, 3, p, {u8(now.hour), u8(now.minute), u8(now.second), 0});
-        default:
-          return std::nullopt;
+        default: return std::nullopt;
       }
     }
     case link::kSystem: {
       platform::LocalTime t = clock();
       switch (p) {
-        case link::kLoggerClear.number:
-          logger_.clear();
-          return echo;
+        case link::kLoggerClear.number: logger_.clear(); return echo;
         case link::kSetDate.number:
           t.year = 2000 + data[0], t.day = data[1], t.month = data[2];
           if (t.month >= 1 && t.month <= 12 && t.day >= 1 && t.day <= 31) SetClock(t);
@@ -135,10 +147,8 @@ std::optional<Frame> DisplayUnit::Handle(const Frame& request) {
           t.hour = data[0], t.minute = data[1], t.second = data[2];
           if (t.hour < 24 && t.minute < 60 && t.second < 60) SetClock(t);
           return echo;
-        case link::kCommand72.number:
-          return echo;
-        default:
-          return std::nullopt;
+        case link::kCommand72.number: return echo;
+        default: return std::nullopt;
       }
     }
     case link::kRead:
@@ -148,8 +158,7 @@ std::optional<Frame> DisplayUnit::Handle(const Frame& request) {
       if (!known_.test(p) || p == link::kFirmware.number) return std::nullopt;  // read only
       params_[p] = data;
       return echo;
-    default:
-      return std::nullopt;
+    default: return std::nullopt;
   }
 }
 

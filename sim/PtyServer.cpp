@@ -237,8 +237,10 @@ void PtyServer::HandleRequest(const Frame& request, qint64 atNs) {
   }
   bus_.SetLineBaud(lineBaud);
   Reply reply = bus_.Handle(request);
-  if (reply.hangUp) note = "hang-up";
-  else if (reply.bytes.empty() && note.empty()) note = "no reply";
+  if (reply.hangUp)
+    note = "hang-up";
+  else if (reply.bytes.empty() && note.empty())
+    note = "no reply";
   if (onFrame) onFrame(true, std::vector<std::uint8_t>(request.begin(), request.end()), note);
   emit requestReceived();
 

@@ -83,7 +83,7 @@ class PtyServer : public QObject {
 
   struct Pending {
     std::vector<std::uint8_t> bytes;
-    qint64 startNs;   // when the first byte may go out
+    qint64 startNs;  // when the first byte may go out
     std::size_t sent = 0;
     bool hangUp = false;
   };

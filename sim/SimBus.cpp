@@ -66,17 +66,13 @@ Reply Bus::Handle(const Frame& request) {
   }
 
   switch (fault) {
-    case Fault::kNoReply:
-      return reply;
+    case Fault::kNoReply: return reply;
     case Fault::kWatchdog:
       // A module restarted by its watchdog announces it instead of answering.
       reply.bytes = {'W', 'D', 0x01, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00};
       return reply;
-    case Fault::kStrayBytes:
-      reply.bytes = {0x00, 0xFF};
-      break;
-    default:
-      break;
+    case Fault::kStrayBytes: reply.bytes = {0x00, 0xFF}; break;
+    default: break;
   }
   if (answer.empty()) return reply;
   // A damaged reply is the first frame of what the device sends.

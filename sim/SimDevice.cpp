@@ -50,10 +50,14 @@ Live LiveFor(int typeIndex) {
     case 9: return {{87.0f, 1.25f, 0, 0, 0, 21.4f}, {1.0f, 0.03f, 0, 0, 0, 0.3f}};
     case 10: return {{0.45f, 7.6f, 0, 0, 0, 21.4f}, {0.02f, 0.1f, 0, 0, 0, 0.3f}};
     case 18: return {{0.45f, 7.2f, 45.0f, 0, 0, 21.4f}, {0.02f, 0.03f, 1.0f, 0, 0, 0.3f}};
-    case 20: case 24: return {{84.6f, 11.8f, 0.0f, 0.05f, 0, 21.4f}, {0.8f, 0.1f, 0.0f, 0.0f, 0, 0.3f}};
-    case 21: case 25: return {{845.0f, 1.18f, 0.4f, 541.0f, 0, 21.4f}, {6.0f, 0.01f, 0.02f, 4.0f, 0, 0.3f}};
-    case 22: case 26: return {{8.45f, 118.3f, 4.7f, 5.41f, 0, 21.4f}, {0.06f, 0.8f, 0.05f, 0.04f, 0, 0.3f}};
-    case 23: case 27: return {{52.3f, 19.1f, 34.5f, 33.5f, 0, 21.4f}, {0.4f, 0.15f, 0.3f, 0.3f, 0, 0.3f}};
+    case 20:
+    case 24: return {{84.6f, 11.8f, 0.0f, 0.05f, 0, 21.4f}, {0.8f, 0.1f, 0.0f, 0.0f, 0, 0.3f}};
+    case 21:
+    case 25: return {{845.0f, 1.18f, 0.4f, 541.0f, 0, 21.4f}, {6.0f, 0.01f, 0.02f, 4.0f, 0, 0.3f}};
+    case 22:
+    case 26: return {{8.45f, 118.3f, 4.7f, 5.41f, 0, 21.4f}, {0.06f, 0.8f, 0.05f, 0.04f, 0, 0.3f}};
+    case 23:
+    case 27: return {{52.3f, 19.1f, 34.5f, 33.5f, 0, 21.4f}, {0.4f, 0.15f, 0.3f, 0.3f, 0, 0.3f}};
     case 29: return {{98.5f, 8.92f, 0.0f, 207.0f, 1013.0f, 21.4f}, {0.6f, 0.05f, 0.0f, 1.2f, 0.8f, 0.3f}};
     case 30: return {{5.52f, 181.0f, 0.0f, 0, 0, 21.4f}, {0.05f, 1.5f, 0.0f, 0, 0, 0.3f}};
     default: return {{0, 0, 0, 0, 0, 21.4f}, {0, 0, 0, 0, 0, 0.3f}};
@@ -66,10 +70,12 @@ const char* ChannelName(int t, int channel) {
     case 0: return channel == 0 ? "pH  " : "mV  ";
     case 1: return channel == 0 ? "mV  " : "mVH ";
     case 6: return channel == 0 ? "NTU " : "mV  ";
-    case 7: case 29: return channel == 0 ? "%Sat" : "mg/l";
+    case 7:
+    case 29: return channel == 0 ? "%Sat" : "mg/l";
     case 8: return channel == 0 ? "lin " : "    ";
     case 9: return channel == 0 ? "mV  " : "ppm ";
-    case 10: case 18: return channel == 0 ? "mg/l" : (t == 10 ? "mA  " : "pH  ");
+    case 10:
+    case 18: return channel == 0 ? "mg/l" : (t == 10 ? "mA  " : "pH  ");
     default: return channel == 0 ? "LF  " : "Ohm ";
   }
 }
@@ -82,16 +88,25 @@ float RangeTop(int t) {
   switch (t) {
     case 0: return 14.0f;
     case 1: return 1000.0f;
-    case 2: case 20: case 24: return 200.0f;
-    case 3: case 21: case 25: return 2000.0f;
-    case 4: case 22: case 26: return 20.0f;
+    case 2:
+    case 20:
+    case 24: return 200.0f;
+    case 3:
+    case 21:
+    case 25: return 2000.0f;
+    case 4:
+    case 22:
+    case 26: return 20.0f;
     case 5: return 100.0f;
-    case 23: case 27: return 500.0f;
+    case 23:
+    case 27: return 500.0f;
     case 30: return 20.0f;
     case 6: return 100.0f;
-    case 7: case 29: return 200.0f;
+    case 7:
+    case 29: return 200.0f;
     case 9: return 500.0f;
-    case 10: case 18: return 2.0f;
+    case 10:
+    case 18: return 2.0f;
     default: return 100.0f;
   }
 }
@@ -152,7 +167,8 @@ Amplifier::Amplifier(int wireType, std::uint8_t address, int deviceKind) : s_(st
 
   // Calibration as delivered.
   if (t == 0) {
-    f(link::kCalibration1, -3.5f), f(link::kCalibration2, -59.2f), f(link::kCalibration3, 0.0f), f(link::kCalibrationKey1, 3.0f), f(link::kCalibrationKey2, 1.0f), f(link::kCalibration4, 0.0f);
+    f(link::kCalibration1, -3.5f), f(link::kCalibration2, -59.2f), f(link::kCalibration3, 0.0f),
+        f(link::kCalibrationKey1, 3.0f), f(link::kCalibrationKey2, 1.0f), f(link::kCalibration4, 0.0f);
   } else if (t == 1) {
     f(link::kCalibration1, 0.0f);
   } else if (IsConductivity(t)) {
@@ -162,7 +178,8 @@ Amplifier::Amplifier(int wireType, std::uint8_t address, int deviceKind) : s_(st
   } else if (t == 6) {
     f(link::kCalibration1, 0.0f), f(link::kCalibration2, 1.0f);
   } else if (t == 7) {
-    f(link::kCalibration1, 60.0f), f(link::kCalibration2, 2.9f), f(link::kCalibration3, 2.3f), f(link::kCalibration4, 1.0f);
+    f(link::kCalibration1, 60.0f), f(link::kCalibration2, 2.9f), f(link::kCalibration3, 2.3f),
+        f(link::kCalibration4, 1.0f);
   } else if (t == 29) {
     f(link::kCalibration1, 100.0f), f(link::kCalibration4, 1.0f);
   } else if (t == 8) {
@@ -172,7 +189,8 @@ Amplifier::Amplifier(int wireType, std::uint8_t address, int deviceKind) : s_(st
   } else if (t == 10) {
     f(link::kCalibration1, 0.5f);
   } else if (t == 18) {
-    f(link::kCalibration1, 45.0f), f(link::kCalibration2, 7.2f), f(link::kCalibration3, 0.0f), f(link::kCalibration4, 7.5f);
+    f(link::kCalibration1, 45.0f), f(link::kCalibration2, 7.2f), f(link::kCalibration3, 0.0f),
+        f(link::kCalibration4, 7.5f);
   }
 
   // Configuration.
@@ -319,11 +337,8 @@ std::optional<Frame> Amplifier::Handle(const Frame& request) {
         case link::kStoreSettings.number:
         case link::kDacAdjustOn.number:
         case link::kDacAdjustOff.number:
-        case link::kTypeWritten.number:
-          s.commands.push_back(p);
-          return echo();
-        case link::kSetOutputRaw.number:
-          return echo();
+        case link::kTypeWritten.number: s.commands.push_back(p); return echo();
+        case link::kSetOutputRaw.number: return echo();
         case link::kLoggerFill.number:  // the number of records
           return BuildFrame(from, group, 2, p, U16Data(static_cast<std::uint16_t>(s.logger.size())));
         case link::kChannelName.number: {
@@ -343,7 +358,8 @@ std::optional<Frame> Amplifier::Handle(const Frame& request) {
           const platform::LocalTime now = clock();
           return BuildFrame(from, group, 3, p, {u8(now.hour), u8(now.minute), u8(now.second), 0});
         }
-        case 60: case 62: {
+        case 60:
+        case 62: {
           const double v = 12000 + 40 * std::sin(s.time / 7.0 + p);
           return BuildFrame(from, group, 2, p, U16Data(static_cast<std::uint16_t>(v)));
         }
@@ -352,8 +368,7 @@ std::optional<Frame> Amplifier::Handle(const Frame& request) {
           const auto b = static_cast<std::uint16_t>(11340 + 20 * std::cos(s.time / 5.0));
           return BuildFrame(from, group, 2, p, {u8(a & 0xFF), u8(a >> 8), u8(b & 0xFF), u8(b >> 8)});
         }
-        default:
-          return std::nullopt;
+        default: return std::nullopt;
       }
     case link::kSystem:
       switch (p) {
@@ -361,9 +376,7 @@ std::optional<Frame> Amplifier::Handle(const Frame& request) {
           s.system.push_back(p);
           s.logger.clear();
           return echo();
-        case link::kCommand72.number:
-          s.system.push_back(p);
-          return echo();
+        case link::kCommand72.number: s.system.push_back(p); return echo();
         case link::kSetDate.number: {  // year - 2000, day, month
           s.system.push_back(p);
           platform::LocalTime t = clock();
@@ -389,8 +402,7 @@ std::optional<Frame> Amplifier::Handle(const Frame& request) {
           s.baud = data[0] == 1 ? fastBaud() : 4800;
           return ack;
         }
-        default:
-          return std::nullopt;
+        default: return std::nullopt;
       }
     case link::kRead:
       if (!s.known.test(p)) return std::nullopt;
@@ -403,8 +415,7 @@ std::optional<Frame> Amplifier::Handle(const Frame& request) {
       SetParameter(p, data);
       return ack;
     }
-    default:
-      return std::nullopt;
+    default: return std::nullopt;
   }
 }
 

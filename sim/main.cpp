@@ -90,9 +90,12 @@ bool ParseDevice(const std::string& text, DeviceSpec& d, std::string& why) {
       return false;
     }
     const std::string key = item.substr(0, eq);
-    if (key == "type") d.type = v;
-    else if (key == "address") d.address = v;
-    else if (key == "kind") d.kind = v;
+    if (key == "type")
+      d.type = v;
+    else if (key == "address")
+      d.address = v;
+    else if (key == "kind")
+      d.kind = v;
     else {
       why = "unknown key \"" + key + "\" (type, address, kind)";
       return false;
@@ -104,11 +107,14 @@ bool ParseDevice(const std::string& text, DeviceSpec& d, std::string& why) {
 }
 
 bool CheckDevice(const DeviceSpec& d, std::string& why) {
-  if (d.type < 1 || d.type > 31) why = platform::StringPrintf("type %d is not 1..31", d.type);
+  if (d.type < 1 || d.type > 31)
+    why = platform::StringPrintf("type %d is not 1..31", d.type);
   else if (!(d.address >= 0 && d.address <= 31) && d.address != 255)
     why = platform::StringPrintf("address %d is not 0..31 or 255", d.address);
-  else if (d.kind < 0 || d.kind > 255) why = platform::StringPrintf("device kind %d is not 0..255", d.kind);
-  else return true;
+  else if (d.kind < 0 || d.kind > 255)
+    why = platform::StringPrintf("device kind %d is not 0..255", d.kind);
+  else
+    return true;
   return false;
 }
 
@@ -122,7 +128,7 @@ struct FaultSpec {
 bool ParseFault(const std::string& text, FaultSpec& f, std::string& why) {
   const std::size_t colon = text.find(':');
   const std::string kind = text.substr(0, colon);
-  static const sim::Fault all[] = {sim::Fault::kNoReply, sim::Fault::kBadCheck, sim::Fault::kBadEnd,
+  static const sim::Fault all[] = {sim::Fault::kNoReply,  sim::Fault::kBadCheck,   sim::Fault::kBadEnd,
                                    sim::Fault::kWatchdog, sim::Fault::kStrayBytes, sim::Fault::kLate,
                                    sim::Fault::kHangUp};
   for (sim::Fault x : all)
@@ -224,7 +230,8 @@ int main(int argc, char** argv) {
     if (!CheckDevice(d, why)) return Fail(why);
   }
   if (com > 0 && !linkPath.empty()) return Fail("give either --com or --link");
-  if (com > 0) linkPath = (settings.empty() ? platform::SettingsFolder() : settings) + platform::StringPrintf("/ports/COM%d", com);
+  if (com > 0)
+    linkPath = (settings.empty() ? platform::SettingsFolder() : settings) + platform::StringPrintf("/ports/COM%d", com);
   if (quiet) verbose = false;
 
   sim::Bus bus;
@@ -233,10 +240,12 @@ int main(int argc, char** argv) {
   if (display) bus.Add(std::make_shared<sim::DisplayUnit>());
   if (lateMs >= 0) bus.SetLateDelayMs(lateMs);
   for (const FaultSpec& f : faults) {
-    if (f.mode == FaultSpec::kOnce) bus.FaultNext(f.fault);
+    if (f.mode == FaultSpec::kOnce)
+      bus.FaultNext(f.fault);
     else if (f.mode == FaultSpec::kWhen)
       bus.FaultWhen(static_cast<std::uint8_t>(f.group), static_cast<std::uint8_t>(f.parameter), f.fault, -1);
-    else bus.SetFault(f.fault);
+    else
+      bus.SetFault(f.fault);
   }
 
   sim::PtyServer server(bus);

@@ -77,7 +77,7 @@ bool ArgReader::Int(const std::string& name, int min, int max, int* value) {
   int v = 0;
   if (!ParseInt(text, &v) || v < min || v > max) {
     error_ = platform::StringPrintf("%s takes a whole number from %d to %d, not \"%s\"", name.c_str(), min, max,
-                               text.c_str());
+                                    text.c_str());
     return false;
   }
   *value = v;

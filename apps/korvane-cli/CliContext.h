@@ -24,12 +24,12 @@ enum ExitCode : int {
 };
 
 struct CommonOptions {
-  std::string device;          // --device: a device path instead of the COM mapping
-  std::optional<int> port;     // --port: COM number 1..255
-  int address = 0;             // --address 0..255
-  std::optional<int> baud;     // --baud 4800 | 19200 | 38400
-  std::optional<int> language; // --lang de | en
-  std::string settingsFolder;  // where config.ini and ports/COM<n> are (default: the user's)
+  std::string device;           // --device: a device path instead of the COM mapping
+  std::optional<int> port;      // --port: COM number 1..255
+  int address = 0;              // --address 0..255
+  std::optional<int> baud;      // --baud 4800 | 19200 | 38400
+  std::optional<int> language;  // --lang de | en
+  std::string settingsFolder;   // where config.ini and ports/COM<n> are (default: the user's)
 };
 
 // Takes the common options out of args (wherever they stand); the rest stays in

@@ -24,8 +24,8 @@ const std::vector<Command>& Commands() {
        "      temperature offset only with --with-calibration); exit 4 data-file error, 5 type of\n"
        "      another family, 6 file cannot be read, 7 address outside 0..31",
        &RunConfigWrite, false},
-      {"config-print", "-o FILE.pdf",
-       "prints the module's configuration into a PDF file as the dialog's Print does", &RunConfigPrint, true},
+      {"config-print", "-o FILE.pdf", "prints the module's configuration into a PDF file as the dialog's Print does",
+       &RunConfigPrint, true},
   };
   return table;
 }

@@ -17,7 +17,7 @@ struct Command {
   const char* synopsis;  // the command's own options, for --help
   const char* summary;   // one line
   CommandFn run;
-  bool needsGui;         // paints (PDF output): runs with a GUI application, offscreen
+  bool needsGui;  // paints (PDF output): runs with a GUI application, offscreen
 };
 
 const std::vector<Command>& Commands();

@@ -61,26 +61,20 @@ class SetupFileEditor : public configuration::ConfigurationEditor {
     ctx_.ui().openFile = path_;
     ctx_.ui().yes = withCalibration_;
     switch (configuration::LoadSetupFile(ctx_.ui(), s)) {
-      case configuration::LoadResult::kLoaded:
-        break;
+      case configuration::LoadResult::kLoaded: break;
       case configuration::LoadResult::kDataError:
         return Refuse(kExitDataFile);  // the data-file error went to stderr; nothing was written
       case configuration::LoadResult::kUnreadable:
-      case configuration::LoadResult::kCancelled:
-        return Refuse(kExitFile);
+      case configuration::LoadResult::kCancelled: return Refuse(kExitFile);
     }
     configuration::OpenDialogData(s);
 
     // OK: the control values, then the type check against the module.
     if (const int rc = TakeControls(ctx_, s); rc != kExitOk) return Refuse(rc);
     switch (confirm.CheckTypeOnOk(s)) {
-      case configuration::TypeCheck::kAccepted:
-        exit_ = kExitOk;
-        return Result::kAccepted;
-      case configuration::TypeCheck::kNoReply:
-        return Refuse(kExitNoAnswer);
-      case configuration::TypeCheck::kTypeMismatch:
-        return Refuse(kExitTypeMismatch);
+      case configuration::TypeCheck::kAccepted: exit_ = kExitOk; return Result::kAccepted;
+      case configuration::TypeCheck::kNoReply: return Refuse(kExitNoAnswer);
+      case configuration::TypeCheck::kTypeMismatch: return Refuse(kExitTypeMismatch);
     }
     return Refuse(kExitNoAnswer);
   }

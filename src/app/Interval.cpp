@@ -9,9 +9,7 @@ TimeOfDay Interval::Fields() const {
   constexpr double kHalfSecond = 0.5 / 86400.0;
   const double v = days + (days < 0 ? -kHalfSecond : kHalfSecond);
   // fmod keeps the sign of a negative span and cannot overflow like an int cast.
-  auto part = [v](double perDay, double modulo) {
-    return static_cast<int>(std::fmod(std::trunc(v * perDay), modulo));
-  };
+  auto part = [v](double perDay, double modulo) { return static_cast<int>(std::fmod(std::trunc(v * perDay), modulo)); };
   return {part(24.0, 24.0), part(1440.0, 60.0), part(86400.0, 60.0)};
 }
 

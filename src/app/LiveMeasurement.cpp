@@ -10,8 +10,7 @@
 
 namespace korvane::app {
 
-LiveMeasurement::LiveMeasurement(link::Link& link, platform::Ui& ui, const link::FlowContext& context,
-                                 QObject* parent)
+LiveMeasurement::LiveMeasurement(link::Link& link, platform::Ui& ui, const link::FlowContext& context, QObject* parent)
     : QObject(parent), link_(link), ui_(ui), context_(context) {
   connect(&pollTimer_, &QTimer::timeout, this, &LiveMeasurement::Poll);
   connect(&recordTimer_, &QTimer::timeout, this, &LiveMeasurement::recordingTick);

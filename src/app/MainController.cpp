@@ -35,9 +35,14 @@ struct BusyScope {
 }  // namespace
 
 MainCaptions CaptionsFor(int language, bool running) {
-  return {kParametrize(language),  kExit(language),          kCalibrate(language),
-          kConfigure(language),    kSetupMeasurement(language), kDisplayConfig(language),
-          running ? kStop(language) : kStart(language), kAddress(language)};
+  return {kParametrize(language),
+          kExit(language),
+          kCalibrate(language),
+          kConfigure(language),
+          kSetupMeasurement(language),
+          kDisplayConfig(language),
+          running ? kStop(language) : kStart(language),
+          kAddress(language)};
 }
 
 std::string SetupCancelCaption(int language) { return kCancel(language); }

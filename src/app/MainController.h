@@ -32,14 +32,14 @@ inline constexpr std::array<Flow, 4> kFlows{Flow::kCalibrate, Flow::kConfigure, 
 
 // Enabled state of the main window's buttons.
 struct ButtonStates {
-  bool start = false;             // 4 "Messung starten"
-  bool exit = true;               // 2 "Beenden"
-  bool setup = true;              // 3 "Setup"
-  bool calibrate = true;          // 1015 "Kalibrieren"
-  bool setupMeasurement = true;   // 1020 "Setup Messung"
-  bool configure = true;          // 1021 "Konfigurieren"
-  bool parametrize = false;       // 1022 "Parametrieren"
-  bool displayConfig = true;      // 5 "Konfiguration RW8200"
+  bool start = false;            // 4 "Messung starten"
+  bool exit = true;              // 2 "Beenden"
+  bool setup = true;             // 3 "Setup"
+  bool calibrate = true;         // 1015 "Kalibrieren"
+  bool setupMeasurement = true;  // 1020 "Setup Messung"
+  bool configure = true;         // 1021 "Konfigurieren"
+  bool parametrize = false;      // 1022 "Parametrieren"
+  bool displayConfig = true;     // 5 "Konfiguration RW8200"
 };
 
 // Captions that follow the language.

@@ -100,8 +100,7 @@ bool SaveSettingsFile(const std::string& settingsFolder, const AppSettings& s, s
   QSaveFile file(path);
   const std::string text = FormatSettingsText(s);
   if (!file.open(QIODevice::WriteOnly) ||
-      file.write(text.data(), static_cast<qint64>(text.size())) != static_cast<qint64>(text.size()) ||
-      !file.commit()) {
+      file.write(text.data(), static_cast<qint64>(text.size())) != static_cast<qint64>(text.size()) || !file.commit()) {
     if (error) *error = "Cannot write " + path.toStdString() + ": " + file.errorString().toStdString();
     return false;
   }

@@ -39,8 +39,14 @@ class Procedure {
     switch (type_) {
       case 0: return TwoPointPhBranch();
       case 1: return RedoxBranch();
-      case 2: case 3: case 4: case 5: return CellConstantBranch(false);
-      case 20: case 21: case 22: case 23: return CellConstantBranch(true);
+      case 2:
+      case 3:
+      case 4:
+      case 5: return CellConstantBranch(false);
+      case 20:
+      case 21:
+      case 22:
+      case 23: return CellConstantBranch(true);
       case 7:
         if (dialogs_.Choose(kOxygen(lang_), kAirPressure(lang_)) == Choice::kSecond) return AirPressureBranch();
         return OxygenSlopeBranch();
@@ -52,8 +58,7 @@ class Procedure {
       case 29:
         if (dialogs_.Choose(kOxygen(lang_), kAirPressure(lang_)) == Choice::kSecond) return AirPressureBranch();
         return SaturationBranch();
-      default:
-        return;  // no procedure for this type: only the status line is refreshed
+      default: return;  // no procedure for this type: only the status line is refreshed
     }
   }
 
@@ -93,16 +98,11 @@ class Procedure {
     if (LineLost()) return false;
     link_.module().calibration = o.k;
     switch (o.verdict) {
-      case Verdict::kPlausible:
-        return true;
-      case Verdict::kImplausible:
-        Box(kCalibrationError);
-        return true;
+      case Verdict::kPlausible: return true;
+      case Verdict::kImplausible: Box(kCalibrationError); return true;
       case Verdict::kEqual:
       case Verdict::kRefused:
-      case Verdict::kUnusable:
-        Box(kCalibrationError);
-        return false;
+      case Verdict::kUnusable: Box(kCalibrationError); return false;
     }
     return false;
   }

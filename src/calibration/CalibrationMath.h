@@ -18,8 +18,8 @@ enum class Verdict {
 
 struct Outcome {
   Verdict verdict = Verdict::kPlausible;
-  KValues k{};       // the calibration values after the procedure
-  float slope = 0;   // pH compensation only: the slope, kept outside K1..K4
+  KValues k{};      // the calibration values after the procedure
+  float slope = 0;  // pH compensation only: the slope, kept outside K1..K4
 };
 
 // Two-point pH: S (mV/pH at 25 °C) to K2, A (cell voltage at pH 7) to K1.

@@ -29,18 +29,18 @@ struct ConfigSettings {
   int IDC_4TO20MA = -1;         // 0 = 0..20 mA, 1 = 4..20 mA
   int IDC_RADIO_RELAY = -1;     // relay 1 source
   std::string IDC_GRENZWERT, IDC_HYSTERESE;
-  int IDC_MINIMUM = -1;         // relay 1 limit type: 0 minimum, 1 maximum
-  int IDC_RADIO_RELAY2 = -1;    // relay 2 source
+  int IDC_MINIMUM = -1;       // relay 1 limit type: 0 minimum, 1 maximum
+  int IDC_RADIO_RELAY2 = -1;  // relay 2 source
   std::string IDC_GRENZWERT3, IDC_HYSTERESE3;
   int IDC_MINIMUM3 = -1;
   std::string IDC_KAL0, IDC_KAL1, IDC_KAL2, IDC_KAL3;  // calibration values 1..4 (32, 33, 34, 37)
   std::string IDC_KAL_C1, IDC_KAL_C2;                  // calibration key values (35, 36)
   int IDC_KAL_T1_PH = -1, IDC_KAL_T2_PH = -1;          // key values as pH buffer list indices
   int IDC_KAL_T1_LF = -1, IDC_KAL_T2_LF = -1;          // key values as KCl list indices
-  std::string IDC_EDIT1;  // fixed temperature
-  int IDC_CHECK1 = 0;     // fixed temperature in use
-  std::string IDC_OFFSET; // temperature offset
-  int IDC_KAL_HOLD = 0;   // outputs held during calibration
+  std::string IDC_EDIT1;                               // fixed temperature
+  int IDC_CHECK1 = 0;                                  // fixed temperature in use
+  std::string IDC_OFFSET;                              // temperature offset
+  int IDC_KAL_HOLD = 0;                                // outputs held during calibration
   std::uint8_t IDC_GERAETE_ADR = 0;
   std::string IDC_VERSION;         // "Firmware V%.2f", read only
   std::string IDC_HERSTELLER_NUM;  // device identity, read only
@@ -168,8 +168,7 @@ DialogControlStates DescribeDialogControls(const ConfigSettings& s,
                                            const DialogControlStates& previous = FreshDialogControls());
 
 // Both: applies the settings side and returns the control states.
-DialogControlStates SetupDialogControls(ConfigSettings& s,
-                                        const DialogControlStates& previous = FreshDialogControls());
+DialogControlStates SetupDialogControls(ConfigSettings& s, const DialogControlStates& previous = FreshDialogControls());
 
 // The address field check of OK: ok with the value for an address 0..31; otherwise
 // the message the dialog shows, and the dialog stays open. Not a whole number 0..255

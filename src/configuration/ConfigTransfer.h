@@ -13,15 +13,37 @@
 namespace korvane::configuration {
 
 // The parameters of the read sequence, in request order (request n = index n - 1).
-inline constexpr link::Parameter kReadOrder[31] = {
-    link::kType,          link::kOutput0Lower,     link::kOutput0Upper,     link::kOutput1Lower,
-    link::kOutput1Upper,  link::kOutput0Source,    link::kOutput1Source,    link::kCalibrationKey2,
-    link::kCalibration1,  link::kCalibration2,     link::kCalibration3,     link::kCalibration4,
-    link::kCalibrationKey1, link::kAddress,        link::kCurrentRange,     link::kOutputKind,
-    link::kRelay1LimitType, link::kRelay1Source,   link::kRelay1Limit,      link::kRelay1Hysteresis,
-    link::kRelay2LimitType, link::kRelay2Source,   link::kRelay2Limit,      link::kRelay2Hysteresis,
-    link::kFixedTemperature, link::kFixedTemperatureOn, link::kCalibrationHold, link::kFirmware,
-    link::kTemperatureOffset, link::kIdentity,     link::kDeviceKind};
+inline constexpr link::Parameter kReadOrder[31] = {link::kType,
+                                                   link::kOutput0Lower,
+                                                   link::kOutput0Upper,
+                                                   link::kOutput1Lower,
+                                                   link::kOutput1Upper,
+                                                   link::kOutput0Source,
+                                                   link::kOutput1Source,
+                                                   link::kCalibrationKey2,
+                                                   link::kCalibration1,
+                                                   link::kCalibration2,
+                                                   link::kCalibration3,
+                                                   link::kCalibration4,
+                                                   link::kCalibrationKey1,
+                                                   link::kAddress,
+                                                   link::kCurrentRange,
+                                                   link::kOutputKind,
+                                                   link::kRelay1LimitType,
+                                                   link::kRelay1Source,
+                                                   link::kRelay1Limit,
+                                                   link::kRelay1Hysteresis,
+                                                   link::kRelay2LimitType,
+                                                   link::kRelay2Source,
+                                                   link::kRelay2Limit,
+                                                   link::kRelay2Hysteresis,
+                                                   link::kFixedTemperature,
+                                                   link::kFixedTemperatureOn,
+                                                   link::kCalibrationHold,
+                                                   link::kFirmware,
+                                                   link::kTemperatureOffset,
+                                                   link::kIdentity,
+                                                   link::kDeviceKind};
 
 class ConfigTransfer : public TypeConfirmation {
  public:

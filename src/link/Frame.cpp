@@ -13,16 +13,14 @@ std::uint8_t CheckByte(const std::uint8_t* frame) {
   return x;
 }
 
-Frame BuildFrame(std::uint8_t address, std::uint8_t group, std::uint8_t length,
-                 std::uint8_t parameter, const Data4& data) {
+Frame BuildFrame(std::uint8_t address, std::uint8_t group, std::uint8_t length, std::uint8_t parameter,
+                 const Data4& data) {
   Frame f{kFrameStart, address, group, length, parameter, data[0], data[1], data[2], data[3], 0, kFrameEnd};
   f[9] = CheckByte(f.data());
   return f;
 }
 
-bool IsValidFrame(const Frame& f) {
-  return f[0] == kFrameStart && f[10] == kFrameEnd && CheckByte(f.data()) == f[9];
-}
+bool IsValidFrame(const Frame& f) { return f[0] == kFrameStart && f[10] == kFrameEnd && CheckByte(f.data()) == f[9]; }
 
 Data4 FloatData(float value) {
   static_assert(std::endian::native == std::endian::little);
@@ -51,7 +49,9 @@ Data4 DateData(int year, int month, int day) {
   return {static_cast<std::uint8_t>(year - 2000), static_cast<std::uint8_t>(day), static_cast<std::uint8_t>(month), 0};
 }
 
-std::string FirmwareText(float version) { return platform::StringPrintf("Firmware V%.2f", static_cast<double>(version)); }
+std::string FirmwareText(float version) {
+  return platform::StringPrintf("Firmware V%.2f", static_cast<double>(version));
+}
 
 std::string ModuleDateText(const Data4& d) { return platform::StringPrintf("%02u.%02u.%02u", d[0], d[1], d[2]); }
 

@@ -20,8 +20,8 @@ enum Group : std::uint8_t { kValues = 0, kSystem = 1, kRead = 2, kWrite = 3 };
 // XOR of bytes 1..8 (address up to d3); the start byte is not included.
 std::uint8_t CheckByte(const std::uint8_t* frame);
 
-Frame BuildFrame(std::uint8_t address, std::uint8_t group, std::uint8_t length,
-                 std::uint8_t parameter, const Data4& data = {});
+Frame BuildFrame(std::uint8_t address, std::uint8_t group, std::uint8_t length, std::uint8_t parameter,
+                 const Data4& data = {});
 
 // Start, end and check byte as a receiver checks them.
 bool IsValidFrame(const Frame& f);
@@ -46,11 +46,11 @@ Data4 TimeData(int hour, int minute, int second);
 Data4 DateData(int year, int month, int day);
 
 // Texts made of reply data.
-std::string FirmwareText(float version);          // "Firmware V%.2f"
-std::string ModuleDateText(const Data4& d);       // reply 58: "%02u.%02u.%02u"
-std::string ModuleTimeText(const Data4& d);       // reply 59: "%02u:%02u:%02u"
-std::string NextEntryTimeText(const Data4& d);    // reply 56: "%02u:%02u"
-std::string IdentityText(const Data4& d);         // parameter 26: "%c%c%c%c"
+std::string FirmwareText(float version);        // "Firmware V%.2f"
+std::string ModuleDateText(const Data4& d);     // reply 58: "%02u.%02u.%02u"
+std::string ModuleTimeText(const Data4& d);     // reply 59: "%02u:%02u:%02u"
+std::string NextEntryTimeText(const Data4& d);  // reply 56: "%02u:%02u"
+std::string IdentityText(const Data4& d);       // parameter 26: "%c%c%c%c"
 
 std::string HexText(const std::uint8_t* bytes, std::size_t n);
 inline std::string HexText(const Frame& f) { return HexText(f.data(), f.size()); }

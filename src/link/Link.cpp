@@ -177,16 +177,10 @@ void Link::OnBytes(const QByteArray& bytes) {
 
 void Link::OnSerialByte(std::uint8_t byte) {
   switch (receiver_.Feed(byte)) {
-    case FrameReceiver::Result::kNone:
-      return;
-    case FrameReceiver::Result::kWatchdog:
-      emit watchdogNotice(WatchdogText(clock_()));
-      return;
-    case FrameReceiver::Result::kBadFrame:
-      badFrame_ = true;
-      return;
-    case FrameReceiver::Result::kFrame:
-      break;
+    case FrameReceiver::Result::kNone: return;
+    case FrameReceiver::Result::kWatchdog: emit watchdogNotice(WatchdogText(clock_())); return;
+    case FrameReceiver::Result::kBadFrame: badFrame_ = true; return;
+    case FrameReceiver::Result::kFrame: break;
   }
   const ReplyEffect e = DispatchReply(receiver_.frame(), module_);
   if (e.liveChannel) emit liveValue(e.liveChannel);

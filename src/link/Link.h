@@ -32,7 +32,9 @@ struct LinkTimings {
   std::chrono::milliseconds second{1000};        // one second of WaitSeconds
   std::chrono::milliseconds openSettle{200};     // pause after opening the port
   // Timings for tests: the ratios stay, the waits shrink.
-  static LinkTimings Fast() { return {std::chrono::milliseconds(400), std::chrono::milliseconds(20), std::chrono::milliseconds(1)}; }
+  static LinkTimings Fast() {
+    return {std::chrono::milliseconds(400), std::chrono::milliseconds(20), std::chrono::milliseconds(1)};
+  }
 };
 
 // Maps a COM number to a device path ("" when there is none).
@@ -104,7 +106,6 @@ class Link : public QObject {
   // Replaces the serial port by an in-process line (tests, benchmarks): frames go to
   // send, replies come back through OnBytes. OpenPort then opens no device.
   void setLoopback(std::function<void(const Frame&)> send) { loopback_ = std::move(send); }
-
 
   SerialLine& serialPort() { return *serial_; }
 

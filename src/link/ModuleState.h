@@ -16,8 +16,8 @@ struct ModuleState {
   std::array<float, 4> calibration{};
   // Calibration key values 1, 2 = parameters 35, 36.
   std::array<float, 2> calibrationKey{};
-  int typeIndex = 1;    // parameter 28 minus 1
-  int deviceKind = 2;   // parameter 29, data byte 0
+  int typeIndex = 1;   // parameter 28 minus 1
+  int deviceKind = 2;  // parameter 29, data byte 0
   float firmware = 0.0f;
   std::string firmwareText;  // "Firmware V%.2f"
   std::string identity;      // parameter 26, four characters
@@ -25,12 +25,12 @@ struct ModuleState {
   std::array<Data4, 256> parameter{};
 
   // Group 0 replies of the logger, clock and raw value requests.
-  std::uint16_t loggerFill = 0;        // 55
-  std::string nextEntryTime;           // 56
-  std::string moduleDate;              // 58
-  std::string moduleTime;              // 59
-  Data4 loggerRecord{};                // 54, the bytes of the last record reply
-  std::uint32_t loggerRecordCount = 0; // replies 54 since the last reset
+  std::uint16_t loggerFill = 0;         // 55
+  std::string nextEntryTime;            // 56
+  std::string moduleDate;               // 58
+  std::string moduleTime;               // 59
+  Data4 loggerRecord{};                 // 54, the bytes of the last record reply
+  std::uint32_t loggerRecordCount = 0;  // replies 54 since the last reset
   std::uint16_t raw60 = 0;
   std::uint16_t raw61a = 0;
   std::uint16_t raw61b = 0;

@@ -67,7 +67,7 @@ inline constexpr std::array<Parameter, 4> kCalibrationValues{kCalibration1, kCal
 
 // --- group 0: value requests and actions ----------------------------------------------
 inline constexpr Command kMeasuredValue1{kValues, 1, 4};  // starts the live chain
-inline constexpr Command kChannelName{kValues, 52, 4};  // d0 = logger channel
+inline constexpr Command kChannelName{kValues, 52, 4};    // d0 = logger channel
 inline constexpr Command kStoreByte{kValues, 53, 1};
 inline constexpr Command kLoggerRecord{kValues, 54, 4};
 inline constexpr Command kLoggerFill{kValues, 55, 2};

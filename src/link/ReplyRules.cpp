@@ -21,24 +21,43 @@ bool InRanges(std::uint8_t p, std::initializer_list<Range> ranges) {
 }  // namespace
 
 bool IsKnownParameter(std::uint8_t p) {
-  return InRanges(p, {{0, 1}, {6, 14}, {18, 26}, {28, 42}, {47, 48}, {51, 52}, {55, 58}, {63, 64},
-                      {67, 68}, {72, 73}, {76, 81}, {83, 83}, {129, 164}});
+  return InRanges(p, {{0, 1},
+                      {6, 14},
+                      {18, 26},
+                      {28, 42},
+                      {47, 48},
+                      {51, 52},
+                      {55, 58},
+                      {63, 64},
+                      {67, 68},
+                      {72, 73},
+                      {76, 81},
+                      {83, 83},
+                      {129, 164}});
 }
 
 bool ReplyClearsPending(std::uint8_t group, std::uint8_t p) {
   switch (group) {
-    case kValues:
-      return InRanges(p, {{1, 6}, {52, 63}, {65, 65}, {67, 69}});
-    case kSystem:
-      return InRanges(p, {{55, 59}, {71, 72}});
-    case kRead:
-      return IsKnownParameter(p);
+    case kValues: return InRanges(p, {{1, 6}, {52, 63}, {65, 65}, {67, 69}});
+    case kSystem: return InRanges(p, {{55, 59}, {71, 72}});
+    case kRead: return IsKnownParameter(p);
     case kWrite:
       // Acknowledgements: the read table less 6..14 (range values), 29 and 31.
-      return InRanges(p, {{0, 1}, {18, 26}, {28, 28}, {30, 30}, {32, 42}, {47, 48}, {51, 52},
-                          {55, 58}, {63, 64}, {67, 68}, {72, 73}, {76, 81}, {83, 83}, {129, 164}});
-    default:
-      return false;
+      return InRanges(p, {{0, 1},
+                          {18, 26},
+                          {28, 28},
+                          {30, 30},
+                          {32, 42},
+                          {47, 48},
+                          {51, 52},
+                          {55, 58},
+                          {63, 64},
+                          {67, 68},
+                          {72, 73},
+                          {76, 81},
+                          {83, 83},
+                          {129, 164}});
+    default: return false;
   }
 }
 

@@ -21,9 +21,9 @@ std::uint8_t NextLiveRequest(std::uint8_t parameter);
 // What a valid reply did.
 struct ReplyEffect {
   bool clearsPending = false;
-  int liveChannel = 0;          // 1..6 when a live value was stored
-  std::uint8_t nextRequest = 0; // live chain: next value request to send
-  bool chainEnd = false;        // temperature reply
+  int liveChannel = 0;           // 1..6 when a live value was stored
+  std::uint8_t nextRequest = 0;  // live chain: next value request to send
+  bool chainEnd = false;         // temperature reply
 };
 
 // Stores a valid reply in the module object and tells what follows.

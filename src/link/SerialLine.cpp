@@ -73,12 +73,12 @@ SerialLine::~SerialLine() {
 
 void SerialLine::ShowErrorBox(const std::string& step, int error) {
   ui_.ErrorBox(platform::StringPrintf("WARNING:  %s Failed with the following error: \n%s\nPort: %d\n", step.c_str(),
-                                 std::strerror(error), portNumber_),
+                                      std::strerror(error), portNumber_),
                "Application Error");
 }
 
 bool SerialLine::ConfigureLine(const std::string& device, int portNumber, int baud, char parity, int dataBits,
-                                int stopBits, std::uint32_t /*eventMask*/, std::size_t bufferSize) {
+                               int stopBits, std::uint32_t /*eventMask*/, std::size_t bufferSize) {
   StopWorker();
   if (fd_ >= 0) {
     ::close(fd_);
@@ -110,8 +110,8 @@ bool SerialLine::ConfigureLine(const std::string& device, int portNumber, int ba
 
   termios tio{};
   const speed_t speed = SpeedFor(baud);
-  const bool validLine = speed != B0 && (parity == 'N' || parity == 'E' || parity == 'O') &&
-                         dataBits >= 5 && dataBits <= 8 && (stopBits == 1 || stopBits == 2);
+  const bool validLine = speed != B0 && (parity == 'N' || parity == 'E' || parity == 'O') && dataBits >= 5 &&
+                         dataBits <= 8 && (stopBits == 1 || stopBits == 2);
   if (::tcgetattr(fd, &tio) != 0) {
     ShowErrorBox("GetCommState()", errno);
   } else if (!validLine) {
@@ -131,8 +131,7 @@ bool SerialLine::ConfigureLine(const std::string& device, int portNumber, int ba
     if (::tcsetattr(fd, TCSANOW, &tio) != 0) ShowErrorBox("SetCommState()", errno);
     // RTS held inactive. A pseudo-terminal has no modem lines: nothing to do there.
     int rts = TIOCM_RTS;
-    if (::ioctl(fd, TIOCMBIC, &rts) != 0 && errno != ENOTTY && errno != EINVAL && errno != ENOTSUP &&
-        errno != EIO)
+    if (::ioctl(fd, TIOCMBIC, &rts) != 0 && errno != ENOTTY && errno != EINVAL && errno != ENOTSUP && errno != EIO)
       ShowErrorBox("SetCommState()", errno);
   }
   ::tcflush(fd, TCIOFLUSH);

@@ -32,9 +32,8 @@ class SerialLine : public QObject {
   // then purges both directions. Stops a running worker first and closes a device
   // left open. False when the device cannot be opened (no message: openError() tells why).
   // Failing line settings show the error box and still return true.
-  bool ConfigureLine(const std::string& device, int portNumber, int baud, char parity = 'N',
-                     int dataBits = 8, int stopBits = 1, std::uint32_t eventMask = 0x40F,
-                     std::size_t bufferSize = 512);
+  bool ConfigureLine(const std::string& device, int portNumber, int baud, char parity = 'N', int dataBits = 8,
+                     int stopBits = 1, std::uint32_t eventMask = 0x40F, std::size_t bufferSize = 512);
   std::string openError() const { return openError_; }
 
   bool StartWorker();

@@ -40,7 +40,8 @@ std::string DeviceForPort(const std::string& settingsFolder, int com) {
 std::string OpenFailureReason(const std::string& device, int error) {
   if (error == ENOENT) {
     struct stat st {};
-    if (::lstat(device.c_str(), &st) == 0) return device + " points to a device that is not there (is the adapter plugged in?).";
+    if (::lstat(device.c_str(), &st) == 0)
+      return device + " points to a device that is not there (is the adapter plugged in?).";
     return device + " does not exist.";
   }
   if (error == EACCES || error == EPERM) {

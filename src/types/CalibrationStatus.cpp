@@ -15,8 +15,8 @@ std::string CalibrationStatusLine(int typeIndex, int language, const std::array<
     const std::string label = CalibrationLabel(typeIndex, n, language);
     if (n > 1 && label.empty()) continue;
     line += label + ": " +
-            platform::WithoutNegativeZero(platform::StringPrintf("%.*f", CalibrationDecimals(typeIndex, kParameters[n - 1]),
-                                                            static_cast<double>(cal[n - 1]))) +
+            platform::WithoutNegativeZero(platform::StringPrintf(
+                "%.*f", CalibrationDecimals(typeIndex, kParameters[n - 1]), static_cast<double>(cal[n - 1]))) +
             "  ";
   }
   return line;

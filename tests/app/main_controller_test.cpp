@@ -74,15 +74,19 @@ TEST_F(ControllerFixture, FirstStartCreatesAnEmptyFileAndComesUpInGerman) {
 TEST_F(ControllerFixture, CaptionTableInBothLanguages) {
   const app::MainCaptions de = app::CaptionsFor(0, false), en = app::CaptionsFor(1, false);
   const std::vector<std::pair<std::string, std::string>> got{
-      {de.parametrize, en.parametrize}, {de.exit, en.exit},
-      {de.calibrate, en.calibrate},     {de.configure, en.configure},
-      {de.setupMeasurement, en.setupMeasurement}, {de.displayConfig, en.displayConfig},
-      {de.start, en.start},             {de.addressLabel, en.addressLabel},
+      {de.parametrize, en.parametrize},
+      {de.exit, en.exit},
+      {de.calibrate, en.calibrate},
+      {de.configure, en.configure},
+      {de.setupMeasurement, en.setupMeasurement},
+      {de.displayConfig, en.displayConfig},
+      {de.start, en.start},
+      {de.addressLabel, en.addressLabel},
       {app::CaptionsFor(0, true).start, app::CaptionsFor(1, true).start}};
   const std::vector<std::pair<std::string, std::string>> want{
-      {"Parametrieren", "Parameter"}, {"Beenden", "Exit"},
-      {"Kalibrieren", "Calibration"}, {"Konfigurieren", "Configuration"},
-      {"Setup Messung", "Setup Measurement"}, {"Konfiguration RW8200", "Configuration RW8200"},
+      {"Parametrieren", "Parameter"},           {"Beenden", "Exit"},
+      {"Kalibrieren", "Calibration"},           {"Konfigurieren", "Configuration"},
+      {"Setup Messung", "Setup Measurement"},   {"Konfiguration RW8200", "Configuration RW8200"},
       {"Messung starten", "Start Measurement"}, {"Geräteadresse", "Device address"},
       {"Messung beenden", "End Measurement"}};
   EXPECT_EQ(got, want);
@@ -240,8 +244,8 @@ TEST_F(ControllerFixture, LaterFlowsSayNotAvailableUntilTheyArePluggedIn) {
 
 TEST_F(ControllerFixture, AddressFolds) {
   Make();
-  const std::vector<std::pair<int, int>> cases{{0, 0}, {5, 5}, {31, 31}, {32, 255}, {200, 255},
-                                               {253, 255}, {254, 31}, {255, 255}};
+  const std::vector<std::pair<int, int>> cases{{0, 0},     {5, 5},     {31, 31},  {32, 255},
+                                               {200, 255}, {253, 255}, {254, 31}, {255, 255}};
   for (auto [position, address] : cases) {
     EXPECT_EQ(c->SetAddressPosition(position), address) << position;
     EXPECT_EQ(c->context().address, address) << position;

@@ -37,9 +37,7 @@ struct WindowFixture : ::testing::Test {
     dlg = std::make_unique<MainWindow>(o);
     dlg->controller().live().setPollPeriod(1h);
   }
-  QString Text(const QString& name) {
-    return dlg->button(name) ? dlg->button(name)->text() : dlg->label(name)->text();
-  }
+  QString Text(const QString& name) { return dlg->button(name) ? dlg->button(name)->text() : dlg->label(name)->text(); }
 };
 
 TEST_F(WindowFixture, StartsInGermanWithStartDisabled) {
@@ -59,10 +57,15 @@ TEST_F(WindowFixture, StartsInGermanWithStartDisabled) {
 TEST_F(WindowFixture, LanguageSwitchRecaptionsButtons) {
   Make();
   dlg->controller().ApplySetup(1, 1);
-  const std::vector<std::pair<QString, QString>> want{
-      {"parametrize", "Parameter"}, {"exit", "Exit"}, {"calibrate", "Calibration"}, {"configure", "Configuration"},
-      {"setupMeasurement", "Setup Measurement"}, {"displayConfig", "Configuration RW8200"}, {"start", "Start Measurement"},
-      {"addressLabel", "Device address"}, {"statusInfo", "no error"}};
+  const std::vector<std::pair<QString, QString>> want{{"parametrize", "Parameter"},
+                                                      {"exit", "Exit"},
+                                                      {"calibrate", "Calibration"},
+                                                      {"configure", "Configuration"},
+                                                      {"setupMeasurement", "Setup Measurement"},
+                                                      {"displayConfig", "Configuration RW8200"},
+                                                      {"start", "Start Measurement"},
+                                                      {"addressLabel", "Device address"},
+                                                      {"statusInfo", "no error"}};
   for (const auto& [id, text] : want) EXPECT_EQ(Text(id), text) << id.toStdString();
 }
 
@@ -143,9 +146,9 @@ TEST_F(WindowFixture, CalibrationAndConfigurationButtonsRunTheirFlows) {
   dlg->button("calibrate")->click();
   dlg->button("configure")->click();
   dlg->button("displayConfig")->click();
-  EXPECT_EQ(ui.Messages(), (std::vector<std::string>{"Fehler in der Datenkommunikation!",
-                                                     "Fehler in der Datenkommunikation!",
-                                                     "Diese Funktion ist noch nicht verfügbar."}));
+  EXPECT_EQ(ui.Messages(),
+            (std::vector<std::string>{"Fehler in der Datenkommunikation!", "Fehler in der Datenkommunikation!",
+                                      "Diese Funktion ist noch nicht verfügbar."}));
   // Both flows asked the module first.
   ASSERT_GE(sim.bus.received().size(), 2u);
   EXPECT_EQ(sim.bus.received()[0][2], 2);

@@ -25,11 +25,15 @@ TEST(ValidateComNumber, AcceptsOneTo255) {
     const char* error;  // nullptr: valid
     int value;
   } cases[] = {
-      {"1", nullptr, 1},        {"255", nullptr, 255},     {" 12", nullptr, 12},    {"12 ", nullptr, 12},
-      {"+7", nullptr, 7},       {"007", nullptr, 7},       {"0", kOutOfRange, 0},   {"256", kOutOfRange, 0},
-      {"-3", kOutOfRange, 0},   {"99999999999999999999", kOutOfRange, 0},
-      {"abc", kNoInteger, 0},   {"", kNoInteger, 0},       {"   ", kNoInteger, 0},  {"1.5", kNoInteger, 0},
-      {"12a", kNoInteger, 0},   {"1 2", kNoInteger, 0},    {"-", kNoInteger, 0},    {"0x10", kNoInteger, 0},
+      {"1", nullptr, 1},      {"255", nullptr, 255},
+      {" 12", nullptr, 12},   {"12 ", nullptr, 12},
+      {"+7", nullptr, 7},     {"007", nullptr, 7},
+      {"0", kOutOfRange, 0},  {"256", kOutOfRange, 0},
+      {"-3", kOutOfRange, 0}, {"99999999999999999999", kOutOfRange, 0},
+      {"abc", kNoInteger, 0}, {"", kNoInteger, 0},
+      {"   ", kNoInteger, 0}, {"1.5", kNoInteger, 0},
+      {"12a", kNoInteger, 0}, {"1 2", kNoInteger, 0},
+      {"-", kNoInteger, 0},   {"0x10", kNoInteger, 0},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(std::string("\"") + c.text + "\"");
@@ -47,8 +51,7 @@ TEST(ValidateComNumber, AcceptsOneTo255) {
 }
 
 TEST(FreePortListText, OneLinePerPort) {
-  const std::vector<platform::FreePort> ports = {{1, "/dev/ttyS0", ""},
-                                                 {34, "/dev/ttyUSB1", "FTDI USB Serial"}};
+  const std::vector<platform::FreePort> ports = {{1, "/dev/ttyS0", ""}, {34, "/dev/ttyUSB1", "FTDI USB Serial"}};
   EXPECT_EQ(FreePortListText(ports, 0), "COM 1  /dev/ttyS0\nCOM 34  /dev/ttyUSB1  FTDI USB Serial\n");
   EXPECT_EQ(FreePortListText({}, 0), "Kein freier Port gefunden.");
   EXPECT_EQ(FreePortListText({}, 1), "No free port found.");

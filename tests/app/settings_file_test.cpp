@@ -30,9 +30,9 @@ TEST(Interval, FieldsRoundToTheNearestSecond) {
     double seconds;
     int h, m, s;
   } cases[] = {
-      {0.0, 0, 0, 0},        {45.0, 0, 0, 45},        {90.0, 0, 1, 30},      {59.6, 0, 1, 0},
-      {59.4, 0, 0, 59},      {86399.0, 23, 59, 59},   {86399.6, 0, 0, 0},    {90000.0, 1, 0, 0},
-      {3 * 86400.0 + 61, 0, 1, 1},
+      {0.0, 0, 0, 0},     {45.0, 0, 0, 45},   {90.0, 0, 1, 30},
+      {59.6, 0, 1, 0},    {59.4, 0, 0, 59},   {86399.0, 23, 59, 59},
+      {86399.6, 0, 0, 0}, {90000.0, 1, 0, 0}, {3 * 86400.0 + 61, 0, 1, 1},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.seconds);
@@ -51,9 +51,7 @@ TEST(Interval, MillisecondsFollowTheFields) {
   EXPECT_EQ(Interval{std::numeric_limits<double>::quiet_NaN()}.Milliseconds(), 0);
 }
 
-TEST(SettingsText, DefaultsAreWrittenByteExact) {
-  EXPECT_EQ(FormatSettingsText(AppSettings{}), kDefaultText);
-}
+TEST(SettingsText, DefaultsAreWrittenByteExact) { EXPECT_EQ(FormatSettingsText(AppSettings{}), kDefaultText); }
 
 TEST(SettingsText, WritesEveryField) {
   AppSettings s;
@@ -72,8 +70,8 @@ TEST(SettingsText, RoundTrip) {
   struct Case {
     int port, baud, h, m, s, language, parametrize;
   } cases[] = {
-      {0, 4800, 0, 1, 0, 0, 0},   {254, 38400, 23, 59, 59, 1, 1}, {3, 19200, 0, 0, 45, 1, 0},
-      {7, 9600, 0, 1, 30, 0, 1},  {0, 4800, 0, 0, 0, 0, 0},      {12, 4800, 12, 0, 1, 1, 0},
+      {0, 4800, 0, 1, 0, 0, 0},  {254, 38400, 23, 59, 59, 1, 1}, {3, 19200, 0, 0, 45, 1, 0},
+      {7, 9600, 0, 1, 30, 0, 1}, {0, 4800, 0, 0, 0, 0, 0},       {12, 4800, 12, 0, 1, 1, 0},
   };
   for (const Case& c : cases) {
     AppSettings s;
@@ -102,8 +100,8 @@ TEST(SettingsText, ParsesWhatItFinds) {
   const ParseCase cases[] = {
       {"empty", "", 0, 4800, 0, 1, 0, 0, 0},
       {"only port", "PORT=7", 7, 4800, 0, 1, 0, 0, 0},
-      {"crlf", "[RS232]\r\nPORT=3\r\nBAUD=9600\r\n[SETUP]\r\nINTERVALL=00:00:10\r\nSPRACHE=1\r\nPARAMETRIEREN=1\r\n",
-       3, 9600, 0, 0, 10, 1, 1},
+      {"crlf", "[RS232]\r\nPORT=3\r\nBAUD=9600\r\n[SETUP]\r\nINTERVALL=00:00:10\r\nSPRACHE=1\r\nPARAMETRIEREN=1\r\n", 3,
+       9600, 0, 0, 10, 1, 1},
       {"lf", "[RS232]\nPORT=3\nBAUD=9600\n[SETUP]\nINTERVALL=01:02:03\nSPRACHE=1\nPARAMETRIEREN=1\n", 3, 9600, 1, 2, 3,
        1, 1},
       {"no final line end", "PORT=5\nSPRACHE=1", 5, 4800, 0, 1, 0, 1, 0},
@@ -124,7 +122,11 @@ TEST(SettingsText, ParsesWhatItFinds) {
       {"interval without fields", "INTERVALL=\n\rSPRACHE=1", 0, 4800, 0, 0, 0, 1, 0},
       {"interval out of range", "INTERVALL=99:99:99\n\r", 0, 4800, 4, 40, 39, 0, 0},
       {"interval single digits", "INTERVALL=1:2:3\n\r", 0, 4800, 1, 0, 0, 0, 0},
-      {"nul bytes", std::string("PORT=\0" "5\nBAUD=1200\n", 18), 0, 1200, 0, 1, 0, 0, 0},
+      {"nul bytes",
+       std::string("PORT=\0"
+                   "5\nBAUD=1200\n",
+                   18),
+       0, 1200, 0, 1, 0, 0, 0},
   };
   for (const ParseCase& c : cases) {
     SCOPED_TRACE(c.name);

@@ -116,7 +116,8 @@ struct Bench {
   std::vector<Frame> Writes() const {
     std::vector<Frame> out;
     for (const Frame& f : sim.bus.received())
-      if (link::FrameGroup(f) == link::kWrite || (link::FrameGroup(f) == link::kValues && link::FrameParameter(f) == 65))
+      if (link::FrameGroup(f) == link::kWrite ||
+          (link::FrameGroup(f) == link::kValues && link::FrameParameter(f) == 65))
         out.push_back(f);
     return out;
   }
@@ -153,7 +154,8 @@ struct Bench {
                 for (auto [channel, value] : pins)
                   if (sim.link.module().measured[channel - 1] != value) return false;
                 return true;
-              }) && allSeen;
+              }) &&
+              allSeen;
   }
   std::size_t waits_ = 0;
   std::size_t entries_ = 0;
@@ -178,8 +180,7 @@ TEST(CalibratePhTest, WorkedExampleSavedToTheModule) {
   EXPECT_TRUE(b.allSeen);
   EXPECT_TRUE(b.pollingDuringPrompts);
   EXPECT_EQ(b.Shown(), (std::vector<std::string>{
-                           "Sensor in 1. Pufferlösung tauchen.", kWait,
-                           "entry Aktuellen Pufferwert eingeben. [pH] 0",
+                           "Sensor in 1. Pufferlösung tauchen.", kWait, "entry Aktuellen Pufferwert eingeben. [pH] 0",
                            "Sensor in 2. Pufferlösung tauchen.", kWait,
                            "entry Aktuellen Pufferwert eingeben. [pH] 7",  // opens with the first buffer
                            "result Speichern|Beenden"}));
@@ -245,12 +246,11 @@ TEST(CalibratePhTest, EnglishTexts) {
   b.atWait = {{{2, 0.0f}, {6, 25.0f}}, {{2, 177.5f}}};
   b.ui.entries = {7.0f, 4.0f};
   b.Run();
-  EXPECT_EQ(b.Shown(), (std::vector<std::string>{"Put sensor in 1. buffer solution.",
-                                                 "Wait until the value is stable. Than press OK button.",
-                                                 "entry Input current buffer value. [pH] 0",
-                                                 "Put sensor in 2. buffer solution.",
-                                                 "Wait until the value is stable. Than press OK button.",
-                                                 "entry Input current buffer value. [pH] 7", "result Save|Exit"}));
+  EXPECT_EQ(b.Shown(), (std::vector<std::string>{
+                           "Put sensor in 1. buffer solution.", "Wait until the value is stable. Than press OK button.",
+                           "entry Input current buffer value. [pH] 0", "Put sensor in 2. buffer solution.",
+                           "Wait until the value is stable. Than press OK button.",
+                           "entry Input current buffer value. [pH] 7", "result Save|Exit"}));
   ASSERT_NE(b.Result(), nullptr);
   EXPECT_EQ(b.Result()->rows.labels, (std::array<std::string, 3>{"asymmetrie", "slope", ""}));
   EXPECT_EQ(b.host.status, "asymmetrie: 0.0  slope: -59.2  ");
@@ -280,9 +280,9 @@ TEST(CalibrateSinglePointTest, RedoxOffsetReadsTheValueAfterTheEntry) {
   b.ui.entries = {225.0f};
   b.ui.results = {1};
   b.Run();
-  EXPECT_EQ(b.Shown(), (std::vector<std::string>{"Sensor in Pufferlösung tauchen.", kWait,
-                                                 "entry Aktuellen Pufferwert eingeben. [mV] 0",
-                                                 "result Speichern|Beenden"}));
+  EXPECT_EQ(b.Shown(),
+            (std::vector<std::string>{"Sensor in Pufferlösung tauchen.", kWait,
+                                      "entry Aktuellen Pufferwert eingeben. [mV] 0", "result Speichern|Beenden"}));
   EXPECT_EQ(b.Result()->rows.labels, (std::array<std::string, 3>{"Offset", "", ""}));
   EXPECT_EQ(b.Result()->rows.values, (std::array<std::string, 3>{"5.0 mV", "", ""}));
   EXPECT_EQ(b.amp->ParameterFloat(32), 5.0f);
@@ -348,9 +348,9 @@ TEST(CalibrateOxygenTest, SlopeFromTheValuesAfterTheEntry) {
   b.ui.entries = {100.0f};
   b.ui.results = {1};
   b.Run();
-  EXPECT_EQ(b.Shown(), (std::vector<std::string>{"choice Sauerstoff|Luftdruck", "Sensor in Pufferlösung tauchen.", kWait,
-                                                 "entry Aktuellen Pufferwert eingeben. [%] 0",
-                                                 "result Speichern|Beenden"}));
+  EXPECT_EQ(b.Shown(),
+            (std::vector<std::string>{"choice Sauerstoff|Luftdruck", "Sensor in Pufferlösung tauchen.", kWait,
+                                      "entry Aktuellen Pufferwert eingeben. [%] 0", "result Speichern|Beenden"}));
   EXPECT_EQ(b.Result()->rows.labels, (std::array<std::string, 3>{"Anstieg", "B < 20°C", "B > 20°C"}));
   EXPECT_EQ(b.Result()->rows.values, (std::array<std::string, 3>{"29.7 nA/100%", "3 ", "2 "}));
   EXPECT_NEAR(b.amp->ParameterFloat(32), 29.7466f, 1e-3);
@@ -365,9 +365,9 @@ TEST(CalibrateOxygenTest, AirPressureScalesTheFactor) {
     b.ui.entries = {1013.0f};
     b.ui.results = {1};
     b.Run();
-    EXPECT_EQ(b.Shown(), (std::vector<std::string>{"choice Sauerstoff|Luftdruck", kWait,
-                                                   "entry Aktuellen Luftdruck eingeben. [hPa] 1000",
-                                                   "result Speichern|Beenden"}));
+    EXPECT_EQ(b.Shown(),
+              (std::vector<std::string>{"choice Sauerstoff|Luftdruck", kWait,
+                                        "entry Aktuellen Luftdruck eingeben. [hPa] 1000", "result Speichern|Beenden"}));
     EXPECT_EQ(b.Result()->rows.labels, (std::array<std::string, 3>{"", "Luftdruck", ""}));
     EXPECT_EQ(b.Result()->rows.values, (std::array<std::string, 3>{"", "1013 hPa", ""}));
     EXPECT_FLOAT_EQ(b.amp->ParameterFloat(37), 1.013f);
@@ -418,9 +418,9 @@ TEST(CalibrateOxygenTest, SaturationBelowOneCountsAsOne) {
   b.ui.entries = {1.0f};
   b.ui.results = {1};
   b.Run();
-  EXPECT_EQ(b.Shown(), (std::vector<std::string>{"choice Sauerstoff|Luftdruck", "Sensor in Pufferlösung tauchen.", kWait,
-                                                 "entry Aktuellen Pufferwert eingeben. [%] 0",
-                                                 "result Speichern|Beenden"}));
+  EXPECT_EQ(b.Shown(),
+            (std::vector<std::string>{"choice Sauerstoff|Luftdruck", "Sensor in Pufferlösung tauchen.", kWait,
+                                      "entry Aktuellen Pufferwert eingeben. [%] 0", "result Speichern|Beenden"}));
   EXPECT_EQ(b.Result()->rows.values, (std::array<std::string, 3>{"1.0 %", "", ""}));
   EXPECT_EQ(b.amp->ParameterFloat(32), 1.0f);
 }
@@ -458,11 +458,10 @@ TEST(CalibrateIseTest, SlopePerDecade) {
   b.ui.entries = {10.0f, 1.0f};
   b.ui.results = {1};
   b.Run();
-  EXPECT_EQ(b.Shown(), (std::vector<std::string>{"Sensor in 1. Pufferlösung tauchen.", kWait,
-                                                 "entry Aktuellen Pufferwert eingeben. [ppm] 0",
-                                                 "Sensor in 2. Pufferlösung tauchen.", kWait,
-                                                 "entry Aktuellen Pufferwert eingeben. [ppm] 10",
-                                                 "result Speichern|Beenden"}));
+  EXPECT_EQ(b.Shown(), (std::vector<std::string>{
+                           "Sensor in 1. Pufferlösung tauchen.", kWait, "entry Aktuellen Pufferwert eingeben. [ppm] 0",
+                           "Sensor in 2. Pufferlösung tauchen.", kWait, "entry Aktuellen Pufferwert eingeben. [ppm] 10",
+                           "result Speichern|Beenden"}));
   EXPECT_EQ(b.Result()->rows.labels, (std::array<std::string, 3>{"Steilheit", "Messpunkt 1", "Eingabewert 1"}));
   EXPECT_EQ(b.Result()->rows.values, (std::array<std::string, 3>{"59.0 mV/ppm", "100.0 mV", "10.0 mV"}));
   EXPECT_EQ(b.Stored()[1], 100.0f);
@@ -494,9 +493,9 @@ TEST(CalibrateChlorineTest, SlopeFromTheCapturedValue) {
   b.ui.entries = {2.0f};
   b.ui.results = {1};
   b.Run();
-  EXPECT_EQ(b.Shown(), (std::vector<std::string>{"choice Chlor|pH", "Sensor in Pufferlösung tauchen.", kWait,
-                                                 "entry Aktuellen Pufferwert eingeben. [mg/l] 0",
-                                                 "result Speichern|Beenden"}));
+  EXPECT_EQ(b.Shown(),
+            (std::vector<std::string>{"choice Chlor|pH", "Sensor in Pufferlösung tauchen.", kWait,
+                                      "entry Aktuellen Pufferwert eingeben. [mg/l] 0", "result Speichern|Beenden"}));
   EXPECT_EQ(b.Result()->rows.values, (std::array<std::string, 3>{"33.8 nA/mg", "", ""}));
   EXPECT_EQ(b.amp->ParameterFloat(32), 33.75f);
 }
@@ -509,11 +508,10 @@ TEST(CalibrateChlorineTest, PhCompensationStoresOnlyTheOffset) {
   b.ui.entries = {7.0f, 4.0f};
   b.ui.results = {1};
   b.Run();
-  EXPECT_EQ(b.Shown(), (std::vector<std::string>{"choice Chlor|pH", "Sensor in 1. Pufferlösung tauchen.", kWait,
-                                                 "entry Aktuellen Pufferwert eingeben. [pH] 0",
-                                                 "Sensor in 2. Pufferlösung tauchen.", kWait,
-                                                 "entry Aktuellen Pufferwert eingeben. [pH] 7",
-                                                 "result Speichern|Beenden"}));
+  EXPECT_EQ(b.Shown(), (std::vector<std::string>{
+                           "choice Chlor|pH", "Sensor in 1. Pufferlösung tauchen.", kWait,
+                           "entry Aktuellen Pufferwert eingeben. [pH] 0", "Sensor in 2. Pufferlösung tauchen.", kWait,
+                           "entry Aktuellen Pufferwert eingeben. [pH] 7", "result Speichern|Beenden"}));
   EXPECT_EQ(b.Result()->rows.labels, (std::array<std::string, 3>{"Offset Co", "K Wert", ""}));
   EXPECT_EQ(b.Result()->rows.values, (std::array<std::string, 3>{"0.0 mV", "-59.2 mV/pH", ""}));
   const KValues k = b.sim.link.module().calibration;
@@ -530,8 +528,8 @@ TEST(CalibrateStartTest, TypesWithoutProcedureOnlyRefreshTheStatusLine) {
     int wireType;
     const char* status;
   } cases[] = {{9, ": 0.00  1V/4mA Wert: 0.0  5V/20mA Wert: 100.0  "},  // "linear"
-               {7, "Basis: 0  Faktor: 1.0000  "},                         // "Trübung"
-               {16, ": 0  "}};                                           // an empty record
+               {7, "Basis: 0  Faktor: 1.0000  "},                       // "Trübung"
+               {16, ": 0  "}};                                          // an empty record
   for (const auto& c : cases) {
     SCOPED_TRACE(c.status);
     Bench b(c.wireType);
@@ -557,8 +555,8 @@ TEST(CalibrateStartTest, NoReplyToTheTypeReadEndsAtOnce) {
     Bench b(1, language);
     b.sim.bus.FaultWhen(link::kRead, 28, sim::Fault::kNoReply);
     b.Run();
-    EXPECT_EQ(b.ui.Messages(), std::vector<std::string>{language ? "Error data communication!"
-                                                                 : "Fehler in der Datenkommunikation!"});
+    EXPECT_EQ(b.ui.Messages(),
+              std::vector<std::string>{language ? "Error data communication!" : "Fehler in der Datenkommunikation!"});
     EXPECT_TRUE(b.host.calls.empty());
     EXPECT_EQ(b.sim.bus.received().size(), 1u);
   }

@@ -44,8 +44,8 @@ TEST(ValueEntryTest, ShowsSixSignificantDigits) {
   const struct {
     float preset;
     const char* shown;
-  } cases[] = {{1013.25f, "1013.25"}, {1013.256f, "1013.26"}, {7.0f, "7"}, {0.0f, "0"},
-               {-59.1667f, "-59.1667"}, {1234567.0f, "1.23457e+06"}, {0.000125f, "0.000125"}};
+  } cases[] = {{1013.25f, "1013.25"},       {1013.256f, "1013.26"}, {7.0f, "7"}, {0.0f, "0"}, {-59.1667f, "-59.1667"},
+               {1234567.0f, "1.23457e+06"}, {0.000125f, "0.000125"}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.shown);
     Entry e(c.preset);

@@ -117,13 +117,15 @@ TEST(SinglePointFormulaTest, NewValueAndVerdict) {
       {"linear chlorine", LinearChlorine({0.5f, 0, 0, 0}, 3.0f, 12.0f), Verdict::kPlausible, 0, 0.375f},
       {"linear chlorine too steep", LinearChlorine({0.5f, 0, 0, 0}, 10.0f, 12.0f), Verdict::kImplausible, 0, 1.25f},
       {"linear chlorine at 4 mA keeps K1", LinearChlorine({0.5f, 0, 0, 0}, 3.0f, 4.0f), Verdict::kPlausible, 0, 0.5f},
-      {"linear chlorine below 4 mA keeps K1", LinearChlorine({1.5f, 0, 0, 0}, 3.0f, 2.0f), Verdict::kImplausible, 0, 1.5f},
+      {"linear chlorine below 4 mA keeps K1", LinearChlorine({1.5f, 0, 0, 0}, 3.0f, 2.0f), Verdict::kImplausible, 0,
+       1.5f},
       {"chlorine slope", ChlorineSlope({45.0f, 0, 0, 0}, 1.5f, 2.0f), Verdict::kPlausible, 0, 33.75f},
       {"chlorine slope too steep", ChlorineSlope({45.0f, 0, 0, 0}, 1.5f, 1.0f), Verdict::kImplausible, 0, 67.5f},
       {"saturation", SaturationFactor(k, 100.0f, 98.0f), Verdict::kPlausible, 0, 1.020408f},
       {"saturation below 1 counts as 1", SaturationFactor(k, 1.0f, 0.5f), Verdict::kPlausible, 0, 1.0f},
       {"saturation of 0 counts as 1", SaturationFactor(k, 1.2f, 0.0f), Verdict::kPlausible, 0, 1.2f},
-      {"saturation factor too high", SaturationFactor({100.0f, 0, 0, 0}, 100.0f, 98.0f), Verdict::kImplausible, 0, 102.0408f},
+      {"saturation factor too high", SaturationFactor({100.0f, 0, 0, 0}, 100.0f, 98.0f), Verdict::kImplausible, 0,
+       102.0408f},
   };
   for (const SinglePointCase& c : cases) {
     SCOPED_TRACE(c.name);

@@ -18,7 +18,8 @@ namespace {
 using cli::CommonOptions;
 
 TEST(CliOptions, CommonOptionsAnywhereOnTheLine) {
-  std::vector<std::string> args{"--port", "3", "live", "--count", "2", "--lang=en", "--address", "7", "--baud", "19200"};
+  std::vector<std::string> args{"--port",    "3",         "live", "--count", "2",
+                                "--lang=en", "--address", "7",    "--baud",  "19200"};
   CommonOptions o;
   std::string error;
   ASSERT_TRUE(cli::ParseCommonOptions(args, o, &error)) << error;
@@ -30,10 +31,12 @@ TEST(CliOptions, CommonOptionsAnywhereOnTheLine) {
 }
 
 TEST(CliOptions, BadCommonOptionsAreRefused) {
-  const std::vector<std::vector<std::string>> bad{
-      {"--port", "0"},     {"--port", "256"},   {"--port", "x"},        {"--port"},
-      {"--baud", "9600"},  {"--lang", "fr"},    {"--address", "-1"},    {"--address", "300"},
-      {"--device", ""},    {"--device", "/dev/x", "--port", "2"},       {"--baud", "4800x"}};
+  const std::vector<std::vector<std::string>> bad{{"--port", "0"},     {"--port", "256"},
+                                                  {"--port", "x"},     {"--port"},
+                                                  {"--baud", "9600"},  {"--lang", "fr"},
+                                                  {"--address", "-1"}, {"--address", "300"},
+                                                  {"--device", ""},    {"--device", "/dev/x", "--port", "2"},
+                                                  {"--baud", "4800x"}};
   for (std::vector<std::string> args : bad) {
     CommonOptions o;
     std::string error;
@@ -117,8 +120,7 @@ TEST_F(CliFixture, LiveRecordsLinesLikeTheDesktopProgram) {
     f.write("kept\r\n");
   }
   // Interval 00:00:00 runs at the one-second floor: 60 chains of 25 ms see at least one tick.
-  EXPECT_EQ(Run("live", {"--count", "60", "--poll", "25", "--record", file.toStdString(), "--interval", "00:00:00"}),
-            0)
+  EXPECT_EQ(Run("live", {"--count", "60", "--poll", "25", "--record", file.toStdString(), "--interval", "00:00:00"}), 0)
       << err.str();
   QFile f(file);
   ASSERT_TRUE(f.open(QIODevice::ReadOnly));

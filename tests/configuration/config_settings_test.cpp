@@ -22,10 +22,9 @@ TEST(ConfigSettingsRead, TextsOfReadValues) {
     float value;
     std::string text;
   } cases[] = {
-      {0, 39, 14.0f, "14.00"},  {0, 58, 0.126f, "0.13"},   {0, 72, 25.04f, "25.0"},
-      {0, 38, -0.55f, "-0.6"},  {0, 32, -3.54f, "-3.5"},   {0, 34, 0.4f, "0"},
-      {0, 35, 3.0f, "3.00"},    {2, 32, 1.0f, "1.000"},    {6, 33, 1.23456f, "1.2346"},
-      {7, 36, 2.0f, "2.0"},     {18, 37, 7.5f, "7.50"},    {-1, 32, 2.6f, "3"},
+      {0, 39, 14.0f, "14.00"},     {0, 58, 0.126f, "0.13"}, {0, 72, 25.04f, "25.0"}, {0, 38, -0.55f, "-0.6"},
+      {0, 32, -3.54f, "-3.5"},     {0, 34, 0.4f, "0"},      {0, 35, 3.0f, "3.00"},   {2, 32, 1.0f, "1.000"},
+      {6, 33, 1.23456f, "1.2346"}, {7, 36, 2.0f, "2.0"},    {18, 37, 7.5f, "7.50"},  {-1, 32, 2.6f, "3"},
   };
   for (const Case& c : cases) {
     ConfigSettings s;
@@ -63,7 +62,9 @@ TEST(ConfigSettingsRead, BytesTypeKindIdentityAndFixedPh) {
   ApplyReadReply(s, ModuleWith(30, {17, 0, 0, 0}), 30);
   EXPECT_EQ(s.IDC_GERAETE_ADR, 17);
   ApplyReadReply(s, ModuleWith(26, {'Q', 'x', 0xE4, '9'}), 26);
-  EXPECT_EQ(s.IDC_HERSTELLER_NUM, "Qx\xE4" "9");
+  EXPECT_EQ(s.IDC_HERSTELLER_NUM,
+            "Qx\xE4"
+            "9");
   ApplyReadReply(s, ModuleWith(31, link::FloatData(1.2f)), 31);
   EXPECT_EQ(s.IDC_VERSION, "Firmware V1.20");
   ApplyReadReply(s, ModuleWith(35, link::FloatData(0.5f)), 35);
@@ -171,10 +172,10 @@ TEST(DialogRules, SettingsTheDialogEmpties) {
     bool limit3, kal3, c1, c2;  // kept?
     int offset;
   } cases[] = {
-      {0, 3, 0, false, false, true, true, 0},   {0, 5, 0, true, false, false, false, 0},
-      {18, 3, 18, false, true, true, true, 0},
-      {21, 4, 21, false, false, true, false, 20}, {21, 5, 21, true, false, false, false, 20},
-      {24, 4, 24, false, false, true, false, 0},  {3, 4, 3, false, false, false, false, 2},
+      {0, 3, 0, false, false, true, true, 0},     {0, 5, 0, true, false, false, false, 0},
+      {18, 3, 18, false, true, true, true, 0},    {21, 4, 21, false, false, true, false, 20},
+      {21, 5, 21, true, false, false, false, 20}, {24, 4, 24, false, false, true, false, 0},
+      {3, 4, 3, false, false, false, false, 2},
   };
   for (const Case& c : cases) {
     ConfigSettings s = Shown(c.type, c.kind, c.moduleType);
@@ -196,10 +197,10 @@ TEST(DialogRules, KeyControlsByType) {
     int type;
     bool fix, e1, e2, ph, lf, e1On, e2On;
   } cases[] = {
-      {0, false, false, false, true, false, true, true},  {1, false, true, true, false, false, false, false},
+      {0, false, false, false, true, false, true, true},   {1, false, true, true, false, false, false, false},
       {29, false, true, true, false, false, false, false}, {9, false, true, true, false, false, true, true},
       {3, false, false, false, false, true, true, true},   {25, false, false, false, false, true, true, true},
-      {18, true, false, true, false, false, true, true},  {12, true, true, true, true, true, true, true},
+      {18, true, false, true, false, false, true, true},   {12, true, true, true, true, true, true, true},
   };
   for (const Case& c : cases) {
     const DialogControlStates d = DescribeDialogControls(Shown(c.type, 3));

@@ -144,7 +144,8 @@ TEST_F(Transfer, PhModuleOfAnEarlierSeriesWritesInTheFixedOrder) {
   EXPECT_EQ(dialogRuns, 1);
   const auto writes = WriteFrames(sim.bus.received());
   std::vector<std::string> expected{"2/28@0", "0/67@0"};  // OK check, then adjust mode
-  for (const auto& w : Writes({39, 41, 40, 42, 51, 52, 32, 33, 34, 35, 36, 30, 48, 47, 55, 56, 63, 67, 72, 38, 73, 81}, 0))
+  for (const auto& w :
+       Writes({39, 41, 40, 42, 51, 52, 32, 33, 34, 35, 36, 30, 48, 47, 55, 56, 63, 67, 72, 38, 73, 81}, 0))
     expected.push_back(w);
   expected.push_back("0/65@0");
   expected.push_back("0/68@0");
@@ -236,7 +237,8 @@ TEST_F(Transfer, DeviceKind5WritesRelay2AfterRelay1) {
   const auto seq = Sequence(writes);
   const auto r1 = std::find(seq.begin(), seq.end(), "3/67@0");
   ASSERT_NE(r1, seq.end());
-  EXPECT_EQ(std::vector<std::string>(r1 + 1, r1 + 6), (std::vector<std::string>{"3/57@0", "3/58@0", "3/64@0", "3/68@0", "3/72@0"}));
+  EXPECT_EQ(std::vector<std::string>(r1 + 1, r1 + 6),
+            (std::vector<std::string>{"3/57@0", "3/58@0", "3/64@0", "3/68@0", "3/72@0"}));
   EXPECT_EQ(link::FrameData(*Find(writes, 3, 57)), link::FloatData(9.5f));
   EXPECT_EQ(link::FrameData(*Find(writes, 3, 68)), (link::Data4{255, 0, 0, 0}));
   auto second = std::find_if(ui.events.rbegin(), ui.events.rend(),
@@ -283,8 +285,9 @@ TEST_F(Transfer, OkCheckFamilyRule) {
     EXPECT_EQ(transfer.CheckTypeOnOk(s), c.result) << c.chosen;
     EXPECT_EQ(s.moduleType, 3);
     if (c.result == TypeCheck::kTypeMismatch) {
-      EXPECT_EQ(ui.Messages(), (std::vector<std::string>{
-                                   "Fehler!\nDer Typ des angeschlossenen Verstärkers paßt nicht zur Einstellung!"}));
+      EXPECT_EQ(
+          ui.Messages(),
+          (std::vector<std::string>{"Fehler!\nDer Typ des angeschlossenen Verstärkers paßt nicht zur Einstellung!"}));
     } else {
       EXPECT_TRUE(ui.Messages().empty());
     }

@@ -228,20 +228,36 @@ TEST(DialogControls, CaptionsFollowTheLanguage) {
     const char* en;
   };
   const Row rows[] = {
-      {1092, "Drucken", "Print"},         {2, "Abbrechen", "Cancel"},        {1165, "Speichern", "Save"},
-      {1241, "Öffnen", "Open"},           {1, "OK", "OK"},                   {1137, "DAC0 Kanal", "DAC0 channel"},
-      {1138, "DAC1 Kanal", "DAC1 channel"}, {1139, "Relaisausgang", "relay output"},
-      {1159, "Relaisausgang", "relay output"}, {1142, "obere Grenze", "upper limit"},
-      {1143, "obere Grenze", "upper limit"}, {1140, "untere Grenze", "lower limit"},
-      {1141, "untere Grenze", "lower limit"}, {1144, "Grenzwert", "limit value"},
-      {1160, "Grenzwert", "limit value"}, {1145, "Hysterese", "hysterese"},
-      {1161, "Hysterese", "hysterese"},   {1146, "Grenzwerttyp", "limit type"},
-      {1147, "Stromtyp", "current type"}, {1102, "Strom", "current"},
-      {1101, "Spannung", "voltage"},      {1148, "Ausgabe", "output"},
-      {1149, "Kalibrierwerte", "cal. values"}, {1153, "Kal. Taste1", "cal. key1"},
-      {1154, "Kal. Taste2", "cal. key2"}, {1155, "allgemein", "basic adj."},
-      {1157, "Messwerttyp", "measurement typ"}, {1113, "Festtemperatur", "fix temperature"},
-      {1174, "Hold beim Kal.", "Hold during cal."}, {1156, "Adresse", "address"},
+      {1092, "Drucken", "Print"},
+      {2, "Abbrechen", "Cancel"},
+      {1165, "Speichern", "Save"},
+      {1241, "Öffnen", "Open"},
+      {1, "OK", "OK"},
+      {1137, "DAC0 Kanal", "DAC0 channel"},
+      {1138, "DAC1 Kanal", "DAC1 channel"},
+      {1139, "Relaisausgang", "relay output"},
+      {1159, "Relaisausgang", "relay output"},
+      {1142, "obere Grenze", "upper limit"},
+      {1143, "obere Grenze", "upper limit"},
+      {1140, "untere Grenze", "lower limit"},
+      {1141, "untere Grenze", "lower limit"},
+      {1144, "Grenzwert", "limit value"},
+      {1160, "Grenzwert", "limit value"},
+      {1145, "Hysterese", "hysterese"},
+      {1161, "Hysterese", "hysterese"},
+      {1146, "Grenzwerttyp", "limit type"},
+      {1147, "Stromtyp", "current type"},
+      {1102, "Strom", "current"},
+      {1101, "Spannung", "voltage"},
+      {1148, "Ausgabe", "output"},
+      {1149, "Kalibrierwerte", "cal. values"},
+      {1153, "Kal. Taste1", "cal. key1"},
+      {1154, "Kal. Taste2", "cal. key2"},
+      {1155, "allgemein", "basic adj."},
+      {1157, "Messwerttyp", "measurement typ"},
+      {1113, "Festtemperatur", "fix temperature"},
+      {1174, "Hold beim Kal.", "Hold during cal."},
+      {1156, "Adresse", "address"},
   };
   for (int lang : {0, 1}) {
     Fixture f(Settings(9, 3, lang));
@@ -300,13 +316,37 @@ TEST(DialogExchange, RoundTripKeepsEverySetting) {
   const ConfigSettings& b = f.settings;
   // Every setting the dialog shows comes back as it was shown.
 #define SAME(field) EXPECT_EQ(b.field, shown.field) << #field
-  SAME(IDC_UNTERER_WERT0); SAME(IDC_OBERER_WERT0); SAME(IDC_UNTERER_WERT1); SAME(IDC_OBERER_WERT1);
-  SAME(IDC_RADIO1); SAME(IDC_RADIO7); SAME(IDC_RADIO_RELAY); SAME(IDC_RADIO_RELAY2);
-  SAME(IDC_STROM_SPANNUNG); SAME(IDC_4TO20MA); SAME(IDC_MINIMUM); SAME(IDC_MINIMUM3);
-  SAME(IDC_GRENZWERT); SAME(IDC_HYSTERESE); SAME(IDC_GRENZWERT3); SAME(IDC_HYSTERESE3);
-  SAME(IDC_KAL0); SAME(IDC_KAL1); SAME(IDC_KAL2); SAME(IDC_KAL3); SAME(IDC_KAL_C1); SAME(IDC_KAL_C2);
-  SAME(IDC_KAL_T1_PH); SAME(IDC_KAL_T2_PH); SAME(IDC_KAL_T1_LF); SAME(IDC_KAL_T2_LF);
-  SAME(IDC_EDIT1); SAME(IDC_CHECK1); SAME(IDC_OFFSET); SAME(IDC_KAL_HOLD); SAME(IDC_GERAETE_ADR);
+  SAME(IDC_UNTERER_WERT0);
+  SAME(IDC_OBERER_WERT0);
+  SAME(IDC_UNTERER_WERT1);
+  SAME(IDC_OBERER_WERT1);
+  SAME(IDC_RADIO1);
+  SAME(IDC_RADIO7);
+  SAME(IDC_RADIO_RELAY);
+  SAME(IDC_RADIO_RELAY2);
+  SAME(IDC_STROM_SPANNUNG);
+  SAME(IDC_4TO20MA);
+  SAME(IDC_MINIMUM);
+  SAME(IDC_MINIMUM3);
+  SAME(IDC_GRENZWERT);
+  SAME(IDC_HYSTERESE);
+  SAME(IDC_GRENZWERT3);
+  SAME(IDC_HYSTERESE3);
+  SAME(IDC_KAL0);
+  SAME(IDC_KAL1);
+  SAME(IDC_KAL2);
+  SAME(IDC_KAL3);
+  SAME(IDC_KAL_C1);
+  SAME(IDC_KAL_C2);
+  SAME(IDC_KAL_T1_PH);
+  SAME(IDC_KAL_T2_PH);
+  SAME(IDC_KAL_T1_LF);
+  SAME(IDC_KAL_T2_LF);
+  SAME(IDC_EDIT1);
+  SAME(IDC_CHECK1);
+  SAME(IDC_OFFSET);
+  SAME(IDC_KAL_HOLD);
+  SAME(IDC_GERAETE_ADR);
   SAME(IDC_TYPAUSWAHL);
 #undef SAME
   // ... and those values are the ones put in, not defaults.
@@ -350,9 +390,8 @@ TEST(DialogExchange, WidgetFreeRoundTripMatchesTheDialog) {
     int radio, pair, check, key;
   };
   const Case cases[] = {
-      {0, 3, 0, 1, 1, 3},    {0, 2, 255, 255, 2, 40},  {3, 3, 5, 0, 0, 2},   {4, 3, 6, 2, 255, 3},
-      {22, 5, 4, 1, 1, 1},   {21, 4, 7, 0, 1, 0},      {18, 3, 2, 1, 1, 18}, {12, 3, -1, -1, 0, -1},
-      {-1, 3, 1, 1, 1, 1},   {33, 3, 1, 1, 1, 1},
+      {0, 3, 0, 1, 1, 3},  {0, 2, 255, 255, 2, 40}, {3, 3, 5, 0, 0, 2},     {4, 3, 6, 2, 255, 3}, {22, 5, 4, 1, 1, 1},
+      {21, 4, 7, 0, 1, 0}, {18, 3, 2, 1, 1, 18},    {12, 3, -1, -1, 0, -1}, {-1, 3, 1, 1, 1, 1},  {33, 3, 1, 1, 1, 1},
   };
   for (const Case& c : cases) {
     ConfigSettings in = Settings(c.type, c.kind);
@@ -380,14 +419,40 @@ TEST(DialogExchange, WidgetFreeRoundTripMatchesTheDialog) {
     OpenDialogData(expected);
     const ConfigSettings& got = f.settings;
 #define SAME(field) EXPECT_EQ(got.field, expected.field) << #field << " type " << c.type << " kind " << c.kind
-    SAME(IDC_UNTERER_WERT0); SAME(IDC_OBERER_WERT0); SAME(IDC_UNTERER_WERT1); SAME(IDC_OBERER_WERT1);
-    SAME(IDC_RADIO1); SAME(IDC_RADIO7); SAME(IDC_RADIO_RELAY); SAME(IDC_RADIO_RELAY2);
-    SAME(IDC_STROM_SPANNUNG); SAME(IDC_4TO20MA); SAME(IDC_MINIMUM); SAME(IDC_MINIMUM3);
-    SAME(IDC_GRENZWERT); SAME(IDC_HYSTERESE); SAME(IDC_GRENZWERT3); SAME(IDC_HYSTERESE3);
-    SAME(IDC_KAL0); SAME(IDC_KAL1); SAME(IDC_KAL2); SAME(IDC_KAL3); SAME(IDC_KAL_C1); SAME(IDC_KAL_C2);
-    SAME(IDC_KAL_T1_PH); SAME(IDC_KAL_T2_PH); SAME(IDC_KAL_T1_LF); SAME(IDC_KAL_T2_LF);
-    SAME(IDC_EDIT1); SAME(IDC_CHECK1); SAME(IDC_OFFSET); SAME(IDC_KAL_HOLD); SAME(IDC_GERAETE_ADR);
-    SAME(IDC_TYPAUSWAHL); SAME(typeListOffset); SAME(phFix);
+    SAME(IDC_UNTERER_WERT0);
+    SAME(IDC_OBERER_WERT0);
+    SAME(IDC_UNTERER_WERT1);
+    SAME(IDC_OBERER_WERT1);
+    SAME(IDC_RADIO1);
+    SAME(IDC_RADIO7);
+    SAME(IDC_RADIO_RELAY);
+    SAME(IDC_RADIO_RELAY2);
+    SAME(IDC_STROM_SPANNUNG);
+    SAME(IDC_4TO20MA);
+    SAME(IDC_MINIMUM);
+    SAME(IDC_MINIMUM3);
+    SAME(IDC_GRENZWERT);
+    SAME(IDC_HYSTERESE);
+    SAME(IDC_GRENZWERT3);
+    SAME(IDC_HYSTERESE3);
+    SAME(IDC_KAL0);
+    SAME(IDC_KAL1);
+    SAME(IDC_KAL2);
+    SAME(IDC_KAL3);
+    SAME(IDC_KAL_C1);
+    SAME(IDC_KAL_C2);
+    SAME(IDC_KAL_T1_PH);
+    SAME(IDC_KAL_T2_PH);
+    SAME(IDC_KAL_T1_LF);
+    SAME(IDC_KAL_T2_LF);
+    SAME(IDC_EDIT1);
+    SAME(IDC_CHECK1);
+    SAME(IDC_OFFSET);
+    SAME(IDC_KAL_HOLD);
+    SAME(IDC_GERAETE_ADR);
+    SAME(IDC_TYPAUSWAHL);
+    SAME(typeListOffset);
+    SAME(phFix);
 #undef SAME
     EXPECT_EQ(SetupFile::BuildSetupText(got), SetupFile::BuildSetupText(expected)) << c.type;
   }

@@ -107,9 +107,9 @@ TEST(DialogEndToEnd, SetupFileOfAnotherFamilyIsRefusedByOk) {
   EXPECT_FALSE(transfer.ReadConfiguration(s, editor));
   EXPECT_TRUE(stayedOpen);
   EXPECT_TRUE(addressRefused);
-  EXPECT_EQ(ui.Messages(), (std::vector<std::string>{
-                               "Fehler!\nDer Typ des angeschlossenen Verstärkers paßt nicht zur Einstellung!",
-                               "Geben Sie eine ganze Zahl zwischen 0 und 31 ein."}));
+  EXPECT_EQ(ui.Messages(),
+            (std::vector<std::string>{"Fehler!\nDer Typ des angeschlossenen Verstärkers paßt nicht zur Einstellung!",
+                                      "Geben Sie eine ganze Zahl zwischen 0 und 31 ein."}));
   // The reads and the one re-read of the type on OK; nothing written.
   EXPECT_EQ(sim.bus.received().size(), readFrames + 1);
   EXPECT_TRUE(WrittenParameters(sim.bus.received()).empty());

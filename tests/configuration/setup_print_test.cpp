@@ -73,8 +73,8 @@ TEST(SetupPrint, PhModuleOfAnEarlierSeriesInGerman) {
 TEST(SetupPrint, EnglishLabelsVoltageAndMissingSources) {
   ConfigSettings s = PhSettings(1);
   s.IDC_STROM_SPANNUNG = 0;
-  s.IDC_RADIO7 = 255;      // no source selected: no source line
-  s.IDC_KAL_T2_PH = 255;   // no list entry: empty value
+  s.IDC_RADIO7 = 255;     // no source selected: no source line
+  s.IDC_KAL_T2_PH = 255;  // no list entry: empty value
   s.IDC_MINIMUM = 1;
   EXPECT_EQ(Body(s),
             "measurement typ:  pH\n"

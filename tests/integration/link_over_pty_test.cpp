@@ -136,8 +136,7 @@ TEST_F(LinkOverPty, UnreadLateBytesArePurgedByTheNextWrite) {
 TEST_F(LinkOverPty, DamagedRepliesOverTheWire) {
   ASSERT_TRUE(link->OpenPort());
   std::vector<std::string> notices;
-  QObject::connect(link.get(), &link::Link::watchdogNotice,
-                   [&](const std::string& text) { notices.push_back(text); });
+  QObject::connect(link.get(), &link::Link::watchdogNotice, [&](const std::string& text) { notices.push_back(text); });
 
   struct Case {
     Fault fault;

@@ -14,9 +14,10 @@ namespace {
 
 class LinkTest : public ::testing::Test {
  protected:
-  LinkTest() : link(ui, [](int) { return std::string(); }, LinkTimings::Fast(), [] {
-                 return platform::LocalTime{2026, 12, 8, 14, 30, 0};
-               }) {
+  LinkTest()
+      : link(
+            ui, [](int) { return std::string(); }, LinkTimings::Fast(),
+            [] { return platform::LocalTime{2026, 12, 8, 14, 30, 0}; }) {
     link.setLoopback([this](const Frame& f) {
       sent.push_back(f);
       if (answer) answer(f);
@@ -150,7 +151,8 @@ TEST_F(LinkTest, LostLineEndsAWaitAtOnce) {
 
 TEST(LinkOpen, PortWithoutDeviceNamesTheCom) {
   test::ScriptedUi ui;
-  Link link(ui, [](int) { return std::string("/nonexistent/ttyKORVANE"); }, LinkTimings::Fast());
+  Link link(
+      ui, [](int) { return std::string("/nonexistent/ttyKORVANE"); }, LinkTimings::Fast());
   link.setPortIndex(4);
   EXPECT_FALSE(link.OpenPort());
   EXPECT_FALSE(link.portOpen());
@@ -161,7 +163,8 @@ TEST(LinkOpen, PortWithoutDeviceNamesTheCom) {
 
 TEST(LinkOpen, UnsupportedBaudRateIsRefusedWithAReason) {
   test::ScriptedUi ui;
-  Link link(ui, [](int) { return std::string("/dev/null"); }, LinkTimings::Fast());
+  Link link(
+      ui, [](int) { return std::string("/dev/null"); }, LinkTimings::Fast());
   link.setBaudRate(12345);
   EXPECT_FALSE(link.OpenPort());
   EXPECT_NE(ui.Messages().at(0).find("12345 baud"), std::string::npos);

@@ -22,15 +22,30 @@ std::set<int> Union(std::initializer_list<std::set<int>> parts) {
 // The rules, written out once more the way a technician reads them off the protocol
 // table, and compared for every group and all 256 parameters.
 TEST(ReplyRules, EveryGroupAndParameter) {
-  const std::set<int> table = Union({Range(0, 1), Range(6, 14), Range(18, 26), Range(28, 42), {47, 48, 51, 52},
-                                     Range(55, 58), {63, 64, 67, 68, 72, 73}, Range(76, 81), {83},
+  const std::set<int> table = Union({Range(0, 1),
+                                     Range(6, 14),
+                                     Range(18, 26),
+                                     Range(28, 42),
+                                     {47, 48, 51, 52},
+                                     Range(55, 58),
+                                     {63, 64, 67, 68, 72, 73},
+                                     Range(76, 81),
+                                     {83},
                                      Range(129, 164)});
   const std::set<int> clearing[4] = {
       Union({Range(1, 6), Range(52, 63), {65, 67, 68, 69}}),
       Union({Range(55, 59), {71, 72}}),
       table,
-      Union({{0, 1}, Range(18, 26), {28, 30}, Range(32, 42), {47, 48, 51, 52}, Range(55, 58),
-             {63, 64, 67, 68, 72, 73}, Range(76, 81), {83}, Range(129, 164)}),
+      Union({{0, 1},
+             Range(18, 26),
+             {28, 30},
+             Range(32, 42),
+             {47, 48, 51, 52},
+             Range(55, 58),
+             {63, 64, 67, 68, 72, 73},
+             Range(76, 81),
+             {83},
+             Range(129, 164)}),
   };
   for (int group = 0; group < 6; ++group) {
     for (int p = 0; p < 256; ++p) {

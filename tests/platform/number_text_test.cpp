@@ -40,8 +40,8 @@ TEST(StringPrintf, AtofAndAtoiFollowTheCLibrary) {
     const char* text;
     double f;
     int i;
-  } cases[] = {{"", 0, 0},         {"abc", 0, 0},        {"  -3.5xyz", -3.5, -3}, {"+12", 12, 12},
-               {"1e2", 100, 1},    {"0x10", 16, 0},      {"-1", -1, -1},          {"12abc", 12, 12}};
+  } cases[] = {{"", 0, 0},      {"abc", 0, 0},   {"  -3.5xyz", -3.5, -3}, {"+12", 12, 12},
+               {"1e2", 100, 1}, {"0x10", 16, 0}, {"-1", -1, -1},          {"12abc", 12, 12}};
   for (const Case& c : cases) {
     EXPECT_DOUBLE_EQ(ToDouble(c.text), c.f) << c.text;
     EXPECT_EQ(ToInt(c.text), c.i) << c.text;

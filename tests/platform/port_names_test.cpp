@@ -19,9 +19,16 @@ TEST(PortNames, DefaultDevicesByNumberRange) {
   struct Case {
     int com;
     const char* device;
-  } cases[] = {{1, "/dev/ttyS0"},    {32, "/dev/ttyS31"},   {33, "/dev/ttyUSB0"}, {64, "/dev/ttyUSB31"},
-               {65, "/dev/ttyACM0"}, {96, "/dev/ttyACM31"}, {97, ""},             {255, ""},
-               {0, ""},              {256, ""}};
+  } cases[] = {{1, "/dev/ttyS0"},
+               {32, "/dev/ttyS31"},
+               {33, "/dev/ttyUSB0"},
+               {64, "/dev/ttyUSB31"},
+               {65, "/dev/ttyACM0"},
+               {96, "/dev/ttyACM31"},
+               {97, ""},
+               {255, ""},
+               {0, ""},
+               {256, ""}};
   for (const Case& c : cases) EXPECT_EQ(DeviceForPort(none, c.com), c.device) << c.com;
 }
 

@@ -63,7 +63,8 @@ TEST(Amplifier, WritesAreStoredAndAcknowledgedByEcho) {
     std::uint8_t length;
     link::Data4 data;
   } cases[] = {
-      {32, 4, FloatData(-1.25f)}, {47, 1, ByteData(0)}, {6, 2, link::U16Data(1234)},  // 6: ack the program ignores
+      {32, 4, FloatData(-1.25f)},    {47, 1, ByteData(0)},
+      {6, 2, link::U16Data(1234)},  // 6: ack the program ignores
       {26, 4, {'Z', '9', '8', '7'}}, {72, 4, FloatData(18.5f)},
   };
   for (const Case& c : cases) {
@@ -149,8 +150,8 @@ TEST(Amplifier, LiveValuesDriftWithinBoundsDeterministically) {
     float centre;
     float bound;
   } cases[] = {
-      {1, 1, 7.0f, 0.1f}, {1, 2, -12.0f, 4.0f}, {1, 6, 21.4f, 0.5f}, {8, 1, 98.5f, 1.0f}, {8, 5, 1013.0f, 2.0f},
-      {4, 1, 845.0f, 10.0f},
+      {1, 1, 7.0f, 0.1f},  {1, 2, -12.0f, 4.0f},  {1, 6, 21.4f, 0.5f},
+      {8, 1, 98.5f, 1.0f}, {8, 5, 1013.0f, 2.0f}, {4, 1, 845.0f, 10.0f},
   };
   for (const Case& c : cases) {
     Amplifier a(c.wireType), b(c.wireType);

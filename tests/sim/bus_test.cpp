@@ -99,7 +99,7 @@ TEST_F(BusTest, ConditionalFaultHitsItsGroupAndParameterForItsCount) {
 
 TEST_F(BusTest, DevicesIgnoreRequestsAtAnotherRate) {
   bus.SetLineBaud(19200);
-  EXPECT_TRUE(bus.Handle(type0).bytes.empty());                          // amplifier at 4800
+  EXPECT_TRUE(bus.Handle(type0).bytes.empty());                         // amplifier at 4800
   EXPECT_EQ(bus.Handle(BuildFrame(0x80, 2, 1, 28)).bytes.size(), 11u);  // display unit at 19200
   bus.SetLineBaud(4800);
   EXPECT_EQ(bus.Handle(BuildFrame(0, 1, 1, 71, link::ByteData(1))).bytes.size(), 11u);

@@ -16,11 +16,11 @@
 namespace korvane::test {
 
 struct UiEvent {
-  std::string kind;   // message, error, yesno, save, open, progress-open, progress-set,
-                      // progress-close, entry, result, choice, interval, print
-  std::string text;   // message text, question, prompt, ...
-  std::string title;  // title or caption; entry: unit; choice: "first|second"
-  int number = 0;     // progress position or maximum; entry: preset shown
+  std::string kind;              // message, error, yesno, save, open, progress-open, progress-set,
+                                 // progress-close, entry, result, choice, interval, print
+  std::string text;              // message text, question, prompt, ...
+  std::string title;             // title or caption; entry: unit; choice: "first|second"
+  int number = 0;                // progress position or maximum; entry: preset shown
   calibration::ResultRows rows;  // result dialog
 };
 
@@ -52,17 +52,17 @@ class RecordingPage : public platform::PageTarget {
 class ScriptedUi : public platform::Ui, public calibration::CalibrationUi, public app::IntervalPicker {
  public:
   // --- answers, consumed in order -------------------------------------------------
-  std::deque<bool> yesNo;                                  // default: false
-  std::deque<std::optional<std::string>> saveFiles;        // default: cancel
-  std::deque<std::optional<std::string>> openFiles;        // default: cancel
+  std::deque<bool> yesNo;                            // default: false
+  std::deque<std::optional<std::string>> saveFiles;  // default: cancel
+  std::deque<std::optional<std::string>> openFiles;  // default: cancel
   // Value entries: a number is typed and OK pressed; nullopt closes the entry
   // otherwise (value unchanged). Default: nullopt.
   std::deque<std::optional<float>> entries;
-  std::deque<int> results;  // result dialog: 1 = save, 2 = exit (default)
-  std::deque<int> choices;  // choice dialog: 1 = first, 2 = second (default)
+  std::deque<int> results;                              // result dialog: 1 = save, 2 = exit (default)
+  std::deque<int> choices;                              // choice dialog: 1 = first, 2 = second (default)
   std::deque<std::optional<app::TimeOfDay>> intervals;  // default: cancel
   bool printAccept = false;
-  int pageWidth = 4960;   // A4 at 600 dpi, printable
+  int pageWidth = 4960;  // A4 at 600 dpi, printable
   int pageHeight = 7016;
 
   // Called at each interaction before it is answered (e.g. to change what the

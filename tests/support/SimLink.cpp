@@ -5,7 +5,8 @@
 namespace korvane::test {
 
 SimLink::SimLink(platform::Ui& ui, link::LinkTimings timings, platform::Clock clock)
-    : link(ui, [](int) { return std::string("/dev/null"); }, timings, std::move(clock)) {
+    : link(
+          ui, [](int) { return std::string("/dev/null"); }, timings, std::move(clock)) {
   link.setLoopback([this](const link::Frame& request) {
     const std::uint64_t gen = ++generation_;
     sim::Reply reply = bus.Handle(request);

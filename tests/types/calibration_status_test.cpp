@@ -13,7 +13,8 @@ TEST(CalibrationStatusLine, AValueThatRoundsToZeroShowsNoMinus) {
 
 TEST(CalibrationStatusLine, FourthValueOnlyAtMeasurementStart) {
   const std::array<float, 4> cal{45.0f, 7.2f, 0.0f, 7.5f};
-  EXPECT_EQ(CalibrationStatusLine(18, 1, cal, 4), "slope: 45.00  pH compensation: 7.20  offset co: 0.00  k value: 7.50  ");
+  EXPECT_EQ(CalibrationStatusLine(18, 1, cal, 4),
+            "slope: 45.00  pH compensation: 7.20  offset co: 0.00  k value: 7.50  ");
   EXPECT_EQ(CalibrationStatusLine(18, 1, cal, 3), "slope: 45.00  pH compensation: 7.20  offset co: 0.00  ");
 }
 

@@ -255,9 +255,7 @@ void MainWindow::Build() {
   resize(980, 420);
 }
 
-QLabel* MainWindow::label(const QString& name) const {
-  return name.isEmpty() ? nullptr : findChild<QLabel*>(name);
-}
+QLabel* MainWindow::label(const QString& name) const { return name.isEmpty() ? nullptr : findChild<QLabel*>(name); }
 
 QPushButton* MainWindow::button(const QString& name) const {
   return name.isEmpty() ? nullptr : findChild<QPushButton*>(name);

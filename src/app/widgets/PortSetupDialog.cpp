@@ -48,7 +48,8 @@ std::optional<std::string> ValidateComNumber(const std::string& text, int* value
 }
 
 QString FreePortListText(const std::vector<platform::FreePort>& ports, int language) {
-  if (ports.empty()) return language == 1 ? QStringLiteral("No free port found.") : QStringLiteral("Kein freier Port gefunden.");
+  if (ports.empty())
+    return language == 1 ? QStringLiteral("No free port found.") : QStringLiteral("Kein freier Port gefunden.");
   QString text;
   for (const platform::FreePort& p : ports) {
     QString line = QStringLiteral("COM %1  %2").arg(p.comNumber).arg(QString::fromStdString(p.device));

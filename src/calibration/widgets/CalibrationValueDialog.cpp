@@ -63,7 +63,9 @@ std::optional<float> CalibrationValueDialog::ParseNumber(const std::string& text
   return static_cast<float>(v);
 }
 
-std::string CalibrationValueDialog::ShowNumber(float v) { return platform::StringPrintf("%.*g", 6, static_cast<double>(v)); }
+std::string CalibrationValueDialog::ShowNumber(float v) {
+  return platform::StringPrintf("%.*g", 6, static_cast<double>(v));
+}
 
 void CalibrationValueDialog::showEvent(QShowEvent* event) {
   if (!event->spontaneous()) {

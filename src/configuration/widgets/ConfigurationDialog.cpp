@@ -39,12 +39,7 @@ QLabel* NewLabel(const char* text, QWidget* parent) { return new QLabel(QString:
 
 ConfigurationDialog::ConfigurationDialog(platform::Ui& ui, ConfigSettings& settings, TypeConfirmation* confirm,
                                          QWidget* parent, platform::Clock clock, LoggerLauncher* logger)
-    : QDialog(parent),
-      ui_(ui),
-      settings_(settings),
-      confirm_(confirm),
-      clock_(std::move(clock)),
-      logger_(logger) {
+    : QDialog(parent), ui_(ui), settings_(settings), confirm_(confirm), clock_(std::move(clock)), logger_(logger) {
   setWindowTitle(QStringLiteral("Konfiguration"));
   Build();
   SettingsToControls();
@@ -105,8 +100,8 @@ void ConfigurationDialog::Build() {
   sourceGroup(1159, "Relais2", 1019, 1087, 1160, "Grenzwert", 1088, 1161, "Hysterese", 1, 3);
 
   // Two-button groups: output kind, current range, limit types of both relays.
-  auto pairGroup = [&](int groupId, const char* title, int firstId, int secondId, const char* first,
-                       const char* second, int column) {
+  auto pairGroup = [&](int groupId, const char* title, int firstId, int secondId, const char* first, const char* second,
+                       int column) {
     auto* box = new QGroupBox(QString::fromUtf8(title), this);
     Register(groupId, box);
     auto* layout = new QVBoxLayout(box);
@@ -133,9 +128,8 @@ void ConfigurationDialog::Build() {
     Register(1149, box);
     auto* grid = new QGridLayout(box);
     int row = 0;
-    for (auto [editId, labelId, text] :
-         {std::tuple{1081, 1150, "KAL0"}, std::tuple{1079, 1151, "KAL1"}, std::tuple{1080, 1152, "KAL2"},
-          std::tuple{1086, 1158, "KAL3"}}) {
+    for (auto [editId, labelId, text] : {std::tuple{1081, 1150, "KAL0"}, std::tuple{1079, 1151, "KAL1"},
+                                         std::tuple{1080, 1152, "KAL2"}, std::tuple{1086, 1158, "KAL3"}}) {
       QLabel* l = NewLabel(text, box);
       auto* e = new QLineEdit(box);
       Register(labelId, l);

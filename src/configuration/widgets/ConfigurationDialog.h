@@ -36,9 +36,8 @@ class ConfigurationDialog : public QDialog {
  public:
   // confirm: asked by OK after the address check (nullptr: OK always closes);
   // logger: opened by the series button (nullptr: "not available").
-  ConfigurationDialog(platform::Ui& ui, ConfigSettings& settings, TypeConfirmation* confirm,
-                      QWidget* parent = nullptr, platform::Clock clock = platform::SystemClock(),
-                      LoggerLauncher* logger = nullptr);
+  ConfigurationDialog(platform::Ui& ui, ConfigSettings& settings, TypeConfirmation* confirm, QWidget* parent = nullptr,
+                      platform::Clock clock = platform::SystemClock(), LoggerLauncher* logger = nullptr);
 
   // The control with a resource id of the dialog (nullptr for unknown ids).
   QWidget* control(int id) const;

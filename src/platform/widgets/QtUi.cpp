@@ -49,8 +49,7 @@ void QtUi::ErrorBox(const std::string& text, const std::string& title) {
   box.exec();
 }
 
-bool QtUi::YesNo(const std::string& title, const std::string& question, const std::string& yes,
-                 const std::string& no) {
+bool QtUi::YesNo(const std::string& title, const std::string& question, const std::string& yes, const std::string& no) {
   QMessageBox box(QMessageBox::Question, Q(title), Q(question), QMessageBox::NoButton, parent_);
   QPushButton* yesButton = box.addButton(Q(yes), QMessageBox::YesRole);
   QPushButton* noButton = box.addButton(Q(no), QMessageBox::NoRole);
