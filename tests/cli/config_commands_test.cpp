@@ -16,6 +16,7 @@
 #include "configuration/SetupFile.h"
 #include "configuration/ConfigTransfer.h"
 #include "configuration/widgets/ConfigurationDialog.h"
+#include "support/ModalWait.h"
 #include "support/ScriptedUi.h"
 #include "support/SimLink.h"
 
@@ -80,16 +81,7 @@ struct Cli {
 
 // Runs user on the configuration dialog as soon as it is shown modally.
 void WhenDialogShows(std::function<void(ConfigurationDialog&)> user) {
-  auto* poll = new QTimer;
-  poll->setInterval(5);
-  QObject::connect(poll, &QTimer::timeout, [poll, user = std::move(user)] {
-    auto* d = qobject_cast<ConfigurationDialog*>(QApplication::activeModalWidget());
-    if (!d) return;
-    poll->stop();
-    poll->deleteLater();
-    user(*d);
-  });
-  poll->start();
+  test::WhenModalShows<ConfigurationDialog>(std::move(user));
 }
 
 const Module kModules[] = {{1, 3}, {4, 5}, {22, 4, 3}, {19, 2}, {23, 5}};
