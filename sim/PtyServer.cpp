@@ -8,6 +8,7 @@
 #include <cstring>
 #include <fcntl.h>
 #include <filesystem>
+#include <sys/inotify.h>
 #include <sys/ioctl.h>
 #include <termios.h>
 #include <unistd.h>
@@ -82,11 +83,36 @@ bool PtyServer::Open() {
   rxLineFreeNs_ = txLineFreeNs_ = 0;
   notifier_ = new QSocketNotifier(master_, QSocketNotifier::Read, this);
   connect(notifier_, &QSocketNotifier::activated, this, &PtyServer::OnReadable);
+  // A client that closes the line takes its unanswered requests with it: replies still
+  // on their way would reach the next client as stray bytes.
+  closeWatch_ = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+  if (closeWatch_ >= 0 && ::inotify_add_watch(closeWatch_, name, IN_CLOSE_WRITE | IN_CLOSE_NOWRITE) >= 0) {
+    closeNotifier_ = new QSocketNotifier(closeWatch_, QSocketNotifier::Read, this);
+    connect(closeNotifier_, &QSocketNotifier::activated, this, &PtyServer::OnClientClosed);
+  }
   return true;
+}
+
+void PtyServer::OnClientClosed() {
+  char buf[4096];
+  bool closed = false;
+  while (::read(closeWatch_, buf, sizeof buf) > 0) closed = true;
+  if (!closed) return;
+  in_.clear();
+  out_.clear();
+  timer_.stop();
+  rxLineFreeNs_ = txLineFreeNs_ = 0;
 }
 
 void PtyServer::CloseFds() {
   timer_.stop();
+  if (closeNotifier_) {
+    closeNotifier_->setEnabled(false);
+    delete closeNotifier_;
+    closeNotifier_ = nullptr;
+  }
+  if (closeWatch_ >= 0) ::close(closeWatch_);
+  closeWatch_ = -1;
   if (notifier_) {
     notifier_->setEnabled(false);
     delete notifier_;

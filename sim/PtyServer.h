@@ -78,6 +78,7 @@ class PtyServer : public QObject {
   void Schedule();
   void Flush();
   void CloseFds();
+  void OnClientClosed();
   qint64 NowNs() const { return clock_.nsecsElapsed(); }
   qint64 ByteNs() const;
 
@@ -96,6 +97,8 @@ class PtyServer : public QObject {
   std::string error_;
   bool pacing_ = false;
   QSocketNotifier* notifier_ = nullptr;
+  int closeWatch_ = -1;  // inotify on the slave: a client closing the line
+  QSocketNotifier* closeNotifier_ = nullptr;
   std::vector<std::uint8_t> in_;
   std::deque<Pending> out_;
   QTimer timer_;

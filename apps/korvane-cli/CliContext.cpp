@@ -182,7 +182,10 @@ int CliContext::OpenPort() {
 }
 
 int CliContext::CommError() {
-  err_ << types::kCommError(language_) << '\n' << std::flush;
+  err_ << types::kCommError(language_);
+  // A line that went away says so, not only that an answer is missing.
+  if (link_->isLineLost() && !link_->openFailure().empty()) err_ << ' ' << link_->openFailure();
+  err_ << '\n' << std::flush;
   return kExitNoAnswer;
 }
 

@@ -91,6 +91,13 @@ int Main(int argc, char** argv, std::ostream& out, std::ostream& err) {
     return kExitUsage;
   }
 
+  // Qt's notice about a missing XDG_RUNTIME_DIR (a shell without a login session) is
+  // no concern of a script reading our stderr; everything else Qt says still shows.
+  static QtMessageHandler qtDefault = nullptr;
+  qtDefault = qInstallMessageHandler([](QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (text.contains(QLatin1String("XDG_RUNTIME_DIR"))) return;
+    if (qtDefault) qtDefault(type, context, text);
+  });
   std::unique_ptr<QCoreApplication> app;
   if (command->needsGui) {
     // Painting needs fonts, not a screen.

@@ -32,5 +32,7 @@ void PrintHelp(std::ostream& out);
 // --- the commands ---------------------------------------------------------------------
 int RunInfo(CliContext& ctx, Args& args);
 int RunLive(CliContext& ctx, Args& args);
+// The shortest live poll period at a baud rate: one chain of requests and replies, in ms.
+int ShortestPollMs(int baud);
 
 }  // namespace korvane::cli

@@ -1,7 +1,12 @@
 // korvane-cli config-read, config-write, config-print: the configuration dialog's
 // roads without the dialog. Each command does to the settings what opening the dialog
 // (and its buttons) would, so files and frames are the dialog's own.
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
+#include <optional>
 #include <fstream>
 #include <ostream>
 #include <string>
@@ -30,7 +35,11 @@ constexpr int kExitAddress = 7;       // the address is outside 0..31 (the dialo
 // control setup and the round trip through its controls.
 int ReadAndOpen(CliContext& ctx, ConfigTransfer& transfer, ConfigSettings& s) {
   if (const int rc = ctx.OpenPort(); rc != kExitOk) return rc;
-  if (!transfer.ReadConfigurationSequence(s)) return kExitNoAnswer;  // the flow told why
+  if (!transfer.ReadConfigurationSequence(s)) {
+    // The flow told that the answer is missing; a line that went away says why.
+    if (ctx.link().isLineLost()) ctx.err() << ctx.link().openFailure() << '\n' << std::flush;
+    return kExitNoAnswer;
+  }
   configuration::KeyIndicesFromValues(s, s.AbsoluteType());
   configuration::OpenDialogData(s);
   return kExitOk;
@@ -98,6 +107,22 @@ bool Readable(const std::string& path) {
   return in.good();
 }
 
+// Whether the output file can be written: an existing one must be writable, a new one
+// needs a folder that takes files. The reason otherwise.
+std::optional<std::string> WriteProblem(const std::string& path) {
+  namespace fs = std::filesystem;
+  std::error_code ec;
+  if (fs::is_directory(path, ec)) return path + " is a folder.";
+  if (fs::exists(path, ec)) {
+    if (::access(path.c_str(), W_OK) != 0) return path + ": " + std::strerror(errno);
+    return std::nullopt;
+  }
+  fs::path folder = fs::path(path).parent_path();
+  if (folder.empty()) folder = ".";
+  if (::access(folder.c_str(), W_OK | X_OK) != 0) return folder.string() + ": " + std::strerror(errno);
+  return std::nullopt;
+}
+
 // The common start of config-read and config-print: "-o FILE", then the configuration
 // read and shown as the dialog would show it, with the control values taken.
 int ReadForOutput(CliContext& ctx, Args& args, const char* usage, std::string* path, ConfigSettings& s) {
@@ -105,7 +130,14 @@ int ReadForOutput(CliContext& ctx, Args& args, const char* usage, std::string* p
   if (!r.Value("-o", path)) return ctx.Usage(r.failed() ? r.error() : usage);
   if (path->empty()) return ctx.Usage("-o needs a file name");
   if (!r.Done()) return ctx.Usage(r.error());
+  // Nothing is asked of the module when its answer could not be kept.
+  if (const auto problem = WriteProblem(*path)) {
+    ctx.ui().Message(std::string(configuration::texts::kCannotWrite(ctx.language())) + " " + *problem,
+                     platform::kAppTitle);
+    return kExitFile;
+  }
   ConfigTransfer transfer(ctx.link(), ctx.ui(), ctx.context());
+  transfer.setPauseBeforeDialog(false);  // no dialog waits for a person here
   if (const int rc = ReadAndOpen(ctx, transfer, s); rc != kExitOk) return rc;
   return TakeControls(ctx, s);
 }
@@ -139,10 +171,13 @@ int RunConfigWrite(CliContext& ctx, Args& args) {
   // then the writes.
   if (const int rc = ctx.OpenPort(); rc != kExitOk) return rc;
   ConfigTransfer transfer(ctx.link(), ctx.ui(), ctx.context());
+  transfer.setPauseBeforeDialog(false);  // no dialog waits for a person here
   SetupFileEditor editor(ctx, *path, withCalibration);
   ConfigSettings s;
   transfer.ReadConfiguration(s, editor);
-  return editor.exitCode();
+  if (editor.exitCode() != kExitOk) return editor.exitCode();
+  // The count of unanswered writes or the lost line went to stderr.
+  return transfer.lastWrite().ok() ? kExitOk : kExitNoAnswer;
 }
 
 int RunConfigPrint(CliContext& ctx, Args& args) {

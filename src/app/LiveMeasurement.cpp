@@ -13,9 +13,12 @@ namespace korvane::app {
 LiveMeasurement::LiveMeasurement(link::Link& link, platform::Ui& ui, const link::FlowContext& context, QObject* parent)
     : QObject(parent), link_(link), ui_(ui), context_(context) {
   connect(&pollTimer_, &QTimer::timeout, this, &LiveMeasurement::Poll);
-  connect(&recordTimer_, &QTimer::timeout, this, &LiveMeasurement::recordingTick);
+  connect(&recordTimer_, &QTimer::timeout, this, &LiveMeasurement::OnRecordTimer);
   connect(&link_, &link::Link::liveValue, this, &LiveMeasurement::OnLiveValue);
   connect(&link_, &link::Link::chainEnded, this, &LiveMeasurement::OnChainEnd);
+  connect(&link_, &link::Link::lineLost, this, [this](const QString& reason) {
+    if (running_) Lose(reason.toStdString());
+  });
 }
 
 bool LiveMeasurement::Start(std::chrono::milliseconds recordingPeriod) {
@@ -37,6 +40,9 @@ bool LiveMeasurement::Start(std::chrono::milliseconds recordingPeriod) {
   SetChannelCaptions(m.typeIndex, language);
 
   recordingPeriod_ = std::max(recordingPeriod, kMinimumRecordingPeriod);
+  chains_ = 0;
+  silentPolls_ = 0;
+  chainSincePoll_ = true;
   StartPolling();
   recordTimer_.start(recordingPeriod_);
   running_ = true;
@@ -65,6 +71,14 @@ void LiveMeasurement::StartPolling() { pollTimer_.start(pollPeriod_); }
 void LiveMeasurement::StopPolling() { pollTimer_.stop(); }
 
 void LiveMeasurement::Poll() {
+  if (running_) {
+    silentPolls_ = chainSincePoll_ ? 0 : silentPolls_ + 1;
+    chainSincePoll_ = false;
+    if (silentPolls_ >= kSilentPollsForLoss) {
+      Lose(types::kModuleSilent(context_.language));
+      return;
+    }
+  }
   // A damaged reply cost the rest of its chain; this tick is skipped as well.
   if (link_.badFrame()) {
     link_.clearBadFrame();
@@ -100,8 +114,24 @@ void LiveMeasurement::OnLiveValue(int channel) {
 void LiveMeasurement::OnChainEnd() {
   // The fields change on screen once per chain, all six together.
   fields_ = pending_;
+  ++chains_;
+  chainSincePoll_ = true;
+  silentPolls_ = 0;
   emit fieldTextsChanged();
   emit chainCompleted();
+}
+
+void LiveMeasurement::OnRecordTimer() {
+  // A line holds only values the module reported for this measurement.
+  if (valuesCurrent()) emit recordingTick();
+}
+
+void LiveMeasurement::Lose(const std::string& reason) {
+  StopTimers();
+  for (auto& t : fields_) t.clear();
+  for (auto& t : pending_) t.clear();
+  emit fieldTextsChanged();
+  emit lost(reason);
 }
 
 }  // namespace korvane::app

@@ -28,6 +28,8 @@ class LiveMeasurement : public QObject {
   static constexpr std::chrono::milliseconds kDefaultPollPeriod{2000};
   // A recording interval of 00:00:00 would write lines as fast as the timer can fire.
   static constexpr std::chrono::milliseconds kMinimumRecordingPeriod{1000};
+  // Polls in a row without a complete chain after which the module counts as gone.
+  static constexpr int kSilentPollsForLoss = 5;
 
   // The context gives the module's address and the language; it is read at every
   // start and poll, so it may change between them.
@@ -45,6 +47,9 @@ class LiveMeasurement : public QObject {
   // Stops the timers without the pause and without clearing (command line).
   void StopTimers();
   bool running() const { return running_; }
+  // The values come from the module's latest chain: one completed since the start and
+  // none of the polls since then went unanswered.
+  bool valuesCurrent() const { return chains_ > 0 && silentPolls_ == 0; }
 
   // The poll timer alone (calibration).
   void StartPolling();
@@ -75,12 +80,17 @@ class LiveMeasurement : public QObject {
   void runningChanged(bool running);
   // A chain ended (after fieldTextsChanged).
   void chainCompleted();
-  // Tick of the recording timer.
+  // Tick of the recording timer, while the values are current.
   void recordingTick();
+  // The running measurement ended because the line was lost or the module fell
+  // silent; the timers are stopped and the value texts emptied. The reason says which.
+  void lost(const std::string& reason);
 
  private:
   void OnLiveValue(int channel);
   void OnChainEnd();
+  void OnRecordTimer();
+  void Lose(const std::string& reason);
 
   link::Link& link_;
   platform::Ui& ui_;
@@ -90,6 +100,9 @@ class LiveMeasurement : public QObject {
   std::chrono::milliseconds pollPeriod_ = kDefaultPollPeriod;
   std::chrono::milliseconds recordingPeriod_{0};
   bool running_ = false;
+  int chains_ = 0;                      // completed since the start
+  int silentPolls_ = 0;                 // polls in a row whose chain did not complete
+  bool chainSincePoll_ = true;          // a chain completed since the previous poll
   std::array<std::string, 6> pending_;  // texts of the chain in progress
   std::array<std::string, 6> fields_;
   std::array<std::string, 6> labels_;

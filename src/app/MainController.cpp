@@ -59,6 +59,7 @@ MainController::MainController(link::Link& link, platform::Ui& ui, IntervalPicke
       recording_(ui, std::move(clock)) {
   connect(&live_, &LiveMeasurement::recordingTick, this, &MainController::OnRecordingTick);
   connect(&link_, &link::Link::watchdogNotice, this, &MainController::SetStatusInfo);
+  connect(&live_, &LiveMeasurement::lost, this, &MainController::OnMeasurementLost);
 }
 
 MainController::~MainController() = default;
@@ -100,6 +101,13 @@ void MainController::OnStartStop() {
   if (busy()) return;
   BusyScope scope(busy_);
   if (!live_.running()) {
+    // A measurement that ended with a lost line closed its file: the next one goes on
+    // writing into it.
+    if (reopenRecording_ && !recording_.isOpen() && !recording_.path().empty()) {
+      std::string error;
+      if (!recording_.OpenForAppend(recording_.path(), &error)) SetStatusInfo(error);
+      reopenRecording_ = false;
+    }
     if (!live_.Start(std::chrono::milliseconds(settings_.interval.Milliseconds()))) return;
     SetFlowButtons(false);
   } else {
@@ -121,6 +129,7 @@ void MainController::ApplySetup(int comNumber, int language) {
 void MainController::OnSetupMeasurement() {
   if (busy() || running()) return;
   BusyScope scope(busy_);
+  reopenRecording_ = false;
   if (recording_.Setup(settings_.language, settings_.interval, intervals_) == Recording::SetupResult::kDone)
     buttons_.start = true;
   emit stateChanged();
@@ -131,6 +140,17 @@ void MainController::OnRecordingTick() {
   const link::ModuleState& m = link_.module();
   recording_.WriteLine(m.typeIndex, m.measured, settings_.language, &notice);
   if (!notice.empty()) SetStatusInfo(notice);
+}
+
+void MainController::OnMeasurementLost(const std::string& reason) {
+  // Every line written so far is whole on disk; the port opens afresh at the next start.
+  recording_.Close();
+  reopenRecording_ = true;
+  link_.ClosePort();
+  const int language = settings_.language;
+  SetStatusInfo(std::string(types::kCommError(language)) + " " + reason);
+  SetFlowButtons(true);
+  ui_.Message(std::string(types::kCommError(language)) + "\n" + reason);
 }
 
 void MainController::NotAvailable() { ui_.Message(types::kNotAvailable(settings_.language)); }

@@ -115,6 +115,7 @@ class MainController : public QObject {
  private:
   void ApplyLanguage();
   void OnRecordingTick();
+  void OnMeasurementLost(const std::string& reason);
   void NotAvailable();
 
   link::Link& link_;
@@ -129,6 +130,7 @@ class MainController : public QObject {
   ButtonStates buttons_;
   std::string statusInfo_;
   int busy_ = 0;
+  bool reopenRecording_ = false;  // the last measurement lost its line and closed its file
 };
 
 }  // namespace korvane::app

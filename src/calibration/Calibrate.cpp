@@ -114,8 +114,9 @@ class Procedure {
     rows.labels = std::move(labels);
     rows.values = std::move(values);
     if (dialogs_.ShowResult(rows) != ResultAction::kSave) return;
-    link_.WriteCalibrationSet(context_);
-    LineLost();
+    const link::WriteReport report = link_.WriteCalibrationSet(context_);
+    if (LineLost()) return;
+    if (!report.ok()) ui_.Message(link::WriteReportText(report, lang_));
   }
 
   // --- procedures ----------------------------------------------------------------------

@@ -14,15 +14,16 @@ bool AllFinite(std::initializer_list<float> values) {
 
 Outcome Unusable(const KValues& k) { return {Verdict::kUnusable, k, 0.0f}; }
 
-// Whatever a formula produced, a value that is not a finite number must never reach
-// the module; WriteCalibrationSet writes all four values, so all four are checked.
-Outcome Judge(Outcome o, const KValues& before, bool plausible) {
-  if (!AllFinite({o.k[0], o.k[1], o.k[2], o.k[3], o.slope})) return Unusable(before);
+// A value a formula produced that is not a finite number must never reach the module.
+// The values it left alone go back as they were read, whatever they hold (an erased
+// module reads 0xFFFFFFFF), so they are not judged.
+Outcome Judge(Outcome o, const KValues& before, bool plausible, std::initializer_list<int> produced) {
+  if (!std::isfinite(o.slope)) return Unusable(before);
+  for (int i : produced)
+    if (!std::isfinite(o.k[static_cast<std::size_t>(i)])) return Unusable(before);
   o.verdict = plausible ? Verdict::kPlausible : Verdict::kImplausible;
   return o;
 }
-
-bool FiniteK(const KValues& k) { return AllFinite({k[0], k[1], k[2], k[3]}); }
 
 struct PhPoint {
   float slope;
@@ -41,39 +42,39 @@ bool PhPlausible(float a, float s) { return !(a < -60 || a > 60 || s < -61 || s 
 }  // namespace
 
 Outcome TwoPointPh(const KValues& k, float u1, float u2, float b1, float b2, float temperature) {
-  if (!AllFinite({u1, u2, b1, b2, temperature}) || !FiniteK(k)) return Unusable(k);
+  if (!AllFinite({u1, u2, b1, b2, temperature})) return Unusable(k);
   if (u1 == u2 || b1 == b2) return {Verdict::kEqual, k, 0.0f};
   if (temperature + 273.15 == 0.0) return Unusable(k);
   const PhPoint line = PhLine(u1, u2, b1, b2, temperature);
   Outcome o{Verdict::kPlausible, k, 0.0f};
   o.k[1] = line.slope;
   o.k[0] = line.offset;
-  return Judge(o, k, PhPlausible(line.offset, line.slope));
+  return Judge(o, k, PhPlausible(line.offset, line.slope), {0, 1});
 }
 
 Outcome PhCompensation(const KValues& k, float u1, float u2, float b1, float b2, float temperature) {
-  if (!AllFinite({u1, u2, b1, b2, temperature}) || !FiniteK(k)) return Unusable(k);
+  if (!AllFinite({u1, u2, b1, b2, temperature})) return Unusable(k);
   if (u1 == u2 || b1 == b2) return {Verdict::kEqual, k, 0.0f};
   if (temperature + 273.15 == 0.0) return Unusable(k);
   const PhPoint line = PhLine(u1, u2, b1, b2, temperature);
   Outcome o{Verdict::kPlausible, k, line.slope};
   o.k[2] = line.offset;
-  return Judge(o, k, PhPlausible(line.offset, line.slope));
+  return Judge(o, k, PhPlausible(line.offset, line.slope), {2});
 }
 
 Outcome RedoxOffset(const KValues& k, float measured, float entered) {
-  if (!AllFinite({measured, entered}) || !FiniteK(k)) return Unusable(k);
+  if (!AllFinite({measured, entered, k[0]})) return Unusable(k);
   Outcome o{Verdict::kPlausible, k, 0.0f};
   o.k[0] = measured + k[0] - entered;
-  return Judge(o, k, !(o.k[0] < -100 || o.k[0] > 100));
+  return Judge(o, k, !(o.k[0] < -100 || o.k[0] > 100), {0});
 }
 
 Outcome CellConstant(const KValues& k, float measured, float entered, bool fourChannel) {
-  if (!AllFinite({measured, entered}) || !FiniteK(k) || measured == 0) return Unusable(k);
+  if (!AllFinite({measured, entered, k[0]}) || measured == 0) return Unusable(k);
   Outcome o{Verdict::kPlausible, k, 0.0f};
   o.k[0] = entered / measured * k[0];
   const float low = fourChannel ? 0.05f : 0.8f;
-  return Judge(o, k, !(o.k[0] < low || o.k[0] > 1.2f));
+  return Judge(o, k, !(o.k[0] < low || o.k[0] > 1.2f), {0});
 }
 
 float WaterVapourPressure(float t) {
@@ -94,58 +95,60 @@ float WaterVapourPressure(float t) {
 }
 
 Outcome OxygenSlope(const KValues& k, float entered, float current, float pressure, float temperature) {
-  if (!AllFinite({entered, current, pressure, temperature}) || !FiniteK(k)) return Unusable(k);
+  if (!AllFinite({entered, current, pressure, temperature})) return Unusable(k);
   const float ps = WaterVapourPressure(temperature);
   const float membrane = temperature < 20 ? k[1] : k[2];
+  if (!std::isfinite(membrane)) return Unusable(k);
   if (pressure - ps == 0 || entered == 0 || temperature + 273.0 == 0.0) return Unusable(k);
   const double e = std::exp(membrane * (1 / (temperature + 273.0) - 0.0034129692832));
   Outcome o{Verdict::kPlausible, k, 0.0f};
   o.k[0] = static_cast<float>(205.58 * (100 * current) * e / ((pressure - ps) * 0.2095 * entered));
-  return Judge(o, k, !(o.k[0] < 10 || o.k[0] > 200));
+  return Judge(o, k, !(o.k[0] < 10 || o.k[0] > 200), {0});
 }
 
 Outcome AirPressure(const KValues& k, float measured, float entered) {
-  if (!AllFinite({measured, entered}) || !FiniteK(k)) return Unusable(k);
+  if (!AllFinite({measured, entered})) return Unusable(k);
   if (!(entered > 800 && entered < 1200)) return {Verdict::kRefused, k, 0.0f};
-  if (measured == 0 || k[3] == 0) return Unusable(k);
+  if (!std::isfinite(k[3]) || measured == 0 || k[3] == 0) return Unusable(k);
   Outcome o{Verdict::kPlausible, k, 0.0f};
   o.k[3] = entered / (measured / k[3]);
-  return Judge(o, k, true);
+  return Judge(o, k, true, {3});
 }
 
 Outcome TwoPointIse(const KValues& k, float u1, float u2, float b1, float b2) {
-  if (!AllFinite({u1, b1}) || !FiniteK(k)) return Unusable(k);
+  if (!AllFinite({u1, b1})) return Unusable(k);
   KValues first = k;  // the first point's values are kept whatever follows
   first[1] = u1;
   first[2] = b1;
   if (!AllFinite({u2, b2})) return Unusable(first);
   if (u1 == u2 || b1 == b2) return {Verdict::kEqual, first, 0.0f};
-  if (b2 == 0 || b1 / b2 <= 0) return Unusable(first);
+  const float ratio = b2 == 0 ? 0.0f : b1 / b2;
+  if (!std::isfinite(ratio) || ratio <= 0) return Unusable(first);
   Outcome o{Verdict::kPlausible, first, 0.0f};
-  o.k[0] = (u1 - u2) / std::log10(b1 / b2);
-  return Judge(o, first, true);
+  o.k[0] = (u1 - u2) / std::log10(ratio);
+  return Judge(o, first, true, {0});
 }
 
 Outcome LinearChlorine(const KValues& k, float entered, float current) {
-  if (!AllFinite({entered, current}) || !FiniteK(k)) return Unusable(k);
+  if (!AllFinite({entered, current})) return Unusable(k);
   Outcome o{Verdict::kPlausible, k, 0.0f};
   if (current > 4.0f) o.k[0] = entered / (current - 4.0);
-  return Judge(o, k, !(o.k[0] < 0 || o.k[0] > 1));
+  return Judge(o, k, !(o.k[0] < 0 || o.k[0] > 1), {0});
 }
 
 Outcome ChlorineSlope(const KValues& k, float measured, float entered) {
-  if (!AllFinite({measured, entered}) || !FiniteK(k) || entered == 0) return Unusable(k);
+  if (!AllFinite({measured, entered, k[0]}) || entered == 0) return Unusable(k);
   Outcome o{Verdict::kPlausible, k, 0.0f};
   o.k[0] = measured / entered * k[0];
-  return Judge(o, k, !(o.k[0] < 10 || o.k[0] > 50));
+  return Judge(o, k, !(o.k[0] < 10 || o.k[0] > 50), {0});
 }
 
 Outcome SaturationFactor(const KValues& k, float entered, float measured) {
-  if (!AllFinite({entered, measured}) || !FiniteK(k)) return Unusable(k);
+  if (!AllFinite({entered, measured, k[0]})) return Unusable(k);
   const float m = measured < 1.0f ? 1.0f : measured;
   Outcome o{Verdict::kPlausible, k, 0.0f};
   o.k[0] = entered * k[0] / m;
-  return Judge(o, k, !(o.k[0] < 0.5f || o.k[0] > 1.5f));
+  return Judge(o, k, !(o.k[0] < 0.5f || o.k[0] > 1.5f), {0});
 }
 
 }  // namespace korvane::calibration

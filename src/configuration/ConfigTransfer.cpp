@@ -5,8 +5,14 @@
 
 namespace korvane::configuration {
 void ConfigTransfer::Write(link::Parameter p, const link::Data4& data) {
+  if (report_.lineLost) return;
   ui_.ProgressSet(++progress_);
-  link_.Write(context_.address, p, data);  // a missing acknowledgement is not reported
+  link_.Count(report_, link_.Write(context_.address, p, data), link::kWrite, p.number);
+}
+
+void ConfigTransfer::Command(link::Command c, const link::Data4& data) {
+  if (report_.lineLost) return;
+  link_.Count(report_, link_.Request(context_.address, c, data), c.group, c.number);
 }
 
 bool ConfigTransfer::ReadConfigurationSequence(ConfigSettings& s) {
@@ -24,7 +30,7 @@ bool ConfigTransfer::ReadConfigurationSequence(ConfigSettings& s) {
     }
     ApplyReadReply(s, link_.module(), p.number);
   }
-  link_.WaitSeconds(1);
+  if (pauseBeforeDialog_) link_.WaitSeconds(1);
   ui_.ProgressClose();
   return true;
 }
@@ -42,12 +48,13 @@ TypeCheck ConfigTransfer::CheckTypeOnOk(ConfigSettings& s) {
   return TypeCheck::kAccepted;
 }
 
-void ConfigTransfer::WriteConfigurationSequence(ConfigSettings& s) {
+link::WriteReport ConfigTransfer::WriteConfigurationSequence(ConfigSettings& s) {
+  report_ = {};
   const int t = s.AbsoluteType();
   const bool kind5 = (s.deviceKind == 5);
   KeyValuesFromIndices(s, t);
 
-  link_.Request(context_.address, link::kDacAdjustOn);
+  Command(link::kDacAdjustOn);
   // The caption of the second progress window is the resource's, in both languages.
   ui_.ProgressOpen(types::kTransferCaption(0), types::kTransferText(s.language), 0, kind5 ? 29 : 25);
   progress_ = 0;
@@ -89,19 +96,20 @@ void ConfigTransfer::WriteConfigurationSequence(ConfigSettings& s) {
   // Store and leave the adjust mode. These commands carry the bytes left over from
   // the writes before them: the hold byte over the temperature offset float.
   const link::Data4 leftover{hold[0], offset[1], offset[2], offset[3]};
-  ui_.ProgressSet(++progress_);
-  link_.Request(context_.address, link::kStoreSettings, leftover);
-  ui_.ProgressSet(++progress_);
-  link_.Request(context_.address, link::kDacAdjustOff, leftover);
+  if (!report_.lineLost) ui_.ProgressSet(++progress_);
+  Command(link::kStoreSettings, leftover);
+  if (!report_.lineLost) ui_.ProgressSet(++progress_);
+  Command(link::kDacAdjustOff, leftover);
   ui_.ProgressClose();
+  if (!report_.ok()) ui_.Message(link::WriteReportText(report_, s.language));
+  return report_;
 }
 
 bool ConfigTransfer::ReadConfiguration(ConfigSettings& s, ConfigurationEditor& editor) {
   if (!ReadConfigurationSequence(s)) return false;
   KeyIndicesFromValues(s, s.AbsoluteType());
   if (editor.Edit(s, *this) != ConfigurationEditor::Result::kAccepted) return false;
-  WriteConfigurationSequence(s);
-  return true;
+  return WriteConfigurationSequence(s).ok();
 }
 
 }  // namespace korvane::configuration

@@ -53,11 +53,14 @@ class ConfigTransfer : public TypeConfirmation {
       : link_(link), ui_(ui), context_(context) {}
 
   // The 31 reads into the settings, under the progress window ("Datenübertragung",
-  // range 0..30, position n before request n), then the 1 s pause. Opens the port if
+  // range 0..30, position n before request n), then the 1 s pause (which gives a
+  // person time before the dialog; setPauseBeforeDialog(false) drops it where no one
+  // looks). Opens the port if
   // needed and takes the context's language and address. On a missing reply: progress
   // closed, communication error shown, false; the settings read so far keep their
   // new values.
   bool ReadConfigurationSequence(ConfigSettings& s);
+  void setPauseBeforeDialog(bool pause) { pauseBeforeDialog_ = pause; }
 
   // OK of the dialog (after the control values were taken into the settings): reads
   // parameter 28 again and compares the module type with the chosen absolute type.
@@ -66,21 +69,27 @@ class ConfigTransfer : public TypeConfirmation {
   // After OK: KeyValuesFromIndices, command 67, the writes in their fixed order under
   // the progress window, store command 65 and command 68. The address written as
   // parameter 30 is used from the next frame on (the context's address changes too).
-  // Writes without reply are not reported; the sequence always runs to its end.
-  void WriteConfigurationSequence(ConfigSettings& s);
+  // A write without reply does not stop the sequence, but it is counted where the
+  // module should have acknowledged it; a lost line stops it. A report that is not
+  // ok is shown to the user afterwards and returned.
+  link::WriteReport WriteConfigurationSequence(ConfigSettings& s);
 
   // The whole button "Konfigurieren": read, KeyIndicesFromValues, the editor (with
   // this transfer's type check on OK), then the write sequence. True when the
-  // configuration was written.
+  // configuration was written completely (lastWrite() tells what the write got back).
   bool ReadConfiguration(ConfigSettings& s, ConfigurationEditor& editor);
+  const link::WriteReport& lastWrite() const { return report_; }
 
  private:
   void Write(link::Parameter p, const link::Data4& data);
+  void Command(link::Command c, const link::Data4& data = {});
 
   link::Link& link_;
   platform::Ui& ui_;
   link::FlowContext& context_;
   int progress_ = 0;
+  bool pauseBeforeDialog_ = true;
+  link::WriteReport report_;
 };
 
 }  // namespace korvane::configuration

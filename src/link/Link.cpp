@@ -28,6 +28,7 @@ Link::~Link() { serial_->Close(); }
 void Link::SendFrame(std::uint8_t address, std::uint8_t group, std::uint8_t length, std::uint8_t parameter,
                      const Data4& data) {
   lastSent_ = BuildFrame(address, group, length, parameter, data);
+  ++sendCount_;
   receiver_.Reset();
   emit frameSent(lastSent_);
   if (loopback_)
@@ -114,7 +115,9 @@ bool Link::OpenPort() {
     if (!ok) openFailure_ = serial_->openError();
   }
   if (!ok) {
-    std::string text = platform::StringPrintf("COM %d kann nicht geöffnet werden.", com);
+    // A device given by path is named by it; a COM number as the user knows it.
+    std::string text = !deviceOverride_.empty() ? deviceOverride_ + " kann nicht geöffnet werden."
+                                                : platform::StringPrintf("COM %d kann nicht geöffnet werden.", com);
     if (!openFailure_.empty()) text += "\n\n" + openFailure_;
     ui_.Message(text);
     return false;
@@ -159,20 +162,41 @@ void Link::SendCommand72(std::uint8_t address) {
   WaitSeconds(1);
 }
 
-void Link::WriteCalibrationSet(const FlowContext& context) {
+bool Link::Count(WriteReport& report, bool answered, std::uint8_t group, std::uint8_t number) const {
+  if (lineLost_) {
+    report.lineLost = true;
+    return false;
+  }
+  if (!answered && ReplyClearsPending(group, number)) ++report.unanswered;
+  return true;
+}
+
+WriteReport Link::WriteCalibrationSet(const FlowContext& context) {
+  WriteReport report;
   ui_.ProgressOpen(types::kTransferCaption(0), types::kTransferText(context.language), 0, 5);
   for (std::size_t i = 0; i < kCalibrationValues.size(); ++i) {
-    Write(context.address, kCalibrationValues[i], FloatData(module_.calibration[i]));
+    const Parameter p = kCalibrationValues[i];
+    if (!Count(report, Write(context.address, p, FloatData(module_.calibration[i])), kWrite, p.number)) break;
     ui_.ProgressSet(static_cast<int>(i) + 1);
   }
   // The store command carries the previous frame's bytes; the module ignores them.
-  Request(context.address, kStoreSettings, FrameData(lastSent_));
-  ui_.ProgressSet(5);
+  if (!report.lineLost) {
+    Count(report, Request(context.address, kStoreSettings, FrameData(lastSent_)), kStoreSettings.group,
+          kStoreSettings.number);
+    ui_.ProgressSet(5);
+  }
   ui_.ProgressClose();
+  return report;
 }
 
 void Link::OnBytes(const QByteArray& bytes) {
-  for (char c : bytes) OnSerialByte(static_cast<std::uint8_t>(c));
+  const std::uint64_t sends = sendCount_;
+  for (char c : bytes) {
+    OnSerialByte(static_cast<std::uint8_t>(c));
+    // A request went out (the live chain's next one): the rest of this delivery came
+    // before it and belongs to no reply still awaited.
+    if (sendCount_ != sends) return;
+  }
 }
 
 void Link::OnSerialByte(std::uint8_t byte) {

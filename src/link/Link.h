@@ -16,6 +16,7 @@
 #include "link/ModuleState.h"
 #include "link/Protocol.h"
 #include "link/SerialLine.h"
+#include "link/WriteReport.h"
 #include "platform/Clock.h"
 
 class QEventLoop;
@@ -56,6 +57,8 @@ class Link : public QObject {
   int baudRate() const { return baud_; }
   void setBaudRate(int baud) { baud_ = baud; }
   bool portOpen() const { return portOpen_; }
+  // The device went away since the port was opened; openFailure() tells why.
+  bool isLineLost() const { return lineLost_; }
   // A device path used instead of the COM mapping (command line --device).
   void setDeviceOverride(const std::string& device) { deviceOverride_ = device; }
   const LinkTimings& timings() const { return timings_; }
@@ -93,8 +96,12 @@ class Link : public QObject {
   // user in the context's language.
   void WriteByteAndStore(const FlowContext& context, std::uint8_t value);
   void SendCommand72(std::uint8_t address);
-  // Writes calibration values 1..4 of the module object and the store command.
-  void WriteCalibrationSet(const FlowContext& context);
+  // Writes calibration values 1..4 of the module object and the store command; stops
+  // when the line goes away.
+  WriteReport WriteCalibrationSet(const FlowContext& context);
+  // Counts one request of a write sequence into the report: a missing reply where the
+  // reply rules expect one, or the line gone. False when the line is gone.
+  bool Count(WriteReport& report, bool answered, std::uint8_t group, std::uint8_t number) const;
 
   // One received byte (normally from the serial worker).
   void OnSerialByte(std::uint8_t byte);
@@ -133,6 +140,7 @@ class Link : public QObject {
   ModuleState module_;
   FrameReceiver receiver_;
   Frame lastSent_{};
+  std::uint64_t sendCount_ = 0;
   int portIndex_ = 0;
   int baud_ = 4800;
   bool portOpen_ = false;

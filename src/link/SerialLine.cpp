@@ -105,6 +105,13 @@ bool SerialLine::ConfigureLine(const std::string& device, int portNumber, int ba
     ::close(fd);
     return false;
   }
+  // Only a terminal device carries the line: /dev/null, /dev/zero or a plain file would
+  // read as an endless stream of nothing or of zeros.
+  if (!::isatty(fd)) {
+    openError_ = platform::NotSerialReason(device);
+    ::close(fd);
+    return false;
+  }
   ::ioctl(fd, TIOCEXCL);
   fd_ = fd;
 
@@ -186,6 +193,7 @@ void SerialLine::QueueWrite(const std::uint8_t* data, std::size_t length) {
 void SerialLine::Deliver(std::uint64_t session, std::uint64_t generation, QByteArray bytes) {
   // Bytes read before the latest queued write was carried out belong to an earlier
   // exchange: the write's purge would have dropped them, so drop them here too.
+  undelivered_ -= static_cast<std::size_t>(bytes.size());
   if (session != session_.load() || generation < queuedGeneration_) return;
   emit bytesReceived(bytes);
 }
@@ -260,9 +268,16 @@ void SerialLine::WorkerLoop(std::uint64_t session) {
       // A hung-up line (pulled adapter, closed pseudo-terminal master) polls as
       // HUP/ERR; its last bytes are still read and handed on first.
       const bool hungUp = fds[1].revents & (POLLHUP | POLLERR | POLLNVAL);
-      while (true) {
+      // One round reads a bounded amount, so writes and the stop request are never
+      // starved by a line that keeps sending.
+      for (std::size_t round = 0; round < kMaxUndelivered && !shutdown_.load();) {
         ssize_t n = ::read(fd, buf, sizeof buf);
         if (n > 0) {
+          round += static_cast<std::size_t>(n);
+          // While the owner's thread has not taken what it was given, more bytes are
+          // noise from a line that floods: dropped, so memory stays bounded.
+          if (undelivered_.load() + static_cast<std::size_t>(n) > kMaxUndelivered) continue;
+          undelivered_ += static_cast<std::size_t>(n);
           QByteArray bytes(buf, static_cast<qsizetype>(n));
           const std::uint64_t gen = writtenGeneration_.load();
           QMetaObject::invokeMethod(

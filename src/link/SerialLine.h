@@ -84,6 +84,9 @@ class SerialLine : public QObject {
   std::uint64_t queuedGeneration_ = 0;
   // Worker side: generation of the write most recently carried out.
   std::atomic<std::uint64_t> writtenGeneration_{0};
+  // Bytes handed to the owner's thread and not yet taken; bounded by kMaxUndelivered.
+  static constexpr std::size_t kMaxUndelivered = 64 * 1024;
+  std::atomic<std::size_t> undelivered_{0};
   // Every ConfigureLine starts a new session; deliveries of an old one are dropped.
   std::atomic<std::uint64_t> session_{0};
   std::size_t bufferSize_ = 512;

@@ -37,6 +37,17 @@ std::string DeviceForPort(const std::string& settingsFolder, int com) {
   return {};
 }
 
+std::string PermissionReason(const std::string& device, const std::string& groupName, unsigned gid, unsigned mode) {
+  // Joining the group helps only when the group may read and write, and never for root's.
+  const bool groupMayUse = (mode & S_IRGRP) && (mode & S_IWGRP);
+  if (!groupName.empty() && gid != 0 && groupMayUse)
+    return "No permission to open " + device + ". It belongs to the group \"" + groupName +
+           "\": add your user to that group (sudo usermod -aG " + groupName + " $USER) and log in again.";
+  return "No permission to open " + device + ".";
+}
+
+std::string NotSerialReason(const std::string& device) { return device + " is not a serial device (not a terminal)."; }
+
 std::string OpenFailureReason(const std::string& device, int error) {
   if (error == ENOENT) {
     struct stat st {};
@@ -47,14 +58,16 @@ std::string OpenFailureReason(const std::string& device, int error) {
   if (error == EACCES || error == EPERM) {
     struct stat st {};
     std::string groupName;
+    unsigned mode = 0;
+    unsigned gid = 0;
     if (::stat(device.c_str(), &st) == 0) {
+      mode = st.st_mode;
+      gid = st.st_gid;
       if (const struct group* g = ::getgrgid(st.st_gid)) groupName = g->gr_name;
     }
-    if (!groupName.empty())
-      return "No permission to open " + device + ". It belongs to the group \"" + groupName +
-             "\": add your user to that group (sudo usermod -aG " + groupName + " $USER) and log in again.";
-    return "No permission to open " + device + ".";
+    return PermissionReason(device, groupName, gid, mode);
   }
+  if (error == EISDIR) return NotSerialReason(device);
   if (error == EBUSY) return device + " is in use by another program.";
   return device + ": " + std::strerror(error);
 }

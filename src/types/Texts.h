@@ -14,5 +14,15 @@ inline constexpr TextPair kTransferCaption{"Datenübertragung", "Data transmissi
 inline constexpr TextPair kTransferText{"Datenübertragung läuft.", "Wait for data transmission."};
 inline constexpr TextPair kNotAvailable{"Diese Funktion ist noch nicht verfügbar.",
                                         "This function is not available yet."};
+inline constexpr TextPair kModuleSilent{"Das Modul antwortet nicht mehr.", "The module does not answer any more."};
+inline constexpr TextPair kMeasurementEnded{"Messung beendet.", "Measurement ended."};
+// A write sequence that lost replies; %d is the number of writes without one.
+inline constexpr TextPair kUnansweredWrites{
+    "Das Modul hat %d Schreibbefehle nicht bestätigt: die Einstellungen sind möglicherweise nicht vollständig "
+    "gespeichert.",
+    "The module did not acknowledge %d writes: the settings may not all be stored."};
+inline constexpr TextPair kLineLostWhileWriting{
+    "Die Verbindung zum Modul ist beim Schreiben abgebrochen: die Einstellungen sind nicht vollständig gespeichert.",
+    "The connection to the module was lost while writing: the settings are not all stored."};
 
 }  // namespace korvane::types

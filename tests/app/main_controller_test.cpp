@@ -219,6 +219,44 @@ TEST_F(ControllerFixture, TickWithoutFileIsToldOnceInTheStatusInfo) {
   c->live().StopTimers();
 }
 
+// The module goes away during a measurement, by a hang-up or by falling silent: the
+// measurement stops, the file keeps its whole lines and gets no stale ones, the user is
+// told once, and "Messung starten" works again when the module is back.
+TEST_F(ControllerFixture, LostModuleEndsTheMeasurementAndStartWorksAgain) {
+  sim.AddAmplifier(1);
+  for (const sim::Fault fault : {sim::Fault::kHangUp, sim::Fault::kNoReply}) {
+    SCOPED_TRACE(static_cast<int>(fault));
+    sim.bus.SetFault(sim::Fault::kNone);
+    Make();
+    c->live().setPollPeriod(20ms);
+    SetUpRecording(1);
+    ui.events.clear();
+    c->OnStartStop();
+    ASSERT_TRUE(c->running());
+    ASSERT_TRUE(WaitUntil([&] { return c->live().valuesCurrent(); }));
+    sim.bus.SetFault(fault);
+    ASSERT_TRUE(WaitUntil([&] { return !c->running(); }));
+    const std::string file = QDir(dir.path()).filePath("rec.txt").toStdString();
+    const std::string before = ReadAll(QString::fromStdString(file));
+    EXPECT_EQ(before.size() % std::string("08.12.2026\t14:07\t7,02\t-12\t0\t0\t0\t21,4\r\n").size(), 0u);
+    EXPECT_FALSE(c->recording().isOpen());
+    EXPECT_EQ(ui.Messages().size(), 1u);
+    EXPECT_EQ(ui.Messages().at(0).rfind("Fehler in der Datenkommunikation!\n", 0), 0u);
+    EXPECT_EQ(c->statusInfo().rfind("Fehler in der Datenkommunikation! ", 0), 0u) << c->statusInfo();
+    EXPECT_GT(c->statusInfo().size(), std::string("Fehler in der Datenkommunikation! ").size());
+    EXPECT_TRUE(c->buttons().setup);
+    EXPECT_TRUE(c->buttons().calibrate);
+
+    // Back on the line: the port opens afresh and the file goes on.
+    sim.bus.SetFault(sim::Fault::kNone);
+    c->OnStartStop();
+    ASSERT_TRUE(c->running());
+    EXPECT_TRUE(c->recording().isOpen());
+    c->live().StopTimers();
+    c.reset();
+  }
+}
+
 TEST_F(ControllerFixture, WatchdogNoticeBecomesTheStatusInfo) {
   auto amp = sim.AddAmplifier(1);
   Make();

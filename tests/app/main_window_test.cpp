@@ -12,6 +12,7 @@
 #include "app/widgets/MainWindow.h"
 #include "platform/widgets/QtUi.h"
 #include "live_wait.h"
+#include "support/ConfigurationDoubles.h"
 #include "support/ScriptedUi.h"
 #include "support/SimLink.h"
 
@@ -26,6 +27,7 @@ struct WindowFixture : ::testing::Test {
   ScriptedUi ui;
   SimLink sim{ui};
   std::unique_ptr<MainWindow> dlg;
+  configuration::ConfigurationEditor* editor = nullptr;  // nullptr: the dialog
 
   void Make() {
     MainWindow::Options o;
@@ -33,6 +35,7 @@ struct WindowFixture : ::testing::Test {
     o.ui = &ui;
     o.intervals = &ui;
     o.flowDialogs.calibration = &ui;
+    o.flowDialogs.configuration = editor;
     o.link = &sim.link;
     dlg = std::make_unique<MainWindow>(o);
     dlg->controller().live().setPollPeriod(1h);
@@ -152,6 +155,20 @@ TEST_F(WindowFixture, CalibrationAndConfigurationButtonsRunTheirFlows) {
   // Both flows asked the module first.
   ASSERT_GE(sim.bus.received().size(), 2u);
   EXPECT_EQ(sim.bus.received()[0][2], 2);
+}
+
+TEST_F(WindowFixture, AddressFieldFollowsAnAddressWrittenByTheConfiguration) {
+  sim.AddAmplifier(1, 0, 3);
+  ScriptedEditor moveTo5([](configuration::ConfigSettings& s, configuration::TypeConfirmation& confirm) {
+    s.IDC_GERAETE_ADR = 5;
+    return confirm.CheckTypeOnOk(s) == configuration::TypeCheck::kAccepted;
+  });
+  editor = &moveTo5;
+  Make();
+  dlg->button("configure")->click();
+  EXPECT_EQ(moveTo5.runs, 1);
+  EXPECT_EQ(dlg->controller().address(), 5);
+  EXPECT_EQ(dlg->addressSpin()->value(), 5);
 }
 
 TEST(QtFilter, WindowsFilterTextBecomesQtFilters) {

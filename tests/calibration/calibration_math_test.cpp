@@ -221,12 +221,36 @@ TEST(UnusableTest, DivisionByZeroOrNonFiniteValuesAreNeverOffered) {
       {"chlorine slope, reference zero", ChlorineSlope(k, 1.5f, 0.0f)},
       {"redox, measured infinite", RedoxOffset(k, kInf, 225.0f)},
       {"saturation, old factor not a number", SaturationFactor({kNaN, 0, 0, 0}, 100.0f, 98.0f)},
-      {"linear chlorine, stored K3 not a number", LinearChlorine({0.5f, 0, kNaN, 0}, 3.0f, 12.0f)},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     EXPECT_EQ(c.o.verdict, Verdict::kUnusable);
   }
+}
+
+// An erased module reads 0xFFFFFFFF (not a number) for a value it never stored: only
+// what a formula reads or produces decides, the rest goes back as it was read.
+TEST(UnusableTest, OnlyTheValuesAFormulaReadsOrProducesMustBeNumbers) {
+  const KValues erased3{0.0f, -59.0f, 1.0f, kNaN};
+  const struct {
+    const char* name;
+    Outcome o;
+    Verdict verdict;
+  } cases[] = {
+      {"two-point pH leaves K4 alone", TwoPointPh(erased3, -10.0f, 160.0f, 7.0f, 4.0f, 25.0f), Verdict::kPlausible},
+      {"redox reads K1 only", RedoxOffset({0.0f, kNaN, kNaN, kNaN}, 240.0f, 225.0f), Verdict::kPlausible},
+      {"linear chlorine reads nothing stored", LinearChlorine({0.5f, 0, kNaN, 0}, 3.0f, 12.0f), Verdict::kPlausible},
+      {"air pressure reads K4", AirPressure(erased3, 1000.0f, 1013.0f), Verdict::kUnusable},
+      {"oxygen reads the membrane value of its temperature", OxygenSlope({60, kNaN, 2.3f, 1}, 100, 30, 1013, 15),
+       Verdict::kUnusable},
+      {"ISE ratio overflows", TwoPointIse(erased3, 100.0f, 40.0f, 1e30f, 1e-30f), Verdict::kUnusable},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    EXPECT_EQ(c.o.verdict, c.verdict);
+  }
+  const Outcome ph = TwoPointPh(erased3, -10.0f, 160.0f, 7.0f, 4.0f, 25.0f);
+  EXPECT_TRUE(std::isnan(ph.k[3]));  // written back as read
 }
 
 TEST(StatusTextTest, LabelsOneToThreeWithTheirDecimals) {

@@ -65,6 +65,13 @@ struct CliFixture : ::testing::Test {
     cli::CliContext ctx(o, out, err, &sim.link, &FixedTime);
     return cli::RunCommand(ctx, command, std::move(args));
   }
+  // The fastest line, so that live may poll every 40 ms (the in-process line takes no
+  // wire time).
+  static CommonOptions Fast() {
+    CommonOptions o;
+    o.baud = 38400;
+    return o;
+  }
 };
 
 TEST_F(CliFixture, InfoPrintsFourLines) {
@@ -101,7 +108,7 @@ TEST_F(CliFixture, LivePrintsStatusLineAndOneLinePerChain) {
   amp->SetMeasured(6, 21.4f);
   amp->SetParameterFloat(32, 1.0f);
   amp->SetParameterFloat(33, -59.0f);
-  EXPECT_EQ(Run("live", {"--count", "3", "--poll", "20"}), 0) << err.str();
+  EXPECT_EQ(Run("live", {"--count", "3", "--poll", "40"}, Fast()), 0) << err.str();
   EXPECT_EQ(out.str(),
             "Asymmetrie: 1.0  Steilheit: -59.0  \n"
             "7.02\t-12\t0\t0\t0\t21.4\n7.02\t-12\t0\t0\t0\t21.4\n7.02\t-12\t0\t0\t0\t21.4\n");
@@ -119,8 +126,10 @@ TEST_F(CliFixture, LiveRecordsLinesLikeTheDesktopProgram) {
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     f.write("kept\r\n");
   }
-  // Interval 00:00:00 runs at the one-second floor: 60 chains of 25 ms see at least one tick.
-  EXPECT_EQ(Run("live", {"--count", "60", "--poll", "25", "--record", file.toStdString(), "--interval", "00:00:00"}), 0)
+  // Interval 00:00:00 runs at the one-second floor: 35 chains of 40 ms see at least one tick.
+  EXPECT_EQ(
+      Run("live", {"--count", "35", "--poll", "40", "--record", file.toStdString(), "--interval", "00:00:00"}, Fast()),
+      0)
       << err.str();
   QFile f(file);
   ASSERT_TRUE(f.open(QIODevice::ReadOnly));
@@ -139,11 +148,40 @@ TEST_F(CliFixture, LiveUsageErrors) {
   EXPECT_TRUE(sim.bus.received().empty());  // nothing reached the module
 }
 
+TEST_F(CliFixture, PollShorterThanAChainIsAUsageError) {
+  sim.AddAmplifier(1);
+  EXPECT_EQ(Run("live", {"--poll", "100"}), 2);  // 4800 baud: a chain takes 275 ms
+  EXPECT_NE(err.str().find("275 ms"), std::string::npos) << err.str();
+  EXPECT_TRUE(sim.bus.received().empty());
+}
+
+TEST_F(CliFixture, LostLineIsReportedWithItsReasonAndExitsOne) {
+  sim.AddAmplifier(1);
+  sim.bus.SetFault(sim::Fault::kHangUp);
+  EXPECT_EQ(Run("info", {}), 1);
+  EXPECT_EQ(err.str(), "Fehler in der Datenkommunikation! simulated line hung up\n");
+  err.str("");
+  EXPECT_EQ(Run("live", {"--poll", "300"}), 1);
+  EXPECT_EQ(err.str(), "Fehler in der Datenkommunikation!\nsimulated line hung up\n");
+}
+
+TEST(CliDevice, ADeviceThatIsNoSerialPortIsNamedAndRefused) {
+  QTemporaryDir dir;
+  CommonOptions o;
+  o.settingsFolder = dir.path().toStdString();
+  o.device = "/dev/null";
+  std::ostringstream out, err;
+  cli::CliContext ctx(o, out, err);
+  EXPECT_EQ(cli::RunCommand(ctx, "info", {}), 3);
+  EXPECT_NE(err.str().find("/dev/null kann nicht geöffnet werden."), std::string::npos) << err.str();
+  EXPECT_NE(err.str().find("not a serial device"), std::string::npos) << err.str();
+}
+
 TEST_F(CliFixture, LiveEndsWhenTheModuleFallsSilent) {
   sim.AddAmplifier(1);
   sim.bus.FaultWhen(0, 1, sim::Fault::kNoReply, 1000000);
-  EXPECT_EQ(Run("live", {"--poll", "20"}), 1);
-  EXPECT_EQ(err.str(), "Fehler in der Datenkommunikation!\n");
+  EXPECT_EQ(Run("live", {"--poll", "40"}, Fast()), 1);
+  EXPECT_EQ(err.str(), "Fehler in der Datenkommunikation! Das Modul antwortet nicht mehr.\n");
 }
 
 }  // namespace

@@ -180,6 +180,32 @@ TEST(DialogCli, ConfigWriteSendsTheDialogsFrames) {
   }
 }
 
+TEST(DialogCli, UnacknowledgedWritesExitOneWithTheirCount) {
+  QTemporaryDir dir;
+  const std::string path = dir.filePath("saved.qx4").toStdString();
+  ScriptedUi ui;
+  SimLink sim(ui);
+  AddModule(sim, {4, 5, 2});
+  Cli cli(sim);
+  ASSERT_EQ(cli.Run(&cli::RunConfigRead, {"-o", path}), 0) << cli.err.str();
+  sim.bus.FaultWhen(link::kWrite, 81, sim::Fault::kNoReply);
+  Cli write(sim);
+  EXPECT_EQ(write.Run(&cli::RunConfigWrite, {path}), 1);
+  EXPECT_NE(write.err.str().find("Das Modul hat 1 Schreibbefehle nicht bestätigt"), std::string::npos)
+      << write.err.str();
+}
+
+TEST(DialogCli, ReadRefusesAnOutputThatCannotBeWrittenBeforeAsking) {
+  QTemporaryDir dir;
+  ScriptedUi ui;
+  SimLink sim(ui);
+  AddModule(sim, {4, 5, 2});
+  Cli cli(sim);
+  EXPECT_EQ(cli.Run(&cli::RunConfigRead, {"-o", dir.filePath("no/such/folder.qx4").toStdString()}), 6);
+  EXPECT_TRUE(sim.bus.received().empty());
+  EXPECT_NE(cli.err.str().find("no/such"), std::string::npos) << cli.err.str();
+}
+
 TEST(DialogCli, ReadThenWriteRestoresTheModule) {
   QTemporaryDir dir;
   const std::string path = dir.filePath("saved.qx4").toStdString();

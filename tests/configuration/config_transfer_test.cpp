@@ -261,6 +261,51 @@ TEST_F(Transfer, AddressChangeTakesEffectAfterParameter30) {
   EXPECT_EQ(amp->commands(), (std::vector<std::uint8_t>{67, 65, 68}));  // the module heard all of them
 }
 
+TEST_F(Transfer, WriteThatBreaksOffIsCountedAndReported) {
+  struct Case {
+    const char* name;
+    std::vector<std::uint8_t> parameters;  // the writes that go wrong
+    sim::Fault fault;
+    int unanswered;
+    bool lineLost;
+    const char* message;
+  } cases[] = {
+      {"two writes unacknowledged",
+       {73, 81},
+       sim::Fault::kNoReply,
+       2,
+       false,
+       "Das Modul hat 2 Schreibbefehle nicht bestätigt: die Einstellungen sind möglicherweise nicht vollständig "
+       "gespeichert."},
+      {"line lost at the output kind",
+       {48},
+       sim::Fault::kHangUp,
+       0,
+       true,
+       "Die Verbindung zum Modul ist beim Schreiben abgebrochen: die Einstellungen sind nicht vollständig "
+       "gespeichert."},
+  };
+  Attach(1, 0, 3);
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    sim.link.ClosePort();
+    for (std::uint8_t p : c.parameters) sim.bus.FaultWhen(link::kWrite, p, c.fault);
+    ui.events.clear();
+    const std::size_t sentBefore = sim.bus.received().size();
+    EXPECT_FALSE(Run());
+    EXPECT_EQ(transfer.lastWrite().unanswered, c.unanswered);
+    EXPECT_EQ(transfer.lastWrite().lineLost, c.lineLost);
+    ASSERT_FALSE(ui.Messages().empty());
+    EXPECT_EQ(ui.Messages().back(), c.message);
+    // A lost line stops the sequence: nothing after the write that broke off.
+    const std::vector<Frame> run(sim.bus.received().begin() + static_cast<std::ptrdiff_t>(sentBefore),
+                                 sim.bus.received().end());
+    if (c.lineLost) {
+      EXPECT_EQ(Sequence(run).back(), "3/" + std::to_string(c.parameters[0]) + "@0");
+    }
+  }
+}
+
 TEST_F(Transfer, CancelWritesNothing) {
   Attach(1, 0, 3);
   test::ScriptedEditor cancel([](ConfigSettings&) { return false; });

@@ -64,7 +64,7 @@ TEST_F(AppOverPty, CliLiveCountThree) {
   amp->SetMeasured(1, 7.02f);
   amp->SetMeasured(2, -12.0f);
   amp->SetMeasured(6, 21.44f);
-  Result r = RunCli({"--settings", Settings(), "--port", "1", "live", "--count", "3", "--poll", "50"});
+  Result r = RunCli({"--settings", Settings(), "--port", "1", "live", "--count", "3", "--poll", "300"});
   EXPECT_EQ(r.exitCode, 0) << r.err;
   const QStringList lines = QString::fromStdString(r.out).split('\n', Qt::SkipEmptyParts);
   ASSERT_EQ(lines.size(), 4) << r.out;

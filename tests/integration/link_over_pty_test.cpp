@@ -64,6 +64,23 @@ TEST_F(LinkOverPty, PacedLineTakesTheTimeOfTwentyTwoBytes) {
   }
 }
 
+TEST_F(LinkOverPty, PacedRepliesOfAClosedClientAreDropped) {
+  server.setPacing(true);
+  ASSERT_TRUE(link->OpenPort());
+  int written = 0;
+  QObject::connect(&server, &sim::PtyServer::replyWritten, [&] { ++written; });
+  link->SendFrame(0, link::kRead, 1, 28);
+  ASSERT_TRUE(WaitFor([&] { return server.replyPending(); }));
+  link->ClosePort();
+  link->serialPort().Close();  // as at the end of a program run
+  // The next client would otherwise find the old reply on the line.
+  ASSERT_TRUE(WaitFor([&] { return !server.replyPending(); }));
+  EXPECT_EQ(written, 0);
+  ASSERT_TRUE(link->OpenPort());
+  ASSERT_TRUE(Read(33));
+  EXPECT_EQ(written, 1);
+}
+
 TEST_F(LinkOverPty, SilentModuleTimesOutAfterTheReplyTimeout) {
   ASSERT_TRUE(link->OpenPort());
   bus.SetFault(Fault::kNoReply);

@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTimer>
 
 #include <vector>
@@ -149,6 +151,52 @@ TEST_F(LinkTest, LostLineEndsAWaitAtOnce) {
   EXPECT_FALSE(link.portOpen());
 }
 
+TEST_F(LinkTest, BytesAfterAChainReplyInTheSameDeliveryAreStale) {
+  // Reply 1 starts the request for value 2; a frame that arrived with it answered
+  // something earlier and must not count as value 2.
+  link.Send(0, kMeasuredValue1);
+  Frame one = BuildFrame(0, kValues, 4, 1, FloatData(7.0f));
+  Frame two = BuildFrame(0, kValues, 4, 2, FloatData(99.0f));
+  QByteArray bytes(reinterpret_cast<const char*>(one.data()), 11);
+  bytes.append(reinterpret_cast<const char*>(two.data()), 11);
+  link.OnBytes(bytes);
+  EXPECT_EQ(link.module().measured[0], 7.0f);
+  EXPECT_NE(link.module().measured[1], 99.0f);
+  EXPECT_EQ(FrameParameter(sent.back()), 2);
+}
+
+TEST_F(LinkTest, CalibrationSaveCountsMissingAcknowledgementsAndStopsOnALostLine) {
+  struct Case {
+    const char* name;
+    std::function<void(const Frame&)> answer;
+    WriteReport expected;
+    std::size_t framesSent;
+  } cases[] = {
+      {"all acknowledged", [this](const Frame& f) { ReplyLater(f); }, {0, false}, 5},
+      {"silent module", nullptr, {5, false}, 5},
+      {"line lost at the second write",
+       [this](const Frame& f) {
+         if (FrameParameter(f) == 33)
+           QTimer::singleShot(0, &link, [this] { link.OnLineLost(QStringLiteral("gone")); });
+         else
+           ReplyLater(f);
+       },
+       {0, true},
+       2},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    link.ClosePort();
+    link.OpenPort();
+    sent.clear();
+    answer = c.answer;
+    const WriteReport r = link.WriteCalibrationSet(FlowContext{0, 0});
+    EXPECT_EQ(r.unanswered, c.expected.unanswered);
+    EXPECT_EQ(r.lineLost, c.expected.lineLost);
+    EXPECT_EQ(sent.size(), c.framesSent);
+  }
+}
+
 TEST(LinkOpen, PortWithoutDeviceNamesTheCom) {
   test::ScriptedUi ui;
   Link link(
@@ -159,6 +207,23 @@ TEST(LinkOpen, PortWithoutDeviceNamesTheCom) {
   ASSERT_EQ(ui.Messages().size(), 1u);
   EXPECT_EQ(ui.Messages()[0].rfind("COM 5 kann nicht geöffnet werden.", 0), 0u);
   EXPECT_NE(ui.Messages()[0].find("does not exist"), std::string::npos);
+}
+
+TEST(LinkOpen, DevicesThatAreNoSerialPortAreRefusedByPath) {
+  QTemporaryDir dir;
+  const std::string file = dir.filePath("plain").toStdString();
+  QFile(QString::fromStdString(file)).open(QIODevice::WriteOnly);
+  for (const std::string& device :
+       {std::string("/dev/null"), std::string("/dev/zero"), file, dir.path().toStdString()}) {
+    test::ScriptedUi ui;
+    Link link(
+        ui, [](int) { return std::string(); }, LinkTimings::Fast());
+    link.setDeviceOverride(device);
+    EXPECT_FALSE(link.OpenPort()) << device;
+    ASSERT_EQ(ui.Messages().size(), 1u) << device;
+    EXPECT_EQ(ui.Messages()[0].rfind(device + " kann nicht geöffnet werden.", 0), 0u) << ui.Messages()[0];
+    EXPECT_NE(ui.Messages()[0].find("not a serial device"), std::string::npos) << ui.Messages()[0];
+  }
 }
 
 TEST(LinkOpen, UnsupportedBaudRateIsRefusedWithAReason) {

@@ -274,6 +274,12 @@ void MainWindow::RefreshState() {
   start_->setText(Q(cap.start));
   addressLabel_->setText(Q(cap.addressLabel));
 
+  // A flow may have moved the module to another address (configuration write).
+  if (address_->value() != c.address()) {
+    QSignalBlocker block(address_);
+    address_->setValue(c.address());
+  }
+
   start_->setEnabled(b.start);
   exit_->setEnabled(b.exit);
   setup_->setEnabled(b.setup);

@@ -1,0 +1,18 @@
+#pragma once
+// What a write sequence got back from the module: the writes whose acknowledgement the
+// reply rules expect but that got none, and whether the line went away (the sequence
+// then stopped).
+#include <string>
+
+namespace korvane::link {
+
+struct WriteReport {
+  int unanswered = 0;
+  bool lineLost = false;
+  bool ok() const { return unanswered == 0 && !lineLost; }
+};
+
+// The message for a report that is not ok, in the language; empty for an ok one.
+std::string WriteReportText(const WriteReport& report, int language);
+
+}  // namespace korvane::link
