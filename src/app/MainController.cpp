@@ -103,12 +103,15 @@ void MainController::OnStartStop() {
   if (!live_.running()) {
     // A measurement that ended with a lost line closed its file: the next one goes on
     // writing into it.
+    const bool afterLoss = reopenRecording_;
     if (reopenRecording_ && !recording_.isOpen() && !recording_.path().empty()) {
       std::string error;
       if (!recording_.OpenForAppend(recording_.path(), &error)) SetStatusInfo(error);
       reopenRecording_ = false;
     }
     if (!live_.Start(std::chrono::milliseconds(settings_.interval.Milliseconds()))) return;
+    // The module is back: the error of the lost line is over.
+    if (afterLoss && recording_.isOpen()) SetStatusInfo(kNoError(settings_.language));
     SetFlowButtons(false);
   } else {
     // The buttons come back at once; the values clear after the chain in progress.

@@ -252,6 +252,7 @@ TEST_F(ControllerFixture, LostModuleEndsTheMeasurementAndStartWorksAgain) {
     c->OnStartStop();
     ASSERT_TRUE(c->running());
     EXPECT_TRUE(c->recording().isOpen());
+    EXPECT_EQ(c->statusInfo(), "kein Fehler");
     c->live().StopTimers();
     c.reset();
   }
