@@ -109,8 +109,7 @@ std::optional<Frame> DisplayUnit::Handle(const Frame& request) {
         case link::kStoreSettings.number: stored_.push_back(data[0]); return echo;
         case link::kChannelName.number: {  // channels 0..7
           static const char* const kNames[8] = {"pH  ",
-                                                "\xB0"
-                                                "C  ",
+                                                "\260C  ",  // the degree sign in Windows-1252
                                                 "mV  ",
                                                 "\0\0\0\0",
                                                 "\0\0\0\0",
