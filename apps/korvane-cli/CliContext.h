@@ -21,6 +21,7 @@ enum ExitCode : int {
   kExitNoAnswer = 1,    // the module does not answer
   kExitUsage = 2,       // bad command line
   kExitPortFailed = 3,  // the port cannot be opened
+  kExitFile = 6,        // a file cannot be read or written
 };
 
 struct CommonOptions {

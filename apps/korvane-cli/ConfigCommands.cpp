@@ -12,6 +12,7 @@
 #include "configuration/ConfigTransfer.h"
 #include "configuration/DialogExchange.h"
 #include "configuration/SetupPrint.h"
+#include "platform/SafeFile.h"
 
 namespace korvane::cli {
 namespace {
@@ -22,7 +23,6 @@ using configuration::ConfigTransfer;
 // Exit statuses of the configuration commands, beside the common ones.
 constexpr int kExitDataFile = 4;      // the setup file's checksum does not match
 constexpr int kExitTypeMismatch = 5;  // the file's type belongs to another family
-constexpr int kExitFile = 6;          // a file cannot be read or written
 constexpr int kExitAddress = 7;       // the address is outside 0..31 (the dialog refuses it)
 
 // Reads the module's configuration and opens the dialog's data on it: the read
@@ -99,12 +99,21 @@ bool Readable(const std::string& path) {
 }
 
 // The common start of config-read and config-print: "-o FILE", then the configuration
-// read and shown as the dialog would show it, with the control values taken.
-int ReadForOutput(CliContext& ctx, Args& args, const char* usage, std::string* path, ConfigSettings& s) {
+// read and shown as the dialog would show it, with the control values taken. target
+// names the file that will be written for path: anything but a regular file there is
+// refused before the module is asked.
+int ReadForOutput(CliContext& ctx, Args& args, const char* usage, std::string* path, ConfigSettings& s,
+                  std::string (*target)(const std::string&)) {
   ArgReader r(args);
   if (!r.Value("-o", path)) return ctx.Usage(r.failed() ? r.error() : usage);
   if (path->empty()) return ctx.Usage("-o needs a file name");
   if (!r.Done()) return ctx.Usage(r.error());
+  const std::string file = target(*path);
+  if (const std::string problem = platform::WriteTargetProblem(file); !problem.empty()) {
+    ctx.ui().Message(std::string(configuration::texts::kCannotWrite(ctx.language())) + " " + file + ": " + problem,
+                     platform::kAppTitle);
+    return kExitFile;
+  }
   ConfigTransfer transfer(ctx.link(), ctx.ui(), ctx.context());
   if (const int rc = ReadAndOpen(ctx, transfer, s); rc != kExitOk) return rc;
   return TakeControls(ctx, s);
@@ -116,7 +125,9 @@ int RunConfigRead(CliContext& ctx, Args& args) {
   std::string path;
   ConfigSettings s;
   // "Speichern" right away.
-  if (const int rc = ReadForOutput(ctx, args, "config-read needs -o FILE", &path, s); rc != kExitOk) return rc;
+  if (const int rc = ReadForOutput(ctx, args, "config-read needs -o FILE", &path, s, &configuration::SetupFilePath);
+      rc != kExitOk)
+    return rc;
   ctx.ui().saveFile = path;
   if (!configuration::SaveSetupFile(ctx.ui(), s)) return kExitFile;  // the reason went to stderr
   return kExitOk;
@@ -149,7 +160,10 @@ int RunConfigPrint(CliContext& ctx, Args& args) {
   std::string path;
   ConfigSettings s;
   // "Drucken" right away, into the PDF file instead of a printer.
-  if (const int rc = ReadForOutput(ctx, args, "config-print needs -o FILE.pdf", &path, s); rc != kExitOk) return rc;
+  if (const int rc =
+          ReadForOutput(ctx, args, "config-print needs -o FILE.pdf", &path, s, [](const std::string& p) { return p; });
+      rc != kExitOk)
+    return rc;
   ctx.ui().printPdf = path;
   const auto names = configuration::SourceNames(s.AbsoluteType(), s.deviceKind, s.language);
   if (!configuration::PrintSetup(ctx.ui(), s, names, ctx.clock())) return kExitFile;

@@ -98,6 +98,8 @@ inline constexpr const char* kYesNoTitle = "INFO";
 inline constexpr TextPair kDataFileError{"Fehler in der Datendatei!", "Error in data file!"};
 inline constexpr TextPair kCannotRead{"Die Datei kann nicht gelesen werden:", "The file cannot be read:"};
 inline constexpr TextPair kCannotWrite{"Die Datei kann nicht geschrieben werden:", "The file cannot be written:"};
+inline constexpr TextPair kPrintFailed{"Der Ausdruck ist fehlgeschlagen, es wurde nichts gedruckt oder gespeichert.",
+                                       "Printing failed; nothing was printed or saved."};
 
 // Address field check of the dialog.
 inline constexpr const char* kAddressRange = "Geben Sie eine ganze Zahl zwischen 0 und 31 ein.";

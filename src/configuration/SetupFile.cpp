@@ -1,13 +1,13 @@
 #include "configuration/SetupFile.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <QString>
 
 #include <cstdlib>
 
 #include "configuration/ConfigLists.h"
 #include "platform/NumberText.h"
+#include "platform/SafeFile.h"
 
 namespace korvane::configuration {
 namespace {
@@ -177,14 +177,10 @@ bool SaveSetupFile(platform::Ui& ui, const ConfigSettings& s) {
   if (!chosen) return false;
   const std::string path = SetupFilePath(*chosen);
   const std::string text = SetupFile::BuildSetupText(s);
-  QSaveFile file(QString::fromStdString(path));
-  bool ok = file.open(QIODevice::WriteOnly);
-  ok = ok && file.write(text.data(), static_cast<qint64>(text.size())) == static_cast<qint64>(text.size());
-  ok = ok && file.commit();
-  if (!ok) {
-    const std::string reason = file.errorString().toStdString();
-    file.cancelWriting();
-    ui.Message(std::string(texts::kCannotWrite(s.language)) + "\n" + path + "\n" + reason);
+  std::string reason;
+  if (!platform::SaveFileReplacing(path, text, &reason)) {
+    ui.Message(std::string(texts::kCannotWrite(s.language)) + "\n" + path + "\n" + reason + "\n" +
+               types::kNothingSaved(s.language));
     return false;
   }
   return true;

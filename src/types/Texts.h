@@ -14,5 +14,8 @@ inline constexpr TextPair kTransferCaption{"Datenübertragung", "Data transmissi
 inline constexpr TextPair kTransferText{"Datenübertragung läuft.", "Wait for data transmission."};
 inline constexpr TextPair kNotAvailable{"Diese Funktion ist noch nicht verfügbar.",
                                         "This function is not available yet."};
+// Closes the message of a save that failed: the file on disk is the one from before.
+inline constexpr TextPair kNothingSaved{"Es wurde nichts gespeichert; eine vorhandene Datei bleibt unverändert.",
+                                        "Nothing was saved; an existing file is left unchanged."};
 
 }  // namespace korvane::types
