@@ -101,6 +101,8 @@ inline constexpr TextPair kCannotWrite{"Die Datei kann nicht geschrieben werden:
 inline constexpr TextPair kNotANumber{"Keine gültige Zahl im Feld", "Not a valid number in the field"};
 inline constexpr TextPair kNoWindows1252{"Ein Zeichen lässt sich nicht speichern (kein Windows-1252-Zeichen) im Feld",
                                          "A character cannot be stored (not in Windows-1252) in the field"};
+inline constexpr TextPair kChecksumKeyInValue{"Ein Wert enthält das Wort \"CECKSUMM\".",
+                                              "A value contains the word \"CECKSUMM\"."};
 inline constexpr TextPair kPrintFailed{"Der Ausdruck ist fehlgeschlagen, es wurde nichts gedruckt oder gespeichert.",
                                        "Printing failed; nothing was printed or saved."};
 

@@ -161,22 +161,30 @@ platform::FileDialogSpec SetupFileDialogSpec() {
 
 std::string SetupFilePath(const std::string& chosen) {
   static const std::string kExt = ".qx4";
+  // Only the file name is looked at and changed; folders keep their names.
   const std::size_t slash = chosen.find_last_of('/');
   const std::size_t nameStart = slash == std::string::npos ? 0 : slash + 1;
-  const std::size_t lastDot = chosen.find_last_of('.');
-  const std::size_t stemEnd = (lastDot == std::string::npos || lastDot < nameStart) ? chosen.size() : lastDot;
-  const std::string stem = chosen.substr(nameStart, stemEnd - nameStart);
-  if (stem.find(kExt) == std::string::npos) return chosen;
-  std::string path = chosen;
-  for (std::size_t at; (at = path.find(kExt)) != std::string::npos;) path.erase(at, kExt.size());
-  return path + kExt;
+  std::string name = chosen.substr(nameStart);
+  const std::size_t lastDot = name.find_last_of('.');
+  if (name.substr(0, lastDot == std::string::npos ? name.size() : lastDot).find(kExt) == std::string::npos)
+    return chosen;
+  for (std::size_t at; (at = name.find(kExt)) != std::string::npos;) name.erase(at, kExt.size());
+  return chosen.substr(0, nameStart) + name + kExt;
 }
+
+bool SetupFile::HoldsChecksumKey(const std::string& value) { return value.find(kChecksumKey) != std::string::npos; }
 
 bool SaveSetupFile(platform::Ui& ui, const ConfigSettings& s) {
   const std::optional<std::string> chosen = ui.SaveFile(SetupFileDialogSpec());
   if (!chosen) return false;
   const std::string path = SetupFilePath(*chosen);
   const std::string text = SetupFile::BuildSetupText(s);
+  // A value holding the checksum key would make the file fail its own check on loading.
+  if (text.find(kChecksumKey) != text.rfind(kChecksumKey)) {
+    ui.Message(std::string(texts::kCannotWrite(s.language)) + "\n" + path + "\n" +
+               texts::kChecksumKeyInValue(s.language) + "\n" + types::kNothingSaved(s.language));
+    return false;
+  }
   std::string reason;
   if (!platform::SaveFileReplacing(path, text, &reason)) {
     ui.Message(std::string(texts::kCannotWrite(s.language)) + "\n" + path + "\n" + reason + "\n" +

@@ -396,6 +396,7 @@ std::optional<std::string> ConfigurationDialog::FieldText(int editId) {
   };
   std::optional<std::string> bytes = types::ToWindows1252Exactly(field->text().toStdString());
   if (!bytes) return refuse(texts::kNoWindows1252);
+  if (SetupFile::HoldsChecksumKey(*bytes)) return refuse(texts::kChecksumKeyInValue);
   // A field the user cannot edit keeps what the module or a file put there.
   if (!field->isEnabled() || field->isHidden() || bytes->empty()) return bytes;
   const std::optional<std::string> number = platform::NumberEntryText(*bytes);
