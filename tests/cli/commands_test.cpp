@@ -9,6 +9,7 @@
 #include <sstream>
 
 #include "Commands.h"
+#include "support/FileSizeLimit.h"
 #include "support/ScriptedUi.h"
 #include "support/SimLink.h"
 
@@ -175,6 +176,25 @@ TEST_F(CliFixture, LiveUsageErrors) {
   EXPECT_EQ(Run("live", {"--interval", "1:2:3"}), 2);
   EXPECT_EQ(Run("live", {"--record", QDir(dir.path()).filePath("no/dir.txt").toStdString()}), 2);
   EXPECT_TRUE(sim.bus.received().empty());  // nothing reached the module
+}
+
+TEST_F(CliFixture, LiveStopsWithStatus6WhenTheDiskIsFull) {
+  sim.AddAmplifier(1);
+  const std::string file = QDir(dir.path()).filePath("rec.txt").toStdString();
+  {
+    QFile f(QString::fromStdString(file));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("kept\r\n");
+  }
+  {
+    FileSizeLimit limit(6 + 10);  // room for a part of the first line only
+    ASSERT_TRUE(limit.ok());
+    EXPECT_EQ(Run("live", {"--poll", "25", "--record", file, "--interval", "00:00:00"}), 6);
+  }
+  QFile f(QString::fromStdString(file));
+  ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+  EXPECT_EQ(f.readAll().toStdString(), "kept\r\n");
+  EXPECT_NE(err.str().find("Aufzeichnung fehlgeschlagen"), std::string::npos) << err.str();
 }
 
 TEST_F(CliFixture, LiveEndsWhenTheModuleFallsSilent) {
