@@ -130,7 +130,6 @@ Recording::SetupResult Recording::Setup(int language, Interval& interval, Interv
 
 bool Recording::WriteLine(int typeIndex, const std::array<float, 6>& values, int language, std::string* notice) {
   if (notice) notice->clear();
-  language_ = language;
   if (fd_ < 0) {
     if (!noticeGiven_ && notice) *notice = NoFileNotice(language);
     noticeGiven_ = true;
@@ -138,7 +137,7 @@ bool Recording::WriteLine(int typeIndex, const std::array<float, 6>& values, int
   }
   const std::string line = RecordingLine(clock_(), typeIndex, values);
   std::string reason;
-  if (AppendWholeLine(line, &reason)) return true;
+  if (AppendWholeLine(line, language, &reason)) return true;
   if (!noticeGiven_ && notice) *notice = WriteFailedNotice(language, reason);
   noticeGiven_ = true;
   failed_ = true;
@@ -147,14 +146,14 @@ bool Recording::WriteLine(int typeIndex, const std::array<float, 6>& values, int
   return false;
 }
 
-bool Recording::AppendWholeLine(const std::string& line, std::string* reason) {
+bool Recording::AppendWholeLine(const std::string& line, int language, std::string* reason) {
   // The open file must still be the one at the path: a file deleted or replaced under
   // the recording would take the lines where nobody finds them.
   struct stat open {};
   struct stat named {};
   if (::fstat(fd_, &open) != 0 || open.st_nlink == 0 || ::stat(path_.c_str(), &named) != 0 ||
       named.st_ino != open.st_ino || named.st_dev != open.st_dev) {
-    *reason = kFileGone(language_);
+    *reason = kFileGone(language);
     return false;
   }
   ssize_t n;

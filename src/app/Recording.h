@@ -63,7 +63,7 @@ class Recording {
  private:
   bool Create(const std::string& path, std::string* error);
   bool Open(const std::string& path, int flags, std::string* error);
-  bool AppendWholeLine(const std::string& line, std::string* reason);
+  bool AppendWholeLine(const std::string& line, int language, std::string* reason);
 
   platform::Ui& ui_;
   platform::Clock clock_;
@@ -72,7 +72,6 @@ class Recording {
   std::string statusText_;
   bool noticeGiven_ = false;
   bool failed_ = false;
-  int language_ = 0;
 };
 
 }  // namespace korvane::app
