@@ -67,6 +67,15 @@ void SyncFolder(const std::string& file) {
   ::close(dir);
 }
 
+// A name next to path that nothing else uses: this process and a counter.
+std::string TemporaryNameFor(const std::string& path) {
+  static std::atomic<unsigned> counter{0};
+  const auto slash = path.find_last_of('/');
+  const std::string folder = slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+  const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
+  return folder + "." + name + ".tmp" + std::to_string(::getpid()) + "-" + std::to_string(counter++);
+}
+
 }  // namespace
 
 std::string WriteTargetProblem(const std::string& path) {
@@ -78,36 +87,6 @@ std::string WriteTargetProblem(const std::string& path) {
   if (::lstat(path.c_str(), &link) == 0 && S_ISLNK(link.st_mode)) return "symbolic link to a missing file";
   // Not there yet: it will be created (a missing folder is reported by the write).
   return code == ENOENT ? std::string() : SystemError(code);
-}
-
-std::string TemporaryNameFor(const std::string& path) {
-  static std::atomic<unsigned> counter{0};
-  const auto slash = path.find_last_of('/');
-  const std::string folder = slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
-  const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
-  return folder + "." + name + ".tmp" + std::to_string(::getpid()) + "-" + std::to_string(counter++);
-}
-
-bool ReplaceWithTemporary(const std::string& temporary, const std::string& path, std::string* error) {
-  std::string reason, target;
-  bool ok = (reason = WriteTargetProblem(path)).empty() && ResolveTarget(path, &target, &reason);
-  if (ok) {
-    const int fd = ::open(temporary.c_str(), O_RDONLY | O_CLOEXEC);
-    ok = fd >= 0 && ::fsync(fd) == 0;
-    if (!ok) reason = SystemError(errno);
-    if (fd >= 0) ::close(fd);
-  }
-  if (ok && ::rename(temporary.c_str(), target.c_str()) != 0) {
-    ok = false;
-    reason = SystemError(errno);
-  }
-  if (!ok) {
-    ::unlink(temporary.c_str());
-    if (error) *error = reason;
-    return false;
-  }
-  SyncFolder(target);
-  return true;
 }
 
 bool SaveFileReplacing(const std::string& path, std::string_view bytes, std::string* error) {

@@ -19,11 +19,4 @@ std::string WriteTargetProblem(const std::string& path);
 // any failure the old file stays untouched, no temporary is left and *error says why.
 bool SaveFileReplacing(const std::string& path, std::string_view bytes, std::string* error);
 
-// The temporary name SaveFileReplacing uses next to path (also for writers that fill
-// the temporary themselves, like a PDF painter) and the rename that completes it.
-std::string TemporaryNameFor(const std::string& path);
-// Renames a finished temporary onto path (following a link to its file); false with a
-// reason, the temporary then removed.
-bool ReplaceWithTemporary(const std::string& temporary, const std::string& path, std::string* error);
-
 }  // namespace korvane::platform
