@@ -3,6 +3,7 @@
 #include <QSocketNotifier>
 
 #include <cerrno>
+#include <climits>
 #include <csignal>
 #include <filesystem>
 #include <ostream>
@@ -16,24 +17,28 @@
 namespace korvane::cli {
 namespace {
 
-// A whole decimal integer, nothing else.
+// A whole decimal integer that fits an int, nothing else.
 bool ParseInt(const std::string& text, int* value) {
-  if (text.empty() || text.size() > 9) return false;
   std::size_t i = 0;
   bool negative = false;
-  if (text[0] == '-' || text[0] == '+') {
+  if (!text.empty() && (text[0] == '-' || text[0] == '+')) {
     negative = text[0] == '-';
     i = 1;
   }
   if (i == text.size()) return false;
-  int v = 0;
+  long long v = 0;
   for (; i < text.size(); ++i) {
     if (text[i] < '0' || text[i] > '9') return false;
     v = v * 10 + (text[i] - '0');
+    if (v > static_cast<long long>(INT_MAX) + 1) return false;
   }
-  *value = negative ? -v : v;
+  if (negative) v = -v;
+  if (v < INT_MIN || v > INT_MAX) return false;
+  *value = static_cast<int>(v);
   return true;
 }
+
+bool IsOption(const std::string& arg, const std::string& name) { return arg == name || arg.rfind(name + "=", 0) == 0; }
 
 }  // namespace
 
@@ -42,8 +47,10 @@ bool ParseInt(const std::string& text, int* value) {
 bool ArgReader::Value(const std::string& name, std::string* value) {
   for (std::size_t i = 0; i < args_.size(); ++i) {
     const std::string& a = args_[i];
+    if (IsOption(a, name) && Repeated(name, i)) return false;
     if (a == name) {
-      if (i + 1 >= args_.size()) {
+      // The next option is not this one's value: "--record --count 5" lacks the file.
+      if (i + 1 >= args_.size() || args_[i + 1].rfind("--", 0) == 0) {
         error_ = name + " needs a value";
         args_.erase(args_.begin() + static_cast<long>(i));
         return false;
@@ -61,9 +68,20 @@ bool ArgReader::Value(const std::string& name, std::string* value) {
   return false;
 }
 
+bool ArgReader::Repeated(const std::string& name, std::size_t first) {
+  for (std::size_t j = first + 1; j < args_.size(); ++j) {
+    if (IsOption(args_[j], name)) {
+      error_ = name + " is given more than once";
+      return true;
+    }
+  }
+  return false;
+}
+
 bool ArgReader::Flag(const std::string& name) {
   for (std::size_t i = 0; i < args_.size(); ++i) {
     if (args_[i] == name) {
+      if (Repeated(name, i)) return false;
       args_.erase(args_.begin() + static_cast<long>(i));
       return true;
     }

@@ -21,6 +21,7 @@ enum ExitCode : int {
   kExitNoAnswer = 1,    // the module does not answer
   kExitUsage = 2,       // bad command line
   kExitPortFailed = 3,  // the port cannot be opened
+  kExitFile = 6,        // a file cannot be read or written
 };
 
 struct CommonOptions {
@@ -41,7 +42,8 @@ bool ParseCommonOptions(std::vector<std::string>& args, CommonOptions& options, 
 class ArgReader {
  public:
   explicit ArgReader(std::vector<std::string>& args) : args_(args) {}
-  // "--name VALUE" or "--name=VALUE"; false when absent. A missing value is an error.
+  // "--name VALUE" or "--name=VALUE"; false when absent. A missing value (nothing or
+  // another option follows) and a repeated option are errors that name the option.
   bool Value(const std::string& name, std::string* value);
   // "--name" alone.
   bool Flag(const std::string& name);
@@ -55,6 +57,9 @@ class ArgReader {
   bool failed() const { return !error_.empty(); }
 
  private:
+  // Sets the error when name stands again after position first.
+  bool Repeated(const std::string& name, std::size_t first);
+
   std::vector<std::string>& args_;
   std::string error_;
 };

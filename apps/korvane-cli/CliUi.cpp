@@ -2,6 +2,7 @@
 
 #include <ostream>
 
+#include "platform/SafeFile.h"
 #include "platform/widgets/PrinterPage.h"
 
 namespace korvane::cli {
@@ -39,6 +40,10 @@ void CliUi::ProgressClose() {}
 
 std::unique_ptr<platform::PageTarget> CliUi::BeginPrint(const std::string& documentName) {
   if (!printPdf) return nullptr;
+  if (const std::string problem = platform::WriteTargetProblem(*printPdf); !problem.empty()) {
+    Message("Cannot write " + *printPdf + ": " + problem, platform::kAppTitle);
+    return nullptr;
+  }
   auto page = std::make_unique<platform::PdfPage>(*printPdf, documentName);
   if (!page->ok()) {
     Message("Cannot write " + *printPdf, platform::kAppTitle);

@@ -81,6 +81,11 @@ int RunLive(CliContext& ctx, Args& args) {
     const link::ModuleState& m = link.module();
     recording.WriteLine(m.typeIndex, m.measured, ctx.language(), &notice);
     if (!notice.empty()) ctx.err() << notice << '\n' << std::flush;
+    if (recording.failed()) {
+      // The file ends with the last whole line; the command ends too.
+      result = kExitFile;
+      loop.quit();
+    }
   });
   InterruptGuard interrupt([&] { loop.quit(); });
   loop.exec();

@@ -56,7 +56,7 @@ void PrintHelp(std::ostream& out) {
   }
   out << "\n"
          "Exit status: 0 success, 1 the module does not answer, 2 usage error,\n"
-         "3 the port cannot be opened.\n";
+         "3 the port cannot be opened, 6 a file cannot be read or written.\n";
 }
 
 int RunCommand(CliContext& ctx, const std::string& name, Args args) {

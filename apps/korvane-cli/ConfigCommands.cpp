@@ -17,6 +17,7 @@
 #include "configuration/ConfigTransfer.h"
 #include "configuration/DialogExchange.h"
 #include "configuration/SetupPrint.h"
+#include "platform/SafeFile.h"
 
 namespace korvane::cli {
 namespace {
@@ -27,7 +28,6 @@ using configuration::ConfigTransfer;
 // Exit statuses of the configuration commands, beside the common ones.
 constexpr int kExitDataFile = 4;      // the setup file's checksum does not match
 constexpr int kExitTypeMismatch = 5;  // the file's type belongs to another family
-constexpr int kExitFile = 6;          // a file cannot be read or written
 constexpr int kExitAddress = 7;       // the address is outside 0..31 (the dialog refuses it)
 
 // Reads the module's configuration and opens the dialog's data on it: the read
@@ -107,32 +107,34 @@ bool Readable(const std::string& path) {
   return in.good();
 }
 
-// Whether the output file can be written: an existing one must be writable, a new one
-// needs a folder that takes files. The reason otherwise.
-std::optional<std::string> WriteProblem(const std::string& path) {
+// Whether a regular (or new) output file can be written: an existing one must be
+// writable, a new one needs a folder that takes files. The reason otherwise, "" if so.
+std::string AccessProblem(const std::string& path) {
   namespace fs = std::filesystem;
   std::error_code ec;
-  if (fs::is_directory(path, ec)) return path + " is a folder.";
-  if (fs::exists(path, ec)) {
-    if (::access(path.c_str(), W_OK) != 0) return path + ": " + std::strerror(errno);
-    return std::nullopt;
-  }
+  if (fs::exists(path, ec)) return ::access(path.c_str(), W_OK) != 0 ? std::strerror(errno) : std::string();
   fs::path folder = fs::path(path).parent_path();
   if (folder.empty()) folder = ".";
-  if (::access(folder.c_str(), W_OK | X_OK) != 0) return folder.string() + ": " + std::strerror(errno);
-  return std::nullopt;
+  if (::access(folder.c_str(), W_OK | X_OK) != 0) return "folder " + folder.string() + ": " + std::strerror(errno);
+  return {};
 }
 
 // The common start of config-read and config-print: "-o FILE", then the configuration
-// read and shown as the dialog would show it, with the control values taken.
-int ReadForOutput(CliContext& ctx, Args& args, const char* usage, std::string* path, ConfigSettings& s) {
+// read and shown as the dialog would show it, with the control values taken. target
+// names the file that will be written for path: anything but a regular file there is
+// refused before the module is asked.
+int ReadForOutput(CliContext& ctx, Args& args, const char* usage, std::string* path, ConfigSettings& s,
+                  std::string (*target)(const std::string&)) {
   ArgReader r(args);
   if (!r.Value("-o", path)) return ctx.Usage(r.failed() ? r.error() : usage);
   if (path->empty()) return ctx.Usage("-o needs a file name");
   if (!r.Done()) return ctx.Usage(r.error());
   // Nothing is asked of the module when its answer could not be kept.
-  if (const auto problem = WriteProblem(*path)) {
-    ctx.ui().Message(std::string(configuration::texts::kCannotWrite(ctx.language())) + " " + *problem,
+  const std::string file = target(*path);
+  std::string problem = platform::WriteTargetProblem(file);
+  if (problem.empty()) problem = AccessProblem(file);
+  if (!problem.empty()) {
+    ctx.ui().Message(std::string(configuration::texts::kCannotWrite(ctx.language())) + " " + file + ": " + problem,
                      platform::kAppTitle);
     return kExitFile;
   }
@@ -148,7 +150,9 @@ int RunConfigRead(CliContext& ctx, Args& args) {
   std::string path;
   ConfigSettings s;
   // "Speichern" right away.
-  if (const int rc = ReadForOutput(ctx, args, "config-read needs -o FILE", &path, s); rc != kExitOk) return rc;
+  if (const int rc = ReadForOutput(ctx, args, "config-read needs -o FILE", &path, s, &configuration::SetupFilePath);
+      rc != kExitOk)
+    return rc;
   ctx.ui().saveFile = path;
   if (!configuration::SaveSetupFile(ctx.ui(), s)) return kExitFile;  // the reason went to stderr
   return kExitOk;
@@ -184,7 +188,10 @@ int RunConfigPrint(CliContext& ctx, Args& args) {
   std::string path;
   ConfigSettings s;
   // "Drucken" right away, into the PDF file instead of a printer.
-  if (const int rc = ReadForOutput(ctx, args, "config-print needs -o FILE.pdf", &path, s); rc != kExitOk) return rc;
+  if (const int rc =
+          ReadForOutput(ctx, args, "config-print needs -o FILE.pdf", &path, s, [](const std::string& p) { return p; });
+      rc != kExitOk)
+    return rc;
   ctx.ui().printPdf = path;
   const auto names = configuration::SourceNames(s.AbsoluteType(), s.deviceKind, s.language);
   if (!configuration::PrintSetup(ctx.ui(), s, names, ctx.clock())) return kExitFile;

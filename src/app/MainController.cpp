@@ -142,7 +142,10 @@ void MainController::OnRecordingTick() {
   std::string notice;
   const link::ModuleState& m = link_.module();
   recording_.WriteLine(m.typeIndex, m.measured, settings_.language, &notice);
-  if (!notice.empty()) SetStatusInfo(notice);
+  if (notice.empty()) return;
+  SetStatusInfo(notice);
+  // Lost lines are worth a box, once; the measurement itself goes on.
+  if (recording_.failed()) ui_.Message(notice);
 }
 
 void MainController::OnMeasurementLost(const std::string& reason) {
@@ -182,7 +185,8 @@ bool MainController::Exit() {
   settings_.baud = link_.baudRate();
   std::string error;
   if (!SaveSettingsFile(settingsFolder_, settings_, &error))
-    ui_.Message(std::string(kSaveFailed(settings_.language)) + "\n" + error);
+    ui_.Message(std::string(kSaveFailed(settings_.language)) + "\n" + error + "\n" +
+                types::kNothingSaved(settings_.language));
   recording_.Close();
   link_.StopWorker();
   return true;

@@ -3,9 +3,11 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "app/RecordingLine.h"
+#include "platform/SafeFile.h"
 #include "platform/Ui.h"
 #include "types/Texts.h"
 
@@ -21,17 +23,34 @@ constexpr types::TextPair kNoFile{"Keine Aufzeichnungsdatei offen - Werte werden
                                   "No logging file open - values are not being recorded."};
 constexpr types::TextPair kWriteFailed{"Aufzeichnung fehlgeschlagen - Werte werden nicht aufgezeichnet:",
                                        "Logging failed - values are not being recorded:"};
+constexpr types::TextPair kFileGone{"die Datei wurde gelöscht oder ersetzt", "the file was deleted or replaced"};
 
 std::string BaseName(const std::string& path) {
   const auto slash = path.find_last_of('/');
   return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
-int OpenFile(const std::string& path, int flags) {
+// O_NONBLOCK: whatever sits at the path, the open itself never waits (a FIFO without
+// a reader would); only regular files are kept open.
+int OpenFile(const std::string& path, int flags, std::string* error) {
+  if (const std::string problem = platform::WriteTargetProblem(path); !problem.empty()) {
+    *error = path + ": " + problem;
+    return -1;
+  }
   int fd;
   do {
-    fd = ::open(path.c_str(), flags | O_WRONLY | O_CLOEXEC, 0644);
+    fd = ::open(path.c_str(), flags | O_WRONLY | O_NONBLOCK | O_CLOEXEC, 0644);
   } while (fd < 0 && errno == EINTR);
+  if (fd < 0) {
+    *error = path + ": " + std::strerror(errno);
+    return -1;
+  }
+  struct stat st {};
+  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+    ::close(fd);
+    *error = path + ": not a regular file";
+    return -1;
+  }
   return fd;
 }
 
@@ -63,13 +82,15 @@ bool Recording::Create(const std::string& path, std::string* error) {
 
 bool Recording::Open(const std::string& path, int flags, std::string* error) {
   Close();
-  fd_ = OpenFile(path, flags);
+  std::string reason;
+  fd_ = OpenFile(path, flags, &reason);
   if (fd_ < 0) {
-    if (error) *error = path + ": " + std::strerror(errno);
+    if (error) *error = reason;
     return false;
   }
   path_ = path;
   noticeGiven_ = false;
+  failed_ = false;
   return true;
 }
 
@@ -115,16 +136,35 @@ bool Recording::WriteLine(int typeIndex, const std::array<float, 6>& values, int
     return false;
   }
   const std::string line = RecordingLine(clock_(), typeIndex, values);
+  std::string reason;
+  if (AppendWholeLine(line, language, &reason)) return true;
+  if (!noticeGiven_ && notice) *notice = WriteFailedNotice(language, reason);
+  noticeGiven_ = true;
+  failed_ = true;
+  // Lines are skipped from here on until a file is set up again.
+  Close();
+  return false;
+}
+
+bool Recording::AppendWholeLine(const std::string& line, int language, std::string* reason) {
+  // The open file must still be the one at the path: a file deleted or replaced under
+  // the recording would take the lines where nobody finds them.
+  struct stat open {};
+  struct stat named {};
+  if (::fstat(fd_, &open) != 0 || open.st_nlink == 0 || ::stat(path_.c_str(), &named) != 0 ||
+      named.st_ino != open.st_ino || named.st_dev != open.st_dev) {
+    *reason = kFileGone(language);
+    return false;
+  }
   ssize_t n;
   do {
     n = ::write(fd_, line.data(), line.size());
   } while (n < 0 && errno == EINTR);
   if (n == static_cast<ssize_t>(line.size())) return true;
-  const std::string reason = n < 0 ? std::strerror(errno) : std::string("short write");
-  if (!noticeGiven_ && notice) *notice = WriteFailedNotice(language, reason);
-  noticeGiven_ = true;
-  // Lines are skipped from here on until a file is set up again.
-  Close();
+  *reason = n < 0 ? std::strerror(errno) : "short write";
+  // A part of a line (full disk, file size limit) is taken back: the file ends with
+  // the last whole line.
+  if (n > 0 && ::ftruncate(fd_, open.st_size) != 0) *reason += std::string(", ") + std::strerror(errno);
   return false;
 }
 

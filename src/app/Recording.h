@@ -35,17 +35,23 @@ class Recording {
   // picked interval and statusText() names the file.
   SetupResult Setup(int language, Interval& interval, IntervalPicker& picker);
 
-  // Opens (creating it if needed) a file for appending; false with a reason.
+  // Opens (creating it if needed) a file for appending; false with a reason. Anything
+  // but a regular file (or a link to one) is refused without waiting.
   bool OpenForAppend(const std::string& path, std::string* error);
   void Close();
   bool isOpen() const { return fd_ >= 0; }
   const std::string& path() const { return path_; }
 
   // One tick of the recording timer. Returns true when the line was written. A tick
-  // without a file or a failed write skips the line; the first such tick after a
+  // without a file or a failed write skips the line (a part of a line that reached the
+  // file is taken back) and closes the file; the first such tick after a
   // working state returns its notice in *notice (empty otherwise), so the user is
   // told once and not at every tick.
   bool WriteLine(int typeIndex, const std::array<float, 6>& values, int language, std::string* notice);
+
+  // A line could not be written (full disk, file deleted or replaced): the recording
+  // stopped. Cleared by the next file opened.
+  bool failed() const { return failed_; }
 
   // "Aufzeichnungsdatei: name" / "Logging file: name"; empty until a set-up.
   const std::string& statusText() const { return statusText_; }
@@ -57,6 +63,7 @@ class Recording {
  private:
   bool Create(const std::string& path, std::string* error);
   bool Open(const std::string& path, int flags, std::string* error);
+  bool AppendWholeLine(const std::string& line, int language, std::string* reason);
 
   platform::Ui& ui_;
   platform::Clock clock_;
@@ -64,6 +71,7 @@ class Recording {
   std::string path_;
   std::string statusText_;
   bool noticeGiven_ = false;
+  bool failed_ = false;
 };
 
 }  // namespace korvane::app

@@ -3,9 +3,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include "platform/NumberText.h"
+#include "platform/SafeFile.h"
 
 namespace korvane::app {
 
@@ -96,12 +96,10 @@ bool SaveSettingsFile(const std::string& settingsFolder, const AppSettings& s, s
     if (error) *error = "Cannot create the settings folder " + settingsFolder + ".";
     return false;
   }
-  const QString path = QString::fromStdString(SettingsFilePath(settingsFolder));
-  QSaveFile file(path);
-  const std::string text = FormatSettingsText(s);
-  if (!file.open(QIODevice::WriteOnly) ||
-      file.write(text.data(), static_cast<qint64>(text.size())) != static_cast<qint64>(text.size()) || !file.commit()) {
-    if (error) *error = "Cannot write " + path.toStdString() + ": " + file.errorString().toStdString();
+  const std::string path = SettingsFilePath(settingsFolder);
+  std::string reason;
+  if (!platform::SaveFileReplacing(path, FormatSettingsText(s), &reason)) {
+    if (error) *error = "Cannot write " + path + ": " + reason;
     return false;
   }
   return true;

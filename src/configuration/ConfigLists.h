@@ -98,6 +98,13 @@ inline constexpr const char* kYesNoTitle = "INFO";
 inline constexpr TextPair kDataFileError{"Fehler in der Datendatei!", "Error in data file!"};
 inline constexpr TextPair kCannotRead{"Die Datei kann nicht gelesen werden:", "The file cannot be read:"};
 inline constexpr TextPair kCannotWrite{"Die Datei kann nicht geschrieben werden:", "The file cannot be written:"};
+inline constexpr TextPair kNotANumber{"Keine gültige Zahl im Feld", "Not a valid number in the field"};
+inline constexpr TextPair kNoWindows1252{"Ein Zeichen lässt sich nicht speichern (kein Windows-1252-Zeichen) im Feld",
+                                         "A character cannot be stored (not in Windows-1252) in the field"};
+inline constexpr TextPair kChecksumKeyInValue{"Ein Wert enthält das Wort \"CECKSUMM\".",
+                                              "A value contains the word \"CECKSUMM\"."};
+inline constexpr TextPair kPrintFailed{"Der Ausdruck ist fehlgeschlagen, es wurde nichts gedruckt oder gespeichert.",
+                                       "Printing failed; nothing was printed or saved."};
 
 // Address field check of the dialog.
 inline constexpr const char* kAddressRange = "Geben Sie eine ganze Zahl zwischen 0 und 31 ein.";

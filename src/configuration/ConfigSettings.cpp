@@ -1,5 +1,7 @@
 #include "configuration/ConfigSettings.h"
 
+#include <climits>
+#include <cmath>
 #include <cerrno>
 #include <cstdlib>
 
@@ -71,11 +73,20 @@ bool KeyValuesAreListChoices(int t, int deviceKind) {
   return t == 0 || IsConductivityFamily(t);
 }
 
+namespace {
+// Whole part of the number, as a conversion to int truncates it; a value an int cannot
+// hold (NaN, infinities, 1e30 from a file) selects nothing.
+int KeyIndex(const std::string& value) {
+  const double v = std::trunc(platform::ToDouble(value));
+  if (!(v >= static_cast<double>(INT_MIN) && v <= static_cast<double>(INT_MAX))) return -1;
+  return static_cast<int>(v);
+}
+}  // namespace
+
 void KeyIndicesFromValues(ConfigSettings& s, int t) {
   if (!KeyValuesAreListChoices(t, s.deviceKind)) return;
-  // Whole part of the number, as a conversion to int truncates it.
-  const int k1 = static_cast<int>(platform::ToDouble(s.IDC_KAL_C1));
-  const int k2 = static_cast<int>(platform::ToDouble(s.IDC_KAL_C2));
+  const int k1 = KeyIndex(s.IDC_KAL_C1);
+  const int k2 = KeyIndex(s.IDC_KAL_C2);
   if (t == 0) {
     s.IDC_KAL_T1_PH = k1;
     s.IDC_KAL_T2_PH = k2;

@@ -1,13 +1,13 @@
 #include "configuration/SetupFile.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <QString>
 
 #include <cstdlib>
 
 #include "configuration/ConfigLists.h"
 #include "platform/NumberText.h"
+#include "platform/SafeFile.h"
 
 namespace korvane::configuration {
 namespace {
@@ -161,30 +161,34 @@ platform::FileDialogSpec SetupFileDialogSpec() {
 
 std::string SetupFilePath(const std::string& chosen) {
   static const std::string kExt = ".qx4";
+  // Only the file name is looked at and changed; folders keep their names.
   const std::size_t slash = chosen.find_last_of('/');
   const std::size_t nameStart = slash == std::string::npos ? 0 : slash + 1;
-  const std::size_t lastDot = chosen.find_last_of('.');
-  const std::size_t stemEnd = (lastDot == std::string::npos || lastDot < nameStart) ? chosen.size() : lastDot;
-  const std::string stem = chosen.substr(nameStart, stemEnd - nameStart);
-  if (stem.find(kExt) == std::string::npos) return chosen;
-  std::string path = chosen;
-  for (std::size_t at; (at = path.find(kExt)) != std::string::npos;) path.erase(at, kExt.size());
-  return path + kExt;
+  std::string name = chosen.substr(nameStart);
+  const std::size_t lastDot = name.find_last_of('.');
+  if (name.substr(0, lastDot == std::string::npos ? name.size() : lastDot).find(kExt) == std::string::npos)
+    return chosen;
+  for (std::size_t at; (at = name.find(kExt)) != std::string::npos;) name.erase(at, kExt.size());
+  return chosen.substr(0, nameStart) + name + kExt;
 }
+
+bool SetupFile::HoldsChecksumKey(const std::string& value) { return value.find(kChecksumKey) != std::string::npos; }
 
 bool SaveSetupFile(platform::Ui& ui, const ConfigSettings& s) {
   const std::optional<std::string> chosen = ui.SaveFile(SetupFileDialogSpec());
   if (!chosen) return false;
   const std::string path = SetupFilePath(*chosen);
   const std::string text = SetupFile::BuildSetupText(s);
-  QSaveFile file(QString::fromStdString(path));
-  bool ok = file.open(QIODevice::WriteOnly);
-  ok = ok && file.write(text.data(), static_cast<qint64>(text.size())) == static_cast<qint64>(text.size());
-  ok = ok && file.commit();
-  if (!ok) {
-    const std::string reason = file.errorString().toStdString();
-    file.cancelWriting();
-    ui.Message(std::string(texts::kCannotWrite(s.language)) + "\n" + path + "\n" + reason);
+  // A value holding the checksum key would make the file fail its own check on loading.
+  if (text.find(kChecksumKey) != text.rfind(kChecksumKey)) {
+    ui.Message(std::string(texts::kCannotWrite(s.language)) + "\n" + path + "\n" +
+               texts::kChecksumKeyInValue(s.language) + "\n" + types::kNothingSaved(s.language));
+    return false;
+  }
+  std::string reason;
+  if (!platform::SaveFileReplacing(path, text, &reason)) {
+    ui.Message(std::string(texts::kCannotWrite(s.language)) + "\n" + path + "\n" + reason + "\n" +
+               types::kNothingSaved(s.language));
     return false;
   }
   return true;

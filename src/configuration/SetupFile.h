@@ -23,6 +23,9 @@ class SetupFile {
   // their low 8 bits; IDC_TYPAUSWAHL is taken as absolute type, offset 0), then checks
   // the checksum: kOk or kDataError. The values stay applied either way.
   static int ParseSetupText(const std::string& text, ConfigSettings& s, bool withCalibration);
+  // A value with the checksum key in it cannot be saved: the file would fail its own
+  // checksum on loading.
+  static bool HoldsChecksumKey(const std::string& value);
   // Sum of the bytes taken as signed 8-bit numbers, wrapping in 32 bits.
   static std::uint32_t Checksum(std::string_view bytes);
 };

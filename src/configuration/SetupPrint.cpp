@@ -138,7 +138,7 @@ std::string BuildPrintBody(const ConfigSettings& s, const std::array<std::string
   return b.out_;
 }
 
-void LayoutPrint(platform::PageTarget& page, const std::string& heading, const std::string& body) {
+bool LayoutPrint(platform::PageTarget& page, const std::string& heading, const std::string& body) {
   const double width = page.Width();
   const double height = page.Height();
   const int x = static_cast<int>(0.09 * width);
@@ -154,15 +154,18 @@ void LayoutPrint(platform::PageTarget& page, const std::string& heading, const s
       n = 0;
     }
   }
-  page.End();
+  return page.End();
 }
 
 bool PrintSetup(platform::Ui& ui, const ConfigSettings& s, const std::array<std::string, 6>& sourceNames,
                 const platform::Clock& clock) {
   std::unique_ptr<platform::PageTarget> page = ui.BeginPrint(PrintDocumentName(s.deviceKind));
   if (!page) return false;
-  LayoutPrint(*page, BuildPrintHeading(s, clock()), BuildPrintBody(s, sourceNames));
-  return true;
+  if (LayoutPrint(*page, BuildPrintHeading(s, clock()), BuildPrintBody(s, sourceNames))) return true;
+  std::string text = texts::kPrintFailed(s.language);
+  if (const std::string why = page->failure(); !why.empty()) text += "\n" + why;
+  ui.Message(text);
+  return false;
 }
 
 }  // namespace korvane::configuration

@@ -26,11 +26,12 @@ std::string BuildPrintBody(const ConfigSettings& s, const std::array<std::string
 
 // Lays heading and body out on the page: x = 9 % of the width; the heading once at
 // 2 % of the height; body lines 100 units apart from 6 % of the height; a page ends
-// when the next line would pass 87 % of the height. Ends the job.
-void LayoutPrint(platform::PageTarget& page, const std::string& heading, const std::string& body);
+// when the next line would pass 87 % of the height. Ends the job; false when it failed.
+bool LayoutPrint(platform::PageTarget& page, const std::string& heading, const std::string& body);
 
 // Button "Drucken": the print dialog, then heading, body and layout. False when the
-// user cancelled the print dialog.
+// user cancelled the print dialog or the job failed (the user was told; a PDF file is
+// then not written).
 bool PrintSetup(platform::Ui& ui, const ConfigSettings& s, const std::array<std::string, 6>& sourceNames,
                 const platform::Clock& clock);
 

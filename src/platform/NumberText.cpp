@@ -1,6 +1,8 @@
 #include "platform/NumberText.h"
 
+#include <cfloat>
 #include <clocale>
+#include <cmath>
 #include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
@@ -64,6 +66,35 @@ std::string WithoutNegativeZero(std::string text) {
 }
 
 double ToDouble(const std::string& text) { return strtod_l(text.c_str(), nullptr, CLocale()); }
+
+std::optional<std::string> NumberEntryText(const std::string& text) {
+  auto blank = [](char c) { return c == ' ' || c == '\t'; };
+  auto digit = [](char c) { return c >= '0' && c <= '9'; };
+  std::size_t begin = 0, end = text.size();
+  while (begin < end && blank(text[begin])) ++begin;
+  while (end > begin && blank(text[end - 1])) --end;
+  std::string number = text.substr(begin, end - begin);
+  std::size_t i = 0;
+  if (i < number.size() && (number[i] == '+' || number[i] == '-')) ++i;
+  std::size_t digits = 0;
+  for (; i < number.size() && digit(number[i]); ++i) ++digits;
+  if (i < number.size() && (number[i] == '.' || number[i] == ',')) {
+    number[i] = '.';
+    for (++i; i < number.size() && digit(number[i]); ++i) ++digits;
+  }
+  if (digits == 0) return std::nullopt;
+  if (i < number.size() && (number[i] == 'e' || number[i] == 'E')) {
+    ++i;
+    if (i < number.size() && (number[i] == '+' || number[i] == '-')) ++i;
+    std::size_t exponent = 0;
+    for (; i < number.size() && digit(number[i]); ++i) ++exponent;
+    if (exponent == 0) return std::nullopt;
+  }
+  if (i != number.size()) return std::nullopt;
+  const double value = ToDouble(number);
+  if (!std::isfinite(value) || std::fabs(value) > FLT_MAX) return std::nullopt;
+  return number;
+}
 
 int ToInt(const std::string& text) {
   // atoi is strtol truncated to int; it has no locale dependence for digits.

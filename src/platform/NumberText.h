@@ -2,6 +2,7 @@
 // printf/atof/atoi with "." as the decimal separator whatever the user's locale:
 // QApplication sets the C library locale from the environment, and every file and
 // frame text of the program uses the C conventions.
+#include <optional>
 #include <string>
 
 namespace korvane::platform {
@@ -16,5 +17,11 @@ std::string WithoutNegativeZero(std::string text);
 // as many characters as form a number; no number gives 0.
 double ToDouble(const std::string& text);
 int ToInt(const std::string& text);
+
+// A number as a user types it into a field: blanks around it, an optional sign, digits
+// with "." or the German decimal comma, an optional exponent. The text with "." as
+// separator (and without the blanks), or nullopt when it is no number or does not fit
+// a float (a value sent to a module is a single-precision float).
+std::optional<std::string> NumberEntryText(const std::string& text);
 
 }  // namespace korvane::platform

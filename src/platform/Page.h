@@ -13,7 +13,10 @@ class PageTarget {
   // Draws a text run; embedded line feeds start new lines below.
   virtual void DrawText(int x, int y, const std::string& text) = 0;
   virtual void NewPage() = 0;
-  virtual void End() = 0;
+  // Ends the job; false when it failed (then no output file is left behind).
+  virtual bool End() = 0;
+  // Why the job failed, for the user; empty when unknown.
+  virtual std::string failure() const { return {}; }
 };
 
 }  // namespace korvane::platform

@@ -90,6 +90,15 @@ std::string ToWindows1252(const std::string& utf8) {
   return out;
 }
 
+std::optional<std::string> ToWindows1252Exactly(const std::string& utf8) {
+  std::string out = ToWindows1252(utf8);
+  // '?' stands for a character without a byte unless the text had a '?' there too.
+  if (out.find('?') == std::string::npos) return out;
+  std::string back = FromWindows1252(out);
+  if (back != utf8) return std::nullopt;
+  return out;
+}
+
 std::string FromWindows1252(const std::string& bytes) {
   std::string out;
   out.reserve(bytes.size() + bytes.size() / 8);

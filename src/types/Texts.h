@@ -15,7 +15,6 @@ inline constexpr TextPair kTransferText{"Datenübertragung läuft.", "Wait for d
 inline constexpr TextPair kNotAvailable{"Diese Funktion ist noch nicht verfügbar.",
                                         "This function is not available yet."};
 inline constexpr TextPair kModuleSilent{"Das Modul antwortet nicht mehr.", "The module does not answer any more."};
-inline constexpr TextPair kMeasurementEnded{"Messung beendet.", "Measurement ended."};
 // A write sequence that lost replies; %d is the number of writes without one.
 inline constexpr TextPair kUnansweredWrites{
     "Das Modul hat %d Schreibbefehle nicht bestätigt: die Einstellungen sind möglicherweise nicht vollständig "
@@ -24,5 +23,8 @@ inline constexpr TextPair kUnansweredWrites{
 inline constexpr TextPair kLineLostWhileWriting{
     "Die Verbindung zum Modul ist beim Schreiben abgebrochen: die Einstellungen sind nicht vollständig gespeichert.",
     "The connection to the module was lost while writing: the settings are not all stored."};
+// Closes the message of a save that failed: the file on disk is the one from before.
+inline constexpr TextPair kNothingSaved{"Es wurde nichts gespeichert; eine vorhandene Datei bleibt unverändert.",
+                                        "Nothing was saved; an existing file is left unchanged."};
 
 }  // namespace korvane::types

@@ -6,7 +6,10 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include "app/Recording.h"
+#include "support/FileSizeLimit.h"
 #include "support/ScriptedUi.h"
 
 namespace korvane::test {
@@ -135,15 +138,59 @@ TEST_F(RecordingFixture, FileThatCannotBeCreatedIsReported) {
   EXPECT_TRUE(rec.statusText().empty());
 }
 
-TEST_F(RecordingFixture, FailedWriteIsToldOnceAndLaterLinesAreSkipped) {
+TEST_F(RecordingFixture, FullDiskTakesBackThePartLineTellsOnceAndStops) {
+  const std::string file = Path("full.txt");
   std::string error;
-  ASSERT_TRUE(rec.OpenForAppend("/dev/full", &error)) << error;
+  ASSERT_TRUE(rec.OpenForAppend(file, &error)) << error;
+  ASSERT_TRUE(rec.WriteLine(0, kPh, 0, nullptr));
   std::string notice;
-  EXPECT_FALSE(rec.WriteLine(0, kPh, 0, &notice));
+  {
+    // Room for half of the next line only.
+    FileSizeLimit limit(sizeof kPhLine - 1 + 10);
+    ASSERT_TRUE(limit.ok());
+    EXPECT_FALSE(rec.WriteLine(0, kPh, 0, &notice));
+  }
+  EXPECT_EQ(ReadAll(file), kPhLine);
   EXPECT_NE(notice.find("Aufzeichnung fehlgeschlagen"), std::string::npos);
+  EXPECT_TRUE(rec.failed());
   EXPECT_FALSE(rec.isOpen());
   EXPECT_FALSE(rec.WriteLine(0, kPh, 0, &notice));
   EXPECT_TRUE(notice.empty());
+  EXPECT_EQ(ReadAll(file), kPhLine);
+}
+
+TEST_F(RecordingFixture, DeletedOrReplacedFileIsNoticedAtTheNextLine) {
+  const std::string file = Path("rec.txt");
+  const std::string other = Path("other.txt");
+  for (bool replace : {false, true}) {
+    SCOPED_TRACE(replace);
+    std::string error, notice;
+    ASSERT_TRUE(rec.OpenForAppend(file, &error)) << error;
+    ASSERT_TRUE(rec.WriteLine(0, kPh, 1, nullptr));
+    ASSERT_TRUE(QFile::remove(QString::fromStdString(file)));
+    if (replace) {
+      ASSERT_TRUE(QFile::copy(QString::fromStdString(other), QString::fromStdString(file)));
+    }
+    EXPECT_FALSE(rec.WriteLine(0, kPh, 1, &notice));
+    EXPECT_NE(notice.find("deleted or replaced"), std::string::npos) << notice;
+    EXPECT_TRUE(rec.failed());
+    QFile(QString::fromStdString(other)).open(QIODevice::WriteOnly);
+  }
+  EXPECT_EQ(ReadAll(file), "");
+}
+
+TEST_F(RecordingFixture, OnlyRegularFilesAreRecordedIntoAndNothingWaits) {
+  const std::string fifo = Path("fifo");
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  for (const std::string& target : {fifo, std::string("/dev/full"), dir.path().toStdString()}) {
+    SCOPED_TRACE(target);
+    std::string error;
+    EXPECT_FALSE(rec.OpenForAppend(target, &error));
+    EXPECT_NE(error.find("not a regular file"), std::string::npos) << error;
+  }
+  ASSERT_EQ(Configure(fifo, {0, 0, 30}), Recording::SetupResult::kCreateFailed);
+  EXPECT_NE(ui.Messages().at(0).find("FIFO"), std::string::npos);
+  EXPECT_FALSE(rec.isOpen());
 }
 
 TEST_F(RecordingFixture, OpenForAppendKeepsWhatIsThere) {

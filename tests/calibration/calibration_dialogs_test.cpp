@@ -80,7 +80,7 @@ TEST(ValueEntryTest, AcceptsNumbersWithAPointOnly) {
 }
 
 TEST(ValueEntryTest, RefusesWhatIsNotANumberAndStaysOpen) {
-  for (const char* text : {"7,01", "", "abc", "7.0x", "4.01 pH", "nan", "inf", "1e39", "--4"}) {
+  for (const char* text : {"7;01", "", "abc", "7,0,1", "1.234,5", "7.0x", "4.01 pH", "nan", "inf", "1e39", "--4"}) {
     SCOPED_TRACE(text);
     Entry e(7.0f);
     e.Type(QString::fromUtf8(text));
@@ -101,7 +101,7 @@ TEST(ValueEntryTest, RefusesWhatIsNotANumberAndStaysOpen) {
 TEST(ValueEntryTest, RefusalKeepsTheFocusInTheEdit) {
   Entry e(7.0f);
   e.dialog.activateWindow();
-  e.Type("7,01");
+  e.Type("7;01");
   e.dialog.okButton()->setFocus();
   e.dialog.okButton()->click();
   EXPECT_EQ(e.dialog.focusWidget(), e.dialog.edit());
@@ -140,7 +140,7 @@ TEST(ValueEntryTest, NumbersIgnoreTheUserLocale) {
   if (!std::setlocale(LC_ALL, "de_DE.UTF-8")) GTEST_SKIP() << "de_DE.UTF-8 not installed";
   EXPECT_EQ(CalibrationValueDialog::ShowNumber(1013.25f), "1013.25");
   EXPECT_EQ(CalibrationValueDialog::ParseNumber("7.01"), 7.01f);
-  EXPECT_FALSE(CalibrationValueDialog::ParseNumber("7,01").has_value());
+  EXPECT_EQ(CalibrationValueDialog::ParseNumber("7,01"), 7.01f);  // the German decimal comma
   std::setlocale(LC_ALL, saved.c_str());
 }
 

@@ -9,6 +9,7 @@
 #include <sstream>
 
 #include "Commands.h"
+#include "support/FileSizeLimit.h"
 #include "support/ScriptedUi.h"
 #include "support/SimLink.h"
 
@@ -43,6 +44,44 @@ TEST(CliOptions, BadCommonOptionsAreRefused) {
     EXPECT_FALSE(cli::ParseCommonOptions(args, o, &error)) << args[0];
     EXPECT_FALSE(error.empty());
   }
+}
+
+TEST(CliOptions, BoundsMissingValuesAndRepeats) {
+  struct Case {
+    std::vector<std::string> args;
+    const char* error;  // nullptr: accepted
+  } cases[] = {
+      {{"--count", "1000000000"}, nullptr},
+      {{"--count", "1000000001"}, "--count takes a whole number from 1 to 1000000000"},
+      {{"--count", "99999999999999999999"}, "--count takes"},
+      {{"--poll", "3600000"}, nullptr},
+      {{"--record", "--count", "5"}, "--record needs a value"},
+      {{"--count"}, "--count needs a value"},
+      {{"--count", "2", "--count", "3"}, "--count is given more than once"},
+      {{"--count=2", "--count", "3"}, "--count is given more than once"},
+      {{"--record", "a", "--record=b"}, "--record is given more than once"},
+  };
+  for (Case& c : cases) {
+    SCOPED_TRACE(c.args[0] + " " + (c.args.size() > 1 ? c.args[1] : ""));
+    cli::ArgReader r(c.args);
+    int count = 0, poll = 0;
+    std::string record;
+    r.Int("--count", 1, 1000000000, &count);
+    r.Int("--poll", 10, 3600000, &poll);
+    r.Value("--record", &record);
+    if (!c.error) {
+      EXPECT_TRUE(r.Done()) << r.error();
+      EXPECT_TRUE(count == 1000000000 || poll == 3600000);
+    } else {
+      EXPECT_FALSE(r.Done());
+      EXPECT_EQ(r.error().rfind(c.error, 0), 0u) << r.error();
+    }
+  }
+  std::vector<std::string> args{"--port", "3", "--port", "4", "info"};
+  CommonOptions o;
+  std::string error;
+  EXPECT_FALSE(cli::ParseCommonOptions(args, o, &error));
+  EXPECT_EQ(error, "--port is given more than once");
 }
 
 TEST(CliOptions, TimeOfDay) {
@@ -175,6 +214,25 @@ TEST(CliDevice, ADeviceThatIsNoSerialPortIsNamedAndRefused) {
   EXPECT_EQ(cli::RunCommand(ctx, "info", {}), 3);
   EXPECT_NE(err.str().find("/dev/null kann nicht geöffnet werden."), std::string::npos) << err.str();
   EXPECT_NE(err.str().find("not a serial device"), std::string::npos) << err.str();
+}
+
+TEST_F(CliFixture, LiveStopsWithStatus6WhenTheDiskIsFull) {
+  sim.AddAmplifier(1);
+  const std::string file = QDir(dir.path()).filePath("rec.txt").toStdString();
+  {
+    QFile f(QString::fromStdString(file));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("kept\r\n");
+  }
+  {
+    FileSizeLimit limit(6 + 10);  // room for a part of the first line only
+    ASSERT_TRUE(limit.ok());
+    EXPECT_EQ(Run("live", {"--poll", "40", "--record", file, "--interval", "00:00:00"}, Fast()), 6);
+  }
+  QFile f(QString::fromStdString(file));
+  ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+  EXPECT_EQ(f.readAll().toStdString(), "kept\r\n");
+  EXPECT_NE(err.str().find("Aufzeichnung fehlgeschlagen"), std::string::npos) << err.str();
 }
 
 TEST_F(CliFixture, LiveEndsWhenTheModuleFallsSilent) {

@@ -12,10 +12,13 @@
 #include <functional>
 #include <sstream>
 
+#include <sys/stat.h>
+
 #include "ConfigCommands.h"
 #include "configuration/SetupFile.h"
 #include "configuration/ConfigTransfer.h"
 #include "configuration/widgets/ConfigurationDialog.h"
+#include "support/FileSizeLimit.h"
 #include "support/ModalWait.h"
 #include "support/ScriptedUi.h"
 #include "support/SimLink.h"
@@ -324,6 +327,41 @@ TEST(DialogCli, ConfigPrintWritesAPdf) {
   ASSERT_GT(pdf.size(), 100u);
   EXPECT_EQ(pdf.substr(0, 5), "%PDF-");
   EXPECT_NE(pdf.find("/Type /Page"), std::string::npos);
+}
+
+TEST(DialogCli, OutputFilesAreWholeOrNotThereAndNeverSpecial) {
+  QTemporaryDir dir;
+  const std::string fifo = dir.filePath("fifo").toStdString();
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  ScriptedUi ui;
+  SimLink sim(ui);
+  AddModule(sim, {1, 3});
+  Cli cli(sim);
+  // A FIFO or a device is refused before the module is asked anything.
+  for (auto command : {&cli::RunConfigRead, &cli::RunConfigPrint}) {
+    for (const std::string& target : {fifo, std::string("/dev/null")}) {
+      SCOPED_TRACE(target);
+      EXPECT_EQ(cli.Run(command, {"-o", target}), 6);
+      EXPECT_TRUE(sim.bus.received().empty());
+    }
+  }
+  EXPECT_NE(cli.err.str().find("not a regular file (FIFO)"), std::string::npos) << cli.err.str();
+
+  // A full disk: exit 6 with the reason, the old file as it was, no PDF at all.
+  const std::string setup = dir.filePath("old.qx4").toStdString();
+  const std::string pdf = dir.filePath("new.pdf").toStdString();
+  WriteAll(setup, "old");
+  {
+    test::FileSizeLimit limit(200);
+    ASSERT_TRUE(limit.ok());
+    EXPECT_EQ(cli.Run(&cli::RunConfigRead, {"-o", setup}), 6);
+    EXPECT_EQ(cli.Run(&cli::RunConfigPrint, {"-o", pdf}), 6);
+  }
+  EXPECT_EQ(ReadAll(setup), "old");
+  EXPECT_FALSE(QFile::exists(QString::fromStdString(pdf)));
+  EXPECT_NE(cli.err.str().find("File too large"), std::string::npos) << cli.err.str();
+  EXPECT_NE(cli.err.str().find("Der Ausdruck ist fehlgeschlagen"), std::string::npos);
+  EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
 }
 
 }  // namespace

@@ -104,6 +104,10 @@ TEST(ConfigSettingsKeys, ConversionCases) {
       {"TDS factor on kind 4", 21, 4, "0.64", "", -1, -1, -1, -1},
       {"TDS types on kind 5", 20, 5, "", "", -1, -1, -1, -1},
       {"pH on kind 5", 0, 5, "4.00", "2.00", 4, 2, -1, -1},
+      // Values no int holds select nothing (a file can carry anything).
+      {"NaN and inf", 0, 3, "nan", "-inf", -1, -1, -1, -1},
+      {"beyond int", 3, 3, "1e30", "-3e9", -1, -1, -1, -1},
+      {"inf beside an index", 22, 3, "inf", "2", -1, -1, -1, 2},
   };
   for (const Case& c : cases) {
     ConfigSettings s;

@@ -276,7 +276,7 @@ TEST(DialogExchange, RoundTripKeepsEverySetting) {
   s.IDC_UNTERER_WERT0 = "0.00";
   s.IDC_OBERER_WERT0 = "2000.00";
   s.IDC_UNTERER_WERT1 = "1.5";
-  s.IDC_OBERER_WERT1 = "abc";  // edits hold whatever was typed
+  s.IDC_OBERER_WERT1 = "1e3";  // a number comes back as it was written
   s.IDC_RADIO1 = 0;
   s.IDC_RADIO7 = 5;
   s.IDC_RADIO_RELAY = 1;
@@ -350,7 +350,7 @@ TEST(DialogExchange, RoundTripKeepsEverySetting) {
   SAME(IDC_TYPAUSWAHL);
 #undef SAME
   // ... and those values are the ones put in, not defaults.
-  EXPECT_EQ(b.IDC_OBERER_WERT1, "abc");
+  EXPECT_EQ(b.IDC_OBERER_WERT1, "1e3");
   EXPECT_EQ(b.IDC_RADIO7, 5);
   EXPECT_EQ(b.IDC_RADIO_RELAY2, -1);
   EXPECT_EQ(b.IDC_MINIMUM3, 0);
@@ -652,6 +652,66 @@ TEST(DialogFiles, SaveTakesTheControlsFirst) {
   f.dialog->OnSave();
   EXPECT_FALSE(QFile::exists(other));
   EXPECT_EQ(f.ui.Messages().back(), "Geben Sie eine ganze Zahl zwischen 0 und 31 ein.");
+}
+
+TEST(DialogFiles, NumberFieldsTakeTheDecimalCommaAndRefuseTheRest) {
+  QTemporaryDir dir;
+  struct Case {
+    const char* typed;
+    const char* stored;   // nullptr: refused, nothing saved
+    const char* message;  // start of the refusal
+  } cases[] = {
+      {"25,5", "25.5", nullptr},
+      {" -0,25 ", "-0.25", nullptr},
+      {"1e3", "1e3", nullptr},
+      {"abc", nullptr, "Keine gültige Zahl im Feld \"allgemein: Temperatur\": abc"},
+      {"25°", nullptr, "Keine gültige Zahl im Feld"},
+      {"2,5,1", nullptr, "Keine gültige Zahl im Feld"},
+      {"nan", nullptr, "Keine gültige Zahl im Feld"},
+      {"-inf", nullptr, "Keine gültige Zahl im Feld"},
+      {"1e39", nullptr, "Keine gültige Zahl im Feld"},
+      {"25Ω", nullptr, "Ein Zeichen lässt sich nicht speichern"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.typed);
+    const QString path = dir.filePath("setup.qx4");
+    QFile::remove(path);
+    ConfigSettings before = Settings(1, 3);
+    before.IDC_EDIT1 = "25.0";
+    Fixture f(before);
+    f.dialog->edit(1110)->setText(QString::fromUtf8(c.typed));
+    f.ui.saveFiles.push_back(path.toStdString());
+    f.dialog->OnSave();
+    if (c.stored) {
+      EXPECT_TRUE(f.ui.Messages().empty());
+      EXPECT_EQ(f.settings.IDC_EDIT1, c.stored);
+      EXPECT_EQ(f.dialog->edit(1110)->text().toStdString(), c.stored);
+      EXPECT_NE(ReadAll(path).find(std::string("IDC_EDIT1==") + c.stored + "\n\r"), std::string::npos);
+    } else {
+      EXPECT_FALSE(QFile::exists(path));
+      ASSERT_EQ(f.ui.Messages().size(), 1u);
+      EXPECT_EQ(f.ui.Messages()[0].rfind(c.message, 0), 0u) << f.ui.Messages()[0];
+      EXPECT_EQ(f.settings.IDC_EDIT1, "25.0");
+    }
+  }
+}
+
+TEST(DialogFiles, WindowsTextTravelsByteForByte) {
+  // A redox module shows its key value in a field the user cannot edit; what a setup
+  // file put there goes back into the next file unchanged.
+  QTemporaryDir dir;
+  const QString path = dir.filePath("redox.qx4");
+  ConfigSettings s = Settings(1, 3);
+  s.IDC_KAL_C1 = "1\xB0";
+  Fixture f(s);
+  ASSERT_FALSE(f.Enabled(1082));
+  EXPECT_EQ(f.dialog->edit(1082)->text(), QString::fromUtf8("1°"));
+  f.ui.saveFiles.push_back(path.toStdString());
+  f.dialog->OnSave();
+  const std::string text = ReadAll(path);
+  EXPECT_NE(text.find("IDC_KAL_C1==1\xB0\n\r"), std::string::npos) << text;
+  ConfigSettings back;
+  EXPECT_EQ(SetupFile::ParseSetupText(text, back, true), SetupFile::kOk);
 }
 
 TEST(DialogFiles, OpenRebuildsTheControlsForTheLoadedType) {

@@ -220,6 +220,10 @@ TEST(SetupFile, SavePathRule) {
   EXPECT_EQ(SetupFilePath("/home/u/setup.txt"), "/home/u/setup.txt");
   EXPECT_EQ(SetupFilePath("/home/u/a.qx4.b.txt"), "/home/u/a.b.txt.qx4");
   EXPECT_EQ(SetupFilePath("/home/u.v/setup"), "/home/u.v/setup");
+  // Folders keep their names, whatever the file is called.
+  EXPECT_EQ(SetupFilePath("/data/old.qx4/setup.qx4.qx4"), "/data/old.qx4/setup.qx4");
+  EXPECT_EQ(SetupFilePath("/data/a.qx4.qx4/b.qx4"), "/data/a.qx4.qx4/b.qx4");
+  EXPECT_EQ(SetupFilePath("x.qx4/a.qx4.b"), "x.qx4/a.b.qx4");
 }
 
 // --- save and load over the Ui -------------------------------------------------------
@@ -259,6 +263,18 @@ TEST_F(SetupFileFlow, SaveToAnUnwritablePlaceSaysSo) {
   EXPECT_FALSE(SaveSetupFile(ui, s));
   ASSERT_EQ(ui.Messages().size(), 1u);
   EXPECT_EQ(ui.Messages()[0].rfind("The file cannot be written:", 0), 0u);
+}
+
+TEST_F(SetupFileFlow, ValueWithTheChecksumKeyIsNotSaved) {
+  // Saved, such a file would fail its own checksum on loading.
+  Write(Path("setup.qx4"), "old");
+  ConfigSettings s = ExampleSettings();
+  s.IDC_GRENZWERT3 = "1CECKSUMM==2";
+  ui.saveFiles.push_back(Path("setup.qx4"));
+  EXPECT_FALSE(SaveSetupFile(ui, s));
+  EXPECT_EQ(Read(Path("setup.qx4")), "old");
+  ASSERT_EQ(ui.Messages().size(), 1u);
+  EXPECT_NE(ui.Messages()[0].find("CECKSUMM"), std::string::npos);
 }
 
 TEST_F(SetupFileFlow, LoadAsksAboutCalibrationAndReportsDataErrorsAfterApplying) {

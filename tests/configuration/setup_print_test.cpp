@@ -235,7 +235,7 @@ class KeepingUi : public test::ScriptedUi {
     int Height() const override { return to_.Height(); }
     void DrawText(int x, int y, const std::string& text) override { to_.DrawText(x, y, text); }
     void NewPage() override { to_.NewPage(); }
-    void End() override { to_.End(); }
+    bool End() override { return to_.End(); }
 
    private:
     test::RecordingPage& to_;

@@ -101,7 +101,7 @@ std::unique_ptr<platform::PageTarget> ScriptedUi::BeginPrint(const std::string& 
     int Height() const override { return page_->Height(); }
     void DrawText(int x, int y, const std::string& text) override { page_->DrawText(x, y, text); }
     void NewPage() override { page_->NewPage(); }
-    void End() override { page_->End(); }
+    bool End() override { return page_->End(); }
 
    private:
     std::shared_ptr<RecordingPage> page_;

@@ -38,11 +38,15 @@ class RecordingPage : public platform::PageTarget {
   int Height() const override { return height_; }
   void DrawText(int x, int y, const std::string& text) override { texts.push_back({page, x, y, text}); }
   void NewPage() override { ++page; }
-  void End() override { ended = true; }
+  bool End() override {
+    ended = true;
+    return !failEnd;
+  }
 
   std::vector<Text> texts;
   int page = 0;
   bool ended = false;
+  bool failEnd = false;  // End() reports a failed job
 
  private:
   int width_;

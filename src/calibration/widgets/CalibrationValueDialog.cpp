@@ -7,11 +7,6 @@
 #include <QPushButton>
 #include <QShowEvent>
 
-#include <cfloat>
-#include <cmath>
-#include <cstdlib>
-#include <locale.h>
-
 #include "platform/NumberText.h"
 #include "platform/Ui.h"
 
@@ -19,8 +14,6 @@ namespace korvane::calibration {
 namespace {
 
 constexpr const char* kNotANumber = "Geben Sie eine Zahl ein.";
-
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\v'; }
 
 }  // namespace
 
@@ -48,19 +41,9 @@ CalibrationValueDialog::CalibrationValueDialog(QWidget* parent)
 }
 
 std::optional<float> CalibrationValueDialog::ParseNumber(const std::string& text) {
-  std::size_t begin = 0;
-  std::size_t end = text.size();
-  while (begin < end && IsBlank(text[begin])) ++begin;
-  while (end > begin && IsBlank(text[end - 1])) --end;
-  if (begin == end) return std::nullopt;
-  const std::string body = text.substr(begin, end - begin);
-  locale_t c = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
-  char* stop = nullptr;
-  const double v = strtod_l(body.c_str(), &stop, c);
-  freelocale(c);
-  if (stop != body.c_str() + body.size()) return std::nullopt;
-  if (!std::isfinite(v) || std::fabs(v) > FLT_MAX) return std::nullopt;
-  return static_cast<float>(v);
+  const std::optional<std::string> number = platform::NumberEntryText(text);
+  if (!number) return std::nullopt;
+  return static_cast<float>(platform::ToDouble(*number));
 }
 
 std::string CalibrationValueDialog::ShowNumber(float v) {

@@ -26,7 +26,7 @@ class CalibrationValueDialog : public QDialog {
   // Tells the user that the text is not a number; a message box unless replaced.
   std::function<void(QWidget* parent, const std::string& text)> refuse;
 
-  // The number the entry takes: "." as the decimal point whatever the locale, the whole
+  // The number the entry takes: "." or the decimal comma whatever the locale, the whole
   // text (blanks around it aside), finite and within single precision.
   static std::optional<float> ParseNumber(const std::string& text);
   // The value as the edit shows it: six significant digits, shortest form.

@@ -16,13 +16,19 @@
 #include "configuration/SetupFile.h"
 #include "configuration/ConfigLists.h"
 #include "configuration/SetupPrint.h"
+#include "platform/NumberText.h"
 #include "platform/Ui.h"
+#include "types/Cp1252.h"
 #include "types/Texts.h"
 
 namespace korvane::configuration {
 namespace {
 
 QString Q(const std::string& s) { return QString::fromStdString(s); }
+
+// The edits of the dialog; all of them hold numbers.
+constexpr int kNumberEdits[] = {1075, 1076, 1077, 1078, 1084, 1085, 1087, 1088,
+                                1081, 1079, 1080, 1086, 1082, 1107, 1110, 1163};
 
 // The identity characters are whatever the module sent; show them readably even when
 // they are not UTF-8.
@@ -88,6 +94,7 @@ void ConfigurationDialog::Build() {
       auto* e = new QLineEdit(box);
       Register(labelId, l);
       Register(editId, e);
+      editLabels_[editId] = l;
       grid->addWidget(l, r, 0);
       grid->addWidget(e, r + 1, 0);
       r += 2;
@@ -134,6 +141,7 @@ void ConfigurationDialog::Build() {
       auto* e = new QLineEdit(box);
       Register(labelId, l);
       Register(editId, e);
+      editLabels_[editId] = l;
       grid->addWidget(l, row, 0);
       grid->addWidget(e, row, 1);
       ++row;
@@ -146,6 +154,8 @@ void ConfigurationDialog::Build() {
     auto* edit2 = new QLineEdit(box);
     Register(1082, edit1);
     Register(1107, edit2);
+    editLabels_[1082] = key1;
+    editLabels_[1107] = key2;
     auto* phFix = new QCheckBox(QStringLiteral("pH Fix"), box);
     Register(1242, phFix);
     for (int id : {1111, 1112, 1114, 1116}) {
@@ -178,6 +188,7 @@ void ConfigurationDialog::Build() {
       auto* e = new QLineEdit(box);
       if (labelId) Register(labelId, l);
       Register(editId, e);
+      editLabels_[editId] = l;
       grid->addWidget(l, row, 0);
       grid->addWidget(e, row, 1);
     };
@@ -259,7 +270,8 @@ void SetComboIndex(QComboBox* combo, int index) {
 
 void ConfigurationDialog::SettingsToControls() {
   ConfigSettings& s = settings_;
-  auto text = [&](int id, const std::string& value) { edit(id)->setText(Q(value)); };
+  // Settings hold Windows-1252 bytes, as the files do.
+  auto text = [&](int id, const std::string& value) { edit(id)->setText(Q(types::FromWindows1252(value))); };
   text(1075, s.IDC_UNTERER_WERT0);
   text(1076, s.IDC_OBERER_WERT0);
   text(1077, s.IDC_UNTERER_WERT1);
@@ -313,8 +325,16 @@ bool ConfigurationDialog::ControlsToSettings() {
     return false;
   }
 
+  // Every text is checked before any setting changes: a refused field leaves them all.
+  std::map<int, std::string> texts;
+  for (int id : kNumberEdits) {
+    std::optional<std::string> value = FieldText(id);
+    if (!value) return false;
+    texts[id] = std::move(*value);
+  }
+
   ConfigSettings& s = settings_;
-  auto text = [&](int id) { return edit(id)->text().toStdString(); };
+  auto text = [&](int id) { return texts.at(id); };
   s.IDC_UNTERER_WERT0 = text(1075);
   s.IDC_OBERER_WERT0 = text(1076);
   s.IDC_UNTERER_WERT1 = text(1077);
@@ -354,6 +374,35 @@ bool ConfigurationDialog::ControlsToSettings() {
 
   SetButtonTexts();
   return true;
+}
+
+std::string ConfigurationDialog::FieldName(int editId) const {
+  QString name;
+  QWidget* field = edit(editId);
+  if (auto* box = qobject_cast<QGroupBox*>(field->parentWidget())) name = box->title() + QStringLiteral(": ");
+  auto it = editLabels_.find(editId);
+  if (it != editLabels_.end()) name += it->second->text();
+  return name.toStdString();
+}
+
+std::optional<std::string> ConfigurationDialog::FieldText(int editId) {
+  QLineEdit* field = edit(editId);
+  const int lang = settings_.language;
+  auto refuse = [&](const types::TextPair& why) -> std::optional<std::string> {
+    ui_.Message(std::string(why(lang)) + " \"" + FieldName(editId) + "\": " + field->text().toStdString());
+    field->setFocus();
+    field->selectAll();
+    return std::nullopt;
+  };
+  std::optional<std::string> bytes = types::ToWindows1252Exactly(field->text().toStdString());
+  if (!bytes) return refuse(texts::kNoWindows1252);
+  if (SetupFile::HoldsChecksumKey(*bytes)) return refuse(texts::kChecksumKeyInValue);
+  // A field the user cannot edit keeps what the module or a file put there.
+  if (!field->isEnabled() || field->isHidden() || bytes->empty()) return bytes;
+  const std::optional<std::string> number = platform::NumberEntryText(*bytes);
+  if (!number) return refuse(texts::kNotANumber);
+  if (*number != *bytes) field->setText(Q(*number));
+  return number;
 }
 
 void ConfigurationDialog::SetupDialogControls() {

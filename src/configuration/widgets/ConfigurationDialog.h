@@ -8,6 +8,7 @@
 #include <QPointer>
 
 #include <map>
+#include <optional>
 #include <string>
 
 #include "configuration/ConfigSettings.h"
@@ -52,7 +53,9 @@ class ConfigurationDialog : public QDialog {
   // Settings -> controls.
   void SettingsToControls();
   // Controls -> settings; false (after telling the user) when the address field holds
-  // no number in 0..31. The settings are then left as they were.
+  // no number in 0..31, an editable field holds no number (a decimal comma is taken as
+  // the point) or a field holds a character without a Windows-1252 byte. The settings
+  // are then left as they were.
   bool ControlsToSettings();
   // Adapts the controls to the type, series and language of the settings.
   void SetupDialogControls();
@@ -70,6 +73,11 @@ class ConfigurationDialog : public QDialog {
   void SetButtonTexts();
   QButtonGroup* RadioGroup(int firstId, int count, QGroupBox* box, QGridLayout* grid, int column);
   void Register(int id, QWidget* w) { controls_[id] = w; }
+  // "group: label" of an edit, as the user reads it.
+  std::string FieldName(int editId) const;
+  // The edit's text as the settings hold it (Windows-1252, a number with "." where
+  // the user can edit it), or nullopt after telling the user why not.
+  std::optional<std::string> FieldText(int editId);
 
   platform::Ui& ui_;
   ConfigSettings& settings_;
@@ -78,6 +86,7 @@ class ConfigurationDialog : public QDialog {
   LoggerLauncher* logger_;
   bool busy_ = false;  // the OK check is waiting for the module
   std::map<int, QWidget*> controls_;
+  std::map<int, QLabel*> editLabels_;
   // Radio groups by the id of their first button: 1001, 1007, 1013, 1019, 1101, 1103, 1105, 1108.
   std::map<int, QButtonGroup*> radioGroups_;
   // What the last SetupDialogControls left; some controls keep it across runs.

@@ -7,9 +7,11 @@
 #include <QPrinter>
 #include <QStringList>
 
+#include "platform/SafeFile.h"
+
 namespace korvane::platform {
 
-PainterPage::~PainterPage() { End(); }
+PainterPage::~PainterPage() { FinishPainting(); }
 
 void PainterPage::Begin(QPagedPaintDevice* device) {
   device_ = device;
@@ -40,10 +42,12 @@ void PainterPage::NewPage() {
   if (ok_ && !ended_) device_->newPage();
 }
 
-void PainterPage::End() {
-  if (ended_) return;
-  ended_ = true;
-  if (ok_) painter_.end();
+bool PainterPage::FinishPainting() {
+  if (!ended_) {
+    ended_ = true;
+    painted_ = ok_ && painter_.end();
+  }
+  return painted_;
 }
 
 PrinterPage::PrinterPage(std::unique_ptr<QPrinter> printer) : printer_(std::move(printer)) {
@@ -51,10 +55,13 @@ PrinterPage::PrinterPage(std::unique_ptr<QPrinter> printer) : printer_(std::move
   Begin(printer_.get());
 }
 
-PrinterPage::~PrinterPage() { End(); }
+PrinterPage::~PrinterPage() { FinishPainting(); }
 
-PdfPage::PdfPage(const std::string& path, const std::string& title)
-    : writer_(std::make_unique<QPdfWriter>(QString::fromStdString(path))) {
+bool PrinterPage::End() { return FinishPainting() && printer_->printerState() != QPrinter::Error; }
+
+PdfPage::PdfPage(const std::string& path, const std::string& title) : path_(path) {
+  buffer_.open(QIODevice::WriteOnly);
+  writer_ = std::make_unique<QPdfWriter>(&buffer_);
   writer_->setResolution(kPrintDpi);
   writer_->setPageSize(QPageSize(QPageSize::A4));
   writer_->setTitle(QString::fromStdString(title));
@@ -62,6 +69,19 @@ PdfPage::PdfPage(const std::string& path, const std::string& title)
   Begin(writer_.get());
 }
 
-PdfPage::~PdfPage() { End(); }
+PdfPage::~PdfPage() { FinishPainting(); }
+
+bool PdfPage::End() {
+  if (saved_) return true;
+  if (!FinishPainting()) {
+    if (failure_.empty()) failure_ = "the PDF could not be drawn";
+    return false;
+  }
+  // Ended twice: the first call already tried and told why.
+  if (!failure_.empty()) return false;
+  const QByteArray& pdf = buffer_.data();
+  saved_ = SaveFileReplacing(path_, std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())), &failure_);
+  return saved_;
+}
 
 }  // namespace korvane::platform

@@ -1,7 +1,8 @@
 #pragma once
-// Page targets that paint with Qt at 600 dpi: a printer chosen in the print dialog (or
-// a PDF file where no printer is installed), and a PDF file for the command line.
+// Page targets that paint with Qt at 600 dpi: a printer chosen in the print dialog, and
+// a PDF file (where no printer is installed, "print to file", the command line).
 // Painting text needs a QGuiApplication (fonts).
+#include <QBuffer>
 #include <QFont>
 #include <QPainter>
 
@@ -27,12 +28,14 @@ class PainterPage : public PageTarget {
   int Height() const override { return height_; }
   void DrawText(int x, int y, const std::string& text) override;
   void NewPage() override;
-  void End() override;
+  bool End() override { return FinishPainting(); }
   bool ok() const { return ok_; }
 
  protected:
   // Starts painting on device; call from the derived constructor once it is set up.
   void Begin(QPagedPaintDevice* device);
+  // Ends painting (once); false when painting failed.
+  bool FinishPainting();
 
  private:
   QPagedPaintDevice* device_ = nullptr;
@@ -42,6 +45,7 @@ class PainterPage : public PageTarget {
   int height_ = 0;
   bool ok_ = false;
   bool ended_ = false;
+  bool painted_ = false;
 };
 
 // A printer already configured (print dialog); printed at 600 dpi.
@@ -49,19 +53,27 @@ class PrinterPage : public PainterPage {
  public:
   explicit PrinterPage(std::unique_ptr<QPrinter> printer);
   ~PrinterPage() override;
+  bool End() override;
 
  private:
   std::unique_ptr<QPrinter> printer_;
 };
 
-// A PDF file (A4, 600 dpi).
+// A PDF file (A4, 600 dpi). The document is built in memory and saved when the job
+// ends without error, replacing the file only when the whole PDF is on disk.
 class PdfPage : public PainterPage {
  public:
   PdfPage(const std::string& path, const std::string& title);
   ~PdfPage() override;
+  bool End() override;
+  std::string failure() const override { return failure_; }
 
  private:
+  std::string path_;
+  QBuffer buffer_;
   std::unique_ptr<QPdfWriter> writer_;
+  std::string failure_;
+  bool saved_ = false;
 };
 
 }  // namespace korvane::platform

@@ -10,12 +10,16 @@
 #include <QPushButton>
 #include <QStringList>
 
+#include "platform/SafeFile.h"
 #include "platform/widgets/PrinterPage.h"
 
 namespace korvane::platform {
 
 namespace {
 QString Q(const std::string& s) { return QString::fromStdString(s); }
+
+// The Ui knows no language: both, as the printer message below.
+constexpr const char* kPdfRefused = "In diese Datei kann nicht gedruckt werden.\nCannot print into this file.";
 }  // namespace
 
 QString QtFilterFromWindows(const std::string& filter) {
@@ -103,23 +107,33 @@ std::unique_ptr<PageTarget> QtUi::BeginPrint(const std::string& documentName) {
   auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
   printer->setResolution(kPrintDpi);
   printer->setDocName(Q(documentName));
+  QString pdfFile;
   if (QPrinterInfo::availablePrinters().isEmpty()) {
     // No printer installed: print into a PDF file instead.
-    const QString file = QFileDialog::getSaveFileName(parent_, QStringLiteral("PDF"), Q(documentName) + ".pdf",
-                                                      QStringLiteral("PDF (*.pdf)"));
-    if (file.isEmpty()) return nullptr;
-    printer->setOutputFormat(QPrinter::PdfFormat);
-    printer->setOutputFileName(file);
+    pdfFile = QFileDialog::getSaveFileName(parent_, QStringLiteral("PDF"), Q(documentName) + ".pdf",
+                                           QStringLiteral("PDF (*.pdf)"));
+    if (pdfFile.isEmpty()) return nullptr;
   } else {
     QPrintDialog dlg(printer.get(), parent_);
     if (dlg.exec() != QDialog::Accepted) return nullptr;
+    if (printer->outputFormat() == QPrinter::PdfFormat) pdfFile = printer->outputFileName();
   }
+  if (!pdfFile.isEmpty()) return BeginPdf(pdfFile.toStdString(), documentName);
   auto page = std::make_unique<PrinterPage>(std::move(printer));
   if (!page->ok()) {
     Message("Der Drucker kann nicht gestartet werden.\nThe printer could not be started.", kAppTitle);
     return nullptr;
   }
   return page;
+}
+
+std::unique_ptr<PageTarget> QtUi::BeginPdf(const std::string& file, const std::string& documentName) {
+  // A file goes through the PDF page, which replaces it only when the document is whole.
+  if (const std::string problem = WriteTargetProblem(file); !problem.empty()) {
+    Message(std::string(kPdfRefused) + "\n" + file + ": " + problem, kAppTitle);
+    return nullptr;
+  }
+  return std::make_unique<PdfPage>(file, documentName);
 }
 
 }  // namespace korvane::platform

@@ -39,6 +39,7 @@ class QtUi : public Ui {
 
  private:
   std::optional<std::string> FileDialog(const FileDialogSpec& dialog, bool save);
+  std::unique_ptr<PageTarget> BeginPdf(const std::string& file, const std::string& documentName);
 
   QPointer<QWidget> parent_;
   QPointer<QProgressDialog> progress_;

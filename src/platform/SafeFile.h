@@ -1,0 +1,22 @@
+#pragma once
+// Files the program writes for the user: only regular files (or links to one) are
+// written, and a save that replaces a file either completes or leaves the old file
+// as it was. Reasons are short English texts (system error texts); callers put them
+// under their own bilingual headline.
+#include <string>
+#include <string_view>
+
+namespace korvane::platform {
+
+// Empty when path may be written as a regular file: it does not exist yet, or it is a
+// regular file or a symbolic link to one. Otherwise why not, e.g. "not a regular file
+// (FIFO)". Never opens the path, so a FIFO or a device cannot block or be touched.
+std::string WriteTargetProblem(const std::string& path);
+
+// Replaces (or creates) path with bytes: a temporary file in the same folder, every
+// write checked, flushed to disk, then renamed over the target. A symbolic link keeps
+// pointing at its file, which is replaced; an existing file keeps its permissions. On
+// any failure the old file stays untouched, no temporary is left and *error says why.
+bool SaveFileReplacing(const std::string& path, std::string_view bytes, std::string* error);
+
+}  // namespace korvane::platform

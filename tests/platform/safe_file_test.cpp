@@ -1,0 +1,112 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QTemporaryDir>
+
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+#include "platform/SafeFile.h"
+#include "support/FileSizeLimit.h"
+
+namespace korvane::platform {
+namespace {
+
+std::string ReadAll(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::stringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
+
+void Write(const std::string& path, const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
+
+class SafeFile : public ::testing::Test {
+ protected:
+  std::string Path(const char* name) const { return dir.filePath(QString::fromUtf8(name)).toStdString(); }
+  // Nothing but the named entries: no temporary is left behind.
+  QStringList Entries() const {
+    return QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+  }
+  QTemporaryDir dir;
+};
+
+TEST_F(SafeFile, FullDiskKeepsTheOldFile) {
+  const std::string file = Path("setup.qx4");
+  Write(file, "old contents\n");
+  const std::string big(64 * 1024, 'x');
+  std::string error;
+  {
+    test::FileSizeLimit limit(4096);
+    ASSERT_TRUE(limit.ok());
+    EXPECT_FALSE(SaveFileReplacing(file, big, &error));
+  }
+  EXPECT_FALSE(error.empty());
+  EXPECT_EQ(ReadAll(file), "old contents\n");
+  EXPECT_EQ(Entries(), QStringList{"setup.qx4"});
+  // Without the limit the same save goes through and keeps the file's permissions.
+  ASSERT_EQ(::chmod(file.c_str(), 0640), 0);
+  ASSERT_TRUE(SaveFileReplacing(file, big, &error)) << error;
+  EXPECT_EQ(ReadAll(file), big);
+  struct stat st {};
+  ASSERT_EQ(::stat(file.c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 0777, 0640u);
+}
+
+TEST_F(SafeFile, OnlyRegularFilesAreReplaced) {
+  const std::string fifo = Path("fifo");
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  const std::string socketPath = Path("socket");
+  const int sock = ::socket(AF_UNIX, SOCK_STREAM, 0);
+  sockaddr_un addr{};
+  addr.sun_family = AF_UNIX;
+  socketPath.copy(addr.sun_path, sizeof addr.sun_path - 1);
+  ASSERT_EQ(::bind(sock, reinterpret_cast<sockaddr*>(&addr), sizeof addr), 0);
+  ASSERT_EQ(::symlink("missing", Path("dangling").c_str()), 0);
+  ASSERT_EQ(::symlink(fifo.c_str(), Path("to-fifo").c_str()), 0);
+  struct Case {
+    std::string path;
+    const char* reason;
+  } cases[] = {{fifo, "FIFO"},
+               {Path("to-fifo"), "FIFO"},
+               {"/dev/null", "character device"},
+               {socketPath, "socket"},
+               {dir.path().toStdString(), "directory"},
+               {Path("dangling"), "missing"}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.path);
+    EXPECT_NE(WriteTargetProblem(c.path).find(c.reason), std::string::npos) << WriteTargetProblem(c.path);
+    std::string error;
+    EXPECT_FALSE(SaveFileReplacing(c.path, "data", &error));
+    EXPECT_NE(error.find(c.reason), std::string::npos) << error;
+  }
+  ::close(sock);
+  struct stat st {};
+  ASSERT_EQ(::lstat(fifo.c_str(), &st), 0);
+  EXPECT_TRUE(S_ISFIFO(st.st_mode));
+  EXPECT_EQ(Entries().size(), 4);  // fifo, socket and the two links, nothing new
+}
+
+TEST_F(SafeFile, LinkToARegularFileKeepsPointingAtIt) {
+  ::mkdir(Path("real").c_str(), 0755);
+  const std::string target = Path("real/config.ini");
+  Write(target, "old");
+  ASSERT_EQ(::symlink("real/config.ini", Path("link.ini").c_str()), 0);
+  EXPECT_EQ(WriteTargetProblem(Path("link.ini")), "");
+  EXPECT_EQ(WriteTargetProblem(Path("new.ini")), "");
+  std::string error;
+  ASSERT_TRUE(SaveFileReplacing(Path("link.ini"), "new", &error)) << error;
+  struct stat st {};
+  ASSERT_EQ(::lstat(Path("link.ini").c_str(), &st), 0);
+  EXPECT_TRUE(S_ISLNK(st.st_mode));
+  EXPECT_EQ(ReadAll(target), "new");
+}
+
+}  // namespace
+}  // namespace korvane::platform
