@@ -40,12 +40,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         FUZZ_CHECK(!link::IsValidFrame(receiver.frame()));
         FUZZ_CHECK(receiver.count() == 0);
         break;
-      case link::FrameReceiver::Result::kWatchdog:
-        FUZZ_CHECK(receiver.count() == 0);
-        break;
-      case link::FrameReceiver::Result::kNone:
-        FUZZ_CHECK(receiver.count() == before + 1);
-        break;
+      case link::FrameReceiver::Result::kWatchdog: FUZZ_CHECK(receiver.count() == 0); break;
+      case link::FrameReceiver::Result::kNone: FUZZ_CHECK(receiver.count() == before + 1); break;
     }
   }
   return 0;

@@ -110,12 +110,7 @@ std::optional<Frame> DisplayUnit::Handle(const Frame& request) {
         case link::kChannelName.number: {  // channels 0..7
           static const char* const kNames[8] = {"pH  ",
                                                 "\260C  ",  // the degree sign in Windows-1252
-                                                "mV  ",
-                                                "\0\0\0\0",
-                                                "\0\0\0\0",
-                                                "\0\0\0\0",
-                                                "\0\0\0\0",
-                                                "hPa "};
+                                                "mV  ",    "\0\0\0\0", "\0\0\0\0", "\0\0\0\0", "\0\0\0\0", "hPa "};
           const char* n = data[0] < 8 ? kNames[data[0]] : "\0\0\0\0";
           return link::BuildFrame(link::kDisplayAddress, 0, 4, p, {u8(n[0]), u8(n[1]), u8(n[2]), u8(n[3])});
         }

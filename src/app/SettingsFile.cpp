@@ -60,7 +60,9 @@ AppSettings ParseSettingsText(const std::string& fileBytes) {
 }
 
 std::string FormatSettingsText(const AppSettings& s) {
-  const TimeOfDay t = s.interval.Fields();
+  // A negative interval (only a hand-edited file has one) counts as none; written as such
+  // it reads back the same, where "-12:-3:-5" would not.
+  const TimeOfDay t = s.interval.days < 0 ? TimeOfDay{} : s.interval.Fields();
   return platform::StringPrintf(
       "[RS232]\n\rPORT=%d\n\rBAUD=%d\n\r[SETUP]\n\rINTERVALL=%02d:%02d:%02d\n\rSPRACHE=%d\n\rPARAMETRIEREN=%d\n\r",
       s.portIndex, s.baud, t.hour, t.minute, t.second, s.language, s.parametrize);

@@ -96,6 +96,17 @@ struct ParseCase {
   int port, baud, h, m, s, language, parametrize;
 };
 
+// A hand-edited negative interval counts as none and is written so: what the program
+// writes reads back the same (found by fuzzing: "-12:-3:-5" did not).
+TEST(SettingsText, NegativeIntervalIsWrittenAsNone) {
+  for (const char* text : {"INTERVALL=-1:-5:-3\n\r", "INTERVALL=-199\n\r", "INTERVALL=00:-1:00\n\r"}) {
+    SCOPED_TRACE(text);
+    const std::string written = FormatSettingsText(ParseSettingsText(text));
+    EXPECT_NE(written.find("INTERVALL=00:00:00\n\r"), std::string::npos) << written;
+    EXPECT_EQ(FormatSettingsText(ParseSettingsText(written)), written);
+  }
+}
+
 TEST(SettingsText, ParsesWhatItFinds) {
   const ParseCase cases[] = {
       {"empty", "", 0, 4800, 0, 1, 0, 0, 0},

@@ -176,7 +176,7 @@ void MainWindow::Build() {
     values->setColumnStretch(col, 1);
   }
 
-  auto makeLabel = [this](const char* name, QWidget* parent) {
+  auto makeLabel = [](const char* name, QWidget* parent) {
     auto* l = new QLabel(parent);
     l->setObjectName(QLatin1String(name));
     return l;
