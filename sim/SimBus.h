@@ -45,6 +45,12 @@ class Bus {
   void FaultNext(Fault f) { next_.push_back(f); }
   // times < 0: every such request.
   void FaultWhen(std::uint8_t group, std::uint8_t parameter, Fault f, int times = 1);
+  // No fault of any kind any more.
+  void ClearFaults() {
+    fault_ = Fault::kNone;
+    next_.clear();
+    when_.clear();
+  }
   void SetLateDelayMs(int ms) { lateDelayMs_ = ms; }
   int lateDelayMs() const { return lateDelayMs_; }
   Fault fault() const { return fault_; }

@@ -1,5 +1,7 @@
 #include "CliContext.h"
 
+#include <QtGlobal>
+
 #include <QSocketNotifier>
 
 #include <cerrno>
@@ -179,8 +181,13 @@ CliContext::CliContext(CommonOptions options, std::ostream& out, std::ostream& e
     link_ = link;
   } else {
     const std::string folder = options_.settingsFolder;
+    // Tests that cross every command with every fault shorten the reply time-out.
+    link::LinkTimings timings;
+    bool shortened = false;
+    const int timeoutMs = qEnvironmentVariableIntValue("KORVANE_REPLY_TIMEOUT_MS", &shortened);
+    if (shortened && timeoutMs > 0) timings.replyTimeout = std::chrono::milliseconds(timeoutMs);
     ownLink_ = std::make_unique<link::Link>(
-        ui_, [folder](int com) { return platform::DeviceForPort(folder, com); }, link::LinkTimings{}, clock_);
+        ui_, [folder](int com) { return platform::DeviceForPort(folder, com); }, timings, clock_);
     link_ = ownLink_.get();
   }
   link_->setPortIndex(options_.port ? *options_.port - 1 : settings_.portIndex);

@@ -5,6 +5,7 @@
 #include <QProcess>
 
 #include "app/MainController.h"
+#include "cli_runner.h"
 #include "pty_fixture.h"
 
 namespace korvane::test {
@@ -14,37 +15,7 @@ using namespace std::chrono_literals;
 
 class AppOverPty : public LinkOverPty {
  protected:
-  // The korvane-cli binary of this build.
-  static QString CliBinary() {
-    return QDir(QCoreApplication::applicationDirPath()).filePath("../apps/korvane-cli/korvane-cli");
-  }
-
-  struct Result {
-    int exitCode = -1;
-    std::string out, err;
-  };
-
-  // Runs korvane-cli while the simulator keeps serving in this event loop.
-  Result RunCli(const QStringList& args) {
-    Result r;
-    QProcess p;
-    p.start(CliBinary(), args);
-    if (!p.waitForStarted(5000)) {
-      r.err = "cannot start " + CliBinary().toStdString();
-      return r;
-    }
-    if (!WaitFor([&] { return p.state() == QProcess::NotRunning; }, 20000)) {
-      p.kill();
-      p.waitForFinished();
-      r.err = "timed out";
-      return r;
-    }
-    r.exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -2;
-    r.out = p.readAllStandardOutput().toStdString();
-    r.err = p.readAllStandardError().toStdString();
-    return r;
-  }
-
+  using Result = CliResult;
   QString Settings() const { return dir.path(); }
 };
 
