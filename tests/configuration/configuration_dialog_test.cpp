@@ -57,6 +57,44 @@ std::vector<std::string> Entries(const QComboBox* c) {
   return out;
 }
 
+// Every setting the dialog shows, compared one by one so a failure names the field.
+void ExpectShownSettingsEqual(const ConfigSettings& got, const ConfigSettings& want, const std::string& where) {
+#define SAME(field) EXPECT_EQ(got.field, want.field) << #field << " " << where
+  SAME(IDC_UNTERER_WERT0);
+  SAME(IDC_OBERER_WERT0);
+  SAME(IDC_UNTERER_WERT1);
+  SAME(IDC_OBERER_WERT1);
+  SAME(IDC_RADIO1);
+  SAME(IDC_RADIO7);
+  SAME(IDC_RADIO_RELAY);
+  SAME(IDC_RADIO_RELAY2);
+  SAME(IDC_STROM_SPANNUNG);
+  SAME(IDC_4TO20MA);
+  SAME(IDC_MINIMUM);
+  SAME(IDC_MINIMUM3);
+  SAME(IDC_GRENZWERT);
+  SAME(IDC_HYSTERESE);
+  SAME(IDC_GRENZWERT3);
+  SAME(IDC_HYSTERESE3);
+  SAME(IDC_KAL0);
+  SAME(IDC_KAL1);
+  SAME(IDC_KAL2);
+  SAME(IDC_KAL3);
+  SAME(IDC_KAL_C1);
+  SAME(IDC_KAL_C2);
+  SAME(IDC_KAL_T1_PH);
+  SAME(IDC_KAL_T2_PH);
+  SAME(IDC_KAL_T1_LF);
+  SAME(IDC_KAL_T2_LF);
+  SAME(IDC_EDIT1);
+  SAME(IDC_CHECK1);
+  SAME(IDC_OFFSET);
+  SAME(IDC_KAL_HOLD);
+  SAME(IDC_GERAETE_ADR);
+  SAME(IDC_TYPAUSWAHL);
+#undef SAME
+}
+
 struct Fixture {
   explicit Fixture(ConfigSettings s, std::function<bool(ConfigSettings&)> check = {})
       : settings(std::move(s)), confirm(check) {
@@ -315,40 +353,7 @@ TEST(DialogExchange, RoundTripKeepsEverySetting) {
   ASSERT_TRUE(f.dialog->ControlsToSettings());
   const ConfigSettings& b = f.settings;
   // Every setting the dialog shows comes back as it was shown.
-#define SAME(field) EXPECT_EQ(b.field, shown.field) << #field
-  SAME(IDC_UNTERER_WERT0);
-  SAME(IDC_OBERER_WERT0);
-  SAME(IDC_UNTERER_WERT1);
-  SAME(IDC_OBERER_WERT1);
-  SAME(IDC_RADIO1);
-  SAME(IDC_RADIO7);
-  SAME(IDC_RADIO_RELAY);
-  SAME(IDC_RADIO_RELAY2);
-  SAME(IDC_STROM_SPANNUNG);
-  SAME(IDC_4TO20MA);
-  SAME(IDC_MINIMUM);
-  SAME(IDC_MINIMUM3);
-  SAME(IDC_GRENZWERT);
-  SAME(IDC_HYSTERESE);
-  SAME(IDC_GRENZWERT3);
-  SAME(IDC_HYSTERESE3);
-  SAME(IDC_KAL0);
-  SAME(IDC_KAL1);
-  SAME(IDC_KAL2);
-  SAME(IDC_KAL3);
-  SAME(IDC_KAL_C1);
-  SAME(IDC_KAL_C2);
-  SAME(IDC_KAL_T1_PH);
-  SAME(IDC_KAL_T2_PH);
-  SAME(IDC_KAL_T1_LF);
-  SAME(IDC_KAL_T2_LF);
-  SAME(IDC_EDIT1);
-  SAME(IDC_CHECK1);
-  SAME(IDC_OFFSET);
-  SAME(IDC_KAL_HOLD);
-  SAME(IDC_GERAETE_ADR);
-  SAME(IDC_TYPAUSWAHL);
-#undef SAME
+  ExpectShownSettingsEqual(b, shown, "");
   // ... and those values are the ones put in, not defaults.
   EXPECT_EQ(b.IDC_OBERER_WERT1, "1e3");
   EXPECT_EQ(b.IDC_RADIO7, 5);
@@ -418,42 +423,9 @@ TEST(DialogExchange, WidgetFreeRoundTripMatchesTheDialog) {
     ConfigSettings expected = in;
     OpenDialogData(expected);
     const ConfigSettings& got = f.settings;
-#define SAME(field) EXPECT_EQ(got.field, expected.field) << #field << " type " << c.type << " kind " << c.kind
-    SAME(IDC_UNTERER_WERT0);
-    SAME(IDC_OBERER_WERT0);
-    SAME(IDC_UNTERER_WERT1);
-    SAME(IDC_OBERER_WERT1);
-    SAME(IDC_RADIO1);
-    SAME(IDC_RADIO7);
-    SAME(IDC_RADIO_RELAY);
-    SAME(IDC_RADIO_RELAY2);
-    SAME(IDC_STROM_SPANNUNG);
-    SAME(IDC_4TO20MA);
-    SAME(IDC_MINIMUM);
-    SAME(IDC_MINIMUM3);
-    SAME(IDC_GRENZWERT);
-    SAME(IDC_HYSTERESE);
-    SAME(IDC_GRENZWERT3);
-    SAME(IDC_HYSTERESE3);
-    SAME(IDC_KAL0);
-    SAME(IDC_KAL1);
-    SAME(IDC_KAL2);
-    SAME(IDC_KAL3);
-    SAME(IDC_KAL_C1);
-    SAME(IDC_KAL_C2);
-    SAME(IDC_KAL_T1_PH);
-    SAME(IDC_KAL_T2_PH);
-    SAME(IDC_KAL_T1_LF);
-    SAME(IDC_KAL_T2_LF);
-    SAME(IDC_EDIT1);
-    SAME(IDC_CHECK1);
-    SAME(IDC_OFFSET);
-    SAME(IDC_KAL_HOLD);
-    SAME(IDC_GERAETE_ADR);
-    SAME(IDC_TYPAUSWAHL);
-    SAME(typeListOffset);
-    SAME(phFix);
-#undef SAME
+    ExpectShownSettingsEqual(got, expected, "type " + std::to_string(c.type) + " kind " + std::to_string(c.kind));
+    EXPECT_EQ(got.typeListOffset, expected.typeListOffset) << "type " << c.type;
+    EXPECT_EQ(got.phFix, expected.phFix) << "type " << c.type;
     EXPECT_EQ(SetupFile::BuildSetupText(got), SetupFile::BuildSetupText(expected)) << c.type;
   }
 }
