@@ -43,20 +43,7 @@ bool ReplyClearsPending(std::uint8_t group, std::uint8_t p) {
     case kRead: return IsKnownParameter(p);
     case kWrite:
       // Acknowledgements: the read table less 6..14 (range values), 29 and 31.
-      return InRanges(p, {{0, 1},
-                          {18, 26},
-                          {28, 28},
-                          {30, 30},
-                          {32, 42},
-                          {47, 48},
-                          {51, 52},
-                          {55, 58},
-                          {63, 64},
-                          {67, 68},
-                          {72, 73},
-                          {76, 81},
-                          {83, 83},
-                          {129, 164}});
+      return IsKnownParameter(p) && !InRanges(p, {{6, 14}, {29, 29}, {31, 31}});
     default: return false;
   }
 }
