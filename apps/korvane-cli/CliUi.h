@@ -20,6 +20,7 @@ class CliUi : public platform::Ui {
   bool yes = false;                     // the answer of every yes/no question
   std::optional<std::string> printPdf;  // print dialog: print into this PDF file
   bool progressToStderr = false;        // progress as lines on stderr
+  bool cancelled = false;               // the progress window's cancel (Ctrl-C)
 
   // Message boxes shown so far (their texts went to stderr).
   int messageCount() const { return messages_; }
@@ -33,6 +34,7 @@ class CliUi : public platform::Ui {
   void ProgressOpen(const std::string& caption, const std::string& text, int min, int max) override;
   void ProgressSet(int position) override;
   void ProgressClose() override;
+  bool ProgressCancelled() override { return cancelled; }
   std::unique_ptr<platform::PageTarget> BeginPrint(const std::string& documentName) override;
 
  private:

@@ -1,5 +1,6 @@
 #include "Commands.h"
 #include "ConfigCommands.h"
+#include "LoggerCommands.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -26,6 +27,14 @@ const std::vector<Command>& Commands() {
        &RunConfigWrite, false},
       {"config-print", "-o FILE.pdf", "prints the module's configuration into a PDF file as the dialog's Print does",
        &RunConfigPrint, true},
+      {"logger-info", "", "the display unit's logger information (at 0x80, 19200 baud)", &RunLoggerInfo, false},
+      {"logger-read", "-o FILE [--display]",
+       "reads the module's (or with --display the display unit's) data logger into FILE as the\n"
+       "      logger dialogs export it and prints \"records: N\"; exit 8 when fewer records arrived\n"
+       "      than announced, 130 after Ctrl-C (the file keeps the whole records)",
+       &RunLoggerRead, false},
+      {"logger-clear", "--yes [--display]", "clears the module's (or the display unit's) data logger",
+       &RunLoggerClear, false},
   };
   return table;
 }

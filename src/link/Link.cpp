@@ -207,6 +207,8 @@ void Link::OnSerialByte(std::uint8_t byte) {
     case FrameReceiver::Result::kFrame: break;
   }
   const ReplyEffect e = DispatchReply(receiver_.frame(), module_);
+  lastReply_ = receiver_.frame();
+  emit replyReceived(receiver_.frame());
   if (e.liveChannel) emit liveValue(e.liveChannel);
   // The chain goes on at the address of the request just answered.
   if (e.nextRequest) SendFrame(FrameAddress(lastSent_), kValues, 4, e.nextRequest);

@@ -68,6 +68,8 @@ class Link : public QObject {
   bool badFrame() const { return badFrame_; }
   void clearBadFrame() { badFrame_ = false; }
   const Frame& lastSent() const { return lastSent_; }
+  // The last valid reply (for replies the module object keeps no field for).
+  const Frame& lastReply() const { return lastReply_; }
 
   // --- routines ---------------------------------------------------------------
   void SendFrame(std::uint8_t address, std::uint8_t group, std::uint8_t length, std::uint8_t parameter,
@@ -127,6 +129,8 @@ class Link : public QObject {
   void lineLost(const QString& reason);
   // Every frame sent, for logs and tests.
   void frameSent(const link::Frame& frame);
+  // Every valid reply, after the module object took it (logger streams read it whole).
+  void replyReceived(const link::Frame& frame);
 
  private:
   void SetPendingCleared();
@@ -140,6 +144,7 @@ class Link : public QObject {
   ModuleState module_;
   FrameReceiver receiver_;
   Frame lastSent_{};
+  Frame lastReply_{};
   std::uint64_t sendCount_ = 0;
   int portIndex_ = 0;
   int baud_ = 4800;

@@ -40,6 +40,9 @@ class Ui {
   virtual void ProgressOpen(const std::string& caption, const std::string& text, int min, int max) = 0;
   virtual void ProgressSet(int position) = 0;
   virtual void ProgressClose() = 0;
+  // The user asked the open progress window to stop (its cancel button, Ctrl-C on the
+  // command line). Windows without a cancel button never are.
+  virtual bool ProgressCancelled() { return false; }
 
   // The print dialog; nullptr when the user cancels.
   virtual std::unique_ptr<PageTarget> BeginPrint(const std::string& documentName) = 0;

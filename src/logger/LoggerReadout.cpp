@@ -1,0 +1,244 @@
+#include "logger/LoggerReadout.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QTimer>
+
+#include <cerrno>
+#include <cstring>
+
+#include "link/Link.h"
+#include "logger/LoggerInfo.h"
+#include "logger/LoggerTexts.h"
+#include "logger/RecordAssembler.h"
+#include "platform/NumberText.h"
+#include "platform/SafeFile.h"
+#include "platform/Ui.h"
+
+namespace korvane::logger {
+namespace {
+
+using Status = ReadoutResult::Status;
+
+// The export file: written as the records arrive, so a stopped transfer keeps every
+// whole record; every write is checked.
+class ExportFile {
+ public:
+  ~ExportFile() { Close(); }
+  bool Create(const std::string& path, std::string* why) {
+    if (const std::string problem = platform::WriteTargetProblem(path); !problem.empty()) {
+      *why = problem;
+      return false;
+    }
+    fd_ = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NONBLOCK, 0666);
+    struct stat st {};
+    if (fd_ < 0 || ::fstat(fd_, &st) != 0 || !S_ISREG(st.st_mode)) {
+      *why = fd_ < 0 ? std::strerror(errno) : "not a regular file";
+      Close();
+      return false;
+    }
+    return true;
+  }
+  bool Write(const std::string& bytes) {
+    std::size_t done = 0;
+    while (fd_ >= 0 && done < bytes.size()) {
+      const ssize_t n = ::write(fd_, bytes.data() + done, bytes.size() - done);
+      if (n < 0 && errno == EINTR) continue;
+      if (n <= 0) {
+        error_ = n < 0 ? std::strerror(errno) : "nothing written";
+        return false;
+      }
+      done += static_cast<std::size_t>(n);
+    }
+    return fd_ >= 0;
+  }
+  void Close() {
+    if (fd_ >= 0) ::close(fd_);
+    fd_ = -1;
+  }
+  const std::string& error() const { return error_; }
+
+ private:
+  int fd_ = -1;
+  std::string error_;
+};
+
+}  // namespace
+
+LoggerReadout::LoggerReadout(link::Link& link, platform::Ui& ui, const link::FlowContext& context, QObject* parent)
+    : QObject(parent), link_(link), ui_(ui), context_(context) {}
+
+ReadoutResult LoggerReadout::Read(const std::string& path, const ReadoutSource& source) {
+  ReadoutResult result;
+  const int lang = context_.language;
+  const std::uint8_t address = context_.address;
+  const bool longRecords = !source.displayUnit && HasLongRecords(source.deviceKind);
+  if (!source.displayUnit) table_.clear();
+
+  if (!link_.OpenPort()) return result;
+  ExportFile file;
+  std::string why;
+  if (!file.Create(path, &why)) {
+    ui_.Message(std::string(texts::kCannotWrite(lang)) + " " + path + ": " + why);
+    result.status = Status::kFileError;
+    return result;
+  }
+  if (!link_.Request(address, link::kLoggerFill)) {
+    ui_.Message(types::kCommError(lang));
+    return result;
+  }
+  const std::uint16_t size = link_.module().loggerFill;
+  const int bytes = source.displayUnit ? size : ModuleDataBytes(size);
+  const int recordSize = longRecords ? 16 : 26;
+  result.announced = bytes / recordSize;
+  if (!source.displayUnit) ui_.Message(platform::StringPrintf(texts::kDataSets, static_cast<unsigned>(bytes / 16)));
+  if (LoggerEmpty(bytes)) {
+    ui_.Message(texts::kEmpty(lang));
+    result.status = Status::kEmpty;
+    return result;
+  }
+
+  ui_.ProgressOpen(types::kTransferCaption(lang), types::kTransferText(lang), 0, bytes / 2);
+  bool writing = file.Write(kExportHeader);
+  const int channels = source.displayUnit ? 8 : 2;
+  for (int i = 0; i < channels && writing; ++i) {
+    std::optional<link::Data4> name;
+    if (link_.Request(address, link::kChannelName, link::ByteData(static_cast<std::uint8_t>(i))))
+      name = link::FrameData(link_.lastReply());
+    const std::string cell = ChannelNameCell(name);
+    if (!source.displayUnit && i < 2 && name) columns_[static_cast<std::size_t>(i)] = cell.substr(0, 4);
+    writing = file.Write(cell);
+  }
+  bool fast = false;
+  if (writing && !source.displayUnit) {
+    writing = file.Write(DeviceCell(source.identity));
+    link_.ChangeBaudRate(address, source.deviceKind == 5 ? 1 : 2);
+    fast = true;
+    link_.WaitSeconds(2);
+  }
+
+  // The stream: the first data frame only opens it; every further one carries two bytes.
+  RecordAssembler assembler(longRecords);
+  int counter = 1;
+  bool opened = false;
+  const QMetaObject::Connection stream = connect(&link_, &link::Link::replyReceived, this, [&](const link::Frame& f) {
+    if (link::FrameGroup(f) != link::kValues || link::FrameParameter(f) != link::kLoggerRecord.number) return;
+    if (!opened) {
+      opened = true;
+      return;
+    }
+    ui_.ProgressSet(counter++);
+    if (!writing) return;
+    switch (assembler.Feed(link::FrameData(f))) {
+      case RecordAssembler::Event::kNone: return;
+      case RecordAssembler::Event::kDisplayRecord:
+        writing = file.Write(DisplayRecordLine(assembler.displayRecord()));
+        break;
+      case RecordAssembler::Event::kOutOfStep:
+        if (result.outOfStep++ == 0) result.firstBadPointer = assembler.pointer();
+        return;
+      case RecordAssembler::Event::kLongRecord: {
+        const LongRecord r = DecodeLongRecord(assembler.longRecord());
+        writing = file.Write(LongRecordLine(r, source.typeIndex));
+        if (writing && table_.size() < kTableSize) table_.push_back(r);
+        break;
+      }
+    }
+    if (writing) ++result.records;
+  });
+
+  if (writing) {
+    const bool answered =
+        link_.Request(address, link::kLoggerRecord, link::ByteData(static_cast<std::uint8_t>(channels - 1)));
+    if (source.displayUnit) {
+      ui_.ProgressSet(counter++);
+    } else if (!answered && !link_.isLineLost()) {
+      ui_.Message(types::kCommError(lang));
+    }
+    // The end of the data: a gap of three seconds without a frame.
+    const auto gap = 3 * link_.timings().second;
+    QEventLoop loop;
+    QTimer tick;
+    tick.setInterval(std::max<int>(
+        1, static_cast<int>(std::min<std::chrono::milliseconds>(gap / 10, std::chrono::milliseconds(100)).count())));
+    QElapsedTimer sinceFrame;
+    sinceFrame.start();
+    int seen = counter;
+    result.status = Status::kDone;
+    connect(&tick, &QTimer::timeout, &loop, [&] {
+      if (ui_.ProgressCancelled()) {
+        result.status = Status::kCancelled;
+      } else if (link_.isLineLost()) {
+        result.status = Status::kLineLost;
+      } else if (counter != seen) {
+        seen = counter;
+        sinceFrame.restart();
+        return;
+      } else if (sinceFrame.elapsed() < gap.count()) {
+        return;
+      }
+      loop.quit();
+    });
+    tick.start();
+    loop.exec();
+  }
+  disconnect(stream);
+  if (!writing) result.status = Status::kFileError;
+  ui_.ProgressClose();
+  file.Close();
+  // Back to the rate every other flow expects, whatever ended the transfer.
+  if (fast && !link_.isLineLost()) link_.ChangeBaudRate(address, 0);
+
+  if (result.status == Status::kFileError)
+    ui_.Message(std::string(texts::kCannotWrite(lang)) + " " + path + ": " + file.error());
+  else if (result.status == Status::kLineLost)
+    ui_.Message(std::string(types::kCommError(lang)) + "\n" + link_.openFailure());
+  if (result.outOfStep > 0)
+    ui_.Message(platform::StringPrintf(texts::kOutOfStep(lang), result.outOfStep, result.firstBadPointer));
+  if (result.status == Status::kDone && result.records < result.announced)
+    ui_.Message(platform::StringPrintf(texts::kShort(lang), result.records, result.announced));
+  return result;
+}
+
+std::optional<std::string> LoggerReadout::InformationText() {
+  const int lang = context_.language;
+  const std::uint8_t address = context_.address;
+  if (!link_.OpenPort()) return std::nullopt;
+  if (!link_.Request(address, link::kLoggerFill)) {
+    ui_.Message(types::kCommError(lang));
+    return std::nullopt;
+  }
+  // A missing reply leaves the field as it was.
+  link_.Request(address, link::kNextEntryTime);
+  link_.Request(address, link::kModuleTime);
+  link_.Request(address, link::kModuleDate);
+  link_.Read(address, link::kLoggerInterval);
+  // The unit is asked for its enabled byte with the length of the interval request.
+  link_.SendFrame(address, link::kRead, 2, link::kLoggerEnabled.number);
+  link_.WaitForReply();
+  const link::ModuleState& m = link_.module();
+  LoggerInfo info;
+  info.date = m.moduleDate;
+  info.time = m.moduleTime;
+  info.nextStorage = m.nextEntryTime;
+  info.intervalMinutes = m.ParameterU16(link::kLoggerInterval.number);
+  info.sizeReply = m.loggerFill;
+  info.enabled = m.ParameterByte(link::kLoggerEnabled.number) != 0;
+  return LoggerInfoText(info, lang);
+}
+
+bool LoggerReadout::Clear(bool displayUnit, bool confirmed) {
+  const int lang = context_.language;
+  if (!confirmed && !ui_.YesNo(texts::kQuestionTitle, texts::kClearQuestion(lang), texts::kYes(lang), texts::kNo(lang)))
+    return false;
+  if (!link_.OpenPort()) return false;
+  if (link_.Request(context_.address, link::kLoggerClear, link::ByteData(displayUnit ? 2 : 0))) return true;
+  ui_.Message(types::kCommError(lang));
+  return false;
+}
+
+}  // namespace korvane::logger

@@ -1,0 +1,24 @@
+#pragma once
+// The logger's texts, German and English.
+#include "types/Texts.h"
+
+namespace korvane::logger::texts {
+
+using types::TextPair;
+
+inline constexpr TextPair kEmpty{"Datenlogger ist leer.", "Data logger is empty."};
+inline constexpr char kDataSets[] = "Data sets: %u";  // both languages
+inline constexpr TextPair kClearQuestion{"Datenlogger wirklich löschen?", "Data logger realy clear?"};
+inline constexpr TextPair kYes{"Ja", "Yes"};
+inline constexpr TextPair kNo{"Nein", "No"};
+inline constexpr char kQuestionTitle[] = "INFO";
+inline constexpr TextPair kCannotWrite{"Die Exportdatei kann nicht geschrieben werden:",
+                                       "The export file cannot be written:"};
+// A stream that ended early: whole records that arrived, records announced.
+inline constexpr TextPair kShort{"Es kamen nur %d von %d Datensätzen an; die Datei enthält diese.",
+                                 "Only %d of %d data sets arrived; the file holds them."};
+// Records whose memory pointer was out of step: their count and the first pointer.
+inline constexpr TextPair kOutOfStep{"%d Datensätze kamen außer Tritt an (erster Zeiger=%u).",
+                                     "%d data sets arrived out of step (first pointer=%u)."};
+
+}  // namespace korvane::logger::texts

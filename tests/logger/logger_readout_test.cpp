@@ -1,0 +1,111 @@
+// Logger readout, information and clearing against the simulated devices.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "DisplayUnit.h"
+#include "logger/LoggerReadout.h"
+#include "support/ScriptedUi.h"
+#include "support/SimLink.h"
+
+namespace korvane::logger {
+namespace {
+
+using Status = ReadoutResult::Status;
+
+std::string ReadAll(const std::string& path) {
+  QFile f(QString::fromStdString(path));
+  return f.open(QIODevice::ReadOnly) ? f.readAll().toStdString() : std::string("(missing)");
+}
+
+struct ReadoutFixture : ::testing::Test {
+  QTemporaryDir dir;
+  test::ScriptedUi ui;
+  test::SimLink sim{ui};
+  LoggerReadout readout{sim.link, ui, sim.context};
+  std::string file = QDir(dir.path()).filePath("logger.txt").toStdString();
+};
+
+TEST_F(ReadoutFixture, DisplayUnitExportHasTheHeaderAndOneLfLinePerRecord) {
+  sim.bus.Add(std::make_shared<sim::DisplayUnit>(0));
+  sim.context.address = link::kDisplayAddress;
+  const ReadoutResult r = readout.Read(file, {true});
+  EXPECT_EQ(r.status, Status::kDone);
+  EXPECT_EQ(r.records, 12);
+  EXPECT_EQ(r.announced, 12);
+  const std::string text = ReadAll(file);
+  const std::string header =
+      "date\ttime\tpH  \t\xB0"
+      "C  \tmV  \tn.a.\tn.a.\tn.a.\tn.a.\thPa \t";
+  ASSERT_EQ(text.substr(0, header.size()), header);
+  EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 12);
+  EXPECT_NE(text.back(), '\n');
+  // Each record line: "\nDD.MM.YY\thh:mm\t" and 42 characters with 7 TABs among them.
+  const std::size_t line = 1 + 15 + 42;
+  EXPECT_EQ(text.size(), header.size() + 12 * line);
+  EXPECT_TRUE(ui.Messages().empty());
+}
+
+TEST_F(ReadoutFixture, ModuleReadoutRunsFastAndComesBackTo4800) {
+  auto amp = sim.AddAmplifier(1, 0, 4);
+  const ReadoutResult r = readout.Read(file, {false, 4, 0, "A123"});
+  EXPECT_EQ(r.status, Status::kDone);
+  EXPECT_EQ(r.records, 24);
+  EXPECT_EQ(readout.table().size(), 24u);
+  EXPECT_EQ(readout.columnNames()[0], "pH  ");
+  const std::string text = ReadAll(file);
+  const std::string header =
+      "date\ttime\tpH  \tmV  \t\xB0"
+      "C\tdevice:A123";
+  EXPECT_EQ(text.substr(0, header.size()), header);
+  EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 24);
+  // The baud command went out twice: the fast rate for the stream, then 4800 again.
+  EXPECT_EQ(amp->systemCommands(), (std::vector<std::uint8_t>{71, 71}));
+  EXPECT_EQ(sim.link.baudRate(), 4800);
+  EXPECT_EQ(ui.Messages(), (std::vector<std::string>{"Data sets: 24"}));
+}
+
+TEST_F(ReadoutFixture, EmptyLoggerSilentNamesAndNoAnswer) {
+  auto amp = sim.AddAmplifier(1, 0, 4);
+  amp->FillLogger(0);
+  EXPECT_EQ(readout.Read(file, {false, 4, 0, "A123"}).status, Status::kEmpty);
+  EXPECT_EQ(ui.Messages().back(), "Datenlogger ist leer.");
+
+  // A channel without an answer is "err " and the readout goes on.
+  amp->FillLogger(2);
+  sim.bus.FaultWhen(link::kValues, link::kChannelName.number, sim::Fault::kNoReply);
+  const ReadoutResult r = readout.Read(file, {false, 4, 0, "A123"});
+  EXPECT_EQ(r.records, 2);
+  EXPECT_EQ(ReadAll(file).substr(0, 19), "date\ttime\terr mV  \t");
+
+  sim.bus.SetFault(sim::Fault::kNoReply);
+  EXPECT_EQ(readout.Read(file, {false, 4, 0, "A123"}).status, Status::kNoAnswer);
+  EXPECT_EQ(ui.Messages().back(), "Fehler in der Datenkommunikation!");
+}
+
+TEST_F(ReadoutFixture, ClearingAsksFirstAndSendsTheKindsCommand) {
+  auto amp = sim.AddAmplifier(1, 0, 4);
+  ui.yesNo = {false, true};
+  EXPECT_FALSE(readout.Clear(false));
+  EXPECT_TRUE(sim.bus.received().empty());
+  EXPECT_EQ(ui.events.back().text, "Datenlogger wirklich löschen?");
+  EXPECT_TRUE(readout.Clear(false));
+  ASSERT_EQ(sim.bus.received().size(), 1u);
+  EXPECT_EQ(sim.bus.received()[0], link::BuildFrame(0, link::kSystem, 2, 55, link::ByteData(0)));
+  EXPECT_EQ(amp->loggerCount(), 0);
+}
+
+TEST_F(ReadoutFixture, DisplayUnitInformation) {
+  sim.bus.Add(std::make_shared<sim::DisplayUnit>(0));
+  sim.context.address = link::kDisplayAddress;
+  const std::optional<std::string> text = readout.InformationText();
+  ASSERT_TRUE(text);
+  EXPECT_EQ(text->rfind("Aktuelle Uhrzeit: 15.01.26 ", 0), 0u) << *text;
+  EXPECT_NE(text->find("Datenlogger Intervall:: 15 min Vorhandene Datensätze:: 10\n\r"), std::string::npos) << *text;
+  EXPECT_NE(text->find("Datenlogger ist freigegeben."), std::string::npos);
+}
+
+}  // namespace
+}  // namespace korvane::logger
