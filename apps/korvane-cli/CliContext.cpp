@@ -181,11 +181,14 @@ CliContext::CliContext(CommonOptions options, std::ostream& out, std::ostream& e
     link_ = link;
   } else {
     const std::string folder = options_.settingsFolder;
-    // Tests that cross every command with every fault shorten the reply time-out.
+    // Tests that cross every command with every fault shorten the reply time-out and
+    // the second of the flows' pauses.
     link::LinkTimings timings;
-    bool shortened = false;
-    const int timeoutMs = qEnvironmentVariableIntValue("KORVANE_REPLY_TIMEOUT_MS", &shortened);
-    if (shortened && timeoutMs > 0) timings.replyTimeout = std::chrono::milliseconds(timeoutMs);
+    bool given = false;
+    const int timeoutMs = qEnvironmentVariableIntValue("KORVANE_REPLY_TIMEOUT_MS", &given);
+    if (given && timeoutMs > 0) timings.replyTimeout = std::chrono::milliseconds(timeoutMs);
+    const int secondMs = qEnvironmentVariableIntValue("KORVANE_SECOND_MS", &given);
+    if (given && secondMs > 0) timings.second = std::chrono::milliseconds(secondMs);
     ownLink_ = std::make_unique<link::Link>(
         ui_, [folder](int com) { return platform::DeviceForPort(folder, com); }, timings, clock_);
     link_ = ownLink_.get();

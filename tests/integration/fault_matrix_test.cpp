@@ -44,6 +44,8 @@ const CommandCase kCommands[] = {
     {"config-read", {"config-read", "-o", "OUT"}, "read.qx4", {1, 1, 1, 1, 1, 1, 1, 0, 0}},
     {"config-write", {"config-write", "IN"}, nullptr, {1, 1, 1, 1, 1, 1, 1, 1, 1}},
     {"config-print", {"config-print", "-o", "OUT"}, "print.pdf", {1, 1, 1, 1, 1, 1, 1, 0, 0}},
+    {"logger-read", {"logger-read", "-o", "OUT"}, "logger.txt", {1, 1, 1, 1, 1, 1, 1, 0, 0}},
+    {"logger-clear", {"logger-clear", "--yes"}, nullptr, {1, 1, 1, 1, 1, 1, 1, 0, 0}},
 };
 
 class FaultMatrix : public LinkOverPty, public ::testing::WithParamInterface<CommandCase> {
@@ -69,6 +71,7 @@ class FaultMatrix : public LinkOverPty, public ::testing::WithParamInterface<Com
   QProcessEnvironment env = [] {
     QProcessEnvironment e = QProcessEnvironment::systemEnvironment();
     e.insert("KORVANE_REPLY_TIMEOUT_MS", "300");
+    e.insert("KORVANE_SECOND_MS", "50");
     return e;
   }();
 };
