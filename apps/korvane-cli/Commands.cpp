@@ -35,6 +35,9 @@ const std::vector<Command>& Commands() {
        &RunLoggerRead, false},
       {"logger-clear", "--yes [--display]", "clears the module's (or the display unit's) data logger",
        &RunLoggerClear, false},
+      {"clock-set", "[--display] [--time \"YYYY-MM-DD hh:mm:ss\"]",
+       "sets the module's (or the display unit's) clock to the PC's local time or the given time", &RunClockSet,
+       false},
   };
   return table;
 }

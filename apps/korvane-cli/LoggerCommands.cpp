@@ -2,10 +2,12 @@
 // unit and module logger dialogs without windows.
 #include "LoggerCommands.h"
 
+#include <cstdio>
 #include <ostream>
 
 #include "configuration/ConfigLists.h"
 #include "configuration/ConfigTransfer.h"
+#include "logger/DeviceClock.h"
 #include "logger/LoggerReadout.h"
 
 namespace korvane::cli {
@@ -106,6 +108,29 @@ int RunLoggerClear(CliContext& ctx, Args& args) {
   const bool cleared = readout.Clear(display, true);
   if (display) Restore4800(ctx);
   return cleared ? kExitOk : kExitNoAnswer;
+}
+
+int RunClockSet(CliContext& ctx, Args& args) {
+  ArgReader r(args);
+  const bool display = r.Flag("--display");
+  std::string text;
+  const bool given = r.Value("--time", &text);
+  if (!r.Done()) return ctx.Usage(r.error());
+  platform::LocalTime t = ctx.clock()();
+  if (given) {
+    // "YYYY-MM-DD hh:mm:ss", the fields within their calendar ranges.
+    int y = 0, mo = 0, d = 0, h = 0, mi = 0, s = 0;
+    char tail = 0;
+    if (std::sscanf(text.c_str(), "%4d-%2d-%2d %2d:%2d:%2d%c", &y, &mo, &d, &h, &mi, &s, &tail) != 6 || y < 2000 ||
+        mo < 1 || mo > 12 || d < 1 || d > 31 || h > 23 || mi > 59 || s > 59 || h < 0 || mi < 0 || s < 0)
+      return ctx.Usage("--time takes \"YYYY-MM-DD hh:mm:ss\", not \"" + text + "\"");
+    t = {y, mo, d, h, mi, s};
+  }
+  if (display) SelectDisplayUnit(ctx);
+  if (const int rc = ctx.OpenPort(); rc != kExitOk) return rc;
+  const bool set = logger::SetDeviceClock(ctx.link(), ctx.ui(), ctx.context(), t);
+  if (display) Restore4800(ctx);
+  return set ? kExitOk : kExitNoAnswer;
 }
 
 }  // namespace korvane::cli

@@ -190,8 +190,12 @@ ReadoutResult LoggerReadout::Read(const std::string& path, const ReadoutSource& 
   if (!writing) result.status = Status::kFileError;
   ui_.ProgressClose();
   file.Close();
-  // Back to the rate every other flow expects, whatever ended the transfer.
-  if (fast && !link_.isLineLost()) link_.ChangeBaudRate(address, 0);
+  // The module ends its stream on command 72; then back to the rate every other flow
+  // expects, whatever ended the transfer.
+  if (fast && !link_.isLineLost()) {
+    link_.SendCommand72(address);
+    link_.ChangeBaudRate(address, 0);
+  }
 
   if (result.status == Status::kFileError)
     ui_.Message(std::string(texts::kCannotWrite(lang)) + " " + path + ": " + file.error());

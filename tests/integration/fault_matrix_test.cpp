@@ -46,6 +46,7 @@ const CommandCase kCommands[] = {
     {"config-print", {"config-print", "-o", "OUT"}, "print.pdf", {1, 1, 1, 1, 1, 1, 1, 0, 0}},
     {"logger-read", {"logger-read", "-o", "OUT"}, "logger.txt", {1, 1, 1, 1, 1, 1, 1, 0, 0}},
     {"logger-clear", {"logger-clear", "--yes"}, nullptr, {1, 1, 1, 1, 1, 1, 1, 0, 0}},
+    {"clock-set", {"clock-set"}, nullptr, {1, 1, 1, 1, 1, 1, 1, 0, 0}},
 };
 
 class FaultMatrix : public LinkOverPty, public ::testing::WithParamInterface<CommandCase> {

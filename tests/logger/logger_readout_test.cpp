@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 
 #include "DisplayUnit.h"
+#include "logger/DeviceClock.h"
 #include "logger/LoggerReadout.h"
 #include "support/ScriptedUi.h"
 #include "support/SimLink.h"
@@ -61,8 +62,8 @@ TEST_F(ReadoutFixture, ModuleReadoutRunsFastAndComesBackTo4800) {
       "C\tdevice:A123";
   EXPECT_EQ(text.substr(0, header.size()), header);
   EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 24);
-  // The baud command went out twice: the fast rate for the stream, then 4800 again.
-  EXPECT_EQ(amp->systemCommands(), (std::vector<std::uint8_t>{71, 71}));
+  // The fast rate for the stream, its end (72), then 4800 again.
+  EXPECT_EQ(amp->systemCommands(), (std::vector<std::uint8_t>{71, 72, 71}));
   EXPECT_EQ(sim.link.baudRate(), 4800);
   EXPECT_EQ(ui.Messages(), (std::vector<std::string>{"Data sets: 24"}));
 }
@@ -95,6 +96,23 @@ TEST_F(ReadoutFixture, ClearingAsksFirstAndSendsTheKindsCommand) {
   ASSERT_EQ(sim.bus.received().size(), 1u);
   EXPECT_EQ(sim.bus.received()[0], link::BuildFrame(0, link::kSystem, 2, 55, link::ByteData(0)));
   EXPECT_EQ(amp->loggerCount(), 0);
+}
+
+TEST_F(ReadoutFixture, ClockTimeThenDateWithTheYearByte) {
+  auto amp = sim.AddAmplifier(1, 3, 4);
+  sim.context.address = 3;
+  ASSERT_TRUE(SetDeviceClock(sim.link, ui, sim.context, {2055, 12, 31, 23, 59, 58}));
+  ASSERT_EQ(sim.bus.received().size(), 2u);
+  EXPECT_EQ(sim.bus.received()[0], link::BuildFrame(3, link::kSystem, 3, 0x3b, {23, 59, 58, 0}));
+  EXPECT_EQ(sim.bus.received()[1], link::BuildFrame(3, link::kSystem, 3, 0x3a, {55, 31, 12, 0}));
+  EXPECT_EQ(amp->clock().year, 2055);
+  // 2256 wraps to year byte 0; a missing reply to the time sends no date.
+  sim.bus.ClearLog();
+  sim.bus.FaultWhen(link::kSystem, 0x3b, sim::Fault::kNoReply);
+  EXPECT_FALSE(SetDeviceClock(sim.link, ui, sim.context, {2256, 1, 2, 3, 4, 5}));
+  EXPECT_EQ(sim.bus.received().size(), 1u);
+  EXPECT_EQ(ui.Messages().back(), "Fehler in der Datenkommunikation!");
+  EXPECT_EQ(link::DateData(2256, 1, 2)[0], 0);
 }
 
 TEST_F(ReadoutFixture, DisplayUnitInformation) {

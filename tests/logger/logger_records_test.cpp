@@ -3,6 +3,7 @@
 
 #include <vector>
 
+#include "logger/ChartPoints.h"
 #include "logger/LoggerInfo.h"
 #include "logger/LoggerRecords.h"
 #include "logger/RecordAssembler.h"
@@ -74,6 +75,37 @@ TEST(RecordAssembler, DisplayRecordsAfterThirteenFramesLongRecordsWithTheirPoint
   EXPECT_EQ(module.longRecord()[13], 1);
   EXPECT_EQ(module.longRecord()[14], 7);
   EXPECT_EQ(module.longRecord()[15], 7);
+}
+
+TEST(ChartPoints, SecondsSinceTheFirstRecordWithoutImpossibleOrEarlierOnes) {
+  auto rec = [](int d, int mo, int y, int h, int mi, int s, float v = 1.0f) {
+    LongRecord r;
+    r.day = static_cast<std::uint8_t>(d), r.month = static_cast<std::uint8_t>(mo),
+    r.year = static_cast<std::uint8_t>(y);
+    r.hour = static_cast<std::uint8_t>(h), r.minute = static_cast<std::uint8_t>(mi),
+    r.second = static_cast<std::uint8_t>(s);
+    r.value1 = v;
+    r.temperature = 20.0f;
+    return r;
+  };
+  EXPECT_TRUE(ChartPoints({}).empty());
+  const std::vector<ChartPoint> one = ChartPoints({rec(31, 12, 25, 23, 59, 59)});
+  ASSERT_EQ(one.size(), 1u);
+  EXPECT_EQ(one[0].seconds, 0.0);
+
+  const std::vector<ChartPoint> points = ChartPoints({
+      rec(31, 12, 25, 23, 59, 0, 1),  // base
+      rec(1, 1, 26, 0, 1, 0, 2),      // across the year: 120 s later
+      rec(1, 0, 26, 0, 2, 0, 3),      // month 0: no such date
+      rec(32, 1, 26, 0, 2, 0, 4),     // day 32
+      rec(1, 1, 26, 24, 0, 0, 5),     // hour 24
+      rec(31, 12, 25, 23, 58, 0, 6),  // older than the base
+      rec(1, 1, 26, 1, 0, 0, 7),
+  });
+  ASSERT_EQ(points.size(), 3u);
+  EXPECT_EQ(points[1].seconds, 120.0);
+  EXPECT_EQ(points[1].value1, 2.0f);
+  EXPECT_EQ(points[2].seconds, 3660.0);
 }
 
 TEST(LoggerInfo, TextInBothLanguages) {
