@@ -159,6 +159,13 @@ void MainController::OnMeasurementLost(const std::string& reason) {
   ui_.Message(std::string(types::kCommError(language)) + "\n" + reason);
 }
 
+void MainController::ReleaseRecordingFile() {
+  recording_.Close();
+  reopenRecording_ = false;
+  buttons_.start = false;
+  emit stateChanged();
+}
+
 void MainController::NotAvailable() { ui_.Message(types::kNotAvailable(settings_.language)); }
 
 void MainController::SetFlow(Flow flow, std::function<void()> run) {

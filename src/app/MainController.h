@@ -100,6 +100,9 @@ class MainController : public QObject {
   const std::string& statusInfo() const { return statusInfo_; }
   const std::string& recordingStatus() const { return recording_.statusText(); }
   void SetStatusInfo(const std::string& text);
+  // A logger export takes the recording file over: the recording is closed and has to
+  // be set up again before a measurement can start.
+  void ReleaseRecordingFile();
   // Disables / re-enables the buttons around a flow that talks to the module.
   void SetFlowButtons(bool enabled);
 

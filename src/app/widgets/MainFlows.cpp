@@ -6,6 +6,9 @@
 #include "configuration/ConfigTransfer.h"
 #include "configuration/widgets/ConfigurationDialog.h"
 #include "link/Link.h"
+#include "logger/widgets/ModuleLoggerDialog.h"
+
+#include <QFileInfo>
 
 namespace korvane::app {
 
@@ -20,15 +23,34 @@ struct MainFlows::CalibrationBridge : calibration::CalibrationHost {
   MainController& c_;
 };
 
+// A logger export into the file being recorded into ends the recording first; a file
+// of the same name in another folder is another file.
+struct MainFlows::RecordingGuard : logger::ExportGuard {
+  explicit RecordingGuard(MainController& c) : c_(c) {}
+  void BeforeExport(const std::string& path) override {
+    const std::string& recording = c_.recording().path();
+    if (recording.empty() || !c_.recording().isOpen()) return;
+    const QString a = QFileInfo(QString::fromStdString(path)).absoluteFilePath();
+    const QString b = QFileInfo(QString::fromStdString(recording)).absoluteFilePath();
+    const QString ra = QFileInfo(a).canonicalFilePath(), rb = QFileInfo(b).canonicalFilePath();
+    if (a == b || (!ra.isEmpty() && ra == rb)) c_.ReleaseRecordingFile();
+  }
+  MainController& c_;
+};
+
 MainFlows::MainFlows(MainController& controller, link::Link& link, platform::Ui& ui, QWidget* window,
                      platform::Clock clock, FlowDialogs dialogs)
-    : calibrationHost_(std::make_unique<CalibrationBridge>(controller)) {
+    : calibrationHost_(std::make_unique<CalibrationBridge>(controller)),
+      recordingGuard_(std::make_unique<RecordingGuard>(controller)),
+      moduleLogger_(std::make_unique<logger::QtModuleLogger>(
+          logger::LoggerParts{link, ui, controller.context(), clock, recordingGuard_.get()}, window)) {
   if (!dialogs.calibration) {
     ownCalibrationUi_ = std::make_unique<calibration::QtCalibrationUi>(window);
     dialogs.calibration = ownCalibrationUi_.get();
   }
   if (!dialogs.configuration) {
-    ownConfigurationEditor_ = std::make_unique<configuration::QtConfigurationEditor>(window, ui, clock);
+    ownConfigurationEditor_ =
+        std::make_unique<configuration::QtConfigurationEditor>(window, ui, clock, moduleLogger_.get());
     dialogs.configuration = ownConfigurationEditor_.get();
   }
   MainController* c = &controller;

@@ -18,6 +18,9 @@ class ConfigurationEditor;
 namespace korvane::link {
 class Link;
 }
+namespace korvane::logger {
+class QtModuleLogger;
+}
 namespace korvane::platform {
 class Ui;
 }
@@ -42,10 +45,13 @@ class MainFlows {
 
  private:
   struct CalibrationBridge;
+  struct RecordingGuard;
 
   std::unique_ptr<calibration::CalibrationUi> ownCalibrationUi_;
   std::unique_ptr<configuration::ConfigurationEditor> ownConfigurationEditor_;
   std::unique_ptr<CalibrationBridge> calibrationHost_;
+  std::unique_ptr<RecordingGuard> recordingGuard_;
+  std::unique_ptr<logger::QtModuleLogger> moduleLogger_;
   // The configuration dialog's settings live as long as the window, so a second
   // "Konfigurieren" starts from what the first one left.
   configuration::ConfigSettings configSettings_;
