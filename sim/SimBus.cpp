@@ -12,6 +12,8 @@ const char* FaultName(Fault f) {
     case Fault::kStrayBytes: return "stray";
     case Fault::kLate: return "late";
     case Fault::kHangUp: return "hangup";
+    case Fault::kCutStream: return "cut-stream";
+    case Fault::kDropFrame: return "drop-frame";
   }
   return "?";
 }
@@ -75,6 +77,10 @@ Reply Bus::Handle(const Frame& request) {
     default: break;
   }
   if (answer.empty()) return reply;
+  // The stream faults touch only answers of many frames (a logger readout).
+  if (fault == Fault::kCutStream && answer.size() > 2) answer.resize(answer.size() / 2);
+  if (fault == Fault::kDropFrame && answer.size() > 2)
+    answer.erase(answer.begin() + static_cast<std::ptrdiff_t>(answer.size() / 2));
   // A damaged reply is the first frame of what the device sends.
   if (fault == Fault::kBadCheck) answer.front()[9] ^= 0x5A;
   if (fault == Fault::kBadEnd) answer.front()[10] = 0x00;

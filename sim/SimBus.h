@@ -20,6 +20,8 @@ enum class Fault {
   kStrayBytes,  // two stray bytes before the reply
   kLate,        // reply after lateDelayMs
   kHangUp,      // the line goes away instead of answering
+  kCutStream,   // a logger stream stops after half of its frames
+  kDropFrame,   // a logger stream loses one frame in its middle
 };
 
 // What goes back on the line for one request.

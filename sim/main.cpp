@@ -44,7 +44,8 @@ const char* kUsage =
     "                    at the rate the program set)\n"
     "  --fault KIND[:every|once|G/P]\n"
     "                    inject a fault: no-reply, bad-check, bad-end, watchdog,\n"
-    "                    stray, late, hangup; for every request (default), the next\n"
+    "                    stray, late, hangup, cut-stream, drop-frame (logger streams);\n"
+    "                    for every request (default), the next\n"
     "                    one only, or every request of group G and parameter P\n"
     "                    (repeatable)\n"
     "  --late-ms MS      delay of the late fault (default 2500)\n"
@@ -130,11 +131,12 @@ bool ParseFault(const std::string& text, FaultSpec& f, std::string& why) {
   const std::string kind = text.substr(0, colon);
   static const sim::Fault all[] = {sim::Fault::kNoReply,  sim::Fault::kBadCheck,   sim::Fault::kBadEnd,
                                    sim::Fault::kWatchdog, sim::Fault::kStrayBytes, sim::Fault::kLate,
-                                   sim::Fault::kHangUp};
+                                   sim::Fault::kHangUp,   sim::Fault::kCutStream,  sim::Fault::kDropFrame};
   for (sim::Fault x : all)
     if (kind == sim::FaultName(x)) f.fault = x;
   if (f.fault == sim::Fault::kNone) {
-    why = "unknown fault \"" + kind + "\" (no-reply, bad-check, bad-end, watchdog, stray, late, hangup)";
+    why = "unknown fault \"" + kind +
+          "\" (no-reply, bad-check, bad-end, watchdog, stray, late, hangup, cut-stream, drop-frame)";
     return false;
   }
   if (colon == std::string::npos) return true;

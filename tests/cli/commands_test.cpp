@@ -235,6 +235,18 @@ TEST_F(CliFixture, LiveStopsWithStatus6WhenTheDiskIsFull) {
   EXPECT_NE(err.str().find("Aufzeichnung fehlgeschlagen"), std::string::npos) << err.str();
 }
 
+TEST_F(CliFixture, LoggerReadPrintsTheRecordsAndExitsEightWhenTheStreamStopsEarly) {
+  sim.AddAmplifier(1, 0, 4);
+  const std::string file = QDir(dir.path()).filePath("logger.txt").toStdString();
+  EXPECT_EQ(Run("logger-read", {"-o", file}), 0) << err.str();
+  EXPECT_EQ(out.str(), "records: 24\n");
+  out.str("");
+  sim.bus.FaultWhen(link::kValues, link::kLoggerRecord.number, sim::Fault::kCutStream);
+  EXPECT_EQ(Run("logger-read", {"-o", file}), 8);
+  EXPECT_NE(err.str().find("von 24 Datensätzen"), std::string::npos) << err.str();
+  EXPECT_EQ(Run("logger-clear", {}), 2);  // never without --yes
+}
+
 TEST_F(CliFixture, LiveEndsWhenTheModuleFallsSilent) {
   sim.AddAmplifier(1);
   sim.bus.FaultWhen(0, 1, sim::Fault::kNoReply, 1000000);

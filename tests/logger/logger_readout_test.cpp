@@ -86,6 +86,28 @@ TEST_F(ReadoutFixture, EmptyLoggerSilentNamesAndNoAnswer) {
   EXPECT_EQ(ui.Messages().back(), "Fehler in der Datenkommunikation!");
 }
 
+TEST_F(ReadoutFixture, StreamsThatStopEarlyOrLoseAFrameAreToldOnceAtTheEnd) {
+  sim.AddAmplifier(1, 0, 4);
+  sim.bus.FaultWhen(link::kValues, link::kLoggerRecord.number, sim::Fault::kCutStream);
+  ReadoutResult r = readout.Read(file, {false, 4, 0, "A123"});
+  EXPECT_EQ(r.status, Status::kDone);
+  EXPECT_TRUE(r.shortOfAnnounced());
+  EXPECT_EQ(ui.Messages().back(),
+            "Es kamen nur " + std::to_string(r.records) + " von 24 Datensätzen an; die Datei enthält diese.");
+  const std::string kept = ReadAll(file);
+  EXPECT_EQ(std::count(kept.begin(), kept.end(), '\n'), r.records);
+
+  // A lost frame puts the pointer out of step: one message for all, with the first pointer.
+  ui.events.clear();
+  sim.bus.FaultWhen(link::kValues, link::kLoggerRecord.number, sim::Fault::kDropFrame);
+  r = readout.Read(file, {false, 4, 0, "A123"});
+  EXPECT_GE(r.outOfStep, 1);
+  int boxes = 0;
+  for (const std::string& m : ui.Messages()) boxes += m.find("außer Tritt") != std::string::npos;
+  EXPECT_EQ(boxes, 1);
+  EXPECT_LT(r.records, 24);
+}
+
 TEST_F(ReadoutFixture, ClearingAsksFirstAndSendsTheKindsCommand) {
   auto amp = sim.AddAmplifier(1, 0, 4);
   ui.yesNo = {false, true};
