@@ -186,7 +186,7 @@ bool SaveSetupFile(platform::Ui& ui, const ConfigSettings& s) {
     return false;
   }
   std::string reason;
-  if (!platform::SaveFileReplacing(path, text, &reason)) {
+  if (!platform::SaveFileReplacing(path, text, &reason, s.language)) {
     ui.Message(std::string(texts::kCannotWrite(s.language)) + "\n" + path + "\n" + reason + "\n" +
                types::kNothingSaved(s.language));
     return false;
