@@ -194,6 +194,7 @@ CliContext::CliContext(CommonOptions options, std::ostream& out, std::ostream& e
   link_->setBaudRate(options_.baud.value_or(settings_.baud));
   context_.language = language_;
   ui_.language = language_;
+  qtTexts_.Apply(language_);
   context_.address = static_cast<std::uint8_t>(options_.address);
   if (!options_.device.empty()) link_->setDeviceOverride(options_.device);
 }

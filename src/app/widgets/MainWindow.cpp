@@ -105,7 +105,9 @@ MainWindow::MainWindow(Options options, QWidget* parent) : QDialog(parent) {
   if (options.ui) {
     ui_ = options.ui;
   } else {
-    ownUi_ = std::make_unique<platform::QtUi>(this);
+    auto own = std::make_unique<platform::QtUi>(this);
+    qtUi_ = own.get();
+    ownUi_ = std::move(own);
     ui_ = ownUi_.get();
   }
   IntervalPicker* intervals = options.intervals;
@@ -265,6 +267,9 @@ void MainWindow::RefreshState() {
   const MainController& c = *controller_;
   const MainCaptions cap = c.captions();
   const ButtonStates& b = c.buttons();
+  // Qt's own dialogs and the Ui's own texts speak the language chosen in Setup.
+  qtTexts_.Apply(c.language());
+  if (qtUi_) qtUi_->setLanguage(c.language());
   for (std::size_t i = 0; i < std::size(kFlowButtons); ++i) {
     flowButtons_[i]->setText(Q(cap.*kFlowButtons[i].caption));
     flowButtons_[i]->setEnabled(b.*kFlowButtons[i].enabled);
