@@ -58,6 +58,8 @@ TEST_F(WindowFixture, StartsInGermanWithStartDisabled) {
   EXPECT_FALSE(dlg->button("start")->isEnabled());
   EXPECT_FALSE(dlg->button("parametrize")->isEnabled());
   EXPECT_TRUE(dlg->button("setupMeasurement")->isEnabled());
+  // The launcher's icon, rendered from data/korvane.svg, in every size the desktop asks for.
+  for (int size : {16, 48, 256}) EXPECT_EQ(dlg->windowIcon().pixmap(size, size).width(), size) << size;
 }
 
 TEST_F(WindowFixture, LanguageSwitchRecaptionsButtons) {
