@@ -205,7 +205,8 @@ LoadResult LoadSetupFile(platform::Ui& ui, ConfigSettings& s) {
     ok = file.error() == QFileDevice::NoError;
   }
   if (!ok) {
-    ui.Message(std::string(texts::kCannotRead(s.language)) + "\n" + *chosen + "\n" + file.errorString().toStdString());
+    ui.Message(std::string(texts::kCannotRead(s.language)) + "\n" + *chosen + "\n" +
+               platform::ReadProblem(*chosen, s.language));
     return LoadResult::kUnreadable;
   }
   const bool withCalibration = ui.YesNo(texts::kYesNoTitle, texts::kReadCalibrationToo(s.language),

@@ -77,6 +77,14 @@ std::string TemporaryNameFor(const std::string& path) {
 
 }  // namespace
 
+std::string ReadProblem(const std::string& path, int language) {
+  struct stat st {};
+  if (::stat(path.c_str(), &st) != 0) return SystemErrorText(errno, language);
+  if (S_ISDIR(st.st_mode)) return SystemErrorText(EISDIR, language);
+  if (::access(path.c_str(), R_OK) != 0) return SystemErrorText(errno, language);
+  return SystemErrorText(EIO, language);
+}
+
 std::string NotRegularReason(unsigned mode, int language) {
   return FormatReason(reasons::kNotRegular, language, KindName(mode)(language));
 }

@@ -17,6 +17,10 @@ std::string WriteTargetProblem(const std::string& path, int language);
 // write checked, flushed to disk, then renamed over the target. A symbolic link keeps
 // pointing at its file, which is replaced; an existing file keeps its permissions. On
 // any failure the old file stays untouched, no temporary is left and *error says why.
+// Why path cannot be read, asked after an open or read failed: missing, a folder, no
+// permission, or (for a file that looks readable) an input/output error.
+std::string ReadProblem(const std::string& path, int language);
+
 // "not a regular file (FIFO)" for the file type bits of mode.
 std::string NotRegularReason(unsigned mode, int language);
 

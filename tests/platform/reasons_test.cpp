@@ -88,6 +88,8 @@ TEST(Reasons, EveryReasonOfPortsAndFilesSpeaksOneLanguage) {
          return error;
        },
        "keine gewöhnliche Datei", "not a regular file"},
+      {"unreadable file", [&](int l) { return ReadProblem(folder + "/none.qx4", l); }, "nicht vorhanden",
+       "No such file"},
       {"disk full", [&](int l) { return SystemErrorText(ENOSPC, l); }, "Kein Platz mehr", "No space left"},
       {"read-only", [&](int l) { return SystemErrorText(EROFS, l); }, "Nur-Lese-Dateisystem", "Read-only file system"},
       {"PDF", [&](int l) { return std::string(reasons::kPdfNotDrawn(l)); }, "PDF konnte nicht", "PDF could not"},
