@@ -54,7 +54,7 @@ int main(int argc, char** argv) {
   PrintUi ui;
   link::Link link(ui, [&](int) { return server.slavePath(); });
   link.setBaudRate(kBaud);
-  if (!link.OpenPort()) return 2;
+  if (!link.OpenPort(1)) return 2;
 
   auto exchange = [&] { return link.Read(0, link::kCalibration2); };
   for (int i = 0; i < 5; ++i) exchange();  // warm up

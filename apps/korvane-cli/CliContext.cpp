@@ -196,6 +196,8 @@ CliContext::CliContext(CommonOptions options, std::ostream& out, std::ostream& e
   link_->setPortIndex(options_.port ? *options_.port - 1 : settings_.portIndex);
   link_->setBaudRate(options_.baud.value_or(settings_.baud));
   context_.language = language_;
+  ui_.language = language_;
+  qtTexts_.Apply(language_);
   context_.address = static_cast<std::uint8_t>(options_.address);
   if (!options_.device.empty()) link_->setDeviceOverride(options_.device);
 }
@@ -206,7 +208,7 @@ CliContext::~CliContext() {
 
 int CliContext::OpenPort() {
   // The link tells the reason itself (to stderr through the Ui).
-  return link_->OpenPort() && link_->portOpen() ? kExitOk : kExitPortFailed;
+  return link_->OpenPort(language_) && link_->portOpen() ? kExitOk : kExitPortFailed;
 }
 
 int CliContext::CommError() {

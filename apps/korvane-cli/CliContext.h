@@ -12,6 +12,7 @@
 #include "app/SettingsFile.h"
 #include "link/Link.h"
 #include "platform/Clock.h"
+#include "platform/QtTranslations.h"
 
 namespace korvane::cli {
 
@@ -97,6 +98,7 @@ class CliContext {
   std::ostream& out_;
   std::ostream& err_;
   CliUi ui_;
+  platform::QtTranslations qtTexts_;
   app::AppSettings settings_;
   int language_ = 0;
   link::FlowContext context_;

@@ -40,11 +40,11 @@ void CliUi::ProgressClose() {}
 
 std::unique_ptr<platform::PageTarget> CliUi::BeginPrint(const std::string& documentName) {
   if (!printPdf) return nullptr;
-  if (const std::string problem = platform::WriteTargetProblem(*printPdf); !problem.empty()) {
+  if (const std::string problem = platform::WriteTargetProblem(*printPdf, language); !problem.empty()) {
     Message("Cannot write " + *printPdf + ": " + problem, platform::kAppTitle);
     return nullptr;
   }
-  auto page = std::make_unique<platform::PdfPage>(*printPdf, documentName);
+  auto page = std::make_unique<platform::PdfPage>(*printPdf, documentName, language);
   if (!page->ok()) {
     Message("Cannot write " + *printPdf, platform::kAppTitle);
     return nullptr;

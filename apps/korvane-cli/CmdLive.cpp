@@ -42,7 +42,8 @@ int RunLive(CliContext& ctx, Args& args) {
   app::Recording recording(ctx.ui(), ctx.clock());
   if (record) {
     std::string error;
-    if (!recording.OpenForAppend(recordFile, &error)) return ctx.Usage("cannot open the recording file: " + error);
+    if (!recording.OpenForAppend(recordFile, &error, ctx.language()))
+      return ctx.Usage("cannot open the recording file: " + error);
   }
 
   if (const int rc = ctx.OpenPort(); rc != kExitOk) return rc;

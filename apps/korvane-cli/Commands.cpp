@@ -33,11 +33,10 @@ const std::vector<Command>& Commands() {
        "      logger dialogs export it and prints \"records: N\"; exit 8 when fewer records arrived\n"
        "      than announced, 130 after Ctrl-C (the file keeps the whole records)",
        &RunLoggerRead, false},
-      {"logger-clear", "--yes [--display]", "clears the module's (or the display unit's) data logger",
-       &RunLoggerClear, false},
-      {"clock-set", "[--display] [--time \"YYYY-MM-DD hh:mm:ss\"]",
-       "sets the module's (or the display unit's) clock to the PC's local time or the given time", &RunClockSet,
+      {"logger-clear", "--yes [--display]", "clears the module's (or the display unit's) data logger", &RunLoggerClear,
        false},
+      {"clock-set", "[--display] [--time \"YYYY-MM-DD hh:mm:ss\"]",
+       "sets the module's (or the display unit's) clock to the PC's local time or the given time", &RunClockSet, false},
   };
   return table;
 }

@@ -17,6 +17,7 @@
 #include "configuration/ConfigTransfer.h"
 #include "configuration/DialogExchange.h"
 #include "configuration/SetupPrint.h"
+#include "platform/Reasons.h"
 #include "platform/SafeFile.h"
 
 namespace korvane::cli {
@@ -109,13 +110,15 @@ bool Readable(const std::string& path) {
 
 // Whether a regular (or new) output file can be written: an existing one must be
 // writable, a new one needs a folder that takes files. The reason otherwise, "" if so.
-std::string AccessProblem(const std::string& path) {
+std::string AccessProblem(const std::string& path, int language) {
   namespace fs = std::filesystem;
   std::error_code ec;
-  if (fs::exists(path, ec)) return ::access(path.c_str(), W_OK) != 0 ? std::strerror(errno) : std::string();
+  if (fs::exists(path, ec))
+    return ::access(path.c_str(), W_OK) != 0 ? platform::SystemErrorText(errno, language) : std::string();
   fs::path folder = fs::path(path).parent_path();
   if (folder.empty()) folder = ".";
-  if (::access(folder.c_str(), W_OK | X_OK) != 0) return "folder " + folder.string() + ": " + std::strerror(errno);
+  if (::access(folder.c_str(), W_OK | X_OK) != 0)
+    return folder.string() + ": " + platform::SystemErrorText(errno, language);
   return {};
 }
 
@@ -131,8 +134,8 @@ int ReadForOutput(CliContext& ctx, Args& args, const char* usage, std::string* p
   if (!r.Done()) return ctx.Usage(r.error());
   // Nothing is asked of the module when its answer could not be kept.
   const std::string file = target(*path);
-  std::string problem = platform::WriteTargetProblem(file);
-  if (problem.empty()) problem = AccessProblem(file);
+  std::string problem = platform::WriteTargetProblem(file, ctx.language());
+  if (problem.empty()) problem = AccessProblem(file, ctx.language());
   if (!problem.empty()) {
     ctx.ui().Message(std::string(configuration::texts::kCannotWrite(ctx.language())) + " " + file + ": " + problem,
                      platform::kAppTitle);

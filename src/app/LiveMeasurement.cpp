@@ -23,7 +23,7 @@ LiveMeasurement::LiveMeasurement(link::Link& link, platform::Ui& ui, const link:
 
 bool LiveMeasurement::Start(std::chrono::milliseconds recordingPeriod) {
   if (running_) return true;
-  if (!link_.OpenPort() || !link_.portOpen()) return false;
+  if (!link_.OpenPort(context_.language) || !link_.portOpen()) return false;
   const std::uint8_t address = context_.address;
   const int language = context_.language;
 

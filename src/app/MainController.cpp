@@ -106,7 +106,7 @@ void MainController::OnStartStop() {
     const bool afterLoss = reopenRecording_;
     if (reopenRecording_ && !recording_.isOpen() && !recording_.path().empty()) {
       std::string error;
-      if (!recording_.OpenForAppend(recording_.path(), &error)) SetStatusInfo(error);
+      if (!recording_.OpenForAppend(recording_.path(), &error, settings_.language)) SetStatusInfo(error);
       reopenRecording_ = false;
     }
     if (!live_.Start(std::chrono::milliseconds(settings_.interval.Milliseconds()))) return;

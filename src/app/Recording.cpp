@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include "app/RecordingLine.h"
+#include "platform/Reasons.h"
 #include "platform/SafeFile.h"
 #include "platform/Ui.h"
 #include "types/Texts.h"
@@ -32,8 +33,8 @@ std::string BaseName(const std::string& path) {
 
 // O_NONBLOCK: whatever sits at the path, the open itself never waits (a FIFO without
 // a reader would); only regular files are kept open.
-int OpenFile(const std::string& path, int flags, std::string* error) {
-  if (const std::string problem = platform::WriteTargetProblem(path); !problem.empty()) {
+int OpenFile(const std::string& path, int flags, std::string* error, int language) {
+  if (const std::string problem = platform::WriteTargetProblem(path, language); !problem.empty()) {
     *error = path + ": " + problem;
     return -1;
   }
@@ -42,13 +43,13 @@ int OpenFile(const std::string& path, int flags, std::string* error) {
     fd = ::open(path.c_str(), flags | O_WRONLY | O_NONBLOCK | O_CLOEXEC, 0644);
   } while (fd < 0 && errno == EINTR);
   if (fd < 0) {
-    *error = path + ": " + std::strerror(errno);
+    *error = path + ": " + platform::SystemErrorText(errno, language);
     return -1;
   }
   struct stat st {};
   if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
     ::close(fd);
-    *error = path + ": not a regular file";
+    *error = path + ": " + platform::NotRegularReason(st.st_mode, language);
     return -1;
   }
   return fd;
@@ -71,19 +72,19 @@ void Recording::Close() {
   fd_ = -1;
 }
 
-bool Recording::OpenForAppend(const std::string& path, std::string* error) {
-  return Open(path, O_CREAT | O_APPEND, error);
+bool Recording::OpenForAppend(const std::string& path, std::string* error, int language) {
+  return Open(path, O_CREAT | O_APPEND, error, language);
 }
 
-bool Recording::Create(const std::string& path, std::string* error) {
+bool Recording::Create(const std::string& path, std::string* error, int language) {
   // O_APPEND: every line lands at the end even if something else wrote meanwhile.
-  return Open(path, O_CREAT | O_TRUNC | O_APPEND, error);
+  return Open(path, O_CREAT | O_TRUNC | O_APPEND, error, language);
 }
 
-bool Recording::Open(const std::string& path, int flags, std::string* error) {
+bool Recording::Open(const std::string& path, int flags, std::string* error, int language) {
   Close();
   std::string reason;
-  fd_ = OpenFile(path, flags, &reason);
+  fd_ = OpenFile(path, flags, &reason, language);
   if (fd_ < 0) {
     if (error) *error = reason;
     return false;
@@ -109,7 +110,8 @@ Recording::SetupResult Recording::Setup(int language, Interval& interval, Interv
     // Recording goes on in the file it had.
     if (!remembered.empty()) {
       std::string error;
-      if (!OpenForAppend(remembered, &error)) ui_.Message(std::string(kCannotReopen(language)) + "\n" + error);
+      if (!OpenForAppend(remembered, &error, language))
+        ui_.Message(std::string(kCannotReopen(language)) + "\n" + error);
     }
     return SetupResult::kFileCancelled;
   }
@@ -119,7 +121,7 @@ Recording::SetupResult Recording::Setup(int language, Interval& interval, Interv
   if (!picked) return SetupResult::kIntervalCancelled;
 
   std::string error;
-  if (!Create(*chosen, &error)) {
+  if (!Create(*chosen, &error, language)) {
     ui_.Message(std::string(kCannotCreate(language)) + "\n" + error);
     return SetupResult::kCreateFailed;
   }
@@ -161,10 +163,10 @@ bool Recording::AppendWholeLine(const std::string& line, int language, std::stri
     n = ::write(fd_, line.data(), line.size());
   } while (n < 0 && errno == EINTR);
   if (n == static_cast<ssize_t>(line.size())) return true;
-  *reason = n < 0 ? std::strerror(errno) : "short write";
+  *reason = n < 0 ? platform::SystemErrorText(errno, language) : platform::reasons::kNothingWritten(language);
   // A part of a line (full disk, file size limit) is taken back: the file ends with
   // the last whole line.
-  if (n > 0 && ::ftruncate(fd_, open.st_size) != 0) *reason += std::string(", ") + std::strerror(errno);
+  if (n > 0 && ::ftruncate(fd_, open.st_size) != 0) *reason += ", " + platform::SystemErrorText(errno, language);
   return false;
 }
 

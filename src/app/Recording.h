@@ -36,8 +36,9 @@ class Recording {
   SetupResult Setup(int language, Interval& interval, IntervalPicker& picker);
 
   // Opens (creating it if needed) a file for appending; false with a reason. Anything
-  // but a regular file (or a link to one) is refused without waiting.
-  bool OpenForAppend(const std::string& path, std::string* error);
+  // but a regular file (or a link to one) is refused without waiting. The reason is in
+  // language (0 = German, 1 = English).
+  bool OpenForAppend(const std::string& path, std::string* error, int language);
   void Close();
   bool isOpen() const { return fd_ >= 0; }
   const std::string& path() const { return path_; }
@@ -61,8 +62,8 @@ class Recording {
   static std::string WriteFailedNotice(int language, const std::string& reason);
 
  private:
-  bool Create(const std::string& path, std::string* error);
-  bool Open(const std::string& path, int flags, std::string* error);
+  bool Create(const std::string& path, std::string* error, int language);
+  bool Open(const std::string& path, int flags, std::string* error, int language);
   bool AppendWholeLine(const std::string& line, int language, std::string* reason);
 
   platform::Ui& ui_;

@@ -6,10 +6,14 @@
 
 #include "platform/NumberText.h"
 #include "platform/SafeFile.h"
+#include "platform/TextPair.h"
 
 namespace korvane::app {
 
 namespace {
+
+constexpr platform::TextPair kNoFolder{"Der Ordner für die Einstellungen kann nicht angelegt werden:",
+                                       "Cannot create the settings folder"};
 
 // A settings file is a few dozen bytes; anything beyond this is not one.
 constexpr qint64 kMaxSettingsBytes = 1 << 20;
@@ -95,13 +99,13 @@ AppSettings LoadSettingsFile(const std::string& settingsFolder) {
 bool SaveSettingsFile(const std::string& settingsFolder, const AppSettings& s, std::string* error) {
   const QString folder = QString::fromStdString(settingsFolder);
   if (!QDir().mkpath(folder)) {
-    if (error) *error = "Cannot create the settings folder " + settingsFolder + ".";
+    if (error) *error = std::string(kNoFolder(s.language)) + " " + settingsFolder;
     return false;
   }
   const std::string path = SettingsFilePath(settingsFolder);
   std::string reason;
-  if (!platform::SaveFileReplacing(path, FormatSettingsText(s), &reason)) {
-    if (error) *error = "Cannot write " + path + ": " + reason;
+  if (!platform::SaveFileReplacing(path, FormatSettingsText(s), &reason, s.language)) {
+    if (error) *error = path + ": " + reason;
     return false;
   }
   return true;

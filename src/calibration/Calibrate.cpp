@@ -19,7 +19,7 @@ class Procedure {
   void Run() {
     // The entry keeps its value from one prompt to the next for the whole run.
     entry_ = ValueEntry{};
-    if (!link_.OpenPort()) return;  // the open failure has been reported
+    if (!link_.OpenPort(lang_)) return;  // the open failure has been reported
     if (!link_.Read(context_.address, link::kType)) {
       ui_.Message(types::kCommError(lang_));
       return;

@@ -16,7 +16,7 @@ void ConfigTransfer::Command(link::Command c, const link::Data4& data) {
 }
 
 bool ConfigTransfer::ReadConfigurationSequence(ConfigSettings& s) {
-  if (!link_.OpenPort()) return false;
+  if (!link_.OpenPort(context_.language)) return false;
   s.language = context_.language;
   s.typeListOffset = 0;
   ui_.ProgressOpen(types::kTransferCaption(s.language), types::kTransferText(s.language), 0, 30);

@@ -186,7 +186,7 @@ bool SaveSetupFile(platform::Ui& ui, const ConfigSettings& s) {
     return false;
   }
   std::string reason;
-  if (!platform::SaveFileReplacing(path, text, &reason)) {
+  if (!platform::SaveFileReplacing(path, text, &reason, s.language)) {
     ui.Message(std::string(texts::kCannotWrite(s.language)) + "\n" + path + "\n" + reason + "\n" +
                types::kNothingSaved(s.language));
     return false;
@@ -205,7 +205,8 @@ LoadResult LoadSetupFile(platform::Ui& ui, ConfigSettings& s) {
     ok = file.error() == QFileDevice::NoError;
   }
   if (!ok) {
-    ui.Message(std::string(texts::kCannotRead(s.language)) + "\n" + *chosen + "\n" + file.errorString().toStdString());
+    ui.Message(std::string(texts::kCannotRead(s.language)) + "\n" + *chosen + "\n" +
+               platform::ReadProblem(*chosen, s.language));
     return LoadResult::kUnreadable;
   }
   const bool withCalibration = ui.YesNo(texts::kYesNoTitle, texts::kReadCalibrationToo(s.language),

@@ -7,6 +7,7 @@
 
 #include "link/ReplyRules.h"
 #include "platform/NumberText.h"
+#include "platform/Reasons.h"
 #include "platform/Ui.h"
 #include "types/Texts.h"
 
@@ -94,9 +95,10 @@ void Link::SetPendingCleared() {
   if (replyLoop_) replyLoop_->quit();
 }
 
-bool Link::OpenPort() {
+bool Link::OpenPort(int language) {
   if (portOpen_) return true;
   openFailure_.clear();
+  openLanguage_ = language;
   const int com = portIndex_ + 1;
   if (loopback_) {
     lineLost_ = false;
@@ -107,10 +109,11 @@ bool Link::OpenPort() {
   const std::string device = !deviceOverride_.empty() ? deviceOverride_ : (resolver_ ? resolver_(com) : std::string());
   bool ok = false;
   if (device.empty()) {
-    openFailure_ = platform::StringPrintf("COM %d has no device on this computer.", com);
+    openFailure_ = platform::FormatReason(platform::reasons::kNoDeviceForCom, language, com);
   } else if (baud_ != 4800 && baud_ != 19200 && baud_ != 38400) {
-    openFailure_ = platform::StringPrintf("%d baud is not a rate of the module line (4800, 19200, 38400).", baud_);
+    openFailure_ = platform::FormatReason(platform::reasons::kBadBaud, language, baud_);
   } else {
+    serial_->setLanguage(language);
     ok = serial_->ConfigureLine(device, com, baud_);
     if (!ok) openFailure_ = serial_->openError();
   }
@@ -146,7 +149,7 @@ void Link::ChangeBaudRate(std::uint8_t address, int selector) {
   portOpen_ = false;
   serial_->StopWorker();
   WaitSeconds(2);
-  OpenPort();
+  OpenPort(openLanguage_);
   WaitSeconds(2);
 }
 

@@ -86,8 +86,8 @@ class Link : public QObject {
   // Keeps the user interface alive for n seconds.
   void WaitSeconds(int n);
   // Opens the configured port unless it is open; false (after telling the user) when
-  // it cannot be opened.
-  bool OpenPort();
+  // it cannot be opened. Reasons (of the failure, of a later loss) are in language.
+  bool OpenPort(int language);
   // Stops the worker and clears the open flag: the next OpenPort opens afresh.
   void ClosePort();
   // Stops the worker but leaves the open flag (exit path).
@@ -154,6 +154,7 @@ class Link : public QObject {
   bool lineLost_ = false;
   std::string deviceOverride_;
   std::string openFailure_;
+  int openLanguage_ = 0;  // of the last OpenPort, for the reopen after a baud change
   QEventLoop* replyLoop_ = nullptr;
   std::function<void(const Frame&)> loopback_;
 };

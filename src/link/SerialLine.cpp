@@ -13,6 +13,7 @@
 
 #include "platform/NumberText.h"
 #include "platform/PortNames.h"
+#include "platform/Reasons.h"
 #include "platform/Ui.h"
 
 namespace korvane::link {
@@ -96,19 +97,19 @@ bool SerialLine::ConfigureLine(const std::string& device, int portNumber, int ba
 
   int fd = ::open(device.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
   if (fd < 0) {
-    openError_ = platform::OpenFailureReason(device, errno);
+    openError_ = platform::OpenFailureReason(device, errno, language_);
     return false;
   }
   // Exclusive: flock also holds against root, which TIOCEXCL does not stop.
   if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
-    openError_ = device + " is in use by another program.";
+    openError_ = platform::FormatReason(platform::reasons::kBusy, language_, device);
     ::close(fd);
     return false;
   }
   // Only a terminal device carries the line: /dev/null, /dev/zero or a plain file would
   // read as an endless stream of nothing or of zeros.
   if (!::isatty(fd)) {
-    openError_ = platform::NotSerialReason(device);
+    openError_ = platform::NotSerialReason(device, language_);
     ::close(fd);
     return false;
   }
@@ -210,6 +211,7 @@ void SerialLine::ReportWorkerError(const std::string& step, int error) {
 
 void SerialLine::WorkerLoop(std::uint64_t session) {
   const int fd = fd_;
+  const std::string gone = platform::FormatReason(platform::reasons::kGone, language_, device_);
   ::tcflush(fd, TCIOFLUSH);
   bool lineUp = true;
   auto lose = [&](const std::string& why) {
@@ -256,7 +258,7 @@ void SerialLine::WorkerLoop(std::uint64_t session) {
       int error = 0;
       if (!WriteAll(fd, out.constData(), static_cast<std::size_t>(out.size()), error)) {
         if (error == EIO || error == ENXIO || error == ENODEV)
-          lose(device_ + " has gone away.");
+          lose(gone);
         else
           ReportWorkerError("WriteFile()", error);
       }
@@ -289,12 +291,12 @@ void SerialLine::WorkerLoop(std::uint64_t session) {
         // is not an end of file. Only a hang-up (above) or an I/O error ends the line.
         if (n == 0 || errno == EAGAIN) break;
         if (errno == EIO || errno == ENXIO || errno == ENODEV)
-          lose(device_ + " has gone away.");
+          lose(gone);
         else
           ReportWorkerError("ReadFile()", errno);
         break;
       }
-      if (hungUp) lose(device_ + " has gone away.");
+      if (hungUp) lose(gone);
     }
   }
   alive_ = false;

@@ -35,6 +35,9 @@ class SerialLine : public QObject {
   bool ConfigureLine(const std::string& device, int portNumber, int baud, char parity = 'N', int dataBits = 8,
                      int stopBits = 1, std::uint32_t eventMask = 0x40F, std::size_t bufferSize = 512);
   std::string openError() const { return openError_; }
+  // Language of openError() and of the lineLost reason (0 = German, 1 = English), for
+  // the next ConfigureLine and the worker it starts.
+  void setLanguage(int language) { language_ = language; }
 
   bool StartWorker();
   // Ends the worker; harmless when it is not running. Never waits for the owner's
@@ -70,6 +73,7 @@ class SerialLine : public QObject {
   int portNumber_ = 0;
   std::string device_;
   std::string openError_;
+  std::atomic<int> language_{0};
   std::thread worker_;
   std::atomic<bool> alive_{false};
   std::atomic<bool> shutdown_{false};

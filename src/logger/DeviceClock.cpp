@@ -8,7 +8,7 @@ namespace korvane::logger {
 
 bool SetDeviceClock(link::Link& link, platform::Ui& ui, const link::FlowContext& context,
                     const platform::LocalTime& t) {
-  if (!link.OpenPort()) return false;
+  if (!link.OpenPort(context.language)) return false;
   if (!link.Request(context.address, link::kSetTime, link::TimeData(t.hour, t.minute, t.second))) {
     ui.Message(types::kCommError(context.language));
     return false;

@@ -16,6 +16,7 @@
 #include "logger/LoggerTexts.h"
 #include "logger/RecordAssembler.h"
 #include "platform/NumberText.h"
+#include "platform/Reasons.h"
 #include "platform/SafeFile.h"
 #include "platform/Ui.h"
 
@@ -29,15 +30,17 @@ using Status = ReadoutResult::Status;
 class ExportFile {
  public:
   ~ExportFile() { Close(); }
+  explicit ExportFile(int language) : language_(language) {}
   bool Create(const std::string& path, std::string* why) {
-    if (const std::string problem = platform::WriteTargetProblem(path); !problem.empty()) {
+    if (const std::string problem = platform::WriteTargetProblem(path, language_); !problem.empty()) {
       *why = problem;
       return false;
     }
     fd_ = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NONBLOCK, 0666);
     struct stat st {};
     if (fd_ < 0 || ::fstat(fd_, &st) != 0 || !S_ISREG(st.st_mode)) {
-      *why = fd_ < 0 ? std::strerror(errno) : "not a regular file";
+      *why = fd_ < 0 ? platform::SystemErrorText(errno, language_)
+                     : platform::FormatReason(platform::reasons::kNotRegular, language_, "");
       Close();
       return false;
     }
@@ -49,7 +52,7 @@ class ExportFile {
       const ssize_t n = ::write(fd_, bytes.data() + done, bytes.size() - done);
       if (n < 0 && errno == EINTR) continue;
       if (n <= 0) {
-        error_ = n < 0 ? std::strerror(errno) : "nothing written";
+        error_ = n < 0 ? platform::SystemErrorText(errno, language_) : platform::reasons::kNothingWritten(language_);
         return false;
       }
       done += static_cast<std::size_t>(n);
@@ -63,6 +66,7 @@ class ExportFile {
   const std::string& error() const { return error_; }
 
  private:
+  int language_;
   int fd_ = -1;
   std::string error_;
 };
@@ -79,8 +83,8 @@ ReadoutResult LoggerReadout::Read(const std::string& path, const ReadoutSource& 
   const bool longRecords = !source.displayUnit && HasLongRecords(source.deviceKind);
   if (!source.displayUnit) table_.clear();
 
-  if (!link_.OpenPort()) return result;
-  ExportFile file;
+  if (!link_.OpenPort(context_.language)) return result;
+  ExportFile file(lang);
   std::string why;
   if (!file.Create(path, &why)) {
     ui_.Message(std::string(texts::kCannotWrite(lang)) + " " + path + ": " + why);
@@ -211,7 +215,7 @@ ReadoutResult LoggerReadout::Read(const std::string& path, const ReadoutSource& 
 std::optional<std::string> LoggerReadout::InformationText() {
   const int lang = context_.language;
   const std::uint8_t address = context_.address;
-  if (!link_.OpenPort()) return std::nullopt;
+  if (!link_.OpenPort(context_.language)) return std::nullopt;
   if (!link_.Request(address, link::kLoggerFill)) {
     ui_.Message(types::kCommError(lang));
     return std::nullopt;
@@ -239,7 +243,7 @@ bool LoggerReadout::Clear(bool displayUnit, bool confirmed) {
   const int lang = context_.language;
   if (!confirmed && !ui_.YesNo(texts::kQuestionTitle, texts::kClearQuestion(lang), texts::kYes(lang), texts::kNo(lang)))
     return false;
-  if (!link_.OpenPort()) return false;
+  if (!link_.OpenPort(context_.language)) return false;
   if (link_.Request(context_.address, link::kLoggerClear, link::ByteData(displayUnit ? 2 : 0))) return true;
   ui_.Message(types::kCommError(lang));
   return false;

@@ -8,7 +8,6 @@
 
 #include <cerrno>
 #include <cstdlib>
-#include <cstring>
 #include <fcntl.h>
 #include <grp.h>
 #include <sys/file.h>
@@ -16,6 +15,7 @@
 #include <unistd.h>
 
 #include "platform/NumberText.h"
+#include "platform/Reasons.h"
 
 namespace korvane::platform {
 
@@ -37,23 +37,24 @@ std::string DeviceForPort(const std::string& settingsFolder, int com) {
   return {};
 }
 
-std::string PermissionReason(const std::string& device, const std::string& groupName, unsigned gid, unsigned mode) {
+std::string PermissionReason(const std::string& device, const std::string& groupName, unsigned gid, unsigned mode,
+                             int language) {
+  std::string text = FormatReason(reasons::kNoPermission, language, device);
   // Joining the group helps only when the group may read and write, and never for root's.
   const bool groupMayUse = (mode & S_IRGRP) && (mode & S_IWGRP);
-  if (!groupName.empty() && gid != 0 && groupMayUse)
-    return "No permission to open " + device + ". It belongs to the group \"" + groupName +
-           "\": add your user to that group (sudo usermod -aG " + groupName + " $USER) and log in again.";
-  return "No permission to open " + device + ".";
+  if (!groupName.empty() && gid != 0 && groupMayUse) text += FormatReason(reasons::kJoinGroup, language, groupName);
+  return text;
 }
 
-std::string NotSerialReason(const std::string& device) { return device + " is not a serial device (not a terminal)."; }
+std::string NotSerialReason(const std::string& device, int language) {
+  return FormatReason(reasons::kNotSerial, language, device);
+}
 
-std::string OpenFailureReason(const std::string& device, int error) {
+std::string OpenFailureReason(const std::string& device, int error, int language) {
   if (error == ENOENT) {
     struct stat st {};
-    if (::lstat(device.c_str(), &st) == 0)
-      return device + " points to a device that is not there (is the adapter plugged in?).";
-    return device + " does not exist.";
+    if (::lstat(device.c_str(), &st) == 0) return FormatReason(reasons::kDanglingDevice, language, device);
+    return FormatReason(reasons::kNoDevice, language, device);
   }
   if (error == EACCES || error == EPERM) {
     struct stat st {};
@@ -65,11 +66,11 @@ std::string OpenFailureReason(const std::string& device, int error) {
       gid = st.st_gid;
       if (const struct group* g = ::getgrgid(st.st_gid)) groupName = g->gr_name;
     }
-    return PermissionReason(device, groupName, gid, mode);
+    return PermissionReason(device, groupName, gid, mode, language);
   }
-  if (error == EISDIR) return NotSerialReason(device);
-  if (error == EBUSY) return device + " is in use by another program.";
-  return device + ": " + std::strerror(error);
+  if (error == EISDIR) return NotSerialReason(device, language);
+  if (error == EBUSY) return FormatReason(reasons::kBusy, language, device);
+  return device + ": " + SystemErrorText(error, language);
 }
 
 std::string DeviceDescription(const std::string& device) {

@@ -16,13 +16,15 @@ std::string SettingsFolder();
 std::string DeviceForPort(const std::string& settingsFolder, int comNumber);
 
 // Where a device path that failed to open points the user: a missing device, or a
-// device they may not open (naming the group that owns it), or the system's reason.
-std::string OpenFailureReason(const std::string& device, int error);
+// device they may not open (naming the group that owns it), or the system's reason;
+// in the language (0 = German, 1 = English).
+std::string OpenFailureReason(const std::string& device, int error, int language);
 // No permission for a device of the given owning group (name and id) and mode bits:
 // names the group only where joining it would help.
-std::string PermissionReason(const std::string& device, const std::string& groupName, unsigned gid, unsigned mode);
+std::string PermissionReason(const std::string& device, const std::string& groupName, unsigned gid, unsigned mode,
+                             int language);
 // A path that opens but is no terminal device (/dev/null, a file, a folder).
-std::string NotSerialReason(const std::string& device);
+std::string NotSerialReason(const std::string& device, int language);
 
 // Adapter description of a device where the system knows one (USB product), else empty.
 std::string DeviceDescription(const std::string& device);

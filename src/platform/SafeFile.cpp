@@ -4,27 +4,26 @@
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
-#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "platform/Reasons.h"
+
 namespace korvane::platform {
 namespace {
 
-std::string SystemError(int code) { return std::strerror(code); }
-
-const char* KindName(mode_t mode) {
-  if (S_ISDIR(mode)) return "directory";
-  if (S_ISFIFO(mode)) return "FIFO";
-  if (S_ISCHR(mode)) return "character device";
-  if (S_ISBLK(mode)) return "block device";
-  if (S_ISSOCK(mode)) return "socket";
-  return "special file";
+const TextPair& KindName(mode_t mode) {
+  if (S_ISDIR(mode)) return reasons::kDirectory;
+  if (S_ISFIFO(mode)) return reasons::kFifo;
+  if (S_ISCHR(mode)) return reasons::kCharDevice;
+  if (S_ISBLK(mode)) return reasons::kBlockDevice;
+  if (S_ISSOCK(mode)) return reasons::kSocket;
+  return reasons::kSpecialFile;
 }
 
 // The file a save really replaces: path itself, or the file a symbolic link names.
-bool ResolveTarget(const std::string& path, std::string* target, std::string* error) {
+bool ResolveTarget(const std::string& path, std::string* target, std::string* error, int language) {
   struct stat st {};
   if (::lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) {
     *target = path;
@@ -32,7 +31,7 @@ bool ResolveTarget(const std::string& path, std::string* target, std::string* er
   }
   char resolved[PATH_MAX];
   if (!::realpath(path.c_str(), resolved)) {
-    *error = "symbolic link to a missing file";
+    *error = reasons::kDanglingLink(language);
     return false;
   }
   *target = resolved;
@@ -45,13 +44,13 @@ std::string FolderOf(const std::string& path) {
   return slash == 0 ? "/" : path.substr(0, slash);
 }
 
-bool WriteAll(int fd, std::string_view bytes, std::string* error) {
+bool WriteAll(int fd, std::string_view bytes, std::string* error, int language) {
   std::size_t done = 0;
   while (done < bytes.size()) {
     const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
     if (n < 0 && errno == EINTR) continue;
     if (n <= 0) {
-      *error = n < 0 ? SystemError(errno) : "nothing written";
+      *error = n < 0 ? SystemErrorText(errno, language) : reasons::kNothingWritten(language);
       return false;
     }
     done += static_cast<std::size_t>(n);
@@ -78,25 +77,37 @@ std::string TemporaryNameFor(const std::string& path) {
 
 }  // namespace
 
-std::string WriteTargetProblem(const std::string& path) {
+std::string ReadProblem(const std::string& path, int language) {
   struct stat st {};
-  if (::stat(path.c_str(), &st) == 0)
-    return S_ISREG(st.st_mode) ? std::string() : std::string("not a regular file (") + KindName(st.st_mode) + ")";
-  const int code = errno;
-  struct stat link {};
-  if (::lstat(path.c_str(), &link) == 0 && S_ISLNK(link.st_mode)) return "symbolic link to a missing file";
-  // Not there yet: it will be created (a missing folder is reported by the write).
-  return code == ENOENT ? std::string() : SystemError(code);
+  if (::stat(path.c_str(), &st) != 0) return SystemErrorText(errno, language);
+  if (S_ISDIR(st.st_mode)) return SystemErrorText(EISDIR, language);
+  if (::access(path.c_str(), R_OK) != 0) return SystemErrorText(errno, language);
+  return SystemErrorText(EIO, language);
 }
 
-bool SaveFileReplacing(const std::string& path, std::string_view bytes, std::string* error) {
+std::string NotRegularReason(unsigned mode, int language) {
+  return FormatReason(reasons::kNotRegular, language, KindName(mode)(language));
+}
+
+std::string WriteTargetProblem(const std::string& path, int language) {
+  struct stat st {};
+  if (::stat(path.c_str(), &st) == 0)
+    return S_ISREG(st.st_mode) ? std::string() : NotRegularReason(st.st_mode, language);
+  const int code = errno;
+  struct stat link {};
+  if (::lstat(path.c_str(), &link) == 0 && S_ISLNK(link.st_mode)) return reasons::kDanglingLink(language);
+  // Not there yet: it will be created (a missing folder is reported by the write).
+  return code == ENOENT ? std::string() : SystemErrorText(code, language);
+}
+
+bool SaveFileReplacing(const std::string& path, std::string_view bytes, std::string* error, int language) {
   std::string reason, target;
   auto fail = [&](const std::string& why) {
     if (error) *error = why;
     return false;
   };
-  if (!(reason = WriteTargetProblem(path)).empty()) return fail(reason);
-  if (!ResolveTarget(path, &target, &reason)) return fail(reason);
+  if (!(reason = WriteTargetProblem(path, language)).empty()) return fail(reason);
+  if (!ResolveTarget(path, &target, &reason, language)) return fail(reason);
 
   std::string temporary;
   int fd = -1;
@@ -104,29 +115,29 @@ bool SaveFileReplacing(const std::string& path, std::string_view bytes, std::str
     temporary = TemporaryNameFor(target);
     // 0666 less the umask, as a new file would get.
     fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd < 0 && errno != EEXIST && errno != EINTR) return fail(SystemError(errno));
+    if (fd < 0 && errno != EEXIST && errno != EINTR) return fail(SystemErrorText(errno, language));
   }
-  if (fd < 0) return fail("no temporary file name is free");
+  if (fd < 0) return fail(reasons::kNoTemporaryName(language));
 
   struct stat old {};
   bool ok = true;
   if (::stat(target.c_str(), &old) == 0 && ::fchmod(fd, old.st_mode & 07777) != 0) {
     ok = false;
-    reason = SystemError(errno);
+    reason = SystemErrorText(errno, language);
   }
-  ok = ok && WriteAll(fd, bytes, &reason);
+  ok = ok && WriteAll(fd, bytes, &reason, language);
   if (ok && ::fsync(fd) != 0) {
     ok = false;
-    reason = SystemError(errno);
+    reason = SystemErrorText(errno, language);
   }
   // close reports what a delayed write (e.g. on a network file system) found.
   if (::close(fd) != 0 && ok) {
     ok = false;
-    reason = SystemError(errno);
+    reason = SystemErrorText(errno, language);
   }
   if (ok && ::rename(temporary.c_str(), target.c_str()) != 0) {
     ok = false;
-    reason = SystemError(errno);
+    reason = SystemErrorText(errno, language);
   }
   if (!ok) {
     ::unlink(temporary.c_str());

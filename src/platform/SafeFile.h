@@ -1,8 +1,8 @@
 #pragma once
 // Files the program writes for the user: only regular files (or links to one) are
 // written, and a save that replaces a file either completes or leaves the old file
-// as it was. Reasons are short English texts (system error texts); callers put them
-// under their own bilingual headline.
+// as it was. Reasons are short texts in the caller's language (0 = German, 1 = English),
+// which callers put under their own headline.
 #include <string>
 #include <string_view>
 
@@ -11,12 +11,19 @@ namespace korvane::platform {
 // Empty when path may be written as a regular file: it does not exist yet, or it is a
 // regular file or a symbolic link to one. Otherwise why not, e.g. "not a regular file
 // (FIFO)". Never opens the path, so a FIFO or a device cannot block or be touched.
-std::string WriteTargetProblem(const std::string& path);
+std::string WriteTargetProblem(const std::string& path, int language);
 
 // Replaces (or creates) path with bytes: a temporary file in the same folder, every
 // write checked, flushed to disk, then renamed over the target. A symbolic link keeps
 // pointing at its file, which is replaced; an existing file keeps its permissions. On
 // any failure the old file stays untouched, no temporary is left and *error says why.
-bool SaveFileReplacing(const std::string& path, std::string_view bytes, std::string* error);
+// Why path cannot be read, asked after an open or read failed: missing, a folder, no
+// permission, or (for a file that looks readable) an input/output error.
+std::string ReadProblem(const std::string& path, int language);
+
+// "not a regular file (FIFO)" for the file type bits of mode.
+std::string NotRegularReason(unsigned mode, int language);
+
+bool SaveFileReplacing(const std::string& path, std::string_view bytes, std::string* error, int language);
 
 }  // namespace korvane::platform

@@ -1,13 +1,10 @@
 #pragma once
-// Language text pairs: German first, English second, selected by the language index
-// (0 = German, 1 = English). Texts shared by several subsystems live here.
+// Language text pairs (platform::TextPair) shared by several subsystems.
+#include "platform/TextPair.h"
+
 namespace korvane::types {
 
-struct TextPair {
-  const char* de;
-  const char* en;
-  const char* operator()(int language) const { return language == 1 ? en : de; }
-};
+using platform::TextPair;
 
 inline constexpr TextPair kCommError{"Fehler in der Datenkommunikation!", "Error data communication!"};
 inline constexpr TextPair kTransferCaption{"Datenübertragung", "Data transmission"};

@@ -110,7 +110,7 @@ TEST_F(ControllerFixture, ParametrizeSwitchHoldsAfterEveryLanguageSwitch) {
 TEST_F(ControllerFixture, StartNeedsARecordingSetupAndSetupDisablesItAgain) {
   sim.AddAmplifier(1);
   Make();
-  ASSERT_TRUE(sim.link.OpenPort());
+  ASSERT_TRUE(sim.link.OpenPort(1));
   SetUpRecording();
   EXPECT_TRUE(c->buttons().start);
   EXPECT_EQ(c->recordingStatus(), "Aufzeichnungsdatei: rec.txt");
@@ -261,7 +261,7 @@ TEST_F(ControllerFixture, LostModuleEndsTheMeasurementAndStartWorksAgain) {
 TEST_F(ControllerFixture, WatchdogNoticeBecomesTheStatusInfo) {
   auto amp = sim.AddAmplifier(1);
   Make();
-  ASSERT_TRUE(sim.link.OpenPort());
+  ASSERT_TRUE(sim.link.OpenPort(1));
   sim.bus.FaultNext(sim::Fault::kWatchdog);
   c->live().Poll();
   ASSERT_TRUE(WaitUntil([&] { return c->statusInfo() != "kein Fehler"; }));

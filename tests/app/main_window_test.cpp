@@ -1,7 +1,10 @@
 // The main window offscreen: captions follow the language, buttons follow the
 // controller, the address up-down folds, live values reach the fields, and the
 // exit is refused while measuring. Also the file-dialog filter translation.
+#include <QDialogButtonBox>
 #include <QDir>
+#include <QFileInfo>
+#include <QLibraryInfo>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTemporaryDir>
@@ -55,6 +58,8 @@ TEST_F(WindowFixture, StartsInGermanWithStartDisabled) {
   EXPECT_FALSE(dlg->button("start")->isEnabled());
   EXPECT_FALSE(dlg->button("parametrize")->isEnabled());
   EXPECT_TRUE(dlg->button("setupMeasurement")->isEnabled());
+  // The launcher's icon, rendered from data/korvane.svg, in every size the desktop asks for.
+  for (int size : {16, 48, 256}) EXPECT_EQ(dlg->windowIcon().pixmap(size, size).width(), size) << size;
 }
 
 TEST_F(WindowFixture, LanguageSwitchRecaptionsButtons) {
@@ -70,6 +75,22 @@ TEST_F(WindowFixture, LanguageSwitchRecaptionsButtons) {
                                                       {"addressLabel", "Device address"},
                                                       {"statusInfo", "no error"}};
   for (const auto& [id, text] : want) EXPECT_EQ(Text(id), text) << id.toStdString();
+}
+
+TEST_F(WindowFixture, QtStandardTextsFollowTheLanguage) {
+  const QString german = QLibraryInfo::path(QLibraryInfo::TranslationsPath) + "/qtbase_de.qm";
+  if (!QFileInfo::exists(german)) GTEST_SKIP() << "Qt's German texts are not installed: " << german.toStdString();
+  auto cancel = [] {
+    return QDialogButtonBox(QDialogButtonBox::Cancel).button(QDialogButtonBox::Cancel)->text().remove(QLatin1Char('&'));
+  };
+  Make();
+  EXPECT_EQ(cancel(), "Abbrechen");
+  dlg->controller().ApplySetup(1, 1);
+  EXPECT_EQ(cancel(), "Cancel");
+  dlg->controller().ApplySetup(1, 0);
+  EXPECT_EQ(cancel(), "Abbrechen");
+  dlg.reset();  // the window takes Qt's German texts away with it
+  EXPECT_EQ(cancel(), "Cancel");
 }
 
 TEST_F(WindowFixture, AddressUpDownFolds) {

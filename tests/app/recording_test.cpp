@@ -141,7 +141,7 @@ TEST_F(RecordingFixture, FileThatCannotBeCreatedIsReported) {
 TEST_F(RecordingFixture, FullDiskTakesBackThePartLineTellsOnceAndStops) {
   const std::string file = Path("full.txt");
   std::string error;
-  ASSERT_TRUE(rec.OpenForAppend(file, &error)) << error;
+  ASSERT_TRUE(rec.OpenForAppend(file, &error, 1)) << error;
   ASSERT_TRUE(rec.WriteLine(0, kPh, 0, nullptr));
   std::string notice;
   {
@@ -165,7 +165,7 @@ TEST_F(RecordingFixture, DeletedOrReplacedFileIsNoticedAtTheNextLine) {
   for (bool replace : {false, true}) {
     SCOPED_TRACE(replace);
     std::string error, notice;
-    ASSERT_TRUE(rec.OpenForAppend(file, &error)) << error;
+    ASSERT_TRUE(rec.OpenForAppend(file, &error, 1)) << error;
     ASSERT_TRUE(rec.WriteLine(0, kPh, 1, nullptr));
     ASSERT_TRUE(QFile::remove(QString::fromStdString(file)));
     if (replace) {
@@ -185,7 +185,7 @@ TEST_F(RecordingFixture, OnlyRegularFilesAreRecordedIntoAndNothingWaits) {
   for (const std::string& target : {fifo, std::string("/dev/full"), dir.path().toStdString()}) {
     SCOPED_TRACE(target);
     std::string error;
-    EXPECT_FALSE(rec.OpenForAppend(target, &error));
+    EXPECT_FALSE(rec.OpenForAppend(target, &error, 1));
     EXPECT_NE(error.find("not a regular file"), std::string::npos) << error;
   }
   ASSERT_EQ(Configure(fifo, {0, 0, 30}), Recording::SetupResult::kCreateFailed);
@@ -196,13 +196,13 @@ TEST_F(RecordingFixture, OnlyRegularFilesAreRecordedIntoAndNothingWaits) {
 TEST_F(RecordingFixture, OpenForAppendKeepsWhatIsThere) {
   const std::string file = Path("cli.txt");
   std::string error;
-  ASSERT_TRUE(rec.OpenForAppend(file, &error));
+  ASSERT_TRUE(rec.OpenForAppend(file, &error, 1));
   ASSERT_TRUE(rec.WriteLine(0, kPh, 0, nullptr));
   rec.Close();
-  ASSERT_TRUE(rec.OpenForAppend(file, &error));
+  ASSERT_TRUE(rec.OpenForAppend(file, &error, 1));
   ASSERT_TRUE(rec.WriteLine(0, kPh, 0, nullptr));
   EXPECT_EQ(ReadAll(file), std::string(kPhLine) + kPhLine);
-  EXPECT_FALSE(rec.OpenForAppend(Path("no/such/dir.txt"), &error));
+  EXPECT_FALSE(rec.OpenForAppend(Path("no/such/dir.txt"), &error, 1));
   EXPECT_NE(error.find("no/such/dir.txt"), std::string::npos);
 }
 

@@ -345,7 +345,7 @@ TEST(DialogCli, OutputFilesAreWholeOrNotThereAndNeverSpecial) {
       EXPECT_TRUE(sim.bus.received().empty());
     }
   }
-  EXPECT_NE(cli.err.str().find("not a regular file (FIFO)"), std::string::npos) << cli.err.str();
+  EXPECT_NE(cli.err.str().find("keine gewöhnliche Datei (FIFO)"), std::string::npos) << cli.err.str();
 
   // A full disk: exit 6 with the reason, the old file as it was, no PDF at all.
   const std::string setup = dir.filePath("old.qx4").toStdString();
@@ -359,7 +359,7 @@ TEST(DialogCli, OutputFilesAreWholeOrNotThereAndNeverSpecial) {
   }
   EXPECT_EQ(ReadAll(setup), "old");
   EXPECT_FALSE(QFile::exists(QString::fromStdString(pdf)));
-  EXPECT_NE(cli.err.str().find("File too large"), std::string::npos) << cli.err.str();
+  EXPECT_NE(cli.err.str().find("Datei zu groß"), std::string::npos) << cli.err.str();
   EXPECT_NE(cli.err.str().find("Der Ausdruck ist fehlgeschlagen"), std::string::npos);
   EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
 }

@@ -24,7 +24,7 @@ class LinkTest : public ::testing::Test {
       sent.push_back(f);
       if (answer) answer(f);
     });
-    link.OpenPort();
+    link.OpenPort(1);
   }
 
   // Delivers bytes as the serial worker would: later, through the event loop.
@@ -187,7 +187,7 @@ TEST_F(LinkTest, CalibrationSaveCountsMissingAcknowledgementsAndStopsOnALostLine
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     link.ClosePort();
-    link.OpenPort();
+    link.OpenPort(1);
     sent.clear();
     answer = c.answer;
     const WriteReport r = link.WriteCalibrationSet(FlowContext{0, 0});
@@ -202,11 +202,28 @@ TEST(LinkOpen, PortWithoutDeviceNamesTheCom) {
   Link link(
       ui, [](int) { return std::string("/nonexistent/ttyKORVANE"); }, LinkTimings::Fast());
   link.setPortIndex(4);
-  EXPECT_FALSE(link.OpenPort());
+  EXPECT_FALSE(link.OpenPort(1));
   EXPECT_FALSE(link.portOpen());
   ASSERT_EQ(ui.Messages().size(), 1u);
   EXPECT_EQ(ui.Messages()[0].rfind("COM 5 kann nicht geöffnet werden.", 0), 0u);
   EXPECT_NE(ui.Messages()[0].find("does not exist"), std::string::npos);
+}
+
+TEST(LinkOpen, TheReasonFollowsTheLanguageUnderTheFixedHeadline) {
+  const struct {
+    int language;
+    const char* text;
+  } cases[] = {{0, "COM 5 kann nicht geöffnet werden.\n\n/nonexistent/ttyKORVANE existiert nicht."},
+               {1, "COM 5 kann nicht geöffnet werden.\n\n/nonexistent/ttyKORVANE does not exist."}};
+  for (const auto& c : cases) {
+    test::ScriptedUi ui;
+    Link link(
+        ui, [](int) { return std::string("/nonexistent/ttyKORVANE"); }, LinkTimings::Fast());
+    link.setPortIndex(4);
+    EXPECT_FALSE(link.OpenPort(c.language));
+    ASSERT_EQ(ui.Messages().size(), 1u);
+    EXPECT_EQ(ui.Messages()[0], c.text);
+  }
 }
 
 TEST(LinkOpen, DevicesThatAreNoSerialPortAreRefusedByPath) {
@@ -219,7 +236,7 @@ TEST(LinkOpen, DevicesThatAreNoSerialPortAreRefusedByPath) {
     Link link(
         ui, [](int) { return std::string(); }, LinkTimings::Fast());
     link.setDeviceOverride(device);
-    EXPECT_FALSE(link.OpenPort()) << device;
+    EXPECT_FALSE(link.OpenPort(1)) << device;
     ASSERT_EQ(ui.Messages().size(), 1u) << device;
     EXPECT_EQ(ui.Messages()[0].rfind(device + " kann nicht geöffnet werden.", 0), 0u) << ui.Messages()[0];
     EXPECT_NE(ui.Messages()[0].find("not a serial device"), std::string::npos) << ui.Messages()[0];
@@ -231,7 +248,7 @@ TEST(LinkOpen, UnsupportedBaudRateIsRefusedWithAReason) {
   Link link(
       ui, [](int) { return std::string("/dev/null"); }, LinkTimings::Fast());
   link.setBaudRate(12345);
-  EXPECT_FALSE(link.OpenPort());
+  EXPECT_FALSE(link.OpenPort(1));
   EXPECT_NE(ui.Messages().at(0).find("12345 baud"), std::string::npos);
 }
 

@@ -7,8 +7,6 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QKeySequence>
-#include <QPainter>
-#include <QPixmap>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QToolButton>
@@ -40,26 +38,12 @@ constexpr FlowButtonSpec kFlowButtons[] = {
 };
 static_assert(std::size(kFlowButtons) == kFlows.size());
 
-// The program's icon, drawn: a measuring dial in the colours of water.
-QIcon MakeIcon() {
+// The program's icon (data/korvane.svg, rendered at build time into the resources),
+// the same the launcher shows.
+QIcon ProgramIcon() {
   QIcon icon;
-  for (int size : {16, 32, 48, 64}) {
-    QPixmap pm(size, size);
-    pm.fill(Qt::transparent);
-    QPainter p(&pm);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setBrush(QColor(30, 110, 190));
-    p.setPen(Qt::NoPen);
-    p.drawEllipse(QRectF(1, 1, size - 2, size - 2));
-    p.setPen(QPen(Qt::white, std::max(1.0, size / 12.0)));
-    p.drawLine(QPointF(size / 2.0, size / 2.0), QPointF(size * 0.78, size * 0.28));
-    QFont f(QStringLiteral("Arial"));
-    f.setPixelSize(std::max(6, size / 3));
-    f.setBold(true);
-    p.setFont(f);
-    p.drawText(QRectF(0, size / 2.0, size, size / 2.0), Qt::AlignCenter, QStringLiteral("K"));
-    icon.addPixmap(pm);
-  }
+  for (int size : {16, 22, 24, 32, 48, 64, 128, 256})
+    icon.addFile(QStringLiteral(":/korvane/icons/%1/korvane.png").arg(size), QSize(size, size));
   return icon;
 }
 
@@ -105,7 +89,9 @@ MainWindow::MainWindow(Options options, QWidget* parent) : QDialog(parent) {
   if (options.ui) {
     ui_ = options.ui;
   } else {
-    ownUi_ = std::make_unique<platform::QtUi>(this);
+    auto own = std::make_unique<platform::QtUi>(this);
+    qtUi_ = own.get();
+    ownUi_ = std::move(own);
     ui_ = ownUi_.get();
   }
   IntervalPicker* intervals = options.intervals;
@@ -145,7 +131,7 @@ MainWindow::~MainWindow() {
 
 void MainWindow::Build() {
   setWindowTitle(QStringLiteral("Korvane"));
-  setWindowIcon(MakeIcon());
+  setWindowIcon(ProgramIcon());
   setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint |
                  Qt::WindowCloseButtonHint);
   setSizeGripEnabled(true);
@@ -265,6 +251,9 @@ void MainWindow::RefreshState() {
   const MainController& c = *controller_;
   const MainCaptions cap = c.captions();
   const ButtonStates& b = c.buttons();
+  // Qt's own dialogs and the Ui's own texts speak the language chosen in Setup.
+  qtTexts_.Apply(c.language());
+  if (qtUi_) qtUi_->setLanguage(c.language());
   for (std::size_t i = 0; i < std::size(kFlowButtons); ++i) {
     flowButtons_[i]->setText(Q(cap.*kFlowButtons[i].caption));
     flowButtons_[i]->setEnabled(b.*kFlowButtons[i].enabled);

@@ -13,6 +13,8 @@
 #include "app/widgets/MainFlows.h"
 #include "link/Link.h"
 #include "platform/Clock.h"
+#include "platform/QtTranslations.h"
+#include "platform/widgets/QtUi.h"
 
 class QGroupBox;
 class QPushButton;
@@ -87,6 +89,8 @@ class MainWindow : public QDialog {
   void OnAddressChanged(int position);
 
   std::unique_ptr<platform::Ui> ownUi_;
+  platform::QtUi* qtUi_ = nullptr;  // ownUi_ when the window made its own
+  platform::QtTranslations qtTexts_;
   platform::Ui* ui_ = nullptr;
   std::unique_ptr<IntervalPicker> ownIntervals_;
   std::unique_ptr<link::Link> ownLink_;

@@ -7,6 +7,7 @@
 #include <QPrinter>
 #include <QStringList>
 
+#include "platform/Reasons.h"
 #include "platform/SafeFile.h"
 
 namespace korvane::platform {
@@ -59,7 +60,7 @@ PrinterPage::~PrinterPage() { FinishPainting(); }
 
 bool PrinterPage::End() { return FinishPainting() && printer_->printerState() != QPrinter::Error; }
 
-PdfPage::PdfPage(const std::string& path, const std::string& title) : path_(path) {
+PdfPage::PdfPage(const std::string& path, const std::string& title, int language) : path_(path), language_(language) {
   buffer_.open(QIODevice::WriteOnly);
   writer_ = std::make_unique<QPdfWriter>(&buffer_);
   writer_->setResolution(kPrintDpi);
@@ -74,13 +75,14 @@ PdfPage::~PdfPage() { FinishPainting(); }
 bool PdfPage::End() {
   if (saved_) return true;
   if (!FinishPainting()) {
-    if (failure_.empty()) failure_ = "the PDF could not be drawn";
+    if (failure_.empty()) failure_ = reasons::kPdfNotDrawn(language_);
     return false;
   }
   // Ended twice: the first call already tried and told why.
   if (!failure_.empty()) return false;
   const QByteArray& pdf = buffer_.data();
-  saved_ = SaveFileReplacing(path_, std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())), &failure_);
+  saved_ = SaveFileReplacing(path_, std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())), &failure_,
+                             language_);
   return saved_;
 }
 

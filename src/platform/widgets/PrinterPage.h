@@ -63,7 +63,7 @@ class PrinterPage : public PainterPage {
 // ends without error, replacing the file only when the whole PDF is on disk.
 class PdfPage : public PainterPage {
  public:
-  PdfPage(const std::string& path, const std::string& title);
+  PdfPage(const std::string& path, const std::string& title, int language);
   ~PdfPage() override;
   bool End() override;
   std::string failure() const override { return failure_; }
@@ -73,6 +73,7 @@ class PdfPage : public PainterPage {
   QBuffer buffer_;
   std::unique_ptr<QPdfWriter> writer_;
   std::string failure_;
+  int language_;  // of failure()
   bool saved_ = false;
 };
 

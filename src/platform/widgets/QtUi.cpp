@@ -11,6 +11,7 @@
 #include <QStringList>
 
 #include "platform/SafeFile.h"
+#include "platform/TextPair.h"
 #include "platform/widgets/PrinterPage.h"
 
 namespace korvane::platform {
@@ -18,8 +19,8 @@ namespace korvane::platform {
 namespace {
 QString Q(const std::string& s) { return QString::fromStdString(s); }
 
-// The Ui knows no language: both, as the printer message below.
-constexpr const char* kPdfRefused = "In diese Datei kann nicht gedruckt werden.\nCannot print into this file.";
+constexpr TextPair kPdfRefused{"In diese Datei kann nicht gedruckt werden.", "Cannot print into this file."};
+constexpr TextPair kPrinterFailed{"Der Drucker kann nicht gestartet werden.", "The printer could not be started."};
 }  // namespace
 
 QString QtFilterFromWindows(const std::string& filter) {
@@ -121,7 +122,7 @@ std::unique_ptr<PageTarget> QtUi::BeginPrint(const std::string& documentName) {
   if (!pdfFile.isEmpty()) return BeginPdf(pdfFile.toStdString(), documentName);
   auto page = std::make_unique<PrinterPage>(std::move(printer));
   if (!page->ok()) {
-    Message("Der Drucker kann nicht gestartet werden.\nThe printer could not be started.", kAppTitle);
+    Message(kPrinterFailed(language_), kAppTitle);
     return nullptr;
   }
   return page;
@@ -129,11 +130,11 @@ std::unique_ptr<PageTarget> QtUi::BeginPrint(const std::string& documentName) {
 
 std::unique_ptr<PageTarget> QtUi::BeginPdf(const std::string& file, const std::string& documentName) {
   // A file goes through the PDF page, which replaces it only when the document is whole.
-  if (const std::string problem = WriteTargetProblem(file); !problem.empty()) {
-    Message(std::string(kPdfRefused) + "\n" + file + ": " + problem, kAppTitle);
+  if (const std::string problem = WriteTargetProblem(file, language_); !problem.empty()) {
+    Message(std::string(kPdfRefused(language_)) + "\n" + file + ": " + problem, kAppTitle);
     return nullptr;
   }
-  return std::make_unique<PdfPage>(file, documentName);
+  return std::make_unique<PdfPage>(file, documentName, language_);
 }
 
 }  // namespace korvane::platform

@@ -25,6 +25,8 @@ class QtUi : public Ui {
 
   // The window the modal dialogs belong to.
   void setParent(QWidget* parent) { parent_ = parent; }
+  // Language of the texts this Ui adds itself (0 = German, 1 = English).
+  void setLanguage(int language) { language_ = language; }
 
   void Message(const std::string& text, const std::string& title) override;
   void ErrorBox(const std::string& text, const std::string& title) override;
@@ -43,6 +45,7 @@ class QtUi : public Ui {
 
   QPointer<QWidget> parent_;
   QPointer<QProgressDialog> progress_;
+  int language_ = 0;
 };
 
 }  // namespace korvane::platform

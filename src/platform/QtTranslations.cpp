@@ -1,0 +1,24 @@
+#include "platform/QtTranslations.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+
+namespace korvane::platform {
+
+QtTranslations::~QtTranslations() {
+  if (installed_) QCoreApplication::removeTranslator(&german_);
+}
+
+bool QtTranslations::Apply(int language) {
+  if (language == 1) {
+    if (installed_) QCoreApplication::removeTranslator(&german_);
+    installed_ = false;
+    return true;
+  }
+  if (!loaded_) loaded_ = german_.load(QStringLiteral("qtbase_de"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+  if (!loaded_) return false;
+  if (!installed_) installed_ = QCoreApplication::installTranslator(&german_);
+  return installed_;
+}
+
+}  // namespace korvane::platform

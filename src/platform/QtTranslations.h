@@ -1,0 +1,26 @@
+#pragma once
+// Qt's own texts (standard buttons, file and print dialogs, overwrite questions) in the
+// program's language. Qt speaks English by itself; German comes from Qt's translation
+// files (Debian: qt6-translations-l10n) and is installed into the running application.
+#include <QTranslator>
+
+namespace korvane::platform {
+
+class QtTranslations {
+ public:
+  QtTranslations() = default;
+  ~QtTranslations();
+  QtTranslations(const QtTranslations&) = delete;
+  QtTranslations& operator=(const QtTranslations&) = delete;
+
+  // 0 = German, 1 = English. False when German is asked for and Qt's German file is
+  // not installed (Qt's texts then stay English).
+  bool Apply(int language);
+
+ private:
+  QTranslator german_;
+  bool loaded_ = false;
+  bool installed_ = false;
+};
+
+}  // namespace korvane::platform

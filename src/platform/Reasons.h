@@ -1,0 +1,55 @@
+#pragma once
+// Why a device or a file could not be used, in the user's language (0 = German,
+// 1 = English). The program puts these under its own headlines, so the whole message
+// speaks one language; the system's error texts (strerror) would always be English.
+#include <string>
+
+#include "platform/TextPair.h"
+
+namespace korvane::platform {
+
+// Every reason the program gives; "%s" is the device or path, "%d" a number.
+namespace reasons {
+inline constexpr TextPair kNoDevice{"%s existiert nicht.", "%s does not exist."};
+inline constexpr TextPair kDanglingDevice{
+    "%s verweist auf ein Gerät, das nicht vorhanden ist (ist der Adapter eingesteckt?).",
+    "%s points to a device that is not there (is the adapter plugged in?)."};
+inline constexpr TextPair kNoPermission{"Keine Berechtigung, %s zu öffnen.", "No permission to open %s."};
+// %s: the group (its name and the usermod argument).
+inline constexpr TextPair kJoinGroup{
+    " Es gehört der Gruppe \"%s\": nehmen Sie Ihren Benutzer in diese Gruppe auf (sudo usermod -aG %s $USER) "
+    "und melden Sie sich neu an.",
+    " It belongs to the group \"%s\": add your user to that group (sudo usermod -aG %s $USER) and log in again."};
+inline constexpr TextPair kNotSerial{"%s ist keine serielle Schnittstelle (kein Terminal).",
+                                     "%s is not a serial device (not a terminal)."};
+inline constexpr TextPair kBusy{"%s wird von einem anderen Programm benutzt.", "%s is in use by another program."};
+inline constexpr TextPair kGone{"%s ist nicht mehr vorhanden.", "%s has gone away."};
+inline constexpr TextPair kNoDeviceForCom{"COM %d hat auf diesem Rechner kein Gerät.",
+                                          "COM %d has no device on this computer."};
+inline constexpr TextPair kBadBaud{"%d Baud ist keine Geschwindigkeit der Modulleitung (4800, 19200, 38400).",
+                                   "%d baud is not a rate of the module line (4800, 19200, 38400)."};
+// Files.
+inline constexpr TextPair kNotRegular{"keine gewöhnliche Datei (%s)", "not a regular file (%s)"};
+inline constexpr TextPair kDirectory{"Ordner", "directory"};
+inline constexpr TextPair kFifo{"FIFO", "FIFO"};
+inline constexpr TextPair kCharDevice{"zeichenorientiertes Gerät", "character device"};
+inline constexpr TextPair kBlockDevice{"blockorientiertes Gerät", "block device"};
+inline constexpr TextPair kSocket{"Socket", "socket"};
+inline constexpr TextPair kSpecialFile{"Spezialdatei", "special file"};
+inline constexpr TextPair kDanglingLink{"symbolischer Link auf eine fehlende Datei", "symbolic link to a missing file"};
+inline constexpr TextPair kNothingWritten{"nichts geschrieben", "nothing written"};
+inline constexpr TextPair kNoTemporaryName{"kein freier Name für eine temporäre Datei",
+                                           "no temporary file name is free"};
+inline constexpr TextPair kPdfNotDrawn{"das PDF konnte nicht erstellt werden", "the PDF could not be drawn"};
+// System errors the program meets when it opens or writes; others are named by number.
+inline constexpr TextPair kSystemError{"Systemfehler %d", "system error %d"};
+}  // namespace reasons
+
+std::string FormatReason(const TextPair& text, int language, const std::string& subject);
+std::string FormatReason(const TextPair& text, int language, int number);
+
+// errno as a short text in the language ("Kein Platz mehr auf dem Gerät" / "No space
+// left on device"); codes without an entry read "system error N".
+std::string SystemErrorText(int error, int language);
+
+}  // namespace korvane::platform
