@@ -204,18 +204,6 @@ TEST_F(CliFixture, LostLineIsReportedWithItsReasonAndExitsOne) {
   EXPECT_EQ(err.str(), "Fehler in der Datenkommunikation!\nsimulated line hung up\n");
 }
 
-TEST(CliDevice, ADeviceThatIsNoSerialPortIsNamedAndRefused) {
-  QTemporaryDir dir;
-  CommonOptions o;
-  o.settingsFolder = dir.path().toStdString();
-  o.device = "/dev/null";
-  std::ostringstream out, err;
-  cli::CliContext ctx(o, out, err);
-  EXPECT_EQ(cli::RunCommand(ctx, "info", {}), 3);
-  EXPECT_NE(err.str().find("/dev/null kann nicht geöffnet werden."), std::string::npos) << err.str();
-  EXPECT_NE(err.str().find("/dev/null ist keine serielle Schnittstelle"), std::string::npos) << err.str();
-}
-
 TEST_F(CliFixture, LiveStopsWithStatus6WhenTheDiskIsFull) {
   sim.AddAmplifier(1);
   const std::string file = QDir(dir.path()).filePath("rec.txt").toStdString();
