@@ -3,7 +3,7 @@
 #include "LoggerCommands.h"
 
 #include <QCoreApplication>
-#include <QGuiApplication>
+#include <QApplication>
 
 #include <cstdlib>
 #include <memory>
@@ -28,11 +28,12 @@ const std::vector<Command>& Commands() {
       {"config-print", "-o FILE.pdf", "prints the module's configuration into a PDF file as the dialog's Print does",
        &RunConfigPrint, true},
       {"logger-info", "", "the display unit's logger information (at 0x80, 19200 baud)", &RunLoggerInfo, false},
-      {"logger-read", "-o FILE [--display]",
+      {"logger-read", "-o FILE [--display] [--chart CHART.pdf|CHART.png]",
        "reads the module's (or with --display the display unit's) data logger into FILE as the\n"
        "      logger dialogs export it and prints \"records: N\"; exit 8 when fewer records arrived\n"
-       "      than announced, 130 after Ctrl-C (the file keeps the whole records)",
-       &RunLoggerRead, false},
+       "      than announced, 130 after Ctrl-C (the file keeps the whole records); --chart also\n"
+       "      draws the module's chart into a PDF or PNG file",
+       &RunLoggerRead, true},
       {"logger-clear", "--yes [--display]", "clears the module's (or the display unit's) data logger", &RunLoggerClear,
        false},
       {"clock-set", "[--display] [--time \"YYYY-MM-DD hh:mm:ss\"]",
@@ -113,7 +114,7 @@ int Main(int argc, char** argv, std::ostream& out, std::ostream& err) {
   if (command->needsGui) {
     // Painting needs fonts, not a screen.
     if (!std::getenv("QT_QPA_PLATFORM")) ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    app = std::make_unique<QGuiApplication>(argc, argv);
+    app = std::make_unique<QApplication>(argc, argv);
   } else {
     app = std::make_unique<QCoreApplication>(argc, argv);
   }

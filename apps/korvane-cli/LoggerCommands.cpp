@@ -9,6 +9,8 @@
 #include "configuration/ConfigTransfer.h"
 #include "logger/DeviceClock.h"
 #include "logger/LoggerReadout.h"
+#include "logger/LoggerTexts.h"
+#include "logger/widgets/ChartFile.h"
 
 namespace korvane::cli {
 namespace {
@@ -54,8 +56,12 @@ int RunLoggerRead(CliContext& ctx, Args& args) {
   std::string path;
   if (!r.Value("-o", &path)) return ctx.Usage(r.failed() ? r.error() : "logger-read needs -o FILE");
   const bool display = r.Flag("--display");
+  std::string chart;
+  const bool charted = r.Value("--chart", &chart);
   if (!r.Done()) return ctx.Usage(r.error());
   if (path.empty()) return ctx.Usage("-o needs a file name");
+  if (charted && !logger::IsChartFileName(chart)) return ctx.Usage("--chart needs a file ending in .pdf or .png");
+  if (charted && display) return ctx.Usage("--chart draws a module's logger; the display unit's has no chart");
 
   logger::ReadoutSource source;
   source.displayUnit = display;
@@ -87,6 +93,18 @@ int RunLoggerRead(CliContext& ctx, Args& args) {
     return ctx.link().portOpen() || ctx.link().isLineLost() ? kExitNoAnswer : kExitPortFailed;
   if (result.status == Status::kFileError) return kExitFile;
   ctx.out() << "records: " << result.records << '\n' << std::flush;
+  // As the dialog does, the chart shows whatever arrived, also after a cancel.
+  if (charted && !readout.table().empty()) {
+    std::string why;
+    if (!logger::SaveChartFile(chart, readout.table(), readout.columnNames()[0], source.identity, &why,
+                               ctx.language())) {
+      ctx.ui().Message(std::string(logger::texts::kCannotWrite(ctx.language())) + " " + chart + ": " + why,
+                       platform::kAppTitle);
+      return kExitFile;
+    }
+  } else if (charted) {
+    ctx.err() << "korvane-cli: no chart: no records arrived\n";
+  }
   switch (result.status) {
     case Status::kCancelled: return kExitInterrupted;
     case Status::kLineLost: return kExitNoAnswer;

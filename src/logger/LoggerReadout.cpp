@@ -107,6 +107,7 @@ ReadoutResult LoggerReadout::Read(const std::string& path, const ReadoutSource& 
   }
 
   ui_.ProgressOpen(types::kTransferCaption(lang), types::kTransferText(lang), 0, bytes / 2);
+  ui_.ProgressAllowCancel();
   bool writing = file.Write(kExportHeader);
   const int channels = source.displayUnit ? 8 : 2;
   for (int i = 0; i < channels && writing; ++i) {
@@ -129,8 +130,12 @@ ReadoutResult LoggerReadout::Read(const std::string& path, const ReadoutSource& 
   RecordAssembler assembler(longRecords);
   int counter = 1;
   bool opened = false;
+  bool cancelled = false;
   const QMetaObject::Connection stream = connect(&link_, &link::Link::replyReceived, this, [&](const link::Frame& f) {
     if (link::FrameGroup(f) != link::kValues || link::FrameParameter(f) != link::kLoggerRecord.number) return;
+    // After a cancel the rest of the stream is let through unread: the file ends with
+    // the last whole record.
+    if (cancelled || (cancelled = ui_.ProgressCancelled())) return;
     if (!opened) {
       opened = true;
       return;
@@ -155,7 +160,12 @@ ReadoutResult LoggerReadout::Read(const std::string& path, const ReadoutSource& 
     if (writing) ++result.records;
   });
 
-  if (writing) {
+  // A cancel during the pauses before the stream asks for no stream at all.
+  if (writing && ui_.ProgressCancelled()) {
+    cancelled = true;
+    result.status = Status::kCancelled;
+  }
+  if (writing && !cancelled) {
     const bool answered =
         link_.Request(address, link::kLoggerRecord, link::ByteData(static_cast<std::uint8_t>(channels - 1)));
     if (source.displayUnit) {
@@ -174,7 +184,7 @@ ReadoutResult LoggerReadout::Read(const std::string& path, const ReadoutSource& 
     int seen = counter;
     result.status = Status::kDone;
     connect(&tick, &QTimer::timeout, &loop, [&] {
-      if (ui_.ProgressCancelled()) {
+      if (cancelled || ui_.ProgressCancelled()) {
         result.status = Status::kCancelled;
       } else if (link_.isLineLost()) {
         result.status = Status::kLineLost;

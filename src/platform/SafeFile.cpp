@@ -5,6 +5,7 @@
 #include <climits>
 #include <cstdlib>
 #include <fcntl.h>
+#include <filesystem>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -87,6 +88,16 @@ std::string ReadProblem(const std::string& path, int language) {
 
 std::string NotRegularReason(unsigned mode, int language) {
   return FormatReason(reasons::kNotRegular, language, KindName(mode)(language));
+}
+
+bool SameFile(const std::string& a, const std::string& b) {
+  namespace fs = std::filesystem;
+  std::error_code ec;
+  if (const bool same = fs::equivalent(a, b, ec); !ec) return same;
+  const fs::path ca = fs::weakly_canonical(fs::absolute(a, ec), ec);
+  if (ec) return false;
+  const fs::path cb = fs::weakly_canonical(fs::absolute(b, ec), ec);
+  return !ec && ca == cb;
 }
 
 std::string WriteTargetProblem(const std::string& path, int language) {

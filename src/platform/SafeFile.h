@@ -24,6 +24,10 @@ std::string ReadProblem(const std::string& path, int language);
 // "not a regular file (FIFO)" for the file type bits of mode.
 std::string NotRegularReason(unsigned mode, int language);
 
+// True when a and b name the same file: the same file on disk (through links, relative
+// names, "..") or, while it does not exist yet, the same place.
+bool SameFile(const std::string& a, const std::string& b);
+
 bool SaveFileReplacing(const std::string& path, std::string_view bytes, std::string* error, int language);
 
 }  // namespace korvane::platform

@@ -43,6 +43,9 @@ class Ui {
   // The user asked the open progress window to stop (its cancel button, Ctrl-C on the
   // command line). Windows without a cancel button never are.
   virtual bool ProgressCancelled() { return false; }
+  // Gives the open progress window a cancel button; only flows that look at
+  // ProgressCancelled ask for one.
+  virtual void ProgressAllowCancel() {}
 
   // The print dialog; nullptr when the user cancels.
   virtual std::unique_ptr<PageTarget> BeginPrint(const std::string& documentName) = 0;

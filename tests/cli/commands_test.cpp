@@ -226,8 +226,16 @@ TEST_F(CliFixture, LiveStopsWithStatus6WhenTheDiskIsFull) {
 TEST_F(CliFixture, LoggerReadPrintsTheRecordsAndExitsEightWhenTheStreamStopsEarly) {
   sim.AddAmplifier(1, 0, 4);
   const std::string file = QDir(dir.path()).filePath("logger.txt").toStdString();
-  EXPECT_EQ(Run("logger-read", {"-o", file}), 0) << err.str();
+  const std::string png = QDir(dir.path()).filePath("chart.png").toStdString();
+  const std::string pdf = QDir(dir.path()).filePath("chart.pdf").toStdString();
+  EXPECT_EQ(Run("logger-read", {"-o", file, "--chart", png}), 0) << err.str();
   EXPECT_EQ(out.str(), "records: 24\n");
+  EXPECT_EQ(Run("logger-read", {"-o", file, "--chart", pdf}), 0) << err.str();
+  QFile picture(QString::fromStdString(png)), page(QString::fromStdString(pdf));
+  ASSERT_TRUE(picture.open(QIODevice::ReadOnly) && page.open(QIODevice::ReadOnly));
+  EXPECT_EQ(picture.read(4), QByteArray("\x89PNG"));
+  EXPECT_EQ(page.read(5), QByteArray("%PDF-"));
+  EXPECT_EQ(Run("logger-read", {"-o", file, "--chart", "chart.jpg"}), 2);
   out.str("");
   sim.bus.FaultWhen(link::kValues, link::kLoggerRecord.number, sim::Fault::kCutStream);
   EXPECT_EQ(Run("logger-read", {"-o", file}), 8);

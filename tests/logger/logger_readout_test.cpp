@@ -108,6 +108,33 @@ TEST_F(ReadoutFixture, StreamsThatStopEarlyOrLoseAFrameAreToldOnceAtTheEnd) {
   EXPECT_LT(r.records, 24);
 }
 
+TEST_F(ReadoutFixture, CancelKeepsTheWholeRecordsAndComesBackTo4800) {
+  auto amp = sim.AddAmplifier(1, 0, 5);
+  const struct {
+    int cancelAt;  // progress position of the click
+    int records;
+  } cases[] = {{8 * 5 + 3, 5},  // in the middle of the sixth record
+               {0, 0}};         // during the pauses before the stream: no stream asked for
+  for (const auto& c : cases) {
+    ui.events.clear();
+    const std::size_t before = amp->systemCommands().size();
+    ui.cancelAtProgress = c.cancelAt;
+    const ReadoutResult r = readout.Read(file, {false, 5, 0, "A123"});
+    EXPECT_EQ(r.status, Status::kCancelled);
+    EXPECT_EQ(r.records, c.records);
+    const std::string kept = ReadAll(file);
+    EXPECT_EQ(std::count(kept.begin(), kept.end(), '\n'), c.records);
+    EXPECT_EQ(readout.table().size(), static_cast<std::size_t>(c.records));
+    const std::vector<std::uint8_t> sent(amp->systemCommands().begin() + static_cast<std::ptrdiff_t>(before),
+                                         amp->systemCommands().end());
+    EXPECT_EQ(sent, (std::vector<std::uint8_t>{71, 72, 71}));
+    EXPECT_EQ(sim.link.baudRate(), 4800);
+    EXPECT_EQ(amp->baud(), 4800);
+    // A cancel is the user's own doing: no shortfall message.
+    EXPECT_EQ(ui.Messages(), (std::vector<std::string>{"Data sets: 24"}));
+  }
+}
+
 TEST_F(ReadoutFixture, ClearingAsksFirstAndSendsTheKindsCommand) {
   auto amp = sim.AddAmplifier(1, 0, 4);
   ui.yesNo = {false, true};

@@ -108,5 +108,25 @@ TEST_F(SafeFile, LinkToARegularFileKeepsPointingAtIt) {
   EXPECT_EQ(ReadAll(target), "new");
 }
 
+// A logger export into the recording file must close the recording first; a file of
+// the same name in another folder must not.
+TEST_F(SafeFile, SameFileComparesPlacesNotNames) {
+  ASSERT_TRUE(QDir(dir.path()).mkdir("other"));
+  Write(Path("rec.txt"), "x");
+  Write(Path("other/rec.txt"), "x");
+  ASSERT_EQ(::symlink(Path("rec.txt").c_str(), Path("link.txt").c_str()), 0);
+  const std::string folder = dir.path().toStdString();
+  const struct {
+    std::string a, b;
+    bool same;
+  } cases[] = {
+      {Path("rec.txt"), Path("rec.txt"), true},        {Path("rec.txt"), folder + "/other/../rec.txt", true},
+      {Path("rec.txt"), Path("link.txt"), true},       {Path("rec.txt"), Path("other/rec.txt"), false},
+      {Path("new.txt"), folder + "/./new.txt", true},  // not there yet
+      {Path("new.txt"), Path("other/new.txt"), false},
+  };
+  for (const auto& c : cases) EXPECT_EQ(SameFile(c.a, c.b), c.same) << c.a << " / " << c.b;
+}
+
 }  // namespace
 }  // namespace korvane::platform

@@ -53,13 +53,21 @@ std::optional<std::string> ScriptedUi::OpenFile(const platform::FileDialogSpec& 
 
 void ScriptedUi::ProgressOpen(const std::string& caption, const std::string& text, int min, int max) {
   UiEvent e{"progress-open", text, caption, max};
-  (void)min;
+  cancellable_ = false;
+  lastProgress_ = min;
   Record(e);
 }
 
-void ScriptedUi::ProgressSet(int position) { Record({"progress-set", "", "", position}); }
+void ScriptedUi::ProgressSet(int position) {
+  lastProgress_ = position;
+  Record({"progress-set", "", "", position});
+}
 
-void ScriptedUi::ProgressClose() { Record({"progress-close", "", ""}); }
+void ScriptedUi::ProgressClose() {
+  cancellable_ = false;
+  lastProgress_ = 0;
+  Record({"progress-close", "", ""});
+}
 
 calibration::EntryResult ScriptedUi::EnterValue(calibration::ValueEntry& entry) {
   UiEvent e{"entry", entry.prompt, entry.unit};

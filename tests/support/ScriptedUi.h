@@ -66,6 +66,8 @@ class ScriptedUi : public platform::Ui, public calibration::CalibrationUi, publi
   std::deque<int> choices;                              // choice dialog: 1 = first, 2 = second (default)
   std::deque<std::optional<app::TimeOfDay>> intervals;  // default: cancel
   bool printAccept = false;
+  // The cancel button of a cancellable progress window is pressed at this position.
+  std::optional<int> cancelAtProgress;
   int pageWidth = 4960;  // A4 at 600 dpi, printable
   int pageHeight = 7016;
 
@@ -90,6 +92,8 @@ class ScriptedUi : public platform::Ui, public calibration::CalibrationUi, publi
   void ProgressOpen(const std::string& caption, const std::string& text, int min, int max) override;
   void ProgressSet(int position) override;
   void ProgressClose() override;
+  bool ProgressCancelled() override { return cancellable_ && cancelAtProgress && lastProgress_ >= *cancelAtProgress; }
+  void ProgressAllowCancel() override { cancellable_ = true; }
   std::unique_ptr<platform::PageTarget> BeginPrint(const std::string& documentName) override;
 
   // --- CalibrationUi, IntervalPicker ------------------------------------------------
@@ -100,6 +104,8 @@ class ScriptedUi : public platform::Ui, public calibration::CalibrationUi, publi
 
  private:
   void Record(UiEvent e);
+  bool cancellable_ = false;
+  int lastProgress_ = 0;
 };
 
 }  // namespace korvane::test

@@ -8,7 +8,7 @@
 #include "link/Link.h"
 #include "logger/widgets/ModuleLoggerDialog.h"
 
-#include <QFileInfo>
+#include "platform/SafeFile.h"
 
 namespace korvane::app {
 
@@ -29,11 +29,7 @@ struct MainFlows::RecordingGuard : logger::ExportGuard {
   explicit RecordingGuard(MainController& c) : c_(c) {}
   void BeforeExport(const std::string& path) override {
     const std::string& recording = c_.recording().path();
-    if (recording.empty() || !c_.recording().isOpen()) return;
-    const QString a = QFileInfo(QString::fromStdString(path)).absoluteFilePath();
-    const QString b = QFileInfo(QString::fromStdString(recording)).absoluteFilePath();
-    const QString ra = QFileInfo(a).canonicalFilePath(), rb = QFileInfo(b).canonicalFilePath();
-    if (a == b || (!ra.isEmpty() && ra == rb)) c_.ReleaseRecordingFile();
+    if (c_.recording().isOpen() && platform::SameFile(path, recording)) c_.ReleaseRecordingFile();
   }
   MainController& c_;
 };

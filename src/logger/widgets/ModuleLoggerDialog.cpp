@@ -12,6 +12,7 @@
 #include "logger/widgets/ClockDialog.h"
 #include "logger/widgets/LoggerChart.h"
 #include "platform/Ui.h"
+#include "platform/widgets/WaitNotice.h"
 #include "types/Texts.h"
 
 namespace korvane::logger {
@@ -21,6 +22,7 @@ constexpr types::TextPair kRead{"Auslesen", "Read"};
 constexpr types::TextPair kClock{"Uhr stellen", "Clock setup"};
 constexpr types::TextPair kPrint{"Drucken", "Print"};
 constexpr types::TextPair kDelete{"Löschen", "Delete"};
+constexpr types::TextPair kConverting{"Bitte warten, Daten werden konvertiert!", "Please wait data are read!"};
 
 QString Q(const char* s) { return QString::fromUtf8(s); }
 
@@ -65,6 +67,8 @@ void ModuleLoggerDialog::OnRead() {
   setEnabled(false);  // nothing else starts while the stream runs
   readout_.Read(*path, source_);
   setEnabled(true);
+  // Whatever ended the transfer, the chart shows the records that arrived.
+  platform::WaitNotice notice(Q(kConverting(parts_.context.language)), this);
   chart_->Fill(readout_.table(), readout_.columnNames()[0], source_.identity);
 }
 

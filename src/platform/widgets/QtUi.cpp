@@ -83,7 +83,10 @@ std::optional<std::string> QtUi::OpenFile(const FileDialogSpec& dialog) { return
 
 void QtUi::ProgressOpen(const std::string& caption, const std::string& text, int min, int max) {
   ProgressClose();
-  progress_ = new QProgressDialog(Q(text), QString(), min, max, parent_);
+  // Owned by the dialog that is open, if any: a modal dialog takes the input of every
+  // window but its own children, and the cancel button must stay reachable.
+  QWidget* owner = QApplication::activeModalWidget() ? QApplication::activeModalWidget() : parent_.data();
+  progress_ = new QProgressDialog(Q(text), QString(), min, max, owner);
   progress_->setWindowTitle(Q(caption));
   progress_->setWindowModality(Qt::NonModal);
   progress_->setMinimumDuration(0);
@@ -95,6 +98,14 @@ void QtUi::ProgressOpen(const std::string& caption, const std::string& text, int
 
 void QtUi::ProgressSet(int position) {
   if (progress_) progress_->setValue(position);
+}
+
+bool QtUi::ProgressCancelled() { return progress_ && progress_->wasCanceled(); }
+
+void QtUi::ProgressAllowCancel() {
+  if (!progress_) return;
+  static constexpr TextPair kCancel{"Abbrechen", "Cancel"};
+  progress_->setCancelButtonText(Q(kCancel(language_)));
 }
 
 void QtUi::ProgressClose() {

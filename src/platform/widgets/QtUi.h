@@ -37,6 +37,8 @@ class QtUi : public Ui {
   void ProgressOpen(const std::string& caption, const std::string& text, int min, int max) override;
   void ProgressSet(int position) override;
   void ProgressClose() override;
+  bool ProgressCancelled() override;
+  void ProgressAllowCancel() override;
   std::unique_ptr<PageTarget> BeginPrint(const std::string& documentName) override;
 
  private:

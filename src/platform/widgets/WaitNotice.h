@@ -1,0 +1,15 @@
+#pragma once
+// A small "please wait" window without buttons, shown while the program is busy in the
+// same thread (e.g. filling a chart); it closes when the notice goes out of scope.
+#include <QDialog>
+
+class QWidget;
+
+namespace korvane::platform {
+
+class WaitNotice : public QDialog {
+ public:
+  WaitNotice(const QString& text, QWidget* parent);
+};
+
+}  // namespace korvane::platform
