@@ -116,6 +116,7 @@ DisplayUnitDialog::DisplayUnitDialog(platform::Ui& ui, DisplaySettings& settings
     dgrid->addWidget(row.address, i + 1, 1);
     dgrid->addWidget(row.choice, i + 1, 2);
   }
+  dgrid->setRowStretch(9, 1);
 
   QStringList operations;
   for (const TextPair& t : kOperations) operations << Q(t(lang));
@@ -171,6 +172,7 @@ DisplayUnitDialog::DisplayUnitDialog(platform::Ui& ui, DisplaySettings& settings
   information_->setMinimumHeight(fontMetrics().height() * 4);
   information_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   information_->setFrameShape(QFrame::StyledPanel);
+  information_->setWordWrap(true);
   lgrid->addWidget(loggerEnabled_, 0, 0, 1, 2);
   lgrid->addWidget(new QLabel(Q(kLoggerInterval(lang)), loggerBox), 1, 0);
   lgrid->addWidget(loggerInterval_, 1, 1);
