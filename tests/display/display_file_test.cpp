@@ -1,4 +1,4 @@
-// Display files and the position coding, on texts and values.
+// Display files, on texts.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -92,25 +92,6 @@ TEST(DisplayFile, DecimalCommaInTheFileIsTheNumber) {
       Resealed(BuildDisplayText(Sample()).replace(BuildDisplayText(Sample()).find("-1.5"), 4, "-1,75"));
   ASSERT_FALSE(ParseDisplayText(text, s, 0));
   EXPECT_EQ(s.outputs.dac0Lower, "-1.75");
-}
-
-TEST(DisplayPositions, ChoiceFromTheUnitAndBack) {
-  struct Case {
-    std::uint8_t value, mode;
-    int choice;
-  };
-  // Mode 0 is "keine Anzeige" whatever the value; the virtual channels carry their mode.
-  for (const Case& c : {Case{3, 0, 0}, Case{0, 1, 1}, Case{5, 1, 6}, Case{6, 2, 7}, Case{7, 3, 8}})
-    EXPECT_EQ(PositionChoice(c.value, c.mode), c.choice) << int(c.value) << "/" << int(c.mode);
-  struct Wire {
-    int choice;
-    std::uint8_t value, mode;
-  };
-  for (const Wire& w : {Wire{0, 0, 0}, Wire{1, 0, 1}, Wire{6, 5, 1}, Wire{7, 6, 2}, Wire{8, 7, 3}}) {
-    const PositionWire p = PositionToWire(w.choice);
-    EXPECT_EQ(p.value, w.value) << w.choice;
-    EXPECT_EQ(p.mode, w.mode) << w.choice;
-  }
 }
 
 TEST(DisplayFile, WholeNumbersOnly) {
