@@ -82,7 +82,8 @@ int RunDisplayWrite(CliContext& ctx, Args& args) {
     // the file as their dialog's OK writes them, the configuration and the store.
     if (!ctx.link().Read(link::kDisplayAddress, link::kType)) return ctx.CommError();
     if (!transfer.SendContrast(s.contrast)) return NoAnswer(ctx);
-    return transfer.WriteConfiguration(s).ok() ? kExitOk : NoAnswer(ctx);
+    const std::optional<link::WriteReport> report = transfer.WriteConfiguration(s);
+    return report && report->ok() ? kExitOk : NoAnswer(ctx);
   });
 }
 

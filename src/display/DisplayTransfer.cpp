@@ -71,11 +71,11 @@ DisplayTransfer::DisplayTransfer(link::Link& link, platform::Ui& ui, int languag
 
 bool DisplayTransfer::Configure(DisplaySettings& s, DisplayEditor& editor) {
   s.language = context_.language;
-  bool written = false;
+  std::optional<link::WriteReport> report;
   if (UseDisplayRate() && ReadConfiguration(s) && editor.Edit(s, *this) == DisplayEditor::Result::kAccepted)
-    written = WriteConfiguration(s).ok();
+    report = WriteConfiguration(s);
   RestoreRate();
-  return written;
+  return report && report->ok();
 }
 
 bool DisplayTransfer::UseDisplayRate() {
@@ -214,11 +214,11 @@ std::optional<link::WriteReport> DisplayTransfer::WriteOutputs(DisplayOutputs& o
   return report;
 }
 
-link::WriteReport DisplayTransfer::WriteConfiguration(DisplaySettings& s) {
+std::optional<link::WriteReport> DisplayTransfer::WriteConfiguration(DisplaySettings& s) {
   link::WriteReport report;
   if (s.outputs.pending) {
     const std::optional<link::WriteReport> outputs = WriteOutputs(s.outputs);
-    if (!outputs) return {0, true};  // a field is no number: nothing sent, nothing written
+    if (!outputs) return std::nullopt;
     report = *outputs;
     if (report.lineLost) return report;
   }

@@ -40,8 +40,9 @@ class DisplayTransfer : public DisplayActions {
   std::optional<link::WriteReport> WriteOutputs(DisplayOutputs& o);
   // Outputs still to be written (from a file) first, then the configuration in its
   // fixed order and the store command. Unanswered writes do not stop it; a lost line
-  // does. The report is shown when not ok.
-  link::WriteReport WriteConfiguration(DisplaySettings& s);
+  // does. The report is shown when not ok; nullopt when an output field held no number
+  // (nothing sent).
+  std::optional<link::WriteReport> WriteConfiguration(DisplaySettings& s);
   // True when the unit acknowledged the contrast (0..20).
   bool SendContrast(int contrast);
 
