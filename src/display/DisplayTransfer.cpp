@@ -252,9 +252,8 @@ std::optional<link::WriteReport> DisplayTransfer::WriteConfiguration(DisplaySett
   write(link::kSerialOutputOn, s.serialEnabled ? 1 : 0);
   write(link::kSerialSeconds, s.serialInterval % 60);
   write(link::kSerialMinutes, s.serialInterval / 60);
-  if (!own.lineLost)
-    WriteStep(own, link::kLoggerInterval, link::U16Data(static_cast<std::uint16_t>(s.loggerInterval)), progress,
-              kWriteProgress);
+  WriteStep(own, link::kLoggerInterval, link::U16Data(static_cast<std::uint16_t>(s.loggerInterval)), progress,
+            kWriteProgress);
   // The unit stores what it got, whether or not every write was answered.
   if (!own.lineLost)
     link_.Count(own, link_.Request(context_.address, link::kStoreSettings), link::kStoreSettings.group,
