@@ -11,23 +11,46 @@ namespace korvane::sim {
 
 DisplayUnit::DisplayUnit(int baud) : baud_(baud) {
   using namespace link;
-  for (link::Parameter p : {kType, kFirmware, kOutput0Source, kOutput1Source, kRelay1Source, kRelay2Source})
+  for (link::Parameter p : {kType, kFirmware, kOutput0Lower, kOutput0Upper, kOutput1Lower, kOutput1Upper, kCurrentRange,
+                            kOutputKind, kOutput0Source, kOutput1Source, kRelay1Limit, kRelay1Hysteresis, kRelay2Limit,
+                            kRelay2Hysteresis, kRelay1LimitType, kRelay2LimitType, kRelay1Source, kRelay2Source})
     known_.set(p.number);
   for (int p = 76; p <= 80; ++p) known_.set(p);
   for (int p = 130; p <= 164; ++p) known_.set(p);
   params_[kType.number] = ByteData(20);  // the unit reports the display type
   params_[kFirmware.number] = FloatData(3.10f);
+  params_[kDisplayContrast.number] = ByteData(43 + 12);
+  // Positions 1..3 show measured values 1, 2 and the temperature of the module at
+  // address 1, position 4 virtual 1; the rest are off.
+  const std::uint8_t positions[8][3] = {{1, 0, 1}, {1, 1, 1}, {1, 5, 1}, {0, 6, 2},
+                                        {0, 0, 0}, {0, 0, 0}, {0, 0, 0}, {0, 0, 0}};
+  for (int i = 0; i < 8; ++i)
+    for (int k = 0; k < 3; ++k) params_[kDisplayPositions + 3 * i + k] = ByteData(positions[i][k]);
+  // Virtual 1: value 1 of module 1 minus value 1 of module 2; virtual 2: free chlorine.
+  const std::uint8_t virtuals[2][5] = {{1, 0, 2, 0, 2}, {1, 0, 1, 1, 3}};
+  for (int j = 0; j < 2; ++j)
+    for (int k = 0; k < 5; ++k) params_[kDisplayVirtuals + 5 * j + k] = ByteData(virtuals[j][k]);
+  params_[kOutput0Lower.number] = FloatData(0.0f);
+  params_[kOutput0Upper.number] = FloatData(14.0f);
+  params_[kOutput1Lower.number] = FloatData(-500.0f);
+  params_[kOutput1Upper.number] = FloatData(500.0f);
+  params_[kCurrentRange.number] = ByteData(1);
+  params_[kOutputKind.number] = ByteData(1);
+  params_[kRelay1Limit.number] = FloatData(7.5f);
+  params_[kRelay1Hysteresis.number] = FloatData(0.25f);
+  params_[kRelay2Limit.number] = FloatData(30.0f);
+  params_[kRelay2Hysteresis.number] = FloatData(1.0f);
+  params_[kRelay1LimitType.number] = ByteData(1);
+  params_[kRelay2LimitType.number] = ByteData(0);
   params_[kOutput0Source.number] = ByteData(0);
   params_[kOutput1Source.number] = ByteData(1);
   params_[kRelay1Source.number] = ByteData(0);
-  params_[kRelay2Source.number] = ByteData(1);
+  params_[kRelay2Source.number] = ByteData(2);
   params_[kLoggerInterval.number] = U16Data(15);
   params_[kLoggerEnabled.number] = ByteData(1);
-  params_[78] = link::ByteData(0);
-  params_[79] = link::U16Data(0);
-  params_[80] = link::ByteData(0);
-  // Settings 130.. hold small selections; give each a distinct plausible default.
-  for (int p = 130; p <= 164; ++p) params_[p] = link::ByteData(static_cast<std::uint8_t>((p - 130) % 6));
+  params_[kSerialSeconds.number] = ByteData(30);  // 90 s
+  params_[kSerialMinutes.number] = ByteData(1);
+  params_[kSerialOutputOn.number] = ByteData(0);
   clockBase_ = SecondsFromCivil({2026, 1, 15, 10, 30, 0});
   FillLogger(12);
 }
@@ -105,8 +128,11 @@ std::optional<Frame> DisplayUnit::Handle(const Frame& request) {
       auto u8 = [](int v) { return static_cast<std::uint8_t>(v); };
       const platform::LocalTime now = clock();
       switch (p) {
-        case link::kStoreByte.number:
-        case link::kStoreSettings.number: stored_.push_back(data[0]); return echo;
+        case link::kStoreByte.number: stored_.push_back(data[0]); return echo;
+        case link::kStoreSettings.number:  // what was written so far survives a restart
+          stored_.push_back(data[0]);
+          storedParams_ = params_;
+          return echo;
         case link::kChannelName.number: {  // channels 0..7
           static const char* const kNames[8] = {"pH  ",
                                                 "\260C  ",  // the degree sign in Windows-1252

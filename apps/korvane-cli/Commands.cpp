@@ -1,5 +1,6 @@
 #include "Commands.h"
 #include "ConfigCommands.h"
+#include "DisplayCommands.h"
 #include "LoggerCommands.h"
 
 #include <QCoreApplication>
@@ -38,6 +39,17 @@ const std::vector<Command>& Commands() {
        false},
       {"clock-set", "[--display] [--time \"YYYY-MM-DD hh:mm:ss\"]",
        "sets the module's (or the display unit's) clock to the PC's local time or the given time", &RunClockSet, false},
+      {"display-read", "-o FILE.rw8",
+       "the display unit's configuration with its outputs (at 0x80, 19200 baud) as a display file,\n"
+       "      as the display dialog's Save writes it; exit 6 file cannot be written",
+       &RunDisplayRead, false},
+      {"display-write", "FILE.rw8",
+       "writes a display file to the display unit as Open, the outputs dialog's OK and OK do;\n"
+       "      exit 4 bad display file (checksum, range, missing key: nothing is sent), 6 file cannot\n"
+       "      be read",
+       &RunDisplayWrite, false},
+      {"display-contrast", "N", "sets the display unit's contrast 0..20 as the contrast edit does", &RunDisplayContrast,
+       false},
   };
   return table;
 }

@@ -153,11 +153,13 @@ void Link::ChangeBaudRate(std::uint8_t address, int selector) {
   WaitSeconds(2);
 }
 
-void Link::WriteByteAndStore(const FlowContext& context, std::uint8_t value) {
-  if (Write(context.address, kDisplayStoredByte, ByteData(value)))
-    Request(context.address, kStoreByte, ByteData(value));
-  else
+bool Link::WriteByteAndStore(const FlowContext& context, std::uint8_t value) {
+  if (!Write(context.address, kDisplayStoredByte, ByteData(value))) {
     ui_.Message(types::kCommError(context.language));
+    return false;
+  }
+  Request(context.address, kStoreByte, ByteData(value));
+  return true;
 }
 
 void Link::SendCommand72(std::uint8_t address) {

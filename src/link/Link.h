@@ -95,8 +95,8 @@ class Link : public QObject {
   // Switches module and PC together: 0 = 4800, 1 = 38400, 2 = 19200 baud on the PC side.
   void ChangeBaudRate(std::uint8_t address, int selector);
   // Writes the byte as parameter 164 and stores it; a missing reply is shown to the
-  // user in the context's language.
-  void WriteByteAndStore(const FlowContext& context, std::uint8_t value);
+  // user in the context's language. True when the byte was acknowledged.
+  bool WriteByteAndStore(const FlowContext& context, std::uint8_t value);
   void SendCommand72(std::uint8_t address);
   // Writes calibration values 1..4 of the module object and the store command; stops
   // when the line goes away.

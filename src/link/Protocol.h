@@ -87,4 +87,15 @@ inline constexpr Command kSetTime{kSystem, 59, 3};
 inline constexpr Command kBaudChange{kSystem, 71, 1};  // 'G'; not acknowledged in time
 inline constexpr Command kCommand72{kSystem, 72, 1};   // 'H'; not waited for
 
+// --- display unit (address 0x80) ------------------------------------------------------
+// Display position i (0..7): address 130 + 3i, value index 131 + 3i, mode 132 + 3i.
+inline constexpr std::uint8_t kDisplayPositions = 130;
+// Virtual channel j (0, 1): 154 + 5j address 1, +1 value 1, +2 address 2, +3 value 2,
+// +4 operation.
+inline constexpr std::uint8_t kDisplayVirtuals = 154;
+inline constexpr Parameter kSerialSeconds{78, 1};
+inline constexpr Parameter kSerialMinutes{79, 1};
+inline constexpr Parameter kSerialOutputOn{80, 1};
+inline constexpr Parameter kDisplayContrast = kDisplayStoredByte;  // contrast + 43
+
 }  // namespace korvane::link

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "DisplayUnit.h"
 #include "cli_runner.h"
 #include "pty_fixture.h"
 
@@ -30,14 +31,17 @@ const FaultCase kFaults[] = {
 
 struct CommandCase {
   const char* name;
-  std::vector<const char*> args;  // "OUT" stands for the command's output file, "IN" for a setup file
-  const char* output;             // the file the command writes, nullptr for none
+  // "OUT" stands for the command's output file, "IN" for a setup file, "DISPLAY" for a
+  // display file.
+  std::vector<const char*> args;
+  const char* output;  // the file the command writes, nullptr for none
   // Exit status per fault, in the order of kFaults.
   std::vector<int> exits;
 };
 
 // A fault on every request ends each command with 1 (no answer, or the line lost); a
-// write sequence that breaks off does too, and concerns only config-write.
+// write sequence that breaks off does too, and concerns only config-write and
+// display-write (whose outputs include the output kind).
 const CommandCase kCommands[] = {
     {"info", {"info"}, nullptr, {1, 1, 1, 1, 1, 1, 1, 0, 0}},
     {"live", {"live", "--count", "2", "--poll", "300"}, nullptr, {1, 1, 1, 1, 1, 1, 1, 0, 0}},
@@ -47,15 +51,25 @@ const CommandCase kCommands[] = {
     {"logger-read", {"logger-read", "-o", "OUT"}, "logger.txt", {1, 1, 1, 1, 1, 1, 1, 0, 0}},
     {"logger-clear", {"logger-clear", "--yes"}, nullptr, {1, 1, 1, 1, 1, 1, 1, 0, 0}},
     {"clock-set", {"clock-set"}, nullptr, {1, 1, 1, 1, 1, 1, 1, 0, 0}},
+    {"display-read", {"display-read", "-o", "OUT"}, "read.rw8", {1, 1, 1, 1, 1, 1, 1, 0, 0}},
+    {"display-write", {"display-write", "DISPLAY"}, nullptr, {1, 1, 1, 1, 1, 1, 1, 1, 1}},
+    {"display-contrast", {"display-contrast", "7"}, nullptr, {1, 1, 1, 1, 1, 1, 1, 0, 0}},
 };
 
 class FaultMatrix : public LinkOverPty, public ::testing::WithParamInterface<CommandCase> {
  protected:
+  void SetUp() override {
+    bus.Add(std::make_shared<sim::DisplayUnit>());
+    LinkOverPty::SetUp();
+  }
   QStringList Args(const CommandCase& c) const {
     QStringList args{"--settings", dir.path(), "--port", "1"};
     for (const char* a : c.args) {
       const QString arg = QString::fromUtf8(a);
-      args << (arg == "OUT" ? dir.filePath(c.output) : arg == "IN" ? dir.filePath("setup.qx4") : arg);
+      args << (arg == "OUT"       ? dir.filePath(c.output)
+               : arg == "IN"      ? dir.filePath("setup.qx4")
+               : arg == "DISPLAY" ? dir.filePath("display.rw8")
+                                  : arg);
     }
     return args;
   }
@@ -85,6 +99,11 @@ TEST_P(FaultMatrix, EachFault) {
       RunCli({"--settings", dir.path(), "--port", "1", "config-read", "-o", dir.filePath("setup.qx4")}, env);
   ASSERT_EQ(made.exitCode, 0) << made.err;
   const QByteArray setup = Read(dir.filePath("setup.qx4"));
+  // A display file read from the healthy display unit, for display-write.
+  const CliResult displayMade =
+      RunCli({"--settings", dir.path(), "--port", "1", "display-read", "-o", dir.filePath("display.rw8")}, env);
+  ASSERT_EQ(displayMade.exitCode, 0) << displayMade.err;
+  const QByteArray display = Read(dir.filePath("display.rw8"));
   bus.SetLateDelayMs(600);  // later than the reply time-out
 
   for (std::size_t i = 0; i < std::size(kFaults); ++i) {
@@ -110,6 +129,7 @@ TEST_P(FaultMatrix, EachFault) {
       }
     }
     EXPECT_EQ(Read(dir.filePath("setup.qx4")), setup);  // an input is never written
+    EXPECT_EQ(Read(dir.filePath("display.rw8")), display);
   }
 }
 

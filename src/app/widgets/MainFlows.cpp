@@ -5,6 +5,8 @@
 #include "calibration/widgets/QtCalibrationUi.h"
 #include "configuration/ConfigTransfer.h"
 #include "configuration/widgets/ConfigurationDialog.h"
+#include "display/DisplayTransfer.h"
+#include "display/widgets/DisplayUnitDialog.h"
 #include "link/Link.h"
 #include "logger/widgets/ModuleLoggerDialog.h"
 
@@ -49,6 +51,10 @@ MainFlows::MainFlows(MainController& controller, link::Link& link, platform::Ui&
         std::make_unique<configuration::QtConfigurationEditor>(window, ui, clock, moduleLogger_.get());
     dialogs.configuration = ownConfigurationEditor_.get();
   }
+  if (!dialogs.display) {
+    ownDisplayEditor_ = std::make_unique<display::QtDisplayEditor>(window, ui);
+    dialogs.display = ownDisplayEditor_.get();
+  }
   MainController* c = &controller;
 
   c->SetFlow(Flow::kCalibrate, [c, &link, &ui, calibrationUi = dialogs.calibration, host = calibrationHost_.get()] {
@@ -57,6 +63,10 @@ MainFlows::MainFlows(MainController& controller, link::Link& link, platform::Ui&
   c->SetFlow(Flow::kConfigure, [this, c, &link, &ui, editor = dialogs.configuration] {
     configuration::ConfigTransfer transfer(link, ui, c->context());
     transfer.ReadConfiguration(configSettings_, *editor);
+  });
+  c->SetFlow(Flow::kDisplayConfig, [this, c, &link, &ui, clock, editor = dialogs.display] {
+    display::DisplayTransfer transfer(link, ui, c->language(), clock, recordingGuard_.get());
+    transfer.Configure(displaySettings_, *editor);
   });
 }
 

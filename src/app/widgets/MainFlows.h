@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "configuration/ConfigSettings.h"
+#include "display/DisplaySettings.h"
 #include "platform/Clock.h"
 
 class QWidget;
@@ -14,6 +15,9 @@ class CalibrationUi;
 }
 namespace korvane::configuration {
 class ConfigurationEditor;
+}
+namespace korvane::display {
+class DisplayEditor;
 }
 namespace korvane::link {
 class Link;
@@ -33,6 +37,7 @@ class MainController;
 struct FlowDialogs {
   calibration::CalibrationUi* calibration = nullptr;
   configuration::ConfigurationEditor* configuration = nullptr;
+  display::DisplayEditor* display = nullptr;
 };
 
 class MainFlows {
@@ -55,6 +60,9 @@ class MainFlows {
   // The configuration dialog's settings live as long as the window, so a second
   // "Konfigurieren" starts from what the first one left.
   configuration::ConfigSettings configSettings_;
+  std::unique_ptr<display::DisplayEditor> ownDisplayEditor_;
+  // The display unit dialog's values, kept as the dialog keeps its members.
+  display::DisplaySettings displaySettings_;
 };
 
 }  // namespace korvane::app

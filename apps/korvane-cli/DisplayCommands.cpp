@@ -1,0 +1,101 @@
+// korvane-cli display-read, display-write, display-contrast: the display unit dialog's
+// roads without the dialog, at 0x80 and 19200 baud, and 4800 baud again afterwards.
+#include "DisplayCommands.h"
+
+#include <ostream>
+
+#include "display/DisplayFile.h"
+#include "display/DisplayTexts.h"
+#include "display/DisplayTransfer.h"
+#include "platform/SafeFile.h"
+
+namespace korvane::cli {
+namespace {
+
+constexpr int kExitBadFile = 4;  // the display file fails its checksum or a range
+
+// The unit's answer to a request; the line gone says why.
+int NoAnswer(CliContext& ctx) {
+  if (ctx.link().isLineLost() && !ctx.link().openFailure().empty())
+    ctx.err() << ctx.link().openFailure() << '\n' << std::flush;
+  return kExitNoAnswer;
+}
+
+// Runs body at 19200 baud at the unit's address; the link is back at 4800 afterwards.
+template <typename Body>
+int AtDisplayRate(CliContext& ctx, display::DisplayTransfer& transfer, Body body) {
+  ctx.context().address = link::kDisplayAddress;
+  const bool open = transfer.UseDisplayRate();
+  const int rc = open ? body() : kExitPortFailed;
+  transfer.RestoreRate();
+  return rc;
+}
+
+}  // namespace
+
+int RunDisplayRead(CliContext& ctx, Args& args) {
+  ArgReader r(args);
+  std::string path;
+  if (!r.Value("-o", &path)) return ctx.Usage(r.failed() ? r.error() : "display-read needs -o FILE.rw8");
+  if (!r.Done()) return ctx.Usage(r.error());
+  if (path.empty()) return ctx.Usage("-o needs a file name");
+  const int lang = ctx.language();
+  // Nothing is asked of the unit when its answer could not be kept.
+  if (const std::string problem = platform::WriteTargetProblem(path, lang); !problem.empty()) {
+    ctx.ui().Message(std::string(display::texts::kCannotSave(lang)) + " " + path + ": " + problem, platform::kAppTitle);
+    return kExitFile;
+  }
+  display::DisplayTransfer transfer(ctx.link(), ctx.ui(), lang, ctx.clock());
+  display::DisplaySettings s;
+  s.language = lang;
+  const int rc = AtDisplayRate(ctx, transfer, [&] {
+    // The dialog as it opens, and "Speichern" (which reads the outputs first).
+    return transfer.ReadConfiguration(s) && transfer.ReadOutputs(s.outputs) ? kExitOk : NoAnswer(ctx);
+  });
+  if (rc != kExitOk) return rc;
+  std::string error;
+  if (!display::WriteDisplayFile(path, s, &error)) {
+    ctx.ui().Message(error, platform::kAppTitle);
+    return kExitFile;
+  }
+  return kExitOk;
+}
+
+int RunDisplayWrite(CliContext& ctx, Args& args) {
+  ArgReader r(args);
+  const std::optional<std::string> path = r.Positional();
+  if (!path || path->empty()) return ctx.Usage("display-write needs a display file (.rw8)");
+  if (!r.Done()) return ctx.Usage(r.error());
+  const int lang = ctx.language();
+  // The whole file is checked before anything is sent.
+  display::DisplaySettings s;
+  s.language = lang;
+  std::string message;
+  switch (display::ReadDisplayFile(*path, s, &message)) {
+    case display::FileRead::kOk: break;
+    case display::FileRead::kUnreadable: ctx.ui().Message(message, platform::kAppTitle); return kExitFile;
+    case display::FileRead::kBad: ctx.ui().Message(message, platform::kAppTitle); return kExitBadFile;
+  }
+  display::DisplayTransfer transfer(ctx.link(), ctx.ui(), lang, ctx.clock());
+  return AtDisplayRate(ctx, transfer, [&] {
+    // "Öffnen" in the dialog (its contrast goes out at once), then OK: the outputs from
+    // the file as their dialog's OK writes them, the configuration and the store.
+    if (!ctx.link().Read(link::kDisplayAddress, link::kType)) return ctx.CommError();
+    if (!transfer.SendContrast(s.contrast)) return NoAnswer(ctx);
+    const std::optional<link::WriteReport> report = transfer.WriteConfiguration(s);
+    return report && report->ok() ? kExitOk : NoAnswer(ctx);
+  });
+}
+
+int RunDisplayContrast(CliContext& ctx, Args& args) {
+  ArgReader r(args);
+  const std::optional<std::string> value = r.Positional();
+  if (!r.Done()) return ctx.Usage(r.error());
+  // Beyond 20 the contrast edit sends nothing: the unit takes 0..20.
+  const std::optional<int> contrast = value ? display::WholeNumber(*value, 0, 20) : std::nullopt;
+  if (!contrast) return ctx.Usage("display-contrast takes a contrast 0..20");
+  display::DisplayTransfer transfer(ctx.link(), ctx.ui(), ctx.language(), ctx.clock());
+  return AtDisplayRate(ctx, transfer, [&] { return transfer.SendContrast(*contrast) ? kExitOk : NoAnswer(ctx); });
+}
+
+}  // namespace korvane::cli

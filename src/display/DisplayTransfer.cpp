@@ -1,0 +1,301 @@
+#include "display/DisplayTransfer.h"
+
+#include <algorithm>
+
+#include "display/DisplayFile.h"
+#include "display/DisplayTexts.h"
+#include "logger/DeviceClock.h"
+#include "platform/NumberText.h"
+#include "types/Texts.h"
+
+namespace korvane::display {
+namespace {
+
+constexpr int kReadProgress = 43;
+constexpr int kWriteProgress = 42;
+constexpr int kOutputsProgress = 12;
+
+link::Parameter Byte(int number) { return {static_cast<std::uint8_t>(number), 1}; }
+link::Data4 ByteOf(int value) { return link::ByteData(static_cast<std::uint8_t>(value)); }
+
+// The outputs' float fields with their names, in the order the outputs dialog writes.
+struct FloatField {
+  link::Parameter parameter;
+  std::string DisplayOutputs::*text;
+  const types::TextPair* name;
+  int number;
+};
+const FloatField kOutputFloats[] = {
+    {link::kOutput0Lower, &DisplayOutputs::dac0Lower, &texts::kLowerField, 0},
+    {link::kOutput1Lower, &DisplayOutputs::dac1Lower, &texts::kLowerField, 1},
+    {link::kOutput0Upper, &DisplayOutputs::dac0Upper, &texts::kUpperField, 0},
+    {link::kOutput1Upper, &DisplayOutputs::dac1Upper, &texts::kUpperField, 1},
+    {link::kRelay1Limit, &DisplayOutputs::relay0Limit, &texts::kLimitField, 0},
+    {link::kRelay2Limit, &DisplayOutputs::relay1Limit, &texts::kLimitField, 1},
+    {link::kRelay1Hysteresis, &DisplayOutputs::relay0Hysteresis, &texts::kHysteresisField, 0},
+    {link::kRelay2Hysteresis, &DisplayOutputs::relay1Hysteresis, &texts::kHysteresisField, 1},
+};
+
+// The export file's dialog: as for a recording file.
+platform::FileDialogSpec ExportDialog() {
+  return {"txt", "*.txt", "Text (*.txt) | *.txt | Alle Dateien (*.*)|*.*||", true};
+}
+
+}  // namespace
+
+std::string OutputsProblem(const DisplayOutputs& o, int language) {
+  // Field order of the dialog: DAC 0, DAC 1, relay 0, relay 1.
+  const std::pair<const std::string*, std::string> fields[] = {
+      {&o.dac0Lower, platform::StringPrintf(texts::kLowerField(language), 0)},
+      {&o.dac0Upper, platform::StringPrintf(texts::kUpperField(language), 0)},
+      {&o.dac1Lower, platform::StringPrintf(texts::kLowerField(language), 1)},
+      {&o.dac1Upper, platform::StringPrintf(texts::kUpperField(language), 1)},
+      {&o.relay0Limit, platform::StringPrintf(texts::kLimitField(language), 0)},
+      {&o.relay0Hysteresis, platform::StringPrintf(texts::kHysteresisField(language), 0)},
+      {&o.relay1Limit, platform::StringPrintf(texts::kLimitField(language), 1)},
+      {&o.relay1Hysteresis, platform::StringPrintf(texts::kHysteresisField(language), 1)},
+  };
+  for (const auto& [text, name] : fields)
+    if (!platform::NumberEntryText(*text)) return platform::StringPrintf(texts::kNumber(language), name.c_str());
+  return {};
+}
+
+DisplayTransfer::DisplayTransfer(link::Link& link, platform::Ui& ui, int language, platform::Clock clock,
+                                 logger::ExportGuard* guard)
+    : link_(link),
+      ui_(ui),
+      context_{link::kDisplayAddress, language},
+      clock_(std::move(clock)),
+      guard_(guard),
+      readout_(link, ui, context_) {}
+
+bool DisplayTransfer::Configure(DisplaySettings& s, DisplayEditor& editor) {
+  s.language = context_.language;
+  std::optional<link::WriteReport> report;
+  if (UseDisplayRate() && ReadConfiguration(s) && editor.Edit(s, *this) == DisplayEditor::Result::kAccepted)
+    report = WriteConfiguration(s);
+  RestoreRate();
+  return report && report->ok();
+}
+
+bool DisplayTransfer::UseDisplayRate() {
+  link_.ClosePort();
+  link_.setBaudRate(19200);
+  link_.WaitSeconds(2);
+  return link_.OpenPort(context_.language);
+}
+
+void DisplayTransfer::RestoreRate() {
+  link_.WaitSeconds(1);
+  link_.ClosePort();
+  link_.setBaudRate(4800);
+}
+
+bool DisplayTransfer::ReadStep(link::Parameter p, int& progress, int max) {
+  if (!link_.Read(context_.address, p)) return false;
+  ui_.ProgressSet(std::min(++progress, max));
+  return true;
+}
+
+bool DisplayTransfer::ReadConfiguration(DisplaySettings& s) {
+  const int lang = context_.language;
+  s.outputs.known = s.outputs.pending = false;
+  ui_.ProgressOpen(types::kTransferCaption(lang), types::kTransferText(lang), 0, kReadProgress);
+  int progress = 1;
+  ui_.ProgressSet(progress);
+  auto read = [&](link::Parameter p) { return ReadStep(p, progress, kReadProgress); };
+  // Every reply counts: a position or channel left unread would be shown and written
+  // back as if the unit held it.
+  bool ok = read(link::kType) && read(link::kFirmware) && read(link::kDisplayContrast);
+  for (int i = 0; ok && i < 8; ++i) {
+    const int p = link::kDisplayPositions + 3 * i;
+    ok = read(Byte(p)) && read(Byte(p + 1)) && read(Byte(p + 2));
+  }
+  for (int j = 0; ok && j < 2; ++j) {
+    const int p = link::kDisplayVirtuals + 5 * j;
+    ok = read(Byte(p)) && read(Byte(p + 2)) && read(Byte(p + 1)) && read(Byte(p + 3)) && read(Byte(p + 4));
+  }
+  for (link::Parameter p :
+       {link::kOutput0Source, link::kOutput1Source, link::kRelay1Source, link::kRelay2Source, link::kLoggerEnabled,
+        link::kSerialOutputOn, link::kSerialSeconds, link::kSerialMinutes, link::kLoggerInterval})
+    ok = ok && read(p);
+  ui_.ProgressClose();
+  if (!ok) {
+    ui_.Message(types::kCommError(lang));
+    return false;
+  }
+  const link::ModuleState& m = link_.module();
+  s.firmwareText = m.firmwareText;
+  s.contrast = m.ParameterByte(link::kDisplayContrast.number) - kContrastOffset;
+  for (int i = 0; i < 8; ++i) {
+    const int p = link::kDisplayPositions + 3 * i;
+    Position& pos = s.positions[static_cast<std::size_t>(i)];
+    pos.address = m.ParameterByte(static_cast<std::uint8_t>(p));
+    pos.choice = PositionChoice(m.ParameterByte(static_cast<std::uint8_t>(p + 1)),
+                                m.ParameterByte(static_cast<std::uint8_t>(p + 2)));
+  }
+  for (int j = 0; j < 2; ++j) {
+    const auto p = static_cast<std::uint8_t>(link::kDisplayVirtuals + 5 * j);
+    VirtualChannel& v = s.virtuals[static_cast<std::size_t>(j)];
+    v.address1 = m.ParameterByte(p);
+    v.operand1 = m.ParameterByte(p + 1);
+    v.address2 = m.ParameterByte(p + 2);
+    v.operand2 = m.ParameterByte(p + 3);
+    v.operation = m.ParameterByte(p + 4) - 1;
+  }
+  s.dac0Position = m.ParameterByte(link::kOutput0Source.number);
+  s.dac1Position = m.ParameterByte(link::kOutput1Source.number);
+  s.relay0Position = m.ParameterByte(link::kRelay1Source.number);
+  s.relay1Position = m.ParameterByte(link::kRelay2Source.number);
+  s.loggerEnabled = m.ParameterByte(link::kLoggerEnabled.number) != 0;
+  s.serialEnabled = m.ParameterByte(link::kSerialOutputOn.number) != 0;
+  s.serialInterval = m.ParameterByte(link::kSerialMinutes.number) * 60 + m.ParameterByte(link::kSerialSeconds.number);
+  s.loggerInterval = m.ParameterU16(link::kLoggerInterval.number);
+  return true;
+}
+
+bool DisplayTransfer::ReadOutputs(DisplayOutputs& o) {
+  const int lang = context_.language;
+  ui_.ProgressOpen(types::kTransferCaption(lang), types::kTransferText(lang), 0, kOutputsProgress);
+  int progress = 0;
+  bool ok = true;
+  for (link::Parameter p : {link::kOutput0Lower, link::kOutput1Lower, link::kOutput0Upper, link::kOutput1Upper,
+                            link::kCurrentRange, link::kOutputKind, link::kRelay1LimitType, link::kRelay2LimitType,
+                            link::kRelay1Limit, link::kRelay2Limit, link::kRelay1Hysteresis, link::kRelay2Hysteresis})
+    ok = ok && ReadStep(p, progress, kOutputsProgress);
+  ui_.ProgressClose();
+  if (!ok) {
+    ui_.Message(types::kCommError(lang));
+    return false;
+  }
+  const link::ModuleState& m = link_.module();
+  for (const FloatField& f : kOutputFloats)
+    o.*f.text = platform::StringPrintf("%.2f", static_cast<double>(m.ParameterFloat(f.parameter.number)));
+  o.currentRange = m.ParameterByte(link::kCurrentRange.number);
+  o.outputKind = m.ParameterByte(link::kOutputKind.number);
+  o.relay0Maximum = m.ParameterByte(link::kRelay1LimitType.number);
+  o.relay1Maximum = m.ParameterByte(link::kRelay2LimitType.number);
+  o.known = true;
+  o.pending = false;
+  return true;
+}
+
+void DisplayTransfer::WriteStep(link::WriteReport& report, link::Parameter p, const link::Data4& data, int& progress,
+                                int max) {
+  if (report.lineLost) return;
+  link_.Count(report, link_.Write(context_.address, p, data), link::kWrite, p.number);
+  ui_.ProgressSet(std::min(++progress, max));
+}
+
+void DisplayTransfer::ShowReport(const link::WriteReport& report) {
+  if (!report.ok()) ui_.Message(link::WriteReportText(report, context_.language));
+}
+
+std::optional<link::WriteReport> DisplayTransfer::WriteOutputs(DisplayOutputs& o) {
+  // A field that is no number is never sent as a made-up value.
+  if (const std::string problem = OutputsProblem(o, context_.language); !problem.empty()) {
+    ui_.Message(problem);
+    return std::nullopt;
+  }
+  link::WriteReport report;
+  const int lang = context_.language;
+  ui_.ProgressOpen(types::kTransferCaption(lang), types::kTransferText(lang), 0, kOutputsProgress);
+  int progress = 0;
+  auto write = [&](link::Parameter p, const link::Data4& d) { WriteStep(report, p, d, progress, kOutputsProgress); };
+  write(link::kCurrentRange, ByteOf(o.currentRange));
+  write(link::kOutputKind, ByteOf(o.outputKind));
+  write(link::kRelay1LimitType, ByteOf(o.relay0Maximum));
+  write(link::kRelay2LimitType, ByteOf(o.relay1Maximum));
+  for (const FloatField& f : kOutputFloats)
+    write(f.parameter, link::FloatData(static_cast<float>(platform::ToDouble(*platform::NumberEntryText(o.*f.text)))));
+  ui_.ProgressClose();
+  if (!report.lineLost) o.pending = false;
+  ShowReport(report);
+  return report;
+}
+
+std::optional<link::WriteReport> DisplayTransfer::WriteConfiguration(DisplaySettings& s) {
+  link::WriteReport report;
+  if (s.outputs.pending) {
+    const std::optional<link::WriteReport> outputs = WriteOutputs(s.outputs);
+    if (!outputs) return std::nullopt;
+    report = *outputs;
+    if (report.lineLost) return report;
+  }
+  const int lang = context_.language;
+  ui_.ProgressOpen(types::kTransferCaption(lang), types::kTransferText(lang), 0, kWriteProgress);
+  int progress = 0;
+  link::WriteReport own;
+  auto write = [&](link::Parameter p, int value) { WriteStep(own, p, ByteOf(value), progress, kWriteProgress); };
+  for (int i = 0; i < 8; ++i) {
+    const int p = link::kDisplayPositions + 3 * i;
+    const Position& pos = s.positions[static_cast<std::size_t>(i)];
+    const PositionWire wire = PositionToWire(pos.choice);
+    write(Byte(p), pos.address);
+    write(Byte(p + 1), wire.value);
+    write(Byte(p + 2), wire.mode);
+  }
+  for (int j = 0; j < 2; ++j) {
+    const int p = link::kDisplayVirtuals + 5 * j;
+    const VirtualChannel& v = s.virtuals[static_cast<std::size_t>(j)];
+    write(Byte(p), v.address1);
+    write(Byte(p + 2), v.address2);
+    write(Byte(p + 1), v.operand1);
+    write(Byte(p + 3), v.operand2);
+    write(Byte(p + 4), v.operation + 1);
+  }
+  write(link::kOutput0Source, s.dac0Position);
+  write(link::kOutput1Source, s.dac1Position);
+  write(link::kRelay1Source, s.relay0Position);
+  write(link::kRelay2Source, s.relay1Position);
+  write(link::kLoggerEnabled, s.loggerEnabled ? 1 : 0);
+  write(link::kSerialOutputOn, s.serialEnabled ? 1 : 0);
+  write(link::kSerialSeconds, s.serialInterval % 60);
+  write(link::kSerialMinutes, s.serialInterval / 60);
+  WriteStep(own, link::kLoggerInterval, link::U16Data(static_cast<std::uint16_t>(s.loggerInterval)), progress,
+            kWriteProgress);
+  // The unit stores what it got, whether or not every write was answered.
+  if (!own.lineLost)
+    link_.Count(own, link_.Request(context_.address, link::kStoreSettings), link::kStoreSettings.group,
+                link::kStoreSettings.number);
+  ui_.ProgressClose();
+  ShowReport(own);
+  report.unanswered += own.unanswered;
+  report.lineLost = report.lineLost || own.lineLost;
+  return report;
+}
+
+bool DisplayTransfer::SendContrast(int contrast) {
+  if (!link_.OpenPort(context_.language)) return false;
+  return link_.WriteByteAndStore(context_, static_cast<std::uint8_t>(contrast + kContrastOffset));
+}
+
+std::optional<std::string> DisplayTransfer::LoggerInformation() { return readout_.InformationText(); }
+
+void DisplayTransfer::ReadLogger() {
+  const std::optional<std::string> path = ui_.SaveFile(ExportDialog());
+  if (!path) return;
+  if (guard_) guard_->BeforeExport(*path);
+  logger::ReadoutSource source;
+  source.displayUnit = true;
+  readout_.Read(*path, source);
+}
+
+void DisplayTransfer::ClearLogger() { readout_.Clear(true); }
+
+void DisplayTransfer::SetClock(const platform::LocalTime& t) { logger::SetDeviceClock(link_, ui_, context_, t); }
+
+void DisplayTransfer::ConfigureOutputs(DisplayOutputs& outputs, OutputsEditor& editor) {
+  // Outputs loaded from a file are shown as loaded, not read over.
+  if (!outputs.pending && !ReadOutputs(outputs)) return;
+  if (editor.Edit(outputs, context_.language)) WriteOutputs(outputs);
+}
+
+void DisplayTransfer::Save(DisplaySettings& s) {
+  if (!s.outputs.known && !ReadOutputs(s.outputs)) return;
+  SaveDisplayFile(ui_, s);
+}
+
+bool DisplayTransfer::Load(DisplaySettings& s) { return LoadDisplayFile(ui_, s); }
+
+}  // namespace korvane::display
