@@ -1,6 +1,7 @@
 #include "Commands.h"
 #include "ConfigCommands.h"
 #include "LoggerCommands.h"
+#include "ParamCommands.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -37,6 +38,10 @@ const std::vector<Command>& Commands() {
        false},
       {"clock-set", "[--display] [--time \"YYYY-MM-DD hh:mm:ss\"]",
        "sets the module's (or the display unit's) clock to the PC's local time or the given time", &RunClockSet, false},
+      {"param-report", "[-o FILE.pdf]",
+       "the module's parameter report as the parametrization dialog's Aktualisieren reads it (only\n"
+       "      reads); with -o also printed into a PDF file as its Drucken prints it",
+       &RunParamReport, true},
   };
   return table;
 }

@@ -7,6 +7,8 @@
 #include "configuration/widgets/ConfigurationDialog.h"
 #include "link/Link.h"
 #include "logger/widgets/ModuleLoggerDialog.h"
+#include "parametrization/StartParametrization.h"
+#include "parametrization/widgets/ParametrizationDialog.h"
 
 #include <QFileInfo>
 
@@ -53,6 +55,10 @@ MainFlows::MainFlows(MainController& controller, link::Link& link, platform::Ui&
         std::make_unique<configuration::QtConfigurationEditor>(window, ui, clock, moduleLogger_.get());
     dialogs.configuration = ownConfigurationEditor_.get();
   }
+  if (!dialogs.parametrization) {
+    ownParametrizationDialogs_ = std::make_unique<parametrization::QtParametrizationDialogs>(window);
+    dialogs.parametrization = ownParametrizationDialogs_.get();
+  }
   MainController* c = &controller;
 
   c->SetFlow(Flow::kCalibrate, [c, &link, &ui, calibrationUi = dialogs.calibration, host = calibrationHost_.get()] {
@@ -61,6 +67,9 @@ MainFlows::MainFlows(MainController& controller, link::Link& link, platform::Ui&
   c->SetFlow(Flow::kConfigure, [this, c, &link, &ui, editor = dialogs.configuration] {
     configuration::ConfigTransfer transfer(link, ui, c->context());
     transfer.ReadConfiguration(configSettings_, *editor);
+  });
+  c->SetFlow(Flow::kParametrize, [this, c, &link, &ui, clock, windows = dialogs.parametrization] {
+    parametrization::StartParametrization(link, ui, c->context(), *windows, paramFields_, clock);
   });
 }
 

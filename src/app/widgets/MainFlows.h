@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "configuration/ConfigSettings.h"
+#include "parametrization/ParamFields.h"
 #include "platform/Clock.h"
 
 class QWidget;
@@ -24,6 +25,9 @@ class QtModuleLogger;
 namespace korvane::platform {
 class Ui;
 }
+namespace korvane::parametrization {
+class ParametrizationDialogs;
+}
 
 namespace korvane::app {
 
@@ -33,6 +37,7 @@ class MainController;
 struct FlowDialogs {
   calibration::CalibrationUi* calibration = nullptr;
   configuration::ConfigurationEditor* configuration = nullptr;
+  parametrization::ParametrizationDialogs* parametrization = nullptr;
 };
 
 class MainFlows {
@@ -55,6 +60,9 @@ class MainFlows {
   // The configuration dialog's settings live as long as the window, so a second
   // "Konfigurieren" starts from what the first one left.
   configuration::ConfigSettings configSettings_;
+  std::unique_ptr<parametrization::ParametrizationDialogs> ownParametrizationDialogs_;
+  // The parametrization dialog's fields, kept from one run to the next.
+  parametrization::ParamFields paramFields_;
 };
 
 }  // namespace korvane::app
