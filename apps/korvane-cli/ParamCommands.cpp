@@ -1,6 +1,7 @@
 // korvane-cli param-report: the parametrization dialog's "Aktualisieren" and "Drucken"
 // without windows. It only reads: no write and no command reaches the module.
 #include "ParamCommands.h"
+#include "ConfigCommands.h"
 
 #include <ostream>
 
@@ -31,7 +32,9 @@ int RunParamReport(CliContext& ctx, Args& args) {
   if (print && pdf.empty()) return ctx.Usage("-o needs a file name");
   // Nothing is asked of the module when the printout could not be kept.
   if (print) {
-    if (const std::string problem = platform::WriteTargetProblem(pdf, ctx.language()); !problem.empty()) {
+    std::string problem = platform::WriteTargetProblem(pdf, ctx.language());
+    if (problem.empty()) problem = AccessProblem(pdf, ctx.language());
+    if (!problem.empty()) {
       ctx.ui().Message(pdf + ": " + problem, platform::kAppTitle);
       return kExitFile;
     }

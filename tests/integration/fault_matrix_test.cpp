@@ -47,6 +47,7 @@ const CommandCase kCommands[] = {
     {"logger-read", {"logger-read", "-o", "OUT"}, "logger.txt", {1, 1, 1, 1, 1, 1, 1, 0, 0}},
     {"logger-clear", {"logger-clear", "--yes"}, nullptr, {1, 1, 1, 1, 1, 1, 1, 0, 0}},
     {"clock-set", {"clock-set"}, nullptr, {1, 1, 1, 1, 1, 1, 1, 0, 0}},
+    {"param-report", {"param-report", "-o", "OUT"}, "report.pdf", {1, 1, 1, 1, 1, 1, 1, 0, 0}},
 };
 
 class FaultMatrix : public LinkOverPty, public ::testing::WithParamInterface<CommandCase> {
