@@ -49,8 +49,10 @@ void StartParametrization(link::Link& link, platform::Ui& ui, const link::FlowCo
   ui.Message(texts::kHoldMode);
   if (const std::optional<int> n = dialogs.SelectType(); n && *n >= 0 && *n < kTypeCount)
     Run(link, ui, context, dialogs, fields, clock, *n);
-  // The port reopens at 4800 with the next operation that needs it.
+  // The port reopens at 4800 with the next operation that needs it; until then the
+  // device is free for other programs.
   SetLineRate(link, 4800);
+  link.serialPort().Close();
 }
 
 }  // namespace korvane::parametrization

@@ -76,6 +76,8 @@ void ParametrizationDialog::Build() {
   auto* top = new QGridLayout(this);
   auto button = [&](int id, const char* caption, QWidget* parent, auto action) {
     auto* b = new QPushButton(U(caption), parent);
+    // Enter in an edit finishes the entry; it never starts a measurement or a write.
+    b->setAutoDefault(false);
     Register(id, b);
     connect(b, &QPushButton::clicked, this, action);
     return b;
@@ -182,6 +184,7 @@ void ParametrizationDialog::Build() {
   top->addWidget(current, 0, 2, 2, 1);
 
   auto* exit = new QPushButton(U("Beenden"), this);
+  exit->setAutoDefault(false);
   Register(2, exit);
   connect(exit, &QPushButton::clicked, this, &ParametrizationDialog::reject);
   top->addWidget(exit, 2, 2, Qt::AlignRight);
