@@ -117,7 +117,9 @@ Parametrization::ReportStatus Parametrization::ReadParameterReport() {
   ui_.ProgressOpen(texts::kTransferCaption, texts::kTransferText, 0, kReportProgressMax);
   ui_.ProgressSet(1);
   fields_.report.clear();
-  if (!Open() || !link_.Read(context_.address, rows.front())) {
+  if (!Open()) {
+    status = ReportStatus::kNoAnswer;  // the port's own message said why
+  } else if (!link_.Read(context_.address, rows.front())) {
     ui_.Message(texts::kCommError);
     status = ReportStatus::kNoAnswer;
   } else {
