@@ -2,8 +2,6 @@
 // One opening of the parametrization dialog: its initialization, the parameter report
 // and its printout, and the adjustment actions of its buttons and DAC edits, over the
 // Link and the Ui. German only. QtCore only.
-#include <QObject>
-
 #include <array>
 #include <cstdint>
 #include <functional>

@@ -1,5 +1,5 @@
-// The rules of the parametrization on plain values: field takeover, DAC ranges, which
-// controls a type enables, range codes, the air-pressure adjustment, the device number.
+// The rules of the parametrization on plain values: field takeover, DAC ranges, the
+// device number's characters.
 #include <gtest/gtest.h>
 
 #include "parametrization/ParamFields.h"
@@ -59,61 +59,11 @@ TEST(DacRange, LowerAndUpperFieldsKeepToTheirUpDownRanges) {
   EXPECT_EQ(DacFieldName(4), "DAC 2 unterer Wert");
 }
 
-TEST(Enabling, RangeButtonsMeasureAndTheDisplayModule) {
-  struct Case {
-    int type;
-    bool range, measure, pressureEdit, temperature, para;
-  } cases[] = {
-      {0, false, false, false, true, true},  {1, false, false, false, true, true},
-      {2, true, false, false, true, true},   {3, true, false, false, true, true},
-      {5, true, false, false, true, true},   {6, false, false, false, true, true},
-      {7, false, true, true, true, true},    {19, false, false, false, false, false},
-      {20, true, false, false, true, true},  {23, true, false, false, true, true},
-      {24, false, false, false, true, true}, {29, false, false, false, true, true},
-  };
-  for (const Case& c : cases) {
-    const ControlEnabling e = EnablingForType(c.type);
-    SCOPED_TRACE(c.type);
-    EXPECT_EQ(e.rangeButtons, c.range);
-    EXPECT_EQ(e.measureAirPressure, c.measure);
-    EXPECT_EQ(e.airPressureEdit, c.pressureEdit);
-    EXPECT_EQ(e.temperatureButtons, c.temperature);
-    EXPECT_EQ(e.paraButtons, c.para);
-  }
-}
-
-TEST(RangeCode, TwoElectrodeTypesWriteThreeToSixFourElectrodeTypes21To24) {
-  for (int b = 0; b < 4; ++b) {
-    EXPECT_EQ(RangeCode(b, 3), 3 + b);
-    EXPECT_EQ(RangeCode(b, 19), 3 + b);
-    EXPECT_EQ(RangeCode(b, 20), 21 + b);
-    EXPECT_EQ(RangeCode(b, 23), 21 + b);
-  }
-}
-
-TEST(AirPressure, AcceptedRangeAndTheAdjustmentValue) {
-  for (int hPa : {799, 1101, 0, -1013}) EXPECT_FALSE(AirPressureAccepted(hPa)) << hPa;
-  for (int hPa : {800, 1013, 1100}) EXPECT_TRUE(AirPressureAccepted(hPa)) << hPa;
-  struct Case {
-    std::uint32_t raw;
-    int hPa;
-    std::optional<std::uint16_t> value;
-  } cases[] = {{40000, 1013, 40000}, {40000, 1000, 40520}, {40000, 1100, 36836},
-               {0, 900, 0},          {64690, 1000, 65530}, {65535, 801, std::nullopt}};
-  for (const Case& c : cases) EXPECT_EQ(AirPressureAdjustment(c.raw, c.hPa), c.value) << c.raw << " " << c.hPa;
-}
-
-TEST(DeviceNumber, ThreeOrFourCharactersAreSent) {
+TEST(DeviceNumber, WindowsCharactersUpToAZeroByte) {
   struct Case {
     const char* text;
     std::optional<link::Data4> data;
-  } cases[] = {{"AB", std::nullopt},
-               {"", std::nullopt},
-               {"ABC", link::Data4{'A', 'B', 'C', 0}},
-               {"A123", link::Data4{'A', '1', '2', '3'}},
-               {"Ä12", link::Data4{0xC4, '1', '2', 0}},
-               {"€€", std::nullopt},
-               {"Ж123", std::nullopt}};
+  } cases[] = {{"Ä12", link::Data4{0xC4, '1', '2', 0}}, {"€€", std::nullopt}, {"Ж123", std::nullopt}};
   for (const Case& c : cases) {
     std::string message;
     EXPECT_EQ(DeviceNumberData(c.text, &message), c.data) << c.text;

@@ -1,8 +1,6 @@
 // The parameter report's text and its page layout.
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 #include "parametrization/ParameterReport.h"
 #include "support/ScriptedUi.h"
 
@@ -36,19 +34,6 @@ TEST(ParameterReport, LinesByteForByte) {
             "MESS_TYP          1\n\r"
             "HERSTELLER        QX7\n\r"
             "ScreenSaverOff    1\n\r");
-}
-
-TEST(ParameterReport, Type7AddsCalibrationValue4AndHas25Lines) {
-  struct Case {
-    int type;
-    std::size_t lines;
-  } cases[] = {{0, 24}, {6, 24}, {7, 25}, {8, 24}, {29, 24}};
-  for (const Case& c : cases) {
-    const std::string r = BuildParameterReport(Module(), c.type, {});
-    EXPECT_EQ(static_cast<std::size_t>(std::count(r.begin(), r.end(), '\n')), c.lines) << c.type;
-    EXPECT_EQ(r.find("KALWERT5       1.50\n\rMESS_TYP          8\n\r") != std::string::npos, c.type == 7);
-    EXPECT_EQ(ReportParameters(c.type).size(), c.lines - 2);  // no date line; 26 gives two
-  }
 }
 
 TEST(ParameterReport, PrintedLinesFrom400DownIn100Steps) {

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "SimBus.h"
 #include "parametrization/Parametrization.h"
 #include "parametrization/ParametrizationDialogs.h"
 
@@ -49,6 +50,22 @@ inline void SpinFor(int ms) {
   QEventLoop loop;
   QTimer::singleShot(ms, &loop, &QEventLoop::quit);
   loop.exec();
+}
+
+// Requests the module received, as "group/parameter".
+inline std::vector<std::string> Trace(const sim::Bus& bus) {
+  std::vector<std::string> out;
+  for (const link::Frame& f : bus.received())
+    out.push_back(std::to_string(link::FrameGroup(f)) + "/" + std::to_string(link::FrameParameter(f)));
+  return out;
+}
+
+// The data of the requests of one group and parameter, in order.
+inline std::vector<link::Data4> Sent(const sim::Bus& bus, std::uint8_t group, std::uint8_t p) {
+  std::vector<link::Data4> out;
+  for (const link::Frame& f : bus.received())
+    if (link::FrameGroup(f) == group && link::FrameParameter(f) == p) out.push_back(link::FrameData(f));
+  return out;
 }
 
 }  // namespace korvane::test
