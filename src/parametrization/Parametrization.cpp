@@ -4,6 +4,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <cmath>
 #include <memory>
 
 #include "link/Link.h"
@@ -89,8 +90,12 @@ void Parametrization::Initialize() {
   ReadParameterReport();
   const int t = typeIndex();
   enabling_ = EnablingForType(t);
-  if (t == 7) fields_.airPressure = Number(static_cast<int>(link_.module().measured[3]));
   const link::ModuleState& m = link_.module();
+  if (t == 7) {
+    // Measured value 4 without decimals; a value the module garbled shows as 0.
+    const float hPa = m.measured[3];
+    fields_.airPressure = Number(std::isfinite(hPa) && std::fabs(hPa) < 1e9f ? static_cast<int>(hPa) : 0);
+  }
   fields_.deviceNumber = DeviceNumberText(m.parameter[link::kIdentity.number]);
   fields_.delay = Number(m.ParameterByte(link::kCalibrationDelay.number));
   for (std::size_t i = 0; i < link::kDacLimits.size(); ++i)
