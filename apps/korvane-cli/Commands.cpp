@@ -2,6 +2,7 @@
 #include "ConfigCommands.h"
 #include "DisplayCommands.h"
 #include "LoggerCommands.h"
+#include "ParamCommands.h"
 
 #include <QCoreApplication>
 #include <QApplication>
@@ -50,6 +51,10 @@ const std::vector<Command>& Commands() {
        &RunDisplayWrite, false},
       {"display-contrast", "N", "sets the display unit's contrast 0..20 as the contrast edit does", &RunDisplayContrast,
        false},
+      {"param-report", "[-o FILE.pdf]",
+       "the module's parameter report as the parametrization dialog's Aktualisieren reads it (only\n"
+       "      reads); with -o also printed into a PDF file as its Drucken prints it",
+       &RunParamReport, true},
   };
   return table;
 }
