@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "configuration/ConfigLists.h"
 #include "parametrization/TypeNames.h"
 
 namespace korvane::parametrization {
@@ -16,7 +17,8 @@ TypeSelectionDialog::TypeSelectionDialog(int language, QWidget* parent) : QDialo
   layout->addWidget(new QLabel(QString::fromUtf8("Bitte den zu parametrierenden Typ auswählen."), this));
   list_ = new QComboBox(this);
   list_->setObjectName(QStringLiteral("1109"));
-  for (const platform::TextPair& name : TypeNames()) list_->addItem(QString::fromUtf8(name(language)));
+  for (int type = 0; type < kTypeCount; ++type)
+    list_->addItem(QString::fromStdString(configuration::MeasurementTypeName(type, language)));
   list_->setCurrentIndex(0);
   list_->setMaxVisibleItems(kTypeCount);
   layout->addWidget(list_);
