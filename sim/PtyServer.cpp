@@ -94,6 +94,7 @@ bool PtyServer::Open() {
 }
 
 void PtyServer::OnClientClosed() {
+  if (closeWatch_ < 0) return;
   char buf[4096];
   bool closed = false;
   while (::read(closeWatch_, buf, sizeof buf) > 0) closed = true;
@@ -204,6 +205,9 @@ void PtyServer::WriteRaw(const std::vector<std::uint8_t>& bytes) {
 
 void PtyServer::OnReadable() {
   if (master_ < 0) return;
+  // A client that closed the line and opened it again may already have written: forget
+  // the old session before reading, or its end would throw away the new request.
+  OnClientClosed();
   std::uint8_t buf[512];
   const qint64 now = NowNs();
   std::size_t got = 0;

@@ -51,6 +51,7 @@ const CommandCase kCommands[] = {
     {"logger-read", {"logger-read", "-o", "OUT"}, "logger.txt", {1, 1, 1, 1, 1, 1, 1, 0, 0}},
     {"logger-clear", {"logger-clear", "--yes"}, nullptr, {1, 1, 1, 1, 1, 1, 1, 0, 0}},
     {"clock-set", {"clock-set"}, nullptr, {1, 1, 1, 1, 1, 1, 1, 0, 0}},
+    {"logger-info", {"logger-info"}, nullptr, {1, 1, 1, 1, 1, 1, 1, 0, 0}},
     {"display-read", {"display-read", "-o", "OUT"}, "read.rw8", {1, 1, 1, 1, 1, 1, 1, 0, 0}},
     {"display-write", {"display-write", "DISPLAY"}, nullptr, {1, 1, 1, 1, 1, 1, 1, 1, 1}},
     {"display-contrast", {"display-contrast", "7"}, nullptr, {1, 1, 1, 1, 1, 1, 1, 0, 0}},
