@@ -50,6 +50,11 @@ const std::vector<Command>& Commands() {
        &RunDisplayWrite, false},
       {"display-contrast", "N", "sets the display unit's contrast 0..20 as the contrast edit does", &RunDisplayContrast,
        false},
+      {"scan", "[--display]",
+       "reads the type at addresses 0..31 (300 ms each) and prints one line per module that answers:\n"
+       "      \"address: 5  type: 1 pH  kind: 4  identity: A123\"; --display also asks the display unit\n"
+       "      (0x80, 19200 baud); exit 1 when none answered, 130 after Ctrl-C",
+       &RunScan, false},
   };
   return table;
 }
@@ -71,6 +76,8 @@ void PrintHelp(std::ostream& out) {
          "  --lang de|en       language of texts and messages (default: the settings file's)\n"
          "  --settings DIR     settings folder (default: $APPDATA/Korvane, else\n"
          "                     $XDG_CONFIG_HOME/Korvane or ~/.config/Korvane)\n"
+         "  --trace FILE       every frame sent and received, damaged frames and time-outs,\n"
+         "                     one line each with a millisecond time stamp, into FILE (- for stderr)\n"
          "\n"
          "Commands:\n";
   for (const Command& c : Commands()) {
@@ -131,6 +138,7 @@ int Main(int argc, char** argv, std::ostream& out, std::ostream& err) {
     app = std::make_unique<QCoreApplication>(argc, argv);
   }
   CliContext ctx(options, out, err);
+  if (!ctx.StartTrace()) return kExitFile;
   return command->run(ctx, args);
 }
 
