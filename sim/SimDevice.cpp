@@ -128,12 +128,17 @@ struct Amplifier::State {
   std::vector<std::uint8_t> commands;
   std::vector<std::uint8_t> system;
   std::vector<std::array<std::uint8_t, 16>> logger;
+  std::optional<std::array<std::uint16_t, 2>> rawPinned[3];  // requests 60, 61, 62
+  bool dacAdjust = false;
+  std::array<std::uint16_t, 4> dacOut{};
 };
 
 Amplifier::Amplifier(int wireType, std::uint8_t address, int deviceKind) : s_(std::make_shared<State>()) {
   State& s = *s_;
   s.address = address;
   s.kind = deviceKind;
+  // A display module talks at 19200 baud.
+  if (wireType == 20) s.baud = 19200;
   s.known = AmplifierParameters();
   const int t = wireType - 1;
   s.live = LiveFor(t);
@@ -313,6 +318,17 @@ void Amplifier::SetParameterByte(std::uint8_t p, std::uint8_t v) { SetParameter(
 float Amplifier::ParameterFloat(std::uint8_t p) const { return link::DataFloat(s_->params[p]); }
 std::uint8_t Amplifier::ParameterByte(std::uint8_t p) const { return s_->params[p][0]; }
 
+void Amplifier::PinRaw(std::uint8_t request, std::uint16_t first, std::uint16_t second) {
+  if (request >= 60 && request <= 62) s_->rawPinned[request - 60] = std::array<std::uint16_t, 2>{first, second};
+}
+void Amplifier::UnpinRaw() {
+  for (auto& r : s_->rawPinned) r.reset();
+}
+bool Amplifier::dacAdjustMode() const { return s_->dacAdjust; }
+std::uint16_t Amplifier::dacOutput(int n) const {
+  return n >= 0 && n < 4 ? s_->dacOut[static_cast<std::size_t>(n)] : 0;
+}
+
 const std::vector<std::uint8_t>& Amplifier::commands() const { return s_->commands; }
 const std::vector<std::uint8_t>& Amplifier::systemCommands() const { return s_->system; }
 
@@ -335,10 +351,15 @@ std::optional<Frame> Amplifier::Handle(const Frame& request) {
       if (p >= 1 && p <= 6) return BuildFrame(from, group, 4, p, FloatData(Measured(p)));
       switch (p) {
         case link::kStoreSettings.number:
+        case link::kTypeWritten.number: s.commands.push_back(p); return echo();
         case link::kDacAdjustOn.number:
         case link::kDacAdjustOff.number:
-        case link::kTypeWritten.number: s.commands.push_back(p); return echo();
-        case link::kSetOutputRaw.number: return echo();
+          s.commands.push_back(p);
+          s.dacAdjust = p == link::kDacAdjustOn.number;
+          return echo();
+        case link::kSetOutputRaw.number:  // d0 d1 the raw value, d2 the output
+          if (data[2] < 4) s.dacOut[data[2]] = static_cast<std::uint16_t>(data[0] | data[1] << 8);
+          return echo();
         case link::kLoggerFill.number:  // the number of records
           return BuildFrame(from, group, 2, p, U16Data(static_cast<std::uint16_t>(s.logger.size())));
         case link::kChannelName.number: {
@@ -359,14 +380,19 @@ std::optional<Frame> Amplifier::Handle(const Frame& request) {
           return BuildFrame(from, group, 3, p, {u8(now.hour), u8(now.minute), u8(now.second), 0});
         }
         case 60:
+        case 61:
         case 62: {
-          const double v = 12000 + 40 * std::sin(s.time / 7.0 + p);
-          return BuildFrame(from, group, 2, p, U16Data(static_cast<std::uint16_t>(v)));
-        }
-        case 61: {
-          const auto a = static_cast<std::uint16_t>(8200 + 20 * std::sin(s.time / 5.0));
-          const auto b = static_cast<std::uint16_t>(11340 + 20 * std::cos(s.time / 5.0));
-          return BuildFrame(from, group, 2, p, {u8(a & 0xFF), u8(a >> 8), u8(b & 0xFF), u8(b >> 8)});
+          // Converter counts near the stored adjustment, drifting a few counts.
+          std::array<std::uint16_t, 2> v{};
+          if (const auto& pinned = s.rawPinned[p - 60]) {
+            v = *pinned;
+          } else if (p == 61) {  // the temperature input at its two reference resistors
+            v = {static_cast<std::uint16_t>(8200 + 20 * std::sin(s.time / 5.0)),
+                 static_cast<std::uint16_t>(11340 + 20 * std::cos(s.time / 5.0))};
+          } else {
+            v[0] = static_cast<std::uint16_t>((p == 60 ? 32800 : 31020) + 30 * std::sin(s.time / 7.0 + p));
+          }
+          return BuildFrame(from, group, 2, p, {u8(v[0] & 0xFF), u8(v[0] >> 8), u8(v[1] & 0xFF), u8(v[1] >> 8)});
         }
         default: return std::nullopt;
       }

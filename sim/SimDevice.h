@@ -69,6 +69,15 @@ class Amplifier : public Device {
   float ParameterFloat(std::uint8_t p) const;
   std::uint8_t ParameterByte(std::uint8_t p) const;
 
+  // Pins the raw converter value a request reports (60, 62; 61 reports first and
+  // second) so a test can script a measurement; UnpinRaw lets them drift again.
+  void PinRaw(std::uint8_t request, std::uint16_t first, std::uint16_t second = 0);
+  void UnpinRaw();
+  // DAC adjust mode: on after command 67, off after 68 (and at power-up).
+  bool dacAdjustMode() const;
+  // The raw value output n (0..3) was last set to by command 63.
+  std::uint16_t dacOutput(int n) const;
+
   // Group 0 commands received (65 store, 67/68 adjust mode, 69), in order.
   const std::vector<std::uint8_t>& commands() const;
   // Group 1 commands received (55 logger clear, 58/59 date/time, 71 baud, 72), in order.

@@ -2,6 +2,7 @@
 #include "ConfigCommands.h"
 #include "DisplayCommands.h"
 #include "LoggerCommands.h"
+#include "ParamCommands.h"
 
 #include <QCoreApplication>
 #include <QApplication>
@@ -50,6 +51,10 @@ const std::vector<Command>& Commands() {
        &RunDisplayWrite, false},
       {"display-contrast", "N", "sets the display unit's contrast 0..20 as the contrast edit does", &RunDisplayContrast,
        false},
+      {"param-report", "[-o FILE.pdf]",
+       "the module's parameter report as the parametrization dialog's Aktualisieren reads it (only\n"
+       "      reads); with -o also printed into a PDF file as its Drucken prints it",
+       &RunParamReport, true},
       {"scan", "[--display]",
        "reads the type at addresses 0..31 (300 ms each) and prints one line per module that answers:\n"
        "      \"address: 5  type: 1 pH  kind: 4  identity: A123\"; --display also asks the display unit\n"

@@ -108,20 +108,6 @@ bool Readable(const std::string& path) {
   return in.good();
 }
 
-// Whether a regular (or new) output file can be written: an existing one must be
-// writable, a new one needs a folder that takes files. The reason otherwise, "" if so.
-std::string AccessProblem(const std::string& path, int language) {
-  namespace fs = std::filesystem;
-  std::error_code ec;
-  if (fs::exists(path, ec))
-    return ::access(path.c_str(), W_OK) != 0 ? platform::SystemErrorText(errno, language) : std::string();
-  fs::path folder = fs::path(path).parent_path();
-  if (folder.empty()) folder = ".";
-  if (::access(folder.c_str(), W_OK | X_OK) != 0)
-    return folder.string() + ": " + platform::SystemErrorText(errno, language);
-  return {};
-}
-
 // The common start of config-read and config-print: "-o FILE", then the configuration
 // read and shown as the dialog would show it, with the control values taken. target
 // names the file that will be written for path: anything but a regular file there is
@@ -148,6 +134,18 @@ int ReadForOutput(CliContext& ctx, Args& args, const char* usage, std::string* p
 }
 
 }  // namespace
+
+std::string AccessProblem(const std::string& path, int language) {
+  namespace fs = std::filesystem;
+  std::error_code ec;
+  if (fs::exists(path, ec))
+    return ::access(path.c_str(), W_OK) != 0 ? platform::SystemErrorText(errno, language) : std::string();
+  fs::path folder = fs::path(path).parent_path();
+  if (folder.empty()) folder = ".";
+  if (::access(folder.c_str(), W_OK | X_OK) != 0)
+    return folder.string() + ": " + platform::SystemErrorText(errno, language);
+  return {};
+}
 
 int RunConfigRead(CliContext& ctx, Args& args) {
   std::string path;

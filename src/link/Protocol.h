@@ -98,4 +98,19 @@ inline constexpr Parameter kSerialMinutes{79, 1};
 inline constexpr Parameter kSerialOutputOn{80, 1};
 inline constexpr Parameter kDisplayContrast = kDisplayStoredByte;  // contrast + 43
 
+// --- electronics adjustment (factory parametrization) -------------------------------
+// Range adjustment values 6..14 (14: air pressure); their writes are not acknowledged.
+inline constexpr std::array<Parameter, 9> kRangeAdjustments{Parameter{6, 2},  Parameter{7, 2},  Parameter{8, 2},
+                                                            Parameter{9, 2},  Parameter{10, 2}, Parameter{11, 2},
+                                                            Parameter{12, 2}, Parameter{13, 2}, Parameter{14, 2}};
+inline constexpr Parameter kAirPressureAdjustment{14, 2};
+// Analog output limits 18..25: DAC 0 lower, DAC 0 upper, DAC 1 lower, ... DAC 3 upper.
+inline constexpr std::array<Parameter, 8> kDacLimits{Parameter{18, 2}, Parameter{19, 2}, Parameter{20, 2},
+                                                     Parameter{21, 2}, Parameter{22, 2}, Parameter{23, 2},
+                                                     Parameter{24, 2}, Parameter{25, 2}};
+// Raw converter values: 60 one value, 61 two values (d0 d1 and d2 d3), 62 one value.
+inline constexpr Command kRawValue{kValues, 60, 2};
+inline constexpr Command kRawValuePair{kValues, 61, 2};
+inline constexpr Command kRawValueBattery{kValues, 62, 2};
+
 }  // namespace korvane::link

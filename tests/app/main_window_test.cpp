@@ -3,6 +3,7 @@
 // exit is refused while measuring. Also the file-dialog filter translation.
 #include <QDialogButtonBox>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLibraryInfo>
 #include <QPushButton>
@@ -16,6 +17,7 @@
 #include "platform/widgets/QtUi.h"
 #include "live_wait.h"
 #include "support/ConfigurationDoubles.h"
+#include "support/ParametrizationDoubles.h"
 #include "support/ScriptedUi.h"
 #include "support/SimLink.h"
 
@@ -31,6 +33,7 @@ struct WindowFixture : ::testing::Test {
   SimLink sim{ui};
   std::unique_ptr<MainWindow> dlg;
   configuration::ConfigurationEditor* editor = nullptr;  // nullptr: the dialog
+  parametrization::ParametrizationDialogs* parametrization = nullptr;
 
   void Make() {
     MainWindow::Options o;
@@ -39,6 +42,7 @@ struct WindowFixture : ::testing::Test {
     o.intervals = &ui;
     o.flowDialogs.calibration = &ui;
     o.flowDialogs.configuration = editor;
+    o.flowDialogs.parametrization = parametrization;
     o.link = &sim.link;
     dlg = std::make_unique<MainWindow>(o);
     dlg->controller().live().setPollPeriod(1h);
@@ -188,6 +192,26 @@ TEST_F(WindowFixture, AddressFieldFollowsAnAddressWrittenByTheConfiguration) {
   EXPECT_EQ(moveTo5.runs, 1);
   EXPECT_EQ(dlg->controller().address(), 5);
   EXPECT_EQ(dlg->addressSpin()->value(), 5);
+}
+
+TEST_F(WindowFixture, ParametrizeRunsWhenTheSettingsFileSwitchesItOn) {
+  QDir().mkpath(QDir(dir.path()).filePath("Korvane"));
+  QFile file(QDir(dir.path()).filePath("Korvane/config.ini"));
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write("[RS232]\n\rPORT=0\n\rBAUD=4800\n\r[SETUP]\n\rINTERVALL=00:01:00\n\rSPRACHE=1\n\rPARAMETRIEREN=1\n\r");
+  file.close();
+  sim.AddAmplifier(1);
+  ScriptedParametrizationDialogs windows;
+  windows.type = 3;
+  parametrization = &windows;
+  Make();
+  ASSERT_TRUE(dlg->button("parametrize")->isEnabled());
+  dlg->button("parametrize")->click();
+  EXPECT_EQ(windows.runs, 1);
+  // German in an English window: a service function.
+  EXPECT_EQ(ui.Messages(), (std::vector<std::string>{"Bei der QX7100-Serie den HOLD Modus aktivieren!",
+                                                     "Parametrieren korrekt beendet!"}));
+  EXPECT_EQ(sim.link.baudRate(), 4800);
 }
 
 TEST(QtFilter, WindowsFilterTextBecomesQtFilters) {

@@ -141,6 +141,8 @@ TEST(Amplifier, BaudCommandAcksAtTheOldRateThenSwitchesByDeviceKind) {
     EXPECT_TRUE(amp.Handle(BuildFrame(0, 1, 1, 71, ByteData(0))));
     EXPECT_EQ(amp.baud(), 4800);
   }
+  // A display module (type 20 on the wire) talks at 19200 from power-up.
+  EXPECT_EQ(Amplifier(20).baud(), 19200);
 }
 
 TEST(Amplifier, LiveValuesDriftWithinBoundsDeterministically) {

@@ -9,6 +9,8 @@
 #include "display/widgets/DisplayUnitDialog.h"
 #include "link/Link.h"
 #include "logger/widgets/ModuleLoggerDialog.h"
+#include "parametrization/StartParametrization.h"
+#include "parametrization/widgets/ParametrizationDialog.h"
 
 #include "platform/SafeFile.h"
 
@@ -55,6 +57,10 @@ MainFlows::MainFlows(MainController& controller, link::Link& link, platform::Ui&
     ownDisplayEditor_ = std::make_unique<display::QtDisplayEditor>(window, ui);
     dialogs.display = ownDisplayEditor_.get();
   }
+  if (!dialogs.parametrization) {
+    ownParametrizationDialogs_ = std::make_unique<parametrization::QtParametrizationDialogs>(window);
+    dialogs.parametrization = ownParametrizationDialogs_.get();
+  }
   MainController* c = &controller;
 
   c->SetFlow(Flow::kCalibrate, [c, &link, &ui, calibrationUi = dialogs.calibration, host = calibrationHost_.get()] {
@@ -67,6 +73,9 @@ MainFlows::MainFlows(MainController& controller, link::Link& link, platform::Ui&
   c->SetFlow(Flow::kDisplayConfig, [this, c, &link, &ui, clock, editor = dialogs.display] {
     display::DisplayTransfer transfer(link, ui, c->language(), clock, recordingGuard_.get());
     transfer.Configure(displaySettings_, *editor);
+  });
+  c->SetFlow(Flow::kParametrize, [this, c, &link, &ui, clock, windows = dialogs.parametrization] {
+    parametrization::StartParametrization(link, ui, c->context(), *windows, paramFields_, clock);
   });
 }
 

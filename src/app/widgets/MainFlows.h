@@ -6,6 +6,7 @@
 
 #include "configuration/ConfigSettings.h"
 #include "display/DisplaySettings.h"
+#include "parametrization/ParamFields.h"
 #include "platform/Clock.h"
 
 class QWidget;
@@ -28,6 +29,9 @@ class QtModuleLogger;
 namespace korvane::platform {
 class Ui;
 }
+namespace korvane::parametrization {
+class ParametrizationDialogs;
+}
 
 namespace korvane::app {
 
@@ -38,6 +42,7 @@ struct FlowDialogs {
   calibration::CalibrationUi* calibration = nullptr;
   configuration::ConfigurationEditor* configuration = nullptr;
   display::DisplayEditor* display = nullptr;
+  parametrization::ParametrizationDialogs* parametrization = nullptr;
 };
 
 class MainFlows {
@@ -63,6 +68,9 @@ class MainFlows {
   std::unique_ptr<display::DisplayEditor> ownDisplayEditor_;
   // The display unit dialog's values, kept as the dialog keeps its members.
   display::DisplaySettings displaySettings_;
+  std::unique_ptr<parametrization::ParametrizationDialogs> ownParametrizationDialogs_;
+  // The parametrization dialog's fields, kept from one run to the next.
+  parametrization::ParamFields paramFields_;
 };
 
 }  // namespace korvane::app

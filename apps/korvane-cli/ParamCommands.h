@@ -1,0 +1,9 @@
+#pragma once
+// The parametrization's report on the command line (param-report).
+#include "Commands.h"
+
+namespace korvane::cli {
+
+int RunParamReport(CliContext& ctx, Args& args);
+
+}  // namespace korvane::cli

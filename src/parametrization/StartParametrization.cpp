@@ -1,0 +1,58 @@
+#include "parametrization/StartParametrization.h"
+
+#include "link/Link.h"
+#include "parametrization/ParamTexts.h"
+#include "parametrization/Parametrization.h"
+#include "parametrization/ParametrizationDialogs.h"
+#include "parametrization/TypeNames.h"
+#include "platform/Ui.h"
+
+namespace korvane::parametrization {
+namespace {
+
+// The PC side changes rate without telling the module: close, pause, let the next
+// OpenPort open at the new rate.
+void SetLineRate(link::Link& link, int baud) {
+  link.setBaudRate(baud);
+  link.ClosePort();
+  link.WaitSeconds(1);
+}
+
+void Run(link::Link& link, platform::Ui& ui, const link::FlowContext& context, ParametrizationDialogs& dialogs,
+         ParamFields& fields, const platform::Clock& clock, int n) {
+  SetLineRate(link, n == kDisplayModuleType ? 19200 : 4800);
+  link.WaitSeconds(1);
+  if (!link.OpenPort(0)) return;  // the port's message is shown; nothing can be sent
+
+  link.module().typeIndex = n;
+  const link::Data4 type = link::ByteData(static_cast<std::uint8_t>(n + 1));
+  if (link.Write(context.address, link::kType, type)) {
+    Parametrization session(link, ui, context, dialogs.rawValueView(), fields, clock);
+    session.Initialize();
+    dialogs.Run(session);
+    session.Close();
+  } else {
+    ui.Message(texts::kCommError);
+  }
+  if (!link.Request(context.address, link::kTypeWritten, type)) {
+    ui.Message(texts::kNotFinished);
+    return;
+  }
+  ui.Message(link.Write(context.address, link::kType, type) ? texts::kFinished : texts::kNotFinished);
+  link.Request(context.address, link::kStoreSettings, type);
+}
+
+}  // namespace
+
+void StartParametrization(link::Link& link, platform::Ui& ui, const link::FlowContext& context,
+                          ParametrizationDialogs& dialogs, ParamFields& fields, platform::Clock clock) {
+  ui.Message(texts::kHoldMode);
+  if (const std::optional<int> n = dialogs.SelectType(); n && *n >= 0 && *n < kTypeCount)
+    Run(link, ui, context, dialogs, fields, clock, *n);
+  // The port reopens at 4800 with the next operation that needs it; until then the
+  // device is free for other programs.
+  SetLineRate(link, 4800);
+  link.serialPort().Close();
+}
+
+}  // namespace korvane::parametrization

@@ -1,0 +1,248 @@
+#include "parametrization/widgets/ParametrizationDialog.h"
+
+#include <QCheckBox>
+#include <QFontDatabase>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+#include "parametrization/Parametrization.h"
+#include "parametrization/widgets/RawValueWindow.h"
+#include "parametrization/widgets/TypeSelectionDialog.h"
+
+namespace korvane::parametrization {
+namespace {
+
+QString U(const char* s) { return QString::fromUtf8(s); }
+QString Q(const std::string& s) { return QString::fromStdString(s); }
+
+// The DAC edits and their up-downs: DAC 0 lower, DAC 0 upper, ... DAC 3 upper.
+constexpr int kDacEdits[8] = {1033, 1035, 1037, 1039, 1053, 1055, 1057, 1059};
+constexpr int kDacUpDowns[8] = {1034, 1036, 1038, 1040, 1054, 1056, 1058, 1060};
+constexpr int kRangeButtons[4] = {1114, 1115, 1116, 1117};
+constexpr int kParaButtons[8] = {1041, 1028, 1030, 1029, 1031, 1032, 1049, 1050};
+
+}  // namespace
+
+DacSpinBox::DacSpinBox(int stepMin, int stepMax, QWidget* parent)
+    : QSpinBox(parent), stepMin_(stepMin), stepMax_(stepMax) {
+  setRange(0, 65535);
+  // Typing sends the value when it is finished, not every keystroke on the way.
+  setKeyboardTracking(false);
+}
+
+void DacSpinBox::stepBy(int steps) { setValue(std::clamp(value() + steps, stepMin_, stepMax_)); }
+
+QAbstractSpinBox::StepEnabled DacSpinBox::stepEnabled() const {
+  StepEnabled e = StepNone;
+  if (value() < stepMax_) e |= StepUpEnabled;
+  if (value() > stepMin_) e |= StepDownEnabled;
+  return e;
+}
+
+ParametrizationDialog::ParametrizationDialog(Parametrization& session, QWidget* parent)
+    : QDialog(parent), session_(session) {
+  setWindowTitle(QStringLiteral("Parametrieren"));
+  Build();
+  ApplyEnabling();
+  FieldsToControls();
+  session_.onTakeControls = [this] { ControlsToFields(); };
+  session_.onShowFields = [this] { FieldsToControls(); };
+}
+
+ParametrizationDialog::~ParametrizationDialog() {
+  session_.onTakeControls = nullptr;
+  session_.onShowFields = nullptr;
+}
+
+QWidget* ParametrizationDialog::control(int id) const {
+  const auto it = controls_.find(id);
+  return it == controls_.end() ? nullptr : it->second;
+}
+
+void ParametrizationDialog::Register(int id, QWidget* w) {
+  controls_[id] = w;
+  w->setObjectName(QString::number(id));
+}
+
+void ParametrizationDialog::Build() {
+  auto* top = new QGridLayout(this);
+  auto button = [&](int id, const char* caption, QWidget* parent, auto action) {
+    auto* b = new QPushButton(U(caption), parent);
+    // Enter in an edit finishes the entry; it never starts a measurement or a write.
+    b->setAutoDefault(false);
+    Register(id, b);
+    connect(b, &QPushButton::clicked, this, action);
+    return b;
+  };
+  auto measure = [&](int id, QWidget* parent) {
+    const auto& all = MeasureButtons();
+    const auto* m = std::find_if(all.begin(), all.end(), [&](const MeasureButton& b) { return b.control == id; });
+    return button(id, m->caption, parent, [this, id] { session_.Measure(id); });
+  };
+
+  // Left column: temperature, air pressure, range values.
+  auto* left = new QVBoxLayout;
+  auto* temperature = new QGroupBox(U("Temperatur"), this);
+  auto* tl = new QHBoxLayout(temperature);
+  tl->addWidget(measure(1024, temperature));
+  tl->addWidget(measure(1025, temperature));
+  left->addWidget(temperature);
+
+  auto* pressure = new QGroupBox(U("Luftdruck"), this);
+  auto* pl = new QHBoxLayout(pressure);
+  airPressure_ = new QLineEdit(pressure);
+  Register(1026, airPressure_);
+  pl->addWidget(airPressure_);
+  pl->addWidget(button(1027, "Messen", pressure, [this] { session_.MeasureAirPressure(); }));
+  left->addWidget(pressure);
+
+  auto* para = new QGroupBox(U("Parawerte"), this);
+  auto* grid = new QGridLayout(para);
+  for (int i = 0; i < 8; ++i) grid->addWidget(measure(kParaButtons[i], para), i / 2, i % 2);
+  for (int i = 0; i < 4; ++i)
+    grid->addWidget(button(kRangeButtons[i], kRangeCaptions[static_cast<std::size_t>(i)], para,
+                           [this, i] { session_.SwitchRange(i); }),
+                    i, 2);
+  left->addWidget(para);
+  for (int id : {1051, 1052, 1061}) left->addWidget(measure(id, this));
+  left->addWidget(measure(1253, this));
+  left->addStretch(1);
+  top->addLayout(left, 0, 0, 2, 1);
+
+  // Middle: the outputs.
+  auto* outputs = new QGroupBox(U("Ausgänge"), this);
+  auto* ol = new QGridLayout(outputs);
+  for (int d = 0; d < 4; ++d) {
+    auto* box = new QGroupBox(QStringLiteral("DAC %1").arg(d), outputs);
+    auto* bl = new QGridLayout(box);
+    for (int k = 0; k < 2; ++k) {
+      const int i = 2 * d + k;
+      bl->addWidget(new QLabel(U(k == 0 ? "unterer Wert" : "oberer Wert"), box), k, 0);
+      auto* spin = new DacSpinBox(k == 0 ? 0 : 810, k == 0 ? 800 : 4096, box);
+      Register(kDacEdits[i], spin);
+      controls_[kDacUpDowns[i]] = spin;
+      dac_[i] = spin;
+      connect(spin, &QSpinBox::valueChanged, this, [this, i] { session_.SetDacOutput(i); });
+      bl->addWidget(spin, k, 1);
+    }
+    ol->addWidget(box, d / 2, d % 2);
+  }
+  ol->addWidget(button(1043, "Werte Programmieren", outputs, [this] { session_.ProgramDacLimits(); }), 2, 0, 1, 2);
+  top->addWidget(outputs, 0, 1);
+
+  // Device data.
+  auto* device = new QVBoxLayout;
+  auto* delayBox = new QGroupBox(U("Kalibrierverzögerung"), this);
+  auto* dl = new QHBoxLayout(delayBox);
+  delay_ = new QLineEdit(delayBox);
+  Register(1162, delay_);
+  dl->addWidget(delay_);
+  dl->addWidget(new QLabel(QStringLiteral("Sec"), delayBox));
+  dl->addWidget(button(1048, "PROG", delayBox, [this] { session_.WriteCalibrationDelay(); }));
+  device->addWidget(delayBox);
+
+  auto* numberBox = new QGroupBox(U("Gerätenummer"), this);
+  auto* nl = new QHBoxLayout(numberBox);
+  deviceNumber_ = new QLineEdit(numberBox);
+  deviceNumber_->setMaxLength(4);
+  Register(1042, deviceNumber_);
+  nl->addWidget(deviceNumber_);
+  nl->addWidget(button(1047, "PROG", numberBox, [this] { session_.WriteDeviceNumber(); }));
+  device->addWidget(numberBox);
+
+  auto* saverBox = new QGroupBox(U("Bildschirmschoner"), this);
+  auto* sl = new QHBoxLayout(saverBox);
+  screenSaver_ = new QCheckBox(U("OLED Dauerhaft AN"), saverBox);
+  Register(1113, screenSaver_);
+  sl->addWidget(screenSaver_);
+  sl->addWidget(button(1062, "PROG", saverBox, [this] { session_.WriteScreenSaver(); }));
+  device->addWidget(saverBox);
+  device->addStretch(1);
+  top->addLayout(device, 1, 1);
+
+  // Right: the report.
+  auto* current = new QGroupBox(U("aktuelle Werte"), this);
+  auto* cl = new QVBoxLayout(current);
+  report_ = new QLabel(current);
+  report_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+  report_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  report_->setMinimumWidth(report_->fontMetrics().horizontalAdvance(QStringLiteral("DAC0_PARA_O_I     65535XX")));
+  Register(1159, report_);
+  cl->addWidget(report_, 1);
+  auto* rl = new QHBoxLayout;
+  rl->addWidget(button(1160, "Aktualisieren", current, [this] { session_.ReadParameterReport(); }));
+  rl->addWidget(button(1169, "Drucken", current, [this] { session_.PrintParameterReport(); }));
+  cl->addLayout(rl);
+  top->addWidget(current, 0, 2, 2, 1);
+
+  auto* exit = new QPushButton(U("Beenden"), this);
+  exit->setAutoDefault(false);
+  Register(2, exit);
+  connect(exit, &QPushButton::clicked, this, &ParametrizationDialog::reject);
+  top->addWidget(exit, 2, 2, Qt::AlignRight);
+}
+
+void ParametrizationDialog::ApplyEnabling() {
+  const ControlEnabling& e = session_.enabling();
+  for (int id : kRangeButtons) control(id)->setEnabled(e.rangeButtons);
+  control(1027)->setEnabled(e.measureAirPressure);
+  airPressure_->setEnabled(e.airPressureEdit);
+  control(1024)->setEnabled(e.temperatureButtons);
+  control(1025)->setEnabled(e.temperatureButtons);
+  for (int id : kParaButtons) control(id)->setEnabled(e.paraButtons);
+}
+
+void ParametrizationDialog::FieldsToControls() {
+  // Showing the fields is no edit of the user: the module's outputs do not follow it.
+  const ParamFields& f = session_.fields();
+  airPressure_->setText(Q(f.airPressure));
+  deviceNumber_->setText(Q(f.deviceNumber));
+  delay_->setText(Q(f.delay));
+  screenSaver_->setChecked(f.screenSaverOff);
+  for (int i = 0; i < 8; ++i) {
+    const QSignalBlocker block(dac_[i]);
+    dac_[i]->setValue(QString::fromStdString(f.dac[static_cast<std::size_t>(i)]).toInt());
+  }
+  report_->setText(Q(f.report).remove(QLatin1Char('\r')));
+}
+
+void ParametrizationDialog::ControlsToFields() {
+  ParamFields& f = session_.fields();
+  f.airPressure = airPressure_->text().toStdString();
+  f.deviceNumber = deviceNumber_->text().toStdString();
+  f.delay = delay_->text().toStdString();
+  f.screenSaverOff = screenSaver_->isChecked();
+  for (int i = 0; i < 8; ++i) f.dac[static_cast<std::size_t>(i)] = dac_[i]->cleanText().toStdString();
+}
+
+void ParametrizationDialog::reject() {
+  session_.Close();
+  QDialog::reject();
+}
+
+QtParametrizationDialogs::QtParametrizationDialogs(QWidget* parent)
+    : parent_(parent), raw_(new RawValueWindow(parent)) {}
+
+QtParametrizationDialogs::~QtParametrizationDialogs() {
+  // Owned by the parent window when there is one.
+  if (!parent_) delete raw_;
+}
+
+std::optional<int> QtParametrizationDialogs::SelectType() { return TypeSelectionDialog::Ask(parent_); }
+
+void QtParametrizationDialogs::Run(Parametrization& session) {
+  ParametrizationDialog dialog(session, parent_);
+  dialog.exec();
+}
+
+RawValueView& QtParametrizationDialogs::rawValueView() { return *raw_; }
+
+}  // namespace korvane::parametrization

@@ -1,0 +1,81 @@
+#pragma once
+// "Parametrieren": the adjustment buttons, the DAC limits with their up-downs, the
+// device data and the parameter report. Thin: Parametrization does the work.
+#include <QDialog>
+#include <QSpinBox>
+
+#include <map>
+
+#include "parametrization/ParametrizationDialogs.h"
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+
+namespace korvane::parametrization {
+
+class Parametrization;
+class RawValueWindow;
+
+// A DAC edit: takes any 16-bit value typed (what the module holds may lie outside the
+// adjustment range), while its arrows step only within the range.
+class DacSpinBox : public QSpinBox {
+  Q_OBJECT
+
+ public:
+  DacSpinBox(int stepMin, int stepMax, QWidget* parent);
+  void stepBy(int steps) override;
+
+ protected:
+  StepEnabled stepEnabled() const override;
+
+ private:
+  int stepMin_;
+  int stepMax_;
+};
+
+class ParametrizationDialog : public QDialog {
+  Q_OBJECT
+
+ public:
+  ParametrizationDialog(Parametrization& session, QWidget* parent = nullptr);
+  ~ParametrizationDialog() override;
+
+  // A control by its number (1024 "1,000k", 1033 DAC 0 lower, 1159 the report, ...).
+  QWidget* control(int id) const;
+
+  // "Beenden", the close box and Escape.
+  void reject() override;
+
+ private:
+  void Build();
+  void Register(int id, QWidget* w);
+  void ApplyEnabling();
+  void FieldsToControls();
+  void ControlsToFields();
+
+  Parametrization& session_;
+  std::map<int, QWidget*> controls_;
+  QLineEdit* airPressure_ = nullptr;
+  QLineEdit* deviceNumber_ = nullptr;
+  QLineEdit* delay_ = nullptr;
+  QCheckBox* screenSaver_ = nullptr;
+  QLabel* report_ = nullptr;
+  DacSpinBox* dac_[8] = {};
+};
+
+// The Qt windows of the parametrization, on the main window.
+class QtParametrizationDialogs : public ParametrizationDialogs {
+ public:
+  explicit QtParametrizationDialogs(QWidget* parent);
+  ~QtParametrizationDialogs() override;
+  std::optional<int> SelectType() override;
+  void Run(Parametrization& session) override;
+  RawValueView& rawValueView() override;
+
+ private:
+  QWidget* parent_;
+  RawValueWindow* raw_;
+};
+
+}  // namespace korvane::parametrization
