@@ -4,6 +4,7 @@
 
 #include <QSocketNotifier>
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstdio>
@@ -221,7 +222,11 @@ CliContext::CliContext(CommonOptions options, std::ostream& out, std::ostream& e
     link::LinkTimings timings;
     bool given = false;
     const int timeoutMs = qEnvironmentVariableIntValue("KORVANE_REPLY_TIMEOUT_MS", &given);
-    if (given && timeoutMs > 0) timings.replyTimeout = std::chrono::milliseconds(timeoutMs);
+    if (given && timeoutMs > 0) {
+      timings.replyTimeout = std::chrono::milliseconds(timeoutMs);
+      // The scan's time-out keeps its ratio to the reply time-out.
+      timings.scanTimeout = std::min(timings.scanTimeout, timings.replyTimeout / 10);
+    }
     const int secondMs = qEnvironmentVariableIntValue("KORVANE_SECOND_MS", &given);
     if (given && secondMs > 0) timings.second = std::chrono::milliseconds(secondMs);
     ownLink_ = std::make_unique<link::Link>(
