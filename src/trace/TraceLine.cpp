@@ -40,8 +40,11 @@ std::string DecodeFrame(const link::Frame& f, bool reply) {
   const std::uint8_t group = link::FrameGroup(f);
   std::string s = platform::StringPrintf("adr %u  grp %u %s  par %u", link::FrameAddress(f), group, GroupName(group),
                                          link::FrameParameter(f));
-  // A read request carries no value; everything else does.
-  if (reply || group != link::kRead) s += "  val " + ValueText(f);
+  // Requests carry a value in a write or as a command's argument; reads and value
+  // requests send zeros.
+  const link::Data4 d = link::FrameData(f);
+  const bool zeros = d == link::Data4{};
+  if (reply || group == link::kWrite || (group != link::kRead && !zeros)) s += "  val " + ValueText(f);
   if (reply && !link::ReplyClearsPending(group, link::FrameParameter(f))) s += "  (ignored)";
   return s;
 }

@@ -45,6 +45,7 @@ TEST(TraceLine, DecodesTheValueByLengthAndParameter) {
       {link::BuildFrame(0, 2, 4, 26, {'A', '1', '2', '3'}), true, "adr 0  grp 2 read  par 26  val \"A123\""},
       {link::BuildFrame(0, 0, 3, 59, {14, 5, 33, 0}), true, "adr 0  grp 0 value  par 59  val 14:05:33"},
       {link::BuildFrame(0, 3, 1, 30, {4, 0, 0, 0}), false, "adr 0  grp 3 write  par 30  val 4"},
+      {link::BuildFrame(0, 0, 4, 1), false, "adr 0  grp 0 value  par 1"},
       // A reply the link does not act on says so.
       {link::BuildFrame(0, 3, 2, 6, link::U16Data(1)), true, "adr 0  grp 3 write  par 6  val 1  (ignored)"},
   };

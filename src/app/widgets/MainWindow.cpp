@@ -383,7 +383,7 @@ void MainWindow::RefreshBench() {
   const int language = controller_->language();
   trendButton_->setText(QString::fromUtf8(trend::kTrendButton(language)));
   scan_->setText(QString::fromUtf8(scan::kScanButton(language)));
-  scan_->setEnabled(controller_->buttons().setup && !controller_->busy());
+  scan_->setEnabled(controller_->buttons().setup);
   traceAction_->setText(QString::fromUtf8(trace::kTraceMenu(language)));
   if (traceWindow_) traceWindow_->setLanguage(language);
 }
