@@ -62,4 +62,44 @@ ValueRange ValueRangeOf(const TrendBuffer& buffer, std::size_t first, int channe
   return {lo - pad, hi + pad};
 }
 
+std::vector<std::pair<std::int64_t, double>> ChartPoints(const TrendBuffer& buffer, std::size_t first, int channel,
+                                                         std::int64_t bucketMs) {
+  std::vector<std::pair<std::int64_t, double>> points;
+  const std::size_t c = static_cast<std::size_t>(channel);
+  const bool all = bucketMs <= 0 || buffer.size() <= first ||
+                   (buffer.size() - first) <=
+                       static_cast<std::size_t>(2 * ((buffer.newest().ms - buffer.at(first).ms) / bucketMs + 1));
+  std::size_t lo = 0, hi = 0;  // indices of the current bucket's extremes
+  std::int64_t bucket = 0;
+  bool open = false;
+  auto close = [&] {
+    if (!open) return;
+    const std::size_t a = std::min(lo, hi), b = std::max(lo, hi);
+    points.emplace_back(buffer.at(a).ms, buffer.at(a).values[c]);
+    if (b != a) points.emplace_back(buffer.at(b).ms, buffer.at(b).values[c]);
+  };
+  for (std::size_t i = first; i < buffer.size(); ++i) {
+    const TrendSample& s = buffer.at(i);
+    const double v = s.values[c];
+    if (!std::isfinite(v)) continue;
+    if (all) {
+      points.emplace_back(s.ms, v);
+      continue;
+    }
+    const std::int64_t k = s.ms / bucketMs;
+    if (!open || k != bucket) {
+      close();
+      open = true;
+      bucket = k;
+      lo = hi = i;
+    } else if (v < buffer.at(lo).values[c]) {
+      lo = i;
+    } else if (v > buffer.at(hi).values[c]) {
+      hi = i;
+    }
+  }
+  close();
+  return points;
+}
+
 }  // namespace korvane::trend

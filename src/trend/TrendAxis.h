@@ -4,6 +4,8 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "trend/TrendBuffer.h"
 
@@ -37,5 +39,12 @@ struct ValueRange {
 // twentieth on each side; non-numbers are left out. A flat or empty trend gets a
 // range of one unit around its value (or 0..1).
 ValueRange ValueRangeOf(const TrendBuffer& buffer, std::size_t first, int channel);
+
+// The points of channel (0..5) from index first on that a chart of the given width
+// draws: all of them while there are no more than two per bucket; otherwise, per
+// stretch of time bucketMs (counted from time 0, so buckets stay put as the trend
+// scrolls), its lowest and highest in the order they came. Non-numbers are left out.
+std::vector<std::pair<std::int64_t, double>> ChartPoints(const TrendBuffer& buffer, std::size_t first, int channel,
+                                                         std::int64_t bucketMs);
 
 }  // namespace korvane::trend

@@ -102,5 +102,26 @@ TEST(TrendAxis, ValueRangeHoldsTheShownNumbersOnly) {
   }
 }
 
+TEST(TrendAxis, ChartPointsKeepEachBucketsExtremesInOrder) {
+  using Points = std::vector<std::pair<std::int64_t, double>>;
+  struct Case {
+    std::vector<float> values;  // one per 10 ms
+    std::int64_t bucketMs;
+    Points points;
+  } cases[] = {
+      // No more than two samples per bucket: every one that is a number.
+      {{1, NAN, 3}, 20, {{10, 1}, {30, 3}}},
+      // Buckets of 40 ms: [10, 30], [40, 70], [80, 90]; a high before the low stays first.
+      {{5, 1, 9, 4, 8, 2, 3, 6, 7}, 40, {{20, 1}, {30, 9}, {50, 8}, {60, 2}, {80, 6}, {90, 7}}},
+      {{2, 2, 2, 2, 2, 2, 2, 2}, 40, {{10, 2}, {40, 2}, {80, 2}}},
+  };
+  for (const Case& c : cases) {
+    TrendBuffer b(20);
+    std::int64_t t = 0;
+    for (float v : c.values) b.Add(At(t += 10, v));
+    EXPECT_EQ(ChartPoints(b, 0, 1, c.bucketMs), c.points);
+  }
+}
+
 }  // namespace
 }  // namespace korvane::trend

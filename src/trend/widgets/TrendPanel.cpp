@@ -118,25 +118,9 @@ void TrendPanel::setChannels(int left, int right) {
 TrendSpan TrendPanel::span() const { return static_cast<TrendSpan>(span_->currentData().toInt()); }
 void TrendPanel::setSpan(TrendSpan s) { span_->setCurrentIndex(span_->findData(static_cast<int>(s))); }
 
-void TrendPanel::Append(QLineSeries* series, int channel, const TrendSample& s) {
-  if (channel < 0) return;
-  const double v = s.values[static_cast<std::size_t>(channel)];
-  // A reading that is no number leaves a gap rather than a spike off the scale.
-  if (std::isfinite(v)) series->append(static_cast<qreal>(s.ms), v);
-}
-
 void TrendPanel::AddSample(const TrendSample& sample) {
   buffer_.Add(sample);
-  Append(left_, leftChannel(), sample);
-  Append(right_, rightChannel(), sample);
-  // Points that scrolled out of the span go; the series never holds more than it shows.
-  const TimeAxis axis = TimeAxisFor(span(), buffer_, sample.ms);
-  for (QLineSeries* s : {left_, right_}) {
-    int old = 0;
-    while (old < s->count() && s->at(old).x() < static_cast<qreal>(axis.fromMs)) ++old;
-    if (old) s->removePoints(0, old);
-  }
-  UpdateAxes();
+  Rebuild();
 }
 
 void TrendPanel::Clear() {
@@ -147,15 +131,15 @@ void TrendPanel::Clear() {
 void TrendPanel::Rebuild() {
   const TimeAxis axis = TimeAxisFor(span(), buffer_, QDateTime::currentMSecsSinceEpoch());
   const std::size_t first = buffer_.FirstAtOrAfter(axis.fromMs);
+  // About one bucket per pixel of the plot: a long span draws what the screen can show,
+  // not every sample.
+  const std::int64_t width = std::max<std::int64_t>(100, static_cast<std::int64_t>(chart_->plotArea().width()));
+  const std::int64_t bucketMs = (axis.toMs - axis.fromMs) / width;
   for (auto [series, channel] : {std::pair{left_, leftChannel()}, std::pair{right_, rightChannel()}}) {
     QList<QPointF> points;
-    if (channel >= 0) {
-      points.reserve(static_cast<qsizetype>(buffer_.size() - first));
-      for (std::size_t i = first; i < buffer_.size(); ++i) {
-        const double v = buffer_.at(i).values[static_cast<std::size_t>(channel)];
-        if (std::isfinite(v)) points.append(QPointF(static_cast<qreal>(buffer_.at(i).ms), v));
-      }
-    }
+    if (channel >= 0)
+      for (const auto& [ms, v] : ChartPoints(buffer_, first, channel, bucketMs))
+        points.append(QPointF(static_cast<qreal>(ms), v));
     // One replace per series: the chart draws once, not once per point.
     series->replace(points);
   }

@@ -47,7 +47,6 @@ class TrendPanel : public QWidget {
  private:
   void Rebuild();
   void UpdateAxes();
-  void Append(QLineSeries* series, int channel, const TrendSample& s);
 
   TrendBuffer buffer_{kCapacity};
   std::array<std::string, kChannels> labels_;
