@@ -1,9 +1,11 @@
 // The bus scan against simulated modules at three addresses with silent ones between:
 // the frames that go out, what is found, the progress and cancel, and the trace of it.
+#include <QFile>
+
 #include <algorithm>
 
 #include "link/Protocol.h"
-#include "pty_fixture.h"
+#include "cli_runner.h"
 #include "scan/BusScan.h"
 #include "trace/TraceRecorder.h"
 
@@ -63,6 +65,25 @@ TEST_F(BusScanTest, CancelStopsAtTheNextAddress) {
   EXPECT_TRUE(r.cancelled);
   ASSERT_EQ(r.found.size(), 2u);
   EXPECT_EQ(bus.received().back(), link::BuildFrame(5, link::kRead, 4, link::kIdentity.number));
+}
+
+// korvane-cli scan prints a line per module and exits 0; --trace keeps every exchange.
+TEST_F(BusScanTest, CommandLinePrintsTheModulesAndTracesTheLine) {
+  link.reset();  // the port is the command's
+  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+  env.insert("KORVANE_REPLY_TIMEOUT_MS", "300");
+  const QString trace = dir.filePath("trace.txt");
+  const CliResult r = RunCli({"--settings", dir.path(), "--port", "1", "--lang", "en", "--trace", trace, "scan"}, env);
+  ASSERT_EQ(r.exitCode, 0) << r.err;
+  EXPECT_EQ(r.out,
+            "address: 0  type: 1 pH  kind: 4  identity: A123\n"
+            "address: 5  type: 3 200µS/cm  kind: 4  identity: A123\n"
+            "address: 31  type: 8 oxygen  kind: 5  identity: A123\n");
+  QFile f(trace);
+  ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+  const QList<QByteArray> lines = f.readAll().split('\n');
+  EXPECT_EQ(lines.size(), 38 + 9 + 29 + 1);  // the last line's end
+  EXPECT_TRUE(lines[0].endsWith("->  28 00 02 01 1C 00 00 00 00 1F 29  adr 0  grp 2 read  par 28"));
 }
 
 }  // namespace
