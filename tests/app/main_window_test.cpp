@@ -176,6 +176,12 @@ TEST_F(WindowFixture, TrendFollowsTheMeasurementAndTheTraceRecordsWhileOpen) {
   EXPECT_TRUE(trace->text().contains("<-  28 00 00 04 01"));
   trace->close();
   const QString recorded = trace->text();
+  const QString saved = QDir(dir.path()).filePath("trace.txt");
+  ui.saveFiles.push_back(saved.toStdString());
+  ASSERT_TRUE(trace->Save());
+  QFile file(saved);
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  EXPECT_EQ(QString::fromUtf8(file.readAll()), recorded + "\n");
 
   dlg->button("start")->click();         // stop
   dlg->controller().live().Poll();       // the calibration's polling draws no trend

@@ -85,12 +85,12 @@ QString TraceWindow::text() const { return view_->toPlainText(); }
 
 bool TraceWindow::Save() {
   Flush();
-  platform::FileDialogSpec spec;
-  spec.defaultExtension = "txt";
-  spec.initialName = "*.txt";
-  spec.filter = language_ == 1 ? "Text (*.txt) | *.txt | All files (*.*)|*.*||"
-                               : "Text (*.txt) | *.txt | Alle Dateien (*.*)|*.*||";
-  const std::optional<std::string> path = ui_.SaveFile(spec);
+  platform::FileDialogSpec dialog;
+  dialog.defaultExtension = "txt";
+  dialog.initialName = "*.txt";
+  dialog.filter = language_ == 1 ? "Text (*.txt) | *.txt | All files (*.*)|*.*||"
+                                 : "Text (*.txt) | *.txt | Alle Dateien (*.*)|*.*||";
+  const std::optional<std::string> path = ui_.SaveFile(dialog);
   if (!path) return false;
   QString content = text();
   if (!content.isEmpty()) content += QLatin1Char('\n');
