@@ -4,8 +4,11 @@
 
 #include <QSocketNotifier>
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
+#include <cstdio>
+#include <cstring>
 #include <csignal>
 #include <filesystem>
 #include <ostream>
@@ -14,6 +17,8 @@
 
 #include "platform/NumberText.h"
 #include "platform/PortNames.h"
+#include "platform/SafeFile.h"
+#include "trace/TraceRecorder.h"
 #include "types/Texts.h"
 
 namespace korvane::cli {
@@ -149,6 +154,10 @@ bool ParseCommonOptions(std::vector<std::string>& args, CommonOptions& o, std::s
       return fail("--lang takes de or en, not \"" + text + "\"");
   }
   if (r.Value("--settings", &text)) o.settingsFolder = text;
+  if (r.Value("--trace", &text)) {
+    if (text.empty()) return fail("--trace needs a file (- for stderr)");
+    o.trace = text;
+  }
   if (r.failed()) return fail(r.error());
   if (!o.device.empty() && o.port) return fail("give either --device or --port, not both");
   return true;
@@ -164,6 +173,33 @@ std::optional<app::TimeOfDay> ParseTimeOfDay(const std::string& text) {
   if (h > 23 || m > 59 || s > 59) return std::nullopt;
   return app::TimeOfDay{h, m, s};
 }
+
+// --- trace ------------------------------------------------------------------------------
+
+// The --trace file: lines go into a large stdio buffer, so a trace never waits for the
+// disk between a request and its reply; the buffer is written out at the end.
+class TraceFile {
+ public:
+  TraceFile(link::Link& link, std::FILE* file, bool own, std::ostream& err)
+      : file_(file), own_(own), err_(err), recorder_(link, [this](const std::string& line) { Write(line); }) {
+    if (own_) std::setvbuf(file_, nullptr, _IOFBF, 1 << 16);
+  }
+  ~TraceFile() {
+    const bool failed = std::fflush(file_) != 0 || std::ferror(file_);
+    if (own_) std::fclose(file_);
+    if (failed) err_ << "korvane-cli: the trace file is incomplete (write failed)\n" << std::flush;
+  }
+
+ private:
+  void Write(const std::string& line) {
+    std::fwrite(line.data(), 1, line.size(), file_);
+    std::fputc('\n', file_);
+  }
+  std::FILE* file_;
+  bool own_;
+  std::ostream& err_;
+  trace::TraceRecorder recorder_;
+};
 
 // --- context ------------------------------------------------------------------------------
 
@@ -186,7 +222,11 @@ CliContext::CliContext(CommonOptions options, std::ostream& out, std::ostream& e
     link::LinkTimings timings;
     bool given = false;
     const int timeoutMs = qEnvironmentVariableIntValue("KORVANE_REPLY_TIMEOUT_MS", &given);
-    if (given && timeoutMs > 0) timings.replyTimeout = std::chrono::milliseconds(timeoutMs);
+    if (given && timeoutMs > 0) {
+      timings.replyTimeout = std::chrono::milliseconds(timeoutMs);
+      // The scan's time-out keeps its ratio to the reply time-out.
+      timings.scanTimeout = std::min(timings.scanTimeout, timings.replyTimeout / 10);
+    }
     const int secondMs = qEnvironmentVariableIntValue("KORVANE_SECOND_MS", &given);
     if (given && secondMs > 0) timings.second = std::chrono::milliseconds(secondMs);
     ownLink_ = std::make_unique<link::Link>(
@@ -204,6 +244,25 @@ CliContext::CliContext(CommonOptions options, std::ostream& out, std::ostream& e
 
 CliContext::~CliContext() {
   if (ownLink_) ownLink_->ClosePort();
+  trace_.reset();
+}
+
+bool CliContext::StartTrace() {
+  const std::string& path = options_.trace;
+  if (path.empty()) return true;
+  if (path == "-") {
+    trace_ = std::make_unique<TraceFile>(*link_, stderr, false, err_);
+    return true;
+  }
+  std::string problem = platform::WriteTargetProblem(path, language_);
+  std::FILE* f = problem.empty() ? std::fopen(path.c_str(), "w") : nullptr;
+  if (!f) {
+    if (problem.empty()) problem = std::strerror(errno);
+    err_ << "korvane-cli: --trace " << path << ": " << problem << '\n' << std::flush;
+    return false;
+  }
+  trace_ = std::make_unique<TraceFile>(*link_, f, true, err_);
+  return true;
 }
 
 int CliContext::OpenPort() {

@@ -32,6 +32,7 @@ struct CommonOptions {
   std::optional<int> baud;      // --baud 4800 | 19200 | 38400
   std::optional<int> language;  // --lang de | en
   std::string settingsFolder;   // where config.ini and ports/COM<n> are (default: the user's)
+  std::string trace;            // --trace: communication trace file, "-" for stderr
 };
 
 // Takes the common options out of args (wherever they stand); the rest stays in
@@ -68,6 +69,8 @@ class ArgReader {
 // "hh:mm:ss" with hours 0..23, minutes and seconds 0..59.
 std::optional<app::TimeOfDay> ParseTimeOfDay(const std::string& text);
 
+class TraceFile;
+
 class CliContext {
  public:
   // link: a link to use instead of the serial port (tests); clock: local time.
@@ -92,6 +95,8 @@ class CliContext {
   int CommError();
   // Usage error on stderr; returns kExitUsage.
   int Usage(const std::string& message);
+  // Starts the --trace file; false (the reason on stderr) when it cannot be opened.
+  bool StartTrace();
 
  private:
   CommonOptions options_;
@@ -105,6 +110,7 @@ class CliContext {
   platform::Clock clock_;
   std::unique_ptr<link::Link> ownLink_;
   link::Link* link_ = nullptr;
+  std::unique_ptr<TraceFile> trace_;  // after the link: it goes first
 };
 
 // Ctrl-C (SIGINT) and SIGTERM as a callback in the event loop, while the guard lives.

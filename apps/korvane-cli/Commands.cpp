@@ -55,6 +55,11 @@ const std::vector<Command>& Commands() {
        "the module's parameter report as the parametrization dialog's Aktualisieren reads it (only\n"
        "      reads); with -o also printed into a PDF file as its Drucken prints it",
        &RunParamReport, true},
+      {"scan", "[--display]",
+       "reads the type at addresses 0..31 (300 ms each) and prints one line per module that answers:\n"
+       "      \"address: 5  type: 1 pH  kind: 4  identity: A123\"; --display also asks the display unit\n"
+       "      (0x80, 19200 baud); exit 1 when none answered, 130 after Ctrl-C",
+       &RunScan, false},
   };
   return table;
 }
@@ -76,6 +81,8 @@ void PrintHelp(std::ostream& out) {
          "  --lang de|en       language of texts and messages (default: the settings file's)\n"
          "  --settings DIR     settings folder (default: $APPDATA/Korvane, else\n"
          "                     $XDG_CONFIG_HOME/Korvane or ~/.config/Korvane)\n"
+         "  --trace FILE       every frame sent and received, damaged frames and time-outs,\n"
+         "                     one line each with a millisecond time stamp, into FILE (- for stderr)\n"
          "\n"
          "Commands:\n";
   for (const Command& c : Commands()) {
@@ -136,6 +143,7 @@ int Main(int argc, char** argv, std::ostream& out, std::ostream& err) {
     app = std::make_unique<QCoreApplication>(argc, argv);
   }
   CliContext ctx(options, out, err);
+  if (!ctx.StartTrace()) return kExitFile;
   return command->run(ctx, args);
 }
 

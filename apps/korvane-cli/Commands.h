@@ -34,5 +34,6 @@ int RunInfo(CliContext& ctx, Args& args);
 int RunLive(CliContext& ctx, Args& args);
 // The shortest live poll period at a baud rate: one chain of requests and replies, in ms.
 int ShortestPollMs(int baud);
+int RunScan(CliContext& ctx, Args& args);
 
 }  // namespace korvane::cli

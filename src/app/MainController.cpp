@@ -182,6 +182,14 @@ void MainController::OnFlow(Flow flow) {
   emit stateChanged();
 }
 
+void MainController::RunExclusive(const std::function<void()>& run) {
+  if (busy() || running()) return;
+  BusyScope scope(busy_);
+  SetFlowButtons(false);
+  run();
+  SetFlowButtons(true);
+}
+
 bool MainController::Exit() {
   if (running()) {
     ui_.Message(kEndFirst(settings_.language));

@@ -84,6 +84,9 @@ class MainController : public QObject {
   // Flows of other subsystems plug in here; without one the button tells the user
   // the function is not available yet.
   void SetFlow(Flow flow, std::function<void()> run);
+  // A task of the window's own (the bus scan): runs with the buttons disabled unless a
+  // measurement or a flow is running.
+  void RunExclusive(const std::function<void()>& run);
 
   // --- state --------------------------------------------------------------------------
   const AppSettings& settings() const { return settings_; }

@@ -43,6 +43,11 @@ bool Link::Read(std::uint8_t address, Parameter p) {
   return WaitForReply();
 }
 
+bool Link::Read(std::uint8_t address, Parameter p, std::chrono::milliseconds timeout) {
+  SendFrame(address, kRead, p.length, p.number);
+  return WaitForReply(timeout);
+}
+
 bool Link::Write(std::uint8_t address, Parameter p, const Data4& data) {
   SendFrame(address, kWrite, p.length, p.number, data);
   return WaitForReply();
@@ -79,10 +84,14 @@ bool Link::WaitUntil(std::chrono::milliseconds span, bool forReply) {
   return !forReply || !replyPending_;
 }
 
-bool Link::WaitForReply() {
+bool Link::WaitForReply() { return WaitForReply(timings_.replyTimeout); }
+
+bool Link::WaitForReply(std::chrono::milliseconds timeout) {
   replyPending_ = true;
   if (lineLost_) return false;
-  return WaitUntil(timings_.replyTimeout, true);
+  const bool answered = WaitUntil(timeout, true);
+  if (!answered && !lineLost_) emit replyTimedOut(lastSent_, static_cast<int>(timeout.count()));
+  return answered;
 }
 
 void Link::WaitSeconds(int n) {
@@ -208,7 +217,10 @@ void Link::OnSerialByte(std::uint8_t byte) {
   switch (receiver_.Feed(byte)) {
     case FrameReceiver::Result::kNone: return;
     case FrameReceiver::Result::kWatchdog: emit watchdogNotice(WatchdogText(clock_())); return;
-    case FrameReceiver::Result::kBadFrame: badFrame_ = true; return;
+    case FrameReceiver::Result::kBadFrame:
+      badFrame_ = true;
+      emit frameDamaged(receiver_.frame());
+      return;
     case FrameReceiver::Result::kFrame: break;
   }
   const ReplyEffect e = DispatchReply(receiver_.frame(), module_);

@@ -32,9 +32,11 @@ struct LinkTimings {
   std::chrono::milliseconds replyTimeout{3000};  // WaitForReply
   std::chrono::milliseconds second{1000};        // one second of WaitSeconds
   std::chrono::milliseconds openSettle{200};     // pause after opening the port
+  std::chrono::milliseconds scanTimeout{300};    // per address of a bus scan
   // Timings for tests: the ratios stay, the waits shrink.
   static LinkTimings Fast() {
-    return {std::chrono::milliseconds(400), std::chrono::milliseconds(20), std::chrono::milliseconds(1)};
+    return {std::chrono::milliseconds(400), std::chrono::milliseconds(20), std::chrono::milliseconds(1),
+            std::chrono::milliseconds(40)};
   }
 };
 
@@ -77,12 +79,15 @@ class Link : public QObject {
   // The named requests: a parameter read (group 2) or write (group 3), a command of
   // group 0 or 1, each followed by WaitForReply; true when a reply ended the wait.
   bool Read(std::uint8_t address, Parameter p);
+  // A read with its own reply time-out (the bus scan asks silent addresses).
+  bool Read(std::uint8_t address, Parameter p, std::chrono::milliseconds timeout);
   bool Write(std::uint8_t address, Parameter p, const Data4& data);
   bool Request(std::uint8_t address, Command c, const Data4& data = {});
   // A command whose reply is not waited for.
   void Send(std::uint8_t address, Command c, const Data4& data = {});
   // True when a recognised reply arrived within the reply time-out.
   bool WaitForReply();
+  bool WaitForReply(std::chrono::milliseconds timeout);
   // Keeps the user interface alive for n seconds.
   void WaitSeconds(int n);
   // Opens the configured port unless it is open; false (after telling the user) when
@@ -131,6 +136,10 @@ class Link : public QObject {
   void frameSent(const link::Frame& frame);
   // Every valid reply, after the module object took it (logger streams read it whole).
   void replyReceived(const link::Frame& frame);
+  // Eleven received bytes that failed start, end or check byte.
+  void frameDamaged(const link::Frame& bytes);
+  // A wait for the reply to request ended without one after timeoutMs.
+  void replyTimedOut(const link::Frame& request, int timeoutMs);
 
  private:
   void SetPendingCleared();

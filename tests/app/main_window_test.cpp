@@ -15,6 +15,8 @@
 #include "app/MainController.h"
 #include "app/widgets/MainWindow.h"
 #include "platform/widgets/QtUi.h"
+#include "trace/widgets/TraceWindow.h"
+#include "trend/widgets/TrendPanel.h"
 #include "live_wait.h"
 #include "support/ConfigurationDoubles.h"
 #include "support/ParametrizationDoubles.h"
@@ -146,6 +148,49 @@ TEST_F(WindowFixture, LiveValuesReachTheFieldsAndExitIsRefusedWhileMeasuring) {
   dlg->button("exit")->click();
   EXPECT_FALSE(dlg->isVisible());
   EXPECT_TRUE(QFile::exists(QDir(dir.path()).filePath("Korvane/config.ini")));
+}
+
+// The bench: the trend appears with "Verlauf", takes the running measurement's chains
+// only and starts afresh with the next start; the communication window records while open.
+TEST_F(WindowFixture, TrendFollowsTheMeasurementAndTheTraceRecordsWhileOpen) {
+  sim.AddAmplifier(1)->SetMeasured(1, 7.02f);
+  Make();
+  ui.saveFiles.push_back(QDir(dir.path()).filePath("rec.txt").toStdString());
+  ui.intervals.push_back(app::TimeOfDay{0, 1, 0});
+  dlg->button("setupMeasurement")->click();
+  dlg->show();
+  trend::TrendPanel* panel = dlg->trendPanel();
+  EXPECT_FALSE(panel->isVisible());
+  EXPECT_EQ(Text("trend"), "Verlauf");
+  dlg->button("trend")->click();
+  EXPECT_TRUE(panel->isVisible());
+
+  trace::TraceWindow* trace = dlg->ShowTrace();
+  dlg->button("start")->click();
+  dlg->controller().live().Poll();
+  ASSERT_TRUE(WaitUntil([&] { return panel->buffer().size() == 1; }));
+  EXPECT_FLOAT_EQ(panel->buffer().newest().values[0], 7.02f);
+  EXPECT_EQ(panel->leftChannel(), 0);
+  EXPECT_EQ(panel->rightChannel(), 5);
+  trace->Flush();
+  EXPECT_TRUE(trace->text().contains("<-  28 00 00 04 01"));
+  trace->close();
+  const QString recorded = trace->text();
+  const QString saved = QDir(dir.path()).filePath("trace.txt");
+  ui.saveFiles.push_back(saved.toStdString());
+  ASSERT_TRUE(trace->Save());
+  QFile file(saved);
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  EXPECT_EQ(QString::fromUtf8(file.readAll()), recorded + "\n");
+
+  dlg->button("start")->click();         // stop
+  dlg->controller().live().Poll();       // the calibration's polling draws no trend
+  WaitUntil([] { return false; }, 150);  // the chain runs its course
+  EXPECT_EQ(panel->buffer().size(), 1u);
+  EXPECT_EQ(trace->text(), recorded);
+  dlg->button("start")->click();
+  EXPECT_TRUE(panel->buffer().empty());
+  dlg->button("start")->click();
 }
 
 TEST_F(WindowFixture, ValueFontFollowsFieldHeight) {

@@ -56,6 +56,7 @@ const CommandCase kCommands[] = {
     {"display-write", {"display-write", "DISPLAY"}, nullptr, {1, 1, 1, 1, 1, 1, 1, 1, 1}},
     {"display-contrast", {"display-contrast", "7"}, nullptr, {1, 1, 1, 1, 1, 1, 1, 0, 0}},
     {"param-report", {"param-report", "-o", "OUT"}, "report.pdf", {1, 1, 1, 1, 1, 1, 1, 0, 0}},
+    {"scan", {"scan"}, nullptr, {1, 1, 1, 1, 1, 1, 1, 0, 0}},
 };
 
 class FaultMatrix : public LinkOverPty, public ::testing::WithParamInterface<CommandCase> {

@@ -1,6 +1,7 @@
 #include "app/widgets/MainWindow.h"
 
 #include <QAction>
+#include <QDateTime>
 #include <QDialogButtonBox>
 #include <QFontMetrics>
 #include <QGridLayout>
@@ -17,6 +18,14 @@
 #include "app/widgets/PortSetupDialog.h"
 #include "platform/PortNames.h"
 #include "platform/widgets/QtUi.h"
+#include "scan/BusScan.h"
+#include "scan/ScanTexts.h"
+#include "scan/widgets/ScanDialog.h"
+#include "trace/TraceTexts.h"
+#include "trace/widgets/TraceWindow.h"
+#include "trend/TrendTexts.h"
+#include "trend/widgets/TrendPanel.h"
+#include "types/Texts.h"
 
 namespace korvane::app {
 namespace {
@@ -117,6 +126,11 @@ MainWindow::MainWindow(Options options, QWidget* parent) : QDialog(parent) {
   connect(&c->live(), &LiveMeasurement::captionsChanged, this, &MainWindow::RefreshCaptions);
   connect(&c->live(), &LiveMeasurement::statusLineChanged, this, &MainWindow::RefreshState);
   connect(&c->live(), &LiveMeasurement::runningChanged, this, &MainWindow::RefreshState);
+
+  connect(&c->live(), &LiveMeasurement::chainCompleted, this, &MainWindow::OnChainForTrend);
+  connect(&c->live(), &LiveMeasurement::runningChanged, this, [this](bool running) {
+    if (running) trendPanel_->Clear();
+  });
 
   c->Initialize();
   RefreshState();
@@ -221,6 +235,8 @@ void MainWindow::Build() {
   version->setAlignment(Qt::AlignRight);
   right->addWidget(version);
 
+  BuildBench(left, right, addressRow);
+
   auto* top = new QHBoxLayout(this);
   top->addLayout(left, 1);
   top->addLayout(right);
@@ -274,6 +290,8 @@ void MainWindow::RefreshState() {
   setup_->setEnabled(b.setup);
   setupMeasurement_->setEnabled(b.setupMeasurement);
 
+  RefreshBench();
+
   calibrationStatus_->setText(Q(controller_->live().statusLine()));
   recordingStatus_->setText(Q(c.recordingStatus()));
   // The watchdog line ends in LF CR; a label shows it without the break.
@@ -289,6 +307,10 @@ void MainWindow::RefreshCaptions() {
   const LiveMeasurement& live = controller_->live();
   for (std::size_t i = 0; i < channels_.size(); ++i) channels_[i]->setText(Q(live.labels()[i]));
   for (std::size_t i = 0; i < units_.size(); ++i) units_[i]->setText(Q(live.units()[i]));
+  std::array<std::string, 6> units{};
+  std::copy(live.units().begin(), live.units().end(), units.begin());
+  units[5] = "°C";
+  trendPanel_->SetChannels(live.labels(), units, controller_->language());
 }
 
 void MainWindow::OnSetup() {
@@ -323,6 +345,81 @@ void MainWindow::ShowAbout() {
   connect(buttons, &QDialogButtonBox::accepted, &box, &QDialog::accept);
   layout->addWidget(buttons, 2, 0, 1, 2);
   box.exec();
+}
+
+// --- the technician's bench ---------------------------------------------------------
+
+void MainWindow::BuildBench(QVBoxLayout* left, QVBoxLayout* right, QHBoxLayout* addressRow) {
+  // The trend sits under the value fields, hidden until "Verlauf" shows it.
+  trendPanel_ = new trend::TrendPanel(this);
+  trendPanel_->setObjectName(QStringLiteral("trendPanel"));
+  trendPanel_->hide();
+  left->insertWidget(1, trendPanel_, 2);
+  trendButton_ = new QPushButton(this);
+  trendButton_->setObjectName(QStringLiteral("trend"));
+  trendButton_->setAutoDefault(false);
+  trendButton_->setCheckable(true);
+  right->insertWidget(right->indexOf(setup_) + 1, trendButton_);
+  connect(trendButton_, &QPushButton::toggled, this, [this](bool on) {
+    trendPanel_->setVisible(on);
+    // The window grows by the trend's height and shrinks back, so the values keep theirs.
+    const int h = trendPanel_->sizeHint().height() + 60;
+    if (isVisible() && !isMaximized()) resize(width(), std::max(minimumSizeHint().height(), height() + (on ? h : -h)));
+  });
+
+  scan_ = new QPushButton(this);
+  scan_->setObjectName(QStringLiteral("scan"));
+  scan_->setAutoDefault(false);
+  addressRow->addWidget(scan_);
+  connect(scan_, &QPushButton::clicked, this, &MainWindow::OnScan);
+
+  traceAction_ = new QAction(this);
+  traceAction_->setObjectName(QStringLiteral("traceAction"));
+  connect(traceAction_, &QAction::triggered, this, &MainWindow::ShowTrace);
+  addAction(traceAction_);
+}
+
+void MainWindow::RefreshBench() {
+  const int language = controller_->language();
+  trendButton_->setText(QString::fromUtf8(trend::kTrendButton(language)));
+  scan_->setText(QString::fromUtf8(scan::kScanButton(language)));
+  scan_->setEnabled(controller_->buttons().setup);
+  traceAction_->setText(QString::fromUtf8(trace::kTraceMenu(language)));
+  if (traceWindow_) traceWindow_->setLanguage(language);
+}
+
+void MainWindow::OnChainForTrend() {
+  // The calibration polls too; the trend follows the measurement only.
+  if (!controller_->running()) return;
+  trend::TrendSample s;
+  s.ms = QDateTime::currentMSecsSinceEpoch();
+  s.values = link_->module().measured;
+  trendPanel_->AddSample(s);
+}
+
+void MainWindow::OnScan() {
+  MainController* c = controller_.get();
+  scan::ScanResult result;
+  bool ran = false;
+  c->RunExclusive([&] {
+    if (!link_->OpenPort(c->language())) return;
+    result = scan::ScanBus(*link_, *ui_, c->language());
+    ran = true;
+  });
+  if (!ran) return;
+  if (result.lineLost) ui_->Message(types::kCommError(c->language()));
+  scan::ScanDialog dlg(result, c->language(), this);
+  if (dlg.exec() == QDialog::Accepted && dlg.chosenAddress() >= 0) address_->setValue(dlg.chosenAddress());
+}
+
+trace::TraceWindow* MainWindow::ShowTrace() {
+  if (!traceWindow_) {
+    traceWindow_ = new trace::TraceWindow(*link_, *ui_, this);
+    traceWindow_->setLanguage(controller_->language());
+  }
+  traceWindow_->show();
+  traceWindow_->raise();
+  return traceWindow_;
 }
 
 void MainWindow::reject() {

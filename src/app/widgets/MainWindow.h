@@ -16,13 +16,22 @@
 #include "platform/QtTranslations.h"
 #include "platform/widgets/QtUi.h"
 
+class QAction;
 class QGroupBox;
 class QPushButton;
 class QSpinBox;
 class QToolButton;
+class QVBoxLayout;
+class QHBoxLayout;
 
 namespace korvane::platform {
 class Ui;
+}
+namespace korvane::trace {
+class TraceWindow;
+}
+namespace korvane::trend {
+class TrendPanel;
 }
 
 namespace korvane::app {
@@ -75,6 +84,11 @@ class MainWindow : public QDialog {
   QSpinBox* addressSpin() const { return address_; }
 
   void ShowAbout();
+  // The bus scan behind "Suchen"; a double-clicked module's address goes into the field.
+  void OnScan();
+  // The communication window (context menu); made on first use.
+  trace::TraceWindow* ShowTrace();
+  trend::TrendPanel* trendPanel() const { return trendPanel_; }
 
  public slots:
   // Esc, the close box and "Beenden": the exit routine decides.
@@ -114,6 +128,15 @@ class MainWindow : public QDialog {
   QGroupBox* statusBox_ = nullptr;
   QToolButton* help_ = nullptr;
   bool closing_ = false;
+  // The technician's bench: live trend, bus scan, communication trace.
+  void BuildBench(QVBoxLayout* left, QVBoxLayout* right, QHBoxLayout* addressRow);
+  void RefreshBench();
+  void OnChainForTrend();
+  QPushButton* trendButton_ = nullptr;
+  QPushButton* scan_ = nullptr;
+  QAction* traceAction_ = nullptr;
+  trend::TrendPanel* trendPanel_ = nullptr;
+  trace::TraceWindow* traceWindow_ = nullptr;
 };
 
 }  // namespace korvane::app

@@ -1,0 +1,34 @@
+// korvane-cli scan: the modules on the line, one line each.
+#include <ostream>
+
+#include "Commands.h"
+#include "scan/BusScan.h"
+#include "scan/ScanTexts.h"
+
+namespace korvane::cli {
+
+constexpr int kExitInterrupted = 130;  // Ctrl-C, like the cancel button
+
+int RunScan(CliContext& ctx, Args& args) {
+  ArgReader r(args);
+  const bool display = r.Flag("--display");
+  if (!r.Done()) return ctx.Usage(r.error());
+  if (const int rc = ctx.OpenPort(); rc != kExitOk) return rc;
+
+  InterruptGuard interrupt([&] { ctx.ui().cancelled = true; });
+  const scan::ScanResult result = scan::ScanBus(ctx.link(), ctx.ui(), ctx.language(), display);
+  for (const scan::ScanHit& hit : result.found) ctx.out() << scan::ScanLine(hit, ctx.language()) << '\n';
+  ctx.out() << std::flush;
+  if (result.lineLost) return ctx.CommError();
+  if (result.cancelled) {
+    ctx.err() << scan::kCancelled(ctx.language()) << '\n' << std::flush;
+    return kExitInterrupted;
+  }
+  if (result.found.empty()) {
+    ctx.err() << scan::kNoneFound(ctx.language()) << '\n' << std::flush;
+    return kExitNoAnswer;
+  }
+  return kExitOk;
+}
+
+}  // namespace korvane::cli

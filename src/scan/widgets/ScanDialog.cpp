@@ -1,0 +1,57 @@
+#include "scan/widgets/ScanDialog.h"
+
+#include <QDialogButtonBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include "scan/ScanTexts.h"
+#include "types/Catalogue.h"
+
+namespace korvane::scan {
+namespace {
+QString U(const char* s) { return QString::fromUtf8(s); }
+}  // namespace
+
+ScanDialog::ScanDialog(const ScanResult& result, int language, QWidget* parent) : QDialog(parent) {
+  setWindowTitle(U(kScanCaption(language)));
+  list_ = new QTreeWidget(this);
+  list_->setObjectName(QStringLiteral("scanList"));
+  list_->setRootIsDecorated(false);
+  list_->setHeaderLabels(
+      {U(kColumnAddress(language)), U(kColumnType(language)), U(kColumnKind(language)), U(kColumnIdentity(language))});
+  for (const ScanHit& hit : result.found) {
+    auto* item = new QTreeWidgetItem(list_);
+    item->setText(0, hit.address == 0x80 ? QStringLiteral("0x80") : QString::number(hit.address));
+    item->setText(1, QStringLiteral("%1 %2")
+                         .arg(hit.wireType)
+                         .arg(QString::fromStdString(types::TypeName(hit.wireType - 1, language))));
+    item->setText(2, hit.deviceKind < 0 ? QStringLiteral("-") : QString::number(hit.deviceKind));
+    item->setText(3, QString::fromStdString(hit.identity));
+    item->setData(0, Qt::UserRole, hit.address);
+  }
+  list_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  connect(list_, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* item) {
+    chosen_ = item->data(0, Qt::UserRole).toInt();
+    accept();
+  });
+
+  const char* note = result.cancelled       ? kCancelled(language)
+                     : result.found.empty() ? kNoneFound(language)
+                                            : kPickHint(language);
+  auto* noteLabel = new QLabel(U(note), this);
+  noteLabel->setObjectName(QStringLiteral("scanNote"));
+  auto* buttons = new QDialogButtonBox(this);
+  buttons->addButton(U(kClose(language)), QDialogButtonBox::RejectRole);
+  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(list_, 1);
+  layout->addWidget(noteLabel);
+  layout->addWidget(buttons);
+  resize(520, 300);
+}
+
+}  // namespace korvane::scan

@@ -1,0 +1,26 @@
+#pragma once
+// The modules a bus scan found: address, type, device kind and identity; a double
+// click takes the module's address.
+#include <QDialog>
+
+#include "scan/BusScan.h"
+
+class QTreeWidget;
+
+namespace korvane::scan {
+
+class ScanDialog : public QDialog {
+  Q_OBJECT
+
+ public:
+  ScanDialog(const ScanResult& result, int language, QWidget* parent = nullptr);
+  // The address double-clicked; -1 when the dialog was closed without one.
+  int chosenAddress() const { return chosen_; }
+  QTreeWidget* list() const { return list_; }
+
+ private:
+  QTreeWidget* list_ = nullptr;
+  int chosen_ = -1;
+};
+
+}  // namespace korvane::scan
