@@ -26,9 +26,6 @@ function(korvane_test dir)
   string(REPLACE "/" "_" tname ${dir})
   add_executable(test_${tname} ${sources})
   target_link_libraries(test_${tname} PRIVATE korvane_test_support GTest::gmock ${ARGN})
-  # Every test file reads GoogleTest and the same Qt headers: parse them once per program.
-  target_precompile_headers(test_${tname} PRIVATE <gtest/gtest.h> <QDir> <QFile> <QString> <QTemporaryDir> <QWidget>
-                            <memory> <string> <vector>)
   set(label unit)
   if(dir STREQUAL "integration")
     set(label integration)
