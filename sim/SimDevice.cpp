@@ -9,6 +9,15 @@
 #include <random>
 
 namespace korvane::sim {
+
+// What a freshly installed sensor of the type shows, per channel 1..5 and the
+// temperature, and how far each value wanders. Amplifier::State holds
+// one, so it cannot live in the anonymous namespace.
+struct Live {
+  float base[6];
+  float swing[6];
+};
+
 namespace {
 
 using link::BuildFrame;
@@ -28,13 +37,6 @@ std::bitset<256> AmplifierParameters() {
   for (int p = 55; p <= 58; ++p) b.set(p);
   return b;
 }
-
-// What a freshly installed sensor of the type shows, per channel 1..5 and the
-// temperature, and how far each value wanders.
-struct Live {
-  float base[6];
-  float swing[6];
-};
 
 Live LiveFor(int typeIndex) {
   switch (typeIndex) {

@@ -6,6 +6,7 @@ namespace korvane::types {
 
 using platform::TextPair;
 
+inline constexpr TextPair kCancel{"Abbrechen", "Cancel"};
 inline constexpr TextPair kCommError{"Fehler in der Datenkommunikation!", "Error data communication!"};
 inline constexpr TextPair kTransferCaption{"Datenübertragung", "Data transmission"};
 inline constexpr TextPair kTransferText{"Datenübertragung läuft.", "Wait for data transmission."};

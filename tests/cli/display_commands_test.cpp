@@ -20,7 +20,7 @@ namespace {
 
 using link::Frame;
 
-platform::LocalTime FixedTime() { return {2026, 5, 6, 7, 8, 0}; }
+platform::LocalTime DisplayClockTime() { return {2026, 5, 6, 7, 8, 0}; }
 
 struct DisplayCli : ::testing::Test {
   DisplayCli() {
@@ -35,7 +35,7 @@ struct DisplayCli : ::testing::Test {
     options.settingsFolder = QDir(dir.path()).filePath("Korvane").toStdString();
     options.language = 0;
     err.str("");
-    cli::CliContext ctx(options, out, err, &sim.link, &FixedTime);
+    cli::CliContext ctx(options, out, err, &sim.link, &DisplayClockTime);
     return command(ctx, args);
   }
   // Settings the file will overwrite.
@@ -46,7 +46,7 @@ struct DisplayCli : ::testing::Test {
   }
 
   ScriptedUi ui;
-  SimLink sim{ui, link::LinkTimings::Fast(), FixedTime};
+  SimLink sim{ui, link::LinkTimings::Fast(), DisplayClockTime};
   std::shared_ptr<sim::DisplayUnit> unit = std::make_shared<sim::DisplayUnit>();
   QTemporaryDir dir;
   std::string file = QDir(dir.path()).filePath("unit.rw8").toStdString();
@@ -71,7 +71,7 @@ TEST_F(DisplayCli, ReadSaveLoadWriteSendsWhatTheDialogsSend) {
   Scramble();
   sent.clear();
   ui.openFiles.push_back(file);
-  display::DisplayTransfer transfer(sim.link, ui, 0, FixedTime);
+  display::DisplayTransfer transfer(sim.link, ui, 0, DisplayClockTime);
   ScriptedDisplayEditor editor([](display::DisplaySettings& s, display::DisplayActions& a) {
     if (!a.Load(s)) return false;
     a.SetContrast(s.contrast);

@@ -10,6 +10,7 @@
 #include <QRadioButton>
 
 #include "display/DisplayTransfer.h"
+#include "display/widgets/DialogCaptions.h"
 #include "platform/Ui.h"
 #include "types/Texts.h"
 
@@ -17,9 +18,8 @@ namespace korvane::display {
 namespace {
 
 using types::TextPair;
-QString Q(const char* s) { return QString::fromUtf8(s); }
 
-constexpr TextPair kTitle{"Konfiguration LCD Ausgänge", "Display outputs configuration"};
+constexpr TextPair kOutputsTitle{"Konfiguration LCD Ausgänge", "Display outputs configuration"};
 constexpr TextPair kDac0{"DAC0 Kanal", "DAC0 channel"};
 constexpr TextPair kDac1{"DAC1 Kanal", "DAC1 channel"};
 constexpr TextPair kLower{"untere Grenze", "lower limit"};
@@ -28,37 +28,34 @@ constexpr TextPair kOutput{"Ausgabe", "output"};
 constexpr TextPair kVoltage{"Spannung", "voltage"};
 constexpr TextPair kCurrent{"Strom", "current"};
 constexpr TextPair kCurrentType{"Stromtyp", "current type"};
-constexpr TextPair kRelay0{"Relais0", "relay 0"};
-constexpr TextPair kRelay1{"Relais1", "relay 1"};
 constexpr TextPair kLimit{"Grenzwert", "limit value"};
 constexpr TextPair kHysteresis{"Hysterese", "hysterese"};
-constexpr TextPair kCancel{"Abbrechen", "Cancel"};
 
 }  // namespace
 
 DisplayOutputsDialog::DisplayOutputsDialog(platform::Ui& ui, DisplayOutputs& outputs, int language, QWidget* parent)
     : QDialog(parent), ui_(ui), outputs_(outputs), language_(language) {
   const int lang = language;
-  setWindowTitle(Q(kTitle(lang)));
+  setWindowTitle(Caption(kOutputsTitle, lang));
   std::string* const texts[8] = {&outputs.dac0Lower,   &outputs.dac0Upper,       &outputs.dac1Lower,
                                  &outputs.dac1Upper,   &outputs.relay0Limit,     &outputs.relay0Hysteresis,
                                  &outputs.relay1Limit, &outputs.relay1Hysteresis};
   for (int i = 0; i < 8; ++i) fields_[i] = new QLineEdit(QString::fromStdString(*texts[i]), this);
 
   auto pairBox = [&](const TextPair& title, int first, const TextPair& a, const TextPair& b) {
-    auto* box = new QGroupBox(Q(title(lang)), this);
+    auto* box = new QGroupBox(Caption(title, lang), this);
     auto* grid = new QGridLayout(box);
-    grid->addWidget(new QLabel(Q(a(lang)), box), 0, 0);
+    grid->addWidget(new QLabel(Caption(a, lang), box), 0, 0);
     grid->addWidget(fields_[first], 0, 1);
-    grid->addWidget(new QLabel(Q(b(lang)), box), 1, 0);
+    grid->addWidget(new QLabel(Caption(b, lang), box), 1, 0);
     grid->addWidget(fields_[first + 1], 1, 1);
     return box;
   };
   auto radios = [&](QGroupBox* box, QRadioButton*& first, const char* a, QRadioButton*& second, const char* b,
                     int checked, int row) {
     auto* group = new QButtonGroup(box);
-    first = new QRadioButton(Q(a), box);
-    second = new QRadioButton(Q(b), box);
+    first = new QRadioButton(QString::fromUtf8(a), box);
+    second = new QRadioButton(QString::fromUtf8(b), box);
     group->addButton(first);
     group->addButton(second);
     (checked ? second : first)->setChecked(true);
@@ -73,16 +70,16 @@ DisplayOutputsDialog::DisplayOutputsDialog(platform::Ui& ui, DisplayOutputs& out
   QGroupBox* relay1 = pairBox(kRelay1, 6, kLimit, kHysteresis);
   radios(relay0, min0_, "Minimum", max0_, "Maximum", outputs.relay0Maximum, 2);
   radios(relay1, min1_, "Minimum", max1_, "Maximum", outputs.relay1Maximum, 2);
-  auto* output = new QGroupBox(Q(kOutput(lang)), this);
+  auto* output = new QGroupBox(Caption(kOutput, lang), this);
   new QGridLayout(output);
   radios(output, voltage_, kVoltage(lang), current_, kCurrent(lang), outputs.outputKind, 0);
-  auto* range = new QGroupBox(Q(kCurrentType(lang)), this);
+  auto* range = new QGroupBox(Caption(kCurrentType, lang), this);
   new QGridLayout(range);
   radios(range, zeroTo20_, "0...20mA", fourTo20_, "4...20mA", outputs.currentRange, 0);
 
   auto* ok = new QPushButton(QStringLiteral("OK"), this);
   ok->setDefault(true);
-  auto* cancel = new QPushButton(Q(kCancel(lang)), this);
+  auto* cancel = new QPushButton(Caption(types::kCancel, lang), this);
   connect(ok, &QPushButton::clicked, this, &DisplayOutputsDialog::accept);
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
   auto* buttons = new QHBoxLayout;

@@ -15,23 +15,20 @@
 #include "display/widgets/SpinEdit.h"
 #include "logger/widgets/ClockDialog.h"
 #include "platform/NumberText.h"
+#include "display/widgets/DialogCaptions.h"
 #include "platform/Ui.h"
 
 namespace korvane::display {
 namespace {
 
 using types::TextPair;
-QString Q(const char* s) { return QString::fromUtf8(s); }
 
-constexpr TextPair kTitle{"Anzeige konfigurieren", "Display configuration"};
-constexpr TextPair kCancel{"Abbrechen", "Cancel"};
+constexpr TextPair kUnitTitle{"Anzeige konfigurieren", "Display configuration"};
 constexpr TextPair kInformation{"Information", "Information"};
 constexpr TextPair kRead{"Auslesen", "Read"};
 constexpr TextPair kClock{"Uhr stellen", "Clock setup"};
 constexpr TextPair kDelete{"Löschen", "Delete"};
 constexpr TextPair kConfigure{"Konfigurieren", "Configuration"};
-constexpr TextPair kRelay0{"Relais0", "relay 0"};
-constexpr TextPair kRelay1{"Relais1", "relay 1"};
 constexpr TextPair kOutputs{"Ausgänge", "outputs"};
 constexpr TextPair kContrast{"Kontrast", "brightness"};
 constexpr TextPair kLogger{"Datenlogger", "data logger"};
@@ -66,13 +63,13 @@ QComboBox* Combo(QWidget* parent, const QStringList& items) {
 
 QStringList Operands(int lang) {
   QStringList l;
-  for (const TextPair& t : kOperands) l << Q(t(lang));
+  for (const TextPair& t : kOperands) l << Caption(t, lang);
   return l;
 }
 
 QStringList PositionChoices(int lang) {
-  QStringList l{Q(kNoDisplayText(lang))};
-  l << Operands(lang) << Q(kVirtual[0](lang)) << Q(kVirtual[1](lang));
+  QStringList l{Caption(kNoDisplayText, lang)};
+  l << Operands(lang) << Caption(kVirtual[0], lang) << Caption(kVirtual[1], lang);
   return l;
 }
 
@@ -101,13 +98,13 @@ DisplayUnitDialog::DisplayUnitDialog(platform::Ui& ui, DisplaySettings& settings
       outputsEditor_(outputs ? outputs : ownOutputsEditor_.get()),
       language_(settings.language) {
   const int lang = language_;
-  setWindowTitle(Q(kTitle(lang)));
+  setWindowTitle(Caption(kUnitTitle, lang));
 
   auto* display = new QGroupBox(this);
   auto* dgrid = new QGridLayout(display);
-  dgrid->addWidget(new QLabel(Q(kDisplay(lang)), display), 0, 0);
-  dgrid->addWidget(new QLabel(Q(kAddress(lang)), display), 0, 1);
-  dgrid->addWidget(new QLabel(Q(kValueType(lang)), display), 0, 2);
+  dgrid->addWidget(new QLabel(Caption(kDisplay, lang), display), 0, 0);
+  dgrid->addWidget(new QLabel(Caption(kAddress, lang), display), 0, 1);
+  dgrid->addWidget(new QLabel(Caption(kValueType, lang), display), 0, 2);
   for (int i = 0; i < 8; ++i) {
     PositionRow& row = positions_[static_cast<std::size_t>(i)];
     row.address = new SpinEdit(0, 31, display);
@@ -119,30 +116,30 @@ DisplayUnitDialog::DisplayUnitDialog(platform::Ui& ui, DisplaySettings& settings
   dgrid->setRowStretch(9, 1);
 
   QStringList operations;
-  for (const TextPair& t : kOperations) operations << Q(t(lang));
+  for (const TextPair& t : kOperations) operations << Caption(t, lang);
   auto* virtualsBox = new QWidget(this);
   auto* vlayout = new QVBoxLayout(virtualsBox);
   vlayout->setContentsMargins(0, 0, 0, 0);
   for (int j = 0; j < 2; ++j) {
     VirtualRow& row = virtuals_[static_cast<std::size_t>(j)];
-    auto* box = new QGroupBox(Q(kVirtual[j](lang)), virtualsBox);
+    auto* box = new QGroupBox(Caption(kVirtual[j], lang), virtualsBox);
     auto* grid = new QGridLayout(box);
     row.address1 = new SpinEdit(0, 31, box);
     row.operand1 = Combo(box, Operands(lang));
     row.address2 = new SpinEdit(0, 31, box);
     row.operand2 = Combo(box, Operands(lang));
     row.operation = Combo(box, operations);
-    grid->addWidget(new QLabel(Q(kAddress(lang)), box), 0, 0);
+    grid->addWidget(new QLabel(Caption(kAddress, lang), box), 0, 0);
     grid->addWidget(row.address1, 0, 1);
     grid->addWidget(row.operand1, 0, 2);
-    grid->addWidget(new QLabel(Q(kAddress(lang)), box), 1, 0);
+    grid->addWidget(new QLabel(Caption(kAddress, lang), box), 1, 0);
     grid->addWidget(row.address2, 1, 1);
     grid->addWidget(row.operand2, 1, 2);
     grid->addWidget(row.operation, 2, 1, 1, 2);
     vlayout->addWidget(box);
   }
 
-  auto* outputsBox = new QGroupBox(Q(kOutputs(lang)), this);
+  auto* outputsBox = new QGroupBox(Caption(kOutputs, lang), this);
   auto* ogrid = new QGridLayout(outputsBox);
   dac0_ = Combo(outputsBox, OutputPositions(lang));
   dac1_ = Combo(outputsBox, OutputPositions(lang));
@@ -152,21 +149,21 @@ DisplayUnitDialog::DisplayUnitDialog(platform::Ui& ui, DisplaySettings& settings
   ogrid->addWidget(dac0_, 0, 1);
   ogrid->addWidget(new QLabel(QStringLiteral("DAC1"), outputsBox), 1, 0);
   ogrid->addWidget(dac1_, 1, 1);
-  ogrid->addWidget(new QLabel(Q(kRelay0(lang)), outputsBox), 2, 0);
+  ogrid->addWidget(new QLabel(Caption(kRelay0, lang), outputsBox), 2, 0);
   ogrid->addWidget(relay0_, 2, 1);
-  ogrid->addWidget(new QLabel(Q(kRelay1(lang)), outputsBox), 3, 0);
+  ogrid->addWidget(new QLabel(Caption(kRelay1, lang), outputsBox), 3, 0);
   ogrid->addWidget(relay1_, 3, 1);
-  auto* configure = new QPushButton(Q(kConfigure(lang)), outputsBox);
+  auto* configure = new QPushButton(Caption(kConfigure, lang), outputsBox);
   ogrid->addWidget(configure, 4, 0, 1, 2);
 
-  auto* loggerBox = new QGroupBox(Q(kLogger(lang)), this);
+  auto* loggerBox = new QGroupBox(Caption(kLogger, lang), this);
   auto* lgrid = new QGridLayout(loggerBox);
-  loggerEnabled_ = new QCheckBox(Q(kLoggerEnable(lang)), loggerBox);
+  loggerEnabled_ = new QCheckBox(Caption(kLoggerEnable, lang), loggerBox);
   loggerInterval_ = new SpinEdit(1, 999, loggerBox);
-  auto* information = new QPushButton(Q(kInformation(lang)), loggerBox);
-  auto* read = new QPushButton(Q(kRead(lang)), loggerBox);
-  auto* clock = new QPushButton(Q(kClock(lang)), loggerBox);
-  auto* clear = new QPushButton(Q(kDelete(lang)), loggerBox);
+  auto* information = new QPushButton(Caption(kInformation, lang), loggerBox);
+  auto* read = new QPushButton(Caption(kRead, lang), loggerBox);
+  auto* clock = new QPushButton(Caption(kClock, lang), loggerBox);
+  auto* clear = new QPushButton(Caption(kDelete, lang), loggerBox);
   information_ = new QLabel(loggerBox);
   information_->setMinimumWidth(300);
   information_->setMinimumHeight(fontMetrics().height() * 4);
@@ -174,7 +171,7 @@ DisplayUnitDialog::DisplayUnitDialog(platform::Ui& ui, DisplaySettings& settings
   information_->setFrameShape(QFrame::StyledPanel);
   information_->setWordWrap(true);
   lgrid->addWidget(loggerEnabled_, 0, 0, 1, 2);
-  lgrid->addWidget(new QLabel(Q(kLoggerInterval(lang)), loggerBox), 1, 0);
+  lgrid->addWidget(new QLabel(Caption(kLoggerInterval, lang), loggerBox), 1, 0);
   lgrid->addWidget(loggerInterval_, 1, 1);
   auto* lbuttons = new QHBoxLayout;
   for (QPushButton* b : {information, read, clock, clear}) lbuttons->addWidget(b);
@@ -183,22 +180,22 @@ DisplayUnitDialog::DisplayUnitDialog(platform::Ui& ui, DisplaySettings& settings
 
   auto* serialBox = new QGroupBox(this);
   auto* sgrid = new QGridLayout(serialBox);
-  serialEnabled_ = new QCheckBox(Q(kSerialEnable(lang)), serialBox);
-  serialCaption_ = new QLabel(Q(kSerialInterval(lang)), serialBox);
+  serialEnabled_ = new QCheckBox(Caption(kSerialEnable, lang), serialBox);
+  serialCaption_ = new QLabel(Caption(kSerialInterval, lang), serialBox);
   serialInterval_ = new SpinEdit(10, 300, serialBox);
   contrast_ = new SpinEdit(0, 20, serialBox);
   firmware_ = new QLabel(serialBox);
   sgrid->addWidget(serialEnabled_, 0, 0, 1, 2);
   sgrid->addWidget(serialCaption_, 1, 0);
   sgrid->addWidget(serialInterval_, 1, 1);
-  sgrid->addWidget(new QLabel(Q(kContrast(lang)), serialBox), 2, 0);
+  sgrid->addWidget(new QLabel(Caption(kContrast, lang), serialBox), 2, 0);
   sgrid->addWidget(contrast_, 2, 1);
   sgrid->addWidget(firmware_, 3, 0, 1, 2);
 
-  auto* save = new QPushButton(Q(kSave(lang)), this);
-  auto* open = new QPushButton(Q(kOpen(lang)), this);
+  auto* save = new QPushButton(Caption(kSave, lang), this);
+  auto* open = new QPushButton(Caption(kOpen, lang), this);
   auto* ok = new QPushButton(QStringLiteral("OK"), this);
-  auto* cancel = new QPushButton(Q(kCancel(lang)), this);
+  auto* cancel = new QPushButton(Caption(types::kCancel, lang), this);
   ok->setDefault(true);
   for (QPushButton* b : {configure, information, read, clock, clear, save, open, cancel}) b->setAutoDefault(false);
   auto* buttons = new QHBoxLayout;
