@@ -3,6 +3,7 @@
 // bounded time. The table is what each command does under each fault (README).
 #include <QFile>
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -38,6 +39,9 @@ struct CommandCase {
   // Exit status per fault, in the order of kFaults.
   std::vector<int> exits;
 };
+
+// Names the row in test logs instead of dumping its bytes.
+void PrintTo(const CommandCase& c, std::ostream* os) { *os << c.name; }
 
 // A fault on every request ends each command with 1 (no answer, or the line lost); a
 // write sequence that breaks off does too, and concerns only config-write and
