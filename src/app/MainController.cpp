@@ -94,6 +94,8 @@ void MainController::SetFlowButtons(bool enabled) {
   buttons_.exit = enabled;
   buttons_.configure = enabled;
   buttons_.displayConfig = enabled;
+  // Parametrization would share the line with the live chain, so it waits like the rest.
+  buttons_.parametrize = enabled && settings_.parametrize == 1;
   emit stateChanged();
 }
 

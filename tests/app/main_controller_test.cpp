@@ -124,23 +124,28 @@ TEST_F(ControllerFixture, StartNeedsARecordingSetupAndSetupDisablesItAgain) {
 }
 
 TEST_F(ControllerFixture, MeasurementDisablesButtonsAndRefusesExit) {
+  const std::string settings =
+      "[RS232]\n\rPORT=0\n\rBAUD=4800\n\r[SETUP]\n\rINTERVALL=00:01:00\n\rSPRACHE=0\n\rPARAMETRIEREN=1\n\r";
+  WriteSettings(settings);
   sim.AddAmplifier(1);
   Make();
   SetUpRecording();
   c->OnStartStop();
   ASSERT_TRUE(c->running());
   EXPECT_EQ(FlowButtons(c->buttons()), std::vector<bool>(6, false));
+  EXPECT_FALSE(c->buttons().parametrize);
   EXPECT_TRUE(c->buttons().start);
   EXPECT_EQ(c->captions().start, "Messung beenden");
 
   EXPECT_FALSE(c->Exit());
   EXPECT_FALSE(c->CloseCommand());
   EXPECT_EQ(ui.Messages(), (std::vector<std::string>{"Messung erst beenden!", "Messung erst beenden!"}));
-  EXPECT_EQ(ReadAll(folder + "/config.ini"), "");  // nothing saved
+  EXPECT_EQ(ReadAll(folder + "/config.ini"), settings);  // nothing saved
 
   c->OnStartStop();
   EXPECT_FALSE(c->running());
   EXPECT_EQ(FlowButtons(c->buttons()), std::vector<bool>(6, true));
+  EXPECT_TRUE(c->buttons().parametrize);
   EXPECT_EQ(c->captions().start, "Messung starten");
   EXPECT_TRUE(c->Exit());
 }
