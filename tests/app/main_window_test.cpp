@@ -4,6 +4,7 @@
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
+#include <QScreen>
 #include <QFileInfo>
 #include <QLibraryInfo>
 #include <QPushButton>
@@ -162,8 +163,12 @@ TEST_F(WindowFixture, TrendFollowsTheMeasurementAndTheTraceRecordsWhileOpen) {
   trend::TrendPanel* panel = dlg->trendPanel();
   EXPECT_FALSE(panel->isVisible());
   EXPECT_EQ(Text("trend"), "Verlauf");
+  dlg->move(dlg->x(), dlg->screen()->availableGeometry().bottom() - dlg->frameGeometry().height());
   dlg->button("trend")->click();
   EXPECT_TRUE(panel->isVisible());
+  const QRect screenArea = dlg->screen()->availableGeometry();  // grown, yet on the screen
+  EXPECT_GE(dlg->frameGeometry().top(), screenArea.top());
+  EXPECT_LE(dlg->frameGeometry().bottom(), screenArea.bottom());
 
   trace::TraceWindow* trace = dlg->ShowTrace();
   dlg->button("start")->click();

@@ -9,6 +9,7 @@
 #include <QHBoxLayout>
 #include <QKeySequence>
 #include <QPushButton>
+#include <QScreen>
 #include <QSpinBox>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -364,7 +365,15 @@ void MainWindow::BuildBench(QVBoxLayout* left, QVBoxLayout* right, QHBoxLayout* 
     trendPanel_->setVisible(on);
     // The window grows by the trend's height and shrinks back, so the values keep theirs.
     const int h = trendPanel_->sizeHint().height() + 60;
-    if (isVisible() && !isMaximized()) resize(width(), std::max(minimumSizeHint().height(), height() + (on ? h : -h)));
+    if (!isVisible() || isMaximized()) return;
+    // It grows at most to the screen's height, and upwards where the bottom would leave
+    // the screen: "Beenden" and the status must stay in reach.
+    const QRect screenArea = screen()->availableGeometry();
+    const int frame = frameGeometry().height() - height();
+    const int wanted = std::max(minimumSizeHint().height(), height() + (on ? h : -h));
+    resize(width(), std::min(wanted, screenArea.height() - frame));
+    const int below = frameGeometry().bottom() - screenArea.bottom();
+    if (below > 0) move(x(), std::max(screenArea.top(), y() - below));
   });
 
   scan_ = new QPushButton(this);
