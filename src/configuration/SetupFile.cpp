@@ -1,6 +1,5 @@
 #include "configuration/SetupFile.h"
 
-#include <QFile>
 #include <QString>
 
 #include <cstdlib>
@@ -197,14 +196,8 @@ bool SaveSetupFile(platform::Ui& ui, const ConfigSettings& s) {
 LoadResult LoadSetupFile(platform::Ui& ui, ConfigSettings& s) {
   const std::optional<std::string> chosen = ui.OpenFile(SetupFileDialogSpec());
   if (!chosen) return LoadResult::kCancelled;
-  QFile file(QString::fromStdString(*chosen));
-  QByteArray bytes;
-  bool ok = file.open(QIODevice::ReadOnly);
-  if (ok) {
-    bytes = file.readAll();
-    ok = file.error() == QFileDevice::NoError;
-  }
-  if (!ok) {
+  const std::optional<std::string> text = platform::ReadWholeFile(*chosen);
+  if (!text) {
     ui.Message(std::string(texts::kCannotRead(s.language)) + "\n" + *chosen + "\n" +
                platform::ReadProblem(*chosen, s.language));
     return LoadResult::kUnreadable;
@@ -213,8 +206,7 @@ LoadResult LoadSetupFile(platform::Ui& ui, ConfigSettings& s) {
                                         texts::kYes(s.language), texts::kNo(s.language));
   // A file without IDC_TYPAUSWAHL keeps the current type: hold it as absolute type.
   s.UseAbsoluteType();
-  const std::string text(bytes.constData(), static_cast<std::size_t>(bytes.size()));
-  if (SetupFile::ParseSetupText(text, s, withCalibration) == SetupFile::kDataError) {
+  if (SetupFile::ParseSetupText(*text, s, withCalibration) == SetupFile::kDataError) {
     ui.Message(texts::kDataFileError(s.language));
     return LoadResult::kDataError;
   }

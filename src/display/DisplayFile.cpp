@@ -1,7 +1,5 @@
 #include "display/DisplayFile.h"
 
-#include <QFile>
-#include <QString>
 
 #include <charconv>
 #include <set>
@@ -178,20 +176,13 @@ bool WriteDisplayFile(const std::string& path, const DisplaySettings& s, std::st
 }
 
 FileRead ReadDisplayFile(const std::string& path, DisplaySettings& s, std::string* message) {
-  QFile file(QString::fromStdString(path));
-  QByteArray bytes;
-  bool ok = file.open(QIODevice::ReadOnly);
-  if (ok) {
-    bytes = file.readAll();
-    ok = file.error() == QFileDevice::NoError;
-  }
-  if (!ok) {
+  const std::optional<std::string> text = platform::ReadWholeFile(path);
+  if (!text) {
     *message =
         std::string(texts::kCannotRead(s.language)) + "\n" + path + "\n" + platform::ReadProblem(path, s.language);
     return FileRead::kUnreadable;
   }
-  const std::string text(bytes.constData(), static_cast<std::size_t>(bytes.size()));
-  if (const auto e = ParseDisplayText(text, s, s.language)) {
+  if (const auto e = ParseDisplayText(*text, s, s.language)) {
     *message = std::string(texts::kCannotLoad(s.language)) + "\n" + path + "\n" +
                platform::StringPrintf(texts::kLine(s.language), e->line, e->reason.c_str()) + "\n" +
                texts::kNothingApplied(s.language);

@@ -9,6 +9,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QFile>
+
 #include "platform/Reasons.h"
 
 namespace korvane::platform {
@@ -77,6 +79,14 @@ std::string TemporaryNameFor(const std::string& path) {
 }
 
 }  // namespace
+
+std::optional<std::string> ReadWholeFile(const std::string& path) {
+  QFile file(QString::fromStdString(path));
+  if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
+  const QByteArray bytes = file.readAll();
+  if (file.error() != QFileDevice::NoError) return std::nullopt;
+  return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+}
 
 std::string ReadProblem(const std::string& path, int language) {
   struct stat st {};

@@ -12,7 +12,7 @@
 
 #include "display/widgets/DisplayOutputsDialog.h"
 #include "display/widgets/DisplayUnitDialog.h"
-#include "display/widgets/SpinEdit.h"
+#include "platform/widgets/SpinEdit.h"
 #include "support/DisplayDoubles.h"
 #include "support/ScriptedUi.h"
 

@@ -12,16 +12,24 @@
 
 #include "display/DisplayTexts.h"
 #include "display/widgets/DisplayOutputsDialog.h"
-#include "display/widgets/SpinEdit.h"
 #include "logger/widgets/ClockDialog.h"
 #include "platform/NumberText.h"
 #include "display/widgets/DialogCaptions.h"
 #include "platform/Ui.h"
+#include "platform/widgets/SpinEdit.h"
 
 namespace korvane::display {
 namespace {
 
 using types::TextPair;
+
+// Typing may go beyond the arrows' range, so OK can name the field and what it takes.
+SpinEdit* NumberField(int stepMin, int stepMax, QWidget* parent) {
+  auto* field = new SpinEdit(stepMin, stepMax, parent);
+  field->setRange(-9999, 9999);
+  field->setAccelerated(true);
+  return field;
+}
 
 constexpr TextPair kUnitTitle{"Anzeige konfigurieren", "Display configuration"};
 constexpr TextPair kInformation{"Information", "Information"};
@@ -107,7 +115,7 @@ DisplayUnitDialog::DisplayUnitDialog(platform::Ui& ui, DisplaySettings& settings
   dgrid->addWidget(new QLabel(Caption(kValueType, lang), display), 0, 2);
   for (int i = 0; i < 8; ++i) {
     PositionRow& row = positions_[static_cast<std::size_t>(i)];
-    row.address = new SpinEdit(0, 31, display);
+    row.address = NumberField(0, 31, display);
     row.choice = Combo(display, PositionChoices(lang));
     dgrid->addWidget(new QLabel(QString::number(i + 1), display), i + 1, 0);
     dgrid->addWidget(row.address, i + 1, 1);
@@ -124,9 +132,9 @@ DisplayUnitDialog::DisplayUnitDialog(platform::Ui& ui, DisplaySettings& settings
     VirtualRow& row = virtuals_[static_cast<std::size_t>(j)];
     auto* box = new QGroupBox(Caption(kVirtual[j], lang), virtualsBox);
     auto* grid = new QGridLayout(box);
-    row.address1 = new SpinEdit(0, 31, box);
+    row.address1 = NumberField(0, 31, box);
     row.operand1 = Combo(box, Operands(lang));
-    row.address2 = new SpinEdit(0, 31, box);
+    row.address2 = NumberField(0, 31, box);
     row.operand2 = Combo(box, Operands(lang));
     row.operation = Combo(box, operations);
     grid->addWidget(new QLabel(Caption(kAddress, lang), box), 0, 0);
@@ -159,7 +167,7 @@ DisplayUnitDialog::DisplayUnitDialog(platform::Ui& ui, DisplaySettings& settings
   auto* loggerBox = new QGroupBox(Caption(kLogger, lang), this);
   auto* lgrid = new QGridLayout(loggerBox);
   loggerEnabled_ = new QCheckBox(Caption(kLoggerEnable, lang), loggerBox);
-  loggerInterval_ = new SpinEdit(1, 999, loggerBox);
+  loggerInterval_ = NumberField(1, 999, loggerBox);
   auto* information = new QPushButton(Caption(kInformation, lang), loggerBox);
   auto* read = new QPushButton(Caption(kRead, lang), loggerBox);
   auto* clock = new QPushButton(Caption(kClock, lang), loggerBox);
@@ -182,8 +190,8 @@ DisplayUnitDialog::DisplayUnitDialog(platform::Ui& ui, DisplaySettings& settings
   auto* sgrid = new QGridLayout(serialBox);
   serialEnabled_ = new QCheckBox(Caption(kSerialEnable, lang), serialBox);
   serialCaption_ = new QLabel(Caption(kSerialInterval, lang), serialBox);
-  serialInterval_ = new SpinEdit(10, 300, serialBox);
-  contrast_ = new SpinEdit(0, 20, serialBox);
+  serialInterval_ = NumberField(10, 300, serialBox);
+  contrast_ = NumberField(0, 20, serialBox);
   firmware_ = new QLabel(serialBox);
   sgrid->addWidget(serialEnabled_, 0, 0, 1, 2);
   sgrid->addWidget(serialCaption_, 1, 0);

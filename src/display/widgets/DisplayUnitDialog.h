@@ -16,12 +16,13 @@ class QLabel;
 class QPushButton;
 
 namespace korvane::platform {
+class SpinEdit;
 class Ui;
-}
+}  // namespace korvane::platform
 
 namespace korvane::display {
 
-class SpinEdit;
+using platform::SpinEdit;
 
 class DisplayUnitDialog : public QDialog {
   Q_OBJECT

@@ -31,22 +31,6 @@ constexpr int kParaButtons[8] = {1041, 1028, 1030, 1029, 1031, 1032, 1049, 1050}
 
 }  // namespace
 
-DacSpinBox::DacSpinBox(int stepMin, int stepMax, QWidget* parent)
-    : QSpinBox(parent), stepMin_(stepMin), stepMax_(stepMax) {
-  setRange(0, 65535);
-  // Typing sends the value when it is finished, not every keystroke on the way.
-  setKeyboardTracking(false);
-}
-
-void DacSpinBox::stepBy(int steps) { setValue(std::clamp(value() + steps, stepMin_, stepMax_)); }
-
-QAbstractSpinBox::StepEnabled DacSpinBox::stepEnabled() const {
-  StepEnabled e = StepNone;
-  if (value() < stepMax_) e |= StepUpEnabled;
-  if (value() > stepMin_) e |= StepDownEnabled;
-  return e;
-}
-
 ParametrizationDialog::ParametrizationDialog(Parametrization& session, QWidget* parent)
     : QDialog(parent), session_(session) {
   setWindowTitle(QStringLiteral("Parametrieren"));
@@ -126,7 +110,12 @@ void ParametrizationDialog::Build() {
     for (int k = 0; k < 2; ++k) {
       const int i = 2 * d + k;
       bl->addWidget(new QLabel(U(k == 0 ? "unterer Wert" : "oberer Wert"), box), k, 0);
-      auto* spin = new DacSpinBox(k == 0 ? 0 : 810, k == 0 ? 800 : 4096, box);
+      // Takes any 16-bit value typed (what the module holds may lie outside the
+      // adjustment range), while its arrows step only within the range.
+      auto* spin = new platform::SpinEdit(k == 0 ? 0 : 810, k == 0 ? 800 : 4096, box);
+      spin->setRange(0, 65535);
+      // Typing sends the value when it is finished, not every keystroke on the way.
+      spin->setKeyboardTracking(false);
       Register(kDacEdits[i], spin);
       controls_[kDacUpDowns[i]] = spin;
       dac_[i] = spin;

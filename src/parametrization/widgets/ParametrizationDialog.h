@@ -2,7 +2,7 @@
 // "Parametrieren": the adjustment buttons, the DAC limits with their up-downs, the
 // device data and the parameter report. Thin: Parametrization does the work.
 #include <QDialog>
-#include <QSpinBox>
+#include "platform/widgets/SpinEdit.h"
 
 #include <map>
 
@@ -16,23 +16,6 @@ namespace korvane::parametrization {
 
 class Parametrization;
 class RawValueWindow;
-
-// A DAC edit: takes any 16-bit value typed (what the module holds may lie outside the
-// adjustment range), while its arrows step only within the range.
-class DacSpinBox : public QSpinBox {
-  Q_OBJECT
-
- public:
-  DacSpinBox(int stepMin, int stepMax, QWidget* parent);
-  void stepBy(int steps) override;
-
- protected:
-  StepEnabled stepEnabled() const override;
-
- private:
-  int stepMin_;
-  int stepMax_;
-};
 
 class ParametrizationDialog : public QDialog {
   Q_OBJECT
@@ -61,7 +44,7 @@ class ParametrizationDialog : public QDialog {
   QLineEdit* delay_ = nullptr;
   QCheckBox* screenSaver_ = nullptr;
   QLabel* report_ = nullptr;
-  DacSpinBox* dac_[8] = {};
+  platform::SpinEdit* dac_[8] = {};
 };
 
 // The Qt windows of the parametrization, on the main window.

@@ -1,13 +1,11 @@
-#include "display/widgets/SpinEdit.h"
+#include "platform/widgets/SpinEdit.h"
 
 #include <algorithm>
 
-namespace korvane::display {
+namespace korvane::platform {
 
-SpinEdit::SpinEdit(int stepMin, int stepMax, QWidget* parent) : QSpinBox(parent), stepMin_(stepMin), stepMax_(stepMax) {
-  setRange(-9999, 9999);
-  setAccelerated(true);
-}
+SpinEdit::SpinEdit(int stepMin, int stepMax, QWidget* parent)
+    : QSpinBox(parent), stepMin_(stepMin), stepMax_(stepMax) {}
 
 void SpinEdit::stepBy(int steps) { setValue(std::clamp(value() + steps, stepMin_, stepMax_)); }
 
@@ -18,4 +16,4 @@ QAbstractSpinBox::StepEnabled SpinEdit::stepEnabled() const {
   return e;
 }
 
-}  // namespace korvane::display
+}  // namespace korvane::platform
