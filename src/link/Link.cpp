@@ -38,10 +38,7 @@ void Link::SendFrame(std::uint8_t address, std::uint8_t group, std::uint8_t leng
     serial_->QueueWrite(lastSent_.data(), lastSent_.size());
 }
 
-bool Link::Read(std::uint8_t address, Parameter p) {
-  SendFrame(address, kRead, p.length, p.number);
-  return WaitForReply();
-}
+bool Link::Read(std::uint8_t address, Parameter p) { return Read(address, p, timings_.replyTimeout); }
 
 bool Link::Read(std::uint8_t address, Parameter p, std::chrono::milliseconds timeout) {
   SendFrame(address, kRead, p.length, p.number);
