@@ -1,0 +1,37 @@
+#pragma once
+// One module's result of one bus poll cycle: what the bus view shows in its row, what
+// the bus recording writes and what the station publishes. Pure data; texts are UTF-8.
+#include <array>
+#include <chrono>
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace korvane::bus {
+
+// One of the six fields of the main window (measured values 1..5, the temperature).
+struct ChannelSample {
+  std::string name;             // the field's label from the catalogue ("pH", "Temp.")
+  std::string unit;             // "" where the field has none
+  std::string text;             // the field's text as the main window shows it
+  std::optional<double> value;  // the number shown; none when the field shows no number
+};
+
+enum class ModuleState { kLive, kMissing };
+
+struct BusSample {
+  std::chrono::system_clock::time_point time;  // when the module's chain ended (or was given up)
+  std::uint8_t address = 0;
+  int type = 0;                 // measurement type on the wire (parameter 28), 0 = not known
+  std::string typeName;         // from the catalogue, in the engine's language
+  std::string identity;         // parameter 30 ("" when the module does not tell)
+  std::string firmware;         // "" when not read
+  int deviceKind = -1;          // parameter 29, -1 when the module does not tell
+  std::array<ChannelSample, 6> channels;  // empty texts and no values when missing
+  std::string calibration;      // the calibration status line
+  ModuleState state = ModuleState::kLive;
+  // Live: the time of the sample; missing: since when the module has not answered.
+  std::chrono::system_clock::time_point since;
+};
+
+}  // namespace korvane::bus
