@@ -43,6 +43,8 @@ bool LiveMeasurement::Start(std::chrono::milliseconds recordingPeriod) {
   chains_ = 0;
   silentPolls_ = 0;
   chainSincePoll_ = true;
+  chainRunning_ = false;
+  skippedPolls_ = 0;
   StartPolling();
   recordTimer_.start(recordingPeriod_);
   running_ = true;
@@ -82,8 +84,16 @@ void LiveMeasurement::Poll() {
   // A damaged reply cost the rest of its chain; this tick is skipped as well.
   if (link_.badFrame()) {
     link_.clearBadFrame();
+    chainRunning_ = false;
     return;
   }
+  // A new chain would cut off one still under way: its requests and replies would cross.
+  if (chainRunning_ && chainProgress_.elapsed() < link_.timings().replyTimeout.count()) {
+    ++skippedPolls_;
+    return;
+  }
+  chainRunning_ = true;
+  chainProgress_.start();
   link_.Send(context_.address, link::kMeasuredValue1);
 }
 
@@ -107,6 +117,9 @@ void LiveMeasurement::SetStatusLine(const std::string& text) {
 
 void LiveMeasurement::OnLiveValue(int channel) {
   if (channel < 1 || channel > 6) return;
+  // The reply sent the chain's next request.
+  chainSincePoll_ = true;
+  chainProgress_.start();
   const link::ModuleState& m = link_.module();
   pending_[channel - 1] = FieldText(m.typeIndex, channel, m.measured[channel - 1]);
 }
@@ -116,6 +129,7 @@ void LiveMeasurement::OnChainEnd() {
   fields_ = pending_;
   ++chains_;
   chainSincePoll_ = true;
+  chainRunning_ = false;
   silentPolls_ = 0;
   emit fieldTextsChanged();
   emit chainCompleted();
