@@ -28,7 +28,6 @@ namespace korvane::cli {
 
 namespace {
 
-constexpr types::TextPair kCannotWriteFile{"Die Datei kann nicht geschrieben werden:", "The file cannot be written:"};
 constexpr types::TextPair kTraceIncomplete{"Die Protokolldatei kann nicht geschrieben werden:",
                                            "The trace file cannot be written:"};
 constexpr types::TextPair kCannotReadSettings{"Die Einstellungsdatei kann nicht gelesen werden:",
@@ -164,7 +163,7 @@ int CliContext::CheckOutputs(std::vector<std::string> paths) {
   if (!options_.trace.empty() && options_.trace != "-") paths.push_back(options_.trace);
   const std::optional<platform::TargetProblem> problem = platform::OutputTargetsProblem(paths, language_);
   if (!problem) return kExitOk;
-  ui_.Message(std::string(kCannotWriteFile(language_)) + " " + problem->path + ": " + problem->reason,
+  ui_.Message(std::string(types::kCannotWriteFile(language_)) + " " + problem->path + ": " + problem->reason,
               platform::kAppTitle);
   return kExitFile;
 }

@@ -244,6 +244,39 @@ TEST_F(CliFixture, LoggerReadPrintsTheRecordsAndExitsEightWhenTheStreamStopsEarl
   EXPECT_EQ(Run("logger-clear", {}), 2);  // never without --yes
 }
 
+TEST_F(CliFixture, ClockSetTakesOnlyRealDatesTheYearByteHolds) {
+  sim.AddAmplifier(1);
+  struct Row {
+    const char* time;
+    bool taken;
+  } rows[] = {
+      {"2000-01-01 00:00:00", true},  {"2255-12-31 23:59:59", true},  {"2024-02-29 12:00:00", true},
+      {"2000-02-29 12:00:00", true},  {"2026-02-31 10:00:00", false}, {"2025-02-29 10:00:00", false},
+      {"2100-02-29 10:00:00", false}, {"2026-04-31 10:00:00", false}, {"2256-01-01 00:00:00", false},
+      {"1999-12-31 23:59:59", false}, {"2026-01-01 24:00:00", false}, {"2026-01-01 10:60:00", false},
+      {"2026-00-10 10:00:00", false}, {"2026-1-10 10:00:00", false},  {"+026-01-10 10:00:00", false},
+      {"2026-01-10 10:00:00x", false},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.time);
+    sim.bus.ClearLog();
+    err.str("");
+    ASSERT_EQ(Run("clock-set", {"--time", row.time}), row.taken ? 0 : 2) << err.str();
+    if (!row.taken) {
+      EXPECT_NE(err.str().find(row.time), std::string::npos) << err.str();
+      EXPECT_TRUE(sim.bus.received().empty());
+      continue;
+    }
+    // The date frame: year byte, day, month.
+    ASSERT_EQ(sim.bus.received().size(), 2u);
+    const std::string t = row.time;
+    EXPECT_EQ(link::FrameData(sim.bus.received()[1]),
+              (link::Data4{static_cast<std::uint8_t>(std::stoi(t.substr(0, 4)) - 2000),
+                           static_cast<std::uint8_t>(std::stoi(t.substr(8, 2))),
+                           static_cast<std::uint8_t>(std::stoi(t.substr(5, 2))), 0}));
+  }
+}
+
 TEST_F(CliFixture, LiveEndsWhenTheModuleFallsSilent) {
   sim.AddAmplifier(1);
   sim.bus.FaultWhen(0, 1, sim::Fault::kNoReply, 1000000);
