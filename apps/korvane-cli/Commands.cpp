@@ -24,8 +24,9 @@ const std::vector<Command>& Commands() {
        &ParseConfigRead, &RunConfigRead, false},
       {"config-write", "FILE [--with-calibration]",
        "writes a setup file to the module as the dialog's Open and OK do (calibration values and\n"
-       "      temperature offset only with --with-calibration); exit 4 data-file error, 5 type of\n"
-       "      another family, 6 file cannot be read, 7 address outside 0..31",
+       "      temperature offset only with --with-calibration); exit 4 data-file error or a value no\n"
+       "      module may get (nan, inf), 5 type of another family, 6 file cannot be read, 7 address\n"
+       "      outside 0..31",
        &ParseConfigWrite, &RunConfigWrite, false},
       {"config-print", "-o FILE.pdf", "prints the module's configuration into a PDF file as the dialog's Print does",
        &ParseConfigPrint, &RunConfigPrint, true},
@@ -39,7 +40,9 @@ const std::vector<Command>& Commands() {
       {"logger-clear", "--yes [--display]", "clears the module's (or the display unit's) data logger", &ParseLoggerClear, &RunLoggerClear,
        false},
       {"clock-set", "[--display] [--time \"YYYY-MM-DD hh:mm:ss\"]",
-       "sets the module's (or the display unit's) clock to the PC's local time or the given time", &ParseClockSet, &RunClockSet, false},
+       "sets the module's (or the display unit's) clock to the PC's local time or the given time\n"
+       "      (a real date of the years 2000 to 2255)",
+       &ParseClockSet, &RunClockSet, false},
       {"display-read", "-o FILE.rw8",
        "the display unit's configuration with its outputs (at 0x80, 19200 baud) as a display file,\n"
        "      as the display dialog's Save writes it; exit 6 file cannot be written",
@@ -92,7 +95,8 @@ void PrintHelp(std::ostream& out) {
   }
   out << "\n"
          "Exit status: 0 success, 1 the module does not answer, 2 usage error,\n"
-         "3 the port cannot be opened, 6 a file cannot be read or written.\n";
+         "3 the port cannot be opened, 6 a file cannot be read or written (every output\n"
+         "file, the --trace file included, is checked before the module is asked).\n";
 }
 
 int RunCommand(CliContext& ctx, const std::string& name, Args args) {

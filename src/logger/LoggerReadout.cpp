@@ -9,6 +9,7 @@
 #include "logger/LoggerTexts.h"
 #include "logger/RecordAssembler.h"
 #include "platform/NumberText.h"
+#include "platform/SafeFile.h"
 #include "platform/StagedFile.h"
 #include "platform/Ui.h"
 
@@ -32,6 +33,12 @@ ReadoutResult LoggerReadout::Read(const std::string& path, const ReadoutSource& 
   const bool longRecords = !source.displayUnit && HasLongRecords(source.deviceKind);
   if (!source.displayUnit) table_.clear();
 
+  // An export that could not be kept asks the device nothing.
+  if (const std::string problem = platform::OutputTargetProblem(path, lang); !problem.empty()) {
+    ui_.Message(std::string(texts::kCannotWrite(lang)) + " " + path + ": " + problem);
+    result.status = Status::kFileError;
+    return result;
+  }
   if (!link_.OpenPort(context_.language)) return result;
   if (!link_.Request(address, link::kLoggerFill)) {
     ui_.Message(types::kCommError(lang));
