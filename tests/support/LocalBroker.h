@@ -79,7 +79,7 @@ class LocalBroker {
     const passwd* pw = ::getpwuid(::getuid());
     // As root mosquitto would switch to its own user, which cannot read the test's files.
     std::string config = std::string("user ") + (pw ? pw->pw_name : "root") +
-                         "\npersistence false\nmax_queued_messages 0\nper_listener_settings false\n" + common_;
+                         "\npersistence false\nmax_queued_messages 0\nmax_inflight_messages 0\nper_listener_settings false\n" + common_;
     for (std::size_t i = 0; i < listeners_.size(); ++i)
       config += "listener " + std::to_string(ports_[i]) + " 127.0.0.1\n" + listeners_[i];
     QFile file(folder_ + "/mosquitto.conf");
@@ -100,6 +100,9 @@ class LocalBroker {
     }
     return true;
   }
+
+  // SIGSTOP: the broker takes no more packets; what clients send waits unacknowledged.
+  void Freeze() { ::kill(static_cast<pid_t>(process_.processId()), SIGSTOP); }
 
   // SIGKILL: the broker gets no chance to say goodbye.
   void Kill() {
