@@ -37,10 +37,17 @@ std::int64_t SegmentBytes(const QueueLimits& limits) {
 
 }  // namespace
 
-SampleQueue::~SampleQueue() {
+SampleQueue::~SampleQueue() { Close(); }
+
+void SampleQueue::Close() {
   std::string ignored;
   Sync(&ignored);
+  segments_.clear();
+  memory_.clear();
+  memoryBytes_ = 0;
+  diskBytes_ = 0;
   if (lockFd_ >= 0) ::close(lockFd_);
+  lockFd_ = -1;
 }
 
 std::string SampleQueue::SegmentPath(std::uint64_t firstSeq) const {

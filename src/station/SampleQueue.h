@@ -60,6 +60,8 @@ class SampleQueue {
   void Release(std::uint64_t seq);
   // Written records and the acknowledged position to disk; false with *error.
   bool Sync(std::string* error);
+  // Syncs and lets the folder go (the destructor does the same).
+  void Close();
 
   std::uint64_t Pending() const { return nextSeq_ - head_; }
   std::int64_t DiskBytes() const { return diskBytes_; }
