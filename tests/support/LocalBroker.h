@@ -152,6 +152,8 @@ class TestSubscriber {
   };
 
   TestSubscriber() { mosquitto_lib_init(); }
+  // countOnly: keep no messages, only count them (a benchmark's backlog).
+  explicit TestSubscriber(bool countOnly) : TestSubscriber() { countOnly_ = countOnly; }
   ~TestSubscriber() { Close(); }
   TestSubscriber(const TestSubscriber&) = delete;
   TestSubscriber& operator=(const TestSubscriber&) = delete;
@@ -164,6 +166,11 @@ class TestSubscriber {
     mosquitto_message_callback_set(m_, [](mosquitto*, void* self, const mosquitto_message* m) {
       auto* s = static_cast<TestSubscriber*>(self);
       std::lock_guard lock(s->mutex_);
+      ++s->count_;
+      if (s->countOnly_) {
+        s->changed_.notify_all();
+        return;
+      }
       s->messages_.push_back({m->topic, std::string(static_cast<const char*>(m->payload),
                                                     static_cast<std::size_t>(m->payloadlen)),
                               m->retain, std::chrono::steady_clock::now()});
@@ -200,7 +207,7 @@ class TestSubscriber {
 
   std::size_t Count() {
     std::lock_guard lock(mutex_);
-    return messages_.size();
+    return count_;
   }
 
   std::vector<Message> Messages() {
@@ -214,6 +221,8 @@ class TestSubscriber {
   std::condition_variable changed_;
   std::vector<Message> messages_;
   bool subscribed_ = false;
+  bool countOnly_ = false;
+  std::size_t count_ = 0;
 };
 
 }  // namespace korvane::test
