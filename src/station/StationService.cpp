@@ -135,7 +135,11 @@ void StationService::ReportLineBack() {
 
 void StationService::SyncQueue() {
   std::string error;
-  if (!queue_.Sync(&error)) log_.Error("queue: cannot write to disk: " + error);
+  const bool synced = queue_.Sync(&error);
+  // Said once when it starts failing and once when it works again, not every second.
+  if (!synced && !syncFailing_) log_.Error("queue: cannot write to disk: " + error);
+  if (synced && syncFailing_) log_.Info("queue: writes to disk again");
+  syncFailing_ = !synced;
 }
 
 void StationService::Stop() {

@@ -92,6 +92,7 @@ class StationService : public QObject {
   std::map<std::uint8_t, bus::BusSample> modules_;       // the last live sample of each
   std::map<std::uint8_t, std::string> announced_;        // discovery key sent in this session
   bool diskRefused_ = false;
+  bool syncFailing_ = false;
   bool stopping_ = false;
   bool offlineSent_ = false;
   std::optional<int> offlineMid_;

@@ -16,6 +16,7 @@
 #include "pty_fixture.h"
 #include "station/SampleJson.h"
 #include "station/StationService.h"
+#include "support/FileSizeLimit.h"
 #include "support/LocalBroker.h"
 
 namespace korvane::station {
@@ -123,6 +124,21 @@ TEST_F(StationBroker, SamplesArriveAsJsonWithStatusAndDiscovery) {
   EXPECT_TRUE(online);
   EXPECT_TRUE(state);
   EXPECT_EQ(discovery, 3);  // the three named fields
+
+  // A full disk under the buffer: samples are still published, and the service says so.
+  {
+    test::FileSizeLimit full(1);
+    ASSERT_TRUE(full.ok());
+    service.Publish(Sample(3, 1));
+    service.Publish(Sample(3, 2));
+    ASSERT_TRUE(WaitFor([&] { return service.Pending() == 0; }, 10000));
+  }
+  ASSERT_TRUE(sub.WaitFor([](const auto& ms) { return StateKeys(ms).size() == 3; }));
+  int grow = 0;
+  for (const auto& text : Logged(LogLevel::kError)) grow += text.find("could not grow: File too large") != std::string::npos;
+  EXPECT_EQ(grow, 1);  // said once, not for every sample
+  service.Publish(Sample(3, 3));
+  EXPECT_TRUE(LogHas("takes samples again"));
 
   bool stopped = false;
   QObject::connect(&service, &StationService::Stopped, [&] { stopped = true; });
