@@ -54,7 +54,7 @@ void Damage(const QString& file, const std::function<void(QByteArray&)>& change)
   f.write(bytes);
 }
 
-struct Row {
+struct QueueRow {
   const char* name;
   QueueLimits limits;
   std::uint64_t appended;
@@ -69,7 +69,7 @@ struct Row {
 TEST(SampleQueue, ReopensWithTheWholeUnacknowledgedRecordsInOrder) {
   const QueueLimits roomy{1 << 20, 1 << 16, 1 << 20};
   const QueueLimits tight{4096, 1024, 1 << 20};  // 96-byte records: ten to a segment
-  const Row rows[] = {
+  const QueueRow rows[] = {
       {"clean stop", roomy, 10, 0, false, nullptr, 0, 10, 0, false},
       {"acknowledged records stay gone", roomy, 10, 4, false, nullptr, 4, 10, 0, false},
       {"kill -9", roomy, 50, 20, true, nullptr, 20, 50, 0, false},
@@ -83,7 +83,7 @@ TEST(SampleQueue, ReopensWithTheWholeUnacknowledgedRecordsInOrder) {
       {"bound: the oldest segments go", tight, 100, 0, false, nullptr, 60, 100, 60, false},
       {"bound: acknowledged records are not counted as dropped", tight, 100, 35, false, nullptr, 60, 100, 25, false},
   };
-  for (const Row& row : rows) {
+  for (const QueueRow& row : rows) {
     SCOPED_TRACE(row.name);
     QTemporaryDir dir;
     const std::string folder = dir.filePath("q").toStdString();

@@ -16,7 +16,7 @@
 namespace korvane::station {
 namespace {
 
-struct Row {
+struct SettingsRow {
   const char* name;
   const char* ini;                 // station.ini in the folder ({dir}: the folder); nullptr: no --config
   std::vector<std::string> args;   // after --config
@@ -42,7 +42,7 @@ TEST(StationSettings, IniAndOptionsAreTakenOrRefusedNamingThePlace) {
   const StationEnvironment env{"host1", dir, dir + "/state", "", "/home/x"};
   const std::string tls = "[broker]\nurl = mqtts://b:8883\n";
 
-  const Row rows[] = {
+  const SettingsRow rows[] = {
       {"defaults", kGood, {}, "",
        [](const StationSettings& s, const std::string& d) {
          EXPECT_EQ(s.device, "/dev/ttyUSB0");
@@ -112,7 +112,7 @@ TEST(StationSettings, IniAndOptionsAreTakenOrRefusedNamingThePlace) {
     for (auto at = text.find("{dir}"); at != std::string::npos; at = text.find("{dir}")) text.replace(at, 5, dir);
     return text;
   };
-  for (const Row& row : rows) {
+  for (const SettingsRow& row : rows) {
     SCOPED_TRACE(row.name);
     std::vector<std::string> args;
     if (row.ini) {
