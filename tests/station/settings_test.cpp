@@ -90,6 +90,7 @@ TEST(StationSettings, IniAndOptionsAreTakenOrRefusedNamingThePlace) {
       {"bad baud", "[line]\nbaud = 9600\n", {}, "station.ini:2: baud takes 4800, 19200 or 38400, not \"9600\""},
       {"empty address option", kGood, {"--address", ""}, "--address the address list is empty"},
       {"repeated address option", kGood, {"--address", "1,1"}, "--address address 1 is listed twice"},
+      {"option without its value", kGood, {"--address", "--bus"}, "--address"},
       {"option given twice", kGood, {"--baud", "4800", "--baud", "19200"}, "--baud is given more than once"},
       {"unknown option", kGood, {"--bauds", "4800"}, "bauds"},
       {"address list and bus scan", kGood, {"--address", "1", "--bus"}, "either --address or --bus"},
