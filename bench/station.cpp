@@ -70,8 +70,6 @@ station::StationSetup Setup(int port, const std::string& folder) {
   station::StationSetup s;
   s.endpoint.broker = {false, "127.0.0.1", port};
   s.endpoint.clientId = "korvane-station-bench";
-  s.endpoint.willTopic = "korvane/bench/status";
-  s.endpoint.willPayload = "offline";
   s.prefix = "korvane/bench";
   s.discovery = false;
   s.bufferFolder = folder;

@@ -18,8 +18,6 @@ std::optional<StationSetup> MakeStationSetup(const StationSettings& s, std::stri
   e.caFile = s.caFile;
   e.certFile = s.certFile;
   e.keyFile = s.keyFile;
-  e.willTopic = s.prefix + "/status";
-  e.willPayload = "offline";
   setup.prefix = s.prefix;
   setup.discovery = s.discovery;
   setup.bufferFolder = s.bufferFolder;
@@ -29,6 +27,9 @@ std::optional<StationSetup> MakeStationSetup(const StationSettings& s, std::stri
 
 StationService::StationService(StationSetup setup, StationLog& log, QObject* parent)
     : QObject(parent), setup_(std::move(setup)), log_(log) {
+  // The broker says "offline" for a station that vanishes without a clean stop.
+  setup_.endpoint.willTopic = setup_.prefix + "/status";
+  setup_.endpoint.willPayload = "offline";
   syncTimer_.setInterval(setup_.timings.sync);
   connect(&syncTimer_, &QTimer::timeout, this, &StationService::SyncQueue);
 }
