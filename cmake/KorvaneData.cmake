@@ -32,3 +32,9 @@ endfunction()
 install(FILES ${KORVANE_ICON_SVG} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 install(FILES ${PROJECT_SOURCE_DIR}/data/korvane.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${PROJECT_SOURCE_DIR}/README.md DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/korvane)
+
+# The station service: its example configuration, the systemd unit (not enabled) and
+# its system user.
+install(FILES ${PROJECT_SOURCE_DIR}/data/station.ini DESTINATION ${CMAKE_INSTALL_SYSCONFDIR}/korvane)
+install(FILES ${PROJECT_SOURCE_DIR}/data/korvane-station.service DESTINATION lib/systemd/system)
+install(FILES ${PROJECT_SOURCE_DIR}/data/korvane-station.sysusers DESTINATION lib/sysusers.d RENAME korvane-station.conf)

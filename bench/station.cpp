@@ -1,0 +1,159 @@
+// bench_station: the station's publisher against a local mosquitto on loopback.
+//  - latency: from StationService::Publish (where the bus engine hands over a sample) to
+//    the delivery to a subscriber, 500 samples at 100 per second;
+//  - replay: a backlog of 300 000 samples (one day of seven modules at the 2 s poll)
+//    queued while the broker is away, then sent after the connection: samples per
+//    second from the connection to the subscriber's last delivery;
+//  - memory: the process's resident set and its peak (the subscriber counts only).
+// The CPU share at a 2 s poll of seven modules needs the bus engine and the simulated
+// line; it is measured once the engine drives the station.
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <algorithm>
+#include <cstdio>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "station/StationService.h"
+#include "support/LocalBroker.h"
+
+using namespace korvane;
+using namespace std::chrono_literals;
+
+namespace {
+
+double StatusMb(const char* field) {
+  std::ifstream status("/proc/self/status");
+  std::string key;
+  long kb = 0;
+  while (status >> key) {
+    if (key == field) {
+      status >> kb;
+      break;
+    }
+  }
+  return kb / 1024.0;
+}
+
+bus::BusSample Sample(int n) {
+  bus::BusSample s;
+  s.time = std::chrono::system_clock::time_point(std::chrono::milliseconds(1767225600000LL + 2000LL * (n / 7)));
+  s.address = static_cast<std::uint8_t>(n % 7);
+  s.type = 1;
+  s.typeName = "pH";
+  s.identity = "A123";
+  s.firmware = "Firmware V1.20";
+  s.channels[0] = {"pH Wert", "pH", "7.02", 7.02};
+  s.channels[1] = {"Kettenspannung", "mV", "-1", -1.0};
+  s.channels[5] = {"Temperatur", "\xC2\xB0" "C", "21.4", 21.4};
+  s.calibration = "Asymmetrie: -3.5  Steilheit: -59.2  ";
+  return s;
+}
+
+bool WaitFor(const std::function<bool()>& done, int timeoutMs) {
+  QElapsedTimer t;
+  t.start();
+  QTimer tick;
+  tick.start(1);
+  while (!done()) {
+    if (t.elapsed() > timeoutMs) return false;
+    QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+  }
+  return true;
+}
+
+station::StationSetup Setup(int port, const std::string& folder) {
+  station::StationSetup s;
+  s.endpoint.broker = {false, "127.0.0.1", port};
+  s.endpoint.clientId = "korvane-station-bench";
+  s.prefix = "korvane/bench";
+  s.discovery = false;
+  s.bufferFolder = folder;
+  s.limits.maxBytes = std::int64_t{512} << 20;  // a day of JSON is about 150 MB
+  s.timings.reconnect = {100ms, 100ms};
+  return s;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QCoreApplication app(argc, argv);
+  if (!test::LocalBroker::Available()) {
+    std::fprintf(stderr, "bench_station: mosquitto is not installed (scripts/setup installs it)\n");
+    return 1;
+  }
+  QTemporaryDir dir;
+  station::StationLog log([](station::LogLevel, const std::string&) {});
+
+  // Latency.
+  {
+    test::LocalBroker broker(dir.path(), {""});
+    test::TestSubscriber sub;
+    if (!broker.Start() || !sub.Subscribe(broker.port(), "korvane/bench/+/state")) return 1;
+    station::StationService service(Setup(broker.port(), dir.filePath("latency").toStdString()), log);
+    std::string error;
+    if (!service.Start(&error) || !WaitFor([&] { return service.IsConnected(); }, 10000)) return 1;
+    constexpr int kSamples = 500;
+    std::vector<std::chrono::steady_clock::time_point> sent;
+    QTimer pace;
+    QObject::connect(&pace, &QTimer::timeout, [&] {
+      if (static_cast<int>(sent.size()) == kSamples) return pace.stop();
+      sent.push_back(std::chrono::steady_clock::now());
+      service.Publish(Sample(static_cast<int>(sent.size()) - 1));
+    });
+    pace.start(10);
+    if (!WaitFor([&] { return sub.Count() >= kSamples; }, 60000)) return 1;
+    const auto messages = sub.Messages();
+    std::vector<double> ms;
+    for (int i = 0; i < kSamples; ++i)
+      ms.push_back(std::chrono::duration<double, std::milli>(messages[static_cast<std::size_t>(i)].arrived -
+                                                             sent[static_cast<std::size_t>(i)]).count());
+    std::sort(ms.begin(), ms.end());
+    std::printf("latency Publish -> subscriber: median %.2f ms, 95th percentile %.2f ms, max %.2f ms (goal: median <= 20 ms)\n",
+                ms[ms.size() / 2], ms[ms.size() * 95 / 100], ms.back());
+    bool stopped = false;
+    QObject::connect(&service, &station::StationService::Stopped, [&] { stopped = true; });
+    service.Stop();
+    WaitFor([&] { return stopped; }, 10000);
+  }
+
+  // Replay of a day's backlog.
+  {
+    constexpr int kBacklog = 300000;
+    test::LocalBroker broker(dir.path(), {""});
+    station::StationService service(Setup(broker.port(), dir.filePath("replay").toStdString()), log);
+    std::string error;
+    if (!service.Start(&error)) return 1;
+    QElapsedTimer queued;
+    queued.start();
+    for (int n = 0; n < kBacklog; ++n) service.Publish(Sample(n));
+    const double queueSeconds = queued.elapsed() / 1000.0;
+    std::printf("backlog: %d samples queued while the broker is away in %.2f s (%.0f samples/s)\n", kBacklog,
+                queueSeconds, kBacklog / queueSeconds);
+
+    test::TestSubscriber sub(true);
+    if (!broker.Start() || !sub.Subscribe(broker.port(), "korvane/bench/+/state")) return 1;
+    if (!WaitFor([&] { return service.IsConnected(); }, 10000)) return 1;
+    QElapsedTimer replay;
+    replay.start();
+    if (!WaitFor([&] { return sub.Count() >= kBacklog && service.Pending() == 0; }, 600000)) {
+      std::printf("replay: only %zu of %d arrived\n", sub.Count(), kBacklog);
+      return 1;
+    }
+    const double seconds = replay.elapsed() / 1000.0;
+    std::printf("replay: %d samples in %.2f s after the connection: %.0f samples/s (goal: >= 5000)\n", kBacklog, seconds,
+                kBacklog / seconds);
+    std::printf("memory: resident %.1f MB now, peak %.1f MB (goal: <= 30 MB; includes the counting subscriber)\n",
+                StatusMb("VmRSS:"), StatusMb("VmHWM:"));
+    bool stopped = false;
+    QObject::connect(&service, &station::StationService::Stopped, [&] { stopped = true; });
+    service.Stop();
+    WaitFor([&] { return stopped; }, 10000);
+  }
+  std::printf("CPU at a 2 s poll of seven modules: needs the bus engine (not measured here)\n");
+  return 0;
+}

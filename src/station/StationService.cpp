@@ -1,0 +1,176 @@
+#include "station/StationService.h"
+
+#include "platform/NumberText.h"
+#include "station/Discovery.h"
+#include "station/Forwarder.h"
+#include "station/SampleJson.h"
+#include "station/SettingsCheck.h"
+
+namespace korvane::station {
+
+std::optional<StationSetup> MakeStationSetup(const StationSettings& s, std::string* error) {
+  StationSetup setup;
+  MqttEndpoint& e = setup.endpoint;
+  e.broker = *s.broker;
+  e.clientId = s.clientId;
+  e.user = s.user;
+  if (!s.passwordFile.empty() && !ReadPasswordFile(s.passwordFile, &e.password, error)) return std::nullopt;
+  e.caFile = s.caFile;
+  e.certFile = s.certFile;
+  e.keyFile = s.keyFile;
+  setup.prefix = s.prefix;
+  setup.discovery = s.discovery;
+  setup.bufferFolder = s.bufferFolder;
+  setup.limits.maxBytes = s.bufferBytes;
+  return setup;
+}
+
+StationService::StationService(StationSetup setup, StationLog& log, QObject* parent)
+    : QObject(parent), setup_(std::move(setup)), log_(log) {
+  // The broker says "offline" for a station that vanishes without a clean stop.
+  setup_.endpoint.willTopic = setup_.prefix + "/status";
+  setup_.endpoint.willPayload = "offline";
+  syncTimer_.setInterval(setup_.timings.sync);
+  connect(&syncTimer_, &QTimer::timeout, this, &StationService::SyncQueue);
+}
+
+StationService::~StationService() {
+  // The client first: its thread must not report into a half-destroyed service.
+  forwarder_.reset();
+  client_.reset();
+}
+
+std::string StationService::Url() const { return BrokerUrlText(setup_.endpoint.broker); }
+
+bool StationService::IsConnected() const { return session_.has_value(); }
+
+bool StationService::Start(std::string* error) {
+  SampleQueue::OpenReport report;
+  if (!queue_.Open(setup_.bufferFolder, setup_.limits, &report, error)) return false;
+  if (report.tornBytes > 0)
+    log_.Warning(platform::StringPrintf("queue: cut off %llu bytes of an incomplete record at its end",
+                                        static_cast<unsigned long long>(report.tornBytes)));
+  if (report.records > 0)
+    log_.Info(platform::StringPrintf("queue: %llu samples from before wait to be sent",
+                                     static_cast<unsigned long long>(report.records)));
+  client_ = std::make_unique<MqttClient>(setup_.endpoint, setup_.timings.reconnect);
+  forwarder_ = std::make_unique<Forwarder>(queue_, *client_, setup_.prefix, setup_.window);
+  connect(forwarder_.get(), &Forwarder::Drained, this, &StationService::Drained);
+  connect(client_.get(), &MqttClient::Connected, this, &StationService::OnConnected);
+  connect(client_.get(), &MqttClient::Lost, this, [this](quint64, const QString& reason) {
+    session_.reset();
+    log_.Warning("connection to " + Url() + " lost: " + reason.toStdString() + "; samples wait in the queue");
+    emit Connected(false);
+  });
+  connect(client_.get(), &MqttClient::Failed, this, [this](const QString& reason, qint64 retryMs) {
+    log_.Warning(platform::StringPrintf("broker %s: %s; next try in %.1f s", Url().c_str(),
+                                        reason.toStdString().c_str(), static_cast<double>(retryMs) / 1000.0));
+  });
+  connect(client_.get(), &MqttClient::Delivered, this, [this](quint64 session, int mid) {
+    if (stopping_ && session == session_ && mid == offlineMid_) Disconnect();
+  });
+  connect(client_.get(), &MqttClient::Finished, this, [this] {
+    SyncQueue();
+    emit Stopped();
+  });
+  log_.Info("connecting to " + Url() + " as " + setup_.endpoint.clientId +
+            (setup_.endpoint.user.empty() ? std::string() : " (user " + setup_.endpoint.user + ")"));
+  client_->Start();
+  syncTimer_.start();
+  return true;
+}
+
+void StationService::OnConnected(quint64 session) {
+  session_ = session;
+  announced_.clear();
+  log_.Info(platform::StringPrintf("connected to %s; %llu samples queued", Url().c_str(),
+                                   static_cast<unsigned long long>(queue_.Pending())));
+  PublishStatus();
+  for (const auto& [address, sample] : modules_) Announce(sample);
+  emit Connected(true);
+}
+
+void StationService::PublishStatus() {
+  if (session_ && !stopping_) client_->Publish(*session_, setup_.prefix + "/status", status_, true);
+}
+
+void StationService::Announce(const bus::BusSample& sample) {
+  if (!setup_.discovery || !session_ || stopping_) return;
+  const std::string key = DiscoveryKey(sample);
+  if (announced_[sample.address] == key) return;
+  for (const DiscoveryMessage& m : DiscoveryMessages(sample, setup_.prefix))
+    if (!client_->Publish(*session_, m.topic, m.payload, true)) return;
+  announced_[sample.address] = key;
+}
+
+void StationService::Publish(const bus::BusSample& sample) {
+  if (!client_ || stopping_) return;
+  const auto result = queue_.Append(QueuePayload(sample.address, SampleJson(sample)));
+  if (result.dropped > 0)
+    log_.Warning(platform::StringPrintf("queue full (%lld MB): dropped the %llu oldest unsent samples",
+                                        static_cast<long long>(setup_.limits.maxBytes >> 20),
+                                        static_cast<unsigned long long>(result.dropped)));
+  if (!result.onDisk && !diskRefused_) {
+    log_.Error("the queue in " + setup_.bufferFolder + " could not grow: " + result.diskError +
+               "; samples wait in memory and are still published");
+  } else if (result.onDisk && diskRefused_) {
+    log_.Info("the queue in " + setup_.bufferFolder + " takes samples again");
+  }
+  diskRefused_ = !result.onDisk;
+  if (sample.state == bus::ModuleState::kLive) {
+    modules_[sample.address] = sample;
+    Announce(sample);
+  }
+  forwarder_->Pump();
+}
+
+void StationService::ReportLineLost(const std::string& reason) {
+  status_ = "line lost: " + reason;
+  PublishStatus();
+}
+
+void StationService::ReportLineBack() {
+  status_ = "online";
+  PublishStatus();
+}
+
+void StationService::SyncQueue() {
+  std::string error;
+  const bool synced = queue_.Sync(&error);
+  // Said once when it starts failing and once when it works again, not every second.
+  if (!synced && !syncFailing_) log_.Error("queue: cannot write to disk: " + error);
+  if (synced && syncFailing_) log_.Info("queue: writes to disk again");
+  syncFailing_ = !synced;
+}
+
+void StationService::Stop() {
+  if (stopping_) return;
+  SyncQueue();
+  if (!client_) {
+    emit Stopped();
+    return;
+  }
+  stopping_ = true;
+  if (!session_) {
+    Disconnect();
+    return;
+  }
+  // What is in flight gets its grace; then "offline" and, once the broker has it (or
+  // after another grace), the DISCONNECT.
+  auto sendOffline = [this] {
+    if (offlineSent_) return;
+    offlineSent_ = true;
+    offlineMid_ = session_ ? client_->Publish(*session_, setup_.prefix + "/status", "offline", true) : std::nullopt;
+    if (!offlineMid_) return Disconnect();
+    QTimer::singleShot(setup_.timings.stopGrace, this, [this] { Disconnect(); });
+  };
+  if (forwarder_->InFlight() == 0) return sendOffline();
+  connect(forwarder_.get(), &Forwarder::Drained, this, sendOffline, Qt::SingleShotConnection);
+  QTimer::singleShot(setup_.timings.stopGrace, this, sendOffline);
+}
+
+void StationService::Disconnect() {
+  if (client_) client_->Disconnect();
+}
+
+}  // namespace korvane::station
