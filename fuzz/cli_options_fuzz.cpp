@@ -1,7 +1,9 @@
 // korvane-cli's command lines: any words after any command either stop with a usage
 // error (status 2, with a message) or give options within the ranges the README
-// documents, every word taken. The input: a command index byte, a rate byte, then the
-// words, separated by zero bytes.
+// documents, every word taken; an address list ("0,3,5-7") is refused with a message or
+// gives distinct addresses 0..31 that read back the same. The input: a command index
+// byte (one past the commands: the first word as an address list), a rate byte, then
+// the words, separated by zero bytes.
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -9,6 +11,7 @@
 
 #include "CommandLine.h"
 #include "Commands.h"
+#include "bus/AddressList.h"
 #include "fuzz_check.h"
 #include "logger/DeviceClock.h"
 #include "logger/widgets/ChartFile.h"
@@ -48,7 +51,7 @@ void CheckCommand(const Command& c, const CommandOptions& o, int baud) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   if (size < 2) return 0;
   const std::vector<Command>& commands = Commands();
-  const Command& command = commands[data[0] % commands.size()];
+  const std::size_t pick = data[0] % (commands.size() + 1);
   static constexpr int kRates[] = {4800, 19200, 38400};
   const int baud = kRates[data[1] % 3];
   Args args;
@@ -63,6 +66,23 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
   if (size > 2) args.push_back(word);
 
+  if (pick == commands.size()) {
+    std::string error;
+    const auto list = korvane::bus::ParseAddressList(args.empty() ? "" : args.front(), &error);
+    if (!list) {
+      FUZZ_CHECK(!error.empty());
+      return 0;
+    }
+    FUZZ_CHECK(!list->empty());
+    bool seen[32] = {};
+    for (std::uint8_t a : *list) {
+      FUZZ_CHECK(a <= 31 && !seen[a]);
+      seen[a] = true;
+    }
+    FUZZ_CHECK(korvane::bus::ParseAddressList(korvane::bus::AddressListText(*list), &error) == list);
+    return 0;
+  }
+  const Command& command = commands[pick];
   // The common options first, wherever they stand; then the command's own.
   CommonOptions common;
   std::string error;
