@@ -43,6 +43,7 @@ bool LiveMeasurement::Start(std::chrono::milliseconds recordingPeriod) {
   chains_ = 0;
   silentPolls_ = 0;
   chainSincePoll_ = true;
+  replySincePoll_ = false;
   chainRunning_ = false;
   skippedPolls_ = 0;
   StartPolling();
@@ -74,8 +75,13 @@ void LiveMeasurement::StopPolling() { pollTimer_.stop(); }
 
 void LiveMeasurement::Poll() {
   if (running_) {
-    silentPolls_ = chainSincePoll_ ? 0 : silentPolls_ + 1;
+    // A chain that is slow but still moving does not count against the module.
+    if (chainSincePoll_)
+      silentPolls_ = 0;
+    else if (!replySincePoll_)
+      ++silentPolls_;
     chainSincePoll_ = false;
+    replySincePoll_ = false;
     if (silentPolls_ >= kSilentPollsForLoss) {
       Lose(types::kModuleSilent(context_.language));
       return;
@@ -118,7 +124,7 @@ void LiveMeasurement::SetStatusLine(const std::string& text) {
 void LiveMeasurement::OnLiveValue(int channel) {
   if (channel < 1 || channel > 6) return;
   // The reply sent the chain's next request.
-  chainSincePoll_ = true;
+  replySincePoll_ = true;
   chainProgress_.start();
   const link::ModuleState& m = link_.module();
   pending_[channel - 1] = FieldText(m.typeIndex, channel, m.measured[channel - 1]);

@@ -35,7 +35,7 @@ struct InputRow {
 
 void PrintTo(const InputRow& row, std::ostream* os) { *os << row.name; }
 
-void Put(const std::string& path, const std::string& bytes) {
+void PutInput(const std::string& path, const std::string& bytes) {
   QFile f(QString::fromStdString(path));
   ASSERT_TRUE(f.open(QIODevice::WriteOnly));
   f.write(bytes.data(), static_cast<qint64>(bytes.size()));
@@ -48,7 +48,7 @@ auto DevZero() {
   return [](const std::string& path, const std::string&) { ASSERT_EQ(::symlink("/dev/zero", path.c_str()), 0); };
 }
 auto Oversized() {
-  return [](const std::string& path, const std::string& good) { Put(path, good + std::string(1 << 20, '\n')); };
+  return [](const std::string& path, const std::string& good) { PutInput(path, good + std::string(1 << 20, '\n')); };
 }
 // The good setup file with one value changed and the checksum made to fit again.
 auto SetupValue(const char* key, const char* value) {
@@ -59,18 +59,18 @@ auto SetupValue(const char* key, const char* value) {
     const std::string line = std::string(key) + "==" + configuration::SetupFile::GetValue(text, key) + "\n\r";
     text.replace(text.find(line), line.size(), std::string(key) + "==" + value + "\n\r");
     text = text.substr(0, text.find("CECKSUMM"));
-    Put(path, text + "CECKSUMM==" + std::to_string(configuration::SetupFile::Checksum(text)) + "\n\r");
+    PutInput(path, text + "CECKSUMM==" + std::to_string(configuration::SetupFile::Checksum(text)) + "\n\r");
   };
 }
 auto DisplayValue(const char* line, const char* changed) {
   return [=](const std::string& path, const std::string& good) {
     std::string text = good.substr(0, good.find("CECKSUMM"));
     text.replace(text.find(line), std::string(line).size(), changed);
-    Put(path, text + "CECKSUMM==" + std::to_string(configuration::SetupFile::Checksum(text)) + "\n\r");
+    PutInput(path, text + "CECKSUMM==" + std::to_string(configuration::SetupFile::Checksum(text)) + "\n\r");
   };
 }
 
-const InputRow kRows[] = {
+const InputRow kInputRows[] = {
     {"setup FIFO", "config-write", Fifo(), 6, "not a regular file (FIFO)"},
     {"setup /dev/zero", "config-write", DevZero(), 6, "(character device)"},
     {"setup oversized", "config-write", Oversized(), 6, "larger than 1 MiB"},
@@ -136,7 +136,7 @@ TEST_P(InputFiles, RefusedWithTheReasonAndNothingWritten) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Files, InputFiles, ::testing::ValuesIn(kRows),
+INSTANTIATE_TEST_SUITE_P(Files, InputFiles, ::testing::ValuesIn(kInputRows),
                          [](const ::testing::TestParamInfo<InputRow>& info) {
                            std::string name;
                            for (const char* c = info.param.name; *c; ++c)

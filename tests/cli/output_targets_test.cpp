@@ -39,7 +39,7 @@ struct TargetRow {
 // Names the row in test logs instead of dumping its bytes.
 void PrintTo(const TargetRow& row, std::ostream* os) { *os << row.name; }
 
-const TargetRow kRows[] = {
+const TargetRow kTargetRows[] = {
     {"logger-read -o", {"logger-read", "-o", "T"}, ".txt"},
     {"logger-read --chart", {"logger-read", "-o", "O", "--chart", "T"}, ".png"},
     {"live --record", {"live", "--count", "30", "--poll", "45", "--interval", "00:00:00", "--record", "T"}, ".txt"},
@@ -59,7 +59,7 @@ std::string ReadOnlyFolder(const QTemporaryDir& dir) {
   return folder;
 }
 
-void Put(const std::string& path, const char* bytes) {
+void PutTarget(const std::string& path, const char* bytes) {
   QFile f(QString::fromStdString(path));
   ASSERT_TRUE(f.open(QIODevice::WriteOnly));
   f.write(bytes);
@@ -156,7 +156,7 @@ TEST_P(OutputTargets, RefusedBeforeAskingOrLeftAsItWas) {
         const std::string alias = Path("alias" + std::string(row.suffix));
         ASSERT_EQ(::symlink(name.c_str(), alias.c_str()), 0);
         for (bool exists : {false, true}) {
-          if (exists) Put(target, "earlier");
+          if (exists) PutTarget(target, "earlier");
           const Outcome r = Command(target, [&](cli::CommonOptions& o, cli::Args& args) {
             if (row.trace)
               args.insert(args.end(), {"--record", alias});
@@ -173,7 +173,7 @@ TEST_P(OutputTargets, RefusedBeforeAskingOrLeftAsItWas) {
       case Obstacle::kFullDisk: {
         // An earlier file stays as it was; a new one is not left behind.
         for (bool exists : {true, false}) {
-          if (exists) Put(target, "earlier");
+          if (exists) PutTarget(target, "earlier");
           Outcome r;
           {
             FileSizeLimit limit(7);
@@ -189,7 +189,7 @@ TEST_P(OutputTargets, RefusedBeforeAskingOrLeftAsItWas) {
         break;
       }
       case Obstacle::kSilentModule: {
-        Put(target, "earlier");
+        PutTarget(target, "earlier");
         sim.bus.SetFault(sim::Fault::kNoReply);
         const Outcome r = Command(target);
         EXPECT_EQ(r.exit, 1) << r.err;
@@ -208,7 +208,7 @@ TEST_P(OutputTargets, RefusedBeforeAskingOrLeftAsItWas) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Commands, OutputTargets, ::testing::ValuesIn(kRows),
+INSTANTIATE_TEST_SUITE_P(Commands, OutputTargets, ::testing::ValuesIn(kTargetRows),
                          [](const ::testing::TestParamInfo<TargetRow>& info) {
                            std::string name;
                            for (const char* c = info.param.name; *c; ++c)
