@@ -18,186 +18,77 @@
 #include "platform/NumberText.h"
 #include "platform/PortNames.h"
 #include "platform/SafeFile.h"
+#include "platform/StagedFile.h"
 #include "trace/TraceRecorder.h"
 #include "types/Texts.h"
 
 namespace korvane::cli {
+
+// --- trace ---------------------------------------------------------------------------
+
 namespace {
 
-// A whole decimal integer that fits an int, nothing else.
-bool ParseInt(const std::string& text, int* value) {
-  std::size_t i = 0;
-  bool negative = false;
-  if (!text.empty() && (text[0] == '-' || text[0] == '+')) {
-    negative = text[0] == '-';
-    i = 1;
-  }
-  if (i == text.size()) return false;
-  long long v = 0;
-  for (; i < text.size(); ++i) {
-    if (text[i] < '0' || text[i] > '9') return false;
-    v = v * 10 + (text[i] - '0');
-    if (v > static_cast<long long>(INT_MAX) + 1) return false;
-  }
-  if (negative) v = -v;
-  if (v < INT_MIN || v > INT_MAX) return false;
-  *value = static_cast<int>(v);
-  return true;
-}
-
-bool IsOption(const std::string& arg, const std::string& name) { return arg == name || arg.rfind(name + "=", 0) == 0; }
+constexpr types::TextPair kTraceIncomplete{"Die Protokolldatei kann nicht geschrieben werden:",
+                                           "The trace file cannot be written:"};
+constexpr types::TextPair kCannotReadSettings{"Die Einstellungsdatei kann nicht gelesen werden:",
+                                              "The settings file cannot be read:"};
 
 }  // namespace
 
-// --- options ------------------------------------------------------------------------------
-
-bool ArgReader::Value(const std::string& name, std::string* value) {
-  for (std::size_t i = 0; i < args_.size(); ++i) {
-    const std::string& a = args_[i];
-    if (IsOption(a, name) && Repeated(name, i)) return false;
-    if (a == name) {
-      // The next option is not this one's value: "--record --count 5" lacks the file.
-      if (i + 1 >= args_.size() || args_[i + 1].rfind("--", 0) == 0) {
-        error_ = name + " needs a value";
-        args_.erase(args_.begin() + static_cast<long>(i));
-        return false;
-      }
-      *value = args_[i + 1];
-      args_.erase(args_.begin() + static_cast<long>(i), args_.begin() + static_cast<long>(i) + 2);
-      return true;
-    }
-    if (a.rfind(name + "=", 0) == 0) {
-      *value = a.substr(name.size() + 1);
-      args_.erase(args_.begin() + static_cast<long>(i));
-      return true;
-    }
-  }
-  return false;
-}
-
-bool ArgReader::Repeated(const std::string& name, std::size_t first) {
-  for (std::size_t j = first + 1; j < args_.size(); ++j) {
-    if (IsOption(args_[j], name)) {
-      error_ = name + " is given more than once";
-      return true;
-    }
-  }
-  return false;
-}
-
-bool ArgReader::Flag(const std::string& name) {
-  for (std::size_t i = 0; i < args_.size(); ++i) {
-    if (args_[i] == name) {
-      if (Repeated(name, i)) return false;
-      args_.erase(args_.begin() + static_cast<long>(i));
-      return true;
-    }
-  }
-  return false;
-}
-
-bool ArgReader::Int(const std::string& name, int min, int max, int* value) {
-  std::string text;
-  if (!Value(name, &text)) return false;
-  int v = 0;
-  if (!ParseInt(text, &v) || v < min || v > max) {
-    error_ = platform::StringPrintf("%s takes a whole number from %d to %d, not \"%s\"", name.c_str(), min, max,
-                                    text.c_str());
-    return false;
-  }
-  *value = v;
-  return true;
-}
-
-std::optional<std::string> ArgReader::Positional() {
-  for (std::size_t i = 0; i < args_.size(); ++i) {
-    if (args_[i].rfind("--", 0) != 0 || args_[i] == "-") {
-      std::string v = args_[i];
-      args_.erase(args_.begin() + static_cast<long>(i));
-      return v;
-    }
-  }
-  return std::nullopt;
-}
-
-bool ArgReader::Done() {
-  if (!error_.empty()) return false;
-  if (args_.empty()) return true;
-  error_ = "unknown argument \"" + args_.front() + "\"";
-  return false;
-}
-
-bool ParseCommonOptions(std::vector<std::string>& args, CommonOptions& o, std::string* error) {
-  ArgReader r(args);
-  auto fail = [&](const std::string& text) {
-    if (error) *error = text;
-    return false;
-  };
-  std::string text;
-  if (r.Value("--device", &text)) {
-    if (text.empty()) return fail("--device needs a device path");
-    o.device = text;
-  }
-  int v = 0;
-  if (r.Int("--port", 1, 255, &v)) o.port = v;
-  if (r.Int("--address", 0, 255, &v)) o.address = v;
-  if (r.Int("--baud", 0, 1000000, &v)) {
-    if (v != 4800 && v != 19200 && v != 38400) return fail("--baud takes 4800, 19200 or 38400");
-    o.baud = v;
-  }
-  if (r.Value("--lang", &text)) {
-    if (text == "de")
-      o.language = 0;
-    else if (text == "en")
-      o.language = 1;
-    else
-      return fail("--lang takes de or en, not \"" + text + "\"");
-  }
-  if (r.Value("--settings", &text)) o.settingsFolder = text;
-  if (r.Value("--trace", &text)) {
-    if (text.empty()) return fail("--trace needs a file (- for stderr)");
-    o.trace = text;
-  }
-  if (r.failed()) return fail(r.error());
-  if (!o.device.empty() && o.port) return fail("give either --device or --port, not both");
-  return true;
-}
-
-std::optional<app::TimeOfDay> ParseTimeOfDay(const std::string& text) {
-  if (text.size() != 8 || text[2] != ':' || text[5] != ':') return std::nullopt;
-  int h = 0, m = 0, s = 0;
-  if (!ParseInt(text.substr(0, 2), &h) || !ParseInt(text.substr(3, 2), &m) || !ParseInt(text.substr(6, 2), &s))
-    return std::nullopt;
-  if (text[0] == '-' || text[3] == '-' || text[6] == '-' || text[0] == '+' || text[3] == '+' || text[6] == '+')
-    return std::nullopt;
-  if (h > 23 || m > 59 || s > 59) return std::nullopt;
-  return app::TimeOfDay{h, m, s};
-}
-
-// --- trace ------------------------------------------------------------------------------
-
-// The --trace file: lines go into a large stdio buffer, so a trace never waits for the
-// disk between a request and its reply; the buffer is written out at the end.
+// The --trace file: lines collect in a buffer, so a trace never waits for the disk
+// between a request and its reply. They go to a file beside the target, which takes
+// its place when the command ends: a trace that cannot be written whole leaves an
+// earlier file as it was, and a command that traced nothing leaves no file.
 class TraceFile {
  public:
-  TraceFile(link::Link& link, std::FILE* file, bool own, std::ostream& err)
-      : file_(file), own_(own), err_(err), recorder_(link, [this](const std::string& line) { Write(line); }) {
-    if (own_) std::setvbuf(file_, nullptr, _IOFBF, 1 << 16);
-  }
-  ~TraceFile() {
-    const bool failed = std::fflush(file_) != 0 || std::ferror(file_);
-    if (own_) std::fclose(file_);
-    if (failed) err_ << "korvane-cli: the trace file is incomplete (write failed)\n" << std::flush;
+  TraceFile(link::Link& link, std::string path, int language, std::ostream& err)
+      : path_(std::move(path)),
+        language_(language),
+        err_(err),
+        file_(language),
+        recorder_(link, [this](const std::string& line) { Write(line); }) {}
+
+  bool Finish() {
+    if (finished_) return ok_;
+    finished_ = true;
+    if (path_ == "-") return ok_;
+    Flush();
+    if (file_.isOpen()) ok_ = file_.Commit() && file_.Close();
+    file_.Close();
+    if (!ok_)
+      err_ << kTraceIncomplete(language_) << ' ' << path_ << ": " << file_.error() << ' '
+           << types::kNothingSaved(language_) << '\n'
+           << std::flush;
+    return ok_;
   }
 
  private:
   void Write(const std::string& line) {
-    std::fwrite(line.data(), 1, line.size(), file_);
-    std::fputc('\n', file_);
+    if (finished_) return;
+    if (path_ == "-") {
+      std::fwrite(line.data(), 1, line.size(), stderr);
+      std::fputc('\n', stderr);
+      return;
+    }
+    buffer_ += line;
+    buffer_ += '\n';
+    if (buffer_.size() >= kBuffer) Flush();
   }
-  std::FILE* file_;
-  bool own_;
+  void Flush() {
+    if (buffer_.empty() || !ok_) return;
+    if (!file_.isOpen()) ok_ = file_.Open(path_);
+    ok_ = ok_ && file_.Write(buffer_);
+    buffer_.clear();
+  }
+
+  static constexpr std::size_t kBuffer = 1 << 16;
+  std::string path_;
+  int language_;
   std::ostream& err_;
+  platform::StagedFile file_;
+  std::string buffer_;
+  bool ok_ = true;
+  bool finished_ = false;
   trace::TraceRecorder recorder_;
 };
 
@@ -208,9 +99,15 @@ CliContext::CliContext(CommonOptions options, std::ostream& out, std::ostream& e
     : options_(std::move(options)), out_(out), err_(err), ui_(err), clock_(std::move(clock)) {
   if (options_.settingsFolder.empty()) options_.settingsFolder = platform::SettingsFolder();
   // Only read the program's settings; a first start of the desktop program creates them.
+  const std::string settingsPath = app::SettingsFilePath(options_.settingsFolder);
   std::error_code ec;
-  if (std::filesystem::is_regular_file(app::SettingsFilePath(options_.settingsFolder), ec))
-    settings_ = app::LoadSettingsFile(options_.settingsFolder);
+  if (std::filesystem::exists(std::filesystem::symlink_status(settingsPath, ec))) {
+    if (const std::optional<std::string> bytes = platform::ReadWholeFile(settingsPath))
+      settings_ = app::ParseSettingsText(*bytes);
+    else
+      settingsProblem_ = std::string(kCannotReadSettings(options_.language.value_or(0))) + " " + settingsPath + ": " +
+                         platform::ReadProblem(settingsPath, options_.language.value_or(0));
+  }
   language_ = options_.language.value_or(settings_.language == 1 ? 1 : 0);
 
   if (link) {
@@ -250,19 +147,25 @@ CliContext::~CliContext() {
 bool CliContext::StartTrace() {
   const std::string& path = options_.trace;
   if (path.empty()) return true;
-  if (path == "-") {
-    trace_ = std::make_unique<TraceFile>(*link_, stderr, false, err_);
-    return true;
+  if (path != "-") {
+    if (const std::string problem = platform::OutputTargetProblem(path, language_); !problem.empty()) {
+      err_ << "korvane-cli: --trace " << path << ": " << problem << '\n' << std::flush;
+      return false;
+    }
   }
-  std::string problem = platform::WriteTargetProblem(path, language_);
-  std::FILE* f = problem.empty() ? std::fopen(path.c_str(), "w") : nullptr;
-  if (!f) {
-    if (problem.empty()) problem = std::strerror(errno);
-    err_ << "korvane-cli: --trace " << path << ": " << problem << '\n' << std::flush;
-    return false;
-  }
-  trace_ = std::make_unique<TraceFile>(*link_, f, true, err_);
+  trace_ = std::make_unique<TraceFile>(*link_, path, language_, err_);
   return true;
+}
+
+bool CliContext::FinishTrace() { return !trace_ || trace_->Finish(); }
+
+int CliContext::CheckOutputs(std::vector<std::string> paths) {
+  if (!options_.trace.empty() && options_.trace != "-") paths.push_back(options_.trace);
+  const std::optional<platform::TargetProblem> problem = platform::OutputTargetsProblem(paths, language_);
+  if (!problem) return kExitOk;
+  ui_.Message(std::string(types::kCannotWriteFile(language_)) + " " + problem->path + ": " + problem->reason,
+              platform::kAppTitle);
+  return kExitFile;
 }
 
 int CliContext::OpenPort() {

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "CliUi.h"
+#include "CommandLine.h"
 #include "app/SettingsFile.h"
 #include "link/Link.h"
 #include "platform/Clock.h"
@@ -24,50 +25,6 @@ enum ExitCode : int {
   kExitPortFailed = 3,  // the port cannot be opened
   kExitFile = 6,        // a file cannot be read or written
 };
-
-struct CommonOptions {
-  std::string device;           // --device: a device path instead of the COM mapping
-  std::optional<int> port;      // --port: COM number 1..255
-  int address = 0;              // --address 0..255
-  std::optional<int> baud;      // --baud 4800 | 19200 | 38400
-  std::optional<int> language;  // --lang de | en
-  std::string settingsFolder;   // where config.ini and ports/COM<n> are (default: the user's)
-  std::string trace;            // --trace: communication trace file, "-" for stderr
-};
-
-// Takes the common options out of args (wherever they stand); the rest stays in
-// order. False with a message for a bad or incomplete option.
-bool ParseCommonOptions(std::vector<std::string>& args, CommonOptions& options, std::string* error);
-
-// Reads a command's own options: each call takes one option (and its value) out of
-// the argument list.
-class ArgReader {
- public:
-  explicit ArgReader(std::vector<std::string>& args) : args_(args) {}
-  // "--name VALUE" or "--name=VALUE"; false when absent. A missing value (nothing or
-  // another option follows) and a repeated option are errors that name the option.
-  bool Value(const std::string& name, std::string* value);
-  // "--name" alone.
-  bool Flag(const std::string& name);
-  // An integer option within [min, max].
-  bool Int(const std::string& name, int min, int max, int* value);
-  // Whatever the command did not take: an error names the first of them.
-  bool Done();
-  // The first positional argument, taken out.
-  std::optional<std::string> Positional();
-  const std::string& error() const { return error_; }
-  bool failed() const { return !error_.empty(); }
-
- private:
-  // Sets the error when name stands again after position first.
-  bool Repeated(const std::string& name, std::size_t first);
-
-  std::vector<std::string>& args_;
-  std::string error_;
-};
-
-// "hh:mm:ss" with hours 0..23, minutes and seconds 0..59.
-std::optional<app::TimeOfDay> ParseTimeOfDay(const std::string& text);
 
 class TraceFile;
 
@@ -95,8 +52,17 @@ class CliContext {
   int CommError();
   // Usage error on stderr; returns kExitUsage.
   int Usage(const std::string& message);
-  // Starts the --trace file; false (the reason on stderr) when it cannot be opened.
+  // Why the settings file could not be read ("" when it could, or there is none).
+  const std::string& settingsProblem() const { return settingsProblem_; }
+  // Starts the --trace file: false (the reason on stderr) when its target cannot take
+  // it. The file is written when the command ends, and only when something was traced.
   bool StartTrace();
+  // Ends the --trace file: false (the reason on stderr) when it could not be written
+  // whole (the earlier file is then kept).
+  bool FinishTrace();
+  // The command's output files and the trace file, checked together before the module
+  // is asked: kExitOk, or kExitFile after naming the first that cannot be written.
+  int CheckOutputs(std::vector<std::string> paths);
 
  private:
   CommonOptions options_;
@@ -105,6 +71,7 @@ class CliContext {
   CliUi ui_;
   platform::QtTranslations qtTexts_;
   app::AppSettings settings_;
+  std::string settingsProblem_;
   int language_ = 0;
   link::FlowContext context_;
   platform::Clock clock_;

@@ -2,8 +2,10 @@
 
 #include <ostream>
 
+#include "platform/Reasons.h"
 #include "platform/SafeFile.h"
 #include "platform/widgets/PrinterPage.h"
+#include "types/Texts.h"
 
 namespace korvane::cli {
 
@@ -41,12 +43,14 @@ void CliUi::ProgressClose() {}
 std::unique_ptr<platform::PageTarget> CliUi::BeginPrint(const std::string& documentName) {
   if (!printPdf) return nullptr;
   if (const std::string problem = platform::WriteTargetProblem(*printPdf, language); !problem.empty()) {
-    Message("Cannot write " + *printPdf + ": " + problem, platform::kAppTitle);
+    Message(std::string(types::kCannotWriteFile(language)) + " " + *printPdf + ": " + problem, platform::kAppTitle);
     return nullptr;
   }
   auto page = std::make_unique<platform::PdfPage>(*printPdf, documentName, language);
   if (!page->ok()) {
-    Message("Cannot write " + *printPdf, platform::kAppTitle);
+    Message(std::string(types::kCannotWriteFile(language)) + " " + *printPdf + ": " +
+                platform::reasons::kPdfNotDrawn(language),
+            platform::kAppTitle);
     return nullptr;
   }
   return page;

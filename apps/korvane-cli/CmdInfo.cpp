@@ -2,13 +2,13 @@
 #include <ostream>
 
 #include "Commands.h"
+#include "platform/ShownText.h"
 #include "types/Catalogue.h"
+#include "types/Cp1252.h"
 
 namespace korvane::cli {
 
-int RunInfo(CliContext& ctx, Args& args) {
-  ArgReader r(args);
-  if (!r.Done()) return ctx.Usage(r.error());
+int RunInfo(CliContext& ctx, const CommandOptions&) {
   if (const int rc = ctx.OpenPort(); rc != kExitOk) return rc;
 
   // Type (u8), firmware (float), identity (four characters), device kind (u8).
@@ -19,7 +19,7 @@ int RunInfo(CliContext& ctx, Args& args) {
   const int wire = m.ParameterByte(link::kType.number);
   ctx.out() << "type: " << wire << ' ' << types::TypeName(wire - 1, ctx.language()) << '\n'
             << "firmware: " << m.firmwareText << '\n'
-            << "identity: " << m.identity << '\n'
+            << "identity: " << platform::ShownText(types::FromWindows1252(m.identity)) << '\n'
             << "device kind: " << m.deviceKind << '\n'
             << std::flush;
   return kExitOk;

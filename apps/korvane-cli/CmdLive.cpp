@@ -8,48 +8,40 @@
 #include "app/Interval.h"
 #include "app/LiveMeasurement.h"
 #include "app/Recording.h"
+#include "platform/NumberText.h"
 #include "types/Texts.h"
 
 namespace korvane::cli {
 
-int ShortestPollMs(int baud) {
-  // Six requests and six replies of eleven bytes, ten bits each.
-  const int bits = 12 * 11 * 10;
-  return baud > 0 ? (bits * 1000 + baud - 1) / baud : 0;
-}
+namespace {
 
-int RunLive(CliContext& ctx, Args& args) {
-  ArgReader r(args);
-  int count = 0;  // 0: until interrupted
-  int poll = static_cast<int>(app::LiveMeasurement::kDefaultPollPeriod.count());
-  std::string recordFile, intervalText = "00:01:00";
-  r.Int("--count", 1, 1000000000, &count);
-  r.Int("--poll", 10, 3600000, &poll);
-  const bool record = r.Value("--record", &recordFile);
-  r.Value("--interval", &intervalText);
-  if (!r.Done()) return ctx.Usage(r.error());
-  const std::optional<app::TimeOfDay> t = ParseTimeOfDay(intervalText);
-  if (!t) return ctx.Usage("--interval takes hh:mm:ss (00:00:00 to 23:59:59), not \"" + intervalText + "\"");
-  if (record && recordFile.empty()) return ctx.Usage("--record needs a file name");
-  // A poll must leave room for the six requests and replies of one chain on the wire.
-  const int shortest = ShortestPollMs(ctx.link().baudRate());
-  if (poll < shortest)
-    return ctx.Usage("--poll " + std::to_string(poll) + " is shorter than one request chain at " +
-                     std::to_string(ctx.link().baudRate()) + " baud; the shortest period is " +
-                     std::to_string(shortest) + " ms");
-  const app::Interval interval = app::Interval::FromFields(t->hour, t->minute, t->second);
+constexpr types::TextPair kCannotRecord{"Die Aufzeichnungsdatei kann nicht geöffnet werden:",
+                                        "The recording file cannot be opened:"};
+// Ticks of the poll timer that found the chain before still running: %d.
+constexpr types::TextPair kSkippedPolls{"%d Abfragen ausgelassen: die vorige Abfragekette lief noch.",
+                                        "%d polls skipped: the chain before was still running."};
+
+}  // namespace
+
+int RunLive(CliContext& ctx, const CommandOptions& o) {
+  const bool record = !o.record.empty();
+  // The recording file, like every output, is checked before the module is asked.
+  if (const int rc = record ? ctx.CheckOutputs({o.record}) : kExitOk; rc != kExitOk) return rc;
+  const app::Interval interval = app::Interval::FromFields(o.interval.hour, o.interval.minute, o.interval.second);
 
   app::Recording recording(ctx.ui(), ctx.clock());
   if (record) {
     std::string error;
-    if (!recording.OpenForAppend(recordFile, &error, ctx.language()))
-      return ctx.Usage("cannot open the recording file: " + error);
+    if (!recording.OpenForAppend(o.record, &error, ctx.language())) {
+      ctx.ui().Message(std::string(kCannotRecord(ctx.language())) + " " + error, platform::kAppTitle);
+      return kExitFile;
+    }
   }
 
   if (const int rc = ctx.OpenPort(); rc != kExitOk) return rc;
   link::Link& link = ctx.link();
   app::LiveMeasurement live(link, ctx.ui(), ctx.context());
-  live.setPollPeriod(std::chrono::milliseconds(poll));
+  live.setPollPeriod(std::chrono::milliseconds(o.pollMs));
   if (!live.Start(std::chrono::milliseconds(interval.Milliseconds()))) {
     // The flow told that the answer is missing; a line that went away says why.
     if (link.isLineLost()) {
@@ -74,7 +66,7 @@ int RunLive(CliContext& ctx, Args& args) {
     const auto& f = live.fieldTexts();
     ctx.out() << f[0] << '\t' << f[1] << '\t' << f[2] << '\t' << f[3] << '\t' << f[4] << '\t' << f[5] << '\n'
               << std::flush;
-    if (count > 0 && ++chains >= count) loop.quit();
+    if (o.count > 0 && ++chains >= o.count) loop.quit();
   });
   QObject::connect(&live, &app::LiveMeasurement::recordingTick, [&] {
     if (!record) return;
@@ -94,6 +86,9 @@ int RunLive(CliContext& ctx, Args& args) {
   // Each recording line went out in one write: nothing is left half-written.
   live.StopTimers();
   recording.Close();
+  // Polls the module could not keep up with; a module that fell silent said so already.
+  if (result == kExitOk && live.skippedPolls() > 0)
+    ctx.err() << platform::StringPrintf(kSkippedPolls(ctx.language()), live.skippedPolls()) << '\n' << std::flush;
   return result;
 }
 

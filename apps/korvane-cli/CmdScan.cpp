@@ -9,14 +9,11 @@ namespace korvane::cli {
 
 constexpr int kExitInterrupted = 130;  // Ctrl-C, like the cancel button
 
-int RunScan(CliContext& ctx, Args& args) {
-  ArgReader r(args);
-  const bool display = r.Flag("--display");
-  if (!r.Done()) return ctx.Usage(r.error());
+int RunScan(CliContext& ctx, const CommandOptions& options) {
   if (const int rc = ctx.OpenPort(); rc != kExitOk) return rc;
 
   InterruptGuard interrupt([&] { ctx.ui().cancelled = true; });
-  const scan::ScanResult result = scan::ScanBus(ctx.link(), ctx.ui(), ctx.language(), display);
+  const scan::ScanResult result = scan::ScanBus(ctx.link(), ctx.ui(), ctx.language(), options.display);
   for (const scan::ScanHit& hit : result.found) ctx.out() << scan::ScanLine(hit, ctx.language()) << '\n';
   ctx.out() << std::flush;
   if (result.lineLost) return ctx.CommError();

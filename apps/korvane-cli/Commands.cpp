@@ -15,51 +15,54 @@ namespace korvane::cli {
 
 const std::vector<Command>& Commands() {
   static const std::vector<Command> table{
-      {"info", "", "type, firmware, identity and device kind of the module", &RunInfo, false},
+      {"info", "", "type, firmware, identity and device kind of the module", &ParseNothing, &RunInfo, false},
       {"live", "[--count N] [--poll MS] [--record FILE] [--interval hh:mm:ss]",
-       "live values as the main window shows them, optionally recorded to FILE", &RunLive, false},
+       "live values as the main window shows them, optionally recorded to FILE", &ParseLive, &RunLive, false},
       {"config-read", "-o FILE",
        "the module's configuration as a setup file (.qx4), as the configuration dialog saves it;\n"
        "      exit 6 file cannot be written, 7 module address outside 0..31",
-       &RunConfigRead, false},
+       &ParseConfigRead, &RunConfigRead, false},
       {"config-write", "FILE [--with-calibration]",
        "writes a setup file to the module as the dialog's Open and OK do (calibration values and\n"
-       "      temperature offset only with --with-calibration); exit 4 data-file error, 5 type of\n"
-       "      another family, 6 file cannot be read, 7 address outside 0..31",
-       &RunConfigWrite, false},
+       "      temperature offset only with --with-calibration); exit 4 data-file error or a value no\n"
+       "      module may get (nan, inf), 5 type of another family, 6 file cannot be read, 7 address\n"
+       "      outside 0..31",
+       &ParseConfigWrite, &RunConfigWrite, false},
       {"config-print", "-o FILE.pdf", "prints the module's configuration into a PDF file as the dialog's Print does",
-       &RunConfigPrint, true},
-      {"logger-info", "", "the display unit's logger information (at 0x80, 19200 baud)", &RunLoggerInfo, false},
+       &ParseConfigPrint, &RunConfigPrint, true},
+      {"logger-info", "", "the display unit's logger information (at 0x80, 19200 baud)", &ParseNothing, &RunLoggerInfo, false},
       {"logger-read", "-o FILE [--display] [--chart CHART.pdf|CHART.png]",
        "reads the module's (or with --display the display unit's) data logger into FILE as the\n"
        "      logger dialogs export it and prints \"records: N\"; exit 8 when fewer records arrived\n"
        "      than announced, 130 after Ctrl-C (the file keeps the whole records); --chart also\n"
        "      draws the module's chart into a PDF or PNG file",
-       &RunLoggerRead, true},
-      {"logger-clear", "--yes [--display]", "clears the module's (or the display unit's) data logger", &RunLoggerClear,
+       &ParseLoggerRead, &RunLoggerRead, true},
+      {"logger-clear", "--yes [--display]", "clears the module's (or the display unit's) data logger", &ParseLoggerClear, &RunLoggerClear,
        false},
       {"clock-set", "[--display] [--time \"YYYY-MM-DD hh:mm:ss\"]",
-       "sets the module's (or the display unit's) clock to the PC's local time or the given time", &RunClockSet, false},
+       "sets the module's (or the display unit's) clock to the PC's local time or the given time\n"
+       "      (a real date of the years 2000 to 2255)",
+       &ParseClockSet, &RunClockSet, false},
       {"display-read", "-o FILE.rw8",
        "the display unit's configuration with its outputs (at 0x80, 19200 baud) as a display file,\n"
        "      as the display dialog's Save writes it; exit 6 file cannot be written",
-       &RunDisplayRead, false},
+       &ParseDisplayRead, &RunDisplayRead, false},
       {"display-write", "FILE.rw8",
        "writes a display file to the display unit as Open, the outputs dialog's OK and OK do;\n"
        "      exit 4 bad display file (checksum, range, missing key: nothing is sent), 6 file cannot\n"
        "      be read",
-       &RunDisplayWrite, false},
-      {"display-contrast", "N", "sets the display unit's contrast 0..20 as the contrast edit does", &RunDisplayContrast,
+       &ParseDisplayWrite, &RunDisplayWrite, false},
+      {"display-contrast", "N", "sets the display unit's contrast 0..20 as the contrast edit does", &ParseDisplayContrast, &RunDisplayContrast,
        false},
       {"param-report", "[-o FILE.pdf]",
        "the module's parameter report as the parametrization dialog's Aktualisieren reads it (only\n"
        "      reads); with -o also printed into a PDF file as its Drucken prints it",
-       &RunParamReport, true},
+       &ParseParamReport, &RunParamReport, true},
       {"scan", "[--display]",
        "reads the type at addresses 0..31 (300 ms each) and prints one line per module that answers:\n"
        "      \"address: 5  type: 1 pH  kind: 4  identity: A123\"; --display also asks the display unit\n"
        "      (0x80, 19200 baud); exit 1 when none answered, 130 after Ctrl-C",
-       &RunScan, false},
+       &ParseScan, &RunScan, false},
   };
   return table;
 }
@@ -92,13 +95,25 @@ void PrintHelp(std::ostream& out) {
   }
   out << "\n"
          "Exit status: 0 success, 1 the module does not answer, 2 usage error,\n"
-         "3 the port cannot be opened, 6 a file cannot be read or written.\n";
+         "3 the port cannot be opened, 6 a file cannot be read or written (every output\n"
+         "file, the --trace file included, is checked before the module is asked).\n";
 }
 
 int RunCommand(CliContext& ctx, const std::string& name, Args args) {
   const Command* c = FindCommand(name);
   if (!c) return ctx.Usage("unknown command \"" + name + "\"");
-  return c->run(ctx, args);
+  CommandOptions options;
+  if (const std::string error = c->parse(args, ctx.link().baudRate(), options); !error.empty())
+    return ctx.Usage(error);
+  if (!ctx.settingsProblem().empty()) {
+    ctx.err() << ctx.settingsProblem() << '\n' << std::flush;
+    return kExitFile;
+  }
+  if (!ctx.StartTrace()) return kExitFile;
+  int rc = c->run(ctx, options);
+  // A trace that could not be written changes only a success.
+  if (!ctx.FinishTrace() && rc == kExitOk) rc = kExitFile;
+  return rc;
 }
 
 int Main(int argc, char** argv, std::ostream& out, std::ostream& err) {
@@ -143,8 +158,7 @@ int Main(int argc, char** argv, std::ostream& out, std::ostream& err) {
     app = std::make_unique<QCoreApplication>(argc, argv);
   }
   CliContext ctx(options, out, err);
-  if (!ctx.StartTrace()) return kExitFile;
-  return command->run(ctx, args);
+  return RunCommand(ctx, *name, std::move(args));
 }
 
 }  // namespace korvane::cli

@@ -1,13 +1,7 @@
 // korvane-cli config-read, config-write, config-print: the configuration dialog's
 // roads without the dialog. Each command does to the settings what opening the dialog
 // (and its buttons) would, so files and frames are the dialog's own.
-#include <unistd.h>
-
-#include <cerrno>
-#include <cstring>
-#include <filesystem>
 #include <optional>
-#include <fstream>
 #include <ostream>
 #include <string>
 
@@ -17,7 +11,6 @@
 #include "configuration/ConfigTransfer.h"
 #include "configuration/DialogExchange.h"
 #include "configuration/SetupPrint.h"
-#include "platform/Reasons.h"
 #include "platform/SafeFile.h"
 
 namespace korvane::cli {
@@ -49,7 +42,8 @@ int ReadAndOpen(CliContext& ctx, ConfigTransfer& transfer, ConfigSettings& s) {
 // The dialog takes its control values before saving, printing and OK; an address it
 // would refuse stops the command with the dialog's message.
 int TakeControls(CliContext& ctx, ConfigSettings& s) {
-  const configuration::AddressCheck check = configuration::CheckAddressText(std::to_string(s.IDC_GERAETE_ADR));
+  const configuration::AddressCheck check =
+      configuration::CheckAddressText(std::to_string(s.IDC_GERAETE_ADR), ctx.language());
   if (check.ok) return kExitOk;
   ctx.ui().Message(check.message, platform::kAppTitle);
   return kExitAddress;
@@ -101,32 +95,12 @@ class SetupFileEditor : public configuration::ConfigurationEditor {
   int exit_ = kExitNoAnswer;
 };
 
-bool Readable(const std::string& path) {
-  std::error_code ec;
-  if (std::filesystem::is_directory(path, ec)) return false;
-  std::ifstream in(path, std::ios::binary);
-  return in.good();
-}
-
-// The common start of config-read and config-print: "-o FILE", then the configuration
-// read and shown as the dialog would show it, with the control values taken. target
-// names the file that will be written for path: anything but a regular file there is
-// refused before the module is asked.
-int ReadForOutput(CliContext& ctx, Args& args, const char* usage, std::string* path, ConfigSettings& s,
-                  std::string (*target)(const std::string&)) {
-  ArgReader r(args);
-  if (!r.Value("-o", path)) return ctx.Usage(r.failed() ? r.error() : usage);
-  if (path->empty()) return ctx.Usage("-o needs a file name");
-  if (!r.Done()) return ctx.Usage(r.error());
+// The common start of config-read and config-print: the file that will be written
+// checked, then the configuration read and shown as the dialog would show it, with the
+// control values taken.
+int ReadForOutput(CliContext& ctx, const std::string& file, ConfigSettings& s) {
   // Nothing is asked of the module when its answer could not be kept.
-  const std::string file = target(*path);
-  std::string problem = platform::WriteTargetProblem(file, ctx.language());
-  if (problem.empty()) problem = AccessProblem(file, ctx.language());
-  if (!problem.empty()) {
-    ctx.ui().Message(std::string(configuration::texts::kCannotWrite(ctx.language())) + " " + file + ": " + problem,
-                     platform::kAppTitle);
-    return kExitFile;
-  }
+  if (const int rc = ctx.CheckOutputs({file}); rc != kExitOk) return rc;
   ConfigTransfer transfer(ctx.link(), ctx.ui(), ctx.context());
   transfer.setPauseBeforeDialog(false);  // no dialog waits for a person here
   if (const int rc = ReadAndOpen(ctx, transfer, s); rc != kExitOk) return rc;
@@ -135,40 +109,23 @@ int ReadForOutput(CliContext& ctx, Args& args, const char* usage, std::string* p
 
 }  // namespace
 
-std::string AccessProblem(const std::string& path, int language) {
-  namespace fs = std::filesystem;
-  std::error_code ec;
-  if (fs::exists(path, ec))
-    return ::access(path.c_str(), W_OK) != 0 ? platform::SystemErrorText(errno, language) : std::string();
-  fs::path folder = fs::path(path).parent_path();
-  if (folder.empty()) folder = ".";
-  if (::access(folder.c_str(), W_OK | X_OK) != 0)
-    return folder.string() + ": " + platform::SystemErrorText(errno, language);
-  return {};
-}
-
-int RunConfigRead(CliContext& ctx, Args& args) {
-  std::string path;
+int RunConfigRead(CliContext& ctx, const CommandOptions& o) {
   ConfigSettings s;
+  const std::string path = configuration::SetupFilePath(o.output);
   // "Speichern" right away.
-  if (const int rc = ReadForOutput(ctx, args, "config-read needs -o FILE", &path, s, &configuration::SetupFilePath);
-      rc != kExitOk)
-    return rc;
-  ctx.ui().saveFile = path;
+  if (const int rc = ReadForOutput(ctx, path, s); rc != kExitOk) return rc;
+  ctx.ui().saveFile = o.output;
   if (!configuration::SaveSetupFile(ctx.ui(), s)) return kExitFile;  // the reason went to stderr
   return kExitOk;
 }
 
-int RunConfigWrite(CliContext& ctx, Args& args) {
-  ArgReader r(args);
-  const bool withCalibration = r.Flag("--with-calibration");
-  const std::optional<std::string> path = r.Positional();
-  if (!path || path->empty()) return ctx.Usage("config-write needs a setup file");
-  if (!r.Done()) return ctx.Usage(r.error());
+int RunConfigWrite(CliContext& ctx, const CommandOptions& o) {
   const int lang = ctx.language();
   // A file that cannot be read is reported before the module is asked anything.
-  if (!Readable(*path)) {
-    ctx.ui().Message(std::string(configuration::texts::kCannotRead(lang)) + " " + *path, platform::kAppTitle);
+  if (!platform::ReadWholeFile(o.input)) {
+    ctx.ui().Message(std::string(configuration::texts::kCannotRead(lang)) + " " + o.input + ": " +
+                         platform::ReadProblem(o.input, lang),
+                     platform::kAppTitle);
     return kExitFile;
   }
 
@@ -177,23 +134,21 @@ int RunConfigWrite(CliContext& ctx, Args& args) {
   if (const int rc = ctx.OpenPort(); rc != kExitOk) return rc;
   ConfigTransfer transfer(ctx.link(), ctx.ui(), ctx.context());
   transfer.setPauseBeforeDialog(false);  // no dialog waits for a person here
-  SetupFileEditor editor(ctx, *path, withCalibration);
+  SetupFileEditor editor(ctx, o.input, o.withCalibration);
   ConfigSettings s;
   transfer.ReadConfiguration(s, editor);
   if (editor.exitCode() != kExitOk) return editor.exitCode();
+  // A value no module may get was named and nothing was written.
+  if (transfer.refused()) return kExitDataFile;
   // The count of unanswered writes or the lost line went to stderr.
   return transfer.lastWrite().ok() ? kExitOk : kExitNoAnswer;
 }
 
-int RunConfigPrint(CliContext& ctx, Args& args) {
-  std::string path;
+int RunConfigPrint(CliContext& ctx, const CommandOptions& o) {
   ConfigSettings s;
   // "Drucken" right away, into the PDF file instead of a printer.
-  if (const int rc =
-          ReadForOutput(ctx, args, "config-print needs -o FILE.pdf", &path, s, [](const std::string& p) { return p; });
-      rc != kExitOk)
-    return rc;
-  ctx.ui().printPdf = path;
+  if (const int rc = ReadForOutput(ctx, o.output, s); rc != kExitOk) return rc;
+  ctx.ui().printPdf = o.output;
   const auto names = configuration::SourceNames(s.AbsoluteType(), s.deviceKind, s.language);
   if (!configuration::PrintSetup(ctx.ui(), s, names, ctx.clock())) return kExitFile;
   return kExitOk;

@@ -7,7 +7,6 @@
 #include "display/DisplayFile.h"
 #include "display/DisplayTexts.h"
 #include "display/DisplayTransfer.h"
-#include "platform/SafeFile.h"
 
 namespace korvane::cli {
 namespace {
@@ -33,18 +32,10 @@ int AtDisplayRate(CliContext& ctx, display::DisplayTransfer& transfer, Body body
 
 }  // namespace
 
-int RunDisplayRead(CliContext& ctx, Args& args) {
-  ArgReader r(args);
-  std::string path;
-  if (!r.Value("-o", &path)) return ctx.Usage(r.failed() ? r.error() : "display-read needs -o FILE.rw8");
-  if (!r.Done()) return ctx.Usage(r.error());
-  if (path.empty()) return ctx.Usage("-o needs a file name");
+int RunDisplayRead(CliContext& ctx, const CommandOptions& o) {
   const int lang = ctx.language();
   // Nothing is asked of the unit when its answer could not be kept.
-  if (const std::string problem = platform::WriteTargetProblem(path, lang); !problem.empty()) {
-    ctx.ui().Message(std::string(display::texts::kCannotSave(lang)) + " " + path + ": " + problem, platform::kAppTitle);
-    return kExitFile;
-  }
+  if (const int rc = ctx.CheckOutputs({o.output}); rc != kExitOk) return rc;
   display::DisplayTransfer transfer(ctx.link(), ctx.ui(), lang, ctx.clock());
   display::DisplaySettings s;
   s.language = lang;
@@ -54,24 +45,20 @@ int RunDisplayRead(CliContext& ctx, Args& args) {
   });
   if (rc != kExitOk) return rc;
   std::string error;
-  if (!display::WriteDisplayFile(path, s, &error)) {
+  if (!display::WriteDisplayFile(o.output, s, &error)) {
     ctx.ui().Message(error, platform::kAppTitle);
     return kExitFile;
   }
   return kExitOk;
 }
 
-int RunDisplayWrite(CliContext& ctx, Args& args) {
-  ArgReader r(args);
-  const std::optional<std::string> path = r.Positional();
-  if (!path || path->empty()) return ctx.Usage("display-write needs a display file (.rw8)");
-  if (!r.Done()) return ctx.Usage(r.error());
+int RunDisplayWrite(CliContext& ctx, const CommandOptions& o) {
   const int lang = ctx.language();
   // The whole file is checked before anything is sent.
   display::DisplaySettings s;
   s.language = lang;
   std::string message;
-  switch (display::ReadDisplayFile(*path, s, &message)) {
+  switch (display::ReadDisplayFile(o.input, s, &message)) {
     case display::FileRead::kOk: break;
     case display::FileRead::kUnreadable: ctx.ui().Message(message, platform::kAppTitle); return kExitFile;
     case display::FileRead::kBad: ctx.ui().Message(message, platform::kAppTitle); return kExitBadFile;
@@ -87,15 +74,9 @@ int RunDisplayWrite(CliContext& ctx, Args& args) {
   });
 }
 
-int RunDisplayContrast(CliContext& ctx, Args& args) {
-  ArgReader r(args);
-  const std::optional<std::string> value = r.Positional();
-  if (!r.Done()) return ctx.Usage(r.error());
-  // Beyond 20 the contrast edit sends nothing: the unit takes 0..20.
-  const std::optional<int> contrast = value ? display::WholeNumber(*value, 0, 20) : std::nullopt;
-  if (!contrast) return ctx.Usage("display-contrast takes a contrast 0..20");
+int RunDisplayContrast(CliContext& ctx, const CommandOptions& o) {
   display::DisplayTransfer transfer(ctx.link(), ctx.ui(), ctx.language(), ctx.clock());
-  return AtDisplayRate(ctx, transfer, [&] { return transfer.SendContrast(*contrast) ? kExitOk : NoAnswer(ctx); });
+  return AtDisplayRate(ctx, transfer, [&] { return transfer.SendContrast(o.contrast) ? kExitOk : NoAnswer(ctx); });
 }
 
 }  // namespace korvane::cli

@@ -4,8 +4,8 @@
 
 namespace korvane::cli {
 
-int RunDisplayRead(CliContext& ctx, Args& args);
-int RunDisplayWrite(CliContext& ctx, Args& args);
-int RunDisplayContrast(CliContext& ctx, Args& args);
+int RunDisplayRead(CliContext& ctx, const CommandOptions& options);
+int RunDisplayWrite(CliContext& ctx, const CommandOptions& options);
+int RunDisplayContrast(CliContext& ctx, const CommandOptions& options);
 
 }  // namespace korvane::cli

@@ -2,7 +2,6 @@
 // unit and module logger dialogs without windows.
 #include "LoggerCommands.h"
 
-#include <cstdio>
 #include <ostream>
 
 #include "configuration/ConfigLists.h"
@@ -11,12 +10,16 @@
 #include "logger/LoggerReadout.h"
 #include "logger/LoggerTexts.h"
 #include "logger/widgets/ChartFile.h"
+#include "platform/NumberText.h"
 
 namespace korvane::cli {
 namespace {
 
 constexpr int kExitShort = 8;          // the stream ended before the announced records
 constexpr int kExitInterrupted = 130;  // Ctrl-C, like the cancel button
+
+constexpr types::TextPair kNoChart{"korvane-cli: kein Diagramm: es kamen keine Datensätze an",
+                                   "korvane-cli: no chart: no records arrived"};
 
 // The display unit answers at 0x80 and listens at 19200 baud, as the display unit's
 // dialog talks to it; a module at the address and rate of the common options.
@@ -34,9 +37,7 @@ void Restore4800(CliContext& ctx) {
 
 }  // namespace
 
-int RunLoggerInfo(CliContext& ctx, Args& args) {
-  ArgReader r(args);
-  if (!r.Done()) return ctx.Usage(r.error());
+int RunLoggerInfo(CliContext& ctx, const CommandOptions&) {
   SelectDisplayUnit(ctx);
   if (const int rc = ctx.OpenPort(); rc != kExitOk) return rc;
   logger::LoggerReadout readout(ctx.link(), ctx.ui(), ctx.context());
@@ -51,17 +52,14 @@ int RunLoggerInfo(CliContext& ctx, Args& args) {
   return kExitOk;
 }
 
-int RunLoggerRead(CliContext& ctx, Args& args) {
-  ArgReader r(args);
-  std::string path;
-  if (!r.Value("-o", &path)) return ctx.Usage(r.failed() ? r.error() : "logger-read needs -o FILE");
-  const bool display = r.Flag("--display");
-  std::string chart;
-  const bool charted = r.Value("--chart", &chart);
-  if (!r.Done()) return ctx.Usage(r.error());
-  if (path.empty()) return ctx.Usage("-o needs a file name");
-  if (charted && !logger::IsChartFileName(chart)) return ctx.Usage("--chart needs a file ending in .pdf or .png");
-  if (charted && display) return ctx.Usage("--chart draws a module's logger; the display unit's has no chart");
+int RunLoggerRead(CliContext& ctx, const CommandOptions& o) {
+  const bool display = o.display;
+  const bool charted = !o.chart.empty();
+  // The export and the chart are checked before the module is asked: neither may wait
+  // for a readout to fail, nor be the other's file.
+  std::vector<std::string> outputs{o.output};
+  if (charted) outputs.push_back(o.chart);
+  if (const int rc = ctx.CheckOutputs(outputs); rc != kExitOk) return rc;
 
   logger::ReadoutSource source;
   source.displayUnit = display;
@@ -86,24 +84,25 @@ int RunLoggerRead(CliContext& ctx, Args& args) {
 
   logger::LoggerReadout readout(ctx.link(), ctx.ui(), ctx.context());
   InterruptGuard interrupt([&] { ctx.ui().cancelled = true; });
-  const logger::ReadoutResult result = readout.Read(path, source);
+  const logger::ReadoutResult result = readout.Read(o.output, source);
+  // Whether the port was open is asked before the display unit's rate is left.
+  const bool opened = ctx.link().portOpen() || ctx.link().isLineLost();
   if (display) Restore4800(ctx);
   using Status = logger::ReadoutResult::Status;
-  if (result.status == Status::kNoAnswer)
-    return ctx.link().portOpen() || ctx.link().isLineLost() ? kExitNoAnswer : kExitPortFailed;
+  if (result.status == Status::kNoAnswer) return opened ? kExitNoAnswer : kExitPortFailed;
   if (result.status == Status::kFileError) return kExitFile;
   ctx.out() << "records: " << result.records << '\n' << std::flush;
   // As the dialog does, the chart shows whatever arrived, also after a cancel.
   if (charted && !readout.table().empty()) {
     std::string why;
-    if (!logger::SaveChartFile(chart, readout.table(), readout.columnNames()[0], source.identity, &why,
+    if (!logger::SaveChartFile(o.chart, readout.table(), readout.columnNames()[0], source.identity, &why,
                                ctx.language())) {
-      ctx.ui().Message(std::string(logger::texts::kCannotWrite(ctx.language())) + " " + chart + ": " + why,
+      ctx.ui().Message(std::string(logger::texts::kCannotWrite(ctx.language())) + " " + o.chart + ": " + why,
                        platform::kAppTitle);
       return kExitFile;
     }
   } else if (charted) {
-    ctx.err() << "korvane-cli: no chart: no records arrived\n";
+    ctx.err() << kNoChart(ctx.language()) << '\n';
   }
   switch (result.status) {
     case Status::kCancelled: return kExitInterrupted;
@@ -113,13 +112,8 @@ int RunLoggerRead(CliContext& ctx, Args& args) {
   return result.shortOfAnnounced() ? kExitShort : kExitOk;
 }
 
-int RunLoggerClear(CliContext& ctx, Args& args) {
-  ArgReader r(args);
-  const bool display = r.Flag("--display");
-  const bool yes = r.Flag("--yes");
-  if (!r.Done()) return ctx.Usage(r.error());
-  // Nothing is cleared without the answer the dialog would ask for.
-  if (!yes) return ctx.Usage("logger-clear needs --yes: it erases the logger's data sets");
+int RunLoggerClear(CliContext& ctx, const CommandOptions& o) {
+  const bool display = o.display;
   if (display) SelectDisplayUnit(ctx);
   if (const int rc = ctx.OpenPort(); rc != kExitOk) return rc;
   logger::LoggerReadout readout(ctx.link(), ctx.ui(), ctx.context());
@@ -128,22 +122,14 @@ int RunLoggerClear(CliContext& ctx, Args& args) {
   return cleared ? kExitOk : kExitNoAnswer;
 }
 
-int RunClockSet(CliContext& ctx, Args& args) {
-  ArgReader r(args);
-  const bool display = r.Flag("--display");
-  std::string text;
-  const bool given = r.Value("--time", &text);
-  if (!r.Done()) return ctx.Usage(r.error());
-  platform::LocalTime t = ctx.clock()();
-  if (given) {
-    // "YYYY-MM-DD hh:mm:ss", the fields within their calendar ranges.
-    int y = 0, mo = 0, d = 0, h = 0, mi = 0, s = 0;
-    char tail = 0;
-    if (std::sscanf(text.c_str(), "%4d-%2d-%2d %2d:%2d:%2d%c", &y, &mo, &d, &h, &mi, &s, &tail) != 6 || y < 2000 ||
-        mo < 1 || mo > 12 || d < 1 || d > 31 || h > 23 || mi > 59 || s > 59 || h < 0 || mi < 0 || s < 0)
-      return ctx.Usage("--time takes \"YYYY-MM-DD hh:mm:ss\", not \"" + text + "\"");
-    t = {y, mo, d, h, mi, s};
-  }
+int RunClockSet(CliContext& ctx, const CommandOptions& o) {
+  const bool display = o.display;
+  const platform::LocalTime t = o.time.value_or(ctx.clock()());
+  // The PC's clock, too, must show a date the device can take.
+  if (!logger::IsDeviceTime(t))
+    return ctx.Usage(platform::StringPrintf("the PC's clock shows %04d-%02d-%02d %02d:%02d:%02d, which the device's clock "
+                                            "cannot take: give --time \"YYYY-MM-DD hh:mm:ss\"",
+                                            t.year, t.month, t.day, t.hour, t.minute, t.second));
   if (display) SelectDisplayUnit(ctx);
   if (const int rc = ctx.OpenPort(); rc != kExitOk) return rc;
   const bool set = logger::SetDeviceClock(ctx.link(), ctx.ui(), ctx.context(), t);

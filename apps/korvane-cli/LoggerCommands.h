@@ -4,9 +4,9 @@
 
 namespace korvane::cli {
 
-int RunLoggerInfo(CliContext& ctx, Args& args);
-int RunLoggerRead(CliContext& ctx, Args& args);
-int RunLoggerClear(CliContext& ctx, Args& args);
-int RunClockSet(CliContext& ctx, Args& args);
+int RunLoggerInfo(CliContext& ctx, const CommandOptions& options);
+int RunLoggerRead(CliContext& ctx, const CommandOptions& options);
+int RunLoggerClear(CliContext& ctx, const CommandOptions& options);
+int RunClockSet(CliContext& ctx, const CommandOptions& options);
 
 }  // namespace korvane::cli

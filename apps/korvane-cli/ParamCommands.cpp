@@ -1,14 +1,12 @@
 // korvane-cli param-report: the parametrization dialog's "Aktualisieren" and "Drucken"
 // without windows. It only reads: no write and no command reaches the module.
 #include "ParamCommands.h"
-#include "ConfigCommands.h"
 
 #include <ostream>
 
 #include "link/Link.h"
 #include "parametrization/Parametrization.h"
 #include "parametrization/ParametrizationDialogs.h"
-#include "platform/SafeFile.h"
 
 namespace korvane::cli {
 namespace {
@@ -23,22 +21,10 @@ class NoRawValueWindow : public parametrization::RawValueView {
 
 }  // namespace
 
-int RunParamReport(CliContext& ctx, Args& args) {
-  ArgReader r(args);
-  std::string pdf;
-  const bool print = r.Value("-o", &pdf);
-  if (r.failed()) return ctx.Usage(r.error());
-  if (!r.Done()) return ctx.Usage(r.error());
-  if (print && pdf.empty()) return ctx.Usage("-o needs a file name");
+int RunParamReport(CliContext& ctx, const CommandOptions& o) {
+  const bool print = !o.output.empty();
   // Nothing is asked of the module when the printout could not be kept.
-  if (print) {
-    std::string problem = platform::WriteTargetProblem(pdf, ctx.language());
-    if (problem.empty()) problem = AccessProblem(pdf, ctx.language());
-    if (!problem.empty()) {
-      ctx.ui().Message(pdf + ": " + problem, platform::kAppTitle);
-      return kExitFile;
-    }
-  }
+  if (const int rc = print ? ctx.CheckOutputs({o.output}) : kExitOk; rc != kExitOk) return rc;
   if (const int rc = ctx.OpenPort(); rc != kExitOk) return rc;
   // The report names the module's own type, as the dialog's does after the type write.
   if (!ctx.link().Read(ctx.context().address, link::kType)) return ctx.CommError();
@@ -53,7 +39,7 @@ int RunParamReport(CliContext& ctx, Args& args) {
     if (c != '\r') lines += c;
   ctx.out() << lines << std::flush;
   if (print) {
-    ctx.ui().printPdf = pdf;
+    ctx.ui().printPdf = o.output;
     if (!session.PrintParameterReport()) return kExitFile;
   }
   return kExitOk;

@@ -4,6 +4,6 @@
 
 namespace korvane::cli {
 
-int RunParamReport(CliContext& ctx, Args& args);
+int RunParamReport(CliContext& ctx, const CommandOptions& options);
 
 }  // namespace korvane::cli

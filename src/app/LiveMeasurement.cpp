@@ -43,6 +43,9 @@ bool LiveMeasurement::Start(std::chrono::milliseconds recordingPeriod) {
   chains_ = 0;
   silentPolls_ = 0;
   chainSincePoll_ = true;
+  replySincePoll_ = false;
+  chainRunning_ = false;
+  skippedPolls_ = 0;
   StartPolling();
   recordTimer_.start(recordingPeriod_);
   running_ = true;
@@ -72,8 +75,13 @@ void LiveMeasurement::StopPolling() { pollTimer_.stop(); }
 
 void LiveMeasurement::Poll() {
   if (running_) {
-    silentPolls_ = chainSincePoll_ ? 0 : silentPolls_ + 1;
+    // A chain that is slow but still moving does not count against the module.
+    if (chainSincePoll_)
+      silentPolls_ = 0;
+    else if (!replySincePoll_)
+      ++silentPolls_;
     chainSincePoll_ = false;
+    replySincePoll_ = false;
     if (silentPolls_ >= kSilentPollsForLoss) {
       Lose(types::kModuleSilent(context_.language));
       return;
@@ -82,8 +90,16 @@ void LiveMeasurement::Poll() {
   // A damaged reply cost the rest of its chain; this tick is skipped as well.
   if (link_.badFrame()) {
     link_.clearBadFrame();
+    chainRunning_ = false;
     return;
   }
+  // A new chain would cut off one still under way: its requests and replies would cross.
+  if (chainRunning_ && chainProgress_.elapsed() < link_.timings().replyTimeout.count()) {
+    ++skippedPolls_;
+    return;
+  }
+  chainRunning_ = true;
+  chainProgress_.start();
   link_.Send(context_.address, link::kMeasuredValue1);
 }
 
@@ -107,6 +123,9 @@ void LiveMeasurement::SetStatusLine(const std::string& text) {
 
 void LiveMeasurement::OnLiveValue(int channel) {
   if (channel < 1 || channel > 6) return;
+  // The reply sent the chain's next request.
+  replySincePoll_ = true;
+  chainProgress_.start();
   const link::ModuleState& m = link_.module();
   pending_[channel - 1] = FieldText(m.typeIndex, channel, m.measured[channel - 1]);
 }
@@ -116,6 +135,7 @@ void LiveMeasurement::OnChainEnd() {
   fields_ = pending_;
   ++chains_;
   chainSincePoll_ = true;
+  chainRunning_ = false;
   silentPolls_ = 0;
   emit fieldTextsChanged();
   emit chainCompleted();

@@ -3,6 +3,7 @@
 // values, labels the six fields from the catalogue, polls the measured values and
 // formats the replies of the live chain. QtCore only; the window shows what it
 // publishes. It also owns the poll timer that the calibration runs.
+#include <QElapsedTimer>
 #include <QObject>
 #include <QTimer>
 
@@ -55,8 +56,10 @@ class LiveMeasurement : public QObject {
   void StartPolling();
   void StopPolling();
   bool polling() const { return pollTimer_.isActive(); }
-  // One tick of the poll timer.
+  // One tick of the poll timer: starts a chain unless the one before still runs (its
+  // last reply came within the reply time-out); such a tick is skipped and counted.
   void Poll();
+  int skippedPolls() const { return skippedPolls_; }
 
   // One second, then the six value texts are emptied.
   void ClearValueDisplay();
@@ -103,6 +106,10 @@ class LiveMeasurement : public QObject {
   int chains_ = 0;                      // completed since the start
   int silentPolls_ = 0;                 // polls in a row whose chain did not complete
   bool chainSincePoll_ = true;          // a chain completed since the previous poll
+  bool replySincePoll_ = false;         // a chain's reply arrived since the previous poll
+  bool chainRunning_ = false;           // a chain was started and has not ended
+  QElapsedTimer chainProgress_;         // since its last request went out
+  int skippedPolls_ = 0;
   std::array<std::string, 6> pending_;  // texts of the chain in progress
   std::array<std::string, 6> fields_;
   std::array<std::string, 6> labels_;

@@ -68,12 +68,26 @@ std::string Recording::WriteFailedNotice(int language, const std::string& reason
 }
 
 void Recording::Close() {
+  if (fd_ >= 0 && created_) {
+    // Nothing was recorded into the file this recording made: it goes again, unless
+    // something else took its place meanwhile.
+    struct stat open {};
+    struct stat named {};
+    if (::fstat(fd_, &open) == 0 && open.st_size == 0 && ::stat(path_.c_str(), &named) == 0 &&
+        named.st_ino == open.st_ino && named.st_dev == open.st_dev)
+      ::unlink(path_.c_str());
+  }
+  created_ = false;
   if (fd_ >= 0) ::close(fd_);
   fd_ = -1;
 }
 
 bool Recording::OpenForAppend(const std::string& path, std::string* error, int language) {
-  return Open(path, O_CREAT | O_APPEND, error, language);
+  struct stat st {};
+  const bool existed = ::stat(path.c_str(), &st) == 0;
+  if (!Open(path, O_CREAT | O_APPEND, error, language)) return false;
+  created_ = !existed;
+  return true;
 }
 
 bool Recording::Create(const std::string& path, std::string* error, int language) {
@@ -139,7 +153,10 @@ bool Recording::WriteLine(int typeIndex, const std::array<float, 6>& values, int
   }
   const std::string line = RecordingLine(clock_(), typeIndex, values);
   std::string reason;
-  if (AppendWholeLine(line, language, &reason)) return true;
+  if (AppendWholeLine(line, language, &reason)) {
+    created_ = false;
+    return true;
+  }
   if (!noticeGiven_ && notice) *notice = WriteFailedNotice(language, reason);
   noticeGiven_ = true;
   failed_ = true;

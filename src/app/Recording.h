@@ -37,7 +37,8 @@ class Recording {
 
   // Opens (creating it if needed) a file for appending; false with a reason. Anything
   // but a regular file (or a link to one) is refused without waiting. The reason is in
-  // language (0 = German, 1 = English).
+  // language (0 = German, 1 = English). A file it created and never wrote a line into
+  // is removed again by Close.
   bool OpenForAppend(const std::string& path, std::string* error, int language);
   void Close();
   bool isOpen() const { return fd_ >= 0; }
@@ -70,6 +71,7 @@ class Recording {
   platform::Clock clock_;
   int fd_ = -1;
   std::string path_;
+  bool created_ = false;  // by OpenForAppend, and still without a line
   std::string statusText_;
   bool noticeGiven_ = false;
   bool failed_ = false;

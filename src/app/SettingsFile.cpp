@@ -15,9 +15,6 @@ namespace {
 constexpr platform::TextPair kNoFolder{"Der Ordner für die Einstellungen kann nicht angelegt werden:",
                                        "Cannot create the settings folder"};
 
-// A settings file is a few dozen bytes; anything beyond this is not one.
-constexpr qint64 kMaxSettingsBytes = 1 << 20;
-
 std::string JoinLinesUpToEmptyLine(const std::string& bytes) {
   // Lines end at LF. The program's own files end lines with LF CR, so every line after
   // the first starts with a CR: a line counts as empty when nothing but CRs is left.
@@ -78,13 +75,10 @@ AppSettings LoadSettingsFile(const std::string& settingsFolder) {
   try {
     const QString path = QString::fromStdString(SettingsFilePath(settingsFolder));
     const QFileInfo info(path);
-    QFile file(path);
-    // Only a regular file (or a link to one) is read: opening a pipe or a device that
-    // somebody put there could block the start for ever.
-    if (info.isFile() && file.open(QIODevice::ReadOnly)) {
-      const QByteArray bytes = file.read(kMaxSettingsBytes);
-      return ParseSettingsText(std::string(bytes.constData(), static_cast<std::size_t>(bytes.size())));
-    }
+    // Only a regular file (or a link to one) of input size is read: opening a pipe or a
+    // device that somebody put there could block the start for ever.
+    if (const std::optional<std::string> bytes = platform::ReadWholeFile(path.toStdString()))
+      return ParseSettingsText(*bytes);
     // First start: leave an empty file behind. An existing file that cannot be read is
     // left as it is.
     if (!info.exists() && !info.isSymLink() && QDir().mkpath(QString::fromStdString(settingsFolder))) {

@@ -107,8 +107,15 @@ inline constexpr TextPair kPrintFailed{"Der Ausdruck ist fehlgeschlagen, es wurd
                                        "Printing failed; nothing was printed or saved."};
 
 // Address field check of the dialog.
-inline constexpr const char* kAddressRange = "Geben Sie eine ganze Zahl zwischen 0 und 31 ein.";
-inline constexpr const char* kByteRange = "Geben Sie eine ganze Zahl zwischen 0 und 255 ein.";
+inline constexpr TextPair kAddressRange{"Geben Sie eine ganze Zahl zwischen 0 und 31 ein.",
+                                        "Enter a whole number between 0 and 31."};
+inline constexpr TextPair kByteRange{"Geben Sie eine ganze Zahl zwischen 0 und 255 ein.",
+                                     "Enter a whole number between 0 and 255."};
+// A setting no module may get: its key and the value as a message shows it.
+inline constexpr TextPair kUnsendable{
+    "%s kann nicht gesendet werden: \"%s\" ist keine endliche Zahl im Bereich einer Gleitkommazahl. Es wurde "
+    "nichts geschrieben.",
+    "%s cannot be sent: \"%s\" is not a finite number within the range of a float. Nothing was written."};
 }  // namespace texts
 
 }  // namespace korvane::configuration

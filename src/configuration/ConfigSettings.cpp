@@ -1,5 +1,6 @@
 #include "configuration/ConfigSettings.h"
 
+#include <cfloat>
 #include <climits>
 #include <cmath>
 #include <cerrno>
@@ -64,6 +65,60 @@ void ApplyReadReply(ConfigSettings& s, const link::ModuleState& m, std::uint8_t 
 
 link::Data4 FloatWriteData(const std::string& text) {
   return link::FloatData(static_cast<float>(platform::ToDouble(text)));
+}
+
+bool FloatSendable(const std::string& text) {
+  const double value = platform::ToDouble(text);
+  return std::isfinite(value) && std::fabs(value) <= FLT_MAX;
+}
+
+std::optional<std::vector<ConfigWrite>> ConfigurationWrites(const ConfigSettings& s, RefusedSetting* refused) {
+  const int t = s.AbsoluteType();
+  std::vector<ConfigWrite> w;
+  std::optional<RefusedSetting> first;
+  auto number = [&](link::Parameter p, const char* key, const std::string& text) {
+    if (!FloatSendable(text) && !first) first = RefusedSetting{key, text};
+    w.push_back({p, FloatWriteData(text), key});
+  };
+  auto byte = [&](link::Parameter p, const char* key, int value) { w.push_back({p, ByteWriteData(value), key}); };
+  number(link::kOutput0Lower, "IDC_UNTERER_WERT0", s.IDC_UNTERER_WERT0);
+  number(link::kOutput1Lower, "IDC_UNTERER_WERT1", s.IDC_UNTERER_WERT1);
+  number(link::kOutput0Upper, "IDC_OBERER_WERT0", s.IDC_OBERER_WERT0);
+  number(link::kOutput1Upper, "IDC_OBERER_WERT1", s.IDC_OBERER_WERT1);
+  byte(link::kOutput0Source, "IDC_RADIO1", s.IDC_RADIO1);
+  byte(link::kOutput1Source, "IDC_RADIO7", s.IDC_RADIO7);
+  number(link::kCalibration1, "IDC_KAL0", s.IDC_KAL0);
+  number(link::kCalibration2, "IDC_KAL1", s.IDC_KAL1);
+  number(link::kCalibration3, "IDC_KAL2", s.IDC_KAL2);
+  if (t == 18)
+    w.push_back({link::kCalibrationKey1, link::FloatData(s.phFix != 0 ? 1.0f : 0.0f), nullptr});
+  else
+    number(link::kCalibrationKey1, "IDC_KAL_C1", s.IDC_KAL_C1);
+  number(link::kCalibrationKey2, "IDC_KAL_C2", s.IDC_KAL_C2);
+  if (t == 18) number(link::kCalibration4, "IDC_KAL3", s.IDC_KAL3);
+  byte(link::kAddress, "IDC_GERAETE_ADR", s.IDC_GERAETE_ADR);
+  byte(link::kOutputKind, "IDC_STROM_SPANNUNG", s.IDC_STROM_SPANNUNG);
+  byte(link::kCurrentRange, "IDC_4TO20MA", s.IDC_4TO20MA);
+  number(link::kRelay1Limit, "IDC_GRENZWERT", s.IDC_GRENZWERT);
+  number(link::kRelay1Hysteresis, "IDC_HYSTERESE", s.IDC_HYSTERESE);
+  byte(link::kRelay1LimitType, "IDC_MINIMUM", s.IDC_MINIMUM);
+  byte(link::kRelay1Source, "IDC_RADIO_RELAY", s.IDC_RADIO_RELAY);
+  if (s.deviceKind == 5) {
+    number(link::kRelay2Limit, "IDC_GRENZWERT3", s.IDC_GRENZWERT3);
+    number(link::kRelay2Hysteresis, "IDC_HYSTERESE3", s.IDC_HYSTERESE3);
+    byte(link::kRelay2LimitType, "IDC_MINIMUM3", s.IDC_MINIMUM3);
+    byte(link::kRelay2Source, "IDC_RADIO_RELAY2", s.IDC_RADIO_RELAY2);
+  }
+  number(link::kFixedTemperature, "IDC_EDIT1", s.IDC_EDIT1);
+  number(link::kTemperatureOffset, "IDC_OFFSET", s.IDC_OFFSET);
+  if (IsConductivityFamily(t)) byte(link::kType, "IDC_TYPAUSWAHL", t + 1);
+  byte(link::kFixedTemperatureOn, "IDC_CHECK1", s.IDC_CHECK1);
+  byte(link::kCalibrationHold, "IDC_KAL_HOLD", s.IDC_KAL_HOLD);
+  if (first) {
+    if (refused) *refused = *first;
+    return std::nullopt;
+  }
+  return w;
 }
 
 link::Data4 ByteWriteData(int value) { return link::ByteData(static_cast<std::uint8_t>(value & 0xFF)); }
@@ -319,7 +374,7 @@ DialogControlStates SetupDialogControls(ConfigSettings& s, const DialogControlSt
   return d;
 }
 
-AddressCheck CheckAddressText(const std::string& text) {
+AddressCheck CheckAddressText(const std::string& text, int language) {
   AddressCheck r;
   const char* p = text.c_str();
   while (*p == ' ' || *p == '\t') ++p;
@@ -331,9 +386,9 @@ AddressCheck CheckAddressText(const std::string& text) {
     while (*end == ' ' || *end == '\t') ++end;
   whole = whole && *end == '\0';
   if (!whole || v < 0 || v > 255) {
-    r.message = texts::kByteRange;
+    r.message = texts::kByteRange(language);
   } else if (v > 31) {
-    r.message = texts::kAddressRange;
+    r.message = texts::kAddressRange(language);
   } else {
     r.ok = true;
     r.value = static_cast<std::uint8_t>(v);

@@ -16,6 +16,7 @@
 
 #include "link/ModuleState.h"
 #include "link/Frame.h"
+#include "link/Protocol.h"
 
 namespace korvane::configuration {
 
@@ -80,6 +81,25 @@ void ApplyReadReply(ConfigSettings& s, const link::ModuleState& module, std::uin
 // A float setting on the wire: atof of the text (C locale; no leading number = 0.0)
 // as IEEE single, little-endian.
 link::Data4 FloatWriteData(const std::string& text);
+// True when a float setting's text may go to a module: atof of it is a finite number
+// a single-precision float holds (the bounds the dialog's number fields keep).
+bool FloatSendable(const std::string& text);
+
+// One write of the configuration sequence: the parameter, its data and the setting's
+// key (nullptr for a value the sequence makes itself).
+struct ConfigWrite {
+  link::Parameter parameter;
+  link::Data4 data;
+  const char* key = nullptr;
+};
+// The writes of the sequence for absolute type t, in their fixed order, made from the
+// settings; nothing when a float setting is not FloatSendable (*refused then holds its
+// key and text). Every value sent to a module in the configuration goes through here.
+struct RefusedSetting {
+  std::string key;
+  std::string text;
+};
+std::optional<std::vector<ConfigWrite>> ConfigurationWrites(const ConfigSettings& s, RefusedSetting* refused);
 // A byte setting on the wire: the low byte of the integer (-1 -> 255), bytes 1..3 zero.
 link::Data4 ByteWriteData(int value);
 
@@ -178,6 +198,6 @@ struct AddressCheck {
   std::uint8_t value = 0;
   std::string message;  // when not ok
 };
-AddressCheck CheckAddressText(const std::string& text);
+AddressCheck CheckAddressText(const std::string& text, int language = 0);
 
 }  // namespace korvane::configuration

@@ -1,6 +1,9 @@
 #include "configuration/ConfigTransfer.h"
 
 #include "configuration/ConfigLists.h"
+#include "platform/NumberText.h"
+#include "platform/ShownText.h"
+#include "types/Cp1252.h"
 #include "types/Texts.h"
 
 namespace korvane::configuration {
@@ -50,48 +53,32 @@ TypeCheck ConfigTransfer::CheckTypeOnOk(ConfigSettings& s) {
 
 link::WriteReport ConfigTransfer::WriteConfigurationSequence(ConfigSettings& s) {
   report_ = {};
-  const int t = s.AbsoluteType();
+  refused_ = false;
   const bool kind5 = (s.deviceKind == 5);
-  KeyValuesFromIndices(s, t);
+  KeyValuesFromIndices(s, s.AbsoluteType());
+  // Every value is made before the first frame goes out: one the module must not get
+  // stops the sequence before it starts.
+  RefusedSetting refused;
+  const std::optional<std::vector<ConfigWrite>> writes = ConfigurationWrites(s, &refused);
+  if (!writes) {
+    refused_ = true;
+    const std::string value = platform::ShownText(types::FromWindows1252(refused.text));
+    ui_.Message(platform::StringPrintf(texts::kUnsendable(s.language), refused.key.c_str(), value.c_str()));
+    return report_;
+  }
 
   Command(link::kDacAdjustOn);
   // The caption of the second progress window is the resource's, in both languages.
   ui_.ProgressOpen(types::kTransferCaption(0), types::kTransferText(s.language), 0, kind5 ? 29 : 25);
   progress_ = 0;
-
-  Write(link::kOutput0Lower, FloatWriteData(s.IDC_UNTERER_WERT0));
-  Write(link::kOutput1Lower, FloatWriteData(s.IDC_UNTERER_WERT1));
-  Write(link::kOutput0Upper, FloatWriteData(s.IDC_OBERER_WERT0));
-  Write(link::kOutput1Upper, FloatWriteData(s.IDC_OBERER_WERT1));
-  Write(link::kOutput0Source, ByteWriteData(s.IDC_RADIO1));
-  Write(link::kOutput1Source, ByteWriteData(s.IDC_RADIO7));
-  Write(link::kCalibration1, FloatWriteData(s.IDC_KAL0));
-  Write(link::kCalibration2, FloatWriteData(s.IDC_KAL1));
-  Write(link::kCalibration3, FloatWriteData(s.IDC_KAL2));
-  Write(link::kCalibrationKey1, t == 18 ? link::FloatData(s.phFix != 0 ? 1.0f : 0.0f) : FloatWriteData(s.IDC_KAL_C1));
-  Write(link::kCalibrationKey2, FloatWriteData(s.IDC_KAL_C2));
-  if (t == 18) Write(link::kCalibration4, FloatWriteData(s.IDC_KAL3));
-  Write(link::kAddress, ByteWriteData(s.IDC_GERAETE_ADR));
-  context_.address = s.IDC_GERAETE_ADR;  // the module answers at its new address from now on
-  Write(link::kOutputKind, ByteWriteData(s.IDC_STROM_SPANNUNG));
-  Write(link::kCurrentRange, ByteWriteData(s.IDC_4TO20MA));
-  Write(link::kRelay1Limit, FloatWriteData(s.IDC_GRENZWERT));
-  Write(link::kRelay1Hysteresis, FloatWriteData(s.IDC_HYSTERESE));
-  Write(link::kRelay1LimitType, ByteWriteData(s.IDC_MINIMUM));
-  Write(link::kRelay1Source, ByteWriteData(s.IDC_RADIO_RELAY));
-  if (kind5) {
-    Write(link::kRelay2Limit, FloatWriteData(s.IDC_GRENZWERT3));
-    Write(link::kRelay2Hysteresis, FloatWriteData(s.IDC_HYSTERESE3));
-    Write(link::kRelay2LimitType, ByteWriteData(s.IDC_MINIMUM3));
-    Write(link::kRelay2Source, ByteWriteData(s.IDC_RADIO_RELAY2));
+  link::Data4 offset{}, hold{};
+  for (const ConfigWrite& w : *writes) {
+    Write(w.parameter, w.data);
+    // The module answers at its new address from the next frame on.
+    if (w.parameter.number == link::kAddress.number) context_.address = s.IDC_GERAETE_ADR;
+    if (w.parameter.number == link::kTemperatureOffset.number) offset = w.data;
+    if (w.parameter.number == link::kCalibrationHold.number) hold = w.data;
   }
-  Write(link::kFixedTemperature, FloatWriteData(s.IDC_EDIT1));
-  const link::Data4 offset = FloatWriteData(s.IDC_OFFSET);
-  Write(link::kTemperatureOffset, offset);
-  if (IsConductivityFamily(t)) Write(link::kType, ByteWriteData(t + 1));
-  Write(link::kFixedTemperatureOn, ByteWriteData(s.IDC_CHECK1));
-  const link::Data4 hold = ByteWriteData(s.IDC_KAL_HOLD);
-  Write(link::kCalibrationHold, hold);
 
   // Store and leave the adjust mode. These commands carry the bytes left over from
   // the writes before them: the hold byte over the temperature offset float.
@@ -109,7 +96,8 @@ bool ConfigTransfer::ReadConfiguration(ConfigSettings& s, ConfigurationEditor& e
   if (!ReadConfigurationSequence(s)) return false;
   KeyIndicesFromValues(s, s.AbsoluteType());
   if (editor.Edit(s, *this) != ConfigurationEditor::Result::kAccepted) return false;
-  return WriteConfigurationSequence(s).ok();
+  const link::WriteReport report = WriteConfigurationSequence(s);
+  return !refused_ && report.ok();
 }
 
 }  // namespace korvane::configuration

@@ -71,7 +71,8 @@ class ConfigTransfer : public TypeConfirmation {
   // parameter 30 is used from the next frame on (the context's address changes too).
   // A write without reply does not stop the sequence, but it is counted where the
   // module should have acknowledged it; a lost line stops it. A report that is not
-  // ok is shown to the user afterwards and returned.
+  // ok is shown to the user afterwards and returned. A setting whose value no module
+  // may get (ConfigurationWrites) is named to the user and nothing is sent (refused()).
   link::WriteReport WriteConfigurationSequence(ConfigSettings& s);
 
   // The whole button "Konfigurieren": read, KeyIndicesFromValues, the editor (with
@@ -79,6 +80,9 @@ class ConfigTransfer : public TypeConfirmation {
   // configuration was written completely (lastWrite() tells what the write got back).
   bool ReadConfiguration(ConfigSettings& s, ConfigurationEditor& editor);
   const link::WriteReport& lastWrite() const { return report_; }
+  // The last write sequence sent nothing: a setting held a value no module may get
+  // (the user was told which).
+  bool refused() const { return refused_; }
 
  private:
   void Write(link::Parameter p, const link::Data4& data);
@@ -90,6 +94,7 @@ class ConfigTransfer : public TypeConfirmation {
   int progress_ = 0;
   bool pauseBeforeDialog_ = true;
   link::WriteReport report_;
+  bool refused_ = false;
 };
 
 }  // namespace korvane::configuration

@@ -9,6 +9,7 @@
 #include "display/DisplayTexts.h"
 #include "platform/NumberText.h"
 #include "platform/SafeFile.h"
+#include "platform/ShownText.h"
 #include "types/Cp1252.h"
 
 namespace korvane::display {
@@ -71,7 +72,8 @@ std::vector<Field> Fields(DisplaySettings& s) {
   return f;
 }
 
-std::string Utf8(const std::string& bytes) { return types::FromWindows1252(bytes); }
+// A key or value of the file as a message shows it.
+std::string Shown(const std::string& bytes) { return platform::ShownText(types::FromWindows1252(bytes)); }
 
 }  // namespace
 
@@ -138,18 +140,18 @@ std::optional<DisplayFileError> ParseDisplayText(const std::string& text, Displa
     const Field* field = nullptr;
     for (const Field& f : fields)
       if (f.key == key) field = &f;
-    if (!field) return bad(line, platform::StringPrintf(texts::kUnknownKey(language), Utf8(key).c_str()));
+    if (!field) return bad(line, platform::StringPrintf(texts::kUnknownKey(language), Shown(key).c_str()));
     if (!seen.insert(key).second) return bad(line, platform::StringPrintf(texts::kRepeatedKey(language), key.c_str()));
     if (field->text) {
       const std::optional<std::string> number = platform::NumberEntryText(value);
       if (!number)
-        return bad(line, platform::StringPrintf(texts::kNotNumber(language), key.c_str(), Utf8(value).c_str()));
+        return bad(line, platform::StringPrintf(texts::kNotNumber(language), key.c_str(), Shown(value).c_str()));
       *field->text = *number;
       continue;
     }
     const std::optional<int> n = WholeNumber(value, field->min, field->max);
     if (!n)
-      return bad(line, platform::StringPrintf(texts::kNotInRange(language), key.c_str(), Utf8(value).c_str(),
+      return bad(line, platform::StringPrintf(texts::kNotInRange(language), key.c_str(), Shown(value).c_str(),
                                               field->min, field->max));
     if (field->flag)
       *field->flag = *n != 0;
@@ -169,7 +171,14 @@ platform::FileDialogSpec DisplayFileDialogSpec() {
 
 bool WriteDisplayFile(const std::string& path, const DisplaySettings& s, std::string* error) {
   std::string reason;
-  if (platform::SaveFileReplacing(path, BuildDisplayText(s), &reason, s.language)) return true;
+  const std::string text = BuildDisplayText(s);
+  // Only a file that loads again is written: a unit that reports a value outside the
+  // file's ranges (or no number) gets it named instead.
+  DisplaySettings reloaded = s;
+  if (const std::optional<DisplayFileError> bad = ParseDisplayText(text, reloaded, s.language))
+    reason = platform::StringPrintf(texts::kLine(s.language), bad->line, bad->reason.c_str());
+  else if (platform::SaveFileReplacing(path, text, &reason, s.language))
+    return true;
   *error = std::string(texts::kCannotSave(s.language)) + "\n" + path + "\n" + reason + "\n" +
            types::kNothingSaved(s.language);
   return false;

@@ -60,6 +60,46 @@ std::string OutputsProblem(const DisplayOutputs& o, int language) {
   return {};
 }
 
+void ConfigurationFromReplies(const link::ModuleState& m, DisplaySettings& s) {
+  s.firmwareText = m.firmwareText;
+  s.contrast = m.ParameterByte(link::kDisplayContrast.number) - kContrastOffset;
+  for (int i = 0; i < 8; ++i) {
+    const int p = link::kDisplayPositions + 3 * i;
+    Position& pos = s.positions[static_cast<std::size_t>(i)];
+    pos.address = m.ParameterByte(static_cast<std::uint8_t>(p));
+    pos.choice = PositionChoice(m.ParameterByte(static_cast<std::uint8_t>(p + 1)),
+                                m.ParameterByte(static_cast<std::uint8_t>(p + 2)));
+  }
+  for (int j = 0; j < 2; ++j) {
+    const auto p = static_cast<std::uint8_t>(link::kDisplayVirtuals + 5 * j);
+    VirtualChannel& v = s.virtuals[static_cast<std::size_t>(j)];
+    v.address1 = m.ParameterByte(p);
+    v.operand1 = m.ParameterByte(p + 1);
+    v.address2 = m.ParameterByte(p + 2);
+    v.operand2 = m.ParameterByte(p + 3);
+    v.operation = m.ParameterByte(p + 4) - 1;
+  }
+  s.dac0Position = m.ParameterByte(link::kOutput0Source.number);
+  s.dac1Position = m.ParameterByte(link::kOutput1Source.number);
+  s.relay0Position = m.ParameterByte(link::kRelay1Source.number);
+  s.relay1Position = m.ParameterByte(link::kRelay2Source.number);
+  s.loggerEnabled = m.ParameterByte(link::kLoggerEnabled.number) != 0;
+  s.serialEnabled = m.ParameterByte(link::kSerialOutputOn.number) != 0;
+  s.serialInterval = m.ParameterByte(link::kSerialMinutes.number) * 60 + m.ParameterByte(link::kSerialSeconds.number);
+  s.loggerInterval = m.ParameterU16(link::kLoggerInterval.number);
+}
+
+void OutputsFromReplies(const link::ModuleState& m, DisplayOutputs& o) {
+  for (const FloatField& f : kOutputFloats)
+    o.*f.text = platform::StringPrintf("%.2f", static_cast<double>(m.ParameterFloat(f.parameter.number)));
+  o.currentRange = m.ParameterByte(link::kCurrentRange.number);
+  o.outputKind = m.ParameterByte(link::kOutputKind.number);
+  o.relay0Maximum = m.ParameterByte(link::kRelay1LimitType.number);
+  o.relay1Maximum = m.ParameterByte(link::kRelay2LimitType.number);
+  o.known = true;
+  o.pending = false;
+}
+
 DisplayTransfer::DisplayTransfer(link::Link& link, platform::Ui& ui, int language, platform::Clock clock,
                                  logger::ExportGuard* guard)
     : link_(link),
@@ -124,33 +164,7 @@ bool DisplayTransfer::ReadConfiguration(DisplaySettings& s) {
     ui_.Message(types::kCommError(lang));
     return false;
   }
-  const link::ModuleState& m = link_.module();
-  s.firmwareText = m.firmwareText;
-  s.contrast = m.ParameterByte(link::kDisplayContrast.number) - kContrastOffset;
-  for (int i = 0; i < 8; ++i) {
-    const int p = link::kDisplayPositions + 3 * i;
-    Position& pos = s.positions[static_cast<std::size_t>(i)];
-    pos.address = m.ParameterByte(static_cast<std::uint8_t>(p));
-    pos.choice = PositionChoice(m.ParameterByte(static_cast<std::uint8_t>(p + 1)),
-                                m.ParameterByte(static_cast<std::uint8_t>(p + 2)));
-  }
-  for (int j = 0; j < 2; ++j) {
-    const auto p = static_cast<std::uint8_t>(link::kDisplayVirtuals + 5 * j);
-    VirtualChannel& v = s.virtuals[static_cast<std::size_t>(j)];
-    v.address1 = m.ParameterByte(p);
-    v.operand1 = m.ParameterByte(p + 1);
-    v.address2 = m.ParameterByte(p + 2);
-    v.operand2 = m.ParameterByte(p + 3);
-    v.operation = m.ParameterByte(p + 4) - 1;
-  }
-  s.dac0Position = m.ParameterByte(link::kOutput0Source.number);
-  s.dac1Position = m.ParameterByte(link::kOutput1Source.number);
-  s.relay0Position = m.ParameterByte(link::kRelay1Source.number);
-  s.relay1Position = m.ParameterByte(link::kRelay2Source.number);
-  s.loggerEnabled = m.ParameterByte(link::kLoggerEnabled.number) != 0;
-  s.serialEnabled = m.ParameterByte(link::kSerialOutputOn.number) != 0;
-  s.serialInterval = m.ParameterByte(link::kSerialMinutes.number) * 60 + m.ParameterByte(link::kSerialSeconds.number);
-  s.loggerInterval = m.ParameterU16(link::kLoggerInterval.number);
+  ConfigurationFromReplies(link_.module(), s);
   return true;
 }
 
@@ -168,15 +182,7 @@ bool DisplayTransfer::ReadOutputs(DisplayOutputs& o) {
     ui_.Message(types::kCommError(lang));
     return false;
   }
-  const link::ModuleState& m = link_.module();
-  for (const FloatField& f : kOutputFloats)
-    o.*f.text = platform::StringPrintf("%.2f", static_cast<double>(m.ParameterFloat(f.parameter.number)));
-  o.currentRange = m.ParameterByte(link::kCurrentRange.number);
-  o.outputKind = m.ParameterByte(link::kOutputKind.number);
-  o.relay0Maximum = m.ParameterByte(link::kRelay1LimitType.number);
-  o.relay1Maximum = m.ParameterByte(link::kRelay2LimitType.number);
-  o.known = true;
-  o.pending = false;
+  OutputsFromReplies(link_.module(), o);
   return true;
 }
 

@@ -16,6 +16,11 @@ namespace korvane::display {
 // Text of the first output field that is no number ("" when all are numbers).
 std::string OutputsProblem(const DisplayOutputs& o, int language);
 
+// What the unit's replies to the read sequence and to the outputs reads mean as the
+// dialogs show them (the module object holds the replies).
+void ConfigurationFromReplies(const link::ModuleState& m, DisplaySettings& s);
+void OutputsFromReplies(const link::ModuleState& m, DisplayOutputs& o);
+
 class DisplayTransfer : public DisplayActions {
  public:
   DisplayTransfer(link::Link& link, platform::Ui& ui, int language, platform::Clock clock = platform::SystemClock(),

@@ -1,23 +1,16 @@
 #include "logger/LoggerReadout.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QTimer>
-
-#include <cerrno>
-#include <cstring>
 
 #include "link/Link.h"
 #include "logger/LoggerInfo.h"
 #include "logger/LoggerTexts.h"
 #include "logger/RecordAssembler.h"
 #include "platform/NumberText.h"
-#include "platform/Reasons.h"
 #include "platform/SafeFile.h"
+#include "platform/StagedFile.h"
 #include "platform/Ui.h"
 
 namespace korvane::logger {
@@ -25,51 +18,8 @@ namespace {
 
 using Status = ReadoutResult::Status;
 
-// The export file: written as the records arrive, so a stopped transfer keeps every
-// whole record; every write is checked.
-class ExportFile {
- public:
-  ~ExportFile() { Close(); }
-  explicit ExportFile(int language) : language_(language) {}
-  bool Create(const std::string& path, std::string* why) {
-    if (const std::string problem = platform::WriteTargetProblem(path, language_); !problem.empty()) {
-      *why = problem;
-      return false;
-    }
-    fd_ = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NONBLOCK, 0666);
-    struct stat st {};
-    if (fd_ < 0 || ::fstat(fd_, &st) != 0 || !S_ISREG(st.st_mode)) {
-      *why = fd_ < 0 ? platform::SystemErrorText(errno, language_)
-                     : platform::FormatReason(platform::reasons::kNotRegular, language_, "");
-      Close();
-      return false;
-    }
-    return true;
-  }
-  bool Write(const std::string& bytes) {
-    std::size_t done = 0;
-    while (fd_ >= 0 && done < bytes.size()) {
-      const ssize_t n = ::write(fd_, bytes.data() + done, bytes.size() - done);
-      if (n < 0 && errno == EINTR) continue;
-      if (n <= 0) {
-        error_ = n < 0 ? platform::SystemErrorText(errno, language_) : platform::reasons::kNothingWritten(language_);
-        return false;
-      }
-      done += static_cast<std::size_t>(n);
-    }
-    return fd_ >= 0;
-  }
-  void Close() {
-    if (fd_ >= 0) ::close(fd_);
-    fd_ = -1;
-  }
-  const std::string& error() const { return error_; }
-
- private:
-  int language_;
-  int fd_ = -1;
-  std::string error_;
-};
+// The PC-side rate of a module's stream.
+int FastRate(int deviceKind) { return deviceKind == 5 ? 38400 : 19200; }
 
 }  // namespace
 
@@ -83,14 +33,13 @@ ReadoutResult LoggerReadout::Read(const std::string& path, const ReadoutSource& 
   const bool longRecords = !source.displayUnit && HasLongRecords(source.deviceKind);
   if (!source.displayUnit) table_.clear();
 
-  if (!link_.OpenPort(context_.language)) return result;
-  ExportFile file(lang);
-  std::string why;
-  if (!file.Create(path, &why)) {
-    ui_.Message(std::string(texts::kCannotWrite(lang)) + " " + path + ": " + why);
+  // An export that could not be kept asks the device nothing.
+  if (const std::string problem = platform::OutputTargetProblem(path, lang); !problem.empty()) {
+    ui_.Message(std::string(texts::kCannotWrite(lang)) + " " + path + ": " + problem);
     result.status = Status::kFileError;
     return result;
   }
+  if (!link_.OpenPort(context_.language)) return result;
   if (!link_.Request(address, link::kLoggerFill)) {
     ui_.Message(types::kCommError(lang));
     return result;
@@ -108,19 +57,24 @@ ReadoutResult LoggerReadout::Read(const std::string& path, const ReadoutSource& 
 
   ui_.ProgressOpen(types::kTransferCaption(lang), types::kTransferText(lang), 0, bytes / 2);
   ui_.ProgressAllowCancel();
-  bool writing = file.Write(kExportHeader);
+  std::string header = kExportHeader;
   const int channels = source.displayUnit ? 8 : 2;
-  for (int i = 0; i < channels && writing; ++i) {
+  for (int i = 0; i < channels; ++i) {
     std::optional<link::Data4> name;
     if (link_.Request(address, link::kChannelName, link::ByteData(static_cast<std::uint8_t>(i))))
       name = link::FrameData(link_.lastReply());
     const std::string cell = ChannelNameCell(name);
     if (!source.displayUnit && i < 2 && name) columns_[static_cast<std::size_t>(i)] = cell.substr(0, 4);
-    writing = file.Write(cell);
+    header += cell;
   }
+  if (!source.displayUnit) header += DeviceCell(source.identity);
+  // Nothing the user has is replaced before the device answered: the header goes to a
+  // file beside the target in one write and takes the target's place once it is whole.
+  // The records follow one write each, so the file ends with the last whole one.
+  platform::StagedFile file(lang);
+  bool writing = file.Open(path) && file.Write(header) && file.Commit();
   bool fast = false;
   if (writing && !source.displayUnit) {
-    writing = file.Write(DeviceCell(source.identity));
     link_.ChangeBaudRate(address, source.deviceKind == 5 ? 1 : 2);
     fast = true;
     link_.WaitSeconds(2);
@@ -201,14 +155,23 @@ ReadoutResult LoggerReadout::Read(const std::string& path, const ReadoutSource& 
     loop.exec();
   }
   disconnect(stream);
+  if (!file.Close()) writing = false;
   if (!writing) result.status = Status::kFileError;
   ui_.ProgressClose();
-  file.Close();
   // The module ends its stream on command 72; then back to the rate every other flow
-  // expects, whatever ended the transfer.
+  // expects, whatever ended the transfer. A module that did not take the change (it
+  // stalled, or its line is gone at the far end) still listens at its fast rate.
   if (fast && !link_.isLineLost()) {
     link_.SendCommand72(address);
+    bool back = false;
+    const QMetaObject::Connection ack = connect(&link_, &link::Link::replyReceived, this, [&](const link::Frame& f) {
+      back = back || (link::FrameGroup(f) == link::kBaudChange.group &&
+                      link::FrameParameter(f) == link::kBaudChange.number);
+    });
     link_.ChangeBaudRate(address, 0);
+    disconnect(ack);
+    if (!back && !link_.isLineLost())
+      ui_.Message(platform::StringPrintf(texts::kStillFast(lang), FastRate(source.deviceKind)));
   }
 
   if (result.status == Status::kFileError)

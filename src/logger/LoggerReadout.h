@@ -55,9 +55,13 @@ class LoggerReadout : public QObject {
  public:
   LoggerReadout(link::Link& link, platform::Ui& ui, const link::FlowContext& context, QObject* parent = nullptr);
 
-  // The readout into path (created afresh). Tells the user what went wrong, and once at
-  // the end what was short or out of step. A module's link runs at its fast rate for
-  // the stream and at 4800 baud again afterwards, whatever ended the transfer.
+  // The readout into path. The file takes the place of an earlier one only once its
+  // header (after the device answered) is whole, and ends with the last whole record
+  // whatever ends the transfer; a file that could not take its header is not left
+  // behind. Tells the user what went wrong, and once at the end what was short or out
+  // of step. A module's link runs at its fast rate for the stream and at 4800 baud again
+  // afterwards, whatever ended the transfer; a module that did not answer the return is
+  // named as possibly still fast.
   ReadoutResult Read(const std::string& path, const ReadoutSource& source);
 
   // The display unit's information text; nullopt (after the communication error) when

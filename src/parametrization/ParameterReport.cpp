@@ -1,6 +1,7 @@
 #include "parametrization/ParameterReport.h"
 
 #include "platform/NumberText.h"
+#include "platform/ShownText.h"
 #include "types/Cp1252.h"
 
 namespace korvane::parametrization {
@@ -57,8 +58,10 @@ std::string BuildParameterReport(const link::ModuleState& m, int typeIndex, cons
       text += platform::StringPrintf("KALWERT5       %.2f\n\r", static_cast<double>(m.calibration[3]));
     } else if (p.number == link::kIdentity.number) {
       text += platform::StringPrintf("MESS_TYP          %u\n\r", static_cast<unsigned>(typeIndex + 1));
-      // The characters up to a zero byte, as the module's text ends there.
-      text += "HERSTELLER        " + types::FromWindows1252(link::IdentityText(m.parameter[p.number])) + "\n\r";
+      // The characters up to a zero byte, as the module's text ends there; a control
+      // byte in them would break the report's lines.
+      text += "HERSTELLER        " +
+              platform::ShownText(types::FromWindows1252(link::IdentityText(m.parameter[p.number]))) + "\n\r";
     } else {
       const unsigned value = p.length == 1 ? m.ParameterByte(p.number) : m.ParameterU16(p.number);
       text += platform::StringPrintf(LineFormat(p.number), value);

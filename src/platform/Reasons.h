@@ -40,6 +40,8 @@ inline constexpr TextPair kDanglingLink{"symbolischer Link auf eine fehlende Dat
 inline constexpr TextPair kNothingWritten{"nichts geschrieben", "nothing written"};
 inline constexpr TextPair kNoTemporaryName{"kein freier Name für eine temporäre Datei",
                                            "no temporary file name is free"};
+inline constexpr TextPair kTooLarge{"größer als 1 MiB", "larger than 1 MiB"};
+inline constexpr TextPair kSameFile{"dieselbe Datei wie %s", "the same file as %s"};
 inline constexpr TextPair kPdfNotDrawn{"das PDF konnte nicht erstellt werden", "the PDF could not be drawn"};
 // System errors the program meets when it opens or writes; others are named by number.
 inline constexpr TextPair kSystemError{"Systemfehler %d", "system error %d"};

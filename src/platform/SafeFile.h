@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace korvane::platform {
 
@@ -14,16 +15,36 @@ namespace korvane::platform {
 // (FIFO)". Never opens the path, so a FIFO or a device cannot block or be touched.
 std::string WriteTargetProblem(const std::string& path, int language);
 
-// The whole content of path, or nothing when it cannot be opened or read through
-// (ReadProblem then says why).
+// The largest file the program reads: its setup, display and settings files hold a
+// few hundred bytes.
+inline constexpr std::size_t kMaxInputBytes = 1 << 20;
+
+// The whole content of path, read in one bounded read; nothing when it is not a regular
+// file (or a link to one) of at most kMaxInputBytes or cannot be read through
+// (ReadProblem then says why). Never waits: a FIFO or a device is refused at once.
 std::optional<std::string> ReadWholeFile(const std::string& path);
 
-// Why path cannot be read, asked after an open or read failed: missing, a folder, no
-// permission, or (for a file that looks readable) an input/output error.
+// Why path cannot be read, asked after ReadWholeFile failed: missing, a folder or other
+// special file, too large, no permission, or (for a file that looks readable) an
+// input/output error.
 std::string ReadProblem(const std::string& path, int language);
 
 // "not a regular file (FIFO)" for the file type bits of mode.
 std::string NotRegularReason(unsigned mode, int language);
+
+// Empty when path can take a file the program writes: WriteTargetProblem, and the file
+// can be opened for writing or its folder can take a new one (tried, not guessed from
+// permission bits). Changes nothing at path.
+std::string OutputTargetProblem(const std::string& path, int language);
+
+// The first of a command's output files that cannot take its output, with the reason:
+// OutputTargetProblem, or the same file as another of them (through links, relative
+// names, "..").
+struct TargetProblem {
+  std::string path;
+  std::string reason;
+};
+std::optional<TargetProblem> OutputTargetsProblem(const std::vector<std::string>& paths, int language);
 
 // True when a and b name the same file: the same file on disk (through links, relative
 // names, "..") or, while it does not exist yet, the same place.

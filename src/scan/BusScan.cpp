@@ -2,9 +2,11 @@
 
 #include "link/Link.h"
 #include "platform/NumberText.h"
+#include "platform/ShownText.h"
 #include "platform/Ui.h"
 #include "scan/ScanTexts.h"
 #include "types/Catalogue.h"
+#include "types/Cp1252.h"
 
 namespace korvane::scan {
 namespace {
@@ -64,7 +66,7 @@ std::string ScanLine(const ScanHit& hit, int language) {
   const std::string kind = hit.deviceKind < 0 ? "-" : std::to_string(hit.deviceKind);
   return platform::StringPrintf("address: %u  type: %d %s  kind: %s  identity: %s", hit.address, hit.wireType,
                                 types::TypeName(hit.wireType - 1, language).c_str(), kind.c_str(),
-                                hit.identity.c_str());
+                                platform::ShownText(types::FromWindows1252(hit.identity)).c_str());
 }
 
 }  // namespace korvane::scan

@@ -21,6 +21,8 @@ inline constexpr TextPair kUnansweredWrites{
 inline constexpr TextPair kLineLostWhileWriting{
     "Die Verbindung zum Modul ist beim Schreiben abgebrochen: die Einstellungen sind nicht vollständig gespeichert.",
     "The connection to the module was lost while writing: the settings are not all stored."};
+// Heads the message about a file that cannot be written; its path and the reason follow.
+inline constexpr TextPair kCannotWriteFile{"Die Datei kann nicht geschrieben werden:", "The file cannot be written:"};
 // Closes the message of a save that failed: the file on disk is the one from before.
 inline constexpr TextPair kNothingSaved{"Es wurde nichts gespeichert; eine vorhandene Datei bleibt unverändert.",
                                         "Nothing was saved; an existing file is left unchanged."};

@@ -128,6 +128,47 @@ TEST_F(LiveFixture, DamagedReplySkipsExactlyOneTick) {
   live.StopTimers();
 }
 
+TEST_F(LiveFixture, ATickWhileTheChainRunsIsSkippedAndCounted) {
+  sim.AddAmplifier(1);
+  live.setPollPeriod(1h);  // ticks are driven by hand
+  ASSERT_TRUE(live.Start(60s));
+  sim.bus.ClearLog();
+  // How often value request n went out.
+  auto asked = [&](int n) {
+    int times = 0;
+    for (const auto& [group, parameter] : Requests(sim.bus)) times += group == link::kValues && parameter == n;
+    return times;
+  };
+  auto valueOneRequests = [&] { return asked(1); };
+
+  // A slow reply in the middle: the tick leaves the chain be.
+  sim.bus.SetLateDelayMs(200);
+  sim.bus.FaultWhen(link::kValues, 5, sim::Fault::kLate);
+  live.Poll();
+  ASSERT_TRUE(WaitUntil([&] { return asked(5) == 1; }));
+  live.Poll();
+  EXPECT_EQ(valueOneRequests(), 1);
+  EXPECT_EQ(live.skippedPolls(), 1);
+  ASSERT_TRUE(NextChain());
+  live.Poll();  // the chain ended: the next one starts
+  EXPECT_EQ(valueOneRequests(), 2);
+  ASSERT_TRUE(NextChain());
+
+  // A reply that never comes: the chain counts as gone after the reply time-out.
+  sim.bus.FaultWhen(link::kValues, 2, sim::Fault::kNoReply);
+  live.Poll();
+  ASSERT_TRUE(WaitUntil([&] { return asked(2) == 3; }));
+  live.Poll();
+  EXPECT_EQ(live.skippedPolls(), 2);
+  QElapsedTimer waited;
+  waited.start();
+  WaitUntil([&] { return waited.elapsed() > sim.link.timings().replyTimeout.count(); });
+  live.Poll();
+  EXPECT_EQ(valueOneRequests(), 4);
+  EXPECT_EQ(live.skippedPolls(), 2);
+  live.StopTimers();
+}
+
 TEST_F(LiveFixture, StartWithoutReplyTellsTheUserAndDoesNotRun) {
   for (int language : {0, 1}) {
     ScriptedUi quietUi;

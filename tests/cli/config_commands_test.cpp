@@ -74,7 +74,7 @@ struct Cli {
     options.address = sim.context.address;
     ctx = std::make_unique<cli::CliContext>(options, out, err, &sim.link, &FixedTime);
   }
-  int Run(int (*command)(cli::CliContext&, cli::Args&), cli::Args args) { return command(*ctx, args); }
+  int Run(const char* command, cli::Args args) { return cli::RunCommand(*ctx, command, std::move(args)); }
 
   QTemporaryDir dir;
   cli::CommonOptions options;
@@ -99,7 +99,7 @@ TEST(DialogCli, ConfigReadSavesWhatSpeichernSavesRightAfterOpening) {
       SimLink sim(ui);
       AddModule(sim, m);
       Cli cli(sim);
-      ASSERT_EQ(cli.Run(&cli::RunConfigRead, {"-o", cliPath}), 0) << cli.err.str();
+      ASSERT_EQ(cli.Run("config-read", {"-o", cliPath}), 0) << cli.err.str();
     }
     {
       ScriptedUi ui;
@@ -159,7 +159,7 @@ TEST(DialogCli, ConfigWriteSendsTheDialogsFrames) {
         SimLink sim(ui);
         AddModule(sim, m);
         Cli cli(sim);
-        ASSERT_EQ(cli.Run(&cli::RunConfigRead, {"-o", readPath}), 0) << cli.err.str();
+        ASSERT_EQ(cli.Run("config-read", {"-o", readPath}), 0) << cli.err.str();
         WriteAll(path, EditedSetup(ReadAll(readPath), [&](ConfigSettings& s) {
                    s.IDC_GRENZWERT = "9.75";
                    s.IDC_KAL0 = "-1.5";
@@ -171,7 +171,7 @@ TEST(DialogCli, ConfigWriteSendsTheDialogsFrames) {
         // A fresh context: the module is opened on as the dialog would be.
         Cli write(sim);
         const cli::Args args = withCalibration ? cli::Args{path, "--with-calibration"} : cli::Args{path};
-        ASSERT_EQ(write.Run(&cli::RunConfigWrite, args), 0) << write.err.str();
+        ASSERT_EQ(write.Run("config-write", args), 0) << write.err.str();
         cliFrames = sim.bus.received();
       }
       ASSERT_GT(cliFrames.size(), 55u) << "reads, type check, 67, the writes, 65, 68";
@@ -190,10 +190,10 @@ TEST(DialogCli, UnacknowledgedWritesExitOneWithTheirCount) {
   SimLink sim(ui);
   AddModule(sim, {4, 5, 2});
   Cli cli(sim);
-  ASSERT_EQ(cli.Run(&cli::RunConfigRead, {"-o", path}), 0) << cli.err.str();
+  ASSERT_EQ(cli.Run("config-read", {"-o", path}), 0) << cli.err.str();
   sim.bus.FaultWhen(link::kWrite, 81, sim::Fault::kNoReply);
   Cli write(sim);
-  EXPECT_EQ(write.Run(&cli::RunConfigWrite, {path}), 1);
+  EXPECT_EQ(write.Run("config-write", {path}), 1);
   EXPECT_NE(write.err.str().find("Das Modul hat 1 Schreibbefehle nicht bestätigt"), std::string::npos)
       << write.err.str();
 }
@@ -204,7 +204,7 @@ TEST(DialogCli, ReadRefusesAnOutputThatCannotBeWrittenBeforeAsking) {
   SimLink sim(ui);
   AddModule(sim, {4, 5, 2});
   Cli cli(sim);
-  EXPECT_EQ(cli.Run(&cli::RunConfigRead, {"-o", dir.filePath("no/such/folder.qx4").toStdString()}), 6);
+  EXPECT_EQ(cli.Run("config-read", {"-o", dir.filePath("no/such/folder.qx4").toStdString()}), 6);
   EXPECT_TRUE(sim.bus.received().empty());
   EXPECT_NE(cli.err.str().find("no/such"), std::string::npos) << cli.err.str();
 }
@@ -216,7 +216,7 @@ TEST(DialogCli, ReadThenWriteRestoresTheModule) {
   SimLink sim(ui);
   auto amp = AddModule(sim, {4, 5, 2});
   Cli cli(sim);
-  ASSERT_EQ(cli.Run(&cli::RunConfigRead, {"-o", path}), 0) << cli.err.str();
+  ASSERT_EQ(cli.Run("config-read", {"-o", path}), 0) << cli.err.str();
 
   amp->SetParameterFloat(55, 99.0f);
   amp->SetParameterByte(51, 3);
@@ -224,7 +224,7 @@ TEST(DialogCli, ReadThenWriteRestoresTheModule) {
   amp->SetParameterFloat(32, 12.0f);
   sim.bus.ClearLog();
   Cli write(sim);
-  ASSERT_EQ(write.Run(&cli::RunConfigWrite, {path}), 0) << write.err.str();
+  ASSERT_EQ(write.Run("config-write", {path}), 0) << write.err.str();
   EXPECT_FLOAT_EQ(amp->ParameterFloat(55), 7.25f);
   EXPECT_EQ(amp->ParameterByte(51), 1);
   EXPECT_EQ(amp->ParameterByte(68), 5);
@@ -269,19 +269,19 @@ TEST(DialogCli, ConfigWriteStopsBeforeWriting) {
        "Fehler!\nDer Typ des angeschlossenen Verstärkers paßt nicht zur Einstellung!\n", 32},
       {"address", 1,
        [](const std::string& t) { return EditedSetup(t, [](ConfigSettings& s) { s.IDC_GERAETE_ADR = 40; }); }, 7,
-       "Geben Sie eine ganze Zahl zwischen 0 und 31 ein.\n", 31},
+       "Enter a whole number between 0 and 31.\n", 31},
   };
   for (const Case& c : cases) {
     ScriptedUi ui;
     SimLink sim(ui);
     AddModule(sim, {4, 3});
     Cli read(sim);
-    ASSERT_EQ(read.Run(&cli::RunConfigRead, {"-o", readPath}), 0) << read.err.str();
+    ASSERT_EQ(read.Run("config-read", {"-o", readPath}), 0) << read.err.str();
     const std::string path = dir.filePath("bad.qx4").toStdString();
     WriteAll(path, c.file(ReadAll(readPath)));
     sim.bus.ClearLog();
     Cli write(sim, c.language);
-    EXPECT_EQ(write.Run(&cli::RunConfigWrite, {path, "--with-calibration"}), c.exitCode) << c.name;
+    EXPECT_EQ(write.Run("config-write", {path, "--with-calibration"}), c.exitCode) << c.name;
     const std::string err = write.err.str();
     EXPECT_EQ(err.substr(err.find('\n') + 1), c.message) << c.name;  // after the question's line
     EXPECT_EQ(sim.bus.received().size(), c.frames) << c.name;
@@ -293,7 +293,7 @@ TEST(DialogCli, ConfigWriteStopsBeforeWriting) {
   SimLink sim(ui);
   AddModule(sim, {4, 3});
   Cli write(sim);
-  EXPECT_EQ(write.Run(&cli::RunConfigWrite, {dir.filePath("missing.qx4").toStdString()}), 6);
+  EXPECT_EQ(write.Run("config-write", {dir.filePath("missing.qx4").toStdString()}), 6);
   EXPECT_NE(write.err.str().find("Die Datei kann nicht gelesen werden:"), std::string::npos);
   EXPECT_TRUE(sim.bus.received().empty());
 }
@@ -302,15 +302,15 @@ TEST(DialogCli, UsageAndSilentModule) {
   ScriptedUi ui;
   SimLink sim(ui);
   Cli cli(sim);
-  EXPECT_EQ(cli.Run(&cli::RunConfigRead, {}), 2);
-  EXPECT_EQ(cli.Run(&cli::RunConfigRead, {"-o"}), 2);
-  EXPECT_EQ(cli.Run(&cli::RunConfigWrite, {}), 2);
-  EXPECT_EQ(cli.Run(&cli::RunConfigPrint, {"-o", "x.pdf", "--bogus"}), 2);
+  EXPECT_EQ(cli.Run("config-read", {}), 2);
+  EXPECT_EQ(cli.Run("config-read", {"-o"}), 2);
+  EXPECT_EQ(cli.Run("config-write", {}), 2);
+  EXPECT_EQ(cli.Run("config-print", {"-o", "x.pdf", "--bogus"}), 2);
   EXPECT_TRUE(sim.bus.received().empty());
   // No module on the line: the communication error, no file.
   QTemporaryDir dir;
   const std::string path = dir.filePath("none.qx4").toStdString();
-  EXPECT_EQ(cli.Run(&cli::RunConfigRead, {"-o", path}), 1);
+  EXPECT_EQ(cli.Run("config-read", {"-o", path}), 1);
   EXPECT_NE(cli.err.str().find("Fehler in der Datenkommunikation!"), std::string::npos);
   EXPECT_FALSE(QFile::exists(QString::fromStdString(path)));
 }
@@ -322,7 +322,7 @@ TEST(DialogCli, ConfigPrintWritesAPdf) {
   SimLink sim(ui);
   AddModule(sim, {1, 3});
   Cli cli(sim);
-  ASSERT_EQ(cli.Run(&cli::RunConfigPrint, {"-o", path}), 0) << cli.err.str();
+  ASSERT_EQ(cli.Run("config-print", {"-o", path}), 0) << cli.err.str();
   const std::string pdf = ReadAll(path);
   ASSERT_GT(pdf.size(), 100u);
   EXPECT_EQ(pdf.substr(0, 5), "%PDF-");
@@ -338,7 +338,7 @@ TEST(DialogCli, OutputFilesAreWholeOrNotThereAndNeverSpecial) {
   AddModule(sim, {1, 3});
   Cli cli(sim);
   // A FIFO or a device is refused before the module is asked anything.
-  for (auto command : {&cli::RunConfigRead, &cli::RunConfigPrint}) {
+  for (auto command : {"config-read", "config-print"}) {
     for (const std::string& target : {fifo, std::string("/dev/null")}) {
       SCOPED_TRACE(target);
       EXPECT_EQ(cli.Run(command, {"-o", target}), 6);
@@ -354,8 +354,8 @@ TEST(DialogCli, OutputFilesAreWholeOrNotThereAndNeverSpecial) {
   {
     test::FileSizeLimit limit(200);
     ASSERT_TRUE(limit.ok());
-    EXPECT_EQ(cli.Run(&cli::RunConfigRead, {"-o", setup}), 6);
-    EXPECT_EQ(cli.Run(&cli::RunConfigPrint, {"-o", pdf}), 6);
+    EXPECT_EQ(cli.Run("config-read", {"-o", setup}), 6);
+    EXPECT_EQ(cli.Run("config-print", {"-o", pdf}), 6);
   }
   EXPECT_EQ(ReadAll(setup), "old");
   EXPECT_FALSE(QFile::exists(QString::fromStdString(pdf)));

@@ -30,13 +30,13 @@ struct DisplayCli : ::testing::Test {
       sim.bus.SetLineBaud(sim.link.baudRate());
     });
   }
-  int Run(int (*command)(cli::CliContext&, cli::Args&), cli::Args args) {
+  int Run(const char* command, cli::Args args) {
     cli::CommonOptions options;
     options.settingsFolder = QDir(dir.path()).filePath("Korvane").toStdString();
     options.language = 0;
     err.str("");
     cli::CliContext ctx(options, out, err, &sim.link, &DisplayClockTime);
-    return command(ctx, args);
+    return cli::RunCommand(ctx, command, std::move(args));
   }
   // Settings the file will overwrite.
   void Scramble() {
@@ -55,12 +55,12 @@ struct DisplayCli : ::testing::Test {
 };
 
 TEST_F(DisplayCli, ReadSaveLoadWriteSendsWhatTheDialogsSend) {
-  ASSERT_EQ(Run(cli::RunDisplayRead, {"-o", file}), 0) << err.str();
+  ASSERT_EQ(Run("display-read", {"-o", file}), 0) << err.str();
   EXPECT_EQ(sent.size(), 46u + 12u);
 
   Scramble();
   sent.clear();
-  ASSERT_EQ(Run(cli::RunDisplayWrite, {file}), 0) << err.str();
+  ASSERT_EQ(Run("display-write", {file}), 0) << err.str();
   const std::vector<Frame> written(sent.begin() + 1, sent.end());  // after the contact read
   EXPECT_EQ(unit->StoredParameter(130)[0], 1);
   EXPECT_EQ(link::DataFloat(unit->StoredParameter(39)), 0.0f);
@@ -83,7 +83,7 @@ TEST_F(DisplayCli, ReadSaveLoadWriteSendsWhatTheDialogsSend) {
 }
 
 TEST_F(DisplayCli, ABadFileSendsNothing) {
-  ASSERT_EQ(Run(cli::RunDisplayRead, {"-o", file}), 0) << err.str();
+  ASSERT_EQ(Run("display-read", {"-o", file}), 0) << err.str();
   QFile f(QString::fromStdString(file));
   ASSERT_TRUE(f.open(QIODevice::ReadWrite));
   QByteArray bytes = f.readAll();
@@ -92,11 +92,19 @@ TEST_F(DisplayCli, ABadFileSendsNothing) {
   f.write(bytes);
   f.close();
   sent.clear();
-  EXPECT_EQ(Run(cli::RunDisplayWrite, {file}), 4);
+  EXPECT_EQ(Run("display-write", {file}), 4);
   EXPECT_TRUE(sent.empty());
   EXPECT_NE(err.str().find("Zeile 48: die Prüfsumme stimmt nicht"), std::string::npos) << err.str();
-  EXPECT_EQ(Run(cli::RunDisplayWrite, {file + ".missing"}), 6);
+  EXPECT_EQ(Run("display-write", {file + ".missing"}), 6);
   EXPECT_TRUE(sent.empty());
+}
+
+TEST_F(DisplayCli, AUnitValueOutsideTheFilesRangesIsNamedAndNothingSaved) {
+  unit->SetParameter(164, link::ByteData(7));   // contrast 7 - 43
+  unit->SetParameter(39, link::Data4{0, 0, 0xC0, 0x7F});  // not a number
+  EXPECT_EQ(Run("display-read", {"-o", file}), 6);
+  EXPECT_NE(err.str().find("CONTRAST: \"-36\""), std::string::npos) << err.str();
+  EXPECT_FALSE(QFile::exists(QString::fromStdString(file)));
 }
 
 TEST_F(DisplayCli, ContrastAsTheEditSendsIt) {
@@ -107,7 +115,7 @@ TEST_F(DisplayCli, ContrastAsTheEditSendsIt) {
   };
   for (const Case& c : {Case{"25", 2, 0}, Case{"-1", 2, 0}, Case{"x", 2, 0}, Case{"0", 0, 2}, Case{"20", 0, 2}}) {
     sent.clear();
-    EXPECT_EQ(Run(cli::RunDisplayContrast, {c.value}), c.exit) << c.value;
+    EXPECT_EQ(Run("display-contrast", {c.value}), c.exit) << c.value;
     EXPECT_EQ(sent.size(), c.frames) << c.value;
   }
   EXPECT_EQ(unit->stored(), (std::vector<std::uint8_t>{43, 63}));

@@ -72,7 +72,7 @@ TEST(DisplayFile, BadFilesNameTheirFirstBadLineAndApplyNothing) {
       {"no checksum", [&](std::string t) { return t.substr(0, t.find("CECKSUMM")); }, 48, "checksum line CECKSUMM"},
       {"after checksum", [&](std::string t) { return t + "X==1\n\r"; }, 49, "after the checksum line"},
       {"line ends", [&](std::string t) { return "CONTRAST==20\r\n" + t.substr(t.find("\n\r") + 2); }, 1,
-       "CONTRAST: \"20\r\nPOSITION1_ADDRESS==31\" is not a whole number"},
+       "CONTRAST: \"20\\x0D\\x0APOSITION1_ADDRESS==31\" is not a whole number"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);

@@ -3,6 +3,7 @@
 // bounded time. The table is what each command does under each fault (README).
 #include <QFile>
 
+#include <cctype>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -53,6 +54,8 @@ const CommandCase kCommands[] = {
     {"config-write", {"config-write", "IN"}, nullptr, {1, 1, 1, 1, 1, 1, 1, 1, 1}},
     {"config-print", {"config-print", "-o", "OUT"}, "print.pdf", {1, 1, 1, 1, 1, 1, 1, 0, 0}},
     {"logger-read", {"logger-read", "-o", "OUT"}, "logger.txt", {1, 1, 1, 1, 1, 1, 1, 0, 0}},
+    {"logger-read --display", {"logger-read", "--display", "-o", "OUT"}, "unit.txt", {1, 1, 1, 1, 1, 1, 1, 0, 0}},
+    {"live --record", {"live", "--count", "2", "--poll", "300", "--record", "OUT"}, "rec.txt", {1, 1, 1, 1, 1, 1, 1, 0, 0}},
     {"logger-clear", {"logger-clear", "--yes"}, nullptr, {1, 1, 1, 1, 1, 1, 1, 0, 0}},
     {"clock-set", {"clock-set"}, nullptr, {1, 1, 1, 1, 1, 1, 1, 0, 0}},
     {"logger-info", {"logger-info"}, nullptr, {1, 1, 1, 1, 1, 1, 1, 0, 0}},
@@ -143,9 +146,10 @@ TEST_P(FaultMatrix, EachFault) {
 INSTANTIATE_TEST_SUITE_P(Commands, FaultMatrix, ::testing::ValuesIn(kCommands),
                          [](const ::testing::TestParamInfo<CommandCase>& info) {
                            std::string name = info.param.name;
-                           for (char& ch : name)
-                             if (ch == '-') ch = '_';
-                           return name;
+                           std::string id;
+                           for (char ch : name)
+                             if (std::isalnum(static_cast<unsigned char>(ch)) || ch == '-') id += ch == '-' ? '_' : ch;
+                           return id;
                          });
 
 }  // namespace

@@ -155,13 +155,17 @@ TEST_F(ReadoutFixture, ClockTimeThenDateWithTheYearByte) {
   EXPECT_EQ(sim.bus.received()[0], link::BuildFrame(3, link::kSystem, 3, 0x3b, {23, 59, 58, 0}));
   EXPECT_EQ(sim.bus.received()[1], link::BuildFrame(3, link::kSystem, 3, 0x3a, {55, 31, 12, 0}));
   EXPECT_EQ(amp->clock().year, 2055);
-  // 2256 wraps to year byte 0; a missing reply to the time sends no date.
+  // 2256 would wrap to year byte 0: such a date is refused and nothing is sent.
   sim.bus.ClearLog();
-  sim.bus.FaultWhen(link::kSystem, 0x3b, sim::Fault::kNoReply);
   EXPECT_FALSE(SetDeviceClock(sim.link, ui, sim.context, {2256, 1, 2, 3, 4, 5}));
+  EXPECT_TRUE(sim.bus.received().empty());
+  EXPECT_NE(ui.Messages().back().find("2256-01-02 03:04:05"), std::string::npos) << ui.Messages().back();
+  EXPECT_EQ(link::DateData(2256, 1, 2)[0], 0);
+  // A missing reply to the time sends no date.
+  sim.bus.FaultWhen(link::kSystem, 0x3b, sim::Fault::kNoReply);
+  EXPECT_FALSE(SetDeviceClock(sim.link, ui, sim.context, {2255, 1, 2, 3, 4, 5}));
   EXPECT_EQ(sim.bus.received().size(), 1u);
   EXPECT_EQ(ui.Messages().back(), "Fehler in der Datenkommunikation!");
-  EXPECT_EQ(link::DateData(2256, 1, 2)[0], 0);
 }
 
 TEST_F(ReadoutFixture, DisplayUnitInformation) {

@@ -13,6 +13,8 @@
 #include <unistd.h>
 
 #include "platform/SafeFile.h"
+#include "platform/ShownText.h"
+#include "platform/StagedFile.h"
 #include "support/FileSizeLimit.h"
 
 namespace korvane::platform {
@@ -126,6 +128,54 @@ TEST_F(SafeFile, SameFileComparesPlacesNotNames) {
       {Path("new.txt"), Path("other/new.txt"), false},
   };
   for (const auto& c : cases) EXPECT_EQ(SameFile(c.a, c.b), c.same) << c.a << " / " << c.b;
+}
+
+// The export's writer: nothing replaces the target before the commit, a piece that does
+// not fit is taken back, a file never committed leaves nothing behind.
+TEST_F(SafeFile, StagedFileHoldsWholePiecesOnly) {
+  const std::string file = Path("export.txt");
+  Write(file, "earlier");
+  {
+    StagedFile staged(1);
+    ASSERT_TRUE(staged.Open(file));
+    ASSERT_TRUE(staged.Write("header"));
+    EXPECT_EQ(ReadAll(file), "earlier");
+  }  // never committed
+  EXPECT_EQ(ReadAll(file), "earlier");
+  EXPECT_EQ(Entries(), QStringList{"export.txt"});
+
+  StagedFile staged(1);
+  ASSERT_TRUE(staged.Open(file));
+  ASSERT_TRUE(staged.Write("header") && staged.Commit());
+  EXPECT_EQ(ReadAll(file), "header");
+  ASSERT_TRUE(staged.Write("\nrecord 1"));
+  {
+    test::FileSizeLimit limit(20);
+    ASSERT_TRUE(limit.ok());
+    EXPECT_FALSE(staged.Write("\nrecord 2 does not fit"));
+  }
+  EXPECT_FALSE(staged.Write("\nr3"));  // nothing follows a piece that failed
+  EXPECT_FALSE(staged.Close());
+  EXPECT_EQ(ReadAll(file), "header\nrecord 1");
+  EXPECT_NE(staged.error().find("File too large"), std::string::npos) << staged.error();
+  EXPECT_EQ(Entries(), QStringList{"export.txt"});
+}
+
+TEST(ShownText, ControlsEscapedLongTextsCut) {
+  const struct {
+    std::string text;
+    std::string shown;
+  } cases[] = {
+      {"A123", "A123"},
+      {"\x1b]2;x\x07\x1b[31mRED", "\\x1B]2;x\\x07\\x1B[31mRED"},
+      {"20\r\nX\x7f", "20\\x0D\\x0AX\\x7F"},
+      {"\xc2\x9b" "1m \xb0" "C", "\\xC2\\x9B1m \\xB0C"},  // a C1 control, a byte that is no UTF-8
+      {"Gr\xc3\xb6\xc3\x9f" "e \xc2\xb0" "C", "Gr\xc3\xb6\xc3\x9f" "e \xc2\xb0" "C"},
+      {std::string(100, '9'), std::string(kShownTextChars, '9') + "..."},
+  };
+  for (const auto& c : cases) EXPECT_EQ(ShownText(c.text), c.shown);
+  // An escaped byte counts as one character.
+  EXPECT_EQ(ShownText(std::string(kShownTextChars + 1, '\x01')).size(), kShownTextChars * 4 + 3);
 }
 
 }  // namespace

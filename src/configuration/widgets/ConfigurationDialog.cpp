@@ -317,7 +317,7 @@ void ConfigurationDialog::SettingsToControls() {
 bool ConfigurationDialog::ControlsToSettings() {
   // The address first: a refused address leaves every setting as it was.
   QLineEdit* address = edit(ctl::kAddress);
-  const AddressCheck check = CheckAddressText(address->text().toStdString());
+  const AddressCheck check = CheckAddressText(address->text().toStdString(), settings_.language);
   if (!check.ok) {
     ui_.Message(check.message);
     address->setFocus();

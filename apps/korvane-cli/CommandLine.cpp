@@ -1,0 +1,332 @@
+#include "CommandLine.h"
+
+#include <climits>
+#include <cstdio>
+
+#include "display/DisplayFile.h"
+#include "logger/DeviceClock.h"
+#include "logger/widgets/ChartFile.h"
+#include "platform/NumberText.h"
+
+namespace korvane::cli {
+namespace {
+
+// A whole decimal integer that fits an int, nothing else.
+bool ParseInt(const std::string& text, int* value) {
+  std::size_t i = 0;
+  bool negative = false;
+  if (!text.empty() && (text[0] == '-' || text[0] == '+')) {
+    negative = text[0] == '-';
+    i = 1;
+  }
+  if (i == text.size()) return false;
+  long long v = 0;
+  for (; i < text.size(); ++i) {
+    if (text[i] < '0' || text[i] > '9') return false;
+    v = v * 10 + (text[i] - '0');
+    if (v > static_cast<long long>(INT_MAX) + 1) return false;
+  }
+  if (negative) v = -v;
+  if (v < INT_MIN || v > INT_MAX) return false;
+  *value = static_cast<int>(v);
+  return true;
+}
+
+bool IsOption(const std::string& arg, const std::string& name) { return arg == name || arg.rfind(name + "=", 0) == 0; }
+
+}  // namespace
+
+// --- options ------------------------------------------------------------------------------
+
+bool ArgReader::Value(const std::string& name, std::string* value) {
+  for (std::size_t i = 0; i < args_.size(); ++i) {
+    const std::string& a = args_[i];
+    if (IsOption(a, name) && Repeated(name, i)) return false;
+    if (a == name) {
+      // The next option is not this one's value: "--record --count 5" lacks the file.
+      if (i + 1 >= args_.size() || args_[i + 1].rfind("--", 0) == 0) {
+        error_ = name + " needs a value";
+        args_.erase(args_.begin() + static_cast<long>(i));
+        return false;
+      }
+      *value = args_[i + 1];
+      args_.erase(args_.begin() + static_cast<long>(i), args_.begin() + static_cast<long>(i) + 2);
+      return true;
+    }
+    if (a.rfind(name + "=", 0) == 0) {
+      *value = a.substr(name.size() + 1);
+      args_.erase(args_.begin() + static_cast<long>(i));
+      return true;
+    }
+  }
+  return false;
+}
+
+bool ArgReader::Repeated(const std::string& name, std::size_t first) {
+  for (std::size_t j = first + 1; j < args_.size(); ++j) {
+    if (IsOption(args_[j], name)) {
+      error_ = name + " is given more than once";
+      return true;
+    }
+  }
+  return false;
+}
+
+bool ArgReader::Flag(const std::string& name) {
+  for (std::size_t i = 0; i < args_.size(); ++i) {
+    if (args_[i] == name) {
+      if (Repeated(name, i)) return false;
+      args_.erase(args_.begin() + static_cast<long>(i));
+      return true;
+    }
+  }
+  return false;
+}
+
+bool ArgReader::Int(const std::string& name, int min, int max, int* value) {
+  std::string text;
+  if (!Value(name, &text)) return false;
+  int v = 0;
+  if (!ParseInt(text, &v) || v < min || v > max) {
+    error_ = platform::StringPrintf("%s takes a whole number from %d to %d, not \"%s\"", name.c_str(), min, max,
+                                    text.c_str());
+    return false;
+  }
+  *value = v;
+  return true;
+}
+
+std::optional<std::string> ArgReader::Positional() {
+  for (std::size_t i = 0; i < args_.size(); ++i) {
+    if (args_[i].rfind("--", 0) != 0 || args_[i] == "-") {
+      std::string v = args_[i];
+      args_.erase(args_.begin() + static_cast<long>(i));
+      return v;
+    }
+  }
+  return std::nullopt;
+}
+
+bool ArgReader::Done() {
+  if (!error_.empty()) return false;
+  if (args_.empty()) return true;
+  error_ = "unknown argument \"" + args_.front() + "\"";
+  return false;
+}
+
+bool ParseCommonOptions(std::vector<std::string>& args, CommonOptions& o, std::string* error) {
+  ArgReader r(args);
+  auto fail = [&](const std::string& text) {
+    if (error) *error = text;
+    return false;
+  };
+  std::string text;
+  if (r.Value("--device", &text)) {
+    if (text.empty()) return fail("--device needs a device path");
+    o.device = text;
+  }
+  int v = 0;
+  if (r.Int("--port", 1, 255, &v)) o.port = v;
+  if (r.Int("--address", 0, 255, &v)) o.address = v;
+  if (r.Int("--baud", 0, 1000000, &v)) {
+    if (v != 4800 && v != 19200 && v != 38400) return fail("--baud takes 4800, 19200 or 38400");
+    o.baud = v;
+  }
+  if (r.Value("--lang", &text)) {
+    if (text == "de")
+      o.language = 0;
+    else if (text == "en")
+      o.language = 1;
+    else
+      return fail("--lang takes de or en, not \"" + text + "\"");
+  }
+  if (r.Value("--settings", &text)) o.settingsFolder = text;
+  if (r.Value("--trace", &text)) {
+    if (text.empty()) return fail("--trace needs a file (- for stderr)");
+    o.trace = text;
+  }
+  if (r.failed()) return fail(r.error());
+  if (!o.device.empty() && o.port) return fail("give either --device or --port, not both");
+  return true;
+}
+
+std::optional<app::TimeOfDay> ParseTimeOfDay(const std::string& text) {
+  if (text.size() != 8 || text[2] != ':' || text[5] != ':') return std::nullopt;
+  int h = 0, m = 0, s = 0;
+  if (!ParseInt(text.substr(0, 2), &h) || !ParseInt(text.substr(3, 2), &m) || !ParseInt(text.substr(6, 2), &s))
+    return std::nullopt;
+  if (text[0] == '-' || text[3] == '-' || text[6] == '-' || text[0] == '+' || text[3] == '+' || text[6] == '+')
+    return std::nullopt;
+  if (h > 23 || m > 59 || s > 59) return std::nullopt;
+  return app::TimeOfDay{h, m, s};
+}
+
+// --- the commands' own options ---------------------------------------------------------
+
+namespace {
+
+// The shortest poll periods (ms): the mean chain bench_live measured against the paced
+// simulator (277, 70 and 35 ms; the wire alone takes 275, 69 and 35 ms), with room for
+// the timer's slack and the line's scheduling.
+constexpr int kShortestPoll4800 = 300;
+constexpr int kShortestPoll19200 = 80;
+constexpr int kShortestPoll38400 = 45;
+
+// A file name option that is given must name something.
+std::string NeedsName(const std::string& option, const std::string& value) {
+  return value.empty() ? option + " needs a file name" : std::string();
+}
+
+// The reader's error, or what the command still did not take.
+std::string Finish(ArgReader& r) { return r.Done() ? std::string() : r.error(); }
+
+// "-o FILE", which the command needs.
+std::string OutputOnly(Args& args, CommandOptions& o, const char* usage) {
+  ArgReader r(args);
+  if (!r.Value("-o", &o.output)) return r.failed() ? r.error() : usage;
+  if (std::string e = Finish(r); !e.empty()) return e;
+  return NeedsName("-o", o.output);
+}
+
+}  // namespace
+
+int ShortestPollMs(int baud) {
+  // Measured by bench_live against the paced simulator: six requests and replies of
+  // eleven bytes (132 bytes of ten bits on the wire) and the turns between them.
+  switch (baud) {
+    case 4800: return kShortestPoll4800;
+    case 19200: return kShortestPoll19200;
+    case 38400: return kShortestPoll38400;
+    default: return baud > 0 ? (12 * 11 * 10 * 1000 + baud - 1) / baud : 0;
+  }
+}
+
+std::optional<platform::LocalTime> ParseDeviceTime(const std::string& text) {
+  // Exactly "YYYY-MM-DD hh:mm:ss": digits where the pattern has them.
+  static constexpr char kPattern[] = "dddd-dd-dd dd:dd:dd";
+  if (text.size() != sizeof kPattern - 1) return std::nullopt;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const bool digit = text[i] >= '0' && text[i] <= '9';
+    if (kPattern[i] == 'd' ? !digit : text[i] != kPattern[i]) return std::nullopt;
+  }
+  auto field = [&](std::size_t at, std::size_t n) { return std::stoi(text.substr(at, n)); };
+  const platform::LocalTime t{field(0, 4), field(5, 2), field(8, 2), field(11, 2), field(14, 2), field(17, 2)};
+  if (!logger::IsDeviceTime(t)) return std::nullopt;
+  return t;
+}
+
+std::string ParseNothing(Args& args, int, CommandOptions&) {
+  ArgReader r(args);
+  return Finish(r);
+}
+
+std::string ParseLive(Args& args, int baud, CommandOptions& o) {
+  ArgReader r(args);
+  std::string intervalText = "00:01:00";
+  r.Int("--count", 1, kMaxCount, &o.count);
+  r.Int("--poll", kMinPollMs, kMaxPollMs, &o.pollMs);
+  const bool record = r.Value("--record", &o.record);
+  r.Value("--interval", &intervalText);
+  if (std::string e = Finish(r); !e.empty()) return e;
+  const std::optional<app::TimeOfDay> t = ParseTimeOfDay(intervalText);
+  if (!t) return "--interval takes hh:mm:ss (00:00:00 to 23:59:59), not \"" + intervalText + "\"";
+  o.interval = *t;
+  if (record && o.record.empty()) return "--record needs a file name";
+  // A poll must leave room for one chain of requests and replies.
+  const int shortest = ShortestPollMs(baud);
+  if (o.pollMs < shortest)
+    return "--poll " + std::to_string(o.pollMs) + " is shorter than one request chain at " + std::to_string(baud) +
+           " baud; the shortest period is " + std::to_string(shortest) + " ms";
+  return {};
+}
+
+std::string ParseConfigRead(Args& args, int, CommandOptions& o) {
+  return OutputOnly(args, o, "config-read needs -o FILE");
+}
+
+std::string ParseConfigPrint(Args& args, int, CommandOptions& o) {
+  return OutputOnly(args, o, "config-print needs -o FILE.pdf");
+}
+
+std::string ParseConfigWrite(Args& args, int, CommandOptions& o) {
+  ArgReader r(args);
+  o.withCalibration = r.Flag("--with-calibration");
+  const std::optional<std::string> path = r.Positional();
+  if (!path || path->empty()) return r.failed() ? r.error() : "config-write needs a setup file";
+  o.input = *path;
+  return Finish(r);
+}
+
+std::string ParseLoggerRead(Args& args, int, CommandOptions& o) {
+  ArgReader r(args);
+  if (!r.Value("-o", &o.output)) return r.failed() ? r.error() : "logger-read needs -o FILE";
+  o.display = r.Flag("--display");
+  const bool charted = r.Value("--chart", &o.chart);
+  if (std::string e = Finish(r); !e.empty()) return e;
+  if (std::string e = NeedsName("-o", o.output); !e.empty()) return e;
+  if (charted && !logger::IsChartFileName(o.chart)) return "--chart needs a file ending in .pdf or .png";
+  if (charted && o.display) return "--chart draws a module's logger; the display unit's has no chart";
+  return {};
+}
+
+std::string ParseLoggerClear(Args& args, int, CommandOptions& o) {
+  ArgReader r(args);
+  o.display = r.Flag("--display");
+  o.yes = r.Flag("--yes");
+  if (std::string e = Finish(r); !e.empty()) return e;
+  // Nothing is cleared without the answer the dialog would ask for.
+  if (!o.yes) return "logger-clear needs --yes: it erases the logger's data sets";
+  return {};
+}
+
+std::string ParseClockSet(Args& args, int, CommandOptions& o) {
+  ArgReader r(args);
+  o.display = r.Flag("--display");
+  std::string text;
+  const bool given = r.Value("--time", &text);
+  if (std::string e = Finish(r); !e.empty()) return e;
+  if (!given) return {};
+  o.time = ParseDeviceTime(text);
+  if (!o.time)
+    return "--time takes a real date and time \"YYYY-MM-DD hh:mm:ss\" of the years 2000 to 2255, not \"" + text +
+           "\"";
+  return {};
+}
+
+std::string ParseDisplayRead(Args& args, int, CommandOptions& o) {
+  return OutputOnly(args, o, "display-read needs -o FILE.rw8");
+}
+
+std::string ParseDisplayWrite(Args& args, int, CommandOptions& o) {
+  ArgReader r(args);
+  const std::optional<std::string> path = r.Positional();
+  if (!path || path->empty()) return r.failed() ? r.error() : "display-write needs a display file (.rw8)";
+  o.input = *path;
+  return Finish(r);
+}
+
+std::string ParseDisplayContrast(Args& args, int, CommandOptions& o) {
+  ArgReader r(args);
+  const std::optional<std::string> value = r.Positional();
+  if (std::string e = Finish(r); !e.empty()) return e;
+  // Beyond 20 the contrast edit sends nothing: the unit takes 0..20.
+  const std::optional<int> contrast = value ? display::WholeNumber(*value, 0, 20) : std::nullopt;
+  if (!contrast) return "display-contrast takes a contrast 0..20";
+  o.contrast = *contrast;
+  return {};
+}
+
+std::string ParseParamReport(Args& args, int, CommandOptions& o) {
+  ArgReader r(args);
+  const bool print = r.Value("-o", &o.output);
+  if (std::string e = Finish(r); !e.empty()) return e;
+  return print ? NeedsName("-o", o.output) : std::string();
+}
+
+std::string ParseScan(Args& args, int, CommandOptions& o) {
+  ArgReader r(args);
+  o.display = r.Flag("--display");
+  return Finish(r);
+}
+
+}  // namespace korvane::cli
