@@ -43,11 +43,8 @@ int RunLive(CliContext& ctx, const CommandOptions& o) {
   app::LiveMeasurement live(link, ctx.ui(), ctx.context());
   live.setPollPeriod(std::chrono::milliseconds(o.pollMs));
   if (!live.Start(std::chrono::milliseconds(interval.Milliseconds()))) {
-    // The flow told that the answer is missing; a line that went away says why.
-    if (link.isLineLost()) {
-      ctx.err() << link.openFailure() << '\n' << std::flush;
-      return kExitNoAnswer;
-    }
+    // The flow told that the answer is missing, and why when the line went away.
+    if (link.isLineLost()) return kExitNoAnswer;
     return link.portOpen() ? kExitNoAnswer : kExitPortFailed;  // the reason is on stderr
   }
 

@@ -10,8 +10,9 @@
 
 namespace korvane::app {
 
-LiveMeasurement::LiveMeasurement(link::Link& link, platform::Ui& ui, const link::FlowContext& context, QObject* parent)
-    : QObject(parent), link_(link), ui_(ui), context_(context) {
+LiveMeasurement::LiveMeasurement(link::Link& link, platform::Ui& ui, const link::FlowContext& context,
+                                 platform::Clock clock, QObject* parent)
+    : QObject(parent), link_(link), ui_(ui), context_(context), clock_(std::move(clock)) {
   connect(&pollTimer_, &QTimer::timeout, this, &LiveMeasurement::Poll);
   connect(&recordTimer_, &QTimer::timeout, this, &LiveMeasurement::OnRecordTimer);
   connect(&link_, &link::Link::liveValue, this, &LiveMeasurement::OnLiveValue);
@@ -23,17 +24,29 @@ LiveMeasurement::LiveMeasurement(link::Link& link, platform::Ui& ui, const link:
 
 bool LiveMeasurement::Start(std::chrono::milliseconds recordingPeriod) {
   if (running_) return true;
+  link::LineLease line = link_.HoldLine();
+  if (!line) return false;
   if (!link_.OpenPort(context_.language) || !link_.portOpen()) return false;
   const std::uint8_t address = context_.address;
   const int language = context_.language;
+  // A line that went away says why, also before the measurement ran.
+  auto commError = [&] {
+    std::string text = types::kCommError(language);
+    if (link_.isLineLost()) text += "\n" + link_.openFailure();
+    ui_.Message(text);
+  };
 
   if (!link_.Read(address, link::kCalibration1)) {
-    ui_.Message(types::kCommError(language));
+    commError();
     return false;
   }
   // The other reads keep the previous values when the module stays silent.
   for (link::Parameter p : {link::kCalibration2, link::kCalibration3, link::kCalibration4}) link_.Read(address, p);
   link_.Read(address, link::kType);
+  if (link_.isLineLost()) {
+    commError();
+    return false;
+  }
 
   const link::ModuleState& m = link_.module();
   SetStatusLine(CalibrationStatusLine(m.typeIndex, language, m.calibration, 4));
@@ -46,6 +59,9 @@ bool LiveMeasurement::Start(std::chrono::milliseconds recordingPeriod) {
   replySincePoll_ = false;
   chainRunning_ = false;
   skippedPolls_ = 0;
+  lastHeard_ = clock_();
+  SetStale(false);
+  line_ = std::move(line);
   StartPolling();
   recordTimer_.start(recordingPeriod_);
   running_ = true;
@@ -53,20 +69,28 @@ bool LiveMeasurement::Start(std::chrono::milliseconds recordingPeriod) {
   return true;
 }
 
-void LiveMeasurement::StopTimers() {
+void LiveMeasurement::Halt() {
   const bool was = running_;
   running_ = false;
   pollTimer_.stop();
   recordTimer_.stop();
+  SetStale(false);
   if (was) emit runningChanged(false);
+}
+
+void LiveMeasurement::StopTimers() {
+  Halt();
+  line_.Release();
 }
 
 void LiveMeasurement::Stop() {
   if (!running_) return;
-  StopTimers();
-  // A chain in progress still completes; then the fields empty.
+  Halt();
+  // A chain in progress still completes; then the fields empty, and only then may
+  // another flow have the line.
   link_.WaitSeconds(2);
   ClearValueDisplay();
+  line_.Release();
 }
 
 void LiveMeasurement::StartPolling() { pollTimer_.start(pollPeriod_); }
@@ -86,6 +110,8 @@ void LiveMeasurement::Poll() {
       Lose(types::kModuleSilent(context_.language));
       return;
     }
+    // The fields stop being current with the first chain that did not complete.
+    if (silentPolls_ > 0) SetStale(true);
   }
   // A damaged reply cost the rest of its chain; this tick is skipped as well.
   if (link_.badFrame()) {
@@ -111,6 +137,7 @@ void LiveMeasurement::ClearValueDisplay() {
 }
 
 void LiveMeasurement::SetChannelCaptions(int typeIndex, int language) {
+  captionType_ = typeIndex;
   for (int c = 1; c <= 6; ++c) labels_[c - 1] = types::ChannelLabel(typeIndex, c, language);
   for (int c = 1; c <= 5; ++c) units_[c - 1] = types::ChannelUnit(typeIndex, c);
   emit captionsChanged();
@@ -137,6 +164,8 @@ void LiveMeasurement::OnChainEnd() {
   chainSincePoll_ = true;
   chainRunning_ = false;
   silentPolls_ = 0;
+  lastHeard_ = clock_();
+  SetStale(false);
   emit fieldTextsChanged();
   emit chainCompleted();
 }
@@ -144,6 +173,12 @@ void LiveMeasurement::OnChainEnd() {
 void LiveMeasurement::OnRecordTimer() {
   // A line holds only values the module reported for this measurement.
   if (valuesCurrent()) emit recordingTick();
+}
+
+void LiveMeasurement::SetStale(bool stale) {
+  if (stale_ == stale) return;
+  stale_ = stale;
+  emit staleChanged(stale);
 }
 
 void LiveMeasurement::Lose(const std::string& reason) {

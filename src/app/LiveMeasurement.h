@@ -12,6 +12,8 @@
 #include <string>
 
 #include "link/FlowContext.h"
+#include "link/LineLease.h"
+#include "platform/Clock.h"
 
 namespace korvane::link {
 class Link;
@@ -33,24 +35,31 @@ class LiveMeasurement : public QObject {
   static constexpr int kSilentPollsForLoss = 5;
 
   // The context gives the module's address and the language; it is read at every
-  // start and poll, so it may change between them.
-  LiveMeasurement(link::Link& link, platform::Ui& ui, const link::FlowContext& context, QObject* parent = nullptr);
+  // start and poll, so it may change between them. The clock dates the last reply.
+  LiveMeasurement(link::Link& link, platform::Ui& ui, const link::FlowContext& context,
+                  platform::Clock clock = platform::SystemClock(), QObject* parent = nullptr);
 
   void setPollPeriod(std::chrono::milliseconds period) { pollPeriod_ = period; }
   std::chrono::milliseconds pollPeriod() const { return pollPeriod_; }
 
-  // Start: false when the port does not open or the module does not answer the
-  // first read (the user was told); the measurement then does not run.
+  // Start: false when the port does not open, the module does not answer the first
+  // read or the line goes away (the user was told, with the reason); the measurement
+  // then does not run. It holds the line from here until it has stopped.
   bool Start(std::chrono::milliseconds recordingPeriod);
   // Stop: timers off at once; after two seconds (a chain in progress finishes) the
-  // value texts are cleared.
+  // value texts are cleared, then the line is free.
   void Stop();
-  // Stops the timers without the pause and without clearing (command line).
+  // Stops the timers and frees the line without the pause and without clearing
+  // (command line).
   void StopTimers();
   bool running() const { return running_; }
   // The values come from the module's latest chain: one completed since the start and
   // none of the polls since then went unanswered.
   bool valuesCurrent() const { return chains_ > 0 && silentPolls_ == 0; }
+  // A poll of the running measurement went unanswered: the fields show old values,
+  // last heard from the module at staleSince().
+  bool stale() const { return stale_; }
+  const platform::LocalTime& staleSince() const { return lastHeard_; }
 
   // The poll timer alone (calibration).
   void StartPolling();
@@ -72,6 +81,8 @@ class LiveMeasurement : public QObject {
   const std::array<std::string, 6>& fieldTexts() const { return fields_; }
   const std::array<std::string, 6>& labels() const { return labels_; }
   const std::array<std::string, 5>& units() const { return units_; }
+  // The type the labels and units belong to.
+  int captionType() const { return captionType_; }
   const std::string& statusLine() const { return statusLine_; }
   std::chrono::milliseconds recordingPeriod() const { return recordingPeriod_; }
 
@@ -81,6 +92,8 @@ class LiveMeasurement : public QObject {
   void captionsChanged();
   void statusLineChanged();
   void runningChanged(bool running);
+  // The fields became stale, or current again.
+  void staleChanged(bool stale);
   // A chain ended (after fieldTextsChanged).
   void chainCompleted();
   // Tick of the recording timer, while the values are current.
@@ -94,10 +107,14 @@ class LiveMeasurement : public QObject {
   void OnChainEnd();
   void OnRecordTimer();
   void Lose(const std::string& reason);
+  void Halt();
+  void SetStale(bool stale);
 
   link::Link& link_;
   platform::Ui& ui_;
   const link::FlowContext& context_;
+  platform::Clock clock_;
+  link::LineLease line_;  // held while running and until a stop has finished
   QTimer pollTimer_;
   QTimer recordTimer_;
   std::chrono::milliseconds pollPeriod_ = kDefaultPollPeriod;
@@ -110,10 +127,13 @@ class LiveMeasurement : public QObject {
   bool chainRunning_ = false;           // a chain was started and has not ended
   QElapsedTimer chainProgress_;         // since its last request went out
   int skippedPolls_ = 0;
+  bool stale_ = false;
+  platform::LocalTime lastHeard_;       // of the last complete chain (or the start's reads)
   std::array<std::string, 6> pending_;  // texts of the chain in progress
   std::array<std::string, 6> fields_;
   std::array<std::string, 6> labels_;
   std::array<std::string, 5> units_;
+  int captionType_ = 0;
   std::string statusLine_;
 };
 

@@ -2,7 +2,9 @@
 
 #include "link/Address.h"
 #include "link/Link.h"
+#include "platform/NumberText.h"
 #include "platform/Ui.h"
+#include "types/CalibrationStatus.h"
 #include "types/Texts.h"
 
 namespace korvane::app {
@@ -21,6 +23,8 @@ constexpr types::TextPair kNoError{"kein Fehler", "no error"};
 constexpr types::TextPair kEndFirst{"Messung erst beenden!", "End measurement first!"};
 constexpr types::TextPair kCancel{"Abbrechen", "Cancel"};
 constexpr types::TextPair kLanguage{"Sprache", "Language"};
+// The fields show the last values the module sent, at this time.
+constexpr types::TextPair kNoReplySince{"keine Antwort seit %02d:%02d:%02d", "no reply since %02d:%02d:%02d"};
 constexpr types::TextPair kSaveFailed{"Die Einstellungen konnten nicht gespeichert werden:",
                                       "The settings could not be saved:"};
 
@@ -55,11 +59,14 @@ MainController::MainController(link::Link& link, platform::Ui& ui, IntervalPicke
       ui_(ui),
       intervals_(intervals),
       settingsFolder_(std::move(settingsFolder)),
-      live_(link, ui, context_),
-      recording_(ui, std::move(clock)) {
+      live_(link, ui, context_, clock),
+      recording_(ui, clock) {
   connect(&live_, &LiveMeasurement::recordingTick, this, &MainController::OnRecordingTick);
   connect(&link_, &link::Link::watchdogNotice, this, &MainController::SetStatusInfo);
   connect(&live_, &LiveMeasurement::lost, this, &MainController::OnMeasurementLost);
+  connect(&live_, &LiveMeasurement::staleChanged, this, &MainController::OnStaleChanged);
+  connect(&live_, &LiveMeasurement::runningChanged, this, &MainController::RefreshButtons);
+  connect(&link_, &link::Link::lineHeldChanged, this, &MainController::RefreshButtons);
 }
 
 MainController::~MainController() = default;
@@ -75,28 +82,48 @@ int MainController::comNumber() const { return link_.portIndex() + 1; }
 
 void MainController::ApplyLanguage() {
   context_.language = settings_.language;
-  buttons_.parametrize = settings_.parametrize == 1;
   // A recording has to be set up (again) before a measurement can start.
-  buttons_.start = false;
+  recordingReady_ = false;
   statusInfo_ = kNoError(settings_.language);
-  emit stateChanged();
+  staleShown_ = false;
+  RefreshButtons();
 }
 
 void MainController::SetStatusInfo(const std::string& text) {
   statusInfo_ = text;
+  staleShown_ = false;
   emit stateChanged();
 }
 
-void MainController::SetFlowButtons(bool enabled) {
-  buttons_.setupMeasurement = enabled;
-  buttons_.setup = enabled;
-  buttons_.calibrate = enabled;
-  buttons_.exit = enabled;
-  buttons_.configure = enabled;
-  buttons_.displayConfig = enabled;
-  // Parametrization would share the line with the live chain, so it waits like the rest.
-  buttons_.parametrize = enabled && settings_.parametrize == 1;
+void MainController::RefreshButtons() {
+  // While a flow holds the line (the measurement included) nothing else may start;
+  // the measurement keeps its own button to stop it.
+  const bool free = !link_.lineHeld();
+  const bool running = live_.running();
+  buttons_.start = running || (free && recordingReady_);
+  buttons_.exit = free;
+  buttons_.setup = free;
+  buttons_.calibrate = free;
+  buttons_.setupMeasurement = free;
+  buttons_.configure = free;
+  buttons_.displayConfig = free;
+  buttons_.parametrize = free && settings_.parametrize == 1;
   emit stateChanged();
+}
+
+void MainController::OnStaleChanged(bool stale) {
+  if (stale) {
+    const platform::LocalTime& t = live_.staleSince();
+    SetStatusInfo(platform::StringPrintf(kNoReplySince(settings_.language), t.hour, t.minute, t.second));
+    staleShown_ = true;
+  } else if (staleShown_) {
+    // The module answers again (or the measurement ended): the notice is over.
+    SetStatusInfo(kNoError(settings_.language));
+  }
+}
+
+void MainController::ShowCalibration(int typeIndex, const std::array<float, 4>& values) {
+  live_.SetStatusLine(types::CalibrationStatusLine(typeIndex, settings_.language, values, 4));
 }
 
 void MainController::OnStartStop() {
@@ -111,13 +138,18 @@ void MainController::OnStartStop() {
       if (!recording_.OpenForAppend(recording_.path(), &error, settings_.language)) SetStatusInfo(error);
       reopenRecording_ = false;
     }
-    if (!live_.Start(std::chrono::milliseconds(settings_.interval.Milliseconds()))) return;
-    // The module is back: the error of the lost line is over.
-    if (afterLoss && recording_.isOpen()) SetStatusInfo(kNoError(settings_.language));
-    SetFlowButtons(false);
+    if (!live_.Start(std::chrono::milliseconds(settings_.interval.Milliseconds()))) {
+      // A line that went away during the start says why here too.
+      if (link_.isLineLost())
+        SetStatusInfo(std::string(types::kCommError(settings_.language)) + " " + link_.openFailure());
+      return;
+    }
+    // The module answers: an error of an earlier run is over (a recording that could
+    // not be reopened keeps saying so).
+    if (!afterLoss || recording_.isOpen() || recording_.path().empty()) SetStatusInfo(kNoError(settings_.language));
   } else {
-    // The buttons come back at once; the values clear after the chain in progress.
-    SetFlowButtons(true);
+    // The buttons come back once the chain in progress has finished and the values
+    // are cleared: the measurement holds the line until then.
     live_.Stop();
   }
 }
@@ -136,8 +168,8 @@ void MainController::OnSetupMeasurement() {
   BusyScope scope(busy_);
   reopenRecording_ = false;
   if (recording_.Setup(settings_.language, settings_.interval, intervals_) == Recording::SetupResult::kDone)
-    buttons_.start = true;
-  emit stateChanged();
+    recordingReady_ = true;
+  RefreshButtons();
 }
 
 void MainController::OnRecordingTick() {
@@ -157,15 +189,14 @@ void MainController::OnMeasurementLost(const std::string& reason) {
   link_.ClosePort();
   const int language = settings_.language;
   SetStatusInfo(std::string(types::kCommError(language)) + " " + reason);
-  SetFlowButtons(true);
   ui_.Message(std::string(types::kCommError(language)) + "\n" + reason);
 }
 
 void MainController::ReleaseRecordingFile() {
-  recording_.Close();
+  recording_.Release();
   reopenRecording_ = false;
-  buttons_.start = false;
-  emit stateChanged();
+  recordingReady_ = false;
+  RefreshButtons();
 }
 
 void MainController::NotAvailable() { ui_.Message(types::kNotAvailable(settings_.language)); }
@@ -187,9 +218,9 @@ void MainController::OnFlow(Flow flow) {
 void MainController::RunExclusive(const std::function<void()>& run) {
   if (busy() || running()) return;
   BusyScope scope(busy_);
-  SetFlowButtons(false);
+  const link::LineLease line = link_.TakeLine();
+  if (!line) return;
   run();
-  SetFlowButtons(true);
 }
 
 bool MainController::Exit() {

@@ -84,8 +84,8 @@ class MainController : public QObject {
   // Flows of other subsystems plug in here; without one the button tells the user
   // the function is not available yet.
   void SetFlow(Flow flow, std::function<void()> run);
-  // A task of the window's own (the bus scan): runs with the buttons disabled unless a
-  // measurement or a flow is running.
+  // A task of the window's own (the bus scan): runs holding the line (the buttons follow
+  // it) unless a measurement or a flow is running.
   void RunExclusive(const std::function<void()>& run);
 
   // --- state --------------------------------------------------------------------------
@@ -106,8 +106,9 @@ class MainController : public QObject {
   // A logger export takes the recording file over: the recording is closed and has to
   // be set up again before a measurement can start.
   void ReleaseRecordingFile();
-  // Disables / re-enables the buttons around a flow that talks to the module.
-  void SetFlowButtons(bool enabled);
+  // A configuration write stored these calibration values for the type: the status
+  // line shows them as a start would.
+  void ShowCalibration(int typeIndex, const std::array<float, 4>& values);
 
   LiveMeasurement& live() { return live_; }
   Recording& recording() { return recording_; }
@@ -120,6 +121,9 @@ class MainController : public QObject {
 
  private:
   void ApplyLanguage();
+  // The one place the buttons follow the line, the measurement and the recording setup.
+  void RefreshButtons();
+  void OnStaleChanged(bool stale);
   void OnRecordingTick();
   void OnMeasurementLost(const std::string& reason);
   void NotAvailable();
@@ -135,6 +139,8 @@ class MainController : public QObject {
   Recording recording_;
   ButtonStates buttons_;
   std::string statusInfo_;
+  bool staleShown_ = false;       // the status info is the stale fields' "no reply since"
+  bool recordingReady_ = false;   // "Setup Messung" chose a file: a measurement may start
   int busy_ = 0;
   bool reopenRecording_ = false;  // the last measurement lost its line and closed its file
 };

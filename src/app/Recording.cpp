@@ -82,6 +82,12 @@ void Recording::Close() {
   fd_ = -1;
 }
 
+void Recording::Release() {
+  Close();
+  path_.clear();
+  statusText_.clear();
+}
+
 bool Recording::OpenForAppend(const std::string& path, std::string* error, int language) {
   struct stat st {};
   const bool existed = ::stat(path.c_str(), &st) == 0;

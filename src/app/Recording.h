@@ -41,6 +41,9 @@ class Recording {
   // is removed again by Close.
   bool OpenForAppend(const std::string& path, std::string* error, int language);
   void Close();
+  // The file went to another writer (a logger export into it): closed, and no longer
+  // named by the status text.
+  void Release();
   bool isOpen() const { return fd_ >= 0; }
   const std::string& path() const { return path_; }
 

@@ -19,6 +19,9 @@ class Procedure {
   void Run() {
     // The entry keeps its value from one prompt to the next for the whole run.
     entry_ = ValueEntry{};
+    // The whole procedure holds the line: its polls and writes are its own.
+    const link::LineLease line = link_.TakeLine();
+    if (!line) return;
     if (!link_.OpenPort(lang_)) return;  // the open failure has been reported
     if (!link_.Read(context_.address, link::kType)) {
       ui_.Message(types::kCommError(lang_));

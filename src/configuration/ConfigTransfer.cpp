@@ -19,7 +19,8 @@ void ConfigTransfer::Command(link::Command c, const link::Data4& data) {
 }
 
 bool ConfigTransfer::ReadConfigurationSequence(ConfigSettings& s) {
-  if (!link_.OpenPort(context_.language)) return false;
+  const link::LineLease line = link_.TakeLine();
+  if (!line || !link_.OpenPort(context_.language)) return false;
   s.language = context_.language;
   s.typeListOffset = 0;
   ui_.ProgressOpen(types::kTransferCaption(s.language), types::kTransferText(s.language), 0, 30);
@@ -39,6 +40,8 @@ bool ConfigTransfer::ReadConfigurationSequence(ConfigSettings& s) {
 }
 
 TypeCheck ConfigTransfer::CheckTypeOnOk(ConfigSettings& s) {
+  const link::LineLease line = link_.TakeLine();
+  if (!line) return TypeCheck::kNoReply;
   if (!link_.Read(context_.address, link::kType)) {
     ui_.Message(types::kCommError(s.language));
     return TypeCheck::kNoReply;
@@ -54,6 +57,11 @@ TypeCheck ConfigTransfer::CheckTypeOnOk(ConfigSettings& s) {
 link::WriteReport ConfigTransfer::WriteConfigurationSequence(ConfigSettings& s) {
   report_ = {};
   refused_ = false;
+  const link::LineLease line = link_.TakeLine();
+  if (!line) {
+    report_.lineLost = true;  // nothing was written
+    return report_;
+  }
   const bool kind5 = (s.deviceKind == 5);
   KeyValuesFromIndices(s, s.AbsoluteType());
   // Every value is made before the first frame goes out: one the module must not get

@@ -112,8 +112,15 @@ DisplayTransfer::DisplayTransfer(link::Link& link, platform::Ui& ui, int languag
 bool DisplayTransfer::Configure(DisplaySettings& s, DisplayEditor& editor) {
   s.language = context_.language;
   std::optional<link::WriteReport> report;
-  if (UseDisplayRate() && ReadConfiguration(s) && editor.Edit(s, *this) == DisplayEditor::Result::kAccepted)
-    report = WriteConfiguration(s);
+  link::LineLease line = link_.TakeLine();
+  if (!line) return false;
+  const bool read = UseDisplayRate() && ReadConfiguration(s);
+  // While the dialog is open its own buttons take the line, one at a time.
+  line.Release();
+  const bool accepted = read && editor.Edit(s, *this) == DisplayEditor::Result::kAccepted;
+  line = link_.TakeLine();
+  if (!line) return false;
+  if (accepted) report = WriteConfiguration(s);
   RestoreRate();
   return report && report->ok();
 }
@@ -272,7 +279,8 @@ std::optional<link::WriteReport> DisplayTransfer::WriteConfiguration(DisplaySett
 }
 
 bool DisplayTransfer::SendContrast(int contrast) {
-  if (!link_.OpenPort(context_.language)) return false;
+  const link::LineLease line = link_.TakeLine();
+  if (!line || !link_.OpenPort(context_.language)) return false;
   return link_.WriteByteAndStore(context_, static_cast<std::uint8_t>(contrast + kContrastOffset));
 }
 
@@ -292,13 +300,18 @@ void DisplayTransfer::ClearLogger() { readout_.Clear(true); }
 void DisplayTransfer::SetClock(const platform::LocalTime& t) { logger::SetDeviceClock(link_, ui_, context_, t); }
 
 void DisplayTransfer::ConfigureOutputs(DisplayOutputs& outputs, OutputsEditor& editor) {
+  const link::LineLease line = link_.TakeLine();
+  if (!line) return;
   // Outputs loaded from a file are shown as loaded, not read over.
   if (!outputs.pending && !ReadOutputs(outputs)) return;
   if (editor.Edit(outputs, context_.language)) WriteOutputs(outputs);
 }
 
 void DisplayTransfer::Save(DisplaySettings& s) {
-  if (!s.outputs.known && !ReadOutputs(s.outputs)) return;
+  if (!s.outputs.known) {
+    const link::LineLease line = link_.TakeLine();
+    if (!line || !ReadOutputs(s.outputs)) return;
+  }
   SaveDisplayFile(ui_, s);
 }
 

@@ -5,6 +5,9 @@
 #include <QThread>
 #include <QTimer>
 
+#include <filesystem>
+#include <system_error>
+
 #include "link/ReplyRules.h"
 #include "platform/NumberText.h"
 #include "platform/Reasons.h"
@@ -12,6 +15,30 @@
 #include "types/Texts.h"
 
 namespace korvane::link {
+namespace {
+
+// A port that does not open, by its COM number or by the path given instead.
+constexpr types::TextPair kCannotOpenCom{"COM %d kann nicht geöffnet werden.", "COM %d cannot be opened."};
+constexpr types::TextPair kCannotOpenDevice{"%s kann nicht geöffnet werden.", "%s cannot be opened."};
+
+// The device a path ends at, through any links: a ports link that now points elsewhere
+// is another device, though its own path stayed the same.
+std::string EndDevice(const std::string& path) {
+  std::error_code error;
+  const std::filesystem::path real = std::filesystem::canonical(path, error);
+  return error ? path : real.string();
+}
+
+// Counts a wait (or a flow's own loop) in progress for the time it runs.
+struct DepthScope {
+  explicit DepthScope(int& depth) : depth_(depth) { ++depth_; }
+  ~DepthScope() { --depth_; }
+  DepthScope(const DepthScope&) = delete;
+  DepthScope& operator=(const DepthScope&) = delete;
+  int& depth_;
+};
+
+}  // namespace
 
 Link::Link(platform::Ui& ui, PortResolver resolver, LinkTimings timings, platform::Clock clock, QObject* parent)
     : QObject(parent),
@@ -26,8 +53,61 @@ Link::Link(platform::Ui& ui, PortResolver resolver, LinkTimings timings, platfor
 
 Link::~Link() { serial_->Close(); }
 
+LineLease Link::TakeLine() { return Lease(false); }
+
+LineLease Link::HoldLine() { return Lease(true); }
+
+LineLease Link::Lease(bool standing) {
+  if (leases_ == 0) {
+    leases_ = 1;
+    standing_ = standing;
+    holderDepth_ = waitDepth_;
+    ++lineGeneration_;
+    emit lineHeldChanged(true);
+    return LineLease(this);
+  }
+  // A step of the holder's own flow nests; a line kept across the event loop, or a
+  // request from inside one of the holder's waits, belongs to someone else.
+  if (!standing && !standing_ && waitDepth_ == holderDepth_) {
+    ++leases_;
+    return LineLease(this);
+  }
+  ++refused_;
+  return LineLease();
+}
+
+void Link::ReleaseLine() {
+  if (leases_ == 0 || --leases_ > 0) return;
+  standing_ = false;
+  emit lineHeldChanged(false);
+}
+
+bool Link::MaySend(bool chainContinuation) const {
+  if (leases_ == 0) return true;
+  if (chainContinuation) return sendGeneration_ == lineGeneration_;
+  return waitDepth_ == holderDepth_;
+}
+
+void Link::RunNested(QEventLoop& loop) {
+  const DepthScope scope(waitDepth_);
+  loop.exec();
+}
+
 void Link::SendFrame(std::uint8_t address, std::uint8_t group, std::uint8_t length, std::uint8_t parameter,
                      const Data4& data) {
+  Transmit(address, group, length, parameter, data, false);
+}
+
+void Link::Transmit(std::uint8_t address, std::uint8_t group, std::uint8_t length, std::uint8_t parameter,
+                    const Data4& data, bool chainContinuation) {
+  if (!MaySend(chainContinuation)) {
+    // Another flow has the line: this request would land in the middle of its exchange.
+    ++refused_;
+    lastRefused_ = true;
+    return;
+  }
+  lastRefused_ = false;
+  sendGeneration_ = leases_ > 0 ? lineGeneration_ : 0;
   lastSent_ = BuildFrame(address, group, length, parameter, data);
   ++sendCount_;
   receiver_.Reset();
@@ -60,6 +140,7 @@ void Link::Send(std::uint8_t address, Command c, const Data4& data) {
 }
 
 bool Link::WaitUntil(std::chrono::milliseconds span, bool forReply) {
+  const DepthScope scope(waitDepth_);
   QEventLoop loop;
   QTimer deadline;
   deadline.setSingleShot(true);
@@ -85,7 +166,7 @@ bool Link::WaitForReply() { return WaitForReply(timings_.replyTimeout); }
 
 bool Link::WaitForReply(std::chrono::milliseconds timeout) {
   replyPending_ = true;
-  if (lineLost_) return false;
+  if (lineLost_ || lastRefused_) return false;
   const bool answered = WaitUntil(timeout, true);
   if (!answered && !lineLost_) emit replyTimedOut(lastSent_, static_cast<int>(timeout.count()));
   return answered;
@@ -102,17 +183,25 @@ void Link::SetPendingCleared() {
 }
 
 bool Link::OpenPort(int language) {
-  if (portOpen_) return true;
-  openFailure_.clear();
-  openLanguage_ = language;
   const int com = portIndex_ + 1;
   if (loopback_) {
+    if (portOpen_) return true;
+    openFailure_.clear();
+    openLanguage_ = language;
     lineLost_ = false;
     receiver_.Reset();
     portOpen_ = true;
     return true;
   }
+  // The COM number is resolved at every open: a ports link that went away and came
+  // back is followed, never the device that stood in for it meanwhile.
   const std::string device = !deviceOverride_.empty() ? deviceOverride_ : (resolver_ ? resolver_(com) : std::string());
+  if (portOpen_) {
+    if (EndDevice(device) == openDevice_) return true;
+    ClosePort();
+  }
+  openFailure_.clear();
+  openLanguage_ = language;
   bool ok = false;
   if (device.empty()) {
     openFailure_ = platform::FormatReason(platform::reasons::kNoDeviceForCom, language, com);
@@ -122,15 +211,20 @@ bool Link::OpenPort(int language) {
     serial_->setLanguage(language);
     ok = serial_->ConfigureLine(device, com, baud_);
     if (!ok) openFailure_ = serial_->openError();
+    // The message says which device was tried, whatever the reason.
+    if (!ok && openFailure_.find(device) == std::string::npos)
+      openFailure_ = device + (openFailure_.empty() ? "" : ": " + openFailure_);
   }
   if (!ok) {
     // A device given by path is named by it; a COM number as the user knows it.
-    std::string text = !deviceOverride_.empty() ? deviceOverride_ + " kann nicht geöffnet werden."
-                                                : platform::StringPrintf("COM %d kann nicht geöffnet werden.", com);
+    std::string text = !deviceOverride_.empty()
+                           ? platform::StringPrintf(kCannotOpenDevice(language), deviceOverride_.c_str())
+                           : platform::StringPrintf(kCannotOpenCom(language), com);
     if (!openFailure_.empty()) text += "\n\n" + openFailure_;
     ui_.Message(text);
     return false;
   }
+  openDevice_ = EndDevice(device);
   QThread::msleep(static_cast<unsigned long>(timings_.openSettle.count()));
   lineLost_ = false;
   receiver_.Reset();
@@ -225,7 +319,7 @@ void Link::OnSerialByte(std::uint8_t byte) {
   emit replyReceived(receiver_.frame());
   if (e.liveChannel) emit liveValue(e.liveChannel);
   // The chain goes on at the address of the request just answered.
-  if (e.nextRequest) SendFrame(FrameAddress(lastSent_), kValues, 4, e.nextRequest);
+  if (e.nextRequest) Transmit(FrameAddress(lastSent_), kValues, 4, e.nextRequest, {}, true);
   if (e.chainEnd) emit chainEnded();
   if (e.clearsPending) SetPendingCleared();
 }

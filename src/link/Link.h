@@ -13,6 +13,7 @@
 #include "link/FlowContext.h"
 #include "link/Frame.h"
 #include "link/FrameReceiver.h"
+#include "link/LineLease.h"
 #include "link/ModuleState.h"
 #include "link/Protocol.h"
 #include "link/SerialLine.h"
@@ -73,7 +74,23 @@ class Link : public QObject {
   // The last valid reply (for replies the module object keeps no field for).
   const Frame& lastReply() const { return lastReply_; }
 
+  // --- who has the line ----------------------------------------------------------
+  // The line for a flow's run; an empty lease, counted as refused, while another flow
+  // holds it. The holder may take it again for a step of its own (a nested lease) from
+  // its own code, never from inside one of its waits: whatever runs there is someone else.
+  LineLease TakeLine();
+  // The line for a flow that keeps it across returns to the event loop (the live
+  // measurement): nothing nests into it.
+  LineLease HoldLine();
+  bool lineHeld() const { return leases_ > 0; }
+  // Requests and leases refused because another flow held the line; none was sent.
+  int refusedRequests() const { return refused_; }
+  // Runs a flow's own event loop as one of the link's waits: what it dispatches is not
+  // the flow's work, so it may neither send nor take the line while the flow holds it.
+  void RunNested(QEventLoop& loop);
+
   // --- routines ---------------------------------------------------------------
+  // Sends nothing (and counts the request as refused) while another flow holds the line.
   void SendFrame(std::uint8_t address, std::uint8_t group, std::uint8_t length, std::uint8_t parameter,
                  const Data4& data = {});
   // The named requests: a parameter read (group 2) or write (group 3), a command of
@@ -85,13 +102,15 @@ class Link : public QObject {
   bool Request(std::uint8_t address, Command c, const Data4& data = {});
   // A command whose reply is not waited for.
   void Send(std::uint8_t address, Command c, const Data4& data = {});
-  // True when a recognised reply arrived within the reply time-out.
+  // True when a recognised reply arrived within the reply time-out; false at once when
+  // the request was refused.
   bool WaitForReply();
   bool WaitForReply(std::chrono::milliseconds timeout);
   // Keeps the user interface alive for n seconds.
   void WaitSeconds(int n);
-  // Opens the configured port unless it is open; false (after telling the user) when
-  // it cannot be opened. Reasons (of the failure, of a later loss) are in language.
+  // Opens the configured port unless it is open on the device the port maps to now;
+  // false (after telling the user, naming the device) when it cannot be opened. The
+  // message and the reasons (of the failure, of a later loss) are in language.
   bool OpenPort(int language);
   // Stops the worker and clears the open flag: the next OpenPort opens afresh.
   void ClosePort();
@@ -124,6 +143,8 @@ class Link : public QObject {
   SerialLine& serialPort() { return *serial_; }
 
  signals:
+  // The line was taken (true) or freed (false); windows enable their flow controls from it.
+  void lineHeldChanged(bool held);
   // A live value 1..6 was stored (before the next request of the chain goes out).
   void liveValue(int channel);
   // The temperature reply ended a chain.
@@ -142,6 +163,14 @@ class Link : public QObject {
   void replyTimedOut(const link::Frame& request, int timeoutMs);
 
  private:
+  friend class LineLease;
+  LineLease Lease(bool standing);
+  void ReleaseLine();
+  // Whether a request may go out now; a chain's next request belongs to the flow whose
+  // request started the chain.
+  bool MaySend(bool chainContinuation) const;
+  void Transmit(std::uint8_t address, std::uint8_t group, std::uint8_t length, std::uint8_t parameter,
+                const Data4& data, bool chainContinuation);
   void SetPendingCleared();
   bool WaitUntil(std::chrono::milliseconds span, bool forReply);
 
@@ -162,9 +191,21 @@ class Link : public QObject {
   bool badFrame_ = false;
   bool lineLost_ = false;
   std::string deviceOverride_;
+  std::string openDevice_;  // the device the open port is on, links followed
   std::string openFailure_;
   int openLanguage_ = 0;  // of the last OpenPort, for the reopen after a baud change
   QEventLoop* replyLoop_ = nullptr;
+  // The line's holder: leases (nested ones included), whether it keeps the line across
+  // the event loop, and the wait depth it asked from. waitDepth_ counts the link's waits
+  // (and flows' own loops) in progress.
+  int leases_ = 0;
+  bool standing_ = false;
+  int holderDepth_ = 0;
+  int waitDepth_ = 0;
+  std::uint64_t lineGeneration_ = 0;  // one per taking of the free line
+  std::uint64_t sendGeneration_ = 0;  // the generation the last request went out under (0: line free)
+  bool lastRefused_ = false;
+  int refused_ = 0;
   std::function<void(const Frame&)> loopback_;
 };
 

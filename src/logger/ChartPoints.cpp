@@ -23,10 +23,17 @@ std::int64_t RecordSeconds(const LongRecord& r) {
   return DaysFromCivil(2000 + r.year, r.month, r.day) * 86400 + r.hour * 3600 + r.minute * 60 + r.second;
 }
 
+const LongRecord* ChartBase(const std::vector<LongRecord>& table) {
+  for (const LongRecord& r : table)
+    if (Possible(r)) return &r;
+  return nullptr;
+}
+
 std::vector<ChartPoint> ChartPoints(const std::vector<LongRecord>& table) {
   std::vector<ChartPoint> points;
-  if (table.empty() || !Possible(table.front())) return points;
-  const std::int64_t base = RecordSeconds(table.front());
+  const LongRecord* first = ChartBase(table);
+  if (!first) return points;
+  const std::int64_t base = RecordSeconds(*first);
   for (const LongRecord& r : table) {
     if (!Possible(r)) continue;
     const std::int64_t at = RecordSeconds(r) - base;

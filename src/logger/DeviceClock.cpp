@@ -29,7 +29,8 @@ bool SetDeviceClock(link::Link& link, platform::Ui& ui, const link::FlowContext&
                                       t.second));
     return false;
   }
-  if (!link.OpenPort(context.language)) return false;
+  const link::LineLease line = link.TakeLine();
+  if (!line || !link.OpenPort(context.language)) return false;
   if (!link.Request(context.address, link::kSetTime, link::TimeData(t.hour, t.minute, t.second))) {
     ui.Message(types::kCommError(context.language));
     return false;

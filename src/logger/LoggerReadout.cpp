@@ -33,6 +33,8 @@ ReadoutResult LoggerReadout::Read(const std::string& path, const ReadoutSource& 
   const bool longRecords = !source.displayUnit && HasLongRecords(source.deviceKind);
   if (!source.displayUnit) table_.clear();
 
+  const link::LineLease line = link_.TakeLine();
+  if (!line) return result;
   // An export that could not be kept asks the device nothing.
   if (const std::string problem = platform::OutputTargetProblem(path, lang); !problem.empty()) {
     ui_.Message(std::string(texts::kCannotWrite(lang)) + " " + path + ": " + problem);
@@ -114,6 +116,13 @@ ReadoutResult LoggerReadout::Read(const std::string& path, const ReadoutSource& 
     if (writing) ++result.records;
   });
 
+  // A module's stream is followed by seconds without progress: a notice covers them.
+  bool converting = false;
+  auto showConverting = [&] {
+    converting = true;
+    ui_.ProgressClose();
+    ui_.NoticeOpen(texts::kConverting(lang));
+  };
   // A cancel during the pauses before the stream asks for no stream at all.
   if (writing && ui_.ProgressCancelled()) {
     cancelled = true;
@@ -138,6 +147,9 @@ ReadoutResult LoggerReadout::Read(const std::string& path, const ReadoutSource& 
     int seen = counter;
     result.status = Status::kDone;
     connect(&tick, &QTimer::timeout, &loop, [&] {
+      // Every announced frame is in: the rest (the end gap, command 72, the way back to
+      // 4800 baud) is waiting, and the window says so at once.
+      if (fast && !converting && counter - 1 >= bytes / 2) showConverting();
       if (cancelled || ui_.ProgressCancelled()) {
         result.status = Status::kCancelled;
       } else if (link_.isLineLost()) {
@@ -152,7 +164,7 @@ ReadoutResult LoggerReadout::Read(const std::string& path, const ReadoutSource& 
       loop.quit();
     });
     tick.start();
-    loop.exec();
+    link_.RunNested(loop);
   }
   disconnect(stream);
   if (!file.Close()) writing = false;
@@ -162,6 +174,7 @@ ReadoutResult LoggerReadout::Read(const std::string& path, const ReadoutSource& 
   // expects, whatever ended the transfer. A module that did not take the change (it
   // stalled, or its line is gone at the far end) still listens at its fast rate.
   if (fast && !link_.isLineLost()) {
+    if (!converting) showConverting();
     link_.SendCommand72(address);
     bool back = false;
     const QMetaObject::Connection ack = connect(&link_, &link::Link::replyReceived, this, [&](const link::Frame& f) {
@@ -173,6 +186,7 @@ ReadoutResult LoggerReadout::Read(const std::string& path, const ReadoutSource& 
     if (!back && !link_.isLineLost())
       ui_.Message(platform::StringPrintf(texts::kStillFast(lang), FastRate(source.deviceKind)));
   }
+  if (converting) ui_.NoticeClose();
 
   if (result.status == Status::kFileError)
     ui_.Message(std::string(texts::kCannotWrite(lang)) + " " + path + ": " + file.error());
@@ -188,7 +202,8 @@ ReadoutResult LoggerReadout::Read(const std::string& path, const ReadoutSource& 
 std::optional<std::string> LoggerReadout::InformationText() {
   const int lang = context_.language;
   const std::uint8_t address = context_.address;
-  if (!link_.OpenPort(context_.language)) return std::nullopt;
+  const link::LineLease line = link_.TakeLine();
+  if (!line || !link_.OpenPort(context_.language)) return std::nullopt;
   if (!link_.Request(address, link::kLoggerFill)) {
     ui_.Message(types::kCommError(lang));
     return std::nullopt;
@@ -216,7 +231,8 @@ bool LoggerReadout::Clear(bool displayUnit, bool confirmed) {
   const int lang = context_.language;
   if (!confirmed && !ui_.YesNo(texts::kQuestionTitle, texts::kClearQuestion(lang), texts::kYes(lang), texts::kNo(lang)))
     return false;
-  if (!link_.OpenPort(context_.language)) return false;
+  const link::LineLease line = link_.TakeLine();
+  if (!line || !link_.OpenPort(context_.language)) return false;
   if (link_.Request(context_.address, link::kLoggerClear, link::ByteData(displayUnit ? 2 : 0))) return true;
   ui_.Message(types::kCommError(lang));
   return false;

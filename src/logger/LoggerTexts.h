@@ -6,6 +6,13 @@ namespace korvane::logger::texts {
 
 using types::TextPair;
 
+// Shown from the last record of a module's stream until the line is back at 4800 baud.
+inline constexpr TextPair kConverting{"Bitte warten, Daten werden konvertiert!", "Please wait data are read!"};
+// The chart of a readout that ended before every announced record arrived: records
+// shown, records announced.
+inline constexpr TextPair kPartialChart{"Unvollständig ausgelesen: %d von %d Datensätzen",
+                                        "Read out in part: %d of %d data sets"};
+inline constexpr TextPair kNoRecords{"Keine Datensätze", "No data sets"};
 inline constexpr TextPair kEmpty{"Datenlogger ist leer.", "Data logger is empty."};
 inline constexpr char kDataSets[] = "Data sets: %u";  // both languages
 inline constexpr TextPair kClearQuestion{"Datenlogger wirklich löschen?", "Data logger realy clear?"};

@@ -71,6 +71,8 @@ std::string BuildParameterReport(const link::ModuleState& m, int typeIndex, cons
 }
 
 bool LayoutParameterReport(platform::PageTarget& page, const std::string& report) {
+  // The report's columns are padded with blanks: they line up only in a fixed-width font.
+  page.UseFixedPitch();
   int n = 0;
   std::size_t from = 0;
   for (std::size_t lf; from < report.size() && (lf = report.find('\n', from)) != std::string::npos; ++n) {

@@ -106,7 +106,8 @@ void Parametrization::Initialize() {
 }
 
 void Parametrization::Close() {
-  if (fields_.dacAdjustMode) SetDacAdjustMode(false);
+  const link::LineLease line = link_.TakeLine();
+  if (line && fields_.dacAdjustMode) SetDacAdjustMode(false);
 }
 
 void Parametrization::SetDacAdjustMode(bool on) {
@@ -115,6 +116,8 @@ void Parametrization::SetDacAdjustMode(bool on) {
 }
 
 Parametrization::ReportStatus Parametrization::ReadParameterReport() {
+  const link::LineLease line = link_.TakeLine();
+  if (!line) return ReportStatus::kNoAnswer;
   const int t = typeIndex();
   const platform::LocalTime now = clock_();
   const std::vector<link::Parameter> rows = ReportParameters(t);
@@ -202,6 +205,8 @@ void Parametrization::Measure(int control) {
   const auto b =
       std::find_if(buttons.begin(), buttons.end(), [&](const MeasureButton& m) { return m.control == control; });
   if (b == buttons.end()) return;
+  const link::LineLease line = link_.TakeLine();
+  if (!line) return;
   if (fields_.dacAdjustMode) SetDacAdjustMode(false);
   if (b->takesControls && !TakeControls()) return;
   const std::optional<std::uint32_t> value = MeasureRaw(b->pick);
@@ -211,6 +216,8 @@ void Parametrization::Measure(int control) {
 }
 
 void Parametrization::MeasureAirPressure() {
+  const link::LineLease line = link_.TakeLine();
+  if (!line) return;
   if (fields_.dacAdjustMode) SetDacAdjustMode(false);
   const std::optional<ParamValues> v = TakeControls();
   if (!v) return;
@@ -238,7 +245,8 @@ void Parametrization::MeasureAirPressure() {
 
 void Parametrization::SwitchRange(int button) {
   const std::uint8_t code = RangeCode(button, typeIndex());
-  if (!Open()) return;
+  const link::LineLease line = link_.TakeLine();
+  if (!line || !Open()) return;
   if (link_.Write(context_.address, link::kType, link::ByteData(code))) {
     link_.Request(context_.address, link::kStoreSettings, link::ByteData(code));
     ui_.Message(texts::kRangeSwitched);
@@ -249,6 +257,8 @@ void Parametrization::SwitchRange(int button) {
 
 void Parametrization::SetDacOutput(int i) {
   if (!fields_.initialized || i < 0 || i >= static_cast<int>(fields_.dac.size())) return;
+  const link::LineLease line = link_.TakeLine();
+  if (!line) return;
   if (!fields_.dacAdjustMode) SetDacAdjustMode(true);
   if (!Open()) return;
   const std::optional<ParamValues> v = TakeControls();
@@ -263,6 +273,8 @@ void Parametrization::SetDacOutput(int i) {
 }
 
 void Parametrization::ProgramDacLimits() {
+  const link::LineLease line = link_.TakeLine();
+  if (!line) return;
   const std::optional<ParamValues> v = TakeControls();
   if (!v) return;
   for (std::size_t i = 0; i < v->dac.size(); ++i) {
@@ -291,7 +303,8 @@ void Parametrization::ProgramDacLimits() {
 }
 
 void Parametrization::WriteDeviceNumber() {
-  if (!Open()) return;
+  const link::LineLease line = link_.TakeLine();
+  if (!line || !Open()) return;
   const std::optional<ParamValues> v = TakeControls();
   if (!v) return;
   std::string message;
@@ -304,14 +317,16 @@ void Parametrization::WriteDeviceNumber() {
 }
 
 void Parametrization::WriteCalibrationDelay() {
-  if (!Open()) return;
+  const link::LineLease line = link_.TakeLine();
+  if (!line || !Open()) return;
   const std::optional<ParamValues> v = TakeControls();
   if (!v) return;
   link_.Write(context_.address, link::kCalibrationDelay, link::ByteData(static_cast<std::uint8_t>(v->delay)));
 }
 
 void Parametrization::WriteScreenSaver() {
-  if (!Open()) return;
+  const link::LineLease line = link_.TakeLine();
+  if (!line || !Open()) return;
   const std::optional<ParamValues> v = TakeControls();
   if (!v) return;
   link_.Write(context_.address, link::kScreenSaverOff, link::ByteData(v->screenSaverOff ? 1 : 0));

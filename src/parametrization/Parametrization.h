@@ -48,6 +48,7 @@ class Parametrization {
                   ParamFields& fields, platform::Clock clock = platform::SystemClock());
 
   ParamFields& fields() { return fields_; }
+  link::Link& link() { return link_; }
   const ControlEnabling& enabling() const { return enabling_; }
   int typeIndex() const;
 

@@ -19,7 +19,7 @@ void SetLineRate(link::Link& link, int baud) {
 }
 
 void Run(link::Link& link, platform::Ui& ui, const link::FlowContext& context, ParametrizationDialogs& dialogs,
-         ParamFields& fields, const platform::Clock& clock, int n) {
+         ParamFields& fields, const platform::Clock& clock, int n, link::LineLease& line) {
   SetLineRate(link, n == kDisplayModuleType ? 19200 : 4800);
   link.WaitSeconds(1);
   if (!link.OpenPort(0)) return;  // the port's message is shown; nothing can be sent
@@ -29,7 +29,11 @@ void Run(link::Link& link, platform::Ui& ui, const link::FlowContext& context, P
   if (link.Write(context.address, link::kType, type)) {
     Parametrization session(link, ui, context, dialogs.rawValueView(), fields, clock);
     session.Initialize();
+    // The dialog's buttons take the line one at a time while it is open.
+    line.Release();
     dialogs.Run(session);
+    line = link.TakeLine();
+    if (!line) return;
     session.Close();
   } else {
     ui.Message(texts::kCommError);
@@ -47,8 +51,11 @@ void Run(link::Link& link, platform::Ui& ui, const link::FlowContext& context, P
 void StartParametrization(link::Link& link, platform::Ui& ui, const link::FlowContext& context,
                           ParametrizationDialogs& dialogs, ParamFields& fields, platform::Clock clock) {
   ui.Message(texts::kHoldMode);
-  if (const std::optional<int> n = dialogs.SelectType(); n && *n >= 0 && *n < kTypeCount)
-    Run(link, ui, context, dialogs, fields, clock, *n);
+  const std::optional<int> n = dialogs.SelectType();
+  link::LineLease line = link.TakeLine();
+  if (!line) return;
+  if (n && *n >= 0 && *n < kTypeCount) Run(link, ui, context, dialogs, fields, clock, *n, line);
+  if (!line) return;
   // The port reopens at 4800 with the next operation that needs it; until then the
   // device is free for other programs.
   SetLineRate(link, 4800);

@@ -12,6 +12,8 @@ class PageTarget {
   virtual int Height() const = 0;  // printable height, device units
   // Draws a text run; embedded line feeds start new lines below.
   virtual void DrawText(int x, int y, const std::string& text) = 0;
+  // Later text in a fixed-width font: lines padded with blanks into columns line up.
+  virtual void UseFixedPitch() {}
   virtual void NewPage() = 0;
   // Ends the job; false when it failed (then no output file is left behind).
   virtual bool End() = 0;

@@ -7,9 +7,13 @@ namespace korvane::platform {
 
 QtTranslations::~QtTranslations() {
   if (installed_) QCoreApplication::removeTranslator(&german_);
+  if (before_) QLocale::setDefault(*before_);
 }
 
 bool QtTranslations::Apply(int language) {
+  if (!before_) before_ = QLocale();
+  QLocale::setDefault(language == 1 ? QLocale(QLocale::English, QLocale::UnitedKingdom)
+                                    : QLocale(QLocale::German, QLocale::Germany));
   if (language == 1) {
     if (installed_) QCoreApplication::removeTranslator(&german_);
     installed_ = false;

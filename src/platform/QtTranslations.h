@@ -2,7 +2,12 @@
 // Qt's own texts (standard buttons, file and print dialogs, overwrite questions) in the
 // program's language. Qt speaks English by itself; German comes from Qt's translation
 // files (Debian: qt6-translations-l10n) and is installed into the running application.
+// Qt's locale follows too (sizes and dates in the file dialog); the C library's locale,
+// which the program's own numbers rely on, is left alone.
+#include <QLocale>
 #include <QTranslator>
+
+#include <optional>
 
 namespace korvane::platform {
 
@@ -19,6 +24,7 @@ class QtTranslations {
 
  private:
   QTranslator german_;
+  std::optional<QLocale> before_;  // Qt's default locale before the first Apply
   bool loaded_ = false;
   bool installed_ = false;
 };

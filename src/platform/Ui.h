@@ -47,6 +47,11 @@ class Ui {
   // ProgressCancelled ask for one.
   virtual void ProgressAllowCancel() {}
 
+  // A small "please wait" window without buttons, for a stretch of a flow that shows
+  // no progress; NoticeClose takes it away. Where no one looks it shows nothing.
+  virtual void NoticeOpen(const std::string& /*text*/) {}
+  virtual void NoticeClose() {}
+
   // The print dialog; nullptr when the user cancels.
   virtual std::unique_ptr<PageTarget> BeginPrint(const std::string& documentName) = 0;
 };

@@ -33,8 +33,10 @@ bool Probe(link::Link& link, std::uint8_t address, ScanHit& hit) {
 }  // namespace
 
 ScanResult ScanBus(link::Link& link, platform::Ui& ui, int language, bool display) {
-  const link::ModuleState saved = link.module();
   ScanResult result;
+  const link::LineLease line = link.TakeLine();
+  if (!line) return result;
+  const link::ModuleState saved = link.module();
   const int steps = kLastModuleAddress + 1 + (display ? 1 : 0);
   ui.ProgressOpen(kScanCaption(language), kScanProgress(language), 0, steps);
   ui.ProgressAllowCancel();

@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "platform/AxisTicks.h"
 #include "trend/TrendBuffer.h"
 
 namespace korvane::trend {

@@ -3,8 +3,11 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <gtest/gtest.h>
+
+#include <functional>
 
 #include "app/MainController.h"
 #include "live_wait.h"
@@ -114,6 +117,14 @@ TEST_F(ControllerFixture, StartNeedsARecordingSetupAndSetupDisablesItAgain) {
   SetUpRecording();
   EXPECT_TRUE(c->buttons().start);
   EXPECT_EQ(c->recordingStatus(), "Aufzeichnungsdatei: rec.txt");
+
+  // A logger export into the recording file takes it over: the status line no longer
+  // names it, and a measurement waits for a new set-up.
+  c->ReleaseRecordingFile();
+  EXPECT_FALSE(c->buttons().start);
+  EXPECT_EQ(c->recordingStatus(), "");
+  SetUpRecording();
+  EXPECT_TRUE(c->buttons().start);
 
   c->ApplySetup(2, 1);
   EXPECT_FALSE(c->buttons().start);
@@ -258,6 +269,121 @@ TEST_F(ControllerFixture, LostModuleEndsTheMeasurementAndStartWorksAgain) {
     ASSERT_TRUE(c->running());
     EXPECT_TRUE(c->recording().isOpen());
     EXPECT_EQ(c->statusInfo(), "kein Fehler");
+    c->live().StopTimers();
+    c.reset();
+  }
+}
+
+// The window tells the truth: the status info says what holds now and is replaced when
+// that state ends; a lost line always says why.
+TEST_F(ControllerFixture, StatusInfoFollowsTheStateOfTheMeasurement) {
+  sim.AddAmplifier(1);
+  struct Row {
+    const char* name;
+    int language;
+    std::function<void(ControllerFixture&)> act;
+    bool running;
+    bool stale;
+    std::string status;
+    std::vector<std::string> messages;
+  };
+  // One poll whose chain completes; one that goes unanswered.
+  auto answered = [](ControllerFixture& f) {
+    int chains = 0;
+    auto done = QObject::connect(&f.c->live(), &app::LiveMeasurement::chainCompleted, [&] { ++chains; });
+    f.c->live().Poll();
+    EXPECT_TRUE(WaitUntil([&] { return chains > 0; }));
+    QObject::disconnect(done);
+  };
+  auto silent = [](ControllerFixture& f) {
+    f.sim.bus.SetFault(sim::Fault::kNoReply);
+    f.c->live().Poll();
+    f.sim.bus.SetFault(sim::Fault::kNone);
+  };
+  auto start = [](ControllerFixture& f) { f.c->OnStartStop(); };
+  const std::string lost = "Fehler in der Datenkommunikation!";
+  const Row rows[] = {
+      {"a running measurement says nothing is wrong",
+       0,
+       [&](ControllerFixture& f) {
+         start(f);
+         answered(f);
+       },
+       true, false, "kein Fehler", {}},
+      {"the first unanswered poll greys the fields and says since when",
+       0,
+       [&](ControllerFixture& f) {
+         start(f);
+         answered(f);
+         silent(f);
+         silent(f);
+       },
+       true, true, "keine Antwort seit 14:07:03", {}},
+      {"the same in English", 1,
+       [&](ControllerFixture& f) {
+         start(f);
+         silent(f);
+         silent(f);
+       },
+       true, true, "no reply since 14:07:03", {}},
+      {"an answer again ends the notice",
+       0,
+       [&](ControllerFixture& f) {
+         start(f);
+         silent(f);
+         silent(f);
+         // The next tick comes once the unanswered chain's reply time is over.
+         QTest::qWait(static_cast<int>(f.sim.link.timings().replyTimeout.count()));
+         answered(f);
+       },
+       true, false, "kein Fehler", {}},
+      {"stopping ends the notice too",
+       0,
+       [&](ControllerFixture& f) {
+         start(f);
+         silent(f);
+         silent(f);
+         start(f);
+       },
+       false, false, "kein Fehler", {}},
+      {"five unanswered polls still end the measurement",
+       0,
+       [&](ControllerFixture& f) {
+         start(f);
+         for (int i = 0; i <= app::LiveMeasurement::kSilentPollsForLoss; ++i) silent(f);
+       },
+       false, false, lost + " Das Modul antwortet nicht mehr.", {lost + "\nDas Modul antwortet nicht mehr."}},
+      {"a hang-up during the start names its reason",
+       0,
+       [&](ControllerFixture& f) {
+         f.sim.bus.FaultWhen(2, 28, sim::Fault::kHangUp);
+         start(f);
+       },
+       false, false, lost + " simulated line hung up", {lost + "\nsimulated line hung up"}},
+      {"a good start after a hang-up and a new recording set-up says nothing is wrong",
+       0,
+       [&](ControllerFixture& f) {
+         start(f);
+         f.sim.bus.FaultNext(sim::Fault::kHangUp);
+         f.c->live().Poll();
+         EXPECT_TRUE(WaitUntil([&] { return !f.c->running(); }));
+         f.SetUpRecording();
+         start(f);
+       },
+       true, false, "kein Fehler", {lost + "\nsimulated line hung up"}},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    WriteSettings("SPRACHE=" + std::to_string(row.language));
+    sim.bus.ClearFaults();
+    Make();
+    SetUpRecording();
+    ui.events.clear();
+    row.act(*this);
+    EXPECT_EQ(c->running(), row.running);
+    EXPECT_EQ(c->live().stale(), row.stale);
+    EXPECT_EQ(c->statusInfo(), row.status);
+    EXPECT_EQ(ui.Messages(), row.messages);
     c->live().StopTimers();
     c.reset();
   }

@@ -7,6 +7,7 @@
 #include <QScreen>
 #include <QFileInfo>
 #include <QLibraryInfo>
+#include <QLocale>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTemporaryDir>
@@ -82,6 +83,11 @@ TEST_F(WindowFixture, LanguageSwitchRecaptionsButtons) {
                                                       {"addressLabel", "Device address"},
                                                       {"statusInfo", "no error"}};
   for (const auto& [id, text] : want) EXPECT_EQ(Text(id), text) << id.toStdString();
+  // Qt's own formats (the file dialog's sizes and dates) follow too; back in German.
+  EXPECT_EQ(QLocale().language(), QLocale::English);
+  dlg->controller().ApplySetup(1, 0);
+  EXPECT_EQ(QLocale().language(), QLocale::German);
+  EXPECT_EQ(QLocale().toString(1.5), "1,5");
 }
 
 TEST_F(WindowFixture, QtStandardTextsFollowTheLanguage) {
@@ -164,6 +170,7 @@ TEST_F(WindowFixture, TrendFollowsTheMeasurementAndTheTraceRecordsWhileOpen) {
   EXPECT_FALSE(panel->isVisible());
   EXPECT_EQ(Text("trend"), "Verlauf");
   dlg->move(dlg->x(), dlg->screen()->availableGeometry().bottom() - dlg->frameGeometry().height());
+  const int heightWithoutTrend = dlg->height();
   dlg->button("trend")->click();
   EXPECT_TRUE(panel->isVisible());
   const QRect screenArea = dlg->screen()->availableGeometry();  // grown, yet on the screen
@@ -196,6 +203,11 @@ TEST_F(WindowFixture, TrendFollowsTheMeasurementAndTheTraceRecordsWhileOpen) {
   dlg->button("start")->click();
   EXPECT_TRUE(panel->buffer().empty());
   dlg->button("start")->click();
+
+  // Hidden again, the trend gives its height back: the fields are as tall as before.
+  dlg->button("trend")->click();
+  EXPECT_FALSE(panel->isVisible());
+  EXPECT_EQ(dlg->height(), heightWithoutTrend);
 }
 
 TEST_F(WindowFixture, ValueFontFollowsFieldHeight) {
@@ -231,7 +243,9 @@ TEST_F(WindowFixture, FlowButtonsRunTheirFlows) {
 }
 
 TEST_F(WindowFixture, AddressFieldFollowsAnAddressWrittenByTheConfiguration) {
-  sim.AddAmplifier(1, 0, 3);
+  auto amp = sim.AddAmplifier(1, 0, 3);
+  amp->SetParameterFloat(32, 1.5f);
+  amp->SetParameterFloat(33, -58.2f);
   ScriptedEditor moveTo5([](configuration::ConfigSettings& s, configuration::TypeConfirmation& confirm) {
     s.IDC_GERAETE_ADR = 5;
     return confirm.CheckTypeOnOk(s) == configuration::TypeCheck::kAccepted;
@@ -242,6 +256,8 @@ TEST_F(WindowFixture, AddressFieldFollowsAnAddressWrittenByTheConfiguration) {
   EXPECT_EQ(moveTo5.runs, 1);
   EXPECT_EQ(dlg->controller().address(), 5);
   EXPECT_EQ(dlg->addressSpin()->value(), 5);
+  // The calibration the module now holds, at once and not only after the next start.
+  EXPECT_EQ(Text("calibrationStatus"), "Asymmetrie: 1.5  Steilheit: -58.2  ");
 }
 
 TEST_F(WindowFixture, ParametrizeRunsWhenTheSettingsFileSwitchesItOn) {

@@ -241,7 +241,7 @@ TEST_F(LinkOverPty, PortIsExclusiveAlsoForRoot) {
   ASSERT_EQ(::flock(fd, LOCK_EX | LOCK_NB), 0);
   EXPECT_FALSE(link->OpenPort(1));
   ASSERT_EQ(ui.Messages().size(), 1u);
-  EXPECT_EQ(ui.Messages()[0].rfind("COM 1 kann nicht geöffnet werden.\n\n", 0), 0u) << ui.Messages()[0];
+  EXPECT_EQ(ui.Messages()[0].rfind("COM 1 cannot be opened.\n\n", 0), 0u) << ui.Messages()[0];
   ::close(fd);
   EXPECT_TRUE(link->OpenPort(1));
   EXPECT_TRUE(Read(28, 1));
@@ -260,7 +260,7 @@ TEST_F(LinkOverPty, HangUpEndsTheWaitAndAReopenedLineWorks) {
   // Without a line the next flow cannot open the port and says so.
   EXPECT_FALSE(link->OpenPort(1));
   ASSERT_EQ(ui.Messages().size(), 1u);
-  EXPECT_EQ(ui.Messages()[0].rfind("COM 1 kann nicht geöffnet werden.", 0), 0u);
+  EXPECT_EQ(ui.Messages()[0].rfind("COM 1 cannot be opened.", 0), 0u);
 
   ASSERT_TRUE(server.Reopen()) << server.error();
   ASSERT_TRUE(link->OpenPort(1));
@@ -297,14 +297,54 @@ TEST_F(LinkOverPty, StoppingTheWorkerDuringDeliveryNeverHangsOrLeaks) {
   EXPECT_TRUE(ui.events.empty());
 }
 
+// The COM number's device is looked up at every open: a port that was opened on
+// another device while the ports link was away (or pointed elsewhere) goes back to the
+// link's device when it returns.
+TEST_F(LinkOverPty, ThePortFollowsItsMappingAfterAFailure) {
+  ASSERT_TRUE(link->OpenPort(1));
+  ASSERT_TRUE(Read(28, 1));
+  sim::Bus nobody;
+  sim::PtyServer other{nobody};
+  ASSERT_TRUE(other.Open()) << other.error();
+  auto pointTo = [&](const std::string& device) {
+    ::unlink(portLink.c_str());
+    return ::symlink(device.c_str(), portLink.c_str()) == 0;
+  };
+  // COM 1 maps to another device, where nothing answers: by a link that now points
+  // there, and by another path.
+  const std::string simulator = portLink;
+  for (bool sameLink : {true, false}) {
+    SCOPED_TRACE(sameLink ? "the link points elsewhere" : "another path");
+    if (sameLink) {
+      ASSERT_TRUE(pointTo(other.slavePath()));
+    } else {
+      ASSERT_TRUE(pointTo(server.slavePath()));
+      portLink = other.slavePath();
+    }
+    ASSERT_TRUE(link->OpenPort(1));
+    EXPECT_FALSE(Read(28, 1));
+    // Back again: the next flow talks to the module, not to the stand-in.
+    portLink = simulator;
+    ASSERT_TRUE(pointTo(server.slavePath()));
+    ASSERT_TRUE(link->OpenPort(1));
+    EXPECT_TRUE(Read(28, 1));
+  }
+  // A mapping to nothing is told, naming the device tried.
+  portLink = "/nonexistent/korvane/ttyS0";
+  EXPECT_FALSE(link->OpenPort(0));
+  ASSERT_FALSE(ui.Messages().empty());
+  EXPECT_EQ(ui.Messages().back(), "COM 1 kann nicht geöffnet werden.\n\n/nonexistent/korvane/ttyS0 existiert nicht.");
+  other.Close();
+}
+
 TEST_F(LinkOverPty, MissingDeviceIsNamedWithItsReason) {
   link->setPortIndex(6);  // COM 7: nothing there
   EXPECT_FALSE(link->OpenPort(1));
   EXPECT_FALSE(link->portOpen());
   ASSERT_EQ(ui.Messages().size(), 1u);
   const std::string text = ui.Messages()[0];
-  EXPECT_EQ(text.rfind("COM 7 kann nicht geöffnet werden.\n\n", 0), 0u) << text;
-  EXPECT_GT(text.size(), std::string("COM 7 kann nicht geöffnet werden.\n\n").size());
+  EXPECT_EQ(text.rfind("COM 7 cannot be opened.\n\n", 0), 0u) << text;
+  EXPECT_GT(text.size(), std::string("COM 7 cannot be opened.\n\n").size());
   EXPECT_FALSE(link->openFailure().empty());
 }
 

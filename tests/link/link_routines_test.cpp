@@ -205,16 +205,16 @@ TEST(LinkOpen, PortWithoutDeviceNamesTheCom) {
   EXPECT_FALSE(link.OpenPort(1));
   EXPECT_FALSE(link.portOpen());
   ASSERT_EQ(ui.Messages().size(), 1u);
-  EXPECT_EQ(ui.Messages()[0].rfind("COM 5 kann nicht geöffnet werden.", 0), 0u);
+  EXPECT_EQ(ui.Messages()[0].rfind("COM 5 cannot be opened.", 0), 0u);
   EXPECT_NE(ui.Messages()[0].find("does not exist"), std::string::npos);
 }
 
-TEST(LinkOpen, TheReasonFollowsTheLanguageUnderTheFixedHeadline) {
+TEST(LinkOpen, HeadlineAndReasonFollowTheLanguage) {
   const struct {
     int language;
     const char* text;
   } cases[] = {{0, "COM 5 kann nicht geöffnet werden.\n\n/nonexistent/ttyKORVANE existiert nicht."},
-               {1, "COM 5 kann nicht geöffnet werden.\n\n/nonexistent/ttyKORVANE does not exist."}};
+               {1, "COM 5 cannot be opened.\n\n/nonexistent/ttyKORVANE does not exist."}};
   for (const auto& c : cases) {
     test::ScriptedUi ui;
     Link link(
@@ -238,7 +238,7 @@ TEST(LinkOpen, DevicesThatAreNoSerialPortAreRefusedByPath) {
     link.setDeviceOverride(device);
     EXPECT_FALSE(link.OpenPort(1)) << device;
     ASSERT_EQ(ui.Messages().size(), 1u) << device;
-    EXPECT_EQ(ui.Messages()[0].rfind(device + " kann nicht geöffnet werden.", 0), 0u) << ui.Messages()[0];
+    EXPECT_EQ(ui.Messages()[0].rfind(device + " cannot be opened.", 0), 0u) << ui.Messages()[0];
     EXPECT_NE(ui.Messages()[0].find("not a serial device"), std::string::npos) << ui.Messages()[0];
   }
 }

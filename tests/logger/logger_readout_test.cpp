@@ -51,7 +51,21 @@ TEST_F(ReadoutFixture, DisplayUnitExportHasTheHeaderAndOneLfLinePerRecord) {
 
 TEST_F(ReadoutFixture, ModuleReadoutRunsFastAndComesBackTo4800) {
   auto amp = sim.AddAmplifier(1, 0, 4);
+  // The seconds after the stream (its end, the way back to 4800) are covered by the
+  // notice: it comes when the last record is in, before command 72 and the baud change.
+  std::vector<std::size_t> commandsAtNotice;
+  ui.onEvent = [&](const test::UiEvent& e) {
+    if (e.kind == "notice-open" || e.kind == "notice-close") commandsAtNotice.push_back(amp->systemCommands().size());
+  };
   const ReadoutResult r = readout.Read(file, {false, 4, 0, "A123"});
+  EXPECT_EQ(commandsAtNotice, (std::vector<std::size_t>{1, 3}));
+  ASSERT_GE(ui.events.size(), 2u);
+  const auto open = std::find_if(ui.events.begin(), ui.events.end(),
+                                 [](const test::UiEvent& e) { return e.kind == "notice-open"; });
+  ASSERT_NE(open, ui.events.end());
+  EXPECT_EQ(open->text, "Bitte warten, Daten werden konvertiert!");
+  EXPECT_EQ((open - 1)->kind, "progress-close");
+  EXPECT_EQ((open - 2)->number, 24 * 16 / 2);  // the bar was full: every frame was in
   EXPECT_EQ(r.status, Status::kDone);
   EXPECT_EQ(r.records, 24);
   EXPECT_EQ(readout.table().size(), 24u);

@@ -106,6 +106,18 @@ TEST(ChartPoints, SecondsSinceTheFirstRecordWithoutImpossibleOrEarlierOnes) {
   EXPECT_EQ(points[1].seconds, 120.0);
   EXPECT_EQ(points[1].value1, 2.0f);
   EXPECT_EQ(points[2].seconds, 3660.0);
+
+  // A garbled first record does not hide the good ones: the first possible one is the base.
+  const std::vector<ChartPoint> afterGarbage = ChartPoints({
+      rec(0, 0, 255, 99, 99, 99, 9),  // no date at all
+      rec(31, 12, 25, 23, 59, 0, 1),  // base
+      rec(1, 1, 26, 0, 1, 0, 2),
+  });
+  ASSERT_EQ(afterGarbage.size(), 2u);
+  EXPECT_EQ(afterGarbage[0].seconds, 0.0);
+  EXPECT_EQ(afterGarbage[0].value1, 1.0f);
+  EXPECT_EQ(afterGarbage[1].seconds, 120.0);
+  EXPECT_TRUE(ChartPoints({rec(0, 0, 0, 0, 0, 0)}).empty());
 }
 
 TEST(LoggerInfo, TextInBothLanguages) {

@@ -45,6 +45,8 @@ TEST(ParameterReport, PrintedLinesFrom400DownIn100Steps) {
     EXPECT_EQ(page.texts[n].x, 400);
     EXPECT_EQ(page.texts[n].y, 400 + 100 * static_cast<int>(n));
     EXPECT_EQ(page.texts[n].text.find_first_of("\r\n"), std::string::npos);
+    // Its columns are padded with blanks: they line up in a fixed-width font only.
+    EXPECT_TRUE(page.texts[n].fixedPitch);
   }
   EXPECT_EQ(page.texts.back().y, 2700);
   EXPECT_EQ(page.texts[1].text, "TEMP00_I          1000");

@@ -17,7 +17,8 @@ namespace korvane::test {
 
 struct UiEvent {
   std::string kind;              // message, error, yesno, save, open, progress-open, progress-set,
-                                 // progress-close, entry, result, choice, interval, print
+                                 // progress-close, notice-open, notice-close, entry, result, choice,
+                                 // interval, print
   std::string text;              // message text, question, prompt, ...
   std::string title;             // title or caption; entry: unit; choice: "first|second"
   int number = 0;                // progress position or maximum; entry: preset shown
@@ -32,11 +33,13 @@ class RecordingPage : public platform::PageTarget {
     int x;
     int y;
     std::string text;
+    bool fixedPitch;  // drawn in a fixed-width font
   };
   RecordingPage(int width, int height) : width_(width), height_(height) {}
   int Width() const override { return width_; }
   int Height() const override { return height_; }
-  void DrawText(int x, int y, const std::string& text) override { texts.push_back({page, x, y, text}); }
+  void DrawText(int x, int y, const std::string& text) override { texts.push_back({page, x, y, text, fixedPitch}); }
+  void UseFixedPitch() override { fixedPitch = true; }
   void NewPage() override { ++page; }
   bool End() override {
     ended = true;
@@ -47,6 +50,7 @@ class RecordingPage : public platform::PageTarget {
   int page = 0;
   bool ended = false;
   bool failEnd = false;  // End() reports a failed job
+  bool fixedPitch = false;
 
  private:
   int width_;
@@ -94,6 +98,8 @@ class ScriptedUi : public platform::Ui, public calibration::CalibrationUi, publi
   void ProgressClose() override;
   bool ProgressCancelled() override { return cancellable_ && cancelAtProgress && lastProgress_ >= *cancelAtProgress; }
   void ProgressAllowCancel() override { cancellable_ = true; }
+  void NoticeOpen(const std::string& text) override { Record({"notice-open", text, ""}); }
+  void NoticeClose() override { Record({"notice-close", "", ""}); }
   std::unique_ptr<platform::PageTarget> BeginPrint(const std::string& documentName) override;
 
   // --- CalibrationUi, IntervalPicker ------------------------------------------------

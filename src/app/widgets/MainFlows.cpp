@@ -12,6 +12,7 @@
 #include "parametrization/StartParametrization.h"
 #include "parametrization/widgets/ParametrizationDialog.h"
 
+#include "platform/NumberText.h"
 #include "platform/SafeFile.h"
 
 namespace korvane::app {
@@ -50,11 +51,11 @@ MainFlows::MainFlows(MainController& controller, link::Link& link, platform::Ui&
   }
   if (!dialogs.configuration) {
     ownConfigurationEditor_ =
-        std::make_unique<configuration::QtConfigurationEditor>(window, ui, clock, moduleLogger_.get());
+        std::make_unique<configuration::QtConfigurationEditor>(window, ui, clock, moduleLogger_.get(), &link);
     dialogs.configuration = ownConfigurationEditor_.get();
   }
   if (!dialogs.display) {
-    ownDisplayEditor_ = std::make_unique<display::QtDisplayEditor>(window, ui);
+    ownDisplayEditor_ = std::make_unique<display::QtDisplayEditor>(window, ui, &link);
     dialogs.display = ownDisplayEditor_.get();
   }
   if (!dialogs.parametrization) {
@@ -68,7 +69,17 @@ MainFlows::MainFlows(MainController& controller, link::Link& link, platform::Ui&
   });
   c->SetFlow(Flow::kConfigure, [this, c, &link, &ui, editor = dialogs.configuration] {
     configuration::ConfigTransfer transfer(link, ui, c->context());
-    transfer.ReadConfiguration(configSettings_, *editor);
+    if (!transfer.ReadConfiguration(configSettings_, *editor)) return;
+    // The module now holds the calibration values of the dialog: the status line says so
+    // at once, not only after the next start.
+    const configuration::ConfigSettings& s = configSettings_;
+    const int type = s.AbsoluteType();
+    std::array<float, 4>& k = link.module().calibration;
+    k[0] = static_cast<float>(platform::ToDouble(s.IDC_KAL0));
+    k[1] = static_cast<float>(platform::ToDouble(s.IDC_KAL1));
+    k[2] = static_cast<float>(platform::ToDouble(s.IDC_KAL2));
+    if (configuration::WritesCalibration4(type)) k[3] = static_cast<float>(platform::ToDouble(s.IDC_KAL3));
+    c->ShowCalibration(type, k);
   });
   c->SetFlow(Flow::kDisplayConfig, [this, c, &link, &ui, clock, editor = dialogs.display] {
     display::DisplayTransfer transfer(link, ui, c->language(), clock, recordingGuard_.get());

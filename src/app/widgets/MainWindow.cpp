@@ -26,6 +26,7 @@
 #include "trace/widgets/TraceWindow.h"
 #include "trend/TrendTexts.h"
 #include "trend/widgets/TrendPanel.h"
+#include "types/Catalogue.h"
 #include "types/Texts.h"
 
 namespace korvane::app {
@@ -127,6 +128,7 @@ MainWindow::MainWindow(Options options, QWidget* parent) : QDialog(parent) {
   connect(&c->live(), &LiveMeasurement::captionsChanged, this, &MainWindow::RefreshCaptions);
   connect(&c->live(), &LiveMeasurement::statusLineChanged, this, &MainWindow::RefreshState);
   connect(&c->live(), &LiveMeasurement::runningChanged, this, &MainWindow::RefreshState);
+  connect(&c->live(), &LiveMeasurement::staleChanged, this, &MainWindow::RefreshFields);
 
   connect(&c->live(), &LiveMeasurement::chainCompleted, this, &MainWindow::OnChainForTrend);
   connect(&c->live(), &LiveMeasurement::runningChanged, this, [this](bool running) {
@@ -300,8 +302,13 @@ void MainWindow::RefreshState() {
 }
 
 void MainWindow::RefreshFields() {
-  const auto& t = controller_->live().fieldTexts();
-  for (std::size_t i = 0; i < values_.size(); ++i) values_[i]->setText(Q(t[i]));
+  const LiveMeasurement& live = controller_->live();
+  const auto& t = live.fieldTexts();
+  // Values the module no longer confirms are shown grey until it answers again.
+  for (std::size_t i = 0; i < values_.size(); ++i) {
+    values_[i]->setText(Q(t[i]));
+    values_[i]->setEnabled(!live.stale());
+  }
 }
 
 void MainWindow::RefreshCaptions() {
@@ -311,7 +318,11 @@ void MainWindow::RefreshCaptions() {
   std::array<std::string, 6> units{};
   std::copy(live.units().begin(), live.units().end(), units.begin());
   units[5] = "°C";
-  trendPanel_->SetChannels(live.labels(), units, controller_->language());
+  // The axes read with the decimals the fields show.
+  std::array<int, 6> decimals{};
+  for (int c = 1; c <= 5; ++c) decimals[c - 1] = types::ChannelDecimals(live.captionType(), c);
+  decimals[5] = 1;
+  trendPanel_->SetChannels(live.labels(), units, decimals, controller_->language());
 }
 
 void MainWindow::OnSetup() {
@@ -362,16 +373,25 @@ void MainWindow::BuildBench(QVBoxLayout* left, QVBoxLayout* right, QHBoxLayout* 
   trendButton_->setCheckable(true);
   right->insertWidget(right->indexOf(setup_) + 1, trendButton_);
   connect(trendButton_, &QPushButton::toggled, this, [this](bool on) {
+    const int before = height();
     trendPanel_->setVisible(on);
-    // The window grows by the trend's height and shrinks back, so the values keep theirs.
-    const int h = trendPanel_->sizeHint().height() + 60;
+    // The layout's minimum follows the panel now, not at the next event: a shrink
+    // would otherwise stop at the height that still held the trend.
+    layout()->activate();
+    if (on && !isMaximized()) heightWithoutTrend_ = before;
     if (!isVisible() || isMaximized()) return;
-    // It grows at most to the screen's height, and upwards where the bottom would leave
-    // the screen: "Beenden" and the status must stay in reach.
+    if (!on) {
+      // Back to the height the window had without the trend, so the fields keep theirs.
+      resize(width(), std::max(minimumSizeHint().height(), heightWithoutTrend_));
+      return;
+    }
+    // The window grows by the trend's height, at most to the screen's height, and
+    // upwards where the bottom would leave the screen: "Beenden" and the status must
+    // stay in reach.
+    const int h = trendPanel_->sizeHint().height() + 60;
     const QRect screenArea = screen()->availableGeometry();
     const int frame = frameGeometry().height() - height();
-    const int wanted = std::max(minimumSizeHint().height(), height() + (on ? h : -h));
-    resize(width(), std::min(wanted, screenArea.height() - frame));
+    resize(width(), std::min(std::max(minimumSizeHint().height(), before + h), screenArea.height() - frame));
     const int below = frameGeometry().bottom() - screenArea.bottom();
     if (below > 0) move(x(), std::max(screenArea.top(), y() - below));
   });

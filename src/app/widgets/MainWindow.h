@@ -137,6 +137,7 @@ class MainWindow : public QDialog {
   QAction* traceAction_ = nullptr;
   trend::TrendPanel* trendPanel_ = nullptr;
   trace::TraceWindow* traceWindow_ = nullptr;
+  int heightWithoutTrend_ = 0;  // the window's height before the trend was shown
 };
 
 }  // namespace korvane::app

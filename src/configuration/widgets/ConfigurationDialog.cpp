@@ -16,6 +16,7 @@
 #include "configuration/SetupFile.h"
 #include "configuration/ConfigLists.h"
 #include "configuration/SetupPrint.h"
+#include "link/widgets/LineGate.h"
 #include "platform/NumberText.h"
 #include "platform/Ui.h"
 #include "types/Cp1252.h"
@@ -44,12 +45,17 @@ QLabel* NewLabel(const char* text, QWidget* parent) { return new QLabel(QString:
 }  // namespace
 
 ConfigurationDialog::ConfigurationDialog(platform::Ui& ui, ConfigSettings& settings, TypeConfirmation* confirm,
-                                         QWidget* parent, platform::Clock clock, LoggerLauncher* logger)
+                                         QWidget* parent, platform::Clock clock, LoggerLauncher* logger,
+                                         link::Link* line)
     : QDialog(parent), ui_(ui), settings_(settings), confirm_(confirm), clock_(std::move(clock)), logger_(logger) {
   setWindowTitle(QStringLiteral("Konfiguration"));
   Build();
   SettingsToControls();
   SetupDialogControls();
+  // OK asks the module, the series button opens the logger; none of the buttons acts
+  // while a flow (the OK check, a logger transfer) has the line.
+  auto* gate = new link::LineGate(line, this);
+  for (int id : {1, 2, 1241, 1165, 1092, 1169}) gate->Add(control(id));
 }
 
 QButtonGroup* ConfigurationDialog::RadioGroup(int firstId, int count, QGroupBox* box, QGridLayout* grid, int column) {
@@ -494,13 +500,14 @@ void ConfigurationDialog::reject() {
 }
 
 bool RunConfigurationDialog(QWidget* parent, platform::Ui& ui, ConfigSettings& settings, TypeConfirmation* confirm,
-                            platform::Clock clock, LoggerLauncher* logger) {
-  ConfigurationDialog dialog(ui, settings, confirm, parent, std::move(clock), logger);
+                            platform::Clock clock, LoggerLauncher* logger, link::Link* line) {
+  ConfigurationDialog dialog(ui, settings, confirm, parent, std::move(clock), logger, line);
   return dialog.exec() == QDialog::Accepted;
 }
 
 ConfigurationEditor::Result QtConfigurationEditor::Edit(ConfigSettings& s, TypeConfirmation& confirm) {
-  return RunConfigurationDialog(parent_, ui_, s, &confirm, clock_, logger_) ? Result::kAccepted : Result::kCancelled;
+  return RunConfigurationDialog(parent_, ui_, s, &confirm, clock_, logger_, line_) ? Result::kAccepted
+                                                                                   : Result::kCancelled;
 }
 
 }  // namespace korvane::configuration

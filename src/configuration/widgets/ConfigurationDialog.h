@@ -25,6 +25,9 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 
+namespace korvane::link {
+class Link;
+}
 namespace korvane::platform {
 class Ui;
 }
@@ -36,9 +39,11 @@ class ConfigurationDialog : public QDialog {
 
  public:
   // confirm: asked by OK after the address check (nullptr: OK always closes);
-  // logger: opened by the series button (nullptr: "not available").
+  // logger: opened by the series button (nullptr: "not available"); line: the buttons
+  // wait while a flow holds it (nullptr: they never do).
   ConfigurationDialog(platform::Ui& ui, ConfigSettings& settings, TypeConfirmation* confirm, QWidget* parent = nullptr,
-                      platform::Clock clock = platform::SystemClock(), LoggerLauncher* logger = nullptr);
+                      platform::Clock clock = platform::SystemClock(), LoggerLauncher* logger = nullptr,
+                      link::Link* line = nullptr);
 
   // The control with a resource id of the dialog (nullptr for unknown ids).
   QWidget* control(int id) const;
@@ -97,14 +102,15 @@ class ConfigurationDialog : public QDialog {
 // type confirmation passed). The settings then hold the control values, with
 // IDC_TYPAUSWAHL as list index beside settings.typeListOffset.
 bool RunConfigurationDialog(QWidget* parent, platform::Ui& ui, ConfigSettings& settings, TypeConfirmation* confirm,
-                            platform::Clock clock = platform::SystemClock(), LoggerLauncher* logger = nullptr);
+                            platform::Clock clock = platform::SystemClock(), LoggerLauncher* logger = nullptr,
+                            link::Link* line = nullptr);
 
 // The desktop program's configuration editor: the dialog on a parent window.
 class QtConfigurationEditor : public ConfigurationEditor {
  public:
   QtConfigurationEditor(QWidget* parent, platform::Ui& ui, platform::Clock clock = platform::SystemClock(),
-                        LoggerLauncher* logger = nullptr)
-      : parent_(parent), ui_(ui), clock_(std::move(clock)), logger_(logger) {}
+                        LoggerLauncher* logger = nullptr, link::Link* line = nullptr)
+      : parent_(parent), ui_(ui), clock_(std::move(clock)), logger_(logger), line_(line) {}
   Result Edit(ConfigSettings& s, TypeConfirmation& confirm) override;
 
  private:
@@ -112,6 +118,7 @@ class QtConfigurationEditor : public ConfigurationEditor {
   platform::Ui& ui_;
   platform::Clock clock_;
   LoggerLauncher* logger_;
+  link::Link* line_;
 };
 
 }  // namespace korvane::configuration

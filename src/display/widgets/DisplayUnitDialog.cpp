@@ -15,6 +15,7 @@
 #include "logger/widgets/ClockDialog.h"
 #include "platform/NumberText.h"
 #include "display/widgets/DialogCaptions.h"
+#include "link/widgets/LineGate.h"
 #include "platform/Ui.h"
 #include "platform/widgets/SpinEdit.h"
 
@@ -97,7 +98,7 @@ void TakeIndex(const QComboBox* c, int& value) {
 }  // namespace
 
 DisplayUnitDialog::DisplayUnitDialog(platform::Ui& ui, DisplaySettings& settings, DisplayActions& actions,
-                                     OutputsEditor* outputs, QWidget* parent)
+                                     OutputsEditor* outputs, QWidget* parent, link::Link* line)
     : QDialog(parent),
       ui_(ui),
       settings_(settings),
@@ -232,6 +233,10 @@ DisplayUnitDialog::DisplayUnitDialog(platform::Ui& ui, DisplaySettings& settings
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
   connect(contrast_, &QSpinBox::valueChanged, this, &DisplayUnitDialog::OnContrastChanged);
   ShowSettings();
+  // Every button talks to the unit (or ends the dialog's flow), and so does the
+  // contrast: one transfer at a time.
+  auto* gate = new link::LineGate(line, this);
+  gate->Add({configure, information, read, clock, clear, save, open, ok, cancel, contrast_});
 }
 
 DisplayUnitDialog::~DisplayUnitDialog() = default;
@@ -355,7 +360,7 @@ void DisplayUnitDialog::OnOpen() {
 }
 
 DisplayEditor::Result QtDisplayEditor::Edit(DisplaySettings& s, DisplayActions& actions) {
-  DisplayUnitDialog dialog(ui_, s, actions, nullptr, parent_);
+  DisplayUnitDialog dialog(ui_, s, actions, nullptr, parent_, line_);
   return dialog.exec() == QDialog::Accepted ? Result::kAccepted : Result::kCancelled;
 }
 

@@ -15,6 +15,9 @@ class QComboBox;
 class QLabel;
 class QPushButton;
 
+namespace korvane::link {
+class Link;
+}
 namespace korvane::platform {
 class SpinEdit;
 class Ui;
@@ -28,9 +31,10 @@ class DisplayUnitDialog : public QDialog {
   Q_OBJECT
 
  public:
-  // outputs: the editor of "Konfigurieren" (nullptr: the outputs dialog over this one).
+  // outputs: the editor of "Konfigurieren" (nullptr: the outputs dialog over this one);
+  // line: the buttons and the contrast wait while a flow holds it (nullptr: never).
   DisplayUnitDialog(platform::Ui& ui, DisplaySettings& settings, DisplayActions& actions,
-                    OutputsEditor* outputs = nullptr, QWidget* parent = nullptr);
+                    OutputsEditor* outputs = nullptr, QWidget* parent = nullptr, link::Link* line = nullptr);
   ~DisplayUnitDialog() override;
 
   // OK: the fields are checked in order; the first out of its range is named with its
@@ -88,12 +92,14 @@ class DisplayUnitDialog : public QDialog {
 
 class QtDisplayEditor : public DisplayEditor {
  public:
-  QtDisplayEditor(QWidget* parent, platform::Ui& ui) : parent_(parent), ui_(ui) {}
+  QtDisplayEditor(QWidget* parent, platform::Ui& ui, link::Link* line = nullptr)
+      : parent_(parent), ui_(ui), line_(line) {}
   Result Edit(DisplaySettings& s, DisplayActions& actions) override;
 
  private:
   QWidget* parent_;
   platform::Ui& ui_;
+  link::Link* line_;
 };
 
 }  // namespace korvane::display

@@ -8,8 +8,10 @@
 #include <QWheelEvent>
 
 #include <algorithm>
+#include <tuple>
 
 #include "logger/ChartPoints.h"
+#include "platform/AxisTicks.h"
 
 namespace korvane::logger {
 
@@ -38,16 +40,15 @@ LoggerChart::LoggerChart(QWidget* parent) : QChartView(parent) {
 }
 
 void LoggerChart::Fill(const std::vector<LongRecord>& table, const std::string& valueName,
-                       const std::string& identity) {
+                       const std::string& identity, int valueDecimals) {
   const std::vector<ChartPoint> points = ChartPoints(table);
   QList<QPointF> values, temperatures;
   values.reserve(static_cast<qsizetype>(points.size()));
   temperatures.reserve(static_cast<qsizetype>(points.size()));
   QDateTime base;
-  if (!points.empty()) {
-    const LongRecord& first = table.front();
-    base = QDateTime(QDate(2000 + first.year, first.month, first.day), QTime(first.hour, first.minute, first.second));
-  }
+  if (const LongRecord* first = ChartBase(table))
+    base = QDateTime(QDate(2000 + first->year, first->month, first->day),
+                     QTime(first->hour, first->minute, first->second));
   float low = 0, high = 1, tLow = 0, tHigh = 1;
   for (std::size_t i = 0; i < points.size(); ++i) {
     const ChartPoint& p = points[i];
@@ -69,14 +70,24 @@ void LoggerChart::Fill(const std::vector<LongRecord>& table, const std::string& 
     time_->setRange(base, last > base ? last : base.addSecs(1));
     // Data over more than a day carry the date on the axis.
     time_->setFormat(base.daysTo(last) >= 1 ? QStringLiteral("dd.MM. HH:mm:ss") : QStringLiteral("HH:mm:ss"));
-    valueAxis_->setRange(low, high > low ? high : low + 1);
-    temperatureAxis_->setRange(tLow, tHigh > tLow ? tHigh : tLow + 1);
+    // Ticks at round numbers, labelled with the decimals the values have.
+    for (auto [axis, lo, hi, decimals] : {std::tuple{valueAxis_, low, high, valueDecimals},
+                                          std::tuple{temperatureAxis_, tLow, tHigh, 1}}) {
+      const platform::ValueTicks t = platform::NiceTicks(lo, hi > lo ? hi : lo + 1, decimals);
+      axis->setRange(t.min, t.max);
+      axis->setTickCount(t.tickCount);
+      axis->setLabelFormat(QStringLiteral("%.") + QString::number(t.decimals) + QStringLiteral("f"));
+    }
   }
 }
 
 int LoggerChart::pointCount() const { return static_cast<int>(value_->count()); }
 
 QString LoggerChart::timeFormat() const { return time_->format(); }
+
+void LoggerChart::SetNote(const QString& note) { chart()->setTitle(note); }
+
+QString LoggerChart::note() const { return chart()->title(); }
 
 void LoggerChart::wheelEvent(QWheelEvent* e) {
   chart()->zoom(e->angleDelta().y() > 0 ? 1.25 : 0.8);

@@ -23,10 +23,16 @@ class LoggerChart : public QChartView {
   explicit LoggerChart(QWidget* parent = nullptr);
 
   // Replaces the data: the series are named by the readout's first column name and
-  // "°C device:...". Records the chart cannot place are left out.
-  void Fill(const std::vector<LongRecord>& table, const std::string& valueName, const std::string& identity);
+  // "°C device:...", value 1 labelled with its channel's decimals. Records the chart
+  // cannot place are left out.
+  void Fill(const std::vector<LongRecord>& table, const std::string& valueName, const std::string& identity,
+            int valueDecimals = 2);
   int pointCount() const;
   QString timeFormat() const;
+  // A line above the plot about the data (a readout that stopped early, none at all);
+  // empty: none.
+  void SetNote(const QString& note);
+  QString note() const;
 
  protected:
   void wheelEvent(QWheelEvent* e) override;

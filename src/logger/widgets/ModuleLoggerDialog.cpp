@@ -8,11 +8,14 @@
 #include <QVBoxLayout>
 
 #include "link/Link.h"
+#include "link/widgets/LineGate.h"
 #include "logger/DeviceClock.h"
 #include "logger/widgets/ClockDialog.h"
 #include "logger/widgets/LoggerChart.h"
 #include "platform/Ui.h"
-#include "platform/widgets/WaitNotice.h"
+#include "logger/LoggerTexts.h"
+#include "platform/NumberText.h"
+#include "types/Catalogue.h"
 #include "types/Texts.h"
 
 namespace korvane::logger {
@@ -22,7 +25,6 @@ constexpr types::TextPair kRead{"Auslesen", "Read"};
 constexpr types::TextPair kClock{"Uhr stellen", "Clock setup"};
 constexpr types::TextPair kPrint{"Drucken", "Print"};
 constexpr types::TextPair kDelete{"Löschen", "Delete"};
-constexpr types::TextPair kConverting{"Bitte warten, Daten werden konvertiert!", "Please wait data are read!"};
 
 QString Q(const char* s) { return QString::fromUtf8(s); }
 
@@ -58,18 +60,27 @@ ModuleLoggerDialog::ModuleLoggerDialog(LoggerParts parts, ReadoutSource source, 
   layout->addWidget(chart_, 0, 0);
   layout->addLayout(buttons, 0, 1);
   layout->setColumnStretch(0, 1);
+  // The buttons that talk to the module wait while a transfer holds the line.
+  auto* gate = new link::LineGate(&parts_.link, this);
+  gate->Add({read_, clock, clear});
 }
 
 void ModuleLoggerDialog::OnRead() {
   const std::optional<std::string> path = parts_.ui.SaveFile(ExportDialog());
   if (!path) return;
   if (parts_.guard) parts_.guard->BeforeExport(*path);
-  setEnabled(false);  // nothing else starts while the stream runs
-  readout_.Read(*path, source_);
-  setEnabled(true);
-  // Whatever ended the transfer, the chart shows the records that arrived.
-  platform::WaitNotice notice(Q(kConverting(parts_.context.language)), this);
-  chart_->Fill(readout_.table(), readout_.columnNames()[0], source_.identity);
+  const ReadoutResult result = readout_.Read(*path, source_);
+  // Whatever ended the transfer, the chart shows the records that arrived, and says so
+  // when they are not all the logger holds.
+  chart_->Fill(readout_.table(), readout_.columnNames()[0], source_.identity,
+               types::ChannelDecimals(source_.typeIndex, 1));
+  const int lang = parts_.context.language;
+  std::string note;
+  if (result.shortOfAnnounced())
+    note = platform::StringPrintf(texts::kPartialChart(lang), result.records, result.announced);
+  else if (chart_->pointCount() == 0)
+    note = texts::kNoRecords(lang);
+  chart_->SetNote(QString::fromStdString(note));
 }
 
 void ModuleLoggerDialog::OnClock() {

@@ -9,10 +9,13 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include <algorithm>
 
+#include "link/Link.h"
+#include "link/widgets/LineGate.h"
 #include "parametrization/Parametrization.h"
 #include "parametrization/widgets/RawValueWindow.h"
 #include "parametrization/widgets/TypeSelectionDialog.h"
@@ -39,6 +42,13 @@ ParametrizationDialog::ParametrizationDialog(Parametrization& session, QWidget* 
   FieldsToControls();
   session_.onTakeControls = [this] { ControlsToFields(); };
   session_.onShowFields = [this] { FieldsToControls(); };
+  // Every button and DAC edit talks to the module: one at a time.
+  auto* gate = new link::LineGate(&session_.link(), this);
+  for (const auto& [id, w] : controls_)
+    if (qobject_cast<QPushButton*>(w) || qobject_cast<platform::SpinEdit*>(w)) gate->Add(w);
+  connect(&session_.link(), &link::Link::lineHeldChanged, this, [this](bool held) {
+    if (!held && closeWanted_) QTimer::singleShot(0, this, &ParametrizationDialog::reject);
+  });
 }
 
 ParametrizationDialog::~ParametrizationDialog() {
@@ -213,6 +223,8 @@ void ParametrizationDialog::ControlsToFields() {
 }
 
 void ParametrizationDialog::reject() {
+  closeWanted_ = session_.link().lineHeld();
+  if (closeWanted_) return;
   session_.Close();
   QDialog::reject();
 }

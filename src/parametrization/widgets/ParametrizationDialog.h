@@ -27,7 +27,8 @@ class ParametrizationDialog : public QDialog {
   // A control by its number (1024 "1,000k", 1033 DAC 0 lower, 1159 the report, ...).
   QWidget* control(int id) const;
 
-  // "Beenden", the close box and Escape.
+  // "Beenden", the close box and Escape. While one of the dialog's actions has the line,
+  // the dialog closes once it is done, not in its middle.
   void reject() override;
 
  private:
@@ -45,6 +46,7 @@ class ParametrizationDialog : public QDialog {
   QCheckBox* screenSaver_ = nullptr;
   QLabel* report_ = nullptr;
   platform::SpinEdit* dac_[8] = {};
+  bool closeWanted_ = false;
 };
 
 // The Qt windows of the parametrization, on the main window.

@@ -1,5 +1,6 @@
 #include "platform/widgets/PrinterPage.h"
 
+#include <QFontDatabase>
 #include <QFontMetrics>
 #include <QPageLayout>
 #include <QPageSize>
@@ -37,6 +38,16 @@ void PainterPage::DrawText(int x, int y, const std::string& text) {
     painter_.drawText(x, top + fm.ascent(), clean);
     top += fm.lineSpacing();
   }
+}
+
+void PainterPage::UseFixedPitch() {
+  if (!ok_ || ended_) return;
+  QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+  fixed.setPointSize(font_.pointSize());
+  fixed.setStyleHint(QFont::Monospace);
+  fixed.setFixedPitch(true);
+  font_ = fixed;
+  painter_.setFont(font_);
 }
 
 void PainterPage::NewPage() {

@@ -27,6 +27,7 @@ class PainterPage : public PageTarget {
   int Width() const override { return width_; }
   int Height() const override { return height_; }
   void DrawText(int x, int y, const std::string& text) override;
+  void UseFixedPitch() override;
   void NewPage() override;
   bool End() override { return FinishPainting(); }
   bool ok() const { return ok_; }

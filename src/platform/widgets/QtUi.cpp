@@ -1,18 +1,23 @@
 #include "platform/widgets/QtUi.h"
 
 #include <QApplication>
+#include <QDateTime>
 #include <QFileDialog>
+#include <QFileSystemModel>
+#include <QIdentityProxyModel>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QProgressDialog>
 #include <QPushButton>
 #include <QStringList>
 
 #include "platform/SafeFile.h"
 #include "platform/TextPair.h"
 #include "platform/widgets/PrinterPage.h"
+#include "platform/widgets/TransferProgress.h"
+#include "platform/widgets/WaitNotice.h"
 
 namespace korvane::platform {
 
@@ -21,6 +26,21 @@ QString Q(const std::string& s) { return QString::fromStdString(s); }
 
 constexpr TextPair kPdfRefused{"In diese Datei kann nicht gedruckt werden.", "Cannot print into this file."};
 constexpr TextPair kPrinterFailed{"Der Drucker kann nicht gestartet werden.", "The printer could not be started."};
+
+// The file dialog's sizes and dates in the program's language: Qt's own model writes
+// them for the system's locale, which stays the environment's.
+class LocalizedFileModel : public QIdentityProxyModel {
+ public:
+  using QIdentityProxyModel::QIdentityProxyModel;
+  QVariant data(const QModelIndex& index, int role) const override {
+    const auto* files = qobject_cast<const QFileSystemModel*>(sourceModel());
+    if (role != Qt::DisplayRole || !files || index.column() == 0 || index.column() == 2)
+      return QIdentityProxyModel::data(index, role);
+    const QFileInfo info = files->fileInfo(mapToSource(index));
+    if (index.column() == 1) return info.isDir() ? QString() : QLocale().formattedDataSize(info.size());
+    return QLocale().toString(info.lastModified(), QLocale::ShortFormat);
+  }
+};
 }  // namespace
 
 QString QtFilterFromWindows(const std::string& filter) {
@@ -42,7 +62,10 @@ QString QtFilterFromWindows(const std::string& filter) {
 
 QtUi::QtUi(QWidget* parent) : parent_(parent) {}
 
-QtUi::~QtUi() { ProgressClose(); }
+QtUi::~QtUi() {
+  ProgressClose();
+  NoticeClose();
+}
 
 void QtUi::Message(const std::string& text, const std::string& title) {
   QMessageBox box(QMessageBox::NoIcon, Q(title), Q(text), QMessageBox::Ok, parent_);
@@ -65,6 +88,7 @@ bool QtUi::YesNo(const std::string& title, const std::string& question, const st
 
 std::optional<std::string> QtUi::FileDialog(const FileDialogSpec& dialog, bool save) {
   QFileDialog dlg(parent_);
+  dlg.setProxyModel(new LocalizedFileModel(&dlg));
   dlg.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
   dlg.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
   dlg.setNameFilter(QtFilterFromWindows(dialog.filter));
@@ -83,29 +107,25 @@ std::optional<std::string> QtUi::OpenFile(const FileDialogSpec& dialog) { return
 
 void QtUi::ProgressOpen(const std::string& caption, const std::string& text, int min, int max) {
   ProgressClose();
-  // Owned by the dialog that is open, if any: a modal dialog takes the input of every
-  // window but its own children, and the cancel button must stay reachable.
+  // Modal to the dialog that is open, if any (else to the main window): nothing there
+  // starts while the transfer runs, and the cancel button stays reachable.
   QWidget* owner = QApplication::activeModalWidget() ? QApplication::activeModalWidget() : parent_.data();
-  progress_ = new QProgressDialog(Q(text), QString(), min, max, owner);
-  progress_->setWindowTitle(Q(caption));
-  progress_->setWindowModality(Qt::NonModal);
-  progress_->setMinimumDuration(0);
-  progress_->setAutoClose(false);
-  progress_->setAutoReset(false);
-  progress_->setValue(min);
+  progress_ = new TransferProgress(Q(caption), Q(text), min, max, owner);
   progress_->show();
 }
+
+TransferProgress* QtUi::progress() const { return progress_.data(); }
 
 void QtUi::ProgressSet(int position) {
   if (progress_) progress_->setValue(position);
 }
 
-bool QtUi::ProgressCancelled() { return progress_ && progress_->wasCanceled(); }
+bool QtUi::ProgressCancelled() { return progress_ && progress_->cancelled(); }
 
 void QtUi::ProgressAllowCancel() {
   if (!progress_) return;
   static constexpr TextPair kCancel{"Abbrechen", "Cancel"};
-  progress_->setCancelButtonText(Q(kCancel(language_)));
+  progress_->AllowCancel(Q(kCancel(language_)));
 }
 
 void QtUi::ProgressClose() {
@@ -114,6 +134,14 @@ void QtUi::ProgressClose() {
     delete progress_.data();
   }
 }
+
+void QtUi::NoticeOpen(const std::string& text) {
+  NoticeClose();
+  QWidget* owner = QApplication::activeModalWidget() ? QApplication::activeModalWidget() : parent_.data();
+  notice_ = new WaitNotice(Q(text), owner);
+}
+
+void QtUi::NoticeClose() { delete notice_.data(); }
 
 std::unique_ptr<PageTarget> QtUi::BeginPrint(const std::string& documentName) {
   auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);

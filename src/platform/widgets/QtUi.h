@@ -9,10 +9,11 @@
 
 #include "platform/Ui.h"
 
-class QProgressDialog;
 class QWidget;
 
 namespace korvane::platform {
+
+class TransferProgress;
 
 // A file-dialog filter in the form "Text (*.txt) | *.txt | Alle Dateien (*.*)|*.*||"
 // (description and pattern alternating, "|" separated) as Qt's "Text (*.txt);;..."
@@ -27,6 +28,8 @@ class QtUi : public Ui {
   void setParent(QWidget* parent) { parent_ = parent; }
   // Language of the texts this Ui adds itself (0 = German, 1 = English).
   void setLanguage(int language) { language_ = language; }
+  // The open progress window (tests).
+  TransferProgress* progress() const;
 
   void Message(const std::string& text, const std::string& title) override;
   void ErrorBox(const std::string& text, const std::string& title) override;
@@ -39,6 +42,8 @@ class QtUi : public Ui {
   void ProgressClose() override;
   bool ProgressCancelled() override;
   void ProgressAllowCancel() override;
+  void NoticeOpen(const std::string& text) override;
+  void NoticeClose() override;
   std::unique_ptr<PageTarget> BeginPrint(const std::string& documentName) override;
 
  private:
@@ -46,7 +51,8 @@ class QtUi : public Ui {
   std::unique_ptr<PageTarget> BeginPdf(const std::string& file, const std::string& documentName);
 
   QPointer<QWidget> parent_;
-  QPointer<QProgressDialog> progress_;
+  QPointer<TransferProgress> progress_;
+  QPointer<QWidget> notice_;
   int language_ = 0;
 };
 

@@ -14,6 +14,8 @@ WaitNotice::WaitNotice(const QString& text, QWidget* parent) : QDialog(parent) {
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(label);
   setMinimumWidth(300);
+  // Like a progress window: nothing in the window it belongs to starts meanwhile.
+  setWindowModality(parent ? Qt::WindowModal : Qt::ApplicationModal);
   show();
   // The work that follows blocks the event loop: paint the notice first.
   QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);

@@ -78,7 +78,7 @@ TrendPanel::TrendPanel(QWidget* parent) : QWidget(parent) {
 
   // Value 1 on the left, the temperature on the right until the user picks others.
   std::array<std::string, kChannels> none{};
-  SetChannels(none, none, 0);
+  SetChannels(none, none, {2, 2, 2, 2, 2, 1}, 0);
   setChannels(0, kChannels - 1);
   for (QComboBox* box : {leftChannel_, rightChannel_, span_})
     connect(box, &QComboBox::currentIndexChanged, this, &TrendPanel::Rebuild);
@@ -86,9 +86,11 @@ TrendPanel::TrendPanel(QWidget* parent) : QWidget(parent) {
 }
 
 void TrendPanel::SetChannels(const std::array<std::string, kChannels>& labels,
-                             const std::array<std::string, kChannels>& units, int language) {
+                             const std::array<std::string, kChannels>& units, const std::array<int, kChannels>& decimals,
+                             int language) {
   labels_ = labels;
   units_ = units;
+  decimals_ = decimals;
   language_ = language;
   leftLabel_->setText(QString::fromUtf8(kLeftAxis(language)));
   rightLabel_->setText(QString::fromUtf8(kRightAxis(language)));
@@ -155,9 +157,12 @@ void TrendPanel::UpdateAxes() {
   for (auto [valueAxis, channel] : {std::pair{leftAxis_, leftChannel()}, std::pair{rightAxis_, rightChannel()}}) {
     valueAxis->setVisible(channel >= 0);
     if (channel < 0) continue;
-    const ValueRange r = ValueRangeOf(buffer_, first, channel);
-    valueAxis->setRange(r.min, r.max);
     const std::size_t c = static_cast<std::size_t>(channel);
+    const ValueRange r = ValueRangeOf(buffer_, first, channel);
+    const platform::ValueTicks t = platform::NiceTicks(r.min, r.max, decimals_[c]);
+    valueAxis->setRange(t.min, t.max);
+    valueAxis->setTickCount(t.tickCount);
+    valueAxis->setLabelFormat(QStringLiteral("%.") + QString::number(t.decimals) + QStringLiteral("f"));
     const std::string& unit = units_[c];
     std::string title = labels_[c].empty() ? platform::StringPrintf(kChannel(language_), channel + 1) : labels_[c];
     if (!unit.empty() && unit != " ") title += " [" + unit + "]";

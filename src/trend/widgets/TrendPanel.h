@@ -29,9 +29,10 @@ class TrendPanel : public QWidget {
 
   explicit TrendPanel(QWidget* parent = nullptr);
 
-  // The six channel names (the catalogue's, the temperature last) and their units.
+  // The six channel names (the catalogue's, the temperature last), their units and
+  // decimals.
   void SetChannels(const std::array<std::string, kChannels>& labels, const std::array<std::string, kChannels>& units,
-                   int language);
+                   const std::array<int, kChannels>& decimals, int language);
   void AddSample(const TrendSample& sample);
   void Clear();
 
@@ -51,6 +52,7 @@ class TrendPanel : public QWidget {
   TrendBuffer buffer_{kCapacity};
   std::array<std::string, kChannels> labels_;
   std::array<std::string, kChannels> units_;
+  std::array<int, kChannels> decimals_{};
   QChart* chart_ = nullptr;
   QChartView* view_ = nullptr;
   QLineSeries* left_ = nullptr;
