@@ -9,14 +9,6 @@
 #include "types/Catalogue.h"
 
 namespace korvane::bus {
-namespace {
-
-// The catalogue index of a wire type; a module that has not told its type is labelled
-// as the main window labels it before the first read.
-int TypeIndexOf(int wireType) { return wireType > 0 ? wireType - 1 : link::ModuleState{}.typeIndex; }
-
-}  // namespace
-
 BusPoll::BusPoll(link::Link& link, BusPollSettings settings, platform::Clock clock, QObject* parent)
     : QObject(parent), link_(link), settings_(std::move(settings)), clock_(std::move(clock)) {
   qRegisterMetaType<korvane::bus::BusSample>();
@@ -113,7 +105,7 @@ bool BusPoll::ReadIdentity(Module& m) {
     m.calibration[i] = ReadFrom(m.address, link::kCalibrationValues[i])
                            ? s.ParameterFloat(link::kCalibrationValues[i].number)
                            : 0.0f;
-  m.calibrationText = app::CalibrationStatusLine(TypeIndexOf(m.wireType), settings_.language, m.calibration, 4);
+  m.calibrationText = app::CalibrationStatusLine(CatalogueIndex(m.wireType), settings_.language, m.calibration, 4);
   return true;
 }
 
@@ -182,7 +174,7 @@ BusSample BusPoll::Sample(const Module& m) const {
   BusSample s;
   s.address = m.address;
   s.type = m.wireType;
-  const int typeIndex = TypeIndexOf(m.wireType);
+  const int typeIndex = CatalogueIndex(m.wireType);
   s.typeName = m.wireType > 0 ? types::TypeName(typeIndex, settings_.language) : std::string();
   s.identity = m.identity;
   s.deviceKind = m.deviceKind;
@@ -234,7 +226,7 @@ void BusPoll::RunCycle() {
       m.misses = 0;
       sample.state = ModuleState::kLive;
       sample.since = sample.time;
-      const int typeIndex = TypeIndexOf(m.wireType);
+      const int typeIndex = CatalogueIndex(m.wireType);
       for (std::size_t c = 0; c < 6; ++c) {
         sample.channels[c].text = app::FieldText(typeIndex, static_cast<int>(c + 1), values[c]);
         sample.channels[c].value = values[c];

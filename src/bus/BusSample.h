@@ -37,4 +37,8 @@ struct BusSample {
   std::chrono::system_clock::time_point since;
 };
 
+// The catalogue index a sample's texts are made with: a module that has not told its
+// type is labelled as type index 1, as the main window does before its first read.
+inline int CatalogueIndex(int wireType) { return wireType > 0 ? wireType - 1 : 1; }
+
 }  // namespace korvane::bus
