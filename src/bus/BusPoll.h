@@ -54,6 +54,8 @@ class BusPoll : public QObject {
   // Ends after the current chain; emits ended("").
   void Stop();
   bool running() const { return running_; }
+  // Stop was asked and the chain under way is finishing.
+  bool stopping() const { return running_ && stopRequested_; }
   const BusPollSettings& settings() const { return settings_; }
   // Cycles completed since the start.
   int cycles() const { return cycle_; }
