@@ -29,7 +29,7 @@ struct Env {
   }
 };
 
-struct Row {
+struct Scenario {
   const char* name;
   // Runs before cycle n (1 = before the start).
   std::function<void(Env&, int n)> before;
@@ -45,7 +45,7 @@ TEST(BusPoll, CyclesMissesBackOffReturnSwapAndLoss) {
     };
   };
   const std::vector<std::string> allLive(3, "LLL");
-  const Row rows[] = {
+  const Scenario rows[] = {
       {"all answer", [](Env&, int) {}, allLive, ""},
       {"a damaged reply", [](Env& e, int n) { if (n == 2) e.sim.bus.FaultNext(sim::Fault::kBadCheck); },
        {"LLL", "MLL", "LLL"}, ""},
@@ -64,7 +64,7 @@ TEST(BusPoll, CyclesMissesBackOffReturnSwapAndLoss) {
       {"line lost", [](Env& e, int n) { if (n == 2) e.sim.bus.SetFault(sim::Fault::kHangUp); }, {"LLL", ""},
        "simulated line hung up"},
   };
-  for (const Row& row : rows) {
+  for (const Scenario& row : rows) {
     SCOPED_TRACE(row.name);
     Env e;
     row.before(e, 1);
