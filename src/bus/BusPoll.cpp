@@ -5,10 +5,14 @@
 #include <ctime>
 
 #include "app/LiveFormat.h"
+#include "bus/BusTexts.h"
 #include "link/Link.h"
+#include "platform/ShownText.h"
 #include "types/Catalogue.h"
+#include "types/Cp1252.h"
 
 namespace korvane::bus {
+
 BusPoll::BusPoll(link::Link& link, BusPollSettings settings, platform::Clock clock, QObject* parent)
     : QObject(parent), link_(link), settings_(std::move(settings)), clock_(std::move(clock)) {
   qRegisterMetaType<korvane::bus::BusSample>();
@@ -42,9 +46,13 @@ std::chrono::system_clock::time_point BusPoll::Now() const {
 bool BusPoll::Start() {
   if (running_) return true;
   startFailure_.clear();
+  if (!link_.portOpen() || link_.isLineLost()) {
+    startFailure_ = link_.isLineLost() ? link_.openFailure() : kPortClosed(settings_.language);
+    return false;
+  }
   link::LineLease line = link_.HoldLine();
   if (!line) {
-    startFailure_ = "line held by another flow";
+    startFailure_ = kLineHeld(settings_.language);
     return false;
   }
   saved_ = link_.module();
@@ -100,7 +108,10 @@ bool BusPoll::ReadIdentity(Module& m) {
   const link::ModuleState& s = link_.module();
   m.wireType = s.ParameterByte(link::kType.number);
   m.deviceKind = ReadFrom(m.address, link::kDeviceKind) ? s.ParameterByte(link::kDeviceKind.number) : -1;
-  m.identity = ReadFrom(m.address, link::kIdentity) ? link::IdentityText(s.parameter[link::kIdentity.number]) : "";
+  // The four characters as the module sends them (Windows-1252), shown as text.
+  m.identity = ReadFrom(m.address, link::kIdentity)
+                   ? platform::ShownText(types::FromWindows1252(link::IdentityText(s.parameter[link::kIdentity.number])))
+                   : "";
   for (std::size_t i = 0; i < link::kCalibrationValues.size(); ++i)
     m.calibration[i] = ReadFrom(m.address, link::kCalibrationValues[i])
                            ? s.ParameterFloat(link::kCalibrationValues[i].number)

@@ -31,6 +31,8 @@ inline constexpr TextPair kNoModuleAnswers{"Kein Modul antwortet mehr.", "No mod
 // Command line: %u address, %s hh:mm:ss.
 inline constexpr TextPair kModuleMissing{"Adresse %u antwortet nicht (seit %s).", "Address %u does not answer (since %s)."};
 inline constexpr TextPair kModuleBack{"Adresse %u antwortet wieder.", "Address %u answers again."};
+inline constexpr TextPair kLineHeld{"Ein anderer Ablauf benutzt die Leitung.", "Another flow is using the line."};
+inline constexpr TextPair kPortClosed{"Die Schnittstelle ist nicht geöffnet.", "The port is not open."};
 inline constexpr TextPair kEnded{"Die Messung wurde beendet:", "The measurement ended:"};
 
 // "hh:mm:ss" of a time point in local time.
