@@ -47,8 +47,17 @@ int RunLiveBus(CliContext& ctx, const CommandOptions& o) {
 
   bus::BusPollSettings settings{ctx.options().addresses, std::chrono::milliseconds(o.pollMs), language};
   if (o.bus) {
-    const scan::ScanResult found = scan::ScanBus(link, ctx.ui(), language);
+    scan::ScanResult found;
+    {
+      // Ctrl-C ends the scan as its cancel button does.
+      InterruptGuard interrupt([&] { ctx.ui().cancelled = true; });
+      found = scan::ScanBus(link, ctx.ui(), language);
+    }
     if (found.lineLost) return ctx.CommError();
+    if (found.cancelled) {
+      ctx.err() << scan::kCancelled(language) << '\n' << std::flush;
+      return 130;  // Ctrl-C, as the scan command ends
+    }
     if (found.found.empty()) {
       ctx.err() << scan::kNoneFound(language) << '\n' << std::flush;
       return kExitNoAnswer;
