@@ -25,6 +25,9 @@ bool Is(const Command& c, const char* name) { return std::string(c.name) == name
 void CheckCommon(const CommonOptions& o) {
   FUZZ_CHECK(!o.port || (*o.port >= 1 && *o.port <= 255));
   FUZZ_CHECK(o.address >= 0 && o.address <= 255);
+  // An --address list: modules 0..31, the first of them the single address.
+  for (std::uint8_t a : o.addresses) FUZZ_CHECK(a <= 31);
+  FUZZ_CHECK(o.addresses.empty() || o.address == o.addresses.front());
   FUZZ_CHECK(!o.baud || *o.baud == 4800 || *o.baud == 19200 || *o.baud == 38400);
   FUZZ_CHECK(!o.language || *o.language == 0 || *o.language == 1);
   FUZZ_CHECK(!(o.port && !o.device.empty()));

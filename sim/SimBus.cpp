@@ -1,5 +1,7 @@
 #include "SimBus.h"
 
+#include <algorithm>
+
 namespace korvane::sim {
 
 const char* FaultName(Fault f) {
@@ -30,7 +32,13 @@ void Bus::Advance(double seconds) {
   for (auto& d : devices_) d->Advance(seconds);
 }
 
+void Bus::SetSilent(std::uint8_t address, bool silent) {
+  std::erase(silent_, address);
+  if (silent) silent_.push_back(address);
+}
+
 std::shared_ptr<Device> Bus::DeviceFor(std::uint8_t address) const {
+  if (std::find(silent_.begin(), silent_.end(), address) != silent_.end()) return nullptr;
   for (const auto& d : devices_)
     if (d->Answers(address)) return d;
   return nullptr;

@@ -61,6 +61,8 @@ class Bus {
   // does not understand the request and stays silent.
   void SetLineBaud(int baud) { lineBaud_ = baud; }
   int lineBaud() const { return lineBaud_; }
+  // A device that stops answering (unplugged, or its cable cut) and starts again.
+  void SetSilent(std::uint8_t address, bool silent);
   // The device that answers an address (null when none does).
   std::shared_ptr<Device> DeviceFor(std::uint8_t address) const;
 
@@ -79,6 +81,7 @@ class Bus {
   std::vector<link::Frame> received_;
   std::vector<Fault> next_;
   std::vector<Conditional> when_;
+  std::vector<std::uint8_t> silent_;
   Fault fault_ = Fault::kNone;
   int lateDelayMs_ = 2500;
   int lineBaud_ = 0;

@@ -36,6 +36,11 @@ const char* kUsage =
     "  --device type=N,address=A,kind=K\n"
     "                    one more amplifier (repeatable); when given, --type,\n"
     "                    --address and --kind are not used\n"
+    "  --module ADDRESS:TYPE[:KIND]\n"
+    "                    one more amplifier at ADDRESS with measurement type TYPE and\n"
+    "                    device kind KIND (default 4); repeat it for a bus of modules,\n"
+    "                    each with values of its own. Like --device, it replaces --type,\n"
+    "                    --address and --kind\n"
     "  --display         add a display unit at address 0x80 (listens at 19200 baud)\n"
     "  --com N           link <settings folder>/ports/COM<N> to the pseudo-terminal\n"
     "  --settings DIR    settings folder for --com (default: the program's own)\n"
@@ -103,6 +108,30 @@ bool ParseDevice(const std::string& text, DeviceSpec& d, std::string& why) {
     }
     if (comma == std::string::npos) break;
     pos = comma + 1;
+  }
+  return true;
+}
+
+// "ADDRESS:TYPE[:KIND]".
+bool ParseModule(const std::string& text, DeviceSpec& d, std::string& why) {
+  std::vector<std::string> parts;
+  std::size_t pos = 0;
+  while (true) {
+    const std::size_t colon = text.find(':', pos);
+    parts.push_back(text.substr(pos, colon == std::string::npos ? std::string::npos : colon - pos));
+    if (colon == std::string::npos) break;
+    pos = colon + 1;
+  }
+  if (parts.size() < 2 || parts.size() > 3) {
+    why = "expected ADDRESS:TYPE or ADDRESS:TYPE:KIND";
+    return false;
+  }
+  int* fields[] = {&d.address, &d.type, &d.kind};
+  for (std::size_t i = 0; i < parts.size(); ++i) {
+    if (!ParseInt(parts[i], *fields[i])) {
+      why = "\"" + parts[i] + "\" is not a number";
+      return false;
+    }
   }
   return true;
 }
@@ -201,6 +230,11 @@ int main(int argc, char** argv) {
       if (!value(v)) return Fail("--device needs type=N,address=A,kind=K");
       if (!ParseDevice(v, d, why)) return Fail("--device " + v + ": " + why);
       devices.push_back(d);
+    } else if (a == "--module") {
+      DeviceSpec d;
+      if (!value(v)) return Fail("--module needs ADDRESS:TYPE[:KIND]");
+      if (!ParseModule(v, d, why)) return Fail("--module " + v + ": " + why);
+      devices.push_back(d);
     } else if (a == "--display") {
       display = true;
     } else if (a == "--com") {
@@ -227,9 +261,13 @@ int main(int argc, char** argv) {
     }
   }
   if (devices.empty()) devices.push_back(single);
-  for (const DeviceSpec& d : devices) {
+  for (std::size_t i = 0; i < devices.size(); ++i) {
     std::string why;
-    if (!CheckDevice(d, why)) return Fail(why);
+    if (!CheckDevice(devices[i], why)) return Fail(why);
+    // Two modules at one address would both answer: a garbled line, not a bus.
+    for (std::size_t j = 0; j < i; ++j)
+      if (devices[j].address == devices[i].address)
+        return Fail(platform::StringPrintf("two modules at address %d", devices[i].address));
   }
   if (com > 0 && !linkPath.empty()) return Fail("give either --com or --link");
   if (com > 0)

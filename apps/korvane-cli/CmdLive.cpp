@@ -24,6 +24,7 @@ constexpr types::TextPair kSkippedPolls{"%d Abfragen ausgelassen: die vorige Abf
 }  // namespace
 
 int RunLive(CliContext& ctx, const CommandOptions& o) {
+  if (o.bus || !ctx.options().addresses.empty()) return RunLiveBus(ctx, o);
   const bool record = !o.record.empty();
   // The recording file, like every output, is checked before the module is asked.
   if (const int rc = record ? ctx.CheckOutputs({o.record}) : kExitOk; rc != kExitOk) return rc;

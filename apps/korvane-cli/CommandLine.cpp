@@ -3,6 +3,7 @@
 #include <climits>
 #include <cstdio>
 
+#include "bus/AddressList.h"
 #include "display/DisplayFile.h"
 #include "logger/DeviceClock.h"
 #include "logger/widgets/ChartFile.h"
@@ -127,7 +128,19 @@ bool ParseCommonOptions(std::vector<std::string>& args, CommonOptions& o, std::s
   }
   int v = 0;
   if (r.Int("--port", 1, 255, &v)) o.port = v;
-  if (r.Int("--address", 0, 255, &v)) o.address = v;
+  if (r.Value("--address", &text)) {
+    // One number is the module of every command; a list or range is the bus of live.
+    if (ParseInt(text, &v)) {
+      if (v < 0 || v > 255) return fail("--address takes a whole number from 0 to 255, not \"" + text + "\"");
+      o.address = v;
+    } else {
+      std::string why;
+      const auto list = bus::ParseAddressList(text, &why);
+      if (!list) return fail("--address: " + why);
+      o.addresses = *list;
+      o.address = list->front();
+    }
+  }
   if (r.Int("--baud", 0, 1000000, &v)) {
     if (v != 4800 && v != 19200 && v != 38400) return fail("--baud takes 4800, 19200 or 38400");
     o.baud = v;
@@ -225,6 +238,7 @@ std::string ParseLive(Args& args, int baud, CommandOptions& o) {
   std::string intervalText = "00:01:00";
   r.Int("--count", 1, kMaxCount, &o.count);
   r.Int("--poll", kMinPollMs, kMaxPollMs, &o.pollMs);
+  o.bus = r.Flag("--bus");
   const bool record = r.Value("--record", &o.record);
   r.Value("--interval", &intervalText);
   if (std::string e = Finish(r); !e.empty()) return e;

@@ -18,6 +18,9 @@ struct CommonOptions {
   std::string device;           // --device: a device path instead of the COM mapping
   std::optional<int> port;      // --port: COM number 1..255
   int address = 0;              // --address 0..255
+  // --address as a list or range ("0,3,5-7", each 0..31, once): the bus of live. Empty
+  // for a single address.
+  std::vector<std::uint8_t> addresses;
   std::optional<int> baud;      // --baud 4800 | 19200 | 38400
   std::optional<int> language;  // --lang de | en
   std::string settingsFolder;   // where config.ini and ports/COM<n> are (default: the user's)
@@ -66,6 +69,7 @@ struct CommandOptions {
   std::string chart;       // logger-read --chart CHART.pdf|CHART.png
   std::string record;      // live --record FILE
   bool display = false;    // --display: the display unit at 0x80
+  bool bus = false;        // live --bus: every module the scan finds
   bool yes = false;        // logger-clear --yes
   bool withCalibration = false;
   int count = 0;           // live --count 1..1000000000; 0: until interrupted

@@ -16,8 +16,12 @@ namespace korvane::cli {
 const std::vector<Command>& Commands() {
   static const std::vector<Command> table{
       {"info", "", "type, firmware, identity and device kind of the module", &ParseNothing, &RunInfo, false},
-      {"live", "[--count N] [--poll MS] [--record FILE] [--interval hh:mm:ss]",
-       "live values as the main window shows them, optionally recorded to FILE", &ParseLive, &RunLive, false},
+      {"live", "[--bus] [--count N] [--poll MS] [--record FILE] [--interval hh:mm:ss]",
+       "live values as the main window shows them, optionally recorded to FILE; with an --address\n"
+       "      list (0,3,5-7) or --bus (every module the scan finds) one line per module and cycle:\n"
+       "      the address, then the six values, TAB-separated (--count counts cycles); recording\n"
+       "      lines then start with the address; exit 1 when no module answered three cycles",
+       &ParseLive, &RunLive, false},
       {"config-read", "-o FILE",
        "the module's configuration as a setup file (.qx4), as the configuration dialog saves it;\n"
        "      exit 6 file cannot be written, 7 module address outside 0..31",
@@ -79,7 +83,8 @@ void PrintHelp(std::ostream& out) {
          "Common options:\n"
          "  --device PATH      serial device to use (instead of the COM port mapping)\n"
          "  --port N           COM port number 1..255 (default: the settings file's)\n"
-         "  --address A        module address 0..255 (default 0)\n"
+         "  --address A        module address 0..255 (default 0); live also takes a list\n"
+         "                     of addresses 0..31 and ranges: 0,3,5-7\n"
          "  --baud RATE        4800, 19200 or 38400 (default: the settings file's)\n"
          "  --lang de|en       language of texts and messages (default: the settings file's)\n"
          "  --settings DIR     settings folder (default: $APPDATA/Korvane, else\n"
@@ -102,6 +107,8 @@ void PrintHelp(std::ostream& out) {
 int RunCommand(CliContext& ctx, const std::string& name, Args args) {
   const Command* c = FindCommand(name);
   if (!c) return ctx.Usage("unknown command \"" + name + "\"");
+  if (!ctx.options().addresses.empty() && c->run != &RunLive)
+    return ctx.Usage("--address takes a list only for live; " + name + " asks one module");
   CommandOptions options;
   if (const std::string error = c->parse(args, ctx.link().baudRate(), options); !error.empty())
     return ctx.Usage(error);

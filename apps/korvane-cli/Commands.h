@@ -35,6 +35,8 @@ void PrintHelp(std::ostream& out);
 // --- the commands ---------------------------------------------------------------------
 int RunInfo(CliContext& ctx, const CommandOptions& options);
 int RunLive(CliContext& ctx, const CommandOptions& options);
+// live over an --address list or the whole bus (--bus).
+int RunLiveBus(CliContext& ctx, const CommandOptions& options);
 int RunScan(CliContext& ctx, const CommandOptions& options);
 
 }  // namespace korvane::cli

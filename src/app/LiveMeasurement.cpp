@@ -149,7 +149,8 @@ void LiveMeasurement::SetStatusLine(const std::string& text) {
 }
 
 void LiveMeasurement::OnLiveValue(int channel) {
-  if (channel < 1 || channel > 6) return;
+  // Chains of another flow (the bus view's modules) are not this module's values.
+  if (!chainRunning_ || channel < 1 || channel > 6) return;
   // The reply sent the chain's next request.
   replySincePoll_ = true;
   chainProgress_.start();
@@ -158,6 +159,7 @@ void LiveMeasurement::OnLiveValue(int channel) {
 }
 
 void LiveMeasurement::OnChainEnd() {
+  if (!chainRunning_) return;
   // The fields change on screen once per chain, all six together.
   fields_ = pending_;
   ++chains_;

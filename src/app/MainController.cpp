@@ -229,6 +229,11 @@ bool MainController::Exit() {
     return false;
   }
   if (busy()) return false;
+  // The bus view's measurement holds the line while it runs.
+  if (link_.lineHeld()) {
+    ui_.Message(kEndFirst(settings_.language));
+    return false;
+  }
   settings_.portIndex = link_.portIndex();
   settings_.baud = link_.baudRate();
   std::string error;

@@ -151,13 +151,16 @@ Recording::SetupResult Recording::Setup(int language, Interval& interval, Interv
 }
 
 bool Recording::WriteLine(int typeIndex, const std::array<float, 6>& values, int language, std::string* notice) {
+  return WriteText(RecordingLine(clock_(), typeIndex, values), language, notice);
+}
+
+bool Recording::WriteText(const std::string& line, int language, std::string* notice) {
   if (notice) notice->clear();
   if (fd_ < 0) {
     if (!noticeGiven_ && notice) *notice = NoFileNotice(language);
     noticeGiven_ = true;
     return false;
   }
-  const std::string line = RecordingLine(clock_(), typeIndex, values);
   std::string reason;
   if (AppendWholeLine(line, language, &reason)) {
     created_ = false;

@@ -53,6 +53,8 @@ class Recording {
   // working state returns its notice in *notice (empty otherwise), so the user is
   // told once and not at every tick.
   bool WriteLine(int typeIndex, const std::array<float, 6>& values, int language, std::string* notice);
+  // The same for a line made elsewhere (the bus recording's), whole with its line end.
+  bool WriteText(const std::string& line, int language, std::string* notice);
 
   // A line could not be written (full disk, file deleted or replaced): the recording
   // stopped. Cleared by the next file opened.

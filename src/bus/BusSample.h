@@ -30,8 +30,15 @@ struct BusSample {
   std::array<ChannelSample, 6> channels;  // empty texts and no values when missing
   std::string calibration;      // the calibration status line
   ModuleState state = ModuleState::kLive;
+  // The wire type the module had before this cycle noticed another one at its address
+  // (a module replaced); 0 when it did not change.
+  int previousType = 0;
   // Live: the time of the sample; missing: since when the module has not answered.
   std::chrono::system_clock::time_point since;
 };
+
+// The catalogue index a sample's texts are made with: a module that has not told its
+// type is labelled as type index 1, as the main window does before its first read.
+inline int CatalogueIndex(int wireType) { return wireType > 0 ? wireType - 1 : 1; }
 
 }  // namespace korvane::bus

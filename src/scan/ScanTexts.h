@@ -17,5 +17,7 @@ inline constexpr TextPair kColumnType{"Messart", "Type"};
 inline constexpr TextPair kColumnKind{"Geräteart", "Device kind"};
 inline constexpr TextPair kColumnIdentity{"Kennung", "Identity"};
 inline constexpr TextPair kClose{"Schließen", "Close"};
+// Opens the bus view with the modules found.
+inline constexpr TextPair kBusButton{"Bus…", "Bus…"};
 
 }  // namespace korvane::scan

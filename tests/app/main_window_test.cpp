@@ -11,11 +11,13 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTemporaryDir>
+#include <QTreeWidget>
 
 #include <gtest/gtest.h>
 
 #include "app/MainController.h"
 #include "app/widgets/MainWindow.h"
+#include "bus/widgets/BusView.h"
 #include "platform/widgets/QtUi.h"
 #include "trace/widgets/TraceWindow.h"
 #include "trend/widgets/TrendPanel.h"
@@ -286,6 +288,40 @@ TEST(QtFilter, WindowsFilterTextBecomesQtFilters) {
   EXPECT_EQ(platform::QtFilterFromWindows("Setup|*.qx4|All|*.*||"), "Setup (*.qx4);;All (*.*)");
   EXPECT_EQ(platform::QtFilterFromWindows("Both|*.a;*.b||"), "Both (*.a *.b)");
   EXPECT_EQ(platform::QtFilterFromWindows(""), "");
+}
+
+// "Bus…": the view watches two modules and one absent address, row by row; while it
+// runs the main window's flows are disabled and the program does not exit; a module
+// that falls silent is marked missing, and stopping frees the line.
+TEST_F(WindowFixture, BusViewWatchesTheModulesAndHoldsTheLine) {
+  auto ph = sim.AddAmplifier(1, 3);
+  sim.AddAmplifier(3, 5);
+  ph->SetMeasured(1, 7.02f);
+  Make();
+  bus::BusView* view = dlg->ShowBus({3, 5, 9});
+  view->setPollPeriod(30ms);
+  QTreeWidget* rows = view->rows();
+  ASSERT_EQ(rows->topLevelItemCount(), 3);
+  auto state = [&](int row) { return rows->topLevelItem(row)->text(rows->columnCount() - 1).toStdString(); };
+  view->OnStartStop();
+  ASSERT_TRUE(view->running());
+  ASSERT_TRUE(WaitUntil([&] { return state(0) == "live" && state(1) == "live" && state(2) != "wartet"; }));
+  EXPECT_EQ(rows->topLevelItem(0)->text(1), "1 pH");
+  EXPECT_EQ(rows->topLevelItem(0)->text(2), "7.02 pH");
+  EXPECT_EQ(state(2).rfind("fehlt seit ", 0), 0u) << state(2);
+  for (const char* name : {"calibrate", "configure", "setup", "exit", "setupMeasurement"})
+    EXPECT_FALSE(dlg->button(name)->isEnabled()) << name;
+  EXPECT_FALSE(dlg->controller().Exit());
+  EXPECT_EQ(ui.events.back().text, "Messung erst beenden!");
+
+  sim.bus.SetSilent(5, true);
+  ASSERT_TRUE(WaitUntil([&] { return state(1).rfind("fehlt seit ", 0) == 0; })) << state(1);
+  EXPECT_EQ(state(0), "live");
+  view->OnStartStop();
+  ASSERT_TRUE(WaitUntil([&] { return !view->running(); }));
+  EXPECT_FALSE(sim.link.lineHeld());
+  for (const char* name : {"calibrate", "configure", "setup", "exit", "setupMeasurement"})
+    EXPECT_TRUE(dlg->button(name)->isEnabled()) << name;
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <sstream>
+#include <tuple>
 
 #include "Commands.h"
 #include "support/FileSizeLimit.h"
@@ -43,6 +44,26 @@ TEST(CliOptions, BadCommonOptionsAreRefused) {
     std::string error;
     EXPECT_FALSE(cli::ParseCommonOptions(args, o, &error)) << args[0];
     EXPECT_FALSE(error.empty());
+  }
+  // An address list's error names the bad value.
+  for (const auto& [text, named] : std::vector<std::pair<std::string, std::string>>{
+           {"0,32", "\"32\""}, {"3,5-7,6", "address 6 is listed twice"}, {"", "empty"}, {"4-2", "\"4-2\""}}) {
+    std::vector<std::string> args{"--address", text};
+    CommonOptions o;
+    std::string error;
+    EXPECT_FALSE(cli::ParseCommonOptions(args, o, &error)) << text;
+    EXPECT_EQ(error.rfind("--address: ", 0), 0u) << error;
+    EXPECT_NE(error.find(named), std::string::npos) << error;
+  }
+  // A single address is the module of every command; a list (or range) is the bus of live.
+  for (const auto& [text, address, list] : std::vector<std::tuple<std::string, int, std::vector<std::uint8_t>>>{
+           {"200", 200, {}}, {"0,3,5-7", 0, {0, 3, 5, 6, 7}}, {"9-10", 9, {9, 10}}}) {
+    std::vector<std::string> args{"--address", text, "live"};
+    CommonOptions o;
+    std::string error;
+    ASSERT_TRUE(cli::ParseCommonOptions(args, o, &error)) << text << ": " << error;
+    EXPECT_EQ(o.address, address) << text;
+    EXPECT_EQ(o.addresses, list) << text;
   }
 }
 

@@ -1,6 +1,7 @@
 // The main window's measurement and korvane-cli against simulated modules over a real
 // pseudo-terminal (the serial worker, the port mapping and the binary itself).
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 
@@ -47,6 +48,44 @@ TEST_F(AppOverPty, CliLiveCountThree) {
     EXPECT_EQ(f[1], "-12");
     EXPECT_EQ(f[5], "21.4");
   }
+}
+
+// Three modules on the line, one of them unplugged after four cycles: its lines stop
+// at once, the others go on, the recording holds every live module's lines with its
+// address.
+TEST_F(AppOverPty, CliLiveOverAnAddressList) {
+  ASSERT_TRUE(QFileInfo::exists(CliBinary()));
+  bus.Add(std::make_shared<sim::Amplifier>(3, 5, 4));
+  bus.Add(std::make_shared<sim::Amplifier>(10, 7, 4));
+  amp->SetMeasured(1, 7.02f);
+  QTimer unplug;
+  QObject::connect(&unplug, &QTimer::timeout, [&] {
+    int chains = 0;
+    // The last request of its fourth chain: that chain still gets its answers.
+    for (const link::Frame& f : bus.received()) chains += f[1] == 5 && f[2] == 0 && f[4] == 6;
+    if (chains == 4) bus.SetSilent(5, true);
+  });
+  unplug.start(1);
+  const QString record = dir.filePath("bus.txt");
+  Result r = RunCli({"--settings", Settings(), "--port", "1", "--lang", "en", "--address", "0,5,7", "live", "--count",
+                     "6", "--poll", "400", "--record", record, "--interval", "00:00:01"});
+  EXPECT_EQ(r.exitCode, 0) << r.err;
+  QStringList addresses;
+  for (const QString& line : QString::fromStdString(r.out).split('\n', Qt::SkipEmptyParts)) {
+    const QStringList f = line.split('\t');
+    ASSERT_EQ(f.size(), 7) << line.toStdString();
+    addresses << f[0];
+    if (f[0] == "0") {
+      EXPECT_EQ(f[1], "7.02");
+    }
+  }
+  EXPECT_EQ(addresses.join(' '), "0 5 7 0 5 7 0 5 7 0 5 7 0 7 0 7");
+  EXPECT_NE(r.err.find("Address 5 does not answer (since "), std::string::npos) << r.err;
+  QFile file(record);
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  const QString recorded = QString::fromLatin1(file.readAll());
+  for (const char* head : {"0\t", "5\t", "7\t"})
+    EXPECT_TRUE(recorded.startsWith(head) || recorded.contains(QString("\r\n") + head)) << head << recorded.toStdString();
 }
 
 TEST_F(AppOverPty, CliExitStatusesForSilenceAndMissingPort) {

@@ -17,6 +17,8 @@
 #include "app/MainController.h"
 #include "app/widgets/IntervalDialog.h"
 #include "app/widgets/PortSetupDialog.h"
+#include "bus/BusTexts.h"
+#include "bus/widgets/BusView.h"
 #include "platform/PortNames.h"
 #include "platform/widgets/QtUi.h"
 #include "scan/BusScan.h"
@@ -110,6 +112,8 @@ MainWindow::MainWindow(Options options, QWidget* parent) : QDialog(parent) {
     ownIntervals_ = std::make_unique<QtIntervalPicker>(this);
     intervals = ownIntervals_.get();
   }
+  intervals_ = intervals;
+  clock_ = options.clock;
   if (options.link) {
     link_ = options.link;
   } else {
@@ -402,6 +406,13 @@ void MainWindow::BuildBench(QVBoxLayout* left, QVBoxLayout* right, QHBoxLayout* 
   addressRow->addWidget(scan_);
   connect(scan_, &QPushButton::clicked, this, &MainWindow::OnScan);
 
+  bus_ = new QPushButton(this);
+  bus_->setObjectName(QStringLiteral("bus"));
+  bus_->setAutoDefault(false);
+  right->insertWidget(right->indexOf(trendButton_) + 1, bus_);
+  // Opening the view takes nothing from the line: its start waits for a free line.
+  connect(bus_, &QPushButton::clicked, this, [this] { ShowBus(); });
+
   traceAction_ = new QAction(this);
   traceAction_->setObjectName(QStringLiteral("traceAction"));
   connect(traceAction_, &QAction::triggered, this, &MainWindow::ShowTrace);
@@ -413,6 +424,8 @@ void MainWindow::RefreshBench() {
   trendButton_->setText(QString::fromUtf8(trend::kTrendButton(language)));
   scan_->setText(QString::fromUtf8(scan::kScanButton(language)));
   scan_->setEnabled(controller_->buttons().setup);
+  bus_->setText(QString::fromUtf8(bus::kBusButton(language)));
+  if (busView_ && !busView_->running()) busView_->setLanguage(language);
   traceAction_->setText(QString::fromUtf8(trace::kTraceMenu(language)));
   if (traceWindow_) traceWindow_->setLanguage(language);
 }
@@ -438,7 +451,29 @@ void MainWindow::OnScan() {
   if (!ran) return;
   if (result.lineLost) ui_->Message(types::kCommError(c->language()));
   scan::ScanDialog dlg(result, c->language(), this);
-  if (dlg.exec() == QDialog::Accepted && dlg.chosenAddress() >= 0) address_->setValue(dlg.chosenAddress());
+  if (dlg.exec() != QDialog::Accepted) return;
+  if (dlg.busWanted()) {
+    std::vector<std::uint8_t> modules;
+    for (const scan::ScanHit& hit : result.found)
+      if (hit.address <= scan::kLastModuleAddress) modules.push_back(hit.address);
+    ShowBus(modules);
+  } else if (dlg.chosenAddress() >= 0) {
+    address_->setValue(dlg.chosenAddress());
+  }
+}
+
+bus::BusView* MainWindow::ShowBus(const std::vector<std::uint8_t>& addresses) {
+  if (!busView_) {
+    busView_ = new bus::BusView({*link_, *ui_, *intervals_, clock_}, controller_->language(), this);
+    busView_->setObjectName(QStringLiteral("busView"));
+    const int a = controller_->address();
+    busView_->setAddresses({static_cast<std::uint8_t>(a <= scan::kLastModuleAddress ? a : 0)});
+  }
+  if (!addresses.empty()) busView_->setAddresses(addresses);
+  busView_->show();
+  busView_->raise();
+  busView_->activateWindow();
+  return busView_;
 }
 
 trace::TraceWindow* MainWindow::ShowTrace() {

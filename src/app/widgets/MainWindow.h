@@ -8,6 +8,7 @@
 #include <array>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "app/MainController.h"
 #include "app/widgets/MainFlows.h"
@@ -29,6 +30,9 @@ class Ui;
 }
 namespace korvane::trace {
 class TraceWindow;
+}
+namespace korvane::bus {
+class BusView;
 }
 namespace korvane::trend {
 class TrendPanel;
@@ -86,6 +90,9 @@ class MainWindow : public QDialog {
   void ShowAbout();
   // The bus scan behind "Suchen"; a double-clicked module's address goes into the field.
   void OnScan();
+  // The bus view ("Bus…", or the scan list's "Bus…" with the modules found); made on
+  // first use. Empty addresses keep the ones it has (at first the window's address).
+  bus::BusView* ShowBus(const std::vector<std::uint8_t>& addresses = {});
   // The communication window (context menu); made on first use.
   trace::TraceWindow* ShowTrace();
   trend::TrendPanel* trendPanel() const { return trendPanel_; }
@@ -134,6 +141,10 @@ class MainWindow : public QDialog {
   void OnChainForTrend();
   QPushButton* trendButton_ = nullptr;
   QPushButton* scan_ = nullptr;
+  QPushButton* bus_ = nullptr;
+  bus::BusView* busView_ = nullptr;
+  IntervalPicker* intervals_ = nullptr;
+  platform::Clock clock_;
   QAction* traceAction_ = nullptr;
   trend::TrendPanel* trendPanel_ = nullptr;
   trace::TraceWindow* traceWindow_ = nullptr;

@@ -44,6 +44,13 @@ ScanDialog::ScanDialog(const ScanResult& result, int language, QWidget* parent) 
   auto* noteLabel = new QLabel(U(note), this);
   noteLabel->setObjectName(QStringLiteral("scanNote"));
   auto* buttons = new QDialogButtonBox(this);
+  auto* bus = buttons->addButton(U(kBusButton(language)), QDialogButtonBox::ActionRole);
+  bus->setObjectName(QStringLiteral("scanBus"));
+  bus->setEnabled(!result.found.empty());
+  connect(bus, &QPushButton::clicked, this, [this] {
+    busWanted_ = true;
+    accept();
+  });
   buttons->addButton(U(kClose(language)), QDialogButtonBox::RejectRole);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 

@@ -16,11 +16,14 @@ class ScanDialog : public QDialog {
   ScanDialog(const ScanResult& result, int language, QWidget* parent = nullptr);
   // The address double-clicked; -1 when the dialog was closed without one.
   int chosenAddress() const { return chosen_; }
+  // "Bus…" closed the dialog: watch every module found.
+  bool busWanted() const { return busWanted_; }
   QTreeWidget* list() const { return list_; }
 
  private:
   QTreeWidget* list_ = nullptr;
   int chosen_ = -1;
+  bool busWanted_ = false;
 };
 
 }  // namespace korvane::scan
