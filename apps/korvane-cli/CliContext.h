@@ -13,6 +13,7 @@
 #include "app/SettingsFile.h"
 #include "link/Link.h"
 #include "platform/Clock.h"
+#include "platform/InterruptGuard.h"
 #include "platform/QtTranslations.h"
 
 namespace korvane::cli {
@@ -80,17 +81,6 @@ class CliContext {
   std::unique_ptr<TraceFile> trace_;  // after the link: it goes first
 };
 
-// Ctrl-C (SIGINT) and SIGTERM as a callback in the event loop, while the guard lives.
-class InterruptGuard {
- public:
-  explicit InterruptGuard(std::function<void()> onInterrupt);
-  ~InterruptGuard();
-  InterruptGuard(const InterruptGuard&) = delete;
-  InterruptGuard& operator=(const InterruptGuard&) = delete;
-
- private:
-  struct Impl;
-  std::unique_ptr<Impl> impl_;
-};
+using platform::InterruptGuard;
 
 }  // namespace korvane::cli

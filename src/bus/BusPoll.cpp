@@ -31,6 +31,8 @@ BusPoll::~BusPoll() {
 }
 
 std::chrono::system_clock::time_point BusPoll::Now() const {
+  // Without a clock of its own (the station) the time keeps its milliseconds.
+  if (!clock_) return std::chrono::system_clock::now();
   const platform::LocalTime t = clock_();
   std::tm tm{};
   tm.tm_year = t.year - 1900;

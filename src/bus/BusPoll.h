@@ -42,7 +42,9 @@ class BusPoll : public QObject {
   static constexpr int kMissesForBackOff = 3;
   static constexpr int kBackOffCycles = 10;
 
-  BusPoll(link::Link& link, BusPollSettings settings, platform::Clock clock = platform::SystemClock(),
+  // clock: local time to the second, as the windows and recordings show it; without one
+  // the samples carry the system time to the millisecond.
+  BusPoll(link::Link& link, BusPollSettings settings, platform::Clock clock = {},
           QObject* parent = nullptr);
   ~BusPoll() override;
 

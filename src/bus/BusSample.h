@@ -14,7 +14,7 @@ struct ChannelSample {
   std::string name;             // the field's label from the catalogue ("pH", "Temp.")
   std::string unit;             // "" where the field has none
   std::string text;             // the field's text as the main window shows it
-  std::optional<double> value;  // the number shown; none when the field shows no number
+  std::optional<double> value;  // the value the module sent (ShownNumber: as the field shows it)
 };
 
 enum class ModuleState { kLive, kMissing };
@@ -40,5 +40,13 @@ struct BusSample {
 // The catalogue index a sample's texts are made with: a module that has not told its
 // type is labelled as type index 1, as the main window does before its first read.
 inline int CatalogueIndex(int wireType) { return wireType > 0 ? wireType - 1 : 1; }
+
+}  // namespace korvane::bus
+
+namespace korvane::bus {
+
+// The number a field shows, at the field's decimals, as a reader takes it off the
+// window; none for a field without a name, ">>>>" or a value that is not a number.
+std::optional<double> ShownNumber(const ChannelSample& channel);
 
 }  // namespace korvane::bus

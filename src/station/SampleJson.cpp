@@ -11,7 +11,7 @@ std::string SampleJson(const bus::BusSample& s) {
   for (std::size_t i = 0; i < s.channels.size(); ++i) {
     const bus::ChannelSample& c = s.channels[i];
     if (i) json += ',';
-    json += "{\"name\":" + JsonString(c.name) + ",\"value\":" + JsonNumber(c.value) + ",\"unit\":" + JsonString(c.unit) +
+    json += "{\"name\":" + JsonString(c.name) + ",\"value\":" + JsonNumber(bus::ShownNumber(c)) + ",\"unit\":" + JsonString(c.unit) +
             "}";
   }
   json += "],\"calibration\":" + JsonString(s.calibration) +

@@ -50,8 +50,9 @@ TEST(SampleJson, MissingModuleAndAwkwardTextsStayValidJson) {
   bus::BusSample s = PhSample();
   s.state = bus::ModuleState::kMissing;
   s.identity = "A\"1\\2\x01";
-  s.channels[0].value = std::numeric_limits<double>::quiet_NaN();
-  s.channels[1].value = 1e-7;
+  // The values are the fields' texts: what the window shows.
+  s.channels[0].text = "nan";
+  s.channels[1].text = "0.0000001";
   const QJsonObject o = Parsed(SampleJson(s));
   EXPECT_EQ(o["state"].toString(), "missing");
   EXPECT_EQ(o["identity"].toString(), QString::fromUtf8("A\"1\\2\x01"));

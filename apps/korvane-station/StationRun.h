@@ -1,0 +1,81 @@
+#pragma once
+// The station's run: the line opened, the modules found (the configured list, or a scan),
+// the bus engine started and its samples handed to the publisher. A lost line is said on
+// the status topic and tried again every lineRetry until it is back; --once publishes one
+// cycle and ends.
+#include <QObject>
+#include <QTimer>
+
+#include <chrono>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "station/StationSettings.h"
+
+namespace korvane::link {
+class Link;
+}
+namespace korvane::bus {
+class BusPoll;
+}
+
+namespace korvane::station {
+
+class HeadlessUi;
+class StationLog;
+class StationService;
+
+// Exit statuses beside 0 (and 2 for a bad configuration, which main says).
+enum StationExit : int {
+  kStationNothingPublished = 1,  // --once: no module answered, or samples stayed unacknowledged
+  kStationLineFailed = 3,        // --once: the line could not be opened
+};
+
+struct RunTimings {
+  std::chrono::milliseconds lineRetry{10000};
+};
+
+class StationRun : public QObject {
+  Q_OBJECT
+ public:
+  StationRun(const StationSettings& settings, bool once, link::Link& link, HeadlessUi& ui, StationService& service,
+             StationLog& log, RunTimings timings = {});
+  ~StationRun() override;
+
+  // Opens the line and starts the engine (later, when the line is away).
+  void Start();
+  // A clean stop: the engine ends its chain, the publisher waits for what is in flight
+  // and says "offline"; finished follows.
+  void Stop();
+
+ signals:
+  void finished(int exitCode);
+
+ private:
+  void TryLine();
+  std::vector<std::uint8_t> Modules();
+  // The line (or every module) is away: said once on the status topic, tried again later.
+  void LineAway(const std::string& reason, int onceExit);
+  void OnEngineEnded(const QString& reason);
+  void StopService();
+  void OnServiceStopped();
+
+  const StationSettings& settings_;
+  bool once_;
+  link::Link& link_;
+  HeadlessUi& ui_;
+  StationService& service_;
+  StationLog& log_;
+  RunTimings timings_;
+  std::unique_ptr<bus::BusPoll> poll_;
+  QTimer retry_;
+  std::string awayReason_;  // "" while the line is there
+  bool stopping_ = false;
+  bool serviceStopping_ = false;
+  int exitCode_ = 0;
+  std::uint64_t published_ = 0;
+};
+
+}  // namespace korvane::station

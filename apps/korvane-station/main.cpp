@@ -1,0 +1,85 @@
+// korvane-station: the modules of one bus published to an MQTT broker, for systemd.
+#include <QCoreApplication>
+#include <QTimer>
+
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "HeadlessUi.h"
+#include "StationRun.h"
+#include "link/Link.h"
+#include "platform/InterruptGuard.h"
+#include "platform/PortNames.h"
+#include "station/SettingsCheck.h"
+#include "station/StationCommand.h"
+#include "station/StationLog.h"
+#include "station/StationService.h"
+
+using namespace korvane;
+
+namespace {
+constexpr int kExitBadConfiguration = 2;
+constexpr int kExitServiceFailed = 1;
+}  // namespace
+
+int main(int argc, char** argv) {
+  QCoreApplication app(argc, argv);
+  station::StationLog log(station::StderrSink());
+
+  std::string error;
+  const auto command = station::ParseStationCommand({argv + 1, argv + argc}, station::SystemEnvironment(), &error);
+  if (!command) {
+    log.Error(error + " (korvane-station --help lists the options)");
+    return kExitBadConfiguration;
+  }
+  if (command->help) {
+    std::cout << station::StationUsage();
+    return 0;
+  }
+  const station::StationSettings& settings = command->settings;
+  if (const std::string problem = station::SettingsFileProblem(settings); !problem.empty()) {
+    log.Error(problem);
+    return kExitBadConfiguration;
+  }
+  auto setup = station::MakeStationSetup(settings, &error);
+  if (!setup) {
+    log.Error(error);
+    return kExitBadConfiguration;
+  }
+  if (command->check) {
+    log.Info("the configuration is good");
+    return 0;
+  }
+
+  station::StationService service(std::move(*setup), log);
+  if (!service.Start(&error)) {
+    log.Error(error);
+    return kExitServiceFailed;
+  }
+  station::HeadlessUi ui(log);
+  const std::string folder = platform::SettingsFolder();
+  link::Link link(ui, [folder](int com) { return platform::DeviceForPort(folder, com); });
+  if (!settings.device.empty()) link.setDeviceOverride(settings.device);
+  if (settings.port) link.setPortIndex(*settings.port - 1);
+  link.setBaudRate(settings.baud);
+
+  station::RunTimings timings;
+  // Tests shorten the wait between tries to open a lost line.
+  bool given = false;
+  const int retryMs = qEnvironmentVariableIntValue("KORVANE_LINE_RETRY_MS", &given);
+  if (given && retryMs > 0) timings.lineRetry = std::chrono::milliseconds(retryMs);
+  station::StationRun run(settings, command->once, link, ui, service, log, timings);
+  int exitCode = 0;
+  QObject::connect(&run, &station::StationRun::finished, &app, [&](int code) {
+    exitCode = code;
+    app.quit();
+  }, Qt::QueuedConnection);
+  platform::InterruptGuard interrupt([&] {
+    log.Info("stopping");
+    run.Stop();
+  });
+  QTimer::singleShot(0, &run, &station::StationRun::Start);
+  app.exec();
+  return exitCode;
+}
