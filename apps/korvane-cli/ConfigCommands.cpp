@@ -43,7 +43,7 @@ int ReadAndOpen(CliContext& ctx, ConfigTransfer& transfer, ConfigSettings& s) {
 // would refuse stops the command with the dialog's message.
 int TakeControls(CliContext& ctx, ConfigSettings& s) {
   const configuration::AddressCheck check =
-      configuration::CheckAddressText(std::to_string(s.IDC_GERAETE_ADR), ctx.language());
+      configuration::CheckAddressText(std::to_string(s.address), ctx.language());
   if (check.ok) return kExitOk;
   ctx.ui().Message(check.message, platform::kAppTitle);
   return kExitAddress;

@@ -83,7 +83,7 @@ link::WriteReport ConfigTransfer::WriteConfigurationSequence(ConfigSettings& s) 
   for (const ConfigWrite& w : *writes) {
     Write(w.parameter, w.data);
     // The module answers at its new address from the next frame on.
-    if (w.parameter.number == link::kAddress.number) context_.address = s.IDC_GERAETE_ADR;
+    if (w.parameter.number == link::kAddress.number) context_.address = s.address;
     if (w.parameter.number == link::kTemperatureOffset.number) offset = w.data;
     if (w.parameter.number == link::kCalibrationHold.number) hold = w.data;
   }

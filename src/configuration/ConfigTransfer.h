@@ -45,7 +45,7 @@ inline constexpr link::Parameter kReadOrder[31] = {link::kType,
                                                    link::kIdentity,
                                                    link::kDeviceKind};
 
-// Whether the write sequence stores calibration value 4 (IDC_KAL3) for type t.
+// Whether the write sequence stores calibration value 4 (calibration4) for type t.
 inline bool WritesCalibration4(int t) { return t == 18; }
 
 class ConfigTransfer : public TypeConfirmation {

@@ -24,7 +24,7 @@ class ConfigurationEditor {
   enum class Result { kAccepted, kCancelled };
   virtual ~ConfigurationEditor() = default;
   // Shows the settings for editing; kAccepted after an OK whose type check passed. The
-  // settings then hold the edited values, with IDC_TYPAUSWAHL as list index beside
+  // settings then hold the edited values, with measurementType as list index beside
   // typeListOffset.
   virtual Result Edit(ConfigSettings& s, TypeConfirmation& confirm) = 0;
 };

@@ -197,7 +197,7 @@ TEST(LineOwner, EveryWindowsLongestFlowRunsAloneWhateverIsClicked) {
        }},
       {"configuration: OK checks the type and writes",
        [](Bench& b) {
-         OnDialog<configuration::ConfigurationDialog>([](configuration::ConfigurationDialog& d) { Poke(d.button(1)); });
+         OnDialog<configuration::ConfigurationDialog>([](configuration::ConfigurationDialog& d) { Poke(d.button(configuration::ctl::kOk)); });
          b.win->button("configure")->click();
        },
        [](Bench& b) { return DialogControls<configuration::ConfigurationDialog>(b, {"OK"}); },
@@ -217,7 +217,7 @@ TEST(LineOwner, EveryWindowsLongestFlowRunsAloneWhateverIsClicked) {
              EXPECT_EQ(logger.chart()->pointCount(), b.amp->loggerCount());
              EXPECT_TRUE(logger.chart()->note().isEmpty());
            });
-           Poke(d.button(1169));
+           Poke(d.button(configuration::ctl::kSeriesButton));
          });
          b.win->button("configure")->click();
        },
@@ -228,7 +228,10 @@ TEST(LineOwner, EveryWindowsLongestFlowRunsAloneWhateverIsClicked) {
            for (const char* text : {"Uhr stellen", "Löschen"})
              out.push_back(ButtonWithText(logger, QString::fromUtf8(text)));
            if (auto* config = qobject_cast<configuration::ConfigurationDialog*>(logger->parentWidget()))
-             for (int id : {1, 2, 1241, 1165, 1092, 1169}) out.push_back(config->control(id));
+             for (configuration::ctl::Control id : {configuration::ctl::kOk, configuration::ctl::kCancel, configuration::ctl::kOpen,
+                                                   configuration::ctl::kSave, configuration::ctl::kPrint,
+                                                   configuration::ctl::kSeriesButton})
+               out.push_back(config->control(id));
          }
          return out;
        },

@@ -247,7 +247,7 @@ TEST_F(WindowFixture, AddressFieldFollowsAnAddressWrittenByTheConfiguration) {
   amp->SetParameterFloat(32, 1.5f);
   amp->SetParameterFloat(33, -58.2f);
   ScriptedEditor moveTo5([](configuration::ConfigSettings& s, configuration::TypeConfirmation& confirm) {
-    s.IDC_GERAETE_ADR = 5;
+    s.address = 5;
     return confirm.CheckTypeOnOk(s) == configuration::TypeCheck::kAccepted;
   });
   editor = &moveTo5;

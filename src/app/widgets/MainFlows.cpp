@@ -75,10 +75,10 @@ MainFlows::MainFlows(MainController& controller, link::Link& link, platform::Ui&
     const configuration::ConfigSettings& s = configSettings_;
     const int type = s.AbsoluteType();
     std::array<float, 4>& k = link.module().calibration;
-    k[0] = static_cast<float>(platform::ToDouble(s.IDC_KAL0));
-    k[1] = static_cast<float>(platform::ToDouble(s.IDC_KAL1));
-    k[2] = static_cast<float>(platform::ToDouble(s.IDC_KAL2));
-    if (configuration::WritesCalibration4(type)) k[3] = static_cast<float>(platform::ToDouble(s.IDC_KAL3));
+    k[0] = static_cast<float>(platform::ToDouble(s.calibration1));
+    k[1] = static_cast<float>(platform::ToDouble(s.calibration2));
+    k[2] = static_cast<float>(platform::ToDouble(s.calibration3));
+    if (configuration::WritesCalibration4(type)) k[3] = static_cast<float>(platform::ToDouble(s.calibration4));
     c->ShowCalibration(type, k);
   });
   c->SetFlow(Flow::kDisplayConfig, [this, c, &link, &ui, clock, editor = dialogs.display] {

@@ -45,15 +45,15 @@ class ConfigurationDialog : public QDialog {
                       platform::Clock clock = platform::SystemClock(), LoggerLauncher* logger = nullptr,
                       link::Link* line = nullptr);
 
-  // The control with a resource id of the dialog (nullptr for unknown ids).
-  QWidget* control(int id) const;
-  QAbstractButton* button(int id) const;
-  QLineEdit* edit(int id) const;
-  QComboBox* combo(int id) const;
-  QLabel* label(int id) const;
-  QGroupBox* group(int id) const;
+  // The control in a role (nullptr for a role the dialog has no control for).
+  QWidget* control(ctl::Control id) const;
+  QAbstractButton* button(ctl::Control id) const;
+  QLineEdit* edit(ctl::Control id) const;
+  QComboBox* combo(ctl::Control id) const;
+  QLabel* label(ctl::Control id) const;
+  QGroupBox* group(ctl::Control id) const;
   // Caption of a control: button text, label text, group title.
-  QString caption(int id) const;
+  QString caption(ctl::Control id) const;
 
   // Settings -> controls.
   void SettingsToControls();
@@ -76,13 +76,13 @@ class ConfigurationDialog : public QDialog {
  private:
   void Build();
   void SetButtonTexts();
-  QButtonGroup* RadioGroup(int firstId, int count, QGroupBox* box, QGridLayout* grid, int column);
-  void Register(int id, QWidget* w) { controls_[id] = w; }
+  QButtonGroup* RadioGroup(ctl::Control first, int count, QGroupBox* box, QGridLayout* grid, int column);
+  void Register(ctl::Control id, QWidget* w) { controls_[id] = w; }
   // "group: label" of an edit, as the user reads it.
-  std::string FieldName(int editId) const;
+  std::string FieldName(ctl::Control editId) const;
   // The edit's text as the settings hold it (Windows-1252, a number with "." where
   // the user can edit it), or nullopt after telling the user why not.
-  std::optional<std::string> FieldText(int editId);
+  std::optional<std::string> FieldText(ctl::Control editId);
 
   platform::Ui& ui_;
   ConfigSettings& settings_;
@@ -90,17 +90,17 @@ class ConfigurationDialog : public QDialog {
   platform::Clock clock_;
   LoggerLauncher* logger_;
   bool busy_ = false;  // the OK check is waiting for the module
-  std::map<int, QWidget*> controls_;
-  std::map<int, QLabel*> editLabels_;
-  // Radio groups by the id of their first button: 1001, 1007, 1013, 1019, 1101, 1103, 1105, 1108.
-  std::map<int, QButtonGroup*> radioGroups_;
+  std::map<ctl::Control, QWidget*> controls_;
+  std::map<ctl::Control, QLabel*> editLabels_;
+  // Radio groups by the role of their first button.
+  std::map<ctl::Control, QButtonGroup*> radioGroups_;
   // What the last SetupDialogControls left; some controls keep it across runs.
   DialogControlStates states_ = FreshDialogControls();
 };
 
 // Runs the dialog modally on the settings; true when it was closed with OK (after the
 // type confirmation passed). The settings then hold the control values, with
-// IDC_TYPAUSWAHL as list index beside settings.typeListOffset.
+// measurementType as list index beside settings.typeListOffset.
 bool RunConfigurationDialog(QWidget* parent, platform::Ui& ui, ConfigSettings& settings, TypeConfirmation* confirm,
                             platform::Clock clock = platform::SystemClock(), LoggerLauncher* logger = nullptr,
                             link::Link* line = nullptr);
