@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <memory>
 
 #include "link/Link.h"
@@ -48,22 +49,37 @@ std::string Number(int v) { return std::to_string(v); }
 const std::array<MeasureButton, 14>& MeasureButtons() {
   using link::kRangeAdjustments;
   static const std::array<MeasureButton, 14> kButtons{{
-      {1024, "1,000k", RawPick::kFirstOf61, link::kTemperature0Raw, false},
-      {1025, "1,385k", RawPick::kFirstOf61, link::kTemperature100Raw, false},
-      {1041, "Para00", RawPick::kValue60, kRangeAdjustments[0], false},
-      {1028, "Para01", RawPick::kValue60, kRangeAdjustments[1], false},
-      {1030, "Para10", RawPick::kValue60, kRangeAdjustments[2], false},
-      {1029, "Para11", RawPick::kValue60, kRangeAdjustments[3], false},
-      {1031, "Para20", RawPick::kValue60, kRangeAdjustments[4], false},
-      {1032, "Para21", RawPick::kValue60, kRangeAdjustments[5], false},
-      {1049, "Para30", RawPick::kValue60, kRangeAdjustments[6], false},
-      {1050, "Para31", RawPick::kValue60, kRangeAdjustments[7], false},
-      {1051, "Para10-QXXX83", RawPick::kSecondOf61, kRangeAdjustments[2], false},
-      {1052, "Para11-QXXX83", RawPick::kSecondOf61, kRangeAdjustments[3], false},
-      {1061, "Para20-QXXX83", RawPick::kSecondOf61, kRangeAdjustments[4], false},
-      {1253, "Ubat PD,PF,PB", RawPick::kValue62, link::kAirPressureAdjustment, true},
+      {Control::kTemperature0, "1,000k", RawPick::kFirstOf61, link::kTemperature0Raw, false},
+      {Control::kTemperature100, "1,385k", RawPick::kFirstOf61, link::kTemperature100Raw, false},
+      {Control::kRange00, "Para00", RawPick::kValue60, kRangeAdjustments[0], false},
+      {Control::kRange01, "Para01", RawPick::kValue60, kRangeAdjustments[1], false},
+      {Control::kRange10, "Para10", RawPick::kValue60, kRangeAdjustments[2], false},
+      {Control::kRange11, "Para11", RawPick::kValue60, kRangeAdjustments[3], false},
+      {Control::kRange20, "Para20", RawPick::kValue60, kRangeAdjustments[4], false},
+      {Control::kRange21, "Para21", RawPick::kValue60, kRangeAdjustments[5], false},
+      {Control::kRange30, "Para30", RawPick::kValue60, kRangeAdjustments[6], false},
+      {Control::kRange31, "Para31", RawPick::kValue60, kRangeAdjustments[7], false},
+      {Control::kRange10Second, "Para10-QXXX83", RawPick::kSecondOf61, kRangeAdjustments[2], false},
+      {Control::kRange11Second, "Para11-QXXX83", RawPick::kSecondOf61, kRangeAdjustments[3], false},
+      {Control::kRange20Second, "Para20-QXXX83", RawPick::kSecondOf61, kRangeAdjustments[4], false},
+      {Control::kBattery, "Ubat PD,PF,PB", RawPick::kValue62, link::kAirPressureAdjustment, true},
   }};
   return kButtons;
+}
+
+const char* ControlName(Control c) {
+  static constexpr const char* kNames[] = {
+      "temperature0",  "temperature100", "airPressure",   "measureAirPressure", "range00",
+      "range01",       "range10",        "range11",       "range20",            "range21",
+      "range30",       "range31",        "range10Second", "range11Second",      "range20Second",
+      "battery",       "rangeSwitch1",   "rangeSwitch2",  "rangeSwitch3",       "rangeSwitch4",
+      "dac0Lower",     "dac0Upper",      "dac1Lower",     "dac1Upper",          "dac2Lower",
+      "dac2Upper",     "dac3Lower",      "dac3Upper",     "programDacLimits",   "calibrationDelay",
+      "writeCalibrationDelay", "deviceNumber", "writeDeviceNumber", "screenSaverOff", "writeScreenSaver",
+      "report",        "readReport",     "printReport",   "exit"};
+  static_assert(std::size(kNames) == static_cast<std::size_t>(Control::kCount));
+  const auto i = static_cast<std::size_t>(c);
+  return i < std::size(kNames) ? kNames[i] : "";
 }
 
 Parametrization::Parametrization(link::Link& link, platform::Ui& ui, const link::FlowContext& context,
@@ -200,7 +216,7 @@ std::optional<std::uint32_t> Parametrization::MeasureRaw(RawPick pick) {
   return shown;
 }
 
-void Parametrization::Measure(int control) {
+void Parametrization::Measure(Control control) {
   const auto& buttons = MeasureButtons();
   const auto b =
       std::find_if(buttons.begin(), buttons.end(), [&](const MeasureButton& m) { return m.control == control; });

@@ -27,9 +27,36 @@ class RawValueView;
 // Which reply of a raw request the raw value window shows.
 enum class RawPick { kValue60, kFirstOf61, kSecondOf61, kValue62 };
 
+// The controls of the parametrization dialog, by role.
+enum class Control {
+  kTemperature0,    // "1,000k"
+  kTemperature100,  // "1,385k"
+  kAirPressure,
+  kMeasureAirPressure,
+  kRange00, kRange01, kRange10, kRange11, kRange20, kRange21, kRange30, kRange31,  // "Para00".."Para31"
+  kRange10Second, kRange11Second, kRange20Second,  // the second value of a double reply
+  kBattery,                                        // "Ubat PD,PF,PB"
+  kRangeSwitch1, kRangeSwitch2, kRangeSwitch3, kRangeSwitch4,
+  kDac0Lower, kDac0Upper, kDac1Lower, kDac1Upper, kDac2Lower, kDac2Upper, kDac3Lower, kDac3Upper,
+  kProgramDacLimits,
+  kCalibrationDelay,
+  kWriteCalibrationDelay,
+  kDeviceNumber,
+  kWriteDeviceNumber,
+  kScreenSaverOff,
+  kWriteScreenSaver,
+  kReport,
+  kReadReport,
+  kPrintReport,
+  kExit,
+  kCount
+};
+// The role's name ("dac1Upper"): the control's object name.
+const char* ControlName(Control c);
+
 // A button that measures a raw value and stores it as an adjustment parameter.
 struct MeasureButton {
-  int control;
+  Control control;
   const char* caption;
   RawPick pick;
   link::Parameter target;
@@ -37,7 +64,7 @@ struct MeasureButton {
 };
 const std::array<MeasureButton, 14>& MeasureButtons();
 
-// The range buttons "200µ", "2000µ", "20m", "100m" (controls 1114..1117).
+// The range buttons "200µ", "2000µ", "20m", "100m".
 inline constexpr std::array<const char*, 4> kRangeCaptions{"200µ", "2000µ", "20m", "100m"};
 
 class Parametrization {
@@ -68,8 +95,8 @@ class Parametrization {
   // "Drucken": prints the report; false when cancelled or the job failed (told).
   bool PrintParameterReport();
 
-  // A measure-and-store button by control number.
-  void Measure(int control);
+  // A measure-and-store button.
+  void Measure(Control control);
   // "Messen": the air-pressure adjustment.
   void MeasureAirPressure();
   // A range button, 0..3.

@@ -265,8 +265,8 @@ TEST(LineOwner, EveryWindowsLongestFlowRunsAloneWhateverIsClicked) {
       {"parametrization: the parameter report",
        [](Bench& b) {
          OnDialog<parametrization::ParametrizationDialog>([](parametrization::ParametrizationDialog& d) {
-           Poke(d.control(1160));
-           const QString report = qobject_cast<QLabel*>(d.control(1159))->text();
+           Poke(d.control(parametrization::Control::kReadReport));
+           const QString report = qobject_cast<QLabel*>(d.control(parametrization::Control::kReport))->text();
            EXPECT_EQ(report.count('\n'), 24) << report.toStdString();
          });
          b.win->button("parametrize")->click();

@@ -6,6 +6,7 @@
 
 #include <map>
 
+#include "parametrization/Parametrization.h"
 #include "parametrization/ParametrizationDialogs.h"
 
 class QCheckBox;
@@ -14,7 +15,6 @@ class QLineEdit;
 
 namespace korvane::parametrization {
 
-class Parametrization;
 class RawValueWindow;
 
 class ParametrizationDialog : public QDialog {
@@ -24,8 +24,8 @@ class ParametrizationDialog : public QDialog {
   ParametrizationDialog(Parametrization& session, QWidget* parent = nullptr);
   ~ParametrizationDialog() override;
 
-  // A control by its number (1024 "1,000k", 1033 DAC 0 lower, 1159 the report, ...).
-  QWidget* control(int id) const;
+  // A control by its role.
+  QWidget* control(Control id) const;
 
   // "Beenden", the close box and Escape. While one of the dialog's actions has the line,
   // the dialog closes once it is done, not in its middle.
@@ -33,13 +33,13 @@ class ParametrizationDialog : public QDialog {
 
  private:
   void Build();
-  void Register(int id, QWidget* w);
+  void Register(Control id, QWidget* w);
   void ApplyEnabling();
   void FieldsToControls();
   void ControlsToFields();
 
   Parametrization& session_;
-  std::map<int, QWidget*> controls_;
+  std::map<Control, QWidget*> controls_;
   QLineEdit* airPressure_ = nullptr;
   QLineEdit* deviceNumber_ = nullptr;
   QLineEdit* delay_ = nullptr;

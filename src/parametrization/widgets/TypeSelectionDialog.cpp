@@ -16,7 +16,7 @@ TypeSelectionDialog::TypeSelectionDialog(int language, QWidget* parent) : QDialo
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(new QLabel(QString::fromUtf8("Bitte den zu parametrierenden Typ auswählen."), this));
   list_ = new QComboBox(this);
-  list_->setObjectName(QStringLiteral("1109"));
+  list_->setObjectName(QStringLiteral("typeList"));
   for (int type = 0; type < kTypeCount; ++type)
     list_->addItem(QString::fromStdString(configuration::MeasurementTypeName(type, language)));
   list_->setCurrentIndex(0);
