@@ -3,7 +3,7 @@
 namespace korvane::configuration {
 namespace {
 
-constexpr types::TextPair kTypeNames[31] = {
+constexpr types::TextPair kTypeNames[types::kTypeCount] = {
     {"pH", "pH"},
     {"Redox", "redox"},
     {"200µS", "200µS"},
@@ -50,7 +50,7 @@ std::string KclSolutionText(int index) {
 }
 
 std::string MeasurementTypeName(int type, int language) {
-  if (type < 0 || type > 30) return {};
+  if (type < 0 || type >= types::kTypeCount) return {};
   return kTypeNames[type](language);
 }
 
@@ -61,9 +61,9 @@ bool SameTypeFamily(int a, int b) {
 }
 
 TypeList TypeListFor(int t) {
-  if (IsTwoElectrodeConductivity(t)) return {2, 2, 5, true};
-  if (IsFourElectrodeConductivity(t)) return {20, 20, 23, true};
-  return {0, 0, 30, false};
+  for (const types::TypeRange r : {types::kTwoElectrodeRanges, types::kFourElectrodeRanges})
+    if (t >= r.first && t <= r.last) return {r.first, r.first, r.last, true};
+  return {0, 0, types::kTypeCount - 1, false};
 }
 
 std::vector<std::string> TypeListEntries(const TypeList& list, int language) {

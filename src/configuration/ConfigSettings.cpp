@@ -61,10 +61,13 @@ bool FloatSendable(const std::string& text) {
 
 namespace {
 
+bool HasFixedPh(int t) { return types::MeasurementType(t).family() == types::Family::kChlorineWithPh; }
+bool IsPh(int t) { return types::MeasurementType(t).family() == types::Family::kPh; }
+
 bool Writes(const ConfigField& f, const ConfigSettings& s, int t) {
   switch (f.write) {
     case WriteWhen::kNever: return false;
-    case WriteWhen::kFixedPhType: return t == 18;
+    case WriteWhen::kFixedPhType: return HasFixedPh(t);
     case WriteWhen::kRelay2Series: return s.deviceKind == 5;
     case WriteWhen::kConductivity: return IsConductivityFamily(t);
     case WriteWhen::kAlways:
@@ -81,7 +84,7 @@ std::optional<std::vector<ConfigWrite>> ConfigurationWrites(const ConfigSettings
   std::optional<RefusedSetting> first;
   for (const ConfigField* f : WriteOrder()) {
     if (!Writes(*f, s, t)) continue;
-    if (f->write == WriteWhen::kKeyValue && t == 18) {
+    if (f->write == WriteWhen::kKeyValue && HasFixedPh(t)) {
       // The fixed-pH type has no first key value: its "pH Fix" check goes in its place.
       w.push_back({*f->parameter, link::FloatData(s.phFix != 0 ? 1.0f : 0.0f), nullptr});
       continue;
@@ -111,7 +114,7 @@ link::Data4 ByteWriteData(int value) { return link::ByteData(static_cast<std::ui
 
 bool KeyValuesAreListChoices(int t, int deviceKind) {
   if ((deviceKind == 4 || deviceKind == 5) && IsTdsFactorType(t)) return false;
-  return t == 0 || IsConductivityFamily(t);
+  return IsPh(t) || IsConductivityFamily(t);
 }
 
 namespace {
@@ -128,7 +131,7 @@ void KeyIndicesFromValues(ConfigSettings& s, int t) {
   if (!KeyValuesAreListChoices(t, s.deviceKind)) return;
   const int k1 = KeyIndex(s.calibrationKey1);
   const int k2 = KeyIndex(s.calibrationKey2);
-  if (t == 0) {
+  if (IsPh(t)) {
     s.key1Buffer = k1;
     s.key2Buffer = k2;
   } else {
@@ -139,7 +142,7 @@ void KeyIndicesFromValues(ConfigSettings& s, int t) {
 
 void KeyValuesFromIndices(ConfigSettings& s, int t) {
   if (!KeyValuesAreListChoices(t, s.deviceKind)) return;
-  const bool ph = (t == 0);
+  const bool ph = IsPh(t);
   const int listSize = ph ? static_cast<int>(kPhBuffers.size()) : static_cast<int>(kKclSolutions.size());
   auto take = [&](std::string& value, int index) {
     // No selection: keep what the key value was rather than invent one.
@@ -161,12 +164,13 @@ ControlState DialogControlStates::get(ctl::Control id) const {
 std::array<std::string, 6> SourceNames(int t, int kind, int lang) {
   std::array<std::string, 6> n;
   auto label = [&](int channel) { return types::ChannelLabel(t, channel, lang); };
+  const types::TypeTraits& traits = types::MeasurementType(t).traits();
   if (kind == 5) {
     n[0] = label(1);
-    n[1] = (t >= 21 && t <= 24) ? label(3) : label(2);
+    n[1] = label(traits.secondSourceKind5);
   } else if (kind == 4) {
     n[0] = label(1);
-    n[1] = (t >= 21 && t <= 28) ? label(3) : label(2);
+    n[1] = label(traits.secondSourceKind4);
   } else {
     for (int i = 0; i < 5; ++i) n[static_cast<std::size_t>(i)] = label(i + 1);
   }
@@ -366,24 +370,24 @@ void ControlRules::CalibrationKeys() {
   }
   Caption(ctl::kLabelCalibrationKey1, texts::kCalKey1(lang_));
   Caption(ctl::kLabelCalibrationKey2, texts::kCalKey2(lang_));
-  const int t = t_;
-  if (t == 0) {
-    Keys(false, true, false);
-  } else if (t == 1 || t == 6 || t == 7 || t == 8 || t == 10 || t == 29) {
-    Keys(true, false, false);
-    Enable(ctl::kCalibrationKey1, false);
-    Enable(ctl::kCalibrationKey2, false);
-  } else if (t == 9) {
-    Keys(true, false, false);
-  } else if ((t >= 2 && t <= 5) || (t >= 20 && t <= 27) || t == 31) {
-    Keys(false, false, true);
-  } else if (t == 18) {
-    Keys(false, false, false);
-    Show(ctl::kPhFix);
-    Caption(ctl::kPhFix, texts::kEnableFixedPh(lang_));
-    Show(ctl::kLabelCalibrationKey1, false);
-    Show(ctl::kCalibrationKey2);
-    Caption(ctl::kLabelCalibrationKey2, texts::kFixedPh(lang_));
+  switch (types::MeasurementType(t_).traits().keyEntry) {
+    case types::KeyEntry::kBufferLists: Keys(false, true, false); break;
+    case types::KeyEntry::kFixedEdits:
+      Keys(true, false, false);
+      Enable(ctl::kCalibrationKey1, false);
+      Enable(ctl::kCalibrationKey2, false);
+      break;
+    case types::KeyEntry::kEdits: Keys(true, false, false); break;
+    case types::KeyEntry::kSolutionLists: Keys(false, false, true); break;
+    case types::KeyEntry::kFixedPh:
+      Keys(false, false, false);
+      Show(ctl::kPhFix);
+      Caption(ctl::kPhFix, texts::kEnableFixedPh(lang_));
+      Show(ctl::kLabelCalibrationKey1, false);
+      Show(ctl::kCalibrationKey2);
+      Caption(ctl::kLabelCalibrationKey2, texts::kFixedPh(lang_));
+      break;
+    case types::KeyEntry::kUnchanged: break;
   }
 }
 

@@ -9,6 +9,7 @@
 #include "link/FlowContext.h"
 #include "link/Link.h"
 #include "platform/Ui.h"
+#include "types/Catalogue.h"
 
 namespace korvane::configuration {
 
@@ -46,7 +47,7 @@ inline constexpr link::Parameter kReadOrder[31] = {link::kType,
                                                    link::kDeviceKind};
 
 // Whether the write sequence stores calibration value 4 (calibration4) for type t.
-inline bool WritesCalibration4(int t) { return t == 18; }
+inline bool WritesCalibration4(int t) { return types::MeasurementType(t).family() == types::Family::kChlorineWithPh; }
 
 class ConfigTransfer : public TypeConfirmation {
  public:

@@ -112,23 +112,28 @@ std::string BuildPrintBody(const ConfigSettings& s, const std::array<std::string
   CalibrationLines(b, s, t);
   b.Raw(platform::StringPrintf("Temp. Offset:  %s\n", s.temperatureOffset.c_str()));
 
-  if (t == 0) {
-    b.Value(texts::kCalKey1, PhBufferText(s.key1Buffer));
-    b.Value(texts::kCalKey2, PhBufferText(s.key2Buffer));
-  } else if (IsConductivityFamily(t) || t == 31) {
-    b.Value(texts::kCalKey1, KclSolutionText(s.key1Solution));
-    b.Value(texts::kCalKey2, KclSolutionText(s.key2Solution));
-  } else if (t == 6) {
-    // no key lines
-  } else if (t == 10) {
-    b.Suffix(texts::kCalKey1, ":  +\n");
-    b.Suffix(texts::kCalKey2, ":  -\n");
-  } else if (t == 18) {
-    b.Raw(s.phFix != 0 ? "fixed pH enable\n" : "fixed pH disable\n");
-    b.Raw(platform::StringPrintf("fixed pH: %s\n", s.calibrationKey2.c_str()));
-  } else {
-    b.Value(texts::kCalKey1, s.calibrationKey1);
-    b.Value(texts::kCalKey2, s.calibrationKey2);
+  switch (types::MeasurementType(t).traits().keyPrint) {
+    case types::KeyPrint::kBuffers:
+      b.Value(texts::kCalKey1, PhBufferText(s.key1Buffer));
+      b.Value(texts::kCalKey2, PhBufferText(s.key2Buffer));
+      break;
+    case types::KeyPrint::kSolutions:
+      b.Value(texts::kCalKey1, KclSolutionText(s.key1Solution));
+      b.Value(texts::kCalKey2, KclSolutionText(s.key2Solution));
+      break;
+    case types::KeyPrint::kNone: break;
+    case types::KeyPrint::kSigns:
+      b.Suffix(texts::kCalKey1, ":  +\n");
+      b.Suffix(texts::kCalKey2, ":  -\n");
+      break;
+    case types::KeyPrint::kFixedPh:
+      b.Raw(s.phFix != 0 ? "fixed pH enable\n" : "fixed pH disable\n");
+      b.Raw(platform::StringPrintf("fixed pH: %s\n", s.calibrationKey2.c_str()));
+      break;
+    case types::KeyPrint::kValues:
+      b.Value(texts::kCalKey1, s.calibrationKey1);
+      b.Value(texts::kCalKey2, s.calibrationKey2);
+      break;
   }
 
   b.Number(texts::kAddress, s.address);

@@ -14,6 +14,7 @@
 #include "parametrization/ParametrizationDialogs.h"
 #include "platform/NumberText.h"
 #include "platform/Ui.h"
+#include "types/Catalogue.h"
 
 namespace korvane::parametrization {
 namespace {
@@ -107,7 +108,7 @@ void Parametrization::Initialize() {
   const int t = typeIndex();
   enabling_ = EnablingForType(t);
   const link::ModuleState& m = link_.module();
-  if (t == 7) {
+  if (types::MeasurementType(t).family() == types::Family::kOxygen) {
     // Measured value 4 without decimals; a value the module garbled shows as 0.
     const float hPa = m.measured[3];
     fields_.airPressure = Number(std::isfinite(hPa) && std::fabs(hPa) < 1e9f ? static_cast<int>(hPa) : 0);
@@ -147,10 +148,11 @@ Parametrization::ReportStatus Parametrization::ReadParameterReport() {
     ui_.Message(texts::kCommError);
     status = ReportStatus::kNoAnswer;
   } else {
-    // Position 21 belongs to calibration value 4, which only type 7 reads.
+    // Position 21 belongs to calibration value 4, which only oxygen reads.
+    const bool oxygen = types::MeasurementType(t).family() == types::Family::kOxygen;
     int position = 2;
     for (std::size_t i = 1; i < rows.size(); ++i, ++position) {
-      if (rows[i].number == link::kIdentity.number && t != 7) ++position;
+      if (rows[i].number == link::kIdentity.number && !oxygen) ++position;
       ui_.ProgressSet(std::min(position, kReportProgressMax));
       link_.Read(context_.address, rows[i]);
       if (link_.isLineLost()) break;

@@ -1,5 +1,7 @@
 #include "types/Catalogue.h"
 
+#include <iterator>
+
 namespace korvane::types {
 namespace {
 
@@ -187,6 +189,55 @@ const Record& At(int typeIndex) {
 std::string Select(const Pair& p, int language) { return language == 1 ? p.en : p.de; }
 
 }  // namespace
+
+namespace {
+
+constexpr TypeTraits Traits(Family f, Procedure p, KeyEntry entry, KeyPrint print, int kind4 = 2, int kind5 = 2) {
+  return TypeTraits{f, p, entry, print, kind4, kind5};
+}
+
+using F = Family;
+using P = Procedure;
+using E = KeyEntry;
+using KP = KeyPrint;
+constexpr TypeTraits kFree = Traits(F::kOther, P::kNone, E::kUnchanged, KP::kValues);
+constexpr TypeTraits kCond2 = Traits(F::kConductivity2, P::kCellConstant2, E::kSolutionLists, KP::kSolutions);
+
+// One row per index 0..31. Index 31 names no type, yet the dialog and the printout
+// have always treated its key values as KCl solutions.
+constexpr TypeTraits kTraits[] = {
+    Traits(F::kPh, P::kTwoPointPh, E::kBufferLists, KP::kBuffers),
+    Traits(F::kRedox, P::kRedox, E::kFixedEdits, KP::kValues),
+    kCond2, kCond2, kCond2, kCond2,
+    Traits(F::kTurbidity, P::kNone, E::kFixedEdits, KP::kNone),
+    Traits(F::kOxygen, P::kOxygenOrAirPressure, E::kFixedEdits, KP::kValues),
+    Traits(F::kLinear, P::kNone, E::kFixedEdits, KP::kValues),
+    Traits(F::kIse, P::kIse, E::kEdits, KP::kValues),
+    Traits(F::kChlorine, P::kLinearChlorine, E::kFixedEdits, KP::kSigns),
+    kFree, kFree, kFree, kFree, kFree, kFree, kFree,
+    Traits(F::kChlorineWithPh, P::kChlorineOrPh, E::kFixedPh, KP::kFixedPh),
+    Traits(F::kDisplayModule, P::kNone, E::kUnchanged, KP::kValues),
+    Traits(F::kConductivity4, P::kCellConstant4, E::kSolutionLists, KP::kSolutions),
+    Traits(F::kConductivity4, P::kCellConstant4, E::kSolutionLists, KP::kSolutions, 3, 3),
+    Traits(F::kConductivity4, P::kCellConstant4, E::kSolutionLists, KP::kSolutions, 3, 3),
+    Traits(F::kConductivity4, P::kCellConstant4, E::kSolutionLists, KP::kSolutions, 3, 3),
+    Traits(F::kConductivity4Tds, P::kNone, E::kSolutionLists, KP::kValues, 3, 3),
+    Traits(F::kConductivity4Tds, P::kNone, E::kSolutionLists, KP::kValues, 3, 2),
+    Traits(F::kConductivity4Tds, P::kNone, E::kSolutionLists, KP::kValues, 3, 2),
+    Traits(F::kConductivity4Tds, P::kNone, E::kSolutionLists, KP::kValues, 3, 2),
+    Traits(F::kOther, P::kNone, E::kUnchanged, KP::kValues, 3, 2),
+    Traits(F::kOpxOxygen, P::kSaturationOrAirPressure, E::kFixedEdits, KP::kValues),
+    Traits(F::kConductivityLow, P::kNone, E::kUnchanged, KP::kValues),
+    Traits(F::kOther, P::kNone, E::kSolutionLists, KP::kSolutions),
+};
+static_assert(std::size(kTraits) == kTypeCount + 1);
+
+}  // namespace
+
+const TypeTraits& MeasurementType::traits() const {
+  if (index_ < 0 || index_ >= static_cast<int>(std::size(kTraits))) return kFree;
+  return kTraits[index_];
+}
 
 std::string TypeName(int typeIndex, int language) { return Select(At(typeIndex).name, language); }
 
