@@ -29,11 +29,4 @@ class ConfigurationEditor {
   virtual Result Edit(ConfigSettings& s, TypeConfirmation& confirm) = 0;
 };
 
-// Opens the module logger dialog of a series ("QX7100", "PB70,PD70,PF70").
-class LoggerLauncher {
- public:
-  virtual ~LoggerLauncher() = default;
-  virtual void OpenLogger(const std::string& series, int language) = 0;
-};
-
 }  // namespace korvane::configuration

@@ -8,6 +8,7 @@
 #include "configuration/ConfigLists.h"
 #include "platform/NumberText.h"
 #include "platform/SafeFile.h"
+#include "types/Checksum.h"
 
 namespace korvane::configuration {
 namespace {
@@ -29,11 +30,7 @@ int LowByte(const std::string& value) { return platform::ToInt(value) & 0xFF; }
 
 }  // namespace
 
-std::uint32_t SetupFile::Checksum(std::string_view bytes) {
-  std::uint32_t sum = 0;
-  for (char c : bytes) sum += static_cast<std::uint32_t>(static_cast<std::int32_t>(static_cast<signed char>(c)));
-  return sum;
-}
+std::uint32_t SetupFile::Checksum(std::string_view bytes) { return types::SignedByteSum(bytes); }
 
 std::string SetupFile::BuildSetupText(const ConfigSettings& s) {
   std::string t;

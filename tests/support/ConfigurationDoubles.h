@@ -4,6 +4,7 @@
 #include <functional>
 
 #include "configuration/ConfigurationEditor.h"
+#include "logger/LoggerLauncher.h"
 
 namespace korvane::test {
 
@@ -41,7 +42,7 @@ class FunctionConfirmation : public configuration::TypeConfirmation {
   std::function<bool(configuration::ConfigSettings&)> accept_;
 };
 
-class FunctionLogger : public configuration::LoggerLauncher {
+class FunctionLogger : public logger::LoggerLauncher {
  public:
   explicit FunctionLogger(std::function<void(const std::string&, int)> open) : open_(std::move(open)) {}
   void OpenLogger(const std::string& series, int language) override { open_(series, language); }

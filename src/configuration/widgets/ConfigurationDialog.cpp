@@ -49,7 +49,7 @@ QLabel* NewLabel(const char* text, QWidget* parent) { return new QLabel(QString:
 }  // namespace
 
 ConfigurationDialog::ConfigurationDialog(platform::Ui& ui, ConfigSettings& settings, TypeConfirmation* confirm,
-                                         QWidget* parent, platform::Clock clock, LoggerLauncher* logger,
+                                         QWidget* parent, platform::Clock clock, logger::LoggerLauncher* logger,
                                          link::Link* line)
     : QDialog(parent), ui_(ui), settings_(settings), confirm_(confirm), clock_(std::move(clock)), logger_(logger) {
   setWindowTitle(QStringLiteral("Konfiguration"));
@@ -469,7 +469,7 @@ void ConfigurationDialog::reject() {
 }
 
 bool RunConfigurationDialog(QWidget* parent, platform::Ui& ui, ConfigSettings& settings, TypeConfirmation* confirm,
-                            platform::Clock clock, LoggerLauncher* logger, link::Link* line) {
+                            platform::Clock clock, logger::LoggerLauncher* logger, link::Link* line) {
   ConfigurationDialog dialog(ui, settings, confirm, parent, std::move(clock), logger, line);
   return dialog.exec() == QDialog::Accepted;
 }

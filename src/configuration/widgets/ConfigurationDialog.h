@@ -13,6 +13,7 @@
 
 #include "configuration/ConfigSettings.h"
 #include "configuration/ConfigurationEditor.h"
+#include "logger/LoggerLauncher.h"
 #include "platform/Clock.h"
 
 class QAbstractButton;
@@ -42,7 +43,7 @@ class ConfigurationDialog : public QDialog {
   // logger: opened by the series button (nullptr: "not available"); line: the buttons
   // wait while a flow holds it (nullptr: they never do).
   ConfigurationDialog(platform::Ui& ui, ConfigSettings& settings, TypeConfirmation* confirm, QWidget* parent = nullptr,
-                      platform::Clock clock = platform::SystemClock(), LoggerLauncher* logger = nullptr,
+                      platform::Clock clock = platform::SystemClock(), logger::LoggerLauncher* logger = nullptr,
                       link::Link* line = nullptr);
 
   // The control in a role (nullptr for a role the dialog has no control for).
@@ -88,7 +89,7 @@ class ConfigurationDialog : public QDialog {
   ConfigSettings& settings_;
   TypeConfirmation* confirm_;
   platform::Clock clock_;
-  LoggerLauncher* logger_;
+  logger::LoggerLauncher* logger_;
   bool busy_ = false;  // the OK check is waiting for the module
   std::map<ctl::Control, QWidget*> controls_;
   std::map<ctl::Control, QLabel*> editLabels_;
@@ -102,14 +103,14 @@ class ConfigurationDialog : public QDialog {
 // type confirmation passed). The settings then hold the control values, with
 // measurementType as list index beside settings.typeListOffset.
 bool RunConfigurationDialog(QWidget* parent, platform::Ui& ui, ConfigSettings& settings, TypeConfirmation* confirm,
-                            platform::Clock clock = platform::SystemClock(), LoggerLauncher* logger = nullptr,
+                            platform::Clock clock = platform::SystemClock(), logger::LoggerLauncher* logger = nullptr,
                             link::Link* line = nullptr);
 
 // The desktop program's configuration editor: the dialog on a parent window.
 class QtConfigurationEditor : public ConfigurationEditor {
  public:
   QtConfigurationEditor(QWidget* parent, platform::Ui& ui, platform::Clock clock = platform::SystemClock(),
-                        LoggerLauncher* logger = nullptr, link::Link* line = nullptr)
+                        logger::LoggerLauncher* logger = nullptr, link::Link* line = nullptr)
       : parent_(parent), ui_(ui), clock_(std::move(clock)), logger_(logger), line_(line) {}
   Result Edit(ConfigSettings& s, TypeConfirmation& confirm) override;
 
@@ -117,7 +118,7 @@ class QtConfigurationEditor : public ConfigurationEditor {
   QPointer<QWidget> parent_;
   platform::Ui& ui_;
   platform::Clock clock_;
-  LoggerLauncher* logger_;
+  logger::LoggerLauncher* logger_;
   link::Link* line_;
 };
 
