@@ -11,9 +11,12 @@
 #include "logger/widgets/ModuleLoggerDialog.h"
 #include "parametrization/StartParametrization.h"
 #include "parametrization/widgets/ParametrizationDialog.h"
+#include "scan/BusScan.h"
+#include "scan/widgets/ScanDialog.h"
 
 #include "platform/NumberText.h"
 #include "platform/SafeFile.h"
+#include "types/Texts.h"
 
 namespace korvane::app {
 
@@ -44,7 +47,10 @@ MainFlows::MainFlows(MainController& controller, link::Link& link, platform::Ui&
     : calibrationHost_(std::make_unique<CalibrationBridge>(controller)),
       recordingGuard_(std::make_unique<RecordingGuard>(controller)),
       moduleLogger_(std::make_unique<logger::QtModuleLogger>(
-          logger::LoggerParts{link, ui, controller.context(), clock, recordingGuard_.get()}, window)) {
+          logger::LoggerParts{link, ui, controller.context(), clock, recordingGuard_.get()}, window)),
+      controller_(controller),
+      link_(link),
+      ui_(ui) {
   if (!dialogs.calibration) {
     ownCalibrationUi_ = std::make_unique<calibration::QtCalibrationUi>(window);
     dialogs.calibration = ownCalibrationUi_.get();
@@ -62,6 +68,11 @@ MainFlows::MainFlows(MainController& controller, link::Link& link, platform::Ui&
     ownParametrizationDialogs_ = std::make_unique<parametrization::QtParametrizationDialogs>(window);
     dialogs.parametrization = ownParametrizationDialogs_.get();
   }
+  if (!dialogs.scan) {
+    ownScanDialogs_ = std::make_unique<scan::QtScanDialogs>(window);
+    dialogs.scan = ownScanDialogs_.get();
+  }
+  scanDialogs_ = dialogs.scan;
   MainController* c = &controller;
 
   c->SetFlow(Flow::kCalibrate, [c, &link, &ui, calibrationUi = dialogs.calibration, host = calibrationHost_.get()] {
@@ -91,5 +102,19 @@ MainFlows::MainFlows(MainController& controller, link::Link& link, platform::Ui&
 }
 
 MainFlows::~MainFlows() = default;
+
+std::optional<int> MainFlows::Scan() {
+  const int language = controller_.language();
+  scan::ScanResult result;
+  bool ran = false;
+  controller_.RunExclusive([&] {
+    if (!link_.OpenPort(language)) return;
+    result = scan::ScanBus(link_, ui_, language);
+    ran = true;
+  });
+  if (!ran) return std::nullopt;
+  if (result.lineLost) ui_.Message(types::kCommError(language));
+  return scanDialogs_->ChooseModule(result, language);
+}
 
 }  // namespace korvane::app

@@ -19,9 +19,7 @@
 #include "app/widgets/PortSetupDialog.h"
 #include "platform/PortNames.h"
 #include "platform/widgets/QtUi.h"
-#include "scan/BusScan.h"
 #include "scan/ScanTexts.h"
-#include "scan/widgets/ScanDialog.h"
 #include "trace/TraceTexts.h"
 #include "trace/widgets/TraceWindow.h"
 #include "trend/TrendTexts.h"
@@ -427,18 +425,7 @@ void MainWindow::OnChainForTrend() {
 }
 
 void MainWindow::OnScan() {
-  MainController* c = controller_.get();
-  scan::ScanResult result;
-  bool ran = false;
-  c->RunExclusive([&] {
-    if (!link_->OpenPort(c->language())) return;
-    result = scan::ScanBus(*link_, *ui_, c->language());
-    ran = true;
-  });
-  if (!ran) return;
-  if (result.lineLost) ui_->Message(types::kCommError(c->language()));
-  scan::ScanDialog dlg(result, c->language(), this);
-  if (dlg.exec() == QDialog::Accepted && dlg.chosenAddress() >= 0) address_->setValue(dlg.chosenAddress());
+  if (const std::optional<int> address = flows_->Scan()) address_->setValue(*address);
 }
 
 trace::TraceWindow* MainWindow::ShowTrace() {

@@ -54,4 +54,10 @@ ScanDialog::ScanDialog(const ScanResult& result, int language, QWidget* parent) 
   resize(520, 300);
 }
 
+std::optional<int> QtScanDialogs::ChooseModule(const ScanResult& result, int language) {
+  ScanDialog dialog(result, language, parent_);
+  if (dialog.exec() != QDialog::Accepted || dialog.chosenAddress() < 0) return std::nullopt;
+  return dialog.chosenAddress();
+}
+
 }  // namespace korvane::scan

@@ -4,6 +4,7 @@
 #include <QDialog>
 
 #include "scan/BusScan.h"
+#include "scan/ScanDialogs.h"
 
 class QTreeWidget;
 
@@ -21,6 +22,16 @@ class ScanDialog : public QDialog {
  private:
   QTreeWidget* list_ = nullptr;
   int chosen_ = -1;
+};
+
+// The scan dialog on a parent window.
+class QtScanDialogs : public ScanDialogs {
+ public:
+  explicit QtScanDialogs(QWidget* parent) : parent_(parent) {}
+  std::optional<int> ChooseModule(const ScanResult& result, int language) override;
+
+ private:
+  QWidget* parent_;
 };
 
 }  // namespace korvane::scan
