@@ -59,12 +59,12 @@ class SetupFileEditor : public configuration::ConfigurationEditor {
   // kExitNoAnswer until the editor ran: the configuration read failed before it.
   int exitCode() const { return exit_; }
 
-  Result Edit(ConfigSettings& s, configuration::TypeConfirmation& confirm) override {
+  Result Edit(ConfigSettings& s, configuration::ConfigurationActions& confirm) override {
     configuration::OpenDialogData(s);
     // The calibration question is answered by the flag.
     ctx_.ui().openFile = path_;
     ctx_.ui().yes = withCalibration_;
-    switch (configuration::LoadSetupFile(ctx_.ui(), s)) {
+    switch (confirm.Load(s)) {
       case configuration::LoadResult::kLoaded: break;
       case configuration::LoadResult::kDataError:
         return Refuse(kExitDataFile);  // the data-file error went to stderr; nothing was written

@@ -246,7 +246,7 @@ TEST_F(WindowFixture, AddressFieldFollowsAnAddressWrittenByTheConfiguration) {
   auto amp = sim.AddAmplifier(1, 0, 3);
   amp->SetParameterFloat(32, 1.5f);
   amp->SetParameterFloat(33, -58.2f);
-  ScriptedEditor moveTo5([](configuration::ConfigSettings& s, configuration::TypeConfirmation& confirm) {
+  ScriptedEditor moveTo5([](configuration::ConfigSettings& s, configuration::ConfigurationActions& confirm) {
     s.address = 5;
     return confirm.CheckTypeOnOk(s) == configuration::TypeCheck::kAccepted;
   });

@@ -109,7 +109,7 @@ TEST(DialogCli, ConfigReadSavesWhatSpeichernSavesRightAfterOpening) {
       ConfigSettings s;
       ASSERT_TRUE(transfer.ReadConfigurationSequence(s));
       KeyIndicesFromValues(s, s.AbsoluteType());
-      ConfigurationDialog dialog(ui, s, nullptr);
+      ConfigurationDialog dialog(ui, s, transfer);
       ui.saveFiles.push_back(dialogPath);
       dialog.OnSave();
     }

@@ -54,7 +54,7 @@ class Transfer : public ::testing::Test {
   // Runs the whole flow; the dialog stand-in applies the dialog's settings rules,
   // lets the test edit, and presses OK with the type check.
   bool Run(const std::function<void(ConfigSettings&)>& edit = {}) {
-    test::ScriptedEditor editor([&](ConfigSettings& s, TypeConfirmation& confirm) {
+    test::ScriptedEditor editor([&](ConfigSettings& s, ConfigurationActions& confirm) {
       ++dialogRuns;
       ApplySetupDialogRules(s);
       if (edit) edit(s);
@@ -357,7 +357,7 @@ TEST_F(Transfer, TypeOutsideTheCatalogueBehavesAsAnEmptyRecord) {
     ConfigTransfer t2{sim2.link, ui2, context2};
     ConfigSettings s;
     DialogControlStates shown;
-    test::ScriptedEditor editor([&](ConfigSettings& c, TypeConfirmation& confirm) {
+    test::ScriptedEditor editor([&](ConfigSettings& c, ConfigurationActions& confirm) {
       shown = SetupDialogControls(c);
       return confirm.CheckTypeOnOk(c) == TypeCheck::kAccepted;
     });

@@ -97,8 +97,8 @@ void ExpectShownSettingsEqual(const ConfigSettings& got, const ConfigSettings& w
 
 struct Fixture {
   explicit Fixture(ConfigSettings s, std::function<bool(ConfigSettings&)> check = {})
-      : settings(std::move(s)), confirm(check) {
-    dialog = std::make_unique<ConfigurationDialog>(ui, settings, check ? &confirm : nullptr);
+      : settings(std::move(s)), confirm(ui, check) {
+    dialog = std::make_unique<ConfigurationDialog>(ui, settings, confirm);
   }
   bool Enabled(ctl::Control id) const { return dialog->control(id)->isEnabled(); }
   bool Shown(ctl::Control id) const { return !dialog->control(id)->isHidden(); }
@@ -549,8 +549,8 @@ TEST(DialogOk, RunConfigurationDialogReportsOkAndCancel) {
       d->edit(ctl::kRelay1Limit)->setText("1.25");
       d->button(ok ? ctl::kOk : ctl::kCancel)->click();
     });
-    FunctionConfirmation accept([](ConfigSettings&) { return true; });
-    EXPECT_EQ(RunConfigurationDialog(nullptr, ui, s, &accept), ok);
+    FunctionConfirmation accept(ui, [](ConfigSettings&) { return true; });
+    EXPECT_EQ(RunConfigurationDialog(nullptr, ui, s, accept), ok);
     EXPECT_EQ(s.relay1Limit, ok ? "1.25" : "");
   }
 }
@@ -573,7 +573,8 @@ TEST(DialogSeriesButton, ByDeviceKind) {
     ConfigSettings s = Settings(0, c.kind, c.language);
     std::string opened;
     FunctionLogger logger([&](const std::string& series, int lang) { opened = series + "/" + std::to_string(lang); });
-    ConfigurationDialog d(ui, s, nullptr, nullptr, platform::SystemClock(), &logger);
+    FunctionConfirmation actions(ui, {}, platform::SystemClock(), &logger);
+    ConfigurationDialog d(ui, s, actions);
     d.edit(ctl::kFixedTemperature)->setText("21.5");
     d.OnSeriesButton();
     EXPECT_EQ(s.fixedTemperature, "21.5") << "the controls are taken first";
@@ -588,7 +589,8 @@ TEST(DialogSeriesButton, ByDeviceKind) {
   // Without a logger dialog the current series get a notice instead.
   ScriptedUi ui;
   ConfigSettings s = Settings(0, 5, 1);
-  ConfigurationDialog d(ui, s, {});
+  FunctionConfirmation actions(ui);
+  ConfigurationDialog d(ui, s, actions);
   d.OnSeriesButton();
   EXPECT_EQ(ui.Messages(), std::vector<std::string>{types::kNotAvailable(1)});
 }
@@ -754,7 +756,8 @@ TEST(DialogPrint, PrintsTheControlsAsShown) {
   s.output0Source = 1;
   s.relay2Source = 5;
   platform::Clock clock = [] { return platform::LocalTime{2026, 3, 4, 9, 7, 0}; };
-  ConfigurationDialog d(ui, s, {}, nullptr, clock);
+  FunctionConfirmation actions(ui, {}, clock);
+  ConfigurationDialog d(ui, s, actions);
   d.edit(ctl::kRelay1Limit)->setText("8.00");
   d.OnPrint();
   ASSERT_EQ(ui.events.size(), 1u);
@@ -774,7 +777,8 @@ TEST(DialogPrint, PrintsTheControlsAsShown) {
 
   // Cancelled print dialog: nothing drawn.
   ScriptedUi cancel;
-  ConfigurationDialog c(cancel, s, {});
+  FunctionConfirmation cancelActions(cancel);
+  ConfigurationDialog c(cancel, s, cancelActions);
   c.OnPrint();
   EXPECT_EQ(cancel.Kinds(), std::vector<std::string>{"print"});
   EXPECT_FALSE(cancel.lastPage);

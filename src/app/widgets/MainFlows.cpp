@@ -57,7 +57,7 @@ MainFlows::MainFlows(MainController& controller, link::Link& link, platform::Ui&
   }
   if (!dialogs.configuration) {
     ownConfigurationEditor_ =
-        std::make_unique<configuration::QtConfigurationEditor>(window, ui, clock, moduleLogger_.get(), &link);
+        std::make_unique<configuration::QtConfigurationEditor>(window, ui, &link);
     dialogs.configuration = ownConfigurationEditor_.get();
   }
   if (!dialogs.display) {
@@ -78,8 +78,8 @@ MainFlows::MainFlows(MainController& controller, link::Link& link, platform::Ui&
   c->SetFlow(Flow::kCalibrate, [c, &link, &ui, calibrationUi = dialogs.calibration, host = calibrationHost_.get()] {
     calibration::Calibrate(link, c->context(), ui, *calibrationUi, *host);
   });
-  c->SetFlow(Flow::kConfigure, [this, c, &link, &ui, editor = dialogs.configuration] {
-    configuration::ConfigTransfer transfer(link, ui, c->context());
+  c->SetFlow(Flow::kConfigure, [this, c, &link, &ui, clock, editor = dialogs.configuration] {
+    configuration::ConfigTransfer transfer(link, ui, c->context(), clock, moduleLogger_.get());
     if (!transfer.ReadConfiguration(configSettings_, *editor)) return;
     // The module now holds the calibration values of the dialog: the status line says so
     // at once, not only after the next start.

@@ -16,7 +16,6 @@
 #include "configuration/ConfigFields.h"
 #include "configuration/ConfigLists.h"
 #include "configuration/SetupFile.h"
-#include "configuration/SetupPrint.h"
 #include "link/widgets/LineGate.h"
 #include "platform/NumberText.h"
 #include "platform/Ui.h"
@@ -48,10 +47,9 @@ QLabel* NewLabel(const char* text, QWidget* parent) { return new QLabel(QString:
 
 }  // namespace
 
-ConfigurationDialog::ConfigurationDialog(platform::Ui& ui, ConfigSettings& settings, TypeConfirmation* confirm,
-                                         QWidget* parent, platform::Clock clock, logger::LoggerLauncher* logger,
-                                         link::Link* line)
-    : QDialog(parent), ui_(ui), settings_(settings), confirm_(confirm), clock_(std::move(clock)), logger_(logger) {
+ConfigurationDialog::ConfigurationDialog(platform::Ui& ui, ConfigSettings& settings, ConfigurationActions& actions,
+                                         QWidget* parent, link::Link* line)
+    : QDialog(parent), ui_(ui), settings_(settings), actions_(actions) {
   setWindowTitle(QStringLiteral("Konfiguration"));
   Build();
   SettingsToControls();
@@ -415,7 +413,7 @@ void ConfigurationDialog::SetButtonTexts() {
 // Buttons
 
 void ConfigurationDialog::OnOpen() {
-  const LoadResult result = LoadSetupFile(ui_, settings_);
+  const LoadResult result = actions_.Load(settings_);
   // The loaded type may belong to another family: rebuild the controls for it, also
   // after a data-file error, so the loaded values are shown.
   if (result == LoadResult::kLoaded || result == LoadResult::kDataError) SetupDialogControls();
@@ -423,43 +421,30 @@ void ConfigurationDialog::OnOpen() {
 
 void ConfigurationDialog::OnSave() {
   if (!ControlsToSettings()) return;
-  SaveSetupFile(ui_, settings_);
+  actions_.Save(settings_);
 }
 
 void ConfigurationDialog::OnPrint() {
   if (!ControlsToSettings()) return;
-  PrintSetup(ui_, settings_, states_.sourceNames, clock_);
+  actions_.Print(settings_, states_.sourceNames);
 }
 
 void ConfigurationDialog::OnSeriesButton() {
   if (!ControlsToSettings()) return;
-  const int lang = settings_.language;
-  const char* series = settings_.deviceKind == 5   ? texts::kLoggerSeriesKind5
-                       : settings_.deviceKind == 4 ? texts::kLoggerSeriesKind4
-                                                   : nullptr;
-  if (!series) {
-    ui_.Message(texts::kNotQx7100(lang));
-    return;
-  }
-  if (logger_)
-    logger_->OpenLogger(series, lang);
-  else
-    ui_.Message(types::kNotAvailable(lang));
+  actions_.OpenLogger(settings_);
 }
 
 void ConfigurationDialog::accept() {
   if (busy_) return;
   if (!ControlsToSettings()) return;
-  if (confirm_) {
-    // The check waits for the module while the event loop runs: no second OK, no
-    // Cancel and no edits meanwhile.
-    busy_ = true;
-    setEnabled(false);
-    const bool accepted = confirm_->CheckTypeOnOk(settings_) == TypeCheck::kAccepted;
-    setEnabled(true);
-    busy_ = false;
-    if (!accepted) return;
-  }
+  // The check waits for the module while the event loop runs: no second OK, no
+  // Cancel and no edits meanwhile.
+  busy_ = true;
+  setEnabled(false);
+  const bool accepted = actions_.CheckTypeOnOk(settings_) == TypeCheck::kAccepted;
+  setEnabled(true);
+  busy_ = false;
+  if (!accepted) return;
   QDialog::accept();
 }
 
@@ -468,15 +453,14 @@ void ConfigurationDialog::reject() {
   QDialog::reject();
 }
 
-bool RunConfigurationDialog(QWidget* parent, platform::Ui& ui, ConfigSettings& settings, TypeConfirmation* confirm,
-                            platform::Clock clock, logger::LoggerLauncher* logger, link::Link* line) {
-  ConfigurationDialog dialog(ui, settings, confirm, parent, std::move(clock), logger, line);
+bool RunConfigurationDialog(QWidget* parent, platform::Ui& ui, ConfigSettings& settings, ConfigurationActions& actions,
+                            link::Link* line) {
+  ConfigurationDialog dialog(ui, settings, actions, parent, line);
   return dialog.exec() == QDialog::Accepted;
 }
 
-ConfigurationEditor::Result QtConfigurationEditor::Edit(ConfigSettings& s, TypeConfirmation& confirm) {
-  return RunConfigurationDialog(parent_, ui_, s, &confirm, clock_, logger_, line_) ? Result::kAccepted
-                                                                                   : Result::kCancelled;
+ConfigurationEditor::Result QtConfigurationEditor::Edit(ConfigSettings& s, ConfigurationActions& actions) {
+  return RunConfigurationDialog(parent_, ui_, s, actions, line_) ? Result::kAccepted : Result::kCancelled;
 }
 
 }  // namespace korvane::configuration

@@ -13,8 +13,6 @@
 
 #include "configuration/ConfigSettings.h"
 #include "configuration/ConfigurationEditor.h"
-#include "logger/LoggerLauncher.h"
-#include "platform/Clock.h"
 
 class QAbstractButton;
 class QButtonGroup;
@@ -39,12 +37,10 @@ class ConfigurationDialog : public QDialog {
   Q_OBJECT
 
  public:
-  // confirm: asked by OK after the address check (nullptr: OK always closes);
-  // logger: opened by the series button (nullptr: "not available"); line: the buttons
-  // wait while a flow holds it (nullptr: they never do).
-  ConfigurationDialog(platform::Ui& ui, ConfigSettings& settings, TypeConfirmation* confirm, QWidget* parent = nullptr,
-                      platform::Clock clock = platform::SystemClock(), logger::LoggerLauncher* logger = nullptr,
-                      link::Link* line = nullptr);
+  // actions: what the buttons do (OK asks its type check after the address check);
+  // line: the buttons wait while a flow holds it (nullptr: they never do).
+  ConfigurationDialog(platform::Ui& ui, ConfigSettings& settings, ConfigurationActions& actions,
+                      QWidget* parent = nullptr, link::Link* line = nullptr);
 
   // The control in a role (nullptr for a role the dialog has no control for).
   QWidget* control(ctl::Control id) const;
@@ -87,9 +83,7 @@ class ConfigurationDialog : public QDialog {
 
   platform::Ui& ui_;
   ConfigSettings& settings_;
-  TypeConfirmation* confirm_;
-  platform::Clock clock_;
-  logger::LoggerLauncher* logger_;
+  ConfigurationActions& actions_;
   bool busy_ = false;  // the OK check is waiting for the module
   std::map<ctl::Control, QWidget*> controls_;
   std::map<ctl::Control, QLabel*> editLabels_;
@@ -102,23 +96,19 @@ class ConfigurationDialog : public QDialog {
 // Runs the dialog modally on the settings; true when it was closed with OK (after the
 // type confirmation passed). The settings then hold the control values, with
 // measurementType as list index beside settings.typeListOffset.
-bool RunConfigurationDialog(QWidget* parent, platform::Ui& ui, ConfigSettings& settings, TypeConfirmation* confirm,
-                            platform::Clock clock = platform::SystemClock(), logger::LoggerLauncher* logger = nullptr,
+bool RunConfigurationDialog(QWidget* parent, platform::Ui& ui, ConfigSettings& settings, ConfigurationActions& actions,
                             link::Link* line = nullptr);
 
 // The desktop program's configuration editor: the dialog on a parent window.
 class QtConfigurationEditor : public ConfigurationEditor {
  public:
-  QtConfigurationEditor(QWidget* parent, platform::Ui& ui, platform::Clock clock = platform::SystemClock(),
-                        logger::LoggerLauncher* logger = nullptr, link::Link* line = nullptr)
-      : parent_(parent), ui_(ui), clock_(std::move(clock)), logger_(logger), line_(line) {}
-  Result Edit(ConfigSettings& s, TypeConfirmation& confirm) override;
+  QtConfigurationEditor(QWidget* parent, platform::Ui& ui, link::Link* line = nullptr)
+      : parent_(parent), ui_(ui), line_(line) {}
+  Result Edit(ConfigSettings& s, ConfigurationActions& actions) override;
 
  private:
   QPointer<QWidget> parent_;
   platform::Ui& ui_;
-  platform::Clock clock_;
-  logger::LoggerLauncher* logger_;
   link::Link* line_;
 };
 
