@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <iterator>
 #include <memory>
 
 #include "link/Link.h"
@@ -68,21 +67,6 @@ const std::array<MeasureButton, 14>& MeasureButtons() {
   return kButtons;
 }
 
-const char* ControlName(Control c) {
-  static constexpr const char* kNames[] = {
-      "temperature0",  "temperature100", "airPressure",   "measureAirPressure", "range00",
-      "range01",       "range10",        "range11",       "range20",            "range21",
-      "range30",       "range31",        "range10Second", "range11Second",      "range20Second",
-      "battery",       "rangeSwitch1",   "rangeSwitch2",  "rangeSwitch3",       "rangeSwitch4",
-      "dac0Lower",     "dac0Upper",      "dac1Lower",     "dac1Upper",          "dac2Lower",
-      "dac2Upper",     "dac3Lower",      "dac3Upper",     "programDacLimits",   "calibrationDelay",
-      "writeCalibrationDelay", "deviceNumber", "writeDeviceNumber", "screenSaverOff", "writeScreenSaver",
-      "report",        "readReport",     "printReport",   "exit"};
-  static_assert(std::size(kNames) == static_cast<std::size_t>(Control::kCount));
-  const auto i = static_cast<std::size_t>(c);
-  return i < std::size(kNames) ? kNames[i] : "";
-}
-
 Parametrization::Parametrization(link::Link& link, platform::Ui& ui, const link::FlowContext& context,
                                  RawValueView& rawView, ParamFields& fields, platform::Clock clock)
     : link_(link), ui_(ui), context_(context), raw_(rawView), fields_(fields), clock_(std::move(clock)) {}
@@ -92,7 +76,7 @@ int Parametrization::typeIndex() const { return link_.module().typeIndex; }
 bool Parametrization::Open() { return link_.OpenPort(kGerman); }
 
 std::optional<ParamValues> Parametrization::TakeControls() {
-  if (onTakeControls) onTakeControls();
+  if (onTakeControls_) onTakeControls_();
   std::string message;
   std::optional<ParamValues> v = TakeOver(fields_, &message);
   if (!v) ui_.Message(message);
@@ -100,7 +84,7 @@ std::optional<ParamValues> Parametrization::TakeControls() {
 }
 
 void Parametrization::ShowFields() {
-  if (onShowFields) onShowFields();
+  if (onShowFields_) onShowFields_();
 }
 
 void Parametrization::Initialize() {

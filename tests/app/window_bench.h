@@ -27,7 +27,7 @@ namespace korvane::test {
 class ParametrizationWindows : public parametrization::ParametrizationDialogs {
  public:
   std::optional<int> SelectType() override { return 0; }
-  void Run(parametrization::Parametrization& session) override {
+  void Run(parametrization::ParametrizationActions& session) override {
     parametrization::ParametrizationDialog dialog(session);
     dialog.exec();
   }

@@ -45,7 +45,7 @@ TEST_F(RunFixture, TypeWrittenAtItsRateThenClosingCommandsAnd4800Again) {
         typeWriteBauds.push_back(sim.link.baudRate());
     });
     int reportLines = 0;
-    dialogs.run = [&](Parametrization& p) { reportLines = static_cast<int>(Lines(p.fields().report)); };
+    dialogs.run = [&](ParametrizationActions& p) { reportLines = static_cast<int>(Lines(p.fields().report)); };
     Run();
     const std::uint8_t n1 = static_cast<std::uint8_t>(c.index + 1);
     EXPECT_EQ(typeWriteBauds, (std::vector<int>{c.baud, c.baud}));
@@ -90,7 +90,7 @@ TEST_F(RunFixture, FailureRows) {
     ui.events.clear();
     dialogs.runs = 0;
     dialogs.type = 3;
-    dialogs.run = [&](Parametrization&) {
+    dialogs.run = [&](ParametrizationActions&) {
       if (c.inDialog) sim.bus.FaultWhen(c.group, c.parameter, sim::Fault::kNoReply);
     };
     if (!c.inDialog) sim.bus.FaultWhen(c.group, c.parameter, sim::Fault::kNoReply);

@@ -36,14 +36,13 @@ constexpr Control kParaButtons[8] = {Control::kRange00, Control::kRange01, Contr
 
 }  // namespace
 
-ParametrizationDialog::ParametrizationDialog(Parametrization& session, QWidget* parent)
+ParametrizationDialog::ParametrizationDialog(ParametrizationActions& session, QWidget* parent)
     : QDialog(parent), session_(session) {
   setWindowTitle(QStringLiteral("Parametrieren"));
   Build();
   ApplyEnabling();
   FieldsToControls();
-  session_.onTakeControls = [this] { ControlsToFields(); };
-  session_.onShowFields = [this] { FieldsToControls(); };
+  session_.SetControlHooks([this] { ControlsToFields(); }, [this] { FieldsToControls(); });
   // Every button and DAC edit talks to the module: one at a time.
   auto* gate = new link::LineGate(&session_.link(), this);
   for (const auto& [id, w] : controls_)
@@ -54,8 +53,7 @@ ParametrizationDialog::ParametrizationDialog(Parametrization& session, QWidget* 
 }
 
 ParametrizationDialog::~ParametrizationDialog() {
-  session_.onTakeControls = nullptr;
-  session_.onShowFields = nullptr;
+  session_.SetControlHooks({}, {});
 }
 
 QWidget* ParametrizationDialog::control(Control id) const {
@@ -241,7 +239,7 @@ QtParametrizationDialogs::~QtParametrizationDialogs() {
 
 std::optional<int> QtParametrizationDialogs::SelectType() { return TypeSelectionDialog::Ask(parent_); }
 
-void QtParametrizationDialogs::Run(Parametrization& session) {
+void QtParametrizationDialogs::Run(ParametrizationActions& session) {
   ParametrizationDialog dialog(session, parent_);
   dialog.exec();
 }

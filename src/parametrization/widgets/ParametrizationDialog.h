@@ -6,7 +6,6 @@
 
 #include <map>
 
-#include "parametrization/Parametrization.h"
 #include "parametrization/ParametrizationDialogs.h"
 
 class QCheckBox;
@@ -21,7 +20,7 @@ class ParametrizationDialog : public QDialog {
   Q_OBJECT
 
  public:
-  ParametrizationDialog(Parametrization& session, QWidget* parent = nullptr);
+  ParametrizationDialog(ParametrizationActions& session, QWidget* parent = nullptr);
   ~ParametrizationDialog() override;
 
   // A control by its role.
@@ -38,7 +37,7 @@ class ParametrizationDialog : public QDialog {
   void FieldsToControls();
   void ControlsToFields();
 
-  Parametrization& session_;
+  ParametrizationActions& session_;
   std::map<Control, QWidget*> controls_;
   QLineEdit* airPressure_ = nullptr;
   QLineEdit* deviceNumber_ = nullptr;
@@ -55,7 +54,7 @@ class QtParametrizationDialogs : public ParametrizationDialogs {
   explicit QtParametrizationDialogs(QWidget* parent);
   ~QtParametrizationDialogs() override;
   std::optional<int> SelectType() override;
-  void Run(Parametrization& session) override;
+  void Run(ParametrizationActions& session) override;
   RawValueView& rawValueView() override;
 
  private:
