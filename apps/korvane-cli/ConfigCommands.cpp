@@ -42,8 +42,7 @@ int ReadAndOpen(CliContext& ctx, ConfigTransfer& transfer, ConfigSettings& s) {
 // The dialog takes its control values before saving, printing and OK; an address it
 // would refuse stops the command with the dialog's message.
 int TakeControls(CliContext& ctx, ConfigSettings& s) {
-  const configuration::AddressCheck check =
-      configuration::CheckAddressText(std::to_string(s.address), ctx.language());
+  const configuration::AddressCheck check = configuration::CheckAddressText(std::to_string(s.address), ctx.language());
   if (check.ok) return kExitOk;
   ctx.ui().Message(check.message, platform::kAppTitle);
   return kExitAddress;

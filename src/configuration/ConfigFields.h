@@ -25,10 +25,10 @@ enum class FieldKind {
 enum class WriteWhen {
   kNever,
   kAlways,
-  kFixedPhType,     // only for the type with a fixed pH (calibration value 4)
-  kRelay2Series,    // only on the series with a second relay
-  kConductivity,    // only for the conductivity family (its range is chosen here)
-  kKeyValue,        // the fixed-pH type sends its "pH Fix" check in this place
+  kFixedPhType,   // only for the type with a fixed pH (calibration value 4)
+  kRelay2Series,  // only on the series with a second relay
+  kConductivity,  // only for the conductivity family (its range is chosen here)
+  kKeyValue,      // the fixed-pH type sends its "pH Fix" check in this place
 };
 
 // Decimals of a float read from the module that depend on the module's type.
@@ -39,12 +39,12 @@ struct ConfigField {
   const char* key;   // key in setup files (stored files use this spelling); nullptr: not saved
   std::optional<link::Parameter> parameter;
   FieldKind kind;
-  int decimals = 0;  // kNumber: digits of the text of a float read from the module
-  std::string ConfigSettings::*text = nullptr;  // kNumber, kText
-  int ConfigSettings::*number = nullptr;        // kChoice, kCheck, kType
-  std::uint8_t ConfigSettings::*byte = nullptr; // kAddress
-  ctl::Control control = ctl::kControlCount;    // the edit, box, list or a group's first button
-  int choices = 0;                              // kChoice: buttons or list entries
+  int decimals = 0;                              // kNumber: digits of the text of a float read from the module
+  std::string ConfigSettings::*text = nullptr;   // kNumber, kText
+  int ConfigSettings::*number = nullptr;         // kChoice, kCheck, kType
+  std::uint8_t ConfigSettings::*byte = nullptr;  // kAddress
+  ctl::Control control = ctl::kControlCount;     // the edit, box, list or a group's first button
+  int choices = 0;                               // kChoice: buttons or list entries
   bool calibration = false;  // a setup file brings it only when the user asks for the calibration too
   WriteWhen write = WriteWhen::kNever;
   int writeOrder = 0;  // place in the write sequence (1 = first)

@@ -30,7 +30,9 @@ std::string MeasurementTypeName(int type, int language);
 
 // Conductivity families: the type list of a module of one of these types offers only
 // the ranges of its own family.
-inline bool IsTwoElectrodeConductivity(int t) { return types::MeasurementType(t).family() == types::Family::kConductivity2; }
+inline bool IsTwoElectrodeConductivity(int t) {
+  return types::MeasurementType(t).family() == types::Family::kConductivity2;
+}
 inline bool IsFourElectrodeConductivity(int t) {
   return types::MeasurementType(t).family() == types::Family::kConductivity4;
 }
@@ -59,22 +61,22 @@ inline constexpr TextPair kCancel{"Abbrechen", "Cancel"};
 inline constexpr TextPair kSave{"Speichern", "Save"};
 inline constexpr TextPair kOpen{"Öffnen", "Open"};
 inline constexpr TextPair kOk{"OK", "OK"};
-inline constexpr TextPair kDac0{"DAC0 Kanal", "DAC0 channel"};                            // kGroupDac0
-inline constexpr TextPair kDac1{"DAC1 Kanal", "DAC1 channel"};                            // kGroupDac1
-inline constexpr TextPair kRelayOutput{"Relaisausgang", "relay output"};                  // kGroupRelay1, kGroupRelay2
-inline constexpr TextPair kUpperLimit{"obere Grenze", "upper limit"};                     // kLabelOutput0Upper, kLabelOutput1Upper
-inline constexpr TextPair kLowerLimit{"untere Grenze", "lower limit"};                    // kLabelOutput0Lower, kLabelOutput1Lower
-inline constexpr TextPair kLimitValue{"Grenzwert", "limit value"};                        // kLabelRelay1Limit, kLabelRelay2Limit
-inline constexpr TextPair kHysteresis{"Hysterese", "hysterese"};                          // kLabelRelay1Hysteresis, kLabelRelay2Hysteresis
-inline constexpr TextPair kLimitType{"Grenzwerttyp", "limit type"};                       // kGroupRelay1LimitType
-inline constexpr TextPair kCurrentType{"Stromtyp", "current type"};                       // kGroupCurrentType
+inline constexpr TextPair kDac0{"DAC0 Kanal", "DAC0 channel"};            // kGroupDac0
+inline constexpr TextPair kDac1{"DAC1 Kanal", "DAC1 channel"};            // kGroupDac1
+inline constexpr TextPair kRelayOutput{"Relaisausgang", "relay output"};  // kGroupRelay1, kGroupRelay2
+inline constexpr TextPair kUpperLimit{"obere Grenze", "upper limit"};     // kLabelOutput0Upper, kLabelOutput1Upper
+inline constexpr TextPair kLowerLimit{"untere Grenze", "lower limit"};    // kLabelOutput0Lower, kLabelOutput1Lower
+inline constexpr TextPair kLimitValue{"Grenzwert", "limit value"};        // kLabelRelay1Limit, kLabelRelay2Limit
+inline constexpr TextPair kHysteresis{"Hysterese", "hysterese"};     // kLabelRelay1Hysteresis, kLabelRelay2Hysteresis
+inline constexpr TextPair kLimitType{"Grenzwerttyp", "limit type"};  // kGroupRelay1LimitType
+inline constexpr TextPair kCurrentType{"Stromtyp", "current type"};  // kGroupCurrentType
 inline constexpr TextPair kCurrent{"Strom", "current"};
 inline constexpr TextPair kVoltage{"Spannung", "voltage"};
-inline constexpr TextPair kOutput{"Ausgabe", "output"};                                   // kGroupOutput
-inline constexpr TextPair kCalValues{"Kalibrierwerte", "cal. values"};                    // kGroupCalibration
-inline constexpr TextPair kCalKey1{"Kal. Taste1", "cal. key1"};                           // kLabelCalibrationKey1
-inline constexpr TextPair kCalKey2{"Kal. Taste2", "cal. key2"};                           // kLabelCalibrationKey2
-inline constexpr TextPair kFixedPh{"Festwert pH", "fixed pH value"};                      // kLabelCalibrationKey2, type 18
+inline constexpr TextPair kOutput{"Ausgabe", "output"};                 // kGroupOutput
+inline constexpr TextPair kCalValues{"Kalibrierwerte", "cal. values"};  // kGroupCalibration
+inline constexpr TextPair kCalKey1{"Kal. Taste1", "cal. key1"};         // kLabelCalibrationKey1
+inline constexpr TextPair kCalKey2{"Kal. Taste2", "cal. key2"};         // kLabelCalibrationKey2
+inline constexpr TextPair kFixedPh{"Festwert pH", "fixed pH value"};    // kLabelCalibrationKey2, type 18
 inline constexpr TextPair kEnableFixedPh{"enable Festwert pH", "enable fixed pH value"};  // kPhFix, type 18
 inline constexpr TextPair kBasic{"allgemein", "basic adj."};                              // kGroupGeneral
 inline constexpr TextPair kMeasurementType{"Messwerttyp", "measurement typ"};             // kLabelMeasurementType

@@ -363,8 +363,8 @@ void ControlRules::CalibrationKeys() {
       Show(ctl::kLabelCalibrationKey1, false);
     }
     Enable(ctl::kCalibrationKey2, false);
-    for (ctl::Control id : {ctl::kKey1Buffer, ctl::kKey2Buffer, ctl::kKey1Solution, ctl::kKey2Solution,
-                            ctl::kLabelCalibrationKey2})
+    for (ctl::Control id :
+         {ctl::kKey1Buffer, ctl::kKey2Buffer, ctl::kKey1Solution, ctl::kKey2Solution, ctl::kLabelCalibrationKey2})
       Show(id, false);
     return;
   }

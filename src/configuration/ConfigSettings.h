@@ -25,11 +25,11 @@ struct ConfigSettings {
   // --- settings (initial values before the first read) -------------------------------
   int measurementType = 0;  // list index while the dialog shows; absolute = + typeListOffset
   std::string output0Lower, output0Upper, output1Lower, output1Upper;
-  int output0Source = -1;    // DAC 0 source: 0..4 = value 1..5, 5 = temperature, -1 none
-  int output1Source = -1;    // DAC 1 source
-  int outputKind = -1;       // 0 voltage, 1 current
-  int currentRange = -1;     // 0 = 0..20 mA, 1 = 4..20 mA
-  int relay1Source = -1;     // relay 1 source
+  int output0Source = -1;  // DAC 0 source: 0..4 = value 1..5, 5 = temperature, -1 none
+  int output1Source = -1;  // DAC 1 source
+  int outputKind = -1;     // 0 voltage, 1 current
+  int currentRange = -1;   // 0 = 0..20 mA, 1 = 4..20 mA
+  int relay1Source = -1;   // relay 1 source
   std::string relay1Limit, relay1Hysteresis;
   int relay1LimitType = -1;  // relay 1 limit type: 0 minimum, 1 maximum
   int relay2Source = -1;     // relay 2 source
@@ -37,8 +37,8 @@ struct ConfigSettings {
   int relay2LimitType = -1;
   std::string calibration1, calibration2, calibration3, calibration4;  // calibration values 1..4
   std::string calibrationKey1, calibrationKey2;                        // calibration key values
-  int key1Buffer = -1, key2Buffer = -1;      // key values as pH buffer list indices
-  int key1Solution = -1, key2Solution = -1;  // key values as KCl list indices
+  int key1Buffer = -1, key2Buffer = -1;                                // key values as pH buffer list indices
+  int key1Solution = -1, key2Solution = -1;                            // key values as KCl list indices
   std::string fixedTemperature;
   int fixedTemperatureOn = 0;
   std::string temperatureOffset;

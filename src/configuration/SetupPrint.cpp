@@ -18,9 +18,9 @@ std::string PrintDocumentName(int deviceKind) {
 
 std::string BuildPrintHeading(const ConfigSettings& s, const platform::LocalTime& now) {
   return platform::StringPrintf("Setup %s -Nr.: %s  %02u.%02u.%u %02u:%02u\n\n", SeriesHeading(s.deviceKind).c_str(),
-                                s.identity.c_str(), static_cast<unsigned>(now.day),
-                                static_cast<unsigned>(now.month), static_cast<unsigned>(now.year),
-                                static_cast<unsigned>(now.hour), static_cast<unsigned>(now.minute));
+                                s.identity.c_str(), static_cast<unsigned>(now.day), static_cast<unsigned>(now.month),
+                                static_cast<unsigned>(now.year), static_cast<unsigned>(now.hour),
+                                static_cast<unsigned>(now.minute));
 }
 
 namespace {

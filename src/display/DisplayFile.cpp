@@ -1,6 +1,5 @@
 #include "display/DisplayFile.h"
 
-
 #include <charconv>
 #include <set>
 #include <vector>

@@ -23,9 +23,7 @@ std::optional<ReadoutResult> ModuleLogger::Read() {
   return ReadIntoChosenFile(parts_.ui, parts_.guard, readout_, source_);
 }
 
-void ModuleLogger::SetClock(const platform::LocalTime& t) {
-  SetDeviceClock(parts_.link, parts_.ui, parts_.context, t);
-}
+void ModuleLogger::SetClock(const platform::LocalTime& t) { SetDeviceClock(parts_.link, parts_.ui, parts_.context, t); }
 
 void ModuleLogger::Clear() { readout_.Clear(false); }
 

@@ -9,11 +9,30 @@ enum class Control {
   kTemperature100,  // "1,385k"
   kAirPressure,
   kMeasureAirPressure,
-  kRange00, kRange01, kRange10, kRange11, kRange20, kRange21, kRange30, kRange31,  // "Para00".."Para31"
-  kRange10Second, kRange11Second, kRange20Second,  // the second value of a double reply
-  kBattery,                                        // "Ubat PD,PF,PB"
-  kRangeSwitch1, kRangeSwitch2, kRangeSwitch3, kRangeSwitch4,
-  kDac0Lower, kDac0Upper, kDac1Lower, kDac1Upper, kDac2Lower, kDac2Upper, kDac3Lower, kDac3Upper,
+  kRange00,
+  kRange01,
+  kRange10,
+  kRange11,
+  kRange20,
+  kRange21,
+  kRange30,
+  kRange31,  // "Para00".."Para31"
+  kRange10Second,
+  kRange11Second,
+  kRange20Second,  // the second value of a double reply
+  kBattery,        // "Ubat PD,PF,PB"
+  kRangeSwitch1,
+  kRangeSwitch2,
+  kRangeSwitch3,
+  kRangeSwitch4,
+  kDac0Lower,
+  kDac0Upper,
+  kDac1Lower,
+  kDac1Upper,
+  kDac2Lower,
+  kDac2Upper,
+  kDac3Lower,
+  kDac3Upper,
   kProgramDacLimits,
   kCalibrationDelay,
   kWriteCalibrationDelay,

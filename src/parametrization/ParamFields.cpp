@@ -80,7 +80,7 @@ ControlEnabling EnablingForType(int t) {
 std::uint8_t RangeCode(int button, int typeIndex) {
   // The wire's (1-based) type of the chosen range in the module's conductivity family.
   const int first = typeIndex < types::kFourElectrodeRanges.first ? types::kTwoElectrodeRanges.first
-                                                                   : types::kFourElectrodeRanges.first;
+                                                                  : types::kFourElectrodeRanges.first;
   return static_cast<std::uint8_t>(first + 1 + button);
 }
 

@@ -43,7 +43,6 @@ inline constexpr std::array<const char*, 4> kRangeCaptions{"200µ", "2000µ", "2
 
 class Parametrization : public ParametrizationActions {
  public:
-
   Parametrization(link::Link& link, platform::Ui& ui, const link::FlowContext& context, RawValueView& rawView,
                   ParamFields& fields, platform::Clock clock = platform::SystemClock());
 

@@ -10,35 +10,35 @@ constexpr int kTypeCount = 31;
 
 // What a type is, as the flows tell types apart.
 enum class Family {
-  kOther,            // free places, and indices no module reports
-  kPh,               // pH
-  kRedox,            // redox
-  kConductivity2,    // two-electrode conductivity ranges
-  kTurbidity,        // NTU
-  kOxygen,           // oxygen with its air pressure
-  kLinear,           // linear input
-  kIse,              // ion selective electrode
-  kChlorine,         // free chlorine
-  kChlorineWithPh,   // chlorine with a fixed or measured pH
-  kDisplayModule,    // a display module, no measurement of its own
-  kConductivity4,    // four-electrode conductivity ranges
-  kConductivity4Tds, // four-electrode ranges that show TDS
-  kOpxOxygen,        // OPX oxygen
-  kConductivityLow,  // 20 µS with cell constant 0.1
+  kOther,             // free places, and indices no module reports
+  kPh,                // pH
+  kRedox,             // redox
+  kConductivity2,     // two-electrode conductivity ranges
+  kTurbidity,         // NTU
+  kOxygen,            // oxygen with its air pressure
+  kLinear,            // linear input
+  kIse,               // ion selective electrode
+  kChlorine,          // free chlorine
+  kChlorineWithPh,    // chlorine with a fixed or measured pH
+  kDisplayModule,     // a display module, no measurement of its own
+  kConductivity4,     // four-electrode conductivity ranges
+  kConductivity4Tds,  // four-electrode ranges that show TDS
+  kOpxOxygen,         // OPX oxygen
+  kConductivityLow,   // 20 µS with cell constant 0.1
 };
 
 // The calibration procedure the button runs for a type.
 enum class Procedure {
-  kNone,                      // only the status line is refreshed
+  kNone,  // only the status line is refreshed
   kTwoPointPh,
   kRedox,
-  kCellConstant2,             // cell constant, two-electrode
-  kCellConstant4,             // cell constant, four-electrode
-  kOxygenOrAirPressure,       // slope, or the air pressure, as the user chooses
+  kCellConstant2,        // cell constant, two-electrode
+  kCellConstant4,        // cell constant, four-electrode
+  kOxygenOrAirPressure,  // slope, or the air pressure, as the user chooses
   kIse,
   kLinearChlorine,
-  kChlorineOrPh,              // chlorine slope, or the pH compensation
-  kSaturationOrAirPressure,   // saturation, or the air pressure
+  kChlorineOrPh,             // chlorine slope, or the pH compensation
+  kSaturationOrAirPressure,  // saturation, or the air pressure
 };
 
 // How the configuration dialog offers the two calibration key values.

@@ -249,7 +249,10 @@ TEST(DialogRules, SeriesAndSources) {
 
   // Kind 4: outputs and relays disabled, the series button reads "PB,PD,PF".
   const DialogControlStates k4 = DescribeDialogControls(Shown(0, 4));
-  for (ctl::Control id : {ctl::kOutput0Lower, ctl::kOutput1Upper, ctl::kDac0First, ctl::kDac1First + 5, ctl::kVoltage, ctl::kRelay1Maximum, ctl::kRelay1First, ctl::kRelay1First + 5, ctl::kRelay1Limit, ctl::kRelay1Hysteresis, ctl::kRelay2First, ctl::kRelay2First + 5, ctl::kRelay2Minimum, ctl::kRelay2Maximum, ctl::kRelay2Limit, ctl::kRelay2Hysteresis})
+  for (ctl::Control id : {ctl::kOutput0Lower, ctl::kOutput1Upper, ctl::kDac0First, ctl::kDac1First + 5, ctl::kVoltage,
+                          ctl::kRelay1Maximum, ctl::kRelay1First, ctl::kRelay1First + 5, ctl::kRelay1Limit,
+                          ctl::kRelay1Hysteresis, ctl::kRelay2First, ctl::kRelay2First + 5, ctl::kRelay2Minimum,
+                          ctl::kRelay2Maximum, ctl::kRelay2Limit, ctl::kRelay2Hysteresis})
     EXPECT_FALSE(k4.get(id).enabled) << id;
   EXPECT_EQ(k4.get(ctl::kSeriesButton).caption, "PB,PD,PF");
   EXPECT_FALSE(k4.get(ctl::kLabelCalibrationKey1).visible);
@@ -280,7 +283,8 @@ TEST(DialogRules, CalibrationLabelsAndLanguage) {
   const DialogControlStates d = DescribeDialogControls(s);
   EXPECT_EQ(d.get(ctl::kLabelCalibration1).caption, "offset");
   EXPECT_TRUE(d.get(ctl::kCalibration1).enabled);
-  for (ctl::Control id : {ctl::kCalibration2, ctl::kCalibration3, ctl::kCalibration4}) EXPECT_FALSE(d.get(id).enabled) << id;
+  for (ctl::Control id : {ctl::kCalibration2, ctl::kCalibration3, ctl::kCalibration4})
+    EXPECT_FALSE(d.get(id).enabled) << id;
   EXPECT_EQ(d.get(ctl::kGroupDac0).caption, "DAC0 channel");
   EXPECT_EQ(d.get(ctl::kLabelCalibrationKey1).caption, "cal. key1");
   EXPECT_EQ(d.get(ctl::kOpen).caption, "Open");

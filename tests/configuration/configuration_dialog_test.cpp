@@ -123,7 +123,9 @@ TEST(DialogControls, PhOfEarlierSeriesListsAllTypesDisabledWithBufferLists) {
   EXPECT_FALSE(f.Enabled(ctl::kMeasurementType));
   EXPECT_TRUE(f.Shown(ctl::kKey1Buffer));
   EXPECT_TRUE(f.Shown(ctl::kKey2Buffer));
-  for (ctl::Control id : {ctl::kKey1Solution, ctl::kKey2Solution, ctl::kCalibrationKey1, ctl::kCalibrationKey2, ctl::kPhFix}) EXPECT_FALSE(f.Shown(id)) << id;
+  for (ctl::Control id :
+       {ctl::kKey1Solution, ctl::kKey2Solution, ctl::kCalibrationKey1, ctl::kCalibrationKey2, ctl::kPhFix})
+    EXPECT_FALSE(f.Shown(id)) << id;
   // The earlier series has no logger button; its five sources are the channel labels.
   EXPECT_FALSE(f.Enabled(ctl::kSeriesButton));
   EXPECT_EQ(f.Caption(ctl::kSeriesButton), "QX 7100");
@@ -133,7 +135,8 @@ TEST(DialogControls, PhOfEarlierSeriesListsAllTypesDisabledWithBufferLists) {
   }
   // Relay 2 belongs to device kind 5 only: disabled, its texts emptied.
   for (int i = 0; i < 6; ++i) EXPECT_FALSE(f.Enabled(ctl::kRelay2First + i)) << i;
-  for (ctl::Control id : {ctl::kRelay2Limit, ctl::kRelay2Hysteresis, ctl::kRelay2Minimum, ctl::kRelay2Maximum}) EXPECT_FALSE(f.Enabled(id)) << id;
+  for (ctl::Control id : {ctl::kRelay2Limit, ctl::kRelay2Hysteresis, ctl::kRelay2Minimum, ctl::kRelay2Maximum})
+    EXPECT_FALSE(f.Enabled(id)) << id;
   EXPECT_EQ(f.dialog->edit(ctl::kRelay2Limit)->text(), "");
   EXPECT_EQ(f.settings.relay2Limit, "");
 }
@@ -194,17 +197,17 @@ TEST(DialogControls, Type18ShowsFixedPh) {
 
 TEST(DialogControls, DeviceKind4DisablesOutputsAndRelays) {
   Fixture f(Settings(0, 4));
-  std::vector<ctl::Control> ids = {ctl::kOutput0Lower,  ctl::kOutput0Upper,     ctl::kOutput1Lower,
-                                   ctl::kOutput1Upper,  ctl::kRelay1Limit,      ctl::kRelay1Hysteresis,
-                                   ctl::kRelay2Limit,   ctl::kRelay2Hysteresis, ctl::kRelay2Minimum,
-                                   ctl::kRelay2Maximum};
+  std::vector<ctl::Control> ids = {
+      ctl::kOutput0Lower,     ctl::kOutput0Upper, ctl::kOutput1Lower,     ctl::kOutput1Upper,  ctl::kRelay1Limit,
+      ctl::kRelay1Hysteresis, ctl::kRelay2Limit,  ctl::kRelay2Hysteresis, ctl::kRelay2Minimum, ctl::kRelay2Maximum};
   for (ctl::Control id = ctl::kDac0First; id <= ctl::kRelay2Temperature; id = id + 1) ids.push_back(id);
   for (ctl::Control id = ctl::kVoltage; id <= ctl::kRelay1Maximum; id = id + 1) ids.push_back(id);
   for (ctl::Control id : ids) EXPECT_FALSE(f.Enabled(id)) << id;
   EXPECT_TRUE(f.Enabled(ctl::kSeriesButton));
   EXPECT_EQ(f.Caption(ctl::kSeriesButton), "PB,PD,PF");
   // No key lists on this series; key 1 is only a TDS factor for types 20..27.
-  for (ctl::Control id : {ctl::kPhFix, ctl::kKey1Buffer, ctl::kKey2Buffer, ctl::kKey1Solution, ctl::kKey2Solution, ctl::kLabelCalibrationKey1}) {
+  for (ctl::Control id : {ctl::kPhFix, ctl::kKey1Buffer, ctl::kKey2Buffer, ctl::kKey1Solution, ctl::kKey2Solution,
+                          ctl::kLabelCalibrationKey1}) {
     EXPECT_FALSE(f.Shown(id)) << id;
   }
   EXPECT_FALSE(f.Enabled(ctl::kCalibrationKey1));
@@ -259,7 +262,8 @@ TEST(DialogControls, MissingCalibrationLabelDisablesEditAndEmptiesValue) {
   // Redox has one calibration value only.
   Fixture redox(Settings(1, 3));
   EXPECT_TRUE(redox.Enabled(ctl::kCalibration1));
-  for (ctl::Control id : {ctl::kCalibration2, ctl::kCalibration3, ctl::kCalibration4}) EXPECT_FALSE(redox.Enabled(id)) << id;
+  for (ctl::Control id : {ctl::kCalibration2, ctl::kCalibration3, ctl::kCalibration4})
+    EXPECT_FALSE(redox.Enabled(id)) << id;
 }
 
 TEST(DialogControls, CaptionsFollowTheLanguage) {
@@ -346,7 +350,7 @@ TEST(DialogExchange, RoundTripKeepsEverySetting) {
   EXPECT_EQ(f.dialog->label(ctl::kFirmware)->text(), "Firmware V1.20");
   EXPECT_EQ(f.dialog->label(ctl::kIdentity)->text(), "A123");
   EXPECT_EQ(f.dialog->edit(ctl::kAddress)->text(), "17");
-  EXPECT_TRUE(f.dialog->button(ctl::kDac0First)->isChecked());  // output0Source = 0
+  EXPECT_TRUE(f.dialog->button(ctl::kDac0First)->isChecked());        // output0Source = 0
   EXPECT_TRUE(f.dialog->button(ctl::kDac1Temperature)->isChecked());  // output1Source = 5
   for (int i = 0; i < 6; ++i) EXPECT_FALSE(f.dialog->button(ctl::kRelay2First + i)->isChecked()) << i;
   EXPECT_EQ(f.dialog->combo(ctl::kKey1Solution)->currentText(), "0,001N KCL");

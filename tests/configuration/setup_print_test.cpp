@@ -73,8 +73,8 @@ TEST(SetupPrint, PhModuleOfAnEarlierSeriesInGerman) {
 TEST(SetupPrint, EnglishLabelsVoltageAndMissingSources) {
   ConfigSettings s = PhSettings(1);
   s.outputKind = 0;
-  s.output1Source = 255;     // no source selected: no source line
-  s.key2Buffer = 255;  // no list entry: empty value
+  s.output1Source = 255;  // no source selected: no source line
+  s.key2Buffer = 255;     // no list entry: empty value
   s.relay1LimitType = 1;
   EXPECT_EQ(Body(s),
             "measurement typ:  pH\n"

@@ -39,7 +39,7 @@ TEST(ModuleLoggerDialog, ReadFillsTheChartAndACancelledFileDialogReadsNothing) {
 TEST(ModuleLoggerDialog, TheChartSaysWhenItIsPartialOrEmpty) {
   const struct {
     const char* name;
-    int records;                  // in the logger
+    int records;  // in the logger
     std::optional<sim::Fault> fault;
     std::optional<int> cancelAt;  // progress position of a cancel
     int points;

@@ -53,8 +53,8 @@ struct DialogFixture : ::testing::Test {
 TEST_F(DialogFixture, ControlsEnabledByType) {
   const Control range[] = {Control::kRangeSwitch1, Control::kRangeSwitch2, Control::kRangeSwitch3,
                            Control::kRangeSwitch4};
-  const Control perType[] = {Control::kTemperature0, Control::kTemperature100, Control::kRange00, Control::kRange01,
-                             Control::kRange10,      Control::kRange11,        Control::kRange20, Control::kRange21,
+  const Control perType[] = {Control::kTemperature0, Control::kTemperature100, Control::kRange00,    Control::kRange01,
+                             Control::kRange10,      Control::kRange11,        Control::kRange20,    Control::kRange21,
                              Control::kRange30,      Control::kRange31,        Control::kAirPressure};
   struct Case {
     int type;

@@ -56,8 +56,7 @@ MainFlows::MainFlows(MainController& controller, link::Link& link, platform::Ui&
     dialogs.calibration = ownCalibrationUi_.get();
   }
   if (!dialogs.configuration) {
-    ownConfigurationEditor_ =
-        std::make_unique<configuration::QtConfigurationEditor>(window, ui, &link);
+    ownConfigurationEditor_ = std::make_unique<configuration::QtConfigurationEditor>(window, ui, &link);
     dialogs.configuration = ownConfigurationEditor_.get();
   }
   if (!dialogs.display) {

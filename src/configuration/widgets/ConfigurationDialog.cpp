@@ -29,10 +29,10 @@ QString Q(const std::string& s) { return QString::fromStdString(s); }
 
 // The edits of the dialog, all of which hold numbers, in the order they are checked.
 constexpr ctl::Control kNumberEdits[] = {
-    ctl::kOutput0Lower, ctl::kOutput0Upper,     ctl::kOutput1Lower,     ctl::kOutput1Upper,
-    ctl::kRelay1Limit,  ctl::kRelay1Hysteresis, ctl::kRelay2Limit,      ctl::kRelay2Hysteresis,
-    ctl::kCalibration1, ctl::kCalibration2,     ctl::kCalibration3,     ctl::kCalibration4,
-    ctl::kCalibrationKey1, ctl::kCalibrationKey2, ctl::kFixedTemperature, ctl::kTemperatureOffset};
+    ctl::kOutput0Lower,    ctl::kOutput0Upper,     ctl::kOutput1Lower,     ctl::kOutput1Upper,
+    ctl::kRelay1Limit,     ctl::kRelay1Hysteresis, ctl::kRelay2Limit,      ctl::kRelay2Hysteresis,
+    ctl::kCalibration1,    ctl::kCalibration2,     ctl::kCalibration3,     ctl::kCalibration4,
+    ctl::kCalibrationKey1, ctl::kCalibrationKey2,  ctl::kFixedTemperature, ctl::kTemperatureOffset};
 
 // The identity characters are whatever the module sent; show them readably even when
 // they are not UTF-8.
@@ -61,7 +61,8 @@ ConfigurationDialog::ConfigurationDialog(platform::Ui& ui, ConfigSettings& setti
     gate->Add(control(id));
 }
 
-QButtonGroup* ConfigurationDialog::RadioGroup(ctl::Control first, int count, QGroupBox* box, QGridLayout* grid, int column) {
+QButtonGroup* ConfigurationDialog::RadioGroup(ctl::Control first, int count, QGroupBox* box, QGridLayout* grid,
+                                              int column) {
   static const char* const kSourceCaptions[] = {"Messwert1", "Messwert2", "Messwert3",
                                                 "Messwert4", "Messwert5", "Temperatur"};
   auto* group = new QButtonGroup(this);
@@ -89,6 +90,13 @@ void ConfigurationDialog::Build() {
   body->addWidget(firmware, 0, 0);
   body->addWidget(identity, 0, 1);
 
+  BuildOutputs(body);
+  BuildCalibration(body);
+  BuildGeneral(body);
+  BuildButtons(top);
+}
+
+void ConfigurationDialog::BuildOutputs(QGridLayout* body) {
   // A source group: six radio buttons, then two labelled edits.
   using C = ctl::Control;
   auto sourceGroup = [&](C groupId, const char* title, C firstRadio, C edit1, C label1, const char* caption1, C edit2,
@@ -140,97 +148,99 @@ void ConfigurationDialog::Build() {
   pairGroup(ctl::kGroupCurrentType, "Stromtyp", ctl::k0To20, "0...20mA", "4...20mA", 1);
   pairGroup(ctl::kGroupRelay1LimitType, "Grenzwerttyp", ctl::kRelay1Minimum, "Minimum", "Maximum", 2);
   pairGroup(ctl::kGroupRelay2LimitType, "Grenzwerttyp", ctl::kRelay2Minimum, "Minimum", "Maximum", 3);
+}
 
+void ConfigurationDialog::BuildCalibration(QGridLayout* body) {
   // Calibration values and the two key controls; the key edits, combo boxes and the
   // "pH Fix" box share their places and are shown by type.
-  {
-    auto* box = new QGroupBox(QStringLiteral("Kalibrierwerte"), this);
-    Register(ctl::kGroupCalibration, box);
-    auto* grid = new QGridLayout(box);
-    int row = 0;
-    for (auto [editId, labelId, text] : {std::tuple{ctl::kCalibration1, ctl::kLabelCalibration1, "KAL0"},
-                                         std::tuple{ctl::kCalibration2, ctl::kLabelCalibration2, "KAL1"},
-                                         std::tuple{ctl::kCalibration3, ctl::kLabelCalibration3, "KAL2"},
-                                         std::tuple{ctl::kCalibration4, ctl::kLabelCalibration4, "KAL3"}}) {
-      QLabel* l = NewLabel(text, box);
-      auto* e = new QLineEdit(box);
-      Register(labelId, l);
-      Register(editId, e);
-      editLabels_[editId] = l;
-      grid->addWidget(l, row, 0);
-      grid->addWidget(e, row, 1);
-      ++row;
-    }
-    QLabel* key1 = NewLabel("Kal.-WertT1", box);
-    QLabel* key2 = NewLabel("Kal.-WertT2", box);
-    Register(ctl::kLabelCalibrationKey1, key1);
-    Register(ctl::kLabelCalibrationKey2, key2);
-    auto* edit1 = new QLineEdit(box);
-    auto* edit2 = new QLineEdit(box);
-    Register(ctl::kCalibrationKey1, edit1);
-    Register(ctl::kCalibrationKey2, edit2);
-    editLabels_[ctl::kCalibrationKey1] = key1;
-    editLabels_[ctl::kCalibrationKey2] = key2;
-    auto* phFix = new QCheckBox(QStringLiteral("pH Fix"), box);
-    Register(ctl::kPhFix, phFix);
-    for (ctl::Control id : {ctl::kKey1Buffer, ctl::kKey2Buffer, ctl::kKey1Solution, ctl::kKey2Solution}) {
-      auto* c = new QComboBox(box);
-      c->setEditable(false);
-      if (id == ctl::kKey1Buffer || id == ctl::kKey2Buffer)
-        for (const char* text : kPhBuffers) c->addItem(QString::fromUtf8(text));
-      else
-        for (const char* text : kKclSolutions) c->addItem(QString::fromUtf8(text));
-      Register(id, c);
-    }
-    grid->addWidget(key1, row, 0);
-    for (ctl::Control id : {ctl::kCalibrationKey1, ctl::kKey1Buffer, ctl::kKey1Solution, ctl::kPhFix})
-      grid->addWidget(controls_[id], row, 1);
+  auto* box = new QGroupBox(QStringLiteral("Kalibrierwerte"), this);
+  Register(ctl::kGroupCalibration, box);
+  auto* grid = new QGridLayout(box);
+  int row = 0;
+  for (auto [editId, labelId, text] : {std::tuple{ctl::kCalibration1, ctl::kLabelCalibration1, "KAL0"},
+                                       std::tuple{ctl::kCalibration2, ctl::kLabelCalibration2, "KAL1"},
+                                       std::tuple{ctl::kCalibration3, ctl::kLabelCalibration3, "KAL2"},
+                                       std::tuple{ctl::kCalibration4, ctl::kLabelCalibration4, "KAL3"}}) {
+    QLabel* l = NewLabel(text, box);
+    auto* e = new QLineEdit(box);
+    Register(labelId, l);
+    Register(editId, e);
+    editLabels_[editId] = l;
+    grid->addWidget(l, row, 0);
+    grid->addWidget(e, row, 1);
     ++row;
-    grid->addWidget(key2, row, 0);
-    for (ctl::Control id : {ctl::kCalibrationKey2, ctl::kKey2Buffer, ctl::kKey2Solution})
-      grid->addWidget(controls_[id], row, 1);
-    body->addWidget(box, 3, 0, 1, 2);
   }
+  QLabel* key1 = NewLabel("Kal.-WertT1", box);
+  QLabel* key2 = NewLabel("Kal.-WertT2", box);
+  Register(ctl::kLabelCalibrationKey1, key1);
+  Register(ctl::kLabelCalibrationKey2, key2);
+  auto* edit1 = new QLineEdit(box);
+  auto* edit2 = new QLineEdit(box);
+  Register(ctl::kCalibrationKey1, edit1);
+  Register(ctl::kCalibrationKey2, edit2);
+  editLabels_[ctl::kCalibrationKey1] = key1;
+  editLabels_[ctl::kCalibrationKey2] = key2;
+  auto* phFix = new QCheckBox(QStringLiteral("pH Fix"), box);
+  Register(ctl::kPhFix, phFix);
+  for (ctl::Control id : {ctl::kKey1Buffer, ctl::kKey2Buffer, ctl::kKey1Solution, ctl::kKey2Solution}) {
+    auto* c = new QComboBox(box);
+    c->setEditable(false);
+    if (id == ctl::kKey1Buffer || id == ctl::kKey2Buffer)
+      for (const char* text : kPhBuffers) c->addItem(QString::fromUtf8(text));
+    else
+      for (const char* text : kKclSolutions) c->addItem(QString::fromUtf8(text));
+    Register(id, c);
+  }
+  grid->addWidget(key1, row, 0);
+  for (ctl::Control id : {ctl::kCalibrationKey1, ctl::kKey1Buffer, ctl::kKey1Solution, ctl::kPhFix})
+    grid->addWidget(controls_[id], row, 1);
+  ++row;
+  grid->addWidget(key2, row, 0);
+  for (ctl::Control id : {ctl::kCalibrationKey2, ctl::kKey2Buffer, ctl::kKey2Solution})
+    grid->addWidget(controls_[id], row, 1);
+  body->addWidget(box, 3, 0, 1, 2);
+}
 
+void ConfigurationDialog::BuildGeneral(QGridLayout* body) {
   // General settings.
-  {
-    auto* box = new QGroupBox(QStringLiteral("allgm."), this);
-    Register(ctl::kGroupGeneral, box);
-    auto* grid = new QGridLayout(box);
-    auto* fixed = new QCheckBox(QStringLiteral("Festtemperatur"), box);
-    Register(ctl::kFixedTemperatureOn, fixed);
-    grid->addWidget(fixed, 0, 0, 1, 2);
-    auto labelled = [&](int row, std::optional<ctl::Control> labelId, const char* text, ctl::Control editId) {
-      QLabel* l = NewLabel(text, box);
-      auto* e = new QLineEdit(box);
-      if (labelId) Register(*labelId, l);
-      Register(editId, e);
-      editLabels_[editId] = l;
-      grid->addWidget(l, row, 0);
-      grid->addWidget(e, row, 1);
-    };
-    labelled(1, ctl::kLabelFixedTemperature, "Temperatur", ctl::kFixedTemperature);
-    labelled(2, std::nullopt, "Temp.-offset", ctl::kTemperatureOffset);
-    labelled(3, ctl::kLabelAddress, "Adresse", ctl::kAddress);
-    auto* hold = new QCheckBox(QStringLiteral("Kal. Hold"), box);
-    Register(ctl::kCalibrationHold, hold);
-    grid->addWidget(hold, 4, 0, 1, 2);
-    QLabel* typeLabel = NewLabel("Messwert Typ", box);
-    Register(ctl::kLabelMeasurementType, typeLabel);
-    auto* types = new QComboBox(box);
-    types->setEditable(false);
-    Register(ctl::kMeasurementType, types);
-    grid->addWidget(typeLabel, 5, 0);
-    grid->addWidget(types, 5, 1);
-    body->addWidget(box, 3, 2, 1, 2);
-  }
+  auto* box = new QGroupBox(QStringLiteral("allgm."), this);
+  Register(ctl::kGroupGeneral, box);
+  auto* grid = new QGridLayout(box);
+  auto* fixed = new QCheckBox(QStringLiteral("Festtemperatur"), box);
+  Register(ctl::kFixedTemperatureOn, fixed);
+  grid->addWidget(fixed, 0, 0, 1, 2);
+  auto labelled = [&](int row, std::optional<ctl::Control> labelId, const char* text, ctl::Control editId) {
+    QLabel* l = NewLabel(text, box);
+    auto* e = new QLineEdit(box);
+    if (labelId) Register(*labelId, l);
+    Register(editId, e);
+    editLabels_[editId] = l;
+    grid->addWidget(l, row, 0);
+    grid->addWidget(e, row, 1);
+  };
+  labelled(1, ctl::kLabelFixedTemperature, "Temperatur", ctl::kFixedTemperature);
+  labelled(2, std::nullopt, "Temp.-offset", ctl::kTemperatureOffset);
+  labelled(3, ctl::kLabelAddress, "Adresse", ctl::kAddress);
+  auto* hold = new QCheckBox(QStringLiteral("Kal. Hold"), box);
+  Register(ctl::kCalibrationHold, hold);
+  grid->addWidget(hold, 4, 0, 1, 2);
+  QLabel* typeLabel = NewLabel("Messwert Typ", box);
+  Register(ctl::kLabelMeasurementType, typeLabel);
+  auto* types = new QComboBox(box);
+  types->setEditable(false);
+  Register(ctl::kMeasurementType, types);
+  grid->addWidget(typeLabel, 5, 0);
+  grid->addWidget(types, 5, 1);
+  body->addWidget(box, 3, 2, 1, 2);
+}
 
+void ConfigurationDialog::BuildButtons(QHBoxLayout* top) {
   // Buttons down the right side.
   auto* buttons = new QVBoxLayout;
   top->addLayout(buttons);
-  for (auto [id, text] : {std::pair{ctl::kOk, "OK"}, std::pair{ctl::kCancel, "Abbrechen"}, std::pair{ctl::kOpen, "Öffnen"},
-                          std::pair{ctl::kSave, "Speichern"}, std::pair{ctl::kPrint, "Drucken"},
-                          std::pair{ctl::kSeriesButton, "QX 7100"}}) {
+  for (auto [id, text] : {std::pair{ctl::kOk, "OK"}, std::pair{ctl::kCancel, "Abbrechen"},
+                          std::pair{ctl::kOpen, "Öffnen"}, std::pair{ctl::kSave, "Speichern"},
+                          std::pair{ctl::kPrint, "Drucken"}, std::pair{ctl::kSeriesButton, "QX 7100"}}) {
     auto* b = new QPushButton(QString::fromUtf8(text), this);
     b->setAutoDefault(false);
     Register(id, b);

@@ -19,6 +19,7 @@ class QButtonGroup;
 class QCheckBox;
 class QComboBox;
 class QGridLayout;
+class QHBoxLayout;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -72,6 +73,12 @@ class ConfigurationDialog : public QDialog {
 
  private:
   void Build();
+  // The parts of Build: the source and pair groups, the calibration group, the
+  // general group, the buttons down the right side.
+  void BuildOutputs(QGridLayout* body);
+  void BuildCalibration(QGridLayout* body);
+  void BuildGeneral(QGridLayout* body);
+  void BuildButtons(QHBoxLayout* top);
   void SetButtonTexts();
   QButtonGroup* RadioGroup(ctl::Control first, int count, QGroupBox* box, QGridLayout* grid, int column);
   void Register(ctl::Control id, QWidget* w) { controls_[id] = w; }

@@ -28,8 +28,7 @@ QString Q(const char* s) { return QString::fromUtf8(s); }
 
 }  // namespace
 
-ModuleLoggerDialog::ModuleLoggerDialog(LoggerActions& actions, const QString& title, link::Link* line,
-                                       QWidget* parent)
+ModuleLoggerDialog::ModuleLoggerDialog(LoggerActions& actions, const QString& title, link::Link* line, QWidget* parent)
     : QDialog(parent), actions_(actions) {
   const int lang = actions_.language();
   setWindowTitle(title);
@@ -86,8 +85,7 @@ void ModuleLoggerDialog::OnPrint() {
   QPrintDialog dialog(&printer, this);
   if (dialog.exec() != QDialog::Accepted) return;
   QPainter painter;
-  if (!painter.begin(&printer) || (chart_->render(&painter), !painter.end()))
-    actions_.PrinterFailed();
+  if (!painter.begin(&printer) || (chart_->render(&painter), !painter.end())) actions_.PrinterFailed();
 }
 
 void ModuleLoggerDialog::OnClear() { actions_.Clear(); }

@@ -52,9 +52,7 @@ ParametrizationDialog::ParametrizationDialog(ParametrizationActions& session, QW
   });
 }
 
-ParametrizationDialog::~ParametrizationDialog() {
-  session_.SetControlHooks({}, {});
-}
+ParametrizationDialog::~ParametrizationDialog() { session_.SetControlHooks({}, {}); }
 
 QWidget* ParametrizationDialog::control(Control id) const {
   const auto it = controls_.find(id);
@@ -134,7 +132,9 @@ void ParametrizationDialog::Build() {
     }
     ol->addWidget(box, d / 2, d % 2);
   }
-  ol->addWidget(button(Control::kProgramDacLimits, "Werte Programmieren", outputs, [this] { session_.ProgramDacLimits(); }), 2, 0, 1, 2);
+  ol->addWidget(
+      button(Control::kProgramDacLimits, "Werte Programmieren", outputs, [this] { session_.ProgramDacLimits(); }), 2, 0,
+      1, 2);
   top->addWidget(outputs, 0, 1);
 
   // Device data.
@@ -145,7 +145,8 @@ void ParametrizationDialog::Build() {
   Register(Control::kCalibrationDelay, delay_);
   dl->addWidget(delay_);
   dl->addWidget(new QLabel(QStringLiteral("Sec"), delayBox));
-  dl->addWidget(button(Control::kWriteCalibrationDelay, "PROG", delayBox, [this] { session_.WriteCalibrationDelay(); }));
+  dl->addWidget(
+      button(Control::kWriteCalibrationDelay, "PROG", delayBox, [this] { session_.WriteCalibrationDelay(); }));
   device->addWidget(delayBox);
 
   auto* numberBox = new QGroupBox(U("Gerätenummer"), this);
