@@ -25,9 +25,6 @@ inline constexpr std::array<const char*, 3> kKclSolutions = {"0,1N KCL", "0,01N 
 std::string PhBufferText(int index);
 std::string KclSolutionText(int index);
 
-// Name of measurement type 0..30 in the type list and the printout ("" outside).
-std::string MeasurementTypeName(int type, int language);
-
 // Conductivity families: the type list of a module of one of these types offers only
 // the ranges of its own family.
 inline bool IsTwoElectrodeConductivity(int t) {

@@ -69,7 +69,7 @@ std::string BuildPrintBody(const ConfigSettings& s, const std::array<std::string
   const int t = s.AbsoluteType();
   const int lang = s.language;
   Body b(lang);
-  b.Value(texts::kMeasurementType, MeasurementTypeName(t, lang));
+  b.Value(texts::kMeasurementType, types::TypeListName(t, lang));
 
   if (s.deviceKind == 4) {
     b.Label(texts::kCalValues);

@@ -2,6 +2,8 @@
 
 #include <iterator>
 
+#include "platform/TextPair.h"
+
 namespace korvane::types {
 namespace {
 
@@ -241,7 +243,47 @@ constexpr TypeTraits kTraits[] = {
 };
 static_assert(std::size(kTraits) == kTypeCount + 1);
 
+// The short names of the type lists (configuration, parametrization).
+constexpr platform::TextPair kListNames[kTypeCount] = {
+    {"pH", "pH"},
+    {"Redox", "redox"},
+    {"200µS", "200µS"},
+    {"2000µS", "2000µS"},
+    {"20mS", "20mS"},
+    {"100mS", "100mS"},
+    {"NTU", "NTU"},
+    {"Sauerstoff", "oxygen"},
+    {"Linear", "linear"},
+    {"ISE", "ISE"},
+    {"freies Chlor", "free chlorine"},
+    {"frei", "free"},
+    {"frei", "free"},
+    {"frei", "free"},
+    {"frei", "free"},
+    {"frei", "free"},
+    {"frei", "free"},
+    {"frei", "free"},
+    {"Chlor", "chlorine"},
+    {"Anzeigemodul", "display module"},
+    {"200µS (4)", "200µS (4)"},
+    {"2000µS (4)", "2000µS (4)"},
+    {"20mS (4)", "20mS (4)"},
+    {"500mS (4)", "500mS (4)"},
+    {"200µS a(4)", "200µS a(4)"},
+    {"2000µS a(4)", "2000µS a(4)"},
+    {"20mS a(4)", "20mS a(4)"},
+    {"500mS a(4)", "500mS a(4)"},
+    {"frei", "free"},
+    {"OPX Sauerstoff", "OPX oxygen"},
+    {"20µS ZK=0.1", "20µS ck=0.1"},
+};
+
 }  // namespace
+
+std::string TypeListName(int typeIndex, int language) {
+  if (typeIndex < 0 || typeIndex >= kTypeCount) return {};
+  return kListNames[typeIndex](language);
+}
 
 const TypeTraits& MeasurementType::traits() const {
   if (index_ < 0 || index_ >= static_cast<int>(std::size(kTraits))) return kFree;

@@ -90,6 +90,9 @@ inline constexpr TypeRange kFourElectrodeRanges{20, 23};
 
 // language: 0 = German, 1 = English.
 std::string TypeName(int typeIndex, int language);
+// The short name in the type lists of the configuration and the parametrization
+// ("" outside 0..30).
+std::string TypeListName(int typeIndex, int language);
 std::string ChannelLabel(int typeIndex, int channel /*1..6*/, int language);
 std::string ChannelUnit(int typeIndex, int channel /*1..5*/);
 int ChannelDecimals(int typeIndex, int channel /*1..5*/);
