@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <functional>
 
 #include "link/Link.h"
 #include "link/widgets/LineGate.h"
@@ -64,28 +65,37 @@ void ParametrizationDialog::Register(Control id, QWidget* w) {
   w->setObjectName(QString::fromUtf8(ControlName(id)));
 }
 
+QPushButton* ParametrizationDialog::NewButton(Control id, const char* caption, QWidget* parent,
+                                              std::function<void()> action) {
+  auto* b = new QPushButton(U(caption), parent);
+  // Enter in an edit finishes the entry; it never starts a measurement or a write.
+  b->setAutoDefault(false);
+  Register(id, b);
+  connect(b, &QPushButton::clicked, this, std::move(action));
+  return b;
+}
+
+QPushButton* ParametrizationDialog::NewMeasureButton(Control id, QWidget* parent) {
+  const auto& all = MeasureButtons();
+  const auto* m = std::find_if(all.begin(), all.end(), [&](const MeasureButton& b) { return b.control == id; });
+  return NewButton(id, m->caption, parent, [this, id] { session_.Measure(id); });
+}
+
 void ParametrizationDialog::Build() {
   auto* top = new QGridLayout(this);
-  auto button = [&](Control id, const char* caption, QWidget* parent, auto action) {
-    auto* b = new QPushButton(U(caption), parent);
-    // Enter in an edit finishes the entry; it never starts a measurement or a write.
-    b->setAutoDefault(false);
-    Register(id, b);
-    connect(b, &QPushButton::clicked, this, action);
-    return b;
-  };
-  auto measure = [&](Control id, QWidget* parent) {
-    const auto& all = MeasureButtons();
-    const auto* m = std::find_if(all.begin(), all.end(), [&](const MeasureButton& b) { return b.control == id; });
-    return button(id, m->caption, parent, [this, id] { session_.Measure(id); });
-  };
+  BuildAdjustments(top);
+  BuildOutputs(top);
+  BuildDeviceData(top);
+  BuildReport(top);
+}
 
+void ParametrizationDialog::BuildAdjustments(QGridLayout* top) {
   // Left column: temperature, air pressure, range values.
   auto* left = new QVBoxLayout;
   auto* temperature = new QGroupBox(U("Temperatur"), this);
   auto* tl = new QHBoxLayout(temperature);
-  tl->addWidget(measure(Control::kTemperature0, temperature));
-  tl->addWidget(measure(Control::kTemperature100, temperature));
+  tl->addWidget(NewMeasureButton(Control::kTemperature0, temperature));
+  tl->addWidget(NewMeasureButton(Control::kTemperature100, temperature));
   left->addWidget(temperature);
 
   auto* pressure = new QGroupBox(U("Luftdruck"), this);
@@ -93,23 +103,25 @@ void ParametrizationDialog::Build() {
   airPressure_ = new QLineEdit(pressure);
   Register(Control::kAirPressure, airPressure_);
   pl->addWidget(airPressure_);
-  pl->addWidget(button(Control::kMeasureAirPressure, "Messen", pressure, [this] { session_.MeasureAirPressure(); }));
+  pl->addWidget(NewButton(Control::kMeasureAirPressure, "Messen", pressure, [this] { session_.MeasureAirPressure(); }));
   left->addWidget(pressure);
 
   auto* para = new QGroupBox(U("Parawerte"), this);
   auto* grid = new QGridLayout(para);
-  for (int i = 0; i < 8; ++i) grid->addWidget(measure(kParaButtons[i], para), i / 2, i % 2);
+  for (int i = 0; i < 8; ++i) grid->addWidget(NewMeasureButton(kParaButtons[i], para), i / 2, i % 2);
   for (int i = 0; i < 4; ++i)
-    grid->addWidget(button(kRangeButtons[i], kRangeCaptions[static_cast<std::size_t>(i)], para,
-                           [this, i] { session_.SwitchRange(i); }),
+    grid->addWidget(NewButton(kRangeButtons[i], kRangeCaptions[static_cast<std::size_t>(i)], para,
+                              [this, i] { session_.SwitchRange(i); }),
                     i, 2);
   left->addWidget(para);
   for (Control id : {Control::kRange10Second, Control::kRange11Second, Control::kRange20Second})
-    left->addWidget(measure(id, this));
-  left->addWidget(measure(Control::kBattery, this));
+    left->addWidget(NewMeasureButton(id, this));
+  left->addWidget(NewMeasureButton(Control::kBattery, this));
   left->addStretch(1);
   top->addLayout(left, 0, 0, 2, 1);
+}
 
+void ParametrizationDialog::BuildOutputs(QGridLayout* top) {
   // Middle: the outputs.
   auto* outputs = new QGroupBox(U("Ausgänge"), this);
   auto* ol = new QGridLayout(outputs);
@@ -133,10 +145,12 @@ void ParametrizationDialog::Build() {
     ol->addWidget(box, d / 2, d % 2);
   }
   ol->addWidget(
-      button(Control::kProgramDacLimits, "Werte Programmieren", outputs, [this] { session_.ProgramDacLimits(); }), 2, 0,
-      1, 2);
+      NewButton(Control::kProgramDacLimits, "Werte Programmieren", outputs, [this] { session_.ProgramDacLimits(); }), 2,
+      0, 1, 2);
   top->addWidget(outputs, 0, 1);
+}
 
+void ParametrizationDialog::BuildDeviceData(QGridLayout* top) {
   // Device data.
   auto* device = new QVBoxLayout;
   auto* delayBox = new QGroupBox(U("Kalibrierverzögerung"), this);
@@ -146,7 +160,7 @@ void ParametrizationDialog::Build() {
   dl->addWidget(delay_);
   dl->addWidget(new QLabel(QStringLiteral("Sec"), delayBox));
   dl->addWidget(
-      button(Control::kWriteCalibrationDelay, "PROG", delayBox, [this] { session_.WriteCalibrationDelay(); }));
+      NewButton(Control::kWriteCalibrationDelay, "PROG", delayBox, [this] { session_.WriteCalibrationDelay(); }));
   device->addWidget(delayBox);
 
   auto* numberBox = new QGroupBox(U("Gerätenummer"), this);
@@ -155,7 +169,7 @@ void ParametrizationDialog::Build() {
   deviceNumber_->setMaxLength(4);
   Register(Control::kDeviceNumber, deviceNumber_);
   nl->addWidget(deviceNumber_);
-  nl->addWidget(button(Control::kWriteDeviceNumber, "PROG", numberBox, [this] { session_.WriteDeviceNumber(); }));
+  nl->addWidget(NewButton(Control::kWriteDeviceNumber, "PROG", numberBox, [this] { session_.WriteDeviceNumber(); }));
   device->addWidget(numberBox);
 
   auto* saverBox = new QGroupBox(U("Bildschirmschoner"), this);
@@ -163,11 +177,13 @@ void ParametrizationDialog::Build() {
   screenSaver_ = new QCheckBox(U("OLED Dauerhaft AN"), saverBox);
   Register(Control::kScreenSaverOff, screenSaver_);
   sl->addWidget(screenSaver_);
-  sl->addWidget(button(Control::kWriteScreenSaver, "PROG", saverBox, [this] { session_.WriteScreenSaver(); }));
+  sl->addWidget(NewButton(Control::kWriteScreenSaver, "PROG", saverBox, [this] { session_.WriteScreenSaver(); }));
   device->addWidget(saverBox);
   device->addStretch(1);
   top->addLayout(device, 1, 1);
+}
 
+void ParametrizationDialog::BuildReport(QGridLayout* top) {
   // Right: the report.
   auto* current = new QGroupBox(U("aktuelle Werte"), this);
   auto* cl = new QVBoxLayout(current);
@@ -178,8 +194,8 @@ void ParametrizationDialog::Build() {
   Register(Control::kReport, report_);
   cl->addWidget(report_, 1);
   auto* rl = new QHBoxLayout;
-  rl->addWidget(button(Control::kReadReport, "Aktualisieren", current, [this] { session_.ReadParameterReport(); }));
-  rl->addWidget(button(Control::kPrintReport, "Drucken", current, [this] { session_.PrintParameterReport(); }));
+  rl->addWidget(NewButton(Control::kReadReport, "Aktualisieren", current, [this] { session_.ReadParameterReport(); }));
+  rl->addWidget(NewButton(Control::kPrintReport, "Drucken", current, [this] { session_.PrintParameterReport(); }));
   cl->addLayout(rl);
   top->addWidget(current, 0, 2, 2, 1);
 

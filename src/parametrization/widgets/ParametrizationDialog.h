@@ -4,13 +4,16 @@
 #include <QDialog>
 #include "platform/widgets/SpinEdit.h"
 
+#include <functional>
 #include <map>
 
 #include "parametrization/ParametrizationDialogs.h"
 
 class QCheckBox;
+class QGridLayout;
 class QLabel;
 class QLineEdit;
+class QPushButton;
 
 namespace korvane::parametrization {
 
@@ -32,6 +35,15 @@ class ParametrizationDialog : public QDialog {
 
  private:
   void Build();
+  // The parts of Build: the adjustment buttons, the DAC outputs, the device data, the
+  // report with its buttons and "Beenden".
+  void BuildAdjustments(QGridLayout* top);
+  void BuildOutputs(QGridLayout* top);
+  void BuildDeviceData(QGridLayout* top);
+  void BuildReport(QGridLayout* top);
+  QPushButton* NewButton(Control id, const char* caption, QWidget* parent, std::function<void()> action);
+  // The measure-and-store button of a role, with its caption.
+  QPushButton* NewMeasureButton(Control id, QWidget* parent);
   void Register(Control id, QWidget* w);
   void ApplyEnabling();
   void FieldsToControls();
