@@ -125,11 +125,11 @@ void KeyValuesFromIndices(ConfigSettings& s, int absoluteType);
 struct ControlState {
   bool enabled = true;
   bool visible = true;
-  std::optional<std::string> caption;  // nullopt: keep the resource caption
+  std::optional<std::string> caption;  // nullopt: keep the caption the control was built with
 };
 
 // The state of every control that SetupDialogControls touches. Controls not in the
-// map keep their resource state (enabled, visible, resource caption).
+// map keep the state they were built with (enabled, visible, built caption).
 struct DialogControlStates {
   std::map<ctl::Control, ControlState> controls;
   // Source names 1..6 on the radio buttons of every source group (name 6: temperature).

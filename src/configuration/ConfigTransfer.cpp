@@ -76,7 +76,7 @@ link::WriteReport ConfigTransfer::WriteConfigurationSequence(ConfigSettings& s) 
   }
 
   Command(link::kDacAdjustOn);
-  // The caption of the second progress window is the resource's, in both languages.
+  // The caption of the second progress window is the German one in both languages.
   ui_.ProgressOpen(types::kTransferCaption(0), types::kTransferText(s.language), 0, kind5 ? 29 : 25);
   progress_ = 0;
   link::Data4 offset{}, hold{};
