@@ -42,8 +42,7 @@ int ReadAndOpen(CliContext& ctx, ConfigTransfer& transfer, ConfigSettings& s) {
 // The dialog takes its control values before saving, printing and OK; an address it
 // would refuse stops the command with the dialog's message.
 int TakeControls(CliContext& ctx, ConfigSettings& s) {
-  const configuration::AddressCheck check =
-      configuration::CheckAddressText(std::to_string(s.IDC_GERAETE_ADR), ctx.language());
+  const configuration::AddressCheck check = configuration::CheckAddressText(std::to_string(s.address), ctx.language());
   if (check.ok) return kExitOk;
   ctx.ui().Message(check.message, platform::kAppTitle);
   return kExitAddress;
@@ -59,12 +58,12 @@ class SetupFileEditor : public configuration::ConfigurationEditor {
   // kExitNoAnswer until the editor ran: the configuration read failed before it.
   int exitCode() const { return exit_; }
 
-  Result Edit(ConfigSettings& s, configuration::TypeConfirmation& confirm) override {
+  Result Edit(ConfigSettings& s, configuration::ConfigurationActions& confirm) override {
     configuration::OpenDialogData(s);
     // The calibration question is answered by the flag.
     ctx_.ui().openFile = path_;
     ctx_.ui().yes = withCalibration_;
-    switch (configuration::LoadSetupFile(ctx_.ui(), s)) {
+    switch (confirm.Load(s)) {
       case configuration::LoadResult::kLoaded: break;
       case configuration::LoadResult::kDataError:
         return Refuse(kExitDataFile);  // the data-file error went to stderr; nothing was written

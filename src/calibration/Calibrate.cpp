@@ -39,29 +39,23 @@ class Procedure {
 
  private:
   void Branch() {
-    switch (type_) {
-      case 0: return TwoPointPhBranch();
-      case 1: return RedoxBranch();
-      case 2:
-      case 3:
-      case 4:
-      case 5: return CellConstantBranch(false);
-      case 20:
-      case 21:
-      case 22:
-      case 23: return CellConstantBranch(true);
-      case 7:
+    switch (types::MeasurementType(type_).traits().procedure) {
+      case types::Procedure::kTwoPointPh: return TwoPointPhBranch();
+      case types::Procedure::kRedox: return RedoxBranch();
+      case types::Procedure::kCellConstant2: return CellConstantBranch(false);
+      case types::Procedure::kCellConstant4: return CellConstantBranch(true);
+      case types::Procedure::kOxygenOrAirPressure:
         if (dialogs_.Choose(kOxygen(lang_), kAirPressure(lang_)) == Choice::kSecond) return AirPressureBranch();
         return OxygenSlopeBranch();
-      case 9: return IseBranch();
-      case 10: return LinearChlorineBranch();
-      case 18:
+      case types::Procedure::kIse: return IseBranch();
+      case types::Procedure::kLinearChlorine: return LinearChlorineBranch();
+      case types::Procedure::kChlorineOrPh:
         if (dialogs_.Choose(kChlorine(lang_), kPh) == Choice::kSecond) return PhCompensationBranch();
         return ChlorineSlopeBranch();
-      case 29:
+      case types::Procedure::kSaturationOrAirPressure:
         if (dialogs_.Choose(kOxygen(lang_), kAirPressure(lang_)) == Choice::kSecond) return AirPressureBranch();
         return SaturationBranch();
-      default: return;  // no procedure for this type: only the status line is refreshed
+      case types::Procedure::kNone: return;  // only the status line is refreshed
     }
   }
 

@@ -7,33 +7,35 @@
 #include <string>
 #include <vector>
 
+#include "types/Catalogue.h"
 #include "types/Texts.h"
 
 namespace korvane::configuration {
 
-// pH buffer list (combo boxes 1111, 1112), index 0..18; the same in both languages.
+// pH buffer list (the key buffer lists), index 0..18; the same in both languages.
 inline constexpr std::array<const char*, 19> kPhBuffers = {
     "NBS 1,68",   "NBS 4,01",   "NBS 6,86",   "NBS 9,18",    "NBS 12,45",   "Tech. 1,09",  "Tech. 3,06",
     "Tech. 4,65", "Tech. 6,79", "Tech. 9,23", "Ingold 2,00", "Ingold 4,01", "Ingold 7,00", "Ingold 9,21",
     "Lab. 2,00",  "Lab. 4,00",  "Lab. 7,00",  "Lab. 9,00",   "Lab. 12,00"};
 
-// KCl solution list (combo boxes 1114, 1116), index 0..2.
+// KCl solution list (the key solution lists), index 0..2.
 inline constexpr std::array<const char*, 3> kKclSolutions = {"0,1N KCL", "0,01N KCL", "0,001N KCL"};
 
 // List texts by index; "" for an index without entry (no selection).
 std::string PhBufferText(int index);
 std::string KclSolutionText(int index);
 
-// Name of measurement type 0..30 in the type list and the printout ("" outside).
-std::string MeasurementTypeName(int type, int language);
-
 // Conductivity families: the type list of a module of one of these types offers only
 // the ranges of its own family.
-inline bool IsTwoElectrodeConductivity(int t) { return t >= 2 && t <= 5; }
-inline bool IsFourElectrodeConductivity(int t) { return t >= 20 && t <= 23; }
-inline bool IsConductivityFamily(int t) { return IsTwoElectrodeConductivity(t) || IsFourElectrodeConductivity(t); }
+inline bool IsTwoElectrodeConductivity(int t) {
+  return types::MeasurementType(t).family() == types::Family::kConductivity2;
+}
+inline bool IsFourElectrodeConductivity(int t) {
+  return types::MeasurementType(t).family() == types::Family::kConductivity4;
+}
+inline bool IsConductivityFamily(int t) { return types::MeasurementType(t).IsConductivityRange(); }
 // Types whose first calibration key value is the TDS factor on device kind 4.
-inline bool IsTdsFactorType(int t) { return t >= 20 && t <= 27; }
+inline bool IsTdsFactorType(int t) { return types::MeasurementType(t).HasTdsFactor(); }
 // True when a module of type a accepts a configuration of type b (the OK check).
 bool SameTypeFamily(int a, int b);
 
@@ -51,42 +53,42 @@ std::vector<std::string> TypeListEntries(const TypeList& list, int language);
 // Language texts of the configuration dialog (German, English).
 namespace texts {
 using types::TextPair;
-inline constexpr TextPair kPrint{"Drucken", "Print"};                                     // button 1092
-inline constexpr TextPair kCancel{"Abbrechen", "Cancel"};                                 // button 2
-inline constexpr TextPair kSave{"Speichern", "Save"};                                     // button 1165
-inline constexpr TextPair kOpen{"Öffnen", "Open"};                                        // button 1241
-inline constexpr TextPair kOk{"OK", "OK"};                                                // button 1
-inline constexpr TextPair kDac0{"DAC0 Kanal", "DAC0 channel"};                            // group 1137
-inline constexpr TextPair kDac1{"DAC1 Kanal", "DAC1 channel"};                            // group 1138
-inline constexpr TextPair kRelayOutput{"Relaisausgang", "relay output"};                  // groups 1139, 1159
-inline constexpr TextPair kUpperLimit{"obere Grenze", "upper limit"};                     // labels 1142, 1143
-inline constexpr TextPair kLowerLimit{"untere Grenze", "lower limit"};                    // labels 1140, 1141
-inline constexpr TextPair kLimitValue{"Grenzwert", "limit value"};                        // labels 1144, 1160
-inline constexpr TextPair kHysteresis{"Hysterese", "hysterese"};                          // labels 1145, 1161
-inline constexpr TextPair kLimitType{"Grenzwerttyp", "limit type"};                       // group 1146
-inline constexpr TextPair kCurrentType{"Stromtyp", "current type"};                       // group 1147
-inline constexpr TextPair kCurrent{"Strom", "current"};                                   // radio 1102
-inline constexpr TextPair kVoltage{"Spannung", "voltage"};                                // radio 1101
-inline constexpr TextPair kOutput{"Ausgabe", "output"};                                   // group 1148
-inline constexpr TextPair kCalValues{"Kalibrierwerte", "cal. values"};                    // group 1149
-inline constexpr TextPair kCalKey1{"Kal. Taste1", "cal. key1"};                           // label 1153
-inline constexpr TextPair kCalKey2{"Kal. Taste2", "cal. key2"};                           // label 1154
-inline constexpr TextPair kFixedPh{"Festwert pH", "fixed pH value"};                      // label 1154, type 18
-inline constexpr TextPair kEnableFixedPh{"enable Festwert pH", "enable fixed pH value"};  // 1242, type 18
-inline constexpr TextPair kBasic{"allgemein", "basic adj."};                              // group 1155
-inline constexpr TextPair kMeasurementType{"Messwerttyp", "measurement typ"};             // label 1157
-inline constexpr TextPair kFixTemperature{"Festtemperatur", "fix temperature"};           // check box 1113
-inline constexpr TextPair kHoldDuringCal{"Hold beim Kal.", "Hold during cal."};           // check box 1174
-inline constexpr TextPair kAddress{"Adresse", "address"};                                 // label 1156
+inline constexpr TextPair kPrint{"Drucken", "Print"};
+inline constexpr TextPair kCancel{"Abbrechen", "Cancel"};
+inline constexpr TextPair kSave{"Speichern", "Save"};
+inline constexpr TextPair kOpen{"Öffnen", "Open"};
+inline constexpr TextPair kOk{"OK", "OK"};
+inline constexpr TextPair kDac0{"DAC0 Kanal", "DAC0 channel"};            // kGroupDac0
+inline constexpr TextPair kDac1{"DAC1 Kanal", "DAC1 channel"};            // kGroupDac1
+inline constexpr TextPair kRelayOutput{"Relaisausgang", "relay output"};  // kGroupRelay1, kGroupRelay2
+inline constexpr TextPair kUpperLimit{"obere Grenze", "upper limit"};     // kLabelOutput0Upper, kLabelOutput1Upper
+inline constexpr TextPair kLowerLimit{"untere Grenze", "lower limit"};    // kLabelOutput0Lower, kLabelOutput1Lower
+inline constexpr TextPair kLimitValue{"Grenzwert", "limit value"};        // kLabelRelay1Limit, kLabelRelay2Limit
+inline constexpr TextPair kHysteresis{"Hysterese", "hysterese"};     // kLabelRelay1Hysteresis, kLabelRelay2Hysteresis
+inline constexpr TextPair kLimitType{"Grenzwerttyp", "limit type"};  // kGroupRelay1LimitType
+inline constexpr TextPair kCurrentType{"Stromtyp", "current type"};  // kGroupCurrentType
+inline constexpr TextPair kCurrent{"Strom", "current"};
+inline constexpr TextPair kVoltage{"Spannung", "voltage"};
+inline constexpr TextPair kOutput{"Ausgabe", "output"};                 // kGroupOutput
+inline constexpr TextPair kCalValues{"Kalibrierwerte", "cal. values"};  // kGroupCalibration
+inline constexpr TextPair kCalKey1{"Kal. Taste1", "cal. key1"};         // kLabelCalibrationKey1
+inline constexpr TextPair kCalKey2{"Kal. Taste2", "cal. key2"};         // kLabelCalibrationKey2
+inline constexpr TextPair kFixedPh{"Festwert pH", "fixed pH value"};    // kLabelCalibrationKey2, type 18
+inline constexpr TextPair kEnableFixedPh{"enable Festwert pH", "enable fixed pH value"};  // kPhFix, type 18
+inline constexpr TextPair kBasic{"allgemein", "basic adj."};                              // kGroupGeneral
+inline constexpr TextPair kMeasurementType{"Messwerttyp", "measurement typ"};             // kLabelMeasurementType
+inline constexpr TextPair kFixTemperature{"Festtemperatur", "fix temperature"};           // kFixedTemperatureOn
+inline constexpr TextPair kHoldDuringCal{"Hold beim Kal.", "Hold during cal."};           // kCalibrationHold
+inline constexpr TextPair kAddress{"Adresse", "address"};                                 // kLabelAddress
 
 inline constexpr const char* kWindowTitle = "Konfiguration";   // both languages
-inline constexpr const char* kSeriesButtonKind4 = "PB,PD,PF";  // button 1169, device kind 4
+inline constexpr const char* kSeriesButtonKind4 = "PB,PD,PF";  // kSeriesButton, device kind 4
 
 inline constexpr TextPair kTypeMismatch{"Fehler!\nDer Typ des angeschlossenen Verstärkers paßt nicht zur Einstellung!",
                                         "Error! The adjusted amplifier type dose not fit to the connected type!"};
 inline constexpr TextPair kNotQx7100{"Fehler!\nDer angeschlossenen Verstärkers ist nicht aus der QX 7100 Serie!",
                                      "Error! The connected amplifier dose not fit to QX 7100 model type!"};
-// Logger dialog series names opened by button 1169.
+// Logger dialog series names opened by the series button.
 inline constexpr const char* kLoggerSeriesKind5 = "QX7100";
 inline constexpr const char* kLoggerSeriesKind4 = "PB70,PD70,PF70";
 

@@ -5,7 +5,9 @@
 #include <cmath>
 #include <cerrno>
 #include <cstdlib>
+#include <ostream>
 
+#include "configuration/ConfigFields.h"
 #include "configuration/ConfigLists.h"
 #include "platform/NumberText.h"
 #include "types/Catalogue.h"
@@ -19,47 +21,32 @@ std::string FixedText(float value, int decimals) {
 void ApplyReadReply(ConfigSettings& s, const link::ModuleState& m, std::uint8_t p) {
   const float f = m.ParameterFloat(p);
   const int b = m.ParameterByte(p);
-  auto cal = [&](std::string& setting) { setting = FixedText(f, types::CalibrationDecimals(s.moduleType, p)); };
   switch (p) {
-    case 28:
+    case link::kType.number:
       s.moduleType = b - 1;
-      s.IDC_TYPAUSWAHL = s.moduleType;
+      s.measurementType = s.moduleType;
       s.typeListOffset = 0;
-      break;
-    case 29: s.deviceKind = b; break;
-    case 26: s.IDC_HERSTELLER_NUM = link::IdentityText(m.parameter[26]); break;
-    case 31: s.IDC_VERSION = link::FirmwareText(f); break;
-    case 30: s.IDC_GERAETE_ADR = static_cast<std::uint8_t>(b); break;
-    case 39: s.IDC_UNTERER_WERT0 = FixedText(f, 2); break;
-    case 40: s.IDC_OBERER_WERT0 = FixedText(f, 2); break;
-    case 41: s.IDC_UNTERER_WERT1 = FixedText(f, 2); break;
-    case 42: s.IDC_OBERER_WERT1 = FixedText(f, 2); break;
-    case 55: s.IDC_GRENZWERT = FixedText(f, 2); break;
-    case 56: s.IDC_HYSTERESE = FixedText(f, 2); break;
-    case 57: s.IDC_GRENZWERT3 = FixedText(f, 2); break;
-    case 58: s.IDC_HYSTERESE3 = FixedText(f, 2); break;
-    case 32: cal(s.IDC_KAL0); break;
-    case 33: cal(s.IDC_KAL1); break;
-    case 34: cal(s.IDC_KAL2); break;
-    case 37: cal(s.IDC_KAL3); break;
-    case 35:
-      cal(s.IDC_KAL_C1);
-      s.phFix = f > 0.0f ? 1 : 0;
-      break;
-    case 36: cal(s.IDC_KAL_C2); break;
-    case 72: s.IDC_EDIT1 = FixedText(f, 1); break;
-    case 38: s.IDC_OFFSET = FixedText(f, 1); break;
-    case 51: s.IDC_RADIO1 = b; break;
-    case 52: s.IDC_RADIO7 = b; break;
-    case 47: s.IDC_4TO20MA = b; break;
-    case 48: s.IDC_STROM_SPANNUNG = b; break;
-    case 63: s.IDC_MINIMUM = b; break;
-    case 64: s.IDC_MINIMUM3 = b; break;
-    case 67: s.IDC_RADIO_RELAY = b; break;
-    case 68: s.IDC_RADIO_RELAY2 = b; break;
-    case 73: s.IDC_CHECK1 = b; break;
-    case 81: s.IDC_KAL_HOLD = b; break;
+      return;
+    case link::kDeviceKind.number: s.deviceKind = b; return;
+    case link::kIdentity.number: s.identity = link::IdentityText(m.parameter[link::kIdentity.number]); return;
+    case link::kFirmware.number: s.firmware = link::FirmwareText(f); return;
+    case link::kCalibrationKey1.number: s.phFix = f > 0.0f ? 1 : 0; break;  // and the key value below
     default: break;
+  }
+  const ConfigField* field = FieldOfParameter(p);
+  if (!field) return;
+  switch (field->kind) {
+    case FieldKind::kNumber: {
+      const int decimals =
+          field->decimals == kTypeDecimals ? types::CalibrationDecimals(s.moduleType, p) : field->decimals;
+      s.*field->text = FixedText(f, decimals);
+      break;
+    }
+    case FieldKind::kChoice:
+    case FieldKind::kCheck: s.*field->number = b; break;
+    case FieldKind::kAddress: s.*field->byte = static_cast<std::uint8_t>(b); break;
+    case FieldKind::kText:
+    case FieldKind::kType: break;  // taken above
   }
 }
 
@@ -72,48 +59,50 @@ bool FloatSendable(const std::string& text) {
   return std::isfinite(value) && std::fabs(value) <= FLT_MAX;
 }
 
+namespace {
+
+bool HasFixedPh(int t) { return types::MeasurementType(t).family() == types::Family::kChlorineWithPh; }
+bool IsPh(int t) { return types::MeasurementType(t).family() == types::Family::kPh; }
+
+bool Writes(const ConfigField& f, const ConfigSettings& s, int t) {
+  switch (f.write) {
+    case WriteWhen::kNever: return false;
+    case WriteWhen::kFixedPhType: return HasFixedPh(t);
+    case WriteWhen::kRelay2Series: return s.deviceKind == 5;
+    case WriteWhen::kConductivity: return IsConductivityFamily(t);
+    case WriteWhen::kAlways:
+    case WriteWhen::kKeyValue: return true;
+  }
+  return false;
+}
+
+}  // namespace
+
 std::optional<std::vector<ConfigWrite>> ConfigurationWrites(const ConfigSettings& s, RefusedSetting* refused) {
   const int t = s.AbsoluteType();
   std::vector<ConfigWrite> w;
   std::optional<RefusedSetting> first;
-  auto number = [&](link::Parameter p, const char* key, const std::string& text) {
-    if (!FloatSendable(text) && !first) first = RefusedSetting{key, text};
-    w.push_back({p, FloatWriteData(text), key});
-  };
-  auto byte = [&](link::Parameter p, const char* key, int value) { w.push_back({p, ByteWriteData(value), key}); };
-  number(link::kOutput0Lower, "IDC_UNTERER_WERT0", s.IDC_UNTERER_WERT0);
-  number(link::kOutput1Lower, "IDC_UNTERER_WERT1", s.IDC_UNTERER_WERT1);
-  number(link::kOutput0Upper, "IDC_OBERER_WERT0", s.IDC_OBERER_WERT0);
-  number(link::kOutput1Upper, "IDC_OBERER_WERT1", s.IDC_OBERER_WERT1);
-  byte(link::kOutput0Source, "IDC_RADIO1", s.IDC_RADIO1);
-  byte(link::kOutput1Source, "IDC_RADIO7", s.IDC_RADIO7);
-  number(link::kCalibration1, "IDC_KAL0", s.IDC_KAL0);
-  number(link::kCalibration2, "IDC_KAL1", s.IDC_KAL1);
-  number(link::kCalibration3, "IDC_KAL2", s.IDC_KAL2);
-  if (t == 18)
-    w.push_back({link::kCalibrationKey1, link::FloatData(s.phFix != 0 ? 1.0f : 0.0f), nullptr});
-  else
-    number(link::kCalibrationKey1, "IDC_KAL_C1", s.IDC_KAL_C1);
-  number(link::kCalibrationKey2, "IDC_KAL_C2", s.IDC_KAL_C2);
-  if (t == 18) number(link::kCalibration4, "IDC_KAL3", s.IDC_KAL3);
-  byte(link::kAddress, "IDC_GERAETE_ADR", s.IDC_GERAETE_ADR);
-  byte(link::kOutputKind, "IDC_STROM_SPANNUNG", s.IDC_STROM_SPANNUNG);
-  byte(link::kCurrentRange, "IDC_4TO20MA", s.IDC_4TO20MA);
-  number(link::kRelay1Limit, "IDC_GRENZWERT", s.IDC_GRENZWERT);
-  number(link::kRelay1Hysteresis, "IDC_HYSTERESE", s.IDC_HYSTERESE);
-  byte(link::kRelay1LimitType, "IDC_MINIMUM", s.IDC_MINIMUM);
-  byte(link::kRelay1Source, "IDC_RADIO_RELAY", s.IDC_RADIO_RELAY);
-  if (s.deviceKind == 5) {
-    number(link::kRelay2Limit, "IDC_GRENZWERT3", s.IDC_GRENZWERT3);
-    number(link::kRelay2Hysteresis, "IDC_HYSTERESE3", s.IDC_HYSTERESE3);
-    byte(link::kRelay2LimitType, "IDC_MINIMUM3", s.IDC_MINIMUM3);
-    byte(link::kRelay2Source, "IDC_RADIO_RELAY2", s.IDC_RADIO_RELAY2);
+  for (const ConfigField* f : WriteOrder()) {
+    if (!Writes(*f, s, t)) continue;
+    if (f->write == WriteWhen::kKeyValue && HasFixedPh(t)) {
+      // The fixed-pH type has no first key value: its "pH Fix" check goes in its place.
+      w.push_back({*f->parameter, link::FloatData(s.phFix != 0 ? 1.0f : 0.0f), nullptr});
+      continue;
+    }
+    switch (f->kind) {
+      case FieldKind::kNumber: {
+        const std::string& text = s.*f->text;
+        if (!FloatSendable(text) && !first) first = RefusedSetting{f->key, text};
+        w.push_back({*f->parameter, FloatWriteData(text), f->key});
+        break;
+      }
+      case FieldKind::kChoice:
+      case FieldKind::kCheck: w.push_back({*f->parameter, ByteWriteData(s.*f->number), f->key}); break;
+      case FieldKind::kAddress: w.push_back({*f->parameter, ByteWriteData(s.*f->byte), f->key}); break;
+      case FieldKind::kType: w.push_back({*f->parameter, ByteWriteData(t + 1), f->key}); break;  // 1-based
+      case FieldKind::kText: break;
+    }
   }
-  number(link::kFixedTemperature, "IDC_EDIT1", s.IDC_EDIT1);
-  number(link::kTemperatureOffset, "IDC_OFFSET", s.IDC_OFFSET);
-  if (IsConductivityFamily(t)) byte(link::kType, "IDC_TYPAUSWAHL", t + 1);
-  byte(link::kFixedTemperatureOn, "IDC_CHECK1", s.IDC_CHECK1);
-  byte(link::kCalibrationHold, "IDC_KAL_HOLD", s.IDC_KAL_HOLD);
   if (first) {
     if (refused) *refused = *first;
     return std::nullopt;
@@ -125,7 +114,7 @@ link::Data4 ByteWriteData(int value) { return link::ByteData(static_cast<std::ui
 
 bool KeyValuesAreListChoices(int t, int deviceKind) {
   if ((deviceKind == 4 || deviceKind == 5) && IsTdsFactorType(t)) return false;
-  return t == 0 || IsConductivityFamily(t);
+  return IsPh(t) || IsConductivityFamily(t);
 }
 
 namespace {
@@ -140,32 +129,34 @@ int KeyIndex(const std::string& value) {
 
 void KeyIndicesFromValues(ConfigSettings& s, int t) {
   if (!KeyValuesAreListChoices(t, s.deviceKind)) return;
-  const int k1 = KeyIndex(s.IDC_KAL_C1);
-  const int k2 = KeyIndex(s.IDC_KAL_C2);
-  if (t == 0) {
-    s.IDC_KAL_T1_PH = k1;
-    s.IDC_KAL_T2_PH = k2;
+  const int k1 = KeyIndex(s.calibrationKey1);
+  const int k2 = KeyIndex(s.calibrationKey2);
+  if (IsPh(t)) {
+    s.key1Buffer = k1;
+    s.key2Buffer = k2;
   } else {
-    s.IDC_KAL_T1_LF = k1;
-    s.IDC_KAL_T2_LF = k2;
+    s.key1Solution = k1;
+    s.key2Solution = k2;
   }
 }
 
 void KeyValuesFromIndices(ConfigSettings& s, int t) {
   if (!KeyValuesAreListChoices(t, s.deviceKind)) return;
-  const bool ph = (t == 0);
+  const bool ph = IsPh(t);
   const int listSize = ph ? static_cast<int>(kPhBuffers.size()) : static_cast<int>(kKclSolutions.size());
   auto take = [&](std::string& value, int index) {
     // No selection: keep what the key value was rather than invent one.
     if (index >= 0 && index < listSize) value = platform::StringPrintf("%d", index);
   };
-  take(s.IDC_KAL_C1, ph ? s.IDC_KAL_T1_PH : s.IDC_KAL_T1_LF);
-  take(s.IDC_KAL_C2, ph ? s.IDC_KAL_T2_PH : s.IDC_KAL_T2_LF);
+  take(s.calibrationKey1, ph ? s.key1Buffer : s.key1Solution);
+  take(s.calibrationKey2, ph ? s.key2Buffer : s.key2Solution);
 }
 
 // ---------------------------------------------------------------------------------------
 
-ControlState DialogControlStates::get(int id) const {
+std::ostream& ctl::operator<<(std::ostream& out, Control c) { return out << "control " << static_cast<int>(c); }
+
+ControlState DialogControlStates::get(ctl::Control id) const {
   auto it = controls.find(id);
   return it == controls.end() ? ControlState{} : it->second;
 }
@@ -173,12 +164,13 @@ ControlState DialogControlStates::get(int id) const {
 std::array<std::string, 6> SourceNames(int t, int kind, int lang) {
   std::array<std::string, 6> n;
   auto label = [&](int channel) { return types::ChannelLabel(t, channel, lang); };
+  const types::TypeTraits& traits = types::MeasurementType(t).traits();
   if (kind == 5) {
     n[0] = label(1);
-    n[1] = (t >= 21 && t <= 24) ? label(3) : label(2);
+    n[1] = label(traits.secondSourceKind5);
   } else if (kind == 4) {
     n[0] = label(1);
-    n[1] = (t >= 21 && t <= 28) ? label(3) : label(2);
+    n[1] = label(traits.secondSourceKind4);
   } else {
     for (int i = 0; i < 5; ++i) n[static_cast<std::size_t>(i)] = label(i + 1);
   }
@@ -190,181 +182,247 @@ void ApplySetupDialogRules(ConfigSettings& s) {
   const int t = s.AbsoluteType();
   const int kind = s.deviceKind;
   if (kind != 5) {
-    s.IDC_GRENZWERT3.clear();
-    s.IDC_HYSTERESE3.clear();
+    s.relay2Limit.clear();
+    s.relay2Hysteresis.clear();
   }
-  if (types::CalibrationLabel(t, 4, s.language).empty()) s.IDC_KAL3.clear();
+  if (types::CalibrationLabel(t, 4, s.language).empty()) s.calibration4.clear();
   if (kind == 4 || kind == 5) {
     const bool tdsFactor = (kind == 4 && IsTdsFactorType(s.moduleType));
-    if (!tdsFactor) s.IDC_KAL_C1.clear();
-    s.IDC_KAL_C2.clear();
+    if (!tdsFactor) s.calibrationKey1.clear();
+    s.calibrationKey2.clear();
   }
   const TypeList list = TypeListFor(t);
   s.typeListOffset = list.offset;
-  s.IDC_TYPAUSWAHL = t - list.offset;
+  s.measurementType = t - list.offset;
 }
 
 DialogControlStates FreshDialogControls() { return {}; }
 
+namespace {
+
+// The steps of DescribeDialogControls, each on the states the steps before it left.
+class ControlRules {
+ public:
+  ControlRules(DialogControlStates& d, const ConfigSettings& s)
+      : d_(d), s_(s), t_(s.AbsoluteType()), kind_(s.deviceKind), lang_(s.language) {}
+
+  void Buttons();
+  void Series();
+  void UndoEarlierRun();
+  void SourceGroups();
+  void Relay2();
+  void Kind4WithoutOutputs();
+  void OutputsAndCalibration();
+  void CalibrationKeys();
+  void General();
+  void TypeList();
+
+ private:
+  void Enable(ctl::Control id, bool on = true) { d_.at(id).enabled = on; }
+  void Show(ctl::Control id, bool on = true) { d_.at(id).visible = on; }
+  void Caption(ctl::Control id, const std::string& text) { d_.at(id).caption = text; }
+  void EnableRange(ctl::Control from, ctl::Control to, bool on) {
+    for (ctl::Control id = from; id <= to; id = id + 1) Enable(id, on);
+  }
+  // A source group's buttons 1..5 go off where the type has no such value.
+  void DisableUnnamedSources(ctl::Control first) {
+    for (int i = 0; i < 5; ++i)
+      if (Name(i).empty()) Enable(first + i, false);
+  }
+  void NameSources(ctl::Control first) {
+    for (int i = 0; i < 6; ++i) Caption(first + i, Name(i));
+  }
+  void Relay2Off() {
+    EnableRange(ctl::kRelay2First, ctl::kRelay2Temperature, false);
+    for (ctl::Control id : {ctl::kRelay2Minimum, ctl::kRelay2Maximum, ctl::kRelay2Limit, ctl::kRelay2Hysteresis})
+      Enable(id, false);
+  }
+  void Keys(bool edits, bool bufferLists, bool solutionLists);
+  const std::string& Name(int i) const { return d_.sourceNames[static_cast<std::size_t>(i)]; }
+
+  DialogControlStates& d_;
+  const ConfigSettings& s_;
+  const int t_;
+  const int kind_;
+  const int lang_;
+};
+
+// Buttons carry the language texts at every exchange.
+void ControlRules::Buttons() {
+  Caption(ctl::kOk, texts::kOk(lang_));
+  Caption(ctl::kCancel, texts::kCancel(lang_));
+  Caption(ctl::kOpen, texts::kOpen(lang_));
+  Caption(ctl::kSave, texts::kSave(lang_));
+  Caption(ctl::kPrint, texts::kPrint(lang_));
+}
+
+void ControlRules::Series() {
+  d_.sourceNames = SourceNames(t_, kind_, lang_);
+  if (kind_ == 5) {
+    Enable(ctl::kSeriesButton);
+  } else if (kind_ == 4) {
+    Caption(ctl::kSeriesButton, texts::kSeriesButtonKind4);
+    Enable(ctl::kSeriesButton);
+  } else {
+    Enable(ctl::kSeriesButton, false);
+  }
+}
+
+// Undo what an earlier run (for another type) disabled or hid.
+void ControlRules::UndoEarlierRun() {
+  for (ctl::Control id : {ctl::kCalibration1, ctl::kCalibration2, ctl::kCalibration3, ctl::kCalibration4}) Enable(id);
+  for (ctl::Control id : {ctl::kCalibrationKey1, ctl::kCalibrationKey2, ctl::kKey1Buffer, ctl::kKey2Buffer,
+                          ctl::kKey1Solution, ctl::kKey2Solution}) {
+    Show(id);
+    Enable(id);
+  }
+  EnableRange(ctl::kDac0First, ctl::kDac1Temperature, true);
+  // Relay 1's first value is left as an earlier run set it.
+  EnableRange(ctl::kRelay1First + 1, ctl::kRelay1Temperature, true);
+  Enable(ctl::kCurrent);
+  Enable(ctl::k4To20);
+}
+
+void ControlRules::SourceGroups() {
+  Caption(ctl::kGroupDac0, texts::kDac0(lang_));
+  Caption(ctl::kGroupDac1, texts::kDac1(lang_));
+  Caption(ctl::kGroupRelay1, texts::kRelayOutput(lang_));
+  Caption(ctl::kLabelOutput0Lower, texts::kLowerLimit(lang_));
+  Caption(ctl::kLabelOutput1Lower, texts::kLowerLimit(lang_));
+  Caption(ctl::kLabelOutput0Upper, texts::kUpperLimit(lang_));
+  Caption(ctl::kLabelOutput1Upper, texts::kUpperLimit(lang_));
+  Caption(ctl::kLabelRelay1Limit, texts::kLimitValue(lang_));
+  Caption(ctl::kLabelRelay1Hysteresis, texts::kHysteresis(lang_));
+  for (ctl::Control first : {ctl::kDac0First, ctl::kDac1First, ctl::kRelay1First}) {
+    DisableUnnamedSources(first);
+    NameSources(first);
+  }
+}
+
+// Relay 2 exists on device kind 5 only.
+void ControlRules::Relay2() {
+  Caption(ctl::kGroupRelay2, texts::kRelayOutput(lang_));
+  if (kind_ == 5) {
+    DisableUnnamedSources(ctl::kRelay2First);
+    Enable(ctl::kRelay2Temperature);
+    Enable(ctl::kRelay2Limit);
+    Enable(ctl::kRelay2Hysteresis);
+  } else {
+    Relay2Off();
+  }
+  NameSources(ctl::kRelay2First);
+  Caption(ctl::kLabelRelay2Limit, texts::kLimitValue(lang_));
+  Caption(ctl::kLabelRelay2Hysteresis, texts::kHysteresis(lang_));
+}
+
+// Device kind 4 has no outputs or relays to configure here.
+void ControlRules::Kind4WithoutOutputs() {
+  if (kind_ != 4) return;
+  EnableRange(ctl::kOutput0Lower, ctl::kOutput1Upper, false);
+  EnableRange(ctl::kDac0First, ctl::kDac1Temperature, false);
+  EnableRange(ctl::kVoltage, ctl::kRelay1Maximum, false);
+  EnableRange(ctl::kRelay1First, ctl::kRelay1Temperature, false);
+  Enable(ctl::kRelay1Limit, false);
+  Enable(ctl::kRelay1Hysteresis, false);
+  Relay2Off();
+}
+
+void ControlRules::OutputsAndCalibration() {
+  Caption(ctl::kGroupRelay1LimitType, texts::kLimitType(lang_));
+  Caption(ctl::kGroupCurrentType, texts::kCurrentType(lang_));
+  Caption(ctl::kGroupOutput, texts::kOutput(lang_));
+  Caption(ctl::kVoltage, texts::kVoltage(lang_));
+  Caption(ctl::kCurrent, texts::kCurrent(lang_));
+  Caption(ctl::kGroupCalibration, texts::kCalValues(lang_));
+  for (int i = 0; i < 4; ++i) {
+    const std::string label = types::CalibrationLabel(t_, i + 1, lang_);
+    Caption(ctl::kLabelCalibration1 + i, label);
+    if (label.empty()) Enable(ctl::kCalibration1 + i, false);
+  }
+}
+
+void ControlRules::Keys(bool edits, bool bufferLists, bool solutionLists) {
+  Show(ctl::kPhFix, false);
+  Show(ctl::kCalibrationKey1, edits);
+  Show(ctl::kCalibrationKey2, edits);
+  Show(ctl::kKey1Buffer, bufferLists);
+  Show(ctl::kKey2Buffer, bufferLists);
+  Show(ctl::kKey1Solution, solutionLists);
+  Show(ctl::kKey2Solution, solutionLists);
+}
+
+void ControlRules::CalibrationKeys() {
+  if (kind_ == 4 || kind_ == 5) {
+    Show(ctl::kPhFix, false);
+    if (kind_ == 4 && IsTdsFactorType(s_.moduleType)) {
+      Enable(ctl::kCalibrationKey1);
+      Show(ctl::kLabelCalibrationKey1);
+      Caption(ctl::kLabelCalibrationKey1, types::CalibrationLabel(t_, 5, lang_));
+    } else {
+      Enable(ctl::kCalibrationKey1, false);
+      Show(ctl::kLabelCalibrationKey1, false);
+    }
+    Enable(ctl::kCalibrationKey2, false);
+    for (ctl::Control id :
+         {ctl::kKey1Buffer, ctl::kKey2Buffer, ctl::kKey1Solution, ctl::kKey2Solution, ctl::kLabelCalibrationKey2})
+      Show(id, false);
+    return;
+  }
+  Caption(ctl::kLabelCalibrationKey1, texts::kCalKey1(lang_));
+  Caption(ctl::kLabelCalibrationKey2, texts::kCalKey2(lang_));
+  switch (types::MeasurementType(t_).traits().keyEntry) {
+    case types::KeyEntry::kBufferLists: Keys(false, true, false); break;
+    case types::KeyEntry::kFixedEdits:
+      Keys(true, false, false);
+      Enable(ctl::kCalibrationKey1, false);
+      Enable(ctl::kCalibrationKey2, false);
+      break;
+    case types::KeyEntry::kEdits: Keys(true, false, false); break;
+    case types::KeyEntry::kSolutionLists: Keys(false, false, true); break;
+    case types::KeyEntry::kFixedPh:
+      Keys(false, false, false);
+      Show(ctl::kPhFix);
+      Caption(ctl::kPhFix, texts::kEnableFixedPh(lang_));
+      Show(ctl::kLabelCalibrationKey1, false);
+      Show(ctl::kCalibrationKey2);
+      Caption(ctl::kLabelCalibrationKey2, texts::kFixedPh(lang_));
+      break;
+    case types::KeyEntry::kUnchanged: break;
+  }
+}
+
+void ControlRules::General() {
+  Caption(ctl::kGroupGeneral, texts::kBasic(lang_));
+  Caption(ctl::kLabelFixedTemperature, types::ChannelLabel(t_, 6, lang_));
+  Caption(ctl::kFixedTemperatureOn, texts::kFixTemperature(lang_));
+  Caption(ctl::kLabelAddress, texts::kAddress(lang_));
+  Caption(ctl::kLabelMeasurementType, texts::kMeasurementType(lang_));
+  Caption(ctl::kCalibrationHold, texts::kHoldDuringCal(lang_));
+}
+
+// A conductivity module may switch range within its own family only.
+void ControlRules::TypeList() {
+  const configuration::TypeList list = TypeListFor(t_);
+  Enable(ctl::kMeasurementType, list.enabled);
+  d_.typeListEntries = TypeListEntries(list, lang_);
+  d_.typeListOffset = list.offset;
+}
+
+}  // namespace
+
 DialogControlStates DescribeDialogControls(const ConfigSettings& s, const DialogControlStates& previous) {
   DialogControlStates d = previous;
-  const int t = s.AbsoluteType();
-  const int kind = s.deviceKind;
-  const int lang = s.language;
-  auto enable = [&](int id, bool on = true) { d.at(id).enabled = on; };
-  auto show = [&](int id, bool on = true) { d.at(id).visible = on; };
-  auto caption = [&](int id, const std::string& text) { d.at(id).caption = text; };
-  auto enableRange = [&](int from, int to, bool on) {
-    for (int id = from; id <= to; ++id) enable(id, on);
-  };
-
-  // Buttons carry the language texts at every exchange.
-  caption(ctl::kOk, texts::kOk(lang));
-  caption(ctl::kCancel, texts::kCancel(lang));
-  caption(ctl::kOpen, texts::kOpen(lang));
-  caption(ctl::kSave, texts::kSave(lang));
-  caption(ctl::kPrint, texts::kPrint(lang));
-
-  // 1. Series-specific start.
-  d.sourceNames = SourceNames(t, kind, lang);
-  const auto& names = d.sourceNames;
-  if (kind == 5) {
-    enable(ctl::kSeriesButton);
-  } else if (kind == 4) {
-    caption(ctl::kSeriesButton, texts::kSeriesButtonKind4);
-    enable(ctl::kSeriesButton);
-  } else {
-    enable(ctl::kSeriesButton, false);
-  }
-
-  // 2. Undo what an earlier run (for another type) disabled or hid.
-  for (int id : {ctl::kKal0, ctl::kKal1, ctl::kKal2, ctl::kKal3}) enable(id);
-  for (int id : {ctl::kKalC1, ctl::kKalC2, ctl::kKeyPh1, ctl::kKeyPh2, ctl::kKeyLf1, ctl::kKeyLf2}) {
-    show(id);
-    enable(id);
-  }
-  enableRange(1001, 1012, true);
-  enableRange(1014, 1018, true);
-  enable(ctl::kCurrent);
-  enable(ctl::k4To20);
-
-  // 3. Source groups DAC0, DAC1, relay 1.
-  caption(ctl::kGroupDac0, texts::kDac0(lang));
-  caption(ctl::kGroupDac1, texts::kDac1(lang));
-  caption(ctl::kGroupRelay1, texts::kRelayOutput(lang));
-  caption(ctl::kLabelLower0, texts::kLowerLimit(lang));
-  caption(ctl::kLabelLower1, texts::kLowerLimit(lang));
-  caption(ctl::kLabelUpper0, texts::kUpperLimit(lang));
-  caption(ctl::kLabelUpper1, texts::kUpperLimit(lang));
-  caption(ctl::kLabelLimit, texts::kLimitValue(lang));
-  caption(ctl::kLabelHysteresis, texts::kHysteresis(lang));
-  for (int first : {ctl::kDac0First, ctl::kDac1First, ctl::kRelay1First}) {
-    for (int i = 0; i < 5; ++i)
-      if (names[static_cast<std::size_t>(i)].empty()) enable(first + i, false);
-    for (int i = 0; i < 6; ++i) caption(first + i, names[static_cast<std::size_t>(i)]);
-  }
-
-  // 4. Relay 2 exists on device kind 5 only.
-  caption(ctl::kGroupRelay2, texts::kRelayOutput(lang));
-  if (kind == 5) {
-    for (int i = 0; i < 5; ++i)
-      if (names[static_cast<std::size_t>(i)].empty()) enable(ctl::kRelay2First + i, false);
-    enable(ctl::kRelay2First + 5);
-    enable(ctl::kLimit3);
-    enable(ctl::kHysteresis3);
-  } else {
-    enableRange(1019, 1024, false);
-    for (int id : {ctl::kMinimum3, ctl::kMaximum3, ctl::kLimit3, ctl::kHysteresis3}) enable(id, false);
-  }
-  for (int i = 0; i < 6; ++i) caption(ctl::kRelay2First + i, names[static_cast<std::size_t>(i)]);
-  caption(ctl::kLabelLimit3, texts::kLimitValue(lang));
-  caption(ctl::kLabelHysteresis3, texts::kHysteresis(lang));
-
-  // 5. Device kind 4 has no outputs or relays to configure here.
-  if (kind == 4) {
-    enableRange(1075, 1078, false);
-    enableRange(1001, 1012, false);
-    enableRange(1101, 1106, false);
-    enableRange(1013, 1018, false);
-    enable(ctl::kLimit, false);
-    enable(ctl::kHysteresis, false);
-    enableRange(1019, 1024, false);
-    for (int id : {ctl::kMinimum3, ctl::kMaximum3, ctl::kLimit3, ctl::kHysteresis3}) enable(id, false);
-  }
-
-  // 6. Output groups and calibration values.
-  caption(ctl::kGroupLimitType, texts::kLimitType(lang));
-  caption(ctl::kGroupCurrentType, texts::kCurrentType(lang));
-  caption(ctl::kGroupOutput, texts::kOutput(lang));
-  caption(ctl::kVoltage, texts::kVoltage(lang));
-  caption(ctl::kCurrent, texts::kCurrent(lang));
-  caption(ctl::kGroupCal, texts::kCalValues(lang));
-  static constexpr int kCalLabels[4] = {ctl::kLabelKal0, ctl::kLabelKal1, ctl::kLabelKal2, ctl::kLabelKal3};
-  static constexpr int kCalEdits[4] = {ctl::kKal0, ctl::kKal1, ctl::kKal2, ctl::kKal3};
-  for (int i = 0; i < 4; ++i) {
-    const std::string label = types::CalibrationLabel(t, i + 1, lang);
-    caption(kCalLabels[i], label);
-    if (label.empty()) enable(kCalEdits[i], false);
-  }
-
-  // 7. Calibration key controls.
-  if (kind == 4 || kind == 5) {
-    show(ctl::kPhFix, false);
-    if (kind == 4 && IsTdsFactorType(s.moduleType)) {
-      enable(ctl::kKalC1);
-      show(ctl::kLabelKalC1);
-      caption(ctl::kLabelKalC1, types::CalibrationLabel(t, 5, lang));
-    } else {
-      enable(ctl::kKalC1, false);
-      show(ctl::kLabelKalC1, false);
-    }
-    enable(ctl::kKalC2, false);
-    for (int id : {ctl::kKeyPh1, ctl::kKeyPh2, ctl::kKeyLf1, ctl::kKeyLf2, ctl::kLabelKalC2}) show(id, false);
-  } else {
-    caption(ctl::kLabelKalC1, texts::kCalKey1(lang));
-    caption(ctl::kLabelKalC2, texts::kCalKey2(lang));
-    auto keys = [&](bool edits, bool phLists, bool lfLists) {
-      show(ctl::kPhFix, false);
-      show(ctl::kKalC1, edits);
-      show(ctl::kKalC2, edits);
-      show(ctl::kKeyPh1, phLists);
-      show(ctl::kKeyPh2, phLists);
-      show(ctl::kKeyLf1, lfLists);
-      show(ctl::kKeyLf2, lfLists);
-    };
-    if (t == 0) {
-      keys(false, true, false);
-    } else if (t == 1 || t == 6 || t == 7 || t == 8 || t == 10 || t == 29) {
-      keys(true, false, false);
-      enable(ctl::kKalC1, false);
-      enable(ctl::kKalC2, false);
-    } else if (t == 9) {
-      keys(true, false, false);
-    } else if ((t >= 2 && t <= 5) || (t >= 20 && t <= 27) || t == 31) {
-      keys(false, false, true);
-    } else if (t == 18) {
-      keys(false, false, false);
-      show(ctl::kPhFix);
-      caption(ctl::kPhFix, texts::kEnableFixedPh(lang));
-      show(ctl::kLabelKalC1, false);
-      show(ctl::kKalC2);
-      caption(ctl::kLabelKalC2, texts::kFixedPh(lang));
-    }
-  }
-
-  // 8. General group.
-  caption(ctl::kGroupBasic, texts::kBasic(lang));
-  caption(ctl::kLabelFixTemp, types::ChannelLabel(t, 6, lang));
-  caption(ctl::kFixTemp, texts::kFixTemperature(lang));
-  caption(ctl::kLabelAddress, texts::kAddress(lang));
-  caption(ctl::kLabelType, texts::kMeasurementType(lang));
-  caption(ctl::kKalHold, texts::kHoldDuringCal(lang));
-
-  // 9. Type list: a conductivity module may switch range within its own family only.
-  const TypeList list = TypeListFor(t);
-  enable(ctl::kTypeList, list.enabled);
-  d.typeListEntries = TypeListEntries(list, lang);
-  d.typeListOffset = list.offset;
+  ControlRules rules(d, s);
+  rules.Buttons();
+  rules.Series();
+  rules.UndoEarlierRun();
+  rules.SourceGroups();
+  rules.Relay2();
+  rules.Kind4WithoutOutputs();
+  rules.OutputsAndCalibration();
+  rules.CalibrationKeys();
+  rules.General();
+  rules.TypeList();
   return d;
 }
 

@@ -76,14 +76,14 @@ link::WriteReport ConfigTransfer::WriteConfigurationSequence(ConfigSettings& s) 
   }
 
   Command(link::kDacAdjustOn);
-  // The caption of the second progress window is the resource's, in both languages.
+  // The caption of the second progress window is the German one in both languages.
   ui_.ProgressOpen(types::kTransferCaption(0), types::kTransferText(s.language), 0, kind5 ? 29 : 25);
   progress_ = 0;
   link::Data4 offset{}, hold{};
   for (const ConfigWrite& w : *writes) {
     Write(w.parameter, w.data);
     // The module answers at its new address from the next frame on.
-    if (w.parameter.number == link::kAddress.number) context_.address = s.IDC_GERAETE_ADR;
+    if (w.parameter.number == link::kAddress.number) context_.address = s.address;
     if (w.parameter.number == link::kTemperatureOffset.number) offset = w.data;
     if (w.parameter.number == link::kCalibrationHold.number) hold = w.data;
   }

@@ -6,9 +6,11 @@
 
 #include "configuration/ConfigSettings.h"
 #include "configuration/ConfigurationEditor.h"
+#include "configuration/SetupActions.h"
 #include "link/FlowContext.h"
 #include "link/Link.h"
 #include "platform/Ui.h"
+#include "types/Catalogue.h"
 
 namespace korvane::configuration {
 
@@ -45,15 +47,17 @@ inline constexpr link::Parameter kReadOrder[31] = {link::kType,
                                                    link::kIdentity,
                                                    link::kDeviceKind};
 
-// Whether the write sequence stores calibration value 4 (IDC_KAL3) for type t.
-inline bool WritesCalibration4(int t) { return t == 18; }
+// Whether the write sequence stores calibration value 4 (calibration4) for type t.
+inline bool WritesCalibration4(int t) { return types::MeasurementType(t).family() == types::Family::kChlorineWithPh; }
 
-class ConfigTransfer : public TypeConfirmation {
+class ConfigTransfer : public SetupActions {
  public:
   // The context gives the module's address and the language; the write sequence
-  // moves its address to the module's new one.
-  ConfigTransfer(link::Link& link, platform::Ui& ui, link::FlowContext& context)
-      : link_(link), ui_(ui), context_(context) {}
+  // moves its address to the module's new one. clock and logger serve the dialog's
+  // printout and series button.
+  ConfigTransfer(link::Link& link, platform::Ui& ui, link::FlowContext& context,
+                 platform::Clock clock = platform::SystemClock(), logger::LoggerLauncher* logger = nullptr)
+      : SetupActions(ui, std::move(clock), logger), link_(link), ui_(ui), context_(context) {}
 
   // The 31 reads into the settings, under the progress window ("Datenübertragung",
   // range 0..30, position n before request n), then the 1 s pause (which gives a

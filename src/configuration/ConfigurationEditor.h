@@ -1,22 +1,34 @@
 #pragma once
-// Where the user edits a configuration read from the module before it is written
-// back: the configuration dialog on the desktop, a setup file on the command line, a
-// script in the tests.
+// The configuration's shape: what the dialog's buttons do while it is open
+// (ConfigurationActions, done by the configuration flows), and where the user edits a
+// configuration read from the module before it is written back (ConfigurationEditor:
+// the configuration dialog on the desktop, a setup file on the command line, a script
+// in the tests).
+#include <array>
 #include <string>
 
 #include "configuration/ConfigSettings.h"
+#include "configuration/SetupFile.h"
 
 namespace korvane::configuration {
 
 // How the module answered the type check of the dialog's OK.
 enum class TypeCheck { kAccepted, kNoReply, kTypeMismatch };
 
-// What the dialog's OK asks before it closes: whether the module accepts the chosen
-// type. It tells the user itself why not (communication error, type error).
-class TypeConfirmation {
+class ConfigurationActions {
  public:
-  virtual ~TypeConfirmation() = default;
+  virtual ~ConfigurationActions() = default;
+  // OK: whether the module accepts the chosen type. Tells the user itself why not
+  // (communication error, type error).
   virtual TypeCheck CheckTypeOnOk(ConfigSettings& s) = 0;
+  // "Öffnen": a setup file into the settings.
+  virtual LoadResult Load(ConfigSettings& s) = 0;
+  // "Speichern": the settings into a setup file.
+  virtual void Save(const ConfigSettings& s) = 0;
+  // "Drucken": the printout, with the source names the dialog shows.
+  virtual void Print(const ConfigSettings& s, const std::array<std::string, 6>& sourceNames) = 0;
+  // The series button: the module logger of the settings' series.
+  virtual void OpenLogger(const ConfigSettings& s) = 0;
 };
 
 class ConfigurationEditor {
@@ -24,16 +36,9 @@ class ConfigurationEditor {
   enum class Result { kAccepted, kCancelled };
   virtual ~ConfigurationEditor() = default;
   // Shows the settings for editing; kAccepted after an OK whose type check passed. The
-  // settings then hold the edited values, with IDC_TYPAUSWAHL as list index beside
+  // settings then hold the edited values, with measurementType as list index beside
   // typeListOffset.
-  virtual Result Edit(ConfigSettings& s, TypeConfirmation& confirm) = 0;
-};
-
-// Opens the module logger dialog of a series ("QX7100", "PB70,PD70,PF70").
-class LoggerLauncher {
- public:
-  virtual ~LoggerLauncher() = default;
-  virtual void OpenLogger(const std::string& series, int language) = 0;
+  virtual Result Edit(ConfigSettings& s, ConfigurationActions& actions) = 0;
 };
 
 }  // namespace korvane::configuration

@@ -13,7 +13,7 @@ namespace korvane::configuration {
 void ControlRoundTrip(ConfigSettings& s);
 
 // Opening the dialog on the settings: the settings side of SetupDialogControls, then
-// the round trip through the controls. Afterwards IDC_TYPAUSWAHL is the list index
+// the round trip through the controls. Afterwards measurementType is the list index
 // beside typeListOffset, as while the dialog shows.
 void OpenDialogData(ConfigSettings& s);
 

@@ -4,9 +4,11 @@
 
 #include <cstdlib>
 
+#include "configuration/ConfigFields.h"
 #include "configuration/ConfigLists.h"
 #include "platform/NumberText.h"
 #include "platform/SafeFile.h"
+#include "types/Checksum.h"
 
 namespace korvane::configuration {
 namespace {
@@ -28,48 +30,21 @@ int LowByte(const std::string& value) { return platform::ToInt(value) & 0xFF; }
 
 }  // namespace
 
-std::uint32_t SetupFile::Checksum(std::string_view bytes) {
-  std::uint32_t sum = 0;
-  for (char c : bytes) sum += static_cast<std::uint32_t>(static_cast<std::int32_t>(static_cast<signed char>(c)));
-  return sum;
-}
+std::uint32_t SetupFile::Checksum(std::string_view bytes) { return types::SignedByteSum(bytes); }
 
 std::string SetupFile::BuildSetupText(const ConfigSettings& s) {
   std::string t;
-  Line(t, "IDC_HERSTELLER_NUM", s.IDC_HERSTELLER_NUM);
-  Line(t, "IDC_RADIO1", s.IDC_RADIO1);
-  Line(t, "IDC_RADIO7", s.IDC_RADIO7);
-  Line(t, "IDC_OBERER_WERT0", s.IDC_OBERER_WERT0);
-  Line(t, "IDC_OBERER_WERT1", s.IDC_OBERER_WERT1);
-  Line(t, "IDC_UNTERER_WERT0", s.IDC_UNTERER_WERT0);
-  Line(t, "IDC_UNTERER_WERT1", s.IDC_UNTERER_WERT1);
-  Line(t, "IDC_STROM_SPANNUNG", s.IDC_STROM_SPANNUNG);
-  Line(t, "IDC_4TO20MA", s.IDC_4TO20MA);
-  Line(t, "IDC_GRENZWERT", s.IDC_GRENZWERT);
-  Line(t, "IDC_HYSTERESE", s.IDC_HYSTERESE);
-  Line(t, "IDC_MINIMUM", s.IDC_MINIMUM);
-  Line(t, "IDC_RADIO_RELAY", s.IDC_RADIO_RELAY);
-  Line(t, "IDC_GRENZWERT3", s.IDC_GRENZWERT3);
-  Line(t, "IDC_HYSTERESE3", s.IDC_HYSTERESE3);
-  Line(t, "IDC_MINIMUM3", s.IDC_MINIMUM3);
-  Line(t, "IDC_RADIO_RELAY2", s.IDC_RADIO_RELAY2);
-  Line(t, "IDC_KAL_C1", s.IDC_KAL_C1);
-  Line(t, "IDC_KAL_C2", s.IDC_KAL_C2);
-  Line(t, "IDC_EDIT1", s.IDC_EDIT1);
-  Line(t, "IDC_CHECK1", s.IDC_CHECK1);
-  Line(t, "IDC_VERSION", s.IDC_VERSION);
-  Line(t, "IDC_GERAETE_ADR", platform::StringPrintf("%u", static_cast<unsigned>(s.IDC_GERAETE_ADR)));
-  Line(t, "IDC_KAL_HOLD", s.IDC_KAL_HOLD);
-  Line(t, "IDC_KAL_T1_PH", s.IDC_KAL_T1_PH);
-  Line(t, "IDC_KAL_T2_PH", s.IDC_KAL_T2_PH);
-  Line(t, "IDC_KAL_T1_LF", s.IDC_KAL_T1_LF);
-  Line(t, "IDC_KAL_T2_LF", s.IDC_KAL_T2_LF);
-  Line(t, "IDC_TYPAUSWAHL", s.AbsoluteType());
-  Line(t, "IDC_KAL1", s.IDC_KAL1);
-  Line(t, "IDC_KAL3", s.IDC_KAL3);
-  Line(t, "IDC_KAL2", s.IDC_KAL2);
-  Line(t, "IDC_KAL0", s.IDC_KAL0);
-  Line(t, "IDC_OFFSET", s.IDC_OFFSET);
+  for (const ConfigField& f : ConfigFields()) {
+    if (!f.key) continue;
+    switch (f.kind) {
+      case FieldKind::kNumber:
+      case FieldKind::kText: Line(t, f.key, s.*f.text); break;
+      case FieldKind::kChoice:
+      case FieldKind::kCheck: Line(t, f.key, s.*f.number); break;
+      case FieldKind::kAddress: Line(t, f.key, platform::StringPrintf("%u", static_cast<unsigned>(s.*f.byte))); break;
+      case FieldKind::kType: Line(t, f.key, s.AbsoluteType()); break;
+    }
+  }
   Line(t, kChecksumKey, platform::StringPrintf("%u", Checksum(t)));
   return t;
 }
@@ -85,59 +60,23 @@ std::string SetupFile::GetValue(const std::string& text, const std::string& key)
 }
 
 int SetupFile::ParseSetupText(const std::string& text, ConfigSettings& s, bool withCalibration) {
-  auto textSetting = [&](const char* key, std::string& setting) {
-    std::string v = GetValue(text, key);
-    if (!v.empty()) setting = std::move(v);
-  };
-  auto intSetting = [&](const char* key, int& setting) {
-    const std::string v = GetValue(text, key);
-    if (!v.empty()) setting = LowByte(v);
-  };
-  textSetting("IDC_HERSTELLER_NUM", s.IDC_HERSTELLER_NUM);
-  intSetting("IDC_RADIO1", s.IDC_RADIO1);
-  intSetting("IDC_RADIO7", s.IDC_RADIO7);
-  textSetting("IDC_OBERER_WERT0", s.IDC_OBERER_WERT0);
-  textSetting("IDC_OBERER_WERT1", s.IDC_OBERER_WERT1);
-  textSetting("IDC_UNTERER_WERT0", s.IDC_UNTERER_WERT0);
-  textSetting("IDC_UNTERER_WERT1", s.IDC_UNTERER_WERT1);
-  intSetting("IDC_STROM_SPANNUNG", s.IDC_STROM_SPANNUNG);
-  intSetting("IDC_4TO20MA", s.IDC_4TO20MA);
-  textSetting("IDC_GRENZWERT", s.IDC_GRENZWERT);
-  textSetting("IDC_HYSTERESE", s.IDC_HYSTERESE);
-  intSetting("IDC_MINIMUM", s.IDC_MINIMUM);
-  intSetting("IDC_RADIO_RELAY", s.IDC_RADIO_RELAY);
-  textSetting("IDC_GRENZWERT3", s.IDC_GRENZWERT3);
-  textSetting("IDC_HYSTERESE3", s.IDC_HYSTERESE3);
-  intSetting("IDC_MINIMUM3", s.IDC_MINIMUM3);
-  intSetting("IDC_RADIO_RELAY2", s.IDC_RADIO_RELAY2);
-  textSetting("IDC_KAL_C1", s.IDC_KAL_C1);
-  textSetting("IDC_KAL_C2", s.IDC_KAL_C2);
-  textSetting("IDC_EDIT1", s.IDC_EDIT1);
-  intSetting("IDC_CHECK1", s.IDC_CHECK1);
-  textSetting("IDC_VERSION", s.IDC_VERSION);
-  {
-    const std::string v = GetValue(text, "IDC_GERAETE_ADR");
-    if (!v.empty()) s.IDC_GERAETE_ADR = static_cast<std::uint8_t>(LowByte(v));
-  }
-  intSetting("IDC_KAL_HOLD", s.IDC_KAL_HOLD);
-  intSetting("IDC_KAL_T1_PH", s.IDC_KAL_T1_PH);
-  intSetting("IDC_KAL_T2_PH", s.IDC_KAL_T2_PH);
-  intSetting("IDC_KAL_T1_LF", s.IDC_KAL_T1_LF);
-  intSetting("IDC_KAL_T2_LF", s.IDC_KAL_T2_LF);
-  {
-    // The file holds the absolute type; the dialog derives offset and list index.
-    const std::string v = GetValue(text, "IDC_TYPAUSWAHL");
-    if (!v.empty()) {
-      s.IDC_TYPAUSWAHL = LowByte(v);
-      s.typeListOffset = 0;
+  for (const ConfigField& f : ConfigFields()) {
+    if (!f.key || (f.calibration && !withCalibration)) continue;
+    std::string v = GetValue(text, f.key);
+    // An empty value leaves the setting as it was.
+    if (v.empty()) continue;
+    switch (f.kind) {
+      case FieldKind::kNumber:
+      case FieldKind::kText: s.*f.text = std::move(v); break;
+      case FieldKind::kChoice:
+      case FieldKind::kCheck: s.*f.number = LowByte(v); break;
+      case FieldKind::kAddress: s.*f.byte = static_cast<std::uint8_t>(LowByte(v)); break;
+      case FieldKind::kType:
+        // The file holds the absolute type; the dialog derives offset and list index.
+        s.*f.number = LowByte(v);
+        s.typeListOffset = 0;
+        break;
     }
-  }
-  if (withCalibration) {
-    textSetting("IDC_KAL1", s.IDC_KAL1);
-    textSetting("IDC_KAL3", s.IDC_KAL3);
-    textSetting("IDC_KAL2", s.IDC_KAL2);
-    textSetting("IDC_KAL0", s.IDC_KAL0);
-    textSetting("IDC_OFFSET", s.IDC_OFFSET);
   }
 
   const std::size_t at = text.find(kChecksumKey);
@@ -204,7 +143,7 @@ LoadResult LoadSetupFile(platform::Ui& ui, ConfigSettings& s) {
   }
   const bool withCalibration = ui.YesNo(texts::kYesNoTitle, texts::kReadCalibrationToo(s.language),
                                         texts::kYes(s.language), texts::kNo(s.language));
-  // A file without IDC_TYPAUSWAHL keeps the current type: hold it as absolute type.
+  // A file without measurementType keeps the current type: hold it as absolute type.
   s.UseAbsoluteType();
   if (SetupFile::ParseSetupText(*text, s, withCalibration) == SetupFile::kDataError) {
     ui.Message(texts::kDataFileError(s.language));

@@ -14,13 +14,13 @@ class SetupFile {
  public:
   enum Result { kOk = 1, kDataError = 2 };
 
-  // The 35 lines from the settings (IDC_TYPAUSWAHL as the absolute type).
+  // The 35 lines from the settings (measurementType as the absolute type).
   static std::string BuildSetupText(const ConfigSettings& s);
   // Value of the first "key==" in text up to the next "\n\r"; "" when there is none.
   static std::string GetValue(const std::string& text, const std::string& key);
   // Applies the values found in text (calibration values 1..4 and the temperature
   // offset only withCalibration; empty values leave settings unchanged; integers keep
-  // their low 8 bits; IDC_TYPAUSWAHL is taken as absolute type, offset 0), then checks
+  // their low 8 bits; measurementType is taken as absolute type, offset 0), then checks
   // the checksum: kOk or kDataError. The values stay applied either way.
   static int ParseSetupText(const std::string& text, ConfigSettings& s, bool withCalibration);
   // A value with the checksum key in it cannot be saved: the file would fail its own

@@ -18,9 +18,9 @@ std::string PrintDocumentName(int deviceKind) {
 
 std::string BuildPrintHeading(const ConfigSettings& s, const platform::LocalTime& now) {
   return platform::StringPrintf("Setup %s -Nr.: %s  %02u.%02u.%u %02u:%02u\n\n", SeriesHeading(s.deviceKind).c_str(),
-                                s.IDC_HERSTELLER_NUM.c_str(), static_cast<unsigned>(now.day),
-                                static_cast<unsigned>(now.month), static_cast<unsigned>(now.year),
-                                static_cast<unsigned>(now.hour), static_cast<unsigned>(now.minute));
+                                s.identity.c_str(), static_cast<unsigned>(now.day), static_cast<unsigned>(now.month),
+                                static_cast<unsigned>(now.year), static_cast<unsigned>(now.hour),
+                                static_cast<unsigned>(now.minute));
 }
 
 namespace {
@@ -49,7 +49,7 @@ class Body {
 };
 
 void CalibrationLines(Body& b, const ConfigSettings& s, int t) {
-  const std::string* values[4] = {&s.IDC_KAL0, &s.IDC_KAL1, &s.IDC_KAL2, &s.IDC_KAL3};
+  const std::string* values[4] = {&s.calibration1, &s.calibration2, &s.calibration3, &s.calibration4};
   for (int i = 0; i < 4; ++i) {
     const std::string label = types::CalibrationLabel(t, i + 1, s.language);
     if (!label.empty()) b.Value(label, *values[i]);
@@ -69,72 +69,77 @@ std::string BuildPrintBody(const ConfigSettings& s, const std::array<std::string
   const int t = s.AbsoluteType();
   const int lang = s.language;
   Body b(lang);
-  b.Value(texts::kMeasurementType, MeasurementTypeName(t, lang));
+  b.Value(texts::kMeasurementType, types::TypeListName(t, lang));
 
   if (s.deviceKind == 4) {
     b.Label(texts::kCalValues);
     CalibrationLines(b, s, t);
-    if (IsTdsFactorType(t)) b.Value(types::CalibrationLabel(t, 5, lang), s.IDC_KAL_C1);
-    b.Raw(platform::StringPrintf("Temp. Offset:  %s\n", s.IDC_OFFSET.c_str()));
-    b.Number(texts::kAddress, s.IDC_GERAETE_ADR);
-    b.Value(texts::kFixTemperature, s.IDC_EDIT1);
-    b.Suffix(texts::kFixTemperature, s.IDC_CHECK1 != 0 ? ":  enable\n" : ":  disable\n");
+    if (IsTdsFactorType(t)) b.Value(types::CalibrationLabel(t, 5, lang), s.calibrationKey1);
+    b.Raw(platform::StringPrintf("Temp. Offset:  %s\n", s.temperatureOffset.c_str()));
+    b.Number(texts::kAddress, s.address);
+    b.Value(texts::kFixTemperature, s.fixedTemperature);
+    b.Suffix(texts::kFixTemperature, s.fixedTemperatureOn != 0 ? ":  enable\n" : ":  disable\n");
     return b.out_;
   }
 
-  SourceLine(b, "%s:  %s\n", texts::kDac0, s.IDC_RADIO1, names);
-  b.Value(texts::kLowerLimit, s.IDC_UNTERER_WERT0);
-  b.Value(texts::kUpperLimit, s.IDC_OBERER_WERT0);
-  SourceLine(b, "%s:  %s\n", texts::kDac1, s.IDC_RADIO7, names);
-  b.Value(texts::kLowerLimit, s.IDC_UNTERER_WERT1);
-  b.Value(texts::kUpperLimit, s.IDC_OBERER_WERT1);
+  SourceLine(b, "%s:  %s\n", texts::kDac0, s.output0Source, names);
+  b.Value(texts::kLowerLimit, s.output0Lower);
+  b.Value(texts::kUpperLimit, s.output0Upper);
+  SourceLine(b, "%s:  %s\n", texts::kDac1, s.output1Source, names);
+  b.Value(texts::kLowerLimit, s.output1Lower);
+  b.Value(texts::kUpperLimit, s.output1Upper);
 
-  if (s.IDC_STROM_SPANNUNG != 0) {
+  if (s.outputKind != 0) {
     b.Value(texts::kOutput, b.L(texts::kCurrent));
-    b.Suffix(texts::kCurrentType, s.IDC_4TO20MA != 0 ? ":  4..20mA\n" : ":  0..20mA\n");
+    b.Suffix(texts::kCurrentType, s.currentRange != 0 ? ":  4..20mA\n" : ":  0..20mA\n");
   } else {
     b.Value(texts::kOutput, b.L(texts::kVoltage));
   }
 
-  SourceLine(b, "%s 1:  %s\n", texts::kRelayOutput, s.IDC_RADIO_RELAY, names);
-  b.Value(texts::kLimitValue, s.IDC_GRENZWERT);
-  b.Value(texts::kHysteresis, s.IDC_HYSTERESE);
-  b.Suffix(texts::kLimitType, s.IDC_MINIMUM != 0 ? ":  Maximum\n" : ":  Minimum\n");
+  SourceLine(b, "%s 1:  %s\n", texts::kRelayOutput, s.relay1Source, names);
+  b.Value(texts::kLimitValue, s.relay1Limit);
+  b.Value(texts::kHysteresis, s.relay1Hysteresis);
+  b.Suffix(texts::kLimitType, s.relay1LimitType != 0 ? ":  Maximum\n" : ":  Minimum\n");
 
   if (s.deviceKind == 5) {
-    SourceLine(b, "%s 2:  %s\n", texts::kRelayOutput, s.IDC_RADIO_RELAY2, names);
-    b.Value(texts::kLimitValue, s.IDC_GRENZWERT3);
-    b.Value(texts::kHysteresis, s.IDC_HYSTERESE3);
-    b.Suffix(texts::kLimitType, s.IDC_MINIMUM3 != 0 ? " Rel2:  Maximum\n" : ":  Minimum\n");
+    SourceLine(b, "%s 2:  %s\n", texts::kRelayOutput, s.relay2Source, names);
+    b.Value(texts::kLimitValue, s.relay2Limit);
+    b.Value(texts::kHysteresis, s.relay2Hysteresis);
+    b.Suffix(texts::kLimitType, s.relay2LimitType != 0 ? " Rel2:  Maximum\n" : ":  Minimum\n");
   }
 
   b.Label(texts::kCalValues);
   CalibrationLines(b, s, t);
-  b.Raw(platform::StringPrintf("Temp. Offset:  %s\n", s.IDC_OFFSET.c_str()));
+  b.Raw(platform::StringPrintf("Temp. Offset:  %s\n", s.temperatureOffset.c_str()));
 
-  if (t == 0) {
-    b.Value(texts::kCalKey1, PhBufferText(s.IDC_KAL_T1_PH));
-    b.Value(texts::kCalKey2, PhBufferText(s.IDC_KAL_T2_PH));
-  } else if (IsConductivityFamily(t) || t == 31) {
-    b.Value(texts::kCalKey1, KclSolutionText(s.IDC_KAL_T1_LF));
-    b.Value(texts::kCalKey2, KclSolutionText(s.IDC_KAL_T2_LF));
-  } else if (t == 6) {
-    // no key lines
-  } else if (t == 10) {
-    b.Suffix(texts::kCalKey1, ":  +\n");
-    b.Suffix(texts::kCalKey2, ":  -\n");
-  } else if (t == 18) {
-    b.Raw(s.phFix != 0 ? "fixed pH enable\n" : "fixed pH disable\n");
-    b.Raw(platform::StringPrintf("fixed pH: %s\n", s.IDC_KAL_C2.c_str()));
-  } else {
-    b.Value(texts::kCalKey1, s.IDC_KAL_C1);
-    b.Value(texts::kCalKey2, s.IDC_KAL_C2);
+  switch (types::MeasurementType(t).traits().keyPrint) {
+    case types::KeyPrint::kBuffers:
+      b.Value(texts::kCalKey1, PhBufferText(s.key1Buffer));
+      b.Value(texts::kCalKey2, PhBufferText(s.key2Buffer));
+      break;
+    case types::KeyPrint::kSolutions:
+      b.Value(texts::kCalKey1, KclSolutionText(s.key1Solution));
+      b.Value(texts::kCalKey2, KclSolutionText(s.key2Solution));
+      break;
+    case types::KeyPrint::kNone: break;
+    case types::KeyPrint::kSigns:
+      b.Suffix(texts::kCalKey1, ":  +\n");
+      b.Suffix(texts::kCalKey2, ":  -\n");
+      break;
+    case types::KeyPrint::kFixedPh:
+      b.Raw(s.phFix != 0 ? "fixed pH enable\n" : "fixed pH disable\n");
+      b.Raw(platform::StringPrintf("fixed pH: %s\n", s.calibrationKey2.c_str()));
+      break;
+    case types::KeyPrint::kValues:
+      b.Value(texts::kCalKey1, s.calibrationKey1);
+      b.Value(texts::kCalKey2, s.calibrationKey2);
+      break;
   }
 
-  b.Number(texts::kAddress, s.IDC_GERAETE_ADR);
-  b.Value(texts::kFixTemperature, s.IDC_EDIT1);
-  b.Suffix(texts::kFixTemperature, s.IDC_CHECK1 != 0 ? ":  enable\n" : ":  disable\n");
-  b.Suffix(texts::kHoldDuringCal, s.IDC_KAL_HOLD != 0 ? ":  enable\n" : ":  disable\n");
+  b.Number(texts::kAddress, s.address);
+  b.Value(texts::kFixTemperature, s.fixedTemperature);
+  b.Suffix(texts::kFixTemperature, s.fixedTemperatureOn != 0 ? ":  enable\n" : ":  disable\n");
+  b.Suffix(texts::kHoldDuringCal, s.calibrationHold != 0 ? ":  enable\n" : ":  disable\n");
   return b.out_;
 }
 

@@ -1,15 +1,14 @@
 #include "display/DisplayFile.h"
 
-
 #include <charconv>
 #include <set>
 #include <vector>
 
-#include "configuration/SetupFile.h"
 #include "display/DisplayTexts.h"
 #include "platform/NumberText.h"
 #include "platform/SafeFile.h"
 #include "platform/ShownText.h"
+#include "types/Checksum.h"
 #include "types/Cp1252.h"
 
 namespace korvane::display {
@@ -101,7 +100,7 @@ std::string BuildDisplayText(const DisplaySettings& settings) {
     if (f.text) value = platform::NumberEntryText(*f.text).value_or(*f.text);
     t += f.key + "==" + types::ToWindows1252(value) + kLineEnd;
   }
-  t += std::string(kChecksumKey) + "==" + std::to_string(configuration::SetupFile::Checksum(t)) + kLineEnd;
+  t += std::string(kChecksumKey) + "==" + std::to_string(types::SignedByteSum(t)) + kLineEnd;
   return t;
 }
 
@@ -129,7 +128,7 @@ std::optional<DisplayFileError> ParseDisplayText(const std::string& text, Displa
       for (const Field& f : fields)
         if (!seen.count(f.key)) return bad(line, platform::StringPrintf(texts::kMissingKey(language), f.key.c_str()));
       // The sum as the setup files carry it: an unsigned decimal of the bytes before.
-      const std::uint32_t expected = configuration::SetupFile::Checksum(std::string_view(text).substr(0, lineStart));
+      const std::uint32_t expected = types::SignedByteSum(std::string_view(text).substr(0, lineStart));
       std::uint32_t stored = 0;
       const char* vEnd = value.data() + value.size();
       const auto [ptr, ec] = std::from_chars(value.data(), vEnd, stored);

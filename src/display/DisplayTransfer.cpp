@@ -5,6 +5,7 @@
 #include "display/DisplayFile.h"
 #include "display/DisplayTexts.h"
 #include "logger/DeviceClock.h"
+#include "logger/ModuleLogger.h"
 #include "platform/NumberText.h"
 #include "types/Texts.h"
 
@@ -35,11 +36,6 @@ const FloatField kOutputFloats[] = {
     {link::kRelay1Hysteresis, &DisplayOutputs::relay0Hysteresis, &texts::kHysteresisField, 0},
     {link::kRelay2Hysteresis, &DisplayOutputs::relay1Hysteresis, &texts::kHysteresisField, 1},
 };
-
-// The export file's dialog: as for a recording file.
-platform::FileDialogSpec ExportDialog() {
-  return {"txt", "*.txt", "Text (*.txt) | *.txt | Alle Dateien (*.*)|*.*||", true};
-}
 
 }  // namespace
 
@@ -287,12 +283,9 @@ bool DisplayTransfer::SendContrast(int contrast) {
 std::optional<std::string> DisplayTransfer::LoggerInformation() { return readout_.InformationText(); }
 
 void DisplayTransfer::ReadLogger() {
-  const std::optional<std::string> path = ui_.SaveFile(ExportDialog());
-  if (!path) return;
-  if (guard_) guard_->BeforeExport(*path);
   logger::ReadoutSource source;
   source.displayUnit = true;
-  readout_.Read(*path, source);
+  logger::ReadIntoChosenFile(ui_, guard_, readout_, source);
 }
 
 void DisplayTransfer::ClearLogger() { readout_.Clear(true); }

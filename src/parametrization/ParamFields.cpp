@@ -5,6 +5,7 @@
 
 #include "parametrization/ParamTexts.h"
 #include "platform/NumberText.h"
+#include "types/Catalogue.h"
 #include "types/Cp1252.h"
 
 namespace korvane::parametrization {
@@ -62,11 +63,12 @@ std::string DacRangeProblem(int i, int value) {
 }
 
 ControlEnabling EnablingForType(int t) {
+  const types::MeasurementType type(t);
   ControlEnabling e;
-  e.rangeButtons = (t >= 2 && t <= 5) || (t >= 20 && t <= 23);
-  e.measureAirPressure = t == 7;
-  e.airPressureEdit = t == 7;
-  if (t == 19) {
+  e.rangeButtons = type.IsConductivityRange();
+  e.measureAirPressure = type.family() == types::Family::kOxygen;
+  e.airPressureEdit = type.family() == types::Family::kOxygen;
+  if (type.family() == types::Family::kDisplayModule) {
     e.rangeButtons = false;
     e.airPressureEdit = false;
     e.temperatureButtons = false;
@@ -76,7 +78,10 @@ ControlEnabling EnablingForType(int t) {
 }
 
 std::uint8_t RangeCode(int button, int typeIndex) {
-  return static_cast<std::uint8_t>((typeIndex <= 19 ? 3 : 21) + button);
+  // The wire's (1-based) type of the chosen range in the module's conductivity family.
+  const int first = typeIndex < types::kFourElectrodeRanges.first ? types::kTwoElectrodeRanges.first
+                                                                  : types::kFourElectrodeRanges.first;
+  return static_cast<std::uint8_t>(first + 1 + button);
 }
 
 bool AirPressureAccepted(int hPa) { return hPa >= 800 && hPa <= 1100; }

@@ -2,12 +2,11 @@
 
 #include "platform/NumberText.h"
 #include "platform/ShownText.h"
+#include "types/Catalogue.h"
 #include "types/Cp1252.h"
 
 namespace korvane::parametrization {
 namespace {
-
-constexpr int kKalwertType = 7;
 
 const char* LineFormat(std::uint8_t p) {
   switch (p) {
@@ -43,7 +42,7 @@ std::vector<link::Parameter> ReportParameters(int typeIndex) {
   out.insert(out.end(), link::kRangeAdjustments.begin(), link::kRangeAdjustments.end());
   out.insert(out.end(), link::kDacLimits.begin(), link::kDacLimits.end());
   out.push_back(link::kCalibrationDelay);
-  if (typeIndex == kKalwertType) out.push_back(link::kCalibration4);
+  if (types::MeasurementType(typeIndex).family() == types::Family::kOxygen) out.push_back(link::kCalibration4);
   out.push_back(link::kIdentity);
   out.push_back(link::kScreenSaverOff);
   return out;

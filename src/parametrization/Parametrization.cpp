@@ -13,6 +13,7 @@
 #include "parametrization/ParametrizationDialogs.h"
 #include "platform/NumberText.h"
 #include "platform/Ui.h"
+#include "types/Catalogue.h"
 
 namespace korvane::parametrization {
 namespace {
@@ -48,20 +49,20 @@ std::string Number(int v) { return std::to_string(v); }
 const std::array<MeasureButton, 14>& MeasureButtons() {
   using link::kRangeAdjustments;
   static const std::array<MeasureButton, 14> kButtons{{
-      {1024, "1,000k", RawPick::kFirstOf61, link::kTemperature0Raw, false},
-      {1025, "1,385k", RawPick::kFirstOf61, link::kTemperature100Raw, false},
-      {1041, "Para00", RawPick::kValue60, kRangeAdjustments[0], false},
-      {1028, "Para01", RawPick::kValue60, kRangeAdjustments[1], false},
-      {1030, "Para10", RawPick::kValue60, kRangeAdjustments[2], false},
-      {1029, "Para11", RawPick::kValue60, kRangeAdjustments[3], false},
-      {1031, "Para20", RawPick::kValue60, kRangeAdjustments[4], false},
-      {1032, "Para21", RawPick::kValue60, kRangeAdjustments[5], false},
-      {1049, "Para30", RawPick::kValue60, kRangeAdjustments[6], false},
-      {1050, "Para31", RawPick::kValue60, kRangeAdjustments[7], false},
-      {1051, "Para10-QXXX83", RawPick::kSecondOf61, kRangeAdjustments[2], false},
-      {1052, "Para11-QXXX83", RawPick::kSecondOf61, kRangeAdjustments[3], false},
-      {1061, "Para20-QXXX83", RawPick::kSecondOf61, kRangeAdjustments[4], false},
-      {1253, "Ubat PD,PF,PB", RawPick::kValue62, link::kAirPressureAdjustment, true},
+      {Control::kTemperature0, "1,000k", RawPick::kFirstOf61, link::kTemperature0Raw, false},
+      {Control::kTemperature100, "1,385k", RawPick::kFirstOf61, link::kTemperature100Raw, false},
+      {Control::kRange00, "Para00", RawPick::kValue60, kRangeAdjustments[0], false},
+      {Control::kRange01, "Para01", RawPick::kValue60, kRangeAdjustments[1], false},
+      {Control::kRange10, "Para10", RawPick::kValue60, kRangeAdjustments[2], false},
+      {Control::kRange11, "Para11", RawPick::kValue60, kRangeAdjustments[3], false},
+      {Control::kRange20, "Para20", RawPick::kValue60, kRangeAdjustments[4], false},
+      {Control::kRange21, "Para21", RawPick::kValue60, kRangeAdjustments[5], false},
+      {Control::kRange30, "Para30", RawPick::kValue60, kRangeAdjustments[6], false},
+      {Control::kRange31, "Para31", RawPick::kValue60, kRangeAdjustments[7], false},
+      {Control::kRange10Second, "Para10-QXXX83", RawPick::kSecondOf61, kRangeAdjustments[2], false},
+      {Control::kRange11Second, "Para11-QXXX83", RawPick::kSecondOf61, kRangeAdjustments[3], false},
+      {Control::kRange20Second, "Para20-QXXX83", RawPick::kSecondOf61, kRangeAdjustments[4], false},
+      {Control::kBattery, "Ubat PD,PF,PB", RawPick::kValue62, link::kAirPressureAdjustment, true},
   }};
   return kButtons;
 }
@@ -75,7 +76,7 @@ int Parametrization::typeIndex() const { return link_.module().typeIndex; }
 bool Parametrization::Open() { return link_.OpenPort(kGerman); }
 
 std::optional<ParamValues> Parametrization::TakeControls() {
-  if (onTakeControls) onTakeControls();
+  if (onTakeControls_) onTakeControls_();
   std::string message;
   std::optional<ParamValues> v = TakeOver(fields_, &message);
   if (!v) ui_.Message(message);
@@ -83,7 +84,7 @@ std::optional<ParamValues> Parametrization::TakeControls() {
 }
 
 void Parametrization::ShowFields() {
-  if (onShowFields) onShowFields();
+  if (onShowFields_) onShowFields_();
 }
 
 void Parametrization::Initialize() {
@@ -91,7 +92,7 @@ void Parametrization::Initialize() {
   const int t = typeIndex();
   enabling_ = EnablingForType(t);
   const link::ModuleState& m = link_.module();
-  if (t == 7) {
+  if (types::MeasurementType(t).family() == types::Family::kOxygen) {
     // Measured value 4 without decimals; a value the module garbled shows as 0.
     const float hPa = m.measured[3];
     fields_.airPressure = Number(std::isfinite(hPa) && std::fabs(hPa) < 1e9f ? static_cast<int>(hPa) : 0);
@@ -131,10 +132,11 @@ Parametrization::ReportStatus Parametrization::ReadParameterReport() {
     ui_.Message(texts::kCommError);
     status = ReportStatus::kNoAnswer;
   } else {
-    // Position 21 belongs to calibration value 4, which only type 7 reads.
+    // Position 21 belongs to calibration value 4, which only oxygen reads.
+    const bool oxygen = types::MeasurementType(t).family() == types::Family::kOxygen;
     int position = 2;
     for (std::size_t i = 1; i < rows.size(); ++i, ++position) {
-      if (rows[i].number == link::kIdentity.number && t != 7) ++position;
+      if (rows[i].number == link::kIdentity.number && !oxygen) ++position;
       ui_.ProgressSet(std::min(position, kReportProgressMax));
       link_.Read(context_.address, rows[i]);
       if (link_.isLineLost()) break;
@@ -200,7 +202,7 @@ std::optional<std::uint32_t> Parametrization::MeasureRaw(RawPick pick) {
   return shown;
 }
 
-void Parametrization::Measure(int control) {
+void Parametrization::Measure(Control control) {
   const auto& buttons = MeasureButtons();
   const auto b =
       std::find_if(buttons.begin(), buttons.end(), [&](const MeasureButton& m) { return m.control == control; });

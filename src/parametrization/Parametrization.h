@@ -11,6 +11,7 @@
 #include "link/FlowContext.h"
 #include "link/Protocol.h"
 #include "parametrization/ParamFields.h"
+#include "parametrization/ParametrizationDialogs.h"
 #include "platform/Clock.h"
 
 namespace korvane::link {
@@ -29,7 +30,7 @@ enum class RawPick { kValue60, kFirstOf61, kSecondOf61, kValue62 };
 
 // A button that measures a raw value and stores it as an adjustment parameter.
 struct MeasureButton {
-  int control;
+  Control control;
   const char* caption;
   RawPick pick;
   link::Parameter target;
@@ -37,51 +38,48 @@ struct MeasureButton {
 };
 const std::array<MeasureButton, 14>& MeasureButtons();
 
-// The range buttons "200µ", "2000µ", "20m", "100m" (controls 1114..1117).
+// The range buttons "200µ", "2000µ", "20m", "100m".
 inline constexpr std::array<const char*, 4> kRangeCaptions{"200µ", "2000µ", "20m", "100m"};
 
-class Parametrization {
+class Parametrization : public ParametrizationActions {
  public:
-  enum class ReportStatus { kDone, kNoAnswer, kLineLost };
-
   Parametrization(link::Link& link, platform::Ui& ui, const link::FlowContext& context, RawValueView& rawView,
                   ParamFields& fields, platform::Clock clock = platform::SystemClock());
 
-  ParamFields& fields() { return fields_; }
-  link::Link& link() { return link_; }
-  const ControlEnabling& enabling() const { return enabling_; }
+  ParamFields& fields() override { return fields_; }
+  link::Link& link() override { return link_; }
+  const ControlEnabling& enabling() const override { return enabling_; }
   int typeIndex() const;
-
-  // The dialog copies its controls into the fields before an action takes them over,
-  // and shows the fields again when an action changed them.
-  std::function<void()> onTakeControls;
-  std::function<void()> onShowFields;
+  void SetControlHooks(std::function<void()> takeControls, std::function<void()> showFields) override {
+    onTakeControls_ = std::move(takeControls);
+    onShowFields_ = std::move(showFields);
+  }
 
   // Opening: the report (which fills the module's copies), the type's enabling, the
   // module's device data taken into the fields.
   void Initialize();
   // Closing: DAC adjust mode is left.
-  void Close();
+  void Close() override;
 
   // "Aktualisieren": reads the report into the fields.
-  ReportStatus ReadParameterReport();
+  ReportStatus ReadParameterReport() override;
   // "Drucken": prints the report; false when cancelled or the job failed (told).
-  bool PrintParameterReport();
+  bool PrintParameterReport() override;
 
-  // A measure-and-store button by control number.
-  void Measure(int control);
+  // A measure-and-store button.
+  void Measure(Control control) override;
   // "Messen": the air-pressure adjustment.
-  void MeasureAirPressure();
+  void MeasureAirPressure() override;
   // A range button, 0..3.
-  void SwitchRange(int button);
+  void SwitchRange(int button) override;
   // DAC edit i (0..7) changed: the module's output follows it.
-  void SetDacOutput(int i);
+  void SetDacOutput(int i) override;
   // "Werte Programmieren".
-  void ProgramDacLimits();
+  void ProgramDacLimits() override;
   // The "PROG" buttons.
-  void WriteDeviceNumber();
-  void WriteCalibrationDelay();
-  void WriteScreenSaver();
+  void WriteDeviceNumber() override;
+  void WriteCalibrationDelay() override;
+  void WriteScreenSaver() override;
 
   void SetDacAdjustMode(bool on);
 
@@ -100,6 +98,10 @@ class Parametrization {
   ParamFields& fields_;
   platform::Clock clock_;
   ControlEnabling enabling_;
+  // The dialog's: its controls copied into the fields before an action takes them
+  // over, the fields shown again when an action changed them.
+  std::function<void()> onTakeControls_;
+  std::function<void()> onShowFields_;
 };
 
 }  // namespace korvane::parametrization

@@ -1,6 +1,6 @@
 #pragma once
 // The type selection list: one entry per catalogue type index 0..30, named as the
-// configuration names them (configuration::MeasurementTypeName).
+// type lists name them (types::TypeListName).
 
 namespace korvane::parametrization {
 

@@ -1,5 +1,9 @@
 #include "types/Catalogue.h"
 
+#include <iterator>
+
+#include "platform/TextPair.h"
+
 namespace korvane::types {
 namespace {
 
@@ -187,6 +191,104 @@ const Record& At(int typeIndex) {
 std::string Select(const Pair& p, int language) { return language == 1 ? p.en : p.de; }
 
 }  // namespace
+
+namespace {
+
+constexpr TypeTraits Traits(Family f, Procedure p, KeyEntry entry, KeyPrint print, int kind4 = 2, int kind5 = 2) {
+  return TypeTraits{f, p, entry, print, kind4, kind5};
+}
+
+using F = Family;
+using P = Procedure;
+using E = KeyEntry;
+using KP = KeyPrint;
+constexpr TypeTraits kFree = Traits(F::kOther, P::kNone, E::kUnchanged, KP::kValues);
+constexpr TypeTraits kCond2 = Traits(F::kConductivity2, P::kCellConstant2, E::kSolutionLists, KP::kSolutions);
+
+// One row per index 0..31. Index 31 names no type, yet the dialog and the printout
+// have always treated its key values as KCl solutions.
+constexpr TypeTraits kTraits[] = {
+    Traits(F::kPh, P::kTwoPointPh, E::kBufferLists, KP::kBuffers),
+    Traits(F::kRedox, P::kRedox, E::kFixedEdits, KP::kValues),
+    kCond2,
+    kCond2,
+    kCond2,
+    kCond2,
+    Traits(F::kTurbidity, P::kNone, E::kFixedEdits, KP::kNone),
+    Traits(F::kOxygen, P::kOxygenOrAirPressure, E::kFixedEdits, KP::kValues),
+    Traits(F::kLinear, P::kNone, E::kFixedEdits, KP::kValues),
+    Traits(F::kIse, P::kIse, E::kEdits, KP::kValues),
+    Traits(F::kChlorine, P::kLinearChlorine, E::kFixedEdits, KP::kSigns),
+    kFree,
+    kFree,
+    kFree,
+    kFree,
+    kFree,
+    kFree,
+    kFree,
+    Traits(F::kChlorineWithPh, P::kChlorineOrPh, E::kFixedPh, KP::kFixedPh),
+    Traits(F::kDisplayModule, P::kNone, E::kUnchanged, KP::kValues),
+    Traits(F::kConductivity4, P::kCellConstant4, E::kSolutionLists, KP::kSolutions),
+    Traits(F::kConductivity4, P::kCellConstant4, E::kSolutionLists, KP::kSolutions, 3, 3),
+    Traits(F::kConductivity4, P::kCellConstant4, E::kSolutionLists, KP::kSolutions, 3, 3),
+    Traits(F::kConductivity4, P::kCellConstant4, E::kSolutionLists, KP::kSolutions, 3, 3),
+    Traits(F::kConductivity4Tds, P::kNone, E::kSolutionLists, KP::kValues, 3, 3),
+    Traits(F::kConductivity4Tds, P::kNone, E::kSolutionLists, KP::kValues, 3, 2),
+    Traits(F::kConductivity4Tds, P::kNone, E::kSolutionLists, KP::kValues, 3, 2),
+    Traits(F::kConductivity4Tds, P::kNone, E::kSolutionLists, KP::kValues, 3, 2),
+    Traits(F::kOther, P::kNone, E::kUnchanged, KP::kValues, 3, 2),
+    Traits(F::kOpxOxygen, P::kSaturationOrAirPressure, E::kFixedEdits, KP::kValues),
+    Traits(F::kConductivityLow, P::kNone, E::kUnchanged, KP::kValues),
+    Traits(F::kOther, P::kNone, E::kSolutionLists, KP::kSolutions),
+};
+static_assert(std::size(kTraits) == kTypeCount + 1);
+
+// The short names of the type lists (configuration, parametrization).
+constexpr platform::TextPair kListNames[kTypeCount] = {
+    {"pH", "pH"},
+    {"Redox", "redox"},
+    {"200µS", "200µS"},
+    {"2000µS", "2000µS"},
+    {"20mS", "20mS"},
+    {"100mS", "100mS"},
+    {"NTU", "NTU"},
+    {"Sauerstoff", "oxygen"},
+    {"Linear", "linear"},
+    {"ISE", "ISE"},
+    {"freies Chlor", "free chlorine"},
+    {"frei", "free"},
+    {"frei", "free"},
+    {"frei", "free"},
+    {"frei", "free"},
+    {"frei", "free"},
+    {"frei", "free"},
+    {"frei", "free"},
+    {"Chlor", "chlorine"},
+    {"Anzeigemodul", "display module"},
+    {"200µS (4)", "200µS (4)"},
+    {"2000µS (4)", "2000µS (4)"},
+    {"20mS (4)", "20mS (4)"},
+    {"500mS (4)", "500mS (4)"},
+    {"200µS a(4)", "200µS a(4)"},
+    {"2000µS a(4)", "2000µS a(4)"},
+    {"20mS a(4)", "20mS a(4)"},
+    {"500mS a(4)", "500mS a(4)"},
+    {"frei", "free"},
+    {"OPX Sauerstoff", "OPX oxygen"},
+    {"20µS ZK=0.1", "20µS ck=0.1"},
+};
+
+}  // namespace
+
+std::string TypeListName(int typeIndex, int language) {
+  if (typeIndex < 0 || typeIndex >= kTypeCount) return {};
+  return kListNames[typeIndex](language);
+}
+
+const TypeTraits& MeasurementType::traits() const {
+  if (index_ < 0 || index_ >= static_cast<int>(std::size(kTraits))) return kFree;
+  return kTraits[index_];
+}
 
 std::string TypeName(int typeIndex, int language) { return Select(At(typeIndex).name, language); }
 

@@ -155,7 +155,8 @@ TEST(LineOwner, EveryWindowsLongestFlowRunsAloneWhateverIsClicked) {
          b.win->button("start")->click();
          ASSERT_TRUE(b.win->controller().running());
          // Chains of six late replies, and a recording line of them.
-         EXPECT_TRUE(WaitUntil([&] { return chains >= 3 && QFileInfo(QString::fromStdString(b.Path("rec.txt"))).size() > 0; }));
+         EXPECT_TRUE(
+             WaitUntil([&] { return chains >= 3 && QFileInfo(QString::fromStdString(b.Path("rec.txt"))).size() > 0; }));
          for (const std::string& t : live.fieldTexts()) EXPECT_FALSE(t.empty());
          QObject::disconnect(counted);
          b.win->button("start")->click();  // stop
@@ -177,9 +178,8 @@ TEST(LineOwner, EveryWindowsLongestFlowRunsAloneWhateverIsClicked) {
            const float mv = (*waits)++ == 0 ? 0.0f : 177.5f;
            b.amp->SetMeasured(2, mv);
            b.amp->SetMeasured(6, 25.0f);
-           EXPECT_TRUE(WaitUntil([&] {
-             return b.sim.link.module().measured[1] == mv && b.sim.link.module().measured[5] == 25.0f;
-           }));
+           EXPECT_TRUE(WaitUntil(
+               [&] { return b.sim.link.module().measured[1] == mv && b.sim.link.module().measured[5] == 25.0f; }));
          };
          b.ui.entries = {7.0f, 4.0f};
          b.ui.results = {1};  // save
@@ -197,7 +197,8 @@ TEST(LineOwner, EveryWindowsLongestFlowRunsAloneWhateverIsClicked) {
        }},
       {"configuration: OK checks the type and writes",
        [](Bench& b) {
-         OnDialog<configuration::ConfigurationDialog>([](configuration::ConfigurationDialog& d) { Poke(d.button(1)); });
+         OnDialog<configuration::ConfigurationDialog>(
+             [](configuration::ConfigurationDialog& d) { Poke(d.button(configuration::ctl::kOk)); });
          b.win->button("configure")->click();
        },
        [](Bench& b) { return DialogControls<configuration::ConfigurationDialog>(b, {"OK"}); },
@@ -217,7 +218,7 @@ TEST(LineOwner, EveryWindowsLongestFlowRunsAloneWhateverIsClicked) {
              EXPECT_EQ(logger.chart()->pointCount(), b.amp->loggerCount());
              EXPECT_TRUE(logger.chart()->note().isEmpty());
            });
-           Poke(d.button(1169));
+           Poke(d.button(configuration::ctl::kSeriesButton));
          });
          b.win->button("configure")->click();
        },
@@ -228,7 +229,10 @@ TEST(LineOwner, EveryWindowsLongestFlowRunsAloneWhateverIsClicked) {
            for (const char* text : {"Uhr stellen", "Löschen"})
              out.push_back(ButtonWithText(logger, QString::fromUtf8(text)));
            if (auto* config = qobject_cast<configuration::ConfigurationDialog*>(logger->parentWidget()))
-             for (int id : {1, 2, 1241, 1165, 1092, 1169}) out.push_back(config->control(id));
+             for (configuration::ctl::Control id :
+                  {configuration::ctl::kOk, configuration::ctl::kCancel, configuration::ctl::kOpen,
+                   configuration::ctl::kSave, configuration::ctl::kPrint, configuration::ctl::kSeriesButton})
+               out.push_back(config->control(id));
          }
          return out;
        },
@@ -262,8 +266,8 @@ TEST(LineOwner, EveryWindowsLongestFlowRunsAloneWhateverIsClicked) {
       {"parametrization: the parameter report",
        [](Bench& b) {
          OnDialog<parametrization::ParametrizationDialog>([](parametrization::ParametrizationDialog& d) {
-           Poke(d.control(1160));
-           const QString report = qobject_cast<QLabel*>(d.control(1159))->text();
+           Poke(d.control(parametrization::Control::kReadReport));
+           const QString report = qobject_cast<QLabel*>(d.control(parametrization::Control::kReport))->text();
            EXPECT_EQ(report.count('\n'), 24) << report.toStdString();
          });
          b.win->button("parametrize")->click();

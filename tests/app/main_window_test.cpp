@@ -248,8 +248,8 @@ TEST_F(WindowFixture, AddressFieldFollowsAnAddressWrittenByTheConfiguration) {
   auto amp = sim.AddAmplifier(1, 0, 3);
   amp->SetParameterFloat(32, 1.5f);
   amp->SetParameterFloat(33, -58.2f);
-  ScriptedEditor moveTo5([](configuration::ConfigSettings& s, configuration::TypeConfirmation& confirm) {
-    s.IDC_GERAETE_ADR = 5;
+  ScriptedEditor moveTo5([](configuration::ConfigSettings& s, configuration::ConfigurationActions& confirm) {
+    s.address = 5;
     return confirm.CheckTypeOnOk(s) == configuration::TypeCheck::kAccepted;
   });
   editor = &moveTo5;

@@ -27,7 +27,7 @@ namespace korvane::test {
 class ParametrizationWindows : public parametrization::ParametrizationDialogs {
  public:
   std::optional<int> SelectType() override { return 0; }
-  void Run(parametrization::Parametrization& session) override {
+  void Run(parametrization::ParametrizationActions& session) override {
     parametrization::ParametrizationDialog dialog(session);
     dialog.exec();
   }
@@ -57,7 +57,8 @@ struct Desk {
     QDir().mkpath(folder);
     QFile settings(folder + "/config.ini");
     if (settings.open(QIODevice::WriteOnly))
-      settings.write("[RS232]\n\rPORT=0\n\rBAUD=4800\n\r[SETUP]\n\rINTERVALL=00:00:01\n\rSPRACHE=0\n\rPARAMETRIEREN=1\n\r");
+      settings.write(
+          "[RS232]\n\rPORT=0\n\rBAUD=4800\n\r[SETUP]\n\rINTERVALL=00:00:01\n\rSPRACHE=0\n\rPARAMETRIEREN=1\n\r");
     settings.close();
     sim.bus.Add(unit);
     sim.bus.SetLateDelayMs(lateMs);

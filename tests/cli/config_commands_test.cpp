@@ -109,7 +109,7 @@ TEST(DialogCli, ConfigReadSavesWhatSpeichernSavesRightAfterOpening) {
       ConfigSettings s;
       ASSERT_TRUE(transfer.ReadConfigurationSequence(s));
       KeyIndicesFromValues(s, s.AbsoluteType());
-      ConfigurationDialog dialog(ui, s, nullptr);
+      ConfigurationDialog dialog(ui, s, transfer);
       ui.saveFiles.push_back(dialogPath);
       dialog.OnSave();
     }
@@ -161,11 +161,11 @@ TEST(DialogCli, ConfigWriteSendsTheDialogsFrames) {
         Cli cli(sim);
         ASSERT_EQ(cli.Run("config-read", {"-o", readPath}), 0) << cli.err.str();
         WriteAll(path, EditedSetup(ReadAll(readPath), [&](ConfigSettings& s) {
-                   s.IDC_GRENZWERT = "9.75";
-                   s.IDC_KAL0 = "-1.5";
-                   s.IDC_RADIO7 = 4;
-                   s.IDC_OFFSET = "0.7";
-                   if (s.IDC_TYPAUSWAHL == 3) s.IDC_TYPAUSWAHL = 4;  // "2000µS" -> "20mS"
+                   s.relay1Limit = "9.75";
+                   s.calibration1 = "-1.5";
+                   s.output1Source = 4;
+                   s.temperatureOffset = "0.7";
+                   if (s.measurementType == 3) s.measurementType = 4;  // "2000µS" -> "20mS"
                  }));
         sim.bus.ClearLog();
         // A fresh context: the module is opened on as the dialog would be.
@@ -265,10 +265,9 @@ TEST(DialogCli, ConfigWriteStopsBeforeWriting) {
       {"checksum en", 1, [](const std::string& t) { return t.substr(0, t.find("CECKSUMM")); }, 4,
        "Error in data file!\n", 31},
       {"other family", 0,
-       [](const std::string& t) { return EditedSetup(t, [](ConfigSettings& s) { s.IDC_TYPAUSWAHL = 0; }); }, 5,
+       [](const std::string& t) { return EditedSetup(t, [](ConfigSettings& s) { s.measurementType = 0; }); }, 5,
        "Fehler!\nDer Typ des angeschlossenen Verstärkers paßt nicht zur Einstellung!\n", 32},
-      {"address", 1,
-       [](const std::string& t) { return EditedSetup(t, [](ConfigSettings& s) { s.IDC_GERAETE_ADR = 40; }); }, 7,
+      {"address", 1, [](const std::string& t) { return EditedSetup(t, [](ConfigSettings& s) { s.address = 40; }); }, 7,
        "Enter a whole number between 0 and 31.\n", 31},
   };
   for (const Case& c : cases) {

@@ -32,16 +32,16 @@ TEST(ConfigSettingsRead, TextsOfReadValues) {
     ApplyReadReply(s, ModuleWith(c.parameter, link::FloatData(c.value)), c.parameter);
     const std::string* field = nullptr;
     switch (c.parameter) {
-      case 39: field = &s.IDC_UNTERER_WERT0; break;
-      case 58: field = &s.IDC_HYSTERESE3; break;
-      case 72: field = &s.IDC_EDIT1; break;
-      case 38: field = &s.IDC_OFFSET; break;
-      case 32: field = &s.IDC_KAL0; break;
-      case 33: field = &s.IDC_KAL1; break;
-      case 34: field = &s.IDC_KAL2; break;
-      case 35: field = &s.IDC_KAL_C1; break;
-      case 36: field = &s.IDC_KAL_C2; break;
-      case 37: field = &s.IDC_KAL3; break;
+      case 39: field = &s.output0Lower; break;
+      case 58: field = &s.relay2Hysteresis; break;
+      case 72: field = &s.fixedTemperature; break;
+      case 38: field = &s.temperatureOffset; break;
+      case 32: field = &s.calibration1; break;
+      case 33: field = &s.calibration2; break;
+      case 34: field = &s.calibration3; break;
+      case 35: field = &s.calibrationKey1; break;
+      case 36: field = &s.calibrationKey2; break;
+      case 37: field = &s.calibration4; break;
     }
     ASSERT_NE(field, nullptr);
     EXPECT_EQ(*field, c.text) << "type " << c.moduleType << " parameter " << int(c.parameter);
@@ -53,20 +53,20 @@ TEST(ConfigSettingsRead, BytesTypeKindIdentityAndFixedPh) {
   s.typeListOffset = 2;
   ApplyReadReply(s, ModuleWith(28, {4, 0, 0, 0}), 28);
   EXPECT_EQ(s.moduleType, 3);
-  EXPECT_EQ(s.IDC_TYPAUSWAHL, 3);
+  EXPECT_EQ(s.measurementType, 3);
   EXPECT_EQ(s.typeListOffset, 0);
   ApplyReadReply(s, ModuleWith(29, {5, 9, 9, 9}), 29);
   EXPECT_EQ(s.deviceKind, 5);
   ApplyReadReply(s, ModuleWith(51, {255, 1, 1, 1}), 51);
-  EXPECT_EQ(s.IDC_RADIO1, 255);
+  EXPECT_EQ(s.output0Source, 255);
   ApplyReadReply(s, ModuleWith(30, {17, 0, 0, 0}), 30);
-  EXPECT_EQ(s.IDC_GERAETE_ADR, 17);
+  EXPECT_EQ(s.address, 17);
   ApplyReadReply(s, ModuleWith(26, {'Q', 'x', 0xE4, '9'}), 26);
-  EXPECT_EQ(s.IDC_HERSTELLER_NUM,
+  EXPECT_EQ(s.identity,
             "Qx\xE4"
             "9");
   ApplyReadReply(s, ModuleWith(31, link::FloatData(1.2f)), 31);
-  EXPECT_EQ(s.IDC_VERSION, "Firmware V1.20");
+  EXPECT_EQ(s.firmware, "Firmware V1.20");
   ApplyReadReply(s, ModuleWith(35, link::FloatData(0.5f)), 35);
   EXPECT_EQ(s.phFix, 1);
   ApplyReadReply(s, ModuleWith(35, link::FloatData(0.0f)), 35);
@@ -112,61 +112,61 @@ TEST(ConfigSettingsKeys, ConversionCases) {
   for (const Case& c : cases) {
     ConfigSettings s;
     s.deviceKind = c.kind;
-    s.IDC_KAL_C1 = c.c1;
-    s.IDC_KAL_C2 = c.c2;
+    s.calibrationKey1 = c.c1;
+    s.calibrationKey2 = c.c2;
     KeyIndicesFromValues(s, c.type);
-    EXPECT_EQ(s.IDC_KAL_T1_PH, c.ph1) << c.what;
-    EXPECT_EQ(s.IDC_KAL_T2_PH, c.ph2) << c.what;
-    EXPECT_EQ(s.IDC_KAL_T1_LF, c.lf1) << c.what;
-    EXPECT_EQ(s.IDC_KAL_T2_LF, c.lf2) << c.what;
+    EXPECT_EQ(s.key1Buffer, c.ph1) << c.what;
+    EXPECT_EQ(s.key2Buffer, c.ph2) << c.what;
+    EXPECT_EQ(s.key1Solution, c.lf1) << c.what;
+    EXPECT_EQ(s.key2Solution, c.lf2) << c.what;
   }
 }
 
 TEST(ConfigSettingsKeys, ValuesFromIndices) {
   ConfigSettings s;
   s.deviceKind = 3;
-  s.IDC_KAL_C1 = "3.00";
-  s.IDC_KAL_C2 = "1.00";
+  s.calibrationKey1 = "3.00";
+  s.calibrationKey2 = "1.00";
   KeyIndicesFromValues(s, 0);
   KeyValuesFromIndices(s, 0);
-  EXPECT_EQ(s.IDC_KAL_C1, "3");
-  EXPECT_EQ(s.IDC_KAL_C2, "1");
-  EXPECT_EQ(PhBufferText(s.IDC_KAL_T1_PH), "NBS 9,18");
-  EXPECT_EQ(PhBufferText(s.IDC_KAL_T2_PH), "NBS 4,01");
+  EXPECT_EQ(s.calibrationKey1, "3");
+  EXPECT_EQ(s.calibrationKey2, "1");
+  EXPECT_EQ(PhBufferText(s.key1Buffer), "NBS 9,18");
+  EXPECT_EQ(PhBufferText(s.key2Buffer), "NBS 4,01");
 
   // A key value without list entry keeps its text instead of an invented one.
-  s.IDC_KAL_C1 = "25.00";
-  s.IDC_KAL_C2 = "2.00";
+  s.calibrationKey1 = "25.00";
+  s.calibrationKey2 = "2.00";
   KeyIndicesFromValues(s, 4);
-  EXPECT_EQ(s.IDC_KAL_T1_LF, 25);
-  s.IDC_KAL_T2_LF = 1;  // the user chose "0,01N KCL"
+  EXPECT_EQ(s.key1Solution, 25);
+  s.key2Solution = 1;  // the user chose "0,01N KCL"
   KeyValuesFromIndices(s, 4);
-  EXPECT_EQ(s.IDC_KAL_C1, "25.00");
-  EXPECT_EQ(s.IDC_KAL_C2, "1");
-  s.IDC_KAL_T1_LF = 255;  // "-1" from a setup file
+  EXPECT_EQ(s.calibrationKey1, "25.00");
+  EXPECT_EQ(s.calibrationKey2, "1");
+  s.key1Solution = 255;  // "-1" from a setup file
   KeyValuesFromIndices(s, 4);
-  EXPECT_EQ(s.IDC_KAL_C1, "25.00");
+  EXPECT_EQ(s.calibrationKey1, "25.00");
 
   // The TDS factor on device kind 4 survives the round trip.
   ConfigSettings tds;
   tds.deviceKind = 4;
-  tds.IDC_KAL_C1 = "0.64";
-  tds.IDC_KAL_T1_LF = 2;
+  tds.calibrationKey1 = "0.64";
+  tds.key1Solution = 2;
   KeyIndicesFromValues(tds, 21);
   KeyValuesFromIndices(tds, 21);
-  EXPECT_EQ(tds.IDC_KAL_C1, "0.64");
+  EXPECT_EQ(tds.calibrationKey1, "0.64");
 }
 
 ConfigSettings Shown(int type, int kind, int moduleType = -2) {
   ConfigSettings s;
-  s.IDC_TYPAUSWAHL = type;
+  s.measurementType = type;
   s.moduleType = moduleType == -2 ? type : moduleType;
   s.deviceKind = kind;
-  s.IDC_GRENZWERT3 = "1.00";
-  s.IDC_HYSTERESE3 = "0.10";
-  s.IDC_KAL3 = "7.50";
-  s.IDC_KAL_C1 = "0.64";
-  s.IDC_KAL_C2 = "1.00";
+  s.relay2Limit = "1.00";
+  s.relay2Hysteresis = "0.10";
+  s.calibration4 = "7.50";
+  s.calibrationKey1 = "0.64";
+  s.calibrationKey2 = "1.00";
   return s;
 }
 
@@ -185,11 +185,11 @@ TEST(DialogRules, SettingsTheDialogEmpties) {
     ConfigSettings s = Shown(c.type, c.kind, c.moduleType);
     ApplySetupDialogRules(s);
     const std::string what = "type " + std::to_string(c.type) + " kind " + std::to_string(c.kind);
-    EXPECT_EQ(!s.IDC_GRENZWERT3.empty(), c.limit3) << what;
-    EXPECT_EQ(!s.IDC_HYSTERESE3.empty(), c.limit3) << what;
-    EXPECT_EQ(!s.IDC_KAL3.empty(), c.kal3) << what;
-    EXPECT_EQ(!s.IDC_KAL_C1.empty(), c.c1) << what;
-    EXPECT_EQ(!s.IDC_KAL_C2.empty(), c.c2) << what;
+    EXPECT_EQ(!s.relay2Limit.empty(), c.limit3) << what;
+    EXPECT_EQ(!s.relay2Hysteresis.empty(), c.limit3) << what;
+    EXPECT_EQ(!s.calibration4.empty(), c.kal3) << what;
+    EXPECT_EQ(!s.calibrationKey1.empty(), c.c1) << what;
+    EXPECT_EQ(!s.calibrationKey2.empty(), c.c2) << what;
     EXPECT_EQ(s.typeListOffset, c.offset) << what;
     EXPECT_EQ(s.AbsoluteType(), c.type) << what;
   }
@@ -210,32 +210,32 @@ TEST(DialogRules, KeyControlsByType) {
     const DialogControlStates d = DescribeDialogControls(Shown(c.type, 3));
     const std::string what = "type " + std::to_string(c.type);
     EXPECT_EQ(d.get(ctl::kPhFix).visible, c.fix) << what;
-    EXPECT_EQ(d.get(ctl::kKalC1).visible, c.e1) << what;
-    EXPECT_EQ(d.get(ctl::kKalC2).visible, c.e2) << what;
-    EXPECT_EQ(d.get(ctl::kKeyPh1).visible, c.ph) << what;
-    EXPECT_EQ(d.get(ctl::kKeyPh2).visible, c.ph) << what;
-    EXPECT_EQ(d.get(ctl::kKeyLf1).visible, c.lf) << what;
-    EXPECT_EQ(d.get(ctl::kKeyLf2).visible, c.lf) << what;
-    EXPECT_EQ(d.get(ctl::kKalC1).enabled, c.e1On) << what;
-    EXPECT_EQ(d.get(ctl::kKalC2).enabled, c.e2On) << what;
+    EXPECT_EQ(d.get(ctl::kCalibrationKey1).visible, c.e1) << what;
+    EXPECT_EQ(d.get(ctl::kCalibrationKey2).visible, c.e2) << what;
+    EXPECT_EQ(d.get(ctl::kKey1Buffer).visible, c.ph) << what;
+    EXPECT_EQ(d.get(ctl::kKey2Buffer).visible, c.ph) << what;
+    EXPECT_EQ(d.get(ctl::kKey1Solution).visible, c.lf) << what;
+    EXPECT_EQ(d.get(ctl::kKey2Solution).visible, c.lf) << what;
+    EXPECT_EQ(d.get(ctl::kCalibrationKey1).enabled, c.e1On) << what;
+    EXPECT_EQ(d.get(ctl::kCalibrationKey2).enabled, c.e2On) << what;
   }
   const DialogControlStates fix = DescribeDialogControls(Shown(18, 3, 18));
   EXPECT_EQ(fix.get(ctl::kPhFix).caption, "enable Festwert pH");
-  EXPECT_EQ(fix.get(ctl::kLabelKalC2).caption, "Festwert pH");
-  EXPECT_FALSE(fix.get(ctl::kLabelKalC1).visible);
+  EXPECT_EQ(fix.get(ctl::kLabelCalibrationKey2).caption, "Festwert pH");
+  EXPECT_FALSE(fix.get(ctl::kLabelCalibrationKey1).visible);
   // A later run for another type does not show the check box and the label again.
   const DialogControlStates after = DescribeDialogControls(Shown(9, 3), fix);
   EXPECT_FALSE(after.get(ctl::kPhFix).visible);
-  EXPECT_FALSE(after.get(ctl::kLabelKalC1).visible);
-  EXPECT_EQ(after.get(ctl::kLabelKalC2).caption, "Kal. Taste2");
-  EXPECT_TRUE(after.get(ctl::kKalC1).visible);
+  EXPECT_FALSE(after.get(ctl::kLabelCalibrationKey1).visible);
+  EXPECT_EQ(after.get(ctl::kLabelCalibrationKey2).caption, "Kal. Taste2");
+  EXPECT_TRUE(after.get(ctl::kCalibrationKey1).visible);
 }
 
 TEST(DialogRules, SeriesAndSources) {
   // Device kind 5 with type 22: sources are channel labels 1 and 3.
   const DialogControlStates k5 = DescribeDialogControls(Shown(22, 5));
   EXPECT_EQ(k5.sourceNames, (std::array<std::string, 6>{"LF Wert", "Salinität", "", "", "", "Temperatur"}));
-  for (int first : {ctl::kDac0First, ctl::kDac1First, ctl::kRelay2First}) {
+  for (ctl::Control first : {ctl::kDac0First, ctl::kDac1First, ctl::kRelay2First}) {
     EXPECT_TRUE(k5.get(first).enabled);
     EXPECT_TRUE(k5.get(first + 1).enabled);
     for (int i = 2; i < 5; ++i) EXPECT_FALSE(k5.get(first + i).enabled) << first + i;
@@ -245,31 +245,34 @@ TEST(DialogRules, SeriesAndSources) {
   EXPECT_FALSE(k5.get(ctl::kSeriesButton).caption.has_value());
   EXPECT_FALSE(k5.get(ctl::kPhFix).visible);
   EXPECT_EQ(k5.typeListEntries.size(), 4u);
-  EXPECT_TRUE(k5.get(ctl::kTypeList).enabled);
+  EXPECT_TRUE(k5.get(ctl::kMeasurementType).enabled);
 
   // Kind 4: outputs and relays disabled, the series button reads "PB,PD,PF".
   const DialogControlStates k4 = DescribeDialogControls(Shown(0, 4));
-  for (int id : {1075, 1078, 1001, 1012, 1101, 1106, 1013, 1018, 1084, 1085, 1019, 1024, 1108, 1118, 1087, 1088})
+  for (ctl::Control id : {ctl::kOutput0Lower, ctl::kOutput1Upper, ctl::kDac0First, ctl::kDac1First + 5, ctl::kVoltage,
+                          ctl::kRelay1Maximum, ctl::kRelay1First, ctl::kRelay1First + 5, ctl::kRelay1Limit,
+                          ctl::kRelay1Hysteresis, ctl::kRelay2First, ctl::kRelay2First + 5, ctl::kRelay2Minimum,
+                          ctl::kRelay2Maximum, ctl::kRelay2Limit, ctl::kRelay2Hysteresis})
     EXPECT_FALSE(k4.get(id).enabled) << id;
   EXPECT_EQ(k4.get(ctl::kSeriesButton).caption, "PB,PD,PF");
-  EXPECT_FALSE(k4.get(ctl::kLabelKalC1).visible);
-  EXPECT_FALSE(k4.get(ctl::kKalC1).enabled);
+  EXPECT_FALSE(k4.get(ctl::kLabelCalibrationKey1).visible);
+  EXPECT_FALSE(k4.get(ctl::kCalibrationKey1).enabled);
   // Kind 4 with a TDS type shows the factor label.
   const DialogControlStates tds = DescribeDialogControls(Shown(21, 4));
-  EXPECT_TRUE(tds.get(ctl::kKalC1).enabled);
-  EXPECT_EQ(tds.get(ctl::kLabelKalC1).caption, "TDS Faktor");
+  EXPECT_TRUE(tds.get(ctl::kCalibrationKey1).enabled);
+  EXPECT_EQ(tds.get(ctl::kLabelCalibrationKey1).caption, "TDS Faktor");
   EXPECT_EQ(tds.sourceNames[1], "Salinität");
 
   // Earlier series: five names, relay 2 disabled, series button disabled.
   const DialogControlStates old = DescribeDialogControls(Shown(7, 3));
   EXPECT_EQ(old.sourceNames[4], "Luftdruck");
-  EXPECT_TRUE(old.get(1005).enabled);
+  EXPECT_TRUE(old.get(ctl::kDac0First + 4).enabled);
   EXPECT_FALSE(old.get(ctl::kSeriesButton).enabled);
-  for (int id = 1019; id <= 1024; ++id) EXPECT_FALSE(old.get(id).enabled) << id;
-  EXPECT_EQ(old.get(1024).caption, "Temperatur");
+  for (int i = 0; i < 6; ++i) EXPECT_FALSE(old.get(ctl::kRelay2First + i).enabled) << i;
+  EXPECT_EQ(old.get(ctl::kRelay2Temperature).caption, "Temperatur");
   const DialogControlStates ph = DescribeDialogControls(Shown(0, 3));
-  EXPECT_FALSE(ph.get(1003).enabled);
-  EXPECT_FALSE(ph.get(ctl::kTypeList).enabled);
+  EXPECT_FALSE(ph.get(ctl::kDac0First + 2).enabled);
+  EXPECT_FALSE(ph.get(ctl::kMeasurementType).enabled);
   EXPECT_EQ(ph.typeListEntries.size(), 31u);
   EXPECT_EQ(ph.typeListEntries[30], "20µS ZK=0.1");
 }
@@ -278,13 +281,14 @@ TEST(DialogRules, CalibrationLabelsAndLanguage) {
   ConfigSettings s = Shown(1, 3);  // redox: one calibration value
   s.language = 1;
   const DialogControlStates d = DescribeDialogControls(s);
-  EXPECT_EQ(d.get(ctl::kLabelKal0).caption, "offset");
-  EXPECT_TRUE(d.get(ctl::kKal0).enabled);
-  for (int id : {ctl::kKal1, ctl::kKal2, ctl::kKal3}) EXPECT_FALSE(d.get(id).enabled) << id;
+  EXPECT_EQ(d.get(ctl::kLabelCalibration1).caption, "offset");
+  EXPECT_TRUE(d.get(ctl::kCalibration1).enabled);
+  for (ctl::Control id : {ctl::kCalibration2, ctl::kCalibration3, ctl::kCalibration4})
+    EXPECT_FALSE(d.get(id).enabled) << id;
   EXPECT_EQ(d.get(ctl::kGroupDac0).caption, "DAC0 channel");
-  EXPECT_EQ(d.get(ctl::kLabelKalC1).caption, "cal. key1");
+  EXPECT_EQ(d.get(ctl::kLabelCalibrationKey1).caption, "cal. key1");
   EXPECT_EQ(d.get(ctl::kOpen).caption, "Open");
-  EXPECT_EQ(d.get(ctl::kLabelFixTemp).caption, "temperature");
+  EXPECT_EQ(d.get(ctl::kLabelFixedTemperature).caption, "temperature");
   EXPECT_EQ(d.typeListEntries[1], "redox");
 }
 

@@ -54,7 +54,7 @@ class Transfer : public ::testing::Test {
   // Runs the whole flow; the dialog stand-in applies the dialog's settings rules,
   // lets the test edit, and presses OK with the type check.
   bool Run(const std::function<void(ConfigSettings&)>& edit = {}) {
-    test::ScriptedEditor editor([&](ConfigSettings& s, TypeConfirmation& confirm) {
+    test::ScriptedEditor editor([&](ConfigSettings& s, ConfigurationActions& confirm) {
       ++dialogRuns;
       ApplySetupDialogRules(s);
       if (edit) edit(s);
@@ -93,18 +93,18 @@ TEST_F(Transfer, ReadSequenceFillsTheSettings) {
   EXPECT_EQ(settings.moduleType, 0);
   EXPECT_EQ(settings.AbsoluteType(), 0);
   EXPECT_EQ(settings.deviceKind, 3);
-  EXPECT_EQ(settings.IDC_KAL0, "-3.5");  // one decimal for pH
-  EXPECT_EQ(settings.IDC_KAL1, "-59.2");
-  EXPECT_EQ(settings.IDC_KAL2, "0");
-  EXPECT_EQ(settings.IDC_KAL_C1, "3.00");
-  EXPECT_EQ(settings.IDC_KAL_C2, "1.00");
-  EXPECT_EQ(settings.IDC_OBERER_WERT0, "14.00");
-  EXPECT_EQ(settings.IDC_EDIT1, "25.0");
-  EXPECT_EQ(settings.IDC_OFFSET, "0.0");
-  EXPECT_EQ(settings.IDC_RADIO7, 5);
-  EXPECT_EQ(settings.IDC_4TO20MA, 1);
-  EXPECT_EQ(settings.IDC_VERSION, "Firmware V0.98");
-  EXPECT_EQ(settings.IDC_HERSTELLER_NUM, "A123");
+  EXPECT_EQ(settings.calibration1, "-3.5");  // one decimal for pH
+  EXPECT_EQ(settings.calibration2, "-59.2");
+  EXPECT_EQ(settings.calibration3, "0");
+  EXPECT_EQ(settings.calibrationKey1, "3.00");
+  EXPECT_EQ(settings.calibrationKey2, "1.00");
+  EXPECT_EQ(settings.output0Upper, "14.00");
+  EXPECT_EQ(settings.fixedTemperature, "25.0");
+  EXPECT_EQ(settings.temperatureOffset, "0.0");
+  EXPECT_EQ(settings.output1Source, 5);
+  EXPECT_EQ(settings.currentRange, 1);
+  EXPECT_EQ(settings.firmware, "Firmware V0.98");
+  EXPECT_EQ(settings.identity, "A123");
   EXPECT_EQ(settings.phFix, 1);
 
   ASSERT_GE(ui.events.size(), 33u);
@@ -184,7 +184,7 @@ TEST_F(Transfer, ConductivityRangeSwitchWritesTheTypeAfterOffsetBeforeFixedTempe
   ASSERT_TRUE(Run([&](ConfigSettings& s) {
     offered = DescribeDialogControls(s).typeListEntries;
     EXPECT_EQ(s.typeListOffset, 2);
-    s.IDC_TYPAUSWAHL = 2;  // "20mS"
+    s.measurementType = 2;  // "20mS"
   }));
   EXPECT_EQ(offered, (std::vector<std::string>{"200µS", "2000µS", "20mS", "100mS"}));
   const auto seq = Sequence(WriteFrames(sim.bus.received()));
@@ -200,8 +200,8 @@ TEST_F(Transfer, Type18WithFixedPhWritesOneAndParameter37) {
   Attach(19, 0, 3);
   ASSERT_TRUE(Run([](ConfigSettings& s) {
     s.phFix = 1;
-    s.IDC_KAL_C1 = "5.5";
-    s.IDC_KAL3 = "7.25";
+    s.calibrationKey1 = "5.5";
+    s.calibration4 = "7.25";
   }));
   const auto writes = WriteFrames(sim.bus.received());
   EXPECT_EQ(link::FrameData(*Find(writes, 3, 35)), link::FloatData(1.0f));
@@ -230,8 +230,8 @@ TEST_F(Transfer, DeviceKind4SkipsRelay2AndKeepsTheTdsFactor) {
 TEST_F(Transfer, DeviceKind5WritesRelay2AfterRelay1) {
   Attach(1, 0, 5);
   ASSERT_TRUE(Run([](ConfigSettings& s) {
-    s.IDC_GRENZWERT3 = "9.5";
-    s.IDC_RADIO_RELAY2 = -1;
+    s.relay2Limit = "9.5";
+    s.relay2Source = -1;
   }));
   const auto writes = WriteFrames(sim.bus.received());
   const auto seq = Sequence(writes);
@@ -248,7 +248,7 @@ TEST_F(Transfer, DeviceKind5WritesRelay2AfterRelay1) {
 
 TEST_F(Transfer, AddressChangeTakesEffectAfterParameter30) {
   auto amp = Attach(1, 1, 3);
-  ASSERT_TRUE(Run([](ConfigSettings& s) { s.IDC_GERAETE_ADR = 5; }));
+  ASSERT_TRUE(Run([](ConfigSettings& s) { s.address = 5; }));
   const auto seq = Sequence(WriteFrames(sim.bus.received()));
   const auto p30 = std::find(seq.begin(), seq.end(), "3/30@1");
   ASSERT_NE(p30, seq.end());
@@ -325,7 +325,7 @@ TEST_F(Transfer, OkCheckFamilyRule) {
                {20, TypeCheck::kTypeMismatch}};
   for (const Case& c : cases) {
     ConfigSettings s;
-    s.IDC_TYPAUSWAHL = c.chosen;
+    s.measurementType = c.chosen;
     ui.events.clear();
     EXPECT_EQ(transfer.CheckTypeOnOk(s), c.result) << c.chosen;
     EXPECT_EQ(s.moduleType, 3);
@@ -339,7 +339,7 @@ TEST_F(Transfer, OkCheckFamilyRule) {
   }
   ConfigSettings english;
   english.language = 1;
-  english.IDC_TYPAUSWAHL = 0;
+  english.measurementType = 0;
   transfer.CheckTypeOnOk(english);
   EXPECT_EQ(ui.Messages().back(), "Error! The adjusted amplifier type dose not fit to the connected type!");
   sim.bus.FaultWhen(2, 28, sim::Fault::kNoReply);
@@ -357,16 +357,16 @@ TEST_F(Transfer, TypeOutsideTheCatalogueBehavesAsAnEmptyRecord) {
     ConfigTransfer t2{sim2.link, ui2, context2};
     ConfigSettings s;
     DialogControlStates shown;
-    test::ScriptedEditor editor([&](ConfigSettings& c, TypeConfirmation& confirm) {
+    test::ScriptedEditor editor([&](ConfigSettings& c, ConfigurationActions& confirm) {
       shown = SetupDialogControls(c);
       return confirm.CheckTypeOnOk(c) == TypeCheck::kAccepted;
     });
     ASSERT_TRUE(t2.ReadConfiguration(s, editor)) << wire;
     EXPECT_EQ(s.moduleType, wire - 1);
     EXPECT_EQ(shown.typeListEntries.size(), 31u);
-    EXPECT_FALSE(shown.get(ctl::kTypeList).enabled);
+    EXPECT_FALSE(shown.get(ctl::kMeasurementType).enabled);
     EXPECT_EQ(shown.sourceNames[0], "");
-    EXPECT_EQ(s.IDC_KAL0, "-4");  // -3.5 without decimals: no record gives none
+    EXPECT_EQ(s.calibration1, "-4");  // -3.5 without decimals: no record gives none
     EXPECT_EQ(Find(WriteFrames(sim2.bus.received()), 3, 28), nullptr);
   }
 }

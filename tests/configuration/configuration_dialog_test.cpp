@@ -34,20 +34,20 @@ using test::ScriptedUi;
 
 ConfigSettings Settings(int type, int kind, int language = 0) {
   ConfigSettings s;
-  s.IDC_TYPAUSWAHL = type;  // as the read leaves it: absolute type, offset 0
+  s.measurementType = type;  // as the read leaves it: absolute type, offset 0
   s.typeListOffset = 0;
   s.moduleType = type;
   s.deviceKind = kind;
   s.language = language;
-  s.IDC_KAL0 = "-3.5";
-  s.IDC_KAL1 = "-59.2";
-  s.IDC_KAL2 = "0";
-  s.IDC_KAL3 = "1.5";
-  s.IDC_KAL_C1 = "3.00";
-  s.IDC_KAL_C2 = "1.00";
-  s.IDC_GRENZWERT3 = "5.00";
-  s.IDC_HYSTERESE3 = "0.50";
-  s.IDC_GERAETE_ADR = 1;
+  s.calibration1 = "-3.5";
+  s.calibration2 = "-59.2";
+  s.calibration3 = "0";
+  s.calibration4 = "1.5";
+  s.calibrationKey1 = "3.00";
+  s.calibrationKey2 = "1.00";
+  s.relay2Limit = "5.00";
+  s.relay2Hysteresis = "0.50";
+  s.address = 1;
   return s;
 }
 
@@ -60,49 +60,49 @@ std::vector<std::string> Entries(const QComboBox* c) {
 // Every setting the dialog shows, compared one by one so a failure names the field.
 void ExpectShownSettingsEqual(const ConfigSettings& got, const ConfigSettings& want, const std::string& where) {
 #define SAME(field) EXPECT_EQ(got.field, want.field) << #field << " " << where
-  SAME(IDC_UNTERER_WERT0);
-  SAME(IDC_OBERER_WERT0);
-  SAME(IDC_UNTERER_WERT1);
-  SAME(IDC_OBERER_WERT1);
-  SAME(IDC_RADIO1);
-  SAME(IDC_RADIO7);
-  SAME(IDC_RADIO_RELAY);
-  SAME(IDC_RADIO_RELAY2);
-  SAME(IDC_STROM_SPANNUNG);
-  SAME(IDC_4TO20MA);
-  SAME(IDC_MINIMUM);
-  SAME(IDC_MINIMUM3);
-  SAME(IDC_GRENZWERT);
-  SAME(IDC_HYSTERESE);
-  SAME(IDC_GRENZWERT3);
-  SAME(IDC_HYSTERESE3);
-  SAME(IDC_KAL0);
-  SAME(IDC_KAL1);
-  SAME(IDC_KAL2);
-  SAME(IDC_KAL3);
-  SAME(IDC_KAL_C1);
-  SAME(IDC_KAL_C2);
-  SAME(IDC_KAL_T1_PH);
-  SAME(IDC_KAL_T2_PH);
-  SAME(IDC_KAL_T1_LF);
-  SAME(IDC_KAL_T2_LF);
-  SAME(IDC_EDIT1);
-  SAME(IDC_CHECK1);
-  SAME(IDC_OFFSET);
-  SAME(IDC_KAL_HOLD);
-  SAME(IDC_GERAETE_ADR);
-  SAME(IDC_TYPAUSWAHL);
+  SAME(output0Lower);
+  SAME(output0Upper);
+  SAME(output1Lower);
+  SAME(output1Upper);
+  SAME(output0Source);
+  SAME(output1Source);
+  SAME(relay1Source);
+  SAME(relay2Source);
+  SAME(outputKind);
+  SAME(currentRange);
+  SAME(relay1LimitType);
+  SAME(relay2LimitType);
+  SAME(relay1Limit);
+  SAME(relay1Hysteresis);
+  SAME(relay2Limit);
+  SAME(relay2Hysteresis);
+  SAME(calibration1);
+  SAME(calibration2);
+  SAME(calibration3);
+  SAME(calibration4);
+  SAME(calibrationKey1);
+  SAME(calibrationKey2);
+  SAME(key1Buffer);
+  SAME(key2Buffer);
+  SAME(key1Solution);
+  SAME(key2Solution);
+  SAME(fixedTemperature);
+  SAME(fixedTemperatureOn);
+  SAME(temperatureOffset);
+  SAME(calibrationHold);
+  SAME(address);
+  SAME(measurementType);
 #undef SAME
 }
 
 struct Fixture {
   explicit Fixture(ConfigSettings s, std::function<bool(ConfigSettings&)> check = {})
-      : settings(std::move(s)), confirm(check) {
-    dialog = std::make_unique<ConfigurationDialog>(ui, settings, check ? &confirm : nullptr);
+      : settings(std::move(s)), confirm(ui, check) {
+    dialog = std::make_unique<ConfigurationDialog>(ui, settings, confirm);
   }
-  bool Enabled(int id) const { return dialog->control(id)->isEnabled(); }
-  bool Shown(int id) const { return !dialog->control(id)->isHidden(); }
-  std::string Caption(int id) const { return dialog->caption(id).toStdString(); }
+  bool Enabled(ctl::Control id) const { return dialog->control(id)->isEnabled(); }
+  bool Shown(ctl::Control id) const { return !dialog->control(id)->isHidden(); }
+  std::string Caption(ctl::Control id) const { return dialog->caption(id).toStdString(); }
 
   ScriptedUi ui;
   ConfigSettings settings;
@@ -115,27 +115,30 @@ struct Fixture {
 
 TEST(DialogControls, PhOfEarlierSeriesListsAllTypesDisabledWithBufferLists) {
   Fixture f(Settings(0, 3));
-  const QComboBox* types = f.dialog->combo(ctl::kTypeList);
+  const QComboBox* types = f.dialog->combo(ctl::kMeasurementType);
   ASSERT_EQ(types->count(), 31);
   EXPECT_EQ(types->itemText(0).toStdString(), "pH");
   EXPECT_EQ(types->itemText(30).toStdString(), "20µS ZK=0.1");
   EXPECT_EQ(types->currentIndex(), 0);
-  EXPECT_FALSE(f.Enabled(ctl::kTypeList));
-  EXPECT_TRUE(f.Shown(ctl::kKeyPh1));
-  EXPECT_TRUE(f.Shown(ctl::kKeyPh2));
-  for (int id : {ctl::kKeyLf1, ctl::kKeyLf2, ctl::kKalC1, ctl::kKalC2, ctl::kPhFix}) EXPECT_FALSE(f.Shown(id)) << id;
+  EXPECT_FALSE(f.Enabled(ctl::kMeasurementType));
+  EXPECT_TRUE(f.Shown(ctl::kKey1Buffer));
+  EXPECT_TRUE(f.Shown(ctl::kKey2Buffer));
+  for (ctl::Control id :
+       {ctl::kKey1Solution, ctl::kKey2Solution, ctl::kCalibrationKey1, ctl::kCalibrationKey2, ctl::kPhFix})
+    EXPECT_FALSE(f.Shown(id)) << id;
   // The earlier series has no logger button; its five sources are the channel labels.
   EXPECT_FALSE(f.Enabled(ctl::kSeriesButton));
   EXPECT_EQ(f.Caption(ctl::kSeriesButton), "QX 7100");
-  for (int first : {ctl::kDac0First, ctl::kDac1First, ctl::kRelay1First}) {
+  for (ctl::Control first : {ctl::kDac0First, ctl::kDac1First, ctl::kRelay1First}) {
     EXPECT_EQ(f.Caption(first), types::ChannelLabel(0, 1, 0));
     EXPECT_EQ(f.Caption(first + 5), types::ChannelLabel(0, 6, 0));
   }
   // Relay 2 belongs to device kind 5 only: disabled, its texts emptied.
-  for (int id = 1019; id <= 1024; ++id) EXPECT_FALSE(f.Enabled(id)) << id;
-  for (int id : {ctl::kLimit3, ctl::kHysteresis3, ctl::kMinimum3, ctl::kMaximum3}) EXPECT_FALSE(f.Enabled(id)) << id;
-  EXPECT_EQ(f.dialog->edit(ctl::kLimit3)->text(), "");
-  EXPECT_EQ(f.settings.IDC_GRENZWERT3, "");
+  for (int i = 0; i < 6; ++i) EXPECT_FALSE(f.Enabled(ctl::kRelay2First + i)) << i;
+  for (ctl::Control id : {ctl::kRelay2Limit, ctl::kRelay2Hysteresis, ctl::kRelay2Minimum, ctl::kRelay2Maximum})
+    EXPECT_FALSE(f.Enabled(id)) << id;
+  EXPECT_EQ(f.dialog->edit(ctl::kRelay2Limit)->text(), "");
+  EXPECT_EQ(f.settings.relay2Limit, "");
 }
 
 TEST(DialogControls, ConductivityOffersOnlyItsOwnFamily) {
@@ -147,14 +150,14 @@ TEST(DialogControls, ConductivityOffersOnlyItsOwnFamily) {
   for (const Case& c : {Case{3, {"200µS", "2000µS", "20mS", "100mS"}, 1},
                         Case{22, {"200µS (4)", "2000µS (4)", "20mS (4)", "500mS (4)"}, 2}}) {
     Fixture f(Settings(c.type, 3));
-    const QComboBox* types = f.dialog->combo(ctl::kTypeList);
+    const QComboBox* types = f.dialog->combo(ctl::kMeasurementType);
     EXPECT_EQ(Entries(types), c.entries) << c.type;
     EXPECT_EQ(types->currentIndex(), c.index) << c.type;
-    EXPECT_TRUE(f.Enabled(ctl::kTypeList)) << c.type;
-    EXPECT_TRUE(f.Shown(ctl::kKeyLf1)) << c.type;
-    EXPECT_TRUE(f.Shown(ctl::kKeyLf2)) << c.type;
-    EXPECT_FALSE(f.Shown(ctl::kKeyPh1)) << c.type;
-    EXPECT_EQ(Entries(f.dialog->combo(ctl::kKeyLf1)),
+    EXPECT_TRUE(f.Enabled(ctl::kMeasurementType)) << c.type;
+    EXPECT_TRUE(f.Shown(ctl::kKey1Solution)) << c.type;
+    EXPECT_TRUE(f.Shown(ctl::kKey2Solution)) << c.type;
+    EXPECT_FALSE(f.Shown(ctl::kKey1Buffer)) << c.type;
+    EXPECT_EQ(Entries(f.dialog->combo(ctl::kKey1Solution)),
               (std::vector<std::string>{"0,1N KCL", "0,01N KCL", "0,001N KCL"}));
   }
 }
@@ -168,14 +171,14 @@ TEST(DialogControls, KeyEditsByType) {
   for (const Case& c : {Case{9, true, true}, Case{1, true, false}, Case{7, true, false}, Case{29, true, false},
                         Case{0, false, true}, Case{4, false, true}}) {
     Fixture f(Settings(c.type, 2));
-    for (int id : {ctl::kKalC1, ctl::kKalC2}) {
+    for (ctl::Control id : {ctl::kCalibrationKey1, ctl::kCalibrationKey2}) {
       EXPECT_EQ(f.Shown(id), c.editsShown) << "type " << c.type << " control " << id;
       if (c.editsShown) {
         EXPECT_EQ(f.Enabled(id), c.editsEnabled) << "type " << c.type << " control " << id;
       }
     }
-    EXPECT_EQ(f.Caption(ctl::kLabelKalC1), "Kal. Taste1");
-    EXPECT_EQ(f.Caption(ctl::kLabelKalC2), "Kal. Taste2");
+    EXPECT_EQ(f.Caption(ctl::kLabelCalibrationKey1), "Kal. Taste1");
+    EXPECT_EQ(f.Caption(ctl::kLabelCalibrationKey2), "Kal. Taste2");
   }
 }
 
@@ -184,41 +187,44 @@ TEST(DialogControls, Type18ShowsFixedPh) {
     Fixture f(Settings(18, 3, lang));
     EXPECT_TRUE(f.Shown(ctl::kPhFix));
     EXPECT_EQ(f.Caption(ctl::kPhFix), lang == 0 ? "enable Festwert pH" : "enable fixed pH value");
-    EXPECT_EQ(f.Caption(ctl::kLabelKalC2), lang == 0 ? "Festwert pH" : "fixed pH value");
-    EXPECT_TRUE(f.Shown(ctl::kKalC2));
-    EXPECT_TRUE(f.Shown(ctl::kLabelKalC2));
-    EXPECT_FALSE(f.Shown(ctl::kKalC1));
-    EXPECT_FALSE(f.Shown(ctl::kLabelKalC1));
+    EXPECT_EQ(f.Caption(ctl::kLabelCalibrationKey2), lang == 0 ? "Festwert pH" : "fixed pH value");
+    EXPECT_TRUE(f.Shown(ctl::kCalibrationKey2));
+    EXPECT_TRUE(f.Shown(ctl::kLabelCalibrationKey2));
+    EXPECT_FALSE(f.Shown(ctl::kCalibrationKey1));
+    EXPECT_FALSE(f.Shown(ctl::kLabelCalibrationKey1));
   }
 }
 
 TEST(DialogControls, DeviceKind4DisablesOutputsAndRelays) {
   Fixture f(Settings(0, 4));
-  std::vector<int> ids = {1075, 1076, 1077, 1078, 1084, 1085, 1087, 1088, 1108, 1118};
-  for (int id = 1001; id <= 1024; ++id) ids.push_back(id);
-  for (int id = 1101; id <= 1106; ++id) ids.push_back(id);
-  for (int id : ids) EXPECT_FALSE(f.Enabled(id)) << id;
+  std::vector<ctl::Control> ids = {
+      ctl::kOutput0Lower,     ctl::kOutput0Upper, ctl::kOutput1Lower,     ctl::kOutput1Upper,  ctl::kRelay1Limit,
+      ctl::kRelay1Hysteresis, ctl::kRelay2Limit,  ctl::kRelay2Hysteresis, ctl::kRelay2Minimum, ctl::kRelay2Maximum};
+  for (ctl::Control id = ctl::kDac0First; id <= ctl::kRelay2Temperature; id = id + 1) ids.push_back(id);
+  for (ctl::Control id = ctl::kVoltage; id <= ctl::kRelay1Maximum; id = id + 1) ids.push_back(id);
+  for (ctl::Control id : ids) EXPECT_FALSE(f.Enabled(id)) << id;
   EXPECT_TRUE(f.Enabled(ctl::kSeriesButton));
   EXPECT_EQ(f.Caption(ctl::kSeriesButton), "PB,PD,PF");
   // No key lists on this series; key 1 is only a TDS factor for types 20..27.
-  for (int id : {ctl::kPhFix, ctl::kKeyPh1, ctl::kKeyPh2, ctl::kKeyLf1, ctl::kKeyLf2, ctl::kLabelKalC1}) {
+  for (ctl::Control id : {ctl::kPhFix, ctl::kKey1Buffer, ctl::kKey2Buffer, ctl::kKey1Solution, ctl::kKey2Solution,
+                          ctl::kLabelCalibrationKey1}) {
     EXPECT_FALSE(f.Shown(id)) << id;
   }
-  EXPECT_FALSE(f.Enabled(ctl::kKalC1));
-  EXPECT_EQ(f.settings.IDC_KAL_C1, "");
-  EXPECT_EQ(f.settings.IDC_KAL_C2, "");
+  EXPECT_FALSE(f.Enabled(ctl::kCalibrationKey1));
+  EXPECT_EQ(f.settings.calibrationKey1, "");
+  EXPECT_EQ(f.settings.calibrationKey2, "");
   // The calibration values stay editable.
-  EXPECT_TRUE(f.Enabled(ctl::kKal0));
+  EXPECT_TRUE(f.Enabled(ctl::kCalibration1));
 }
 
 TEST(DialogControls, DeviceKind4TdsFactorKeepsKey1) {
   Fixture f(Settings(21, 4));
-  EXPECT_TRUE(f.Enabled(ctl::kKalC1));
-  EXPECT_TRUE(f.Shown(ctl::kKalC1));
-  EXPECT_TRUE(f.Shown(ctl::kLabelKalC1));
-  EXPECT_EQ(f.Caption(ctl::kLabelKalC1), types::CalibrationLabel(21, 5, 0));
-  EXPECT_EQ(f.dialog->edit(ctl::kKalC1)->text(), "3.00");
-  EXPECT_FALSE(f.Enabled(ctl::kKalC2));
+  EXPECT_TRUE(f.Enabled(ctl::kCalibrationKey1));
+  EXPECT_TRUE(f.Shown(ctl::kCalibrationKey1));
+  EXPECT_TRUE(f.Shown(ctl::kLabelCalibrationKey1));
+  EXPECT_EQ(f.Caption(ctl::kLabelCalibrationKey1), types::CalibrationLabel(21, 5, 0));
+  EXPECT_EQ(f.dialog->edit(ctl::kCalibrationKey1)->text(), "3.00");
+  EXPECT_FALSE(f.Enabled(ctl::kCalibrationKey2));
 }
 
 TEST(DialogControls, DeviceKind5Type22UsesChannels1And3) {
@@ -226,7 +232,7 @@ TEST(DialogControls, DeviceKind5Type22UsesChannels1And3) {
   const std::string name1 = types::ChannelLabel(22, 1, 0);
   const std::string name2 = types::ChannelLabel(22, 3, 0);
   ASSERT_FALSE(name2.empty());
-  for (int first : {ctl::kDac0First, ctl::kDac1First, ctl::kRelay1First, ctl::kRelay2First}) {
+  for (ctl::Control first : {ctl::kDac0First, ctl::kDac1First, ctl::kRelay1First, ctl::kRelay2First}) {
     EXPECT_EQ(f.Caption(first), name1) << first;
     EXPECT_EQ(f.Caption(first + 1), name2) << first;
     for (int i = 2; i < 5; ++i) {
@@ -237,9 +243,9 @@ TEST(DialogControls, DeviceKind5Type22UsesChannels1And3) {
     EXPECT_EQ(f.Caption(first + 5), types::ChannelLabel(22, 6, 0));
   }
   EXPECT_TRUE(f.Enabled(ctl::kRelay2First));
-  EXPECT_TRUE(f.Enabled(ctl::kLimit3));
-  EXPECT_TRUE(f.Enabled(ctl::kHysteresis3));
-  EXPECT_EQ(f.dialog->edit(ctl::kLimit3)->text(), "5.00");
+  EXPECT_TRUE(f.Enabled(ctl::kRelay2Limit));
+  EXPECT_TRUE(f.Enabled(ctl::kRelay2Hysteresis));
+  EXPECT_EQ(f.dialog->edit(ctl::kRelay2Limit)->text(), "5.00");
   EXPECT_TRUE(f.Enabled(ctl::kSeriesButton));
   EXPECT_EQ(f.Caption(ctl::kSeriesButton), "QX 7100");
 }
@@ -247,62 +253,63 @@ TEST(DialogControls, DeviceKind5Type22UsesChannels1And3) {
 TEST(DialogControls, MissingCalibrationLabelDisablesEditAndEmptiesValue) {
   ASSERT_TRUE(types::CalibrationLabel(0, 4, 0).empty());
   Fixture f(Settings(0, 3));
-  EXPECT_FALSE(f.Enabled(ctl::kKal3));
-  EXPECT_EQ(f.dialog->edit(ctl::kKal3)->text(), "");
-  EXPECT_EQ(f.settings.IDC_KAL3, "");
-  EXPECT_EQ(f.Caption(ctl::kLabelKal0), types::CalibrationLabel(0, 1, 0));
-  EXPECT_TRUE(f.Enabled(ctl::kKal0));
-  EXPECT_TRUE(f.Enabled(ctl::kKal1));
+  EXPECT_FALSE(f.Enabled(ctl::kCalibration4));
+  EXPECT_EQ(f.dialog->edit(ctl::kCalibration4)->text(), "");
+  EXPECT_EQ(f.settings.calibration4, "");
+  EXPECT_EQ(f.Caption(ctl::kLabelCalibration1), types::CalibrationLabel(0, 1, 0));
+  EXPECT_TRUE(f.Enabled(ctl::kCalibration1));
+  EXPECT_TRUE(f.Enabled(ctl::kCalibration2));
   // Redox has one calibration value only.
   Fixture redox(Settings(1, 3));
-  EXPECT_TRUE(redox.Enabled(ctl::kKal0));
-  for (int id : {ctl::kKal1, ctl::kKal2, ctl::kKal3}) EXPECT_FALSE(redox.Enabled(id)) << id;
+  EXPECT_TRUE(redox.Enabled(ctl::kCalibration1));
+  for (ctl::Control id : {ctl::kCalibration2, ctl::kCalibration3, ctl::kCalibration4})
+    EXPECT_FALSE(redox.Enabled(id)) << id;
 }
 
 TEST(DialogControls, CaptionsFollowTheLanguage) {
   struct Row {
-    int id;
+    ctl::Control id;
     const char* de;
     const char* en;
   };
   const Row rows[] = {
-      {1092, "Drucken", "Print"},
-      {2, "Abbrechen", "Cancel"},
-      {1165, "Speichern", "Save"},
-      {1241, "Öffnen", "Open"},
-      {1, "OK", "OK"},
-      {1137, "DAC0 Kanal", "DAC0 channel"},
-      {1138, "DAC1 Kanal", "DAC1 channel"},
-      {1139, "Relaisausgang", "relay output"},
-      {1159, "Relaisausgang", "relay output"},
-      {1142, "obere Grenze", "upper limit"},
-      {1143, "obere Grenze", "upper limit"},
-      {1140, "untere Grenze", "lower limit"},
-      {1141, "untere Grenze", "lower limit"},
-      {1144, "Grenzwert", "limit value"},
-      {1160, "Grenzwert", "limit value"},
-      {1145, "Hysterese", "hysterese"},
-      {1161, "Hysterese", "hysterese"},
-      {1146, "Grenzwerttyp", "limit type"},
-      {1147, "Stromtyp", "current type"},
-      {1102, "Strom", "current"},
-      {1101, "Spannung", "voltage"},
-      {1148, "Ausgabe", "output"},
-      {1149, "Kalibrierwerte", "cal. values"},
-      {1153, "Kal. Taste1", "cal. key1"},
-      {1154, "Kal. Taste2", "cal. key2"},
-      {1155, "allgemein", "basic adj."},
-      {1157, "Messwerttyp", "measurement typ"},
-      {1113, "Festtemperatur", "fix temperature"},
-      {1174, "Hold beim Kal.", "Hold during cal."},
-      {1156, "Adresse", "address"},
+      {ctl::kPrint, "Drucken", "Print"},
+      {ctl::kCancel, "Abbrechen", "Cancel"},
+      {ctl::kSave, "Speichern", "Save"},
+      {ctl::kOpen, "Öffnen", "Open"},
+      {ctl::kOk, "OK", "OK"},
+      {ctl::kGroupDac0, "DAC0 Kanal", "DAC0 channel"},
+      {ctl::kGroupDac1, "DAC1 Kanal", "DAC1 channel"},
+      {ctl::kGroupRelay1, "Relaisausgang", "relay output"},
+      {ctl::kGroupRelay2, "Relaisausgang", "relay output"},
+      {ctl::kLabelOutput0Upper, "obere Grenze", "upper limit"},
+      {ctl::kLabelOutput1Upper, "obere Grenze", "upper limit"},
+      {ctl::kLabelOutput0Lower, "untere Grenze", "lower limit"},
+      {ctl::kLabelOutput1Lower, "untere Grenze", "lower limit"},
+      {ctl::kLabelRelay1Limit, "Grenzwert", "limit value"},
+      {ctl::kLabelRelay2Limit, "Grenzwert", "limit value"},
+      {ctl::kLabelRelay1Hysteresis, "Hysterese", "hysterese"},
+      {ctl::kLabelRelay2Hysteresis, "Hysterese", "hysterese"},
+      {ctl::kGroupRelay1LimitType, "Grenzwerttyp", "limit type"},
+      {ctl::kGroupCurrentType, "Stromtyp", "current type"},
+      {ctl::kCurrent, "Strom", "current"},
+      {ctl::kVoltage, "Spannung", "voltage"},
+      {ctl::kGroupOutput, "Ausgabe", "output"},
+      {ctl::kGroupCalibration, "Kalibrierwerte", "cal. values"},
+      {ctl::kLabelCalibrationKey1, "Kal. Taste1", "cal. key1"},
+      {ctl::kLabelCalibrationKey2, "Kal. Taste2", "cal. key2"},
+      {ctl::kGroupGeneral, "allgemein", "basic adj."},
+      {ctl::kLabelMeasurementType, "Messwerttyp", "measurement typ"},
+      {ctl::kFixedTemperatureOn, "Festtemperatur", "fix temperature"},
+      {ctl::kCalibrationHold, "Hold beim Kal.", "Hold during cal."},
+      {ctl::kLabelAddress, "Adresse", "address"},
   };
   for (int lang : {0, 1}) {
     Fixture f(Settings(9, 3, lang));
     for (const Row& r : rows) EXPECT_EQ(f.Caption(r.id), lang == 0 ? r.de : r.en) << r.id << " lang " << lang;
     EXPECT_EQ(f.dialog->windowTitle().toStdString(), "Konfiguration");
-    EXPECT_EQ(f.Caption(1128), types::ChannelLabel(9, 6, lang));
-    EXPECT_EQ(f.dialog->combo(ctl::kTypeList)->itemText(7).toStdString(), lang == 0 ? "Sauerstoff" : "oxygen");
+    EXPECT_EQ(f.Caption(ctl::kLabelFixedTemperature), types::ChannelLabel(9, 6, lang));
+    EXPECT_EQ(f.dialog->combo(ctl::kMeasurementType)->itemText(7).toStdString(), lang == 0 ? "Sauerstoff" : "oxygen");
   }
 }
 
@@ -311,42 +318,42 @@ TEST(DialogControls, CaptionsFollowTheLanguage) {
 
 TEST(DialogExchange, RoundTripKeepsEverySetting) {
   ConfigSettings s = Settings(3, 5);
-  s.IDC_UNTERER_WERT0 = "0.00";
-  s.IDC_OBERER_WERT0 = "2000.00";
-  s.IDC_UNTERER_WERT1 = "1.5";
-  s.IDC_OBERER_WERT1 = "1e3";  // a number comes back as it was written
-  s.IDC_RADIO1 = 0;
-  s.IDC_RADIO7 = 5;
-  s.IDC_RADIO_RELAY = 1;
-  s.IDC_RADIO_RELAY2 = -1;
-  s.IDC_STROM_SPANNUNG = 1;
-  s.IDC_4TO20MA = 0;
-  s.IDC_MINIMUM = 1;
-  s.IDC_MINIMUM3 = 0;
-  s.IDC_GRENZWERT = "7.00";
-  s.IDC_HYSTERESE = "0.10";
-  s.IDC_KAL_T1_LF = 2;
-  s.IDC_KAL_T2_LF = 0;
-  s.IDC_KAL_T1_PH = 4;
-  s.IDC_KAL_T2_PH = -1;
-  s.IDC_EDIT1 = "25.0";
-  s.IDC_CHECK1 = 1;
-  s.IDC_OFFSET = "-0.5";
-  s.IDC_KAL_HOLD = 1;
-  s.IDC_GERAETE_ADR = 17;
-  s.IDC_VERSION = "Firmware V1.20";
-  s.IDC_HERSTELLER_NUM = "A123";
+  s.output0Lower = "0.00";
+  s.output0Upper = "2000.00";
+  s.output1Lower = "1.5";
+  s.output1Upper = "1e3";  // a number comes back as it was written
+  s.output0Source = 0;
+  s.output1Source = 5;
+  s.relay1Source = 1;
+  s.relay2Source = -1;
+  s.outputKind = 1;
+  s.currentRange = 0;
+  s.relay1LimitType = 1;
+  s.relay2LimitType = 0;
+  s.relay1Limit = "7.00";
+  s.relay1Hysteresis = "0.10";
+  s.key1Solution = 2;
+  s.key2Solution = 0;
+  s.key1Buffer = 4;
+  s.key2Buffer = -1;
+  s.fixedTemperature = "25.0";
+  s.fixedTemperatureOn = 1;
+  s.temperatureOffset = "-0.5";
+  s.calibrationHold = 1;
+  s.address = 17;
+  s.firmware = "Firmware V1.20";
+  s.identity = "A123";
   Fixture f(s);
   const ConfigSettings shown = f.settings;  // after the dialog's own rules
   EXPECT_EQ(shown.typeListOffset, 2);
-  EXPECT_EQ(shown.IDC_TYPAUSWAHL, 1);
-  EXPECT_EQ(f.dialog->label(ctl::kFirmwareText)->text(), "Firmware V1.20");
-  EXPECT_EQ(f.dialog->label(ctl::kIdentityText)->text(), "A123");
+  EXPECT_EQ(shown.measurementType, 1);
+  EXPECT_EQ(f.dialog->label(ctl::kFirmware)->text(), "Firmware V1.20");
+  EXPECT_EQ(f.dialog->label(ctl::kIdentity)->text(), "A123");
   EXPECT_EQ(f.dialog->edit(ctl::kAddress)->text(), "17");
-  EXPECT_TRUE(f.dialog->button(1001)->isChecked());  // IDC_RADIO1 = 0
-  EXPECT_TRUE(f.dialog->button(1012)->isChecked());  // IDC_RADIO7 = 5
-  for (int id = 1019; id <= 1024; ++id) EXPECT_FALSE(f.dialog->button(id)->isChecked()) << id;
-  EXPECT_EQ(f.dialog->combo(ctl::kKeyLf1)->currentText(), "0,001N KCL");
+  EXPECT_TRUE(f.dialog->button(ctl::kDac0First)->isChecked());        // output0Source = 0
+  EXPECT_TRUE(f.dialog->button(ctl::kDac1Temperature)->isChecked());  // output1Source = 5
+  for (int i = 0; i < 6; ++i) EXPECT_FALSE(f.dialog->button(ctl::kRelay2First + i)->isChecked()) << i;
+  EXPECT_EQ(f.dialog->combo(ctl::kKey1Solution)->currentText(), "0,001N KCL");
 
   f.settings = ConfigSettings{};  // everything must come back from the controls
   f.settings.typeListOffset = shown.typeListOffset;
@@ -355,36 +362,36 @@ TEST(DialogExchange, RoundTripKeepsEverySetting) {
   // Every setting the dialog shows comes back as it was shown.
   ExpectShownSettingsEqual(b, shown, "");
   // ... and those values are the ones put in, not defaults.
-  EXPECT_EQ(b.IDC_OBERER_WERT1, "1e3");
-  EXPECT_EQ(b.IDC_RADIO7, 5);
-  EXPECT_EQ(b.IDC_RADIO_RELAY2, -1);
-  EXPECT_EQ(b.IDC_MINIMUM3, 0);
-  EXPECT_EQ(b.IDC_GRENZWERT3, "5.00");
-  EXPECT_EQ(b.IDC_KAL0, "-3.5");
-  EXPECT_EQ(b.IDC_KAL_T1_LF, 2);
-  EXPECT_EQ(b.IDC_KAL_T1_PH, 4);
-  EXPECT_EQ(b.IDC_OFFSET, "-0.5");
-  EXPECT_EQ(b.IDC_CHECK1, 1);
-  EXPECT_EQ(b.IDC_KAL_HOLD, 1);
-  EXPECT_EQ(b.IDC_GERAETE_ADR, 17);
+  EXPECT_EQ(b.output1Upper, "1e3");
+  EXPECT_EQ(b.output1Source, 5);
+  EXPECT_EQ(b.relay2Source, -1);
+  EXPECT_EQ(b.relay2LimitType, 0);
+  EXPECT_EQ(b.relay2Limit, "5.00");
+  EXPECT_EQ(b.calibration1, "-3.5");
+  EXPECT_EQ(b.key1Solution, 2);
+  EXPECT_EQ(b.key1Buffer, 4);
+  EXPECT_EQ(b.temperatureOffset, "-0.5");
+  EXPECT_EQ(b.fixedTemperatureOn, 1);
+  EXPECT_EQ(b.calibrationHold, 1);
+  EXPECT_EQ(b.address, 17);
   EXPECT_EQ(b.AbsoluteType(), 3);
 }
 
 TEST(DialogExchange, EditsAndChoicesReachTheSettings) {
   Fixture f(Settings(3, 5));
-  f.dialog->edit(ctl::kLimit)->setText("8.25");
-  f.dialog->button(1016)->setChecked(true);
-  f.dialog->combo(ctl::kTypeList)->setCurrentIndex(2);  // "20mS"
-  f.dialog->combo(ctl::kKeyLf2)->setCurrentIndex(1);
-  static_cast<QCheckBox*>(f.dialog->control(ctl::kFixTemp))->setChecked(true);
+  f.dialog->edit(ctl::kRelay1Limit)->setText("8.25");
+  f.dialog->button(ctl::kRelay1First + 3)->setChecked(true);
+  f.dialog->combo(ctl::kMeasurementType)->setCurrentIndex(2);  // "20mS"
+  f.dialog->combo(ctl::kKey2Solution)->setCurrentIndex(1);
+  static_cast<QCheckBox*>(f.dialog->control(ctl::kFixedTemperatureOn))->setChecked(true);
   f.dialog->edit(ctl::kAddress)->setText(" 5 ");
   ASSERT_TRUE(f.dialog->ControlsToSettings());
-  EXPECT_EQ(f.settings.IDC_GRENZWERT, "8.25");
-  EXPECT_EQ(f.settings.IDC_RADIO_RELAY, 3);
+  EXPECT_EQ(f.settings.relay1Limit, "8.25");
+  EXPECT_EQ(f.settings.relay1Source, 3);
   EXPECT_EQ(f.settings.AbsoluteType(), 4);
-  EXPECT_EQ(f.settings.IDC_KAL_T2_LF, 1);
-  EXPECT_EQ(f.settings.IDC_CHECK1, 1);
-  EXPECT_EQ(f.settings.IDC_GERAETE_ADR, 5);
+  EXPECT_EQ(f.settings.key2Solution, 1);
+  EXPECT_EQ(f.settings.fixedTemperatureOn, 1);
+  EXPECT_EQ(f.settings.address, 5);
 }
 
 // The command line computes what the dialog's controls give back without widgets;
@@ -400,23 +407,23 @@ TEST(DialogExchange, WidgetFreeRoundTripMatchesTheDialog) {
   };
   for (const Case& c : cases) {
     ConfigSettings in = Settings(c.type, c.kind);
-    in.IDC_RADIO1 = c.radio;
-    in.IDC_RADIO7 = c.radio == 255 ? 3 : c.radio;
-    in.IDC_RADIO_RELAY = c.radio;
-    in.IDC_RADIO_RELAY2 = c.radio;
-    in.IDC_STROM_SPANNUNG = c.pair;
-    in.IDC_4TO20MA = c.pair;
-    in.IDC_MINIMUM = c.pair;
-    in.IDC_MINIMUM3 = c.pair;
-    in.IDC_CHECK1 = c.check;
-    in.IDC_KAL_HOLD = c.check;
+    in.output0Source = c.radio;
+    in.output1Source = c.radio == 255 ? 3 : c.radio;
+    in.relay1Source = c.radio;
+    in.relay2Source = c.radio;
+    in.outputKind = c.pair;
+    in.currentRange = c.pair;
+    in.relay1LimitType = c.pair;
+    in.relay2LimitType = c.pair;
+    in.fixedTemperatureOn = c.check;
+    in.calibrationHold = c.check;
     in.phFix = c.check;
-    in.IDC_KAL_T1_PH = c.key;
-    in.IDC_KAL_T2_PH = c.key;
-    in.IDC_KAL_T1_LF = c.key;
-    in.IDC_KAL_T2_LF = c.key;
-    in.IDC_UNTERER_WERT0 = "1e3";
-    in.IDC_EDIT1 = "25.0";
+    in.key1Buffer = c.key;
+    in.key2Buffer = c.key;
+    in.key1Solution = c.key;
+    in.key2Solution = c.key;
+    in.output0Lower = "1e3";
+    in.fixedTemperature = "25.0";
 
     Fixture f(in);
     ASSERT_TRUE(f.dialog->ControlsToSettings());
@@ -433,17 +440,17 @@ TEST(DialogExchange, WidgetFreeRoundTripMatchesTheDialog) {
 // A setup file's "-1" arrives as 255: no button and no list entry is selected.
 TEST(DialogExchange, ByteIndicesWithoutEntrySelectNothing) {
   ConfigSettings s = Settings(0, 2);
-  s.IDC_RADIO7 = 255;
-  s.IDC_KAL_T1_PH = 255;
-  s.IDC_STROM_SPANNUNG = 255;
+  s.output1Source = 255;
+  s.key1Buffer = 255;
+  s.outputKind = 255;
   Fixture f(s);
-  for (int id = 1007; id <= 1012; ++id) EXPECT_FALSE(f.dialog->button(id)->isChecked()) << id;
+  for (int i = 0; i < 6; ++i) EXPECT_FALSE(f.dialog->button(ctl::kDac1First + i)->isChecked()) << i;
   EXPECT_FALSE(f.dialog->button(ctl::kVoltage)->isChecked());
   EXPECT_FALSE(f.dialog->button(ctl::kCurrent)->isChecked());
-  EXPECT_EQ(f.dialog->combo(ctl::kKeyPh1)->currentIndex(), -1);
+  EXPECT_EQ(f.dialog->combo(ctl::kKey1Buffer)->currentIndex(), -1);
   ASSERT_TRUE(f.dialog->ControlsToSettings());
-  EXPECT_EQ(f.settings.IDC_RADIO7, -1);
-  EXPECT_EQ(f.settings.IDC_KAL_T1_PH, -1);
+  EXPECT_EQ(f.settings.output1Source, -1);
+  EXPECT_EQ(f.settings.key1Buffer, -1);
 }
 
 // ---------------------------------------------------------------------------------------
@@ -466,13 +473,13 @@ TEST(DialogOk, AddressOutsideTheRangeKeepsTheDialogOpen) {
       return true;
     });
     f.dialog->show();
-    f.dialog->edit(ctl::kLimit)->setText("9.99");
+    f.dialog->edit(ctl::kRelay1Limit)->setText("9.99");
     f.dialog->edit(ctl::kAddress)->setText(c.text);
     f.dialog->accept();
     EXPECT_TRUE(f.dialog->isVisible()) << c.text;
     EXPECT_EQ(checks, 0) << c.text;
     EXPECT_EQ(f.ui.Messages(), std::vector<std::string>{c.message}) << c.text;
-    EXPECT_EQ(f.settings.IDC_GRENZWERT, "") << "a refused address takes nothing: " << c.text;
+    EXPECT_EQ(f.settings.relay1Limit, "") << "a refused address takes nothing: " << c.text;
   }
 }
 
@@ -487,7 +494,7 @@ TEST(DialogOk, TypeCheckDecides) {
   };
   Fixture f(Settings(3, 3), check);
   f.dialog->show();
-  f.dialog->combo(ctl::kTypeList)->setCurrentIndex(2);
+  f.dialog->combo(ctl::kMeasurementType)->setCurrentIndex(2);
   f.dialog->accept();
   EXPECT_FALSE(f.dialog->isVisible());
   EXPECT_EQ(f.dialog->result(), QDialog::Accepted);
@@ -495,17 +502,17 @@ TEST(DialogOk, TypeCheckDecides) {
 
   // A setup file of a pH module loaded into a conductivity module's dialog.
   Fixture g(Settings(3, 3), check);
-  g.settings.IDC_TYPAUSWAHL = 0;
+  g.settings.measurementType = 0;
   g.settings.typeListOffset = 0;
   g.dialog->SetupDialogControls();
   g.dialog->show();
   g.dialog->accept();
   EXPECT_TRUE(g.dialog->isVisible());
   EXPECT_EQ(seen.back(), 0);
-  g.dialog->combo(ctl::kTypeList)->setCurrentIndex(20);  // four-electrode: still another family
+  g.dialog->combo(ctl::kMeasurementType)->setCurrentIndex(20);  // four-electrode: still another family
   g.dialog->accept();
   EXPECT_TRUE(g.dialog->isVisible());
-  g.dialog->combo(ctl::kTypeList)->setCurrentIndex(3);
+  g.dialog->combo(ctl::kMeasurementType)->setCurrentIndex(3);
   g.dialog->accept();
   EXPECT_FALSE(g.dialog->isVisible());
   EXPECT_EQ(g.dialog->result(), QDialog::Accepted);
@@ -531,7 +538,7 @@ TEST(DialogOk, NoSecondOkOrCancelWhileTheCheckWaits) {
   EXPECT_TRUE(f.dialog->isVisible());
   EXPECT_TRUE(f.dialog->isEnabled());
   // Controls the type disabled stay disabled once the dialog is enabled again.
-  EXPECT_FALSE(f.Enabled(ctl::kTypeList));
+  EXPECT_FALSE(f.Enabled(ctl::kMeasurementType));
   EXPECT_FALSE(f.Enabled(ctl::kRelay2First));
   EXPECT_TRUE(f.Enabled(ctl::kRelay1First));
 }
@@ -543,12 +550,12 @@ TEST(DialogOk, RunConfigurationDialogReportsOkAndCancel) {
     QTimer::singleShot(0, [&] {
       auto* d = qobject_cast<ConfigurationDialog*>(QApplication::activeModalWidget());
       ASSERT_NE(d, nullptr);
-      d->edit(ctl::kLimit)->setText("1.25");
+      d->edit(ctl::kRelay1Limit)->setText("1.25");
       d->button(ok ? ctl::kOk : ctl::kCancel)->click();
     });
-    FunctionConfirmation accept([](ConfigSettings&) { return true; });
-    EXPECT_EQ(RunConfigurationDialog(nullptr, ui, s, &accept), ok);
-    EXPECT_EQ(s.IDC_GRENZWERT, ok ? "1.25" : "");
+    FunctionConfirmation accept(ui, [](ConfigSettings&) { return true; });
+    EXPECT_EQ(RunConfigurationDialog(nullptr, ui, s, accept), ok);
+    EXPECT_EQ(s.relay1Limit, ok ? "1.25" : "");
   }
 }
 
@@ -570,10 +577,11 @@ TEST(DialogSeriesButton, ByDeviceKind) {
     ConfigSettings s = Settings(0, c.kind, c.language);
     std::string opened;
     FunctionLogger logger([&](const std::string& series, int lang) { opened = series + "/" + std::to_string(lang); });
-    ConfigurationDialog d(ui, s, nullptr, nullptr, platform::SystemClock(), &logger);
-    d.edit(ctl::kFixTempEdit)->setText("21.5");
+    FunctionConfirmation actions(ui, {}, platform::SystemClock(), &logger);
+    ConfigurationDialog d(ui, s, actions);
+    d.edit(ctl::kFixedTemperature)->setText("21.5");
     d.OnSeriesButton();
-    EXPECT_EQ(s.IDC_EDIT1, "21.5") << "the controls are taken first";
+    EXPECT_EQ(s.fixedTemperature, "21.5") << "the controls are taken first";
     if (c.message.empty()) {
       EXPECT_TRUE(ui.Messages().empty());
       EXPECT_EQ(opened, c.series + "/" + std::to_string(c.language));
@@ -585,7 +593,8 @@ TEST(DialogSeriesButton, ByDeviceKind) {
   // Without a logger dialog the current series get a notice instead.
   ScriptedUi ui;
   ConfigSettings s = Settings(0, 5, 1);
-  ConfigurationDialog d(ui, s, {});
+  FunctionConfirmation actions(ui);
+  ConfigurationDialog d(ui, s, actions);
   d.OnSeriesButton();
   EXPECT_EQ(ui.Messages(), std::vector<std::string>{types::kNotAvailable(1)});
 }
@@ -609,8 +618,8 @@ TEST(DialogFiles, SaveTakesTheControlsFirst) {
   QTemporaryDir dir;
   const QString path = dir.filePath("setup.qx4");
   Fixture f(Settings(3, 3));
-  f.dialog->edit(ctl::kLimit)->setText("7.50");
-  f.dialog->combo(ctl::kTypeList)->setCurrentIndex(2);
+  f.dialog->edit(ctl::kRelay1Limit)->setText("7.50");
+  f.dialog->combo(ctl::kMeasurementType)->setCurrentIndex(2);
   f.ui.saveFiles.push_back(path.toStdString());
   f.dialog->OnSave();
   const std::string text = ReadAll(path);
@@ -649,21 +658,21 @@ TEST(DialogFiles, NumberFieldsTakeTheDecimalCommaAndRefuseTheRest) {
     const QString path = dir.filePath("setup.qx4");
     QFile::remove(path);
     ConfigSettings before = Settings(1, 3);
-    before.IDC_EDIT1 = "25.0";
+    before.fixedTemperature = "25.0";
     Fixture f(before);
-    f.dialog->edit(1110)->setText(QString::fromUtf8(c.typed));
+    f.dialog->edit(ctl::kFixedTemperature)->setText(QString::fromUtf8(c.typed));
     f.ui.saveFiles.push_back(path.toStdString());
     f.dialog->OnSave();
     if (c.stored) {
       EXPECT_TRUE(f.ui.Messages().empty());
-      EXPECT_EQ(f.settings.IDC_EDIT1, c.stored);
-      EXPECT_EQ(f.dialog->edit(1110)->text().toStdString(), c.stored);
+      EXPECT_EQ(f.settings.fixedTemperature, c.stored);
+      EXPECT_EQ(f.dialog->edit(ctl::kFixedTemperature)->text().toStdString(), c.stored);
       EXPECT_NE(ReadAll(path).find(std::string("IDC_EDIT1==") + c.stored + "\n\r"), std::string::npos);
     } else {
       EXPECT_FALSE(QFile::exists(path));
       ASSERT_EQ(f.ui.Messages().size(), 1u);
       EXPECT_EQ(f.ui.Messages()[0].rfind(c.message, 0), 0u) << f.ui.Messages()[0];
-      EXPECT_EQ(f.settings.IDC_EDIT1, "25.0");
+      EXPECT_EQ(f.settings.fixedTemperature, "25.0");
     }
   }
 }
@@ -674,10 +683,10 @@ TEST(DialogFiles, WindowsTextTravelsByteForByte) {
   QTemporaryDir dir;
   const QString path = dir.filePath("redox.qx4");
   ConfigSettings s = Settings(1, 3);
-  s.IDC_KAL_C1 = "1\xB0";
+  s.calibrationKey1 = "1\xB0";
   Fixture f(s);
-  ASSERT_FALSE(f.Enabled(1082));
-  EXPECT_EQ(f.dialog->edit(1082)->text(), QString::fromUtf8("1°"));
+  ASSERT_FALSE(f.Enabled(ctl::kCalibrationKey1));
+  EXPECT_EQ(f.dialog->edit(ctl::kCalibrationKey1)->text(), QString::fromUtf8("1°"));
   f.ui.saveFiles.push_back(path.toStdString());
   f.dialog->OnSave();
   const std::string text = ReadAll(path);
@@ -690,22 +699,22 @@ TEST(DialogFiles, OpenRebuildsTheControlsForTheLoadedType) {
   QTemporaryDir dir;
   const QString path = dir.filePath("ph.qx4");
   ConfigSettings file = Settings(0, 3);
-  file.IDC_KAL_T1_PH = 3;
-  file.IDC_GRENZWERT = "6.50";
+  file.key1Buffer = 3;
+  file.relay1Limit = "6.50";
   WriteAll(path, SetupFile::BuildSetupText(file));
 
   Fixture f(Settings(3, 3));
-  ASSERT_EQ(f.dialog->combo(ctl::kTypeList)->count(), 4);
+  ASSERT_EQ(f.dialog->combo(ctl::kMeasurementType)->count(), 4);
   f.ui.openFiles.push_back(path.toStdString());
   f.ui.yesNo.push_back(false);
   f.dialog->OnOpen();
   EXPECT_TRUE(f.ui.Messages().empty());
-  EXPECT_EQ(f.dialog->combo(ctl::kTypeList)->count(), 31);
-  EXPECT_EQ(f.dialog->combo(ctl::kTypeList)->currentIndex(), 0);
-  EXPECT_TRUE(f.Shown(ctl::kKeyPh1));
-  EXPECT_FALSE(f.Shown(ctl::kKeyLf1));
-  EXPECT_EQ(f.dialog->combo(ctl::kKeyPh1)->currentText(), "NBS 9,18");
-  EXPECT_EQ(f.dialog->edit(ctl::kLimit)->text(), "6.50");
+  EXPECT_EQ(f.dialog->combo(ctl::kMeasurementType)->count(), 31);
+  EXPECT_EQ(f.dialog->combo(ctl::kMeasurementType)->currentIndex(), 0);
+  EXPECT_TRUE(f.Shown(ctl::kKey1Buffer));
+  EXPECT_FALSE(f.Shown(ctl::kKey1Solution));
+  EXPECT_EQ(f.dialog->combo(ctl::kKey1Buffer)->currentText(), "NBS 9,18");
+  EXPECT_EQ(f.dialog->edit(ctl::kRelay1Limit)->text(), "6.50");
 
   // A damaged file: the error is shown and the values are shown all the same.
   std::string bytes = ReadAll(path);
@@ -714,12 +723,12 @@ TEST(DialogFiles, OpenRebuildsTheControlsForTheLoadedType) {
   f.ui.openFiles.push_back(path.toStdString());
   f.dialog->OnOpen();
   EXPECT_EQ(f.ui.Messages(), std::vector<std::string>{"Fehler in der Datendatei!"});
-  EXPECT_EQ(f.dialog->edit(ctl::kLimit)->text(), "6.60");
+  EXPECT_EQ(f.dialog->edit(ctl::kRelay1Limit)->text(), "6.60");
 
   // Cancelled: nothing changes.
-  f.dialog->edit(ctl::kLimit)->setText("1.00");
+  f.dialog->edit(ctl::kRelay1Limit)->setText("1.00");
   f.dialog->OnOpen();
-  EXPECT_EQ(f.dialog->edit(ctl::kLimit)->text(), "1.00");
+  EXPECT_EQ(f.dialog->edit(ctl::kRelay1Limit)->text(), "1.00");
 }
 
 // "pH Fix" and the key labels are not shown again by a later run: a type that leaves
@@ -736,7 +745,7 @@ TEST(DialogFiles, HiddenFixedPhStaysHiddenAfterLoadingAnotherType) {
   ASSERT_FALSE(f.Shown(ctl::kPhFix));
   f.ui.openFiles.push_back(path.toStdString());
   f.dialog->OnOpen();
-  EXPECT_EQ(f.dialog->combo(ctl::kTypeList)->currentIndex(), 12);
+  EXPECT_EQ(f.dialog->combo(ctl::kMeasurementType)->currentIndex(), 12);
   EXPECT_FALSE(f.Shown(ctl::kPhFix));
 }
 
@@ -747,12 +756,13 @@ TEST(DialogPrint, PrintsTheControlsAsShown) {
   ScriptedUi ui;
   ui.printAccept = true;
   ConfigSettings s = Settings(22, 5);
-  s.IDC_HERSTELLER_NUM = "B777";
-  s.IDC_RADIO1 = 1;
-  s.IDC_RADIO_RELAY2 = 5;
+  s.identity = "B777";
+  s.output0Source = 1;
+  s.relay2Source = 5;
   platform::Clock clock = [] { return platform::LocalTime{2026, 3, 4, 9, 7, 0}; };
-  ConfigurationDialog d(ui, s, {}, nullptr, clock);
-  d.edit(ctl::kLimit)->setText("8.00");
+  FunctionConfirmation actions(ui, {}, clock);
+  ConfigurationDialog d(ui, s, actions);
+  d.edit(ctl::kRelay1Limit)->setText("8.00");
   d.OnPrint();
   ASSERT_EQ(ui.events.size(), 1u);
   EXPECT_EQ(ui.events[0].text, "QX 7100 Setup-Plot");
@@ -771,7 +781,8 @@ TEST(DialogPrint, PrintsTheControlsAsShown) {
 
   // Cancelled print dialog: nothing drawn.
   ScriptedUi cancel;
-  ConfigurationDialog c(cancel, s, {});
+  FunctionConfirmation cancelActions(cancel);
+  ConfigurationDialog c(cancel, s, cancelActions);
   c.OnPrint();
   EXPECT_EQ(cancel.Kinds(), std::vector<std::string>{"print"});
   EXPECT_FALSE(cancel.lastPage);

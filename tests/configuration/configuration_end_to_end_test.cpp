@@ -45,10 +45,10 @@ TEST(DialogEndToEnd, ConductivityRangeSwitchIsWrittenAfterOk) {
 
   std::vector<std::string> offered;
   WhenDialogShows([&](ConfigurationDialog& d) {
-    QComboBox* types = d.combo(ctl::kTypeList);
+    QComboBox* types = d.combo(ctl::kMeasurementType);
     for (int i = 0; i < types->count(); ++i) offered.push_back(types->itemText(i).toStdString());
     types->setCurrentIndex(2);  // "20mS"
-    d.edit(ctl::kLimit)->setText("12.5");
+    d.edit(ctl::kRelay1Limit)->setText("12.5");
     d.button(ctl::kOk)->click();
   });
   QtConfigurationEditor editor(nullptr, ui);
@@ -69,7 +69,7 @@ TEST(DialogEndToEnd, SetupFileOfAnotherFamilyIsRefusedByOk) {
   QTemporaryDir dir;
   const std::string path = dir.filePath("ph.qx4").toStdString();
   ConfigSettings ph;  // a pH configuration
-  ph.IDC_GERAETE_ADR = 0;
+  ph.address = 0;
   {
     std::ofstream out(path, std::ios::binary);
     out << SetupFile::BuildSetupText(ph);
@@ -86,7 +86,7 @@ TEST(DialogEndToEnd, SetupFileOfAnotherFamilyIsRefusedByOk) {
   bool addressRefused = false;
   WhenDialogShows([&](ConfigurationDialog& d) {
     d.button(ctl::kOpen)->click();
-    EXPECT_EQ(d.combo(ctl::kTypeList)->count(), 31);
+    EXPECT_EQ(d.combo(ctl::kMeasurementType)->count(), 31);
     d.button(ctl::kOk)->click();
     stayedOpen = d.isVisible();
     d.edit(ctl::kAddress)->setText("32");

@@ -58,34 +58,34 @@ std::string ExampleText() { return ExampleBody() + "CECKSUMM==41759\n\r"; }
 
 ConfigSettings ExampleSettings() {
   ConfigSettings s;
-  s.IDC_HERSTELLER_NUM = "A123";
-  s.IDC_RADIO1 = 0;
-  s.IDC_RADIO7 = 5;
-  s.IDC_OBERER_WERT0 = "14.00";
-  s.IDC_OBERER_WERT1 = "100.00";
-  s.IDC_UNTERER_WERT0 = "0.00";
-  s.IDC_UNTERER_WERT1 = "0.00";
-  s.IDC_STROM_SPANNUNG = 1;
-  s.IDC_4TO20MA = 1;
-  s.IDC_GRENZWERT = "7.00";
-  s.IDC_HYSTERESE = "0.10";
-  s.IDC_MINIMUM = 0;
-  s.IDC_RADIO_RELAY = 0;
-  s.IDC_MINIMUM3 = 0;
-  s.IDC_RADIO_RELAY2 = 0;
-  s.IDC_KAL_C1 = "3.00";
-  s.IDC_KAL_C2 = "1.00";
-  s.IDC_EDIT1 = "25.0";
-  s.IDC_CHECK1 = 0;
-  s.IDC_VERSION = "Firmware V1.20";
-  s.IDC_GERAETE_ADR = 1;
-  s.IDC_KAL_HOLD = 1;
-  s.IDC_KAL_T1_PH = 3;
-  s.IDC_KAL_T2_PH = 1;
-  s.IDC_KAL1 = "-59.2";
-  s.IDC_KAL2 = "0";
-  s.IDC_KAL0 = "-3.5";
-  s.IDC_OFFSET = "0.0";
+  s.identity = "A123";
+  s.output0Source = 0;
+  s.output1Source = 5;
+  s.output0Upper = "14.00";
+  s.output1Upper = "100.00";
+  s.output0Lower = "0.00";
+  s.output1Lower = "0.00";
+  s.outputKind = 1;
+  s.currentRange = 1;
+  s.relay1Limit = "7.00";
+  s.relay1Hysteresis = "0.10";
+  s.relay1LimitType = 0;
+  s.relay1Source = 0;
+  s.relay2LimitType = 0;
+  s.relay2Source = 0;
+  s.calibrationKey1 = "3.00";
+  s.calibrationKey2 = "1.00";
+  s.fixedTemperature = "25.0";
+  s.fixedTemperatureOn = 0;
+  s.firmware = "Firmware V1.20";
+  s.address = 1;
+  s.calibrationHold = 1;
+  s.key1Buffer = 3;
+  s.key2Buffer = 1;
+  s.calibration2 = "-59.2";
+  s.calibration3 = "0";
+  s.calibration1 = "-3.5";
+  s.temperatureOffset = "0.0";
   return s;
 }
 
@@ -98,7 +98,7 @@ TEST(SetupFile, ExampleComesOutByteForByte) {
 
 TEST(SetupFile, TypeIsWrittenAsAbsoluteType) {
   ConfigSettings s = ExampleSettings();
-  s.IDC_TYPAUSWAHL = 2;  // list index "20mS" of the two-electrode family
+  s.measurementType = 2;  // list index "20mS" of the two-electrode family
   s.typeListOffset = 2;
   EXPECT_EQ(SetupFile::GetValue(SetupFile::BuildSetupText(s), "IDC_TYPAUSWAHL"), "4");
 }
@@ -107,11 +107,11 @@ TEST(SetupFile, ChecksumAddsSignedBytes) {
   // 0xB5 ("µ" in Windows-1252) counts as -75; a negative sum wraps and is written unsigned.
   EXPECT_EQ(SetupFile::Checksum("\xB5"), static_cast<std::uint32_t>(-75));
   ConfigSettings s;
-  s.IDC_HERSTELLER_NUM = std::string(200, '\xB5');
+  s.identity = std::string(200, '\xB5');
   const std::string text = SetupFile::BuildSetupText(s);
   ConfigSettings back;
   EXPECT_EQ(SetupFile::ParseSetupText(text, back, true), SetupFile::kOk);
-  EXPECT_EQ(back.IDC_HERSTELLER_NUM, s.IDC_HERSTELLER_NUM);  // bytes pass through unchanged
+  EXPECT_EQ(back.identity, s.identity);  // bytes pass through unchanged
 }
 
 TEST(SetupFile, GetValueRules) {
@@ -126,11 +126,11 @@ TEST(SetupFile, GetValueRules) {
 
 TEST(SetupFile, ExampleLoadsWithoutErrorAndAppliesEverything) {
   ConfigSettings s;
-  s.IDC_KAL0 = "kept";
+  s.calibration1 = "kept";
   EXPECT_EQ(SetupFile::ParseSetupText(ExampleText(), s, true), SetupFile::kOk);
   ConfigSettings expected = ExampleSettings();
-  expected.IDC_KAL_T1_LF = 255;  // "-1" keeps its low 8 bits
-  expected.IDC_KAL_T2_LF = 255;
+  expected.key1Solution = 255;  // "-1" keeps its low 8 bits
+  expected.key2Solution = 255;
   EXPECT_EQ(SetupFile::BuildSetupText(s), SetupFile::BuildSetupText(expected));
 }
 
@@ -139,8 +139,8 @@ TEST(SetupFile, ChangedValueWithOldChecksumIsAppliedAndReported) {
   text.replace(text.find("IDC_RADIO1==0"), 13, "IDC_RADIO1==1");
   ConfigSettings s;
   EXPECT_EQ(SetupFile::ParseSetupText(text, s, true), SetupFile::kDataError);
-  EXPECT_EQ(s.IDC_RADIO1, 1);
-  EXPECT_EQ(s.IDC_GRENZWERT, "7.00");
+  EXPECT_EQ(s.output0Source, 1);
+  EXPECT_EQ(s.relay1Limit, "7.00");
 }
 
 TEST(SetupFile, ChecksumErrors) {
@@ -165,16 +165,16 @@ TEST(SetupFile, ChecksumErrors) {
 
 TEST(SetupFile, MissingKeysKeepSettingsAndNegativeIndicesBecome255) {
   ConfigSettings s = ExampleSettings();
-  s.IDC_TYPAUSWAHL = 1;
+  s.measurementType = 1;
   s.typeListOffset = 2;  // absolute 3, kept when the file has no type
   std::string body = "IDC_RADIO7==-1\n\rIDC_GERAETE_ADR==-1\n\rIDC_KAL_T1_PH==259\n\r";
   const std::string text = body + "CECKSUMM==" + std::to_string(SetupFile::Checksum(body)) + "\n\r";
   EXPECT_EQ(SetupFile::ParseSetupText(text, s, true), SetupFile::kOk);
-  EXPECT_EQ(s.IDC_RADIO7, 255);
-  EXPECT_EQ(s.IDC_GERAETE_ADR, 255);
-  EXPECT_EQ(s.IDC_KAL_T1_PH, 3);
-  EXPECT_EQ(s.IDC_RADIO1, 0);
-  EXPECT_EQ(s.IDC_GRENZWERT, "7.00");
+  EXPECT_EQ(s.output1Source, 255);
+  EXPECT_EQ(s.address, 255);
+  EXPECT_EQ(s.key1Buffer, 3);
+  EXPECT_EQ(s.output0Source, 0);
+  EXPECT_EQ(s.relay1Limit, "7.00");
   EXPECT_EQ(s.AbsoluteType(), 3);
 }
 
@@ -182,26 +182,26 @@ TEST(SetupFile, KeysInAnyOrderFirstOccurrenceCountsOthersIgnored) {
   std::string body = "FOO==bar\n\rIDC_TYPAUSWAHL==22\n\rIDC_RADIO1==3\n\rIDC_RADIO1==4\n\rIDC_KAL0==1.5\n\r";
   const std::string text = body + "CECKSUMM==" + std::to_string(SetupFile::Checksum(body)) + "\n\r";
   ConfigSettings s;
-  s.IDC_TYPAUSWAHL = 1;
+  s.measurementType = 1;
   s.typeListOffset = 20;
   EXPECT_EQ(SetupFile::ParseSetupText(text, s, true), SetupFile::kOk);
-  EXPECT_EQ(s.IDC_RADIO1, 3);
-  EXPECT_EQ(s.IDC_KAL0, "1.5");
-  EXPECT_EQ(s.IDC_TYPAUSWAHL, 22);
+  EXPECT_EQ(s.output0Source, 3);
+  EXPECT_EQ(s.calibration1, "1.5");
+  EXPECT_EQ(s.measurementType, 22);
   EXPECT_EQ(s.typeListOffset, 0);
 }
 
 TEST(SetupFile, WithoutCalibrationKeepsValuesButTakesKeys) {
   ConfigSettings s;
-  s.IDC_KAL0 = "a";
-  s.IDC_KAL1 = "b";
-  s.IDC_KAL2 = "c";
-  s.IDC_KAL3 = "d";
-  s.IDC_OFFSET = "e";
+  s.calibration1 = "a";
+  s.calibration2 = "b";
+  s.calibration3 = "c";
+  s.calibration4 = "d";
+  s.temperatureOffset = "e";
   EXPECT_EQ(SetupFile::ParseSetupText(ExampleText(), s, false), SetupFile::kOk);
-  EXPECT_EQ(s.IDC_KAL0 + s.IDC_KAL1 + s.IDC_KAL2 + s.IDC_KAL3 + s.IDC_OFFSET, "abcde");
-  EXPECT_EQ(s.IDC_KAL_C1, "3.00");
-  EXPECT_EQ(s.IDC_KAL_C2, "1.00");
+  EXPECT_EQ(s.calibration1 + s.calibration2 + s.calibration3 + s.calibration4 + s.temperatureOffset, "abcde");
+  EXPECT_EQ(s.calibrationKey1, "3.00");
+  EXPECT_EQ(s.calibrationKey2, "1.00");
 }
 
 TEST(SetupFile, CrLfFileYieldsNothing) {
@@ -269,7 +269,7 @@ TEST_F(SetupFileFlow, ValueWithTheChecksumKeyIsNotSaved) {
   // Saved, such a file would fail its own checksum on loading.
   Write(Path("setup.qx4"), "old");
   ConfigSettings s = ExampleSettings();
-  s.IDC_GRENZWERT3 = "1CECKSUMM==2";
+  s.relay2Limit = "1CECKSUMM==2";
   ui.saveFiles.push_back(Path("setup.qx4"));
   EXPECT_FALSE(SaveSetupFile(ui, s));
   EXPECT_EQ(Read(Path("setup.qx4")), "old");
@@ -285,8 +285,8 @@ TEST_F(SetupFileFlow, LoadAsksAboutCalibrationAndReportsDataErrorsAfterApplying)
   ui.yesNo.push_back(true);
   ConfigSettings s;
   EXPECT_EQ(LoadSetupFile(ui, s), LoadResult::kDataError);
-  EXPECT_EQ(s.IDC_RADIO1, 1);
-  EXPECT_EQ(s.IDC_KAL0, "-3.5");
+  EXPECT_EQ(s.output0Source, 1);
+  EXPECT_EQ(s.calibration1, "-3.5");
   ASSERT_EQ(ui.Kinds(), (std::vector<std::string>{"open", "yesno", "message"}));
   EXPECT_EQ(ui.events[1].text, "Kalibrierdaten auch aktualisieren?");
   EXPECT_EQ(ui.events[1].title, "INFO|Ja|Nein");
@@ -299,10 +299,10 @@ TEST_F(SetupFileFlow, LoadInEnglishAnsweringNo) {
   ui.yesNo.push_back(false);
   ConfigSettings s;
   s.language = 1;
-  s.IDC_KAL0 = "1.0";
+  s.calibration1 = "1.0";
   EXPECT_EQ(LoadSetupFile(ui, s), LoadResult::kLoaded);
-  EXPECT_EQ(s.IDC_KAL0, "1.0");
-  EXPECT_EQ(s.IDC_KAL_C1, "3.00");
+  EXPECT_EQ(s.calibration1, "1.0");
+  EXPECT_EQ(s.calibrationKey1, "3.00");
   EXPECT_EQ(ui.events[1].text, "Read also calibration data?");
   EXPECT_EQ(ui.events[1].title, "INFO|Yes|No");
   EXPECT_TRUE(ui.Messages().empty());
@@ -311,7 +311,7 @@ TEST_F(SetupFileFlow, LoadInEnglishAnsweringNo) {
 TEST_F(SetupFileFlow, UnreadableFileIsReportedAndChangesNothing) {
   ui.openFiles.push_back(Path("missing.qx4"));
   ConfigSettings s = ExampleSettings();
-  s.IDC_TYPAUSWAHL = 1;
+  s.measurementType = 1;
   s.typeListOffset = 2;
   EXPECT_EQ(LoadSetupFile(ui, s), LoadResult::kUnreadable);
   EXPECT_EQ(ui.Kinds(), (std::vector<std::string>{"open", "message"}));
@@ -319,7 +319,7 @@ TEST_F(SetupFileFlow, UnreadableFileIsReportedAndChangesNothing) {
   EXPECT_EQ(s.typeListOffset, 2);
   EXPECT_EQ(SetupFile::BuildSetupText(s), SetupFile::BuildSetupText([] {
               ConfigSettings e = ExampleSettings();
-              e.IDC_TYPAUSWAHL = 3;
+              e.measurementType = 3;
               return e;
             }()));
 }
@@ -329,11 +329,11 @@ TEST_F(SetupFileFlow, LoadWithoutTypeKeepsTheAbsoluteTypeOfTheList) {
   Write(Path("b.qx4"), body + "CECKSUMM==" + std::to_string(SetupFile::Checksum(body)) + "\n\r");
   ui.openFiles.push_back(Path("b.qx4"));
   ConfigSettings s;
-  s.IDC_TYPAUSWAHL = 2;  // "20mS" in the list of offset 2
+  s.measurementType = 2;  // "20mS" in the list of offset 2
   s.typeListOffset = 2;
   EXPECT_EQ(LoadSetupFile(ui, s), LoadResult::kLoaded);
   EXPECT_EQ(s.AbsoluteType(), 4);
-  EXPECT_EQ(s.IDC_RADIO1, 2);
+  EXPECT_EQ(s.output0Source, 2);
 }
 
 }  // namespace

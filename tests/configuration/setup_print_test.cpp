@@ -12,30 +12,30 @@ ConfigSettings PhSettings(int language = 0) {
   s.language = language;
   s.deviceKind = 3;
   s.moduleType = 0;
-  s.IDC_TYPAUSWAHL = 0;
-  s.IDC_HERSTELLER_NUM = "A123";
-  s.IDC_RADIO1 = 0;
-  s.IDC_RADIO7 = 5;
-  s.IDC_UNTERER_WERT0 = "0.00";
-  s.IDC_OBERER_WERT0 = "14.00";
-  s.IDC_UNTERER_WERT1 = "0.00";
-  s.IDC_OBERER_WERT1 = "100.00";
-  s.IDC_STROM_SPANNUNG = 1;
-  s.IDC_4TO20MA = 1;
-  s.IDC_RADIO_RELAY = 1;
-  s.IDC_GRENZWERT = "7.00";
-  s.IDC_HYSTERESE = "0.10";
-  s.IDC_MINIMUM = 0;
-  s.IDC_KAL0 = "-3.5";
-  s.IDC_KAL1 = "-59.2";
-  s.IDC_KAL2 = "0";
-  s.IDC_KAL_T1_PH = 3;
-  s.IDC_KAL_T2_PH = 1;
-  s.IDC_OFFSET = "0.0";
-  s.IDC_GERAETE_ADR = 1;
-  s.IDC_EDIT1 = "25.0";
-  s.IDC_CHECK1 = 0;
-  s.IDC_KAL_HOLD = 1;
+  s.measurementType = 0;
+  s.identity = "A123";
+  s.output0Source = 0;
+  s.output1Source = 5;
+  s.output0Lower = "0.00";
+  s.output0Upper = "14.00";
+  s.output1Lower = "0.00";
+  s.output1Upper = "100.00";
+  s.outputKind = 1;
+  s.currentRange = 1;
+  s.relay1Source = 1;
+  s.relay1Limit = "7.00";
+  s.relay1Hysteresis = "0.10";
+  s.relay1LimitType = 0;
+  s.calibration1 = "-3.5";
+  s.calibration2 = "-59.2";
+  s.calibration3 = "0";
+  s.key1Buffer = 3;
+  s.key2Buffer = 1;
+  s.temperatureOffset = "0.0";
+  s.address = 1;
+  s.fixedTemperature = "25.0";
+  s.fixedTemperatureOn = 0;
+  s.calibrationHold = 1;
   return s;
 }
 
@@ -72,10 +72,10 @@ TEST(SetupPrint, PhModuleOfAnEarlierSeriesInGerman) {
 
 TEST(SetupPrint, EnglishLabelsVoltageAndMissingSources) {
   ConfigSettings s = PhSettings(1);
-  s.IDC_STROM_SPANNUNG = 0;
-  s.IDC_RADIO7 = 255;     // no source selected: no source line
-  s.IDC_KAL_T2_PH = 255;  // no list entry: empty value
-  s.IDC_MINIMUM = 1;
+  s.outputKind = 0;
+  s.output1Source = 255;  // no source selected: no source line
+  s.key2Buffer = 255;     // no list entry: empty value
+  s.relay1LimitType = 1;
   EXPECT_EQ(Body(s),
             "measurement typ:  pH\n"
             "DAC0 channel:  pH value\n"
@@ -103,17 +103,17 @@ TEST(SetupPrint, EnglishLabelsVoltageAndMissingSources) {
 TEST(SetupPrint, DeviceKind5PrintsRelay2AndOthersDoNot) {
   ConfigSettings s = PhSettings();
   s.deviceKind = 5;
-  s.IDC_RADIO_RELAY2 = 5;
-  s.IDC_GRENZWERT3 = "8.00";
-  s.IDC_HYSTERESE3 = "0.20";
-  s.IDC_MINIMUM3 = 1;
+  s.relay2Source = 5;
+  s.relay2Limit = "8.00";
+  s.relay2Hysteresis = "0.20";
+  s.relay2LimitType = 1;
   const std::string relay2 =
       "Relaisausgang 2:  Temperatur\nGrenzwert:  8.00\nHysterese:  0.20\nGrenzwerttyp Rel2:  Maximum\n";
   const std::string body = Body(s);
   const std::size_t at = body.find(relay2);
   ASSERT_NE(at, std::string::npos) << body;
   EXPECT_EQ(body.substr(at + relay2.size(), 15), "Kalibrierwerte\n");
-  s.IDC_MINIMUM3 = 0;
+  s.relay2LimitType = 0;
   EXPECT_NE(Body(s).find("Hysterese:  0.20\nGrenzwerttyp:  Minimum\nKalibrierwerte"), std::string::npos);
   s.deviceKind = 3;
   EXPECT_EQ(Body(s).find("Relaisausgang 2"), std::string::npos);
@@ -122,17 +122,17 @@ TEST(SetupPrint, DeviceKind5PrintsRelay2AndOthersDoNot) {
 TEST(SetupPrint, DeviceKind4PrintsTypeCalibrationAddressAndFixedTemperature) {
   ConfigSettings s;
   s.deviceKind = 4;
-  s.IDC_TYPAUSWAHL = 1;
+  s.measurementType = 1;
   s.typeListOffset = 20;  // "2000µS (4)"
-  s.IDC_KAL0 = "1.000";
-  s.IDC_KAL1 = "2.00";
-  s.IDC_KAL2 = "0.00";
-  s.IDC_KAL3 = "";
-  s.IDC_KAL_C1 = "0.65";
-  s.IDC_OFFSET = "-0.5";
-  s.IDC_GERAETE_ADR = 7;
-  s.IDC_EDIT1 = "20.0";
-  s.IDC_CHECK1 = 1;
+  s.calibration1 = "1.000";
+  s.calibration2 = "2.00";
+  s.calibration3 = "0.00";
+  s.calibration4 = "";
+  s.calibrationKey1 = "0.65";
+  s.temperatureOffset = "-0.5";
+  s.address = 7;
+  s.fixedTemperature = "20.0";
+  s.fixedTemperatureOn = 1;
   EXPECT_EQ(Body(s),
             "Messwerttyp:  2000µS (4)\n"
             "Kalibrierwerte\n"
@@ -144,7 +144,7 @@ TEST(SetupPrint, DeviceKind4PrintsTypeCalibrationAddressAndFixedTemperature) {
             "Adresse:  7\n"
             "Festtemperatur:  20.0\n"
             "Festtemperatur:  enable\n");
-  s.IDC_TYPAUSWAHL = 0;
+  s.measurementType = 0;
   s.typeListOffset = 0;  // pH: no TDS factor line
   EXPECT_EQ(Body(s).find("TDS"), std::string::npos);
 }
@@ -162,11 +162,11 @@ TEST(SetupPrint, KeyLinesByType) {
   };
   for (const Case& c : cases) {
     ConfigSettings s = PhSettings();
-    s.IDC_TYPAUSWAHL = c.type;
-    s.IDC_KAL_T1_LF = 0;
-    s.IDC_KAL_T2_LF = 2;
-    s.IDC_KAL_C1 = "1.50";
-    s.IDC_KAL_C2 = "7.00";
+    s.measurementType = c.type;
+    s.key1Solution = 0;
+    s.key2Solution = 2;
+    s.calibrationKey1 = "1.50";
+    s.calibrationKey2 = "7.00";
     s.phFix = 1;
     const std::string body = Body(s);
     const std::size_t from = body.find("Temp. Offset:  0.0\n") + 19;

@@ -3,8 +3,8 @@
 
 #include <functional>
 
-#include "configuration/SetupFile.h"
 #include "display/DisplayFile.h"
+#include "types/Checksum.h"
 
 namespace korvane::display {
 namespace {
@@ -30,7 +30,7 @@ DisplaySettings Sample() {
 // The text with its checksum line made to fit again, so only the change is wrong.
 std::string Resealed(std::string text) {
   text.erase(text.find("CECKSUMM=="));
-  return text + "CECKSUMM==" + std::to_string(configuration::SetupFile::Checksum(text)) + "\n\r";
+  return text + "CECKSUMM==" + std::to_string(types::SignedByteSum(text)) + "\n\r";
 }
 
 TEST(DisplayFile, SavedFileLoadsToTheSameFile) {

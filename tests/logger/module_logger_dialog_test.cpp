@@ -21,7 +21,8 @@ TEST(ModuleLoggerDialog, ReadFillsTheChartAndACancelledFileDialogReadsNothing) {
   test::SimLink sim{ui};
   sim.AddAmplifier(1, 0, 5);
   LoggerParts parts{sim.link, ui, sim.context, platform::SystemClock(), nullptr};
-  ModuleLoggerDialog dialog(parts, {false, 5, 0, "A123"}, QStringLiteral("QX7100"));
+  ModuleLogger flows(parts, {false, 5, 0, "A123"});
+  ModuleLoggerDialog dialog(flows, QStringLiteral("QX7100"), &sim.link);
   EXPECT_EQ(dialog.readButton()->text(), "Auslesen");
 
   dialog.OnRead();  // the file dialog is cancelled
@@ -38,7 +39,7 @@ TEST(ModuleLoggerDialog, ReadFillsTheChartAndACancelledFileDialogReadsNothing) {
 TEST(ModuleLoggerDialog, TheChartSaysWhenItIsPartialOrEmpty) {
   const struct {
     const char* name;
-    int records;                  // in the logger
+    int records;  // in the logger
     std::optional<sim::Fault> fault;
     std::optional<int> cancelAt;  // progress position of a cancel
     int points;
@@ -61,7 +62,8 @@ TEST(ModuleLoggerDialog, TheChartSaysWhenItIsPartialOrEmpty) {
     if (row.fault) sim.bus.FaultWhen(link::kValues, link::kLoggerRecord.number, *row.fault);
     ui.cancelAtProgress = row.cancelAt;
     LoggerParts parts{sim.link, ui, sim.context, platform::SystemClock(), nullptr};
-    ModuleLoggerDialog dialog(parts, {false, 5, 0, "A123"}, QStringLiteral("QX7100"));
+    ModuleLogger flows(parts, {false, 5, 0, "A123"});
+    ModuleLoggerDialog dialog(flows, QStringLiteral("QX7100"), &sim.link);
     ui.saveFiles.push_back(QDir(dir.path()).filePath("qx.txt").toStdString());
     dialog.OnRead();
     EXPECT_EQ(dialog.chart()->pointCount(), row.points);

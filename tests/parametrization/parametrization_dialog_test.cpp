@@ -51,8 +51,11 @@ struct DialogFixture : ::testing::Test {
 };
 
 TEST_F(DialogFixture, ControlsEnabledByType) {
-  const int range[] = {1114, 1115, 1116, 1117};
-  const int perType[] = {1024, 1025, 1041, 1028, 1030, 1029, 1031, 1032, 1049, 1050, 1026};
+  const Control range[] = {Control::kRangeSwitch1, Control::kRangeSwitch2, Control::kRangeSwitch3,
+                           Control::kRangeSwitch4};
+  const Control perType[] = {Control::kTemperature0, Control::kTemperature100, Control::kRange00,    Control::kRange01,
+                             Control::kRange10,      Control::kRange11,        Control::kRange20,    Control::kRange21,
+                             Control::kRange30,      Control::kRange31,        Control::kAirPressure};
   struct Case {
     int type;
     bool range, measure, other;
@@ -61,12 +64,15 @@ TEST_F(DialogFixture, ControlsEnabledByType) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.type);
     auto d = Open(c.type);
-    for (int id : range) EXPECT_EQ(d->control(id)->isEnabled(), c.range) << id;
-    EXPECT_EQ(d->control(1027)->isEnabled(), c.measure);
-    for (int id : perType) EXPECT_EQ(d->control(id)->isEnabled(), id == 1026 ? c.measure : c.other) << id;
+    for (Control id : range) EXPECT_EQ(d->control(id)->isEnabled(), c.range) << ControlName(id);
+    EXPECT_EQ(d->control(Control::kMeasureAirPressure)->isEnabled(), c.measure);
+    for (Control id : perType)
+      EXPECT_EQ(d->control(id)->isEnabled(), id == Control::kAirPressure ? c.measure : c.other) << ControlName(id);
     // Never touched by the type.
-    for (int id : {1051, 1052, 1061, 1253, 1043, 1047, 1048, 1062, 1160, 1169, 2})
-      EXPECT_TRUE(d->control(id)->isEnabled()) << id;
+    for (Control id : {Control::kRange10Second, Control::kRange11Second, Control::kRange20Second, Control::kBattery,
+                       Control::kProgramDacLimits, Control::kWriteDeviceNumber, Control::kWriteCalibrationDelay,
+                       Control::kWriteScreenSaver, Control::kReadReport, Control::kPrintReport, Control::kExit})
+      EXPECT_TRUE(d->control(id)->isEnabled()) << ControlName(id);
   }
 }
 
@@ -76,25 +82,25 @@ TEST_F(DialogFixture, ShowsTheFieldsWithoutDrivingTheOutputs) {
   amp->SetParameter(26, {'Q', '1', '2', '3'});
   amp->SetParameter(19, link::U16Data(3000));
   auto d = Open(0);
-  EXPECT_EQ(static_cast<QLineEdit*>(d->control(1042))->text(), "Q123");
-  EXPECT_EQ(static_cast<QSpinBox*>(d->control(1036))->value(), 3000);
-  const QString report = static_cast<QLabel*>(d->control(1159))->text();
+  EXPECT_EQ(static_cast<QLineEdit*>(d->control(Control::kDeviceNumber))->text(), "Q123");
+  EXPECT_EQ(static_cast<QSpinBox*>(d->control(Control::kDac0Upper))->value(), 3000);
+  const QString report = static_cast<QLabel*>(d->control(Control::kReport))->text();
   EXPECT_EQ(report.count('\n'), 24);
   EXPECT_FALSE(report.contains('\r'));
-  static_cast<QPushButton*>(d->control(1160))->click();  // "Aktualisieren" shows the fields again
+  static_cast<QPushButton*>(d->control(Control::kReadReport))->click();  // "Aktualisieren" shows the fields again
   for (const link::Frame& f : sim.bus.received()) EXPECT_EQ(link::FrameGroup(f), link::kRead);
 }
 
 TEST_F(DialogFixture, UpDownClicksDriveTheOutputAndCloseLeavesAdjustMode) {
   auto d = Open(0);
-  auto* upper = static_cast<QSpinBox*>(d->control(1036));
+  auto* upper = static_cast<QSpinBox*>(d->control(Control::kDac0Upper));
   upper->setValue(4095);
   upper->stepBy(1);
   upper->stepBy(1);  // at the top of its range: no change, nothing sent
   EXPECT_EQ(upper->value(), 4096);
   EXPECT_EQ(test::Trace(sim.bus), (std::vector<std::string>{"0/67", "0/63", "0/63"}));
   EXPECT_EQ(amp->dacOutput(0), 4096);
-  auto* lower = static_cast<QSpinBox*>(d->control(1058));
+  auto* lower = static_cast<QSpinBox*>(d->control(Control::kDac3Lower));
   lower->setValue(0);
   lower->stepBy(-1);
   EXPECT_EQ(lower->value(), 0);

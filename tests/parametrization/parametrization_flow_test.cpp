@@ -45,7 +45,7 @@ TEST_F(RunFixture, TypeWrittenAtItsRateThenClosingCommandsAnd4800Again) {
         typeWriteBauds.push_back(sim.link.baudRate());
     });
     int reportLines = 0;
-    dialogs.run = [&](Parametrization& p) { reportLines = static_cast<int>(Lines(p.fields().report)); };
+    dialogs.run = [&](ParametrizationActions& p) { reportLines = static_cast<int>(Lines(p.fields().report)); };
     Run();
     const std::uint8_t n1 = static_cast<std::uint8_t>(c.index + 1);
     EXPECT_EQ(typeWriteBauds, (std::vector<int>{c.baud, c.baud}));
@@ -90,7 +90,7 @@ TEST_F(RunFixture, FailureRows) {
     ui.events.clear();
     dialogs.runs = 0;
     dialogs.type = 3;
-    dialogs.run = [&](Parametrization&) {
+    dialogs.run = [&](ParametrizationActions&) {
       if (c.inDialog) sim.bus.FaultWhen(c.group, c.parameter, sim::Fault::kNoReply);
     };
     if (!c.inDialog) sim.bus.FaultWhen(c.group, c.parameter, sim::Fault::kNoReply);
@@ -178,14 +178,17 @@ TEST_F(SessionFixture, MeasureStoresTheWindowValueOfTheLastTick) {
   amp->PinRaw(60, 1234);
   amp->PinRaw(61, 8111, 2222);
   struct Case {
-    int control;
+    Control control;
     int lookMs;  // 0: closed before the first tick
     std::uint8_t parameter;
     std::uint16_t stored;
-  } cases[] = {{1041, 0, 6, 0}, {1041, 60, 6, 1234}, {1025, 60, 1, 8111}, {1052, 60, 9, 2222}};
+  } cases[] = {{Control::kRange00, 0, 6, 0},
+               {Control::kRange00, 60, 6, 1234},
+               {Control::kTemperature100, 60, 1, 8111},
+               {Control::kRange11Second, 60, 9, 2222}};
   Open(3);
   for (const Case& c : cases) {
-    SCOPED_TRACE(c.control);
+    SCOPED_TRACE(ControlName(c.control));
     sim.bus.ClearLog();
     raw.events.clear();
     WaitInBox(c.lookMs);
@@ -212,7 +215,7 @@ TEST_F(SessionFixture, DacOutputFollowsTheEditsInAdjustModeUntilAMeasurementOrTh
   // A measurement leaves adjust mode before its raw request.
   sim.bus.ClearLog();
   WaitInBox(0);
-  p.Measure(1041);
+  p.Measure(Control::kRange00);
   EXPECT_EQ(Trace(sim.bus), (std::vector<std::string>{"0/68", "0/60", "3/6"}));
   EXPECT_FALSE(fields.dacAdjustMode);
 
@@ -317,7 +320,7 @@ TEST_F(SessionFixture, LineLostDuringAMeasurementStoresNothing) {
     SpinFor(60);
     EXPECT_FALSE(raw.open);  // closed while the box is still open
   };
-  p.Measure(1041);
+  p.Measure(Control::kRange00);
   EXPECT_TRUE(Sent(sim.bus, link::kWrite, 6).empty());
   EXPECT_EQ(ui.Messages().back(), texts::kMeasurementLost);
   EXPECT_EQ(raw.events.back(), "close");

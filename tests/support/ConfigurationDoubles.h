@@ -4,20 +4,22 @@
 #include <functional>
 
 #include "configuration/ConfigurationEditor.h"
+#include "configuration/SetupActions.h"
+#include "logger/LoggerLauncher.h"
 
 namespace korvane::test {
 
 class ScriptedEditor : public configuration::ConfigurationEditor {
  public:
-  using Edit_ = std::function<bool(configuration::ConfigSettings&, configuration::TypeConfirmation&)>;
+  using Edit_ = std::function<bool(configuration::ConfigSettings&, configuration::ConfigurationActions&)>;
   explicit ScriptedEditor(Edit_ edit) : edit_(std::move(edit)) {}
   // An editor that ignores the type check.
   explicit ScriptedEditor(std::function<bool(configuration::ConfigSettings&)> edit)
-      : edit_([edit = std::move(edit)](configuration::ConfigSettings& s, configuration::TypeConfirmation&) {
+      : edit_([edit = std::move(edit)](configuration::ConfigSettings& s, configuration::ConfigurationActions&) {
           return edit(s);
         }) {}
 
-  Result Edit(configuration::ConfigSettings& s, configuration::TypeConfirmation& confirm) override {
+  Result Edit(configuration::ConfigSettings& s, configuration::ConfigurationActions& confirm) override {
     ++runs;
     return edit_(s, confirm) ? Result::kAccepted : Result::kCancelled;
   }
@@ -28,12 +30,16 @@ class ScriptedEditor : public configuration::ConfigurationEditor {
   Edit_ edit_;
 };
 
-// The OK check as a yes/no function of the settings.
-class FunctionConfirmation : public configuration::TypeConfirmation {
+// The OK check as a yes/no function of the settings (none: OK always closes); the
+// other buttons do what they do on the desktop.
+class FunctionConfirmation : public configuration::SetupActions {
  public:
-  explicit FunctionConfirmation(std::function<bool(configuration::ConfigSettings&)> accept)
-      : accept_(std::move(accept)) {}
+  explicit FunctionConfirmation(platform::Ui& ui, std::function<bool(configuration::ConfigSettings&)> accept = {},
+                                platform::Clock clock = platform::SystemClock(),
+                                logger::LoggerLauncher* logger = nullptr)
+      : SetupActions(ui, std::move(clock), logger), accept_(std::move(accept)) {}
   configuration::TypeCheck CheckTypeOnOk(configuration::ConfigSettings& s) override {
+    if (!accept_) return configuration::TypeCheck::kAccepted;
     return accept_(s) ? configuration::TypeCheck::kAccepted : configuration::TypeCheck::kTypeMismatch;
   }
 
@@ -41,7 +47,7 @@ class FunctionConfirmation : public configuration::TypeConfirmation {
   std::function<bool(configuration::ConfigSettings&)> accept_;
 };
 
-class FunctionLogger : public configuration::LoggerLauncher {
+class FunctionLogger : public logger::LoggerLauncher {
  public:
   explicit FunctionLogger(std::function<void(const std::string&, int)> open) : open_(std::move(open)) {}
   void OpenLogger(const std::string& series, int language) override { open_(series, language); }

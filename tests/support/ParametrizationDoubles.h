@@ -33,14 +33,14 @@ class RecordingRawView : public parametrization::RawValueView {
 class ScriptedParametrizationDialogs : public parametrization::ParametrizationDialogs {
  public:
   std::optional<int> SelectType() override { return type; }
-  void Run(parametrization::Parametrization& session) override {
+  void Run(parametrization::ParametrizationActions& session) override {
     ++runs;
     if (run) run(session);
   }
   parametrization::RawValueView& rawValueView() override { return raw; }
 
   std::optional<int> type;  // nullopt: cancelled
-  std::function<void(parametrization::Parametrization&)> run;
+  std::function<void(parametrization::ParametrizationActions&)> run;
   int runs = 0;
   RecordingRawView raw;
 };

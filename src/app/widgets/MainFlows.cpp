@@ -11,9 +11,12 @@
 #include "logger/widgets/ModuleLoggerDialog.h"
 #include "parametrization/StartParametrization.h"
 #include "parametrization/widgets/ParametrizationDialog.h"
+#include "scan/BusScan.h"
+#include "scan/widgets/ScanDialog.h"
 
 #include "platform/NumberText.h"
 #include "platform/SafeFile.h"
+#include "types/Texts.h"
 
 namespace korvane::app {
 
@@ -44,14 +47,16 @@ MainFlows::MainFlows(MainController& controller, link::Link& link, platform::Ui&
     : calibrationHost_(std::make_unique<CalibrationBridge>(controller)),
       recordingGuard_(std::make_unique<RecordingGuard>(controller)),
       moduleLogger_(std::make_unique<logger::QtModuleLogger>(
-          logger::LoggerParts{link, ui, controller.context(), clock, recordingGuard_.get()}, window)) {
+          logger::LoggerParts{link, ui, controller.context(), clock, recordingGuard_.get()}, window)),
+      controller_(controller),
+      link_(link),
+      ui_(ui) {
   if (!dialogs.calibration) {
     ownCalibrationUi_ = std::make_unique<calibration::QtCalibrationUi>(window);
     dialogs.calibration = ownCalibrationUi_.get();
   }
   if (!dialogs.configuration) {
-    ownConfigurationEditor_ =
-        std::make_unique<configuration::QtConfigurationEditor>(window, ui, clock, moduleLogger_.get(), &link);
+    ownConfigurationEditor_ = std::make_unique<configuration::QtConfigurationEditor>(window, ui, &link);
     dialogs.configuration = ownConfigurationEditor_.get();
   }
   if (!dialogs.display) {
@@ -62,23 +67,28 @@ MainFlows::MainFlows(MainController& controller, link::Link& link, platform::Ui&
     ownParametrizationDialogs_ = std::make_unique<parametrization::QtParametrizationDialogs>(window);
     dialogs.parametrization = ownParametrizationDialogs_.get();
   }
+  if (!dialogs.scan) {
+    ownScanDialogs_ = std::make_unique<scan::QtScanDialogs>(window);
+    dialogs.scan = ownScanDialogs_.get();
+  }
+  scanDialogs_ = dialogs.scan;
   MainController* c = &controller;
 
   c->SetFlow(Flow::kCalibrate, [c, &link, &ui, calibrationUi = dialogs.calibration, host = calibrationHost_.get()] {
     calibration::Calibrate(link, c->context(), ui, *calibrationUi, *host);
   });
-  c->SetFlow(Flow::kConfigure, [this, c, &link, &ui, editor = dialogs.configuration] {
-    configuration::ConfigTransfer transfer(link, ui, c->context());
+  c->SetFlow(Flow::kConfigure, [this, c, &link, &ui, clock, editor = dialogs.configuration] {
+    configuration::ConfigTransfer transfer(link, ui, c->context(), clock, moduleLogger_.get());
     if (!transfer.ReadConfiguration(configSettings_, *editor)) return;
     // The module now holds the calibration values of the dialog: the status line says so
     // at once, not only after the next start.
     const configuration::ConfigSettings& s = configSettings_;
     const int type = s.AbsoluteType();
     std::array<float, 4>& k = link.module().calibration;
-    k[0] = static_cast<float>(platform::ToDouble(s.IDC_KAL0));
-    k[1] = static_cast<float>(platform::ToDouble(s.IDC_KAL1));
-    k[2] = static_cast<float>(platform::ToDouble(s.IDC_KAL2));
-    if (configuration::WritesCalibration4(type)) k[3] = static_cast<float>(platform::ToDouble(s.IDC_KAL3));
+    k[0] = static_cast<float>(platform::ToDouble(s.calibration1));
+    k[1] = static_cast<float>(platform::ToDouble(s.calibration2));
+    k[2] = static_cast<float>(platform::ToDouble(s.calibration3));
+    if (configuration::WritesCalibration4(type)) k[3] = static_cast<float>(platform::ToDouble(s.calibration4));
     c->ShowCalibration(type, k);
   });
   c->SetFlow(Flow::kDisplayConfig, [this, c, &link, &ui, clock, editor = dialogs.display] {
@@ -91,5 +101,19 @@ MainFlows::MainFlows(MainController& controller, link::Link& link, platform::Ui&
 }
 
 MainFlows::~MainFlows() = default;
+
+scan::ScanChoice MainFlows::Scan() {
+  const int language = controller_.language();
+  scan::ScanResult result;
+  bool ran = false;
+  controller_.RunExclusive([&] {
+    if (!link_.OpenPort(language)) return;
+    result = scan::ScanBus(link_, ui_, language);
+    ran = true;
+  });
+  if (!ran) return {};
+  if (result.lineLost) ui_.Message(types::kCommError(language));
+  return scanDialogs_->ChooseModule(result, language);
+}
 
 }  // namespace korvane::app

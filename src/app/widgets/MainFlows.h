@@ -3,11 +3,13 @@
 // dialogs and state they keep while the window lives. This is the one place where a
 // flow is wired to its button: adding a flow is one entry in the constructor.
 #include <memory>
+#include <optional>
 
 #include "configuration/ConfigSettings.h"
 #include "display/DisplaySettings.h"
 #include "parametrization/ParamFields.h"
 #include "platform/Clock.h"
+#include "scan/ScanDialogs.h"
 
 class QWidget;
 
@@ -32,6 +34,8 @@ class Ui;
 namespace korvane::parametrization {
 class ParametrizationDialogs;
 }
+namespace korvane::scan {
+}
 
 namespace korvane::app {
 
@@ -43,6 +47,7 @@ struct FlowDialogs {
   configuration::ConfigurationEditor* configuration = nullptr;
   display::DisplayEditor* display = nullptr;
   parametrization::ParametrizationDialogs* parametrization = nullptr;
+  scan::ScanDialogs* scan = nullptr;
 };
 
 class MainFlows {
@@ -52,6 +57,10 @@ class MainFlows {
   ~MainFlows();
   MainFlows(const MainFlows&) = delete;
   MainFlows& operator=(const MainFlows&) = delete;
+
+  // "Suchen": scans the bus while no other flow runs and lets the user pick a module;
+  // its address, or nullopt.
+  scan::ScanChoice Scan();
 
  private:
   struct CalibrationBridge;
@@ -71,6 +80,11 @@ class MainFlows {
   std::unique_ptr<parametrization::ParametrizationDialogs> ownParametrizationDialogs_;
   // The parametrization dialog's fields, kept from one run to the next.
   parametrization::ParamFields paramFields_;
+  std::unique_ptr<scan::ScanDialogs> ownScanDialogs_;
+  MainController& controller_;
+  link::Link& link_;
+  platform::Ui& ui_;
+  scan::ScanDialogs* scanDialogs_;
 };
 
 }  // namespace korvane::app

@@ -21,9 +21,7 @@
 #include "bus/widgets/BusView.h"
 #include "platform/PortNames.h"
 #include "platform/widgets/QtUi.h"
-#include "scan/BusScan.h"
 #include "scan/ScanTexts.h"
-#include "scan/widgets/ScanDialog.h"
 #include "trace/TraceTexts.h"
 #include "trace/widgets/TraceWindow.h"
 #include "trend/TrendTexts.h"
@@ -440,26 +438,11 @@ void MainWindow::OnChainForTrend() {
 }
 
 void MainWindow::OnScan() {
-  MainController* c = controller_.get();
-  scan::ScanResult result;
-  bool ran = false;
-  c->RunExclusive([&] {
-    if (!link_->OpenPort(c->language())) return;
-    result = scan::ScanBus(*link_, *ui_, c->language());
-    ran = true;
-  });
-  if (!ran) return;
-  if (result.lineLost) ui_->Message(types::kCommError(c->language()));
-  scan::ScanDialog dlg(result, c->language(), this);
-  if (dlg.exec() != QDialog::Accepted) return;
-  if (dlg.busWanted()) {
-    std::vector<std::uint8_t> modules;
-    for (const scan::ScanHit& hit : result.found)
-      if (hit.address <= scan::kLastModuleAddress) modules.push_back(hit.address);
-    ShowBus(modules);
-  } else if (dlg.chosenAddress() >= 0) {
-    address_->setValue(dlg.chosenAddress());
-  }
+  const scan::ScanChoice choice = flows_->Scan();
+  if (!choice.busModules.empty())
+    ShowBus(choice.busModules);
+  else if (choice.address)
+    address_->setValue(*choice.address);
 }
 
 bus::BusView* MainWindow::ShowBus(const std::vector<std::uint8_t>& addresses) {

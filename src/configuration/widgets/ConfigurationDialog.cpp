@@ -13,9 +13,9 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "configuration/SetupFile.h"
+#include "configuration/ConfigFields.h"
 #include "configuration/ConfigLists.h"
-#include "configuration/SetupPrint.h"
+#include "configuration/SetupFile.h"
 #include "link/widgets/LineGate.h"
 #include "platform/NumberText.h"
 #include "platform/Ui.h"
@@ -27,9 +27,12 @@ namespace {
 
 QString Q(const std::string& s) { return QString::fromStdString(s); }
 
-// The edits of the dialog; all of them hold numbers.
-constexpr int kNumberEdits[] = {1075, 1076, 1077, 1078, 1084, 1085, 1087, 1088,
-                                1081, 1079, 1080, 1086, 1082, 1107, 1110, 1163};
+// The edits of the dialog, all of which hold numbers, in the order they are checked.
+constexpr ctl::Control kNumberEdits[] = {
+    ctl::kOutput0Lower,    ctl::kOutput0Upper,     ctl::kOutput1Lower,     ctl::kOutput1Upper,
+    ctl::kRelay1Limit,     ctl::kRelay1Hysteresis, ctl::kRelay2Limit,      ctl::kRelay2Hysteresis,
+    ctl::kCalibration1,    ctl::kCalibration2,     ctl::kCalibration3,     ctl::kCalibration4,
+    ctl::kCalibrationKey1, ctl::kCalibrationKey2,  ctl::kFixedTemperature, ctl::kTemperatureOffset};
 
 // The identity characters are whatever the module sent; show them readably even when
 // they are not UTF-8.
@@ -44,10 +47,9 @@ QLabel* NewLabel(const char* text, QWidget* parent) { return new QLabel(QString:
 
 }  // namespace
 
-ConfigurationDialog::ConfigurationDialog(platform::Ui& ui, ConfigSettings& settings, TypeConfirmation* confirm,
-                                         QWidget* parent, platform::Clock clock, LoggerLauncher* logger,
-                                         link::Link* line)
-    : QDialog(parent), ui_(ui), settings_(settings), confirm_(confirm), clock_(std::move(clock)), logger_(logger) {
+ConfigurationDialog::ConfigurationDialog(platform::Ui& ui, ConfigSettings& settings, ConfigurationActions& actions,
+                                         QWidget* parent, link::Link* line)
+    : QDialog(parent), ui_(ui), settings_(settings), actions_(actions) {
   setWindowTitle(QStringLiteral("Konfiguration"));
   Build();
   SettingsToControls();
@@ -55,10 +57,12 @@ ConfigurationDialog::ConfigurationDialog(platform::Ui& ui, ConfigSettings& setti
   // OK asks the module, the series button opens the logger; none of the buttons acts
   // while a flow (the OK check, a logger transfer) has the line.
   auto* gate = new link::LineGate(line, this);
-  for (int id : {1, 2, 1241, 1165, 1092, 1169}) gate->Add(control(id));
+  for (ctl::Control id : {ctl::kOk, ctl::kCancel, ctl::kOpen, ctl::kSave, ctl::kPrint, ctl::kSeriesButton})
+    gate->Add(control(id));
 }
 
-QButtonGroup* ConfigurationDialog::RadioGroup(int firstId, int count, QGroupBox* box, QGridLayout* grid, int column) {
+QButtonGroup* ConfigurationDialog::RadioGroup(ctl::Control first, int count, QGroupBox* box, QGridLayout* grid,
+                                              int column) {
   static const char* const kSourceCaptions[] = {"Messwert1", "Messwert2", "Messwert3",
                                                 "Messwert4", "Messwert5", "Temperatur"};
   auto* group = new QButtonGroup(this);
@@ -67,9 +71,9 @@ QButtonGroup* ConfigurationDialog::RadioGroup(int firstId, int count, QGroupBox*
     if (count == 6) radio->setText(QString::fromUtf8(kSourceCaptions[i]));
     group->addButton(radio, i);
     grid->addWidget(radio, i, column);
-    Register(firstId + i, radio);
+    Register(first + i, radio);
   }
-  radioGroups_[firstId] = group;
+  radioGroups_[first] = group;
   return group;
 }
 
@@ -81,14 +85,22 @@ void ConfigurationDialog::Build() {
   // Firmware and identity texts above the two DAC groups.
   auto* firmware = new QLabel(this);
   auto* identity = new QLabel(this);
-  Register(1115, firmware);
-  Register(1117, identity);
+  Register(ctl::kFirmware, firmware);
+  Register(ctl::kIdentity, identity);
   body->addWidget(firmware, 0, 0);
   body->addWidget(identity, 0, 1);
 
+  BuildOutputs(body);
+  BuildCalibration(body);
+  BuildGeneral(body);
+  BuildButtons(top);
+}
+
+void ConfigurationDialog::BuildOutputs(QGridLayout* body) {
   // A source group: six radio buttons, then two labelled edits.
-  auto sourceGroup = [&](int groupId, const char* title, int firstRadio, int edit1, int label1, const char* caption1,
-                         int edit2, int label2, const char* caption2, int row, int column) {
+  using C = ctl::Control;
+  auto sourceGroup = [&](C groupId, const char* title, C firstRadio, C edit1, C label1, const char* caption1, C edit2,
+                         C label2, const char* caption2, int row, int column) {
     auto* box = new QGroupBox(QString::fromUtf8(title), this);
     Register(groupId, box);
     auto* grid = new QGridLayout(box);
@@ -107,20 +119,23 @@ void ConfigurationDialog::Build() {
     }
     body->addWidget(box, row, column);
   };
-  sourceGroup(1137, "DAC Kanal0", 1001, 1075, 1140, "Unterer Wert", 1076, 1142, "Oberer Wert", 1, 0);
-  sourceGroup(1138, "DAC Kanal1", 1007, 1077, 1141, "Unterer Wert", 1078, 1143, "Oberer Wert", 1, 1);
-  sourceGroup(1139, "Relais1", 1013, 1084, 1144, "Grenzwert", 1085, 1145, "Hysterese", 1, 2);
-  sourceGroup(1159, "Relais2", 1019, 1087, 1160, "Grenzwert", 1088, 1161, "Hysterese", 1, 3);
+  sourceGroup(ctl::kGroupDac0, "DAC Kanal0", ctl::kDac0First, ctl::kOutput0Lower, ctl::kLabelOutput0Lower,
+              "Unterer Wert", ctl::kOutput0Upper, ctl::kLabelOutput0Upper, "Oberer Wert", 1, 0);
+  sourceGroup(ctl::kGroupDac1, "DAC Kanal1", ctl::kDac1First, ctl::kOutput1Lower, ctl::kLabelOutput1Lower,
+              "Unterer Wert", ctl::kOutput1Upper, ctl::kLabelOutput1Upper, "Oberer Wert", 1, 1);
+  sourceGroup(ctl::kGroupRelay1, "Relais1", ctl::kRelay1First, ctl::kRelay1Limit, ctl::kLabelRelay1Limit, "Grenzwert",
+              ctl::kRelay1Hysteresis, ctl::kLabelRelay1Hysteresis, "Hysterese", 1, 2);
+  sourceGroup(ctl::kGroupRelay2, "Relais2", ctl::kRelay2First, ctl::kRelay2Limit, ctl::kLabelRelay2Limit, "Grenzwert",
+              ctl::kRelay2Hysteresis, ctl::kLabelRelay2Hysteresis, "Hysterese", 1, 3);
 
   // Two-button groups: output kind, current range, limit types of both relays.
-  auto pairGroup = [&](int groupId, const char* title, int firstId, int secondId, const char* first, const char* second,
-                       int column) {
+  auto pairGroup = [&](C groupId, const char* title, C firstId, const char* first, const char* second, int column) {
     auto* box = new QGroupBox(QString::fromUtf8(title), this);
     Register(groupId, box);
     auto* layout = new QVBoxLayout(box);
     auto* group = new QButtonGroup(this);
     int id = 0;
-    for (auto [rid, text] : {std::pair{firstId, first}, std::pair{secondId, second}}) {
+    for (auto [rid, text] : {std::pair{firstId, first}, std::pair{firstId + 1, second}}) {
       auto* radio = new QRadioButton(QString::fromUtf8(text), box);
       group->addButton(radio, id++);
       layout->addWidget(radio);
@@ -129,123 +144,132 @@ void ConfigurationDialog::Build() {
     radioGroups_[firstId] = group;
     body->addWidget(box, 2, column);
   };
-  pairGroup(1148, "Ausgabe", 1101, 1102, "Spannung", "Strom", 0);
-  pairGroup(1147, "Stromtyp", 1103, 1104, "0...20mA", "4...20mA", 1);
-  pairGroup(1146, "Grenzwerttyp", 1105, 1106, "Minimum", "Maximum", 2);
-  pairGroup(1162, "Grenzwerttyp", 1108, 1118, "Minimum", "Maximum", 3);
+  pairGroup(ctl::kGroupOutput, "Ausgabe", ctl::kVoltage, "Spannung", "Strom", 0);
+  pairGroup(ctl::kGroupCurrentType, "Stromtyp", ctl::k0To20, "0...20mA", "4...20mA", 1);
+  pairGroup(ctl::kGroupRelay1LimitType, "Grenzwerttyp", ctl::kRelay1Minimum, "Minimum", "Maximum", 2);
+  pairGroup(ctl::kGroupRelay2LimitType, "Grenzwerttyp", ctl::kRelay2Minimum, "Minimum", "Maximum", 3);
+}
 
+void ConfigurationDialog::BuildCalibration(QGridLayout* body) {
   // Calibration values and the two key controls; the key edits, combo boxes and the
   // "pH Fix" box share their places and are shown by type.
-  {
-    auto* box = new QGroupBox(QStringLiteral("Kalibrierwerte"), this);
-    Register(1149, box);
-    auto* grid = new QGridLayout(box);
-    int row = 0;
-    for (auto [editId, labelId, text] : {std::tuple{1081, 1150, "KAL0"}, std::tuple{1079, 1151, "KAL1"},
-                                         std::tuple{1080, 1152, "KAL2"}, std::tuple{1086, 1158, "KAL3"}}) {
-      QLabel* l = NewLabel(text, box);
-      auto* e = new QLineEdit(box);
-      Register(labelId, l);
-      Register(editId, e);
-      editLabels_[editId] = l;
-      grid->addWidget(l, row, 0);
-      grid->addWidget(e, row, 1);
-      ++row;
-    }
-    QLabel* key1 = NewLabel("Kal.-WertT1", box);
-    QLabel* key2 = NewLabel("Kal.-WertT2", box);
-    Register(1153, key1);
-    Register(1154, key2);
-    auto* edit1 = new QLineEdit(box);
-    auto* edit2 = new QLineEdit(box);
-    Register(1082, edit1);
-    Register(1107, edit2);
-    editLabels_[1082] = key1;
-    editLabels_[1107] = key2;
-    auto* phFix = new QCheckBox(QStringLiteral("pH Fix"), box);
-    Register(1242, phFix);
-    for (int id : {1111, 1112, 1114, 1116}) {
-      auto* c = new QComboBox(box);
-      c->setEditable(false);
-      if (id == 1111 || id == 1112)
-        for (const char* text : kPhBuffers) c->addItem(QString::fromUtf8(text));
-      else
-        for (const char* text : kKclSolutions) c->addItem(QString::fromUtf8(text));
-      Register(id, c);
-    }
-    grid->addWidget(key1, row, 0);
-    for (int id : {1082, 1111, 1114, 1242}) grid->addWidget(controls_[id], row, 1);
+  auto* box = new QGroupBox(QStringLiteral("Kalibrierwerte"), this);
+  Register(ctl::kGroupCalibration, box);
+  auto* grid = new QGridLayout(box);
+  int row = 0;
+  for (auto [editId, labelId, text] : {std::tuple{ctl::kCalibration1, ctl::kLabelCalibration1, "KAL0"},
+                                       std::tuple{ctl::kCalibration2, ctl::kLabelCalibration2, "KAL1"},
+                                       std::tuple{ctl::kCalibration3, ctl::kLabelCalibration3, "KAL2"},
+                                       std::tuple{ctl::kCalibration4, ctl::kLabelCalibration4, "KAL3"}}) {
+    QLabel* l = NewLabel(text, box);
+    auto* e = new QLineEdit(box);
+    Register(labelId, l);
+    Register(editId, e);
+    editLabels_[editId] = l;
+    grid->addWidget(l, row, 0);
+    grid->addWidget(e, row, 1);
     ++row;
-    grid->addWidget(key2, row, 0);
-    for (int id : {1107, 1112, 1116}) grid->addWidget(controls_[id], row, 1);
-    body->addWidget(box, 3, 0, 1, 2);
   }
+  QLabel* key1 = NewLabel("Kal.-WertT1", box);
+  QLabel* key2 = NewLabel("Kal.-WertT2", box);
+  Register(ctl::kLabelCalibrationKey1, key1);
+  Register(ctl::kLabelCalibrationKey2, key2);
+  auto* edit1 = new QLineEdit(box);
+  auto* edit2 = new QLineEdit(box);
+  Register(ctl::kCalibrationKey1, edit1);
+  Register(ctl::kCalibrationKey2, edit2);
+  editLabels_[ctl::kCalibrationKey1] = key1;
+  editLabels_[ctl::kCalibrationKey2] = key2;
+  auto* phFix = new QCheckBox(QStringLiteral("pH Fix"), box);
+  Register(ctl::kPhFix, phFix);
+  for (ctl::Control id : {ctl::kKey1Buffer, ctl::kKey2Buffer, ctl::kKey1Solution, ctl::kKey2Solution}) {
+    auto* c = new QComboBox(box);
+    c->setEditable(false);
+    if (id == ctl::kKey1Buffer || id == ctl::kKey2Buffer)
+      for (const char* text : kPhBuffers) c->addItem(QString::fromUtf8(text));
+    else
+      for (const char* text : kKclSolutions) c->addItem(QString::fromUtf8(text));
+    Register(id, c);
+  }
+  grid->addWidget(key1, row, 0);
+  for (ctl::Control id : {ctl::kCalibrationKey1, ctl::kKey1Buffer, ctl::kKey1Solution, ctl::kPhFix})
+    grid->addWidget(controls_[id], row, 1);
+  ++row;
+  grid->addWidget(key2, row, 0);
+  for (ctl::Control id : {ctl::kCalibrationKey2, ctl::kKey2Buffer, ctl::kKey2Solution})
+    grid->addWidget(controls_[id], row, 1);
+  body->addWidget(box, 3, 0, 1, 2);
+}
 
+void ConfigurationDialog::BuildGeneral(QGridLayout* body) {
   // General settings.
-  {
-    auto* box = new QGroupBox(QStringLiteral("allgm."), this);
-    Register(1155, box);
-    auto* grid = new QGridLayout(box);
-    auto* fixed = new QCheckBox(QStringLiteral("Festtemperatur"), box);
-    Register(1113, fixed);
-    grid->addWidget(fixed, 0, 0, 1, 2);
-    auto labelled = [&](int row, int labelId, const char* text, int editId) {
-      QLabel* l = NewLabel(text, box);
-      auto* e = new QLineEdit(box);
-      if (labelId) Register(labelId, l);
-      Register(editId, e);
-      editLabels_[editId] = l;
-      grid->addWidget(l, row, 0);
-      grid->addWidget(e, row, 1);
-    };
-    labelled(1, 1128, "Temperatur", 1110);
-    labelled(2, 0, "Temp.-offset", 1163);
-    labelled(3, 1156, "Adresse", 1083);
-    auto* hold = new QCheckBox(QStringLiteral("Kal. Hold"), box);
-    Register(1174, hold);
-    grid->addWidget(hold, 4, 0, 1, 2);
-    QLabel* typeLabel = NewLabel("Messwert Typ", box);
-    Register(1157, typeLabel);
-    auto* types = new QComboBox(box);
-    types->setEditable(false);
-    Register(1109, types);
-    grid->addWidget(typeLabel, 5, 0);
-    grid->addWidget(types, 5, 1);
-    body->addWidget(box, 3, 2, 1, 2);
-  }
+  auto* box = new QGroupBox(QStringLiteral("allgm."), this);
+  Register(ctl::kGroupGeneral, box);
+  auto* grid = new QGridLayout(box);
+  auto* fixed = new QCheckBox(QStringLiteral("Festtemperatur"), box);
+  Register(ctl::kFixedTemperatureOn, fixed);
+  grid->addWidget(fixed, 0, 0, 1, 2);
+  auto labelled = [&](int row, std::optional<ctl::Control> labelId, const char* text, ctl::Control editId) {
+    QLabel* l = NewLabel(text, box);
+    auto* e = new QLineEdit(box);
+    if (labelId) Register(*labelId, l);
+    Register(editId, e);
+    editLabels_[editId] = l;
+    grid->addWidget(l, row, 0);
+    grid->addWidget(e, row, 1);
+  };
+  labelled(1, ctl::kLabelFixedTemperature, "Temperatur", ctl::kFixedTemperature);
+  labelled(2, std::nullopt, "Temp.-offset", ctl::kTemperatureOffset);
+  labelled(3, ctl::kLabelAddress, "Adresse", ctl::kAddress);
+  auto* hold = new QCheckBox(QStringLiteral("Kal. Hold"), box);
+  Register(ctl::kCalibrationHold, hold);
+  grid->addWidget(hold, 4, 0, 1, 2);
+  QLabel* typeLabel = NewLabel("Messwert Typ", box);
+  Register(ctl::kLabelMeasurementType, typeLabel);
+  auto* types = new QComboBox(box);
+  types->setEditable(false);
+  Register(ctl::kMeasurementType, types);
+  grid->addWidget(typeLabel, 5, 0);
+  grid->addWidget(types, 5, 1);
+  body->addWidget(box, 3, 2, 1, 2);
+}
 
+void ConfigurationDialog::BuildButtons(QHBoxLayout* top) {
   // Buttons down the right side.
   auto* buttons = new QVBoxLayout;
   top->addLayout(buttons);
-  for (auto [id, text] : {std::pair{1, "OK"}, std::pair{2, "Abbrechen"}, std::pair{1241, "Öffnen"},
-                          std::pair{1165, "Speichern"}, std::pair{1092, "Drucken"}, std::pair{1169, "QX 7100"}}) {
+  for (auto [id, text] : {std::pair{ctl::kOk, "OK"}, std::pair{ctl::kCancel, "Abbrechen"},
+                          std::pair{ctl::kOpen, "Öffnen"}, std::pair{ctl::kSave, "Speichern"},
+                          std::pair{ctl::kPrint, "Drucken"}, std::pair{ctl::kSeriesButton, "QX 7100"}}) {
     auto* b = new QPushButton(QString::fromUtf8(text), this);
     b->setAutoDefault(false);
     Register(id, b);
     buttons->addWidget(b);
   }
   buttons->addStretch(1);
-  static_cast<QPushButton*>(controls_[1])->setDefault(true);
+  static_cast<QPushButton*>(controls_[ctl::kOk])->setDefault(true);
 
-  connect(button(1), &QAbstractButton::clicked, this, &ConfigurationDialog::accept);
-  connect(button(2), &QAbstractButton::clicked, this, &ConfigurationDialog::reject);
-  connect(button(1241), &QAbstractButton::clicked, this, &ConfigurationDialog::OnOpen);
-  connect(button(1165), &QAbstractButton::clicked, this, &ConfigurationDialog::OnSave);
-  connect(button(1092), &QAbstractButton::clicked, this, &ConfigurationDialog::OnPrint);
-  connect(button(1169), &QAbstractButton::clicked, this, &ConfigurationDialog::OnSeriesButton);
+  connect(button(ctl::kOk), &QAbstractButton::clicked, this, &ConfigurationDialog::accept);
+  connect(button(ctl::kCancel), &QAbstractButton::clicked, this, &ConfigurationDialog::reject);
+  connect(button(ctl::kOpen), &QAbstractButton::clicked, this, &ConfigurationDialog::OnOpen);
+  connect(button(ctl::kSave), &QAbstractButton::clicked, this, &ConfigurationDialog::OnSave);
+  connect(button(ctl::kPrint), &QAbstractButton::clicked, this, &ConfigurationDialog::OnPrint);
+  connect(button(ctl::kSeriesButton), &QAbstractButton::clicked, this, &ConfigurationDialog::OnSeriesButton);
 }
 
-QWidget* ConfigurationDialog::control(int id) const {
+QWidget* ConfigurationDialog::control(ctl::Control id) const {
   auto it = controls_.find(id);
   return it == controls_.end() ? nullptr : it->second;
 }
-QAbstractButton* ConfigurationDialog::button(int id) const { return qobject_cast<QAbstractButton*>(control(id)); }
-QLineEdit* ConfigurationDialog::edit(int id) const { return qobject_cast<QLineEdit*>(control(id)); }
-QComboBox* ConfigurationDialog::combo(int id) const { return qobject_cast<QComboBox*>(control(id)); }
-QLabel* ConfigurationDialog::label(int id) const { return qobject_cast<QLabel*>(control(id)); }
-QGroupBox* ConfigurationDialog::group(int id) const { return qobject_cast<QGroupBox*>(control(id)); }
+QAbstractButton* ConfigurationDialog::button(ctl::Control id) const {
+  return qobject_cast<QAbstractButton*>(control(id));
+}
+QLineEdit* ConfigurationDialog::edit(ctl::Control id) const { return qobject_cast<QLineEdit*>(control(id)); }
+QComboBox* ConfigurationDialog::combo(ctl::Control id) const { return qobject_cast<QComboBox*>(control(id)); }
+QLabel* ConfigurationDialog::label(ctl::Control id) const { return qobject_cast<QLabel*>(control(id)); }
+QGroupBox* ConfigurationDialog::group(ctl::Control id) const { return qobject_cast<QGroupBox*>(control(id)); }
 
-QString ConfigurationDialog::caption(int id) const {
+QString ConfigurationDialog::caption(ctl::Control id) const {
   if (auto* b = button(id)) return b->text();
   if (auto* l = label(id)) return l->text();
   if (auto* g = group(id)) return g->title();
@@ -275,48 +299,23 @@ void SetComboIndex(QComboBox* combo, int index) {
 }  // namespace
 
 void ConfigurationDialog::SettingsToControls() {
-  ConfigSettings& s = settings_;
-  // Settings hold Windows-1252 bytes, as the files do.
-  auto text = [&](int id, const std::string& value) { edit(id)->setText(Q(types::FromWindows1252(value))); };
-  text(1075, s.IDC_UNTERER_WERT0);
-  text(1076, s.IDC_OBERER_WERT0);
-  text(1077, s.IDC_UNTERER_WERT1);
-  text(1078, s.IDC_OBERER_WERT1);
-  text(1084, s.IDC_GRENZWERT);
-  text(1085, s.IDC_HYSTERESE);
-  text(1087, s.IDC_GRENZWERT3);
-  text(1088, s.IDC_HYSTERESE3);
-  text(1081, s.IDC_KAL0);
-  text(1079, s.IDC_KAL1);
-  text(1080, s.IDC_KAL2);
-  text(1086, s.IDC_KAL3);
-  text(1082, s.IDC_KAL_C1);
-  text(1107, s.IDC_KAL_C2);
-  text(1110, s.IDC_EDIT1);
-  text(1163, s.IDC_OFFSET);
-  edit(1083)->setText(QString::number(s.IDC_GERAETE_ADR));
-  label(1115)->setText(RawText(s.IDC_VERSION));
-  label(1117)->setText(RawText(s.IDC_HERSTELLER_NUM));
-
-  SetRadioIndex(radioGroups_.at(1001), s.IDC_RADIO1);
-  SetRadioIndex(radioGroups_.at(1007), s.IDC_RADIO7);
-  SetRadioIndex(radioGroups_.at(1013), s.IDC_RADIO_RELAY);
-  SetRadioIndex(radioGroups_.at(1019), s.IDC_RADIO_RELAY2);
-  SetRadioIndex(radioGroups_.at(1101), s.IDC_STROM_SPANNUNG);
-  SetRadioIndex(radioGroups_.at(1103), s.IDC_4TO20MA);
-  SetRadioIndex(radioGroups_.at(1105), s.IDC_MINIMUM);
-  SetRadioIndex(radioGroups_.at(1108), s.IDC_MINIMUM3);
-
-  static_cast<QCheckBox*>(control(1113))->setChecked(s.IDC_CHECK1 != 0);
-  static_cast<QCheckBox*>(control(1174))->setChecked(s.IDC_KAL_HOLD != 0);
-  static_cast<QCheckBox*>(control(1242))->setChecked(s.phFix != 0);
-
-  SetComboIndex(combo(1111), s.IDC_KAL_T1_PH);
-  SetComboIndex(combo(1112), s.IDC_KAL_T2_PH);
-  SetComboIndex(combo(1114), s.IDC_KAL_T1_LF);
-  SetComboIndex(combo(1116), s.IDC_KAL_T2_LF);
-  SetComboIndex(combo(1109), s.IDC_TYPAUSWAHL);
-
+  const ConfigSettings& s = settings_;
+  for (const ConfigField& f : ConfigFields()) {
+    switch (f.kind) {
+      // Settings hold Windows-1252 bytes, as the files do.
+      case FieldKind::kNumber: edit(f.control)->setText(Q(types::FromWindows1252(s.*f.text))); break;
+      case FieldKind::kText: label(f.control)->setText(RawText(s.*f.text)); break;
+      case FieldKind::kAddress: edit(f.control)->setText(QString::number(s.*f.byte)); break;
+      case FieldKind::kCheck: static_cast<QCheckBox*>(control(f.control))->setChecked(s.*f.number != 0); break;
+      case FieldKind::kChoice:
+      case FieldKind::kType:
+        if (auto radios = radioGroups_.find(f.control); radios != radioGroups_.end())
+          SetRadioIndex(radios->second, s.*f.number);
+        else
+          SetComboIndex(combo(f.control), s.*f.number);
+        break;
+    }
+  }
   SetButtonTexts();
 }
 
@@ -332,57 +331,35 @@ bool ConfigurationDialog::ControlsToSettings() {
   }
 
   // Every text is checked before any setting changes: a refused field leaves them all.
-  std::map<int, std::string> texts;
-  for (int id : kNumberEdits) {
+  std::map<ctl::Control, std::string> texts;
+  for (ctl::Control id : kNumberEdits) {
     std::optional<std::string> value = FieldText(id);
     if (!value) return false;
     texts[id] = std::move(*value);
   }
 
   ConfigSettings& s = settings_;
-  auto text = [&](int id) { return texts.at(id); };
-  s.IDC_UNTERER_WERT0 = text(1075);
-  s.IDC_OBERER_WERT0 = text(1076);
-  s.IDC_UNTERER_WERT1 = text(1077);
-  s.IDC_OBERER_WERT1 = text(1078);
-  s.IDC_GRENZWERT = text(1084);
-  s.IDC_HYSTERESE = text(1085);
-  s.IDC_GRENZWERT3 = text(1087);
-  s.IDC_HYSTERESE3 = text(1088);
-  s.IDC_KAL0 = text(1081);
-  s.IDC_KAL1 = text(1079);
-  s.IDC_KAL2 = text(1080);
-  s.IDC_KAL3 = text(1086);
-  s.IDC_KAL_C1 = text(1082);
-  s.IDC_KAL_C2 = text(1107);
-  s.IDC_EDIT1 = text(1110);
-  s.IDC_OFFSET = text(1163);
-  s.IDC_GERAETE_ADR = check.value;
-
-  s.IDC_RADIO1 = radioGroups_.at(1001)->checkedId();
-  s.IDC_RADIO7 = radioGroups_.at(1007)->checkedId();
-  s.IDC_RADIO_RELAY = radioGroups_.at(1013)->checkedId();
-  s.IDC_RADIO_RELAY2 = radioGroups_.at(1019)->checkedId();
-  s.IDC_STROM_SPANNUNG = radioGroups_.at(1101)->checkedId();
-  s.IDC_4TO20MA = radioGroups_.at(1103)->checkedId();
-  s.IDC_MINIMUM = radioGroups_.at(1105)->checkedId();
-  s.IDC_MINIMUM3 = radioGroups_.at(1108)->checkedId();
-
-  s.IDC_CHECK1 = static_cast<QCheckBox*>(control(1113))->isChecked() ? 1 : 0;
-  s.IDC_KAL_HOLD = static_cast<QCheckBox*>(control(1174))->isChecked() ? 1 : 0;
-  s.phFix = static_cast<QCheckBox*>(control(1242))->isChecked() ? 1 : 0;
-
-  s.IDC_KAL_T1_PH = combo(1111)->currentIndex();
-  s.IDC_KAL_T2_PH = combo(1112)->currentIndex();
-  s.IDC_KAL_T1_LF = combo(1114)->currentIndex();
-  s.IDC_KAL_T2_LF = combo(1116)->currentIndex();
-  s.IDC_TYPAUSWAHL = combo(1109)->currentIndex();
+  for (const ConfigField& f : ConfigFields()) {
+    switch (f.kind) {
+      case FieldKind::kNumber: s.*f.text = texts.at(f.control); break;
+      case FieldKind::kAddress: s.*f.byte = check.value; break;
+      case FieldKind::kCheck: s.*f.number = static_cast<QCheckBox*>(control(f.control))->isChecked() ? 1 : 0; break;
+      case FieldKind::kChoice:
+      case FieldKind::kType:
+        if (auto radios = radioGroups_.find(f.control); radios != radioGroups_.end())
+          s.*f.number = radios->second->checkedId();
+        else
+          s.*f.number = combo(f.control)->currentIndex();
+        break;
+      case FieldKind::kText: break;  // only the module sets these
+    }
+  }
 
   SetButtonTexts();
   return true;
 }
 
-std::string ConfigurationDialog::FieldName(int editId) const {
+std::string ConfigurationDialog::FieldName(ctl::Control editId) const {
   QString name;
   QWidget* field = edit(editId);
   if (auto* box = qobject_cast<QGroupBox*>(field->parentWidget())) name = box->title() + QStringLiteral(": ");
@@ -391,7 +368,7 @@ std::string ConfigurationDialog::FieldName(int editId) const {
   return name.toStdString();
 }
 
-std::optional<std::string> ConfigurationDialog::FieldText(int editId) {
+std::optional<std::string> ConfigurationDialog::FieldText(ctl::Control editId) {
   QLineEdit* field = edit(editId);
   const int lang = settings_.language;
   auto refuse = [&](const types::TextPair& why) -> std::optional<std::string> {
@@ -427,7 +404,7 @@ void ConfigurationDialog::SetupDialogControls() {
     else if (auto* g = qobject_cast<QGroupBox*>(w))
       g->setTitle(text);
   }
-  QComboBox* types = combo(ctl::kTypeList);
+  QComboBox* types = combo(ctl::kMeasurementType);
   types->clear();
   for (const std::string& name : states_.typeListEntries) types->addItem(Q(name));
   SettingsToControls();
@@ -435,18 +412,18 @@ void ConfigurationDialog::SetupDialogControls() {
 
 void ConfigurationDialog::SetButtonTexts() {
   const int lang = settings_.language;
-  button(1092)->setText(QString::fromUtf8(texts::kPrint(lang)));
-  button(2)->setText(QString::fromUtf8(texts::kCancel(lang)));
-  button(1165)->setText(QString::fromUtf8(texts::kSave(lang)));
-  button(1241)->setText(QString::fromUtf8(texts::kOpen(lang)));
-  button(1)->setText(QString::fromUtf8(texts::kOk(lang)));
+  button(ctl::kPrint)->setText(QString::fromUtf8(texts::kPrint(lang)));
+  button(ctl::kCancel)->setText(QString::fromUtf8(texts::kCancel(lang)));
+  button(ctl::kSave)->setText(QString::fromUtf8(texts::kSave(lang)));
+  button(ctl::kOpen)->setText(QString::fromUtf8(texts::kOpen(lang)));
+  button(ctl::kOk)->setText(QString::fromUtf8(texts::kOk(lang)));
 }
 
 // ---------------------------------------------------------------------------------------
 // Buttons
 
 void ConfigurationDialog::OnOpen() {
-  const LoadResult result = LoadSetupFile(ui_, settings_);
+  const LoadResult result = actions_.Load(settings_);
   // The loaded type may belong to another family: rebuild the controls for it, also
   // after a data-file error, so the loaded values are shown.
   if (result == LoadResult::kLoaded || result == LoadResult::kDataError) SetupDialogControls();
@@ -454,43 +431,30 @@ void ConfigurationDialog::OnOpen() {
 
 void ConfigurationDialog::OnSave() {
   if (!ControlsToSettings()) return;
-  SaveSetupFile(ui_, settings_);
+  actions_.Save(settings_);
 }
 
 void ConfigurationDialog::OnPrint() {
   if (!ControlsToSettings()) return;
-  PrintSetup(ui_, settings_, states_.sourceNames, clock_);
+  actions_.Print(settings_, states_.sourceNames);
 }
 
 void ConfigurationDialog::OnSeriesButton() {
   if (!ControlsToSettings()) return;
-  const int lang = settings_.language;
-  const char* series = settings_.deviceKind == 5   ? texts::kLoggerSeriesKind5
-                       : settings_.deviceKind == 4 ? texts::kLoggerSeriesKind4
-                                                   : nullptr;
-  if (!series) {
-    ui_.Message(texts::kNotQx7100(lang));
-    return;
-  }
-  if (logger_)
-    logger_->OpenLogger(series, lang);
-  else
-    ui_.Message(types::kNotAvailable(lang));
+  actions_.OpenLogger(settings_);
 }
 
 void ConfigurationDialog::accept() {
   if (busy_) return;
   if (!ControlsToSettings()) return;
-  if (confirm_) {
-    // The check waits for the module while the event loop runs: no second OK, no
-    // Cancel and no edits meanwhile.
-    busy_ = true;
-    setEnabled(false);
-    const bool accepted = confirm_->CheckTypeOnOk(settings_) == TypeCheck::kAccepted;
-    setEnabled(true);
-    busy_ = false;
-    if (!accepted) return;
-  }
+  // The check waits for the module while the event loop runs: no second OK, no
+  // Cancel and no edits meanwhile.
+  busy_ = true;
+  setEnabled(false);
+  const bool accepted = actions_.CheckTypeOnOk(settings_) == TypeCheck::kAccepted;
+  setEnabled(true);
+  busy_ = false;
+  if (!accepted) return;
   QDialog::accept();
 }
 
@@ -499,15 +463,14 @@ void ConfigurationDialog::reject() {
   QDialog::reject();
 }
 
-bool RunConfigurationDialog(QWidget* parent, platform::Ui& ui, ConfigSettings& settings, TypeConfirmation* confirm,
-                            platform::Clock clock, LoggerLauncher* logger, link::Link* line) {
-  ConfigurationDialog dialog(ui, settings, confirm, parent, std::move(clock), logger, line);
+bool RunConfigurationDialog(QWidget* parent, platform::Ui& ui, ConfigSettings& settings, ConfigurationActions& actions,
+                            link::Link* line) {
+  ConfigurationDialog dialog(ui, settings, actions, parent, line);
   return dialog.exec() == QDialog::Accepted;
 }
 
-ConfigurationEditor::Result QtConfigurationEditor::Edit(ConfigSettings& s, TypeConfirmation& confirm) {
-  return RunConfigurationDialog(parent_, ui_, s, &confirm, clock_, logger_, line_) ? Result::kAccepted
-                                                                                   : Result::kCancelled;
+ConfigurationEditor::Result QtConfigurationEditor::Edit(ConfigSettings& s, ConfigurationActions& actions) {
+  return RunConfigurationDialog(parent_, ui_, s, actions, line_) ? Result::kAccepted : Result::kCancelled;
 }
 
 }  // namespace korvane::configuration

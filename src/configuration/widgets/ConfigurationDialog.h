@@ -13,13 +13,13 @@
 
 #include "configuration/ConfigSettings.h"
 #include "configuration/ConfigurationEditor.h"
-#include "platform/Clock.h"
 
 class QAbstractButton;
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
 class QGridLayout;
+class QHBoxLayout;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -38,22 +38,20 @@ class ConfigurationDialog : public QDialog {
   Q_OBJECT
 
  public:
-  // confirm: asked by OK after the address check (nullptr: OK always closes);
-  // logger: opened by the series button (nullptr: "not available"); line: the buttons
-  // wait while a flow holds it (nullptr: they never do).
-  ConfigurationDialog(platform::Ui& ui, ConfigSettings& settings, TypeConfirmation* confirm, QWidget* parent = nullptr,
-                      platform::Clock clock = platform::SystemClock(), LoggerLauncher* logger = nullptr,
-                      link::Link* line = nullptr);
+  // actions: what the buttons do (OK asks its type check after the address check);
+  // line: the buttons wait while a flow holds it (nullptr: they never do).
+  ConfigurationDialog(platform::Ui& ui, ConfigSettings& settings, ConfigurationActions& actions,
+                      QWidget* parent = nullptr, link::Link* line = nullptr);
 
-  // The control with a resource id of the dialog (nullptr for unknown ids).
-  QWidget* control(int id) const;
-  QAbstractButton* button(int id) const;
-  QLineEdit* edit(int id) const;
-  QComboBox* combo(int id) const;
-  QLabel* label(int id) const;
-  QGroupBox* group(int id) const;
+  // The control in a role (nullptr for a role the dialog has no control for).
+  QWidget* control(ctl::Control id) const;
+  QAbstractButton* button(ctl::Control id) const;
+  QLineEdit* edit(ctl::Control id) const;
+  QComboBox* combo(ctl::Control id) const;
+  QLabel* label(ctl::Control id) const;
+  QGroupBox* group(ctl::Control id) const;
   // Caption of a control: button text, label text, group title.
-  QString caption(int id) const;
+  QString caption(ctl::Control id) const;
 
   // Settings -> controls.
   void SettingsToControls();
@@ -75,49 +73,49 @@ class ConfigurationDialog : public QDialog {
 
  private:
   void Build();
+  // The parts of Build: the source and pair groups, the calibration group, the
+  // general group, the buttons down the right side.
+  void BuildOutputs(QGridLayout* body);
+  void BuildCalibration(QGridLayout* body);
+  void BuildGeneral(QGridLayout* body);
+  void BuildButtons(QHBoxLayout* top);
   void SetButtonTexts();
-  QButtonGroup* RadioGroup(int firstId, int count, QGroupBox* box, QGridLayout* grid, int column);
-  void Register(int id, QWidget* w) { controls_[id] = w; }
+  QButtonGroup* RadioGroup(ctl::Control first, int count, QGroupBox* box, QGridLayout* grid, int column);
+  void Register(ctl::Control id, QWidget* w) { controls_[id] = w; }
   // "group: label" of an edit, as the user reads it.
-  std::string FieldName(int editId) const;
+  std::string FieldName(ctl::Control editId) const;
   // The edit's text as the settings hold it (Windows-1252, a number with "." where
   // the user can edit it), or nullopt after telling the user why not.
-  std::optional<std::string> FieldText(int editId);
+  std::optional<std::string> FieldText(ctl::Control editId);
 
   platform::Ui& ui_;
   ConfigSettings& settings_;
-  TypeConfirmation* confirm_;
-  platform::Clock clock_;
-  LoggerLauncher* logger_;
+  ConfigurationActions& actions_;
   bool busy_ = false;  // the OK check is waiting for the module
-  std::map<int, QWidget*> controls_;
-  std::map<int, QLabel*> editLabels_;
-  // Radio groups by the id of their first button: 1001, 1007, 1013, 1019, 1101, 1103, 1105, 1108.
-  std::map<int, QButtonGroup*> radioGroups_;
+  std::map<ctl::Control, QWidget*> controls_;
+  std::map<ctl::Control, QLabel*> editLabels_;
+  // Radio groups by the role of their first button.
+  std::map<ctl::Control, QButtonGroup*> radioGroups_;
   // What the last SetupDialogControls left; some controls keep it across runs.
   DialogControlStates states_ = FreshDialogControls();
 };
 
 // Runs the dialog modally on the settings; true when it was closed with OK (after the
 // type confirmation passed). The settings then hold the control values, with
-// IDC_TYPAUSWAHL as list index beside settings.typeListOffset.
-bool RunConfigurationDialog(QWidget* parent, platform::Ui& ui, ConfigSettings& settings, TypeConfirmation* confirm,
-                            platform::Clock clock = platform::SystemClock(), LoggerLauncher* logger = nullptr,
+// measurementType as list index beside settings.typeListOffset.
+bool RunConfigurationDialog(QWidget* parent, platform::Ui& ui, ConfigSettings& settings, ConfigurationActions& actions,
                             link::Link* line = nullptr);
 
 // The desktop program's configuration editor: the dialog on a parent window.
 class QtConfigurationEditor : public ConfigurationEditor {
  public:
-  QtConfigurationEditor(QWidget* parent, platform::Ui& ui, platform::Clock clock = platform::SystemClock(),
-                        LoggerLauncher* logger = nullptr, link::Link* line = nullptr)
-      : parent_(parent), ui_(ui), clock_(std::move(clock)), logger_(logger), line_(line) {}
-  Result Edit(ConfigSettings& s, TypeConfirmation& confirm) override;
+  QtConfigurationEditor(QWidget* parent, platform::Ui& ui, link::Link* line = nullptr)
+      : parent_(parent), ui_(ui), line_(line) {}
+  Result Edit(ConfigSettings& s, ConfigurationActions& actions) override;
 
  private:
   QPointer<QWidget> parent_;
   platform::Ui& ui_;
-  platform::Clock clock_;
-  LoggerLauncher* logger_;
   link::Link* line_;
 };
 

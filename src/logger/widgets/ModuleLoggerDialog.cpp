@@ -9,10 +9,8 @@
 
 #include "link/Link.h"
 #include "link/widgets/LineGate.h"
-#include "logger/DeviceClock.h"
 #include "logger/widgets/ClockDialog.h"
 #include "logger/widgets/LoggerChart.h"
-#include "platform/Ui.h"
 #include "logger/LoggerTexts.h"
 #include "platform/NumberText.h"
 #include "types/Catalogue.h"
@@ -28,16 +26,11 @@ constexpr types::TextPair kDelete{"Löschen", "Delete"};
 
 QString Q(const char* s) { return QString::fromUtf8(s); }
 
-// The export file's dialog: as for a recording file.
-platform::FileDialogSpec ExportDialog() {
-  return {"txt", "*.txt", "Text (*.txt) | *.txt | Alle Dateien (*.*)|*.*||", true};
-}
-
 }  // namespace
 
-ModuleLoggerDialog::ModuleLoggerDialog(LoggerParts parts, ReadoutSource source, const QString& title, QWidget* parent)
-    : QDialog(parent), parts_(parts), source_(std::move(source)), readout_(parts.link, parts.ui, parts.context) {
-  const int lang = parts_.context.language;
+ModuleLoggerDialog::ModuleLoggerDialog(LoggerActions& actions, const QString& title, link::Link* line, QWidget* parent)
+    : QDialog(parent), actions_(actions) {
+  const int lang = actions_.language();
   setWindowTitle(title);
   chart_ = new LoggerChart(this);
   chart_->setMinimumSize(640, 360);
@@ -61,31 +54,29 @@ ModuleLoggerDialog::ModuleLoggerDialog(LoggerParts parts, ReadoutSource source, 
   layout->addLayout(buttons, 0, 1);
   layout->setColumnStretch(0, 1);
   // The buttons that talk to the module wait while a transfer holds the line.
-  auto* gate = new link::LineGate(&parts_.link, this);
+  auto* gate = new link::LineGate(line, this);
   gate->Add({read_, clock, clear});
 }
 
 void ModuleLoggerDialog::OnRead() {
-  const std::optional<std::string> path = parts_.ui.SaveFile(ExportDialog());
-  if (!path) return;
-  if (parts_.guard) parts_.guard->BeforeExport(*path);
-  const ReadoutResult result = readout_.Read(*path, source_);
+  const std::optional<ReadoutResult> result = actions_.Read();
+  if (!result) return;
   // Whatever ended the transfer, the chart shows the records that arrived, and says so
   // when they are not all the logger holds.
-  chart_->Fill(readout_.table(), readout_.columnNames()[0], source_.identity,
-               types::ChannelDecimals(source_.typeIndex, 1));
-  const int lang = parts_.context.language;
+  const ReadoutSource& source = actions_.source();
+  chart_->Fill(actions_.table(), actions_.firstColumnName(), source.identity,
+               types::ChannelDecimals(source.typeIndex, 1));
+  const int lang = actions_.language();
   std::string note;
-  if (result.shortOfAnnounced())
-    note = platform::StringPrintf(texts::kPartialChart(lang), result.records, result.announced);
+  if (result->shortOfAnnounced())
+    note = platform::StringPrintf(texts::kPartialChart(lang), result->records, result->announced);
   else if (chart_->pointCount() == 0)
     note = texts::kNoRecords(lang);
   chart_->SetNote(QString::fromStdString(note));
 }
 
 void ModuleLoggerDialog::OnClock() {
-  if (const auto t = ClockDialog::Ask(this, parts_.clock(), parts_.context.language))
-    SetDeviceClock(parts_.link, parts_.ui, parts_.context, *t);
+  if (const auto t = ClockDialog::Ask(this, actions_.Now(), actions_.language())) actions_.SetClock(*t);
 }
 
 void ModuleLoggerDialog::OnPrint() {
@@ -94,16 +85,15 @@ void ModuleLoggerDialog::OnPrint() {
   QPrintDialog dialog(&printer, this);
   if (dialog.exec() != QDialog::Accepted) return;
   QPainter painter;
-  if (!painter.begin(&printer) || (chart_->render(&painter), !painter.end()))
-    parts_.ui.Message("Der Drucker kann nicht gestartet werden.\nThe printer could not be started.");
+  if (!painter.begin(&printer) || (chart_->render(&painter), !painter.end())) actions_.PrinterFailed();
 }
 
-void ModuleLoggerDialog::OnClear() { readout_.Clear(false); }
+void ModuleLoggerDialog::OnClear() { actions_.Clear(); }
 
 void QtModuleLogger::OpenLogger(const std::string& series, int /*language*/) {
   const link::ModuleState& m = parts_.link.module();
-  ReadoutSource source{false, m.deviceKind, m.typeIndex, m.identity};
-  ModuleLoggerDialog dialog(parts_, source, QString::fromStdString(series), parent_);
+  ModuleLogger flows(parts_, ReadoutSource{false, m.deviceKind, m.typeIndex, m.identity});
+  ModuleLoggerDialog dialog(flows, QString::fromStdString(series), &parts_.link, parent_);
   dialog.exec();
 }
 

@@ -3,39 +3,29 @@
 // for device kinds 4 and 5. Thin: the logger flows do the work.
 #include <QDialog>
 
-#include "configuration/ConfigurationEditor.h"
-#include "link/FlowContext.h"
-#include "logger/ExportGuard.h"
-#include "logger/LoggerReadout.h"
-#include "platform/Clock.h"
+#include <memory>
+
+#include "logger/LoggerLauncher.h"
+#include "logger/ModuleLogger.h"
 
 class QPushButton;
 
 namespace korvane::link {
 class Link;
 }
-namespace korvane::platform {
-class Ui;
-}
 
 namespace korvane::logger {
 
 class LoggerChart;
 
-// What the dialog works with.
-struct LoggerParts {
-  link::Link& link;
-  platform::Ui& ui;
-  const link::FlowContext& context;
-  platform::Clock clock;
-  ExportGuard* guard = nullptr;
-};
-
 class ModuleLoggerDialog : public QDialog {
   Q_OBJECT
 
  public:
-  ModuleLoggerDialog(LoggerParts parts, ReadoutSource source, const QString& title, QWidget* parent = nullptr);
+  // line: the buttons that talk to the module wait while a flow holds it (nullptr:
+  // they never do).
+  ModuleLoggerDialog(LoggerActions& actions, const QString& title, link::Link* line = nullptr,
+                     QWidget* parent = nullptr);
 
   // Button handlers (public so the tests press them without a mouse).
   void OnRead();
@@ -47,16 +37,14 @@ class ModuleLoggerDialog : public QDialog {
   QPushButton* readButton() const { return read_; }
 
  private:
-  LoggerParts parts_;
-  ReadoutSource source_;
-  LoggerReadout readout_;
+  LoggerActions& actions_;
   LoggerChart* chart_;
   QPushButton* read_;
 };
 
-// The configuration dialog's logger button on the desktop: the dialog above for the
-// module the configuration read.
-class QtModuleLogger : public configuration::LoggerLauncher {
+// The configuration dialog's logger button on the desktop: the dialog above on the
+// module logger's flows, for the module the configuration read.
+class QtModuleLogger : public LoggerLauncher {
  public:
   QtModuleLogger(LoggerParts parts, QWidget* parent) : parts_(parts), parent_(parent) {}
   void OpenLogger(const std::string& series, int language) override;

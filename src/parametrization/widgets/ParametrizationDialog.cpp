@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <functional>
 
 #include "link/Link.h"
 #include "link/widgets/LineGate.h"
@@ -26,22 +27,23 @@ namespace {
 QString U(const char* s) { return QString::fromUtf8(s); }
 QString Q(const std::string& s) { return QString::fromStdString(s); }
 
-// The DAC edits and their up-downs: DAC 0 lower, DAC 0 upper, ... DAC 3 upper.
-constexpr int kDacEdits[8] = {1033, 1035, 1037, 1039, 1053, 1055, 1057, 1059};
-constexpr int kDacUpDowns[8] = {1034, 1036, 1038, 1040, 1054, 1056, 1058, 1060};
-constexpr int kRangeButtons[4] = {1114, 1115, 1116, 1117};
-constexpr int kParaButtons[8] = {1041, 1028, 1030, 1029, 1031, 1032, 1049, 1050};
+// The DAC edits with their up-downs: DAC 0 lower, DAC 0 upper, ... DAC 3 upper.
+constexpr Control kDacEdits[8] = {Control::kDac0Lower, Control::kDac0Upper, Control::kDac1Lower, Control::kDac1Upper,
+                                  Control::kDac2Lower, Control::kDac2Upper, Control::kDac3Lower, Control::kDac3Upper};
+constexpr Control kRangeButtons[4] = {Control::kRangeSwitch1, Control::kRangeSwitch2, Control::kRangeSwitch3,
+                                      Control::kRangeSwitch4};
+constexpr Control kParaButtons[8] = {Control::kRange00, Control::kRange01, Control::kRange10, Control::kRange11,
+                                     Control::kRange20, Control::kRange21, Control::kRange30, Control::kRange31};
 
 }  // namespace
 
-ParametrizationDialog::ParametrizationDialog(Parametrization& session, QWidget* parent)
+ParametrizationDialog::ParametrizationDialog(ParametrizationActions& session, QWidget* parent)
     : QDialog(parent), session_(session) {
   setWindowTitle(QStringLiteral("Parametrieren"));
   Build();
   ApplyEnabling();
   FieldsToControls();
-  session_.onTakeControls = [this] { ControlsToFields(); };
-  session_.onShowFields = [this] { FieldsToControls(); };
+  session_.SetControlHooks([this] { ControlsToFields(); }, [this] { FieldsToControls(); });
   // Every button and DAC edit talks to the module: one at a time.
   auto* gate = new link::LineGate(&session_.link(), this);
   for (const auto& [id, w] : controls_)
@@ -51,66 +53,75 @@ ParametrizationDialog::ParametrizationDialog(Parametrization& session, QWidget* 
   });
 }
 
-ParametrizationDialog::~ParametrizationDialog() {
-  session_.onTakeControls = nullptr;
-  session_.onShowFields = nullptr;
-}
+ParametrizationDialog::~ParametrizationDialog() { session_.SetControlHooks({}, {}); }
 
-QWidget* ParametrizationDialog::control(int id) const {
+QWidget* ParametrizationDialog::control(Control id) const {
   const auto it = controls_.find(id);
   return it == controls_.end() ? nullptr : it->second;
 }
 
-void ParametrizationDialog::Register(int id, QWidget* w) {
+void ParametrizationDialog::Register(Control id, QWidget* w) {
   controls_[id] = w;
-  w->setObjectName(QString::number(id));
+  w->setObjectName(QString::fromUtf8(ControlName(id)));
+}
+
+QPushButton* ParametrizationDialog::NewButton(Control id, const char* caption, QWidget* parent,
+                                              std::function<void()> action) {
+  auto* b = new QPushButton(U(caption), parent);
+  // Enter in an edit finishes the entry; it never starts a measurement or a write.
+  b->setAutoDefault(false);
+  Register(id, b);
+  connect(b, &QPushButton::clicked, this, std::move(action));
+  return b;
+}
+
+QPushButton* ParametrizationDialog::NewMeasureButton(Control id, QWidget* parent) {
+  const auto& all = MeasureButtons();
+  const auto* m = std::find_if(all.begin(), all.end(), [&](const MeasureButton& b) { return b.control == id; });
+  return NewButton(id, m->caption, parent, [this, id] { session_.Measure(id); });
 }
 
 void ParametrizationDialog::Build() {
   auto* top = new QGridLayout(this);
-  auto button = [&](int id, const char* caption, QWidget* parent, auto action) {
-    auto* b = new QPushButton(U(caption), parent);
-    // Enter in an edit finishes the entry; it never starts a measurement or a write.
-    b->setAutoDefault(false);
-    Register(id, b);
-    connect(b, &QPushButton::clicked, this, action);
-    return b;
-  };
-  auto measure = [&](int id, QWidget* parent) {
-    const auto& all = MeasureButtons();
-    const auto* m = std::find_if(all.begin(), all.end(), [&](const MeasureButton& b) { return b.control == id; });
-    return button(id, m->caption, parent, [this, id] { session_.Measure(id); });
-  };
+  BuildAdjustments(top);
+  BuildOutputs(top);
+  BuildDeviceData(top);
+  BuildReport(top);
+}
 
+void ParametrizationDialog::BuildAdjustments(QGridLayout* top) {
   // Left column: temperature, air pressure, range values.
   auto* left = new QVBoxLayout;
   auto* temperature = new QGroupBox(U("Temperatur"), this);
   auto* tl = new QHBoxLayout(temperature);
-  tl->addWidget(measure(1024, temperature));
-  tl->addWidget(measure(1025, temperature));
+  tl->addWidget(NewMeasureButton(Control::kTemperature0, temperature));
+  tl->addWidget(NewMeasureButton(Control::kTemperature100, temperature));
   left->addWidget(temperature);
 
   auto* pressure = new QGroupBox(U("Luftdruck"), this);
   auto* pl = new QHBoxLayout(pressure);
   airPressure_ = new QLineEdit(pressure);
-  Register(1026, airPressure_);
+  Register(Control::kAirPressure, airPressure_);
   pl->addWidget(airPressure_);
-  pl->addWidget(button(1027, "Messen", pressure, [this] { session_.MeasureAirPressure(); }));
+  pl->addWidget(NewButton(Control::kMeasureAirPressure, "Messen", pressure, [this] { session_.MeasureAirPressure(); }));
   left->addWidget(pressure);
 
   auto* para = new QGroupBox(U("Parawerte"), this);
   auto* grid = new QGridLayout(para);
-  for (int i = 0; i < 8; ++i) grid->addWidget(measure(kParaButtons[i], para), i / 2, i % 2);
+  for (int i = 0; i < 8; ++i) grid->addWidget(NewMeasureButton(kParaButtons[i], para), i / 2, i % 2);
   for (int i = 0; i < 4; ++i)
-    grid->addWidget(button(kRangeButtons[i], kRangeCaptions[static_cast<std::size_t>(i)], para,
-                           [this, i] { session_.SwitchRange(i); }),
+    grid->addWidget(NewButton(kRangeButtons[i], kRangeCaptions[static_cast<std::size_t>(i)], para,
+                              [this, i] { session_.SwitchRange(i); }),
                     i, 2);
   left->addWidget(para);
-  for (int id : {1051, 1052, 1061}) left->addWidget(measure(id, this));
-  left->addWidget(measure(1253, this));
+  for (Control id : {Control::kRange10Second, Control::kRange11Second, Control::kRange20Second})
+    left->addWidget(NewMeasureButton(id, this));
+  left->addWidget(NewMeasureButton(Control::kBattery, this));
   left->addStretch(1);
   top->addLayout(left, 0, 0, 2, 1);
+}
 
+void ParametrizationDialog::BuildOutputs(QGridLayout* top) {
   // Middle: the outputs.
   auto* outputs = new QGroupBox(U("Ausgänge"), this);
   auto* ol = new QGridLayout(outputs);
@@ -127,46 +138,52 @@ void ParametrizationDialog::Build() {
       // Typing sends the value when it is finished, not every keystroke on the way.
       spin->setKeyboardTracking(false);
       Register(kDacEdits[i], spin);
-      controls_[kDacUpDowns[i]] = spin;
       dac_[i] = spin;
       connect(spin, &QSpinBox::valueChanged, this, [this, i] { session_.SetDacOutput(i); });
       bl->addWidget(spin, k, 1);
     }
     ol->addWidget(box, d / 2, d % 2);
   }
-  ol->addWidget(button(1043, "Werte Programmieren", outputs, [this] { session_.ProgramDacLimits(); }), 2, 0, 1, 2);
+  ol->addWidget(
+      NewButton(Control::kProgramDacLimits, "Werte Programmieren", outputs, [this] { session_.ProgramDacLimits(); }), 2,
+      0, 1, 2);
   top->addWidget(outputs, 0, 1);
+}
 
+void ParametrizationDialog::BuildDeviceData(QGridLayout* top) {
   // Device data.
   auto* device = new QVBoxLayout;
   auto* delayBox = new QGroupBox(U("Kalibrierverzögerung"), this);
   auto* dl = new QHBoxLayout(delayBox);
   delay_ = new QLineEdit(delayBox);
-  Register(1162, delay_);
+  Register(Control::kCalibrationDelay, delay_);
   dl->addWidget(delay_);
   dl->addWidget(new QLabel(QStringLiteral("Sec"), delayBox));
-  dl->addWidget(button(1048, "PROG", delayBox, [this] { session_.WriteCalibrationDelay(); }));
+  dl->addWidget(
+      NewButton(Control::kWriteCalibrationDelay, "PROG", delayBox, [this] { session_.WriteCalibrationDelay(); }));
   device->addWidget(delayBox);
 
   auto* numberBox = new QGroupBox(U("Gerätenummer"), this);
   auto* nl = new QHBoxLayout(numberBox);
   deviceNumber_ = new QLineEdit(numberBox);
   deviceNumber_->setMaxLength(4);
-  Register(1042, deviceNumber_);
+  Register(Control::kDeviceNumber, deviceNumber_);
   nl->addWidget(deviceNumber_);
-  nl->addWidget(button(1047, "PROG", numberBox, [this] { session_.WriteDeviceNumber(); }));
+  nl->addWidget(NewButton(Control::kWriteDeviceNumber, "PROG", numberBox, [this] { session_.WriteDeviceNumber(); }));
   device->addWidget(numberBox);
 
   auto* saverBox = new QGroupBox(U("Bildschirmschoner"), this);
   auto* sl = new QHBoxLayout(saverBox);
   screenSaver_ = new QCheckBox(U("OLED Dauerhaft AN"), saverBox);
-  Register(1113, screenSaver_);
+  Register(Control::kScreenSaverOff, screenSaver_);
   sl->addWidget(screenSaver_);
-  sl->addWidget(button(1062, "PROG", saverBox, [this] { session_.WriteScreenSaver(); }));
+  sl->addWidget(NewButton(Control::kWriteScreenSaver, "PROG", saverBox, [this] { session_.WriteScreenSaver(); }));
   device->addWidget(saverBox);
   device->addStretch(1);
   top->addLayout(device, 1, 1);
+}
 
+void ParametrizationDialog::BuildReport(QGridLayout* top) {
   // Right: the report.
   auto* current = new QGroupBox(U("aktuelle Werte"), this);
   auto* cl = new QVBoxLayout(current);
@@ -174,29 +191,29 @@ void ParametrizationDialog::Build() {
   report_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
   report_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   report_->setMinimumWidth(report_->fontMetrics().horizontalAdvance(QStringLiteral("DAC0_PARA_O_I     65535XX")));
-  Register(1159, report_);
+  Register(Control::kReport, report_);
   cl->addWidget(report_, 1);
   auto* rl = new QHBoxLayout;
-  rl->addWidget(button(1160, "Aktualisieren", current, [this] { session_.ReadParameterReport(); }));
-  rl->addWidget(button(1169, "Drucken", current, [this] { session_.PrintParameterReport(); }));
+  rl->addWidget(NewButton(Control::kReadReport, "Aktualisieren", current, [this] { session_.ReadParameterReport(); }));
+  rl->addWidget(NewButton(Control::kPrintReport, "Drucken", current, [this] { session_.PrintParameterReport(); }));
   cl->addLayout(rl);
   top->addWidget(current, 0, 2, 2, 1);
 
   auto* exit = new QPushButton(U("Beenden"), this);
   exit->setAutoDefault(false);
-  Register(2, exit);
+  Register(Control::kExit, exit);
   connect(exit, &QPushButton::clicked, this, &ParametrizationDialog::reject);
   top->addWidget(exit, 2, 2, Qt::AlignRight);
 }
 
 void ParametrizationDialog::ApplyEnabling() {
   const ControlEnabling& e = session_.enabling();
-  for (int id : kRangeButtons) control(id)->setEnabled(e.rangeButtons);
-  control(1027)->setEnabled(e.measureAirPressure);
+  for (Control id : kRangeButtons) control(id)->setEnabled(e.rangeButtons);
+  control(Control::kMeasureAirPressure)->setEnabled(e.measureAirPressure);
   airPressure_->setEnabled(e.airPressureEdit);
-  control(1024)->setEnabled(e.temperatureButtons);
-  control(1025)->setEnabled(e.temperatureButtons);
-  for (int id : kParaButtons) control(id)->setEnabled(e.paraButtons);
+  control(Control::kTemperature0)->setEnabled(e.temperatureButtons);
+  control(Control::kTemperature100)->setEnabled(e.temperatureButtons);
+  for (Control id : kParaButtons) control(id)->setEnabled(e.paraButtons);
 }
 
 void ParametrizationDialog::FieldsToControls() {
@@ -239,7 +256,7 @@ QtParametrizationDialogs::~QtParametrizationDialogs() {
 
 std::optional<int> QtParametrizationDialogs::SelectType() { return TypeSelectionDialog::Ask(parent_); }
 
-void QtParametrizationDialogs::Run(Parametrization& session) {
+void QtParametrizationDialogs::Run(ParametrizationActions& session) {
   ParametrizationDialog dialog(session, parent_);
   dialog.exec();
 }

@@ -4,28 +4,30 @@
 #include <QDialog>
 #include "platform/widgets/SpinEdit.h"
 
+#include <functional>
 #include <map>
 
 #include "parametrization/ParametrizationDialogs.h"
 
 class QCheckBox;
+class QGridLayout;
 class QLabel;
 class QLineEdit;
+class QPushButton;
 
 namespace korvane::parametrization {
 
-class Parametrization;
 class RawValueWindow;
 
 class ParametrizationDialog : public QDialog {
   Q_OBJECT
 
  public:
-  ParametrizationDialog(Parametrization& session, QWidget* parent = nullptr);
+  ParametrizationDialog(ParametrizationActions& session, QWidget* parent = nullptr);
   ~ParametrizationDialog() override;
 
-  // A control by its number (1024 "1,000k", 1033 DAC 0 lower, 1159 the report, ...).
-  QWidget* control(int id) const;
+  // A control by its role.
+  QWidget* control(Control id) const;
 
   // "Beenden", the close box and Escape. While one of the dialog's actions has the line,
   // the dialog closes once it is done, not in its middle.
@@ -33,13 +35,22 @@ class ParametrizationDialog : public QDialog {
 
  private:
   void Build();
-  void Register(int id, QWidget* w);
+  // The parts of Build: the adjustment buttons, the DAC outputs, the device data, the
+  // report with its buttons and "Beenden".
+  void BuildAdjustments(QGridLayout* top);
+  void BuildOutputs(QGridLayout* top);
+  void BuildDeviceData(QGridLayout* top);
+  void BuildReport(QGridLayout* top);
+  QPushButton* NewButton(Control id, const char* caption, QWidget* parent, std::function<void()> action);
+  // The measure-and-store button of a role, with its caption.
+  QPushButton* NewMeasureButton(Control id, QWidget* parent);
+  void Register(Control id, QWidget* w);
   void ApplyEnabling();
   void FieldsToControls();
   void ControlsToFields();
 
-  Parametrization& session_;
-  std::map<int, QWidget*> controls_;
+  ParametrizationActions& session_;
+  std::map<Control, QWidget*> controls_;
   QLineEdit* airPressure_ = nullptr;
   QLineEdit* deviceNumber_ = nullptr;
   QLineEdit* delay_ = nullptr;
@@ -55,7 +66,7 @@ class QtParametrizationDialogs : public ParametrizationDialogs {
   explicit QtParametrizationDialogs(QWidget* parent);
   ~QtParametrizationDialogs() override;
   std::optional<int> SelectType() override;
-  void Run(Parametrization& session) override;
+  void Run(ParametrizationActions& session) override;
   RawValueView& rawValueView() override;
 
  private:

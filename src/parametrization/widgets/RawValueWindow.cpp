@@ -13,7 +13,7 @@ RawValueWindow::RawValueWindow(QWidget* parent)
   auto* layout = new QHBoxLayout(this);
   layout->setContentsMargins(4, 4, 4, 4);
   field_ = new QLineEdit(this);
-  field_->setObjectName(QStringLiteral("1110"));
+  field_->setObjectName(QStringLiteral("rawValue"));
   field_->setReadOnly(true);
   field_->setAlignment(Qt::AlignRight);
   QFont font = field_->font();

@@ -6,8 +6,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "configuration/ConfigLists.h"
 #include "parametrization/TypeNames.h"
+#include "types/Catalogue.h"
 
 namespace korvane::parametrization {
 
@@ -16,9 +16,9 @@ TypeSelectionDialog::TypeSelectionDialog(int language, QWidget* parent) : QDialo
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(new QLabel(QString::fromUtf8("Bitte den zu parametrierenden Typ auswählen."), this));
   list_ = new QComboBox(this);
-  list_->setObjectName(QStringLiteral("1109"));
+  list_->setObjectName(QStringLiteral("typeList"));
   for (int type = 0; type < kTypeCount; ++type)
-    list_->addItem(QString::fromStdString(configuration::MeasurementTypeName(type, language)));
+    list_->addItem(QString::fromStdString(types::TypeListName(type, language)));
   list_->setCurrentIndex(0);
   list_->setMaxVisibleItems(kTypeCount);
   layout->addWidget(list_);

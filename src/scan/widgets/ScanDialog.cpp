@@ -61,4 +61,17 @@ ScanDialog::ScanDialog(const ScanResult& result, int language, QWidget* parent) 
   resize(520, 300);
 }
 
+ScanChoice QtScanDialogs::ChooseModule(const ScanResult& result, int language) {
+  ScanDialog dialog(result, language, parent_);
+  ScanChoice choice;
+  if (dialog.exec() != QDialog::Accepted) return choice;
+  if (dialog.busWanted()) {
+    for (const ScanHit& hit : result.found)
+      if (hit.address <= kLastModuleAddress) choice.busModules.push_back(hit.address);
+  } else if (dialog.chosenAddress() >= 0) {
+    choice.address = dialog.chosenAddress();
+  }
+  return choice;
+}
+
 }  // namespace korvane::scan

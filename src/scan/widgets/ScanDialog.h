@@ -4,6 +4,7 @@
 #include <QDialog>
 
 #include "scan/BusScan.h"
+#include "scan/ScanDialogs.h"
 
 class QTreeWidget;
 
@@ -24,6 +25,16 @@ class ScanDialog : public QDialog {
   QTreeWidget* list_ = nullptr;
   int chosen_ = -1;
   bool busWanted_ = false;
+};
+
+// The scan dialog on a parent window.
+class QtScanDialogs : public ScanDialogs {
+ public:
+  explicit QtScanDialogs(QWidget* parent) : parent_(parent) {}
+  ScanChoice ChooseModule(const ScanResult& result, int language) override;
+
+ private:
+  QWidget* parent_;
 };
 
 }  // namespace korvane::scan

@@ -1,0 +1,32 @@
+#include "configuration/SetupActions.h"
+
+#include "configuration/ConfigLists.h"
+#include "configuration/SetupPrint.h"
+#include "types/Texts.h"
+
+namespace korvane::configuration {
+
+LoadResult SetupActions::Load(ConfigSettings& s) { return LoadSetupFile(setupUi_, s); }
+
+void SetupActions::Save(const ConfigSettings& s) { SaveSetupFile(setupUi_, s); }
+
+void SetupActions::Print(const ConfigSettings& s, const std::array<std::string, 6>& sourceNames) {
+  PrintSetup(setupUi_, s, sourceNames, clock_);
+}
+
+void SetupActions::OpenLogger(const ConfigSettings& s) {
+  const int lang = s.language;
+  const char* series = s.deviceKind == 5   ? texts::kLoggerSeriesKind5
+                       : s.deviceKind == 4 ? texts::kLoggerSeriesKind4
+                                           : nullptr;
+  if (!series) {
+    setupUi_.Message(texts::kNotQx7100(lang));
+    return;
+  }
+  if (logger_)
+    logger_->OpenLogger(series, lang);
+  else
+    setupUi_.Message(types::kNotAvailable(lang));
+}
+
+}  // namespace korvane::configuration

@@ -1,0 +1,79 @@
+#pragma once
+// The module logger's flows for one opening of its dialog: what its buttons do on the
+// module (LoggerActions), and the readout into a file the user chooses, which the
+// display unit's logger shares. QtCore only.
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "link/FlowContext.h"
+#include "logger/ExportGuard.h"
+#include "logger/LoggerReadout.h"
+#include "platform/Clock.h"
+#include "platform/Ui.h"
+
+namespace korvane::link {
+class Link;
+}
+
+namespace korvane::logger {
+
+// What the module logger dialog's buttons do on the module.
+class LoggerActions {
+ public:
+  virtual ~LoggerActions() = default;
+  // "Auslesen": asks for the export file, then reads the logger into it; nullopt when
+  // no file was chosen (nothing is read then).
+  virtual std::optional<ReadoutResult> Read() = 0;
+  // What the last readout brought, for the chart.
+  virtual const std::vector<LongRecord>& table() const = 0;
+  virtual std::string firstColumnName() const = 0;
+  virtual const ReadoutSource& source() const = 0;
+  // "Uhr stellen": the time the user chose, and the time its dialog starts from.
+  virtual void SetClock(const platform::LocalTime& t) = 0;
+  virtual platform::LocalTime Now() = 0;
+  // "Löschen": asks, then clears the logger.
+  virtual void Clear() = 0;
+  // "Drucken" found no printer to start: the user is told.
+  virtual void PrinterFailed() = 0;
+  virtual int language() const = 0;
+};
+
+// What the module logger works with.
+struct LoggerParts {
+  link::Link& link;
+  platform::Ui& ui;
+  const link::FlowContext& context;
+  platform::Clock clock;
+  ExportGuard* guard = nullptr;
+};
+
+// The export file's dialog: as for a recording file.
+platform::FileDialogSpec ExportFileDialog();
+
+// Asks for the export file, lets the guard end a recording into that file, then reads
+// the logger into it; nullopt when no file was chosen.
+std::optional<ReadoutResult> ReadIntoChosenFile(platform::Ui& ui, ExportGuard* guard, LoggerReadout& readout,
+                                                const ReadoutSource& source);
+
+class ModuleLogger : public LoggerActions {
+ public:
+  ModuleLogger(LoggerParts parts, ReadoutSource source);
+
+  std::optional<ReadoutResult> Read() override;
+  const std::vector<LongRecord>& table() const override { return readout_.table(); }
+  std::string firstColumnName() const override { return readout_.columnNames()[0]; }
+  const ReadoutSource& source() const override { return source_; }
+  void SetClock(const platform::LocalTime& t) override;
+  platform::LocalTime Now() override { return parts_.clock(); }
+  void Clear() override;
+  void PrinterFailed() override;
+  int language() const override { return parts_.context.language; }
+
+ private:
+  LoggerParts parts_;
+  ReadoutSource source_;
+  LoggerReadout readout_;
+};
+
+}  // namespace korvane::logger

@@ -1,0 +1,24 @@
+#pragma once
+// Where the user sees what a bus scan found and picks a module: the scan dialog on
+// the desktop, a script in the tests.
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+#include "scan/BusScan.h"
+
+namespace korvane::scan {
+
+struct ScanChoice {
+  std::optional<int> address;           // one module for the main window
+  std::vector<std::uint8_t> busModules;  // or these, for the bus view ("Bus..." in the list)
+};
+
+class ScanDialogs {
+ public:
+  virtual ~ScanDialogs() = default;
+  // The module the user picked, or the whole bus; nothing when closed without either.
+  virtual ScanChoice ChooseModule(const ScanResult& result, int language) = 0;
+};
+
+}  // namespace korvane::scan
