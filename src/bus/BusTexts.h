@@ -23,6 +23,8 @@ inline constexpr TextPair kColumnCalibration{"Kalibrierung", "Calibration"};
 inline constexpr TextPair kColumnState{"Zustand", "State"};
 inline constexpr TextPair kLive{"live", "live"};
 inline constexpr TextPair kWaiting{"wartet", "waiting"};
+// After the measurement ended: the values shown are the last ones, no longer live.
+inline constexpr TextPair kStoppedState{"beendet", "stopped"};
 // %s: hh:mm:ss of the first cycle without an answer.
 inline constexpr TextPair kMissingSince{"fehlt seit %s", "missing since %s"};
 // %s: the type name the module at this address had before.

@@ -320,6 +320,7 @@ TEST_F(WindowFixture, BusViewWatchesTheModulesAndHoldsTheLine) {
   view->OnStartStop();
   ASSERT_TRUE(WaitUntil([&] { return !view->running(); }));
   EXPECT_FALSE(sim.link.lineHeld());
+  for (int row = 0; row < 3; ++row) EXPECT_EQ(state(row), "beendet") << row;
   for (const char* name : {"calibrate", "configure", "setup", "exit", "setupMeasurement"})
     EXPECT_TRUE(dlg->button(name)->isEnabled()) << name;
 }

@@ -235,6 +235,9 @@ void BusView::OnEnded(const QString& reason) {
   if (!reason.isEmpty()) status_->setText(U(std::string(kEnded(language_)) + " " + types::kCommError(language_) + " ") + reason);
   if (poll_) poll_->deleteLater();
   poll_ = nullptr;
+  // The rows keep their last values, but no row may still claim to be live.
+  for (int i = 0; i < rows_->topLevelItemCount(); ++i)
+    rows_->topLevelItem(i)->setText(kStateColumn, U(kStoppedState(language_)));
   Refresh();
   if (closeWanted_) close();
 }
