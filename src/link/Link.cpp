@@ -2,13 +2,13 @@
 
 #include <QElapsedTimer>
 #include <QEventLoop>
-#include <QThread>
 #include <QTimer>
 
 #include <filesystem>
 #include <system_error>
 
 #include "link/ReplyRules.h"
+#include "link/SerialLine.h"
 #include "platform/NumberText.h"
 #include "platform/Reasons.h"
 #include "platform/Ui.h"
@@ -41,17 +41,21 @@ struct DepthScope {
 }  // namespace
 
 Link::Link(platform::Ui& ui, PortResolver resolver, LinkTimings timings, platform::Clock clock, QObject* parent)
+    : Link(ui, std::make_unique<SerialLine>(ui), std::move(resolver), timings, std::move(clock), parent) {}
+
+Link::Link(platform::Ui& ui, std::unique_ptr<Line> line, PortResolver resolver, LinkTimings timings,
+           platform::Clock clock, QObject* parent)
     : QObject(parent),
       ui_(ui),
       resolver_(std::move(resolver)),
       timings_(timings),
       clock_(std::move(clock)),
-      serial_(std::make_unique<SerialLine>(ui)) {
-  connect(serial_.get(), &SerialLine::bytesReceived, this, &Link::OnBytes);
-  connect(serial_.get(), &SerialLine::lineLost, this, &Link::OnLineLost);
+      line_(std::move(line)) {
+  connect(line_.get(), &Line::bytesReceived, this, &Link::OnBytes);
+  connect(line_.get(), &Line::lineLost, this, &Link::OnLineLost);
 }
 
-Link::~Link() { serial_->Close(); }
+Link::~Link() { line_->Close(); }
 
 LineLease Link::TakeLine() { return Lease(false); }
 
@@ -112,10 +116,7 @@ void Link::Transmit(std::uint8_t address, std::uint8_t group, std::uint8_t lengt
   ++sendCount_;
   receiver_.Reset();
   emit frameSent(lastSent_);
-  if (loopback_)
-    loopback_(lastSent_);
-  else
-    serial_->QueueWrite(lastSent_.data(), lastSent_.size());
+  line_->Transmit(lastSent_);
 }
 
 bool Link::Read(std::uint8_t address, Parameter p) { return Read(address, p, timings_.replyTimeout); }
@@ -184,15 +185,6 @@ void Link::SetPendingCleared() {
 
 bool Link::OpenPort(int language) {
   const int com = portIndex_ + 1;
-  if (loopback_) {
-    if (portOpen_) return true;
-    openFailure_.clear();
-    openLanguage_ = language;
-    lineLost_ = false;
-    receiver_.Reset();
-    portOpen_ = true;
-    return true;
-  }
   // The COM number is resolved at every open: a ports link that went away and came
   // back is followed, never the device that stood in for it meanwhile.
   const std::string device = !deviceOverride_.empty() ? deviceOverride_ : (resolver_ ? resolver_(com) : std::string());
@@ -208,9 +200,8 @@ bool Link::OpenPort(int language) {
   } else if (baud_ != 4800 && baud_ != 19200 && baud_ != 38400) {
     openFailure_ = platform::FormatReason(platform::reasons::kBadBaud, language, baud_);
   } else {
-    serial_->setLanguage(language);
-    ok = serial_->ConfigureLine(device, com, baud_);
-    if (!ok) openFailure_ = serial_->openError();
+    ok = line_->Open({device, com, baud_, language, timings_.openSettle});
+    if (!ok) openFailure_ = line_->openError();
     // The message says which device was tried, whatever the reason.
     if (!ok && openFailure_.find(device) == std::string::npos)
       openFailure_ = device + (openFailure_.empty() ? "" : ": " + openFailure_);
@@ -225,20 +216,18 @@ bool Link::OpenPort(int language) {
     return false;
   }
   openDevice_ = EndDevice(device);
-  QThread::msleep(static_cast<unsigned long>(timings_.openSettle.count()));
   lineLost_ = false;
   receiver_.Reset();
-  serial_->StartWorker();
   portOpen_ = true;
   return true;
 }
 
 void Link::ClosePort() {
-  serial_->StopWorker();
+  line_->Stop();
   portOpen_ = false;
 }
 
-void Link::StopWorker() { serial_->StopWorker(); }
+void Link::StopWorker() { line_->Stop(); }
 
 void Link::ChangeBaudRate(std::uint8_t address, int selector) {
   const bool fast = selector == 1 || selector == 2;
@@ -247,7 +236,7 @@ void Link::ChangeBaudRate(std::uint8_t address, int selector) {
   WaitSeconds(3);
   baud_ = rate;
   portOpen_ = false;
-  serial_->StopWorker();
+  line_->Stop();
   WaitSeconds(2);
   OpenPort(openLanguage_);
   WaitSeconds(2);
@@ -328,7 +317,7 @@ void Link::OnLineLost(const QString& reason) {
   // The device is gone: end a wait at once and let the next OpenPort try again.
   lineLost_ = true;
   openFailure_ = reason.toStdString();
-  serial_->Close();
+  line_->Close();
   portOpen_ = false;
   if (replyLoop_) replyLoop_->quit();
   emit lineLost(reason);

@@ -16,7 +16,7 @@
 #include "link/LineLease.h"
 #include "link/ModuleState.h"
 #include "link/Protocol.h"
-#include "link/SerialLine.h"
+#include "link/Line.h"
 #include "link/WriteReport.h"
 #include "platform/Clock.h"
 
@@ -48,7 +48,11 @@ class Link : public QObject {
   Q_OBJECT
 
  public:
+  // Over the serial port.
   Link(platform::Ui& ui, PortResolver resolver, LinkTimings timings = {},
+       platform::Clock clock = platform::SystemClock(), QObject* parent = nullptr);
+  // Over the given line (an in-process pair in tests and benchmarks).
+  Link(platform::Ui& ui, std::unique_ptr<Line> line, PortResolver resolver, LinkTimings timings = {},
        platform::Clock clock = platform::SystemClock(), QObject* parent = nullptr);
   ~Link() override;
 
@@ -136,11 +140,7 @@ class Link : public QObject {
   // OpenPort opens afresh.
   void OnLineLost(const QString& reason);
 
-  // Replaces the serial port by an in-process line (tests, benchmarks): frames go to
-  // send, replies come back through OnBytes. OpenPort then opens no device.
-  void setLoopback(std::function<void(const Frame&)> send) { loopback_ = std::move(send); }
-
-  SerialLine& serialPort() { return *serial_; }
+  Line& line() { return *line_; }
 
  signals:
   // The line was taken (true) or freed (false); windows enable their flow controls from it.
@@ -178,7 +178,7 @@ class Link : public QObject {
   PortResolver resolver_;
   LinkTimings timings_;
   platform::Clock clock_;
-  std::unique_ptr<SerialLine> serial_;
+  std::unique_ptr<Line> line_;
   ModuleState module_;
   FrameReceiver receiver_;
   Frame lastSent_{};
@@ -206,7 +206,6 @@ class Link : public QObject {
   std::uint64_t sendGeneration_ = 0;  // the generation the last request went out under (0: line free)
   bool lastRefused_ = false;
   int refused_ = 0;
-  std::function<void(const Frame&)> loopback_;
 };
 
 }  // namespace korvane::link

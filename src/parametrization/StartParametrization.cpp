@@ -59,7 +59,7 @@ void StartParametrization(link::Link& link, platform::Ui& ui, const link::FlowCo
   // The port reopens at 4800 with the next operation that needs it; until then the
   // device is free for other programs.
   SetLineRate(link, 4800);
-  link.serialPort().Close();
+  link.line().Close();
 }
 
 }  // namespace korvane::parametrization

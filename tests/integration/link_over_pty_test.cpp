@@ -72,7 +72,7 @@ TEST_F(LinkOverPty, PacedRepliesOfAClosedClientAreDropped) {
   link->SendFrame(0, link::kRead, 1, 28);
   ASSERT_TRUE(WaitFor([&] { return server.replyPending(); }));
   link->ClosePort();
-  link->serialPort().Close();  // as at the end of a program run
+  port->Close();  // as at the end of a program run
   // The next client would otherwise find the old reply on the line.
   ASSERT_TRUE(WaitFor([&] { return !server.replyPending(); }));
   EXPECT_EQ(written, 0);
@@ -144,7 +144,7 @@ TEST_F(LinkOverPty, UnreadLateBytesArePurgedByTheNextWrite) {
   const Frame late = BuildFrame(0, 2, 4, 32, link::FloatData(-3.5f));
   server.WriteRaw({late.begin(), late.end()});
   ASSERT_TRUE(WaitFor([&] { return server.unreadByClient() == 11; }));
-  ASSERT_TRUE(link->serialPort().StartWorker());
+  ASSERT_TRUE(port->StartWorker());
   link->module().calibration[0] = 111.0f;
   ASSERT_TRUE(Read(33));
   EXPECT_FLOAT_EQ(link->module().calibration[0], 111.0f);
@@ -231,7 +231,7 @@ TEST_F(LinkOverPty, PortIsExclusiveAlsoForRoot) {
   // A stopped worker keeps the device; closing it frees it.
   link->ClosePort();
   EXPECT_FALSE(second.ConfigureLine(server.slavePath(), 1, 4800));
-  link->serialPort().Close();
+  port->Close();
   EXPECT_TRUE(second.ConfigureLine(portLink, 1, 4800));
   second.Close();
 

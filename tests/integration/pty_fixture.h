@@ -17,6 +17,7 @@
 #include "SimBus.h"
 #include "SimDevice.h"
 #include "link/Link.h"
+#include "link/SerialLine.h"
 #include "support/ScriptedUi.h"
 
 namespace korvane::test {
@@ -49,8 +50,10 @@ class LinkOverPty : public ::testing::Test {
       server.onFrame = [](bool in, const std::vector<std::uint8_t>& b, const std::string& note) {
         std::fprintf(stderr, "%s %s %s\n", in ? "<-" : "->", link::HexText(b.data(), b.size()).c_str(), note.c_str());
       };
+    auto line = std::make_unique<link::SerialLine>(ui);
+    port = line.get();
     link = std::make_unique<link::Link>(
-        ui, [this](int com) { return com == 1 ? portLink : std::string("/nonexistent/korvane/ttyS9"); },
+        ui, std::move(line), [this](int com) { return com == 1 ? portLink : std::string("/nonexistent/korvane/ttyS9"); },
         link::LinkTimings::Fast(), [] { return PinnedTime(); });
   }
 
@@ -72,6 +75,7 @@ class LinkOverPty : public ::testing::Test {
   sim::PtyServer server{bus};
   ScriptedUi ui;
   std::unique_ptr<link::Link> link;
+  link::SerialLine* port = nullptr;  // the link's line
 };
 
 }  // namespace korvane::test

@@ -18,12 +18,13 @@ class LinkTest : public ::testing::Test {
  protected:
   LinkTest()
       : link(
-            ui, [](int) { return std::string(); }, LinkTimings::Fast(),
+            ui,
+            std::make_unique<InProcessLine>([this](const Frame& f) {
+              sent.push_back(f);
+              if (answer) answer(f);
+            }),
+            [](int) { return std::string("in-process"); }, LinkTimings::Fast(),
             [] { return platform::LocalTime{2026, 12, 8, 14, 30, 0}; }) {
-    link.setLoopback([this](const Frame& f) {
-      sent.push_back(f);
-      if (answer) answer(f);
-    });
     link.OpenPort(1);
   }
 

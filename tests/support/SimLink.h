@@ -23,6 +23,8 @@ class SimLink {
   sim::Bus bus;
 
  private:
+  void Answer(const link::Frame& request);
+
   std::uint64_t generation_ = 0;
 };
 
