@@ -1,5 +1,6 @@
 #include "calibration/Calibrate.h"
 
+#include "calibration/CalibrationStore.h"
 #include "calibration/CalibrationTexts.h"
 #include "link/Link.h"
 #include "platform/NumberText.h"
@@ -117,7 +118,7 @@ class Procedure {
     rows.labels = std::move(labels);
     rows.values = std::move(values);
     if (dialogs_.ShowResult(rows) != ResultAction::kSave) return;
-    const link::WriteReport report = link_.WriteCalibrationSet(context_);
+    const link::WriteReport report = WriteCalibrationSet(link_, ui_, context_);
     if (LineLost()) return;
     if (!report.ok()) ui_.Message(link::WriteReportText(report, lang_));
   }

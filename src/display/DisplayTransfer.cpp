@@ -4,6 +4,7 @@
 
 #include "display/DisplayFile.h"
 #include "display/DisplayTexts.h"
+#include "display/StoredByte.h"
 #include "logger/DeviceClock.h"
 #include "platform/NumberText.h"
 #include "types/Texts.h"
@@ -281,7 +282,7 @@ std::optional<link::WriteReport> DisplayTransfer::WriteConfiguration(DisplaySett
 bool DisplayTransfer::SendContrast(int contrast) {
   const link::LineLease line = link_.TakeLine();
   if (!line || !link_.OpenPort(context_.language)) return false;
-  return link_.WriteByteAndStore(context_, static_cast<std::uint8_t>(contrast + kContrastOffset));
+  return WriteByteAndStore(link_, ui_, context_, static_cast<std::uint8_t>(contrast + kContrastOffset));
 }
 
 std::optional<std::string> DisplayTransfer::LoggerInformation() { return readout_.InformationText(); }

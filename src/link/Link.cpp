@@ -242,20 +242,6 @@ void Link::ChangeBaudRate(std::uint8_t address, int selector) {
   WaitSeconds(2);
 }
 
-bool Link::WriteByteAndStore(const FlowContext& context, std::uint8_t value) {
-  if (!Write(context.address, kDisplayStoredByte, ByteData(value))) {
-    ui_.Message(types::kCommError(context.language));
-    return false;
-  }
-  Request(context.address, kStoreByte, ByteData(value));
-  return true;
-}
-
-void Link::SendCommand72(std::uint8_t address) {
-  Send(address, kCommand72, ByteData(0));
-  WaitSeconds(1);
-}
-
 bool Link::Count(WriteReport& report, bool answered, std::uint8_t group, std::uint8_t number) const {
   if (lineLost_) {
     report.lineLost = true;
@@ -263,24 +249,6 @@ bool Link::Count(WriteReport& report, bool answered, std::uint8_t group, std::ui
   }
   if (!answered && ReplyClearsPending(group, number)) ++report.unanswered;
   return true;
-}
-
-WriteReport Link::WriteCalibrationSet(const FlowContext& context) {
-  WriteReport report;
-  ui_.ProgressOpen(types::kTransferCaption(0), types::kTransferText(context.language), 0, 5);
-  for (std::size_t i = 0; i < kCalibrationValues.size(); ++i) {
-    const Parameter p = kCalibrationValues[i];
-    if (!Count(report, Write(context.address, p, FloatData(module_.calibration[i])), kWrite, p.number)) break;
-    ui_.ProgressSet(static_cast<int>(i) + 1);
-  }
-  // The store command carries the previous frame's bytes; the module ignores them.
-  if (!report.lineLost) {
-    Count(report, Request(context.address, kStoreSettings, FrameData(lastSent_)), kStoreSettings.group,
-          kStoreSettings.number);
-    ui_.ProgressSet(5);
-  }
-  ui_.ProgressClose();
-  return report;
 }
 
 void Link::OnBytes(const QByteArray& bytes) {

@@ -122,13 +122,6 @@ class Link : public QObject {
   void StopWorker();
   // Switches module and PC together: 0 = 4800, 1 = 38400, 2 = 19200 baud on the PC side.
   void ChangeBaudRate(std::uint8_t address, int selector);
-  // Writes the byte as parameter 164 and stores it; a missing reply is shown to the
-  // user in the context's language. True when the byte was acknowledged.
-  bool WriteByteAndStore(const FlowContext& context, std::uint8_t value);
-  void SendCommand72(std::uint8_t address);
-  // Writes calibration values 1..4 of the module object and the store command; stops
-  // when the line goes away.
-  WriteReport WriteCalibrationSet(const FlowContext& context);
   // Counts one request of a write sequence into the report: a missing reply where the
   // reply rules expect one, or the line gone. False when the line is gone.
   bool Count(WriteReport& report, bool answered, std::uint8_t group, std::uint8_t number) const;

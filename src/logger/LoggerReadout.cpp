@@ -175,7 +175,8 @@ ReadoutResult LoggerReadout::Read(const std::string& path, const ReadoutSource& 
   // stalled, or its line is gone at the far end) still listens at its fast rate.
   if (fast && !link_.isLineLost()) {
     if (!converting) showConverting();
-    link_.SendCommand72(address);
+    link_.Send(address, link::kCommand72, link::ByteData(0));
+    link_.WaitSeconds(1);
     bool back = false;
     const QMetaObject::Connection ack = connect(&link_, &link::Link::replyReceived, this, [&](const link::Frame& f) {
       back = back || (link::FrameGroup(f) == link::kBaudChange.group &&

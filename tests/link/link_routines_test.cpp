@@ -9,39 +9,13 @@
 #include <vector>
 
 #include "link/Link.h"
+#include "support/InProcessLinkTest.h"
 #include "support/ScriptedUi.h"
 
 namespace korvane::link {
 namespace {
 
-class LinkTest : public ::testing::Test {
- protected:
-  LinkTest()
-      : link(
-            ui,
-            std::make_unique<InProcessLine>([this](const Frame& f) {
-              sent.push_back(f);
-              if (answer) answer(f);
-            }),
-            [](int) { return std::string("in-process"); }, LinkTimings::Fast(),
-            [] { return platform::LocalTime{2026, 12, 8, 14, 30, 0}; }) {
-    link.OpenPort(1);
-  }
-
-  // Delivers bytes as the serial worker would: later, through the event loop.
-  void ReplyLater(const Frame& f, int ms = 0) {
-    QByteArray bytes(reinterpret_cast<const char*>(f.data()), 11);
-    QTimer::singleShot(ms, &link, [this, bytes] { link.OnBytes(bytes); });
-  }
-  void Feed(const Frame& f) {
-    for (std::uint8_t b : f) link.OnSerialByte(b);
-  }
-
-  test::ScriptedUi ui;
-  Link link;
-  std::vector<Frame> sent;
-  std::function<void(const Frame&)> answer;
-};
+using LinkTest = test::InProcessLinkTest;
 
 TEST_F(LinkTest, WaitEndsWithTheReply) {
   answer = [this](const Frame& f) { ReplyLater(BuildFrame(0, kRead, 4, FrameParameter(f), FloatData(-59.2f))); };
@@ -95,37 +69,6 @@ TEST_F(LinkTest, WatchdogNoticeGoesToTheOwner) {
   EXPECT_EQ(notice, "08.12.2026\t14:30\tWD-RESET \n\r");
 }
 
-TEST_F(LinkTest, WriteCalibrationSetWritesFourFloatsThenStores) {
-  link.module().calibration = {0.0f, -59.17f, 1.5f, 1.013f};
-  answer = [this](const Frame& f) { ReplyLater(f); };  // echo = acknowledgement
-  link.WriteCalibrationSet(FlowContext{3, 0});
-  ASSERT_EQ(sent.size(), 5u);
-  const std::uint8_t params[] = {32, 33, 34, 37};
-  for (int i = 0; i < 4; ++i)
-    EXPECT_EQ(sent[i], BuildFrame(3, kWrite, 4, params[i], FloatData(link.module().calibration[i])));
-  EXPECT_EQ(FrameGroup(sent[4]), kValues);
-  EXPECT_EQ(FrameParameter(sent[4]), 65);
-  std::vector<int> positions;
-  for (const auto& e : ui.events)
-    if (e.kind == "progress-set") positions.push_back(e.number);
-  EXPECT_EQ(positions, (std::vector<int>{1, 2, 3, 4, 5}));
-  EXPECT_EQ(ui.Kinds().back(), "progress-close");
-}
-
-TEST_F(LinkTest, WriteByteAndStoreStoresOnlyAfterAnAcknowledgement) {
-  answer = [this](const Frame& f) { ReplyLater(f); };
-  link.WriteByteAndStore(FlowContext{kDisplayAddress, 0}, 9);
-  ASSERT_EQ(sent.size(), 2u);
-  EXPECT_EQ(sent[0], BuildFrame(kDisplayAddress, kWrite, 1, 164, ByteData(9)));
-  EXPECT_EQ(sent[1], BuildFrame(kDisplayAddress, kValues, 1, 53, ByteData(9)));
-
-  sent.clear();
-  answer = nullptr;
-  link.WriteByteAndStore(FlowContext{kDisplayAddress, 0}, 9);
-  EXPECT_EQ(sent.size(), 1u);
-  EXPECT_EQ(ui.Messages().back(), "Fehler in der Datenkommunikation!");
-}
-
 TEST_F(LinkTest, BaudChangeSelectsRateAndReopens) {
   struct Case {
     int selector;
@@ -164,38 +107,6 @@ TEST_F(LinkTest, BytesAfterAChainReplyInTheSameDeliveryAreStale) {
   EXPECT_EQ(link.module().measured[0], 7.0f);
   EXPECT_NE(link.module().measured[1], 99.0f);
   EXPECT_EQ(FrameParameter(sent.back()), 2);
-}
-
-TEST_F(LinkTest, CalibrationSaveCountsMissingAcknowledgementsAndStopsOnALostLine) {
-  struct Case {
-    const char* name;
-    std::function<void(const Frame&)> answer;
-    WriteReport expected;
-    std::size_t framesSent;
-  } cases[] = {
-      {"all acknowledged", [this](const Frame& f) { ReplyLater(f); }, {0, false}, 5},
-      {"silent module", nullptr, {5, false}, 5},
-      {"line lost at the second write",
-       [this](const Frame& f) {
-         if (FrameParameter(f) == 33)
-           QTimer::singleShot(0, &link, [this] { link.OnLineLost(QStringLiteral("gone")); });
-         else
-           ReplyLater(f);
-       },
-       {0, true},
-       2},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
-    link.ClosePort();
-    link.OpenPort(1);
-    sent.clear();
-    answer = c.answer;
-    const WriteReport r = link.WriteCalibrationSet(FlowContext{0, 0});
-    EXPECT_EQ(r.unanswered, c.expected.unanswered);
-    EXPECT_EQ(r.lineLost, c.expected.lineLost);
-    EXPECT_EQ(sent.size(), c.framesSent);
-  }
 }
 
 TEST(LinkOpen, PortWithoutDeviceNamesTheCom) {
