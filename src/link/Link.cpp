@@ -4,6 +4,7 @@
 #include <QEventLoop>
 #include <QTimer>
 
+#include <algorithm>
 #include <filesystem>
 #include <system_error>
 
@@ -95,6 +96,35 @@ bool Link::MaySend(bool chainContinuation) const {
 void Link::RunNested(QEventLoop& loop) {
   const DepthScope scope(waitDepth_);
   loop.exec();
+}
+
+Link::QuietEnd Link::WaitUntilQuiet(std::chrono::milliseconds gap, const std::function<int()>& progress,
+                                    const std::function<bool()>& stop) {
+  QEventLoop loop;
+  QTimer tick;
+  tick.setInterval(std::max<int>(
+      1, static_cast<int>(std::min<std::chrono::milliseconds>(gap / 10, std::chrono::milliseconds(100)).count())));
+  QElapsedTimer sinceProgress;
+  sinceProgress.start();
+  int seen = progress();
+  QuietEnd end = QuietEnd::kQuiet;
+  connect(&tick, &QTimer::timeout, &loop, [&] {
+    if (stop()) {
+      end = QuietEnd::kStopped;
+    } else if (lineLost_) {
+      end = QuietEnd::kLineLost;
+    } else if (const int now = progress(); now != seen) {
+      seen = now;
+      sinceProgress.restart();
+      return;
+    } else if (sinceProgress.elapsed() < gap.count()) {
+      return;
+    }
+    loop.quit();
+  });
+  tick.start();
+  RunNested(loop);
+  return end;
 }
 
 void Link::SendFrame(std::uint8_t address, std::uint8_t group, std::uint8_t length, std::uint8_t parameter,

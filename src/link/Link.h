@@ -92,6 +92,13 @@ class Link : public QObject {
   // Runs a flow's own event loop as one of the link's waits: what it dispatches is not
   // the flow's work, so it may neither send nor take the line while the flow holds it.
   void RunNested(QEventLoop& loop);
+  // How a wait for the end of a stream ended.
+  enum class QuietEnd { kQuiet, kStopped, kLineLost };
+  // Waits, as one of the link's waits, until a stream falls quiet: progress() unchanged
+  // for gap. Looks every tenth of the gap (at most 100 ms): stop() ends the wait at once,
+  // and so does a lost line.
+  QuietEnd WaitUntilQuiet(std::chrono::milliseconds gap, const std::function<int()>& progress,
+                          const std::function<bool()>& stop);
 
   // --- routines ---------------------------------------------------------------
   // Sends nothing (and counts the request as refused) while another flow holds the line.

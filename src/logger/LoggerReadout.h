@@ -79,6 +79,13 @@ class LoggerReadout : public QObject {
   static constexpr std::size_t kTableSize = 4000;
 
  private:
+  // Asks the channel names; the export file's header line. A module's first two name
+  // its table's columns.
+  std::string ReadHeader(int channels, const ReadoutSource& source);
+  void ReturnToSlowRate(std::uint8_t address, int deviceKind);
+  // Tells the user what went wrong, and what was short or out of step.
+  void Report(const ReadoutResult& result, const std::string& path, const std::string& fileError);
+
   link::Link& link_;
   platform::Ui& ui_;
   const link::FlowContext& context_;
