@@ -76,7 +76,7 @@ bool ParseInt(const std::string& text, int& out) {
 struct DeviceSpec {
   int type = 1;
   int address = 0;
-  int kind = 4;
+  int kind = static_cast<int>(link::DeviceKind::kAmplifier);
 };
 
 bool ParseDevice(const std::string& text, DeviceSpec& d, std::string& why) {

@@ -62,7 +62,7 @@ link::WriteReport ConfigTransfer::WriteConfigurationSequence(ConfigSettings& s) 
     report_.lineLost = true;  // nothing was written
     return report_;
   }
-  const bool kind5 = (s.deviceKind == 5);
+  const bool kind5 = link::IsKind(s.deviceKind, link::DeviceKind::kController);
   KeyValuesFromIndices(s, s.AbsoluteType());
   // Every value is made before the first frame goes out: one the module must not get
   // stops the sequence before it starts.

@@ -18,7 +18,7 @@ namespace korvane::link {
 struct LineSettings {
   std::string device;  // the device path the port maps to
   int com = 0;         // the COM number as the user knows it
-  int baud = 4800;
+  int baud = 0;                        // one of the line rates
   int language = 0;                    // of the failure reason and of a later loss
   std::chrono::milliseconds settle{};  // pause after opening a device
 };

@@ -227,7 +227,7 @@ bool Link::OpenPort(int language) {
   bool ok = false;
   if (device.empty()) {
     openFailure_ = platform::FormatReason(platform::reasons::kNoDeviceForCom, language, com);
-  } else if (baud_ != 4800 && baud_ != 19200 && baud_ != 38400) {
+  } else if (!IsLineRate(baud_)) {
     openFailure_ = platform::FormatReason(platform::reasons::kBadBaud, language, baud_);
   } else {
     ok = line_->Open({device, com, baud_, language, timings_.openSettle});
@@ -260,8 +260,8 @@ void Link::ClosePort() {
 void Link::StopWorker() { line_->Stop(); }
 
 void Link::ChangeBaudRate(std::uint8_t address, int selector) {
-  const bool fast = selector == 1 || selector == 2;
-  const int rate = selector == 1 ? 38400 : selector == 2 ? 19200 : 4800;
+  const bool fast = selector == kSelectFast || selector == kSelectMedium;
+  const int rate = SelectedRate(selector);
   Send(address, kBaudChange, ByteData(fast ? 1 : 0));
   WaitSeconds(3);
   baud_ = rate;

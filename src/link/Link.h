@@ -185,7 +185,7 @@ class Link : public QObject {
   Frame lastReply_{};
   std::uint64_t sendCount_ = 0;
   int portIndex_ = 0;
-  int baud_ = 4800;
+  int baud_ = kSlowBaud;
   bool portOpen_ = false;
   bool replyPending_ = false;
   bool badFrame_ = false;

@@ -14,9 +14,6 @@ namespace {
 
 using Status = ReadoutResult::Status;
 
-// The PC-side rate of a module's stream.
-int FastRate(int deviceKind) { return deviceKind == 5 ? 38400 : 19200; }
-
 }  // namespace
 
 LoggerReadout::LoggerReadout(link::Link& link, platform::Ui& ui, const link::FlowContext& context, QObject* parent)
@@ -44,9 +41,9 @@ ReadoutResult LoggerReadout::Read(const std::string& path, const ReadoutSource& 
   }
   const std::uint16_t size = link_.module().loggerFill;
   const int bytes = source.displayUnit ? size : ModuleDataBytes(size);
-  const int recordSize = longRecords ? 16 : 26;
+  const int recordSize = static_cast<int>(longRecords ? kLongRecordBytes : kDisplayRecordBytes);
   result.announced = bytes / recordSize;
-  if (!source.displayUnit) ui_.Message(platform::StringPrintf(texts::kDataSets, static_cast<unsigned>(bytes / 16)));
+  if (!source.displayUnit) ui_.Message(platform::StringPrintf(texts::kDataSets, static_cast<unsigned>(bytes / static_cast<int>(kLongRecordBytes))));
   if (LoggerEmpty(bytes)) {
     ui_.Message(texts::kEmpty(lang));
     result.status = Status::kEmpty;
@@ -64,7 +61,7 @@ ReadoutResult LoggerReadout::Read(const std::string& path, const ReadoutSource& 
   const bool opened = file.Open(path) && file.Write(header) && file.Commit();
   bool fast = false;
   if (opened && !source.displayUnit) {
-    link_.ChangeBaudRate(address, source.deviceKind == 5 ? 1 : 2);
+    link_.ChangeBaudRate(address, link::StreamSelector(source.deviceKind));
     fast = true;
     link_.WaitSeconds(2);
   }
@@ -148,10 +145,10 @@ void LoggerReadout::ReturnToSlowRate(std::uint8_t address, int deviceKind) {
     back = back ||
            (link::FrameGroup(f) == link::kBaudChange.group && link::FrameParameter(f) == link::kBaudChange.number);
   });
-  link_.ChangeBaudRate(address, 0);
+  link_.ChangeBaudRate(address, link::kSelectSlow);
   disconnect(ack);
   if (!back && !link_.isLineLost())
-    ui_.Message(platform::StringPrintf(texts::kStillFast(context_.language), FastRate(deviceKind)));
+    ui_.Message(platform::StringPrintf(texts::kStillFast(context_.language), link::StreamRate(deviceKind)));
 }
 
 void LoggerReadout::Report(const ReadoutResult& result, const std::string& path, const std::string& fileError) {
