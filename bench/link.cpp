@@ -7,8 +7,8 @@
 #include <sys/resource.h>
 
 #include "PtyServer.h"
-#include "SimBus.h"
-#include "SimDevice.h"
+#include "Bus.h"
+#include "Amplifier.h"
 #include "link/Link.h"
 #include "platform/Ui.h"
 

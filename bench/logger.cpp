@@ -10,8 +10,8 @@
 #include <cstdlib>
 
 #include "PtyServer.h"
-#include "SimBus.h"
-#include "SimDevice.h"
+#include "Bus.h"
+#include "Amplifier.h"
 #include "link/Link.h"
 #include "logger/LoggerReadout.h"
 #include "logger/widgets/LoggerChart.h"

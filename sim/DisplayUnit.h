@@ -6,7 +6,7 @@
 #include <bitset>
 #include <vector>
 
-#include "SimDevice.h"
+#include "Amplifier.h"
 
 namespace korvane::sim {
 

@@ -16,8 +16,8 @@
 
 #include "DisplayUnit.h"
 #include "PtyServer.h"
-#include "SimBus.h"
-#include "SimDevice.h"
+#include "Bus.h"
+#include "Amplifier.h"
 #include "platform/NumberText.h"
 #include "platform/PortNames.h"
 

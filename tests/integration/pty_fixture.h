@@ -14,8 +14,8 @@
 #include <string>
 
 #include "PtyServer.h"
-#include "SimBus.h"
-#include "SimDevice.h"
+#include "Bus.h"
+#include "Amplifier.h"
 #include "link/Link.h"
 #include "link/SerialLine.h"
 #include "support/ScriptedUi.h"

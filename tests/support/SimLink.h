@@ -6,7 +6,7 @@
 #include <memory>
 
 #include "link/Link.h"
-#include "SimBus.h"
+#include "Bus.h"
 
 namespace korvane::test {
 

@@ -1,4 +1,4 @@
-#include "SimDevice.h"
+#include "Amplifier.h"
 
 #include "SimClock.h"
 #include "link/Protocol.h"
