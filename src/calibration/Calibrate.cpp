@@ -23,7 +23,10 @@ class Procedure {
     // The whole procedure holds the line: its polls and writes are its own.
     const link::LineLease line = link_.TakeLine();
     if (!line) return;
-    if (!link_.OpenPort(lang_)) return;  // the open failure has been reported
+    if (!link_.OpenPort(lang_)) {
+      ui_.Message(link_.openMessage());
+      return;
+    }
     if (!link_.Read(context_.address, link::kType)) {
       ui_.Message(types::kCommError(lang_));
       return;

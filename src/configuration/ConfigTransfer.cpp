@@ -20,7 +20,11 @@ void ConfigTransfer::Command(link::Command c, const link::Data4& data) {
 
 bool ConfigTransfer::ReadConfigurationSequence(ConfigSettings& s) {
   const link::LineLease line = link_.TakeLine();
-  if (!line || !link_.OpenPort(context_.language)) return false;
+  if (!line) return false;
+  if (!link_.OpenPort(context_.language)) {
+    ui_.Message(link_.openMessage());
+    return false;
+  }
   s.language = context_.language;
   s.typeListOffset = 0;
   ui_.ProgressOpen(types::kTransferCaption(s.language), types::kTransferText(s.language), 0, 30);

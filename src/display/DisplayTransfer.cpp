@@ -128,7 +128,13 @@ bool DisplayTransfer::UseDisplayRate() {
   link_.ClosePort();
   link_.setBaudRate(link::kMediumBaud);
   link_.WaitSeconds(2);
-  return link_.OpenPort(context_.language);
+  return OpenPort();
+}
+
+bool DisplayTransfer::OpenPort() {
+  if (link_.OpenPort(context_.language)) return true;
+  ui_.Message(link_.openMessage());
+  return false;
 }
 
 void DisplayTransfer::RestoreRate() {
@@ -279,7 +285,7 @@ std::optional<link::WriteReport> DisplayTransfer::WriteConfiguration(DisplaySett
 
 bool DisplayTransfer::SendContrast(int contrast) {
   const link::LineLease line = link_.TakeLine();
-  if (!line || !link_.OpenPort(context_.language)) return false;
+  if (!line || !OpenPort()) return false;
   return WriteByteAndStore(link_, ui_, context_, static_cast<std::uint8_t>(contrast + link::kContrastOffset));
 }
 

@@ -12,7 +12,6 @@
 #include "link/SerialLine.h"
 #include "platform/NumberText.h"
 #include "platform/Reasons.h"
-#include "platform/Ui.h"
 #include "types/Texts.h"
 
 namespace korvane::link {
@@ -42,12 +41,11 @@ struct DepthScope {
 }  // namespace
 
 Link::Link(platform::Ui& ui, PortResolver resolver, LinkTimings timings, platform::Clock clock, QObject* parent)
-    : Link(ui, std::make_unique<SerialLine>(ui), std::move(resolver), timings, std::move(clock), parent) {}
+    : Link(std::make_unique<SerialLine>(ui), std::move(resolver), timings, std::move(clock), parent) {}
 
-Link::Link(platform::Ui& ui, std::unique_ptr<Line> line, PortResolver resolver, LinkTimings timings,
-           platform::Clock clock, QObject* parent)
+Link::Link(std::unique_ptr<Line> line, PortResolver resolver, LinkTimings timings, platform::Clock clock,
+           QObject* parent)
     : QObject(parent),
-      ui_(ui),
       resolver_(std::move(resolver)),
       timings_(timings),
       clock_(std::move(clock)),
@@ -223,6 +221,7 @@ bool Link::OpenPort(int language) {
     ClosePort();
   }
   openFailure_.clear();
+  openMessage_.clear();
   openLanguage_ = language;
   bool ok = false;
   if (device.empty()) {
@@ -242,7 +241,7 @@ bool Link::OpenPort(int language) {
                            ? platform::StringPrintf(kCannotOpenDevice(language), deviceOverride_.c_str())
                            : platform::StringPrintf(kCannotOpenCom(language), com);
     if (!openFailure_.empty()) text += "\n\n" + openFailure_;
-    ui_.Message(text);
+    openMessage_ = std::move(text);
     return false;
   }
   openDevice_ = EndDevice(device);
@@ -259,7 +258,8 @@ void Link::ClosePort() {
 
 void Link::StopWorker() { line_->Stop(); }
 
-void Link::ChangeBaudRate(std::uint8_t address, int selector) {
+void Link::ChangeBaudRate(std::uint8_t address, int selector,
+                          const std::function<void(const std::string&)>& reopenFailed) {
   const bool fast = selector == kSelectFast || selector == kSelectMedium;
   const int rate = SelectedRate(selector);
   Send(address, kBaudChange, ByteData(fast ? 1 : 0));
@@ -268,7 +268,7 @@ void Link::ChangeBaudRate(std::uint8_t address, int selector) {
   portOpen_ = false;
   line_->Stop();
   WaitSeconds(2);
-  OpenPort(openLanguage_);
+  if (!OpenPort(openLanguage_) && reopenFailed) reopenFailed(openMessage_);
   WaitSeconds(2);
 }
 

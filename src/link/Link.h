@@ -48,11 +48,11 @@ class Link : public QObject {
   Q_OBJECT
 
  public:
-  // Over the serial port.
+  // Over the serial port; ui shows the port's own error boxes.
   Link(platform::Ui& ui, PortResolver resolver, LinkTimings timings = {},
        platform::Clock clock = platform::SystemClock(), QObject* parent = nullptr);
   // Over the given line (an in-process pair in tests and benchmarks).
-  Link(platform::Ui& ui, std::unique_ptr<Line> line, PortResolver resolver, LinkTimings timings = {},
+  Link(std::unique_ptr<Line> line, PortResolver resolver, LinkTimings timings = {},
        platform::Clock clock = platform::SystemClock(), QObject* parent = nullptr);
   ~Link() override;
 
@@ -71,6 +71,9 @@ class Link : public QObject {
   const LinkTimings& timings() const { return timings_; }
   // Why the last OpenPort failed ("" when it did not).
   const std::string& openFailure() const { return openFailure_; }
+  // What the user is told about the last OpenPort that failed: the port (by its COM
+  // number, or the device given instead) and why, in the language of the open.
+  const std::string& openMessage() const { return openMessage_; }
   // Set by a damaged frame; the live poll consumes it.
   bool badFrame() const { return badFrame_; }
   void clearBadFrame() { badFrame_ = false; }
@@ -120,15 +123,17 @@ class Link : public QObject {
   // Keeps the user interface alive for n seconds.
   void WaitSeconds(int n);
   // Opens the configured port unless it is open on the device the port maps to now;
-  // false (after telling the user, naming the device) when it cannot be opened. The
-  // message and the reasons (of the failure, of a later loss) are in language.
+  // false when it cannot be opened, with openMessage() for the user. The message and
+  // the reasons (of the failure, of a later loss) are in language.
   bool OpenPort(int language);
   // Stops the worker and clears the open flag: the next OpenPort opens afresh.
   void ClosePort();
   // Stops the worker but leaves the open flag (exit path).
   void StopWorker();
-  // Switches module and PC together: 0 = 4800, 1 = 38400, 2 = 19200 baud on the PC side.
-  void ChangeBaudRate(std::uint8_t address, int selector);
+  // Switches module and PC together (a selector: slow, fast or medium on the PC side).
+  // A port that does not open again is handed to reopenFailed with openMessage() at once.
+  void ChangeBaudRate(std::uint8_t address, int selector,
+                      const std::function<void(const std::string&)>& reopenFailed = {});
   // Counts one request of a write sequence into the report: a missing reply where the
   // reply rules expect one, or the line gone. False when the line is gone.
   bool Count(WriteReport& report, bool answered, std::uint8_t group, std::uint8_t number) const;
@@ -174,7 +179,6 @@ class Link : public QObject {
   void SetPendingCleared();
   bool WaitUntil(std::chrono::milliseconds span, bool forReply);
 
-  platform::Ui& ui_;
   PortResolver resolver_;
   LinkTimings timings_;
   platform::Clock clock_;
@@ -193,6 +197,7 @@ class Link : public QObject {
   std::string deviceOverride_;
   std::string openDevice_;  // the device the open port is on, links followed
   std::string openFailure_;
+  std::string openMessage_;
   int openLanguage_ = 0;  // of the last OpenPort, for the reopen after a baud change
   QEventLoop* replyLoop_ = nullptr;
   // The line's holder: leases (nested ones included), whether it keeps the line across

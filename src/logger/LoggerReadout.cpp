@@ -34,7 +34,7 @@ ReadoutResult LoggerReadout::Read(const std::string& path, const ReadoutSource& 
     result.status = Status::kFileError;
     return result;
   }
-  if (!link_.OpenPort(context_.language)) return result;
+  if (!OpenPort()) return result;
   if (!link_.Request(address, link::kLoggerFill)) {
     ui_.Message(types::kCommError(lang));
     return result;
@@ -61,7 +61,7 @@ ReadoutResult LoggerReadout::Read(const std::string& path, const ReadoutSource& 
   const bool opened = file.Open(path) && file.Write(header) && file.Commit();
   bool fast = false;
   if (opened && !source.displayUnit) {
-    link_.ChangeBaudRate(address, link::StreamSelector(source.deviceKind));
+    link_.ChangeBaudRate(address, link::StreamSelector(source.deviceKind), TellUser());
     fast = true;
     link_.WaitSeconds(2);
   }
@@ -120,6 +120,16 @@ ReadoutResult LoggerReadout::Read(const std::string& path, const ReadoutSource& 
   return result;
 }
 
+bool LoggerReadout::OpenPort() {
+  if (link_.OpenPort(context_.language)) return true;
+  ui_.Message(link_.openMessage());
+  return false;
+}
+
+std::function<void(const std::string&)> LoggerReadout::TellUser() {
+  return [this](const std::string& text) { ui_.Message(text); };
+}
+
 std::string LoggerReadout::ReadHeader(int channels, const ReadoutSource& source) {
   std::string header = kExportHeader;
   for (int i = 0; i < channels; ++i) {
@@ -145,7 +155,7 @@ void LoggerReadout::ReturnToSlowRate(std::uint8_t address, int deviceKind) {
     back = back ||
            (link::FrameGroup(f) == link::kBaudChange.group && link::FrameParameter(f) == link::kBaudChange.number);
   });
-  link_.ChangeBaudRate(address, link::kSelectSlow);
+  link_.ChangeBaudRate(address, link::kSelectSlow, TellUser());
   disconnect(ack);
   if (!back && !link_.isLineLost())
     ui_.Message(platform::StringPrintf(texts::kStillFast(context_.language), link::StreamRate(deviceKind)));
@@ -167,7 +177,7 @@ std::optional<std::string> LoggerReadout::InformationText() {
   const int lang = context_.language;
   const std::uint8_t address = context_.address;
   const link::LineLease line = link_.TakeLine();
-  if (!line || !link_.OpenPort(context_.language)) return std::nullopt;
+  if (!line || !OpenPort()) return std::nullopt;
   if (!link_.Request(address, link::kLoggerFill)) {
     ui_.Message(types::kCommError(lang));
     return std::nullopt;
@@ -196,7 +206,7 @@ bool LoggerReadout::Clear(bool displayUnit, bool confirmed) {
   if (!confirmed && !ui_.YesNo(texts::kQuestionTitle, texts::kClearQuestion(lang), texts::kYes(lang), texts::kNo(lang)))
     return false;
   const link::LineLease line = link_.TakeLine();
-  if (!line || !link_.OpenPort(context_.language)) return false;
+  if (!line || !OpenPort()) return false;
   if (link_.Request(context_.address, link::kLoggerClear, link::ByteData(displayUnit ? 2 : 0))) return true;
   ui_.Message(types::kCommError(lang));
   return false;

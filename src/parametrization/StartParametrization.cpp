@@ -22,7 +22,10 @@ void Run(link::Link& link, platform::Ui& ui, const link::FlowContext& context, P
          ParamFields& fields, const platform::Clock& clock, int n, link::LineLease& line) {
   SetLineRate(link, n == kDisplayModuleType ? link::kMediumBaud : link::kSlowBaud);
   link.WaitSeconds(1);
-  if (!link.OpenPort(0)) return;  // the port's message is shown; nothing can be sent
+  if (!link.OpenPort(0)) {  // nothing can be sent
+    ui.Message(link.openMessage());
+    return;
+  }
 
   link.module().typeIndex = n;
   const link::Data4 type = link::ByteData(static_cast<std::uint8_t>(n + 1));

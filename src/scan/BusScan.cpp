@@ -53,7 +53,10 @@ ScanResult ScanBus(link::Link& link, platform::Ui& ui, int language, bool displa
     link.ClosePort();
     link.setBaudRate(link::kMediumBaud);
     ScanHit hit;
-    if (link.OpenPort(language) && Probe(link, link::kDisplayAddress, hit)) result.found.push_back(hit);
+    if (!link.OpenPort(language))
+      ui.Message(link.openMessage());
+    else if (Probe(link, link::kDisplayAddress, hit))
+      result.found.push_back(hit);
     result.lineLost = link.isLineLost();
     link.ClosePort();
     link.setBaudRate(baud);

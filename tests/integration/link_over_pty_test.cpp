@@ -239,7 +239,7 @@ TEST_F(LinkOverPty, PortIsExclusiveAlsoForRoot) {
   const int fd = ::open(server.slavePath().c_str(), O_RDWR | O_NOCTTY | O_CLOEXEC);
   ASSERT_GE(fd, 0);
   ASSERT_EQ(::flock(fd, LOCK_EX | LOCK_NB), 0);
-  EXPECT_FALSE(link->OpenPort(1));
+  EXPECT_FALSE(OpenPortAsAFlowDoes(1));
   ASSERT_EQ(ui.Messages().size(), 1u);
   EXPECT_EQ(ui.Messages()[0].rfind("COM 1 cannot be opened.\n\n", 0), 0u) << ui.Messages()[0];
   ::close(fd);
@@ -258,7 +258,7 @@ TEST_F(LinkOverPty, HangUpEndsTheWaitAndAReopenedLineWorks) {
   EXPECT_FALSE(link->portOpen());
   EXPECT_FALSE(link->openFailure().empty());
   // Without a line the next flow cannot open the port and says so.
-  EXPECT_FALSE(link->OpenPort(1));
+  EXPECT_FALSE(OpenPortAsAFlowDoes(1));
   ASSERT_EQ(ui.Messages().size(), 1u);
   EXPECT_EQ(ui.Messages()[0].rfind("COM 1 cannot be opened.", 0), 0u);
 
@@ -331,7 +331,7 @@ TEST_F(LinkOverPty, ThePortFollowsItsMappingAfterAFailure) {
   }
   // A mapping to nothing is told, naming the device tried.
   portLink = "/nonexistent/korvane/ttyS0";
-  EXPECT_FALSE(link->OpenPort(0));
+  EXPECT_FALSE(OpenPortAsAFlowDoes(0));
   ASSERT_FALSE(ui.Messages().empty());
   EXPECT_EQ(ui.Messages().back(), "COM 1 kann nicht geöffnet werden.\n\n/nonexistent/korvane/ttyS0 existiert nicht.");
   other.Close();
@@ -339,7 +339,7 @@ TEST_F(LinkOverPty, ThePortFollowsItsMappingAfterAFailure) {
 
 TEST_F(LinkOverPty, MissingDeviceIsNamedWithItsReason) {
   link->setPortIndex(6);  // COM 7: nothing there
-  EXPECT_FALSE(link->OpenPort(1));
+  EXPECT_FALSE(OpenPortAsAFlowDoes(1));
   EXPECT_FALSE(link->portOpen());
   ASSERT_EQ(ui.Messages().size(), 1u);
   const std::string text = ui.Messages()[0];

@@ -53,13 +53,20 @@ class LinkOverPty : public ::testing::Test {
     auto line = std::make_unique<link::SerialLine>(ui);
     port = line.get();
     link = std::make_unique<link::Link>(
-        ui, std::move(line), [this](int com) { return com == 1 ? portLink : std::string("/nonexistent/korvane/ttyS9"); },
+        std::move(line), [this](int com) { return com == 1 ? portLink : std::string("/nonexistent/korvane/ttyS9"); },
         link::LinkTimings::Fast(), [] { return PinnedTime(); });
   }
 
   void TearDown() override {
     link.reset();
     server.Close();
+  }
+
+  // Opens the port as a flow does: a port that does not open is shown to the user.
+  bool OpenPortAsAFlowDoes(int language) {
+    if (link->OpenPort(language)) return true;
+    ui.Message(link->openMessage(), platform::kAppTitle);
+    return false;
   }
 
   // One read exchange: true when the reply came.

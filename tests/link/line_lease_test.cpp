@@ -18,7 +18,7 @@ namespace {
 struct LeaseFixture {
   LeaseFixture()
       : link(
-            ui, std::make_unique<InProcessLine>([this](const Frame& f) { sent.push_back(f); }),
+            std::make_unique<InProcessLine>([this](const Frame& f) { sent.push_back(f); }),
             [](int) { return std::string("in-process"); }, LinkTimings::Fast()) {
     link.OpenPort(0);
     QObject::connect(&link, &Link::lineHeldChanged, [this](bool held) { heldSignals.push_back(held); });

@@ -20,7 +20,6 @@ class InProcessLinkTest : public ::testing::Test {
  protected:
   InProcessLinkTest()
       : link(
-            ui,
             std::make_unique<link::InProcessLine>([this](const link::Frame& f) {
               sent.push_back(f);
               if (answer) answer(f);

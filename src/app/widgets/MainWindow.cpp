@@ -431,7 +431,10 @@ void MainWindow::OnScan() {
   scan::ScanResult result;
   bool ran = false;
   c->RunExclusive([&] {
-    if (!link_->OpenPort(c->language())) return;
+    if (!link_->OpenPort(c->language())) {
+      ui_->Message(link_->openMessage());
+      return;
+    }
     result = scan::ScanBus(*link_, *ui_, c->language());
     ran = true;
   });
