@@ -16,8 +16,8 @@
 #include <vector>
 
 #include "PtyServer.h"
-#include "SimBus.h"
-#include "SimDevice.h"
+#include "Bus.h"
+#include "Amplifier.h"
 #include "bus/BusPoll.h"
 #include "link/Link.h"
 #include "platform/Ui.h"

@@ -7,8 +7,8 @@
 #include <sys/resource.h>
 
 #include "PtyServer.h"
-#include "SimBus.h"
-#include "SimDevice.h"
+#include "Bus.h"
+#include "Amplifier.h"
 #include "link/Link.h"
 #include "platform/Ui.h"
 
@@ -54,7 +54,10 @@ int main(int argc, char** argv) {
   PrintUi ui;
   link::Link link(ui, [&](int) { return server.slavePath(); });
   link.setBaudRate(kBaud);
-  if (!link.OpenPort(1)) return 2;
+  if (!link.OpenPort(1)) {
+    ui.Message(link.openMessage(), platform::kAppTitle);
+    return 2;
+  }
 
   auto exchange = [&] { return link.Read(0, link::kCalibration2); };
   for (int i = 0; i < 5; ++i) exchange();  // warm up

@@ -13,8 +13,8 @@
 
 #include "CommandLine.h"
 #include "PtyServer.h"
-#include "SimBus.h"
-#include "SimDevice.h"
+#include "Bus.h"
+#include "Amplifier.h"
 #include "app/LiveMeasurement.h"
 #include "link/Link.h"
 #include "platform/Ui.h"

@@ -10,8 +10,8 @@
 #include <cstdlib>
 
 #include "PtyServer.h"
-#include "SimBus.h"
-#include "SimDevice.h"
+#include "Bus.h"
+#include "Amplifier.h"
 #include "link/Link.h"
 #include "logger/LoggerReadout.h"
 #include "logger/widgets/LoggerChart.h"
@@ -59,7 +59,10 @@ int main(int argc, char** argv) {
   link::Link link(
       ui, [&](int) { return server.slavePath(); }, timings);
   link::FlowContext context{0, 1};
-  if (!link.OpenPort(1)) return 2;
+  if (!link.OpenPort(1)) {
+    ui.Message(link.openMessage(), platform::kAppTitle);
+    return 2;
+  }
   logger::LoggerReadout readout(link, ui, context);
   QTemporaryDir dir;
 

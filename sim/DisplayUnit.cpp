@@ -19,7 +19,7 @@ DisplayUnit::DisplayUnit(int baud) : baud_(baud) {
   for (int p = 130; p <= 164; ++p) known_.set(p);
   params_[kType.number] = ByteData(20);  // the unit reports the display type
   params_[kFirmware.number] = FloatData(3.10f);
-  params_[kDisplayContrast.number] = ByteData(43 + 12);
+  params_[kDisplayContrast.number] = ByteData(kContrastOffset + 12);
   // Positions 1..3 show measured values 1, 2 and the temperature of the module at
   // address 1, position 4 virtual 1; the rest are off.
   const std::uint8_t positions[8][3] = {{1, 0, 1}, {1, 1, 1}, {1, 5, 1}, {0, 6, 2},

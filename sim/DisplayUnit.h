@@ -6,14 +6,14 @@
 #include <bitset>
 #include <vector>
 
-#include "SimDevice.h"
+#include "Amplifier.h"
 
 namespace korvane::sim {
 
 class DisplayUnit : public Device {
  public:
   // The unit listens at 19200 baud, the rate of its configuration.
-  explicit DisplayUnit(int baud = 19200);
+  explicit DisplayUnit(int baud = link::kMediumBaud);
 
   bool Answers(std::uint8_t address) const override { return address == link::kDisplayAddress; }
   std::optional<Frame> Handle(const Frame& request) override;

@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "SimBus.h"
+#include "Bus.h"
 
 class QSocketNotifier;
 

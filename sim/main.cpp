@@ -16,8 +16,8 @@
 
 #include "DisplayUnit.h"
 #include "PtyServer.h"
-#include "SimBus.h"
-#include "SimDevice.h"
+#include "Bus.h"
+#include "Amplifier.h"
 #include "platform/NumberText.h"
 #include "platform/PortNames.h"
 
@@ -81,7 +81,7 @@ bool ParseInt(const std::string& text, int& out) {
 struct DeviceSpec {
   int type = 1;
   int address = 0;
-  int kind = 4;
+  int kind = static_cast<int>(link::DeviceKind::kAmplifier);
 };
 
 bool ParseDevice(const std::string& text, DeviceSpec& d, std::string& why) {

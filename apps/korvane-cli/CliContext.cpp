@@ -167,8 +167,12 @@ int CliContext::CheckOutputs(std::vector<std::string> paths) {
 }
 
 int CliContext::OpenPort() {
-  // The link tells the reason itself (to stderr through the Ui).
-  return link_->OpenPort(language_) && link_->portOpen() ? kExitOk : kExitPortFailed;
+  // The reason goes to stderr through the Ui.
+  if (!link_->OpenPort(language_)) {
+    ui_.Message(link_->openMessage(), platform::kAppTitle);
+    return kExitPortFailed;
+  }
+  return link_->portOpen() ? kExitOk : kExitPortFailed;
 }
 
 int CliContext::CommError() {

@@ -5,6 +5,7 @@
 
 #include "bus/AddressList.h"
 #include "display/DisplayFile.h"
+#include "link/Protocol.h"
 #include "logger/DeviceClock.h"
 #include "logger/widgets/ChartFile.h"
 #include "platform/NumberText.h"
@@ -142,7 +143,7 @@ bool ParseCommonOptions(std::vector<std::string>& args, CommonOptions& o, std::s
     }
   }
   if (r.Int("--baud", 0, 1000000, &v)) {
-    if (v != 4800 && v != 19200 && v != 38400) return fail("--baud takes 4800, 19200 or 38400");
+    if (!link::IsLineRate(v)) return fail("--baud takes 4800, 19200 or 38400");
     o.baud = v;
   }
   if (r.Value("--lang", &text)) {
@@ -207,9 +208,9 @@ int ShortestPollMs(int baud) {
   // Measured by bench_live against the paced simulator: six requests and replies of
   // eleven bytes (132 bytes of ten bits on the wire) and the turns between them.
   switch (baud) {
-    case 4800: return kShortestPoll4800;
-    case 19200: return kShortestPoll19200;
-    case 38400: return kShortestPoll38400;
+    case link::kSlowBaud: return kShortestPoll4800;
+    case link::kMediumBaud: return kShortestPoll19200;
+    case link::kFastBaud: return kShortestPoll38400;
     default: return baud > 0 ? (12 * 11 * 10 * 1000 + baud - 1) / baud : 0;
   }
 }

@@ -26,13 +26,13 @@ constexpr types::TextPair kNoChart{"korvane-cli: kein Diagramm: es kamen keine D
 void SelectDisplayUnit(CliContext& ctx) {
   ctx.context().address = link::kDisplayAddress;
   ctx.link().ClosePort();
-  ctx.link().setBaudRate(19200);
+  ctx.link().setBaudRate(link::kMediumBaud);
 }
 
 // The line goes back to the rate every flow starts from.
-void Restore4800(CliContext& ctx) {
+void RestoreSlowRate(CliContext& ctx) {
   ctx.link().ClosePort();
-  ctx.link().setBaudRate(4800);
+  ctx.link().setBaudRate(link::kSlowBaud);
 }
 
 }  // namespace
@@ -42,7 +42,7 @@ int RunLoggerInfo(CliContext& ctx, const CommandOptions&) {
   if (const int rc = ctx.OpenPort(); rc != kExitOk) return rc;
   logger::LoggerReadout readout(ctx.link(), ctx.ui(), ctx.context());
   const std::optional<std::string> text = readout.InformationText();
-  Restore4800(ctx);
+  RestoreSlowRate(ctx);
   if (!text) return kExitNoAnswer;  // the communication error is on stderr
   // The unit's lines end in LF CR; a terminal wants LF.
   std::string lines;
@@ -87,7 +87,7 @@ int RunLoggerRead(CliContext& ctx, const CommandOptions& o) {
   const logger::ReadoutResult result = readout.Read(o.output, source);
   // Whether the port was open is asked before the display unit's rate is left.
   const bool opened = ctx.link().portOpen() || ctx.link().isLineLost();
-  if (display) Restore4800(ctx);
+  if (display) RestoreSlowRate(ctx);
   using Status = logger::ReadoutResult::Status;
   if (result.status == Status::kNoAnswer) return opened ? kExitNoAnswer : kExitPortFailed;
   if (result.status == Status::kFileError) return kExitFile;
@@ -118,7 +118,7 @@ int RunLoggerClear(CliContext& ctx, const CommandOptions& o) {
   if (const int rc = ctx.OpenPort(); rc != kExitOk) return rc;
   logger::LoggerReadout readout(ctx.link(), ctx.ui(), ctx.context());
   const bool cleared = readout.Clear(display, true);
-  if (display) Restore4800(ctx);
+  if (display) RestoreSlowRate(ctx);
   return cleared ? kExitOk : kExitNoAnswer;
 }
 
@@ -133,7 +133,7 @@ int RunClockSet(CliContext& ctx, const CommandOptions& o) {
   if (display) SelectDisplayUnit(ctx);
   if (const int rc = ctx.OpenPort(); rc != kExitOk) return rc;
   const bool set = logger::SetDeviceClock(ctx.link(), ctx.ui(), ctx.context(), t);
-  if (display) Restore4800(ctx);
+  if (display) RestoreSlowRate(ctx);
   return set ? kExitOk : kExitNoAnswer;
 }
 

@@ -26,7 +26,11 @@ bool LiveMeasurement::Start(std::chrono::milliseconds recordingPeriod) {
   if (running_) return true;
   link::LineLease line = link_.HoldLine();
   if (!line) return false;
-  if (!link_.OpenPort(context_.language) || !link_.portOpen()) return false;
+  if (!link_.OpenPort(context_.language)) {
+    ui_.Message(link_.openMessage());
+    return false;
+  }
+  if (!link_.portOpen()) return false;
   const std::uint8_t address = context_.address;
   const int language = context_.language;
   // A line that went away says why, also before the measurement ran.

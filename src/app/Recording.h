@@ -9,6 +9,7 @@
 
 #include "app/Interval.h"
 #include "app/IntervalPicker.h"
+#include "platform/AppendFile.h"
 #include "platform/Clock.h"
 
 namespace korvane::platform {
@@ -44,7 +45,7 @@ class Recording {
   // The file went to another writer (a logger export into it): closed, and no longer
   // named by the status text.
   void Release();
-  bool isOpen() const { return fd_ >= 0; }
+  bool isOpen() const { return file_.isOpen(); }
   const std::string& path() const { return path_; }
 
   // One tick of the recording timer. Returns true when the line was written. A tick
@@ -69,12 +70,11 @@ class Recording {
 
  private:
   bool Create(const std::string& path, std::string* error, int language);
-  bool Open(const std::string& path, int flags, std::string* error, int language);
-  bool AppendWholeLine(const std::string& line, int language, std::string* reason);
+  bool Open(const std::string& path, bool truncate, std::string* error, int language);
 
   platform::Ui& ui_;
   platform::Clock clock_;
-  int fd_ = -1;
+  platform::AppendFile file_;
   std::string path_;
   bool created_ = false;  // by OpenForAppend, and still without a line
   std::string statusText_;

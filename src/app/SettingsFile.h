@@ -4,12 +4,13 @@
 #include <string>
 
 #include "app/Interval.h"
+#include "link/Protocol.h"
 
 namespace korvane::app {
 
 struct AppSettings {
   int portIndex = 0;  // COM number - 1
-  int baud = 4800;
+  int baud = link::kSlowBaud;
   Interval interval;  // 00:01:00
   int language = 0;   // 0 = German, 1 = English
   int parametrize = 0;

@@ -1,5 +1,6 @@
 #include "calibration/Calibrate.h"
 
+#include "calibration/CalibrationStore.h"
 #include "calibration/CalibrationTexts.h"
 #include "link/Link.h"
 #include "platform/NumberText.h"
@@ -22,7 +23,10 @@ class Procedure {
     // The whole procedure holds the line: its polls and writes are its own.
     const link::LineLease line = link_.TakeLine();
     if (!line) return;
-    if (!link_.OpenPort(lang_)) return;  // the open failure has been reported
+    if (!link_.OpenPort(lang_)) {
+      ui_.Message(link_.openMessage());
+      return;
+    }
     if (!link_.Read(context_.address, link::kType)) {
       ui_.Message(types::kCommError(lang_));
       return;
@@ -111,7 +115,7 @@ class Procedure {
     rows.labels = std::move(labels);
     rows.values = std::move(values);
     if (dialogs_.ShowResult(rows) != ResultAction::kSave) return;
-    const link::WriteReport report = link_.WriteCalibrationSet(context_);
+    const link::WriteReport report = WriteCalibrationSet(link_, ui_, context_);
     if (LineLost()) return;
     if (!report.ok()) ui_.Message(link::WriteReportText(report, lang_));
   }

@@ -20,7 +20,11 @@ void ConfigTransfer::Command(link::Command c, const link::Data4& data) {
 
 bool ConfigTransfer::ReadConfigurationSequence(ConfigSettings& s) {
   const link::LineLease line = link_.TakeLine();
-  if (!line || !link_.OpenPort(context_.language)) return false;
+  if (!line) return false;
+  if (!link_.OpenPort(context_.language)) {
+    ui_.Message(link_.openMessage());
+    return false;
+  }
   s.language = context_.language;
   s.typeListOffset = 0;
   ui_.ProgressOpen(types::kTransferCaption(s.language), types::kTransferText(s.language), 0, 30);
@@ -62,7 +66,7 @@ link::WriteReport ConfigTransfer::WriteConfigurationSequence(ConfigSettings& s) 
     report_.lineLost = true;  // nothing was written
     return report_;
   }
-  const bool kind5 = (s.deviceKind == 5);
+  const bool kind5 = link::IsKind(s.deviceKind, link::DeviceKind::kController);
   KeyValuesFromIndices(s, s.AbsoluteType());
   // Every value is made before the first frame goes out: one the module must not get
   // stops the sequence before it starts.

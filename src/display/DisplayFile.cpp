@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "display/DisplayTexts.h"
+#include "link/Protocol.h"
 #include "platform/NumberText.h"
 #include "platform/SafeFile.h"
 #include "platform/ShownText.h"
@@ -32,7 +33,7 @@ std::vector<Field> Fields(DisplaySettings& s) {
   auto number = [&](std::string key, int& v, int min, int max) { f.push_back({std::move(key), &v, min, max}); };
   auto flag = [&](std::string key, bool& v) { f.push_back({std::move(key), nullptr, 0, 1, &v}); };
   auto text = [&](std::string key, std::string& v) { f.push_back({std::move(key), nullptr, 0, 0, nullptr, &v}); };
-  number("CONTRAST", s.contrast, 0, 20);
+  number("CONTRAST", s.contrast, link::kContrastLowest, link::kContrastHighest);
   for (std::size_t i = 0; i < s.positions.size(); ++i) {
     const std::string n = std::to_string(i + 1);
     number("POSITION" + n + "_ADDRESS", s.positions[i].address, 0, 31);

@@ -46,7 +46,7 @@ struct DisplayOutputs {
 struct DisplaySettings {
   int language = 0;
   std::string firmwareText;  // "Firmware V%.2f", shown only
-  int contrast = 10;         // shown; the unit holds contrast + 43
+  int contrast = 10;         // shown; the unit holds contrast + link::kContrastOffset
   std::array<Position, 8> positions{};
   std::array<VirtualChannel, 2> virtuals{};
   int dac0Position = 0, dac1Position = 0, relay0Position = 0, relay1Position = 0;
@@ -64,7 +64,5 @@ struct PositionWire {
   std::uint8_t mode;
 };
 PositionWire PositionToWire(int choice);
-
-inline constexpr int kContrastOffset = 43;
 
 }  // namespace korvane::display

@@ -4,6 +4,7 @@
 
 #include "display/DisplayFile.h"
 #include "display/DisplayTexts.h"
+#include "display/StoredByte.h"
 #include "logger/DeviceClock.h"
 #include "logger/ModuleLogger.h"
 #include "platform/NumberText.h"
@@ -16,7 +17,6 @@ constexpr int kReadProgress = 43;
 constexpr int kWriteProgress = 42;
 constexpr int kOutputsProgress = 12;
 
-link::Parameter Byte(int number) { return {static_cast<std::uint8_t>(number), 1}; }
 link::Data4 ByteOf(int value) { return link::ByteData(static_cast<std::uint8_t>(value)); }
 
 // The outputs' float fields with their names, in the order the outputs dialog writes.
@@ -58,22 +58,21 @@ std::string OutputsProblem(const DisplayOutputs& o, int language) {
 
 void ConfigurationFromReplies(const link::ModuleState& m, DisplaySettings& s) {
   s.firmwareText = m.firmwareText;
-  s.contrast = m.ParameterByte(link::kDisplayContrast.number) - kContrastOffset;
+  s.contrast = m.ParameterByte(link::kDisplayContrast.number) - link::kContrastOffset;
   for (int i = 0; i < 8; ++i) {
-    const int p = link::kDisplayPositions + 3 * i;
+    const link::DisplayPositionParameters p = link::DisplayPosition(i);
     Position& pos = s.positions[static_cast<std::size_t>(i)];
-    pos.address = m.ParameterByte(static_cast<std::uint8_t>(p));
-    pos.choice = PositionChoice(m.ParameterByte(static_cast<std::uint8_t>(p + 1)),
-                                m.ParameterByte(static_cast<std::uint8_t>(p + 2)));
+    pos.address = m.ParameterByte(p.address.number);
+    pos.choice = PositionChoice(m.ParameterByte(p.value.number), m.ParameterByte(p.mode.number));
   }
   for (int j = 0; j < 2; ++j) {
-    const auto p = static_cast<std::uint8_t>(link::kDisplayVirtuals + 5 * j);
+    const link::VirtualChannelParameters p = link::VirtualChannel(j);
     VirtualChannel& v = s.virtuals[static_cast<std::size_t>(j)];
-    v.address1 = m.ParameterByte(p);
-    v.operand1 = m.ParameterByte(p + 1);
-    v.address2 = m.ParameterByte(p + 2);
-    v.operand2 = m.ParameterByte(p + 3);
-    v.operation = m.ParameterByte(p + 4) - 1;
+    v.address1 = m.ParameterByte(p.address1.number);
+    v.operand1 = m.ParameterByte(p.operand1.number);
+    v.address2 = m.ParameterByte(p.address2.number);
+    v.operand2 = m.ParameterByte(p.operand2.number);
+    v.operation = m.ParameterByte(p.operation.number) - 1;
   }
   s.dac0Position = m.ParameterByte(link::kOutput0Source.number);
   s.dac1Position = m.ParameterByte(link::kOutput1Source.number);
@@ -123,15 +122,21 @@ bool DisplayTransfer::Configure(DisplaySettings& s, DisplayEditor& editor) {
 
 bool DisplayTransfer::UseDisplayRate() {
   link_.ClosePort();
-  link_.setBaudRate(19200);
+  link_.setBaudRate(link::kMediumBaud);
   link_.WaitSeconds(2);
-  return link_.OpenPort(context_.language);
+  return OpenPort();
+}
+
+bool DisplayTransfer::OpenPort() {
+  if (link_.OpenPort(context_.language)) return true;
+  ui_.Message(link_.openMessage());
+  return false;
 }
 
 void DisplayTransfer::RestoreRate() {
   link_.WaitSeconds(1);
   link_.ClosePort();
-  link_.setBaudRate(4800);
+  link_.setBaudRate(link::kSlowBaud);
 }
 
 bool DisplayTransfer::ReadStep(link::Parameter p, int& progress, int max) {
@@ -151,12 +156,12 @@ bool DisplayTransfer::ReadConfiguration(DisplaySettings& s) {
   // back as if the unit held it.
   bool ok = read(link::kType) && read(link::kFirmware) && read(link::kDisplayContrast);
   for (int i = 0; ok && i < 8; ++i) {
-    const int p = link::kDisplayPositions + 3 * i;
-    ok = read(Byte(p)) && read(Byte(p + 1)) && read(Byte(p + 2));
+    const link::DisplayPositionParameters p = link::DisplayPosition(i);
+    ok = read(p.address) && read(p.value) && read(p.mode);
   }
   for (int j = 0; ok && j < 2; ++j) {
-    const int p = link::kDisplayVirtuals + 5 * j;
-    ok = read(Byte(p)) && read(Byte(p + 2)) && read(Byte(p + 1)) && read(Byte(p + 3)) && read(Byte(p + 4));
+    const link::VirtualChannelParameters p = link::VirtualChannel(j);
+    ok = read(p.address1) && read(p.address2) && read(p.operand1) && read(p.operand2) && read(p.operation);
   }
   for (link::Parameter p :
        {link::kOutput0Source, link::kOutput1Source, link::kRelay1Source, link::kRelay2Source, link::kLoggerEnabled,
@@ -237,21 +242,21 @@ std::optional<link::WriteReport> DisplayTransfer::WriteConfiguration(DisplaySett
   link::WriteReport own;
   auto write = [&](link::Parameter p, int value) { WriteStep(own, p, ByteOf(value), progress, kWriteProgress); };
   for (int i = 0; i < 8; ++i) {
-    const int p = link::kDisplayPositions + 3 * i;
+    const link::DisplayPositionParameters p = link::DisplayPosition(i);
     const Position& pos = s.positions[static_cast<std::size_t>(i)];
     const PositionWire wire = PositionToWire(pos.choice);
-    write(Byte(p), pos.address);
-    write(Byte(p + 1), wire.value);
-    write(Byte(p + 2), wire.mode);
+    write(p.address, pos.address);
+    write(p.value, wire.value);
+    write(p.mode, wire.mode);
   }
   for (int j = 0; j < 2; ++j) {
-    const int p = link::kDisplayVirtuals + 5 * j;
+    const link::VirtualChannelParameters p = link::VirtualChannel(j);
     const VirtualChannel& v = s.virtuals[static_cast<std::size_t>(j)];
-    write(Byte(p), v.address1);
-    write(Byte(p + 2), v.address2);
-    write(Byte(p + 1), v.operand1);
-    write(Byte(p + 3), v.operand2);
-    write(Byte(p + 4), v.operation + 1);
+    write(p.address1, v.address1);
+    write(p.address2, v.address2);
+    write(p.operand1, v.operand1);
+    write(p.operand2, v.operand2);
+    write(p.operation, v.operation + 1);
   }
   write(link::kOutput0Source, s.dac0Position);
   write(link::kOutput1Source, s.dac1Position);
@@ -276,8 +281,8 @@ std::optional<link::WriteReport> DisplayTransfer::WriteConfiguration(DisplaySett
 
 bool DisplayTransfer::SendContrast(int contrast) {
   const link::LineLease line = link_.TakeLine();
-  if (!line || !link_.OpenPort(context_.language)) return false;
-  return link_.WriteByteAndStore(context_, static_cast<std::uint8_t>(contrast + kContrastOffset));
+  if (!line || !OpenPort()) return false;
+  return WriteByteAndStore(link_, ui_, context_, static_cast<std::uint8_t>(contrast + link::kContrastOffset));
 }
 
 std::optional<std::string> DisplayTransfer::LoggerInformation() { return readout_.InformationText(); }

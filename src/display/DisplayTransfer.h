@@ -32,6 +32,8 @@ class DisplayTransfer : public DisplayActions {
   // The unit listens at 19200 baud: port closed, rate set, 2 s pause, opened again.
   // False (the user was told) when the port does not open.
   bool UseDisplayRate();
+  // Opens the port; a port that does not open is shown to the user.
+  bool OpenPort();
   // Back to 4800 baud: 1 s pause, port closed; the next flow opens it again.
   void RestoreRate();
 

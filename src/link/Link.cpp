@@ -2,16 +2,16 @@
 
 #include <QElapsedTimer>
 #include <QEventLoop>
-#include <QThread>
 #include <QTimer>
 
+#include <algorithm>
 #include <filesystem>
 #include <system_error>
 
 #include "link/ReplyRules.h"
+#include "link/SerialLine.h"
 #include "platform/NumberText.h"
 #include "platform/Reasons.h"
-#include "platform/Ui.h"
 #include "types/Texts.h"
 
 namespace korvane::link {
@@ -41,17 +41,20 @@ struct DepthScope {
 }  // namespace
 
 Link::Link(platform::Ui& ui, PortResolver resolver, LinkTimings timings, platform::Clock clock, QObject* parent)
+    : Link(std::make_unique<SerialLine>(ui), std::move(resolver), timings, std::move(clock), parent) {}
+
+Link::Link(std::unique_ptr<Line> line, PortResolver resolver, LinkTimings timings, platform::Clock clock,
+           QObject* parent)
     : QObject(parent),
-      ui_(ui),
       resolver_(std::move(resolver)),
       timings_(timings),
       clock_(std::move(clock)),
-      serial_(std::make_unique<SerialLine>(ui)) {
-  connect(serial_.get(), &SerialLine::bytesReceived, this, &Link::OnBytes);
-  connect(serial_.get(), &SerialLine::lineLost, this, &Link::OnLineLost);
+      line_(std::move(line)) {
+  connect(line_.get(), &Line::bytesReceived, this, &Link::OnBytes);
+  connect(line_.get(), &Line::lineLost, this, &Link::OnLineLost);
 }
 
-Link::~Link() { serial_->Close(); }
+Link::~Link() { line_->Close(); }
 
 LineLease Link::TakeLine() { return Lease(false); }
 
@@ -93,6 +96,35 @@ void Link::RunNested(QEventLoop& loop) {
   loop.exec();
 }
 
+Link::QuietEnd Link::WaitUntilQuiet(std::chrono::milliseconds gap, const std::function<int()>& progress,
+                                    const std::function<bool()>& stop) {
+  QEventLoop loop;
+  QTimer tick;
+  tick.setInterval(std::max<int>(
+      1, static_cast<int>(std::min<std::chrono::milliseconds>(gap / 10, std::chrono::milliseconds(100)).count())));
+  QElapsedTimer sinceProgress;
+  sinceProgress.start();
+  int seen = progress();
+  QuietEnd end = QuietEnd::kQuiet;
+  connect(&tick, &QTimer::timeout, &loop, [&] {
+    if (stop()) {
+      end = QuietEnd::kStopped;
+    } else if (lineLost_) {
+      end = QuietEnd::kLineLost;
+    } else if (const int now = progress(); now != seen) {
+      seen = now;
+      sinceProgress.restart();
+      return;
+    } else if (sinceProgress.elapsed() < gap.count()) {
+      return;
+    }
+    loop.quit();
+  });
+  tick.start();
+  RunNested(loop);
+  return end;
+}
+
 void Link::SendFrame(std::uint8_t address, std::uint8_t group, std::uint8_t length, std::uint8_t parameter,
                      const Data4& data) {
   Transmit(address, group, length, parameter, data, false);
@@ -112,10 +144,7 @@ void Link::Transmit(std::uint8_t address, std::uint8_t group, std::uint8_t lengt
   ++sendCount_;
   receiver_.Reset();
   emit frameSent(lastSent_);
-  if (loopback_)
-    loopback_(lastSent_);
-  else
-    serial_->QueueWrite(lastSent_.data(), lastSent_.size());
+  line_->Transmit(lastSent_);
 }
 
 bool Link::Read(std::uint8_t address, Parameter p) { return Read(address, p, timings_.replyTimeout); }
@@ -184,15 +213,6 @@ void Link::SetPendingCleared() {
 
 bool Link::OpenPort(int language) {
   const int com = portIndex_ + 1;
-  if (loopback_) {
-    if (portOpen_) return true;
-    openFailure_.clear();
-    openLanguage_ = language;
-    lineLost_ = false;
-    receiver_.Reset();
-    portOpen_ = true;
-    return true;
-  }
   // The COM number is resolved at every open: a ports link that went away and came
   // back is followed, never the device that stood in for it meanwhile.
   const std::string device = !deviceOverride_.empty() ? deviceOverride_ : (resolver_ ? resolver_(com) : std::string());
@@ -201,16 +221,16 @@ bool Link::OpenPort(int language) {
     ClosePort();
   }
   openFailure_.clear();
+  openMessage_.clear();
   openLanguage_ = language;
   bool ok = false;
   if (device.empty()) {
     openFailure_ = platform::FormatReason(platform::reasons::kNoDeviceForCom, language, com);
-  } else if (baud_ != 4800 && baud_ != 19200 && baud_ != 38400) {
+  } else if (!IsLineRate(baud_)) {
     openFailure_ = platform::FormatReason(platform::reasons::kBadBaud, language, baud_);
   } else {
-    serial_->setLanguage(language);
-    ok = serial_->ConfigureLine(device, com, baud_);
-    if (!ok) openFailure_ = serial_->openError();
+    ok = line_->Open({device, com, baud_, language, timings_.openSettle});
+    if (!ok) openFailure_ = line_->openError();
     // The message says which device was tried, whatever the reason.
     if (!ok && openFailure_.find(device) == std::string::npos)
       openFailure_ = device + (openFailure_.empty() ? "" : ": " + openFailure_);
@@ -221,50 +241,35 @@ bool Link::OpenPort(int language) {
                            ? platform::StringPrintf(kCannotOpenDevice(language), deviceOverride_.c_str())
                            : platform::StringPrintf(kCannotOpenCom(language), com);
     if (!openFailure_.empty()) text += "\n\n" + openFailure_;
-    ui_.Message(text);
+    openMessage_ = std::move(text);
     return false;
   }
   openDevice_ = EndDevice(device);
-  QThread::msleep(static_cast<unsigned long>(timings_.openSettle.count()));
   lineLost_ = false;
   receiver_.Reset();
-  serial_->StartWorker();
   portOpen_ = true;
   return true;
 }
 
 void Link::ClosePort() {
-  serial_->StopWorker();
+  line_->Stop();
   portOpen_ = false;
 }
 
-void Link::StopWorker() { serial_->StopWorker(); }
+void Link::StopWorker() { line_->Stop(); }
 
-void Link::ChangeBaudRate(std::uint8_t address, int selector) {
-  const bool fast = selector == 1 || selector == 2;
-  const int rate = selector == 1 ? 38400 : selector == 2 ? 19200 : 4800;
+void Link::ChangeBaudRate(std::uint8_t address, int selector,
+                          const std::function<void(const std::string&)>& reopenFailed) {
+  const bool fast = selector == kSelectFast || selector == kSelectMedium;
+  const int rate = SelectedRate(selector);
   Send(address, kBaudChange, ByteData(fast ? 1 : 0));
   WaitSeconds(3);
   baud_ = rate;
   portOpen_ = false;
-  serial_->StopWorker();
+  line_->Stop();
   WaitSeconds(2);
-  OpenPort(openLanguage_);
+  if (!OpenPort(openLanguage_) && reopenFailed) reopenFailed(openMessage_);
   WaitSeconds(2);
-}
-
-bool Link::WriteByteAndStore(const FlowContext& context, std::uint8_t value) {
-  if (!Write(context.address, kDisplayStoredByte, ByteData(value))) {
-    ui_.Message(types::kCommError(context.language));
-    return false;
-  }
-  Request(context.address, kStoreByte, ByteData(value));
-  return true;
-}
-
-void Link::SendCommand72(std::uint8_t address) {
-  Send(address, kCommand72, ByteData(0));
-  WaitSeconds(1);
 }
 
 bool Link::Count(WriteReport& report, bool answered, std::uint8_t group, std::uint8_t number) const {
@@ -274,24 +279,6 @@ bool Link::Count(WriteReport& report, bool answered, std::uint8_t group, std::ui
   }
   if (!answered && ReplyClearsPending(group, number)) ++report.unanswered;
   return true;
-}
-
-WriteReport Link::WriteCalibrationSet(const FlowContext& context) {
-  WriteReport report;
-  ui_.ProgressOpen(types::kTransferCaption(0), types::kTransferText(context.language), 0, 5);
-  for (std::size_t i = 0; i < kCalibrationValues.size(); ++i) {
-    const Parameter p = kCalibrationValues[i];
-    if (!Count(report, Write(context.address, p, FloatData(module_.calibration[i])), kWrite, p.number)) break;
-    ui_.ProgressSet(static_cast<int>(i) + 1);
-  }
-  // The store command carries the previous frame's bytes; the module ignores them.
-  if (!report.lineLost) {
-    Count(report, Request(context.address, kStoreSettings, FrameData(lastSent_)), kStoreSettings.group,
-          kStoreSettings.number);
-    ui_.ProgressSet(5);
-  }
-  ui_.ProgressClose();
-  return report;
 }
 
 void Link::OnBytes(const QByteArray& bytes) {
@@ -328,7 +315,7 @@ void Link::OnLineLost(const QString& reason) {
   // The device is gone: end a wait at once and let the next OpenPort try again.
   lineLost_ = true;
   openFailure_ = reason.toStdString();
-  serial_->Close();
+  line_->Close();
   portOpen_ = false;
   if (replyLoop_) replyLoop_->quit();
   emit lineLost(reason);

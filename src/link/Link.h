@@ -16,7 +16,7 @@
 #include "link/LineLease.h"
 #include "link/ModuleState.h"
 #include "link/Protocol.h"
-#include "link/SerialLine.h"
+#include "link/Line.h"
 #include "link/WriteReport.h"
 #include "platform/Clock.h"
 
@@ -48,7 +48,11 @@ class Link : public QObject {
   Q_OBJECT
 
  public:
+  // Over the serial port; ui shows the port's own error boxes.
   Link(platform::Ui& ui, PortResolver resolver, LinkTimings timings = {},
+       platform::Clock clock = platform::SystemClock(), QObject* parent = nullptr);
+  // Over the given line (an in-process pair in tests and benchmarks).
+  Link(std::unique_ptr<Line> line, PortResolver resolver, LinkTimings timings = {},
        platform::Clock clock = platform::SystemClock(), QObject* parent = nullptr);
   ~Link() override;
 
@@ -67,6 +71,9 @@ class Link : public QObject {
   const LinkTimings& timings() const { return timings_; }
   // Why the last OpenPort failed ("" when it did not).
   const std::string& openFailure() const { return openFailure_; }
+  // What the user is told about the last OpenPort that failed: the port (by its COM
+  // number, or the device given instead) and why, in the language of the open.
+  const std::string& openMessage() const { return openMessage_; }
   // Set by a damaged frame; the live poll consumes it.
   bool badFrame() const { return badFrame_; }
   void clearBadFrame() { badFrame_ = false; }
@@ -88,6 +95,13 @@ class Link : public QObject {
   // Runs a flow's own event loop as one of the link's waits: what it dispatches is not
   // the flow's work, so it may neither send nor take the line while the flow holds it.
   void RunNested(QEventLoop& loop);
+  // How a wait for the end of a stream ended.
+  enum class QuietEnd { kQuiet, kStopped, kLineLost };
+  // Waits, as one of the link's waits, until a stream falls quiet: progress() unchanged
+  // for gap. Looks every tenth of the gap (at most 100 ms): stop() ends the wait at once,
+  // and so does a lost line.
+  QuietEnd WaitUntilQuiet(std::chrono::milliseconds gap, const std::function<int()>& progress,
+                          const std::function<bool()>& stop);
 
   // --- routines ---------------------------------------------------------------
   // Sends nothing (and counts the request as refused) while another flow holds the line.
@@ -109,22 +123,17 @@ class Link : public QObject {
   // Keeps the user interface alive for n seconds.
   void WaitSeconds(int n);
   // Opens the configured port unless it is open on the device the port maps to now;
-  // false (after telling the user, naming the device) when it cannot be opened. The
-  // message and the reasons (of the failure, of a later loss) are in language.
+  // false when it cannot be opened, with openMessage() for the user. The message and
+  // the reasons (of the failure, of a later loss) are in language.
   bool OpenPort(int language);
   // Stops the worker and clears the open flag: the next OpenPort opens afresh.
   void ClosePort();
   // Stops the worker but leaves the open flag (exit path).
   void StopWorker();
-  // Switches module and PC together: 0 = 4800, 1 = 38400, 2 = 19200 baud on the PC side.
-  void ChangeBaudRate(std::uint8_t address, int selector);
-  // Writes the byte as parameter 164 and stores it; a missing reply is shown to the
-  // user in the context's language. True when the byte was acknowledged.
-  bool WriteByteAndStore(const FlowContext& context, std::uint8_t value);
-  void SendCommand72(std::uint8_t address);
-  // Writes calibration values 1..4 of the module object and the store command; stops
-  // when the line goes away.
-  WriteReport WriteCalibrationSet(const FlowContext& context);
+  // Switches module and PC together (a selector: slow, fast or medium on the PC side).
+  // A port that does not open again is handed to reopenFailed with openMessage() at once.
+  void ChangeBaudRate(std::uint8_t address, int selector,
+                      const std::function<void(const std::string&)>& reopenFailed = {});
   // Counts one request of a write sequence into the report: a missing reply where the
   // reply rules expect one, or the line gone. False when the line is gone.
   bool Count(WriteReport& report, bool answered, std::uint8_t group, std::uint8_t number) const;
@@ -136,11 +145,7 @@ class Link : public QObject {
   // OpenPort opens afresh.
   void OnLineLost(const QString& reason);
 
-  // Replaces the serial port by an in-process line (tests, benchmarks): frames go to
-  // send, replies come back through OnBytes. OpenPort then opens no device.
-  void setLoopback(std::function<void(const Frame&)> send) { loopback_ = std::move(send); }
-
-  SerialLine& serialPort() { return *serial_; }
+  Line& line() { return *line_; }
 
  signals:
   // The line was taken (true) or freed (false); windows enable their flow controls from it.
@@ -174,18 +179,17 @@ class Link : public QObject {
   void SetPendingCleared();
   bool WaitUntil(std::chrono::milliseconds span, bool forReply);
 
-  platform::Ui& ui_;
   PortResolver resolver_;
   LinkTimings timings_;
   platform::Clock clock_;
-  std::unique_ptr<SerialLine> serial_;
+  std::unique_ptr<Line> line_;
   ModuleState module_;
   FrameReceiver receiver_;
   Frame lastSent_{};
   Frame lastReply_{};
   std::uint64_t sendCount_ = 0;
   int portIndex_ = 0;
-  int baud_ = 4800;
+  int baud_ = kSlowBaud;
   bool portOpen_ = false;
   bool replyPending_ = false;
   bool badFrame_ = false;
@@ -193,6 +197,7 @@ class Link : public QObject {
   std::string deviceOverride_;
   std::string openDevice_;  // the device the open port is on, links followed
   std::string openFailure_;
+  std::string openMessage_;
   int openLanguage_ = 0;  // of the last OpenPort, for the reopen after a baud change
   QEventLoop* replyLoop_ = nullptr;
   // The line's holder: leases (nested ones included), whether it keeps the line across
@@ -206,7 +211,6 @@ class Link : public QObject {
   std::uint64_t sendGeneration_ = 0;  // the generation the last request went out under (0: line free)
   bool lastRefused_ = false;
   int refused_ = 0;
-  std::function<void(const Frame&)> loopback_;
 };
 
 }  // namespace korvane::link

@@ -21,6 +21,39 @@ struct Command {
   std::uint8_t length;
 };
 
+// --- devices and line rates ----------------------------------------------------------
+// The device kind a module tells in parameter 29; other values are earlier devices.
+enum class DeviceKind : int {
+  kAmplifier = 4,   // the amplifier family
+  kController = 5,  // the display/controller series
+};
+constexpr bool IsKind(int wireKind, DeviceKind kind) { return wireKind == static_cast<int>(kind); }
+// The current series (amplifiers and controllers) keep a logger of long records.
+constexpr bool IsCurrentSeries(int wireKind) {
+  return IsKind(wireKind, DeviceKind::kAmplifier) || IsKind(wireKind, DeviceKind::kController);
+}
+
+// The rates of the module line, in baud: every module listens at the slow rate at
+// power-up and between flows; the display unit at the medium one; a module streams its
+// logger at its fast rate.
+inline constexpr int kSlowBaud = 4800;
+inline constexpr int kMediumBaud = 19200;
+inline constexpr int kFastBaud = 38400;
+constexpr bool IsLineRate(int baud) { return baud == kSlowBaud || baud == kMediumBaud || baud == kFastBaud; }
+
+// The PC side's rate after a baud change: the selector of ChangeBaudRate.
+inline constexpr int kSelectSlow = 0;    // 4800; the module goes back to its slow rate
+inline constexpr int kSelectFast = 1;    // 38400; the module goes to its fast rate
+inline constexpr int kSelectMedium = 2;  // 19200; the module goes to its fast rate
+constexpr int SelectedRate(int selector) {
+  return selector == kSelectFast ? kFastBaud : selector == kSelectMedium ? kMediumBaud : kSlowBaud;
+}
+// A module's logger stream: the rate its fast rate is and the selector that reaches it.
+constexpr int StreamRate(int wireKind) { return IsKind(wireKind, DeviceKind::kController) ? kFastBaud : kMediumBaud; }
+constexpr int StreamSelector(int wireKind) {
+  return IsKind(wireKind, DeviceKind::kController) ? kSelectFast : kSelectMedium;
+}
+
 // --- parameters, groups 2 and 3 -------------------------------------------------------
 inline constexpr Parameter kTemperature0Raw{0, 2};
 inline constexpr Parameter kTemperature100Raw{1, 2};
@@ -93,10 +126,35 @@ inline constexpr std::uint8_t kDisplayPositions = 130;
 // Virtual channel j (0, 1): 154 + 5j address 1, +1 value 1, +2 address 2, +3 value 2,
 // +4 operation.
 inline constexpr std::uint8_t kDisplayVirtuals = 154;
+
+// The byte parameters of display position i.
+struct DisplayPositionParameters {
+  Parameter address, value, mode;
+};
+constexpr DisplayPositionParameters DisplayPosition(int i) {
+  const auto p = static_cast<std::uint8_t>(kDisplayPositions + 3 * i);
+  return {{p, 1}, {static_cast<std::uint8_t>(p + 1), 1}, {static_cast<std::uint8_t>(p + 2), 1}};
+}
+// The byte parameters of virtual channel j.
+struct VirtualChannelParameters {
+  Parameter address1, operand1, address2, operand2, operation;
+};
+constexpr VirtualChannelParameters VirtualChannel(int j) {
+  const auto p = static_cast<std::uint8_t>(kDisplayVirtuals + 5 * j);
+  return {{p, 1},
+          {static_cast<std::uint8_t>(p + 1), 1},
+          {static_cast<std::uint8_t>(p + 2), 1},
+          {static_cast<std::uint8_t>(p + 3), 1},
+          {static_cast<std::uint8_t>(p + 4), 1}};
+}
 inline constexpr Parameter kSerialSeconds{78, 1};
 inline constexpr Parameter kSerialMinutes{79, 1};
 inline constexpr Parameter kSerialOutputOn{80, 1};
-inline constexpr Parameter kDisplayContrast = kDisplayStoredByte;  // contrast + 43
+inline constexpr Parameter kDisplayContrast = kDisplayStoredByte;  // contrast + kContrastOffset
+// The unit holds the contrast shown (0..20) plus this offset.
+inline constexpr int kContrastOffset = 43;
+inline constexpr int kContrastLowest = 0;
+inline constexpr int kContrastHighest = 20;
 
 // --- electronics adjustment (factory parametrization) -------------------------------
 // Range adjustment values 6..14 (14: air pressure); their writes are not acknowledged.

@@ -1,6 +1,7 @@
 #include "link/SerialLine.h"
 
 #include <QMetaObject>
+#include <QThread>
 
 #include <cerrno>
 #include <cstring>
@@ -62,7 +63,7 @@ bool WriteAll(int fd, const char* data, std::size_t n, int& error) {
 
 }  // namespace
 
-SerialLine::SerialLine(platform::Ui& ui, QObject* parent) : QObject(parent), ui_(ui) {
+SerialLine::SerialLine(platform::Ui& ui, QObject* parent) : Line(parent), ui_(ui) {
   if (::pipe2(wakePipe_, O_CLOEXEC | O_NONBLOCK) != 0) wakePipe_[0] = wakePipe_[1] = -1;
 }
 
@@ -70,6 +71,14 @@ SerialLine::~SerialLine() {
   Close();
   for (int& fd : wakePipe_)
     if (fd >= 0) ::close(fd);
+}
+
+bool SerialLine::Open(const LineSettings& settings) {
+  setLanguage(settings.language);
+  if (!ConfigureLine(settings.device, settings.com, settings.baud)) return false;
+  QThread::msleep(static_cast<unsigned long>(settings.settle.count()));
+  StartWorker();
+  return true;
 }
 
 void SerialLine::ShowErrorBox(const std::string& step, int error) {

@@ -3,7 +3,6 @@
 // Received bytes reach the owner's thread through bytesReceived, in arrival order;
 // bytes read before the latest write's purge are never handed on.
 #include <QByteArray>
-#include <QObject>
 #include <QString>
 
 #include <atomic>
@@ -13,13 +12,15 @@
 #include <string>
 #include <thread>
 
+#include "link/Line.h"
+
 namespace korvane::platform {
 class Ui;
 }
 
 namespace korvane::link {
 
-class SerialLine : public QObject {
+class SerialLine : public Line {
   Q_OBJECT
 
  public:
@@ -34,7 +35,7 @@ class SerialLine : public QObject {
   // Failing line settings show the error box and still return true.
   bool ConfigureLine(const std::string& device, int portNumber, int baud, char parity = 'N', int dataBits = 8,
                      int stopBits = 1, std::uint32_t eventMask = 0x40F, std::size_t bufferSize = 512);
-  std::string openError() const { return openError_; }
+  std::string openError() const override { return openError_; }
   // Language of openError() and of the lineLost reason (0 = German, 1 = English), for
   // the next ConfigureLine and the worker it starts.
   void setLanguage(int language) { language_ = language; }
@@ -50,15 +51,14 @@ class SerialLine : public QObject {
   void QueueWrite(const std::uint8_t* data, std::size_t length);
 
   // Closes the device (stopping the worker first).
-  void Close();
+  void Close() override;
+
+  // The line's part: configures the device, pauses for it to settle and starts the worker.
+  bool Open(const LineSettings& settings) override;
+  void Transmit(const Frame& frame) override { QueueWrite(frame.data(), frame.size()); }
+  void Stop() override { StopWorker(); }
   bool IsOpen() const { return fd_ >= 0; }
   int portNumber() const { return portNumber_; }
-
- signals:
-  // Bytes of the current write generation, in arrival order.
-  void bytesReceived(const QByteArray& bytes);
-  // The device went away (unplugged adapter, closed simulator).
-  void lineLost(const QString& reason);
 
  private:
   void WorkerLoop(std::uint64_t session);

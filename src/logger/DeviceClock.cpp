@@ -30,7 +30,11 @@ bool SetDeviceClock(link::Link& link, platform::Ui& ui, const link::FlowContext&
     return false;
   }
   const link::LineLease line = link.TakeLine();
-  if (!line || !link.OpenPort(context.language)) return false;
+  if (!line) return false;
+  if (!link.OpenPort(context.language)) {
+    ui.Message(link.openMessage());
+    return false;
+  }
   if (!link.Request(context.address, link::kSetTime, link::TimeData(t.hour, t.minute, t.second))) {
     ui.Message(types::kCommError(context.language));
     return false;

@@ -1,13 +1,9 @@
 #include "logger/LoggerReadout.h"
 
-#include <QElapsedTimer>
-#include <QEventLoop>
-#include <QTimer>
-
 #include "link/Link.h"
 #include "logger/LoggerInfo.h"
 #include "logger/LoggerTexts.h"
-#include "logger/RecordAssembler.h"
+#include "logger/LoggerStream.h"
 #include "platform/NumberText.h"
 #include "platform/SafeFile.h"
 #include "platform/StagedFile.h"
@@ -17,9 +13,6 @@ namespace korvane::logger {
 namespace {
 
 using Status = ReadoutResult::Status;
-
-// The PC-side rate of a module's stream.
-int FastRate(int deviceKind) { return deviceKind == 5 ? 38400 : 19200; }
 
 }  // namespace
 
@@ -41,16 +34,16 @@ ReadoutResult LoggerReadout::Read(const std::string& path, const ReadoutSource& 
     result.status = Status::kFileError;
     return result;
   }
-  if (!link_.OpenPort(context_.language)) return result;
+  if (!OpenPort()) return result;
   if (!link_.Request(address, link::kLoggerFill)) {
     ui_.Message(types::kCommError(lang));
     return result;
   }
   const std::uint16_t size = link_.module().loggerFill;
   const int bytes = source.displayUnit ? size : ModuleDataBytes(size);
-  const int recordSize = longRecords ? 16 : 26;
+  const int recordSize = static_cast<int>(longRecords ? kLongRecordBytes : kDisplayRecordBytes);
   result.announced = bytes / recordSize;
-  if (!source.displayUnit) ui_.Message(platform::StringPrintf(texts::kDataSets, static_cast<unsigned>(bytes / 16)));
+  if (!source.displayUnit) ui_.Message(platform::StringPrintf(texts::kDataSets, static_cast<unsigned>(bytes / static_cast<int>(kLongRecordBytes))));
   if (LoggerEmpty(bytes)) {
     ui_.Message(texts::kEmpty(lang));
     result.status = Status::kEmpty;
@@ -59,63 +52,25 @@ ReadoutResult LoggerReadout::Read(const std::string& path, const ReadoutSource& 
 
   ui_.ProgressOpen(types::kTransferCaption(lang), types::kTransferText(lang), 0, bytes / 2);
   ui_.ProgressAllowCancel();
-  std::string header = kExportHeader;
   const int channels = source.displayUnit ? 8 : 2;
-  for (int i = 0; i < channels; ++i) {
-    std::optional<link::Data4> name;
-    if (link_.Request(address, link::kChannelName, link::ByteData(static_cast<std::uint8_t>(i))))
-      name = link::FrameData(link_.lastReply());
-    const std::string cell = ChannelNameCell(name);
-    if (!source.displayUnit && i < 2 && name) columns_[static_cast<std::size_t>(i)] = cell.substr(0, 4);
-    header += cell;
-  }
-  if (!source.displayUnit) header += DeviceCell(source.identity);
+  const std::string header = ReadHeader(channels, source);
   // Nothing the user has is replaced before the device answered: the header goes to a
   // file beside the target in one write and takes the target's place once it is whole.
   // The records follow one write each, so the file ends with the last whole one.
   platform::StagedFile file(lang);
-  bool writing = file.Open(path) && file.Write(header) && file.Commit();
+  const bool opened = file.Open(path) && file.Write(header) && file.Commit();
   bool fast = false;
-  if (writing && !source.displayUnit) {
-    link_.ChangeBaudRate(address, source.deviceKind == 5 ? 1 : 2);
+  if (opened && !source.displayUnit) {
+    link_.ChangeBaudRate(address, link::StreamSelector(source.deviceKind), TellUser());
     fast = true;
     link_.WaitSeconds(2);
   }
 
-  // The stream: the first data frame only opens it; every further one carries two bytes.
-  RecordAssembler assembler(longRecords);
-  int counter = 1;
-  bool opened = false;
-  bool cancelled = false;
-  const QMetaObject::Connection stream = connect(&link_, &link::Link::replyReceived, this, [&](const link::Frame& f) {
-    if (link::FrameGroup(f) != link::kValues || link::FrameParameter(f) != link::kLoggerRecord.number) return;
-    // After a cancel the rest of the stream is let through unread: the file ends with
-    // the last whole record.
-    if (cancelled || (cancelled = ui_.ProgressCancelled())) return;
-    if (!opened) {
-      opened = true;
-      return;
-    }
-    ui_.ProgressSet(counter++);
-    if (!writing) return;
-    switch (assembler.Feed(link::FrameData(f))) {
-      case RecordAssembler::Event::kNone: return;
-      case RecordAssembler::Event::kDisplayRecord:
-        writing = file.Write(DisplayRecordLine(assembler.displayRecord()));
-        break;
-      case RecordAssembler::Event::kOutOfStep:
-        if (result.outOfStep++ == 0) result.firstBadPointer = assembler.pointer();
-        return;
-      case RecordAssembler::Event::kLongRecord: {
-        const LongRecord r = DecodeLongRecord(assembler.longRecord());
-        writing = file.Write(LongRecordLine(r, source.typeIndex));
-        if (writing && table_.size() < kTableSize) table_.push_back(r);
-        break;
-      }
-    }
-    if (writing) ++result.records;
-  });
-
+  LoggerStream stream(
+      link_, longRecords, source.typeIndex, opened,
+      {[this] { return ui_.ProgressCancelled(); }, [this](int position) { ui_.ProgressSet(position); },
+       [&file](const std::string& line) { return file.Write(line); }},
+      table_, kTableSize);
   // A module's stream is followed by seconds without progress: a notice covers them.
   bool converting = false;
   auto showConverting = [&] {
@@ -124,86 +79,105 @@ ReadoutResult LoggerReadout::Read(const std::string& path, const ReadoutSource& 
     ui_.NoticeOpen(texts::kConverting(lang));
   };
   // A cancel during the pauses before the stream asks for no stream at all.
-  if (writing && ui_.ProgressCancelled()) {
-    cancelled = true;
+  if (opened && ui_.ProgressCancelled()) {
+    stream.Cancel();
     result.status = Status::kCancelled;
   }
-  if (writing && !cancelled) {
+  if (opened && !stream.cancelled()) {
     const bool answered =
         link_.Request(address, link::kLoggerRecord, link::ByteData(static_cast<std::uint8_t>(channels - 1)));
     if (source.displayUnit) {
-      ui_.ProgressSet(counter++);
+      stream.Advance();
     } else if (!answered && !link_.isLineLost()) {
       ui_.Message(types::kCommError(lang));
     }
     // The end of the data: a gap of three seconds without a frame.
-    const auto gap = 3 * link_.timings().second;
-    QEventLoop loop;
-    QTimer tick;
-    tick.setInterval(std::max<int>(
-        1, static_cast<int>(std::min<std::chrono::milliseconds>(gap / 10, std::chrono::milliseconds(100)).count())));
-    QElapsedTimer sinceFrame;
-    sinceFrame.start();
-    int seen = counter;
-    result.status = Status::kDone;
-    connect(&tick, &QTimer::timeout, &loop, [&] {
-      // Every announced frame is in: the rest (the end gap, command 72, the way back to
-      // 4800 baud) is waiting, and the window says so at once.
-      if (fast && !converting && counter - 1 >= bytes / 2) showConverting();
-      if (cancelled || ui_.ProgressCancelled()) {
-        result.status = Status::kCancelled;
-      } else if (link_.isLineLost()) {
-        result.status = Status::kLineLost;
-      } else if (counter != seen) {
-        seen = counter;
-        sinceFrame.restart();
-        return;
-      } else if (sinceFrame.elapsed() < gap.count()) {
-        return;
-      }
-      loop.quit();
-    });
-    tick.start();
-    link_.RunNested(loop);
+    const link::Link::QuietEnd end = link_.WaitUntilQuiet(
+        3 * link_.timings().second, [&stream] { return stream.counter(); },
+        [&] {
+          // Every announced frame is in: the rest (the end gap, command 72, the way back
+          // to 4800 baud) is waiting, and the window says so at once.
+          if (fast && !converting && stream.counter() - 1 >= bytes / 2) showConverting();
+          return stream.cancelled() || ui_.ProgressCancelled();
+        });
+    result.status = end == link::Link::QuietEnd::kStopped    ? Status::kCancelled
+                    : end == link::Link::QuietEnd::kLineLost ? Status::kLineLost
+                                                             : Status::kDone;
   }
-  disconnect(stream);
-  if (!file.Close()) writing = false;
-  if (!writing) result.status = Status::kFileError;
+  stream.Finish();
+  result.records = stream.records();
+  result.outOfStep = stream.outOfStep();
+  result.firstBadPointer = stream.firstBadPointer();
+  const bool written = file.Close() && stream.writing();
+  if (!written) result.status = Status::kFileError;
   ui_.ProgressClose();
+  if (fast && !link_.isLineLost()) {
+    if (!converting) showConverting();
+    ReturnToSlowRate(address, source.deviceKind);
+  }
+  if (converting) ui_.NoticeClose();
+  Report(result, path, file.error());
+  return result;
+}
+
+bool LoggerReadout::OpenPort() {
+  if (link_.OpenPort(context_.language)) return true;
+  ui_.Message(link_.openMessage());
+  return false;
+}
+
+std::function<void(const std::string&)> LoggerReadout::TellUser() {
+  return [this](const std::string& text) { ui_.Message(text); };
+}
+
+std::string LoggerReadout::ReadHeader(int channels, const ReadoutSource& source) {
+  std::string header = kExportHeader;
+  for (int i = 0; i < channels; ++i) {
+    std::optional<link::Data4> name;
+    if (link_.Request(context_.address, link::kChannelName, link::ByteData(static_cast<std::uint8_t>(i))))
+      name = link::FrameData(link_.lastReply());
+    const std::string cell = ChannelNameCell(name);
+    if (!source.displayUnit && i < 2 && name) columns_[static_cast<std::size_t>(i)] = cell.substr(0, 4);
+    header += cell;
+  }
+  if (!source.displayUnit) header += DeviceCell(source.identity);
+  return header;
+}
+
+void LoggerReadout::ReturnToSlowRate(std::uint8_t address, int deviceKind) {
   // The module ends its stream on command 72; then back to the rate every other flow
   // expects, whatever ended the transfer. A module that did not take the change (it
   // stalled, or its line is gone at the far end) still listens at its fast rate.
-  if (fast && !link_.isLineLost()) {
-    if (!converting) showConverting();
-    link_.SendCommand72(address);
-    bool back = false;
-    const QMetaObject::Connection ack = connect(&link_, &link::Link::replyReceived, this, [&](const link::Frame& f) {
-      back = back || (link::FrameGroup(f) == link::kBaudChange.group &&
-                      link::FrameParameter(f) == link::kBaudChange.number);
-    });
-    link_.ChangeBaudRate(address, 0);
-    disconnect(ack);
-    if (!back && !link_.isLineLost())
-      ui_.Message(platform::StringPrintf(texts::kStillFast(lang), FastRate(source.deviceKind)));
-  }
-  if (converting) ui_.NoticeClose();
+  link_.Send(address, link::kCommand72, link::ByteData(0));
+  link_.WaitSeconds(1);
+  bool back = false;
+  const QMetaObject::Connection ack = connect(&link_, &link::Link::replyReceived, this, [&](const link::Frame& f) {
+    back = back ||
+           (link::FrameGroup(f) == link::kBaudChange.group && link::FrameParameter(f) == link::kBaudChange.number);
+  });
+  link_.ChangeBaudRate(address, link::kSelectSlow, TellUser());
+  disconnect(ack);
+  if (!back && !link_.isLineLost())
+    ui_.Message(platform::StringPrintf(texts::kStillFast(context_.language), link::StreamRate(deviceKind)));
+}
 
+void LoggerReadout::Report(const ReadoutResult& result, const std::string& path, const std::string& fileError) {
+  const int lang = context_.language;
   if (result.status == Status::kFileError)
-    ui_.Message(std::string(texts::kCannotWrite(lang)) + " " + path + ": " + file.error());
+    ui_.Message(std::string(texts::kCannotWrite(lang)) + " " + path + ": " + fileError);
   else if (result.status == Status::kLineLost)
     ui_.Message(std::string(types::kCommError(lang)) + "\n" + link_.openFailure());
   if (result.outOfStep > 0)
     ui_.Message(platform::StringPrintf(texts::kOutOfStep(lang), result.outOfStep, result.firstBadPointer));
   if (result.status == Status::kDone && result.records < result.announced)
     ui_.Message(platform::StringPrintf(texts::kShort(lang), result.records, result.announced));
-  return result;
 }
 
 std::optional<std::string> LoggerReadout::InformationText() {
   const int lang = context_.language;
   const std::uint8_t address = context_.address;
   const link::LineLease line = link_.TakeLine();
-  if (!line || !link_.OpenPort(context_.language)) return std::nullopt;
+  if (!line || !OpenPort()) return std::nullopt;
   if (!link_.Request(address, link::kLoggerFill)) {
     ui_.Message(types::kCommError(lang));
     return std::nullopt;
@@ -232,7 +206,7 @@ bool LoggerReadout::Clear(bool displayUnit, bool confirmed) {
   if (!confirmed && !ui_.YesNo(texts::kQuestionTitle, texts::kClearQuestion(lang), texts::kYes(lang), texts::kNo(lang)))
     return false;
   const link::LineLease line = link_.TakeLine();
-  if (!line || !link_.OpenPort(context_.language)) return false;
+  if (!line || !OpenPort()) return false;
   if (link_.Request(context_.address, link::kLoggerClear, link::ByteData(displayUnit ? 2 : 0))) return true;
   ui_.Message(types::kCommError(lang));
   return false;

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -79,6 +80,16 @@ class LoggerReadout : public QObject {
   static constexpr std::size_t kTableSize = 4000;
 
  private:
+  // Opens the port; a port that does not open is shown to the user.
+  bool OpenPort();
+  std::function<void(const std::string&)> TellUser();
+  // Asks the channel names; the export file's header line. A module's first two name
+  // its table's columns.
+  std::string ReadHeader(int channels, const ReadoutSource& source);
+  void ReturnToSlowRate(std::uint8_t address, int deviceKind);
+  // Tells the user what went wrong, and what was short or out of step.
+  void Report(const ReadoutResult& result, const std::string& path, const std::string& fileError);
+
   link::Link& link_;
   platform::Ui& ui_;
   const link::FlowContext& context_;

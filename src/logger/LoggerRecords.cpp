@@ -72,7 +72,7 @@ std::string LongRecordLine(const LongRecord& r, int typeIndex) {
 int ModuleDataBytes(std::uint16_t sizeReply) {
   if (sizeReply & 0x2000) return 64000;
   if (sizeReply == 0) return 2;
-  return sizeReply * 16;
+  return sizeReply * static_cast<int>(kLongRecordBytes);
 }
 
 }  // namespace korvane::logger

@@ -7,22 +7,25 @@
 #include <string>
 
 #include "link/Frame.h"
+#include "link/Protocol.h"
 
 namespace korvane::logger {
 
 // A display unit's record: date and time to the minute, then 21 bytes of packed
 // display characters.
-using DisplayRecord = std::array<std::uint8_t, 26>;
-// A module's record (device kinds 4 and 5): date and time, three 3-byte floats.
-using LongRecordBytes = std::array<std::uint8_t, 16>;
+inline constexpr std::size_t kDisplayRecordBytes = 26;
+using DisplayRecord = std::array<std::uint8_t, kDisplayRecordBytes>;
+// A module's record (the current series): date and time, three 3-byte floats.
+inline constexpr std::size_t kLongRecordBytes = 16;
+using LongRecordBytes = std::array<std::uint8_t, kLongRecordBytes>;
 
 struct LongRecord {
   std::uint8_t day = 0, month = 0, year = 0, hour = 0, minute = 0, second = 0;  // year since 2000
   float value1 = 0.0f, value2 = 0.0f, temperature = 0.0f;
 };
 
-// Device kinds 4 and 5 keep long records; every other kind the display format.
-constexpr bool HasLongRecords(int deviceKind) { return deviceKind == 4 || deviceKind == 5; }
+// The current series keep long records; every other kind the display format.
+constexpr bool HasLongRecords(int deviceKind) { return link::IsCurrentSeries(deviceKind); }
 
 // The 42 display characters of the packed bytes, high nibble first: 0..9 digits, 10 '<',
 // 11 '>', 12 ',', 13 '-', 14 and 15 a space.
@@ -36,7 +39,7 @@ LongRecord DecodeLongRecord(const LongRecordBytes& r);
 
 // A long record is in step when the device's memory pointer of its last frame plus 2
 // is a multiple of 16.
-constexpr bool PointerInStep(std::uint16_t pointer) { return (pointer + 2) % 16 == 0; }
+constexpr bool PointerInStep(std::uint16_t pointer) { return (pointer + 2) % kLongRecordBytes == 0; }
 
 // --- export file (Windows-1252 bytes) --------------------------------------------------
 inline constexpr char kExportHeader[] = "date\ttime\t";

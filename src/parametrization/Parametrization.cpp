@@ -73,7 +73,11 @@ Parametrization::Parametrization(link::Link& link, platform::Ui& ui, const link:
 
 int Parametrization::typeIndex() const { return link_.module().typeIndex; }
 
-bool Parametrization::Open() { return link_.OpenPort(kGerman); }
+bool Parametrization::Open() {
+  if (link_.OpenPort(kGerman)) return true;
+  ui_.Message(link_.openMessage());
+  return false;
+}
 
 std::optional<ParamValues> Parametrization::TakeControls() {
   if (onTakeControls_) onTakeControls_();

@@ -20,9 +20,12 @@ void SetLineRate(link::Link& link, int baud) {
 
 void Run(link::Link& link, platform::Ui& ui, const link::FlowContext& context, ParametrizationDialogs& dialogs,
          ParamFields& fields, const platform::Clock& clock, int n, link::LineLease& line) {
-  SetLineRate(link, n == kDisplayModuleType ? 19200 : 4800);
+  SetLineRate(link, n == kDisplayModuleType ? link::kMediumBaud : link::kSlowBaud);
   link.WaitSeconds(1);
-  if (!link.OpenPort(0)) return;  // the port's message is shown; nothing can be sent
+  if (!link.OpenPort(0)) {  // nothing can be sent
+    ui.Message(link.openMessage());
+    return;
+  }
 
   link.module().typeIndex = n;
   const link::Data4 type = link::ByteData(static_cast<std::uint8_t>(n + 1));
@@ -58,8 +61,8 @@ void StartParametrization(link::Link& link, platform::Ui& ui, const link::FlowCo
   if (!line) return;
   // The port reopens at 4800 with the next operation that needs it; until then the
   // device is free for other programs.
-  SetLineRate(link, 4800);
-  link.serialPort().Close();
+  SetLineRate(link, link::kSlowBaud);
+  link.line().Close();
 }
 
 }  // namespace korvane::parametrization

@@ -38,6 +38,7 @@ inline constexpr TextPair kSocket{"Socket", "socket"};
 inline constexpr TextPair kSpecialFile{"Spezialdatei", "special file"};
 inline constexpr TextPair kDanglingLink{"symbolischer Link auf eine fehlende Datei", "symbolic link to a missing file"};
 inline constexpr TextPair kNothingWritten{"nichts geschrieben", "nothing written"};
+inline constexpr TextPair kFileGone{"die Datei wurde gelöscht oder ersetzt", "the file was deleted or replaced"};
 inline constexpr TextPair kNoTemporaryName{"kein freier Name für eine temporäre Datei",
                                            "no temporary file name is free"};
 inline constexpr TextPair kTooLarge{"größer als 1 MiB", "larger than 1 MiB"};

@@ -51,9 +51,12 @@ ScanResult ScanBus(link::Link& link, platform::Ui& ui, int language, bool displa
     // The display unit listens at 19200 baud; the line returns to the rate it had.
     const int baud = link.baudRate();
     link.ClosePort();
-    link.setBaudRate(19200);
+    link.setBaudRate(link::kMediumBaud);
     ScanHit hit;
-    if (link.OpenPort(language) && Probe(link, link::kDisplayAddress, hit)) result.found.push_back(hit);
+    if (!link.OpenPort(language))
+      ui.Message(link.openMessage());
+    else if (Probe(link, link::kDisplayAddress, hit))
+      result.found.push_back(hit);
     result.lineLost = link.isLineLost();
     link.ClosePort();
     link.setBaudRate(baud);

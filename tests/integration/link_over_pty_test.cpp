@@ -72,7 +72,7 @@ TEST_F(LinkOverPty, PacedRepliesOfAClosedClientAreDropped) {
   link->SendFrame(0, link::kRead, 1, 28);
   ASSERT_TRUE(WaitFor([&] { return server.replyPending(); }));
   link->ClosePort();
-  link->serialPort().Close();  // as at the end of a program run
+  port->Close();  // as at the end of a program run
   // The next client would otherwise find the old reply on the line.
   ASSERT_TRUE(WaitFor([&] { return !server.replyPending(); }));
   EXPECT_EQ(written, 0);
@@ -144,7 +144,7 @@ TEST_F(LinkOverPty, UnreadLateBytesArePurgedByTheNextWrite) {
   const Frame late = BuildFrame(0, 2, 4, 32, link::FloatData(-3.5f));
   server.WriteRaw({late.begin(), late.end()});
   ASSERT_TRUE(WaitFor([&] { return server.unreadByClient() == 11; }));
-  ASSERT_TRUE(link->serialPort().StartWorker());
+  ASSERT_TRUE(port->StartWorker());
   link->module().calibration[0] = 111.0f;
   ASSERT_TRUE(Read(33));
   EXPECT_FLOAT_EQ(link->module().calibration[0], 111.0f);
@@ -231,7 +231,7 @@ TEST_F(LinkOverPty, PortIsExclusiveAlsoForRoot) {
   // A stopped worker keeps the device; closing it frees it.
   link->ClosePort();
   EXPECT_FALSE(second.ConfigureLine(server.slavePath(), 1, 4800));
-  link->serialPort().Close();
+  port->Close();
   EXPECT_TRUE(second.ConfigureLine(portLink, 1, 4800));
   second.Close();
 
@@ -239,7 +239,7 @@ TEST_F(LinkOverPty, PortIsExclusiveAlsoForRoot) {
   const int fd = ::open(server.slavePath().c_str(), O_RDWR | O_NOCTTY | O_CLOEXEC);
   ASSERT_GE(fd, 0);
   ASSERT_EQ(::flock(fd, LOCK_EX | LOCK_NB), 0);
-  EXPECT_FALSE(link->OpenPort(1));
+  EXPECT_FALSE(OpenPortAsAFlowDoes(1));
   ASSERT_EQ(ui.Messages().size(), 1u);
   EXPECT_EQ(ui.Messages()[0].rfind("COM 1 cannot be opened.\n\n", 0), 0u) << ui.Messages()[0];
   ::close(fd);
@@ -258,7 +258,7 @@ TEST_F(LinkOverPty, HangUpEndsTheWaitAndAReopenedLineWorks) {
   EXPECT_FALSE(link->portOpen());
   EXPECT_FALSE(link->openFailure().empty());
   // Without a line the next flow cannot open the port and says so.
-  EXPECT_FALSE(link->OpenPort(1));
+  EXPECT_FALSE(OpenPortAsAFlowDoes(1));
   ASSERT_EQ(ui.Messages().size(), 1u);
   EXPECT_EQ(ui.Messages()[0].rfind("COM 1 cannot be opened.", 0), 0u);
 
@@ -331,7 +331,7 @@ TEST_F(LinkOverPty, ThePortFollowsItsMappingAfterAFailure) {
   }
   // A mapping to nothing is told, naming the device tried.
   portLink = "/nonexistent/korvane/ttyS0";
-  EXPECT_FALSE(link->OpenPort(0));
+  EXPECT_FALSE(OpenPortAsAFlowDoes(0));
   ASSERT_FALSE(ui.Messages().empty());
   EXPECT_EQ(ui.Messages().back(), "COM 1 kann nicht geöffnet werden.\n\n/nonexistent/korvane/ttyS0 existiert nicht.");
   other.Close();
@@ -339,7 +339,7 @@ TEST_F(LinkOverPty, ThePortFollowsItsMappingAfterAFailure) {
 
 TEST_F(LinkOverPty, MissingDeviceIsNamedWithItsReason) {
   link->setPortIndex(6);  // COM 7: nothing there
-  EXPECT_FALSE(link->OpenPort(1));
+  EXPECT_FALSE(OpenPortAsAFlowDoes(1));
   EXPECT_FALSE(link->portOpen());
   ASSERT_EQ(ui.Messages().size(), 1u);
   const std::string text = ui.Messages()[0];

@@ -14,9 +14,10 @@
 #include <string>
 
 #include "PtyServer.h"
-#include "SimBus.h"
-#include "SimDevice.h"
+#include "Bus.h"
+#include "Amplifier.h"
 #include "link/Link.h"
+#include "link/SerialLine.h"
 #include "support/ScriptedUi.h"
 
 namespace korvane::test {
@@ -49,14 +50,23 @@ class LinkOverPty : public ::testing::Test {
       server.onFrame = [](bool in, const std::vector<std::uint8_t>& b, const std::string& note) {
         std::fprintf(stderr, "%s %s %s\n", in ? "<-" : "->", link::HexText(b.data(), b.size()).c_str(), note.c_str());
       };
+    auto line = std::make_unique<link::SerialLine>(ui);
+    port = line.get();
     link = std::make_unique<link::Link>(
-        ui, [this](int com) { return com == 1 ? portLink : std::string("/nonexistent/korvane/ttyS9"); },
+        std::move(line), [this](int com) { return com == 1 ? portLink : std::string("/nonexistent/korvane/ttyS9"); },
         link::LinkTimings::Fast(), [] { return PinnedTime(); });
   }
 
   void TearDown() override {
     link.reset();
     server.Close();
+  }
+
+  // Opens the port as a flow does: a port that does not open is shown to the user.
+  bool OpenPortAsAFlowDoes(int language) {
+    if (link->OpenPort(language)) return true;
+    ui.Message(link->openMessage(), platform::kAppTitle);
+    return false;
   }
 
   // One read exchange: true when the reply came.
@@ -72,6 +82,7 @@ class LinkOverPty : public ::testing::Test {
   sim::PtyServer server{bus};
   ScriptedUi ui;
   std::unique_ptr<link::Link> link;
+  link::SerialLine* port = nullptr;  // the link's line
 };
 
 }  // namespace korvane::test

@@ -16,8 +16,10 @@ namespace korvane::link {
 namespace {
 
 struct LeaseFixture {
-  LeaseFixture() : link(ui, [](int) { return std::string(); }, LinkTimings::Fast()) {
-    link.setLoopback([this](const Frame& f) { sent.push_back(f); });
+  LeaseFixture()
+      : link(
+            std::make_unique<InProcessLine>([this](const Frame& f) { sent.push_back(f); }),
+            [](int) { return std::string("in-process"); }, LinkTimings::Fast()) {
     link.OpenPort(0);
     QObject::connect(&link, &Link::lineHeldChanged, [this](bool held) { heldSignals.push_back(held); });
   }

@@ -9,38 +9,13 @@
 #include <vector>
 
 #include "link/Link.h"
+#include "support/InProcessLinkTest.h"
 #include "support/ScriptedUi.h"
 
 namespace korvane::link {
 namespace {
 
-class LinkTest : public ::testing::Test {
- protected:
-  LinkTest()
-      : link(
-            ui, [](int) { return std::string(); }, LinkTimings::Fast(),
-            [] { return platform::LocalTime{2026, 12, 8, 14, 30, 0}; }) {
-    link.setLoopback([this](const Frame& f) {
-      sent.push_back(f);
-      if (answer) answer(f);
-    });
-    link.OpenPort(1);
-  }
-
-  // Delivers bytes as the serial worker would: later, through the event loop.
-  void ReplyLater(const Frame& f, int ms = 0) {
-    QByteArray bytes(reinterpret_cast<const char*>(f.data()), 11);
-    QTimer::singleShot(ms, &link, [this, bytes] { link.OnBytes(bytes); });
-  }
-  void Feed(const Frame& f) {
-    for (std::uint8_t b : f) link.OnSerialByte(b);
-  }
-
-  test::ScriptedUi ui;
-  Link link;
-  std::vector<Frame> sent;
-  std::function<void(const Frame&)> answer;
-};
+using LinkTest = test::InProcessLinkTest;
 
 TEST_F(LinkTest, WaitEndsWithTheReply) {
   answer = [this](const Frame& f) { ReplyLater(BuildFrame(0, kRead, 4, FrameParameter(f), FloatData(-59.2f))); };
@@ -94,37 +69,6 @@ TEST_F(LinkTest, WatchdogNoticeGoesToTheOwner) {
   EXPECT_EQ(notice, "08.12.2026\t14:30\tWD-RESET \n\r");
 }
 
-TEST_F(LinkTest, WriteCalibrationSetWritesFourFloatsThenStores) {
-  link.module().calibration = {0.0f, -59.17f, 1.5f, 1.013f};
-  answer = [this](const Frame& f) { ReplyLater(f); };  // echo = acknowledgement
-  link.WriteCalibrationSet(FlowContext{3, 0});
-  ASSERT_EQ(sent.size(), 5u);
-  const std::uint8_t params[] = {32, 33, 34, 37};
-  for (int i = 0; i < 4; ++i)
-    EXPECT_EQ(sent[i], BuildFrame(3, kWrite, 4, params[i], FloatData(link.module().calibration[i])));
-  EXPECT_EQ(FrameGroup(sent[4]), kValues);
-  EXPECT_EQ(FrameParameter(sent[4]), 65);
-  std::vector<int> positions;
-  for (const auto& e : ui.events)
-    if (e.kind == "progress-set") positions.push_back(e.number);
-  EXPECT_EQ(positions, (std::vector<int>{1, 2, 3, 4, 5}));
-  EXPECT_EQ(ui.Kinds().back(), "progress-close");
-}
-
-TEST_F(LinkTest, WriteByteAndStoreStoresOnlyAfterAnAcknowledgement) {
-  answer = [this](const Frame& f) { ReplyLater(f); };
-  link.WriteByteAndStore(FlowContext{kDisplayAddress, 0}, 9);
-  ASSERT_EQ(sent.size(), 2u);
-  EXPECT_EQ(sent[0], BuildFrame(kDisplayAddress, kWrite, 1, 164, ByteData(9)));
-  EXPECT_EQ(sent[1], BuildFrame(kDisplayAddress, kValues, 1, 53, ByteData(9)));
-
-  sent.clear();
-  answer = nullptr;
-  link.WriteByteAndStore(FlowContext{kDisplayAddress, 0}, 9);
-  EXPECT_EQ(sent.size(), 1u);
-  EXPECT_EQ(ui.Messages().back(), "Fehler in der Datenkommunikation!");
-}
-
 TEST_F(LinkTest, BaudChangeSelectsRateAndReopens) {
   struct Case {
     int selector;
@@ -165,38 +109,6 @@ TEST_F(LinkTest, BytesAfterAChainReplyInTheSameDeliveryAreStale) {
   EXPECT_EQ(FrameParameter(sent.back()), 2);
 }
 
-TEST_F(LinkTest, CalibrationSaveCountsMissingAcknowledgementsAndStopsOnALostLine) {
-  struct Case {
-    const char* name;
-    std::function<void(const Frame&)> answer;
-    WriteReport expected;
-    std::size_t framesSent;
-  } cases[] = {
-      {"all acknowledged", [this](const Frame& f) { ReplyLater(f); }, {0, false}, 5},
-      {"silent module", nullptr, {5, false}, 5},
-      {"line lost at the second write",
-       [this](const Frame& f) {
-         if (FrameParameter(f) == 33)
-           QTimer::singleShot(0, &link, [this] { link.OnLineLost(QStringLiteral("gone")); });
-         else
-           ReplyLater(f);
-       },
-       {0, true},
-       2},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
-    link.ClosePort();
-    link.OpenPort(1);
-    sent.clear();
-    answer = c.answer;
-    const WriteReport r = link.WriteCalibrationSet(FlowContext{0, 0});
-    EXPECT_EQ(r.unanswered, c.expected.unanswered);
-    EXPECT_EQ(r.lineLost, c.expected.lineLost);
-    EXPECT_EQ(sent.size(), c.framesSent);
-  }
-}
-
 TEST(LinkOpen, PortWithoutDeviceNamesTheCom) {
   test::ScriptedUi ui;
   Link link(
@@ -204,9 +116,9 @@ TEST(LinkOpen, PortWithoutDeviceNamesTheCom) {
   link.setPortIndex(4);
   EXPECT_FALSE(link.OpenPort(1));
   EXPECT_FALSE(link.portOpen());
-  ASSERT_EQ(ui.Messages().size(), 1u);
-  EXPECT_EQ(ui.Messages()[0].rfind("COM 5 cannot be opened.", 0), 0u);
-  EXPECT_NE(ui.Messages()[0].find("does not exist"), std::string::npos);
+  EXPECT_TRUE(ui.Messages().empty());  // the flows tell the user
+  EXPECT_EQ(link.openMessage().rfind("COM 5 cannot be opened.", 0), 0u);
+  EXPECT_NE(link.openMessage().find("does not exist"), std::string::npos);
 }
 
 TEST(LinkOpen, HeadlineAndReasonFollowTheLanguage) {
@@ -221,8 +133,8 @@ TEST(LinkOpen, HeadlineAndReasonFollowTheLanguage) {
         ui, [](int) { return std::string("/nonexistent/ttyKORVANE"); }, LinkTimings::Fast());
     link.setPortIndex(4);
     EXPECT_FALSE(link.OpenPort(c.language));
-    ASSERT_EQ(ui.Messages().size(), 1u);
-    EXPECT_EQ(ui.Messages()[0], c.text);
+    EXPECT_TRUE(ui.Messages().empty());  // the flows tell the user
+    EXPECT_EQ(link.openMessage(), c.text);
   }
 }
 
@@ -237,9 +149,9 @@ TEST(LinkOpen, DevicesThatAreNoSerialPortAreRefusedByPath) {
         ui, [](int) { return std::string(); }, LinkTimings::Fast());
     link.setDeviceOverride(device);
     EXPECT_FALSE(link.OpenPort(1)) << device;
-    ASSERT_EQ(ui.Messages().size(), 1u) << device;
-    EXPECT_EQ(ui.Messages()[0].rfind(device + " cannot be opened.", 0), 0u) << ui.Messages()[0];
-    EXPECT_NE(ui.Messages()[0].find("not a serial device"), std::string::npos) << ui.Messages()[0];
+    EXPECT_TRUE(ui.Messages().empty()) << device;  // the flows tell the user
+    EXPECT_EQ(link.openMessage().rfind(device + " cannot be opened.", 0), 0u) << link.openMessage();
+    EXPECT_NE(link.openMessage().find("not a serial device"), std::string::npos) << link.openMessage();
   }
 }
 
@@ -249,7 +161,7 @@ TEST(LinkOpen, UnsupportedBaudRateIsRefusedWithAReason) {
       ui, [](int) { return std::string("/dev/null"); }, LinkTimings::Fast());
   link.setBaudRate(12345);
   EXPECT_FALSE(link.OpenPort(1));
-  EXPECT_NE(ui.Messages().at(0).find("12345 baud"), std::string::npos);
+  EXPECT_NE(link.openMessage().find("12345 baud"), std::string::npos);
 }
 
 }  // namespace

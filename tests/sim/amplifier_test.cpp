@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "DisplayUnit.h"
-#include "SimDevice.h"
+#include "Amplifier.h"
 
 namespace korvane::sim {
 namespace {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "DisplayUnit.h"
-#include "SimBus.h"
+#include "Bus.h"
 
 namespace korvane::sim {
 namespace {

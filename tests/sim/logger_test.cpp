@@ -4,8 +4,8 @@
 #include <string>
 
 #include "DisplayUnit.h"
-#include "SimBus.h"
-#include "SimDevice.h"
+#include "Bus.h"
+#include "Amplifier.h"
 
 namespace korvane::sim {
 namespace {

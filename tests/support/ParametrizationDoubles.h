@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "SimBus.h"
+#include "Bus.h"
 #include "parametrization/Parametrization.h"
 #include "parametrization/ParametrizationDialogs.h"
 

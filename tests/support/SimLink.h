@@ -6,7 +6,7 @@
 #include <memory>
 
 #include "link/Link.h"
-#include "SimBus.h"
+#include "Bus.h"
 
 namespace korvane::test {
 
@@ -15,7 +15,7 @@ class SimLink {
   explicit SimLink(platform::Ui& ui, link::LinkTimings timings = link::LinkTimings::Fast(),
                    platform::Clock clock = platform::SystemClock());
 
-  std::shared_ptr<sim::Amplifier> AddAmplifier(int wireType, std::uint8_t address = 0, int deviceKind = 4);
+  std::shared_ptr<sim::Amplifier> AddAmplifier(int wireType, std::uint8_t address = 0, int deviceKind = static_cast<int>(link::DeviceKind::kAmplifier));
 
   link::Link link;
   // The address and language the test's flows work with.
@@ -23,6 +23,8 @@ class SimLink {
   sim::Bus bus;
 
  private:
+  void Answer(const link::Frame& request);
+
   std::uint64_t generation_ = 0;
 };
 

@@ -107,7 +107,10 @@ scan::ScanChoice MainFlows::Scan() {
   scan::ScanResult result;
   bool ran = false;
   controller_.RunExclusive([&] {
-    if (!link_.OpenPort(language)) return;
+    if (!link_.OpenPort(language)) {
+      ui_.Message(link_.openMessage());
+      return;
+    }
     result = scan::ScanBus(link_, ui_, language);
     ran = true;
   });

@@ -170,7 +170,10 @@ void BusView::OnStartStop() {
 void BusView::Start() {
   if (addresses_.empty() || parts_.link.lineHeld()) return;
   status_->clear();
-  if (!parts_.link.OpenPort(language_)) return;  // the link told why
+  if (!parts_.link.OpenPort(language_)) {
+    parts_.ui.Message(parts_.link.openMessage());
+    return;
+  }
   BuildRows();
   auto* poll = new BusPoll(parts_.link, {addresses_, period_, language_}, parts_.clock, this);
   connect(poll, &BusPoll::sampleReady, this, &BusView::OnSample);

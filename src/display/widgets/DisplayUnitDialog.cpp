@@ -15,6 +15,7 @@
 #include "logger/widgets/ClockDialog.h"
 #include "platform/NumberText.h"
 #include "display/widgets/DialogCaptions.h"
+#include "link/Protocol.h"
 #include "link/widgets/LineGate.h"
 #include "platform/Ui.h"
 #include "platform/widgets/SpinEdit.h"
@@ -23,6 +24,9 @@ namespace korvane::display {
 namespace {
 
 using types::TextPair;
+
+// The contrast's check at OK lets one step more through than its arrows reach.
+constexpr int kContrastCheckedHighest = link::kContrastHighest + 1;
 
 // Typing may go beyond the arrows' range, so OK can name the field and what it takes.
 SpinEdit* NumberField(int stepMin, int stepMax, QWidget* parent) {
@@ -192,7 +196,7 @@ DisplayUnitDialog::DisplayUnitDialog(platform::Ui& ui, DisplaySettings& settings
   serialEnabled_ = new QCheckBox(Caption(kSerialEnable, lang), serialBox);
   serialCaption_ = new QLabel(Caption(kSerialInterval, lang), serialBox);
   serialInterval_ = NumberField(10, 300, serialBox);
-  contrast_ = NumberField(0, 20, serialBox);
+  contrast_ = NumberField(link::kContrastLowest, link::kContrastHighest, serialBox);
   firmware_ = new QLabel(serialBox);
   sgrid->addWidget(serialEnabled_, 0, 0, 1, 2);
   sgrid->addWidget(serialCaption_, 1, 0);
@@ -297,7 +301,7 @@ bool DisplayUnitDialog::TakeControls(DisplaySettings& s, bool check) {
     TakeIndex(virtuals_[j].operation, v.operation);
   }
   if (!take(loggerInterval_, s.loggerInterval, texts::kLoggerIntervalField(lang), 1, 999) ||
-      !take(contrast_, s.contrast, texts::kContrastField(lang), 0, 21) ||
+      !take(contrast_, s.contrast, texts::kContrastField(lang), link::kContrastLowest, kContrastCheckedHighest) ||
       !take(serialInterval_, s.serialInterval, texts::kSerialIntervalField(lang), 10, 300))
     return false;
   TakeIndex(dac0_, s.dac0Position);

@@ -7,6 +7,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "link/Frame.h"
 #include "scan/ScanTexts.h"
 #include "types/Catalogue.h"
 
@@ -24,7 +25,7 @@ ScanDialog::ScanDialog(const ScanResult& result, int language, QWidget* parent) 
       {U(kColumnAddress(language)), U(kColumnType(language)), U(kColumnKind(language)), U(kColumnIdentity(language))});
   for (const ScanHit& hit : result.found) {
     auto* item = new QTreeWidgetItem(list_);
-    item->setText(0, hit.address == 0x80 ? QStringLiteral("0x80") : QString::number(hit.address));
+    item->setText(0, hit.address == link::kDisplayAddress ? QStringLiteral("0x80") : QString::number(hit.address));
     item->setText(1, QStringLiteral("%1 %2")
                          .arg(hit.wireType)
                          .arg(QString::fromStdString(types::TypeName(hit.wireType - 1, language))));

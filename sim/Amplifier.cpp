@@ -1,4 +1,4 @@
-#include "SimDevice.h"
+#include "Amplifier.h"
 
 #include "SimClock.h"
 #include "link/Protocol.h"
@@ -117,8 +117,8 @@ float RangeTop(int t) {
 
 struct Amplifier::State {
   std::uint8_t address = 0;
-  int kind = 4;
-  int baud = 4800;
+  int kind = static_cast<int>(link::DeviceKind::kAmplifier);
+  int baud = link::kSlowBaud;
   std::bitset<256> known;
   std::array<Data4, 256> params{};
   Live live{};
@@ -139,8 +139,8 @@ Amplifier::Amplifier(int wireType, std::uint8_t address, int deviceKind) : s_(st
   State& s = *s_;
   s.address = address;
   s.kind = deviceKind;
-  // A display module talks at 19200 baud.
-  if (wireType == 20) s.baud = 19200;
+  // A display module talks at the display unit's rate.
+  if (wireType == 20) s.baud = link::kMediumBaud;
   s.known = AmplifierParameters();
   const int t = wireType - 1;
   s.live = LiveFor(t);
@@ -170,7 +170,9 @@ Amplifier::Amplifier(int wireType, std::uint8_t address, int deviceKind) : s_(st
   b(link::kType, wireType);
   b(link::kDeviceKind, deviceKind);
   b(link::kAddress, address);
-  f(link::kFirmware, deviceKind == 5 ? 2.05f : deviceKind == 4 ? 1.20f : 0.98f);
+  f(link::kFirmware, link::IsKind(deviceKind, link::DeviceKind::kController)  ? 2.05f
+                     : link::IsKind(deviceKind, link::DeviceKind::kAmplifier) ? 1.20f
+                                                                             : 0.98f);
 
   // Calibration as delivered.
   if (t == 0) {
@@ -207,7 +209,7 @@ Amplifier::Amplifier(int wireType, std::uint8_t address, int deviceKind) : s_(st
   f(link::kOutput1Lower, 0.0f);
   f(link::kOutput1Upper, 100.0f);
   b(link::kCurrentRange, 1);  // 4..20 mA
-  b(link::kOutputKind, deviceKind == 4 || deviceKind == 5 ? 1 : 0);
+  b(link::kOutputKind, link::IsCurrentSeries(deviceKind) ? 1 : 0);
   b(link::kOutput0Source, 0);
   b(link::kOutput1Source, 5);
   f(link::kRelay1Limit, RangeTop(t) * 0.8f);
@@ -221,12 +223,12 @@ Amplifier::Amplifier(int wireType, std::uint8_t address, int deviceKind) : s_(st
   f(link::kFixedTemperature, 25.0f);
   b(link::kFixedTemperatureOn, 0);
   w(link::kLoggerInterval, 10);
-  b(link::kLoggerEnabled, deviceKind == 4 || deviceKind == 5 ? 1 : 0);
+  b(link::kLoggerEnabled, link::IsCurrentSeries(deviceKind) ? 1 : 0);
   b(link::kCalibrationHold, 1);
   b(link::kScreenSaverOff, 0);
   b(link::kCalibrationDelay, 10);
 
-  if (deviceKind == 4 || deviceKind == 5) FillLogger(24);
+  if (link::IsCurrentSeries(deviceKind)) FillLogger(24);
 }
 
 void Amplifier::FillLogger(int records) {
@@ -282,7 +284,7 @@ bool Amplifier::Answers(std::uint8_t address) const { return address == s_->addr
 std::uint8_t Amplifier::address() const { return s_->address; }
 int Amplifier::wireType() const { return s_->params[link::kType.number][0]; }
 int Amplifier::deviceKind() const { return s_->params[link::kDeviceKind.number][0]; }
-int Amplifier::fastBaud() const { return deviceKind() == 5 ? 38400 : 19200; }
+int Amplifier::fastBaud() const { return link::StreamRate(deviceKind()); }
 int Amplifier::baud() const { return s_->baud; }
 void Amplifier::SetBaud(int baud) { s_->baud = baud; }
 
@@ -427,7 +429,7 @@ std::optional<Frame> Amplifier::Handle(const Frame& request) {
           // The acknowledgement still goes out at the old rate; the switch follows.
           s.system.push_back(p);
           Frame ack = echo();
-          s.baud = data[0] == 1 ? fastBaud() : 4800;
+          s.baud = data[0] == 1 ? fastBaud() : link::kSlowBaud;
           return ack;
         }
         default: return std::nullopt;

@@ -1,4 +1,4 @@
-#include "SimBus.h"
+#include "Bus.h"
 
 #include <algorithm>
 

@@ -8,7 +8,7 @@
 #include <optional>
 #include <vector>
 
-#include "link/Frame.h"
+#include "link/Protocol.h"
 #include "platform/Clock.h"
 
 namespace korvane::sim {
@@ -39,7 +39,7 @@ class Device {
 class Amplifier : public Device {
  public:
   // deviceKind: 4 = amplifier family, 5 = display/controller series, other = earlier series.
-  Amplifier(int wireType, std::uint8_t address = 0, int deviceKind = 4);
+  Amplifier(int wireType, std::uint8_t address = 0, int deviceKind = static_cast<int>(link::DeviceKind::kAmplifier));
 
   bool Answers(std::uint8_t address) const override;
   std::optional<Frame> Handle(const Frame& request) override;

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "link/Frame.h"
-#include "SimDevice.h"
+#include "Amplifier.h"
 
 namespace korvane::sim {
 
