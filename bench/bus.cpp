@@ -20,25 +20,14 @@
 #include "Amplifier.h"
 #include "bus/BusPoll.h"
 #include "link/Link.h"
-#include "platform/Ui.h"
+#include "PrintUi.h"
 
 using namespace korvane;
 using namespace std::chrono_literals;
 
 namespace {
 
-class PrintUi : public platform::Ui {
- public:
-  void Message(const std::string& text, const std::string&) override { std::fprintf(stderr, "%s\n", text.c_str()); }
-  void ErrorBox(const std::string& text, const std::string&) override { std::fprintf(stderr, "%s\n", text.c_str()); }
-  bool YesNo(const std::string&, const std::string&, const std::string&, const std::string&) override { return false; }
-  std::optional<std::string> SaveFile(const platform::FileDialogSpec&) override { return std::nullopt; }
-  std::optional<std::string> OpenFile(const platform::FileDialogSpec&) override { return std::nullopt; }
-  void ProgressOpen(const std::string&, const std::string&, int, int) override {}
-  void ProgressSet(int) override {}
-  void ProgressClose() override {}
-  std::unique_ptr<platform::PageTarget> BeginPrint(const std::string&) override { return nullptr; }
-};
+using bench::PrintUi;
 
 constexpr int kBaud = 4800;
 // One chain: six requests and six replies of eleven bytes, ten bits each.

@@ -8,6 +8,10 @@
 
 #include "CliContext.h"
 
+namespace korvane::app {
+class Recording;
+}
+
 namespace korvane::cli {
 
 using CommandFn = int (*)(CliContext& ctx, const CommandOptions& options);
@@ -37,6 +41,8 @@ int RunInfo(CliContext& ctx, const CommandOptions& options);
 int RunLive(CliContext& ctx, const CommandOptions& options);
 // live over an --address list or the whole bus (--bus).
 int RunLiveBus(CliContext& ctx, const CommandOptions& options);
+// live --record: opens the recording for appending, or says why not; kExitOk or kExitFile.
+int OpenRecording(CliContext& ctx, const std::string& path, app::Recording& recording);
 int RunScan(CliContext& ctx, const CommandOptions& options);
 
 }  // namespace korvane::cli

@@ -23,6 +23,13 @@ constexpr types::TextPair kSkippedPolls{"%d Abfragen ausgelassen: die vorige Abf
 
 }  // namespace
 
+int OpenRecording(CliContext& ctx, const std::string& path, app::Recording& recording) {
+  std::string error;
+  if (recording.OpenForAppend(path, &error, ctx.language())) return kExitOk;
+  ctx.ui().Message(std::string(kCannotRecord(ctx.language())) + " " + error, platform::kAppTitle);
+  return kExitFile;
+}
+
 int RunLive(CliContext& ctx, const CommandOptions& o) {
   if (o.bus || !ctx.options().addresses.empty()) return RunLiveBus(ctx, o);
   const bool record = !o.record.empty();
@@ -31,13 +38,7 @@ int RunLive(CliContext& ctx, const CommandOptions& o) {
   const app::Interval interval = app::Interval::FromFields(o.interval.hour, o.interval.minute, o.interval.second);
 
   app::Recording recording(ctx.ui(), ctx.clock());
-  if (record) {
-    std::string error;
-    if (!recording.OpenForAppend(o.record, &error, ctx.language())) {
-      ctx.ui().Message(std::string(kCannotRecord(ctx.language())) + " " + error, platform::kAppTitle);
-      return kExitFile;
-    }
-  }
+  if (const int rc = record ? OpenRecording(ctx, o.record, recording) : kExitOk; rc != kExitOk) return rc;
 
   if (const int rc = ctx.OpenPort(); rc != kExitOk) return rc;
   link::Link& link = ctx.link();

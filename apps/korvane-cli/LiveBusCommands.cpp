@@ -20,8 +20,6 @@ namespace korvane::cli {
 
 namespace {
 
-constexpr types::TextPair kCannotRecordBus{"Die Aufzeichnungsdatei kann nicht geöffnet werden:",
-                                           "The recording file cannot be opened:"};
 // Cycles in a row without an answer from any module after which the command ends.
 constexpr int kSilentCyclesToEnd = 3;
 
@@ -35,13 +33,7 @@ int RunLiveBus(CliContext& ctx, const CommandOptions& o) {
   const app::Interval interval = app::Interval::FromFields(o.interval.hour, o.interval.minute, o.interval.second);
 
   app::Recording recording(ctx.ui(), ctx.clock());
-  if (record) {
-    std::string error;
-    if (!recording.OpenForAppend(o.record, &error, language)) {
-      ctx.ui().Message(std::string(kCannotRecordBus(language)) + " " + error, platform::kAppTitle);
-      return kExitFile;
-    }
-  }
+  if (const int rc = record ? OpenRecording(ctx, o.record, recording) : kExitOk; rc != kExitOk) return rc;
   if (const int rc = ctx.OpenPort(); rc != kExitOk) return rc;
   link::Link& link = ctx.link();
 
