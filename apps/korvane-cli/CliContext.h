@@ -24,6 +24,7 @@ enum ExitCode : int {
   kExitUsage = 2,       // bad command line
   kExitPortFailed = 3,  // the port cannot be opened
   kExitFile = 6,        // a file cannot be read or written
+  kExitInterrupted = 130,  // Ctrl-C, like the cancel button
 };
 
 class TraceFile;

@@ -16,7 +16,6 @@ namespace korvane::cli {
 namespace {
 
 constexpr int kExitShort = 8;          // the stream ended before the announced records
-constexpr int kExitInterrupted = 130;  // Ctrl-C, like the cancel button
 
 constexpr types::TextPair kNoChart{"korvane-cli: kein Diagramm: es kamen keine Datensätze an",
                                    "korvane-cli: no chart: no records arrived"};
