@@ -7,6 +7,7 @@
 #include <cstdlib>
 
 #include "configuration/ConfigLists.h"
+#include "link/Protocol.h"
 #include "platform/NumberText.h"
 #include "types/Catalogue.h"
 
@@ -103,7 +104,7 @@ std::optional<std::vector<ConfigWrite>> ConfigurationWrites(const ConfigSettings
   number(link::kRelay1Hysteresis, "IDC_HYSTERESE", s.IDC_HYSTERESE);
   byte(link::kRelay1LimitType, "IDC_MINIMUM", s.IDC_MINIMUM);
   byte(link::kRelay1Source, "IDC_RADIO_RELAY", s.IDC_RADIO_RELAY);
-  if (s.deviceKind == 5) {
+  if (link::IsController(s.deviceKind)) {
     number(link::kRelay2Limit, "IDC_GRENZWERT3", s.IDC_GRENZWERT3);
     number(link::kRelay2Hysteresis, "IDC_HYSTERESE3", s.IDC_HYSTERESE3);
     byte(link::kRelay2LimitType, "IDC_MINIMUM3", s.IDC_MINIMUM3);
@@ -124,7 +125,7 @@ std::optional<std::vector<ConfigWrite>> ConfigurationWrites(const ConfigSettings
 link::Data4 ByteWriteData(int value) { return link::ByteData(static_cast<std::uint8_t>(value & 0xFF)); }
 
 bool KeyValuesAreListChoices(int t, int deviceKind) {
-  if ((deviceKind == 4 || deviceKind == 5) && IsTdsFactorType(t)) return false;
+  if (link::IsCurrentSeries(deviceKind) && IsTdsFactorType(t)) return false;
   return t == 0 || IsConductivityFamily(t);
 }
 
@@ -173,10 +174,10 @@ ControlState DialogControlStates::get(int id) const {
 std::array<std::string, 6> SourceNames(int t, int kind, int lang) {
   std::array<std::string, 6> n;
   auto label = [&](int channel) { return types::ChannelLabel(t, channel, lang); };
-  if (kind == 5) {
+  if (link::IsController(kind)) {
     n[0] = label(1);
     n[1] = (t >= 21 && t <= 24) ? label(3) : label(2);
-  } else if (kind == 4) {
+  } else if (link::IsAmplifier(kind)) {
     n[0] = label(1);
     n[1] = (t >= 21 && t <= 28) ? label(3) : label(2);
   } else {
@@ -189,13 +190,13 @@ std::array<std::string, 6> SourceNames(int t, int kind, int lang) {
 void ApplySetupDialogRules(ConfigSettings& s) {
   const int t = s.AbsoluteType();
   const int kind = s.deviceKind;
-  if (kind != 5) {
+  if (!link::IsController(kind)) {
     s.IDC_GRENZWERT3.clear();
     s.IDC_HYSTERESE3.clear();
   }
   if (types::CalibrationLabel(t, 4, s.language).empty()) s.IDC_KAL3.clear();
-  if (kind == 4 || kind == 5) {
-    const bool tdsFactor = (kind == 4 && IsTdsFactorType(s.moduleType));
+  if (link::IsCurrentSeries(kind)) {
+    const bool tdsFactor = (link::IsAmplifier(kind) && IsTdsFactorType(s.moduleType));
     if (!tdsFactor) s.IDC_KAL_C1.clear();
     s.IDC_KAL_C2.clear();
   }
@@ -228,9 +229,9 @@ DialogControlStates DescribeDialogControls(const ConfigSettings& s, const Dialog
   // 1. Series-specific start.
   d.sourceNames = SourceNames(t, kind, lang);
   const auto& names = d.sourceNames;
-  if (kind == 5) {
+  if (link::IsController(kind)) {
     enable(ctl::kSeriesButton);
-  } else if (kind == 4) {
+  } else if (link::IsAmplifier(kind)) {
     caption(ctl::kSeriesButton, texts::kSeriesButtonKind4);
     enable(ctl::kSeriesButton);
   } else {
@@ -266,7 +267,7 @@ DialogControlStates DescribeDialogControls(const ConfigSettings& s, const Dialog
 
   // 4. Relay 2 exists on device kind 5 only.
   caption(ctl::kGroupRelay2, texts::kRelayOutput(lang));
-  if (kind == 5) {
+  if (link::IsController(kind)) {
     for (int i = 0; i < 5; ++i)
       if (names[static_cast<std::size_t>(i)].empty()) enable(ctl::kRelay2First + i, false);
     enable(ctl::kRelay2First + 5);
@@ -281,7 +282,7 @@ DialogControlStates DescribeDialogControls(const ConfigSettings& s, const Dialog
   caption(ctl::kLabelHysteresis3, texts::kHysteresis(lang));
 
   // 5. Device kind 4 has no outputs or relays to configure here.
-  if (kind == 4) {
+  if (link::IsAmplifier(kind)) {
     enableRange(1075, 1078, false);
     enableRange(1001, 1012, false);
     enableRange(1101, 1106, false);
@@ -308,9 +309,9 @@ DialogControlStates DescribeDialogControls(const ConfigSettings& s, const Dialog
   }
 
   // 7. Calibration key controls.
-  if (kind == 4 || kind == 5) {
+  if (link::IsCurrentSeries(kind)) {
     show(ctl::kPhFix, false);
-    if (kind == 4 && IsTdsFactorType(s.moduleType)) {
+    if (link::IsAmplifier(kind) && IsTdsFactorType(s.moduleType)) {
       enable(ctl::kKalC1);
       show(ctl::kLabelKalC1);
       caption(ctl::kLabelKalC1, types::CalibrationLabel(t, 5, lang));

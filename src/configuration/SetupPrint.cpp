@@ -1,14 +1,15 @@
 #include "configuration/SetupPrint.h"
 
 #include "configuration/ConfigLists.h"
+#include "link/Protocol.h"
 #include "platform/NumberText.h"
 #include "types/Catalogue.h"
 
 namespace korvane::configuration {
 
 std::string SeriesHeading(int deviceKind) {
-  if (deviceKind == 5) return "QX 7100";
-  if (deviceKind == 4) return "PD/PB/PF 70";
+  if (link::IsController(deviceKind)) return "QX 7100";
+  if (link::IsAmplifier(deviceKind)) return "PD/PB/PF 70";
   return "QX 5100/6100";
 }
 
@@ -71,7 +72,7 @@ std::string BuildPrintBody(const ConfigSettings& s, const std::array<std::string
   Body b(lang);
   b.Value(texts::kMeasurementType, MeasurementTypeName(t, lang));
 
-  if (s.deviceKind == 4) {
+  if (link::IsAmplifier(s.deviceKind)) {
     b.Label(texts::kCalValues);
     CalibrationLines(b, s, t);
     if (IsTdsFactorType(t)) b.Value(types::CalibrationLabel(t, 5, lang), s.IDC_KAL_C1);
@@ -101,7 +102,7 @@ std::string BuildPrintBody(const ConfigSettings& s, const std::array<std::string
   b.Value(texts::kHysteresis, s.IDC_HYSTERESE);
   b.Suffix(texts::kLimitType, s.IDC_MINIMUM != 0 ? ":  Maximum\n" : ":  Minimum\n");
 
-  if (s.deviceKind == 5) {
+  if (link::IsController(s.deviceKind)) {
     SourceLine(b, "%s 2:  %s\n", texts::kRelayOutput, s.IDC_RADIO_RELAY2, names);
     b.Value(texts::kLimitValue, s.IDC_GRENZWERT3);
     b.Value(texts::kHysteresis, s.IDC_HYSTERESE3);

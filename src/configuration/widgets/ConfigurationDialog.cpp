@@ -16,6 +16,7 @@
 #include "configuration/SetupFile.h"
 #include "configuration/ConfigLists.h"
 #include "configuration/SetupPrint.h"
+#include "link/Protocol.h"
 #include "link/widgets/LineGate.h"
 #include "platform/NumberText.h"
 #include "platform/Ui.h"
@@ -465,9 +466,9 @@ void ConfigurationDialog::OnPrint() {
 void ConfigurationDialog::OnSeriesButton() {
   if (!ControlsToSettings()) return;
   const int lang = settings_.language;
-  const char* series = settings_.deviceKind == 5   ? texts::kLoggerSeriesKind5
-                       : settings_.deviceKind == 4 ? texts::kLoggerSeriesKind4
-                                                   : nullptr;
+  const char* series = link::IsController(settings_.deviceKind)  ? texts::kLoggerSeriesKind5
+                       : link::IsAmplifier(settings_.deviceKind) ? texts::kLoggerSeriesKind4
+                                                                 : nullptr;
   if (!series) {
     ui_.Message(texts::kNotQx7100(lang));
     return;
