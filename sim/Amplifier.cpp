@@ -172,7 +172,7 @@ Amplifier::Amplifier(int wireType, std::uint8_t address, int deviceKind) : s_(st
   b(link::kAddress, address);
   f(link::kFirmware, link::IsKind(deviceKind, link::DeviceKind::kController)  ? 2.05f
                      : link::IsKind(deviceKind, link::DeviceKind::kAmplifier) ? 1.20f
-                                                                             : 0.98f);
+                                                                              : 0.98f);
 
   // Calibration as delivered.
   if (t == 0) {

@@ -21,10 +21,11 @@ namespace korvane::cli {
 // Exit statuses shared by all commands.
 enum ExitCode : int {
   kExitOk = 0,
-  kExitNoAnswer = 1,    // the module does not answer
-  kExitUsage = 2,       // bad command line
-  kExitPortFailed = 3,  // the port cannot be opened
-  kExitFile = 6,        // a file cannot be read or written
+  kExitNoAnswer = 1,       // the module does not answer
+  kExitUsage = 2,          // bad command line
+  kExitPortFailed = 3,     // the port cannot be opened
+  kExitFile = 6,           // a file cannot be read or written
+  kExitInterrupted = 130,  // Ctrl-C, like the cancel button
 };
 
 class TraceFile;

@@ -15,8 +15,7 @@
 namespace korvane::cli {
 namespace {
 
-constexpr int kExitShort = 8;          // the stream ended before the announced records
-constexpr int kExitInterrupted = 130;  // Ctrl-C, like the cancel button
+constexpr int kExitShort = 8;  // the stream ended before the announced records
 
 constexpr types::TextPair kNoChart{"korvane-cli: kein Diagramm: es kamen keine Datensätze an",
                                    "korvane-cli: no chart: no records arrived"};

@@ -7,8 +7,6 @@
 
 namespace korvane::cli {
 
-constexpr int kExitInterrupted = 130;  // Ctrl-C, like the cancel button
-
 int RunScan(CliContext& ctx, const CommandOptions& options) {
   if (const int rc = ctx.OpenPort(); rc != kExitOk) return rc;
 

@@ -1,4 +1,5 @@
 #include "configuration/ConfigSettings.h"
+#include "link/Protocol.h"
 
 #include <cfloat>
 #include <climits>
@@ -68,7 +69,7 @@ bool Writes(const ConfigField& f, const ConfigSettings& s, int t) {
   switch (f.write) {
     case WriteWhen::kNever: return false;
     case WriteWhen::kFixedPhType: return HasFixedPh(t);
-    case WriteWhen::kRelay2Series: return s.deviceKind == 5;
+    case WriteWhen::kRelay2Series: return link::IsController(s.deviceKind);
     case WriteWhen::kConductivity: return IsConductivityFamily(t);
     case WriteWhen::kAlways:
     case WriteWhen::kKeyValue: return true;
@@ -113,7 +114,7 @@ std::optional<std::vector<ConfigWrite>> ConfigurationWrites(const ConfigSettings
 link::Data4 ByteWriteData(int value) { return link::ByteData(static_cast<std::uint8_t>(value & 0xFF)); }
 
 bool KeyValuesAreListChoices(int t, int deviceKind) {
-  if ((deviceKind == 4 || deviceKind == 5) && IsTdsFactorType(t)) return false;
+  if (link::IsCurrentSeries(deviceKind) && IsTdsFactorType(t)) return false;
   return IsPh(t) || IsConductivityFamily(t);
 }
 
@@ -165,10 +166,10 @@ std::array<std::string, 6> SourceNames(int t, int kind, int lang) {
   std::array<std::string, 6> n;
   auto label = [&](int channel) { return types::ChannelLabel(t, channel, lang); };
   const types::TypeTraits& traits = types::MeasurementType(t).traits();
-  if (kind == 5) {
+  if (link::IsController(kind)) {
     n[0] = label(1);
     n[1] = label(traits.secondSourceKind5);
-  } else if (kind == 4) {
+  } else if (link::IsAmplifier(kind)) {
     n[0] = label(1);
     n[1] = label(traits.secondSourceKind4);
   } else {
@@ -181,13 +182,13 @@ std::array<std::string, 6> SourceNames(int t, int kind, int lang) {
 void ApplySetupDialogRules(ConfigSettings& s) {
   const int t = s.AbsoluteType();
   const int kind = s.deviceKind;
-  if (kind != 5) {
+  if (!link::IsController(kind)) {
     s.relay2Limit.clear();
     s.relay2Hysteresis.clear();
   }
   if (types::CalibrationLabel(t, 4, s.language).empty()) s.calibration4.clear();
-  if (kind == 4 || kind == 5) {
-    const bool tdsFactor = (kind == 4 && IsTdsFactorType(s.moduleType));
+  if (link::IsCurrentSeries(kind)) {
+    const bool tdsFactor = (link::IsAmplifier(kind) && IsTdsFactorType(s.moduleType));
     if (!tdsFactor) s.calibrationKey1.clear();
     s.calibrationKey2.clear();
   }
@@ -258,9 +259,9 @@ void ControlRules::Buttons() {
 
 void ControlRules::Series() {
   d_.sourceNames = SourceNames(t_, kind_, lang_);
-  if (kind_ == 5) {
+  if (link::IsController(kind_)) {
     Enable(ctl::kSeriesButton);
-  } else if (kind_ == 4) {
+  } else if (link::IsAmplifier(kind_)) {
     Caption(ctl::kSeriesButton, texts::kSeriesButtonKind4);
     Enable(ctl::kSeriesButton);
   } else {
@@ -302,7 +303,7 @@ void ControlRules::SourceGroups() {
 // Relay 2 exists on device kind 5 only.
 void ControlRules::Relay2() {
   Caption(ctl::kGroupRelay2, texts::kRelayOutput(lang_));
-  if (kind_ == 5) {
+  if (link::IsController(kind_)) {
     DisableUnnamedSources(ctl::kRelay2First);
     Enable(ctl::kRelay2Temperature);
     Enable(ctl::kRelay2Limit);
@@ -317,7 +318,7 @@ void ControlRules::Relay2() {
 
 // Device kind 4 has no outputs or relays to configure here.
 void ControlRules::Kind4WithoutOutputs() {
-  if (kind_ != 4) return;
+  if (!link::IsAmplifier(kind_)) return;
   EnableRange(ctl::kOutput0Lower, ctl::kOutput1Upper, false);
   EnableRange(ctl::kDac0First, ctl::kDac1Temperature, false);
   EnableRange(ctl::kVoltage, ctl::kRelay1Maximum, false);
@@ -352,9 +353,9 @@ void ControlRules::Keys(bool edits, bool bufferLists, bool solutionLists) {
 }
 
 void ControlRules::CalibrationKeys() {
-  if (kind_ == 4 || kind_ == 5) {
+  if (link::IsCurrentSeries(kind_)) {
     Show(ctl::kPhFix, false);
-    if (kind_ == 4 && IsTdsFactorType(s_.moduleType)) {
+    if (link::IsAmplifier(kind_) && IsTdsFactorType(s_.moduleType)) {
       Enable(ctl::kCalibrationKey1);
       Show(ctl::kLabelCalibrationKey1);
       Caption(ctl::kLabelCalibrationKey1, types::CalibrationLabel(t_, 5, lang_));

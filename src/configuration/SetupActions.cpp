@@ -1,4 +1,5 @@
 #include "configuration/SetupActions.h"
+#include "link/Protocol.h"
 
 #include "configuration/ConfigLists.h"
 #include "configuration/SetupPrint.h"
@@ -16,8 +17,8 @@ void SetupActions::Print(const ConfigSettings& s, const std::array<std::string, 
 
 void SetupActions::OpenLogger(const ConfigSettings& s) {
   const int lang = s.language;
-  const char* series = s.deviceKind == 5   ? texts::kLoggerSeriesKind5
-                       : s.deviceKind == 4 ? texts::kLoggerSeriesKind4
+  const char* series = link::IsController(s.deviceKind)   ? texts::kLoggerSeriesKind5
+                       : link::IsAmplifier(s.deviceKind) ? texts::kLoggerSeriesKind4
                                            : nullptr;
   if (!series) {
     setupUi_.Message(texts::kNotQx7100(lang));

@@ -1,4 +1,5 @@
 #include "configuration/SetupPrint.h"
+#include "link/Protocol.h"
 
 #include "configuration/ConfigLists.h"
 #include "platform/NumberText.h"
@@ -7,8 +8,8 @@
 namespace korvane::configuration {
 
 std::string SeriesHeading(int deviceKind) {
-  if (deviceKind == 5) return "QX 7100";
-  if (deviceKind == 4) return "PD/PB/PF 70";
+  if (link::IsController(deviceKind)) return "QX 7100";
+  if (link::IsAmplifier(deviceKind)) return "PD/PB/PF 70";
   return "QX 5100/6100";
 }
 
@@ -71,7 +72,7 @@ std::string BuildPrintBody(const ConfigSettings& s, const std::array<std::string
   Body b(lang);
   b.Value(texts::kMeasurementType, types::TypeListName(t, lang));
 
-  if (s.deviceKind == 4) {
+  if (link::IsAmplifier(s.deviceKind)) {
     b.Label(texts::kCalValues);
     CalibrationLines(b, s, t);
     if (IsTdsFactorType(t)) b.Value(types::CalibrationLabel(t, 5, lang), s.calibrationKey1);
@@ -101,7 +102,7 @@ std::string BuildPrintBody(const ConfigSettings& s, const std::array<std::string
   b.Value(texts::kHysteresis, s.relay1Hysteresis);
   b.Suffix(texts::kLimitType, s.relay1LimitType != 0 ? ":  Maximum\n" : ":  Minimum\n");
 
-  if (s.deviceKind == 5) {
+  if (link::IsController(s.deviceKind)) {
     SourceLine(b, "%s 2:  %s\n", texts::kRelayOutput, s.relay2Source, names);
     b.Value(texts::kLimitValue, s.relay2Limit);
     b.Value(texts::kHysteresis, s.relay2Hysteresis);

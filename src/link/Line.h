@@ -16,8 +16,8 @@ namespace korvane::link {
 
 // Where and how a line opens.
 struct LineSettings {
-  std::string device;  // the device path the port maps to
-  int com = 0;         // the COM number as the user knows it
+  std::string device;                  // the device path the port maps to
+  int com = 0;                         // the COM number as the user knows it
   int baud = 0;                        // one of the line rates
   int language = 0;                    // of the failure reason and of a later loss
   std::chrono::milliseconds settle{};  // pause after opening a device
@@ -54,8 +54,7 @@ class InProcessLine : public Line {
 
  public:
   using Handler = std::function<void(const Frame&)>;
-  explicit InProcessLine(Handler handler, QObject* parent = nullptr)
-      : Line(parent), handler_(std::move(handler)) {}
+  explicit InProcessLine(Handler handler, QObject* parent = nullptr) : Line(parent), handler_(std::move(handler)) {}
 
   bool Open(const LineSettings&) override { return true; }
   std::string openError() const override { return {}; }

@@ -28,10 +28,10 @@ enum class DeviceKind : int {
   kController = 5,  // the display/controller series
 };
 constexpr bool IsKind(int wireKind, DeviceKind kind) { return wireKind == static_cast<int>(kind); }
+constexpr bool IsAmplifier(int wireKind) { return IsKind(wireKind, DeviceKind::kAmplifier); }
+constexpr bool IsController(int wireKind) { return IsKind(wireKind, DeviceKind::kController); }
 // The current series (amplifiers and controllers) keep a logger of long records.
-constexpr bool IsCurrentSeries(int wireKind) {
-  return IsKind(wireKind, DeviceKind::kAmplifier) || IsKind(wireKind, DeviceKind::kController);
-}
+constexpr bool IsCurrentSeries(int wireKind) { return IsAmplifier(wireKind) || IsController(wireKind); }
 
 // The rates of the module line, in baud: every module listens at the slow rate at
 // power-up and between flows; the display unit at the medium one; a module streams its

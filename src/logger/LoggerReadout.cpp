@@ -39,11 +39,7 @@ ReadoutResult LoggerReadout::Read(const std::string& path, const ReadoutSource& 
     ui_.Message(types::kCommError(lang));
     return result;
   }
-  const std::uint16_t size = link_.module().loggerFill;
-  const int bytes = source.displayUnit ? size : ModuleDataBytes(size);
-  const int recordSize = static_cast<int>(longRecords ? kLongRecordBytes : kDisplayRecordBytes);
-  result.announced = bytes / recordSize;
-  if (!source.displayUnit) ui_.Message(platform::StringPrintf(texts::kDataSets, static_cast<unsigned>(bytes / static_cast<int>(kLongRecordBytes))));
+  const int bytes = Announced(source, longRecords, result);
   if (LoggerEmpty(bytes)) {
     ui_.Message(texts::kEmpty(lang));
     result.status = Status::kEmpty;
@@ -66,11 +62,10 @@ ReadoutResult LoggerReadout::Read(const std::string& path, const ReadoutSource& 
     link_.WaitSeconds(2);
   }
 
-  LoggerStream stream(
-      link_, longRecords, source.typeIndex, opened,
-      {[this] { return ui_.ProgressCancelled(); }, [this](int position) { ui_.ProgressSet(position); },
-       [&file](const std::string& line) { return file.Write(line); }},
-      table_, kTableSize);
+  LoggerStream stream(link_, longRecords, source.typeIndex, opened,
+                      {[this] { return ui_.ProgressCancelled(); }, [this](int position) { ui_.ProgressSet(position); },
+                       [&file](const std::string& line) { return file.Write(line); }},
+                      table_, kTableSize);
   // A module's stream is followed by seconds without progress: a notice covers them.
   bool converting = false;
   auto showConverting = [&] {
@@ -120,6 +115,17 @@ ReadoutResult LoggerReadout::Read(const std::string& path, const ReadoutSource& 
   return result;
 }
 
+int LoggerReadout::Announced(const ReadoutSource& source, bool longRecords, ReadoutResult& result) {
+  const std::uint16_t size = link_.module().loggerFill;
+  const int bytes = source.displayUnit ? size : ModuleDataBytes(size);
+  const int recordSize = static_cast<int>(longRecords ? kLongRecordBytes : kDisplayRecordBytes);
+  result.announced = bytes / recordSize;
+  if (!source.displayUnit)
+    ui_.Message(
+        platform::StringPrintf(texts::kDataSets, static_cast<unsigned>(bytes / static_cast<int>(kLongRecordBytes))));
+  return bytes;
+}
+
 bool LoggerReadout::OpenPort() {
   if (link_.OpenPort(context_.language)) return true;
   ui_.Message(link_.openMessage());
@@ -152,8 +158,8 @@ void LoggerReadout::ReturnToSlowRate(std::uint8_t address, int deviceKind) {
   link_.WaitSeconds(1);
   bool back = false;
   const QMetaObject::Connection ack = connect(&link_, &link::Link::replyReceived, this, [&](const link::Frame& f) {
-    back = back ||
-           (link::FrameGroup(f) == link::kBaudChange.group && link::FrameParameter(f) == link::kBaudChange.number);
+    back =
+        back || (link::FrameGroup(f) == link::kBaudChange.group && link::FrameParameter(f) == link::kBaudChange.number);
   });
   link_.ChangeBaudRate(address, link::kSelectSlow, TellUser());
   disconnect(ack);

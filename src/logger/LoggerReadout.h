@@ -82,6 +82,9 @@ class LoggerReadout : public QObject {
  private:
   // Opens the port; a port that does not open is shown to the user.
   bool OpenPort();
+  // The bytes the size reply announces (the records into result); a module's count of
+  // data sets is shown.
+  int Announced(const ReadoutSource& source, bool longRecords, ReadoutResult& result);
   std::function<void(const std::string&)> TellUser();
   // Asks the channel names; the export file's header line. A module's first two name
   // its table's columns.

@@ -12,8 +12,8 @@ namespace korvane::calibration {
 namespace {
 
 using link::BuildFrame;
-using link::FlowContext;
 using link::FloatData;
+using link::FlowContext;
 using link::Frame;
 using link::FrameGroup;
 using link::FrameParameter;

@@ -4,9 +4,11 @@
 
 namespace korvane::test {
 
-SimLink::SimLink(platform::Ui& /*ui: the in-process line shows no boxes*/, link::LinkTimings timings, platform::Clock clock)
-    : link(std::make_unique<link::InProcessLine>([this](const link::Frame& request) { Answer(request); }),
-           [](int) { return std::string("/dev/null"); }, timings, std::move(clock)) {}
+SimLink::SimLink(platform::Ui& /*ui: the in-process line shows no boxes*/, link::LinkTimings timings,
+                 platform::Clock clock)
+    : link(
+          std::make_unique<link::InProcessLine>([this](const link::Frame& request) { Answer(request); }),
+          [](int) { return std::string("/dev/null"); }, timings, std::move(clock)) {}
 
 void SimLink::Answer(const link::Frame& request) {
   auto& line = static_cast<link::InProcessLine&>(link.line());

@@ -15,7 +15,8 @@ class SimLink {
   explicit SimLink(platform::Ui& ui, link::LinkTimings timings = link::LinkTimings::Fast(),
                    platform::Clock clock = platform::SystemClock());
 
-  std::shared_ptr<sim::Amplifier> AddAmplifier(int wireType, std::uint8_t address = 0, int deviceKind = static_cast<int>(link::DeviceKind::kAmplifier));
+  std::shared_ptr<sim::Amplifier> AddAmplifier(int wireType, std::uint8_t address = 0,
+                                               int deviceKind = static_cast<int>(link::DeviceKind::kAmplifier));
 
   link::Link link;
   // The address and language the test's flows work with.
