@@ -48,7 +48,7 @@ int RunLiveBus(CliContext& ctx, const CommandOptions& o) {
     if (found.lineLost) return ctx.CommError();
     if (found.cancelled) {
       ctx.err() << scan::kCancelled(language) << '\n' << std::flush;
-      return 130;  // Ctrl-C, as the scan command ends
+      return kExitInterrupted;  // Ctrl-C, as the scan command ends
     }
     if (found.found.empty()) {
       ctx.err() << scan::kNoneFound(language) << '\n' << std::flush;
