@@ -342,107 +342,116 @@ void Amplifier::SetClock(const platform::LocalTime& t) { s_->clockBase = Seconds
 std::optional<Frame> Amplifier::Handle(const Frame& request) {
   if (!link::IsValidFrame(request) || !Answers(link::FrameAddress(request))) return std::nullopt;
   State& s = *s_;
-  const std::uint8_t group = link::FrameGroup(request);
-  const std::uint8_t length = link::FrameLength(request);
-  const std::uint8_t p = link::FrameParameter(request);
-  const Data4 data = link::FrameData(request);
-  const std::uint8_t from = s.address;
-  auto echo = [&] { return BuildFrame(from, group, length, p, data); };
-  auto u8 = [](int v) { return static_cast<std::uint8_t>(v); };
-
-  switch (group) {
-    case link::kValues:
-      if (p >= 1 && p <= 6) return BuildFrame(from, group, 4, p, FloatData(Measured(p)));
-      switch (p) {
-        case link::kStoreSettings.number:
-        case link::kTypeWritten.number: s.commands.push_back(p); return echo();
-        case link::kDacAdjustOn.number:
-        case link::kDacAdjustOff.number:
-          s.commands.push_back(p);
-          s.dacAdjust = p == link::kDacAdjustOn.number;
-          return echo();
-        case link::kSetOutputRaw.number:  // d0 d1 the raw value, d2 the output
-          if (data[2] < 4) s.dacOut[data[2]] = static_cast<std::uint16_t>(data[0] | data[1] << 8);
-          return echo();
-        case link::kLoggerFill.number:  // the number of records
-          return BuildFrame(from, group, 2, p, U16Data(static_cast<std::uint16_t>(s.logger.size())));
-        case link::kChannelName.number: {
-          const char* name = data[0] < 2 ? ChannelName(wireType() - 1, data[0]) : "\0\0\0\0";
-          return BuildFrame(from, group, 4, p, {u8(name[0]), u8(name[1]), u8(name[2]), u8(name[3])});
-        }
-        case link::kNextEntryTime.number: {
-          const platform::LocalTime now = clock();
-          const int next = (now.hour * 60 + now.minute) / 10 * 10 + 10;
-          return BuildFrame(from, group, 4, p, {u8(next / 60 % 24), u8(next % 60), 0, 0});
-        }
-        case link::kModuleDate.number: {
-          const platform::LocalTime now = clock();
-          return BuildFrame(from, group, 3, p, {u8(now.day), u8(now.month), u8(now.year - 2000), 0});
-        }
-        case link::kModuleTime.number: {
-          const platform::LocalTime now = clock();
-          return BuildFrame(from, group, 3, p, {u8(now.hour), u8(now.minute), u8(now.second), 0});
-        }
-        case 60:
-        case 61:
-        case 62: {
-          // Converter counts near the stored adjustment, drifting a few counts.
-          std::array<std::uint16_t, 2> v{};
-          if (const auto& pinned = s.rawPinned[p - 60]) {
-            v = *pinned;
-          } else if (p == 61) {  // the temperature input at its two reference resistors
-            v = {static_cast<std::uint16_t>(8200 + 20 * std::sin(s.time / 5.0)),
-                 static_cast<std::uint16_t>(11340 + 20 * std::cos(s.time / 5.0))};
-          } else {
-            v[0] = static_cast<std::uint16_t>((p == 60 ? 32800 : 31020) + 30 * std::sin(s.time / 7.0 + p));
-          }
-          return BuildFrame(from, group, 2, p, {u8(v[0] & 0xFF), u8(v[0] >> 8), u8(v[1] & 0xFF), u8(v[1] >> 8)});
-        }
-        default: return std::nullopt;
-      }
-    case link::kSystem:
-      switch (p) {
-        case link::kLoggerClear.number:
-          s.system.push_back(p);
-          s.logger.clear();
-          return echo();
-        case link::kCommand72.number: s.system.push_back(p); return echo();
-        case link::kSetDate.number: {  // year - 2000, day, month
-          s.system.push_back(p);
-          platform::LocalTime t = clock();
-          t.year = 2000 + data[0];
-          t.day = data[1];
-          t.month = data[2];
-          if (t.month >= 1 && t.month <= 12 && t.day >= 1 && t.day <= 31) SetClock(t);
-          return echo();
-        }
-        case link::kSetTime.number: {
-          s.system.push_back(p);
-          platform::LocalTime t = clock();
-          t.hour = data[0];
-          t.minute = data[1];
-          t.second = data[2];
-          if (t.hour < 24 && t.minute < 60 && t.second < 60) SetClock(t);
-          return echo();
-        }
-        case link::kBaudChange.number: {
-          // The acknowledgement still goes out at the old rate; the switch follows.
-          s.system.push_back(p);
-          Frame ack = echo();
-          s.baud = data[0] == 1 ? fastBaud() : link::kSlowBaud;
-          return ack;
-        }
-        default: return std::nullopt;
-      }
+  const Request r{s.address, link::FrameGroup(request), link::FrameLength(request), link::FrameParameter(request),
+                  link::FrameData(request)};
+  switch (r.group) {
+    case link::kValues: return ValueReply(r);
+    case link::kSystem: return SystemReply(r);
     case link::kRead:
-      if (!s.known.test(p)) return std::nullopt;
-      return BuildFrame(from, group, length, p, s.params[p]);
+      if (!s.known.test(r.parameter)) return std::nullopt;
+      return BuildFrame(r.from, r.group, r.length, r.parameter, s.params[r.parameter]);
     case link::kWrite: {
-      if (!s.known.test(p) || p == link::kFirmware.number) return std::nullopt;  // read only
+      if (!s.known.test(r.parameter) || r.parameter == link::kFirmware.number) return std::nullopt;  // read only
       // Acknowledged from the address the request went to; a new address holds from
       // the next request on.
+      Frame ack = BuildFrame(r.from, r.group, r.length, r.parameter, r.data);
+      SetParameter(r.parameter, r.data);
+      return ack;
+    }
+    default: return std::nullopt;
+  }
+}
+
+std::optional<Frame> Amplifier::ValueReply(const Request& r) {
+  State& s = *s_;
+  const std::uint8_t from = r.from, group = r.group, p = r.parameter;
+  const Data4& data = r.data;
+  auto echo = [&] { return BuildFrame(from, group, r.length, p, data); };
+  auto u8 = [](int v) { return static_cast<std::uint8_t>(v); };
+  if (p >= 1 && p <= 6) return BuildFrame(from, group, 4, p, FloatData(Measured(p)));
+  switch (p) {
+    case link::kStoreSettings.number:
+    case link::kTypeWritten.number: s.commands.push_back(p); return echo();
+    case link::kDacAdjustOn.number:
+    case link::kDacAdjustOff.number:
+      s.commands.push_back(p);
+      s.dacAdjust = p == link::kDacAdjustOn.number;
+      return echo();
+    case link::kSetOutputRaw.number:  // d0 d1 the raw value, d2 the output
+      if (data[2] < 4) s.dacOut[data[2]] = static_cast<std::uint16_t>(data[0] | data[1] << 8);
+      return echo();
+    case link::kLoggerFill.number:  // the number of records
+      return BuildFrame(from, group, 2, p, U16Data(static_cast<std::uint16_t>(s.logger.size())));
+    case link::kChannelName.number: {
+      const char* name = data[0] < 2 ? ChannelName(wireType() - 1, data[0]) : "\0\0\0\0";
+      return BuildFrame(from, group, 4, p, {u8(name[0]), u8(name[1]), u8(name[2]), u8(name[3])});
+    }
+    case link::kNextEntryTime.number: {
+      const platform::LocalTime now = clock();
+      const int next = (now.hour * 60 + now.minute) / 10 * 10 + 10;
+      return BuildFrame(from, group, 4, p, {u8(next / 60 % 24), u8(next % 60), 0, 0});
+    }
+    case link::kModuleDate.number: {
+      const platform::LocalTime now = clock();
+      return BuildFrame(from, group, 3, p, {u8(now.day), u8(now.month), u8(now.year - 2000), 0});
+    }
+    case link::kModuleTime.number: {
+      const platform::LocalTime now = clock();
+      return BuildFrame(from, group, 3, p, {u8(now.hour), u8(now.minute), u8(now.second), 0});
+    }
+    case 60:
+    case 61:
+    case 62: {
+      // Converter counts near the stored adjustment, drifting a few counts.
+      std::array<std::uint16_t, 2> v{};
+      if (const auto& pinned = s.rawPinned[p - 60]) {
+        v = *pinned;
+      } else if (p == 61) {  // the temperature input at its two reference resistors
+        v = {static_cast<std::uint16_t>(8200 + 20 * std::sin(s.time / 5.0)),
+             static_cast<std::uint16_t>(11340 + 20 * std::cos(s.time / 5.0))};
+      } else {
+        v[0] = static_cast<std::uint16_t>((p == 60 ? 32800 : 31020) + 30 * std::sin(s.time / 7.0 + p));
+      }
+      return BuildFrame(from, group, 2, p, {u8(v[0] & 0xFF), u8(v[0] >> 8), u8(v[1] & 0xFF), u8(v[1] >> 8)});
+    }
+    default: return std::nullopt;
+  }
+}
+
+std::optional<Frame> Amplifier::SystemReply(const Request& r) {
+  State& s = *s_;
+  const std::uint8_t from = r.from, group = r.group, p = r.parameter;
+  const Data4& data = r.data;
+  auto echo = [&] { return BuildFrame(from, group, r.length, p, data); };
+  switch (p) {
+    case link::kLoggerClear.number:
+      s.system.push_back(p);
+      s.logger.clear();
+      return echo();
+    case link::kCommand72.number: s.system.push_back(p); return echo();
+    case link::kSetDate.number: {  // year - 2000, day, month
+      s.system.push_back(p);
+      platform::LocalTime t = clock();
+      t.year = 2000 + data[0];
+      t.day = data[1];
+      t.month = data[2];
+      if (t.month >= 1 && t.month <= 12 && t.day >= 1 && t.day <= 31) SetClock(t);
+      return echo();
+    }
+    case link::kSetTime.number: {
+      s.system.push_back(p);
+      platform::LocalTime t = clock();
+      t.hour = data[0];
+      t.minute = data[1];
+      t.second = data[2];
+      if (t.hour < 24 && t.minute < 60 && t.second < 60) SetClock(t);
+      return echo();
+    }
+    case link::kBaudChange.number: {
+      // The acknowledgement still goes out at the old rate; the switch follows.
+      s.system.push_back(p);
       Frame ack = echo();
-      SetParameter(p, data);
+      s.baud = data[0] == 1 ? fastBaud() : link::kSlowBaud;
       return ack;
     }
     default: return std::nullopt;

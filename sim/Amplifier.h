@@ -92,6 +92,13 @@ class Amplifier : public Device {
   void SetClock(const platform::LocalTime& t);
 
  private:
+  // One request, taken apart; replies go out from the module's address.
+  struct Request {
+    std::uint8_t from, group, length, parameter;
+    Data4 data;
+  };
+  std::optional<Frame> ValueReply(const Request& r);   // group 0: values and actions
+  std::optional<Frame> SystemReply(const Request& r);  // group 1: system commands
   struct State;
   std::shared_ptr<State> s_;
 };

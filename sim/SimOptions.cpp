@@ -1,0 +1,252 @@
+#include "SimOptions.h"
+
+#include <cerrno>
+#include <cstdlib>
+
+#include "Amplifier.h"
+#include "DisplayUnit.h"
+#include "platform/NumberText.h"
+#include "platform/PortNames.h"
+
+namespace korvane::sim {
+
+namespace {
+
+bool ParseInt(const std::string& text, int& out) {
+  if (text.empty()) return false;
+  char* end = nullptr;
+  errno = 0;
+  const long v = std::strtol(text.c_str(), &end, 0);
+  if (errno != 0 || *end != '\0' || v < -1000000 || v > 1000000) return false;
+  out = static_cast<int>(v);
+  return true;
+}
+
+bool ParseDevice(const std::string& text, DeviceSpec& d, std::string& why) {
+  std::size_t pos = 0;
+  while (pos <= text.size()) {
+    const std::size_t comma = text.find(',', pos);
+    const std::string item = text.substr(pos, comma == std::string::npos ? std::string::npos : comma - pos);
+    const std::size_t eq = item.find('=');
+    int v = 0;
+    if (eq == std::string::npos || !ParseInt(item.substr(eq + 1), v)) {
+      why = "expected key=number, got \"" + item + "\"";
+      return false;
+    }
+    const std::string key = item.substr(0, eq);
+    if (key == "type")
+      d.type = v;
+    else if (key == "address")
+      d.address = v;
+    else if (key == "kind")
+      d.kind = v;
+    else {
+      why = "unknown key \"" + key + "\" (type, address, kind)";
+      return false;
+    }
+    if (comma == std::string::npos) break;
+    pos = comma + 1;
+  }
+  return true;
+}
+
+// "ADDRESS:TYPE[:KIND]".
+bool ParseModule(const std::string& text, DeviceSpec& d, std::string& why) {
+  std::vector<std::string> parts;
+  std::size_t pos = 0;
+  while (true) {
+    const std::size_t colon = text.find(':', pos);
+    parts.push_back(text.substr(pos, colon == std::string::npos ? std::string::npos : colon - pos));
+    if (colon == std::string::npos) break;
+    pos = colon + 1;
+  }
+  if (parts.size() < 2 || parts.size() > 3) {
+    why = "expected ADDRESS:TYPE or ADDRESS:TYPE:KIND";
+    return false;
+  }
+  int* fields[] = {&d.address, &d.type, &d.kind};
+  for (std::size_t i = 0; i < parts.size(); ++i) {
+    if (!ParseInt(parts[i], *fields[i])) {
+      why = "\"" + parts[i] + "\" is not a number";
+      return false;
+    }
+  }
+  return true;
+}
+
+bool CheckDevice(const DeviceSpec& d, std::string& why) {
+  if (d.type < 1 || d.type > 31)
+    why = platform::StringPrintf("type %d is not 1..31", d.type);
+  else if (!(d.address >= 0 && d.address <= 31) && d.address != 255)
+    why = platform::StringPrintf("address %d is not 0..31 or 255", d.address);
+  else if (d.kind < 0 || d.kind > 255)
+    why = platform::StringPrintf("device kind %d is not 0..255", d.kind);
+  else
+    return true;
+  return false;
+}
+
+bool ParseFault(const std::string& text, FaultSpec& f, std::string& why) {
+  const std::size_t colon = text.find(':');
+  const std::string kind = text.substr(0, colon);
+  static const Fault all[] = {Fault::kNoReply,  Fault::kBadCheck,   Fault::kBadEnd,
+                                   Fault::kWatchdog, Fault::kStrayBytes, Fault::kLate,
+                                   Fault::kHangUp,   Fault::kCutStream,  Fault::kDropFrame};
+  for (Fault x : all)
+    if (kind == FaultName(x)) f.fault = x;
+  if (f.fault == Fault::kNone) {
+    why = "unknown fault \"" + kind +
+          "\" (no-reply, bad-check, bad-end, watchdog, stray, late, hangup, cut-stream, drop-frame)";
+    return false;
+  }
+  if (colon == std::string::npos) return true;
+  const std::string when = text.substr(colon + 1);
+  if (when == "every") return true;
+  if (when == "once") {
+    f.mode = FaultSpec::kOnce;
+    return true;
+  }
+  const std::size_t slash = when.find('/');
+  if (slash != std::string::npos && ParseInt(when.substr(0, slash), f.group) &&
+      ParseInt(when.substr(slash + 1), f.parameter) && f.group >= 0 && f.group <= 255 && f.parameter >= 0 &&
+      f.parameter <= 255) {
+    f.mode = FaultSpec::kWhen;
+    return true;
+  }
+  why = "\"" + when + "\" is not every, once or GROUP/PARAMETER";
+  return false;
+}
+
+}  // namespace
+
+const char* const kSimUsage =
+    "Usage: korvane-sim [options]\n"
+    "Simulated measuring amplifiers (and a display unit) on a pseudo-terminal.\n"
+    "\n"
+    "  --type N          measurement type on the wire, 1..31 (default 1 = pH)\n"
+    "  --address A       module address, 0..31 or 255 (default 0)\n"
+    "  --kind K          device kind: 4 = amplifier family, 5 = display/controller\n"
+    "                    series, other = earlier devices (default 4)\n"
+    "  --device type=N,address=A,kind=K\n"
+    "                    one more amplifier (repeatable); when given, --type,\n"
+    "                    --address and --kind are not used\n"
+    "  --module ADDRESS:TYPE[:KIND]\n"
+    "                    one more amplifier at ADDRESS with measurement type TYPE and\n"
+    "                    device kind KIND (default 4); repeat it for a bus of modules,\n"
+    "                    each with values of its own. Like --device, it replaces --type,\n"
+    "                    --address and --kind\n"
+    "  --display         add a display unit at address 0x80 (listens at 19200 baud)\n"
+    "  --com N           link <settings folder>/ports/COM<N> to the pseudo-terminal\n"
+    "  --settings DIR    settings folder for --com (default: the program's own)\n"
+    "  --link PATH       link any path to the pseudo-terminal\n"
+    "  --pace            let replies take their time on the line (10 bits per byte\n"
+    "                    at the rate the program set)\n"
+    "  --fault KIND[:every|once|G/P]\n"
+    "                    inject a fault: no-reply, bad-check, bad-end, watchdog,\n"
+    "                    stray, late, hangup, cut-stream, drop-frame (logger streams);\n"
+    "                    for every request (default), the next\n"
+    "                    one only, or every request of group G and parameter P\n"
+    "                    (repeatable)\n"
+    "  --late-ms MS      delay of the late fault (default 2500)\n"
+    "  --verbose         print every frame in hex, both directions\n"
+    "  --quiet           print nothing but errors\n"
+    "  --help            this text\n"
+    "\n"
+    "A hang-up closes the line; the simulator then opens a fresh one behind the same\n"
+    "link. Ends on Ctrl+C or SIGTERM and removes the link.\n";
+
+
+std::optional<SimOptions> ParseSimOptions(const std::vector<std::string>& args, bool* help, std::string* error) {
+  SimOptions o;
+  DeviceSpec single;
+  int com = 0;
+  std::string settings;
+  *help = false;
+  auto fail = [&](const std::string& text) {
+    *error = text;
+    return std::nullopt;
+  };
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& a = args[i];
+    auto value = [&](std::string& out) {
+      if (i + 1 >= args.size()) return false;
+      out = args[++i];
+      return true;
+    };
+    auto number = [&](int& out) {
+      std::string v;
+      return value(v) && ParseInt(v, out);
+    };
+    std::string v, why;
+    if (a == "--help" || a == "-h") {
+      *help = true;
+      return std::nullopt;
+    } else if (a == "--type") {
+      if (!number(single.type)) return fail("--type needs a number");
+    } else if (a == "--address") {
+      if (!number(single.address)) return fail("--address needs a number");
+    } else if (a == "--kind") {
+      if (!number(single.kind)) return fail("--kind needs a number");
+    } else if (a == "--device" || a == "--module") {
+      DeviceSpec d;
+      const bool module = a == "--module";
+      if (!value(v)) return fail(a + (module ? " needs ADDRESS:TYPE[:KIND]" : " needs type=N,address=A,kind=K"));
+      if (!(module ? ParseModule(v, d, why) : ParseDevice(v, d, why))) return fail(a + " " + v + ": " + why);
+      o.devices.push_back(d);
+    } else if (a == "--display") {
+      o.display = true;
+    } else if (a == "--com") {
+      if (!number(com) || com < 1 || com > 255) return fail("--com needs a port number 1..255");
+    } else if (a == "--settings") {
+      if (!value(settings)) return fail("--settings needs a folder");
+    } else if (a == "--link") {
+      if (!value(o.linkPath)) return fail("--link needs a path");
+    } else if (a == "--pace") {
+      o.pace = true;
+    } else if (a == "--fault") {
+      FaultSpec f;
+      if (!value(v)) return fail("--fault needs a kind");
+      if (!ParseFault(v, f, why)) return fail("--fault " + v + ": " + why);
+      o.faults.push_back(f);
+    } else if (a == "--late-ms") {
+      if (!number(o.lateMs) || o.lateMs < 0) return fail("--late-ms needs milliseconds");
+    } else if (a == "--verbose") {
+      o.verbose = true;
+    } else if (a == "--quiet") {
+      o.quiet = true;
+    } else {
+      return fail("unknown option " + a + " (see --help)");
+    }
+  }
+  if (o.devices.empty()) o.devices.push_back(single);
+  for (std::size_t i = 0; i < o.devices.size(); ++i) {
+    std::string why;
+    if (!CheckDevice(o.devices[i], why)) return fail(why);
+    // Two modules at one address would both answer: a garbled line, not a bus.
+    for (std::size_t j = 0; j < i; ++j)
+      if (o.devices[j].address == o.devices[i].address)
+        return fail(platform::StringPrintf("two modules at address %d", o.devices[i].address));
+  }
+  if (com > 0 && !o.linkPath.empty()) return fail("give either --com or --link");
+  if (com > 0)
+    o.linkPath = (settings.empty() ? platform::SettingsFolder() : settings) + platform::StringPrintf("/ports/COM%d", com);
+  if (o.quiet) o.verbose = false;
+  return o;
+}
+
+void BuildBus(const SimOptions& o, Bus& bus) {
+  for (const DeviceSpec& d : o.devices)
+    bus.Add(std::make_shared<Amplifier>(d.type, static_cast<std::uint8_t>(d.address), d.kind));
+  if (o.display) bus.Add(std::make_shared<DisplayUnit>());
+  if (o.lateMs >= 0) bus.SetLateDelayMs(o.lateMs);
+  for (const FaultSpec& f : o.faults) {
+    if (f.mode == FaultSpec::kOnce)
+      bus.FaultNext(f.fault);
+    else if (f.mode == FaultSpec::kWhen)
+      bus.FaultWhen(static_cast<std::uint8_t>(f.group), static_cast<std::uint8_t>(f.parameter), f.fault, -1);
+    else
+      bus.SetFault(f.fault);
+  }
+}
+
+}  // namespace korvane::sim
