@@ -39,7 +39,7 @@ std::string Port(StationSettings& s, const std::string& v, const std::string&) {
 
 std::string Baud(StationSettings& s, const std::string& v, const std::string&) {
   const auto n = Whole(v, 0, 1000000);
-  if (!n || (*n != 4800 && *n != 19200 && *n != 38400)) return "takes 4800, 19200 or 38400, not " + Quoted(v);
+  if (!n || !link::IsLineRate(static_cast<int>(*n))) return "takes 4800, 19200 or 38400, not " + Quoted(v);
   s.baud = static_cast<int>(*n);
   return {};
 }

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "link/Protocol.h"
 #include "station/BrokerUrl.h"
 
 namespace korvane::station {
@@ -15,7 +16,7 @@ struct StationSettings {
   // [line]
   std::string device;             // a device path, or
   std::optional<int> port;        // a COM number 1..255
-  int baud = 4800;
+  int baud = link::kSlowBaud;
   std::vector<std::uint8_t> addresses;
   bool scan = false;              // scan the bus at the start instead of a list
   int pollMs = 2000;
