@@ -9,6 +9,8 @@
 
 #include <optional>
 
+#include "platform/Language.h"
+
 namespace korvane::platform {
 
 class QtTranslations {
@@ -20,7 +22,7 @@ class QtTranslations {
 
   // 0 = German, 1 = English. False when German is asked for and Qt's German file is
   // not installed (Qt's texts then stay English).
-  bool Apply(int language);
+  bool Apply(Language language);
 
  private:
   QTranslator german_;

@@ -48,11 +48,11 @@ inline constexpr TextPair kPdfNotDrawn{"das PDF konnte nicht erstellt werden", "
 inline constexpr TextPair kSystemError{"Systemfehler %d", "system error %d"};
 }  // namespace reasons
 
-std::string FormatReason(const TextPair& text, int language, const std::string& subject);
-std::string FormatReason(const TextPair& text, int language, int number);
+std::string FormatReason(const TextPair& text, Language language, const std::string& subject);
+std::string FormatReason(const TextPair& text, Language language, int number);
 
 // errno as a short text in the language ("Kein Platz mehr auf dem Gerät" / "No space
 // left on device"); codes without an entry read "system error N".
-std::string SystemErrorText(int error, int language);
+std::string SystemErrorText(int error, Language language);
 
 }  // namespace korvane::platform

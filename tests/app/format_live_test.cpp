@@ -43,7 +43,7 @@ TEST(FieldText, UsesTheTypesDecimals) {
 
 struct StatusCase {
   int type;
-  int language;
+  Language language;
   std::array<float, 4> cal;
   int lastLabel;
   const char* text;

@@ -170,7 +170,7 @@ TEST_F(LiveFixture, ATickWhileTheChainRunsIsSkippedAndCounted) {
 }
 
 TEST_F(LiveFixture, StartWithoutReplyTellsTheUserAndDoesNotRun) {
-  for (int language : {0, 1}) {
+  for (Language language : {0, 1}) {
     ScriptedUi quietUi;
     SimLink quiet(quietUi);
     quiet.AddAmplifier(1);

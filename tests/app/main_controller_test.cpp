@@ -280,7 +280,7 @@ TEST_F(ControllerFixture, StatusInfoFollowsTheStateOfTheMeasurement) {
   sim.AddAmplifier(1);
   struct Row {
     const char* name;
-    int language;
+    Language language;
     std::function<void(ControllerFixture&)> act;
     bool running;
     bool stale;

@@ -34,7 +34,7 @@ struct RecordingFixture : ::testing::Test {
 
   std::string Path(const char* name) { return QDir(dir.path()).filePath(name).toStdString(); }
 
-  Recording::SetupResult Configure(const std::string& file, app::TimeOfDay t, int language = 0) {
+  Recording::SetupResult Configure(const std::string& file, app::TimeOfDay t, Language language = Language::kGerman) {
     ui.saveFiles.push_back(file);
     ui.intervals.push_back(t);
     return rec.Setup(language, interval, ui);

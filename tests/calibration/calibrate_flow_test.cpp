@@ -81,7 +81,7 @@ class PollingHost : public CalibrationHost {
 using Pins = std::vector<std::pair<int, float>>;  // (channel 1..6, value)
 
 struct Bench {
-  explicit Bench(int wireType, int language = 0) : amp(sim.AddAmplifier(wireType)) {
+  explicit Bench(int wireType, Language language = Language::kGerman) : amp(sim.AddAmplifier(wireType)) {
     context.language = language;
     ui.onEvent = [this](const test::UiEvent& e) { OnEvent(e); };
   }
@@ -551,7 +551,7 @@ TEST(CalibrateStartTest, ReadsTypeThenCalibrationValues) {
 }
 
 TEST(CalibrateStartTest, NoReplyToTheTypeReadEndsAtOnce) {
-  for (int language : {0, 1}) {
+  for (Language language : {0, 1}) {
     Bench b(1, language);
     b.sim.bus.FaultWhen(link::kRead, 28, sim::Fault::kNoReply);
     b.Run();

@@ -256,7 +256,7 @@ TEST(UnusableTest, OnlyTheValuesAFormulaReadsOrProducesMustBeNumbers) {
 TEST(StatusTextTest, LabelsOneToThreeWithTheirDecimals) {
   struct {
     int type;
-    int language;
+    Language language;
     KValues k;
     const char* expected;
   } cases[] = {

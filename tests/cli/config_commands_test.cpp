@@ -68,7 +68,7 @@ std::shared_ptr<sim::Amplifier> AddModule(SimLink& sim, const Module& m) {
 }
 
 struct Cli {
-  explicit Cli(SimLink& sim, int language = 0) {
+  explicit Cli(SimLink& sim, Language language = Language::kGerman) {
     options.settingsFolder = QDir(dir.path()).filePath("Korvane").toStdString();
     options.language = language;
     options.address = sim.context.address;
@@ -248,7 +248,7 @@ TEST(DialogCli, ConfigWriteStopsBeforeWriting) {
   const std::string readPath = dir.filePath("read.qx4").toStdString();
   struct Case {
     const char* name;
-    int language;
+    Language language;
     std::function<std::string(const std::string&)> file;
     int exitCode;
     std::string message;

@@ -32,7 +32,7 @@ using test::FunctionConfirmation;
 using test::FunctionLogger;
 using test::ScriptedUi;
 
-ConfigSettings Settings(int type, int kind, int language = 0) {
+ConfigSettings Settings(int type, int kind, Language language = Language::kGerman) {
   ConfigSettings s;
   s.measurementType = type;  // as the read leaves it: absolute type, offset 0
   s.typeListOffset = 0;
@@ -183,7 +183,7 @@ TEST(DialogControls, KeyEditsByType) {
 }
 
 TEST(DialogControls, Type18ShowsFixedPh) {
-  for (int lang : {0, 1}) {
+  for (Language lang : {0, 1}) {
     Fixture f(Settings(18, 3, lang));
     EXPECT_TRUE(f.Shown(ctl::kPhFix));
     EXPECT_EQ(f.Caption(ctl::kPhFix), lang == 0 ? "enable Festwert pH" : "enable fixed pH value");
@@ -304,7 +304,7 @@ TEST(DialogControls, CaptionsFollowTheLanguage) {
       {ctl::kCalibrationHold, "Hold beim Kal.", "Hold during cal."},
       {ctl::kLabelAddress, "Adresse", "address"},
   };
-  for (int lang : {0, 1}) {
+  for (Language lang : {0, 1}) {
     Fixture f(Settings(9, 3, lang));
     for (const Row& r : rows) EXPECT_EQ(f.Caption(r.id), lang == 0 ? r.de : r.en) << r.id << " lang " << lang;
     EXPECT_EQ(f.dialog->windowTitle().toStdString(), "Konfiguration");
@@ -562,7 +562,7 @@ TEST(DialogOk, RunConfigurationDialogReportsOkAndCancel) {
 TEST(DialogSeriesButton, ByDeviceKind) {
   struct Case {
     int kind;
-    int language;
+    Language language;
     std::string message;
     std::string series;
   };
@@ -576,7 +576,7 @@ TEST(DialogSeriesButton, ByDeviceKind) {
     ScriptedUi ui;
     ConfigSettings s = Settings(0, c.kind, c.language);
     std::string opened;
-    FunctionLogger logger([&](const std::string& series, int lang) { opened = series + "/" + std::to_string(lang); });
+    FunctionLogger logger([&](const std::string& series, Language lang) { opened = series + "/" + std::to_string(lang); });
     FunctionConfirmation actions(ui, {}, platform::SystemClock(), &logger);
     ConfigurationDialog d(ui, s, actions);
     d.edit(ctl::kFixedTemperature)->setText("21.5");

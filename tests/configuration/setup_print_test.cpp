@@ -7,7 +7,7 @@ namespace korvane::configuration {
 namespace {
 
 // A pH module of an earlier series as read and shown.
-ConfigSettings PhSettings(int language = 0) {
+ConfigSettings PhSettings(Language language = Language::kGerman) {
   ConfigSettings s;
   s.language = language;
   s.deviceKind = 3;

@@ -26,7 +26,7 @@ QStringList ButtonTexts(const QWidget& w) {
 }
 
 struct DisplayDialog : ::testing::Test {
-  std::unique_ptr<DisplayUnitDialog> Open(int language) {
+  std::unique_ptr<DisplayUnitDialog> Open(Language language) {
     s.language = language;
     return std::make_unique<DisplayUnitDialog>(ui, s, actions, &outputs);
   }
@@ -38,7 +38,7 @@ struct DisplayDialog : ::testing::Test {
 
 TEST_F(DisplayDialog, CaptionsAndListsInBothLanguages) {
   struct Case {
-    int language;
+    Language language;
     const char* title;
     const char* serial;
     std::vector<const char*> buttons;

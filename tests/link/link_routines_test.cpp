@@ -123,7 +123,7 @@ TEST(LinkOpen, PortWithoutDeviceNamesTheCom) {
 
 TEST(LinkOpen, HeadlineAndReasonFollowTheLanguage) {
   const struct {
-    int language;
+    Language language;
     const char* text;
   } cases[] = {{0, "COM 5 kann nicht geöffnet werden.\n\n/nonexistent/ttyKORVANE existiert nicht."},
                {1, "COM 5 cannot be opened.\n\n/nonexistent/ttyKORVANE does not exist."}};

@@ -28,7 +28,7 @@ std::string Lower(std::string s) {
   return s;
 }
 
-void ExpectSpeaks(const std::string& text, int language) {
+void ExpectSpeaks(const std::string& text, Language language) {
   const auto& foreign = language == 0 ? kEnglishWords : kGermanWords;
   for (const std::string& word : foreign)
     EXPECT_EQ(Lower(text).find(Lower(word)), std::string::npos) << "\"" << word << "\" in: " << text;

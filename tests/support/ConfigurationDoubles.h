@@ -6,6 +6,7 @@
 #include "configuration/ConfigurationEditor.h"
 #include "configuration/SetupActions.h"
 #include "logger/LoggerLauncher.h"
+#include "platform/Language.h"
 
 namespace korvane::test {
 
@@ -50,7 +51,7 @@ class FunctionConfirmation : public configuration::SetupActions {
 class FunctionLogger : public logger::LoggerLauncher {
  public:
   explicit FunctionLogger(std::function<void(const std::string&, int)> open) : open_(std::move(open)) {}
-  void OpenLogger(const std::string& series, int language) override { open_(series, language); }
+  void OpenLogger(const std::string& series, Language language) override { open_(series, language); }
 
  private:
   std::function<void(const std::string&, int)> open_;
