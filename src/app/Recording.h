@@ -39,7 +39,7 @@ class Recording {
 
   // Opens (creating it if needed) a file for appending; false with a reason. Anything
   // but a regular file (or a link to one) is refused without waiting. The reason is in
-  // language (0 = German, 1 = English). A file it created and never wrote a line into
+  // language. A file it created and never wrote a line into
   // is removed again by Close.
   bool OpenForAppend(const std::string& path, std::string* error, Language language);
   void Close();

@@ -13,7 +13,7 @@ struct AppSettings {
   int portIndex = 0;  // COM number - 1
   int baud = link::kSlowBaud;
   Interval interval;  // 00:01:00
-  Language language = Language::kGerman;   // 0 = German, 1 = English
+  Language language = Language::kGerman;
   int parametrize = 0;
 };
 

@@ -37,7 +37,7 @@ class SerialLine : public Line {
   bool ConfigureLine(const std::string& device, int portNumber, int baud, char parity = 'N', int dataBits = 8,
                      int stopBits = 1, std::uint32_t eventMask = 0x40F, std::size_t bufferSize = 512);
   std::string openError() const override { return openError_; }
-  // Language of openError() and of the lineLost reason (0 = German, 1 = English), for
+  // Language of openError() and of the lineLost reason, for
   // the next ConfigureLine and the worker it starts.
   void setLanguage(Language language) { language_ = language; }
 

@@ -3,7 +3,7 @@
 // killed program leaves only whole pieces. Anything but a regular file (or a link to
 // one) is refused without waiting; a piece is written only while the open file is still
 // the one at the path, and a part of a piece that reached the file is taken back.
-// Reasons are short texts in the language (0 = German, 1 = English).
+// Reasons are short texts in the language.
 #include <string>
 #include <string_view>
 

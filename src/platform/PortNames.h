@@ -19,7 +19,7 @@ std::string DeviceForPort(const std::string& settingsFolder, int comNumber);
 
 // Where a device path that failed to open points the user: a missing device, or a
 // device they may not open (naming the group that owns it), or the system's reason;
-// in the language (0 = German, 1 = English).
+// in the language.
 std::string OpenFailureReason(const std::string& device, int error, Language language);
 // No permission for a device of the given owning group (name and id) and mode bits:
 // names the group only where joining it would help.

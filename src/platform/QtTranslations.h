@@ -20,7 +20,7 @@ class QtTranslations {
   QtTranslations(const QtTranslations&) = delete;
   QtTranslations& operator=(const QtTranslations&) = delete;
 
-  // 0 = German, 1 = English. False when German is asked for and Qt's German file is
+  // False when German is asked for and Qt's German file is
   // not installed (Qt's texts then stay English).
   bool Apply(Language language);
 

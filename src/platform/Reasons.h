@@ -1,7 +1,7 @@
 #pragma once
-// Why a device or a file could not be used, in the user's language (0 = German,
-// 1 = English). The program puts these under its own headlines, so the whole message
-// speaks one language; the system's error texts (strerror) would always be English.
+// Why a device or a file could not be used, in the user's language. The program puts these
+// under its own headlines, so the whole message speaks one language; the system's error
+// texts (strerror) would always be English.
 #include <string>
 
 #include "platform/TextPair.h"

@@ -1,7 +1,7 @@
 #pragma once
 // Files the program writes for the user: only regular files (or links to one) are
 // written, and a save that replaces a file either completes or leaves the old file
-// as it was. Reasons are short texts in the caller's language (0 = German, 1 = English),
+// as it was. Reasons are short texts in the caller's language,
 // which callers put under their own headline.
 #include <optional>
 #include <string>

@@ -90,7 +90,6 @@ struct TypeRange {
 inline constexpr TypeRange kTwoElectrodeRanges{2, 5};
 inline constexpr TypeRange kFourElectrodeRanges{20, 23};
 
-// language: 0 = German, 1 = English.
 std::string TypeName(int typeIndex, Language language);
 // The short name in the type lists of the configuration and the parametrization
 // ("" outside 0..30).

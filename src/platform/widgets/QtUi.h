@@ -27,7 +27,7 @@ class QtUi : public Ui {
 
   // The window the modal dialogs belong to.
   void setParent(QWidget* parent) { parent_ = parent; }
-  // Language of the texts this Ui adds itself (0 = German, 1 = English).
+  // Language of the texts this Ui adds itself.
   void setLanguage(Language language) { language_ = language; }
   // The open progress window (tests).
   TransferProgress* progress() const;
