@@ -103,10 +103,12 @@ CliContext::CliContext(CommonOptions options, std::ostream& out, std::ostream& e
     if (const std::optional<std::string> bytes = platform::ReadWholeFile(settingsPath))
       settings_ = app::ParseSettingsText(*bytes);
     else
-      settingsProblem_ = std::string(kCannotReadSettings(options_.language.value_or(Language::kGerman))) + " " + settingsPath + ": " +
+      settingsProblem_ = std::string(kCannotReadSettings(options_.language.value_or(Language::kGerman))) + " " +
+                         settingsPath + ": " +
                          platform::ReadProblem(settingsPath, options_.language.value_or(Language::kGerman));
   }
-  language_ = options_.language.value_or(settings_.language == Language::kEnglish ? Language::kEnglish : Language::kGerman);
+  language_ =
+      options_.language.value_or(settings_.language == Language::kEnglish ? Language::kEnglish : Language::kGerman);
 
   if (link) {
     link_ = link;

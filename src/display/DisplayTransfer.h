@@ -24,8 +24,8 @@ void OutputsFromReplies(const link::ModuleState& m, DisplayOutputs& o);
 
 class DisplayTransfer : public DisplayActions {
  public:
-  DisplayTransfer(link::Link& link, platform::Ui& ui, Language language, platform::Clock clock = platform::SystemClock(),
-                  logger::ExportGuard* guard = nullptr);
+  DisplayTransfer(link::Link& link, platform::Ui& ui, Language language,
+                  platform::Clock clock = platform::SystemClock(), logger::ExportGuard* guard = nullptr);
 
   // The whole button: true when the configuration was written and every write answered.
   bool Configure(DisplaySettings& s, DisplayEditor& editor);

@@ -13,7 +13,7 @@ QtTranslations::~QtTranslations() {
 bool QtTranslations::Apply(Language language) {
   if (!before_) before_ = QLocale();
   QLocale::setDefault(language == Language::kEnglish ? QLocale(QLocale::English, QLocale::UnitedKingdom)
-                                    : QLocale(QLocale::German, QLocale::Germany));
+                                                     : QLocale(QLocale::German, QLocale::Germany));
   if (language == Language::kEnglish) {
     if (installed_) QCoreApplication::removeTranslator(&german_);
     installed_ = false;

@@ -75,7 +75,8 @@ TEST_F(ControllerFixture, FirstStartCreatesAnEmptyFileAndComesUpInGerman) {
 }
 
 TEST_F(ControllerFixture, CaptionTableInBothLanguages) {
-  const app::MainCaptions de = app::CaptionsFor(Language::kGerman, false), en = app::CaptionsFor(Language::kEnglish, false);
+  const app::MainCaptions de = app::CaptionsFor(Language::kGerman, false);
+  const app::MainCaptions en = app::CaptionsFor(Language::kEnglish, false);
   const std::vector<std::pair<std::string, std::string>> got{
       {de.parametrize, en.parametrize},
       {de.exit, en.exit},

@@ -556,7 +556,8 @@ TEST(CalibrateStartTest, NoReplyToTheTypeReadEndsAtOnce) {
     b.sim.bus.FaultWhen(link::kRead, 28, sim::Fault::kNoReply);
     b.Run();
     EXPECT_EQ(b.ui.Messages(),
-              std::vector<std::string>{language == Language::kEnglish ? "Error data communication!" : "Fehler in der Datenkommunikation!"});
+              std::vector<std::string>{language == Language::kEnglish ? "Error data communication!"
+                                                                      : "Fehler in der Datenkommunikation!"});
     EXPECT_TRUE(b.host.calls.empty());
     EXPECT_EQ(b.sim.bus.received().size(), 1u);
   }

@@ -267,7 +267,8 @@ TEST(DialogCli, ConfigWriteStopsBeforeWriting) {
       {"other family", Language::kGerman,
        [](const std::string& t) { return EditedSetup(t, [](ConfigSettings& s) { s.measurementType = 0; }); }, 5,
        "Fehler!\nDer Typ des angeschlossenen Verstärkers paßt nicht zur Einstellung!\n", 32},
-      {"address", Language::kEnglish, [](const std::string& t) { return EditedSetup(t, [](ConfigSettings& s) { s.address = 40; }); }, 7,
+      {"address", Language::kEnglish,
+       [](const std::string& t) { return EditedSetup(t, [](ConfigSettings& s) { s.address = 40; }); }, 7,
        "Enter a whole number between 0 and 31.\n", 31},
   };
   for (const Case& c : cases) {

@@ -306,10 +306,12 @@ TEST(DialogControls, CaptionsFollowTheLanguage) {
   };
   for (Language lang : {Language::kGerman, Language::kEnglish}) {
     Fixture f(Settings(9, 3, lang));
-    for (const Row& r : rows) EXPECT_EQ(f.Caption(r.id), lang == Language::kGerman ? r.de : r.en) << r.id << " lang " << SettingOf(lang);
+    for (const Row& r : rows)
+      EXPECT_EQ(f.Caption(r.id), lang == Language::kGerman ? r.de : r.en) << r.id << " lang " << SettingOf(lang);
     EXPECT_EQ(f.dialog->windowTitle().toStdString(), "Konfiguration");
     EXPECT_EQ(f.Caption(ctl::kLabelFixedTemperature), types::ChannelLabel(9, 6, lang));
-    EXPECT_EQ(f.dialog->combo(ctl::kMeasurementType)->itemText(7).toStdString(), lang == Language::kGerman ? "Sauerstoff" : "oxygen");
+    EXPECT_EQ(f.dialog->combo(ctl::kMeasurementType)->itemText(7).toStdString(),
+              lang == Language::kGerman ? "Sauerstoff" : "oxygen");
   }
 }
 
@@ -576,7 +578,8 @@ TEST(DialogSeriesButton, ByDeviceKind) {
     ScriptedUi ui;
     ConfigSettings s = Settings(0, c.kind, c.language);
     std::string opened;
-    FunctionLogger logger([&](const std::string& series, Language lang) { opened = series + "/" + std::to_string(SettingOf(lang)); });
+    FunctionLogger logger(
+        [&](const std::string& series, Language lang) { opened = series + "/" + std::to_string(SettingOf(lang)); });
     FunctionConfirmation actions(ui, {}, platform::SystemClock(), &logger);
     ConfigurationDialog d(ui, s, actions);
     d.edit(ctl::kFixedTemperature)->setText("21.5");

@@ -195,7 +195,12 @@ TEST_F(DisplayFlow, EveryPathEndsAt4800AndAWriteThatWentWrongIsReported) {
        false,
        {platform::StringPrintf(types::kUnansweredWrites(Language::kGerman), 1)},
        true},
-      {"line lost while writing", sim::Fault::kHangUp, true, false, {types::kLineLostWhileWriting(Language::kGerman)}, false},
+      {"line lost while writing",
+       sim::Fault::kHangUp,
+       true,
+       false,
+       {types::kLineLostWhileWriting(Language::kGerman)},
+       false},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);

@@ -83,7 +83,8 @@ TEST_F(SafeFile, OnlyRegularFilesAreReplaced) {
                {Path("dangling"), "missing"}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.path);
-    EXPECT_NE(WriteTargetProblem(c.path, Language::kEnglish).find(c.reason), std::string::npos) << WriteTargetProblem(c.path, Language::kEnglish);
+    EXPECT_NE(WriteTargetProblem(c.path, Language::kEnglish).find(c.reason), std::string::npos)
+        << WriteTargetProblem(c.path, Language::kEnglish);
     std::string error;
     EXPECT_FALSE(SaveFileReplacing(c.path, "data", &error, Language::kEnglish));
     EXPECT_NE(error.find(c.reason), std::string::npos) << error;

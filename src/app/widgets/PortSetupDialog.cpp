@@ -49,7 +49,8 @@ std::optional<std::string> ValidateComNumber(const std::string& text, int* value
 
 QString FreePortListText(const std::vector<platform::FreePort>& ports, Language language) {
   if (ports.empty())
-    return language == Language::kEnglish ? QStringLiteral("No free port found.") : QStringLiteral("Kein freier Port gefunden.");
+    return language == Language::kEnglish ? QStringLiteral("No free port found.")
+                                          : QStringLiteral("Kein freier Port gefunden.");
   QString text;
   for (const platform::FreePort& p : ports) {
     QString line = QStringLiteral("COM %1  %2").arg(p.comNumber).arg(QString::fromStdString(p.device));

@@ -33,7 +33,8 @@ constexpr TextPair kHysteresis{"Hysterese", "hysterese"};
 
 }  // namespace
 
-DisplayOutputsDialog::DisplayOutputsDialog(platform::Ui& ui, DisplayOutputs& outputs, Language language, QWidget* parent)
+DisplayOutputsDialog::DisplayOutputsDialog(platform::Ui& ui, DisplayOutputs& outputs, Language language,
+                                           QWidget* parent)
     : QDialog(parent), ui_(ui), outputs_(outputs), language_(language) {
   const Language lang = language;
   setWindowTitle(Caption(kOutputsTitle, lang));

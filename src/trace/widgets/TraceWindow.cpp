@@ -89,7 +89,7 @@ bool TraceWindow::Save() {
   dialog.defaultExtension = "txt";
   dialog.initialName = "*.txt";
   dialog.filter = language_ == Language::kEnglish ? "Text (*.txt) | *.txt | All files (*.*)|*.*||"
-                                 : "Text (*.txt) | *.txt | Alle Dateien (*.*)|*.*||";
+                                                  : "Text (*.txt) | *.txt | Alle Dateien (*.*)|*.*||";
   const std::optional<std::string> path = ui_.SaveFile(dialog);
   if (!path) return false;
   QString content = text();

@@ -86,8 +86,8 @@ TrendPanel::TrendPanel(QWidget* parent) : QWidget(parent) {
 }
 
 void TrendPanel::SetChannels(const std::array<std::string, kChannels>& labels,
-                             const std::array<std::string, kChannels>& units, const std::array<int, kChannels>& decimals,
-                             Language language) {
+                             const std::array<std::string, kChannels>& units,
+                             const std::array<int, kChannels>& decimals, Language language) {
   labels_ = labels;
   units_ = units;
   decimals_ = decimals;
