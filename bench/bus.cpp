@@ -66,11 +66,11 @@ Run Measure(int modules, int silent, std::chrono::milliseconds period, int cycle
   PrintUi ui;
   link::Link link(ui, [&](int) { return server.slavePath(); });
   link.setBaudRate(kBaud);
-  if (!link.OpenPort(1)) {
+  if (!link.OpenPort(Language::kEnglish)) {
     r.failed = true;
     return r;
   }
-  bus::BusPoll poll(link, {addresses, period, 1});
+  bus::BusPoll poll(link, {addresses, period, Language::kEnglish});
   QElapsedTimer clock;
   clock.start();
   double cycleStart = -1, idleFrom = -1, idleWall = 0, idleCpu = 0, cpuFrom = 0, idleCpuFrom = 0;

@@ -43,7 +43,7 @@ int main(int argc, char** argv) {
   PrintUi ui;
   link::Link link(ui, [&](int) { return server.slavePath(); });
   link.setBaudRate(kBaud);
-  if (!link.OpenPort(1)) {
+  if (!link.OpenPort(Language::kEnglish)) {
     ui.Message(link.openMessage(), platform::kAppTitle);
     return 2;
   }

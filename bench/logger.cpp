@@ -58,8 +58,8 @@ int main(int argc, char** argv) {
   BenchUi ui;
   link::Link link(
       ui, [&](int) { return server.slavePath(); }, timings);
-  link::FlowContext context{0, 1};
-  if (!link.OpenPort(1)) {
+  link::FlowContext context{0, Language::kEnglish};
+  if (!link.OpenPort(Language::kEnglish)) {
     ui.Message(link.openMessage(), platform::kAppTitle);
     return 2;
   }

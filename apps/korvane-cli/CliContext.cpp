@@ -39,7 +39,7 @@ constexpr types::TextPair kCannotReadSettings{"Die Einstellungsdatei kann nicht 
 // earlier file as it was, and a command that traced nothing leaves no file.
 class TraceFile {
  public:
-  TraceFile(link::Link& link, std::string path, int language, std::ostream& err)
+  TraceFile(link::Link& link, std::string path, Language language, std::ostream& err)
       : path_(std::move(path)),
         language_(language),
         err_(err),
@@ -81,7 +81,7 @@ class TraceFile {
 
   static constexpr std::size_t kBuffer = 1 << 16;
   std::string path_;
-  int language_;
+  Language language_;
   std::ostream& err_;
   platform::StagedFile file_;
   std::string buffer_;
@@ -103,10 +103,12 @@ CliContext::CliContext(CommonOptions options, std::ostream& out, std::ostream& e
     if (const std::optional<std::string> bytes = platform::ReadWholeFile(settingsPath))
       settings_ = app::ParseSettingsText(*bytes);
     else
-      settingsProblem_ = std::string(kCannotReadSettings(options_.language.value_or(0))) + " " + settingsPath + ": " +
-                         platform::ReadProblem(settingsPath, options_.language.value_or(0));
+      settingsProblem_ = std::string(kCannotReadSettings(options_.language.value_or(Language::kGerman))) + " " +
+                         settingsPath + ": " +
+                         platform::ReadProblem(settingsPath, options_.language.value_or(Language::kGerman));
   }
-  language_ = options_.language.value_or(settings_.language == 1 ? 1 : 0);
+  language_ =
+      options_.language.value_or(settings_.language == Language::kEnglish ? Language::kEnglish : Language::kGerman);
 
   if (link) {
     link_ = link;

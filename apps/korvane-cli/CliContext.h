@@ -14,6 +14,7 @@
 #include "link/Link.h"
 #include "platform/Clock.h"
 #include "platform/InterruptGuard.h"
+#include "platform/Language.h"
 #include "platform/QtTranslations.h"
 
 namespace korvane::cli {
@@ -39,7 +40,7 @@ class CliContext {
 
   const CommonOptions& options() const { return options_; }
   const app::AppSettings& settings() const { return settings_; }
-  int language() const { return language_; }
+  Language language() const { return language_; }
   std::ostream& out() { return out_; }
   std::ostream& err() { return err_; }
   CliUi& ui() { return ui_; }
@@ -74,7 +75,7 @@ class CliContext {
   platform::QtTranslations qtTexts_;
   app::AppSettings settings_;
   std::string settingsProblem_;
-  int language_ = 0;
+  Language language_ = Language::kGerman;
   link::FlowContext context_;
   platform::Clock clock_;
   std::unique_ptr<link::Link> ownLink_;

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "platform/Language.h"
 #include "platform/Ui.h"
 
 namespace korvane::cli {
@@ -19,7 +20,7 @@ class CliUi : public platform::Ui {
   std::optional<std::string> openFile;  // the file an open dialog returns
   bool yes = false;                     // the answer of every yes/no question
   std::optional<std::string> printPdf;  // print dialog: print into this PDF file
-  int language = 0;                     // of the reasons this Ui adds (0 = German, 1 = English)
+  Language language = Language::kGerman;  // of the reasons this Ui adds
   bool progressToStderr = false;        // progress as lines on stderr
   bool cancelled = false;               // the progress window's cancel (Ctrl-C)
 

@@ -148,9 +148,9 @@ bool ParseCommonOptions(std::vector<std::string>& args, CommonOptions& o, std::s
   }
   if (r.Value("--lang", &text)) {
     if (text == "de")
-      o.language = 0;
+      o.language = Language::kGerman;
     else if (text == "en")
-      o.language = 1;
+      o.language = Language::kEnglish;
     else
       return fail("--lang takes de or en, not \"" + text + "\"");
   }

@@ -9,6 +9,7 @@
 
 #include "app/Interval.h"
 #include "platform/Clock.h"
+#include "platform/Language.h"
 
 namespace korvane::cli {
 
@@ -22,7 +23,7 @@ struct CommonOptions {
   // for a single address.
   std::vector<std::uint8_t> addresses;
   std::optional<int> baud;      // --baud 4800 | 19200 | 38400
-  std::optional<int> language;  // --lang de | en
+  std::optional<Language> language;  // --lang de | en
   std::string settingsFolder;   // where config.ini and ports/COM<n> are (default: the user's)
   std::string trace;            // --trace: communication trace file, "-" for stderr
 };

@@ -119,7 +119,7 @@ int RunConfigRead(CliContext& ctx, const CommandOptions& o) {
 }
 
 int RunConfigWrite(CliContext& ctx, const CommandOptions& o) {
-  const int lang = ctx.language();
+  const Language lang = ctx.language();
   // A file that cannot be read is reported before the module is asked anything.
   if (!platform::ReadWholeFile(o.input)) {
     ctx.ui().Message(std::string(configuration::texts::kCannotRead(lang)) + " " + o.input + ": " +

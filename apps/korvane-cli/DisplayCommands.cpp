@@ -33,7 +33,7 @@ int AtDisplayRate(CliContext& ctx, display::DisplayTransfer& transfer, Body body
 }  // namespace
 
 int RunDisplayRead(CliContext& ctx, const CommandOptions& o) {
-  const int lang = ctx.language();
+  const Language lang = ctx.language();
   // Nothing is asked of the unit when its answer could not be kept.
   if (const int rc = ctx.CheckOutputs({o.output}); rc != kExitOk) return rc;
   display::DisplayTransfer transfer(ctx.link(), ctx.ui(), lang, ctx.clock());
@@ -53,7 +53,7 @@ int RunDisplayRead(CliContext& ctx, const CommandOptions& o) {
 }
 
 int RunDisplayWrite(CliContext& ctx, const CommandOptions& o) {
-  const int lang = ctx.language();
+  const Language lang = ctx.language();
   // The whole file is checked before anything is sent.
   display::DisplaySettings s;
   s.language = lang;

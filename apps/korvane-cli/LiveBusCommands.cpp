@@ -26,7 +26,7 @@ constexpr int kSilentCyclesToEnd = 3;
 }  // namespace
 
 int RunLiveBus(CliContext& ctx, const CommandOptions& o) {
-  const int language = ctx.language();
+  const Language language = ctx.language();
   if (o.bus && !ctx.options().addresses.empty()) return ctx.Usage("give either --bus or an --address list, not both");
   const bool record = !o.record.empty();
   if (const int rc = record ? ctx.CheckOutputs({o.record}) : kExitOk; rc != kExitOk) return rc;

@@ -13,8 +13,8 @@ namespace korvane::station {
 namespace {
 // Log lines and the port's messages are English; the values' names follow the
 // program's default language, as the main window shows them.
-constexpr int kMessageLanguage = 1;
-constexpr int kValueLanguage = 0;
+constexpr Language kMessageLanguage = kLogLanguage;
+constexpr Language kValueLanguage = Language::kGerman;
 }  // namespace
 
 StationRun::StationRun(const StationSettings& settings, bool once, link::Link& link, HeadlessUi& ui,

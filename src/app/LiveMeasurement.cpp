@@ -32,7 +32,7 @@ bool LiveMeasurement::Start(std::chrono::milliseconds recordingPeriod) {
   }
   if (!link_.portOpen()) return false;
   const std::uint8_t address = context_.address;
-  const int language = context_.language;
+  const Language language = context_.language;
   // A line that went away says why, also before the measurement ran.
   auto commError = [&] {
     std::string text = types::kCommError(language);
@@ -140,7 +140,7 @@ void LiveMeasurement::ClearValueDisplay() {
   emit fieldTextsChanged();
 }
 
-void LiveMeasurement::SetChannelCaptions(int typeIndex, int language) {
+void LiveMeasurement::SetChannelCaptions(int typeIndex, Language language) {
   captionType_ = typeIndex;
   for (int c = 1; c <= 6; ++c) labels_[c - 1] = types::ChannelLabel(typeIndex, c, language);
   for (int c = 1; c <= 5; ++c) units_[c - 1] = types::ChannelUnit(typeIndex, c);

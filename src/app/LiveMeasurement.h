@@ -14,6 +14,7 @@
 #include "link/FlowContext.h"
 #include "link/LineLease.h"
 #include "platform/Clock.h"
+#include "platform/Language.h"
 
 namespace korvane::link {
 class Link;
@@ -73,7 +74,7 @@ class LiveMeasurement : public QObject {
   // One second, then the six value texts are emptied.
   void ClearValueDisplay();
   // Labels and units of the type the module reported, in the given language.
-  void SetChannelCaptions(int typeIndex, int language);
+  void SetChannelCaptions(int typeIndex, Language language);
   void SetStatusLine(const std::string& text);
 
   // What the window shows: value texts of fields 1..5 and the temperature, labels of

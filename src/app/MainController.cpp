@@ -38,7 +38,7 @@ struct BusyScope {
 
 }  // namespace
 
-MainCaptions CaptionsFor(int language, bool running) {
+MainCaptions CaptionsFor(Language language, bool running) {
   return {kParametrize(language),
           kExit(language),
           kCalibrate(language),
@@ -49,8 +49,8 @@ MainCaptions CaptionsFor(int language, bool running) {
           kAddress(language)};
 }
 
-std::string SetupCancelCaption(int language) { return kCancel(language); }
-std::string SetupLanguageCaption(int language) { return kLanguage(language); }
+std::string SetupCancelCaption(Language language) { return kCancel(language); }
+std::string SetupLanguageCaption(Language language) { return kLanguage(language); }
 
 MainController::MainController(link::Link& link, platform::Ui& ui, IntervalPicker& intervals,
                                std::string settingsFolder, platform::Clock clock, QObject* parent)
@@ -154,7 +154,7 @@ void MainController::OnStartStop() {
   }
 }
 
-void MainController::ApplySetup(int comNumber, int language) {
+void MainController::ApplySetup(int comNumber, Language language) {
   if (busy() || running()) return;
   link_.ClosePort();
   settings_.portIndex = comNumber - 1;
@@ -187,7 +187,7 @@ void MainController::OnMeasurementLost(const std::string& reason) {
   recording_.Close();
   reopenRecording_ = true;
   link_.ClosePort();
-  const int language = settings_.language;
+  const Language language = settings_.language;
   SetStatusInfo(std::string(types::kCommError(language)) + " " + reason);
   ui_.Message(std::string(types::kCommError(language)) + "\n" + reason);
 }

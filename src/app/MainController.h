@@ -15,6 +15,7 @@
 #include "app/SettingsFile.h"
 #include "link/FlowContext.h"
 #include "platform/Clock.h"
+#include "platform/Language.h"
 
 namespace korvane::link {
 class Link;
@@ -46,11 +47,11 @@ struct ButtonStates {
 struct MainCaptions {
   std::string parametrize, exit, calibrate, configure, setupMeasurement, displayConfig, start, addressLabel;
 };
-MainCaptions CaptionsFor(int language, bool running);
+MainCaptions CaptionsFor(Language language, bool running);
 
 // Texts of the Setup dialog's caller-supplied captions.
-std::string SetupCancelCaption(int language);
-std::string SetupLanguageCaption(int language);
+std::string SetupCancelCaption(Language language);
+std::string SetupLanguageCaption(Language language);
 
 class MainController : public QObject {
   Q_OBJECT
@@ -68,7 +69,7 @@ class MainController : public QObject {
   void OnStartStop();
   // The Setup dialog ended with OK: the port is closed (the next flow opens the new
   // one) and the language applied.
-  void ApplySetup(int comNumber, int language);
+  void ApplySetup(int comNumber, Language language);
   void OnSetupMeasurement();
   // A flow button: runs its flow unless a measurement or another flow is running.
   void OnFlow(Flow flow);
@@ -91,7 +92,7 @@ class MainController : public QObject {
   // --- state --------------------------------------------------------------------------
   const AppSettings& settings() const { return settings_; }
   const std::string& settingsFolder() const { return settingsFolder_; }
-  int language() const { return settings_.language; }
+  Language language() const { return settings_.language; }
   int comNumber() const;
   int address() const { return context_.address; }
   // The address and language the flows work with.

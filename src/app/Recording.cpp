@@ -32,9 +32,9 @@ Recording::Recording(platform::Ui& ui, platform::Clock clock) : ui_(ui), clock_(
 
 Recording::~Recording() { Close(); }
 
-std::string Recording::NoFileNotice(int language) { return kNoFile(language); }
+std::string Recording::NoFileNotice(Language language) { return kNoFile(language); }
 
-std::string Recording::WriteFailedNotice(int language, const std::string& reason) {
+std::string Recording::WriteFailedNotice(Language language, const std::string& reason) {
   return std::string(kWriteFailed(language)) + " " + reason;
 }
 
@@ -51,7 +51,7 @@ void Recording::Release() {
   statusText_.clear();
 }
 
-bool Recording::OpenForAppend(const std::string& path, std::string* error, int language) {
+bool Recording::OpenForAppend(const std::string& path, std::string* error, Language language) {
   struct stat st {};
   const bool existed = ::stat(path.c_str(), &st) == 0;
   if (!Open(path, false, error, language)) return false;
@@ -59,11 +59,11 @@ bool Recording::OpenForAppend(const std::string& path, std::string* error, int l
   return true;
 }
 
-bool Recording::Create(const std::string& path, std::string* error, int language) {
+bool Recording::Create(const std::string& path, std::string* error, Language language) {
   return Open(path, true, error, language);
 }
 
-bool Recording::Open(const std::string& path, bool truncate, std::string* error, int language) {
+bool Recording::Open(const std::string& path, bool truncate, std::string* error, Language language) {
   Close();
   std::string reason;
   if (!file_.Open(path, truncate, &reason, language)) {
@@ -76,7 +76,7 @@ bool Recording::Open(const std::string& path, bool truncate, std::string* error,
   return true;
 }
 
-Recording::SetupResult Recording::Setup(int language, Interval& interval, IntervalPicker& picker) {
+Recording::SetupResult Recording::Setup(Language language, Interval& interval, IntervalPicker& picker) {
   std::string remembered;
   if (isOpen() && path_.size() > 1) remembered = path_;
   Close();
@@ -111,11 +111,11 @@ Recording::SetupResult Recording::Setup(int language, Interval& interval, Interv
   return SetupResult::kDone;
 }
 
-bool Recording::WriteLine(int typeIndex, const std::array<float, 6>& values, int language, std::string* notice) {
+bool Recording::WriteLine(int typeIndex, const std::array<float, 6>& values, Language language, std::string* notice) {
   return WriteText(RecordingLine(clock_(), typeIndex, values), language, notice);
 }
 
-bool Recording::WriteText(const std::string& line, int language, std::string* notice) {
+bool Recording::WriteText(const std::string& line, Language language, std::string* notice) {
   if (notice) notice->clear();
   if (!file_.isOpen()) {
     if (!noticeGiven_ && notice) *notice = NoFileNotice(language);

@@ -11,6 +11,7 @@
 #include "app/IntervalPicker.h"
 #include "platform/AppendFile.h"
 #include "platform/Clock.h"
+#include "platform/Language.h"
 
 namespace korvane::platform {
 class Ui;
@@ -34,13 +35,13 @@ class Recording {
 
   // "Setup Messung". On kDone the file is open and empty, `interval` holds the
   // picked interval and statusText() names the file.
-  SetupResult Setup(int language, Interval& interval, IntervalPicker& picker);
+  SetupResult Setup(Language language, Interval& interval, IntervalPicker& picker);
 
   // Opens (creating it if needed) a file for appending; false with a reason. Anything
   // but a regular file (or a link to one) is refused without waiting. The reason is in
-  // language (0 = German, 1 = English). A file it created and never wrote a line into
+  // language. A file it created and never wrote a line into
   // is removed again by Close.
-  bool OpenForAppend(const std::string& path, std::string* error, int language);
+  bool OpenForAppend(const std::string& path, std::string* error, Language language);
   void Close();
   // The file went to another writer (a logger export into it): closed, and no longer
   // named by the status text.
@@ -53,9 +54,9 @@ class Recording {
   // file is taken back) and closes the file; the first such tick after a
   // working state returns its notice in *notice (empty otherwise), so the user is
   // told once and not at every tick.
-  bool WriteLine(int typeIndex, const std::array<float, 6>& values, int language, std::string* notice);
+  bool WriteLine(int typeIndex, const std::array<float, 6>& values, Language language, std::string* notice);
   // The same for a line made elsewhere (the bus recording's), whole with its line end.
-  bool WriteText(const std::string& line, int language, std::string* notice);
+  bool WriteText(const std::string& line, Language language, std::string* notice);
 
   // A line could not be written (full disk, file deleted or replaced): the recording
   // stopped. Cleared by the next file opened.
@@ -65,12 +66,12 @@ class Recording {
   const std::string& statusText() const { return statusText_; }
 
   // The texts of the notices (also used by tests).
-  static std::string NoFileNotice(int language);
-  static std::string WriteFailedNotice(int language, const std::string& reason);
+  static std::string NoFileNotice(Language language);
+  static std::string WriteFailedNotice(Language language, const std::string& reason);
 
  private:
-  bool Create(const std::string& path, std::string* error, int language);
-  bool Open(const std::string& path, bool truncate, std::string* error, int language);
+  bool Create(const std::string& path, std::string* error, Language language);
+  bool Open(const std::string& path, bool truncate, std::string* error, Language language);
 
   platform::Ui& ui_;
   platform::Clock clock_;

@@ -55,7 +55,7 @@ AppSettings ParseSettingsText(const std::string& fileBytes) {
     auto field = [&v](std::size_t at) { return at < v.size() ? ReadInt(v.substr(at, 2)) : 0; };
     s.interval = Interval::FromFields(field(0), field(3), field(6));
   }
-  if (ValueAfter(text, "SPRACHE=", 1, &v)) s.language = ReadInt(v);
+  if (ValueAfter(text, "SPRACHE=", 1, &v)) s.language = LanguageFromSetting(ReadInt(v));
   if (ValueAfter(text, "PARAMETRIEREN=", 1, &v)) s.parametrize = ReadInt(v);
   return s;
 }
@@ -66,7 +66,7 @@ std::string FormatSettingsText(const AppSettings& s) {
   const TimeOfDay t = s.interval.days < 0 ? TimeOfDay{} : s.interval.Fields();
   return platform::StringPrintf(
       "[RS232]\n\rPORT=%d\n\rBAUD=%d\n\r[SETUP]\n\rINTERVALL=%02d:%02d:%02d\n\rSPRACHE=%d\n\rPARAMETRIEREN=%d\n\r",
-      s.portIndex, s.baud, t.hour, t.minute, t.second, s.language, s.parametrize);
+      s.portIndex, s.baud, t.hour, t.minute, t.second, SettingOf(s.language), s.parametrize);
 }
 
 std::string SettingsFilePath(const std::string& settingsFolder) { return settingsFolder + "/config.ini"; }

@@ -5,6 +5,7 @@
 
 #include "app/Interval.h"
 #include "link/Protocol.h"
+#include "platform/Language.h"
 
 namespace korvane::app {
 
@@ -12,7 +13,7 @@ struct AppSettings {
   int portIndex = 0;  // COM number - 1
   int baud = link::kSlowBaud;
   Interval interval;  // 00:01:00
-  int language = 0;   // 0 = German, 1 = English
+  Language language = Language::kGerman;
   int parametrize = 0;
 };
 

@@ -21,6 +21,7 @@
 #include "link/ModuleState.h"
 #include "link/Protocol.h"
 #include "platform/Clock.h"
+#include "platform/Language.h"
 
 namespace korvane::link {
 class Link;
@@ -31,7 +32,7 @@ namespace korvane::bus {
 struct BusPollSettings {
   std::vector<std::uint8_t> addresses;
   std::chrono::milliseconds period{2000};
-  int language = 0;  // texts (type names, labels) in this language, as elsewhere
+  Language language = Language::kGerman;  // texts (type names, labels) in this language, as elsewhere
 };
 
 class BusPoll : public QObject {

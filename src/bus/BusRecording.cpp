@@ -14,7 +14,7 @@ std::string BusRecordingLine(const platform::LocalTime& t, const BusSample& samp
   return std::to_string(sample.address) + "\t" + app::RecordingLine(t, CatalogueIndex(sample.type), values);
 }
 
-BusRecording::BusRecording(app::Recording& recording, std::chrono::milliseconds interval, int language,
+BusRecording::BusRecording(app::Recording& recording, std::chrono::milliseconds interval, Language language,
                            platform::Clock clock, QObject* parent)
     : QObject(parent),
       recording_(recording),

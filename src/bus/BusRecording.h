@@ -13,6 +13,7 @@
 
 #include "bus/BusSample.h"
 #include "platform/Clock.h"
+#include "platform/Language.h"
 
 namespace korvane::app {
 class Recording;
@@ -29,7 +30,7 @@ class BusRecording : public QObject {
  public:
   // The recording's file must be open; interval below a second is taken as one second,
   // as for the single measurement.
-  BusRecording(app::Recording& recording, std::chrono::milliseconds interval, int language,
+  BusRecording(app::Recording& recording, std::chrono::milliseconds interval, Language language,
                platform::Clock clock = platform::SystemClock(), QObject* parent = nullptr);
 
   void Start();
@@ -48,7 +49,7 @@ class BusRecording : public QObject {
  private:
   app::Recording& recording_;
   std::chrono::milliseconds interval_;
-  int language_;
+  Language language_;
   platform::Clock clock_;
   QTimer timer_;
   std::map<std::uint8_t, BusSample> live_;  // latest live sample of each module

@@ -223,7 +223,7 @@ class Procedure {
   platform::Ui& ui_;
   CalibrationUi& dialogs_;
   CalibrationHost& host_;
-  const int lang_;
+  const Language lang_;
   int type_ = 0;
   ValueEntry entry_;
 };
@@ -234,7 +234,7 @@ std::string FormatNumber(const char* format, double value) {
   return platform::WithoutNegativeZero(platform::StringPrintf(format, value));
 }
 
-std::string CalibrationStatusText(int typeIndex, int language, const KValues& k) {
+std::string CalibrationStatusText(int typeIndex, Language language, const KValues& k) {
   return types::CalibrationStatusLine(typeIndex, language, k, 3);
 }
 

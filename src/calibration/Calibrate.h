@@ -7,6 +7,7 @@
 #include "calibration/CalibrationMath.h"
 #include "calibration/CalibrationUi.h"
 #include "link/FlowContext.h"
+#include "platform/Language.h"
 
 namespace korvane::link {
 class Link;
@@ -34,7 +35,7 @@ class CalibrationHost {
 
 // The status line after a calibration: "label: value  " for calibration values 1..3
 // (value 1 always, 2 and 3 only where the type names them), with the type's decimals.
-std::string CalibrationStatusText(int typeIndex, int language, const KValues& k);
+std::string CalibrationStatusText(int typeIndex, Language language, const KValues& k);
 
 // printf in the C locale for one number; a value that rounds to zero shows no minus sign.
 std::string FormatNumber(const char* format, double value);

@@ -8,7 +8,7 @@ namespace korvane::calibration {
 
 link::WriteReport WriteCalibrationSet(link::Link& link, platform::Ui& ui, const link::FlowContext& context) {
   link::WriteReport report;
-  ui.ProgressOpen(types::kTransferCaption(0), types::kTransferText(context.language), 0, 5);
+  ui.ProgressOpen(types::kTransferCaption(Language::kGerman), types::kTransferText(context.language), 0, 5);
   for (std::size_t i = 0; i < link::kCalibrationValues.size(); ++i) {
     const link::Parameter p = link::kCalibrationValues[i];
     const bool answered = link.Write(context.address, p, link::FloatData(link.module().calibration[i]));

@@ -23,7 +23,7 @@ TypeList TypeListFor(int t) {
   return {0, 0, types::kTypeCount - 1, false};
 }
 
-std::vector<std::string> TypeListEntries(const TypeList& list, int language) {
+std::vector<std::string> TypeListEntries(const TypeList& list, Language language) {
   std::vector<std::string> out;
   for (int t = list.first; t <= list.last; ++t) out.push_back(types::TypeListName(t, language));
   return out;

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/Language.h"
 #include "types/Catalogue.h"
 #include "types/Texts.h"
 
@@ -48,7 +49,7 @@ struct TypeList {
   bool enabled = false;  // only the conductivity families may switch range
 };
 TypeList TypeListFor(int absoluteType);
-std::vector<std::string> TypeListEntries(const TypeList& list, int language);
+std::vector<std::string> TypeListEntries(const TypeList& list, Language language);
 
 // Language texts of the configuration dialog (German, English).
 namespace texts {

@@ -162,7 +162,7 @@ ControlState DialogControlStates::get(ctl::Control id) const {
   return it == controls.end() ? ControlState{} : it->second;
 }
 
-std::array<std::string, 6> SourceNames(int t, int kind, int lang) {
+std::array<std::string, 6> SourceNames(int t, int kind, Language lang) {
   std::array<std::string, 6> n;
   auto label = [&](int channel) { return types::ChannelLabel(t, channel, lang); };
   const types::TypeTraits& traits = types::MeasurementType(t).traits();
@@ -245,7 +245,7 @@ class ControlRules {
   const ConfigSettings& s_;
   const int t_;
   const int kind_;
-  const int lang_;
+  const Language lang_;
 };
 
 // Buttons carry the language texts at every exchange.
@@ -433,7 +433,7 @@ DialogControlStates SetupDialogControls(ConfigSettings& s, const DialogControlSt
   return d;
 }
 
-AddressCheck CheckAddressText(const std::string& text, int language) {
+AddressCheck CheckAddressText(const std::string& text, Language language) {
   AddressCheck r;
   const char* p = text.c_str();
   while (*p == ' ' || *p == '\t') ++p;

@@ -18,6 +18,7 @@
 #include "link/ModuleState.h"
 #include "link/Frame.h"
 #include "link/Protocol.h"
+#include "platform/Language.h"
 
 namespace korvane::configuration {
 
@@ -49,7 +50,7 @@ struct ConfigSettings {
   int phFix = 0;         // check box "pH Fix" (type 18); not saved
 
   // --- state kept beside the settings --------------------------------------------------
-  int language = 0;        // 0 German, 1 English
+  Language language = Language::kGerman;
   int typeListOffset = 0;  // 0, 2 or 20
   int deviceKind = 2;      // module parameter 29; 4 and 5 are the current series
   int moduleType = 1;      // type the module last reported (parameter 28 - 1)
@@ -145,7 +146,7 @@ struct DialogControlStates {
 
 // Source names 1..6 of absolute type t on device kind s (names 3..5 are empty on the
 // current series 4 and 5).
-std::array<std::string, 6> SourceNames(int absoluteType, int deviceKind, int language);
+std::array<std::string, 6> SourceNames(int absoluteType, int deviceKind, Language language);
 
 // The settings side of SetupDialogControls: empties relay2Limit/relay2Hysteresis when
 // the device kind is not 5, calibration4 when type t has no fourth calibration label,
@@ -172,6 +173,6 @@ struct AddressCheck {
   std::uint8_t value = 0;
   std::string message;  // when not ok
 };
-AddressCheck CheckAddressText(const std::string& text, int language = 0);
+AddressCheck CheckAddressText(const std::string& text, Language language = Language::kGerman);
 
 }  // namespace korvane::configuration

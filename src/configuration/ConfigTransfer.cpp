@@ -81,7 +81,7 @@ link::WriteReport ConfigTransfer::WriteConfigurationSequence(ConfigSettings& s) 
 
   Command(link::kDacAdjustOn);
   // The caption of the second progress window is the German one in both languages.
-  ui_.ProgressOpen(types::kTransferCaption(0), types::kTransferText(s.language), 0, kind5 ? 29 : 25);
+  ui_.ProgressOpen(types::kTransferCaption(Language::kGerman), types::kTransferText(s.language), 0, kind5 ? 29 : 25);
   progress_ = 0;
   link::Data4 offset{}, hold{};
   for (const ConfigWrite& w : *writes) {

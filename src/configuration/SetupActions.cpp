@@ -16,7 +16,7 @@ void SetupActions::Print(const ConfigSettings& s, const std::array<std::string, 
 }
 
 void SetupActions::OpenLogger(const ConfigSettings& s) {
-  const int lang = s.language;
+  const Language lang = s.language;
   const char* series = link::IsController(s.deviceKind)   ? texts::kLoggerSeriesKind5
                        : link::IsAmplifier(s.deviceKind) ? texts::kLoggerSeriesKind4
                                            : nullptr;

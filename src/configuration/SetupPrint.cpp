@@ -28,7 +28,7 @@ namespace {
 
 class Body {
  public:
-  explicit Body(int language) : lang_(language) {}
+  explicit Body(Language language) : lang_(language) {}
 
   void Value(const std::string& label, const std::string& value) {
     out_ += platform::StringPrintf("%s:  %s\n", label.c_str(), value.c_str());
@@ -46,7 +46,7 @@ class Body {
   std::string out_;
 
  private:
-  int lang_;
+  Language lang_;
 };
 
 void CalibrationLines(Body& b, const ConfigSettings& s, int t) {
@@ -68,7 +68,7 @@ void SourceLine(Body& b, const char* format, const types::TextPair& label, int i
 
 std::string BuildPrintBody(const ConfigSettings& s, const std::array<std::string, 6>& names) {
   const int t = s.AbsoluteType();
-  const int lang = s.language;
+  const Language lang = s.language;
   Body b(lang);
   b.Value(texts::kMeasurementType, types::TypeListName(t, lang));
 

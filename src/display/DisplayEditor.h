@@ -7,6 +7,7 @@
 
 #include "display/DisplaySettings.h"
 #include "platform/Clock.h"
+#include "platform/Language.h"
 
 namespace korvane::display {
 
@@ -14,7 +15,7 @@ class OutputsEditor {
  public:
   virtual ~OutputsEditor() = default;
   // Shows the outputs; true after an OK whose fields were all numbers (then taken).
-  virtual bool Edit(DisplayOutputs& outputs, int language) = 0;
+  virtual bool Edit(DisplayOutputs& outputs, Language language) = 0;
 };
 
 // What the display unit dialog's buttons do on the unit while the dialog is open.

@@ -105,7 +105,7 @@ std::string BuildDisplayText(const DisplaySettings& settings) {
   return t;
 }
 
-std::optional<DisplayFileError> ParseDisplayText(const std::string& text, DisplaySettings& target, int language) {
+std::optional<DisplayFileError> ParseDisplayText(const std::string& text, DisplaySettings& target, Language language) {
   DisplaySettings s = target;
   std::vector<Field> fields = Fields(s);
   std::set<std::string> seen;

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "display/DisplaySettings.h"
+#include "platform/Language.h"
 #include "platform/Ui.h"
 
 namespace korvane::display {
@@ -23,7 +24,7 @@ struct DisplayFileError {
 // Parses text into *s only when every line is good; otherwise *s is untouched and the
 // first bad line is returned. The outputs of a loaded file count as known and still to
 // be written.
-std::optional<DisplayFileError> ParseDisplayText(const std::string& text, DisplaySettings& s, int language);
+std::optional<DisplayFileError> ParseDisplayText(const std::string& text, DisplaySettings& s, Language language);
 
 platform::FileDialogSpec DisplayFileDialogSpec();
 

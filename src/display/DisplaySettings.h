@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/Language.h"
+
 namespace korvane::display {
 
 // Position list: 0 = "keine Anzeige", 1..5 measured value 1..5, 6 temperature,
@@ -44,7 +46,7 @@ struct DisplayOutputs {
 };
 
 struct DisplaySettings {
-  int language = 0;
+  Language language = Language::kGerman;
   std::string firmwareText;  // "Firmware V%.2f", shown only
   int contrast = 10;         // shown; the unit holds contrast + link::kContrastOffset
   std::array<Position, 8> positions{};

@@ -39,7 +39,7 @@ const FloatField kOutputFloats[] = {
 
 }  // namespace
 
-std::string OutputsProblem(const DisplayOutputs& o, int language) {
+std::string OutputsProblem(const DisplayOutputs& o, Language language) {
   // Field order of the dialog: DAC 0, DAC 1, relay 0, relay 1.
   const std::pair<const std::string*, std::string> fields[] = {
       {&o.dac0Lower, platform::StringPrintf(texts::kLowerField(language), 0)},
@@ -95,7 +95,7 @@ void OutputsFromReplies(const link::ModuleState& m, DisplayOutputs& o) {
   o.pending = false;
 }
 
-DisplayTransfer::DisplayTransfer(link::Link& link, platform::Ui& ui, int language, platform::Clock clock,
+DisplayTransfer::DisplayTransfer(link::Link& link, platform::Ui& ui, Language language, platform::Clock clock,
                                  logger::ExportGuard* guard)
     : link_(link),
       ui_(ui),
@@ -146,7 +146,7 @@ bool DisplayTransfer::ReadStep(link::Parameter p, int& progress, int max) {
 }
 
 bool DisplayTransfer::ReadConfiguration(DisplaySettings& s) {
-  const int lang = context_.language;
+  const Language lang = context_.language;
   s.outputs.known = s.outputs.pending = false;
   ui_.ProgressOpen(types::kTransferCaption(lang), types::kTransferText(lang), 0, kReadProgress);
   int progress = 1;
@@ -177,7 +177,7 @@ bool DisplayTransfer::ReadConfiguration(DisplaySettings& s) {
 }
 
 bool DisplayTransfer::ReadOutputs(DisplayOutputs& o) {
-  const int lang = context_.language;
+  const Language lang = context_.language;
   ui_.ProgressOpen(types::kTransferCaption(lang), types::kTransferText(lang), 0, kOutputsProgress);
   int progress = 0;
   bool ok = true;
@@ -212,7 +212,7 @@ std::optional<link::WriteReport> DisplayTransfer::WriteOutputs(DisplayOutputs& o
     return std::nullopt;
   }
   link::WriteReport report;
-  const int lang = context_.language;
+  const Language lang = context_.language;
   ui_.ProgressOpen(types::kTransferCaption(lang), types::kTransferText(lang), 0, kOutputsProgress);
   int progress = 0;
   auto write = [&](link::Parameter p, const link::Data4& d) { WriteStep(report, p, d, progress, kOutputsProgress); };
@@ -236,7 +236,7 @@ std::optional<link::WriteReport> DisplayTransfer::WriteConfiguration(DisplaySett
     report = *outputs;
     if (report.lineLost) return report;
   }
-  const int lang = context_.language;
+  const Language lang = context_.language;
   ui_.ProgressOpen(types::kTransferCaption(lang), types::kTransferText(lang), 0, kWriteProgress);
   int progress = 0;
   link::WriteReport own;

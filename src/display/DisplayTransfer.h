@@ -9,12 +9,13 @@
 #include "link/Link.h"
 #include "logger/ExportGuard.h"
 #include "logger/LoggerReadout.h"
+#include "platform/Language.h"
 #include "platform/Ui.h"
 
 namespace korvane::display {
 
 // Text of the first output field that is no number ("" when all are numbers).
-std::string OutputsProblem(const DisplayOutputs& o, int language);
+std::string OutputsProblem(const DisplayOutputs& o, Language language);
 
 // What the unit's replies to the read sequence and to the outputs reads mean as the
 // dialogs show them (the module object holds the replies).
@@ -23,8 +24,8 @@ void OutputsFromReplies(const link::ModuleState& m, DisplayOutputs& o);
 
 class DisplayTransfer : public DisplayActions {
  public:
-  DisplayTransfer(link::Link& link, platform::Ui& ui, int language, platform::Clock clock = platform::SystemClock(),
-                  logger::ExportGuard* guard = nullptr);
+  DisplayTransfer(link::Link& link, platform::Ui& ui, Language language,
+                  platform::Clock clock = platform::SystemClock(), logger::ExportGuard* guard = nullptr);
 
   // The whole button: true when the configuration was written and every write answered.
   bool Configure(DisplaySettings& s, DisplayEditor& editor);

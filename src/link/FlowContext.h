@@ -4,11 +4,13 @@
 // line another; a flow that moves the module to a new address updates it.
 #include <cstdint>
 
+#include "platform/Language.h"
+
 namespace korvane::link {
 
 struct FlowContext {
   std::uint8_t address = 0;
-  int language = 0;  // 0 = German, 1 = English
+  Language language = Language::kGerman;
 };
 
 }  // namespace korvane::link

@@ -11,16 +11,17 @@
 #include <string>
 
 #include "link/Frame.h"
+#include "platform/Language.h"
 
 namespace korvane::link {
 
 // Where and how a line opens.
 struct LineSettings {
-  std::string device;                  // the device path the port maps to
-  int com = 0;                         // the COM number as the user knows it
-  int baud = 0;                        // one of the line rates
-  int language = 0;                    // of the failure reason and of a later loss
-  std::chrono::milliseconds settle{};  // pause after opening a device
+  std::string device;                     // the device path the port maps to
+  int com = 0;                            // the COM number as the user knows it
+  int baud = 0;                           // one of the line rates
+  Language language = Language::kGerman;  // of the failure reason and of a later loss
+  std::chrono::milliseconds settle{};     // pause after opening a device
 };
 
 class Line : public QObject {

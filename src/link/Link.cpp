@@ -211,7 +211,7 @@ void Link::SetPendingCleared() {
   if (replyLoop_) replyLoop_->quit();
 }
 
-bool Link::OpenPort(int language) {
+bool Link::OpenPort(Language language) {
   const int com = portIndex_ + 1;
   // The COM number is resolved at every open: a ports link that went away and came
   // back is followed, never the device that stood in for it meanwhile.

@@ -19,6 +19,7 @@
 #include "link/Line.h"
 #include "link/WriteReport.h"
 #include "platform/Clock.h"
+#include "platform/Language.h"
 
 class QEventLoop;
 
@@ -125,7 +126,7 @@ class Link : public QObject {
   // Opens the configured port unless it is open on the device the port maps to now;
   // false when it cannot be opened, with openMessage() for the user. The message and
   // the reasons (of the failure, of a later loss) are in language.
-  bool OpenPort(int language);
+  bool OpenPort(Language language);
   // Stops the worker and clears the open flag: the next OpenPort opens afresh.
   void ClosePort();
   // Stops the worker but leaves the open flag (exit path).
@@ -198,7 +199,7 @@ class Link : public QObject {
   std::string openDevice_;  // the device the open port is on, links followed
   std::string openFailure_;
   std::string openMessage_;
-  int openLanguage_ = 0;  // of the last OpenPort, for the reopen after a baud change
+  Language openLanguage_ = Language::kGerman;  // of the last OpenPort, for the reopen after a baud change
   QEventLoop* replyLoop_ = nullptr;
   // The line's holder: leases (nested ones included), whether it keeps the line across
   // the event loop, and the wait depth it asked from. waitDepth_ counts the link's waits

@@ -13,6 +13,7 @@
 #include <thread>
 
 #include "link/Line.h"
+#include "platform/Language.h"
 
 namespace korvane::platform {
 class Ui;
@@ -36,9 +37,9 @@ class SerialLine : public Line {
   bool ConfigureLine(const std::string& device, int portNumber, int baud, char parity = 'N', int dataBits = 8,
                      int stopBits = 1, std::uint32_t eventMask = 0x40F, std::size_t bufferSize = 512);
   std::string openError() const override { return openError_; }
-  // Language of openError() and of the lineLost reason (0 = German, 1 = English), for
+  // Language of openError() and of the lineLost reason, for
   // the next ConfigureLine and the worker it starts.
-  void setLanguage(int language) { language_ = language; }
+  void setLanguage(Language language) { language_ = language; }
 
   bool StartWorker();
   // Ends the worker; harmless when it is not running. Never waits for the owner's
@@ -73,7 +74,7 @@ class SerialLine : public Line {
   int portNumber_ = 0;
   std::string device_;
   std::string openError_;
-  std::atomic<int> language_{0};
+  std::atomic<Language> language_{Language::kGerman};
   std::thread worker_;
   std::atomic<bool> alive_{false};
   std::atomic<bool> shutdown_{false};

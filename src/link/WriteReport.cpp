@@ -5,7 +5,7 @@
 
 namespace korvane::link {
 
-std::string WriteReportText(const WriteReport& report, int language) {
+std::string WriteReportText(const WriteReport& report, Language language) {
   if (report.lineLost) return types::kLineLostWhileWriting(language);
   if (report.unanswered > 0) return platform::StringPrintf(types::kUnansweredWrites(language), report.unanswered);
   return {};

@@ -4,6 +4,8 @@
 // then stopped).
 #include <string>
 
+#include "platform/Language.h"
+
 namespace korvane::link {
 
 struct WriteReport {
@@ -13,6 +15,6 @@ struct WriteReport {
 };
 
 // The message for a report that is not ok, in the language; empty for an ok one.
-std::string WriteReportText(const WriteReport& report, int language);
+std::string WriteReportText(const WriteReport& report, Language language);
 
 }  // namespace korvane::link

@@ -17,7 +17,7 @@ constexpr types::TextPair kDisabled{"Datenlogger ist nicht freigegeben.", "Data 
 
 }  // namespace
 
-std::string LoggerInfoText(const LoggerInfo& info, int language) {
+std::string LoggerInfoText(const LoggerInfo& info, Language language) {
   return platform::StringPrintf("%s %s %s\n\r%s %s\n\r%s: %u min %s: %u\n\r", kActualTime(language), info.date.c_str(),
                                 info.time.c_str(), kNextSave(language), info.nextStorage.c_str(), kInterval(language),
                                 info.intervalMinutes, kSets(language), info.sizeReply / 30) +

@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/Language.h"
+
 namespace korvane::logger {
 
 struct LoggerInfo {
@@ -15,6 +17,6 @@ struct LoggerInfo {
   bool enabled = false;
 };
 
-std::string LoggerInfoText(const LoggerInfo& info, int language);
+std::string LoggerInfoText(const LoggerInfo& info, Language language);
 
 }  // namespace korvane::logger

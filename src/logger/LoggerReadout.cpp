@@ -21,7 +21,7 @@ LoggerReadout::LoggerReadout(link::Link& link, platform::Ui& ui, const link::Flo
 
 ReadoutResult LoggerReadout::Read(const std::string& path, const ReadoutSource& source) {
   ReadoutResult result;
-  const int lang = context_.language;
+  const Language lang = context_.language;
   const std::uint8_t address = context_.address;
   const bool longRecords = !source.displayUnit && HasLongRecords(source.deviceKind);
   if (!source.displayUnit) table_.clear();
@@ -168,7 +168,7 @@ void LoggerReadout::ReturnToSlowRate(std::uint8_t address, int deviceKind) {
 }
 
 void LoggerReadout::Report(const ReadoutResult& result, const std::string& path, const std::string& fileError) {
-  const int lang = context_.language;
+  const Language lang = context_.language;
   if (result.status == Status::kFileError)
     ui_.Message(std::string(texts::kCannotWrite(lang)) + " " + path + ": " + fileError);
   else if (result.status == Status::kLineLost)
@@ -180,7 +180,7 @@ void LoggerReadout::Report(const ReadoutResult& result, const std::string& path,
 }
 
 std::optional<std::string> LoggerReadout::InformationText() {
-  const int lang = context_.language;
+  const Language lang = context_.language;
   const std::uint8_t address = context_.address;
   const link::LineLease line = link_.TakeLine();
   if (!line || !OpenPort()) return std::nullopt;
@@ -208,7 +208,7 @@ std::optional<std::string> LoggerReadout::InformationText() {
 }
 
 bool LoggerReadout::Clear(bool displayUnit, bool confirmed) {
-  const int lang = context_.language;
+  const Language lang = context_.language;
   if (!confirmed && !ui_.YesNo(texts::kQuestionTitle, texts::kClearQuestion(lang), texts::kYes(lang), texts::kNo(lang)))
     return false;
   const link::LineLease line = link_.TakeLine();

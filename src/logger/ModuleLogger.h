@@ -10,6 +10,7 @@
 #include "logger/ExportGuard.h"
 #include "logger/LoggerReadout.h"
 #include "platform/Clock.h"
+#include "platform/Language.h"
 #include "platform/Ui.h"
 
 namespace korvane::link {
@@ -36,7 +37,7 @@ class LoggerActions {
   virtual void Clear() = 0;
   // "Drucken" found no printer to start: the user is told.
   virtual void PrinterFailed() = 0;
-  virtual int language() const = 0;
+  virtual Language language() const = 0;
 };
 
 // What the module logger works with.
@@ -68,7 +69,7 @@ class ModuleLogger : public LoggerActions {
   platform::LocalTime Now() override { return parts_.clock(); }
   void Clear() override;
   void PrinterFailed() override;
-  int language() const override { return parts_.context.language; }
+  Language language() const override { return parts_.context.language; }
 
  private:
   LoggerParts parts_;

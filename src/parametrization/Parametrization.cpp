@@ -18,8 +18,6 @@
 namespace korvane::parametrization {
 namespace {
 
-// The module's language of the port messages: this is a German-only function.
-constexpr int kGerman = 0;
 constexpr int kReportProgressMax = 22;
 
 link::Command RequestOf(RawPick pick) {
@@ -74,7 +72,7 @@ Parametrization::Parametrization(link::Link& link, platform::Ui& ui, const link:
 int Parametrization::typeIndex() const { return link_.module().typeIndex; }
 
 bool Parametrization::Open() {
-  if (link_.OpenPort(kGerman)) return true;
+  if (link_.OpenPort(Language::kGerman)) return true;  // the port messages of this German-only function
   ui_.Message(link_.openMessage());
   return false;
 }

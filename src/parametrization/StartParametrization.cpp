@@ -22,7 +22,7 @@ void Run(link::Link& link, platform::Ui& ui, const link::FlowContext& context, P
          ParamFields& fields, const platform::Clock& clock, int n, link::LineLease& line) {
   SetLineRate(link, n == kDisplayModuleType ? link::kMediumBaud : link::kSlowBaud);
   link.WaitSeconds(1);
-  if (!link.OpenPort(0)) {  // nothing can be sent
+  if (!link.OpenPort(Language::kGerman)) {  // nothing can be sent
     ui.Message(link.openMessage());
     return;
   }

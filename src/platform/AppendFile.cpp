@@ -20,7 +20,7 @@ bool StillAtPath(int fd, const std::string& path, struct stat* open) {
 
 }  // namespace
 
-bool AppendFile::Open(const std::string& path, bool truncate, std::string* error, int language) {
+bool AppendFile::Open(const std::string& path, bool truncate, std::string* error, Language language) {
   Close(false);
   if (const std::string problem = WriteTargetProblem(path, language); !problem.empty()) {
     *error = path + ": " + problem;
@@ -49,7 +49,7 @@ bool AppendFile::Open(const std::string& path, bool truncate, std::string* error
   return true;
 }
 
-bool AppendFile::Append(std::string_view piece, int language, std::string* reason) {
+bool AppendFile::Append(std::string_view piece, Language language, std::string* reason) {
   // A file deleted or replaced under the writer would take the pieces where nobody
   // finds them.
   struct stat open {};

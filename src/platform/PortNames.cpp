@@ -38,7 +38,7 @@ std::string DeviceForPort(const std::string& settingsFolder, int com) {
 }
 
 std::string PermissionReason(const std::string& device, const std::string& groupName, unsigned gid, unsigned mode,
-                             int language) {
+                             Language language) {
   std::string text = FormatReason(reasons::kNoPermission, language, device);
   // Joining the group helps only when the group may read and write, and never for root's.
   const bool groupMayUse = (mode & S_IRGRP) && (mode & S_IWGRP);
@@ -46,11 +46,11 @@ std::string PermissionReason(const std::string& device, const std::string& group
   return text;
 }
 
-std::string NotSerialReason(const std::string& device, int language) {
+std::string NotSerialReason(const std::string& device, Language language) {
   return FormatReason(reasons::kNotSerial, language, device);
 }
 
-std::string OpenFailureReason(const std::string& device, int error, int language) {
+std::string OpenFailureReason(const std::string& device, int error, Language language) {
   if (error == ENOENT) {
     struct stat st {};
     if (::lstat(device.c_str(), &st) == 0) return FormatReason(reasons::kDanglingDevice, language, device);

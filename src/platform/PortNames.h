@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/Language.h"
+
 namespace korvane::platform {
 
 // $APPDATA/Korvane when APPDATA is set, else $XDG_CONFIG_HOME/Korvane, else
@@ -17,14 +19,14 @@ std::string DeviceForPort(const std::string& settingsFolder, int comNumber);
 
 // Where a device path that failed to open points the user: a missing device, or a
 // device they may not open (naming the group that owns it), or the system's reason;
-// in the language (0 = German, 1 = English).
-std::string OpenFailureReason(const std::string& device, int error, int language);
+// in the language.
+std::string OpenFailureReason(const std::string& device, int error, Language language);
 // No permission for a device of the given owning group (name and id) and mode bits:
 // names the group only where joining it would help.
 std::string PermissionReason(const std::string& device, const std::string& groupName, unsigned gid, unsigned mode,
-                             int language);
+                             Language language);
 // A path that opens but is no terminal device (/dev/null, a file, a folder).
-std::string NotSerialReason(const std::string& device, int language);
+std::string NotSerialReason(const std::string& device, Language language);
 
 // Adapter description of a device where the system knows one (USB product), else empty.
 std::string DeviceDescription(const std::string& device);

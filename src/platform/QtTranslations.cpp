@@ -10,11 +10,11 @@ QtTranslations::~QtTranslations() {
   if (before_) QLocale::setDefault(*before_);
 }
 
-bool QtTranslations::Apply(int language) {
+bool QtTranslations::Apply(Language language) {
   if (!before_) before_ = QLocale();
-  QLocale::setDefault(language == 1 ? QLocale(QLocale::English, QLocale::UnitedKingdom)
-                                    : QLocale(QLocale::German, QLocale::Germany));
-  if (language == 1) {
+  QLocale::setDefault(language == Language::kEnglish ? QLocale(QLocale::English, QLocale::UnitedKingdom)
+                                                     : QLocale(QLocale::German, QLocale::Germany));
+  if (language == Language::kEnglish) {
     if (installed_) QCoreApplication::removeTranslator(&german_);
     installed_ = false;
     return true;

@@ -9,6 +9,8 @@
 
 #include <optional>
 
+#include "platform/Language.h"
+
 namespace korvane::platform {
 
 class QtTranslations {
@@ -18,9 +20,9 @@ class QtTranslations {
   QtTranslations(const QtTranslations&) = delete;
   QtTranslations& operator=(const QtTranslations&) = delete;
 
-  // 0 = German, 1 = English. False when German is asked for and Qt's German file is
+  // False when German is asked for and Qt's German file is
   // not installed (Qt's texts then stay English).
-  bool Apply(int language);
+  bool Apply(Language language);
 
  private:
   QTranslator german_;

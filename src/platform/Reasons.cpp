@@ -46,15 +46,15 @@ std::string Replace(std::string_view pattern, std::string_view marker, const std
 
 }  // namespace
 
-std::string FormatReason(const TextPair& text, int language, const std::string& subject) {
+std::string FormatReason(const TextPair& text, Language language, const std::string& subject) {
   return Replace(text(language), "%s", subject);
 }
 
-std::string FormatReason(const TextPair& text, int language, int number) {
+std::string FormatReason(const TextPair& text, Language language, int number) {
   return Replace(text(language), "%d", std::to_string(number));
 }
 
-std::string SystemErrorText(int error, int language) {
+std::string SystemErrorText(int error, Language language) {
   for (const SystemText& t : kSystemTexts)
     if (t.error == error) return t.text(language);
   return FormatReason(reasons::kSystemError, language, error);

@@ -1,7 +1,7 @@
 #pragma once
-// Why a device or a file could not be used, in the user's language (0 = German,
-// 1 = English). The program puts these under its own headlines, so the whole message
-// speaks one language; the system's error texts (strerror) would always be English.
+// Why a device or a file could not be used, in the user's language. The program puts these
+// under its own headlines, so the whole message speaks one language; the system's error
+// texts (strerror) would always be English.
 #include <string>
 
 #include "platform/TextPair.h"
@@ -48,11 +48,11 @@ inline constexpr TextPair kPdfNotDrawn{"das PDF konnte nicht erstellt werden", "
 inline constexpr TextPair kSystemError{"Systemfehler %d", "system error %d"};
 }  // namespace reasons
 
-std::string FormatReason(const TextPair& text, int language, const std::string& subject);
-std::string FormatReason(const TextPair& text, int language, int number);
+std::string FormatReason(const TextPair& text, Language language, const std::string& subject);
+std::string FormatReason(const TextPair& text, Language language, int number);
 
 // errno as a short text in the language ("Kein Platz mehr auf dem Gerät" / "No space
 // left on device"); codes without an entry read "system error N".
-std::string SystemErrorText(int error, int language);
+std::string SystemErrorText(int error, Language language);
 
 }  // namespace korvane::platform

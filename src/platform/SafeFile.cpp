@@ -58,7 +58,7 @@ std::optional<std::string> ReadWholeFile(const std::string& path) {
   return bytes;
 }
 
-std::string ReadProblem(const std::string& path, int language) {
+std::string ReadProblem(const std::string& path, Language language) {
   struct stat st {};
   if (::stat(path.c_str(), &st) != 0) return SystemErrorText(errno, language);
   if (S_ISDIR(st.st_mode)) return SystemErrorText(EISDIR, language);
@@ -68,7 +68,7 @@ std::string ReadProblem(const std::string& path, int language) {
   return SystemErrorText(EIO, language);
 }
 
-std::string NotRegularReason(unsigned mode, int language) {
+std::string NotRegularReason(unsigned mode, Language language) {
   return FormatReason(reasons::kNotRegular, language, KindName(mode)(language));
 }
 
@@ -82,7 +82,7 @@ bool SameFile(const std::string& a, const std::string& b) {
   return !ec && ca == cb;
 }
 
-std::string WriteTargetProblem(const std::string& path, int language) {
+std::string WriteTargetProblem(const std::string& path, Language language) {
   struct stat st {};
   if (::stat(path.c_str(), &st) == 0)
     return S_ISREG(st.st_mode) ? std::string() : NotRegularReason(st.st_mode, language);
@@ -93,7 +93,7 @@ std::string WriteTargetProblem(const std::string& path, int language) {
   return code == ENOENT ? std::string() : SystemErrorText(code, language);
 }
 
-std::string OutputTargetProblem(const std::string& path, int language) {
+std::string OutputTargetProblem(const std::string& path, Language language) {
   if (std::string problem = WriteTargetProblem(path, language); !problem.empty()) return problem;
   struct stat st {};
   if (::stat(path.c_str(), &st) == 0) {
@@ -110,7 +110,7 @@ std::string OutputTargetProblem(const std::string& path, int language) {
   return {};
 }
 
-std::optional<TargetProblem> OutputTargetsProblem(const std::vector<std::string>& paths, int language) {
+std::optional<TargetProblem> OutputTargetsProblem(const std::vector<std::string>& paths, Language language) {
   for (std::size_t i = 0; i < paths.size(); ++i) {
     for (std::size_t j = 0; j < i; ++j)
       if (SameFile(paths[i], paths[j])) return TargetProblem{paths[i], FormatReason(reasons::kSameFile, language, paths[j])};
@@ -120,7 +120,7 @@ std::optional<TargetProblem> OutputTargetsProblem(const std::vector<std::string>
   return std::nullopt;
 }
 
-bool SaveFileReplacing(const std::string& path, std::string_view bytes, std::string* error, int language) {
+bool SaveFileReplacing(const std::string& path, std::string_view bytes, std::string* error, Language language) {
   StagedFile file(language);
   if (file.Open(path) && file.Write(bytes) && file.Commit() && file.Close()) return true;
   file.Close();

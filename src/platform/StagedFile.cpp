@@ -15,7 +15,7 @@ namespace korvane::platform {
 namespace {
 
 // The file a save really replaces: path itself, or the file a symbolic link names.
-bool ResolveTarget(const std::string& path, std::string* target, std::string* error, int language) {
+bool ResolveTarget(const std::string& path, std::string* target, std::string* error, Language language) {
   struct stat st {};
   if (::lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) {
     *target = path;

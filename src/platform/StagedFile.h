@@ -12,11 +12,13 @@
 #include <string>
 #include <string_view>
 
+#include "platform/Language.h"
+
 namespace korvane::platform {
 
 class StagedFile {
  public:
-  explicit StagedFile(int language) : language_(language) {}
+  explicit StagedFile(Language language) : language_(language) {}
   ~StagedFile() { Close(); }
   StagedFile(const StagedFile&) = delete;
   StagedFile& operator=(const StagedFile&) = delete;
@@ -42,7 +44,7 @@ class StagedFile {
  private:
   bool Fail(const std::string& why);
 
-  int language_;
+  Language language_;
   int fd_ = -1;
   std::string target_;     // the file replaced (a link's file)
   std::string temporary_;  // until committed

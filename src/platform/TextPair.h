@@ -1,12 +1,13 @@
 #pragma once
-// A text in both languages: German first, English second, selected by the language
-// index (0 = German, 1 = English).
+#include "platform/Language.h"
+
+// A text in both languages: German first, English second, selected by the language.
 namespace korvane::platform {
 
 struct TextPair {
   const char* de;
   const char* en;
-  const char* operator()(int language) const { return language == 1 ? en : de; }
+  const char* operator()(Language language) const { return language == Language::kEnglish ? en : de; }
 };
 
 }  // namespace korvane::platform

@@ -32,7 +32,7 @@ bool Probe(link::Link& link, std::uint8_t address, ScanHit& hit) {
 
 }  // namespace
 
-ScanResult ScanBus(link::Link& link, platform::Ui& ui, int language, bool display) {
+ScanResult ScanBus(link::Link& link, platform::Ui& ui, Language language, bool display) {
   ScanResult result;
   const link::LineLease line = link.TakeLine();
   if (!line) return result;
@@ -67,7 +67,7 @@ ScanResult ScanBus(link::Link& link, platform::Ui& ui, int language, bool displa
   return result;
 }
 
-std::string ScanLine(const ScanHit& hit, int language) {
+std::string ScanLine(const ScanHit& hit, Language language) {
   const std::string kind = hit.deviceKind < 0 ? "-" : std::to_string(hit.deviceKind);
   return platform::StringPrintf("address: %u  type: %d %s  kind: %s  identity: %s", hit.address, hit.wireType,
                                 types::TypeName(hit.wireType - 1, language).c_str(), kind.c_str(),

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/Language.h"
+
 namespace korvane::link {
 class Link;
 }
@@ -32,10 +34,10 @@ struct ScanResult {
 };
 
 // The port must be open. Shows a progress window with a cancel button.
-ScanResult ScanBus(link::Link& link, platform::Ui& ui, int language, bool display = false);
+ScanResult ScanBus(link::Link& link, platform::Ui& ui, Language language, bool display = false);
 
 // "address: 5  type: 1 pH  kind: 4  identity: A123" ("kind: -" and an empty identity
 // when the module did not tell them).
-std::string ScanLine(const ScanHit& hit, int language);
+std::string ScanLine(const ScanHit& hit, Language language);
 
 }  // namespace korvane::scan

@@ -5,6 +5,7 @@
 #include <optional>
 #include <vector>
 
+#include "platform/Language.h"
 #include "scan/BusScan.h"
 
 namespace korvane::scan {
@@ -18,7 +19,7 @@ class ScanDialogs {
  public:
   virtual ~ScanDialogs() = default;
   // The module the user picked, or the whole bus; nothing when closed without either.
-  virtual ScanChoice ChooseModule(const ScanResult& result, int language) = 0;
+  virtual ScanChoice ChooseModule(const ScanResult& result, Language language) = 0;
 };
 
 }  // namespace korvane::scan

@@ -11,6 +11,7 @@
 #include <unistd.h>
 
 #include "platform/SafeFile.h"
+#include "station/StationLog.h"
 
 namespace korvane::station {
 namespace {
@@ -226,7 +227,7 @@ bool SampleQueue::Sync(std::string* error) {
   bool ok = true;
   for (auto& segment : segments_) ok = segment->Sync(error) && ok;
   if (headDirty_ && !folder_.empty()) {
-    if (platform::SaveFileReplacing(folder_ + "/head", std::to_string(head_) + "\n", error, 1))
+    if (platform::SaveFileReplacing(folder_ + "/head", std::to_string(head_) + "\n", error, kLogLanguage))
       headDirty_ = false;
     else
       ok = false;

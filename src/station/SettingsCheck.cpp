@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include "platform/SafeFile.h"
+#include "station/StationLog.h"
 
 namespace korvane::station {
 namespace {
@@ -21,7 +22,7 @@ std::string ModeText(mode_t mode) {
 std::string ReadableFileProblem(const std::string& path) {
   struct stat st {};
   if (::stat(path.c_str(), &st) != 0) return path + ": " + std::strerror(errno);
-  if (!S_ISREG(st.st_mode)) return path + ": " + platform::NotRegularReason(st.st_mode, 1);
+  if (!S_ISREG(st.st_mode)) return path + ": " + platform::NotRegularReason(st.st_mode, kLogLanguage);
   if (::access(path.c_str(), R_OK) != 0) return path + ": " + std::strerror(errno);
   return {};
 }
@@ -113,7 +114,7 @@ bool ReadPasswordFile(const std::string& path, std::string* password, std::strin
   }
   auto text = platform::ReadWholeFile(path);
   if (!text) {
-    *error = "password file " + path + ": " + platform::ReadProblem(path, 1);
+    *error = "password file " + path + ": " + platform::ReadProblem(path, kLogLanguage);
     return false;
   }
   while (!text->empty() && (text->back() == '\n' || text->back() == '\r')) text->pop_back();

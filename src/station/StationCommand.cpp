@@ -10,6 +10,7 @@
 #include "station/IniFile.h"
 #include "station/SettingsCheck.h"
 #include "station/StationKeys.h"
+#include "station/StationLog.h"
 
 namespace korvane::station {
 namespace {
@@ -137,7 +138,7 @@ std::optional<StationCommand> ParseStationCommand(const std::vector<std::string>
     std::string path = command.configFile;
     if (!path.empty() && path.front() != '/') path = environment.currentFolder + "/" + path;
     const auto text = platform::ReadWholeFile(path);
-    if (!text) return fail(command.configFile + ": " + platform::ReadProblem(path, 1));
+    if (!text) return fail(command.configFile + ": " + platform::ReadProblem(path, kLogLanguage));
     if (!ApplyIni(*text, command.configFile, FolderOf(path), s, error)) return std::nullopt;
   }
   if (parser.isSet("device") && parser.isSet("port")) return fail("give either --device or --port, not both");

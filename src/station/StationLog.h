@@ -4,7 +4,12 @@
 #include <functional>
 #include <string>
 
+#include "platform/Language.h"
+
 namespace korvane::station {
+
+// Log lines and the reasons in them are English, whatever the desktop program's setting.
+inline constexpr Language kLogLanguage = Language::kEnglish;
 
 enum class LogLevel { kError, kWarning, kInfo, kDebug };
 

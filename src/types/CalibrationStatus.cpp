@@ -7,7 +7,7 @@
 
 namespace korvane::types {
 
-std::string CalibrationStatusLine(int typeIndex, int language, const std::array<float, 4>& cal, int lastLabel) {
+std::string CalibrationStatusLine(int typeIndex, Language language, const std::array<float, 4>& cal, int lastLabel) {
   static constexpr int kParameters[4] = {32, 33, 34, 37};
   lastLabel = std::clamp(lastLabel, 1, 4);
   std::string line;

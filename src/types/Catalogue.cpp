@@ -188,7 +188,7 @@ const Record& At(int typeIndex) {
   return kRecords[typeIndex];
 }
 
-std::string Select(const Pair& p, int language) { return language == 1 ? p.en : p.de; }
+std::string Select(const Pair& p, Language language) { return language == Language::kEnglish ? p.en : p.de; }
 
 }  // namespace
 
@@ -280,7 +280,7 @@ constexpr platform::TextPair kListNames[kTypeCount] = {
 
 }  // namespace
 
-std::string TypeListName(int typeIndex, int language) {
+std::string TypeListName(int typeIndex, Language language) {
   if (typeIndex < 0 || typeIndex >= kTypeCount) return {};
   return kListNames[typeIndex](language);
 }
@@ -290,9 +290,9 @@ const TypeTraits& MeasurementType::traits() const {
   return kTraits[index_];
 }
 
-std::string TypeName(int typeIndex, int language) { return Select(At(typeIndex).name, language); }
+std::string TypeName(int typeIndex, Language language) { return Select(At(typeIndex).name, language); }
 
-std::string ChannelLabel(int typeIndex, int channel, int language) {
+std::string ChannelLabel(int typeIndex, int channel, Language language) {
   if (channel < 1 || channel > 6) return {};
   return Select(At(typeIndex).label[channel - 1], language);
 }
@@ -307,7 +307,7 @@ int ChannelDecimals(int typeIndex, int channel) {
   return At(typeIndex).decimals[channel - 1];
 }
 
-std::string CalibrationLabel(int typeIndex, int n, int language) {
+std::string CalibrationLabel(int typeIndex, int n, Language language) {
   if (n < 1 || n > 5) return {};
   return Select(At(typeIndex).calLabel[n - 1], language);
 }

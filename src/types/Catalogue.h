@@ -4,6 +4,8 @@
 // an index outside 0..30 behaves as an empty record. Texts are UTF-8.
 #include <string>
 
+#include "platform/Language.h"
+
 namespace korvane::types {
 
 constexpr int kTypeCount = 31;
@@ -88,15 +90,14 @@ struct TypeRange {
 inline constexpr TypeRange kTwoElectrodeRanges{2, 5};
 inline constexpr TypeRange kFourElectrodeRanges{20, 23};
 
-// language: 0 = German, 1 = English.
-std::string TypeName(int typeIndex, int language);
+std::string TypeName(int typeIndex, Language language);
 // The short name in the type lists of the configuration and the parametrization
 // ("" outside 0..30).
-std::string TypeListName(int typeIndex, int language);
-std::string ChannelLabel(int typeIndex, int channel /*1..6*/, int language);
+std::string TypeListName(int typeIndex, Language language);
+std::string ChannelLabel(int typeIndex, int channel /*1..6*/, Language language);
 std::string ChannelUnit(int typeIndex, int channel /*1..5*/);
 int ChannelDecimals(int typeIndex, int channel /*1..5*/);
-std::string CalibrationLabel(int typeIndex, int n /*1..5*/, int language);
+std::string CalibrationLabel(int typeIndex, int n /*1..5*/, Language language);
 std::string CalibrationUnit(int typeIndex, int n /*1..5*/);
 // Decimals of the calibration value held in parameter 32, 33, 34, 35, 36 or 37.
 int CalibrationDecimals(int typeIndex, int parameter);

@@ -43,7 +43,7 @@ TEST(FieldText, UsesTheTypesDecimals) {
 
 struct StatusCase {
   int type;
-  int language;
+  Language language;
   std::array<float, 4> cal;
   int lastLabel;
   const char* text;
@@ -51,17 +51,19 @@ struct StatusCase {
 
 TEST(CalibrationStatusLine, ListsTheNamedValues) {
   const StatusCase cases[] = {
-      {0, 0, {1.23f, -58.66f, 9.0f, 9.0f}, 4, "Asymmetrie: 1.2  Steilheit: -58.7  "},
-      {0, 1, {1.23f, -58.66f, 9.0f, 9.0f}, 4, "asymmetrie: 1.2  slope: -58.7  "},
+      {0, Language::kGerman, {1.23f, -58.66f, 9.0f, 9.0f}, 4, "Asymmetrie: 1.2  Steilheit: -58.7  "},
+      {0, Language::kEnglish, {1.23f, -58.66f, 9.0f, 9.0f}, 4, "asymmetrie: 1.2  slope: -58.7  "},
       // Label 1 of "linear" is empty but still shown; label 4 is empty and left out.
-      {8, 0, {1.5f, 2.0f, 3.0f, 4.0f}, 4, ": 1.50  1V/4mA Wert: 2.0  5V/20mA Wert: 3.0  "},
-      {18, 1, {0.5f, 7.0f, 0.25f, 1.5f}, 4, "slope: 0.50  pH compensation: 7.00  offset co: 0.25  k value: 1.50  "},
+      {8, Language::kGerman, {1.5f, 2.0f, 3.0f, 4.0f}, 4, ": 1.50  1V/4mA Wert: 2.0  5V/20mA Wert: 3.0  "},
+      {18, Language::kEnglish, {0.5f, 7.0f, 0.25f, 1.5f}, 4,
+       "slope: 0.50  pH compensation: 7.00  offset co: 0.25  k value: 1.50  "},
       // After a calibration the fourth value is not listed.
-      {18, 1, {0.5f, 7.0f, 0.25f, 1.5f}, 3, "slope: 0.50  pH compensation: 7.00  offset co: 0.25  "},
-      {6, 0, {12.0f, 1.23456f, 0.0f, 0.0f}, 4, "Basis: 12  Faktor: 1.2346  "},
-      {2, 0, {0.1f, 2.0f, 0.5f, 0.0f}, 4, "Zellkonstante: 0.100  Temperaturkoef.: 2.00  Kabeloffset: 0.50  "},
-      {1, 1, {-3.0f, 0.0f, 0.0f, 0.0f}, 4, "offset: -3.0  "},
-      {50, 0, {1.2f, 3.0f, 4.0f, 5.0f}, 4, ": 1  "},
+      {18, Language::kEnglish, {0.5f, 7.0f, 0.25f, 1.5f}, 3, "slope: 0.50  pH compensation: 7.00  offset co: 0.25  "},
+      {6, Language::kGerman, {12.0f, 1.23456f, 0.0f, 0.0f}, 4, "Basis: 12  Faktor: 1.2346  "},
+      {2, Language::kGerman, {0.1f, 2.0f, 0.5f, 0.0f}, 4,
+       "Zellkonstante: 0.100  Temperaturkoef.: 2.00  Kabeloffset: 0.50  "},
+      {1, Language::kEnglish, {-3.0f, 0.0f, 0.0f, 0.0f}, 4, "offset: -3.0  "},
+      {50, Language::kGerman, {1.2f, 3.0f, 4.0f, 5.0f}, 4, ": 1  "},
   };
   for (const StatusCase& c : cases) {
     SCOPED_TRACE("type " + std::to_string(c.type) + " last " + std::to_string(c.lastLabel));

@@ -32,7 +32,8 @@ TEST_F(GermanLocale, TextsUseThePoint) {
   EXPECT_EQ(FieldText(0, 1, 7.02f), "7.02");
   EXPECT_EQ(FieldText(0, 6, 21.43f), "21.4");
   EXPECT_EQ(FieldText(23, 3, 99.94f), "99.9");
-  EXPECT_EQ(CalibrationStatusLine(0, 0, {1.23f, -58.66f, 0.0f, 0.0f}, 4), "Asymmetrie: 1.2  Steilheit: -58.7  ");
+  EXPECT_EQ(CalibrationStatusLine(0, Language::kGerman, {1.23f, -58.66f, 0.0f, 0.0f}, 4),
+            "Asymmetrie: 1.2  Steilheit: -58.7  ");
   AppSettings s;
   s.baud = 19200;
   s.interval = Interval::FromFields(0, 1, 30);

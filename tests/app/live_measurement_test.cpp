@@ -77,7 +77,7 @@ TEST_F(LiveFixture, EnglishLabelsAndStatusLine) {
   auto amp = sim.AddAmplifier(1);
   amp->SetParameterFloat(32, -3.4f);
   amp->SetParameterFloat(33, 59.0f);
-  context.language = 1;
+  context.language = Language::kEnglish;
   live.setPollPeriod(1h);
   ASSERT_TRUE(live.Start(60s));
   EXPECT_EQ(live.statusLine(), "asymmetrie: -3.4  slope: 59.0  ");
@@ -170,7 +170,7 @@ TEST_F(LiveFixture, ATickWhileTheChainRunsIsSkippedAndCounted) {
 }
 
 TEST_F(LiveFixture, StartWithoutReplyTellsTheUserAndDoesNotRun) {
-  for (int language : {0, 1}) {
+  for (Language language : {Language::kGerman, Language::kEnglish}) {
     ScriptedUi quietUi;
     SimLink quiet(quietUi);
     quiet.AddAmplifier(1);
@@ -181,7 +181,8 @@ TEST_F(LiveFixture, StartWithoutReplyTellsTheUserAndDoesNotRun) {
     EXPECT_FALSE(m.running());
     EXPECT_FALSE(m.polling());
     EXPECT_EQ(quietUi.Messages(),
-              (std::vector<std::string>{language ? "Error data communication!" : "Fehler in der Datenkommunikation!"}));
+              (std::vector<std::string>{language == Language::kEnglish ? "Error data communication!"
+                                                                       : "Fehler in der Datenkommunikation!"}));
     EXPECT_EQ(quiet.bus.received().size(), 1u);  // nothing after the first read
     EXPECT_TRUE(m.statusLine().empty());
   }

@@ -75,7 +75,8 @@ TEST_F(ControllerFixture, FirstStartCreatesAnEmptyFileAndComesUpInGerman) {
 }
 
 TEST_F(ControllerFixture, CaptionTableInBothLanguages) {
-  const app::MainCaptions de = app::CaptionsFor(0, false), en = app::CaptionsFor(1, false);
+  const app::MainCaptions de = app::CaptionsFor(Language::kGerman, false);
+  const app::MainCaptions en = app::CaptionsFor(Language::kEnglish, false);
   const std::vector<std::pair<std::string, std::string>> got{
       {de.parametrize, en.parametrize},
       {de.exit, en.exit},
@@ -85,7 +86,7 @@ TEST_F(ControllerFixture, CaptionTableInBothLanguages) {
       {de.displayConfig, en.displayConfig},
       {de.start, en.start},
       {de.addressLabel, en.addressLabel},
-      {app::CaptionsFor(0, true).start, app::CaptionsFor(1, true).start}};
+      {app::CaptionsFor(Language::kGerman, true).start, app::CaptionsFor(Language::kEnglish, true).start}};
   const std::vector<std::pair<std::string, std::string>> want{
       {"Parametrieren", "Parameter"},           {"Beenden", "Exit"},
       {"Kalibrieren", "Calibration"},           {"Konfigurieren", "Configuration"},
@@ -93,8 +94,8 @@ TEST_F(ControllerFixture, CaptionTableInBothLanguages) {
       {"Messung starten", "Start Measurement"}, {"Geräteadresse", "Device address"},
       {"Messung beenden", "End Measurement"}};
   EXPECT_EQ(got, want);
-  EXPECT_EQ(app::SetupCancelCaption(1), "Cancel");
-  EXPECT_EQ(app::SetupLanguageCaption(0), "Sprache");
+  EXPECT_EQ(app::SetupCancelCaption(Language::kEnglish), "Cancel");
+  EXPECT_EQ(app::SetupLanguageCaption(Language::kGerman), "Sprache");
 }
 
 TEST_F(ControllerFixture, ParametrizeSwitchHoldsAfterEveryLanguageSwitch) {
@@ -104,16 +105,16 @@ TEST_F(ControllerFixture, ParametrizeSwitchHoldsAfterEveryLanguageSwitch) {
   EXPECT_EQ(c->comNumber(), 3);
   EXPECT_EQ(sim.link.baudRate(), 19200);
   EXPECT_EQ(c->statusInfo(), "no error");
-  c->ApplySetup(4, 0);
+  c->ApplySetup(4, Language::kGerman);
   EXPECT_TRUE(c->buttons().parametrize);
   EXPECT_EQ(c->captions().parametrize, "Parametrieren");
-  EXPECT_EQ(c->context().language, 0);
+  EXPECT_EQ(c->context().language, Language::kGerman);
 }
 
 TEST_F(ControllerFixture, StartNeedsARecordingSetupAndSetupDisablesItAgain) {
   sim.AddAmplifier(1);
   Make();
-  ASSERT_TRUE(sim.link.OpenPort(1));
+  ASSERT_TRUE(sim.link.OpenPort(Language::kEnglish));
   SetUpRecording();
   EXPECT_TRUE(c->buttons().start);
   EXPECT_EQ(c->recordingStatus(), "Aufzeichnungsdatei: rec.txt");
@@ -126,7 +127,7 @@ TEST_F(ControllerFixture, StartNeedsARecordingSetupAndSetupDisablesItAgain) {
   SetUpRecording();
   EXPECT_TRUE(c->buttons().start);
 
-  c->ApplySetup(2, 1);
+  c->ApplySetup(2, Language::kEnglish);
   EXPECT_FALSE(c->buttons().start);
   EXPECT_FALSE(sim.link.portOpen());  // the next flow opens the new port
   EXPECT_EQ(sim.link.portIndex(), 1);
@@ -187,7 +188,7 @@ TEST_F(ControllerFixture, StartWithoutModuleLeavesButtonsEnabled) {
 TEST_F(ControllerFixture, ExitWritesTheSettingsByteExact) {
   Make();
   SetUpRecording(45);
-  c->ApplySetup(3, 1);
+  c->ApplySetup(3, Language::kEnglish);
   sim.link.setBaudRate(19200);  // a readout that did not switch back
   ASSERT_TRUE(c->Exit());
   EXPECT_EQ(ReadAll(folder + "/config.ini"),
@@ -227,7 +228,7 @@ TEST_F(ControllerFixture, TickWithoutFileIsToldOnceInTheStatusInfo) {
   int changes = 0;
   QObject::connect(c.get(), &MainController::stateChanged, [&] { ++changes; });
   emit c->live().recordingTick();
-  EXPECT_EQ(c->statusInfo(), app::Recording::NoFileNotice(0));
+  EXPECT_EQ(c->statusInfo(), app::Recording::NoFileNotice(Language::kGerman));
   EXPECT_EQ(changes, 1);
   emit c->live().recordingTick();
   EXPECT_EQ(changes, 1);
@@ -280,7 +281,7 @@ TEST_F(ControllerFixture, StatusInfoFollowsTheStateOfTheMeasurement) {
   sim.AddAmplifier(1);
   struct Row {
     const char* name;
-    int language;
+    Language language;
     std::function<void(ControllerFixture&)> act;
     bool running;
     bool stale;
@@ -304,14 +305,14 @@ TEST_F(ControllerFixture, StatusInfoFollowsTheStateOfTheMeasurement) {
   const std::string lost = "Fehler in der Datenkommunikation!";
   const Row rows[] = {
       {"a running measurement says nothing is wrong",
-       0,
+       Language::kGerman,
        [&](ControllerFixture& f) {
          start(f);
          answered(f);
        },
        true, false, "kein Fehler", {}},
       {"the first unanswered poll greys the fields and says since when",
-       0,
+       Language::kGerman,
        [&](ControllerFixture& f) {
          start(f);
          answered(f);
@@ -319,7 +320,7 @@ TEST_F(ControllerFixture, StatusInfoFollowsTheStateOfTheMeasurement) {
          silent(f);
        },
        true, true, "keine Antwort seit 14:07:03", {}},
-      {"the same in English", 1,
+      {"the same in English", Language::kEnglish,
        [&](ControllerFixture& f) {
          start(f);
          silent(f);
@@ -327,7 +328,7 @@ TEST_F(ControllerFixture, StatusInfoFollowsTheStateOfTheMeasurement) {
        },
        true, true, "no reply since 14:07:03", {}},
       {"an answer again ends the notice",
-       0,
+       Language::kGerman,
        [&](ControllerFixture& f) {
          start(f);
          silent(f);
@@ -338,7 +339,7 @@ TEST_F(ControllerFixture, StatusInfoFollowsTheStateOfTheMeasurement) {
        },
        true, false, "kein Fehler", {}},
       {"stopping ends the notice too",
-       0,
+       Language::kGerman,
        [&](ControllerFixture& f) {
          start(f);
          silent(f);
@@ -347,21 +348,21 @@ TEST_F(ControllerFixture, StatusInfoFollowsTheStateOfTheMeasurement) {
        },
        false, false, "kein Fehler", {}},
       {"five unanswered polls still end the measurement",
-       0,
+       Language::kGerman,
        [&](ControllerFixture& f) {
          start(f);
          for (int i = 0; i <= app::LiveMeasurement::kSilentPollsForLoss; ++i) silent(f);
        },
        false, false, lost + " Das Modul antwortet nicht mehr.", {lost + "\nDas Modul antwortet nicht mehr."}},
       {"a hang-up during the start names its reason",
-       0,
+       Language::kGerman,
        [&](ControllerFixture& f) {
          f.sim.bus.FaultWhen(2, 28, sim::Fault::kHangUp);
          start(f);
        },
        false, false, lost + " simulated line hung up", {lost + "\nsimulated line hung up"}},
       {"a good start after a hang-up and a new recording set-up says nothing is wrong",
-       0,
+       Language::kGerman,
        [&](ControllerFixture& f) {
          start(f);
          f.sim.bus.FaultNext(sim::Fault::kHangUp);
@@ -374,7 +375,7 @@ TEST_F(ControllerFixture, StatusInfoFollowsTheStateOfTheMeasurement) {
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);
-    WriteSettings("SPRACHE=" + std::to_string(row.language));
+    WriteSettings("SPRACHE=" + std::to_string(SettingOf(row.language)));
     sim.bus.ClearFaults();
     Make();
     SetUpRecording();
@@ -392,7 +393,7 @@ TEST_F(ControllerFixture, StatusInfoFollowsTheStateOfTheMeasurement) {
 TEST_F(ControllerFixture, WatchdogNoticeBecomesTheStatusInfo) {
   auto amp = sim.AddAmplifier(1);
   Make();
-  ASSERT_TRUE(sim.link.OpenPort(1));
+  ASSERT_TRUE(sim.link.OpenPort(Language::kEnglish));
   sim.bus.FaultNext(sim::Fault::kWatchdog);
   c->live().Poll();
   ASSERT_TRUE(WaitUntil([&] { return c->statusInfo() != "kein Fehler"; }));
@@ -404,7 +405,7 @@ TEST_F(ControllerFixture, LaterFlowsSayNotAvailableUntilTheyArePluggedIn) {
   c->OnFlow(app::Flow::kCalibrate);
   c->OnFlow(app::Flow::kConfigure);
   c->OnFlow(app::Flow::kDisplayConfig);
-  EXPECT_EQ(ui.Messages(), std::vector<std::string>(3, types::kNotAvailable(0)));
+  EXPECT_EQ(ui.Messages(), std::vector<std::string>(3, types::kNotAvailable(Language::kGerman)));
   int ran = 0;
   c->SetFlow(app::Flow::kConfigure, [&] { ++ran; });
   c->OnFlow(app::Flow::kConfigure);

@@ -74,7 +74,7 @@ TEST_F(WindowFixture, StartsInGermanWithStartDisabled) {
 
 TEST_F(WindowFixture, LanguageSwitchRecaptionsButtons) {
   Make();
-  dlg->controller().ApplySetup(1, 1);
+  dlg->controller().ApplySetup(1, Language::kEnglish);
   const std::vector<std::pair<QString, QString>> want{{"parametrize", "Parameter"},
                                                       {"exit", "Exit"},
                                                       {"calibrate", "Calibration"},
@@ -87,7 +87,7 @@ TEST_F(WindowFixture, LanguageSwitchRecaptionsButtons) {
   for (const auto& [id, text] : want) EXPECT_EQ(Text(id), text) << id.toStdString();
   // Qt's own formats (the file dialog's sizes and dates) follow too; back in German.
   EXPECT_EQ(QLocale().language(), QLocale::English);
-  dlg->controller().ApplySetup(1, 0);
+  dlg->controller().ApplySetup(1, Language::kGerman);
   EXPECT_EQ(QLocale().language(), QLocale::German);
   EXPECT_EQ(QLocale().toString(1.5), "1,5");
 }
@@ -100,9 +100,9 @@ TEST_F(WindowFixture, QtStandardTextsFollowTheLanguage) {
   };
   Make();
   EXPECT_EQ(cancel(), "Abbrechen");
-  dlg->controller().ApplySetup(1, 1);
+  dlg->controller().ApplySetup(1, Language::kEnglish);
   EXPECT_EQ(cancel(), "Cancel");
-  dlg->controller().ApplySetup(1, 0);
+  dlg->controller().ApplySetup(1, Language::kGerman);
   EXPECT_EQ(cancel(), "Abbrechen");
   dlg.reset();  // the window takes Qt's German texts away with it
   EXPECT_EQ(cancel(), "Cancel");

@@ -52,9 +52,9 @@ TEST(ValidateComNumber, AcceptsOneTo255) {
 
 TEST(FreePortListText, OneLinePerPort) {
   const std::vector<platform::FreePort> ports = {{1, "/dev/ttyS0", ""}, {34, "/dev/ttyUSB1", "FTDI USB Serial"}};
-  EXPECT_EQ(FreePortListText(ports, 0), "COM 1  /dev/ttyS0\nCOM 34  /dev/ttyUSB1  FTDI USB Serial\n");
-  EXPECT_EQ(FreePortListText({}, 0), "Kein freier Port gefunden.");
-  EXPECT_EQ(FreePortListText({}, 1), "No free port found.");
+  EXPECT_EQ(FreePortListText(ports, Language::kGerman), "COM 1  /dev/ttyS0\nCOM 34  /dev/ttyUSB1  FTDI USB Serial\n");
+  EXPECT_EQ(FreePortListText({}, Language::kGerman), "Kein freier Port gefunden.");
+  EXPECT_EQ(FreePortListText({}, Language::kEnglish), "No free port found.");
 }
 
 class SetupDialog : public ::testing::Test {
@@ -82,7 +82,7 @@ class SetupDialog : public ::testing::Test {
 
 TEST_F(SetupDialog, ShowsTheValuesHandedIn) {
   dlg_.setComNumber(3);
-  dlg_.setLanguage(1);
+  dlg_.setLanguage(Language::kEnglish);
   EXPECT_EQ(dlg_.windowTitle(), "Setup");
   EXPECT_EQ(dlg_.comEdit()->text(), "3");
   EXPECT_TRUE(dlg_.englishButton()->isChecked());
@@ -93,7 +93,7 @@ TEST_F(SetupDialog, ShowsTheValuesHandedIn) {
   EXPECT_EQ(dlg_.languageCaption(), "Language");
   EXPECT_EQ(dlg_.okButton()->text(), "OK");
   EXPECT_EQ(dlg_.deviceLabel()->text(), "/dev/ttyS2");
-  dlg_.setLanguage(0);
+  dlg_.setLanguage(Language::kGerman);
   EXPECT_EQ(dlg_.freePortsButton()->text(), "Freie Ports");
   EXPECT_TRUE(dlg_.germanButton()->isChecked());
 }
@@ -113,19 +113,19 @@ TEST_F(SetupDialog, DeviceLabelFollowsTheTypedNumber) {
 
 TEST_F(SetupDialog, OkReturnsNumberAndLanguage) {
   dlg_.setComNumber(1);
-  dlg_.setLanguage(0);
+  dlg_.setLanguage(Language::kGerman);
   dlg_.comEdit()->setText("255");
   dlg_.englishButton()->click();
   dlg_.okButton()->click();
   EXPECT_EQ(dlg_.result(), QDialog::Accepted);
   EXPECT_EQ(dlg_.comNumber(), 255);
-  EXPECT_EQ(dlg_.language(), 1);
+  EXPECT_EQ(dlg_.language(), Language::kEnglish);
   EXPECT_TRUE(messages_.empty());
 }
 
 TEST_F(SetupDialog, InvalidNumberKeepsTheDialogOpen) {
   dlg_.setComNumber(4);
-  dlg_.setLanguage(0);
+  dlg_.setLanguage(Language::kGerman);
   dlg_.show();
   struct Case {
     const char* text;
@@ -143,7 +143,7 @@ TEST_F(SetupDialog, InvalidNumberKeepsTheDialogOpen) {
     EXPECT_EQ(dlg_.result(), 0);
     // Nothing is handed back.
     EXPECT_EQ(dlg_.comNumber(), 4);
-    EXPECT_EQ(dlg_.language(), 0);
+    EXPECT_EQ(dlg_.language(), Language::kGerman);
   }
   dlg_.comEdit()->setText("5");
   dlg_.okButton()->click();
@@ -154,17 +154,17 @@ TEST_F(SetupDialog, InvalidNumberKeepsTheDialogOpen) {
 
 TEST_F(SetupDialog, CancelReturnsNothing) {
   dlg_.setComNumber(2);
-  dlg_.setLanguage(1);
+  dlg_.setLanguage(Language::kEnglish);
   dlg_.comEdit()->setText("9");
   dlg_.germanButton()->click();
   dlg_.cancelButton()->click();
   EXPECT_EQ(dlg_.result(), QDialog::Rejected);
   EXPECT_EQ(dlg_.comNumber(), 2);
-  EXPECT_EQ(dlg_.language(), 1);
+  EXPECT_EQ(dlg_.language(), Language::kEnglish);
 }
 
 TEST_F(SetupDialog, FreePortsListsTheScanInTheDialogsLanguage) {
-  dlg_.setLanguage(1);
+  dlg_.setLanguage(Language::kEnglish);
   dlg_.freePortsButton()->click();
   EXPECT_EQ(scannedFolder_, folder_);
   ASSERT_EQ(messages_.size(), 1u);

@@ -58,7 +58,7 @@ TEST(SettingsText, WritesEveryField) {
   s.portIndex = 16;
   s.baud = 19200;
   s.interval = Interval{59.6 / 86400.0};
-  s.language = 1;
+  s.language = Language::kEnglish;
   s.parametrize = 1;
   EXPECT_EQ(FormatSettingsText(s),
             "[RS232]\n\rPORT=16\n\rBAUD=19200\n\r[SETUP]\n\rINTERVALL=00:01:00\n\rSPRACHE=1\n\rPARAMETRIEREN=1\n\r");
@@ -78,14 +78,14 @@ TEST(SettingsText, RoundTrip) {
     s.portIndex = c.port;
     s.baud = c.baud;
     s.interval = Interval::FromFields(c.h, c.m, c.s);
-    s.language = c.language;
+    s.language = LanguageFromSetting(c.language);
     s.parametrize = c.parametrize;
     const AppSettings r = ParseSettingsText(FormatSettingsText(s));
     SCOPED_TRACE(FormatSettingsText(s));
     EXPECT_EQ(r.portIndex, c.port);
     EXPECT_EQ(r.baud, c.baud);
     ExpectInterval(r.interval, c.h, c.m, c.s);
-    EXPECT_EQ(r.language, c.language);
+    EXPECT_EQ(SettingOf(r.language), c.language);
     EXPECT_EQ(r.parametrize, c.parametrize);
   }
 }
@@ -145,7 +145,7 @@ TEST(SettingsText, ParsesWhatItFinds) {
     EXPECT_EQ(r.portIndex, c.port);
     EXPECT_EQ(r.baud, c.baud);
     ExpectInterval(r.interval, c.h, c.m, c.s);
-    EXPECT_EQ(r.language, c.language);
+    EXPECT_EQ(SettingOf(r.language), c.language);
     EXPECT_EQ(r.parametrize, c.parametrize);
   }
 }
@@ -184,7 +184,7 @@ TEST(SettingsFile, SaveAndLoad) {
   s.portIndex = 4;
   s.baud = 19200;
   s.interval = Interval::FromFields(0, 0, 45);
-  s.language = 1;
+  s.language = Language::kEnglish;
   s.parametrize = 1;
   std::string error;
   ASSERT_TRUE(SaveSettingsFile(folder, s, &error)) << error;
@@ -194,7 +194,7 @@ TEST(SettingsFile, SaveAndLoad) {
   EXPECT_EQ(r.portIndex, 4);
   EXPECT_EQ(r.baud, 19200);
   EXPECT_EQ(r.interval.Milliseconds(), 45000);
-  EXPECT_EQ(r.language, 1);
+  EXPECT_EQ(r.language, Language::kEnglish);
   EXPECT_EQ(r.parametrize, 1);
   // Nothing but the settings file is left in the folder.
   EXPECT_EQ(QDir(QString::fromStdString(folder)).entryList(QDir::Files | QDir::Hidden), QStringList{"config.ini"});

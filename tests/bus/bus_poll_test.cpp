@@ -25,7 +25,7 @@ struct Env {
     amps[3] = sim.AddAmplifier(1, 3);
     amps[5] = sim.AddAmplifier(3, 5);
     amps[7] = sim.AddAmplifier(10, 7);
-    sim.link.OpenPort(0);
+    sim.link.OpenPort(Language::kGerman);
   }
 };
 
@@ -68,7 +68,7 @@ TEST(BusPoll, CyclesMissesBackOffReturnSwapAndLoss) {
     SCOPED_TRACE(row.name);
     Env e;
     row.before(e, 1);
-    BusPoll poll(e.sim.link, {{3, 5, 7}, 50ms, 1});
+    BusPoll poll(e.sim.link, {{3, 5, 7}, 50ms, Language::kEnglish});
     std::vector<std::string> seen(1);
     std::vector<BusSample> samples;
     std::size_t cycleStart = 0;

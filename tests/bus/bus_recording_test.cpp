@@ -32,13 +32,13 @@ TEST(BusRecording, OneLinePerLiveModuleWithItsAddressFirst) {
     ph->SetMeasured(c, c == 1 ? 7.023f : c == 2 ? -12.4f : c == 6 ? 21.43f : 0.0f);
     redox->SetMeasured(c, c == 1 ? 245.6f : c == 2 ? -3.0f : c == 6 ? -1.25f : 1.0f);
   }
-  sim.link.OpenPort(0);
+  sim.link.OpenPort(Language::kGerman);
 
   app::Recording recording(ui, &FixedTime);
   std::string error;
-  ASSERT_TRUE(recording.OpenForAppend(path, &error, 0)) << error;
-  BusRecording lines(recording, 60s, 0, &FixedTime);
-  BusPoll poll(sim.link, {{3, 12}, 20ms, 0}, &FixedTime);
+  ASSERT_TRUE(recording.OpenForAppend(path, &error, Language::kGerman)) << error;
+  BusRecording lines(recording, 60s, Language::kGerman, &FixedTime);
+  BusPoll poll(sim.link, {{3, 12}, 20ms, Language::kGerman}, &FixedTime);
   QObject::connect(&poll, &BusPoll::sampleReady, &lines, &BusRecording::Take);
   // After cycle 1 both are live, after cycle 2 address 12 is missing, after cycle 3 it
   // is back.

@@ -81,7 +81,7 @@ class PollingHost : public CalibrationHost {
 using Pins = std::vector<std::pair<int, float>>;  // (channel 1..6, value)
 
 struct Bench {
-  explicit Bench(int wireType, int language = 0) : amp(sim.AddAmplifier(wireType)) {
+  explicit Bench(int wireType, Language language = Language::kGerman) : amp(sim.AddAmplifier(wireType)) {
     context.language = language;
     ui.onEvent = [this](const test::UiEvent& e) { OnEvent(e); };
   }
@@ -242,7 +242,7 @@ TEST(CalibratePhTest, EqualPointsEndWithoutResult) {
 }
 
 TEST(CalibratePhTest, EnglishTexts) {
-  Bench b(1, 1);
+  Bench b(1, Language::kEnglish);
   b.atWait = {{{2, 0.0f}, {6, 25.0f}}, {{2, 177.5f}}};
   b.ui.entries = {7.0f, 4.0f};
   b.Run();
@@ -432,14 +432,14 @@ TEST(CalibrateOxygenTest, EnglishChoiceCaptions) {
   } cases[] = {{8, "choice Oxygen|Air pressure"}, {30, "choice Oxygen|Air pressure"}, {19, "choice chlorien|pH"}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.choice);
-    Bench b(c.wireType, 1);
+    Bench b(c.wireType, Language::kEnglish);
     b.ui.choices = {2};
     b.ui.entries = {1013.0f};
     b.Run();
     ASSERT_FALSE(b.Shown().empty());
     EXPECT_EQ(b.Shown()[0], c.choice);
   }
-  Bench air(8, 1);
+  Bench air(8, Language::kEnglish);
   air.atWait = {{{5, 1000.0f}}};
   air.ui.choices = {2};
   air.ui.entries = {1013.0f};
@@ -551,12 +551,13 @@ TEST(CalibrateStartTest, ReadsTypeThenCalibrationValues) {
 }
 
 TEST(CalibrateStartTest, NoReplyToTheTypeReadEndsAtOnce) {
-  for (int language : {0, 1}) {
+  for (Language language : {Language::kGerman, Language::kEnglish}) {
     Bench b(1, language);
     b.sim.bus.FaultWhen(link::kRead, 28, sim::Fault::kNoReply);
     b.Run();
     EXPECT_EQ(b.ui.Messages(),
-              std::vector<std::string>{language ? "Error data communication!" : "Fehler in der Datenkommunikation!"});
+              std::vector<std::string>{language == Language::kEnglish ? "Error data communication!"
+                                                                      : "Fehler in der Datenkommunikation!"});
     EXPECT_TRUE(b.host.calls.empty());
     EXPECT_EQ(b.sim.bus.received().size(), 1u);
   }

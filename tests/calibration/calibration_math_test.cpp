@@ -256,20 +256,21 @@ TEST(UnusableTest, OnlyTheValuesAFormulaReadsOrProducesMustBeNumbers) {
 TEST(StatusTextTest, LabelsOneToThreeWithTheirDecimals) {
   struct {
     int type;
-    int language;
+    Language language;
     KValues k;
     const char* expected;
   } cases[] = {
-      {0, 0, {-3.5f, -59.2f, 0, 0}, "Asymmetrie: -3.5  Steilheit: -59.2  "},
-      {0, 1, {-3.5f, -59.2f, 0, 0}, "asymmetrie: -3.5  slope: -59.2  "},
-      {3, 0, {1.04667f, 2.0f, 0.0f, 0}, "Zellkonstante: 1.047  Temperaturkoef.: 2.00  Kabeloffset: 0.00  "},
+      {0, Language::kGerman, {-3.5f, -59.2f, 0, 0}, "Asymmetrie: -3.5  Steilheit: -59.2  "},
+      {0, Language::kEnglish, {-3.5f, -59.2f, 0, 0}, "asymmetrie: -3.5  slope: -59.2  "},
+      {3, Language::kGerman, {1.04667f, 2.0f, 0.0f, 0},
+       "Zellkonstante: 1.047  Temperaturkoef.: 2.00  Kabeloffset: 0.00  "},
       // Label 1 of "linear" is empty: the line starts with the colon.
-      {8, 0, {0.0f, 0.0f, 100.0f, 0}, ": 0.00  1V/4mA Wert: 0.0  5V/20mA Wert: 100.0  "},
+      {8, Language::kGerman, {0.0f, 0.0f, 100.0f, 0}, ": 0.00  1V/4mA Wert: 0.0  5V/20mA Wert: 100.0  "},
       // Label 4 ("K Wert") is left out here.
-      {18, 0, {45.0f, 7.2f, 0.0f, 7.5f}, "Anstieg: 45.00  pH Kompensation: 7.20  Offset Co: 0.00  "},
-      {6, 1, {0.0f, 1.0f, 0, 0}, "basis: 0  factor: 1.0000  "},
-      {29, 0, {1.0f, 0, 0, 1.0f}, "Anstieg: 1.00  "},
-      {15, 0, {1.0f, 2.0f, 3.0f, 4.0f}, ": 1  "},
+      {18, Language::kGerman, {45.0f, 7.2f, 0.0f, 7.5f}, "Anstieg: 45.00  pH Kompensation: 7.20  Offset Co: 0.00  "},
+      {6, Language::kEnglish, {0.0f, 1.0f, 0, 0}, "basis: 0  factor: 1.0000  "},
+      {29, Language::kGerman, {1.0f, 0, 0, 1.0f}, "Anstieg: 1.00  "},
+      {15, Language::kGerman, {1.0f, 2.0f, 3.0f, 4.0f}, ": 1  "},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.expected);

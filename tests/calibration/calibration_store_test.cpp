@@ -25,7 +25,7 @@ using LinkTest = test::InProcessLinkTest;
 TEST_F(LinkTest, WriteCalibrationSetWritesFourFloatsThenStores) {
   link.module().calibration = {0.0f, -59.17f, 1.5f, 1.013f};
   answer = [this](const Frame& f) { ReplyLater(f); };  // echo = acknowledgement
-  calibration::WriteCalibrationSet(link, ui, FlowContext{3, 0});
+  calibration::WriteCalibrationSet(link, ui, FlowContext{3, Language::kGerman});
   ASSERT_EQ(sent.size(), 5u);
   const std::uint8_t params[] = {32, 33, 34, 37};
   for (int i = 0; i < 4; ++i)
@@ -61,10 +61,10 @@ TEST_F(LinkTest, CalibrationSaveCountsMissingAcknowledgementsAndStopsOnALostLine
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     link.ClosePort();
-    link.OpenPort(1);
+    link.OpenPort(Language::kEnglish);
     sent.clear();
     answer = c.answer;
-    const WriteReport r = WriteCalibrationSet(link, ui, FlowContext{0, 0});
+    const WriteReport r = WriteCalibrationSet(link, ui, FlowContext{0, Language::kGerman});
     EXPECT_EQ(r.unanswered, c.expected.unanswered);
     EXPECT_EQ(r.lineLost, c.expected.lineLost);
     EXPECT_EQ(sent.size(), c.framesSent);

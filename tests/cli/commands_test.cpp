@@ -28,7 +28,7 @@ TEST(CliOptions, CommonOptionsAnywhereOnTheLine) {
   EXPECT_EQ(o.port, 3);
   EXPECT_EQ(o.address, 7);
   EXPECT_EQ(o.baud, 19200);
-  EXPECT_EQ(o.language, 1);
+  EXPECT_EQ(o.language, Language::kEnglish);
   EXPECT_EQ(args, (std::vector<std::string>{"live", "--count", "2"}));
 }
 
@@ -149,7 +149,7 @@ TEST_F(CliFixture, InfoPrintsFourLines) {
 TEST_F(CliFixture, InfoWithoutAnswerExitsOneWithTheLanguagesError) {
   sim.AddAmplifier(1, 3);
   CommonOptions o;
-  o.language = 1;
+  o.language = Language::kEnglish;
   EXPECT_EQ(Run("info", {}, o), 1);
   EXPECT_EQ(err.str(), "Error data communication!\n");
   EXPECT_EQ(out.str(), "");

@@ -68,7 +68,7 @@ std::shared_ptr<sim::Amplifier> AddModule(SimLink& sim, const Module& m) {
 }
 
 struct Cli {
-  explicit Cli(SimLink& sim, int language = 0) {
+  explicit Cli(SimLink& sim, Language language = Language::kGerman) {
     options.settingsFolder = QDir(dir.path()).filePath("Korvane").toStdString();
     options.language = language;
     options.address = sim.context.address;
@@ -248,26 +248,27 @@ TEST(DialogCli, ConfigWriteStopsBeforeWriting) {
   const std::string readPath = dir.filePath("read.qx4").toStdString();
   struct Case {
     const char* name;
-    int language;
+    Language language;
     std::function<std::string(const std::string&)> file;
     int exitCode;
     std::string message;
     std::size_t frames;  // sent in the write run
   };
   const Case cases[] = {
-      {"checksum", 0,
+      {"checksum", Language::kGerman,
        [](const std::string& t) {
          std::string bad = t;
          bad.replace(bad.find("IDC_GRENZWERT==7.25"), 19, "IDC_GRENZWERT==7.26");
          return bad;
        },
        4, "Fehler in der Datendatei!\n", 31},
-      {"checksum en", 1, [](const std::string& t) { return t.substr(0, t.find("CECKSUMM")); }, 4,
+      {"checksum en", Language::kEnglish, [](const std::string& t) { return t.substr(0, t.find("CECKSUMM")); }, 4,
        "Error in data file!\n", 31},
-      {"other family", 0,
+      {"other family", Language::kGerman,
        [](const std::string& t) { return EditedSetup(t, [](ConfigSettings& s) { s.measurementType = 0; }); }, 5,
        "Fehler!\nDer Typ des angeschlossenen Verstärkers paßt nicht zur Einstellung!\n", 32},
-      {"address", 1, [](const std::string& t) { return EditedSetup(t, [](ConfigSettings& s) { s.address = 40; }); }, 7,
+      {"address", Language::kEnglish,
+       [](const std::string& t) { return EditedSetup(t, [](ConfigSettings& s) { s.address = 40; }); }, 7,
        "Enter a whole number between 0 and 31.\n", 31},
   };
   for (const Case& c : cases) {

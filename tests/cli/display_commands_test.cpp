@@ -33,7 +33,7 @@ struct DisplayCli : ::testing::Test {
   int Run(const char* command, cli::Args args) {
     cli::CommonOptions options;
     options.settingsFolder = QDir(dir.path()).filePath("Korvane").toStdString();
-    options.language = 0;
+    options.language = Language::kGerman;
     err.str("");
     cli::CliContext ctx(options, out, err, &sim.link, &DisplayClockTime);
     return cli::RunCommand(ctx, command, std::move(args));
@@ -71,7 +71,7 @@ TEST_F(DisplayCli, ReadSaveLoadWriteSendsWhatTheDialogsSend) {
   Scramble();
   sent.clear();
   ui.openFiles.push_back(file);
-  display::DisplayTransfer transfer(sim.link, ui, 0, DisplayClockTime);
+  display::DisplayTransfer transfer(sim.link, ui, Language::kGerman, DisplayClockTime);
   ScriptedDisplayEditor editor([](display::DisplaySettings& s, display::DisplayActions& a) {
     if (!a.Load(s)) return false;
     a.SetContrast(s.contrast);

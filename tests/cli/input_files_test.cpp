@@ -97,7 +97,7 @@ class InputFiles : public ::testing::TestWithParam<InputRow> {
   int Run(const std::string& command, cli::Args args, std::string* err = nullptr) {
     cli::CommonOptions o;
     o.settingsFolder = folder;
-    o.language = 1;
+    o.language = Language::kEnglish;
     std::ostringstream out, errors;
     cli::CliContext ctx(o, out, errors, &sim.link);
     const int rc = cli::RunCommand(ctx, command, std::move(args));

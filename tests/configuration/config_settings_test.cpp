@@ -279,7 +279,7 @@ TEST(DialogRules, SeriesAndSources) {
 
 TEST(DialogRules, CalibrationLabelsAndLanguage) {
   ConfigSettings s = Shown(1, 3);  // redox: one calibration value
-  s.language = 1;
+  s.language = Language::kEnglish;
   const DialogControlStates d = DescribeDialogControls(s);
   EXPECT_EQ(d.get(ctl::kLabelCalibration1).caption, "offset");
   EXPECT_TRUE(d.get(ctl::kCalibration1).enabled);

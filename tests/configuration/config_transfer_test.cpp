@@ -124,7 +124,7 @@ TEST(TransferFaults, ModuleThatStopsAnsweringAtAnyReadOpensNoDialog) {
     test::ScriptedUi ui;
     test::SimLink sim{ui, Quick()};
     sim.AddAmplifier(4, 0, 5);
-    link::FlowContext context{0, 1};
+    link::FlowContext context{0, Language::kEnglish};
     sim.bus.FaultWhen(2, kReadOrder[n - 1].number, sim::Fault::kNoReply, 100);
     ConfigTransfer transfer{sim.link, ui, context};
     ConfigSettings s;
@@ -338,7 +338,7 @@ TEST_F(Transfer, OkCheckFamilyRule) {
     }
   }
   ConfigSettings english;
-  english.language = 1;
+  english.language = Language::kEnglish;
   english.measurementType = 0;
   transfer.CheckTypeOnOk(english);
   EXPECT_EQ(ui.Messages().back(), "Error! The adjusted amplifier type dose not fit to the connected type!");

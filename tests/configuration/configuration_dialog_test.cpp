@@ -32,7 +32,7 @@ using test::FunctionConfirmation;
 using test::FunctionLogger;
 using test::ScriptedUi;
 
-ConfigSettings Settings(int type, int kind, int language = 0) {
+ConfigSettings Settings(int type, int kind, Language language = Language::kGerman) {
   ConfigSettings s;
   s.measurementType = type;  // as the read leaves it: absolute type, offset 0
   s.typeListOffset = 0;
@@ -130,8 +130,8 @@ TEST(DialogControls, PhOfEarlierSeriesListsAllTypesDisabledWithBufferLists) {
   EXPECT_FALSE(f.Enabled(ctl::kSeriesButton));
   EXPECT_EQ(f.Caption(ctl::kSeriesButton), "QX 7100");
   for (ctl::Control first : {ctl::kDac0First, ctl::kDac1First, ctl::kRelay1First}) {
-    EXPECT_EQ(f.Caption(first), types::ChannelLabel(0, 1, 0));
-    EXPECT_EQ(f.Caption(first + 5), types::ChannelLabel(0, 6, 0));
+    EXPECT_EQ(f.Caption(first), types::ChannelLabel(0, 1, Language::kGerman));
+    EXPECT_EQ(f.Caption(first + 5), types::ChannelLabel(0, 6, Language::kGerman));
   }
   // Relay 2 belongs to device kind 5 only: disabled, its texts emptied.
   for (int i = 0; i < 6; ++i) EXPECT_FALSE(f.Enabled(ctl::kRelay2First + i)) << i;
@@ -183,11 +183,11 @@ TEST(DialogControls, KeyEditsByType) {
 }
 
 TEST(DialogControls, Type18ShowsFixedPh) {
-  for (int lang : {0, 1}) {
+  for (Language lang : {Language::kGerman, Language::kEnglish}) {
     Fixture f(Settings(18, 3, lang));
     EXPECT_TRUE(f.Shown(ctl::kPhFix));
-    EXPECT_EQ(f.Caption(ctl::kPhFix), lang == 0 ? "enable Festwert pH" : "enable fixed pH value");
-    EXPECT_EQ(f.Caption(ctl::kLabelCalibrationKey2), lang == 0 ? "Festwert pH" : "fixed pH value");
+    EXPECT_EQ(f.Caption(ctl::kPhFix), lang == Language::kGerman ? "enable Festwert pH" : "enable fixed pH value");
+    EXPECT_EQ(f.Caption(ctl::kLabelCalibrationKey2), lang == Language::kGerman ? "Festwert pH" : "fixed pH value");
     EXPECT_TRUE(f.Shown(ctl::kCalibrationKey2));
     EXPECT_TRUE(f.Shown(ctl::kLabelCalibrationKey2));
     EXPECT_FALSE(f.Shown(ctl::kCalibrationKey1));
@@ -222,15 +222,15 @@ TEST(DialogControls, DeviceKind4TdsFactorKeepsKey1) {
   EXPECT_TRUE(f.Enabled(ctl::kCalibrationKey1));
   EXPECT_TRUE(f.Shown(ctl::kCalibrationKey1));
   EXPECT_TRUE(f.Shown(ctl::kLabelCalibrationKey1));
-  EXPECT_EQ(f.Caption(ctl::kLabelCalibrationKey1), types::CalibrationLabel(21, 5, 0));
+  EXPECT_EQ(f.Caption(ctl::kLabelCalibrationKey1), types::CalibrationLabel(21, 5, Language::kGerman));
   EXPECT_EQ(f.dialog->edit(ctl::kCalibrationKey1)->text(), "3.00");
   EXPECT_FALSE(f.Enabled(ctl::kCalibrationKey2));
 }
 
 TEST(DialogControls, DeviceKind5Type22UsesChannels1And3) {
   Fixture f(Settings(22, 5));
-  const std::string name1 = types::ChannelLabel(22, 1, 0);
-  const std::string name2 = types::ChannelLabel(22, 3, 0);
+  const std::string name1 = types::ChannelLabel(22, 1, Language::kGerman);
+  const std::string name2 = types::ChannelLabel(22, 3, Language::kGerman);
   ASSERT_FALSE(name2.empty());
   for (ctl::Control first : {ctl::kDac0First, ctl::kDac1First, ctl::kRelay1First, ctl::kRelay2First}) {
     EXPECT_EQ(f.Caption(first), name1) << first;
@@ -240,7 +240,7 @@ TEST(DialogControls, DeviceKind5Type22UsesChannels1And3) {
       EXPECT_EQ(f.Caption(first + i), "") << first + i;
     }
     EXPECT_TRUE(f.Enabled(first + 5)) << first;  // temperature
-    EXPECT_EQ(f.Caption(first + 5), types::ChannelLabel(22, 6, 0));
+    EXPECT_EQ(f.Caption(first + 5), types::ChannelLabel(22, 6, Language::kGerman));
   }
   EXPECT_TRUE(f.Enabled(ctl::kRelay2First));
   EXPECT_TRUE(f.Enabled(ctl::kRelay2Limit));
@@ -251,12 +251,12 @@ TEST(DialogControls, DeviceKind5Type22UsesChannels1And3) {
 }
 
 TEST(DialogControls, MissingCalibrationLabelDisablesEditAndEmptiesValue) {
-  ASSERT_TRUE(types::CalibrationLabel(0, 4, 0).empty());
+  ASSERT_TRUE(types::CalibrationLabel(0, 4, Language::kGerman).empty());
   Fixture f(Settings(0, 3));
   EXPECT_FALSE(f.Enabled(ctl::kCalibration4));
   EXPECT_EQ(f.dialog->edit(ctl::kCalibration4)->text(), "");
   EXPECT_EQ(f.settings.calibration4, "");
-  EXPECT_EQ(f.Caption(ctl::kLabelCalibration1), types::CalibrationLabel(0, 1, 0));
+  EXPECT_EQ(f.Caption(ctl::kLabelCalibration1), types::CalibrationLabel(0, 1, Language::kGerman));
   EXPECT_TRUE(f.Enabled(ctl::kCalibration1));
   EXPECT_TRUE(f.Enabled(ctl::kCalibration2));
   // Redox has one calibration value only.
@@ -304,12 +304,14 @@ TEST(DialogControls, CaptionsFollowTheLanguage) {
       {ctl::kCalibrationHold, "Hold beim Kal.", "Hold during cal."},
       {ctl::kLabelAddress, "Adresse", "address"},
   };
-  for (int lang : {0, 1}) {
+  for (Language lang : {Language::kGerman, Language::kEnglish}) {
     Fixture f(Settings(9, 3, lang));
-    for (const Row& r : rows) EXPECT_EQ(f.Caption(r.id), lang == 0 ? r.de : r.en) << r.id << " lang " << lang;
+    for (const Row& r : rows)
+      EXPECT_EQ(f.Caption(r.id), lang == Language::kGerman ? r.de : r.en) << r.id << " lang " << SettingOf(lang);
     EXPECT_EQ(f.dialog->windowTitle().toStdString(), "Konfiguration");
     EXPECT_EQ(f.Caption(ctl::kLabelFixedTemperature), types::ChannelLabel(9, 6, lang));
-    EXPECT_EQ(f.dialog->combo(ctl::kMeasurementType)->itemText(7).toStdString(), lang == 0 ? "Sauerstoff" : "oxygen");
+    EXPECT_EQ(f.dialog->combo(ctl::kMeasurementType)->itemText(7).toStdString(),
+              lang == Language::kGerman ? "Sauerstoff" : "oxygen");
   }
 }
 
@@ -562,21 +564,22 @@ TEST(DialogOk, RunConfigurationDialogReportsOkAndCancel) {
 TEST(DialogSeriesButton, ByDeviceKind) {
   struct Case {
     int kind;
-    int language;
+    Language language;
     std::string message;
     std::string series;
   };
   const Case cases[] = {
-      {3, 0, "Fehler!\nDer angeschlossenen Verstärkers ist nicht aus der QX 7100 Serie!", ""},
-      {2, 1, "Error! The connected amplifier dose not fit to QX 7100 model type!", ""},
-      {5, 0, "", "QX7100"},
-      {4, 1, "", "PB70,PD70,PF70"},
+      {3, Language::kGerman, "Fehler!\nDer angeschlossenen Verstärkers ist nicht aus der QX 7100 Serie!", ""},
+      {2, Language::kEnglish, "Error! The connected amplifier dose not fit to QX 7100 model type!", ""},
+      {5, Language::kGerman, "", "QX7100"},
+      {4, Language::kEnglish, "", "PB70,PD70,PF70"},
   };
   for (const Case& c : cases) {
     ScriptedUi ui;
     ConfigSettings s = Settings(0, c.kind, c.language);
     std::string opened;
-    FunctionLogger logger([&](const std::string& series, int lang) { opened = series + "/" + std::to_string(lang); });
+    FunctionLogger logger(
+        [&](const std::string& series, Language lang) { opened = series + "/" + std::to_string(SettingOf(lang)); });
     FunctionConfirmation actions(ui, {}, platform::SystemClock(), &logger);
     ConfigurationDialog d(ui, s, actions);
     d.edit(ctl::kFixedTemperature)->setText("21.5");
@@ -584,7 +587,7 @@ TEST(DialogSeriesButton, ByDeviceKind) {
     EXPECT_EQ(s.fixedTemperature, "21.5") << "the controls are taken first";
     if (c.message.empty()) {
       EXPECT_TRUE(ui.Messages().empty());
-      EXPECT_EQ(opened, c.series + "/" + std::to_string(c.language));
+      EXPECT_EQ(opened, c.series + "/" + std::to_string(SettingOf(c.language)));
     } else {
       EXPECT_EQ(ui.Messages(), std::vector<std::string>{c.message});
       EXPECT_EQ(opened, "");
@@ -592,11 +595,11 @@ TEST(DialogSeriesButton, ByDeviceKind) {
   }
   // Without a logger dialog the current series get a notice instead.
   ScriptedUi ui;
-  ConfigSettings s = Settings(0, 5, 1);
+  ConfigSettings s = Settings(0, 5, Language::kEnglish);
   FunctionConfirmation actions(ui);
   ConfigurationDialog d(ui, s, actions);
   d.OnSeriesButton();
-  EXPECT_EQ(ui.Messages(), std::vector<std::string>{types::kNotAvailable(1)});
+  EXPECT_EQ(ui.Messages(), std::vector<std::string>{types::kNotAvailable(Language::kEnglish)});
 }
 
 // ---------------------------------------------------------------------------------------
@@ -775,9 +778,9 @@ TEST(DialogPrint, PrintsTheControlsAsShown) {
   for (std::size_t i = 1; i < page.texts.size(); ++i) lines.push_back(page.texts[i].text);
   auto has = [&](const std::string& line) { return std::find(lines.begin(), lines.end(), line) != lines.end(); };
   // Source 2 of this series is channel 3 of the type.
-  EXPECT_TRUE(has("DAC0 Kanal:  " + types::ChannelLabel(22, 3, 0)));
+  EXPECT_TRUE(has("DAC0 Kanal:  " + types::ChannelLabel(22, 3, Language::kGerman)));
   EXPECT_TRUE(has("Grenzwert:  8.00"));
-  EXPECT_TRUE(has("Relaisausgang 2:  " + types::ChannelLabel(22, 6, 0)));
+  EXPECT_TRUE(has("Relaisausgang 2:  " + types::ChannelLabel(22, 6, Language::kGerman)));
 
   // Cancelled print dialog: nothing drawn.
   ScriptedUi cancel;

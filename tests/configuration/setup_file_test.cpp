@@ -259,7 +259,7 @@ TEST_F(SetupFileFlow, SaveWritesTheTextAndReplacesAnOldFile) {
 TEST_F(SetupFileFlow, SaveToAnUnwritablePlaceSaysSo) {
   ui.saveFiles.push_back(Path("no/such/folder/setup.qx4"));
   ConfigSettings s = ExampleSettings();
-  s.language = 1;
+  s.language = Language::kEnglish;
   EXPECT_FALSE(SaveSetupFile(ui, s));
   ASSERT_EQ(ui.Messages().size(), 1u);
   EXPECT_EQ(ui.Messages()[0].rfind("The file cannot be written:", 0), 0u);
@@ -298,7 +298,7 @@ TEST_F(SetupFileFlow, LoadInEnglishAnsweringNo) {
   ui.openFiles.push_back(Path("a.qx4"));
   ui.yesNo.push_back(false);
   ConfigSettings s;
-  s.language = 1;
+  s.language = Language::kEnglish;
   s.calibration1 = "1.0";
   EXPECT_EQ(LoadSetupFile(ui, s), LoadResult::kLoaded);
   EXPECT_EQ(s.calibration1, "1.0");

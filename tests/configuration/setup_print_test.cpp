@@ -7,7 +7,7 @@ namespace korvane::configuration {
 namespace {
 
 // A pH module of an earlier series as read and shown.
-ConfigSettings PhSettings(int language = 0) {
+ConfigSettings PhSettings(Language language = Language::kGerman) {
   ConfigSettings s;
   s.language = language;
   s.deviceKind = 3;
@@ -71,7 +71,7 @@ TEST(SetupPrint, PhModuleOfAnEarlierSeriesInGerman) {
 }
 
 TEST(SetupPrint, EnglishLabelsVoltageAndMissingSources) {
-  ConfigSettings s = PhSettings(1);
+  ConfigSettings s = PhSettings(Language::kEnglish);
   s.outputKind = 0;
   s.output1Source = 255;  // no source selected: no source line
   s.key2Buffer = 255;     // no list entry: empty value
@@ -251,12 +251,12 @@ TEST(SetupPrintFlow, CancelPrintsNothingAcceptLaysOut) {
   KeepingUi ui;
   const platform::Clock clock = [] { return platform::LocalTime{2026, 3, 7, 9, 5, 0}; };
   ConfigSettings s = PhSettings();
-  EXPECT_FALSE(PrintSetup(ui, s, SourceNames(0, 3, 0), clock));
+  EXPECT_FALSE(PrintSetup(ui, s, SourceNames(0, 3, Language::kGerman), clock));
   ASSERT_EQ(ui.events.size(), 1u);
   EXPECT_EQ(ui.events[0].text, "QX 5100/6100 Setup-Plot");
   EXPECT_TRUE(ui.kept.texts.empty());
   ui.printAccept = true;
-  EXPECT_TRUE(PrintSetup(ui, s, SourceNames(0, 3, 0), clock));
+  EXPECT_TRUE(PrintSetup(ui, s, SourceNames(0, 3, Language::kGerman), clock));
   ASSERT_EQ(ui.kept.texts.size(), 24u);
   EXPECT_EQ(ui.kept.texts.front().text, "Setup QX 5100/6100 -Nr.: A123  07.03.2026 09:05\n\n");
   EXPECT_EQ(ui.kept.texts[1].text, "Messwerttyp:  pH");

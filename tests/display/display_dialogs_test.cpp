@@ -26,7 +26,7 @@ QStringList ButtonTexts(const QWidget& w) {
 }
 
 struct DisplayDialog : ::testing::Test {
-  std::unique_ptr<DisplayUnitDialog> Open(int language) {
+  std::unique_ptr<DisplayUnitDialog> Open(Language language) {
     s.language = language;
     return std::make_unique<DisplayUnitDialog>(ui, s, actions, &outputs);
   }
@@ -38,7 +38,7 @@ struct DisplayDialog : ::testing::Test {
 
 TEST_F(DisplayDialog, CaptionsAndListsInBothLanguages) {
   struct Case {
-    int language;
+    Language language;
     const char* title;
     const char* serial;
     std::vector<const char*> buttons;
@@ -46,13 +46,13 @@ TEST_F(DisplayDialog, CaptionsAndListsInBothLanguages) {
     const char* virtual2;
   };
   const Case cases[] = {
-      {0,
+      {Language::kGerman,
        "Anzeige konfigurieren",
        "serielles Intervall in\nSekunden (10...300)",
        {"Information", "Auslesen", "Uhr stellen", "Löschen", "Konfigurieren", "Speichern", "Öffnen", "Abbrechen"},
        "keine Anzeige",
        "virtuell 2"},
-      {1,
+      {Language::kEnglish,
        "Display configuration",
        "serial interval in\nseconds (10...300)",
        {"Information", "Read", "Clock setup", "Delete", "Configuration", "Save", "Open", "Cancel"},
@@ -102,7 +102,7 @@ TEST_F(DisplayDialog, OkRefusesAFieldOutsideItsRangeAndNamesIt) {
   };
   for (const Case& c : cases) {
     ui.events.clear();
-    auto d = Open(1);
+    auto d = Open(Language::kEnglish);
     c.set(*d);
     d->accept();
     if (*c.message) {
@@ -118,7 +118,7 @@ TEST_F(DisplayDialog, OkRefusesAFieldOutsideItsRangeAndNamesIt) {
 }
 
 TEST_F(DisplayDialog, ContrastGoesOutLiveUpTo20) {
-  auto d = Open(0);
+  auto d = Open(Language::kGerman);
   d->show();
   d->contrast()->setValue(25);  // typed beyond the unit's range: shown as 20, nothing sent
   EXPECT_EQ(d->contrast()->value(), 20);
@@ -129,7 +129,7 @@ TEST_F(DisplayDialog, ContrastGoesOutLiveUpTo20) {
 
 TEST_F(DisplayDialog, LoggerButtonsCallTheUnitAndShowItsInformation) {
   actions.information = "Aktuelle Uhrzeit: 01.02.26 10:00:00\n\rDatenlogger ist freigegeben.";
-  auto d = Open(0);
+  auto d = Open(Language::kGerman);
   d->OnInformation();
   d->OnReadLogger();
   d->OnClearLogger();
@@ -147,7 +147,7 @@ TEST_F(DisplayDialog, OutputsOkTakesOnlyNumbersAndTheDecimalComma) {
   for (const Case& c : {Case{"abc", false}, Case{"", false}, Case{"1e40", false}, Case{"1,5", true}}) {
     ui.events.clear();
     DisplayOutputs o;
-    DisplayOutputsDialog dialog(ui, o, 0);
+    DisplayOutputsDialog dialog(ui, o, Language::kGerman);
     dialog.field(6)->setText(QString::fromUtf8(c.text));  // relay 1 limit
     dialog.current()->setChecked(true);
     dialog.accept();

@@ -39,7 +39,7 @@ TEST(DisplayFile, SavedFileLoadsToTheSameFile) {
   EXPECT_NE(saved.find("\n\rDAC0_LOWER==-1.5\n\r"), std::string::npos);
   EXPECT_EQ(saved.substr(saved.size() - 2), "\n\r");
   DisplaySettings loaded;
-  ASSERT_FALSE(ParseDisplayText(saved, loaded, 0));
+  ASSERT_FALSE(ParseDisplayText(saved, loaded, Language::kGerman));
   EXPECT_EQ(BuildDisplayText(loaded), saved);
   EXPECT_TRUE(loaded.outputs.pending);  // still to be written to a unit
 }
@@ -78,7 +78,7 @@ TEST(DisplayFile, BadFilesNameTheirFirstBadLineAndApplyNothing) {
     SCOPED_TRACE(c.name);
     DisplaySettings s;
     const std::string before = BuildDisplayText(s);
-    const auto error = ParseDisplayText(c.change(good), s, 1);
+    const auto error = ParseDisplayText(c.change(good), s, Language::kEnglish);
     ASSERT_TRUE(error);
     EXPECT_EQ(error->line, c.line);
     EXPECT_NE(error->reason.find(c.reason), std::string::npos) << error->reason;
@@ -90,7 +90,7 @@ TEST(DisplayFile, DecimalCommaInTheFileIsTheNumber) {
   DisplaySettings s;
   const std::string text =
       Resealed(BuildDisplayText(Sample()).replace(BuildDisplayText(Sample()).find("-1.5"), 4, "-1,75"));
-  ASSERT_FALSE(ParseDisplayText(text, s, 0));
+  ASSERT_FALSE(ParseDisplayText(text, s, Language::kGerman));
   EXPECT_EQ(s.outputs.dac0Lower, "-1.75");
 }
 

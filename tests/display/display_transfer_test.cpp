@@ -58,7 +58,7 @@ struct DisplayFlow : ::testing::Test {
   test::ScriptedUi ui;
   test::SimLink sim{ui, kTimings, FixedTime};
   std::shared_ptr<sim::DisplayUnit> unit = std::make_shared<sim::DisplayUnit>();
-  DisplayTransfer transfer{sim.link, ui, 0, FixedTime};
+  DisplayTransfer transfer{sim.link, ui, Language::kGerman, FixedTime};
   DisplaySettings s;
   std::vector<Frame> sent;
   std::set<int> rates;
@@ -172,7 +172,7 @@ TEST_F(DisplayFlow, AUnitThatStopsAnsweringAtAnyReadShowsNoDialogAndWritesNothin
     EXPECT_EQ(editor.runs, 0);
     EXPECT_EQ(sent.back(), read);  // nothing after the request left without reply
     EXPECT_FALSE(AnyWrite());
-    EXPECT_EQ(ui.Messages(), std::vector<std::string>{types::kCommError(0)});
+    EXPECT_EQ(ui.Messages(), std::vector<std::string>{types::kCommError(Language::kGerman)});
     ExpectBackAt4800();
   }
 }
@@ -193,9 +193,14 @@ TEST_F(DisplayFlow, EveryPathEndsAt4800AndAWriteThatWentWrongIsReported) {
        sim::Fault::kNoReply,
        true,
        false,
-       {platform::StringPrintf(types::kUnansweredWrites(0), 1)},
+       {platform::StringPrintf(types::kUnansweredWrites(Language::kGerman), 1)},
        true},
-      {"line lost while writing", sim::Fault::kHangUp, true, false, {types::kLineLostWhileWriting(0)}, false},
+      {"line lost while writing",
+       sim::Fault::kHangUp,
+       true,
+       false,
+       {types::kLineLostWhileWriting(Language::kGerman)},
+       false},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);

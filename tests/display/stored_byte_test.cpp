@@ -23,14 +23,14 @@ using LinkTest = test::InProcessLinkTest;
 
 TEST_F(LinkTest, WriteByteAndStoreStoresOnlyAfterAnAcknowledgement) {
   answer = [this](const Frame& f) { ReplyLater(f); };
-  WriteByteAndStore(link, ui, FlowContext{kDisplayAddress, 0}, 9);
+  WriteByteAndStore(link, ui, FlowContext{kDisplayAddress, Language::kGerman}, 9);
   ASSERT_EQ(sent.size(), 2u);
   EXPECT_EQ(sent[0], BuildFrame(kDisplayAddress, kWrite, 1, 164, ByteData(9)));
   EXPECT_EQ(sent[1], BuildFrame(kDisplayAddress, kValues, 1, 53, ByteData(9)));
 
   sent.clear();
   answer = nullptr;
-  WriteByteAndStore(link, ui, FlowContext{kDisplayAddress, 0}, 9);
+  WriteByteAndStore(link, ui, FlowContext{kDisplayAddress, Language::kGerman}, 9);
   EXPECT_EQ(sent.size(), 1u);
   EXPECT_EQ(ui.Messages().back(), "Fehler in der Datenkommunikation!");
 }

@@ -14,7 +14,7 @@ using link::Frame;
 using sim::Fault;
 
 TEST_F(LinkOverPty, RequestsGetTheirRepliesStored) {
-  ASSERT_TRUE(link->OpenPort(1));
+  ASSERT_TRUE(link->OpenPort(Language::kEnglish));
   amp->SetParameterFloat(33, -57.75f);
   ASSERT_TRUE(Read(28, 1));
   EXPECT_EQ(link->module().typeIndex, 0);
@@ -28,7 +28,7 @@ TEST_F(LinkOverPty, RequestsGetTheirRepliesStored) {
 }
 
 TEST_F(LinkOverPty, LiveChainRunsOverTheLineInItsOrder) {
-  ASSERT_TRUE(link->OpenPort(1));
+  ASSERT_TRUE(link->OpenPort(Language::kEnglish));
   amp->SetMeasured(1, 6.86f);
   amp->SetMeasured(6, 23.5f);
   int ends = 0;
@@ -46,7 +46,7 @@ TEST_F(LinkOverPty, LiveChainRunsOverTheLineInItsOrder) {
 
 TEST_F(LinkOverPty, PacedLineTakesTheTimeOfTwentyTwoBytes) {
   server.setPacing(true);
-  ASSERT_TRUE(link->OpenPort(1));
+  ASSERT_TRUE(link->OpenPort(Language::kEnglish));
   ASSERT_TRUE(Read(28, 1));  // first exchange settles the worker
   struct Case {
     int baud;
@@ -66,7 +66,7 @@ TEST_F(LinkOverPty, PacedLineTakesTheTimeOfTwentyTwoBytes) {
 
 TEST_F(LinkOverPty, PacedRepliesOfAClosedClientAreDropped) {
   server.setPacing(true);
-  ASSERT_TRUE(link->OpenPort(1));
+  ASSERT_TRUE(link->OpenPort(Language::kEnglish));
   int written = 0;
   QObject::connect(&server, &sim::PtyServer::replyWritten, [&] { ++written; });
   link->SendFrame(0, link::kRead, 1, 28);
@@ -76,13 +76,13 @@ TEST_F(LinkOverPty, PacedRepliesOfAClosedClientAreDropped) {
   // The next client would otherwise find the old reply on the line.
   ASSERT_TRUE(WaitFor([&] { return !server.replyPending(); }));
   EXPECT_EQ(written, 0);
-  ASSERT_TRUE(link->OpenPort(1));
+  ASSERT_TRUE(link->OpenPort(Language::kEnglish));
   ASSERT_TRUE(Read(33));
   EXPECT_EQ(written, 1);
 }
 
 TEST_F(LinkOverPty, SilentModuleTimesOutAfterTheReplyTimeout) {
-  ASSERT_TRUE(link->OpenPort(1));
+  ASSERT_TRUE(link->OpenPort(Language::kEnglish));
   bus.SetFault(Fault::kNoReply);
   QElapsedTimer t;
   t.start();
@@ -95,7 +95,7 @@ TEST_F(LinkOverPty, SilentModuleTimesOutAfterTheReplyTimeout) {
 }
 
 TEST_F(LinkOverPty, TimedLateReplyIsMissedAndTheNextExchangeStillWorks) {
-  ASSERT_TRUE(link->OpenPort(1));
+  ASSERT_TRUE(link->OpenPort(Language::kEnglish));
   const int timeout = static_cast<int>(link->timings().replyTimeout.count());
   bus.SetLateDelayMs(timeout + 200);
   bus.FaultNext(Fault::kLate);
@@ -111,7 +111,7 @@ TEST_F(LinkOverPty, TimedLateReplyIsMissedAndTheNextExchangeStillWorks) {
 TEST_F(LinkOverPty, LateBytesReadBeforeTheNextRequestNeverCountAsItsReply) {
   // The late reply reaches the worker while the owner's thread is busy; its delivery
   // is still queued when the next request goes out, and must be dropped then.
-  ASSERT_TRUE(link->OpenPort(1));
+  ASSERT_TRUE(link->OpenPort(Language::kEnglish));
   // The module never answers parameter 32 itself (the request may even be purged
   // from the line by the next write before the module read it).
   bus.FaultWhen(link::kRead, 32, Fault::kNoReply, -1);
@@ -139,7 +139,7 @@ TEST_F(LinkOverPty, LateBytesReadBeforeTheNextRequestNeverCountAsItsReply) {
 }
 
 TEST_F(LinkOverPty, UnreadLateBytesArePurgedByTheNextWrite) {
-  ASSERT_TRUE(link->OpenPort(1));
+  ASSERT_TRUE(link->OpenPort(Language::kEnglish));
   link->StopWorker();  // nobody reads: the bytes wait in the line's input queue
   const Frame late = BuildFrame(0, 2, 4, 32, link::FloatData(-3.5f));
   server.WriteRaw({late.begin(), late.end()});
@@ -151,7 +151,7 @@ TEST_F(LinkOverPty, UnreadLateBytesArePurgedByTheNextWrite) {
 }
 
 TEST_F(LinkOverPty, DamagedRepliesOverTheWire) {
-  ASSERT_TRUE(link->OpenPort(1));
+  ASSERT_TRUE(link->OpenPort(Language::kEnglish));
   std::vector<std::string> notices;
   QObject::connect(link.get(), &link::Link::watchdogNotice, [&](const std::string& text) { notices.push_back(text); });
 
@@ -185,7 +185,7 @@ TEST_F(LinkOverPty, DamagedRepliesOverTheWire) {
 }
 
 TEST_F(LinkOverPty, BaudChangeTakesTheModuleAlong) {
-  ASSERT_TRUE(link->OpenPort(1));
+  ASSERT_TRUE(link->OpenPort(Language::kEnglish));
   link->ChangeBaudRate(0, 2);
   EXPECT_EQ(link->baudRate(), 19200);
   EXPECT_EQ(amp->baud(), 19200);
@@ -210,7 +210,7 @@ TEST_F(LinkOverPty, BaudChangeTakesTheModuleAlong) {
 }
 
 TEST_F(LinkOverPty, ModuleAtAnotherRateDoesNotUnderstand) {
-  ASSERT_TRUE(link->OpenPort(1));
+  ASSERT_TRUE(link->OpenPort(Language::kEnglish));
   // The module switches, the PC side stays at 4800.
   link->SendFrame(0, link::kSystem, 1, 71, link::ByteData(1));
   EXPECT_TRUE(link->WaitForReply());  // the acknowledgement still comes at the old rate
@@ -218,14 +218,14 @@ TEST_F(LinkOverPty, ModuleAtAnotherRateDoesNotUnderstand) {
   EXPECT_FALSE(Read(28, 1));
   link->setBaudRate(19200);
   link->ClosePort();
-  ASSERT_TRUE(link->OpenPort(1));
+  ASSERT_TRUE(link->OpenPort(Language::kEnglish));
   EXPECT_TRUE(Read(28, 1));
 }
 
 TEST_F(LinkOverPty, PortIsExclusiveAlsoForRoot) {
-  ASSERT_TRUE(link->OpenPort(1));
+  ASSERT_TRUE(link->OpenPort(Language::kEnglish));
   link::SerialLine second(ui);
-  second.setLanguage(1);
+  second.setLanguage(Language::kEnglish);
   EXPECT_FALSE(second.ConfigureLine(portLink, 1, 4800));
   EXPECT_NE(second.openError().find("in use"), std::string::npos) << second.openError();
   // A stopped worker keeps the device; closing it frees it.
@@ -239,17 +239,17 @@ TEST_F(LinkOverPty, PortIsExclusiveAlsoForRoot) {
   const int fd = ::open(server.slavePath().c_str(), O_RDWR | O_NOCTTY | O_CLOEXEC);
   ASSERT_GE(fd, 0);
   ASSERT_EQ(::flock(fd, LOCK_EX | LOCK_NB), 0);
-  EXPECT_FALSE(OpenPortAsAFlowDoes(1));
+  EXPECT_FALSE(OpenPortAsAFlowDoes(Language::kEnglish));
   ASSERT_EQ(ui.Messages().size(), 1u);
   EXPECT_EQ(ui.Messages()[0].rfind("COM 1 cannot be opened.\n\n", 0), 0u) << ui.Messages()[0];
   ::close(fd);
-  EXPECT_TRUE(link->OpenPort(1));
+  EXPECT_TRUE(link->OpenPort(Language::kEnglish));
   EXPECT_TRUE(Read(28, 1));
   EXPECT_TRUE(ui.Messages().size() == 1u);
 }
 
 TEST_F(LinkOverPty, HangUpEndsTheWaitAndAReopenedLineWorks) {
-  ASSERT_TRUE(link->OpenPort(1));
+  ASSERT_TRUE(link->OpenPort(Language::kEnglish));
   bus.FaultNext(Fault::kHangUp);
   QElapsedTimer t;
   t.start();
@@ -258,28 +258,28 @@ TEST_F(LinkOverPty, HangUpEndsTheWaitAndAReopenedLineWorks) {
   EXPECT_FALSE(link->portOpen());
   EXPECT_FALSE(link->openFailure().empty());
   // Without a line the next flow cannot open the port and says so.
-  EXPECT_FALSE(OpenPortAsAFlowDoes(1));
+  EXPECT_FALSE(OpenPortAsAFlowDoes(Language::kEnglish));
   ASSERT_EQ(ui.Messages().size(), 1u);
   EXPECT_EQ(ui.Messages()[0].rfind("COM 1 cannot be opened.", 0), 0u);
 
   ASSERT_TRUE(server.Reopen()) << server.error();
-  ASSERT_TRUE(link->OpenPort(1));
+  ASSERT_TRUE(link->OpenPort(Language::kEnglish));
   EXPECT_TRUE(Read(28, 1));
 }
 
 TEST_F(LinkOverPty, HangUpWhileIdleClosesThePort) {
-  ASSERT_TRUE(link->OpenPort(1));
+  ASSERT_TRUE(link->OpenPort(Language::kEnglish));
   server.HangUp();
   ASSERT_TRUE(WaitFor([&] { return !link->portOpen(); }));
   ASSERT_TRUE(server.Reopen());
-  ASSERT_TRUE(link->OpenPort(1));
+  ASSERT_TRUE(link->OpenPort(Language::kEnglish));
   EXPECT_TRUE(Read(28, 1));
 }
 
 TEST_F(LinkOverPty, StoppingTheWorkerDuringDeliveryNeverHangsOrLeaks) {
   const std::vector<std::uint8_t> junk(700, 0x55);
   for (int i = 0; i < 200; ++i) {
-    ASSERT_TRUE(link->OpenPort(1)) << i;
+    ASSERT_TRUE(link->OpenPort(Language::kEnglish)) << i;
     server.WriteRaw(junk);
     link->SendFrame(0, link::kRead, 1, 28);
     for (int k = 0; k < i % 4; ++k) QCoreApplication::processEvents();
@@ -289,7 +289,7 @@ TEST_F(LinkOverPty, StoppingTheWorkerDuringDeliveryNeverHangsOrLeaks) {
   // Nothing of the old sessions reaches the next exchange.
   QCoreApplication::processEvents();
   link->clearBadFrame();
-  ASSERT_TRUE(link->OpenPort(1));
+  ASSERT_TRUE(link->OpenPort(Language::kEnglish));
   amp->SetParameterFloat(33, -61.0f);
   ASSERT_TRUE(Read(33));
   EXPECT_FLOAT_EQ(link->module().calibration[1], -61.0f);
@@ -301,7 +301,7 @@ TEST_F(LinkOverPty, StoppingTheWorkerDuringDeliveryNeverHangsOrLeaks) {
 // another device while the ports link was away (or pointed elsewhere) goes back to the
 // link's device when it returns.
 TEST_F(LinkOverPty, ThePortFollowsItsMappingAfterAFailure) {
-  ASSERT_TRUE(link->OpenPort(1));
+  ASSERT_TRUE(link->OpenPort(Language::kEnglish));
   ASSERT_TRUE(Read(28, 1));
   sim::Bus nobody;
   sim::PtyServer other{nobody};
@@ -321,17 +321,17 @@ TEST_F(LinkOverPty, ThePortFollowsItsMappingAfterAFailure) {
       ASSERT_TRUE(pointTo(server.slavePath()));
       portLink = other.slavePath();
     }
-    ASSERT_TRUE(link->OpenPort(1));
+    ASSERT_TRUE(link->OpenPort(Language::kEnglish));
     EXPECT_FALSE(Read(28, 1));
     // Back again: the next flow talks to the module, not to the stand-in.
     portLink = simulator;
     ASSERT_TRUE(pointTo(server.slavePath()));
-    ASSERT_TRUE(link->OpenPort(1));
+    ASSERT_TRUE(link->OpenPort(Language::kEnglish));
     EXPECT_TRUE(Read(28, 1));
   }
   // A mapping to nothing is told, naming the device tried.
   portLink = "/nonexistent/korvane/ttyS0";
-  EXPECT_FALSE(OpenPortAsAFlowDoes(0));
+  EXPECT_FALSE(OpenPortAsAFlowDoes(Language::kGerman));
   ASSERT_FALSE(ui.Messages().empty());
   EXPECT_EQ(ui.Messages().back(), "COM 1 kann nicht geöffnet werden.\n\n/nonexistent/korvane/ttyS0 existiert nicht.");
   other.Close();
@@ -339,7 +339,7 @@ TEST_F(LinkOverPty, ThePortFollowsItsMappingAfterAFailure) {
 
 TEST_F(LinkOverPty, MissingDeviceIsNamedWithItsReason) {
   link->setPortIndex(6);  // COM 7: nothing there
-  EXPECT_FALSE(OpenPortAsAFlowDoes(1));
+  EXPECT_FALSE(OpenPortAsAFlowDoes(Language::kEnglish));
   EXPECT_FALSE(link->portOpen());
   ASSERT_EQ(ui.Messages().size(), 1u);
   const std::string text = ui.Messages()[0];

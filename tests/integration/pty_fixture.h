@@ -18,6 +18,7 @@
 #include "Amplifier.h"
 #include "link/Link.h"
 #include "link/SerialLine.h"
+#include "platform/Language.h"
 #include "support/ScriptedUi.h"
 
 namespace korvane::test {
@@ -63,7 +64,7 @@ class LinkOverPty : public ::testing::Test {
   }
 
   // Opens the port as a flow does: a port that does not open is shown to the user.
-  bool OpenPortAsAFlowDoes(int language) {
+  bool OpenPortAsAFlowDoes(Language language) {
     if (link->OpenPort(language)) return true;
     ui.Message(link->openMessage(), platform::kAppTitle);
     return false;

@@ -18,7 +18,7 @@ class BusScanTest : public LinkOverPty {
     bus.Add(std::make_shared<sim::Amplifier>(3, 5, 4));
     bus.Add(std::make_shared<sim::Amplifier>(8, 31, 5));
     LinkOverPty::SetUp();
-    ASSERT_TRUE(link->OpenPort(1));
+    ASSERT_TRUE(link->OpenPort(Language::kEnglish));
   }
 };
 
@@ -27,7 +27,7 @@ TEST_F(BusScanTest, FindsTheModulesAndAsksEachAddressOnce) {
   trace::TraceRecorder recorder(*link, [&](const std::string& line) { trace.push_back(line); });
   link->module().typeIndex = 22;
 
-  const scan::ScanResult r = scan::ScanBus(*link, ui, 1);
+  const scan::ScanResult r = scan::ScanBus(*link, ui, Language::kEnglish);
 
   ASSERT_EQ(r.found.size(), 3u);
   const std::pair<int, int> expected[] = {{0, 1}, {5, 3}, {31, 8}};
@@ -35,7 +35,7 @@ TEST_F(BusScanTest, FindsTheModulesAndAsksEachAddressOnce) {
     EXPECT_EQ(r.found[i].address, expected[i].first);
     EXPECT_EQ(r.found[i].wireType, expected[i].second);
   }
-  EXPECT_EQ(scan::ScanLine(r.found[1], 1), "address: 5  type: 3 200µS/cm  kind: 4  identity: A123");
+  EXPECT_EQ(scan::ScanLine(r.found[1], Language::kEnglish), "address: 5  type: 3 200µS/cm  kind: 4  identity: A123");
   EXPECT_EQ(r.found[2].deviceKind, 5);
   EXPECT_FALSE(r.cancelled);
   EXPECT_EQ(link->module().typeIndex, 22);  // the module object is as it was
@@ -61,7 +61,7 @@ TEST_F(BusScanTest, FindsTheModulesAndAsksEachAddressOnce) {
 
 TEST_F(BusScanTest, CancelStopsAtTheNextAddress) {
   ui.cancelAtProgress = 6;
-  const scan::ScanResult r = scan::ScanBus(*link, ui, 0);
+  const scan::ScanResult r = scan::ScanBus(*link, ui, Language::kGerman);
   EXPECT_TRUE(r.cancelled);
   ASSERT_EQ(r.found.size(), 2u);
   EXPECT_EQ(bus.received().back(), link::BuildFrame(5, link::kRead, 4, link::kIdentity.number));

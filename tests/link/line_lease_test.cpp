@@ -20,7 +20,7 @@ struct LeaseFixture {
       : link(
             std::make_unique<InProcessLine>([this](const Frame& f) { sent.push_back(f); }),
             [](int) { return std::string("in-process"); }, LinkTimings::Fast()) {
-    link.OpenPort(0);
+    link.OpenPort(Language::kGerman);
     QObject::connect(&link, &Link::lineHeldChanged, [this](bool held) { heldSignals.push_back(held); });
   }
   // Runs f from the event loop while the caller waits (a click, a timer, a reply).

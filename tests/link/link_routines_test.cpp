@@ -114,7 +114,7 @@ TEST(LinkOpen, PortWithoutDeviceNamesTheCom) {
   Link link(
       ui, [](int) { return std::string("/nonexistent/ttyKORVANE"); }, LinkTimings::Fast());
   link.setPortIndex(4);
-  EXPECT_FALSE(link.OpenPort(1));
+  EXPECT_FALSE(link.OpenPort(Language::kEnglish));
   EXPECT_FALSE(link.portOpen());
   EXPECT_TRUE(ui.Messages().empty());  // the flows tell the user
   EXPECT_EQ(link.openMessage().rfind("COM 5 cannot be opened.", 0), 0u);
@@ -123,10 +123,10 @@ TEST(LinkOpen, PortWithoutDeviceNamesTheCom) {
 
 TEST(LinkOpen, HeadlineAndReasonFollowTheLanguage) {
   const struct {
-    int language;
+    Language language;
     const char* text;
-  } cases[] = {{0, "COM 5 kann nicht geöffnet werden.\n\n/nonexistent/ttyKORVANE existiert nicht."},
-               {1, "COM 5 cannot be opened.\n\n/nonexistent/ttyKORVANE does not exist."}};
+  } cases[] = {{Language::kGerman, "COM 5 kann nicht geöffnet werden.\n\n/nonexistent/ttyKORVANE existiert nicht."},
+               {Language::kEnglish, "COM 5 cannot be opened.\n\n/nonexistent/ttyKORVANE does not exist."}};
   for (const auto& c : cases) {
     test::ScriptedUi ui;
     Link link(
@@ -148,7 +148,7 @@ TEST(LinkOpen, DevicesThatAreNoSerialPortAreRefusedByPath) {
     Link link(
         ui, [](int) { return std::string(); }, LinkTimings::Fast());
     link.setDeviceOverride(device);
-    EXPECT_FALSE(link.OpenPort(1)) << device;
+    EXPECT_FALSE(link.OpenPort(Language::kEnglish)) << device;
     EXPECT_TRUE(ui.Messages().empty()) << device;  // the flows tell the user
     EXPECT_EQ(link.openMessage().rfind(device + " cannot be opened.", 0), 0u) << link.openMessage();
     EXPECT_NE(link.openMessage().find("not a serial device"), std::string::npos) << link.openMessage();
@@ -160,7 +160,7 @@ TEST(LinkOpen, UnsupportedBaudRateIsRefusedWithAReason) {
   Link link(
       ui, [](int) { return std::string("/dev/null"); }, LinkTimings::Fast());
   link.setBaudRate(12345);
-  EXPECT_FALSE(link.OpenPort(1));
+  EXPECT_FALSE(link.OpenPort(Language::kEnglish));
   EXPECT_NE(link.openMessage().find("12345 baud"), std::string::npos);
 }
 

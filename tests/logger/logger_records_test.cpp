@@ -122,11 +122,11 @@ TEST(ChartPoints, SecondsSinceTheFirstRecordWithoutImpossibleOrEarlierOnes) {
 
 TEST(LoggerInfo, TextInBothLanguages) {
   LoggerInfo info{"15.01.26", "10:30:00", "10:40", 15, 360, true};
-  EXPECT_EQ(LoggerInfoText(info, 0),
+  EXPECT_EQ(LoggerInfoText(info, Language::kGerman),
             "Aktuelle Uhrzeit: 15.01.26 10:30:00\n\rNächste Speicherung: 10:40\n\r"
             "Datenlogger Intervall:: 15 min Vorhandene Datensätze:: 12\n\rDatenlogger ist freigegeben.");
   info.enabled = false;
-  EXPECT_EQ(LoggerInfoText(info, 1),
+  EXPECT_EQ(LoggerInfoText(info, Language::kEnglish),
             "Actual time: 15.01.26 10:30:00\n\rNext save time: 10:40\n\r"
             "data logging interval in minutes: 15 min Sets of data:: 12\n\rData logger is disable.");
 }

@@ -39,7 +39,7 @@ TEST(PortNames, LinkInTheSettingsFolderWins) {
   ASSERT_EQ(::symlink("/dev/pts/999", (folder + "/ports/COM3").c_str()), 0);  // dangling is fine
   EXPECT_EQ(DeviceForPort(folder, 3), folder + "/ports/COM3");
   EXPECT_EQ(DeviceForPort(folder, 4), "/dev/ttyS3");
-  EXPECT_NE(OpenFailureReason(folder + "/ports/COM3", ENOENT, 1).find("not there"), std::string::npos);
+  EXPECT_NE(OpenFailureReason(folder + "/ports/COM3", ENOENT, Language::kEnglish).find("not there"), std::string::npos);
 }
 
 TEST(PortNames, SettingsFolderFollowsTheEnvironment) {
@@ -81,7 +81,7 @@ TEST(PortNames, PermissionProblemNamesTheGroupOnlyWhereJoiningHelps) {
       {"", 20, S_IFCHR | 0660, false},         // no name for the group
   };
   for (const auto& c : cases) {
-    const std::string reason = PermissionReason("/dev/ttyS0", c.group, c.gid, c.mode, 1);
+    const std::string reason = PermissionReason("/dev/ttyS0", c.group, c.gid, c.mode, Language::kEnglish);
     EXPECT_EQ(reason.find("usermod") != std::string::npos, c.named) << reason;
     EXPECT_NE(reason.find("/dev/ttyS0"), std::string::npos) << reason;
   }

@@ -47,14 +47,14 @@ TEST_F(SafeFile, FullDiskKeepsTheOldFile) {
   {
     test::FileSizeLimit limit(4096);
     ASSERT_TRUE(limit.ok());
-    EXPECT_FALSE(SaveFileReplacing(file, big, &error, 1));
+    EXPECT_FALSE(SaveFileReplacing(file, big, &error, Language::kEnglish));
   }
   EXPECT_FALSE(error.empty());
   EXPECT_EQ(ReadAll(file), "old contents\n");
   EXPECT_EQ(Entries(), QStringList{"setup.qx4"});
   // Without the limit the same save goes through and keeps the file's permissions.
   ASSERT_EQ(::chmod(file.c_str(), 0640), 0);
-  ASSERT_TRUE(SaveFileReplacing(file, big, &error, 1)) << error;
+  ASSERT_TRUE(SaveFileReplacing(file, big, &error, Language::kEnglish)) << error;
   EXPECT_EQ(ReadAll(file), big);
   struct stat st {};
   ASSERT_EQ(::stat(file.c_str(), &st), 0);
@@ -83,9 +83,10 @@ TEST_F(SafeFile, OnlyRegularFilesAreReplaced) {
                {Path("dangling"), "missing"}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.path);
-    EXPECT_NE(WriteTargetProblem(c.path, 1).find(c.reason), std::string::npos) << WriteTargetProblem(c.path, 1);
+    EXPECT_NE(WriteTargetProblem(c.path, Language::kEnglish).find(c.reason), std::string::npos)
+        << WriteTargetProblem(c.path, Language::kEnglish);
     std::string error;
-    EXPECT_FALSE(SaveFileReplacing(c.path, "data", &error, 1));
+    EXPECT_FALSE(SaveFileReplacing(c.path, "data", &error, Language::kEnglish));
     EXPECT_NE(error.find(c.reason), std::string::npos) << error;
   }
   ::close(sock);
@@ -100,10 +101,10 @@ TEST_F(SafeFile, LinkToARegularFileKeepsPointingAtIt) {
   const std::string target = Path("real/config.ini");
   Write(target, "old");
   ASSERT_EQ(::symlink("real/config.ini", Path("link.ini").c_str()), 0);
-  EXPECT_EQ(WriteTargetProblem(Path("link.ini"), 1), "");
-  EXPECT_EQ(WriteTargetProblem(Path("new.ini"), 1), "");
+  EXPECT_EQ(WriteTargetProblem(Path("link.ini"), Language::kEnglish), "");
+  EXPECT_EQ(WriteTargetProblem(Path("new.ini"), Language::kEnglish), "");
   std::string error;
-  ASSERT_TRUE(SaveFileReplacing(Path("link.ini"), "new", &error, 1)) << error;
+  ASSERT_TRUE(SaveFileReplacing(Path("link.ini"), "new", &error, Language::kEnglish)) << error;
   struct stat st {};
   ASSERT_EQ(::lstat(Path("link.ini").c_str(), &st), 0);
   EXPECT_TRUE(S_ISLNK(st.st_mode));
@@ -136,7 +137,7 @@ TEST_F(SafeFile, StagedFileHoldsWholePiecesOnly) {
   const std::string file = Path("export.txt");
   Write(file, "earlier");
   {
-    StagedFile staged(1);
+    StagedFile staged(Language::kEnglish);
     ASSERT_TRUE(staged.Open(file));
     ASSERT_TRUE(staged.Write("header"));
     EXPECT_EQ(ReadAll(file), "earlier");
@@ -144,7 +145,7 @@ TEST_F(SafeFile, StagedFileHoldsWholePiecesOnly) {
   EXPECT_EQ(ReadAll(file), "earlier");
   EXPECT_EQ(Entries(), QStringList{"export.txt"});
 
-  StagedFile staged(1);
+  StagedFile staged(Language::kEnglish);
   ASSERT_TRUE(staged.Open(file));
   ASSERT_TRUE(staged.Write("header") && staged.Commit());
   EXPECT_EQ(ReadAll(file), "header");

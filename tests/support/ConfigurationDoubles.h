@@ -6,6 +6,7 @@
 #include "configuration/ConfigurationEditor.h"
 #include "configuration/SetupActions.h"
 #include "logger/LoggerLauncher.h"
+#include "platform/Language.h"
 
 namespace korvane::test {
 
@@ -49,11 +50,11 @@ class FunctionConfirmation : public configuration::SetupActions {
 
 class FunctionLogger : public logger::LoggerLauncher {
  public:
-  explicit FunctionLogger(std::function<void(const std::string&, int)> open) : open_(std::move(open)) {}
-  void OpenLogger(const std::string& series, int language) override { open_(series, language); }
+  explicit FunctionLogger(std::function<void(const std::string&, Language)> open) : open_(std::move(open)) {}
+  void OpenLogger(const std::string& series, Language language) override { open_(series, language); }
 
  private:
-  std::function<void(const std::string&, int)> open_;
+  std::function<void(const std::string&, Language)> open_;
 };
 
 }  // namespace korvane::test

@@ -25,7 +25,7 @@ class ScriptedDisplayEditor : public display::DisplayEditor {
 class ScriptedOutputsEditor : public display::OutputsEditor {
  public:
   explicit ScriptedOutputsEditor(std::function<bool(display::DisplayOutputs&)> edit) : edit_(std::move(edit)) {}
-  bool Edit(display::DisplayOutputs& outputs, int) override {
+  bool Edit(display::DisplayOutputs& outputs, Language) override {
     ++runs;
     return edit_(outputs);
   }

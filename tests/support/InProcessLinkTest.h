@@ -26,7 +26,7 @@ class InProcessLinkTest : public ::testing::Test {
             }),
             [](int) { return std::string("in-process"); }, link::LinkTimings::Fast(),
             [] { return platform::LocalTime{2026, 12, 8, 14, 30, 0}; }) {
-    link.OpenPort(1);
+    link.OpenPort(Language::kEnglish);
   }
 
   // Delivers bytes as the serial worker would: later, through the event loop.

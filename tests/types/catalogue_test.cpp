@@ -285,19 +285,19 @@ class CatalogueRow : public ::testing::TestWithParam<Row> {};
 TEST_P(CatalogueRow, EveryCellMatches) {
   const Row& r = GetParam();
   const int t = r.index;
-  EXPECT_EQ(TypeName(t, 0), Text(r.name[0]));
-  EXPECT_EQ(TypeName(t, 1), Text(r.name[1]));
+  EXPECT_EQ(TypeName(t, Language::kGerman), Text(r.name[0]));
+  EXPECT_EQ(TypeName(t, Language::kEnglish), Text(r.name[1]));
   for (int c = 1; c <= 6; ++c) {
     SCOPED_TRACE("channel " + std::to_string(c));
-    EXPECT_EQ(ChannelLabel(t, c, 0), Text(r.labelDe[c - 1]));
-    EXPECT_EQ(ChannelLabel(t, c, 1), Text(r.labelEn[c - 1]));
+    EXPECT_EQ(ChannelLabel(t, c, Language::kGerman), Text(r.labelDe[c - 1]));
+    EXPECT_EQ(ChannelLabel(t, c, Language::kEnglish), Text(r.labelEn[c - 1]));
   }
   for (int c = 1; c <= 5; ++c) {
     SCOPED_TRACE("channel " + std::to_string(c));
     EXPECT_EQ(ChannelUnit(t, c), Text(r.unit[c - 1]));
     EXPECT_EQ(ChannelDecimals(t, c), r.decimals[c - 1]);
-    EXPECT_EQ(CalibrationLabel(t, c, 0), Text(r.calDe[c - 1]));
-    EXPECT_EQ(CalibrationLabel(t, c, 1), Text(r.calEn[c - 1]));
+    EXPECT_EQ(CalibrationLabel(t, c, Language::kGerman), Text(r.calDe[c - 1]));
+    EXPECT_EQ(CalibrationLabel(t, c, Language::kEnglish), Text(r.calEn[c - 1]));
     EXPECT_EQ(CalibrationUnit(t, c), Text(r.calUnit[c - 1]));
   }
   const int params[6] = {32, 33, 34, 37, 35, 36};
@@ -320,11 +320,11 @@ TEST(Catalogue, TableCoversEveryIndexOnce) {
 TEST(Catalogue, IndexOutsideTableIsAnEmptyRecord) {
   for (int t : {-1, 31, 32, 254, -1000}) {
     SCOPED_TRACE(t);
-    EXPECT_EQ(TypeName(t, 0), "");
-    EXPECT_EQ(ChannelLabel(t, 6, 1), "");
+    EXPECT_EQ(TypeName(t, Language::kGerman), "");
+    EXPECT_EQ(ChannelLabel(t, 6, Language::kEnglish), "");
     EXPECT_EQ(ChannelUnit(t, 1), "");
     EXPECT_EQ(ChannelDecimals(t, 1), 0);
-    EXPECT_EQ(CalibrationLabel(t, 1, 0), "");
+    EXPECT_EQ(CalibrationLabel(t, 1, Language::kGerman), "");
     EXPECT_EQ(CalibrationUnit(t, 1), "");
     EXPECT_EQ(CalibrationDecimals(t, 32), 0);
   }
@@ -332,25 +332,25 @@ TEST(Catalogue, IndexOutsideTableIsAnEmptyRecord) {
 
 TEST(Catalogue, ChannelAndParameterOutsideRangeGiveNothing) {
   // Type 7 has every cell filled, so an out-of-range read cannot pick up a neighbour.
-  EXPECT_EQ(ChannelLabel(7, 0, 0), "");
-  EXPECT_EQ(ChannelLabel(7, 7, 0), "");
+  EXPECT_EQ(ChannelLabel(7, 0, Language::kGerman), "");
+  EXPECT_EQ(ChannelLabel(7, 7, Language::kGerman), "");
   EXPECT_EQ(ChannelUnit(7, 6), "");
   EXPECT_EQ(ChannelDecimals(7, 0), 0);
-  EXPECT_EQ(CalibrationLabel(7, 6, 1), "");
+  EXPECT_EQ(CalibrationLabel(7, 6, Language::kEnglish), "");
   EXPECT_EQ(CalibrationDecimals(0, 31), 0);
   EXPECT_EQ(CalibrationDecimals(0, 38), 0);
 }
 
 TEST(Catalogue, StoredSpellingsAreKept) {
-  EXPECT_EQ(TypeName(6, 1), "turbitidy");
-  EXPECT_EQ(ChannelLabel(7, 4, 1), "partial pressur");
-  EXPECT_EQ(ChannelLabel(29, 5, 1), "air pressur");
-  EXPECT_EQ(CalibrationLabel(0, 1, 1), "asymmetrie");
+  EXPECT_EQ(TypeName(6, Language::kEnglish), "turbitidy");
+  EXPECT_EQ(ChannelLabel(7, 4, Language::kEnglish), "partial pressur");
+  EXPECT_EQ(ChannelLabel(29, 5, Language::kEnglish), "air pressur");
+  EXPECT_EQ(CalibrationLabel(0, 1, Language::kEnglish), "asymmetrie");
   EXPECT_EQ(CalibrationUnit(2, 2), "%%/K");
   EXPECT_EQ(ChannelUnit(8, 1), " ");
   // UTF-8 in the tables: µ is two bytes, ü two bytes.
-  EXPECT_EQ(TypeName(2, 0), "200\xC2\xB5S/cm");
-  EXPECT_EQ(TypeName(6, 0),
+  EXPECT_EQ(TypeName(2, Language::kGerman), "200\xC2\xB5S/cm");
+  EXPECT_EQ(TypeName(6, Language::kGerman),
             "Tr\xC3\xBC"
             "bung");
 }

@@ -103,7 +103,7 @@ MainFlows::MainFlows(MainController& controller, link::Link& link, platform::Ui&
 MainFlows::~MainFlows() = default;
 
 scan::ScanChoice MainFlows::Scan() {
-  const int language = controller_.language();
+  const Language language = controller_.language();
   scan::ScanResult result;
   bool ran = false;
   controller_.RunExclusive([&] {

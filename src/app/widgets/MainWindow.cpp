@@ -329,7 +329,7 @@ void MainWindow::RefreshCaptions() {
 
 void MainWindow::OnSetup() {
   if (controller_->busy() || controller_->running()) return;
-  const int language = controller_->language();
+  const Language language = controller_->language();
   PortSetupDialog dlg(this);
   dlg.setSettingsFolder(controller_->settingsFolder());
   dlg.setComNumber(controller_->comNumber());
@@ -418,7 +418,7 @@ void MainWindow::BuildBench(QVBoxLayout* left, QVBoxLayout* right, QHBoxLayout* 
 }
 
 void MainWindow::RefreshBench() {
-  const int language = controller_->language();
+  const Language language = controller_->language();
   trendButton_->setText(QString::fromUtf8(trend::kTrendButton(language)));
   scan_->setText(QString::fromUtf8(scan::kScanButton(language)));
   scan_->setEnabled(controller_->buttons().setup);

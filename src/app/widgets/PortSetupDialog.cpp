@@ -47,9 +47,10 @@ std::optional<std::string> ValidateComNumber(const std::string& text, int* value
   return std::nullopt;
 }
 
-QString FreePortListText(const std::vector<platform::FreePort>& ports, int language) {
+QString FreePortListText(const std::vector<platform::FreePort>& ports, Language language) {
   if (ports.empty())
-    return language == 1 ? QStringLiteral("No free port found.") : QStringLiteral("Kein freier Port gefunden.");
+    return language == Language::kEnglish ? QStringLiteral("No free port found.")
+                                          : QStringLiteral("Kein freier Port gefunden.");
   QString text;
   for (const platform::FreePort& p : ports) {
     QString line = QStringLiteral("COM %1  %2").arg(p.comNumber).arg(QString::fromStdString(p.device));
@@ -109,7 +110,7 @@ PortSetupDialog::PortSetupDialog(QWidget* parent) : QDialog(parent) {
   connect(comEdit_, &QLineEdit::textChanged, this, &PortSetupDialog::UpdateDeviceLabel);
 
   setComNumber(0);
-  setLanguage(0);
+  setLanguage(Language::kGerman);
   comEdit_->setFocus();
 }
 
@@ -118,11 +119,11 @@ void PortSetupDialog::setComNumber(int com) {
   comEdit_->setText(QString::number(com));
 }
 
-void PortSetupDialog::setLanguage(int language) {
+void PortSetupDialog::setLanguage(Language language) {
   language_ = language;
   // Any index other than 1 shows as German, as the rest of the program treats it.
-  (language == 1 ? english_ : german_)->setChecked(true);
-  freePorts_->setText(language == 1 ? QStringLiteral("Free Ports") : QStringLiteral("Freie Ports"));
+  (language == Language::kEnglish ? english_ : german_)->setChecked(true);
+  freePorts_->setText(language == Language::kEnglish ? QStringLiteral("Free Ports") : QStringLiteral("Freie Ports"));
 }
 
 void PortSetupDialog::setCancelCaption(const QString& caption) {
@@ -159,7 +160,7 @@ void PortSetupDialog::accept() {
     return;
   }
   comNumber_ = com;
-  language_ = english_->isChecked() ? 1 : 0;
+  language_ = english_->isChecked() ? Language::kEnglish : Language::kGerman;
   QDialog::accept();
 }
 

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/Language.h"
 #include "platform/PortNames.h"
 
 class QButtonGroup;
@@ -25,7 +26,7 @@ namespace korvane::app {
 std::optional<std::string> ValidateComNumber(const std::string& text, int* value = nullptr);
 
 // The text of the free-port box: one line "COM n  <device>  <description>" per port.
-QString FreePortListText(const std::vector<platform::FreePort>& ports, int language);
+QString FreePortListText(const std::vector<platform::FreePort>& ports, Language language);
 
 class PortSetupDialog : public QDialog {
   Q_OBJECT
@@ -37,9 +38,9 @@ class PortSetupDialog : public QDialog {
   // controls when OK is pressed with a valid number.
   int comNumber() const { return comNumber_; }
   void setComNumber(int com);
-  int language() const { return language_; }
+  Language language() const { return language_; }
   // Also captions the free-port button in that language.
-  void setLanguage(int language);
+  void setLanguage(Language language);
   QString cancelCaption() const { return cancelCaption_; }
   void setCancelCaption(const QString& caption);
   QString languageCaption() const { return languageCaption_; }
@@ -69,7 +70,7 @@ class PortSetupDialog : public QDialog {
   void UpdateDeviceLabel();
 
   int comNumber_ = 0;
-  int language_ = 0;
+  Language language_ = Language::kGerman;
   QString cancelCaption_;
   QString languageCaption_;
   std::string settingsFolder_;

@@ -38,7 +38,7 @@ constexpr platform::TextPair kTemperatureHeader{"Temperatur", "Temperature"};
 
 }  // namespace
 
-BusView::BusView(Parts parts, int language, QWidget* parent)
+BusView::BusView(Parts parts, Language language, QWidget* parent)
     : QDialog(parent), parts_(std::move(parts)), language_(language) {
   setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint |
                  Qt::WindowCloseButtonHint);
@@ -115,7 +115,7 @@ void BusView::setAddresses(const std::vector<std::uint8_t>& addresses) {
   Refresh();
 }
 
-void BusView::setLanguage(int language) {
+void BusView::setLanguage(Language language) {
   language_ = language;
   setWindowTitle(U(kBusCaption(language)));
   addressesLabel_->setText(U(kAddressesLabel(language)));

@@ -14,6 +14,7 @@
 #include "app/Interval.h"
 #include "bus/BusSample.h"
 #include "platform/Clock.h"
+#include "platform/Language.h"
 
 class QLabel;
 class QLineEdit;
@@ -47,12 +48,12 @@ class BusView : public QDialog {
     app::IntervalPicker& intervals;
     platform::Clock clock = platform::SystemClock();
   };
-  BusView(Parts parts, int language, QWidget* parent = nullptr);
+  BusView(Parts parts, Language language, QWidget* parent = nullptr);
   ~BusView() override;
 
   // The modules to watch ("0,3,5-7" in the address field); not while running.
   void setAddresses(const std::vector<std::uint8_t>& addresses);
-  void setLanguage(int language);
+  void setLanguage(Language language);
   void setPollPeriod(std::chrono::milliseconds period) { period_ = period; }
   bool running() const;
 
@@ -83,7 +84,7 @@ class BusView : public QDialog {
   void ShowState(QTreeWidgetItem* row, const BusSample& sample);
 
   Parts parts_;
-  int language_;
+  Language language_;
   std::chrono::milliseconds period_{2000};
   std::vector<std::uint8_t> addresses_;
   std::map<std::uint8_t, std::string> typeNotes_;  // "type changed" per address, until the next start

@@ -370,7 +370,7 @@ std::string ConfigurationDialog::FieldName(ctl::Control editId) const {
 
 std::optional<std::string> ConfigurationDialog::FieldText(ctl::Control editId) {
   QLineEdit* field = edit(editId);
-  const int lang = settings_.language;
+  const Language lang = settings_.language;
   auto refuse = [&](const types::TextPair& why) -> std::optional<std::string> {
     ui_.Message(std::string(why(lang)) + " \"" + FieldName(editId) + "\": " + field->text().toStdString());
     field->setFocus();
@@ -411,7 +411,7 @@ void ConfigurationDialog::SetupDialogControls() {
 }
 
 void ConfigurationDialog::SetButtonTexts() {
-  const int lang = settings_.language;
+  const Language lang = settings_.language;
   button(ctl::kPrint)->setText(QString::fromUtf8(texts::kPrint(lang)));
   button(ctl::kCancel)->setText(QString::fromUtf8(texts::kCancel(lang)));
   button(ctl::kSave)->setText(QString::fromUtf8(texts::kSave(lang)));

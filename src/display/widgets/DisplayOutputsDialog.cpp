@@ -33,9 +33,10 @@ constexpr TextPair kHysteresis{"Hysterese", "hysterese"};
 
 }  // namespace
 
-DisplayOutputsDialog::DisplayOutputsDialog(platform::Ui& ui, DisplayOutputs& outputs, int language, QWidget* parent)
+DisplayOutputsDialog::DisplayOutputsDialog(platform::Ui& ui, DisplayOutputs& outputs, Language language,
+                                           QWidget* parent)
     : QDialog(parent), ui_(ui), outputs_(outputs), language_(language) {
-  const int lang = language;
+  const Language lang = language;
   setWindowTitle(Caption(kOutputsTitle, lang));
   std::string* const texts[8] = {&outputs.dac0Lower,   &outputs.dac0Upper,       &outputs.dac1Lower,
                                  &outputs.dac1Upper,   &outputs.relay0Limit,     &outputs.relay0Hysteresis,
@@ -114,7 +115,7 @@ void DisplayOutputsDialog::accept() {
   QDialog::accept();
 }
 
-bool QtOutputsEditor::Edit(DisplayOutputs& outputs, int language) {
+bool QtOutputsEditor::Edit(DisplayOutputs& outputs, Language language) {
   DisplayOutputsDialog dialog(ui_, outputs, language, parent_);
   return dialog.exec() == QDialog::Accepted;
 }

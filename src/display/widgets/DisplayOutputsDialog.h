@@ -4,6 +4,7 @@
 #include <QDialog>
 
 #include "display/DisplayEditor.h"
+#include "platform/Language.h"
 
 class QLineEdit;
 class QRadioButton;
@@ -18,7 +19,7 @@ class DisplayOutputsDialog : public QDialog {
   Q_OBJECT
 
  public:
-  DisplayOutputsDialog(platform::Ui& ui, DisplayOutputs& outputs, int language, QWidget* parent = nullptr);
+  DisplayOutputsDialog(platform::Ui& ui, DisplayOutputs& outputs, Language language, QWidget* parent = nullptr);
   // OK: every float field must hold a number ("1,5" counts as 1.5); otherwise the user
   // is told which field and the dialog stays open.
   void accept() override;
@@ -32,7 +33,7 @@ class DisplayOutputsDialog : public QDialog {
  private:
   platform::Ui& ui_;
   DisplayOutputs& outputs_;
-  int language_;
+  Language language_;
   QLineEdit* fields_[8];
   QRadioButton *voltage_, *current_, *zeroTo20_, *fourTo20_, *min0_, *max0_, *min1_, *max1_;
 };
@@ -40,7 +41,7 @@ class DisplayOutputsDialog : public QDialog {
 class QtOutputsEditor : public OutputsEditor {
  public:
   QtOutputsEditor(platform::Ui& ui, QWidget* parent) : ui_(ui), parent_(parent) {}
-  bool Edit(DisplayOutputs& outputs, int language) override;
+  bool Edit(DisplayOutputs& outputs, Language language) override;
 
  private:
   platform::Ui& ui_;

@@ -74,22 +74,22 @@ QComboBox* Combo(QWidget* parent, const QStringList& items) {
   return c;
 }
 
-QStringList Operands(int lang) {
+QStringList Operands(Language lang) {
   QStringList l;
   for (const TextPair& t : kOperands) l << Caption(t, lang);
   return l;
 }
 
-QStringList PositionChoices(int lang) {
+QStringList PositionChoices(Language lang) {
   QStringList l{Caption(kNoDisplayText, lang)};
   l << Operands(lang) << Caption(kVirtual[0], lang) << Caption(kVirtual[1], lang);
   return l;
 }
 
-QStringList OutputPositions(int lang) {
+QStringList OutputPositions(Language lang) {
   QStringList l;
   for (int i = 1; i <= kOutputChoices; ++i)
-    l << (lang == 1 ? QStringLiteral("position %1") : QStringLiteral("Position %1")).arg(i);
+    l << (lang == Language::kEnglish ? QStringLiteral("position %1") : QStringLiteral("Position %1")).arg(i);
   return l;
 }
 
@@ -110,7 +110,7 @@ DisplayUnitDialog::DisplayUnitDialog(platform::Ui& ui, DisplaySettings& settings
       ownOutputsEditor_(outputs ? nullptr : std::make_unique<QtOutputsEditor>(ui, this)),
       outputsEditor_(outputs ? outputs : ownOutputsEditor_.get()),
       language_(settings.language) {
-  const int lang = language_;
+  const Language lang = language_;
   setWindowTitle(Caption(kUnitTitle, lang));
 
   auto* display = new QGroupBox(this);
@@ -274,7 +274,7 @@ void DisplayUnitDialog::ShowSettings() {
 }
 
 bool DisplayUnitDialog::TakeControls(DisplaySettings& s, bool check) {
-  const int lang = language_;
+  const Language lang = language_;
   // Each whole-number field with its name and the range OK accepts.
   auto take = [&](const SpinEdit* edit, int& value, const std::string& name, int min, int max) {
     const int v = edit->value();

@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "display/DisplayEditor.h"
+#include "platform/Language.h"
 
 class QCheckBox;
 class QComboBox;
@@ -80,7 +81,7 @@ class DisplayUnitDialog : public QDialog {
   DisplayActions& actions_;
   std::unique_ptr<OutputsEditor> ownOutputsEditor_;
   OutputsEditor* outputsEditor_;
-  int language_;
+  Language language_;
   bool filling_ = false;
   std::array<PositionRow, 8> positions_{};
   std::array<VirtualRow, 2> virtuals_{};

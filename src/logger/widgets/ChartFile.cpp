@@ -23,7 +23,7 @@ bool EndsWith(const std::string& path, const char* suffix) {
 bool IsChartFileName(const std::string& path) { return EndsWith(path, ".pdf") || EndsWith(path, ".png"); }
 
 bool SaveChartFile(const std::string& path, const std::vector<LongRecord>& table, const std::string& valueName,
-                   const std::string& identity, std::string* error, int language) {
+                   const std::string& identity, std::string* error, Language language) {
   LoggerChart chart;
   chart.resize(1600, 900);
   chart.Fill(table, valueName, identity);

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "logger/LoggerRecords.h"
+#include "platform/Language.h"
 
 namespace korvane::logger {
 
@@ -14,6 +15,6 @@ bool IsChartFileName(const std::string& path);
 // Draws the records as the logger dialog's chart does and saves the drawing; false with
 // *error (in the language) when it cannot be saved.
 bool SaveChartFile(const std::string& path, const std::vector<LongRecord>& table, const std::string& valueName,
-                   const std::string& identity, std::string* error, int language);
+                   const std::string& identity, std::string* error, Language language);
 
 }  // namespace korvane::logger

@@ -38,7 +38,8 @@ platform::LocalTime ClockDialog::time() const {
   return {d.year(), d.month(), d.day(), t.hour(), t.minute(), t.second()};
 }
 
-std::optional<platform::LocalTime> ClockDialog::Ask(QWidget* parent, const platform::LocalTime& preset, int language) {
+std::optional<platform::LocalTime> ClockDialog::Ask(QWidget* parent, const platform::LocalTime& preset,
+                                                    Language language) {
   static constexpr types::TextPair kCancel{"Abbrechen", "Cancel"};
   ClockDialog dialog(preset, QString::fromUtf8(kCancel(language)), parent);
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;

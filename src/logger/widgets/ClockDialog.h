@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "platform/Clock.h"
+#include "platform/Language.h"
 
 class QDateEdit;
 class QPushButton;
@@ -24,7 +25,7 @@ class ClockDialog : public QDialog {
   QPushButton* okButton() const { return ok_; }
 
   // Runs the dialog; the chosen time after OK, nullopt otherwise.
-  static std::optional<platform::LocalTime> Ask(QWidget* parent, const platform::LocalTime& preset, int language);
+  static std::optional<platform::LocalTime> Ask(QWidget* parent, const platform::LocalTime& preset, Language language);
 
  private:
   QDateEdit* date_;

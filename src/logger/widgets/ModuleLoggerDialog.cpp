@@ -30,7 +30,7 @@ QString Q(const char* s) { return QString::fromUtf8(s); }
 
 ModuleLoggerDialog::ModuleLoggerDialog(LoggerActions& actions, const QString& title, link::Link* line, QWidget* parent)
     : QDialog(parent), actions_(actions) {
-  const int lang = actions_.language();
+  const Language lang = actions_.language();
   setWindowTitle(title);
   chart_ = new LoggerChart(this);
   chart_->setMinimumSize(640, 360);
@@ -66,7 +66,7 @@ void ModuleLoggerDialog::OnRead() {
   const ReadoutSource& source = actions_.source();
   chart_->Fill(actions_.table(), actions_.firstColumnName(), source.identity,
                types::ChannelDecimals(source.typeIndex, 1));
-  const int lang = actions_.language();
+  const Language lang = actions_.language();
   std::string note;
   if (result->shortOfAnnounced())
     note = platform::StringPrintf(texts::kPartialChart(lang), result->records, result->announced);
@@ -90,7 +90,7 @@ void ModuleLoggerDialog::OnPrint() {
 
 void ModuleLoggerDialog::OnClear() { actions_.Clear(); }
 
-void QtModuleLogger::OpenLogger(const std::string& series, int /*language*/) {
+void QtModuleLogger::OpenLogger(const std::string& series, Language /*language*/) {
   const link::ModuleState& m = parts_.link.module();
   ModuleLogger flows(parts_, ReadoutSource{false, m.deviceKind, m.typeIndex, m.identity});
   ModuleLoggerDialog dialog(flows, QString::fromStdString(series), &parts_.link, parent_);

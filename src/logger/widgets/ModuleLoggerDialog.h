@@ -7,6 +7,7 @@
 
 #include "logger/LoggerLauncher.h"
 #include "logger/ModuleLogger.h"
+#include "platform/Language.h"
 
 class QPushButton;
 
@@ -47,7 +48,7 @@ class ModuleLoggerDialog : public QDialog {
 class QtModuleLogger : public LoggerLauncher {
  public:
   QtModuleLogger(LoggerParts parts, QWidget* parent) : parts_(parts), parent_(parent) {}
-  void OpenLogger(const std::string& series, int language) override;
+  void OpenLogger(const std::string& series, Language language) override;
 
  private:
   LoggerParts parts_;

@@ -11,7 +11,7 @@
 
 namespace korvane::parametrization {
 
-TypeSelectionDialog::TypeSelectionDialog(int language, QWidget* parent) : QDialog(parent) {
+TypeSelectionDialog::TypeSelectionDialog(Language language, QWidget* parent) : QDialog(parent) {
   setWindowTitle(QString::fromUtf8("Typ auswählen"));
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(new QLabel(QString::fromUtf8("Bitte den zu parametrierenden Typ auswählen."), this));
@@ -36,7 +36,7 @@ TypeSelectionDialog::TypeSelectionDialog(int language, QWidget* parent) : QDialo
 int TypeSelectionDialog::selection() const { return list_->currentIndex(); }
 
 std::optional<int> TypeSelectionDialog::Ask(QWidget* parent) {
-  TypeSelectionDialog dialog(0, parent);
+  TypeSelectionDialog dialog(Language::kGerman, parent);
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;
   return dialog.selection();
 }

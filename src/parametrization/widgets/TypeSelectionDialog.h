@@ -4,6 +4,8 @@
 
 #include <optional>
 
+#include "platform/Language.h"
+
 class QComboBox;
 
 namespace korvane::parametrization {
@@ -13,7 +15,7 @@ class TypeSelectionDialog : public QDialog {
 
  public:
   // language selects the name list; the parametrization always shows the German one.
-  explicit TypeSelectionDialog(int language = 0, QWidget* parent = nullptr);
+  explicit TypeSelectionDialog(Language language = Language::kGerman, QWidget* parent = nullptr);
   int selection() const;
   QComboBox* typeList() const { return list_; }
 

@@ -71,7 +71,8 @@ PrinterPage::~PrinterPage() { FinishPainting(); }
 
 bool PrinterPage::End() { return FinishPainting() && printer_->printerState() != QPrinter::Error; }
 
-PdfPage::PdfPage(const std::string& path, const std::string& title, int language) : path_(path), language_(language) {
+PdfPage::PdfPage(const std::string& path, const std::string& title, Language language)
+    : path_(path), language_(language) {
   buffer_.open(QIODevice::WriteOnly);
   writer_ = std::make_unique<QPdfWriter>(&buffer_);
   writer_->setResolution(kPrintDpi);

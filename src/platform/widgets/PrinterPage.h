@@ -9,6 +9,7 @@
 #include <memory>
 #include <string>
 
+#include "platform/Language.h"
 #include "platform/Page.h"
 
 class QPagedPaintDevice;
@@ -64,7 +65,7 @@ class PrinterPage : public PainterPage {
 // ends without error, replacing the file only when the whole PDF is on disk.
 class PdfPage : public PainterPage {
  public:
-  PdfPage(const std::string& path, const std::string& title, int language);
+  PdfPage(const std::string& path, const std::string& title, Language language);
   ~PdfPage() override;
   bool End() override;
   std::string failure() const override { return failure_; }
@@ -74,7 +75,7 @@ class PdfPage : public PainterPage {
   QBuffer buffer_;
   std::unique_ptr<QPdfWriter> writer_;
   std::string failure_;
-  int language_;  // of failure()
+  Language language_;  // of failure()
   bool saved_ = false;
 };
 

@@ -7,6 +7,7 @@
 #include <functional>
 #include <memory>
 
+#include "platform/Language.h"
 #include "platform/Ui.h"
 
 class QWidget;
@@ -26,8 +27,8 @@ class QtUi : public Ui {
 
   // The window the modal dialogs belong to.
   void setParent(QWidget* parent) { parent_ = parent; }
-  // Language of the texts this Ui adds itself (0 = German, 1 = English).
-  void setLanguage(int language) { language_ = language; }
+  // Language of the texts this Ui adds itself.
+  void setLanguage(Language language) { language_ = language; }
   // The open progress window (tests).
   TransferProgress* progress() const;
 
@@ -53,7 +54,7 @@ class QtUi : public Ui {
   QPointer<QWidget> parent_;
   QPointer<TransferProgress> progress_;
   QPointer<QWidget> notice_;
-  int language_ = 0;
+  Language language_ = Language::kGerman;
 };
 
 }  // namespace korvane::platform

@@ -16,7 +16,7 @@ namespace {
 QString U(const char* s) { return QString::fromUtf8(s); }
 }  // namespace
 
-ScanDialog::ScanDialog(const ScanResult& result, int language, QWidget* parent) : QDialog(parent) {
+ScanDialog::ScanDialog(const ScanResult& result, Language language, QWidget* parent) : QDialog(parent) {
   setWindowTitle(U(kScanCaption(language)));
   list_ = new QTreeWidget(this);
   list_->setObjectName(QStringLiteral("scanList"));
@@ -62,7 +62,7 @@ ScanDialog::ScanDialog(const ScanResult& result, int language, QWidget* parent) 
   resize(520, 300);
 }
 
-ScanChoice QtScanDialogs::ChooseModule(const ScanResult& result, int language) {
+ScanChoice QtScanDialogs::ChooseModule(const ScanResult& result, Language language) {
   ScanDialog dialog(result, language, parent_);
   ScanChoice choice;
   if (dialog.exec() != QDialog::Accepted) return choice;

@@ -3,6 +3,7 @@
 // click takes the module's address.
 #include <QDialog>
 
+#include "platform/Language.h"
 #include "scan/BusScan.h"
 #include "scan/ScanDialogs.h"
 
@@ -14,7 +15,7 @@ class ScanDialog : public QDialog {
   Q_OBJECT
 
  public:
-  ScanDialog(const ScanResult& result, int language, QWidget* parent = nullptr);
+  ScanDialog(const ScanResult& result, Language language, QWidget* parent = nullptr);
   // The address double-clicked; -1 when the dialog was closed without one.
   int chosenAddress() const { return chosen_; }
   // "Bus…" closed the dialog: watch every module found.
@@ -31,7 +32,7 @@ class ScanDialog : public QDialog {
 class QtScanDialogs : public ScanDialogs {
  public:
   explicit QtScanDialogs(QWidget* parent) : parent_(parent) {}
-  ScanChoice ChooseModule(const ScanResult& result, int language) override;
+  ScanChoice ChooseModule(const ScanResult& result, Language language) override;
 
  private:
   QWidget* parent_;

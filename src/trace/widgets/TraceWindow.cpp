@@ -43,13 +43,13 @@ TraceWindow::TraceWindow(link::Link& link, platform::Ui& ui, QWidget* parent) : 
   layout->addLayout(buttons);
   batch_.setInterval(100);
   connect(&batch_, &QTimer::timeout, this, &TraceWindow::Flush);
-  setLanguage(0);
+  setLanguage(Language::kGerman);
   resize(860, 420);
 }
 
 TraceWindow::~TraceWindow() = default;
 
-void TraceWindow::setLanguage(int language) {
+void TraceWindow::setLanguage(Language language) {
   language_ = language;
   setWindowTitle(QString::fromUtf8(kTraceCaption(language)));
   save_->setText(QString::fromUtf8(kTraceSave(language)));
@@ -88,8 +88,8 @@ bool TraceWindow::Save() {
   platform::FileDialogSpec dialog;
   dialog.defaultExtension = "txt";
   dialog.initialName = "*.txt";
-  dialog.filter = language_ == 1 ? "Text (*.txt) | *.txt | All files (*.*)|*.*||"
-                                 : "Text (*.txt) | *.txt | Alle Dateien (*.*)|*.*||";
+  dialog.filter = language_ == Language::kEnglish ? "Text (*.txt) | *.txt | All files (*.*)|*.*||"
+                                                  : "Text (*.txt) | *.txt | Alle Dateien (*.*)|*.*||";
   const std::optional<std::string> path = ui_.SaveFile(dialog);
   if (!path) return false;
   QString content = text();

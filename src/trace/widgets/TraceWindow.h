@@ -8,6 +8,7 @@
 
 #include <memory>
 
+#include "platform/Language.h"
 #include "trace/TraceRecorder.h"
 
 class QPlainTextEdit;
@@ -32,7 +33,7 @@ class TraceWindow : public QDialog {
   TraceWindow(link::Link& link, platform::Ui& ui, QWidget* parent = nullptr);
   ~TraceWindow() override;
 
-  void setLanguage(int language);
+  void setLanguage(Language language);
   // Asks for a file name and saves what the view holds; false when nothing was saved.
   bool Save();
   QString text() const;
@@ -46,7 +47,7 @@ class TraceWindow : public QDialog {
  private:
   link::Link& link_;
   platform::Ui& ui_;
-  int language_ = 0;
+  Language language_ = Language::kGerman;
   std::unique_ptr<TraceRecorder> recorder_;
   QStringList pending_;
   QTimer batch_;

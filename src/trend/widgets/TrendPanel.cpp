@@ -78,7 +78,7 @@ TrendPanel::TrendPanel(QWidget* parent) : QWidget(parent) {
 
   // Value 1 on the left, the temperature on the right until the user picks others.
   std::array<std::string, kChannels> none{};
-  SetChannels(none, none, {2, 2, 2, 2, 2, 1}, 0);
+  SetChannels(none, none, {2, 2, 2, 2, 2, 1}, Language::kGerman);
   setChannels(0, kChannels - 1);
   for (QComboBox* box : {leftChannel_, rightChannel_, span_})
     connect(box, &QComboBox::currentIndexChanged, this, &TrendPanel::Rebuild);
@@ -86,8 +86,8 @@ TrendPanel::TrendPanel(QWidget* parent) : QWidget(parent) {
 }
 
 void TrendPanel::SetChannels(const std::array<std::string, kChannels>& labels,
-                             const std::array<std::string, kChannels>& units, const std::array<int, kChannels>& decimals,
-                             int language) {
+                             const std::array<std::string, kChannels>& units,
+                             const std::array<int, kChannels>& decimals, Language language) {
   labels_ = labels;
   units_ = units;
   decimals_ = decimals;

@@ -7,6 +7,7 @@
 #include <array>
 #include <string>
 
+#include "platform/Language.h"
 #include "trend/TrendAxis.h"
 #include "trend/TrendBuffer.h"
 
@@ -32,7 +33,7 @@ class TrendPanel : public QWidget {
   // The six channel names (the catalogue's, the temperature last), their units and
   // decimals.
   void SetChannels(const std::array<std::string, kChannels>& labels, const std::array<std::string, kChannels>& units,
-                   const std::array<int, kChannels>& decimals, int language);
+                   const std::array<int, kChannels>& decimals, Language language);
   void AddSample(const TrendSample& sample);
   void Clear();
 
@@ -66,7 +67,7 @@ class TrendPanel : public QWidget {
   QLabel* leftLabel_ = nullptr;
   QLabel* rightLabel_ = nullptr;
   QLabel* spanLabel_ = nullptr;
-  int language_ = 0;
+  Language language_ = Language::kGerman;
 };
 
 }  // namespace korvane::trend
