@@ -29,7 +29,7 @@ void CheckCommon(const CommonOptions& o) {
   for (std::uint8_t a : o.addresses) FUZZ_CHECK(a <= 31);
   FUZZ_CHECK(o.addresses.empty() || o.address == o.addresses.front());
   FUZZ_CHECK(!o.baud || *o.baud == 4800 || *o.baud == 19200 || *o.baud == 38400);
-  FUZZ_CHECK(!o.language || *o.language == 0 || *o.language == 1);
+  FUZZ_CHECK(!o.language || *o.language == korvane::Language::kGerman || *o.language == korvane::Language::kEnglish);
   FUZZ_CHECK(!(o.port && !o.device.empty()));
 }
 

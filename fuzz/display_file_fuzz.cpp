@@ -14,7 +14,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string text(reinterpret_cast<const char*>(data), size);
   DisplaySettings s;
   const std::string before = BuildDisplayText(s);
-  if (const auto error = ParseDisplayText(text, s, static_cast<int>(size % 2))) {
+  if (const auto error = ParseDisplayText(text, s, size % 2 ? korvane::Language::kEnglish : korvane::Language::kGerman)) {
     FUZZ_CHECK(error->line >= 1);
     FUZZ_CHECK(!error->reason.empty());
     FUZZ_CHECK(BuildDisplayText(s) == before);  // nothing applied from a bad file
@@ -22,7 +22,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
   const std::string saved = BuildDisplayText(s);
   DisplaySettings reloaded;
-  const auto reloadError = ParseDisplayText(saved, reloaded, 0);
+  const auto reloadError = ParseDisplayText(saved, reloaded, korvane::Language::kGerman);
   if (reloadError)
     std::fprintf(stderr, "line %d: %s\n%s\n", reloadError->line, reloadError->reason.c_str(), saved.c_str());
   FUZZ_CHECK(!reloadError);

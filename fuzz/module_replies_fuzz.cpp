@@ -43,7 +43,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   display::OutputsFromReplies(m, s.outputs);
   const std::string text = display::BuildDisplayText(s);
   display::DisplaySettings loaded;
-  if (display::ParseDisplayText(text, loaded, 1)) return 0;
+  if (display::ParseDisplayText(text, loaded, korvane::Language::kEnglish)) return 0;
   FUZZ_CHECK(display::BuildDisplayText(loaded) == text);
   return 0;
 }
