@@ -26,6 +26,7 @@
 
 #include "station/StationService.h"
 #include "support/LocalBroker.h"
+#include "support/PhSample.h"
 
 using namespace korvane;
 using namespace std::chrono_literals;
@@ -46,18 +47,8 @@ double StatusMb(const char* field) {
 }
 
 bus::BusSample Sample(int n) {
-  bus::BusSample s;
-  s.time = std::chrono::system_clock::time_point(std::chrono::milliseconds(1767225600000LL + 2000LL * (n / 7)));
-  s.address = static_cast<std::uint8_t>(n % 7);
-  s.type = 1;
-  s.typeName = "pH";
-  s.identity = "A123";
-  s.firmware = "Firmware V1.20";
-  s.channels[0] = {"pH Wert", "pH", "7.02", 7.02};
-  s.channels[1] = {"Kettenspannung", "mV", "-1", -1.0};
-  s.channels[5] = {"Temperatur", "\xC2\xB0" "C", "21.4", 21.4};
-  s.calibration = "Asymmetrie: -3.5  Steilheit: -59.2  ";
-  return s;
+  return test::PhSample(static_cast<std::uint8_t>(n % 7),
+                        std::chrono::system_clock::time_point(std::chrono::milliseconds(1767225600000LL + 2000LL * (n / 7))));
 }
 
 bool WaitFor(const std::function<bool()>& done, int timeoutMs) {

@@ -19,6 +19,7 @@
 #include "station/StationService.h"
 #include "support/FileSizeLimit.h"
 #include "support/LocalBroker.h"
+#include "support/PhSample.h"
 
 namespace korvane::station {
 namespace {
@@ -29,19 +30,7 @@ using korvane::test::WaitFor;
 using namespace std::chrono_literals;
 
 bus::BusSample Sample(std::uint8_t address, int n) {
-  bus::BusSample s;
-  s.time = std::chrono::system_clock::time_point(std::chrono::milliseconds(1767225600000LL + n));
-  s.address = address;
-  s.type = 1;
-  s.typeName = "pH";
-  s.identity = "A123";
-  s.firmware = "Firmware V1.20";
-  s.channels[0] = {"pH Wert", "pH", "7.02", 7.02};
-  s.channels[1] = {"Kettenspannung", "mV", "-1", -1.0};
-  s.channels[5] = {"Temperatur", "\xC2\xB0" "C", "21.4", 21.4};
-  s.calibration = "Asymmetrie: -3.5  Steilheit: -59.2  ";
-  s.since = s.time;
-  return s;
+  return test::PhSample(address, std::chrono::system_clock::time_point(std::chrono::milliseconds(1767225600000LL + n)));
 }
 
 // The (time, address) of each state message, in arrival order.

@@ -10,22 +10,14 @@
 
 #include "station/Discovery.h"
 #include "station/SampleJson.h"
+#include "support/PhSample.h"
 
 namespace korvane::station {
 namespace {
 
 bus::BusSample PhSample() {
-  bus::BusSample s;
-  s.time = std::chrono::system_clock::time_point(std::chrono::microseconds(1767225600123999LL));
-  s.address = 5;
-  s.type = 1;
-  s.typeName = "pH";
-  s.identity = "A123";
-  s.firmware = "Firmware V1.20";
-  s.channels[0] = {"pH Wert", "pH", "7.02", 7.02};
+  bus::BusSample s = test::PhSample(5, std::chrono::system_clock::time_point(std::chrono::microseconds(1767225600123999LL)));
   s.channels[1] = {"Kettenspannung", "mV", "-2", -2.0};
-  s.channels[5] = {"Temperatur", "\xC2\xB0" "C", "21.4", 21.4};
-  s.calibration = "Asymmetrie: -3.5  Steilheit: -59.2  ";
   return s;
 }
 
