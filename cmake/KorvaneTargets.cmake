@@ -1,9 +1,11 @@
-# korvane_library(name deps...): src/<name>/*.cpp as library korvane_<name>.
+# korvane_library(name deps...): src/<name>/*.cpp as library korvane_<name>; a nested
+# folder "station/queue" becomes korvane_station_queue.
 function(korvane_library name)
   file(GLOB sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/src/${name}/*.cpp ${PROJECT_SOURCE_DIR}/src/${name}/*.h)
-  add_library(korvane_${name} STATIC ${sources})
-  target_include_directories(korvane_${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
-  target_link_libraries(korvane_${name} PUBLIC ${ARGN})
+  string(REPLACE "/" "_" target korvane_${name})
+  add_library(${target} STATIC ${sources})
+  target_include_directories(${target} PUBLIC ${PROJECT_SOURCE_DIR}/src)
+  target_link_libraries(${target} PUBLIC ${ARGN})
 endfunction()
 
 # korvane_widgets(name deps...): src/<name>/widgets/*.cpp as korvane_<name>_widgets,

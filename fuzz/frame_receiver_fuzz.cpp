@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "app/LiveFormat.h"
+#include "measurement/LiveFormat.h"
 #include "fuzz_check.h"
 #include "link/FrameReceiver.h"
 #include "link/ModuleState.h"
@@ -30,7 +30,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const link::ReplyEffect e = link::DispatchReply(f, module);
         FUZZ_CHECK(e.liveChannel >= 0 && e.liveChannel <= 6);
         if (e.liveChannel) {
-          const std::string text = app::FieldText(module.typeIndex, e.liveChannel, module.measured[e.liveChannel - 1]);
+          const std::string text =
+              measurement::FieldText(module.typeIndex, e.liveChannel, module.measured[e.liveChannel - 1]);
           FUZZ_CHECK(text.size() < 64);
         }
         FUZZ_CHECK(receiver.count() == 0);

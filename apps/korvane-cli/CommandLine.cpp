@@ -164,7 +164,7 @@ bool ParseCommonOptions(std::vector<std::string>& args, CommonOptions& o, std::s
   return true;
 }
 
-std::optional<app::TimeOfDay> ParseTimeOfDay(const std::string& text) {
+std::optional<measurement::TimeOfDay> ParseTimeOfDay(const std::string& text) {
   if (text.size() != 8 || text[2] != ':' || text[5] != ':') return std::nullopt;
   int h = 0, m = 0, s = 0;
   if (!ParseInt(text.substr(0, 2), &h) || !ParseInt(text.substr(3, 2), &m) || !ParseInt(text.substr(6, 2), &s))
@@ -172,7 +172,7 @@ std::optional<app::TimeOfDay> ParseTimeOfDay(const std::string& text) {
   if (text[0] == '-' || text[3] == '-' || text[6] == '-' || text[0] == '+' || text[3] == '+' || text[6] == '+')
     return std::nullopt;
   if (h > 23 || m > 59 || s > 59) return std::nullopt;
-  return app::TimeOfDay{h, m, s};
+  return measurement::TimeOfDay{h, m, s};
 }
 
 // --- the commands' own options ---------------------------------------------------------
@@ -243,7 +243,7 @@ std::string ParseLive(Args& args, int baud, CommandOptions& o) {
   const bool record = r.Value("--record", &o.record);
   r.Value("--interval", &intervalText);
   if (std::string e = Finish(r); !e.empty()) return e;
-  const std::optional<app::TimeOfDay> t = ParseTimeOfDay(intervalText);
+  const std::optional<measurement::TimeOfDay> t = ParseTimeOfDay(intervalText);
   if (!t) return "--interval takes hh:mm:ss (00:00:00 to 23:59:59), not \"" + intervalText + "\"";
   o.interval = *t;
   if (record && o.record.empty()) return "--record needs a file name";

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "app/Interval.h"
+#include "measurement/Interval.h"
 #include "platform/Clock.h"
 #include "platform/Language.h"
 
@@ -60,8 +60,7 @@ class ArgReader {
 };
 
 // "hh:mm:ss" with hours 0..23, minutes and seconds 0..59.
-std::optional<app::TimeOfDay> ParseTimeOfDay(const std::string& text);
-
+std::optional<measurement::TimeOfDay> ParseTimeOfDay(const std::string& text);
 
 // Every command's own options; each command fills the ones it takes.
 struct CommandOptions {
@@ -75,7 +74,7 @@ struct CommandOptions {
   bool withCalibration = false;
   int count = 0;           // live --count 1..1000000000; 0: until interrupted
   int pollMs = 2000;       // live --poll
-  app::TimeOfDay interval{0, 1, 0};         // live --interval
+  measurement::TimeOfDay interval{0, 1, 0};  // live --interval
   std::optional<platform::LocalTime> time;  // clock-set --time; none: the PC's clock
   int contrast = 0;        // display-contrast 0..20
 };

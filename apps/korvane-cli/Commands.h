@@ -8,7 +8,7 @@
 
 #include "CliContext.h"
 
-namespace korvane::app {
+namespace korvane::measurement {
 class Recording;
 }
 
@@ -42,7 +42,7 @@ int RunLive(CliContext& ctx, const CommandOptions& options);
 // live over an --address list or the whole bus (--bus).
 int RunLiveBus(CliContext& ctx, const CommandOptions& options);
 // live --record: opens the recording for appending, or says why not; kExitOk or kExitFile.
-int OpenRecording(CliContext& ctx, const std::string& path, app::Recording& recording);
+int OpenRecording(CliContext& ctx, const std::string& path, measurement::Recording& recording);
 int RunScan(CliContext& ctx, const CommandOptions& options);
 
 }  // namespace korvane::cli

@@ -6,8 +6,8 @@
 #include <ostream>
 
 #include "Commands.h"
-#include "app/Interval.h"
-#include "app/Recording.h"
+#include "measurement/Interval.h"
+#include "measurement/Recording.h"
 #include "bus/BusPoll.h"
 #include "bus/BusRecording.h"
 #include "bus/BusTexts.h"
@@ -30,9 +30,10 @@ int RunLiveBus(CliContext& ctx, const CommandOptions& o) {
   if (o.bus && !ctx.options().addresses.empty()) return ctx.Usage("give either --bus or an --address list, not both");
   const bool record = !o.record.empty();
   if (const int rc = record ? ctx.CheckOutputs({o.record}) : kExitOk; rc != kExitOk) return rc;
-  const app::Interval interval = app::Interval::FromFields(o.interval.hour, o.interval.minute, o.interval.second);
+  const measurement::Interval interval =
+      measurement::Interval::FromFields(o.interval.hour, o.interval.minute, o.interval.second);
 
-  app::Recording recording(ctx.ui(), ctx.clock());
+  measurement::Recording recording(ctx.ui(), ctx.clock());
   if (const int rc = record ? OpenRecording(ctx, o.record, recording) : kExitOk; rc != kExitOk) return rc;
   if (const int rc = ctx.OpenPort(); rc != kExitOk) return rc;
   link::Link& link = ctx.link();

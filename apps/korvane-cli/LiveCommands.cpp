@@ -5,9 +5,9 @@
 #include <ostream>
 
 #include "Commands.h"
-#include "app/Interval.h"
+#include "measurement/Interval.h"
 #include "app/LiveMeasurement.h"
-#include "app/Recording.h"
+#include "measurement/Recording.h"
 #include "platform/NumberText.h"
 #include "types/Texts.h"
 
@@ -23,7 +23,7 @@ constexpr types::TextPair kSkippedPolls{"%d Abfragen ausgelassen: die vorige Abf
 
 }  // namespace
 
-int OpenRecording(CliContext& ctx, const std::string& path, app::Recording& recording) {
+int OpenRecording(CliContext& ctx, const std::string& path, measurement::Recording& recording) {
   std::string error;
   if (recording.OpenForAppend(path, &error, ctx.language())) return kExitOk;
   ctx.ui().Message(std::string(kCannotRecord(ctx.language())) + " " + error, platform::kAppTitle);
@@ -35,9 +35,10 @@ int RunLive(CliContext& ctx, const CommandOptions& o) {
   const bool record = !o.record.empty();
   // The recording file, like every output, is checked before the module is asked.
   if (const int rc = record ? ctx.CheckOutputs({o.record}) : kExitOk; rc != kExitOk) return rc;
-  const app::Interval interval = app::Interval::FromFields(o.interval.hour, o.interval.minute, o.interval.second);
+  const measurement::Interval interval =
+      measurement::Interval::FromFields(o.interval.hour, o.interval.minute, o.interval.second);
 
-  app::Recording recording(ctx.ui(), ctx.clock());
+  measurement::Recording recording(ctx.ui(), ctx.clock());
   if (const int rc = record ? OpenRecording(ctx, o.record, recording) : kExitOk; rc != kExitOk) return rc;
 
   if (const int rc = ctx.OpenPort(); rc != kExitOk) return rc;

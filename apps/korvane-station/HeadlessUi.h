@@ -4,7 +4,7 @@
 // message that repeats the one before (the line still away at the next try) is not
 // logged again until Forget().
 #include "platform/Ui.h"
-#include "station/StationLog.h"
+#include "station/log/StationLog.h"
 
 namespace korvane::station {
 

@@ -5,7 +5,7 @@
 #include "link/Link.h"
 #include "platform/NumberText.h"
 #include "scan/BusScan.h"
-#include "station/StationLog.h"
+#include "station/log/StationLog.h"
 #include "station/StationService.h"
 
 namespace korvane::station {

@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "station/StationSettings.h"
+#include "station/config/StationSettings.h"
 
 namespace korvane::link {
 class Link;

@@ -11,9 +11,9 @@
 #include "link/Link.h"
 #include "platform/InterruptGuard.h"
 #include "platform/PortNames.h"
-#include "station/SettingsCheck.h"
-#include "station/StationCommand.h"
-#include "station/StationLog.h"
+#include "station/config/SettingsCheck.h"
+#include "station/config/StationCommand.h"
+#include "station/log/StationLog.h"
 #include "station/StationService.h"
 
 using namespace korvane;

@@ -2,7 +2,8 @@
 
 #include <algorithm>
 
-#include "app/LiveFormat.h"
+#include "measurement/LiveFormat.h"
+#include "measurement/Recording.h"
 #include "link/Link.h"
 #include "platform/Ui.h"
 #include "types/Catalogue.h"
@@ -53,10 +54,10 @@ bool LiveMeasurement::Start(std::chrono::milliseconds recordingPeriod) {
   }
 
   const link::ModuleState& m = link_.module();
-  SetStatusLine(CalibrationStatusLine(m.typeIndex, language, m.calibration, 4));
+  SetStatusLine(measurement::CalibrationStatusLine(m.typeIndex, language, m.calibration, 4));
   SetChannelCaptions(m.typeIndex, language);
 
-  recordingPeriod_ = std::max(recordingPeriod, kMinimumRecordingPeriod);
+  recordingPeriod_ = std::max(recordingPeriod, measurement::kMinimumRecordingPeriod);
   chains_ = 0;
   silentPolls_ = 0;
   chainSincePoll_ = true;
@@ -159,7 +160,7 @@ void LiveMeasurement::OnLiveValue(int channel) {
   replySincePoll_ = true;
   chainProgress_.start();
   const link::ModuleState& m = link_.module();
-  pending_[channel - 1] = FieldText(m.typeIndex, channel, m.measured[channel - 1]);
+  pending_[channel - 1] = measurement::FieldText(m.typeIndex, channel, m.measured[channel - 1]);
 }
 
 void LiveMeasurement::OnChainEnd() {

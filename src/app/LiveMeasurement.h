@@ -30,8 +30,6 @@ class LiveMeasurement : public QObject {
 
  public:
   static constexpr std::chrono::milliseconds kDefaultPollPeriod{2000};
-  // A recording interval of 00:00:00 would write lines as fast as the timer can fire.
-  static constexpr std::chrono::milliseconds kMinimumRecordingPeriod{1000};
   // Polls in a row without a complete chain after which the module counts as gone.
   static constexpr int kSilentPollsForLoss = 5;
 

@@ -52,7 +52,7 @@ MainCaptions CaptionsFor(Language language, bool running) {
 std::string SetupCancelCaption(Language language) { return kCancel(language); }
 std::string SetupLanguageCaption(Language language) { return kLanguage(language); }
 
-MainController::MainController(link::Link& link, platform::Ui& ui, IntervalPicker& intervals,
+MainController::MainController(link::Link& link, platform::Ui& ui, measurement::IntervalPicker& intervals,
                                std::string settingsFolder, platform::Clock clock, QObject* parent)
     : QObject(parent),
       link_(link),
@@ -167,7 +167,8 @@ void MainController::OnSetupMeasurement() {
   if (busy() || running()) return;
   BusyScope scope(busy_);
   reopenRecording_ = false;
-  if (recording_.Setup(settings_.language, settings_.interval, intervals_) == Recording::SetupResult::kDone)
+  if (recording_.Setup(settings_.language, settings_.interval, intervals_) ==
+      measurement::Recording::SetupResult::kDone)
     recordingReady_ = true;
   RefreshButtons();
 }

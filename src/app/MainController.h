@@ -9,9 +9,9 @@
 #include <functional>
 #include <string>
 
-#include "app/IntervalPicker.h"
+#include "measurement/IntervalPicker.h"
 #include "app/LiveMeasurement.h"
-#include "app/Recording.h"
+#include "measurement/Recording.h"
 #include "app/SettingsFile.h"
 #include "link/FlowContext.h"
 #include "platform/Clock.h"
@@ -57,7 +57,7 @@ class MainController : public QObject {
   Q_OBJECT
 
  public:
-  MainController(link::Link& link, platform::Ui& ui, IntervalPicker& intervals, std::string settingsFolder,
+  MainController(link::Link& link, platform::Ui& ui, measurement::IntervalPicker& intervals, std::string settingsFolder,
                  platform::Clock clock = platform::SystemClock(), QObject* parent = nullptr);
   ~MainController() override;
 
@@ -112,7 +112,7 @@ class MainController : public QObject {
   void ShowCalibration(int typeIndex, const std::array<float, 4>& values);
 
   LiveMeasurement& live() { return live_; }
-  Recording& recording() { return recording_; }
+  measurement::Recording& recording() { return recording_; }
   link::Link& link() { return link_; }
   platform::Ui& ui() { return ui_; }
 
@@ -131,13 +131,13 @@ class MainController : public QObject {
 
   link::Link& link_;
   platform::Ui& ui_;
-  IntervalPicker& intervals_;
+  measurement::IntervalPicker& intervals_;
   std::string settingsFolder_;
   AppSettings settings_;
   link::FlowContext context_;
   std::array<std::function<void()>, kFlows.size()> flows_;
   LiveMeasurement live_;
-  Recording recording_;
+  measurement::Recording recording_;
   ButtonStates buttons_;
   std::string statusInfo_;
   bool staleShown_ = false;       // the status info is the stale fields' "no reply since"

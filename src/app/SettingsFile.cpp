@@ -53,7 +53,7 @@ AppSettings ParseSettingsText(const std::string& fileBytes) {
   if (ValueAfter(text, "BAUD=", 5, &v)) s.baud = ReadInt(v);
   if (ValueAfter(text, "INTERVALL=", 8, &v)) {
     auto field = [&v](std::size_t at) { return at < v.size() ? ReadInt(v.substr(at, 2)) : 0; };
-    s.interval = Interval::FromFields(field(0), field(3), field(6));
+    s.interval = measurement::Interval::FromFields(field(0), field(3), field(6));
   }
   if (ValueAfter(text, "SPRACHE=", 1, &v)) s.language = LanguageFromSetting(ReadInt(v));
   if (ValueAfter(text, "PARAMETRIEREN=", 1, &v)) s.parametrize = ReadInt(v);
@@ -63,7 +63,7 @@ AppSettings ParseSettingsText(const std::string& fileBytes) {
 std::string FormatSettingsText(const AppSettings& s) {
   // A negative interval (only a hand-edited file has one) counts as none; written as such
   // it reads back the same, where "-12:-3:-5" would not.
-  const TimeOfDay t = s.interval.days < 0 ? TimeOfDay{} : s.interval.Fields();
+  const measurement::TimeOfDay t = s.interval.days < 0 ? measurement::TimeOfDay{} : s.interval.Fields();
   return platform::StringPrintf(
       "[RS232]\n\rPORT=%d\n\rBAUD=%d\n\r[SETUP]\n\rINTERVALL=%02d:%02d:%02d\n\rSPRACHE=%d\n\rPARAMETRIEREN=%d\n\r",
       s.portIndex, s.baud, t.hour, t.minute, t.second, SettingOf(s.language), s.parametrize);

@@ -3,7 +3,7 @@
 // language and the parametrization switch, read once at start and written at exit.
 #include <string>
 
-#include "app/Interval.h"
+#include "measurement/Interval.h"
 #include "link/Protocol.h"
 #include "platform/Language.h"
 
@@ -12,7 +12,7 @@ namespace korvane::app {
 struct AppSettings {
   int portIndex = 0;  // COM number - 1
   int baud = link::kSlowBaud;
-  Interval interval;  // 00:01:00
+  measurement::Interval interval;  // 00:01:00
   Language language = Language::kGerman;
   int parametrize = 0;
 };

@@ -4,7 +4,7 @@
 
 #include <ctime>
 
-#include "app/LiveFormat.h"
+#include "measurement/LiveFormat.h"
 #include "bus/BusTexts.h"
 #include "link/Link.h"
 #include "platform/ShownText.h"
@@ -118,7 +118,8 @@ bool BusPoll::ReadIdentity(Module& m) {
     m.calibration[i] = ReadFrom(m.address, link::kCalibrationValues[i])
                            ? s.ParameterFloat(link::kCalibrationValues[i].number)
                            : 0.0f;
-  m.calibrationText = app::CalibrationStatusLine(CatalogueIndex(m.wireType), settings_.language, m.calibration, 4);
+  m.calibrationText =
+      measurement::CalibrationStatusLine(CatalogueIndex(m.wireType), settings_.language, m.calibration, 4);
   return true;
 }
 
@@ -241,7 +242,7 @@ void BusPoll::RunCycle() {
       sample.since = sample.time;
       const int typeIndex = CatalogueIndex(m.wireType);
       for (std::size_t c = 0; c < 6; ++c) {
-        sample.channels[c].text = app::FieldText(typeIndex, static_cast<int>(c + 1), values[c]);
+        sample.channels[c].text = measurement::FieldText(typeIndex, static_cast<int>(c + 1), values[c]);
         sample.channels[c].value = values[c];
       }
     } else {

@@ -2,23 +2,22 @@
 
 #include <algorithm>
 
-#include "app/LiveMeasurement.h"
-#include "app/Recording.h"
-#include "app/RecordingLine.h"
+#include "measurement/Recording.h"
+#include "measurement/RecordingLine.h"
 
 namespace korvane::bus {
 
 std::string BusRecordingLine(const platform::LocalTime& t, const BusSample& sample) {
   std::array<float, 6> values{};
   for (std::size_t c = 0; c < values.size(); ++c) values[c] = static_cast<float>(sample.channels[c].value.value_or(0.0));
-  return std::to_string(sample.address) + "\t" + app::RecordingLine(t, CatalogueIndex(sample.type), values);
+  return std::to_string(sample.address) + "\t" + measurement::RecordingLine(t, CatalogueIndex(sample.type), values);
 }
 
-BusRecording::BusRecording(app::Recording& recording, std::chrono::milliseconds interval, Language language,
+BusRecording::BusRecording(measurement::Recording& recording, std::chrono::milliseconds interval, Language language,
                            platform::Clock clock, QObject* parent)
     : QObject(parent),
       recording_(recording),
-      interval_(std::max(interval, app::LiveMeasurement::kMinimumRecordingPeriod)),
+      interval_(std::max(interval, measurement::kMinimumRecordingPeriod)),
       language_(language),
       clock_(std::move(clock)) {
   connect(&timer_, &QTimer::timeout, this, &BusRecording::WriteLines);

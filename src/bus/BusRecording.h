@@ -15,7 +15,7 @@
 #include "platform/Clock.h"
 #include "platform/Language.h"
 
-namespace korvane::app {
+namespace korvane::measurement {
 class Recording;
 }
 
@@ -30,7 +30,7 @@ class BusRecording : public QObject {
  public:
   // The recording's file must be open; interval below a second is taken as one second,
   // as for the single measurement.
-  BusRecording(app::Recording& recording, std::chrono::milliseconds interval, Language language,
+  BusRecording(measurement::Recording& recording, std::chrono::milliseconds interval, Language language,
                platform::Clock clock = platform::SystemClock(), QObject* parent = nullptr);
 
   void Start();
@@ -47,7 +47,7 @@ class BusRecording : public QObject {
   void failed(const QString& notice);
 
  private:
-  app::Recording& recording_;
+  measurement::Recording& recording_;
   std::chrono::milliseconds interval_;
   Language language_;
   platform::Clock clock_;

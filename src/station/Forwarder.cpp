@@ -1,7 +1,7 @@
 #include "station/Forwarder.h"
 
-#include "station/MqttClient.h"
-#include "station/SampleQueue.h"
+#include "station/mqtt/MqttClient.h"
+#include "station/queue/SampleQueue.h"
 
 namespace korvane::station {
 

@@ -1,10 +1,10 @@
 #include "station/StationService.h"
 
 #include "platform/NumberText.h"
-#include "station/Discovery.h"
+#include "station/messages/Discovery.h"
 #include "station/Forwarder.h"
-#include "station/SampleJson.h"
-#include "station/SettingsCheck.h"
+#include "station/messages/SampleJson.h"
+#include "station/config/SettingsCheck.h"
 
 namespace korvane::station {
 

@@ -14,10 +14,10 @@
 #include <string>
 
 #include "bus/BusSample.h"
-#include "station/MqttClient.h"
-#include "station/SampleQueue.h"
-#include "station/StationLog.h"
-#include "station/StationSettings.h"
+#include "station/mqtt/MqttClient.h"
+#include "station/queue/SampleQueue.h"
+#include "station/log/StationLog.h"
+#include "station/config/StationSettings.h"
 
 namespace korvane::station {
 

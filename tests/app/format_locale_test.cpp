@@ -5,8 +5,8 @@
 #include <clocale>
 #include <string>
 
-#include "app/LiveFormat.h"
-#include "app/RecordingLine.h"
+#include "measurement/LiveFormat.h"
+#include "measurement/RecordingLine.h"
 #include "app/SettingsFile.h"
 
 namespace korvane::app {
@@ -29,21 +29,21 @@ class GermanLocale : public ::testing::Test {
 };
 
 TEST_F(GermanLocale, TextsUseThePoint) {
-  EXPECT_EQ(FieldText(0, 1, 7.02f), "7.02");
-  EXPECT_EQ(FieldText(0, 6, 21.43f), "21.4");
-  EXPECT_EQ(FieldText(23, 3, 99.94f), "99.9");
-  EXPECT_EQ(CalibrationStatusLine(0, Language::kGerman, {1.23f, -58.66f, 0.0f, 0.0f}, 4),
+  EXPECT_EQ(measurement::FieldText(0, 1, 7.02f), "7.02");
+  EXPECT_EQ(measurement::FieldText(0, 6, 21.43f), "21.4");
+  EXPECT_EQ(measurement::FieldText(23, 3, 99.94f), "99.9");
+  EXPECT_EQ(measurement::CalibrationStatusLine(0, Language::kGerman, {1.23f, -58.66f, 0.0f, 0.0f}, 4),
             "Asymmetrie: 1.2  Steilheit: -58.7  ");
   AppSettings s;
   s.baud = 19200;
-  s.interval = Interval::FromFields(0, 1, 30);
+  s.interval = measurement::Interval::FromFields(0, 1, 30);
   EXPECT_EQ(FormatSettingsText(s),
             "[RS232]\n\rPORT=0\n\rBAUD=19200\n\r[SETUP]\n\rINTERVALL=00:01:30\n\rSPRACHE=0\n\rPARAMETRIEREN=0\n\r");
   EXPECT_EQ(ParseSettingsText(FormatSettingsText(s)).interval.Milliseconds(), 90000);
 }
 
 TEST_F(GermanLocale, RecordingLineHasDatePointsAndValueCommas) {
-  EXPECT_EQ(RecordingLine({2014, 3, 7, 9, 5, 0}, 0, {7.02f, -12.0f, 0.0f, 0.0f, 0.0f, 21.4f}),
+  EXPECT_EQ(measurement::RecordingLine({2014, 3, 7, 9, 5, 0}, 0, {7.02f, -12.0f, 0.0f, 0.0f, 0.0f, 21.4f}),
             "07.03.2014\t09:05\t7,02\t-12\t0\t0\t0\t21,4\r\n");
 }
 

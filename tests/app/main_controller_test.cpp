@@ -49,7 +49,7 @@ struct ControllerFixture : ::testing::Test {
   }
   void SetUpRecording(int seconds = 60) {
     ui.saveFiles.push_back(QDir(dir.path()).filePath("rec.txt").toStdString());
-    ui.intervals.push_back(app::TimeOfDay{0, seconds / 60, seconds % 60});
+    ui.intervals.push_back(measurement::TimeOfDay{0, seconds / 60, seconds % 60});
     c->OnSetupMeasurement();
   }
   // Everything the measurement disables, as one value.
@@ -228,7 +228,7 @@ TEST_F(ControllerFixture, TickWithoutFileIsToldOnceInTheStatusInfo) {
   int changes = 0;
   QObject::connect(c.get(), &MainController::stateChanged, [&] { ++changes; });
   emit c->live().recordingTick();
-  EXPECT_EQ(c->statusInfo(), app::Recording::NoFileNotice(Language::kGerman));
+  EXPECT_EQ(c->statusInfo(), measurement::Recording::NoFileNotice(Language::kGerman));
   EXPECT_EQ(changes, 1);
   emit c->live().recordingTick();
   EXPECT_EQ(changes, 1);

@@ -127,7 +127,7 @@ TEST_F(WindowFixture, LiveValuesReachTheFieldsAndExitIsRefusedWhileMeasuring) {
   amp->SetMeasured(6, 21.43f);
   Make();
   ui.saveFiles.push_back(QDir(dir.path()).filePath("rec.txt").toStdString());
-  ui.intervals.push_back(app::TimeOfDay{0, 1, 0});
+  ui.intervals.push_back(measurement::TimeOfDay{0, 1, 0});
   dlg->button("setupMeasurement")->click();
   ASSERT_TRUE(dlg->button("start")->isEnabled());
   EXPECT_EQ(Text("recordingStatus"), "Aufzeichnungsdatei: rec.txt");
@@ -165,7 +165,7 @@ TEST_F(WindowFixture, TrendFollowsTheMeasurementAndTheTraceRecordsWhileOpen) {
   sim.AddAmplifier(1)->SetMeasured(1, 7.02f);
   Make();
   ui.saveFiles.push_back(QDir(dir.path()).filePath("rec.txt").toStdString());
-  ui.intervals.push_back(app::TimeOfDay{0, 1, 0});
+  ui.intervals.push_back(measurement::TimeOfDay{0, 1, 0});
   dlg->button("setupMeasurement")->click();
   dlg->show();
   trend::TrendPanel* panel = dlg->trendPanel();

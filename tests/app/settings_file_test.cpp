@@ -18,8 +18,8 @@ namespace {
 const char kDefaultText[] =
     "[RS232]\n\rPORT=0\n\rBAUD=4800\n\r[SETUP]\n\rINTERVALL=00:01:00\n\rSPRACHE=0\n\rPARAMETRIEREN=0\n\r";
 
-void ExpectInterval(const Interval& i, int h, int m, int s) {
-  const app::TimeOfDay t = i.Fields();
+void ExpectInterval(const measurement::Interval& i, int h, int m, int s) {
+  const measurement::TimeOfDay t = i.Fields();
   EXPECT_EQ(t.hour, h);
   EXPECT_EQ(t.minute, m);
   EXPECT_EQ(t.second, s);
@@ -36,19 +36,19 @@ TEST(Interval, FieldsRoundToTheNearestSecond) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.seconds);
-    ExpectInterval(Interval{c.seconds / 86400.0}, c.h, c.m, c.s);
+    ExpectInterval(measurement::Interval{c.seconds / 86400.0}, c.h, c.m, c.s);
   }
 }
 
 TEST(Interval, MillisecondsFollowTheFields) {
-  EXPECT_EQ(Interval{}.Milliseconds(), 60000);
-  EXPECT_EQ(Interval::FromFields(0, 1, 30).Milliseconds(), 90000);
-  EXPECT_EQ(Interval::FromFields(23, 59, 59).Milliseconds(), 86399000);
-  EXPECT_EQ(Interval::FromFields(25, 0, 0).Milliseconds(), 3600000);  // whole days are lost
-  EXPECT_EQ(Interval::FromFields(0, 0, 0).Milliseconds(), 0);
+  EXPECT_EQ(measurement::Interval{}.Milliseconds(), 60000);
+  EXPECT_EQ(measurement::Interval::FromFields(0, 1, 30).Milliseconds(), 90000);
+  EXPECT_EQ(measurement::Interval::FromFields(23, 59, 59).Milliseconds(), 86399000);
+  EXPECT_EQ(measurement::Interval::FromFields(25, 0, 0).Milliseconds(), 3600000);  // whole days are lost
+  EXPECT_EQ(measurement::Interval::FromFields(0, 0, 0).Milliseconds(), 0);
   // A negative span from a hand-edited file must not become a negative timer period.
-  EXPECT_EQ(Interval::FromFields(-1, 0, 0).Milliseconds(), 0);
-  EXPECT_EQ(Interval{std::numeric_limits<double>::quiet_NaN()}.Milliseconds(), 0);
+  EXPECT_EQ(measurement::Interval::FromFields(-1, 0, 0).Milliseconds(), 0);
+  EXPECT_EQ(measurement::Interval{std::numeric_limits<double>::quiet_NaN()}.Milliseconds(), 0);
 }
 
 TEST(SettingsText, DefaultsAreWrittenByteExact) { EXPECT_EQ(FormatSettingsText(AppSettings{}), kDefaultText); }
@@ -57,12 +57,12 @@ TEST(SettingsText, WritesEveryField) {
   AppSettings s;
   s.portIndex = 16;
   s.baud = 19200;
-  s.interval = Interval{59.6 / 86400.0};
+  s.interval = measurement::Interval{59.6 / 86400.0};
   s.language = Language::kEnglish;
   s.parametrize = 1;
   EXPECT_EQ(FormatSettingsText(s),
             "[RS232]\n\rPORT=16\n\rBAUD=19200\n\r[SETUP]\n\rINTERVALL=00:01:00\n\rSPRACHE=1\n\rPARAMETRIEREN=1\n\r");
-  s.interval = Interval::FromFields(26, 3, 4);
+  s.interval = measurement::Interval::FromFields(26, 3, 4);
   EXPECT_NE(FormatSettingsText(s).find("INTERVALL=02:03:04\n\r"), std::string::npos);
 }
 
@@ -77,7 +77,7 @@ TEST(SettingsText, RoundTrip) {
     AppSettings s;
     s.portIndex = c.port;
     s.baud = c.baud;
-    s.interval = Interval::FromFields(c.h, c.m, c.s);
+    s.interval = measurement::Interval::FromFields(c.h, c.m, c.s);
     s.language = LanguageFromSetting(c.language);
     s.parametrize = c.parametrize;
     const AppSettings r = ParseSettingsText(FormatSettingsText(s));
@@ -183,7 +183,7 @@ TEST(SettingsFile, SaveAndLoad) {
   AppSettings s;
   s.portIndex = 4;
   s.baud = 19200;
-  s.interval = Interval::FromFields(0, 0, 45);
+  s.interval = measurement::Interval::FromFields(0, 0, 45);
   s.language = Language::kEnglish;
   s.parametrize = 1;
   std::string error;

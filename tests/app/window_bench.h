@@ -76,7 +76,7 @@ struct Desk {
     win->controller().live().setPollPeriod(std::chrono::milliseconds(20 * lateMs));
     win->show();
     ui.saveFiles.push_back(Path("rec.txt"));
-    ui.intervals.push_back(app::TimeOfDay{0, 0, 1});
+    ui.intervals.push_back(measurement::TimeOfDay{0, 0, 1});
     win->button("setupMeasurement")->click();
   }
   ~Desk() { win->controller().live().StopTimers(); }

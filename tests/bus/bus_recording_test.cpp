@@ -7,7 +7,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/Recording.h"
+#include "measurement/Recording.h"
 #include "bus/BusPoll.h"
 #include "bus/BusRecording.h"
 #include "support/ScriptedUi.h"
@@ -34,7 +34,7 @@ TEST(BusRecording, OneLinePerLiveModuleWithItsAddressFirst) {
   }
   sim.link.OpenPort(Language::kGerman);
 
-  app::Recording recording(ui, &FixedTime);
+  measurement::Recording recording(ui, &FixedTime);
   std::string error;
   ASSERT_TRUE(recording.OpenForAppend(path, &error, Language::kGerman)) << error;
   BusRecording lines(recording, 60s, Language::kGerman, &FixedTime);

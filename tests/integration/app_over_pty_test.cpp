@@ -106,7 +106,7 @@ TEST_F(AppOverPty, MainWindowMeasurementOverTheLine) {
   c.live().setPollPeriod(40ms);
   c.Initialize();
   ui.saveFiles.push_back(dir.filePath("rec.txt").toStdString());
-  ui.intervals.push_back(app::TimeOfDay{0, 0, 1});
+  ui.intervals.push_back(measurement::TimeOfDay{0, 0, 1});
   c.OnSetupMeasurement();
   ASSERT_TRUE(c.buttons().start);
   c.OnStartStop();

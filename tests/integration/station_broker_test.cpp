@@ -15,7 +15,7 @@
 #include <set>
 
 #include "pty_fixture.h"
-#include "station/SampleJson.h"
+#include "station/messages/SampleJson.h"
 #include "station/StationService.h"
 #include "support/FileSizeLimit.h"
 #include "support/LocalBroker.h"

@@ -8,8 +8,8 @@
 
 #include <set>
 
-#include "station/Discovery.h"
-#include "station/SampleJson.h"
+#include "station/messages/Discovery.h"
+#include "station/messages/SampleJson.h"
 #include "support/PhSample.h"
 
 namespace korvane::station {

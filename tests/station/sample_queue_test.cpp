@@ -11,7 +11,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include "station/SampleQueue.h"
+#include "station/queue/SampleQueue.h"
 #include "support/FileSizeLimit.h"
 
 namespace korvane::station {

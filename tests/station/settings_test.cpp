@@ -9,9 +9,9 @@
 #include <functional>
 #include <sys/stat.h>
 
-#include "station/SettingsCheck.h"
-#include "station/StationCommand.h"
-#include "station/StationKeys.h"
+#include "station/config/SettingsCheck.h"
+#include "station/config/StationCommand.h"
+#include "station/config/StationKeys.h"
 
 namespace korvane::station {
 namespace {

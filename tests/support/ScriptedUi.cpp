@@ -91,11 +91,11 @@ calibration::Choice ScriptedUi::Choose(const std::string& firstCaption, const st
   return Take(choices, 2) == 1 ? calibration::Choice::kFirst : calibration::Choice::kSecond;
 }
 
-std::optional<app::TimeOfDay> ScriptedUi::PickInterval(const app::TimeOfDay& preset) {
+std::optional<measurement::TimeOfDay> ScriptedUi::PickInterval(const measurement::TimeOfDay& preset) {
   UiEvent e{"interval", "", ""};
   e.number = preset.hour * 3600 + preset.minute * 60 + preset.second;
   Record(e);
-  return Take(intervals, std::optional<app::TimeOfDay>());
+  return Take(intervals, std::optional<measurement::TimeOfDay>());
 }
 
 std::unique_ptr<platform::PageTarget> ScriptedUi::BeginPrint(const std::string& documentName) {

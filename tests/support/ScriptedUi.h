@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "app/IntervalPicker.h"
+#include "measurement/IntervalPicker.h"
 #include "calibration/CalibrationUi.h"
 #include "platform/Ui.h"
 
@@ -57,7 +57,7 @@ class RecordingPage : public platform::PageTarget {
   int height_;
 };
 
-class ScriptedUi : public platform::Ui, public calibration::CalibrationUi, public app::IntervalPicker {
+class ScriptedUi : public platform::Ui, public calibration::CalibrationUi, public measurement::IntervalPicker {
  public:
   // --- answers, consumed in order -------------------------------------------------
   std::deque<bool> yesNo;                            // default: false
@@ -68,7 +68,7 @@ class ScriptedUi : public platform::Ui, public calibration::CalibrationUi, publi
   std::deque<std::optional<float>> entries;
   std::deque<int> results;                              // result dialog: 1 = save, 2 = exit (default)
   std::deque<int> choices;                              // choice dialog: 1 = first, 2 = second (default)
-  std::deque<std::optional<app::TimeOfDay>> intervals;  // default: cancel
+  std::deque<std::optional<measurement::TimeOfDay>> intervals;  // default: cancel
   bool printAccept = false;
   // The cancel button of a cancellable progress window is pressed at this position.
   std::optional<int> cancelAtProgress;
@@ -106,7 +106,7 @@ class ScriptedUi : public platform::Ui, public calibration::CalibrationUi, publi
   calibration::EntryResult EnterValue(calibration::ValueEntry& entry) override;
   calibration::ResultAction ShowResult(const calibration::ResultRows& rows) override;
   calibration::Choice Choose(const std::string& firstCaption, const std::string& secondCaption) override;
-  std::optional<app::TimeOfDay> PickInterval(const app::TimeOfDay& preset) override;
+  std::optional<measurement::TimeOfDay> PickInterval(const measurement::TimeOfDay& preset) override;
 
  private:
   void Record(UiEvent e);

@@ -31,7 +31,7 @@ IntervalDialog::IntervalDialog(QWidget* parent) : QDialog(parent) {
   setTime(time_);
 }
 
-void IntervalDialog::setTime(const TimeOfDay& t) {
+void IntervalDialog::setTime(const measurement::TimeOfDay& t) {
   QTime q(t.hour, t.minute, t.second);
   if (!q.isValid()) q = QTime(0, 0, 0);
   time_ = {q.hour(), q.minute(), q.second()};
@@ -46,7 +46,7 @@ void IntervalDialog::accept() {
   QDialog::accept();
 }
 
-std::optional<TimeOfDay> QtIntervalPicker::PickInterval(const TimeOfDay& preset) {
+std::optional<measurement::TimeOfDay> QtIntervalPicker::PickInterval(const measurement::TimeOfDay& preset) {
   IntervalDialog dlg(parent_);
   dlg.setTime(preset);
   if (dlg.exec() != QDialog::Accepted) return std::nullopt;

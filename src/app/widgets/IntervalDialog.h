@@ -4,7 +4,7 @@
 #include <QDialog>
 #include <QPointer>
 
-#include "app/IntervalPicker.h"
+#include "measurement/IntervalPicker.h"
 
 class QPushButton;
 class QTimeEdit;
@@ -19,8 +19,8 @@ class IntervalDialog : public QDialog {
 
   // Preset before running; read after OK. Values the field cannot show (negative,
   // beyond 23:59:59) preset 00:00:00.
-  TimeOfDay time() const { return time_; }
-  void setTime(const TimeOfDay& t);
+  measurement::TimeOfDay time() const { return time_; }
+  void setTime(const measurement::TimeOfDay& t);
 
   QTimeEdit* timeEdit() const { return edit_; }
   QPushButton* okButton() const { return ok_; }
@@ -30,17 +30,17 @@ class IntervalDialog : public QDialog {
   void accept() override;
 
  private:
-  TimeOfDay time_;
+  measurement::TimeOfDay time_;
   QTimeEdit* edit_;
   QPushButton* ok_;
   QPushButton* cancel_;
 };
 
 // The desktop program's interval picker: the dialog, run modally on a parent window.
-class QtIntervalPicker : public IntervalPicker {
+class QtIntervalPicker : public measurement::IntervalPicker {
  public:
   explicit QtIntervalPicker(QWidget* parent = nullptr) : parent_(parent) {}
-  std::optional<TimeOfDay> PickInterval(const TimeOfDay& preset) override;
+  std::optional<measurement::TimeOfDay> PickInterval(const measurement::TimeOfDay& preset) override;
 
  private:
   QPointer<QWidget> parent_;

@@ -105,7 +105,7 @@ MainWindow::MainWindow(Options options, QWidget* parent) : QDialog(parent) {
     ownUi_ = std::move(own);
     ui_ = ownUi_.get();
   }
-  IntervalPicker* intervals = options.intervals;
+  measurement::IntervalPicker* intervals = options.intervals;
   if (!intervals) {
     ownIntervals_ = std::make_unique<QtIntervalPicker>(this);
     intervals = ownIntervals_.get();

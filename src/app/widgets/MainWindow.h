@@ -38,9 +38,12 @@ namespace korvane::trend {
 class TrendPanel;
 }
 
+namespace korvane::measurement {
+class IntervalPicker;
+}
+
 namespace korvane::app {
 
-class IntervalPicker;
 class MainController;
 
 inline constexpr char kVersionText[] = "Korvane Version 1.0";
@@ -66,7 +69,7 @@ class MainWindow : public QDialog {
   struct Options {
     std::string settingsFolder;           // empty: the user's settings folder
     platform::Ui* ui = nullptr;           // nullptr: Qt dialogs
-    IntervalPicker* intervals = nullptr;  // nullptr: the interval dialog
+    measurement::IntervalPicker* intervals = nullptr;  // nullptr: the interval dialog
     FlowDialogs flowDialogs;              // the flows' own dialogs; unset: Qt dialogs
     link::Link* link = nullptr;           // nullptr: the serial port of the settings
     link::LinkTimings timings{};
@@ -113,7 +116,7 @@ class MainWindow : public QDialog {
   platform::QtUi* qtUi_ = nullptr;  // ownUi_ when the window made its own
   platform::QtTranslations qtTexts_;
   platform::Ui* ui_ = nullptr;
-  std::unique_ptr<IntervalPicker> ownIntervals_;
+  std::unique_ptr<measurement::IntervalPicker> ownIntervals_;
   std::unique_ptr<link::Link> ownLink_;
   link::Link* link_ = nullptr;
   std::unique_ptr<MainController> controller_;
@@ -143,7 +146,7 @@ class MainWindow : public QDialog {
   QPushButton* scan_ = nullptr;
   QPushButton* bus_ = nullptr;
   bus::BusView* busView_ = nullptr;
-  IntervalPicker* intervals_ = nullptr;
+  measurement::IntervalPicker* intervals_ = nullptr;
   platform::Clock clock_;
   QAction* traceAction_ = nullptr;
   trend::TrendPanel* trendPanel_ = nullptr;

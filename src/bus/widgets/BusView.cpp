@@ -9,7 +9,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include "app/Recording.h"
+#include "measurement/Recording.h"
 #include "bus/AddressList.h"
 #include "bus/BusPoll.h"
 #include "bus/BusRecording.h"
@@ -43,7 +43,7 @@ BusView::BusView(Parts parts, Language language, QWidget* parent)
   setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint |
                  Qt::WindowCloseButtonHint);
   setSizeGripEnabled(true);
-  recording_ = std::make_unique<app::Recording>(parts_.ui, parts_.clock);
+  recording_ = std::make_unique<measurement::Recording>(parts_.ui, parts_.clock);
 
   addressesLabel_ = new QLabel(this);
   addressEdit_ = new QLineEdit(this);

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "app/Interval.h"
+#include "measurement/Interval.h"
 #include "bus/BusSample.h"
 #include "platform/Clock.h"
 #include "platform/Language.h"
@@ -22,10 +22,10 @@ class QPushButton;
 class QTreeWidget;
 class QTreeWidgetItem;
 
-namespace korvane::app {
+namespace korvane::measurement {
 class IntervalPicker;
 class Recording;
-}
+}  // namespace korvane::measurement
 namespace korvane::link {
 class Link;
 }
@@ -45,7 +45,7 @@ class BusView : public QDialog {
   struct Parts {
     link::Link& link;
     platform::Ui& ui;
-    app::IntervalPicker& intervals;
+    measurement::IntervalPicker& intervals;
     platform::Clock clock = platform::SystemClock();
   };
   BusView(Parts parts, Language language, QWidget* parent = nullptr);
@@ -88,8 +88,8 @@ class BusView : public QDialog {
   std::chrono::milliseconds period_{2000};
   std::vector<std::uint8_t> addresses_;
   std::map<std::uint8_t, std::string> typeNotes_;  // "type changed" per address, until the next start
-  std::unique_ptr<app::Recording> recording_;
-  app::Interval interval_;
+  std::unique_ptr<measurement::Recording> recording_;
+  measurement::Interval interval_;
   QPointer<BusPoll> poll_;
   QPointer<BusRecording> lines_;
   bool closeWanted_ = false;

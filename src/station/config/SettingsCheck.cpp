@@ -1,0 +1,129 @@
+#include "station/config/SettingsCheck.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "platform/SafeFile.h"
+#include "station/log/StationLog.h"
+
+namespace korvane::station {
+namespace {
+
+std::string ModeText(mode_t mode) {
+  char text[8];
+  std::snprintf(text, sizeof text, "%04o", static_cast<unsigned>(mode & 07777));
+  return text;
+}
+
+// Empty when path is a regular file this process may read.
+std::string ReadableFileProblem(const std::string& path) {
+  struct stat st {};
+  if (::stat(path.c_str(), &st) != 0) return path + ": " + std::strerror(errno);
+  if (!S_ISREG(st.st_mode)) return path + ": " + platform::NotRegularReason(st.st_mode, kLogLanguage);
+  if (::access(path.c_str(), R_OK) != 0) return path + ": " + std::strerror(errno);
+  return {};
+}
+
+std::string PasswordModeProblem(const std::string& path) {
+  struct stat st {};
+  if (::stat(path.c_str(), &st) != 0) return path + ": " + std::strerror(errno);
+  if (st.st_mode & (S_IRGRP | S_IROTH | S_IWGRP | S_IWOTH))
+    return path + " may be read or changed by group or others (mode " + ModeText(st.st_mode) +
+           "): allow its owner only (chmod 600)";
+  return {};
+}
+
+std::string FolderProblem(const std::string& folder) {
+  struct stat st {};
+  if (::stat(folder.c_str(), &st) == 0) {
+    if (!S_ISDIR(st.st_mode)) return folder + " is not a folder";
+    if (::access(folder.c_str(), W_OK | X_OK) != 0) return folder + ": " + std::strerror(errno);
+    return {};
+  }
+  if (errno != ENOENT) return folder + ": " + std::strerror(errno);
+  // Made at the start: the nearest existing folder above must take it.
+  std::string parent = folder;
+  while (true) {
+    const auto slash = parent.find_last_of('/');
+    parent = slash == std::string::npos ? "." : slash == 0 ? "/" : parent.substr(0, slash);
+    if (::stat(parent.c_str(), &st) == 0) break;
+    if (parent == "/" || parent == ".") return folder + ": cannot be made";
+  }
+  if (!S_ISDIR(st.st_mode) || ::access(parent.c_str(), W_OK | X_OK) != 0)
+    return folder + ": cannot be made in " + parent;
+  return {};
+}
+
+}  // namespace
+
+std::string Place(const StationSettings& settings, const std::string& key) {
+  const auto it = settings.origin.find(key);
+  return it == settings.origin.end() ? key : it->second;
+}
+
+std::string SettingsProblem(const StationSettings& s) {
+  if (s.device.empty() && !s.port) return "no serial line: set device or port in [line] (--device, --port)";
+  if (s.addresses.empty() && !s.scan) return "no modules: set addresses in [line] (--address LIST or --bus)";
+  if (!s.broker) return "no broker: set url in [broker] (--broker URL)";
+  if (!s.passwordFile.empty() && s.user.empty())
+    return Place(s, "password_file") + ": a password file needs a user (user, --user)";
+  if (s.certFile.empty() != s.keyFile.empty()) {
+    const std::string given = s.certFile.empty() ? "key_file" : "cert_file";
+    return Place(s, given) + ": a client certificate needs both cert_file and key_file";
+  }
+  if (!s.broker->tls) {
+    for (const char* key : {"ca_file", "cert_file", "key_file"}) {
+      const std::string& value = std::string(key) == "ca_file"     ? s.caFile
+                                 : std::string(key) == "cert_file" ? s.certFile
+                                                                   : s.keyFile;
+      if (!value.empty())
+        return Place(s, key) + ": " + key + " is for TLS, but the broker URL " + BrokerUrlText(*s.broker) +
+               " is plain: use mqtts://";
+    }
+  }
+  return {};
+}
+
+std::string SettingsFileProblem(const StationSettings& s) {
+  const std::pair<const char*, const std::string*> files[] = {
+      {"password_file", &s.passwordFile}, {"ca_file", &s.caFile}, {"cert_file", &s.certFile}, {"key_file", &s.keyFile}};
+  for (const auto& [key, path] : files) {
+    if (path->empty()) continue;
+    if (std::string problem = ReadableFileProblem(*path); !problem.empty())
+      return Place(s, key) + ": " + key + " " + problem;
+  }
+  if (!s.passwordFile.empty())
+    if (std::string problem = PasswordModeProblem(s.passwordFile); !problem.empty())
+      return Place(s, "password_file") + ": password_file " + problem;
+  if (std::string problem = FolderProblem(s.bufferFolder); !problem.empty())
+    return Place(s, "folder") + ": buffer folder " + problem;
+  return {};
+}
+
+bool ReadPasswordFile(const std::string& path, std::string* password, std::string* error) {
+  if (std::string problem = ReadableFileProblem(path); !problem.empty()) {
+    *error = "password file " + problem;
+    return false;
+  }
+  if (std::string problem = PasswordModeProblem(path); !problem.empty()) {
+    *error = "password file " + problem;
+    return false;
+  }
+  auto text = platform::ReadWholeFile(path);
+  if (!text) {
+    *error = "password file " + path + ": " + platform::ReadProblem(path, kLogLanguage);
+    return false;
+  }
+  while (!text->empty() && (text->back() == '\n' || text->back() == '\r')) text->pop_back();
+  if (text->empty()) {
+    *error = "password file " + path + " is empty";
+    return false;
+  }
+  *password = std::move(*text);
+  return true;
+}
+
+}  // namespace korvane::station

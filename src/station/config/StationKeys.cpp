@@ -1,0 +1,149 @@
+#include "station/config/StationKeys.h"
+
+#include <charconv>
+
+#include "bus/AddressList.h"
+
+namespace korvane::station {
+namespace {
+
+std::optional<long long> Whole(const std::string& text, long long min, long long max) {
+  long long value = 0;
+  const auto [ptr, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (text.empty() || ec != std::errc() || ptr != text.data() + text.size() || value < min || value > max)
+    return std::nullopt;
+  return value;
+}
+
+std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
+
+std::string AbsolutePath(const std::string& value, const std::string& folder) {
+  if (value.empty() || value.front() == '/' || folder.empty()) return value;
+  return folder + (folder.back() == '/' ? "" : "/") + value;
+}
+
+std::string Device(StationSettings& s, const std::string& v, const std::string&) {
+  if (v.empty()) return "needs a device path";
+  s.device = v;
+  s.port.reset();
+  return {};
+}
+
+std::string Port(StationSettings& s, const std::string& v, const std::string&) {
+  const auto n = Whole(v, 1, 255);
+  if (!n) return "takes a COM number 1..255, not " + Quoted(v);
+  s.port = static_cast<int>(*n);
+  s.device.clear();
+  return {};
+}
+
+std::string Baud(StationSettings& s, const std::string& v, const std::string&) {
+  const auto n = Whole(v, 0, 1000000);
+  if (!n || !link::IsLineRate(static_cast<int>(*n))) return "takes 4800, 19200 or 38400, not " + Quoted(v);
+  s.baud = static_cast<int>(*n);
+  return {};
+}
+
+std::string Addresses(StationSettings& s, const std::string& v, const std::string&) {
+  if (v == "scan") {
+    s.scan = true;
+    s.addresses.clear();
+    return {};
+  }
+  std::string error;
+  const auto list = bus::ParseAddressList(v, &error);
+  if (!list) return error;
+  s.addresses = *list;
+  s.scan = false;
+  return {};
+}
+
+std::string Poll(StationSettings& s, const std::string& v, const std::string&) {
+  const auto n = Whole(v, 10, 3600000);
+  if (!n) return "takes milliseconds 10..3600000, not " + Quoted(v);
+  s.pollMs = static_cast<int>(*n);
+  return {};
+}
+
+std::string Url(StationSettings& s, const std::string& v, const std::string&) {
+  std::string error;
+  s.broker = ParseBrokerUrl(v, &error);
+  return s.broker ? std::string() : error;
+}
+
+std::string ClientId(StationSettings& s, const std::string& v, const std::string&) {
+  if (v.empty()) return "needs a client id";
+  for (const char c : v)
+    if (static_cast<unsigned char>(c) < 0x21) return "takes no blanks or control characters";
+  s.clientId = v;
+  return {};
+}
+
+std::string User(StationSettings& s, const std::string& v, const std::string&) {
+  s.user = v;
+  return {};
+}
+
+template <std::string StationSettings::*member>
+std::string File(StationSettings& s, const std::string& v, const std::string& folder) {
+  s.*member = AbsolutePath(v, folder);
+  return {};
+}
+
+std::string Prefix(StationSettings& s, const std::string& v, const std::string&) {
+  if (v.empty()) return "needs a topic prefix";
+  if (v.find_first_of("+#") != std::string::npos) return Quoted(v) + " holds a wildcard (+ or #)";
+  if (v.front() == '/' || v.back() == '/') return Quoted(v) + " starts or ends with /";
+  s.prefix = v;
+  return {};
+}
+
+std::string Discovery(StationSettings& s, const std::string& v, const std::string&) {
+  if (v == "on" || v == "yes" || v == "true" || v == "1")
+    s.discovery = true;
+  else if (v == "off" || v == "no" || v == "false" || v == "0")
+    s.discovery = false;
+  else
+    return "takes on or off, not " + Quoted(v);
+  return {};
+}
+
+std::string BufferFolder(StationSettings& s, const std::string& v, const std::string& folder) {
+  if (v.empty()) return "needs a folder";
+  s.bufferFolder = AbsolutePath(v, folder);
+  return {};
+}
+
+std::string BufferSize(StationSettings& s, const std::string& v, const std::string&) {
+  const auto n = Whole(v, 1, 1 << 20);
+  if (!n) return "takes megabytes 1..1048576, not " + Quoted(v);
+  s.bufferBytes = *n << 20;
+  return {};
+}
+
+constexpr StationKey kKeys[] = {
+    {"line", "device", "--device", "PATH", "serial device of the bus (instead of port)", &Device},
+    {"line", "port", "--port", "N", "COM number 1..255 of the bus (instead of device)", &Port},
+    {"line", "baud", "--baud", "RATE", "4800, 19200 or 38400", &Baud},
+    {"line", "addresses", "--address", "LIST", "module addresses, e.g. 0,3,5-7 (in the file: or scan)", &Addresses},
+    {"line", "poll_ms", "--poll", "MS", "poll period in milliseconds", &Poll},
+    {"broker", "url", "--broker", "URL", "mqtt://host:1883 or mqtts://host:8883", &Url},
+    {"broker", "client_id", "--client-id", "ID", "MQTT client id (fixed: the session outlives a restart)", &ClientId},
+    {"broker", "user", "--user", "NAME", "user name at the broker", &User},
+    {"broker", "password_file", "--password-file", "FILE", "file holding the password (mode 600)",
+     &File<&StationSettings::passwordFile>},
+    {"broker", "ca_file", "--ca-file", "FILE", "CA certificates the broker's certificate is checked against",
+     &File<&StationSettings::caFile>},
+    {"broker", "cert_file", "--cert-file", "FILE", "client certificate", &File<&StationSettings::certFile>},
+    {"broker", "key_file", "--key-file", "FILE", "client certificate's key", &File<&StationSettings::keyFile>},
+    {"topics", "prefix", "--prefix", "P", "topic prefix (default korvane/<hostname>)", &Prefix},
+    {"topics", "discovery", "--discovery", "on|off", "Home Assistant discovery configs", &Discovery},
+    {"buffer", "folder", "--buffer", "DIR", "folder of the queue of unsent samples", &BufferFolder},
+    {"buffer", "size_mb", "--buffer-size", "MB", "queue bound in megabytes (default 100)", &BufferSize},
+};
+
+}  // namespace
+
+std::span<const StationKey> StationKeys() { return kKeys; }
+
+}  // namespace korvane::station

@@ -1,0 +1,53 @@
+#pragma once
+// What the station runs with: the line and its modules, the broker, the topics and the
+// buffer. Every value comes from the INI file or its command-line option (which wins).
+#include <cstdint>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "link/Protocol.h"
+#include "station/config/BrokerUrl.h"
+
+namespace korvane::station {
+
+struct StationSettings {
+  // [line]
+  std::string device;       // a device path, or
+  std::optional<int> port;  // a COM number 1..255
+  int baud = link::kSlowBaud;
+  std::vector<std::uint8_t> addresses;
+  bool scan = false;  // scan the bus at the start instead of a list
+  int pollMs = 2000;
+  // [broker]
+  std::optional<BrokerUrl> broker;
+  std::string clientId;  // default korvane-station-<hostname>
+  std::string user;
+  std::string passwordFile;  // the password itself never stands in the settings
+  std::string caFile;
+  std::string certFile;
+  std::string keyFile;
+  // [topics]
+  std::string prefix;     // default korvane/<hostname>
+  bool discovery = true;  // Home Assistant discovery configs
+  // [buffer]
+  std::string bufferFolder;  // default $STATE_DIRECTORY, else ~/.local/state/korvane-station
+  std::int64_t bufferBytes = std::int64_t{100} << 20;
+
+  // Where each key was set: "station.ini:12" or "--ca-file"; messages name it.
+  std::map<std::string, std::string> origin;
+};
+
+// What the settings' defaults and relative paths depend on.
+struct StationEnvironment {
+  std::string hostname;
+  std::string currentFolder;   // relative paths on the command line
+  std::string stateDirectory;  // $STATE_DIRECTORY (systemd's StateDirectory=)
+  std::string xdgStateHome;    // $XDG_STATE_HOME
+  std::string home;            // $HOME
+};
+
+StationEnvironment SystemEnvironment();
+
+}  // namespace korvane::station
