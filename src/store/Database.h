@@ -60,6 +60,13 @@ struct OpenOptions {
   bool syncEveryCommit = false;
 };
 
+// The kind of failure a statement's error means, for callers running their own
+// statements: SQLite's busy and locked, damaged, cannot-open; PostgreSQL's lock time-out
+// and lost or refused connection; kFailed for the rest.
+OpenFailure FailureOf(const QSqlError& error, Location::Backend backend);
+// The driver's reason as one short line.
+std::string ErrorText(const QSqlError& error);
+
 class Database {
  public:
   Database();
