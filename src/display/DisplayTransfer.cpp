@@ -145,6 +145,16 @@ void DisplayTransfer::Found(const types::KeyValues& lines) {
   }
 }
 
+void DisplayTransfer::RecordContrast(int contrast) {
+  link::FlowRecord r{"display-write", unit_, {}, false};
+  r.details["source"] = "contrast";
+  r.details["changed"] = link::FlowChanges({{"CONTRAST", "", std::to_string(contrast)}});
+  r.details["acknowledged"] = 1;
+  r.details["unanswered"] = 0;
+  r.details["complete"] = true;
+  link::RecordFlow(link_, context_, std::move(r));
+}
+
 void DisplayTransfer::RecordRead() {
   link::FlowRecord r{"display-read", unit_, {}, false};
   r.details["fields"] = link::FlowFields(found_);

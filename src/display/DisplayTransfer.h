@@ -63,6 +63,8 @@ class DisplayTransfer : public DisplayActions {
   // itself; the command line's roads call these.
   void RecordRead();
   void RecordWrite(const DisplaySettings& s, const link::WriteReport& report, bool outputs, const std::string& file);
+  // The contrast edit's write on its own.
+  void RecordContrast(int contrast);
 
   // --- the dialog's buttons --------------------------------------------------------
   std::optional<std::string> LoggerInformation() override;

@@ -1,9 +1,12 @@
 #include "history/HistoryLocation.h"
 
 #include <QDir>
+#include <QSysInfo>
 
 #include <cstdlib>
+#include <pwd.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace korvane::history {
 
@@ -33,5 +36,13 @@ bool ParseHistoryOption(const std::string& text, HistoryChoice* choice, std::str
   choice->location = std::move(l);
   return true;
 }
+
+std::string LoginName() {
+  if (const passwd* pw = ::getpwuid(::geteuid()); pw && pw->pw_name && *pw->pw_name) return pw->pw_name;
+  if (const char* user = std::getenv("USER"); user && *user) return user;
+  return std::to_string(::geteuid());
+}
+
+std::string HostName() { return QSysInfo::machineHostName().toStdString(); }
 
 }  // namespace korvane::history

@@ -21,4 +21,8 @@ struct HistoryChoice {
 };
 bool ParseHistoryOption(const std::string& text, HistoryChoice* choice, std::string* error);
 
+// Who and where, for the events: the user's login name and the PC's host name.
+std::string LoginName();
+std::string HostName();
+
 }  // namespace korvane::history
