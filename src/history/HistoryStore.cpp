@@ -130,6 +130,11 @@ const std::vector<store::Migration>& HistoryMigrations() {
 
 bool HistoryStore::Open(const store::Location& location, const store::OpenOptions& options, std::string* error,
                         store::OpenFailure* failure) {
+  if (db_.Open(location, HistoryMigrations(), options, error, failure)) return true;
+  // Two programs making a new PostgreSQL store at once: one of them loses the race to
+  // create the schema table and finds it there when it tries again.
+  store::OpenFailure f = failure ? *failure : store::OpenFailure::kFailed;
+  if (location.backend != store::Location::Backend::kPostgres || f != store::OpenFailure::kFailed) return false;
   return db_.Open(location, HistoryMigrations(), options, error, failure);
 }
 

@@ -6,6 +6,7 @@
 #include "platform/ShownText.h"
 #include "platform/TextPair.h"
 #include "types/Catalogue.h"
+#include "types/Cp1252.h"
 
 namespace korvane::history {
 namespace {
@@ -146,7 +147,17 @@ std::string OfDisplay(const QJsonObject& d, Language l) {
 }  // namespace
 
 std::string ShownIdentity(const std::string& identity) {
-  return identity.empty() ? std::string("-") : platform::ShownText(identity);
+  if (identity.empty()) return "-";
+  // Byte by byte as the module sent them: what no one can read, and the backslash that
+  // starts an escape, as \xNN.
+  std::string shown;
+  for (const char c : types::ToWindows1252(identity)) {
+    const auto b = static_cast<unsigned char>(c);
+    const bool unreadable = b < 0x20 || b == 0x7F || b == 0x81 || b == 0x8D || b == 0x8F || b == 0x90 ||
+                            b == 0x9D || b == '\\';
+    shown += unreadable ? platform::StringPrintf("\\x%02X", b) : types::FromWindows1252(std::string(1, c));
+  }
+  return shown;
 }
 
 std::string Summary(const Event& e, Language l) {

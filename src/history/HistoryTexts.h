@@ -20,7 +20,8 @@ std::string VerificationText(const Verification& v, Language language);
 // and that the next flow tries again.
 std::string NotRecordedText(const std::vector<NotRecorded>& failures, Language language);
 
-// An identity as a listing shows it: escaped where not printable, "-" when empty.
+// An identity as a listing shows it: the module's bytes, those that are not printable
+// (and the backslash) as "\xNN"; "-" when empty.
 std::string ShownIdentity(const std::string& identity);
 
 }  // namespace korvane::history
