@@ -53,13 +53,22 @@ const std::map<std::string, TextPair>& Labels() {
   return labels;
 }
 
-// Two values of a field are the same when they are the same text, or the same number
-// for a number field.
+// Two values of a field are the same when they are the same text, the same number for a
+// number field, or the same byte for a field loading keeps the low 8 bits of (-1 and 255).
 bool Same(const ConfigField& f, const std::string& a, const std::string& b) {
   if (a == b) return true;
-  if (f.kind != FieldKind::kNumber) return false;
-  const auto x = platform::NumberEntryText(a), y = platform::NumberEntryText(b);
-  return x && y && platform::ToDouble(*x) == platform::ToDouble(*y);
+  switch (f.kind) {
+    case FieldKind::kText: return false;
+    case FieldKind::kNumber: {
+      const auto x = platform::NumberEntryText(a), y = platform::NumberEntryText(b);
+      return x && y && platform::ToDouble(*x) == platform::ToDouble(*y);
+    }
+    case FieldKind::kChoice:
+    case FieldKind::kCheck:
+    case FieldKind::kAddress:
+    case FieldKind::kType: return !a.empty() && !b.empty() && (platform::ToInt(a) & 0xFF) == (platform::ToInt(b) & 0xFF);
+  }
+  return false;
 }
 
 }  // namespace
