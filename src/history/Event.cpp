@@ -4,6 +4,9 @@
 #include <QDateTime>
 #include <QTimeZone>
 
+#include <cstdio>
+#include <ctime>
+
 #include "history/CanonicalJson.h"
 
 namespace korvane::history {
@@ -45,7 +48,14 @@ std::string UtcText(std::int64_t timeMs) {
 }
 
 std::string LocalText(std::int64_t timeMs) {
-  return QDateTime::fromMSecsSinceEpoch(timeMs).toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")).toStdString();
+  // The C library's conversion: a listing of many events spends its time elsewhere.
+  const std::time_t seconds = static_cast<std::time_t>(timeMs >= 0 ? timeMs / 1000 : (timeMs - 999) / 1000);
+  std::tm t{};
+  if (!::localtime_r(&seconds, &t)) return "?";
+  char text[32];
+  std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:%02d", t.tm_year + 1900, t.tm_mon + 1, t.tm_mday,
+                t.tm_hour, t.tm_min, t.tm_sec);
+  return text;
 }
 
 }  // namespace korvane::history

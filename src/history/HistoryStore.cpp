@@ -57,6 +57,7 @@ std::string Clean(const std::string& s) {
   return q.toStdString();
 }
 
+// detailsText: the details as stored, instead of parsed into the event.
 Event FromRow(const QSqlQuery& q, std::string* detailsText) {
   Event e;
   e.seq = q.value(0).toLongLong();
@@ -71,8 +72,10 @@ Event FromRow(const QSqlQuery& q, std::string* detailsText) {
   e.program = q.value(9).toString().toStdString();
   e.kind = q.value(10).toString().toStdString();
   const QByteArray details = q.value(11).toString().toUtf8();
-  if (detailsText) *detailsText = details.toStdString();
-  e.details = QJsonDocument::fromJson(details).object();
+  if (detailsText)
+    *detailsText = details.toStdString();
+  else
+    e.details = QJsonDocument::fromJson(details).object();
   e.previous = q.value(12).toString().toStdString();
   e.hash = q.value(13).toString().toStdString();
   return e;

@@ -47,7 +47,9 @@ class Recorder : public QObject, public link::FlowLog {
  public:
   struct Options {
     store::Location location;
-    store::OpenOptions open;  // busyTimeoutMs: how long another program's lock is waited for
+    // busyTimeoutMs: how long another program's lock is waited for; every event is on
+    // the disk when its commit returns (a history outlives a power cut).
+    store::OpenOptions open{3000, true};
     bool createFolder = false;  // the default file's folder is made when missing
     std::string technician;
     std::string host;
