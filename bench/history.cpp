@@ -49,14 +49,14 @@ history::Event Visit(int i) {
       break;
     case 2:
       e.kind = "config-write";
-      e.details = QJsonObject{{"source", "dialog"},
-                              {"changed", QJsonArray{QJsonObject{{"key", "IDC_GRENZWERT"}, {"before", "7.50"},
-                                                                 {"after", "8.00"}}}},
-                              {"writes", 22},
-                              {"acknowledged", 25},
-                              {"unanswered", 0},
-                              {"complete", true},
-                              {"found", fields}};
+      e.details = QJsonObject{
+          {"source", "dialog"},
+          {"changed", QJsonArray{QJsonObject{{"key", "IDC_GRENZWERT"}, {"before", "7.50"}, {"after", "8.00"}}}},
+          {"writes", 22},
+          {"acknowledged", 25},
+          {"unanswered", 0},
+          {"complete", true},
+          {"found", fields}};
       break;
     case 3:
     case 4:
@@ -76,8 +76,8 @@ history::Event Visit(int i) {
     case 6:
     case 7:
       e.kind = "logger-read";
-      e.details = QJsonObject{{"source", "module"}, {"status", "done"},      {"records", 4000},
-                              {"announced", 4000},  {"out_of_step", 0},      {"file", "/home/anna/plant/logger.txt"}};
+      e.details = QJsonObject{{"source", "module"}, {"status", "done"}, {"records", 4000},
+                              {"announced", 4000},  {"out_of_step", 0}, {"file", "/home/anna/plant/logger.txt"}};
       break;
     default:
       e.kind = "clock-set";
@@ -117,8 +117,8 @@ double CliSeconds(const std::string& history, std::vector<std::string> args, std
 }
 
 void Line(const char* what, double value, const char* unit, double goal) {
-  std::printf("%-44s %10.3f %-3s  goal <= %g %s  (%.2f of the goal)  %s\n", what, value, unit, goal, unit,
-              value / goal, value <= goal ? "met" : "NOT MET");
+  std::printf("%-44s %10.3f %-3s  goal <= %g %s  (%.2f of the goal)  %s\n", what, value, unit, goal, unit, value / goal,
+              value <= goal ? "met" : "NOT MET");
 }
 
 }  // namespace

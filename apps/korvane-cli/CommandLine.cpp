@@ -375,7 +375,8 @@ std::string ParseHistory(Args& args, int, CommandOptions& o) {
   for (auto [name, target, end] : {std::tuple{"--since", &o.sinceMs, false}, std::tuple{"--until", &o.untilMs, true}}) {
     if (!r.Value(name, &text)) continue;
     *target = ParseHistoryDate(text, end);
-    if (!*target) return std::string(name) + " takes a date YYYY-MM-DD or \"YYYY-MM-DD hh:mm[:ss]\", not \"" + text + "\"";
+    if (!*target)
+      return std::string(name) + " takes a date YYYY-MM-DD or \"YYYY-MM-DD hh:mm[:ss]\", not \"" + text + "\"";
   }
   o.json = r.Flag("--json");
   // The options' values are taken first: none of them is the word.
@@ -416,7 +417,9 @@ std::string IdentityFromShown(const std::string& shown) {
   for (std::size_t i = 0; i < shown.size(); ++i) {
     int hi = -1, lo = -1;
     if (shown.compare(i, 2, "\\x") == 0 && i + 3 < shown.size()) {
-      auto hex = [](char c) { return std::isxdigit(static_cast<unsigned char>(c)) ? std::stoi(std::string(1, c), nullptr, 16) : -1; };
+      auto hex = [](char c) {
+        return std::isxdigit(static_cast<unsigned char>(c)) ? std::stoi(std::string(1, c), nullptr, 16) : -1;
+      };
       hi = hex(shown[i + 2]);
       lo = hex(shown[i + 3]);
     }

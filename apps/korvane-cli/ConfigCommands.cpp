@@ -118,9 +118,9 @@ int ReadSetupText(CliContext& ctx, const std::string& path, std::string* text) {
   const Language lang = ctx.language();
   const std::optional<std::string> bytes = platform::ReadWholeFile(path);
   if (!bytes) {
-    ctx.ui().Message(std::string(configuration::texts::kCannotRead(lang)) + " " + path + ": " +
-                         platform::ReadProblem(path, lang),
-                     platform::kAppTitle);
+    ctx.ui().Message(
+        std::string(configuration::texts::kCannotRead(lang)) + " " + path + ": " + platform::ReadProblem(path, lang),
+        platform::kAppTitle);
     return kExitFile;
   }
   ConfigSettings scratch;

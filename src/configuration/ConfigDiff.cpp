@@ -66,7 +66,8 @@ bool Same(const ConfigField& f, const std::string& a, const std::string& b) {
     case FieldKind::kChoice:
     case FieldKind::kCheck:
     case FieldKind::kAddress:
-    case FieldKind::kType: return !a.empty() && !b.empty() && (platform::ToInt(a) & 0xFF) == (platform::ToInt(b) & 0xFF);
+    case FieldKind::kType:
+      return !a.empty() && !b.empty() && (platform::ToInt(a) & 0xFF) == (platform::ToInt(b) & 0xFF);
   }
   return false;
 }
@@ -98,8 +99,7 @@ std::string FieldLabel(const ConfigField& f, int absoluteType, Language language
   return it == Labels().end() ? role : std::string(it->second(language));
 }
 
-std::vector<FieldDifference> CompareSetupTexts(const std::string& first, const std::string& second,
-                                               Language language) {
+std::vector<FieldDifference> CompareSetupTexts(const std::string& first, const std::string& second, Language language) {
   const int type = platform::ToInt(SetupFile::GetValue(first, "IDC_TYPAUSWAHL"));
   std::vector<FieldDifference> d;
   for (const ConfigField& f : ConfigFields()) {

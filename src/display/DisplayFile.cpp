@@ -103,7 +103,7 @@ std::string ValueText(const Field& f) {
 
 // Whether a field belongs to the outputs dialog's part.
 bool IsOutputsField(const DisplaySettings& s, const Field& f) {
-  const void* member = f.text ? static_cast<const void*>(f.text)
+  const void* member = f.text     ? static_cast<const void*>(f.text)
                        : f.number ? static_cast<const void*>(f.number)
                                   : static_cast<const void*>(f.flag);
   const auto* p = static_cast<const char*>(member);

@@ -117,16 +117,14 @@ std::optional<Event> ModuleEvent(QSqlQuery& q, const Event& e, bool* ok) {
 const std::vector<store::Migration>& HistoryMigrations() {
   static const std::vector<store::Migration> steps = {
       {1,
-       Statements(kSqliteEvents,
-                  {"CREATE TRIGGER events_never_changed BEFORE UPDATE ON events "
-                   "BEGIN SELECT RAISE(ABORT, 'history events are never changed'); END",
-                   "CREATE TRIGGER events_never_removed BEFORE DELETE ON events "
-                   "BEGIN SELECT RAISE(ABORT, 'history events are never removed'); END"}),
-       Statements(kPostgresEvents,
-                  {"CREATE FUNCTION korvane_events_kept() RETURNS trigger LANGUAGE plpgsql AS "
-                   "$$ BEGIN RAISE EXCEPTION 'history events are never changed or removed'; END $$",
-                   "CREATE TRIGGER events_kept BEFORE UPDATE OR DELETE ON events "
-                   "FOR EACH ROW EXECUTE FUNCTION korvane_events_kept()"})},
+       Statements(kSqliteEvents, {"CREATE TRIGGER events_never_changed BEFORE UPDATE ON events "
+                                  "BEGIN SELECT RAISE(ABORT, 'history events are never changed'); END",
+                                  "CREATE TRIGGER events_never_removed BEFORE DELETE ON events "
+                                  "BEGIN SELECT RAISE(ABORT, 'history events are never removed'); END"}),
+       Statements(kPostgresEvents, {"CREATE FUNCTION korvane_events_kept() RETURNS trigger LANGUAGE plpgsql AS "
+                                    "$$ BEGIN RAISE EXCEPTION 'history events are never changed or removed'; END $$",
+                                    "CREATE TRIGGER events_kept BEFORE UPDATE OR DELETE ON events "
+                                    "FOR EACH ROW EXECUTE FUNCTION korvane_events_kept()"})},
   };
   return steps;
 }
@@ -328,7 +326,8 @@ std::vector<KnownModule> HistoryStore::Modules(std::string* error) {
       "(SELECT max(c.time_ms) FROM events c WHERE c.kind = 'calibration' AND c.identity = e.identity) "
       "FROM events e "
       "JOIN (SELECT identity, max(seq) AS last FROM events WHERE identity <> '' GROUP BY identity) l ON e.seq = l.last "
-      "LEFT JOIN events m ON m.seq = (SELECT max(seq) FROM events x WHERE x.kind = 'module' AND x.identity = e.identity) "
+      "LEFT JOIN events m ON m.seq = (SELECT max(seq) FROM events x WHERE x.kind = 'module' AND x.identity = "
+      "e.identity) "
       "ORDER BY e.identity";
   if (!q.exec(sql)) {
     if (error) *error = store::ErrorText(q.lastError());

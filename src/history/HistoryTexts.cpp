@@ -19,8 +19,7 @@ constexpr TextPair kBroken{"%lld Ereignisse; die Kette bricht bei Ereignis %lld 
                            "%lld events; the chain breaks at event %lld (%s, %s, %s): %s"};
 constexpr TextPair kHashMismatch{"sein Inhalt wurde geändert, der Hash passt nicht dazu",
                                  "its content was changed: the hash does not match it"};
-constexpr TextPair kMissing{"sein Vorgänger fehlt oder wurde geändert",
-                            "its predecessor is missing or was changed"};
+constexpr TextPair kMissing{"sein Vorgänger fehlt oder wurde geändert", "its predecessor is missing or was changed"};
 constexpr TextPair kMoved{"es steht nicht an seinem Platz (sein Vorgänger ist Ereignis %lld)",
                           "it is out of order (its predecessor is event %lld)"};
 
@@ -153,8 +152,8 @@ std::string ShownIdentity(const std::string& identity) {
   std::string shown;
   for (const char c : types::ToWindows1252(identity)) {
     const auto b = static_cast<unsigned char>(c);
-    const bool unreadable = b < 0x20 || b == 0x7F || b == 0x81 || b == 0x8D || b == 0x8F || b == 0x90 ||
-                            b == 0x9D || b == '\\';
+    const bool unreadable =
+        b < 0x20 || b == 0x7F || b == 0x81 || b == 0x8D || b == 0x8F || b == 0x90 || b == 0x9D || b == '\\';
     shown += unreadable ? platform::StringPrintf("\\x%02X", b) : types::FromWindows1252(std::string(1, c));
   }
   return shown;
@@ -196,7 +195,9 @@ std::string VerificationText(const Verification& v, Language l) {
   switch (b.problem) {
     case ChainBreak::Problem::kHashMismatch: why = kHashMismatch(l); break;
     case ChainBreak::Problem::kMissingPredecessor: why = kMissing(l); break;
-    case ChainBreak::Problem::kOutOfOrder: why = StringPrintf(kMoved(l), static_cast<long long>(b.predecessorSeq)); break;
+    case ChainBreak::Problem::kOutOfOrder:
+      why = StringPrintf(kMoved(l), static_cast<long long>(b.predecessorSeq));
+      break;
   }
   return StringPrintf(kBroken(l), events, static_cast<long long>(b.event.seq), LocalText(b.event.timeMs).c_str(),
                       ShownIdentity(b.event.identity).c_str(), platform::ShownText(b.event.kind).c_str(), why.c_str());

@@ -52,8 +52,7 @@ class Recorder::Writer : public QObject {
       else
         store_.Close();  // the next record opens it afresh
     }
-    if (written == 0)
-      failures.push_back({e.kind, e.identity, e.address, failure, options_.location.Describe(), why});
+    if (written == 0) failures.push_back({e.kind, e.identity, e.address, failure, options_.location.Describe(), why});
     owner_.Done(written, std::move(failures));
   }
 
@@ -96,7 +95,8 @@ void Recorder::Record(link::FlowRecord record) {
     e = EventFromRecord(record, options_.clock(), options_.technician, options_.host, options_.program);
     ++pending_;
   }
-  QMetaObject::invokeMethod(writer_, [w = writer_, e = std::move(e)] { w->Write(e); }, Qt::QueuedConnection);
+  QMetaObject::invokeMethod(
+      writer_, [w = writer_, e = std::move(e)] { w->Write(e); }, Qt::QueuedConnection);
 }
 
 void Recorder::Done(int written, std::vector<NotRecorded> failures) {

@@ -46,8 +46,8 @@ bool SetDeviceClock(link::Link& link, platform::Ui& ui, const link::FlowContext&
   r.kind = "clock-set";
   r.identify = !display;
   r.details["source"] = display ? "display" : "module";
-  r.details["set"] = QString::fromStdString(platform::StringPrintf("%04d-%02d-%02d %02d:%02d:%02d", t.year, t.month,
-                                                                   t.day, t.hour, t.minute, t.second));
+  r.details["set"] = QString::fromStdString(
+      platform::StringPrintf("%04d-%02d-%02d %02d:%02d:%02d", t.year, t.month, t.day, t.hour, t.minute, t.second));
   r.details["acknowledged"] = dated;  // the time was; the date may not have been
   link::RecordFlow(link, context, std::move(r));
   return true;

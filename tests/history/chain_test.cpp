@@ -104,7 +104,9 @@ TEST_F(Tampered, TheFirstEventThatBreaksTheChainIsNamed) {
       {"reordered",
        {"UPDATE events SET seq = -1 WHERE seq = 2", "UPDATE events SET seq = 2 WHERE seq = 3",
         "UPDATE events SET seq = 3 WHERE seq = -1"},
-       P::kOutOfOrder, 2, 3},
+       P::kOutOfOrder,
+       2,
+       3},
   };
   for (const auto& r : rows) {
     Fresh(r.what);

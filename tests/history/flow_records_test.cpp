@@ -56,8 +56,8 @@ struct Bench {
 std::string Changed(const QJsonObject& d) {
   std::string keys;
   for (const QJsonValue& c : d["changed"].toArray())
-    keys += (keys.empty() ? "" : " ") + c["key"].toString().toStdString() + ":" +
-            c["before"].toString().toStdString() + ">" + c["after"].toString().toStdString();
+    keys += (keys.empty() ? "" : " ") + c["key"].toString().toStdString() + ":" + c["before"].toString().toStdString() +
+            ">" + c["after"].toString().toStdString();
   return keys;
 }
 
@@ -124,11 +124,12 @@ TEST(FlowRecords, EachFlowTellsWhatItDidToWhichModule) {
          return d["status"].toString().toStdString() + " " + std::to_string(d["records"].toInt());
        },
        "done 24"},
-      {"logger cleared",
-       [](Bench& b) { logger::LoggerReadout(b.sim.link, b.ui, b.sim.context).Clear(false, true); }, "logger-clear",
-       "A123", [](const QJsonObject& d) { return d["source"].toString().toStdString(); }, "module"},
+      {"logger cleared", [](Bench& b) { logger::LoggerReadout(b.sim.link, b.ui, b.sim.context).Clear(false, true); },
+       "logger-clear", "A123", [](const QJsonObject& d) { return d["source"].toString().toStdString(); }, "module"},
       {"clock set (the identity asked afterwards)",
-       [](Bench& b) { logger::SetDeviceClock(b.sim.link, b.ui, b.sim.context, {2026, 3, 9, 14, 5, 33}); },
+       [](Bench& b) {
+         logger::SetDeviceClock(b.sim.link, b.ui, b.sim.context, {2026, 3, 9, 14, 5, 33});
+       },
        "clock-set", "A123", [](const QJsonObject& d) { return d["set"].toString().toStdString(); },
        "2026-03-09 14:05:33"},
       {"display unit written from the dialog",

@@ -46,9 +46,9 @@ TEST(HistoryStore, NamesEachModuleWhenFirstSeenOrChangedAndFindsEventsByFilter) 
   HistoryStore store;
   ASSERT_TRUE(store.Open(File(dir.filePath("h.sqlite")), {}, nullptr, nullptr));
   const std::string odd = types::FromWindows1252("\x01Z\x9D\\");  // what a module may send
-  for (const Event& e : {At(10, "A123", 5, "config-read"), At(20, "A123", 5, "config-write"),
-                         At(30, "A123", 5, "calibration", "1.30"), At(40, odd.c_str(), 3, "logger-read"),
-                         At(50, "A123", 6, "logger-read", "")})
+  for (const Event& e :
+       {At(10, "A123", 5, "config-read"), At(20, "A123", 5, "config-write"), At(30, "A123", 5, "calibration", "1.30"),
+        At(40, odd.c_str(), 3, "logger-read"), At(50, "A123", 6, "logger-read", "")})
     ASSERT_TRUE(store.Append(e, nullptr, nullptr, nullptr));
 
   const auto kinds = [&](const EventFilter& f) {
@@ -60,7 +60,9 @@ TEST(HistoryStore, NamesEachModuleWhenFirstSeenOrChangedAndFindsEventsByFilter) 
   EXPECT_EQ(kinds({.identity = "A123", .kind = "module"}), "1module 4module");
   EXPECT_EQ(kinds({.identity = odd}), "6module 7logger-read");
   EXPECT_EQ(kinds({.address = 5, .sinceMs = 20000, .untilMs = 30000}), "3config-write");
-  EXPECT_EQ(store.Events({.identity = "A123", .kind = "module"}, nullptr).back().details["previous"]
+  EXPECT_EQ(store.Events({.identity = "A123", .kind = "module"}, nullptr)
+                .back()
+                .details["previous"]
                 .toObject()["firmware"]
                 .toString(),
             "1.20");

@@ -72,8 +72,7 @@ TEST_F(HistoryOverPty, ThreeFlowsThreeEventsAChainThatHoldsAndConfigDiff) {
   }
   const QJsonArray changed = events[2]["details"].toObject()["changed"].toArray();
   ASSERT_EQ(changed.size(), 1);
-  EXPECT_EQ(changed[0].toObject(),
-            (QJsonObject{{"key", "IDC_GRENZWERT"}, {"before", "11.20"}, {"after", "8.00"}}));
+  EXPECT_EQ(changed[0].toObject(), (QJsonObject{{"key", "IDC_GRENZWERT"}, {"before", "11.20"}, {"after", "8.00"}}));
   EXPECT_EQ(events[3]["details"].toObject()["records"].toInt(), 24);
 
   CliResult verify = Cli({"history", "verify"});

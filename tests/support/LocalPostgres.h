@@ -61,8 +61,8 @@ class LocalPostgres {
 
   // The store's name of a database of the server.
   std::string Url(const std::string& user = "korvane", const std::string& database = "postgres") const {
-    return "postgresql://" + user + "@" + QString(folder_ + "/socket").replace("/", "%2F").toStdString() +
-           ":5432/" + database;
+    return "postgresql://" + user + "@" + QString(folder_ + "/socket").replace("/", "%2F").toStdString() + ":5432/" +
+           database;
   }
 
  private:

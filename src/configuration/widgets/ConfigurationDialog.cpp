@@ -51,10 +51,11 @@ QString RawText(const std::string& s) {
 QLabel* NewLabel(const char* text, QWidget* parent) { return new QLabel(QString::fromUtf8(text), parent); }
 
 constexpr platform::TextPair kCompareButton{"Vergleichen…", "Compare…"};
-constexpr platform::TextPair kCompareQuestion{"Die Werte des Dialogs vergleichen mit den Werten des Moduls (neu gelesen) "
-                                              "oder einer Setup-Datei?",
-                                              "Compare the dialog's values with the module's (read afresh) or with a "
-                                              "setup file?"};
+constexpr platform::TextPair kCompareQuestion{
+    "Die Werte des Dialogs vergleichen mit den Werten des Moduls (neu gelesen) "
+    "oder einer Setup-Datei?",
+    "Compare the dialog's values with the module's (read afresh) or with a "
+    "setup file?"};
 constexpr platform::TextPair kModule{"Modul", "Module"};
 constexpr platform::TextPair kSetupFile{"Setup-Datei", "Setup file"};
 constexpr platform::TextPair kNoDifferences{"Keine Unterschiede.", "No differences."};
@@ -252,10 +253,10 @@ void ConfigurationDialog::BuildButtons(QHBoxLayout* top) {
   // Buttons down the right side.
   auto* buttons = new QVBoxLayout;
   top->addLayout(buttons);
-  for (auto [id, text] : {std::pair{ctl::kOk, "OK"}, std::pair{ctl::kCancel, "Abbrechen"},
-                          std::pair{ctl::kOpen, "Öffnen"}, std::pair{ctl::kSave, "Speichern"},
-                          std::pair{ctl::kPrint, "Drucken"}, std::pair{ctl::kCompare, "Vergleichen…"},
-                          std::pair{ctl::kSeriesButton, "QX 7100"}}) {
+  for (auto [id, text] :
+       {std::pair{ctl::kOk, "OK"}, std::pair{ctl::kCancel, "Abbrechen"}, std::pair{ctl::kOpen, "Öffnen"},
+        std::pair{ctl::kSave, "Speichern"}, std::pair{ctl::kPrint, "Drucken"}, std::pair{ctl::kCompare, "Vergleichen…"},
+        std::pair{ctl::kSeriesButton, "QX 7100"}}) {
     auto* b = new QPushButton(QString::fromUtf8(text), this);
     b->setAutoDefault(false);
     Register(id, b);
