@@ -114,6 +114,7 @@ bool BusPoll::ReadIdentity(Module& m) {
   m.identity = ReadFrom(m.address, link::kIdentity)
                    ? platform::ShownText(types::FromWindows1252(link::IdentityText(s.parameter[link::kIdentity.number])))
                    : "";
+  m.firmware = ReadFrom(m.address, link::kFirmware) ? s.firmwareText : "";
   for (std::size_t i = 0; i < link::kCalibrationValues.size(); ++i)
     m.calibration[i] = ReadFrom(m.address, link::kCalibrationValues[i])
                            ? s.ParameterFloat(link::kCalibrationValues[i].number)
@@ -191,12 +192,14 @@ BusSample BusPoll::Sample(const Module& m) const {
   const int typeIndex = CatalogueIndex(m.wireType);
   s.typeName = m.wireType > 0 ? types::TypeName(typeIndex, settings_.language) : std::string();
   s.identity = m.identity;
+  s.firmware = m.firmware;
   s.deviceKind = m.deviceKind;
   s.calibration = m.calibrationText;
   for (int c = 1; c <= 6; ++c) {
     ChannelSample& ch = s.channels[static_cast<std::size_t>(c - 1)];
     ch.name = types::ChannelLabel(typeIndex, c, settings_.language);
-    if (c <= 5) ch.unit = types::ChannelUnit(typeIndex, c);
+    // The temperature's unit stands beside its field in the window.
+    ch.unit = c <= 5 ? types::ChannelUnit(typeIndex, c) : "°C";
   }
   return s;
 }
