@@ -7,7 +7,7 @@
 namespace korvane::station {
 namespace {
 
-QString U(const std::string& text) { return QString::fromStdString(text); }
+QString Str(const std::string& text) { return QString::fromStdString(text); }
 
 // Ids of the sensors and the device: the prefix keeps those of two stations apart.
 std::string IdPart(const std::string& text) {
@@ -21,7 +21,7 @@ std::string IdPart(const std::string& text) {
 
 // A topic whose payloads are "online" and "offline", as the station publishes them.
 QJsonObject OnlineTopic(const std::string& topic) {
-  return {{"topic", U(topic)}, {"payload_available", "online"}, {"payload_not_available", "offline"}};
+  return {{"topic", Str(topic)}, {"payload_available", "online"}, {"payload_not_available", "offline"}};
 }
 
 }  // namespace
@@ -30,11 +30,11 @@ std::vector<DiscoveryMessage> DiscoveryMessages(const bus::BusSample& s, const s
   const std::string address = std::to_string(s.address);
   const std::string stateTopic = prefix + "/" + address + "/state";
   const std::string deviceId = IdPart(prefix) + "_" + address;
-  QJsonObject device{{"identifiers", QJsonArray{U(deviceId)}},
-                     {"name", U(s.typeName + " at " + prefix + "/" + address)},
-                     {"model", U(s.typeName + " (type " + std::to_string(s.type) + ")")}};
-  if (!s.identity.empty()) device["serial_number"] = U(s.identity);
-  if (!s.firmware.empty()) device["sw_version"] = U(s.firmware);
+  QJsonObject device{{"identifiers", QJsonArray{Str(deviceId)}},
+                     {"name", Str(s.typeName + " at " + prefix + "/" + address)},
+                     {"model", Str(s.typeName + " (type " + std::to_string(s.type) + ")")}};
+  if (!s.identity.empty()) device["serial_number"] = Str(s.identity);
+  if (!s.firmware.empty()) device["sw_version"] = Str(s.firmware);
   QJsonObject moduleLive = OnlineTopic(stateTopic);
   moduleLive["value_template"] = "{{ 'online' if value_json.state == 'live' else 'offline' }}";
   const QJsonArray availability{OnlineTopic(prefix + "/status"), OnlineTopic(prefix + "/line"), moduleLive};
@@ -48,15 +48,15 @@ std::vector<DiscoveryMessage> DiscoveryMessages(const bus::BusSample& s, const s
       messages.push_back({topic, {}});
       continue;
     }
-    QJsonObject config{{"name", U(c.name)},
-                       {"unique_id", U(id)},
-                       {"state_topic", U(stateTopic)},
+    QJsonObject config{{"name", Str(c.name)},
+                       {"unique_id", Str(id)},
+                       {"state_topic", Str(stateTopic)},
                        {"value_template", QString("{{ value_json['values'][%1]['value'] }}").arg(i)},
                        {"state_class", "measurement"},
                        {"availability", availability},
                        {"availability_mode", "all"},
                        {"device", device}};
-    if (!c.unit.empty()) config["unit_of_measurement"] = U(c.unit);
+    if (!c.unit.empty()) config["unit_of_measurement"] = Str(c.unit);
     messages.push_back({topic, QJsonDocument(config).toJson(QJsonDocument::Compact).toStdString()});
   }
   return messages;

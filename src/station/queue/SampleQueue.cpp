@@ -143,6 +143,7 @@ bool SampleQueue::OpenDatabase(Opening opening, std::string* error) {
     // A file that holds something but cannot be used is kept for a person to look at;
     // the station goes on with a fresh queue. An empty one is what a full disk left.
     if (opening == Opening::kRetry || std::filesystem::file_size(location.path, ec) == 0 || ec) {
+      db_.Close();
       Refused("cannot be opened (" + why + ")");
       return true;
     }
@@ -404,11 +405,20 @@ SampleQueue::Written SampleQueue::WriteBatch(std::string* why) {
 
 std::optional<QueuedSample> SampleQueue::Next() {
   nextRead_ = std::max(nextRead_, head_);
+  bool rebuilt = false;
   while (nextRead_ < diskEnd_) {
     std::string why;
     if (readBuffer_.empty() && !FillFromDisk(&why)) {
-      Rebuild(why);
-      continue;
+      if (!rebuilt) {
+        rebuilt = true;
+        Rebuild(why);
+        continue;
+      }
+      // Not even the rebuilt file can be read here: sending goes on behind it.
+      log_.Error("queue: samples " + std::to_string(nextRead_) + " to " + std::to_string(diskEnd_ - 1) +
+                 " cannot be read (" + why + ") and are passed over");
+      nextRead_ = diskEnd_;
+      break;
     }
     if (readBuffer_.empty()) continue;  // FillFromDisk moved on
     Row row = std::move(readBuffer_.front());
@@ -476,8 +486,7 @@ void SampleQueue::Rewind() {
 
 void SampleQueue::Release(std::int64_t seq) {
   if (seq <= head_) return;
-  head_ = std::min(seq, nextSeq_);
-  lost_.erase(lost_.begin(), lost_.lower_bound(head_));
+  AdvanceHead(seq);
   // Acknowledged before they were written: they never reach the disk.
   while (!memory_.empty() && memory_.front().sample.seq < head_) {
     memoryBytes_ -= static_cast<std::int64_t>(memory_.front().sample.json.size());
