@@ -96,6 +96,7 @@ bool SampleQueue::Open(const std::string& folder, const QueueLimits& limits, std
   std::filesystem::create_directories(folder, ec);
   if (ec) {
     *error = folder + ": " + ec.message();
+    folder_.clear();
     return false;
   }
   const EarlierQueue earlier = FindEarlierQueue(folder);
@@ -106,6 +107,7 @@ bool SampleQueue::Open(const std::string& folder, const QueueLimits& limits, std
     if (lock >= 0 && ::flock(lock, LOCK_EX | LOCK_NB) != 0) {
       ::close(lock);
       *error = folder + " is in use by another station";
+      folder_.clear();
       return false;
     }
   }
@@ -113,7 +115,10 @@ bool SampleQueue::Open(const std::string& folder, const QueueLimits& limits, std
   const bool opened = OpenDatabase(Opening::kStart, error);
   if (opened && !earlier.files.empty()) ImportEarlier(earlier);
   if (lock >= 0) ::close(lock);
-  if (!opened) return false;
+  if (!opened) {
+    folder_.clear();  // nothing to close
+    return false;
+  }
   if (Pending() > 0) log_.Info("queue: " + Count(Pending()) + " samples from before wait to be sent");
   Rewind();
   return true;
