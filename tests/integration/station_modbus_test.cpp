@@ -40,7 +40,7 @@ Client Connect(int port) {
   return c;
 }
 
-std::vector<std::uint16_t> Read(modbus_t* c, int function, int start, int count) {
+std::vector<std::uint16_t> ReadRegisters(modbus_t* c, int function, int start, int count) {
   std::vector<std::uint16_t> r(static_cast<std::size_t>(count));
   const int n = function == 4 ? modbus_read_input_registers(c, start, count, r.data())
                               : modbus_read_registers(c, start, count, r.data());
@@ -97,7 +97,7 @@ class StationModbus : public ::testing::Test {
     // The first cycle is over once the missing module has its state.
     ASSERT_TRUE(WaitFor(
         [&] {
-          const auto r = Read(client.get(), 4, 712, 1);
+          const auto r = ReadRegisters(client.get(), 4, 712, 1);
           return !r.empty() && r[0] == 2;
         },
         15000));
@@ -126,9 +126,9 @@ TEST_F(StationModbus, ServesTheFieldsAsTheyAreShownAndRefusesWhatItCannotAnswer)
     const QJsonObject sample = QJsonDocument::fromJson(QByteArray::fromStdString(m.payload)).object();
     const int address = sample["address"].toInt();
     SCOPED_TRACE(address);
-    const auto input = Read(client.get(), 4, 100 * address, 100);
+    const auto input = ReadRegisters(client.get(), 4, 100 * address, 100);
     ASSERT_EQ(input.size(), 100u);
-    EXPECT_EQ(Read(client.get(), 3, 100 * address, 100), input);
+    EXPECT_EQ(ReadRegisters(client.get(), 3, 100 * address, 100), input);
     const QJsonArray values = sample["values"].toArray();
     for (int c = 0; c < 6; ++c) {
       const QJsonValue shown = values[c].toObject()["value"];
@@ -149,11 +149,11 @@ TEST_F(StationModbus, ServesTheFieldsAsTheyAreShownAndRefusesWhatItCannotAnswer)
       EXPECT_EQ(input[14], 0xFFFF);
     }
   }
-  const auto empty = Read(client.get(), 3, 900, 28);
+  const auto empty = ReadRegisters(client.get(), 3, 900, 28);
   ASSERT_EQ(empty.size(), 28u);
   EXPECT_EQ(empty[12], 0);
   EXPECT_TRUE(std::isnan(Float(&empty[0])));
-  const auto block = Read(client.get(), 4, 3200, 6);
+  const auto block = ReadRegisters(client.get(), 4, 3200, 6);
   ASSERT_EQ(block.size(), 6u);
   EXPECT_EQ(block[0], 1);
   EXPECT_EQ(block[1], 3);
@@ -200,7 +200,7 @@ TEST_F(StationModbus, ServesTheFieldsAsTheyAreShownAndRefusesWhatItCannotAnswer)
     ASSERT_EQ(::send(fd, bytes.data(), bytes.size(), 0), static_cast<ssize_t>(bytes.size()));
     EXPECT_TRUE(WaitFor([&] { return ClosedByServer(fd); }, 5000)) << bytes.size() << " bytes";
     ::close(fd);
-    EXPECT_EQ(Read(client.get(), 4, 300, 2).size(), 2u);
+    EXPECT_EQ(ReadRegisters(client.get(), 4, 300, 2).size(), 2u);
   }
   EXPECT_FALSE(ClosedByServer(half));
   ::close(half);
@@ -210,7 +210,7 @@ TEST_F(StationModbus, MbpollReadsThePhValueAndFortyIdleConnectionsGiveWay) {
   const QString mbpoll = Program("mbpoll");
   if (mbpoll.isEmpty()) GTEST_SKIP() << "mbpoll is not installed (scripts/setup installs it)";
   Start({}, "3000");  // no broker: a station may serve only Modbus TCP
-  const auto ph = Read(client.get(), 4, 300, 2);
+  const auto ph = ReadRegisters(client.get(), 4, 300, 2);
   ASSERT_EQ(ph.size(), 2u);
   QProcess poll;
   poll.start(mbpoll, {"-m", "tcp", "-a", "1", "-p", QString::number(port), "-t", "3:float", "-B", "-0", "-r", "300",
@@ -228,7 +228,7 @@ TEST_F(StationModbus, MbpollReadsThePhValueAndFortyIdleConnectionsGiveWay) {
   for (int i = 0; i < 40; ++i) EXPECT_EQ(ClosedByServer(idle[static_cast<std::size_t>(i)]), i < 32) << i;
   const Client fresh = Connect(port);
   ASSERT_TRUE(fresh);
-  EXPECT_EQ(Read(fresh.get(), 3, 3200, 6).size(), 6u);
+  EXPECT_EQ(ReadRegisters(fresh.get(), 3, 3200, 6).size(), 6u);
   // Silent ones are closed after the idle time.
   EXPECT_TRUE(WaitFor([&] { return ClosedByServer(idle.back()); }, 10000));
   for (const int fd : idle) ::close(fd);

@@ -108,6 +108,7 @@ TEST(ModbusMap, RequestsAreCutWhereTheirLengthSaysOrRefused) {
       {"a read of 260 bytes", long260, Kind::kRefused, 0},
       {"longer than 260 bytes", {0, 1, 0, 0, 0x01, 0x00, 1, 0x2B}, Kind::kRefused, 0},
       {"no room for a function", {0, 1, 0, 0, 0, 1, 1, 0x03}, Kind::kRefused, 0},
+      {"a reply's function code", {0, 1, 0, 0, 0, 3, 1, 0x83, 2}, Kind::kRefused, 0},
       {"not Modbus at all", {'G', 'E', 'T', ' ', '/'}, Kind::kRefused, 0},
   };
   for (const Row& row : rows) {

@@ -5,6 +5,7 @@
 #include <netinet/in.h>
 #include <netinet/tcp.h>
 #include <poll.h>
+#include <pthread.h>
 #include <sys/eventfd.h>
 #include <sys/socket.h>
 #include <unistd.h>
@@ -136,6 +137,7 @@ void ModbusServer::Stop() {
 }
 
 void ModbusServer::Serve() {
+  ::pthread_setname_np(::pthread_self(), "korvane-modbus");  // for top -H and the bench
   std::vector<Connection> connections;
   std::vector<pollfd> fds;
   while (true) {

@@ -2,8 +2,11 @@
 // The Modbus TCP server: read-only registers of a RegisterStore, on a thread of its own
 // with non-blocking sockets, so that no client (slow, silent, half a frame sent, or not
 // speaking Modbus at all) ever delays the bus poll, the MQTT side or another client.
-// libmodbus builds the replies; the requests are framed here (libmodbus's own receive
-// waits on one socket for a whole frame). At most maxConnections at a time: a new one
+// libmodbus builds the replies, but the requests are framed here and refused here
+// before it sees them: its receive waits on one socket until a whole frame is in (for
+// the first byte without a limit, then up to its byte time-out for each later one) and
+// frames by the function code alone, and its reply to a bad register count sleeps its
+// response time-out and flushes the socket. At most maxConnections at a time: a new one
 // beyond closes the one idle the longest; a connection without a request for idle is
 // closed; one whose bytes are no Modbus TCP request is closed at once.
 #include <array>

@@ -47,6 +47,9 @@ FrameCut CutRequest(std::span<const std::uint8_t> b) {
   if (6 + static_cast<std::size_t>(length) > kMaxFrameBytes)
     return Refused(platform::StringPrintf("length field %d: longer than a Modbus TCP frame (260 bytes)", length));
   const std::uint8_t function = b[kMbapBytes];
+  // 0 is no function; 0x80 and above are the exceptions of replies.
+  if (function == 0 || function >= 0x80)
+    return Refused(platform::StringPrintf("function code %02X: not a request", function));
   const int data = length - 2;  // after the function code
   const PduShape shape = ShapeOf(function);
   auto lies = [&](int holds) {
