@@ -53,6 +53,7 @@ void StationRun::TryLine() {
   connect(poll_.get(), &bus::BusPoll::sampleReady, this, [this](const bus::BusSample& sample) {
     if (sample.state == bus::ModuleState::kLive) ++live_;
     service_.Publish(sample);
+    emit sampleTaken(sample);
   });
   connect(poll_.get(), &bus::BusPoll::cycleEnded, this, [this](int) {
     if (once_) Stop();
@@ -73,6 +74,7 @@ void StationRun::TryLine() {
               " ms");
   }
   awayReason_.clear();
+  emit lineChanged(true, static_cast<int>(modules.size()));
 }
 
 std::vector<std::uint8_t> StationRun::Modules() {
@@ -88,6 +90,7 @@ std::vector<std::uint8_t> StationRun::Modules() {
 
 void StationRun::LineAway(const std::string& reason, int onceExit) {
   link_.ClosePort();
+  emit lineChanged(false, 0);
   if (once_) {
     log_.Error(reason);
     exitCode_ = onceExit;

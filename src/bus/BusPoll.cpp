@@ -114,11 +114,12 @@ bool BusPoll::ReadIdentity(Module& m) {
   m.identity = ReadFrom(m.address, link::kIdentity)
                    ? platform::ShownText(types::FromWindows1252(link::IdentityText(s.parameter[link::kIdentity.number])))
                    : "";
-  m.firmware = ReadFrom(m.address, link::kFirmware) ? s.firmwareText : "";
-  for (std::size_t i = 0; i < link::kCalibrationValues.size(); ++i)
-    m.calibration[i] = ReadFrom(m.address, link::kCalibrationValues[i])
-                           ? s.ParameterFloat(link::kCalibrationValues[i].number)
-                           : 0.0f;
+  m.firmware.reset();
+  if (ReadFrom(m.address, link::kFirmware)) m.firmware = s.ParameterFloat(link::kFirmware.number);
+  for (std::size_t i = 0; i < link::kCalibrationValues.size(); ++i) {
+    m.calibrationRead[i] = ReadFrom(m.address, link::kCalibrationValues[i]);
+    m.calibration[i] = m.calibrationRead[i] ? s.ParameterFloat(link::kCalibrationValues[i].number) : 0.0f;
+  }
   m.calibrationText =
       measurement::CalibrationStatusLine(CatalogueIndex(m.wireType), settings_.language, m.calibration, 4);
   return true;
@@ -192,9 +193,14 @@ BusSample BusPoll::Sample(const Module& m) const {
   const int typeIndex = CatalogueIndex(m.wireType);
   s.typeName = m.wireType > 0 ? types::TypeName(typeIndex, settings_.language) : std::string();
   s.identity = m.identity;
-  s.firmware = m.firmware;
   s.deviceKind = m.deviceKind;
   s.calibration = m.calibrationText;
+  if (m.firmware) {
+    s.firmware = link::FirmwareText(*m.firmware);
+    s.firmwareVersion = *m.firmware;
+  }
+  for (std::size_t i = 0; i < m.calibration.size(); ++i)
+    if (m.calibrationRead[i]) s.calibrationValues[i] = m.calibration[i];
   for (int c = 1; c <= 6; ++c) {
     ChannelSample& ch = s.channels[static_cast<std::size_t>(c - 1)];
     ch.name = types::ChannelLabel(typeIndex, c, settings_.language);

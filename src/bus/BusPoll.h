@@ -13,6 +13,7 @@
 #include <array>
 #include <chrono>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -76,8 +77,9 @@ class BusPoll : public QObject {
     int wireType = 0;  // 0 until the module told it
     int deviceKind = -1;
     std::string identity;
-    std::string firmware;
     std::array<float, 4> calibration{};
+    std::array<bool, 4> calibrationRead{};
+    std::optional<float> firmware;
     std::string calibrationText;
     int misses = 0;      // cycles in a row without a whole chain
     int lastAsked = 0;   // cycle of the last chain request
@@ -88,7 +90,7 @@ class BusPoll : public QObject {
   void RunCycle();
   ChainResult RunChain(std::uint8_t address, std::array<float, 6>& values);
   bool Due(const Module& m) const;
-  // Type, kind, identity, firmware and calibration values; false when the type read went unanswered.
+  // Type, kind, identity and calibration values; false when the type read went unanswered.
   bool ReadIdentity(Module& m);
   // The type again; true when it answered with another type (then re-read).
   bool TypeChanged(Module& m);

@@ -11,7 +11,7 @@ namespace korvane::station {
 std::optional<StationSetup> MakeStationSetup(const StationSettings& s, std::string* error) {
   StationSetup setup;
   MqttEndpoint& e = setup.endpoint;
-  e.broker = *s.broker;
+  if (s.broker) e.broker = *s.broker;  // without one the service stays unstarted (Modbus only)
   e.clientId = s.clientId;
   e.user = s.user;
   if (!s.passwordFile.empty() && !ReadPasswordFile(s.passwordFile, &e.password, error)) return std::nullopt;

@@ -107,6 +107,29 @@ TEST(StationSettings, IniAndOptionsAreTakenOrRefusedNamingThePlace) {
       {"address list and bus scan", kGood, {"--address", "1", "--bus"}, "either --address or --bus"},
       {"missing config file", nullptr, {"--config", "nope.ini"}, "nope.ini: "},
       {"no broker", "[line]\nport=1\naddresses=1\n", {}, "no broker"},
+      // clang-format off
+      {"Modbus TCP only", "[line]\nport=1\naddresses=1\n[modbus]\nlisten = 0.0.0.0:502\nunit = 7\nfloat_order = cdab\n"
+       "max_connections = 2\n", {"--buffer", "ca.crt"}, "",
+       [](const StationSettings& s, const std::string&) {
+         EXPECT_FALSE(s.broker);
+         EXPECT_EQ(s.modbus.host, "0.0.0.0");
+         EXPECT_EQ(s.modbus.port, 502);
+         EXPECT_EQ(s.modbus.unit, 7);
+         EXPECT_EQ(s.modbus.floatOrder, FloatOrder::kCdab);
+         EXPECT_EQ(s.modbus.maxConnections, 2);
+       }},
+      {"Modbus TCP beside the broker", kGood, {"--modbus", "[::1]:1502"}, "",
+       [](const StationSettings& s, const std::string&) {
+         EXPECT_EQ(s.modbus.host, "::1");
+         EXPECT_EQ(s.modbus.unit, 1);
+         EXPECT_EQ(s.modbus.floatOrder, FloatOrder::kAbcd);
+         EXPECT_EQ(s.modbus.maxConnections, 8);
+       }},
+      {"Modbus address without port", "[modbus]\nlisten = 127.0.0.1\n", {}, "station.ini:2: listen \"127.0.0.1\" names no port"},
+      {"Modbus address by name", kGood, {"--modbus", "plc.local:502"}, "--modbus \"plc.local:502\" is not an IP address"},
+      {"Modbus unit id", "[modbus]\nunit = 256\n", {}, "station.ini:2: unit takes a unit id 0..255, not \"256\""},
+      {"Modbus float order", "[modbus]\nfloat_order = badc\n", {}, "station.ini:2: float_order takes abcd"},
+      // clang-format on
       {"missing CA file", "[line]\nport=1\naddresses=1\n[broker]\nurl=mqtts://b\nca_file=/nonexistent/ca.crt\n", {},
        "station.ini:6: ca_file /nonexistent/ca.crt: No such file or directory"},
       {"missing CA file given as option", kGood, {"--broker", "mqtts://b", "--ca-file", "/nonexistent/ca.crt"},
