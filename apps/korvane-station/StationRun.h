@@ -80,7 +80,7 @@ class StationRun : public QObject {
   bool stopping_ = false;
   bool serviceStopping_ = false;
   int exitCode_ = 0;
-  std::uint64_t published_ = 0;
+  std::uint64_t live_ = 0;  // samples of modules that answered
 };
 
 }  // namespace korvane::station

@@ -204,7 +204,8 @@ BusSample BusPoll::Sample(const Module& m) const {
   for (int c = 1; c <= 6; ++c) {
     ChannelSample& ch = s.channels[static_cast<std::size_t>(c - 1)];
     ch.name = types::ChannelLabel(typeIndex, c, settings_.language);
-    if (c <= 5) ch.unit = types::ChannelUnit(typeIndex, c);
+    // The temperature's unit stands beside its field in the window.
+    ch.unit = c <= 5 ? types::ChannelUnit(typeIndex, c) : "°C";
   }
   return s;
 }

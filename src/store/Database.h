@@ -58,6 +58,10 @@ struct OpenOptions {
   // SQLite's synchronous mode under WAL: NORMAL syncs at checkpoints (a crash keeps every
   // committed transaction except perhaps the last ones); FULL syncs every commit.
   bool syncEveryCommit = false;
+  // SQLite: this connection alone uses the file, from its first read until Close
+  // (locking_mode=EXCLUSIVE, no shared-memory file); another program's Open then fails
+  // as kLocked once busyTimeoutMs has passed.
+  bool exclusive = false;
 };
 
 class Database {

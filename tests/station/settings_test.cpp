@@ -86,10 +86,21 @@ TEST(StationSettings, IniAndOptionsAreTakenOrRefusedNamingThePlace) {
       {"bad URL", "[broker]\n\nurl = http://b\n", {}, "station.ini:3: url \"http://b\" is not a broker URL"},
       {"password in the URL", "[broker]\nurl = mqtt://u:pw@b\n", {}, "station.ini:2: url \"mqtt://u:pw@b\" holds a user"},
       {"bad port", "[broker]\nurl = mqtt://b:99999\n", {}, "port that is not 1..65535"},
-      {"bad address", "[line]\naddresses = 5,40\n", {}, "station.ini:2: addresses \"40\" is not an address 0..31"},
+      {"bad address", "[line]\naddresses = 5,40\n", {}, "station.ini:2: addresses \"5,40\": \"40\" is not an address 0..31"},
+      {"address twice", "[line]\naddresses = 0,0\n", {}, "station.ini:2: addresses \"0,0\": address 0 is listed twice"},
+      {"byte-order mark and comments after values",
+       "\xEF\xBB\xBF[line] ; the bus\ndevice = /dev/ttyUSB0 # by-id is better\naddresses = 3\t; pH\n"
+       "[broker]\nurl = mqtt://b:1883 # comment\nclient_id = a#b;c\n", {}, "",
+       [](const StationSettings& s, const std::string&) {
+         EXPECT_EQ(s.device, "/dev/ttyUSB0");
+         EXPECT_EQ(s.broker->port, 1883);
+         EXPECT_EQ(s.clientId, "a#b;c");  // without a blank before it, # is part of the value
+       }},
+      {"prefix of the broker's own topics", kGood, {"--prefix", "$SYS/korvane"}, "--prefix \"$SYS/korvane\" starts with $"},
+      {"prefix with a wildcard", kGood, {"--prefix", "plant/+/x"}, "--prefix \"plant/+/x\" holds a wildcard"},
       {"bad baud", "[line]\nbaud = 9600\n", {}, "station.ini:2: baud takes 4800, 19200 or 38400, not \"9600\""},
-      {"empty address option", kGood, {"--address", ""}, "--address the address list is empty"},
-      {"repeated address option", kGood, {"--address", "1,1"}, "--address address 1 is listed twice"},
+      {"empty address option", kGood, {"--address", ""}, "--address \"\": the address list is empty"},
+      {"repeated address option", kGood, {"--address", "1,1"}, "--address \"1,1\": address 1 is listed twice"},
       {"option without its value", kGood, {"--address", "--bus"}, "--address"},
       {"option given twice", kGood, {"--baud", "4800", "--baud", "19200"}, "--baud is given more than once"},
       {"unknown option", kGood, {"--bauds", "4800"}, "bauds"},

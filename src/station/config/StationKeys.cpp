@@ -55,7 +55,7 @@ std::string Addresses(StationSettings& s, const std::string& v, const std::strin
   }
   std::string error;
   const auto list = bus::ParseAddressList(v, &error);
-  if (!list) return error;
+  if (!list) return Quoted(v) + ": " + error;
   s.addresses = *list;
   s.scan = false;
   return {};
@@ -95,7 +95,9 @@ std::string File(StationSettings& s, const std::string& v, const std::string& fo
 
 std::string Prefix(StationSettings& s, const std::string& v, const std::string&) {
   if (v.empty()) return "needs a topic prefix";
+  // The broker would take messages to such topics and pass them on to no one.
   if (v.find_first_of("+#") != std::string::npos) return Quoted(v) + " holds a wildcard (+ or #)";
+  if (v.front() == '$') return Quoted(v) + " starts with $, which brokers keep for their own topics";
   if (v.front() == '/' || v.back() == '/') return Quoted(v) + " starts or ends with /";
   s.prefix = v;
   return {};
