@@ -51,8 +51,9 @@ void StationRun::TryLine() {
   engine.language = kValueLanguage;
   poll_ = std::make_unique<bus::BusPoll>(link_, engine);
   connect(poll_.get(), &bus::BusPoll::sampleReady, this, [this](const bus::BusSample& sample) {
-    ++published_;
+    if (sample.state == bus::ModuleState::kLive) ++live_;
     service_.Publish(sample);
+    emit sampleTaken(sample);
   });
   connect(poll_.get(), &bus::BusPoll::cycleEnded, this, [this](int) {
     if (once_) Stop();
@@ -73,6 +74,7 @@ void StationRun::TryLine() {
               " ms");
   }
   awayReason_.clear();
+  emit lineChanged(true, static_cast<int>(modules.size()));
 }
 
 std::vector<std::uint8_t> StationRun::Modules() {
@@ -88,6 +90,7 @@ std::vector<std::uint8_t> StationRun::Modules() {
 
 void StationRun::LineAway(const std::string& reason, int onceExit) {
   link_.ClosePort();
+  emit lineChanged(false, 0);
   if (once_) {
     log_.Error(reason);
     exitCode_ = onceExit;
@@ -99,7 +102,7 @@ void StationRun::LineAway(const std::string& reason, int onceExit) {
     const std::string said = !reason.empty() && reason.back() == '.' ? reason.substr(0, reason.size() - 1) : reason;
     log_.Warning("line: " + said + "; trying again every " +
                  platform::StringPrintf("%.0f s", timings_.lineRetry.count() / 1000.0));
-    service_.ReportLineLost(reason);
+    service_.ReportLineLost();
     awayReason_ = reason;
   }
   retry_.start(timings_.lineRetry);
@@ -134,8 +137,8 @@ void StationRun::StopService() {
 void StationRun::OnServiceStopped() {
   link_.ClosePort();
   if (once_ && exitCode_ == 0) {
-    if (published_ == 0) {
-      log_.Error("no sample was published");
+    if (live_ == 0) {
+      log_.Error("no module answered");
       exitCode_ = kStationNothingPublished;
     } else if (service_.Pending() > 0) {
       log_.Error(std::to_string(service_.Pending()) +

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "bus/BusSample.h"
 #include "station/config/StationSettings.h"
 
 namespace korvane::link {
@@ -52,6 +53,10 @@ class StationRun : public QObject {
 
  signals:
   void finished(int exitCode);
+  // Every sample of the engine, and the line's state with the number of modules polled
+  // (0 while the line is away): what the Modbus registers show.
+  void sampleTaken(const korvane::bus::BusSample& sample);
+  void lineChanged(bool up, int modules);
 
  private:
   void TryLine();
@@ -75,7 +80,7 @@ class StationRun : public QObject {
   bool stopping_ = false;
   bool serviceStopping_ = false;
   int exitCode_ = 0;
-  std::uint64_t published_ = 0;
+  std::uint64_t live_ = 0;  // samples of modules that answered
 };
 
 }  // namespace korvane::station

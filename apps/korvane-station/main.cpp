@@ -1,12 +1,16 @@
-// korvane-station: the modules of one bus published to an MQTT broker, for systemd.
+// korvane-station: the modules of one bus published to an MQTT broker and served as Modbus
+// TCP registers, for systemd.
 #include <QCoreApplication>
 #include <QTimer>
 
+#include <chrono>
 #include <iostream>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "HeadlessUi.h"
+#include "ModbusSide.h"
 #include "StationRun.h"
 #include "link/Link.h"
 #include "platform/InterruptGuard.h"
@@ -53,7 +57,20 @@ int main(int argc, char** argv) {
   }
 
   station::StationService service(std::move(*setup), log);
-  if (!service.Start(&error)) {
+  std::unique_ptr<station::ModbusSide> modbus;
+  if (settings.modbus.host) {
+    // Tests shorten the time after which a silent Modbus client is dropped.
+    bool idleGiven = false;
+    const int idleMs = qEnvironmentVariableIntValue("KORVANE_MODBUS_IDLE_MS", &idleGiven);
+    modbus = std::make_unique<station::ModbusSide>(
+        settings.modbus, std::chrono::milliseconds(idleGiven && idleMs > 0 ? idleMs : 60000), service, log);
+    if (!modbus->Start(&error)) {
+      log.Error(error);
+      return kExitServiceFailed;
+    }
+  }
+  // Without a broker the station serves only Modbus TCP; the unstarted service takes nothing.
+  if (settings.broker && !service.Start(&error)) {
     log.Error(error);
     return kExitServiceFailed;
   }
@@ -70,6 +87,7 @@ int main(int argc, char** argv) {
   const int retryMs = qEnvironmentVariableIntValue("KORVANE_LINE_RETRY_MS", &given);
   if (given && retryMs > 0) timings.lineRetry = std::chrono::milliseconds(retryMs);
   station::StationRun run(settings, command->once, link, ui, service, log, timings);
+  if (modbus) modbus->Follow(run);
   int exitCode = 0;
   QObject::connect(&run, &station::StationRun::finished, &app, [&](int code) {
     exitCode = code;

@@ -114,10 +114,12 @@ bool BusPoll::ReadIdentity(Module& m) {
   m.identity = ReadFrom(m.address, link::kIdentity)
                    ? platform::ShownText(types::FromWindows1252(link::IdentityText(s.parameter[link::kIdentity.number])))
                    : "";
-  for (std::size_t i = 0; i < link::kCalibrationValues.size(); ++i)
-    m.calibration[i] = ReadFrom(m.address, link::kCalibrationValues[i])
-                           ? s.ParameterFloat(link::kCalibrationValues[i].number)
-                           : 0.0f;
+  m.firmware.reset();
+  if (ReadFrom(m.address, link::kFirmware)) m.firmware = s.ParameterFloat(link::kFirmware.number);
+  for (std::size_t i = 0; i < link::kCalibrationValues.size(); ++i) {
+    m.calibrationRead[i] = ReadFrom(m.address, link::kCalibrationValues[i]);
+    m.calibration[i] = m.calibrationRead[i] ? s.ParameterFloat(link::kCalibrationValues[i].number) : 0.0f;
+  }
   m.calibrationText =
       measurement::CalibrationStatusLine(CatalogueIndex(m.wireType), settings_.language, m.calibration, 4);
   return true;
@@ -193,10 +195,17 @@ BusSample BusPoll::Sample(const Module& m) const {
   s.identity = m.identity;
   s.deviceKind = m.deviceKind;
   s.calibration = m.calibrationText;
+  if (m.firmware) {
+    s.firmware = link::FirmwareText(*m.firmware);
+    s.firmwareVersion = *m.firmware;
+  }
+  for (std::size_t i = 0; i < m.calibration.size(); ++i)
+    if (m.calibrationRead[i]) s.calibrationValues[i] = m.calibration[i];
   for (int c = 1; c <= 6; ++c) {
     ChannelSample& ch = s.channels[static_cast<std::size_t>(c - 1)];
     ch.name = types::ChannelLabel(typeIndex, c, settings_.language);
-    if (c <= 5) ch.unit = types::ChannelUnit(typeIndex, c);
+    // The temperature's unit stands beside its field in the window.
+    ch.unit = c <= 5 ? types::ChannelUnit(typeIndex, c) : "°C";
   }
   return s;
 }

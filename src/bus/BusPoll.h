@@ -13,6 +13,7 @@
 #include <array>
 #include <chrono>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -77,6 +78,8 @@ class BusPoll : public QObject {
     int deviceKind = -1;
     std::string identity;
     std::array<float, 4> calibration{};
+    std::array<bool, 4> calibrationRead{};
+    std::optional<float> firmware;
     std::string calibrationText;
     int misses = 0;      // cycles in a row without a whole chain
     int lastAsked = 0;   // cycle of the last chain request

@@ -4,6 +4,7 @@
 #include <array>
 #include <chrono>
 #include <cstdint>
+#include <limits>
 #include <optional>
 #include <string>
 
@@ -29,6 +30,12 @@ struct BusSample {
   int deviceKind = -1;          // parameter 29, -1 when the module does not tell
   std::array<ChannelSample, 6> channels;  // empty texts and no values when missing
   std::string calibration;      // the calibration status line
+  // The numbers behind the firmware text and the calibration status line, as the module
+  // sent them; NaN where they were not read.
+  float firmwareVersion = std::numeric_limits<float>::quiet_NaN();
+  std::array<float, 4> calibrationValues{
+      std::numeric_limits<float>::quiet_NaN(), std::numeric_limits<float>::quiet_NaN(),
+      std::numeric_limits<float>::quiet_NaN(), std::numeric_limits<float>::quiet_NaN()};
   ModuleState state = ModuleState::kLive;
   // The wire type the module had before this cycle noticed another one at its address
   // (a module replaced); 0 when it did not change.

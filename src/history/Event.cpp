@@ -52,7 +52,7 @@ std::string LocalText(std::int64_t timeMs) {
   const std::time_t seconds = static_cast<std::time_t>(timeMs >= 0 ? timeMs / 1000 : (timeMs - 999) / 1000);
   std::tm t{};
   if (!::localtime_r(&seconds, &t)) return "?";
-  char text[32];
+  char text[80];  // room for any int the fields could hold
   std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:%02d", t.tm_year + 1900, t.tm_mon + 1, t.tm_mday,
                 t.tm_hour, t.tm_min, t.tm_sec);
   return text;

@@ -1,13 +1,16 @@
 #include "history/HistoryStore.h"
 
+#include <QElapsedTimer>
 #include <QJsonDocument>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QThread>
 #include <QVariant>
 
 #include <unordered_map>
 
 #include "history/CanonicalJson.h"
+#include "store/SqlTrouble.h"
 
 namespace korvane::history {
 namespace {
@@ -131,12 +134,21 @@ const std::vector<store::Migration>& HistoryMigrations() {
 
 bool HistoryStore::Open(const store::Location& location, const store::OpenOptions& options, std::string* error,
                         store::OpenFailure* failure) {
-  if (db_.Open(location, HistoryMigrations(), options, error, failure)) return true;
-  // Two programs making a new PostgreSQL store at once: one of them loses the race to
-  // create the schema table and finds it there when it tries again.
-  store::OpenFailure f = failure ? *failure : store::OpenFailure::kFailed;
-  if (location.backend != store::Location::Backend::kPostgres || f != store::OpenFailure::kFailed) return false;
-  return db_.Open(location, HistoryMigrations(), options, error, failure);
+  // Two programs making a new store at once: the one that loses the race (for SQLite's
+  // change to write-ahead logging, which waits for no one; for PostgreSQL's schema
+  // table) finds the store made when it tries again.
+  QElapsedTimer waited;
+  waited.start();
+  const bool sqlite = location.backend == store::Location::Backend::kSqlite;
+  for (int attempt = 0;; ++attempt) {
+    store::OpenFailure f = store::OpenFailure::kNone;
+    const bool open = db_.Open(location, HistoryMigrations(), options, error, &f);
+    if (failure) *failure = f;
+    if (open) return true;
+    const bool race = sqlite ? f == store::OpenFailure::kLocked : f == store::OpenFailure::kFailed && attempt == 0;
+    if (!race || waited.elapsed() >= options.busyTimeoutMs) return false;
+    QThread::msleep(20);
+  }
 }
 
 bool HistoryStore::Append(const Event& e, std::vector<Event>* appended, std::string* error,

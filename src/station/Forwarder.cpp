@@ -5,10 +5,6 @@
 
 namespace korvane::station {
 
-std::string QueuePayload(std::uint8_t address, const std::string& json) {
-  return static_cast<char>(address) + json;
-}
-
 Forwarder::Forwarder(SampleQueue& queue, MqttClient& client, std::string prefix, int window, QObject* parent)
     : QObject(parent), queue_(queue), client_(client), prefix_(std::move(prefix)), window_(window) {
   connect(&client_, &MqttClient::Connected, this, &Forwarder::OnConnected);
@@ -19,22 +15,17 @@ Forwarder::Forwarder(SampleQueue& queue, MqttClient& client, std::string prefix,
 void Forwarder::Pump() {
   if (!session_) return;
   while (static_cast<int>(inFlight_.size()) < window_) {
-    auto record = queue_.Next();
-    if (!record) break;
-    if (record->payload.empty()) {  // cannot happen for records this program wrote
-      inFlight_[record->seq] = true;
-      continue;
-    }
-    const auto address = static_cast<std::uint8_t>(record->payload.front());
-    const std::string topic = prefix_ + "/" + std::to_string(address) + "/state";
-    const auto mid = client_.Publish(*session_, topic, std::string_view(record->payload).substr(1), false);
+    const auto sample = queue_.Next();
+    if (!sample) break;
+    const std::string topic = prefix_ + "/" + std::to_string(sample->address) + "/state";
+    const auto mid = client_.Publish(*session_, topic, sample->json, false);
     if (!mid) {
       // The connection is going; Lost follows and sending starts again after the reconnect.
       queue_.Rewind();
       break;
     }
-    seqOfMid_[*mid] = record->seq;
-    inFlight_[record->seq] = false;
+    seqOfMid_[*mid] = sample->seq;
+    inFlight_[sample->seq] = false;
   }
 }
 
@@ -49,10 +40,10 @@ void Forwarder::OnConnected(quint64 session) {
 void Forwarder::OnDelivered(quint64 session, int mid) {
   if (session != session_) return;
   const auto it = seqOfMid_.find(mid);
-  if (it == seqOfMid_.end()) return;  // not a queued record (status, discovery)
+  if (it == seqOfMid_.end()) return;  // not a queued sample (status, discovery)
   inFlight_[it->second] = true;
   seqOfMid_.erase(it);
-  std::optional<std::uint64_t> released;
+  std::optional<std::int64_t> released;
   while (!inFlight_.empty() && inFlight_.begin()->second) {
     released = inFlight_.begin()->first + 1;
     inFlight_.erase(inFlight_.begin());

@@ -1,8 +1,8 @@
 #pragma once
-// Moves the queue's records to the broker in order: at most a window of them in flight,
+// Moves the queue's samples to the broker in order: at most a window of them in flight,
 // each released from the queue when the broker acknowledges it and everything before
-// it. After a reconnect, sending starts again at the first unacknowledged record, so a
-// record the broker took just before a connection broke may arrive twice (with its own
+// it. After a reconnect, sending starts again at the first unacknowledged sample, so a
+// sample the broker took just before a connection broke may arrive twice (with its own
 // time and address), but none is lost.
 #include <QObject>
 
@@ -17,9 +17,6 @@ namespace korvane::station {
 class MqttClient;
 class SampleQueue;
 
-// A queued sample: its module's address and the JSON published on <prefix>/<address>/state.
-std::string QueuePayload(std::uint8_t address, const std::string& json);
-
 class Forwarder : public QObject {
   Q_OBJECT
  public:
@@ -31,7 +28,7 @@ class Forwarder : public QObject {
   bool Connected() const { return session_.has_value(); }
 
  signals:
-  void Drained();  // every queued record is acknowledged
+  void Drained();  // every queued sample is acknowledged
 
  private:
   void OnConnected(quint64 session);
@@ -43,8 +40,8 @@ class Forwarder : public QObject {
   const std::string prefix_;
   const int window_;
   std::optional<quint64> session_;
-  std::unordered_map<int, std::uint64_t> seqOfMid_;
-  std::map<std::uint64_t, bool> inFlight_;  // sequence number -> acknowledged
+  std::unordered_map<int, std::int64_t> seqOfMid_;
+  std::map<std::int64_t, bool> inFlight_;  // sequence number -> acknowledged
 };
 
 }  // namespace korvane::station

@@ -11,7 +11,7 @@ namespace korvane::station {
 std::optional<StationSetup> MakeStationSetup(const StationSettings& s, std::string* error) {
   StationSetup setup;
   MqttEndpoint& e = setup.endpoint;
-  e.broker = *s.broker;
+  if (s.broker) e.broker = *s.broker;  // without one the service stays unstarted (Modbus only)
   e.clientId = s.clientId;
   e.user = s.user;
   if (!s.passwordFile.empty() && !ReadPasswordFile(s.passwordFile, &e.password, error)) return std::nullopt;
@@ -26,7 +26,7 @@ std::optional<StationSetup> MakeStationSetup(const StationSettings& s, std::stri
 }
 
 StationService::StationService(StationSetup setup, StationLog& log, QObject* parent)
-    : QObject(parent), setup_(std::move(setup)), log_(log) {
+    : QObject(parent), setup_(std::move(setup)), log_(log), queue_(log) {
   // The broker says "offline" for a station that vanishes without a clean stop.
   setup_.endpoint.willTopic = setup_.prefix + "/status";
   setup_.endpoint.willPayload = "offline";
@@ -45,14 +45,7 @@ std::string StationService::Url() const { return BrokerUrlText(setup_.endpoint.b
 bool StationService::IsConnected() const { return session_.has_value(); }
 
 bool StationService::Start(std::string* error) {
-  SampleQueue::OpenReport report;
-  if (!queue_.Open(setup_.bufferFolder, setup_.limits, &report, error)) return false;
-  if (report.tornBytes > 0)
-    log_.Warning(platform::StringPrintf("queue: cut off %llu bytes of an incomplete record at its end",
-                                        static_cast<unsigned long long>(report.tornBytes)));
-  if (report.records > 0)
-    log_.Info(platform::StringPrintf("queue: %llu samples from before wait to be sent",
-                                     static_cast<unsigned long long>(report.records)));
+  if (!queue_.Open(setup_.bufferFolder, setup_.limits, error)) return false;
   client_ = std::make_unique<MqttClient>(setup_.endpoint, setup_.timings.reconnect);
   forwarder_ = std::make_unique<Forwarder>(queue_, *client_, setup_.prefix, setup_.window);
   connect(forwarder_.get(), &Forwarder::Drained, this, &StationService::Drained);
@@ -86,12 +79,18 @@ void StationService::OnConnected(quint64 session) {
   log_.Info(platform::StringPrintf("connected to %s; %llu samples queued", Url().c_str(),
                                    static_cast<unsigned long long>(queue_.Pending())));
   PublishStatus();
+  PublishLine();
   for (const auto& [address, sample] : modules_) Announce(sample);
   emit Connected(true);
 }
 
 void StationService::PublishStatus() {
-  if (session_ && !stopping_) client_->Publish(*session_, setup_.prefix + "/status", status_, true);
+  if (session_ && !stopping_) client_->Publish(*session_, setup_.prefix + "/status", "online", true);
+}
+
+void StationService::PublishLine() {
+  if (session_ && !stopping_)
+    client_->Publish(*session_, setup_.prefix + "/line", lineUp_ ? "online" : "offline", true);
 }
 
 void StationService::Announce(const bus::BusSample& sample) {
@@ -105,18 +104,8 @@ void StationService::Announce(const bus::BusSample& sample) {
 
 void StationService::Publish(const bus::BusSample& sample) {
   if (!client_ || stopping_) return;
-  const auto result = queue_.Append(QueuePayload(sample.address, SampleJson(sample)));
-  if (result.dropped > 0)
-    log_.Warning(platform::StringPrintf("queue full (%lld MB): dropped the %llu oldest unsent samples",
-                                        static_cast<long long>(setup_.limits.maxBytes >> 20),
-                                        static_cast<unsigned long long>(result.dropped)));
-  if (!result.onDisk && !diskRefused_) {
-    log_.Error("the queue in " + setup_.bufferFolder + " could not grow: " + result.diskError +
-               "; samples wait in memory and are still published");
-  } else if (result.onDisk && diskRefused_) {
-    log_.Info("the queue in " + setup_.bufferFolder + " takes samples again");
-  }
-  diskRefused_ = !result.onDisk;
+  queue_.Append(std::chrono::duration_cast<std::chrono::milliseconds>(sample.time.time_since_epoch()).count(),
+                sample.address, SampleJson(sample));
   if (sample.state == bus::ModuleState::kLive) {
     modules_[sample.address] = sample;
     Announce(sample);
@@ -124,24 +113,17 @@ void StationService::Publish(const bus::BusSample& sample) {
   forwarder_->Pump();
 }
 
-void StationService::ReportLineLost(const std::string& reason) {
-  status_ = "line lost: " + reason;
-  PublishStatus();
+void StationService::ReportLineLost() {
+  lineUp_ = false;
+  PublishLine();
 }
 
 void StationService::ReportLineBack() {
-  status_ = "online";
-  PublishStatus();
+  lineUp_ = true;
+  PublishLine();
 }
 
-void StationService::SyncQueue() {
-  std::string error;
-  const bool synced = queue_.Sync(&error);
-  // Said once when it starts failing and once when it works again, not every second.
-  if (!synced && !syncFailing_) log_.Error("queue: cannot write to disk: " + error);
-  if (synced && syncFailing_) log_.Info("queue: writes to disk again");
-  syncFailing_ = !synced;
-}
+void StationService::SyncQueue() { queue_.Sync(); }
 
 void StationService::Stop() {
   if (stopping_) return;

@@ -1,9 +1,9 @@
 #pragma once
 // The station: every bus sample becomes a JSON message on <prefix>/<address>/state,
-// queued on disk until the broker acknowledges it; <prefix>/status says "online" while
-// connected (retained; the last will and a clean stop say "offline"); Home Assistant
-// discovery configs announce each module. The bus engine's sample signal connects to
-// Publish().
+// queued until the broker acknowledges it; <prefix>/status says "online" while
+// connected (retained; the last will and a clean stop say "offline"), <prefix>/line
+// "online" or "offline" for the line to the modules (retained); Home Assistant discovery
+// configs announce each module. The bus engine's sample signal connects to Publish().
 #include <QObject>
 #include <QTimer>
 
@@ -57,8 +57,9 @@ class StationService : public QObject {
   // memory while the disk refuses) and sent when the broker can take it.
   void Publish(const bus::BusSample& sample);
 
-  // The line to the modules went away, or came back: <prefix>/status says so (retained).
-  void ReportLineLost(const std::string& reason);
+  // The line to the modules went away, or came back: <prefix>/line says so (retained);
+  // the reason goes to the log.
+  void ReportLineLost();
   void ReportLineBack();
 
   // A clean stop: waits up to stopGrace for what is in flight, sets the status to
@@ -76,6 +77,7 @@ class StationService : public QObject {
  private:
   void OnConnected(quint64 session);
   void PublishStatus();
+  void PublishLine();
   void Announce(const bus::BusSample& sample);
   void SyncQueue();
   void Disconnect();
@@ -88,11 +90,9 @@ class StationService : public QObject {
   std::unique_ptr<Forwarder> forwarder_;
   QTimer syncTimer_;
   std::optional<quint64> session_;
-  std::string status_ = "online";
+  bool lineUp_ = true;
   std::map<std::uint8_t, bus::BusSample> modules_;       // the last live sample of each
   std::map<std::uint8_t, std::string> announced_;        // discovery key sent in this session
-  bool diskRefused_ = false;
-  bool syncFailing_ = false;
   bool stopping_ = false;
   bool offlineSent_ = false;
   std::optional<int> offlineMid_;

@@ -77,8 +77,6 @@ OpenFailure FailureOf(const QSqlError& error, Location::Backend backend) {
   return OpenFailure::kFailed;
 }
 
-std::string ErrorText(const QSqlError& error) { return Text(error); }
-
 bool Database::Exec(QSqlQuery& q, const QString& statement, std::string* error) {
   if (q.exec(statement)) return true;
   lastError_ = q.lastError();
@@ -205,6 +203,8 @@ OpenFailure Database::Connect(const std::vector<Migration>& migrations, const Op
 
   QSqlQuery q(db);
   if (sqlite) {
+    // Set before the first read, so the lock is taken with it and no shared memory is used.
+    if (options.exclusive && !Exec(q, "PRAGMA locking_mode=EXCLUSIVE", why)) return OpenFailure::kFailed;
     // The first statement is the first read of the file: a file that is no database
     // fails here.
     if (!Exec(q, "PRAGMA journal_mode=WAL", why)) return Classify(lastError_, location.backend);

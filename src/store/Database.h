@@ -58,14 +58,16 @@ struct OpenOptions {
   // SQLite's synchronous mode under WAL: NORMAL syncs at checkpoints (a crash keeps every
   // committed transaction except perhaps the last ones); FULL syncs every commit.
   bool syncEveryCommit = false;
+  // SQLite: this connection alone uses the file, from its first read until Close
+  // (locking_mode=EXCLUSIVE, no shared-memory file); another program's Open then fails
+  // as kLocked once busyTimeoutMs has passed.
+  bool exclusive = false;
 };
 
 // The kind of failure a statement's error means, for callers running their own
 // statements: SQLite's busy and locked, damaged, cannot-open; PostgreSQL's lock time-out
 // and lost or refused connection; kFailed for the rest.
 OpenFailure FailureOf(const QSqlError& error, Location::Backend backend);
-// The driver's reason as one short line.
-std::string ErrorText(const QSqlError& error);
 
 class Database {
  public:

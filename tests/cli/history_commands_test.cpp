@@ -88,7 +88,9 @@ TEST_F(HistoryCli, ConfigDiffAndHistoryRows) {
   for (const auto& r : rows) {
     SCOPED_TRACE(r.line.front() + " " + (r.line.size() > 1 ? r.line[1] : ""));
     EXPECT_EQ(Run(r.line), r.status) << err.str();
-    if (r.out != "*") EXPECT_EQ(out.str(), r.out);
+    if (r.out != "*") {
+      EXPECT_EQ(out.str(), r.out);
+    }
   }
   // The three reads of the module: config-read and the two comparisons with it.
   ASSERT_EQ(Run({"history", "--kind", "config-read"}), 0);

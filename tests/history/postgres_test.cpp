@@ -23,6 +23,8 @@ TEST(PostgresHistory, SharedByTwoWritersAndGivenUpWhenTheServerRefusesOrIsDown) 
   std::string why;
   ASSERT_TRUE(server.Start(&why)) << why;
   const store::Location shared = Url(server.Url());
+  // The driver is loaded once, as each program loads it in one thread.
+  HistoryStore().Open(Url(server.Url("korvane", "none_such")), {}, nullptr, nullptr);
 
   constexpr int kEach = 15;
   auto writer = [&](const char* identity) {

@@ -1,12 +1,15 @@
 // The station's publisher against a real mosquitto on loopback: what a subscriber
-// receives, a broker that dies mid-run and refuses the station on its return, TLS with
-// the test's own CA, and the status topic's will and clean stop.
+// receives, a broker that dies mid-run and refuses the station on its return, a full
+// disk that frees again while the broker is away, TLS with the test's own CA, and the
+// status topic's will and clean stop.
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -33,15 +36,17 @@ bus::BusSample Sample(std::uint8_t address, int n) {
   return test::PhSample(address, std::chrono::system_clock::time_point(std::chrono::milliseconds(1767225600000LL + n)));
 }
 
+// The (time, address) of a sample's JSON.
+std::string Key(const std::string& json) {
+  const QJsonObject o = QJsonDocument::fromJson(QByteArray::fromStdString(json)).object();
+  return o["time"].toString().toStdString() + "@" + std::to_string(o["address"].toInt());
+}
+
 // The (time, address) of each state message, in arrival order.
 std::vector<std::string> StateKeys(const std::vector<TestSubscriber::Message>& messages) {
   std::vector<std::string> keys;
-  for (const auto& m : messages) {
-    if (m.topic.size() < 6 || m.topic.compare(m.topic.size() - 6, 6, "/state") != 0) continue;
-    const auto time = m.payload.substr(9, 24);
-    const auto at = m.payload.find("\"address\":");
-    keys.push_back(time + "@" + m.payload.substr(at + 10, m.payload.find(',', at) - at - 10));
-  }
+  for (const auto& m : messages)
+    if (m.topic.ends_with("/state")) keys.push_back(Key(m.payload));
   return keys;
 }
 
@@ -100,33 +105,20 @@ TEST_F(StationBroker, SamplesArriveAsJsonWithStatusAndDiscovery) {
   ASSERT_TRUE(service.Start(&error)) << error;
   ASSERT_TRUE(WaitFor([&] { return service.IsConnected(); }, 10000));
   service.Publish(Sample(3, 0));
-  ASSERT_TRUE(WaitFor([&] { return service.Pending() == 0 && sub.Count() >= 5; }, 10000));
+  ASSERT_TRUE(WaitFor([&] { return service.Pending() == 0 && sub.Count() >= 9; }, 10000));
 
-  bool online = false, state = false;
+  bool online = false, line = false, state = false;
   int discovery = 0;
   for (const auto& m : sub.Messages()) {
     if (m.topic == "korvane/test/status") online = m.payload == "online";
-    if (m.topic == "korvane/test/3/state") state = m.payload.rfind("{\"time\":\"2026-01-01T00:00:00.000Z\",\"address\":3,", 0) == 0;
-    if (m.topic.rfind("homeassistant/sensor/korvane_test_3_", 0) == 0) ++discovery;
+    if (m.topic == "korvane/test/line") line = m.payload == "online";
+    if (m.topic == "korvane/test/3/state") state = Key(m.payload) == "2026-01-01T00:00:00.000Z@3";
+    if (m.topic.rfind("homeassistant/sensor/korvane_test_3_", 0) == 0 && !m.payload.empty()) ++discovery;
   }
   EXPECT_TRUE(online);
+  EXPECT_TRUE(line);
   EXPECT_TRUE(state);
   EXPECT_EQ(discovery, 3);  // the three named fields
-
-  // A full disk under the buffer: samples are still published, and the service says so.
-  {
-    test::FileSizeLimit full(1);
-    ASSERT_TRUE(full.ok());
-    service.Publish(Sample(3, 1));
-    service.Publish(Sample(3, 2));
-    ASSERT_TRUE(WaitFor([&] { return service.Pending() == 0; }, 10000));
-  }
-  ASSERT_TRUE(sub.WaitFor([](const auto& ms) { return StateKeys(ms).size() == 3; }));
-  int grow = 0;
-  for (const auto& text : Logged(LogLevel::kError)) grow += text.find("could not grow: File too large") != std::string::npos;
-  EXPECT_EQ(grow, 1);  // said once, not for every sample
-  service.Publish(Sample(3, 3));
-  EXPECT_TRUE(LogHas("takes samples again"));
 
   bool stopped = false;
   QObject::connect(&service, &StationService::Stopped, [&] { stopped = true; });
@@ -155,7 +147,7 @@ TEST_F(StationBroker, BrokerKilledAndRefusingOnReturnLosesNoSample) {
     for (int n = from; n < to; ++n) {
       const auto address = static_cast<std::uint8_t>(n % 7);
       service.Publish(Sample(address, n));
-      sent.push_back(SampleJson(Sample(address, n)).substr(9, 24) + "@" + std::to_string(address));
+      sent.push_back(Key(SampleJson(Sample(address, n))));
     }
   };
   publish(0, 100);
@@ -198,6 +190,60 @@ TEST_F(StationBroker, BrokerKilledAndRefusingOnReturnLosesNoSample) {
          }();
   EXPECT_EQ(FirstOccurrences(StateKeys(sub.Messages())), sent);
   for (const auto& [level, text] : logged) EXPECT_EQ(text.find("s-pw"), std::string::npos) << text;
+}
+
+TEST_F(StationBroker, ADiskThatFillsAndFreesWhileTheBrokerIsAwayLosesNothingAcrossARestart) {
+  LocalBroker broker(dir.path(), {""});
+  ASSERT_TRUE(broker.Start());
+  TestSubscriber sub;
+  ASSERT_TRUE(sub.Subscribe(broker.port(), "korvane/test/+/state"));
+  std::vector<std::string> sent;
+  auto publish = [&](StationService& service, int from, int to) {
+    for (int n = from; n < to; ++n) {
+      service.Publish(Sample(static_cast<std::uint8_t>(n % 7), n));
+      sent.push_back(Key(SampleJson(Sample(static_cast<std::uint8_t>(n % 7), n))));
+    }
+  };
+  {
+    StationService service(SetupFor(broker.port()), log);
+    std::string error;
+    ASSERT_TRUE(service.Start(&error)) << error;
+    ASSERT_TRUE(WaitFor([&] { return service.IsConnected(); }, 10000));
+    publish(service, 0, 20);
+    ASSERT_TRUE(WaitFor([&] { return service.Pending() == 0; }, 10000));
+    broker.Kill();
+    ASSERT_TRUE(WaitFor([&] { return !service.IsConnected(); }, 10000));
+    publish(service, 20, 40);  // to disk
+    {
+      test::FileSizeLimit full(1);
+      ASSERT_TRUE(full.ok());
+      publish(service, 40, 80);  // in memory
+      ASSERT_TRUE(WaitFor([&] { return LogHas("could not grow"); }, 10000));
+      WaitFor([] { return false; }, 300);  // a few more tries
+    }
+    publish(service, 80, 100);
+    ASSERT_TRUE(WaitFor([&] { return LogHas("takes samples again"); }, 10000));
+    bool stopped = false;
+    QObject::connect(&service, &StationService::Stopped, [&] { stopped = true; });
+    service.Stop();
+    ASSERT_TRUE(WaitFor([&] { return stopped; }, 10000));
+  }
+  int grow = 0;
+  for (const auto& text : Logged(LogLevel::kError)) grow += text.find("could not grow") != std::string::npos;
+  EXPECT_EQ(grow, 1);  // said once, not for every try
+
+  // Restarted, with the broker back: everything from before arrives first, in order.
+  ASSERT_TRUE(broker.Start());
+  ASSERT_TRUE(sub.Subscribe(broker.port(), "korvane/test/+/state"));
+  StationService service(SetupFor(broker.port()), log);
+  std::string error;
+  ASSERT_TRUE(service.Start(&error)) << error;
+  EXPECT_TRUE(LogHas("80 samples from before wait to be sent"));
+  publish(service, 100, 110);
+  ASSERT_TRUE(WaitFor([&] { return service.Pending() == 0; }, 10000)) << service.Pending();
+  ASSERT_TRUE(sub.WaitFor([&](const auto& ms) { return FirstOccurrences(StateKeys(ms)).size() >= sent.size(); }))
+      << FirstOccurrences(StateKeys(sub.Messages())).size() << " of " << sent.size();
+  EXPECT_EQ(FirstOccurrences(StateKeys(sub.Messages())), sent);
 }
 
 // Runs openssl with args in folder; true when it succeeded.
@@ -248,16 +294,18 @@ TEST_F(StationBroker, TlsWithTheRightCaOnlyAndNeverPlain) {
     int listener;
     const char* ca;
     const char* failure;  // part of the logged reason; empty: the sample arrives
+    bool tls = true;
   } const rows[] = {
       {"right CA, client certificate", 1, "ca.crt", ""},
       {"the broker's certificate from another CA", 1, "other-ca.crt", "TLS: certificate verify failed"},
       {"mqtts:// at a plain listener", 0, "ca.crt", "TLS: "},
+      {"mqtt:// at a TLS listener", 1, "ca.crt", "it may expect TLS (mqtts://)", false},
   };
   int n = 0;
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);
     logged.clear();
-    StationSetup setup = SetupFor(broker.port(static_cast<std::size_t>(row.listener)), true);
+    StationSetup setup = SetupFor(broker.port(static_cast<std::size_t>(row.listener)), row.tls);
     setup.endpoint.caFile = t + "/" + row.ca;
     setup.endpoint.certFile = t + "/client.crt";
     setup.endpoint.keyFile = t + "/client.key";

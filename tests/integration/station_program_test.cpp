@@ -39,11 +39,11 @@ class StationProgram : public ::testing::Test {
     server.Close();
   }
 
-  void Start(QStringList extra) {
+  void Start(QStringList extra, QString addresses = "0,3,5") {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("KORVANE_LINE_RETRY_MS", "100");
     station.setProcessEnvironment(env);
-    station.start(StationBinary(), QStringList{"--device", QString::fromStdString(line), "--address", "0,3,5",
+    station.start(StationBinary(), QStringList{"--device", QString::fromStdString(line), "--address", addresses,
                                                "--broker", QString("mqtt://127.0.0.1:%1").arg(broker.port()),
                                                "--prefix", "korvane/test", "--buffer", dir.filePath("buffer")} +
                                        extra);
@@ -61,10 +61,11 @@ class StationProgram : public ::testing::Test {
         ++count[m.topic];
     return count;
   }
-  std::vector<std::string> Statuses() {
+  // The payloads of korvane/test/<topic> in order.
+  std::vector<std::string> Payloads(const std::string& topic = "status") {
     std::vector<std::string> out;
     for (const auto& m : subscriber.Messages())
-      if (m.topic == "korvane/test/status") out.push_back(m.payload.substr(0, m.payload.find(':')));
+      if (m.topic == "korvane/test/" + topic) out.push_back(m.payload);
     return out;
   }
 
@@ -81,28 +82,36 @@ TEST_F(StationProgram, OncePublishesOneSampleOfEachModuleAndEnds) {
   Start({"--once"});
   ASSERT_TRUE(Ended());
   EXPECT_EQ(station.exitCode(), 0);
-  ASSERT_TRUE(WaitFor([&] { return !Statuses().empty() && Statuses().back() == "offline"; }, 5000));
+  ASSERT_TRUE(WaitFor([&] { return !Payloads().empty() && Payloads().back() == "offline"; }, 5000));
   const std::map<std::string, int> expected{
       {"korvane/test/0/state", 1}, {"korvane/test/3/state", 1}, {"korvane/test/5/state", 1}};
   EXPECT_EQ(LiveSamples(), expected);
-  EXPECT_EQ(Statuses(), (std::vector<std::string>{"online", "offline"}));
+  EXPECT_EQ(Payloads(), (std::vector<std::string>{"online", "offline"}));
+}
+
+TEST_F(StationProgram, OnceWithoutAnyModuleAnsweringEndsWithStatus1) {
+  Start({"--once"}, "9");
+  ASSERT_TRUE(Ended());
+  EXPECT_EQ(station.exitCode(), 1);
+  EXPECT_TRUE(LiveSamples().empty());
 }
 
 TEST_F(StationProgram, SaysWhenTheLineIsAwayResumesWhenItIsBackAndStopsOnSigterm) {
   Start({"--poll", "300"});
   ASSERT_TRUE(WaitFor([&] { return LiveSamples().size() == 3; }, 10000));
   server.HangUp();
-  ASSERT_TRUE(WaitFor([&] { return !Statuses().empty() && Statuses().back() == "line lost"; }, 10000))
-      << ::testing::PrintToString(Statuses());
+  ASSERT_TRUE(WaitFor([&] { return !Payloads("line").empty() && Payloads("line").back() == "offline"; }, 10000))
+      << ::testing::PrintToString(Payloads("line"));
+  EXPECT_EQ(Payloads().back(), "online");  // the station itself is still there
   const int before = LiveSamples()["korvane/test/5/state"];
   ASSERT_TRUE(server.Reopen());
   ASSERT_TRUE(WaitFor([&] { return LiveSamples()["korvane/test/5/state"] > before; }, 10000));
-  EXPECT_EQ(Statuses().back(), "online");
+  EXPECT_EQ(Payloads("line").back(), "online");
   ::kill(static_cast<pid_t>(station.processId()), SIGTERM);
   ASSERT_TRUE(Ended());
   EXPECT_EQ(station.exitStatus(), QProcess::NormalExit);
   EXPECT_EQ(station.exitCode(), 0);
-  EXPECT_TRUE(WaitFor([&] { return Statuses().back() == "offline"; }, 5000)) << ::testing::PrintToString(Statuses());
+  EXPECT_TRUE(WaitFor([&] { return Payloads().back() == "offline"; }, 5000)) << ::testing::PrintToString(Payloads());
 }
 
 }  // namespace

@@ -1,180 +1,261 @@
-// The station's on-disk queue: what it holds after a stop, a kill -9 or a damaged end,
-// its bound, and a disk that refuses to grow.
+// The station's queue: what it holds after a stop, a kill -9, damage, a full disk and
+// its bound; what an earlier version left; and one station per folder.
 #include <gtest/gtest.h>
 
 #include <QDir>
 #include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <csignal>
 #include <functional>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <zlib.h>
 
+#include "station/log/StationLog.h"
 #include "station/queue/SampleQueue.h"
 #include "support/FileSizeLimit.h"
 
 namespace korvane::station {
 namespace {
 
-// 80 bytes: records of 96 bytes with their header.
-std::string Payload(std::uint64_t n) {
-  std::string text = "sample " + std::to_string(n);
-  return text + std::string(80 - text.size(), 'x');
+// About 300 bytes that do not compress to nothing.
+std::string Json(int n) {
+  std::string pad;
+  for (unsigned x = static_cast<unsigned>(n) * 2654435761u + 1; pad.size() < 240; x = x * 1103515245u + 12345u)
+    pad += "0123456789abcdef"[(x >> 16) & 15];
+  return "{\"time\":\"2026-01-01T00:00:00.000Z\",\"n\":" + std::to_string(n) + ",\"pad\":\"" + pad + "\"}";
 }
 
-// Every record from the reader's position on, checked against its payload.
-std::vector<std::uint64_t> ReadAll(SampleQueue& q) {
-  std::vector<std::uint64_t> seqs;
-  while (auto r = q.Next()) {
-    EXPECT_EQ(r->payload, Payload(r->seq));
-    seqs.push_back(r->seq);
+int NumberOf(const std::string& json) {
+  return QJsonDocument::fromJson(QByteArray::fromStdString(json)).object()["n"].toInt(-1);
+}
+
+std::vector<int> ReadAll(SampleQueue& q) {
+  std::vector<int> ns;
+  while (auto s = q.Next()) {
+    EXPECT_EQ(s->json, Json(NumberOf(s->json)));
+    EXPECT_EQ(s->address, NumberOf(s->json) % 7);
+    ns.push_back(NumberOf(s->json));
   }
-  return seqs;
+  return ns;
 }
 
-std::vector<std::uint64_t> Range(std::uint64_t first, std::uint64_t end) {
-  std::vector<std::uint64_t> v;
-  for (auto n = first; n < end; ++n) v.push_back(n);
+std::vector<int> Range(int first, int end, std::vector<int> without = {}) {
+  std::vector<int> v;
+  for (int n = first; n < end; ++n)
+    if (std::find(without.begin(), without.end(), n) == without.end()) v.push_back(n);
   return v;
 }
 
-QString LastSegment(const QString& folder) {
-  const auto names = QDir(folder).entryList({"*.queue"}, QDir::Files, QDir::Name);
-  return names.isEmpty() ? QString() : folder + "/" + names.back();
+void Append(SampleQueue& q, int from, int to) {
+  for (int n = from; n < to; ++n) q.Append(1767225600000LL + n, static_cast<std::uint8_t>(n % 7), Json(n));
 }
 
-void Damage(const QString& file, const std::function<void(QByteArray&)>& change) {
+// The first count samples are acknowledged, as the broker would.
+void Acknowledge(SampleQueue& q, int count) {
+  q.Rewind();
+  for (int i = 0; i < count; ++i) q.Next();
+  q.Release(q.Next()->seq);
+}
+
+// Runs statements on the queue's file as another program would.
+void OnFile(const QString& file, const QStringList& statements) {
+  {
+    QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "damage");
+    db.setDatabaseName(file);
+    ASSERT_TRUE(db.open());
+    QSqlQuery q(db);
+    for (const QString& s : statements) ASSERT_TRUE(q.exec(s)) << s.toStdString();
+  }
+  QSqlDatabase::removeDatabase("damage");
+}
+
+void Overwrite(const QString& file, qint64 at, const QByteArray& bytes) {
   QFile f(file);
   ASSERT_TRUE(f.open(QIODevice::ReadWrite));
-  QByteArray bytes = f.readAll();
-  change(bytes);
-  f.resize(0);
-  f.seek(0);
+  ASSERT_TRUE(f.seek(at));
   f.write(bytes);
+}
+
+// A record of the earlier version's segment files.
+std::string EarlierRecord(std::uint64_t seq, int n) {
+  const std::string payload = static_cast<char>(n % 7) + Json(n);
+  std::string seqBytes, record;
+  for (int i = 0; i < 8; ++i) seqBytes += static_cast<char>((seq >> (8 * i)) & 0xff);
+  uLong crc = crc32(crc32(0L, reinterpret_cast<const Bytef*>(seqBytes.data()), 8),
+                    reinterpret_cast<const Bytef*>(payload.data()), static_cast<uInt>(payload.size()));
+  for (const std::uint64_t v : {static_cast<std::uint64_t>(payload.size()), static_cast<std::uint64_t>(crc)})
+    for (int i = 0; i < 4; ++i) record += static_cast<char>((v >> (8 * i)) & 0xff);
+  return record + seqBytes + payload;
 }
 
 struct QueueRow {
   const char* name;
   QueueLimits limits;
-  std::uint64_t appended;
-  std::uint64_t released;
-  bool killed;                             // written by a child that dies by SIGKILL
-  std::function<void(QByteArray&)> damage;  // to the last segment file after the stop
-  std::uint64_t first, end;                // the records found on reopening
-  std::uint64_t dropped;                   // reported by the appends
-  bool torn;                               // bytes were cut off on reopening
+  std::function<void(SampleQueue&)> run;        // before the stop
+  bool killed;                                  // run in a child that dies by SIGKILL
+  std::function<void(const QString&)> damage;   // to the folder after the stop
+  std::vector<int> expected;                    // read after reopening
+  int maxLost;                                  // > 0: expected less up to this many, as the log says
+  const char* logged;                           // part of the log of both runs
 };
 
-TEST(SampleQueue, ReopensWithTheWholeUnacknowledgedRecordsInOrder) {
-  const QueueLimits roomy{1 << 20, 1 << 16, 1 << 20};
-  const QueueLimits tight{4096, 1024, 1 << 20};  // 96-byte records: ten to a segment
+TEST(SampleQueue, KeepsTheUnacknowledgedInOrderThroughStopsKillsDamageAndAFullDisk) {
+  const QueueLimits roomy;
+  const QueueLimits tight{64 << 10, 8 << 20, 8 << 10};
   const QueueRow rows[] = {
-      {"clean stop", roomy, 10, 0, false, nullptr, 0, 10, 0, false},
-      {"acknowledged records stay gone", roomy, 10, 4, false, nullptr, 4, 10, 0, false},
-      {"kill -9", roomy, 50, 20, true, nullptr, 20, 50, 0, false},
-      {"last record torn", roomy, 10, 0, false, [](QByteArray& b) { b.chop(5); }, 0, 9, 0, true},
-      {"half a header after the last record", roomy, 10, 0, false, [](QByteArray& b) { b.append("\x07\0\0\0\x01", 5); },
-       0, 10, 0, true},
-      {"a byte of the last record changed", roomy, 10, 0, false, [](QByteArray& b) { b[b.size() - 3] ^= 0x20; }, 0, 9,
-       0, true},
-      {"a length beyond the file", roomy, 10, 0, false, [](QByteArray& b) { b.append("\xff\xff\0\0", 4); b.append(12, '\0'); },
-       0, 10, 0, true},
-      {"bound: the oldest segments go", tight, 100, 0, false, nullptr, 60, 100, 60, false},
-      {"bound: acknowledged records are not counted as dropped", tight, 100, 35, false, nullptr, 60, 100, 25, false},
+      {"clean stop: the acknowledged go", roomy,
+       [](SampleQueue& q) {
+         Append(q, 0, 10);
+         Acknowledge(q, 4);
+       },
+       false, nullptr, Range(4, 10), 0, "6 samples from before wait"},
+      {"kill -9: what was synced stays", roomy,
+       [](SampleQueue& q) {
+         Append(q, 0, 50);
+         Acknowledge(q, 20);
+         q.Sync();
+         Append(q, 50, 53);  // within the last second: may be lost
+       },
+       true, nullptr, Range(20, 50), 0, ""},
+      {"bound: the oldest go", tight,
+       [](SampleQueue& q) {
+         for (int n = 0; n < 1000; n += 50) {
+           Append(q, n, n + 50);
+           q.Sync();
+         }
+       },
+       false, nullptr, Range(0, 1000), 999, "dropped the"},
+      {"a damaged sample is never sent, the others are", roomy, [](SampleQueue& q) { Append(q, 0, 10); }, false,
+       [](const QString& folder) {
+         OnFile(folder + "/queue.db", {"UPDATE samples SET payload = (SELECT payload FROM samples WHERE seq = 7) "
+                                       "WHERE seq = 6"});
+       },
+       Range(0, 10, {5}), 0, "1 damaged samples are lost"},
+      {"a damaged page costs only its samples", roomy, [](SampleQueue& q) { Append(q, 0, 3000); }, false,
+       [](const QString& folder) {
+         const QString file = folder + "/queue.db";
+         Overwrite(file, QFileInfo(file).size() / 4096 / 2 * 4096, QByteArray(16, '\xff'));
+       },
+       Range(0, 3000), 60, "is damaged"},
+      {"no database at all: moved aside, a fresh queue", roomy, [](SampleQueue& q) { Append(q, 0, 10); }, false,
+       [](const QString& folder) { Overwrite(folder + "/queue.db", 0, QByteArray(4096, 'x')); }, {}, 0,
+       "moved aside to"},
+      {"an earlier version's queue is sent first, then its files go", roomy, nullptr, false,
+       [](const QString& folder) {
+         QDir(folder).removeRecursively();
+         QDir().mkpath(folder);
+         std::string segment;
+         for (int n = 0; n < 6; ++n) segment += EarlierRecord(static_cast<std::uint64_t>(n), n);
+         segment[segment.size() * 3 / 6 + 40] ^= 0x20;  // in record 3
+         QFile f(folder + "/0000000000000000.queue");
+         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+         f.write(segment.data(), static_cast<qint64>(segment.size()));
+         QFile head(folder + "/head");
+         ASSERT_TRUE(head.open(QIODevice::WriteOnly));
+         head.write("2\n");
+       },
+       {2, 4, 5}, 0, "took over 3 samples of an earlier version's queue"},
+      {"full disk: in memory, in order, then on disk", roomy,
+       [](SampleQueue& q) {
+         Append(q, 0, 5);
+         q.Sync();
+         {
+           test::FileSizeLimit full(1);
+           ASSERT_TRUE(full.ok());
+           Append(q, 5, 10);
+           EXPECT_FALSE(q.Sync());
+           EXPECT_EQ(q.MemorySamples(), 5u);
+           EXPECT_EQ(ReadAll(q), Range(0, 10));  // published all the same
+           Append(q, 10, 12);
+           EXPECT_FALSE(q.Sync());
+         }
+         Acknowledge(q, 3);
+         EXPECT_TRUE(q.Sync());
+         EXPECT_EQ(q.MemorySamples(), 0u);
+       },
+       false, nullptr, Range(3, 12), 0, "takes samples again"},
   };
   for (const QueueRow& row : rows) {
     SCOPED_TRACE(row.name);
     QTemporaryDir dir;
-    const std::string folder = dir.filePath("q").toStdString();
-    std::uint64_t dropped = 0;
-    auto fill = [&] {
-      SampleQueue q;
-      SampleQueue::OpenReport report;
+    const QString folder = dir.filePath("q");
+    std::vector<std::string> logged;
+    StationLog log([&](LogLevel, const std::string& text) { logged.push_back(text); }, LogLevel::kDebug);
+    auto run = [&] {
+      SampleQueue q(log);
       std::string error;
-      if (!q.Open(folder, row.limits, &report, &error)) return false;
-      for (std::uint64_t n = 0; n < row.appended; ++n) {
-        const auto result = q.Append(Payload(n));
-        if (!result.onDisk || result.seq != n) return false;
-        dropped += result.dropped;
-        if (n + 1 == row.released) q.Release(row.released);
-      }
-      if (row.killed) {
-        q.Sync(&error);  // the acknowledged position, as the service's timer writes it
-        std::raise(SIGKILL);
-      }
+      if (!q.Open(folder.toStdString(), row.limits, &error)) return false;
+      if (row.run) row.run(q);
+      if (row.killed) std::raise(SIGKILL);
       return true;
     };
     if (row.killed) {
       const pid_t child = ::fork();
       if (child == 0) {
-        fill();
+        run();
         ::_exit(1);  // not reached when the kill came
       }
       int status = 0;
       ASSERT_EQ(::waitpid(child, &status, 0), child);
       ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL);
     } else {
-      ASSERT_TRUE(fill());
+      ASSERT_TRUE(run());
     }
-    EXPECT_EQ(dropped, row.dropped);
-    if (row.damage) Damage(LastSegment(QString::fromStdString(folder)), row.damage);
+    if (row.damage) row.damage(folder);
 
-    SampleQueue q;
-    SampleQueue::OpenReport report;
+    SampleQueue q(log);
     std::string error;
-    ASSERT_TRUE(q.Open(folder, row.limits, &report, &error)) << error;
-    EXPECT_EQ(report.tornBytes > 0, row.torn) << report.tornBytes;
-    EXPECT_EQ(report.records, row.end - row.first);
+    ASSERT_TRUE(q.Open(folder.toStdString(), row.limits, &error)) << error;
+    const std::vector<int> read = ReadAll(q);
+    const std::uint64_t pending = q.Pending();
+    std::string all;
+    for (const auto& text : logged) all += text + "\n";
+    EXPECT_NE(all.find(row.logged), std::string::npos) << all;
+    EXPECT_EQ(pending, read.size());
     EXPECT_LE(q.DiskBytes(), row.limits.maxBytes);
-    EXPECT_EQ(ReadAll(q), Range(row.first, row.end));
-    // Appending goes on after the last whole record, behind the others.
-    EXPECT_EQ(q.Append(Payload(row.end)).seq, row.end);
-    q.Rewind();
-    EXPECT_EQ(ReadAll(q), Range(row.first, row.end + 1));
-  }
-}
-
-TEST(SampleQueue, AFullDiskKeepsRecordsInMemoryInOrderUntilItTakesThemAgain) {
-  QTemporaryDir dir;
-  const std::string folder = dir.filePath("q").toStdString();
-  const QueueLimits limits{1 << 20, 1 << 20, 1 << 20};
-  SampleQueue q;
-  SampleQueue::OpenReport report;
-  std::string error;
-  ASSERT_TRUE(q.Open(folder, limits, &report, &error)) << error;
-  for (std::uint64_t n = 0; n < 5; ++n) ASSERT_TRUE(q.Append(Payload(n)).onDisk);
-  {
-    test::FileSizeLimit full(static_cast<rlim_t>(q.DiskBytes() + 10));
-    ASSERT_TRUE(full.ok());
-    for (std::uint64_t n = 5; n < 9; ++n) {
-      const auto result = q.Append(Payload(n));
-      EXPECT_FALSE(result.onDisk);
-      EXPECT_FALSE(result.diskError.empty());
+    if (row.maxLost == 0) {
+      EXPECT_EQ(read, row.expected);
+    } else {
+      // In order, a part missing, the number said in the log.
+      ASSERT_FALSE(read.empty());
+      EXPECT_TRUE(std::includes(row.expected.begin(), row.expected.end(), read.begin(), read.end()));
+      const auto lost = row.expected.size() - read.size();
+      EXPECT_GT(lost, 0u);
+      EXPECT_LE(lost, static_cast<std::size_t>(row.maxLost));
+      if (row.damage) {
+        EXPECT_NE(all.find(" " + std::to_string(lost) + " are lost"), std::string::npos) << all;
+      } else {
+        EXPECT_EQ(read.back(), row.expected.back());
+        std::size_t dropped = 0;
+        for (const auto& text : logged)
+          if (const auto at = text.find("dropped the "); at != std::string::npos) dropped += std::stoul(text.substr(at + 12));
+        EXPECT_EQ(dropped, lost);
+      }
     }
-    EXPECT_EQ(q.MemoryRecords(), 4u);
-    EXPECT_EQ(ReadAll(q), Range(0, 9));  // published all the same
+    // Appending goes on behind the others.
+    Append(q, 5000, 5001);
+    q.Rewind();
+    std::vector<int> again = read;
+    again.push_back(5000);
+    EXPECT_EQ(ReadAll(q), again);
+    EXPECT_TRUE(QDir(folder).entryList({"*.queue", "head"}).isEmpty());
   }
-  EXPECT_TRUE(q.Append(Payload(9)).onDisk);  // the disk takes writes again: memory first
-  EXPECT_EQ(q.MemoryRecords(), 0u);
-  q.Release(3);
-  ASSERT_TRUE(q.Sync(&error)) << error;
-
-  SampleQueue reopened;
-  SampleQueue::OpenReport again;
-  q.Close();
-  ASSERT_TRUE(reopened.Open(folder, limits, &again, &error)) << error;
-  EXPECT_EQ(again.tornBytes, 0u);  // the refused writes left nothing half written
-  EXPECT_EQ(ReadAll(reopened), Range(3, 10));
 }
 
 TEST(SampleQueue, ASecondStationOnTheSameFolderIsRefused) {
   QTemporaryDir dir;
-  SampleQueue a, b;
-  SampleQueue::OpenReport report;
+  StationLog log(nullptr);
+  SampleQueue a(log), b(log);
   std::string error;
-  ASSERT_TRUE(a.Open(dir.path().toStdString(), {}, &report, &error)) << error;
-  EXPECT_FALSE(b.Open(dir.path().toStdString(), {}, &report, &error));
+  ASSERT_TRUE(a.Open(dir.path().toStdString(), {}, &error)) << error;
+  EXPECT_FALSE(b.Open(dir.path().toStdString(), {}, &error));
   EXPECT_NE(error.find("in use by another station"), std::string::npos) << error;
 }
 

@@ -86,16 +86,50 @@ TEST(StationSettings, IniAndOptionsAreTakenOrRefusedNamingThePlace) {
       {"bad URL", "[broker]\n\nurl = http://b\n", {}, "station.ini:3: url \"http://b\" is not a broker URL"},
       {"password in the URL", "[broker]\nurl = mqtt://u:pw@b\n", {}, "station.ini:2: url \"mqtt://u:pw@b\" holds a user"},
       {"bad port", "[broker]\nurl = mqtt://b:99999\n", {}, "port that is not 1..65535"},
-      {"bad address", "[line]\naddresses = 5,40\n", {}, "station.ini:2: addresses \"40\" is not an address 0..31"},
+      {"bad address", "[line]\naddresses = 5,40\n", {}, "station.ini:2: addresses \"5,40\": \"40\" is not an address 0..31"},
+      {"address twice", "[line]\naddresses = 0,0\n", {}, "station.ini:2: addresses \"0,0\": address 0 is listed twice"},
+      {"byte-order mark and comments after values",
+       "\xEF\xBB\xBF[line] ; the bus\ndevice = /dev/ttyUSB0 # by-id is better\naddresses = 3\t; pH\n"
+       "[broker]\nurl = mqtt://b:1883 # comment\nclient_id = a#b;c\n", {}, "",
+       [](const StationSettings& s, const std::string&) {
+         EXPECT_EQ(s.device, "/dev/ttyUSB0");
+         EXPECT_EQ(s.broker->port, 1883);
+         EXPECT_EQ(s.clientId, "a#b;c");  // without a blank before it, # is part of the value
+       }},
+      {"prefix of the broker's own topics", kGood, {"--prefix", "$SYS/korvane"}, "--prefix \"$SYS/korvane\" starts with $"},
+      {"prefix with a wildcard", kGood, {"--prefix", "plant/+/x"}, "--prefix \"plant/+/x\" holds a wildcard"},
       {"bad baud", "[line]\nbaud = 9600\n", {}, "station.ini:2: baud takes 4800, 19200 or 38400, not \"9600\""},
-      {"empty address option", kGood, {"--address", ""}, "--address the address list is empty"},
-      {"repeated address option", kGood, {"--address", "1,1"}, "--address address 1 is listed twice"},
+      {"empty address option", kGood, {"--address", ""}, "--address \"\": the address list is empty"},
+      {"repeated address option", kGood, {"--address", "1,1"}, "--address \"1,1\": address 1 is listed twice"},
       {"option without its value", kGood, {"--address", "--bus"}, "--address"},
       {"option given twice", kGood, {"--baud", "4800", "--baud", "19200"}, "--baud is given more than once"},
       {"unknown option", kGood, {"--bauds", "4800"}, "bauds"},
       {"address list and bus scan", kGood, {"--address", "1", "--bus"}, "either --address or --bus"},
       {"missing config file", nullptr, {"--config", "nope.ini"}, "nope.ini: "},
       {"no broker", "[line]\nport=1\naddresses=1\n", {}, "no broker"},
+      // clang-format off
+      {"Modbus TCP only", "[line]\nport=1\naddresses=1\n[modbus]\nlisten = 0.0.0.0:502\nunit = 7\nfloat_order = cdab\n"
+       "max_connections = 2\n", {"--buffer", "ca.crt"}, "",
+       [](const StationSettings& s, const std::string&) {
+         EXPECT_FALSE(s.broker);
+         EXPECT_EQ(s.modbus.host, "0.0.0.0");
+         EXPECT_EQ(s.modbus.port, 502);
+         EXPECT_EQ(s.modbus.unit, 7);
+         EXPECT_EQ(s.modbus.floatOrder, FloatOrder::kCdab);
+         EXPECT_EQ(s.modbus.maxConnections, 2);
+       }},
+      {"Modbus TCP beside the broker", kGood, {"--modbus", "[::1]:1502"}, "",
+       [](const StationSettings& s, const std::string&) {
+         EXPECT_EQ(s.modbus.host, "::1");
+         EXPECT_EQ(s.modbus.unit, 1);
+         EXPECT_EQ(s.modbus.floatOrder, FloatOrder::kAbcd);
+         EXPECT_EQ(s.modbus.maxConnections, 8);
+       }},
+      {"Modbus address without port", "[modbus]\nlisten = 127.0.0.1\n", {}, "station.ini:2: listen \"127.0.0.1\" names no port"},
+      {"Modbus address by name", kGood, {"--modbus", "plc.local:502"}, "--modbus \"plc.local:502\" is not an IP address"},
+      {"Modbus unit id", "[modbus]\nunit = 256\n", {}, "station.ini:2: unit takes a unit id 0..255, not \"256\""},
+      {"Modbus float order", "[modbus]\nfloat_order = badc\n", {}, "station.ini:2: float_order takes abcd"},
+      // clang-format on
       {"missing CA file", "[line]\nport=1\naddresses=1\n[broker]\nurl=mqtts://b\nca_file=/nonexistent/ca.crt\n", {},
        "station.ini:6: ca_file /nonexistent/ca.crt: No such file or directory"},
       {"missing CA file given as option", kGood, {"--broker", "mqtts://b", "--ca-file", "/nonexistent/ca.crt"},

@@ -10,16 +10,24 @@ std::string_view Trimmed(std::string_view text) {
   return text.substr(first, last - first + 1);
 }
 
+// The line without a comment that follows its text after a blank.
+std::string_view WithoutComment(std::string_view line) {
+  for (std::size_t i = 1; i < line.size(); ++i)
+    if ((line[i] == '#' || line[i] == ';') && (line[i - 1] == ' ' || line[i - 1] == '\t')) return line.substr(0, i);
+  return line;
+}
+
 }  // namespace
 
 std::optional<std::vector<IniEntry>> ParseIni(std::string_view text, std::string* error) {
   std::vector<IniEntry> entries;
+  if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);
   std::string section;
   int number = 0;
   std::size_t start = 0;
   while (start < text.size()) {
     const std::size_t end = std::min(text.find('\n', start), text.size());
-    const std::string_view line = Trimmed(text.substr(start, end - start));
+    std::string_view line = Trimmed(text.substr(start, end - start));
     start = end + 1;
     ++number;
     auto fail = [&](const std::string& why) -> std::optional<std::vector<IniEntry>> {
@@ -27,6 +35,7 @@ std::optional<std::vector<IniEntry>> ParseIni(std::string_view text, std::string
       return std::nullopt;
     };
     if (line.empty() || line.front() == '#' || line.front() == ';') continue;
+    line = Trimmed(WithoutComment(line));
     if (line.front() == '[') {
       if (line.back() != ']' || line.size() < 3) return fail("a section is written [name]");
       section = std::string(Trimmed(line.substr(1, line.size() - 2)));

@@ -1,6 +1,8 @@
 #pragma once
 // The lines of an INI text: "[section]", "key = value", blank lines and comments
-// starting with '#' or ';'. A value runs to the end of its line.
+// starting with '#' or ';'. A value runs to the end of its line, or to a '#' or ';'
+// after a blank, where a comment starts. A UTF-8 byte-order mark before the first
+// line is passed over.
 #include <optional>
 #include <string>
 #include <string_view>

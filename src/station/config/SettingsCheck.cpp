@@ -67,14 +67,17 @@ std::string Place(const StationSettings& settings, const std::string& key) {
 std::string SettingsProblem(const StationSettings& s) {
   if (s.device.empty() && !s.port) return "no serial line: set device or port in [line] (--device, --port)";
   if (s.addresses.empty() && !s.scan) return "no modules: set addresses in [line] (--address LIST or --bus)";
-  if (!s.broker) return "no broker: set url in [broker] (--broker URL)";
+  // A station may serve only Modbus TCP.
+  if (!s.broker && !s.modbus.host)
+    return "no broker: set url in [broker] (--broker URL), or serve Modbus TCP: listen in [modbus] (--modbus "
+           "HOST:PORT)";
   if (!s.passwordFile.empty() && s.user.empty())
     return Place(s, "password_file") + ": a password file needs a user (user, --user)";
   if (s.certFile.empty() != s.keyFile.empty()) {
     const std::string given = s.certFile.empty() ? "key_file" : "cert_file";
     return Place(s, given) + ": a client certificate needs both cert_file and key_file";
   }
-  if (!s.broker->tls) {
+  if (s.broker && !s.broker->tls) {
     for (const char* key : {"ca_file", "cert_file", "key_file"}) {
       const std::string& value = std::string(key) == "ca_file"     ? s.caFile
                                  : std::string(key) == "cert_file" ? s.certFile
@@ -98,7 +101,8 @@ std::string SettingsFileProblem(const StationSettings& s) {
   if (!s.passwordFile.empty())
     if (std::string problem = PasswordModeProblem(s.passwordFile); !problem.empty())
       return Place(s, "password_file") + ": password_file " + problem;
-  if (std::string problem = FolderProblem(s.bufferFolder); !problem.empty())
+  // Without a broker nothing is queued.
+  if (std::string problem = s.broker ? FolderProblem(s.bufferFolder) : std::string(); !problem.empty())
     return Place(s, "folder") + ": buffer folder " + problem;
   return {};
 }

@@ -7,9 +7,9 @@
 
 namespace korvane::station {
 
-// Empty, or the first thing that does not fit: no line, no modules, no broker, a
-// password file without user, a certificate without its key, TLS files for a plain
-// mqtt:// broker.
+// Empty, or the first thing that does not fit: no line, no modules, neither a broker
+// nor a Modbus listen address, a password file without user, a certificate without its
+// key, TLS files for a plain mqtt:// broker.
 std::string SettingsProblem(const StationSettings& settings);
 
 // Empty, or the first file that cannot be used: the password file, CA file, client

@@ -1,8 +1,11 @@
 #include "station/config/StationKeys.h"
 
+#include <arpa/inet.h>
+
 #include <charconv>
 
 #include "bus/AddressList.h"
+#include "station/config/HostPort.h"
 
 namespace korvane::station {
 namespace {
@@ -52,7 +55,7 @@ std::string Addresses(StationSettings& s, const std::string& v, const std::strin
   }
   std::string error;
   const auto list = bus::ParseAddressList(v, &error);
-  if (!list) return error;
+  if (!list) return Quoted(v) + ": " + error;
   s.addresses = *list;
   s.scan = false;
   return {};
@@ -92,7 +95,9 @@ std::string File(StationSettings& s, const std::string& v, const std::string& fo
 
 std::string Prefix(StationSettings& s, const std::string& v, const std::string&) {
   if (v.empty()) return "needs a topic prefix";
+  // The broker would take messages to such topics and pass them on to no one.
   if (v.find_first_of("+#") != std::string::npos) return Quoted(v) + " holds a wildcard (+ or #)";
+  if (v.front() == '$') return Quoted(v) + " starts with $, which brokers keep for their own topics";
   if (v.front() == '/' || v.back() == '/') return Quoted(v) + " starts or ends with /";
   s.prefix = v;
   return {};
@@ -121,6 +126,45 @@ std::string BufferSize(StationSettings& s, const std::string& v, const std::stri
   return {};
 }
 
+std::string ModbusListen(StationSettings& s, const std::string& v, const std::string&) {
+  std::string why;
+  const auto address = ParseHostPort(v, &why);
+  if (!address) return Quoted(v) + " " + why;
+  if (!address->port) return Quoted(v) + " names no port (HOST:PORT, e.g. 127.0.0.1:1502)";
+  // An address of this machine, not a name: what it listens on must not depend on DNS.
+  unsigned char buffer[16];
+  if (::inet_pton(AF_INET, address->host.c_str(), buffer) != 1 &&
+      ::inet_pton(AF_INET6, address->host.c_str(), buffer) != 1)
+    return Quoted(v) + " is not an IP address with a port (127.0.0.1:1502, 0.0.0.0:502 for every interface, [::]:502)";
+  s.modbus.host = address->host;
+  s.modbus.port = *address->port;
+  return {};
+}
+
+std::string ModbusUnit(StationSettings& s, const std::string& v, const std::string&) {
+  const auto n = Whole(v, 0, 255);
+  if (!n) return "takes a unit id 0..255, not " + Quoted(v);
+  s.modbus.unit = static_cast<int>(*n);
+  return {};
+}
+
+std::string ModbusFloatOrder(StationSettings& s, const std::string& v, const std::string&) {
+  if (v == "abcd")
+    s.modbus.floatOrder = FloatOrder::kAbcd;
+  else if (v == "cdab")
+    s.modbus.floatOrder = FloatOrder::kCdab;
+  else
+    return "takes abcd (high word first) or cdab (low word first), not " + Quoted(v);
+  return {};
+}
+
+std::string ModbusConnections(StationSettings& s, const std::string& v, const std::string&) {
+  const auto n = Whole(v, 1, 64);
+  if (!n) return "takes 1..64, not " + Quoted(v);
+  s.modbus.maxConnections = static_cast<int>(*n);
+  return {};
+}
+
 constexpr StationKey kKeys[] = {
     {"line", "device", "--device", "PATH", "serial device of the bus (instead of port)", &Device},
     {"line", "port", "--port", "N", "COM number 1..255 of the bus (instead of device)", &Port},
@@ -140,6 +184,13 @@ constexpr StationKey kKeys[] = {
     {"topics", "discovery", "--discovery", "on|off", "Home Assistant discovery configs", &Discovery},
     {"buffer", "folder", "--buffer", "DIR", "folder of the queue of unsent samples", &BufferFolder},
     {"buffer", "size_mb", "--buffer-size", "MB", "queue bound in megabytes (default 100)", &BufferSize},
+    {"modbus", "listen", "--modbus", "HOST:PORT", "serve the modules as Modbus TCP registers (off without it)",
+     &ModbusListen},
+    {"modbus", "unit", "--modbus-unit", "ID", "the Modbus unit id it answers (default 1)", &ModbusUnit},
+    {"modbus", "float_order", "--modbus-float-order", "abcd|cdab", "float32 high word first (abcd, default) or low",
+     &ModbusFloatOrder},
+    {"modbus", "max_connections", "--modbus-max-connections", "N", "Modbus clients at a time (default 8)",
+     &ModbusConnections},
 };
 
 }  // namespace

@@ -12,6 +12,18 @@
 
 namespace korvane::station {
 
+// How a float32 fills its two registers: abcd the high word first, cdab the low word.
+enum class FloatOrder { kAbcd, kCdab };
+
+// The Modbus TCP server; off without a listen address.
+struct ModbusSettings {
+  std::optional<std::string> host;  // an IPv4 or IPv6 address (without brackets)
+  int port = 0;
+  int unit = 1;  // the unit id it answers
+  FloatOrder floatOrder = FloatOrder::kAbcd;
+  int maxConnections = 8;
+};
+
 struct StationSettings {
   // [line]
   std::string device;       // a device path, or
@@ -34,6 +46,8 @@ struct StationSettings {
   // [buffer]
   std::string bufferFolder;  // default $STATE_DIRECTORY, else ~/.local/state/korvane-station
   std::int64_t bufferBytes = std::int64_t{100} << 20;
+  // [modbus]
+  ModbusSettings modbus;
 
   // Where each key was set: "station.ini:12" or "--ca-file"; messages name it.
   std::map<std::string, std::string> origin;

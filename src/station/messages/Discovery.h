@@ -10,12 +10,14 @@ namespace korvane::station {
 
 struct DiscoveryMessage {
   std::string topic;    // homeassistant/sensor/<id>/config
-  std::string payload;  // JSON
+  std::string payload;  // JSON; empty: the sensor is removed
 };
 
-// The configs for the module of a live sample: its fields with a name, each reading its
-// value from <prefix>/<address>/state, available while <prefix>/status is "online" and
-// the module is live; the device named by its address, type, identity and firmware.
+// The configs for the module of a live sample, one for each of its six fields: a field
+// with a name reads its value from <prefix>/<address>/state and is available while
+// <prefix>/status and <prefix>/line are "online" and the module is live; a field
+// without one gets an empty config, which removes a sensor an earlier module at the
+// address had there. The device is named by its address, type, identity and firmware.
 std::vector<DiscoveryMessage> DiscoveryMessages(const bus::BusSample& sample, const std::string& prefix);
 
 // What the configs of a module depend on; when it changes, they are sent again.

@@ -1,22 +1,43 @@
 #include "station/messages/SampleJson.h"
 
-#include "station/messages/JsonText.h"
+#include <QDateTime>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <cmath>
 
 namespace korvane::station {
+namespace {
+
+QString U(const std::string& text) { return QString::fromStdString(text); }
+
+QString IsoUtcMillis(std::chrono::system_clock::time_point time) {
+  const auto ms = std::chrono::floor<std::chrono::milliseconds>(time).time_since_epoch().count();
+  return QDateTime::fromMSecsSinceEpoch(ms, Qt::UTC).toString(Qt::ISODateWithMs);
+}
+
+}  // namespace
 
 std::string SampleJson(const bus::BusSample& s) {
-  std::string json = "{\"time\":" + JsonString(IsoUtcMillis(s.time)) + ",\"address\":" + std::to_string(s.address) +
-                     ",\"type\":" + std::to_string(s.type) + ",\"type_name\":" + JsonString(s.typeName) +
-                     ",\"identity\":" + JsonString(s.identity) + ",\"values\":[";
-  for (std::size_t i = 0; i < s.channels.size(); ++i) {
-    const bus::ChannelSample& c = s.channels[i];
-    if (i) json += ',';
-    json += "{\"name\":" + JsonString(c.name) + ",\"value\":" + JsonNumber(bus::ShownNumber(c)) +
-            ",\"unit\":" + JsonString(c.unit) + "}";
+  const bool live = s.state == bus::ModuleState::kLive;
+  QJsonArray values;
+  for (const bus::ChannelSample& c : s.channels) {
+    // The number as the field's text shows it (7.02, not the float's 7.0199999...).
+    QJsonValue value;
+    if (const auto number = bus::ShownNumber(c); live && number && std::isfinite(*number)) value = *number;
+    values.append(
+        QJsonObject{{"name", live ? U(c.name) : QString()}, {"value", value}, {"unit", live ? U(c.unit) : QString()}});
   }
-  json += "],\"calibration\":" + JsonString(s.calibration) +
-          ",\"state\":" + (s.state == bus::ModuleState::kLive ? "\"live\"" : "\"missing\"") + "}";
-  return json;
+  const QJsonObject o{{"time", IsoUtcMillis(s.time)},
+                      {"address", s.address},
+                      {"type", s.type},
+                      {"type_name", U(s.typeName)},
+                      {"identity", U(s.identity)},
+                      {"values", values},
+                      {"calibration", U(s.calibration).trimmed()},
+                      {"state", live ? "live" : "missing"}};
+  return QJsonDocument(o).toJson(QJsonDocument::Compact).toStdString();
 }
 
 }  // namespace korvane::station

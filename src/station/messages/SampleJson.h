@@ -7,8 +7,9 @@
 namespace korvane::station {
 
 // {"time","address","type","type_name","identity","values":[six {"name","value","unit"}],
-// "calibration","state"} on one line, in this order; value is null where the field shows
-// no number, state "live" or "missing".
+// "calibration","state"} on one line: time in UTC with milliseconds, value the number
+// the field shows (null where it shows none), state "live" or "missing". A missing
+// module's values have no names or units: its type is not known now.
 std::string SampleJson(const bus::BusSample& sample);
 
 }  // namespace korvane::station

@@ -201,6 +201,11 @@ std::string MqttClient::RunConnection(mosquitto* m, bool* accepted) {
     if (disconnectSince) return {};
     if (!refusal_.empty()) return "refused the connection: " + refusal_;
     if (!tlsError_.empty()) return "TLS: " + tlsError_;
+    // A TLS listener drops a client that speaks plain MQTT to it without a word.
+    const bool dropped =
+        rc == MOSQ_ERR_CONN_LOST || rc == MOSQ_ERR_PROTOCOL || (rc == MOSQ_ERR_ERRNO && error == ECONNRESET);
+    if (dropped && !*accepted && !endpoint_.broker.tls)
+      return ErrorReason(rc, error) + " before the broker answered: it may expect TLS (mqtts://)";
     return ErrorReason(rc, error);
   }
 }
