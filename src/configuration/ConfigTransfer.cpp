@@ -64,6 +64,7 @@ TypeCheck ConfigTransfer::CheckTypeOnOk(ConfigSettings& s) {
 link::WriteReport ConfigTransfer::WriteConfigurationSequence(ConfigSettings& s) {
   report_ = {};
   refused_ = false;
+  writes_.clear();
   const link::LineLease line = link_.TakeLine();
   if (!line) {
     report_.lineLost = true;  // nothing was written
