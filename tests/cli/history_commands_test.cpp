@@ -41,25 +41,21 @@ struct HistoryCli : ::testing::Test {
     return cli::RunCommand(ctx, command, std::move(line));
   }
   std::string Path(const char* name) const { return dir.filePath(name).toStdString(); }
-  // A copy of the setup file with one value changed and its checksum made again.
-  void Changed(const char* from, const char* to, const std::string& key, const std::string& value) {
-    QFile f(QString::fromStdString(Path(from)));
-    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-    std::string text = f.readAll().toStdString();
-    const std::string old = key + "==" + configuration::SetupFile::GetValue(text, key) + "\n\r";
-    text.replace(text.find(old), old.size(), key + "==" + value + "\n\r");
-    text.erase(text.find("CECKSUMM=="));
-    text += "CECKSUMM==" + std::to_string(configuration::SetupFile::Checksum(text)) + "\n\r";
-    QFile o(QString::fromStdString(Path(to)));
-    ASSERT_TRUE(o.open(QIODevice::WriteOnly));
-    o.write(text.data(), static_cast<qint64>(text.size()));
+  // A copy of the setup file with the first relay's limit changed.
+  void Changed(const char* from, const char* to, const std::string& limit) {
+    QFile f(QString::fromStdString(Path(from))), o(QString::fromStdString(Path(to)));
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly) && o.open(QIODevice::WriteOnly));
+    configuration::ConfigSettings s;
+    configuration::SetupFile::ParseSetupText(f.readAll().toStdString(), s, true);
+    s.relay1Limit = limit;
+    o.write(QByteArray::fromStdString(configuration::SetupFile::BuildSetupText(s)));
   }
 };
 
 TEST_F(HistoryCli, ConfigDiffAndHistoryRows) {
   ASSERT_EQ(Run({"config-read", "-o", Path("a.qx4")}), 0) << err.str();
-  Changed("a.qx4", "b.qx4", "IDC_GRENZWERT", "8.00");
-  Changed("a.qx4", "c.qx4", "IDC_GRENZWERT", "11.2");  // the same number
+  Changed("a.qx4", "b.qx4", "8.00");
+  Changed("a.qx4", "c.qx4", "11.2");  // the same number (and -1 read back as 255: the same byte)
   QFile bad(QString::fromStdString(Path("bad.qx4")));
   ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
   bad.write("IDC_GRENZWERT==1\n\rCECKSUMM==7\n\r");
@@ -94,11 +90,9 @@ TEST_F(HistoryCli, ConfigDiffAndHistoryRows) {
   }
   // The three reads of the module: config-read and the two comparisons with it.
   ASSERT_EQ(Run({"history", "--kind", "config-read"}), 0);
-  std::istringstream lines(out.str());
-  int n = 0;
-  for (std::string line; std::getline(lines, line); ++n)
-    EXPECT_NE(line.find("\tA123\t0\tconfig-read\tconfiguration read (34 fields)"), std::string::npos) << line;
-  EXPECT_EQ(n, 3);
+  const std::string listing = out.str();
+  EXPECT_EQ(std::count(listing.begin(), listing.end(), '\n'), 3);
+  EXPECT_NE(listing.find("\tA123\t0\tconfig-read\tconfiguration read (34 fields)\n"), std::string::npos);
 }
 
 }  // namespace

@@ -53,6 +53,8 @@ struct Bench {
   Kept kept;
 };
 
+std::string Text(const QJsonObject& d, const char* key) { return d[key].toString().toStdString(); }
+
 std::string Changed(const QJsonObject& d) {
   std::string keys;
   for (const QJsonValue& c : d["changed"].toArray())
@@ -80,7 +82,7 @@ TEST(FlowRecords, EachFlowTellsWhatItDidToWhichModule) {
          t.ReadConfiguration(s, cancel);
        },
        "config-read", "A123",
-       [](const QJsonObject& d) { return d["fields"]["IDC_GRENZWERT"].toString().toStdString(); }, "11.20"},
+       [](const QJsonObject& d) { return Text(d["fields"].toObject(), "IDC_GRENZWERT"); }, "11.20"},
       {"configuration written from the dialog",
        [](Bench& b) {
          configuration::ConfigTransfer t(b.sim.link, b.ui, b.sim.context);
@@ -93,11 +95,8 @@ TEST(FlowRecords, EachFlowTellsWhatItDidToWhichModule) {
          t.ReadConfiguration(s, edit);
        },
        "config-write", "A123",
-       [](const QJsonObject& d) {
-         return Changed(d) + " " + d["source"].toString().toStdString() + " " +
-                (d["complete"].toBool() ? "complete" : "incomplete");
-       },
-       "IDC_GRENZWERT:11.20>8.50 dialog complete"},
+       [](const QJsonObject& d) { return Changed(d) + " " + Text(d, "source") + " " + (d["complete"].toBool() ? "1" : "0"); },
+       "IDC_GRENZWERT:11.20>8.50 dialog 1"},
       {"calibration saved",
        [](Bench& b) {
          b.amp->SetParameterByte(link::kType.number, 2);  // redox: one point
@@ -108,7 +107,7 @@ TEST(FlowRecords, EachFlowTellsWhatItDidToWhichModule) {
        },
        "calibration", "A123",
        [](const QJsonObject& d) {
-         return d["procedure"].toString().toStdString() + " " + d["outcome"].toString().toStdString() + " " +
+         return Text(d, "procedure") + " " + Text(d, "outcome") + " " +
                 QString::number(d["before"][0].toDouble()).toStdString() + ">" +
                 QString::number(d["after"][0].toDouble()).toStdString() + " reference " +
                 QString::number(d["points"][0]["reference"].toDouble()).toStdString();
@@ -120,17 +119,14 @@ TEST(FlowRecords, EachFlowTellsWhatItDidToWhichModule) {
          r.Read(b.File("log.txt"), {false, 4, 0, "A123"});
        },
        "logger-read", "A123",
-       [](const QJsonObject& d) {
-         return d["status"].toString().toStdString() + " " + std::to_string(d["records"].toInt());
-       },
-       "done 24"},
+       [](const QJsonObject& d) { return Text(d, "status") + " " + std::to_string(d["records"].toInt()); }, "done 24"},
       {"logger cleared", [](Bench& b) { logger::LoggerReadout(b.sim.link, b.ui, b.sim.context).Clear(false, true); },
-       "logger-clear", "A123", [](const QJsonObject& d) { return d["source"].toString().toStdString(); }, "module"},
+       "logger-clear", "A123", [](const QJsonObject& d) { return Text(d, "source"); }, "module"},
       {"clock set (the identity asked afterwards)",
        [](Bench& b) {
          logger::SetDeviceClock(b.sim.link, b.ui, b.sim.context, {2026, 3, 9, 14, 5, 33});
        },
-       "clock-set", "A123", [](const QJsonObject& d) { return d["set"].toString().toStdString(); },
+       "clock-set", "A123", [](const QJsonObject& d) { return Text(d, "set"); },
        "2026-03-09 14:05:33"},
       {"display unit written from the dialog",
        [](Bench& b) {

@@ -127,9 +127,15 @@ TEST(Recorder, AStoreThatCannotTakeARecordLosesNothingAndTheNextRecordTriesAgain
     ASSERT_TRUE(store.Open(File(good), {}, nullptr, nullptr));
     for (int i = 0; i < 30; ++i) ASSERT_TRUE(store.Append(At(i, "A123", 5, "config-read"), nullptr, nullptr, nullptr));
   }
-  const auto copy = [&](const QString& name) {
-    QFile::copy(good, dir.filePath(name));
-    return dir.filePath(name);
+  // A copy of the good history (or a new file) with bytes written over it at offset.
+  const auto overwritten = [&](const char* name, qint64 offset, const QByteArray& bytes, bool copy = true) {
+    const QString p = dir.filePath(name);
+    if (copy) QFile::copy(good, p);
+    QFile f(p);
+    f.open(QIODevice::ReadWrite);
+    f.seek(offset);
+    f.write(bytes);
+    return p;
   };
   std::optional<QSqlDatabase> holder;  // another program's connection
   std::optional<test::FileSizeLimit> full;
@@ -139,36 +145,12 @@ TEST(Recorder, AStoreThatCannotTakeARecordLosesNothingAndTheNextRecordTriesAgain
     store::OpenFailure failure;
     std::function<void()> mend;  // takes the cause away; the next record is written
   } rows[] = {
-      {"no database",
-       [&] {
-         QFile f(dir.filePath("text"));
-         f.open(QIODevice::WriteOnly);
-         f.write(QByteArray(8192, 'x'));
-         return f.fileName();
-       },
+      {"no database", [&] { return overwritten("text", 0, QByteArray(8192, 'x'), false); },
        store::OpenFailure::kNotDatabase, nullptr},
-      {"damaged",
-       [&] {
-         const QString p = copy("damaged.sqlite");
-         QFile f(p);
-         f.open(QIODevice::ReadWrite);
-         f.seek(4096);
-         f.write(QByteArray(8192, '\x5A'));
-         return p;
-       },
+      {"damaged", [&] { return overwritten("damaged.sqlite", 4096, QByteArray(8192, '\x5A')); },
        store::OpenFailure::kNotDatabase, nullptr},
-      {"newer schema",
-       [&] {
-         const QString p = copy("newer.sqlite");
-         {
-           QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "newer");
-           db.setDatabaseName(p);
-           db.open();
-           QSqlQuery(db).exec("PRAGMA user_version = 99");
-         }
-         QSqlDatabase::removeDatabase("newer");
-         return p;
-       },
+      // The schema's version stands at byte 60 of the file's header.
+      {"newer schema", [&] { return overwritten("newer.sqlite", 60, QByteArray("\0\0\0\x63", 4)); },
        store::OpenFailure::kNewerSchema, nullptr},
       {"a place no file may be made", [&] { return QString("/proc/korvane-history.sqlite"); },
        store::OpenFailure::kUnreachable, nullptr},
@@ -180,14 +162,14 @@ TEST(Recorder, AStoreThatCannotTakeARecordLosesNothingAndTheNextRecordTriesAgain
        store::OpenFailure::kUnreachable, nullptr},
       {"full disk",
        [&] {
-         const QString p = copy("full.sqlite");
+         const QString p = overwritten("full.sqlite", 0, {});
          full.emplace(512);  // not even the journal of one write fits
          return p;
        },
        store::OpenFailure::kFailed, [&] { full.reset(); }},
       {"locked by another program",
        [&] {
-         const QString p = copy("locked.sqlite");
+         const QString p = overwritten("locked.sqlite", 0, {});
          holder = QSqlDatabase::addDatabase("QSQLITE", "holder");
          holder->setDatabaseName(p);
          holder->open();

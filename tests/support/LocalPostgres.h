@@ -13,6 +13,7 @@
 #include <unistd.h>
 
 #include <string>
+#include <utility>
 
 namespace korvane::test {
 
@@ -54,9 +55,7 @@ class LocalPostgres {
     return true;
   }
   void Stop() {
-    if (!running_) return;
-    running_ = false;
-    Run(Program("pg_ctl"), {"-D", Data(), "-m", "immediate", "-w", "stop"}, nullptr);
+    if (std::exchange(running_, false)) Run(Program("pg_ctl"), {"-D", Data(), "-m", "immediate", "-w", "stop"}, nullptr);
   }
 
   // The store's name of a database of the server.
@@ -74,11 +73,10 @@ class LocalPostgres {
   bool Run(const QString& program, QStringList args, std::string* error) const {
     QProcess p;
     p.setProcessChannelMode(QProcess::MergedChannels);
-    if (!owner_.isEmpty()) {
-      p.start("/usr/sbin/runuser", QStringList{"-u", owner_, "--", program} + args);
-    } else {
+    if (owner_.isEmpty())
       p.start(program, args);
-    }
+    else
+      p.start("/usr/sbin/runuser", QStringList{"-u", owner_, "--", program} + args);
     if (p.waitForFinished(60000) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0) return true;
     return Fail(error, program.toStdString() + ": " + p.readAll().toStdString());
   }
