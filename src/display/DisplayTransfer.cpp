@@ -166,9 +166,9 @@ void DisplayTransfer::RecordWrite(const DisplaySettings& s, const link::WriteRep
   const types::KeyValues after = DisplayValues(s, true, outputs);
   // What was not read counts as unknown before: its key stands with an empty value.
   types::KeyValues before;
-  for (const auto& [key, value] : after) {
-    const auto it = std::find_if(found_.begin(), found_.end(), [&](const auto& f) { return f.first == key; });
-    before.emplace_back(key, it == found_.end() ? std::string() : it->second);
+  for (const auto& line : after) {
+    const auto it = std::find_if(found_.begin(), found_.end(), [&](const auto& f) { return f.first == line.first; });
+    before.emplace_back(line.first, it == found_.end() ? std::string() : it->second);
   }
   link::FlowRecord r{"display-write", unit_, {}, false};
   QJsonObject& d = r.details;

@@ -44,7 +44,10 @@ void Run(link::Link& link, platform::Ui& ui, const link::FlowContext& context, P
     record.details["adjustments"] = session.adjustments();
     record.details["dac_adjust_mode"] = session.usedAdjustMode();
     line = link.TakeLine();
-    if (!line) return link::RecordFlow(link, context, std::move(record));
+    if (!line) {
+      record.identify = false;  // another flow has the line: the module is not asked
+      return link::RecordFlow(link, context, std::move(record));
+    }
     session.Close();
   } else {
     ui.Message(texts::kCommError);

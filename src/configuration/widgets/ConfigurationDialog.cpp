@@ -69,10 +69,11 @@ ConfigurationDialog::ConfigurationDialog(platform::Ui& ui, ConfigSettings& setti
   Build();
   SettingsToControls();
   SetupDialogControls();
-  // OK asks the module, the series button opens the logger; none of the buttons acts
-  // while a flow (the OK check, a logger transfer) has the line.
+  // OK and "Vergleichen" ask the module, the series button opens the logger; none of the
+  // buttons acts while a flow (the OK check, a logger transfer) has the line.
   auto* gate = new link::LineGate(line, this);
-  for (ctl::Control id : {ctl::kOk, ctl::kCancel, ctl::kOpen, ctl::kSave, ctl::kPrint, ctl::kSeriesButton})
+  for (ctl::Control id :
+       {ctl::kOk, ctl::kCancel, ctl::kOpen, ctl::kSave, ctl::kPrint, ctl::kCompare, ctl::kSeriesButton})
     gate->Add(control(id));
 }
 
