@@ -145,7 +145,9 @@ bool HistoryStore::Open(const store::Location& location, const store::OpenOption
     const bool open = db_.Open(location, HistoryMigrations(), options, error, &f);
     if (failure) *failure = f;
     if (open) return true;
-    const bool race = sqlite ? f == store::OpenFailure::kLocked : f == store::OpenFailure::kFailed && attempt == 0;
+    // (SQLite answers a change of journal mode it cannot make now with the old mode.)
+    const bool race = sqlite ? f == store::OpenFailure::kLocked || f == store::OpenFailure::kFailed
+                             : f == store::OpenFailure::kFailed && attempt == 0;
     if (!race || waited.elapsed() >= options.busyTimeoutMs) return false;
     QThread::msleep(20);
   }
