@@ -31,6 +31,9 @@ void CheckCommon(const CommonOptions& o) {
   FUZZ_CHECK(!o.baud || *o.baud == 4800 || *o.baud == 19200 || *o.baud == 38400);
   FUZZ_CHECK(!o.language || *o.language == korvane::Language::kGerman || *o.language == korvane::Language::kEnglish);
   FUZZ_CHECK(!(o.port && !o.device.empty()));
+  // A technician's name is one line.
+  if (o.technician)
+    for (const unsigned char c : *o.technician) FUZZ_CHECK(c >= 0x20 && c != 0x7F);
 }
 
 void CheckCommand(const Command& c, const CommandOptions& o, int baud) {
@@ -44,8 +47,9 @@ void CheckCommand(const Command& c, const CommandOptions& o, int baud) {
   FUZZ_CHECK(o.chart.empty() || (korvane::logger::IsChartFileName(o.chart) && !o.display));
   for (const char* needsOutput : {"config-read", "config-print", "logger-read", "display-read"})
     if (Is(c, needsOutput)) FUZZ_CHECK(!o.output.empty());
-  for (const char* needsInput : {"config-write", "display-write"})
+  for (const char* needsInput : {"config-write", "config-diff", "display-write"})
     if (Is(c, needsInput)) FUZZ_CHECK(!o.input.empty());
+  if (Is(c, "history") && o.verify) FUZZ_CHECK(!o.json && !o.module && !o.kind && !o.sinceMs && !o.untilMs);
   if (Is(c, "logger-clear")) FUZZ_CHECK(o.yes);
 }
 

@@ -29,19 +29,22 @@ bool ParseDevice(const std::string& text, DeviceSpec& d, std::string& why) {
     const std::string item = text.substr(pos, comma == std::string::npos ? std::string::npos : comma - pos);
     const std::size_t eq = item.find('=');
     int v = 0;
-    if (eq == std::string::npos || !ParseInt(item.substr(eq + 1), v)) {
+    const bool text = eq != std::string::npos && item.substr(0, eq) == "identity";
+    if (eq == std::string::npos || (!text && !ParseInt(item.substr(eq + 1), v))) {
       why = "expected key=number, got \"" + item + "\"";
       return false;
     }
     const std::string key = item.substr(0, eq);
-    if (key == "type")
+    if (key == "identity" && eq != std::string::npos) {
+      d.identity = item.substr(eq + 1);
+    } else if (key == "type")
       d.type = v;
     else if (key == "address")
       d.address = v;
     else if (key == "kind")
       d.kind = v;
     else {
-      why = "unknown key \"" + key + "\" (type, address, kind)";
+      why = "unknown key \"" + key + "\" (type, address, kind, identity)";
       return false;
     }
     if (comma == std::string::npos) break;
@@ -50,7 +53,7 @@ bool ParseDevice(const std::string& text, DeviceSpec& d, std::string& why) {
   return true;
 }
 
-// "ADDRESS:TYPE[:KIND]".
+// "ADDRESS:TYPE[:KIND[:IDENTITY]]".
 bool ParseModule(const std::string& text, DeviceSpec& d, std::string& why) {
   std::vector<std::string> parts;
   std::size_t pos = 0;
@@ -60,12 +63,13 @@ bool ParseModule(const std::string& text, DeviceSpec& d, std::string& why) {
     if (colon == std::string::npos) break;
     pos = colon + 1;
   }
-  if (parts.size() < 2 || parts.size() > 3) {
-    why = "expected ADDRESS:TYPE or ADDRESS:TYPE:KIND";
+  if (parts.size() < 2 || parts.size() > 4) {
+    why = "expected ADDRESS:TYPE, ADDRESS:TYPE:KIND or ADDRESS:TYPE:KIND:IDENTITY";
     return false;
   }
+  if (parts.size() == 4) d.identity = parts[3];
   int* fields[] = {&d.address, &d.type, &d.kind};
-  for (std::size_t i = 0; i < parts.size(); ++i) {
+  for (std::size_t i = 0; i < parts.size() && i < 3; ++i) {
     if (!ParseInt(parts[i], *fields[i])) {
       why = "\"" + parts[i] + "\" is not a number";
       return false;
@@ -81,6 +85,8 @@ bool CheckDevice(const DeviceSpec& d, std::string& why) {
     why = platform::StringPrintf("address %d is not 0..31 or 255", d.address);
   else if (d.kind < 0 || d.kind > 255)
     why = platform::StringPrintf("device kind %d is not 0..255", d.kind);
+  else if (d.identity.size() > 4)
+    why = "identity \"" + d.identity + "\" is longer than four characters";
   else
     return true;
   return false;
@@ -127,14 +133,16 @@ const char* const kSimUsage =
     "  --address A       module address, 0..31 or 255 (default 0)\n"
     "  --kind K          device kind: 4 = amplifier family, 5 = display/controller\n"
     "                    series, other = earlier devices (default 4)\n"
-    "  --device type=N,address=A,kind=K\n"
+    "  --device type=N,address=A,kind=K[,identity=ID]\n"
     "                    one more amplifier (repeatable); when given, --type,\n"
     "                    --address and --kind are not used\n"
-    "  --module ADDRESS:TYPE[:KIND]\n"
+    "  --module ADDRESS:TYPE[:KIND[:IDENTITY]]\n"
     "                    one more amplifier at ADDRESS with measurement type TYPE and\n"
     "                    device kind KIND (default 4); repeat it for a bus of modules,\n"
     "                    each with values of its own. Like --device, it replaces --type,\n"
     "                    --address and --kind\n"
+    "                    Identity (parameter 26, up to four characters): A123 for a\n"
+    "                    single module, S and the address on a bus (S005), unless given\n"
     "  --display         add a display unit at address 0x80 (listens at 19200 baud)\n"
     "  --com N           link <settings folder>/ports/COM<N> to the pseudo-terminal\n"
     "  --settings DIR    settings folder for --com (default: the program's own)\n"
@@ -234,9 +242,20 @@ std::optional<SimOptions> ParseSimOptions(const std::vector<std::string>& args, 
   return o;
 }
 
+std::string IdentityOf(const DeviceSpec& d, std::size_t modules) {
+  if (!d.identity.empty()) return d.identity;
+  return modules == 1 ? "A123" : platform::StringPrintf("S%03d", d.address);
+}
+
 void BuildBus(const SimOptions& o, Bus& bus) {
-  for (const DeviceSpec& d : o.devices)
-    bus.Add(std::make_shared<Amplifier>(d.type, static_cast<std::uint8_t>(d.address), d.kind));
+  for (const DeviceSpec& d : o.devices) {
+    auto amplifier = std::make_shared<Amplifier>(d.type, static_cast<std::uint8_t>(d.address), d.kind);
+    const std::string id = IdentityOf(d, o.devices.size());
+    link::Data4 bytes{};
+    for (std::size_t i = 0; i < id.size() && i < bytes.size(); ++i) bytes[i] = static_cast<std::uint8_t>(id[i]);
+    amplifier->SetParameter(link::kIdentity.number, bytes);
+    bus.Add(std::move(amplifier));
+  }
   if (o.display) bus.Add(std::make_shared<DisplayUnit>());
   if (o.lateMs >= 0) bus.SetLateDelayMs(o.lateMs);
   for (const FaultSpec& f : o.faults) {

@@ -14,7 +14,12 @@ struct DeviceSpec {
   int type = 1;
   int address = 0;
   int kind = static_cast<int>(link::DeviceKind::kAmplifier);
+  std::string identity;  // "" : "A123" for a single module, "S" and the address on a bus
 };
+
+// The identity a module of the options answers with: the one given, "A123" when the
+// simulator runs one module, else "S" and its address in three digits ("S005").
+std::string IdentityOf(const DeviceSpec& device, std::size_t modules);
 
 struct FaultSpec {
   Fault fault = Fault::kNone;

@@ -13,6 +13,9 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include "app/OwnSettings.h"
+#include "history/HistoryLocation.h"
+#include "history/HistoryTexts.h"
 #include "platform/NumberText.h"
 #include "platform/PortNames.h"
 #include "platform/SafeFile.h"
@@ -137,9 +140,36 @@ CliContext::CliContext(CommonOptions options, std::ostream& out, std::ostream& e
   qtTexts_.Apply(language_);
   context_.address = static_cast<std::uint8_t>(options_.address);
   if (!options_.device.empty()) link_->setDeviceOverride(options_.device);
+
+  // The name the desktop program keeps, else the login name.
+  technician_ = options_.technician.value_or(
+      app::LoadOwnSettings(options_.settingsFolder).Get(app::kTechnicianKey).value_or(history::LoginName()));
+  history::HistoryChoice choice;
+  // The option was checked with the command line; an unknown text records nothing.
+  if (history::ParseHistoryOption(options_.history, &choice, nullptr)) historyLocation_ = choice.location;
+  if (historyLocation_) {
+    history::Recorder::Options o;
+    o.location = *historyLocation_;
+    o.createFolder = options_.history.empty();
+    o.technician = technician_;
+    o.host = history::HostName();
+    o.program = ProgramName();
+    recorder_ = std::make_unique<history::Recorder>(std::move(o));
+    context_.log = recorder_.get();
+  }
+}
+
+std::string ProgramName() { return std::string("korvane-cli ") + KORVANE_VERSION; }
+
+void CliContext::FinishHistory() {
+  if (!recorder_) return;
+  recorder_->Flush(recorder_->patience());
+  const std::vector<history::NotRecorded> failures = recorder_->TakeFailures();
+  if (!failures.empty()) err_ << history::NotRecordedText(failures, language_) << '\n' << std::flush;
 }
 
 CliContext::~CliContext() {
+  context_.log = nullptr;
   if (ownLink_) ownLink_->ClosePort();
   trace_.reset();
 }

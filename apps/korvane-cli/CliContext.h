@@ -11,6 +11,7 @@
 #include "CliUi.h"
 #include "CommandLine.h"
 #include "app/SettingsFile.h"
+#include "history/Recorder.h"
 #include "link/Link.h"
 #include "platform/Clock.h"
 #include "platform/InterruptGuard.h"
@@ -67,6 +68,13 @@ class CliContext {
   // is asked: kExitOk, or kExitFile after naming the first that cannot be written.
   int CheckOutputs(std::vector<std::string> paths);
 
+  // The module history of --history (none for --history none), and who records.
+  const std::optional<store::Location>& historyLocation() const { return historyLocation_; }
+  const std::string& technician() const { return technician_; }
+  // Waits for the command's records to reach the history; what did not is named on
+  // stderr, once. The command's status does not change.
+  void FinishHistory();
+
  private:
   CommonOptions options_;
   std::ostream& out_;
@@ -81,7 +89,13 @@ class CliContext {
   std::unique_ptr<link::Link> ownLink_;
   link::Link* link_ = nullptr;
   std::unique_ptr<TraceFile> trace_;  // after the link: it goes first
+  std::optional<store::Location> historyLocation_;
+  std::string technician_;
+  std::unique_ptr<history::Recorder> recorder_;
 };
+
+// "korvane-cli 1.0.0".
+std::string ProgramName();
 
 using platform::InterruptGuard;
 

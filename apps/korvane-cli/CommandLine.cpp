@@ -1,9 +1,16 @@
 #include "CommandLine.h"
 
+#include <cctype>
 #include <climits>
+#include <tuple>
 #include <cstdio>
 
+#include <QDateTime>
+
+#include "app/OwnSettings.h"
 #include "bus/AddressList.h"
+#include "history/HistoryLocation.h"
+#include "types/Cp1252.h"
 #include "display/DisplayFile.h"
 #include "link/Protocol.h"
 #include "logger/DeviceClock.h"
@@ -130,6 +137,7 @@ bool ParseCommonOptions(std::vector<std::string>& args, CommonOptions& o, std::s
   int v = 0;
   if (r.Int("--port", 1, 255, &v)) o.port = v;
   if (r.Value("--address", &text)) {
+    o.addressGiven = true;
     // One number is the module of every command; a list or range is the bus of live.
     if (ParseInt(text, &v)) {
       if (v < 0 || v > 255) return fail("--address takes a whole number from 0 to 255, not \"" + text + "\"");
@@ -158,6 +166,18 @@ bool ParseCommonOptions(std::vector<std::string>& args, CommonOptions& o, std::s
   if (r.Value("--trace", &text)) {
     if (text.empty()) return fail("--trace needs a file (- for stderr)");
     o.trace = text;
+  }
+  if (r.Value("--history", &text)) {
+    history::HistoryChoice choice;
+    std::string why;
+    if (text.empty() || !history::ParseHistoryOption(text, &choice, &why))
+      return fail(text.empty() ? "--history needs a file, a postgresql:// URL or none" : why);
+    o.history = text;
+  }
+  if (r.Value("--technician", &text)) {
+    const std::optional<std::string> name = app::TechnicianName(text);
+    if (!name) return fail("--technician needs a name without control characters");
+    o.technician = *name;
   }
   if (r.failed()) return fail(r.error());
   if (!o.device.empty() && o.port) return fail("give either --device or --port, not both");
@@ -342,6 +362,75 @@ std::string ParseScan(Args& args, int, CommandOptions& o) {
   ArgReader r(args);
   o.display = r.Flag("--display");
   return Finish(r);
+}
+
+std::string ParseHistory(Args& args, int, CommandOptions& o) {
+  ArgReader r(args);
+  std::string text;
+  if (r.Value("--module", &text)) o.module = IdentityFromShown(text);
+  if (r.Value("--kind", &text)) {
+    if (text.empty()) return "--kind needs an event kind";
+    o.kind = text;
+  }
+  for (auto [name, target, end] : {std::tuple{"--since", &o.sinceMs, false}, std::tuple{"--until", &o.untilMs, true}}) {
+    if (!r.Value(name, &text)) continue;
+    *target = ParseHistoryDate(text, end);
+    if (!*target)
+      return std::string(name) + " takes a date YYYY-MM-DD or \"YYYY-MM-DD hh:mm[:ss]\", not \"" + text + "\"";
+  }
+  o.json = r.Flag("--json");
+  // The options' values are taken first: none of them is the word.
+  const std::optional<std::string> word = r.Positional();
+  if (word && *word != "verify") return "history takes verify or the options of the listing, not \"" + *word + "\"";
+  o.verify = word.has_value();
+  if (std::string e = Finish(r); !e.empty()) return e;
+  if (o.verify && (o.module || o.kind || o.sinceMs || o.untilMs || o.json))
+    return "history verify walks the whole chain and takes no options";
+  return {};
+}
+
+std::string ParseConfigDiff(Args& args, int, CommandOptions& o) {
+  ArgReader r(args);
+  const std::optional<std::string> first = r.Positional();
+  const std::optional<std::string> second = r.Positional();
+  if (!first || first->empty()) return r.failed() ? r.error() : "config-diff needs a setup file (or two)";
+  if (second && second->empty()) return "config-diff needs a setup file name";
+  o.input = *first;
+  o.second = second.value_or("");
+  return Finish(r);
+}
+
+std::optional<std::int64_t> ParseHistoryDate(const std::string& text, bool endOfSpan) {
+  for (const char* format : {"yyyy-MM-dd", "yyyy-MM-dd HH:mm", "yyyy-MM-dd HH:mm:ss"}) {
+    const QString f = QString::fromLatin1(format);
+    if (text.size() != static_cast<std::size_t>(f.size())) continue;
+    QDateTime t = QDateTime::fromString(QString::fromStdString(text), f);
+    if (!t.isValid()) return std::nullopt;
+    if (endOfSpan) t = f.size() == 10 ? t.addDays(1) : f.size() == 16 ? t.addSecs(60) : t.addSecs(1);
+    return t.toMSecsSinceEpoch();
+  }
+  return std::nullopt;
+}
+
+std::string IdentityFromShown(const std::string& shown) {
+  std::string out;
+  for (std::size_t i = 0; i < shown.size(); ++i) {
+    int hi = -1, lo = -1;
+    if (shown.compare(i, 2, "\\x") == 0 && i + 3 < shown.size()) {
+      auto hex = [](char c) {
+        return std::isxdigit(static_cast<unsigned char>(c)) ? std::stoi(std::string(1, c), nullptr, 16) : -1;
+      };
+      hi = hex(shown[i + 2]);
+      lo = hex(shown[i + 3]);
+    }
+    if (hi < 0 || lo < 0) {
+      out += shown[i];
+      continue;
+    }
+    out += types::FromWindows1252(std::string(1, static_cast<char>(hi * 16 + lo)));
+    i += 3;
+  }
+  return out;
 }
 
 }  // namespace korvane::cli

@@ -19,6 +19,7 @@ struct CommonOptions {
   std::string device;           // --device: a device path instead of the COM mapping
   std::optional<int> port;      // --port: COM number 1..255
   int address = 0;              // --address 0..255
+  bool addressGiven = false;    // --address was on the command line
   // --address as a list or range ("0,3,5-7", each 0..31, once): the bus of live. Empty
   // for a single address.
   std::vector<std::uint8_t> addresses;
@@ -26,6 +27,8 @@ struct CommonOptions {
   std::optional<Language> language;  // --lang de | en
   std::string settingsFolder;   // where config.ini and ports/COM<n> are (default: the user's)
   std::string trace;            // --trace: communication trace file, "-" for stderr
+  std::string history;          // --history FILE | postgresql://... | none ("": the default file)
+  std::optional<std::string> technician;  // --technician NAME
 };
 
 // Takes the common options out of args (wherever they stand); the rest stays in
@@ -77,6 +80,13 @@ struct CommandOptions {
   measurement::TimeOfDay interval{0, 1, 0};  // live --interval
   std::optional<platform::LocalTime> time;  // clock-set --time; none: the PC's clock
   int contrast = 0;        // display-contrast 0..20
+  std::string second;      // config-diff FILE1 FILE2: the second file
+  // history: verify, or the listing's filters and form.
+  bool verify = false;
+  bool json = false;
+  std::optional<std::string> module;  // --module IDENTITY, as the history keeps it (UTF-8)
+  std::optional<std::string> kind;
+  std::optional<std::int64_t> sinceMs, untilMs;  // UTC; until exclusive
 };
 
 // The documented bounds the parsers keep.
@@ -102,6 +112,15 @@ std::string ParseDisplayWrite(Args& args, int baud, CommandOptions& options);
 std::string ParseDisplayContrast(Args& args, int baud, CommandOptions& options);
 std::string ParseParamReport(Args& args, int baud, CommandOptions& options);
 std::string ParseScan(Args& args, int baud, CommandOptions& options);
+std::string ParseHistory(Args& args, int baud, CommandOptions& options);
+std::string ParseConfigDiff(Args& args, int baud, CommandOptions& options);
+
+// "YYYY-MM-DD" or "YYYY-MM-DD hh:mm[:ss]" in local time as UTC milliseconds; endOfSpan
+// gives the first millisecond after the day (or second) named. Nothing for another text.
+std::optional<std::int64_t> ParseHistoryDate(const std::string& text, bool endOfSpan);
+// An identity as a listing shows it ("\x01" for a byte that is not printable) back as
+// the history keeps it.
+std::string IdentityFromShown(const std::string& shown);
 
 // "YYYY-MM-DD hh:mm:ss" of a date the device's clock can take, nothing else.
 std::optional<platform::LocalTime> ParseDeviceTime(const std::string& text);

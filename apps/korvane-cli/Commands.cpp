@@ -32,6 +32,12 @@ const std::vector<Command>& Commands() {
        "      module may get (nan, inf), 5 type of another family, 6 file cannot be read, 7 address\n"
        "      outside 0..31",
        &ParseConfigWrite, &RunConfigWrite, false},
+      {"config-diff", "FILE [FILE2]",
+       "compares the module's configuration (read, nothing written) with a setup file, or two\n"
+       "      setup files: one line per differing field, TAB-separated: setup-file key, label,\n"
+       "      first value (the module's, or FILE's), second value; exit 0 equal, 5 they differ,\n"
+       "      4 a file fails its checksum, 6 a file cannot be read",
+       &ParseConfigDiff, &RunConfigDiff, false},
       {"config-print", "-o FILE.pdf", "prints the module's configuration into a PDF file as the dialog's Print does",
        &ParseConfigPrint, &RunConfigPrint, true},
       {"logger-info", "", "the display unit's logger information (at 0x80, 19200 baud)", &ParseNothing, &RunLoggerInfo, false},
@@ -67,6 +73,12 @@ const std::vector<Command>& Commands() {
        "      \"address: 5  type: 1 pH  kind: 4  identity: A123\"; --display also asks the display unit\n"
        "      (0x80, 19200 baud); exit 1 when none answered, 130 after Ctrl-C",
        &ParseScan, &RunScan, false},
+      {"history", "[verify] [--module IDENTITY] [--address A] [--kind KIND] [--since DATE] [--until DATE] [--json]",
+       "the module history, oldest first: one line per event (local time, identity, address, kind,\n"
+       "      summary), --json one JSON object per line; DATE is YYYY-MM-DD or \"YYYY-MM-DD hh:mm[:ss]\".\n"
+       "      history verify walks the chain: exit 0 \"N events, chain intact\", 1 naming the first\n"
+       "      event that breaks it; 6 the history cannot be read",
+       &ParseHistory, &RunHistory, false},
   };
   return table;
 }
@@ -91,6 +103,13 @@ void PrintHelp(std::ostream& out) {
          "                     $XDG_CONFIG_HOME/Korvane or ~/.config/Korvane)\n"
          "  --trace FILE       every frame sent and received, damaged frames and time-outs,\n"
          "                     one line each with a millisecond time stamp, into FILE (- for stderr)\n"
+         "  --history WHERE    the module history every command that talks to a module records\n"
+         "                     in: a file, postgresql://user@host:port/database (the password from\n"
+         "                     ~/.pgpass or PGPASSFILE), or none (default: <data folder>/history.sqlite,\n"
+         "                     the data folder $APPDATA/Korvane, else $XDG_DATA_HOME/Korvane or\n"
+         "                     ~/.local/share/Korvane)\n"
+         "  --technician NAME  who is recorded (default: the name the desktop program keeps, else\n"
+         "                     the login name)\n"
          "\n"
          "Commands:\n";
   for (const Command& c : Commands()) {
@@ -120,6 +139,8 @@ int RunCommand(CliContext& ctx, const std::string& name, Args args) {
   int rc = c->run(ctx, options);
   // A trace that could not be written changes only a success.
   if (!ctx.FinishTrace() && rc == kExitOk) rc = kExitFile;
+  // What the history could not take is said; the command's status stays.
+  ctx.FinishHistory();
   return rc;
 }
 

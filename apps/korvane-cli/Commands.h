@@ -44,5 +44,6 @@ int RunLiveBus(CliContext& ctx, const CommandOptions& options);
 // live --record: opens the recording for appending, or says why not; kExitOk or kExitFile.
 int OpenRecording(CliContext& ctx, const std::string& path, measurement::Recording& recording);
 int RunScan(CliContext& ctx, const CommandOptions& options);
+int RunHistory(CliContext& ctx, const CommandOptions& options);
 
 }  // namespace korvane::cli

@@ -7,11 +7,14 @@
 
 #include "ConfigCommands.h"
 #include "configuration/SetupFile.h"
+#include "configuration/ConfigDiff.h"
 #include "configuration/ConfigLists.h"
 #include "configuration/ConfigTransfer.h"
 #include "configuration/DialogExchange.h"
 #include "configuration/SetupPrint.h"
 #include "platform/SafeFile.h"
+#include "platform/ShownText.h"
+#include "types/Cp1252.h"
 
 namespace korvane::cli {
 namespace {
@@ -23,6 +26,7 @@ using configuration::ConfigTransfer;
 constexpr int kExitDataFile = 4;      // the setup file's checksum does not match
 constexpr int kExitTypeMismatch = 5;  // the file's type belongs to another family
 constexpr int kExitAddress = 7;       // the address is outside 0..31 (the dialog refuses it)
+constexpr int kExitDiffers = 5;       // config-diff: the configurations differ
 
 // Reads the module's configuration and opens the dialog's data on it: the read
 // sequence, the key lists from the key values, the settings side of the dialog's
@@ -99,11 +103,33 @@ class SetupFileEditor : public configuration::ConfigurationEditor {
 // control values taken.
 int ReadForOutput(CliContext& ctx, const std::string& file, ConfigSettings& s) {
   // Nothing is asked of the module when its answer could not be kept.
-  if (const int rc = ctx.CheckOutputs({file}); rc != kExitOk) return rc;
+  if (!file.empty())
+    if (const int rc = ctx.CheckOutputs({file}); rc != kExitOk) return rc;
   ConfigTransfer transfer(ctx.link(), ctx.ui(), ctx.context());
   transfer.setPauseBeforeDialog(false);  // no dialog waits for a person here
   if (const int rc = ReadAndOpen(ctx, transfer, s); rc != kExitOk) return rc;
+  transfer.RecordRead();
   return TakeControls(ctx, s);
+}
+
+// A setup file for a comparison: read whole and with a sound checksum, or the command's
+// status after telling why not.
+int ReadSetupText(CliContext& ctx, const std::string& path, std::string* text) {
+  const Language lang = ctx.language();
+  const std::optional<std::string> bytes = platform::ReadWholeFile(path);
+  if (!bytes) {
+    ctx.ui().Message(
+        std::string(configuration::texts::kCannotRead(lang)) + " " + path + ": " + platform::ReadProblem(path, lang),
+        platform::kAppTitle);
+    return kExitFile;
+  }
+  ConfigSettings scratch;
+  if (configuration::SetupFile::ParseSetupText(*bytes, scratch, true) == configuration::SetupFile::kDataError) {
+    ctx.ui().Message(std::string(configuration::texts::kDataFileError(lang)) + " " + path, platform::kAppTitle);
+    return kExitDataFile;
+  }
+  *text = *bytes;
+  return kExitOk;
 }
 
 }  // namespace
@@ -141,6 +167,28 @@ int RunConfigWrite(CliContext& ctx, const CommandOptions& o) {
   if (transfer.refused()) return kExitDataFile;
   // The count of unanswered writes or the lost line went to stderr.
   return transfer.lastWrite().ok() ? kExitOk : kExitNoAnswer;
+}
+
+int RunConfigDiff(CliContext& ctx, const CommandOptions& o) {
+  // The files are checked before the module is asked anything.
+  std::string file, other;
+  if (const int rc = ReadSetupText(ctx, o.input, &file); rc != kExitOk) return rc;
+  if (!o.second.empty()) {
+    if (const int rc = ReadSetupText(ctx, o.second, &other); rc != kExitOk) return rc;
+  } else {
+    // The module as config-read would save it, compared with the file.
+    ConfigSettings s;
+    if (const int rc = ReadForOutput(ctx, "", s); rc != kExitOk) return rc;
+    other = std::move(file);
+    file = configuration::SetupFile::BuildSetupText(s);
+  }
+  const auto differences = configuration::CompareSetupTexts(file, other, ctx.language());
+  for (const configuration::FieldDifference& d : differences) {
+    auto shown = [](const std::string& bytes) { return platform::ShownText(types::FromWindows1252(bytes)); };
+    ctx.out() << d.key << '\t' << d.label << '\t' << shown(d.first) << '\t' << shown(d.second) << '\n';
+  }
+  ctx.out() << std::flush;
+  return differences.empty() ? kExitOk : kExitDiffers;
 }
 
 int RunConfigPrint(CliContext& ctx, const CommandOptions& o) {

@@ -7,5 +7,6 @@ namespace korvane::cli {
 int RunConfigRead(CliContext& ctx, const CommandOptions& options);
 int RunConfigWrite(CliContext& ctx, const CommandOptions& options);
 int RunConfigPrint(CliContext& ctx, const CommandOptions& options);
+int RunConfigDiff(CliContext& ctx, const CommandOptions& options);
 
 }  // namespace korvane::cli

@@ -36,12 +36,14 @@ int RunDisplayRead(CliContext& ctx, const CommandOptions& o) {
   const Language lang = ctx.language();
   // Nothing is asked of the unit when its answer could not be kept.
   if (const int rc = ctx.CheckOutputs({o.output}); rc != kExitOk) return rc;
-  display::DisplayTransfer transfer(ctx.link(), ctx.ui(), lang, ctx.clock());
+  display::DisplayTransfer transfer(ctx.link(), ctx.ui(), lang, ctx.clock(), nullptr, ctx.context().log);
   display::DisplaySettings s;
   s.language = lang;
-  const int rc = AtDisplayRate(ctx, transfer, [&] {
+  const int rc = AtDisplayRate(ctx, transfer, [&]() -> int {
     // The dialog as it opens, and "Speichern" (which reads the outputs first).
-    return transfer.ReadConfiguration(s) && transfer.ReadOutputs(s.outputs) ? kExitOk : NoAnswer(ctx);
+    if (!transfer.ReadConfiguration(s) || !transfer.ReadOutputs(s.outputs)) return NoAnswer(ctx);
+    transfer.RecordRead();
+    return kExitOk;
   });
   if (rc != kExitOk) return rc;
   std::string error;
@@ -63,20 +65,25 @@ int RunDisplayWrite(CliContext& ctx, const CommandOptions& o) {
     case display::FileRead::kUnreadable: ctx.ui().Message(message, platform::kAppTitle); return kExitFile;
     case display::FileRead::kBad: ctx.ui().Message(message, platform::kAppTitle); return kExitBadFile;
   }
-  display::DisplayTransfer transfer(ctx.link(), ctx.ui(), lang, ctx.clock());
-  return AtDisplayRate(ctx, transfer, [&] {
+  display::DisplayTransfer transfer(ctx.link(), ctx.ui(), lang, ctx.clock(), nullptr, ctx.context().log);
+  return AtDisplayRate(ctx, transfer, [&]() -> int {
     // "Öffnen" in the dialog (its contrast goes out at once), then OK: the outputs from
     // the file as their dialog's OK writes them, the configuration and the store.
     if (!ctx.link().Read(link::kDisplayAddress, link::kType)) return ctx.CommError();
     if (!transfer.SendContrast(s.contrast)) return NoAnswer(ctx);
     const std::optional<link::WriteReport> report = transfer.WriteConfiguration(s);
+    if (report) transfer.RecordWrite(s, *report, true, o.input);
     return report && report->ok() ? kExitOk : NoAnswer(ctx);
   });
 }
 
 int RunDisplayContrast(CliContext& ctx, const CommandOptions& o) {
-  display::DisplayTransfer transfer(ctx.link(), ctx.ui(), ctx.language(), ctx.clock());
-  return AtDisplayRate(ctx, transfer, [&] { return transfer.SendContrast(o.contrast) ? kExitOk : NoAnswer(ctx); });
+  display::DisplayTransfer transfer(ctx.link(), ctx.ui(), ctx.language(), ctx.clock(), nullptr, ctx.context().log);
+  return AtDisplayRate(ctx, transfer, [&]() -> int {
+    if (!transfer.SendContrast(o.contrast)) return NoAnswer(ctx);
+    transfer.RecordContrast(o.contrast);
+    return kExitOk;
+  });
 }
 
 }  // namespace korvane::cli

@@ -1,5 +1,9 @@
 #include "app/MainController.h"
 
+#include <QTimer>
+
+#include "history/HistoryTexts.h"
+#include "history/Recorder.h"
 #include "link/Address.h"
 #include "link/Link.h"
 #include "platform/NumberText.h"
@@ -69,7 +73,35 @@ MainController::MainController(link::Link& link, platform::Ui& ui, measurement::
   connect(&link_, &link::Link::lineHeldChanged, this, &MainController::RefreshButtons);
 }
 
-MainController::~MainController() = default;
+MainController::~MainController() { context_.log = nullptr; }
+
+void MainController::UseHistory(std::unique_ptr<history::Recorder> recorder) {
+  history_ = std::move(recorder);
+  context_.log = history_.get();
+  if (history_) connect(history_.get(), &history::Recorder::failed, this, &MainController::OnHistoryFailed);
+}
+
+void MainController::OnHistoryFailed() {
+  const std::vector<history::NotRecorded> failures = history_->TakeFailures();
+  if (failures.empty()) return;
+  const std::string text = history::NotRecordedText(failures, settings_.language);
+  SetStatusInfo(text.substr(0, text.find('\n')));
+  // The same reason again, with nothing written since, is not worth a second box.
+  const std::string reason = failures.back().store + "\n" + std::to_string(static_cast<int>(failures.back().failure));
+  const int written = history_->written();
+  if (reason == historyReason_ && written == historyWritten_) return;
+  historyReason_ = reason;
+  historyWritten_ = written;
+  historyNotice_ = text;
+  ShowHistoryNotice();
+}
+
+void MainController::ShowHistoryNotice() {
+  // A box in the middle of a flow would hold up its waits: it comes once the flow ended.
+  if (historyNotice_.empty() || busy() || link_.lineHeld()) return;
+  const std::string text = std::exchange(historyNotice_, {});
+  ui_.Message(text);
+}
 
 void MainController::Initialize() {
   settings_ = LoadSettingsFile(settingsFolder_);
@@ -109,6 +141,7 @@ void MainController::RefreshButtons() {
   buttons_.displayConfig = free;
   buttons_.parametrize = free && settings_.parametrize == 1;
   emit stateChanged();
+  if (free && !historyNotice_.empty()) QTimer::singleShot(0, this, &MainController::ShowHistoryNotice);
 }
 
 void MainController::OnStaleChanged(bool stale) {
@@ -214,6 +247,7 @@ void MainController::OnFlow(Flow flow) {
   else
     NotAvailable();
   emit stateChanged();
+  if (!historyNotice_.empty()) QTimer::singleShot(0, this, &MainController::ShowHistoryNotice);
 }
 
 void MainController::RunExclusive(const std::function<void()>& run) {
@@ -243,6 +277,12 @@ bool MainController::Exit() {
                 types::kNothingSaved(settings_.language));
   recording_.Close();
   link_.StopWorker();
+  // The last records reach the history before the program ends, or the user hears why not.
+  if (history_) {
+    history_->Flush(history_->patience());
+    const std::vector<history::NotRecorded> failures = history_->TakeFailures();
+    if (!failures.empty()) ui_.Message(history::NotRecordedText(failures, settings_.language));
+  }
   return true;
 }
 

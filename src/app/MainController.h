@@ -7,6 +7,7 @@
 
 #include <array>
 #include <functional>
+#include <memory>
 #include <string>
 
 #include "measurement/IntervalPicker.h"
@@ -17,6 +18,9 @@
 #include "platform/Clock.h"
 #include "platform/Language.h"
 
+namespace korvane::history {
+class Recorder;
+}
 namespace korvane::link {
 class Link;
 }
@@ -111,6 +115,11 @@ class MainController : public QObject {
   // line shows them as a start would.
   void ShowCalibration(int typeIndex, const std::array<float, 4>& values);
 
+  // The module history the flows record in (nullptr: none). What it cannot take goes to
+  // the status line at once and into a box once no flow runs, once per reason.
+  void UseHistory(std::unique_ptr<history::Recorder> recorder);
+  history::Recorder* history() const { return history_.get(); }
+
   LiveMeasurement& live() { return live_; }
   measurement::Recording& recording() { return recording_; }
   link::Link& link() { return link_; }
@@ -128,6 +137,8 @@ class MainController : public QObject {
   void OnRecordingTick();
   void OnMeasurementLost(const std::string& reason);
   void NotAvailable();
+  void OnHistoryFailed();
+  void ShowHistoryNotice();
 
   link::Link& link_;
   platform::Ui& ui_;
@@ -144,6 +155,10 @@ class MainController : public QObject {
   bool recordingReady_ = false;   // "Setup Messung" chose a file: a measurement may start
   int busy_ = 0;
   bool reopenRecording_ = false;  // the last measurement lost its line and closed its file
+  std::unique_ptr<history::Recorder> history_;
+  std::string historyNotice_;  // waits for the end of the flow
+  std::string historyReason_;  // the last reason a box told
+  int historyWritten_ = 0;     // events written when it told
 };
 
 }  // namespace korvane::app

@@ -2,6 +2,7 @@
 
 #include "calibration/CalibrationStore.h"
 #include "calibration/CalibrationTexts.h"
+#include "link/FlowLog.h"
 #include "link/Link.h"
 #include "platform/NumberText.h"
 #include "platform/Ui.h"
@@ -35,33 +36,45 @@ class Procedure {
       link_.Read(context_.address, p);  // a missing value keeps what it held
     if (LineLost()) return;
     type_ = link_.module().typeIndex;
+    before_ = K();
     host_.SetChannelCaptions(type_);
     host_.StartPolling();
     Branch();
     Finish();
+    Record();
   }
 
  private:
   void Branch() {
     switch (types::MeasurementType(type_).traits().procedure) {
-      case types::Procedure::kTwoPointPh: return TwoPointPhBranch();
-      case types::Procedure::kRedox: return RedoxBranch();
-      case types::Procedure::kCellConstant2: return CellConstantBranch(false);
-      case types::Procedure::kCellConstant4: return CellConstantBranch(true);
+      case types::Procedure::kTwoPointPh: return RunBranch("ph-two-point", &Procedure::TwoPointPhBranch);
+      case types::Procedure::kRedox: return RunBranch("redox", &Procedure::RedoxBranch);
+      case types::Procedure::kCellConstant2: return RunBranch("cell-constant", &Procedure::CellConstant2Branch);
+      case types::Procedure::kCellConstant4: return RunBranch("cell-constant-4", &Procedure::CellConstant4Branch);
       case types::Procedure::kOxygenOrAirPressure:
-        if (dialogs_.Choose(kOxygen(lang_), kAirPressure(lang_)) == Choice::kSecond) return AirPressureBranch();
-        return OxygenSlopeBranch();
-      case types::Procedure::kIse: return IseBranch();
-      case types::Procedure::kLinearChlorine: return LinearChlorineBranch();
+        if (dialogs_.Choose(kOxygen(lang_), kAirPressure(lang_)) == Choice::kSecond)
+          return RunBranch("air-pressure", &Procedure::AirPressureBranch);
+        return RunBranch("oxygen-slope", &Procedure::OxygenSlopeBranch);
+      case types::Procedure::kIse: return RunBranch("ise-two-point", &Procedure::IseBranch);
+      case types::Procedure::kLinearChlorine: return RunBranch("chlorine-linear", &Procedure::LinearChlorineBranch);
       case types::Procedure::kChlorineOrPh:
-        if (dialogs_.Choose(kChlorine(lang_), kPh) == Choice::kSecond) return PhCompensationBranch();
-        return ChlorineSlopeBranch();
+        if (dialogs_.Choose(kChlorine(lang_), kPh) == Choice::kSecond)
+          return RunBranch("ph-compensation", &Procedure::PhCompensationBranch);
+        return RunBranch("chlorine-slope", &Procedure::ChlorineSlopeBranch);
       case types::Procedure::kSaturationOrAirPressure:
-        if (dialogs_.Choose(kOxygen(lang_), kAirPressure(lang_)) == Choice::kSecond) return AirPressureBranch();
-        return SaturationBranch();
+        if (dialogs_.Choose(kOxygen(lang_), kAirPressure(lang_)) == Choice::kSecond)
+          return RunBranch("air-pressure", &Procedure::AirPressureBranch);
+        return RunBranch("saturation", &Procedure::SaturationBranch);
       case types::Procedure::kNone: return;  // only the status line is refreshed
     }
   }
+
+  void RunBranch(const char* procedure, void (Procedure::*branch)()) {
+    procedure_ = procedure;
+    (this->*branch)();
+  }
+  void CellConstant2Branch() { CellConstantBranch(false); }
+  void CellConstant4Branch() { CellConstantBranch(true); }
 
   // --- measuring points --------------------------------------------------------------
   float Measured(int channel) const { return link_.module().measured[channel - 1]; }
@@ -82,7 +95,15 @@ class Procedure {
     Box(text);
     Box(kWaitStable);
     if (captureChannel) *captured = Measured(captureChannel);
-    return BufferEntry(unitChannel);
+    const float temperature = Measured(6);
+    const float reference = BufferEntry(unitChannel);
+    KeepPoint(captureChannel ? std::optional<float>(*captured) : std::nullopt, reference, temperature);
+    return reference;
+  }
+  void KeepPoint(std::optional<float> captured, float reference, float temperature) {
+    points_.append(QJsonObject{{"captured", captured ? QJsonValue(link::FlowNumber(*captured)) : QJsonValue()},
+                               {"reference", link::FlowNumber(reference)},
+                               {"temperature", link::FlowNumber(temperature)}});
   }
 
   // The device went away (adapter pulled, simulator closed): the measured values are
@@ -96,7 +117,13 @@ class Procedure {
   // Stores what a formula produced and tells the user about a doubtful result; false
   // when the procedure ends without result dialog.
   bool Accept(const Outcome& o) {
-    if (LineLost()) return false;
+    if (LineLost()) {
+      outcome_ = "line-lost";
+      return false;
+    }
+    verdict_ = o.verdict;
+    after_ = o.k;
+    outcome_ = "refused";
     link_.module().calibration = o.k;
     switch (o.verdict) {
       case Verdict::kPlausible: return true;
@@ -114,8 +141,11 @@ class Procedure {
     rows.exitCaption = kExit(lang_);
     rows.labels = std::move(labels);
     rows.values = std::move(values);
+    outcome_ = "discarded";
     if (dialogs_.ShowResult(rows) != ResultAction::kSave) return;
     const link::WriteReport report = WriteCalibrationSet(link_, ui_, context_);
+    outcome_ = "saved";
+    write_ = report;
     if (LineLost()) return;
     if (!report.ok()) ui_.Message(link::WriteReportText(report, lang_));
   }
@@ -160,7 +190,9 @@ class Procedure {
     Box(kWaitStable);
     const float u1 = Measured(5);
     entry_.value = Measured(5);
+    const float temperature = Measured(6);
     const float p = Entry(kPressurePrompt(lang_), kPressureUnit);
+    KeepPoint(u1, p, temperature);
     host_.StopPolling();
     if (!Accept(AirPressure(K(), u1, p))) return;
     Offer({"", kAirPressure(lang_), ""}, {"", FormatNumber("%.0f hPa", p), ""});
@@ -202,6 +234,7 @@ class Procedure {
     // The slope has no calibration value of its own; it is kept with the module's
     // first key value and is not written by the save.
     link_.module().calibrationKey[0] = o.slope;
+    slope_ = o.slope;
     Offer({Label(3), Label(4), ""}, {FormatNumber("%.1f mV", K()[2]), FormatNumber("%.1f mV/pH", o.slope), ""});
   }
 
@@ -210,6 +243,43 @@ class Procedure {
     host_.StopPolling();
     if (!Accept(SaturationFactor(K(), b1, Measured(1)))) return;
     Offer({Label(1), "", ""}, {FormatNumber("%.1f %%", K()[0]), "", ""});
+  }
+
+  static const char* VerdictName(Verdict v) {
+    switch (v) {
+      case Verdict::kPlausible: return "plausible";
+      case Verdict::kImplausible: return "implausible";
+      case Verdict::kEqual: return "equal";
+      case Verdict::kRefused: return "refused";
+      case Verdict::kUnusable: return "unusable";
+    }
+    return "";
+  }
+  static QJsonArray Values(const KValues& k) {
+    QJsonArray a;
+    for (float v : k) a.append(link::FlowNumber(v));
+    return a;
+  }
+
+  // What the calibration did, for the context's log: nothing when no procedure ran.
+  void Record() {
+    if (!procedure_) return;
+    link::FlowRecord r;
+    r.kind = "calibration";
+    r.module.type = type_ + 1;
+    QJsonObject& d = r.details;
+    d["procedure"] = procedure_;
+    d["points"] = points_;
+    d["before"] = Values(before_);
+    d["after"] = Values(after_.value_or(before_));
+    if (verdict_) d["verdict"] = VerdictName(*verdict_);
+    d["plausible"] = verdict_ == Verdict::kPlausible;
+    d["outcome"] = outcome_;
+    if (slope_) d["slope"] = link::FlowNumber(*slope_);
+    if (write_)
+      d["write"] = QJsonObject{
+          {"acknowledged", write_->acknowledged}, {"unanswered", write_->unanswered}, {"complete", write_->ok()}};
+    link::RecordFlow(link_, context_, std::move(r));
   }
 
   void Finish() {
@@ -226,6 +296,15 @@ class Procedure {
   const Language lang_;
   int type_ = 0;
   ValueEntry entry_;
+  // The record of the run.
+  const char* procedure_ = nullptr;
+  KValues before_{};
+  std::optional<KValues> after_;
+  std::optional<Verdict> verdict_;
+  std::optional<float> slope_;
+  std::optional<link::WriteReport> write_;
+  QJsonArray points_;
+  const char* outcome_ = "refused";
 };
 
 }  // namespace

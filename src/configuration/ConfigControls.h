@@ -102,6 +102,7 @@ enum Control : int {
   kMeasurementType,
   kFirmware,
   kIdentity,
+  kCompare,  // "Vergleichen…"
   kControlCount
 };
 

@@ -1,5 +1,6 @@
 #include "configuration/ConfigTransfer.h"
 
+#include "configuration/ConfigDiff.h"
 #include "configuration/ConfigLists.h"
 #include "platform/NumberText.h"
 #include "platform/ShownText.h"
@@ -38,6 +39,8 @@ bool ConfigTransfer::ReadConfigurationSequence(ConfigSettings& s) {
     }
     ApplyReadReply(s, link_.module(), p.number);
   }
+  found_ = s;
+  foundModule_ = link::IdentityFromModule(link_, context_.address);
   if (pauseBeforeDialog_) link_.WaitSeconds(1);
   ui_.ProgressClose();
   return true;
@@ -61,6 +64,7 @@ TypeCheck ConfigTransfer::CheckTypeOnOk(ConfigSettings& s) {
 link::WriteReport ConfigTransfer::WriteConfigurationSequence(ConfigSettings& s) {
   report_ = {};
   refused_ = false;
+  writes_.clear();
   const link::LineLease line = link_.TakeLine();
   if (!line) {
     report_.lineLost = true;  // nothing was written
@@ -72,6 +76,7 @@ link::WriteReport ConfigTransfer::WriteConfigurationSequence(ConfigSettings& s) 
   // stops the sequence before it starts.
   RefusedSetting refused;
   const std::optional<std::vector<ConfigWrite>> writes = ConfigurationWrites(s, &refused);
+  writes_ = writes.value_or(std::vector<ConfigWrite>{});
   if (!writes) {
     refused_ = true;
     const std::string value = platform::ShownText(types::FromWindows1252(refused.text));
@@ -105,11 +110,61 @@ link::WriteReport ConfigTransfer::WriteConfigurationSequence(ConfigSettings& s) 
 }
 
 bool ConfigTransfer::ReadConfiguration(ConfigSettings& s, ConfigurationEditor& editor) {
+  loaded_.reset();
   if (!ReadConfigurationSequence(s)) return false;
   KeyIndicesFromValues(s, s.AbsoluteType());
-  if (editor.Edit(s, *this) != ConfigurationEditor::Result::kAccepted) return false;
+  if (editor.Edit(s, *this) != ConfigurationEditor::Result::kAccepted) {
+    RecordRead();
+    return false;
+  }
   const link::WriteReport report = WriteConfigurationSequence(s);
-  return !refused_ && report.ok();
+  // A sequence that sent nothing leaves the module as it was read.
+  if (refused_) {
+    RecordRead();
+    return false;
+  }
+  const ConfigSettings& found = found_;
+  link::FlowRecord r{"config-write", foundModule_, {}};
+  QJsonObject& d = r.details;
+  d["source"] = loaded_ ? "file" : "dialog";
+  if (loaded_) {
+    d["file"] = link::FlowText(loaded_->path);
+    d["checksum"] = link::FlowText(SetupFile::GetValue(loaded_->text, "CECKSUMM"));
+  }
+  d["changed"] = link::FlowChanges(WrittenChanges(found, writes_));
+  d["writes"] = static_cast<int>(writes_.size());
+  d["acknowledged"] = report.acknowledged;
+  d["unanswered"] = report.unanswered;
+  d["complete"] = report.ok();
+  d["found"] = link::FlowFields(SetupValues(found));
+  link::RecordFlow(link_, context_, std::move(r));
+  return report.ok();
+}
+
+void ConfigTransfer::RecordRead() {
+  link::FlowRecord r{"config-read", foundModule_, {}};
+  r.details["fields"] = link::FlowFields(SetupValues(found_));
+  link::RecordFlow(link_, context_, std::move(r));
+}
+
+LoadResult ConfigTransfer::Load(ConfigSettings& s) {
+  ChosenSetup file;
+  const LoadResult result = LoadSetupFile(ui_, s, &file);
+  if (result == LoadResult::kLoaded || result == LoadResult::kDataError) loaded_ = std::move(file);
+  return result;
+}
+
+bool ConfigTransfer::ReadModule(ConfigSettings& into) {
+  // The dialog's read stays the one the write's record compares with.
+  const ConfigSettings found = found_;
+  const link::ModuleIdentity module = foundModule_;
+  const bool pause = pauseBeforeDialog_;
+  pauseBeforeDialog_ = false;
+  const bool read = ReadConfigurationSequence(into);
+  pauseBeforeDialog_ = pause;
+  found_ = found;
+  foundModule_ = module;
+  return read;
 }
 
 }  // namespace korvane::configuration

@@ -8,6 +8,7 @@
 #include "configuration/ConfigurationEditor.h"
 #include "configuration/SetupActions.h"
 #include "link/FlowContext.h"
+#include "link/FlowLog.h"
 #include "link/Link.h"
 #include "platform/Ui.h"
 #include "types/Catalogue.h"
@@ -87,6 +88,15 @@ class ConfigTransfer : public SetupActions {
   // configuration was written completely (lastWrite() tells what the write got back).
   bool ReadConfiguration(ConfigSettings& s, ConfigurationEditor& editor);
   const link::WriteReport& lastWrite() const { return report_; }
+
+  // "Öffnen" in the dialog: the file is what the write's record names as its source.
+  LoadResult Load(ConfigSettings& s) override;
+  // "Vergleichen" with the module: the read sequence into `into`, without the pause.
+  bool ReadModule(ConfigSettings& into) override;
+
+  // Tells the context's log that the configuration was read: every field with the
+  // value the last read sequence found. ReadConfiguration does this itself.
+  void RecordRead();
   // The last write sequence sent nothing: a setting held a value no module may get
   // (the user was told which).
   bool refused() const { return refused_; }
@@ -102,6 +112,11 @@ class ConfigTransfer : public SetupActions {
   bool pauseBeforeDialog_ = true;
   link::WriteReport report_;
   bool refused_ = false;
+  // What the last read found, for the write's record; the setup file "Öffnen" loaded.
+  ConfigSettings found_;
+  link::ModuleIdentity foundModule_;
+  std::optional<ChosenSetup> loaded_;
+  std::vector<ConfigWrite> writes_;  // of the last write sequence
 };
 
 }  // namespace korvane::configuration

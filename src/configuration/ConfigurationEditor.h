@@ -5,6 +5,7 @@
 // the configuration dialog on the desktop, a setup file on the command line, a script
 // in the tests).
 #include <array>
+#include <optional>
 #include <string>
 
 #include "configuration/ConfigSettings.h"
@@ -29,6 +30,12 @@ class ConfigurationActions {
   virtual void Print(const ConfigSettings& s, const std::array<std::string, 6>& sourceNames) = 0;
   // The series button: the module logger of the settings' series.
   virtual void OpenLogger(const ConfigSettings& s) = 0;
+
+  // "Vergleichen": the module's configuration read afresh into `into` (nothing is
+  // written); false when there is no module or it did not answer (the user was told).
+  virtual bool ReadModule(ConfigSettings& /*into*/) { return false; }
+  // "Vergleichen" with a file: the setup file the user chooses, read whole.
+  virtual std::optional<ChosenSetup> ChooseSetupFile(Language /*language*/) { return std::nullopt; }
 };
 
 class ConfigurationEditor {

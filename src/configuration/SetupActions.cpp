@@ -9,6 +9,10 @@ namespace korvane::configuration {
 
 LoadResult SetupActions::Load(ConfigSettings& s) { return LoadSetupFile(setupUi_, s); }
 
+std::optional<ChosenSetup> SetupActions::ChooseSetupFile(Language language) {
+  return OpenSetupText(setupUi_, language);
+}
+
 void SetupActions::Save(const ConfigSettings& s) { SaveSetupFile(setupUi_, s); }
 
 void SetupActions::Print(const ConfigSettings& s, const std::array<std::string, 6>& sourceNames) {

@@ -20,6 +20,7 @@ class SetupActions : public ConfigurationActions {
   void Save(const ConfigSettings& s) override;
   void Print(const ConfigSettings& s, const std::array<std::string, 6>& sourceNames) override;
   void OpenLogger(const ConfigSettings& s) override;
+  std::optional<ChosenSetup> ChooseSetupFile(Language language) override;
 
  private:
   platform::Ui& setupUi_;

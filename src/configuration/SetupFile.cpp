@@ -132,20 +132,30 @@ bool SaveSetupFile(platform::Ui& ui, const ConfigSettings& s) {
   return true;
 }
 
-LoadResult LoadSetupFile(platform::Ui& ui, ConfigSettings& s) {
+std::optional<ChosenSetup> OpenSetupText(platform::Ui& ui, Language language, bool* unreadable) {
+  if (unreadable) *unreadable = false;
   const std::optional<std::string> chosen = ui.OpenFile(SetupFileDialogSpec());
-  if (!chosen) return LoadResult::kCancelled;
-  const std::optional<std::string> text = platform::ReadWholeFile(*chosen);
+  if (!chosen) return std::nullopt;
+  std::optional<std::string> text = platform::ReadWholeFile(*chosen);
   if (!text) {
-    ui.Message(std::string(texts::kCannotRead(s.language)) + "\n" + *chosen + "\n" +
-               platform::ReadProblem(*chosen, s.language));
-    return LoadResult::kUnreadable;
+    ui.Message(std::string(texts::kCannotRead(language)) + "\n" + *chosen + "\n" +
+               platform::ReadProblem(*chosen, language));
+    if (unreadable) *unreadable = true;
+    return std::nullopt;
   }
+  return ChosenSetup{*chosen, std::move(*text)};
+}
+
+LoadResult LoadSetupFile(platform::Ui& ui, ConfigSettings& s, ChosenSetup* loaded) {
+  bool unreadable = false;
+  const std::optional<ChosenSetup> file = OpenSetupText(ui, s.language, &unreadable);
+  if (!file) return unreadable ? LoadResult::kUnreadable : LoadResult::kCancelled;
+  if (loaded) *loaded = *file;
   const bool withCalibration = ui.YesNo(texts::kYesNoTitle, texts::kReadCalibrationToo(s.language),
                                         texts::kYes(s.language), texts::kNo(s.language));
   // A file without measurementType keeps the current type: hold it as absolute type.
   s.UseAbsoluteType();
-  if (SetupFile::ParseSetupText(*text, s, withCalibration) == SetupFile::kDataError) {
+  if (SetupFile::ParseSetupText(file->text, s, withCalibration) == SetupFile::kDataError) {
     ui.Message(texts::kDataFileError(s.language));
     return LoadResult::kDataError;
   }

@@ -2,6 +2,7 @@
 // Setup files (".qx4"): the configuration settings as KEY==value lines, each ended by
 // "\n\r", closed by a checksum line. Files are bytes: texts pass through unchanged.
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -45,6 +46,15 @@ bool SaveSetupFile(platform::Ui& ui, const ConfigSettings& s);
 // values come too, applies it. A file that cannot be read is reported and changes
 // nothing. After kLoaded and kDataError the dialog runs SetupDialogControls.
 enum class LoadResult { kCancelled, kUnreadable, kLoaded, kDataError };
-LoadResult LoadSetupFile(platform::Ui& ui, ConfigSettings& s);
+// The file a load or comparison read: its path and bytes.
+struct ChosenSetup {
+  std::string path;
+  std::string text;
+};
+// Asks for a setup file and reads it whole; nullopt when cancelled or when it cannot be
+// read (the user was told why; *unreadable then).
+std::optional<ChosenSetup> OpenSetupText(platform::Ui& ui, Language language, bool* unreadable = nullptr);
+// loaded: the file that was read, also when its checksum failed.
+LoadResult LoadSetupFile(platform::Ui& ui, ConfigSettings& s, ChosenSetup* loaded = nullptr);
 
 }  // namespace korvane::configuration

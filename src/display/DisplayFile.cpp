@@ -89,20 +89,44 @@ std::optional<int> WholeNumber(const std::string& text, int min, int max) {
   return value;
 }
 
+namespace {
+
+// A field's value as the file writes it. Number texts go out with "." whatever the user
+// typed; text that is no number is refused before a save, and kept as it stands here.
+std::string ValueText(const Field& f) {
+  std::string value;
+  if (f.number) value = std::to_string(*f.number);
+  if (f.flag) value = *f.flag ? "1" : "0";
+  if (f.text) value = platform::NumberEntryText(*f.text).value_or(*f.text);
+  return types::ToWindows1252(value);
+}
+
+// Whether a field belongs to the outputs dialog's part.
+bool IsOutputsField(const DisplaySettings& s, const Field& f) {
+  const void* member = f.text     ? static_cast<const void*>(f.text)
+                       : f.number ? static_cast<const void*>(f.number)
+                                  : static_cast<const void*>(f.flag);
+  const auto* p = static_cast<const char*>(member);
+  const auto* first = reinterpret_cast<const char*>(&s.outputs);
+  return p >= first && p < first + sizeof s.outputs;
+}
+
+}  // namespace
+
 std::string BuildDisplayText(const DisplaySettings& settings) {
   DisplaySettings s = settings;
   std::string t;
-  for (const Field& f : Fields(s)) {
-    std::string value;
-    if (f.number) value = std::to_string(*f.number);
-    if (f.flag) value = *f.flag ? "1" : "0";
-    // Number texts go out with "." whatever the user typed; text that is no number is
-    // refused before a save, and kept as it stands here.
-    if (f.text) value = platform::NumberEntryText(*f.text).value_or(*f.text);
-    t += f.key + "==" + types::ToWindows1252(value) + kLineEnd;
-  }
+  for (const Field& f : Fields(s)) t += f.key + "==" + ValueText(f) + kLineEnd;
   t += std::string(kChecksumKey) + "==" + std::to_string(types::SignedByteSum(t)) + kLineEnd;
   return t;
+}
+
+types::KeyValues DisplayValues(const DisplaySettings& settings, bool configuration, bool outputs) {
+  DisplaySettings s = settings;
+  types::KeyValues lines;
+  for (const Field& f : Fields(s))
+    if (IsOutputsField(s, f) ? outputs : configuration) lines.emplace_back(f.key, ValueText(f));
+  return lines;
 }
 
 std::optional<DisplayFileError> ParseDisplayText(const std::string& text, DisplaySettings& target, Language language) {

@@ -8,6 +8,7 @@
 #include "display/DisplaySettings.h"
 #include "platform/Language.h"
 #include "platform/Ui.h"
+#include "types/KeyValueText.h"
 
 namespace korvane::display {
 
@@ -15,6 +16,8 @@ namespace korvane::display {
 std::optional<int> WholeNumber(const std::string& text, int min, int max);
 
 std::string BuildDisplayText(const DisplaySettings& s);
+// The file's lines (key, value): those of the configuration, of the outputs, or both.
+types::KeyValues DisplayValues(const DisplaySettings& s, bool configuration, bool outputs);
 
 struct DisplayFileError {
   int line = 0;        // 1-based; the line after the last one when something is missing

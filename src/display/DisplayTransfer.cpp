@@ -96,16 +96,19 @@ void OutputsFromReplies(const link::ModuleState& m, DisplayOutputs& o) {
 }
 
 DisplayTransfer::DisplayTransfer(link::Link& link, platform::Ui& ui, Language language, platform::Clock clock,
-                                 logger::ExportGuard* guard)
+                                 logger::ExportGuard* guard, link::FlowLog* log)
     : link_(link),
       ui_(ui),
-      context_{link::kDisplayAddress, language},
+      context_{link::kDisplayAddress, language, log},
       clock_(std::move(clock)),
       guard_(guard),
       readout_(link, ui, context_) {}
 
 bool DisplayTransfer::Configure(DisplaySettings& s, DisplayEditor& editor) {
   s.language = context_.language;
+  found_.clear();
+  sent_ = {};
+  outputsSent_ = contrastSent_ = false;
   std::optional<link::WriteReport> report;
   link::LineLease line = link_.TakeLine();
   if (!line) return false;
@@ -115,9 +118,67 @@ bool DisplayTransfer::Configure(DisplaySettings& s, DisplayEditor& editor) {
   const bool accepted = read && editor.Edit(s, *this) == DisplayEditor::Result::kAccepted;
   line = link_.TakeLine();
   if (!line) return false;
+  const bool outputs = s.outputs.pending || outputsSent_;
   if (accepted) report = WriteConfiguration(s);
+  // The record is made while the unit still listens at its rate.
+  if (report) {
+    sent_.acknowledged += report->acknowledged;
+    sent_.unanswered += report->unanswered;
+    sent_.lineLost = sent_.lineLost || report->lineLost;
+    RecordWrite(s, sent_, outputs, "");
+  } else if (outputsSent_ || contrastSent_) {
+    RecordWrite(s, sent_, outputsSent_, "");
+  } else if (read) {
+    RecordRead();
+  }
   RestoreRate();
   return report && report->ok();
+}
+
+void DisplayTransfer::Found(const types::KeyValues& lines) {
+  for (const auto& line : lines) {
+    const auto it = std::find_if(found_.begin(), found_.end(), [&](const auto& f) { return f.first == line.first; });
+    if (it == found_.end())
+      found_.push_back(line);
+    else
+      it->second = line.second;
+  }
+}
+
+void DisplayTransfer::RecordContrast(int contrast) {
+  link::FlowRecord r{"display-write", unit_, {}, false};
+  r.details["source"] = "contrast";
+  r.details["changed"] = link::FlowChanges({{"CONTRAST", "", std::to_string(contrast)}});
+  r.details["acknowledged"] = 1;
+  r.details["unanswered"] = 0;
+  r.details["complete"] = true;
+  link::RecordFlow(link_, context_, std::move(r));
+}
+
+void DisplayTransfer::RecordRead() {
+  link::FlowRecord r{"display-read", unit_, {}, false};
+  r.details["fields"] = link::FlowFields(found_);
+  link::RecordFlow(link_, context_, std::move(r));
+}
+
+void DisplayTransfer::RecordWrite(const DisplaySettings& s, const link::WriteReport& report, bool outputs,
+                                  const std::string& file) {
+  const types::KeyValues after = DisplayValues(s, true, outputs);
+  // What was not read counts as unknown before: its key stands with an empty value.
+  types::KeyValues before;
+  for (const auto& line : after) {
+    const auto it = std::find_if(found_.begin(), found_.end(), [&](const auto& f) { return f.first == line.first; });
+    before.emplace_back(line.first, it == found_.end() ? std::string() : it->second);
+  }
+  link::FlowRecord r{"display-write", unit_, {}, false};
+  QJsonObject& d = r.details;
+  d["source"] = file.empty() ? "dialog" : "file";
+  if (!file.empty()) d["file"] = link::FlowText(file);
+  d["changed"] = link::FlowChanges(types::ChangedValues(before, after));
+  d["acknowledged"] = report.acknowledged;
+  d["unanswered"] = report.unanswered;
+  d["complete"] = report.ok();
+  link::RecordFlow(link_, context_, std::move(r));
 }
 
 bool DisplayTransfer::UseDisplayRate() {
@@ -173,6 +234,10 @@ bool DisplayTransfer::ReadConfiguration(DisplaySettings& s) {
     return false;
   }
   ConfigurationFromReplies(link_.module(), s);
+  unit_ = link::IdentityFromModule(link_, context_.address);
+  unit_.identity.clear();  // the unit has none
+  unit_.deviceKind = -1;
+  Found(DisplayValues(s, true, false));
   return true;
 }
 
@@ -191,6 +256,9 @@ bool DisplayTransfer::ReadOutputs(DisplayOutputs& o) {
     return false;
   }
   OutputsFromReplies(link_.module(), o);
+  DisplaySettings s;
+  s.outputs = o;
+  Found(DisplayValues(s, false, true));
   return true;
 }
 
@@ -206,6 +274,17 @@ void DisplayTransfer::ShowReport(const link::WriteReport& report) {
 }
 
 std::optional<link::WriteReport> DisplayTransfer::WriteOutputs(DisplayOutputs& o) {
+  const std::optional<link::WriteReport> report = WriteOutputFrames(o);
+  if (report) {
+    outputsSent_ = true;
+    sent_.acknowledged += report->acknowledged;
+    sent_.unanswered += report->unanswered;
+    sent_.lineLost = sent_.lineLost || report->lineLost;
+  }
+  return report;
+}
+
+std::optional<link::WriteReport> DisplayTransfer::WriteOutputFrames(DisplayOutputs& o) {
   // A field that is no number is never sent as a made-up value.
   if (const std::string problem = OutputsProblem(o, context_.language); !problem.empty()) {
     ui_.Message(problem);
@@ -231,7 +310,7 @@ std::optional<link::WriteReport> DisplayTransfer::WriteOutputs(DisplayOutputs& o
 std::optional<link::WriteReport> DisplayTransfer::WriteConfiguration(DisplaySettings& s) {
   link::WriteReport report;
   if (s.outputs.pending) {
-    const std::optional<link::WriteReport> outputs = WriteOutputs(s.outputs);
+    const std::optional<link::WriteReport> outputs = WriteOutputFrames(s.outputs);
     if (!outputs) return std::nullopt;
     report = *outputs;
     if (report.lineLost) return report;
@@ -275,6 +354,7 @@ std::optional<link::WriteReport> DisplayTransfer::WriteConfiguration(DisplaySett
   ui_.ProgressClose();
   ShowReport(own);
   report.unanswered += own.unanswered;
+  report.acknowledged += own.acknowledged;
   report.lineLost = report.lineLost || own.lineLost;
   return report;
 }
@@ -282,6 +362,7 @@ std::optional<link::WriteReport> DisplayTransfer::WriteConfiguration(DisplaySett
 bool DisplayTransfer::SendContrast(int contrast) {
   const link::LineLease line = link_.TakeLine();
   if (!line || !OpenPort()) return false;
+  contrastSent_ = true;
   return WriteByteAndStore(link_, ui_, context_, static_cast<std::uint8_t>(contrast + link::kContrastOffset));
 }
 

@@ -6,6 +6,7 @@
 // through the Ui and the DisplayEditor.
 #include "display/DisplayEditor.h"
 #include "link/FlowContext.h"
+#include "link/FlowLog.h"
 #include "link/Link.h"
 #include "logger/ExportGuard.h"
 #include "logger/LoggerReadout.h"
@@ -24,8 +25,10 @@ void OutputsFromReplies(const link::ModuleState& m, DisplayOutputs& o);
 
 class DisplayTransfer : public DisplayActions {
  public:
+  // log: where the flows tell what they did to the unit (nullptr: nowhere).
   DisplayTransfer(link::Link& link, platform::Ui& ui, Language language,
-                  platform::Clock clock = platform::SystemClock(), logger::ExportGuard* guard = nullptr);
+                  platform::Clock clock = platform::SystemClock(), logger::ExportGuard* guard = nullptr,
+                  link::FlowLog* log = nullptr);
 
   // The whole button: true when the configuration was written and every write answered.
   bool Configure(DisplaySettings& s, DisplayEditor& editor);
@@ -54,6 +57,15 @@ class DisplayTransfer : public DisplayActions {
   // True when the unit acknowledged the contrast (0..20).
   bool SendContrast(int contrast);
 
+  // Tell the log what was done: the unit read (every field read so far), or written
+  // (the fields of s that differ from what was read; with outputs, the outputs' too;
+  // file: the display file the values came from, "" for the dialog). Configure records
+  // itself; the command line's roads call these.
+  void RecordRead();
+  void RecordWrite(const DisplaySettings& s, const link::WriteReport& report, bool outputs, const std::string& file);
+  // The contrast edit's write on its own.
+  void RecordContrast(int contrast);
+
   // --- the dialog's buttons --------------------------------------------------------
   std::optional<std::string> LoggerInformation() override;
   void ReadLogger() override;
@@ -69,6 +81,8 @@ class DisplayTransfer : public DisplayActions {
   bool ReadStep(link::Parameter p, int& progress, int max);
   void WriteStep(link::WriteReport& report, link::Parameter p, const link::Data4& data, int& progress, int max);
   void ShowReport(const link::WriteReport& report);
+  std::optional<link::WriteReport> WriteOutputFrames(DisplayOutputs& o);
+  void Found(const types::KeyValues& lines);
 
   link::Link& link_;
   platform::Ui& ui_;
@@ -76,6 +90,12 @@ class DisplayTransfer : public DisplayActions {
   platform::Clock clock_;
   logger::ExportGuard* guard_;
   logger::LoggerReadout readout_;
+  // What the unit reported this session, and what the dialog's buttons sent meanwhile.
+  types::KeyValues found_;
+  link::ModuleIdentity unit_;
+  link::WriteReport sent_;
+  bool outputsSent_ = false;
+  bool contrastSent_ = false;
 };
 
 }  // namespace korvane::display

@@ -277,7 +277,8 @@ bool Link::Count(WriteReport& report, bool answered, std::uint8_t group, std::ui
     report.lineLost = true;
     return false;
   }
-  if (!answered && ReplyClearsPending(group, number)) ++report.unanswered;
+  if (!ReplyClearsPending(group, number)) return true;
+  ++(answered ? report.acknowledged : report.unanswered);
   return true;
 }
 

@@ -11,6 +11,7 @@ namespace korvane::link {
 struct WriteReport {
   int unanswered = 0;
   bool lineLost = false;
+  int acknowledged = 0;  // writes and commands the module acknowledged where the reply rules expect it
   bool ok() const { return unanswered == 0 && !lineLost; }
 };
 

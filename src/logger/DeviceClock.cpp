@@ -1,5 +1,6 @@
 #include "logger/DeviceClock.h"
 
+#include "link/FlowLog.h"
 #include "link/Link.h"
 #include "platform/NumberText.h"
 #include "platform/Ui.h"
@@ -39,7 +40,16 @@ bool SetDeviceClock(link::Link& link, platform::Ui& ui, const link::FlowContext&
     ui.Message(types::kCommError(context.language));
     return false;
   }
-  link.Request(context.address, link::kSetDate, link::DateData(t.year, t.month, t.day));
+  const bool dated = link.Request(context.address, link::kSetDate, link::DateData(t.year, t.month, t.day));
+  const bool display = context.address == link::kDisplayAddress;
+  link::FlowRecord r;
+  r.kind = "clock-set";
+  r.identify = !display;
+  r.details["source"] = display ? "display" : "module";
+  r.details["set"] = QString::fromStdString(
+      platform::StringPrintf("%04d-%02d-%02d %02d:%02d:%02d", t.year, t.month, t.day, t.hour, t.minute, t.second));
+  r.details["acknowledged"] = dated;  // the time was; the date may not have been
+  link::RecordFlow(link, context, std::move(r));
   return true;
 }
 

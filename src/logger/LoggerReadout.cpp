@@ -1,5 +1,6 @@
 #include "logger/LoggerReadout.h"
 
+#include "link/FlowLog.h"
 #include "link/Link.h"
 #include "logger/LoggerInfo.h"
 #include "logger/LoggerTexts.h"
@@ -43,6 +44,7 @@ ReadoutResult LoggerReadout::Read(const std::string& path, const ReadoutSource& 
   if (LoggerEmpty(bytes)) {
     ui_.Message(texts::kEmpty(lang));
     result.status = Status::kEmpty;
+    RecordReadout(result, path, source);
     return result;
   }
 
@@ -112,7 +114,49 @@ ReadoutResult LoggerReadout::Read(const std::string& path, const ReadoutSource& 
   }
   if (converting) ui_.NoticeClose();
   Report(result, path, file.error());
+  RecordReadout(result, path, source);
   return result;
+}
+
+namespace {
+
+const char* StatusName(Status s) {
+  switch (s) {
+    case Status::kDone: return "done";
+    case Status::kNoAnswer: return "no-answer";
+    case Status::kEmpty: return "empty";
+    case Status::kFileError: return "file-error";
+    case Status::kCancelled: return "cancelled";
+    case Status::kLineLost: return "line-lost";
+  }
+  return "";
+}
+
+// The record of a flow on a logger: the display unit's has no identity to ask for.
+link::FlowRecord LoggerRecord(const char* kind, bool displayUnit) {
+  link::FlowRecord r;
+  r.kind = kind;
+  r.identify = !displayUnit;
+  r.details["source"] = displayUnit ? "display" : "module";
+  return r;
+}
+
+}  // namespace
+
+void LoggerReadout::RecordReadout(const ReadoutResult& result, const std::string& path, const ReadoutSource& source) {
+  link::FlowRecord r = LoggerRecord("logger-read", source.displayUnit);
+  if (!source.displayUnit) {
+    r.module.identity = source.identity;
+    r.module.type = source.typeIndex + 1;
+    r.module.deviceKind = source.deviceKind;
+  }
+  QJsonObject& d = r.details;
+  d["status"] = StatusName(result.status);
+  d["records"] = result.records;
+  d["announced"] = result.announced;
+  d["out_of_step"] = result.outOfStep;
+  d["file"] = QString::fromStdString(path);
+  link::RecordFlow(link_, context_, std::move(r));
 }
 
 int LoggerReadout::Announced(const ReadoutSource& source, bool longRecords, ReadoutResult& result) {
@@ -213,9 +257,14 @@ bool LoggerReadout::Clear(bool displayUnit, bool confirmed) {
     return false;
   const link::LineLease line = link_.TakeLine();
   if (!line || !OpenPort()) return false;
-  if (link_.Request(context_.address, link::kLoggerClear, link::ByteData(displayUnit ? 2 : 0))) return true;
-  ui_.Message(types::kCommError(lang));
-  return false;
+  if (!link_.Request(context_.address, link::kLoggerClear, link::ByteData(displayUnit ? 2 : 0))) {
+    ui_.Message(types::kCommError(lang));
+    return false;
+  }
+  link::FlowRecord r = LoggerRecord("logger-clear", displayUnit);
+  r.details["cleared"] = true;
+  link::RecordFlow(link_, context_, std::move(r));
+  return true;
 }
 
 }  // namespace korvane::logger

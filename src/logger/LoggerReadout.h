@@ -92,6 +92,9 @@ class LoggerReadout : public QObject {
   void ReturnToSlowRate(std::uint8_t address, int deviceKind);
   // Tells the user what went wrong, and what was short or out of step.
   void Report(const ReadoutResult& result, const std::string& path, const std::string& fileError);
+  // Tells the context's log what the readout brought (nothing when the device never
+  // answered).
+  void RecordReadout(const ReadoutResult& result, const std::string& path, const ReadoutSource& source);
 
   link::Link& link_;
   platform::Ui& ui_;

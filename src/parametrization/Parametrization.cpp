@@ -7,6 +7,7 @@
 #include <cmath>
 #include <memory>
 
+#include "link/FlowLog.h"
 #include "link/Link.h"
 #include "parametrization/ParamTexts.h"
 #include "parametrization/ParameterReport.h"
@@ -113,7 +114,15 @@ void Parametrization::Close() {
   if (line && fields_.dacAdjustMode) SetDacAdjustMode(false);
 }
 
+bool Parametrization::WriteAdjustment(const char* name, link::Parameter p, const link::Data4& data, QJsonValue value) {
+  const bool acknowledged = link_.Write(context_.address, p, data);
+  adjustments_.append(QJsonObject{
+      {"parameter", p.number}, {"name", name}, {"value", std::move(value)}, {"acknowledged", acknowledged}});
+  return acknowledged;
+}
+
 void Parametrization::SetDacAdjustMode(bool on) {
+  usedAdjustMode_ = usedAdjustMode_ || on;
   if (!link_.Request(context_.address, on ? link::kDacAdjustOn : link::kDacAdjustOff)) ui_.Message(texts::kCommError);
   fields_.dacAdjustMode = on;
 }
@@ -216,7 +225,8 @@ void Parametrization::Measure(Control control) {
   const std::optional<std::uint32_t> value = MeasureRaw(b->pick);
   if (!value) return;
   // Range adjustments are not acknowledged: the wait ends by time-out and says nothing.
-  link_.Write(context_.address, b->target, link::U16Data(static_cast<std::uint16_t>(*value & 0xFFFF)));
+  const auto raw = static_cast<std::uint16_t>(*value & 0xFFFF);
+  WriteAdjustment(b->caption, b->target, link::U16Data(raw), raw);
 }
 
 void Parametrization::MeasureAirPressure() {
@@ -243,15 +253,16 @@ void Parametrization::MeasureAirPressure() {
     }
     adjustment = *fits;
   }
-  link_.Write(context_.address, link::kAirPressureAdjustment, link::U16Data(adjustment));
-  link_.Write(context_.address, link::kCalibration4, link::FloatData(1.0f));
+  WriteAdjustment("Luftdruck", link::kAirPressureAdjustment, link::U16Data(adjustment), adjustment);
+  WriteAdjustment("K4", link::kCalibration4, link::FloatData(1.0f), 1.0);
 }
 
 void Parametrization::SwitchRange(int button) {
   const std::uint8_t code = RangeCode(button, typeIndex());
   const link::LineLease line = link_.TakeLine();
   if (!line || !Open()) return;
-  if (link_.Write(context_.address, link::kType, link::ByteData(code))) {
+  if (WriteAdjustment(kRangeCaptions[static_cast<std::size_t>(std::clamp(button, 0, 3))], link::kType,
+                      link::ByteData(code), code)) {
     link_.Request(context_.address, link::kStoreSettings, link::ByteData(code));
     ui_.Message(texts::kRangeSwitched);
   } else {
@@ -291,7 +302,9 @@ void Parametrization::ProgramDacLimits() {
   ui_.ProgressSet(1);
   if (Open()) {
     auto write = [&](std::size_t i) {
-      return link_.Write(context_.address, link::kDacLimits[i], link::U16Data(static_cast<std::uint16_t>(v->dac[i])));
+      static const char* const kNames[] = {"DAC 0", "DAC 1", "DAC 2", "DAC 3", "DAC 4", "DAC 5", "DAC 6", "DAC 7"};
+      const auto value = static_cast<std::uint16_t>(v->dac[i]);
+      return WriteAdjustment(kNames[i], link::kDacLimits[i], link::U16Data(value), value);
     };
     if (!write(0)) {
       ui_.Message(texts::kCommError);
@@ -317,7 +330,7 @@ void Parametrization::WriteDeviceNumber() {
     ui_.Message(message);
     return;
   }
-  link_.Write(context_.address, link::kIdentity, *data);
+  WriteAdjustment("Gerätenummer", link::kIdentity, *data, link::FlowText(link::IdentityText(*data)));
 }
 
 void Parametrization::WriteCalibrationDelay() {
@@ -325,7 +338,8 @@ void Parametrization::WriteCalibrationDelay() {
   if (!line || !Open()) return;
   const std::optional<ParamValues> v = TakeControls();
   if (!v) return;
-  link_.Write(context_.address, link::kCalibrationDelay, link::ByteData(static_cast<std::uint8_t>(v->delay)));
+  const auto delay = static_cast<std::uint8_t>(v->delay);
+  WriteAdjustment("Kalibrierverzögerung", link::kCalibrationDelay, link::ByteData(delay), delay);
 }
 
 void Parametrization::WriteScreenSaver() {
@@ -333,7 +347,8 @@ void Parametrization::WriteScreenSaver() {
   if (!line || !Open()) return;
   const std::optional<ParamValues> v = TakeControls();
   if (!v) return;
-  link_.Write(context_.address, link::kScreenSaverOff, link::ByteData(v->screenSaverOff ? 1 : 0));
+  WriteAdjustment("Bildschirmschoner aus", link::kScreenSaverOff, link::ByteData(v->screenSaverOff ? 1 : 0),
+                  v->screenSaverOff);
 }
 
 }  // namespace korvane::parametrization

@@ -2,6 +2,8 @@
 // One opening of the parametrization dialog: its initialization, the parameter report
 // and its printout, and the adjustment actions of its buttons and DAC edits, over the
 // Link and the Ui. German only. QtCore only.
+#include <QJsonArray>
+
 #include <array>
 #include <cstdint>
 #include <functional>
@@ -83,6 +85,11 @@ class Parametrization : public ParametrizationActions {
 
   void SetDacAdjustMode(bool on);
 
+  // What this opening wrote to the module, for the flow's record: each adjustment with
+  // its parameter, name and value, and whether the DAC adjust mode was used.
+  const QJsonArray& adjustments() const { return adjustments_; }
+  bool usedAdjustMode() const { return usedAdjustMode_; }
+
  private:
   std::optional<ParamValues> TakeControls();
   void ShowFields();
@@ -90,6 +97,8 @@ class Parametrization : public ParametrizationActions {
   // or nullopt when the line went away meanwhile (told; nothing is to be stored).
   std::optional<std::uint32_t> MeasureRaw(RawPick pick);
   bool Open();
+  // Writes an adjustment parameter and keeps it for the record.
+  bool WriteAdjustment(const char* name, link::Parameter p, const link::Data4& data, QJsonValue value);
 
   link::Link& link_;
   platform::Ui& ui_;
@@ -102,6 +111,8 @@ class Parametrization : public ParametrizationActions {
   // over, the fields shown again when an action changed them.
   std::function<void()> onTakeControls_;
   std::function<void()> onShowFields_;
+  QJsonArray adjustments_;
+  bool usedAdjustMode_ = false;
 };
 
 }  // namespace korvane::parametrization

@@ -1,5 +1,6 @@
 #include "parametrization/StartParametrization.h"
 
+#include "link/FlowLog.h"
 #include "link/Link.h"
 #include "parametrization/ParamTexts.h"
 #include "parametrization/Parametrization.h"
@@ -29,24 +30,39 @@ void Run(link::Link& link, platform::Ui& ui, const link::FlowContext& context, P
 
   link.module().typeIndex = n;
   const link::Data4 type = link::ByteData(static_cast<std::uint8_t>(n + 1));
-  if (link.Write(context.address, link::kType, type)) {
+  link::FlowRecord record;
+  record.kind = "parametrization";
+  record.module.type = n + 1;
+  record.details["type_written"] = n + 1;
+  const bool answered = link.Write(context.address, link::kType, type);
+  if (answered) {
     Parametrization session(link, ui, context, dialogs.rawValueView(), fields, clock);
     session.Initialize();
     // The dialog's buttons take the line one at a time while it is open.
     line.Release();
     dialogs.Run(session);
+    record.details["adjustments"] = session.adjustments();
+    record.details["dac_adjust_mode"] = session.usedAdjustMode();
     line = link.TakeLine();
-    if (!line) return;
+    if (!line) {
+      record.identify = false;  // another flow has the line: the module is not asked
+      return link::RecordFlow(link, context, std::move(record));
+    }
     session.Close();
   } else {
     ui.Message(texts::kCommError);
   }
-  if (!link.Request(context.address, link::kTypeWritten, type)) {
+  bool finished = link.Request(context.address, link::kTypeWritten, type);
+  if (!finished) {
     ui.Message(texts::kNotFinished);
-    return;
+  } else {
+    finished = link.Write(context.address, link::kType, type);
+    ui.Message(finished ? texts::kFinished : texts::kNotFinished);
+    link.Request(context.address, link::kStoreSettings, type);
   }
-  ui.Message(link.Write(context.address, link::kType, type) ? texts::kFinished : texts::kNotFinished);
-  link.Request(context.address, link::kStoreSettings, type);
+  record.details["finished"] = finished;
+  // A module that never took the type was not parametrized.
+  if (answered) link::RecordFlow(link, context, std::move(record));
 }
 
 }  // namespace

@@ -66,6 +66,17 @@ std::optional<std::string> PercentDecode(const std::string& s) {
 
 }  // namespace
 
+OpenFailure FailureOf(const QSqlError& error, Location::Backend backend) {
+  if (backend == Location::Backend::kSqlite) return Classify(error, backend);
+  const QString state = error.nativeErrorCode();
+  if (state == QLatin1String("55P03")) return OpenFailure::kLocked;  // lock_not_available
+  // Connection exceptions and a server shutting down or starting up.
+  if (state.startsWith(QLatin1String("08")) || state.startsWith(QLatin1String("57P")) ||
+      error.type() == QSqlError::ConnectionError)
+    return OpenFailure::kUnreachable;
+  return OpenFailure::kFailed;
+}
+
 bool Database::Exec(QSqlQuery& q, const QString& statement, std::string* error) {
   if (q.exec(statement)) return true;
   lastError_ = q.lastError();

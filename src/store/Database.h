@@ -64,6 +64,11 @@ struct OpenOptions {
   bool exclusive = false;
 };
 
+// The kind of failure a statement's error means, for callers running their own
+// statements: SQLite's busy and locked, damaged, cannot-open; PostgreSQL's lock time-out
+// and lost or refused connection; kFailed for the rest.
+OpenFailure FailureOf(const QSqlError& error, Location::Backend backend);
+
 class Database {
  public:
   Database();

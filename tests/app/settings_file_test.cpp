@@ -10,6 +10,7 @@
 
 #include <sys/stat.h>
 
+#include "app/OwnSettings.h"
 #include "app/SettingsFile.h"
 
 namespace korvane::app {
@@ -241,6 +242,24 @@ TEST(SettingsFile, APipeInPlaceOfTheFileDoesNotBlockTheStart) {
   ASSERT_TRUE(QFile::link(tmp.path() + "/missing", QString::fromStdString(SettingsFilePath(other))));
   EXPECT_EQ(LoadSettingsFile(other).portIndex, 0);
   EXPECT_TRUE(QFileInfo(QString::fromStdString(SettingsFilePath(other))).isSymLink());
+}
+
+}  // namespace
+}  // namespace korvane::app
+
+namespace korvane::app {
+namespace {
+
+// The program's own settings beside config.ini: what is kept, and a name with a line
+// break in it is never kept (it would end the line).
+TEST(OwnSettings, KeepsItsLinesAndOnlyNamesThatFitOnOne) {
+  const OwnSettings s = ParseOwnSettings("# Korvane\n technician = Anna Berger\r\nbad line\nsite=\ntechnician=Bo\n");
+  EXPECT_EQ(s.Get(kTechnicianKey), "Bo");  // the last of a key counts
+  EXPECT_EQ(s.Get("site"), "");
+  EXPECT_EQ(ParseOwnSettings(FormatOwnSettings(s)).values, s.values);
+  for (const auto& [typed, kept] : std::vector<std::pair<std::string, std::optional<std::string>>>{
+           {"  Anna Berger ", "Anna Berger"}, {"", std::nullopt}, {"Anna\nBerger", std::nullopt}, {"Jörg", "Jörg"}})
+    EXPECT_EQ(TechnicianName(typed), kept) << typed;
 }
 
 }  // namespace

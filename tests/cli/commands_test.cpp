@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <sstream>
@@ -288,8 +289,14 @@ TEST_F(CliFixture, ClockSetTakesOnlyRealDatesTheYearByteHolds) {
       EXPECT_TRUE(sim.bus.received().empty());
       continue;
     }
+    // The time and date frames; after them only the history asks who the module is.
+    ASSERT_GE(sim.bus.received().size(), 2u);
+    for (std::size_t i = 2; i < sim.bus.received().size(); ++i) {
+      const link::Frame& f = sim.bus.received()[i];
+      EXPECT_EQ(link::FrameGroup(f), link::kRead);
+      EXPECT_THAT((std::vector<int>{26, 28, 29, 31}), ::testing::Contains(link::FrameParameter(f)));
+    }
     // The date frame: year byte, day, month.
-    ASSERT_EQ(sim.bus.received().size(), 2u);
     const std::string t = row.time;
     EXPECT_EQ(link::FrameData(sim.bus.received()[1]),
               (link::Data4{static_cast<std::uint8_t>(std::stoi(t.substr(0, 4)) - 2000),

@@ -53,6 +53,7 @@ const CommandCase kCommands[] = {
     {"config-read", {"config-read", "-o", "OUT"}, "read.qx4", {1, 1, 1, 1, 1, 1, 1, 0, 0}},
     {"config-write", {"config-write", "IN"}, nullptr, {1, 1, 1, 1, 1, 1, 1, 1, 1}},
     {"config-print", {"config-print", "-o", "OUT"}, "print.pdf", {1, 1, 1, 1, 1, 1, 1, 0, 0}},
+    {"config-diff", {"config-diff", "IN"}, nullptr, {1, 1, 1, 1, 1, 1, 1, 0, 0}},
     {"logger-read", {"logger-read", "-o", "OUT"}, "logger.txt", {1, 1, 1, 1, 1, 1, 1, 0, 0}},
     {"logger-read --display", {"logger-read", "--display", "-o", "OUT"}, "unit.txt", {1, 1, 1, 1, 1, 1, 1, 0, 0}},
     {"live --record", {"live", "--count", "2", "--poll", "300", "--record", "OUT"}, "rec.txt", {1, 1, 1, 1, 1, 1, 1, 0, 0}},

@@ -2,6 +2,7 @@
 
 #include "DisplayUnit.h"
 #include "Bus.h"
+#include "SimOptions.h"
 
 namespace korvane::sim {
 namespace {
@@ -114,6 +115,39 @@ TEST_F(BusTest, AdvanceReachesEveryDevice) {
   bus.Advance(37.0);
   EXPECT_NE(amp0->Measured(1), before0);
   EXPECT_NE(amp3->Measured(1), before3);
+}
+
+}  // namespace
+}  // namespace korvane::sim
+
+namespace korvane::sim {
+namespace {
+
+// Each module of a bus answers with an identity of its own; one module alone keeps the
+// one the program's examples show.
+TEST(SimIdentity, OneModuleA123ABusOnePerAddressOrTheOneGiven) {
+  const struct {
+    std::vector<std::string> args;
+    std::vector<std::string> identities;  // by module, in the options' order
+  } rows[] = {
+      {{}, {"A123"}},
+      {{"--module", "3:1", "--module", "5:3:5"}, {"S003", "S005"}},
+      {{"--module", "3:1:4:PH01", "--device", "type=3,address=7,identity=Q"}, {"PH01", "Q"}},
+  };
+  for (const auto& r : rows) {
+    bool help = false;
+    std::string error;
+    const std::optional<SimOptions> o = ParseSimOptions(r.args, &help, &error);
+    ASSERT_TRUE(o) << error;
+    Bus bus;
+    BuildBus(*o, bus);
+    for (std::size_t i = 0; i < r.identities.size(); ++i) {
+      const auto address = static_cast<std::uint8_t>(o->devices[i].address);
+      const std::optional<Frame> reply = bus.DeviceFor(address)->Handle(link::BuildFrame(address, 2, 4, 26));
+      ASSERT_TRUE(reply);
+      EXPECT_EQ(link::IdentityText(link::FrameData(*reply)), r.identities[i]);
+    }
+  }
 }
 
 }  // namespace

@@ -92,7 +92,7 @@ MainFlows::MainFlows(MainController& controller, link::Link& link, platform::Ui&
     c->ShowCalibration(type, k);
   });
   c->SetFlow(Flow::kDisplayConfig, [this, c, &link, &ui, clock, editor = dialogs.display] {
-    display::DisplayTransfer transfer(link, ui, c->language(), clock, recordingGuard_.get());
+    display::DisplayTransfer transfer(link, ui, c->language(), clock, recordingGuard_.get(), c->context().log);
     transfer.Configure(displaySettings_, *editor);
   });
   c->SetFlow(Flow::kParametrize, [this, c, &link, &ui, clock, windows = dialogs.parametrization] {

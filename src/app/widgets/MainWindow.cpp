@@ -7,6 +7,8 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QInputDialog>
+#include <QLineEdit>
 #include <QKeySequence>
 #include <QPushButton>
 #include <QScreen>
@@ -15,6 +17,9 @@
 #include <QVBoxLayout>
 
 #include "app/MainController.h"
+#include "app/OwnSettings.h"
+#include "history/HistoryLocation.h"
+#include "history/Recorder.h"
 #include "app/widgets/IntervalDialog.h"
 #include "app/widgets/PortSetupDialog.h"
 #include "bus/BusTexts.h"
@@ -33,6 +38,8 @@ namespace korvane::app {
 namespace {
 
 QString Q(const std::string& s) { return QString::fromStdString(s); }
+
+constexpr types::TextPair kTechnicianPrompt{"Name des Technikers", "Technician's name"};
 
 // The flow buttons in the window's order, with their names, captions and enabled states.
 struct FlowButtonSpec {
@@ -138,9 +145,36 @@ MainWindow::MainWindow(Options options, QWidget* parent) : QDialog(parent) {
   });
 
   c->Initialize();
+  settingsFolder_ = folder;
+  history::HistoryChoice history;
+  if (history::ParseHistoryOption(options.history, &history, nullptr) && history.location) {
+    history::Recorder::Options o;
+    o.location = *history.location;
+    o.createFolder = options.history.empty();
+    o.technician = LoadOwnSettings(folder).Get(kTechnicianKey).value_or(history::LoginName());
+    o.host = history::HostName();
+    o.program = std::string("korvane ") + KORVANE_VERSION;
+    c->UseHistory(std::make_unique<history::Recorder>(std::move(o)));
+  }
   RefreshState();
   RefreshFields();
   RefreshCaptions();
+}
+
+void MainWindow::AskTechnicianOnce() {
+  if (!controller_->history()) return;
+  OwnSettings own = LoadOwnSettings(settingsFolder_);
+  if (own.Get(kTechnicianKey)) return;
+  const Language lang = controller_->language();
+  bool ok = false;
+  const QString typed = QInputDialog::getText(this, QStringLiteral("Korvane"), Q(kTechnicianPrompt(lang)),
+                                              QLineEdit::Normal, QString(), &ok);
+  const std::optional<std::string> name = ok ? TechnicianName(typed.toStdString()) : std::nullopt;
+  if (!name) return;  // asked again at the next start
+  own.Set(kTechnicianKey, *name);
+  std::string error;
+  if (!SaveOwnSettings(settingsFolder_, own, &error, lang)) ui_->Message(error);
+  controller_->history()->setTechnician(*name);
 }
 
 MainWindow::~MainWindow() {

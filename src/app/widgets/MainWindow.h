@@ -74,6 +74,9 @@ class MainWindow : public QDialog {
     link::Link* link = nullptr;           // nullptr: the serial port of the settings
     link::LinkTimings timings{};
     platform::Clock clock = platform::SystemClock();
+    // The module history: "" the default file in the data folder, "none", another file or
+    // a postgresql:// URL (as korvane --history takes them).
+    std::string history;
   };
 
   explicit MainWindow(QWidget* parent = nullptr);
@@ -99,6 +102,10 @@ class MainWindow : public QDialog {
   // The communication window (context menu); made on first use.
   trace::TraceWindow* ShowTrace();
   trend::TrendPanel* trendPanel() const { return trendPanel_; }
+
+  // The technician's name, asked the first time the history records (and kept in the
+  // program's own settings); nothing is asked when it is known or nothing is recorded.
+  void AskTechnicianOnce();
 
  public slots:
   // Esc, the close box and "Beenden": the exit routine decides.
@@ -148,6 +155,7 @@ class MainWindow : public QDialog {
   bus::BusView* busView_ = nullptr;
   measurement::IntervalPicker* intervals_ = nullptr;
   platform::Clock clock_;
+  std::string settingsFolder_;
   QAction* traceAction_ = nullptr;
   trend::TrendPanel* trendPanel_ = nullptr;
   trace::TraceWindow* traceWindow_ = nullptr;

@@ -4,6 +4,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -13,7 +14,11 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "configuration/ConfigDiff.h"
 #include "configuration/ConfigFields.h"
+#include "configuration/DialogExchange.h"
+#include "configuration/widgets/CompareDialog.h"
+#include "platform/TextPair.h"
 #include "configuration/ConfigLists.h"
 #include "configuration/SetupFile.h"
 #include "link/widgets/LineGate.h"
@@ -45,6 +50,16 @@ QString RawText(const std::string& s) {
 
 QLabel* NewLabel(const char* text, QWidget* parent) { return new QLabel(QString::fromUtf8(text), parent); }
 
+constexpr platform::TextPair kCompareButton{"Vergleichen…", "Compare…"};
+constexpr platform::TextPair kCompareQuestion{
+    "Die Werte des Dialogs vergleichen mit den Werten des Moduls (neu gelesen) "
+    "oder einer Setup-Datei?",
+    "Compare the dialog's values with the module's (read afresh) or with a "
+    "setup file?"};
+constexpr platform::TextPair kModule{"Modul", "Module"};
+constexpr platform::TextPair kSetupFile{"Setup-Datei", "Setup file"};
+constexpr platform::TextPair kNoDifferences{"Keine Unterschiede.", "No differences."};
+
 }  // namespace
 
 ConfigurationDialog::ConfigurationDialog(platform::Ui& ui, ConfigSettings& settings, ConfigurationActions& actions,
@@ -54,10 +69,11 @@ ConfigurationDialog::ConfigurationDialog(platform::Ui& ui, ConfigSettings& setti
   Build();
   SettingsToControls();
   SetupDialogControls();
-  // OK asks the module, the series button opens the logger; none of the buttons acts
-  // while a flow (the OK check, a logger transfer) has the line.
+  // OK and "Vergleichen" ask the module, the series button opens the logger; none of the
+  // buttons acts while a flow (the OK check, a logger transfer) has the line.
   auto* gate = new link::LineGate(line, this);
-  for (ctl::Control id : {ctl::kOk, ctl::kCancel, ctl::kOpen, ctl::kSave, ctl::kPrint, ctl::kSeriesButton})
+  for (ctl::Control id :
+       {ctl::kOk, ctl::kCancel, ctl::kOpen, ctl::kSave, ctl::kPrint, ctl::kCompare, ctl::kSeriesButton})
     gate->Add(control(id));
 }
 
@@ -238,9 +254,10 @@ void ConfigurationDialog::BuildButtons(QHBoxLayout* top) {
   // Buttons down the right side.
   auto* buttons = new QVBoxLayout;
   top->addLayout(buttons);
-  for (auto [id, text] : {std::pair{ctl::kOk, "OK"}, std::pair{ctl::kCancel, "Abbrechen"},
-                          std::pair{ctl::kOpen, "Öffnen"}, std::pair{ctl::kSave, "Speichern"},
-                          std::pair{ctl::kPrint, "Drucken"}, std::pair{ctl::kSeriesButton, "QX 7100"}}) {
+  for (auto [id, text] :
+       {std::pair{ctl::kOk, "OK"}, std::pair{ctl::kCancel, "Abbrechen"}, std::pair{ctl::kOpen, "Öffnen"},
+        std::pair{ctl::kSave, "Speichern"}, std::pair{ctl::kPrint, "Drucken"}, std::pair{ctl::kCompare, "Vergleichen…"},
+        std::pair{ctl::kSeriesButton, "QX 7100"}}) {
     auto* b = new QPushButton(QString::fromUtf8(text), this);
     b->setAutoDefault(false);
     Register(id, b);
@@ -255,6 +272,7 @@ void ConfigurationDialog::BuildButtons(QHBoxLayout* top) {
   connect(button(ctl::kSave), &QAbstractButton::clicked, this, &ConfigurationDialog::OnSave);
   connect(button(ctl::kPrint), &QAbstractButton::clicked, this, &ConfigurationDialog::OnPrint);
   connect(button(ctl::kSeriesButton), &QAbstractButton::clicked, this, &ConfigurationDialog::OnSeriesButton);
+  connect(button(ctl::kCompare), &QAbstractButton::clicked, this, &ConfigurationDialog::OnCompare);
 }
 
 QWidget* ConfigurationDialog::control(ctl::Control id) const {
@@ -417,6 +435,7 @@ void ConfigurationDialog::SetButtonTexts() {
   button(ctl::kSave)->setText(QString::fromUtf8(texts::kSave(lang)));
   button(ctl::kOpen)->setText(QString::fromUtf8(texts::kOpen(lang)));
   button(ctl::kOk)->setText(QString::fromUtf8(texts::kOk(lang)));
+  button(ctl::kCompare)->setText(QString::fromUtf8(kCompareButton(lang)));
 }
 
 // ---------------------------------------------------------------------------------------
@@ -442,6 +461,40 @@ void ConfigurationDialog::OnPrint() {
 void ConfigurationDialog::OnSeriesButton() {
   if (!ControlsToSettings()) return;
   actions_.OpenLogger(settings_);
+}
+
+void ConfigurationDialog::OnCompare() {
+  if (busy_ || !ControlsToSettings()) return;
+  const Language lang = settings_.language;
+  const std::string mine = SetupFile::BuildSetupText(settings_);
+  std::string other, heading;
+  if (ui_.YesNo(texts::kYesNoTitle, kCompareQuestion(lang), kModule(lang), kSetupFile(lang))) {
+    // The module as the dialog would show it when opened on it.
+    ConfigSettings module;
+    module.language = lang;
+    busy_ = true;
+    setEnabled(false);
+    const bool read = actions_.ReadModule(module);
+    setEnabled(true);
+    busy_ = false;
+    if (!read) return;
+    KeyIndicesFromValues(module, module.AbsoluteType());
+    OpenDialogData(module);
+    other = SetupFile::BuildSetupText(module);
+    heading = kModule(lang);
+  } else {
+    const std::optional<ChosenSetup> file = actions_.ChooseSetupFile(lang);
+    if (!file) return;
+    other = file->text;
+    heading = QFileInfo(Q(file->path)).fileName().toStdString();
+  }
+  const std::vector<FieldDifference> rows = CompareSetupTexts(mine, other, lang);
+  if (rows.empty()) {
+    ui_.Message(kNoDifferences(lang));
+    return;
+  }
+  CompareDialog table(rows, heading, lang, this);
+  table.exec();
 }
 
 void ConfigurationDialog::accept() {

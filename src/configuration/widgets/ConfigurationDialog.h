@@ -68,6 +68,9 @@ class ConfigurationDialog : public QDialog {
   void OnSave();
   void OnPrint();
   void OnSeriesButton();
+  // "Vergleichen…": the dialog's values beside the module's (read afresh) or a setup
+  // file's, in a table; nothing of the dialog changes.
+  void OnCompare();
   void accept() override;
   void reject() override;
 

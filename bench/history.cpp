@@ -1,0 +1,188 @@
+// bench_history: the module history on SQLite. Prints the time to record one event
+// (median and 95th percentile of single appends, each its own transaction synced to the
+// disk as the recorder writes them, to a history that already holds 100 000 events),
+// the time korvane-cli history and history verify take for
+// 100 000 events, and the size of the file that holds them, each beside its goal.
+// Usage: bench_history [FOLDER] (default: a temporary folder; the figures depend on its disk).
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <cstdio>
+#include <sstream>
+#include <vector>
+
+#include "Commands.h"
+#include "history/HistoryStore.h"
+
+using namespace korvane;
+
+namespace {
+
+constexpr int kEvents = 100000;
+constexpr int kTimed = 300;
+
+// A visit's events in the proportions a service team makes them: configuration reads
+// and writes with every field, calibrations, logger readouts and clock settings.
+history::Event Visit(int i) {
+  history::Event e;
+  e.timeMs = 1767225600000LL + i * 60000LL;
+  const int module = i % 120;
+  e.identity = "M" + std::to_string(100 + module);
+  e.address = module % 32;
+  e.type = 1 + module % 12;
+  e.deviceKind = 4;
+  e.firmware = "1.20";
+  e.technician = "Anna Berger";
+  e.host = "service-laptop";
+  e.program = "korvane-cli 1.0.0";
+  QJsonObject fields;
+  for (int f = 0; f < 34; ++f) fields[QStringLiteral("IDC_FIELD%1").arg(f)] = QStringLiteral("%1.00").arg(f * 7 % 50);
+  switch (i % 10) {
+    case 0:
+    case 1:
+      e.kind = "config-read";
+      e.details = QJsonObject{{"fields", fields}};
+      break;
+    case 2:
+      e.kind = "config-write";
+      e.details = QJsonObject{
+          {"source", "dialog"},
+          {"changed", QJsonArray{QJsonObject{{"key", "IDC_GRENZWERT"}, {"before", "7.50"}, {"after", "8.00"}}}},
+          {"writes", 22},
+          {"acknowledged", 25},
+          {"unanswered", 0},
+          {"complete", true},
+          {"found", fields}};
+      break;
+    case 3:
+    case 4:
+      e.kind = "calibration";
+      e.details = QJsonObject{
+          {"procedure", "ph-two-point"},
+          {"points", QJsonArray{QJsonObject{{"captured", -178.3}, {"reference", 4.0}, {"temperature", 21.4}},
+                                QJsonObject{{"captured", 1.2}, {"reference", 7.0}, {"temperature", 21.5}}}},
+          {"before", QJsonArray{-3.5, -59.2, 0, 0}},
+          {"after", QJsonArray{-2.1, -58.9, 0, 0}},
+          {"verdict", "plausible"},
+          {"plausible", true},
+          {"outcome", "saved"},
+          {"write", QJsonObject{{"acknowledged", 5}, {"unanswered", 0}, {"complete", true}}}};
+      break;
+    case 5:
+    case 6:
+    case 7:
+      e.kind = "logger-read";
+      e.details = QJsonObject{{"source", "module"}, {"status", "done"}, {"records", 4000},
+                              {"announced", 4000},  {"out_of_step", 0}, {"file", "/home/anna/plant/logger.txt"}};
+      break;
+    default:
+      e.kind = "clock-set";
+      e.details = QJsonObject{{"source", "module"}, {"set", "2026-03-09 14:05:33"}, {"acknowledged", true}};
+  }
+  return e;
+}
+
+double Median(std::vector<double> v) {
+  std::sort(v.begin(), v.end());
+  return v[v.size() / 2];
+}
+
+double Percentile95(std::vector<double> v) {
+  std::sort(v.begin(), v.end());
+  return v[v.size() * 95 / 100];
+}
+
+// korvane-cli with its arguments, in this process; its output is counted, not printed.
+double CliSeconds(const std::string& history, std::vector<std::string> args, std::string* out) {
+  cli::CommonOptions o;
+  o.history = history;
+  o.language = Language::kEnglish;
+  o.settingsFolder = QFileInfo(QString::fromStdString(history)).absolutePath().toStdString();
+  std::ostringstream sink, err;
+  QElapsedTimer t;
+  t.start();
+  {
+    cli::CliContext ctx(o, sink, err);
+    const std::string command = args.front();
+    args.erase(args.begin());
+    cli::RunCommand(ctx, command, args);
+  }
+  const double s = static_cast<double>(t.nsecsElapsed()) / 1e9;
+  *out = sink.str();
+  return s;
+}
+
+void Line(const char* what, double value, const char* unit, double goal) {
+  std::printf("%-44s %10.3f %-3s  goal <= %g %s  (%.2f of the goal)  %s\n", what, value, unit, goal, unit, value / goal,
+              value <= goal ? "met" : "NOT MET");
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QCoreApplication app(argc, argv);
+  QTemporaryDir temporary;
+  const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : temporary.path();
+  QDir().mkpath(folder);
+  const QString path = QDir(folder).filePath("bench-history.sqlite");
+  QFile::remove(path);
+  store::Location location;
+  location.path = path.toStdString();
+
+  history::HistoryStore store;
+  std::string why;
+  if (!store.Open(location, {}, &why, nullptr)) {
+    std::fprintf(stderr, "bench_history: %s\n", why.c_str());
+    return 1;
+  }
+  QElapsedTimer fill;
+  fill.start();
+  for (int i = 0; i < kEvents - kTimed; ++i) {
+    if (!store.Append(Visit(i), nullptr, &why, nullptr)) {
+      std::fprintf(stderr, "bench_history: %s\n", why.c_str());
+      return 1;
+    }
+  }
+  store.Close();
+  // The recorder syncs every commit to the disk: a history must outlive a power cut.
+  store::OpenOptions synced;
+  synced.syncEveryCommit = true;
+  if (!store.Open(location, synced, &why, nullptr)) {
+    std::fprintf(stderr, "bench_history: %s\n", why.c_str());
+    return 1;
+  }
+  std::vector<double> ms;
+  for (int i = kEvents - kTimed; i < kEvents; ++i) {
+    QElapsedTimer t;
+    t.start();
+    store.Append(Visit(i), nullptr, nullptr, nullptr);
+    ms.push_back(static_cast<double>(t.nsecsElapsed()) / 1e6);
+  }
+  std::string ignored;
+  history::Verification v;
+  store.Verify(&v, &ignored);
+  const long long events = v.events;
+  store.Close();
+  std::printf("bench_history: %lld events (%d module events among them) written in %.1f s into %s\n", events,
+              static_cast<int>(events - kEvents), static_cast<double>(fill.elapsed()) / 1000.0,
+              path.toLocal8Bit().constData());
+
+  std::string out;
+  const double list = CliSeconds(location.path, {"history"}, &out);
+  const auto lines = std::count(out.begin(), out.end(), '\n');
+  const double verify = CliSeconds(location.path, {"history", "verify"}, &out);
+  const double bytes =
+      static_cast<double>(QFileInfo(path).size() + QFileInfo(path + "-wal").size()) / (1024.0 * 1024.0);
+
+  Line("record one event, median", Median(ms), "ms", 5);
+  Line("record one event, 95th percentile", Percentile95(ms), "ms", 5);
+  Line("korvane-cli history (all events)", list, "s", 1);
+  Line("korvane-cli history verify", verify, "s", 2);
+  Line("history file", bytes, "MB", 100);
+  std::printf("history listed %lld lines; verify said: %s", static_cast<long long>(lines), out.c_str());
+  return 0;
+}

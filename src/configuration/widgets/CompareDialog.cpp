@@ -1,0 +1,52 @@
+#include "configuration/widgets/CompareDialog.h"
+
+#include <QDialogButtonBox>
+#include <QHeaderView>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "platform/ShownText.h"
+#include "platform/TextPair.h"
+#include "types/Cp1252.h"
+
+namespace korvane::configuration {
+namespace {
+
+constexpr platform::TextPair kTitle{"Vergleich", "Comparison"};
+constexpr platform::TextPair kKey{"Schlüssel", "Key"};
+constexpr platform::TextPair kField{"Feld", "Field"};
+constexpr platform::TextPair kDialog{"Dialog", "Dialog"};
+constexpr platform::TextPair kClose{"Schließen", "Close"};
+
+QString QText(const std::string& s) { return QString::fromStdString(s); }
+// A value of a setup text (Windows-1252) as the table shows it.
+QString Value(const std::string& bytes) { return QText(platform::ShownText(types::FromWindows1252(bytes))); }
+
+}  // namespace
+
+CompareDialog::CompareDialog(const std::vector<FieldDifference>& rows, const std::string& other, Language lang,
+                             QWidget* parent)
+    : QDialog(parent) {
+  setWindowTitle(QText(kTitle(lang)));
+  table_ = new QTableWidget(static_cast<int>(rows.size()), 4, this);
+  table_->setHorizontalHeaderLabels({QText(kKey(lang)), QText(kField(lang)), QText(kDialog(lang)), QText(other)});
+  table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  table_->verticalHeader()->hide();
+  for (int r = 0; r < static_cast<int>(rows.size()); ++r) {
+    const FieldDifference& d = rows[static_cast<std::size_t>(r)];
+    const QString cells[] = {QText(d.key), QText(d.label), Value(d.first), Value(d.second)};
+    for (int c = 0; c < 4; ++c) table_->setItem(r, c, new QTableWidgetItem(cells[c]));
+  }
+  table_->resizeColumnsToContents();
+  table_->horizontalHeader()->setStretchLastSection(true);
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+  buttons->button(QDialogButtonBox::Close)->setText(QText(kClose(lang)));
+  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(table_);
+  layout->addWidget(buttons);
+  resize(640, 360);
+}
+
+}  // namespace korvane::configuration
