@@ -87,6 +87,12 @@ std::vector<types::ValueChange> WrittenChanges(const ConfigSettings& found, cons
   return types::ChangedValues(SetupValues(found), SetupValues(after));
 }
 
+std::string KeyLabel(const std::string& key, int absoluteType, Language language) {
+  for (const ConfigField& f : ConfigFields())
+    if (f.key && key == f.key) return FieldLabel(f, absoluteType, language);
+  return {};
+}
+
 std::string FieldLabel(const ConfigField& f, int absoluteType, Language language) {
   const std::string role = f.role;
   static const char* const kCalibration[] = {"calibration1", "calibration2", "calibration3", "calibration4"};

@@ -337,7 +337,9 @@ std::vector<KnownModule> HistoryStore::Modules(std::string* error) {
   // The last event of each module says where it was seen; its last module event what it is.
   const char* sql =
       "SELECT e.identity, e.address, e.time_ms, m.type, m.device_kind, m.firmware, "
-      "(SELECT max(c.time_ms) FROM events c WHERE c.kind = 'calibration' AND c.identity = e.identity) "
+      // Only a saved calibration renews the sensor's; the details are canonical JSON.
+      "(SELECT max(c.time_ms) FROM events c WHERE c.kind = 'calibration' AND c.identity = e.identity "
+      "AND c.details LIKE '%\"outcome\":\"saved\"%') "
       "FROM events e "
       "JOIN (SELECT identity, max(seq) AS last FROM events WHERE identity <> '' GROUP BY identity) l ON e.seq = l.last "
       "LEFT JOIN events m ON m.seq = (SELECT max(seq) FROM events x WHERE x.kind = 'module' AND x.identity = "

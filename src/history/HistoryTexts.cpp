@@ -68,6 +68,7 @@ constexpr TextPair kClockNoAnswer{" ohne Antwort", " not acknowledged"};
 constexpr TextPair kParametrization{"Parametrierung: %d Abgleichwerte geschrieben",
                                     "parametrization: %d adjustments written"};
 constexpr TextPair kDisplayUnit{" (Anzeigeeinheit)", " (display unit)"};
+constexpr TextPair kLive{"Messung: %d Messzyklen", "measurement: %d cycles"};
 
 std::string Text(const QJsonValue& v) {
   if (v.isString()) return v.toString().toStdString();
@@ -183,6 +184,7 @@ std::string Summary(const Event& e, Language l) {
   }
   if (k == kParametrizationKind)
     return StringPrintf(kParametrization(l), static_cast<int>(d.value("adjustments").toArray().size()));
+  if (k == kLiveKind) return StringPrintf(kLive(l), d.value("chains").toInt());
   // A kind of a newer program: shown as what it is.
   return k;
 }
