@@ -338,6 +338,7 @@ std::vector<KnownModule> HistoryStore::Modules(std::string* error) {
   const char* sql =
       "SELECT e.identity, e.address, e.time_ms, m.type, m.device_kind, m.firmware, "
       // Only a saved calibration renews the sensor's; the details are canonical JSON.
+      "(SELECT max(c.time_ms) FROM events c WHERE c.kind = 'calibration' AND c.identity = e.identity), "
       "(SELECT max(c.time_ms) FROM events c WHERE c.kind = 'calibration' AND c.identity = e.identity "
       "AND c.details LIKE '%\"outcome\":\"saved\"%') "
       "FROM events e "
@@ -358,6 +359,7 @@ std::vector<KnownModule> HistoryStore::Modules(std::string* error) {
     k.deviceKind = q.value(4).isNull() ? -1 : q.value(4).toInt();
     k.firmware = q.value(5).toString().toStdString();
     k.lastCalibrationMs = q.value(6).isNull() ? 0 : q.value(6).toLongLong();
+    k.lastSavedCalibrationMs = q.value(7).isNull() ? 0 : q.value(7).toLongLong();
     modules.push_back(std::move(k));
   }
   return modules;

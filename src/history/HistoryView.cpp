@@ -115,7 +115,9 @@ ModuleRow RowOf(const KnownModule& m, const CalibrationIntervals& intervals, std
   row.typeName = m.type > 0 ? types::TypeName(m.type - 1, language) : "-";
   const Family family = types::MeasurementType(m.type - 1).family();
   row.intervalDays = intervals.For(family);
-  if (m.lastCalibrationMs > 0) row.daysSinceCalibration = static_cast<int>((nowMs - m.lastCalibrationMs) / kDayMs);
+  // Only a calibration saved to the module renews it.
+  if (m.lastSavedCalibrationMs > 0)
+    row.daysSinceCalibration = static_cast<int>((nowMs - m.lastSavedCalibrationMs) / kDayMs);
   // A display module or a free place has nothing to calibrate.
   const bool calibrated = std::find(CalibratedFamilies().begin(), CalibratedFamilies().end(), family) !=
                           CalibratedFamilies().end();

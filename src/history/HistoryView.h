@@ -34,7 +34,7 @@ struct CalibrationIntervals {
 struct ModuleRow {
   KnownModule module;
   std::string typeName;
-  std::optional<int> daysSinceCalibration;  // none: never calibrated
+  std::optional<int> daysSinceCalibration;  // since the last saved calibration; none: never
   int intervalDays = kDefaultCalibrationIntervalDays;
   bool due = false;  // never calibrated, or the interval has passed
 };

@@ -33,7 +33,7 @@ TEST(HistoryView, DueMarksFollowTheFamilysInterval) {
     KnownModule m;
     m.identity = "A123";
     m.type = r.type;
-    m.lastCalibrationMs = r.calibratedDaysAgo < 0 ? 0 : kNow - r.calibratedDaysAgo * kDay - 1000;
+    m.lastSavedCalibrationMs = r.calibratedDaysAgo < 0 ? 0 : kNow - r.calibratedDaysAgo * kDay - 1000;
     const ModuleRow row = RowOf(m, intervals, kNow, Language::kGerman);
     EXPECT_EQ(row.due, r.due);
     EXPECT_EQ(row.intervalDays, r.interval);

@@ -1,6 +1,7 @@
 // The history window on a history the simulated module's flows wrote: the module with its
 // events, the filters, the details of a write and the drift chart of the calibration.
 #include <QComboBox>
+#include <QLabel>
 #include <QTableWidget>
 #include <QTemporaryDir>
 
@@ -53,7 +54,7 @@ TEST(HistoryWindow, ShowsTheVisitOfASimulatedModule) {
     ui.results = {1};
     QuietHost host;
     calibration::Calibrate(sim.link, sim.context, ui, ui, host);
-    logger::LoggerReadout(sim.link, ui, sim.context).Read(dir.filePath("log.txt").toStdString(), {false, 4, 0, "A123"});
+    logger::LoggerReadout(sim.link, ui, sim.context).Read(dir.filePath("log.txt").toStdString(), {false, 4, 1, "A123"});
     ASSERT_TRUE(recorder.Flush(std::chrono::seconds(10)));
     ASSERT_EQ(recorder.written(), 4);  // the module's first event, the write, the calibration, the readout
   }

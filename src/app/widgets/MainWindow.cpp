@@ -35,6 +35,7 @@
 #include "trend/TrendTexts.h"
 #include "trend/widgets/TrendPanel.h"
 #include "types/Catalogue.h"
+#include "types/Cp1252.h"
 #include "types/Texts.h"
 
 namespace korvane::app {
@@ -497,7 +498,9 @@ void MainWindow::OnChainForTrend() {
 
 void MainWindow::OnScan() {
   const scan::ScanChoice choice = flows_->Scan();
-  if (!choice.busModules.empty())
+  if (choice.historyOf)
+    ShowHistory(types::FromWindows1252(*choice.historyOf));
+  else if (!choice.busModules.empty())
     ShowBus(choice.busModules);
   else if (choice.address)
     address_->setValue(*choice.address);

@@ -303,7 +303,8 @@ void HistoryWindow::FillModules() {
     Cell(modules_, r, 2, QString::number(m.address));
     Cell(modules_, r, 3, Q(m.firmware.empty() ? "-" : m.firmware));
     Cell(modules_, r, 4, Local(m.lastSeenMs, l));
-    Cell(modules_, r, 5, m.lastCalibrationMs > 0 ? Local(m.lastCalibrationMs, l) : QString::fromUtf8(kNever(l)));
+    Cell(modules_, r, 5,
+         m.lastSavedCalibrationMs > 0 ? Local(m.lastSavedCalibrationMs, l) : QString::fromUtf8(kNever(l)));
     Cell(modules_, r, 6, row.daysSinceCalibration ? QString::number(*row.daysSinceCalibration) : QStringLiteral("-"));
     Cell(modules_, r, 7, row.due ? Q(platform::StringPrintf(kDue(l), row.intervalDays)) : QString());
     if (row.due) modules_->item(r, 7)->setForeground(QColor(0xb0, 0, 0));
