@@ -87,8 +87,8 @@ void LiveMeasurement::Halt() {
 
 void LiveMeasurement::StopTimers() {
   Halt();
-  RecordLive();
   line_.Release();
+  RecordLive();
 }
 
 void LiveMeasurement::Stop() {
@@ -98,8 +98,8 @@ void LiveMeasurement::Stop() {
   // another flow have the line.
   link_.WaitSeconds(2);
   ClearValueDisplay();
-  RecordLive();
   line_.Release();
+  RecordLive();
 }
 
 void LiveMeasurement::StartPolling() { pollTimer_.start(pollPeriod_); }
@@ -213,7 +213,8 @@ void LiveMeasurement::KeepValues() {
 }
 
 void LiveMeasurement::RecordLive() {
-  // What the technician saw first and last: as found and as left, for the history.
+  // What the technician saw first and last: as found and as left, for the history. The
+  // line is free again: what the start did not read of the module's identity is asked.
   if (recorded_ || chains_ == 0) return;
   recorded_ = true;
   link::FlowRecord r;
