@@ -185,7 +185,8 @@ class Pager {
     if (y_ != top_) y_ += line_ / 2;
   }
   void TableOf(const Table& t) {
-    Room(2);  // the header with at least one row
+    // A short table stays on one page; a long one starts with its header and a row.
+    Room(t.rows.size() <= 8 ? static_cast<int>(t.rows.size()) + 2 : 2);
     Header(t);
     for (const auto& row : t.rows) {
       if (y_ + line_ > bottom_) {

@@ -66,7 +66,10 @@ void DriftChart::Fill(const std::vector<DriftSeries>& all, std::int64_t nowMs, L
   last += margin;
 
   auto* time = new QDateTimeAxis;
-  time->setFormat(language == Language::kEnglish ? QStringLiteral("yyyy-MM-dd") : QStringLiteral("dd.MM.yyyy"));
+  // A visit of a few days needs the hours to tell its points apart.
+  const bool days = last - first > 4 * static_cast<std::int64_t>(kDayMs);
+  time->setFormat(language == Language::kEnglish ? (days ? QStringLiteral("yyyy-MM-dd") : QStringLiteral("MM-dd hh:mm"))
+                                                 : (days ? QStringLiteral("dd.MM.yyyy") : QStringLiteral("dd.MM. hh:mm")));
   time->setRange(QDateTime::fromMSecsSinceEpoch(first), QDateTime::fromMSecsSinceEpoch(last));
   c->addAxis(time, Qt::AlignBottom);
 

@@ -152,8 +152,8 @@ void HistoryWindow::Build() {
   details_->setSelectionMode(QAbstractItemView::NoSelection);
   lists->addWidget(events_);
   lists->addWidget(details_);
-  lists->setStretchFactor(0, 3);
-  lists->setStretchFactor(1, 2);
+  lists->setStretchFactor(0, 1);
+  lists->setStretchFactor(1, 1);
   middleLayout->addWidget(lists);
   split->addWidget(middle);
 
@@ -284,11 +284,18 @@ void HistoryWindow::FillModules() {
           ? rows_[static_cast<std::size_t>(modules_->currentRow())].module.identity
           : std::string();
   rows_.clear();
-  std::vector<std::vector<Event>> calibrations;
+  std::vector<std::string> headings;
+  const std::int64_t now = Now();
   if (store_.isOpen()) {
     std::string why;
-    const std::int64_t now = Now();
-    for (const KnownModule& m : store_.Modules(&why)) rows_.push_back(RowOf(m, options_.intervals, now, language_));
+    for (const KnownModule& m : store_.Modules(&why)) {
+      rows_.push_back(RowOf(m, options_.intervals, now, language_));
+      // Where each sensor is heading, from its calibrations alone.
+      EventFilter calibrations;
+      calibrations.identity = m.identity;
+      calibrations.kind = kCalibrationKind;
+      headings.push_back(HeadingFor(store_.Events(calibrations, &why), now, language_));
+    }
   }
   const QSignalBlocker block(modules_);
   modules_->setRowCount(static_cast<int>(rows_.size()));
@@ -308,7 +315,7 @@ void HistoryWindow::FillModules() {
     Cell(modules_, r, 6, row.daysSinceCalibration ? QString::number(*row.daysSinceCalibration) : QStringLiteral("-"));
     Cell(modules_, r, 7, row.due ? Q(platform::StringPrintf(kDue(l), row.intervalDays)) : QString());
     if (row.due) modules_->item(r, 7)->setForeground(QColor(0xb0, 0, 0));
-    Cell(modules_, r, 8, QString());
+    Cell(modules_, r, 8, Q(headings[static_cast<std::size_t>(r)]));
   }
   modules_->resizeColumnsToContents();
   if (chosenRow >= 0) modules_->selectRow(chosenRow);
@@ -334,7 +341,6 @@ void HistoryWindow::OnModuleChosen() {
   std::string trends;
   for (const std::string& t : chart_->trendTexts()) trends += (trends.empty() ? "" : "; ") + t;
   trend_->setText(Q(trends));
-  if (r >= 0 && r < modules_->rowCount()) modules_->item(r, 8)->setText(Q(HeadingFor(moduleEvents_, now, language_)));
   FillEvents();
 }
 
