@@ -60,6 +60,7 @@ constexpr TextPair kComplete{"vollständig", "complete"};
 constexpr TextPair kIncomplete{"unvollständig, %d ohne Antwort", "incomplete, %d unanswered"};
 constexpr TextPair kLoggerRead{"Datenlogger ausgelesen: %d von %d Datensätzen in %s",
                                "logger read: %d of %d records into %s"};
+constexpr TextPair kLoggerSpan{" (%s bis %s)", " (%s to %s)"};
 constexpr TextPair kLoggerCleared{"Datenlogger gelöscht", "logger cleared"};
 constexpr TextPair kLoggerNotCleared{"Datenlogger löschen ohne Antwort", "logger clear not acknowledged"};
 constexpr TextPair kClockSet{"Uhr gestellt auf %s", "clock set to %s"};
@@ -173,6 +174,9 @@ std::string Summary(const Event& e, Language l) {
   if (k == kLoggerReadKind)
     return StringPrintf(kLoggerRead(l), d.value("records").toInt(), d.value("announced").toInt(),
                         d.value("file").toString().toStdString().c_str()) +
+           (d.contains("first") ? StringPrintf(kLoggerSpan(l), d.value("first").toString().toStdString().c_str(),
+                                               d.value("last").toString().toStdString().c_str())
+                                : std::string()) +
            OfDisplay(d, l);
   if (k == kLoggerClearKind)
     return std::string(d.value("cleared").toBool() ? kLoggerCleared(l) : kLoggerNotCleared(l)) + OfDisplay(d, l);

@@ -121,7 +121,11 @@ TEST(FlowRecords, EachFlowTellsWhatItDidToWhichModule) {
          r.Read(b.File("log.txt"), {false, 4, 0, "A123"});
        },
        "logger-read", "A123",
-       [](const QJsonObject& d) { return Text(d, "status") + " " + std::to_string(d["records"].toInt()); }, "done 24"},
+       [](const QJsonObject& d) {
+         return Text(d, "status") + " " + std::to_string(d["records"].toInt()) + " " + Text(d, "first") + ".." +
+                Text(d, "last");
+       },
+       "done 24 2026-01-15 06:30:00..2026-01-15 10:20:00"},
       {"logger cleared", [](Bench& b) { logger::LoggerReadout(b.sim.link, b.ui, b.sim.context).Clear(false, true); },
        "logger-clear", "A123", [](const QJsonObject& d) { return Text(d, "source"); }, "module"},
       {"clock set (the identity asked afterwards)",

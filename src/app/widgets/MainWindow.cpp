@@ -510,6 +510,7 @@ bus::BusView* MainWindow::ShowBus(const std::vector<std::uint8_t>& addresses) {
   if (!busView_) {
     busView_ = new bus::BusView({*link_, *ui_, *intervals_, clock_}, controller_->language(), this);
     busView_->setObjectName(QStringLiteral("busView"));
+    connect(busView_, &bus::BusView::historyRequested, this, [this](int address) { ShowHistory()->ShowAddress(address); });
     const int a = controller_->address();
     busView_->setAddresses({static_cast<std::uint8_t>(a <= scan::kLastModuleAddress ? a : 0)});
   }

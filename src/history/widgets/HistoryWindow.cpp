@@ -327,6 +327,16 @@ void HistoryWindow::ShowModule(const std::string& identity) {
     if (rows_[static_cast<std::size_t>(r)].module.identity == identity) modules_->selectRow(r);
 }
 
+void HistoryWindow::ShowAddress(int address) {
+  int best = -1;
+  for (int r = 0; r < static_cast<int>(rows_.size()); ++r) {
+    const KnownModule& m = rows_[static_cast<std::size_t>(r)].module;
+    if (m.address == address && (best < 0 || m.lastSeenMs > rows_[static_cast<std::size_t>(best)].module.lastSeenMs))
+      best = r;
+  }
+  if (best >= 0) modules_->selectRow(best);
+}
+
 void HistoryWindow::OnModuleChosen() {
   moduleEvents_.clear();
   const int r = modules_->currentRow();

@@ -55,6 +55,8 @@ class HistoryWindow : public QDialog {
   void setLanguage(Language language);
   // Shows the module with this identity (a row of the bus view, the scan list).
   void ShowModule(const std::string& identity);
+  // Shows the module last seen at this address (a row of the bus view).
+  void ShowAddress(int address);
 
   // For the tests and the bench: what is shown.
   const std::vector<ModuleRow>& rows() const { return rows_; }
