@@ -41,6 +41,7 @@ int RunReport(CliContext& ctx, const CommandOptions& o) {
   in.untilMs = o.untilMs.value_or(QDateTime(today.addDays(1), QTime(0, 0)).toMSecsSinceEpoch());
   in.site = o.site.value_or(own.Get(app::kSiteKey).value_or(""));
   in.fieldLabel = [l](const std::string& key, int type) { return configuration::KeyLabel(key, type - 1, l); };
+  in.fieldRank = &configuration::KeyRank;
   request.identity = o.module;
 
   history::HistoryStore store;

@@ -24,6 +24,8 @@ std::string FieldLabel(const ConfigField& field, int absoluteType, Language lang
 
 // The label of the field a setup-file key names; "" for a key no field has.
 std::string KeyLabel(const std::string& key, int absoluteType, Language language);
+// The key's place among the setup file's lines; after all of them for a key no field has.
+int KeyRank(const std::string& key);
 
 struct FieldDifference {
   std::string key;

@@ -344,6 +344,9 @@ std::vector<ModuleVisit> VisitsOf(const std::vector<Event>& events, const Report
   std::vector<ModuleVisit> visits;
   for (Building& b : building) {
     b.visit.configuration = std::move(b.fields.rows);
+    if (input.fieldRank)
+      std::stable_sort(b.visit.configuration.begin(), b.visit.configuration.end(),
+                       [&](const FoundLeft& x, const FoundLeft& y) { return input.fieldRank(x.label) < input.fieldRank(y.label); });
     if (input.fieldLabel)
       for (FoundLeft& f : b.visit.configuration)
         if (std::string label = input.fieldLabel(f.label, b.visit.type); !label.empty()) f.label = label;

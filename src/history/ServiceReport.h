@@ -43,6 +43,9 @@ struct ReportInput {
   Language language = Language::kGerman;
   // The label of a setup-file key for a type (1..31); nullptr or "" shows the key.
   std::function<std::string(const std::string& key, int type)> fieldLabel;
+  // The place of a setup-file key in the table (as the setup file orders its lines);
+  // nullptr: by key.
+  std::function<int(const std::string& key)> fieldRank;
   // The history's chain state for the report's events: none intact, else the text that
   // names the event that does not verify.
   std::optional<std::string> chainBreak;

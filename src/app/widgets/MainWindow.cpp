@@ -546,6 +546,7 @@ history::HistoryWindow* MainWindow::ShowHistory(const std::string& identity) {
     o.fieldLabel = [this](const std::string& key, int type) {
       return configuration::KeyLabel(key, type - 1, controller_->language());
     };
+    o.fieldRank = &configuration::KeyRank;
     historyWindow_ = new history::HistoryWindow(std::move(o), controller_->language(), this);
   } else {
     historyWindow_->Reload();

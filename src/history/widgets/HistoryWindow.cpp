@@ -450,6 +450,7 @@ void HistoryWindow::OnReport() {
   in.language = language_;
   in.nowMs = now;
   in.fieldLabel = options_.fieldLabel;
+  in.fieldRank = options_.fieldRank;
   // The span the window shows; "everything" is today's visit, as on the command line.
   const ViewFilter f = Filter();
   in.sinceMs = f.sinceMs ? *f.sinceMs : QDateTime(today, QTime(0, 0)).toMSecsSinceEpoch();

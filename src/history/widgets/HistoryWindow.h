@@ -46,6 +46,7 @@ class HistoryWindow : public QDialog {
     std::function<void(const std::string&)> saveSite;
     std::string technician, program;
     std::function<std::string(const std::string& key, int type)> fieldLabel;
+    std::function<int(const std::string& key)> fieldRank;  // the report's order of fields
   };
   HistoryWindow(Options options, Language language, QWidget* parent = nullptr);
   ~HistoryWindow() override;
