@@ -171,15 +171,33 @@ class Pager {
         width_(page.Width() * 84 / 100),
         top_(page.Height() * 5 / 100),
         bottom_(page.Height() * 90 / 100),
-        line_(std::max(1, page.Height() / 60)) {
+        line_(std::max(1, page.Height() / 60)),
+        // What fits on a line in the page's font, about two fifths of a line's height a character.
+        chars_(std::max(20, width_ * 5 / (line_ * 2) - 4)) {
     pages_.emplace_back();
     y_ = top_;
   }
 
-  void Line(const std::string& text, int indent = 0) {
-    Room(1);
-    Put(left_ + indent, text);
-    y_ += line_;
+  // A line longer than the page is broken at blanks; what follows is indented.
+  void Line(const std::string& text) {
+    std::size_t from = 0;
+    bool first = true;
+    while (from < text.size() || first) {
+      std::size_t end = text.size();
+      if (Characters(text.substr(from)) > chars_) {
+        end = from;
+        for (std::size_t i = from; i < text.size(); ++i) {
+          if (Characters(text.substr(from, i - from)) > chars_) break;
+          if (text[i] == ' ') end = i;
+        }
+        if (end == from) end = text.size();  // one word longer than the page
+      }
+      Room(1);
+      Put(left_ + (first ? 0 : line_ * 2), text.substr(from, end - from));
+      y_ += line_;
+      from = end < text.size() ? end + 1 : end;
+      first = false;
+    }
   }
   void Gap() {
     if (y_ != top_) y_ += line_ / 2;
@@ -232,7 +250,13 @@ class Pager {
     y_ += line_ / 2;
   }
 
+  // UTF-8 characters, not bytes.
+  static std::size_t Characters(const std::string& s) {
+    return static_cast<std::size_t>(std::count_if(s.begin(), s.end(), [](char c) { return (c & 0xC0) != 0x80; }));
+  }
+
   int left_, width_, top_, bottom_, line_;
+  std::size_t chars_;
   int y_ = 0;
   std::vector<std::vector<Placed>> pages_;
 };

@@ -127,9 +127,13 @@ TEST(ServiceReport, AVisitOfTwoModulesInBothLanguages) {
 TEST(ServiceReport, LongTablesRepeatTheirHeaderAndPagesAreCounted) {
   QJsonObject fields;
   for (int f = 0; f < 120; ++f) fields[QStringLiteral("K%1").arg(f, 3, 10, QLatin1Char('0'))] = QString::number(f);
-  const ReportInput in = Input(Language::kGerman);
+  ReportInput in = Input(Language::kGerman);
+  in.site = "Wasserwerk Nord, Hochbehälter am Kirchberg, Filterhalle 2, Messstelle Rohwasser nach der Flockung";
   test::RecordingPage page(4800, 6800);
   ASSERT_TRUE(LayoutReport(page, in, VisitsOf({At(0, "A123", 1, kConfigReadKind, {{"fields", fields}})}, in)));
+  // A line longer than the page continues on the next, broken at a blank.
+  EXPECT_TRUE(Has(Lines(page)[0], "Anlage: Wasserwerk Nord, Hochbehälter am Kirchberg, Filterhalle 2, Messstelle"));
+  EXPECT_TRUE(Has(Lines(page)[0], "Rohwasser nach der Flockung"));
   const auto pages = Lines(page);
   ASSERT_EQ(pages.size(), 3u);
   for (std::size_t p = 0; p < pages.size(); ++p) {

@@ -89,7 +89,7 @@ class MainWindow : public QDialog {
   MainController& controller() { return *controller_; }
 
   // Controls by name. Buttons: "start", "setupMeasurement", "calibrate", "configure",
-  // "parametrize", "displayConfig", "setup", "exit". Labels: "value1".."value6",
+  // "parametrize", "displayConfig", "setup", "exit", "history". Labels: "value1".."value6",
   // "channel1".."channel6", "unit1".."unit5", "calibrationStatus", "recordingStatus",
   // "statusInfo", "addressLabel". nullptr for other names.
   QLabel* label(const QString& name) const;
