@@ -305,8 +305,10 @@ void CalibrationItems(std::vector<Item>& items, const Event& e, Language l) {
 void EventLines(std::vector<Item>& items, const char* title, const std::vector<Event>& events, Language l) {
   if (events.empty()) return;
   items.push_back({Item::Kind::kLine, title, {}});
+  // A kind of a newer program is named as such, without its details.
   for (const Event& e : events)
-    items.push_back({Item::Kind::kLine, "  " + Time(e.timeMs, l) + "  " + Summary(e, l), {}});
+    items.push_back(
+        {Item::Kind::kLine, "  " + Time(e.timeMs, l) + "  " + (IsKnownKind(e.kind) ? Summary(e, l) : KindName(e.kind, l)), {}});
 }
 
 std::vector<Item> Items(const ReportInput& in, const std::vector<ModuleVisit>& visits) {
