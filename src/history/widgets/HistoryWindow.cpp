@@ -204,8 +204,8 @@ void HistoryWindow::Build() {
   connect(report_, &QPushButton::clicked, this, &HistoryWindow::OnReport);
   connect(saveChart_, &QPushButton::clicked, this, [this] {
     if (!options_.ui) return;
-    platform::FileDialogSpec spec{"pdf", "drift.pdf", "PDF (*.pdf) | *.pdf | PNG (*.png) | *.png ||", true, "chart"};
-    const std::optional<std::string> path = options_.ui->SaveFile(spec);
+    platform::FileDialogSpec dialog{"pdf", "drift.pdf", "PDF (*.pdf) | *.pdf | PNG (*.png) | *.png ||", true, "chart"};
+    const std::optional<std::string> path = options_.ui->SaveFile(dialog);
     if (!path) return;
     std::string error;
     if (!chart_->SaveTo(*path, &error, language_))
@@ -417,8 +417,8 @@ void HistoryWindow::OnIntervalChanged(int days) {
 
 void HistoryWindow::OnExport() {
   if (!options_.ui) return;
-  platform::FileDialogSpec spec{"csv", "history.csv", kExportFilter(language_), true, "export"};
-  const std::optional<std::string> path = options_.ui->SaveFile(spec);
+  platform::FileDialogSpec dialog{"csv", "history.csv", kExportFilter(language_), true, "export"};
+  const std::optional<std::string> path = options_.ui->SaveFile(dialog);
   if (!path) return;
   const bool json = QString::fromStdString(*path).endsWith(QLatin1String(".jsonl"), Qt::CaseInsensitive) ||
                     QString::fromStdString(*path).endsWith(QLatin1String(".json"), Qt::CaseInsensitive);
@@ -438,8 +438,8 @@ void HistoryWindow::OnReport() {
   const QString name = QStringLiteral("%1-%2.pdf")
                            .arg(QString::fromUtf8(kReport(language_)).replace(QLatin1Char(' '), QLatin1Char('-')),
                                 today.toString(Qt::ISODate));
-  platform::FileDialogSpec spec{"pdf", name.toStdString(), "PDF (*.pdf) | *.pdf ||", true, "report"};
-  const std::optional<std::string> path = options_.ui->SaveFile(spec);
+  platform::FileDialogSpec dialog{"pdf", name.toStdString(), "PDF (*.pdf) | *.pdf ||", true, "report"};
+  const std::optional<std::string> path = options_.ui->SaveFile(dialog);
   if (!path) return;
   ReportRequest request;
   ReportInput& in = request.input;
