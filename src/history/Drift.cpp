@@ -40,6 +40,10 @@ std::vector<DriftSeries> DriftOf(const std::vector<Event>& events, Language lang
         s.value = n;
         const int typeIndex = e.type - 1;
         s.label = types::CalibrationLabel(typeIndex, n, language);
+        // The oxygen types keep their air pressure factor in K4, which the catalogue leaves unnamed.
+        const types::Family family = types::MeasurementType(typeIndex).family();
+        if (s.label.empty() && n == 4 && (family == types::Family::kOxygen || family == types::Family::kOpxOxygen))
+          s.label = language == Language::kEnglish ? "air pressure factor" : "Luftdruckfaktor";
         if (s.label.empty()) s.label = "K" + std::to_string(n);
         s.unit = types::CalibrationUnit(typeIndex, n);
         if (s.unit == "%%/K") s.unit = "%/K";

@@ -175,9 +175,12 @@ std::unique_ptr<PageTarget> QtUi::BeginPrint(const std::string& documentName) {
   QString pdfFile;
   if (QPrinterInfo::availablePrinters().isEmpty()) {
     // No printer installed: print into a PDF file instead.
-    pdfFile = QFileDialog::getSaveFileName(parent_, QStringLiteral("PDF"), Q(documentName) + ".pdf",
+    FileDialogSpec printed{"pdf", "", "", true, "print"};
+    pdfFile = QFileDialog::getSaveFileName(parent_, QStringLiteral("PDF"),
+                                           QDir(StartFolder(printed)).filePath(Q(documentName) + ".pdf"),
                                            QStringLiteral("PDF (*.pdf)"));
     if (pdfFile.isEmpty()) return nullptr;
+    if (folders_.set) folders_.set(printed.kind, QFileInfo(pdfFile).absolutePath().toStdString());
   } else {
     QPrintDialog dlg(printer.get(), parent_);
     if (dlg.exec() != QDialog::Accepted) return nullptr;
