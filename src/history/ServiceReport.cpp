@@ -41,6 +41,7 @@ constexpr TextPair kPassed{"bestanden", "passed"};
 constexpr TextPair kNotPlausible{"nicht plausibel", "not plausible"};
 constexpr TextPair kSaved{"gespeichert", "saved"};
 constexpr TextPair kNotSaved{"nicht gespeichert", "not saved"};
+constexpr TextPair kWrites{"Konfiguration geschrieben", "Configuration written"};
 constexpr TextPair kReadouts{"Datenlogger", "Logger readouts"};
 constexpr TextPair kClocks{"Uhr", "Clock settings"};
 constexpr TextPair kDisplayChanges{"Anzeigeeinheit", "Display unit changes"};
@@ -111,7 +112,7 @@ void Take(Building& b, const Event& e) {
     seenAll(d.value("found").toObject());
     for (const QJsonValue& c : d.value("changed").toArray())
       b.fields.Changed(Text(c["key"]), Text(c["before"]), Text(c["after"]));
-    return;
+    return v.writes.push_back(e);
   }
   if (e.kind == kLiveKind) {
     if (b.firstLive.isEmpty()) b.firstLive = d.value("first").toObject();
@@ -336,6 +337,7 @@ std::vector<Item> Items(const ReportInput& in, const std::vector<ModuleVisit>& v
       if (!v.configuration.empty()) items.push_back({Item::Kind::kTable, "", FoundLeftTable(v.configuration, kField(l), l)});
       if (!v.live.empty()) items.push_back({Item::Kind::kTable, "", FoundLeftTable(v.live, kLiveTitle(l), l)});
     }
+    EventLines(items, kWrites(l), v.writes, l);
     for (const Event& e : v.calibrations) CalibrationItems(items, e, l);
     if (!v.trend.empty()) line(v.trend);
     EventLines(items, kReadouts(l), v.readouts, l);

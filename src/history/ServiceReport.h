@@ -31,6 +31,7 @@ struct ModuleVisit {
   std::string firmware;
   std::vector<FoundLeft> configuration;  // by setup-file key, in the order first met
   std::vector<FoundLeft> live;           // by channel
+  std::vector<Event> writes;  // the configuration writes (their source, and whether each was complete)
   std::vector<Event> calibrations, readouts, clocks, displayChanges;
   std::vector<Event> others;  // parametrizations, and kinds of a newer program (named, without details)
   std::string trend;  // where the sensor is heading ("" for nowhere in particular)
