@@ -3,20 +3,28 @@
 // disk as the recorder writes them, to a history that already holds 100 000 events),
 // the time korvane-cli history and history verify take for
 // 100 000 events, and the size of the file that holds them, each beside its goal.
+// Then the history window opened on 10 000 events of 50 modules, the drift chart of 500
+// calibrations drawn, and the service report of a visit to 8 modules written.
 // Usage: bench_history [FOLDER] (default: a temporary folder; the figures depend on its disk).
-#include <QCoreApplication>
+#include <QApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <algorithm>
+#include <functional>
 #include <cstdio>
 #include <sstream>
 #include <vector>
 
 #include "Commands.h"
+#include "history/Drift.h"
 #include "history/HistoryStore.h"
+#include "history/widgets/DriftChart.h"
+#include "history/widgets/HistoryWindow.h"
+#include "history/widgets/ReportFile.h"
 
 using namespace korvane;
 
@@ -121,10 +129,90 @@ void Line(const char* what, double value, const char* unit, double goal) {
               value <= goal ? "met" : "NOT MET");
 }
 
+// A history of `events` events spread over `modules` modules, each one a Visit.
+bool Fill(const store::Location& location, int events, int modules, std::int64_t lastMs) {
+  history::HistoryStore store;
+  std::string why;
+  if (!store.Open(location, {}, &why, nullptr)) return false;
+  for (int i = 0; i < events; ++i) {
+    history::Event e = Visit(i);
+    const int module = i % modules;
+    e.identity = "M" + std::to_string(100 + module);
+    e.type = 1;
+    e.timeMs = lastMs - static_cast<std::int64_t>(events - i) * 60000LL;
+    if (!store.Append(e, nullptr, &why, nullptr)) return false;
+  }
+  return true;
+}
+
+double SecondsOf(const std::function<void()>& f) {
+  QElapsedTimer t;
+  t.start();
+  f();
+  return static_cast<double>(t.nsecsElapsed()) / 1e9;
+}
+
+void ViewFigures(const QString& folder) {
+  const std::int64_t now = QDateTime::currentMSecsSinceEpoch();
+  store::Location window;
+  window.path = QDir(folder).filePath("bench-window.sqlite").toStdString();
+  QFile::remove(QString::fromStdString(window.path));
+  store::Location visit;
+  visit.path = QDir(folder).filePath("bench-visit.sqlite").toStdString();
+  QFile::remove(QString::fromStdString(visit.path));
+  if (!Fill(window, 10000, 50, now) || !Fill(visit, 8 * 30, 8, now)) {
+    std::fprintf(stderr, "bench_history: the histories of the window figures could not be made\n");
+    return;
+  }
+  history::HistoryWindow::Options o;
+  o.location = window;
+  std::size_t rows = 0;
+  const double open = SecondsOf([&] {
+    history::HistoryWindow w(o, Language::kEnglish);
+    w.show();
+    QApplication::processEvents();
+    rows = w.rows().size();
+  });
+
+  std::vector<history::Event> calibrations;
+  for (int i = 0; i < 500; ++i) {
+    history::Event e = Visit(3);
+    e.type = 1;
+    e.timeMs = now - (500 - i) * 86400000LL / 2;
+    calibrations.push_back(e);
+  }
+  history::DriftChart chart;
+  chart.resize(1100, 400);
+  chart.show();
+  const double draw = SecondsOf([&] {
+    chart.Fill(history::DriftOf(calibrations, Language::kEnglish), now, Language::kEnglish);
+    chart.grab();
+  });
+
+  history::HistoryStore store;
+  std::string why;
+  store.Open(visit, {}, &why, nullptr);
+  history::ReportRequest request;
+  request.input.language = Language::kEnglish;
+  request.input.sinceMs = now - 86400000LL;
+  request.input.untilMs = now + 1;
+  request.input.nowMs = now;
+  int modules = 0;
+  const QString pdf = QDir(folder).filePath("bench-report.pdf");
+  const double report = SecondsOf([&] { history::WriteReportFile(pdf.toStdString(), &store, request, &why, &modules); });
+
+  Line("history window, 10 000 events of 50 modules", open, "s", 0.5);
+  Line("drift chart of 500 calibrations", draw * 1000, "ms", 100);
+  Line("service report of a visit to 8 modules", report, "s", 2);
+  std::printf("window listed %zu modules; chart drew %d points; report held %d modules in %lld bytes\n", rows,
+              chart.pointCount(), modules, static_cast<long long>(QFileInfo(pdf).size()));
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-  QCoreApplication app(argc, argv);
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
   QTemporaryDir temporary;
   const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : temporary.path();
   QDir().mkpath(folder);
@@ -184,5 +272,6 @@ int main(int argc, char** argv) {
   Line("korvane-cli history verify", verify, "s", 2);
   Line("history file", bytes, "MB", 100);
   std::printf("history listed %lld lines; verify said: %s", static_cast<long long>(lines), out.c_str());
+  ViewFigures(folder);
   return 0;
 }

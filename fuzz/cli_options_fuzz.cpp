@@ -45,12 +45,14 @@ void CheckCommand(const Command& c, const CommandOptions& o, int baud) {
   FUZZ_CHECK(!o.time || korvane::logger::IsDeviceTime(*o.time));
   FUZZ_CHECK(o.contrast >= 0 && o.contrast <= 20);
   FUZZ_CHECK(o.chart.empty() || (korvane::logger::IsChartFileName(o.chart) && !o.display));
-  for (const char* needsOutput : {"config-read", "config-print", "logger-read", "display-read"})
+  for (const char* needsOutput : {"config-read", "config-print", "logger-read", "display-read", "report"})
     if (Is(c, needsOutput)) FUZZ_CHECK(!o.output.empty());
   for (const char* needsInput : {"config-write", "config-diff", "display-write"})
     if (Is(c, needsInput)) FUZZ_CHECK(!o.input.empty());
   if (Is(c, "history") && o.verify) FUZZ_CHECK(!o.json && !o.module && !o.kind && !o.sinceMs && !o.untilMs);
   if (Is(c, "logger-clear")) FUZZ_CHECK(o.yes);
+  // A report's span is never empty the wrong way round.
+  if (Is(c, "report") && o.sinceMs && o.untilMs) FUZZ_CHECK(*o.untilMs > *o.sinceMs);
 }
 
 }  // namespace

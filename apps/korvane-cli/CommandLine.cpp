@@ -389,6 +389,24 @@ std::string ParseHistory(Args& args, int, CommandOptions& o) {
   return {};
 }
 
+std::string ParseReport(Args& args, int, CommandOptions& o) {
+  ArgReader r(args);
+  std::string text;
+  if (r.Value("--module", &text)) o.module = IdentityFromShown(text);
+  if (r.Value("--site", &text)) o.site = text;
+  for (auto [name, target, end] : {std::tuple{"--since", &o.sinceMs, false}, std::tuple{"--until", &o.untilMs, true}}) {
+    if (!r.Value(name, &text)) continue;
+    *target = ParseHistoryDate(text, end);
+    if (!*target)
+      return std::string(name) + " takes a date YYYY-MM-DD or \"YYYY-MM-DD hh:mm[:ss]\", not \"" + text + "\"";
+  }
+  if (!r.Value("-o", &o.output) && !r.failed()) return "report needs -o FILE.pdf";
+  if (std::string e = Finish(r); !e.empty()) return e;
+  if (o.output.empty()) return "report needs -o FILE.pdf";
+  if (o.sinceMs && o.untilMs && *o.untilMs <= *o.sinceMs) return "report: --until lies before --since";
+  return {};
+}
+
 std::string ParseConfigDiff(Args& args, int, CommandOptions& o) {
   ArgReader r(args);
   const std::optional<std::string> first = r.Positional();

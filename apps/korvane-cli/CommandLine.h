@@ -87,6 +87,7 @@ struct CommandOptions {
   std::optional<std::string> module;  // --module IDENTITY, as the history keeps it (UTF-8)
   std::optional<std::string> kind;
   std::optional<std::int64_t> sinceMs, untilMs;  // UTC; until exclusive
+  std::optional<std::string> site;  // report --site TEXT
 };
 
 // The documented bounds the parsers keep.
@@ -114,6 +115,7 @@ std::string ParseParamReport(Args& args, int baud, CommandOptions& options);
 std::string ParseScan(Args& args, int baud, CommandOptions& options);
 std::string ParseHistory(Args& args, int baud, CommandOptions& options);
 std::string ParseConfigDiff(Args& args, int baud, CommandOptions& options);
+std::string ParseReport(Args& args, int baud, CommandOptions& options);
 
 // "YYYY-MM-DD" or "YYYY-MM-DD hh:mm[:ss]" in local time as UTC milliseconds; endOfSpan
 // gives the first millisecond after the day (or second) named. Nothing for another text.

@@ -79,6 +79,12 @@ const std::vector<Command>& Commands() {
        "      history verify walks the chain: exit 0 \"N events, chain intact\", 1 naming the first\n"
        "      event that breaks it; 6 the history cannot be read",
        &ParseHistory, &RunHistory, false},
+      {"report", "[--since DATE] [--until DATE] [--module IDENTITY] [--site TEXT] -o FILE.pdf",
+       "the service report of a visit from the history as a PDF file (A4): per module as found and\n"
+       "      as left, calibrations, logger readouts, clock settings, the chain state and signature\n"
+       "      lines; default: today's events of every module; the site is kept for the next report;\n"
+       "      exit 6 the file cannot be written or the history cannot be read",
+       &ParseReport, &RunReport, true},
   };
   return table;
 }

@@ -45,5 +45,6 @@ int RunLiveBus(CliContext& ctx, const CommandOptions& options);
 int OpenRecording(CliContext& ctx, const std::string& path, measurement::Recording& recording);
 int RunScan(CliContext& ctx, const CommandOptions& options);
 int RunHistory(CliContext& ctx, const CommandOptions& options);
+int RunReport(CliContext& ctx, const CommandOptions& options);
 
 }  // namespace korvane::cli

@@ -7,6 +7,7 @@
 #include "Commands.h"
 #include "history/HistoryStore.h"
 #include "history/HistoryTexts.h"
+#include "history/HistoryView.h"
 #include "platform/NumberText.h"
 #include "platform/ShownText.h"
 #include "platform/TextPair.h"
@@ -18,22 +19,6 @@ constexpr int kExitBroken = 1;  // history verify: the chain does not hold
 
 constexpr platform::TextPair kCannotRead{"korvane-cli: die Historie %s kann nicht gelesen werden: %s",
                                          "korvane-cli: the history %s cannot be read: %s"};
-
-QJsonObject JsonOf(const history::Event& e) {
-  return {{"seq", static_cast<qint64>(e.seq)},
-          {"time", QString::fromStdString(history::UtcText(e.timeMs))},
-          {"identity", QString::fromStdString(e.identity)},
-          {"address", e.address},
-          {"type", e.type},
-          {"device_kind", e.deviceKind},
-          {"firmware", QString::fromStdString(e.firmware)},
-          {"kind", QString::fromStdString(e.kind)},
-          {"details", e.details},
-          {"technician", QString::fromStdString(e.technician)},
-          {"host", QString::fromStdString(e.host)},
-          {"program", QString::fromStdString(e.program)},
-          {"hash", QString::fromStdString(e.hash)}};
-}
 
 int CannotRead(CliContext& ctx, const std::string& why) {
   ctx.err() << platform::StringPrintf(kCannotRead(ctx.language()), ctx.historyLocation()->Describe().c_str(),
@@ -72,7 +57,7 @@ int RunHistory(CliContext& ctx, const CommandOptions& o) {
       filter,
       [&](const history::Event& e) {
         if (o.json) {
-          lines += QJsonDocument(JsonOf(e)).toJson(QJsonDocument::Compact).toStdString();
+          lines += QJsonDocument(history::EventJson(e)).toJson(QJsonDocument::Compact).toStdString();
         } else {
           lines += history::LocalText(e.timeMs) + '\t' + history::ShownIdentity(e.identity) + '\t' +
                    std::to_string(e.address) + '\t' + platform::ShownText(e.kind) + '\t' +

@@ -4,6 +4,7 @@
 
 #include "measurement/LiveFormat.h"
 #include "measurement/Recording.h"
+#include "link/FlowLog.h"
 #include "link/Link.h"
 #include "platform/Ui.h"
 #include "types/Catalogue.h"
@@ -59,6 +60,7 @@ bool LiveMeasurement::Start(std::chrono::milliseconds recordingPeriod) {
 
   recordingPeriod_ = std::max(recordingPeriod, measurement::kMinimumRecordingPeriod);
   chains_ = 0;
+  recorded_ = false;
   silentPolls_ = 0;
   chainSincePoll_ = true;
   replySincePoll_ = false;
@@ -86,6 +88,7 @@ void LiveMeasurement::Halt() {
 void LiveMeasurement::StopTimers() {
   Halt();
   line_.Release();
+  RecordLive();
 }
 
 void LiveMeasurement::Stop() {
@@ -96,6 +99,7 @@ void LiveMeasurement::Stop() {
   link_.WaitSeconds(2);
   ClearValueDisplay();
   line_.Release();
+  RecordLive();
 }
 
 void LiveMeasurement::StartPolling() { pollTimer_.start(pollPeriod_); }
@@ -168,6 +172,7 @@ void LiveMeasurement::OnChainEnd() {
   // The fields change on screen once per chain, all six together.
   fields_ = pending_;
   ++chains_;
+  KeepValues();
   chainSincePoll_ = true;
   chainRunning_ = false;
   silentPolls_ = 0;
@@ -194,6 +199,31 @@ void LiveMeasurement::Lose(const std::string& reason) {
   for (auto& t : pending_) t.clear();
   emit fieldTextsChanged();
   emit lost(reason);
+}
+
+}  // namespace korvane::app
+
+namespace korvane::app {
+
+void LiveMeasurement::KeepValues() {
+  QJsonArray values;
+  for (float v : link_.module().measured) values.append(link::FlowNumber(v));
+  last_ = QJsonObject{{"values", values}};
+  if (chains_ == 1) first_ = last_;
+}
+
+void LiveMeasurement::RecordLive() {
+  // What the technician saw first and last: as found and as left, for the history. The
+  // line is free again: what the start did not read of the module's identity is asked.
+  if (recorded_ || chains_ == 0) return;
+  recorded_ = true;
+  link::FlowRecord r;
+  r.kind = "live";
+  r.module.type = captionType_ + 1;
+  r.details["first"] = first_;
+  r.details["last"] = last_;
+  r.details["chains"] = chains_;
+  link::RecordFlow(link_, context_, std::move(r));
 }
 
 }  // namespace korvane::app

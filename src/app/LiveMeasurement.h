@@ -4,6 +4,7 @@
 // formats the replies of the live chain. QtCore only; the window shows what it
 // publishes. It also owns the poll timer that the calibration runs.
 #include <QElapsedTimer>
+#include <QJsonObject>
 #include <QObject>
 #include <QTimer>
 
@@ -108,6 +109,9 @@ class LiveMeasurement : public QObject {
   void Lose(const std::string& reason);
   void Halt();
   void SetStale(bool stale);
+  // The values of the first and the latest chain, and the record of them once stopped.
+  void KeepValues();
+  void RecordLive();
 
   link::Link& link_;
   platform::Ui& ui_;
@@ -134,6 +138,8 @@ class LiveMeasurement : public QObject {
   std::array<std::string, 5> units_;
   int captionType_ = 0;
   std::string statusLine_;
+  QJsonObject first_, last_;
+  bool recorded_ = true;  // nothing to record before a start
 };
 
 }  // namespace korvane::app

@@ -19,6 +19,8 @@ struct OwnSettings {
 
 // The keys the program uses.
 inline constexpr const char* kTechnicianKey = "technician";
+// "folder.<kind>": the folder a kind of file was last saved to or opened from.
+inline constexpr const char* kFolderKeyPrefix = "folder.";
 
 std::string OwnSettingsPath(const std::string& settingsFolder);
 

@@ -21,6 +21,7 @@ inline constexpr TextPair kColumnAddress{"Adresse", "Address"};
 inline constexpr TextPair kColumnType{"Messart", "Type"};
 inline constexpr TextPair kColumnCalibration{"Kalibrierung", "Calibration"};
 inline constexpr TextPair kColumnState{"Zustand", "State"};
+inline constexpr TextPair kRowHistory{"Historie…", "History…"};
 inline constexpr TextPair kLive{"live", "live"};
 inline constexpr TextPair kWaiting{"wartet", "waiting"};
 // After the measurement ended: the values shown are the last ones, no longer live.

@@ -3,8 +3,12 @@
 #include <cmath>
 #include <initializer_list>
 
+#include "types/CalibrationLimits.h"
+
 namespace korvane::calibration {
 namespace {
+
+using types::InRange;
 
 bool AllFinite(std::initializer_list<float> values) {
   for (float v : values)
@@ -37,7 +41,7 @@ PhPoint PhLine(float u1, float u2, float b1, float b2, float t) {
   return {s, a};
 }
 
-bool PhPlausible(float a, float s) { return !(a < -60 || a > 60 || s < -61 || s > -45); }
+bool PhPlausible(float a, float s) { return InRange(types::kPhOffsetRange, a) && InRange(types::kPhSlopeRange, s); }
 
 }  // namespace
 
@@ -66,15 +70,15 @@ Outcome RedoxOffset(const KValues& k, float measured, float entered) {
   if (!AllFinite({measured, entered, k[0]})) return Unusable(k);
   Outcome o{Verdict::kPlausible, k, 0.0f};
   o.k[0] = measured + k[0] - entered;
-  return Judge(o, k, !(o.k[0] < -100 || o.k[0] > 100), {0});
+  return Judge(o, k, InRange(types::kRedoxOffsetRange, o.k[0]), {0});
 }
 
 Outcome CellConstant(const KValues& k, float measured, float entered, bool fourChannel) {
   if (!AllFinite({measured, entered, k[0]}) || measured == 0) return Unusable(k);
   Outcome o{Verdict::kPlausible, k, 0.0f};
   o.k[0] = entered / measured * k[0];
-  const float low = fourChannel ? 0.05f : 0.8f;
-  return Judge(o, k, !(o.k[0] < low || o.k[0] > 1.2f), {0});
+  const types::PlausibleRange& range = fourChannel ? types::kCellConstant4Range : types::kCellConstantRange;
+  return Judge(o, k, InRange(range, o.k[0]), {0});
 }
 
 float WaterVapourPressure(float t) {
@@ -103,7 +107,7 @@ Outcome OxygenSlope(const KValues& k, float entered, float current, float pressu
   const double e = std::exp(membrane * (1 / (temperature + 273.0) - 0.0034129692832));
   Outcome o{Verdict::kPlausible, k, 0.0f};
   o.k[0] = static_cast<float>(205.58 * (100 * current) * e / ((pressure - ps) * 0.2095 * entered));
-  return Judge(o, k, !(o.k[0] < 10 || o.k[0] > 200), {0});
+  return Judge(o, k, InRange(types::kOxygenSlopeRange, o.k[0]), {0});
 }
 
 Outcome AirPressure(const KValues& k, float measured, float entered) {
@@ -133,14 +137,14 @@ Outcome LinearChlorine(const KValues& k, float entered, float current) {
   if (!AllFinite({entered, current})) return Unusable(k);
   Outcome o{Verdict::kPlausible, k, 0.0f};
   if (current > 4.0f) o.k[0] = entered / (current - 4.0);
-  return Judge(o, k, !(o.k[0] < 0 || o.k[0] > 1), {0});
+  return Judge(o, k, InRange(types::kLinearChlorineRange, o.k[0]), {0});
 }
 
 Outcome ChlorineSlope(const KValues& k, float measured, float entered) {
   if (!AllFinite({measured, entered, k[0]}) || entered == 0) return Unusable(k);
   Outcome o{Verdict::kPlausible, k, 0.0f};
   o.k[0] = measured / entered * k[0];
-  return Judge(o, k, !(o.k[0] < 10 || o.k[0] > 50), {0});
+  return Judge(o, k, InRange(types::kChlorineSlopeRange, o.k[0]), {0});
 }
 
 Outcome SaturationFactor(const KValues& k, float entered, float measured) {
@@ -148,7 +152,7 @@ Outcome SaturationFactor(const KValues& k, float entered, float measured) {
   const float m = measured < 1.0f ? 1.0f : measured;
   Outcome o{Verdict::kPlausible, k, 0.0f};
   o.k[0] = entered * k[0] / m;
-  return Judge(o, k, !(o.k[0] < 0.5f || o.k[0] > 1.5f), {0});
+  return Judge(o, k, InRange(types::kSaturationRange, o.k[0]), {0});
 }
 
 }  // namespace korvane::calibration

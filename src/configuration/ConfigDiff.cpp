@@ -87,6 +87,21 @@ std::vector<types::ValueChange> WrittenChanges(const ConfigSettings& found, cons
   return types::ChangedValues(SetupValues(found), SetupValues(after));
 }
 
+std::string KeyLabel(const std::string& key, int absoluteType, Language language) {
+  for (const ConfigField& f : ConfigFields())
+    if (f.key && key == f.key) return FieldLabel(f, absoluteType, language);
+  return {};
+}
+
+int KeyRank(const std::string& key) {
+  int rank = 0;
+  for (const ConfigField& f : ConfigFields()) {
+    if (f.key && key == f.key) return rank;
+    ++rank;
+  }
+  return rank;
+}
+
 std::string FieldLabel(const ConfigField& f, int absoluteType, Language language) {
   const std::string role = f.role;
   static const char* const kCalibration[] = {"calibration1", "calibration2", "calibration3", "calibration4"};

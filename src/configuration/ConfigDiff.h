@@ -22,6 +22,11 @@ std::vector<types::ValueChange> WrittenChanges(const ConfigSettings& found, cons
 // The field's label: the type's own name for a calibration value where the type has one.
 std::string FieldLabel(const ConfigField& field, int absoluteType, Language language);
 
+// The label of the field a setup-file key names; "" for a key no field has.
+std::string KeyLabel(const std::string& key, int absoluteType, Language language);
+// The key's place among the setup file's lines; after all of them for a key no field has.
+int KeyRank(const std::string& key);
+
 struct FieldDifference {
   std::string key;
   std::string label;  // UTF-8

@@ -94,6 +94,7 @@ platform::FileDialogSpec SetupFileDialogSpec() {
   dialog.initialName = "*.qx4";
   dialog.filter = "Setup (*.qx4) | *.qx4 | Alle Dateien (*.*)|*.*||";
   dialog.overwritePrompt = true;
+  dialog.kind = "setup";
   return dialog;
 }
 

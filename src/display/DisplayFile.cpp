@@ -190,7 +190,7 @@ std::optional<DisplayFileError> ParseDisplayText(const std::string& text, Displa
 }
 
 platform::FileDialogSpec DisplayFileDialogSpec() {
-  return {"rw8", "*.rw8", "Anzeige (*.rw8) | *.rw8 | Alle Dateien (*.*)|*.*||", true};
+  return {"rw8", "*.rw8", "Anzeige (*.rw8) | *.rw8 | Alle Dateien (*.*)|*.*||", true, "display"};
 }
 
 bool WriteDisplayFile(const std::string& path, const DisplaySettings& s, std::string* error) {

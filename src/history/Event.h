@@ -21,6 +21,8 @@ inline constexpr const char* kClockSetKind = "clock-set";
 inline constexpr const char* kDisplayReadKind = "display-read";
 inline constexpr const char* kDisplayWriteKind = "display-write";
 inline constexpr const char* kParametrizationKind = "parametrization";
+// A live measurement: the first and the last values it showed.
+inline constexpr const char* kLiveKind = "live";
 
 // The previous hash of the first event.
 inline const std::string kNoPredecessor(64, '0');

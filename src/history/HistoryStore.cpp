@@ -337,7 +337,10 @@ std::vector<KnownModule> HistoryStore::Modules(std::string* error) {
   // The last event of each module says where it was seen; its last module event what it is.
   const char* sql =
       "SELECT e.identity, e.address, e.time_ms, m.type, m.device_kind, m.firmware, "
-      "(SELECT max(c.time_ms) FROM events c WHERE c.kind = 'calibration' AND c.identity = e.identity) "
+      // Only a saved calibration renews the sensor's; the details are canonical JSON.
+      "(SELECT max(c.time_ms) FROM events c WHERE c.kind = 'calibration' AND c.identity = e.identity), "
+      "(SELECT max(c.time_ms) FROM events c WHERE c.kind = 'calibration' AND c.identity = e.identity "
+      "AND c.details LIKE '%\"outcome\":\"saved\"%') "
       "FROM events e "
       "JOIN (SELECT identity, max(seq) AS last FROM events WHERE identity <> '' GROUP BY identity) l ON e.seq = l.last "
       "LEFT JOIN events m ON m.seq = (SELECT max(seq) FROM events x WHERE x.kind = 'module' AND x.identity = "
@@ -356,6 +359,7 @@ std::vector<KnownModule> HistoryStore::Modules(std::string* error) {
     k.deviceKind = q.value(4).isNull() ? -1 : q.value(4).toInt();
     k.firmware = q.value(5).toString().toStdString();
     k.lastCalibrationMs = q.value(6).isNull() ? 0 : q.value(6).toLongLong();
+    k.lastSavedCalibrationMs = q.value(7).isNull() ? 0 : q.value(7).toLongLong();
     modules.push_back(std::move(k));
   }
   return modules;

@@ -47,7 +47,8 @@ struct KnownModule {
   int type = 0, deviceKind = -1, address = -1;
   std::string firmware;
   std::int64_t lastSeenMs = 0;
-  std::int64_t lastCalibrationMs = 0;  // 0: never calibrated
+  std::int64_t lastCalibrationMs = 0;       // 0: never calibrated
+  std::int64_t lastSavedCalibrationMs = 0;  // of the last calibration saved to the module; 0: none
 };
 
 class HistoryStore {

@@ -60,6 +60,7 @@ constexpr TextPair kComplete{"vollständig", "complete"};
 constexpr TextPair kIncomplete{"unvollständig, %d ohne Antwort", "incomplete, %d unanswered"};
 constexpr TextPair kLoggerRead{"Datenlogger ausgelesen: %d von %d Datensätzen in %s",
                                "logger read: %d of %d records into %s"};
+constexpr TextPair kLoggerSpan{" (%s bis %s)", " (%s to %s)"};
 constexpr TextPair kLoggerCleared{"Datenlogger gelöscht", "logger cleared"};
 constexpr TextPair kLoggerNotCleared{"Datenlogger löschen ohne Antwort", "logger clear not acknowledged"};
 constexpr TextPair kClockSet{"Uhr gestellt auf %s", "clock set to %s"};
@@ -68,6 +69,7 @@ constexpr TextPair kClockNoAnswer{" ohne Antwort", " not acknowledged"};
 constexpr TextPair kParametrization{"Parametrierung: %d Abgleichwerte geschrieben",
                                     "parametrization: %d adjustments written"};
 constexpr TextPair kDisplayUnit{" (Anzeigeeinheit)", " (display unit)"};
+constexpr TextPair kLive{"Messung: %d Messzyklen", "measurement: %d cycles"};
 
 std::string Text(const QJsonValue& v) {
   if (v.isString()) return v.toString().toStdString();
@@ -172,6 +174,9 @@ std::string Summary(const Event& e, Language l) {
   if (k == kLoggerReadKind)
     return StringPrintf(kLoggerRead(l), d.value("records").toInt(), d.value("announced").toInt(),
                         d.value("file").toString().toStdString().c_str()) +
+           (d.contains("first") ? StringPrintf(kLoggerSpan(l), d.value("first").toString().toStdString().c_str(),
+                                               d.value("last").toString().toStdString().c_str())
+                                : std::string()) +
            OfDisplay(d, l);
   if (k == kLoggerClearKind)
     return std::string(d.value("cleared").toBool() ? kLoggerCleared(l) : kLoggerNotCleared(l)) + OfDisplay(d, l);
@@ -183,6 +188,7 @@ std::string Summary(const Event& e, Language l) {
   }
   if (k == kParametrizationKind)
     return StringPrintf(kParametrization(l), static_cast<int>(d.value("adjustments").toArray().size()));
+  if (k == kLiveKind) return StringPrintf(kLive(l), d.value("chains").toInt());
   // A kind of a newer program: shown as what it is.
   return k;
 }

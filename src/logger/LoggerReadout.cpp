@@ -156,6 +156,19 @@ void LoggerReadout::RecordReadout(const ReadoutResult& result, const std::string
   d["announced"] = result.announced;
   d["out_of_step"] = result.outOfStep;
   d["file"] = QString::fromStdString(path);
+  // The span the records cover, where they carry their time (the module's long records).
+  std::string first, last;
+  for (const LongRecord& rec : table_) {
+    if (rec.month < 1 || rec.month > 12 || rec.day < 1 || rec.day > 31) continue;
+    const std::string at = platform::StringPrintf("%04d-%02d-%02d %02d:%02d:%02d", 2000 + rec.year, rec.month, rec.day,
+                                                  rec.hour, rec.minute, rec.second);
+    if (first.empty() || at < first) first = at;
+    if (last.empty() || at > last) last = at;
+  }
+  if (!source.displayUnit && !first.empty()) {
+    d["first"] = QString::fromStdString(first);
+    d["last"] = QString::fromStdString(last);
+  }
   link::RecordFlow(link_, context_, std::move(r));
 }
 

@@ -5,7 +5,7 @@
 namespace korvane::logger {
 
 platform::FileDialogSpec ExportFileDialog() {
-  return {"txt", "*.txt", "Text (*.txt) | *.txt | Alle Dateien (*.*)|*.*||", true};
+  return {"txt", "*.txt", "Text (*.txt) | *.txt | Alle Dateien (*.*)|*.*||", true, "logger"};
 }
 
 std::optional<ReadoutResult> ReadIntoChosenFile(platform::Ui& ui, ExportGuard* guard, LoggerReadout& readout,

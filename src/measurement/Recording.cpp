@@ -86,6 +86,7 @@ Recording::SetupResult Recording::Setup(Language language, Interval& interval, I
   dialog.initialName = "*.txt";
   dialog.filter = "Text (*.txt) | *.txt | Alle Dateien (*.*)|*.*||";
   dialog.overwritePrompt = true;
+  dialog.kind = "recording";
   const std::optional<std::string> chosen = ui_.SaveFile(dialog);
   if (!chosen) {
     // Recording goes on in the file it had.

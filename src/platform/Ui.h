@@ -19,6 +19,9 @@ struct FileDialogSpec {
   std::string initialName;       // e.g. "*.txt"
   std::string filter;            // "Text (*.txt) | *.txt | Alle Dateien (*.*)|*.*||"
   bool overwritePrompt = true;
+  // The kind of file ("setup", "recording", ...): each kind's dialog starts in the folder
+  // last used for it. Empty: the default extension stands for the kind.
+  std::string kind;
 };
 
 class Ui {

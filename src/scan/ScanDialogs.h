@@ -3,6 +3,7 @@
 // the desktop, a script in the tests.
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "platform/Language.h"
@@ -13,6 +14,8 @@ namespace korvane::scan {
 struct ScanChoice {
   std::optional<int> address;           // one module for the main window
   std::vector<std::uint8_t> busModules;  // or these, for the bus view ("Bus..." in the list)
+  // or the history of this module ("Historie…" in the list; the module's bytes)
+  std::optional<std::string> historyOf;
 };
 
 class ScanDialogs {

@@ -19,5 +19,6 @@ inline constexpr TextPair kColumnIdentity{"Kennung", "Identity"};
 inline constexpr TextPair kClose{"Schließen", "Close"};
 // Opens the bus view with the modules found.
 inline constexpr TextPair kBusButton{"Bus…", "Bus…"};
+inline constexpr TextPair kHistoryButton{"Historie…", "History…"};
 
 }  // namespace korvane::scan

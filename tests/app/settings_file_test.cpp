@@ -10,6 +10,7 @@
 
 #include <sys/stat.h>
 
+#include "app/HistorySettings.h"
 #include "app/OwnSettings.h"
 #include "app/SettingsFile.h"
 
@@ -260,6 +261,21 @@ TEST(OwnSettings, KeepsItsLinesAndOnlyNamesThatFitOnOne) {
   for (const auto& [typed, kept] : std::vector<std::pair<std::string, std::optional<std::string>>>{
            {"  Anna Berger ", "Anna Berger"}, {"", std::nullopt}, {"Anna\nBerger", std::nullopt}, {"Jörg", "Jörg"}})
     EXPECT_EQ(TechnicianName(typed), kept) << typed;
+}
+
+// The calibration intervals the history window keeps: a day count of 1..3650 per
+// family; anything else leaves the family's default.
+TEST(OwnSettings, CalibrationIntervalsByFamily) {
+  const history::CalibrationIntervals kept = IntervalsFrom(ParseOwnSettings(
+      "calibration-interval.ph=14\ncalibration-interval.redox=0\ncalibration-interval.oxygen=7d\n"
+      "calibration-interval.ise=3650\n"));
+  EXPECT_EQ(kept.For(types::Family::kPh), 14);
+  EXPECT_EQ(kept.For(types::Family::kRedox), history::kDefaultCalibrationIntervalDays);
+  EXPECT_EQ(kept.For(types::Family::kOxygen), history::kDefaultCalibrationIntervalDays);
+  EXPECT_EQ(kept.For(types::Family::kIse), 3650);
+  OwnSettings s;
+  KeepIntervals(s, kept);
+  EXPECT_EQ(IntervalsFrom(s).days, kept.days);
 }
 
 }  // namespace

@@ -95,5 +95,38 @@ TEST_F(HistoryCli, ConfigDiffAndHistoryRows) {
   EXPECT_NE(listing.find("\tA123\t0\tconfig-read\tconfiguration read (34 fields)\n"), std::string::npos);
 }
 
+TEST_F(HistoryCli, ReportOfAVisit) {
+  ASSERT_EQ(Run({"config-read", "-o", Path("a.qx4")}), 0) << err.str();
+  Changed("a.qx4", "b.qx4", "8.00");
+  ASSERT_EQ(Run({"config-write", Path("b.qx4")}), 0) << err.str();
+  ASSERT_EQ(Run({"logger-read", "-o", Path("log.txt")}), 0) << err.str();
+  const struct {
+    std::vector<std::string> line;
+    int status;
+    const char* made;  // the file that must exist afterwards, or must not ("!name")
+  } rows[] = {
+      {{"report", "--site", "Wasserwerk Nord", "-o", Path("visit.pdf")}, 0, "visit.pdf"},
+      {{"report", "--module", "B999", "-o", Path("none.pdf")}, 0, "none.pdf"},  // its one page says so
+      {{"report", "-o", Path("missing/visit.pdf")}, 6, "!missing"},
+      {{"report", "-o", dir.path().toStdString()}, 6, ""},
+      {{"report", "--since", "2026-03-10", "--until", "2026-03-09", "-o", Path("x.pdf")}, 2, "!x.pdf"},
+      {{"report"}, 2, ""},
+  };
+  for (const auto& r : rows) {
+    SCOPED_TRACE(r.line.back());
+    EXPECT_EQ(Run(r.line), r.status) << err.str();
+    if (!*r.made) continue;
+    const bool absent = r.made[0] == '!';
+    QFile f(dir.filePath(QString::fromLatin1(r.made + (absent ? 1 : 0))));
+    EXPECT_EQ(f.exists(), !absent);
+    if (!absent) {
+      ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+      EXPECT_TRUE(f.read(5) == "%PDF-");
+    }
+  }
+  EXPECT_EQ(Run({"report", "-o", Path("again.pdf")}), 0);
+  EXPECT_EQ(out.str(), "service report written: " + Path("again.pdf") + " (modules: 1)\n");
+}
+
 }  // namespace
 }  // namespace korvane

@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 
 #include "DisplayUnit.h"
+#include "app/LiveMeasurement.h"
+#include "app/live_wait.h"
 #include "calibration/Calibrate.h"
 #include "configuration/ConfigTransfer.h"
 #include "display/DisplayTransfer.h"
@@ -119,7 +121,11 @@ TEST(FlowRecords, EachFlowTellsWhatItDidToWhichModule) {
          r.Read(b.File("log.txt"), {false, 4, 0, "A123"});
        },
        "logger-read", "A123",
-       [](const QJsonObject& d) { return Text(d, "status") + " " + std::to_string(d["records"].toInt()); }, "done 24"},
+       [](const QJsonObject& d) {
+         return Text(d, "status") + " " + std::to_string(d["records"].toInt()) + " " + Text(d, "first") + ".." +
+                Text(d, "last");
+       },
+       "done 24 2026-01-15 06:30:00..2026-01-15 10:20:00"},
       {"logger cleared", [](Bench& b) { logger::LoggerReadout(b.sim.link, b.ui, b.sim.context).Clear(false, true); },
        "logger-clear", "A123", [](const QJsonObject& d) { return Text(d, "source"); }, "module"},
       {"clock set (the identity asked afterwards)",
@@ -139,6 +145,25 @@ TEST(FlowRecords, EachFlowTellsWhatItDidToWhichModule) {
          t.Configure(s, edit);
        },
        "display-write", "", [](const QJsonObject& d) { return Changed(d); }, "LOGGER_INTERVAL:15>30"},
+      {"live measurement: its first and last values",
+       [](Bench& b) {
+         b.amp->SetMeasured(1, 7.02f);
+         app::LiveMeasurement live(b.sim.link, b.ui, b.sim.context);
+         live.setPollPeriod(std::chrono::milliseconds(20));
+         int chains = 0;
+         QObject::connect(&live, &app::LiveMeasurement::chainCompleted, [&] {
+           if (++chains == 1) b.amp->SetMeasured(1, 7.05f);
+         });
+         live.Start(std::chrono::seconds(60));
+         test::WaitUntil([&] { return chains >= 3; });
+         live.StopTimers();
+       },
+       "live", "A123",
+       [](const QJsonObject& d) {
+         return QString::number(d["first"]["values"][0].toDouble()).toStdString() + ">" +
+                QString::number(d["last"]["values"][0].toDouble()).toStdString();
+       },
+       "7.02>7.05"},
       {"parametrization",
        [](Bench& b) {
          test::ScriptedParametrizationDialogs dialogs;

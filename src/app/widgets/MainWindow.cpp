@@ -18,7 +18,10 @@
 
 #include "app/MainController.h"
 #include "app/OwnSettings.h"
+#include "app/HistorySettings.h"
+#include "configuration/ConfigDiff.h"
 #include "history/HistoryLocation.h"
+#include "history/widgets/HistoryWindow.h"
 #include "history/Recorder.h"
 #include "app/widgets/IntervalDialog.h"
 #include "app/widgets/PortSetupDialog.h"
@@ -32,6 +35,7 @@
 #include "trend/TrendTexts.h"
 #include "trend/widgets/TrendPanel.h"
 #include "types/Catalogue.h"
+#include "types/Cp1252.h"
 #include "types/Texts.h"
 
 namespace korvane::app {
@@ -108,6 +112,18 @@ MainWindow::MainWindow(Options options, QWidget* parent) : QDialog(parent) {
     ui_ = options.ui;
   } else {
     auto own = std::make_unique<platform::QtUi>(this);
+    // Each kind of file's dialog starts where that kind was last saved or opened.
+    own->setFolderMemory({[folder](const std::string& kind) {
+                            return LoadOwnSettings(folder).Get(std::string(kFolderKeyPrefix) + kind).value_or("");
+                          },
+                          [folder](const std::string& kind, const std::string& chosen) {
+                            OwnSettings own = LoadOwnSettings(folder);
+                            if (chosen.find_first_of("\r\n") != std::string::npos) return;  // no line of its own
+                            if (own.Get(std::string(kFolderKeyPrefix) + kind) == chosen) return;
+                            own.Set(std::string(kFolderKeyPrefix) + kind, chosen);
+                            std::string ignored;  // a folder not kept costs only the next dialog's start
+                            SaveOwnSettings(folder, own, &ignored, Language::kGerman);
+                          }});
     qtUi_ = own.get();
     ownUi_ = std::move(own);
     ui_ = ownUi_.get();
@@ -445,6 +461,13 @@ void MainWindow::BuildBench(QVBoxLayout* left, QVBoxLayout* right, QHBoxLayout* 
   // Opening the view takes nothing from the line: its start waits for a free line.
   connect(bus_, &QPushButton::clicked, this, [this] { ShowBus(); });
 
+  history_ = new QPushButton(this);
+  history_->setObjectName(QStringLiteral("history"));
+  history_->setAutoDefault(false);
+  right->insertWidget(right->indexOf(bus_) + 1, history_);
+  // Reading the history takes nothing from the line.
+  connect(history_, &QPushButton::clicked, this, [this] { ShowHistory(); });
+
   traceAction_ = new QAction(this);
   traceAction_->setObjectName(QStringLiteral("traceAction"));
   connect(traceAction_, &QAction::triggered, this, &MainWindow::ShowTrace);
@@ -457,6 +480,8 @@ void MainWindow::RefreshBench() {
   scan_->setText(QString::fromUtf8(scan::kScanButton(language)));
   scan_->setEnabled(controller_->buttons().setup);
   bus_->setText(QString::fromUtf8(bus::kBusButton(language)));
+  history_->setText(language == Language::kEnglish ? QStringLiteral("History…") : QStringLiteral("Historie…"));
+  if (historyWindow_) historyWindow_->setLanguage(language);
   if (busView_ && !busView_->running()) busView_->setLanguage(language);
   traceAction_->setText(QString::fromUtf8(trace::kTraceMenu(language)));
   if (traceWindow_) traceWindow_->setLanguage(language);
@@ -473,7 +498,9 @@ void MainWindow::OnChainForTrend() {
 
 void MainWindow::OnScan() {
   const scan::ScanChoice choice = flows_->Scan();
-  if (!choice.busModules.empty())
+  if (choice.historyOf)
+    ShowHistory(types::FromWindows1252(*choice.historyOf));
+  else if (!choice.busModules.empty())
     ShowBus(choice.busModules);
   else if (choice.address)
     address_->setValue(*choice.address);
@@ -483,6 +510,7 @@ bus::BusView* MainWindow::ShowBus(const std::vector<std::uint8_t>& addresses) {
   if (!busView_) {
     busView_ = new bus::BusView({*link_, *ui_, *intervals_, clock_}, controller_->language(), this);
     busView_->setObjectName(QStringLiteral("busView"));
+    connect(busView_, &bus::BusView::historyRequested, this, [this](int address) { ShowHistory()->ShowAddress(address); });
     const int a = controller_->address();
     busView_->setAddresses({static_cast<std::uint8_t>(a <= scan::kLastModuleAddress ? a : 0)});
   }
@@ -491,6 +519,43 @@ bus::BusView* MainWindow::ShowBus(const std::vector<std::uint8_t>& addresses) {
   busView_->raise();
   busView_->activateWindow();
   return busView_;
+}
+
+history::HistoryWindow* MainWindow::ShowHistory(const std::string& identity) {
+  if (!historyWindow_) {
+    const OwnSettings own = LoadOwnSettings(settingsFolder_);
+    history::HistoryWindow::Options o;
+    if (history::Recorder* r = controller_->history()) o.location = r->location();
+    o.ui = ui_;
+    o.intervals = IntervalsFrom(own);
+    o.saveIntervals = [this](const history::CalibrationIntervals& intervals) {
+      OwnSettings kept = LoadOwnSettings(settingsFolder_);
+      KeepIntervals(kept, intervals);
+      std::string error;
+      if (!SaveOwnSettings(settingsFolder_, kept, &error, controller_->language())) ui_->Message(error);
+    };
+    o.site = own.Get(kSiteKey).value_or("");
+    o.saveSite = [this](const std::string& site) {
+      OwnSettings kept = LoadOwnSettings(settingsFolder_);
+      kept.Set(kSiteKey, site);
+      std::string error;
+      if (!SaveOwnSettings(settingsFolder_, kept, &error, controller_->language())) ui_->Message(error);
+    };
+    o.technician = own.Get(kTechnicianKey).value_or(history::LoginName());
+    o.program = std::string("korvane ") + KORVANE_VERSION;
+    o.fieldLabel = [this](const std::string& key, int type) {
+      return configuration::KeyLabel(key, type - 1, controller_->language());
+    };
+    o.fieldRank = &configuration::KeyRank;
+    historyWindow_ = new history::HistoryWindow(std::move(o), controller_->language(), this);
+  } else {
+    historyWindow_->Reload();
+  }
+  if (!identity.empty()) historyWindow_->ShowModule(identity);
+  historyWindow_->show();
+  historyWindow_->raise();
+  historyWindow_->activateWindow();
+  return historyWindow_;
 }
 
 trace::TraceWindow* MainWindow::ShowTrace() {

@@ -37,6 +37,9 @@ class BusView;
 namespace korvane::trend {
 class TrendPanel;
 }
+namespace korvane::history {
+class HistoryWindow;
+}
 
 namespace korvane::measurement {
 class IntervalPicker;
@@ -86,7 +89,7 @@ class MainWindow : public QDialog {
   MainController& controller() { return *controller_; }
 
   // Controls by name. Buttons: "start", "setupMeasurement", "calibrate", "configure",
-  // "parametrize", "displayConfig", "setup", "exit". Labels: "value1".."value6",
+  // "parametrize", "displayConfig", "setup", "exit", "history". Labels: "value1".."value6",
   // "channel1".."channel6", "unit1".."unit5", "calibrationStatus", "recordingStatus",
   // "statusInfo", "addressLabel". nullptr for other names.
   QLabel* label(const QString& name) const;
@@ -101,6 +104,9 @@ class MainWindow : public QDialog {
   bus::BusView* ShowBus(const std::vector<std::uint8_t>& addresses = {});
   // The communication window (context menu); made on first use.
   trace::TraceWindow* ShowTrace();
+  // "Historie…": the history window, made on first use and read afresh at each; with an
+  // identity that module is chosen.
+  history::HistoryWindow* ShowHistory(const std::string& identity = {});
   trend::TrendPanel* trendPanel() const { return trendPanel_; }
 
   // The technician's name, asked the first time the history records (and kept in the
@@ -152,6 +158,8 @@ class MainWindow : public QDialog {
   QPushButton* trendButton_ = nullptr;
   QPushButton* scan_ = nullptr;
   QPushButton* bus_ = nullptr;
+  QPushButton* history_ = nullptr;
+  history::HistoryWindow* historyWindow_ = nullptr;
   bus::BusView* busView_ = nullptr;
   measurement::IntervalPicker* intervals_ = nullptr;
   platform::Clock clock_;

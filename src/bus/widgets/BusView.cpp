@@ -5,6 +5,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -67,6 +68,16 @@ BusView::BusView(Parts parts, Language language, QWidget* parent)
   rows_->setRootIsDecorated(false);
   rows_->setColumnCount(kStateColumn + 1);
   rows_->setUniformRowHeights(true);
+  // A row's context menu opens that module's history.
+  rows_->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(rows_, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+    QTreeWidgetItem* row = rows_->itemAt(at);
+    if (!row) return;
+    QMenu menu(this);
+    QAction* history = menu.addAction(U(kRowHistory(language_)));
+    if (menu.exec(rows_->viewport()->mapToGlobal(at)) == history)
+      emit historyRequested(row->data(kAddressColumn, Qt::UserRole).toInt());
+  });
   rows_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
   rows_->header()->setStretchLastSection(true);
 

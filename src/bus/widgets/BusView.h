@@ -66,6 +66,10 @@ class BusView : public QDialog {
   QPushButton* startButton() const { return start_; }
   QLabel* statusLabel() const { return status_; }
 
+ signals:
+  // "Historie…" in a row's context menu: the history of the module at that address.
+  void historyRequested(int address);
+
  public slots:
   // Esc closes as the close box does: a running bus stops first.
   void reject() override;

@@ -1,6 +1,9 @@
 #include "platform/widgets/QtUi.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
 #include <QDateTime>
 #include <QFileDialog>
 #include <QFileSystemModel>
@@ -86,6 +89,15 @@ bool QtUi::YesNo(const std::string& title, const std::string& question, const st
   return box.clickedButton() == yesButton;
 }
 
+namespace {
+
+std::string DialogKind(const FileDialogSpec& dialog) {
+  return dialog.kind.empty() ? (dialog.defaultExtension.empty() ? std::string("file") : dialog.defaultExtension)
+                             : dialog.kind;
+}
+
+}  // namespace
+
 std::optional<std::string> QtUi::FileDialog(const FileDialogSpec& dialog, bool save) {
   QFileDialog dlg(parent_);
   dlg.setProxyModel(new LocalizedFileModel(&dlg));
@@ -95,10 +107,23 @@ std::optional<std::string> QtUi::FileDialog(const FileDialogSpec& dialog, bool s
   if (!dialog.defaultExtension.empty()) dlg.setDefaultSuffix(Q(dialog.defaultExtension));
   if (!dialog.overwritePrompt) dlg.setOption(QFileDialog::DontConfirmOverwrite);
   // "*.txt" only repeats the filter; a real name is offered as the file name.
+  dlg.setDirectory(StartFolder(dialog));
   if (!dialog.initialName.empty() && dialog.initialName.find('*') == std::string::npos)
     dlg.selectFile(Q(dialog.initialName));
   if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return std::nullopt;
-  return dlg.selectedFiles().first().toStdString();
+  const QString chosen = dlg.selectedFiles().first();
+  if (folders_.set) folders_.set(DialogKind(dialog), QFileInfo(chosen).absolutePath().toStdString());
+  return chosen.toStdString();
+}
+
+QString QtUi::StartFolder(const FileDialogSpec& dialog) const {
+  if (folders_.get) {
+    const QString kept = Q(folders_.get(DialogKind(dialog)));
+    if (!kept.isEmpty() && QFileInfo(kept).isDir()) return kept;
+  }
+  // Not the working directory: where the program was started says nothing of the user's files.
+  const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  return !documents.isEmpty() && QFileInfo(documents).isDir() ? documents : QDir::homePath();
 }
 
 std::optional<std::string> QtUi::SaveFile(const FileDialogSpec& dialog) { return FileDialog(dialog, true); }
@@ -150,9 +175,12 @@ std::unique_ptr<PageTarget> QtUi::BeginPrint(const std::string& documentName) {
   QString pdfFile;
   if (QPrinterInfo::availablePrinters().isEmpty()) {
     // No printer installed: print into a PDF file instead.
-    pdfFile = QFileDialog::getSaveFileName(parent_, QStringLiteral("PDF"), Q(documentName) + ".pdf",
+    FileDialogSpec printed{"pdf", "", "", true, "print"};
+    pdfFile = QFileDialog::getSaveFileName(parent_, QStringLiteral("PDF"),
+                                           QDir(StartFolder(printed)).filePath(Q(documentName) + ".pdf"),
                                            QStringLiteral("PDF (*.pdf)"));
     if (pdfFile.isEmpty()) return nullptr;
+    if (folders_.set) folders_.set(printed.kind, QFileInfo(pdfFile).absolutePath().toStdString());
   } else {
     QPrintDialog dlg(printer.get(), parent_);
     if (dlg.exec() != QDialog::Accepted) return nullptr;

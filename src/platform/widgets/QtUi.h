@@ -20,6 +20,12 @@ class TransferProgress;
 // (description and pattern alternating, "|" separated) as Qt's "Text (*.txt);;..."
 QString QtFilterFromWindows(const std::string& filter);
 
+// Where the file dialogs of each kind of file were last used; kept by the program.
+struct FolderMemory {
+  std::function<std::string(const std::string& kind)> get;  // "" when none
+  std::function<void(const std::string& kind, const std::string& folder)> set;
+};
+
 class QtUi : public Ui {
  public:
   explicit QtUi(QWidget* parent = nullptr);
@@ -29,6 +35,11 @@ class QtUi : public Ui {
   void setParent(QWidget* parent) { parent_ = parent; }
   // Language of the texts this Ui adds itself.
   void setLanguage(Language language) { language_ = language; }
+  // File dialogs start in the folder last used for their kind; without a memory, and the
+  // first time, in the user's documents folder.
+  void setFolderMemory(FolderMemory memory) { folders_ = std::move(memory); }
+  // The folder a dialog of this kind starts in.
+  QString StartFolder(const FileDialogSpec& dialog) const;
   // The open progress window (tests).
   TransferProgress* progress() const;
 
@@ -55,6 +66,7 @@ class QtUi : public Ui {
   QPointer<TransferProgress> progress_;
   QPointer<QWidget> notice_;
   Language language_ = Language::kGerman;
+  FolderMemory folders_;
 };
 
 }  // namespace korvane::platform

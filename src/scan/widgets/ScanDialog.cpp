@@ -32,6 +32,7 @@ ScanDialog::ScanDialog(const ScanResult& result, Language language, QWidget* par
     item->setText(2, hit.deviceKind < 0 ? QStringLiteral("-") : QString::number(hit.deviceKind));
     item->setText(3, QString::fromStdString(hit.identity));
     item->setData(0, Qt::UserRole, hit.address);
+    item->setData(3, Qt::UserRole, QByteArray::fromStdString(hit.identity));
   }
   list_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
   connect(list_, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* item) {
@@ -52,6 +53,17 @@ ScanDialog::ScanDialog(const ScanResult& result, Language language, QWidget* par
     busWanted_ = true;
     accept();
   });
+  auto* history = buttons->addButton(U(kHistoryButton(language)), QDialogButtonBox::ActionRole);
+  history->setObjectName(QStringLiteral("scanHistory"));
+  history->setEnabled(false);
+  connect(list_, &QTreeWidget::currentItemChanged, this, [history](QTreeWidgetItem* item) {
+    history->setEnabled(item && !item->data(3, Qt::UserRole).toByteArray().isEmpty());
+  });
+  connect(history, &QPushButton::clicked, this, [this] {
+    if (!list_->currentItem()) return;
+    historyOf_ = list_->currentItem()->data(3, Qt::UserRole).toByteArray().toStdString();
+    accept();
+  });
   buttons->addButton(U(kClose(language)), QDialogButtonBox::RejectRole);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
@@ -69,6 +81,8 @@ ScanChoice QtScanDialogs::ChooseModule(const ScanResult& result, Language langua
   if (dialog.busWanted()) {
     for (const ScanHit& hit : result.found)
       if (hit.address <= kLastModuleAddress) choice.busModules.push_back(hit.address);
+  } else if (dialog.historyOf()) {
+    choice.historyOf = dialog.historyOf();
   } else if (dialog.chosenAddress() >= 0) {
     choice.address = dialog.chosenAddress();
   }

@@ -20,12 +20,15 @@ class ScanDialog : public QDialog {
   int chosenAddress() const { return chosen_; }
   // "Bus…" closed the dialog: watch every module found.
   bool busWanted() const { return busWanted_; }
+  // "Historie…" closed the dialog: the history of the selected module (its identity).
+  const std::optional<std::string>& historyOf() const { return historyOf_; }
   QTreeWidget* list() const { return list_; }
 
  private:
   QTreeWidget* list_ = nullptr;
   int chosen_ = -1;
   bool busWanted_ = false;
+  std::optional<std::string> historyOf_;
 };
 
 // The scan dialog on a parent window.

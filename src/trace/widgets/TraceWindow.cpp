@@ -88,6 +88,7 @@ bool TraceWindow::Save() {
   platform::FileDialogSpec dialog;
   dialog.defaultExtension = "txt";
   dialog.initialName = "*.txt";
+  dialog.kind = "trace";
   dialog.filter = language_ == Language::kEnglish ? "Text (*.txt) | *.txt | All files (*.*)|*.*||"
                                                   : "Text (*.txt) | *.txt | Alle Dateien (*.*)|*.*||";
   const std::optional<std::string> path = ui_.SaveFile(dialog);

@@ -1,0 +1,219 @@
+#include "history/widgets/DriftChart.h"
+
+#include <QAreaSeries>
+#include <QBuffer>
+#include <QDateTime>
+#include <QDateTimeAxis>
+#include <QLegendMarker>
+#include <QLineSeries>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QScatterSeries>
+#include <QToolTip>
+#include <QValueAxis>
+
+#include <algorithm>
+#include <memory>
+
+#include "platform/Reasons.h"
+#include "platform/SafeFile.h"
+
+namespace korvane::history {
+namespace {
+
+constexpr double kDayMs = 24.0 * 3600 * 1000;
+const QColor kColours[] = {QColor(0x1f, 0x5f, 0xb4), QColor(0xc0, 0x39, 0x2b), QColor(0x27, 0x8a, 0x3e),
+                           QColor(0x8e, 0x44, 0xad)};
+
+QString Q(const std::string& s) { return QString::fromStdString(s); }
+
+bool EndsWith(const std::string& path, const char* suffix) {
+  return Q(path).endsWith(QLatin1String(suffix), Qt::CaseInsensitive);
+}
+
+}  // namespace
+
+DriftChart::DriftChart(QWidget* parent) : QChartView(parent) {
+  setRenderHint(QPainter::Antialiasing);
+  setMinimumSize(480, 260);
+  chart()->legend()->setAlignment(Qt::AlignBottom);
+}
+
+void DriftChart::Fill(const std::vector<DriftSeries>& all, std::int64_t nowMs, Language language) {
+  QChart* c = chart();
+  c->removeAllSeries();
+  for (QAbstractAxis* a : c->axes()) {
+    c->removeAxis(a);
+    delete a;
+  }
+  points_ = 0;
+  trends_.clear();
+
+  std::int64_t first = nowMs, last = nowMs;
+  for (const DriftSeries& s : all)
+    for (const DriftPoint& p : s.points) first = std::min(first, p.timeMs), last = std::max(last, p.timeMs);
+  std::vector<std::optional<Trend>> trends;
+  for (const DriftSeries& s : all) {
+    trends.push_back(TrendOf(s, nowMs));
+    if (trends.back() && trends.back()->reachesMs) last = std::max(last, *trends.back()->reachesMs);
+  }
+  const std::int64_t margin = std::max<std::int64_t>(static_cast<std::int64_t>(kDayMs), (last - first) / 20);
+  first -= margin;
+  last += margin;
+
+  auto* time = new QDateTimeAxis;
+  // A visit of a few days needs the hours to tell its points apart.
+  const bool days = last - first > 4 * static_cast<std::int64_t>(kDayMs);
+  time->setFormat(language == Language::kEnglish ? (days ? QStringLiteral("yyyy-MM-dd") : QStringLiteral("MM-dd hh:mm"))
+                                                 : (days ? QStringLiteral("dd.MM.yyyy") : QStringLiteral("dd.MM. hh:mm")));
+  time->setRange(QDateTime::fromMSecsSinceEpoch(first), QDateTime::fromMSecsSinceEpoch(last));
+  c->addAxis(time, Qt::AlignBottom);
+
+  for (std::size_t i = 0; i < all.size(); ++i) {
+    const DriftSeries& s = all[i];
+    const QColor colour = kColours[i % std::size(kColours)];
+    const QString name = Q(s.label) + (s.unit.empty() ? QString() : QStringLiteral(" (%1)").arg(Q(s.unit)));
+    auto* axis = new QValueAxis;
+    axis->setTitleText(name);
+    axis->setLinePenColor(colour);
+    axis->setLabelsColor(colour);
+    c->addAxis(axis, i % 2 == 0 ? Qt::AlignLeft : Qt::AlignRight);
+    double low = 0, high = 0;
+    bool any = false;
+    const auto widen = [&](double v) {
+      low = any ? std::min(low, v) : v;
+      high = any ? std::max(high, v) : v;
+      any = true;
+    };
+    const auto attach = [&](QAbstractSeries* series) {
+      c->addSeries(series);
+      series->attachAxis(time);
+      series->attachAxis(axis);
+    };
+
+    if (s.low && s.high) {
+      auto* lower = new QLineSeries;
+      auto* upper = new QLineSeries;
+      lower->append(first, *s.low);
+      lower->append(last, *s.low);
+      upper->append(first, *s.high);
+      upper->append(last, *s.high);
+      auto* band = new QAreaSeries(upper, lower);
+      QColor fill = colour;
+      fill.setAlpha(28);
+      band->setBrush(fill);
+      band->setPen(QPen(fill.darker(), 0, Qt::DotLine));
+      band->setName(name + (language == Language::kEnglish ? QStringLiteral(": plausible") : QStringLiteral(": plausibel")));
+      attach(band);
+      widen(*s.low);
+      widen(*s.high);
+    }
+
+    auto* line = new QLineSeries;
+    line->setPen(QPen(colour, 1.5));
+    line->setName(name);
+    auto* saved = new QScatterSeries;
+    saved->setColor(colour);
+    saved->setBorderColor(colour);
+    saved->setMarkerSize(9);
+    auto* other = new QScatterSeries;
+    other->setBrush(Qt::NoBrush);
+    other->setPen(QPen(colour, 1.5));
+    other->setMarkerSize(9);
+    QList<QPointF> linePoints, savedPoints, otherPoints;
+    for (const DriftPoint& p : s.points) {
+      const QPointF at(static_cast<double>(p.timeMs), p.value);
+      (p.saved ? savedPoints : otherPoints).append(at);
+      if (p.saved) linePoints.append(at);
+      widen(p.value);
+      ++points_;
+    }
+    line->replace(linePoints);
+    saved->replace(savedPoints);
+    other->replace(otherPoints);
+    attach(line);
+    attach(saved);
+    attach(other);
+    // A point's tool tip: when, who, what.
+    const std::vector<DriftPoint> points = s.points;
+    const std::string unit = s.unit;
+    const auto tip = [points, unit, language](const QPointF& at, bool state) {
+      if (!state) return QToolTip::hideText();
+      for (const DriftPoint& p : points) {
+        if (static_cast<double>(p.timeMs) != at.x() || p.value != at.y()) continue;
+        const QString when = QDateTime::fromMSecsSinceEpoch(p.timeMs).toString(
+            language == Language::kEnglish ? QStringLiteral("yyyy-MM-dd hh:mm") : QStringLiteral("dd.MM.yyyy hh:mm"));
+        QToolTip::showText(QCursor::pos(), QStringLiteral("%1\n%2\n%3 %4").arg(when, Q(p.technician)).arg(p.value).arg(Q(unit)));
+        return;
+      }
+    };
+    connect(saved, &QScatterSeries::hovered, this, tip);
+    connect(other, &QScatterSeries::hovered, this, tip);
+
+    if (const std::optional<Trend>& t = trends[i]) {
+      const std::int64_t from = std::max(first, nowMs - kTrendWindowMs);
+      const std::int64_t to = t->reachesMs ? *t->reachesMs : nowMs;
+      auto* trend = new QLineSeries;
+      trend->setPen(QPen(colour, 1.2, Qt::DashLine));
+      trend->append(static_cast<double>(from), t->interceptAtNow + t->perDay * (from - nowMs) / kDayMs);
+      trend->append(static_cast<double>(to), t->interceptAtNow + t->perDay * (to - nowMs) / kDayMs);
+      widen(trend->at(0).y());
+      widen(trend->at(1).y());
+      const std::string text = TrendText(s, t, language);
+      trend->setName(text.empty() ? QStringLiteral("Trend") : Q(text));
+      if (!text.empty()) trends_.push_back(text);
+      attach(trend);
+    }
+    const double pad = any ? std::max((high - low) * 0.08, 1e-3) : 1;
+    axis->setRange(low - pad, high + pad);
+    // Only the lines and bands are named in the legend: the points are theirs.
+    for (QLegendMarker* m : c->legend()->markers(saved)) m->setVisible(false);
+    for (QLegendMarker* m : c->legend()->markers(other)) m->setVisible(false);
+  }
+}
+
+bool DriftChart::SaveTo(const std::string& path, std::string* error, Language language) {
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  if (EndsWith(path, ".pdf")) {
+    QPdfWriter pdf(&buffer);
+    pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF(10, 10, 10, 10)));
+    pdf.setResolution(150);
+    pdf.setTitle(QStringLiteral("Drift"));
+    QPainter painter(&pdf);
+    const QSize before = size();
+    resize(1600, 900);
+    QWidget::render(&painter);
+    resize(before);
+  } else {
+    grab().toImage().save(&buffer, "PNG");
+  }
+  buffer.close();
+  if (bytes.isEmpty()) {
+    *error = platform::reasons::kNothingWritten(language);
+    return false;
+  }
+  return platform::SaveFileReplacing(path, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
+                                     error, language);
+}
+
+bool DriftChart::Print() {
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setPageOrientation(QPageLayout::Landscape);
+  QPrintDialog dialog(&printer, this);
+  if (dialog.exec() != QDialog::Accepted) return false;
+  QPainter painter;
+  if (!painter.begin(&printer)) return false;
+  const QRect page = painter.viewport();
+  const double scale = std::min(page.width() / double(width()), page.height() / double(height()));
+  painter.scale(scale, scale);
+  QWidget::render(&painter);
+  return painter.end();
+}
+
+}  // namespace korvane::history

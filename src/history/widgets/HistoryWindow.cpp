@@ -1,0 +1,466 @@
+#include "history/widgets/HistoryWindow.h"
+
+#include <QComboBox>
+#include <QDateTime>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QSplitter>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "history/Drift.h"
+#include "history/HistoryTexts.h"
+#include "history/widgets/DriftChart.h"
+#include "history/widgets/ReportFile.h"
+#include "platform/NumberText.h"
+#include "platform/SafeFile.h"
+#include "platform/TextPair.h"
+#include "platform/Ui.h"
+
+namespace korvane::history {
+namespace {
+
+using platform::TextPair;
+
+constexpr TextPair kTitle{"Historie", "History"};
+constexpr TextPair kModuleColumns[] = {{"Kennung", "identity"},     {"Typ", "type"},
+                                       {"Adresse", "address"},      {"Firmware", "firmware"},
+                                       {"zuletzt gesehen", "last seen"}, {"letzte Kalibrierung", "last calibration"},
+                                       {"Tage", "days"},            {"fällig", "due"},
+                                       {"Tendenz", "heading"}};
+constexpr TextPair kEventColumns[] = {{"Zeit", "time"}, {"Art", "kind"}, {"Techniker", "technician"},
+                                      {"Zusammenfassung", "summary"}};
+constexpr TextPair kDetailColumns[] = {{"Feld", "field"}, {"vorher", "before"}, {"nachher", "after"}};
+constexpr TextPair kDue{"fällig (%d Tage)", "due (%d days)"};
+constexpr TextPair kNever{"nie", "never"};
+constexpr TextPair kKind{"Art:", "Kind:"};
+constexpr TextPair kAllKinds{"alle", "all"};
+constexpr TextPair kSpan{"Zeitraum:", "Span:"};
+constexpr TextPair kSpans[] = {{"alles", "everything"},
+                               {"heute", "today"},
+                               {"7 Tage", "7 days"},
+                               {"30 Tage", "30 days"},
+                               {"12 Monate", "12 months"}};
+constexpr int kSpanDays[] = {0, 1, 7, 30, 365};
+constexpr TextPair kInterval{"Kalibrierintervall:", "Calibration interval:"};
+constexpr TextPair kDays{" Tage", " days"};
+constexpr TextPair kSite{"Anlage:", "Site:"};
+constexpr TextPair kExport{"Exportieren…", "Export…"};
+constexpr TextPair kReport{"Servicebericht", "Service report"};
+constexpr TextPair kSaveChart{"Diagramm speichern…", "Save chart…"};
+constexpr TextPair kPrintChart{"Diagramm drucken…", "Print chart…"};
+constexpr TextPair kClose{"Schließen", "Close"};
+constexpr TextPair kCannotOpen{"Die Historie kann nicht geöffnet werden: %s", "The history cannot be opened: %s"};
+constexpr TextPair kNoHistory{"Es wird keine Historie geführt.", "No history is kept."};
+constexpr TextPair kExported{"%d Ereignisse exportiert nach %s", "%d events exported to %s"};
+constexpr TextPair kReportWritten{"Servicebericht geschrieben: %s", "Service report written: %s"};
+constexpr TextPair kNotWritten{"Nicht geschrieben: %s", "Not written: %s"};
+constexpr TextPair kExportFilter{"CSV (*.csv) | *.csv | JSON-Zeilen (*.jsonl) | *.jsonl ||",
+                                 "CSV (*.csv) | *.csv | JSON lines (*.jsonl) | *.jsonl ||"};
+
+constexpr std::int64_t kDayMs = 24LL * 3600 * 1000;
+
+QString Q(const std::string& s) { return QString::fromStdString(s); }
+
+QString Local(std::int64_t ms, Language l) {
+  if (ms <= 0) return QStringLiteral("-");
+  return QDateTime::fromMSecsSinceEpoch(ms).toString(l == Language::kEnglish ? QStringLiteral("yyyy-MM-dd hh:mm")
+                                                                             : QStringLiteral("dd.MM.yyyy hh:mm"));
+}
+
+QTableWidget* Table(QWidget* parent, int columns) {
+  auto* t = new QTableWidget(0, columns, parent);
+  t->setSelectionBehavior(QAbstractItemView::SelectRows);
+  t->setSelectionMode(QAbstractItemView::SingleSelection);
+  t->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  t->verticalHeader()->hide();
+  t->horizontalHeader()->setStretchLastSection(true);
+  t->setWordWrap(false);
+  return t;
+}
+
+template <std::size_t N>
+void Headers(QTableWidget* t, const TextPair (&names)[N], Language l) {
+  QStringList list;
+  for (const TextPair& n : names) list << QString::fromUtf8(n(l));
+  t->setHorizontalHeaderLabels(list);
+}
+
+void Cell(QTableWidget* t, int row, int column, const QString& text) { t->setItem(row, column, new QTableWidgetItem(text)); }
+
+}  // namespace
+
+HistoryWindow::HistoryWindow(Options options, Language language, QWidget* parent)
+    : QDialog(parent), options_(std::move(options)), language_(language) {
+  setObjectName(QStringLiteral("historyWindow"));
+  Build();
+  Retranslate();
+  Reload();
+  resize(1100, 760);
+}
+
+HistoryWindow::~HistoryWindow() = default;
+
+std::int64_t HistoryWindow::Now() const {
+  return options_.now ? options_.now() : QDateTime::currentMSecsSinceEpoch();
+}
+
+void HistoryWindow::Build() {
+  auto* top = new QVBoxLayout(this);
+  problem_ = new QLabel(this);
+  problem_->setObjectName(QStringLiteral("problem"));
+  problem_->setStyleSheet(QStringLiteral("color: #b00000"));
+  problem_->setWordWrap(true);
+  problem_->hide();
+  top->addWidget(problem_);
+
+  auto* split = new QSplitter(Qt::Vertical, this);
+  modules_ = Table(split, static_cast<int>(std::size(kModuleColumns)));
+  modules_->setObjectName(QStringLiteral("modules"));
+  split->addWidget(modules_);
+
+  auto* middle = new QWidget(split);
+  auto* middleLayout = new QVBoxLayout(middle);
+  middleLayout->setContentsMargins(0, 0, 0, 0);
+  auto* filters = new QHBoxLayout;
+  kindLabel_ = new QLabel(middle);
+  kind_ = new QComboBox(middle);
+  kind_->setObjectName(QStringLiteral("kindFilter"));
+  spanLabel_ = new QLabel(middle);
+  span_ = new QComboBox(middle);
+  span_->setObjectName(QStringLiteral("spanFilter"));
+  intervalLabel_ = new QLabel(middle);
+  family_ = new QComboBox(middle);
+  family_->setObjectName(QStringLiteral("family"));
+  interval_ = new QSpinBox(middle);
+  interval_->setObjectName(QStringLiteral("interval"));
+  interval_->setRange(1, 3650);
+  for (QWidget* w : std::initializer_list<QWidget*>{kindLabel_, kind_, spanLabel_, span_, intervalLabel_, family_, interval_})
+    filters->addWidget(w);
+  filters->addStretch();
+  middleLayout->addLayout(filters);
+  auto* lists = new QSplitter(Qt::Horizontal, middle);
+  events_ = Table(lists, static_cast<int>(std::size(kEventColumns)));
+  events_->setObjectName(QStringLiteral("events"));
+  details_ = Table(lists, static_cast<int>(std::size(kDetailColumns)));
+  details_->setObjectName(QStringLiteral("details"));
+  details_->setSelectionMode(QAbstractItemView::NoSelection);
+  lists->addWidget(events_);
+  lists->addWidget(details_);
+  lists->setStretchFactor(0, 1);
+  lists->setStretchFactor(1, 1);
+  middleLayout->addWidget(lists);
+  split->addWidget(middle);
+
+  auto* bottom = new QWidget(split);
+  auto* bottomLayout = new QVBoxLayout(bottom);
+  bottomLayout->setContentsMargins(0, 0, 0, 0);
+  chart_ = new DriftChart(bottom);
+  chart_->setObjectName(QStringLiteral("driftChart"));
+  bottomLayout->addWidget(chart_);
+  trend_ = new QLabel(bottom);
+  trend_->setObjectName(QStringLiteral("trend"));
+  bottomLayout->addWidget(trend_);
+  split->addWidget(bottom);
+  split->setStretchFactor(0, 2);
+  split->setStretchFactor(1, 3);
+  split->setStretchFactor(2, 4);
+  top->addWidget(split, 1);
+
+  auto* buttons = new QHBoxLayout;
+  siteLabel_ = new QLabel(this);
+  site_ = new QLineEdit(Q(options_.site), this);
+  site_->setObjectName(QStringLiteral("site"));
+  const auto button = [this](const char* name) {
+    auto* b = new QPushButton(this);
+    b->setObjectName(QString::fromLatin1(name));
+    b->setAutoDefault(false);
+    return b;
+  };
+  export_ = button("export");
+  report_ = button("report");
+  saveChart_ = button("saveChart");
+  printChart_ = button("printChart");
+  close_ = button("close");
+  buttons->addWidget(siteLabel_);
+  buttons->addWidget(site_, 1);
+  for (QPushButton* b : {report_, export_, saveChart_, printChart_}) buttons->addWidget(b);
+  buttons->addStretch();
+  buttons->addWidget(close_);
+  top->addLayout(buttons);
+
+  connect(modules_, &QTableWidget::itemSelectionChanged, this, &HistoryWindow::OnModuleChosen);
+  connect(events_, &QTableWidget::itemSelectionChanged, this, &HistoryWindow::OnEventChosen);
+  connect(kind_, &QComboBox::currentIndexChanged, this, &HistoryWindow::FillEvents);
+  connect(span_, &QComboBox::currentIndexChanged, this, &HistoryWindow::FillEvents);
+  connect(family_, &QComboBox::currentIndexChanged, this, &HistoryWindow::OnFamilyChosen);
+  connect(interval_, &QSpinBox::valueChanged, this, &HistoryWindow::OnIntervalChanged);
+  connect(export_, &QPushButton::clicked, this, &HistoryWindow::OnExport);
+  connect(report_, &QPushButton::clicked, this, &HistoryWindow::OnReport);
+  connect(saveChart_, &QPushButton::clicked, this, [this] {
+    if (!options_.ui) return;
+    platform::FileDialogSpec dialog{"pdf", "drift.pdf", "PDF (*.pdf) | *.pdf | PNG (*.png) | *.png ||", true, "chart"};
+    const std::optional<std::string> path = options_.ui->SaveFile(dialog);
+    if (!path) return;
+    std::string error;
+    if (!chart_->SaveTo(*path, &error, language_))
+      options_.ui->Message(platform::StringPrintf(kNotWritten(language_), error.c_str()));
+  });
+  connect(printChart_, &QPushButton::clicked, this, [this] { chart_->Print(); });
+  connect(close_, &QPushButton::clicked, this, &QDialog::accept);
+  connect(site_, &QLineEdit::editingFinished, this, [this] {
+    options_.site = site_->text().trimmed().toStdString();
+    if (options_.saveSite) options_.saveSite(options_.site);
+  });
+}
+
+void HistoryWindow::Retranslate() {
+  const Language l = language_;
+  setWindowTitle(QString::fromUtf8(kTitle(l)));
+  Headers(modules_, kModuleColumns, l);
+  Headers(events_, kEventColumns, l);
+  Headers(details_, kDetailColumns, l);
+  kindLabel_->setText(QString::fromUtf8(kKind(l)));
+  spanLabel_->setText(QString::fromUtf8(kSpan(l)));
+  intervalLabel_->setText(QString::fromUtf8(kInterval(l)));
+  siteLabel_->setText(QString::fromUtf8(kSite(l)));
+  export_->setText(QString::fromUtf8(kExport(l)));
+  report_->setText(QString::fromUtf8(kReport(l)));
+  saveChart_->setText(QString::fromUtf8(kSaveChart(l)));
+  printChart_->setText(QString::fromUtf8(kPrintChart(l)));
+  close_->setText(QString::fromUtf8(kClose(l)));
+  interval_->setSuffix(QString::fromUtf8(kDays(l)));
+
+  const QSignalBlocker blockKind(kind_), blockSpan(span_), blockFamily(family_);
+  const int kind = std::max(0, kind_->currentIndex()), span = std::max(0, span_->currentIndex());
+  const int family = std::max(0, family_->currentIndex());
+  kind_->clear();
+  kind_->addItem(QString::fromUtf8(kAllKinds(l)));
+  for (const std::string& k : KnownKinds()) kind_->addItem(Q(KindName(k, l)), Q(k));
+  kind_->setCurrentIndex(kind);
+  span_->clear();
+  for (const TextPair& s : kSpans) span_->addItem(QString::fromUtf8(s(l)));
+  span_->setCurrentIndex(span);
+  family_->clear();
+  for (types::Family f : CalibratedFamilies()) family_->addItem(Q(FamilyName(f, l)), static_cast<int>(f));
+  family_->setCurrentIndex(family);
+  OnFamilyChosen();
+}
+
+void HistoryWindow::setLanguage(Language language) {
+  language_ = language;
+  Retranslate();
+  FillModules();
+  FillEvents();
+}
+
+void HistoryWindow::Reload() {
+  openProblem_.clear();
+  if (options_.location.path.empty() && options_.location.backend == store::Location::Backend::kSqlite) {
+    openProblem_ = kNoHistory(language_);
+  } else if (options_.location.backend == store::Location::Backend::kSqlite &&
+             !QFileInfo::exists(Q(options_.location.path))) {
+    // A history never written has no modules yet; looking does not make one.
+  } else if (!store_.isOpen()) {
+    std::string why;
+    if (!store_.Open(options_.location, {}, &why, nullptr))
+      openProblem_ = platform::StringPrintf(kCannotOpen(language_), why.c_str());
+  }
+  problem_->setText(Q(openProblem_));
+  problem_->setVisible(!openProblem_.empty());
+  export_->setEnabled(openProblem_.empty());
+  report_->setEnabled(openProblem_.empty());
+  FillModules();
+}
+
+void HistoryWindow::FillModules() {
+  const std::string chosen =
+      modules_->currentRow() >= 0 && modules_->currentRow() < static_cast<int>(rows_.size())
+          ? rows_[static_cast<std::size_t>(modules_->currentRow())].module.identity
+          : std::string();
+  rows_.clear();
+  std::vector<std::string> headings;
+  const std::int64_t now = Now();
+  if (store_.isOpen()) {
+    std::string why;
+    for (const KnownModule& m : store_.Modules(&why)) {
+      rows_.push_back(RowOf(m, options_.intervals, now, language_));
+      // Where each sensor is heading, from its calibrations alone.
+      EventFilter calibrations;
+      calibrations.identity = m.identity;
+      calibrations.kind = kCalibrationKind;
+      headings.push_back(HeadingFor(store_.Events(calibrations, &why), now, language_));
+    }
+  }
+  const QSignalBlocker block(modules_);
+  modules_->setRowCount(static_cast<int>(rows_.size()));
+  const Language l = language_;
+  int chosenRow = rows_.empty() ? -1 : 0;
+  for (int r = 0; r < static_cast<int>(rows_.size()); ++r) {
+    const ModuleRow& row = rows_[static_cast<std::size_t>(r)];
+    const KnownModule& m = row.module;
+    if (m.identity == chosen) chosenRow = r;
+    Cell(modules_, r, 0, Q(ShownIdentity(m.identity)));
+    Cell(modules_, r, 1, Q(row.typeName));
+    Cell(modules_, r, 2, QString::number(m.address));
+    Cell(modules_, r, 3, Q(m.firmware.empty() ? "-" : m.firmware));
+    Cell(modules_, r, 4, Local(m.lastSeenMs, l));
+    Cell(modules_, r, 5,
+         m.lastSavedCalibrationMs > 0 ? Local(m.lastSavedCalibrationMs, l) : QString::fromUtf8(kNever(l)));
+    Cell(modules_, r, 6, row.daysSinceCalibration ? QString::number(*row.daysSinceCalibration) : QStringLiteral("-"));
+    Cell(modules_, r, 7, row.due ? Q(platform::StringPrintf(kDue(l), row.intervalDays)) : QString());
+    if (row.due) modules_->item(r, 7)->setForeground(QColor(0xb0, 0, 0));
+    Cell(modules_, r, 8, Q(headings[static_cast<std::size_t>(r)]));
+  }
+  modules_->resizeColumnsToContents();
+  if (chosenRow >= 0) modules_->selectRow(chosenRow);
+  OnModuleChosen();
+}
+
+void HistoryWindow::ShowModule(const std::string& identity) {
+  for (int r = 0; r < static_cast<int>(rows_.size()); ++r)
+    if (rows_[static_cast<std::size_t>(r)].module.identity == identity) modules_->selectRow(r);
+}
+
+void HistoryWindow::ShowAddress(int address) {
+  int best = -1;
+  for (int r = 0; r < static_cast<int>(rows_.size()); ++r) {
+    const KnownModule& m = rows_[static_cast<std::size_t>(r)].module;
+    if (m.address == address && (best < 0 || m.lastSeenMs > rows_[static_cast<std::size_t>(best)].module.lastSeenMs))
+      best = r;
+  }
+  if (best >= 0) modules_->selectRow(best);
+}
+
+void HistoryWindow::OnModuleChosen() {
+  moduleEvents_.clear();
+  const int r = modules_->currentRow();
+  if (store_.isOpen() && r >= 0 && r < static_cast<int>(rows_.size())) {
+    EventFilter filter;
+    filter.identity = rows_[static_cast<std::size_t>(r)].module.identity;
+    std::string why;
+    moduleEvents_ = store_.Events(filter, &why);
+  }
+  const std::int64_t now = Now();
+  chart_->Fill(DriftOf(moduleEvents_, language_), now, language_);
+  std::string trends;
+  for (const std::string& t : chart_->trendTexts()) trends += (trends.empty() ? "" : "; ") + t;
+  trend_->setText(Q(trends));
+  FillEvents();
+}
+
+ViewFilter HistoryWindow::Filter() const {
+  ViewFilter f;
+  if (kind_->currentIndex() > 0) f.kinds.push_back(kind_->currentData().toString().toStdString());
+  const int span = span_->currentIndex();
+  if (span > 0) {
+    const int days = kSpanDays[span];
+    // "today" begins at local midnight; the others count back from now.
+    if (days == 1)
+      f.sinceMs = QDateTime(QDateTime::fromMSecsSinceEpoch(Now()).date(), QTime(0, 0)).toMSecsSinceEpoch();
+    else
+      f.sinceMs = Now() - days * kDayMs;
+  }
+  return f;
+}
+
+void HistoryWindow::FillEvents() {
+  shown_ = Shown(moduleEvents_, Filter());
+  const QSignalBlocker block(events_);
+  events_->setRowCount(static_cast<int>(shown_.size()));
+  for (int r = 0; r < static_cast<int>(shown_.size()); ++r) {
+    const Event& e = shown_[static_cast<std::size_t>(r)];
+    Cell(events_, r, 0, Local(e.timeMs, language_));
+    Cell(events_, r, 1, Q(KindName(e.kind, language_)));
+    Cell(events_, r, 2, Q(e.technician));
+    Cell(events_, r, 3, Q(Summary(e, language_)));
+  }
+  events_->resizeColumnsToContents();
+  if (!shown_.empty()) events_->selectRow(0);
+  OnEventChosen();
+}
+
+void HistoryWindow::OnEventChosen() {
+  const int r = events_->currentRow();
+  std::vector<DetailRow> rows;
+  if (r >= 0 && r < static_cast<int>(shown_.size())) rows = DetailRows(shown_[static_cast<std::size_t>(r)], language_);
+  details_->setRowCount(static_cast<int>(rows.size()));
+  for (int i = 0; i < static_cast<int>(rows.size()); ++i) {
+    const DetailRow& d = rows[static_cast<std::size_t>(i)];
+    std::string label = d.label;
+    if (options_.fieldLabel && r >= 0)
+      if (std::string l = options_.fieldLabel(d.label, shown_[static_cast<std::size_t>(r)].type); !l.empty()) label = l;
+    Cell(details_, i, 0, Q(label));
+    Cell(details_, i, 1, Q(d.first));
+    Cell(details_, i, 2, Q(d.second));
+  }
+  details_->resizeColumnsToContents();
+}
+
+void HistoryWindow::OnFamilyChosen() {
+  if (family_->currentIndex() < 0) return;
+  const QSignalBlocker block(interval_);
+  interval_->setValue(options_.intervals.For(static_cast<types::Family>(family_->currentData().toInt())));
+}
+
+void HistoryWindow::OnIntervalChanged(int days) {
+  if (family_->currentIndex() < 0) return;
+  options_.intervals.days[static_cast<types::Family>(family_->currentData().toInt())] = days;
+  if (options_.saveIntervals) options_.saveIntervals(options_.intervals);
+  FillModules();
+}
+
+void HistoryWindow::OnExport() {
+  if (!options_.ui) return;
+  platform::FileDialogSpec dialog{"csv", "history.csv", kExportFilter(language_), true, "export"};
+  const std::optional<std::string> path = options_.ui->SaveFile(dialog);
+  if (!path) return;
+  const bool json = QString::fromStdString(*path).endsWith(QLatin1String(".jsonl"), Qt::CaseInsensitive) ||
+                    QString::fromStdString(*path).endsWith(QLatin1String(".json"), Qt::CaseInsensitive);
+  const std::string text = json ? EventsJsonLines(shown_) : EventsCsv(shown_, language_);
+  std::string error;
+  if (!platform::SaveFileReplacing(*path, text, &error, language_)) {
+    options_.ui->Message(platform::StringPrintf(kNotWritten(language_), error.c_str()));
+    return;
+  }
+  options_.ui->Message(platform::StringPrintf(kExported(language_), static_cast<int>(shown_.size()), path->c_str()));
+}
+
+void HistoryWindow::OnReport() {
+  if (!options_.ui || !store_.isOpen()) return;
+  const std::int64_t now = Now();
+  const QDate today = QDateTime::fromMSecsSinceEpoch(now).date();
+  const QString name = QStringLiteral("%1-%2.pdf")
+                           .arg(QString::fromUtf8(kReport(language_)).replace(QLatin1Char(' '), QLatin1Char('-')),
+                                today.toString(Qt::ISODate));
+  platform::FileDialogSpec dialog{"pdf", name.toStdString(), "PDF (*.pdf) | *.pdf ||", true, "report"};
+  const std::optional<std::string> path = options_.ui->SaveFile(dialog);
+  if (!path) return;
+  ReportRequest request;
+  ReportInput& in = request.input;
+  in.site = site_->text().trimmed().toStdString();
+  if (in.site != options_.site && options_.saveSite) options_.saveSite(options_.site = in.site);
+  in.technician = options_.technician;
+  in.program = options_.program;
+  in.language = language_;
+  in.nowMs = now;
+  in.fieldLabel = options_.fieldLabel;
+  in.fieldRank = options_.fieldRank;
+  // The span the window shows; "everything" is today's visit, as on the command line.
+  const ViewFilter f = Filter();
+  in.sinceMs = f.sinceMs ? *f.sinceMs : QDateTime(today, QTime(0, 0)).toMSecsSinceEpoch();
+  in.untilMs = now + 1;
+  std::string error;
+  if (!WriteReportFile(*path, &store_, request, &error)) {
+    options_.ui->Message(platform::StringPrintf(kNotWritten(language_), error.c_str()));
+    return;
+  }
+  options_.ui->Message(platform::StringPrintf(kReportWritten(language_), path->c_str()));
+}
+
+}  // namespace korvane::history
