@@ -41,7 +41,7 @@ int main(int argc, char** argv) {
     return 2;
   }
   PrintUi ui;
-  link::Link link(ui, [&](int) { return server.slavePath(); });
+  link::Link link([&](int) { return server.slavePath(); });
   link.setBaudRate(kBaud);
   if (!link.OpenPort(Language::kEnglish)) {
     ui.Message(link.openMessage(), platform::kAppTitle);

@@ -56,8 +56,7 @@ int main(int argc, char** argv) {
   // The real waits: the end of the data is a gap of three seconds, as on the bench.
   const link::LinkTimings timings;
   BenchUi ui;
-  link::Link link(
-      ui, [&](int) { return server.slavePath(); }, timings);
+  link::Link link([&](int) { return server.slavePath(); }, timings);
   link::FlowContext context{0, Language::kEnglish};
   if (!link.OpenPort(Language::kEnglish)) {
     ui.Message(link.openMessage(), platform::kAppTitle);

@@ -130,7 +130,7 @@ CliContext::CliContext(CommonOptions options, std::ostream& out, std::ostream& e
     const int secondMs = qEnvironmentVariableIntValue("KORVANE_SECOND_MS", &given);
     if (given && secondMs > 0) timings.second = std::chrono::milliseconds(secondMs);
     ownLink_ = std::make_unique<link::Link>(
-        ui_, [folder](int com) { return platform::DeviceForPort(folder, com); }, timings, clock_);
+        [folder](int com) { return platform::DeviceForPort(folder, com); }, timings, clock_);
     link_ = ownLink_.get();
   }
   link_->setPortIndex(options_.port ? *options_.port - 1 : settings_.portIndex);
