@@ -7,6 +7,7 @@
 #include <QObject>
 #include <QString>
 
+#include <chrono>
 #include <functional>
 #include <string>
 
@@ -20,6 +21,9 @@ struct LineSettings {
   std::string device;                     // the device path or network line the port maps to
   int baud = 0;                           // one of the line rates
   Language language = Language::kGerman;  // of the failure reason and of a later loss
+  // How long a network line waits for its server to negotiate or confirm a rate (the
+  // connect itself waits at most 3 s).
+  std::chrono::milliseconds answerTimeout{3000};
 };
 
 class Line : public QObject {

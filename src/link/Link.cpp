@@ -256,7 +256,7 @@ bool Link::OpenPort(Language language) {
       UseLine(factory_(device));
       lineDevice_ = device;
     }
-    ok = line_->Open({device, baud_, language});
+    ok = line_->Open({device, baud_, language, timings_.replyTimeout});
     // A device that was just opened may need a moment before it listens.
     if (ok && KindOf(device) == LineKind::kSerial) QThread::msleep(static_cast<unsigned long>(timings_.openSettle.count()));
     if (!ok) openFailure_ = line_->openError();

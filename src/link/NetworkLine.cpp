@@ -45,6 +45,7 @@ std::string NetworkLine::Reason(const platform::TextPair& text) const {
 
 bool NetworkLine::Open(const LineSettings& settings) {
   language_ = settings.language;
+  timeout_ = settings.answerTimeout;
   openError_.clear();
   const DeviceName name = ParseDeviceName(settings.device, language_);
   if (!name.error.empty()) {
@@ -73,7 +74,7 @@ bool NetworkLine::Connect(const DeviceName& name) {
   comPortAgreed_ = comPortRefused_ = false;
   waiting_ = true;
   socket_.connectToHost(QString::fromStdString(name.host), static_cast<quint16>(name.port));
-  const bool up = socket_.waitForConnected(static_cast<int>(timeout_.count()));
+  const bool up = socket_.waitForConnected(static_cast<int>(kConnectTimeout.count()));
   waiting_ = false;
   if (!up) {
     switch (socket_.error()) {

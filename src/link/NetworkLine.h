@@ -32,9 +32,6 @@ class NetworkLine : public Line {
   void Stop() override { delivering_ = false; }
   void Close() override;
 
-  // How long a connect, the negotiation and a rate change may take each.
-  void setTimeout(std::chrono::milliseconds timeout) { timeout_ = timeout; }
-
  private:
   bool Connect(const DeviceName& name);
   bool Negotiate();
@@ -51,7 +48,8 @@ class NetworkLine : public Line {
   LineKind kind_ = LineKind::kRawTcp;
   Language language_ = Language::kGerman;
   std::string openError_;
-  std::chrono::milliseconds timeout_{3000};
+  static constexpr std::chrono::milliseconds kConnectTimeout{3000};
+  std::chrono::milliseconds timeout_{3000};  // of the negotiation and a rate change
   bool connected_ = false;
   bool delivering_ = false;
   bool waiting_ = false;  // inside WaitFor: loss is the open's failure, not a lost line

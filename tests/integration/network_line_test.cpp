@@ -3,6 +3,10 @@
 // included; over raw TCP (socket://) what needs another rate is refused before anything
 // is sent; a server that dies mid-flow is the lost line.
 #include <QFile>
+#include <QHostAddress>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTimer>
 
 #include <string>
 
@@ -89,6 +93,63 @@ TEST_F(NetworkLine, RateChangesAreRefusedOverRawTcpBeforeAnythingIsSent) {
     EXPECT_EQ(r.exitCode, 3) << r.err;
     EXPECT_NE(r.err.find("rfc2217://"), std::string::npos) << r.err;
     EXPECT_EQ(requests, 0);
+    EXPECT_EQ(Read(file), "earlier");
+  }
+}
+
+// A server that answers every connection with the given bytes, once it has read some.
+class ScriptedServer {
+ public:
+  explicit ScriptedServer(QByteArray answer, bool flood = false) : answer_(std::move(answer)), flood_(flood) {
+    server_.listen(QHostAddress::LocalHost);
+    QObject::connect(&server_, &QTcpServer::newConnection, [this] {
+      while (QTcpSocket* s = server_.nextPendingConnection()) {
+        QObject::connect(s, &QTcpSocket::readyRead, s, [this, s] {
+          s->readAll();
+          if (!answer_.isEmpty()) s->write(answer_);
+          if (flood_) QTimer::singleShot(1, s, [s] { s->write(QByteArray(4096, '\x02')); });
+        });
+        if (flood_) {
+          auto* t = new QTimer(s);
+          QObject::connect(t, &QTimer::timeout, s, [s] { if (s->bytesToWrite() < 65536) s->write(QByteArray(4096, '\x5A')); });
+          t->start(1);
+        }
+      }
+    });
+  }
+  int port() const { return server_.serverPort(); }
+
+ private:
+  QTcpServer server_;
+  QByteArray answer_;
+  bool flood_;
+};
+
+TEST_F(NetworkLine, ServersThatMisbehaveEndWithAClearMessage) {
+  ScriptedServer silent{QByteArray()};
+  // Agrees to com-port control, then answers every rate with 9600.
+  ScriptedServer otherRate(QByteArray("\xFF\xFD\x2C\xFF\xFA\x2C\x65\x00\x00\x25\x80\xFF\xF0", 13));
+  ScriptedServer flood(QByteArray(), true);
+  const auto at = [](const char* scheme, int port) { return std::string(scheme) + "://127.0.0.1:" + std::to_string(port); };
+  const struct {
+    std::string device;
+    int exit;
+    const char* says;
+  } cases[] = {
+      {at("rfc2217", silent.port()), 3, "does not answer the Telnet negotiation"},
+      {ser2net.plainTelnet(), 3, "refuses com-port control"},
+      {at("rfc2217", otherRate.port()), 3, "asked for 4800 baud, the server set 9600 baud"},
+      {at("socket", flood.port()), 1, "Error data communication"},
+  };
+  env.insert("KORVANE_REPLY_TIMEOUT_MS", "300");
+  const QString file = dir.filePath("read.qx4");
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.device);
+    Write(file, "earlier");
+    const CliResult r = Cli(c.device, {"config-read", "-o", file});
+    EXPECT_EQ(r.exitCode, c.exit) << r.err;
+    EXPECT_NE(r.err.find(c.says), std::string::npos) << r.err;
+    EXPECT_LT(r.elapsedMs, 8000);
     EXPECT_EQ(Read(file), "earlier");
   }
 }

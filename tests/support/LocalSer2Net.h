@@ -1,7 +1,7 @@
 #pragma once
 // A real ser2net in front of a serial device (the simulator's pseudo-terminal), on free
 // ports of 127.0.0.1 only: one accepter with com-port control (telnet, RFC 2217) and one
-// raw TCP accepter. Header-only so bench/ can use it too.
+// raw TCP accepter, and a plain telnet accepter that refuses com-port control. Header-only so bench/ can use it too.
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -41,6 +41,8 @@ class LocalSer2Net {
     rfc2217Port = FreeLoopbackPort();
     rawPort = FreeLoopbackPort();
     while (rawPort == rfc2217Port) rawPort = FreeLoopbackPort();
+    telnetPort = FreeLoopbackPort();
+    while (telnetPort == rfc2217Port || telnetPort == rawPort) telnetPort = FreeLoopbackPort();
     const QString config = QDir(folder).filePath("ser2net.yaml");
     QFile f(config);
     if (!f.open(QIODevice::WriteOnly)) {
@@ -50,7 +52,8 @@ class LocalSer2Net {
     const QByteArray connector = QByteArray("serialdev,") + QByteArray::fromStdString(device) + ",4800n81,local";
     f.write("connection: &rfc2217\n  accepter: telnet(rfc2217),tcp,127.0.0.1," + QByteArray::number(rfc2217Port) +
             "\n  connector: " + connector + "\nconnection: &raw\n  accepter: tcp,127.0.0.1," +
-            QByteArray::number(rawPort) + "\n  connector: " + connector + "\n");
+            QByteArray::number(rawPort) + "\n  connector: " + connector + "\nconnection: &telnet\n  accepter: telnet,tcp,127.0.0.1," +
+            QByteArray::number(telnetPort) + "\n  connector: " + connector + "\n");
     f.close();
     process_.setProcessChannelMode(QProcess::MergedChannels);
     process_.start(Program("ser2net"), {"-n", "-c", config, "-P", QDir(folder).filePath("ser2net.pid")});
@@ -60,7 +63,7 @@ class LocalSer2Net {
     }
     QElapsedTimer t;
     t.start();
-    while (!(Listening(rfc2217Port) && Listening(rawPort))) {
+    while (!(Listening(rfc2217Port) && Listening(rawPort) && Listening(telnetPort))) {
       if (t.elapsed() > 5000 || process_.state() != QProcess::Running) {
         error_ = "ser2net does not listen: " + process_.readAll().toStdString();
         return false;
@@ -80,10 +83,13 @@ class LocalSer2Net {
 
   std::string rfc2217() const { return "rfc2217://127.0.0.1:" + std::to_string(rfc2217Port); }
   std::string raw() const { return "socket://127.0.0.1:" + std::to_string(rawPort); }
+  // Telnet without com-port control, named as if it had it.
+  std::string plainTelnet() const { return "rfc2217://127.0.0.1:" + std::to_string(telnetPort); }
   const std::string& error() const { return error_; }
 
   int rfc2217Port = 0;
   int rawPort = 0;
+  int telnetPort = 0;
 
  private:
   QProcess process_;
