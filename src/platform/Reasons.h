@@ -58,6 +58,8 @@ inline constexpr TextPair kRateFixed{
     "Für diesen Vorgang die Leitung als rfc2217://Rechner:Port angeben.",
     "The rate cannot be changed over %s: with socket:// the server fixes it. "
     "For this operation give the line as rfc2217://host:port."};
+inline constexpr TextPair kLinkedToDevice{"%s verweist schon auf ein Gerät; diese Zuordnung bleibt.",
+                                          "%s already links to a device; that mapping is kept."};
 // %s the device, %s the system's reason.
 inline constexpr TextPair kLineSetupFailed{"Die Leitung von %s lässt sich nicht einstellen: %s",
                                            "The line of %s cannot be set up: %s"};
