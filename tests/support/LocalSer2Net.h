@@ -49,9 +49,13 @@ class LocalSer2Net {
       error_ = "cannot write " + config.toStdString();
       return false;
     }
-    const QByteArray connector = QByteArray("serialdev,") + QByteArray::fromStdString(device) + ",4800n81,local";
+    // ser2net holds received bytes back a little by default to send them in fewer
+    // packets, and its raw accepter leaves Nagle's algorithm on; a module line gains
+    // nothing from either (a reply is eleven bytes), so the README advises both off.
+    const QByteArray connector = QByteArray("serialdev,") + QByteArray::fromStdString(device) +
+                                 ",4800n81,local\n  options:\n    chardelay: false";
     f.write("connection: &rfc2217\n  accepter: telnet(rfc2217),tcp,127.0.0.1," + QByteArray::number(rfc2217Port) +
-            "\n  connector: " + connector + "\nconnection: &raw\n  accepter: tcp,127.0.0.1," +
+            "\n  connector: " + connector + "\nconnection: &raw\n  accepter: tcp(nodelay),127.0.0.1," +
             QByteArray::number(rawPort) + "\n  connector: " + connector + "\nconnection: &telnet\n  accepter: telnet,tcp,127.0.0.1," +
             QByteArray::number(telnetPort) + "\n  connector: " + connector + "\n");
     f.close();
