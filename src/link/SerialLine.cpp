@@ -257,6 +257,8 @@ void SerialLine::WorkerLoop(std::uint64_t session) {
   // once it can be there, instead of waking for every byte.
   std::size_t partial = 0;
   std::optional<Clock::time_point> holdUntil;
+  QByteArray held;  // read, not yet handed on: the first part of a frame
+  std::uint64_t heldGeneration = 0;
   while (!shutdown_.load()) {
     const bool watchLine = lineUp && !holdUntil;
     pollfd fds[2] = {{wakePipe_[0], POLLIN, 0}, {watchLine ? fd : -1, POLLIN, 0}};
@@ -295,6 +297,8 @@ void SerialLine::WorkerLoop(std::uint64_t session) {
       ::tcflush(fd, TCIOFLUSH);
       partial = 0;
       holdUntil.reset();
+      undelivered_ -= static_cast<std::size_t>(held.size());
+      held.clear();
       writtenGeneration_ = generation;
       int error = 0;
       if (!WriteAll(fd, out.constData(), static_cast<std::size_t>(out.size()), error)) {
@@ -312,6 +316,7 @@ void SerialLine::WorkerLoop(std::uint64_t session) {
       // HUP/ERR; its last bytes are still read and handed on first.
       const bool hungUp = fds[1].revents & (POLLHUP | POLLERR | POLLNVAL);
       bool got = false;
+      std::string failure;
       // One round reads a bounded amount, so writes and the stop request are never
       // starved by a line that keeps sending.
       for (std::size_t round = 0; round < kMaxUndelivered && !shutdown_.load();) {
@@ -322,10 +327,8 @@ void SerialLine::WorkerLoop(std::uint64_t session) {
           // noise from a line that floods: dropped, so memory stays bounded.
           if (undelivered_.load() + static_cast<std::size_t>(n) > kMaxUndelivered) continue;
           undelivered_ += static_cast<std::size_t>(n);
-          QByteArray bytes(buf, static_cast<qsizetype>(n));
-          const std::uint64_t gen = writtenGeneration_.load();
-          QMetaObject::invokeMethod(
-              this, [this, session, gen, bytes] { Deliver(session, gen, bytes); }, Qt::QueuedConnection);
+          if (held.isEmpty()) heldGeneration = writtenGeneration_.load();
+          held.append(buf, static_cast<qsizetype>(n));
           partial = (partial + static_cast<std::size_t>(n)) % kFrameSize;
           got = true;
           // A read that did not fill the buffer took all there was.
@@ -336,15 +339,22 @@ void SerialLine::WorkerLoop(std::uint64_t session) {
         // With VMIN = VTIME = 0 a live line answers 0 when it has nothing more: that
         // is not an end of file. Only a hang-up (above) or an I/O error ends the line.
         if (n == 0 || errno == EAGAIN) break;
-        if (errno == EIO || errno == ENXIO || errno == ENODEV)
-          lose(gone);
-        else
-          lose(failed(errno));
+        failure = errno == EIO || errno == ENXIO || errno == ENODEV ? gone : failed(errno);
         break;
       }
+      // Part of a frame: the rest is read and handed on with it once it can be there.
+      // Nothing more after a part (a short notice): handed on as it is.
+      const bool more = lineUp && got && partial > 0 && !hungUp && failure.empty();
+      if (more) {
+        holdUntil = Clock::now() + (kFrameSize - partial) * CharacterTime(baud_);
+      } else if (!held.isEmpty()) {
+        QMetaObject::invokeMethod(
+            this, [this, session, gen = heldGeneration, bytes = held] { Deliver(session, gen, bytes); },
+            Qt::QueuedConnection);
+        held.clear();
+      }
+      if (!failure.empty()) lose(failure);
       if (hungUp) lose(gone);
-      // Nothing more after a part of a frame (a short notice): watch the line again.
-      if (lineUp && got && partial > 0 && !hungUp) holdUntil = Clock::now() + (kFrameSize - partial) * CharacterTime(baud_);
     }
   }
   alive_ = false;
