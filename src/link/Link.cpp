@@ -18,6 +18,9 @@
 namespace korvane::link {
 namespace {
 
+// A request to 255 is answered by whichever module listens, under its own address.
+constexpr std::uint8_t kAnyModule = 255;
+
 // A port that does not open, by its COM number or by the path given instead.
 constexpr types::TextPair kCannotOpenCom{"COM %d kann nicht geöffnet werden.", "COM %d cannot be opened."};
 constexpr types::TextPair kCannotOpenDevice{"%s kann nicht geöffnet werden.", "%s cannot be opened."};
@@ -340,8 +343,15 @@ void Link::OnSerialByte(std::uint8_t byte) {
   lastReply_ = receiver_.frame();
   emit replyReceived(receiver_.frame());
   if (e.liveChannel) emit liveValue(e.liveChannel);
-  // The chain goes on at the address of the request just answered.
-  if (e.nextRequest) Transmit(FrameAddress(lastSent_), kValues, 4, e.nextRequest, {}, true);
+  // The chain goes on at the address of the request just answered, and only from the
+  // answer to it: a late reply of another module (the bus engine has moved on) or of an
+  // earlier step asks for nothing no flow wanted.
+  const Frame& reply = receiver_.frame();
+  const std::uint8_t asked = FrameAddress(lastSent_);
+  const bool answersLast = FrameGroup(reply) == FrameGroup(lastSent_) &&
+                           FrameParameter(reply) == FrameParameter(lastSent_) &&
+                           (asked == kAnyModule || FrameAddress(reply) == asked);
+  if (e.nextRequest && answersLast) Transmit(asked, kValues, 4, e.nextRequest, {}, true);
   if (e.chainEnd) emit chainEnded();
   if (e.clearsPending) SetPendingCleared();
 }

@@ -64,6 +64,26 @@ TEST_F(LinkTest, LiveChainRequestsTheNextValueAndEndsAtTheTemperature) {
   EXPECT_EQ(link.module().measured[4], 7.5f);
 }
 
+TEST_F(LinkTest, OnlyTheAnswerToTheLastRequestContinuesTheChain) {
+  const struct {
+    const char* name;
+    std::uint8_t address, parameter;  // of the request just sent
+    Frame reply;
+    bool continues;
+  } cases[] = {
+      {"its answer", 5, 1, BuildFrame(5, kValues, 4, 1, FloatData(1.0f)), true},
+      {"late reply of another module", 5, 1, BuildFrame(3, kValues, 4, 1, FloatData(1.0f)), false},
+      {"late reply of an earlier step", 5, 2, BuildFrame(5, kValues, 4, 1, FloatData(1.0f)), false},
+      {"any module's answer to 255", 255, 1, BuildFrame(4, kValues, 4, 1, FloatData(1.0f)), true},
+  };
+  for (const auto& c : cases) {
+    link.SendFrame(c.address, kValues, 4, c.parameter);
+    sent.clear();
+    Feed(c.reply);
+    EXPECT_EQ(sent.size(), c.continues ? 1u : 0u) << c.name;
+  }
+}
+
 TEST_F(LinkTest, WatchdogNoticeGoesToTheOwner) {
   std::string notice;
   QObject::connect(&link, &Link::watchdogNotice, [&](const std::string& s) { notice = s; });
