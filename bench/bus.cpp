@@ -64,7 +64,7 @@ Run Measure(int modules, int silent, std::chrono::milliseconds period, int cycle
     return r;
   }
   PrintUi ui;
-  link::Link link(ui, [&](int) { return server.slavePath(); });
+  link::Link link([&](int) { return server.slavePath(); });
   link.setBaudRate(kBaud);
   if (!link.OpenPort(Language::kEnglish)) {
     r.failed = true;

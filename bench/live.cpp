@@ -49,7 +49,7 @@ Figures Measure(int baud, int pollMs, int seconds) {
     return f;
   }
   PrintUi ui;
-  link::Link link(ui, [&](int) { return server.slavePath(); });
+  link::Link link([&](int) { return server.slavePath(); });
   link.setBaudRate(baud);
   link::FlowContext context;
   app::LiveMeasurement live(link, ui, context);

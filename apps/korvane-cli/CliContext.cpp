@@ -130,11 +130,12 @@ CliContext::CliContext(CommonOptions options, std::ostream& out, std::ostream& e
     const int secondMs = qEnvironmentVariableIntValue("KORVANE_SECOND_MS", &given);
     if (given && secondMs > 0) timings.second = std::chrono::milliseconds(secondMs);
     ownLink_ = std::make_unique<link::Link>(
-        ui_, [folder](int com) { return platform::DeviceForPort(folder, com); }, timings, clock_);
+        [folder](int com) { return platform::DeviceForPort(folder, com); }, timings, clock_);
     link_ = ownLink_.get();
   }
   link_->setPortIndex(options_.port ? *options_.port - 1 : settings_.portIndex);
-  link_->setBaudRate(options_.baud.value_or(settings_.baud));
+  lineBaud_ = options_.baud.value_or(settings_.baud);
+  link_->setBaudRate(lineBaud_);
   context_.language = language_;
   ui_.language = language_;
   qtTexts_.Apply(language_);
@@ -199,12 +200,23 @@ int CliContext::CheckOutputs(std::vector<std::string> paths) {
 }
 
 int CliContext::OpenPort() {
+  // A line whose rate is fixed at the server carries only the rate the command began
+  // with: the display unit's 19200 baud is refused before anything is sent.
+  if (link_->baudRate() != lineBaud_) {
+    if (const int rc = RefuseFixedRate(); rc != kExitOk) return rc;
+  }
   // The reason goes to stderr through the Ui.
   if (!link_->OpenPort(language_)) {
     ui_.Message(link_->openMessage(), platform::kAppTitle);
     return kExitPortFailed;
   }
   return link_->portOpen() ? kExitOk : kExitPortFailed;
+}
+
+int CliContext::RefuseFixedRate() {
+  if (!link_->rateFixed()) return kExitOk;
+  ui_.Message(link_->rateFixedMessage(language_), platform::kAppTitle);
+  return kExitPortFailed;
 }
 
 int CliContext::CommError() {

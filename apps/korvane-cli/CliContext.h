@@ -52,6 +52,9 @@ class CliContext {
 
   // Opens the port: kExitOk, or kExitPortFailed after the reason went to stderr.
   int OpenPort();
+  // kExitPortFailed, after saying why, when the line's rate is fixed at its server
+  // (socket://) and the command must change it; else kExitOk.
+  int RefuseFixedRate();
   // The language's communication error on stderr; returns kExitNoAnswer.
   int CommError();
   // Usage error on stderr; returns kExitUsage.
@@ -82,6 +85,7 @@ class CliContext {
   CliUi ui_;
   platform::QtTranslations qtTexts_;
   app::AppSettings settings_;
+  int lineBaud_ = 0;  // the rate the command began with
   std::string settingsProblem_;
   Language language_ = Language::kGerman;
   link::FlowContext context_;

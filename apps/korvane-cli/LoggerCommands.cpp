@@ -63,6 +63,8 @@ int RunLoggerRead(CliContext& ctx, const CommandOptions& o) {
   logger::ReadoutSource source;
   source.displayUnit = display;
   if (display) SelectDisplayUnit(ctx);
+  // The module streams at its fast rate: refused before the configuration is read.
+  if (const int rc = display ? kExitOk : ctx.RefuseFixedRate(); rc != kExitOk) return rc;
   if (const int rc = ctx.OpenPort(); rc != kExitOk) return rc;
   if (!display) {
     // As after opening the configuration dialog on the module: its kind, type and

@@ -76,7 +76,7 @@ int main(int argc, char** argv) {
   }
   station::HeadlessUi ui(log);
   const std::string folder = platform::SettingsFolder();
-  link::Link link(ui, [folder](int com) { return platform::DeviceForPort(folder, com); });
+  link::Link link([folder](int com) { return platform::DeviceForPort(folder, com); });
   if (!settings.device.empty()) link.setDeviceOverride(settings.device);
   if (settings.port) link.setPortIndex(*settings.port - 1);
   link.setBaudRate(settings.baud);

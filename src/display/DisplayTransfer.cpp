@@ -182,6 +182,11 @@ void DisplayTransfer::RecordWrite(const DisplaySettings& s, const link::WriteRep
 }
 
 bool DisplayTransfer::UseDisplayRate() {
+  // The unit listens at 19200 baud, which a line fixed at its server cannot change to.
+  if (link_.rateFixed()) {
+    ui_.Message(link_.rateFixedMessage(context_.language));
+    return false;
+  }
   link_.ClosePort();
   link_.setBaudRate(link::kMediumBaud);
   link_.WaitSeconds(2);

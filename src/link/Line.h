@@ -1,7 +1,8 @@
 #pragma once
-// What the link talks over: a serial port, or an in-process pair wired to simulated
-// devices (tests, benchmarks). Received bytes and the loss of the line arrive as signals
-// on the owner's thread.
+// What the link talks over: a serial port, a line over the network, or an in-process
+// pair wired to simulated devices (tests, benchmarks). Received bytes and the loss of the
+// line arrive as signals on the owner's thread. A line never talks to the user: it tells
+// why through openError() and lineLost, in the language of its open.
 #include <QByteArray>
 #include <QObject>
 #include <QString>
@@ -17,11 +18,12 @@ namespace korvane::link {
 
 // Where and how a line opens.
 struct LineSettings {
-  std::string device;                     // the device path the port maps to
-  int com = 0;                            // the COM number as the user knows it
+  std::string device;                     // the device path or network line the port maps to
   int baud = 0;                           // one of the line rates
   Language language = Language::kGerman;  // of the failure reason and of a later loss
-  std::chrono::milliseconds settle{};     // pause after opening a device
+  // How long a network line waits for its server to negotiate or confirm a rate (the
+  // connect itself waits at most 3 s).
+  std::chrono::milliseconds answerTimeout{3000};
 };
 
 class Line : public QObject {
@@ -34,8 +36,11 @@ class Line : public QObject {
   // opened, with the reason in openError().
   virtual bool Open(const LineSettings& settings) = 0;
   virtual std::string openError() const = 0;
-  // Hands one frame to the line.
+  // Hands one frame to the line; what the line received before is not part of its reply.
   virtual void Transmit(const Frame& frame) = 0;
+  // Changes the rate of the open line in place; false, with the reason in openError(),
+  // when the line cannot (a raw network line, a server that does not confirm it).
+  virtual bool SetRate(int baud) = 0;
   // Stops delivering; the next Open starts afresh.
   virtual void Stop() = 0;
   // Releases the device (stopping first).
@@ -62,6 +67,7 @@ class InProcessLine : public Line {
   void Transmit(const Frame& frame) override {
     if (handler_) handler_(frame);
   }
+  bool SetRate(int) override { return true; }
   void Stop() override {}
   void Close() override {}
 

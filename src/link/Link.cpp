@@ -2,6 +2,7 @@
 
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QThread>
 #include <QTimer>
 
 #include <algorithm>
@@ -9,13 +10,16 @@
 #include <system_error>
 
 #include "link/ReplyRules.h"
-#include "link/SerialLine.h"
+#include "link/DeviceName.h"
 #include "platform/NumberText.h"
 #include "platform/Reasons.h"
 #include "types/Texts.h"
 
 namespace korvane::link {
 namespace {
+
+// A request to 255 is answered by whichever module listens, under its own address.
+constexpr std::uint8_t kAnyModule = 255;
 
 // A port that does not open, by its COM number or by the path given instead.
 constexpr types::TextPair kCannotOpenCom{"COM %d kann nicht geöffnet werden.", "COM %d cannot be opened."};
@@ -40,21 +44,43 @@ struct DepthScope {
 
 }  // namespace
 
-Link::Link(platform::Ui& ui, PortResolver resolver, LinkTimings timings, platform::Clock clock, QObject* parent)
-    : Link(std::make_unique<SerialLine>(ui), std::move(resolver), timings, std::move(clock), parent) {}
+Link::Link(PortResolver resolver, LinkTimings timings, platform::Clock clock, QObject* parent)
+    : Link(LineFactory(&MakeLine), std::move(resolver), timings, std::move(clock), parent) {}
+
+Link::Link(LineFactory factory, PortResolver resolver, LinkTimings timings, platform::Clock clock, QObject* parent)
+    : Link(factory(std::string()), std::move(resolver), timings, std::move(clock), parent) {
+  factory_ = std::move(factory);
+}
 
 Link::Link(std::unique_ptr<Line> line, PortResolver resolver, LinkTimings timings, platform::Clock clock,
            QObject* parent)
-    : QObject(parent),
-      resolver_(std::move(resolver)),
-      timings_(timings),
-      clock_(std::move(clock)),
-      line_(std::move(line)) {
+    : QObject(parent), resolver_(std::move(resolver)), timings_(timings), clock_(std::move(clock)) {
+  UseLine(std::move(line));
+}
+
+Link::~Link() { line_->Close(); }
+
+void Link::UseLine(std::unique_ptr<Line> line) {
+  if (line_) {
+    line_->Close();
+    line_->disconnect(this);
+    // It may be the sender of what runs now (a lost line's handler that opens again).
+    line_.release()->deleteLater();
+  }
+  line_ = std::move(line);
   connect(line_.get(), &Line::bytesReceived, this, &Link::OnBytes);
   connect(line_.get(), &Line::lineLost, this, &Link::OnLineLost);
 }
 
-Link::~Link() { line_->Close(); }
+std::string Link::device() const {
+  return !deviceOverride_.empty() ? deviceOverride_ : (resolver_ ? resolver_(portIndex_ + 1) : std::string());
+}
+
+bool Link::rateFixed() const { return KindOf(device()) == LineKind::kRawTcp; }
+
+std::string Link::rateFixedMessage(Language language) const {
+  return platform::FormatReason(platform::reasons::kRateFixed, language, device());
+}
 
 LineLease Link::TakeLine() { return Lease(false); }
 
@@ -215,7 +241,7 @@ bool Link::OpenPort(Language language) {
   const int com = portIndex_ + 1;
   // The COM number is resolved at every open: a ports link that went away and came
   // back is followed, never the device that stood in for it meanwhile.
-  const std::string device = !deviceOverride_.empty() ? deviceOverride_ : (resolver_ ? resolver_(com) : std::string());
+  const std::string device = this->device();
   if (portOpen_) {
     if (EndDevice(device) == openDevice_) return true;
     ClosePort();
@@ -229,7 +255,13 @@ bool Link::OpenPort(Language language) {
   } else if (!IsLineRate(baud_)) {
     openFailure_ = platform::FormatReason(platform::reasons::kBadBaud, language, baud_);
   } else {
-    ok = line_->Open({device, com, baud_, language, timings_.openSettle});
+    if (factory_ && KindOf(device) != KindOf(lineDevice_)) {
+      UseLine(factory_(device));
+      lineDevice_ = device;
+    }
+    ok = line_->Open({device, baud_, language, timings_.replyTimeout});
+    // A device that was just opened may need a moment before it listens.
+    if (ok && KindOf(device) == LineKind::kSerial) QThread::msleep(static_cast<unsigned long>(timings_.openSettle.count()));
     if (!ok) openFailure_ = line_->openError();
     // The message says which device was tried, whatever the reason.
     if (!ok && openFailure_.find(device) == std::string::npos)
@@ -265,10 +297,15 @@ void Link::ChangeBaudRate(std::uint8_t address, int selector,
   Send(address, kBaudChange, ByteData(fast ? 1 : 0));
   WaitSeconds(3);
   baud_ = rate;
-  portOpen_ = false;
-  line_->Stop();
   WaitSeconds(2);
-  if (!OpenPort(openLanguage_) && reopenFailed) reopenFailed(openMessage_);
+  // The line changes its rate in place; one that cannot is opened afresh.
+  if (portOpen_ && !lineLost_ && line_->SetRate(rate)) {
+    receiver_.Reset();
+  } else if (!lineLost_) {
+    portOpen_ = false;
+    line_->Stop();
+    if (!OpenPort(openLanguage_) && reopenFailed) reopenFailed(openMessage_);
+  }
   WaitSeconds(2);
 }
 
@@ -306,8 +343,15 @@ void Link::OnSerialByte(std::uint8_t byte) {
   lastReply_ = receiver_.frame();
   emit replyReceived(receiver_.frame());
   if (e.liveChannel) emit liveValue(e.liveChannel);
-  // The chain goes on at the address of the request just answered.
-  if (e.nextRequest) Transmit(FrameAddress(lastSent_), kValues, 4, e.nextRequest, {}, true);
+  // The chain goes on at the address of the request just answered, and only from the
+  // answer to it: a late reply of another module (the bus engine has moved on) or of an
+  // earlier step asks for nothing no flow wanted.
+  const Frame& reply = receiver_.frame();
+  const std::uint8_t asked = FrameAddress(lastSent_);
+  const bool answersLast = FrameGroup(reply) == FrameGroup(lastSent_) &&
+                           FrameParameter(reply) == FrameParameter(lastSent_) &&
+                           (asked == kAnyModule || FrameAddress(reply) == asked);
+  if (e.nextRequest && answersLast) Transmit(asked, kValues, 4, e.nextRequest, {}, true);
   if (e.chainEnd) emit chainEnded();
   if (e.clearsPending) SetPendingCleared();
 }

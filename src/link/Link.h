@@ -17,15 +17,12 @@
 #include "link/ModuleState.h"
 #include "link/Protocol.h"
 #include "link/Line.h"
+#include "link/LineFactory.h"
 #include "link/WriteReport.h"
 #include "platform/Clock.h"
 #include "platform/Language.h"
 
 class QEventLoop;
-
-namespace korvane::platform {
-class Ui;
-}
 
 namespace korvane::link {
 
@@ -49,10 +46,14 @@ class Link : public QObject {
   Q_OBJECT
 
  public:
-  // Over the serial port; ui shows the port's own error boxes.
-  Link(platform::Ui& ui, PortResolver resolver, LinkTimings timings = {},
+  // Over the line the device's name calls for (serial device, rfc2217://, socket://),
+  // chosen again when the port maps to another kind of line.
+  explicit Link(PortResolver resolver, LinkTimings timings = {}, platform::Clock clock = platform::SystemClock(),
+                QObject* parent = nullptr);
+  // Over lines of the given factory.
+  Link(LineFactory factory, PortResolver resolver, LinkTimings timings = {},
        platform::Clock clock = platform::SystemClock(), QObject* parent = nullptr);
-  // Over the given line (an in-process pair in tests and benchmarks).
+  // Over the given line only (an in-process pair in tests and benchmarks).
   Link(std::unique_ptr<Line> line, PortResolver resolver, LinkTimings timings = {},
        platform::Clock clock = platform::SystemClock(), QObject* parent = nullptr);
   ~Link() override;
@@ -67,8 +68,14 @@ class Link : public QObject {
   bool portOpen() const { return portOpen_; }
   // The device went away since the port was opened; openFailure() tells why.
   bool isLineLost() const { return lineLost_; }
-  // A device path used instead of the COM mapping (command line --device).
+  // A device path or network line used instead of the COM mapping (--device).
   void setDeviceOverride(const std::string& device) { deviceOverride_ = device; }
+  // The device the port maps to now (the override, else the COM number's).
+  std::string device() const;
+  // The line's rate is fixed at its far end (socket://): a flow that must change it is
+  // refused before it sends anything, with rateFixedMessage() for the user.
+  bool rateFixed() const;
+  std::string rateFixedMessage(Language language) const;
   const LinkTimings& timings() const { return timings_; }
   // Why the last OpenPort failed ("" when it did not).
   const std::string& openFailure() const { return openFailure_; }
@@ -178,8 +185,11 @@ class Link : public QObject {
   void Transmit(std::uint8_t address, std::uint8_t group, std::uint8_t length, std::uint8_t parameter,
                 const Data4& data, bool chainContinuation);
   void SetPendingCleared();
+  void UseLine(std::unique_ptr<Line> line);
   bool WaitUntil(std::chrono::milliseconds span, bool forReply);
 
+  LineFactory factory_;  // empty: the one line given
+  std::string lineDevice_;  // the device name the factory made the line for
   PortResolver resolver_;
   LinkTimings timings_;
   platform::Clock clock_;

@@ -3,7 +3,10 @@
 #include <QMetaObject>
 #include <QThread>
 
+#include <algorithm>
 #include <cerrno>
+#include <chrono>
+#include <optional>
 #include <cstring>
 #include <fcntl.h>
 #include <poll.h>
@@ -15,7 +18,6 @@
 #include "platform/NumberText.h"
 #include "platform/PortNames.h"
 #include "platform/Reasons.h"
-#include "platform/Ui.h"
 
 namespace korvane::link {
 namespace {
@@ -30,6 +32,13 @@ speed_t SpeedFor(int baud) {
     case 115200: return B115200;
     default: return B0;
   }
+}
+
+using Clock = std::chrono::steady_clock;
+
+// One character of 8-N-1 on the line: ten bits.
+Clock::duration CharacterTime(int baud) {
+  return std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(10.0 / std::max(baud, 1)));
 }
 
 // Waits until fd is writable and writes all bytes, within the 1000 ms per byte plus
@@ -63,7 +72,7 @@ bool WriteAll(int fd, const char* data, std::size_t n, int& error) {
 
 }  // namespace
 
-SerialLine::SerialLine(platform::Ui& ui, QObject* parent) : Line(parent), ui_(ui) {
+SerialLine::SerialLine(QObject* parent) : Line(parent) {
   if (::pipe2(wakePipe_, O_CLOEXEC | O_NONBLOCK) != 0) wakePipe_[0] = wakePipe_[1] = -1;
 }
 
@@ -75,29 +84,19 @@ SerialLine::~SerialLine() {
 
 bool SerialLine::Open(const LineSettings& settings) {
   setLanguage(settings.language);
-  if (!ConfigureLine(settings.device, settings.com, settings.baud)) return false;
-  QThread::msleep(static_cast<unsigned long>(settings.settle.count()));
+  if (!ConfigureLine(settings.device, settings.baud)) return false;
   StartWorker();
   return true;
 }
 
-void SerialLine::ShowErrorBox(const std::string& step, int error) {
-  ui_.ErrorBox(platform::StringPrintf("WARNING:  %s Failed with the following error: \n%s\nPort: %d\n", step.c_str(),
-                                      std::strerror(error), portNumber_),
-               "Application Error");
-}
-
-bool SerialLine::ConfigureLine(const std::string& device, int portNumber, int baud, char parity, int dataBits,
-                               int stopBits, std::uint32_t /*eventMask*/, std::size_t bufferSize) {
+bool SerialLine::ConfigureLine(const std::string& device, int baud) {
   StopWorker();
   if (fd_ >= 0) {
     ::close(fd_);
     fd_ = -1;
   }
   ++session_;
-  portNumber_ = portNumber;
   device_ = device;
-  bufferSize_ = bufferSize;
   openError_.clear();
   {
     std::lock_guard lock(writeMutex_);
@@ -123,35 +122,59 @@ bool SerialLine::ConfigureLine(const std::string& device, int portNumber, int ba
     return false;
   }
   ::ioctl(fd, TIOCEXCL);
-  fd_ = fd;
-
   termios tio{};
   const speed_t speed = SpeedFor(baud);
-  const bool validLine = speed != B0 && (parity == 'N' || parity == 'E' || parity == 'O') && dataBits >= 5 &&
-                         dataBits <= 8 && (stopBits == 1 || stopBits == 2);
-  if (::tcgetattr(fd, &tio) != 0) {
-    ShowErrorBox("GetCommState()", errno);
-  } else if (!validLine) {
-    ShowErrorBox("BuildCommDCB()", EINVAL);
+  int error = 0;
+  if (speed == B0) {
+    error = EINVAL;
+  } else if (::tcgetattr(fd, &tio) != 0) {
+    error = errno;
   } else {
     ::cfmakeraw(&tio);
     tio.c_cflag &= ~static_cast<tcflag_t>(CSIZE | PARENB | PARODD | CSTOPB | CRTSCTS);
-    tio.c_cflag |= CLOCAL | CREAD;
-    tio.c_cflag |= dataBits == 5 ? CS5 : dataBits == 6 ? CS6 : dataBits == 7 ? CS7 : CS8;
-    if (parity != 'N') tio.c_cflag |= PARENB | (parity == 'O' ? PARODD : 0);
-    if (stopBits == 2) tio.c_cflag |= CSTOPB;
+    tio.c_cflag |= CLOCAL | CREAD | CS8;
     tio.c_iflag &= ~static_cast<tcflag_t>(IXON | IXOFF | IXANY);
     tio.c_cc[VMIN] = 0;
     tio.c_cc[VTIME] = 0;
     ::cfsetispeed(&tio, speed);
     ::cfsetospeed(&tio, speed);
-    if (::tcsetattr(fd, TCSANOW, &tio) != 0) ShowErrorBox("SetCommState()", errno);
+    if (::tcsetattr(fd, TCSANOW, &tio) != 0) error = errno;
     // RTS held inactive. A pseudo-terminal has no modem lines: nothing to do there.
     int rts = TIOCM_RTS;
-    if (::ioctl(fd, TIOCMBIC, &rts) != 0 && errno != ENOTTY && errno != EINVAL && errno != ENOTSUP && errno != EIO)
-      ShowErrorBox("SetCommState()", errno);
+    if (!error && ::ioctl(fd, TIOCMBIC, &rts) != 0 && errno != ENOTTY && errno != EINVAL && errno != ENOTSUP &&
+        errno != EIO)
+      error = errno;
+  }
+  if (error) {
+    openError_ = platform::StringPrintf(platform::reasons::kLineSetupFailed(language_), device.c_str(),
+                                        platform::SystemErrorText(error, language_).c_str());
+    ::close(fd);
+    return false;
   }
   ::tcflush(fd, TCIOFLUSH);
+  fd_ = fd;
+  baud_ = baud;
+  return true;
+}
+
+bool SerialLine::SetRate(int baud) {
+  openError_.clear();
+  termios tio{};
+  const speed_t speed = SpeedFor(baud);
+  int error = fd_ < 0 ? EBADF : speed == B0 ? EINVAL : 0;
+  if (!error && ::tcgetattr(fd_, &tio) != 0) error = errno;
+  if (!error) {
+    ::cfsetispeed(&tio, speed);
+    ::cfsetospeed(&tio, speed);
+    if (::tcsetattr(fd_, TCSANOW, &tio) != 0) error = errno;
+  }
+  if (error) {
+    openError_ = platform::StringPrintf(platform::reasons::kLineSetupFailed(language_), device_.c_str(),
+                                        platform::SystemErrorText(error, language_).c_str());
+    return false;
+  }
+  ::tcflush(fd_, TCIOFLUSH);
+  baud_ = baud;
   return true;
 }
 
@@ -190,7 +213,6 @@ void SerialLine::Wake() {
 
 void SerialLine::QueueWrite(const std::uint8_t* data, std::size_t length) {
   length %= 256;
-  if (length > bufferSize_) length = bufferSize_;
   {
     std::lock_guard lock(writeMutex_);
     pendingWrite_ = QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(length));
@@ -208,19 +230,14 @@ void SerialLine::Deliver(std::uint64_t session, std::uint64_t generation, QByteA
   emit bytesReceived(bytes);
 }
 
-void SerialLine::ReportWorkerError(const std::string& step, int error) {
-  const std::uint64_t session = session_.load();
-  QMetaObject::invokeMethod(
-      this,
-      [this, step, error, session] {
-        if (session == session_.load()) ShowErrorBox(step, error);
-      },
-      Qt::QueuedConnection);
-}
-
 void SerialLine::WorkerLoop(std::uint64_t session) {
   const int fd = fd_;
-  const std::string gone = platform::FormatReason(platform::reasons::kGone, language_, device_);
+  const Language language = language_;
+  const std::string gone = platform::FormatReason(platform::reasons::kGone, language, device_);
+  auto failed = [&](int error) {
+    return platform::StringPrintf(platform::reasons::kLineFailed(language), device_.c_str(),
+                                  platform::SystemErrorText(error, language).c_str());
+  };
   ::tcflush(fd, TCIOFLUSH);
   bool lineUp = true;
   auto lose = [&](const std::string& why) {
@@ -235,17 +252,32 @@ void SerialLine::WorkerLoop(std::uint64_t session) {
         Qt::QueuedConnection);
   };
   char buf[4096];
+  // Bytes of the current frame read so far, and until when the line is left alone: a
+  // frame's bytes come one character time apart, so the rest of it is read in one go
+  // once it can be there, instead of waking for every byte.
+  std::size_t partial = 0;
+  std::optional<Clock::time_point> holdUntil;
+  QByteArray held;  // read, not yet handed on: the first part of a frame
+  std::uint64_t heldGeneration = 0;
   while (!shutdown_.load()) {
-    pollfd fds[2] = {{wakePipe_[0], POLLIN, 0}, {lineUp ? fd : -1, POLLIN, 0}};
-    int r = ::poll(fds, 2, -1);
+    const bool watchLine = lineUp && !holdUntil;
+    pollfd fds[2] = {{wakePipe_[0], POLLIN, 0}, {watchLine ? fd : -1, POLLIN, 0}};
+    timespec wait{};
+    if (holdUntil) {
+      const auto left = std::max(Clock::duration::zero(), *holdUntil - Clock::now());
+      wait.tv_sec = std::chrono::duration_cast<std::chrono::seconds>(left).count();
+      wait.tv_nsec = static_cast<long>((left - std::chrono::seconds(wait.tv_sec)).count());
+    }
+    int r = ::ppoll(fds, 2, holdUntil ? &wait : nullptr, nullptr);
     if (r < 0) {
       if (errno == EINTR) continue;
       break;
     }
-    if (fds[0].revents & POLLIN) {
-      while (::read(wakePipe_[0], buf, sizeof buf) > 0) {
-      }
+    if (holdUntil && Clock::now() >= *holdUntil) {
+      holdUntil.reset();
+      fds[1].revents = POLLIN;  // read what came meanwhile; a hang-up shows in the read
     }
+    if (fds[0].revents & POLLIN) [[maybe_unused]] ssize_t drained = ::read(wakePipe_[0], buf, sizeof buf);
     if (shutdown_.load()) break;
 
     QByteArray out;
@@ -263,13 +295,17 @@ void SerialLine::WorkerLoop(std::uint64_t session) {
     if (haveWrite && lineUp) {
       // A new request never sees leftovers of an earlier reply.
       ::tcflush(fd, TCIOFLUSH);
+      partial = 0;
+      holdUntil.reset();
+      undelivered_ -= static_cast<std::size_t>(held.size());
+      held.clear();
       writtenGeneration_ = generation;
       int error = 0;
       if (!WriteAll(fd, out.constData(), static_cast<std::size_t>(out.size()), error)) {
         if (error == EIO || error == ENXIO || error == ENODEV)
           lose(gone);
         else
-          ReportWorkerError("WriteFile()", error);
+          lose(failed(error));
       }
     } else if (haveWrite) {
       writtenGeneration_ = generation;
@@ -279,6 +315,8 @@ void SerialLine::WorkerLoop(std::uint64_t session) {
       // A hung-up line (pulled adapter, closed pseudo-terminal master) polls as
       // HUP/ERR; its last bytes are still read and handed on first.
       const bool hungUp = fds[1].revents & (POLLHUP | POLLERR | POLLNVAL);
+      bool got = false;
+      std::string failure;
       // One round reads a bounded amount, so writes and the stop request are never
       // starved by a line that keeps sending.
       for (std::size_t round = 0; round < kMaxUndelivered && !shutdown_.load();) {
@@ -289,22 +327,33 @@ void SerialLine::WorkerLoop(std::uint64_t session) {
           // noise from a line that floods: dropped, so memory stays bounded.
           if (undelivered_.load() + static_cast<std::size_t>(n) > kMaxUndelivered) continue;
           undelivered_ += static_cast<std::size_t>(n);
-          QByteArray bytes(buf, static_cast<qsizetype>(n));
-          const std::uint64_t gen = writtenGeneration_.load();
-          QMetaObject::invokeMethod(
-              this, [this, session, gen, bytes] { Deliver(session, gen, bytes); }, Qt::QueuedConnection);
+          if (held.isEmpty()) heldGeneration = writtenGeneration_.load();
+          held.append(buf, static_cast<qsizetype>(n));
+          partial = (partial + static_cast<std::size_t>(n)) % kFrameSize;
+          got = true;
+          // A read that did not fill the buffer took all there was.
+          if (static_cast<std::size_t>(n) < sizeof buf) break;
           continue;
         }
         if (n < 0 && errno == EINTR) continue;
         // With VMIN = VTIME = 0 a live line answers 0 when it has nothing more: that
         // is not an end of file. Only a hang-up (above) or an I/O error ends the line.
         if (n == 0 || errno == EAGAIN) break;
-        if (errno == EIO || errno == ENXIO || errno == ENODEV)
-          lose(gone);
-        else
-          ReportWorkerError("ReadFile()", errno);
+        failure = errno == EIO || errno == ENXIO || errno == ENODEV ? gone : failed(errno);
         break;
       }
+      // Part of a frame: the rest is read and handed on with it once it can be there.
+      // Nothing more after a part (a short notice): handed on as it is.
+      const bool more = lineUp && got && partial > 0 && !hungUp && failure.empty();
+      if (more) {
+        holdUntil = Clock::now() + (kFrameSize - partial) * CharacterTime(baud_);
+      } else if (!held.isEmpty()) {
+        QMetaObject::invokeMethod(
+            this, [this, session, gen = heldGeneration, bytes = held] { Deliver(session, gen, bytes); },
+            Qt::QueuedConnection);
+        held.clear();
+      }
+      if (!failure.empty()) lose(failure);
       if (hungUp) lose(gone);
     }
   }

@@ -1,7 +1,8 @@
 #pragma once
 // One serial device and the worker thread that reads it and carries out writes.
 // Received bytes reach the owner's thread through bytesReceived, in arrival order;
-// bytes read before the latest write's purge are never handed on.
+// bytes read before the latest write's purge are never handed on. Failures are told
+// through openError() and lineLost, never to the user directly.
 #include <QByteArray>
 #include <QString>
 
@@ -15,27 +16,20 @@
 #include "link/Line.h"
 #include "platform/Language.h"
 
-namespace korvane::platform {
-class Ui;
-}
-
 namespace korvane::link {
 
 class SerialLine : public Line {
   Q_OBJECT
 
  public:
-  // ui shows the error box of configuration steps and worker I/O that fail.
-  explicit SerialLine(platform::Ui& ui, QObject* parent = nullptr);
+  explicit SerialLine(QObject* parent = nullptr);
   ~SerialLine() override;
 
   // Opens device (exclusively: a second open, from any process, fails — also as root)
-  // and sets 8-N-1 at baud with RTS inactive and no handshake, 1000 ms timeouts,
-  // then purges both directions. Stops a running worker first and closes a device
-  // left open. False when the device cannot be opened (no message: openError() tells why).
-  // Failing line settings show the error box and still return true.
-  bool ConfigureLine(const std::string& device, int portNumber, int baud, char parity = 'N', int dataBits = 8,
-                     int stopBits = 1, std::uint32_t eventMask = 0x40F, std::size_t bufferSize = 512);
+  // and sets 8-N-1 at baud with RTS inactive and no handshake, then purges both
+  // directions. Stops a running worker first and closes a device left open. False when
+  // the device cannot be opened or set up, with the reason in openError().
+  bool ConfigureLine(const std::string& device, int baud);
   std::string openError() const override { return openError_; }
   // Language of openError() and of the lineLost reason, for
   // the next ConfigureLine and the worker it starts.
@@ -54,24 +48,22 @@ class SerialLine : public Line {
   // Closes the device (stopping the worker first).
   void Close() override;
 
-  // The line's part: configures the device, pauses for it to settle and starts the worker.
+  // The line's part: configures the device and starts the worker.
   bool Open(const LineSettings& settings) override;
   void Transmit(const Frame& frame) override { QueueWrite(frame.data(), frame.size()); }
+  // Sets the rate of the open device in place and purges both directions.
+  bool SetRate(int baud) override;
   void Stop() override { StopWorker(); }
   bool IsOpen() const { return fd_ >= 0; }
-  int portNumber() const { return portNumber_; }
 
  private:
   void WorkerLoop(std::uint64_t session);
   void Deliver(std::uint64_t session, std::uint64_t generation, QByteArray bytes);
-  void ReportWorkerError(const std::string& step, int error);
-  void ShowErrorBox(const std::string& step, int error);
   void Wake();
 
-  platform::Ui& ui_;
   int fd_ = -1;
   int wakePipe_[2] = {-1, -1};
-  int portNumber_ = 0;
+  std::atomic<int> baud_{0};
   std::string device_;
   std::string openError_;
   std::atomic<Language> language_{Language::kGerman};
@@ -94,7 +86,6 @@ class SerialLine : public Line {
   std::atomic<std::size_t> undelivered_{0};
   // Every ConfigureLine starts a new session; deliveries of an old one are dropped.
   std::atomic<std::uint64_t> session_{0};
-  std::size_t bufferSize_ = 512;
 };
 
 }  // namespace korvane::link

@@ -35,6 +35,11 @@ ReadoutResult LoggerReadout::Read(const std::string& path, const ReadoutSource& 
     result.status = Status::kFileError;
     return result;
   }
+  // The module's stream comes at its fast rate, which a line fixed at its server cannot follow.
+  if (!source.displayUnit && link_.rateFixed()) {
+    ui_.Message(link_.rateFixedMessage(lang));
+    return result;
+  }
   if (!OpenPort()) return result;
   if (!link_.Request(address, link::kLoggerFill)) {
     ui_.Message(types::kCommError(lang));

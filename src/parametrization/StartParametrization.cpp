@@ -21,6 +21,12 @@ void SetLineRate(link::Link& link, int baud) {
 
 void Run(link::Link& link, platform::Ui& ui, const link::FlowContext& context, ParametrizationDialogs& dialogs,
          ParamFields& fields, const platform::Clock& clock, int n, link::LineLease& line) {
+  // The display module is parametrized at 19200 baud, which a line fixed at its server
+  // cannot change to: refused before anything is sent.
+  if (n == kDisplayModuleType && link.rateFixed()) {
+    ui.Message(link.rateFixedMessage(Language::kGerman));  // as the rest of this flow
+    return;
+  }
   SetLineRate(link, n == kDisplayModuleType ? link::kMediumBaud : link::kSlowBaud);
   link.WaitSeconds(1);
   if (!link.OpenPort(Language::kGerman)) {  // nothing can be sent

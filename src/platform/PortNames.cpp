@@ -30,10 +30,47 @@ std::string DeviceForPort(const std::string& settingsFolder, int com) {
   if (com < 1 || com > 255) return {};
   const std::string link = settingsFolder + "/ports/COM" + std::to_string(com);
   struct stat st {};
-  if (::lstat(link.c_str(), &st) == 0) return link;
+  if (::lstat(link.c_str(), &st) == 0) {
+    if (S_ISLNK(st.st_mode)) {
+      char raw[512];
+      const ssize_t n = ::readlink(link.c_str(), raw, sizeof raw - 1);
+      const std::string target(raw, n > 0 ? static_cast<std::size_t>(n) : 0);
+      if (IsNetworkLineName(target)) return target;
+    }
+    return link;
+  }
   if (com <= 32) return "/dev/ttyS" + std::to_string(com - 1);
   if (com <= 64) return "/dev/ttyUSB" + std::to_string(com - 33);
   if (com <= 96) return "/dev/ttyACM" + std::to_string(com - 65);
+  return {};
+}
+
+bool IsNetworkLineName(const std::string& device) {
+  return device.starts_with("rfc2217://") || device.starts_with("socket://");
+}
+
+std::string MapPortToNetwork(const std::string& settingsFolder, int com, const std::string& line, Language language) {
+  const std::string folder = settingsFolder + "/ports";
+  const std::string link = folder + "/COM" + std::to_string(com);
+  const bool mapped = IsNetworkLineName(DeviceForPort(settingsFolder, com));
+  struct stat st {};
+  const bool exists = ::lstat(link.c_str(), &st) == 0;
+  if (line.empty()) {
+    if (mapped && ::unlink(link.c_str()) != 0) return link + ": " + SystemErrorText(errno, language);
+    return {};
+  }
+  if (DeviceForPort(settingsFolder, com) == line) return {};
+  // Only a network mapping is replaced: a link to a device is the user's (or the simulator's).
+  if (exists && !mapped) return FormatReason(reasons::kLinkedToDevice, language, link);
+  if (!QDir().mkpath(QString::fromStdString(folder))) return folder + ": " + SystemErrorText(EACCES, language);
+  // The new link takes the old one's place in one rename.
+  const std::string staged = link + ".new";
+  ::unlink(staged.c_str());
+  if (::symlink(line.c_str(), staged.c_str()) != 0 || ::rename(staged.c_str(), link.c_str()) != 0) {
+    const int error = errno;
+    ::unlink(staged.c_str());
+    return link + ": " + SystemErrorText(error, language);
+  }
   return {};
 }
 

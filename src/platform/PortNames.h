@@ -12,10 +12,19 @@ namespace korvane::platform {
 // ~/.config/Korvane.
 std::string SettingsFolder();
 
-// COM n -> device: <settings folder>/ports/COM<n> when it exists (a link to any device),
-// else COM1..32 -> /dev/ttyS0..31, COM33..64 -> /dev/ttyUSB0..31, COM65..96 ->
-// /dev/ttyACM0..31; empty for higher numbers.
+// COM n -> device: <settings folder>/ports/COM<n> when it exists (a link to any device,
+// or a link whose target is a network line: then that line, "rfc2217://host:port" or
+// "socket://host:port"), else COM1..32 -> /dev/ttyS0..31, COM33..64 -> /dev/ttyUSB0..31,
+// COM65..96 -> /dev/ttyACM0..31; empty for higher numbers.
 std::string DeviceForPort(const std::string& settingsFolder, int comNumber);
+
+// Whether a device name is a line over the network.
+bool IsNetworkLineName(const std::string& device);
+// Maps COM n to a network line (a ports/COM<n> link whose target is the line's name), or
+// with an empty line removes a network mapping of COM n (a link to a device stays).
+// Returns why it could not, in the language, else "".
+std::string MapPortToNetwork(const std::string& settingsFolder, int comNumber, const std::string& line,
+                             Language language);
 
 // Where a device path that failed to open points the user: a missing device, or a
 // device they may not open (naming the group that owns it), or the system's reason;

@@ -28,6 +28,42 @@ inline constexpr TextPair kNoDeviceForCom{"COM %d hat auf diesem Rechner kein Ge
                                           "COM %d has no device on this computer."};
 inline constexpr TextPair kBadBaud{"%d Baud ist keine Geschwindigkeit der Modulleitung (4800, 19200, 38400).",
                                    "%d baud is not a rate of the module line (4800, 19200, 38400)."};
+// Network lines; %s is the line's name (rfc2217://host:port or socket://host:port).
+inline constexpr TextPair kNoNetworkPort{"%s: die Portnummer fehlt (z. B. rfc2217://Rechner:4001).",
+                                         "%s: the port number is missing (e.g. rfc2217://host:4001)."};
+inline constexpr TextPair kBadNetworkPort{"%s: die Portnummer muss zwischen 1 und 65535 liegen.",
+                                          "%s: the port number must be from 1 to 65535."};
+inline constexpr TextPair kNoNetworkHost{"%s: der Rechnername fehlt.", "%s: the host name is missing."};
+inline constexpr TextPair kRefused{"%s: die Verbindung wurde abgelehnt (wartet dort ein Server auf diesem Port?).",
+                                   "%s: the connection was refused (is a server listening on that port?)."};
+inline constexpr TextPair kHostUnknown{"%s: der Rechnername ist nicht bekannt.", "%s: the host name is not known."};
+inline constexpr TextPair kConnectTimeout{"%s: keine Verbindung innerhalb von 3 Sekunden (Rechner nicht erreichbar?).",
+                                          "%s: no connection within 3 seconds (host not reachable?)."};
+inline constexpr TextPair kNetworkFailed{"%s: Netzwerkfehler.", "%s: network error."};
+inline constexpr TextPair kNoTelnet{
+    "%s antwortet nicht auf die Telnet-Aushandlung (für eine reine TCP-Verbindung socket:// angeben).",
+    "%s does not answer the Telnet negotiation (for a raw TCP line give socket://)."};
+inline constexpr TextPair kNoComPortControl{
+    "%s lehnt die Steuerung der Schnittstelle (RFC 2217) ab (für eine reine TCP-Verbindung socket:// angeben).",
+    "%s refuses com-port control (RFC 2217) (for a raw TCP line give socket://)."};
+inline constexpr TextPair kRateNotConfirmed{"%s hat die Übertragungsrate nicht bestätigt.",
+                                            "%s did not confirm the rate."};
+// %s the line, %d the rate asked for, %d the rate the server answered.
+inline constexpr TextPair kRateAnsweredOther{"%s: statt %d Baud hat der Server %d Baud eingestellt.",
+                                             "%s: asked for %d baud, the server set %d baud."};
+inline constexpr TextPair kConnectionBroken{"Die Verbindung zu %s ist abgebrochen.",
+                                            "The connection to %s was broken off."};
+inline constexpr TextPair kRateFixed{
+    "Über %s lässt sich die Übertragungsrate nicht ändern: bei socket:// stellt der Server sie fest ein. "
+    "Für diesen Vorgang die Leitung als rfc2217://Rechner:Port angeben.",
+    "The rate cannot be changed over %s: with socket:// the server fixes it. "
+    "For this operation give the line as rfc2217://host:port."};
+inline constexpr TextPair kLinkedToDevice{"%s verweist schon auf ein Gerät; diese Zuordnung bleibt.",
+                                          "%s already links to a device; that mapping is kept."};
+// %s the device, %s the system's reason.
+inline constexpr TextPair kLineSetupFailed{"Die Leitung von %s lässt sich nicht einstellen: %s",
+                                           "The line of %s cannot be set up: %s"};
+inline constexpr TextPair kLineFailed{"%s: Ein- oder Ausgabe gestört: %s", "%s: input or output failed: %s"};
 // Files.
 inline constexpr TextPair kNotRegular{"keine gewöhnliche Datei (%s)", "not a regular file (%s)"};
 inline constexpr TextPair kDirectory{"Ordner", "directory"};

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <QComboBox>
 #include <QDir>
+#include <QGroupBox>
+#include <QSpinBox>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -121,6 +124,48 @@ TEST_F(SetupDialog, OkReturnsNumberAndLanguage) {
   EXPECT_EQ(dlg_.comNumber(), 255);
   EXPECT_EQ(dlg_.language(), Language::kEnglish);
   EXPECT_TRUE(messages_.empty());
+}
+
+TEST_F(SetupDialog, NetworkChoiceIsKeptAsTheComNumbersMapping) {
+  ASSERT_TRUE(QDir().mkpath(tmp_.path() + "/ports"));
+  ASSERT_TRUE(QFile::link("/dev/null", tmp_.path() + "/ports/COM9"));
+  const struct {
+    int com;
+    bool network;
+    int protocol;  // 0 rfc2217://, 1 socket://
+    const char* host;
+    const char* maps;     // the device COM n maps to afterwards
+    const char* message;  // nullptr: accepted
+  } cases[] = {
+      {4, true, 0, " 10.0.0.7 ", "rfc2217://10.0.0.7:4001", nullptr},
+      {4, true, 1, "box.local", "socket://box.local:4001", nullptr},  // replaces the earlier line
+      {4, false, 0, "", "/dev/ttyS3", nullptr},                        // off: the default device again
+      {5, true, 0, "", "/dev/ttyS4", "the host name is missing"},
+      {9, true, 0, "10.0.0.7", "/ports/COM9", "already links to a device"},  // the device link stays
+      {9, false, 0, "", "/ports/COM9", nullptr},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::to_string(c.com) + " " + c.host);
+    messages_.clear();
+    dlg_.setLanguage(Language::kEnglish);
+    dlg_.setComNumber(c.com);
+    dlg_.setResult(0);
+    dlg_.networkBox()->setChecked(c.network);
+    dlg_.protocolBox()->setCurrentIndex(c.protocol);
+    dlg_.hostEdit()->setText(c.host);
+    dlg_.networkPortBox()->setValue(4001);
+    dlg_.okButton()->click();
+    EXPECT_EQ(dlg_.result(), c.message ? 0 : QDialog::Accepted);
+    ASSERT_EQ(messages_.size(), c.message ? 1u : 0u);
+    if (c.message) EXPECT_TRUE(messages_[0].contains(c.message)) << messages_[0].toStdString();
+    EXPECT_TRUE(platform::DeviceForPort(folder_, c.com).ends_with(c.maps)) << platform::DeviceForPort(folder_, c.com);
+  }
+  // Opened again, the dialog shows the line the COM number is on.
+  ASSERT_TRUE(platform::MapPortToNetwork(folder_, 6, "socket://10.1.2.3:2001", Language::kEnglish).empty());
+  dlg_.setComNumber(6);
+  EXPECT_TRUE(dlg_.networkBox()->isChecked());
+  EXPECT_EQ(dlg_.networkLine(), "socket://10.1.2.3:2001");
+  EXPECT_EQ(dlg_.networkBox()->title(), "Network");
 }
 
 TEST_F(SetupDialog, InvalidNumberKeepsTheDialogOpen) {

@@ -224,15 +224,15 @@ TEST_F(LinkOverPty, ModuleAtAnotherRateDoesNotUnderstand) {
 
 TEST_F(LinkOverPty, PortIsExclusiveAlsoForRoot) {
   ASSERT_TRUE(link->OpenPort(Language::kEnglish));
-  link::SerialLine second(ui);
+  link::SerialLine second;
   second.setLanguage(Language::kEnglish);
-  EXPECT_FALSE(second.ConfigureLine(portLink, 1, 4800));
+  EXPECT_FALSE(second.ConfigureLine(portLink, 4800));
   EXPECT_NE(second.openError().find("in use"), std::string::npos) << second.openError();
   // A stopped worker keeps the device; closing it frees it.
   link->ClosePort();
-  EXPECT_FALSE(second.ConfigureLine(server.slavePath(), 1, 4800));
+  EXPECT_FALSE(second.ConfigureLine(server.slavePath(), 4800));
   port->Close();
-  EXPECT_TRUE(second.ConfigureLine(portLink, 1, 4800));
+  EXPECT_TRUE(second.ConfigureLine(portLink, 4800));
   second.Close();
 
   // Held by another program (an flock on its own open of the device).

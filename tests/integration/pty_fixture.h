@@ -51,7 +51,7 @@ class LinkOverPty : public ::testing::Test {
       server.onFrame = [](bool in, const std::vector<std::uint8_t>& b, const std::string& note) {
         std::fprintf(stderr, "%s %s %s\n", in ? "<-" : "->", link::HexText(b.data(), b.size()).c_str(), note.c_str());
       };
-    auto line = std::make_unique<link::SerialLine>(ui);
+    auto line = std::make_unique<link::SerialLine>();
     port = line.get();
     link = std::make_unique<link::Link>(
         std::move(line), [this](int com) { return com == 1 ? portLink : std::string("/nonexistent/korvane/ttyS9"); },

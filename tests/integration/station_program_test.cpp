@@ -12,6 +12,7 @@
 
 #include "pty_fixture.h"
 #include "support/LocalBroker.h"
+#include "support/LocalSer2Net.h"
 
 namespace korvane::test {
 namespace {
@@ -87,6 +88,19 @@ TEST_F(StationProgram, OncePublishesOneSampleOfEachModuleAndEnds) {
       {"korvane/test/0/state", 1}, {"korvane/test/3/state", 1}, {"korvane/test/5/state", 1}};
   EXPECT_EQ(LiveSamples(), expected);
   EXPECT_EQ(Payloads(), (std::vector<std::string>{"online", "offline"}));
+}
+
+TEST_F(StationProgram, OnceOverANetworkLinePublishesEachModule) {
+  LocalSer2Net ser2net;
+  if (Program("ser2net").isEmpty()) GTEST_SKIP() << "ser2net is not installed (scripts/setup installs it)";
+  ASSERT_TRUE(ser2net.Start(server.slavePath(), dir.path())) << ser2net.error();
+  line = ser2net.rfc2217();
+  Start({"--once"});
+  ASSERT_TRUE(Ended());
+  EXPECT_EQ(station.exitCode(), 0);
+  const std::map<std::string, int> expected{
+      {"korvane/test/0/state", 1}, {"korvane/test/3/state", 1}, {"korvane/test/5/state", 1}};
+  ASSERT_TRUE(WaitFor([&] { return LiveSamples() == expected; }, 5000));
 }
 
 TEST_F(StationProgram, OnceWithoutAnyModuleAnsweringEndsWithStatus1) {

@@ -3,6 +3,8 @@
 
 #include <QElapsedTimer>
 #include <QFile>
+#include <QHostAddress>
+#include <QTcpServer>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -62,6 +64,26 @@ TEST_F(LinkTest, LiveChainRequestsTheNextValueAndEndsAtTheTemperature) {
   EXPECT_EQ(link.module().measured[4], 7.5f);
 }
 
+TEST_F(LinkTest, OnlyTheAnswerToTheLastRequestContinuesTheChain) {
+  const struct {
+    const char* name;
+    std::uint8_t address, parameter;  // of the request just sent
+    Frame reply;
+    bool continues;
+  } cases[] = {
+      {"its answer", 5, 1, BuildFrame(5, kValues, 4, 1, FloatData(1.0f)), true},
+      {"late reply of another module", 5, 1, BuildFrame(3, kValues, 4, 1, FloatData(1.0f)), false},
+      {"late reply of an earlier step", 5, 2, BuildFrame(5, kValues, 4, 1, FloatData(1.0f)), false},
+      {"any module's answer to 255", 255, 1, BuildFrame(4, kValues, 4, 1, FloatData(1.0f)), true},
+  };
+  for (const auto& c : cases) {
+    link.SendFrame(c.address, kValues, 4, c.parameter);
+    sent.clear();
+    Feed(c.reply);
+    EXPECT_EQ(sent.size(), c.continues ? 1u : 0u) << c.name;
+  }
+}
+
 TEST_F(LinkTest, WatchdogNoticeGoesToTheOwner) {
   std::string notice;
   QObject::connect(&link, &Link::watchdogNotice, [&](const std::string& s) { notice = s; });
@@ -110,13 +132,10 @@ TEST_F(LinkTest, BytesAfterAChainReplyInTheSameDeliveryAreStale) {
 }
 
 TEST(LinkOpen, PortWithoutDeviceNamesTheCom) {
-  test::ScriptedUi ui;
-  Link link(
-      ui, [](int) { return std::string("/nonexistent/ttyKORVANE"); }, LinkTimings::Fast());
+  Link link([](int) { return std::string("/nonexistent/ttyKORVANE"); }, LinkTimings::Fast());
   link.setPortIndex(4);
   EXPECT_FALSE(link.OpenPort(Language::kEnglish));
   EXPECT_FALSE(link.portOpen());
-  EXPECT_TRUE(ui.Messages().empty());  // the flows tell the user
   EXPECT_EQ(link.openMessage().rfind("COM 5 cannot be opened.", 0), 0u);
   EXPECT_NE(link.openMessage().find("does not exist"), std::string::npos);
 }
@@ -128,12 +147,9 @@ TEST(LinkOpen, HeadlineAndReasonFollowTheLanguage) {
   } cases[] = {{Language::kGerman, "COM 5 kann nicht geöffnet werden.\n\n/nonexistent/ttyKORVANE existiert nicht."},
                {Language::kEnglish, "COM 5 cannot be opened.\n\n/nonexistent/ttyKORVANE does not exist."}};
   for (const auto& c : cases) {
-    test::ScriptedUi ui;
-    Link link(
-        ui, [](int) { return std::string("/nonexistent/ttyKORVANE"); }, LinkTimings::Fast());
+    Link link([](int) { return std::string("/nonexistent/ttyKORVANE"); }, LinkTimings::Fast());
     link.setPortIndex(4);
     EXPECT_FALSE(link.OpenPort(c.language));
-    EXPECT_TRUE(ui.Messages().empty());  // the flows tell the user
     EXPECT_EQ(link.openMessage(), c.text);
   }
 }
@@ -144,24 +160,48 @@ TEST(LinkOpen, DevicesThatAreNoSerialPortAreRefusedByPath) {
   QFile(QString::fromStdString(file)).open(QIODevice::WriteOnly);
   for (const std::string& device :
        {std::string("/dev/null"), std::string("/dev/zero"), file, dir.path().toStdString()}) {
-    test::ScriptedUi ui;
-    Link link(
-        ui, [](int) { return std::string(); }, LinkTimings::Fast());
+    Link link([](int) { return std::string(); }, LinkTimings::Fast());
     link.setDeviceOverride(device);
     EXPECT_FALSE(link.OpenPort(Language::kEnglish)) << device;
-    EXPECT_TRUE(ui.Messages().empty()) << device;  // the flows tell the user
     EXPECT_EQ(link.openMessage().rfind(device + " cannot be opened.", 0), 0u) << link.openMessage();
     EXPECT_NE(link.openMessage().find("not a serial device"), std::string::npos) << link.openMessage();
   }
 }
 
 TEST(LinkOpen, UnsupportedBaudRateIsRefusedWithAReason) {
-  test::ScriptedUi ui;
-  Link link(
-      ui, [](int) { return std::string("/dev/null"); }, LinkTimings::Fast());
+  Link link([](int) { return std::string("/dev/null"); }, LinkTimings::Fast());
   link.setBaudRate(12345);
   EXPECT_FALSE(link.OpenPort(Language::kEnglish));
   EXPECT_NE(link.openMessage().find("12345 baud"), std::string::npos);
+}
+
+TEST(LinkOpen, NetworkLinesThatCannotBeReachedSayWhy) {
+  // A loopback port nobody listens on: bound, never listening, so it refuses at once.
+  QTcpServer closed;
+  ASSERT_TRUE(closed.listen(QHostAddress::LocalHost));
+  const std::string refused = std::to_string(closed.serverPort());
+  closed.close();
+  const struct {
+    std::string device;
+    const char* reason;
+  } cases[] = {
+      {"rfc2217://127.0.0.1", "the port number is missing"},
+      {"socket://127.0.0.1:70000", "must be from 1 to 65535"},
+      {"socket://127.0.0.1:0", "must be from 1 to 65535"},
+      {"rfc2217://:4001", "the host name is missing"},
+      {"rfc2217://no-such-host.invalid:4001", "the host name is not known"},
+      {"socket://127.0.0.1:" + refused, "the connection was refused"},
+  };
+  for (const auto& c : cases) {
+    Link link([](int) { return std::string(); }, LinkTimings::Fast());
+    link.setDeviceOverride(c.device);
+    QElapsedTimer t;
+    t.start();
+    EXPECT_FALSE(link.OpenPort(Language::kEnglish)) << c.device;
+    EXPECT_LT(t.elapsed(), 2000) << c.device;  // nothing here waits for the connect time-out
+    EXPECT_EQ(link.openMessage().rfind(c.device + " cannot be opened.", 0), 0u) << link.openMessage();
+    EXPECT_NE(link.openMessage().find(c.reason), std::string::npos) << link.openMessage();
+  }
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "link/Link.h"
+#include "platform/Ui.h"
 #include "Bus.h"
 
 namespace korvane::test {

@@ -139,7 +139,7 @@ MainWindow::MainWindow(Options options, QWidget* parent) : QDialog(parent) {
     link_ = options.link;
   } else {
     ownLink_ = std::make_unique<link::Link>(
-        *ui_, [folder](int com) { return platform::DeviceForPort(folder, com); }, options.timings, options.clock);
+        [folder](int com) { return platform::DeviceForPort(folder, com); }, options.timings, options.clock);
     link_ = ownLink_.get();
   }
   controller_ = std::make_unique<MainController>(*link_, *ui_, *intervals, folder, options.clock);

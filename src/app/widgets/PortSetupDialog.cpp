@@ -2,6 +2,9 @@
 
 #include <QApplication>
 #include <QButtonGroup>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QSpinBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -13,6 +16,7 @@
 
 #include <cctype>
 
+#include "link/DeviceName.h"
 #include "platform/Ui.h"
 
 namespace korvane::app {
@@ -81,6 +85,27 @@ PortSetupDialog::PortSetupDialog(QWidget* parent) : QDialog(parent) {
   ok_ = new QPushButton(QStringLiteral("OK"), this);
   ok_->setDefault(true);
   cancel_ = new QPushButton(this);
+  network_ = new QGroupBox(this);
+  network_->setCheckable(true);
+  network_->setChecked(false);
+  protocolLabel_ = new QLabel(network_);
+  protocol_ = new QComboBox(network_);
+  protocol_->addItem(QStringLiteral("rfc2217://"));
+  protocol_->addItem(QStringLiteral("socket://"));
+  hostLabel_ = new QLabel(network_);
+  host_ = new QLineEdit(network_);
+  host_->setMaxLength(253);
+  networkPort_ = new QSpinBox(network_);
+  networkPort_->setRange(1, 65535);
+  networkPort_->setValue(4001);
+  auto* net = new QGridLayout(network_);
+  net->addWidget(protocolLabel_, 0, 0);
+  net->addWidget(protocol_, 0, 1, 1, 3);
+  net->addWidget(hostLabel_, 1, 0);
+  net->addWidget(host_, 1, 1);
+  net->addWidget(new QLabel(QStringLiteral("Port"), network_), 1, 2);
+  net->addWidget(networkPort_, 1, 3);
+  net->setColumnStretch(1, 1);
 
   auto* grid = new QGridLayout;
   grid->addWidget(new QLabel(QStringLiteral("COM Port"), this), 0, 0);
@@ -102,6 +127,7 @@ PortSetupDialog::PortSetupDialog(QWidget* parent) : QDialog(parent) {
 
   auto* outer = new QVBoxLayout(this);
   outer->addLayout(grid);
+  outer->addWidget(network_);
   outer->addLayout(buttons);
 
   connect(ok_, &QPushButton::clicked, this, &PortSetupDialog::accept);
@@ -117,13 +143,36 @@ PortSetupDialog::PortSetupDialog(QWidget* parent) : QDialog(parent) {
 void PortSetupDialog::setComNumber(int com) {
   comNumber_ = com;
   comEdit_->setText(QString::number(com));
+  LoadNetworkFields();
 }
 
 void PortSetupDialog::setLanguage(Language language) {
   language_ = language;
   // Any index other than 1 shows as German, as the rest of the program treats it.
   (language == Language::kEnglish ? english_ : german_)->setChecked(true);
-  freePorts_->setText(language == Language::kEnglish ? QStringLiteral("Free Ports") : QStringLiteral("Freie Ports"));
+  const bool english = language == Language::kEnglish;
+  freePorts_->setText(english ? QStringLiteral("Free Ports") : QStringLiteral("Freie Ports"));
+  network_->setTitle(english ? QStringLiteral("Network") : QStringLiteral("Netzwerk"));
+  protocolLabel_->setText(english ? QStringLiteral("Protocol") : QStringLiteral("Protokoll"));
+  hostLabel_->setText(english ? QStringLiteral("Host") : QStringLiteral("Rechner"));
+}
+
+std::string PortSetupDialog::networkLine() const {
+  if (!network_->isChecked()) return {};
+  return (protocol_->currentText() + host_->text().trimmed() + QLatin1Char(':') +
+          QString::number(networkPort_->value()))
+      .toStdString();
+}
+
+void PortSetupDialog::LoadNetworkFields() {
+  if (settingsFolder_.empty()) return;
+  const std::string device = platform::DeviceForPort(settingsFolder_, comNumber_);
+  const link::DeviceName name = link::ParseDeviceName(device, language_);
+  network_->setChecked(name.kind != link::LineKind::kSerial);
+  if (name.kind == link::LineKind::kSerial) return;
+  protocol_->setCurrentIndex(name.kind == link::LineKind::kRawTcp ? 1 : 0);
+  host_->setText(QString::fromStdString(name.host));
+  if (name.port > 0) networkPort_->setValue(name.port);
 }
 
 void PortSetupDialog::setCancelCaption(const QString& caption) {
@@ -139,6 +188,7 @@ void PortSetupDialog::setLanguageCaption(const QString& caption) {
 void PortSetupDialog::setSettingsFolder(const std::string& folder) {
   settingsFolder_ = folder;
   UpdateDeviceLabel();
+  LoadNetworkFields();
 }
 
 void PortSetupDialog::UpdateDeviceLabel() {
@@ -159,8 +209,20 @@ void PortSetupDialog::accept() {
     comEdit_->selectAll();
     return;
   }
+  const Language language = english_->isChecked() ? Language::kEnglish : Language::kGerman;
+  // The network line is kept as the COM number's mapping; one that names no line, or a
+  // mapping that cannot be written, keeps the dialog open.
+  const std::string line = networkLine();
+  std::string problem = line.empty() ? std::string() : link::ParseDeviceName(line, language).error;
+  if (problem.empty() && !settingsFolder_.empty())
+    problem = platform::MapPortToNetwork(settingsFolder_, com, line, language);
+  if (!problem.empty()) {
+    if (showMessage) showMessage(QString::fromStdString(problem));
+    host_->setFocus();
+    return;
+  }
   comNumber_ = com;
-  language_ = english_->isChecked() ? Language::kEnglish : Language::kGerman;
+  language_ = language;
   QDialog::accept();
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 // The Setup dialog: COM port number and user-interface language. It only edits the
-// values handed in; the caller applies them after OK.
+// values handed in; the caller applies them after OK. "Netzwerk" / "Network" puts the COM
+// number on a line over the network (protocol, host, port): OK keeps that as the COM
+// number's mapping in the settings folder, so the settings file stays as it is.
 #include <QDialog>
 #include <QString>
 
@@ -13,6 +15,9 @@
 #include "platform/PortNames.h"
 
 class QButtonGroup;
+class QComboBox;
+class QGroupBox;
+class QSpinBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -61,6 +66,12 @@ class PortSetupDialog : public QDialog {
   QPushButton* freePortsButton() const { return freePorts_; }
   QPushButton* okButton() const { return ok_; }
   QPushButton* cancelButton() const { return cancel_; }
+  QGroupBox* networkBox() const { return network_; }
+  QComboBox* protocolBox() const { return protocol_; }
+  QLineEdit* hostEdit() const { return host_; }
+  QSpinBox* networkPortBox() const { return networkPort_; }
+  // The network line the fields name ("" when the choice is off).
+  std::string networkLine() const;
 
  public slots:
   void accept() override;
@@ -68,6 +79,8 @@ class PortSetupDialog : public QDialog {
 
  private:
   void UpdateDeviceLabel();
+  // Fills the network fields from the COM number's mapping.
+  void LoadNetworkFields();
 
   int comNumber_ = 0;
   Language language_ = Language::kGerman;
@@ -84,6 +97,12 @@ class PortSetupDialog : public QDialog {
   QPushButton* freePorts_;
   QPushButton* ok_;
   QPushButton* cancel_;
+  QGroupBox* network_;
+  QLabel* protocolLabel_;
+  QComboBox* protocol_;
+  QLabel* hostLabel_;
+  QLineEdit* host_;
+  QSpinBox* networkPort_;
 };
 
 }  // namespace korvane::app

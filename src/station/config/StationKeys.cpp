@@ -166,7 +166,7 @@ std::string ModbusConnections(StationSettings& s, const std::string& v, const st
 }
 
 constexpr StationKey kKeys[] = {
-    {"line", "device", "--device", "PATH", "serial device of the bus (instead of port)", &Device},
+    {"line", "device", "--device", "PATH", "serial device of the bus, or rfc2217://HOST:PORT or socket://HOST:PORT (instead of port)", &Device},
     {"line", "port", "--port", "N", "COM number 1..255 of the bus (instead of device)", &Port},
     {"line", "baud", "--baud", "RATE", "4800, 19200 or 38400", &Baud},
     {"line", "addresses", "--address", "LIST", "module addresses, e.g. 0,3,5-7 (in the file: or scan)", &Addresses},
