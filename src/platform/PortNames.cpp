@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <QString>
+#include <QStringList>
 
 #include <cerrno>
 #include <cstdlib>
@@ -130,11 +131,31 @@ std::string DeviceDescription(const std::string& device) {
   return (maker.isEmpty() ? product : maker + QStringLiteral(" ") + product).toStdString();
 }
 
+bool MayProbePort(const std::string& device, const std::string& sysRoot) {
+  const QString real = QFileInfo(QString::fromStdString(device)).canonicalFilePath();
+  const QString name = QFileInfo(real.isEmpty() ? QString::fromStdString(device) : real).fileName();
+  if (!name.startsWith(QStringLiteral("ttyS"))) return true;
+  const QString tty = QString::fromStdString(sysRoot) + QStringLiteral("/class/tty/");
+  auto readFirst = [](const QString& path) {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) return QString();
+    return QString::fromUtf8(f.readAll()).trimmed();
+  };
+  // Opening a placeholder port or the console can hang or disturb it; the kernel already
+  // knows which ones have hardware.
+  const QStringList consoles = readFirst(tty + QStringLiteral("console/active")).split(QLatin1Char(' '));
+  if (consoles.contains(name)) return false;
+  const QString type = readFirst(tty + name + QStringLiteral("/type"));
+  bool number = false;
+  const int uart = type.toInt(&number);
+  return number && uart != 0;
+}
+
 std::vector<FreePort> ScanFreePorts(const std::string& settingsFolder) {
   std::vector<FreePort> free;
   for (int com = 1; com <= 254; ++com) {
     const std::string device = DeviceForPort(settingsFolder, com);
-    if (device.empty()) continue;
+    if (device.empty() || IsNetworkLineName(device) || !MayProbePort(device)) continue;
     int fd = ::open(device.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) continue;
     const bool mine = ::flock(fd, LOCK_EX | LOCK_NB) == 0;

@@ -46,8 +46,15 @@ struct FreePort {
   std::string description;
 };
 
+// Whether the free-port scan may open a device: a built-in serial port (ttyS*) only
+// when the kernel found a UART behind it (its sysfs "type" is not 0) and it is not the
+// system console; any other device (USB adapters, a linked device) always. sysRoot is
+// "/sys" but for the tests.
+bool MayProbePort(const std::string& device, const std::string& sysRoot = "/sys");
+
 // Tries COM 1..254 the way the program opens a port (exclusive) and lists the ones
-// that open; each is closed again at once.
+// that open; each is closed again at once. Built-in ports without a UART, and the
+// console, are never opened.
 std::vector<FreePort> ScanFreePorts(const std::string& settingsFolder);
 
 }  // namespace korvane::platform

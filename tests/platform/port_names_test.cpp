@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <cerrno>
@@ -85,6 +88,31 @@ TEST(PortNames, PermissionProblemNamesTheGroupOnlyWhereJoiningHelps) {
     EXPECT_EQ(reason.find("usermod") != std::string::npos, c.named) << reason;
     EXPECT_NE(reason.find("/dev/ttyS0"), std::string::npos) << reason;
   }
+}
+
+TEST(PortNames, ScanProbesBuiltInPortsOnlyWithAUartAndNeverTheConsole) {
+  QTemporaryDir sys;
+  ASSERT_TRUE(sys.isValid());
+  const std::string root = sys.path().toStdString();
+  auto write = [&](const std::string& path, const char* text) {
+    const std::string full = root + "/class/tty/" + path;
+    ASSERT_TRUE(QDir().mkpath(QFileInfo(QString::fromStdString(full)).path()));
+    QFile f(QString::fromStdString(full));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(text);
+  };
+  write("ttyS0/type", "4\n");
+  write("ttyS1/type", "0\n");
+  write("ttyS2/type", "4\n");
+  write("ttyS3/type", "garbage\n");
+  write("console/active", "tty0 ttyS2\n");
+  struct Case {
+    const char* device;
+    bool probed;
+  } cases[] = {{"/dev/ttyS0", true},    {"/dev/ttyS1", false},   {"/dev/ttyS2", false},
+               {"/dev/ttyS3", false},   {"/dev/ttyS9", false},   {"/dev/ttyUSB0", true},
+               {"/dev/ttyACM3", true}};
+  for (const Case& c : cases) EXPECT_EQ(MayProbePort(c.device, root), c.probed) << c.device;
 }
 
 }  // namespace
