@@ -17,7 +17,6 @@ namespace {
 
 constexpr platform::TextPair kReaches{"%s erreicht die Grenze voraussichtlich am %s",
                                       "%s expected to reach its limit on %s"};
-constexpr double kDayMs = 24.0 * 3600 * 1000;
 
 }  // namespace
 

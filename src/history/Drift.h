@@ -12,6 +12,8 @@
 
 namespace korvane::history {
 
+inline constexpr double kDayMs = 24.0 * 3600 * 1000;
+
 struct DriftPoint {
   std::int64_t timeMs = 0;
   double value = 0;

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "history/Drift.h"
 #include "history/HistoryTexts.h"
 #include "platform/NumberText.h"
 #include "platform/TextPair.h"
@@ -59,7 +60,6 @@ constexpr TextPair kPoint{"Punkt %d", "point %d"};
 constexpr TextPair kPointValues{"gemessen %s, Referenz %s, %s °C", "captured %s, reference %s, %s °C"};
 constexpr TextPair kResult{"Ergebnis", "result"};
 
-constexpr std::int64_t kDayMs = 24LL * 3600 * 1000;
 
 std::string Csv(const std::string& field) {
   if (field.find_first_of(",\"\r\n") == std::string::npos) return field;

@@ -157,7 +157,9 @@ TEST_F(SetupDialog, NetworkChoiceIsKeptAsTheComNumbersMapping) {
     dlg_.okButton()->click();
     EXPECT_EQ(dlg_.result(), c.message ? 0 : QDialog::Accepted);
     ASSERT_EQ(messages_.size(), c.message ? 1u : 0u);
-    if (c.message) EXPECT_TRUE(messages_[0].contains(c.message)) << messages_[0].toStdString();
+    if (c.message) {
+      EXPECT_TRUE(messages_[0].contains(c.message)) << messages_[0].toStdString();
+    }
     EXPECT_TRUE(platform::DeviceForPort(folder_, c.com).ends_with(c.maps)) << platform::DeviceForPort(folder_, c.com);
   }
   // Opened again, the dialog shows the line the COM number is on.

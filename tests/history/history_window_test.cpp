@@ -20,7 +20,7 @@
 namespace korvane::history {
 namespace {
 
-struct QuietHost : calibration::CalibrationHost {
+struct WindowQuietHost : calibration::CalibrationHost {
   void SetChannelCaptions(int) override {}
   void StartPolling() override {}
   void StopPolling() override {}
@@ -52,7 +52,7 @@ TEST(HistoryWindow, ShowsTheVisitOfASimulatedModule) {
     t.ReadConfiguration(s, edit);
     ui.entries = {25.0f};
     ui.results = {1};
-    QuietHost host;
+    WindowQuietHost host;
     calibration::Calibrate(sim.link, sim.context, ui, ui, host);
     logger::LoggerReadout(sim.link, ui, sim.context).Read(dir.filePath("log.txt").toStdString(), {false, 4, 1, "A123"});
     ASSERT_TRUE(recorder.Flush(std::chrono::seconds(10)));

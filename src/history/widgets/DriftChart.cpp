@@ -25,14 +25,13 @@
 namespace korvane::history {
 namespace {
 
-constexpr double kDayMs = 24.0 * 3600 * 1000;
 const QColor kColours[] = {QColor(0x1f, 0x5f, 0xb4), QColor(0xc0, 0x39, 0x2b), QColor(0x27, 0x8a, 0x3e),
                            QColor(0x8e, 0x44, 0xad)};
 
-QString Q(const std::string& s) { return QString::fromStdString(s); }
+QString ChartQ(const std::string& s) { return QString::fromStdString(s); }
 
 bool EndsWith(const std::string& path, const char* suffix) {
-  return Q(path).endsWith(QLatin1String(suffix), Qt::CaseInsensitive);
+  return ChartQ(path).endsWith(QLatin1String(suffix), Qt::CaseInsensitive);
 }
 
 }  // namespace
@@ -76,7 +75,7 @@ void DriftChart::Fill(const std::vector<DriftSeries>& all, std::int64_t nowMs, L
   for (std::size_t i = 0; i < all.size(); ++i) {
     const DriftSeries& s = all[i];
     const QColor colour = kColours[i % std::size(kColours)];
-    const QString name = Q(s.label) + (s.unit.empty() ? QString() : QStringLiteral(" (%1)").arg(Q(s.unit)));
+    const QString name = ChartQ(s.label) + (s.unit.empty() ? QString() : QStringLiteral(" (%1)").arg(ChartQ(s.unit)));
     auto* axis = new QValueAxis;
     axis->setTitleText(name);
     axis->setLinePenColor(colour);
@@ -147,7 +146,7 @@ void DriftChart::Fill(const std::vector<DriftSeries>& all, std::int64_t nowMs, L
         if (static_cast<double>(p.timeMs) != at.x() || p.value != at.y()) continue;
         const QString when = QDateTime::fromMSecsSinceEpoch(p.timeMs).toString(
             language == Language::kEnglish ? QStringLiteral("yyyy-MM-dd hh:mm") : QStringLiteral("dd.MM.yyyy hh:mm"));
-        QToolTip::showText(QCursor::pos(), QStringLiteral("%1\n%2\n%3 %4").arg(when, Q(p.technician)).arg(p.value).arg(Q(unit)));
+        QToolTip::showText(QCursor::pos(), QStringLiteral("%1\n%2\n%3 %4").arg(when, ChartQ(p.technician)).arg(p.value).arg(ChartQ(unit)));
         return;
       }
     };
@@ -164,7 +163,7 @@ void DriftChart::Fill(const std::vector<DriftSeries>& all, std::int64_t nowMs, L
       widen(trend->at(0).y());
       widen(trend->at(1).y());
       const std::string text = TrendText(s, t, language);
-      trend->setName(text.empty() ? QStringLiteral("Trend") : Q(text));
+      trend->setName(text.empty() ? QStringLiteral("Trend") : ChartQ(text));
       if (!text.empty()) trends_.push_back(text);
       attach(trend);
     }

@@ -63,9 +63,8 @@ constexpr TextPair kNotWritten{"Nicht geschrieben: %s", "Not written: %s"};
 constexpr TextPair kExportFilter{"CSV (*.csv) | *.csv | JSON-Zeilen (*.jsonl) | *.jsonl ||",
                                  "CSV (*.csv) | *.csv | JSON lines (*.jsonl) | *.jsonl ||"};
 
-constexpr std::int64_t kDayMs = 24LL * 3600 * 1000;
 
-QString Q(const std::string& s) { return QString::fromStdString(s); }
+QString ToQ(const std::string& s) { return QString::fromStdString(s); }
 
 QString Local(std::int64_t ms, Language l) {
   if (ms <= 0) return QStringLiteral("-");
@@ -174,7 +173,7 @@ void HistoryWindow::Build() {
 
   auto* buttons = new QHBoxLayout;
   siteLabel_ = new QLabel(this);
-  site_ = new QLineEdit(Q(options_.site), this);
+  site_ = new QLineEdit(ToQ(options_.site), this);
   site_->setObjectName(QStringLiteral("site"));
   const auto button = [this](const char* name) {
     auto* b = new QPushButton(this);
@@ -241,13 +240,13 @@ void HistoryWindow::Retranslate() {
   const int family = std::max(0, family_->currentIndex());
   kind_->clear();
   kind_->addItem(QString::fromUtf8(kAllKinds(l)));
-  for (const std::string& k : KnownKinds()) kind_->addItem(Q(KindName(k, l)), Q(k));
+  for (const std::string& k : KnownKinds()) kind_->addItem(ToQ(KindName(k, l)), ToQ(k));
   kind_->setCurrentIndex(kind);
   span_->clear();
   for (const TextPair& s : kSpans) span_->addItem(QString::fromUtf8(s(l)));
   span_->setCurrentIndex(span);
   family_->clear();
-  for (types::Family f : CalibratedFamilies()) family_->addItem(Q(FamilyName(f, l)), static_cast<int>(f));
+  for (types::Family f : CalibratedFamilies()) family_->addItem(ToQ(FamilyName(f, l)), static_cast<int>(f));
   family_->setCurrentIndex(family);
   OnFamilyChosen();
 }
@@ -264,14 +263,14 @@ void HistoryWindow::Reload() {
   if (options_.location.path.empty() && options_.location.backend == store::Location::Backend::kSqlite) {
     openProblem_ = kNoHistory(language_);
   } else if (options_.location.backend == store::Location::Backend::kSqlite &&
-             !QFileInfo::exists(Q(options_.location.path))) {
+             !QFileInfo::exists(ToQ(options_.location.path))) {
     // A history never written has no modules yet; looking does not make one.
   } else if (!store_.isOpen()) {
     std::string why;
     if (!store_.Open(options_.location, {}, &why, nullptr))
       openProblem_ = platform::StringPrintf(kCannotOpen(language_), why.c_str());
   }
-  problem_->setText(Q(openProblem_));
+  problem_->setText(ToQ(openProblem_));
   problem_->setVisible(!openProblem_.empty());
   export_->setEnabled(openProblem_.empty());
   report_->setEnabled(openProblem_.empty());
@@ -305,17 +304,17 @@ void HistoryWindow::FillModules() {
     const ModuleRow& row = rows_[static_cast<std::size_t>(r)];
     const KnownModule& m = row.module;
     if (m.identity == chosen) chosenRow = r;
-    Cell(modules_, r, 0, Q(ShownIdentity(m.identity)));
-    Cell(modules_, r, 1, Q(row.typeName));
+    Cell(modules_, r, 0, ToQ(ShownIdentity(m.identity)));
+    Cell(modules_, r, 1, ToQ(row.typeName));
     Cell(modules_, r, 2, QString::number(m.address));
-    Cell(modules_, r, 3, Q(m.firmware.empty() ? "-" : m.firmware));
+    Cell(modules_, r, 3, ToQ(m.firmware.empty() ? "-" : m.firmware));
     Cell(modules_, r, 4, Local(m.lastSeenMs, l));
     Cell(modules_, r, 5,
          m.lastSavedCalibrationMs > 0 ? Local(m.lastSavedCalibrationMs, l) : QString::fromUtf8(kNever(l)));
     Cell(modules_, r, 6, row.daysSinceCalibration ? QString::number(*row.daysSinceCalibration) : QStringLiteral("-"));
-    Cell(modules_, r, 7, row.due ? Q(platform::StringPrintf(kDue(l), row.intervalDays)) : QString());
+    Cell(modules_, r, 7, row.due ? ToQ(platform::StringPrintf(kDue(l), row.intervalDays)) : QString());
     if (row.due) modules_->item(r, 7)->setForeground(QColor(0xb0, 0, 0));
-    Cell(modules_, r, 8, Q(headings[static_cast<std::size_t>(r)]));
+    Cell(modules_, r, 8, ToQ(headings[static_cast<std::size_t>(r)]));
   }
   modules_->resizeColumnsToContents();
   if (chosenRow >= 0) modules_->selectRow(chosenRow);
@@ -350,7 +349,7 @@ void HistoryWindow::OnModuleChosen() {
   chart_->Fill(DriftOf(moduleEvents_, language_), now, language_);
   std::string trends;
   for (const std::string& t : chart_->trendTexts()) trends += (trends.empty() ? "" : "; ") + t;
-  trend_->setText(Q(trends));
+  trend_->setText(ToQ(trends));
   FillEvents();
 }
 
@@ -364,7 +363,7 @@ ViewFilter HistoryWindow::Filter() const {
     if (days == 1)
       f.sinceMs = QDateTime(QDateTime::fromMSecsSinceEpoch(Now()).date(), QTime(0, 0)).toMSecsSinceEpoch();
     else
-      f.sinceMs = Now() - days * kDayMs;
+      f.sinceMs = Now() - static_cast<std::int64_t>(days * kDayMs);
   }
   return f;
 }
@@ -376,9 +375,9 @@ void HistoryWindow::FillEvents() {
   for (int r = 0; r < static_cast<int>(shown_.size()); ++r) {
     const Event& e = shown_[static_cast<std::size_t>(r)];
     Cell(events_, r, 0, Local(e.timeMs, language_));
-    Cell(events_, r, 1, Q(KindName(e.kind, language_)));
-    Cell(events_, r, 2, Q(e.technician));
-    Cell(events_, r, 3, Q(Summary(e, language_)));
+    Cell(events_, r, 1, ToQ(KindName(e.kind, language_)));
+    Cell(events_, r, 2, ToQ(e.technician));
+    Cell(events_, r, 3, ToQ(Summary(e, language_)));
   }
   events_->resizeColumnsToContents();
   if (!shown_.empty()) events_->selectRow(0);
@@ -395,9 +394,9 @@ void HistoryWindow::OnEventChosen() {
     std::string label = d.label;
     if (options_.fieldLabel && r >= 0)
       if (std::string l = options_.fieldLabel(d.label, shown_[static_cast<std::size_t>(r)].type); !l.empty()) label = l;
-    Cell(details_, i, 0, Q(label));
-    Cell(details_, i, 1, Q(d.first));
-    Cell(details_, i, 2, Q(d.second));
+    Cell(details_, i, 0, ToQ(label));
+    Cell(details_, i, 1, ToQ(d.first));
+    Cell(details_, i, 2, ToQ(d.second));
   }
   details_->resizeColumnsToContents();
 }
