@@ -220,10 +220,8 @@ int CliContext::RefuseFixedRate() {
 }
 
 int CliContext::CommError() {
-  err_ << types::kCommError(language_);
-  // A line that went away says so, not only that an answer is missing.
-  if (link_->isLineLost() && !link_->openFailure().empty()) err_ << ' ' << link_->openFailure();
-  err_ << '\n' << std::flush;
+  // Names the silent device, or says why the line went away.
+  err_ << link_->commErrorMessage(language_) << '\n' << std::flush;
   return kExitNoAnswer;
 }
 

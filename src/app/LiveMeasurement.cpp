@@ -36,11 +36,7 @@ bool LiveMeasurement::Start(std::chrono::milliseconds recordingPeriod) {
   const std::uint8_t address = context_.address;
   const Language language = context_.language;
   // A line that went away says why, also before the measurement ran.
-  auto commError = [&] {
-    std::string text = types::kCommError(language);
-    if (link_.isLineLost()) text += "\n" + link_.openFailure();
-    ui_.Message(text);
-  };
+  auto commError = [&] { ui_.Message(link_.commErrorMessage(language)); };
 
   if (!link_.Read(address, link::kCalibration1)) {
     commError();

@@ -29,7 +29,7 @@ class Procedure {
       return;
     }
     if (!link_.Read(context_.address, link::kType)) {
-      ui_.Message(types::kCommError(lang_));
+      ui_.Message(link_.commErrorMessage(lang_));
       return;
     }
     for (link::Parameter p : link::kCalibrationValues)
@@ -110,7 +110,7 @@ class Procedure {
   // stale and nothing could be stored, so the user is told instead.
   bool LineLost() {
     if (link_.portOpen()) return false;
-    ui_.Message(types::kCommError(lang_));
+    ui_.Message(link_.commErrorMessage(lang_));
     return true;
   }
 

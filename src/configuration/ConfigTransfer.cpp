@@ -34,7 +34,7 @@ bool ConfigTransfer::ReadConfigurationSequence(ConfigSettings& s) {
     ui_.ProgressSet(n);
     if (!link_.Read(context_.address, p)) {
       ui_.ProgressClose();
-      ui_.Message(types::kCommError(s.language));
+      ui_.Message(link_.commErrorMessage(s.language));
       return false;
     }
     ApplyReadReply(s, link_.module(), p.number);
@@ -50,7 +50,7 @@ TypeCheck ConfigTransfer::CheckTypeOnOk(ConfigSettings& s) {
   const link::LineLease line = link_.TakeLine();
   if (!line) return TypeCheck::kNoReply;
   if (!link_.Read(context_.address, link::kType)) {
-    ui_.Message(types::kCommError(s.language));
+    ui_.Message(link_.commErrorMessage(s.language));
     return TypeCheck::kNoReply;
   }
   s.moduleType = link_.module().typeIndex;

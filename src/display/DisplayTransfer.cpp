@@ -235,7 +235,7 @@ bool DisplayTransfer::ReadConfiguration(DisplaySettings& s) {
     ok = ok && read(p);
   ui_.ProgressClose();
   if (!ok) {
-    ui_.Message(types::kCommError(lang));
+    ui_.Message(link_.commErrorMessage(lang));
     return false;
   }
   ConfigurationFromReplies(link_.module(), s);
@@ -257,7 +257,7 @@ bool DisplayTransfer::ReadOutputs(DisplayOutputs& o) {
     ok = ok && ReadStep(p, progress, kOutputsProgress);
   ui_.ProgressClose();
   if (!ok) {
-    ui_.Message(types::kCommError(lang));
+    ui_.Message(link_.commErrorMessage(lang));
     return false;
   }
   OutputsFromReplies(link_.module(), o);

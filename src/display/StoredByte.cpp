@@ -8,7 +8,7 @@ namespace korvane::display {
 
 bool WriteByteAndStore(link::Link& link, platform::Ui& ui, const link::FlowContext& context, std::uint8_t value) {
   if (!link.Write(context.address, link::kDisplayStoredByte, link::ByteData(value))) {
-    ui.Message(types::kCommError(context.language));
+    ui.Message(link.commErrorMessage(context.language));
     return false;
   }
   link.Request(context.address, link::kStoreByte, link::ByteData(value));

@@ -82,6 +82,16 @@ std::string Link::rateFixedMessage(Language language) const {
   return platform::FormatReason(platform::reasons::kRateFixed, language, device());
 }
 
+std::string Link::commErrorMessage(Language language) const {
+  std::string text = types::kCommError(language);
+  // A request refused because another flow held the line never reached the device.
+  if (lastRefused_ && !lineLost_) return text;
+  const std::string why =
+      lineLost_ ? openFailure_
+                : platform::FormatReason(platform::reasons::kNoAnswer, language, openDevice_.empty() ? device() : openDevice_);
+  return why.empty() ? text : text + "\n" + why;
+}
+
 LineLease Link::TakeLine() { return Lease(false); }
 
 LineLease Link::HoldLine() { return Lease(true); }

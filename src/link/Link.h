@@ -79,6 +79,9 @@ class Link : public QObject {
   const LinkTimings& timings() const { return timings_; }
   // Why the last OpenPort failed ("" when it did not).
   const std::string& openFailure() const { return openFailure_; }
+  // What the user is told when a request went unanswered: the communication error and
+  // why — the line's loss, or the device on which nothing answered.
+  std::string commErrorMessage(Language language) const;
   // What the user is told about the last OpenPort that failed: the port (by its COM
   // number, or the device given instead) and why, in the language of the open.
   const std::string& openMessage() const { return openMessage_; }

@@ -37,7 +37,7 @@ bool SetDeviceClock(link::Link& link, platform::Ui& ui, const link::FlowContext&
     return false;
   }
   if (!link.Request(context.address, link::kSetTime, link::TimeData(t.hour, t.minute, t.second))) {
-    ui.Message(types::kCommError(context.language));
+    ui.Message(link.commErrorMessage(context.language));
     return false;
   }
   const bool dated = link.Request(context.address, link::kSetDate, link::DateData(t.year, t.month, t.day));

@@ -42,7 +42,7 @@ ReadoutResult LoggerReadout::Read(const std::string& path, const ReadoutSource& 
   }
   if (!OpenPort()) return result;
   if (!link_.Request(address, link::kLoggerFill)) {
-    ui_.Message(types::kCommError(lang));
+    ui_.Message(link_.commErrorMessage(lang));
     return result;
   }
   const int bytes = Announced(source, longRecords, result);
@@ -91,7 +91,7 @@ ReadoutResult LoggerReadout::Read(const std::string& path, const ReadoutSource& 
     if (source.displayUnit) {
       stream.Advance();
     } else if (!answered && !link_.isLineLost()) {
-      ui_.Message(types::kCommError(lang));
+      ui_.Message(link_.commErrorMessage(lang));
     }
     // The end of the data: a gap of three seconds without a frame.
     const link::Link::QuietEnd end = link_.WaitUntilQuiet(
@@ -234,7 +234,7 @@ void LoggerReadout::Report(const ReadoutResult& result, const std::string& path,
   if (result.status == Status::kFileError)
     ui_.Message(std::string(texts::kCannotWrite(lang)) + " " + path + ": " + fileError);
   else if (result.status == Status::kLineLost)
-    ui_.Message(std::string(types::kCommError(lang)) + "\n" + link_.openFailure());
+    ui_.Message(link_.commErrorMessage(lang));
   if (result.outOfStep > 0)
     ui_.Message(platform::StringPrintf(texts::kOutOfStep(lang), result.outOfStep, result.firstBadPointer));
   if (result.status == Status::kDone && result.records < result.announced)
@@ -247,7 +247,7 @@ std::optional<std::string> LoggerReadout::InformationText() {
   const link::LineLease line = link_.TakeLine();
   if (!line || !OpenPort()) return std::nullopt;
   if (!link_.Request(address, link::kLoggerFill)) {
-    ui_.Message(types::kCommError(lang));
+    ui_.Message(link_.commErrorMessage(lang));
     return std::nullopt;
   }
   // A missing reply leaves the field as it was.
@@ -276,7 +276,7 @@ bool LoggerReadout::Clear(bool displayUnit, bool confirmed) {
   const link::LineLease line = link_.TakeLine();
   if (!line || !OpenPort()) return false;
   if (!link_.Request(context_.address, link::kLoggerClear, link::ByteData(displayUnit ? 2 : 0))) {
-    ui_.Message(types::kCommError(lang));
+    ui_.Message(link_.commErrorMessage(lang));
     return false;
   }
   link::FlowRecord r = LoggerRecord("logger-clear", displayUnit);

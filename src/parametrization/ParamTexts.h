@@ -3,7 +3,6 @@
 namespace korvane::parametrization::texts {
 
 inline constexpr char kHoldMode[] = "Bei der QX7100-Serie den HOLD Modus aktivieren!";
-inline constexpr char kCommError[] = "Fehler in der Datenkommunikation!";
 inline constexpr char kNotFinished[] = "Fehler in der Datenkommunikation!\nParametrierung nicht abgeschlossen!";
 inline constexpr char kFinished[] = "Parametrieren korrekt beendet!";
 inline constexpr char kWaitStable[] = "Warten bis Messwert stabil ist";

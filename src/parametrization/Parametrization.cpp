@@ -123,7 +123,7 @@ bool Parametrization::WriteAdjustment(const char* name, link::Parameter p, const
 
 void Parametrization::SetDacAdjustMode(bool on) {
   usedAdjustMode_ = usedAdjustMode_ || on;
-  if (!link_.Request(context_.address, on ? link::kDacAdjustOn : link::kDacAdjustOff)) ui_.Message(texts::kCommError);
+  if (!link_.Request(context_.address, on ? link::kDacAdjustOn : link::kDacAdjustOff)) ui_.Message(link_.commErrorMessage(Language::kGerman));
   fields_.dacAdjustMode = on;
 }
 
@@ -140,7 +140,7 @@ Parametrization::ReportStatus Parametrization::ReadParameterReport() {
   if (!Open()) {
     status = ReportStatus::kNoAnswer;  // the port's own message said why
   } else if (!link_.Read(context_.address, rows.front())) {
-    ui_.Message(texts::kCommError);
+    ui_.Message(link_.commErrorMessage(Language::kGerman));
     status = ReportStatus::kNoAnswer;
   } else {
     // Position 21 belongs to calibration value 4, which only oxygen reads.
@@ -155,7 +155,7 @@ Parametrization::ReportStatus Parametrization::ReadParameterReport() {
     ui_.ProgressSet(kReportProgressMax);
     if (link_.isLineLost()) {
       // Values of a vanished module are not shown as if they were read.
-      ui_.Message(std::string(texts::kCommError) + "\n" + link_.openFailure());
+      ui_.Message(link_.commErrorMessage(Language::kGerman));
       status = ReportStatus::kLineLost;
     } else {
       fields_.report = BuildParameterReport(link_.module(), t, now);
@@ -266,7 +266,7 @@ void Parametrization::SwitchRange(int button) {
     link_.Request(context_.address, link::kStoreSettings, link::ByteData(code));
     ui_.Message(texts::kRangeSwitched);
   } else {
-    ui_.Message(texts::kCommError);
+    ui_.Message(link_.commErrorMessage(Language::kGerman));
   }
 }
 
@@ -307,7 +307,7 @@ void Parametrization::ProgramDacLimits() {
       return WriteAdjustment(kNames[i], link::kDacLimits[i], link::U16Data(value), value);
     };
     if (!write(0)) {
-      ui_.Message(texts::kCommError);
+      ui_.Message(link_.commErrorMessage(Language::kGerman));
     } else {
       for (std::size_t i = 1; i < v->dac.size(); ++i) {
         write(i);

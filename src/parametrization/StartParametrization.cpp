@@ -56,7 +56,7 @@ void Run(link::Link& link, platform::Ui& ui, const link::FlowContext& context, P
     }
     session.Close();
   } else {
-    ui.Message(texts::kCommError);
+    ui.Message(link.commErrorMessage(Language::kGerman));
   }
   bool finished = link.Request(context.address, link::kTypeWritten, type);
   if (!finished) {

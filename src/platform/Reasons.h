@@ -23,6 +23,8 @@ inline constexpr TextPair kJoinGroup{
 inline constexpr TextPair kNotSerial{"%s ist keine serielle Schnittstelle (kein Terminal).",
                                      "%s is not a serial device (not a terminal)."};
 inline constexpr TextPair kBusy{"%s wird von einem anderen Programm benutzt.", "%s is in use by another program."};
+// The port is open but the module at its far end never answered; %s names the device.
+inline constexpr TextPair kNoAnswer{"Über %s kam keine Antwort vom Modul.", "No answer from the module over %s."};
 inline constexpr TextPair kGone{"%s ist nicht mehr vorhanden.", "%s has gone away."};
 inline constexpr TextPair kNoDeviceForCom{"COM %d hat auf diesem Rechner kein Gerät.",
                                           "COM %d has no device on this computer."};

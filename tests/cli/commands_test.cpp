@@ -152,7 +152,7 @@ TEST_F(CliFixture, InfoWithoutAnswerExitsOneWithTheLanguagesError) {
   CommonOptions o;
   o.language = Language::kEnglish;
   EXPECT_EQ(Run("info", {}, o), 1);
-  EXPECT_EQ(err.str(), "Error data communication!\n");
+  EXPECT_EQ(err.str(), test::SimLink::Silent(Language::kEnglish) + "\n");
   EXPECT_EQ(out.str(), "");
 }
 
@@ -221,10 +221,10 @@ TEST_F(CliFixture, LostLineIsReportedWithItsReasonAndExitsOne) {
   sim.AddAmplifier(1);
   sim.bus.SetFault(sim::Fault::kHangUp);
   EXPECT_EQ(Run("info", {}), 1);
-  EXPECT_EQ(err.str(), "Fehler in der Datenkommunikation! simulated line hung up\n");
+  EXPECT_EQ(err.str(), std::string(test::SimLink::kHungUp) + "\n");
   err.str("");
   EXPECT_EQ(Run("live", {"--poll", "300"}), 1);
-  EXPECT_EQ(err.str(), "Fehler in der Datenkommunikation!\nsimulated line hung up\n");
+  EXPECT_EQ(err.str(), std::string(test::SimLink::kHungUp) + "\n");
 }
 
 TEST_F(CliFixture, LiveStopsWithStatus6WhenTheDiskIsFull) {

@@ -92,7 +92,8 @@ TEST_F(AppOverPty, CliExitStatusesForSilenceAndMissingPort) {
   ASSERT_TRUE(QFileInfo::exists(CliBinary()));
   Result silent = RunCli({"--settings", Settings(), "--port", "1", "--address", "9", "--lang", "en", "info"});
   EXPECT_EQ(silent.exitCode, 1);
-  EXPECT_EQ(silent.err, "Error data communication!\n");
+  // Names the device the port maps to, so a wrong mapping shows at once.
+  EXPECT_EQ(silent.err, "Error data communication!\nNo answer from the module over " + server.slavePath() + ".\n");
   Result missing = RunCli({"--settings", Settings(), "--port", "2", "info"});
   EXPECT_EQ(missing.exitCode, 3);
   EXPECT_NE(missing.err.find("COM 2 kann nicht geöffnet werden."), std::string::npos) << missing.err;

@@ -79,7 +79,7 @@ TEST_F(RunFixture, FailureRows) {
     int runs, typeWrites, stores;
     std::vector<std::string> messages;
   } cases[] = {
-      {"first type write", link::kWrite, 28, false, 0, 2, 1, {texts::kHoldMode, texts::kCommError, texts::kFinished}},
+      {"first type write", link::kWrite, 28, false, 0, 2, 1, {texts::kHoldMode, sim.link.commErrorMessage(Language::kGerman), texts::kFinished}},
       {"command 69", link::kValues, 69, false, 1, 1, 0, {texts::kHoldMode, texts::kNotFinished}},
       {"second type write", link::kWrite, 28, true, 1, 2, 1, {texts::kHoldMode, texts::kNotFinished}},
   };
@@ -159,7 +159,7 @@ TEST_F(SessionFixture, ReportFailureRows) {
   sim.bus.FaultWhen(link::kRead, 0, sim::Fault::kNoReply);
   EXPECT_EQ(p.ReadParameterReport(), Parametrization::ReportStatus::kNoAnswer);
   EXPECT_EQ(fields.report, "");
-  EXPECT_EQ(ui.Messages(), (std::vector<std::string>{texts::kCommError}));
+  EXPECT_EQ(ui.Messages(), (std::vector<std::string>{sim.link.commErrorMessage(Language::kGerman)}));
   EXPECT_EQ(ui.Kinds().back(), "progress-close");
 }
 
@@ -260,7 +260,7 @@ TEST_F(SessionFixture, ProgramDacLimitsWritesEightOrStopsAfterTheFirst) {
   sim.bus.FaultWhen(link::kWrite, 18, sim::Fault::kNoReply);
   p.ProgramDacLimits();
   EXPECT_EQ(Trace(sim.bus), (std::vector<std::string>{"3/18"}));
-  EXPECT_EQ(ui.Messages(), (std::vector<std::string>{texts::kCommError}));
+  EXPECT_EQ(ui.Messages(), (std::vector<std::string>{sim.link.commErrorMessage(Language::kGerman)}));
 }
 
 TEST_F(SessionFixture, AirPressureMeasurement) {
@@ -344,7 +344,7 @@ TEST_F(SessionFixture, RangeSwitchWritesTheRangeCodeAndStoresIt) {
   sim.bus.FaultWhen(link::kWrite, 28, sim::Fault::kNoReply);
   p.SwitchRange(1);
   EXPECT_EQ(Trace(sim.bus), (std::vector<std::string>{"3/28"}));
-  EXPECT_EQ(ui.Messages(), (std::vector<std::string>{texts::kCommError}));
+  EXPECT_EQ(ui.Messages(), (std::vector<std::string>{sim.link.commErrorMessage(Language::kGerman)}));
 }
 
 TEST_F(SessionFixture, ProgButtonsWriteDeviceDataOrRefuse) {

@@ -115,7 +115,7 @@ scan::ScanChoice MainFlows::Scan() {
     ran = true;
   });
   if (!ran) return {};
-  if (result.lineLost) ui_.Message(types::kCommError(language));
+  if (result.lineLost) ui_.Message(link_.commErrorMessage(language));
   return scanDialogs_->ChooseModule(result, language);
 }
 
