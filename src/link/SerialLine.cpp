@@ -1,18 +1,13 @@
 #include "link/SerialLine.h"
 
 #include <QMetaObject>
-#include <QThread>
 
 #include <algorithm>
 #include <cerrno>
-#include <chrono>
-#include <optional>
-#include <cstring>
-#include <fcntl.h>
+#include <cmath>
 #include <poll.h>
 #include <sys/file.h>
 #include <sys/ioctl.h>
-#include <termios.h>
 #include <unistd.h>
 
 #include "platform/NumberText.h"
@@ -22,342 +17,266 @@
 namespace korvane::link {
 namespace {
 
-speed_t SpeedFor(int baud) {
+bool IsStandardRate(int baud) {
   switch (baud) {
-    case 4800: return B4800;
-    case 9600: return B9600;
-    case 19200: return B19200;
-    case 38400: return B38400;
-    case 57600: return B57600;
-    case 115200: return B115200;
-    default: return B0;
+    case 4800:
+    case 9600:
+    case 19200:
+    case 38400:
+    case 57600:
+    case 115200: return true;
+    default: return false;
   }
 }
 
-using Clock = std::chrono::steady_clock;
-
-// One character of 8-N-1 on the line: ten bits.
-Clock::duration CharacterTime(int baud) {
-  return std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(10.0 / std::max(baud, 1)));
-}
-
-// Waits until fd is writable and writes all bytes, within the 1000 ms per byte plus
-// 1000 ms the line allows a write.
-bool WriteAll(int fd, const char* data, std::size_t n, int& error) {
-  const int timeoutMs = 1000 + 1000 * static_cast<int>(n);
-  std::size_t done = 0;
-  while (done < n) {
-    ssize_t w = ::write(fd, data + done, n - done);
-    if (w > 0) {
-      done += static_cast<std::size_t>(w);
-      continue;
-    }
-    if (w < 0 && errno != EAGAIN && errno != EINTR) {
-      error = errno;
-      return false;
-    }
-    pollfd p{fd, POLLOUT, 0};
-    int r = ::poll(&p, 1, timeoutMs);
-    if (r == 0) {
-      error = ETIMEDOUT;
-      return false;
-    }
-    if (r > 0 && (p.revents & (POLLERR | POLLHUP | POLLNVAL))) {
-      error = EIO;
-      return false;
-    }
-  }
-  return true;
-}
+// A line that keeps reporting readiness without bytes is not a live line: after this
+// many in a row it counts as gone.
+constexpr int kMaxSpurious = 8;
 
 }  // namespace
 
 SerialLine::SerialLine(QObject* parent) : Line(parent) {
-  if (::pipe2(wakePipe_, O_CLOEXEC | O_NONBLOCK) != 0) wakePipe_[0] = wakePipe_[1] = -1;
+  rest_.setSingleShot(true);
+  rest_.setTimerType(Qt::PreciseTimer);
+  connect(&rest_, &QTimer::timeout, this, [this] {
+    // The rest of the frame did not come (a short notice): hand on what there is and
+    // wake for the next byte again.
+    Deliver();
+    WakeAfter(1);
+  });
 }
 
-SerialLine::~SerialLine() {
-  Close();
-  for (int& fd : wakePipe_)
-    if (fd >= 0) ::close(fd);
-}
+SerialLine::~SerialLine() { Close(); }
 
 bool SerialLine::Open(const LineSettings& settings) {
   setLanguage(settings.language);
-  if (!ConfigureLine(settings.device, settings.baud)) return false;
-  StartWorker();
-  return true;
+  return ConfigureLine(settings.device, settings.baud);
 }
 
 bool SerialLine::ConfigureLine(const std::string& device, int baud) {
-  StopWorker();
-  if (fd_ >= 0) {
-    ::close(fd_);
-    fd_ = -1;
-  }
-  ++session_;
+  Close();
   device_ = device;
   openError_.clear();
-  {
-    std::lock_guard lock(writeMutex_);
-    writePending_ = false;
-  }
+  const Language language = language_;
+  auto setupFailed = [&](int error) {
+    openError_ = platform::StringPrintf(platform::reasons::kLineSetupFailed(language), device.c_str(),
+                                        platform::SystemErrorText(error, language).c_str());
+    return false;
+  };
+  if (!IsStandardRate(baud)) return setupFailed(EINVAL);
 
-  int fd = ::open(device.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
-  if (fd < 0) {
-    openError_ = platform::OpenFailureReason(device, errno, language_);
+  auto port = std::make_unique<QSerialPort>();
+  port->setPortName(QString::fromStdString(device));
+  port->setBaudRate(baud);
+  port->setDataBits(QSerialPort::Data8);
+  port->setParity(QSerialPort::NoParity);
+  port->setStopBits(QSerialPort::OneStop);
+  port->setFlowControl(QSerialPort::NoFlowControl);
+  errno = 0;
+  if (!port->open(QIODevice::ReadWrite)) {
+    const int error = errno;
+    // /dev/null, a plain file: opens, but has no line settings.
+    if (error == ENOTTY) {
+      openError_ = platform::NotSerialReason(device, language);
+    } else if (port->error() == QSerialPort::PermissionError && error != EACCES && error != EPERM) {
+      // The lock another program of ours holds on the device.
+      openError_ = platform::FormatReason(platform::reasons::kBusy, language, device);
+    } else if (error == EINVAL) {
+      setupFailed(error);
+    } else {
+      openError_ = platform::OpenFailureReason(device, error ? error : EIO, language);
+    }
     return false;
   }
-  // Exclusive: flock also holds against root, which TIOCEXCL does not stop.
+  const int fd = static_cast<int>(port->handle());
+  // Exclusive also against root, which the terminal's own exclusive mode does not stop.
   if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
-    openError_ = platform::FormatReason(platform::reasons::kBusy, language_, device);
-    ::close(fd);
+    openError_ = platform::FormatReason(platform::reasons::kBusy, language, device);
+    port->close();
     return false;
   }
-  // Only a terminal device carries the line: /dev/null, /dev/zero or a plain file would
-  // read as an endless stream of nothing or of zeros.
-  if (!::isatty(fd)) {
-    openError_ = platform::NotSerialReason(device, language_);
-    ::close(fd);
-    return false;
+  // RTS held inactive. A pseudo-terminal has no modem lines: nothing to do there.
+  int rts = TIOCM_RTS;
+  if (::ioctl(fd, TIOCMBIC, &rts) != 0 && errno != ENOTTY && errno != EINVAL && errno != ENOTSUP && errno != EIO) {
+    const int error = errno;
+    port->close();
+    return setupFailed(error);
   }
-  ::ioctl(fd, TIOCEXCL);
-  termios tio{};
-  const speed_t speed = SpeedFor(baud);
-  int error = 0;
-  if (speed == B0) {
-    error = EINVAL;
-  } else if (::tcgetattr(fd, &tio) != 0) {
-    error = errno;
-  } else {
-    ::cfmakeraw(&tio);
-    tio.c_cflag &= ~static_cast<tcflag_t>(CSIZE | PARENB | PARODD | CSTOPB | CRTSCTS);
-    tio.c_cflag |= CLOCAL | CREAD | CS8;
-    tio.c_iflag &= ~static_cast<tcflag_t>(IXON | IXOFF | IXANY);
-    tio.c_cc[VMIN] = 0;
-    tio.c_cc[VTIME] = 0;
-    ::cfsetispeed(&tio, speed);
-    ::cfsetospeed(&tio, speed);
-    if (::tcsetattr(fd, TCSANOW, &tio) != 0) error = errno;
-    // RTS held inactive. A pseudo-terminal has no modem lines: nothing to do there.
-    int rts = TIOCM_RTS;
-    if (!error && ::ioctl(fd, TIOCMBIC, &rts) != 0 && errno != ENOTTY && errno != EINVAL && errno != ENOTSUP &&
-        errno != EIO)
-      error = errno;
+  if (!wake_.Load(fd)) {
+    const int error = errno;
+    port->close();
+    return setupFailed(error);
   }
-  if (error) {
-    openError_ = platform::StringPrintf(platform::reasons::kLineSetupFailed(language_), device.c_str(),
-                                        platform::SystemErrorText(error, language_).c_str());
-    ::close(fd);
-    return false;
-  }
-  ::tcflush(fd, TCIOFLUSH);
-  fd_ = fd;
+  wakeAfter_ = 0;  // set below
+  port->clear(QSerialPort::AllDirections);
+  connect(port.get(), &QSerialPort::readyRead, this, &SerialLine::OnReadyRead);
+  connect(port.get(), &QSerialPort::errorOccurred, this, &SerialLine::OnError);
+  port_ = std::move(port);
   baud_ = baud;
+  stopped_ = false;
+  partial_ = 0;
+  spurious_ = 0;
+  ++generation_;
+  WakeAfter(1);
   return true;
 }
 
 bool SerialLine::SetRate(int baud) {
   openError_.clear();
-  termios tio{};
-  const speed_t speed = SpeedFor(baud);
-  int error = fd_ < 0 ? EBADF : speed == B0 ? EINVAL : 0;
-  if (!error && ::tcgetattr(fd_, &tio) != 0) error = errno;
-  if (!error) {
-    ::cfsetispeed(&tio, speed);
-    ::cfsetospeed(&tio, speed);
-    if (::tcsetattr(fd_, TCSANOW, &tio) != 0) error = errno;
-  }
+  int error = !port_ ? EBADF : !IsStandardRate(baud) ? EINVAL : 0;
+  if (!error && !port_->setBaudRate(baud)) error = errno ? errno : EIO;
+  // Keeps the copy the wake-up threshold is set from in step with the new rate.
+  if (!error && !wake_.Load(static_cast<int>(port_->handle()))) error = errno;
   if (error) {
     openError_ = platform::StringPrintf(platform::reasons::kLineSetupFailed(language_), device_.c_str(),
                                         platform::SystemErrorText(error, language_).c_str());
     return false;
   }
-  ::tcflush(fd_, TCIOFLUSH);
   baud_ = baud;
+  Purge();
   return true;
 }
 
-bool SerialLine::StartWorker() {
-  if (fd_ < 0 || alive_.load()) return alive_.load();
-  shutdown_ = false;
-  alive_ = true;
-  const std::uint64_t session = session_.load();
-  worker_ = std::thread([this, session] { WorkerLoop(session); });
-  return true;
+void SerialLine::Transmit(const Frame& frame) {
+  if (!port_ || stopped_) return;
+  // A new request never sees leftovers of an earlier reply, read or not.
+  Purge();
+  // Straight to the line: the terminal takes a frame whole into its empty output queue,
+  // and the port's own writer would cost a round of the event loop for each write.
+  const auto* data = reinterpret_cast<const char*>(frame.data());
+  const auto size = static_cast<qint64>(frame.size());
+  const qint64 written = ::write(static_cast<int>(port_->handle()), data, frame.size());
+  if (written == size) return;
+  if (written < 0 && errno != EAGAIN && errno != EINTR) {
+    const int code = errno;
+    Lose(code == EIO || code == ENXIO || code == ENODEV
+             ? platform::FormatReason(platform::reasons::kGone, language_, device_)
+             : platform::StringPrintf(platform::reasons::kLineFailed(language_), device_.c_str(),
+                                      platform::SystemErrorText(code, language_).c_str()));
+    port_->close();
+    return;
+  }
+  // A full output queue: the port writes the rest when the line can take it.
+  const qint64 done = std::max<qint64>(written, 0);
+  port_->write(data + done, size - done);
 }
 
-void SerialLine::StopWorker() {
-  if (!worker_.joinable()) return;
-  shutdown_ = true;
-  Wake();
-  worker_.join();
-  shutdown_ = false;
+void SerialLine::Purge() {
+  ++generation_;
+  rest_.stop();
+  held_.clear();
+  partial_ = 0;
+  spurious_ = 0;
+  port_->clear(QSerialPort::AllDirections);
+  WakeAfter(1);
+}
+
+void SerialLine::Stop() {
+  if (!port_) return;
+  stopped_ = true;
+  ++generation_;
+  rest_.stop();
+  held_.clear();
+  // Nobody takes bytes now: wake only for a full buffer of them, to drop them.
+  WakeAfter(255);
 }
 
 void SerialLine::Close() {
-  StopWorker();
-  if (fd_ >= 0) {
-    ::close(fd_);
-    fd_ = -1;
-  }
-  ++session_;
+  rest_.stop();
+  held_.clear();
+  ++generation_;
+  if (!port_) return;
+  port_->disconnect(this);
+  port_->close();
+  // Close may be reached from inside the port's own signal (a loss found by its read).
+  port_.release()->deleteLater();
 }
 
-void SerialLine::Wake() {
-  if (wakePipe_[1] >= 0) {
-    const char c = 1;
-    [[maybe_unused]] ssize_t n = ::write(wakePipe_[1], &c, 1);
+void SerialLine::WakeAfter(std::size_t count) {
+  count = std::clamp<std::size_t>(count, 1, 255);
+  if (!port_ || count == wakeAfter_) return;
+  // With VTIME 0 the terminal reports input ready only once VMIN bytes are waiting, so
+  // the rest of a frame wakes the program once, at its last byte.
+  if (wake_.Set(static_cast<int>(port_->handle()), count)) wakeAfter_ = count;
+}
+
+void SerialLine::OnReadyRead() {
+  if (!port_) return;
+  const QByteArray bytes = port_->readAll();
+  if (bytes.isEmpty()) return;
+  spurious_ = 0;
+  if (stopped_) return;
+  // While the owner has not taken what it was given, more bytes are noise from a line
+  // that floods: dropped, so memory stays bounded.
+  if (held_.size() + bytes.size() > static_cast<qsizetype>(kMaxHeld)) return;
+  held_.append(bytes);
+  partial_ = (partial_ + static_cast<std::size_t>(bytes.size())) % kFrameSize;
+  if (partial_ == 0) {
+    rest_.stop();
+    WakeAfter(1);
+    Deliver();
+    return;
+  }
+  // Part of a frame: the rest can be there no sooner than its bytes take on the line.
+  const std::size_t missing = kFrameSize - partial_;
+  WakeAfter(missing);
+  rest_.start(static_cast<int>(std::ceil((missing + 1) * 10000.0 / std::max(baud_, 1))));
+}
+
+void SerialLine::Deliver() {
+  if (held_.isEmpty()) return;
+  // Handed on from the event loop, not from inside the port's signal: what the owner does
+  // with the bytes may open a window and wait, and the port must go on reading then.
+  QMetaObject::invokeMethod(
+      this,
+      [this, generation = generation_, bytes = held_] {
+        if (generation == generation_) emit bytesReceived(bytes);
+      },
+      Qt::QueuedConnection);
+  held_.clear();
+}
+
+void SerialLine::OnError(QSerialPort::SerialPortError error) {
+  const int code = errno;
+  if (!port_ || error == QSerialPort::NoError) return;
+  const int fd = static_cast<int>(port_->handle());
+  if (error == QSerialPort::ResourceError && (code == EAGAIN || code == EINTR)) {
+    // Readiness whose bytes a purge took in between: the line is alive unless it hung up.
+    pollfd p{fd, POLLIN, 0};
+    const bool hungUp = ::poll(&p, 1, 0) > 0 && (p.revents & (POLLHUP | POLLERR | POLLNVAL));
+    if (!hungUp && ++spurious_ < kMaxSpurious) {
+      port_->clearError();
+      // Reading again: the port stopped watching the line on the error.
+      port_->setReadBufferSize(0);
+      return;
+    }
+  }
+  if (error == QSerialPort::ResourceError || code == EIO || code == ENXIO || code == ENODEV) {
+    Lose(platform::FormatReason(platform::reasons::kGone, language_, device_));
+    port_->close();  // a hung-up line would keep reporting itself
+  } else if (error == QSerialPort::ReadError || error == QSerialPort::WriteError) {
+    Lose(platform::StringPrintf(platform::reasons::kLineFailed(language_), device_.c_str(),
+                                platform::SystemErrorText(code ? code : EIO, language_).c_str()));
+    port_->close();
+  } else {
+    // A setting the device does not take (modem lines of a pseudo-terminal): not a loss.
+    port_->clearError();
   }
 }
 
-void SerialLine::QueueWrite(const std::uint8_t* data, std::size_t length) {
-  length %= 256;
-  {
-    std::lock_guard lock(writeMutex_);
-    pendingWrite_ = QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(length));
-    writePending_ = true;
-    pendingGeneration_ = ++queuedGeneration_;
-  }
-  Wake();
-}
-
-void SerialLine::Deliver(std::uint64_t session, std::uint64_t generation, QByteArray bytes) {
-  // Bytes read before the latest queued write was carried out belong to an earlier
-  // exchange: the write's purge would have dropped them, so drop them here too.
-  undelivered_ -= static_cast<std::size_t>(bytes.size());
-  if (session != session_.load() || generation < queuedGeneration_) return;
-  emit bytesReceived(bytes);
-}
-
-void SerialLine::WorkerLoop(std::uint64_t session) {
-  const int fd = fd_;
-  const Language language = language_;
-  const std::string gone = platform::FormatReason(platform::reasons::kGone, language, device_);
-  auto failed = [&](int error) {
-    return platform::StringPrintf(platform::reasons::kLineFailed(language), device_.c_str(),
-                                  platform::SystemErrorText(error, language).c_str());
-  };
-  ::tcflush(fd, TCIOFLUSH);
-  bool lineUp = true;
-  auto lose = [&](const std::string& why) {
-    if (!lineUp) return;
-    lineUp = false;
-    const QString reason = QString::fromStdString(why);
-    QMetaObject::invokeMethod(
-        this,
-        [this, reason, session] {
-          if (session == session_.load()) emit lineLost(reason);
-        },
-        Qt::QueuedConnection);
-  };
-  char buf[4096];
-  // Bytes of the current frame read so far, and until when the line is left alone: a
-  // frame's bytes come one character time apart, so the rest of it is read in one go
-  // once it can be there, instead of waking for every byte.
-  std::size_t partial = 0;
-  std::optional<Clock::time_point> holdUntil;
-  QByteArray held;  // read, not yet handed on: the first part of a frame
-  std::uint64_t heldGeneration = 0;
-  while (!shutdown_.load()) {
-    const bool watchLine = lineUp && !holdUntil;
-    pollfd fds[2] = {{wakePipe_[0], POLLIN, 0}, {watchLine ? fd : -1, POLLIN, 0}};
-    timespec wait{};
-    if (holdUntil) {
-      const auto left = std::max(Clock::duration::zero(), *holdUntil - Clock::now());
-      wait.tv_sec = std::chrono::duration_cast<std::chrono::seconds>(left).count();
-      wait.tv_nsec = static_cast<long>((left - std::chrono::seconds(wait.tv_sec)).count());
-    }
-    int r = ::ppoll(fds, 2, holdUntil ? &wait : nullptr, nullptr);
-    if (r < 0) {
-      if (errno == EINTR) continue;
-      break;
-    }
-    if (holdUntil && Clock::now() >= *holdUntil) {
-      holdUntil.reset();
-      fds[1].revents = POLLIN;  // read what came meanwhile; a hang-up shows in the read
-    }
-    if (fds[0].revents & POLLIN) [[maybe_unused]] ssize_t drained = ::read(wakePipe_[0], buf, sizeof buf);
-    if (shutdown_.load()) break;
-
-    QByteArray out;
-    std::uint64_t generation = 0;
-    bool haveWrite = false;
-    {
-      std::lock_guard lock(writeMutex_);
-      if (writePending_) {
-        out = pendingWrite_;
-        generation = pendingGeneration_;
-        writePending_ = false;
-        haveWrite = true;
-      }
-    }
-    if (haveWrite && lineUp) {
-      // A new request never sees leftovers of an earlier reply.
-      ::tcflush(fd, TCIOFLUSH);
-      partial = 0;
-      holdUntil.reset();
-      undelivered_ -= static_cast<std::size_t>(held.size());
-      held.clear();
-      writtenGeneration_ = generation;
-      int error = 0;
-      if (!WriteAll(fd, out.constData(), static_cast<std::size_t>(out.size()), error)) {
-        if (error == EIO || error == ENXIO || error == ENODEV)
-          lose(gone);
-        else
-          lose(failed(error));
-      }
-    } else if (haveWrite) {
-      writtenGeneration_ = generation;
-    }
-
-    if (lineUp && (fds[1].revents & (POLLIN | POLLHUP | POLLERR | POLLNVAL))) {
-      // A hung-up line (pulled adapter, closed pseudo-terminal master) polls as
-      // HUP/ERR; its last bytes are still read and handed on first.
-      const bool hungUp = fds[1].revents & (POLLHUP | POLLERR | POLLNVAL);
-      bool got = false;
-      std::string failure;
-      // One round reads a bounded amount, so writes and the stop request are never
-      // starved by a line that keeps sending.
-      for (std::size_t round = 0; round < kMaxUndelivered && !shutdown_.load();) {
-        ssize_t n = ::read(fd, buf, sizeof buf);
-        if (n > 0) {
-          round += static_cast<std::size_t>(n);
-          // While the owner's thread has not taken what it was given, more bytes are
-          // noise from a line that floods: dropped, so memory stays bounded.
-          if (undelivered_.load() + static_cast<std::size_t>(n) > kMaxUndelivered) continue;
-          undelivered_ += static_cast<std::size_t>(n);
-          if (held.isEmpty()) heldGeneration = writtenGeneration_.load();
-          held.append(buf, static_cast<qsizetype>(n));
-          partial = (partial + static_cast<std::size_t>(n)) % kFrameSize;
-          got = true;
-          // A read that did not fill the buffer took all there was.
-          if (static_cast<std::size_t>(n) < sizeof buf) break;
-          continue;
-        }
-        if (n < 0 && errno == EINTR) continue;
-        // With VMIN = VTIME = 0 a live line answers 0 when it has nothing more: that
-        // is not an end of file. Only a hang-up (above) or an I/O error ends the line.
-        if (n == 0 || errno == EAGAIN) break;
-        failure = errno == EIO || errno == ENXIO || errno == ENODEV ? gone : failed(errno);
-        break;
-      }
-      // Part of a frame: the rest is read and handed on with it once it can be there.
-      // Nothing more after a part (a short notice): handed on as it is.
-      const bool more = lineUp && got && partial > 0 && !hungUp && failure.empty();
-      if (more) {
-        holdUntil = Clock::now() + (kFrameSize - partial) * CharacterTime(baud_);
-      } else if (!held.isEmpty()) {
-        QMetaObject::invokeMethod(
-            this, [this, session, gen = heldGeneration, bytes = held] { Deliver(session, gen, bytes); },
-            Qt::QueuedConnection);
-        held.clear();
-      }
-      if (!failure.empty()) lose(failure);
-      if (hungUp) lose(gone);
-    }
-  }
-  alive_ = false;
+void SerialLine::Lose(const std::string& why) {
+  if (!port_ || stopped_) return;
+  Deliver();  // the last bytes before the loss come first
+  stopped_ = true;
+  const QString reason = QString::fromStdString(why);
+  // The owner hears of it from the event loop: it closes the line, which must not
+  // happen inside the port's own call.
+  QMetaObject::invokeMethod(
+      this,
+      [this, reason, generation = generation_] {
+        if (generation == generation_) emit lineLost(reason);
+      },
+      Qt::QueuedConnection);
 }
 
 }  // namespace korvane::link
