@@ -29,6 +29,10 @@ bool IsStandardRate(int baud) {
   }
 }
 
+// How long a module may take to start its reply, beyond the frames' own time, before
+// the line wakes for the reply's first byte instead of its last.
+constexpr int kModuleThinkMs = 10;
+
 // A line that keeps reporting readiness without bytes is not a live line: after this
 // many in a row it counts as gone.
 constexpr int kMaxSpurious = 8;
@@ -39,8 +43,8 @@ SerialLine::SerialLine(QObject* parent) : Line(parent) {
   rest_.setSingleShot(true);
   rest_.setTimerType(Qt::PreciseTimer);
   connect(&rest_, &QTimer::timeout, this, [this] {
-    // The rest of the frame did not come (a short notice): hand on what there is and
-    // wake for the next byte again.
+    // The frame did not come whole in its time (a late reply, a short notice): hand on
+    // what there is and wake for the next byte again.
     Deliver();
     WakeAfter(1);
   });
@@ -146,7 +150,14 @@ void SerialLine::Transmit(const Frame& frame) {
   const auto* data = reinterpret_cast<const char*>(frame.data());
   const auto size = static_cast<qint64>(frame.size());
   const qint64 written = ::write(static_cast<int>(port_->handle()), data, frame.size());
-  if (written == size) return;
+  if (written == size) {
+    // The reply is one frame: wake once, at its last byte. Should it come later than
+    // the request and a reply take on the line (or be shorter, a notice), wake for
+    // its first byte again.
+    WakeAfter(kFrameSize);
+    rest_.start(CharacterTimes(2 * kFrameSize + 2) + kModuleThinkMs);
+    return;
+  }
   if (written < 0 && errno != EAGAIN && errno != EINTR) {
     const int code = errno;
     Lose(code == EIO || code == ENXIO || code == ENODEV
@@ -220,7 +231,12 @@ void SerialLine::OnReadyRead() {
   // Part of a frame: the rest can be there no sooner than its bytes take on the line.
   const std::size_t missing = kFrameSize - partial_;
   WakeAfter(missing);
-  rest_.start(static_cast<int>(std::ceil((missing + 1) * 10000.0 / std::max(baud_, 1))));
+  rest_.start(CharacterTimes(missing + 1));
+}
+
+int SerialLine::CharacterTimes(std::size_t count) const {
+  // Ten bits a character (8-N-1), in whole milliseconds, rounded up.
+  return static_cast<int>(std::ceil(static_cast<double>(count) * 10000.0 / std::max(baud_, 1)));
 }
 
 void SerialLine::Deliver() {

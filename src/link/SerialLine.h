@@ -59,6 +59,8 @@ class SerialLine : public Line {
   // Hands the held bytes on from the event loop.
   void Deliver();
   void Lose(const std::string& why);
+  // Milliseconds that count characters take on the line at its rate.
+  int CharacterTimes(std::size_t count) const;
 
   // Bytes read and not yet handed on; past this a flooding line's bytes are dropped.
   static constexpr std::size_t kMaxHeld = 64 * 1024;
