@@ -276,7 +276,7 @@ bool MainController::Exit() {
     ui_.Message(std::string(kSaveFailed(settings_.language)) + "\n" + error + "\n" +
                 types::kNothingSaved(settings_.language));
   recording_.Close();
-  link_.StopWorker();
+  link_.StopReading();
   // The last records reach the history before the program ends, or the user hears why not.
   if (history_) {
     history_->Flush(history_->patience());

@@ -79,7 +79,7 @@ class MainController : public QObject {
   void OnFlow(Flow flow);
   // The exit routine: false (after telling the user) while a measurement runs or
   // another flow is busy; otherwise writes the settings, closes the recording file,
-  // stops the serial worker and returns true: the window may close.
+  // stops the line reading and returns true: the window may close.
   bool Exit();
   // The window's close command.
   bool CloseCommand() { return Exit(); }

@@ -298,7 +298,7 @@ void Link::ClosePort() {
   portOpen_ = false;
 }
 
-void Link::StopWorker() { line_->Stop(); }
+void Link::StopReading() { line_->Stop(); }
 
 void Link::ChangeBaudRate(std::uint8_t address, int selector,
                           const std::function<void(const std::string&)>& reopenFailed) {

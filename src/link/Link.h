@@ -1,7 +1,7 @@
 #pragma once
 // The link routines every flow shares: frames out, replies in, the reply-pending
 // handshake, the waits, opening and closing the port and the baud change. Runs on
-// the user-interface thread; received bytes arrive from the serial worker.
+// the user-interface thread, where its line delivers what it receives.
 #include <QObject>
 
 #include <chrono>
@@ -137,10 +137,10 @@ class Link : public QObject {
   // false when it cannot be opened, with openMessage() for the user. The message and
   // the reasons (of the failure, of a later loss) are in language.
   bool OpenPort(Language language);
-  // Stops the worker and clears the open flag: the next OpenPort opens afresh.
+  // Stops the line reading and clears the open flag: the next OpenPort opens afresh.
   void ClosePort();
-  // Stops the worker but leaves the open flag (exit path).
-  void StopWorker();
+  // Stops the line reading but leaves the open flag (exit path).
+  void StopReading();
   // Switches module and PC together (a selector: slow, fast or medium on the PC side).
   // A port that does not open again is handed to reopenFailed with openMessage() at once.
   void ChangeBaudRate(std::uint8_t address, int selector,
@@ -149,7 +149,7 @@ class Link : public QObject {
   // reply rules expect one, or the line gone. False when the line is gone.
   bool Count(WriteReport& report, bool answered, std::uint8_t group, std::uint8_t number) const;
 
-  // One received byte (normally from the serial worker).
+  // One received byte (normally from the line).
   void OnSerialByte(std::uint8_t byte);
   void OnBytes(const QByteArray& bytes);
   // The device went away: ends a wait at once, tells the owners (lineLost); the next

@@ -261,7 +261,7 @@ TEST_F(LinkOverPty, HangUpWhileIdleClosesThePort) {
   EXPECT_TRUE(Read(28, 1));
 }
 
-TEST_F(LinkOverPty, StoppingTheWorkerDuringDeliveryNeverHangsOrLeaks) {
+TEST_F(LinkOverPty, StoppingTheLineDuringDeliveryNeverHangsOrLeaks) {
   const std::vector<std::uint8_t> junk(700, 0x55);
   for (int i = 0; i < 200; ++i) {
     ASSERT_TRUE(link->OpenPort(Language::kEnglish)) << i;
@@ -269,7 +269,7 @@ TEST_F(LinkOverPty, StoppingTheWorkerDuringDeliveryNeverHangsOrLeaks) {
     link->SendFrame(0, link::kRead, 1, 28);
     for (int k = 0; k < i % 4; ++k) QCoreApplication::processEvents();
     link->ClosePort();
-    link->StopWorker();  // a second stop is harmless
+    link->StopReading();  // a second stop is harmless
   }
   // Nothing of the old sessions reaches the next exchange.
   QCoreApplication::processEvents();
