@@ -255,19 +255,18 @@ void SerialLine::Deliver() {
 void SerialLine::OnError(QSerialPort::SerialPortError error) {
   const int code = errno;
   if (!port_ || error == QSerialPort::NoError) return;
-  const int fd = static_cast<int>(port_->handle());
-  if (error == QSerialPort::ResourceError && (code == EAGAIN || code == EINTR)) {
-    // Readiness whose bytes a purge took in between: the line is alive unless it hung up.
-    pollfd p{fd, POLLIN, 0};
-    const bool hungUp = ::poll(&p, 1, 0) > 0 && (p.revents & (POLLHUP | POLLERR | POLLNVAL));
-    if (!hungUp && ++spurious_ < kMaxSpurious) {
-      port_->clearError();
-      // Reading again: the port stopped watching the line on the error.
-      port_->setReadBufferSize(0);
-      return;
-    }
+  // A read that found the line hung up returns nothing and leaves errno as it was, so
+  // the line itself is asked.
+  pollfd p{static_cast<int>(port_->handle()), POLLIN, 0};
+  const bool hungUp = p.fd >= 0 && ::poll(&p, 1, 0) > 0 && (p.revents & (POLLHUP | POLLERR | POLLNVAL));
+  if (error == QSerialPort::ResourceError && (code == EAGAIN || code == EINTR) && !hungUp && ++spurious_ < kMaxSpurious) {
+    // Readiness whose bytes a purge took in between: the line is alive.
+    port_->clearError();
+    // Reading again: the port stopped watching the line on the error.
+    port_->setReadBufferSize(0);
+    return;
   }
-  if (error == QSerialPort::ResourceError || code == EIO || code == ENXIO || code == ENODEV) {
+  if (hungUp || error == QSerialPort::ResourceError || code == EIO || code == ENXIO || code == ENODEV) {
     Lose(platform::FormatReason(platform::reasons::kGone, language_, device_));
     port_->close();  // a hung-up line would keep reporting itself
   } else if (error == QSerialPort::ReadError || error == QSerialPort::WriteError) {
