@@ -1,15 +1,11 @@
 #include "history/widgets/DriftChart.h"
 
 #include <QAreaSeries>
-#include <QBuffer>
 #include <QDateTime>
 #include <QDateTimeAxis>
 #include <QLegendMarker>
 #include <QLineSeries>
-#include <QPageLayout>
-#include <QPageSize>
 #include <QPainter>
-#include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QScatterSeries>
@@ -19,8 +15,7 @@
 #include <algorithm>
 #include <memory>
 
-#include "platform/Reasons.h"
-#include "platform/SafeFile.h"
+#include "platform/widgets/PictureFile.h"
 
 namespace korvane::history {
 namespace {
@@ -29,10 +24,6 @@ const QColor kColours[] = {QColor(0x1f, 0x5f, 0xb4), QColor(0xc0, 0x39, 0x2b), Q
                            QColor(0x8e, 0x44, 0xad)};
 
 QString ChartQ(const std::string& s) { return QString::fromStdString(s); }
-
-bool EndsWith(const std::string& path, const char* suffix) {
-  return ChartQ(path).endsWith(QLatin1String(suffix), Qt::CaseInsensitive);
-}
 
 }  // namespace
 
@@ -176,29 +167,13 @@ void DriftChart::Fill(const std::vector<DriftSeries>& all, std::int64_t nowMs, L
 }
 
 bool DriftChart::SaveTo(const std::string& path, std::string* error, Language language) {
-  QByteArray bytes;
-  QBuffer buffer(&bytes);
-  buffer.open(QIODevice::WriteOnly);
-  if (EndsWith(path, ".pdf")) {
-    QPdfWriter pdf(&buffer);
-    pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF(10, 10, 10, 10)));
-    pdf.setResolution(150);
-    pdf.setTitle(QStringLiteral("Drift"));
-    QPainter painter(&pdf);
-    const QSize before = size();
-    resize(1600, 900);
-    QWidget::render(&painter);
-    resize(before);
-  } else {
-    grab().toImage().save(&buffer, "PNG");
-  }
-  buffer.close();
-  if (bytes.isEmpty()) {
-    *error = platform::reasons::kNothingWritten(language);
-    return false;
-  }
-  return platform::SaveFileReplacing(path, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
-                                     error, language);
+  // A page gets the chart at a size of its own; a picture is the chart as shown.
+  const bool page = platform::IsPdfFileName(path);
+  const QSize before = size();
+  if (page) resize(1600, 900);
+  const bool saved = platform::SaveWidgetPicture(*this, path, QStringLiteral("Drift"), error, language);
+  if (page) resize(before);
+  return saved;
 }
 
 bool DriftChart::Print() {
