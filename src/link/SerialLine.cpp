@@ -7,6 +7,7 @@
 #include <cmath>
 #include <poll.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <sys/ioctl.h>
 #include <unistd.h>
 
@@ -78,17 +79,24 @@ bool SerialLine::ConfigureLine(const std::string& device, int baud) {
   port->setFlowControl(QSerialPort::NoFlowControl);
   errno = 0;
   if (!port->open(QIODevice::ReadWrite)) {
-    const int error = errno;
-    // /dev/null, a plain file: opens, but has no line settings.
-    if (error == ENOTTY) {
+    // What errno the failed open left is not to be relied on (the port formats its own
+    // message after it), so the path and the port's kind of error tell.
+    const int hint = errno;
+    struct stat st{};
+    if (::stat(device.c_str(), &st) != 0) {
+      openError_ = platform::OpenFailureReason(device, errno, language);
+    } else if (!S_ISCHR(st.st_mode) || port->error() == QSerialPort::UnsupportedOperationError) {
+      // A folder, a plain file, /dev/null: no line settings.
       openError_ = platform::NotSerialReason(device, language);
-    } else if (port->error() == QSerialPort::PermissionError && error != EACCES && error != EPERM) {
-      // The lock another program of ours holds on the device.
-      openError_ = platform::FormatReason(platform::reasons::kBusy, language, device);
-    } else if (error == EINVAL) {
-      setupFailed(error);
+    } else if (port->error() == QSerialPort::PermissionError) {
+      // Either no right to the device, or the lock another program holds on it.
+      if (::access(device.c_str(), R_OK | W_OK) != 0)
+        openError_ = platform::OpenFailureReason(device, errno, language);
+      else
+        openError_ = platform::FormatReason(platform::reasons::kBusy, language, device);
     } else {
-      openError_ = platform::OpenFailureReason(device, error ? error : EIO, language);
+      openError_ = platform::OpenFailureReason(
+          device, port->error() == QSerialPort::DeviceNotFoundError ? ENODEV : hint ? hint : EIO, language);
     }
     return false;
   }
