@@ -64,8 +64,7 @@ bool SerialLine::ConfigureLine(const std::string& device, int baud) {
   openError_.clear();
   const Language language = language_;
   auto setupFailed = [&](int error) {
-    openError_ = platform::StringPrintf(platform::reasons::kLineSetupFailed(language), device.c_str(),
-                                        platform::SystemErrorText(error, language).c_str());
+    openError_ = SetupFailure(error);
     return false;
   };
   if (!IsStandardRate(baud)) return setupFailed(EINVAL);
@@ -140,8 +139,7 @@ bool SerialLine::SetRate(int baud) {
   // Keeps the copy the wake-up threshold is set from in step with the new rate.
   if (!error && !wake_.Load(static_cast<int>(port_->handle()))) error = errno;
   if (error) {
-    openError_ = platform::StringPrintf(platform::reasons::kLineSetupFailed(language_), device_.c_str(),
-                                        platform::SystemErrorText(error, language_).c_str());
+    openError_ = SetupFailure(error);
     return false;
   }
   baud_ = baud;
@@ -168,11 +166,7 @@ void SerialLine::Transmit(const Frame& frame) {
   }
   if (written < 0 && errno != EAGAIN && errno != EINTR) {
     const int code = errno;
-    Lose(code == EIO || code == ENXIO || code == ENODEV
-             ? platform::FormatReason(platform::reasons::kGone, language_, device_)
-             : platform::StringPrintf(platform::reasons::kLineFailed(language_), device_.c_str(),
-                                      platform::SystemErrorText(code, language_).c_str()));
-    port_->close();
+    Fail(code == EIO || code == ENXIO || code == ENODEV, code);
     return;
   }
   // A full output queue: the port writes the rest when the line can take it.
@@ -275,16 +269,25 @@ void SerialLine::OnError(QSerialPort::SerialPortError error) {
     return;
   }
   if (hungUp || error == QSerialPort::ResourceError || code == EIO || code == ENXIO || code == ENODEV) {
-    Lose(platform::FormatReason(platform::reasons::kGone, language_, device_));
-    port_->close();  // a hung-up line would keep reporting itself
+    Fail(true, code);
   } else if (error == QSerialPort::ReadError || error == QSerialPort::WriteError) {
-    Lose(platform::StringPrintf(platform::reasons::kLineFailed(language_), device_.c_str(),
-                                platform::SystemErrorText(code ? code : EIO, language_).c_str()));
-    port_->close();
+    Fail(false, code ? code : EIO);
   } else {
     // A setting the device does not take (modem lines of a pseudo-terminal): not a loss.
     port_->clearError();
   }
+}
+
+std::string SerialLine::SetupFailure(int error) const {
+  return platform::StringPrintf(platform::reasons::kLineSetupFailed(language_), device_.c_str(),
+                                platform::SystemErrorText(error, language_).c_str());
+}
+
+void SerialLine::Fail(bool gone, int error) {
+  Lose(gone ? platform::FormatReason(platform::reasons::kGone, language_, device_)
+            : platform::StringPrintf(platform::reasons::kLineFailed(language_), device_.c_str(),
+                                     platform::SystemErrorText(error, language_).c_str()));
+  port_->close();  // a hung-up line would keep reporting itself
 }
 
 void SerialLine::Lose(const std::string& why) {

@@ -58,7 +58,12 @@ class SerialLine : public Line {
   void Purge();
   // Hands the held bytes on from the event loop.
   void Deliver();
+  // The line failed (gone: the device went away; else the error): tells the owner and
+  // closes the device.
+  void Fail(bool gone, int error);
   void Lose(const std::string& why);
+  // Why the line's settings could not be made, in the line's language.
+  std::string SetupFailure(int error) const;
   // Milliseconds that count characters take on the line at its rate.
   int CharacterTimes(std::size_t count) const;
 
