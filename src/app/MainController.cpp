@@ -3,11 +3,14 @@
 #include <QDateTime>
 #include <QTimer>
 
+#include <filesystem>
+
 #include "app/DueLookup.h"
 #include "app/HistorySettings.h"
 #include "history/HistoryTexts.h"
 #include "history/Recorder.h"
 #include "link/Address.h"
+#include "link/DeviceName.h"
 #include "link/Link.h"
 #include "link/RateTexts.h"
 #include "platform/NumberText.h"
@@ -163,6 +166,12 @@ LineStatus MainController::lineStatus() const {
   LineStatus s;
   s.comNumber = comNumber();
   s.device = link_.device();
+  // A ports link (a by-id link, the simulator's) is named by the device it leads to.
+  if (link::KindOf(s.device) == link::LineKind::kSerial) {
+    std::error_code error;
+    const std::filesystem::path end = std::filesystem::canonical(s.device, error);
+    if (!error) s.device = end.string();
+  }
   s.baud = link_.baudRate();
   s.module = seen_;
   if (seenInHistory_)
@@ -263,6 +272,11 @@ void MainController::OnStartStop() {
 void MainController::ApplySetup(int comNumber, Language language, int baud) {
   if (busy() || running()) return;
   link_.ClosePort();
+  // The module met on the port before is not the new port's.
+  if (comNumber - 1 != settings_.portIndex) {
+    seen_.reset();
+    seenInHistory_.reset();
+  }
   settings_.portIndex = comNumber - 1;
   settings_.language = language;
   link_.setPortIndex(settings_.portIndex);

@@ -127,6 +127,9 @@ TEST_F(StatusFixture, BottomLineTellsPortRateModuleAndCalibrationDue) {
   EXPECT_EQ(Text("lineStatus"),
             "COM1 → /dev/null    4800 Baud    Modul A123 (pH, Adresse 0)    Kalibrierung fällig seit " + due);
   dlg->button("start")->click();
+  // Another port: the module met on the first is not its.
+  dlg->controller().ApplySetup(2, Language::kEnglish);
+  EXPECT_EQ(Text("lineStatus"), "COM2 → /dev/null    4800 baud");
 }
 
 // While a flow holds the line the address cannot move; the measurement's events name
