@@ -149,7 +149,7 @@ void LiveMeasurement::Poll() {
   chainProgress_.start();
   pendingAnswered_.fill(false);
   awaiting_ = link::kMeasuredValue1.number;
-  stepTimer_.start(stepTimeout_.count() > 0 ? stepTimeout_ : link_.timings().replyTimeout / 4);
+  stepTimer_.start(stepTimeout_.count() > 0 ? stepTimeout_ : link_.timings().replyTimeout / 2);
   link_.Send(address_, link::kMeasuredValue1);
 }
 

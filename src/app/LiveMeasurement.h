@@ -45,7 +45,8 @@ class LiveMeasurement : public QObject {
   void setPollPeriod(std::chrono::milliseconds period) { pollPeriod_ = period; }
   std::chrono::milliseconds pollPeriod() const { return pollPeriod_; }
   // How long a value of the chain is waited for before the chain goes on without it
-  // (default: a quarter of the link's reply time-out).
+  // (default: half the link's reply time-out, so a chain missing one value still ends
+  // within the poll period).
   void setStepTimeout(std::chrono::milliseconds timeout) { stepTimeout_ = timeout; }
   // The start also reads the module's identity (the history reads it anyway): the
   // window's status line names the module.
@@ -141,7 +142,7 @@ class LiveMeasurement : public QObject {
   QTimer recordTimer_;
   QTimer stepTimer_;
   std::chrono::milliseconds pollPeriod_ = kDefaultPollPeriod;
-  std::chrono::milliseconds stepTimeout_{0};  // 0: a quarter of the reply time-out
+  std::chrono::milliseconds stepTimeout_{0};  // 0: half the reply time-out
   bool readIdentity_ = false;
   std::uint8_t address_ = 0;
   std::string identity_;
