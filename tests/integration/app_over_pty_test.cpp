@@ -31,21 +31,6 @@ TEST_F(AppOverPty, CliInfoThroughTheComMappingAndThroughDevice) {
   EXPECT_EQ(direct.out, expected);
 }
 
-// A module a cut-off readout left at 19200 baud: the command finds it there, sets it
-// back to 4800 and says so, over the real line.
-TEST_F(AppOverPty, CliFindsAModuleLeftAtTheFastRate) {
-  ASSERT_TRUE(QFileInfo::exists(CliBinary()));
-  amp->SetBaud(19200);
-  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-  env.insert("KORVANE_REPLY_TIMEOUT_MS", "600");
-  env.insert("KORVANE_SECOND_MS", "30");
-  Result r = RunCli({"--settings", Settings(), "--port", "1", "--lang", "en", "info"}, env);
-  EXPECT_EQ(r.exitCode, 0) << r.err;
-  EXPECT_EQ(r.out, "type: 1 pH\nfirmware: Firmware V1.20\nidentity: A123\ndevice kind: 4\n");
-  EXPECT_EQ(r.err, "Module answered at 19200 baud; set back to 4800.\n");
-  EXPECT_EQ(amp->baud(), 4800);
-}
-
 TEST_F(AppOverPty, CliLiveCountThree) {
   ASSERT_TRUE(QFileInfo::exists(CliBinary()));
   amp->SetMeasured(1, 7.02f);
