@@ -144,6 +144,9 @@ const char* const kSimUsage =
     "                    Identity (parameter 26, up to four characters): A123 for a\n"
     "                    single module, S and the address on a bus (S005), unless given\n"
     "  --display         add a display unit at address 0x80 (listens at 19200 baud)\n"
+    "  --baud RATE       the modules listen at RATE (4800, 19200 or 38400) from the\n"
+    "                    start, as one left at its fast rate by a transfer that was\n"
+    "                    cut off; the baud command sets them back\n"
     "  --com N           link <settings folder>/ports/COM<N> to the pseudo-terminal\n"
     "  --settings DIR    settings folder for --com (default: the program's own)\n"
     "  --link PATH       link any path to the pseudo-terminal\n"
@@ -216,6 +219,8 @@ std::optional<SimOptions> ParseSimOptions(const std::vector<std::string>& args, 
       if (!value(v)) return fail("--fault needs a kind");
       if (!ParseFault(v, f, why)) return fail("--fault " + v + ": " + why);
       o.faults.push_back(f);
+    } else if (a == "--baud") {
+      if (!number(o.baud) || !link::IsLineRate(o.baud)) return fail("--baud needs 4800, 19200 or 38400");
     } else if (a == "--late-ms") {
       if (!number(o.lateMs) || o.lateMs < 0) return fail("--late-ms needs milliseconds");
     } else if (a == "--verbose") {
@@ -254,6 +259,7 @@ void BuildBus(const SimOptions& o, Bus& bus) {
     link::Data4 bytes{};
     for (std::size_t i = 0; i < id.size() && i < bytes.size(); ++i) bytes[i] = static_cast<std::uint8_t>(id[i]);
     amplifier->SetParameter(link::kIdentity.number, bytes);
+    if (o.baud > 0) amplifier->SetBaud(o.baud);
     bus.Add(std::move(amplifier));
   }
   if (o.display) bus.Add(std::make_shared<DisplayUnit>());

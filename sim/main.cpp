@@ -78,7 +78,8 @@ int main(int argc, char** argv) {
   announce();
   if (!quiet) {
     for (const sim::DeviceSpec& d : devices)
-      std::printf("korvane-sim: amplifier type %d at address %d, device kind %d\n", d.type, d.address, d.kind);
+      std::printf("korvane-sim: amplifier type %d at address %d, device kind %d%s\n", d.type, d.address, d.kind,
+                  o.baud > 0 ? (" listening at " + std::to_string(o.baud) + " baud").c_str() : "");
     if (display) std::printf("korvane-sim: display unit at address 0x80\n");
     std::fflush(stdout);
   }

@@ -96,6 +96,7 @@ class CliContext {
   std::optional<store::Location> historyLocation_;
   std::string technician_;
   std::unique_ptr<history::Recorder> recorder_;
+  QMetaObject::Connection rateConnection_;
 };
 
 // "korvane-cli 1.0.0".

@@ -27,6 +27,7 @@ constexpr TextPair kProgram{"Programm: %s", "Program: %s"};
 constexpr TextPair kModule{"Modul %s: %s, Adresse %d, Geräteart %s, Firmware %s",
                            "Module %s: %s, address %d, kind %s, firmware %s"};
 constexpr TextPair kDisplayUnit{"Anzeigeeinheit", "Display unit"};
+constexpr TextPair kNoModule{"Kein Modul antwortete an Adresse %d", "No module answered at address %d"};
 constexpr TextPair kFoundLeft{"Wie vorgefunden und wie verlassen (* geändert)", "As found and as left (* changed)"};
 constexpr TextPair kField{"Feld", "field"};
 constexpr TextPair kFound{"vorgefunden", "as found"};
@@ -103,6 +104,7 @@ void Take(Building& b, const Event& e) {
   if (e.deviceKind >= 0) v.deviceKind = e.deviceKind;
   if (!e.firmware.empty()) v.firmware = e.firmware;
   const QJsonObject& d = e.details;
+  if (d.value("module_answered") != QJsonValue(false)) v.answered = true;
   const auto seenAll = [&](const QJsonObject& fields) {
     for (auto it = fields.begin(); it != fields.end(); ++it) b.fields.Seen(it.key().toStdString(), Text(*it));
   };
@@ -138,7 +140,8 @@ std::vector<FoundLeft> LiveRows(const Building& b, Language l) {
     if (label.empty()) continue;
     const std::string unit = c == 6 ? "°C" : types::ChannelUnit(typeIndex, c);
     const int decimals = c == 6 ? 1 : types::ChannelDecimals(typeIndex, c);
-    const auto shown = [&](const QJsonValue& v) {
+    const auto shown = [&](const QJsonValue& v) -> std::string {
+      if (!v.isDouble()) return "-";  // not answered
       return StringPrintf("%.*f", decimals, v.toDouble()) + (unit.empty() || unit == " " ? "" : " " + unit);
     };
     rows.push_back({label, shown(first[c - 1]), shown(last[c - 1])});
@@ -264,6 +267,7 @@ class Pager {
 
 std::string ModuleLine(const ModuleVisit& v, Language l) {
   if (v.identity.empty() && v.address == 128) return kDisplayUnit(l);
+  if (v.identity.empty() && !v.answered) return StringPrintf(kNoModule(l), v.address);
   return StringPrintf(kModule(l), ShownIdentity(v.identity).c_str(),
                       v.type > 0 ? types::TypeName(v.type - 1, l).c_str() : "-", v.address,
                       v.deviceKind >= 0 ? std::to_string(v.deviceKind).c_str() : "-",

@@ -35,6 +35,7 @@ struct ModuleVisit {
   std::vector<Event> calibrations, readouts, clocks, displayChanges;
   std::vector<Event> others;  // parametrizations, and kinds of a newer program (named, without details)
   std::string trend;  // where the sensor is heading ("" for nowhere in particular)
+  bool answered = false;  // some event's module answered (events say "module_answered": false when not)
 };
 
 struct ReportInput {

@@ -50,6 +50,7 @@ constexpr int kSpanDays[] = {0, 1, 7, 30, 365};
 constexpr TextPair kInterval{"Kalibrierintervall:", "Calibration interval:"};
 constexpr TextPair kDays{" Tage", " days"};
 constexpr TextPair kSite{"Anlage:", "Site:"};
+constexpr TextPair kTechnicianField{"Techniker:", "Technician:"};
 constexpr TextPair kExport{"Exportieren…", "Export…"};
 constexpr TextPair kReport{"Servicebericht", "Service report"};
 constexpr TextPair kSaveChart{"Diagramm speichern…", "Save chart…"};
@@ -186,8 +187,14 @@ void HistoryWindow::Build() {
   saveChart_ = button("saveChart");
   printChart_ = button("printChart");
   close_ = button("close");
+  technicianLabel_ = new QLabel(this);
+  technician_ = new QLineEdit(ToQ(options_.technician), this);
+  technician_->setObjectName(QStringLiteral("technician"));
+  technician_->setMaxLength(80);
   buttons->addWidget(siteLabel_);
   buttons->addWidget(site_, 1);
+  buttons->addWidget(technicianLabel_);
+  buttons->addWidget(technician_, 1);
   for (QPushButton* b : {report_, export_, saveChart_, printChart_}) buttons->addWidget(b);
   buttons->addStretch();
   buttons->addWidget(close_);
@@ -216,6 +223,18 @@ void HistoryWindow::Build() {
     options_.site = site_->text().trimmed().toStdString();
     if (options_.saveSite) options_.saveSite(options_.site);
   });
+  connect(technician_, &QLineEdit::editingFinished, this, [this] {
+    const std::string typed = technician_->text().trimmed().toStdString();
+    if (typed == options_.technician) return;
+    // The caller keeps it and hands back the name it records (blank: the account's).
+    if (options_.saveTechnician) options_.saveTechnician(typed);
+    else options_.technician = typed;
+  });
+}
+
+void HistoryWindow::setTechnician(const std::string& name) {
+  options_.technician = name;
+  technician_->setText(ToQ(name));
 }
 
 void HistoryWindow::Retranslate() {
@@ -228,6 +247,7 @@ void HistoryWindow::Retranslate() {
   spanLabel_->setText(QString::fromUtf8(kSpan(l)));
   intervalLabel_->setText(QString::fromUtf8(kInterval(l)));
   siteLabel_->setText(QString::fromUtf8(kSite(l)));
+  technicianLabel_->setText(QString::fromUtf8(kTechnicianField(l)));
   export_->setText(QString::fromUtf8(kExport(l)));
   report_->setText(QString::fromUtf8(kReport(l)));
   saveChart_->setText(QString::fromUtf8(kSaveChart(l)));

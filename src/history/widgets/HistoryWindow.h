@@ -45,6 +45,8 @@ class HistoryWindow : public QDialog {
     std::string site;
     std::function<void(const std::string&)> saveSite;
     std::string technician, program;
+    // The technician field was changed (blank: the account's name); the caller keeps it.
+    std::function<void(const std::string&)> saveTechnician;
     std::function<std::string(const std::string& key, int type)> fieldLabel;
     std::function<int(const std::string& key)> fieldRank;  // the report's order of fields
   };
@@ -58,6 +60,8 @@ class HistoryWindow : public QDialog {
   void ShowModule(const std::string& identity);
   // Shows the module last seen at this address (a row of the bus view).
   void ShowAddress(int address);
+  // The technician the report names (changed in Setup).
+  void setTechnician(const std::string& name);
 
   // For the tests and the bench: what is shown.
   const std::vector<ModuleRow>& rows() const { return rows_; }
@@ -105,6 +109,8 @@ class HistoryWindow : public QDialog {
   QComboBox* family_ = nullptr;
   QSpinBox* interval_ = nullptr;
   QLineEdit* site_ = nullptr;
+  QLabel* technicianLabel_ = nullptr;
+  QLineEdit* technician_ = nullptr;
   QLabel* kindLabel_ = nullptr;
   QLabel* spanLabel_ = nullptr;
   QLabel* intervalLabel_ = nullptr;
