@@ -46,8 +46,7 @@ ModuleIdentity IdentityFromModule(const Link& link, int address) {
   return id;
 }
 
-void RecordFlow(Link& link, const FlowContext& context, FlowRecord record) {
-  if (!context.log) return;
+void IdentifyRecord(Link& link, const FlowContext& context, FlowRecord& record) {
   ModuleIdentity& id = record.module;
   if (id.address < 0) id.address = context.address;
   const bool complete = !id.identity.empty() && id.type > 0 && id.deviceKind >= 0 && !id.firmware.empty();
@@ -65,6 +64,11 @@ void RecordFlow(Link& link, const FlowContext& context, FlowRecord record) {
         id.firmware = platform::StringPrintf("%.2f", static_cast<double>(m.firmware));
     }
   }
+}
+
+void RecordFlow(Link& link, const FlowContext& context, FlowRecord record) {
+  if (!context.log) return;
+  IdentifyRecord(link, context, record);
   context.log->Record(std::move(record));
 }
 
