@@ -36,9 +36,9 @@ const std::vector<std::string>& ProcedureNames() {
 }
 
 // What polls the module while the points settle, in place of the main window.
-class PollingHost : public CalibrationHost {
+class CalibrationPolling : public CalibrationHost {
  public:
-  explicit PollingHost(app::LiveMeasurement& live) : live_(live) {}
+  explicit CalibrationPolling(app::LiveMeasurement& live) : live_(live) {}
   void SetChannelCaptions(int) override {}
   void StartPolling() override { live_.StartPolling(); }
   void StopPolling() override { live_.StopPolling(); }
@@ -64,10 +64,10 @@ class ProcedureChoice : public CalibrationUi {
   std::string procedure_;
 };
 
-std::string Finish(ArgReader& r) { return r.Done() ? std::string() : r.error(); }
+std::string FinishCalibrate(ArgReader& r) { return r.Done() ? std::string() : r.error(); }
 
 // korvane.conf's settings and the buffer file, each entry that is not understood named.
-void LoadSettings(CliContext& ctx, AssistantParts& parts) {
+void LoadCalibrationSettings(CliContext& ctx, AssistantParts& parts) {
   const Language l = ctx.language();
   const std::string folder = ctx.options().settingsFolder;
   std::string problem;
@@ -95,7 +95,7 @@ std::string ParseCalibrate(Args& args, int baud, CommandOptions& o) {
   o.saveImplausible = r.Flag("--save-implausible");
   const bool certificate = r.Value("--certificate", &o.certificate);
   r.Int("--poll", kMinPollMs, kMaxPollMs, &o.pollMs);
-  if (std::string e = Finish(r); !e.empty()) return e;
+  if (std::string e = FinishCalibrate(r); !e.empty()) return e;
   for (const std::string& text : references) {
     const std::optional<std::string> number = platform::NumberEntryText(text);
     if (!number) return "--reference takes a number, not \"" + text + "\"";
@@ -128,7 +128,7 @@ int RunCalibrate(CliContext& ctx, const CommandOptions& o) {
     if (const int rc = ctx.CheckOutputs({o.certificate}); rc != kExitOk) return rc;
 
   AssistantParts parts;
-  LoadSettings(ctx, parts);
+  LoadCalibrationSettings(ctx, parts);
   if (!o.buffers.empty()) parts.settings.bufferSet = o.buffers;
   parts.settings.autoAccept = o.autoAccept;
   if (ctx.seconds()) parts.seconds = ctx.seconds();
@@ -156,7 +156,7 @@ int RunCalibrate(CliContext& ctx, const CommandOptions& o) {
   link::Link& link = ctx.link();
   app::LiveMeasurement live(link, ctx.ui(), ctx.context());
   live.setPollPeriod(std::chrono::milliseconds(o.pollMs));
-  PollingHost host(live);
+  CalibrationPolling host(live);
   ProcedureChoice choice(o.procedure);
   int result = kExitOk;
   {

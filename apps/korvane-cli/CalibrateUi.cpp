@@ -31,13 +31,13 @@ constexpr TextPair kInputClosed{
 constexpr TextPair kPointTaken{"Punkt übernommen: %s %s (%s).", "Point taken: %s %s (%s)."};
 constexpr TextPair kNoReference{"Kein Referenzwert für Punkt %d: --reference angeben.",
                                 "No reference value for point %d: give --reference."};
-constexpr TextPair kReference{"Referenz: %s %s", "Reference: %s %s"};
-constexpr TextPair kNotANumber{"Geben Sie eine Zahl ein.", "Enter a number."};
+constexpr TextPair kReferenceTaken{"Referenz: %s %s", "Reference: %s %s"};
+constexpr TextPair kCliNotANumber{"Geben Sie eine Zahl ein.", "Enter a number."};
 constexpr TextPair kSaveQuestion{"Im Modul speichern?", "Save in the module?"};
 constexpr TextPair kYesNo{" [j/N] ", " [y/N] "};
 constexpr TextPair kNotSavedHint{"Nicht gespeichert (--save speichert).", "Not saved (--save saves)."};
 
-std::string Number(double v, int decimals) {
+std::string PollNumber(double v, int decimals) {
   return platform::WithoutNegativeZero(StringPrintf("%.*f", decimals, v));
 }
 
@@ -77,7 +77,7 @@ void CalibrateUi::PrintPoll(const PointSession& s) {
   const Language l = ctx_.language();
   const SessionSetup& setup = s.setup();
   const int decimals = std::max(1, types::ChannelDecimals(type_, setup.channel));
-  ctx_.out() << "  " << Number(s.value(), decimals) << ' ' << setup.unit << "  " << Number(s.temperature(), 1)
+  ctx_.out() << "  " << PollNumber(s.value(), decimals) << ' ' << setup.unit << "  " << PollNumber(s.temperature(), 1)
              << " °C  " << kDriftLabel(l) << ' ' << DriftText(s.figures(), setup.criterion, setup.unit) << "  "
              << kNoiseLabel(l) << ' ' << NoiseText(s.figures(), setup.criterion, setup.unit) << "  "
              << StabilityVerdict(s.figures(), setup.criterion, setup.unit, s.waitingToLeave(), l) << '\n'
@@ -134,7 +134,7 @@ void CalibrateUi::RunPoint(PointSession& s) {
   session_ = nullptr;
   if (s.end() == PointSession::End::kAutomatic || s.end() == PointSession::End::kByHand) {
     const std::string how = s.figures().stable && !s.waitingToLeave() ? kTakenStable(l) : kTakenUnstable(l);
-    ctx_.out() << StringPrintf(kPointTaken(l), Number(s.value(), std::max(1, types::ChannelDecimals(type_, s.setup().channel))).c_str(),
+    ctx_.out() << StringPrintf(kPointTaken(l), PollNumber(s.value(), std::max(1, types::ChannelDecimals(type_, s.setup().channel))).c_str(),
                                s.setup().unit.c_str(), how.c_str())
                << '\n'
                << std::flush;
@@ -166,7 +166,7 @@ std::optional<ReferenceAnswer> CalibrateUi::EnterReference(const ReferenceReques
         a.value = static_cast<float>(platform::ToDouble(*n));
         break;
       }
-      ctx_.err() << kNotANumber(l) << '\n' << std::flush;
+      ctx_.err() << kCliNotANumber(l) << '\n' << std::flush;
     }
   } else if (known) {
     a.value = preset;
@@ -174,7 +174,7 @@ std::optional<ReferenceAnswer> CalibrateUi::EnterReference(const ReferenceReques
     ctx_.err() << StringPrintf(kNoReference(l), q.point == 0 ? 1 : q.point) << '\n' << std::flush;
     return std::nullopt;
   }
-  ctx_.out() << StringPrintf(kReference(l), StringPrintf("%g", static_cast<double>(a.value)).c_str(), q.unit.c_str())
+  ctx_.out() << StringPrintf(kReferenceTaken(l), StringPrintf("%g", static_cast<double>(a.value)).c_str(), q.unit.c_str())
              << '\n'
              << std::flush;
   return a;

@@ -13,20 +13,20 @@ namespace {
 using platform::StringPrintf;
 using platform::TextPair;
 
-constexpr TextPair kNotNumber{"korvane.conf: \"%s=%s\" ist keine Zahl von %g bis %g; es gilt %g.",
+constexpr TextPair kEntryNotNumber{"korvane.conf: \"%s=%s\" ist keine Zahl von %g bis %g; es gilt %g.",
                               "korvane.conf: \"%s=%s\" is not a number from %g to %g; %g is used."};
-constexpr TextPair kNotChoice{"korvane.conf: \"%s=%s\" ist nicht %s; es gilt %s.",
+constexpr TextPair kEntryNotChoice{"korvane.conf: \"%s=%s\" ist nicht %s; es gilt %s.",
                               "korvane.conf: \"%s=%s\" is not %s; %s is used."};
 
-std::string Trimmed(const std::string& s) {
+std::string TrimmedEntry(const std::string& s) {
   const std::size_t a = s.find_first_not_of(" \t\r");
   if (a == std::string::npos) return {};
   return s.substr(a, s.find_last_not_of(" \t\r") - a + 1);
 }
 
 // A number within [low, high], written with "." whatever the locale.
-bool Number(const std::string& text, double low, double high, double* out) {
-  const std::string t = Trimmed(text);
+bool EntryNumber(const std::string& text, double low, double high, double* out) {
+  const std::string t = TrimmedEntry(text);
   double v = 0;
   const auto [end, ec] = std::from_chars(t.data(), t.data() + t.size(), v);
   if (t.empty() || ec != std::errc() || end != t.data() + t.size() || !std::isfinite(v) || v < low || v > high)
@@ -35,24 +35,24 @@ bool Number(const std::string& text, double low, double high, double* out) {
   return true;
 }
 
-std::string Shown(double v) { return StringPrintf("%g", v); }
+std::string ShownEntry(double v) { return StringPrintf("%g", v); }
 
-class Reader {
+class EntryReader {
  public:
-  Reader(const std::map<std::string, std::string>& values, std::vector<std::string>* problems, Language l)
+  EntryReader(const std::map<std::string, std::string>& values, std::vector<std::string>* problems, Language l)
       : values_(values), problems_(problems), l_(l) {}
 
   void Number(const std::string& key, double low, double high, double* value) {
     const auto it = values_.find(key);
     if (it == values_.end()) return;
-    if (calibration::Number(it->second, low, high, value)) return;
-    Say(StringPrintf(kNotNumber(l_), key.c_str(), it->second.c_str(), low, high, *value));
+    if (EntryNumber(it->second, low, high, value)) return;
+    Say(StringPrintf(kEntryNotNumber(l_), key.c_str(), it->second.c_str(), low, high, *value));
   }
   // One of the words; the index of the word taken, or the default's.
   void Choice(const std::string& key, const std::vector<std::string>& words, std::size_t* index) {
     const auto it = values_.find(key);
     if (it == values_.end()) return;
-    const std::string v = Trimmed(it->second);
+    const std::string v = TrimmedEntry(it->second);
     for (std::size_t i = 0; i < words.size(); ++i) {
       if (v == words[i]) {
         *index = i;
@@ -61,7 +61,7 @@ class Reader {
     }
     std::string list;
     for (std::size_t i = 0; i < words.size(); ++i) list += (i ? " | " : "") + words[i];
-    Say(StringPrintf(kNotChoice(l_), key.c_str(), it->second.c_str(), list.c_str(), words[*index].c_str()));
+    Say(StringPrintf(kEntryNotChoice(l_), key.c_str(), it->second.c_str(), list.c_str(), words[*index].c_str()));
   }
 
  private:
@@ -124,7 +124,7 @@ std::string CriterionKey(CriterionGroup g, const char* figure) {
 AssistantSettings ParseAssistantSettings(const std::map<std::string, std::string>& values,
                                          std::vector<std::string>* problems, Language language) {
   AssistantSettings s;
-  Reader r(values, problems, language);
+  EntryReader r(values, problems, language);
   std::size_t mode = 0, automatic = 0, buffers = 1;
   r.Choice(kModeKey, {"assistant", "classic"}, &mode);
   r.Choice(kAutoKey, {"yes", "no"}, &automatic);
@@ -148,12 +148,12 @@ std::map<std::string, std::string> AssistantSettingsValues(const AssistantSettin
   v[kModeKey] = s.assistant ? "assistant" : "classic";
   v[kAutoKey] = s.autoAccept ? "yes" : "no";
   v[kBuffersKey] = s.bufferSet;
-  v[kTimeLimitKey] = Shown(s.timeLimitSeconds);
+  v[kTimeLimitKey] = ShownEntry(s.timeLimitSeconds);
   for (CriterionGroup g : CriterionGroups()) {
     const StabilityCriterion& c = s.For(g);
-    v[CriterionKey(g, "drift")] = Shown(c.maxDrift);
-    v[CriterionKey(g, "noise")] = Shown(c.maxNoise);
-    v[CriterionKey(g, "window")] = Shown(c.windowSeconds);
+    v[CriterionKey(g, "drift")] = ShownEntry(c.maxDrift);
+    v[CriterionKey(g, "noise")] = ShownEntry(c.maxNoise);
+    v[CriterionKey(g, "window")] = ShownEntry(c.windowSeconds);
   }
   return v;
 }

@@ -17,11 +17,11 @@ constexpr TextPair kNoiseOver{"Rauschen %s über %s", "noise %s above %s"};
 constexpr TextPair kLeaving{"wartet, bis der Wert die Lösung des 1. Punkts verlassen hat",
                             "waiting for the reading to leave the 1st point's solution"};
 
-std::string Unit(const StabilityCriterion& c, const std::string& unit) {
+std::string LimitUnit(const StabilityCriterion& c, const std::string& unit) {
   return c.kind == LimitKind::kPercent ? "%" : unit;
 }
 
-std::string Figure(double v) {
+std::string FigureText(double v) {
   if (!std::isfinite(v)) return "∞";
   return platform::WithoutNegativeZero(StringPrintf(std::fabs(v) < 10 ? "%.2f" : "%.1f", v));
 }
@@ -29,11 +29,11 @@ std::string Figure(double v) {
 }  // namespace
 
 std::string DriftText(const StabilityFigures& f, const StabilityCriterion& c, const std::string& unit) {
-  return Figure(f.drift) + " " + Unit(c, unit) + "/min";
+  return FigureText(f.drift) + " " + LimitUnit(c, unit) + "/min";
 }
 
 std::string NoiseText(const StabilityFigures& f, const StabilityCriterion& c, const std::string& unit) {
-  return Figure(f.noise) + " " + Unit(c, unit);
+  return FigureText(f.noise) + " " + LimitUnit(c, unit);
 }
 
 std::string StabilityVerdict(const StabilityFigures& f, const StabilityCriterion& c, const std::string& unit,
@@ -44,10 +44,10 @@ std::string StabilityVerdict(const StabilityFigures& f, const StabilityCriterion
   std::string text;
   if (std::fabs(f.drift) > c.maxDrift)
     text = StringPrintf(kDriftOver(l), DriftText(f, c, unit).c_str(),
-                        (Figure(c.maxDrift) + " " + Unit(c, unit) + "/min").c_str());
+                        (FigureText(c.maxDrift) + " " + LimitUnit(c, unit) + "/min").c_str());
   if (f.noise > c.maxNoise) {
     if (!text.empty()) text += ", ";
-    text += StringPrintf(kNoiseOver(l), NoiseText(f, c, unit).c_str(), (Figure(c.maxNoise) + " " + Unit(c, unit)).c_str());
+    text += StringPrintf(kNoiseOver(l), NoiseText(f, c, unit).c_str(), (FigureText(c.maxNoise) + " " + LimitUnit(c, unit)).c_str());
   }
   return text;
 }

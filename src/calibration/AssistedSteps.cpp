@@ -15,7 +15,7 @@ namespace {
 using platform::StringPrintf;
 using platform::TextPair;
 
-constexpr TextPair kTitle{"Kalibrierung: %s – %s", "Calibration: %s – %s"};
+constexpr TextPair kAssistantTitle{"Kalibrierung: %s – %s", "Calibration: %s – %s"};
 constexpr TextPair kRecognised{"Puffer %s (%s) erkannt: pH %.3f bei %.1f °C.",
                                "Buffer %s (%s) recognised: pH %.3f at %.1f °C."};
 constexpr TextPair kOutsideTable{
@@ -36,18 +36,18 @@ constexpr TextPair kSameSolution{"Gleiche Lösung wie beim 1. Punkt? Der Messwer
                                  "Same solution as at the 1st point? The reading has hardly changed."};
 constexpr TextPair kSaveImplausible{"Das Ergebnis ist nicht plausibel. Trotzdem im Modul speichern?",
                                     "The result is not plausible. Save it in the module all the same?"};
-constexpr TextPair kEqual{"Beide Punkte sind gleich (Messwert oder Referenz).",
+constexpr TextPair kEqualPoints{"Beide Punkte sind gleich (Messwert oder Referenz).",
                           "Both points are the same (reading or reference)."};
-constexpr TextPair kRefused{"Der Luftdruck muss zwischen 800 und 1200 hPa liegen.",
+constexpr TextPair kRefusedPressure{"Der Luftdruck muss zwischen 800 und 1200 hPa liegen.",
                             "The air pressure must lie between 800 and 1200 hPa."};
-constexpr TextPair kUnusable{"Die Werte ergeben keine Zahl; nichts kann gespeichert werden.",
+constexpr TextPair kUnusableValues{"Die Werte ergeben keine Zahl; nichts kann gespeichert werden.",
                              "The values give no number; nothing can be saved."};
-constexpr TextPair kSaved{"Gespeichert.", "Saved."};
-constexpr TextPair kDiscarded{"Nicht gespeichert: das Modul behält seine Werte.",
+constexpr TextPair kEndSaved{"Gespeichert.", "Saved."};
+constexpr TextPair kEndDiscarded{"Nicht gespeichert: das Modul behält seine Werte.",
                               "Not saved: the module keeps its values."};
-constexpr TextPair kNoResult{"Kein Ergebnis: das Modul behält seine Werte.", "No result: the module keeps its values."};
-constexpr TextPair kCancelled{"Abgebrochen: nichts wurde geschrieben.", "Cancelled: nothing was written."};
-constexpr TextPair kLineLost{"Verbindung verloren: nichts wurde geschrieben.", "Connection lost: nothing was written."};
+constexpr TextPair kEndNoResult{"Kein Ergebnis: das Modul behält seine Werte.", "No result: the module keeps its values."};
+constexpr TextPair kEndCancelled{"Abgebrochen: nichts wurde geschrieben.", "Cancelled: nothing was written."};
+constexpr TextPair kEndLineLost{"Verbindung verloren: nichts wurde geschrieben.", "Connection lost: nothing was written."};
 
 float Thousandths(double v) { return static_cast<float>(std::round(v * 1000.0) / 1000.0); }
 
@@ -60,7 +60,7 @@ void AssistedSteps::Begin(const std::string& procedure, int typeIndex, int point
   procedure_ = procedure;
   type_ = typeIndex;
   AssistantStart s;
-  s.title = StringPrintf(kTitle(lang_), types::TypeName(typeIndex, lang_).c_str(),
+  s.title = StringPrintf(kAssistantTitle(lang_), types::TypeName(typeIndex, lang_).c_str(),
                          types::ProcedureName(procedure, lang_).c_str());
   s.typeIndex = typeIndex;
   s.procedure = procedure;
@@ -219,7 +219,7 @@ PointResult AssistedSteps::Point(const PointRequest& r) {
 void AssistedSteps::CalibrationError(Verdict v) {
   // The result view says what an implausible result broke.
   if (v == Verdict::kImplausible || v == Verdict::kPlausible) return;
-  const TextPair& why = v == Verdict::kEqual ? kEqual : v == Verdict::kRefused ? kRefused : kUnusable;
+  const TextPair& why = v == Verdict::kEqual ? kEqualPoints : v == Verdict::kRefused ? kRefusedPressure : kUnusableValues;
   Tell(std::string(kCalibrationError(lang_)) + "\n" + why(lang_));
 }
 
@@ -252,11 +252,11 @@ bool AssistedSteps::Offer(const ResultOffer& o) {
 void AssistedSteps::Tell(const std::string& text) { parts_.ui->Tell(text); }
 
 void AssistedSteps::End(const std::string& outcome) {
-  const TextPair& text = outcome == "saved"       ? kSaved
-                         : outcome == "discarded" ? kDiscarded
-                         : outcome == "cancelled" ? kCancelled
-                         : outcome == "line-lost" ? kLineLost
-                                                  : kNoResult;
+  const TextPair& text = outcome == "saved"       ? kEndSaved
+                         : outcome == "discarded" ? kEndDiscarded
+                         : outcome == "cancelled" ? kEndCancelled
+                         : outcome == "line-lost" ? kEndLineLost
+                                                  : kEndNoResult;
   parts_.ui->End(text(lang_), Printer());
 }
 

@@ -12,7 +12,7 @@ namespace {
 using platform::StringPrintf;
 using platform::TextPair;
 
-constexpr TextPair kBadLine{"%s, Zeile %d: \"%s\" %s; die Zeile wird übergangen.",
+constexpr TextPair kBufferBadLine{"%s, Zeile %d: \"%s\" %s; die Zeile wird übergangen.",
                             "%s, line %d: \"%s\" %s; the line is skipped."};
 constexpr TextPair kUnknownSet{"ist kein Puffersatz (din19266, technical, din19267, own)",
                                "is no buffer set (din19266, technical, din19267, own)"};
@@ -21,19 +21,19 @@ constexpr TextPair kNotBuffer{"ist nicht NAME: °C=pH ...", "is not NAME: °C=pH
 constexpr TextPair kNotAscending{"hat keine steigenden Temperaturen von -10 bis 150 °C und pH-Werte von 0 bis 14",
                                  "has no rising temperatures from -10 to 150 °C with pH values from 0 to 14"};
 
-std::string Trimmed(const std::string& s) {
+std::string TrimmedBufferLine(const std::string& s) {
   const std::size_t a = s.find_first_not_of(" \t\r");
   if (a == std::string::npos) return {};
   return s.substr(a, s.find_last_not_of(" \t\r") - a + 1);
 }
 
-bool Number(const std::string& t, double* v) {
+bool BufferNumber(const std::string& t, double* v) {
   const auto [end, ec] = std::from_chars(t.data(), t.data() + t.size(), *v);
   return !t.empty() && ec == std::errc() && end == t.data() + t.size() && std::isfinite(*v);
 }
 
 // "0=4.67 10=4.66 ..." into points, or false.
-bool Points(const std::string& text, std::vector<BufferPoint>* points, bool* ordered) {
+bool BufferPoints(const std::string& text, std::vector<BufferPoint>* points, bool* ordered) {
   std::size_t at = 0;
   *ordered = true;
   while (at < text.size()) {
@@ -45,7 +45,7 @@ bool Points(const std::string& text, std::vector<BufferPoint>* points, bool* ord
     at = end;
     const std::size_t eq = pair.find('=');
     BufferPoint p{};
-    if (eq == std::string::npos || !Number(pair.substr(0, eq), &p.celsius) || !Number(pair.substr(eq + 1), &p.ph))
+    if (eq == std::string::npos || !BufferNumber(pair.substr(0, eq), &p.celsius) || !BufferNumber(pair.substr(eq + 1), &p.ph))
       return false;
     if (p.celsius < -10 || p.celsius > 150 || p.ph < 0 || p.ph > 14 ||
         (!points->empty() && p.celsius <= points->back().celsius))
@@ -66,17 +66,17 @@ std::vector<BufferSet> BufferSetsWithFile(const std::string& text, std::vector<s
   std::size_t at = 0;
   const auto bad = [&](const std::string& line, const TextPair& why) {
     if (problems)
-      problems->push_back(StringPrintf(kBadLine(l), kBufferFileName, number, line.c_str(), why(l)));
+      problems->push_back(StringPrintf(kBufferBadLine(l), kBufferFileName, number, line.c_str(), why(l)));
   };
   while (at < text.size()) {
     std::size_t end = text.find('\n', at);
     if (end == std::string::npos) end = text.size();
-    const std::string line = Trimmed(text.substr(at, end - at));
+    const std::string line = TrimmedBufferLine(text.substr(at, end - at));
     at = end + 1;
     ++number;
     if (line.empty() || line[0] == '#') continue;
     if (line.front() == '[' && line.back() == ']') {
-      const std::string key = Trimmed(line.substr(1, line.size() - 2));
+      const std::string key = TrimmedBufferLine(line.substr(1, line.size() - 2));
       set = nullptr;
       for (BufferSet& s : sets)
         if (s.key == key) set = &s;
@@ -92,8 +92,8 @@ std::vector<BufferSet> BufferSetsWithFile(const std::string& text, std::vector<s
     const std::size_t colon = line.find(':');
     Buffer b;
     bool ordered = true;
-    if (colon == std::string::npos || (b.name = Trimmed(line.substr(0, colon))).empty() ||
-        !Points(line.substr(colon + 1), &b.table, &ordered)) {
+    if (colon == std::string::npos || (b.name = TrimmedBufferLine(line.substr(0, colon))).empty() ||
+        !BufferPoints(line.substr(colon + 1), &b.table, &ordered)) {
       bad(line, kNotBuffer);
       continue;
     }

@@ -115,18 +115,18 @@ BufferValue BufferPh(const Buffer& b, double t) {
   return v;
 }
 
-PhLine UsableLine(double zeroMv, double slopeMv) {
+ElectrodeLine UsableLine(double zeroMv, double slopeMv) {
   if (std::isfinite(zeroMv) && std::isfinite(slopeMv) && types::InRange(types::kPhOffsetRange, zeroMv) &&
       types::InRange(types::kPhSlopeRange, slopeMv))
     return {zeroMv, slopeMv};
   return {0.0, kNernstSlope25};
 }
 
-double PhFromVoltage(const PhLine& line, double mv, double t) {
+double PhFromVoltage(const ElectrodeLine& line, double mv, double t) {
   return 7.0 + (mv - line.zeroMv) / (line.slopeMv * (t + 273.15) / 298.15);
 }
 
-Recognition Recognise(const BufferSet& set, const PhLine& line, double mv, double t) {
+Recognition Recognise(const BufferSet& set, const ElectrodeLine& line, double mv, double t) {
   Recognition r;
   r.measuredPh = PhFromVoltage(line, mv, t);
   if (!std::isfinite(r.measuredPh)) return r;
@@ -146,7 +146,7 @@ Recognition Recognise(const BufferSet& set, const PhLine& line, double mv, doubl
   return r;
 }
 
-bool SameSolution(const PhLine& line, double first, double second, double t) {
+bool SameSolution(const ElectrodeLine& line, double first, double second, double t) {
   return std::fabs(PhFromVoltage(line, first, t) - PhFromVoltage(line, second, t)) < 0.5;
 }
 

@@ -56,7 +56,7 @@ BufferValue BufferPh(const Buffer& buffer, double celsius);
 
 // The electrode line a voltage is read with: the cell voltage at pH 7 and the slope
 // referred to 25 °C, as the module's calibration values hold them.
-struct PhLine {
+struct ElectrodeLine {
   double zeroMv = 0;
   double slopeMv = -59.16;  // mV/pH at 25 °C
 };
@@ -64,9 +64,9 @@ using types::kNernstSlope25;
 // The module's line when its values are plausible calibration values, else the ideal
 // electrode (0 mV, Nernst's slope): a module with an erased or absurd calibration still
 // lets the buffers be told apart.
-PhLine UsableLine(double zeroMv, double slopeMv);
+ElectrodeLine UsableLine(double zeroMv, double slopeMv);
 // The pH a voltage means on a line at a temperature.
-double PhFromVoltage(const PhLine& line, double millivolts, double celsius);
+double PhFromVoltage(const ElectrodeLine& line, double millivolts, double celsius);
 
 struct Recognition {
   int index = -1;       // the buffer of the set, -1 none within reach
@@ -76,9 +76,9 @@ struct Recognition {
 // The buffer of the set nearest to the pH the voltage means, when it lies within one
 // pH unit of the buffer's value (its value at 25 °C where the temperature is outside
 // its table).
-Recognition Recognise(const BufferSet& set, const PhLine& line, double millivolts, double celsius);
+Recognition Recognise(const BufferSet& set, const ElectrodeLine& line, double millivolts, double celsius);
 
 // Two voltages that are less than half a pH unit apart on the line: the same buffer.
-bool SameSolution(const PhLine& line, double firstMv, double secondMv, double celsius);
+bool SameSolution(const ElectrodeLine& line, double firstMv, double secondMv, double celsius);
 
 }  // namespace korvane::calibration

@@ -114,7 +114,7 @@ class Procedure {
   // A point: its text, a value the sensor settled at, and the entry of its reference;
   // nothing when the user gave up or the line went (the procedure ends).
   std::optional<float> Point(const platform::TextPair* text, int point, int capture, int watch, float* captured,
-                             int unitChannel, CriterionGroup group, bool phBuffers = false, PhLine line = {}) {
+                             int unitChannel, CriterionGroup group, bool phBuffers = false, ElectrodeLine line = {}) {
     PointRequest r;
     r.text = text;
     r.point = point;
@@ -189,11 +189,11 @@ class Procedure {
   }
 
   // --- procedures ----------------------------------------------------------------------
-  PhLine ModuleLine(int offset, float slope) const { return UsableLine(K()[static_cast<std::size_t>(offset)], slope); }
+  ElectrodeLine ModuleLine(int offset, float slope) const { return UsableLine(K()[static_cast<std::size_t>(offset)], slope); }
 
   void TwoPointPhBranch() {
     float u1 = 0, u2 = 0;
-    const PhLine line = ModuleLine(0, K()[1]);
+    const ElectrodeLine line = ModuleLine(0, K()[1]);
     const auto b1 = Point(&kFirstPoint, 1, 2, 2, &u1, 1, CriterionGroup::kPh, true, line);
     if (!b1) return;
     const auto b2 = Point(&kSecondPoint, 2, 2, 2, &u2, 1, CriterionGroup::kPh, true, line);
@@ -281,7 +281,7 @@ class Procedure {
   void PhCompensationBranch() {
     float u1 = 0, u2 = 0;
     // The slope of this type is not kept in the module: the buffers are told on the ideal slope.
-    const PhLine line = ModuleLine(2, kNernstSlope25);
+    const ElectrodeLine line = ModuleLine(2, kNernstSlope25);
     const auto b1 = Point(&kFirstPoint, 1, 4, 4, &u1, 2, CriterionGroup::kPh, true, line);
     if (!b1) return;
     const auto b2 = Point(&kSecondPoint, 2, 4, 4, &u2, 2, CriterionGroup::kPh, true, line);

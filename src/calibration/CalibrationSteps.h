@@ -27,7 +27,7 @@ struct PointRequest {
   CriterionGroup group = CriterionGroup::kPh;
   // pH points: the buffers are recognised on the module's electrode line.
   bool phBuffers = false;
-  PhLine line;
+  ElectrodeLine line;
 };
 
 struct PointResult {

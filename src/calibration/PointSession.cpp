@@ -9,7 +9,7 @@
 namespace korvane::calibration {
 namespace {
 
-double Rounded(double v, double step) { return std::isfinite(v) ? std::round(v / step) * step : 0.0; }
+double RoundedFigure(double v, double step) { return std::isfinite(v) ? std::round(v / step) * step : 0.0; }
 
 }  // namespace
 
@@ -46,7 +46,10 @@ double PointSession::elapsed() const { return seconds_() - start_; }
 
 bool PointSession::timedOut() const { return !stableAfter_ && elapsed() >= setup_.timeLimitSeconds; }
 
-void PointSession::TakeByHand() { Finish(End::kByHand); }
+void PointSession::TakeByHand() {
+  // Nothing to take before the module has given a value.
+  if (hasValue()) Finish(End::kByHand);
+}
 void PointSession::Cancel() { Finish(End::kCancelled); }
 
 void PointSession::OnChain() {
@@ -84,13 +87,13 @@ QJsonObject PointSession::Record() const {
       {"channel", setup_.channel},
       {"captured", hasValue() ? QJsonValue(link::FlowNumber(static_cast<float>(value_))) : QJsonValue()},
       {"temperature", link::FlowNumber(values_[5])},
-      {"drift", Rounded(figures_.drift, 0.001)},
-      {"noise", Rounded(figures_.noise, 0.001)},
+      {"drift", RoundedFigure(figures_.drift, 0.001)},
+      {"noise", RoundedFigure(figures_.noise, 0.001)},
       {"drift_unit", percent ? "%/min" : QString::fromStdString(setup_.unit + "/min")},
       {"noise_unit", percent ? "%" : QString::fromStdString(setup_.unit)},
       {"window", setup_.criterion.windowSeconds},
-      {"seconds", Rounded(elapsed(), 0.1)},
-      {"seconds_to_stable", stableAfter_ ? QJsonValue(Rounded(*stableAfter_, 0.1)) : QJsonValue()},
+      {"seconds", RoundedFigure(elapsed(), 0.1)},
+      {"seconds_to_stable", stableAfter_ ? QJsonValue(RoundedFigure(*stableAfter_, 0.1)) : QJsonValue()},
       {"stable", stableAtEnd_},
       {"taken", end_ == End::kAutomatic ? "auto" : "hand"},
   };

@@ -53,7 +53,8 @@ class PointSession : public QObject {
   void setAutoAccept(bool on);
   void setCriterion(const StabilityCriterion& criterion);
 
-  // The user takes the point now (stable or not), or gives the calibration up.
+  // The user takes the point now (stable or not; once the module gave a value), or gives
+  // the calibration up.
   void TakeByHand();
   void Cancel();
 

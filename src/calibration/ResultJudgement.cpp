@@ -14,9 +14,9 @@ namespace {
 using platform::StringPrintf;
 
 constexpr platform::TextPair kOutside{"%s %s außerhalb %g … %g", "%s %s outside %g … %g"};
-constexpr platform::TextPair kSlopeLabel{"Steilheit", "slope"};
+constexpr platform::TextPair kCompensationSlope{"Steilheit", "slope"};
 
-constexpr int kParameters[4] = {32, 33, 34, 37};
+constexpr int kCalibrationParameters[4] = {32, 33, 34, 37};
 
 // The calibration values a procedure produces (1..4), in the order they are shown.
 std::vector<int> Produced(const std::string& p) {
@@ -28,15 +28,15 @@ std::vector<int> Produced(const std::string& p) {
   return {1};
 }
 
-double Position(const types::PlausibleRange& r, double v) {
+double RangePosition(const types::PlausibleRange& r, double v) {
   return r.high > r.low ? (v - r.low) / (r.high - r.low) : 0.5;
 }
 
-void Judge(JudgedValue& v, const types::PlausibleRange& r, ResultJudgement& j, Language l) {
+void JudgeValue(JudgedValue& v, const types::PlausibleRange& r, ResultJudgement& j, Language l) {
   v.range = r;
   v.within = types::InRange(r, static_cast<float>(v.after));
-  v.beforeAt = Position(r, v.before);
-  v.afterAt = Position(r, v.after);
+  v.beforeAt = RangePosition(r, v.before);
+  v.afterAt = RangePosition(r, v.after);
   if (!v.within)
     j.breaches.push_back(StringPrintf(kOutside(l), v.label.c_str(), ValueText(v, v.after).c_str(), r.low, r.high));
 }
@@ -58,7 +58,7 @@ ResultJudgement JudgeResult(const std::string& procedure, int type, const KValue
     if (v.label.empty()) v.label = "K" + std::to_string(n);
     v.unit = types::CalibrationUnit(type, n);
     if (v.unit == "%%/K") v.unit = "%/K";
-    v.decimals = std::max(1, types::CalibrationDecimals(type, kParameters[n - 1]));
+    v.decimals = std::max(1, types::CalibrationDecimals(type, kCalibrationParameters[n - 1]));
     if (procedure == "ph-compensation") {
       // The catalogue gives this type's values in its chlorine units; the offset is a voltage.
       v.unit = "mV";
@@ -67,7 +67,7 @@ ResultJudgement JudgeResult(const std::string& procedure, int type, const KValue
     v.before = before[static_cast<std::size_t>(n - 1)];
     v.after = after[static_cast<std::size_t>(n - 1)];
     for (const types::PlausibleRange& r : ranges)
-      if (r.value == n) Judge(v, r, j, l);
+      if (r.value == n) JudgeValue(v, r, j, l);
     j.values.push_back(v);
   }
   if (procedure == "ph-two-point") {
@@ -77,11 +77,11 @@ ResultJudgement JudgeResult(const std::string& procedure, int type, const KValue
   if (procedure == "ph-compensation" && slope) {
     // The slope has no calibration value: it is judged, and shown, all the same.
     JudgedValue v;
-    v.label = kSlopeLabel(l);
+    v.label = kCompensationSlope(l);
     v.unit = "mV/pH";
     v.before = *slope;
     v.after = *slope;
-    Judge(v, types::kPhSlopeRange, j, l);
+    JudgeValue(v, types::kPhSlopeRange, j, l);
     v.beforeAt = v.afterAt;
     j.values.push_back(v);
     j.zeroPointMv = after[2];

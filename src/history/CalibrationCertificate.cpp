@@ -20,54 +20,54 @@ namespace {
 using platform::StringPrintf;
 using platform::TextPair;
 
-constexpr TextPair kHeading{"Kalibrierzertifikat", "Calibration certificate"};
-constexpr TextPair kModule{"Modul %s: %s, Adresse %d, Geräteart %s, Firmware %s",
+constexpr TextPair kCertHeading{"Kalibrierzertifikat", "Calibration certificate"};
+constexpr TextPair kCertModule{"Modul %s: %s, Adresse %d, Geräteart %s, Firmware %s",
                            "Module %s: %s, address %d, kind %s, firmware %s"};
-constexpr TextPair kProcedure{"Kalibrierung: %s (%s)", "Calibration: %s (%s)"};
-constexpr TextPair kAssistant{"mit Assistent", "with the assistant"};
-constexpr TextPair kClassic{"klassisch", "classic"};
-constexpr TextPair kWhen{"Datum: %s   Techniker: %s", "Date: %s   Technician: %s"};
-constexpr TextPair kProgram{"Programm: %s   Rechner: %s", "Program: %s   Computer: %s"};
-constexpr TextPair kEntry{"Verlaufseintrag %lld, SHA-256 %s", "History entry %lld, SHA-256 %s"};
-constexpr TextPair kPoints{"Messpunkte", "Measuring points"};
-constexpr TextPair kPointHeader[] = {{"Nr.", "no."},        {"gemessen", "captured"}, {"Referenz", "reference"},
+constexpr TextPair kCertProcedure{"Kalibrierung: %s (%s)", "Calibration: %s (%s)"};
+constexpr TextPair kCertAssistant{"mit Assistent", "with the assistant"};
+constexpr TextPair kCertClassic{"klassisch", "classic"};
+constexpr TextPair kCertWhen{"Datum: %s   Techniker: %s", "Date: %s   Technician: %s"};
+constexpr TextPair kCertProgram{"Programm: %s   Rechner: %s", "Program: %s   Computer: %s"};
+constexpr TextPair kCertEntry{"Verlaufseintrag %lld, SHA-256 %s", "History entry %lld, SHA-256 %s"};
+constexpr TextPair kCertPoints{"Messpunkte", "Measuring points"};
+constexpr TextPair kCertPointHeader[] = {{"Nr.", "no."},        {"gemessen", "captured"}, {"Referenz", "reference"},
                                      {"°C", "°C"},          {"Drift", "drift"},       {"Rauschen", "noise"},
                                      {"stabil", "stable"}};
-constexpr TextPair kAfterSeconds{"nach %g s", "after %g s"};
-constexpr TextPair kNo{"nein", "no"};
-constexpr TextPair kResults{"Ergebnis", "Result"};
-constexpr TextPair kResultHeader[] = {{"Wert", "value"}, {"vorher", "before"}, {"nachher", "after"},
+constexpr TextPair kCertAfterSeconds{"nach %g s", "after %g s"};
+constexpr TextPair kCertNo{"nein", "no"};
+constexpr TextPair kCertResults{"Ergebnis", "Result"};
+constexpr TextPair kCertResultHeader[] = {{"Wert", "value"}, {"vorher", "before"}, {"nachher", "after"},
                                       {"Grenzen", "limits"}, {"", ""}};
-constexpr TextPair kWithin{"eingehalten", "met"};
-constexpr TextPair kBroken{"verletzt", "broken"};
-constexpr TextPair kSlopeLabel{"Steilheit", "slope"};
-constexpr TextPair kPh{"Steilheit %.1f %% der Nernst-Steilheit, Nullpunkt %.1f mV",
+constexpr TextPair kCertWithin{"eingehalten", "met"};
+constexpr TextPair kCertBroken{"verletzt", "broken"};
+constexpr TextPair kCertSlope{"Steilheit", "slope"};
+constexpr TextPair kCertNernst{"Steilheit %.1f %% der Nernst-Steilheit, Nullpunkt %.1f mV",
                        "slope %.1f %% of Nernst's slope, zero point %.1f mV"};
-constexpr TextPair kVerdict{"Urteil: %s, %s", "Verdict: %s, %s"};
-constexpr TextPair kPlausible{"plausibel", "plausible"};
-constexpr TextPair kImplausible{"nicht plausibel", "not plausible"};
-constexpr TextPair kNoResult{"ohne Ergebnis", "no result"};
-constexpr TextPair kSaved{"im Modul gespeichert", "saved in the module"};
-constexpr TextPair kNotSaved{"nicht gespeichert", "not saved"};
-constexpr TextPair kTechnicianSignature{"Techniker: %s", "Technician: %s"};
-constexpr TextPair kSignature{"Datum, Unterschrift", "Date, signature"};
+constexpr TextPair kCertVerdict{"Urteil: %s, %s", "Verdict: %s, %s"};
+constexpr TextPair kCertPlausible{"plausibel", "plausible"};
+constexpr TextPair kCertImplausible{"nicht plausibel", "not plausible"};
+constexpr TextPair kCertNoResult{"ohne Ergebnis", "no result"};
+constexpr TextPair kCertSaved{"im Modul gespeichert", "saved in the module"};
+constexpr TextPair kCertNotSaved{"nicht gespeichert", "not saved"};
+constexpr TextPair kCertTechnician{"Techniker: %s", "Technician: %s"};
+constexpr TextPair kCertSignature{"Datum, Unterschrift", "Date, signature"};
 
-std::string Time(std::int64_t ms, Language l) {
+std::string CertTime(std::int64_t ms, Language l) {
   return QDateTime::fromMSecsSinceEpoch(ms)
       .toString(l == Language::kEnglish ? QStringLiteral("yyyy-MM-dd hh:mm") : QStringLiteral("dd.MM.yyyy hh:mm"))
       .toStdString();
 }
 
-std::string Text(const QJsonValue& v) {
+std::string CertText(const QJsonValue& v) {
   if (v.isDouble()) return StringPrintf("%g", v.toDouble());
   if (v.isString()) return v.toString().toStdString();
   return "-";
 }
 
 // Lines and columns on the page, top down.
-class Sheet {
+class CertSheet {
  public:
-  explicit Sheet(platform::PageTarget& page)
+  explicit CertSheet(platform::PageTarget& page)
       : page_(page),
         left_(page.Width() * 8 / 100),
         width_(page.Width() * 84 / 100),
@@ -92,17 +92,17 @@ class Sheet {
   int left_, width_, y_, line_;
 };
 
-std::string Unit(int typeIndex, const QJsonObject& p) {
+std::string CertUnit(int typeIndex, const QJsonObject& p) {
   const int channel = p.value("channel").toInt(0);
   if (channel < 1 || channel > 5) return {};
   const std::string u = types::ChannelUnit(typeIndex, channel);
   return u.empty() || u == " " ? std::string() : " " + u;
 }
 
-void Points(Sheet& s, const Event& e, Language l) {
+void CertPoints(CertSheet& s, const Event& e, Language l) {
   const std::vector<int> at{0, 70, 260, 420, 520, 700, 850};
   std::vector<std::string> header;
-  for (const TextPair& h : kPointHeader) header.push_back(h(l));
+  for (const TextPair& h : kCertPointHeader) header.push_back(h(l));
   s.Row(at, header);
   s.Rule();
   int n = 0;
@@ -113,22 +113,22 @@ void Points(Sheet& s, const Event& e, Language l) {
     std::string stable = "-";
     if (figures)
       stable = p.value("stable").toBool() && p.value("seconds_to_stable").isDouble()
-                   ? StringPrintf(kAfterSeconds(l), p.value("seconds_to_stable").toDouble())
-                   : std::string(kNo(l));
-    s.Row(at, {std::to_string(++n), Text(captured) + (captured.isDouble() ? Unit(e.type - 1, p) : ""),
-               Text(p.value("reference")), Text(p.value("temperature")),
-               figures ? Text(p.value("drift")) + " " + Text(p.value("drift_unit")) : "-",
-               figures ? Text(p.value("noise")) + " " + Text(p.value("noise_unit")) : "-", stable});
+                   ? StringPrintf(kCertAfterSeconds(l), p.value("seconds_to_stable").toDouble())
+                   : std::string(kCertNo(l));
+    s.Row(at, {std::to_string(++n), CertText(captured) + (captured.isDouble() ? CertUnit(e.type - 1, p) : ""),
+               CertText(p.value("reference")), CertText(p.value("temperature")),
+               figures ? CertText(p.value("drift")) + " " + CertText(p.value("drift_unit")) : "-",
+               figures ? CertText(p.value("noise")) + " " + CertText(p.value("noise_unit")) : "-", stable});
     if (std::string more = PointFiguresText(p, l); !more.empty()) s.Row({70}, {more});
   }
 }
 
-void Results(Sheet& s, const Event& e, Language l) {
+void CertResults(CertSheet& s, const Event& e, Language l) {
   const QJsonObject& d = e.details;
   const std::string procedure = d.value("procedure").toString().toStdString();
   const std::vector<int> at{0, 380, 530, 680, 860};
   std::vector<std::string> header;
-  for (const TextPair& h : kResultHeader) header.push_back(h(l));
+  for (const TextPair& h : kCertResultHeader) header.push_back(h(l));
   s.Row(at, header);
   s.Rule();
   const QJsonArray before = d.value("before").toArray(), after = d.value("after").toArray();
@@ -148,57 +148,57 @@ void Results(Sheet& s, const Event& e, Language l) {
     std::string limits, judged;
     if (range) {
       limits = StringPrintf("%g … %g", range->low, range->high);
-      judged = types::InRange(*range, static_cast<float>(after[k - 1].toDouble())) ? kWithin(l) : kBroken(l);
+      judged = types::InRange(*range, static_cast<float>(after[k - 1].toDouble())) ? kCertWithin(l) : kCertBroken(l);
     }
-    s.Row(at, {label, Text(before[k - 1]), Text(after[k - 1]), limits, judged});
+    s.Row(at, {label, CertText(before[k - 1]), CertText(after[k - 1]), limits, judged});
   }
   if (d.value("slope").isDouble()) {
     const double slope = d.value("slope").toDouble();
     const types::PlausibleRange& r = types::kPhSlopeRange;
-    s.Row(at, {std::string(kSlopeLabel(l)) + " (mV/pH)", "", Text(d.value("slope")),
+    s.Row(at, {std::string(kCertSlope(l)) + " (mV/pH)", "", CertText(d.value("slope")),
                StringPrintf("%g … %g", r.low, r.high),
-               types::InRange(r, static_cast<float>(slope)) ? kWithin(l) : kBroken(l)});
+               types::InRange(r, static_cast<float>(slope)) ? kCertWithin(l) : kCertBroken(l)});
   }
   if (procedure == "ph-two-point" && after.size() >= 2)
-    s.Line(StringPrintf(kPh(l), after[1].toDouble() / types::kNernstSlope25 * 100.0, after[0].toDouble()));
+    s.Line(StringPrintf(kCertNernst(l), after[1].toDouble() / types::kNernstSlope25 * 100.0, after[0].toDouble()));
   if (procedure == "ph-compensation" && d.value("slope").isDouble() && after.size() >= 3)
-    s.Line(StringPrintf(kPh(l), d.value("slope").toDouble() / types::kNernstSlope25 * 100.0, after[2].toDouble()));
+    s.Line(StringPrintf(kCertNernst(l), d.value("slope").toDouble() / types::kNernstSlope25 * 100.0, after[2].toDouble()));
 }
 
 }  // namespace
 
 bool LayoutCertificate(platform::PageTarget& page, const Event& e, Language l) {
   const QJsonObject& d = e.details;
-  Sheet s(page);
-  s.Line(kHeading(l));
+  CertSheet s(page);
+  s.Line(kCertHeading(l));
   s.Gap();
-  s.Line(StringPrintf(kModule(l), ShownIdentity(e.identity).c_str(),
+  s.Line(StringPrintf(kCertModule(l), ShownIdentity(e.identity).c_str(),
                       e.type > 0 ? types::TypeName(e.type - 1, l).c_str() : "-", e.address,
                       e.deviceKind >= 0 ? std::to_string(e.deviceKind).c_str() : "-",
                       e.firmware.empty() ? "-" : e.firmware.c_str()));
-  s.Line(StringPrintf(kProcedure(l), types::ProcedureName(d.value("procedure").toString().toStdString(), l).c_str(),
-                      d.value("mode").toString() == QLatin1String("assistant") ? kAssistant(l) : kClassic(l)));
-  s.Line(StringPrintf(kWhen(l), Time(e.timeMs, l).c_str(), e.technician.empty() ? "-" : e.technician.c_str()));
-  s.Line(StringPrintf(kProgram(l), e.program.c_str(), e.host.empty() ? "-" : e.host.c_str()));
+  s.Line(StringPrintf(kCertProcedure(l), types::ProcedureName(d.value("procedure").toString().toStdString(), l).c_str(),
+                      d.value("mode").toString() == QLatin1String("assistant") ? kCertAssistant(l) : kCertClassic(l)));
+  s.Line(StringPrintf(kCertWhen(l), CertTime(e.timeMs, l).c_str(), e.technician.empty() ? "-" : e.technician.c_str()));
+  s.Line(StringPrintf(kCertProgram(l), e.program.c_str(), e.host.empty() ? "-" : e.host.c_str()));
   // The record this page was made from, so it can be found and checked in the history.
-  if (e.seq > 0) s.Line(StringPrintf(kEntry(l), static_cast<long long>(e.seq), e.hash.substr(0, 16).c_str()));
+  if (e.seq > 0) s.Line(StringPrintf(kCertEntry(l), static_cast<long long>(e.seq), e.hash.substr(0, 16).c_str()));
   s.Gap();
-  s.Line(kPoints(l));
-  Points(s, e, l);
+  s.Line(kCertPoints(l));
+  CertPoints(s, e, l);
   s.Gap();
-  s.Line(kResults(l));
-  Results(s, e, l);
+  s.Line(kCertResults(l));
+  CertResults(s, e, l);
   s.Gap();
   const QString verdict = d.value("verdict").toString();
-  const std::string judged = verdict == QLatin1String("plausible")     ? kPlausible(l)
-                             : verdict == QLatin1String("implausible") ? kImplausible(l)
-                                                                       : kNoResult(l);
+  const std::string judged = verdict == QLatin1String("plausible")     ? kCertPlausible(l)
+                             : verdict == QLatin1String("implausible") ? kCertImplausible(l)
+                                                                       : kCertNoResult(l);
   const bool saved = d.value("outcome").toString() == QLatin1String("saved");
-  s.Line(StringPrintf(kVerdict(l), judged.c_str(), saved ? kSaved(l) : kNotSaved(l)));
+  s.Line(StringPrintf(kCertVerdict(l), judged.c_str(), saved ? kCertSaved(l) : kCertNotSaved(l)));
   s.Skip(3);
   const std::vector<int> at{0, 550};
   s.Row(at, {std::string(32, '_'), std::string(32, '_')});
-  s.Row(at, {StringPrintf(kTechnicianSignature(l), e.technician.empty() ? "" : e.technician.c_str()), kSignature(l)});
+  s.Row(at, {StringPrintf(kCertTechnician(l), e.technician.empty() ? "" : e.technician.c_str()), kCertSignature(l)});
   return page.End();
 }
 

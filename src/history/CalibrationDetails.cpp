@@ -14,36 +14,36 @@ namespace {
 using platform::StringPrintf;
 using platform::TextPair;
 
-constexpr TextPair kDrift{"Drift %g %s, Rauschen %g %s", "drift %g %s, noise %g %s"};
-constexpr TextPair kStableAfter{"stabil nach %g s", "stable after %g s"};
-constexpr TextPair kNotStable{"nicht stabil (nach %g s)", "not stable (after %g s)"};
-constexpr TextPair kAuto{"automatisch übernommen", "accepted automatically"};
-constexpr TextPair kByHand{"von Hand übernommen", "taken by hand"};
-constexpr TextPair kBuffer{"Puffer %s (%s)", "buffer %s (%s)"};
-constexpr TextPair kBufferSet{"Puffersatz %s", "buffer set %s"};
-constexpr TextPair kLot{"Charge %s", "lot %s"};
-constexpr TextPair kExpiry{"verwendbar bis %s", "use by %s"};
+constexpr TextPair kFiguresDrift{"Drift %g %s, Rauschen %g %s", "drift %g %s, noise %g %s"};
+constexpr TextPair kFiguresStableAfter{"stabil nach %g s", "stable after %g s"};
+constexpr TextPair kFiguresNotStable{"nicht stabil (nach %g s)", "not stable (after %g s)"};
+constexpr TextPair kFiguresAuto{"automatisch übernommen", "accepted automatically"};
+constexpr TextPair kFiguresByHand{"von Hand übernommen", "taken by hand"};
+constexpr TextPair kFiguresBuffer{"Puffer %s (%s)", "buffer %s (%s)"};
+constexpr TextPair kFiguresBufferSet{"Puffersatz %s", "buffer set %s"};
+constexpr TextPair kFiguresLot{"Charge %s", "lot %s"};
+constexpr TextPair kFiguresExpiry{"verwendbar bis %s", "use by %s"};
 
-std::string Str(const QJsonValue& v) { return v.toString().toStdString(); }
+std::string JsonString(const QJsonValue& v) { return v.toString().toStdString(); }
 
 }  // namespace
 
 std::string PointFiguresText(const QJsonObject& p, Language l) {
   if (!p.contains("drift")) return {};
-  std::string text = StringPrintf(kDrift(l), p.value("drift").toDouble(), Str(p.value("drift_unit")).c_str(),
-                                  p.value("noise").toDouble(), Str(p.value("noise_unit")).c_str());
+  std::string text = StringPrintf(kFiguresDrift(l), p.value("drift").toDouble(), JsonString(p.value("drift_unit")).c_str(),
+                                  p.value("noise").toDouble(), JsonString(p.value("noise_unit")).c_str());
   if (p.value("stable").toBool() && p.value("seconds_to_stable").isDouble())
-    text += ", " + StringPrintf(kStableAfter(l), p.value("seconds_to_stable").toDouble());
+    text += ", " + StringPrintf(kFiguresStableAfter(l), p.value("seconds_to_stable").toDouble());
   else
-    text += ", " + StringPrintf(kNotStable(l), p.value("seconds").toDouble());
-  text += ", " + std::string(p.value("taken").toString() == QLatin1String("auto") ? kAuto(l) : kByHand(l));
+    text += ", " + StringPrintf(kFiguresNotStable(l), p.value("seconds").toDouble());
+  text += ", " + std::string(p.value("taken").toString() == QLatin1String("auto") ? kFiguresAuto(l) : kFiguresByHand(l));
   std::vector<std::string> more;
   if (p.contains("buffer"))
-    more.push_back(StringPrintf(kBuffer(l), Str(p.value("buffer")).c_str(), Str(p.value("buffer_set")).c_str()));
+    more.push_back(StringPrintf(kFiguresBuffer(l), JsonString(p.value("buffer")).c_str(), JsonString(p.value("buffer_set")).c_str()));
   else if (p.contains("buffer_set"))
-    more.push_back(StringPrintf(kBufferSet(l), Str(p.value("buffer_set")).c_str()));
-  if (p.contains("lot")) more.push_back(StringPrintf(kLot(l), Str(p.value("lot")).c_str()));
-  if (p.contains("expiry")) more.push_back(StringPrintf(kExpiry(l), Str(p.value("expiry")).c_str()));
+    more.push_back(StringPrintf(kFiguresBufferSet(l), JsonString(p.value("buffer_set")).c_str()));
+  if (p.contains("lot")) more.push_back(StringPrintf(kFiguresLot(l), JsonString(p.value("lot")).c_str()));
+  if (p.contains("expiry")) more.push_back(StringPrintf(kFiguresExpiry(l), JsonString(p.value("expiry")).c_str()));
   for (std::size_t i = 0; i < more.size(); ++i) text += (i == 0 ? "; " : ", ") + more[i];
   return text;
 }

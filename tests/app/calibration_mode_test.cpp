@@ -2,6 +2,8 @@
 // and the context menu say, and a calibration the module did not take never shown as
 // the module's values.
 #include <QAction>
+#include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QDir>
 #include <QFile>
 #include <QPushButton>

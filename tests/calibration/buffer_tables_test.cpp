@@ -92,7 +92,9 @@ TEST(BufferTablesTest, ValuesBetweenTheTablesPointsAreInterpolatedAndNeverBeyond
       const BufferValue v = BufferPh(b, c.t);
       EXPECT_EQ(v.gap, c.gap);
       EXPECT_EQ(v.ph.has_value(), c.ph >= 0);
-      if (v.ph) EXPECT_NEAR(*v.ph, c.ph, 1e-9);
+      if (v.ph) {
+        EXPECT_NEAR(*v.ph, c.ph, 1e-9);
+      }
     }
   }
 }
@@ -105,7 +107,7 @@ TEST(BufferTablesTest, TheBufferIsRecognisedOnTheModulesLineOrTheIdealOne) {
   const struct {
     const char* what;
     const char* set;
-    PhLine module;  // as the module's calibration values give it
+    ElectrodeLine module;  // as the module's calibration values give it
     double mv, t;
     const char* buffer;  // "" none
   } cases[] = {
@@ -127,7 +129,7 @@ TEST(BufferTablesTest, TheBufferIsRecognisedOnTheModulesLineOrTheIdealOne) {
     const Recognition r = Recognise(set, c.module, c.mv, c.t);
     EXPECT_EQ(r.index < 0 ? std::string() : set.buffers[static_cast<std::size_t>(r.index)].name, c.buffer);
   }
-  const PhLine ideal = UsableLine(0, -59.16);
+  const ElectrodeLine ideal = UsableLine(0, -59.16);
   EXPECT_TRUE(SameSolution(ideal, 170.0, 180.0, 25));  // a sixth of a pH unit
   EXPECT_FALSE(SameSolution(ideal, 0.0, 60.0, 25));
 }

@@ -17,10 +17,10 @@
 namespace korvane::test {
 namespace {
 
-platform::LocalTime FixedTime() { return {2026, 3, 9, 10, 0, 0}; }
+platform::LocalTime CalibrateTime() { return {2026, 3, 9, 10, 0, 0}; }
 
 // What the sensor does at a time of its own (seconds since the command started).
-struct Step {
+struct SettleStep {
   double at;
   std::function<void(sim::Amplifier&)> act;
 };
@@ -32,7 +32,7 @@ struct CalibrateFixture : ::testing::Test {
   std::ostringstream out, err;
   std::shared_ptr<sim::Amplifier> amp;
   double now = 0;
-  std::vector<Step> steps;
+  std::vector<SettleStep> steps;
 
   // A fresh line and module for each run of a table.
   void TearDownRun() {
@@ -50,7 +50,10 @@ struct CalibrateFixture : ::testing::Test {
     amp->SetMeasured(6, 12.0f);
   }
   std::string Folder() const { return QDir(dir.path()).filePath("Korvane").toStdString(); }
-  void Conf(const std::string& text) {
+  // Ten-second windows keep the runs short; the criterion's figures are the defaults'.
+  void Conf(std::string text) {
+    for (const char* family : {"ph", "redox", "ise", "conductivity", "oxygen", "chlorine"})
+      text += std::string("calibration.") + family + ".window=10\n";
     QDir().mkpath(QString::fromStdString(Folder()));
     QFile f(QString::fromStdString(Folder() + "/korvane.conf"));
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
@@ -63,7 +66,7 @@ struct CalibrateFixture : ::testing::Test {
     o.baud = 38400;
     o.history = "none";
     args.insert(args.end(), {"--poll", "45"});
-    cli::CliContext ctx(o, out, err, &sim->link, &FixedTime);
+    cli::CliContext ctx(o, out, err, &sim->link, &CalibrateTime);
     ctx.setSeconds([this] { return now; });
     std::size_t next = 0;
     const auto tick = QObject::connect(&sim->link, &link::Link::chainEnded, [&] {
@@ -84,10 +87,10 @@ struct CalibrateFixture : ::testing::Test {
   }
 };
 
-Step Solution(double at, double value) {
+SettleStep SolutionAt(double at, double value) {
   return {at, [value](sim::Amplifier& a) { a.SetSolution(value); }};
 }
-Step Target(double at, int channel, float value) {
+SettleStep TargetAt(double at, int channel, float value) {
   return {at, [channel, value](sim::Amplifier& a) { a.SetTarget(channel, value); }};
 }
 
@@ -95,27 +98,27 @@ TEST_F(CalibrateFixture, EveryProcedureFamilyRunsWithoutWindows) {
   const struct {
     const char* family;
     int wireType;
-    std::vector<Step> steps;
+    std::vector<SettleStep> steps;
     std::vector<std::string> args;
     int parameter;     // the calibration value the procedure writes
     float expected;    // what it should hold
     float tolerance;
     const char* printed;  // a line the run prints
   } cases[] = {
-      {"pH with the technical buffers at 12 °C", 1, {Solution(0, 7.052), Solution(80, 4.00)},
+      {"pH with the technical buffers at 12 °C", 1, {SolutionAt(0, 7.052), SolutionAt(30, 4.00)},
        {"--auto", "--buffers", "technical", "--save"}, 33, -57.8f, 0.3f,
        "Puffer 4.01 (Technisch 4.01 / 7.00 / 10.01 (9.21)) erkannt: pH 4.000 bei 12.0 °C."},
-      {"redox", 2, {Target(0, 1, 230)}, {"--auto", "--reference", "225", "--save"}, 32, 5.0f, 0.3f,
+      {"redox", 2, {TargetAt(0, 1, 230)}, {"--auto", "--reference", "225", "--save"}, 32, 5.0f, 0.3f,
        "Sensor in Pufferlösung tauchen."},
-      {"conductivity", 4, {Target(0, 1, 1350)}, {"--auto", "--reference", "1413", "--save"}, 32, 1413.0f / 1350.0f,
+      {"conductivity", 4, {TargetAt(0, 1, 1350)}, {"--auto", "--reference", "1413", "--save"}, 32, 1413.0f / 1350.0f,
        0.003f, "Referenz: 1413 µS/cm"},
       {"oxygen slope", 8, {}, {"--auto", "--procedure", "oxygen-slope", "--reference", "100", "--save"}, 32, 58.0f,
        3.0f, "Kalibrierung: Sauerstoff – Sauerstoff-Steilheit"},
-      {"air pressure from the module's own reading", 8, {Target(0, 5, 1000)},
+      {"air pressure from the module's own reading", 8, {TargetAt(0, 5, 1000)},
        {"--auto", "--procedure", "air-pressure", "--save"}, 37, 1.0f, 0.002f, "Vom Modul gemessen."},
-      {"chlorine slope", 19, {Target(0, 1, 0.45f)},
+      {"chlorine slope", 19, {TargetAt(0, 1, 0.45f)},
        {"--auto", "--procedure", "chlorine-slope", "--reference", "0.5", "--save"}, 32, 40.5f, 0.2f, "stabil"},
-      {"ISE, two points", 10, {Target(0, 1, 100), Target(80, 1, 41)},
+      {"ISE, two points", 10, {TargetAt(0, 1, 100), TargetAt(30, 1, 41)},
        {"--auto", "--reference", "10", "--reference", "1", "--save"}, 32, 59.0f, 0.3f,
        "Sensor in 2. Pufferlösung tauchen."},
   };
@@ -123,6 +126,7 @@ TEST_F(CalibrateFixture, EveryProcedureFamilyRunsWithoutWindows) {
     SCOPED_TRACE(c.family);
     TearDownRun();
     Module(c.wireType);
+    Conf("");
     steps = c.steps;
     EXPECT_EQ(Run(c.args), 0) << err.str() << out.str();
     EXPECT_NEAR(Stored(c.parameter), c.expected, c.tolerance);
@@ -135,18 +139,18 @@ TEST_F(CalibrateFixture, ResultsThatAreNotTakenHaveTheirOwnExitStatus) {
   const struct {
     const char* what;
     int wireType;
-    std::vector<Step> steps;
+    std::vector<SettleStep> steps;
     std::string conf;
     std::vector<std::string> args;
     int exit;
     bool written;
     const char* said;
   } cases[] = {
-      {"implausible and not saved", 1, {Solution(0, 7.052), Solution(80, 4.00)}, "", {"--auto", "--save"}, 10, false,
+      {"implausible and not saved", 1, {SolutionAt(0, 7.052), SolutionAt(30, 4.00)}, "", {"--auto", "--save"}, 10, false,
        "Kalibrierfehler!"},
-      {"implausible and saved on purpose", 1, {Solution(0, 7.052), Solution(80, 4.00)}, "",
+      {"implausible and saved on purpose", 1, {SolutionAt(0, 7.052), SolutionAt(30, 4.00)}, "",
        {"--auto", "--save-implausible"}, 10, true, "--save-implausible"},
-      {"the same reference twice", 10, {Target(0, 1, 100), Target(80, 1, 41)}, "",
+      {"the same reference twice", 10, {TargetAt(0, 1, 100), TargetAt(30, 1, 41)}, "",
        {"--auto", "--reference", "10", "--reference", "10", "--save"}, 9, false, "Beide Punkte sind gleich"},
       {"a sensor that does not settle", 2, {}, "calibration.time-limit=20\n", {"--auto", "--reference", "225"}, 11,
        false, "Der Sensor stellt sich nicht ein"},
@@ -171,7 +175,8 @@ TEST_F(CalibrateFixture, ResultsThatAreNotTakenHaveTheirOwnExitStatus) {
 
 TEST_F(CalibrateFixture, TheCertificateIsWrittenAtTheEnd) {
   Module(2);
-  steps = {Target(0, 1, 230)};
+  Conf("");
+  steps = {TargetAt(0, 1, 230)};
   const std::string pdf = QDir(dir.path()).filePath("certificate.pdf").toStdString();
   EXPECT_EQ(Run({"--auto", "--reference", "225", "--no-save", "--certificate", pdf}), 0) << err.str();
   QFile f(QString::fromStdString(pdf));

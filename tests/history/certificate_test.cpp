@@ -17,7 +17,7 @@
 namespace korvane::history {
 namespace {
 
-constexpr std::int64_t kMorning = 1773050400000LL;  // 2026-03-09 10:00 UTC
+constexpr std::int64_t kCertificateMorning = 1773050400000LL;  // 2026-03-09 10:00 UTC
 
 QJsonObject AssistedPoint(double captured, double reference, double drift, const char* buffer) {
   return {{"channel", 2},         {"captured", captured}, {"watched", captured},    {"reference", reference},
@@ -27,10 +27,10 @@ QJsonObject AssistedPoint(double captured, double reference, double drift, const
           {"lot", "L2311"},       {"expiry", "2027-03"}};
 }
 
-Event Calibration(QJsonObject details) {
+Event CalibrationEvent(QJsonObject details) {
   Event e;
   e.seq = 17;
-  e.timeMs = kMorning;
+  e.timeMs = kCertificateMorning;
   e.identity = "A123";
   e.address = 0;
   e.type = 1;
@@ -45,7 +45,7 @@ Event Calibration(QJsonObject details) {
   return e;
 }
 
-QJsonObject Saved() {
+QJsonObject SavedDetails() {
   return {{"procedure", "ph-two-point"},
           {"mode", "assistant"},
           {"points", QJsonArray{AssistedPoint(5.1, 7.052, 0.12, "7.00"), AssistedPoint(173.8, 4.0, -0.2, "4.01")}},
@@ -57,7 +57,7 @@ QJsonObject Saved() {
 }
 
 // Each drawn line, its texts joined in x order with " | ".
-std::vector<std::string> Lines(const test::RecordingPage& page) {
+std::vector<std::string> CertificateLines(const test::RecordingPage& page) {
   std::map<int, std::vector<const test::RecordingPage::Text*>> at;
   for (const auto& t : page.texts) at[t.y].push_back(&t);
   std::vector<std::string> lines;
@@ -71,7 +71,7 @@ std::vector<std::string> Lines(const test::RecordingPage& page) {
 }
 
 TEST(CertificateTest, OnePageWithModulePointsLimitsVerdictAndSignature) {
-  const std::string when = QDateTime::fromMSecsSinceEpoch(kMorning).toString(QStringLiteral("dd.MM.yyyy hh:mm")).toStdString();
+  const std::string when = QDateTime::fromMSecsSinceEpoch(kCertificateMorning).toString(QStringLiteral("dd.MM.yyyy hh:mm")).toStdString();
   const struct {
     Language language;
     std::vector<std::string> lines;
@@ -96,10 +96,10 @@ TEST(CertificateTest, OnePageWithModulePointsLimitsVerdictAndSignature) {
   for (const auto& r : rows) {
     SCOPED_TRACE(static_cast<int>(r.language));
     test::RecordingPage page(4800, 6800);
-    ASSERT_TRUE(LayoutCertificate(page, Calibration(Saved()), r.language));
+    ASSERT_TRUE(LayoutCertificate(page, CalibrationEvent(SavedDetails()), r.language));
     EXPECT_TRUE(page.ended);
     EXPECT_EQ(page.page, 0);  // one page
-    const std::vector<std::string> lines = Lines(page);
+    const std::vector<std::string> lines = CertificateLines(page);
     for (const std::string& line : r.lines)
       EXPECT_NE(std::find(lines.begin(), lines.end(), line), lines.end()) << line;
   }
@@ -114,11 +114,11 @@ TEST(CertificateTest, AClassicImplausibleCalibrationSaysWhatBroke) {
                 {"verdict", "implausible"},
                 {"plausible", false},
                 {"outcome", "discarded"}};
-  Event e = Calibration(d);
+  Event e = CalibrationEvent(d);
   e.seq = 0;  // printed before the history had it
   test::RecordingPage page(4800, 6800);
   ASSERT_TRUE(LayoutCertificate(page, e, Language::kGerman));
-  const std::vector<std::string> lines = Lines(page);
+  const std::vector<std::string> lines = CertificateLines(page);
   for (const std::string& line : {std::string("Kalibrierung: pH, zwei Punkte (klassisch)"),
                                   std::string("1 | 0 | 7 | 25 | - | - | -"),
                                   std::string("Steilheit (mV/pH) | -59.2 | -40 | -61 … -45 | verletzt"),
@@ -129,7 +129,7 @@ TEST(CertificateTest, AClassicImplausibleCalibrationSaysWhatBroke) {
 }
 
 TEST(CertificateTest, TheFiguresReachTheServiceReportTheDetailsAndTheNextReference) {
-  const Event e = Calibration(Saved());
+  const Event e = CalibrationEvent(SavedDetails());
   const std::string figures =
       "drift -0.2 mV/min, noise 0.04 mV, stable after 46 s, accepted automatically; buffer 4.01 (technical), lot "
       "L2311, use by 2027-03";
@@ -138,20 +138,20 @@ TEST(CertificateTest, TheFiguresReachTheServiceReportTheDetailsAndTheNextReferen
 
   ReportInput in;
   in.language = Language::kEnglish;
-  in.sinceMs = kMorning - 1000;
-  in.untilMs = kMorning + 1000;
+  in.sinceMs = kCertificateMorning - 1000;
+  in.untilMs = kCertificateMorning + 1000;
   test::RecordingPage page(4800, 6800);
   ASSERT_TRUE(LayoutReport(page, in, VisitsOf({e}, in)));
   // The report breaks the long line at a blank.
-  const std::vector<std::string> lines = Lines(page);
+  const std::vector<std::string> lines = CertificateLines(page);
   EXPECT_NE(std::find_if(lines.begin(), lines.end(),
                          [&](const std::string& l) { return l.rfind("    drift -0.2 mV/min, noise 0.04 mV, stable", 0) == 0; }),
             lines.end());
 
   // The newest calibration of the procedure that has the point gives its reference.
-  Event older = Calibration(Saved());
+  Event older = CalibrationEvent(SavedDetails());
   older.details["points"] = QJsonArray{QJsonObject{{"reference", 6.9}}, QJsonObject{{"reference", 4.1}}};
-  Event redox = Calibration({{"procedure", "redox"}, {"points", QJsonArray{QJsonObject{{"reference", 225}}}}});
+  Event redox = CalibrationEvent({{"procedure", "redox"}, {"points", QJsonArray{QJsonObject{{"reference", 225}}}}});
   EXPECT_EQ(LastReference({older, e, redox}, "ph-two-point", 1), 4.0);
   EXPECT_EQ(LastReference({older, e, redox}, "redox", 0), 225.0);
   EXPECT_FALSE(LastReference({older, e}, "redox", 0));

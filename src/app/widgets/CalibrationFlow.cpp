@@ -24,7 +24,7 @@
 namespace korvane::app {
 namespace {
 
-constexpr platform::TextPair kAssistantMode{"Kalibrierassistent", "Calibration assistant"};
+constexpr platform::TextPair kAssistantModeAction{"Kalibrierassistent", "Calibration assistant"};
 
 }  // namespace
 
@@ -70,7 +70,7 @@ CalibrationFlow::~CalibrationFlow() = default;
 
 void CalibrationFlow::Retranslate() {
   if (!mode_) return;
-  mode_->setText(QString::fromUtf8(kAssistantMode(c_.language())));
+  mode_->setText(QString::fromUtf8(kAssistantModeAction(c_.language())));
   const OwnSettings own = LoadOwnSettings(c_.settingsFolder());
   const bool assistant = own.Get(calibration::kModeKey).value_or("assistant") != "classic";
   mode_->blockSignals(true);

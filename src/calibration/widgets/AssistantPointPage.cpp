@@ -20,10 +20,10 @@
 namespace korvane::calibration {
 namespace {
 
-QString Q(const std::string& s) { return QString::fromStdString(s); }
+QString PointText(const std::string& s) { return QString::fromStdString(s); }
 
-constexpr TextPair kCriterion{"Stabil, wenn über das Fenster:", "Stable when over the window:"};
-constexpr TextPair kElapsed{"seit %.0f s", "for %.0f s"};
+constexpr TextPair kPointCriterion{"Stabil, wenn über das Fenster:", "Stable when over the window:"};
+constexpr TextPair kPointElapsed{"seit %.0f s", "for %.0f s"};
 
 }  // namespace
 
@@ -126,14 +126,14 @@ void AssistantPointPage::Show(PointSession& session, Language l) {
   session_ = &session;
   language_ = l;
   const SessionSetup& s = session.setup();
-  instruction_->setText(Q(s.instruction));
-  hint_->setText(Q(s.hint));
+  instruction_->setText(PointText(s.instruction));
+  hint_->setText(PointText(s.hint));
   hint_->setVisible(!s.hint.empty());
-  criterionLabel_->setText(QString::fromUtf8(kCriterion(l)));
+  criterionLabel_->setText(QString::fromUtf8(kPointCriterion(l)));
   driftLabel_->setText(QString::fromUtf8(kDriftLabel(l)) + QStringLiteral(" ≤"));
   const std::string unit = s.criterion.kind == LimitKind::kPercent ? "%" : s.unit;
-  driftUnit_->setText(Q(unit + "/min"));
-  noiseUnit_->setText(Q(unit));
+  driftUnit_->setText(PointText(unit + "/min"));
+  noiseUnit_->setText(PointText(unit));
   for (QWidget* w : std::initializer_list<QWidget*>{drift_, noise_, window_}) w->blockSignals(true);
   drift_->setValue(s.criterion.maxDrift);
   noise_->setValue(s.criterion.maxNoise);
@@ -166,20 +166,21 @@ void AssistantPointPage::Refresh() {
   const SessionSetup& setup = s.setup();
   const Language l = language_;
   if (s.hasValue()) {
-    value_->setText(Q(platform::StringPrintf("%.2f", s.value()) + " " + setup.unit));
-    temperature_->setText(Q(platform::StringPrintf("%.1f °C", s.temperature())));
+    value_->setText(PointText(platform::StringPrintf("%.2f", s.value()) + " " + setup.unit));
+    temperature_->setText(PointText(platform::StringPrintf("%.1f °C", s.temperature())));
   } else {
     value_->setText(QStringLiteral("–"));
   }
   const bool stable = s.figures().stable && !s.waitingToLeave();
   trend_->setTrend(s.trend(), setup.criterion.windowSeconds, stable);
-  stability_->setText(Q(StabilityVerdict(s.figures(), setup.criterion, setup.unit, s.waitingToLeave(), l)));
+  stability_->setText(PointText(StabilityVerdict(s.figures(), setup.criterion, setup.unit, s.waitingToLeave(), l)));
   stability_->setStyleSheet(stable ? QStringLiteral("color: #007000") : QStringLiteral("color: #b06000"));
-  figures_->setText(Q(std::string(kDriftLabel(l)) + " " + DriftText(s.figures(), setup.criterion, setup.unit) + "   " +
+  figures_->setText(PointText(std::string(kDriftLabel(l)) + " " + DriftText(s.figures(), setup.criterion, setup.unit) + "   " +
                       kNoiseLabel(l) + " " + NoiseText(s.figures(), setup.criterion, setup.unit) + "   " +
-                      platform::StringPrintf(kElapsed(l), s.elapsed())));
-  limit_->setText(Q(platform::StringPrintf(kNotSettling(l), setup.timeLimitSeconds)));
+                      platform::StringPrintf(kPointElapsed(l), s.elapsed())));
+  limit_->setText(PointText(platform::StringPrintf(kNotSettling(l), setup.timeLimitSeconds)));
   limit_->setVisible(s.timedOut());
+  take_->setEnabled(s.hasValue() && s.running());
 }
 
 }  // namespace korvane::calibration

@@ -14,7 +14,7 @@
 namespace korvane::calibration {
 namespace {
 
-QString Q(const std::string& s) { return QString::fromStdString(s); }
+QString ReferenceText(const std::string& s) { return QString::fromStdString(s); }
 
 }  // namespace
 
@@ -85,22 +85,22 @@ AssistantReferencePage::AssistantReferencePage(QWidget* parent)
 void AssistantReferencePage::Show(const ReferenceRequest& q, const std::string& captured, Language l) {
   request_ = q;
   language_ = l;
-  captured_->setText(Q(captured));
+  captured_->setText(ReferenceText(captured));
   setLabel_->setText(QString::fromUtf8(kBufferSetLabel(l)));
   set_->blockSignals(true);
   set_->clear();
-  for (const BufferSet& s : q.sets) set_->addItem(QString::fromUtf8(s.name(l)), Q(s.key));
-  set_->setCurrentIndex(set_->findData(Q(q.set)));
+  for (const BufferSet& s : q.sets) set_->addItem(QString::fromUtf8(s.name(l)), ReferenceText(s.key));
+  set_->setCurrentIndex(set_->findData(ReferenceText(q.set)));
   set_->blockSignals(false);
   setLabel_->setVisible(!q.sets.empty());
   set_->setVisible(!q.sets.empty());
-  recognition_->setText(Q(q.presetText));
+  recognition_->setText(ReferenceText(q.presetText));
   recognition_->setVisible(!q.presetText.empty());
-  warning_->setText(Q(q.warning));
+  warning_->setText(ReferenceText(q.warning));
   warning_->setVisible(!q.warning.empty());
-  prompt_->setText(Q(q.prompt));
-  unit_->setText(Q(q.unit));
-  edit_->setText(q.preset ? Q(CalibrationValueDialog::ShowNumber(*q.preset)) : QString());
+  prompt_->setText(ReferenceText(q.prompt));
+  unit_->setText(ReferenceText(q.unit));
+  edit_->setText(q.preset ? ReferenceText(CalibrationValueDialog::ShowNumber(*q.preset)) : QString());
   lotLabel_->setText(QString::fromUtf8(kLotLabel(l)));
   expiryLabel_->setText(QString::fromUtf8(kExpiryLabel(l)));
   lot_->clear();
@@ -115,9 +115,9 @@ void AssistantReferencePage::OnSet() {
   if (!request_.guess) return;
   request_.set = set_->currentData().toString().toStdString();
   const BufferGuess g = request_.guess(request_.set);
-  recognition_->setText(Q(g.text));
+  recognition_->setText(ReferenceText(g.text));
   recognition_->setVisible(!g.text.empty());
-  edit_->setText(g.value ? Q(CalibrationValueDialog::ShowNumber(*g.value)) : QString());
+  edit_->setText(g.value ? ReferenceText(CalibrationValueDialog::ShowNumber(*g.value)) : QString());
 }
 
 void AssistantReferencePage::OnEdit() { ok_->setEnabled(value().has_value()); }

@@ -13,11 +13,11 @@
 namespace korvane::calibration {
 namespace {
 
-QString Q(const std::string& s) { return QString::fromStdString(s); }
+QString ResultText(const std::string& s) { return QString::fromStdString(s); }
 
-constexpr TextPair kBefore{"vorher", "before"};
-constexpr TextPair kAfter{"nachher", "after"};
-constexpr TextPair kLimits{"Grenzen", "limits"};
+constexpr TextPair kResultBefore{"vorher", "before"};
+constexpr TextPair kResultAfter{"nachher", "after"};
+constexpr TextPair kResultLimits{"Grenzen", "limits"};
 
 }  // namespace
 
@@ -80,46 +80,46 @@ void AssistantResultPage::Show(const ResultView& v, Language l) {
   Clear();
   print_ = v.printCertificate;
   const bool plausible = v.verdict.empty();
-  verdict_->setText(plausible ? QString::fromUtf8(kPlausibleResult(l)) : Q(v.verdict));
+  verdict_->setText(plausible ? QString::fromUtf8(kPlausibleResult(l)) : ResultText(v.verdict));
   verdict_->setStyleSheet(plausible ? QStringLiteral("color: #007000") : QStringLiteral("color: #b00000"));
   QString rows;
   for (std::size_t i = 0; i < v.rows.labels.size(); ++i)
     if (!v.rows.labels[i].empty() || !v.rows.values[i].empty())
-      rows += Q(v.rows.labels[i]) + QStringLiteral(": ") + Q(v.rows.values[i]) + QStringLiteral("\n");
+      rows += ResultText(v.rows.labels[i]) + QStringLiteral(": ") + ResultText(v.rows.values[i]) + QStringLiteral("\n");
   rows_->setText(rows.trimmed());
   int r = 0;
   const auto header = [&](int column, const TextPair& text) {
     table_->addWidget(new QLabel(QStringLiteral("<i>%1</i>").arg(QString::fromUtf8(text(l))), tableHost_), r, column);
   };
-  header(1, kBefore);
-  header(2, kAfter);
+  header(1, kResultBefore);
+  header(2, kResultAfter);
   header(3, kChange);
-  header(5, kLimits);
+  header(5, kResultLimits);
   for (const JudgedValue& j : v.judgement.values) {
     ++r;
-    table_->addWidget(new QLabel(Q(j.label), tableHost_), r, 0);
-    table_->addWidget(new QLabel(Q(ValueText(j, j.before)), tableHost_), r, 1);
-    auto* after = new QLabel(QStringLiteral("<b>%1</b>").arg(Q(ValueText(j, j.after))), tableHost_);
+    table_->addWidget(new QLabel(ResultText(j.label), tableHost_), r, 0);
+    table_->addWidget(new QLabel(ResultText(ValueText(j, j.before)), tableHost_), r, 1);
+    auto* after = new QLabel(QStringLiteral("<b>%1</b>").arg(ResultText(ValueText(j, j.after))), tableHost_);
     table_->addWidget(after, r, 2);
     const double change = j.after - j.before;
-    table_->addWidget(new QLabel(Q((change > 0 ? "+" : "") + ValueText(j, change)), tableHost_), r, 3);
+    table_->addWidget(new QLabel(ResultText((change > 0 ? "+" : "") + ValueText(j, change)), tableHost_), r, 3);
     if (j.range) {
       auto* bar = new LimitBar(tableHost_);
       bar->setPositions(j.beforeAt, j.afterAt, j.within);
       bars_.push_back(bar);
       table_->addWidget(bar, r, 4);
-      table_->addWidget(new QLabel(Q(platform::StringPrintf("%g … %g", j.range->low, j.range->high)), tableHost_), r, 5);
+      table_->addWidget(new QLabel(ResultText(platform::StringPrintf("%g … %g", j.range->low, j.range->high)), tableHost_), r, 5);
     }
   }
   QString nernst;
-  if (v.judgement.slopePercent) nernst += Q(platform::StringPrintf(kSlopePercent(l), *v.judgement.slopePercent));
+  if (v.judgement.slopePercent) nernst += ResultText(platform::StringPrintf(kSlopePercent(l), *v.judgement.slopePercent));
   if (v.judgement.zeroPointMv)
-    nernst += QStringLiteral("   ") + Q(platform::StringPrintf(kZeroPoint(l), *v.judgement.zeroPointMv));
+    nernst += QStringLiteral("   ") + ResultText(platform::StringPrintf(kZeroPoint(l), *v.judgement.zeroPointMv));
   nernst_->setText(nernst.trimmed());
   nernst_->setVisible(!nernst.isEmpty());
   ending_->hide();
-  save_->setText(Q(v.rows.saveCaption));
-  exit_->setText(Q(v.rows.exitCaption));
+  save_->setText(ResultText(v.rows.saveCaption));
+  exit_->setText(ResultText(v.rows.exitCaption));
   certificate_->setText(QString::fromUtf8(kCertificate(l)));
   certificate_->setEnabled(static_cast<bool>(print_));
   save_->show();
@@ -131,7 +131,7 @@ void AssistantResultPage::Show(const ResultView& v, Language l) {
 
 void AssistantResultPage::ShowEnd(const std::string& text, std::function<void()> print, Language l) {
   print_ = std::move(print);
-  ending_->setText(Q(text));
+  ending_->setText(ResultText(text));
   ending_->show();
   certificate_->setText(QString::fromUtf8(kCertificate(l)));
   certificate_->setEnabled(static_cast<bool>(print_));

@@ -35,12 +35,11 @@ class CalibrationAssistant : public QDialog {
   QLabel* problems() const { return problems_; }
   QWidget* currentPage() const;
 
- signals:
-  // The close box: the page that is showing decides what it means.
-  void closeRequested();
-
- protected:
+  // The close box and Escape: the page that is showing decides what they mean.
   void reject() override;
+
+ signals:
+  void closeRequested();
 
  private:
   Language language_;

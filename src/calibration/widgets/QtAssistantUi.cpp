@@ -15,8 +15,8 @@
 namespace korvane::calibration {
 namespace {
 
-constexpr TextPair kYes{"Ja", "Yes"};
-constexpr TextPair kNo{"Nein", "No"};
+constexpr TextPair kConfirmYes{"Ja", "Yes"};
+constexpr TextPair kConfirmNo{"Nein", "No"};
 
 }  // namespace
 
@@ -28,8 +28,8 @@ QtAssistantUi::QtAssistantUi(QWidget* parent, Language language)
   confirm = [this](const std::string& question) {
     QMessageBox box(QMessageBox::Warning, QString::fromUtf8(platform::kAppTitle), QString::fromStdString(question),
                     QMessageBox::NoButton, window_);
-    QPushButton* yes = box.addButton(QString::fromUtf8(kYes(language_)), QMessageBox::YesRole);
-    QPushButton* no = box.addButton(QString::fromUtf8(kNo(language_)), QMessageBox::NoRole);
+    QPushButton* yes = box.addButton(QString::fromUtf8(kConfirmYes(language_)), QMessageBox::YesRole);
+    QPushButton* no = box.addButton(QString::fromUtf8(kConfirmNo(language_)), QMessageBox::NoRole);
     box.setDefaultButton(no);
     box.setEscapeButton(no);
     box.exec();
@@ -38,6 +38,8 @@ QtAssistantUi::QtAssistantUi(QWidget* parent, Language language)
 }
 
 QtAssistantUi::~QtAssistantUi() { delete window_; }
+
+CalibrationAssistant* QtAssistantUi::window() const { return window_; }
 
 void QtAssistantUi::Present() {
   if (!window_->isVisible()) window_->show();

@@ -19,7 +19,7 @@ class QtAssistantUi : public AssistantUi {
   QtAssistantUi(QWidget* parent, Language language);
   ~QtAssistantUi() override;
 
-  CalibrationAssistant* window() const { return window_; }
+  CalibrationAssistant* window() const;
   // Messages and the second question before an implausible result is saved; message
   // boxes on the window unless replaced (tests).
   std::function<void(const std::string& text)> tell;
