@@ -29,7 +29,7 @@ inline constexpr TextPair kDriftLabel{"Drift", "Drift"};
 inline constexpr TextPair kNoiseLabel{"Rauschen", "Noise"};
 inline constexpr TextPair kWindowLabel{"Fenster", "Window"};
 inline constexpr TextPair kTemperatureLabel{"Temperatur", "Temperature"};
-inline constexpr TextPair kChange{"Änderung", "Change"};
+inline constexpr TextPair kChange{"Änderung", "change"};
 inline constexpr TextPair kSlopePercent{"Steilheit %.1f %% der Nernst-Steilheit", "Slope %.1f %% of Nernst's slope"};
 inline constexpr TextPair kZeroPoint{"Nullpunkt %.1f mV", "Zero point %.1f mV"};
 inline constexpr TextPair kPlausibleResult{"Ergebnis plausibel", "Result plausible"};

@@ -9,7 +9,11 @@
 namespace korvane::calibration {
 namespace {
 
-double RoundedFigure(double v, double step) { return std::isfinite(v) ? std::round(v / step) * step : 0.0; }
+// To decimals, as the shortest text of the result reads (0.052, not 0.052000000000000005).
+double RoundedFigure(double v, int decimals) {
+  const double scale = std::pow(10.0, decimals);
+  return std::isfinite(v) ? std::round(v * scale) / scale : 0.0;
+}
 
 }  // namespace
 
@@ -87,13 +91,13 @@ QJsonObject PointSession::Record() const {
       {"channel", setup_.channel},
       {"captured", hasValue() ? QJsonValue(link::FlowNumber(static_cast<float>(value_))) : QJsonValue()},
       {"temperature", link::FlowNumber(values_[5])},
-      {"drift", RoundedFigure(figures_.drift, 0.001)},
-      {"noise", RoundedFigure(figures_.noise, 0.001)},
+      {"drift", RoundedFigure(figures_.drift, 3)},
+      {"noise", RoundedFigure(figures_.noise, 3)},
       {"drift_unit", percent ? "%/min" : QString::fromStdString(setup_.unit + "/min")},
       {"noise_unit", percent ? "%" : QString::fromStdString(setup_.unit)},
       {"window", setup_.criterion.windowSeconds},
-      {"seconds", RoundedFigure(elapsed(), 0.1)},
-      {"seconds_to_stable", stableAfter_ ? QJsonValue(RoundedFigure(*stableAfter_, 0.1)) : QJsonValue()},
+      {"seconds", RoundedFigure(elapsed(), 1)},
+      {"seconds_to_stable", stableAfter_ ? QJsonValue(RoundedFigure(*stableAfter_, 1)) : QJsonValue()},
       {"stable", stableAtEnd_},
       {"taken", end_ == End::kAutomatic ? "auto" : "hand"},
   };

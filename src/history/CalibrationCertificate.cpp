@@ -52,6 +52,8 @@ constexpr TextPair kCertNotSaved{"nicht gespeichert", "not saved"};
 constexpr TextPair kCertTechnician{"Techniker: %s", "Technician: %s"};
 constexpr TextPair kCertSignature{"Datum, Unterschrift", "Date, signature"};
 
+constexpr int kCertParameters[4] = {32, 33, 34, 37};
+
 std::string CertTime(std::int64_t ms, Language l) {
   return QDateTime::fromMSecsSinceEpoch(ms)
       .toString(l == Language::kEnglish ? QStringLiteral("yyyy-MM-dd hh:mm") : QStringLiteral("dd.MM.yyyy hh:mm"))
@@ -74,6 +76,25 @@ class CertSheet {
         y_(page.Height() * 5 / 100),
         line_(std::max(1, page.Height() / 60)) {}
   void Line(const std::string& text) { Row({0}, {text}); }
+  // A text from a column on, broken at blanks where it would run off the page.
+  void Wrapped(int at, const std::string& text) {
+    // About two fifths of a line's height a character, as the service report reckons.
+    const std::size_t room = static_cast<std::size_t>(std::max(20, width_ * (1000 - at) / 1000 * 5 / (line_ * 2) - 2));
+    std::size_t from = 0;
+    while (from < text.size()) {
+      std::size_t end = text.size();
+      if (Characters(text.substr(from)) > room) {
+        end = from;
+        for (std::size_t i = from; i < text.size(); ++i) {
+          if (Characters(text.substr(from, i - from)) > room) break;
+          if (text[i] == ' ') end = i;
+        }
+        if (end == from) end = text.size();
+      }
+      Row({at}, {text.substr(from, end - from)});
+      from = end < text.size() ? end + 1 : end;
+    }
+  }
   void Gap() { y_ += line_ / 2; }
   // Cells at x positions in per mille of the text width.
   void Row(const std::vector<int>& at, const std::vector<std::string>& cells) {
@@ -88,9 +109,18 @@ class CertSheet {
   void Skip(int lines) { y_ += line_ * lines; }
 
  private:
+  static std::size_t Characters(const std::string& s) {
+    return static_cast<std::size_t>(std::count_if(s.begin(), s.end(), [](char c) { return (c & 0xC0) != 0x80; }));
+  }
   platform::PageTarget& page_;
   int left_, width_, y_, line_;
 };
+
+// A number with the decimals the module's values are shown with.
+std::string CertFixed(const QJsonValue& v, int decimals) {
+  if (!v.isDouble()) return CertText(v);
+  return platform::WithoutNegativeZero(StringPrintf("%.*f", decimals, v.toDouble()));
+}
 
 std::string CertUnit(int typeIndex, const QJsonObject& p) {
   const int channel = p.value("channel").toInt(0);
@@ -115,11 +145,15 @@ void CertPoints(CertSheet& s, const Event& e, Language l) {
       stable = p.value("stable").toBool() && p.value("seconds_to_stable").isDouble()
                    ? StringPrintf(kCertAfterSeconds(l), p.value("seconds_to_stable").toDouble())
                    : std::string(kCertNo(l));
-    s.Row(at, {std::to_string(++n), CertText(captured) + (captured.isDouble() ? CertUnit(e.type - 1, p) : ""),
-               CertText(p.value("reference")), CertText(p.value("temperature")),
+    const int channel = p.value("channel").toInt(0);
+    const std::string shown = channel >= 1 && channel <= 5
+                                  ? CertFixed(captured, std::max(1, types::ChannelDecimals(e.type - 1, channel)))
+                                  : CertText(captured);
+    s.Row(at, {std::to_string(++n), shown + (captured.isDouble() ? CertUnit(e.type - 1, p) : ""),
+               CertText(p.value("reference")), CertFixed(p.value("temperature"), 1),
                figures ? CertText(p.value("drift")) + " " + CertText(p.value("drift_unit")) : "-",
                figures ? CertText(p.value("noise")) + " " + CertText(p.value("noise_unit")) : "-", stable});
-    if (std::string more = PointFiguresText(p, l); !more.empty()) s.Row({70}, {more});
+    if (std::string more = PointFiguresText(p, l); !more.empty()) s.Wrapped(70, more);
   }
 }
 
@@ -150,12 +184,13 @@ void CertResults(CertSheet& s, const Event& e, Language l) {
       limits = StringPrintf("%g … %g", range->low, range->high);
       judged = types::InRange(*range, static_cast<float>(after[k - 1].toDouble())) ? kCertWithin(l) : kCertBroken(l);
     }
-    s.Row(at, {label, CertText(before[k - 1]), CertText(after[k - 1]), limits, judged});
+    const int decimals = std::max(1, types::CalibrationDecimals(typeIndex, kCertParameters[k - 1]));
+    s.Row(at, {label, CertFixed(before[k - 1], decimals), CertFixed(after[k - 1], decimals), limits, judged});
   }
   if (d.value("slope").isDouble()) {
     const double slope = d.value("slope").toDouble();
     const types::PlausibleRange& r = types::kPhSlopeRange;
-    s.Row(at, {std::string(kCertSlope(l)) + " (mV/pH)", "", CertText(d.value("slope")),
+    s.Row(at, {std::string(kCertSlope(l)) + " (mV/pH)", "", CertFixed(d.value("slope"), 1),
                StringPrintf("%g … %g", r.low, r.high),
                types::InRange(r, static_cast<float>(slope)) ? kCertWithin(l) : kCertBroken(l)});
   }

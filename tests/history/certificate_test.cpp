@@ -81,15 +81,13 @@ TEST(CertificateTest, OnePageWithModulePointsLimitsVerdictAndSignature) {
         "Kalibrierung: pH, zwei Punkte (mit Assistent)", "Datum: " + when + "   Techniker: Anna Berger",
         "Verlaufseintrag 17, SHA-256 3f2a9c0d1e2b4a5f",
         "Nr. | gemessen | Referenz | °C | Drift | Rauschen | stabil",
-        "1 | 5.1 mV | 7.052 | 12 | 0.12 mV/min | 0.04 mV | nach 46 s",
-        "Drift 0.12 mV/min, Rauschen 0.04 mV, stabil nach 46 s, automatisch übernommen; Puffer 7.00 (technical), "
-        "Charge L2311, verwendbar bis 2027-03",
-        "Asymmetrie (mV) | -3.5 | 8 | -60 … 60 | eingehalten", "Steilheit (mV/pH) | -59.2 | -57.8 | -61 … -45 | eingehalten",
+        "1 | 5.1 mV | 7.052 | 12.0 | 0.12 mV/min | 0.04 mV | nach 46 s",
+        "Asymmetrie (mV) | -3.5 | 8.0 | -60 … 60 | eingehalten", "Steilheit (mV/pH) | -59.2 | -57.8 | -61 … -45 | eingehalten",
         "Steilheit 97.7 % der Nernst-Steilheit, Nullpunkt 8.0 mV", "Urteil: plausibel, im Modul gespeichert",
         "Techniker: Anna Berger | Datum, Unterschrift"}},
       {Language::kEnglish,
        {"Calibration certificate", "Calibration: pH, two points (with the assistant)",
-        "no. | captured | reference | °C | drift | noise | stable", "2 | 173.8 mV | 4 | 12 | -0.2 mV/min | 0.04 mV | after 46 s",
+        "no. | captured | reference | °C | drift | noise | stable", "2 | 173.8 mV | 4 | 12.0 | -0.2 mV/min | 0.04 mV | after 46 s",
         "slope (mV/pH) | -59.2 | -57.8 | -61 … -45 | met", "slope 97.7 % of Nernst's slope, zero point 8.0 mV",
         "Verdict: plausible, saved in the module"}},
   };
@@ -102,6 +100,18 @@ TEST(CertificateTest, OnePageWithModulePointsLimitsVerdictAndSignature) {
     const std::vector<std::string> lines = CertificateLines(page);
     for (const std::string& line : r.lines)
       EXPECT_NE(std::find(lines.begin(), lines.end(), line), lines.end()) << line;
+    // A point's figures under its row, broken at a blank where they would run off the page.
+    const auto at = std::find_if(lines.begin(), lines.end(), [](const std::string& l) {
+      return l.rfind("Drift 0.12 mV/min, Rauschen 0.04 mV, stabil nach 46 s", 0) == 0 ||
+             l.rfind("drift 0.12 mV/min, noise 0.04 mV, stable after 46 s", 0) == 0;
+    });
+    ASSERT_NE(at, lines.end());
+    ASSERT_NE(at + 1, lines.end());
+    EXPECT_EQ(*at + " " + *(at + 1), r.language == Language::kGerman
+                                         ? "Drift 0.12 mV/min, Rauschen 0.04 mV, stabil nach 46 s, automatisch "
+                                           "übernommen; Puffer 7.00 (technical), Charge L2311, verwendbar bis 2027-03"
+                                         : "drift 0.12 mV/min, noise 0.04 mV, stable after 46 s, accepted "
+                                           "automatically; buffer 7.00 (technical), lot L2311, use by 2027-03");
   }
 }
 
@@ -120,8 +130,8 @@ TEST(CertificateTest, AClassicImplausibleCalibrationSaysWhatBroke) {
   ASSERT_TRUE(LayoutCertificate(page, e, Language::kGerman));
   const std::vector<std::string> lines = CertificateLines(page);
   for (const std::string& line : {std::string("Kalibrierung: pH, zwei Punkte (klassisch)"),
-                                  std::string("1 | 0 | 7 | 25 | - | - | -"),
-                                  std::string("Steilheit (mV/pH) | -59.2 | -40 | -61 … -45 | verletzt"),
+                                  std::string("1 | 0 | 7 | 25.0 | - | - | -"),
+                                  std::string("Steilheit (mV/pH) | -59.2 | -40.0 | -61 … -45 | verletzt"),
                                   std::string("Urteil: nicht plausibel, nicht gespeichert")})
     EXPECT_NE(std::find(lines.begin(), lines.end(), line), lines.end()) << line;
   EXPECT_EQ(std::count_if(lines.begin(), lines.end(), [](const std::string& l) { return l.rfind("Verlaufseintrag", 0) == 0; }),

@@ -5,6 +5,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLocale>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
@@ -68,6 +69,8 @@ AssistantPointPage::AssistantPointPage(QWidget* parent)
   stability_->setFont(bold);
   limit_->setWordWrap(true);
   limit_->setStyleSheet(QStringLiteral("color: #b00000"));
+  // Numbers read with "." whatever the user's locale, as everywhere in the program.
+  for (QAbstractSpinBox* box : std::initializer_list<QAbstractSpinBox*>{drift_, noise_, window_}) box->setLocale(QLocale::c());
   for (QDoubleSpinBox* box : {drift_, noise_}) {
     box->setRange(kMinLimit, kMaxLimit);
     box->setDecimals(3);
