@@ -106,9 +106,12 @@ void CalibrateUi::RunPoint(PointSession& s) {
     }
   };
   QEventLoop loop;
+  // An Enter before the module's first value takes the point with that value.
+  bool takeWhenValue = false;
   QObject::connect(&s, &PointSession::updated, &loop, [&] {
     PrintPoll(s);
     watchLimit();
+    if (takeWhenValue) s.TakeByHand();
   });
   QObject::connect(&s, &PointSession::ended, &loop, &QEventLoop::quit);
   // A module that stopped answering sends no more values: the limit is watched all the same.
@@ -119,13 +122,16 @@ void CalibrateUi::RunPoint(PointSession& s) {
   if (!o_.autoAccept) {
     input = std::make_unique<QSocketNotifier>(STDIN_FILENO, QSocketNotifier::Read);
     QObject::connect(input.get(), &QSocketNotifier::activated, &loop, [&] {
-      char buffer[256];
-      const ssize_t n = ::read(STDIN_FILENO, buffer, sizeof buffer);
+      // One byte at a time: a second line piped in is the next point's Enter.
+      char c = 0;
+      const ssize_t n = ::read(STDIN_FILENO, &c, 1);
       if (n <= 0) {
         input->setEnabled(false);
         ctx_.err() << kInputClosed(l) << '\n' << std::flush;
         s.Cancel();
-      } else if (std::find(buffer, buffer + n, '\n') != buffer + n) {
+      } else if (c == '\n') {
+        input->setEnabled(false);
+        takeWhenValue = !s.hasValue();
         s.TakeByHand();
       }
     });
