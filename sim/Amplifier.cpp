@@ -373,8 +373,10 @@ float Amplifier::Measured(int channel) const {
       return static_cast<float>(7.0 + (Measured(ph.mv) - zero) / (slope * (t + 273.15) / 298.15));
     }
     const double settled = s.target[i] + (s.from[i] - s.target[i]) * std::exp(-(s.time - s.since[i]) / s.tau);
-    std::normal_distribution<double> noise(0.0, s.noise * s.live.swing[i]);
-    return static_cast<float>(settled + (s.noise > 0 && s.live.swing[i] > 0 ? noise(s.noiseRng) : 0.0));
+    const double spread = s.noise * s.live.swing[i];
+    if (spread <= 0) return static_cast<float>(settled);
+    std::normal_distribution<double> noise(0.0, spread);
+    return static_cast<float>(settled + noise(s.noiseRng));
   }
   // Two slow waves: bounded by the channel's swing, never the same twice in a row.
   const double x = 2 * kPi * s.time / s.period[i] + s.phase[i];
