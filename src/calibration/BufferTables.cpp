@@ -44,12 +44,12 @@ std::vector<Buffer> Din19266() {
 }
 
 // The common technical buffers. 7.00: the phosphate buffer table of the Foxboro
-// 873/875 transmitter manuals (MI 611-211, Table 7, "American buffer tables"); 4.01 and
-// 10.01: the phthalate and carbonate technical buffer tables of 0 to 95 °C (as in
-// Mettler-Toledo's "4.01 / 7.00 / 10.01" buffer group; the 10.01 column agrees with the
-// Foxboro table to 25 °C). The 9.21 borate buffer's temperature table was not at hand:
-// it is known at 25 °C only, so it is recognised but not pre-filled at other
-// temperatures (the buffer file can give its table).
+// transmitter manual MI 611-211 (October 2005), Table 7 "American Buffer Tables";
+// 4.01 and 10.01: the technical phthalate and carbonate buffer tables of 0 to 95 °C that
+// pH meters' 4.01 / 7.00 / 10.01 buffer groups carry (the 10.01 column agrees with the
+// Foxboro table to 25 °C and within 0.01 pH above it). The 9.21 borate buffer's
+// temperature table was not at hand: it is known at 25 °C only, so it is recognised but
+// not pre-filled at other temperatures (the buffer file can give its table).
 std::vector<Buffer> Technical() {
   return {
       {"4.01",
