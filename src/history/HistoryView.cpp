@@ -57,7 +57,7 @@ constexpr KindEntry kKinds[] = {
     {kLiveKind, {"Messung", "measurement"}},
 };
 constexpr TextPair kUnknownKind{"unbekannt: %s", "unknown: %s"};
-constexpr TextPair kPoint{"Punkt %d", "point %d"};
+constexpr TextPair kDetailPoint{"Punkt %d", "point %d"};
 constexpr TextPair kPointValues{"gemessen %s, Referenz %s, %s °C", "captured %s, reference %s, %s °C"};
 constexpr TextPair kResult{"Ergebnis", "result"};
 
@@ -200,7 +200,7 @@ std::vector<DetailRow> DetailRows(const Event& e, Language language) {
   if (e.kind == kCalibrationKind) {
     int n = 0;
     for (const QJsonValue& p : d.value("points").toArray()) {
-      rows.push_back({platform::StringPrintf(kPoint(language), ++n),
+      rows.push_back({platform::StringPrintf(kDetailPoint(language), ++n),
                       platform::StringPrintf(kPointValues(language), ValueText(p["captured"]).c_str(),
                                              ValueText(p["reference"]).c_str(), ValueText(p["temperature"]).c_str()),
                       ""});
