@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <map>
 
+#include "history/CalibrationDetails.h"
 #include "history/HistoryTexts.h"
 #include "history/HistoryView.h"
 #include "platform/NumberText.h"
@@ -289,11 +290,14 @@ void CalibrationItems(std::vector<Item>& items, const Event& e, Language l) {
                                 d.value("procedure").toString().toStdString().c_str(), (verdict + ", " + outcome).c_str()),
                    {}});
   int n = 0;
-  for (const QJsonValue& p : d.value("points").toArray())
+  for (const QJsonValue& p : d.value("points").toArray()) {
     items.push_back({Item::Kind::kLine,
                      StringPrintf(kPoint(l), ++n, Text(p["captured"]).c_str(), Text(p["reference"]).c_str(),
                                   Text(p["temperature"]).c_str()),
                      {}});
+    if (std::string figures = PointFiguresText(p.toObject(), l); !figures.empty())
+      items.push_back({Item::Kind::kLine, "    " + figures, {}});
+  }
   Table t{{20, 500, 750}, {kValue(l), kBefore(l), kAfter(l)}, {}};
   const QJsonArray before = d.value("before").toArray(), after = d.value("after").toArray();
   for (int k = 1; k <= 4 && k <= before.size() && k <= after.size(); ++k) {

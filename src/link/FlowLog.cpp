@@ -46,8 +46,7 @@ ModuleIdentity IdentityFromModule(const Link& link, int address) {
   return id;
 }
 
-void RecordFlow(Link& link, const FlowContext& context, FlowRecord record) {
-  if (!context.log) return;
+void IdentifyRecord(Link& link, const FlowContext& context, FlowRecord& record) {
   ModuleIdentity& id = record.module;
   if (id.address < 0) id.address = context.address;
   // Asked before the identity reads below take the line afresh.
@@ -75,6 +74,11 @@ void RecordFlow(Link& link, const FlowContext& context, FlowRecord record) {
     id.firmware.clear();
     record.details["module_answered"] = false;
   }
+}
+
+void RecordFlow(Link& link, const FlowContext& context, FlowRecord record) {
+  if (!context.log) return;
+  IdentifyRecord(link, context, record);
   context.log->Record(std::move(record));
 }
 

@@ -77,6 +77,9 @@ class HistoryWindow : public QDialog {
   // Buttons.
   void OnExport();
   void OnReport();
+  // The chosen calibration's certificate as a PDF file.
+  void OnCertificate();
+  QPushButton* certificateButton() const { return certificate_; }
 
  private:
   void Build();
@@ -88,6 +91,7 @@ class HistoryWindow : public QDialog {
   void OnFamilyChosen();
   void OnIntervalChanged(int days);
   ViewFilter Filter() const;
+  const Event* ChosenEvent() const;
   std::int64_t Now() const;
 
   Options options_;
@@ -117,6 +121,7 @@ class HistoryWindow : public QDialog {
   QLabel* siteLabel_ = nullptr;
   QPushButton* export_ = nullptr;
   QPushButton* report_ = nullptr;
+  QPushButton* certificate_ = nullptr;
   QPushButton* saveChart_ = nullptr;
   QPushButton* printChart_ = nullptr;
   QPushButton* close_ = nullptr;
