@@ -132,6 +132,18 @@ TEST_F(StatusFixture, BottomLineTellsPortRateModuleAndCalibrationDue) {
   EXPECT_EQ(Text("lineStatus"), "COM2 → /dev/null    4800 baud");
 }
 
+// A module the history meets with this measurement is known once its events are
+// written: never calibrated, it is due when the measurement ends.
+TEST_F(StatusFixture, AModuleFirstMetByAMeasurementIsDueOnceItEnds) {
+  Make(20ms);
+  Start();
+  ASSERT_TRUE(dlg->controller().running());
+  ASSERT_TRUE(WaitUntil([&] { return !Text("value1").isEmpty(); }));
+  dlg->button("start")->click();
+  ASSERT_TRUE(WaitUntil([&] { return Text("lineStatus").contains("Kalibrierung fällig (keine in der Historie)"); }))
+      << Text("lineStatus").toStdString();
+}
+
 // While a flow holds the line the address cannot move; the measurement's events name
 // the module that answered, also the one a lost line ended, with the account's name.
 TEST_F(StatusFixture, AddressIsFixedWhileAFlowRunsAndEventsNameTheModuleThatAnswered) {
