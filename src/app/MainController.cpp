@@ -266,6 +266,8 @@ void MainController::OnStartStop() {
     // The buttons come back once the chain in progress has finished and the values
     // are cleared: the measurement holds the line until then.
     live_.Stop();
+    // A module the history met first with this measurement is known to it now.
+    LookUpSeenModule();
   }
 }
 
@@ -312,6 +314,7 @@ void MainController::OnMeasurementLost(const std::string& reason) {
   link_.ClosePort();
   const Language language = settings_.language;
   SetStatusInfo(std::string(types::kCommError(language)) + " " + reason);
+  LookUpSeenModule();
   ui_.Message(std::string(types::kCommError(language)) + "\n" + reason);
 }
 
