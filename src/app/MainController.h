@@ -138,6 +138,7 @@ class MainController : public QObject {
   void OnMeasurementLost(const std::string& reason);
   void NotAvailable();
   void OnHistoryFailed();
+  void OnHistoryRolledBack();
   void ShowHistoryNotice();
 
   link::Link& link_;

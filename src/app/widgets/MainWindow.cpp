@@ -19,6 +19,7 @@
 #include "app/MainController.h"
 #include "app/OwnSettings.h"
 #include "app/HistorySettings.h"
+#include "app/HistoryWitness.h"
 #include "configuration/ConfigDiff.h"
 #include "history/HistoryLocation.h"
 #include "history/widgets/HistoryWindow.h"
@@ -162,6 +163,7 @@ MainWindow::MainWindow(Options options, QWidget* parent) : QDialog(parent) {
 
   c->Initialize();
   settingsFolder_ = folder;
+  witness_ = std::make_shared<OwnSettingsWitness>(folder);
   history::HistoryChoice history;
   if (history::ParseHistoryOption(options.history, &history, nullptr) && history.location) {
     history::Recorder::Options o;
@@ -170,6 +172,7 @@ MainWindow::MainWindow(Options options, QWidget* parent) : QDialog(parent) {
     o.technician = LoadOwnSettings(folder).Get(kTechnicianKey).value_or(history::LoginName());
     o.host = history::HostName();
     o.program = std::string("korvane ") + KORVANE_VERSION;
+    o.witness = witness_;
     c->UseHistory(std::make_unique<history::Recorder>(std::move(o)));
   }
   RefreshState();
@@ -547,6 +550,8 @@ history::HistoryWindow* MainWindow::ShowHistory(const std::string& identity) {
       return configuration::KeyLabel(key, type - 1, controller_->language());
     };
     o.fieldRank = &configuration::KeyRank;
+    o.calibrationKeys = configuration::CalibrationKeys();
+    o.witness = witness_;
     historyWindow_ = new history::HistoryWindow(std::move(o), controller_->language(), this);
   } else {
     historyWindow_->Reload();
