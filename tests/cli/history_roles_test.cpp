@@ -30,7 +30,7 @@ namespace {
 
 // The README's blocks of SQL that begin with "-- korvane roles", in their order.
 std::vector<std::vector<QString>> ReadmeRoles() {
-  QFile readme(QFileInfo(QStringLiteral(__FILE__)).dir().filePath("../../README.md"));
+  QFile readme(QStringLiteral(KORVANE_README));
   if (!readme.open(QIODevice::ReadOnly)) return {};
   std::vector<std::vector<QString>> blocks;
   const QRegularExpression block("```sql\\n(-- korvane roles.*?)```", QRegularExpression::DotMatchesEverythingOption);
