@@ -1,6 +1,6 @@
-// A history on read-only media (or another user's, which this user cannot write) is read
-// and verified, a write-ahead log left beside it included, and nothing is left behind;
-// a writer is refused with its reason instead of finding a database it cannot write.
+// A history on read-only media (or another user's) is read and verified, a write-ahead
+// log left beside it included, and nothing is left behind; a writer is refused with its
+// reason instead of finding a database it cannot write.
 #include <QDir>
 #include <QFile>
 #include <QSqlDatabase>
@@ -20,78 +20,54 @@
 namespace korvane::history {
 namespace {
 
-// Makes a file or folder unwritable for this user: immutable for root (whom permissions
-// do not stop), without write permission for anyone else.
+// Unwritable for this user: immutable for root (whom permissions do not stop), else
+// without write permission.
 bool Unwritable(const QString& path, bool on) {
   const QByteArray p = path.toLocal8Bit();
-  if (::geteuid() != 0) {
-    struct stat st {};
-    ::stat(p.constData(), &st);
-    const mode_t mode = S_ISDIR(st.st_mode) ? (on ? 0555 : 0755) : (on ? 0444 : 0644);
-    return ::chmod(p.constData(), mode) == 0;
-  }
+  if (::geteuid() != 0) return ::chmod(p.constData(), on ? 0555 : 0755) == 0;
   const int fd = ::open(p.constData(), O_RDONLY | O_CLOEXEC);
   int flags = 0;
-  const bool done = fd >= 0 && ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0 &&
-                    (flags = on ? flags | FS_IMMUTABLE_FL : flags & ~FS_IMMUTABLE_FL, true) &&
-                    ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
+  bool done = fd >= 0 && ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
+  flags = on ? flags | FS_IMMUTABLE_FL : flags & ~FS_IMMUTABLE_FL;
+  done = done && ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
   if (fd >= 0) ::close(fd);
   return done;
 }
 
-Event Sample(int i) {
-  Event e;
-  e.timeMs = 1000 + i;
-  e.kind = "logger-read";
-  e.details = QJsonObject{{"records", i}};
-  return e;
-}
-
 TEST(ReadOnlyHistory, IsReadAndVerifiedAndLeftAsItWas) {
-  const struct {
-    const char* what;
-    bool leftOverLog;
-  } rows[] = {{"a closed history", false}, {"a history with a left-over write-ahead log", true}};
-  for (const auto& r : rows) {
-    SCOPED_TRACE(r.what);
+  for (const bool leftOverLog : {false, true}) {
+    SCOPED_TRACE(leftOverLog ? "with a left-over write-ahead log" : "closed");
     QTemporaryDir dir;
-    const QString media = dir.filePath("media");
+    const QString media = dir.filePath("media"), file = media + "/h.sqlite";
     QDir().mkpath(media);
     store::Location location;
-    location.path = QDir(media).filePath("h.sqlite").toStdString();
+    location.path = file.toStdString();
     {
+      // Another connection keeps the log from being folded into the file; the copies are
+      // what a crash leaves.
+      QSqlDatabase holder = QSqlDatabase::addDatabase("QSQLITE", "holder");
       HistoryStore store;
       ASSERT_TRUE(store.Open(location, {}, nullptr, nullptr));
-      // Another connection keeps the log from being folded into the file at the end.
-      QSqlDatabase holder = QSqlDatabase::addDatabase("QSQLITE", "holder");
-      if (r.leftOverLog) {
-        holder.setDatabaseName(QString::fromStdString(location.path));
-        ASSERT_TRUE(holder.open());
-        ASSERT_TRUE(QSqlQuery(holder).exec("SELECT count(*) FROM events"));
-      }
-      for (int i = 1; i <= 6; ++i) ASSERT_TRUE(store.Append(Sample(i), nullptr, nullptr, nullptr));
-      store.Close();
-      if (r.leftOverLog) {
-        // The crash: file and log stay as they are, the shared memory goes with the machine.
-        const QString file = QString::fromStdString(location.path);
-        QFile::copy(file, dir.filePath("file"));
-        QFile::copy(file + "-wal", dir.filePath("wal"));
-        holder.close();
-        QFile::remove(file);
-        QFile::copy(dir.filePath("file"), file);
-        QFile::copy(dir.filePath("wal"), file + "-wal");
-      }
-      holder = QSqlDatabase();
-      QSqlDatabase::removeDatabase("holder");
+      holder.setDatabaseName(file);
+      ASSERT_TRUE(holder.open() && QSqlQuery(holder).exec("SELECT count(*) FROM events"));
+      Event e;
+      e.kind = "logger-read";
+      for (int i = 1; i <= 6; ++i) ASSERT_TRUE(store.Append(e, nullptr, nullptr, nullptr));
+      QFile::copy(file, dir.filePath("file"));
+      QFile::copy(file + "-wal", dir.filePath("wal"));
     }
-    QFile::remove(QString::fromStdString(location.path) + "-shm");
+    QSqlDatabase::removeDatabase("holder");
+    if (leftOverLog) {
+      QFile::remove(file);
+      QFile::copy(dir.filePath("file"), file);
+      QFile::copy(dir.filePath("wal"), file + "-wal");
+    }
     const QStringList before = QDir(media).entryList(QDir::Files);
-    ASSERT_EQ(before.contains("h.sqlite-wal"), r.leftOverLog);
-    if (!Unwritable(QString::fromStdString(location.path), true) || !Unwritable(media, true)) {
-      Unwritable(QString::fromStdString(location.path), false);
+    ASSERT_EQ(before.contains("h.sqlite-wal"), leftOverLog);
+    if (!Unwritable(file, true) || !Unwritable(media, true)) {
+      Unwritable(file, false);
       GTEST_SKIP() << "this file system cannot make a file read-only for this user";
     }
-
     HistoryStore reader;
     store::OpenOptions read;
     read.readOnly = true;
@@ -102,15 +78,12 @@ TEST(ReadOnlyHistory, IsReadAndVerifiedAndLeftAsItWas) {
     EXPECT_EQ(v.events, 6);
     EXPECT_TRUE(v.intact()) << v.damage;
     reader.Close();
-
-    HistoryStore writer;
     store::OpenFailure failure = store::OpenFailure::kNone;
-    EXPECT_FALSE(writer.Open(location, {}, &why, &failure));
+    EXPECT_FALSE(HistoryStore().Open(location, {}, &why, &failure));
     EXPECT_EQ(failure, store::OpenFailure::kUnreachable);
     EXPECT_EQ(why, "is read-only");
-
     Unwritable(media, false);
-    Unwritable(QString::fromStdString(location.path), false);
+    Unwritable(file, false);
     EXPECT_EQ(QDir(media).entryList(QDir::Files), before) << "nothing left beside it";
   }
 }

@@ -238,16 +238,19 @@ TEST(ServiceReport, AsFoundAndAsLeft) {
 // However the lines fall, a module's line and a table's title stand on the page of what
 // they head.
 TEST(ServiceReport, NoHeadingAloneAtAPagesFoot) {
-  for (int shift = 0; shift < 12; ++shift) {
+  for (int shift = 0; shift < 40; ++shift) {
     SCOPED_TRACE(shift);
     ReportInput in = Input(Language::kGerman);
-    for (int i = 0; i < shift * 20; ++i) in.site += "xxx ";  // pushes everything down by lines
+    for (int i = 0; i < shift * 5; ++i) in.site += "xxx ";  // pushes everything down by a quarter line each
     std::vector<Event> events;
     for (int m = 0; m < 30; ++m) {
       const std::string id = "M" + std::to_string(100 + m);
       events.push_back(At(m, id.c_str(), 1, kConfigReadKind, Read({{"IDC_GRENZWERT", "7.50"}, {"IDC_KAL0", "1"}})));
-      events.back().identity = id;
+      // Every third module's visit, and the display unit's, has no table.
+      if (m % 3 == 0) events.back() = At(m, id.c_str(), 1, kLoggerReadKind, {{"records", 24}, {"file", "/x"}});
     }
+    events.push_back(At(40, "", 0, kDisplayWriteKind, {{"source", "contrast"}, {"complete", true}}));
+    events.back().address = 128;
     test::RecordingPage page(4800, 6800);
     ASSERT_TRUE(LayoutReport(page, in, VisitsOf(events, in)));
     const auto pages = Lines(page);
@@ -257,6 +260,8 @@ TEST(ServiceReport, NoHeadingAloneAtAPagesFoot) {
       const std::string& last = pages[p][pages[p].size() - 2];
       EXPECT_NE(last.rfind("Modul ", 0), 0u) << "page " << p + 1 << ": " << last;
       EXPECT_NE(last.rfind("Wie vorgefunden", 0), 0u) << "page " << p + 1 << ": " << last;
+      EXPECT_NE(last, "Datenlogger") << "page " << p + 1;
+      EXPECT_NE(last, "Anzeigeeinheit") << "page " << p + 1;
     }
   }
 }

@@ -66,9 +66,11 @@ bool WriteReportFile(const std::string& path, HistoryStore* store, const ReportR
     return false;
   }
   const auto trendOf = [&](const std::string& identity) {
+    // The heading looks a year back: what lies before it costs time and says nothing.
     EventFilter f;
     f.identity = identity;
     f.kind = kCalibrationKind;
+    f.sinceMs = input.nowMs - kTrendWindowMs;
     std::string ignored;
     return HeadingFor(store->Events(f, &ignored), input.nowMs, l);
   };
