@@ -1,6 +1,7 @@
 #include "history/HistoryStore.h"
 
 #include <QElapsedTimer>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -331,6 +332,41 @@ std::vector<Event> HistoryStore::Events(const EventFilter& filter, std::string* 
         return true;
       },
       error);
+  return events;
+}
+
+std::vector<Event> HistoryStore::Calibrations(const std::string& identity, std::int64_t sinceMs, std::string* error) {
+  std::vector<Event> events;
+  const bool sqlite = db_.backend() == Location::Backend::kSqlite;
+  const auto field = [&](const char* key) {
+    return sqlite ? QString("json_extract(details, '$.%1')").arg(key) : QString("details::json->>'%1'").arg(key);
+  };
+  QSqlQuery q(db_.handle());
+  q.setForwardOnly(true);
+  q.prepare(QString("SELECT time_ms, type, technician, %1, %2, %3, %4 FROM events "
+                    "WHERE kind = ? AND identity = ? AND time_ms >= ? ORDER BY seq")
+                .arg(field("procedure"), field("outcome"), field("before"), field("after")));
+  q.addBindValue(QString::fromLatin1(kCalibrationKind));
+  q.addBindValue(Q(identity));
+  q.addBindValue(static_cast<qlonglong>(sinceMs));
+  if (!q.exec()) {
+    if (error) *error = store::ErrorText(q.lastError());
+    return events;
+  }
+  while (q.next()) {
+    Event e;
+    e.kind = kCalibrationKind;
+    e.identity = identity;
+    e.timeMs = q.value(0).toLongLong();
+    e.type = q.value(1).toInt();
+    e.technician = q.value(2).toString().toStdString();
+    e.details = QJsonObject{{"procedure", q.value(3).toString()},
+                            {"outcome", q.value(4).toString()},
+                            {"before", QJsonDocument::fromJson(q.value(5).toString().toUtf8()).array()},
+                            {"after", QJsonDocument::fromJson(q.value(6).toString().toUtf8()).array()}};
+    events.push_back(std::move(e));
+  }
+  if (q.lastError().isValid() && error) *error = store::ErrorText(q.lastError());
   return events;
 }
 

@@ -82,6 +82,10 @@ class HistoryStore {
   // when the store could not be read.
   bool ForEach(const EventFilter& filter, const std::function<bool(const Event&)>& visit, std::string* error);
   std::vector<Event> Events(const EventFilter& filter, std::string* error);
+  // A module's calibrations from sinceMs on, oldest first, with only what a drift is
+  // drawn from in their details (procedure, outcome, before, after): the store takes
+  // those out of the text, so that a long history is not parsed whole for a heading.
+  std::vector<Event> Calibrations(const std::string& identity, std::int64_t sinceMs, std::string* error);
 
   // Walks the whole chain, after SQLite's quick check of the file.
   bool Verify(Verification* result, std::string* error);

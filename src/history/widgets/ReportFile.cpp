@@ -67,12 +67,8 @@ bool WriteReportFile(const std::string& path, HistoryStore* store, const ReportR
   }
   const auto trendOf = [&](const std::string& identity) {
     // The heading looks a year back: what lies before it costs time and says nothing.
-    EventFilter f;
-    f.identity = identity;
-    f.kind = kCalibrationKind;
-    f.sinceMs = input.nowMs - kTrendWindowMs;
     std::string ignored;
-    return HeadingFor(store->Events(f, &ignored), input.nowMs, l);
+    return HeadingFor(store->Calibrations(identity, input.nowMs - kTrendWindowMs, &ignored), input.nowMs, l);
   };
   const std::vector<ModuleVisit> visits = collector.Finish(trendOf);
   if (modules) *modules = static_cast<int>(visits.size());
