@@ -260,11 +260,16 @@ void HistoryWindow::setLanguage(Language language) {
 
 void HistoryWindow::Reload() {
   openProblem_.clear();
+  std::string warning;
   if (options_.location.path.empty() && options_.location.backend == store::Location::Backend::kSqlite) {
     openProblem_ = kNoHistory(language_);
   } else if (options_.location.backend == store::Location::Backend::kSqlite &&
              !QFileInfo::exists(ToQ(options_.location.path))) {
-    // A history never written has no modules yet; looking does not make one.
+    // A history never written has no modules yet; looking does not make one. One this
+    // program saw is gone.
+    if (options_.witness)
+      if (const std::optional<SeenHead> seen = options_.witness->Remembered(WitnessKey(options_.location)))
+        warning = RollbackText({*seen, std::nullopt, options_.witness->Where()}, language_);
   } else if (!store_.isOpen()) {
     std::string why;
     store::OpenOptions read;
@@ -273,7 +278,6 @@ void HistoryWindow::Reload() {
       openProblem_ = platform::StringPrintf(kCannotOpen(language_), why.c_str());
   }
   // A history that lost the head this program saw is shown, and said to be so.
-  std::string warning;
   if (store_.isOpen() && options_.witness) {
     std::optional<Rollback> rollback;
     std::string why;
