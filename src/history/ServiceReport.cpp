@@ -76,27 +76,6 @@ bool Same(const std::string& a, const std::string& b) {
   return x && y && platform::ToDouble(*x) == platform::ToDouble(*y);
 }
 
-// Found and left fields by key, in the order first met.
-class Fields {
- public:
-  // A read: the field as found, unless the visit met it before; as left in any case.
-  void Seen(const std::string& key, const std::string& value) { At(key, value).left = value; }
-  void Changed(const std::string& key, const std::string& before, const std::string& after) {
-    At(key, before).left = after;
-  }
-  std::vector<FoundLeft> rows;
-
- private:
-  FoundLeft& At(const std::string& key, const std::string& found) {
-    const auto it = index_.find(key);
-    if (it != index_.end()) return rows[it->second];
-    index_[key] = rows.size();
-    rows.push_back({key, found, found, false});
-    return rows.back();
-  }
-  std::map<std::string, std::size_t> index_;
-};
-
 // The name of calibration value n (1..4) of a type: the configuration's field name where
 // the report has one, so both tables name it alike.
 std::string CalibrationName(const ReportInput& in, int type, int n) {
@@ -154,6 +133,27 @@ std::vector<FoundLeft> LiveRows(const QJsonObject& firstLive, const QJsonObject&
 }
 
 }  // namespace
+
+// Found and left fields by key, in the order first met.
+class VisitCollector::Fields {
+ public:
+  // A read: the field as found, unless the visit met it before; as left in any case.
+  void Seen(const std::string& key, const std::string& value) { At(key, value).left = value; }
+  void Changed(const std::string& key, const std::string& before, const std::string& after) {
+    At(key, before).left = after;
+  }
+  std::vector<FoundLeft> rows;
+
+ private:
+  FoundLeft& At(const std::string& key, const std::string& found) {
+    const auto it = index_.find(key);
+    if (it != index_.end()) return rows[it->second];
+    index_[key] = rows.size();
+    rows.push_back({key, found, found, false});
+    return rows.back();
+  }
+  std::map<std::string, std::size_t> index_;
+};
 
 struct VisitCollector::Building {
   ModuleVisit visit;

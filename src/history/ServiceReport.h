@@ -95,6 +95,7 @@ class VisitCollector {
   std::vector<ModuleVisit> Finish(const std::function<std::string(const std::string& identity)>& trendOf = {});
 
  private:
+  class Fields;
   struct Building;
   const ReportInput& input_;
   std::vector<Building> building_;

@@ -15,8 +15,6 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
-#include <cstdio>
-#include <unistd.h>
 #include <sstream>
 
 #include "Commands.h"
@@ -75,32 +73,6 @@ class Roles : public ::testing::Test {
   std::ostringstream out, err;
 };
 
-// What the process writes to its stderr meanwhile (the client library writes a server's
-// notices there itself).
-class Stderr {
- public:
-  Stderr() : file_(std::tmpfile()), saved_(::dup(2)) {
-    std::fflush(stderr);
-    ::dup2(::fileno(file_), 2);
-  }
-  ~Stderr() { Take(); }
-  std::string Take() {
-    if (saved_ < 0) return {};
-    std::fflush(stderr);
-    ::dup2(saved_, 2);
-    ::close(std::exchange(saved_, -1));
-    std::string text(4096, '\0');
-    std::rewind(file_);
-    text.resize(std::fread(text.data(), 1, text.size(), file_));
-    std::fclose(file_);
-    return text;
-  }
-
- private:
-  std::FILE* file_;
-  int saved_;
-};
-
 TEST_F(Roles, OwnerMakesTechnicianAppendsAuditorReadsAndNoOneEmptiesIt) {
   const auto blocks = ReadmeRoles();
   ASSERT_EQ(blocks.size(), 2u) << "the README's two blocks of role SQL";
@@ -110,7 +82,8 @@ TEST_F(Roles, OwnerMakesTechnicianAppendsAuditorReadsAndNoOneEmptiesIt) {
   for (const QString& s : blocks[1])
     ASSERT_TRUE(server.Sql("korvane_history", s, &why, "korvane_owner")) << s.toStdString() << ": " << why;
 
-  Stderr heard;
+  // The client library writes a server's notices to stderr itself.
+  ::testing::internal::CaptureStderr();
   {
     history::HistoryStore technician;
     ASSERT_TRUE(technician.Open(*store::Location::Parse(Url("korvane_technician"), nullptr), {}, &why, nullptr)) << why;
@@ -140,7 +113,7 @@ TEST_F(Roles, OwnerMakesTechnicianAppendsAuditorReadsAndNoOneEmptiesIt) {
     EXPECT_EQ(out.str().rfind(r.said, 0), 0u) << out.str();
   }
   EXPECT_EQ(Cli(Url("korvane_owner"), {"history", "init"}), 0) << err.str();  // an open for writing
-  const std::string said = heard.Take();
+  const std::string said = ::testing::internal::GetCapturedStderr();
   EXPECT_EQ(said.find("NOTICE"), std::string::npos) << said;
 
   // The auditor's flows run; their records are refused, and said to be.
