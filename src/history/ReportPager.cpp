@@ -10,11 +10,6 @@ namespace {
 
 constexpr platform::TextPair kPage{"Seite %d von %d", "Page %d of %d"};
 
-// UTF-8 characters, not bytes.
-std::size_t Characters(const std::string& s) {
-  return static_cast<std::size_t>(std::count_if(s.begin(), s.end(), [](char c) { return (c & 0xC0) != 0x80; }));
-}
-
 }  // namespace
 
 ReportPager::ReportPager(platform::PageTarget& page, Language language, int pages)
@@ -31,21 +26,31 @@ ReportPager::ReportPager(platform::PageTarget& page, Language language, int page
       y_(top_) {}
 
 std::vector<std::string> ReportPager::Pieces(const std::string& text) const {
+  // One walk through the text: the last blank before the line is full is where it breaks.
   std::vector<std::string> pieces;
   std::size_t from = 0;
-  do {
-    std::size_t end = text.size();
-    if (Characters(text.substr(from)) > chars_) {
-      end = from;
-      for (std::size_t i = from; i < text.size(); ++i) {
-        if (Characters(text.substr(from, i - from)) > chars_) break;
-        if (text[i] == ' ') end = i;
+  while (pieces.empty() || from < text.size()) {
+    std::size_t chars = 0, blank = std::string::npos, i = from;
+    for (; i < text.size(); ++i) {
+      if (text[i] == ' ' && i > from) blank = i;
+      if ((text[i] & 0xC0) != 0x80 && ++chars > chars_) break;
+    }
+    if (i >= text.size()) {
+      pieces.push_back(text.substr(from));
+      return pieces;
+    }
+    // One word longer than the page stays whole.
+    std::size_t end = blank;
+    if (end == std::string::npos) {
+      end = text.find(' ', i);
+      if (end == std::string::npos) {
+        pieces.push_back(text.substr(from));
+        return pieces;
       }
-      if (end == from) end = text.size();  // one word longer than the page
     }
     pieces.push_back(text.substr(from, end - from));
-    from = end < text.size() ? end + 1 : end;
-  } while (from < text.size());
+    from = end + 1;
+  }
   return pieces;
 }
 
