@@ -17,6 +17,7 @@
 #include "app/OwnSettings.h"
 #include "history/HistoryLocation.h"
 #include "history/HistoryTexts.h"
+#include "link/RateTexts.h"
 #include "platform/NumberText.h"
 #include "platform/PortNames.h"
 #include "platform/SafeFile.h"
@@ -125,8 +126,9 @@ CliContext::CliContext(CommonOptions options, std::ostream& out, std::ostream& e
     const int timeoutMs = qEnvironmentVariableIntValue("KORVANE_REPLY_TIMEOUT_MS", &given);
     if (given && timeoutMs > 0) {
       timings.replyTimeout = std::chrono::milliseconds(timeoutMs);
-      // The scan's time-out keeps its ratio to the reply time-out.
+      // The scan's and the rate search's time-outs keep their ratio to the reply time-out.
       timings.scanTimeout = std::min(timings.scanTimeout, timings.replyTimeout / 10);
+      timings.rateProbe = std::min(timings.rateProbe, timings.replyTimeout / 3);
     }
     const int secondMs = qEnvironmentVariableIntValue("KORVANE_SECOND_MS", &given);
     if (given && secondMs > 0) timings.second = std::chrono::milliseconds(secondMs);
@@ -142,10 +144,15 @@ CliContext::CliContext(CommonOptions options, std::ostream& out, std::ostream& e
   qtTexts_.Apply(language_);
   context_.address = static_cast<std::uint8_t>(options_.address);
   if (!options_.device.empty()) link_->setDeviceOverride(options_.device);
+  // A module left at another rate is looked for and set back to 4800 baud; stderr says so.
+  link_->setRateSearch(true);
+  rateConnection_ = QObject::connect(link_, &link::Link::rateRecovered, link_, [this](int found) {
+    err_ << link::RateRecoveredText(found, language_) << '\n' << std::flush;
+  });
 
-  // The name the desktop program keeps, else the login name.
+  // The name the desktop program keeps, else the account's name.
   technician_ = options_.technician.value_or(
-      app::LoadOwnSettings(options_.settingsFolder).Get(app::kTechnicianKey).value_or(history::LoginName()));
+      app::TechnicianOf(app::LoadOwnSettings(options_.settingsFolder)));
   history::HistoryChoice choice;
   // The option was checked with the command line; an unknown text records nothing.
   if (history::ParseHistoryOption(options_.history, &choice, nullptr)) historyLocation_ = choice.location;
@@ -176,6 +183,7 @@ void CliContext::FinishHistory() {
 }
 
 CliContext::~CliContext() {
+  QObject::disconnect(rateConnection_);
   context_.log = nullptr;
   if (ownLink_) ownLink_->ClosePort();
   trace_.reset();

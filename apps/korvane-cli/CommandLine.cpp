@@ -83,6 +83,28 @@ bool ArgReader::Repeated(const std::string& name, std::size_t first) {
   return false;
 }
 
+std::vector<std::string> ArgReader::Values(const std::string& name) {
+  std::vector<std::string> values;
+  for (std::size_t i = 0; i < args_.size();) {
+    const std::string& a = args_[i];
+    if (a == name) {
+      if (i + 1 >= args_.size() || args_[i + 1].rfind("--", 0) == 0) {
+        error_ = name + " needs a value";
+        args_.erase(args_.begin() + static_cast<long>(i));
+        continue;
+      }
+      values.push_back(args_[i + 1]);
+      args_.erase(args_.begin() + static_cast<long>(i), args_.begin() + static_cast<long>(i) + 2);
+    } else if (a.rfind(name + "=", 0) == 0) {
+      values.push_back(a.substr(name.size() + 1));
+      args_.erase(args_.begin() + static_cast<long>(i));
+    } else {
+      ++i;
+    }
+  }
+  return values;
+}
+
 bool ArgReader::Flag(const std::string& name) {
   for (std::size_t i = 0; i < args_.size(); ++i) {
     if (args_[i] == name) {

@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QString>
 
+#include "platform/Account.h"
 #include "platform/SafeFile.h"
 
 #include <fcntl.h>
@@ -129,6 +130,13 @@ std::optional<std::string> TechnicianName(const std::string& typed) {
   for (const unsigned char c : name)
     if (c < 0x20 || c == 0x7F) return std::nullopt;
   return name;
+}
+
+std::string TechnicianOf(const OwnSettings& s) {
+  if (const std::optional<std::string> kept = s.Get(kTechnicianKey)) {
+    if (const std::optional<std::string> name = TechnicianName(*kept)) return *name;
+  }
+  return platform::AccountName();
 }
 
 }  // namespace korvane::app

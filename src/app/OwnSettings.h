@@ -44,4 +44,8 @@ bool UpdateOwnSettings(const std::string& settingsFolder, const std::function<bo
 // is empty or holds a control character (a line break would end the line).
 std::optional<std::string> TechnicianName(const std::string& typed);
 
+// The technician the history records: the name kept in the settings, else the account's
+// full name or login name. Never asked for; Setup and the history window change it.
+std::string TechnicianOf(const OwnSettings& s);
+
 }  // namespace korvane::app

@@ -60,6 +60,8 @@ constexpr TextPair kCalibration{"Kalibrierung %s: %s", "calibration %s: %s"};
 constexpr TextPair kSaved{"gespeichert", "saved"};
 constexpr TextPair kDiscarded{"verworfen", "discarded"};
 constexpr TextPair kRefused{"abgelehnt", "refused"};
+// The assistant's calibration given up at a point or a reference.
+constexpr TextPair kCancelledCalibration{"abgebrochen", "cancelled"};
 constexpr TextPair kLineLost{"Verbindung verloren", "line lost"};
 constexpr TextPair kPassed{"bestanden", "passed"};
 constexpr TextPair kNotPlausible{"nicht plausibel", "not plausible"};
@@ -137,6 +139,7 @@ std::string CalibrationSummary(const Event& e, Language l) {
   std::string text = outcome == "saved"       ? kSaved(l)
                      : outcome == "discarded" ? kDiscarded(l)
                      : outcome == "line-lost" ? kLineLost(l)
+                     : outcome == "cancelled" ? kCancelledCalibration(l)
                                               : kRefused(l);
   text += ", ";
   text += d.value("plausible").toBool() ? kPassed(l) : kNotPlausible(l);

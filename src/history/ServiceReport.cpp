@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <map>
 
+#include "history/CalibrationDetails.h"
 #include "history/HistoryTexts.h"
 #include "history/HistoryView.h"
 #include "history/ReportPager.h"
@@ -28,6 +29,7 @@ constexpr TextPair kProgram{"Programm: %s", "Program: %s"};
 constexpr TextPair kModule{"Modul %s: %s, Adresse %d, Geräteart %s, Firmware %s",
                            "Module %s: %s, address %d, kind %s, firmware %s"};
 constexpr TextPair kDisplayUnit{"Anzeigeeinheit", "Display unit"};
+constexpr TextPair kNoModule{"Kein Modul antwortete an Adresse %d", "No module answered at address %d"};
 constexpr TextPair kFoundLeft{"Wie vorgefunden und wie verlassen (* geändert)", "As found and as left (* changed)"};
 constexpr TextPair kField{"Feld", "field"};
 constexpr TextPair kFound{"vorgefunden", "as found"};
@@ -96,9 +98,11 @@ CalibrationEntry CalibrationOf(const Event& e, const ReportInput& in) {
   c.passed = d.value("plausible").toBool();
   c.saved = d.value("outcome").toString() == QLatin1String("saved");
   int n = 0;
-  for (const QJsonValue& p : d.value("points").toArray())
+  for (const QJsonValue& p : d.value("points").toArray()) {
     c.points.push_back(StringPrintf(kPoint(l), ++n, Text(p["captured"]).c_str(), Text(p["reference"]).c_str(),
                                     Text(p["temperature"]).c_str()));
+    if (std::string figures = PointFiguresText(p.toObject(), l); !figures.empty()) c.points.push_back("    " + figures);
+  }
   const QJsonArray before = d.value("before").toArray(), after = d.value("after").toArray();
   for (int k = 1; k <= 4 && k <= before.size() && k <= after.size(); ++k) {
     // A value the type does not have, and that nothing changed, says nothing.
@@ -123,7 +127,8 @@ std::vector<FoundLeft> LiveRows(const QJsonObject& firstLive, const QJsonObject&
     if (label.empty()) continue;
     const std::string unit = c == 6 ? "°C" : types::ChannelUnit(typeIndex, c);
     const int decimals = c == 6 ? 1 : types::ChannelDecimals(typeIndex, c);
-    const auto shown = [&](const QJsonValue& v) {
+    const auto shown = [&](const QJsonValue& v) -> std::string {
+      if (!v.isDouble()) return "-";  // not answered
       return StringPrintf("%.*f", decimals, v.toDouble()) + (unit.empty() || unit == " " ? "" : " " + unit);
     };
     // Readings move: they are shown as found and as left, never as a change.
@@ -183,6 +188,7 @@ void VisitCollector::Add(const Event& e) {
   if (!e.firmware.empty()) v.firmware = e.firmware;
   const Language l = input_.language;
   const QJsonObject& d = e.details;
+  if (d.value("module_answered") != QJsonValue(false)) v.answered = true;
   const auto seenAll = [&](const QJsonObject& fields) {
     for (auto f = fields.begin(); f != fields.end(); ++f) b.fields.Seen(f.key().toStdString(), Text(*f));
   };
@@ -259,6 +265,7 @@ namespace {
 
 std::string ModuleLine(const ModuleVisit& v, Language l) {
   if (v.identity.empty() && v.address == 128) return kDisplayUnit(l);
+  if (v.identity.empty() && !v.answered) return StringPrintf(kNoModule(l), v.address);
   return StringPrintf(kModule(l), ShownIdentity(v.identity).c_str(),
                       v.type > 0 ? types::TypeName(v.type - 1, l).c_str() : "-", v.address,
                       v.deviceKind >= 0 ? std::to_string(v.deviceKind).c_str() : "-",

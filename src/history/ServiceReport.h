@@ -39,7 +39,7 @@ struct CalibrationEntry {
   std::string technician;
   std::string procedure;  // in the report's language
   bool passed = false, saved = false;
-  std::vector<std::string> points;                 // "captured ..., reference ..., ... °C"
+  std::vector<std::string> points;                 // "captured ..., reference ..., ... °C", then the assistant's figures
   std::vector<std::array<std::string, 3>> values;  // name (unit), before, after
 };
 
@@ -55,6 +55,7 @@ struct ModuleVisit {
   std::vector<Action> readouts, clocks, displayChanges;
   std::vector<Action> others;  // parametrizations, and kinds of a newer program (named, without details)
   std::string trend;           // where the sensor is heading ("" for nowhere in particular)
+  bool answered = false;       // some event's module answered (events say "module_answered": false when not)
 };
 
 // What vouches for the report's events: their places in the chain, the head it goes on

@@ -55,6 +55,11 @@ QJsonArray FlowChanges(const std::vector<types::ValueChange>& changes);
 // The module's identity as the link's module object holds it after the flow's reads.
 ModuleIdentity IdentityFromModule(const Link& link, int address);
 
+// Completes the record's identity: when it is incomplete and the line still answers,
+// the missing parameters are read, each with the scan's short time-out, and the reads
+// stop at the first that gets no reply.
+void IdentifyRecord(Link& link, const FlowContext& context, FlowRecord& record);
+
 // Hands the record to context.log (nothing without one). When the record's identity is
 // incomplete and the line still answers, the missing parameters are read first, each
 // with the scan's short time-out, and the reads stop at the first that gets no reply.

@@ -132,6 +132,21 @@ TEST(ServiceReport, AVisitOfTwoModulesInBothLanguages) {
   }
 }
 
+// An event whose module never answered names no module; a value a module left
+// unanswered is no number.
+TEST(ServiceReport, NoModuleAnsweredAndUnansweredValuesAreSaidSo) {
+  Event silent = At(0, "", 0, kCalibrationKind, {{"module_answered", false}, {"procedure", "ph-two-point"}});
+  silent.address = 5;
+  QJsonObject partial = Live(7.02, 7.05);
+  partial["last"] = QJsonObject{{"values", QJsonArray{7.05, QJsonValue(), 0, 0, 0, 21.6}}};
+  const ReportInput in = Input(Language::kEnglish);
+  test::RecordingPage page(4800, 6800);
+  ASSERT_TRUE(LayoutReport(page, in, VisitsOf({silent, At(1, "A123", 1, kLiveKind, partial)}, in)));
+  const auto lines = Lines(page)[0];
+  EXPECT_TRUE(Has(lines, "No module answered at address 5"));
+  EXPECT_TRUE(Has(lines, "voltage | -12 mV | -"));
+}
+
 TEST(ServiceReport, LongTablesRepeatTheirHeaderAndPagesAreCounted) {
   QJsonObject fields;
   for (int f = 0; f < 120; ++f) fields[QStringLiteral("K%1").arg(f, 3, 10, QLatin1Char('0'))] = QString::number(f);

@@ -16,6 +16,7 @@
 #include "history/Drift.h"
 #include "history/HistoryTexts.h"
 #include "history/widgets/DriftChart.h"
+#include "history/widgets/CertificateFile.h"
 #include "history/widgets/ReportFile.h"
 #include "platform/NumberText.h"
 #include "platform/SafeFile.h"
@@ -50,6 +51,7 @@ constexpr int kSpanDays[] = {0, 1, 7, 30, 365};
 constexpr TextPair kInterval{"Kalibrierintervall:", "Calibration interval:"};
 constexpr TextPair kDays{" Tage", " days"};
 constexpr TextPair kSite{"Anlage:", "Site:"};
+constexpr TextPair kTechnicianField{"Techniker:", "Technician:"};
 constexpr TextPair kExport{"Exportieren…", "Export…"};
 constexpr TextPair kReport{"Servicebericht", "Service report"};
 constexpr TextPair kSaveChart{"Diagramm speichern…", "Save chart…"};
@@ -59,6 +61,8 @@ constexpr TextPair kCannotOpen{"Die Historie kann nicht geöffnet werden: %s", "
 constexpr TextPair kNoHistory{"Es wird keine Historie geführt.", "No history is kept."};
 constexpr TextPair kExported{"%d Ereignisse exportiert nach %s", "%d events exported to %s"};
 constexpr TextPair kReportWritten{"Servicebericht geschrieben: %s", "Service report written: %s"};
+constexpr TextPair kCertificate{"Zertifikat…", "Certificate…"};
+constexpr TextPair kCertificateWritten{"Kalibrierzertifikat geschrieben: %s", "Calibration certificate written: %s"};
 constexpr TextPair kNotWritten{"Nicht geschrieben: %s", "Not written: %s"};
 constexpr TextPair kExportFilter{"CSV (*.csv) | *.csv | JSON-Zeilen (*.jsonl) | *.jsonl ||",
                                  "CSV (*.csv) | *.csv | JSON lines (*.jsonl) | *.jsonl ||"};
@@ -183,12 +187,19 @@ void HistoryWindow::Build() {
   };
   export_ = button("export");
   report_ = button("report");
+  certificate_ = button("certificate");
   saveChart_ = button("saveChart");
   printChart_ = button("printChart");
   close_ = button("close");
+  technicianLabel_ = new QLabel(this);
+  technician_ = new QLineEdit(ToQ(options_.technician), this);
+  technician_->setObjectName(QStringLiteral("technician"));
+  technician_->setMaxLength(80);
   buttons->addWidget(siteLabel_);
   buttons->addWidget(site_, 1);
-  for (QPushButton* b : {report_, export_, saveChart_, printChart_}) buttons->addWidget(b);
+  buttons->addWidget(technicianLabel_);
+  buttons->addWidget(technician_, 1);
+  for (QPushButton* b : {report_, certificate_, export_, saveChart_, printChart_}) buttons->addWidget(b);
   buttons->addStretch();
   buttons->addWidget(close_);
   top->addLayout(buttons);
@@ -201,6 +212,7 @@ void HistoryWindow::Build() {
   connect(interval_, &QSpinBox::valueChanged, this, &HistoryWindow::OnIntervalChanged);
   connect(export_, &QPushButton::clicked, this, &HistoryWindow::OnExport);
   connect(report_, &QPushButton::clicked, this, &HistoryWindow::OnReport);
+  connect(certificate_, &QPushButton::clicked, this, &HistoryWindow::OnCertificate);
   connect(saveChart_, &QPushButton::clicked, this, [this] {
     if (!options_.ui) return;
     platform::FileDialogSpec dialog{"pdf", "drift.pdf", "PDF (*.pdf) | *.pdf | PNG (*.png) | *.png ||", true, "chart"};
@@ -216,6 +228,18 @@ void HistoryWindow::Build() {
     options_.site = site_->text().trimmed().toStdString();
     if (options_.saveSite) options_.saveSite(options_.site);
   });
+  connect(technician_, &QLineEdit::editingFinished, this, [this] {
+    const std::string typed = technician_->text().trimmed().toStdString();
+    if (typed == options_.technician) return;
+    // The caller keeps it and hands back the name it records (blank: the account's).
+    if (options_.saveTechnician) options_.saveTechnician(typed);
+    else options_.technician = typed;
+  });
+}
+
+void HistoryWindow::setTechnician(const std::string& name) {
+  options_.technician = name;
+  technician_->setText(ToQ(name));
 }
 
 void HistoryWindow::Retranslate() {
@@ -228,8 +252,10 @@ void HistoryWindow::Retranslate() {
   spanLabel_->setText(QString::fromUtf8(kSpan(l)));
   intervalLabel_->setText(QString::fromUtf8(kInterval(l)));
   siteLabel_->setText(QString::fromUtf8(kSite(l)));
+  technicianLabel_->setText(QString::fromUtf8(kTechnicianField(l)));
   export_->setText(QString::fromUtf8(kExport(l)));
   report_->setText(QString::fromUtf8(kReport(l)));
+  certificate_->setText(QString::fromUtf8(kCertificate(l)));
   saveChart_->setText(QString::fromUtf8(kSaveChart(l)));
   printChart_->setText(QString::fromUtf8(kPrintChart(l)));
   close_->setText(QString::fromUtf8(kClose(l)));
@@ -402,8 +428,15 @@ void HistoryWindow::FillEvents() {
   OnEventChosen();
 }
 
+const Event* HistoryWindow::ChosenEvent() const {
+  const int r = events_->currentRow();
+  return r >= 0 && r < static_cast<int>(shown_.size()) ? &shown_[static_cast<std::size_t>(r)] : nullptr;
+}
+
 void HistoryWindow::OnEventChosen() {
   const int r = events_->currentRow();
+  const Event* chosen = ChosenEvent();
+  certificate_->setEnabled(chosen && chosen->kind == kCalibrationKind);
   std::vector<DetailRow> rows;
   if (r >= 0 && r < static_cast<int>(shown_.size())) rows = DetailRows(shown_[static_cast<std::size_t>(r)], language_);
   details_->setRowCount(static_cast<int>(rows.size()));
@@ -480,6 +513,22 @@ void HistoryWindow::OnReport() {
     return;
   }
   options_.ui->Message(platform::StringPrintf(kReportWritten(language_), path->c_str()));
+}
+
+void HistoryWindow::OnCertificate() {
+  const Event* e = ChosenEvent();
+  if (!options_.ui || !e || e->kind != kCalibrationKind) return;
+  const Event calibration = *e;
+  platform::FileDialogSpec dialog{"pdf", CertificateFileName(calibration, language_), "PDF (*.pdf) | *.pdf ||", true,
+                                  "report"};
+  const std::optional<std::string> path = options_.ui->SaveFile(dialog);
+  if (!path) return;
+  std::string error;
+  if (!WriteCertificateFile(*path, calibration, language_, &error)) {
+    options_.ui->Message(platform::StringPrintf(kNotWritten(language_), error.c_str()));
+    return;
+  }
+  options_.ui->Message(platform::StringPrintf(kCertificateWritten(language_), path->c_str()));
 }
 
 }  // namespace korvane::history
