@@ -18,6 +18,7 @@
 #include "app/MainController.h"
 #include "app/OwnSettings.h"
 #include "app/HistorySettings.h"
+#include "app/HistoryWitness.h"
 #include "configuration/ConfigDiff.h"
 #include "history/HistoryLocation.h"
 #include "history/widgets/HistoryWindow.h"
@@ -159,6 +160,7 @@ MainWindow::MainWindow(Options options, QWidget* parent) : QDialog(parent) {
 
   c->Initialize();
   settingsFolder_ = folder;
+  witness_ = std::make_shared<OwnSettingsWitness>(folder);
   history::HistoryChoice history;
   if (history::ParseHistoryOption(options.history, &history, nullptr) && history.location) {
     history::Recorder::Options o;
@@ -167,6 +169,7 @@ MainWindow::MainWindow(Options options, QWidget* parent) : QDialog(parent) {
     o.technician = TechnicianOf(LoadOwnSettings(folder));
     o.host = history::HostName();
     o.program = std::string("korvane ") + KORVANE_VERSION;
+    o.witness = witness_;
     c->UseHistory(std::make_unique<history::Recorder>(std::move(o)));
   }
   RefreshState();
@@ -570,6 +573,8 @@ history::HistoryWindow* MainWindow::ShowHistory(const std::string& identity) {
       return configuration::KeyLabel(key, type - 1, controller_->language());
     };
     o.fieldRank = &configuration::KeyRank;
+    o.calibrationKeys = configuration::CalibrationKeys();
+    o.witness = witness_;
     historyWindow_ = new history::HistoryWindow(std::move(o), controller_->language(), this);
   } else {
     historyWindow_->Reload();
