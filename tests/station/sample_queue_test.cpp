@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <csignal>
 #include <functional>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <zlib.h>
@@ -107,8 +108,10 @@ struct QueueRow {
 };
 
 TEST(SampleQueue, KeepsTheUnacknowledgedInOrderThroughStopsKillsDamageAndAFullDisk) {
-  const QueueLimits roomy;
-  const QueueLimits tight{64 << 10, 8 << 20, 8 << 10};
+  QueueLimits roomy;
+  roomy.reserveBytes = 256 << 10;
+  roomy.reserveStep = 64 << 10;
+  const QueueLimits tight{64 << 10, 8 << 20, 8 << 10, 0};
   const QueueRow rows[] = {
       {"clean stop: the acknowledged go", roomy,
        [](SampleQueue& q) {
@@ -181,6 +184,23 @@ TEST(SampleQueue, KeepsTheUnacknowledgedInOrderThroughStopsKillsDamageAndAFullDi
          EXPECT_EQ(q.MemorySamples(), 0u);
        },
        false, nullptr, Range(3, 12), 0, "takes samples again"},
+      {"full disk, then kill -9: the reserve took what came", roomy,
+       [](SampleQueue& q) {
+         // The reserve's pages are really on disk, not holes that would need room.
+         struct stat st {};
+         ASSERT_EQ(::stat(q.DatabasePath().c_str(), &st), 0);
+         EXPECT_GE(st.st_blocks * 512, st.st_size);
+         ASSERT_GE(q.ReserveBytes(), 256 << 10);
+         test::FileSizeLimit full(static_cast<rlim_t>(st.st_size));  // the file cannot grow
+         ASSERT_TRUE(full.ok());
+         for (int n = 0; n < 600; n += 100) {
+           Append(q, n, n + 100);
+           EXPECT_TRUE(q.Sync());
+         }
+         EXPECT_EQ(q.MemorySamples(), 0u);
+         EXPECT_LT(q.ReserveBytes(), 256 << 10);
+       },
+       true, nullptr, Range(0, 600), 0, "600 samples from before wait to be sent"},
   };
   for (const QueueRow& row : rows) {
     SCOPED_TRACE(row.name);
@@ -249,13 +269,232 @@ TEST(SampleQueue, KeepsTheUnacknowledgedInOrderThroughStopsKillsDamageAndAFullDi
   }
 }
 
+// The pages of a queue's file as SQLite lays them out: the page size, the samples
+// table's root, and its leaves in key order, each with where its cells start.
+struct QueueFile {
+  QByteArray bytes;
+  int pageSize = 0;
+  int root = 0;
+  std::vector<int> leaves;
+
+  explicit QueueFile(const QString& path) {
+    {
+      QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "layout");
+      db.setDatabaseName(path);
+      db.setConnectOptions("QSQLITE_OPEN_READONLY");
+      if (db.open()) {
+        QSqlQuery q(db);
+        if (q.exec("SELECT rootpage FROM sqlite_schema WHERE name = 'samples'") && q.next()) root = q.value(0).toInt();
+      }
+    }
+    QSqlDatabase::removeDatabase("layout");
+    QFile f(path);
+    if (f.open(QIODevice::ReadOnly)) bytes = f.readAll();
+    pageSize = Be(16, 2) == 1 ? 65536 : static_cast<int>(Be(16, 2));
+    if (root > 0) Walk(root);
+  }
+  std::uint32_t Be(qint64 at, int n) const {
+    std::uint32_t v = 0;
+    for (int i = 0; i < n; ++i) v = v << 8 | static_cast<unsigned char>(bytes[at + i]);
+    return v;
+  }
+  qint64 Page(int page) const { return static_cast<qint64>(page - 1) * pageSize; }
+  qint64 Header(int page) const { return Page(page) + (page == 1 ? 100 : 0); }
+  int Cells(int page) const { return static_cast<int>(Be(Header(page) + 3, 2)); }
+  // Where cell i of a page starts.
+  qint64 Cell(int page, int i) const {
+    const int header = bytes[Header(page)] == 0x0D ? 8 : 12;
+    return Page(page) + Be(Header(page) + header + 2 * i, 2);
+  }
+  void Walk(int page) {
+    if (bytes[Header(page)] == 0x0D) return leaves.push_back(page);
+    for (int i = 0; i < Cells(page); ++i) Walk(static_cast<int>(Be(Cell(page, i), 4)));
+    Walk(static_cast<int>(Be(Header(page) + 8, 4)));
+  }
+};
+
+// A varint of SQLite's record format at at; its length in *size.
+std::int64_t Varint(const QByteArray& b, qint64 at, int* size) {
+  std::int64_t v = 0;
+  for (int i = 0; i < 9; ++i) {
+    const auto c = static_cast<unsigned char>(b[at + i]);
+    if (i == 8) {
+      *size = 9;
+      return v << 8 | c;
+    }
+    v = v << 7 | (c & 0x7F);
+    if (!(c & 0x80)) {
+      *size = i + 1;
+      return v;
+    }
+  }
+  return v;
+}
+
+void Flip(const QString& file, qint64 at, unsigned char mask) {
+  QFile f(file);
+  ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+  ASSERT_TRUE(f.seek(at));
+  char c = 0;
+  ASSERT_TRUE(f.getChar(&c));
+  ASSERT_TRUE(f.seek(at));
+  ASSERT_TRUE(f.putChar(static_cast<char>(c ^ mask)));
+}
+
+// The samples a message of the queue's log says are lost.
+std::uint64_t LoggedLoss(const std::vector<std::string>& logged) {
+  std::uint64_t lost = 0;
+  for (const std::string& text : logged) {
+    std::size_t at = 0;
+    if ((at = text.find(" are lost; the damaged file")) != std::string::npos ||
+        (at = text.find(" damaged samples are lost")) != std::string::npos ||
+        (at = text.find(" unsent samples written to")) != std::string::npos) {
+      const auto start = text.find_last_of(' ', at - 1);
+      lost += std::stoull(text.substr(start == std::string::npos ? 0 : start + 1));
+    }
+  }
+  return lost;
+}
+
+struct DamageRow {
+  const char* name;
+  int checkpointEvery;  // of the run before the damage
+  bool killed;
+  // Damages the folder's files; the samples it may cost.
+  std::function<int(const QString& folder)> damage;
+};
+
+constexpr int kDamageSamples = 1200;
+
+TEST(SampleQueue, DamageCostsOnlyTheDamagedSamplesAndIsCounted) {
+  // The samples on the leaf of the cells of a page, and on the leaf at an index.
+  auto onLeaf = [](const QueueFile& f, int index) { return f.Cells(f.leaves[static_cast<std::size_t>(index)]); };
+  const DamageRow rows[] = {
+      {"page count in the header (byte 31)", 1, false,
+       [&](const QString& folder) {
+         const QueueFile f(folder + "/queue.db");
+         Flip(folder + "/queue.db", 31, 0x02);
+         // Pages beyond the count the header gives cannot be read.
+         const auto pages = f.Be(28, 4) ^ 0x02;
+         int cost = 0;
+         for (const int leaf : f.leaves) cost += static_cast<std::uint32_t>(leaf) > pages ? f.Cells(leaf) : 0;
+         return cost;
+       }},
+      {"a cell pointer of the interior page", 1, false,
+       [&](const QString& folder) {
+         const QueueFile f(folder + "/queue.db");
+         Flip(folder + "/queue.db", f.Header(f.root) + 12 + 2 * (f.Cells(f.root) / 2) + 1, 0x08);
+         // The child it leads to, and the one the damaged cell may stand for.
+         return onLeaf(f, f.Cells(f.root) / 2) + onLeaf(f, f.Cells(f.root) / 2 + 1);
+       }},
+      {"a leaf page's header", 1, false,
+       [&](const QString& folder) {
+         const QueueFile f(folder + "/queue.db");
+         const int leaf = f.leaves[f.leaves.size() / 2];
+         Flip(folder + "/queue.db", f.Header(leaf) + 3, 0x01);  // 256 more cells than it has
+         return f.Cells(leaf);
+       }},
+      {"a row's sequence number", 1, false,
+       [&](const QString& folder) {
+         const QueueFile f(folder + "/queue.db");
+         const qint64 cell = f.Cell(f.leaves[f.leaves.size() / 3], 2);
+         int size = 0;
+         Varint(f.bytes, cell, &size);
+         Flip(folder + "/queue.db", cell + size, 0x10);  // e.g. 266 becomes 2314
+         return 0;
+       }},
+      {"a row's payload", 1, false,
+       [&](const QString& folder) {
+         const QueueFile f(folder + "/queue.db");
+         const qint64 cell = f.Cell(f.leaves[f.leaves.size() / 2], 1);
+         int a = 0, b = 0;
+         const std::int64_t payload = Varint(f.bytes, cell, &a);
+         Varint(f.bytes, cell + a, &b);
+         Flip(folder + "/queue.db", cell + a + b + payload - 12, 0x40);
+         return 1;
+       }},
+      {"a frame of the write-ahead log after a kill -9", 1, true,
+       [&](const QString& folder) {
+         Flip(folder + "/queue.db-wal", 32 + 24 + 200, 0x01);
+         return 100;  // the last commit, when it was not checkpointed yet
+       }},
+      {"a frame of commits the log still held after a kill -9", 1000, true,
+       [&](const QString& folder) {
+         QFile wal(folder + "/queue.db-wal");
+         EXPECT_TRUE(wal.open(QIODevice::ReadOnly));
+         const QByteArray b = wal.readAll();
+         const qint64 frame = 24 + (static_cast<unsigned char>(b[8]) << 24 | static_cast<unsigned char>(b[9]) << 16 |
+                                    static_cast<unsigned char>(b[10]) << 8 | static_cast<unsigned char>(b[11]));
+         // The first frame after the sixth commit's last one.
+         int commits = 0;
+         qint64 at = 32;
+         for (; at + frame <= b.size() && commits < 6; at += frame)
+           commits += b[at + 4] != 0 || b[at + 5] != 0 || b[at + 6] != 0 || b[at + 7] != 0;
+         EXPECT_EQ(commits, 6);
+         Flip(folder + "/queue.db-wal", at + 24 + 100, 0x01);
+         return kDamageSamples - 600;  // every commit from the damaged one on
+       }},
+  };
+  for (const DamageRow& row : rows) {
+    SCOPED_TRACE(row.name);
+    QTemporaryDir dir;
+    const QString folder = dir.filePath("q");
+    QueueLimits limits;
+    limits.reserveBytes = 64 << 10;
+    limits.reserveStep = 64 << 10;
+    limits.checkpointEvery = row.checkpointEvery;
+    auto run = [&] {
+      StationLog quiet(nullptr);
+      SampleQueue q(quiet);
+      std::string error;
+      if (!q.Open(folder.toStdString(), limits, &error)) return;
+      for (int n = 0; n < kDamageSamples; n += 100) {
+        Append(q, n, n + 100);
+        q.Sync();
+      }
+      if (row.killed) std::raise(SIGKILL);
+    };
+    if (row.killed) {
+      const pid_t child = ::fork();
+      if (child == 0) {
+        run();
+        ::_exit(1);
+      }
+      int status = 0;
+      ASSERT_EQ(::waitpid(child, &status, 0), child);
+      ASSERT_TRUE(WIFSIGNALED(status));
+    } else {
+      run();
+    }
+    const int mayCost = row.damage(folder);
+
+    std::vector<std::string> logged;
+    StationLog log([&](LogLevel, const std::string& text) { logged.push_back(text); }, LogLevel::kDebug);
+    SampleQueue q(log);
+    std::string error;
+    ASSERT_TRUE(q.Open(folder.toStdString(), limits, &error)) << error;
+    const std::vector<int> read = ReadAll(q);  // each whole and intact
+    std::string all;
+    for (const auto& text : logged) all += text + "\n";
+    const std::vector<int> expected = Range(0, kDamageSamples);
+    EXPECT_TRUE(std::is_sorted(read.begin(), read.end())) << all;
+    EXPECT_TRUE(std::includes(expected.begin(), expected.end(), read.begin(), read.end())) << all;
+    const auto lost = expected.size() - read.size();
+    EXPECT_LE(lost, static_cast<std::size_t>(mayCost)) << all;
+    EXPECT_EQ(LoggedLoss(logged), lost) << all;
+    EXPECT_EQ(q.Pending(), read.size());
+  }
+}
+
 TEST(SampleQueue, ASecondStationOnTheSameFolderIsRefused) {
   QTemporaryDir dir;
   StationLog log(nullptr);
   SampleQueue a(log), b(log);
   std::string error;
-  ASSERT_TRUE(a.Open(dir.path().toStdString(), {}, &error)) << error;
-  EXPECT_FALSE(b.Open(dir.path().toStdString(), {}, &error));
+  QueueLimits limits;
+  limits.reserveBytes = 0;
+  ASSERT_TRUE(a.Open(dir.path().toStdString(), limits, &error)) << error;
+  EXPECT_FALSE(b.Open(dir.path().toStdString(), limits, &error));
   EXPECT_NE(error.find("in use by another station"), std::string::npos) << error;
 }
 
