@@ -2,6 +2,8 @@
 
 #include <QFileInfo>
 
+#include <sys/stat.h>
+
 #include "HeadlessUi.h"
 #include "link/DeviceName.h"
 #include "bus/BusPoll.h"
@@ -131,7 +133,16 @@ void StationRun::LineAway(const std::string& reason, int onceExit) {
   }
   retry_.start(retryDelay_);
   retryDelay_ = std::min(retryDelay_ * 2, std::max(timings_.lineRetryLast, timings_.lineRetryFirst));
+  lostNode_ = NodeOf(link_.device());
   WatchDevice();
+}
+
+StationRun::Node StationRun::NodeOf(const std::string& path) {
+  struct stat link {}, device {};
+  if (::lstat(path.c_str(), &link) != 0) return {};
+  const bool target = ::stat(path.c_str(), &device) == 0;
+  return {target, static_cast<unsigned long long>(link.st_ino),
+          target ? static_cast<unsigned long long>(device.st_ino) : 0};
 }
 
 void StationRun::WatchDevice() {
@@ -148,7 +159,10 @@ void StationRun::WatchDevice() {
 
 void StationRun::OnDeviceFolderChanged() {
   if (awayReason_.empty() || poll_ || stopping_ || trying_) return;
-  if (!QFileInfo::exists(QString::fromStdString(link_.device()))) {
+  // Only a node that is new calls for a try: a line that fails while its node stays
+  // waits for the next one, however busy its folder.
+  const Node node = NodeOf(link_.device());
+  if (!node.exists || node == lostNode_) {
     WatchDevice();  // a folder on its way may have appeared
     return;
   }

@@ -84,6 +84,15 @@ class StationRun : public QObject {
   QTimer retry_;
   std::chrono::milliseconds retryDelay_;
   QFileSystemWatcher deviceWatch_;
+  // The device's node when the line went away (its own inode, and the device's behind
+  // a link); another one, or one after none, calls for a try at once.
+  struct Node {
+    bool exists = false;
+    unsigned long long inode = 0, target = 0;
+    bool operator==(const Node&) const = default;
+  };
+  static Node NodeOf(const std::string& path);
+  Node lostNode_;
   bool trying_ = false;
   std::string awayReason_;  // "" while the line is there
   bool stopping_ = false;

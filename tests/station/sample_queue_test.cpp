@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QRegularExpression>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTemporaryDir>
@@ -147,9 +148,10 @@ TEST(SampleQueue, KeepsTheUnacknowledgedInOrderThroughStopsKillsDamageAndAFullDi
          Overwrite(file, QFileInfo(file).size() / 4096 / 2 * 4096, QByteArray(16, '\xff'));
        },
        Range(0, 3000), 60, "is damaged"},
-      {"no database at all: moved aside, a fresh queue", roomy, [](SampleQueue& q) { Append(q, 0, 10); }, false,
-       [](const QString& folder) { Overwrite(folder + "/queue.db", 0, QByteArray(4096, 'x')); }, {}, 0,
-       "moved aside to"},
+      {"no database at all: moved aside, a fresh queue with the rows its pages hold", roomy,
+       [](SampleQueue& q) { Append(q, 0, 10); }, false,
+       [](const QString& folder) { Overwrite(folder + "/queue.db", 0, QByteArray(4096, 'x')); }, Range(0, 10), 0,
+       "10 were read from its pages and are sent, 0 are lost"},
       {"an earlier version's queue is sent first, then its files go", roomy, nullptr, false,
        [](const QString& folder) {
          QDir(folder).removeRecursively();
@@ -341,18 +343,13 @@ void Flip(const QString& file, qint64 at, unsigned char mask) {
   ASSERT_TRUE(f.putChar(static_cast<char>(c ^ mask)));
 }
 
-// The samples a message of the queue's log says are lost.
+// The samples the queue's log says are lost ("..., 23 are lost", "1 damaged samples are
+// lost").
 std::uint64_t LoggedLoss(const std::vector<std::string>& logged) {
   std::uint64_t lost = 0;
-  for (const std::string& text : logged) {
-    std::size_t at = 0;
-    if ((at = text.find(" are lost; the damaged file")) != std::string::npos ||
-        (at = text.find(" damaged samples are lost")) != std::string::npos ||
-        (at = text.find(" unsent samples written to")) != std::string::npos) {
-      const auto start = text.find_last_of(' ', at - 1);
-      lost += std::stoull(text.substr(start == std::string::npos ? 0 : start + 1));
-    }
-  }
+  const QRegularExpression said(R"((\d+) (damaged samples )?are lost)");
+  for (const std::string& text : logged)
+    for (auto m = said.globalMatch(QString::fromStdString(text)); m.hasNext();) lost += m.next().captured(1).toULongLong();
   return lost;
 }
 
@@ -367,35 +364,34 @@ struct DamageRow {
 constexpr int kDamageSamples = 1200;
 
 TEST(SampleQueue, DamageCostsOnlyTheDamagedSamplesAndIsCounted) {
-  // The samples on the leaf of the cells of a page, and on the leaf at an index.
-  auto onLeaf = [](const QueueFile& f, int index) { return f.Cells(f.leaves[static_cast<std::size_t>(index)]); };
+  // What SQLite cannot reach is read from the pages: one damaged byte costs at most the
+  // rows of the one page it is in.
   const DamageRow rows[] = {
+      {"the file's header (its first bytes): SQLite cannot open it", 1, false,
+       [](const QString& folder) {
+         Flip(folder + "/queue.db", 3, 0x20);
+         return 0;
+       }},
       {"page count in the header (byte 31)", 1, false,
-       [&](const QString& folder) {
-         const QueueFile f(folder + "/queue.db");
+       [](const QString& folder) {
          Flip(folder + "/queue.db", 31, 0x02);
-         // Pages beyond the count the header gives cannot be read.
-         const auto pages = f.Be(28, 4) ^ 0x02;
-         int cost = 0;
-         for (const int leaf : f.leaves) cost += static_cast<std::uint32_t>(leaf) > pages ? f.Cells(leaf) : 0;
-         return cost;
+         return 0;
        }},
       {"a cell pointer of the interior page", 1, false,
-       [&](const QString& folder) {
+       [](const QString& folder) {
          const QueueFile f(folder + "/queue.db");
          Flip(folder + "/queue.db", f.Header(f.root) + 12 + 2 * (f.Cells(f.root) / 2) + 1, 0x08);
-         // The child it leads to, and the one the damaged cell may stand for.
-         return onLeaf(f, f.Cells(f.root) / 2) + onLeaf(f, f.Cells(f.root) / 2 + 1);
+         return 0;
        }},
       {"a leaf page's header", 1, false,
-       [&](const QString& folder) {
+       [](const QString& folder) {
          const QueueFile f(folder + "/queue.db");
          const int leaf = f.leaves[f.leaves.size() / 2];
          Flip(folder + "/queue.db", f.Header(leaf) + 3, 0x01);  // 256 more cells than it has
          return f.Cells(leaf);
        }},
       {"a row's sequence number", 1, false,
-       [&](const QString& folder) {
+       [](const QString& folder) {
          const QueueFile f(folder + "/queue.db");
          const qint64 cell = f.Cell(f.leaves[f.leaves.size() / 3], 2);
          int size = 0;
@@ -404,7 +400,7 @@ TEST(SampleQueue, DamageCostsOnlyTheDamagedSamplesAndIsCounted) {
          return 0;
        }},
       {"a row's payload", 1, false,
-       [&](const QString& folder) {
+       [](const QString& folder) {
          const QueueFile f(folder + "/queue.db");
          const qint64 cell = f.Cell(f.leaves[f.leaves.size() / 2], 1);
          int a = 0, b = 0;
@@ -414,25 +410,29 @@ TEST(SampleQueue, DamageCostsOnlyTheDamagedSamplesAndIsCounted) {
          return 1;
        }},
       {"a frame of the write-ahead log after a kill -9", 1, true,
-       [&](const QString& folder) {
+       [](const QString& folder) {
          Flip(folder + "/queue.db-wal", 32 + 24 + 200, 0x01);
-         return 100;  // the last commit, when it was not checkpointed yet
+         return 0;  // its commit was checkpointed at once
        }},
       {"a frame of commits the log still held after a kill -9", 1000, true,
-       [&](const QString& folder) {
+       [](const QString& folder) {
          QFile wal(folder + "/queue.db-wal");
          EXPECT_TRUE(wal.open(QIODevice::ReadOnly));
          const QByteArray b = wal.readAll();
-         const qint64 frame = 24 + (static_cast<unsigned char>(b[8]) << 24 | static_cast<unsigned char>(b[9]) << 16 |
-                                    static_cast<unsigned char>(b[10]) << 8 | static_cast<unsigned char>(b[11]));
-         // The first frame after the sixth commit's last one.
+         auto be = [&](qint64 at, int n) {
+           std::uint32_t v = 0;
+           for (int i = 0; i < n; ++i) v = v << 8 | static_cast<unsigned char>(b[at + i]);
+           return v;
+         };
+         const qint64 pageSize = be(8, 4), frame = 24 + pageSize;
+         // The first frame after the sixth commit's last one: SQLite replays no frame
+         // from it on.
          int commits = 0;
          qint64 at = 32;
-         for (; at + frame <= b.size() && commits < 6; at += frame)
-           commits += b[at + 4] != 0 || b[at + 5] != 0 || b[at + 6] != 0 || b[at + 7] != 0;
+         for (; at + frame <= b.size() && commits < 6; at += frame) commits += be(at + 4, 4) != 0;
          EXPECT_EQ(commits, 6);
-         Flip(folder + "/queue.db-wal", at + 24 + 100, 0x01);
-         return kDamageSamples - 600;  // every commit from the damaged one on
+         Flip(folder + "/queue.db-wal", at + 24 + 3, 0x01);
+         return b[at + 24] == 0x0D ? static_cast<int>(be(at + 24 + 3, 2)) : 0;  // the rows of its page
        }},
   };
   for (const DamageRow& row : rows) {

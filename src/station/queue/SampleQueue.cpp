@@ -99,6 +99,7 @@ bool SampleQueue::OpenDatabase(Opening opening, std::string* error) {
   options.exclusive = true;  // one station per folder
   store::Location location;
   location.path = DatabasePath();
+  std::string aside;  // a file SQLite could not use, moved aside at the start
   for (int attempt = 0; attempt < 2; ++attempt) {
     std::string why;
     store::OpenFailure failure = store::OpenFailure::kNone;
@@ -113,6 +114,7 @@ bool SampleQueue::OpenDatabase(Opening opening, std::string* error) {
         if (ReadCounts(&rows, &first, &last, &bytes) && (opening == Opening::kRebuilt || rows == 0)) {
           diskRows_ = rows;
           diskBytes_ = bytes;
+          if (!aside.empty()) RecoverAside(aside);
           return true;
         }
       }
@@ -132,12 +134,12 @@ bool SampleQueue::OpenDatabase(Opening opening, std::string* error) {
       Refused("cannot be opened (" + why + ")");
       return true;
     }
-    const std::string aside = MoveAside(failure == store::OpenFailure::kNewerSchema ? "newer" : "damaged");
-    std::string said = "queue: " + location.path + " cannot be used (" + why + "): moved aside to " + aside +
-                       "; a fresh queue starts";
-    if (const auto& c = mark_.committed(); opening == Opening::kStart && c && c->rows > 0)
-      said += "; the " + Count(static_cast<std::uint64_t>(c->rows)) + " unsent samples it held are not sent";
-    log_.Error(said);
+    const bool newer = failure == store::OpenFailure::kNewerSchema;
+    const std::string movedTo = MoveAside(newer ? "newer" : "damaged");
+    log_.Error("queue: " + location.path + " cannot be used (" + why + "): moved aside to " + movedTo +
+               "; a fresh queue starts");
+    // A newer program's file is its own to read; a damaged one is read page by page.
+    if (opening == Opening::kStart && !newer) aside = movedTo;
     opening = Opening::kRetry;
   }
   return true;
@@ -192,46 +194,8 @@ bool SampleQueue::Inspect() {
   }
   AccountForStop();
   // Gaps are samples an earlier run could not keep (and said so).
-  if (rows != diskEnd_ - diskFirst_) NoteGaps(std::max(head_, diskFirst_), diskEnd_);
+  if (diskRows_ != diskEnd_ - diskFirst_) NoteGaps(std::max(head_, diskFirst_), diskEnd_);
   return true;
-}
-
-SampleQueue::Span SampleQueue::StartSpan() const {
-  constexpr std::int64_t kFar = std::int64_t{1} << 62;
-  Span span{-kFar, kFar, -kFar};
-  if (const auto& c = mark_.committed()) {
-    span.from = c->head;
-    span.counted = c->end;
-    span.end = std::max(c->end, mark_.appendedEnd().value_or(c->end));
-    if (const auto released = mark_.releasedHead(); released && *released > span.from && *released <= span.counted)
-      span.from = *released;
-  }
-  return span;
-}
-
-void SampleQueue::AccountForStop() {
-  const auto& c = mark_.committed();
-  // Rows go from the front only; an end short of the committed one is a write-ahead log
-  // that lost its last frames.
-  if (c && c->end > diskEnd_ && db_.isOpen()) {
-    QSqlQuery q(db_.handle());
-    q.prepare("SELECT count(*) FROM samples WHERE seq >= ? AND seq < ?");
-    q.addBindValue(Long(c->head));
-    q.addBindValue(Long(c->end));
-    if (q.exec() && q.next() && c->rows > q.value(0).toLongLong())
-      log_.Error("queue: " + Count(static_cast<std::uint64_t>(c->rows - q.value(0).toLongLong())) +
-                 " unsent samples written to " + DatabasePath() +
-                 " before the stop are gone: its write-ahead log was cut short or damaged");
-  }
-  const std::int64_t written = std::max(diskEnd_, c ? c->end : diskEnd_);
-  const std::int64_t sent = mark_.releasedHead().value_or(written);
-  if (const auto appended = mark_.appendedEnd(); appended && *appended > std::max(written, sent))
-    log_.Warning("queue: the station stopped before its last " +
-                 Count(static_cast<std::uint64_t>(*appended - std::max(written, sent))) +
-                 " samples reached the disk (it was killed, or the power went); they are lost");
-  // What the broker had acknowledged before the stop is not sent again.
-  if (const auto released = mark_.releasedHead(); released && *released > head_ && *released <= diskEnd_)
-    head_ = *released;
 }
 
 void SampleQueue::NoteGaps(std::int64_t from, std::int64_t end) {
@@ -388,21 +352,6 @@ SampleQueue::Written SampleQueue::Write(std::string* why) {
   return Written::kDone;
 }
 
-std::int64_t SampleQueue::BatchLimit() const { return std::min(limits_.batchBytes, limits_.maxBytes / 4); }
-
-std::int64_t SampleQueue::TightRoom() const { return 2 * BatchLimit() + 2 * limits_.reserveStep; }
-
-bool SampleQueue::UseReserve() {
-  if (ReleaseReserve(db_.handle(), BatchLimit() + BatchLimit() / 2) <= 0) return false;
-  reserveHeld_ = std::max<std::int64_t>(0, ReserveSize(db_.handle()));
-  if (!reserveInUse_)
-    log_.Warning(platform::StringPrintf(
-        "queue: the disk has no room left: samples go into the queue's reserve on it (%.1f MB of %.4g MB left)",
-        Megabytes(reserveHeld_), Megabytes(limits_.reserveBytes)));
-  reserveInUse_ = true;
-  return true;
-}
-
 SampleQueue::Written SampleQueue::WriteBatch(std::string* why) {
   const bool forget = head_ > diskFirst_ && diskFirst_ < diskEnd_;
   if (memory_.empty() && !forget) return Written::kDone;
@@ -503,37 +452,6 @@ void SampleQueue::Committed() {
   if (!markWorks_ || !db_.isOpen()) return;
   if (!mark_.Committed({diskFirst_, diskEnd_, diskRows_}))
     log_.Debug(std::string("queue: queue.mark cannot be written: ") + std::strerror(errno));
-}
-
-void SampleQueue::TopUpReserve(bool whole) {
-  if (!db_.isOpen() || refused_ || limits_.reserveBytes <= 0) return;
-  reserveHeld_ = ReserveSize(db_.handle());
-  if (reserveHeld_ < 0) return;
-  const bool room = RoomToGrow(DatabasePath()) >= TightRoom() + limits_.reserveStep;
-  std::string why;
-  if (reserveHeld_ >= limits_.reserveBytes) {
-    // After a start the write-ahead log is new: a filler written anew gives it its room.
-    if (whole && room) RenewReserve(db_.handle(), &why);
-    if (reserveInUse_ || reserveShort_)
-      log_.Info(platform::StringPrintf("queue: the disk has room again; the queue's reserve of %.4g MB is whole",
-                                       Megabytes(limits_.reserveBytes)));
-    reserveInUse_ = reserveShort_ = false;
-    return;
-  }
-  // At the start larger steps, while the bus waits anyway; later one step at a Sync, so
-  // that the bus poll on the same thread never waits long.
-  const std::int64_t step = whole ? 4 * limits_.reserveStep : limits_.reserveStep;
-  while (room && reserveHeld_ < limits_.reserveBytes) {
-    if (!GrowReserve(db_.handle(), std::min(step, limits_.reserveBytes - reserveHeld_), &why)) break;
-    reserveHeld_ = std::max<std::int64_t>(0, ReserveSize(db_.handle()));
-    if (!whole) return;
-  }
-  if (reserveHeld_ < limits_.reserveBytes && !reserveShort_ && !reserveInUse_)
-    log_.Warning(platform::StringPrintf(
-        "queue: the disk has no room for the whole reserve of the queue (%.1f MB of %.4g MB are there%s%s): when it "
-        "is full, samples wait in memory after those",
-        Megabytes(reserveHeld_), Megabytes(limits_.reserveBytes), why.empty() ? "" : "; ", why.c_str()));
-  reserveShort_ = reserveHeld_ < limits_.reserveBytes;
 }
 
 std::optional<QueuedSample> SampleQueue::Next() {

@@ -24,8 +24,11 @@
 #include <optional>
 #include <set>
 #include <string>
+#include <vector>
 
 #include <QByteArray>
+
+class QSqlQuery;
 
 #include "station/queue/QueueMark.h"
 #include "station/queue/SampleRows.h"
@@ -99,6 +102,7 @@ class SampleQueue {
     std::int64_t from = 0;
     std::int64_t end = 0;      // rows at or beyond it are not read
     std::int64_t counted = 0;  // missing rows below it are counted as lost
+    std::int64_t rows = -1;    // the rows in [from, counted) when known
   };
 
   bool OpenDatabase(Opening opening, std::string* error);
@@ -121,6 +125,15 @@ class SampleQueue {
   bool FillFromDisk(std::string* why);
   bool AllLost(std::int64_t from, std::int64_t end) const;
   void Rebuild(const std::string& why, const Span& span, bool atStart);
+  // Rows in [from, end) that have does not mark, read from the page images of file and
+  // its log, inserted with insert (a prepared INSERT in an open transaction); their
+  // number, and the highest sequence number among them in *last.
+  std::uint64_t TakeFromPages(const std::string& file, std::int64_t from, std::int64_t end, std::vector<bool>& have,
+                              QSqlQuery& insert, std::int64_t* last);
+  // The rows of the end of the queue a write-ahead log cut short took with it, from its
+  // pages; and those of a file SQLite could not open at all, moved aside to file.
+  void RecoverTail(const CommittedMark& mark);
+  void RecoverAside(const std::string& file);
   std::string MoveAside(const char* kind);
   void NoteGaps(std::int64_t from, std::int64_t end);
   void NoteLost(std::int64_t seq);

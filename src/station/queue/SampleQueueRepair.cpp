@@ -1,12 +1,16 @@
-// The queue's answers to a damaged file: every row that can still be read goes into a
-// fresh database, which takes the damaged one's place; the damaged one is kept beside it.
+// The queue's answers to a stop it did not see coming and to a damaged file: what the
+// mark says was lost is counted, and every row that can still be read, through SQLite
+// or from the pages, is sent; a damaged file is kept beside the fresh one that takes
+// its place.
 #include <QDateTime>
 #include <QSqlQuery>
+#include <QVariant>
 
 #include <algorithm>
 #include <filesystem>
 
 #include "station/log/StationLog.h"
+#include "station/queue/QueuePages.h"
 #include "station/queue/QueueSalvage.h"
 #include "station/queue/SampleQueue.h"
 
@@ -15,7 +19,133 @@ namespace {
 
 std::string Count(std::uint64_t n) { return std::to_string(n); }
 
+// The most rows a search of the pages keeps track of; beyond, the span is not one this
+// queue wrote.
+constexpr std::int64_t kMostRows = std::int64_t{1} << 26;
+
 }  // namespace
+
+SampleQueue::Span SampleQueue::StartSpan() const {
+  constexpr std::int64_t kFar = std::int64_t{1} << 62;
+  Span span{-kFar, kFar, -kFar};
+  if (const auto& c = mark_.committed()) {
+    span.from = c->head;
+    span.counted = c->end;
+    span.end = std::max(c->end, mark_.appendedEnd().value_or(c->end));
+    if (const auto released = mark_.releasedHead(); released && *released > span.from && *released <= span.counted)
+      span.from = *released;
+    // Rows are consecutive but for what an earlier run could not keep.
+    span.rows = std::max<std::int64_t>(0, c->rows - (span.from - c->head));
+  }
+  return span;
+}
+
+void SampleQueue::AccountForStop() {
+  const auto& c = mark_.committed();
+  // Rows go from the front only; an end short of the committed one is a write-ahead log
+  // that lost its last frames.
+  if (c && c->end > diskEnd_ && db_.isOpen()) RecoverTail(*c);
+  const std::int64_t written = std::max(diskEnd_, c ? c->end : diskEnd_);
+  const std::int64_t sent = mark_.releasedHead().value_or(written);
+  if (const auto appended = mark_.appendedEnd(); appended && *appended > std::max(written, sent))
+    log_.Warning("queue: the station stopped before its last " +
+                 Count(static_cast<std::uint64_t>(*appended - std::max(written, sent))) +
+                 " samples reached the disk (it was killed, or the power went); they are lost");
+  // What the broker had acknowledged before the stop is not sent again.
+  if (const auto released = mark_.releasedHead(); released && *released > head_ && *released <= diskEnd_)
+    head_ = *released;
+}
+
+std::uint64_t SampleQueue::TakeFromPages(const std::string& file, std::int64_t from, std::int64_t end,
+                                         std::vector<bool>& have, QSqlQuery& insert, std::int64_t* last) {
+  std::uint64_t taken = 0;
+  ScanQueueFiles(file, [&](const QueuedSample& s, const QByteArray& stored) {
+    if (s.seq < from || s.seq >= end || have[static_cast<std::size_t>(s.seq - from)]) return;
+    if (!InsertRow(insert, s, stored)) return;
+    have[static_cast<std::size_t>(s.seq - from)] = true;
+    *last = std::max(*last, s.seq);
+    ++taken;
+  });
+  return taken;
+}
+
+void SampleQueue::RecoverTail(const CommittedMark& mark) {
+  QSqlQuery q(db_.handle());
+  q.prepare("SELECT count(*) FROM samples WHERE seq >= ? AND seq < ?");
+  q.addBindValue(QVariant::fromValue<qlonglong>(mark.head));
+  q.addBindValue(QVariant::fromValue<qlonglong>(mark.end));
+  if (!q.exec() || !q.next() || mark.rows <= q.value(0).toLongLong()) return;
+  const auto missing = static_cast<std::uint64_t>(mark.rows - q.value(0).toLongLong());
+  q.finish();
+  // SQLite replays its log up to the first frame that does not check; the frames behind
+  // it are still in the file.
+  const std::int64_t from = std::max(diskEnd_, mark.head);
+  std::uint64_t found = 0;
+  std::int64_t last = from - 1;
+  if (mark.end - from <= kMostRows) {
+    std::vector<bool> have(static_cast<std::size_t>(mark.end - from));
+    QSqlQuery in(db_.handle());
+    if (in.exec("BEGIN IMMEDIATE") && PrepareInsert(in)) {
+      found = TakeFromPages(DatabasePath(), from, mark.end, have, in, &last);
+      if (!in.exec("COMMIT")) {
+        in.finish();
+        QSqlQuery(db_.handle()).exec("ROLLBACK");
+        found = 0;
+      }
+    }
+  }
+  if (found > 0) {
+    std::int64_t rows = 0, first = 0, end = 0, bytes = 0;
+    if (ReadCounts(&rows, &first, &end, &bytes)) {
+      diskRows_ = rows;
+      diskBytes_ = bytes;
+    }
+    diskEnd_ = nextSeq_ = last + 1;
+  }
+  found = std::min(found, missing);
+  log_.Error("queue: the write-ahead log of " + DatabasePath() + " was cut short or damaged before the start: of the " +
+             Count(missing) + " unsent samples written before the stop that SQLite no longer finds, " + Count(found) +
+             " were read from its pages and are sent, " + Count(missing - found) + " are lost");
+}
+
+void SampleQueue::RecoverAside(const std::string& file) {
+  const Span span = StartSpan();
+  if (span.counted <= span.from || span.end - span.from > kMostRows) {
+    log_.Error("queue: how many unsent samples " + file + " held cannot be told (" + folder_ +
+               "/queue.mark does not say); they are not sent");
+    return;
+  }
+  std::vector<bool> have(static_cast<std::size_t>(span.end - span.from));
+  std::int64_t last = span.from - 1;
+  std::uint64_t found = 0;
+  QSqlQuery in(db_.handle());
+  if (in.exec("BEGIN IMMEDIATE") && PrepareInsert(in)) {
+    found = TakeFromPages(file, span.from, span.end, have, in, &last);
+    if (!in.exec("COMMIT")) {
+      in.finish();
+      QSqlQuery(db_.handle()).exec("ROLLBACK");
+      found = 0;
+    }
+  }
+  std::uint64_t below = 0;
+  for (std::size_t i = 0; found > 0 && i < have.size() && span.from + static_cast<std::int64_t>(i) < span.counted; ++i)
+    below += have[i];
+  if (found > 0) {
+    std::int64_t rows = 0, first = 0, end = 0, bytes = 0;
+    if (ReadCounts(&rows, &first, &end, &bytes)) {
+      diskRows_ = rows;
+      diskBytes_ = bytes;
+    }
+    head_ = diskFirst_ = span.from;
+    diskEnd_ = nextSeq_ = std::max(span.counted, last + 1);
+    NoteGaps(head_, diskEnd_);
+  }
+  const auto expected = static_cast<std::uint64_t>(std::min(span.counted - span.from, std::max<std::int64_t>(span.rows, 0)));
+  below = std::min(below, expected);
+  log_.Error("queue: of the " + Count(expected) + " unsent samples " + file + " held, " + Count(below) +
+             " were read from its pages and are sent, " + Count(expected - below) + " are lost");
+  AccountForStop();
+}
 
 void SampleQueue::Rebuild(const std::string& why, const Span& span, bool atStart) {
   const std::string path = DatabasePath(), fresh = path + ".rebuilt";
@@ -25,6 +155,7 @@ void SampleQueue::Rebuild(const std::string& why, const Span& span, bool atStart
   bool saved = false;
   std::optional<std::int64_t> first, last;
   std::uint64_t below = 0;  // taken rows below span.counted
+  std::uint64_t fromPages = 0;
   SalvageCount count;
   {
     store::Database target;
@@ -35,14 +166,31 @@ void SampleQueue::Rebuild(const std::string& why, const Span& span, bool atStart
     saved = target.Open(location, QueueMigrations(), options, nullptr, nullptr);
     QSqlQuery in(target.handle());
     saved = saved && in.exec("BEGIN") && PrepareInsert(in);
+    // Which rows of a known span were taken, so that the pages add only what is missing.
+    const bool known = span.counted > span.from && span.end - span.from <= kMostRows;
+    std::vector<bool> have(known ? static_cast<std::size_t>(span.end - span.from) : 0);
     if (saved)
       count = SalvageRows(db_.handle(), span.from, span.end, [&](const QueuedSample& s, const QByteArray& stored) {
         if (!InsertRow(in, s, stored)) return saved = false;
         if (!first) first = s.seq;
         last = s.seq;
         if (s.seq < span.counted) ++below;
+        if (known) have[static_cast<std::size_t>(s.seq - span.from)] = true;
         return true;
       });
+    // What SQLite could not reach may still stand in a page of the file or of its log.
+    if (saved && known && below < static_cast<std::uint64_t>(span.counted - span.from)) {
+      std::int64_t lastFound = span.from - 1;
+      QSqlQuery pages(target.handle());
+      fromPages = PrepareInsert(pages) ? TakeFromPages(path, span.from, span.end, have, pages, &lastFound) : 0;
+      if (fromPages > 0) {
+        last = std::max(last.value_or(lastFound), lastFound);
+        if (!first) first = span.from;
+        below = 0;
+        for (std::size_t i = 0; i < have.size() && span.from + static_cast<std::int64_t>(i) < span.counted; ++i)
+          below += have[i];
+      }
+    }
     saved = saved && in.exec("COMMIT");
   }
   db_.Close();
@@ -57,10 +205,11 @@ void SampleQueue::Rebuild(const std::string& why, const Span& span, bool atStart
     head_ = diskFirst_ = from;
     diskEnd_ = nextSeq_ = std::max({counted, last ? *last + 1 : from, from});
   }
-  const std::uint64_t expected =
+  std::uint64_t expected =
       counted <= from ? 0
                       : static_cast<std::uint64_t>(counted - from) -
                             static_cast<std::uint64_t>(std::distance(lost_.lower_bound(from), lost_.lower_bound(counted)));
+  if (bounded && span.rows >= 0) expected = std::min(expected, static_cast<std::uint64_t>(span.rows));
   const bool reopened = saved && !ec && OpenDatabase(Opening::kRebuilt, nullptr) && db_.isOpen();
   if (!reopened) {
     // Nothing could be saved here (the disk refuses): what was on disk is in the file kept.
@@ -75,8 +224,9 @@ void SampleQueue::Rebuild(const std::string& why, const Span& span, bool atStart
   }
   below = std::min(below, expected);
   std::string said = "queue: " + path + " is damaged (" + why + "): " + Count(below) +
-                     " unsent samples could be read from it and are sent, " + Count(expected - below) +
-                     " are lost; the damaged file is kept as " + aside;
+                     " unsent samples could be read from it and are sent" +
+                     (fromPages > 0 && reopened ? " (" + Count(fromPages) + " of them from its pages)" : "") + ", " +
+                     Count(expected - below) + " are lost; the damaged file is kept as " + aside;
   if (count.reordered > 0)
     said += "; " + Count(count.reordered) + " of those read had a damaged sequence number and were put back in order";
   log_.Error(said);
