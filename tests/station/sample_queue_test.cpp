@@ -26,6 +26,8 @@
 namespace korvane::station {
 namespace {
 
+using namespace std::chrono_literals;
+
 // About 300 bytes that do not compress to nothing.
 std::string Json(int n) {
   std::string pad;
@@ -355,7 +357,7 @@ std::uint64_t LoggedLoss(const std::vector<std::string>& logged) {
 
 struct DamageRow {
   const char* name;
-  int checkpointEvery;  // of the run before the damage
+  std::chrono::milliseconds checkpointEvery;  // of the run before the damage
   bool killed;
   // Damages the folder's files; the samples it may cost.
   std::function<int(const QString& folder)> damage;
@@ -367,30 +369,30 @@ TEST(SampleQueue, DamageCostsOnlyTheDamagedSamplesAndIsCounted) {
   // What SQLite cannot reach is read from the pages: one damaged byte costs at most the
   // rows of the one page it is in.
   const DamageRow rows[] = {
-      {"the file's header (its first bytes): SQLite cannot open it", 1, false,
+      {"the file's header (its first bytes): SQLite cannot open it", 0ms, false,
        [](const QString& folder) {
          Flip(folder + "/queue.db", 3, 0x20);
          return 0;
        }},
-      {"page count in the header (byte 31)", 1, false,
+      {"page count in the header (byte 31)", 0ms, false,
        [](const QString& folder) {
          Flip(folder + "/queue.db", 31, 0x02);
          return 0;
        }},
-      {"a cell pointer of the interior page", 1, false,
+      {"a cell pointer of the interior page", 0ms, false,
        [](const QString& folder) {
          const QueueFile f(folder + "/queue.db");
          Flip(folder + "/queue.db", f.Header(f.root) + 12 + 2 * (f.Cells(f.root) / 2) + 1, 0x08);
          return 0;
        }},
-      {"a leaf page's header", 1, false,
+      {"a leaf page's header", 0ms, false,
        [](const QString& folder) {
          const QueueFile f(folder + "/queue.db");
          const int leaf = f.leaves[f.leaves.size() / 2];
          Flip(folder + "/queue.db", f.Header(leaf) + 3, 0x01);  // 256 more cells than it has
          return f.Cells(leaf);
        }},
-      {"a row's sequence number", 1, false,
+      {"a row's sequence number", 0ms, false,
        [](const QString& folder) {
          const QueueFile f(folder + "/queue.db");
          const qint64 cell = f.Cell(f.leaves[f.leaves.size() / 3], 2);
@@ -399,7 +401,7 @@ TEST(SampleQueue, DamageCostsOnlyTheDamagedSamplesAndIsCounted) {
          Flip(folder + "/queue.db", cell + size, 0x10);  // e.g. 266 becomes 2314
          return 0;
        }},
-      {"a row's payload", 1, false,
+      {"a row's payload", 0ms, false,
        [](const QString& folder) {
          const QueueFile f(folder + "/queue.db");
          const qint64 cell = f.Cell(f.leaves[f.leaves.size() / 2], 1);
@@ -409,12 +411,12 @@ TEST(SampleQueue, DamageCostsOnlyTheDamagedSamplesAndIsCounted) {
          Flip(folder + "/queue.db", cell + a + b + payload - 12, 0x40);
          return 1;
        }},
-      {"a frame of the write-ahead log after a kill -9", 1, true,
+      {"a frame of the write-ahead log after a kill -9", 0ms, true,
        [](const QString& folder) {
          Flip(folder + "/queue.db-wal", 32 + 24 + 200, 0x01);
          return 0;  // its commit was checkpointed at once
        }},
-      {"a frame of commits the log still held after a kill -9", 1000, true,
+      {"a frame of commits the log still held after a kill -9", 1h, true,
        [](const QString& folder) {
          QFile wal(folder + "/queue.db-wal");
          EXPECT_TRUE(wal.open(QIODevice::ReadOnly));

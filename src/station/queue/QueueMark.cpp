@@ -90,14 +90,14 @@ void QueueMark::Close() {
   fd_ = -1;
 }
 
-bool QueueMark::Committed(const CommittedMark& mark) {
+bool QueueMark::Committed(const CommittedMark& mark, bool sync) {
   if (fd_ < 0) return false;
   unsigned char c[28];
   Put64(c, mark.head);
   Put64(c + 8, mark.end);
   Put64(c + 16, mark.rows);
   Put32(c + 24, Crc(c, 24));
-  return WriteAll(fd_, c, sizeof c, kCommittedAt) && ::fdatasync(fd_) == 0;
+  return WriteAll(fd_, c, sizeof c, kCommittedAt) && (!sync || ::fdatasync(fd_) == 0);
 }
 
 bool QueueMark::Progress(std::int64_t appendedEnd, std::int64_t releasedHead) {

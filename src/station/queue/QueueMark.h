@@ -3,10 +3,10 @@
 // files: a write-ahead log cut short or damaged after a crash takes the queue's last
 // commits with it, silently, and only a record outside it can tell how many samples
 // went. After every commit the mark holds the first unacknowledged sequence number, the
-// end and the number of rows between (synced to disk); after every append the end of
-// what was appended, after every acknowledgement the acknowledged head (written, not
-// synced: a kill -9 keeps them, a power cut may not). 64 bytes, little-endian, each
-// part with its CRC-32.
+// end and the number of rows between (synced to disk at most once a second, with the
+// checkpoint); after appends and acknowledgements the end of what was appended and the
+// acknowledged head (written, not synced: a kill -9 keeps them, a power cut may not).
+// 64 bytes, little-endian, each part with its CRC-32.
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -36,8 +36,8 @@ class QueueMark {
   std::optional<std::int64_t> appendedEnd() const { return appendedEnd_; }
   std::optional<std::int64_t> releasedHead() const { return releasedHead_; }
 
-  // False when the write (or, for a commit, the sync) failed.
-  bool Committed(const CommittedMark& mark);
+  // False when the write (or the sync) failed.
+  bool Committed(const CommittedMark& mark, bool sync);
   bool Progress(std::int64_t appendedEnd, std::int64_t releasedHead);
 
  private:

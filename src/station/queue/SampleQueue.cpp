@@ -332,6 +332,8 @@ bool SampleQueue::Sync() {
     droppedInMemory_ = 0;
   }
   TopUpReserve(false);
+  CheckpointIfDue();
+  MarkProgress();
   return true;
 }
 
@@ -439,18 +441,27 @@ SampleQueue::Written SampleQueue::WriteBatch(std::string* why) {
     diskEnd_ = memory_.front().sample.seq + 1;
     memory_.pop_front();
   }
-  Committed();
-  // Checkpointed at once, so that the log holds no more than the last commit.
-  if (++commitsSinceCheckpoint_ >= limits_.checkpointEvery) {
-    QSqlQuery(db_.handle()).exec("PRAGMA wal_checkpoint(PASSIVE)");
-    commitsSinceCheckpoint_ = 0;
-  }
+  Committed(false);
+  uncheckpointed_ = true;
+  CheckpointIfDue();
   return Written::kDone;
 }
 
-void SampleQueue::Committed() {
+void SampleQueue::CheckpointIfDue() {
+  // The log is checkpointed into the file, and the mark synced, at most once a second:
+  // a damaged log then holds no more than the commits of a second, which its pages
+  // still keep.
+  const auto now = std::chrono::steady_clock::now();
+  if (!uncheckpointed_ || !db_.isOpen() || now - lastCheckpoint_ < limits_.checkpointEvery) return;
+  QSqlQuery(db_.handle()).exec("PRAGMA wal_checkpoint(PASSIVE)");
+  Committed(true);
+  lastCheckpoint_ = now;
+  uncheckpointed_ = false;
+}
+
+void SampleQueue::Committed(bool sync) {
   if (!markWorks_ || !db_.isOpen()) return;
-  if (!mark_.Committed({diskFirst_, diskEnd_, diskRows_}))
+  if (!mark_.Committed({diskFirst_, diskEnd_, diskRows_}, sync))
     log_.Debug(std::string("queue: queue.mark cannot be written: ") + std::strerror(errno));
 }
 
@@ -551,7 +562,9 @@ void SampleQueue::Release(std::int64_t seq) {
     memoryBytes_ -= static_cast<std::int64_t>(memory_.front().sample.json.size());
     memory_.pop_front();
   }
-  MarkProgress();
+  // Only those tell a stop's count of samples that never reached the disk; rows on disk
+  // acknowledged since the last Sync at worst go out twice after a kill.
+  if (head_ > diskEnd_) MarkProgress();
 }
 
 std::uint64_t SampleQueue::Pending() const { return static_cast<std::uint64_t>(nextSeq_ - head_) - lost_.size(); }
@@ -566,6 +579,7 @@ void SampleQueue::Close() {
   readBuffer_.clear();
   // What could not be written is counted now: the next start does not count it again.
   if (markWorks_) mark_.Progress(std::min(nextSeq_, std::max(diskEnd_, head_)), head_);
+  if (uncheckpointed_) Committed(true);
   db_.Close();
   mark_.Close();
   folder_.clear();

@@ -19,6 +19,7 @@
 // (QueueSalvage.h) is copied into a fresh database and the damaged file is kept beside
 // it. A file SQLite cannot open at all is moved aside (kept) and a fresh queue starts.
 // The queue says what happened, and how many samples it cost, in the station's log.
+#include <chrono>
 #include <cstdint>
 #include <deque>
 #include <optional>
@@ -47,9 +48,10 @@ struct QueueLimits {
   // made at the start and, after it was used, a step at each Sync.
   std::int64_t reserveBytes = std::int64_t{32} << 20;
   std::int64_t reserveStep = 1 << 20;
-  // Commits between checkpoints of the write-ahead log: each commit, so that a damaged
-  // log costs at most the last one.
-  int checkpointEvery = 1;
+  // How often the write-ahead log is checkpointed and the mark synced: after a commit,
+  // when this much has passed since the last time, so that a damaged log holds no more
+  // than a second of commits; a burst of batches is not slowed by a sync each.
+  std::chrono::milliseconds checkpointEvery{1000};
 };
 
 class SampleQueue {
@@ -116,7 +118,10 @@ class SampleQueue {
   void ImportEarlier(const EarlierQueue& earlier);
   Written Write(std::string* why);
   Written WriteBatch(std::string* why);
-  void Committed();
+  // The mark after a commit; synced to disk when sync (a power cut may leave it behind
+  // otherwise, a kill -9 does not).
+  void Committed(bool sync = true);
+  void CheckpointIfDue();
   std::int64_t BatchLimit() const;
   // Below this room to grow, commits keep inside the file.
   std::int64_t TightRoom() const;
@@ -159,7 +164,8 @@ class SampleQueue {
   std::int64_t diskRows_ = 0;
   std::int64_t reserveHeld_ = 0;
   std::int64_t pageSize_ = 4096;
-  int commitsSinceCheckpoint_ = 0;
+  std::chrono::steady_clock::time_point lastCheckpoint_{};
+  bool uncheckpointed_ = false;  // a commit since the last checkpoint
   std::deque<Row> memory_;
   std::int64_t memoryBytes_ = 0;
   std::set<std::int64_t> lost_;  // unacknowledged sequence numbers whose samples are gone
