@@ -24,8 +24,6 @@ constexpr int kReadBatch = 512;
 
 std::string Count(std::uint64_t n) { return std::to_string(n); }
 
-QVariant Long(std::int64_t n) { return QVariant::fromValue<qlonglong>(n); }
-
 double Megabytes(std::int64_t bytes) { return static_cast<double>(bytes) / (1 << 20); }
 
 // SQLite's report on a damaged file, for one log line: its lines joined, without the
@@ -202,8 +200,8 @@ void SampleQueue::NoteGaps(std::int64_t from, std::int64_t end) {
   QSqlQuery q(db_.handle());
   q.setForwardOnly(true);
   q.prepare("SELECT seq FROM samples WHERE seq >= ? AND seq < ? ORDER BY seq");
-  q.addBindValue(Long(from));
-  q.addBindValue(Long(end));
+  q.addBindValue(SqlInteger(from));
+  q.addBindValue(SqlInteger(end));
   std::int64_t expected = from;
   if (q.exec()) {
     while (q.next()) {
@@ -363,8 +361,10 @@ SampleQueue::Written SampleQueue::WriteBatch(std::string* why) {
   std::int64_t batchBytes = 0;
   const std::int64_t batchLimit = BatchLimit();
   // Short of room, a commit may not grow the file: under the write-ahead log the growth
-  // would come at the checkpoint, which could then never end.
+  // would come at the checkpoint, which could then never end. The file then holds every
+  // commit before the next one, so that its size is the size it has.
   const bool tight = RoomToGrow(DatabasePath()) < TightRoom();
+  if (tight) CheckpointIfDue(true);
   while (batch < memory_.size() && (batch == 0 || batchBytes < batchLimit)) {
     Row& row = memory_[batch++];
     if (row.stored.isEmpty()) row.stored = PackJson(row.sample.json);
@@ -382,12 +382,12 @@ SampleQueue::Written SampleQueue::WriteBatch(std::string* why) {
   std::int64_t bytes = diskBytes_, rows = diskRows_;
   if (forget) {
     q.prepare("SELECT coalesce(sum(length(payload)), 0), count(*) FROM samples WHERE seq < ?");
-    q.addBindValue(Long(head_));
+    q.addBindValue(SqlInteger(head_));
     if (!q.exec() || !q.next()) return fail();
     bytes -= q.value(0).toLongLong() + q.value(1).toLongLong() * kRowOverhead;
     rows -= q.value(1).toLongLong();
     q.prepare("DELETE FROM samples WHERE seq < ?");
-    q.addBindValue(Long(head_));
+    q.addBindValue(SqlInteger(head_));
     if (!q.exec()) return fail();
   }
   // The bound: the oldest rows go, a sixteenth of it more than needed, so that they go
@@ -408,7 +408,7 @@ SampleQueue::Written SampleQueue::WriteBatch(std::string* why) {
     if (q.lastError().isValid()) return fail();
     q.finish();
     q.prepare("DELETE FROM samples WHERE seq <= ?");
-    q.addBindValue(Long(dropUpTo));
+    q.addBindValue(SqlInteger(dropUpTo));
     if (dropped > 0 && !q.exec()) return fail();
     bytes -= freed;
     rows -= static_cast<std::int64_t>(dropped);
@@ -443,19 +443,19 @@ SampleQueue::Written SampleQueue::WriteBatch(std::string* why) {
   }
   Committed(false);
   uncheckpointed_ = true;
-  CheckpointIfDue();
+  CheckpointIfDue(tight);
   return Written::kDone;
 }
 
-void SampleQueue::CheckpointIfDue() {
+void SampleQueue::CheckpointIfDue(bool now) {
   // The log is checkpointed into the file, and the mark synced, at most once a second:
   // a damaged log then holds no more than the commits of a second, which its pages
   // still keep.
-  const auto now = std::chrono::steady_clock::now();
-  if (!uncheckpointed_ || !db_.isOpen() || now - lastCheckpoint_ < limits_.checkpointEvery) return;
+  const auto time = std::chrono::steady_clock::now();
+  if (!uncheckpointed_ || !db_.isOpen() || (!now && time - lastCheckpoint_ < limits_.checkpointEvery)) return;
   QSqlQuery(db_.handle()).exec("PRAGMA wal_checkpoint(PASSIVE)");
   Committed(true);
-  lastCheckpoint_ = now;
+  lastCheckpoint_ = time;
   uncheckpointed_ = false;
 }
 
@@ -507,8 +507,8 @@ bool SampleQueue::FillFromDisk(std::string* why) {
   QSqlQuery q(db_.handle());
   q.setForwardOnly(true);
   q.prepare(QString(kSelectRows) + QString(" WHERE seq >= ? AND seq < ? ORDER BY seq LIMIT %1").arg(kReadBatch));
-  q.addBindValue(Long(nextRead_));
-  q.addBindValue(Long(diskEnd_));
+  q.addBindValue(SqlInteger(nextRead_));
+  q.addBindValue(SqlInteger(diskEnd_));
   std::int64_t expected = nextRead_;
   int rows = 0;
   bool inOrder = true;

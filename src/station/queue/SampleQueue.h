@@ -121,7 +121,8 @@ class SampleQueue {
   // The mark after a commit; synced to disk when sync (a power cut may leave it behind
   // otherwise, a kill -9 does not).
   void Committed(bool sync = true);
-  void CheckpointIfDue();
+  // now: whether due or not.
+  void CheckpointIfDue(bool now = false);
   std::int64_t BatchLimit() const;
   // Below this room to grow, commits keep inside the file.
   std::int64_t TightRoom() const;

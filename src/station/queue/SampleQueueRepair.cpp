@@ -17,8 +17,6 @@
 namespace korvane::station {
 namespace {
 
-std::string Count(std::uint64_t n) { return std::to_string(n); }
-
 // The most rows a search of the pages keeps track of; beyond, the span is not one this
 // queue wrote.
 constexpr std::int64_t kMostRows = std::int64_t{1} << 26;
@@ -49,7 +47,7 @@ void SampleQueue::AccountForStop() {
   const std::int64_t sent = mark_.releasedHead().value_or(written);
   if (const auto appended = mark_.appendedEnd(); appended && *appended > std::max(written, sent))
     log_.Warning("queue: the station stopped before its last " +
-                 Count(static_cast<std::uint64_t>(*appended - std::max(written, sent))) +
+                 std::to_string(static_cast<std::uint64_t>(*appended - std::max(written, sent))) +
                  " samples reached the disk (it was killed, or the power went); they are lost");
   // What the broker had acknowledged before the stop is not sent again.
   if (const auto released = mark_.releasedHead(); released && *released > head_ && *released <= diskEnd_)
@@ -72,8 +70,8 @@ std::uint64_t SampleQueue::TakeFromPages(const std::string& file, std::int64_t f
 void SampleQueue::RecoverTail(const CommittedMark& mark) {
   QSqlQuery q(db_.handle());
   q.prepare("SELECT count(*) FROM samples WHERE seq >= ? AND seq < ?");
-  q.addBindValue(QVariant::fromValue<qlonglong>(mark.head));
-  q.addBindValue(QVariant::fromValue<qlonglong>(mark.end));
+  q.addBindValue(SqlInteger(mark.head));
+  q.addBindValue(SqlInteger(mark.end));
   if (!q.exec() || !q.next() || mark.rows <= q.value(0).toLongLong()) return;
   const auto missing = static_cast<std::uint64_t>(mark.rows - q.value(0).toLongLong());
   q.finish();
@@ -104,8 +102,8 @@ void SampleQueue::RecoverTail(const CommittedMark& mark) {
   }
   found = std::min(found, missing);
   log_.Error("queue: the write-ahead log of " + DatabasePath() + " was cut short or damaged before the start: of the " +
-             Count(missing) + " unsent samples written before the stop that SQLite no longer finds, " + Count(found) +
-             " were read from its pages and are sent, " + Count(missing - found) + " are lost");
+             std::to_string(missing) + " unsent samples written before the stop that SQLite no longer finds, " + std::to_string(found) +
+             " were read from its pages and are sent, " + std::to_string(missing - found) + " are lost");
 }
 
 void SampleQueue::RecoverAside(const std::string& file) {
@@ -142,8 +140,8 @@ void SampleQueue::RecoverAside(const std::string& file) {
   }
   const auto expected = static_cast<std::uint64_t>(std::min(span.counted - span.from, std::max<std::int64_t>(span.rows, 0)));
   below = std::min(below, expected);
-  log_.Error("queue: of the " + Count(expected) + " unsent samples " + file + " held, " + Count(below) +
-             " were read from its pages and are sent, " + Count(expected - below) + " are lost");
+  log_.Error("queue: of the " + std::to_string(expected) + " unsent samples " + file + " held, " + std::to_string(below) +
+             " were read from its pages and are sent, " + std::to_string(expected - below) + " are lost");
   AccountForStop();
 }
 
@@ -223,12 +221,12 @@ void SampleQueue::Rebuild(const std::string& why, const Span& span, bool atStart
     Committed();
   }
   below = std::min(below, expected);
-  std::string said = "queue: " + path + " is damaged (" + why + "): " + Count(below) +
+  std::string said = "queue: " + path + " is damaged (" + why + "): " + std::to_string(below) +
                      " unsent samples could be read from it and are sent" +
-                     (fromPages > 0 && reopened ? " (" + Count(fromPages) + " of them from its pages)" : "") + ", " +
-                     Count(expected - below) + " are lost; the damaged file is kept as " + aside;
+                     (fromPages > 0 && reopened ? " (" + std::to_string(fromPages) + " of them from its pages)" : "") + ", " +
+                     std::to_string(expected - below) + " are lost; the damaged file is kept as " + aside;
   if (count.reordered > 0)
-    said += "; " + Count(count.reordered) + " of those read had a damaged sequence number and were put back in order";
+    said += "; " + std::to_string(count.reordered) + " of those read had a damaged sequence number and were put back in order";
   log_.Error(said);
 }
 

@@ -10,7 +10,7 @@
 namespace korvane::station {
 namespace {
 
-double Megabytes(std::int64_t bytes) { return static_cast<double>(bytes) / (1 << 20); }
+double InMegabytes(std::int64_t bytes) { return static_cast<double>(bytes) / (1 << 20); }
 
 }  // namespace
 
@@ -24,7 +24,7 @@ bool SampleQueue::UseReserve() {
   if (!reserveInUse_)
     log_.Warning(platform::StringPrintf(
         "queue: the disk has no room left: samples go into the queue's reserve on it (%.1f MB of %.4g MB left)",
-        Megabytes(reserveHeld_), Megabytes(limits_.reserveBytes)));
+        InMegabytes(reserveHeld_), InMegabytes(limits_.reserveBytes)));
   reserveInUse_ = true;
   return true;
 }
@@ -42,7 +42,7 @@ void SampleQueue::TopUpReserve(bool whole) {
     if (whole && room) RenewReserve(db_.handle(), &why);
     if (reserveInUse_ || reserveShort_)
       log_.Info(platform::StringPrintf("queue: the disk has room again; the queue's reserve of %.4g MB is whole",
-                                       Megabytes(limits_.reserveBytes)));
+                                       InMegabytes(limits_.reserveBytes)));
     reserveInUse_ = reserveShort_ = false;
     return;
   }
@@ -58,7 +58,7 @@ void SampleQueue::TopUpReserve(bool whole) {
     log_.Warning(platform::StringPrintf(
         "queue: the disk has no room for the whole reserve of the queue (%.1f MB of %.4g MB are there%s%s): when it "
         "is full, samples wait in memory after those",
-        Megabytes(reserveHeld_), Megabytes(limits_.reserveBytes), why.empty() ? "" : "; ", why.c_str()));
+        InMegabytes(reserveHeld_), InMegabytes(limits_.reserveBytes), why.empty() ? "" : "; ", why.c_str()));
   reserveShort_ = reserveHeld_ < limits_.reserveBytes;
 }
 

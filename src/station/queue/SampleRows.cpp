@@ -10,9 +10,9 @@ namespace {
 
 constexpr std::uint32_t kMaxJson = 1u << 20;
 
-QVariant Long(std::int64_t n) { return QVariant::fromValue<qlonglong>(n); }
-
 }  // namespace
+
+QVariant SqlInteger(std::int64_t n) { return QVariant::fromValue<qlonglong>(n); }
 
 std::vector<store::Migration> QueueMigrations() {
   return {{1,
@@ -58,11 +58,11 @@ bool PrepareInsert(QSqlQuery& q) {
 }
 
 bool InsertRow(QSqlQuery& q, const QueuedSample& s, const QByteArray& stored) {
-  q.bindValue(0, Long(s.seq));
-  q.bindValue(1, Long(s.timeMs));
+  q.bindValue(0, SqlInteger(s.seq));
+  q.bindValue(1, SqlInteger(s.timeMs));
   q.bindValue(2, static_cast<int>(s.address));
   q.bindValue(3, stored);
-  q.bindValue(4, Long(SampleChecksum(s)));
+  q.bindValue(4, SqlInteger(SampleChecksum(s)));
   return q.exec();
 }
 

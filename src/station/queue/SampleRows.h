@@ -8,6 +8,7 @@
 #include <vector>
 
 #include <QByteArray>
+#include <QVariant>
 
 #include "store/Database.h"
 
@@ -33,6 +34,9 @@ std::uint32_t SampleChecksum(const QueuedSample& sample);
 // What a row costs on disk beside its payload, roughly: the queue's bound counts it.
 inline constexpr std::int64_t kRowOverhead = 40;
 inline std::int64_t RowBytes(const QByteArray& stored) { return stored.size() + kRowOverhead; }
+
+// A sequence number or time bound to a statement.
+QVariant SqlInteger(std::int64_t n);
 
 // The columns every read of rows selects, in this order.
 inline constexpr const char* kSelectRows = "SELECT seq, time, address, payload, checksum FROM samples";
