@@ -442,15 +442,14 @@ SampleQueue::Written SampleQueue::WriteBatch(std::string* why) {
     memory_.pop_front();
   }
   Committed(false);
-  uncheckpointed_ = true;
+  // Only new rows make a damaged log cost samples: a commit that only forgot rows needs
+  // neither a checkpoint nor a synced mark of its own.
+  if (batch > 0) uncheckpointed_ = true;
   CheckpointIfDue(tight);
   return Written::kDone;
 }
 
 void SampleQueue::CheckpointIfDue(bool now) {
-  // The log is checkpointed into the file, and the mark synced, at most once a second:
-  // a damaged log then holds no more than the commits of a second, which its pages
-  // still keep.
   const auto time = std::chrono::steady_clock::now();
   if (!uncheckpointed_ || !db_.isOpen() || (!now && time - lastCheckpoint_ < limits_.checkpointEvery)) return;
   QSqlQuery(db_.handle()).exec("PRAGMA wal_checkpoint(PASSIVE)");

@@ -48,10 +48,11 @@ struct QueueLimits {
   // made at the start and, after it was used, a step at each Sync.
   std::int64_t reserveBytes = std::int64_t{32} << 20;
   std::int64_t reserveStep = 1 << 20;
-  // How often the write-ahead log is checkpointed and the mark synced: after a commit,
-  // when this much has passed since the last time, so that a damaged log holds no more
-  // than a second of commits; a burst of batches is not slowed by a sync each.
-  std::chrono::milliseconds checkpointEvery{1000};
+  // The write-ahead log is checkpointed, and the mark synced, after a commit of new
+  // rows when this much has passed since the last time: at once by default, so that the
+  // log holds no more than the last commit and the file has grown to what it holds
+  // before the disk may fill (under the log the file grows at the checkpoint).
+  std::chrono::milliseconds checkpointEvery{0};
 };
 
 class SampleQueue {

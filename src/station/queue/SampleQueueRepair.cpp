@@ -128,16 +128,15 @@ void SampleQueue::RecoverAside(const std::string& file) {
   std::uint64_t below = 0;
   for (std::size_t i = 0; found > 0 && i < have.size() && span.from + static_cast<std::int64_t>(i) < span.counted; ++i)
     below += have[i];
-  if (found > 0) {
-    std::int64_t rows = 0, first = 0, end = 0, bytes = 0;
-    if (ReadCounts(&rows, &first, &end, &bytes)) {
-      diskRows_ = rows;
-      diskBytes_ = bytes;
-    }
-    head_ = diskFirst_ = span.from;
-    diskEnd_ = nextSeq_ = std::max(span.counted, last + 1);
-    NoteGaps(head_, diskEnd_);
+  std::int64_t rows = 0, first = 0, end = 0, bytes = 0;
+  if (found > 0 && ReadCounts(&rows, &first, &end, &bytes)) {
+    diskRows_ = rows;
+    diskBytes_ = bytes;
   }
+  // The span is counted here, found or not: its end is where the queue goes on.
+  head_ = diskFirst_ = span.from;
+  diskEnd_ = nextSeq_ = std::max(span.counted, last + 1);
+  NoteGaps(head_, diskEnd_);
   const auto expected = static_cast<std::uint64_t>(std::min(span.counted - span.from, std::max<std::int64_t>(span.rows, 0)));
   below = std::min(below, expected);
   log_.Error("queue: of the " + std::to_string(expected) + " unsent samples " + file + " held, " + std::to_string(below) +
