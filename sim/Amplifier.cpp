@@ -133,6 +133,13 @@ struct Amplifier::State {
   std::optional<std::array<std::uint16_t, 2>> rawPinned[3];  // requests 60, 61, 62
   bool dacAdjust = false;
   std::array<std::uint16_t, 4> dacOut{};
+  // The settle curve: each channel from `from` towards `target` since `since`.
+  double tau = 0;
+  double noise = 0;
+  std::array<double, 6> target{}, from{}, since{};
+  double electrodeZero = 8.0;    // mV at pH 7
+  double electrodeSlope = -57.8;  // mV/pH at 25 °C
+  std::mt19937 noiseRng{20260309};
 };
 
 Amplifier::Amplifier(int wireType, std::uint8_t address, int deviceKind) : s_(std::make_shared<State>()) {
@@ -300,11 +307,77 @@ void Amplifier::Unpin(int channel) {
   if (channel >= 1 && channel <= 6) s_->pinned[channel - 1].reset();
 }
 
+namespace {
+
+// The mV channel a pH type's electrode drives and the pH channel that shows it.
+struct PhChannels {
+  int mv = 0, ph = 0;
+};
+PhChannels PhChannelsOf(int typeIndex) {
+  if (typeIndex == 0) return {2, 1};
+  if (typeIndex == 18) return {4, 2};
+  return {};
+}
+
+}  // namespace
+
+bool Amplifier::settling() const { return s_->tau > 0; }
+
+void Amplifier::SetSettle(double tau, double noise) {
+  State& s = *s_;
+  if (tau > 0 && s.tau <= 0) {
+    // The curve starts where the waves are now.
+    for (int i = 0; i < 6; ++i) {
+      s.target[i] = s.from[i] = Measured(i + 1);
+      s.since[i] = s.time;
+    }
+  }
+  s.tau = tau > 0 ? tau : 0;
+  s.noise = noise > 0 ? noise : 0;
+}
+
+void Amplifier::SetTarget(int channel, float value) {
+  if (channel < 1 || channel > 6 || !settling()) return;
+  State& s = *s_;
+  const int i = channel - 1;
+  s.from[i] = s.target[i] + (s.from[i] - s.target[i]) * std::exp(-(s.time - s.since[i]) / s.tau);
+  s.since[i] = s.time;
+  s.target[i] = value;
+}
+
+void Amplifier::SetSolution(double value) {
+  const PhChannels ph = PhChannelsOf(wireType() - 1);
+  if (!ph.mv) return SetTarget(1, static_cast<float>(value));
+  // The solution's temperature is the module's: a pinned one, or where it settles.
+  const double t = s_->pinned[5] ? static_cast<double>(*s_->pinned[5]) : s_->target[5];
+  SetTarget(ph.mv, static_cast<float>(s_->electrodeZero + s_->electrodeSlope * (t + 273.15) / 298.15 * (value - 7.0)));
+}
+
+void Amplifier::SetElectrode(double zeroMv, double slopeMv) {
+  s_->electrodeZero = zeroMv;
+  s_->electrodeSlope = slopeMv;
+}
+
 float Amplifier::Measured(int channel) const {
   if (channel < 1 || channel > 6) return 0.0f;
-  const State& s = *s_;
+  State& s = *s_;
   const int i = channel - 1;
   if (s.pinned[i]) return *s.pinned[i];
+  if (s.tau > 0) {
+    const PhChannels ph = PhChannelsOf(wireType() - 1);
+    if (channel == ph.ph) {
+      // The module shows the pH its stored calibration makes of the electrode's voltage.
+      const double zero = ParameterFloat(ph.ph == 1 ? 32 : 34);
+      const double slope = ph.ph == 1 ? ParameterFloat(33) : -59.16;
+      const double t = Measured(6);
+      return static_cast<float>(7.0 + (Measured(ph.mv) - zero) / (slope * (t + 273.15) / 298.15));
+    }
+    const double settled = s.target[i] + (s.from[i] - s.target[i]) * std::exp(-(s.time - s.since[i]) / s.tau);
+    const double spread = s.noise * s.live.swing[i];
+    if (spread <= 0) return static_cast<float>(settled);
+    std::normal_distribution<double> noise(0.0, spread);
+    return static_cast<float>(settled + noise(s.noiseRng));
+  }
   // Two slow waves: bounded by the channel's swing, never the same twice in a row.
   const double x = 2 * kPi * s.time / s.period[i] + s.phase[i];
   const double wave = 0.7 * std::sin(x) + 0.3 * std::sin(3.7 * x + 1.3);

@@ -61,6 +61,20 @@ class Amplifier : public Device {
   void Unpin(int channel);
   float Measured(int channel) const;
 
+  // The settle curve: from now on each channel approaches its target exponentially with
+  // the time constant tau (simulated seconds), with Gaussian noise of noise times the
+  // channel's usual wander. A tau of 0 brings the slow waves back.
+  void SetSettle(double tauSeconds, double noise);
+  bool settling() const;
+  // The value channel n (1..6) settles towards from now on.
+  void SetTarget(int channel, float value);
+  // The sensor is put into a solution: for a pH type a buffer of this pH at the module's
+  // temperature (the electrode's voltage settles there and the pH channel follows it),
+  // for the other types the value channel 1 settles at.
+  void SetSolution(double value);
+  // The simulated pH electrode: its voltage at pH 7 and its slope referred to 25 °C.
+  void SetElectrode(double zeroMv, double slopeMv);
+
   // Stored parameters (as the module holds them, raw data bytes).
   Data4 Parameter(std::uint8_t p) const;
   void SetParameter(std::uint8_t p, const Data4& d);

@@ -1,6 +1,8 @@
 #include "SimOptions.h"
 
 #include <cerrno>
+#include <charconv>
+#include <cmath>
 #include <cstdlib>
 
 #include "Amplifier.h"
@@ -123,6 +125,34 @@ bool ParseFault(const std::string& text, FaultSpec& f, std::string& why) {
   return false;
 }
 
+// A number with "." whatever the locale, the whole text.
+bool ParseDouble(const std::string& text, double& out) {
+  double v = 0;
+  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), v);
+  if (text.empty() || ec != std::errc() || end != text.data() + text.size() || !std::isfinite(v)) return false;
+  out = v;
+  return true;
+}
+
+// "TAU[:NOISE][@ADDRESS]".
+bool ParseSettle(const std::string& text, SettleSpec& s, std::string& why) {
+  std::string rest = text;
+  if (const std::size_t at = rest.find('@'); at != std::string::npos) {
+    if (!ParseInt(rest.substr(at + 1), s.address) || s.address < 0 || s.address > 255) {
+      why = "\"" + rest.substr(at + 1) + "\" is no address";
+      return false;
+    }
+    rest = rest.substr(0, at);
+  }
+  const std::size_t colon = rest.find(':');
+  if (!ParseDouble(rest.substr(0, colon), s.tau) || s.tau <= 0 ||
+      (colon != std::string::npos && (!ParseDouble(rest.substr(colon + 1), s.noise) || s.noise < 0))) {
+    why = "expected TAU[:NOISE][@ADDRESS] with TAU > 0 seconds and NOISE >= 0";
+    return false;
+  }
+  return true;
+}
+
 }  // namespace
 
 const char* const kSimUsage =
@@ -144,6 +174,9 @@ const char* const kSimUsage =
     "                    Identity (parameter 26, up to four characters): A123 for a\n"
     "                    single module, S and the address on a bus (S005), unless given\n"
     "  --display         add a display unit at address 0x80 (listens at 19200 baud)\n"
+    "  --baud RATE       the modules listen at RATE (4800, 19200 or 38400) from the\n"
+    "                    start, as one left at its fast rate by a transfer that was\n"
+    "                    cut off; the baud command sets them back\n"
     "  --com N           link <settings folder>/ports/COM<N> to the pseudo-terminal\n"
     "  --settings DIR    settings folder for --com (default: the program's own)\n"
     "  --link PATH       link any path to the pseudo-terminal\n"
@@ -156,6 +189,17 @@ const char* const kSimUsage =
     "                    one only, or every request of group G and parameter P\n"
     "                    (repeatable)\n"
     "  --late-ms MS      delay of the late fault (default 2500)\n"
+    "  --settle TAU[:NOISE][@ADDRESS]\n"
+    "                    the values settle: each approaches its target exponentially\n"
+    "                    with the time constant TAU (seconds), with Gaussian noise of\n"
+    "                    NOISE times the channel's usual wander (default 0.02); for\n"
+    "                    every module, or the one at ADDRESS (repeatable)\n"
+    "  --buffer V[,V...] the solutions the sensors are put into, in order: the buffer's\n"
+    "                    pH for the pH types (the electrode's voltage follows), else\n"
+    "                    the value of channel 1; the first at the start, the next on\n"
+    "                    SIGUSR1 (kill -USR1) or every --buffer-every seconds\n"
+    "  --buffer-every S  switch to the next solution every S seconds\n"
+    "  --temperature C   the temperature the modules settle at\n"
     "  --verbose         print every frame in hex, both directions\n"
     "  --quiet           print nothing but errors\n"
     "  --help            this text\n"
@@ -216,8 +260,34 @@ std::optional<SimOptions> ParseSimOptions(const std::vector<std::string>& args, 
       if (!value(v)) return fail("--fault needs a kind");
       if (!ParseFault(v, f, why)) return fail("--fault " + v + ": " + why);
       o.faults.push_back(f);
+    } else if (a == "--baud") {
+      if (!number(o.baud) || !link::IsLineRate(o.baud)) return fail("--baud needs 4800, 19200 or 38400");
     } else if (a == "--late-ms") {
       if (!number(o.lateMs) || o.lateMs < 0) return fail("--late-ms needs milliseconds");
+    } else if (a == "--settle") {
+      SettleSpec spec;
+      if (!value(v)) return fail("--settle needs TAU[:NOISE][@ADDRESS]");
+      if (!ParseSettle(v, spec, why)) return fail("--settle " + v + ": " + why);
+      o.settle.push_back(spec);
+    } else if (a == "--buffer") {
+      if (!value(v)) return fail("--buffer needs values");
+      std::size_t pos = 0;
+      while (pos <= v.size()) {
+        const std::size_t comma = v.find(',', pos);
+        double x = 0;
+        if (!ParseDouble(v.substr(pos, comma == std::string::npos ? std::string::npos : comma - pos), x))
+          return fail("--buffer " + v + ": expected numbers separated by commas");
+        o.solutions.push_back(x);
+        if (comma == std::string::npos) break;
+        pos = comma + 1;
+      }
+    } else if (a == "--buffer-every") {
+      if (!value(v) || !ParseDouble(v, o.solutionEvery) || o.solutionEvery <= 0)
+        return fail("--buffer-every needs seconds");
+    } else if (a == "--temperature") {
+      double t = 0;
+      if (!value(v) || !ParseDouble(v, t) || t < -20 || t > 150) return fail("--temperature needs °C from -20 to 150");
+      o.temperature = t;
     } else if (a == "--verbose") {
       o.verbose = true;
     } else if (a == "--quiet") {
@@ -239,6 +309,9 @@ std::optional<SimOptions> ParseSimOptions(const std::vector<std::string>& args, 
   if (com > 0)
     o.linkPath = (settings.empty() ? platform::SettingsFolder() : settings) + platform::StringPrintf("/ports/COM%d", com);
   if (o.quiet) o.verbose = false;
+  if ((!o.solutions.empty() || o.temperature) && o.settle.empty()) o.settle.push_back({});
+  for (SettleSpec& spec : o.settle)
+    if (spec.tau <= 0) spec.tau = 5;  // a buffer or temperature alone settles quickly
   return o;
 }
 
@@ -247,13 +320,19 @@ std::string IdentityOf(const DeviceSpec& d, std::size_t modules) {
   return modules == 1 ? "A123" : platform::StringPrintf("S%03d", d.address);
 }
 
-void BuildBus(const SimOptions& o, Bus& bus) {
+std::vector<std::shared_ptr<Amplifier>> BuildBus(const SimOptions& o, Bus& bus) {
+  std::vector<std::shared_ptr<Amplifier>> amplifiers;
   for (const DeviceSpec& d : o.devices) {
     auto amplifier = std::make_shared<Amplifier>(d.type, static_cast<std::uint8_t>(d.address), d.kind);
     const std::string id = IdentityOf(d, o.devices.size());
     link::Data4 bytes{};
     for (std::size_t i = 0; i < id.size() && i < bytes.size(); ++i) bytes[i] = static_cast<std::uint8_t>(id[i]);
     amplifier->SetParameter(link::kIdentity.number, bytes);
+    if (o.baud > 0) amplifier->SetBaud(o.baud);
+    for (const SettleSpec& s : o.settle)
+      if (s.address < 0 || s.address == d.address) amplifier->SetSettle(s.tau, s.noise);
+    if (o.temperature) amplifier->SetTarget(6, static_cast<float>(*o.temperature));
+    amplifiers.push_back(amplifier);
     bus.Add(std::move(amplifier));
   }
   if (o.display) bus.Add(std::make_shared<DisplayUnit>());
@@ -266,6 +345,15 @@ void BuildBus(const SimOptions& o, Bus& bus) {
     else
       bus.SetFault(f.fault);
   }
+  return amplifiers;
+}
+
+std::optional<double> Solutions::Next() {
+  if (values_.empty()) return std::nullopt;
+  const double v = values_[next_ % values_.size()];
+  ++next_;
+  for (const auto& a : amplifiers_) a->SetSolution(v);
+  return v;
 }
 
 }  // namespace korvane::sim

@@ -1,6 +1,7 @@
 #pragma once
 // korvane-sim's command line: the modules, the display unit, the faults and where the
 // line is linked. Parsing and checking only; main() builds the bus from it.
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -28,11 +29,26 @@ struct FaultSpec {
   int parameter = 0;
 };
 
+// The settle curve of one module, or of all (address -1).
+struct SettleSpec {
+  double tau = 0;       // seconds
+  double noise = 0.02;  // of each channel's usual wander
+  int address = -1;
+};
+
 struct SimOptions {
   std::vector<DeviceSpec> devices;  // at least one after ParseSimOptions
   std::vector<FaultSpec> faults;
+  std::vector<SettleSpec> settle;
+  // The solutions the sensors are put into, in order (pH for the pH types, else
+  // channel 1's value): the first at the start, the next on SIGUSR1 or every
+  // solutionEvery seconds.
+  std::vector<double> solutions;
+  double solutionEvery = 0;
+  std::optional<double> temperature;  // °C the modules' temperature settles at
   bool display = false, pace = false, verbose = false, quiet = false;
   int lateMs = -1;
+  int baud = 0;  // the rate the modules listen at when the simulator starts; 0: their own
   std::string linkPath;  // "" when the line is not linked
 };
 
@@ -43,7 +59,23 @@ extern const char* const kSimUsage;
 // --help asked for the usage text instead.
 std::optional<SimOptions> ParseSimOptions(const std::vector<std::string>& args, bool* help, std::string* error);
 
-// The modules, the display unit and the faults of the options on a bus.
-void BuildBus(const SimOptions& options, Bus& bus);
+// The modules, the display unit and the faults of the options on a bus; the amplifiers
+// it made, in the options' order.
+std::vector<std::shared_ptr<Amplifier>> BuildBus(const SimOptions& options, Bus& bus);
+
+// Puts the amplifiers into the next of the options' solutions (the first at the first
+// call); nothing without solutions.
+class Solutions {
+ public:
+  Solutions(const SimOptions& options, std::vector<std::shared_ptr<Amplifier>> amplifiers)
+      : values_(options.solutions), amplifiers_(std::move(amplifiers)) {}
+  // The value now applied, or nothing.
+  std::optional<double> Next();
+
+ private:
+  std::vector<double> values_;
+  std::vector<std::shared_ptr<Amplifier>> amplifiers_;
+  std::size_t next_ = 0;
+};
 
 }  // namespace korvane::sim

@@ -24,8 +24,9 @@ namespace {
 
 int signalPipe[2] = {-1, -1};
 
-void OnSignal(int) {
-  const char c = 1;
+// Ends the simulator (1) or puts the sensors into the next solution (2).
+void OnSignal(int signal) {
+  const char c = signal == SIGUSR1 ? 2 : 1;
   [[maybe_unused]] ssize_t n = ::write(signalPipe[1], &c, 1);
 }
 
@@ -52,7 +53,7 @@ int main(int argc, char** argv) {
   const bool display = o.display;
 
   sim::Bus bus;
-  sim::BuildBus(o, bus);
+  sim::Solutions solutions(o, sim::BuildBus(o, bus));
 
   sim::PtyServer server(bus);
   server.setPacing(o.pace);
@@ -78,7 +79,8 @@ int main(int argc, char** argv) {
   announce();
   if (!quiet) {
     for (const sim::DeviceSpec& d : devices)
-      std::printf("korvane-sim: amplifier type %d at address %d, device kind %d\n", d.type, d.address, d.kind);
+      std::printf("korvane-sim: amplifier type %d at address %d, device kind %d%s\n", d.type, d.address, d.kind,
+                  o.baud > 0 ? (" listening at " + std::to_string(o.baud) + " baud").c_str() : "");
     if (display) std::printf("korvane-sim: display unit at address 0x80\n");
     std::fflush(stdout);
   }
@@ -96,6 +98,19 @@ int main(int argc, char** argv) {
     });
   });
 
+  // The sensors go from solution to solution, on a signal or by the clock.
+  const auto nextSolution = [&] {
+    const std::optional<double> v = solutions.Next();
+    if (v && !quiet) {
+      std::printf("korvane-sim: sensors in solution %g\n", *v);
+      std::fflush(stdout);
+    }
+  };
+  nextSolution();
+  QTimer solutionTimer;
+  QObject::connect(&solutionTimer, &QTimer::timeout, &app, nextSolution);
+  if (o.solutionEvery > 0) solutionTimer.start(static_cast<int>(o.solutionEvery * 1000));
+
   // Live values move with the clock.
   QElapsedTimer sinceAdvance;
   sinceAdvance.start();
@@ -110,8 +125,17 @@ int main(int argc, char** argv) {
   ::sigaction(SIGINT, &sa, nullptr);
   ::sigaction(SIGTERM, &sa, nullptr);
   ::sigaction(SIGHUP, &sa, nullptr);
+  ::sigaction(SIGUSR1, &sa, nullptr);
   QSocketNotifier stop(signalPipe[0], QSocketNotifier::Read);
-  QObject::connect(&stop, &QSocketNotifier::activated, &app, [&] { app.quit(); });
+  QObject::connect(&stop, &QSocketNotifier::activated, &app, [&] {
+    char c = 0;
+    while (::read(signalPipe[0], &c, 1) == 1) {
+      if (c == 2)
+        nextSolution();
+      else
+        app.quit();
+    }
+  });
 
   const int rc = app.exec();
   server.Close();  // removes the link

@@ -13,9 +13,11 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include "app/HistoryWitness.h"
 #include "app/OwnSettings.h"
 #include "history/HistoryLocation.h"
 #include "history/HistoryTexts.h"
+#include "link/RateTexts.h"
 #include "platform/NumberText.h"
 #include "platform/PortNames.h"
 #include "platform/SafeFile.h"
@@ -124,8 +126,9 @@ CliContext::CliContext(CommonOptions options, std::ostream& out, std::ostream& e
     const int timeoutMs = qEnvironmentVariableIntValue("KORVANE_REPLY_TIMEOUT_MS", &given);
     if (given && timeoutMs > 0) {
       timings.replyTimeout = std::chrono::milliseconds(timeoutMs);
-      // The scan's time-out keeps its ratio to the reply time-out.
+      // The scan's and the rate search's time-outs keep their ratio to the reply time-out.
       timings.scanTimeout = std::min(timings.scanTimeout, timings.replyTimeout / 10);
+      timings.rateProbe = std::min(timings.rateProbe, timings.replyTimeout / 3);
     }
     const int secondMs = qEnvironmentVariableIntValue("KORVANE_SECOND_MS", &given);
     if (given && secondMs > 0) timings.second = std::chrono::milliseconds(secondMs);
@@ -141,13 +144,19 @@ CliContext::CliContext(CommonOptions options, std::ostream& out, std::ostream& e
   qtTexts_.Apply(language_);
   context_.address = static_cast<std::uint8_t>(options_.address);
   if (!options_.device.empty()) link_->setDeviceOverride(options_.device);
+  // A module left at another rate is looked for and set back to 4800 baud; stderr says so.
+  link_->setRateSearch(true);
+  rateConnection_ = QObject::connect(link_, &link::Link::rateRecovered, link_, [this](int found) {
+    err_ << link::RateRecoveredText(found, language_) << '\n' << std::flush;
+  });
 
-  // The name the desktop program keeps, else the login name.
+  // The name the desktop program keeps, else the account's name.
   technician_ = options_.technician.value_or(
-      app::LoadOwnSettings(options_.settingsFolder).Get(app::kTechnicianKey).value_or(history::LoginName()));
+      app::TechnicianOf(app::LoadOwnSettings(options_.settingsFolder)));
   history::HistoryChoice choice;
   // The option was checked with the command line; an unknown text records nothing.
   if (history::ParseHistoryOption(options_.history, &choice, nullptr)) historyLocation_ = choice.location;
+  witness_ = std::make_shared<app::OwnSettingsWitness>(options_.settingsFolder);
   if (historyLocation_) {
     history::Recorder::Options o;
     o.location = *historyLocation_;
@@ -155,6 +164,7 @@ CliContext::CliContext(CommonOptions options, std::ostream& out, std::ostream& e
     o.technician = technician_;
     o.host = history::HostName();
     o.program = ProgramName();
+    o.witness = witness_;
     recorder_ = std::make_unique<history::Recorder>(std::move(o));
     context_.log = recorder_.get();
   }
@@ -164,12 +174,16 @@ std::string ProgramName() { return std::string("korvane-cli ") + KORVANE_VERSION
 
 void CliContext::FinishHistory() {
   if (!recorder_) return;
-  recorder_->Flush(recorder_->patience());
+  // A history that does not answer costs its records, said so, not the command's end.
+  if (!recorder_->Flush(recorder_->patience())) recorder_->GiveUpPending();
+  for (const history::Rollback& r : recorder_->TakeRollbacks())
+    err_ << history::RollbackText(r, language_) << '\n' << std::flush;
   const std::vector<history::NotRecorded> failures = recorder_->TakeFailures();
   if (!failures.empty()) err_ << history::NotRecordedText(failures, language_) << '\n' << std::flush;
 }
 
 CliContext::~CliContext() {
+  QObject::disconnect(rateConnection_);
   context_.log = nullptr;
   if (ownLink_) ownLink_->ClosePort();
   trace_.reset();

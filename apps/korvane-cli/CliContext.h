@@ -2,6 +2,7 @@
 // What every korvane-cli command gets: the common options, the settings of the
 // program's settings file, the link to the module and a Ui without windows.
 #include <chrono>
+#include <functional>
 #include <iosfwd>
 #include <memory>
 #include <optional>
@@ -27,6 +28,9 @@ enum ExitCode : int {
   kExitUsage = 2,          // bad command line
   kExitPortFailed = 3,     // the port cannot be opened
   kExitFile = 6,           // a file cannot be read or written
+  kExitRefused = 9,        // calibrate: no result (equal points, refused entry, given up)
+  kExitImplausible = 10,   // calibrate: the result is not plausible
+  kExitNotSettled = 11,    // calibrate --auto: the sensor did not settle within the time limit
   kExitInterrupted = 130,  // Ctrl-C, like the cancel button
 };
 
@@ -49,6 +53,11 @@ class CliContext {
   // The module address of --address and the language of the command.
   link::FlowContext& context() { return context_; }
   const platform::Clock& clock() const { return clock_; }
+  // Monotonic seconds (calibrate's settling times); tests let the sensor's time run.
+  const std::function<double()>& seconds() const { return seconds_; }
+  void setSeconds(std::function<double()> seconds) { seconds_ = std::move(seconds); }
+  // The module history's recorder (none for --history none).
+  history::Recorder* recorder() { return recorder_.get(); }
 
   // Opens the port: kExitOk, or kExitPortFailed after the reason went to stderr.
   int OpenPort();
@@ -74,8 +83,11 @@ class CliContext {
   // The module history of --history (none for --history none), and who records.
   const std::optional<store::Location>& historyLocation() const { return historyLocation_; }
   const std::string& technician() const { return technician_; }
-  // Waits for the command's records to reach the history; what did not is named on
-  // stderr, once. The command's status does not change.
+  // The heads of the histories this program saw (korvane.conf of --settings).
+  const std::shared_ptr<history::WitnessBook>& witness() const { return witness_; }
+  // Waits for the command's records to reach the history; what did not (also what the
+  // history did not answer for in time) is named on stderr, once, and a history found
+  // rolled back is told. The command's status does not change.
   void FinishHistory();
 
  private:
@@ -90,12 +102,15 @@ class CliContext {
   Language language_ = Language::kGerman;
   link::FlowContext context_;
   platform::Clock clock_;
+  std::function<double()> seconds_;
   std::unique_ptr<link::Link> ownLink_;
   link::Link* link_ = nullptr;
   std::unique_ptr<TraceFile> trace_;  // after the link: it goes first
   std::optional<store::Location> historyLocation_;
   std::string technician_;
+  std::shared_ptr<history::WitnessBook> witness_;
   std::unique_ptr<history::Recorder> recorder_;
+  QMetaObject::Connection rateConnection_;
 };
 
 // "korvane-cli 1.0.0".

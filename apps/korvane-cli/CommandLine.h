@@ -43,6 +43,8 @@ class ArgReader {
   // "--name VALUE" or "--name=VALUE"; false when absent. A missing value (nothing or
   // another option follows) and a repeated option are errors that name the option.
   bool Value(const std::string& name, std::string* value);
+  // Every "--name VALUE" (or "--name=VALUE") of a repeatable option, in order.
+  std::vector<std::string> Values(const std::string& name);
   // "--name" alone.
   bool Flag(const std::string& name);
   // An integer option within [min, max].
@@ -81,13 +83,24 @@ struct CommandOptions {
   std::optional<platform::LocalTime> time;  // clock-set --time; none: the PC's clock
   int contrast = 0;        // display-contrast 0..20
   std::string second;      // config-diff FILE1 FILE2: the second file
-  // history: verify, or the listing's filters and form.
+  // history: verify (with a head it must hold), head, init, or the listing's filters and form.
   bool verify = false;
+  bool head = false;
+  bool init = false;
+  std::optional<std::string> expectedHead;  // verify --head SEQ:HASH
   bool json = false;
   std::optional<std::string> module;  // --module IDENTITY, as the history keeps it (UTF-8)
   std::optional<std::string> kind;
   std::optional<std::int64_t> sinceMs, untilMs;  // UTC; until exclusive
   std::optional<std::string> site;  // report --site TEXT
+  // calibrate
+  std::string procedure;           // --procedure NAME
+  std::string buffers;             // --buffers SET ("" the korvane.conf's)
+  bool autoAccept = false;         // --auto
+  std::vector<float> references;   // --reference VALUE, in the points' order
+  std::optional<bool> save;        // --save / --no-save
+  bool saveImplausible = false;    // --save-implausible
+  std::string certificate;         // --certificate FILE.pdf
 };
 
 // The documented bounds the parsers keep.
@@ -116,6 +129,7 @@ std::string ParseScan(Args& args, int baud, CommandOptions& options);
 std::string ParseHistory(Args& args, int baud, CommandOptions& options);
 std::string ParseConfigDiff(Args& args, int baud, CommandOptions& options);
 std::string ParseReport(Args& args, int baud, CommandOptions& options);
+std::string ParseCalibrate(Args& args, int baud, CommandOptions& options);
 
 // "YYYY-MM-DD" or "YYYY-MM-DD hh:mm[:ss]" in local time as UTC milliseconds; endOfSpan
 // gives the first millisecond after the day (or second) named. Nothing for another text.

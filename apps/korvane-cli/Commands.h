@@ -46,5 +46,6 @@ int OpenRecording(CliContext& ctx, const std::string& path, measurement::Recordi
 int RunScan(CliContext& ctx, const CommandOptions& options);
 int RunHistory(CliContext& ctx, const CommandOptions& options);
 int RunReport(CliContext& ctx, const CommandOptions& options);
+int RunCalibrate(CliContext& ctx, const CommandOptions& options);
 
 }  // namespace korvane::cli

@@ -72,7 +72,7 @@ int RunLive(CliContext& ctx, const CommandOptions& o) {
     if (!record) return;
     std::string notice;
     const link::ModuleState& m = link.module();
-    recording.WriteLine(m.typeIndex, m.measured, ctx.language(), &notice);
+    recording.WriteLine(m.typeIndex, m.measured, live.answered(), ctx.language(), &notice);
     if (!notice.empty()) ctx.err() << notice << '\n' << std::flush;
     if (recording.failed()) {
       // The file ends with the last whole line; the command ends too.

@@ -7,6 +7,7 @@
 #include "Commands.h"
 #include "app/HistorySettings.h"
 #include "configuration/ConfigDiff.h"
+#include "history/HistoryTexts.h"
 #include "history/widgets/ReportFile.h"
 #include "platform/NumberText.h"
 #include "platform/TextPair.h"
@@ -14,7 +15,7 @@
 namespace korvane::cli {
 namespace {
 
-constexpr platform::TextPair kCannotRead{"korvane-cli: die Historie %s kann nicht gelesen werden: %s",
+constexpr platform::TextPair kReportCannotRead{"korvane-cli: die Historie %s kann nicht gelesen werden: %s",
                                          "korvane-cli: the history %s cannot be read: %s"};
 constexpr platform::TextPair kNotWritten{"korvane-cli: der Servicebericht wurde nicht geschrieben: %s",
                                          "korvane-cli: the service report was not written: %s"};
@@ -42,22 +43,29 @@ int RunReport(CliContext& ctx, const CommandOptions& o) {
   in.site = o.site.value_or(own.Get(app::kSiteKey).value_or(""));
   in.fieldLabel = [l](const std::string& key, int type) { return configuration::KeyLabel(key, type - 1, l); };
   in.fieldRank = &configuration::KeyRank;
+  in.calibrationKeys = configuration::CalibrationKeys();
   request.identity = o.module;
+  request.witness = ctx.witness();
 
   history::HistoryStore store;
   std::string why;
   // A history never written: the report says there were no events.
   const bool none = location.backend == store::Location::Backend::kSqlite &&
                     !QFileInfo::exists(QString::fromStdString(location.path));
-  if (!none && !store.Open(location, {}, &why, nullptr)) {
-    ctx.err() << platform::StringPrintf(kCannotRead(l), location.Describe().c_str(), why.c_str()) << '\n' << std::flush;
+  store::OpenOptions read;
+  read.readOnly = true;
+  if (!none && !store.Open(location, read, &why, nullptr)) {
+    ctx.err() << platform::StringPrintf(kReportCannotRead(l), location.Describe().c_str(), why.c_str()) << '\n' << std::flush;
     return kExitFile;
   }
   int modules = 0;
-  if (!history::WriteReportFile(o.output, none ? nullptr : &store, request, &why, &modules)) {
+  std::optional<history::Rollback> rollback;
+  if (!history::WriteReportFile(o.output, none ? nullptr : &store, request, &why, &modules, &rollback)) {
     ctx.err() << platform::StringPrintf(kNotWritten(l), why.c_str()) << '\n' << std::flush;
     return kExitFile;
   }
+  // The report says it in its chain line; the one who made it is told too.
+  if (rollback) ctx.err() << history::RollbackText(*rollback, l) << '\n' << std::flush;
   if (o.site && *o.site != own.Get(app::kSiteKey).value_or("")) {
     own.Set(app::kSiteKey, *o.site);
     std::string error;

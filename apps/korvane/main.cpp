@@ -42,7 +42,6 @@ int main(int argc, char** argv) {
   QGuiApplication::setDesktopFileName(QStringLiteral("korvane"));
   korvane::app::MainWindow window(options);
   QApplication::setWindowIcon(window.windowIcon());
-  QTimer::singleShot(0, &window, [&] { window.AskTechnicianOnce(); });
   if (bus) {
     QTimer::singleShot(0, &window, [&] {
       korvane::bus::BusView* view = window.ShowBus(*bus);

@@ -1,7 +1,8 @@
 #pragma once
 // "Messung starten" / "Messung beenden": reads the module's type and calibration
 // values, labels the six fields from the catalogue, polls the measured values and
-// formats the replies of the live chain. QtCore only; the window shows what it
+// formats the replies of the live chain. A value the module leaves unanswered is shown
+// as such while the chain goes on to the next. QtCore only; the window shows what it
 // publishes. It also owns the poll timer that the calibration runs.
 #include <QElapsedTimer>
 #include <QJsonObject>
@@ -14,6 +15,7 @@
 
 #include "link/FlowContext.h"
 #include "link/LineLease.h"
+#include "measurement/LiveFormat.h"
 #include "platform/Clock.h"
 #include "platform/Language.h"
 
@@ -33,6 +35,8 @@ class LiveMeasurement : public QObject {
   static constexpr std::chrono::milliseconds kDefaultPollPeriod{2000};
   // Polls in a row without a complete chain after which the module counts as gone.
   static constexpr int kSilentPollsForLoss = 5;
+  // The text of a value the module did not answer in the last chain.
+  static constexpr const char* kNotAnswered = measurement::kNotAnswered;
 
   // The context gives the module's address and the language; it is read at every
   // start and poll, so it may change between them. The clock dates the last reply.
@@ -41,6 +45,13 @@ class LiveMeasurement : public QObject {
 
   void setPollPeriod(std::chrono::milliseconds period) { pollPeriod_ = period; }
   std::chrono::milliseconds pollPeriod() const { return pollPeriod_; }
+  // How long a value of the chain is waited for before the chain goes on without it
+  // (default: half the link's reply time-out, so a chain missing one value still ends
+  // within the poll period).
+  void setStepTimeout(std::chrono::milliseconds timeout) { stepTimeout_ = timeout; }
+  // The start also reads the module's identity (the history reads it anyway): the
+  // window's status line names the module.
+  void setReadIdentity(bool on) { readIdentity_ = on; }
 
   // Start: false when the port does not open, the module does not answer the first
   // read or the line goes away (the user was told, with the reason); the measurement
@@ -79,6 +90,12 @@ class LiveMeasurement : public QObject {
   // What the window shows: value texts of fields 1..5 and the temperature, labels of
   // the six fields, units of fields 1..5, calibration status line.
   const std::array<std::string, 6>& fieldTexts() const { return fields_; }
+  // Which of them the module answered in the last chain (the others show kNotAnswered).
+  const std::array<bool, 6>& answered() const { return answered_; }
+  // The module the measurement talks to: its address from the start, its identity as
+  // the start read it ("" when not read).
+  std::uint8_t address() const { return address_; }
+  const std::string& identity() const { return identity_; }
   const std::array<std::string, 6>& labels() const { return labels_; }
   const std::array<std::string, 5>& units() const { return units_; }
   // The type the labels and units belong to.
@@ -105,6 +122,10 @@ class LiveMeasurement : public QObject {
  private:
   void OnLiveValue(int channel);
   void OnChainEnd();
+  // The awaited value did not come: it shows as unanswered and the chain goes on.
+  void OnStepTimeout();
+  void EndChain();
+  void EndChainOnRelease();
   void OnRecordTimer();
   void Lose(const std::string& reason);
   void Halt();
@@ -120,7 +141,13 @@ class LiveMeasurement : public QObject {
   link::LineLease line_;  // held while running and until a stop has finished
   QTimer pollTimer_;
   QTimer recordTimer_;
+  QTimer stepTimer_;
   std::chrono::milliseconds pollPeriod_ = kDefaultPollPeriod;
+  std::chrono::milliseconds stepTimeout_{0};  // 0: half the reply time-out
+  bool readIdentity_ = false;
+  std::uint8_t address_ = 0;
+  std::string identity_;
+  int awaiting_ = 0;  // the value request of the chain that waits for its reply
   std::chrono::milliseconds recordingPeriod_{0};
   bool running_ = false;
   int chains_ = 0;                      // completed since the start
@@ -133,7 +160,9 @@ class LiveMeasurement : public QObject {
   bool stale_ = false;
   platform::LocalTime lastHeard_;       // of the last complete chain (or the start's reads)
   std::array<std::string, 6> pending_;  // texts of the chain in progress
+  std::array<bool, 6> pendingAnswered_{};
   std::array<std::string, 6> fields_;
+  std::array<bool, 6> answered_{};
   std::array<std::string, 6> labels_;
   std::array<std::string, 5> units_;
   int captionType_ = 0;

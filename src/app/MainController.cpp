@@ -1,11 +1,18 @@
 #include "app/MainController.h"
 
+#include <QDateTime>
 #include <QTimer>
 
+#include <filesystem>
+
+#include "app/DueLookup.h"
+#include "app/HistorySettings.h"
 #include "history/HistoryTexts.h"
 #include "history/Recorder.h"
 #include "link/Address.h"
+#include "link/DeviceName.h"
 #include "link/Link.h"
+#include "link/RateTexts.h"
 #include "platform/NumberText.h"
 #include "platform/Ui.h"
 #include "types/CalibrationStatus.h"
@@ -71,6 +78,12 @@ MainController::MainController(link::Link& link, platform::Ui& ui, measurement::
   connect(&live_, &LiveMeasurement::staleChanged, this, &MainController::OnStaleChanged);
   connect(&live_, &LiveMeasurement::runningChanged, this, &MainController::RefreshButtons);
   connect(&link_, &link::Link::lineHeldChanged, this, &MainController::RefreshButtons);
+  // The bottom line names the module a measurement talks to.
+  live_.setReadIdentity(true);
+  // A module left at another rate is found by whichever flow reaches it first.
+  link_.setRateSearch(true);
+  connect(&link_, &link::Link::rateRecovered, this, &MainController::OnRateRecovered);
+  connect(&link_, &link::Link::replyReceived, this, &MainController::OnReply);
 }
 
 MainController::~MainController() { context_.log = nullptr; }
@@ -78,7 +91,23 @@ MainController::~MainController() { context_.log = nullptr; }
 void MainController::UseHistory(std::unique_ptr<history::Recorder> recorder) {
   history_ = std::move(recorder);
   context_.log = history_.get();
-  if (history_) connect(history_.get(), &history::Recorder::failed, this, &MainController::OnHistoryFailed);
+  if (history_ && !dueLookup_) {
+    dueLookup_ = std::make_unique<DueLookup>();
+    connect(dueLookup_.get(), &DueLookup::found, this, &MainController::OnModuleLookedUp);
+  }
+  if (!history_) return;
+  connect(history_.get(), &history::Recorder::failed, this, &MainController::OnHistoryFailed);
+  connect(history_.get(), &history::Recorder::rolledBack, this, &MainController::OnHistoryRolledBack);
+}
+
+void MainController::OnHistoryRolledBack() {
+  std::string text;
+  for (const history::Rollback& r : history_->TakeRollbacks())
+    text += (text.empty() ? "" : "\n") + history::RollbackText(r, settings_.language);
+  if (text.empty()) return;
+  SetStatusInfo(text.substr(0, text.find('\n')));
+  historyNotice_ += (historyNotice_.empty() ? "" : "\n\n") + text;
+  ShowNotices();
 }
 
 void MainController::OnHistoryFailed() {
@@ -93,14 +122,74 @@ void MainController::OnHistoryFailed() {
   historyReason_ = reason;
   historyWritten_ = written;
   historyNotice_ = text;
-  ShowHistoryNotice();
+  ShowNotices();
 }
 
-void MainController::ShowHistoryNotice() {
+void MainController::ShowNotices() {
   // A box in the middle of a flow would hold up its waits: it comes once the flow ended.
-  if (historyNotice_.empty() || busy() || link_.lineHeld()) return;
-  const std::string text = std::exchange(historyNotice_, {});
-  ui_.Message(text);
+  if (busy() || link_.lineHeld()) return;
+  if (!rateNotice_.empty()) {
+    const std::string text = std::exchange(rateNotice_, {});
+    // Also after the flow's own "no error": the rate is why it worked.
+    SetStatusInfo(text);
+    ui_.Message(text);
+  }
+  if (!historyNotice_.empty()) ui_.Message(std::exchange(historyNotice_, {}));
+}
+
+void MainController::OnRateRecovered(int found) {
+  ++rateRecoveries_;
+  rateNotice_ = link::RateRecoveredText(found, settings_.language);
+  SetStatusInfo(rateNotice_);
+}
+
+void MainController::OnReply(const link::Frame& reply) {
+  // The modules of the window's flows and measurement; the scan's and the bus view's
+  // many are theirs.
+  if (exclusive_ || !(busy() || live_.running())) return;
+  const int address = link::FrameAddress(reply);
+  if (link::FrameGroup(reply) != link::kRead || address == link::kDisplayAddress) return;
+  const link::Data4 d = link::FrameData(reply);
+  if (link::FrameParameter(reply) == link::kType.number) {
+    typeAt_ = {address, d[0] >= 1 && d[0] <= 31 ? d[0] - 1 : -1};
+    if (seen_ && seen_->address == address) seen_->typeIndex = typeAt_.second;
+  } else if (link::FrameParameter(reply) == link::kIdentity.number) {
+    const std::string identity = link::IdentityText(d);
+    if (seen_ && seen_->identity == identity && seen_->address == address) return;
+    seen_ = SeenModule{identity, typeAt_.first == address ? typeAt_.second : -1, address};
+    seenInHistory_.reset();
+  } else {
+    return;
+  }
+  emit stateChanged();
+}
+
+void MainController::LookUpSeenModule() {
+  if (history_ && dueLookup_ && seen_ && !seen_->identity.empty()) dueLookup_->Look(*history_, seen_->identity);
+}
+
+void MainController::OnModuleLookedUp(const std::string& identity, const std::optional<history::KnownModule>& module) {
+  if (!seen_ || seen_->identity != identity) return;
+  seenInHistory_ = module;
+  emit stateChanged();
+}
+
+LineStatus MainController::lineStatus() const {
+  LineStatus s;
+  s.comNumber = comNumber();
+  s.device = link_.device();
+  // A ports link (a by-id link, the simulator's) is named by the device it leads to.
+  if (link::KindOf(s.device) == link::LineKind::kSerial) {
+    std::error_code error;
+    const std::filesystem::path end = std::filesystem::canonical(s.device, error);
+    if (!error) s.device = end.string();
+  }
+  s.baud = link_.baudRate();
+  s.module = seen_;
+  if (seenInHistory_)
+    s.calibrationDue = CalibrationDueText(*seenInHistory_, IntervalsFrom(LoadOwnSettings(settingsFolder_)),
+                                          QDateTime::currentMSecsSinceEpoch(), settings_.language);
+  return s;
 }
 
 void MainController::Initialize() {
@@ -140,8 +229,10 @@ void MainController::RefreshButtons() {
   buttons_.configure = free;
   buttons_.displayConfig = free;
   buttons_.parametrize = free && settings_.parametrize == 1;
+  // The flow's module is the one at this address until it ends.
+  buttons_.address = free;
   emit stateChanged();
-  if (free && !historyNotice_.empty()) QTimer::singleShot(0, this, &MainController::ShowHistoryNotice);
+  if (free && (!historyNotice_.empty() || !rateNotice_.empty())) QTimer::singleShot(0, this, &MainController::ShowNotices);
 }
 
 void MainController::OnStaleChanged(bool stale) {
@@ -166,6 +257,7 @@ void MainController::OnStartStop() {
     // A measurement that ended with a lost line closed its file: the next one goes on
     // writing into it.
     const bool afterLoss = reopenRecording_;
+    const int recoveries = rateRecoveries_;
     if (reopenRecording_ && !recording_.isOpen() && !recording_.path().empty()) {
       std::string error;
       if (!recording_.OpenForAppend(recording_.path(), &error, settings_.language)) SetStatusInfo(error);
@@ -179,20 +271,30 @@ void MainController::OnStartStop() {
     }
     // The module answers: an error of an earlier run is over (a recording that could
     // not be reopened keeps saying so).
-    if (!afterLoss || recording_.isOpen() || recording_.path().empty()) SetStatusInfo(kNoError(settings_.language));
+    if ((!afterLoss || recording_.isOpen() || recording_.path().empty()) && recoveries == rateRecoveries_)
+      SetStatusInfo(kNoError(settings_.language));
+    LookUpSeenModule();
   } else {
     // The buttons come back once the chain in progress has finished and the values
     // are cleared: the measurement holds the line until then.
     live_.Stop();
+    // A module the history met first with this measurement is known to it now.
+    LookUpSeenModule();
   }
 }
 
-void MainController::ApplySetup(int comNumber, Language language) {
+void MainController::ApplySetup(int comNumber, Language language, int baud) {
   if (busy() || running()) return;
   link_.ClosePort();
+  // The module met on the port before is not the new port's.
+  if (comNumber - 1 != settings_.portIndex) {
+    seen_.reset();
+    seenInHistory_.reset();
+  }
   settings_.portIndex = comNumber - 1;
   settings_.language = language;
   link_.setPortIndex(settings_.portIndex);
+  if (baud > 0) link_.setBaudRate(baud);
   ApplyLanguage();
 }
 
@@ -209,7 +311,8 @@ void MainController::OnSetupMeasurement() {
 void MainController::OnRecordingTick() {
   std::string notice;
   const link::ModuleState& m = link_.module();
-  recording_.WriteLine(m.typeIndex, m.measured, settings_.language, &notice);
+  // A value the module left unanswered leaves its cell empty, not the value before.
+  recording_.WriteLine(m.typeIndex, m.measured, live_.answered(), settings_.language, &notice);
   if (notice.empty()) return;
   SetStatusInfo(notice);
   // Lost lines are worth a box, once; the measurement itself goes on.
@@ -223,6 +326,7 @@ void MainController::OnMeasurementLost(const std::string& reason) {
   link_.ClosePort();
   const Language language = settings_.language;
   SetStatusInfo(std::string(types::kCommError(language)) + " " + reason);
+  LookUpSeenModule();
   ui_.Message(std::string(types::kCommError(language)) + "\n" + reason);
 }
 
@@ -246,8 +350,9 @@ void MainController::OnFlow(Flow flow) {
     run();
   else
     NotAvailable();
+  LookUpSeenModule();
   emit stateChanged();
-  if (!historyNotice_.empty()) QTimer::singleShot(0, this, &MainController::ShowHistoryNotice);
+  if (!historyNotice_.empty() || !rateNotice_.empty()) QTimer::singleShot(0, this, &MainController::ShowNotices);
 }
 
 void MainController::RunExclusive(const std::function<void()>& run) {
@@ -255,7 +360,9 @@ void MainController::RunExclusive(const std::function<void()>& run) {
   BusyScope scope(busy_);
   const link::LineLease line = link_.TakeLine();
   if (!line) return;
+  exclusive_ = true;
   run();
+  exclusive_ = false;
 }
 
 bool MainController::Exit() {

@@ -11,12 +11,14 @@
 #include <string>
 
 #include "measurement/IntervalPicker.h"
+#include "app/LineStatus.h"
 #include "app/LiveMeasurement.h"
 #include "measurement/Recording.h"
 #include "app/SettingsFile.h"
 #include "link/FlowContext.h"
 #include "platform/Clock.h"
 #include "platform/Language.h"
+#include "history/HistoryStore.h"
 
 namespace korvane::history {
 class Recorder;
@@ -29,6 +31,8 @@ class Ui;
 }
 
 namespace korvane::app {
+
+class DueLookup;
 
 // The buttons that run a flow of another subsystem.
 enum class Flow { kCalibrate, kConfigure, kParametrize, kDisplayConfig };
@@ -45,6 +49,7 @@ struct ButtonStates {
   bool configure = true;         // 1021 "Konfigurieren"
   bool parametrize = false;      // 1022 "Parametrieren"
   bool displayConfig = true;     // 5 "Konfiguration RW8200"
+  bool address = true;           // 1121 the address field, and "Suchen" beside it
 };
 
 // Captions that follow the language.
@@ -72,8 +77,8 @@ class MainController : public QObject {
   // --- buttons ------------------------------------------------------------------------
   void OnStartStop();
   // The Setup dialog ended with OK: the port is closed (the next flow opens the new
-  // one) and the language applied.
-  void ApplySetup(int comNumber, Language language);
+  // one at the rate chosen; 0 keeps the rate) and the language applied.
+  void ApplySetup(int comNumber, Language language, int baud = 0);
   void OnSetupMeasurement();
   // A flow button: runs its flow unless a measurement or another flow is running.
   void OnFlow(Flow flow);
@@ -106,6 +111,8 @@ class MainController : public QObject {
   const ButtonStates& buttons() const { return buttons_; }
   MainCaptions captions() const { return CaptionsFor(settings_.language, running()); }
   const std::string& statusInfo() const { return statusInfo_; }
+  // The window's bottom line: port, mapping, rate, the module last seen, its calibration due.
+  LineStatus lineStatus() const;
   const std::string& recordingStatus() const { return recording_.statusText(); }
   void SetStatusInfo(const std::string& text);
   // A logger export takes the recording file over: the recording is closed and has to
@@ -138,7 +145,15 @@ class MainController : public QObject {
   void OnMeasurementLost(const std::string& reason);
   void NotAvailable();
   void OnHistoryFailed();
-  void ShowHistoryNotice();
+  void OnHistoryRolledBack();
+  // What waits for the end of the flow (a found rate, a history that failed) in a box.
+  void ShowNotices();
+  void OnRateRecovered(int found);
+  // Notes the module a flow of this window reads the identity and type of.
+  void OnReply(const link::Frame& reply);
+  // Asks the history about the module last seen (its calibration due).
+  void LookUpSeenModule();
+  void OnModuleLookedUp(const std::string& identity, const std::optional<history::KnownModule>& module);
 
   link::Link& link_;
   platform::Ui& ui_;
@@ -159,6 +174,14 @@ class MainController : public QObject {
   std::string historyNotice_;  // waits for the end of the flow
   std::string historyReason_;  // the last reason a box told
   int historyWritten_ = 0;     // events written when it told
+  std::string rateNotice_;     // a rate found elsewhere, told once the flow ended
+  int rateRecoveries_ = 0;
+  bool exclusive_ = false;  // the window's own task (the scan) runs: its modules are not "seen"
+  std::optional<SeenModule> seen_;
+  std::pair<int, int> typeAt_{-1, -1};  // the last type reply: address, type index
+  std::optional<history::KnownModule> seenInHistory_;
+  // After history_: it goes first, and its lookup uses the recorder.
+  std::unique_ptr<DueLookup> dueLookup_;
 };
 
 }  // namespace korvane::app

@@ -2,6 +2,8 @@
 // The guided calibration of the attached module: reads its type and calibration
 // values, leads the user through the measuring points of the type's procedure,
 // computes and checks the new values and, on request, stores them in the module.
+#include <array>
+#include <optional>
 #include <string>
 
 #include "calibration/CalibrationMath.h"
@@ -40,9 +42,25 @@ std::string CalibrationStatusText(int typeIndex, Language language, const KValue
 // printf in the C locale for one number; a value that rounds to zero shows no minus sign.
 std::string FormatNumber(const char* format, double value);
 
+struct AssistantParts;
+
+// What a run did, for the window that started it.
+struct CalibrationRun {
+  std::string procedure;  // "" when no procedure ran
+  // "saved", "discarded", "refused", "cancelled", "line-lost".
+  std::string outcome;
+  int typeIndex = 0;
+  KValues before{};  // as read from the module at the start
+  std::array<float, 2> keyBefore{};
+  std::optional<Verdict> verdict;  // of the formula, when one ran
+  bool answered = false;           // the module told its type
+  bool saved() const { return outcome == "saved"; }
+};
+
 // Runs one calibration of the module at the context's address in its language: the
-// messages go through ui, the calibration's own dialogs through dialogs.
-void Calibrate(link::Link& link, const link::FlowContext& context, platform::Ui& ui, CalibrationUi& dialogs,
-               CalibrationHost& host);
+// messages go through ui, the calibration's own dialogs through dialogs; with an
+// assistant, its points, references and result go through the assistant instead.
+CalibrationRun Calibrate(link::Link& link, const link::FlowContext& context, platform::Ui& ui, CalibrationUi& dialogs,
+                         CalibrationHost& host, AssistantParts* assistant = nullptr);
 
 }  // namespace korvane::calibration

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "history/CalibrationDetails.h"
 #include "history/Drift.h"
 #include "history/HistoryTexts.h"
 #include "platform/NumberText.h"
@@ -56,7 +57,7 @@ constexpr KindEntry kKinds[] = {
     {kLiveKind, {"Messung", "measurement"}},
 };
 constexpr TextPair kUnknownKind{"unbekannt: %s", "unknown: %s"};
-constexpr TextPair kPoint{"Punkt %d", "point %d"};
+constexpr TextPair kDetailPoint{"Punkt %d", "point %d"};
 constexpr TextPair kPointValues{"gemessen %s, Referenz %s, %s °C", "captured %s, reference %s, %s °C"};
 constexpr TextPair kResult{"Ergebnis", "result"};
 
@@ -198,11 +199,14 @@ std::vector<DetailRow> DetailRows(const Event& e, Language language) {
   }
   if (e.kind == kCalibrationKind) {
     int n = 0;
-    for (const QJsonValue& p : d.value("points").toArray())
-      rows.push_back({platform::StringPrintf(kPoint(language), ++n),
+    for (const QJsonValue& p : d.value("points").toArray()) {
+      rows.push_back({platform::StringPrintf(kDetailPoint(language), ++n),
                       platform::StringPrintf(kPointValues(language), ValueText(p["captured"]).c_str(),
                                              ValueText(p["reference"]).c_str(), ValueText(p["temperature"]).c_str()),
                       ""});
+      if (std::string figures = PointFiguresText(p.toObject(), language); !figures.empty())
+        rows.push_back({"", figures, ""});
+    }
     const QJsonArray before = d.value("before").toArray(), after = d.value("after").toArray();
     for (int k = 1; k <= 4 && k <= before.size() && k <= after.size(); ++k) {
       std::string label = e.type > 0 ? types::CalibrationLabel(e.type - 1, k, language) : std::string();

@@ -1,5 +1,7 @@
 #include "link/FlowLog.h"
 
+#include <QFileInfo>
+
 #include <charconv>
 #include <cmath>
 
@@ -20,6 +22,11 @@ double FlowNumber(float value) {
 
 QJsonValue FlowText(const std::string& windows1252) {
   return QString::fromStdString(types::FromWindows1252(windows1252));
+}
+
+QJsonValue FlowPath(const std::string& path) {
+  if (path.empty()) return QString();
+  return QFileInfo(QString::fromLocal8Bit(path.data(), static_cast<qsizetype>(path.size()))).absoluteFilePath();
 }
 
 QJsonObject FlowFields(const types::KeyValues& lines) {
@@ -46,10 +53,11 @@ ModuleIdentity IdentityFromModule(const Link& link, int address) {
   return id;
 }
 
-void RecordFlow(Link& link, const FlowContext& context, FlowRecord record) {
-  if (!context.log) return;
+void IdentifyRecord(Link& link, const FlowContext& context, FlowRecord& record) {
   ModuleIdentity& id = record.module;
   if (id.address < 0) id.address = context.address;
+  // Asked before the identity reads below take the line afresh.
+  const bool answered = id.address > 255 || link.answeredInFlow(static_cast<std::uint8_t>(id.address));
   const bool complete = !id.identity.empty() && id.type > 0 && id.deviceKind >= 0 && !id.firmware.empty();
   if (record.identify && !complete && link.portOpen() && !link.isLineLost()) {
     // A nested lease when the flow still holds the line; none while another does.
@@ -65,6 +73,19 @@ void RecordFlow(Link& link, const FlowContext& context, FlowRecord record) {
         id.firmware = platform::StringPrintf("%.2f", static_cast<double>(m.firmware));
     }
   }
+  // A module that never answered this flow is none the record can name: it says so, and
+  // keeps no type or kind the flow only assumed.
+  if (record.identify && id.identity.empty() && !answered) {
+    id.type = 0;
+    id.deviceKind = -1;
+    id.firmware.clear();
+    record.details["module_answered"] = false;
+  }
+}
+
+void RecordFlow(Link& link, const FlowContext& context, FlowRecord record) {
+  if (!context.log) return;
+  IdentifyRecord(link, context, record);
   context.log->Record(std::move(record));
 }
 

@@ -44,6 +44,9 @@ class FlowLog {
 double FlowNumber(float value);
 // Texts of files and modules (Windows-1252 bytes) as the details hold them (UTF-8).
 QJsonValue FlowText(const std::string& windows1252);
+// A file the flow read or wrote, by its absolute path: a record outlives the folder the
+// program was started in.
+QJsonValue FlowPath(const std::string& path);
 // A file's KEY==value lines as one object, key by key.
 QJsonObject FlowFields(const types::KeyValues& lines);
 // Changed values as [{"key", "before", "after"}, ...], in their order.
@@ -51,6 +54,11 @@ QJsonArray FlowChanges(const std::vector<types::ValueChange>& changes);
 
 // The module's identity as the link's module object holds it after the flow's reads.
 ModuleIdentity IdentityFromModule(const Link& link, int address);
+
+// Completes the record's identity: when it is incomplete and the line still answers,
+// the missing parameters are read, each with the scan's short time-out, and the reads
+// stop at the first that gets no reply.
+void IdentifyRecord(Link& link, const FlowContext& context, FlowRecord& record);
 
 // Hands the record to context.log (nothing without one). When the record's identity is
 // incomplete and the line still answers, the missing parameters are read first, each

@@ -62,12 +62,20 @@ class InProcessLine : public Line {
   using Handler = std::function<void(const Frame&)>;
   explicit InProcessLine(Handler handler, QObject* parent = nullptr) : Line(parent), handler_(std::move(handler)) {}
 
-  bool Open(const LineSettings&) override { return true; }
+  bool Open(const LineSettings& settings) override {
+    rate_ = settings.baud;
+    return true;
+  }
   std::string openError() const override { return {}; }
   void Transmit(const Frame& frame) override {
     if (handler_) handler_(frame);
   }
-  bool SetRate(int) override { return true; }
+  bool SetRate(int baud) override {
+    rate_ = baud;
+    return true;
+  }
+  // The rate the PC side was opened at or changed to last.
+  int rate() const { return rate_; }
   void Stop() override {}
   void Close() override {}
 
@@ -76,6 +84,7 @@ class InProcessLine : public Line {
 
  private:
   Handler handler_;
+  int rate_ = 0;
 };
 
 }  // namespace korvane::link

@@ -11,6 +11,7 @@
 
 #include "link/ReplyRules.h"
 #include "link/DeviceName.h"
+#include "link/RateTexts.h"
 #include "platform/NumberText.h"
 #include "platform/Reasons.h"
 #include "types/Texts.h"
@@ -86,10 +87,17 @@ std::string Link::commErrorMessage(Language language) const {
   std::string text = types::kCommError(language);
   // A request refused because another flow held the line never reached the device.
   if (lastRefused_ && !lineLost_) return text;
-  const std::string why =
+  std::string why =
       lineLost_ ? openFailure_
                 : platform::FormatReason(platform::reasons::kNoAnswer, language, openDevice_.empty() ? device() : openDevice_);
+  // A module a baud change left at its fast rate when the line went away listens there still.
+  if (lineLost_ && lostAtRate_ != 0) why += (why.empty() ? "" : "\n") + StillAtRateText(lostAtRate_, language);
   return why.empty() ? text : text + "\n" + why;
+}
+
+void Link::setBaudRate(int baud) {
+  baud_ = baud;
+  if (leases_ > 0) flowChoseRate_ = true;
 }
 
 LineLease Link::TakeLine() { return Lease(false); }
@@ -102,6 +110,10 @@ LineLease Link::Lease(bool standing) {
     standing_ = standing;
     holderDepth_ = waitDepth_;
     ++lineGeneration_;
+    // A new flow: its first unanswered request may look for the module's rate.
+    rateAnswered_ = false;
+    rateSearched_ = false;
+    answeredInFlow_.reset();
     emit lineHeldChanged(true);
     return LineLease(this);
   }
@@ -118,6 +130,7 @@ LineLease Link::Lease(bool standing) {
 void Link::ReleaseLine() {
   if (leases_ == 0 || --leases_ > 0) return;
   standing_ = false;
+  flowChoseRate_ = false;
   emit lineHeldChanged(false);
 }
 
@@ -204,6 +217,10 @@ void Link::Send(std::uint8_t address, Command c, const Data4& data) {
   SendFrame(address, c.group, c.length, c.number, data);
 }
 
+void Link::ContinueChain(std::uint8_t address, std::uint8_t valueRequest) {
+  Transmit(address, kValues, 4, valueRequest, {}, true);
+}
+
 bool Link::WaitUntil(std::chrono::milliseconds span, bool forReply) {
   const DepthScope scope(waitDepth_);
   QEventLoop loop;
@@ -232,8 +249,13 @@ bool Link::WaitForReply() { return WaitForReply(timings_.replyTimeout); }
 bool Link::WaitForReply(std::chrono::milliseconds timeout) {
   replyPending_ = true;
   if (lineLost_ || lastRefused_) return false;
-  const bool answered = WaitUntil(timeout, true);
-  if (!answered && !lineLost_) emit replyTimedOut(lastSent_, static_cast<int>(timeout.count()));
+  bool answered = WaitUntil(timeout, true);
+  if (!answered && !lineLost_) {
+    emit replyTimedOut(lastSent_, static_cast<int>(timeout.count()));
+    if (MaySearchRate(timeout)) answered = SearchRateAndRetry();
+  } else if (answered) {
+    ReturnSwitchedModule();
+  }
   return answered;
 }
 
@@ -288,6 +310,9 @@ bool Link::OpenPort(Language language) {
   }
   openDevice_ = EndDevice(device);
   lineLost_ = false;
+  lostAtRate_ = 0;
+  rateAnswered_ = false;
+  if (leases_ == 0) answeredInFlow_.reset();
   receiver_.Reset();
   portOpen_ = true;
   return true;
@@ -305,18 +330,30 @@ void Link::ChangeBaudRate(std::uint8_t address, int selector,
   const bool fast = selector == kSelectFast || selector == kSelectMedium;
   const int rate = SelectedRate(selector);
   Send(address, kBaudChange, ByteData(fast ? 1 : 0));
+  if (leases_ > 0) flowChoseRate_ = true;
+  // Remembered until the module is switched back: a line lost meanwhile leaves it fast.
+  switchedRate_ = fast ? rate : 0;
+  switchedAddress_ = address;
+  switchedGeneration_ = lineGeneration_;
   WaitSeconds(3);
   baud_ = rate;
   WaitSeconds(2);
-  // The line changes its rate in place; one that cannot is opened afresh.
-  if (portOpen_ && !lineLost_ && line_->SetRate(rate)) {
-    receiver_.Reset();
-  } else if (!lineLost_) {
-    portOpen_ = false;
-    line_->Stop();
-    if (!OpenPort(openLanguage_) && reopenFailed) reopenFailed(openMessage_);
-  }
+  if (!UseRate(rate) && !lineLost_ && reopenFailed) reopenFailed(openMessage_);
   WaitSeconds(2);
+}
+
+bool Link::UseRate(int rate) {
+  baud_ = rate;
+  rateAnswered_ = false;
+  if (lineLost_) return false;
+  // The line changes its rate in place; one that cannot is opened afresh.
+  if (portOpen_ && line_->SetRate(rate)) {
+    receiver_.Reset();
+    return true;
+  }
+  portOpen_ = false;
+  line_->Stop();
+  return OpenPort(openLanguage_);
 }
 
 bool Link::Count(WriteReport& report, bool answered, std::uint8_t group, std::uint8_t number) const {
@@ -351,6 +388,8 @@ void Link::OnSerialByte(std::uint8_t byte) {
   }
   const ReplyEffect e = DispatchReply(receiver_.frame(), module_);
   lastReply_ = receiver_.frame();
+  rateAnswered_ = true;
+  answeredInFlow_.set(FrameAddress(lastReply_));
   emit replyReceived(receiver_.frame());
   if (e.liveChannel) emit liveValue(e.liveChannel);
   // The chain goes on at the address of the request just answered, and only from the
@@ -369,6 +408,7 @@ void Link::OnSerialByte(std::uint8_t byte) {
 void Link::OnLineLost(const QString& reason) {
   // The device is gone: end a wait at once and let the next OpenPort try again.
   lineLost_ = true;
+  lostAtRate_ = switchedRate_;
   openFailure_ = reason.toStdString();
   line_->Close();
   portOpen_ = false;

@@ -4,6 +4,7 @@
 // the user-interface thread, where its line delivers what it receives.
 #include <QObject>
 
+#include <bitset>
 #include <chrono>
 #include <cstdint>
 #include <functional>
@@ -32,10 +33,11 @@ struct LinkTimings {
   std::chrono::milliseconds second{1000};        // one second of WaitSeconds
   std::chrono::milliseconds openSettle{200};     // pause after opening the port
   std::chrono::milliseconds scanTimeout{300};    // per address of a bus scan
+  std::chrono::milliseconds rateProbe{1000};     // per rate the module is looked for at
   // Timings for tests: the ratios stay, the waits shrink.
   static LinkTimings Fast() {
     return {std::chrono::milliseconds(400), std::chrono::milliseconds(20), std::chrono::milliseconds(1),
-            std::chrono::milliseconds(40)};
+            std::chrono::milliseconds(40), std::chrono::milliseconds(130)};
   }
 };
 
@@ -64,7 +66,14 @@ class Link : public QObject {
   int portIndex() const { return portIndex_; }  // COM number - 1
   void setPortIndex(int index) { portIndex_ = index; }
   int baudRate() const { return baud_; }
-  void setBaudRate(int baud) { baud_ = baud; }
+  // The PC side's rate for the next OpenPort. Set while a flow holds the line, it is the
+  // flow's own choice (a device that listens at another rate): no rate search then.
+  void setBaudRate(int baud);
+  // When a flow's request gets no answer at the line's rate, the module is looked for at
+  // the other rates and set back to 4800 baud (the desktop program and the command line
+  // turn it on); see LinkRateSearch.cpp.
+  void setRateSearch(bool on) { rateSearch_ = on; }
+  bool rateSearch() const { return rateSearch_; }
   bool portOpen() const { return portOpen_; }
   // The device went away since the port was opened; openFailure() tells why.
   bool isLineLost() const { return lineLost_; }
@@ -85,12 +94,18 @@ class Link : public QObject {
   // What the user is told about the last OpenPort that failed: the port (by its COM
   // number, or the device given instead) and why, in the language of the open.
   const std::string& openMessage() const { return openMessage_; }
+  // The rate the module was switched to by a baud change and not switched back from
+  // when the line went away (0: none); commErrorMessage says so.
+  int lostAtRate() const { return lostAtRate_; }
   // Set by a damaged frame; the live poll consumes it.
   bool badFrame() const { return badFrame_; }
   void clearBadFrame() { badFrame_ = false; }
   const Frame& lastSent() const { return lastSent_; }
   // The last valid reply (for replies the module object keeps no field for).
   const Frame& lastReply() const { return lastReply_; }
+  // Whether a valid reply came from the address since the line was last taken (without
+  // a lease: since the port opened): a flow's record names a module only if it answered.
+  bool answeredInFlow(std::uint8_t address) const { return answeredInFlow_.test(address); }
 
   // --- who has the line ----------------------------------------------------------
   // The line for a flow's run; an empty lease, counted as refused, while another flow
@@ -127,6 +142,9 @@ class Link : public QObject {
   bool Request(std::uint8_t address, Command c, const Data4& data = {});
   // A command whose reply is not waited for.
   void Send(std::uint8_t address, Command c, const Data4& data = {});
+  // The live chain's next value request after one that went unanswered: it belongs to
+  // the flow whose request started the chain, as the replies' own next requests do.
+  void ContinueChain(std::uint8_t address, std::uint8_t valueRequest);
   // True when a recognised reply arrived within the reply time-out; false at once when
   // the request was refused.
   bool WaitForReply();
@@ -177,6 +195,9 @@ class Link : public QObject {
   void frameDamaged(const link::Frame& bytes);
   // A wait for the reply to request ended without one after timeoutMs.
   void replyTimedOut(const link::Frame& request, int timeoutMs);
+  // The module answered at found baud, not at the line's rate: it and the line are back
+  // at 4800 baud (RateRecoveredText tells the user).
+  void rateRecovered(int found);
 
  private:
   friend class LineLease;
@@ -190,6 +211,15 @@ class Link : public QObject {
   void SetPendingCleared();
   void UseLine(std::unique_ptr<Line> line);
   bool WaitUntil(std::chrono::milliseconds span, bool forReply);
+  // The PC side to rate, in place or by opening the port afresh; false when the port is
+  // not open afterwards.
+  bool UseRate(int rate);
+  // The rate search (LinkRateSearch.cpp): whether an unanswered request may start it,
+  // the search with the request sent again, and the return of a module a baud change
+  // left at its fast rate once a later flow reaches it there.
+  bool MaySearchRate(std::chrono::milliseconds timeout) const;
+  bool SearchRateAndRetry();
+  void ReturnSwitchedModule();
 
   LineFactory factory_;  // empty: the one line given
   std::string lineDevice_;  // the device name the factory made the line for
@@ -225,6 +255,20 @@ class Link : public QObject {
   std::uint64_t sendGeneration_ = 0;  // the generation the last request went out under (0: line free)
   bool lastRefused_ = false;
   int refused_ = 0;
+  // The rate search: on, running, done for this flow; a reply came at the line's rate
+  // since the port opened, the rate changed or the flow began; the flow chose its rate.
+  bool rateSearch_ = false;
+  bool searching_ = false;
+  bool rateSearched_ = false;
+  bool rateAnswered_ = false;
+  bool flowChoseRate_ = false;
+  // The module a baud change put at its fast rate (rate 0: none) and the taking of the
+  // line that did it.
+  int switchedRate_ = 0;
+  std::uint8_t switchedAddress_ = 0;
+  std::uint64_t switchedGeneration_ = 0;
+  int lostAtRate_ = 0;
+  std::bitset<256> answeredInFlow_;
 };
 
 }  // namespace korvane::link

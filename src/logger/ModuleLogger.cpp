@@ -23,7 +23,19 @@ std::optional<ReadoutResult> ModuleLogger::Read() {
   return ReadIntoChosenFile(parts_.ui, parts_.guard, readout_, source_);
 }
 
-void ModuleLogger::SetClock(const platform::LocalTime& t) { SetDeviceClock(parts_.link, parts_.ui, parts_.context, t); }
+std::optional<platform::LocalTime> ModuleLogger::ReadClock() {
+  moduleClock_ = ReadDeviceClock(parts_.link, parts_.context);
+  readAt_ = parts_.clock();
+  return moduleClock_;
+}
+
+void ModuleLogger::SetClock(const platform::LocalTime& t) {
+  // The module's clock ran on since it was read, as the PC's did.
+  std::optional<platform::LocalTime> before;
+  if (moduleClock_)
+    before = CivilTime(CivilSeconds(*moduleClock_) + CivilSeconds(parts_.clock()) - CivilSeconds(readAt_));
+  SetDeviceClock(parts_.link, parts_.ui, parts_.context, t, before);
+}
 
 void ModuleLogger::Clear() { readout_.Clear(false); }
 

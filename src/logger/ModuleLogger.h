@@ -30,7 +30,9 @@ class LoggerActions {
   virtual const std::vector<LongRecord>& table() const = 0;
   virtual std::string firstColumnName() const = 0;
   virtual const ReadoutSource& source() const = 0;
-  // "Uhr stellen": the time the user chose, and the time its dialog starts from.
+  // "Uhr stellen": the module's own time when the dialog opens (nothing when it does not
+  // tell), the time the user chose, and the PC's time the dialog runs with.
+  virtual std::optional<platform::LocalTime> ReadClock() { return std::nullopt; }
   virtual void SetClock(const platform::LocalTime& t) = 0;
   virtual platform::LocalTime Now() = 0;
   // "Löschen": asks, then clears the logger.
@@ -65,6 +67,7 @@ class ModuleLogger : public LoggerActions {
   const std::vector<LongRecord>& table() const override { return readout_.table(); }
   std::string firstColumnName() const override { return readout_.columnNames()[0]; }
   const ReadoutSource& source() const override { return source_; }
+  std::optional<platform::LocalTime> ReadClock() override;
   void SetClock(const platform::LocalTime& t) override;
   platform::LocalTime Now() override { return parts_.clock(); }
   void Clear() override;
@@ -75,6 +78,9 @@ class ModuleLogger : public LoggerActions {
   LoggerParts parts_;
   ReadoutSource source_;
   LoggerReadout readout_;
+  // The module's time as ReadClock read it, and the PC's time then.
+  std::optional<platform::LocalTime> moduleClock_;
+  platform::LocalTime readAt_;
 };
 
 }  // namespace korvane::logger

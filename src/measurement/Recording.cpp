@@ -116,6 +116,11 @@ bool Recording::WriteLine(int typeIndex, const std::array<float, 6>& values, Lan
   return WriteText(RecordingLine(clock_(), typeIndex, values), language, notice);
 }
 
+bool Recording::WriteLine(int typeIndex, const std::array<float, 6>& values, const std::array<bool, 6>& answered,
+                          Language language, std::string* notice) {
+  return WriteText(RecordingLine(clock_(), typeIndex, values, answered), language, notice);
+}
+
 bool Recording::WriteText(const std::string& line, Language language, std::string* notice) {
   if (notice) notice->clear();
   if (!file_.isOpen()) {

@@ -59,6 +59,9 @@ class Recording {
   // working state returns its notice in *notice (empty otherwise), so the user is
   // told once and not at every tick.
   bool WriteLine(int typeIndex, const std::array<float, 6>& values, Language language, std::string* notice);
+  // The same with the cells of unanswered values left empty.
+  bool WriteLine(int typeIndex, const std::array<float, 6>& values, const std::array<bool, 6>& answered,
+                 Language language, std::string* notice);
   // The same for a line made elsewhere (the bus recording's), whole with its line end.
   bool WriteText(const std::string& line, Language language, std::string* notice);
 

@@ -19,4 +19,22 @@ std::string RecordingLine(const platform::LocalTime& t, int typeIndex, const std
   return date + part;
 }
 
+std::string RecordingLine(const platform::LocalTime& t, int typeIndex, const std::array<float, 6>& values,
+                          const std::array<bool, 6>& answered) {
+  std::string line = RecordingLine(t, typeIndex, values);
+  // The cells follow the date and time: blank out the unanswered ones, back to front.
+  std::size_t cellStart[6];
+  std::size_t at = line.find('\t', line.find('\t') + 1) + 1;
+  for (std::size_t c = 0; c < 6; ++c) {
+    cellStart[c] = at;
+    at = line.find_first_of("\t\r", at) + 1;
+  }
+  for (std::size_t c = 6; c-- > 0;) {
+    if (answered[c]) continue;
+    const std::size_t end = line.find_first_of("\t\r", cellStart[c]);
+    line.erase(cellStart[c], end - cellStart[c]);
+  }
+  return line;
+}
+
 }  // namespace korvane::measurement

@@ -11,5 +11,8 @@ namespace korvane::measurement {
 // channel decimals and the temperature with one decimal, TAB-separated, ending in CR LF.
 // The value part uses decimal commas; the date keeps its dots.
 std::string RecordingLine(const platform::LocalTime& t, int typeIndex, const std::array<float, 6>& values);
+// The same with the cell of a value the module did not answer left empty.
+std::string RecordingLine(const platform::LocalTime& t, int typeIndex, const std::array<float, 6>& values,
+                          const std::array<bool, 6>& answered);
 
 }  // namespace korvane::measurement

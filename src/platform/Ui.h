@@ -32,7 +32,8 @@ class Ui {
   virtual void Message(const std::string& text, const std::string& title = kAppTitle) = 0;
   // Error box (error icon, no owner), e.g. "Application Error".
   virtual void ErrorBox(const std::string& text, const std::string& title) = 0;
-  // Small yes/no dialog; true for the yes button, false for no or the close box.
+  // Small yes/no dialog; true for the yes button, false for no or the close box. No is
+  // the default answer: a question before something is erased never goes on at Enter.
   virtual bool YesNo(const std::string& title, const std::string& question, const std::string& yes,
                      const std::string& no) = 0;
 

@@ -24,6 +24,10 @@ inline constexpr PlausibleRange kChlorineSlopeRange{1, 10, 50};
 inline constexpr PlausibleRange kPhCompensationRange{3, -60, 60};
 inline constexpr PlausibleRange kSaturationRange{1, 0.5, 1.5};
 
+// Nernst's slope at 25 °C, R T ln10 / F at 298.15 K, in mV per pH: the pH slopes are
+// shown in percent of it.
+inline constexpr double kNernstSlope25 = -59.16;
+
 // In single precision, as the module holds its values: 1.2f is within 0.8..1.2.
 inline bool InRange(const PlausibleRange& r, float v) {
   return !(v < static_cast<float>(r.low) || v > static_cast<float>(r.high));

@@ -60,8 +60,8 @@ TEST_F(LiveFixture, PhModuleFieldsLabelsAndStatusLine) {
   EXPECT_EQ(live.units(), (std::array<std::string, 5>{"pH", "mV", "", "", ""}));
 
   ASSERT_TRUE(NextChain());
-  // Empty channels are requested and shown with whatever the module answers.
-  EXPECT_EQ(live.fieldTexts(), (std::array<std::string, 6>{"7.02", "-12", "3", "4", "5", "21.4"}));
+  // Channels the type does not name are requested but show nothing.
+  EXPECT_EQ(live.fieldTexts(), (std::array<std::string, 6>{"7.02", "-12", "", "", "", "21.4"}));
 
   // Start reads, then one poll and the chain 1 -> 2 -> 5 -> 4 -> 3 -> 6.
   const auto req = Requests(sim.bus);

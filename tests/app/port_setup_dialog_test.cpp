@@ -170,6 +170,69 @@ TEST_F(SetupDialog, NetworkChoiceIsKeptAsTheComNumbersMapping) {
   EXPECT_EQ(dlg_.networkBox()->title(), "Network");
 }
 
+// COM5 on the network, COM1 the current port: the box shows each number's line as it is
+// typed, and OK keeps every mapping the user did not turn off.
+TEST_F(SetupDialog, NetworkBoxFollowsTheTypedNumber) {
+  ASSERT_TRUE(platform::MapPortToNetwork(folder_, 5, "rfc2217://10.0.0.7:4001", Language::kGerman).empty());
+  dlg_.setComNumber(1);
+  ASSERT_FALSE(dlg_.networkBox()->isChecked());
+  const struct {
+    const char* typed;
+    bool checked;
+    const char* host;
+    const char* label;
+  } steps[] = {
+      {"5", true, "10.0.0.7", "rfc2217://10.0.0.7:4001"},
+      {"2", false, "", "/dev/ttyS1"},  // COM5's line never follows onto COM2
+      {"5", true, "10.0.0.7", "rfc2217://10.0.0.7:4001"},
+  };
+  for (const auto& step : steps) {
+    SCOPED_TRACE(step.typed);
+    dlg_.comEdit()->setText(step.typed);
+    EXPECT_EQ(dlg_.networkBox()->isChecked(), step.checked);
+    EXPECT_EQ(dlg_.hostEdit()->text(), step.host);
+    EXPECT_EQ(dlg_.deviceLabel()->text(), step.label);
+  }
+  dlg_.okButton()->click();
+  EXPECT_EQ(dlg_.result(), QDialog::Accepted);
+  EXPECT_EQ(platform::DeviceForPort(folder_, 5), "rfc2217://10.0.0.7:4001");
+  // From COM5 to COM2: the box now shows COM2's "off", COM5 keeps its line.
+  dlg_.setComNumber(5);
+  dlg_.comEdit()->setText("2");
+  dlg_.okButton()->click();
+  EXPECT_EQ(dlg_.comNumber(), 2);
+  EXPECT_EQ(platform::DeviceForPort(folder_, 5), "rfc2217://10.0.0.7:4001");
+  // Ticking the box for a number shows the line it will lead to.
+  dlg_.networkBox()->setChecked(true);
+  dlg_.hostEdit()->setText("box.local");
+  EXPECT_EQ(dlg_.deviceLabel()->text(), "rfc2217://box.local:4001");
+}
+
+// The box turned off for a number on the network: the label names the device OK leads
+// the number to, not the line OK removes.
+TEST_F(SetupDialog, BoxTurnedOffNamesTheDeviceOkLeadsTo) {
+  ASSERT_TRUE(platform::MapPortToNetwork(folder_, 5, "rfc2217://10.0.0.7:4001", Language::kGerman).empty());
+  dlg_.setComNumber(5);
+  dlg_.networkBox()->setChecked(false);
+  EXPECT_EQ(dlg_.deviceLabel()->text(), "/dev/ttyS4");
+  dlg_.networkBox()->setChecked(true);
+  EXPECT_EQ(dlg_.deviceLabel()->text(), "rfc2217://10.0.0.7:4001");
+}
+
+TEST_F(SetupDialog, RateFieldOffersTheLineRatesAndKeepsAnotherAsItStands) {
+  EXPECT_EQ(dlg_.rateBox()->count(), 3);
+  for (int baud : {19200, 38400, 4800}) {
+    dlg_.setBaudRate(baud);
+    EXPECT_EQ(dlg_.baudRate(), baud);
+  }
+  dlg_.setBaudRate(9600);  // a settings file edited by hand
+  EXPECT_EQ(dlg_.rateBox()->currentText(), "9600");
+  dlg_.rateBox()->setCurrentIndex(0);
+  EXPECT_EQ(dlg_.baudRate(), 4800);
+  dlg_.setTechnician("  Anna Berg ");
+  EXPECT_EQ(dlg_.technician(), "Anna Berg");
+}
+
 TEST_F(SetupDialog, InvalidNumberKeepsTheDialogOpen) {
   dlg_.setComNumber(4);
   dlg_.setLanguage(Language::kGerman);

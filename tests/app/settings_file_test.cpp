@@ -13,6 +13,7 @@
 #include "app/HistorySettings.h"
 #include "app/OwnSettings.h"
 #include "app/SettingsFile.h"
+#include "platform/Account.h"
 
 namespace korvane::app {
 namespace {
@@ -261,6 +262,17 @@ TEST(OwnSettings, KeepsItsLinesAndOnlyNamesThatFitOnOne) {
   for (const auto& [typed, kept] : std::vector<std::pair<std::string, std::optional<std::string>>>{
            {"  Anna Berger ", "Anna Berger"}, {"", std::nullopt}, {"Anna\nBerger", std::nullopt}, {"Jörg", "Jörg"}})
     EXPECT_EQ(TechnicianName(typed), kept) << typed;
+}
+
+// Nobody is asked at start: the name kept, else the account's full name from its passwd
+// comment, else its login name.
+TEST(OwnSettings, TechnicianDefaultsToTheAccountsName) {
+  EXPECT_EQ(TechnicianOf(ParseOwnSettings("technician=Bo\n")), "Bo");
+  EXPECT_EQ(TechnicianOf(ParseOwnSettings("")), platform::AccountName());
+  EXPECT_FALSE(platform::AccountName().empty());
+  for (const auto& [comment, name] : std::vector<std::pair<std::string, std::string>>{
+           {"Anna Berg,Room 12,,", "Anna Berg"}, {" Jörg Maier ", "Jörg Maier"}, {",,,", ""}, {"", ""}, {"A\tB", ""}})
+    EXPECT_EQ(platform::FullNameOfComment(comment), name) << comment;
 }
 
 // The calibration intervals the history window keeps: a day count of 1..3650 per

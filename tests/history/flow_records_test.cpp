@@ -199,5 +199,52 @@ TEST(FlowRecords, EachFlowTellsWhatItDidToWhichModule) {
   }
 }
 
+// Every record is filed under the module that answered: a measurement's under the one
+// it started with, whatever the address field says by its end; a flow whose module never
+// answered says so instead of naming a type it only assumed.
+TEST(FlowRecords, EachRecordNamesTheModuleThatAnsweredOrSaysNoneDid) {
+  const struct {
+    const char* flow;
+    std::function<void(Bench&)> run;
+    std::string module;  // identity@address type
+    bool answered;
+  } rows[] = {
+      {"live measurement, the address moved to an empty one during the run",
+       [](Bench& b) {
+         app::LiveMeasurement live(b.sim.link, b.ui, b.sim.context);
+         live.setPollPeriod(std::chrono::milliseconds(20));
+         int chains = 0;
+         QObject::connect(&live, &app::LiveMeasurement::chainCompleted, [&] { ++chains; });
+         live.Start(std::chrono::seconds(60));
+         test::WaitUntil([&] { return chains >= 1; });
+         b.sim.context.address = 5;
+         test::WaitUntil([&] { return chains >= 3; });
+         live.StopTimers();
+       },
+       "A123@0 1", true},
+      {"a flow at an address where nothing answers",
+       [](Bench& b) {
+         b.sim.context.address = 5;
+         const link::LineLease line = b.sim.link.TakeLine();
+         b.sim.link.OpenPort(Language::kGerman);
+         b.sim.link.Read(5, link::kType);
+         link::FlowRecord r;
+         r.kind = "calibration";
+         r.module.type = 1;  // what the flow assumed
+         link::RecordFlow(b.sim.link, b.sim.context, std::move(r));
+       },
+       "@5 0", false},
+  };
+  for (const auto& r : rows) {
+    SCOPED_TRACE(r.flow);
+    Bench b;
+    r.run(b);
+    ASSERT_EQ(b.kept.records.size(), 1u);
+    const link::ModuleIdentity& m = b.kept.records[0].module;
+    EXPECT_EQ(m.identity + "@" + std::to_string(m.address) + " " + std::to_string(m.type), r.module);
+    EXPECT_EQ(b.kept.records[0].details.value("module_answered") != QJsonValue(false), r.answered);
+  }
+}
+
 }  // namespace
 }  // namespace korvane::history

@@ -171,12 +171,29 @@ TEST_F(NetworkLine, ServerKilledMidReadoutIsTheLostLine) {
   const std::string err = cli.readAllStandardError().toStdString();
   EXPECT_EQ(cli.exitCode(), 1) << err;
   EXPECT_NE(err.find("connection to " + ser2net.rfc2217() + " was broken off"), std::string::npos) << err;
+  // The module was switched to its fast rate and nobody switched it back.
+  EXPECT_NE(err.find("it may still be at that rate"), std::string::npos) << err;
   // Whole records only: every line after the header has as many fields as the first.
   const QList<QByteArray> lines = Read(file).split('\n');
   ASSERT_GT(lines.size(), 2);
   const auto fields = lines[1].count('\t');
   for (qsizetype i = 1; i < lines.size(); ++i) EXPECT_EQ(lines[i].count('\t'), fields) << i;
   EXPECT_LT(lines.size() - 1, 400);
+}
+
+// The server back, the next command finds the module at 19200 baud, where the cut-off
+// readout left it, and sets it back to 4800.
+TEST_F(NetworkLine, TheNextCommandFindsAModuleACutOffReadoutLeftFast) {
+  amp->SetBaud(19200);
+  QProcessEnvironment e = env;
+  e.insert("KORVANE_REPLY_TIMEOUT_MS", "1500");
+  const CliResult r = RunCli({"--settings", dir.path(), "--lang", "en", "--device", QString::fromStdString(ser2net.rfc2217()),
+                              "info"},
+                             e);
+  EXPECT_EQ(r.exitCode, 0) << r.err;
+  EXPECT_EQ(r.err, "Module answered at 19200 baud; set back to 4800.\n");
+  EXPECT_EQ(amp->baud(), 4800);
+  EXPECT_EQ(server.clientBaud(), 4800);
 }
 
 }  // namespace

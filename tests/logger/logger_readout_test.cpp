@@ -1,15 +1,20 @@
-// Logger readout, information and clearing against the simulated devices.
+// Logger readout, information, clearing and the clock against the simulated devices.
 #include <gtest/gtest.h>
 
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QTemporaryDir>
+#include <QTimeEdit>
 
 #include "DisplayUnit.h"
 #include "logger/DeviceClock.h"
 #include "logger/LoggerReadout.h"
 #include "support/ScriptedUi.h"
 #include "support/SimLink.h"
+#include "link/FlowLog.h"
+#include "logger/ModuleLogger.h"
+#include "logger/widgets/ClockDialog.h"
 
 namespace korvane::logger {
 namespace {
@@ -180,6 +185,86 @@ TEST_F(ReadoutFixture, ClockTimeThenDateWithTheYearByte) {
   EXPECT_FALSE(SetDeviceClock(sim.link, ui, sim.context, {2255, 1, 2, 3, 4, 5}));
   EXPECT_EQ(sim.bus.received().size(), 1u);
   EXPECT_EQ(ui.Messages().back(), test::SimLink::Silent(Language::kGerman));
+}
+
+// The line goes away in the middle of a stream at 19200 baud, the module stays there:
+// the message says so, and the next flow reaches it there and sets it back to 4800.
+TEST_F(ReadoutFixture, ALineLostAtTheFastRateSaysSoAndTheNextFlowSetsTheModuleBack) {
+  auto amp = sim.AddAmplifier(1, 0, 4);
+  amp->FillLogger(24);
+  sim.FollowLineRate();
+  sim.link.setRateSearch(true);
+  std::vector<int> recovered;
+  QObject::connect(&sim.link, &link::Link::rateRecovered, [&](int found) { recovered.push_back(found); });
+  sim.bus.FaultWhen(link::kValues, link::kLoggerRecord.number, sim::Fault::kHangUp);
+  EXPECT_EQ(readout.Read(file, {false, 4, 0, "A123"}).status, Status::kLineLost);
+  EXPECT_EQ(amp->baud(), 19200);
+  EXPECT_NE(ui.Messages().back().find("Die Verbindung ging verloren, während das Modul auf 19200 Baud lief: es ist "
+                                      "womöglich noch auf dieser Rate."),
+            std::string::npos)
+      << ui.Messages().back();
+
+  EXPECT_TRUE(readout.Clear(false, true));
+  EXPECT_EQ(recovered, std::vector<int>{19200});
+  EXPECT_EQ(amp->baud(), 4800);
+  EXPECT_EQ(sim.link.baudRate(), 4800);
+}
+
+// "Uhr stellen" opened at 07:17:32 and OK pressed at 07:18:33, the module 62 s behind:
+// the fields ran on, the module gets the time of the OK, the history its time before.
+TEST_F(ReadoutFixture, TheClockDialogRunsWithThePcAndTheModuleGetsTheTimeOfOk) {
+  for (bool edit : {false, true}) {
+    SCOPED_TRACE(edit ? "edited" : "running");
+    struct Kept : link::FlowLog {
+      void Record(link::FlowRecord r) override { records.push_back(std::move(r)); }
+      std::vector<link::FlowRecord> records;
+    } kept;
+    sim.context.log = &kept;
+    auto amp = sim.AddAmplifier(1, static_cast<std::uint8_t>(edit ? 1 : 0), 4);
+    sim.context.address = edit ? 1 : 0;
+    amp->SetClock({2026, 3, 9, 7, 16, 30});
+    std::int64_t pc = CivilSeconds({2026, 3, 9, 7, 17, 32});
+    const platform::Clock now = [&] { return CivilTime(pc); };
+    ModuleLogger flows({sim.link, ui, sim.context, now, nullptr}, {false, 4, 0, "A123"});
+
+    const std::optional<platform::LocalTime> module = flows.ReadClock();
+    ClockDialog dialog(now, module, Language::kGerman);
+    EXPECT_EQ(dialog.deviceLabel()->text().toStdString(), "Gerät: 09.03.2026 07:16:30, 1 min 2 s hinter der PC-Uhr");
+    pc += 61;
+    dialog.Tick();
+    EXPECT_EQ(dialog.timeEdit()->time(), QTime(7, 18, 33));
+    EXPECT_EQ(dialog.deviceLabel()->text().toStdString(), "Gerät: 09.03.2026 07:17:31, 1 min 2 s hinter der PC-Uhr");
+    if (edit) {
+      dialog.timeEdit()->setTime(QTime(6, 0, 0));  // the user's own time stays
+      pc += 5;
+      dialog.Tick();
+      EXPECT_EQ(dialog.timeEdit()->time(), QTime(6, 0, 0));
+    }
+    flows.SetClock(dialog.time());
+    const platform::LocalTime set = amp->clock();
+    EXPECT_EQ(QTime(set.hour, set.minute, set.second), edit ? QTime(6, 0, 0) : QTime(7, 18, 33));
+    ASSERT_EQ(kept.records.size(), 1u);
+    const QJsonObject& d = kept.records[0].details;
+    EXPECT_EQ(d["before"].toString().toStdString(), edit ? "2026-03-09 07:17:36" : "2026-03-09 07:17:31");
+    EXPECT_EQ(d["set"].toString().toStdString(), edit ? "2026-03-09 06:00:00" : "2026-03-09 07:18:33");
+    sim.context.log = nullptr;
+  }
+}
+
+TEST(ClockDifference, SaysHowFarAndWhichWay) {
+  const struct {
+    std::int64_t seconds;
+    Language language;
+    const char* text;
+  } rows[] = {
+      {0, Language::kGerman, "wie die PC-Uhr"},
+      {-62, Language::kGerman, "1 min 2 s hinter der PC-Uhr"},
+      {5, Language::kGerman, "5 s vor der PC-Uhr"},
+      {3 * 3600 + 125, Language::kGerman, "3 h 2 min vor der PC-Uhr"},
+      {-(2 * 86400 + 7200), Language::kEnglish, "2 d 2 h behind the PC's clock"},
+      {59, Language::kEnglish, "59 s ahead of the PC's clock"},
+  };
+  for (const auto& r : rows) EXPECT_EQ(ClockDifferenceText(r.seconds, r.language), r.text) << r.seconds;
 }
 
 TEST_F(ReadoutFixture, DisplayUnitInformation) {

@@ -22,7 +22,7 @@ TEST(FieldText, UsesTheTypesDecimals) {
   const FieldCase cases[] = {
       {0, 1, 7.02f, "7.02"},   // pH value, two decimals
       {0, 2, -12.4f, "-12"},   // cell voltage, none
-      {0, 3, 3.7f, "4"},       // unused channel: 0 decimals
+      {0, 3, 3.7f, ""},        // a channel the type does not name shows nothing
       {0, 6, 21.43f, "21.4"},  // temperature always one
       {0, 6, -5.06f, "-5.1"},   {7, 2, 8.123f, "8.12"},
       {7, 4, 212.6f, "213"},    {29, 4, 212.64f, "212.6"},  // the second oxygen type has a decimal there
@@ -31,7 +31,7 @@ TEST(FieldText, UsesTheTypesDecimals) {
       {23, 3, 99.94f, "99.9"},  {23, 3, -3.26f, "-3.3"},
       {23, 3, 100.0f, ">>>>"},  {23, 3, 1234.5f, ">>>>"},
       {23, 3, nan, ">>>>"},     {23, 3, std::numeric_limits<float>::infinity(), ">>>>"},
-      {40, 1, 3.7f, "4"},  // unknown type: no decimals
+      {40, 1, 3.7f, ""},  // unknown type: no names
       {-1, 6, 20.0f, "20.0"},   {0, 0, 1.0f, ""},
       {0, 7, 1.0f, ""},
   };

@@ -41,6 +41,23 @@ TEST(RecordingLine, DateTimeAndValuesWithDecimalCommas) {
   }
 }
 
+// A value the module left unanswered leaves its cell empty; the cells keep their places.
+TEST(RecordingLine, UnansweredValuesLeaveTheirCellsEmpty) {
+  const std::array<float, 6> values{7.02f, -12.0f, 0.0f, 0.0f, 0.0f, 21.4f};
+  const struct {
+    std::array<bool, 6> answered;
+    const char* line;
+  } rows[] = {
+      {{true, true, true, true, true, true}, "07.03.2014\t09:05\t7,02\t-12\t0\t0\t0\t21,4\r\n"},
+      {{true, false, true, true, true, true}, "07.03.2014\t09:05\t7,02\t\t0\t0\t0\t21,4\r\n"},
+      {{false, true, true, true, true, false}, "07.03.2014\t09:05\t\t-12\t0\t0\t0\t\r\n"},
+  };
+  for (const auto& r : rows) {
+    SCOPED_TRACE(r.line);
+    EXPECT_EQ(RecordingLine(At(2014, 3, 7, 9, 5), 0, values, r.answered), r.line);
+  }
+}
+
 TEST(RecordingLine, LargeValuesStayOnOneLine) {
   const std::string line = RecordingLine(At(2020, 1, 2, 3, 4), 4, {3.0e38f, -3.0e38f, 1.0f, 1.0f, 1.0f, 1.0f});
   EXPECT_EQ(line.find('\n'), line.size() - 1);

@@ -13,6 +13,7 @@ SimLink::SimLink(platform::Ui& /*ui: the in-process line shows no boxes*/, link:
 void SimLink::Answer(const link::Frame& request) {
   auto& line = static_cast<link::InProcessLine&>(link.line());
   const std::uint64_t gen = ++generation_;
+  if (followRate_) bus.SetLineBaud(line.rate());
   sim::Reply reply = bus.Handle(request);
   if (reply.hangUp) {
     QTimer::singleShot(0, &link, [&line] { line.HangUp(QStringLiteral("simulated line hung up")); });

@@ -19,6 +19,8 @@ class SimLink {
 
   std::shared_ptr<sim::Amplifier> AddAmplifier(int wireType, std::uint8_t address = 0,
                                                int deviceKind = static_cast<int>(link::DeviceKind::kAmplifier));
+  // From now on a device answers only at the rate it listens at, as over a real line.
+  void FollowLineRate() { followRate_ = true; }
 
   // What a flow tells the user when the simulated module stays silent: the
   // communication error, naming the line's device.
@@ -38,6 +40,7 @@ class SimLink {
   void Answer(const link::Frame& request);
 
   std::uint64_t generation_ = 0;
+  bool followRate_ = false;
 };
 
 }  // namespace korvane::test

@@ -1,7 +1,7 @@
 #include "app/widgets/MainFlows.h"
 
 #include "app/MainController.h"
-#include "calibration/Calibrate.h"
+#include "app/widgets/CalibrationFlow.h"
 #include "calibration/widgets/QtCalibrationUi.h"
 #include "configuration/ConfigTransfer.h"
 #include "configuration/widgets/ConfigurationDialog.h"
@@ -20,17 +20,6 @@
 
 namespace korvane::app {
 
-// What a calibration needs of the main window: its captions, value fields and polling.
-struct MainFlows::CalibrationBridge : calibration::CalibrationHost {
-  explicit CalibrationBridge(MainController& c) : c_(c) {}
-  void SetChannelCaptions(int typeIndex) override { c_.live().SetChannelCaptions(typeIndex, c_.language()); }
-  void StartPolling() override { c_.live().StartPolling(); }
-  void StopPolling() override { c_.live().StopPolling(); }
-  void ClearValueDisplay() override { c_.live().ClearValueDisplay(); }
-  void SetStatusLine(const std::string& text) override { c_.live().SetStatusLine(text); }
-  MainController& c_;
-};
-
 // A logger export into the file being recorded into ends the recording first; a file
 // of the same name in another folder is another file.
 struct MainFlows::RecordingGuard : logger::ExportGuard {
@@ -44,17 +33,19 @@ struct MainFlows::RecordingGuard : logger::ExportGuard {
 
 MainFlows::MainFlows(MainController& controller, link::Link& link, platform::Ui& ui, QWidget* window,
                      platform::Clock clock, FlowDialogs dialogs)
-    : calibrationHost_(std::make_unique<CalibrationBridge>(controller)),
-      recordingGuard_(std::make_unique<RecordingGuard>(controller)),
+    : recordingGuard_(std::make_unique<RecordingGuard>(controller)),
       moduleLogger_(std::make_unique<logger::QtModuleLogger>(
           logger::LoggerParts{link, ui, controller.context(), clock, recordingGuard_.get()}, window)),
       controller_(controller),
       link_(link),
       ui_(ui) {
+  const bool classicGiven = dialogs.calibration != nullptr;
   if (!dialogs.calibration) {
     ownCalibrationUi_ = std::make_unique<calibration::QtCalibrationUi>(window);
     dialogs.calibration = ownCalibrationUi_.get();
   }
+  calibration_ = std::make_unique<CalibrationFlow>(controller, link, ui, window, *dialogs.calibration,
+                                                   dialogs.assistant, classicGiven);
   if (!dialogs.configuration) {
     ownConfigurationEditor_ = std::make_unique<configuration::QtConfigurationEditor>(window, ui, &link);
     dialogs.configuration = ownConfigurationEditor_.get();
@@ -74,9 +65,7 @@ MainFlows::MainFlows(MainController& controller, link::Link& link, platform::Ui&
   scanDialogs_ = dialogs.scan;
   MainController* c = &controller;
 
-  c->SetFlow(Flow::kCalibrate, [c, &link, &ui, calibrationUi = dialogs.calibration, host = calibrationHost_.get()] {
-    calibration::Calibrate(link, c->context(), ui, *calibrationUi, *host);
-  });
+  c->SetFlow(Flow::kCalibrate, [this] { calibration_->Run(); });
   c->SetFlow(Flow::kConfigure, [this, c, &link, &ui, clock, editor = dialogs.configuration] {
     configuration::ConfigTransfer transfer(link, ui, c->context(), clock, moduleLogger_.get());
     if (!transfer.ReadConfiguration(configSettings_, *editor)) return;

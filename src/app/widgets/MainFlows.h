@@ -14,6 +14,7 @@
 class QWidget;
 
 namespace korvane::calibration {
+class AssistantUi;
 class CalibrationUi;
 }
 namespace korvane::configuration {
@@ -39,11 +40,15 @@ namespace korvane::scan {
 
 namespace korvane::app {
 
+class CalibrationFlow;
 class MainController;
 
 // The flows' own dialogs; those left unset are the Qt dialogs on the main window.
 struct FlowDialogs {
   calibration::CalibrationUi* calibration = nullptr;
+  // The calibration assistant; unset: a window of its own each run. A calibration given
+  // without an assistant runs classic.
+  calibration::AssistantUi* assistant = nullptr;
   configuration::ConfigurationEditor* configuration = nullptr;
   display::DisplayEditor* display = nullptr;
   parametrization::ParametrizationDialogs* parametrization = nullptr;
@@ -63,12 +68,11 @@ class MainFlows {
   scan::ScanChoice Scan();
 
  private:
-  struct CalibrationBridge;
   struct RecordingGuard;
 
   std::unique_ptr<calibration::CalibrationUi> ownCalibrationUi_;
   std::unique_ptr<configuration::ConfigurationEditor> ownConfigurationEditor_;
-  std::unique_ptr<CalibrationBridge> calibrationHost_;
+  std::unique_ptr<CalibrationFlow> calibration_;
   std::unique_ptr<RecordingGuard> recordingGuard_;
   std::unique_ptr<logger::QtModuleLogger> moduleLogger_;
   // The configuration dialog's settings live as long as the window, so a second

@@ -7,18 +7,18 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QInputDialog>
-#include <QLineEdit>
 #include <QKeySequence>
 #include <QPushButton>
 #include <QScreen>
 #include <QSpinBox>
+#include <QStatusBar>
 #include <QToolButton>
 #include <QVBoxLayout>
 
 #include "app/MainController.h"
 #include "app/OwnSettings.h"
 #include "app/HistorySettings.h"
+#include "app/HistoryWitness.h"
 #include "configuration/ConfigDiff.h"
 #include "history/HistoryLocation.h"
 #include "history/widgets/HistoryWindow.h"
@@ -42,8 +42,6 @@ namespace korvane::app {
 namespace {
 
 QString Q(const std::string& s) { return QString::fromStdString(s); }
-
-constexpr types::TextPair kTechnicianPrompt{"Name des Technikers", "Technician's name"};
 
 // The flow buttons in the window's order, with their names, captions and enabled states.
 struct FlowButtonSpec {
@@ -162,14 +160,16 @@ MainWindow::MainWindow(Options options, QWidget* parent) : QDialog(parent) {
 
   c->Initialize();
   settingsFolder_ = folder;
+  witness_ = std::make_shared<OwnSettingsWitness>(folder);
   history::HistoryChoice history;
   if (history::ParseHistoryOption(options.history, &history, nullptr) && history.location) {
     history::Recorder::Options o;
     o.location = *history.location;
     o.createFolder = options.history.empty();
-    o.technician = LoadOwnSettings(folder).Get(kTechnicianKey).value_or(history::LoginName());
+    o.technician = TechnicianOf(LoadOwnSettings(folder));
     o.host = history::HostName();
     o.program = std::string("korvane ") + KORVANE_VERSION;
+    o.witness = witness_;
     c->UseHistory(std::make_unique<history::Recorder>(std::move(o)));
   }
   RefreshState();
@@ -177,20 +177,21 @@ MainWindow::MainWindow(Options options, QWidget* parent) : QDialog(parent) {
   RefreshCaptions();
 }
 
-void MainWindow::AskTechnicianOnce() {
-  if (!controller_->history()) return;
+void MainWindow::SetTechnician(const std::string& typed) {
   OwnSettings own = LoadOwnSettings(settingsFolder_);
-  if (own.Get(kTechnicianKey)) return;
-  const Language lang = controller_->language();
-  bool ok = false;
-  const QString typed = QInputDialog::getText(this, QStringLiteral("Korvane"), Q(kTechnicianPrompt(lang)),
-                                              QLineEdit::Normal, QString(), &ok);
-  const std::optional<std::string> name = ok ? TechnicianName(typed.toStdString()) : std::nullopt;
-  if (!name) return;  // asked again at the next start
-  own.Set(kTechnicianKey, *name);
-  std::string error;
-  if (!SaveOwnSettings(settingsFolder_, own, &error, lang)) ui_->Message(error);
-  controller_->history()->setTechnician(*name);
+  const std::optional<std::string> name = TechnicianName(typed);
+  // Blank (or a name that is no line): the account's name again.
+  if (name)
+    own.Set(kTechnicianKey, *name);
+  else
+    own.values.erase(kTechnicianKey);
+  if (own.Get(kTechnicianKey) != LoadOwnSettings(settingsFolder_).Get(kTechnicianKey)) {
+    std::string error;
+    if (!SaveOwnSettings(settingsFolder_, own, &error, controller_->language())) ui_->Message(error);
+  }
+  const std::string technician = TechnicianOf(own);
+  if (history::Recorder* r = controller_->history()) r->setTechnician(technician);
+  if (historyWindow_) historyWindow_->setTechnician(technician);
 }
 
 MainWindow::~MainWindow() {
@@ -292,9 +293,18 @@ void MainWindow::Build() {
 
   BuildBench(left, right, addressRow);
 
-  auto* top = new QHBoxLayout(this);
+  auto* top = new QHBoxLayout;
   top->addLayout(left, 1);
   top->addLayout(right);
+  // The bottom line: which port, where it leads, at what rate, to which module.
+  statusBar_ = new QStatusBar(this);
+  statusBar_->setSizeGripEnabled(false);
+  lineStatus_ = makeLabel("lineStatus", statusBar_);
+  lineStatus_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  statusBar_->addWidget(lineStatus_, 1);
+  auto* outer = new QVBoxLayout(this);
+  outer->addLayout(top, 1);
+  outer->addWidget(statusBar_);
 
   connect(start_, &QPushButton::clicked, this, [c] { c->OnStartStop(); });
   connect(setupMeasurement_, &QPushButton::clicked, this, [c] { c->OnSetupMeasurement(); });
@@ -342,6 +352,8 @@ void MainWindow::RefreshState() {
 
   start_->setEnabled(b.start);
   exit_->setEnabled(b.exit);
+  // The module of a running flow stays the one at this address.
+  address_->setEnabled(b.address);
   setup_->setEnabled(b.setup);
   setupMeasurement_->setEnabled(b.setupMeasurement);
 
@@ -351,15 +363,23 @@ void MainWindow::RefreshState() {
   recordingStatus_->setText(Q(c.recordingStatus()));
   // The watchdog line ends in LF CR; a label shows it without the break.
   statusInfo_->setText(Q(c.statusInfo()).trimmed().replace(QLatin1Char('\t'), QStringLiteral("  ")));
+  RefreshLineStatus();
+}
+
+void MainWindow::RefreshLineStatus() {
+  QStringList parts;
+  for (const std::string& part : controller_->lineStatus().Parts(controller_->language())) parts << Q(part);
+  lineStatus_->setText(parts.join(QStringLiteral("    ")));
 }
 
 void MainWindow::RefreshFields() {
   const LiveMeasurement& live = controller_->live();
   const auto& t = live.fieldTexts();
-  // Values the module no longer confirms are shown grey until it answers again.
+  // Values the module no longer confirms are shown grey until it answers again, and so
+  // is a value it left unanswered while the others came.
   for (std::size_t i = 0; i < values_.size(); ++i) {
     values_[i]->setText(Q(t[i]));
-    values_[i]->setEnabled(!live.stale());
+    values_[i]->setEnabled(!live.stale() && (live.answered()[i] || t[i].empty()));
   }
 }
 
@@ -383,10 +403,15 @@ void MainWindow::OnSetup() {
   PortSetupDialog dlg(this);
   dlg.setSettingsFolder(controller_->settingsFolder());
   dlg.setComNumber(controller_->comNumber());
+  dlg.setBaudRate(link_->baudRate());
   dlg.setLanguage(language);
   dlg.setCancelCaption(Q(SetupCancelCaption(language)));
   dlg.setLanguageCaption(Q(SetupLanguageCaption(language)));
-  if (dlg.exec() == QDialog::Accepted) controller_->ApplySetup(dlg.comNumber(), dlg.language());
+  const std::string technician = TechnicianOf(LoadOwnSettings(settingsFolder_));
+  dlg.setTechnician(Q(technician));
+  if (dlg.exec() != QDialog::Accepted) return;
+  if (dlg.technician().toStdString() != technician) SetTechnician(dlg.technician().toStdString());
+  controller_->ApplySetup(dlg.comNumber(), dlg.language(), dlg.baudRate());
 }
 
 void MainWindow::OnAddressChanged(int position) {
@@ -478,7 +503,7 @@ void MainWindow::RefreshBench() {
   const Language language = controller_->language();
   trendButton_->setText(QString::fromUtf8(trend::kTrendButton(language)));
   scan_->setText(QString::fromUtf8(scan::kScanButton(language)));
-  scan_->setEnabled(controller_->buttons().setup);
+  scan_->setEnabled(controller_->buttons().address);
   bus_->setText(QString::fromUtf8(bus::kBusButton(language)));
   history_->setText(language == Language::kEnglish ? QStringLiteral("History…") : QStringLiteral("Historie…"));
   if (historyWindow_) historyWindow_->setLanguage(language);
@@ -541,12 +566,15 @@ history::HistoryWindow* MainWindow::ShowHistory(const std::string& identity) {
       std::string error;
       if (!SaveOwnSettings(settingsFolder_, kept, &error, controller_->language())) ui_->Message(error);
     };
-    o.technician = own.Get(kTechnicianKey).value_or(history::LoginName());
+    o.technician = TechnicianOf(own);
+    o.saveTechnician = [this](const std::string& name) { SetTechnician(name); };
     o.program = std::string("korvane ") + KORVANE_VERSION;
     o.fieldLabel = [this](const std::string& key, int type) {
       return configuration::KeyLabel(key, type - 1, controller_->language());
     };
     o.fieldRank = &configuration::KeyRank;
+    o.calibrationKeys = configuration::CalibrationKeys();
+    o.witness = witness_;
     historyWindow_ = new history::HistoryWindow(std::move(o), controller_->language(), this);
   } else {
     historyWindow_->Reload();

@@ -19,6 +19,7 @@
 
 class QAction;
 class QGroupBox;
+class QStatusBar;
 class QPushButton;
 class QSpinBox;
 class QToolButton;
@@ -39,6 +40,7 @@ class TrendPanel;
 }
 namespace korvane::history {
 class HistoryWindow;
+class WitnessBook;
 }
 
 namespace korvane::measurement {
@@ -91,7 +93,7 @@ class MainWindow : public QDialog {
   // Controls by name. Buttons: "start", "setupMeasurement", "calibrate", "configure",
   // "parametrize", "displayConfig", "setup", "exit", "history". Labels: "value1".."value6",
   // "channel1".."channel6", "unit1".."unit5", "calibrationStatus", "recordingStatus",
-  // "statusInfo", "addressLabel". nullptr for other names.
+  // "statusInfo", "addressLabel", "lineStatus" (the bottom line). nullptr for other names.
   QLabel* label(const QString& name) const;
   QPushButton* button(const QString& name) const;
   QSpinBox* addressSpin() const { return address_; }
@@ -109,9 +111,9 @@ class MainWindow : public QDialog {
   history::HistoryWindow* ShowHistory(const std::string& identity = {});
   trend::TrendPanel* trendPanel() const { return trendPanel_; }
 
-  // The technician's name, asked the first time the history records (and kept in the
-  // program's own settings); nothing is asked when it is known or nothing is recorded.
-  void AskTechnicianOnce();
+  // The technician the history records, as Setup or the history window changed it
+  // (blank: the account's name again); kept in the program's own settings.
+  void SetTechnician(const std::string& typed);
 
  public slots:
   // Esc, the close box and "Beenden": the exit routine decides.
@@ -122,6 +124,7 @@ class MainWindow : public QDialog {
   void RefreshState();
   void RefreshFields();
   void RefreshCaptions();
+  void RefreshLineStatus();
   void OnSetup();
   void OnAddressChanged(int position);
 
@@ -142,6 +145,8 @@ class MainWindow : public QDialog {
   QLabel* recordingStatus_ = nullptr;
   QLabel* statusInfo_ = nullptr;
   QLabel* addressLabel_ = nullptr;
+  QStatusBar* statusBar_ = nullptr;
+  QLabel* lineStatus_ = nullptr;
   QPushButton* start_ = nullptr;
   QPushButton* setupMeasurement_ = nullptr;
   QPushButton* setup_ = nullptr;
@@ -164,6 +169,7 @@ class MainWindow : public QDialog {
   measurement::IntervalPicker* intervals_ = nullptr;
   platform::Clock clock_;
   std::string settingsFolder_;
+  std::shared_ptr<history::WitnessBook> witness_;  // the heads of the histories this program saw
   QAction* traceAction_ = nullptr;
   trend::TrendPanel* trendPanel_ = nullptr;
   trace::TraceWindow* traceWindow_ = nullptr;

@@ -17,11 +17,14 @@
 #include <cctype>
 
 #include "link/DeviceName.h"
+#include "link/Protocol.h"
 #include "platform/Ui.h"
 
 namespace korvane::app {
 
 namespace {
+constexpr int kLineRates[] = {link::kSlowBaud, link::kMediumBaud, link::kFastBaud};
+constexpr int kDefaultNetworkPort = 4001;
 constexpr int kMinCom = 1;
 constexpr int kMaxCom = 255;
 const char kNoInteger[] = "Geben Sie eine ganze Zahl ein.";
@@ -97,7 +100,7 @@ PortSetupDialog::PortSetupDialog(QWidget* parent) : QDialog(parent) {
   host_->setMaxLength(253);
   networkPort_ = new QSpinBox(network_);
   networkPort_->setRange(1, 65535);
-  networkPort_->setValue(4001);
+  networkPort_->setValue(kDefaultNetworkPort);
   auto* net = new QGridLayout(network_);
   net->addWidget(protocolLabel_, 0, 0);
   net->addWidget(protocol_, 0, 1, 1, 3);
@@ -107,16 +110,27 @@ PortSetupDialog::PortSetupDialog(QWidget* parent) : QDialog(parent) {
   net->addWidget(networkPort_, 1, 3);
   net->setColumnStretch(1, 1);
 
+  rateLabel_ = new QLabel(this);
+  rate_ = new QComboBox(this);
+  for (int rate : kLineRates) rate_->addItem(QString::number(rate), rate);
+  technicianLabel_ = new QLabel(this);
+  technician_ = new QLineEdit(this);
+  technician_->setMaxLength(80);
+
   auto* grid = new QGridLayout;
   grid->addWidget(new QLabel(QStringLiteral("COM Port"), this), 0, 0);
   grid->addWidget(comEdit_, 0, 1);
   grid->addWidget(deviceLabel_, 0, 2);
-  grid->addWidget(languageLabel_, 1, 0);
+  grid->addWidget(rateLabel_, 1, 0);
+  grid->addWidget(rate_, 1, 1);
+  grid->addWidget(languageLabel_, 2, 0);
   auto* radios = new QHBoxLayout;
   radios->addWidget(german_);
   radios->addWidget(english_);
   radios->addStretch();
-  grid->addLayout(radios, 1, 1, 1, 2);
+  grid->addLayout(radios, 2, 1, 1, 2);
+  grid->addWidget(technicianLabel_, 3, 0);
+  grid->addWidget(technician_, 3, 1, 1, 2);
   grid->setColumnStretch(2, 1);
 
   auto* buttons = new QHBoxLayout;
@@ -133,7 +147,12 @@ PortSetupDialog::PortSetupDialog(QWidget* parent) : QDialog(parent) {
   connect(ok_, &QPushButton::clicked, this, &PortSetupDialog::accept);
   connect(cancel_, &QPushButton::clicked, this, &PortSetupDialog::reject);
   connect(freePorts_, &QPushButton::clicked, this, &PortSetupDialog::OnFreePorts);
-  connect(comEdit_, &QLineEdit::textChanged, this, &PortSetupDialog::UpdateDeviceLabel);
+  connect(comEdit_, &QLineEdit::textChanged, this, &PortSetupDialog::OnComTextChanged);
+  // The label shows where OK puts the number: the box's line, or its device.
+  connect(network_, &QGroupBox::toggled, this, &PortSetupDialog::UpdateDeviceLabel);
+  connect(protocol_, &QComboBox::currentIndexChanged, this, &PortSetupDialog::UpdateDeviceLabel);
+  connect(host_, &QLineEdit::textChanged, this, &PortSetupDialog::UpdateDeviceLabel);
+  connect(networkPort_, &QSpinBox::valueChanged, this, &PortSetupDialog::UpdateDeviceLabel);
 
   setComNumber(0);
   setLanguage(Language::kGerman);
@@ -142,9 +161,32 @@ PortSetupDialog::PortSetupDialog(QWidget* parent) : QDialog(parent) {
 
 void PortSetupDialog::setComNumber(int com) {
   comNumber_ = com;
+  // The box follows the text; the same number again still shows its mapping afresh.
   comEdit_->setText(QString::number(com));
-  LoadNetworkFields();
+  LoadNetworkFields(com);
 }
+
+void PortSetupDialog::OnComTextChanged() {
+  int com = 0;
+  if (!ValidateComNumber(comEdit_->text().toStdString(), &com)) LoadNetworkFields(com);
+  UpdateDeviceLabel();
+}
+
+int PortSetupDialog::baudRate() const { return rate_->currentData().toInt(); }
+
+void PortSetupDialog::setBaudRate(int baud) {
+  int index = rate_->findData(baud);
+  if (index < 0) {
+    // A rate the settings file holds but no line runs at: shown until another is chosen.
+    rate_->addItem(QString::number(baud), baud);
+    index = rate_->count() - 1;
+  }
+  rate_->setCurrentIndex(index);
+}
+
+QString PortSetupDialog::technician() const { return technician_->text().trimmed(); }
+
+void PortSetupDialog::setTechnician(const QString& name) { technician_->setText(name); }
 
 void PortSetupDialog::setLanguage(Language language) {
   language_ = language;
@@ -155,6 +197,9 @@ void PortSetupDialog::setLanguage(Language language) {
   network_->setTitle(english ? QStringLiteral("Network") : QStringLiteral("Netzwerk"));
   protocolLabel_->setText(english ? QStringLiteral("Protocol") : QStringLiteral("Protokoll"));
   hostLabel_->setText(english ? QStringLiteral("Host") : QStringLiteral("Rechner"));
+  rateLabel_->setText(english ? QStringLiteral("Baud rate") : QStringLiteral("Baudrate"));
+  technicianLabel_->setText(english ? QStringLiteral("Technician") : QStringLiteral("Techniker"));
+  network_->setToolTip(english ? QStringLiteral("Off: the COM number's device") : QStringLiteral("Aus: das Gerät der COM-Nummer"));
 }
 
 std::string PortSetupDialog::networkLine() const {
@@ -164,15 +209,16 @@ std::string PortSetupDialog::networkLine() const {
       .toStdString();
 }
 
-void PortSetupDialog::LoadNetworkFields() {
+void PortSetupDialog::LoadNetworkFields(int com) {
   if (settingsFolder_.empty()) return;
-  const std::string device = platform::DeviceForPort(settingsFolder_, comNumber_);
+  const std::string device = platform::DeviceForPort(settingsFolder_, com);
   const link::DeviceName name = link::ParseDeviceName(device, language_);
-  network_->setChecked(name.kind != link::LineKind::kSerial);
-  if (name.kind == link::LineKind::kSerial) return;
+  const bool network = name.kind != link::LineKind::kSerial;
+  // Another number's line never stays in the fields: OK would put it on this number.
+  network_->setChecked(network);
   protocol_->setCurrentIndex(name.kind == link::LineKind::kRawTcp ? 1 : 0);
-  host_->setText(QString::fromStdString(name.host));
-  if (name.port > 0) networkPort_->setValue(name.port);
+  host_->setText(network ? QString::fromStdString(name.host) : QString());
+  networkPort_->setValue(network && name.port > 0 ? name.port : kDefaultNetworkPort);
 }
 
 void PortSetupDialog::setCancelCaption(const QString& caption) {
@@ -187,8 +233,7 @@ void PortSetupDialog::setLanguageCaption(const QString& caption) {
 
 void PortSetupDialog::setSettingsFolder(const std::string& folder) {
   settingsFolder_ = folder;
-  UpdateDeviceLabel();
-  LoadNetworkFields();
+  OnComTextChanged();
 }
 
 void PortSetupDialog::UpdateDeviceLabel() {
@@ -197,7 +242,12 @@ void PortSetupDialog::UpdateDeviceLabel() {
     deviceLabel_->clear();
     return;
   }
-  const std::string device = platform::DeviceForPort(settingsFolder_, com);
+  const std::string line = networkLine();
+  std::string device = platform::DeviceForPort(settingsFolder_, com);
+  if (!line.empty() && !host_->text().trimmed().isEmpty())
+    device = line;
+  else if (!network_->isChecked() && platform::IsNetworkLineName(device))
+    device = platform::DefaultDeviceForPort(com);  // OK removes the line: the number's own device
   deviceLabel_->setText(device.empty() ? QStringLiteral("-") : QString::fromStdString(device));
 }
 

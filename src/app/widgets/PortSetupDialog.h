@@ -1,8 +1,9 @@
 #pragma once
-// The Setup dialog: COM port number and user-interface language. It only edits the
-// values handed in; the caller applies them after OK. "Netzwerk" / "Network" puts the COM
-// number on a line over the network (protocol, host, port): OK keeps that as the COM
-// number's mapping in the settings folder, so the settings file stays as it is.
+// The Setup dialog: COM port number, the line's rate, user-interface language and the
+// technician's name. It only edits the values handed in; the caller applies them after
+// OK. "Netzwerk" / "Network" shows the typed COM number's line over the network
+// (protocol, host, port), or "off": OK keeps that as the COM number's mapping in the
+// settings folder, so the settings file stays as it is.
 #include <QDialog>
 #include <QString>
 
@@ -44,8 +45,15 @@ class PortSetupDialog : public QDialog {
   int comNumber() const { return comNumber_; }
   void setComNumber(int com);
   Language language() const { return language_; }
-  // Also captions the free-port button in that language.
+  // Also captions the free-port button and the dialog's own labels in that language.
   void setLanguage(Language language);
+  // The line's rate: 4800, 19200 or 38400 baud; another rate the settings file holds is
+  // shown as it stands until one of them is chosen.
+  int baudRate() const;
+  void setBaudRate(int baud);
+  // The name the history records (blank: the account's name).
+  QString technician() const;
+  void setTechnician(const QString& name);
   QString cancelCaption() const { return cancelCaption_; }
   void setCancelCaption(const QString& caption);
   QString languageCaption() const { return languageCaption_; }
@@ -70,6 +78,8 @@ class PortSetupDialog : public QDialog {
   QComboBox* protocolBox() const { return protocol_; }
   QLineEdit* hostEdit() const { return host_; }
   QSpinBox* networkPortBox() const { return networkPort_; }
+  QComboBox* rateBox() const { return rate_; }
+  QLineEdit* technicianEdit() const { return technician_; }
   // The network line the fields name ("" when the choice is off).
   std::string networkLine() const;
 
@@ -78,9 +88,11 @@ class PortSetupDialog : public QDialog {
   void OnFreePorts();
 
  private:
+  void OnComTextChanged();
+  // The device the COM number maps to, or the network line the box names.
   void UpdateDeviceLabel();
-  // Fills the network fields from the COM number's mapping.
-  void LoadNetworkFields();
+  // Fills the network fields from the mapping of COM com ("off" when it has none).
+  void LoadNetworkFields(int com);
 
   int comNumber_ = 0;
   Language language_ = Language::kGerman;
@@ -103,6 +115,10 @@ class PortSetupDialog : public QDialog {
   QLabel* hostLabel_;
   QLineEdit* host_;
   QSpinBox* networkPort_;
+  QLabel* rateLabel_;
+  QComboBox* rate_;
+  QLabel* technicianLabel_;
+  QLineEdit* technician_;
 };
 
 }  // namespace korvane::app

@@ -16,6 +16,7 @@
 #include "history/Drift.h"
 #include "history/HistoryTexts.h"
 #include "history/widgets/DriftChart.h"
+#include "history/widgets/CertificateFile.h"
 #include "history/widgets/ReportFile.h"
 #include "platform/NumberText.h"
 #include "platform/SafeFile.h"
@@ -50,6 +51,7 @@ constexpr int kSpanDays[] = {0, 1, 7, 30, 365};
 constexpr TextPair kInterval{"Kalibrierintervall:", "Calibration interval:"};
 constexpr TextPair kDays{" Tage", " days"};
 constexpr TextPair kSite{"Anlage:", "Site:"};
+constexpr TextPair kTechnicianField{"Techniker:", "Technician:"};
 constexpr TextPair kExport{"Exportieren…", "Export…"};
 constexpr TextPair kReport{"Servicebericht", "Service report"};
 constexpr TextPair kSaveChart{"Diagramm speichern…", "Save chart…"};
@@ -59,6 +61,8 @@ constexpr TextPair kCannotOpen{"Die Historie kann nicht geöffnet werden: %s", "
 constexpr TextPair kNoHistory{"Es wird keine Historie geführt.", "No history is kept."};
 constexpr TextPair kExported{"%d Ereignisse exportiert nach %s", "%d events exported to %s"};
 constexpr TextPair kReportWritten{"Servicebericht geschrieben: %s", "Service report written: %s"};
+constexpr TextPair kCertificate{"Zertifikat…", "Certificate…"};
+constexpr TextPair kCertificateWritten{"Kalibrierzertifikat geschrieben: %s", "Calibration certificate written: %s"};
 constexpr TextPair kNotWritten{"Nicht geschrieben: %s", "Not written: %s"};
 constexpr TextPair kExportFilter{"CSV (*.csv) | *.csv | JSON-Zeilen (*.jsonl) | *.jsonl ||",
                                  "CSV (*.csv) | *.csv | JSON lines (*.jsonl) | *.jsonl ||"};
@@ -183,12 +187,19 @@ void HistoryWindow::Build() {
   };
   export_ = button("export");
   report_ = button("report");
+  certificate_ = button("certificate");
   saveChart_ = button("saveChart");
   printChart_ = button("printChart");
   close_ = button("close");
+  technicianLabel_ = new QLabel(this);
+  technician_ = new QLineEdit(ToQ(options_.technician), this);
+  technician_->setObjectName(QStringLiteral("technician"));
+  technician_->setMaxLength(80);
   buttons->addWidget(siteLabel_);
   buttons->addWidget(site_, 1);
-  for (QPushButton* b : {report_, export_, saveChart_, printChart_}) buttons->addWidget(b);
+  buttons->addWidget(technicianLabel_);
+  buttons->addWidget(technician_, 1);
+  for (QPushButton* b : {report_, certificate_, export_, saveChart_, printChart_}) buttons->addWidget(b);
   buttons->addStretch();
   buttons->addWidget(close_);
   top->addLayout(buttons);
@@ -201,6 +212,7 @@ void HistoryWindow::Build() {
   connect(interval_, &QSpinBox::valueChanged, this, &HistoryWindow::OnIntervalChanged);
   connect(export_, &QPushButton::clicked, this, &HistoryWindow::OnExport);
   connect(report_, &QPushButton::clicked, this, &HistoryWindow::OnReport);
+  connect(certificate_, &QPushButton::clicked, this, &HistoryWindow::OnCertificate);
   connect(saveChart_, &QPushButton::clicked, this, [this] {
     if (!options_.ui) return;
     platform::FileDialogSpec dialog{"pdf", "drift.pdf", "PDF (*.pdf) | *.pdf | PNG (*.png) | *.png ||", true, "chart"};
@@ -216,6 +228,18 @@ void HistoryWindow::Build() {
     options_.site = site_->text().trimmed().toStdString();
     if (options_.saveSite) options_.saveSite(options_.site);
   });
+  connect(technician_, &QLineEdit::editingFinished, this, [this] {
+    const std::string typed = technician_->text().trimmed().toStdString();
+    if (typed == options_.technician) return;
+    // The caller keeps it and hands back the name it records (blank: the account's).
+    if (options_.saveTechnician) options_.saveTechnician(typed);
+    else options_.technician = typed;
+  });
+}
+
+void HistoryWindow::setTechnician(const std::string& name) {
+  options_.technician = name;
+  technician_->setText(ToQ(name));
 }
 
 void HistoryWindow::Retranslate() {
@@ -228,8 +252,10 @@ void HistoryWindow::Retranslate() {
   spanLabel_->setText(QString::fromUtf8(kSpan(l)));
   intervalLabel_->setText(QString::fromUtf8(kInterval(l)));
   siteLabel_->setText(QString::fromUtf8(kSite(l)));
+  technicianLabel_->setText(QString::fromUtf8(kTechnicianField(l)));
   export_->setText(QString::fromUtf8(kExport(l)));
   report_->setText(QString::fromUtf8(kReport(l)));
+  certificate_->setText(QString::fromUtf8(kCertificate(l)));
   saveChart_->setText(QString::fromUtf8(kSaveChart(l)));
   printChart_->setText(QString::fromUtf8(kPrintChart(l)));
   close_->setText(QString::fromUtf8(kClose(l)));
@@ -260,18 +286,36 @@ void HistoryWindow::setLanguage(Language language) {
 
 void HistoryWindow::Reload() {
   openProblem_.clear();
+  std::string warning;
   if (options_.location.path.empty() && options_.location.backend == store::Location::Backend::kSqlite) {
     openProblem_ = kNoHistory(language_);
   } else if (options_.location.backend == store::Location::Backend::kSqlite &&
              !QFileInfo::exists(ToQ(options_.location.path))) {
-    // A history never written has no modules yet; looking does not make one.
+    // A history never written has no modules yet; looking does not make one. One this
+    // program saw is gone.
+    if (options_.witness)
+      if (const std::optional<SeenHead> seen = options_.witness->Remembered(WitnessKey(options_.location)))
+        warning = RollbackText({*seen, std::nullopt, options_.witness->Where()}, language_);
   } else if (!store_.isOpen()) {
     std::string why;
-    if (!store_.Open(options_.location, {}, &why, nullptr))
+    store::OpenOptions read;
+    read.readOnly = true;
+    if (!store_.Open(options_.location, read, &why, nullptr))
       openProblem_ = platform::StringPrintf(kCannotOpen(language_), why.c_str());
   }
-  problem_->setText(ToQ(openProblem_));
-  problem_->setVisible(!openProblem_.empty());
+  // A history that lost the head this program saw is shown, and said to be so.
+  if (store_.isOpen() && options_.witness) {
+    std::optional<Rollback> rollback;
+    std::string why;
+    Head head;
+    if (CheckWitness(store_, *options_.witness, &rollback, &why) && rollback)
+      warning = RollbackText(*rollback, language_);
+    else if (!rollback && store_.ReadHead(&head, &why) && head.seq > 0)
+      options_.witness->Remember(WitnessKey(options_.location), {head, Now(), options_.program}, &why);
+  }
+  const std::string shown = openProblem_.empty() ? warning : openProblem_;
+  problem_->setText(ToQ(shown));
+  problem_->setVisible(!shown.empty());
   export_->setEnabled(openProblem_.empty());
   report_->setEnabled(openProblem_.empty());
   FillModules();
@@ -384,8 +428,15 @@ void HistoryWindow::FillEvents() {
   OnEventChosen();
 }
 
+const Event* HistoryWindow::ChosenEvent() const {
+  const int r = events_->currentRow();
+  return r >= 0 && r < static_cast<int>(shown_.size()) ? &shown_[static_cast<std::size_t>(r)] : nullptr;
+}
+
 void HistoryWindow::OnEventChosen() {
   const int r = events_->currentRow();
+  const Event* chosen = ChosenEvent();
+  certificate_->setEnabled(chosen && chosen->kind == kCalibrationKind);
   std::vector<DetailRow> rows;
   if (r >= 0 && r < static_cast<int>(shown_.size())) rows = DetailRows(shown_[static_cast<std::size_t>(r)], language_);
   details_->setRowCount(static_cast<int>(rows.size()));
@@ -450,6 +501,8 @@ void HistoryWindow::OnReport() {
   in.nowMs = now;
   in.fieldLabel = options_.fieldLabel;
   in.fieldRank = options_.fieldRank;
+  in.calibrationKeys = options_.calibrationKeys;
+  request.witness = options_.witness;
   // The span the window shows; "everything" is today's visit, as on the command line.
   const ViewFilter f = Filter();
   in.sinceMs = f.sinceMs ? *f.sinceMs : QDateTime(today, QTime(0, 0)).toMSecsSinceEpoch();
@@ -460,6 +513,22 @@ void HistoryWindow::OnReport() {
     return;
   }
   options_.ui->Message(platform::StringPrintf(kReportWritten(language_), path->c_str()));
+}
+
+void HistoryWindow::OnCertificate() {
+  const Event* e = ChosenEvent();
+  if (!options_.ui || !e || e->kind != kCalibrationKind) return;
+  const Event calibration = *e;
+  platform::FileDialogSpec dialog{"pdf", CertificateFileName(calibration, language_), "PDF (*.pdf) | *.pdf ||", true,
+                                  "report"};
+  const std::optional<std::string> path = options_.ui->SaveFile(dialog);
+  if (!path) return;
+  std::string error;
+  if (!WriteCertificateFile(*path, calibration, language_, &error)) {
+    options_.ui->Message(platform::StringPrintf(kNotWritten(language_), error.c_str()));
+    return;
+  }
+  options_.ui->Message(platform::StringPrintf(kCertificateWritten(language_), path->c_str()));
 }
 
 }  // namespace korvane::history

@@ -6,14 +6,17 @@
 // the program depends on it.
 #include <QDialog>
 
+#include <array>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "history/HistoryStore.h"
 #include "history/HistoryView.h"
+#include "history/Witness.h"
 #include "platform/Language.h"
 #include "store/Database.h"
 
@@ -45,8 +48,12 @@ class HistoryWindow : public QDialog {
     std::string site;
     std::function<void(const std::string&)> saveSite;
     std::string technician, program;
+    // The technician field was changed (blank: the account's name); the caller keeps it.
+    std::function<void(const std::string&)> saveTechnician;
     std::function<std::string(const std::string& key, int type)> fieldLabel;
     std::function<int(const std::string& key)> fieldRank;  // the report's order of fields
+    std::array<std::string, 4> calibrationKeys;            // the setup-file keys of calibration values 1..4
+    std::shared_ptr<WitnessBook> witness;                   // the heads this program saw
   };
   HistoryWindow(Options options, Language language, QWidget* parent = nullptr);
   ~HistoryWindow() override;
@@ -58,6 +65,8 @@ class HistoryWindow : public QDialog {
   void ShowModule(const std::string& identity);
   // Shows the module last seen at this address (a row of the bus view).
   void ShowAddress(int address);
+  // The technician the report names (changed in Setup).
+  void setTechnician(const std::string& name);
 
   // For the tests and the bench: what is shown.
   const std::vector<ModuleRow>& rows() const { return rows_; }
@@ -73,6 +82,9 @@ class HistoryWindow : public QDialog {
   // Buttons.
   void OnExport();
   void OnReport();
+  // The chosen calibration's certificate as a PDF file.
+  void OnCertificate();
+  QPushButton* certificateButton() const { return certificate_; }
 
  private:
   void Build();
@@ -84,6 +96,7 @@ class HistoryWindow : public QDialog {
   void OnFamilyChosen();
   void OnIntervalChanged(int days);
   ViewFilter Filter() const;
+  const Event* ChosenEvent() const;
   std::int64_t Now() const;
 
   Options options_;
@@ -105,12 +118,15 @@ class HistoryWindow : public QDialog {
   QComboBox* family_ = nullptr;
   QSpinBox* interval_ = nullptr;
   QLineEdit* site_ = nullptr;
+  QLabel* technicianLabel_ = nullptr;
+  QLineEdit* technician_ = nullptr;
   QLabel* kindLabel_ = nullptr;
   QLabel* spanLabel_ = nullptr;
   QLabel* intervalLabel_ = nullptr;
   QLabel* siteLabel_ = nullptr;
   QPushButton* export_ = nullptr;
   QPushButton* report_ = nullptr;
+  QPushButton* certificate_ = nullptr;
   QPushButton* saveChart_ = nullptr;
   QPushButton* printChart_ = nullptr;
   QPushButton* close_ = nullptr;

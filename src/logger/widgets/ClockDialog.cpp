@@ -3,45 +3,94 @@
 #include <QDateEdit>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QPushButton>
 #include <QTimeEdit>
+#include <QTimer>
 
+#include "logger/DeviceClock.h"
+#include "platform/NumberText.h"
 #include "types/Texts.h"
 
 namespace korvane::logger {
+namespace {
 
-ClockDialog::ClockDialog(const platform::LocalTime& preset, const QString& cancelCaption, QWidget* parent)
-    : QDialog(parent) {
+constexpr types::TextPair kDevice{"Gerät: %02d.%02d.%04d %02d:%02d:%02d, %s", "Device: %04d-%02d-%02d %02d:%02d:%02d, %s"};
+// The fields follow the PC's clock a few times a second, so no second is skipped.
+constexpr int kTickMs = 200;
+
+}  // namespace
+
+ClockDialog::ClockDialog(platform::Clock now, const std::optional<platform::LocalTime>& device, Language language,
+                         QWidget* parent)
+    : QDialog(parent), now_(std::move(now)), deviceAtOpen_(device), pcAtOpen_(now_()), language_(language) {
   setWindowTitle(QStringLiteral("Setup"));
-  date_ = new QDateEdit(QDate(preset.year, preset.month, preset.day), this);
+  date_ = new QDateEdit(this);
   date_->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
   date_->setCalendarPopup(true);
-  time_ = new QTimeEdit(QTime(preset.hour, preset.minute, preset.second), this);
+  time_ = new QTimeEdit(this);
   time_->setDisplayFormat(QStringLiteral("HH:mm:ss"));
+  device_ = new QLabel(this);
+  device_->setObjectName(QStringLiteral("deviceClock"));
+  device_->setVisible(device.has_value());
   ok_ = new QPushButton(QStringLiteral("OK"), this);
   ok_->setDefault(true);
-  auto* cancel = new QPushButton(cancelCaption, this);
+  auto* cancel = new QPushButton(QString::fromUtf8(types::kCancel(language)), this);
   connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+  // Once the user changes a field, the fields hold what the user set.
+  const auto userEdit = [this] {
+    if (!showing_) edited_ = true;
+  };
+  connect(date_, &QDateEdit::dateChanged, this, userEdit);
+  connect(time_, &QTimeEdit::timeChanged, this, userEdit);
   auto* layout = new QGridLayout(this);
   layout->addWidget(date_, 0, 0);
   layout->addWidget(time_, 1, 0);
+  layout->addWidget(device_, 2, 0);
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(ok_);
   buttons->addWidget(cancel);
-  layout->addLayout(buttons, 2, 0);
+  layout->addLayout(buttons, 3, 0);
+  tick_ = new QTimer(this);
+  connect(tick_, &QTimer::timeout, this, &ClockDialog::Tick);
+  tick_->start(kTickMs);
+  Tick();
+}
+
+void ClockDialog::Show(const platform::LocalTime& t) {
+  showing_ = true;
+  date_->setDate(QDate(t.year, t.month, t.day));
+  time_->setTime(QTime(t.hour, t.minute, t.second));
+  showing_ = false;
+}
+
+void ClockDialog::Tick() {
+  const platform::LocalTime pc = now_();
+  if (!edited_) Show(pc);
+  if (!deviceAtOpen_) return;
+  // The device's clock runs on as the PC's does; the difference stays as read.
+  const std::int64_t difference = CivilSeconds(*deviceAtOpen_) - CivilSeconds(pcAtOpen_);
+  const platform::LocalTime d = CivilTime(CivilSeconds(pc) + difference);
+  const std::string shown = ClockDifferenceText(difference, language_);
+  const std::string text =
+      language_ == Language::kEnglish
+          ? platform::StringPrintf(kDevice(language_), d.year, d.month, d.day, d.hour, d.minute, d.second, shown.c_str())
+          : platform::StringPrintf(kDevice(language_), d.day, d.month, d.year, d.hour, d.minute, d.second, shown.c_str());
+  device_->setText(QString::fromStdString(text));
 }
 
 platform::LocalTime ClockDialog::time() const {
+  if (!edited_) return now_();
   const QDate d = date_->date();
   const QTime t = time_->time();
   return {d.year(), d.month(), d.day(), t.hour(), t.minute(), t.second()};
 }
 
-std::optional<platform::LocalTime> ClockDialog::Ask(QWidget* parent, const platform::LocalTime& preset,
+std::optional<platform::LocalTime> ClockDialog::Ask(QWidget* parent, platform::Clock now,
+                                                    const std::optional<platform::LocalTime>& device,
                                                     Language language) {
-  static constexpr types::TextPair kCancel{"Abbrechen", "Cancel"};
-  ClockDialog dialog(preset, QString::fromUtf8(kCancel(language)), parent);
+  ClockDialog dialog(std::move(now), device, language, parent);
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;
   return dialog.time();
 }

@@ -76,7 +76,10 @@ void ModuleLoggerDialog::OnRead() {
 }
 
 void ModuleLoggerDialog::OnClock() {
-  if (const auto t = ClockDialog::Ask(this, actions_.Now(), actions_.language())) actions_.SetClock(*t);
+  // The module's own time beside the PC's, so the user sees what the setting changes.
+  const std::optional<platform::LocalTime> module = actions_.ReadClock();
+  if (const auto t = ClockDialog::Ask(this, [this] { return actions_.Now(); }, module, actions_.language()))
+    actions_.SetClock(*t);
 }
 
 void ModuleLoggerDialog::OnPrint() {

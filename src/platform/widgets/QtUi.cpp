@@ -85,6 +85,9 @@ bool QtUi::YesNo(const std::string& title, const std::string& question, const st
   QPushButton* yesButton = box.addButton(Q(yes), QMessageBox::YesRole);
   QPushButton* noButton = box.addButton(Q(no), QMessageBox::NoRole);
   box.setEscapeButton(noButton);
+  // Enter takes the safe answer: the questions that ask before something is erased or
+  // replaced ("Datenlogger wirklich löschen?") must not go on at a stray key.
+  box.setDefaultButton(noButton);
   box.exec();
   return box.clickedButton() == yesButton;
 }

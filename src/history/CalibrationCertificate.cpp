@@ -1,0 +1,240 @@
+#include "history/CalibrationCertificate.h"
+
+#include <QDateTime>
+#include <QJsonArray>
+
+#include <algorithm>
+#include <vector>
+
+#include "history/CalibrationDetails.h"
+#include "history/HistoryTexts.h"
+#include "platform/NumberText.h"
+#include "platform/TextPair.h"
+#include "types/CalibrationLimits.h"
+#include "types/Catalogue.h"
+#include "types/ProcedureNames.h"
+
+namespace korvane::history {
+namespace {
+
+using platform::StringPrintf;
+using platform::TextPair;
+
+constexpr TextPair kCertHeading{"Kalibrierzertifikat", "Calibration certificate"};
+constexpr TextPair kCertModule{"Modul %s: %s, Adresse %d, Geräteart %s, Firmware %s",
+                           "Module %s: %s, address %d, kind %s, firmware %s"};
+constexpr TextPair kCertProcedure{"Kalibrierung: %s (%s)", "Calibration: %s (%s)"};
+constexpr TextPair kCertAssistant{"mit Assistent", "with the assistant"};
+constexpr TextPair kCertClassic{"klassisch", "classic"};
+constexpr TextPair kCertWhen{"Datum: %s   Techniker: %s", "Date: %s   Technician: %s"};
+constexpr TextPair kCertProgram{"Programm: %s   Rechner: %s", "Program: %s   Computer: %s"};
+constexpr TextPair kCertEntry{"Verlaufseintrag %lld, SHA-256 %s", "History entry %lld, SHA-256 %s"};
+constexpr TextPair kCertPoints{"Messpunkte", "Measuring points"};
+constexpr TextPair kCertPointHeader[] = {{"Nr.", "no."},        {"gemessen", "captured"}, {"Referenz", "reference"},
+                                     {"°C", "°C"},          {"Drift", "drift"},       {"Rauschen", "noise"},
+                                     {"stabil", "stable"}};
+constexpr TextPair kCertAfterSeconds{"nach %g s", "after %g s"};
+constexpr TextPair kCertNo{"nein", "no"};
+constexpr TextPair kCertResults{"Ergebnis", "Result"};
+constexpr TextPair kCertResultHeader[] = {{"Wert", "value"}, {"vorher", "before"}, {"nachher", "after"},
+                                      {"Grenzen", "limits"}, {"", ""}};
+constexpr TextPair kCertWithin{"eingehalten", "met"};
+constexpr TextPair kCertBroken{"verletzt", "broken"};
+constexpr TextPair kCertSlope{"Steilheit", "slope"};
+constexpr TextPair kCertNernst{"Steilheit %.1f %% der Nernst-Steilheit, Nullpunkt %.1f mV",
+                       "slope %.1f %% of Nernst's slope, zero point %.1f mV"};
+constexpr TextPair kCertVerdict{"Urteil: %s, %s", "Verdict: %s, %s"};
+constexpr TextPair kCertPlausible{"plausibel", "plausible"};
+constexpr TextPair kCertImplausible{"nicht plausibel", "not plausible"};
+constexpr TextPair kCertNoResult{"ohne Ergebnis", "no result"};
+constexpr TextPair kCertSaved{"im Modul gespeichert", "saved in the module"};
+constexpr TextPair kCertNotSaved{"nicht gespeichert", "not saved"};
+constexpr TextPair kCertTechnician{"Techniker: %s", "Technician: %s"};
+constexpr TextPair kCertSignature{"Datum, Unterschrift", "Date, signature"};
+
+constexpr int kCertParameters[4] = {32, 33, 34, 37};
+
+std::string CertTime(std::int64_t ms, Language l) {
+  return QDateTime::fromMSecsSinceEpoch(ms)
+      .toString(l == Language::kEnglish ? QStringLiteral("yyyy-MM-dd hh:mm") : QStringLiteral("dd.MM.yyyy hh:mm"))
+      .toStdString();
+}
+
+std::string CertText(const QJsonValue& v) {
+  if (v.isDouble()) return StringPrintf("%g", v.toDouble());
+  if (v.isString()) return v.toString().toStdString();
+  return "-";
+}
+
+// Lines and columns on the page, top down.
+class CertSheet {
+ public:
+  explicit CertSheet(platform::PageTarget& page)
+      : page_(page),
+        left_(page.Width() * 8 / 100),
+        width_(page.Width() * 84 / 100),
+        y_(page.Height() * 5 / 100),
+        line_(std::max(1, page.Height() / 60)) {}
+  void Line(const std::string& text) { Row({0}, {text}); }
+  // A text from a column on, broken at blanks where it would run off the page.
+  void Wrapped(int at, const std::string& text) {
+    // About two fifths of a line's height a character, as the service report reckons.
+    const std::size_t room = static_cast<std::size_t>(std::max(20, width_ * (1000 - at) / 1000 * 5 / (line_ * 2) - 2));
+    std::size_t from = 0;
+    while (from < text.size()) {
+      std::size_t end = text.size();
+      if (Characters(text.substr(from)) > room) {
+        end = from;
+        for (std::size_t i = from; i < text.size(); ++i) {
+          if (Characters(text.substr(from, i - from)) > room) break;
+          if (text[i] == ' ') end = i;
+        }
+        if (end == from) end = text.size();
+      }
+      Row({at}, {text.substr(from, end - from)});
+      from = end < text.size() ? end + 1 : end;
+    }
+  }
+  void Gap() { y_ += line_ / 2; }
+  // Cells at x positions in per mille of the text width.
+  void Row(const std::vector<int>& at, const std::vector<std::string>& cells) {
+    for (std::size_t i = 0; i < cells.size() && i < at.size(); ++i)
+      if (!cells[i].empty()) page_.DrawText(left_ + width_ * at[i] / 1000, y_, cells[i]);
+    y_ += line_;
+  }
+  void Rule() {
+    page_.DrawText(left_, y_, std::string(90, '-'));
+    y_ += line_ / 2;
+  }
+  void Skip(int lines) { y_ += line_ * lines; }
+
+ private:
+  static std::size_t Characters(const std::string& s) {
+    return static_cast<std::size_t>(std::count_if(s.begin(), s.end(), [](char c) { return (c & 0xC0) != 0x80; }));
+  }
+  platform::PageTarget& page_;
+  int left_, width_, y_, line_;
+};
+
+// A number with the decimals the module's values are shown with.
+std::string CertFixed(const QJsonValue& v, int decimals) {
+  if (!v.isDouble()) return CertText(v);
+  return platform::WithoutNegativeZero(StringPrintf("%.*f", decimals, v.toDouble()));
+}
+
+std::string CertUnit(int typeIndex, const QJsonObject& p) {
+  const int channel = p.value("channel").toInt(0);
+  if (channel < 1 || channel > 5) return {};
+  const std::string u = types::ChannelUnit(typeIndex, channel);
+  return u.empty() || u == " " ? std::string() : " " + u;
+}
+
+void CertPoints(CertSheet& s, const Event& e, Language l) {
+  const std::vector<int> at{0, 70, 260, 420, 520, 700, 850};
+  std::vector<std::string> header;
+  for (const TextPair& h : kCertPointHeader) header.push_back(h(l));
+  s.Row(at, header);
+  s.Rule();
+  int n = 0;
+  for (const QJsonValue& v : e.details.value("points").toArray()) {
+    const QJsonObject p = v.toObject();
+    const QJsonValue captured = p.value("captured").isDouble() ? p.value("captured") : p.value("watched");
+    const bool figures = p.contains("drift");
+    std::string stable = "-";
+    if (figures)
+      stable = p.value("stable").toBool() && p.value("seconds_to_stable").isDouble()
+                   ? StringPrintf(kCertAfterSeconds(l), p.value("seconds_to_stable").toDouble())
+                   : std::string(kCertNo(l));
+    const int channel = p.value("channel").toInt(0);
+    const std::string shown = channel >= 1 && channel <= 5
+                                  ? CertFixed(captured, std::max(1, types::ChannelDecimals(e.type - 1, channel)))
+                                  : CertText(captured);
+    s.Row(at, {std::to_string(++n), shown + (captured.isDouble() ? CertUnit(e.type - 1, p) : ""),
+               CertText(p.value("reference")), CertFixed(p.value("temperature"), 1),
+               figures ? CertText(p.value("drift")) + " " + CertText(p.value("drift_unit")) : "-",
+               figures ? CertText(p.value("noise")) + " " + CertText(p.value("noise_unit")) : "-", stable});
+    if (std::string more = PointFiguresText(p, l); !more.empty()) s.Wrapped(70, more);
+  }
+}
+
+void CertResults(CertSheet& s, const Event& e, Language l) {
+  const QJsonObject& d = e.details;
+  const std::string procedure = d.value("procedure").toString().toStdString();
+  const std::vector<int> at{0, 380, 530, 680, 860};
+  std::vector<std::string> header;
+  for (const TextPair& h : kCertResultHeader) header.push_back(h(l));
+  s.Row(at, header);
+  s.Rule();
+  const QJsonArray before = d.value("before").toArray(), after = d.value("after").toArray();
+  const std::vector<types::PlausibleRange> ranges = types::PlausibleRanges(procedure);
+  const int typeIndex = e.type - 1;
+  for (int k = 1; k <= 4 && k <= before.size() && k <= after.size(); ++k) {
+    const bool changed = before[k - 1].toDouble() != after[k - 1].toDouble();
+    const types::PlausibleRange* range = nullptr;
+    for (const types::PlausibleRange& r : ranges)
+      if (r.value == k) range = &r;
+    if (!changed && !range) continue;
+    std::string label = e.type > 0 ? types::CalibrationLabel(typeIndex, k, l) : std::string();
+    if (label.empty()) label = "K" + std::to_string(k);
+    std::string unit = e.type > 0 ? types::CalibrationUnit(typeIndex, k) : std::string();
+    if (unit == "%%/K") unit = "%/K";
+    if (!unit.empty()) label += " (" + unit + ")";
+    std::string limits, judged;
+    if (range) {
+      limits = StringPrintf("%g … %g", range->low, range->high);
+      judged = types::InRange(*range, static_cast<float>(after[k - 1].toDouble())) ? kCertWithin(l) : kCertBroken(l);
+    }
+    const int decimals = std::max(1, types::CalibrationDecimals(typeIndex, kCertParameters[k - 1]));
+    s.Row(at, {label, CertFixed(before[k - 1], decimals), CertFixed(after[k - 1], decimals), limits, judged});
+  }
+  if (d.value("slope").isDouble()) {
+    const double slope = d.value("slope").toDouble();
+    const types::PlausibleRange& r = types::kPhSlopeRange;
+    s.Row(at, {std::string(kCertSlope(l)) + " (mV/pH)", "", CertFixed(d.value("slope"), 1),
+               StringPrintf("%g … %g", r.low, r.high),
+               types::InRange(r, static_cast<float>(slope)) ? kCertWithin(l) : kCertBroken(l)});
+  }
+  if (procedure == "ph-two-point" && after.size() >= 2)
+    s.Line(StringPrintf(kCertNernst(l), after[1].toDouble() / types::kNernstSlope25 * 100.0, after[0].toDouble()));
+  if (procedure == "ph-compensation" && d.value("slope").isDouble() && after.size() >= 3)
+    s.Line(StringPrintf(kCertNernst(l), d.value("slope").toDouble() / types::kNernstSlope25 * 100.0, after[2].toDouble()));
+}
+
+}  // namespace
+
+bool LayoutCertificate(platform::PageTarget& page, const Event& e, Language l) {
+  const QJsonObject& d = e.details;
+  CertSheet s(page);
+  s.Line(kCertHeading(l));
+  s.Gap();
+  s.Line(StringPrintf(kCertModule(l), ShownIdentity(e.identity).c_str(),
+                      e.type > 0 ? types::TypeName(e.type - 1, l).c_str() : "-", e.address,
+                      e.deviceKind >= 0 ? std::to_string(e.deviceKind).c_str() : "-",
+                      e.firmware.empty() ? "-" : e.firmware.c_str()));
+  s.Line(StringPrintf(kCertProcedure(l), types::ProcedureName(d.value("procedure").toString().toStdString(), l).c_str(),
+                      d.value("mode").toString() == QLatin1String("assistant") ? kCertAssistant(l) : kCertClassic(l)));
+  s.Line(StringPrintf(kCertWhen(l), CertTime(e.timeMs, l).c_str(), e.technician.empty() ? "-" : e.technician.c_str()));
+  s.Line(StringPrintf(kCertProgram(l), e.program.c_str(), e.host.empty() ? "-" : e.host.c_str()));
+  // The record this page was made from, so it can be found and checked in the history.
+  if (e.seq > 0) s.Line(StringPrintf(kCertEntry(l), static_cast<long long>(e.seq), e.hash.substr(0, 16).c_str()));
+  s.Gap();
+  s.Line(kCertPoints(l));
+  CertPoints(s, e, l);
+  s.Gap();
+  s.Line(kCertResults(l));
+  CertResults(s, e, l);
+  s.Gap();
+  const QString verdict = d.value("verdict").toString();
+  const std::string judged = verdict == QLatin1String("plausible")     ? kCertPlausible(l)
+                             : verdict == QLatin1String("implausible") ? kCertImplausible(l)
+                                                                       : kCertNoResult(l);
+  const bool saved = d.value("outcome").toString() == QLatin1String("saved");
+  s.Line(StringPrintf(kCertVerdict(l), judged.c_str(), saved ? kCertSaved(l) : kCertNotSaved(l)));
+  s.Skip(3);
+  const std::vector<int> at{0, 550};
+  s.Row(at, {std::string(32, '_'), std::string(32, '_')});
+  s.Row(at, {StringPrintf(kCertTechnician(l), e.technician.empty() ? "" : e.technician.c_str()), kCertSignature(l)});
+  return page.End();
+}
+
+}  // namespace korvane::history
