@@ -15,9 +15,10 @@ constexpr platform::ProgramOption kOptions[] = {
 };
 
 // Qt's own options (QGuiApplication and QApplication take them out of the line).
-constexpr std::array kQtWithValue{"-platform", "-platformpluginpath", "-platformtheme", "-plugin", "-qmljsdebugger",
-                                  "-qwindowgeometry", "-geometry", "-qwindowtitle", "-title", "-qwindowicon",
-                                  "-icon", "-display", "-style", "-stylesheet", "-session", "-name"};
+constexpr std::array kQtWithValue{"-platform",      "-platformpluginpath", "-platformtheme", "-plugin",
+                                  "-qmljsdebugger", "-qwindowgeometry",    "-geometry",      "-qwindowtitle",
+                                  "-title",         "-qwindowicon",        "-icon",          "-display",
+                                  "-style",         "-stylesheet",         "-session",       "-name"};
 constexpr std::array kQtFlags{"-reverse", "-nograb", "-dograb", "-widgetcount", "-sync"};
 
 std::vector<std::string> WithoutQtOptions(const std::vector<std::string>& args) {

@@ -24,8 +24,10 @@ std::string Left(const ProgramOption& o) {
 std::string ParserError(const QCommandLineParser& parser) {
   // Qt's "Unknown option 'x'." and "Missing value after '--x'." in this project's words.
   const QString qt = parser.errorText();
-  if (!parser.unknownOptionNames().isEmpty()) return "unknown option --" + parser.unknownOptionNames().front().toStdString();
-  if (qt.startsWith(QStringLiteral("Missing value"))) return qt.section(QLatin1Char('\''), 1, 1).toStdString() + " needs a value";
+  if (!parser.unknownOptionNames().isEmpty())
+    return "unknown option --" + parser.unknownOptionNames().front().toStdString();
+  if (qt.startsWith(QStringLiteral("Missing value")))
+    return qt.section(QLatin1Char('\''), 1, 1).toStdString() + " needs a value";
   return qt.toStdString();
 }
 
@@ -42,7 +44,8 @@ std::optional<ProgramLine> ParseProgramLine(const ProgramLineSpec& spec, const s
   parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsOptions);
   std::vector<QCommandLineOption> options;
   for (const ProgramOption& o : spec.options)
-    options.emplace_back(QString::fromLatin1(o.name), QString(), o.valueName ? QString::fromLatin1(o.valueName) : QString());
+    options.emplace_back(QString::fromLatin1(o.name), QString(),
+                         o.valueName ? QString::fromLatin1(o.valueName) : QString());
   for (const QCommandLineOption& o : options) parser.addOption(o);
 
   ProgramLine line;

@@ -18,16 +18,16 @@ namespace korvane::platform {
 inline constexpr int kExitUsageError = 2;
 
 struct ProgramOption {
-  const char* name;       // "bus" for --bus
-  const char* valueName;  // "LIST"; nullptr for an option without a value
-  const char* help;       // what it does, one line
+  const char* name;         // "bus" for --bus
+  const char* valueName;    // "LIST"; nullptr for an option without a value
+  const char* help;         // what it does, one line
   bool repeatable = false;  // may be given more than once (each value kept, in order)
 };
 
 struct ProgramLineSpec {
-  const char* program;   // "korvane"
-  const char* synopsis;  // what follows the program's name in the usage line
-  const char* summary;   // one or two lines under it
+  const char* program;                     // "korvane"
+  const char* synopsis;                    // what follows the program's name in the usage line
+  const char* summary;                     // one or two lines under it
   std::span<const ProgramOption> options;  // the program's own; --help and --version are added
 };
 

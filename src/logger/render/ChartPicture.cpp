@@ -84,9 +84,9 @@ void PaintLoggerChart(QPainter& p, const QRect& area, const std::vector<LongReco
     const ChartPoint& c = points[i];
     value = i ? Range{std::min<double>(value.low, c.value1), std::max<double>(value.high, c.value1)}
               : Range{c.value1, c.value1};
-    temperature = i ? Range{std::min<double>(temperature.low, c.temperature),
-                            std::max<double>(temperature.high, c.temperature)}
-                    : Range{c.temperature, c.temperature};
+    temperature =
+        i ? Range{std::min<double>(temperature.low, c.temperature), std::max<double>(temperature.high, c.temperature)}
+          : Range{c.temperature, c.temperature};
   }
   const platform::ValueTicks valueTicks = Ticks(value, valueDecimals);
   const platform::ValueTicks temperatureTicks = Ticks(temperature, 1);
