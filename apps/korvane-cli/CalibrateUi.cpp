@@ -98,7 +98,7 @@ void CalibrateUi::RunPoint(PointSession& s) {
   const auto watchLimit = [&] {
     if (toldLimit || !s.running() || !s.timedOut()) return;
     toldLimit = true;
-    ctx_.err() << StringPrintf(kNotSettling(l), s.setup().timeLimitSeconds) << '\n' << std::flush;
+    ctx_.err() << TimeLimitText(s.setup().timeLimitSeconds, s.waitingToLeave(), l) << '\n' << std::flush;
     // Nobody is there to take it by hand.
     if (o_.autoAccept) {
       notSettled_ = true;
