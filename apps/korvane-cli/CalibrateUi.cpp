@@ -193,7 +193,7 @@ ResultChoice CalibrateUi::ShowResult(const ResultView& v) {
     if (!v.rows.labels[i].empty() || !v.rows.values[i].empty())
       out << v.rows.labels[i] << ": " << v.rows.values[i] << '\n';
   for (const JudgedValue& j : v.judgement.values) {
-    out << "  " << j.label << ": " << ValueText(j, j.before) << " -> " << ValueText(j, j.after);
+    out << "  " << j.label << ": " << BeforeText(j) << " -> " << ValueText(j, j.after);
     if (j.range) out << StringPrintf("  [%g … %g]", j.range->low, j.range->high);
     out << '\n';
   }

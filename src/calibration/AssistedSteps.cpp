@@ -120,6 +120,9 @@ PointResult AssistedSteps::Point(const PointRequest& r) {
   s.channel = r.watchChannel;
   s.label = types::ChannelLabel(type_, r.watchChannel, lang_);
   s.unit = types::ChannelUnit(type_, r.watchChannel);
+  // The pH compensation watches the cell voltage on a channel the catalogue leaves
+  // unnamed; its criterion is in mV as the two-point pH's.
+  if (s.unit.empty() && r.group == CriterionGroup::kPh) s.unit = "mV";
   s.instruction = r.text ? (*r.text)(lang_) : kWaitStable(lang_);
   if (r.text) s.hint = kWaitStable(lang_);
   s.criterion = parts_.settings.For(r.group);

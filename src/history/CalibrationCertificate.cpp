@@ -125,8 +125,14 @@ std::string CertFixed(const QJsonValue& v, int decimals) {
 std::string CertUnit(int typeIndex, const QJsonObject& p) {
   const int channel = p.value("channel").toInt(0);
   if (channel < 1 || channel > 5) return {};
-  const std::string u = types::ChannelUnit(typeIndex, channel);
-  return u.empty() || u == " " ? std::string() : " " + u;
+  std::string u = types::ChannelUnit(typeIndex, channel);
+  // A channel the catalogue leaves unnamed (the pH compensation's cell voltage): the unit
+  // the point's noise was judged in, unless that is relative.
+  if (u.empty() || u == " ") {
+    u = p.value("noise_unit").toString().toStdString();
+    if (u == "%") u.clear();
+  }
+  return u.empty() ? std::string() : " " + u;
 }
 
 void CertPoints(CertSheet& s, const Event& e, Language l) {

@@ -98,11 +98,10 @@ void AssistantResultPage::Show(const ResultView& v, Language l) {
   for (const JudgedValue& j : v.judgement.values) {
     ++r;
     table_->addWidget(new QLabel(ResultText(j.label), tableHost_), r, 0);
-    table_->addWidget(new QLabel(ResultText(ValueText(j, j.before)), tableHost_), r, 1);
+    table_->addWidget(new QLabel(ResultText(BeforeText(j)), tableHost_), r, 1);
     auto* after = new QLabel(QStringLiteral("<b>%1</b>").arg(ResultText(ValueText(j, j.after))), tableHost_);
     table_->addWidget(after, r, 2);
-    const double change = j.after - j.before;
-    table_->addWidget(new QLabel(ResultText((change > 0 ? "+" : "") + ValueText(j, change)), tableHost_), r, 3);
+    table_->addWidget(new QLabel(ResultText(ChangeText(j)), tableHost_), r, 3);
     if (j.range) {
       auto* bar = new LimitBar(tableHost_);
       bar->setPositions(j.beforeAt, j.afterAt, j.within);
