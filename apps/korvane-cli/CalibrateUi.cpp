@@ -140,8 +140,10 @@ void CalibrateUi::RunPoint(PointSession& s) {
   session_ = nullptr;
   if (s.end() == PointSession::End::kAutomatic || s.end() == PointSession::End::kByHand) {
     const std::string how = s.figures().stable && !s.waitingToLeave() ? kTakenStable(l) : kTakenUnstable(l);
-    ctx_.out() << StringPrintf(kPointTaken(l), PollNumber(s.value(), std::max(1, types::ChannelDecimals(type_, s.setup().channel))).c_str(),
-                               s.setup().unit.c_str(), how.c_str())
+    ctx_.out() << StringPrintf(
+                      kPointTaken(l),
+                      PollNumber(s.value(), std::max(1, types::ChannelDecimals(type_, s.setup().channel))).c_str(),
+                      s.setup().unit.c_str(), how.c_str())
                << '\n'
                << std::flush;
   }
@@ -180,7 +182,8 @@ std::optional<ReferenceAnswer> CalibrateUi::EnterReference(const ReferenceReques
     ctx_.err() << StringPrintf(kNoReference(l), q.point == 0 ? 1 : q.point) << '\n' << std::flush;
     return std::nullopt;
   }
-  ctx_.out() << StringPrintf(kReferenceTaken(l), StringPrintf("%g", static_cast<double>(a.value)).c_str(), q.unit.c_str())
+  ctx_.out() << StringPrintf(kReferenceTaken(l), StringPrintf("%g", static_cast<double>(a.value)).c_str(),
+                             q.unit.c_str())
              << '\n'
              << std::flush;
   return a;
@@ -197,13 +200,15 @@ ResultChoice CalibrateUi::ShowResult(const ResultView& v) {
     if (j.range) out << StringPrintf("  [%g … %g]", j.range->low, j.range->high);
     out << '\n';
   }
-  if (v.judgement.slopePercent) out << "  " << StringPrintf(kSlopePercent(l), *v.judgement.slopePercent) << '\n';
-  if (v.judgement.zeroPointMv) out << "  " << StringPrintf(kZeroPoint(l), *v.judgement.zeroPointMv) << '\n';
+  if (v.judgement.slopePercent)
+    out << "  " << StringPrintf(kSlopePercent(l), platform::WithoutNegativeZero(*v.judgement.slopePercent, 1)) << '\n';
+  if (v.judgement.zeroPointMv)
+    out << "  " << StringPrintf(kZeroPoint(l), platform::WithoutNegativeZero(*v.judgement.zeroPointMv, 1)) << '\n';
   out << std::flush;
   if (!v.verdict.empty()) {
     ctx_.err() << v.verdict << '\n' << std::flush;
     return o_.saveImplausible || (!o_.save && Interactive() && Ask(kSaveQuestion(l))) ? ResultChoice::kSave
-                                                                                       : ResultChoice::kExit;
+                                                                                      : ResultChoice::kExit;
   }
   if (o_.save) return *o_.save ? ResultChoice::kSave : ResultChoice::kExit;
   if (Interactive()) return Ask(kSaveQuestion(l)) ? ResultChoice::kSave : ResultChoice::kExit;

@@ -107,13 +107,17 @@ void AssistantResultPage::Show(const ResultView& v, Language l) {
       bar->setPositions(j.beforeAt, j.afterAt, j.within);
       bars_.push_back(bar);
       table_->addWidget(bar, r, 4);
-      table_->addWidget(new QLabel(ResultText(platform::StringPrintf("%g … %g", j.range->low, j.range->high)), tableHost_), r, 5);
+      table_->addWidget(
+          new QLabel(ResultText(platform::StringPrintf("%g … %g", j.range->low, j.range->high)), tableHost_), r, 5);
     }
   }
   QString nernst;
-  if (v.judgement.slopePercent) nernst += ResultText(platform::StringPrintf(kSlopePercent(l), *v.judgement.slopePercent));
+  if (v.judgement.slopePercent)
+    nernst += ResultText(
+        platform::StringPrintf(kSlopePercent(l), platform::WithoutNegativeZero(*v.judgement.slopePercent, 1)));
   if (v.judgement.zeroPointMv)
-    nernst += QStringLiteral("   ") + ResultText(platform::StringPrintf(kZeroPoint(l), *v.judgement.zeroPointMv));
+    nernst += QStringLiteral("   ") + ResultText(platform::StringPrintf(
+                                          kZeroPoint(l), platform::WithoutNegativeZero(*v.judgement.zeroPointMv, 1)));
   nernst_->setText(nernst.trimmed());
   nernst_->setVisible(!nernst.isEmpty());
   ending_->hide();
