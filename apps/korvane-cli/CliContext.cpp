@@ -13,6 +13,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include "app/HistoryWitness.h"
 #include "app/OwnSettings.h"
 #include "history/HistoryLocation.h"
 #include "history/HistoryTexts.h"
@@ -155,6 +156,7 @@ CliContext::CliContext(CommonOptions options, std::ostream& out, std::ostream& e
   history::HistoryChoice choice;
   // The option was checked with the command line; an unknown text records nothing.
   if (history::ParseHistoryOption(options_.history, &choice, nullptr)) historyLocation_ = choice.location;
+  witness_ = std::make_shared<app::OwnSettingsWitness>(options_.settingsFolder);
   if (historyLocation_) {
     history::Recorder::Options o;
     o.location = *historyLocation_;
@@ -162,6 +164,7 @@ CliContext::CliContext(CommonOptions options, std::ostream& out, std::ostream& e
     o.technician = technician_;
     o.host = history::HostName();
     o.program = ProgramName();
+    o.witness = witness_;
     recorder_ = std::make_unique<history::Recorder>(std::move(o));
     context_.log = recorder_.get();
   }
@@ -171,7 +174,10 @@ std::string ProgramName() { return std::string("korvane-cli ") + KORVANE_VERSION
 
 void CliContext::FinishHistory() {
   if (!recorder_) return;
-  recorder_->Flush(recorder_->patience());
+  // A history that does not answer costs its records, said so, not the command's end.
+  if (!recorder_->Flush(recorder_->patience())) recorder_->GiveUpPending();
+  for (const history::Rollback& r : recorder_->TakeRollbacks())
+    err_ << history::RollbackText(r, language_) << '\n' << std::flush;
   const std::vector<history::NotRecorded> failures = recorder_->TakeFailures();
   if (!failures.empty()) err_ << history::NotRecordedText(failures, language_) << '\n' << std::flush;
 }

@@ -83,8 +83,11 @@ class CliContext {
   // The module history of --history (none for --history none), and who records.
   const std::optional<store::Location>& historyLocation() const { return historyLocation_; }
   const std::string& technician() const { return technician_; }
-  // Waits for the command's records to reach the history; what did not is named on
-  // stderr, once. The command's status does not change.
+  // The heads of the histories this program saw (korvane.conf of --settings).
+  const std::shared_ptr<history::WitnessBook>& witness() const { return witness_; }
+  // Waits for the command's records to reach the history; what did not (also what the
+  // history did not answer for in time) is named on stderr, once, and a history found
+  // rolled back is told. The command's status does not change.
   void FinishHistory();
 
  private:
@@ -105,6 +108,7 @@ class CliContext {
   std::unique_ptr<TraceFile> trace_;  // after the link: it goes first
   std::optional<store::Location> historyLocation_;
   std::string technician_;
+  std::shared_ptr<history::WitnessBook> witness_;
   std::unique_ptr<history::Recorder> recorder_;
   QMetaObject::Connection rateConnection_;
 };

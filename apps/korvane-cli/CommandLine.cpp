@@ -6,10 +6,12 @@
 #include <cstdio>
 
 #include <QDateTime>
+#include <QTimeZone>
 
 #include "app/OwnSettings.h"
 #include "bus/AddressList.h"
 #include "history/HistoryLocation.h"
+#include "history/Witness.h"
 #include "types/Cp1252.h"
 #include "display/DisplayFile.h"
 #include "link/Protocol.h"
@@ -401,13 +403,21 @@ std::string ParseHistory(Args& args, int, CommandOptions& o) {
       return std::string(name) + " takes a date YYYY-MM-DD or \"YYYY-MM-DD hh:mm[:ss]\", not \"" + text + "\"";
   }
   o.json = r.Flag("--json");
+  if (r.Value("--head", &text)) {
+    if (!history::ParseHead(text)) return "--head takes SEQ:HASH (at least 12 hex digits of the hash), not \"" + text + "\"";
+    o.expectedHead = text;
+  }
   // The options' values are taken first: none of them is the word.
   const std::optional<std::string> word = r.Positional();
-  if (word && *word != "verify") return "history takes verify or the options of the listing, not \"" + *word + "\"";
-  o.verify = word.has_value();
+  if (word && *word != "verify" && *word != "head" && *word != "init")
+    return "history takes verify, head, init or the options of the listing, not \"" + *word + "\"";
+  o.verify = word == "verify";
+  o.head = word == "head";
+  o.init = word == "init";
   if (std::string e = Finish(r); !e.empty()) return e;
-  if (o.verify && (o.module || o.kind || o.sinceMs || o.untilMs || o.json))
-    return "history verify walks the whole chain and takes no options";
+  const bool listing = o.module || o.kind || o.sinceMs || o.untilMs || o.json;
+  if (word && listing) return "history " + *word + " takes no options of the listing";
+  if (o.expectedHead && !o.verify) return "--head belongs to history verify";
   return {};
 }
 
@@ -440,13 +450,33 @@ std::string ParseConfigDiff(Args& args, int, CommandOptions& o) {
   return Finish(r);
 }
 
+namespace {
+
+// A local time the clock skips (the hour it is put forward) stands for the first instant
+// after the skip: nothing happened in the gap, and nothing after it is left out.
+QDateTime LocalTime(const QString& text, const QString& format, bool* skipped) {
+  const QDateTime t = QDateTime::fromString(text, format);
+  *skipped = !t.isValid();
+  if (t.isValid()) return t;
+  const QDate day = QDate::fromString(text.left(10), QStringLiteral("yyyy-MM-dd"));
+  const QTime time = QTime::fromString(text.mid(11), format.mid(11));
+  if (!day.isValid() || !time.isValid()) return {};
+  const QTimeZone::OffsetData change = QTimeZone::systemTimeZone().nextTransition(QDateTime(day, QTime(0, 0)));
+  if (!change.atUtc.isValid() || change.atUtc.toLocalTime().date() != day) return {};
+  return change.atUtc.toLocalTime();
+}
+
+}  // namespace
+
 std::optional<std::int64_t> ParseHistoryDate(const std::string& text, bool endOfSpan) {
   for (const char* format : {"yyyy-MM-dd", "yyyy-MM-dd HH:mm", "yyyy-MM-dd HH:mm:ss"}) {
     const QString f = QString::fromLatin1(format);
     if (text.size() != static_cast<std::size_t>(f.size())) continue;
-    QDateTime t = QDateTime::fromString(QString::fromStdString(text), f);
+    bool skipped = false;
+    QDateTime t = LocalTime(QString::fromStdString(text), f, &skipped);
     if (!t.isValid()) return std::nullopt;
-    if (endOfSpan) t = f.size() == 10 ? t.addDays(1) : f.size() == 16 ? t.addSecs(60) : t.addSecs(1);
+    // The end of a span the clock skipped is where the skip ends.
+    if (endOfSpan && !skipped) t = f.size() == 10 ? t.addDays(1) : f.size() == 16 ? t.addSecs(60) : t.addSecs(1);
     return t.toMSecsSinceEpoch();
   }
   return std::nullopt;

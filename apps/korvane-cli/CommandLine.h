@@ -83,8 +83,11 @@ struct CommandOptions {
   std::optional<platform::LocalTime> time;  // clock-set --time; none: the PC's clock
   int contrast = 0;        // display-contrast 0..20
   std::string second;      // config-diff FILE1 FILE2: the second file
-  // history: verify, or the listing's filters and form.
+  // history: verify (with a head it must hold), head, init, or the listing's filters and form.
   bool verify = false;
+  bool head = false;
+  bool init = false;
+  std::optional<std::string> expectedHead;  // verify --head SEQ:HASH
   bool json = false;
   std::optional<std::string> module;  // --module IDENTITY, as the history keeps it (UTF-8)
   std::optional<std::string> kind;

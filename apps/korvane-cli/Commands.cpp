@@ -73,11 +73,16 @@ const std::vector<Command>& Commands() {
        "      \"address: 5  type: 1 pH  kind: 4  identity: A123\"; --display also asks the display unit\n"
        "      (0x80, 19200 baud); exit 1 when none answered, 130 after Ctrl-C",
        &ParseScan, &RunScan, false},
-      {"history", "[verify] [--module IDENTITY] [--address A] [--kind KIND] [--since DATE] [--until DATE] [--json]",
+      {"history",
+       "[--module IDENTITY] [--address A] [--kind KIND] [--since DATE] [--until DATE] [--json]\n"
+       "                     | verify [--head SEQ:HASH] | head | init",
        "the module history, oldest first: one line per event (local time, identity, address, kind,\n"
        "      summary), --json one JSON object per line; DATE is YYYY-MM-DD or \"YYYY-MM-DD hh:mm[:ss]\".\n"
-       "      history verify walks the chain: exit 0 \"N events, chain intact\", 1 naming the first\n"
-       "      event that breaks it; 6 the history cannot be read",
+       "      history verify checks the file and walks the chain: exit 0 \"N events, chain intact\", 1\n"
+       "      naming the first event that breaks it, the damage, or a head it lost (the one this\n"
+       "      program saw, or --head SEQ:HASH from a report or another machine: rolled back or\n"
+       "      rewritten); history head prints SEQ:HASH of the last event; history init makes the\n"
+       "      history (or brings its schema up to date) and records nothing; 6 it cannot be read",
        &ParseHistory, &RunHistory, false},
       {"calibrate",
        "[--procedure NAME] [--buffers SET] [--auto] [--reference VALUE]... [--save|--no-save]\n"

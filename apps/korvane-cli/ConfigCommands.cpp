@@ -38,8 +38,7 @@ int ReadAndOpen(CliContext& ctx, ConfigTransfer& transfer, ConfigSettings& s) {
     if (ctx.link().isLineLost()) ctx.err() << ctx.link().openFailure() << '\n' << std::flush;
     return kExitNoAnswer;
   }
-  configuration::KeyIndicesFromValues(s, s.AbsoluteType());
-  configuration::OpenDialogData(s);
+  s = configuration::OpenedOnRead(s);
   return kExitOk;
 }
 

@@ -7,6 +7,7 @@
 #include "Commands.h"
 #include "app/HistorySettings.h"
 #include "configuration/ConfigDiff.h"
+#include "history/HistoryTexts.h"
 #include "history/widgets/ReportFile.h"
 #include "platform/NumberText.h"
 #include "platform/TextPair.h"
@@ -42,26 +43,41 @@ int RunReport(CliContext& ctx, const CommandOptions& o) {
   in.site = o.site.value_or(own.Get(app::kSiteKey).value_or(""));
   in.fieldLabel = [l](const std::string& key, int type) { return configuration::KeyLabel(key, type - 1, l); };
   in.fieldRank = &configuration::KeyRank;
+  in.calibrationKeys = configuration::CalibrationKeys();
   request.identity = o.module;
+  request.witness = ctx.witness();
+  request.location = location;
 
   history::HistoryStore store;
   std::string why;
   // A history never written: the report says there were no events.
   const bool none = location.backend == store::Location::Backend::kSqlite &&
                     !QFileInfo::exists(QString::fromStdString(location.path));
-  if (!none && !store.Open(location, {}, &why, nullptr)) {
+  store::OpenOptions read;
+  read.readOnly = true;
+  if (!none && !store.Open(location, read, &why, nullptr)) {
     ctx.err() << platform::StringPrintf(kReportCannotRead(l), location.Describe().c_str(), why.c_str()) << '\n' << std::flush;
     return kExitFile;
   }
   int modules = 0;
-  if (!history::WriteReportFile(o.output, none ? nullptr : &store, request, &why, &modules)) {
+  std::optional<history::Rollback> rollback;
+  if (!history::WriteReportFile(o.output, none ? nullptr : &store, request, &why, &modules, &rollback)) {
     ctx.err() << platform::StringPrintf(kNotWritten(l), why.c_str()) << '\n' << std::flush;
     return kExitFile;
   }
+  // The report says it in its chain line; the one who made it is told too.
+  if (rollback) ctx.err() << history::RollbackText(*rollback, l) << '\n' << std::flush;
   if (o.site && *o.site != own.Get(app::kSiteKey).value_or("")) {
-    own.Set(app::kSiteKey, *o.site);
+    // Only the site: the head the report just remembered stays as it was written.
     std::string error;
-    if (!app::SaveOwnSettings(ctx.options().settingsFolder, own, &error, l)) ctx.err() << error << '\n';
+    const bool kept = app::UpdateOwnSettings(
+        ctx.options().settingsFolder,
+        [&](app::OwnSettings& s) {
+          s.Set(app::kSiteKey, *o.site);
+          return true;
+        },
+        &error, l);
+    if (!kept) ctx.err() << error << '\n';
   }
   ctx.out() << platform::StringPrintf(kWritten(l), o.output.c_str(), modules) << '\n' << std::flush;
   return kExitOk;

@@ -15,6 +15,7 @@
 
 #include "link/FlowContext.h"
 #include "link/LineLease.h"
+#include "measurement/LiveFormat.h"
 #include "platform/Clock.h"
 #include "platform/Language.h"
 
@@ -35,7 +36,7 @@ class LiveMeasurement : public QObject {
   // Polls in a row without a complete chain after which the module counts as gone.
   static constexpr int kSilentPollsForLoss = 5;
   // The text of a value the module did not answer in the last chain.
-  static constexpr const char* kNotAnswered = "---";
+  static constexpr const char* kNotAnswered = measurement::kNotAnswered;
 
   // The context gives the module's address and the language; it is read at every
   // start and poll, so it may change between them. The clock dates the last reply.

@@ -95,7 +95,19 @@ void MainController::UseHistory(std::unique_ptr<history::Recorder> recorder) {
     dueLookup_ = std::make_unique<DueLookup>();
     connect(dueLookup_.get(), &DueLookup::found, this, &MainController::OnModuleLookedUp);
   }
-  if (history_) connect(history_.get(), &history::Recorder::failed, this, &MainController::OnHistoryFailed);
+  if (!history_) return;
+  connect(history_.get(), &history::Recorder::failed, this, &MainController::OnHistoryFailed);
+  connect(history_.get(), &history::Recorder::rolledBack, this, &MainController::OnHistoryRolledBack);
+}
+
+void MainController::OnHistoryRolledBack() {
+  std::string text;
+  for (const history::Rollback& r : history_->TakeRollbacks())
+    text += (text.empty() ? "" : "\n") + history::RollbackText(r, settings_.language);
+  if (text.empty()) return;
+  SetStatusInfo(text.substr(0, text.find('\n')));
+  historyNotice_ += (historyNotice_.empty() ? "" : "\n\n") + text;
+  ShowNotices();
 }
 
 void MainController::OnHistoryFailed() {
@@ -266,6 +278,8 @@ void MainController::OnStartStop() {
     // The buttons come back once the chain in progress has finished and the values
     // are cleared: the measurement holds the line until then.
     live_.Stop();
+    // A module the history met first with this measurement is known to it now.
+    LookUpSeenModule();
   }
 }
 
@@ -312,6 +326,7 @@ void MainController::OnMeasurementLost(const std::string& reason) {
   link_.ClosePort();
   const Language language = settings_.language;
   SetStatusInfo(std::string(types::kCommError(language)) + " " + reason);
+  LookUpSeenModule();
   ui_.Message(std::string(types::kCommError(language)) + "\n" + reason);
 }
 

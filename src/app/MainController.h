@@ -145,6 +145,7 @@ class MainController : public QObject {
   void OnMeasurementLost(const std::string& reason);
   void NotAvailable();
   void OnHistoryFailed();
+  void OnHistoryRolledBack();
   // What waits for the end of the flow (a found rate, a history that failed) in a box.
   void ShowNotices();
   void OnRateRecovered(int found);

@@ -7,8 +7,36 @@
 #include "platform/Account.h"
 #include "platform/SafeFile.h"
 
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <thread>
+
 namespace korvane::app {
 namespace {
+
+// An exclusive lock on the settings folder for as long as it lives; given up after two
+// seconds (a program that holds it longer is stuck, and the settings are not worth a
+// hang).
+class FolderLock {
+ public:
+  explicit FolderLock(const std::string& folder) : fd_(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)) {
+    for (int i = 0; fd_ >= 0 && i < 200; ++i) {
+      if (::flock(fd_, LOCK_EX | LOCK_NB) == 0) return;
+      std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+  }
+  ~FolderLock() {
+    if (fd_ >= 0) ::close(fd_);  // releases the lock
+  }
+  FolderLock(const FolderLock&) = delete;
+  FolderLock& operator=(const FolderLock&) = delete;
+
+ private:
+  int fd_;
+};
 
 std::string Trimmed(const std::string& s) {
   const std::size_t first = s.find_first_not_of(" \t\r");
@@ -58,16 +86,42 @@ OwnSettings LoadOwnSettings(const std::string& settingsFolder, std::string* prob
   return {};
 }
 
-bool SaveOwnSettings(const std::string& settingsFolder, const OwnSettings& s, std::string* error, Language language) {
-  if (!QDir().mkpath(QString::fromStdString(settingsFolder))) {
-    if (error) *error = settingsFolder;
-    return false;
-  }
+namespace {
+
+bool SaveLocked(const std::string& settingsFolder, const OwnSettings& s, std::string* error, Language language) {
   std::string reason;
   const std::string path = OwnSettingsPath(settingsFolder);
   if (platform::SaveFileReplacing(path, FormatOwnSettings(s), &reason, language)) return true;
   if (error) *error = path + ": " + reason;
   return false;
+}
+
+bool MakeFolder(const std::string& settingsFolder, std::string* error) {
+  if (QDir().mkpath(QString::fromStdString(settingsFolder))) return true;
+  if (error) *error = settingsFolder;
+  return false;
+}
+
+}  // namespace
+
+bool SaveOwnSettings(const std::string& settingsFolder, const OwnSettings& s, std::string* error, Language language) {
+  if (!MakeFolder(settingsFolder, error)) return false;
+  const FolderLock lock(settingsFolder);
+  return SaveLocked(settingsFolder, s, error, language);
+}
+
+bool UpdateOwnSettings(const std::string& settingsFolder, const std::function<bool(OwnSettings&)>& change,
+                       std::string* error, Language language) {
+  if (!MakeFolder(settingsFolder, error)) return false;
+  const FolderLock lock(settingsFolder);
+  std::string problem;
+  OwnSettings s = LoadOwnSettings(settingsFolder, &problem);
+  // A file that cannot be read is not replaced by one that lost its lines.
+  if (!problem.empty()) {
+    if (error) *error = problem;
+    return false;
+  }
+  return !change(s) || SaveLocked(settingsFolder, s, error, language);
 }
 
 std::optional<std::string> TechnicianName(const std::string& typed) {

@@ -2,6 +2,7 @@
 // The program's own settings beside config.ini, in "korvane.conf": what config.ini has
 // no line for (the technician's name), one "key=value" line each, UTF-8. config.ini
 // keeps its bytes for the installations that share it; this file is Korvane's alone.
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -33,6 +34,11 @@ std::string FormatOwnSettings(const OwnSettings& s);
 OwnSettings LoadOwnSettings(const std::string& settingsFolder, std::string* problem = nullptr);
 // Replaces the file atomically, making the folder; false with *error.
 bool SaveOwnSettings(const std::string& settingsFolder, const OwnSettings& s, std::string* error, Language language);
+// Loads the file, lets change alter it and saves it when change returns true, all under
+// a lock of the folder, so that two programs changing it at once keep each other's
+// lines (SaveOwnSettings takes the same lock). False with *error.
+bool UpdateOwnSettings(const std::string& settingsFolder, const std::function<bool(OwnSettings&)>& change,
+                       std::string* error, Language language);
 
 // A name the technician typed, as it is kept: blanks around it dropped; nothing when it
 // is empty or holds a control character (a line break would end the line).

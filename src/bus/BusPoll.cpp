@@ -7,6 +7,7 @@
 #include "measurement/LiveFormat.h"
 #include "bus/BusTexts.h"
 #include "link/Link.h"
+#include "link/ReplyRules.h"
 #include "platform/ShownText.h"
 #include "types/Catalogue.h"
 #include "types/Cp1252.h"
@@ -138,7 +139,8 @@ bool BusPoll::Due(const Module& m) const {
   return m.misses < kMissesForBackOff || cycle_ - m.lastAsked >= kBackOffCycles;
 }
 
-BusPoll::ChainResult BusPoll::RunChain(std::uint8_t address, std::array<float, 6>& values) {
+BusPoll::ChainResult BusPoll::RunChain(std::uint8_t address, std::array<float, 6>& values,
+                                       std::array<bool, 6>& answered) {
   QEventLoop loop;
   QTimer reply;  // the short time-out, for each reply of the chain
   reply.setSingleShot(true);
@@ -154,21 +156,41 @@ BusPoll::ChainResult BusPoll::RunChain(std::uint8_t address, std::array<float, 6
   auto fromHere = [&] { return link::FrameAddress(link_.lastReply()) == address; };
   const auto timeout = link_.timings().scanTimeout;
   int replies = 0;
+  std::uint8_t awaiting = link::kMeasuredValue1.number;
+  answered.fill(false);
   const QMetaObject::Connection c[] = {
       connect(&link_, &link::Link::liveValue, &loop,
               [&](int channel) {
                 if (!fromHere() || channel < 1 || channel > 6) return;
                 values[static_cast<std::size_t>(channel - 1)] = link_.module().measured[static_cast<std::size_t>(channel - 1)];
+                answered[static_cast<std::size_t>(channel - 1)] = true;
                 ++replies;
+                // The reply to the awaited request sent the chain's next one.
+                if (channel == awaiting) awaiting = link::NextLiveRequest(awaiting);
                 reply.start(timeout);
               }),
       connect(&link_, &link::Link::chainEnded, &loop,
               [&] {
-                if (fromHere() && replies == 6) end(ChainResult::kDone);
+                if (fromHere() && awaiting == 0) end(ChainResult::kDone);
               }),
       connect(&link_, &link::Link::frameDamaged, &loop, [&] { end(ChainResult::kDamaged); }),
       connect(&link_, &link::Link::lineLost, &loop, [&] { end(ChainResult::kLost); }),
-      connect(&reply, &QTimer::timeout, &loop, [&] { end(ChainResult::kSilent); }),
+      connect(&reply, &QTimer::timeout, &loop,
+              [&] {
+                // A module that answered nothing of this chain is silent; one that
+                // answered before leaves this value unanswered, and the chain goes on.
+                if (replies == 0 || awaiting == 0) {
+                  end(replies == 0 ? ChainResult::kSilent : ChainResult::kDone);
+                  return;
+                }
+                awaiting = link::NextLiveRequest(awaiting);
+                if (awaiting == 0) {
+                  end(ChainResult::kDone);
+                  return;
+                }
+                link_.ContinueChain(address, awaiting);
+                reply.start(timeout);
+              }),
   };
   const int refused = link_.refusedRequests();
   link_.Send(address, link::kMeasuredValue1);
@@ -224,11 +246,12 @@ void BusPoll::RunCycle() {
   for (std::size_t i = 0; i < modules_.size() && !stopRequested_; ++i) {
     Module& m = modules_[i];
     std::array<float, 6> values{};
+    std::array<bool, 6> answered{};
     ChainResult r = ChainResult::kSilent;
     const bool asked = Due(m);
     if (asked) {
       m.lastAsked = cycle_;
-      r = RunChain(m.address, values);
+      r = RunChain(m.address, values, answered);
     }
     int previousType = 0;
     if (r == ChainResult::kDone) {
@@ -251,8 +274,13 @@ void BusPoll::RunCycle() {
       sample.since = sample.time;
       const int typeIndex = CatalogueIndex(m.wireType);
       for (std::size_t c = 0; c < 6; ++c) {
-        sample.channels[c].text = measurement::FieldText(typeIndex, static_cast<int>(c + 1), values[c]);
-        sample.channels[c].value = values[c];
+        const int channel = static_cast<int>(c + 1);
+        if (answered[c]) {
+          sample.channels[c].text = measurement::FieldText(typeIndex, channel, values[c]);
+          sample.channels[c].value = values[c];
+        } else {
+          sample.channels[c].text = measurement::ShowsChannel(typeIndex, channel) ? measurement::kNotAnswered : "";
+        }
       }
     } else {
       // A module in back-off keeps its count until it is asked again.

@@ -88,7 +88,10 @@ class BusPoll : public QObject {
   enum class ChainResult { kDone, kSilent, kDamaged, kLost };
 
   void RunCycle();
-  ChainResult RunChain(std::uint8_t address, std::array<float, 6>& values);
+  // A chain the module answers in part is done: the values it left unanswered are not
+  // in `answered`. A module that leaves the first value unanswered is silent: a silent
+  // module costs the others one short time-out.
+  ChainResult RunChain(std::uint8_t address, std::array<float, 6>& values, std::array<bool, 6>& answered);
   bool Due(const Module& m) const;
   // Type, kind, identity and calibration values; false when the type read went unanswered.
   bool ReadIdentity(Module& m);

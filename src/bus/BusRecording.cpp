@@ -9,8 +9,14 @@ namespace korvane::bus {
 
 std::string BusRecordingLine(const platform::LocalTime& t, const BusSample& sample) {
   std::array<float, 6> values{};
-  for (std::size_t c = 0; c < values.size(); ++c) values[c] = static_cast<float>(sample.channels[c].value.value_or(0.0));
-  return std::to_string(sample.address) + "\t" + measurement::RecordingLine(t, CatalogueIndex(sample.type), values);
+  std::array<bool, 6> answered{};
+  // A value the module left unanswered leaves its cell empty, as in the single recording.
+  for (std::size_t c = 0; c < values.size(); ++c) {
+    values[c] = static_cast<float>(sample.channels[c].value.value_or(0.0));
+    answered[c] = sample.channels[c].value.has_value();
+  }
+  return std::to_string(sample.address) + "\t" +
+         measurement::RecordingLine(t, CatalogueIndex(sample.type), values, answered);
 }
 
 BusRecording::BusRecording(measurement::Recording& recording, std::chrono::milliseconds interval, Language language,

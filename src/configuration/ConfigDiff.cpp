@@ -102,6 +102,16 @@ int KeyRank(const std::string& key) {
   return rank;
 }
 
+std::array<std::string, 4> CalibrationKeys() {
+  std::array<std::string, 4> keys;
+  for (const ConfigField& f : ConfigFields()) {
+    const std::string role = f.role;
+    for (std::size_t n = 0; n < keys.size(); ++n)
+      if (f.key && role == "calibration" + std::to_string(n + 1)) keys[n] = f.key;
+  }
+  return keys;
+}
+
 std::string FieldLabel(const ConfigField& f, int absoluteType, Language language) {
   const std::string role = f.role;
   static const char* const kCalibration[] = {"calibration1", "calibration2", "calibration3", "calibration4"};

@@ -2,6 +2,7 @@
 // Configurations side by side: what a write sequence changes on the module, and two
 // setup texts (a file, the module read, the dialog's values) compared field by field,
 // each field by its setup-file key and its label in the language. Pure C++.
+#include <array>
 #include <string>
 #include <vector>
 
@@ -26,6 +27,8 @@ std::string FieldLabel(const ConfigField& field, int absoluteType, Language lang
 std::string KeyLabel(const std::string& key, int absoluteType, Language language);
 // The key's place among the setup file's lines; after all of them for a key no field has.
 int KeyRank(const std::string& key);
+// The setup-file keys of calibration values 1..4.
+std::array<std::string, 4> CalibrationKeys();
 
 struct FieldDifference {
   std::string key;

@@ -2,6 +2,7 @@
 
 #include "configuration/ConfigDiff.h"
 #include "configuration/ConfigLists.h"
+#include "configuration/DialogExchange.h"
 #include "platform/NumberText.h"
 #include "platform/ShownText.h"
 #include "types/Cp1252.h"
@@ -128,7 +129,7 @@ bool ConfigTransfer::ReadConfiguration(ConfigSettings& s, ConfigurationEditor& e
   QJsonObject& d = r.details;
   d["source"] = loaded_ ? "file" : "dialog";
   if (loaded_) {
-    d["file"] = link::FlowText(loaded_->path);
+    d["file"] = link::FlowPath(loaded_->path);
     d["checksum"] = link::FlowText(SetupFile::GetValue(loaded_->text, "CECKSUMM"));
   }
   d["changed"] = link::FlowChanges(WrittenChanges(found, writes_));
@@ -136,14 +137,16 @@ bool ConfigTransfer::ReadConfiguration(ConfigSettings& s, ConfigurationEditor& e
   d["acknowledged"] = report.acknowledged;
   d["unanswered"] = report.unanswered;
   d["complete"] = report.ok();
-  d["found"] = link::FlowFields(SetupValues(found));
+  d["found"] = link::FlowFields(SetupValues(OpenedOnRead(found)));
   link::RecordFlow(link_, context_, std::move(r));
   return report.ok();
 }
 
 void ConfigTransfer::RecordRead() {
   link::FlowRecord r{"config-read", foundModule_, {}};
-  r.details["fields"] = link::FlowFields(SetupValues(found_));
+  // What the setup file of this read holds, not the raw replies: a report compares it
+  // with the files and the dialog's records.
+  r.details["fields"] = link::FlowFields(SetupValues(OpenedOnRead(found_)));
   link::RecordFlow(link_, context_, std::move(r));
 }
 

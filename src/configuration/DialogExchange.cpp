@@ -34,4 +34,11 @@ void OpenDialogData(ConfigSettings& s) {
   ControlRoundTrip(s);
 }
 
+ConfigSettings OpenedOnRead(const ConfigSettings& read) {
+  ConfigSettings s = read;
+  KeyIndicesFromValues(s, s.AbsoluteType());
+  OpenDialogData(s);
+  return s;
+}
+
 }  // namespace korvane::configuration

@@ -17,4 +17,9 @@ void ControlRoundTrip(ConfigSettings& s);
 // beside typeListOffset, as while the dialog shows.
 void OpenDialogData(ConfigSettings& s);
 
+// The settings as the dialog opens on what a read sequence found: the key lists from the
+// key values, then OpenDialogData. What a setup file saved right after the read holds,
+// and what the read's record holds: one source for both.
+ConfigSettings OpenedOnRead(const ConfigSettings& read);
+
 }  // namespace korvane::configuration

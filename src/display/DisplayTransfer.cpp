@@ -173,7 +173,7 @@ void DisplayTransfer::RecordWrite(const DisplaySettings& s, const link::WriteRep
   link::FlowRecord r{"display-write", unit_, {}, false};
   QJsonObject& d = r.details;
   d["source"] = file.empty() ? "dialog" : "file";
-  if (!file.empty()) d["file"] = link::FlowText(file);
+  if (!file.empty()) d["file"] = link::FlowPath(file);
   d["changed"] = link::FlowChanges(types::ChangedValues(before, after));
   d["acknowledged"] = report.acknowledged;
   d["unanswered"] = report.unanswered;

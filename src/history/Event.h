@@ -57,7 +57,11 @@ std::string TextHash(const std::string& eventText);
 
 // "2026-03-09T13:05:33.123Z".
 std::string UtcText(std::int64_t timeMs);
-// "2026-03-09 14:05:33" in the PC's local time zone.
+// "2026-03-09 14:05:33" in the PC's local time zone; on a day whose clock is put forward
+// or back, with the offset from UTC ("2026-10-25 02:30:00 +01:00"), since the same
+// local time may then stand for two instants.
 std::string LocalText(std::int64_t timeMs);
+// " +01:00" on such a day, "" on any other.
+std::string ChangeDayOffset(std::int64_t timeMs);
 
 }  // namespace korvane::history

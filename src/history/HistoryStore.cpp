@@ -1,13 +1,13 @@
 #include "history/HistoryStore.h"
 
 #include <QElapsedTimer>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QThread>
 #include <QVariant>
 
-#include <unordered_map>
 
 #include "history/CanonicalJson.h"
 #include "store/SqlTrouble.h"
@@ -17,6 +17,9 @@ namespace {
 
 using store::Location;
 using store::OpenFailure;
+
+// The advisory lock PostgreSQL appends take (any role may take one).
+constexpr qlonglong kAppendLock = 0x6b6f7276616e65;  // "korvane"
 
 const char* const kColumns =
     "seq, time_ms, identity, address, type, device_kind, firmware, technician, host, program, kind, details, "
@@ -128,6 +131,12 @@ const std::vector<store::Migration>& HistoryMigrations() {
                                     "$$ BEGIN RAISE EXCEPTION 'history events are never changed or removed'; END $$",
                                     "CREATE TRIGGER events_kept BEFORE UPDATE OR DELETE ON events "
                                     "FOR EACH ROW EXECUTE FUNCTION korvane_events_kept()"})},
+      // TRUNCATE passes the row triggers: it is refused as UPDATE and DELETE are, so that
+      // emptying the history takes the owner dropping the guard.
+      {2,
+       {},
+       {"CREATE TRIGGER events_not_truncated BEFORE TRUNCATE ON events "
+        "FOR EACH STATEMENT EXECUTE FUNCTION korvane_events_kept()"}},
   };
   return steps;
 }
@@ -140,15 +149,30 @@ bool HistoryStore::Open(const store::Location& location, const store::OpenOption
   QElapsedTimer waited;
   waited.start();
   const bool sqlite = location.backend == store::Location::Backend::kSqlite;
+  store::OpenOptions o = options;
   for (int attempt = 0;; ++attempt) {
     store::OpenFailure f = store::OpenFailure::kNone;
-    const bool open = db_.Open(location, HistoryMigrations(), options, error, &f);
+    std::string why;
+    bool open = db_.Open(location, HistoryMigrations(), o, &why, &f);
+    if (open && db_.schemaVersion() < 1) {
+      // Nothing was made here: a reader, or a role that may not make the schema.
+      db_.Close();
+      open = false;
+      f = store::OpenFailure::kNotDatabase;
+      why = "holds no module history";
+    }
     if (failure) *failure = f;
+    if (error) *error = why;
     if (open) return true;
+    // A role that may append but not change the schema works on the schema it finds.
+    if (!sqlite && o.upgrade && !o.readOnly && db_.lastError().nativeErrorCode() == QLatin1String("42501")) {
+      o.upgrade = false;
+      continue;
+    }
     // (SQLite answers a change of journal mode it cannot make now with the old mode.)
     const bool race = sqlite ? f == store::OpenFailure::kLocked || f == store::OpenFailure::kFailed
                              : f == store::OpenFailure::kFailed && attempt == 0;
-    if (!race || waited.elapsed() >= options.busyTimeoutMs) return false;
+    if (o.readOnly || !race || waited.elapsed() >= options.busyTimeoutMs) return false;
     QThread::msleep(20);
   }
 }
@@ -169,8 +193,6 @@ bool HistoryStore::Append(const Event& e, std::vector<Event>* appended, std::str
   }
   if (error) *error = why;
   if (failure) *failure = Classify();
-  QSqlQuery rollback(db_.handle());
-  rollback.exec("ROLLBACK");
   return false;
 }
 
@@ -182,19 +204,37 @@ store::OpenFailure HistoryStore::Classify() const {
   return f;
 }
 
-bool HistoryStore::AppendLocked(const Event& in, std::vector<Event>* added, std::string* error) {
+bool HistoryStore::AppendLocked(const Event& e, std::vector<Event>* added, std::string* error) {
+  for (int attempt = 0;; ++attempt) {
+    if (AppendOnce(e, added, error)) return true;
+    // Another program appended beside the lock and took the place: again at the new end.
+    if (db_.backend() == Location::Backend::kSqlite || attempt >= 2 ||
+        lastError_.nativeErrorCode() != QLatin1String("23505"))
+      return false;
+  }
+}
+
+bool HistoryStore::AppendOnce(const Event& in, std::vector<Event>* added, std::string* error) {
   QSqlQuery q(db_.handle());
+  QSqlQuery insert(db_.handle());
   const bool sqlite = db_.backend() == Location::Backend::kSqlite;
+  // Rolled back while the queries still stand: PostgreSQL refuses to free a prepared
+  // statement inside a failed transaction, and the driver would say so on stderr.
+  const auto rollback = [&] { QSqlQuery(db_.handle()).exec("ROLLBACK"); };
   const auto failed = [&](const QSqlQuery& query) {
     *error = store::ErrorText(query.lastError());
     lastError_ = query.lastError();
+    rollback();
     return false;
   };
-  // The chain's end is read under the write lock: a second writer waits for it.
+  // The chain's end is read under the write lock: a second writer waits for it. On
+  // PostgreSQL that lock is an advisory one, so appending needs no more than SELECT and
+  // INSERT; a hung server ends the statement rather than the record waiting forever.
   if (!q.exec(sqlite ? "BEGIN IMMEDIATE" : "BEGIN")) return failed(q);
   if (!sqlite) {
     if (!q.exec(QString("SET LOCAL lock_timeout = %1").arg(lockTimeoutMs_))) return failed(q);
-    if (!q.exec("LOCK TABLE events IN EXCLUSIVE MODE")) return failed(q);
+    if (!q.exec(QString("SET LOCAL statement_timeout = %1").arg(kWriteTimeoutMs))) return failed(q);
+    if (!q.exec(QString("SELECT pg_advisory_xact_lock(%1)").arg(kAppendLock))) return failed(q);
   }
   if (!q.exec("SELECT seq, hash FROM events ORDER BY seq DESC LIMIT 1")) return failed(q);
   std::int64_t seq = 0;
@@ -213,7 +253,6 @@ bool HistoryStore::AppendLocked(const Event& in, std::vector<Event>* added, std:
   if (module) events.push_back(std::move(*module));
   events.push_back(std::move(e));
 
-  QSqlQuery insert(db_.handle());
   insert.prepare(QString("INSERT INTO events (%1) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)").arg(kColumns));
   for (Event& x : events) {
     x.seq = ++seq;
@@ -228,6 +267,12 @@ bool HistoryStore::AppendLocked(const Event& in, std::vector<Event>* added, std:
           QVariant(Q(details)), QVariant(Q(x.previous)), QVariant(Q(x.hash))})
       insert.addBindValue(v);
     if (!insert.exec()) return failed(insert);
+  }
+  if (abandoned_ && abandoned_()) {
+    *error = "given up: the history did not answer in time";
+    lastError_ = QSqlError();
+    rollback();
+    return false;
   }
   if (!q.exec("COMMIT")) return failed(q);
   *added = std::move(events);
@@ -292,42 +337,157 @@ std::vector<Event> HistoryStore::Events(const EventFilter& filter, std::string* 
   return events;
 }
 
+std::vector<Event> HistoryStore::Calibrations(const std::string& identity, std::int64_t sinceMs, std::string* error) {
+  std::vector<Event> events;
+  const bool sqlite = db_.backend() == Location::Backend::kSqlite;
+  const auto field = [&](const char* key) {
+    return sqlite ? QString("json_extract(details, '$.%1')").arg(key) : QString("details::json->>'%1'").arg(key);
+  };
+  QSqlQuery q(db_.handle());
+  q.setForwardOnly(true);
+  q.prepare(QString("SELECT time_ms, type, technician, %1, %2, %3, %4 FROM events "
+                    "WHERE kind = ? AND identity = ? AND time_ms >= ? ORDER BY seq")
+                .arg(field("procedure"), field("outcome"), field("before"), field("after")));
+  q.addBindValue(QString::fromLatin1(kCalibrationKind));
+  q.addBindValue(Q(identity));
+  q.addBindValue(static_cast<qlonglong>(sinceMs));
+  if (!q.exec()) {
+    if (error) *error = store::ErrorText(q.lastError());
+    return events;
+  }
+  while (q.next()) {
+    Event e;
+    e.kind = kCalibrationKind;
+    e.identity = identity;
+    e.timeMs = q.value(0).toLongLong();
+    e.type = q.value(1).toInt();
+    e.technician = q.value(2).toString().toStdString();
+    e.details = QJsonObject{{"procedure", q.value(3).toString()},
+                            {"outcome", q.value(4).toString()},
+                            {"before", QJsonDocument::fromJson(q.value(5).toString().toUtf8()).array()},
+                            {"after", QJsonDocument::fromJson(q.value(6).toString().toUtf8()).array()}};
+    events.push_back(std::move(e));
+  }
+  if (q.lastError().isValid() && error) *error = store::ErrorText(q.lastError());
+  return events;
+}
+
 bool HistoryStore::Verify(Verification* result, std::string* error) {
   *result = {};
+  if (db_.backend() == Location::Backend::kSqlite) {
+    // The chain vouches for the rows it can read; SQLite's check for the pages beneath
+    // them (a damaged index reads as fewer rows, not as a broken chain).
+    if (const std::string check = db_.IntegrityCheck(true); check != "ok") result->damage = check;
+  }
+  std::string why;
+  if (Walk(1, result, &why)) return true;
+  // A damaged file may not give its rows at all: its damage is the answer.
+  if (!result->damage.empty()) {
+    result->damage += "; " + why;
+    return true;
+  }
+  if (error) *error = why;
+  return false;
+}
+
+bool HistoryStore::VerifyFrom(std::int64_t seq, Verification* result, std::string* error) {
+  *result = {};
+  return Walk(seq, result, error);
+}
+
+bool HistoryStore::Walk(std::int64_t from, Verification* r, std::string* error) {
   const auto failed = [&](const QSqlQuery& q) {
     if (error) *error = store::ErrorText(q.lastError());
     return false;
   };
-  // Where each hash stands, to tell a moved predecessor from a missing one.
-  std::unordered_map<std::string, std::int64_t> place;
-  {
-    QSqlQuery q(db_.handle());
-    q.setForwardOnly(true);
-    if (!q.exec("SELECT seq, hash FROM events")) return failed(q);
-    while (q.next()) place.emplace(q.value(1).toString().toStdString(), q.value(0).toLongLong());
-    if (q.lastError().isValid()) return failed(q);
-  }
   QSqlQuery q(db_.handle());
   q.setForwardOnly(true);
-  if (!q.exec(QString("SELECT %1 FROM events ORDER BY seq").arg(kColumns))) return failed(q);
+  // What the first walked event must name: the event before it.
   std::string expected = kNoPredecessor;
+  if (from > 1) {
+    q.prepare("SELECT hash FROM events WHERE seq < ? ORDER BY seq DESC LIMIT 1");
+    q.addBindValue(static_cast<qlonglong>(from));
+    if (!q.exec()) return failed(q);
+    if (q.next()) expected = q.value(0).toString().toStdString();
+  }
+  q.prepare(QString("SELECT %1 FROM events WHERE seq >= ? ORDER BY seq").arg(kColumns));
+  q.addBindValue(static_cast<qlonglong>(from));
+  if (!q.exec()) return failed(q);
   std::string details;
   while (q.next()) {
     Event e = FromRow(q, &details);
-    ++result->events;
-    if (!result->broken) {
+    if (r->events++ == 0) r->firstSeq = e.seq;
+    if (!r->broken) {
       if (TextHash(EventText(e, details)) != e.hash) {
-        result->broken = ChainBreak{ChainBreak::Problem::kHashMismatch, e, 0};
+        r->broken = ChainBreak{ChainBreak::Problem::kHashMismatch, e, 0};
       } else if (e.previous != expected) {
-        const auto at = place.find(e.previous);
-        ChainBreak b{at == place.end() ? ChainBreak::Problem::kMissingPredecessor : ChainBreak::Problem::kOutOfOrder, e,
-                     at == place.end() ? 0 : at->second};
-        result->broken = std::move(b);
+        // Told apart once the walk is done: PostgreSQL takes no other query while it
+        // hands out the walk's rows.
+        r->broken = ChainBreak{ChainBreak::Problem::kMissingPredecessor, std::move(e), 0};
       }
     }
-    expected = e.hash;
+    r->head = {q.value(0).toLongLong(), q.value(13).toString().toStdString()};
+    expected = r->head.hash;
   }
   if (q.lastError().isValid()) return failed(q);
+  q.finish();
+  return !r->broken || r->broken->problem != ChainBreak::Problem::kMissingPredecessor || Classify(&*r->broken, error);
+}
+
+bool HistoryStore::Classify(ChainBreak* b, std::string* error) {
+  // Where the predecessor it names stands tells what happened; it is looked for once,
+  // at the break, so a sound chain costs no index of hashes.
+  QSqlQuery q(db_.handle());
+  q.prepare("SELECT seq FROM events WHERE hash = ? ORDER BY seq LIMIT 1");
+  q.addBindValue(Q(b->event.previous));
+  if (!q.exec()) {
+    if (error) *error = store::ErrorText(q.lastError());
+    return false;
+  }
+  if (!q.next()) return true;  // removed, or changed and hashed again
+  const std::int64_t at = q.value(0).toLongLong();
+  if (at > b->event.seq) {
+    b->problem = ChainBreak::Problem::kOutOfOrder;
+    b->predecessorSeq = at;
+    return true;
+  }
+  // The chain goes on from `at` to this event: what stands between does not belong.
+  q.prepare(QString("SELECT %1 FROM events WHERE seq > ? AND seq < ? ORDER BY seq LIMIT 1").arg(kColumns));
+  q.addBindValue(static_cast<qlonglong>(at));
+  q.addBindValue(static_cast<qlonglong>(b->event.seq));
+  if (!q.exec()) {
+    if (error) *error = store::ErrorText(q.lastError());
+    return false;
+  }
+  if (!q.next()) return true;
+  std::string ignored;
+  b->predecessorSeq = b->event.seq;
+  b->event = FromRow(q, &ignored);
+  b->problem = ChainBreak::Problem::kInserted;
+  return true;
+}
+
+bool HistoryStore::ReadHead(Head* head, std::string* error) {
+  *head = {};
+  QSqlQuery q(db_.handle());
+  if (!q.exec("SELECT seq, hash FROM events ORDER BY seq DESC LIMIT 1")) {
+    if (error) *error = store::ErrorText(q.lastError());
+    return false;
+  }
+  if (q.next()) *head = {q.value(0).toLongLong(), q.value(1).toString().toStdString()};
+  return true;
+}
+
+bool HistoryStore::HashAt(std::int64_t seq, std::optional<std::string>* hash, std::string* error) {
+  hash->reset();
+  QSqlQuery q(db_.handle());
+  q.prepare("SELECT hash FROM events WHERE seq = ?");
+  q.addBindValue(static_cast<qlonglong>(seq));
+  if (!q.exec()) {
+    if (error) *error = store::ErrorText(q.lastError());
+    return false;
+  }
+  if (q.next()) *hash = q.value(0).toString().toStdString();
   return true;
 }
 

@@ -22,6 +22,21 @@ constexpr TextPair kHashMismatch{"sein Inhalt wurde geändert, der Hash passt ni
 constexpr TextPair kMissing{"sein Vorgänger fehlt oder wurde geändert", "its predecessor is missing or was changed"};
 constexpr TextPair kMoved{"es steht nicht an seinem Platz (sein Vorgänger ist Ereignis %lld)",
                           "it is out of order (its predecessor is event %lld)"};
+constexpr TextPair kInserted{"es gehört nicht in die Kette: sie geht an ihm vorbei zu Ereignis %lld",
+                             "it does not belong: the chain goes on past it to event %lld"};
+constexpr TextPair kDamage{"%lld Ereignisse; die Datei ist beschädigt (Prüfung von SQLite: %s)",
+                           "%lld events; the file is damaged (SQLite's check: %s)"};
+constexpr TextPair kRolledBack{"Der Verlauf wurde zurückgesetzt oder neu geschrieben: ",
+                               "The history was rolled back or rewritten: "};
+constexpr TextPair kEventsPrefix{"%lld Ereignisse; d", "%lld events; t"};
+constexpr TextPair kHeadMissing{"Ereignis %lld (%s), das %s am %s sah (vermerkt in %s), ist nicht mehr darin",
+                                "it no longer holds event %lld (%s) that %s saw on %s (kept in %s)"};
+constexpr TextPair kHeadDiffers{"sein Ereignis %lld hat den Hash %s, nicht %s, den %s am %s sah (vermerkt in %s)",
+                                "its event %lld has the hash %s, not %s that %s saw on %s (kept in %s)"};
+constexpr TextPair kGivenMissing{"Ereignis %lld (%s), angegeben mit %s, ist nicht darin",
+                                 "it does not hold event %lld (%s) given with %s"};
+constexpr TextPair kGivenDiffers{"sein Ereignis %lld hat den Hash %s, nicht %s wie angegeben mit %s",
+                                 "its event %lld has the hash %s, not %s as given with %s"};
 
 constexpr TextPair kNotRecorded{"Nicht in die Historie aufgenommen: %s.", "Not recorded in the history: %s."};
 constexpr TextPair kOfModule{"%s (Modul %s, Adresse %d)", "%s (module %s, address %d)"};
@@ -72,6 +87,25 @@ constexpr TextPair kParametrization{"Parametrierung: %d Abgleichwerte geschriebe
                                     "parametrization: %d adjustments written"};
 constexpr TextPair kDisplayUnit{" (Anzeigeeinheit)", " (display unit)"};
 constexpr TextPair kLive{"Messung: %d Messzyklen", "measurement: %d cycles"};
+constexpr TextPair kContrast{"Anzeigeeinheit: Kontrast auf %s gestellt; %s", "display unit: contrast set to %s; %s"};
+
+struct ProcedureEntry {
+  const char* code;
+  TextPair name;
+};
+constexpr ProcedureEntry kProcedures[] = {
+    {"ph-two-point", {"Zweipunkt pH", "pH two-point"}},
+    {"redox", {"Redox-Offset", "redox offset"}},
+    {"cell-constant", {"Zellkonstante", "cell constant"}},
+    {"cell-constant-4", {"Zellkonstante (4 Elektroden)", "cell constant (4 electrodes)"}},
+    {"oxygen-slope", {"Sauerstoff-Steilheit", "oxygen slope"}},
+    {"air-pressure", {"Luftdruck", "air pressure"}},
+    {"ise-two-point", {"Zweipunkt ISE", "ISE two-point"}},
+    {"chlorine-linear", {"Chlor linear", "chlorine linear"}},
+    {"chlorine-slope", {"Chlor-Steilheit", "chlorine slope"}},
+    {"ph-compensation", {"pH-Kompensation", "pH compensation"}},
+    {"saturation", {"Sättigung", "saturation"}},
+};
 
 std::string Text(const QJsonValue& v) {
   if (v.isString()) return v.toString().toStdString();
@@ -116,10 +150,11 @@ std::string CalibrationSummary(const Event& e, Language l) {
     if (label.empty()) label = "K" + std::to_string(n + 1);
     text += "; " + label + " " + Text(before[n]) + " → " + Text(after[n]);
   }
-  return StringPrintf(kCalibration(l), d.value("procedure").toString().toStdString().c_str(), text.c_str());
+  return StringPrintf(kCalibration(l), ProcedureName(d.value("procedure").toString().toStdString(), l).c_str(),
+                      text.c_str());
 }
 
-std::string Changes(const QJsonObject& d, Language l) {
+std::string Changes(const QJsonObject& d, Language l, const FieldName& name) {
   const QJsonArray changed = d.value("changed").toArray();
   if (changed.isEmpty()) return kNothingChanged(l);
   std::string text;
@@ -127,13 +162,15 @@ std::string Changes(const QJsonObject& d, Language l) {
   for (int i = 0; i < changed.size() && i < kShown; ++i) {
     const QJsonObject c = changed[i].toObject();
     if (i > 0) text += ", ";
-    text += Text(c.value("key")) + " " + Text(c.value("before")) + " → " + Text(c.value("after"));
+    const std::string key = Text(c.value("key"));
+    const std::string label = name ? name(key) : std::string();
+    text += (label.empty() ? key : label) + " " + Text(c.value("before")) + " → " + Text(c.value("after"));
   }
   if (changed.size() > kShown) text += StringPrintf(kMore(l), static_cast<int>(changed.size()) - kShown);
   return text;
 }
 
-std::string WriteSummary(const TextPair& format, const Event& e, Language l) {
+std::string WriteSummary(const TextPair& format, const Event& e, Language l, const FieldName& name = {}) {
   const QJsonObject& d = e.details;
   const std::string source = d.value("source").toString() == "file"
                                  ? StringPrintf(kFile(l), d.value("file").toString().toStdString().c_str())
@@ -141,7 +178,12 @@ std::string WriteSummary(const TextPair& format, const Event& e, Language l) {
   const std::string complete = d.value("complete").toBool()
                                    ? std::string(kComplete(l))
                                    : StringPrintf(kIncomplete(l), d.value("unanswered").toInt());
-  return StringPrintf(format(l), source.c_str(), Changes(d, l).c_str(), complete.c_str());
+  if (d.value("source").toString() == "contrast") {
+    const QJsonArray changed = d.value("changed").toArray();
+    return StringPrintf(kContrast(l), changed.isEmpty() ? "-" : Text(changed[0].toObject().value("after")).c_str(),
+                        complete.c_str());
+  }
+  return StringPrintf(format(l), source.c_str(), Changes(d, l, name).c_str(), complete.c_str());
 }
 
 std::string OfDisplay(const QJsonObject& d, Language l) {
@@ -164,13 +206,21 @@ std::string ShownIdentity(const std::string& identity) {
   return shown;
 }
 
-std::string Summary(const Event& e, Language l) {
+std::string ProcedureName(const std::string& code, Language l) {
+  for (const ProcedureEntry& p : kProcedures)
+    if (code == p.code) return p.name(l);
+  return code;
+}
+
+std::string Summary(const Event& e, Language l) { return Summary(e, l, {}); }
+
+std::string Summary(const Event& e, Language l, const FieldName& fieldName) {
   const QJsonObject& d = e.details;
   const std::string& k = e.kind;
   if (k == kModuleKind) return ModuleSummary(e, l);
   if (k == kCalibrationKind) return CalibrationSummary(e, l);
   if (k == kConfigReadKind) return StringPrintf(kConfigRead(l), static_cast<int>(d.value("fields").toObject().size()));
-  if (k == kConfigWriteKind) return WriteSummary(kConfigWritten, e, l);
+  if (k == kConfigWriteKind) return WriteSummary(kConfigWritten, e, l, fieldName);
   if (k == kDisplayReadKind)
     return StringPrintf(kDisplayRead(l), static_cast<int>(d.value("fields").toObject().size()));
   if (k == kDisplayWriteKind) return WriteSummary(kDisplayWritten, e, l);
@@ -198,18 +248,52 @@ std::string Summary(const Event& e, Language l) {
 
 std::string VerificationText(const Verification& v, Language l) {
   const auto events = static_cast<long long>(v.events);
-  if (!v.broken) return StringPrintf(kIntact(l), events);
-  const ChainBreak& b = *v.broken;
-  std::string why;
-  switch (b.problem) {
-    case ChainBreak::Problem::kHashMismatch: why = kHashMismatch(l); break;
-    case ChainBreak::Problem::kMissingPredecessor: why = kMissing(l); break;
-    case ChainBreak::Problem::kOutOfOrder:
-      why = StringPrintf(kMoved(l), static_cast<long long>(b.predecessorSeq));
-      break;
+  if (v.intact()) return StringPrintf(kIntact(l), events);
+  std::vector<std::string> lines;
+  for (const Rollback& r : v.rollbacks) {
+    // "N events; the history was ..." with the sentence's first letter in lower case.
+    const std::string text = RollbackText(r, l);
+    lines.push_back(StringPrintf(kEventsPrefix(l), events) + text.substr(1));
   }
-  return StringPrintf(kBroken(l), events, static_cast<long long>(b.event.seq), LocalText(b.event.timeMs).c_str(),
-                      ShownIdentity(b.event.identity).c_str(), platform::ShownText(b.event.kind).c_str(), why.c_str());
+  if (v.broken) {
+    const ChainBreak& b = *v.broken;
+    std::string why;
+    switch (b.problem) {
+      case ChainBreak::Problem::kHashMismatch: why = kHashMismatch(l); break;
+      case ChainBreak::Problem::kMissingPredecessor: why = kMissing(l); break;
+      case ChainBreak::Problem::kOutOfOrder:
+        why = StringPrintf(kMoved(l), static_cast<long long>(b.predecessorSeq));
+        break;
+      case ChainBreak::Problem::kInserted:
+        why = StringPrintf(kInserted(l), static_cast<long long>(b.predecessorSeq));
+        break;
+    }
+    lines.push_back(StringPrintf(kBroken(l), events, static_cast<long long>(b.event.seq),
+                                 LocalText(b.event.timeMs).c_str(), ShownIdentity(b.event.identity).c_str(),
+                                 platform::ShownText(b.event.kind).c_str(), why.c_str()));
+  }
+  if (!v.damage.empty()) lines.push_back(StringPrintf(kDamage(l), events, v.damage.c_str()));
+  std::string text;
+  for (const std::string& line : lines) text += (text.empty() ? "" : "\n") + line;
+  return text;
+}
+
+std::string RollbackText(const Rollback& r, Language l) {
+  const auto seq = static_cast<long long>(r.expected.head.seq);
+  const std::string hash = ShortHash(r.expected.head.hash);
+  const char* where = r.where.c_str();
+  std::string text;
+  if (r.expected.program.empty()) {
+    text = r.found ? StringPrintf(kGivenDiffers(l), seq, ShortHash(*r.found).c_str(), hash.c_str(), where)
+                   : StringPrintf(kGivenMissing(l), seq, hash.c_str(), where);
+  } else {
+    const std::string seen = LocalText(r.expected.seenMs);
+    const char* program = r.expected.program.c_str();
+    text = r.found ? StringPrintf(kHeadDiffers(l), seq, ShortHash(*r.found).c_str(), hash.c_str(), program,
+                                  seen.c_str(), where)
+                   : StringPrintf(kHeadMissing(l), seq, hash.c_str(), program, seen.c_str(), where);
+  }
+  return kRolledBack(l) + text;
 }
 
 std::string NotRecordedText(const std::vector<NotRecorded>& failures, Language l) {

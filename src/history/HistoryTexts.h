@@ -1,6 +1,7 @@
 #pragma once
 // What the history says to the user, in both languages: the one-line summary of an
 // event, the outcome of a chain check, and what could not be recorded and why.
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -12,9 +13,20 @@ namespace korvane::history {
 
 // One line: what the event did, from its kind and details.
 std::string Summary(const Event& e, Language language);
+// The same with a configuration's fields by their names instead of their setup-file keys.
+using FieldName = std::function<std::string(const std::string& key)>;
+std::string Summary(const Event& e, Language language, const FieldName& fieldName);
 
-// "N events, chain intact", or the first event that breaks the chain and how.
+// A calibration procedure by its name in the language ("Zweipunkt pH" / "pH two-point");
+// a procedure this program does not know by its code.
+std::string ProcedureName(const std::string& code, Language language);
+
+// "N events, chain intact"; else one line for each head the history lost, the first
+// event that breaks the chain and how, and the damage SQLite's check found.
 std::string VerificationText(const Verification& v, Language language);
+// That the history lost a head: which, when and by which program it was seen, where it
+// was kept.
+std::string RollbackText(const Rollback& rollback, Language language);
 
 // One message for records given up together: what they were, why (the last reason)
 // and that the next flow tries again.

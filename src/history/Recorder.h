@@ -3,12 +3,17 @@
 // becomes an event (time, technician, host, program added) that a thread of the
 // recorder's own writes to the store. A write that cannot be done (the store locked by
 // another program beyond its busy time-out, unreachable, damaged, of a newer schema, a
-// full disk) is given up and reported; the next record tries the store again.
+// full disk) is given up and reported; the next record tries the store again. A store
+// that does not answer within patience() has its records given up too, and they are not
+// committed when it answers later. With a witness book, the head of each open is checked
+// against the one remembered, and each write's head remembered.
 #include <QObject>
+#include <QTimer>
 
 #include <chrono>
 #include <condition_variable>
 #include <cstdint>
+#include <deque>
 #include <functional>
 #include <memory>
 #include <mutex>
@@ -16,6 +21,7 @@
 #include <vector>
 
 #include "history/Event.h"
+#include "history/Witness.h"
 #include "link/FlowLog.h"
 #include "store/Database.h"
 
@@ -55,6 +61,10 @@ class Recorder : public QObject, public link::FlowLog {
     std::string host;
     std::string program;  // "korvane-cli 1.0.0"
     UtcClock clock = &SystemUtcMs;
+    std::shared_ptr<WitnessBook> witness;  // none: no head is remembered or checked
+    // How long a record may wait for the store before it is given up; 0: from the busy
+    // time-out (a lock waited for, a server connected to, the write itself).
+    std::chrono::milliseconds patience{0};
   };
   explicit Recorder(Options options, QObject* parent = nullptr);
   // Writes what is still queued (within the store's time-outs) before it goes.
@@ -68,6 +78,11 @@ class Recorder : public QObject, public link::FlowLog {
   bool Flush(std::chrono::milliseconds wait);
   // The records given up since the last call, oldest first.
   std::vector<NotRecorded> TakeFailures();
+  // Gives up every record still on its way (the store has not answered): each becomes a
+  // failure, and none of them is committed should the store answer after all.
+  void GiveUpPending();
+  // The history was found rolled back or rewritten when it was opened (once each).
+  std::vector<Rollback> TakeRollbacks();
   // Events written so far (module events included).
   int written() const;
   const store::Location& location() const { return options_.location; }
@@ -78,19 +93,34 @@ class Recorder : public QObject, public link::FlowLog {
  signals:
   // A record was given up (TakeFailures has it); delivered in the recorder's thread.
   void failed();
+  // The history was found rolled back (TakeRollbacks has it); in the recorder's thread.
+  void rolledBack();
 
  private:
   class Writer;
-  void Done(int written, std::vector<NotRecorded> failures);
+  struct Queued {
+    std::uint64_t ticket;
+    std::string kind, identity;
+    int address;
+  };
+  void Done(std::uint64_t ticket, int written, std::vector<NotRecorded> failures);
+  void RolledBack(Rollback rollback);
+  bool Abandoned(std::uint64_t ticket) const;
+  void Watch();
+  void OnSilence();
 
   Options options_;
   std::unique_ptr<QThread> thread_;
   Writer* writer_ = nullptr;  // lives in thread_
+  QTimer silence_;             // runs while a record waits longer than patience() for the store
   mutable std::mutex mutex_;
   std::condition_variable idle_;
-  int pending_ = 0;
+  std::deque<Queued> queued_;
+  std::uint64_t nextTicket_ = 0;
+  std::uint64_t givenUpThrough_ = 0;  // tickets up to this one are given up
   int written_ = 0;
   std::vector<NotRecorded> failures_;
+  std::vector<Rollback> rollbacks_;
 };
 
 }  // namespace korvane::history

@@ -9,6 +9,7 @@
 #include "history/CalibrationDetails.h"
 #include "history/HistoryTexts.h"
 #include "history/HistoryView.h"
+#include "history/ReportPager.h"
 #include "platform/NumberText.h"
 #include "platform/TextPair.h"
 #include "types/Catalogue.h"
@@ -21,7 +22,7 @@ using platform::TextPair;
 
 constexpr TextPair kHeading{"Servicebericht", "Service report"};
 constexpr TextPair kSite{"Anlage: %s", "Site: %s"};
-constexpr TextPair kTechnician{"Techniker: %s", "Technician: %s"};
+constexpr TextPair kMadeBy{"Erstellt von: %s", "Made by: %s"};
 constexpr TextPair kMade{"Erstellt: %s", "Made: %s"};
 constexpr TextPair kSpan{"Zeitraum: %s bis %s", "Span: %s to %s"};
 constexpr TextPair kProgram{"Programm: %s", "Program: %s"};
@@ -34,7 +35,7 @@ constexpr TextPair kField{"Feld", "field"};
 constexpr TextPair kFound{"vorgefunden", "as found"};
 constexpr TextPair kLeft{"verlassen", "as left"};
 constexpr TextPair kLiveTitle{"Messwerte", "Live values"};
-constexpr TextPair kCalibrationTitle{"Kalibrierung %s, %s: %s", "Calibration %s, %s: %s"};
+constexpr TextPair kCalibrationTitle{"Kalibrierung %s, %s (%s): %s", "Calibration %s, %s (%s): %s"};
 constexpr TextPair kValue{"Wert", "value"};
 constexpr TextPair kBefore{"vorher", "before"};
 constexpr TextPair kAfter{"nachher", "after"};
@@ -43,6 +44,7 @@ constexpr TextPair kPassed{"bestanden", "passed"};
 constexpr TextPair kNotPlausible{"nicht plausibel", "not plausible"};
 constexpr TextPair kSaved{"gespeichert", "saved"};
 constexpr TextPair kNotSaved{"nicht gespeichert", "not saved"};
+constexpr TextPair kCalibrationValue{"Kalibrierwert %d", "calibration value %d"};
 constexpr TextPair kWrites{"Konfiguration geschrieben", "Configuration written"};
 constexpr TextPair kReadouts{"Datenlogger", "Logger readouts"};
 constexpr TextPair kClocks{"Uhr", "Clock settings"};
@@ -50,14 +52,16 @@ constexpr TextPair kDisplayChanges{"Anzeigeeinheit", "Display unit changes"};
 constexpr TextPair kOthers{"Weitere Vorgänge", "Other actions"};
 constexpr TextPair kNoEvents{"Keine Ereignisse im Zeitraum.", "No events in the span."};
 constexpr TextPair kIntact{"Verlauf unverändert", "history intact"};
+constexpr TextPair kCovers{" (Ereignisse %lld bis %lld, Kopf %lld:%s [1])", " (events %lld to %lld, head %lld:%s [1])"};
+constexpr TextPair kHeadNote{"[1] Kopf %lld: %s", "[1] head %lld: %s"};
 constexpr TextPair kTechnicianSignature{"Unterschrift Techniker", "Technician's signature"};
 constexpr TextPair kCustomerSignature{"Unterschrift Kunde", "Customer's signature"};
-constexpr TextPair kPage{"Seite %d von %d", "Page %d of %d"};
 
 std::string Time(std::int64_t ms, Language l) {
   return QDateTime::fromMSecsSinceEpoch(ms)
-      .toString(l == Language::kEnglish ? QStringLiteral("yyyy-MM-dd hh:mm") : QStringLiteral("dd.MM.yyyy hh:mm"))
-      .toStdString();
+             .toString(l == Language::kEnglish ? QStringLiteral("yyyy-MM-dd hh:mm") : QStringLiteral("dd.MM.yyyy hh:mm"))
+             .toStdString() +
+         ChangeDayOffset(ms);
 }
 
 std::string Text(const QJsonValue& v) {
@@ -67,75 +71,57 @@ std::string Text(const QJsonValue& v) {
   return "-";
 }
 
-// Found and left fields by key, in the order first met.
-class Fields {
- public:
-  void Seen(const std::string& key, const std::string& value) {
-    FoundLeft& f = At(key, value);
-    f.left = value;
-  }
-  void Changed(const std::string& key, const std::string& before, const std::string& after) {
-    FoundLeft& f = At(key, before);
-    f.left = after;
-  }
-  std::vector<FoundLeft> rows;
-
- private:
-  FoundLeft& At(const std::string& key, const std::string& found) {
-    const auto it = index_.find(key);
-    if (it != index_.end()) return rows[it->second];
-    index_[key] = rows.size();
-    rows.push_back({key, found, found});
-    return rows.back();
-  }
-  std::map<std::string, std::size_t> index_;
-};
-
-struct Building {
-  ModuleVisit visit;
-  Fields fields;
-  QJsonObject firstLive, lastLive;
-  int liveType = 0;
-};
-
-void Take(Building& b, const Event& e) {
-  ModuleVisit& v = b.visit;
-  if (e.address >= 0) v.address = e.address;
-  if (e.type > 0) v.type = e.type;
-  if (e.deviceKind >= 0) v.deviceKind = e.deviceKind;
-  if (!e.firmware.empty()) v.firmware = e.firmware;
-  const QJsonObject& d = e.details;
-  if (d.value("module_answered") != QJsonValue(false)) v.answered = true;
-  const auto seenAll = [&](const QJsonObject& fields) {
-    for (auto it = fields.begin(); it != fields.end(); ++it) b.fields.Seen(it.key().toStdString(), Text(*it));
-  };
-  if (e.kind == kModuleKind) return;
-  if (e.kind == kConfigReadKind) return seenAll(d.value("fields").toObject());
-  if (e.kind == kConfigWriteKind) {
-    seenAll(d.value("found").toObject());
-    for (const QJsonValue& c : d.value("changed").toArray())
-      b.fields.Changed(Text(c["key"]), Text(c["before"]), Text(c["after"]));
-    return v.writes.push_back(e);
-  }
-  if (e.kind == kLiveKind) {
-    if (b.firstLive.isEmpty()) b.firstLive = d.value("first").toObject();
-    b.lastLive = d.value("last").toObject();
-    if (e.type > 0) b.liveType = e.type;
-    return;
-  }
-  if (e.kind == kCalibrationKind) return v.calibrations.push_back(e);
-  if (e.kind == kLoggerReadKind || e.kind == kLoggerClearKind) return v.readouts.push_back(e);
-  if (e.kind == kClockSetKind) return v.clocks.push_back(e);
-  if (e.kind == kDisplayWriteKind) return v.displayChanges.push_back(e);
-  if (e.kind == kDisplayReadKind) return;
-  v.others.push_back(e);
+// Two texts of one value: the same text, or the same number ("-0.40" and "-0.4").
+bool Same(const std::string& a, const std::string& b) {
+  if (a == b) return true;
+  const auto x = platform::NumberEntryText(a), y = platform::NumberEntryText(b);
+  return x && y && platform::ToDouble(*x) == platform::ToDouble(*y);
 }
 
-std::vector<FoundLeft> LiveRows(const Building& b, Language l) {
+// The name of calibration value n (1..4) of a type: the configuration's field name where
+// the report has one, so both tables name it alike.
+std::string CalibrationName(const ReportInput& in, int type, int n) {
+  const std::string& key = in.calibrationKeys[static_cast<std::size_t>(n - 1)];
+  if (in.fieldLabel && !key.empty())
+    if (std::string label = in.fieldLabel(key, type); !label.empty()) return label;
+  std::string label = type > 0 ? types::CalibrationLabel(type - 1, n, in.language) : std::string();
+  return label.empty() ? StringPrintf(kCalibrationValue(in.language), n) : label;
+}
+
+CalibrationEntry CalibrationOf(const Event& e, const ReportInput& in) {
+  const Language l = in.language;
+  const QJsonObject& d = e.details;
+  CalibrationEntry c;
+  c.timeMs = e.timeMs;
+  c.technician = e.technician;
+  c.procedure = ProcedureName(d.value("procedure").toString().toStdString(), l);
+  c.passed = d.value("plausible").toBool();
+  c.saved = d.value("outcome").toString() == QLatin1String("saved");
+  int n = 0;
+  for (const QJsonValue& p : d.value("points").toArray()) {
+    c.points.push_back(StringPrintf(kPoint(l), ++n, Text(p["captured"]).c_str(), Text(p["reference"]).c_str(),
+                                    Text(p["temperature"]).c_str()));
+    if (std::string figures = PointFiguresText(p.toObject(), l); !figures.empty()) c.points.push_back("    " + figures);
+  }
+  const QJsonArray before = d.value("before").toArray(), after = d.value("after").toArray();
+  for (int k = 1; k <= 4 && k <= before.size() && k <= after.size(); ++k) {
+    // A value the type does not have, and that nothing changed, says nothing.
+    const bool named = e.type > 0 && !types::CalibrationLabel(e.type - 1, k, l).empty();
+    if (!named && before[k - 1].toDouble() == after[k - 1].toDouble()) continue;
+    std::string label = CalibrationName(in, e.type, k);
+    std::string unit = e.type > 0 ? types::CalibrationUnit(e.type - 1, k) : std::string();
+    if (unit == "%%/K") unit = "%/K";
+    if (!unit.empty()) label += " (" + unit + ")";
+    c.values.push_back({label, Text(before[k - 1]), Text(after[k - 1])});
+  }
+  return c;
+}
+
+std::vector<FoundLeft> LiveRows(const QJsonObject& firstLive, const QJsonObject& lastLive, int type, Language l) {
   std::vector<FoundLeft> rows;
-  if (b.firstLive.isEmpty()) return rows;
-  const int typeIndex = b.liveType - 1;
-  const QJsonArray first = b.firstLive.value("values").toArray(), last = b.lastLive.value("values").toArray();
+  if (firstLive.isEmpty()) return rows;
+  const int typeIndex = type - 1;
+  const QJsonArray first = firstLive.value("values").toArray(), last = lastLive.value("values").toArray();
   for (int c = 1; c <= 6 && c <= first.size() && c <= last.size(); ++c) {
     std::string label = types::ChannelLabel(typeIndex, c, l);
     if (label.empty()) continue;
@@ -145,126 +131,137 @@ std::vector<FoundLeft> LiveRows(const Building& b, Language l) {
       if (!v.isDouble()) return "-";  // not answered
       return StringPrintf("%.*f", decimals, v.toDouble()) + (unit.empty() || unit == " " ? "" : " " + unit);
     };
-    rows.push_back({label, shown(first[c - 1]), shown(last[c - 1])});
+    // Readings move: they are shown as found and as left, never as a change.
+    rows.push_back({label, shown(first[c - 1]), shown(last[c - 1]), false});
   }
   return rows;
 }
 
-// --- layout --------------------------------------------------------------------------
+}  // namespace
 
-struct Table {
-  std::vector<int> columns;  // x of each column, per mille of the text width
-  std::vector<std::string> header;
-  std::vector<std::vector<std::string>> rows;
-};
-
-struct Item {
-  enum class Kind { kLine, kGap, kTable, kSignatures } kind = Kind::kLine;
-  std::string text;
-  Table table;
-};
-
-struct Placed {
-  int x, y;
-  std::string text;
-};
-
-class Pager {
+// Found and left fields by key, in the order first met.
+class VisitCollector::Fields {
  public:
-  explicit Pager(const platform::PageTarget& page)
-      : left_(page.Width() * 8 / 100),
-        width_(page.Width() * 84 / 100),
-        top_(page.Height() * 5 / 100),
-        bottom_(page.Height() * 90 / 100),
-        line_(std::max(1, page.Height() / 60)),
-        // What fits on a line in the page's font, about two fifths of a line's height a character.
-        chars_(std::max(20, width_ * 5 / (line_ * 2) - 4)) {
-    pages_.emplace_back();
-    y_ = top_;
+  // A read: the field as found, unless the visit met it before; as left in any case.
+  void Seen(const std::string& key, const std::string& value) { At(key, value).left = value; }
+  void Changed(const std::string& key, const std::string& before, const std::string& after) {
+    At(key, before).left = after;
   }
-
-  // A line longer than the page is broken at blanks; what follows is indented.
-  void Line(const std::string& text) {
-    std::size_t from = 0;
-    bool first = true;
-    while (from < text.size() || first) {
-      std::size_t end = text.size();
-      if (Characters(text.substr(from)) > chars_) {
-        end = from;
-        for (std::size_t i = from; i < text.size(); ++i) {
-          if (Characters(text.substr(from, i - from)) > chars_) break;
-          if (text[i] == ' ') end = i;
-        }
-        if (end == from) end = text.size();  // one word longer than the page
-      }
-      Room(1);
-      Put(left_ + (first ? 0 : line_ * 2), text.substr(from, end - from));
-      y_ += line_;
-      from = end < text.size() ? end + 1 : end;
-      first = false;
-    }
-  }
-  void Gap() {
-    if (y_ != top_) y_ += line_ / 2;
-  }
-  void TableOf(const Table& t) {
-    // A short table stays on one page; a long one starts with its header and a row.
-    Room(t.rows.size() <= 8 ? static_cast<int>(t.rows.size()) + 2 : 2);
-    Header(t);
-    for (const auto& row : t.rows) {
-      if (y_ + line_ > bottom_) {
-        Break();
-        Header(t);
-      }
-      Cells(t, row);
-    }
-  }
-  void Signatures(const std::string& technician, const std::string& customer) {
-    Room(4);
-    y_ += line_ * 2;
-    const std::string rule(32, '_');
-    Put(left_, rule);
-    Put(left_ + width_ * 55 / 100, rule);
-    y_ += line_;
-    Put(left_, technician);
-    Put(left_ + width_ * 55 / 100, customer);
-    y_ += line_;
-  }
-
-  std::vector<std::vector<Placed>>& pages() { return pages_; }
-  int footerY() const { return bottom_ + line_ * 2; }
-  int left() const { return left_; }
+  std::vector<FoundLeft> rows;
 
  private:
-  void Room(int lines) {
-    if (y_ + line_ * lines > bottom_ && y_ != top_) Break();
+  FoundLeft& At(const std::string& key, const std::string& found) {
+    const auto it = index_.find(key);
+    if (it != index_.end()) return rows[it->second];
+    index_[key] = rows.size();
+    rows.push_back({key, found, found, false});
+    return rows.back();
   }
-  void Break() {
-    pages_.emplace_back();
-    y_ = top_;
-  }
-  void Put(int x, const std::string& text) { pages_.back().push_back({x, y_, text}); }
-  void Cells(const Table& t, const std::vector<std::string>& cells) {
-    for (std::size_t c = 0; c < cells.size() && c < t.columns.size(); ++c)
-      if (!cells[c].empty()) Put(left_ + width_ * t.columns[c] / 1000, cells[c]);
-    y_ += line_;
-  }
-  void Header(const Table& t) {
-    Cells(t, t.header);
-    Put(left_, std::string(90, '-'));
-    y_ += line_ / 2;
-  }
-
-  // UTF-8 characters, not bytes.
-  static std::size_t Characters(const std::string& s) {
-    return static_cast<std::size_t>(std::count_if(s.begin(), s.end(), [](char c) { return (c & 0xC0) != 0x80; }));
-  }
-
-  int left_, width_, top_, bottom_, line_;
-  std::size_t chars_;
-  int y_ = 0;
-  std::vector<std::vector<Placed>> pages_;
+  std::map<std::string, std::size_t> index_;
 };
+
+struct VisitCollector::Building {
+  ModuleVisit visit;
+  Fields fields;
+  QJsonObject firstLive, lastLive;
+  int liveType = 0;
+};
+
+VisitCollector::VisitCollector(const ReportInput& input) : input_(input) {}
+VisitCollector::~VisitCollector() = default;
+
+void VisitCollector::Add(const Event& e) {
+  // The display unit has no identity of its own; modules that did not tell theirs are
+  // kept apart by their address.
+  const std::string key = e.identity.empty() ? "\x01" + std::to_string(e.address) : e.identity;
+  auto it = index_.find(key);
+  if (it == index_.end()) {
+    it = index_.emplace(key, building_.size()).first;
+    building_.emplace_back();
+    building_.back().visit.identity = e.identity;
+  }
+  Building& b = building_[it->second];
+  ModuleVisit& v = b.visit;
+  if (e.address >= 0) v.address = e.address;
+  if (e.type > 0) v.type = e.type;
+  if (e.deviceKind >= 0) v.deviceKind = e.deviceKind;
+  if (!e.firmware.empty()) v.firmware = e.firmware;
+  const Language l = input_.language;
+  const QJsonObject& d = e.details;
+  if (d.value("module_answered") != QJsonValue(false)) v.answered = true;
+  const auto seenAll = [&](const QJsonObject& fields) {
+    for (auto f = fields.begin(); f != fields.end(); ++f) b.fields.Seen(f.key().toStdString(), Text(*f));
+  };
+  const auto action = [&] {
+    const int type = e.type;
+    const FieldName name = [this, type](const std::string& k) {
+      return input_.fieldLabel ? input_.fieldLabel(k, type) : std::string();
+    };
+    // A kind of a newer program is named as such, without its details.
+    return Action{e.timeMs, e.technician, IsKnownKind(e.kind) ? Summary(e, l, name) : KindName(e.kind, l)};
+  };
+  if (e.kind == kModuleKind || e.kind == kDisplayReadKind) return;
+  if (e.kind == kConfigReadKind) return seenAll(d.value("fields").toObject());
+  if (e.kind == kConfigWriteKind) {
+    seenAll(d.value("found").toObject());
+    for (const QJsonValue& c : d.value("changed").toArray())
+      b.fields.Changed(Text(c["key"]), Text(c["before"]), Text(c["after"]));
+    return v.writes.push_back(action());
+  }
+  if (e.kind == kLiveKind) {
+    if (b.firstLive.isEmpty()) b.firstLive = d.value("first").toObject();
+    b.lastLive = d.value("last").toObject();
+    if (e.type > 0) b.liveType = e.type;
+    return;
+  }
+  if (e.kind == kCalibrationKind) {
+    // A saved calibration changes calibration values 1..4 as a write would.
+    if (d.value("outcome").toString() == QLatin1String("saved")) {
+      const QJsonArray before = d.value("before").toArray(), after = d.value("after").toArray();
+      for (int n = 0; n < 4 && n < before.size() && n < after.size(); ++n) {
+        const std::string& field = input_.calibrationKeys[static_cast<std::size_t>(n)];
+        if (!field.empty() && before[n].toDouble() != after[n].toDouble())
+          b.fields.Changed(field, Text(before[n]), Text(after[n]));
+      }
+    }
+    return v.calibrations.push_back(CalibrationOf(e, input_));
+  }
+  if (e.kind == kLoggerReadKind || e.kind == kLoggerClearKind) return v.readouts.push_back(action());
+  if (e.kind == kClockSetKind) return v.clocks.push_back(action());
+  if (e.kind == kDisplayWriteKind) return v.displayChanges.push_back(action());
+  v.others.push_back(action());
+}
+
+std::vector<ModuleVisit> VisitCollector::Finish(const std::function<std::string(const std::string&)>& trendOf) {
+  std::vector<ModuleVisit> visits;
+  for (Building& b : building_) {
+    b.visit.configuration = std::move(b.fields.rows);
+    const ReportInput& in = input_;
+    if (in.fieldRank)
+      std::stable_sort(b.visit.configuration.begin(), b.visit.configuration.end(),
+                       [&](const FoundLeft& x, const FoundLeft& y) { return in.fieldRank(x.label) < in.fieldRank(y.label); });
+    for (FoundLeft& f : b.visit.configuration) {
+      f.changed = !Same(f.found, f.left);
+      if (in.fieldLabel)
+        if (std::string label = in.fieldLabel(f.label, b.visit.type); !label.empty()) f.label = label;
+    }
+    b.visit.live = LiveRows(b.firstLive, b.lastLive, b.liveType, in.language);
+    if (trendOf && !b.visit.identity.empty()) b.visit.trend = trendOf(b.visit.identity);
+    visits.push_back(std::move(b.visit));
+  }
+  building_.clear();
+  index_.clear();
+  return visits;
+}
+
+std::vector<ModuleVisit> VisitsOf(const std::vector<Event>& events, const ReportInput& input,
+                                  const std::function<std::string(const std::string&)>& trendOf) {
+  VisitCollector collector(input);
+  for (const Event& e : events) collector.Add(e);
+  return collector.Finish(trendOf);
+}
+
+namespace {
 
 std::string ModuleLine(const ModuleVisit& v, Language l) {
   if (v.identity.empty() && v.address == 128) return kDisplayUnit(l);
@@ -275,147 +272,93 @@ std::string ModuleLine(const ModuleVisit& v, Language l) {
                       v.firmware.empty() ? "-" : v.firmware.c_str());
 }
 
-Table FoundLeftTable(const std::vector<FoundLeft>& rows, const std::string& first, Language l) {
-  Table t{{0, 20, 500, 750}, {"", first, kFound(l), kLeft(l)}, {}};
-  for (const FoundLeft& f : rows) t.rows.push_back({f.differs() ? "*" : "", f.label, f.found, f.left});
+ReportTable FoundLeftTable(const std::vector<FoundLeft>& rows, const std::string& first, Language l) {
+  ReportTable t{{0, 20, 500, 750}, {"", first, kFound(l), kLeft(l)}, {}};
+  for (const FoundLeft& f : rows) t.rows.push_back({f.changed ? "*" : "", f.label, f.found, f.left});
   return t;
 }
 
-void CalibrationItems(std::vector<Item>& items, const Event& e, Language l) {
-  const QJsonObject& d = e.details;
-  const std::string verdict = d.value("plausible").toBool() ? kPassed(l) : kNotPlausible(l);
-  const std::string outcome = d.value("outcome").toString() == QLatin1String("saved") ? kSaved(l) : kNotSaved(l);
-  items.push_back({Item::Kind::kLine,
-                   StringPrintf(kCalibrationTitle(l), Time(e.timeMs, l).c_str(),
-                                d.value("procedure").toString().toStdString().c_str(), (verdict + ", " + outcome).c_str()),
-                   {}});
-  int n = 0;
-  for (const QJsonValue& p : d.value("points").toArray()) {
-    items.push_back({Item::Kind::kLine,
-                     StringPrintf(kPoint(l), ++n, Text(p["captured"]).c_str(), Text(p["reference"]).c_str(),
-                                  Text(p["temperature"]).c_str()),
-                     {}});
-    if (std::string figures = PointFiguresText(p.toObject(), l); !figures.empty())
-      items.push_back({Item::Kind::kLine, "    " + figures, {}});
-  }
-  Table t{{20, 500, 750}, {kValue(l), kBefore(l), kAfter(l)}, {}};
-  const QJsonArray before = d.value("before").toArray(), after = d.value("after").toArray();
-  for (int k = 1; k <= 4 && k <= before.size() && k <= after.size(); ++k) {
-    std::string label = e.type > 0 ? types::CalibrationLabel(e.type - 1, k, l) : std::string();
-    if (label.empty()) label = "K" + std::to_string(k);
-    std::string unit = e.type > 0 ? types::CalibrationUnit(e.type - 1, k) : std::string();
-    if (unit == "%%/K") unit = "%/K";
-    if (!unit.empty()) label += " (" + unit + ")";
-    t.rows.push_back({label, Text(before[k - 1]), Text(after[k - 1])});
-  }
-  items.push_back({Item::Kind::kTable, "", t});
+void Calibration(ReportPager& p, const CalibrationEntry& c, Language l) {
+  const std::string verdict =
+      std::string(c.passed ? kPassed(l) : kNotPlausible(l)) + ", " + (c.saved ? kSaved(l) : kNotSaved(l));
+  ReportTable t{{20, 500, 750}, {kValue(l), kBefore(l), kAfter(l)}, {}};
+  for (const auto& [name, before, after] : c.values) t.rows.push_back({name, before, after});
+  p.Line(StringPrintf(kCalibrationTitle(l), Time(c.timeMs, l).c_str(), c.procedure.c_str(),
+                      c.technician.empty() ? "-" : c.technician.c_str(), verdict.c_str()),
+         static_cast<int>(c.points.size()) + ReportPager::Start(t));
+  for (const std::string& point : c.points) p.Line(point);
+  p.Table(t);
 }
 
-void EventLines(std::vector<Item>& items, const char* title, const std::vector<Event>& events, Language l) {
-  if (events.empty()) return;
-  items.push_back({Item::Kind::kLine, title, {}});
-  // A kind of a newer program is named as such, without its details.
-  for (const Event& e : events)
-    items.push_back(
-        {Item::Kind::kLine, "  " + Time(e.timeMs, l) + "  " + (IsKnownKind(e.kind) ? Summary(e, l) : KindName(e.kind, l)), {}});
+void Actions(ReportPager& p, const char* title, const std::vector<Action>& actions, Language l) {
+  if (actions.empty()) return;
+  p.Line(title, 1);
+  for (const Action& a : actions)
+    p.Line("  " + Time(a.timeMs, l) + "  " + (a.technician.empty() ? "-" : a.technician) + "  " + a.text);
 }
 
-std::vector<Item> Items(const ReportInput& in, const std::vector<ModuleVisit>& visits) {
+void Emit(ReportPager& p, const ReportInput& in, const std::vector<ModuleVisit>& visits) {
   const Language l = in.language;
-  std::vector<Item> items;
-  const auto line = [&](std::string text) { items.push_back({Item::Kind::kLine, std::move(text), {}}); };
-  const auto gap = [&] { items.push_back({Item::Kind::kGap, "", {}}); };
-  line(kHeading(l));
-  gap();
-  line(StringPrintf(kSite(l), in.site.empty() ? "-" : in.site.c_str()));
-  line(StringPrintf(kTechnician(l), in.technician.empty() ? "-" : in.technician.c_str()));
-  line(StringPrintf(kMade(l), Time(in.nowMs, l).c_str()));
-  line(StringPrintf(kSpan(l), Time(in.sinceMs, l).c_str(), Time(in.untilMs, l).c_str()));
-  line(StringPrintf(kProgram(l), in.program.c_str()));
-  gap();
+  p.Line(kHeading(l));
+  p.Gap();
+  p.Line(StringPrintf(kSite(l), in.site.empty() ? "-" : in.site.c_str()));
+  p.Line(StringPrintf(kMadeBy(l), in.technician.empty() ? "-" : in.technician.c_str()));
+  p.Line(StringPrintf(kMade(l), Time(in.nowMs, l).c_str()));
+  p.Line(StringPrintf(kSpan(l), Time(in.sinceMs, l).c_str(), Time(in.untilMs, l).c_str()));
+  p.Line(StringPrintf(kProgram(l), in.program.c_str()));
+  p.Gap();
+  const ReportChain& c = in.chain;
   if (visits.empty()) {
-    line(kNoEvents(l));
-    return items;
+    p.Line(kNoEvents(l));
+    // A history emptied or cut back has no events in the span either: that is no visit
+    // without work, and the report says so.
+    if (c.problem) p.Line(*c.problem);
+    return;
   }
   for (const ModuleVisit& v : visits) {
-    gap();
-    line(ModuleLine(v, l));
-    if (!v.configuration.empty() || !v.live.empty()) {
-      line(kFoundLeft(l));
-      if (!v.configuration.empty()) items.push_back({Item::Kind::kTable, "", FoundLeftTable(v.configuration, kField(l), l)});
-      if (!v.live.empty()) items.push_back({Item::Kind::kTable, "", FoundLeftTable(v.live, kLiveTitle(l), l)});
+    p.Gap();
+    std::vector<ReportTable> tables;
+    if (!v.configuration.empty()) tables.push_back(FoundLeftTable(v.configuration, kField(l), l));
+    if (!v.live.empty()) tables.push_back(FoundLeftTable(v.live, kLiveTitle(l), l));
+    // A heading stays with the start of what it heads.
+    const int first = tables.empty() ? 0 : ReportPager::Start(tables[0]);
+    p.Line(ModuleLine(v, l), tables.empty() ? 2 : 1 + first);
+    if (!tables.empty()) {
+      p.Line(kFoundLeft(l), first);
+      for (const ReportTable& t : tables) p.Table(t);
     }
-    EventLines(items, kWrites(l), v.writes, l);
-    for (const Event& e : v.calibrations) CalibrationItems(items, e, l);
-    if (!v.trend.empty()) line(v.trend);
-    EventLines(items, kReadouts(l), v.readouts, l);
-    EventLines(items, kClocks(l), v.clocks, l);
-    EventLines(items, kDisplayChanges(l), v.displayChanges, l);
-    EventLines(items, kOthers(l), v.others, l);
+    Actions(p, kWrites(l), v.writes, l);
+    for (const CalibrationEntry& c : v.calibrations) Calibration(p, c, l);
+    if (!v.trend.empty()) p.Line(v.trend);
+    Actions(p, kReadouts(l), v.readouts, l);
+    Actions(p, kClocks(l), v.clocks, l);
+    Actions(p, kDisplayChanges(l), v.displayChanges, l);
+    Actions(p, kOthers(l), v.others, l);
   }
-  gap();
-  line(in.chainBreak ? *in.chainBreak : std::string(kIntact(l)));
-  items.push_back({Item::Kind::kSignatures, "", {}});
-  return items;
+  p.Gap();
+  const std::string covers = StringPrintf(kCovers(l), static_cast<long long>(c.firstSeq),
+                                          static_cast<long long>(c.lastSeq), static_cast<long long>(c.head.seq),
+                                          ShortHash(c.head.hash).c_str());
+  p.Line((c.problem ? *c.problem : std::string(kIntact(l))) + covers);
+  p.Signatures(kTechnicianSignature(l), kCustomerSignature(l));
+  p.Gap();
+  p.Line(StringPrintf(kHeadNote(l), static_cast<long long>(c.head.seq), c.head.hash.c_str()));
 }
 
 }  // namespace
 
-std::vector<ModuleVisit> VisitsOf(const std::vector<Event>& events, const ReportInput& input,
-                                  const std::function<std::string(const std::string&)>& trendOf) {
-  std::vector<Building> building;
-  std::map<std::string, std::size_t> index;
-  for (const Event& e : events) {
-    // The display unit has no identity of its own; modules that did not tell theirs
-    // are kept apart by their address.
-    const std::string key = e.identity.empty() ? "\x01" + std::to_string(e.address) : e.identity;
-    auto it = index.find(key);
-    if (it == index.end()) {
-      it = index.emplace(key, building.size()).first;
-      building.emplace_back();
-      building.back().visit.identity = e.identity;
-    }
-    Take(building[it->second], e);
-  }
-  std::vector<ModuleVisit> visits;
-  for (Building& b : building) {
-    b.visit.configuration = std::move(b.fields.rows);
-    if (input.fieldRank)
-      std::stable_sort(b.visit.configuration.begin(), b.visit.configuration.end(),
-                       [&](const FoundLeft& x, const FoundLeft& y) { return input.fieldRank(x.label) < input.fieldRank(y.label); });
-    if (input.fieldLabel)
-      for (FoundLeft& f : b.visit.configuration)
-        if (std::string label = input.fieldLabel(f.label, b.visit.type); !label.empty()) f.label = label;
-    b.visit.live = LiveRows(b, input.language);
-    if (trendOf && !b.visit.identity.empty()) b.visit.trend = trendOf(b.visit.identity);
-    visits.push_back(std::move(b.visit));
-  }
-  return visits;
-}
-
 bool LayoutReport(platform::PageTarget& page, const ReportInput& input, const std::vector<ModuleVisit>& visits) {
-  const Language l = input.language;
-  Pager pager(page);
-  for (const Item& item : Items(input, visits)) {
-    switch (item.kind) {
-      case Item::Kind::kLine: pager.Line(item.text); break;
-      case Item::Kind::kGap: pager.Gap(); break;
-      case Item::Kind::kTable: pager.TableOf(item.table); break;
-      case Item::Kind::kSignatures: pager.Signatures(kTechnicianSignature(l), kCustomerSignature(l)); break;
-    }
-  }
-  const auto& pages = pager.pages();
-  const int count = static_cast<int>(pages.size());
-  for (int p = 0; p < count; ++p) {
-    if (p > 0) page.NewPage();
-    for (const Placed& t : pages[p]) page.DrawText(t.x, t.y, t.text);
-    page.DrawText(pager.left(), pager.footerY(), StringPrintf(kPage(l), p + 1, count));
-  }
+  // Once to count the pages, once to draw them with their count.
+  ReportPager counting(page, input.language, 0);
+  Emit(counting, input, visits);
+  ReportPager drawing(page, input.language, counting.Finish());
+  Emit(drawing, input, visits);
+  drawing.Finish();
   return page.End();
 }
 
-std::optional<std::string> ChainBreakFor(const Verification& v, std::int64_t lastSeq, Language language) {
-  if (!v.broken || v.broken->event.seq > lastSeq) return std::nullopt;
+std::optional<std::string> ChainProblem(const Verification& v, Language language) {
+  if (v.intact()) return std::nullopt;
   return VerificationText(v, language);
 }
 

@@ -1,5 +1,7 @@
 #include "link/FlowLog.h"
 
+#include <QFileInfo>
+
 #include <charconv>
 #include <cmath>
 
@@ -20,6 +22,11 @@ double FlowNumber(float value) {
 
 QJsonValue FlowText(const std::string& windows1252) {
   return QString::fromStdString(types::FromWindows1252(windows1252));
+}
+
+QJsonValue FlowPath(const std::string& path) {
+  if (path.empty()) return QString();
+  return QFileInfo(QString::fromLocal8Bit(path.data(), static_cast<qsizetype>(path.size()))).absoluteFilePath();
 }
 
 QJsonObject FlowFields(const types::KeyValues& lines) {

@@ -44,6 +44,9 @@ class FlowLog {
 double FlowNumber(float value);
 // Texts of files and modules (Windows-1252 bytes) as the details hold them (UTF-8).
 QJsonValue FlowText(const std::string& windows1252);
+// A file the flow read or wrote, by its absolute path: a record outlives the folder the
+// program was started in.
+QJsonValue FlowPath(const std::string& path);
 // A file's KEY==value lines as one object, key by key.
 QJsonObject FlowFields(const types::KeyValues& lines);
 // Changed values as [{"key", "before", "after"}, ...], in their order.

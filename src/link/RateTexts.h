@@ -7,7 +7,8 @@
 
 namespace korvane::link {
 
-// "Modul antwortete mit 19200 Baud; zurück auf 4800 gestellt."
+// "Modul antwortete mit 19200 Baud; zurück auf 4800 gestellt."; a module found at 4800
+// (the PC was at another rate) is not said to have been set back.
 std::string RateRecoveredText(int found, Language language);
 // The line went away while a baud change had the module at rate: it may still listen
 // there, and the next action brings it back.

@@ -160,7 +160,7 @@ void LoggerReadout::RecordReadout(const ReadoutResult& result, const std::string
   d["records"] = result.records;
   d["announced"] = result.announced;
   d["out_of_step"] = result.outOfStep;
-  d["file"] = QString::fromStdString(path);
+  d["file"] = link::FlowPath(path);
   // The span the records cover, where they carry their time (the module's long records).
   std::string first, last;
   for (const LongRecord& rec : table_) {

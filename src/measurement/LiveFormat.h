@@ -11,6 +11,9 @@ namespace korvane::measurement {
 // without a name shows nothing.
 bool ShowsChannel(int typeIndex, int channel);
 
+// Text of a named field whose value the module left unanswered in the last chain.
+inline constexpr const char* kNotAnswered = "---";
+
 // Text of value field `channel` (1..5 measured values, 6 = temperature) for the given
 // measurement type: the type's channel decimals, one decimal for the temperature; ""
 // for a channel the type does not name, whatever the module sent. The 500 mS/cm

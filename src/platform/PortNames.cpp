@@ -40,6 +40,11 @@ std::string DeviceForPort(const std::string& settingsFolder, int com) {
     }
     return link;
   }
+  return DefaultDeviceForPort(com);
+}
+
+std::string DefaultDeviceForPort(int com) {
+  if (com < 1 || com > 255) return {};
   if (com <= 32) return "/dev/ttyS" + std::to_string(com - 1);
   if (com <= 64) return "/dev/ttyUSB" + std::to_string(com - 33);
   if (com <= 96) return "/dev/ttyACM" + std::to_string(com - 65);

@@ -17,6 +17,8 @@ std::string SettingsFolder();
 // "socket://host:port"), else COM1..32 -> /dev/ttyS0..31, COM33..64 -> /dev/ttyUSB0..31,
 // COM65..96 -> /dev/ttyACM0..31; empty for higher numbers.
 std::string DeviceForPort(const std::string& settingsFolder, int comNumber);
+// The device COM n has without a ports link (the fallback above); empty above COM96.
+std::string DefaultDeviceForPort(int comNumber);
 
 // Whether a device name is a line over the network.
 bool IsNetworkLineName(const std::string& device);

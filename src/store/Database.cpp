@@ -1,11 +1,16 @@
 #include "store/Database.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QUrl>
 #include <QUuid>
 #include <QVariant>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 
@@ -62,6 +67,20 @@ std::optional<std::string> PercentDecode(const std::string& s) {
     i += 2;
   }
   return out;
+}
+
+bool Writable(const QString& path) { return ::access(path.toLocal8Bit().constData(), W_OK) == 0; }
+
+// A -shm or -wal file of this user's that cannot be written (SQLite makes them with the
+// permissions of the database file, so a read of a read-only file leaves them so): every
+// writer after it would be refused.
+void MendLeftovers(const QString& path) {
+  for (const char* suffix : {"-shm", "-wal"}) {
+    const QByteArray p = (path + QLatin1String(suffix)).toLocal8Bit();
+    struct stat st {};
+    if (::stat(p.constData(), &st) == 0 && S_ISREG(st.st_mode) && st.st_uid == ::geteuid() && !(st.st_mode & S_IWUSR))
+      ::chmod(p.constData(), (st.st_mode & 07777) | S_IWUSR);
+  }
 }
 
 }  // namespace
@@ -155,6 +174,7 @@ void Database::Close() {
   }
   QSqlDatabase::removeDatabase(connection_);
   version_ = 0;
+  copy_.reset();
 }
 
 bool Database::Open(const Location& location, const std::vector<Migration>& migrations, const OpenOptions& options,
@@ -188,33 +208,22 @@ OpenFailure Database::Connect(const std::vector<Migration>& migrations, const Op
   if (!db.isValid())
     return fail(OpenFailure::kUnreachable,
                 std::string("the Qt SQL driver ") + (sqlite ? "QSQLITE" : "QPSQL") + " is not installed");
+  readOnly_ = options.readOnly;
   if (sqlite) {
-    db.setDatabaseName(QString::fromStdString(location.path));
-    db.setConnectOptions(QString("QSQLITE_BUSY_TIMEOUT=%1").arg(options.busyTimeoutMs));
+    if (const OpenFailure f = ConnectSqlite(db, options, why); f != OpenFailure::kNone) return f;
   } else {
     db.setHostName(QString::fromStdString(location.host));
     db.setPort(location.port);
     if (!location.user.empty()) db.setUserName(QString::fromStdString(location.user));
     db.setDatabaseName(QString::fromStdString(location.database));
     db.setConnectOptions("connect_timeout=5");
+    if (!db.open()) return fail(OpenFailure::kUnreachable, Text(db.lastError()));
+    QSqlQuery q(db);
+    // The server's notices (a table that exists already, ...) are not the user's business.
+    if (!Exec(q, "SET client_min_messages = warning", why)) return OpenFailure::kFailed;
+    if (options.readOnly && !Exec(q, "SET default_transaction_read_only = on", why)) return OpenFailure::kFailed;
   }
-  if (!db.open())
-    return fail(sqlite ? Classify(db.lastError(), location.backend) : OpenFailure::kUnreachable, Text(db.lastError()));
 
-  QSqlQuery q(db);
-  if (sqlite) {
-    // Set before the first read, so the lock is taken with it and no shared memory is used.
-    if (options.exclusive && !Exec(q, "PRAGMA locking_mode=EXCLUSIVE", why)) return OpenFailure::kFailed;
-    // The first statement is the first read of the file: a file that is no database
-    // fails here.
-    if (!Exec(q, "PRAGMA journal_mode=WAL", why)) return Classify(lastError_, location.backend);
-    q.next();
-    if (q.value(0).toString().compare("wal", Qt::CaseInsensitive) != 0)
-      return fail(OpenFailure::kFailed,
-                  "cannot use write-ahead logging (journal mode " + q.value(0).toString().toStdString() + ")");
-    if (!Exec(q, options.syncEveryCommit ? "PRAGMA synchronous=FULL" : "PRAGMA synchronous=NORMAL", why))
-      return OpenFailure::kFailed;
-  }
   int version = 0;
   if (!ReadVersion(&version, why)) return Classify(lastError_, location.backend);
   int newest = 0;
@@ -223,7 +232,68 @@ OpenFailure Database::Connect(const std::vector<Migration>& migrations, const Op
     return fail(OpenFailure::kNewerSchema, "written by a newer program (schema " + std::to_string(version) +
                                                ", this program knows up to " + std::to_string(newest) + ")");
   version_ = version;
+  if (options.readOnly || !options.upgrade) return OpenFailure::kNone;
   if (!Migrate(migrations, why)) return Classify(lastError_, location.backend);
+  return OpenFailure::kNone;
+}
+
+OpenFailure Database::ConnectSqlite(QSqlDatabase& db, const OpenOptions& options, std::string* why) {
+  const QString path = QString::fromStdString(location_.path);
+  const QFileInfo file(path);
+  QStringList connect{QString("QSQLITE_BUSY_TIMEOUT=%1").arg(options.busyTimeoutMs)};
+  QString name = path;
+  if (options.readOnly) {
+    if (!file.exists()) {
+      *why = "does not exist";
+      return OpenFailure::kUnreachable;
+    }
+    connect << "QSQLITE_OPEN_READONLY";
+    // SQLite writes its -shm (and a -wal) beside the file even to read it; where it cannot
+    // (read-only media, another user's file) they would be refused or left unusable.
+    if (!Writable(path) || !Writable(file.absolutePath())) {
+      if (QFileInfo(path + "-wal").size() > 0) {
+        // A write-ahead log holds commits the file does not yet have: read from a copy.
+        copy_ = std::make_unique<QTemporaryDir>();
+        name = copy_->filePath("history");
+        if (!copy_->isValid() || !QFile::copy(path, name) || !QFile::copy(path + "-wal", name + "-wal")) {
+          *why = "cannot be copied to read its write-ahead log";
+          return OpenFailure::kUnreachable;
+        }
+        QFile::setPermissions(name, QFile::ReadOwner | QFile::WriteOwner);
+        QFile::setPermissions(name + "-wal", QFile::ReadOwner | QFile::WriteOwner);
+      } else {
+        connect << "QSQLITE_OPEN_URI";
+        name = "file:" + QString::fromLatin1(QUrl::toPercentEncoding(file.absoluteFilePath(), "/")) + "?immutable=1";
+      }
+    }
+  } else {
+    if (file.exists() && !Writable(path)) {
+      *why = "is read-only";
+      return OpenFailure::kUnreachable;
+    }
+    MendLeftovers(path);
+  }
+  db.setDatabaseName(name);
+  db.setConnectOptions(connect.join(';'));
+  if (!db.open()) {
+    *why = Text(db.lastError());
+    return Classify(db.lastError(), Location::Backend::kSqlite);
+  }
+  // A read changes nothing: the journal mode stays as the writers left it.
+  if (options.readOnly) return OpenFailure::kNone;
+  QSqlQuery q(db);
+  // Set before the first read, so the lock is taken with it and no shared memory is used.
+  if (options.exclusive && !Exec(q, "PRAGMA locking_mode=EXCLUSIVE", why)) return OpenFailure::kFailed;
+  // The first statement is the first read of the file: a file that is no database
+  // fails here.
+  if (!Exec(q, "PRAGMA journal_mode=WAL", why)) return Classify(lastError_, Location::Backend::kSqlite);
+  q.next();
+  if (q.value(0).toString().compare("wal", Qt::CaseInsensitive) != 0) {
+    *why = "cannot use write-ahead logging (journal mode " + q.value(0).toString().toStdString() + ")";
+    return OpenFailure::kFailed;
+  }
+  if (!Exec(q, options.syncEveryCommit ? "PRAGMA synchronous=FULL" : "PRAGMA synchronous=NORMAL", why))
+    return OpenFailure::kFailed;
   return OpenFailure::kNone;
 }
 
@@ -234,7 +304,16 @@ bool Database::ReadVersion(int* version, std::string* error) {
     *version = q.value(0).toInt();
     return true;
   }
-  if (!Exec(q, "CREATE TABLE IF NOT EXISTS korvane_schema (version integer NOT NULL)", error)) return false;
+  // Asked first: a role that may only read cannot create it, and creating what exists
+  // makes the server talk.
+  if (!Exec(q, "SELECT to_regclass('korvane_schema') IS NOT NULL", error) || !q.next()) return false;
+  if (!q.value(0).toBool()) {
+    if (readOnly_) {
+      *version = 0;
+      return true;
+    }
+    if (!Exec(q, "CREATE TABLE korvane_schema (version integer NOT NULL)", error)) return false;
+  }
   if (!Exec(q, "SELECT coalesce(max(version), 0) FROM korvane_schema", error) || !q.next()) return false;
   *version = q.value(0).toInt();
   return true;

@@ -7,11 +7,13 @@
 #include <QSqlError>
 #include <QString>
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
 class QSqlQuery;
+class QTemporaryDir;
 
 namespace korvane::store {
 
@@ -62,6 +64,14 @@ struct OpenOptions {
   // (locking_mode=EXCLUSIVE, no shared-memory file); another program's Open then fails
   // as kLocked once busyTimeoutMs has passed.
   bool exclusive = false;
+  // Reads only: nothing is created, migrated or written. SQLite opens the file read-only
+  // and, where it cannot be written (read-only media, another user's file), as immutable
+  // so that no -shm or -wal file is left behind; a left-over write-ahead log is then read
+  // from a private copy. PostgreSQL needs only SELECT.
+  bool readOnly = false;
+  // Runs the migrations the store lacks; false opens it on the schema it has (a role that
+  // may append but not change the schema).
+  bool upgrade = true;
 };
 
 // The kind of failure a statement's error means, for callers running their own
@@ -89,6 +99,8 @@ class Database {
   Location::Backend backend() const { return location_.backend; }
   // The schema version the store has now.
   int schemaVersion() const { return version_; }
+  // Of the last statement of Open that failed.
+  const QSqlError& lastError() const { return lastError_; }
 
   // SQLite's own check of the file ("ok" when sound); the first problems otherwise.
   std::string IntegrityCheck(bool quick = true);
@@ -99,9 +111,13 @@ class Database {
   bool ReadVersion(int* version, std::string* error);
   bool Migrate(const std::vector<Migration>& migrations, std::string* error);
 
+  OpenFailure ConnectSqlite(QSqlDatabase& db, const OpenOptions& options, std::string* why);
+
   QString connection_;
   Location location_;
+  std::unique_ptr<QTemporaryDir> copy_;  // a read-only file's private copy, while it is open
   int version_ = 0;
+  bool readOnly_ = false;
   QSqlError lastError_;  // of the last statement that failed
 };
 

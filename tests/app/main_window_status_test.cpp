@@ -101,6 +101,22 @@ TEST_F(StatusFixture, AModuleLeftAtTheFastRateIsFoundAndSetBack) {
   }
 }
 
+// The settings kept 19200 from a readout cut off, the module started again at 4800: the
+// program goes back to 4800 and says it found the module there, not that it set it back.
+TEST_F(StatusFixture, ASettingLeftAtTheFastRateFindsTheModuleAt4800) {
+  sim.FollowLineRate();
+  WriteSettings("[RS232]\n\rPORT=0\n\rBAUD=19200\n\r[SETUP]\n\rINTERVALL=00:01:00\n\rSPRACHE=0\n\rPARAMETRIEREN=0\n\r");
+  Make();
+  Start();
+  ASSERT_TRUE(dlg->controller().running());
+  EXPECT_EQ(Text("statusInfo").toStdString(), "Modul antwortete mit 4800 Baud; die Schnittstelle läuft wieder mit 4800 Baud.");
+  EXPECT_TRUE(amp->systemCommands().empty());
+  dlg->button("start")->click();
+  ASSERT_TRUE(WaitUntil([&] { return !dlg->controller().link().lineHeld(); }));
+  ASSERT_TRUE(dlg->controller().Exit());
+  EXPECT_NE(ReadSettings().find("BAUD=4800\n\r"), std::string::npos);
+}
+
 // The bottom line names the port, where it leads, the rate, the module the start met
 // and, from the history, its calibration due.
 TEST_F(StatusFixture, BottomLineTellsPortRateModuleAndCalibrationDue) {
@@ -130,6 +146,18 @@ TEST_F(StatusFixture, BottomLineTellsPortRateModuleAndCalibrationDue) {
   // Another port: the module met on the first is not its.
   dlg->controller().ApplySetup(2, Language::kEnglish);
   EXPECT_EQ(Text("lineStatus"), "COM2 → /dev/null    4800 baud");
+}
+
+// A module the history meets with this measurement is known once its events are
+// written: never calibrated, it is due when the measurement ends.
+TEST_F(StatusFixture, AModuleFirstMetByAMeasurementIsDueOnceItEnds) {
+  Make(20ms);
+  Start();
+  ASSERT_TRUE(dlg->controller().running());
+  ASSERT_TRUE(WaitUntil([&] { return !Text("value1").isEmpty(); }));
+  dlg->button("start")->click();
+  ASSERT_TRUE(WaitUntil([&] { return Text("lineStatus").contains("Kalibrierung fällig (keine in der Historie)"); }))
+      << Text("lineStatus").toStdString();
 }
 
 // While a flow holds the line the address cannot move; the measurement's events name

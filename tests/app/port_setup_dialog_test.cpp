@@ -208,6 +208,17 @@ TEST_F(SetupDialog, NetworkBoxFollowsTheTypedNumber) {
   EXPECT_EQ(dlg_.deviceLabel()->text(), "rfc2217://box.local:4001");
 }
 
+// The box turned off for a number on the network: the label names the device OK leads
+// the number to, not the line OK removes.
+TEST_F(SetupDialog, BoxTurnedOffNamesTheDeviceOkLeadsTo) {
+  ASSERT_TRUE(platform::MapPortToNetwork(folder_, 5, "rfc2217://10.0.0.7:4001", Language::kGerman).empty());
+  dlg_.setComNumber(5);
+  dlg_.networkBox()->setChecked(false);
+  EXPECT_EQ(dlg_.deviceLabel()->text(), "/dev/ttyS4");
+  dlg_.networkBox()->setChecked(true);
+  EXPECT_EQ(dlg_.deviceLabel()->text(), "rfc2217://10.0.0.7:4001");
+}
+
 TEST_F(SetupDialog, RateFieldOffersTheLineRatesAndKeepsAnotherAsItStands) {
   EXPECT_EQ(dlg_.rateBox()->count(), 3);
   for (int baud : {19200, 38400, 4800}) {

@@ -1,7 +1,8 @@
 // The bus poll engine against three simulated modules on one in-process line: the
 // modules in list order, each chain whole before the next. Each row scripts what happens to the bus before a cycle and lists, per cycle, what each
-// module's sample said: L live, T live after its type changed, M missing after it was
-// asked, m missing without being asked (backed off).
+// module's sample said: L live, P live with a value it left unanswered ("---"), T live
+// after its type changed, M missing after it was asked, m missing without being asked
+// (backed off).
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -61,6 +62,9 @@ TEST(BusPoll, CyclesMissesBackOffReturnSwapAndLoss) {
          }
        },
        {"LLL", "LML", "LTL", "LLL"}, ""},
+      {"value 2 unanswered by each module in one cycle",
+       [](Env& e, int n) { if (n == 2) e.sim.bus.FaultWhen(link::kValues, 2, sim::Fault::kNoReply, 3); },
+       {"LLL", "PPP", "LLL"}, ""},
       {"line lost", [](Env& e, int n) { if (n == 2) e.sim.bus.SetFault(sim::Fault::kHangUp); }, {"LLL", ""},
        "simulated line hung up"},
   };
@@ -88,7 +92,8 @@ TEST(BusPoll, CyclesMissesBackOffReturnSwapAndLoss) {
         ASSERT_GE(chain.size(), 6u);
         EXPECT_EQ(std::vector<int>(chain.end() - 6, chain.end()), (std::vector<int>{1, 2, 5, 4, 3, 6}));
       }
-      seen.back() += s.state == ModuleState::kLive ? (s.previousType ? 'T' : 'L') : (asked ? 'M' : 'm');
+      const bool partial = s.channels[1].text == "---" && !s.channels[1].value;
+      seen.back() += s.state == ModuleState::kLive ? (s.previousType ? 'T' : partial ? 'P' : 'L') : (asked ? 'M' : 'm');
       samples.push_back(s);
     });
     QObject::connect(&poll, &BusPoll::cycleEnded, [&](int n) {

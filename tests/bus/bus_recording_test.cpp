@@ -60,5 +60,17 @@ TEST(BusRecording, OneLinePerLiveModuleWithItsAddressFirst) {
   EXPECT_EQ(lines.linesWritten(), 5);
 }
 
+// A value the module left unanswered is no number in the file: its cell stays empty.
+TEST(BusRecording, AValueLeftUnansweredLeavesItsCellEmpty) {
+  BusSample s;
+  s.address = 3;
+  s.type = 1;
+  for (auto& c : s.channels) c.value = 0.0;
+  s.channels[0].value = 7.023;
+  s.channels[1].value.reset();
+  s.channels[5].value = 21.43;
+  EXPECT_EQ(BusRecordingLine(FixedTime(), s), "3\t07.03.2014\t09:05\t7,02\t\t0\t0\t0\t21,4\r\n");
+}
+
 }  // namespace
 }  // namespace korvane::bus

@@ -6,6 +6,9 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
 #include <QString>
 #include <QStringList>
 
@@ -62,6 +65,23 @@ class LocalPostgres {
   std::string Url(const std::string& user = "korvane", const std::string& database = "postgres") const {
     return "postgresql://" + user + "@" + QString(folder_ + "/socket").replace("/", "%2F").toStdString() + ":5432/" +
            database;
+  }
+
+  // One statement as role in database, behind the program's back; false with the server's words.
+  bool Sql(const QString& database, const QString& statement, std::string* error = nullptr,
+           const QString& role = "korvane") const {
+    bool ok = false;
+    {
+      QSqlDatabase db = QSqlDatabase::addDatabase("QPSQL", "korvane-test-sql");
+      db.setHostName(folder_ + "/socket");
+      db.setUserName(role);
+      db.setDatabaseName(database);
+      QSqlQuery q(db);
+      ok = db.open() && q.exec(statement);
+      if (error) *error = (db.lastError().isValid() ? db.lastError() : q.lastError()).text().toStdString();
+    }
+    QSqlDatabase::removeDatabase("korvane-test-sql");
+    return ok;
   }
 
  private:

@@ -18,6 +18,7 @@
 #include "app/MainController.h"
 #include "app/OwnSettings.h"
 #include "app/HistorySettings.h"
+#include "app/HistoryWitness.h"
 #include "configuration/ConfigDiff.h"
 #include "history/HistoryLocation.h"
 #include "history/widgets/HistoryWindow.h"
@@ -114,12 +115,16 @@ MainWindow::MainWindow(Options options, QWidget* parent) : QDialog(parent) {
                             return LoadOwnSettings(folder).Get(std::string(kFolderKeyPrefix) + kind).value_or("");
                           },
                           [folder](const std::string& kind, const std::string& chosen) {
-                            OwnSettings own = LoadOwnSettings(folder);
                             if (chosen.find_first_of("\r\n") != std::string::npos) return;  // no line of its own
-                            if (own.Get(std::string(kFolderKeyPrefix) + kind) == chosen) return;
-                            own.Set(std::string(kFolderKeyPrefix) + kind, chosen);
                             std::string ignored;  // a folder not kept costs only the next dialog's start
-                            SaveOwnSettings(folder, own, &ignored, Language::kGerman);
+                            UpdateOwnSettings(
+                                folder,
+                                [&](OwnSettings& own) {
+                                  if (own.Get(std::string(kFolderKeyPrefix) + kind) == chosen) return false;
+                                  own.Set(std::string(kFolderKeyPrefix) + kind, chosen);
+                                  return true;
+                                },
+                                &ignored, Language::kGerman);
                           }});
     qtUi_ = own.get();
     ownUi_ = std::move(own);
@@ -159,6 +164,7 @@ MainWindow::MainWindow(Options options, QWidget* parent) : QDialog(parent) {
 
   c->Initialize();
   settingsFolder_ = folder;
+  witness_ = std::make_shared<OwnSettingsWitness>(folder);
   history::HistoryChoice history;
   if (history::ParseHistoryOption(options.history, &history, nullptr) && history.location) {
     history::Recorder::Options o;
@@ -167,6 +173,7 @@ MainWindow::MainWindow(Options options, QWidget* parent) : QDialog(parent) {
     o.technician = TechnicianOf(LoadOwnSettings(folder));
     o.host = history::HostName();
     o.program = std::string("korvane ") + KORVANE_VERSION;
+    o.witness = witness_;
     c->UseHistory(std::make_unique<history::Recorder>(std::move(o)));
   }
   RefreshState();
@@ -175,16 +182,26 @@ MainWindow::MainWindow(Options options, QWidget* parent) : QDialog(parent) {
 }
 
 void MainWindow::SetTechnician(const std::string& typed) {
-  OwnSettings own = LoadOwnSettings(settingsFolder_);
   const std::optional<std::string> name = TechnicianName(typed);
-  // Blank (or a name that is no line): the account's name again.
-  if (name)
-    own.Set(kTechnicianKey, *name);
-  else
-    own.values.erase(kTechnicianKey);
-  if (own.Get(kTechnicianKey) != LoadOwnSettings(settingsFolder_).Get(kTechnicianKey)) {
-    std::string error;
-    if (!SaveOwnSettings(settingsFolder_, own, &error, controller_->language())) ui_->Message(error);
+  OwnSettings own;
+  std::string error;
+  // Only this line changes: what another program (or the history's thread) wrote meanwhile stays.
+  const bool kept = UpdateOwnSettings(
+      settingsFolder_,
+      [&](OwnSettings& s) {
+        const std::optional<std::string> before = s.Get(kTechnicianKey);
+        // Blank (or a name that is no line): the account's name again.
+        if (name)
+          s.Set(kTechnicianKey, *name);
+        else
+          s.values.erase(kTechnicianKey);
+        own = s;
+        return s.Get(kTechnicianKey) != before;
+      },
+      &error, controller_->language());
+  if (!kept) {
+    ui_->Message(error);
+    if (name) own.Set(kTechnicianKey, *name);
   }
   const std::string technician = TechnicianOf(own);
   if (history::Recorder* r = controller_->history()) r->setTechnician(technician);
@@ -551,17 +568,21 @@ history::HistoryWindow* MainWindow::ShowHistory(const std::string& identity) {
     o.ui = ui_;
     o.intervals = IntervalsFrom(own);
     o.saveIntervals = [this](const history::CalibrationIntervals& intervals) {
-      OwnSettings kept = LoadOwnSettings(settingsFolder_);
-      KeepIntervals(kept, intervals);
       std::string error;
-      if (!SaveOwnSettings(settingsFolder_, kept, &error, controller_->language())) ui_->Message(error);
+      const auto keep = [&](OwnSettings& kept) {
+        KeepIntervals(kept, intervals);
+        return true;
+      };
+      if (!UpdateOwnSettings(settingsFolder_, keep, &error, controller_->language())) ui_->Message(error);
     };
     o.site = own.Get(kSiteKey).value_or("");
     o.saveSite = [this](const std::string& site) {
-      OwnSettings kept = LoadOwnSettings(settingsFolder_);
-      kept.Set(kSiteKey, site);
       std::string error;
-      if (!SaveOwnSettings(settingsFolder_, kept, &error, controller_->language())) ui_->Message(error);
+      const auto keep = [&](OwnSettings& kept) {
+        kept.Set(kSiteKey, site);
+        return true;
+      };
+      if (!UpdateOwnSettings(settingsFolder_, keep, &error, controller_->language())) ui_->Message(error);
     };
     o.technician = TechnicianOf(own);
     o.saveTechnician = [this](const std::string& name) { SetTechnician(name); };
@@ -570,6 +591,8 @@ history::HistoryWindow* MainWindow::ShowHistory(const std::string& identity) {
       return configuration::KeyLabel(key, type - 1, controller_->language());
     };
     o.fieldRank = &configuration::KeyRank;
+    o.calibrationKeys = configuration::CalibrationKeys();
+    o.witness = witness_;
     historyWindow_ = new history::HistoryWindow(std::move(o), controller_->language(), this);
   } else {
     historyWindow_->Reload();

@@ -40,6 +40,7 @@ class TrendPanel;
 }
 namespace korvane::history {
 class HistoryWindow;
+class WitnessBook;
 }
 
 namespace korvane::measurement {
@@ -168,6 +169,7 @@ class MainWindow : public QDialog {
   measurement::IntervalPicker* intervals_ = nullptr;
   platform::Clock clock_;
   std::string settingsFolder_;
+  std::shared_ptr<history::WitnessBook> witness_;  // the heads of the histories this program saw
   QAction* traceAction_ = nullptr;
   trend::TrendPanel* trendPanel_ = nullptr;
   trace::TraceWindow* traceWindow_ = nullptr;

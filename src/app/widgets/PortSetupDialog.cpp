@@ -243,9 +243,11 @@ void PortSetupDialog::UpdateDeviceLabel() {
     return;
   }
   const std::string line = networkLine();
-  const std::string device = !line.empty() && !host_->text().trimmed().isEmpty()
-                                 ? line
-                                 : platform::DeviceForPort(settingsFolder_, com);
+  std::string device = platform::DeviceForPort(settingsFolder_, com);
+  if (!line.empty() && !host_->text().trimmed().isEmpty())
+    device = line;
+  else if (!network_->isChecked() && platform::IsNetworkLineName(device))
+    device = platform::DefaultDeviceForPort(com);  // OK removes the line: the number's own device
   deviceLabel_->setText(device.empty() ? QStringLiteral("-") : QString::fromStdString(device));
 }
 

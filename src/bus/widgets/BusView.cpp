@@ -219,14 +219,17 @@ void BusView::OnSample(const BusSample& sample) {
   for (std::size_t c = 0; c < sample.channels.size(); ++c) {
     const ChannelSample& ch = sample.channels[c];
     const int column = kFirstValueColumn + static_cast<int>(c);
-    // A missing module keeps its last values, greyed, as the main window's stale fields.
+    // A missing module keeps its last values, greyed, as the main window's stale fields;
+    // a value the module left unanswered shows "---", greyed, as there.
+    const bool unanswered = live && !ch.value && !ch.text.empty();
     if (live) {
       const std::string unit = c == 5 ? std::string("°C") : ch.unit;
-      row->setText(column, U(unit.empty() ? ch.text : ch.text + " " + unit));
+      row->setText(column, U(unit.empty() || unanswered ? ch.text : ch.text + " " + unit));
       row->setTextAlignment(column, Qt::AlignRight | Qt::AlignVCenter);
     }
     row->setToolTip(column, U(ch.name));
-    row->setForeground(column, palette().brush(live ? QPalette::Active : QPalette::Disabled, QPalette::Text));
+    row->setForeground(column,
+                       palette().brush(live && !unanswered ? QPalette::Active : QPalette::Disabled, QPalette::Text));
   }
   row->setText(kCalibrationColumn, U(sample.calibration).trimmed());
   ShowState(row, sample);

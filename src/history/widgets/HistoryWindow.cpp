@@ -286,18 +286,37 @@ void HistoryWindow::setLanguage(Language language) {
 
 void HistoryWindow::Reload() {
   openProblem_.clear();
+  std::string warning;
   if (options_.location.path.empty() && options_.location.backend == store::Location::Backend::kSqlite) {
     openProblem_ = kNoHistory(language_);
   } else if (options_.location.backend == store::Location::Backend::kSqlite &&
              !QFileInfo::exists(ToQ(options_.location.path))) {
-    // A history never written has no modules yet; looking does not make one.
+    // A history never written has no modules yet; looking does not make one. One this
+    // program saw is gone (and what the window had open of it is no longer shown).
+    store_.Close();
+    if (options_.witness)
+      if (const std::optional<SeenHead> seen = options_.witness->Remembered(WitnessKey(options_.location)))
+        warning = RollbackText({*seen, std::nullopt, options_.witness->Where()}, language_);
   } else if (!store_.isOpen()) {
     std::string why;
-    if (!store_.Open(options_.location, {}, &why, nullptr))
+    store::OpenOptions read;
+    read.readOnly = true;
+    if (!store_.Open(options_.location, read, &why, nullptr))
       openProblem_ = platform::StringPrintf(kCannotOpen(language_), why.c_str());
   }
-  problem_->setText(ToQ(openProblem_));
-  problem_->setVisible(!openProblem_.empty());
+  // A history that lost the head this program saw is shown, and said to be so.
+  if (store_.isOpen() && options_.witness) {
+    std::optional<Rollback> rollback;
+    std::string why;
+    Head head;
+    if (CheckWitness(store_, *options_.witness, &rollback, &why) && rollback)
+      warning = RollbackText(*rollback, language_);
+    else if (!rollback && store_.ReadHead(&head, &why) && head.seq > 0)
+      options_.witness->Remember(WitnessKey(options_.location), {head, Now(), options_.program}, &why);
+  }
+  const std::string shown = openProblem_.empty() ? warning : openProblem_;
+  problem_->setText(ToQ(shown));
+  problem_->setVisible(!shown.empty());
   export_->setEnabled(openProblem_.empty());
   report_->setEnabled(openProblem_.empty());
   FillModules();
@@ -464,7 +483,7 @@ void HistoryWindow::OnExport() {
 }
 
 void HistoryWindow::OnReport() {
-  if (!options_.ui || !store_.isOpen()) return;
+  if (!options_.ui) return;
   const std::int64_t now = Now();
   const QDate today = QDateTime::fromMSecsSinceEpoch(now).date();
   const QString name = QStringLiteral("%1-%2.pdf")
@@ -483,12 +502,16 @@ void HistoryWindow::OnReport() {
   in.nowMs = now;
   in.fieldLabel = options_.fieldLabel;
   in.fieldRank = options_.fieldRank;
+  in.calibrationKeys = options_.calibrationKeys;
+  request.witness = options_.witness;
+  request.location = options_.location;
   // The span the window shows; "everything" is today's visit, as on the command line.
   const ViewFilter f = Filter();
   in.sinceMs = f.sinceMs ? *f.sinceMs : QDateTime(today, QTime(0, 0)).toMSecsSinceEpoch();
   in.untilMs = now + 1;
   std::string error;
-  if (!WriteReportFile(*path, &store_, request, &error)) {
+  // Without a store (a history not written yet, or gone) the report says so.
+  if (!WriteReportFile(*path, store_.isOpen() ? &store_ : nullptr, request, &error)) {
     options_.ui->Message(platform::StringPrintf(kNotWritten(language_), error.c_str()));
     return;
   }

@@ -6,14 +6,17 @@
 // the program depends on it.
 #include <QDialog>
 
+#include <array>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "history/HistoryStore.h"
 #include "history/HistoryView.h"
+#include "history/Witness.h"
 #include "platform/Language.h"
 #include "store/Database.h"
 
@@ -49,6 +52,8 @@ class HistoryWindow : public QDialog {
     std::function<void(const std::string&)> saveTechnician;
     std::function<std::string(const std::string& key, int type)> fieldLabel;
     std::function<int(const std::string& key)> fieldRank;  // the report's order of fields
+    std::array<std::string, 4> calibrationKeys;            // the setup-file keys of calibration values 1..4
+    std::shared_ptr<WitnessBook> witness;                   // the heads this program saw
   };
   HistoryWindow(Options options, Language language, QWidget* parent = nullptr);
   ~HistoryWindow() override;
