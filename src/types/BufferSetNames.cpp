@@ -7,12 +7,12 @@
 namespace korvane::types {
 namespace {
 
-struct Named {
+struct NamedSet {
   const char* key;
   platform::TextPair name;
 };
 
-constexpr Named kNames[] = {
+constexpr NamedSet kSetNames[] = {
     {kDin19266Set, {"DIN 19266 / NIST", "DIN 19266 / NIST"}},
     {kTechnicalSet, {"Technisch 4.01 / 7.00 / 10.01 (9.21)", "Technical 4.01 / 7.00 / 10.01 (9.21)"}},
     {kDin19267Set, {"DIN 19267 (technisch)", "DIN 19267 (technical)"}},
@@ -32,7 +32,7 @@ bool IsBufferSetKey(const std::string& key) {
 }
 
 std::string BufferSetName(const std::string& key, Language language) {
-  for (const Named& n : kNames)
+  for (const NamedSet& n : kSetNames)
     if (key == n.key) return n.name(language);
   return key;
 }

@@ -94,7 +94,9 @@ TEST(StabilityTest, PollsThatComeLateKeepTheWindowCovered) {
       for (int i = 0; i < 60; ++i) {
         w.Add(period * i, 7.0);
         const StabilityFigures f = w.Judge({0.5, 0.3, window, LimitKind::kAbsolute});
-        if (covered > 0) EXPECT_TRUE(f.stable) << "poll " << i;
+        if (covered > 0) {
+          EXPECT_TRUE(f.stable) << "poll " << i;
+        }
         if (f.covered) ++covered;
       }
       EXPECT_GT(covered, 0);
