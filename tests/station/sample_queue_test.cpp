@@ -495,6 +495,41 @@ TEST(SampleQueue, DamageCostsOnlyTheDamagedSamplesAndIsCounted) {
   }
 }
 
+TEST(SampleQueue, DamageFoundOnceEverythingWasSentCostsNothing) {
+  // The freed pages still hold the acknowledged rows: a rebuild must not take them for
+  // unsent ones whose number nothing tells.
+  QTemporaryDir dir;
+  const QString folder = dir.filePath("q");
+  QueueLimits limits;
+  limits.reserveBytes = 0;
+  {
+    StationLog quiet(nullptr);
+    SampleQueue q(quiet);
+    std::string error;
+    ASSERT_TRUE(q.Open(folder.toStdString(), limits, &error)) << error;
+    Append(q, 0, 400);
+    ASSERT_TRUE(q.Sync());
+  }
+  Flip(folder + "/queue.db", 39, 0x01);  // the count of free pages
+  std::vector<std::string> logged;
+  StationLog log([&](LogLevel, const std::string& text) { logged.push_back(text); }, LogLevel::kDebug);
+  SampleQueue q(log);
+  std::string error;
+  ASSERT_TRUE(q.Open(folder.toStdString(), limits, &error)) << error;
+  std::int64_t last = 0;
+  while (auto s = q.Next()) last = s->seq;
+  q.Release(last + 1);  // every sample acknowledged
+  q.Sync();
+  Append(q, 400, 410);
+  q.Sync();
+  std::string all;
+  for (const auto& text : logged) all += text + "\n";
+  EXPECT_NE(all.find("is damaged"), std::string::npos) << all;  // the damage was met
+  EXPECT_EQ(all.find("cannot be told"), std::string::npos) << all;
+  EXPECT_EQ(LoggedLoss(logged), 0u) << all;
+  EXPECT_EQ(ReadAll(q), Range(400, 410)) << all;
+}
+
 TEST(SampleQueue, ASecondStationOnTheSameFolderIsRefused) {
   QTemporaryDir dir;
   StationLog log(nullptr);

@@ -106,6 +106,9 @@ class SampleQueue {
     std::int64_t end = 0;      // rows at or beyond it are not read
     std::int64_t counted = 0;  // missing rows below it are counted as lost
     std::int64_t rows = -1;    // the rows in [from, counted) when known
+    // False when nothing tells where the queue was (no mark): the rows found tell it.
+    // A bounded span may be empty, when every row had been acknowledged.
+    bool bounded = true;
   };
 
   bool OpenDatabase(Opening opening, std::string* error);
