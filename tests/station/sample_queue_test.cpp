@@ -154,6 +154,27 @@ TEST(SampleQueue, KeepsTheUnacknowledgedInOrderThroughStopsKillsDamageAndAFullDi
        [](SampleQueue& q) { Append(q, 0, 10); }, false,
        [](const QString& folder) { Overwrite(folder + "/queue.db", 0, QByteArray(4096, 'x')); }, Range(0, 10), 0,
        "10 were read from its pages and are sent, 0 are lost"},
+      {"the mark of another queue beside the file: not taken at its word", roomy,
+       [](SampleQueue& q) {
+         Append(q, 0, 10);
+         q.Sync();
+       },
+       false,
+       [](const QString& folder) {
+         {
+           StationLog quiet(nullptr);
+           SampleQueue other(quiet);
+           std::string error;
+           QueueLimits small;
+           small.reserveBytes = 0;
+           ASSERT_TRUE(other.Open((folder + "-other").toStdString(), small, &error)) << error;
+           Append(other, 0, 50);
+           other.Sync();
+         }
+         QFile::remove(folder + "/queue.mark");
+         ASSERT_TRUE(QFile::copy(folder + "-other/queue.mark", folder + "/queue.mark"));
+       },
+       Range(0, 10), 0, "queue.mark belongs to another queue file than queue.db and is not used"},
       {"an earlier version's queue is sent first, then its files go", roomy, nullptr, false,
        [](const QString& folder) {
          QDir(folder).removeRecursively();
@@ -538,6 +559,8 @@ TEST(SampleQueue, ASecondStationOnTheSameFolderIsRefused) {
   QueueLimits limits;
   limits.reserveBytes = 0;
   ASSERT_TRUE(a.Open(dir.path().toStdString(), limits, &error)) << error;
+  Append(a, 0, 10);
+  ASSERT_TRUE(a.Sync());  // the first holds the files, also after writing
   EXPECT_FALSE(b.Open(dir.path().toStdString(), limits, &error));
   EXPECT_NE(error.find("in use by another station"), std::string::npos) << error;
 }

@@ -125,6 +125,8 @@ class SampleQueue {
   // The mark after a commit; synced to disk when sync (a power cut may leave it behind
   // otherwise, a kill -9 does not).
   void Committed(bool sync = true);
+  // Gives the file its own number, and the mark the same (QueueMark.h).
+  void StampFile();
   // now: whether due or not.
   void CheckpointIfDue(bool now = false);
   std::int64_t BatchLimit() const;
@@ -158,6 +160,7 @@ class SampleQueue {
   store::Database db_;
   QueueMark mark_;
   bool markWorks_ = false;
+  bool stamped_ = false;  // the mark holds the open file's number
   bool refused_ = false;        // the last write or open failed
   bool reserveShort_ = false;   // the disk has no room to make the whole reserve
   bool reserveInUse_ = false;   // samples went into the reserve
