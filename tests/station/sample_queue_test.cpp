@@ -154,6 +154,14 @@ TEST(SampleQueue, KeepsTheUnacknowledgedInOrderThroughStopsKillsDamageAndAFullDi
        [](SampleQueue& q) { Append(q, 0, 10); }, false,
        [](const QString& folder) { Overwrite(folder + "/queue.db", 0, QByteArray(4096, 'x')); }, Range(0, 10), 0,
        "10 were read from its pages and are sent, 0 are lost"},
+      {"kill -9 and the mark gone: what the kill cost cannot be told, and the log says so", roomy,
+       [](SampleQueue& q) {
+         Append(q, 0, 50);
+         q.Sync();
+         Append(q, 50, 53);
+       },
+       true, [](const QString& folder) { QFile::remove(folder + "/queue.mark"); }, Range(0, 50), 0,
+       "queue.mark is missing or damaged beside an existing queue.db"},
       {"the mark of another queue beside the file: not taken at its word", roomy,
        [](SampleQueue& q) {
          Append(q, 0, 10);

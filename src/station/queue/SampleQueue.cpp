@@ -90,6 +90,9 @@ bool SampleQueue::Open(const std::string& folder, const QueueLimits& limits, std
     log_.Warning("queue: " + folder_ + "/queue.mark belongs to another queue file than queue.db and is not used; what a "
                  "crash before this start cost cannot be told");
     mark_.Forget();
+  } else if (markWorks_ && !mark_.committed() && !mark_.appendedEnd() && fileId) {
+    log_.Warning("queue: " + folder_ + "/queue.mark is missing or damaged beside an existing queue.db; what a crash "
+                 "before this start cost cannot be told");
   }
   const bool opened = OpenDatabase(Opening::kStart, error);
   if (opened && !earlier.files.empty()) ImportEarlier(earlier);
