@@ -154,6 +154,35 @@ TEST(SampleQueue, KeepsTheUnacknowledgedInOrderThroughStopsKillsDamageAndAFullDi
        [](SampleQueue& q) { Append(q, 0, 10); }, false,
        [](const QString& folder) { Overwrite(folder + "/queue.db", 0, QByteArray(4096, 'x')); }, Range(0, 10), 0,
        "10 were read from its pages and are sent, 0 are lost"},
+      {"kill -9 and the mark gone: what the kill cost cannot be told, and the log says so", roomy,
+       [](SampleQueue& q) {
+         Append(q, 0, 50);
+         q.Sync();
+         Append(q, 50, 53);
+       },
+       true, [](const QString& folder) { QFile::remove(folder + "/queue.mark"); }, Range(0, 50), 0,
+       "queue.mark is missing or damaged beside an existing queue.db"},
+      {"the mark of another queue beside the file: not taken at its word", roomy,
+       [](SampleQueue& q) {
+         Append(q, 0, 10);
+         q.Sync();
+       },
+       false,
+       [](const QString& folder) {
+         {
+           StationLog quiet(nullptr);
+           SampleQueue other(quiet);
+           std::string error;
+           QueueLimits small;
+           small.reserveBytes = 0;
+           ASSERT_TRUE(other.Open((folder + "-other").toStdString(), small, &error)) << error;
+           Append(other, 0, 50);
+           other.Sync();
+         }
+         QFile::remove(folder + "/queue.mark");
+         ASSERT_TRUE(QFile::copy(folder + "-other/queue.mark", folder + "/queue.mark"));
+       },
+       Range(0, 10), 0, "queue.mark belongs to another queue file than queue.db and is not used"},
       {"an earlier version's queue is sent first, then its files go", roomy, nullptr, false,
        [](const QString& folder) {
          QDir(folder).removeRecursively();
@@ -495,6 +524,41 @@ TEST(SampleQueue, DamageCostsOnlyTheDamagedSamplesAndIsCounted) {
   }
 }
 
+TEST(SampleQueue, DamageFoundOnceEverythingWasSentCostsNothing) {
+  // The freed pages still hold the acknowledged rows: a rebuild must not take them for
+  // unsent ones whose number nothing tells.
+  QTemporaryDir dir;
+  const QString folder = dir.filePath("q");
+  QueueLimits limits;
+  limits.reserveBytes = 0;
+  {
+    StationLog quiet(nullptr);
+    SampleQueue q(quiet);
+    std::string error;
+    ASSERT_TRUE(q.Open(folder.toStdString(), limits, &error)) << error;
+    Append(q, 0, 400);
+    ASSERT_TRUE(q.Sync());
+  }
+  Flip(folder + "/queue.db", 39, 0x01);  // the count of free pages
+  std::vector<std::string> logged;
+  StationLog log([&](LogLevel, const std::string& text) { logged.push_back(text); }, LogLevel::kDebug);
+  SampleQueue q(log);
+  std::string error;
+  ASSERT_TRUE(q.Open(folder.toStdString(), limits, &error)) << error;
+  std::int64_t last = 0;
+  while (auto s = q.Next()) last = s->seq;
+  q.Release(last + 1);  // every sample acknowledged
+  q.Sync();
+  Append(q, 400, 410);
+  q.Sync();
+  std::string all;
+  for (const auto& text : logged) all += text + "\n";
+  EXPECT_NE(all.find("is damaged"), std::string::npos) << all;  // the damage was met
+  EXPECT_EQ(all.find("cannot be told"), std::string::npos) << all;
+  EXPECT_EQ(LoggedLoss(logged), 0u) << all;
+  EXPECT_EQ(ReadAll(q), Range(400, 410)) << all;
+}
+
 TEST(SampleQueue, ASecondStationOnTheSameFolderIsRefused) {
   QTemporaryDir dir;
   StationLog log(nullptr);
@@ -503,6 +567,8 @@ TEST(SampleQueue, ASecondStationOnTheSameFolderIsRefused) {
   QueueLimits limits;
   limits.reserveBytes = 0;
   ASSERT_TRUE(a.Open(dir.path().toStdString(), limits, &error)) << error;
+  Append(a, 0, 10);
+  ASSERT_TRUE(a.Sync());  // the first holds the files, also after writing
   EXPECT_FALSE(b.Open(dir.path().toStdString(), limits, &error));
   EXPECT_NE(error.find("in use by another station"), std::string::npos) << error;
 }

@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <zlib.h>
@@ -14,6 +15,7 @@ constexpr char kMagic[8] = {'K', 'V', 'Q', 'M', 'A', 'R', 'K', '1'};
 constexpr int kSize = 64;
 constexpr int kCommittedAt = 8;  // head, end, rows, CRC
 constexpr int kProgressAt = 40;  // appended end, released head, CRC
+constexpr int kFileIdAt = 60;
 
 void Put64(unsigned char* at, std::int64_t v) {
   for (int i = 0; i < 8; ++i) at[i] = static_cast<unsigned char>(static_cast<std::uint64_t>(v) >> (8 * i));
@@ -41,6 +43,16 @@ bool WriteAll(int fd, const unsigned char* data, int size, int at) {
 
 }  // namespace
 
+std::optional<std::uint32_t> QueueFileId(const std::string& databasePath) {
+  const int fd = ::open(databasePath.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
+  if (fd < 0) return std::nullopt;
+  unsigned char h[72] = {};
+  const bool read = ::pread(fd, h, sizeof h, 0) == sizeof h;
+  ::close(fd);
+  if (!read || std::memcmp(h, "SQLite format 3", 16) != 0) return std::nullopt;
+  return std::uint32_t{h[68]} << 24 | std::uint32_t{h[69]} << 16 | std::uint32_t{h[70]} << 8 | h[71];
+}
+
 QueueMark::~QueueMark() { Close(); }
 
 bool QueueMark::Open(const std::string& path, std::string* why) {
@@ -48,6 +60,8 @@ bool QueueMark::Open(const std::string& path, std::string* why) {
   committed_.reset();
   appendedEnd_.reset();
   releasedHead_.reset();
+  fileId_ = 0;
+  busy_ = false;
   const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0644);
   if (fd < 0) {
     *why = path + ": " + std::strerror(errno);
@@ -56,6 +70,12 @@ bool QueueMark::Open(const std::string& path, std::string* why) {
   struct stat st {};
   if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
     *why = path + " is not a regular file";
+    ::close(fd);
+    return false;
+  }
+  if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+    busy_ = errno == EWOULDBLOCK;
+    *why = path + ": " + std::strerror(errno);
     ::close(fd);
     return false;
   }
@@ -69,6 +89,7 @@ bool QueueMark::Open(const std::string& path, std::string* why) {
       appendedEnd_ = Get64(p);
       releasedHead_ = Get64(p + 8);
     }
+    fileId_ = Get32(bytes + kFileIdAt);
   }
   // A new file, or one cut short, gets the whole record at once, so that later writes
   // only overwrite: a full disk does not stop them.
@@ -98,6 +119,22 @@ bool QueueMark::Committed(const CommittedMark& mark, bool sync) {
   Put64(c + 16, mark.rows);
   Put32(c + 24, Crc(c, 24));
   return WriteAll(fd_, c, sizeof c, kCommittedAt) && (!sync || ::fdatasync(fd_) == 0);
+}
+
+void QueueMark::Forget() {
+  committed_.reset();
+  appendedEnd_.reset();
+  releasedHead_.reset();
+}
+
+bool QueueMark::SetFileId(std::uint32_t id) {
+  if (fd_ < 0) return false;
+  if (id == fileId_) return true;
+  unsigned char b[4];
+  Put32(b, id);
+  if (!WriteAll(fd_, b, sizeof b, kFileIdAt) || ::fdatasync(fd_) != 0) return false;
+  fileId_ = id;
+  return true;
 }
 
 bool QueueMark::Progress(std::int64_t appendedEnd, std::int64_t releasedHead) {

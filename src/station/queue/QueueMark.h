@@ -6,7 +6,9 @@
 // end and the number of rows between (synced to disk at most once a second, with the
 // checkpoint); after appends and acknowledgements the end of what was appended and the
 // acknowledged head (written, not synced: a kill -9 keeps them, a power cut may not).
-// 64 bytes, little-endian, each part with its CRC-32.
+// 64 bytes, little-endian, each part with its CRC-32; the last four the queue file's own
+// number (SQLite's application id in queue.db), so that a mark beside another queue's
+// file (restored, copied, replaced) is not taken at its word.
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -19,6 +21,10 @@ struct CommittedMark {
   std::int64_t rows = 0;  // rows on disk in [head, end)
 };
 
+// The number SQLite's header of the queue file holds (its application id, read from the
+// file itself, as it stands on disk; 0 when none was given); nothing without a header.
+std::optional<std::uint32_t> QueueFileId(const std::string& databasePath);
+
 class QueueMark {
  public:
   QueueMark() = default;
@@ -30,11 +36,19 @@ class QueueMark {
   // be used; the queue then works without it.
   bool Open(const std::string& path, std::string* why);
   void Close();
+  // Open failed because another process holds the file (it is locked while open).
+  bool busy() const { return busy_; }
 
   // What the file held when it was opened, each part only where its checksum matches.
   const std::optional<CommittedMark>& committed() const { return committed_; }
   std::optional<std::int64_t> appendedEnd() const { return appendedEnd_; }
   std::optional<std::int64_t> releasedHead() const { return releasedHead_; }
+  std::uint32_t fileId() const { return fileId_; }
+  // What it held is not used (it belongs to another file).
+  void Forget();
+
+  // Synced: the file's number is on disk before it.
+  bool SetFileId(std::uint32_t id);
 
   // False when the write (or the sync) failed.
   bool Committed(const CommittedMark& mark, bool sync);
@@ -45,6 +59,8 @@ class QueueMark {
   std::optional<CommittedMark> committed_;
   std::optional<std::int64_t> appendedEnd_;
   std::optional<std::int64_t> releasedHead_;
+  std::uint32_t fileId_ = 0;
+  bool busy_ = false;
 };
 
 }  // namespace korvane::station

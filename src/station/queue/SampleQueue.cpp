@@ -1,5 +1,6 @@
 #include "station/queue/SampleQueue.h"
 
+#include <QRandomGenerator>
 #include <QSqlQuery>
 #include <QVariant>
 
@@ -72,8 +73,27 @@ bool SampleQueue::Open(const std::string& folder, const QueueLimits& limits, std
   std::filesystem::remove(DatabasePath() + ".rebuilt", ec);  // left by a rebuild that did not end
   std::string why;
   markWorks_ = mark_.Open(folder_ + "/queue.mark", &why);
+  // SQLite's own lock goes with any descriptor of the file this process closes; the
+  // mark's lock stays for as long as the queue is open.
+  if (mark_.busy()) {
+    if (lock >= 0) ::close(lock);
+    *error = folder + " is in use by another station";
+    folder_.clear();
+    return false;
+  }
   if (!markWorks_)
     log_.Warning("queue: " + why + "; without it, what a crash costs cannot be told after the next start");
+  // A mark beside another queue's file (one restored or copied in) would count its rows;
+  // a file whose header is damaged is still the mark's.
+  const auto fileId = QueueFileId(DatabasePath());
+  if (markWorks_ && (mark_.committed() || mark_.appendedEnd()) && fileId && *fileId != mark_.fileId()) {
+    log_.Warning("queue: " + folder_ + "/queue.mark belongs to another queue file than queue.db and is not used; what a "
+                 "crash before this start cost cannot be told");
+    mark_.Forget();
+  } else if (markWorks_ && !mark_.committed() && !mark_.appendedEnd() && fileId) {
+    log_.Warning("queue: " + folder_ + "/queue.mark is missing or damaged beside an existing queue.db; what a crash "
+                 "before this start cost cannot be told");
+  }
   const bool opened = OpenDatabase(Opening::kStart, error);
   if (opened && !earlier.files.empty()) ImportEarlier(earlier);
   if (lock >= 0) ::close(lock);
@@ -91,6 +111,7 @@ bool SampleQueue::Open(const std::string& folder, const QueueLimits& limits, std
 }
 
 bool SampleQueue::OpenDatabase(Opening opening, std::string* error) {
+  stamped_ = false;
   store::OpenOptions options;
   options.busyTimeoutMs = 200;
   options.syncEveryCommit = true;
@@ -458,8 +479,28 @@ void SampleQueue::CheckpointIfDue(bool now) {
   uncheckpointed_ = false;
 }
 
+void SampleQueue::StampFile() {
+  if (stamped_ || !markWorks_ || !db_.isOpen()) return;
+  // Through SQLite only: opening the file beside it would drop its locks (POSIX).
+  QSqlQuery q(db_.handle());
+  std::uint32_t id = 0;
+  if (q.exec("PRAGMA application_id") && q.next()) id = static_cast<std::uint32_t>(q.value(0).toLongLong());
+  q.finish();
+  if (id == 0) {
+    id = QRandomGenerator::system()->generate() | 1u;
+    if (!q.exec(QString("PRAGMA application_id = %1").arg(static_cast<qint32>(id)))) return;
+  }
+  // The mark names the number once the file on disk holds it; until then it is tried
+  // again at the next commit.
+  if (!q.exec("PRAGMA wal_checkpoint(PASSIVE)") || !q.next() || q.value(0).toInt() != 0 ||
+      q.value(1).toLongLong() != q.value(2).toLongLong())
+    return;
+  stamped_ = mark_.SetFileId(id);
+}
+
 void SampleQueue::Committed(bool sync) {
   if (!markWorks_ || !db_.isOpen()) return;
+  StampFile();
   if (!mark_.Committed({diskFirst_, diskEnd_, diskRows_}, sync))
     log_.Debug(std::string("queue: queue.mark cannot be written: ") + std::strerror(errno));
 }

@@ -106,6 +106,9 @@ class SampleQueue {
     std::int64_t end = 0;      // rows at or beyond it are not read
     std::int64_t counted = 0;  // missing rows below it are counted as lost
     std::int64_t rows = -1;    // the rows in [from, counted) when known
+    // False when nothing tells where the queue was (no mark): the rows found tell it.
+    // A bounded span may be empty, when every row had been acknowledged.
+    bool bounded = true;
   };
 
   bool OpenDatabase(Opening opening, std::string* error);
@@ -122,6 +125,8 @@ class SampleQueue {
   // The mark after a commit; synced to disk when sync (a power cut may leave it behind
   // otherwise, a kill -9 does not).
   void Committed(bool sync = true);
+  // Gives the file its own number, and the mark the same (QueueMark.h).
+  void StampFile();
   // now: whether due or not.
   void CheckpointIfDue(bool now = false);
   std::int64_t BatchLimit() const;
@@ -155,6 +160,7 @@ class SampleQueue {
   store::Database db_;
   QueueMark mark_;
   bool markWorks_ = false;
+  bool stamped_ = false;  // the mark holds the open file's number
   bool refused_ = false;        // the last write or open failed
   bool reserveShort_ = false;   // the disk has no room to make the whole reserve
   bool reserveInUse_ = false;   // samples went into the reserve

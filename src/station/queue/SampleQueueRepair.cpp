@@ -57,7 +57,9 @@ SampleQueue::Span SampleQueue::StartSpan() const {
   // and the salvage's steps within it stay inside 64 bits.
   constexpr std::int64_t kFar = std::int64_t{1} << 61;
   Span span{-kFar, kFar, -kFar};
+  span.bounded = false;
   if (const auto& c = mark_.committed()) {
+    span.bounded = true;
     span.from = c->head;
     span.counted = c->end;
     span.end = std::max(c->end, mark_.appendedEnd().value_or(c->end));
@@ -139,7 +141,7 @@ void SampleQueue::RecoverTail(const CommittedMark& mark) {
 
 void SampleQueue::RecoverAside(const std::string& file) {
   const Span span = StartSpan();
-  if (span.counted <= span.from || span.end - span.from > kMostRows) {
+  if (!span.bounded || span.end - span.from > kMostRows) {
     log_.Error("queue: how many unsent samples " + file + " held cannot be told (" + folder_ +
                "/queue.mark does not say); they are not sent");
     return;
@@ -195,7 +197,7 @@ void SampleQueue::Rebuild(const std::string& why, const Span& span, bool atStart
     QSqlQuery in(target.handle());
     saved = saved && in.exec("BEGIN") && PrepareInsert(in);
     // Which rows of a known span were taken, so that the pages add only what is missing.
-    const bool known = span.counted > span.from && span.end - span.from <= kMostRows;
+    const bool known = span.bounded && span.end - span.from <= kMostRows;
     std::vector<bool> have(known ? static_cast<std::size_t>(span.end - span.from) : 0);
     std::vector<SampleKey> taken;  // without a known span, the rows SQLite gave
     if (saved)
@@ -206,7 +208,7 @@ void SampleQueue::Rebuild(const std::string& why, const Span& span, bool atStart
         if (s.seq < span.counted) ++below;
         if (known)
           have[static_cast<std::size_t>(s.seq - span.from)] = true;
-        else if (span.counted <= span.from)
+        else if (!span.bounded)
           taken.push_back({s.timeMs, s.address});
         return true;
       });
@@ -225,7 +227,7 @@ void SampleQueue::Rebuild(const std::string& why, const Span& span, bool atStart
     }
     // Without a mark the pages are read all the same: only what lies below the rows
     // SQLite gave is left, as the acknowledged rows of freed pages look no different.
-    if (saved && span.counted <= span.from) {
+    if (saved && !span.bounded) {
       QSqlQuery pages(target.handle());
       std::sort(taken.begin(), taken.end());
       if (PrepareInsert(pages)) fromPages = TakeMissingFromPages(path, first, taken, pages, &first, &last);
@@ -236,7 +238,7 @@ void SampleQueue::Rebuild(const std::string& why, const Span& span, bool atStart
   const std::string aside = MoveAside("damaged");
   if (saved) std::filesystem::rename(fresh, path, ec);
   // Where nothing told the ends of the queue, the rows read tell them.
-  const bool bounded = span.counted > span.from;
+  const bool bounded = span.bounded;
   const std::int64_t from = bounded ? span.from : first.value_or(head_);
   const std::int64_t counted = bounded ? span.counted : (last ? *last + 1 : from);
   if (!bounded) below = count.taken + fromPages;
