@@ -21,7 +21,7 @@
 #include "calibration/PointSession.h"
 #include "calibration/Stability.h"
 #include "calibration/widgets/CalibrationAssistant.h"
-#include "history/widgets/CertificateFile.h"
+#include "history/render/CertificateFile.h"
 #include "link/Link.h"
 #include "link/Line.h"
 

@@ -35,7 +35,7 @@
 #include "history/HistoryStore.h"
 #include "history/widgets/DriftChart.h"
 #include "history/widgets/HistoryWindow.h"
-#include "history/widgets/ReportFile.h"
+#include "history/render/ReportFile.h"
 
 using namespace korvane;
 

@@ -1,5 +1,5 @@
 # The program's icon (data/korvane.svg) as PNGs of the usual sizes, rendered at build
-# time, and what `cmake --install` puts beside the programs: icons, launcher, README.
+# time, and what `cmake --install` puts beside the programs: icons, launcher, README and docs.
 include(GNUInstallDirs)
 find_program(KORVANE_RSVG_CONVERT rsvg-convert)
 if(NOT KORVANE_RSVG_CONVERT)
@@ -32,6 +32,8 @@ endfunction()
 install(FILES ${KORVANE_ICON_SVG} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 install(FILES ${PROJECT_SOURCE_DIR}/data/korvane.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${PROJECT_SOURCE_DIR}/README.md DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/korvane)
+# The guides by reader, with their pictures, where the README's links find them.
+install(DIRECTORY ${PROJECT_SOURCE_DIR}/docs/ DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/korvane/docs)
 
 # The station service: its example configuration, the systemd unit (not enabled) and
 # its system user.

@@ -5,11 +5,13 @@ set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME korvane)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Measuring amplifiers for water analysis over RS-232")
+# Lines of at most 80 characters, as Debian's tools expect.
 set(CPACK_PACKAGE_DESCRIPTION
-    "Live values and recording, guided calibration, module configuration, setup files and\n"
-    "printouts for measuring amplifiers (pH, redox, conductivity, turbidity, oxygen, ISE,\n"
-    "chlorine) and their display units on a serial line. Includes korvane-cli for scripts\n"
-    "and korvane-sim, a module simulator.")
+    "Live values and recording, guided calibration, module configuration, setup\n"
+    "files and printouts for measuring amplifiers (pH, redox, conductivity,\n"
+    "turbidity, oxygen, ISE, chlorine) and their display units on a serial line.\n"
+    "Includes korvane-cli for scripts, korvane-station, which publishes a bus over\n"
+    "MQTT and Modbus TCP, and korvane-sim, a module simulator.")
 string(REPLACE ";" "" CPACK_PACKAGE_DESCRIPTION "${CPACK_PACKAGE_DESCRIPTION}")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)

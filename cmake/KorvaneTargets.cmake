@@ -8,6 +8,16 @@ function(korvane_library name)
   target_link_libraries(${target} PUBLIC ${ARGN})
 endfunction()
 
+# korvane_render(name deps...): src/<name>/render/*.cpp as korvane_<name>_render, on top
+# of korvane_<name>: pages and pictures painted with Qt GUI alone (PDF and PNG files), so
+# that a program writing them needs no widgets.
+function(korvane_render name)
+  file(GLOB sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/src/${name}/render/*.cpp ${PROJECT_SOURCE_DIR}/src/${name}/render/*.h)
+  add_library(korvane_${name}_render STATIC ${sources})
+  target_include_directories(korvane_${name}_render PUBLIC ${PROJECT_SOURCE_DIR}/src)
+  target_link_libraries(korvane_${name}_render PUBLIC korvane_${name} Qt6::Gui ${ARGN})
+endfunction()
+
 # korvane_widgets(name deps...): src/<name>/widgets/*.cpp as korvane_<name>_widgets,
 # on top of korvane_<name>.
 function(korvane_widgets name)

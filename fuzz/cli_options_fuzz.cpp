@@ -14,7 +14,7 @@
 #include "bus/AddressList.h"
 #include "fuzz_check.h"
 #include "logger/DeviceClock.h"
-#include "logger/widgets/ChartFile.h"
+#include "logger/render/ChartFile.h"
 
 using namespace korvane::cli;
 

@@ -202,7 +202,8 @@ const char* const kSimUsage =
     "  --temperature C   the temperature the modules settle at\n"
     "  --verbose         print every frame in hex, both directions\n"
     "  --quiet           print nothing but errors\n"
-    "  --help            this text\n"
+    "  --help            prints this text and exits\n"
+    "  --version         prints the program's name and version and exits\n"
     "\n"
     "A hang-up closes the line; the simulator then opens a fresh one behind the same\n"
     "link. Ends on Ctrl+C or SIGTERM and removes the link.\n";
@@ -293,7 +294,7 @@ std::optional<SimOptions> ParseSimOptions(const std::vector<std::string>& args, 
     } else if (a == "--quiet") {
       o.quiet = true;
     } else {
-      return fail("unknown option " + a + " (see --help)");
+      return fail("unknown option " + a);
     }
   }
   if (o.devices.empty()) o.devices.push_back(single);

@@ -5,10 +5,12 @@
 #include <QSocketNotifier>
 #include <QTimer>
 
+#include <algorithm>
 #include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
+#include <iostream>
 #include <memory>
 #include <string>
 #include <unistd.h>
@@ -17,6 +19,7 @@
 #include "PtyServer.h"
 #include "SimOptions.h"
 #include "link/Frame.h"
+#include "platform/ProgramLine.h"
 
 using namespace korvane;
 
@@ -41,12 +44,17 @@ int main(int argc, char** argv) {
   QCoreApplication app(argc, argv);
   bool help = false;
   std::string error;
-  const std::optional<sim::SimOptions> options = sim::ParseSimOptions({argv + 1, argv + argc}, &help, &error);
+  const std::vector<std::string> args(argv + 1, argv + argc);
+  const std::optional<sim::SimOptions> options = sim::ParseSimOptions(args, &help, &error);
   if (help) {
     std::fputs(sim::kSimUsage, stdout);
     return 0;
   }
-  if (!options) return Fail(error);
+  if (std::find(args.begin(), args.end(), "--version") != args.end()) {
+    std::fputs(platform::VersionText("korvane-sim").c_str(), stdout);
+    return 0;
+  }
+  if (!options) return platform::AnswerUsageError("korvane-sim", error, std::cerr);
   const sim::SimOptions& o = *options;
   const bool quiet = o.quiet;
   const std::vector<sim::DeviceSpec>& devices = o.devices;

@@ -15,7 +15,7 @@
 #include "history/CalibrationDetails.h"
 #include "history/HistoryLocation.h"
 #include "history/Recorder.h"
-#include "history/widgets/CertificateFile.h"
+#include "history/render/CertificateFile.h"
 #include "platform/NumberText.h"
 #include "platform/SafeFile.h"
 #include "types/BufferSetNames.h"

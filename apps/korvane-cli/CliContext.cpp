@@ -20,8 +20,10 @@
 #include "link/RateTexts.h"
 #include "platform/NumberText.h"
 #include "platform/PortNames.h"
+#include "platform/ProgramLine.h"
 #include "platform/SafeFile.h"
 #include "platform/StagedFile.h"
+#include "platform/Version.h"
 #include "trace/TraceRecorder.h"
 #include "types/Texts.h"
 
@@ -170,7 +172,7 @@ CliContext::CliContext(CommonOptions options, std::ostream& out, std::ostream& e
   }
 }
 
-std::string ProgramName() { return std::string("korvane-cli ") + KORVANE_VERSION; }
+std::string ProgramName() { return std::string("korvane-cli ") + platform::kVersion; }
 
 void CliContext::FinishHistory() {
   if (!recorder_) return;
@@ -240,8 +242,7 @@ int CliContext::CommError() {
 }
 
 int CliContext::Usage(const std::string& message) {
-  err_ << "korvane-cli: " << message << "\n(korvane-cli --help lists the commands and options)\n" << std::flush;
-  return kExitUsage;
+  return platform::AnswerUsageError("korvane-cli", message, err_);
 }
 
 }  // namespace korvane::cli

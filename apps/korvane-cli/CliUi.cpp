@@ -4,7 +4,7 @@
 
 #include "platform/Reasons.h"
 #include "platform/SafeFile.h"
-#include "platform/widgets/PrinterPage.h"
+#include "platform/render/PdfPage.h"
 #include "types/Texts.h"
 
 namespace korvane::cli {

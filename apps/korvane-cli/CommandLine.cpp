@@ -16,7 +16,7 @@
 #include "display/DisplayFile.h"
 #include "link/Protocol.h"
 #include "logger/DeviceClock.h"
-#include "logger/widgets/ChartFile.h"
+#include "logger/render/ChartFile.h"
 #include "platform/NumberText.h"
 
 namespace korvane::cli {
@@ -143,7 +143,9 @@ std::optional<std::string> ArgReader::Positional() {
 bool ArgReader::Done() {
   if (!error_.empty()) return false;
   if (args_.empty()) return true;
-  error_ = "unknown argument \"" + args_.front() + "\"";
+  const std::string& first = args_.front();
+  error_ = first.rfind("--", 0) == 0 ? "unknown option " + first.substr(0, first.find('='))
+                                     : "unknown argument \"" + first + "\"";
   return false;
 }
 

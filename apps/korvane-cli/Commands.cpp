@@ -5,11 +5,13 @@
 #include "ParamCommands.h"
 
 #include <QCoreApplication>
-#include <QApplication>
+#include <QGuiApplication>
 
 #include <cstdlib>
 #include <memory>
 #include <ostream>
+
+#include "platform/ProgramLine.h"
 
 namespace korvane::cli {
 
@@ -134,6 +136,8 @@ void PrintHelp(std::ostream& out) {
          "                     ~/.local/share/Korvane)\n"
          "  --technician NAME  who is recorded (default: the name the desktop program keeps, else\n"
          "                     the login name)\n"
+         "  --help             prints this text and exits\n"
+         "  --version          prints the program's name and version and exits\n"
          "\n"
          "Commands:\n";
   for (const Command& c : Commands()) {
@@ -176,23 +180,23 @@ int Main(int argc, char** argv, std::ostream& out, std::ostream& err) {
       return kExitOk;
     }
   }
+  for (const std::string& a : args) {
+    if (a == "--version") {
+      out << platform::VersionText("korvane-cli") << std::flush;
+      return kExitOk;
+    }
+  }
   CommonOptions options;
   std::string error;
-  if (!ParseCommonOptions(args, options, &error)) {
-    err << "korvane-cli: " << error << '\n';
-    return kExitUsage;
-  }
+  if (!ParseCommonOptions(args, options, &error)) return platform::AnswerUsageError("korvane-cli", error, err);
   ArgReader reader(args);
   const std::optional<std::string> name = reader.Positional();
   if (!name) {
-    PrintHelp(err);
-    return kExitUsage;
+    // Whatever is left is an option the command line does not know.
+    return platform::AnswerUsageError("korvane-cli", reader.Done() ? "no command given" : reader.error(), err);
   }
   const Command* command = FindCommand(*name);
-  if (!command) {
-    err << "korvane-cli: unknown command \"" << *name << "\" (korvane-cli --help lists them)\n";
-    return kExitUsage;
-  }
+  if (!command) return platform::AnswerUsageError("korvane-cli", "unknown command \"" + *name + "\"", err);
 
   // Qt's notice about a missing XDG_RUNTIME_DIR (a shell without a login session) is
   // no concern of a script reading our stderr; everything else Qt says still shows.
@@ -205,7 +209,7 @@ int Main(int argc, char** argv, std::ostream& out, std::ostream& err) {
   if (command->needsGui) {
     // Painting needs fonts, not a screen.
     if (!std::getenv("QT_QPA_PLATFORM")) ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    app = std::make_unique<QApplication>(argc, argv);
+    app = std::make_unique<QGuiApplication>(argc, argv);
   } else {
     app = std::make_unique<QCoreApplication>(argc, argv);
   }

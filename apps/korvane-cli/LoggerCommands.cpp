@@ -9,7 +9,7 @@
 #include "logger/DeviceClock.h"
 #include "logger/LoggerReadout.h"
 #include "logger/LoggerTexts.h"
-#include "logger/widgets/ChartFile.h"
+#include "logger/render/ChartFile.h"
 #include "platform/NumberText.h"
 
 namespace korvane::cli {

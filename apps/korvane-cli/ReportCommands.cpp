@@ -8,7 +8,7 @@
 #include "app/HistorySettings.h"
 #include "configuration/ConfigDiff.h"
 #include "history/HistoryTexts.h"
-#include "history/widgets/ReportFile.h"
+#include "history/render/ReportFile.h"
 #include "platform/NumberText.h"
 #include "platform/TextPair.h"
 

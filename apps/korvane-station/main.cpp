@@ -19,6 +19,7 @@
 #include "link/Link.h"
 #include "platform/InterruptGuard.h"
 #include "platform/PortNames.h"
+#include "platform/ProgramLine.h"
 #include "station/config/SettingsCheck.h"
 #include "station/config/StationCommand.h"
 #include "station/log/StationLog.h"
@@ -58,6 +59,10 @@ int main(int argc, char** argv) {
   }
   if (command->help) {
     std::cout << station::StationUsage();
+    return 0;
+  }
+  if (command->version) {
+    std::cout << platform::VersionText("korvane-station");
     return 0;
   }
   const station::StationSettings& settings = command->settings;

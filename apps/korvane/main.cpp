@@ -1,50 +1,36 @@
 // The desktop program: runs the main window; when the window closes, the program ends.
-// "korvane --bus 0,3,5-7" opens the bus view on those modules and starts it;
-// "korvane --history FILE|postgresql://...|none" names the module history.
+// Its options are one table (app/DesktopLine.cpp): --bus, --history, --help, --version.
 #include <QApplication>
 #include <QTimer>
 
-#include <cstdio>
-#include <cstring>
+#include <iostream>
 
+#include "app/DesktopLine.h"
 #include "app/widgets/MainWindow.h"
-#include "bus/AddressList.h"
 #include "bus/widgets/BusView.h"
-#include "history/HistoryLocation.h"
+#include "platform/Version.h"
 
 int main(int argc, char** argv) {
-  std::optional<std::vector<std::uint8_t>> bus;
-  korvane::app::MainWindow::Options options;
-  for (int i = 1; i < argc; ++i) {
-    if (std::strcmp(argv[i], "--history") == 0) {
-      korvane::history::HistoryChoice choice;
-      std::string error = "--history needs a file, a postgresql:// URL or none";
-      if (i + 1 >= argc || !*argv[i + 1] || !korvane::history::ParseHistoryOption(argv[i + 1], &choice, &error)) {
-        std::fprintf(stderr, "korvane: %s\n", error.c_str());
-        return 2;
-      }
-      options.history = argv[++i];
-      continue;
-    }
-    if (std::strcmp(argv[i], "--bus") != 0) continue;
-    std::string error;
-    bus = i + 1 < argc ? korvane::bus::ParseAddressList(argv[i + 1], &error) : std::nullopt;
-    if (!bus) {
-      std::fprintf(stderr, "korvane: --bus needs addresses 0..31 such as 0,3,5-7: %s\n",
-                   i + 1 < argc ? error.c_str() : "none given");
-      return 2;
-    }
-  }
-  QApplication app(argc, argv);
+  using namespace korvane;
+  std::string error;
+  // Read before the application starts: --help and a usage error need no display.
+  const auto line = app::ReadDesktopLine({argv + 1, argv + argc}, &error);
+  if (!line) return platform::AnswerUsageError("korvane", error, std::cerr);
+  if (line->request != platform::LineRequest::kRun)
+    return platform::AnswerHelpOrVersion(app::DesktopLineSpec(), line->request, std::cout);
+  app::MainWindow::Options options;
+  options.history = line->history;
+
+  QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Korvane"));
-  QApplication::setApplicationVersion(QStringLiteral("1.0"));
+  QApplication::setApplicationVersion(QString::fromLatin1(platform::kVersion));
   // Ties the windows to the installed launcher (korvane.desktop) and its icon.
   QGuiApplication::setDesktopFileName(QStringLiteral("korvane"));
-  korvane::app::MainWindow window(options);
+  app::MainWindow window(options);
   QApplication::setWindowIcon(window.windowIcon());
-  if (bus) {
+  if (line->bus) {
     QTimer::singleShot(0, &window, [&] {
-      korvane::bus::BusView* view = window.ShowBus(*bus);
+      bus::BusView* view = window.ShowBus(*line->bus);
       view->OnStartStop();
     });
   }

@@ -1,4 +1,4 @@
-// The three PostgreSQL roles of the README, made by its own SQL on a real server: the
+// The three PostgreSQL roles of docs/history.md, made by its own SQL on a real server: the
 // owner makes the history, a technician appends but cannot empty it, an auditor reads,
 // verifies and reports but records nothing; no open puts a server notice on stderr; a
 // server that stops answering in the middle of a write costs that record, said so, and
@@ -28,9 +28,9 @@
 namespace korvane::test {
 namespace {
 
-// The README's blocks of SQL that begin with "-- korvane roles", in their order.
+// docs/history.md's blocks of SQL that begin with "-- korvane roles", in their order.
 std::vector<std::vector<QString>> ReadmeRoles() {
-  QFile readme(QStringLiteral(KORVANE_README));
+  QFile readme(QStringLiteral(KORVANE_HISTORY_DOC));
   if (!readme.open(QIODevice::ReadOnly)) return {};
   std::vector<std::vector<QString>> blocks;
   const QRegularExpression block("```sql\\n(-- korvane roles.*?)```", QRegularExpression::DotMatchesEverythingOption);
@@ -75,7 +75,7 @@ class Roles : public ::testing::Test {
 
 TEST_F(Roles, OwnerMakesTechnicianAppendsAuditorReadsAndNoOneEmptiesIt) {
   const auto blocks = ReadmeRoles();
-  ASSERT_EQ(blocks.size(), 2u) << "the README's two blocks of role SQL";
+  ASSERT_EQ(blocks.size(), 2u) << "docs/history.md's two blocks of role SQL";
   std::string why;
   for (const QString& s : blocks[0]) ASSERT_TRUE(server.Sql("postgres", s, &why)) << s.toStdString() << ": " << why;
   ASSERT_EQ(Cli(Url("korvane_owner"), {"history", "init"}), 0) << err.str();

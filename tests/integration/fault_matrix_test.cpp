@@ -1,6 +1,6 @@
 // Every korvane-cli command against the simulated line with every fault it can have:
 // the exit status, a message on stderr, no earlier output file changed, and an end in
-// bounded time. The table is what each command does under each fault (README).
+// bounded time. The table is what each command does under each fault (docs/development.md).
 #include <QFile>
 
 #include <cctype>

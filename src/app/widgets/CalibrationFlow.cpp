@@ -20,6 +20,7 @@
 #include "platform/SafeFile.h"
 #include "platform/TextPair.h"
 #include "platform/Ui.h"
+#include "platform/Version.h"
 
 namespace korvane::app {
 namespace {
@@ -84,7 +85,7 @@ void CalibrationFlow::PrintCertificate(const link::FlowRecord& record, Language 
   const OwnSettings own = LoadOwnSettings(c_.settingsFolder());
   const history::Event e =
       history::EventFromRecord(record, history::SystemUtcMs(), own.Get(kTechnicianKey).value_or(history::LoginName()),
-                               history::HostName(), std::string("korvane ") + KORVANE_VERSION);
+                               history::HostName(), std::string("korvane ") + platform::kVersion);
   std::unique_ptr<platform::PageTarget> page =
       ui_.BeginPrint(l == Language::kEnglish ? "Calibration certificate" : "Kalibrierzertifikat");
   if (!page) return;

@@ -28,6 +28,7 @@
 #include "bus/BusTexts.h"
 #include "bus/widgets/BusView.h"
 #include "platform/PortNames.h"
+#include "platform/Version.h"
 #include "platform/widgets/QtUi.h"
 #include "scan/ScanTexts.h"
 #include "trace/TraceTexts.h"
@@ -42,6 +43,9 @@ namespace korvane::app {
 namespace {
 
 QString Q(const std::string& s) { return QString::fromStdString(s); }
+
+// Under the buttons and in the about box: the one version of the build.
+QString VersionText() { return QStringLiteral("Korvane Version ") + QString::fromLatin1(platform::kVersion); }
 
 // The flow buttons in the window's order, with their names, captions and enabled states.
 struct FlowButtonSpec {
@@ -172,7 +176,7 @@ MainWindow::MainWindow(Options options, QWidget* parent) : QDialog(parent) {
     o.createFolder = options.history.empty();
     o.technician = TechnicianOf(LoadOwnSettings(folder));
     o.host = history::HostName();
-    o.program = std::string("korvane ") + KORVANE_VERSION;
+    o.program = std::string("korvane ") + platform::kVersion;
     o.witness = witness_;
     c->UseHistory(std::make_unique<history::Recorder>(std::move(o)));
   }
@@ -301,7 +305,7 @@ void MainWindow::Build() {
   right->addLayout(addressRow);
   exit_ = makeButton("exit");
   right->addWidget(exit_);
-  auto* version = new QLabel(QString::fromUtf8(kVersionText), this);
+  auto* version = new QLabel(VersionText(), this);
   version->setAlignment(Qt::AlignRight);
   right->addWidget(version);
 
@@ -443,7 +447,7 @@ void MainWindow::ShowAbout() {
   auto* icon = new QLabel(&box);
   icon->setPixmap(windowIcon().pixmap(48, 48));
   layout->addWidget(icon, 0, 0, 2, 1, Qt::AlignTop);
-  layout->addWidget(new QLabel(QString::fromUtf8(kVersionText), &box), 0, 1);
+  layout->addWidget(new QLabel(VersionText(), &box), 0, 1);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, &box);
   connect(buttons, &QDialogButtonBox::accepted, &box, &QDialog::accept);
   layout->addWidget(buttons, 2, 0, 1, 2);
@@ -586,7 +590,7 @@ history::HistoryWindow* MainWindow::ShowHistory(const std::string& identity) {
     };
     o.technician = TechnicianOf(own);
     o.saveTechnician = [this](const std::string& name) { SetTechnician(name); };
-    o.program = std::string("korvane ") + KORVANE_VERSION;
+    o.program = std::string("korvane ") + platform::kVersion;
     o.fieldLabel = [this](const std::string& key, int type) {
       return configuration::KeyLabel(key, type - 1, controller_->language());
     };

@@ -51,8 +51,6 @@ namespace korvane::app {
 
 class MainController;
 
-inline constexpr char kVersionText[] = "Korvane Version 1.0";
-
 // A sunken value field whose font grows and shrinks with the field's height.
 class ValueField : public QLabel {
   Q_OBJECT

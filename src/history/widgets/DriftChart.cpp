@@ -15,7 +15,7 @@
 #include <algorithm>
 #include <memory>
 
-#include "platform/widgets/PictureFile.h"
+#include "platform/widgets/WidgetPicture.h"
 
 namespace korvane::history {
 namespace {

@@ -1,54 +1,13 @@
 #pragma once
-// Page targets that paint with Qt at 600 dpi: a printer chosen in the print dialog, and
-// a PDF file (where no printer is installed, "print to file", the command line).
-// Painting text needs a QGuiApplication (fonts).
-#include <QBuffer>
-#include <QFont>
-#include <QPainter>
-
+// A printer's page target: the painting of a PDF page (platform/render/PdfPage.h) on a
+// printer chosen in the print dialog, at 600 dpi.
 #include <memory>
-#include <string>
 
-#include "platform/Language.h"
-#include "platform/Page.h"
+#include "platform/render/PdfPage.h"
 
-class QPagedPaintDevice;
 class QPrinter;
-class QPdfWriter;
 
 namespace korvane::platform {
-
-constexpr int kPrintDpi = 600;
-
-// Text is placed with its top-left corner at the given position, as a printer's text
-// output does; every line feed starts a new line one line height below.
-class PainterPage : public PageTarget {
- public:
-  ~PainterPage() override;
-  int Width() const override { return width_; }
-  int Height() const override { return height_; }
-  void DrawText(int x, int y, const std::string& text) override;
-  void UseFixedPitch() override;
-  void NewPage() override;
-  bool End() override { return FinishPainting(); }
-  bool ok() const { return ok_; }
-
- protected:
-  // Starts painting on device; call from the derived constructor once it is set up.
-  void Begin(QPagedPaintDevice* device);
-  // Ends painting (once); false when painting failed.
-  bool FinishPainting();
-
- private:
-  QPagedPaintDevice* device_ = nullptr;
-  QPainter painter_;
-  QFont font_;
-  int width_ = 0;
-  int height_ = 0;
-  bool ok_ = false;
-  bool ended_ = false;
-  bool painted_ = false;
-};
 
 // A printer already configured (print dialog); printed at 600 dpi.
 class PrinterPage : public PainterPage {
@@ -59,24 +18,6 @@ class PrinterPage : public PainterPage {
 
  private:
   std::unique_ptr<QPrinter> printer_;
-};
-
-// A PDF file (A4, 600 dpi). The document is built in memory and saved when the job
-// ends without error, replacing the file only when the whole PDF is on disk.
-class PdfPage : public PainterPage {
- public:
-  PdfPage(const std::string& path, const std::string& title, Language language);
-  ~PdfPage() override;
-  bool End() override;
-  std::string failure() const override { return failure_; }
-
- private:
-  std::string path_;
-  QBuffer buffer_;
-  std::unique_ptr<QPdfWriter> writer_;
-  std::string failure_;
-  Language language_;  // of failure()
-  bool saved_ = false;
 };
 
 }  // namespace korvane::platform

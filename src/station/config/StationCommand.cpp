@@ -6,6 +6,7 @@
 
 #include <map>
 
+#include "platform/ProgramLine.h"
 #include "platform/SafeFile.h"
 #include "station/config/IniFile.h"
 #include "station/config/SettingsCheck.h"
@@ -112,8 +113,8 @@ std::optional<StationCommand> ParseStationCommand(const std::vector<std::string>
   QCommandLineParser parser;
   parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
   const QCommandLineOption config("config", {}, "FILE");
-  const QCommandLineOption bus("bus"), check("check"), once("once"), help("help");
-  parser.addOptions({config, bus, check, once, help});
+  const QCommandLineOption bus("bus"), check("check"), once("once"), help("help"), version("version");
+  parser.addOptions({config, bus, check, once, help, version});
   std::vector<QCommandLineOption> keyOptions;
   for (const StationKey& k : StationKeys()) {
     keyOptions.emplace_back(QString::fromLatin1(k.option + 2), QString(), QString::fromLatin1(k.valueName));
@@ -121,7 +122,7 @@ std::optional<StationCommand> ParseStationCommand(const std::vector<std::string>
   }
   QStringList list{"korvane-station"};
   for (const std::string& a : args) list << QString::fromStdString(a);
-  if (!parser.parse(list)) return fail(parser.errorText().toStdString());
+  if (!parser.parse(list)) return fail(platform::ParserError(parser));
   if (!parser.positionalArguments().isEmpty())
     return fail("unknown argument \"" + parser.positionalArguments().front().toStdString() + "\"");
   for (const QString& name : parser.optionNames())
@@ -129,7 +130,8 @@ std::optional<StationCommand> ParseStationCommand(const std::vector<std::string>
 
   StationCommand command;
   command.help = parser.isSet(help);
-  if (command.help) return command;
+  command.version = parser.isSet(version);
+  if (command.help || command.version) return command;
   command.check = parser.isSet(check);
   command.once = parser.isSet(once);
   StationSettings& s = command.settings;
@@ -169,13 +171,15 @@ StationEnvironment SystemEnvironment() {
 
 std::string StationUsage() {
   std::string text =
-      "usage: korvane-station [--config FILE] [options] [--check | --once]\n"
+      "Usage: korvane-station [--config FILE] [options] [--check | --once]\n"
       "Polls the modules of a bus and publishes every sample to an MQTT broker,\n"
       "serves them as Modbus TCP registers, or both.\n\n"
       "  --config FILE         the INI file (e.g. /etc/korvane/station.ini); options override its keys\n"
       "  --bus                 scan the bus at the start instead of --address\n"
       "  --check               check the configuration and exit (0 when it is good)\n"
-      "  --once                publish one cycle and exit\n";
+      "  --once                publish one cycle and exit\n"
+      "  --help                prints this text and exits\n"
+      "  --version             prints the program's name and version and exits\n";
   for (const StationKey& k : StationKeys()) {
     std::string left = std::string("  ") + k.option + " " + k.valueName;
     left.resize(std::max<std::size_t>(left.size() + 1, 24), ' ');

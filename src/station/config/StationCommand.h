@@ -15,6 +15,7 @@ struct StationCommand {
   bool check = false;      // --check: validate and exit
   bool once = false;       // --once: one cycle, then exit
   bool help = false;       // --help: the usage text, nothing else checked
+  bool version = false;    // --version: the program's name and version, nothing else checked
 };
 
 // args without the program name. Nothing, with *error, for a bad option, an INI file

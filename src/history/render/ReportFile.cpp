@@ -1,9 +1,9 @@
-#include "history/widgets/ReportFile.h"
+#include "history/render/ReportFile.h"
 
 #include "history/Drift.h"
 #include "history/HistoryTexts.h"
 #include "platform/SafeFile.h"
-#include "platform/widgets/PrinterPage.h"
+#include "platform/render/PdfPage.h"
 
 namespace korvane::history {
 namespace {

@@ -1,10 +1,10 @@
-#include "history/widgets/CertificateFile.h"
+#include "history/render/CertificateFile.h"
 
 #include <QDateTime>
 
 #include "history/CalibrationCertificate.h"
 #include "platform/SafeFile.h"
-#include "platform/widgets/PrinterPage.h"
+#include "platform/render/PdfPage.h"
 
 namespace korvane::history {
 

@@ -1,12 +1,10 @@
-#include "platform/widgets/PictureFile.h"
+#include "platform/render/PictureFile.h"
 
 #include <QBuffer>
-#include <QImage>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QWidget>
 
 #include "platform/Reasons.h"
 #include "platform/SafeFile.h"
@@ -24,22 +22,23 @@ bool IsPdfFileName(const std::string& path) { return HasSuffix(path, ".pdf"); }
 
 bool IsPictureFileName(const std::string& path) { return IsPdfFileName(path) || HasSuffix(path, ".png"); }
 
-bool SaveWidgetPicture(QWidget& widget, const std::string& path, const QString& title, std::string* error,
-                       Language language) {
+QByteArray PdfOfDrawing(const QString& title, const std::function<void(QPainter&)>& draw) {
   QByteArray bytes;
   QBuffer buffer(&bytes);
   buffer.open(QIODevice::WriteOnly);
-  if (IsPdfFileName(path)) {
+  {
     QPdfWriter pdf(&buffer);
     pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF(10, 10, 10, 10)));
     pdf.setResolution(150);
     pdf.setTitle(title);
     QPainter painter(&pdf);
-    widget.render(&painter);  // the widget as shown, not only a chart's scene
-  } else {
-    widget.grab().toImage().save(&buffer, "PNG");
+    draw(painter);
   }
   buffer.close();
+  return bytes;
+}
+
+bool SavePictureBytes(const std::string& path, const QByteArray& bytes, std::string* error, Language language) {
   if (bytes.isEmpty()) {
     *error = reasons::kNothingWritten(language);
     return false;

@@ -1,5 +1,5 @@
 #pragma once
-// The module logger's chart as a file: a PDF page (A4 landscape) or a PNG picture,
+// The module logger's chart as a file (ChartPicture.h): a PDF page (A4 landscape) or a PNG picture,
 // chosen by the name's extension. The old file is replaced only by a complete new one.
 #include <string>
 #include <vector>

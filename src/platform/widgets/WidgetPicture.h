@@ -1,19 +1,17 @@
 #pragma once
 // A widget's drawing as a file: a PDF page (A4 landscape) or a PNG picture, chosen by
-// the name's extension. The old file is replaced only by a complete new one.
+// the name's extension (platform/render/PictureFile.h). The old file is replaced only by
+// a complete new one.
 #include <QString>
 
 #include <string>
 
 #include "platform/Language.h"
+#include "platform/render/PictureFile.h"
 
 class QWidget;
 
 namespace korvane::platform {
-
-// True for names ending in .pdf or .png (any case).
-bool IsPictureFileName(const std::string& path);
-bool IsPdfFileName(const std::string& path);
 
 // Draws the widget as it is shown (its size, its children) into path; the PDF carries
 // title. False with *error (in the language) when it cannot be saved.
