@@ -23,7 +23,7 @@ ModbusSide::ModbusSide(const ModbusSettings& settings, std::chrono::milliseconds
             this, [this, level, text] { log_.Write(level, text); }, Qt::QueuedConnection);
       }) {
   pending_.setInterval(1000);
-  connect(&pending_, &QTimer::timeout, this, [this] { store_.SetPending(service_.Pending()); });
+  connect(&pending_, &QTimer::timeout, this, [this] { store_.SetPending(service_.Waiting()); });
 }
 
 bool ModbusSide::Start(std::string* error) {
@@ -36,7 +36,7 @@ bool ModbusSide::Start(std::string* error) {
 void ModbusSide::Follow(const StationRun& run) {
   connect(&run, &StationRun::sampleTaken, this, [this](const bus::BusSample& sample) {
     store_.Take(sample);
-    store_.SetPending(service_.Pending());
+    store_.SetPending(service_.Waiting());
   });
   connect(&run, &StationRun::lineChanged, this, [this](bool up, int modules) { store_.SetLine(up, modules); });
 }

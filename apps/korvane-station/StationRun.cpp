@@ -1,6 +1,11 @@
 #include "StationRun.h"
 
+#include <QFileInfo>
+
+#include <sys/stat.h>
+
 #include "HeadlessUi.h"
+#include "link/DeviceName.h"
 #include "bus/BusPoll.h"
 #include "link/Link.h"
 #include "platform/NumberText.h"
@@ -11,17 +16,28 @@
 namespace korvane::station {
 
 namespace {
-// Log lines and the port's messages are English; the values' names follow the
-// program's default language, as the main window shows them.
+// Log lines and the port's messages are English; the values' names are in the station's
+// language.
 constexpr Language kMessageLanguage = kLogLanguage;
-constexpr Language kValueLanguage = Language::kGerman;
+
+std::string Seconds(std::chrono::milliseconds ms) {
+  return platform::StringPrintf("%.4g s", static_cast<double>(ms.count()) / 1000.0);
+}
 }  // namespace
 
 StationRun::StationRun(const StationSettings& settings, bool once, link::Link& link, HeadlessUi& ui,
                        StationService& service, StationLog& log, RunTimings timings)
-    : settings_(settings), once_(once), link_(link), ui_(ui), service_(service), log_(log), timings_(timings) {
+    : settings_(settings),
+      once_(once),
+      link_(link),
+      ui_(ui),
+      service_(service),
+      log_(log),
+      timings_(timings),
+      retryDelay_(timings.lineRetryFirst) {
   retry_.setSingleShot(true);
   connect(&retry_, &QTimer::timeout, this, &StationRun::TryLine);
+  connect(&deviceWatch_, &QFileSystemWatcher::directoryChanged, this, &StationRun::OnDeviceFolderChanged);
   connect(&service_, &StationService::Stopped, this, &StationRun::OnServiceStopped);
 }
 
@@ -30,7 +46,14 @@ StationRun::~StationRun() = default;
 void StationRun::Start() { TryLine(); }
 
 void StationRun::TryLine() {
-  if (stopping_) return;
+  if (stopping_ || trying_) return;
+  // A scan waits in nested event loops, where the device's folder may change again.
+  trying_ = true;
+  struct Done {
+    bool& flag;
+    ~Done() { flag = false; }
+  } done{trying_};
+  retry_.stop();
   if (!link_.OpenPort(kMessageLanguage)) {
     LineAway(link_.openFailure().empty() ? "the line cannot be opened" : link_.openFailure(), kStationLineFailed);
     return;
@@ -48,7 +71,7 @@ void StationRun::TryLine() {
   bus::BusPollSettings engine;
   engine.addresses = modules;
   engine.period = std::chrono::milliseconds(settings_.pollMs);
-  engine.language = kValueLanguage;
+  engine.language = settings_.language;
   poll_ = std::make_unique<bus::BusPoll>(link_, engine);
   connect(poll_.get(), &bus::BusPoll::sampleReady, this, [this](const bus::BusSample& sample) {
     if (sample.state == bus::ModuleState::kLive) ++live_;
@@ -74,6 +97,8 @@ void StationRun::TryLine() {
               " ms");
   }
   awayReason_.clear();
+  retryDelay_ = timings_.lineRetryFirst;
+  if (!deviceWatch_.directories().isEmpty()) deviceWatch_.removePaths(deviceWatch_.directories());
   emit lineChanged(true, static_cast<int>(modules.size()));
 }
 
@@ -100,12 +125,50 @@ void StationRun::LineAway(const std::string& reason, int onceExit) {
   if (reason != awayReason_) {
     // The reasons are sentences; the log line goes on after them.
     const std::string said = !reason.empty() && reason.back() == '.' ? reason.substr(0, reason.size() - 1) : reason;
-    log_.Warning("line: " + said + "; trying again every " +
-                 platform::StringPrintf("%.0f s", timings_.lineRetry.count() / 1000.0));
+    std::string when = "trying again in " + Seconds(retryDelay_);
+    if (retryDelay_ < timings_.lineRetryLast) when += ", then less often, up to every " + Seconds(timings_.lineRetryLast);
+    log_.Warning("line: " + said + "; " + when);
     service_.ReportLineLost();
     awayReason_ = reason;
   }
-  retry_.start(timings_.lineRetry);
+  retry_.start(retryDelay_);
+  retryDelay_ = std::min(retryDelay_ * 2, std::max(timings_.lineRetryLast, timings_.lineRetryFirst));
+  lostNode_ = NodeOf(link_.device());
+  WatchDevice();
+}
+
+StationRun::Node StationRun::NodeOf(const std::string& path) {
+  struct stat link {}, device {};
+  if (::lstat(path.c_str(), &link) != 0) return {};
+  const bool target = ::stat(path.c_str(), &device) == 0;
+  return {target, static_cast<unsigned long long>(link.st_ino),
+          target ? static_cast<unsigned long long>(device.st_ino) : 0};
+}
+
+void StationRun::WatchDevice() {
+  const std::string device = link_.device();
+  if (device.empty() || link::KindOf(device) != link::LineKind::kSerial) return;
+  // The nearest folder that exists: a USB adapter's by-id folder goes with the last one.
+  QString folder = QFileInfo(QString::fromStdString(device)).absolutePath();
+  while (!QFileInfo(folder).isDir() && folder != "/") folder = QFileInfo(folder).absolutePath();
+  const QStringList watched = deviceWatch_.directories();
+  if (watched.size() == 1 && watched.front() == folder) return;
+  if (!watched.isEmpty()) deviceWatch_.removePaths(watched);
+  deviceWatch_.addPath(folder);
+}
+
+void StationRun::OnDeviceFolderChanged() {
+  if (awayReason_.empty() || poll_ || stopping_ || trying_) return;
+  // Only a node that is new calls for a try: a line that fails while its node stays
+  // waits for the next one, however busy its folder.
+  const Node node = NodeOf(link_.device());
+  if (!node.exists || node == lostNode_) {
+    WatchDevice();  // a folder on its way may have appeared
+    return;
+  }
+  log_.Info("line: " + link_.device() + " is there again");
+  retryDelay_ = timings_.lineRetryFirst;
+  TryLine();
 }
 
 void StationRun::OnEngineEnded(const QString& reason) {

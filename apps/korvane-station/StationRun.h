@@ -1,8 +1,10 @@
 #pragma once
 // The station's run: the line opened, the modules found (the configured list, or a scan),
 // the bus engine started and its samples handed to the publisher. A lost line is said on
-// the status topic and tried again every lineRetry until it is back; --once publishes one
-// cycle and ends.
+// the status topic and tried again after lineRetryFirst, the wait doubling up to
+// lineRetryLast, and at once when the device's node appears again (the kernel tells
+// its folder's watchers); --once publishes one cycle and ends.
+#include <QFileSystemWatcher>
 #include <QObject>
 #include <QTimer>
 
@@ -35,7 +37,8 @@ enum StationExit : int {
 };
 
 struct RunTimings {
-  std::chrono::milliseconds lineRetry{10000};
+  std::chrono::milliseconds lineRetryFirst{1000};
+  std::chrono::milliseconds lineRetryLast{10000};
 };
 
 class StationRun : public QObject {
@@ -66,6 +69,9 @@ class StationRun : public QObject {
   void OnEngineEnded(const QString& reason);
   void StopService();
   void OnServiceStopped();
+  // Watches the nearest folder of the device that exists, while the line is away.
+  void WatchDevice();
+  void OnDeviceFolderChanged();
 
   const StationSettings& settings_;
   bool once_;
@@ -76,6 +82,18 @@ class StationRun : public QObject {
   RunTimings timings_;
   std::unique_ptr<bus::BusPoll> poll_;
   QTimer retry_;
+  std::chrono::milliseconds retryDelay_;
+  QFileSystemWatcher deviceWatch_;
+  // The device's node when the line went away (its own inode, and the device's behind
+  // a link); another one, or one after none, calls for a try at once.
+  struct Node {
+    bool exists = false;
+    unsigned long long inode = 0, target = 0;
+    bool operator==(const Node&) const = default;
+  };
+  static Node NodeOf(const std::string& path);
+  Node lostNode_;
+  bool trying_ = false;
   std::string awayReason_;  // "" while the line is there
   bool stopping_ = false;
   bool serviceStopping_ = false;

@@ -9,6 +9,10 @@
 #include <string>
 #include <vector>
 
+#include <cerrno>
+#include <fcntl.h>
+#include <unistd.h>
+
 #include "HeadlessUi.h"
 #include "ModbusSide.h"
 #include "StationRun.h"
@@ -25,9 +29,24 @@ using namespace korvane;
 namespace {
 constexpr int kExitBadConfiguration = 2;
 constexpr int kExitServiceFailed = 1;
+
+// Descriptors 0, 1 and 2 are held open (on /dev/null where they came closed), as
+// daemons do: a file the station opens later never gets one of them, so nothing that
+// closes or writes "standard input" by mistake can hit the line's lock or the queue.
+void HoldStandardDescriptors() {
+  for (int fd = 0; fd <= 2; ++fd)
+    if (::fcntl(fd, F_GETFD) == -1 && errno == EBADF) {
+      const int null = ::open("/dev/null", O_RDWR);
+      if (null >= 0 && null != fd) {
+        ::dup2(null, fd);
+        ::close(null);
+      }
+    }
+}
 }  // namespace
 
 int main(int argc, char** argv) {
+  HoldStandardDescriptors();
   QCoreApplication app(argc, argv);
   station::StationLog log(station::StderrSink());
 
@@ -53,6 +72,7 @@ int main(int argc, char** argv) {
   }
   if (command->check) {
     log.Info("the configuration is good");
+    if (settings.broker) log.Info(station::ReserveText(settings));
     return 0;
   }
 
@@ -82,10 +102,10 @@ int main(int argc, char** argv) {
   link.setBaudRate(settings.baud);
 
   station::RunTimings timings;
-  // Tests shorten the wait between tries to open a lost line.
+  // Tests set the wait between tries to open a lost line.
   bool given = false;
   const int retryMs = qEnvironmentVariableIntValue("KORVANE_LINE_RETRY_MS", &given);
-  if (given && retryMs > 0) timings.lineRetry = std::chrono::milliseconds(retryMs);
+  if (given && retryMs > 0) timings.lineRetryFirst = timings.lineRetryLast = std::chrono::milliseconds(retryMs);
   station::StationRun run(settings, command->once, link, ui, service, log, timings);
   if (modbus) modbus->Follow(run);
   int exitCode = 0;

@@ -70,7 +70,12 @@ bool SerialLine::ConfigureLine(const std::string& device, int baud) {
   if (!IsStandardRate(baud)) return setupFailed(EINVAL);
 
   auto port = std::make_unique<QSerialPort>();
-  port->setPortName(QString::fromStdString(device));
+  // The port takes a name without a leading "/", "./" or "../" as one under /dev: a
+  // relative path with a folder in it ("p2/ttyB") is meant from here.
+  QString name = QString::fromStdString(device);
+  if (name.contains('/') && !name.startsWith('/') && !name.startsWith("./") && !name.startsWith("../"))
+    name.prepend("./");
+  port->setPortName(name);
   port->setBaudRate(baud);
   port->setDataBits(QSerialPort::Data8);
   port->setParity(QSerialPort::NoParity);

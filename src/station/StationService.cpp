@@ -22,6 +22,7 @@ std::optional<StationSetup> MakeStationSetup(const StationSettings& s, std::stri
   setup.discovery = s.discovery;
   setup.bufferFolder = s.bufferFolder;
   setup.limits.maxBytes = s.bufferBytes;
+  setup.limits.reserveBytes = s.reserveBytes;
   return setup;
 }
 
@@ -104,16 +105,32 @@ void StationService::Announce(const bus::BusSample& sample) {
 
 void StationService::Publish(const bus::BusSample& sample) {
   if (!client_ || stopping_) return;
-  queue_.Append(std::chrono::duration_cast<std::chrono::milliseconds>(sample.time.time_since_epoch()).count(),
-                sample.address, SampleJson(sample));
-  if (sample.state == bus::ModuleState::kLive) {
-    modules_[sample.address] = sample;
-    Announce(sample);
-  }
+  lastSamples_[sample.address] = sample;
+  if (sample.state == bus::ModuleState::kLive) modules_[sample.address] = sample;
+  Queue(sample, SampleJson(sample));
+  if (sample.state == bus::ModuleState::kLive) Announce(sample);
   forwarder_->Pump();
 }
 
+void StationService::Queue(const bus::BusSample& sample, const std::string& json) {
+  queue_.Append(std::chrono::duration_cast<std::chrono::milliseconds>(sample.time.time_since_epoch()).count(),
+                sample.address, json);
+}
+
+std::uint64_t StationService::Waiting() const {
+  const std::uint64_t pending = queue_.Pending(), inFlight = forwarder_ ? forwarder_->InFlight() : 0;
+  return pending > inFlight ? pending - inFlight : 0;
+}
+
 void StationService::ReportLineLost() {
+  if (lineUp_ && client_ && !stopping_) {
+    const auto now = std::chrono::system_clock::now();
+    for (auto& [address, sample] : lastSamples_) {
+      sample.time = now;
+      Queue(sample, SampleJson(sample, ModuleStatus::kLineLost));
+    }
+    if (forwarder_) forwarder_->Pump();
+  }
   lineUp_ = false;
   PublishLine();
 }

@@ -58,7 +58,9 @@ class StationService : public QObject {
   void Publish(const bus::BusSample& sample);
 
   // The line to the modules went away, or came back: <prefix>/line says so (retained);
-  // the reason goes to the log.
+  // the reason goes to the log. When it goes, every module seen so far gets a message
+  // with the state "line_lost" and no values, so that a consumer of the state topics
+  // alone does not take its last values for current ones.
   void ReportLineLost();
   void ReportLineBack();
 
@@ -67,6 +69,9 @@ class StationService : public QObject {
   void Stop();
 
   std::uint64_t Pending() const { return queue_.Pending(); }
+  // Samples that wait for the broker: those queued and not yet sent (the ones sent and
+  // not yet acknowledged are on their way).
+  std::uint64_t Waiting() const;
   bool IsConnected() const;
 
  signals:
@@ -91,7 +96,10 @@ class StationService : public QObject {
   QTimer syncTimer_;
   std::optional<quint64> session_;
   bool lineUp_ = true;
+  void Queue(const bus::BusSample& sample, const std::string& json);
+
   std::map<std::uint8_t, bus::BusSample> modules_;       // the last live sample of each
+  std::map<std::uint8_t, bus::BusSample> lastSamples_;   // the last sample of each, live or not
   std::map<std::uint8_t, std::string> announced_;        // discovery key sent in this session
   bool stopping_ = false;
   bool offlineSent_ = false;

@@ -29,6 +29,12 @@ TEST_F(AppOverPty, CliInfoThroughTheComMappingAndThroughDevice) {
   Result direct = RunCli({"--device", QString::fromStdString(server.slavePath()), "info"});
   EXPECT_EQ(direct.exitCode, 0) << direct.err;
   EXPECT_EQ(direct.out, expected);
+  // A path relative to the working folder, with a folder but without "./".
+  ASSERT_TRUE(QDir(dir.path()).mkpath("p2"));
+  ASSERT_TRUE(QFile::link(QString::fromStdString(server.slavePath()), dir.filePath("p2/ttyB")));
+  Result relative = RunCli({"--device", "p2/ttyB", "info"}, QProcessEnvironment::systemEnvironment(), 20000, dir.path());
+  EXPECT_EQ(relative.exitCode, 0) << relative.err;
+  EXPECT_EQ(relative.out, expected);
 }
 
 TEST_F(AppOverPty, CliLiveCountThree) {

@@ -25,10 +25,11 @@ inline QString CliBinary() {
 
 inline CliResult RunCli(const QStringList& args,
                         const QProcessEnvironment& env = QProcessEnvironment::systemEnvironment(),
-                        int limitMs = 20000) {
+                        int limitMs = 20000, const QString& workingFolder = {}) {
   CliResult r;
   QProcess p;
   p.setProcessEnvironment(env);
+  if (!workingFolder.isEmpty()) p.setWorkingDirectory(workingFolder);
   QElapsedTimer t;
   t.start();
   p.start(CliBinary(), args);

@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
@@ -15,6 +16,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <memory>
 #include <set>
 
 #include "pty_fixture.h"
@@ -74,6 +76,7 @@ class StationBroker : public ::testing::Test {
     s.timings.reconnect = {50ms, 200ms};
     s.timings.sync = 100ms;
     s.timings.stopGrace = 2000ms;
+    s.limits.reserveBytes = 1 << 20;
     return s;
   }
 
@@ -119,6 +122,18 @@ TEST_F(StationBroker, SamplesArriveAsJsonWithStatusAndDiscovery) {
   EXPECT_TRUE(line);
   EXPECT_TRUE(state);
   EXPECT_EQ(discovery, 3);  // the three named fields
+
+  // The line goes: the module's state says so, once, without values.
+  service.ReportLineLost();
+  service.ReportLineLost();
+  ASSERT_TRUE(sub.WaitFor([](const auto& ms) { return ms.back().topic == "korvane/test/line" && ms.back().payload == "offline"; }));
+  int lost = 0;
+  for (const auto& m : sub.Messages())
+    if (m.topic == "korvane/test/3/state" && m.payload.find("\"state\":\"line_lost\"") != std::string::npos) {
+      ++lost;
+      EXPECT_EQ(m.payload.find("\"value\":7.02"), std::string::npos) << m.payload;
+    }
+  EXPECT_EQ(lost, 1);
 
   bool stopped = false;
   QObject::connect(&service, &StationService::Stopped, [&] { stopped = true; });
@@ -244,6 +259,40 @@ TEST_F(StationBroker, ADiskThatFillsAndFreesWhileTheBrokerIsAwayLosesNothingAcro
   ASSERT_TRUE(sub.WaitFor([&](const auto& ms) { return FirstOccurrences(StateKeys(ms)).size() >= sent.size(); }))
       << FirstOccurrences(StateKeys(sub.Messages())).size() << " of " << sent.size();
   EXPECT_EQ(FirstOccurrences(StateKeys(sub.Messages())), sent);
+}
+
+TEST_F(StationBroker, TwoStationsWhosePrefixesDifferOnlyInTheirSeparatorsKeepTheirSensorsApart) {
+  LocalBroker broker(dir.path(), {""});
+  ASSERT_TRUE(broker.Start());
+  TestSubscriber sub;
+  ASSERT_TRUE(sub.Subscribe(broker.port(), "homeassistant/#"));
+  std::vector<std::unique_ptr<StationService>> stations;
+  for (const std::string prefix : {"korvane/a_b", "korvane/a/b"}) {
+    StationSetup setup = SetupFor(broker.port());
+    setup.prefix = prefix;
+    setup.endpoint.clientId = "station-" + std::to_string(stations.size());
+    setup.bufferFolder += std::to_string(stations.size());
+    stations.push_back(std::make_unique<StationService>(setup, log));
+    std::string error;
+    ASSERT_TRUE(stations.back()->Start(&error)) << error;
+    ASSERT_TRUE(WaitFor([&] { return stations.back()->IsConnected(); }, 10000));
+    stations.back()->Publish(Sample(3, 0));
+  }
+  // Each announces its three named fields, and no config stands for both.
+  ASSERT_TRUE(sub.WaitFor([](const auto& ms) {
+    return std::count_if(ms.begin(), ms.end(), [](const auto& m) { return !m.payload.empty(); }) >= 6;
+  }));
+  std::set<std::string> topics, uniqueIds, devices;
+  for (const auto& m : sub.Messages()) {
+    if (m.payload.empty()) continue;
+    const QJsonObject o = QJsonDocument::fromJson(QByteArray::fromStdString(m.payload)).object();
+    topics.insert(m.topic);
+    uniqueIds.insert(o["unique_id"].toString().toStdString());
+    devices.insert(o["device"].toObject()["identifiers"].toArray()[0].toString().toStdString());
+  }
+  EXPECT_EQ(topics.size(), 6u);
+  EXPECT_EQ(uniqueIds.size(), 6u);
+  EXPECT_EQ(devices.size(), 2u);
 }
 
 // Runs openssl with args in folder; true when it succeeded.

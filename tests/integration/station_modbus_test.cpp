@@ -119,7 +119,7 @@ TEST_F(StationModbus, ServesTheFieldsAsTheyAreShownAndRefusesWhatItCannotAnswer)
   ASSERT_TRUE(broker.Start()) << broker.Log();
   ASSERT_TRUE(subscriber.Subscribe(broker.port(), "korvane/test/+/state"));
   Start({"--broker", QString("mqtt://127.0.0.1:%1").arg(broker.port()), "--prefix", "korvane/test", "--buffer",
-         dir.filePath("buffer")});
+         dir.filePath("buffer"), "--buffer-reserve", "1"});
   ASSERT_TRUE(WaitFor([&] { return subscriber.Messages().size() >= 3; }, 10000));
 
   for (const auto& m : subscriber.Messages()) {
@@ -157,6 +157,9 @@ TEST_F(StationModbus, ServesTheFieldsAsTheyAreShownAndRefusesWhatItCannotAnswer)
   ASSERT_EQ(block.size(), 6u);
   EXPECT_EQ(block[0], 1);
   EXPECT_EQ(block[1], 3);
+  // Nothing waits for the broker: what was sent and is not yet acknowledged is on its way.
+  EXPECT_EQ(block[2], 0);
+  EXPECT_EQ(block[3], 0);
 
   struct Refusal {
     const char* name;
@@ -206,9 +209,10 @@ TEST_F(StationModbus, ServesTheFieldsAsTheyAreShownAndRefusesWhatItCannotAnswer)
   ::close(half);
 }
 
-TEST_F(StationModbus, MbpollReadsThePhValueAndFortyIdleConnectionsGiveWay) {
+TEST_F(StationModbus, MbpollReadsThePhValueFortyIdleConnectionsGiveWayAndALostLineReadsSo) {
   const QString mbpoll = Program("mbpoll");
   if (mbpoll.isEmpty()) GTEST_SKIP() << "mbpoll is not installed (scripts/setup installs it)";
+  station.setProcessChannelMode(QProcess::SeparateChannels);
   Start({}, "3000");  // no broker: a station may serve only Modbus TCP
   const auto ph = ReadRegisters(client.get(), 4, 300, 2);
   ASSERT_EQ(ph.size(), 2u);
@@ -233,9 +237,33 @@ TEST_F(StationModbus, MbpollReadsThePhValueAndFortyIdleConnectionsGiveWay) {
   EXPECT_TRUE(WaitFor([&] { return ClosedByServer(idle.back()); }, 10000));
   for (const int fd : idle) ::close(fd);
 
+  // The line is lost: each module's block says so, without the values it no longer knows.
+  server.Close();
+  const Client after = Connect(port);
+  ASSERT_TRUE(after);
+  ASSERT_TRUE(WaitFor([&] {
+    const auto r = ReadRegisters(after.get(), 4, 300, 28);
+    return r.size() == 28u && r[12] == 3;
+  }, 10000));
+  const auto lost = ReadRegisters(after.get(), 4, 300, 28);
+  for (int c = 0; c < 6; ++c) EXPECT_TRUE(std::isnan(Float(&lost[static_cast<std::size_t>(2 * c)]))) << c;
+  EXPECT_EQ(lost[13], 1);  // still the pH module
+  EXPECT_EQ(ReadRegisters(after.get(), 4, 712, 1), std::vector<std::uint16_t>{3});  // the missing one, too
+  EXPECT_EQ(ReadRegisters(after.get(), 4, 3200, 1), std::vector<std::uint16_t>{2});
+  EXPECT_EQ(ReadRegisters(after.get(), 4, 1000, 13)[12], 0);  // never seen
+
   ::kill(static_cast<pid_t>(station.processId()), SIGTERM);
   ASSERT_TRUE(station.waitForFinished(10000));
   EXPECT_EQ(station.exitCode(), 0);
+  // The thirty-two and more connections closed for newer ones take a line or two each
+  // second, with how many they were, not a line each.
+  const QString log = QString::fromUtf8(station.readAllStandardError());
+  int lines = static_cast<int>(log.count("closed the one from")), closed = lines;
+  for (auto m = QRegularExpression(R"((\d+) more connections were closed for newer ones)").globalMatch(log);
+       m.hasNext(); ++lines)
+    closed += m.next().captured(1).toInt();
+  EXPECT_LE(lines, 4) << log.toStdString();
+  EXPECT_GE(closed, 32) << log.toStdString();
 }
 
 }  // namespace

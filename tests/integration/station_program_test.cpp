@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -40,14 +41,21 @@ class StationProgram : public ::testing::Test {
     server.Close();
   }
 
-  void Start(QStringList extra, QString addresses = "0,3,5") {
+  // broker: the broker's port, or another; retryMs: the wait between tries of a lost line.
+  void Start(QStringList extra, QString addresses = "0,3,5", int port = 0, const char* retryMs = "100",
+             bool stdinClosed = false) {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("KORVANE_LINE_RETRY_MS", "100");
+    env.insert("KORVANE_LINE_RETRY_MS", retryMs);
     station.setProcessEnvironment(env);
-    station.start(StationBinary(), QStringList{"--device", QString::fromStdString(line), "--address", addresses,
-                                               "--broker", QString("mqtt://127.0.0.1:%1").arg(broker.port()),
-                                               "--prefix", "korvane/test", "--buffer", dir.filePath("buffer")} +
-                                       extra);
+    const QStringList args = QStringList{"--device", QString::fromStdString(line), "--address", addresses,
+                                         "--broker", QString("mqtt://127.0.0.1:%1").arg(port ? port : broker.port()),
+                                         "--prefix", "korvane/test", "--buffer", dir.filePath("buffer"),
+                                         "--buffer-reserve", "1"} +
+                             extra;
+    if (stdinClosed)  // as a careless service manager may start it
+      station.start("/bin/sh", QStringList{"-c", "exec \"$0\" \"$@\" <&-", StationBinary()} + args);
+    else
+      station.start(StationBinary(), args);
     ASSERT_TRUE(station.waitForStarted(5000));
   }
   bool Ended() {
@@ -80,7 +88,7 @@ class StationProgram : public ::testing::Test {
 };
 
 TEST_F(StationProgram, OncePublishesOneSampleOfEachModuleAndEnds) {
-  Start({"--once"});
+  Start({"--once", "--language", "en"});
   ASSERT_TRUE(Ended());
   EXPECT_EQ(station.exitCode(), 0);
   ASSERT_TRUE(WaitFor([&] { return !Payloads().empty() && Payloads().back() == "offline"; }, 5000));
@@ -88,6 +96,9 @@ TEST_F(StationProgram, OncePublishesOneSampleOfEachModuleAndEnds) {
       {"korvane/test/0/state", 1}, {"korvane/test/3/state", 1}, {"korvane/test/5/state", 1}};
   EXPECT_EQ(LiveSamples(), expected);
   EXPECT_EQ(Payloads(), (std::vector<std::string>{"online", "offline"}));
+  const std::vector<std::string> states = Payloads("0/state");
+  ASSERT_EQ(states.size(), 1u);
+  EXPECT_NE(states[0].find("\"name\":\"pH value\""), std::string::npos) << states[0];  // the station's language
 }
 
 TEST_F(StationProgram, OnceOverANetworkLinePublishesEachModule) {
@@ -126,6 +137,53 @@ TEST_F(StationProgram, SaysWhenTheLineIsAwayResumesWhenItIsBackAndStopsOnSigterm
   EXPECT_EQ(station.exitStatus(), QProcess::NormalExit);
   EXPECT_EQ(station.exitCode(), 0);
   EXPECT_TRUE(WaitFor([&] { return Payloads().back() == "offline"; }, 5000)) << ::testing::PrintToString(Payloads());
+}
+
+TEST_F(StationProgram, ALostLineIsTriedAgainAtOnceWhenItsDeviceNodeIsBack) {
+  Start({"--poll", "300"}, "0,3,5", 0, "60000");  // the next try would come after a minute
+  ASSERT_TRUE(WaitFor([&] { return LiveSamples().size() == 3; }, 10000));
+  server.Close();  // the adapter is pulled: its node goes
+  ASSERT_TRUE(WaitFor([&] { return !Payloads("line").empty() && Payloads("line").back() == "offline"; }, 10000));
+  // Every module's state says that its values are not known now.
+  EXPECT_TRUE(WaitFor([&] {
+    const auto states = Payloads("5/state");
+    return !states.empty() && states.back().find("\"state\":\"line_lost\"") != std::string::npos;
+  }, 5000));
+  const int before = LiveSamples()["korvane/test/5/state"];
+  ASSERT_TRUE(server.Open()) << server.error();
+  ASSERT_TRUE(server.SetLink(line)) << server.error();  // and is plugged in again
+  EXPECT_TRUE(WaitFor([&] { return LiveSamples()["korvane/test/5/state"] > before; }, 8000));
+  EXPECT_EQ(Payloads("line").back(), "online");
+}
+
+// The descriptors the station holds, but its sockets, which come and go.
+std::map<int, std::string> HeldFiles(qint64 pid) {
+  std::map<int, std::string> files;
+  const QString folder = QString("/proc/%1/fd").arg(pid);
+  for (const QString& fd : QDir(folder).entryList(QDir::System | QDir::NoDotAndDotDot)) {
+    const std::string target = QFile::symLinkTarget(folder + "/" + fd).toStdString();
+    if (target.find("socket:") == std::string::npos && target.find("anon_inode:") == std::string::npos)
+      files[fd.toInt()] = target;
+  }
+  return files;
+}
+
+TEST_F(StationProgram, ReconnectsToAnAbsentBrokerCloseNoDescriptorItHolds) {
+  station.setProcessChannelMode(QProcess::SeparateChannels);
+  std::string log;
+  auto logged = [&](const std::string& part, int times) {
+    log += station.readAllStandardError().toStdString();
+    int n = 0;
+    for (auto at = log.find(part); at != std::string::npos; at = log.find(part, at + 1)) ++n;
+    return n >= times;
+  };
+  Start({"--poll", "300"}, "0,3,5", FreeLoopbackPort(), "100", true);
+  ASSERT_TRUE(WaitFor([&] { return logged("polling 3 modules", 1) && logged("; next try in", 1); }, 10000)) << log;
+  const auto held = HeldFiles(station.processId());
+  EXPECT_EQ(held.count(0) ? held.at(0) : "", "/dev/null");
+  ASSERT_TRUE(WaitFor([&] { return logged("; next try in", 3); }, 10000)) << log;
+  EXPECT_EQ(HeldFiles(station.processId()), held);
+  EXPECT_EQ(station.state(), QProcess::Running);
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QRegularExpression>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTemporaryDir>
@@ -13,6 +14,7 @@
 #include <algorithm>
 #include <csignal>
 #include <functional>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <zlib.h>
@@ -23,6 +25,8 @@
 
 namespace korvane::station {
 namespace {
+
+using namespace std::chrono_literals;
 
 // About 300 bytes that do not compress to nothing.
 std::string Json(int n) {
@@ -107,8 +111,10 @@ struct QueueRow {
 };
 
 TEST(SampleQueue, KeepsTheUnacknowledgedInOrderThroughStopsKillsDamageAndAFullDisk) {
-  const QueueLimits roomy;
-  const QueueLimits tight{64 << 10, 8 << 20, 8 << 10};
+  QueueLimits roomy;
+  roomy.reserveBytes = 256 << 10;
+  roomy.reserveStep = 64 << 10;
+  const QueueLimits tight{64 << 10, 8 << 20, 8 << 10, 0};
   const QueueRow rows[] = {
       {"clean stop: the acknowledged go", roomy,
        [](SampleQueue& q) {
@@ -144,9 +150,10 @@ TEST(SampleQueue, KeepsTheUnacknowledgedInOrderThroughStopsKillsDamageAndAFullDi
          Overwrite(file, QFileInfo(file).size() / 4096 / 2 * 4096, QByteArray(16, '\xff'));
        },
        Range(0, 3000), 60, "is damaged"},
-      {"no database at all: moved aside, a fresh queue", roomy, [](SampleQueue& q) { Append(q, 0, 10); }, false,
-       [](const QString& folder) { Overwrite(folder + "/queue.db", 0, QByteArray(4096, 'x')); }, {}, 0,
-       "moved aside to"},
+      {"no database at all: moved aside, a fresh queue with the rows its pages hold", roomy,
+       [](SampleQueue& q) { Append(q, 0, 10); }, false,
+       [](const QString& folder) { Overwrite(folder + "/queue.db", 0, QByteArray(4096, 'x')); }, Range(0, 10), 0,
+       "10 were read from its pages and are sent, 0 are lost"},
       {"an earlier version's queue is sent first, then its files go", roomy, nullptr, false,
        [](const QString& folder) {
          QDir(folder).removeRecursively();
@@ -181,6 +188,23 @@ TEST(SampleQueue, KeepsTheUnacknowledgedInOrderThroughStopsKillsDamageAndAFullDi
          EXPECT_EQ(q.MemorySamples(), 0u);
        },
        false, nullptr, Range(3, 12), 0, "takes samples again"},
+      {"full disk, then kill -9: the reserve took what came", roomy,
+       [](SampleQueue& q) {
+         // The reserve's pages are really on disk, not holes that would need room.
+         struct stat st {};
+         ASSERT_EQ(::stat(q.DatabasePath().c_str(), &st), 0);
+         EXPECT_GE(st.st_blocks * 512, st.st_size);
+         ASSERT_GE(q.ReserveBytes(), 256 << 10);
+         test::FileSizeLimit full(static_cast<rlim_t>(st.st_size));  // the file cannot grow
+         ASSERT_TRUE(full.ok());
+         for (int n = 0; n < 600; n += 100) {
+           Append(q, n, n + 100);
+           EXPECT_TRUE(q.Sync());
+         }
+         EXPECT_EQ(q.MemorySamples(), 0u);
+         EXPECT_LT(q.ReserveBytes(), 256 << 10);
+       },
+       true, nullptr, Range(0, 600), 0, "600 samples from before wait to be sent"},
   };
   for (const QueueRow& row : rows) {
     SCOPED_TRACE(row.name);
@@ -249,13 +273,230 @@ TEST(SampleQueue, KeepsTheUnacknowledgedInOrderThroughStopsKillsDamageAndAFullDi
   }
 }
 
+// The pages of a queue's file as SQLite lays them out: the page size, the samples
+// table's root, and its leaves in key order, each with where its cells start.
+struct QueueFile {
+  QByteArray bytes;
+  int pageSize = 0;
+  int root = 0;
+  std::vector<int> leaves;
+
+  explicit QueueFile(const QString& path) {
+    {
+      QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "layout");
+      db.setDatabaseName(path);
+      db.setConnectOptions("QSQLITE_OPEN_READONLY");
+      if (db.open()) {
+        QSqlQuery q(db);
+        if (q.exec("SELECT rootpage FROM sqlite_schema WHERE name = 'samples'") && q.next()) root = q.value(0).toInt();
+      }
+    }
+    QSqlDatabase::removeDatabase("layout");
+    QFile f(path);
+    if (f.open(QIODevice::ReadOnly)) bytes = f.readAll();
+    pageSize = Be(16, 2) == 1 ? 65536 : static_cast<int>(Be(16, 2));
+    if (root > 0) Walk(root);
+  }
+  std::uint32_t Be(qint64 at, int n) const {
+    std::uint32_t v = 0;
+    for (int i = 0; i < n; ++i) v = v << 8 | static_cast<unsigned char>(bytes[at + i]);
+    return v;
+  }
+  qint64 Page(int page) const { return static_cast<qint64>(page - 1) * pageSize; }
+  qint64 Header(int page) const { return Page(page) + (page == 1 ? 100 : 0); }
+  int Cells(int page) const { return static_cast<int>(Be(Header(page) + 3, 2)); }
+  // Where cell i of a page starts.
+  qint64 Cell(int page, int i) const {
+    const int header = bytes[Header(page)] == 0x0D ? 8 : 12;
+    return Page(page) + Be(Header(page) + header + 2 * i, 2);
+  }
+  void Walk(int page) {
+    if (bytes[Header(page)] == 0x0D) return leaves.push_back(page);
+    for (int i = 0; i < Cells(page); ++i) Walk(static_cast<int>(Be(Cell(page, i), 4)));
+    Walk(static_cast<int>(Be(Header(page) + 8, 4)));
+  }
+};
+
+// A varint of SQLite's record format at at; its length in *size.
+std::int64_t Varint(const QByteArray& b, qint64 at, int* size) {
+  std::int64_t v = 0;
+  for (int i = 0; i < 9; ++i) {
+    const auto c = static_cast<unsigned char>(b[at + i]);
+    if (i == 8) {
+      *size = 9;
+      return v << 8 | c;
+    }
+    v = v << 7 | (c & 0x7F);
+    if (!(c & 0x80)) {
+      *size = i + 1;
+      return v;
+    }
+  }
+  return v;
+}
+
+void Flip(const QString& file, qint64 at, unsigned char mask) {
+  QFile f(file);
+  ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+  ASSERT_TRUE(f.seek(at));
+  char c = 0;
+  ASSERT_TRUE(f.getChar(&c));
+  ASSERT_TRUE(f.seek(at));
+  ASSERT_TRUE(f.putChar(static_cast<char>(c ^ mask)));
+}
+
+// The samples the queue's log says are lost ("..., 23 are lost", "1 damaged samples are
+// lost").
+std::uint64_t LoggedLoss(const std::vector<std::string>& logged) {
+  std::uint64_t lost = 0;
+  const QRegularExpression said(R"((\d+) (damaged samples )?are lost)");
+  for (const std::string& text : logged)
+    for (auto m = said.globalMatch(QString::fromStdString(text)); m.hasNext();) lost += m.next().captured(1).toULongLong();
+  return lost;
+}
+
+struct DamageRow {
+  const char* name;
+  std::chrono::milliseconds checkpointEvery;  // of the run before the damage
+  bool killed;
+  // Damages the folder's files; the samples it may cost.
+  std::function<int(const QString& folder)> damage;
+};
+
+constexpr int kDamageSamples = 1200;
+
+TEST(SampleQueue, DamageCostsOnlyTheDamagedSamplesAndIsCounted) {
+  // What SQLite cannot reach is read from the pages: one damaged byte costs at most the
+  // rows of the one page it is in.
+  const DamageRow rows[] = {
+      {"the file's header (its first bytes): SQLite cannot open it", 0ms, false,
+       [](const QString& folder) {
+         Flip(folder + "/queue.db", 3, 0x20);
+         return 0;
+       }},
+      {"page count in the header (byte 31)", 0ms, false,
+       [](const QString& folder) {
+         Flip(folder + "/queue.db", 31, 0x02);
+         return 0;
+       }},
+      {"a cell pointer of the interior page", 0ms, false,
+       [](const QString& folder) {
+         const QueueFile f(folder + "/queue.db");
+         Flip(folder + "/queue.db", f.Header(f.root) + 12 + 2 * (f.Cells(f.root) / 2) + 1, 0x08);
+         return 0;
+       }},
+      {"a leaf page's header", 0ms, false,
+       [](const QString& folder) {
+         const QueueFile f(folder + "/queue.db");
+         const int leaf = f.leaves[f.leaves.size() / 2];
+         Flip(folder + "/queue.db", f.Header(leaf) + 3, 0x01);  // 256 more cells than it has
+         return f.Cells(leaf);
+       }},
+      {"a row's sequence number", 0ms, false,
+       [](const QString& folder) {
+         const QueueFile f(folder + "/queue.db");
+         const qint64 cell = f.Cell(f.leaves[f.leaves.size() / 3], 2);
+         int size = 0;
+         Varint(f.bytes, cell, &size);
+         Flip(folder + "/queue.db", cell + size, 0x10);  // e.g. 266 becomes 2314
+         return 0;
+       }},
+      {"a row's payload", 0ms, false,
+       [](const QString& folder) {
+         const QueueFile f(folder + "/queue.db");
+         const qint64 cell = f.Cell(f.leaves[f.leaves.size() / 2], 1);
+         int a = 0, b = 0;
+         const std::int64_t payload = Varint(f.bytes, cell, &a);
+         Varint(f.bytes, cell + a, &b);
+         Flip(folder + "/queue.db", cell + a + b + payload - 12, 0x40);
+         return 1;
+       }},
+      {"a frame of the write-ahead log after a kill -9", 0ms, true,
+       [](const QString& folder) {
+         Flip(folder + "/queue.db-wal", 32 + 24 + 200, 0x01);
+         return 0;  // its commit was checkpointed at once
+       }},
+      {"a frame of commits the log still held after a kill -9", 1h, true,
+       [](const QString& folder) {
+         QFile wal(folder + "/queue.db-wal");
+         EXPECT_TRUE(wal.open(QIODevice::ReadOnly));
+         const QByteArray b = wal.readAll();
+         auto be = [&](qint64 at, int n) {
+           std::uint32_t v = 0;
+           for (int i = 0; i < n; ++i) v = v << 8 | static_cast<unsigned char>(b[at + i]);
+           return v;
+         };
+         const qint64 pageSize = be(8, 4), frame = 24 + pageSize;
+         // The first frame after the sixth commit's last one: SQLite replays no frame
+         // from it on.
+         int commits = 0;
+         qint64 at = 32;
+         for (; at + frame <= b.size() && commits < 6; at += frame) commits += be(at + 4, 4) != 0;
+         EXPECT_EQ(commits, 6);
+         Flip(folder + "/queue.db-wal", at + 24 + 3, 0x01);
+         return b[at + 24] == 0x0D ? static_cast<int>(be(at + 24 + 3, 2)) : 0;  // the rows of its page
+       }},
+  };
+  for (const DamageRow& row : rows) {
+    SCOPED_TRACE(row.name);
+    QTemporaryDir dir;
+    const QString folder = dir.filePath("q");
+    QueueLimits limits;
+    limits.reserveBytes = 64 << 10;
+    limits.reserveStep = 64 << 10;
+    limits.checkpointEvery = row.checkpointEvery;
+    auto run = [&] {
+      StationLog quiet(nullptr);
+      SampleQueue q(quiet);
+      std::string error;
+      if (!q.Open(folder.toStdString(), limits, &error)) return;
+      for (int n = 0; n < kDamageSamples; n += 100) {
+        Append(q, n, n + 100);
+        q.Sync();
+      }
+      if (row.killed) std::raise(SIGKILL);
+    };
+    if (row.killed) {
+      const pid_t child = ::fork();
+      if (child == 0) {
+        run();
+        ::_exit(1);
+      }
+      int status = 0;
+      ASSERT_EQ(::waitpid(child, &status, 0), child);
+      ASSERT_TRUE(WIFSIGNALED(status));
+    } else {
+      run();
+    }
+    const int mayCost = row.damage(folder);
+
+    std::vector<std::string> logged;
+    StationLog log([&](LogLevel, const std::string& text) { logged.push_back(text); }, LogLevel::kDebug);
+    SampleQueue q(log);
+    std::string error;
+    ASSERT_TRUE(q.Open(folder.toStdString(), limits, &error)) << error;
+    const std::vector<int> read = ReadAll(q);  // each whole and intact
+    std::string all;
+    for (const auto& text : logged) all += text + "\n";
+    const std::vector<int> expected = Range(0, kDamageSamples);
+    EXPECT_TRUE(std::is_sorted(read.begin(), read.end())) << all;
+    EXPECT_TRUE(std::includes(expected.begin(), expected.end(), read.begin(), read.end())) << all;
+    const auto lost = expected.size() - read.size();
+    EXPECT_LE(lost, static_cast<std::size_t>(mayCost)) << all;
+    EXPECT_EQ(LoggedLoss(logged), lost) << all;
+    EXPECT_EQ(q.Pending(), read.size());
+  }
+}
+
 TEST(SampleQueue, ASecondStationOnTheSameFolderIsRefused) {
   QTemporaryDir dir;
   StationLog log(nullptr);
   SampleQueue a(log), b(log);
   std::string error;
-  ASSERT_TRUE(a.Open(dir.path().toStdString(), {}, &error)) << error;
-  EXPECT_FALSE(b.Open(dir.path().toStdString(), {}, &error));
+  QueueLimits limits;
+  limits.reserveBytes = 0;
+  ASSERT_TRUE(a.Open(dir.path().toStdString(), limits, &error)) << error;
+  EXPECT_FALSE(b.Open(dir.path().toStdString(), limits, &error));
   EXPECT_NE(error.find("in use by another station"), std::string::npos) << error;
 }
 

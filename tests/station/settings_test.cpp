@@ -18,7 +18,7 @@ namespace {
 
 struct SettingsRow {
   const char* name;
-  const char* ini;                 // station.ini in the folder ({dir}: the folder); nullptr: no --config
+  const char* ini;                 // station.ini in the folder ({NUL}: a NUL byte); nullptr: no --config
   std::vector<std::string> args;   // after --config
   const char* error;               // part of the message; empty: accepted
   std::function<void(const StationSettings&, const std::string& dir)> check = nullptr;
@@ -40,6 +40,7 @@ TEST(StationSettings, IniAndOptionsAreTakenOrRefusedNamingThePlace) {
   ::chmod((dir + "/pw600").c_str(), 0600);
   ::chmod((dir + "/pw640").c_str(), 0640);
   const StationEnvironment env{"host1", dir, dir + "/state", "", "/home/x"};
+  const std::string longPrefix = "[topics]\nprefix = " + std::string(70000, 'p') + "\n";
   const std::string tls = "[broker]\nurl = mqtts://b:8883\n";
 
   const SettingsRow rows[] = {
@@ -52,6 +53,8 @@ TEST(StationSettings, IniAndOptionsAreTakenOrRefusedNamingThePlace) {
          EXPECT_EQ(s.clientId, "korvane-station-host1");
          EXPECT_EQ(s.bufferFolder, d + "/state");
          EXPECT_EQ(s.bufferBytes, 100 << 20);
+         EXPECT_EQ(s.reserveBytes, 32 << 20);
+         EXPECT_EQ(s.language, Language::kGerman);
          EXPECT_TRUE(s.discovery);
        }},
       {"options override the file", kGood,
@@ -142,6 +145,26 @@ TEST(StationSettings, IniAndOptionsAreTakenOrRefusedNamingThePlace) {
       {"password file readable by the group", "[line]\nport=1\naddresses=1\n[broker]\nurl=mqtt://b\nuser=u\n"
        "password_file=pw640\n", {}, "station.ini:7: password_file {dir}/pw640 may be read or changed by group or others (mode 0640)"},
       {"buffer folder is a file", kGood, {"--buffer", "ca.crt"}, "--buffer: buffer folder {dir}/ca.crt is not a folder"},
+      // What MQTT does not take, which the service would meet only when connecting.
+      {"prefix with a TAB", "[topics]\nprefix = plant\t1\n", {},
+       "station.ini:2: prefix holds a control character (U+0009) at byte 6"},
+      {"prefix with a NUL byte", "[topics]\nprefix = probe{NUL}c\n", {}, "station.ini:2: prefix holds a NUL byte at byte 6"},
+      {"prefix in Latin-1", "[topics]\nprefix = k\xE4lte\n", {}, "station.ini:2: prefix is not UTF-8 (byte 0xE4 at byte 2)"},
+      {"prefix of 70 000 characters", longPrefix.c_str(), {}, "station.ini:2: prefix is 70000 bytes long; at most 512"},
+      {"client id in Latin-1", "[broker]\nclient_id = st\xE4tion\n", {}, "station.ini:2: client_id is not UTF-8"},
+      {"client id with a control character", kGood, {"--client-id", "a\x7F" "b"}, "--client-id holds a control character (U+007F)"},
+      {"client id of bytes that are no UTF-8 on the command line", kGood, {"--client-id", "st\xE4tion"},
+       "--client-id holds U+FFFD (bytes that were not UTF-8) at byte 3"},
+      {"user in Latin-1", "[broker]\nuser = j\xFCrgen\n", {}, "station.ini:2: user is not UTF-8"},
+      {"UTF-8 is taken", kGood, {"--prefix", "kl\xC3\xA4rwerk/becken 1", "--user", "j\xC3\xBCrgen"}, ""},
+      {"language and reserve", "[topics]\nlanguage = en\n[buffer]\nreserve_mb = 0\n", {"--device", "x", "--address", "1",
+       "--broker", "mqtt://b"}, "",
+       [](const StationSettings& s, const std::string&) {
+         EXPECT_EQ(s.language, Language::kEnglish);
+         EXPECT_EQ(s.reserveBytes, 0);
+       }},
+      {"another language", "[topics]\nlanguage = fr\n", {}, "station.ini:2: language takes de or en, not \"fr\""},
+      {"bad reserve", kGood, {"--buffer-reserve", "-1"}, "--buffer-reserve takes megabytes 0..1048576"},
   };
   auto expand = [&](std::string text) {
     for (auto at = text.find("{dir}"); at != std::string::npos; at = text.find("{dir}")) text.replace(at, 5, dir);
@@ -153,7 +176,9 @@ TEST(StationSettings, IniAndOptionsAreTakenOrRefusedNamingThePlace) {
     if (row.ini) {
       QFile ini(tmp.filePath("station.ini"));
       ASSERT_TRUE(ini.open(QIODevice::WriteOnly | QIODevice::Truncate));
-      ini.write(row.ini);
+      std::string text = row.ini;
+      for (auto at = text.find("{NUL}"); at != std::string::npos; at = text.find("{NUL}")) text.replace(at, 5, 1, '\0');
+      ini.write(text.data(), static_cast<qint64>(text.size()));
       ini.close();
       args = {"--config", "station.ini"};
     }

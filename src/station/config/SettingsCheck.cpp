@@ -6,7 +6,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "platform/NumberText.h"
 #include "platform/SafeFile.h"
+#include "station/config/MqttText.h"
 #include "station/log/StationLog.h"
 
 namespace korvane::station {
@@ -66,6 +68,14 @@ std::string Place(const StationSettings& settings, const std::string& key) {
 
 std::string SettingsProblem(const StationSettings& s) {
   if (s.device.empty() && !s.port) return "no serial line: set device or port in [line] (--device, --port)";
+  // The defaults are made from the host name, which may hold what MQTT does not take.
+  const std::pair<const char*, const std::string*> texts[] = {{"prefix", &s.prefix}, {"client_id", &s.clientId}};
+  for (const auto& [key, value] : texts) {
+    const std::string problem = MqttTextProblem(*value, std::string(key) == "prefix" ? kPrefixBytes : kMqttStringBytes);
+    if (problem.empty()) continue;
+    if (s.origin.count(key)) return Place(s, key) + ": " + key + " " + problem;
+    return std::string(key) + " (made from the host name) " + problem + ": set " + key + " in the INI file";
+  }
   if (s.addresses.empty() && !s.scan) return "no modules: set addresses in [line] (--address LIST or --bus)";
   // A station may serve only Modbus TCP.
   if (!s.broker && !s.modbus.host)
@@ -105,6 +115,24 @@ std::string SettingsFileProblem(const StationSettings& s) {
   if (std::string problem = s.broker ? FolderProblem(s.bufferFolder) : std::string(); !problem.empty())
     return Place(s, "folder") + ": buffer folder " + problem;
   return {};
+}
+
+std::string ReserveText(const StationSettings& s) {
+  if (s.reserveBytes == 0)
+    return "the queue keeps no reserve on disk: on a full disk samples wait in memory at once";
+  // What a sample takes in the queue's file, as bench_station measures it.
+  constexpr double kBytesPerSample = 262;
+  const auto Hours = [&](double modules, double pollMs) {
+    return static_cast<double>(s.reserveBytes) / kBytesPerSample / (modules * 1000.0 / pollMs) / 3600.0;
+  };
+  std::string text = platform::StringPrintf(
+      "the queue keeps a reserve of %lld MB on disk for a full disk: about %.1f h of 32 modules polled every 2 s",
+      static_cast<long long>(s.reserveBytes >> 20), Hours(32, 2000));
+  if (!s.scan)
+    text += platform::StringPrintf(", %.1f h of this bus (%zu modules every %d ms)",
+                                   Hours(static_cast<double>(s.addresses.size()), s.pollMs), s.addresses.size(),
+                                   s.pollMs);
+  return text;
 }
 
 bool ReadPasswordFile(const std::string& path, std::string* password, std::string* error) {

@@ -7,15 +7,20 @@
 
 namespace korvane::station {
 
-// Empty, or the first thing that does not fit: no line, no modules, neither a broker
-// nor a Modbus listen address, a password file without user, a certificate without its
-// key, TLS files for a plain mqtt:// broker.
+// Empty, or the first thing that does not fit: no line, a prefix or client id (also one
+// made from the host name) MQTT does not take, no modules, neither a broker nor a Modbus
+// listen address, a password file without user, a certificate without its key, TLS
+// files for a plain mqtt:// broker.
 std::string SettingsProblem(const StationSettings& settings);
 
 // Empty, or the first file that cannot be used: the password file, CA file, client
 // certificate and key must be readable regular files, the password file readable by
 // its owner only; the buffer folder must be a writable folder or creatable.
 std::string SettingsFileProblem(const StationSettings& settings);
+
+// What --check says about the queue's reserve on disk: its size and about how long a
+// full disk may last before samples wait in memory.
+std::string ReserveText(const StationSettings& settings);
 
 // Where a key was set, for a message: "station.ini:9" or "--ca-file", or "key" when it
 // came from no place (a default).

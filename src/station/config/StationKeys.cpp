@@ -6,6 +6,7 @@
 
 #include "bus/AddressList.h"
 #include "station/config/HostPort.h"
+#include "station/config/MqttText.h"
 
 namespace korvane::station {
 namespace {
@@ -76,13 +77,15 @@ std::string Url(StationSettings& s, const std::string& v, const std::string&) {
 
 std::string ClientId(StationSettings& s, const std::string& v, const std::string&) {
   if (v.empty()) return "needs a client id";
+  if (const std::string problem = MqttTextProblem(v, kMqttStringBytes); !problem.empty()) return problem;
   for (const char c : v)
-    if (static_cast<unsigned char>(c) < 0x21) return "takes no blanks or control characters";
+    if (c == ' ') return "takes no blanks";
   s.clientId = v;
   return {};
 }
 
 std::string User(StationSettings& s, const std::string& v, const std::string&) {
+  if (const std::string problem = MqttTextProblem(v, kMqttStringBytes); !problem.empty()) return problem;
   s.user = v;
   return {};
 }
@@ -95,6 +98,7 @@ std::string File(StationSettings& s, const std::string& v, const std::string& fo
 
 std::string Prefix(StationSettings& s, const std::string& v, const std::string&) {
   if (v.empty()) return "needs a topic prefix";
+  if (const std::string problem = MqttTextProblem(v, kPrefixBytes); !problem.empty()) return problem;
   // The broker would take messages to such topics and pass them on to no one.
   if (v.find_first_of("+#") != std::string::npos) return Quoted(v) + " holds a wildcard (+ or #)";
   if (v.front() == '$') return Quoted(v) + " starts with $, which brokers keep for their own topics";
@@ -113,6 +117,16 @@ std::string Discovery(StationSettings& s, const std::string& v, const std::strin
   return {};
 }
 
+std::string TextLanguage(StationSettings& s, const std::string& v, const std::string&) {
+  if (v == "de")
+    s.language = Language::kGerman;
+  else if (v == "en")
+    s.language = Language::kEnglish;
+  else
+    return "takes de or en, not " + Quoted(v);
+  return {};
+}
+
 std::string BufferFolder(StationSettings& s, const std::string& v, const std::string& folder) {
   if (v.empty()) return "needs a folder";
   s.bufferFolder = AbsolutePath(v, folder);
@@ -123,6 +137,13 @@ std::string BufferSize(StationSettings& s, const std::string& v, const std::stri
   const auto n = Whole(v, 1, 1 << 20);
   if (!n) return "takes megabytes 1..1048576, not " + Quoted(v);
   s.bufferBytes = *n << 20;
+  return {};
+}
+
+std::string BufferReserve(StationSettings& s, const std::string& v, const std::string&) {
+  const auto n = Whole(v, 0, 1 << 20);
+  if (!n) return "takes megabytes 0..1048576, not " + Quoted(v);
+  s.reserveBytes = *n << 20;
   return {};
 }
 
@@ -182,8 +203,12 @@ constexpr StationKey kKeys[] = {
     {"broker", "key_file", "--key-file", "FILE", "client certificate's key", &File<&StationSettings::keyFile>},
     {"topics", "prefix", "--prefix", "P", "topic prefix (default korvane/<hostname>)", &Prefix},
     {"topics", "discovery", "--discovery", "on|off", "Home Assistant discovery configs", &Discovery},
+    {"topics", "language", "--language", "de|en", "language of the values' names and texts (default de)",
+     &TextLanguage},
     {"buffer", "folder", "--buffer", "DIR", "folder of the queue of unsent samples", &BufferFolder},
     {"buffer", "size_mb", "--buffer-size", "MB", "queue bound in megabytes (default 100)", &BufferSize},
+    {"buffer", "reserve_mb", "--buffer-reserve", "MB",
+     "room the queue keeps on disk for a full disk, in megabytes (default 32)", &BufferReserve},
     {"modbus", "listen", "--modbus", "HOST:PORT", "serve the modules as Modbus TCP registers (off without it)",
      &ModbusListen},
     {"modbus", "unit", "--modbus-unit", "ID", "the Modbus unit id it answers (default 1)", &ModbusUnit},

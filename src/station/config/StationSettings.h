@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "link/Protocol.h"
+#include "platform/Language.h"
 #include "station/config/BrokerUrl.h"
 
 namespace korvane::station {
@@ -43,9 +44,11 @@ struct StationSettings {
   // [topics]
   std::string prefix;     // default korvane/<hostname>
   bool discovery = true;  // Home Assistant discovery configs
+  Language language = Language::kGerman;  // of the values' names, type names and calibration texts
   // [buffer]
   std::string bufferFolder;  // default $STATE_DIRECTORY, else ~/.local/state/korvane-station
   std::int64_t bufferBytes = std::int64_t{100} << 20;
+  std::int64_t reserveBytes = std::int64_t{32} << 20;  // free pages kept in the queue's file for a full disk
   // [modbus]
   ModbusSettings modbus;
 

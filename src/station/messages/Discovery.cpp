@@ -1,35 +1,67 @@
 #include "station/messages/Discovery.h"
 
+#include <QCryptographicHash>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+
+#include "station/messages/SampleJson.h"
 
 namespace korvane::station {
 namespace {
 
 QString Str(const std::string& text) { return QString::fromStdString(text); }
 
-// Ids of the sensors and the device: the prefix keeps those of two stations apart.
-std::string IdPart(const std::string& text) {
-  std::string id;
-  for (const char c : text) {
-    const bool plain = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '-';
-    id += plain ? c : '_';
-  }
-  return id;
-}
+bool Plain(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '-'; }
 
 // A topic whose payloads are "online" and "offline", as the station publishes them.
 QJsonObject OnlineTopic(const std::string& topic) {
   return {{"topic", Str(topic)}, {"payload_available", "online"}, {"payload_not_available", "offline"}};
 }
 
+struct UnitClass {
+  const char* unit;
+  const char* deviceClass;
+  const char* haUnit;
+};
+
+// The units of the catalogue's fields that one of Home Assistant's sensor classes
+// takes. Its pH class has no unit. The rest (NTU, %, mg/l, ppm, nA, kOhm, g/kg, mV H)
+// have no class there.
+constexpr UnitClass kUnitClasses[] = {
+    {"\xC2\xB0" "C", "temperature", "\xC2\xB0" "C"},
+    {"pH", "ph", ""},
+    {"mV", "voltage", "mV"},
+    {"\xC2\xB5" "S/cm", "conductivity", "\xC2\xB5" "S/cm"},
+    {"mS/cm", "conductivity", "mS/cm"},
+    {"hPa", "pressure", "hPa"},
+    {"mA", "current", "mA"},
+};
+
 }  // namespace
+
+std::optional<HaSensorClass> SensorClassOf(const std::string& unit) {
+  for (const UnitClass& u : kUnitClasses)
+    if (UnitText(unit) == u.unit) return HaSensorClass{u.deviceClass, u.haUnit};
+  return std::nullopt;
+}
+
+std::string PrefixId(const std::string& prefix) {
+  std::string id;
+  bool plain = !prefix.empty() && prefix.front() != '/' && prefix.back() != '/' && prefix.find("//") == std::string::npos;
+  for (const char c : prefix) {
+    plain = plain && (Plain(c) || c == '/');
+    id += Plain(c) ? c : '_';
+  }
+  if (plain) return id;
+  const QByteArray hash = QCryptographicHash::hash(QByteArray::fromStdString(prefix), QCryptographicHash::Sha256);
+  return id + "__" + hash.toHex().left(8).toStdString();
+}
 
 std::vector<DiscoveryMessage> DiscoveryMessages(const bus::BusSample& s, const std::string& prefix) {
   const std::string address = std::to_string(s.address);
   const std::string stateTopic = prefix + "/" + address + "/state";
-  const std::string deviceId = IdPart(prefix) + "_" + address;
+  const std::string deviceId = PrefixId(prefix) + "_" + address;
   QJsonObject device{{"identifiers", QJsonArray{Str(deviceId)}},
                      {"name", Str(s.typeName + " at " + prefix + "/" + address)},
                      {"model", Str(s.typeName + " (type " + std::to_string(s.type) + ")")}};
@@ -56,7 +88,12 @@ std::vector<DiscoveryMessage> DiscoveryMessages(const bus::BusSample& s, const s
                        {"availability", availability},
                        {"availability_mode", "all"},
                        {"device", device}};
-    if (!c.unit.empty()) config["unit_of_measurement"] = Str(c.unit);
+    if (const auto sensorClass = SensorClassOf(c.unit)) {
+      config["device_class"] = Str(sensorClass->deviceClass);
+      if (!sensorClass->unit.empty()) config["unit_of_measurement"] = Str(sensorClass->unit);
+    } else if (const std::string unit = UnitText(c.unit); !unit.empty()) {
+      config["unit_of_measurement"] = Str(unit);
+    }
     messages.push_back({topic, QJsonDocument(config).toJson(QJsonDocument::Compact).toStdString()});
   }
   return messages;

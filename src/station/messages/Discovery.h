@@ -1,6 +1,7 @@
 #pragma once
 // Home Assistant discovery: one retained config per named value of a module, so its
 // values appear as sensors of one device without any set-up.
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -18,9 +19,25 @@ struct DiscoveryMessage {
 // <prefix>/status and <prefix>/line are "online" and the module is live; a field
 // without one gets an empty config, which removes a sensor an earlier module at the
 // address had there. The device is named by its address, type, identity and firmware.
+// A field gets Home Assistant's device class where one fits its unit (HaSensorClass).
 std::vector<DiscoveryMessage> DiscoveryMessages(const bus::BusSample& sample, const std::string& prefix);
 
 // What the configs of a module depend on; when it changes, they are sent again.
 std::string DiscoveryKey(const bus::BusSample& sample);
+
+// The id of the station's devices and sensors, one per prefix: a prefix of letters,
+// digits and '-' in levels joined by '/' keeps the id it always had ('/' as '_'); any
+// other prefix gets a hash of itself behind "__", which the first kind never holds, so
+// that "a_b" and "a/b" are two stations.
+std::string PrefixId(const std::string& prefix);
+
+// Home Assistant's device class for a field's unit, and the unit as it expects it with
+// that class; none where no class fits (the unit is then sent as it is, when there is
+// one).
+struct HaSensorClass {
+  std::string deviceClass;
+  std::string unit;  // "" : no unit (pH)
+};
+std::optional<HaSensorClass> SensorClassOf(const std::string& unit);
 
 }  // namespace korvane::station

@@ -17,17 +17,36 @@ QString IsoUtcMillis(std::chrono::system_clock::time_point time) {
   return QDateTime::fromMSecsSinceEpoch(ms, Qt::UTC).toString(Qt::ISODateWithMs);
 }
 
+std::string Trimmed(const std::string& text) {
+  const auto first = text.find_first_not_of(' ');
+  if (first == std::string::npos) return {};
+  return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
 }  // namespace
 
-std::string SampleJson(const bus::BusSample& s) {
-  const bool live = s.state == bus::ModuleState::kLive;
+std::string UnitText(const std::string& unit) { return Trimmed(unit); }
+
+std::string CalibrationText(const std::string& statusLine) {
+  // Only the first value is listed without a label; the line gives "label: value" pairs
+  // two blanks apart.
+  std::string line = statusLine;
+  if (line.starts_with(": ")) {
+    const auto next = line.find("  ");
+    line = next == std::string::npos ? std::string() : line.substr(next + 2);
+  }
+  return Trimmed(line);
+}
+
+std::string SampleJson(const bus::BusSample& s, ModuleStatus status) {
+  const bool live = status == ModuleStatus::kLive;
   QJsonArray values;
   for (const bus::ChannelSample& c : s.channels) {
     // The number as the field's text shows it (7.02, not the float's 7.0199999...).
     QJsonValue value;
     if (const auto number = bus::ShownNumber(c); live && number && std::isfinite(*number)) value = *number;
-    values.append(
-        QJsonObject{{"name", live ? U(c.name) : QString()}, {"value", value}, {"unit", live ? U(c.unit) : QString()}});
+    values.append(QJsonObject{
+        {"name", live ? U(c.name) : QString()}, {"value", value}, {"unit", live ? U(UnitText(c.unit)) : QString()}});
   }
   const QJsonObject o{{"time", IsoUtcMillis(s.time)},
                       {"address", s.address},
@@ -35,8 +54,8 @@ std::string SampleJson(const bus::BusSample& s) {
                       {"type_name", U(s.typeName)},
                       {"identity", U(s.identity)},
                       {"values", values},
-                      {"calibration", U(s.calibration).trimmed()},
-                      {"state", live ? "live" : "missing"}};
+                      {"calibration", U(CalibrationText(s.calibration))},
+                      {"state", StatusWord(status)}};
   return QJsonDocument(o).toJson(QJsonDocument::Compact).toStdString();
 }
 

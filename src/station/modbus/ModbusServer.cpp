@@ -146,7 +146,7 @@ void ModbusServer::Serve() {
     fds.push_back({wake_, POLLIN, 0});
     const bool accepting = now >= acceptPausedUntil_;
     fds.push_back({accepting ? listen_ : -1, POLLIN, 0});
-    auto next = accepting ? Clock::time_point::max() : acceptPausedUntil_;
+    auto next = std::min(accepting ? Clock::time_point::max() : acceptPausedUntil_, pace_.NextDue());
     for (const Connection& c : connections) {
       fds.push_back({c.fd, POLLIN, 0});
       next = std::min(next, c.lastRequest + setup_.idle);
@@ -171,11 +171,12 @@ void ModbusServer::Serve() {
     std::erase_if(connections, [&](const Connection& c) {
       if (!c.closing) return false;
       if (!c.closeReason.empty())
-        report_(LogLevel::kInfo, "Modbus TCP: closed the connection from " + c.peer + ": " + c.closeReason);
+        Say(kIdle, LogLevel::kInfo, "Modbus TCP: closed the connection from " + c.peer + ": " + c.closeReason);
       ::close(c.fd);
       return true;
     });
     if (fds[1].revents) AcceptAll(connections);
+    SayHeld();
   }
   for (const Connection& c : connections) ::close(c.fd);
 }
@@ -205,11 +206,11 @@ void ModbusServer::AcceptAll(std::vector<Connection>& connections) {
       auto idlest =
           std::min_element(connections.begin(), connections.end(),
                            [](const Connection& a, const Connection& b) { return a.lastRequest < b.lastRequest; });
-      report_(LogLevel::kInfo,
-              platform::StringPrintf("Modbus TCP: %d connections: closed the one from %s (no request for %lld s) for "
-                                     "the new one from %s",
-                                     setup_.maxConnections, idlest->peer.c_str(),
-                                     Seconds(c.lastRequest - idlest->lastRequest), c.peer.c_str()));
+      Say(kPushedOut, LogLevel::kInfo,
+          platform::StringPrintf("Modbus TCP: %d connections: closed the one from %s (no request for %lld s) for "
+                                 "the new one from %s",
+                                 setup_.maxConnections, idlest->peer.c_str(),
+                                 Seconds(c.lastRequest - idlest->lastRequest), c.peer.c_str()));
       ::close(idlest->fd);
       connections.erase(idlest);
     }
@@ -232,7 +233,7 @@ bool ModbusServer::Receive(Connection& c) {
     const FrameCut cut = CutRequest(std::span(c.received).subspan(used));
     if (cut.kind == FrameCut::Kind::kIncomplete) break;
     if (cut.kind == FrameCut::Kind::kRefused) {
-      report_(LogLevel::kWarning, "Modbus TCP: closed the connection from " + c.peer + ": " + cut.reason);
+      Say(kRefused, LogLevel::kWarning, "Modbus TCP: closed the connection from " + c.peer + ": " + cut.reason);
       return false;
     }
     if (!Answer(c, c.received.data() + used, cut.size)) return false;
@@ -241,6 +242,31 @@ bool ModbusServer::Receive(Connection& c) {
   }
   c.received.erase(c.received.begin(), c.received.begin() + static_cast<std::ptrdiff_t>(used));
   return true;
+}
+
+void ModbusServer::Say(Closing kind, LogLevel level, const std::string& text) {
+  if (pace_.Pass(kind, Clock::now())) report_(level, text);
+}
+
+void ModbusServer::SayHeld() {
+  for (const LogPace::Held& held : pace_.Due(Clock::now())) {
+    const unsigned long long n = held.count;
+    switch (held.kind) {
+      case kPushedOut:
+        report_(LogLevel::kInfo,
+                platform::StringPrintf("Modbus TCP: %llu more connections were closed for newer ones in the last second", n));
+        break;
+      case kIdle:
+        report_(LogLevel::kInfo, platform::StringPrintf(
+                                     "Modbus TCP: %llu more connections were closed in the last second", n));
+        break;
+      default:
+        report_(LogLevel::kWarning,
+                platform::StringPrintf("Modbus TCP: %llu more connections were closed in the last second for bytes "
+                                       "that are no Modbus TCP request",
+                                       n));
+    }
+  }
 }
 
 bool ModbusServer::Answer(Connection& c, const std::uint8_t* request, std::size_t size) {

@@ -8,7 +8,8 @@
 // frames by the function code alone, and its reply to a bad register count sleeps its
 // response time-out and flushes the socket. At most maxConnections at a time: a new one
 // beyond closes the one idle the longest; a connection without a request for idle is
-// closed; one whose bytes are no Modbus TCP request is closed at once.
+// closed; one whose bytes are no Modbus TCP request is closed at once. Each kind of
+// closing is logged at most once a second, then with how many more there were.
 #include <array>
 #include <chrono>
 #include <cstdint>
@@ -19,6 +20,7 @@
 #include <modbus/modbus.h>
 
 #include "station/config/StationSettings.h"
+#include "station/log/LogPace.h"
 #include "station/log/StationLog.h"
 #include "station/modbus/RegisterMap.h"
 
@@ -61,6 +63,9 @@ class ModbusServer {
   // False when the connection is to be closed.
   bool Receive(Connection& c);
   bool Answer(Connection& c, const std::uint8_t* request, std::size_t size);
+  enum Closing : int { kPushedOut, kIdle, kRefused };
+  void Say(Closing kind, LogLevel level, const std::string& text);
+  void SayHeld();
 
   const ModbusServerSetup setup_;
   const RegisterStore& store_;
@@ -70,6 +75,7 @@ class ModbusServer {
   int wake_ = -1;  // an eventfd: Stop() writes it
   std::thread thread_;
   std::chrono::steady_clock::time_point acceptPausedUntil_{};
+  LogPace pace_;
   // Both register tables of the replies: what a request reads is filled in just before.
   std::array<std::uint16_t, kMapRegisters> table_{};
   modbus_mapping_t mapping_{};

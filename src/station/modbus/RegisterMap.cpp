@@ -36,7 +36,7 @@ ModuleImage::ModuleImage() : firmware(kNaN) {
 ModuleImage ImageOf(const bus::BusSample& sample, std::optional<std::chrono::system_clock::time_point> lastLive) {
   ModuleImage m;
   const bool live = sample.state == bus::ModuleState::kLive;
-  m.state = live ? BlockState::kLive : BlockState::kMissing;
+  m.state = StatusOf(sample);
   m.type = sample.type;
   // The number as the field shows it: "7.02" reads as 7.02f, not as the float the module sent.
   for (std::size_t c = 0; c < m.values.size(); ++c) {
@@ -50,6 +50,13 @@ ModuleImage ImageOf(const bus::BusSample& sample, std::optional<std::chrono::sys
   m.calibration = sample.calibrationValues;
   m.lastLive = live ? std::optional(sample.time) : lastLive;
   return m;
+}
+
+ModuleImage LineLostImage(ModuleImage image) {
+  if (image.state == ModuleStatus::kNeverSeen) return image;
+  image.state = ModuleStatus::kLineLost;
+  image.values.fill(kNaN);
+  return image;
 }
 
 ModuleBlock EncodeModuleBlock(const ModuleImage& m, std::chrono::system_clock::time_point now, FloatOrder order) {

@@ -3,7 +3,7 @@
 // the holding registers (03) hold the same read-only values.
 //   100 × module address (0..31):
 //     +0..+11   the six values, float32 each (NaN where the field shows no number)
-//     +12       state: 0 never seen, 1 live, 2 missing
+//     +12       state (ModuleStatus): 0 never seen, 1 live, 2 missing, 3 line lost
 //     +13       the measurement type on the wire (0 while not known)
 //     +14..+15  seconds since the last live sample (uint32, high word first; 0xFFFFFFFF
 //               while the module has never answered)
@@ -21,6 +21,7 @@
 
 #include "bus/BusSample.h"
 #include "station/config/StationSettings.h"
+#include "station/messages/ModuleStatus.h"
 
 namespace korvane::station {
 
@@ -31,11 +32,9 @@ inline constexpr int kStationRegisters = 6;
 inline constexpr int kMapRegisters = kStationBlock + kStationRegisters;
 inline constexpr int kMaxReadRegisters = 125;
 
-enum class BlockState : std::uint16_t { kNeverSeen = 0, kLive = 1, kMissing = 2 };
-
 // What one module's block shows: its last sample in numbers.
 struct ModuleImage {
-  BlockState state = BlockState::kNeverSeen;
+  ModuleStatus state = ModuleStatus::kNeverSeen;
   int type = 0;
   std::array<float, 6> values;
   std::array<std::uint8_t, 4> identity{};
@@ -48,6 +47,9 @@ struct ModuleImage {
 
 // The image after a sample; lastLive: that of the image before (a missing module keeps it).
 ModuleImage ImageOf(const bus::BusSample& sample, std::optional<std::chrono::system_clock::time_point> lastLive);
+// The image of a module seen before while the line is lost: state "line lost", values
+// NaN (not known now); what names the module and its last live time stay.
+ModuleImage LineLostImage(ModuleImage image);
 
 struct StationImage {
   bool lineUp = false;

@@ -15,6 +15,9 @@ void RegisterStore::SetLine(bool up, int modules) {
   std::lock_guard lock(mutex_);
   station_.lineUp = up;
   station_.modules = modules;
+  // A module's block shows its state until its next sample after the line is back.
+  if (!up)
+    for (ModuleImage& m : modules_) m = LineLostImage(m);
 }
 
 void RegisterStore::SetPending(std::uint64_t pending) {

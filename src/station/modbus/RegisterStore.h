@@ -17,6 +17,7 @@ class RegisterStore {
   RegisterStore() : start_(std::chrono::steady_clock::now()) {}
 
   void Take(const bus::BusSample& sample);
+  // Lost (up false): every module seen so far reads "line lost" with NaN values.
   void SetLine(bool up, int modules);
   void SetPending(std::uint64_t pending);
 

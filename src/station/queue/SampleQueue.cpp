@@ -1,6 +1,5 @@
 #include "station/queue/SampleQueue.h"
 
-#include <QDateTime>
 #include <QSqlQuery>
 #include <QVariant>
 
@@ -9,78 +8,37 @@
 #include <fcntl.h>
 #include <filesystem>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
-#include <zlib.h>
 
 #include "platform/NumberText.h"
 #include "station/log/StationLog.h"
 #include "station/queue/EarlierQueue.h"
+#include "station/queue/QueueReserve.h"
 #include "store/SqlTrouble.h"
 
 namespace korvane::station {
 namespace {
 
-// What SQLite needs for a row beside its payload, roughly: the bound counts it.
-constexpr std::int64_t kRowOverhead = 40;
 constexpr int kReadBatch = 512;
-constexpr std::uint32_t kMaxJson = 1u << 20;
-
-std::vector<store::Migration> Migrations() {
-  return {{1,
-           {"CREATE TABLE samples (seq INTEGER PRIMARY KEY, time INTEGER NOT NULL, address INTEGER NOT NULL, "
-            "payload BLOB NOT NULL, checksum INTEGER NOT NULL)"},
-           {}}};
-}
-
-// Over the JSON, the address and the time: a row damaged in any of them is not sent.
-std::uint32_t Checksum(const QueuedSample& s) {
-  uLong crc = crc32(0L, reinterpret_cast<const Bytef*>(s.json.data()), static_cast<uInt>(s.json.size()));
-  unsigned char tail[9] = {s.address};
-  for (int i = 0; i < 8; ++i) tail[1 + i] = static_cast<unsigned char>(static_cast<std::uint64_t>(s.timeMs) >> (8 * i));
-  return static_cast<std::uint32_t>(crc32(crc, tail, sizeof tail));
-}
-
-// The JSON's length (4 bytes, big-endian) and its zlib stream.
-QByteArray Pack(const std::string& json) {
-  uLongf size = compressBound(static_cast<uLong>(json.size()));
-  QByteArray out(static_cast<qsizetype>(4 + size), Qt::Uninitialized);
-  const auto length = static_cast<std::uint32_t>(json.size());
-  for (int i = 0; i < 4; ++i) out[i] = static_cast<char>(length >> (24 - 8 * i));
-  compress2(reinterpret_cast<Bytef*>(out.data() + 4), &size, reinterpret_cast<const Bytef*>(json.data()),
-            static_cast<uLong>(json.size()), Z_DEFAULT_COMPRESSION);
-  out.resize(static_cast<qsizetype>(4 + size));
-  return out;
-}
-
-std::optional<std::string> Unpack(const QByteArray& stored) {
-  if (stored.size() < 4) return std::nullopt;
-  std::uint32_t length = 0;
-  for (int i = 0; i < 4; ++i) length = (length << 8) | static_cast<unsigned char>(stored[i]);
-  if (length > kMaxJson) return std::nullopt;
-  std::string json(length, '\0');
-  uLongf size = length;
-  if (uncompress(reinterpret_cast<Bytef*>(json.data()), &size, reinterpret_cast<const Bytef*>(stored.data() + 4),
-                 static_cast<uLong>(stored.size() - 4)) != Z_OK ||
-      size != length)
-    return std::nullopt;
-  return json;
-}
-
-std::int64_t RowBytes(const QByteArray& stored) { return stored.size() + kRowOverhead; }
 
 std::string Count(std::uint64_t n) { return std::to_string(n); }
 
-QVariant Long(std::int64_t n) { return QVariant::fromValue<qlonglong>(n); }
+double Megabytes(std::int64_t bytes) { return static_cast<double>(bytes) / (1 << 20); }
 
-const char* const kInsert = "INSERT INTO samples (seq, time, address, payload, checksum) VALUES (?, ?, ?, ?, ?)";
-
-bool InsertRow(QSqlQuery& q, const QueuedSample& s, const QByteArray& stored) {
-  q.bindValue(0, Long(s.seq));
-  q.bindValue(1, Long(s.timeMs));
-  q.bindValue(2, static_cast<int>(s.address));
-  q.bindValue(3, stored);
-  q.bindValue(4, Long(Checksum(s)));
-  return q.exec();
+// SQLite's report on a damaged file, for one log line: its lines joined, without the
+// heading it puts over them.
+std::string OneLine(std::string report) {
+  constexpr std::string_view kHeading = "*** in database main ***";
+  if (const auto at = report.find(kHeading); at != std::string::npos) report.erase(at, kHeading.size());
+  std::string line;
+  for (const char c : report) {
+    if (c != '\n')
+      line += c;
+    else if (!line.empty() && !line.ends_with("; "))
+      line += "; ";
+  }
+  return line;
 }
 
 }  // namespace
@@ -112,14 +70,22 @@ bool SampleQueue::Open(const std::string& folder, const QueueLimits& limits, std
     }
   }
   std::filesystem::remove(DatabasePath() + ".rebuilt", ec);  // left by a rebuild that did not end
+  std::string why;
+  markWorks_ = mark_.Open(folder_ + "/queue.mark", &why);
+  if (!markWorks_)
+    log_.Warning("queue: " + why + "; without it, what a crash costs cannot be told after the next start");
   const bool opened = OpenDatabase(Opening::kStart, error);
   if (opened && !earlier.files.empty()) ImportEarlier(earlier);
   if (lock >= 0) ::close(lock);
   if (!opened) {
+    mark_.Close();
     folder_.clear();  // nothing to close
     return false;
   }
   if (Pending() > 0) log_.Info("queue: " + Count(Pending()) + " samples from before wait to be sent");
+  Committed();
+  MarkProgress();
+  TopUpReserve(true);
   Rewind();
   return true;
 }
@@ -131,11 +97,25 @@ bool SampleQueue::OpenDatabase(Opening opening, std::string* error) {
   options.exclusive = true;  // one station per folder
   store::Location location;
   location.path = DatabasePath();
+  std::string aside;  // a file SQLite could not use, moved aside at the start
   for (int attempt = 0; attempt < 2; ++attempt) {
     std::string why;
     store::OpenFailure failure = store::OpenFailure::kNone;
-    if (db_.Open(location, Migrations(), options, &why, &failure)) {
-      if (ReadState(opening)) return true;
+    if (db_.Open(location, QueueMigrations(), options, &why, &failure)) {
+      Tune();
+      if (opening == Opening::kStart) {
+        if (Inspect()) return true;
+      } else {
+        std::int64_t rows = 0, first = 0, last = 0, bytes = 0;
+        // While the queue kept to memory, the file can only be the empty one a full disk
+        // left, or a new one.
+        if (ReadCounts(&rows, &first, &last, &bytes) && (opening == Opening::kRebuilt || rows == 0)) {
+          diskRows_ = rows;
+          diskBytes_ = bytes;
+          if (!aside.empty()) RecoverAside(aside);
+          return true;
+        }
+      }
       failure = store::OpenFailure::kNotDatabase;
       why = "its rows cannot be read";
     }
@@ -152,43 +132,67 @@ bool SampleQueue::OpenDatabase(Opening opening, std::string* error) {
       Refused("cannot be opened (" + why + ")");
       return true;
     }
-    const std::string aside = MoveAside(failure == store::OpenFailure::kNewerSchema ? "newer" : "damaged");
-    log_.Error("queue: " + location.path + " cannot be used (" + why + "): moved aside to " + aside +
+    const bool newer = failure == store::OpenFailure::kNewerSchema;
+    const std::string movedTo = MoveAside(newer ? "newer" : "damaged");
+    log_.Error("queue: " + location.path + " cannot be used (" + why + "): moved aside to " + movedTo +
                "; a fresh queue starts");
+    // A newer program's file is its own to read; a damaged one is read page by page.
+    if (opening == Opening::kStart && !newer) aside = movedTo;
     opening = Opening::kRetry;
   }
   return true;
 }
 
-bool SampleQueue::ReadState(Opening opening) {
-  std::int64_t count = 0;
-  {
-    QSqlQuery q(db_.handle());
-    if (!q.exec("SELECT count(*), min(seq), max(seq), coalesce(sum(length(payload)), 0) FROM samples") || !q.next()) {
-      // Damaged inside: what can be read is saved when the ends of the table still can be
-      // (each asked alone, so that SQLite looks at the first and the last row only).
-      if (opening != Opening::kStart || !q.exec("SELECT min(seq) FROM samples") || !q.next()) return false;
-      head_ = diskFirst_ = q.value(0).toLongLong();
-      if (!q.exec("SELECT max(seq) FROM samples") || !q.next()) return false;
-      nextSeq_ = diskEnd_ = q.value(0).toLongLong() + 1;
-      count = -1;
-    } else {
-      count = q.value(0).toLongLong();
-      diskBytes_ = q.value(3).toLongLong() + count * kRowOverhead;
-      if (opening == Opening::kStart && count > 0) {
-        head_ = diskFirst_ = q.value(1).toLongLong();
-        nextSeq_ = diskEnd_ = q.value(2).toLongLong() + 1;
-      }
-    }
-  }
-  if (count < 0) {
-    Rebuild("its rows cannot all be read");
+void SampleQueue::Tune() {
+  // The write-ahead log keeps the room of its largest commits: after each checkpoint
+  // SQLite writes it from its start again without growing it, also on a full disk.
+  QSqlQuery q(db_.handle());
+  q.exec("PRAGMA journal_size_limit = 4194304");
+  if (q.exec("PRAGMA page_size") && q.next()) pageSize_ = std::max<std::int64_t>(512, q.value(0).toLongLong());
+  std::string why;
+  if (!PrepareReserve(db_.handle(), &why)) log_.Debug("queue: no table for the reserve on disk: " + why);
+}
+
+bool SampleQueue::ReadCounts(std::int64_t* rows, std::int64_t* first, std::int64_t* last, std::int64_t* bytes) {
+  QSqlQuery q(db_.handle());
+  if (!q.exec("SELECT count(*), min(seq), max(seq), coalesce(sum(length(payload)), 0) FROM samples") || !q.next())
+    return false;
+  *rows = q.value(0).toLongLong();
+  *first = q.value(1).toLongLong();
+  *last = q.value(2).toLongLong();
+  *bytes = q.value(3).toLongLong() + *rows * kRowOverhead;
+  return true;
+}
+
+std::string SampleQueue::CheckSamples() {
+  // The table of samples alone: the reserve's pages need no reading at every start.
+  QSqlQuery q(db_.handle());
+  if (!q.exec("PRAGMA quick_check(samples)")) return store::ErrorText(q.lastError());
+  std::string result;
+  for (int lines = 0; q.next() && lines < 5; ++lines)
+    result += (result.empty() ? "" : "\n") + q.value(0).toString().toStdString();
+  return result;
+}
+
+bool SampleQueue::Inspect() {
+  // SQLite's own check sees a damaged page and keys out of order, which a search by
+  // sequence number would take at their word.
+  const std::string check = OneLine(CheckSamples());
+  std::int64_t rows = 0, first = 0, last = 0, bytes = 0;
+  if (check != "ok" || !ReadCounts(&rows, &first, &last, &bytes)) {
+    Rebuild(check != "ok" ? "SQLite finds: " + check : "its rows cannot be read", StartSpan(), true);
+    AccountForStop();
     return true;
   }
-  if (opening == Opening::kRetry && count > 0) return false;  // not the file this queue made
-  const std::int64_t from = std::max(head_, diskFirst_);
-  if (count != diskEnd_ - from) NoteGaps(from, diskEnd_);
-  diskFirst_ = std::min(head_, diskEnd_);
+  diskRows_ = rows;
+  diskBytes_ = bytes;
+  if (rows > 0) {
+    head_ = diskFirst_ = first;
+    nextSeq_ = diskEnd_ = last + 1;
+  }
+  AccountForStop();
+  // Gaps are samples an earlier run could not keep (and said so).
+  if (diskRows_ != diskEnd_ - diskFirst_) NoteGaps(std::max(head_, diskFirst_), diskEnd_);
   return true;
 }
 
@@ -196,8 +200,8 @@ void SampleQueue::NoteGaps(std::int64_t from, std::int64_t end) {
   QSqlQuery q(db_.handle());
   q.setForwardOnly(true);
   q.prepare("SELECT seq FROM samples WHERE seq >= ? AND seq < ? ORDER BY seq");
-  q.addBindValue(Long(from));
-  q.addBindValue(Long(end));
+  q.addBindValue(SqlInteger(from));
+  q.addBindValue(SqlInteger(end));
   std::int64_t expected = from;
   if (q.exec()) {
     while (q.next()) {
@@ -227,6 +231,13 @@ void SampleQueue::AdvanceHead(std::int64_t to) {
   }
 }
 
+bool SampleQueue::AllLost(std::int64_t from, std::int64_t end) const {
+  from = std::max(from, head_);
+  if (from >= end) return true;
+  if (end - from > static_cast<std::int64_t>(lost_.size())) return false;
+  return std::distance(lost_.lower_bound(from), lost_.lower_bound(end)) == end - from;
+}
+
 void SampleQueue::ImportEarlier(const EarlierQueue& earlier) {
   if (!db_.isOpen()) return;  // its files stay for the next start
   std::uint64_t ignored = 0, total = 0, damaged = 0;
@@ -236,12 +247,11 @@ void SampleQueue::ImportEarlier(const EarlierQueue& earlier) {
   const std::int64_t first = (diskEnd_ > head_ ? head_ : nextSeq_) - static_cast<std::int64_t>(total);
   std::int64_t seq = first, bytes = 0;
   QSqlQuery q(db_.handle());
-  bool ok = q.exec("BEGIN IMMEDIATE");
-  q.prepare(kInsert);
+  bool ok = q.exec("BEGIN IMMEDIATE") && PrepareInsert(q);
   for (std::size_t i = 0; ok && i < earlier.segments.size(); ++i) {
     for (EarlierSample& e : ReadEarlierSegment(earlier.segments[i], earlier.head, &damaged)) {
       const QueuedSample s{seq++, e.timeMs, e.address, std::move(e.json)};
-      const QByteArray stored = Pack(s.json);
+      const QByteArray stored = PackJson(s.json);
       if (!(ok = InsertRow(q, s, stored))) break;
       bytes += RowBytes(stored);
     }
@@ -258,6 +268,7 @@ void SampleQueue::ImportEarlier(const EarlierQueue& earlier) {
   if (diskEnd_ == head_) diskEnd_ = nextSeq_;
   head_ = diskFirst_ = first;
   diskBytes_ += bytes;
+  diskRows_ += static_cast<std::int64_t>(total);
   log_.Info("queue: took over " + Count(total) + " samples of an earlier version's queue in " + folder_ +
             "; they are sent first, and its files are removed");
   if (damaged > 0) log_.Warning("queue: " + Count(damaged) + " damaged samples of the earlier queue are lost");
@@ -267,9 +278,14 @@ std::int64_t SampleQueue::Append(std::int64_t timeMs, std::uint8_t address, std:
   const std::int64_t seq = nextSeq_++;
   memoryBytes_ += static_cast<std::int64_t>(json.size());
   memory_.push_back({{seq, timeMs, address, std::move(json)}, {}});
+  MarkProgress();
   if (!refused_ && memoryBytes_ >= limits_.batchBytes) Sync();
   if (memoryBytes_ > limits_.memoryBytes) DropFromMemory();
   return seq;
+}
+
+void SampleQueue::MarkProgress() {
+  if (markWorks_) mark_.Progress(nextSeq_, head_);
 }
 
 void SampleQueue::DropFromMemory() {
@@ -299,11 +315,11 @@ bool SampleQueue::Sync() {
   if (!db_.isOpen() && (!OpenDatabase(Opening::kRetry, nullptr) || !db_.isOpen())) return false;
   Written w = Write(&why);
   if (w == Written::kDamaged) {
-    Rebuild(why);
+    Rebuild(why, {std::max(head_, diskFirst_), diskEnd_, diskEnd_}, false);
     w = db_.isOpen() ? Write(&why) : Written::kRefused;
   }
   if (w != Written::kDone) {
-    Refused("could not grow: " + why);
+    Refused("could not grow (" + why + ")");
     return false;
   }
   if (refused_) {
@@ -313,19 +329,23 @@ bool SampleQueue::Sync() {
     refused_ = false;
     droppedInMemory_ = 0;
   }
+  TopUpReserve(false);
+  CheckpointIfDue();
+  MarkProgress();
   return true;
 }
 
 SampleQueue::Written SampleQueue::Write(std::string* why) {
-  bool checkpointed = false;
   do {
     Written w = WriteBatch(why);
-    if (w == Written::kRefused && !checkpointed) {
-      // The write-ahead log keeps what it holds until a checkpoint: one that empties it
-      // gives its space back for the next try.
-      checkpointed = true;
-      QSqlQuery(db_.handle()).exec("PRAGMA wal_checkpoint(TRUNCATE)");
-      w = WriteBatch(why);
+    // The disk has no room for the file to grow: the reserve's pages take the batch.
+    while (w == Written::kNoRoom) {
+      if (UseReserve()) {
+        w = WriteBatch(why);
+      } else {
+        *why = "the disk has no room left, and the queue's reserve on it is used up";
+        w = Written::kRefused;
+      }
     }
     if (w != Written::kDone) return w;
   } while (!memory_.empty());
@@ -339,10 +359,15 @@ SampleQueue::Written SampleQueue::WriteBatch(std::string* why) {
   // first batch of what waits in memory is written. Nothing of it stays when it fails.
   std::size_t batch = 0;
   std::int64_t batchBytes = 0;
-  const std::int64_t batchLimit = std::min(limits_.batchBytes, limits_.maxBytes / 4);
+  const std::int64_t batchLimit = BatchLimit();
+  // Short of room, a commit may not grow the file: under the write-ahead log the growth
+  // would come at the checkpoint, which could then never end. The file then holds every
+  // commit before the next one, so that its size is the size it has.
+  const bool tight = RoomToGrow(DatabasePath()) < TightRoom();
+  if (tight) CheckpointIfDue(true);
   while (batch < memory_.size() && (batch == 0 || batchBytes < batchLimit)) {
     Row& row = memory_[batch++];
-    if (row.stored.isEmpty()) row.stored = Pack(row.sample.json);
+    if (row.stored.isEmpty()) row.stored = PackJson(row.sample.json);
     batchBytes += RowBytes(row.stored);
   }
   QSqlQuery q(db_.handle());
@@ -354,14 +379,15 @@ SampleQueue::Written SampleQueue::WriteBatch(std::string* why) {
     return damaged ? Written::kDamaged : Written::kRefused;
   };
   if (!q.exec("BEGIN IMMEDIATE")) return fail();
-  std::int64_t bytes = diskBytes_;
+  std::int64_t bytes = diskBytes_, rows = diskRows_;
   if (forget) {
     q.prepare("SELECT coalesce(sum(length(payload)), 0), count(*) FROM samples WHERE seq < ?");
-    q.addBindValue(Long(head_));
+    q.addBindValue(SqlInteger(head_));
     if (!q.exec() || !q.next()) return fail();
     bytes -= q.value(0).toLongLong() + q.value(1).toLongLong() * kRowOverhead;
+    rows -= q.value(1).toLongLong();
     q.prepare("DELETE FROM samples WHERE seq < ?");
-    q.addBindValue(Long(head_));
+    q.addBindValue(SqlInteger(head_));
     if (!q.exec()) return fail();
   }
   // The bound: the oldest rows go, a sixteenth of it more than needed, so that they go
@@ -382,30 +408,60 @@ SampleQueue::Written SampleQueue::WriteBatch(std::string* why) {
     if (q.lastError().isValid()) return fail();
     q.finish();
     q.prepare("DELETE FROM samples WHERE seq <= ?");
-    q.addBindValue(Long(dropUpTo));
+    q.addBindValue(SqlInteger(dropUpTo));
     if (dropped > 0 && !q.exec()) return fail();
     bytes -= freed;
+    rows -= static_cast<std::int64_t>(dropped);
   }
-  q.prepare(kInsert);
+  if (!PrepareInsert(q)) return fail();
   for (std::size_t i = 0; i < batch; ++i)
     if (!InsertRow(q, memory_[i].sample, memory_[i].stored)) return fail();
+  if (tight) {
+    struct stat st {};
+    if (!q.exec("PRAGMA page_count") || !q.next()) return fail();
+    if (::stat(DatabasePath().c_str(), &st) != 0 || q.value(0).toLongLong() * pageSize_ > st.st_size) {
+      q.finish();
+      QSqlQuery(db_.handle()).exec("ROLLBACK");
+      return Written::kNoRoom;
+    }
+  }
   if (!q.exec("COMMIT")) return fail();
 
   diskBytes_ = bytes + batchBytes;
+  diskRows_ = rows + static_cast<std::int64_t>(batch);
   diskFirst_ = head_;
   if (dropped > 0) {
     AdvanceHead(dropUpTo + 1);
     diskFirst_ = head_;
     log_.Warning(platform::StringPrintf("queue full (%.4g MB): dropped the %llu oldest unsent samples",
-                                        static_cast<double>(limits_.maxBytes) / (1 << 20),
-                                        static_cast<unsigned long long>(dropped)));
+                                        Megabytes(limits_.maxBytes), static_cast<unsigned long long>(dropped)));
   }
   for (std::size_t i = 0; i < batch; ++i) {
     memoryBytes_ -= static_cast<std::int64_t>(memory_.front().sample.json.size());
     diskEnd_ = memory_.front().sample.seq + 1;
     memory_.pop_front();
   }
+  Committed(false);
+  // Only new rows make a damaged log cost samples: a commit that only forgot rows needs
+  // neither a checkpoint nor a synced mark of its own.
+  if (batch > 0) uncheckpointed_ = true;
+  CheckpointIfDue(tight);
   return Written::kDone;
+}
+
+void SampleQueue::CheckpointIfDue(bool now) {
+  const auto time = std::chrono::steady_clock::now();
+  if (!uncheckpointed_ || !db_.isOpen() || (!now && time - lastCheckpoint_ < limits_.checkpointEvery)) return;
+  QSqlQuery(db_.handle()).exec("PRAGMA wal_checkpoint(PASSIVE)");
+  Committed(true);
+  lastCheckpoint_ = time;
+  uncheckpointed_ = false;
+}
+
+void SampleQueue::Committed(bool sync) {
+  if (!markWorks_ || !db_.isOpen()) return;
+  if (!mark_.Committed({diskFirst_, diskEnd_, diskRows_}, sync))
+    log_.Debug(std::string("queue: queue.mark cannot be written: ") + std::strerror(errno));
 }
 
 std::optional<QueuedSample> SampleQueue::Next() {
@@ -416,12 +472,13 @@ std::optional<QueuedSample> SampleQueue::Next() {
     if (readBuffer_.empty() && !FillFromDisk(&why)) {
       if (!rebuilt) {
         rebuilt = true;
-        Rebuild(why);
+        Rebuild(why, {std::max(head_, diskFirst_), diskEnd_, diskEnd_}, false);
         continue;
       }
       // Not even the rebuilt file can be read here: sending goes on behind it.
       log_.Error("queue: samples " + std::to_string(nextRead_) + " to " + std::to_string(diskEnd_ - 1) +
                  " cannot be read (" + why + ") and are passed over");
+      for (std::int64_t seq = nextRead_; seq < diskEnd_; ++seq) NoteLost(seq);
       nextRead_ = diskEnd_;
       break;
     }
@@ -448,39 +505,46 @@ bool SampleQueue::FillFromDisk(std::string* why) {
   }
   QSqlQuery q(db_.handle());
   q.setForwardOnly(true);
-  q.prepare(QString("SELECT seq, time, address, payload, checksum FROM samples WHERE seq >= ? AND seq < ? "
-                    "ORDER BY seq LIMIT %1")
-                .arg(kReadBatch));
-  q.addBindValue(Long(nextRead_));
-  q.addBindValue(Long(diskEnd_));
-  std::optional<std::int64_t> last;
+  q.prepare(QString(kSelectRows) + QString(" WHERE seq >= ? AND seq < ? ORDER BY seq LIMIT %1").arg(kReadBatch));
+  q.addBindValue(SqlInteger(nextRead_));
+  q.addBindValue(SqlInteger(diskEnd_));
+  std::int64_t expected = nextRead_;
+  int rows = 0;
+  bool inOrder = true;
   std::uint64_t damaged = 0;
   if (q.exec()) {
     while (q.next()) {
-      QueuedSample s{
-          q.value(0).toLongLong(), q.value(1).toLongLong(), static_cast<std::uint8_t>(q.value(2).toInt()), {}};
-      last = s.seq;
-      const auto json = Unpack(q.value(3).toByteArray());
-      if (json) s.json = *json;
+      ReadRow row = ReadRowOf(q);
+      // The index against the table: rows come in order, with gaps only where samples
+      // are known to be gone. A key out of order would end a search early and hide the
+      // rows behind it.
+      if (row.seq < expected || !AllLost(expected, row.seq)) {
+        inOrder = false;
+        break;
+      }
+      expected = row.seq + 1;
+      ++rows;
       // A damaged sample is never sent.
-      if (!json || Checksum(s) != static_cast<std::uint32_t>(q.value(4).toLongLong())) {
+      if (!row.sample) {
         ++damaged;
-        NoteLost(s.seq);
+        NoteLost(row.seq);
         continue;
       }
-      readBuffer_.push_back({std::move(s), {}});
+      readBuffer_.push_back({std::move(*row.sample), {}});
     }
   }
   if (damaged > 0)
     log_.Warning("queue: " + Count(damaged) +
                  " damaged samples are lost (their checksum does not match); "
                  "the others are sent");
-  if (q.lastError().isValid()) {
-    *why = store::ErrorText(q.lastError());
+  const bool failed = q.lastError().isValid();
+  if (!failed && inOrder && rows < kReadBatch && !AllLost(expected, diskEnd_)) inOrder = false;
+  if (failed || !inOrder) {
+    *why = failed ? store::ErrorText(q.lastError()) : "rows are missing where its index has them";
     // What was read before the damage goes out first; the rest comes from the rebuilt file.
-    return last.has_value();
+    return !readBuffer_.empty();
   }
-  if (readBuffer_.empty()) nextRead_ = last ? *last + 1 : diskEnd_;
+  if (readBuffer_.empty()) nextRead_ = rows < kReadBatch ? diskEnd_ : expected;
   return true;
 }
 
@@ -497,80 +561,9 @@ void SampleQueue::Release(std::int64_t seq) {
     memoryBytes_ -= static_cast<std::int64_t>(memory_.front().sample.json.size());
     memory_.pop_front();
   }
-}
-
-void SampleQueue::Rebuild(const std::string& why) {
-  // The rows that can still be read go into a fresh file, which takes the damaged one's
-  // place; the damaged one is kept beside it.
-  const std::string path = DatabasePath(), fresh = path + ".rebuilt";
-  const std::int64_t from = std::max(head_, diskFirst_);
-  const std::uint64_t onDisk =
-      from >= diskEnd_
-          ? 0
-          : static_cast<std::uint64_t>(diskEnd_ - from) -
-                static_cast<std::uint64_t>(std::distance(lost_.lower_bound(from), lost_.lower_bound(diskEnd_)));
-  readBuffer_.clear();
-  std::error_code ec;
-  std::filesystem::remove(fresh, ec);
-  bool saved = false;
-  std::uint64_t copied = 0;
-  {
-    store::Database target;
-    store::Location location;
-    location.path = fresh;
-    store::OpenOptions options;
-    options.exclusive = true;
-    saved = target.Open(location, Migrations(), options, nullptr, nullptr);
-    QSqlQuery in(target.handle());
-    saved = saved && in.exec("BEGIN") && in.prepare(kInsert);
-    for (std::int64_t seq = from; saved && seq < diskEnd_;) {
-      QSqlQuery q(db_.handle());
-      q.setForwardOnly(true);
-      q.prepare("SELECT seq, time, address, payload, checksum FROM samples WHERE seq >= ? AND seq < ? ORDER BY seq");
-      q.addBindValue(Long(seq));
-      q.addBindValue(Long(diskEnd_));
-      const std::int64_t before = seq;
-      if (q.exec()) {
-        while (saved && q.next()) {
-          for (int c = 0; c < 5; ++c) in.bindValue(c, q.value(c));
-          saved = in.exec();
-          seq = q.value(0).toLongLong() + 1;
-          ++copied;
-        }
-        if (!q.lastError().isValid()) break;  // read to the end
-      }
-      if (seq == before) ++seq;  // the damaged part is stepped over one sample at a time
-    }
-    saved = saved && in.exec("COMMIT");
-  }
-  db_.Close();
-  const std::string aside = MoveAside("damaged");
-  if (saved) std::filesystem::rename(fresh, path, ec);
-  if (!saved || ec || !OpenDatabase(Opening::kRebuilt, nullptr) || !db_.isOpen()) {
-    // Nothing could be saved here (the disk refuses): what was on disk is in the file kept.
-    std::filesystem::remove(fresh, ec);
-    AdvanceHead(diskEnd_);
-    diskFirst_ = head_;
-    copied = 0;
-  }
-  copied = std::min(copied, onDisk);
-  log_.Error("queue: " + path + " is damaged (" + why + "): " + Count(copied) +
-             " unsent samples could be read from it and are sent, " + Count(onDisk - copied) +
-             " are lost; the damaged file is kept as " + aside);
-}
-
-std::string SampleQueue::MoveAside(const char* kind) {
-  db_.Close();
-  const std::string path = DatabasePath();
-  const std::string stamp = QDateTime::currentDateTimeUtc().toString("yyyyMMdd'T'HHmmss'Z'").toStdString();
-  std::string aside = folder_ + "/queue-" + kind + "-" + stamp + ".db";
-  for (int n = 2; std::filesystem::exists(aside); ++n)
-    aside = folder_ + "/queue-" + kind + "-" + stamp + "-" + std::to_string(n) + ".db";
-  std::error_code ec;
-  std::filesystem::rename(path, aside, ec);
-  for (const char* suffix : {"-wal", "-shm", "-journal"})
-    if (std::filesystem::exists(path + suffix, ec)) std::filesystem::rename(path + suffix, aside + suffix, ec);
-  return aside;
+  // Only those tell a stop's count of samples that never reached the disk; rows on disk
+  // acknowledged since the last Sync at worst go out twice after a kill.
+  if (head_ > diskEnd_) MarkProgress();
 }
 
 std::uint64_t SampleQueue::Pending() const { return static_cast<std::uint64_t>(nextSeq_ - head_) - lost_.size(); }
@@ -583,7 +576,11 @@ void SampleQueue::Close() {
   memory_.clear();
   memoryBytes_ = 0;
   readBuffer_.clear();
+  // What could not be written is counted now: the next start does not count it again.
+  if (markWorks_) mark_.Progress(std::min(nextSeq_, std::max(diskEnd_, head_)), head_);
+  if (uncheckpointed_) Committed(true);
   db_.Close();
+  mark_.Close();
   folder_.clear();
 }
 
