@@ -91,7 +91,8 @@ void StationService::PublishStatus() {
 
 void StationService::PublishLine() {
   if (session_ && !stopping_)
-    client_->Publish(*session_, setup_.prefix + "/line", lineUp_ ? "online" : "offline", true);
+    client_->Publish(*session_, setup_.prefix + "/line", !lineUp_ ? "offline" : lineService_ ? "service" : "online",
+                     true);
 }
 
 void StationService::Announce(const bus::BusSample& sample) {
@@ -107,7 +108,8 @@ void StationService::Publish(const bus::BusSample& sample) {
   if (!client_ || stopping_) return;
   lastSamples_[sample.address] = sample;
   if (sample.state == bus::ModuleState::kLive) modules_[sample.address] = sample;
-  Queue(sample, SampleJson(sample));
+  const bool inService = inService_ && inService_(sample.address);
+  Queue(sample, SampleJson(sample, inService ? ModuleStatus::kService : StatusOf(sample)));
   if (sample.state == bus::ModuleState::kLive) Announce(sample);
   forwarder_->Pump();
 }
@@ -137,6 +139,21 @@ void StationService::ReportLineLost() {
 
 void StationService::ReportLineBack() {
   lineUp_ = true;
+  PublishLine();
+}
+
+void StationService::ReportLineService(bool held) {
+  if (held && !lineService_ && client_ && !stopping_) {
+    const auto now = std::chrono::system_clock::now();
+    for (auto& [address, sample] : lastSamples_) {
+      bus::BusSample marked = sample;
+      marked.time = now;
+      marked.state = bus::ModuleState::kMissing;  // nothing polled: no values
+      Queue(marked, SampleJson(marked, ModuleStatus::kService));
+    }
+    if (forwarder_) forwarder_->Pump();
+  }
+  lineService_ = held;
   PublishLine();
 }
 
