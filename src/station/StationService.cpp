@@ -99,7 +99,9 @@ void StationService::Announce(const bus::BusSample& sample) {
   if (!setup_.discovery || !session_ || stopping_) return;
   const std::string key = DiscoveryKey(sample);
   if (announced_[sample.address] == key) return;
-  for (const DiscoveryMessage& m : DiscoveryMessages(sample, setup_.prefix))
+  std::vector<DiscoveryMessage> messages = DiscoveryMessages(sample, setup_.prefix);
+  messages.push_back(ServiceSensorMessage(sample, setup_.prefix));
+  for (const DiscoveryMessage& m : messages)
     if (!client_->Publish(*session_, m.topic, m.payload, true)) return;
   announced_[sample.address] = key;
 }

@@ -294,7 +294,7 @@ constexpr StationKey kKeys[] = {
      &ModbusConnections},
     {"service", "listen", "--service", "HOST:PORT",
      "serve the line to Korvane and RFC 2217 clients between the polls (off without it)", &ServiceListen},
-    {"service", "allow", "--service-allow", "LIST", "subnets clients may connect from besides loopback, e.g. 10.1.0.0/16",
+    {"service", "allow", "--service-allow", "LIST", "subnets clients may connect from (with 127.0.0.1 for an SSH tunnel), e.g. 10.1.0.0/16",
      &ServiceAllow},
     {"service", "read_only", "--service-read-only", "yes|no", "clients may read but not write (default no)",
      &ServiceReadOnly},

@@ -99,16 +99,22 @@ std::vector<DiscoveryMessage> DiscoveryMessages(const bus::BusSample& s, const s
     }
     messages.push_back({topic, QJsonDocument(config).toJson(QJsonDocument::Compact).toStdString()});
   }
-  const std::string serviceId = deviceId + "_in_service";
-  const QJsonObject inService{{"name", "in service"},
-                              {"unique_id", Str(serviceId)},
-                              {"state_topic", Str(stateTopic)},
-                              {"value_template", "{{ 'ON' if value_json.state == 'service' else 'OFF' }}"},
-                              {"availability", QJsonArray{OnlineTopic(prefix + "/status")}},
-                              {"device", device}};
-  messages.push_back({"homeassistant/binary_sensor/" + serviceId + "/config",
-                      QJsonDocument(inService).toJson(QJsonDocument::Compact).toStdString()});
   return messages;
+}
+
+DiscoveryMessage ServiceSensorMessage(const bus::BusSample& s, const std::string& prefix) {
+  const std::string address = std::to_string(s.address);
+  const std::string deviceId = PrefixId(prefix) + "_" + address;
+  const std::string serviceId = deviceId + "_in_service";
+  const QJsonObject device{{"identifiers", QJsonArray{Str(deviceId)}}};
+  const QJsonObject config{{"name", "in service"},
+                           {"unique_id", Str(serviceId)},
+                           {"state_topic", Str(prefix + "/" + address + "/state")},
+                           {"value_template", "{{ 'ON' if value_json.state == 'service' else 'OFF' }}"},
+                           {"availability", QJsonArray{OnlineTopic(prefix + "/status")}},
+                           {"device", device}};
+  return {"homeassistant/binary_sensor/" + serviceId + "/config",
+          QJsonDocument(config).toJson(QJsonDocument::Compact).toStdString()};
 }
 
 std::string DiscoveryKey(const bus::BusSample& s) {

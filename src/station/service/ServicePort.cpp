@@ -74,7 +74,8 @@ void ServicePort::Attach(SharedLine* line) {
 }
 
 bool ServicePort::Allowed(const QHostAddress& peer) const {
-  if (peer.isLoopback()) return true;
+  // Without a list the port listens on loopback only (the settings' check sees to it).
+  if (setup_.allow.empty()) return true;
   for (const auto& [net, bits] : setup_.allow)
     if (peer.isInSubnet(net, bits)) return true;
   return false;

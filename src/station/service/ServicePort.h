@@ -37,7 +37,7 @@ namespace korvane::station::service {
 struct ServicePortSetup {
   std::string host;
   int port = 0;
-  std::vector<std::pair<QHostAddress, int>> allow;  // subnets a client may come from (loopback always)
+  std::vector<std::pair<QHostAddress, int>> allow;  // subnets clients may come from (none: any)
   bool readOnly = false;
   int maxClients = 2;
   std::chrono::milliseconds idle{300000};
