@@ -15,6 +15,11 @@ constexpr std::size_t kMaxQueued = 8;
 // Replies a client does not read: beyond this it is closed.
 constexpr qint64 kMaxUnread = 64 * 1024;
 constexpr std::uint8_t kBaudCommand = 71;
+// A stream a gone client started is over when the line is quiet this long (a module
+// sends its records back to back), or after the longest readout.
+constexpr std::chrono::milliseconds kStreamQuiet{500};
+constexpr std::chrono::milliseconds kQuietLook{100};
+constexpr std::chrono::milliseconds kStreamWaitMax{60000};
 
 bool IsBaudCommand(const link::Frame& f) {
   return link::FrameGroup(f) == link::kSystem && link::FrameParameter(f) == kBaudCommand;
@@ -319,10 +324,28 @@ void ServicePort::EndExclusive() {
 }
 
 void ServicePort::BringBack() {
-  // The client left a module at its fast rate: the baud command back to 4800 at that
-  // rate, the module's time to switch, then the line at 4800.
-  if (!line_ || !fastModule_ || bringingBack_) return EndExclusive();
+  // The client left a module at its fast rate: once a stream it started is over, the
+  // baud command back to 4800 at that rate, the module's time to switch, then the line
+  // at 4800.
+  if (!line_ || !fastModule_) return EndExclusive();
+  if (bringingBack_) return;
   bringingBack_ = true;
+  QTimer* quiet = new QTimer(this);
+  quiet->start(kQuietLook);
+  QElapsedTimer waited;
+  waited.start();
+  connect(quiet, &QTimer::timeout, this, [this, quiet, waited] {
+    if (line_ && line_->exclusiveClient() && streamClock_.isValid() && streamClock_.elapsed() < kStreamQuiet.count() &&
+        waited.elapsed() < kStreamWaitMax.count())
+      return;
+    quiet->deleteLater();
+    quiet->stop();
+    SwitchBack();
+  });
+}
+
+void ServicePort::SwitchBack() {
+  if (!line_ || !line_->exclusiveClient() || !fastModule_) return EndExclusive();
   const std::uint8_t address = *fastModule_;
   if (fastRate_ != 0 && line_->lineRate() != fastRate_) line_->SetLineRate(fastRate_);
   log_.Info("service port: bringing module " + std::to_string(address) + " back to 4800 baud");
@@ -366,6 +389,7 @@ void ServicePort::Replied(int client, const QByteArray& bytes) {
 }
 
 void ServicePort::Streamed(int client, const QByteArray& bytes) {
+  streamClock_.start();
   if (Client* c = Find(client)) Send(*c, bytes);
 }
 

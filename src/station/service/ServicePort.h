@@ -120,6 +120,7 @@ class ServicePort : public QObject, public GuestDesk {
   void ForwardExclusive(Client& c, const link::Frame& frame);
   void EndExclusive();
   void BringBack();
+  void SwitchBack();
   Client* Find(int id);
   bool Allowed(const QHostAddress& peer) const;
 
@@ -138,6 +139,7 @@ class ServicePort : public QObject, public GuestDesk {
   bool bringingBack_ = false;
   QTimer exclusiveTimer_;
   QElapsedTimer exclusiveClock_;
+  QElapsedTimer streamClock_;  // since the last byte of the line while held alone
   ServiceMarks marks_;
 };
 
