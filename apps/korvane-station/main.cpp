@@ -122,7 +122,13 @@ int main(int argc, char** argv) {
   if (given && retryMs > 0) timings.lineRetryFirst = timings.lineRetryLast = std::chrono::milliseconds(retryMs);
   station::StationRun run(settings, command->once, link, ui, service, log, timings);
   if (modbus) modbus->Follow(run);
-  if (serviceSide) serviceSide->Follow(run, service);
+  if (serviceSide) {
+    serviceSide->Follow(run, service);
+    const station::service::ServicePort& port = serviceSide->port();
+    if (modbus)
+      modbus->FollowService([&port](std::uint8_t address) { return port.InService(address); },
+                            [&port] { return port.exclusive(); });
+  }
   int exitCode = 0;
   QObject::connect(&run, &station::StationRun::finished, &app, [&](int code) {
     exitCode = code;
