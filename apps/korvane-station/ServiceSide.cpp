@@ -3,6 +3,7 @@
 #include <QHostInfo>
 
 #include "StationRun.h"
+#include "link/FarStation.h"
 #include "station/StationService.h"
 #include "station/log/StationLog.h"
 
@@ -34,7 +35,7 @@ service::ServicePortSetup Setup(const StationSettings& s) {
   setup.idle = FromEnvironment("KORVANE_SERVICE_IDLE_MS", std::chrono::seconds(s.service.idleS));
   setup.exclusiveMax = FromEnvironment("KORVANE_SERVICE_EXCLUSIVE_MS", std::chrono::seconds(s.service.exclusiveMaxS));
   setup.moduleSwitch = FromEnvironment("KORVANE_SERVICE_SWITCH_MS", setup.moduleSwitch);
-  setup.signature = "korvane-station " + QHostInfo::localHostName().toStdString() + " " + s.prefix;
+  setup.signature = link::StationSignature({QHostInfo::localHostName().toStdString(), s.prefix});
   return setup;
 }
 

@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QHostInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -139,6 +140,7 @@ TEST_F(StationService, ConfigurationReadAndWriteThroughTheStationWhileItPublishe
   const CliResult r = Cli(Rfc2217(), {"config-read", "-o", remote});
   ASSERT_EQ(r.exitCode, 0) << r.err;
   EXPECT_EQ(ReadFile(remote), ReadFile(direct));
+  EXPECT_EQ(r.err.substr(0, r.err.find('\n')), "through station " + QHostInfo::localHostName().toStdString());
   const CliResult w = Cli("socket://127.0.0.1:" + std::to_string(port), {"config-write", remote.toStdString().c_str()});
   EXPECT_EQ(w.exitCode, 0) << w.err;
   // Both modules' samples kept coming; the served one is marked, the other is not.
