@@ -75,16 +75,21 @@ int Init(CliContext& ctx, const store::Location& location) {
   return kExitOk;
 }
 
+// witnessError: the head this program remembers could not be looked for (a damaged file,
+// whose damage is then the answer).
 int Verify(CliContext& ctx, history::HistoryStore& store, const CommandOptions& o,
-           const std::optional<history::Rollback>& rollback) {
+           const std::optional<history::Rollback>& rollback, const std::string& witnessError) {
   history::Verification v;
   std::string why;
   if (!store.Verify(&v, &why)) return CannotRead(ctx, why);
+  const bool damaged = !v.damage.empty();
+  if (!witnessError.empty() && !damaged) return CannotRead(ctx, witnessError);
   if (rollback) v.rollbacks.push_back(*rollback);
   if (o.expectedHead) {
     // A head from a report or another machine, held to the same rule as our own.
     std::optional<history::Rollback> lost;
-    if (!history::HoldsHead(store, {*history::ParseHead(*o.expectedHead), 0, {}}, "--head", &lost, &why))
+    if (!history::HoldsHead(store, {*history::ParseHead(*o.expectedHead), 0, {}}, "--head", &lost, &why) &&
+        !damaged)
       return CannotRead(ctx, why);
     if (lost) v.rollbacks.push_back(*lost);
   }
@@ -134,7 +139,13 @@ int RunHistory(CliContext& ctx, const CommandOptions& o) {
   if (location.backend == store::Location::Backend::kSqlite &&
       !QFileInfo::exists(QString::fromStdString(location.path))) {
     if (o.verify || o.head) return Missing(ctx, o);
-    return kExitOk;  // a history never written lists nothing; reading it does not make one
+    // A history never written lists nothing (reading it does not make one); one this
+    // program saw is gone, and the listing says so.
+    if (const std::optional<history::SeenHead> seen =
+            ctx.witness()->Remembered(history::WitnessKey(location)))
+      ctx.err() << history::RollbackText({*seen, std::nullopt, ctx.witness()->Where()}, ctx.language()) << '\n'
+                << std::flush;
+    return kExitOk;
   }
   // Reads only: a role that may only read reads, and nothing is left behind.
   history::HistoryStore store;
@@ -143,8 +154,9 @@ int RunHistory(CliContext& ctx, const CommandOptions& o) {
   std::string why;
   if (!store.Open(location, read, &why, nullptr)) return CannotRead(ctx, why);
   std::optional<history::Rollback> rollback;
-  if (!history::CheckWitness(store, *ctx.witness(), &rollback, &why)) return CannotRead(ctx, why);
-  if (o.verify) return Verify(ctx, store, o, rollback);
+  const bool checked = history::CheckWitness(store, *ctx.witness(), &rollback, &why);
+  if (o.verify) return Verify(ctx, store, o, rollback, checked ? std::string() : why);
+  if (!checked) return CannotRead(ctx, why);
   if (rollback) ctx.err() << history::RollbackText(*rollback, ctx.language()) << '\n' << std::flush;
   history::Head head;
   if (!store.ReadHead(&head, &why)) return CannotRead(ctx, why);

@@ -46,6 +46,7 @@ int RunReport(CliContext& ctx, const CommandOptions& o) {
   in.calibrationKeys = configuration::CalibrationKeys();
   request.identity = o.module;
   request.witness = ctx.witness();
+  request.location = location;
 
   history::HistoryStore store;
   std::string why;
@@ -67,9 +68,16 @@ int RunReport(CliContext& ctx, const CommandOptions& o) {
   // The report says it in its chain line; the one who made it is told too.
   if (rollback) ctx.err() << history::RollbackText(*rollback, l) << '\n' << std::flush;
   if (o.site && *o.site != own.Get(app::kSiteKey).value_or("")) {
-    own.Set(app::kSiteKey, *o.site);
+    // Only the site: the head the report just remembered stays as it was written.
     std::string error;
-    if (!app::SaveOwnSettings(ctx.options().settingsFolder, own, &error, l)) ctx.err() << error << '\n';
+    const bool kept = app::UpdateOwnSettings(
+        ctx.options().settingsFolder,
+        [&](app::OwnSettings& s) {
+          s.Set(app::kSiteKey, *o.site);
+          return true;
+        },
+        &error, l);
+    if (!kept) ctx.err() << error << '\n';
   }
   ctx.out() << platform::StringPrintf(kWritten(l), o.output.c_str(), modules) << '\n' << std::flush;
   return kExitOk;

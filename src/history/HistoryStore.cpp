@@ -193,8 +193,6 @@ bool HistoryStore::Append(const Event& e, std::vector<Event>* appended, std::str
   }
   if (error) *error = why;
   if (failure) *failure = Classify();
-  QSqlQuery rollback(db_.handle());
-  rollback.exec("ROLLBACK");
   return false;
 }
 
@@ -213,16 +211,20 @@ bool HistoryStore::AppendLocked(const Event& e, std::vector<Event>* added, std::
     if (db_.backend() == Location::Backend::kSqlite || attempt >= 2 ||
         lastError_.nativeErrorCode() != QLatin1String("23505"))
       return false;
-    QSqlQuery(db_.handle()).exec("ROLLBACK");
   }
 }
 
 bool HistoryStore::AppendOnce(const Event& in, std::vector<Event>* added, std::string* error) {
   QSqlQuery q(db_.handle());
+  QSqlQuery insert(db_.handle());
   const bool sqlite = db_.backend() == Location::Backend::kSqlite;
+  // Rolled back while the queries still stand: PostgreSQL refuses to free a prepared
+  // statement inside a failed transaction, and the driver would say so on stderr.
+  const auto rollback = [&] { QSqlQuery(db_.handle()).exec("ROLLBACK"); };
   const auto failed = [&](const QSqlQuery& query) {
     *error = store::ErrorText(query.lastError());
     lastError_ = query.lastError();
+    rollback();
     return false;
   };
   // The chain's end is read under the write lock: a second writer waits for it. On
@@ -251,7 +253,6 @@ bool HistoryStore::AppendOnce(const Event& in, std::vector<Event>* added, std::s
   if (module) events.push_back(std::move(*module));
   events.push_back(std::move(e));
 
-  QSqlQuery insert(db_.handle());
   insert.prepare(QString("INSERT INTO events (%1) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)").arg(kColumns));
   for (Event& x : events) {
     x.seq = ++seq;
@@ -270,6 +271,7 @@ bool HistoryStore::AppendOnce(const Event& in, std::vector<Event>* added, std::s
   if (abandoned_ && abandoned_()) {
     *error = "given up: the history did not answer in time";
     lastError_ = QSqlError();
+    rollback();
     return false;
   }
   if (!q.exec("COMMIT")) return failed(q);

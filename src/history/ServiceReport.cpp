@@ -307,8 +307,12 @@ void Emit(ReportPager& p, const ReportInput& in, const std::vector<ModuleVisit>&
   p.Line(StringPrintf(kSpan(l), Time(in.sinceMs, l).c_str(), Time(in.untilMs, l).c_str()));
   p.Line(StringPrintf(kProgram(l), in.program.c_str()));
   p.Gap();
+  const ReportChain& c = in.chain;
   if (visits.empty()) {
     p.Line(kNoEvents(l));
+    // A history emptied or cut back has no events in the span either: that is no visit
+    // without work, and the report says so.
+    if (c.problem) p.Line(*c.problem);
     return;
   }
   for (const ModuleVisit& v : visits) {
@@ -332,7 +336,6 @@ void Emit(ReportPager& p, const ReportInput& in, const std::vector<ModuleVisit>&
     Actions(p, kOthers(l), v.others, l);
   }
   p.Gap();
-  const ReportChain& c = in.chain;
   const std::string covers = StringPrintf(kCovers(l), static_cast<long long>(c.firstSeq),
                                           static_cast<long long>(c.lastSeq), static_cast<long long>(c.head.seq),
                                           ShortHash(c.head.hash).c_str());

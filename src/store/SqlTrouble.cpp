@@ -24,7 +24,8 @@ SqlTrouble TroubleOf(const QSqlError& error) {
 std::string ErrorText(const QSqlError& error) {
   QString text = error.databaseText();
   if (text.isEmpty()) text = error.driverText();
-  return text.trimmed().toStdString();
+  // PostgreSQL's text ends its lines before the SQLSTATE: one line for a message.
+  return text.simplified().toStdString();
 }
 
 }  // namespace korvane::store

@@ -126,6 +126,27 @@ TEST_F(HistoryCli, ReportOfAVisit) {
   }
   EXPECT_EQ(Run({"report", "-o", Path("again.pdf")}), 0);
   EXPECT_EQ(out.str(), "service report written: " + Path("again.pdf") + " (modules: 1)\n");
+
+  // A new site is kept beside the head the report saw, not over it.
+  const QString own = QDir(dir.path()).filePath("Korvane/korvane.conf");
+  ASSERT_TRUE(QFile::remove(own));
+  ASSERT_EQ(Run({"report", "--site", "Wasserwerk Süd", "-o", Path("site.pdf")}), 0) << err.str();
+  QFile conf(own);
+  ASSERT_TRUE(conf.open(QIODevice::ReadOnly));
+  const QByteArray kept = conf.readAll();
+  EXPECT_TRUE(kept.contains("site=Wasserwerk Süd\n") && kept.contains("witness.")) << kept.toStdString();
+}
+
+TEST_F(HistoryCli, AHistoryThisProgramSawThatIsGoneIsSaidToBe) {
+  ASSERT_EQ(Run({"config-read", "-o", Path("a.qx4")}), 0) << err.str();
+  ASSERT_TRUE(QFile::remove(QString::fromStdString(Path("h.sqlite"))));
+  for (const std::vector<std::string>& line :
+       {std::vector<std::string>{"history"}, {"report", "-o", Path("gone.pdf")}}) {
+    SCOPED_TRACE(line.front());
+    EXPECT_EQ(Run(line), 0);
+    EXPECT_NE(err.str().find("rolled back or rewritten: it no longer holds event 2 ("), std::string::npos)
+        << err.str();
+  }
 }
 
 }  // namespace

@@ -121,7 +121,10 @@ TEST_F(Roles, OwnerMakesTechnicianAppendsAuditorReadsAndNoOneEmptiesIt) {
   SimLink sim(ui);
   sim.AddAmplifier(1, 0, 4);
   const std::string file = dir.filePath("a.qx4").toStdString();
+  ::testing::internal::CaptureStderr();
   EXPECT_EQ(Cli(Url("korvane_auditor"), {"config-read", "-o", file}, &sim.link), 0);
+  const std::string driver = ::testing::internal::GetCapturedStderr();
+  EXPECT_EQ(driver.find("Unable to free statement"), std::string::npos) << driver;
   EXPECT_NE(err.str().find("Not recorded in the history: config-read"), std::string::npos) << err.str();
   EXPECT_EQ(Cli(Url("korvane_auditor"), {"config-diff", file}, &sim.link), 0) << err.str();
   EXPECT_EQ(Cli(Url("korvane_auditor"), {"history", "verify"}), 0) << out.str();

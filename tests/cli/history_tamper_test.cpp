@@ -110,6 +110,24 @@ qint64 MadeWithLog(const std::string& history) {
 
 qint64 sixthCommit = 0;
 
+// Overwrites the root page of a table or an index from byte at on (0: its type, 8: its
+// cell pointers).
+void DamagePage(const Backend& b, const char* name, int at) {
+  qint64 page = 0;
+  {
+    QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "pages");
+    db.setDatabaseName(QString::fromStdString(b.path));
+    QSqlQuery q(db);
+    if (db.open() && q.exec(QString("SELECT rootpage FROM sqlite_master WHERE name = '%1'").arg(name)) && q.next())
+      page = q.value(0).toLongLong();
+  }
+  QSqlDatabase::removeDatabase("pages");
+  QFile f(QString::fromStdString(b.path));
+  ASSERT_TRUE(page > 1 && f.open(QIODevice::ReadWrite));
+  f.seek((page - 1) * 4096 + at);
+  f.write(QByteArray(64, '\x7f'));
+}
+
 struct Row {
   const char* what;
   bool sqlite, postgres;
@@ -171,23 +189,11 @@ const std::vector<Row>& Rows() {
       {"the file removed", true, false,
        [](Backend& b, const std::string&) { QFile::remove(QString::fromStdString(b.path)); }, 1,
        {"0 events; the history was rolled back or rewritten: it no longer holds event 8 ("}},
-      {"a damaged index page", true, false,
-       [](Backend& b, const std::string&) {
-         qint64 page = 0;
-         {
-           QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "pages");
-           db.setDatabaseName(QString::fromStdString(b.path));
-           QSqlQuery q(db);
-           if (db.open() && q.exec("SELECT rootpage FROM sqlite_master WHERE name = 'events_by_time'") && q.next())
-             page = q.value(0).toLongLong();
-         }
-         QSqlDatabase::removeDatabase("pages");
-         QFile f(QString::fromStdString(b.path));
-         ASSERT_TRUE(page > 1 && f.open(QIODevice::ReadWrite));
-         f.seek((page - 1) * 4096 + 8);
-         f.write(QByteArray(64, '\x7f'));
-       },
+      {"a damaged index page", true, false, [](Backend& b, const std::string&) { DamagePage(b, "events_by_time", 8); },
        1, {"8 events; the file is damaged (SQLite's check: "}},
+      // The head this program saw cannot even be looked for: the damage is the answer.
+      {"a damaged table page", true, false, [](Backend& b, const std::string&) { DamagePage(b, "events", 0); }, 1,
+       {"the file is damaged (SQLite's check: "}},
   };
   return rows;
 }

@@ -282,13 +282,19 @@ TEST(ServiceReport, NoHeadingAloneAtAPagesFoot) {
 }
 
 TEST(ServiceReport, ASpanWithoutEventsSaysSoOnItsOnePage) {
-  const ReportInput in = Input(Language::kEnglish);
+  ReportInput in = Input(Language::kEnglish);
   test::RecordingPage page(4800, 6800);
   ASSERT_TRUE(LayoutReport(page, in, VisitsOf({}, in)));
   const auto pages = Lines(page);
   ASSERT_EQ(pages.size(), 1u);
   EXPECT_TRUE(Has(pages[0], "No events in the span."));
   EXPECT_TRUE(Has(pages[0], "Page 1 of 1"));
+
+  // A history emptied behind the program's back has no events in any span: said so.
+  in.chain.problem = "0 events; the history was rolled back or rewritten";
+  test::RecordingPage emptied(4800, 6800);
+  ASSERT_TRUE(LayoutReport(emptied, in, VisitsOf({}, in)));
+  EXPECT_TRUE(Has(Lines(emptied)[0], "0 events; the history was rolled back or rewritten"));
 }
 
 }  // namespace

@@ -57,10 +57,12 @@ CalibrationFlow::CalibrationFlow(MainController& controller, link::Link& link, p
   mode_->setCheckable(true);
   window_->addAction(mode_);
   QObject::connect(mode_, &QAction::toggled, mode_, [this](bool on) {
-    OwnSettings own = LoadOwnSettings(c_.settingsFolder());
-    own.Set(calibration::kModeKey, on ? "assistant" : "classic");
     std::string error;
-    if (!SaveOwnSettings(c_.settingsFolder(), own, &error, c_.language())) ui_.Message(error);
+    const auto keep = [on](OwnSettings& own) {
+      own.Set(calibration::kModeKey, on ? "assistant" : "classic");
+      return true;
+    };
+    if (!UpdateOwnSettings(c_.settingsFolder(), keep, &error, c_.language())) ui_.Message(error);
   });
   QObject::connect(&c_, &MainController::stateChanged, mode_, [this] { Retranslate(); });
   Retranslate();
@@ -124,10 +126,12 @@ void CalibrationFlow::Run() {
     }
     parts.printCertificate = [this, l](const link::FlowRecord& r) { PrintCertificate(r, l); };
     parts.keepSettings = [this, folder, l](const calibration::AssistantSettings& s) {
-      OwnSettings kept = LoadOwnSettings(folder);
-      for (const auto& [key, value] : calibration::AssistantSettingsValues(s)) kept.Set(key, value);
       std::string error;
-      if (!SaveOwnSettings(folder, kept, &error, l)) ui_.Message(error);
+      const auto keep = [&s](OwnSettings& kept) {
+        for (const auto& [key, value] : calibration::AssistantSettingsValues(s)) kept.Set(key, value);
+        return true;
+      };
+      if (!UpdateOwnSettings(folder, keep, &error, l)) ui_.Message(error);
     };
     run = calibration::Calibrate(link_, c_.context(), ui_, classic_, bridge, &parts);
   }

@@ -115,12 +115,16 @@ MainWindow::MainWindow(Options options, QWidget* parent) : QDialog(parent) {
                             return LoadOwnSettings(folder).Get(std::string(kFolderKeyPrefix) + kind).value_or("");
                           },
                           [folder](const std::string& kind, const std::string& chosen) {
-                            OwnSettings own = LoadOwnSettings(folder);
                             if (chosen.find_first_of("\r\n") != std::string::npos) return;  // no line of its own
-                            if (own.Get(std::string(kFolderKeyPrefix) + kind) == chosen) return;
-                            own.Set(std::string(kFolderKeyPrefix) + kind, chosen);
                             std::string ignored;  // a folder not kept costs only the next dialog's start
-                            SaveOwnSettings(folder, own, &ignored, Language::kGerman);
+                            UpdateOwnSettings(
+                                folder,
+                                [&](OwnSettings& own) {
+                                  if (own.Get(std::string(kFolderKeyPrefix) + kind) == chosen) return false;
+                                  own.Set(std::string(kFolderKeyPrefix) + kind, chosen);
+                                  return true;
+                                },
+                                &ignored, Language::kGerman);
                           }});
     qtUi_ = own.get();
     ownUi_ = std::move(own);
@@ -178,16 +182,26 @@ MainWindow::MainWindow(Options options, QWidget* parent) : QDialog(parent) {
 }
 
 void MainWindow::SetTechnician(const std::string& typed) {
-  OwnSettings own = LoadOwnSettings(settingsFolder_);
   const std::optional<std::string> name = TechnicianName(typed);
-  // Blank (or a name that is no line): the account's name again.
-  if (name)
-    own.Set(kTechnicianKey, *name);
-  else
-    own.values.erase(kTechnicianKey);
-  if (own.Get(kTechnicianKey) != LoadOwnSettings(settingsFolder_).Get(kTechnicianKey)) {
-    std::string error;
-    if (!SaveOwnSettings(settingsFolder_, own, &error, controller_->language())) ui_->Message(error);
+  OwnSettings own;
+  std::string error;
+  // Only this line changes: what another program (or the history's thread) wrote meanwhile stays.
+  const bool kept = UpdateOwnSettings(
+      settingsFolder_,
+      [&](OwnSettings& s) {
+        const std::optional<std::string> before = s.Get(kTechnicianKey);
+        // Blank (or a name that is no line): the account's name again.
+        if (name)
+          s.Set(kTechnicianKey, *name);
+        else
+          s.values.erase(kTechnicianKey);
+        own = s;
+        return s.Get(kTechnicianKey) != before;
+      },
+      &error, controller_->language());
+  if (!kept) {
+    ui_->Message(error);
+    if (name) own.Set(kTechnicianKey, *name);
   }
   const std::string technician = TechnicianOf(own);
   if (history::Recorder* r = controller_->history()) r->setTechnician(technician);
@@ -554,17 +568,21 @@ history::HistoryWindow* MainWindow::ShowHistory(const std::string& identity) {
     o.ui = ui_;
     o.intervals = IntervalsFrom(own);
     o.saveIntervals = [this](const history::CalibrationIntervals& intervals) {
-      OwnSettings kept = LoadOwnSettings(settingsFolder_);
-      KeepIntervals(kept, intervals);
       std::string error;
-      if (!SaveOwnSettings(settingsFolder_, kept, &error, controller_->language())) ui_->Message(error);
+      const auto keep = [&](OwnSettings& kept) {
+        KeepIntervals(kept, intervals);
+        return true;
+      };
+      if (!UpdateOwnSettings(settingsFolder_, keep, &error, controller_->language())) ui_->Message(error);
     };
     o.site = own.Get(kSiteKey).value_or("");
     o.saveSite = [this](const std::string& site) {
-      OwnSettings kept = LoadOwnSettings(settingsFolder_);
-      kept.Set(kSiteKey, site);
       std::string error;
-      if (!SaveOwnSettings(settingsFolder_, kept, &error, controller_->language())) ui_->Message(error);
+      const auto keep = [&](OwnSettings& kept) {
+        kept.Set(kSiteKey, site);
+        return true;
+      };
+      if (!UpdateOwnSettings(settingsFolder_, keep, &error, controller_->language())) ui_->Message(error);
     };
     o.technician = TechnicianOf(own);
     o.saveTechnician = [this](const std::string& name) { SetTechnician(name); };

@@ -292,7 +292,8 @@ void HistoryWindow::Reload() {
   } else if (options_.location.backend == store::Location::Backend::kSqlite &&
              !QFileInfo::exists(ToQ(options_.location.path))) {
     // A history never written has no modules yet; looking does not make one. One this
-    // program saw is gone.
+    // program saw is gone (and what the window had open of it is no longer shown).
+    store_.Close();
     if (options_.witness)
       if (const std::optional<SeenHead> seen = options_.witness->Remembered(WitnessKey(options_.location)))
         warning = RollbackText({*seen, std::nullopt, options_.witness->Where()}, language_);
@@ -482,7 +483,7 @@ void HistoryWindow::OnExport() {
 }
 
 void HistoryWindow::OnReport() {
-  if (!options_.ui || !store_.isOpen()) return;
+  if (!options_.ui) return;
   const std::int64_t now = Now();
   const QDate today = QDateTime::fromMSecsSinceEpoch(now).date();
   const QString name = QStringLiteral("%1-%2.pdf")
@@ -503,12 +504,14 @@ void HistoryWindow::OnReport() {
   in.fieldRank = options_.fieldRank;
   in.calibrationKeys = options_.calibrationKeys;
   request.witness = options_.witness;
+  request.location = options_.location;
   // The span the window shows; "everything" is today's visit, as on the command line.
   const ViewFilter f = Filter();
   in.sinceMs = f.sinceMs ? *f.sinceMs : QDateTime(today, QTime(0, 0)).toMSecsSinceEpoch();
   in.untilMs = now + 1;
   std::string error;
-  if (!WriteReportFile(*path, &store_, request, &error)) {
+  // Without a store (a history not written yet, or gone) the report says so.
+  if (!WriteReportFile(*path, store_.isOpen() ? &store_ : nullptr, request, &error)) {
     options_.ui->Message(platform::StringPrintf(kNotWritten(language_), error.c_str()));
     return;
   }

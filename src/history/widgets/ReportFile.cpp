@@ -65,6 +65,14 @@ bool WriteReportFile(const std::string& path, HistoryStore* store, const ReportR
     *error = why;
     return false;
   }
+  if (!store && request.witness && request.location) {
+    if (const std::optional<SeenHead> seen = request.witness->Remembered(WitnessKey(*request.location))) {
+      Verification v;
+      v.rollbacks.push_back({*seen, std::nullopt, request.witness->Where()});
+      chain.problem = ChainProblem(v, l);
+      if (rollback) *rollback = v.rollbacks.front();
+    }
+  }
   const auto trendOf = [&](const std::string& identity) {
     // The heading looks a year back: what lies before it costs time and says nothing.
     std::string ignored;

@@ -19,11 +19,13 @@ struct ReportRequest {
   ReportInput input;                    // the span, site, technician, language, labels
   std::optional<std::string> identity;  // one module; none: every module
   std::shared_ptr<WitnessBook> witness;  // the heads this program saw; none: not checked
+  std::optional<store::Location> location;  // the history's, for its head where there is no store
 };
 
 // Writes the report to path (a target that cannot take it is refused before the store is
 // read); false with *error in the request's language. *modules: how many it holds.
-// Without a store (a history never written) the report says there were no events.
+// Without a store (a history never written) the report says there were no events, and
+// that the history is gone where this program saw a head of it at request.location.
 // *rollback: the history lost the head this program remembered (the report says so too).
 bool WriteReportFile(const std::string& path, HistoryStore* store, const ReportRequest& request, std::string* error,
                      int* modules = nullptr, std::optional<Rollback>* rollback = nullptr);
