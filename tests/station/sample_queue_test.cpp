@@ -392,6 +392,13 @@ TEST(SampleQueue, DamageCostsOnlyTheDamagedSamplesAndIsCounted) {
          Flip(folder + "/queue.db", f.Header(leaf) + 3, 0x01);  // 256 more cells than it has
          return f.Cells(leaf);
        }},
+      {"the table's root page, and no mark beside the file", 0ms, false,
+       [](const QString& folder) {
+         const QueueFile f(folder + "/queue.db");
+         QFile::remove(folder + "/queue.mark");
+         Flip(folder + "/queue.db", f.Header(f.root), 0x20);  // no page type SQLite knows
+         return 0;
+       }},
       {"a row's sequence number", 0ms, false,
        [](const QString& folder) {
          const QueueFile f(folder + "/queue.db");

@@ -145,9 +145,9 @@ std::string ReserveText(const StationSettings& s) {
       "the queue keeps a reserve of %lld MB on disk for a full disk: about %.1f h of 32 modules polled every 2 s",
       static_cast<long long>(s.reserveBytes >> 20), Hours(32, 2000));
   if (!s.scan)
-    text += platform::StringPrintf(", %.1f h of this bus (%zu modules every %d ms)",
+    text += platform::StringPrintf(", %.1f h of this bus (%zu module%s every %d ms)",
                                    Hours(static_cast<double>(s.addresses.size()), s.pollMs), s.addresses.size(),
-                                   s.pollMs);
+                                   s.addresses.size() == 1 ? "" : "s", s.pollMs);
   return text;
 }
 

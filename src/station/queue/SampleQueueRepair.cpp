@@ -8,6 +8,9 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <map>
+#include <optional>
+#include <utility>
 
 #include "station/log/StationLog.h"
 #include "station/queue/QueuePages.h"
@@ -21,10 +24,38 @@ namespace {
 // queue wrote.
 constexpr std::int64_t kMostRows = std::int64_t{1} << 26;
 
+// A sample by its time and module: what a row is, whatever its sequence number says.
+using SampleKey = std::pair<std::int64_t, int>;
+
+// Rows of file's pages that a salvage without a known span did not take (taken: their
+// keys, sorted), from floor on where there is one: rows below the first one SQLite read
+// are taken for acknowledged ones whose pages were freed. Inserted with insert; their
+// number, with the lowest and highest sequence number among them.
+std::uint64_t TakeMissingFromPages(const std::string& file, std::optional<std::int64_t> floor,
+                                   const std::vector<SampleKey>& taken, QSqlQuery& insert,
+                                   std::optional<std::int64_t>* first, std::optional<std::int64_t>* last) {
+  std::map<std::int64_t, std::pair<QueuedSample, QByteArray>> found;
+  ScanQueueFiles(file, [&](const QueuedSample& s, const QByteArray& stored) {
+    if ((floor && s.seq < *floor) || std::binary_search(taken.begin(), taken.end(), SampleKey{s.timeMs, s.address}))
+      return;
+    if (static_cast<std::int64_t>(found.size()) < kMostRows) found.try_emplace(s.seq, s, stored);
+  });
+  std::uint64_t inserted = 0;
+  for (const auto& [seq, row] : found) {
+    if (!InsertRow(insert, row.first, row.second)) continue;
+    *first = std::min(first->value_or(seq), seq);
+    *last = std::max(last->value_or(seq), seq);
+    ++inserted;
+  }
+  return inserted;
+}
+
 }  // namespace
 
 SampleQueue::Span SampleQueue::StartSpan() const {
-  constexpr std::int64_t kFar = std::int64_t{1} << 62;
+  // Far enough for any sequence number, near enough that the distance across the span
+  // and the salvage's steps within it stay inside 64 bits.
+  constexpr std::int64_t kFar = std::int64_t{1} << 61;
   Span span{-kFar, kFar, -kFar};
   if (const auto& c = mark_.committed()) {
     span.from = c->head;
@@ -166,13 +197,17 @@ void SampleQueue::Rebuild(const std::string& why, const Span& span, bool atStart
     // Which rows of a known span were taken, so that the pages add only what is missing.
     const bool known = span.counted > span.from && span.end - span.from <= kMostRows;
     std::vector<bool> have(known ? static_cast<std::size_t>(span.end - span.from) : 0);
+    std::vector<SampleKey> taken;  // without a known span, the rows SQLite gave
     if (saved)
       count = SalvageRows(db_.handle(), span.from, span.end, [&](const QueuedSample& s, const QByteArray& stored) {
         if (!InsertRow(in, s, stored)) return saved = false;
         if (!first) first = s.seq;
         last = s.seq;
         if (s.seq < span.counted) ++below;
-        if (known) have[static_cast<std::size_t>(s.seq - span.from)] = true;
+        if (known)
+          have[static_cast<std::size_t>(s.seq - span.from)] = true;
+        else if (span.counted <= span.from)
+          taken.push_back({s.timeMs, s.address});
         return true;
       });
     // What SQLite could not reach may still stand in a page of the file or of its log.
@@ -188,6 +223,13 @@ void SampleQueue::Rebuild(const std::string& why, const Span& span, bool atStart
           below += have[i];
       }
     }
+    // Without a mark the pages are read all the same: only what lies below the rows
+    // SQLite gave is left, as the acknowledged rows of freed pages look no different.
+    if (saved && span.counted <= span.from) {
+      QSqlQuery pages(target.handle());
+      std::sort(taken.begin(), taken.end());
+      if (PrepareInsert(pages)) fromPages = TakeMissingFromPages(path, first, taken, pages, &first, &last);
+    }
     saved = saved && in.exec("COMMIT");
   }
   db_.Close();
@@ -197,7 +239,7 @@ void SampleQueue::Rebuild(const std::string& why, const Span& span, bool atStart
   const bool bounded = span.counted > span.from;
   const std::int64_t from = bounded ? span.from : first.value_or(head_);
   const std::int64_t counted = bounded ? span.counted : (last ? *last + 1 : from);
-  if (!bounded) below = count.taken;
+  if (!bounded) below = count.taken + fromPages;
   if (atStart) {
     head_ = diskFirst_ = from;
     diskEnd_ = nextSeq_ = std::max({counted, last ? *last + 1 : from, from});
@@ -224,6 +266,8 @@ void SampleQueue::Rebuild(const std::string& why, const Span& span, bool atStart
                      " unsent samples could be read from it and are sent" +
                      (fromPages > 0 && reopened ? " (" + std::to_string(fromPages) + " of them from its pages)" : "") + ", " +
                      std::to_string(expected - below) + " are lost; the damaged file is kept as " + aside;
+  if (!bounded)
+    said += "; how many unsent samples it held beyond those cannot be told (" + folder_ + "/queue.mark does not say)";
   if (count.reordered > 0)
     said += "; " + std::to_string(count.reordered) + " of those read had a damaged sequence number and were put back in order";
   log_.Error(said);

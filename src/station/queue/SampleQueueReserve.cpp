@@ -19,12 +19,14 @@ std::int64_t SampleQueue::BatchLimit() const { return std::min(limits_.batchByte
 std::int64_t SampleQueue::TightRoom() const { return 2 * BatchLimit() + 2 * limits_.reserveStep; }
 
 bool SampleQueue::UseReserve() {
-  if (ReleaseReserve(db_.handle(), BatchLimit() + BatchLimit() / 2) <= 0) return false;
+  const std::int64_t freed = ReleaseReserve(db_.handle(), BatchLimit() + BatchLimit() / 2);
+  if (freed <= 0) return false;
   reserveHeld_ = std::max<std::int64_t>(0, ReserveSize(db_.handle()));
+  // The pages just freed are still there for the samples: they count as left.
   if (!reserveInUse_)
     log_.Warning(platform::StringPrintf(
         "queue: the disk has no room left: samples go into the queue's reserve on it (%.1f MB of %.4g MB left)",
-        InMegabytes(reserveHeld_), InMegabytes(limits_.reserveBytes)));
+        InMegabytes(reserveHeld_ + freed), InMegabytes(limits_.reserveBytes)));
   reserveInUse_ = true;
   return true;
 }
