@@ -205,5 +205,60 @@ TEST_F(StationService, ReadOnlyRefusesAWriteAndAnAddressOutsideAllowIsRefused) {
   EXPECT_EQ(refused.exitCode, 3) << refused.err;
 }
 
+int ServiceSocket(int port) {
+  const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
+  sockaddr_in a{};
+  a.sin_family = AF_INET;
+  a.sin_port = htons(static_cast<std::uint16_t>(port));
+  a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+  return ::connect(fd, reinterpret_cast<sockaddr*>(&a), sizeof a) == 0 ? fd : -1;
+}
+
+// The server closed it: the end of the stream (or a reset) after what it sent.
+bool HungUpOn(int fd) {
+  char buffer[256];
+  for (;;) {
+    const ssize_t n = ::recv(fd, buffer, sizeof buffer, MSG_DONTWAIT);
+    if (n > 0) continue;
+    return n == 0 || (errno != EAGAIN && errno != EWOULDBLOCK);
+  }
+}
+
+TEST_F(StationService, ClientsThatMisbehaveCostThePollingNothingAndASecondClientGetsNoRateChange) {
+  Start({"--service-max-clients", "3"});
+  const std::size_t before = subscriber.Messages().size();
+  const auto start = std::chrono::steady_clock::now();
+  // Half a frame, then nothing.
+  const int half = ServiceSocket(port);
+  ASSERT_GE(half, 0);
+  ASSERT_EQ(::send(half, "(\x03\x02", 3, 0), 3);
+  // Garbage and requests sent without waiting for their replies, never reading.
+  const int flood = ServiceSocket(port);
+  ASSERT_GE(flood, 0);
+  const link::Frame request = link::BuildFrame(5, link::kRead, 1, 28);
+  std::vector<char> burst;
+  for (int i = 0; i < 400; ++i) {
+    burst.insert(burst.end(), request.begin(), request.end());
+    burst.insert(burst.end(), {'x', ')', '('});
+  }
+  ASSERT_EQ(::send(flood, burst.data(), burst.size(), 0), static_cast<ssize_t>(burst.size()));
+  EXPECT_TRUE(WaitFor([&] { return HungUpOn(flood); }, 5000));
+  // Another client is connected: the logger readout's rate change is refused.
+  const CliResult r = Cli(Rfc2217(), {"logger-read", "-o", dir.filePath("refused.txt")});
+  EXPECT_NE(r.exitCode, 0);
+  EXPECT_NE(r.err.find("19200"), std::string::npos) << r.err;
+  // The polling went on at its period all the while.
+  ASSERT_TRUE(WaitFor([&] { return std::chrono::steady_clock::now() - start > std::chrono::seconds(6); }, 10000));
+  // (the module the flood addressed is marked in service, its values still polled).
+  const auto seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  const auto states = States(5, before);
+  EXPECT_EQ(Answered(5, before), static_cast<int>(states.size()));
+  EXPECT_GE(static_cast<double>(states.size()), seconds - 2) << states.size() << " samples in " << seconds << " s";
+  EXPECT_EQ(states.back(), "service");
+  EXPECT_FALSE(HungUpOn(half));
+  ::close(half);
+  ::close(flood);
+}
+
 }  // namespace
 }  // namespace korvane::test

@@ -22,7 +22,9 @@ TEST(FarStation, OnlyAStationsSignatureNamesAStation) {
   };
   for (const auto& r : rows) {
     EXPECT_EQ(ParseStationSignature(r.signature), r.station) << r.signature;
-    if (r.station) EXPECT_EQ(ParseStationSignature(StationSignature(*r.station)), r.station);
+    if (r.station) {
+      EXPECT_EQ(ParseStationSignature(StationSignature(*r.station)), r.station);
+    }
   }
   EXPECT_EQ(ThroughStationText({"werk-2", ""}, Language::kEnglish), "through station werk-2");
 }

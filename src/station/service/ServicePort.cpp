@@ -10,8 +10,10 @@ namespace korvane::station::service {
 namespace t = link::telnet;
 namespace {
 
-// Requests a client may have queued; more are dropped (a client waits for its replies).
-constexpr std::size_t kMaxQueued = 8;
+// A client waits for a reply (or gives up on it) before its next request: one more while
+// one is queued or on the line is dropped, and a client that keeps sending them floods.
+constexpr std::size_t kMaxOutstanding = 1;
+constexpr std::uint64_t kFloodLimit = 200;
 // Replies a client does not read: beyond this it is closed.
 constexpr qint64 kMaxUnread = 64 * 1024;
 constexpr std::uint8_t kBaudCommand = 71;
@@ -23,6 +25,14 @@ constexpr std::chrono::milliseconds kStreamWaitMax{60000};
 
 bool IsBaudCommand(const link::Frame& f) {
   return link::FrameGroup(f) == link::kSystem && link::FrameParameter(f) == kBaudCommand;
+}
+
+// What the line may carry only for a client alone: the module's baud command to its fast
+// rate (it then leaves 4800) and the logger readout (the module's stream fills the line
+// for seconds).
+bool NeedsTheLineAlone(const link::Frame& f) {
+  if (IsBaudCommand(f)) return link::FrameData(f)[0] != 0;
+  return link::FrameGroup(f) == link::kLoggerRecord.group && link::FrameParameter(f) == link::kLoggerRecord.number;
 }
 
 std::string Duration(qint64 ms) { return platform::StringPrintf("%.1f s", static_cast<double>(ms) / 1000.0); }
@@ -57,7 +67,13 @@ ServicePort::ServicePort(ServicePortSetup setup, StationLog& log, QObject* paren
 
 ServicePort::~ServicePort() {
   if (line_) line_->SetDesk(nullptr);
-  for (auto& [id, c] : clients_) c->socket->disconnect(this);
+  // The station stops: each client's connection ends cleanly, and the log says so.
+  for (auto& [id, c] : clients_) {
+    c->socket->disconnect(this);
+    if (c->closing) continue;
+    c->socket->disconnectFromHost();
+    log_.Info("service port: client " + c->peer + " closed: the station stops");
+  }
 }
 
 bool ServicePort::Start(std::string* error) {
@@ -196,20 +212,20 @@ void ServicePort::HandleFrame(Client& c, const link::Frame& f) {
     ForwardExclusive(c, f);
     return;
   }
-  if (IsBaudCommand(f) && link::FrameData(f)[0] != 0) {
-    // The module leaves 4800 on it: only for a client alone, with the engine paused.
+  if (NeedsTheLineAlone(f)) {
+    // Only for a client alone, with the engine paused.
     if (clients_.size() > 1 || pending_ || exclusive()) {
       ++c.refused;
-      log_.Info("service port: " + c.peer + ": baud command to module " + std::to_string(link::FrameAddress(f)) +
-                " not sent: another client is connected");
+      log_.Info("service port: " + c.peer + ": " + (IsBaudCommand(f) ? "baud command" : "logger readout") +
+                " to module " + std::to_string(link::FrameAddress(f)) + " not sent: another client is connected");
       return;
     }
     pending_ = Pending{c.id, std::nullopt, f};
     emit exclusiveWanted();
     return;
   }
-  if (c.queue.size() >= kMaxQueued) {
-    ++c.overflow;
+  if (c.queue.size() + (inFlight_ == c.id ? 1 : 0) >= kMaxOutstanding) {
+    if (++c.overflow >= kFloodLimit) Close(c, "sends requests without waiting for their replies");
     return;
   }
   c.queue.push_back(f);
@@ -453,7 +469,7 @@ void ServicePort::OnGone(int id, const std::string& why) {
       static_cast<unsigned long long>(c->writes), static_cast<unsigned long long>(c->rateChanges));
   if (c->refused) what += ", " + std::to_string(c->refused) + " requests not sent";
   if (c->frames.dropped()) what += ", " + std::to_string(c->frames.dropped()) + " bytes that were no frame dropped";
-  if (c->overflow) what += ", " + std::to_string(c->overflow) + " requests beyond its queue dropped";
+  if (c->overflow) what += ", " + std::to_string(c->overflow) + " requests sent before the last one's reply dropped";
   log_.Info("service port: client " + c->peer + " " + why + " after " + Duration(c->since.elapsed()) + ": " + what);
   if (pending_ && pending_->client == id) pending_.reset();
   if (line_ && line_->exclusiveClient() == id) {
