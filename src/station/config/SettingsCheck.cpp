@@ -84,7 +84,7 @@ std::string SettingsProblem(const StationSettings& s) {
     return "no broker: set url in [broker] (--broker URL), or serve Modbus TCP: listen in [modbus] (--modbus "
            "HOST:PORT)";
   if (s.service.host && !IsLoopback(*s.service.host) && s.service.allow.empty())
-    return Place(s, "listen") + ": the service port on " + *s.service.host +
+    return "the service port on " + *s.service.host +
            " serves the line to anyone who reaches it: name who may connect with allow in [service] "
            "(--service-allow LIST), or listen on 127.0.0.1 and come through an SSH tunnel";
   if (!s.passwordFile.empty() && s.user.empty())
