@@ -260,5 +260,18 @@ TEST_F(StationService, ClientsThatMisbehaveCostThePollingNothingAndASecondClient
   ::close(flood);
 }
 
+TEST_F(StationService, TheStationsLineLostEndsItsClientsConnectionsAndTheStationGoesOn) {
+  Start();
+  const int client = ServiceSocket(port);
+  ASSERT_GE(client, 0);
+  const link::Frame request = link::BuildFrame(3, link::kRead, 1, 28);
+  ASSERT_EQ(::send(client, request.data(), request.size(), 0), static_cast<ssize_t>(request.size()));
+  server.Close();
+  EXPECT_TRUE(WaitFor([&] { return HungUpOn(client); }, 5000));
+  ASSERT_TRUE(WaitFor([&] { return !LineSays().empty() && LineSays().back() == "offline"; }, 5000));
+  EXPECT_EQ(station.state(), QProcess::Running);
+  ::close(client);
+}
+
 }  // namespace
 }  // namespace korvane::test

@@ -420,6 +420,7 @@ void ServicePort::LineGone(const QString& reason) {
     line_->EndExclusive();
     marks_.Exclusive(false, std::chrono::steady_clock::now());
     fastModule_.reset();
+    bringingBack_ = false;
     exclusiveTimer_.stop();
     emit exclusiveChanged(false);
     emit exclusiveEnded();
