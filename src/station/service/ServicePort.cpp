@@ -130,7 +130,7 @@ void ServicePort::OnConnection() {
     c->id = nextId_++;
     c->socket = socket;
     c->peer = peer;
-    c->rate = link::kSlowBaud;
+    c->rate = line_ ? line_->stationRate() : link::kSlowBaud;
     c->since.start();
     c->idle = new QTimer(this);
     c->idle->setSingleShot(true);
@@ -274,6 +274,7 @@ void ServicePort::HandleComPort(Client& c, const ComPortRequest& r) {
 
 void ServicePort::SetRateFor(Client& c, std::uint32_t asked) {
   const int current = line_ ? line_->lineRate() : link::kSlowBaud;
+  const int own = line_ ? line_->stationRate() : link::kSlowBaud;
   const int rate = static_cast<int>(asked);
   auto answer = [&](int r) { SendTelnet(c, RateAnswer(static_cast<std::uint32_t>(r))); };
   if (asked == 0 || !link::IsLineRate(rate)) return answer(current);
@@ -284,7 +285,7 @@ void ServicePort::SetRateFor(Client& c, std::uint32_t asked) {
     }
     c.rate = line_->lineRate();
     answer(c.rate);
-    if (c.rate == link::kSlowBaud && !fastModule_) EndExclusive();
+    if (c.rate == own && !fastModule_) EndExclusive();
     return;
   }
   if (rate == current) return answer(current);
@@ -328,7 +329,7 @@ void ServicePort::Refused() {
 void ServicePort::EndExclusive() {
   if (!line_ || !line_->exclusiveClient()) return;
   exclusiveTimer_.stop();
-  if (line_->lineRate() != link::kSlowBaud) line_->SetLineRate(link::kSlowBaud);
+  if (line_->lineRate() != line_->stationRate()) line_->SetLineRate(line_->stationRate());
   line_->EndExclusive();
   fastModule_.reset();
   bringingBack_ = false;
@@ -474,7 +475,7 @@ void ServicePort::OnGone(int id, const std::string& why) {
   log_.Info("service port: client " + c->peer + " " + why + " after " + Duration(c->since.elapsed()) + ": " + what);
   if (pending_ && pending_->client == id) pending_.reset();
   if (line_ && line_->exclusiveClient() == id) {
-    fastRate_ = c->rate != link::kSlowBaud ? c->rate : link::kMediumBaud;
+    fastRate_ = c->rate != line_->stationRate() ? c->rate : link::kMediumBaud;
     BringBack();
   }
 }

@@ -21,7 +21,7 @@ SharedLine::~SharedLine() { inner_->disconnect(this); }
 
 bool SharedLine::Open(const link::LineSettings& settings) {
   open_ = inner_->Open(settings);
-  if (open_) rate_ = settings.baud;
+  if (open_) rate_ = stationRate_ = settings.baud;
   turns_ = {};
   return open_;
 }

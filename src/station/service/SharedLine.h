@@ -12,6 +12,7 @@
 #include <optional>
 
 #include "link/Line.h"
+#include "link/Protocol.h"
 #include "station/service/TurnRule.h"
 
 namespace korvane::station::service {
@@ -64,6 +65,8 @@ class SharedLine : public link::Line {
   // The rate of the line while a client holds it (and back to the station's after).
   bool SetLineRate(int baud);
   int lineRate() const { return rate_; }
+  // The rate the station opened the line at (4800 on a module bus), which it polls at.
+  int stationRate() const { return stationRate_; }
   bool isOpen() const { return open_; }
 
   bool Open(const link::LineSettings& settings) override;
@@ -93,6 +96,7 @@ class SharedLine : public link::Line {
   std::optional<int> exclusive_;
   bool open_ = false;
   int rate_ = 0;
+  int stationRate_ = link::kSlowBaud;
 };
 
 }  // namespace korvane::station::service
