@@ -67,6 +67,11 @@ Run Cli(const QString& bin, const QStringList& args) {
   return r;
 }
 
+QByteArray Contents(const QString& path) {
+  QFile f(path);
+  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
 int Requests(const QString& trace) {
   QFile f(trace);
   if (!f.open(QIODevice::ReadOnly)) return 0;
@@ -204,8 +209,8 @@ int main(int argc, char** argv) {
               "(goal: <= 1.1 x plus the rate change); files %s; the next sample %.0f ms after the line was given "
               "back (goal: within one period, %.0f ms)\n",
               directLogger.ms(), logger.ms(), logger.ms() / directLogger.ms(), logger.ms() - directLogger.ms(),
-              QFile(dir.filePath("direct.txt")).size() == QFile(dir.filePath("station.txt")).size() ? "equal in size"
-                                                                                                    : "DIFFER",
+              Contents(dir.filePath("direct.txt")) == Contents(dir.filePath("station.txt")) ? "the same"
+                                                                                            : "DIFFERENT",
               back, quiet);
   return 0;
 }
