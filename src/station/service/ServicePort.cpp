@@ -17,6 +17,7 @@ constexpr std::uint64_t kFloodLimit = 200;
 // Replies a client does not read: beyond this it is closed.
 constexpr qint64 kMaxUnread = 64 * 1024;
 constexpr std::uint8_t kBaudCommand = 71;
+constexpr std::uint8_t kAnyModule = 255;
 // A stream a gone client started is over when the line is quiet this long (a module
 // sends its records back to back), or after the longest readout.
 constexpr std::chrono::milliseconds kStreamQuiet{500};
@@ -205,6 +206,14 @@ void ServicePort::HandleFrame(Client& c, const link::Frame& f) {
     log_.Info(platform::StringPrintf("service port: %s: not sent (read only): group %u parameter %u to module %u",
                                      c.peer.c_str(), link::FrameGroup(f), link::FrameParameter(f),
                                      link::FrameAddress(f)));
+    return;
+  }
+  if (link::FrameAddress(f) == kAnyModule) {
+    // Every module on the bus answers it at once: the replies would run into the
+    // station's next exchange.
+    ++c.refused;
+    if (c.anyRefused++ == 0)
+      log_.Info("service port: " + c.peer + ": requests to address 255 (any module) are not sent on the shared bus");
     return;
   }
   marks_.Addressed(link::FrameAddress(f), now);

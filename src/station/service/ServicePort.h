@@ -99,7 +99,7 @@ class ServicePort : public QObject, public GuestDesk {
     QElapsedTimer since;
     QTimer* idle = nullptr;  // sends nothing for setup_.idle: closed
     bool closing = false;
-    std::uint64_t exchanges = 0, writes = 0, rateChanges = 0, refused = 0, overflow = 0;
+    std::uint64_t exchanges = 0, writes = 0, rateChanges = 0, refused = 0, overflow = 0, anyRefused = 0;
   };
   // What a lone client asked for before the engine paused.
   struct Pending {
