@@ -18,6 +18,7 @@
 #include "history/widgets/CertificateFile.h"
 #include "platform/NumberText.h"
 #include "platform/SafeFile.h"
+#include "types/BufferSetNames.h"
 
 namespace korvane::cli {
 namespace {
@@ -29,9 +30,9 @@ constexpr platform::TextPair kNoProcedure{"Für diesen Messtyp gibt es keine Kal
 
 // The procedures a command line may name, the second of a type's two choices among them.
 const std::vector<std::string>& ProcedureNames() {
-  static const std::vector<std::string> names{"ph-two-point",    "redox",         "cell-constant", "cell-constant-4",
-                                              "oxygen-slope",    "air-pressure",  "ise-two-point", "chlorine-linear",
-                                              "chlorine-slope",  "ph-compensation", "saturation"};
+  static const std::vector<std::string> names{"ph-two-point",   "redox",           "cell-constant", "cell-constant-4",
+                                              "oxygen-slope",   "air-pressure",    "ise-two-point", "chlorine-linear",
+                                              "chlorine-slope", "ph-compensation", "saturation"};
   return names;
 }
 
@@ -112,8 +113,7 @@ std::string ParseCalibrate(Args& args, int baud, CommandOptions& o) {
     for (const std::string& n : names) list += (list.empty() ? "" : ", ") + n;
     return "--procedure takes one of " + list + ", not \"" + o.procedure + "\"";
   }
-  if (!o.buffers.empty() && o.buffers != kDin19266Set && o.buffers != kTechnicalSet && o.buffers != kDin19267Set &&
-      o.buffers != kOwnSet)
+  if (!o.buffers.empty() && !types::IsBufferSetKey(o.buffers))
     return "--buffers takes din19266, technical, din19267 or own, not \"" + o.buffers + "\"";
   const int shortest = ShortestPollMs(baud);
   if (o.pollMs < shortest)
@@ -143,8 +143,8 @@ int RunCalibrate(CliContext& ctx, const CommandOptions& o) {
   std::string certificateError;
   if (!o.certificate.empty()) {
     parts.printCertificate = [&](const link::FlowRecord& record) {
-      const history::Event e =
-          history::EventFromRecord(record, history::SystemUtcMs(), ctx.technician(), history::HostName(), ProgramName());
+      const history::Event e = history::EventFromRecord(record, history::SystemUtcMs(), ctx.technician(),
+                                                        history::HostName(), ProgramName());
       if (!history::WriteCertificateFile(o.certificate, e, l, &certificateError))
         ctx.err() << certificateError << '\n' << std::flush;
     };

@@ -98,7 +98,7 @@ void CalibrateUi::RunPoint(PointSession& s) {
   const auto watchLimit = [&] {
     if (toldLimit || !s.running() || !s.timedOut()) return;
     toldLimit = true;
-    ctx_.err() << StringPrintf(kNotSettling(l), s.setup().timeLimitSeconds) << '\n' << std::flush;
+    ctx_.err() << TimeLimitText(s.setup().timeLimitSeconds, s.waitingToLeave(), l) << '\n' << std::flush;
     // Nobody is there to take it by hand.
     if (o_.autoAccept) {
       notSettled_ = true;
@@ -140,8 +140,10 @@ void CalibrateUi::RunPoint(PointSession& s) {
   session_ = nullptr;
   if (s.end() == PointSession::End::kAutomatic || s.end() == PointSession::End::kByHand) {
     const std::string how = s.figures().stable && !s.waitingToLeave() ? kTakenStable(l) : kTakenUnstable(l);
-    ctx_.out() << StringPrintf(kPointTaken(l), PollNumber(s.value(), std::max(1, types::ChannelDecimals(type_, s.setup().channel))).c_str(),
-                               s.setup().unit.c_str(), how.c_str())
+    ctx_.out() << StringPrintf(
+                      kPointTaken(l),
+                      PollNumber(s.value(), std::max(1, types::ChannelDecimals(type_, s.setup().channel))).c_str(),
+                      s.setup().unit.c_str(), how.c_str())
                << '\n'
                << std::flush;
   }
@@ -180,7 +182,8 @@ std::optional<ReferenceAnswer> CalibrateUi::EnterReference(const ReferenceReques
     ctx_.err() << StringPrintf(kNoReference(l), q.point == 0 ? 1 : q.point) << '\n' << std::flush;
     return std::nullopt;
   }
-  ctx_.out() << StringPrintf(kReferenceTaken(l), StringPrintf("%g", static_cast<double>(a.value)).c_str(), q.unit.c_str())
+  ctx_.out() << StringPrintf(kReferenceTaken(l), StringPrintf("%g", static_cast<double>(a.value)).c_str(),
+                             q.unit.c_str())
              << '\n'
              << std::flush;
   return a;
@@ -193,17 +196,19 @@ ResultChoice CalibrateUi::ShowResult(const ResultView& v) {
     if (!v.rows.labels[i].empty() || !v.rows.values[i].empty())
       out << v.rows.labels[i] << ": " << v.rows.values[i] << '\n';
   for (const JudgedValue& j : v.judgement.values) {
-    out << "  " << j.label << ": " << ValueText(j, j.before) << " -> " << ValueText(j, j.after);
+    out << "  " << j.label << ": " << BeforeText(j) << " -> " << ValueText(j, j.after);
     if (j.range) out << StringPrintf("  [%g … %g]", j.range->low, j.range->high);
     out << '\n';
   }
-  if (v.judgement.slopePercent) out << "  " << StringPrintf(kSlopePercent(l), *v.judgement.slopePercent) << '\n';
-  if (v.judgement.zeroPointMv) out << "  " << StringPrintf(kZeroPoint(l), *v.judgement.zeroPointMv) << '\n';
+  if (v.judgement.slopePercent)
+    out << "  " << StringPrintf(kSlopePercent(l), platform::WithoutNegativeZero(*v.judgement.slopePercent, 1)) << '\n';
+  if (v.judgement.zeroPointMv)
+    out << "  " << StringPrintf(kZeroPoint(l), platform::WithoutNegativeZero(*v.judgement.zeroPointMv, 1)) << '\n';
   out << std::flush;
   if (!v.verdict.empty()) {
     ctx_.err() << v.verdict << '\n' << std::flush;
     return o_.saveImplausible || (!o_.save && Interactive() && Ask(kSaveQuestion(l))) ? ResultChoice::kSave
-                                                                                       : ResultChoice::kExit;
+                                                                                      : ResultChoice::kExit;
   }
   if (o_.save) return *o_.save ? ResultChoice::kSave : ResultChoice::kExit;
   if (Interactive()) return Ask(kSaveQuestion(l)) ? ResultChoice::kSave : ResultChoice::kExit;

@@ -14,9 +14,9 @@ using platform::StringPrintf;
 using platform::TextPair;
 
 constexpr TextPair kEntryNotNumber{"korvane.conf: \"%s=%s\" ist keine Zahl von %g bis %g; es gilt %g.",
-                              "korvane.conf: \"%s=%s\" is not a number from %g to %g; %g is used."};
+                                   "korvane.conf: \"%s=%s\" is not a number from %g to %g; %g is used."};
 constexpr TextPair kEntryNotChoice{"korvane.conf: \"%s=%s\" ist nicht %s; es gilt %s.",
-                              "korvane.conf: \"%s=%s\" is not %s; %s is used."};
+                                   "korvane.conf: \"%s=%s\" is not %s; %s is used."};
 
 std::string TrimmedEntry(const std::string& s) {
   const std::size_t a = s.find_first_not_of(" \t\r");
@@ -76,9 +76,9 @@ class EntryReader {
 }  // namespace
 
 const std::vector<CriterionGroup>& CriterionGroups() {
-  static const std::vector<CriterionGroup> groups{CriterionGroup::kPh,           CriterionGroup::kRedox,
-                                                  CriterionGroup::kIse,          CriterionGroup::kConductivity,
-                                                  CriterionGroup::kOxygen,       CriterionGroup::kChlorine};
+  static const std::vector<CriterionGroup> groups{CriterionGroup::kPh,     CriterionGroup::kRedox,
+                                                  CriterionGroup::kIse,    CriterionGroup::kConductivity,
+                                                  CriterionGroup::kOxygen, CriterionGroup::kChlorine};
   return groups;
 }
 
@@ -117,9 +117,7 @@ const StabilityCriterion& AssistantSettings::For(CriterionGroup g) const {
   return it != criteria.end() ? it->second : defaults.at(g);
 }
 
-std::string CriterionKey(CriterionGroup g, const char* figure) {
-  return "calibration." + GroupKey(g) + "." + figure;
-}
+std::string CriterionKey(CriterionGroup g, const char* figure) { return "calibration." + GroupKey(g) + "." + figure; }
 
 AssistantSettings ParseAssistantSettings(const std::map<std::string, std::string>& values,
                                          std::vector<std::string>* problems, Language language) {
@@ -128,10 +126,10 @@ AssistantSettings ParseAssistantSettings(const std::map<std::string, std::string
   std::size_t mode = 0, automatic = 0, buffers = 1;
   r.Choice(kModeKey, {"assistant", "classic"}, &mode);
   r.Choice(kAutoKey, {"yes", "no"}, &automatic);
-  r.Choice(kBuffersKey, {kDin19266Set, kTechnicalSet, kDin19267Set, kOwnSet}, &buffers);
+  r.Choice(kBuffersKey, types::BufferSetKeys(), &buffers);
   s.assistant = mode == 0;
   s.autoAccept = automatic == 0;
-  s.bufferSet = std::vector<std::string>{kDin19266Set, kTechnicalSet, kDin19267Set, kOwnSet}[buffers];
+  s.bufferSet = types::BufferSetKeys()[static_cast<std::size_t>(buffers)];
   r.Number(kTimeLimitKey, kMinTimeLimit, kMaxTimeLimit, &s.timeLimitSeconds);
   for (CriterionGroup g : CriterionGroups()) {
     StabilityCriterion c = DefaultCriterion(g);

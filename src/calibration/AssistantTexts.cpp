@@ -28,6 +28,10 @@ std::string FigureText(double v) {
 
 }  // namespace
 
+std::string TimeLimitText(double limitSeconds, bool waitingToLeave, Language l) {
+  return StringPrintf(waitingToLeave ? kNotLeft(l) : kNotSettling(l), limitSeconds);
+}
+
 std::string DriftText(const StabilityFigures& f, const StabilityCriterion& c, const std::string& unit) {
   return FigureText(f.drift) + " " + LimitUnit(c, unit) + "/min";
 }

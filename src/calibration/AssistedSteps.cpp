@@ -8,6 +8,7 @@
 #include "platform/NumberText.h"
 #include "types/Catalogue.h"
 #include "types/ProcedureNames.h"
+#include "types/Texts.h"
 
 namespace korvane::calibration {
 namespace {
@@ -37,17 +38,19 @@ constexpr TextPair kSameSolution{"Gleiche Lösung wie beim 1. Punkt? Der Messwer
 constexpr TextPair kSaveImplausible{"Das Ergebnis ist nicht plausibel. Trotzdem im Modul speichern?",
                                     "The result is not plausible. Save it in the module all the same?"};
 constexpr TextPair kEqualPoints{"Beide Punkte sind gleich (Messwert oder Referenz).",
-                          "Both points are the same (reading or reference)."};
+                                "Both points are the same (reading or reference)."};
 constexpr TextPair kRefusedPressure{"Der Luftdruck muss zwischen 800 und 1200 hPa liegen.",
-                            "The air pressure must lie between 800 and 1200 hPa."};
+                                    "The air pressure must lie between 800 and 1200 hPa."};
 constexpr TextPair kUnusableValues{"Die Werte ergeben keine Zahl; nichts kann gespeichert werden.",
-                             "The values give no number; nothing can be saved."};
+                                   "The values give no number; nothing can be saved."};
 constexpr TextPair kEndSaved{"Gespeichert.", "Saved."};
 constexpr TextPair kEndDiscarded{"Nicht gespeichert: das Modul behält seine Werte.",
-                              "Not saved: the module keeps its values."};
-constexpr TextPair kEndNoResult{"Kein Ergebnis: das Modul behält seine Werte.", "No result: the module keeps its values."};
+                                 "Not saved: the module keeps its values."};
+constexpr TextPair kEndNoResult{"Kein Ergebnis: das Modul behält seine Werte.",
+                                "No result: the module keeps its values."};
 constexpr TextPair kEndCancelled{"Abgebrochen: nichts wurde geschrieben.", "Cancelled: nothing was written."};
-constexpr TextPair kEndLineLost{"Verbindung verloren: nichts wurde geschrieben.", "Connection lost: nothing was written."};
+constexpr TextPair kEndLineLost{"Verbindung verloren: nichts wurde geschrieben.",
+                                "Connection lost: nothing was written."};
 
 float Thousandths(double v) { return static_cast<float>(std::round(v * 1000.0) / 1000.0); }
 
@@ -120,6 +123,9 @@ PointResult AssistedSteps::Point(const PointRequest& r) {
   s.channel = r.watchChannel;
   s.label = types::ChannelLabel(type_, r.watchChannel, lang_);
   s.unit = types::ChannelUnit(type_, r.watchChannel);
+  // The pH compensation watches the cell voltage on a channel the catalogue leaves
+  // unnamed; its criterion is in mV as the two-point pH's.
+  if (s.unit.empty() && r.group == CriterionGroup::kPh) s.unit = "mV";
   s.instruction = r.text ? (*r.text)(lang_) : kWaitStable(lang_);
   if (r.text) s.hint = kWaitStable(lang_);
   s.criterion = parts_.settings.For(r.group);
@@ -131,10 +137,18 @@ PointResult AssistedSteps::Point(const PointRequest& r) {
   }
   PointSession session(link_, s, parts_.seconds);
   parts_.ui->RunPoint(session);
-  if (session.end() == PointSession::End::kLineLost || session.end() == PointSession::End::kCancelled) {
-    stopped_ = session.end() == PointSession::End::kLineLost ? "line-lost" : "cancelled";
-    if (stopped_ == "line-lost") Tell(link_.commErrorMessage(lang_));
-    return p;
+  switch (session.end()) {
+    case PointSession::End::kLineLost:
+      stopped_ = "line-lost";
+      Tell(link_.commErrorMessage(lang_));
+      return p;
+    case PointSession::End::kSilent:
+      // The connection to the module is gone as surely as with the line.
+      stopped_ = "line-lost";
+      Tell(types::kModuleSilent(lang_));
+      return p;
+    case PointSession::End::kCancelled: stopped_ = "cancelled"; return p;
+    default: break;
   }
   // What the window changed while the point ran holds for the next points too.
   if (session.setup().autoAccept != parts_.settings.autoAccept ||
@@ -208,7 +222,8 @@ PointResult AssistedSteps::Point(const PointRequest& r) {
   if (r.phBuffers) {
     p.record.insert("buffer_set", QString::fromStdString(parts_.settings.bufferSet));
     const BufferSet* set = FindBufferSet(parts_.bufferSets, parts_.settings.bufferSet);
-    if (set && buffer >= 0) p.record.insert("buffer", QString::fromStdString(set->buffers[static_cast<std::size_t>(buffer)].name));
+    if (set && buffer >= 0)
+      p.record.insert("buffer", QString::fromStdString(set->buffers[static_cast<std::size_t>(buffer)].name));
   }
   if (!answer->lot.empty()) p.record.insert("lot", QString::fromStdString(answer->lot));
   if (!answer->expiry.empty()) p.record.insert("expiry", QString::fromStdString(answer->expiry));
@@ -219,7 +234,9 @@ PointResult AssistedSteps::Point(const PointRequest& r) {
 void AssistedSteps::CalibrationError(Verdict v) {
   // The result view says what an implausible result broke.
   if (v == Verdict::kImplausible || v == Verdict::kPlausible) return;
-  const TextPair& why = v == Verdict::kEqual ? kEqualPoints : v == Verdict::kRefused ? kRefusedPressure : kUnusableValues;
+  const TextPair& why = v == Verdict::kEqual     ? kEqualPoints
+                        : v == Verdict::kRefused ? kRefusedPressure
+                                                 : kUnusableValues;
   Tell(std::string(kCalibrationError(lang_)) + "\n" + why(lang_));
 }
 

@@ -74,10 +74,10 @@ constexpr double kRecognitionReach = 1.0;
 
 std::vector<BufferSet> BuiltInBufferSets() {
   return {
-      {kDin19266Set, {"DIN 19266 / NIST", "DIN 19266 / NIST"}, Din19266()},
-      {kTechnicalSet, {"Technisch 4.01 / 7.00 / 10.01 (9.21)", "Technical 4.01 / 7.00 / 10.01 (9.21)"}, Technical()},
-      {kDin19267Set, {"DIN 19267 (technisch)", "DIN 19267 (technical)"}, {}},
-      {kOwnSet, {"eigene Werte", "own values"}, {}},
+      {kDin19266Set, Din19266()},
+      {kTechnicalSet, Technical()},
+      {kDin19267Set, {}},
+      {kOwnSet, {}},
   };
 }
 

@@ -8,6 +8,7 @@
 
 #include "platform/Language.h"
 #include "platform/TextPair.h"
+#include "types/BufferSetNames.h"
 #include "types/CalibrationLimits.h"
 
 namespace korvane::calibration {
@@ -23,15 +24,15 @@ struct Buffer {
 };
 
 // The sets the user chooses from, by the key korvane.conf and the command line use.
-inline constexpr const char* kDin19266Set = "din19266";
-inline constexpr const char* kTechnicalSet = "technical";
-inline constexpr const char* kDin19267Set = "din19267";
-inline constexpr const char* kOwnSet = "own";
+using types::kDin19266Set;
+using types::kDin19267Set;
+using types::kOwnSet;
+using types::kTechnicalSet;
 
 struct BufferSet {
   std::string key;
-  platform::TextPair name;
   std::vector<Buffer> buffers;
+  std::string name(Language language) const { return types::BufferSetName(key, language); }
 };
 
 // The four sets in the order the choice lists them: DIN 19266 / NIST, the technical
@@ -69,9 +70,9 @@ ElectrodeLine UsableLine(double zeroMv, double slopeMv);
 double PhFromVoltage(const ElectrodeLine& line, double millivolts, double celsius);
 
 struct Recognition {
-  int index = -1;       // the buffer of the set, -1 none within reach
+  int index = -1;         // the buffer of the set, -1 none within reach
   double measuredPh = 0;  // what the voltage says
-  BufferValue value;    // the buffer's value at the temperature
+  BufferValue value;      // the buffer's value at the temperature
 };
 // The buffer of the set nearest to the pH the voltage means, when it lies within one
 // pH unit of the buffer's value (its value at 25 °C where the temperature is outside

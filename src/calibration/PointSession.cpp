@@ -18,9 +18,7 @@ double RoundedFigure(double v, int decimals) {
 }  // namespace
 
 SecondsClock SteadySeconds() {
-  return [] {
-    return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count();
-  };
+  return [] { return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count(); };
 }
 
 PointSession::PointSession(link::Link& link, SessionSetup setup, SecondsClock seconds, QObject* parent)
@@ -30,6 +28,10 @@ PointSession::PointSession(link::Link& link, SessionSetup setup, SecondsClock se
       seconds_(seconds ? std::move(seconds) : SteadySeconds()),
       window_(setup_.criterion.windowSeconds) {
   start_ = seconds_();
+  lastHeard_ = start_;
+  silenceWatch_.setInterval(1000);
+  connect(&silenceWatch_, &QTimer::timeout, this, &PointSession::CheckSilence);
+  silenceWatch_.start();
   connect(&link_, &link::Link::chainEnded, this, &PointSession::OnChain);
   connect(&link_, &link::Link::lineLost, this, [this] { Finish(End::kLineLost); });
 }
@@ -56,9 +58,14 @@ void PointSession::TakeByHand() {
 }
 void PointSession::Cancel() { Finish(End::kCancelled); }
 
+void PointSession::CheckSilence() {
+  if (seconds_() - lastHeard_ >= kSilentSeconds) Finish(End::kSilent);
+}
+
 void PointSession::OnChain() {
   if (!running()) return;
-  const double t = seconds_() - start_;
+  lastHeard_ = seconds_();
+  const double t = lastHeard_ - start_;
   values_ = link_.module().measured;
   value_ = values_[static_cast<std::size_t>(setup_.channel - 1)];
   ++samples_;
@@ -81,6 +88,7 @@ void PointSession::OnChain() {
 void PointSession::Finish(End end) {
   if (!running()) return;
   end_ = end;
+  silenceWatch_.stop();
   stableAtEnd_ = figures_.stable && !waitingToLeave();
   emit ended();
 }

@@ -2,10 +2,12 @@
 // One measuring point of the calibration assistant while the sensor settles: every
 // chain of the live poll adds the judged channel's value to the stability window and
 // the trend; the point ends when the user takes it, when the criterion holds for the
-// window and automatic acceptance is on, when the user cancels, or when the line goes.
+// window and automatic acceptance is on, when the user cancels, when the line goes, or
+// when the module falls silent.
 // QtCore only; the assistant's window, the command line and the tests watch it.
 #include <QJsonObject>
 #include <QObject>
+#include <QTimer>
 
 #include <array>
 #include <deque>
@@ -43,7 +45,10 @@ class PointSession : public QObject {
   Q_OBJECT
 
  public:
-  enum class End { kNone, kAutomatic, kByHand, kCancelled, kLineLost };
+  enum class End { kNone, kAutomatic, kByHand, kCancelled, kLineLost, kSilent };
+  // Seconds without a whole chain after which the module counts as silent: five polls,
+  // as a running measurement allows.
+  static constexpr double kSilentSeconds = 10;
   // Minutes of trend kept for the window's small chart.
   static constexpr double kTrendSeconds = 600;
 
@@ -57,6 +62,9 @@ class PointSession : public QObject {
   // the calibration up.
   void TakeByHand();
   void Cancel();
+  // Ends the point when the module gave no whole chain for kSilentSeconds (called every
+  // second; a silent module sends nothing that would end it otherwise).
+  void CheckSilence();
 
   End end() const { return end_; }
   bool running() const { return end_ == End::kNone; }
@@ -92,6 +100,8 @@ class PointSession : public QObject {
   SessionSetup setup_;
   SecondsClock seconds_;
   double start_ = 0;
+  double lastHeard_ = 0;
+  QTimer silenceWatch_;
   StabilityWindow window_;
   StabilityFigures figures_;
   std::deque<std::pair<double, double>> trend_;

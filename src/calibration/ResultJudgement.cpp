@@ -48,6 +48,14 @@ std::string ValueText(const JudgedValue& v, double value) {
   return v.unit.empty() ? text : text + " " + v.unit;
 }
 
+std::string BeforeText(const JudgedValue& v) { return v.hasBefore ? ValueText(v, v.before) : "–"; }
+
+std::string ChangeText(const JudgedValue& v) {
+  if (!v.hasBefore) return "–";
+  const double change = v.after - v.before;
+  return (change > 0 ? "+" : "") + ValueText(v, change);
+}
+
 ResultJudgement JudgeResult(const std::string& procedure, int type, const KValues& before, const KValues& after,
                             std::optional<float> slope, Language l) {
   ResultJudgement j;
@@ -75,12 +83,14 @@ ResultJudgement JudgeResult(const std::string& procedure, int type, const KValue
     j.slopePercent = after[1] / kNernstSlope25 * 100.0;
   }
   if (procedure == "ph-compensation" && slope) {
-    // The slope has no calibration value: it is judged, and shown, all the same.
+    // The slope has no calibration value: it is judged, and shown, all the same; the
+    // module holds none to compare it with.
     JudgedValue v;
     v.label = kCompensationSlope(l);
     v.unit = "mV/pH";
     v.before = *slope;
     v.after = *slope;
+    v.hasBefore = false;
     JudgeValue(v, types::kPhSlopeRange, j, l);
     v.beforeAt = v.afterAt;
     j.values.push_back(v);

@@ -18,6 +18,7 @@ struct JudgedValue {
   std::string unit;   // "mV/pH"
   int decimals = 1;
   double before = 0, after = 0;
+  bool hasBefore = true;  // false: no value before to compare with (shown as "–")
   std::optional<types::PlausibleRange> range;
   bool within = true;
   // Where before and after stand in the range, 0 at its low end and 1 at its high end.
@@ -38,5 +39,8 @@ ResultJudgement JudgeResult(const std::string& procedure, int typeIndex, const K
 
 // "-40.0 mV/pH" of a judged value.
 std::string ValueText(const JudgedValue& v, double value);
+// Its value before ("–" when it has none) and its change ("+1.4 mV/pH", "–").
+std::string BeforeText(const JudgedValue& v);
+std::string ChangeText(const JudgedValue& v);
 
 }  // namespace korvane::calibration

@@ -18,8 +18,10 @@ void StabilityWindow::setWindow(double seconds) {
 
 void StabilityWindow::Trim() {
   if (samples_.empty()) return;
+  // The newest sample at or before the window's start stays: the samples then span the
+  // whole window, also when the polls come a little later than every two seconds.
   const double from = samples_.back().t - window_;
-  while (samples_.size() > 1 && samples_.front().t < from) samples_.pop_front();
+  while (samples_.size() > 1 && samples_.front().t < from && samples_[1].t <= from) samples_.pop_front();
 }
 
 StabilityFigures StabilityWindow::Judge(const StabilityCriterion& c) const {

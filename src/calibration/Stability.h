@@ -33,7 +33,8 @@ struct StabilityFigures {
 
 class StabilityWindow {
  public:
-  // Samples older than the window behind the newest are dropped as new ones arrive.
+  // Samples older than the window behind the newest are dropped as new ones arrive (but
+  // the one at the window's start).
   explicit StabilityWindow(double windowSeconds) : window_(windowSeconds) {}
 
   // A sample at t seconds (non-decreasing); a value that is no finite number is not

@@ -22,7 +22,7 @@ using platform::TextPair;
 
 constexpr TextPair kCertHeading{"Kalibrierzertifikat", "Calibration certificate"};
 constexpr TextPair kCertModule{"Modul %s: %s, Adresse %d, Geräteart %s, Firmware %s",
-                           "Module %s: %s, address %d, kind %s, firmware %s"};
+                               "Module %s: %s, address %d, kind %s, firmware %s"};
 constexpr TextPair kCertProcedure{"Kalibrierung: %s (%s)", "Calibration: %s (%s)"};
 constexpr TextPair kCertAssistant{"mit Assistent", "with the assistant"};
 constexpr TextPair kCertClassic{"klassisch", "classic"};
@@ -30,19 +30,19 @@ constexpr TextPair kCertWhen{"Datum: %s   Techniker: %s", "Date: %s   Technician
 constexpr TextPair kCertProgram{"Programm: %s   Rechner: %s", "Program: %s   Computer: %s"};
 constexpr TextPair kCertEntry{"Verlaufseintrag %lld, SHA-256 %s", "History entry %lld, SHA-256 %s"};
 constexpr TextPair kCertPoints{"Messpunkte", "Measuring points"};
-constexpr TextPair kCertPointHeader[] = {{"Nr.", "no."},        {"gemessen", "captured"}, {"Referenz", "reference"},
-                                     {"°C", "°C"},          {"Drift", "drift"},       {"Rauschen", "noise"},
-                                     {"stabil", "stable"}};
+constexpr TextPair kCertPointHeader[] = {{"Nr.", "no."},      {"gemessen", "captured"}, {"Referenz", "reference"},
+                                         {"°C", "°C"},        {"Drift", "drift"},       {"Rauschen", "noise"},
+                                         {"stabil", "stable"}};
 constexpr TextPair kCertAfterSeconds{"nach %g s", "after %g s"};
 constexpr TextPair kCertNo{"nein", "no"};
 constexpr TextPair kCertResults{"Ergebnis", "Result"};
-constexpr TextPair kCertResultHeader[] = {{"Wert", "value"}, {"vorher", "before"}, {"nachher", "after"},
-                                      {"Grenzen", "limits"}, {"", ""}};
+constexpr TextPair kCertResultHeader[] = {
+    {"Wert", "value"}, {"vorher", "before"}, {"nachher", "after"}, {"Grenzen", "limits"}, {"", ""}};
 constexpr TextPair kCertWithin{"eingehalten", "met"};
 constexpr TextPair kCertBroken{"verletzt", "broken"};
 constexpr TextPair kCertSlope{"Steilheit", "slope"};
 constexpr TextPair kCertNernst{"Steilheit %.1f %% der Nernst-Steilheit, Nullpunkt %.1f mV",
-                       "slope %.1f %% of Nernst's slope, zero point %.1f mV"};
+                               "slope %.1f %% of Nernst's slope, zero point %.1f mV"};
 constexpr TextPair kCertVerdict{"Urteil: %s, %s", "Verdict: %s, %s"};
 constexpr TextPair kCertPlausible{"plausibel", "plausible"};
 constexpr TextPair kCertImplausible{"nicht plausibel", "not plausible"};
@@ -125,8 +125,14 @@ std::string CertFixed(const QJsonValue& v, int decimals) {
 std::string CertUnit(int typeIndex, const QJsonObject& p) {
   const int channel = p.value("channel").toInt(0);
   if (channel < 1 || channel > 5) return {};
-  const std::string u = types::ChannelUnit(typeIndex, channel);
-  return u.empty() || u == " " ? std::string() : " " + u;
+  std::string u = types::ChannelUnit(typeIndex, channel);
+  // A channel the catalogue leaves unnamed (the pH compensation's cell voltage): the unit
+  // the point's noise was judged in, unless that is relative.
+  if (u.empty() || u == " ") {
+    u = p.value("noise_unit").toString().toStdString();
+    if (u == "%") u.clear();
+  }
+  return u.empty() ? std::string() : " " + u;
 }
 
 void CertPoints(CertSheet& s, const Event& e, Language l) {
@@ -195,9 +201,13 @@ void CertResults(CertSheet& s, const Event& e, Language l) {
                types::InRange(r, static_cast<float>(slope)) ? kCertWithin(l) : kCertBroken(l)});
   }
   if (procedure == "ph-two-point" && after.size() >= 2)
-    s.Line(StringPrintf(kCertNernst(l), after[1].toDouble() / types::kNernstSlope25 * 100.0, after[0].toDouble()));
+    s.Line(StringPrintf(kCertNernst(l),
+                        platform::WithoutNegativeZero(after[1].toDouble() / types::kNernstSlope25 * 100.0, 1),
+                        platform::WithoutNegativeZero(after[0].toDouble(), 1)));
   if (procedure == "ph-compensation" && d.value("slope").isDouble() && after.size() >= 3)
-    s.Line(StringPrintf(kCertNernst(l), d.value("slope").toDouble() / types::kNernstSlope25 * 100.0, after[2].toDouble()));
+    s.Line(StringPrintf(kCertNernst(l),
+                        platform::WithoutNegativeZero(d.value("slope").toDouble() / types::kNernstSlope25 * 100.0, 1),
+                        platform::WithoutNegativeZero(after[2].toDouble(), 1)));
 }
 
 }  // namespace

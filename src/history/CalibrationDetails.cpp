@@ -6,6 +6,7 @@
 #include "history/HistoryStore.h"
 #include "platform/NumberText.h"
 #include "platform/TextPair.h"
+#include "types/BufferSetNames.h"
 #include "types/Cp1252.h"
 
 namespace korvane::history {
@@ -26,22 +27,29 @@ constexpr TextPair kFiguresExpiry{"verwendbar bis %s", "use by %s"};
 
 std::string JsonString(const QJsonValue& v) { return v.toString().toStdString(); }
 
+// The record keeps the set's key; the reader gets its name.
+std::string SetName(const QJsonObject& p, Language l) {
+  return types::BufferSetName(JsonString(p.value("buffer_set")), l);
+}
+
 }  // namespace
 
 std::string PointFiguresText(const QJsonObject& p, Language l) {
   if (!p.contains("drift")) return {};
-  std::string text = StringPrintf(kFiguresDrift(l), p.value("drift").toDouble(), JsonString(p.value("drift_unit")).c_str(),
-                                  p.value("noise").toDouble(), JsonString(p.value("noise_unit")).c_str());
+  std::string text =
+      StringPrintf(kFiguresDrift(l), p.value("drift").toDouble(), JsonString(p.value("drift_unit")).c_str(),
+                   p.value("noise").toDouble(), JsonString(p.value("noise_unit")).c_str());
   if (p.value("stable").toBool() && p.value("seconds_to_stable").isDouble())
     text += ", " + StringPrintf(kFiguresStableAfter(l), p.value("seconds_to_stable").toDouble());
   else
     text += ", " + StringPrintf(kFiguresNotStable(l), p.value("seconds").toDouble());
-  text += ", " + std::string(p.value("taken").toString() == QLatin1String("auto") ? kFiguresAuto(l) : kFiguresByHand(l));
+  text +=
+      ", " + std::string(p.value("taken").toString() == QLatin1String("auto") ? kFiguresAuto(l) : kFiguresByHand(l));
   std::vector<std::string> more;
   if (p.contains("buffer"))
-    more.push_back(StringPrintf(kFiguresBuffer(l), JsonString(p.value("buffer")).c_str(), JsonString(p.value("buffer_set")).c_str()));
+    more.push_back(StringPrintf(kFiguresBuffer(l), JsonString(p.value("buffer")).c_str(), SetName(p, l).c_str()));
   else if (p.contains("buffer_set"))
-    more.push_back(StringPrintf(kFiguresBufferSet(l), JsonString(p.value("buffer_set")).c_str()));
+    more.push_back(StringPrintf(kFiguresBufferSet(l), SetName(p, l).c_str()));
   if (p.contains("lot")) more.push_back(StringPrintf(kFiguresLot(l), JsonString(p.value("lot")).c_str()));
   if (p.contains("expiry")) more.push_back(StringPrintf(kFiguresExpiry(l), JsonString(p.value("expiry")).c_str()));
   for (std::size_t i = 0; i < more.size(); ++i) text += (i == 0 ? "; " : ", ") + more[i];
@@ -60,7 +68,8 @@ std::optional<double> LastReference(const std::vector<Event>& calibrations, cons
 
 std::optional<double> LastReference(const store::Location& location, const std::string& identity, int address,
                                     int wireType, const std::string& procedure, int point) {
-  if (location.backend == store::Location::Backend::kSqlite && !QFileInfo::exists(QString::fromStdString(location.path)))
+  if (location.backend == store::Location::Backend::kSqlite &&
+      !QFileInfo::exists(QString::fromStdString(location.path)))
     return std::nullopt;
   HistoryStore store;
   std::string error;

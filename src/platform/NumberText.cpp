@@ -55,6 +55,10 @@ std::string StringPrintf(const char* fmt, ...) {
   return out;
 }
 
+double WithoutNegativeZero(double value, int decimals) {
+  return std::fabs(value) * std::pow(10.0, decimals) < 0.5 ? 0.0 : value;
+}
+
 std::string WithoutNegativeZero(std::string text) {
   if (text.size() < 2 || text[0] != '-') return text;
   bool zeros = false;

@@ -12,6 +12,8 @@ std::string StringPrintf(const char* fmt, ...) __attribute__((format(printf, 1, 
 // A number text that rounds to zero without a minus sign: "-0.0 mV" -> "0.0 mV".
 // A computed value of -0.00004 is zero to the user.
 std::string WithoutNegativeZero(std::string text);
+// The same for a number printed inside a text: 0 when it rounds to zero at `decimals`.
+double WithoutNegativeZero(double value, int decimals);
 
 // C library atof/atoi semantics in the "C" locale: leading blanks, optional sign,
 // as many characters as form a number; no number gives 0.

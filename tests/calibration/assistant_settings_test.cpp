@@ -62,6 +62,10 @@ TEST(ResultJudgementTest, EachValueAgainstItsRangeAndThePhFigures) {
   EXPECT_EQ(comp.breaches, std::vector<std::string>{"Offset Co 70.0 mV außerhalb -60 … 60"});
   EXPECT_EQ(comp.values.size(), 2u);
   EXPECT_NEAR(*comp.zeroPointMv, 70.0, 1e-6);
+  // The module held no slope before: none is shown, nor a change of zero.
+  EXPECT_EQ(BeforeText(comp.values[1]), "–");
+  EXPECT_EQ(ChangeText(comp.values[1]), "–");
+  EXPECT_EQ(ChangeText(comp.values[0]), "+70.0 mV");
   // A procedure without limits only shows its values.
   EXPECT_TRUE(JudgeResult("air-pressure", 7, {60, 2.9f, 2.3f, 1}, {60, 2.9f, 2.3f, 1.013f}, std::nullopt,
                           Language::kGerman)

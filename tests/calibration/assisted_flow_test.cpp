@@ -14,6 +14,7 @@
 #include "support/ScriptedAssistant.h"
 #include "support/ScriptedUi.h"
 #include "support/SimLink.h"
+#include "types/Texts.h"
 
 namespace korvane::calibration {
 namespace {
@@ -67,7 +68,8 @@ struct AssistBench {
   std::vector<Frame> Writes() const {
     std::vector<Frame> out;
     for (const Frame& f : sim.bus.received())
-      if (link::FrameGroup(f) == link::kWrite || (link::FrameGroup(f) == link::kValues && link::FrameParameter(f) == 65))
+      if (link::FrameGroup(f) == link::kWrite ||
+          (link::FrameGroup(f) == link::kValues && link::FrameParameter(f) == 65))
         out.push_back(f);
     return out;
   }
@@ -107,7 +109,8 @@ TEST(AssistedPhTest, SettlesRecognisesTheBuffersAndWritesWhatTheClassicFormulaGi
   EXPECT_TRUE(b.assistant.shownPoints[1].sawWaitingToLeave);  // the sensor still stood in the first buffer
   ASSERT_EQ(b.assistant.requests.size(), 2u);
   EXPECT_NEAR(*b.assistant.requests[0].preset, 7.052f, 1e-4);
-  EXPECT_EQ(b.assistant.requests[0].presetText, "Puffer 7.00 (Technisch 4.01 / 7.00 / 10.01 (9.21)) erkannt: pH 7.052 bei 12.0 °C.");
+  EXPECT_EQ(b.assistant.requests[0].presetText,
+            "Puffer 7.00 (Technisch 4.01 / 7.00 / 10.01 (9.21)) erkannt: pH 7.052 bei 12.0 °C.");
   EXPECT_NEAR(*b.assistant.requests[1].preset, 4.00f, 1e-4);
   EXPECT_TRUE(b.assistant.requests[1].warning.empty());
 
@@ -120,14 +123,14 @@ TEST(AssistedPhTest, SettlesRecognisesTheBuffersAndWritesWhatTheClassicFormulaGi
 
   // With the captured values the classic procedure writes the same bytes.
   const QJsonObject p1 = b.Point(0), p2 = b.Point(1);
-  const Outcome classic = TwoPointPh(run.before, static_cast<float>(p1["captured"].toDouble()),
-                                     static_cast<float>(p2["captured"].toDouble()),
-                                     static_cast<float>(p1["reference"].toDouble()),
-                                     static_cast<float>(p2["reference"].toDouble()), 12.0f);
+  const Outcome classic = TwoPointPh(
+      run.before, static_cast<float>(p1["captured"].toDouble()), static_cast<float>(p2["captured"].toDouble()),
+      static_cast<float>(p1["reference"].toDouble()), static_cast<float>(p2["reference"].toDouble()), 12.0f);
   const KValues& k = classic.k;
-  EXPECT_EQ(b.Writes(), (std::vector<Frame>{BuildFrame(0, 3, 4, 32, FloatData(k[0])), BuildFrame(0, 3, 4, 33, FloatData(k[1])),
-                                            BuildFrame(0, 3, 4, 34, FloatData(k[2])), BuildFrame(0, 3, 4, 37, FloatData(k[3])),
-                                            BuildFrame(0, 0, 4, 65, FloatData(k[3]))}));
+  EXPECT_EQ(b.Writes(),
+            (std::vector<Frame>{BuildFrame(0, 3, 4, 32, FloatData(k[0])), BuildFrame(0, 3, 4, 33, FloatData(k[1])),
+                                BuildFrame(0, 3, 4, 34, FloatData(k[2])), BuildFrame(0, 3, 4, 37, FloatData(k[3])),
+                                BuildFrame(0, 0, 4, 65, FloatData(k[3]))}));
 
   // Every point's figures are in the record.
   EXPECT_EQ(b.Details()["mode"].toString(), "assistant");
@@ -196,7 +199,7 @@ TEST(AssistedPhTest, AnImplausibleResultIsSavedOnlyAfterTheSecondQuestion) {
 }
 
 TEST(AssistedRedoxTest, ASensorThatDoesNotSettleIsTakenByHandAndRecordedUnstable) {
-  AssistBench b(2);  // redox
+  AssistBench b(2);          // redox
   b.amp->SetSettle(8, 2.0);  // 6 mV of noise
   b.parts.settings.timeLimitSeconds = 60;
   b.assistant.points = {ScriptedAssistant::PointAction::kTakeWhenTimedOut};
@@ -219,6 +222,25 @@ TEST(AssistedRedoxTest, TheLineLostDuringAPointWritesNothingAndIsRecorded) {
   EXPECT_EQ(run.outcome, "line-lost");
   EXPECT_EQ(b.Details()["outcome"].toString(), "line-lost");
   EXPECT_EQ(b.assistant.told, std::vector<std::string>{test::SimLink::kHungUp});
+  EXPECT_TRUE(b.assistant.requests.empty());
+  EXPECT_TRUE(b.Writes().empty());
+}
+
+TEST(AssistedRedoxTest, AModuleThatFallsSilentDuringAPointEndsItAsTheLineLostDoes) {
+  AssistBench b(2);
+  b.assistant.onPoint = [&b](PointSession& s) {
+    b.sim.bus.SetFault(sim::Fault::kNoReply);
+    QTimer::singleShot(50, [&b, &s] {
+      s.CheckSilence();  // a poll's worth without answer is not yet silence
+      b.now += PointSession::kSilentSeconds;
+      s.CheckSilence();
+    });
+  };
+  const CalibrationRun run = b.Run();
+  ASSERT_EQ(b.assistant.shownPoints.size(), 1u);
+  EXPECT_EQ(b.assistant.shownPoints[0].end, End::kSilent);
+  EXPECT_EQ(run.outcome, "line-lost");
+  EXPECT_EQ(b.assistant.told, std::vector<std::string>{types::kModuleSilent(Language::kGerman)});
   EXPECT_TRUE(b.assistant.requests.empty());
   EXPECT_TRUE(b.Writes().empty());
 }

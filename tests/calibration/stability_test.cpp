@@ -83,6 +83,27 @@ TEST(StabilityTest, TheWindowSlidesAndMustBeCoveredBeforeAValueCountsAsStable) {
   }
 }
 
+TEST(StabilityTest, PollsThatComeLateKeepTheWindowCovered) {
+  // A chain that ends a little after two seconds must not uncover a window it once filled,
+  // nor a short window ever stay uncovered.
+  for (const double window : {4.0, 10.0, 30.0}) {
+    for (const double period : {2.01, 2.05, 2.3}) {
+      SCOPED_TRACE(testing::Message() << window << " s window, a poll every " << period << " s");
+      StabilityWindow w(window);
+      int covered = 0;
+      for (int i = 0; i < 60; ++i) {
+        w.Add(period * i, 7.0);
+        const StabilityFigures f = w.Judge({0.5, 0.3, window, LimitKind::kAbsolute});
+        if (covered > 0) {
+          EXPECT_TRUE(f.stable) << "poll " << i;
+        }
+        if (f.covered) ++covered;
+      }
+      EXPECT_GT(covered, 0);
+    }
+  }
+}
+
 TEST(StabilityTest, AReadingTheModuleCouldNotGiveNeverCounts) {
   StabilityWindow w(30);
   for (int i = 0; i < 20; ++i) w.Add(2.0 * i, i % 3 ? 5.0 : std::numeric_limits<double>::quiet_NaN());

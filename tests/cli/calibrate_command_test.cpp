@@ -154,6 +154,8 @@ TEST_F(CalibrateFixture, ResultsThatAreNotTakenHaveTheirOwnExitStatus) {
        {"--auto", "--reference", "10", "--reference", "10", "--save"}, 9, false, "Beide Punkte sind gleich"},
       {"a sensor that does not settle", 2, {}, "calibration.time-limit=20\n", {"--auto", "--reference", "225"}, 11,
        false, "Der Sensor stellt sich nicht ein"},
+      {"the sensor stays in the first solution", 1, {SolutionAt(0, 7.052)}, "calibration.time-limit=60\n",
+       {"--auto", "--save"}, 11, false, "hat die Lösung des 1. Punkts nach 60 s nicht verlassen"},
       {"no reference known", 4, {}, "", {"--auto", "--save"}, 9, false, "Kein Referenzwert für Punkt 1"},
       {"a procedure the type does not offer", 2, {}, "", {"--auto", "--procedure", "ph-compensation"}, 2, false,
        "--procedure ph-compensation"},
@@ -169,7 +171,7 @@ TEST_F(CalibrateFixture, ResultsThatAreNotTakenHaveTheirOwnExitStatus) {
     steps = c.steps;
     EXPECT_EQ(Run(c.args), c.exit) << err.str();
     EXPECT_EQ(Written(), c.written);
-    EXPECT_NE(err.str().find(c.said), std::string::npos) << err.str();
+    EXPECT_NE(err.str().find(c.said), std::string::npos) << err.str() << out.str();
   }
 }
 

@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -73,7 +74,9 @@ class StationModbus : public ::testing::Test {
     bus.Add(std::make_shared<sim::Amplifier>(1, 3, 4));  // pH
     bus.Add(std::make_shared<sim::Amplifier>(3, 5, 4));
     ASSERT_TRUE(server.Open()) << server.error();
-    line = dir.filePath("tty").toStdString();
+    // The serial port's lock file is named after the device's base name alone: one name per test
+    // keeps two tests run at once from finding each other's line busy.
+    line = dir.filePath("tty-" + QFileInfo(dir.path()).fileName()).toStdString();
     ASSERT_TRUE(server.SetLink(line)) << server.error();
     station.setProcessChannelMode(QProcess::ForwardedErrorChannel);
   }

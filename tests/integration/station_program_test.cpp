@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -29,7 +30,9 @@ class StationProgram : public ::testing::Test {
     ASSERT_TRUE(dir.isValid());
     for (const std::uint8_t address : {0, 3, 5}) bus.Add(std::make_shared<sim::Amplifier>(address == 3 ? 8 : 1, address, 4));
     ASSERT_TRUE(server.Open()) << server.error();
-    line = dir.filePath("tty").toStdString();
+    // The serial port's lock file is named after the device's base name alone: one name per test
+    // keeps two tests run at once from finding each other's line busy.
+    line = dir.filePath("tty-" + QFileInfo(dir.path()).fileName()).toStdString();
     ASSERT_TRUE(server.SetLink(line)) << server.error();
     ASSERT_TRUE(broker.Start()) << broker.Log();
     ASSERT_TRUE(subscriber.Subscribe(broker.port(), "korvane/test/#"));

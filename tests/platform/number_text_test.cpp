@@ -48,5 +48,13 @@ TEST(StringPrintf, AtofAndAtoiFollowTheCLibrary) {
   }
 }
 
+TEST(WithoutNegativeZero, ANumberInsideATextThatRoundsToZeroHasNoMinus) {
+  const struct {
+    double value;
+    const char* shown;
+  } cases[] = {{-0.011, "0.0"}, {-0.049, "0.0"}, {-0.06, "-0.1"}, {97.84, "97.8"}, {0.0, "0.0"}};
+  for (const auto& c : cases) EXPECT_EQ(StringPrintf("%.1f", WithoutNegativeZero(c.value, 1)), c.shown) << c.value;
+}
+
 }  // namespace
 }  // namespace korvane::platform

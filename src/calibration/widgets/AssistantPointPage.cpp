@@ -181,7 +181,7 @@ void AssistantPointPage::Refresh() {
   figures_->setText(PointText(std::string(kDriftLabel(l)) + " " + DriftText(s.figures(), setup.criterion, setup.unit) + "   " +
                       kNoiseLabel(l) + " " + NoiseText(s.figures(), setup.criterion, setup.unit) + "   " +
                       platform::StringPrintf(kPointElapsed(l), s.elapsed())));
-  limit_->setText(PointText(platform::StringPrintf(kNotSettling(l), setup.timeLimitSeconds)));
+  limit_->setText(PointText(TimeLimitText(setup.timeLimitSeconds, s.waitingToLeave(), l)));
   limit_->setVisible(s.timedOut());
   take_->setEnabled(s.hasValue() && s.running());
 }

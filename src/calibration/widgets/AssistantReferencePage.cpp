@@ -89,7 +89,7 @@ void AssistantReferencePage::Show(const ReferenceRequest& q, const std::string& 
   setLabel_->setText(QString::fromUtf8(kBufferSetLabel(l)));
   set_->blockSignals(true);
   set_->clear();
-  for (const BufferSet& s : q.sets) set_->addItem(QString::fromUtf8(s.name(l)), ReferenceText(s.key));
+  for (const BufferSet& s : q.sets) set_->addItem(QString::fromStdString(s.name(l)), ReferenceText(s.key));
   set_->setCurrentIndex(set_->findData(ReferenceText(q.set)));
   set_->blockSignals(false);
   setLabel_->setVisible(!q.sets.empty());

@@ -98,23 +98,26 @@ void AssistantResultPage::Show(const ResultView& v, Language l) {
   for (const JudgedValue& j : v.judgement.values) {
     ++r;
     table_->addWidget(new QLabel(ResultText(j.label), tableHost_), r, 0);
-    table_->addWidget(new QLabel(ResultText(ValueText(j, j.before)), tableHost_), r, 1);
+    table_->addWidget(new QLabel(ResultText(BeforeText(j)), tableHost_), r, 1);
     auto* after = new QLabel(QStringLiteral("<b>%1</b>").arg(ResultText(ValueText(j, j.after))), tableHost_);
     table_->addWidget(after, r, 2);
-    const double change = j.after - j.before;
-    table_->addWidget(new QLabel(ResultText((change > 0 ? "+" : "") + ValueText(j, change)), tableHost_), r, 3);
+    table_->addWidget(new QLabel(ResultText(ChangeText(j)), tableHost_), r, 3);
     if (j.range) {
       auto* bar = new LimitBar(tableHost_);
       bar->setPositions(j.beforeAt, j.afterAt, j.within);
       bars_.push_back(bar);
       table_->addWidget(bar, r, 4);
-      table_->addWidget(new QLabel(ResultText(platform::StringPrintf("%g … %g", j.range->low, j.range->high)), tableHost_), r, 5);
+      table_->addWidget(
+          new QLabel(ResultText(platform::StringPrintf("%g … %g", j.range->low, j.range->high)), tableHost_), r, 5);
     }
   }
   QString nernst;
-  if (v.judgement.slopePercent) nernst += ResultText(platform::StringPrintf(kSlopePercent(l), *v.judgement.slopePercent));
+  if (v.judgement.slopePercent)
+    nernst += ResultText(
+        platform::StringPrintf(kSlopePercent(l), platform::WithoutNegativeZero(*v.judgement.slopePercent, 1)));
   if (v.judgement.zeroPointMv)
-    nernst += QStringLiteral("   ") + ResultText(platform::StringPrintf(kZeroPoint(l), *v.judgement.zeroPointMv));
+    nernst += QStringLiteral("   ") + ResultText(platform::StringPrintf(
+                                          kZeroPoint(l), platform::WithoutNegativeZero(*v.judgement.zeroPointMv, 1)));
   nernst_->setText(nernst.trimmed());
   nernst_->setVisible(!nernst.isEmpty());
   ending_->hide();
