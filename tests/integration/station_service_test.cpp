@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QHostInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -42,7 +43,9 @@ class StationService : public ::testing::Test {
     bus.Add(served);
     bus.Add(std::make_shared<sim::Amplifier>(3, 5, 4));
     ASSERT_TRUE(server.Open()) << server.error();
-    line = dir.filePath("tty").toStdString();
+    // The serial port's lock file is named after the device's base name alone: one name per test
+    // keeps two tests run at once from finding each other's line busy.
+    line = dir.filePath("tty-" + QFileInfo(dir.path()).fileName()).toStdString();
     ASSERT_TRUE(server.SetLink(line)) << server.error();
     server.setPacing(true);
     server.onFrame = [this](bool in, const std::vector<std::uint8_t>& bytes, const std::string&) {
