@@ -226,6 +226,11 @@ int CliContext::OpenPort() {
     ui_.Message(link_->openMessage(), platform::kAppTitle);
     return kExitPortFailed;
   }
+  // The technician learns first that the modules are reached through a station.
+  if (const auto station = link_->farStation(); station && !stationSaid_) {
+    stationSaid_ = true;
+    err_ << link::ThroughStationText(*station, language_) << '\n' << std::flush;
+  }
   return link_->portOpen() ? kExitOk : kExitPortFailed;
 }
 

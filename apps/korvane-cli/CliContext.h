@@ -94,6 +94,7 @@ class CliContext {
   CommonOptions options_;
   std::ostream& out_;
   std::ostream& err_;
+  bool stationSaid_ = false;  // "through station <name>" was said
   CliUi ui_;
   platform::QtTranslations qtTexts_;
   app::AppSettings settings_;

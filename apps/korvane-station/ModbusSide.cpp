@@ -23,7 +23,10 @@ ModbusSide::ModbusSide(const ModbusSettings& settings, std::chrono::milliseconds
             this, [this, level, text] { log_.Write(level, text); }, Qt::QueuedConnection);
       }) {
   pending_.setInterval(1000);
-  connect(&pending_, &QTimer::timeout, this, [this] { store_.SetPending(service_.Waiting()); });
+  connect(&pending_, &QTimer::timeout, this, [this] {
+    store_.SetPending(service_.Waiting());
+    TakeService();
+  });
 }
 
 bool ModbusSide::Start(std::string* error) {
@@ -37,8 +40,25 @@ void ModbusSide::Follow(const StationRun& run) {
   connect(&run, &StationRun::sampleTaken, this, [this](const bus::BusSample& sample) {
     store_.Take(sample);
     store_.SetPending(service_.Waiting());
+    TakeService();
   });
   connect(&run, &StationRun::lineChanged, this, [this](bool up, int modules) { store_.SetLine(up, modules); });
+}
+
+}  // namespace korvane::station
+
+namespace korvane::station {
+
+void ModbusSide::FollowService(std::function<bool(std::uint8_t)> inService, std::function<bool()> held) {
+  inService_ = std::move(inService);
+  held_ = std::move(held);
+}
+
+void ModbusSide::TakeService() {
+  if (!inService_) return;
+  std::bitset<kModuleBlocks> modules;
+  for (std::size_t a = 0; a < modules.size(); ++a) modules[a] = inService_(static_cast<std::uint8_t>(a));
+  store_.SetService(modules, held_ && held_());
 }
 
 }  // namespace korvane::station

@@ -6,6 +6,8 @@
 #include <QTimer>
 
 #include <chrono>
+#include <cstdint>
+#include <functional>
 #include <string>
 
 #include "station/config/StationSettings.h"
@@ -27,11 +29,17 @@ class ModbusSide : public QObject {
   // Listens; false with *error when the address cannot be taken.
   bool Start(std::string* error);
   void Follow(const StationRun& run);
+  // The service port's marks, once a second and with each sample.
+  void FollowService(std::function<bool(std::uint8_t)> inService, std::function<bool()> held);
 
  private:
   const StationService& service_;
   StationLog& log_;
+  void TakeService();
+
   RegisterStore store_;
+  std::function<bool(std::uint8_t)> inService_;
+  std::function<bool()> held_;
   QTimer pending_;
   ModbusServer server_;  // last: it stops before what it reads and reports to goes
 };

@@ -82,6 +82,9 @@ void StationRun::TryLine() {
     if (once_) Stop();
   });
   connect(poll_.get(), &bus::BusPoll::ended, this, &StationRun::OnEngineEnded, Qt::QueuedConnection);
+  connect(poll_.get(), &bus::BusPoll::pausedNow, this, [this] {
+    if (servicePause_) emit servicePaused(true);
+  });
   if (!poll_->Start()) {
     const std::string reason = poll_->startFailure();
     poll_.reset();
@@ -189,6 +192,23 @@ void StationRun::Stop() {
     poll_->Stop();  // ended follows, then the publisher stops
   else
     StopService();
+}
+
+void StationRun::PauseForService() {
+  if (stopping_ || !poll_ || !poll_->running()) {
+    emit servicePaused(false);
+    return;
+  }
+  servicePause_ = true;
+  if (poll_->isPaused())
+    emit servicePaused(true);
+  else
+    poll_->Pause();
+}
+
+void StationRun::ResumeAfterService() {
+  servicePause_ = false;
+  if (poll_ && !stopping_) poll_->Resume();
 }
 
 void StationRun::StopService() {

@@ -53,8 +53,13 @@ class StationRun : public QObject {
   // A clean stop: the engine ends its chain, the publisher waits for what is in flight
   // and says "offline"; finished follows.
   void Stop();
+  // A service client wants the line alone: the engine pauses after its chain, then
+  // servicePaused(true); false at once when no engine runs (the line is away).
+  void PauseForService();
+  void ResumeAfterService();
 
  signals:
+  void servicePaused(bool paused);
   void finished(int exitCode);
   // Every sample of the engine, and the line's state with the number of modules polled
   // (0 while the line is away): what the Modbus registers show.
@@ -99,6 +104,7 @@ class StationRun : public QObject {
   bool serviceStopping_ = false;
   int exitCode_ = 0;
   std::uint64_t live_ = 0;  // samples of modules that answered
+  bool servicePause_ = false;  // a service client holds the line alone
 };
 
 }  // namespace korvane::station

@@ -15,6 +15,7 @@
 
 #include "HeadlessUi.h"
 #include "ModbusSide.h"
+#include "ServiceSide.h"
 #include "StationRun.h"
 #include "link/Link.h"
 #include "platform/InterruptGuard.h"
@@ -78,6 +79,7 @@ int main(int argc, char** argv) {
   if (command->check) {
     log.Info("the configuration is good");
     if (settings.broker) log.Info(station::ReserveText(settings));
+    if (const std::string warning = station::ServiceWarning(settings); !warning.empty()) log.Warning(warning);
     return 0;
   }
 
@@ -99,9 +101,21 @@ int main(int argc, char** argv) {
     log.Error(error);
     return kExitServiceFailed;
   }
+  std::unique_ptr<station::ServiceSide> serviceSide;
+  if (settings.service.host) {
+    serviceSide = std::make_unique<station::ServiceSide>(settings, log);
+    if (!serviceSide->Start(&error)) {
+      log.Error(error);
+      return kExitServiceFailed;
+    }
+  }
   station::HeadlessUi ui(log);
   const std::string folder = platform::SettingsFolder();
-  link::Link link([folder](int com) { return platform::DeviceForPort(folder, com); });
+  link::PortResolver resolver = [folder](int com) { return platform::DeviceForPort(folder, com); };
+  // With a service port every line the link opens is shared with its clients.
+  const auto ownLink = serviceSide ? std::make_unique<link::Link>(serviceSide->Lines(), resolver)
+                                   : std::make_unique<link::Link>(resolver);
+  link::Link& link = *ownLink;
   if (!settings.device.empty()) link.setDeviceOverride(settings.device);
   if (settings.port) link.setPortIndex(*settings.port - 1);
   link.setBaudRate(settings.baud);
@@ -113,6 +127,13 @@ int main(int argc, char** argv) {
   if (given && retryMs > 0) timings.lineRetryFirst = timings.lineRetryLast = std::chrono::milliseconds(retryMs);
   station::StationRun run(settings, command->once, link, ui, service, log, timings);
   if (modbus) modbus->Follow(run);
+  if (serviceSide) {
+    serviceSide->Follow(run, service);
+    const station::service::ServicePort& port = serviceSide->port();
+    if (modbus)
+      modbus->FollowService([&port](std::uint8_t address) { return port.InService(address); },
+                            [&port] { return port.exclusive(); });
+  }
   int exitCode = 0;
   QObject::connect(&run, &station::StationRun::finished, &app, [&](int code) {
     exitCode = code;

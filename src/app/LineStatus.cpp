@@ -3,6 +3,7 @@
 #include <QDateTime>
 
 #include "history/Drift.h"
+#include "link/FarStation.h"
 #include "history/HistoryView.h"
 #include "platform/NumberText.h"
 #include "platform/ShownText.h"
@@ -25,6 +26,7 @@ constexpr TextPair kNeverCalibrated{"Kalibrierung fällig (keine in der Historie
 std::vector<std::string> LineStatus::Parts(Language language) const {
   std::vector<std::string> parts;
   parts.push_back("COM" + std::to_string(comNumber) + " → " + (device.empty() ? std::string("-") : device));
+  if (!station.empty()) parts.push_back(link::ThroughStationText({station, {}}, language));
   if (baud > 0) parts.push_back(platform::StringPrintf(kRate(language), baud));
   if (module) {
     const std::string identity = module->identity.empty() ? "-" : platform::ShownText(types::FromWindows1252(module->identity));

@@ -184,6 +184,7 @@ LineStatus MainController::lineStatus() const {
     const std::filesystem::path end = std::filesystem::canonical(s.device, error);
     if (!error) s.device = end.string();
   }
+  if (const auto station = link_.farStation()) s.station = station->name;
   s.baud = link_.baudRate();
   s.module = seen_;
   if (seenInHistory_)

@@ -89,7 +89,24 @@ void BusPoll::Stop() {
   if (!inCycle_) Finish(QString());
 }
 
+void BusPoll::Pause() {
+  if (!running_ || paused_ || pauseRequested_) return;
+  pauseRequested_ = true;
+  if (inCycle_) return;  // the cycle pauses after its chain
+  cycleTimer_.stop();
+  paused_ = true;
+  emit pausedNow();
+}
+
+void BusPoll::Resume() {
+  pauseRequested_ = false;
+  if (!running_ || !paused_) return;
+  paused_ = false;
+  cycleTimer_.start(0);
+}
+
 void BusPoll::Finish(const QString& reason) {
+  paused_ = pauseRequested_ = false;
   running_ = false;
   inCycle_ = false;
   cycleTimer_.stop();
@@ -243,7 +260,7 @@ void BusPoll::RunCycle() {
   const bool checkOne = lastSpare_ >= link_.timings().scanTimeout || cycle_ % kBackOffCycles == 0;
   const std::size_t checked = modules_.empty() ? 0 : typeCheck_ % modules_.size();
   if (checkOne) ++typeCheck_;
-  for (std::size_t i = 0; i < modules_.size() && !stopRequested_; ++i) {
+  for (std::size_t i = 0; i < modules_.size() && !stopRequested_ && !pauseRequested_; ++i) {
     Module& m = modules_[i];
     std::array<float, 6> values{};
     std::array<bool, 6> answered{};
@@ -296,6 +313,11 @@ void BusPoll::RunCycle() {
     return;
   }
   inCycle_ = false;
+  if (pauseRequested_) {
+    paused_ = true;
+    emit pausedNow();
+    return;
+  }
   lastSpare_ = period - std::chrono::milliseconds(cycleClock_.elapsed());
   emit cycleEnded(cycle_);
   if (!running_) return;  // a receiver stopped the engine

@@ -60,6 +60,11 @@ class BusPoll : public QObject {
   bool running() const { return running_; }
   // Stop was asked and the chain under way is finishing.
   bool stopping() const { return running_ && stopRequested_; }
+  // Lets someone else use the line: the chain under way finishes, then pausedNow()
+  // (at once when between cycles). Resume starts a new cycle at once.
+  void Pause();
+  void Resume();
+  bool isPaused() const { return paused_; }
   const BusPollSettings& settings() const { return settings_; }
   // Cycles completed since the start.
   int cycles() const { return cycle_; }
@@ -68,6 +73,7 @@ class BusPoll : public QObject {
   // One per module per cycle, live or missing.
   void sampleReady(const korvane::bus::BusSample& sample);
   void cycleEnded(int cycle);
+  void pausedNow();
   // "" after Stop, the line-lost reason otherwise.
   void ended(const QString& reason);
 
@@ -114,6 +120,8 @@ class BusPoll : public QObject {
   bool running_ = false;
   bool stopRequested_ = false;
   bool inCycle_ = false;
+  bool pauseRequested_ = false;
+  bool paused_ = false;
   int cycle_ = 0;
   std::size_t typeCheck_ = 0;  // the module whose type is checked next
   std::chrono::milliseconds lastSpare_{0};  // of the period, after the last cycle's chains

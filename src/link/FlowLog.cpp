@@ -86,6 +86,10 @@ void IdentifyRecord(Link& link, const FlowContext& context, FlowRecord& record) 
 void RecordFlow(Link& link, const FlowContext& context, FlowRecord record) {
   if (!context.log) return;
   IdentifyRecord(link, context, record);
+  // Through a station's service port the event happened at the station.
+  if (const auto station = link.farStation())
+    record.details["station"] = QJsonObject{{"name", QString::fromStdString(station->name)},
+                                            {"prefix", QString::fromStdString(station->prefix)}};
   context.log->Record(std::move(record));
 }
 

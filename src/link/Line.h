@@ -45,6 +45,9 @@ class Line : public QObject {
   virtual void Stop() = 0;
   // Releases the device (stopping first).
   virtual void Close() = 0;
+  // What the far end of a network line says it is (its RFC 2217 SIGNATURE); "" when
+  // it said nothing or the line is no network line.
+  virtual std::string farEnd() const { return {}; }
 
  signals:
   // Received bytes, in arrival order.

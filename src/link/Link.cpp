@@ -95,6 +95,11 @@ std::string Link::commErrorMessage(Language language) const {
   return why.empty() ? text : text + "\n" + why;
 }
 
+std::optional<FarStation> Link::farStation() const {
+  if (!portOpen_ || lineLost_) return std::nullopt;
+  return ParseStationSignature(line_->farEnd());
+}
+
 void Link::setBaudRate(int baud) {
   baud_ = baud;
   if (leases_ > 0) flowChoseRate_ = true;

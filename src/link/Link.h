@@ -9,8 +9,10 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
+#include "link/FarStation.h"
 #include "link/FlowContext.h"
 #include "link/Frame.h"
 #include "link/FrameReceiver.h"
@@ -106,6 +108,10 @@ class Link : public QObject {
   // Whether a valid reply came from the address since the line was last taken (without
   // a lease: since the port opened): a flow's record names a module only if it answered.
   bool answeredInFlow(std::uint8_t address) const { return answeredInFlow_.test(address); }
+
+  // The Korvane station whose service port the open line leads through; nothing for
+  // any other line.
+  std::optional<FarStation> farStation() const;
 
   // --- who has the line ----------------------------------------------------------
   // The line for a flow's run; an empty lease, counted as refused, while another flow

@@ -71,6 +71,7 @@ bool NetworkLine::Open(const LineSettings& settings) {
 
 bool NetworkLine::Connect(const DeviceName& name) {
   decoder_ = {};
+  signature_.clear();
   comPortAgreed_ = comPortRefused_ = false;
   waiting_ = true;
   socket_.connectToHost(QString::fromStdString(name.host), static_cast<quint16>(name.port));
@@ -180,6 +181,10 @@ void NetworkLine::Take(const QByteArray& bytes, bool deliver) {
       if (e.verb == telnet::kDont) comPortRefused_ = true;
     }
     if (const auto answer = telnet::Answer(e)) Send(*answer);
+    // The server's SIGNATURE (sent unasked by a station's service port).
+    if (e.kind == telnet::Event::Kind::kSubnegotiation && e.option == telnet::kComPort && !e.payload.empty() &&
+        e.payload.front() == telnet::kServerOffset)
+      signature_.assign(e.payload.begin() + 1, e.payload.end());
     if (const auto a = telnet::ReadComPortAnswer(e); a && a->command == telnet::kSetBaudRate) {
       rateAnswered_ = true;
       rateAnswer_ = a->value;

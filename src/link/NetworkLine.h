@@ -31,6 +31,7 @@ class NetworkLine : public Line {
   bool SetRate(int baud) override;
   void Stop() override { delivering_ = false; }
   void Close() override;
+  std::string farEnd() const override { return signature_; }
 
  private:
   bool Connect(const DeviceName& name);
@@ -60,6 +61,7 @@ class NetworkLine : public Line {
   bool rateAnswered_ = false;
   std::uint32_t rateAnswer_ = 0;
   int baud_ = 0;
+  std::string signature_;
 };
 
 }  // namespace korvane::link

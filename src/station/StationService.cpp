@@ -91,14 +91,17 @@ void StationService::PublishStatus() {
 
 void StationService::PublishLine() {
   if (session_ && !stopping_)
-    client_->Publish(*session_, setup_.prefix + "/line", lineUp_ ? "online" : "offline", true);
+    client_->Publish(*session_, setup_.prefix + "/line", !lineUp_ ? "offline" : lineService_ ? "service" : "online",
+                     true);
 }
 
 void StationService::Announce(const bus::BusSample& sample) {
   if (!setup_.discovery || !session_ || stopping_) return;
   const std::string key = DiscoveryKey(sample);
   if (announced_[sample.address] == key) return;
-  for (const DiscoveryMessage& m : DiscoveryMessages(sample, setup_.prefix))
+  std::vector<DiscoveryMessage> messages = DiscoveryMessages(sample, setup_.prefix);
+  messages.push_back(ServiceSensorMessage(sample, setup_.prefix));
+  for (const DiscoveryMessage& m : messages)
     if (!client_->Publish(*session_, m.topic, m.payload, true)) return;
   announced_[sample.address] = key;
 }
@@ -107,7 +110,8 @@ void StationService::Publish(const bus::BusSample& sample) {
   if (!client_ || stopping_) return;
   lastSamples_[sample.address] = sample;
   if (sample.state == bus::ModuleState::kLive) modules_[sample.address] = sample;
-  Queue(sample, SampleJson(sample));
+  const bool inService = inService_ && inService_(sample.address);
+  Queue(sample, SampleJson(sample, inService ? ModuleStatus::kService : StatusOf(sample)));
   if (sample.state == bus::ModuleState::kLive) Announce(sample);
   forwarder_->Pump();
 }
@@ -137,6 +141,21 @@ void StationService::ReportLineLost() {
 
 void StationService::ReportLineBack() {
   lineUp_ = true;
+  PublishLine();
+}
+
+void StationService::ReportLineService(bool held) {
+  if (held && !lineService_ && client_ && !stopping_) {
+    const auto now = std::chrono::system_clock::now();
+    for (auto& [address, sample] : lastSamples_) {
+      bus::BusSample marked = sample;
+      marked.time = now;
+      marked.state = bus::ModuleState::kMissing;  // nothing polled: no values
+      Queue(marked, SampleJson(marked, ModuleStatus::kService));
+    }
+    if (forwarder_) forwarder_->Pump();
+  }
+  lineService_ = held;
   PublishLine();
 }
 

@@ -8,6 +8,7 @@
 #include <QTimer>
 
 #include <chrono>
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -63,6 +64,11 @@ class StationService : public QObject {
   // alone does not take its last values for current ones.
   void ReportLineLost();
   void ReportLineBack();
+  // Whether a service client works with a module now: its samples say "service".
+  void SetInService(std::function<bool(std::uint8_t)> inService) { inService_ = std::move(inService); }
+  // A service client holds the line alone (polling paused): <prefix>/line says "service"
+  // and every module seen so far gets a message with the state "service" and no values.
+  void ReportLineService(bool held);
 
   // A clean stop: waits up to stopGrace for what is in flight, sets the status to
   // "offline", disconnects; Stopped follows. Unsent samples stay in the queue.
@@ -96,6 +102,8 @@ class StationService : public QObject {
   QTimer syncTimer_;
   std::optional<quint64> session_;
   bool lineUp_ = true;
+  bool lineService_ = false;
+  std::function<bool(std::uint8_t)> inService_;
   void Queue(const bus::BusSample& sample, const std::string& json);
 
   std::map<std::uint8_t, bus::BusSample> modules_;       // the last live sample of each

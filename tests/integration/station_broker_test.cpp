@@ -278,9 +278,10 @@ TEST_F(StationBroker, TwoStationsWhosePrefixesDifferOnlyInTheirSeparatorsKeepThe
     ASSERT_TRUE(WaitFor([&] { return stations.back()->IsConnected(); }, 10000));
     stations.back()->Publish(Sample(3, 0));
   }
-  // Each announces its three named fields, and no config stands for both.
+  // Each announces its three named fields and its module's in-service sensor, and no
+  // config stands for both.
   ASSERT_TRUE(sub.WaitFor([](const auto& ms) {
-    return std::count_if(ms.begin(), ms.end(), [](const auto& m) { return !m.payload.empty(); }) >= 6;
+    return std::count_if(ms.begin(), ms.end(), [](const auto& m) { return !m.payload.empty(); }) >= 8;
   }));
   std::set<std::string> topics, uniqueIds, devices;
   for (const auto& m : sub.Messages()) {
@@ -290,8 +291,8 @@ TEST_F(StationBroker, TwoStationsWhosePrefixesDifferOnlyInTheirSeparatorsKeepThe
     uniqueIds.insert(o["unique_id"].toString().toStdString());
     devices.insert(o["device"].toObject()["identifiers"].toArray()[0].toString().toStdString());
   }
-  EXPECT_EQ(topics.size(), 6u);
-  EXPECT_EQ(uniqueIds.size(), 6u);
+  EXPECT_EQ(topics.size(), 8u);
+  EXPECT_EQ(uniqueIds.size(), 8u);
   EXPECT_EQ(devices.size(), 2u);
 }
 

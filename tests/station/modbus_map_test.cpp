@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "station/modbus/RegisterMap.h"
+#include "station/modbus/RegisterStore.h"
 #include "station/modbus/RequestFrame.h"
 #include "support/PhSample.h"
 
@@ -90,6 +91,21 @@ TEST(ModbusMap, ModuleBlockHoldsTheSampleAsItsFieldsShowIt) {
 TEST(ModbusMap, StationBlockSaysLineModulesQueueAndTimeSinceTheStart) {
   EXPECT_EQ(EncodeStationBlock({true, 3, 0x12345}, 70000s), (StationBlock{1, 3, 0x0001, 0x2345, 0x0001, 0x1170}));
   EXPECT_EQ(EncodeStationBlock({false, 0, 1ull << 40}, 0s), (StationBlock{2, 0, 0xFFFF, 0xFFFF, 0, 0}));
+  // A service client holding the line alone: polling paused, a state of its own.
+  EXPECT_EQ(EncodeStationBlock({true, 3, 0, true}, 0s)[0], 3);
+  EXPECT_EQ(EncodeStationBlock({false, 0, 0, true}, 0s)[0], 2);
+}
+
+TEST(ModbusMap, StoreMarksTheModulesInServiceInTheirBlocks) {
+  RegisterStore store;
+  std::bitset<kModuleBlocks> modules;
+  modules.set(3);
+  store.SetService(modules, false);
+  std::uint16_t r[2 * kBlockRegisters];
+  store.Read(200, 2 * kBlockRegisters, FloatOrder::kAbcd, r);
+  EXPECT_EQ(r[28], 0);                    // module 2
+  EXPECT_EQ(r[kBlockRegisters + 28], 1);  // module 3
+  EXPECT_EQ(r[kBlockRegisters + 12], 0);  // its state stays its own
 }
 
 TEST(ModbusMap, RequestsAreCutWhereTheirLengthSaysOrRefused) {

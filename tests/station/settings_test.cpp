@@ -132,6 +132,21 @@ TEST(StationSettings, IniAndOptionsAreTakenOrRefusedNamingThePlace) {
       {"Modbus address by name", kGood, {"--modbus", "plc.local:502"}, "--modbus \"plc.local:502\" is not an IP address"},
       {"Modbus unit id", "[modbus]\nunit = 256\n", {}, "station.ini:2: unit takes a unit id 0..255, not \"256\""},
       {"Modbus float order", "[modbus]\nfloat_order = badc\n", {}, "station.ini:2: float_order takes abcd"},
+      {"service port", "[service]\nlisten = 10.0.0.2:4001\nallow = 10.1.0.0/16, 192.168.5.7\nread_only = yes\n",
+       {"--device", "x", "--address", "1", "--broker", "mqtt://b", "--service-max-clients", "3"}, "",
+       [](const StationSettings& s, const std::string&) {
+         EXPECT_EQ(s.service.host, "10.0.0.2");
+         EXPECT_EQ(s.service.port, 4001);
+         EXPECT_EQ(s.service.allow, (std::vector<std::string>{"10.1.0.0/16", "192.168.5.7"}));
+         EXPECT_TRUE(s.service.readOnly);
+         EXPECT_EQ(s.service.maxClients, 3);
+         EXPECT_EQ(s.service.idleS, 300);
+         EXPECT_EQ(s.service.exclusiveMaxS, 600);
+       }},
+      {"service port beyond loopback without allow", kGood, {"--service", "0.0.0.0:4001"},
+       "the service port on 0.0.0.0 serves the line to anyone who reaches it"},
+      {"service allow that is no subnet", kGood, {"--service-allow", "10.1.0.0/33"},
+       "--service-allow \"10.1.0.0/33\" is not an address or subnet"},
       // clang-format on
       {"missing CA file", "[line]\nport=1\naddresses=1\n[broker]\nurl=mqtts://b\nca_file=/nonexistent/ca.crt\n", {},
        "station.ini:6: ca_file /nonexistent/ca.crt: No such file or directory"},

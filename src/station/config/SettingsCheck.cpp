@@ -1,5 +1,7 @@
 #include "station/config/SettingsCheck.h"
 
+#include <QHostAddress>
+
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -81,6 +83,10 @@ std::string SettingsProblem(const StationSettings& s) {
   if (!s.broker && !s.modbus.host)
     return "no broker: set url in [broker] (--broker URL), or serve Modbus TCP: listen in [modbus] (--modbus "
            "HOST:PORT)";
+  if (s.service.host && !IsLoopback(*s.service.host) && s.service.allow.empty())
+    return "the service port on " + *s.service.host +
+           " serves the line to anyone who reaches it: name who may connect with allow in [service] "
+           "(--service-allow LIST), or listen on 127.0.0.1 and come through an SSH tunnel";
   if (!s.passwordFile.empty() && s.user.empty())
     return Place(s, "password_file") + ": a password file needs a user (user, --user)";
   if (s.certFile.empty() != s.keyFile.empty()) {
@@ -98,6 +104,16 @@ std::string SettingsProblem(const StationSettings& s) {
     }
   }
   return {};
+}
+
+bool IsLoopback(const std::string& host) { return QHostAddress(QString::fromStdString(host)).isLoopback(); }
+
+std::string ServiceWarning(const StationSettings& s) {
+  if (!s.service.host || IsLoopback(*s.service.host)) return {};
+  return "the service port " + *s.service.host + ":" + std::to_string(s.service.port) +
+         " has no passwords and no encryption: whoever reaches it from an allowed address can " +
+         (s.service.readOnly ? "read every module" : "change every module") +
+         "; from outside the plant network use an SSH tunnel (ssh -L 4001:127.0.0.1:4001 station) instead";
 }
 
 std::string SettingsFileProblem(const StationSettings& s) {

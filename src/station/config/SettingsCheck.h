@@ -22,6 +22,13 @@ std::string SettingsFileProblem(const StationSettings& settings);
 // full disk may last before samples wait in memory.
 std::string ReserveText(const StationSettings& settings);
 
+// Whether an address is this machine's loopback (127.0.0.0/8, ::1).
+bool IsLoopback(const std::string& host);
+
+// What --check warns of: a service port listening beyond loopback, which has no
+// authentication. Empty when there is nothing to say.
+std::string ServiceWarning(const StationSettings& settings);
+
 // Where a key was set, for a message: "station.ini:9" or "--ca-file", or "key" when it
 // came from no place (a default).
 std::string Place(const StationSettings& settings, const std::string& key);

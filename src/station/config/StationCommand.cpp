@@ -173,7 +173,8 @@ std::string StationUsage() {
   std::string text =
       "Usage: korvane-station [--config FILE] [options] [--check | --once]\n"
       "Polls the modules of a bus and publishes every sample to an MQTT broker,\n"
-      "serves them as Modbus TCP registers, or both.\n\n"
+      "serves them as Modbus TCP registers, or both; its service port lets Korvane\n"
+      "and RFC 2217 clients reach the modules between the polls.\n\n"
       "  --config FILE         the INI file (e.g. /etc/korvane/station.ini); options override its keys\n"
       "  --bus                 scan the bus at the start instead of --address\n"
       "  --check               check the configuration and exit (0 when it is good)\n"

@@ -2,6 +2,8 @@
 
 #include <arpa/inet.h>
 
+#include <QHostAddress>
+
 #include <charconv>
 
 #include "bus/AddressList.h"
@@ -10,6 +12,12 @@
 
 namespace korvane::station {
 namespace {
+
+bool ValidSubnet(const std::string& text) {
+  const QString t = QString::fromStdString(text);
+  if (t.contains('/')) return QHostAddress::parseSubnet(t).second >= 0;
+  return !QHostAddress(t).isNull();
+}
 
 std::optional<long long> Whole(const std::string& text, long long min, long long max) {
   long long value = 0;
@@ -147,6 +155,74 @@ std::string BufferReserve(StationSettings& s, const std::string& v, const std::s
   return {};
 }
 
+// An address of this machine with a port, not a name: what it listens on must not
+// depend on DNS.
+std::optional<HostPort> ListenAddress(const std::string& v, const char* example, std::string* problem) {
+  std::string why;
+  const auto address = ParseHostPort(v, &why);
+  if (!address) {
+    *problem = Quoted(v) + " " + why;
+    return std::nullopt;
+  }
+  if (!address->port) {
+    *problem = Quoted(v) + " names no port (HOST:PORT, e.g. " + example + ")";
+    return std::nullopt;
+  }
+  unsigned char buffer[16];
+  if (::inet_pton(AF_INET, address->host.c_str(), buffer) != 1 &&
+      ::inet_pton(AF_INET6, address->host.c_str(), buffer) != 1) {
+    *problem = Quoted(v) + " is not an IP address with a port (" + example + ", 0.0.0.0:PORT for every interface)";
+    return std::nullopt;
+  }
+  return address;
+}
+
+std::string ServiceListen(StationSettings& s, const std::string& v, const std::string&) {
+  std::string problem;
+  const auto address = ListenAddress(v, "127.0.0.1:4001", &problem);
+  if (!address) return problem;
+  s.service.host = address->host;
+  s.service.port = *address->port;
+  return {};
+}
+
+std::string ServiceAllow(StationSettings& s, const std::string& v, const std::string&) {
+  std::vector<std::string> list;
+  std::size_t start = 0;
+  while (start <= v.size()) {
+    const std::size_t end = std::min(v.find(',', start), v.size());
+    std::string item = v.substr(start, end - start);
+    item.erase(0, item.find_first_not_of(' '));
+    item.erase(item.find_last_not_of(' ') + 1);
+    if (!item.empty()) {
+      if (!ValidSubnet(item)) return Quoted(item) + " is not an address or subnet (10.1.0.0/16, 192.168.5.7, fd00::/8)";
+      list.push_back(item);
+    }
+    start = end + 1;
+  }
+  if (list.empty()) return "needs addresses or subnets, e.g. 10.1.0.0/16";
+  s.service.allow = list;
+  return {};
+}
+
+std::string ServiceReadOnly(StationSettings& s, const std::string& v, const std::string&) {
+  if (v == "on" || v == "yes" || v == "true" || v == "1")
+    s.service.readOnly = true;
+  else if (v == "off" || v == "no" || v == "false" || v == "0")
+    s.service.readOnly = false;
+  else
+    return "takes yes or no, not " + Quoted(v);
+  return {};
+}
+
+template <int ServiceSettings::*member, long long min, long long max>
+std::string ServiceNumber(StationSettings& s, const std::string& v, const std::string&) {
+  const auto n = Whole(v, min, max);
+  if (!n) return "takes " + std::to_string(min) + ".." + std::to_string(max) + ", not " + Quoted(v);
+  s.service.*member = static_cast<int>(*n);
+  return {};
+}
+
 std::string ModbusListen(StationSettings& s, const std::string& v, const std::string&) {
   std::string why;
   const auto address = ParseHostPort(v, &why);
@@ -216,6 +292,19 @@ constexpr StationKey kKeys[] = {
      &ModbusFloatOrder},
     {"modbus", "max_connections", "--modbus-max-connections", "N", "Modbus clients at a time (default 8)",
      &ModbusConnections},
+    {"service", "listen", "--service", "HOST:PORT",
+     "serve the line to Korvane and RFC 2217 clients between the polls (off without it)", &ServiceListen},
+    {"service", "allow", "--service-allow", "LIST", "subnets clients may connect from (with 127.0.0.1 for an SSH tunnel), e.g. 10.1.0.0/16",
+     &ServiceAllow},
+    {"service", "read_only", "--service-read-only", "yes|no", "clients may read but not write (default no)",
+     &ServiceReadOnly},
+    {"service", "idle_s", "--service-idle", "S", "a client silent this long is closed (default 300)",
+     &ServiceNumber<&ServiceSettings::idleS, 1, 86400>},
+    {"service", "max_clients", "--service-max-clients", "N", "service clients at a time (default 2)",
+     &ServiceNumber<&ServiceSettings::maxClients, 1, 16>},
+    {"service", "exclusive_max_s", "--service-exclusive-max", "S",
+     "longest hold of the line by one client at another rate (default 600)",
+     &ServiceNumber<&ServiceSettings::exclusiveMaxS, 10, 86400>},
 };
 
 }  // namespace

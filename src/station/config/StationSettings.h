@@ -25,6 +25,18 @@ struct ModbusSettings {
   int maxConnections = 8;
 };
 
+// The service port: the line served to Korvane and other RFC 2217 clients; off without
+// a listen address.
+struct ServiceSettings {
+  std::optional<std::string> host;  // an IPv4 or IPv6 address (without brackets)
+  int port = 0;
+  std::vector<std::string> allow;  // subnets ("10.1.0.0/16", "192.168.5.7") clients may come from
+  bool readOnly = false;
+  int idleS = 300;
+  int maxClients = 2;
+  int exclusiveMaxS = 600;
+};
+
 struct StationSettings {
   // [line]
   std::string device;       // a device path, or
@@ -51,6 +63,8 @@ struct StationSettings {
   std::int64_t reserveBytes = std::int64_t{32} << 20;  // free pages kept in the queue's file for a full disk
   // [modbus]
   ModbusSettings modbus;
+  // [service]
+  ServiceSettings service;
 
   // Where each key was set: "station.ini:12" or "--ca-file"; messages name it.
   std::map<std::string, std::string> origin;

@@ -68,8 +68,11 @@ std::vector<DiscoveryMessage> DiscoveryMessages(const bus::BusSample& s, const s
   if (!s.identity.empty()) device["serial_number"] = Str(s.identity);
   if (!s.firmware.empty()) device["sw_version"] = Str(s.firmware);
   QJsonObject moduleLive = OnlineTopic(stateTopic);
-  moduleLive["value_template"] = "{{ 'online' if value_json.state == 'live' else 'offline' }}";
-  const QJsonArray availability{OnlineTopic(prefix + "/status"), OnlineTopic(prefix + "/line"), moduleLive};
+  // A module in service is there: its values jump, and its in-service sensor says why.
+  moduleLive["value_template"] = "{{ 'online' if value_json.state in ['live', 'service'] else 'offline' }}";
+  QJsonObject line = OnlineTopic(prefix + "/line");
+  line["value_template"] = "{{ 'offline' if value == 'offline' else 'online' }}";
+  const QJsonArray availability{OnlineTopic(prefix + "/status"), line, moduleLive};
 
   std::vector<DiscoveryMessage> messages;
   for (std::size_t i = 0; i < s.channels.size(); ++i) {
@@ -97,6 +100,21 @@ std::vector<DiscoveryMessage> DiscoveryMessages(const bus::BusSample& s, const s
     messages.push_back({topic, QJsonDocument(config).toJson(QJsonDocument::Compact).toStdString()});
   }
   return messages;
+}
+
+DiscoveryMessage ServiceSensorMessage(const bus::BusSample& s, const std::string& prefix) {
+  const std::string address = std::to_string(s.address);
+  const std::string deviceId = PrefixId(prefix) + "_" + address;
+  const std::string serviceId = deviceId + "_in_service";
+  const QJsonObject device{{"identifiers", QJsonArray{Str(deviceId)}}};
+  const QJsonObject config{{"name", "in service"},
+                           {"unique_id", Str(serviceId)},
+                           {"state_topic", Str(prefix + "/" + address + "/state")},
+                           {"value_template", "{{ 'ON' if value_json.state == 'service' else 'OFF' }}"},
+                           {"availability", QJsonArray{OnlineTopic(prefix + "/status")}},
+                           {"device", device}};
+  return {"homeassistant/binary_sensor/" + serviceId + "/config",
+          QJsonDocument(config).toJson(QJsonDocument::Compact).toStdString()};
 }
 
 std::string DiscoveryKey(const bus::BusSample& s) {

@@ -22,6 +22,10 @@ struct DiscoveryMessage {
 // A field gets Home Assistant's device class where one fits its unit (HaSensorClass).
 std::vector<DiscoveryMessage> DiscoveryMessages(const bus::BusSample& sample, const std::string& prefix);
 
+// The module's "in service" binary sensor: on while its state says "service" (a service
+// client works with it), so a user sees why its values jump; the sensors stay available.
+DiscoveryMessage ServiceSensorMessage(const bus::BusSample& sample, const std::string& prefix);
+
 // What the configs of a module depend on; when it changes, they are sent again.
 std::string DiscoveryKey(const bus::BusSample& sample);
 

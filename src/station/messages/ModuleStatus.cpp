@@ -7,6 +7,7 @@ const char* StatusWord(ModuleStatus status) {
     case ModuleStatus::kLive: return "live";
     case ModuleStatus::kMissing: return "missing";
     case ModuleStatus::kLineLost: return "line_lost";
+    case ModuleStatus::kService: return "service";
     case ModuleStatus::kNeverSeen: break;
   }
   return "";

@@ -13,6 +13,7 @@ enum class ModuleStatus : std::uint16_t {
   kLive = 1,       // "live": the module answered in its last cycle
   kMissing = 2,    // "missing": it did not answer
   kLineLost = 3,   // "line_lost": the line to the modules is away, so its values are not known
+  kService = 4,    // "service": a service client works with it (its values are still polled), or holds the line
 };
 
 // The word of the state in a sample's JSON; "" for kNeverSeen, which is never sent.

@@ -10,7 +10,7 @@ namespace korvane::station {
 // {"time","address","type","type_name","identity","values":[six {"name","value","unit"}],
 // "calibration","state"} on one line: time in UTC with milliseconds, value the number
 // the field shows (null where it shows none), unit without blanks around it, state the
-// word of status (live, missing, line_lost). A module that is not live has no values,
+// word of status (live, missing, line_lost, service). A module that is not live has no values,
 // names or units: its type is not known now. The calibration text leaves out a value
 // its type gives no name.
 std::string SampleJson(const bus::BusSample& sample, ModuleStatus status);

@@ -72,12 +72,13 @@ ModuleBlock EncodeModuleBlock(const ModuleImage& m, std::chrono::system_clock::t
   r[17] = static_cast<std::uint16_t>(m.identity[2] << 8 | m.identity[3]);
   PutFloat(&r[18], m.firmware, order);
   for (std::size_t i = 0; i < m.calibration.size(); ++i) PutFloat(&r[20 + 2 * i], m.calibration[i], order);
+  r[28] = m.inService ? 1 : 0;
   return r;
 }
 
 StationBlock EncodeStationBlock(const StationImage& s, std::chrono::seconds sinceStart) {
   StationBlock r{};
-  r[0] = s.lineUp ? 1 : 2;
+  r[0] = !s.lineUp ? 2 : s.serviceHeld ? 3 : 1;
   r[1] = static_cast<std::uint16_t>(s.modules);
   PutU32(&r[2], Clamped(static_cast<long long>(std::min<std::uint64_t>(s.pending, 0xFFFFFFFF))));
   PutU32(&r[4], Clamped(sinceStart.count()));

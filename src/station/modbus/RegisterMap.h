@@ -10,8 +10,10 @@
 //     +16..+17  identity: four characters, two per register, the first in the high byte
 //     +18..+19  firmware (float32)
 //     +20..+27  calibration values 1..4 (float32)
-//     +28..+99  0
-//   3200: +0 line (1 up, 2 lost), +1 modules polled, +2..+3 samples waiting in the queue
+//     +28       service: 1 while a service client works with the module (or holds the
+//               line alone), else 0
+//     +29..+99  0
+//   3200: +0 line (1 up, 2 lost, 3 held alone by a service client: polling paused), +1 modules polled, +2..+3 samples waiting in the queue
 //         (uint32), +4..+5 seconds since the start (uint32)
 // Pure functions; the server reads a RegisterStore with them.
 #include <array>
@@ -41,6 +43,7 @@ struct ModuleImage {
   float firmware;
   std::array<float, 4> calibration;
   std::optional<std::chrono::system_clock::time_point> lastLive;
+  bool inService = false;
 
   ModuleImage();
 };
@@ -55,6 +58,7 @@ struct StationImage {
   bool lineUp = false;
   int modules = 0;
   std::uint64_t pending = 0;
+  bool serviceHeld = false;  // a service client holds the line alone
 };
 
 using ModuleBlock = std::array<std::uint16_t, kBlockRegisters>;

@@ -25,6 +25,12 @@ void RegisterStore::SetPending(std::uint64_t pending) {
   station_.pending = pending;
 }
 
+void RegisterStore::SetService(const std::bitset<kModuleBlocks>& modules, bool held) {
+  std::lock_guard lock(mutex_);
+  inService_ = modules;
+  station_.serviceHeld = held;
+}
+
 void RegisterStore::Read(int start, int count, FloatOrder order, std::uint16_t* out) const {
   const int end = start + count;
   const int firstBlock = std::min(start / kBlockRegisters, kModuleBlocks);
@@ -35,6 +41,8 @@ void RegisterStore::Read(int start, int count, FloatOrder order, std::uint16_t* 
   {
     std::lock_guard lock(mutex_);
     std::copy(modules_.begin() + firstBlock, modules_.begin() + endBlock, images.begin());
+    for (int b = firstBlock; b < endBlock; ++b)
+      images[static_cast<std::size_t>(b - firstBlock)].inService = inService_.test(static_cast<std::size_t>(b));
     station = station_;
   }
   const auto now = std::chrono::system_clock::now();

@@ -1,0 +1,511 @@
+#include "station/service/ServicePort.h"
+
+#include <netinet/in.h>
+#include <netinet/tcp.h>
+#include <sys/socket.h>
+
+#include <algorithm>
+
+#include "link/Protocol.h"
+#include "platform/NumberText.h"
+#include "station/log/StationLog.h"
+
+namespace korvane::station::service {
+namespace t = link::telnet;
+namespace {
+
+// A client waits for a reply (or gives up on it) before its next request: one more while
+// one is queued or on the line is dropped, and a client that keeps sending them floods.
+constexpr std::size_t kMaxOutstanding = 1;
+constexpr std::uint64_t kFloodLimit = 200;
+// Replies a client does not read: beyond this it is closed.
+constexpr qint64 kMaxUnread = 64 * 1024;
+constexpr std::uint8_t kBaudCommand = 71;
+constexpr std::uint8_t kAnyModule = 255;
+// A stream a gone client started is over when the line is quiet this long (a module
+// sends its records back to back), or after the longest readout.
+constexpr std::chrono::milliseconds kStreamQuiet{500};
+constexpr std::chrono::milliseconds kQuietLook{100};
+constexpr std::chrono::milliseconds kStreamWaitMax{60000};
+
+bool IsBaudCommand(const link::Frame& f) {
+  return link::FrameGroup(f) == link::kSystem && link::FrameParameter(f) == kBaudCommand;
+}
+
+// What the line may carry only for a client alone: the module's baud command to its fast
+// rate (it then leaves 4800) and the logger readout (the module's stream fills the line
+// for seconds).
+bool NeedsTheLineAlone(const link::Frame& f) {
+  if (IsBaudCommand(f)) return link::FrameData(f)[0] != 0;
+  return link::FrameGroup(f) == link::kLoggerRecord.group && link::FrameParameter(f) == link::kLoggerRecord.number;
+}
+
+// A client whose machine vanished (a laptop shut, a network cut) is noticed within
+// about 25 s, also while it holds the line alone.
+void KeepAlive(qintptr fd) {
+  const int idle = 10, interval = 5, count = 3, on = 1;
+  ::setsockopt(static_cast<int>(fd), SOL_SOCKET, SO_KEEPALIVE, &on, sizeof on);
+  ::setsockopt(static_cast<int>(fd), IPPROTO_TCP, TCP_KEEPIDLE, &idle, sizeof idle);
+  ::setsockopt(static_cast<int>(fd), IPPROTO_TCP, TCP_KEEPINTVL, &interval, sizeof interval);
+  ::setsockopt(static_cast<int>(fd), IPPROTO_TCP, TCP_KEEPCNT, &count, sizeof count);
+}
+
+std::string Duration(qint64 ms) { return platform::StringPrintf("%.1f s", static_cast<double>(ms) / 1000.0); }
+
+}  // namespace
+
+bool ReadOnlyAllows(const link::Frame& f) {
+  const std::uint8_t p = link::FrameParameter(f);
+  switch (link::FrameGroup(f)) {
+    case link::kRead: return true;
+    case link::kWrite: return false;
+    // Values, the logger's readout steps and records, its fill, date and time; not the
+    // store, the adjust modes, an output set, the type's confirmation.
+    case link::kValues: return (p >= 1 && p <= 6) || p == 52 || p == 54 || p == 55 || p == 56 || p == 58 || p == 59 ||
+                               p == 60 || p == 61 || p == 62;
+    // Only the rate change: not the logger's clearing, the clock, command 72.
+    case link::kSystem: return p == kBaudCommand;
+    default: return false;
+  }
+}
+
+ServicePort::ServicePort(ServicePortSetup setup, StationLog& log, QObject* parent)
+    : QObject(parent), setup_(std::move(setup)), log_(log) {
+  connect(&server_, &QTcpServer::newConnection, this, &ServicePort::OnConnection);
+  exclusiveTimer_.setSingleShot(true);
+  connect(&exclusiveTimer_, &QTimer::timeout, this, [this] {
+    if (!line_ || !line_->exclusiveClient()) return;
+    if (Client* c = Find(*line_->exclusiveClient()))
+      Close(*c, "held the line alone longer than " + Duration(setup_.exclusiveMax.count()));
+  });
+}
+
+ServicePort::~ServicePort() {
+  if (line_) line_->SetDesk(nullptr);
+  // The station stops: each client's connection ends cleanly, and the log says so.
+  for (auto& [id, c] : clients_) {
+    c->socket->disconnect(this);
+    if (c->closing) continue;
+    c->socket->disconnectFromHost();
+    log_.Info("service port: client " + c->peer + " closed: the station stops");
+  }
+}
+
+bool ServicePort::Start(std::string* error) {
+  const QHostAddress address(QString::fromStdString(setup_.host));
+  if (!server_.listen(address, static_cast<quint16>(setup_.port))) {
+    *error = "service port: cannot listen on " + setup_.host + ":" + std::to_string(setup_.port) + ": " +
+             server_.errorString().toStdString();
+    return false;
+  }
+  log_.Info("service port: listening on " + setup_.host + ":" + std::to_string(setup_.port) +
+            (setup_.readOnly ? " (read only)" : ""));
+  return true;
+}
+
+void ServicePort::Attach(SharedLine* line) {
+  if (line_) line_->SetDesk(nullptr);
+  line_ = line;
+  if (line_) line_->SetDesk(this);
+}
+
+bool ServicePort::Allowed(const QHostAddress& peer) const {
+  // Without a list the port listens on loopback only (the settings' check sees to it).
+  if (setup_.allow.empty()) return true;
+  for (const auto& [net, bits] : setup_.allow)
+    if (peer.isInSubnet(net, bits)) return true;
+  return false;
+}
+
+ServicePort::Client* ServicePort::Find(int id) {
+  const auto it = clients_.find(id);
+  return it == clients_.end() || it->second->closing ? nullptr : it->second.get();
+}
+
+void ServicePort::OnConnection() {
+  while (QTcpSocket* socket = server_.nextPendingConnection()) {
+    QHostAddress address = socket->peerAddress();
+    if (const auto v4 = address.toIPv4Address(nullptr); address.protocol() == QAbstractSocket::IPv6Protocol && v4)
+      address = QHostAddress(v4);
+    const std::string peer = address.toString().toStdString() + ":" + std::to_string(socket->peerPort());
+    if (!Allowed(address)) {
+      log_.Warning("service port: refused " + peer + ": not in allow");
+      socket->abort();
+      socket->deleteLater();
+      continue;
+    }
+    if (static_cast<int>(clients_.size()) >= setup_.maxClients) {
+      log_.Warning("service port: refused " + peer + ": " + std::to_string(setup_.maxClients) +
+                   " clients are connected (max_clients)");
+      socket->abort();
+      socket->deleteLater();
+      continue;
+    }
+    auto c = std::make_unique<Client>();
+    c->id = nextId_++;
+    c->socket = socket;
+    c->peer = peer;
+    c->rate = line_ ? line_->stationRate() : link::kSlowBaud;
+    c->since.start();
+    c->idle = new QTimer(this);
+    c->idle->setSingleShot(true);
+    c->idle->setInterval(setup_.idle);
+    socket->setParent(this);
+    socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
+    KeepAlive(socket->socketDescriptor());
+    const int id = c->id;
+    connect(socket, &QTcpSocket::readyRead, this, [this, id] {
+      if (Client* k = Find(id)) OnReadable(*k);
+    });
+    connect(socket, &QTcpSocket::disconnected, this, [this, id] { OnGone(id, "closed the connection"); });
+    connect(socket, &QTcpSocket::errorOccurred, this, [this, id](QAbstractSocket::SocketError e) {
+      if (e != QAbstractSocket::RemoteHostClosedError) {
+        if (Client* k = Find(id)) OnGone(id, "connection failed: " + k->socket->errorString().toStdString());
+      }
+    });
+    connect(c->idle, &QTimer::timeout, this, [this, id] {
+      if (Client* k = Find(id)) Close(*k, "sent nothing for " + Duration(setup_.idle.count()));
+    });
+    c->idle->start();
+    log_.Info("service port: client " + peer + " connected");
+    clients_.emplace(id, std::move(c));
+  }
+}
+
+void ServicePort::OnReadable(Client& c) {
+  const QByteArray in = c.socket->readAll();
+  if (in.isEmpty()) return;
+  c.idle->start();
+  const std::span<const std::uint8_t> bytes{reinterpret_cast<const std::uint8_t*>(in.constData()),
+                                            static_cast<std::size_t>(in.size())};
+  // A Telnet client speaks first, with IAC; a raw client's first byte starts a frame.
+  if (c.mode == Client::Mode::kUnknown) c.mode = bytes.front() == t::kIac ? Client::Mode::kTelnet : Client::Mode::kRaw;
+  t::Bytes data;
+  if (c.mode == Client::Mode::kTelnet) {
+    t::Bytes answers;
+    std::vector<ComPortRequest> requests;
+    const bool comPortBefore = c.telnet.comPort();
+    c.telnet.Feed(bytes, data, answers, requests);
+    if (!c.telnet.comPort() || comPortBefore) {
+      if (!answers.empty()) SendTelnet(c, answers);
+    } else {
+      // Agreed to com-port control: say what is at this end of the line.
+      t::Bytes signature = answers;
+      const t::Bytes s = ComPortAnswer(kSignature, {reinterpret_cast<const std::uint8_t*>(setup_.signature.data()),
+                                                    setup_.signature.size()});
+      signature.insert(signature.end(), s.begin(), s.end());
+      SendTelnet(c, signature);
+    }
+    const int id = c.id;
+    for (const ComPortRequest& r : requests) {
+      HandleComPort(c, r);
+      if (!Find(id)) return;
+    }
+  } else {
+    data.assign(bytes.begin(), bytes.end());
+  }
+  std::vector<link::Frame> frames;
+  c.frames.Feed(data, frames);
+  const int id = c.id;
+  for (const link::Frame& f : frames) {
+    HandleFrame(c, f);
+    if (!Find(id)) return;
+  }
+  if (line_) line_->Offer();
+}
+
+void ServicePort::HandleFrame(Client& c, const link::Frame& f) {
+  const auto now = std::chrono::steady_clock::now();
+  if (setup_.readOnly && !ReadOnlyAllows(f)) {
+    ++c.refused;
+    log_.Info(platform::StringPrintf("service port: %s: not sent (read only): group %u parameter %u to module %u",
+                                     c.peer.c_str(), link::FrameGroup(f), link::FrameParameter(f),
+                                     link::FrameAddress(f)));
+    return;
+  }
+  if (link::FrameAddress(f) == kAnyModule) {
+    // Every module on the bus answers it at once: the replies would run into the
+    // station's next exchange.
+    ++c.refused;
+    if (c.anyRefused++ == 0)
+      log_.Info("service port: " + c.peer + ": requests to address 255 (any module) are not sent on the shared bus");
+    return;
+  }
+  marks_.Addressed(link::FrameAddress(f), now);
+  if (line_ && line_->exclusiveClient() == c.id) {
+    ForwardExclusive(c, f);
+    return;
+  }
+  if (NeedsTheLineAlone(f)) {
+    // Only for a client alone, with the engine paused.
+    if (clients_.size() > 1 || pending_ || exclusive()) {
+      ++c.refused;
+      log_.Info("service port: " + c.peer + ": " + (IsBaudCommand(f) ? "baud command" : "logger readout") +
+                " to module " + std::to_string(link::FrameAddress(f)) + " not sent: another client is connected");
+      return;
+    }
+    pending_ = Pending{c.id, std::nullopt, f};
+    emit exclusiveWanted();
+    return;
+  }
+  if (c.queue.size() + (inFlight_ == c.id ? 1 : 0) >= kMaxOutstanding) {
+    if (++c.overflow >= kFloodLimit) Close(c, "sends requests without waiting for their replies");
+    return;
+  }
+  c.queue.push_back(f);
+}
+
+void ServicePort::ForwardExclusive(Client& c, const link::Frame& f) {
+  ++c.exchanges;
+  if (link::FrameGroup(f) == link::kWrite) ++c.writes;
+  if (IsBaudCommand(f)) {
+    if (link::FrameData(f)[0] != 0) {
+      fastModule_ = link::FrameAddress(f);
+    } else if (fastModule_ == link::FrameAddress(f)) {
+      fastModule_.reset();
+    }
+  }
+  line_->TransmitExclusive(f);
+}
+
+void ServicePort::HandleComPort(Client& c, const ComPortRequest& r) {
+  switch (r.command) {
+    case t::kSetBaudRate: SetRateFor(c, r.value); return;
+    case t::kPurgeData:
+      // The client's own stream: its queued requests and a reply on its way.
+      c.queue.clear();
+      c.frames.Clear();
+      if (inFlight_ == c.id) c.discardReply = true;
+      break;
+    case t::kSetDataSize:
+    case t::kSetParity:
+    case t::kSetStopSize: {
+      // The line is 8-N-1; an ask (0) or any setting is answered with it.
+      const std::uint8_t value = r.command == t::kSetDataSize ? 8 : 1;
+      SendTelnet(c, ComPortAnswer(r.command, {&value, 1}));
+      return;
+    }
+    case kSignature: {
+      SendTelnet(c, ComPortAnswer(kSignature, {reinterpret_cast<const std::uint8_t*>(setup_.signature.data()),
+                                               setup_.signature.size()}));
+      return;
+    }
+    default: break;
+  }
+  // Modem lines, flow control, masks: the client's own; confirmed as asked.
+  SendTelnet(c, ComPortAnswer(r.command, r.payload));
+}
+
+void ServicePort::SetRateFor(Client& c, std::uint32_t asked) {
+  const int current = line_ ? line_->lineRate() : link::kSlowBaud;
+  const int own = line_ ? line_->stationRate() : link::kSlowBaud;
+  const int rate = static_cast<int>(asked);
+  auto answer = [&](int r) { SendTelnet(c, RateAnswer(static_cast<std::uint32_t>(r))); };
+  if (asked == 0 || !link::IsLineRate(rate)) return answer(current);
+  if (line_ && line_->exclusiveClient() == c.id) {
+    if (rate != current && line_->SetLineRate(rate)) {
+      ++c.rateChanges;
+      log_.Info("service port: " + c.peer + " set the line to " + std::to_string(rate) + " baud");
+    }
+    c.rate = line_->lineRate();
+    answer(c.rate);
+    if (c.rate == own && !fastModule_) EndExclusive();
+    return;
+  }
+  if (rate == current) return answer(current);
+  if (clients_.size() > 1 || pending_ || exclusive() || !line_ || !line_->isOpen()) {
+    ++c.refused;
+    log_.Info("service port: " + c.peer + ": rate " + std::to_string(rate) +
+              " refused: the line is shared (another client is connected, or it is away)");
+    return answer(current);
+  }
+  pending_ = Pending{c.id, rate, std::nullopt};
+  emit exclusiveWanted();
+}
+
+void ServicePort::Granted() {
+  if (!pending_) return;
+  const Pending p = *pending_;
+  pending_.reset();
+  Client* c = Find(p.client);
+  if (!c || !line_ || !line_->isOpen()) {
+    emit exclusiveEnded();
+    return;
+  }
+  line_->BeginExclusive(c->id);
+  marks_.Exclusive(true, std::chrono::steady_clock::now());
+  exclusiveClock_.start();
+  exclusiveTimer_.start(setup_.exclusiveMax);
+  log_.Info("service port: " + c->peer + " holds the line alone; polling paused");
+  emit exclusiveChanged(true);
+  if (p.frame) ForwardExclusive(*c, *p.frame);
+  if (p.rate) SetRateFor(*c, static_cast<std::uint32_t>(*p.rate));
+}
+
+void ServicePort::Refused() {
+  if (!pending_) return;
+  const Pending p = *pending_;
+  pending_.reset();
+  Client* c = Find(p.client);
+  if (c && p.rate) SendTelnet(*c, RateAnswer(static_cast<std::uint32_t>(line_ ? line_->lineRate() : link::kSlowBaud)));
+}
+
+void ServicePort::EndExclusive() {
+  if (!line_ || !line_->exclusiveClient()) return;
+  exclusiveTimer_.stop();
+  if (line_->lineRate() != line_->stationRate()) line_->SetLineRate(line_->stationRate());
+  line_->EndExclusive();
+  fastModule_.reset();
+  bringingBack_ = false;
+  marks_.Exclusive(false, std::chrono::steady_clock::now());
+  log_.Info("service port: the line is shared again after " + Duration(exclusiveClock_.elapsed()) +
+            "; polling resumes");
+  emit exclusiveChanged(false);
+  emit exclusiveEnded();
+}
+
+void ServicePort::BringBack() {
+  // The client left a module at its fast rate: once a stream it started is over, the
+  // baud command back to 4800 at that rate, the module's time to switch, then the line
+  // at 4800.
+  if (!line_ || !fastModule_) return EndExclusive();
+  if (bringingBack_) return;
+  bringingBack_ = true;
+  QTimer* quiet = new QTimer(this);
+  quiet->start(kQuietLook);
+  QElapsedTimer waited;
+  waited.start();
+  connect(quiet, &QTimer::timeout, this, [this, quiet, waited] {
+    if (line_ && line_->exclusiveClient() && streamClock_.isValid() && streamClock_.elapsed() < kStreamQuiet.count() &&
+        waited.elapsed() < kStreamWaitMax.count())
+      return;
+    quiet->deleteLater();
+    quiet->stop();
+    SwitchBack();
+  });
+}
+
+void ServicePort::SwitchBack() {
+  if (!line_ || !line_->exclusiveClient() || !fastModule_) return EndExclusive();
+  const std::uint8_t address = *fastModule_;
+  if (fastRate_ != 0 && line_->lineRate() != fastRate_) line_->SetLineRate(fastRate_);
+  log_.Info("service port: bringing module " + std::to_string(address) + " back to 4800 baud");
+  line_->TransmitExclusive(link::BuildFrame(address, link::kSystem, 1, kBaudCommand, link::ByteData(0)));
+  QTimer::singleShot(setup_.moduleSwitch, this, [this] { EndExclusive(); });
+}
+
+bool ServicePort::HasRequest() const {
+  return std::any_of(clients_.begin(), clients_.end(), [](const auto& e) { return !e.second->queue.empty(); });
+}
+
+std::optional<GuestRequest> ServicePort::TakeRequest() {
+  if (clients_.empty()) return std::nullopt;
+  // In turn: the first client with a request after the one served last.
+  auto it = clients_.upper_bound(lastServed_);
+  for (std::size_t n = 0; n < clients_.size(); ++n, ++it) {
+    if (it == clients_.end()) it = clients_.begin();
+    Client& c = *it->second;
+    if (c.queue.empty()) continue;
+    const link::Frame f = c.queue.front();
+    c.queue.pop_front();
+    lastServed_ = c.id;
+    inFlight_ = c.id;
+    c.discardReply = false;
+    ++c.exchanges;
+    if (link::FrameGroup(f) == link::kWrite) ++c.writes;
+    return GuestRequest{c.id, f};
+  }
+  return std::nullopt;
+}
+
+void ServicePort::Replied(int client, const QByteArray& bytes) {
+  if (inFlight_ == client) inFlight_.reset();
+  Client* c = Find(client);
+  if (!c) return;
+  if (c->discardReply) {
+    c->discardReply = false;
+    return;
+  }
+  if (!bytes.isEmpty()) Send(*c, bytes);
+}
+
+void ServicePort::Streamed(int client, const QByteArray& bytes) {
+  streamClock_.start();
+  if (Client* c = Find(client)) Send(*c, bytes);
+}
+
+void ServicePort::LineGone(const QString& reason) {
+  // Each client meets the lost line as its own: its connection ends.
+  std::vector<int> ids;
+  for (const auto& [id, c] : clients_) ids.push_back(id);
+  for (int id : ids)
+    if (Client* c = Find(id)) Close(*c, "the station's line went away (" + reason.toStdString() + ")");
+  pending_.reset();
+  if (line_ && line_->exclusiveClient()) {
+    line_->EndExclusive();
+    marks_.Exclusive(false, std::chrono::steady_clock::now());
+    fastModule_.reset();
+    bringingBack_ = false;
+    exclusiveTimer_.stop();
+    emit exclusiveChanged(false);
+    emit exclusiveEnded();
+  }
+}
+
+void ServicePort::Send(Client& c, const QByteArray& data) {
+  if (c.mode == Client::Mode::kTelnet) {
+    SendTelnet(c, t::Escape({reinterpret_cast<const std::uint8_t*>(data.constData()),
+                             static_cast<std::size_t>(data.size())}));
+    return;
+  }
+  c.socket->write(data);
+  if (c.socket->bytesToWrite() > kMaxUnread) Close(c, "does not read its replies");
+}
+
+void ServicePort::SendTelnet(Client& c, const t::Bytes& bytes) {
+  c.socket->write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size()));
+  if (c.socket->bytesToWrite() > kMaxUnread) Close(c, "does not read its replies");
+}
+
+void ServicePort::Close(Client& c, const std::string& why) {
+  if (c.closing) return;
+  // Whoever called may still hold the client: it goes with the event loop.
+  c.closing = true;
+  c.queue.clear();
+  c.idle->stop();
+  c.socket->disconnect(this);
+  c.socket->disconnectFromHost();
+  QTimer::singleShot(0, this, [this, id = c.id, why] { OnGone(id, why); });
+}
+
+void ServicePort::OnGone(int id, const std::string& why) {
+  const auto it = clients_.find(id);
+  if (it == clients_.end()) return;
+  std::unique_ptr<Client> c = std::move(it->second);
+  clients_.erase(it);
+  c->socket->disconnect(this);
+  c->socket->deleteLater();
+  // The timer's own signal may be what runs now: it goes with the event loop.
+  c->idle->disconnect(this);
+  c->idle->stop();
+  c->idle->deleteLater();
+  if (inFlight_ == id) inFlight_.reset();
+  std::string what = platform::StringPrintf(
+      "%llu exchanges, %llu writes, %llu rate changes", static_cast<unsigned long long>(c->exchanges),
+      static_cast<unsigned long long>(c->writes), static_cast<unsigned long long>(c->rateChanges));
+  if (c->refused) what += ", " + std::to_string(c->refused) + " requests not sent";
+  if (c->frames.dropped()) what += ", " + std::to_string(c->frames.dropped()) + " bytes that were no frame dropped";
+  if (c->overflow) what += ", " + std::to_string(c->overflow) + " requests sent before the last one's reply dropped";
+  log_.Info("service port: client " + c->peer + " " + why + " after " + Duration(c->since.elapsed()) + ": " + what);
+  if (pending_ && pending_->client == id) pending_.reset();
+  if (line_ && line_->exclusiveClient() == id) {
+    fastRate_ = c->rate != line_->stationRate() ? c->rate : link::kMediumBaud;
+    BringBack();
+  }
+}
+
+bool ServicePort::InService(std::uint8_t address) const {
+  return marks_.InService(address, std::chrono::steady_clock::now());
+}
+
+}  // namespace korvane::station::service
