@@ -2,10 +2,7 @@
 
 #include <QElapsedTimer>
 
-#include <netinet/in.h>
-#include <netinet/tcp.h>
-#include <sys/socket.h>
-
+#include "link/KeepAlive.h"
 #include "platform/NumberText.h"
 #include "platform/Reasons.h"
 
@@ -13,15 +10,6 @@ namespace korvane::link {
 namespace {
 
 namespace r = platform::reasons;
-
-// A broken connection is noticed within about 25 s even when nothing is sent.
-void KeepAlive(qintptr fd) {
-  const int idle = 10, interval = 5, count = 3, on = 1;
-  ::setsockopt(static_cast<int>(fd), SOL_SOCKET, SO_KEEPALIVE, &on, sizeof on);
-  ::setsockopt(static_cast<int>(fd), IPPROTO_TCP, TCP_KEEPIDLE, &idle, sizeof idle);
-  ::setsockopt(static_cast<int>(fd), IPPROTO_TCP, TCP_KEEPINTVL, &interval, sizeof interval);
-  ::setsockopt(static_cast<int>(fd), IPPROTO_TCP, TCP_KEEPCNT, &count, sizeof count);
-}
 
 }  // namespace
 

@@ -1,11 +1,8 @@
 #include "station/service/ServicePort.h"
 
-#include <netinet/in.h>
-#include <netinet/tcp.h>
-#include <sys/socket.h>
-
 #include <algorithm>
 
+#include "link/KeepAlive.h"
 #include "link/Protocol.h"
 #include "platform/NumberText.h"
 #include "station/log/StationLog.h"
@@ -38,16 +35,6 @@ bool IsBaudCommand(const link::Frame& f) {
 bool NeedsTheLineAlone(const link::Frame& f) {
   if (IsBaudCommand(f)) return link::FrameData(f)[0] != 0;
   return link::FrameGroup(f) == link::kLoggerRecord.group && link::FrameParameter(f) == link::kLoggerRecord.number;
-}
-
-// A client whose machine vanished (a laptop shut, a network cut) is noticed within
-// about 25 s, also while it holds the line alone.
-void KeepAlive(qintptr fd) {
-  const int idle = 10, interval = 5, count = 3, on = 1;
-  ::setsockopt(static_cast<int>(fd), SOL_SOCKET, SO_KEEPALIVE, &on, sizeof on);
-  ::setsockopt(static_cast<int>(fd), IPPROTO_TCP, TCP_KEEPIDLE, &idle, sizeof idle);
-  ::setsockopt(static_cast<int>(fd), IPPROTO_TCP, TCP_KEEPINTVL, &interval, sizeof interval);
-  ::setsockopt(static_cast<int>(fd), IPPROTO_TCP, TCP_KEEPCNT, &count, sizeof count);
 }
 
 std::string Duration(qint64 ms) { return platform::StringPrintf("%.1f s", static_cast<double>(ms) / 1000.0); }
@@ -152,7 +139,7 @@ void ServicePort::OnConnection() {
     c->idle->setInterval(setup_.idle);
     socket->setParent(this);
     socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
-    KeepAlive(socket->socketDescriptor());
+    link::KeepAlive(socket->socketDescriptor());
     const int id = c->id;
     connect(socket, &QTcpSocket::readyRead, this, [this, id] {
       if (Client* k = Find(id)) OnReadable(*k);
