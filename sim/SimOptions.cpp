@@ -266,10 +266,10 @@ std::optional<SimOptions> ParseSimOptions(const std::vector<std::string>& args, 
     } else if (a == "--late-ms") {
       if (!number(o.lateMs) || o.lateMs < 0) return fail("--late-ms needs milliseconds");
     } else if (a == "--settle") {
-      SettleSpec spec;
+      SettleSpec curve;
       if (!value(v)) return fail("--settle needs TAU[:NOISE][@ADDRESS]");
-      if (!ParseSettle(v, spec, why)) return fail("--settle " + v + ": " + why);
-      o.settle.push_back(spec);
+      if (!ParseSettle(v, curve, why)) return fail("--settle " + v + ": " + why);
+      o.settle.push_back(curve);
     } else if (a == "--buffer") {
       if (!value(v)) return fail("--buffer needs values");
       std::size_t pos = 0;
@@ -311,8 +311,8 @@ std::optional<SimOptions> ParseSimOptions(const std::vector<std::string>& args, 
     o.linkPath = (settings.empty() ? platform::SettingsFolder() : settings) + platform::StringPrintf("/ports/COM%d", com);
   if (o.quiet) o.verbose = false;
   if ((!o.solutions.empty() || o.temperature) && o.settle.empty()) o.settle.push_back({});
-  for (SettleSpec& spec : o.settle)
-    if (spec.tau <= 0) spec.tau = 5;  // a buffer or temperature alone settles quickly
+  for (SettleSpec& curve : o.settle)
+    if (curve.tau <= 0) curve.tau = 5;  // a buffer or temperature alone settles quickly
   return o;
 }
 

@@ -37,10 +37,10 @@ std::vector<std::string> WithoutQtOptions(const std::vector<std::string>& args) 
 }  // namespace
 
 const platform::ProgramLineSpec& DesktopLineSpec() {
-  static const platform::ProgramLineSpec spec{
+  static const platform::ProgramLineSpec table{
       "korvane", "[--bus LIST] [--history WHERE]",
       "Measuring amplifiers for water analysis and their display units on an RS-232 line.", kOptions};
-  return spec;
+  return table;
 }
 
 std::optional<DesktopLine> ReadDesktopLine(const std::vector<std::string>& args, std::string* error) {

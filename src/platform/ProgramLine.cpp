@@ -36,14 +36,14 @@ std::string ProgramLine::value(const std::string& name) const {
   return it == values.end() || it->second.empty() ? std::string() : it->second.back();
 }
 
-std::optional<ProgramLine> ParseProgramLine(const ProgramLineSpec& spec, const std::vector<std::string>& args,
+std::optional<ProgramLine> ParseProgramLine(const ProgramLineSpec& table, const std::vector<std::string>& args,
                                             std::string* error) {
   QCommandLineParser parser;
   // "-bus" is --bus mistyped, not -b -u -s.
   parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
   parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsOptions);
   std::vector<QCommandLineOption> options;
-  for (const ProgramOption& o : spec.options)
+  for (const ProgramOption& o : table.options)
     options.emplace_back(QString::fromLatin1(o.name), QString(),
                          o.valueName ? QString::fromLatin1(o.valueName) : QString());
   for (const QCommandLineOption& o : options) parser.addOption(o);
@@ -55,7 +55,7 @@ std::optional<ProgramLine> ParseProgramLine(const ProgramLineSpec& spec, const s
     if (a == "--version" && line.request == LineRequest::kRun) line.request = LineRequest::kVersion;
   }
   if (line.request != LineRequest::kRun) return line;
-  QStringList list{QString::fromLatin1(spec.program)};
+  QStringList list{QString::fromLatin1(table.program)};
   for (const std::string& a : args) list << QString::fromStdString(a);
   const bool parsed = parser.parse(list);
   if (!parsed) {
@@ -63,7 +63,7 @@ std::optional<ProgramLine> ParseProgramLine(const ProgramLineSpec& spec, const s
     return std::nullopt;
   }
   for (std::size_t i = 0; i < options.size(); ++i) {
-    const ProgramOption& o = spec.options[i];
+    const ProgramOption& o = table.options[i];
     if (!parser.isSet(options[i])) continue;
     const QStringList given = o.valueName ? parser.values(options[i]) : QStringList{QString()};
     if (!o.repeatable && parser.optionNames().count(QString::fromLatin1(o.name)) > 1) {
@@ -89,11 +89,11 @@ std::string OptionRows(std::span<const ProgramOption> options) {
   return text;
 }
 
-std::string HelpText(const ProgramLineSpec& spec) {
-  std::vector<ProgramOption> all(spec.options.begin(), spec.options.end());
+std::string HelpText(const ProgramLineSpec& table) {
+  std::vector<ProgramOption> all(table.options.begin(), table.options.end());
   all.push_back(kHelpRow);
   all.push_back(kVersionRow);
-  return std::string("Usage: ") + spec.program + " " + spec.synopsis + "\n" + spec.summary + "\n\nOptions:\n" +
+  return std::string("Usage: ") + table.program + " " + table.synopsis + "\n" + table.summary + "\n\nOptions:\n" +
          OptionRows(all);
 }
 
@@ -103,8 +103,8 @@ std::string UsageErrorText(const std::string& program, const std::string& what) 
   return program + ": " + what + " (" + program + " --help lists the options)";
 }
 
-int AnswerHelpOrVersion(const ProgramLineSpec& spec, LineRequest request, std::ostream& out) {
-  out << (request == LineRequest::kHelp ? HelpText(spec) : VersionText(spec.program)) << std::flush;
+int AnswerHelpOrVersion(const ProgramLineSpec& table, LineRequest request, std::ostream& out) {
+  out << (request == LineRequest::kHelp ? HelpText(table) : VersionText(table.program)) << std::flush;
   return 0;
 }
 

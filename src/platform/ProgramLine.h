@@ -47,7 +47,7 @@ struct ProgramLine {
 // missing value, and an option given twice that is not repeatable are errors (*error
 // says which, without the program's name). --help (or -h) and --version win over
 // everything else on the line.
-std::optional<ProgramLine> ParseProgramLine(const ProgramLineSpec& spec, const std::vector<std::string>& args,
+std::optional<ProgramLine> ParseProgramLine(const ProgramLineSpec& table, const std::vector<std::string>& args,
                                             std::string* error);
 
 // Why QCommandLineParser refused a line, in this project's words ("unknown option --x",
@@ -56,7 +56,7 @@ std::string ParserError(const QCommandLineParser& parser);
 
 // "Usage: ..." with the summary and one row per option (the table's, then --help and
 // --version), the help texts in one column.
-std::string HelpText(const ProgramLineSpec& spec);
+std::string HelpText(const ProgramLineSpec& table);
 // The rows alone, for a program whose help text has more parts.
 std::string OptionRows(std::span<const ProgramOption> options);
 // "korvane-cli 1.0.0\n": the one version of the build.
@@ -66,7 +66,7 @@ std::string UsageErrorText(const std::string& program, const std::string& what);
 
 // What every program does with a request that is not to run: prints the help or the
 // version to out (status 0). For an error, prints its usage-error line to err (status 2).
-int AnswerHelpOrVersion(const ProgramLineSpec& spec, LineRequest request, std::ostream& out);
+int AnswerHelpOrVersion(const ProgramLineSpec& table, LineRequest request, std::ostream& out);
 int AnswerUsageError(const std::string& program, const std::string& what, std::ostream& err);
 
 }  // namespace korvane::platform

@@ -12,7 +12,7 @@ namespace {
 
 constexpr ProgramOption kOptions[] = {
     {"device", "PATH", "the line"},
-    {"module", "SPEC", "one more module", true},
+    {"module", "KIND", "one more module", true},
     {"verbose", nullptr, "every frame"},
 };
 const ProgramLineSpec kSpec{"korvane-x", "[options]", "A program.", kOptions};
@@ -65,7 +65,7 @@ TEST(ProgramLine, HelpVersionAndUsageErrorTexts) {
             "\n"
             "Options:\n"
             "  --device PATH  the line\n"
-            "  --module SPEC  one more module\n"
+            "  --module KIND  one more module\n"
             "  --verbose      every frame\n"
             "  --help         prints this text and exits\n"
             "  --version      prints the program's name and version and exits\n");
