@@ -136,10 +136,11 @@ int main(int argc, char** argv) {
 
   // Seven modules, the two-second period.
   const Run fit = Measure(7, 0, 2000ms, 6);
-  std::printf("7 modules at %d baud, period 2000 ms: chains of a cycle %.0f ms mean, %.0f ms longest "
-              "(wire %.0f ms); cycles start every %.0f ms (longest %.0f ms)%s\n",
-              kBaud, Mean(fit.chainsMs), Max(fit.chainsMs), wire7, Mean(fit.periodMs), Max(fit.periodMs),
-              fit.failed ? " FAILED" : "");
+  std::printf(
+      "7 modules at %d baud, period 2000 ms: chains of a cycle %.0f ms mean, %.0f ms longest "
+      "(wire %.0f ms); cycles start every %.0f ms (longest %.0f ms)%s\n",
+      kBaud, Mean(fit.chainsMs), Max(fit.chainsMs), wire7, Mean(fit.periodMs), Max(fit.periodMs),
+      fit.failed ? " FAILED" : "");
   if (fit.failed || Max(fit.chainsMs) > 2000 || Max(fit.periodMs) > 2050) ++failed;
 
   // A period they do not fit: back to back, the cycle as long as the wire takes.
@@ -156,16 +157,18 @@ int main(int argc, char** argv) {
   // Cycles 2 and 3 still ask it (cycle 1 is not timed); from cycle 4 on every tenth does.
   const double asked = Mean(one.chainsMs, 0, 2) - Mean(base.chainsMs);
   const double backedOff = Mean(one.chainsMs, 2) - Mean(base.chainsMs);
-  std::printf("one silent module of 7: +%.0f ms a cycle while asked every cycle (goal <= 350), "
-              "+%.1f ms a cycle on average once asked every tenth (goal <= 50)%s\n",
-              asked, backedOff, base.failed || one.failed ? " FAILED" : "");
+  std::printf(
+      "one silent module of 7: +%.0f ms a cycle while asked every cycle (goal <= 350), "
+      "+%.1f ms a cycle on average once asked every tenth (goal <= 50)%s\n",
+      asked, backedOff, base.failed || one.failed ? " FAILED" : "");
   if (base.failed || one.failed || asked > 350 || backedOff > 50) ++failed;
 
   // Three modules leave most of the period to wait.
   const Run idle = Measure(3, 0, 2000ms, 8);
-  std::printf("CPU while waiting between cycles: %.2f %% (goal <= 1 %%); over the whole run, the in-process "
-              "simulator serving the line included: %.2f %%%s\n",
-              100 * idle.idleCpuShare, 100 * idle.cpuShare, idle.failed ? " FAILED" : "");
+  std::printf(
+      "CPU while waiting between cycles: %.2f %% (goal <= 1 %%); over the whole run, the in-process "
+      "simulator serving the line included: %.2f %%%s\n",
+      100 * idle.idleCpuShare, 100 * idle.cpuShare, idle.failed ? " FAILED" : "");
   if (idle.failed || idle.idleCpuShare > 0.01) ++failed;
   return failed == 0 ? 0 : 1;
 }

@@ -88,14 +88,28 @@ history::Event Certificate() {
   e.hash = std::string(64, 'a');
   QJsonArray points;
   for (double mv : {5.1, 173.8})
-    points.append(QJsonObject{{"channel", 2},          {"captured", mv},      {"reference", 7.052},
-                              {"temperature", 12.0},   {"drift", 0.12},       {"noise", 0.04},
-                              {"drift_unit", "mV/min"}, {"noise_unit", "mV"}, {"seconds", 52.0},
-                              {"seconds_to_stable", 46.0}, {"stable", true}, {"taken", "auto"},
-                              {"buffer_set", "technical"}, {"buffer", "7.00"}});
-  e.details = QJsonObject{{"procedure", "ph-two-point"}, {"mode", "assistant"},          {"points", points},
-                          {"before", QJsonArray{-3.5, -59.2, 0, 0}}, {"after", QJsonArray{8.0, -57.8, 0, 0}},
-                          {"verdict", "plausible"},      {"plausible", true},            {"outcome", "saved"}};
+    points.append(QJsonObject{{"channel", 2},
+                              {"captured", mv},
+                              {"reference", 7.052},
+                              {"temperature", 12.0},
+                              {"drift", 0.12},
+                              {"noise", 0.04},
+                              {"drift_unit", "mV/min"},
+                              {"noise_unit", "mV"},
+                              {"seconds", 52.0},
+                              {"seconds_to_stable", 46.0},
+                              {"stable", true},
+                              {"taken", "auto"},
+                              {"buffer_set", "technical"},
+                              {"buffer", "7.00"}});
+  e.details = QJsonObject{{"procedure", "ph-two-point"},
+                          {"mode", "assistant"},
+                          {"points", points},
+                          {"before", QJsonArray{-3.5, -59.2, 0, 0}},
+                          {"after", QJsonArray{8.0, -57.8, 0, 0}},
+                          {"verdict", "plausible"},
+                          {"plausible", true},
+                          {"outcome", "saved"}};
   return e;
 }
 

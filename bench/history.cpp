@@ -210,7 +210,8 @@ void ViewFigures(const QString& folder) {
   request.input.nowMs = now;
   int modules = 0;
   const QString pdf = QDir(folder).filePath("bench-report.pdf");
-  const double report = SecondsOf([&] { history::WriteReportFile(pdf.toStdString(), &store, request, &why, &modules); });
+  const double report =
+      SecondsOf([&] { history::WriteReportFile(pdf.toStdString(), &store, request, &why, &modules); });
 
   Line("history window, 10 000 events of 50 modules", open, "s", 0.5);
   Line("drift chart of 500 calibrations", draw * 1000, "ms", 100);
@@ -242,13 +243,13 @@ bool FillAtOnce(const store::Location& location, int events, std::int64_t lastMs
       const std::string details = history::CanonicalJson(e.details);
       e.hash = history::TextHash(history::EventText(e, details));
       previous = e.hash;
-      for (const QVariant& v : {QVariant(static_cast<qlonglong>(e.seq)), QVariant(static_cast<qlonglong>(e.timeMs)),
-                                QVariant(QString::fromStdString(e.identity)), QVariant(e.address), QVariant(e.type),
-                                QVariant(e.deviceKind), QVariant(QString::fromStdString(e.firmware)),
-                                QVariant(QString::fromStdString(e.technician)), QVariant(QString::fromStdString(e.host)),
-                                QVariant(QString::fromStdString(e.program)), QVariant(QString::fromStdString(e.kind)),
-                                QVariant(QString::fromStdString(details)), QVariant(QString::fromStdString(e.previous)),
-                                QVariant(QString::fromStdString(e.hash))})
+      for (const QVariant& v :
+           {QVariant(static_cast<qlonglong>(e.seq)), QVariant(static_cast<qlonglong>(e.timeMs)),
+            QVariant(QString::fromStdString(e.identity)), QVariant(e.address), QVariant(e.type), QVariant(e.deviceKind),
+            QVariant(QString::fromStdString(e.firmware)), QVariant(QString::fromStdString(e.technician)),
+            QVariant(QString::fromStdString(e.host)), QVariant(QString::fromStdString(e.program)),
+            QVariant(QString::fromStdString(e.kind)), QVariant(QString::fromStdString(details)),
+            QVariant(QString::fromStdString(e.previous)), QVariant(QString::fromStdString(e.hash))})
         q.addBindValue(v);
       ok = q.exec();
     }
@@ -344,17 +345,19 @@ void WitnessAndReportFigures(const QString& folder, const store::Location& hundr
   // The best of three: the machine's other load comes and goes.
   double day = 1e9;
   for (int run = 0; run < 3; ++run)
-    day = std::min(day, SecondsOf([&] {
-      history::HistoryStore s;
-      if (!s.Open(big, read, &why, nullptr) ||
-          !history::WriteReportFile(pdf.toStdString(), &s, Span(last - 86400000LL, last + 1, last), &why, &modules))
-        std::fprintf(stderr, "bench_history: %s\n", why.c_str());
-    }));
+    day = std::min(
+        day, SecondsOf([&] {
+          history::HistoryStore s;
+          if (!s.Open(big, read, &why, nullptr) ||
+              !history::WriteReportFile(pdf.toStdString(), &s, Span(last - 86400000LL, last + 1, last), &why, &modules))
+            std::fprintf(stderr, "bench_history: %s\n", why.c_str());
+        }));
   // What the report no longer does: the whole chain walked and checked.
   const double whole = SecondsOf([&] {
     history::HistoryStore s;
     history::Verification v;
-    if (!s.Open(big, read, &why, nullptr) || !s.Verify(&v, &why)) std::fprintf(stderr, "bench_history: %s\n", why.c_str());
+    if (!s.Open(big, read, &why, nullptr) || !s.Verify(&v, &why))
+      std::fprintf(stderr, "bench_history: %s\n", why.c_str());
   });
   double allSeconds = 0;
   const QString all = QDir(folder).filePath("bench-report-all.pdf");
@@ -363,14 +366,16 @@ void WitnessAndReportFigures(const QString& folder, const store::Location& hundr
   Line("witness check on open, median", Median(checks), "ms", 5);
   Line("witness check on open, 95th percentile", Percentile95(checks), "ms", 5);
   Line("report of one day of 200 000 events, best of 3", day, "s", 1);
-  std::printf("(the whole chain's verify, which the report no longer needs, took %.3f s in the same run: %.2f of the "
-              "report)\n",
-              whole, whole / day);
+  std::printf(
+      "(the whole chain's verify, which the report no longer needs, took %.3f s in the same run: %.2f of the "
+      "report)\n",
+      whole, whole / day);
   Line("report of all 200 000 events, peak memory", peak, "MB", 300);
-  std::printf("200 000 events written in %.1f s; the day's report held %d modules in %lld bytes; the whole report "
-              "took %.1f s and %lld bytes\n",
-              filled, modules, static_cast<long long>(QFileInfo(pdf).size()), allSeconds,
-              static_cast<long long>(QFileInfo(all).size()));
+  std::printf(
+      "200 000 events written in %.1f s; the day's report held %d modules in %lld bytes; the whole report "
+      "took %.1f s and %lld bytes\n",
+      filled, modules, static_cast<long long>(QFileInfo(pdf).size()), allSeconds,
+      static_cast<long long>(QFileInfo(all).size()));
 }
 
 }  // namespace

@@ -51,8 +51,8 @@ bool Exchanges(const char* name, const std::string& device, int count, bool quie
   const double measured = t.nsecsElapsed() / 1e9;
   const double wire = count * 22.0 * 10.0 / kBaud;
   if (!quiet)
-    std::printf("link %s: %d exchanges in %.3f s, wire time %.3f s, ratio %.3f (goal <= 1.05); %d failed\n", name, count,
-                measured, wire, measured / wire, failed);
+    std::printf("link %s: %d exchanges in %.3f s, wire time %.3f s, ratio %.3f (goal <= 1.05); %d failed\n", name,
+                count, measured, wire, measured / wire, failed);
   link.ClosePort();
   return failed == 0;
 }
@@ -66,7 +66,8 @@ int main(int argc, char** argv) {
 
   // bench_link --device PATH N: only N exchanges with a device served elsewhere (a
   // korvane-sim --pace), so strace -c -f counts this program's system calls alone.
-  if (argc == 4 && std::string(argv[1]) == "--device") return Exchanges("device", argv[2], std::atoi(argv[3]), true) ? 0 : 1;
+  if (argc == 4 && std::string(argv[1]) == "--device")
+    return Exchanges("device", argv[2], std::atoi(argv[3]), true) ? 0 : 1;
 
   sim::Bus bus;
   bus.Add(std::make_shared<sim::Amplifier>(1, 0, 4));

@@ -78,8 +78,8 @@ double ReadOut(const char* name, int records, int kind, bool overNetwork, QTempo
   const double second = timings.second.count() / 1000.0;
   const double pauses = (2 * 7 + 2 + 1 + 3) * second;
   const double ratio = measured / (wire + pauses);
-  std::printf("logger %s: %d of %d records, %d out of step, in %.2f s; wire %.2f s + pauses %.2f s\n", name,
-              r.records, records, r.outOfStep, measured, wire, pauses);
+  std::printf("logger %s: %d of %d records, %d out of step, in %.2f s; wire %.2f s + pauses %.2f s\n", name, r.records,
+              records, r.outOfStep, measured, wire, pauses);
   std::printf("logger %s: readout ratio %.3f (goal <= 1.05)\n", name, ratio);
 
   if (!overNetwork) {

@@ -48,7 +48,8 @@ int NumberOf(const std::string& json) {
 
 void Seconds(station::SampleQueue& q, int* n, int seconds) {
   for (int s = 0; s < seconds; ++s) {
-    for (int i = 0; i < kPerSecond; ++i, ++*n) q.Append(1767225600000LL + *n, static_cast<std::uint8_t>(*n % 7), Json(*n));
+    for (int i = 0; i < kPerSecond; ++i, ++*n)
+      q.Append(1767225600000LL + *n, static_cast<std::uint8_t>(*n % 7), Json(*n));
     q.Sync();
   }
 }

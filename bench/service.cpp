@@ -131,8 +131,8 @@ int main(int argc, char** argv) {
 
   // The direct line, before the station takes it.
   const QString trace = dir.filePath("trace.txt");
-  const Run directConfig = Cli(bin, common + QStringList{"--device", line, "--trace", trace, "config-read", "-o",
-                                                         dir.filePath("direct.qx4")});
+  const Run directConfig = Cli(
+      bin, common + QStringList{"--device", line, "--trace", trace, "config-read", "-o", dir.filePath("direct.qx4")});
   const int configRequests = Requests(trace);
   const Run directLogger =
       Cli(bin, common + QStringList{"--device", line, "logger-read", "-o", dir.filePath("direct.txt")});
@@ -170,7 +170,8 @@ int main(int argc, char** argv) {
   const Run& config = reads.front();
   const qint64 readsFrom = reads.front().startMs, readsTo = reads.back().endMs;
   Serve(3000);
-  const Run logger = Cli(bin, common + QStringList{"--device", device, "logger-read", "-o", dir.filePath("station.txt")});
+  const Run logger =
+      Cli(bin, common + QStringList{"--device", device, "logger-read", "-o", dir.filePath("station.txt")});
   Serve(8000);
   station.terminate();
   while (station.state() != QProcess::NotRunning) QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
@@ -186,13 +187,15 @@ int main(int argc, char** argv) {
 
   double slowest = 0;
   for (const Run& r : reads) slowest = std::max(slowest, r.ms());
-  std::printf("configuration read (%d exchanges, %.0f ms of them on the wire): direct %.0f ms, through the station "
-              "%.0f ms (slowest of %d: %.0f ms): %.2f x direct (goal: <= 2.2 x, one own exchange waited for each of "
-              "its own)\n",
-              configRequests, wire, directConfig.ms(), config.ms(), kReads, slowest, slowest / directConfig.ms());
-  std::printf("the station's cycle: %.0f ms without a client, %.0f ms during the read: %+.0f ms, the client's "
-              "exchanges' wire time per cycle %.0f ms (goal: within it + 5 %%: %.0f ms)\n",
-              quiet, during, during - quiet, clientPerCycle, clientPerCycle + 0.05 * quiet);
+  std::printf(
+      "configuration read (%d exchanges, %.0f ms of them on the wire): direct %.0f ms, through the station "
+      "%.0f ms (slowest of %d: %.0f ms): %.2f x direct (goal: <= 2.2 x, one own exchange waited for each of "
+      "its own)\n",
+      configRequests, wire, directConfig.ms(), config.ms(), kReads, slowest, slowest / directConfig.ms());
+  std::printf(
+      "the station's cycle: %.0f ms without a client, %.0f ms during the read: %+.0f ms, the client's "
+      "exchanges' wire time per cycle %.0f ms (goal: within it + 5 %%: %.0f ms)\n",
+      quiet, during, during - quiet, clientPerCycle, clientPerCycle + 0.05 * quiet);
   // From the line given back ("online" after "service") to the next sample.
   double back = -1;
   std::optional<std::chrono::steady_clock::time_point> givenBack;
@@ -205,12 +208,12 @@ int main(int argc, char** argv) {
       back = std::chrono::duration<double, std::milli>(m.arrived - *givenBack).count();
     }
   }
-  std::printf("500-record logger readout: direct %.0f ms, through the station %.0f ms: %.3f x direct, %+.0f ms "
-              "(goal: <= 1.1 x plus the rate change); files %s; the next sample %.0f ms after the line was given "
-              "back (goal: within one period, %.0f ms)\n",
-              directLogger.ms(), logger.ms(), logger.ms() / directLogger.ms(), logger.ms() - directLogger.ms(),
-              Contents(dir.filePath("direct.txt")) == Contents(dir.filePath("station.txt")) ? "the same"
-                                                                                            : "DIFFERENT",
-              back, quiet);
+  std::printf(
+      "500-record logger readout: direct %.0f ms, through the station %.0f ms: %.3f x direct, %+.0f ms "
+      "(goal: <= 1.1 x plus the rate change); files %s; the next sample %.0f ms after the line was given "
+      "back (goal: within one period, %.0f ms)\n",
+      directLogger.ms(), logger.ms(), logger.ms() / directLogger.ms(), logger.ms() - directLogger.ms(),
+      Contents(dir.filePath("direct.txt")) == Contents(dir.filePath("station.txt")) ? "the same" : "DIFFERENT", back,
+      quiet);
   return 0;
 }

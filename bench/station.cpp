@@ -51,8 +51,9 @@ double StatusMb(const char* field) {
 }
 
 bus::BusSample Sample(int n) {
-  return test::PhSample(static_cast<std::uint8_t>(n % 7),
-                        std::chrono::system_clock::time_point(std::chrono::milliseconds(1767225600000LL + 2000LL * (n / 7))));
+  return test::PhSample(
+      static_cast<std::uint8_t>(n % 7),
+      std::chrono::system_clock::time_point(std::chrono::milliseconds(1767225600000LL + 2000LL * (n / 7))));
 }
 
 bool WaitFor(const std::function<bool()>& done, int timeoutMs) {
@@ -205,10 +206,12 @@ int main(int argc, char** argv) {
     std::vector<double> ms;
     for (int i = 0; i < kSamples; ++i)
       ms.push_back(std::chrono::duration<double, std::milli>(messages[static_cast<std::size_t>(i)].arrived -
-                                                             sent[static_cast<std::size_t>(i)]).count());
+                                                             sent[static_cast<std::size_t>(i)])
+                       .count());
     std::sort(ms.begin(), ms.end());
-    std::printf("latency Publish -> subscriber: median %.2f ms, 95th percentile %.2f ms, max %.2f ms (goal: median <= 20 ms)\n",
-                ms[ms.size() / 2], ms[ms.size() * 95 / 100], ms.back());
+    std::printf(
+        "latency Publish -> subscriber: median %.2f ms, 95th percentile %.2f ms, max %.2f ms (goal: median <= 20 ms)\n",
+        ms[ms.size() / 2], ms[ms.size() * 95 / 100], ms.back());
     bool stopped = false;
     QObject::connect(&service, &station::StationService::Stopped, [&] { stopped = true; });
     service.Stop();

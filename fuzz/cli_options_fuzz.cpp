@@ -103,7 +103,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   CommandOptions options;
   error = command.parse(args, baud, options);
   if (!error.empty()) return 0;  // a usage error, status 2
-  FUZZ_CHECK(args.empty());        // nothing left unread
+  FUZZ_CHECK(args.empty());      // nothing left unread
   CheckCommand(command, options, baud);
   return 0;
 }

@@ -14,7 +14,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string text(reinterpret_cast<const char*>(data), size);
   DisplaySettings s;
   const std::string before = BuildDisplayText(s);
-  if (const auto error = ParseDisplayText(text, s, size % 2 ? korvane::Language::kEnglish : korvane::Language::kGerman)) {
+  if (const auto error =
+          ParseDisplayText(text, s, size % 2 ? korvane::Language::kEnglish : korvane::Language::kGerman)) {
     FUZZ_CHECK(error->line >= 1);
     FUZZ_CHECK(!error->reason.empty());
     FUZZ_CHECK(BuildDisplayText(s) == before);  // nothing applied from a bad file

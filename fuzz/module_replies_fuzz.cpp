@@ -20,8 +20,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   link::ModuleState m;
   const int typeIndex = data[0] % 31;
   for (std::size_t at = 1; at + 6 <= size; at += 6) {
-    const link::Frame reply = link::BuildFrame(0, data[at] % 4, 4, data[at + 1],
-                                               {data[at + 2], data[at + 3], data[at + 4], data[at + 5]});
+    const link::Frame reply =
+        link::BuildFrame(0, data[at] % 4, 4, data[at + 1], {data[at + 2], data[at + 3], data[at + 4], data[at + 5]});
     link::DispatchReply(reply, m);
   }
 

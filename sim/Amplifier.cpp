@@ -137,7 +137,7 @@ struct Amplifier::State {
   double tau = 0;
   double noise = 0;
   std::array<double, 6> target{}, from{}, since{};
-  double electrodeZero = 8.0;    // mV at pH 7
+  double electrodeZero = 8.0;     // mV at pH 7
   double electrodeSlope = -57.8;  // mV/pH at 25 °C
   std::mt19937 noiseRng{20260309};
 };

@@ -98,8 +98,8 @@ bool ParseFault(const std::string& text, FaultSpec& f, std::string& why) {
   const std::size_t colon = text.find(':');
   const std::string kind = text.substr(0, colon);
   static const Fault all[] = {Fault::kNoReply,  Fault::kBadCheck,   Fault::kBadEnd,
-                                   Fault::kWatchdog, Fault::kStrayBytes, Fault::kLate,
-                                   Fault::kHangUp,   Fault::kCutStream,  Fault::kDropFrame};
+                              Fault::kWatchdog, Fault::kStrayBytes, Fault::kLate,
+                              Fault::kHangUp,   Fault::kCutStream,  Fault::kDropFrame};
   for (Fault x : all)
     if (kind == FaultName(x)) f.fault = x;
   if (f.fault == Fault::kNone) {
@@ -208,7 +208,6 @@ const char* const kSimUsage =
     "A hang-up closes the line; the simulator then opens a fresh one behind the same\n"
     "link. Ends on Ctrl+C or SIGTERM and removes the link.\n";
 
-
 std::optional<SimOptions> ParseSimOptions(const std::vector<std::string>& args, bool* help, std::string* error) {
   SimOptions o;
   DeviceSpec single;
@@ -308,7 +307,8 @@ std::optional<SimOptions> ParseSimOptions(const std::vector<std::string>& args, 
   }
   if (com > 0 && !o.linkPath.empty()) return fail("give either --com or --link");
   if (com > 0)
-    o.linkPath = (settings.empty() ? platform::SettingsFolder() : settings) + platform::StringPrintf("/ports/COM%d", com);
+    o.linkPath =
+        (settings.empty() ? platform::SettingsFolder() : settings) + platform::StringPrintf("/ports/COM%d", com);
   if (o.quiet) o.verbose = false;
   if ((!o.solutions.empty() || o.temperature) && o.settle.empty()) o.settle.push_back({});
   for (SettleSpec& curve : o.settle)

@@ -48,7 +48,7 @@ struct SimOptions {
   std::optional<double> temperature;  // °C the modules' temperature settles at
   bool display = false, pace = false, verbose = false, quiet = false;
   int lateMs = -1;
-  int baud = 0;  // the rate the modules listen at when the simulator starts; 0: their own
+  int baud = 0;          // the rate the modules listen at when the simulator starts; 0: their own
   std::string linkPath;  // "" when the line is not linked
 };
 

@@ -2,7 +2,6 @@
 
 #include <QtGlobal>
 
-
 #include <algorithm>
 #include <cerrno>
 #include <climits>
@@ -134,8 +133,8 @@ CliContext::CliContext(CommonOptions options, std::ostream& out, std::ostream& e
     }
     const int secondMs = qEnvironmentVariableIntValue("KORVANE_SECOND_MS", &given);
     if (given && secondMs > 0) timings.second = std::chrono::milliseconds(secondMs);
-    ownLink_ = std::make_unique<link::Link>(
-        [folder](int com) { return platform::DeviceForPort(folder, com); }, timings, clock_);
+    ownLink_ = std::make_unique<link::Link>([folder](int com) { return platform::DeviceForPort(folder, com); }, timings,
+                                            clock_);
     link_ = ownLink_.get();
   }
   link_->setPortIndex(options_.port ? *options_.port - 1 : settings_.portIndex);
@@ -153,8 +152,7 @@ CliContext::CliContext(CommonOptions options, std::ostream& out, std::ostream& e
   });
 
   // The name the desktop program keeps, else the account's name.
-  technician_ = options_.technician.value_or(
-      app::TechnicianOf(app::LoadOwnSettings(options_.settingsFolder)));
+  technician_ = options_.technician.value_or(app::TechnicianOf(app::LoadOwnSettings(options_.settingsFolder)));
   history::HistoryChoice choice;
   // The option was checked with the command line; an unknown text records nothing.
   if (history::ParseHistoryOption(options_.history, &choice, nullptr)) historyLocation_ = choice.location;
@@ -246,8 +244,6 @@ int CliContext::CommError() {
   return kExitNoAnswer;
 }
 
-int CliContext::Usage(const std::string& message) {
-  return platform::AnswerUsageError("korvane-cli", message, err_);
-}
+int CliContext::Usage(const std::string& message) { return platform::AnswerUsageError("korvane-cli", message, err_); }
 
 }  // namespace korvane::cli

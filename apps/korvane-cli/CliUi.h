@@ -16,13 +16,13 @@ class CliUi : public platform::Ui {
   explicit CliUi(std::ostream& err) : err_(err) {}
 
   // Answers set by the command before it runs a flow.
-  std::optional<std::string> saveFile;  // the file a save dialog returns
-  std::optional<std::string> openFile;  // the file an open dialog returns
-  bool yes = false;                     // the answer of every yes/no question
-  std::optional<std::string> printPdf;  // print dialog: print into this PDF file
+  std::optional<std::string> saveFile;    // the file a save dialog returns
+  std::optional<std::string> openFile;    // the file an open dialog returns
+  bool yes = false;                       // the answer of every yes/no question
+  std::optional<std::string> printPdf;    // print dialog: print into this PDF file
   Language language = Language::kGerman;  // of the reasons this Ui adds
-  bool progressToStderr = false;        // progress as lines on stderr
-  bool cancelled = false;               // the progress window's cancel (Ctrl-C)
+  bool progressToStderr = false;          // progress as lines on stderr
+  bool cancelled = false;                 // the progress window's cancel (Ctrl-C)
 
   // Message boxes shown so far (their texts went to stderr).
   int messageCount() const { return messages_; }

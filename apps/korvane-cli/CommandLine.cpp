@@ -349,8 +349,7 @@ std::string ParseClockSet(Args& args, int, CommandOptions& o) {
   if (!given) return {};
   o.time = ParseDeviceTime(text);
   if (!o.time)
-    return "--time takes a real date and time \"YYYY-MM-DD hh:mm:ss\" of the years 2000 to 2255, not \"" + text +
-           "\"";
+    return "--time takes a real date and time \"YYYY-MM-DD hh:mm:ss\" of the years 2000 to 2255, not \"" + text + "\"";
   return {};
 }
 
@@ -406,7 +405,8 @@ std::string ParseHistory(Args& args, int, CommandOptions& o) {
   }
   o.json = r.Flag("--json");
   if (r.Value("--head", &text)) {
-    if (!history::ParseHead(text)) return "--head takes SEQ:HASH (at least 12 hex digits of the hash), not \"" + text + "\"";
+    if (!history::ParseHead(text))
+      return "--head takes SEQ:HASH (at least 12 hex digits of the hash), not \"" + text + "\"";
     o.expectedHead = text;
   }
   // The options' values are taken first: none of them is the word.

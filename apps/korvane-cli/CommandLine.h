@@ -16,18 +16,18 @@ namespace korvane::cli {
 using Args = std::vector<std::string>;
 
 struct CommonOptions {
-  std::string device;           // --device: a device path instead of the COM mapping
-  std::optional<int> port;      // --port: COM number 1..255
-  int address = 0;              // --address 0..255
-  bool addressGiven = false;    // --address was on the command line
+  std::string device;         // --device: a device path instead of the COM mapping
+  std::optional<int> port;    // --port: COM number 1..255
+  int address = 0;            // --address 0..255
+  bool addressGiven = false;  // --address was on the command line
   // --address as a list or range ("0,3,5-7", each 0..31, once): the bus of live. Empty
   // for a single address.
   std::vector<std::uint8_t> addresses;
-  std::optional<int> baud;      // --baud 4800 | 19200 | 38400
-  std::optional<Language> language;  // --lang de | en
-  std::string settingsFolder;   // where config.ini and ports/COM<n> are (default: the user's)
-  std::string trace;            // --trace: communication trace file, "-" for stderr
-  std::string history;          // --history FILE | postgresql://... | none ("": the default file)
+  std::optional<int> baud;                // --baud 4800 | 19200 | 38400
+  std::optional<Language> language;       // --lang de | en
+  std::string settingsFolder;             // where config.ini and ports/COM<n> are (default: the user's)
+  std::string trace;                      // --trace: communication trace file, "-" for stderr
+  std::string history;                    // --history FILE | postgresql://... | none ("": the default file)
   std::optional<std::string> technician;  // --technician NAME
 };
 
@@ -69,20 +69,20 @@ std::optional<measurement::TimeOfDay> ParseTimeOfDay(const std::string& text);
 
 // Every command's own options; each command fills the ones it takes.
 struct CommandOptions {
-  std::string output;      // -o FILE
-  std::string input;       // the file a command reads (config-write, display-write)
-  std::string chart;       // logger-read --chart CHART.pdf|CHART.png
-  std::string record;      // live --record FILE
-  bool display = false;    // --display: the display unit at 0x80
-  bool bus = false;        // live --bus: every module the scan finds
-  bool yes = false;        // logger-clear --yes
+  std::string output;    // -o FILE
+  std::string input;     // the file a command reads (config-write, display-write)
+  std::string chart;     // logger-read --chart CHART.pdf|CHART.png
+  std::string record;    // live --record FILE
+  bool display = false;  // --display: the display unit at 0x80
+  bool bus = false;      // live --bus: every module the scan finds
+  bool yes = false;      // logger-clear --yes
   bool withCalibration = false;
-  int count = 0;           // live --count 1..1000000000; 0: until interrupted
-  int pollMs = 2000;       // live --poll
+  int count = 0;                             // live --count 1..1000000000; 0: until interrupted
+  int pollMs = 2000;                         // live --poll
   measurement::TimeOfDay interval{0, 1, 0};  // live --interval
-  std::optional<platform::LocalTime> time;  // clock-set --time; none: the PC's clock
-  int contrast = 0;        // display-contrast 0..20
-  std::string second;      // config-diff FILE1 FILE2: the second file
+  std::optional<platform::LocalTime> time;   // clock-set --time; none: the PC's clock
+  int contrast = 0;                          // display-contrast 0..20
+  std::string second;                        // config-diff FILE1 FILE2: the second file
   // history: verify (with a head it must hold), head, init, or the listing's filters and form.
   bool verify = false;
   bool head = false;
@@ -92,15 +92,15 @@ struct CommandOptions {
   std::optional<std::string> module;  // --module IDENTITY, as the history keeps it (UTF-8)
   std::optional<std::string> kind;
   std::optional<std::int64_t> sinceMs, untilMs;  // UTC; until exclusive
-  std::optional<std::string> site;  // report --site TEXT
+  std::optional<std::string> site;               // report --site TEXT
   // calibrate
-  std::string procedure;           // --procedure NAME
-  std::string buffers;             // --buffers SET ("" the korvane.conf's)
-  bool autoAccept = false;         // --auto
-  std::vector<float> references;   // --reference VALUE, in the points' order
-  std::optional<bool> save;        // --save / --no-save
-  bool saveImplausible = false;    // --save-implausible
-  std::string certificate;         // --certificate FILE.pdf
+  std::string procedure;          // --procedure NAME
+  std::string buffers;            // --buffers SET ("" the korvane.conf's)
+  bool autoAccept = false;        // --auto
+  std::vector<float> references;  // --reference VALUE, in the points' order
+  std::optional<bool> save;       // --save / --no-save
+  bool saveImplausible = false;   // --save-implausible
+  std::string certificate;        // --certificate FILE.pdf
 };
 
 // The documented bounds the parsers keep.

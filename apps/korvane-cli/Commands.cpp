@@ -42,15 +42,16 @@ const std::vector<Command>& Commands() {
        &ParseConfigDiff, &RunConfigDiff, false},
       {"config-print", "-o FILE.pdf", "prints the module's configuration into a PDF file as the dialog's Print does",
        &ParseConfigPrint, &RunConfigPrint, true},
-      {"logger-info", "", "the display unit's logger information (at 0x80, 19200 baud)", &ParseNothing, &RunLoggerInfo, false},
+      {"logger-info", "", "the display unit's logger information (at 0x80, 19200 baud)", &ParseNothing, &RunLoggerInfo,
+       false},
       {"logger-read", "-o FILE [--display] [--chart CHART.pdf|CHART.png]",
        "reads the module's (or with --display the display unit's) data logger into FILE as the\n"
        "      logger dialogs export it and prints \"records: N\"; exit 8 when fewer records arrived\n"
        "      than announced, 130 after Ctrl-C (the file keeps the whole records); --chart also\n"
        "      draws the module's chart into a PDF or PNG file",
        &ParseLoggerRead, &RunLoggerRead, true},
-      {"logger-clear", "--yes [--display]", "clears the module's (or the display unit's) data logger", &ParseLoggerClear, &RunLoggerClear,
-       false},
+      {"logger-clear", "--yes [--display]", "clears the module's (or the display unit's) data logger",
+       &ParseLoggerClear, &RunLoggerClear, false},
       {"clock-set", "[--display] [--time \"YYYY-MM-DD hh:mm:ss\"]",
        "sets the module's (or the display unit's) clock to the PC's local time or the given time\n"
        "      (a real date of the years 2000 to 2255)",
@@ -64,8 +65,8 @@ const std::vector<Command>& Commands() {
        "      exit 4 bad display file (checksum, range, missing key: nothing is sent), 6 file cannot\n"
        "      be read",
        &ParseDisplayWrite, &RunDisplayWrite, false},
-      {"display-contrast", "N", "sets the display unit's contrast 0..20 as the contrast edit does", &ParseDisplayContrast, &RunDisplayContrast,
-       false},
+      {"display-contrast", "N", "sets the display unit's contrast 0..20 as the contrast edit does",
+       &ParseDisplayContrast, &RunDisplayContrast, false},
       {"param-report", "[-o FILE.pdf]",
        "the module's parameter report as the parametrization dialog's Aktualisieren reads it (only\n"
        "      reads); with -o also printed into a PDF file as its Drucken prints it",
@@ -157,8 +158,7 @@ int RunCommand(CliContext& ctx, const std::string& name, Args args) {
   if (!ctx.options().addresses.empty() && c->run != &RunLive)
     return ctx.Usage("--address takes a list only for live; " + name + " asks one module");
   CommandOptions options;
-  if (const std::string error = c->parse(args, ctx.link().baudRate(), options); !error.empty())
-    return ctx.Usage(error);
+  if (const std::string error = c->parse(args, ctx.link().baudRate(), options); !error.empty()) return ctx.Usage(error);
   if (!ctx.settingsProblem().empty()) {
     ctx.err() << ctx.settingsProblem() << '\n' << std::flush;
     return kExitFile;

@@ -45,8 +45,7 @@ void Remember(CliContext& ctx, const history::Head& head) {
 
 // A history file that is not there: rolled back when this program saw it, else unreadable.
 int Missing(CliContext& ctx, const CommandOptions& o) {
-  const std::optional<history::SeenHead> seen =
-      ctx.witness()->Remembered(history::WitnessKey(*ctx.historyLocation()));
+  const std::optional<history::SeenHead> seen = ctx.witness()->Remembered(history::WitnessKey(*ctx.historyLocation()));
   if (!seen) return CannotRead(ctx, "does not exist");
   history::Verification v;
   v.rollbacks.push_back({*seen, std::nullopt, ctx.witness()->Where()});
@@ -88,8 +87,7 @@ int Verify(CliContext& ctx, history::HistoryStore& store, const CommandOptions& 
   if (o.expectedHead) {
     // A head from a report or another machine, held to the same rule as our own.
     std::optional<history::Rollback> lost;
-    if (!history::HoldsHead(store, {*history::ParseHead(*o.expectedHead), 0, {}}, "--head", &lost, &why) &&
-        !damaged)
+    if (!history::HoldsHead(store, {*history::ParseHead(*o.expectedHead), 0, {}}, "--head", &lost, &why) && !damaged)
       return CannotRead(ctx, why);
     if (lost) v.rollbacks.push_back(*lost);
   }
@@ -141,8 +139,7 @@ int RunHistory(CliContext& ctx, const CommandOptions& o) {
     if (o.verify || o.head) return Missing(ctx, o);
     // A history never written lists nothing (reading it does not make one); one this
     // program saw is gone, and the listing says so.
-    if (const std::optional<history::SeenHead> seen =
-            ctx.witness()->Remembered(history::WitnessKey(location)))
+    if (const std::optional<history::SeenHead> seen = ctx.witness()->Remembered(history::WitnessKey(location)))
       ctx.err() << history::RollbackText({*seen, std::nullopt, ctx.witness()->Where()}, ctx.language()) << '\n'
                 << std::flush;
     return kExitOk;

@@ -128,9 +128,10 @@ int RunClockSet(CliContext& ctx, const CommandOptions& o) {
   const platform::LocalTime t = o.time.value_or(ctx.clock()());
   // The PC's clock, too, must show a date the device can take.
   if (!logger::IsDeviceTime(t))
-    return ctx.Usage(platform::StringPrintf("the PC's clock shows %04d-%02d-%02d %02d:%02d:%02d, which the device's clock "
-                                            "cannot take: give --time \"YYYY-MM-DD hh:mm:ss\"",
-                                            t.year, t.month, t.day, t.hour, t.minute, t.second));
+    return ctx.Usage(
+        platform::StringPrintf("the PC's clock shows %04d-%02d-%02d %02d:%02d:%02d, which the device's clock "
+                               "cannot take: give --time \"YYYY-MM-DD hh:mm:ss\"",
+                               t.year, t.month, t.day, t.hour, t.minute, t.second));
   if (display) SelectDisplayUnit(ctx);
   if (const int rc = ctx.OpenPort(); rc != kExitOk) return rc;
   const bool set = logger::SetDeviceClock(ctx.link(), ctx.ui(), ctx.context(), t);

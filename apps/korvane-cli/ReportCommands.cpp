@@ -16,10 +16,11 @@ namespace korvane::cli {
 namespace {
 
 constexpr platform::TextPair kReportCannotRead{"korvane-cli: die Historie %s kann nicht gelesen werden: %s",
-                                         "korvane-cli: the history %s cannot be read: %s"};
+                                               "korvane-cli: the history %s cannot be read: %s"};
 constexpr platform::TextPair kNotWritten{"korvane-cli: der Servicebericht wurde nicht geschrieben: %s",
                                          "korvane-cli: the service report was not written: %s"};
-constexpr platform::TextPair kWritten{"Servicebericht geschrieben: %s (Module: %d)", "service report written: %s (modules: %d)"};
+constexpr platform::TextPair kWritten{"Servicebericht geschrieben: %s (Module: %d)",
+                                      "service report written: %s (modules: %d)"};
 
 }  // namespace
 
@@ -56,7 +57,8 @@ int RunReport(CliContext& ctx, const CommandOptions& o) {
   store::OpenOptions read;
   read.readOnly = true;
   if (!none && !store.Open(location, read, &why, nullptr)) {
-    ctx.err() << platform::StringPrintf(kReportCannotRead(l), location.Describe().c_str(), why.c_str()) << '\n' << std::flush;
+    ctx.err() << platform::StringPrintf(kReportCannotRead(l), location.Describe().c_str(), why.c_str()) << '\n'
+              << std::flush;
     return kExitFile;
   }
   int modules = 0;

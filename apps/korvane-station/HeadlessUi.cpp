@@ -6,9 +6,7 @@ namespace korvane::station {
 
 namespace {
 // Message boxes may hold several lines; the journal keeps one line per message.
-std::string OneLine(const std::string& text) {
-  return QString::fromStdString(text).simplified().toStdString();
-}
+std::string OneLine(const std::string& text) { return QString::fromStdString(text).simplified().toStdString(); }
 }  // namespace
 
 void HeadlessUi::Log(LogLevel level, const std::string& text) {
@@ -22,9 +20,7 @@ void HeadlessUi::Message(const std::string& text, const std::string&) { Log(LogL
 
 void HeadlessUi::ErrorBox(const std::string& text, const std::string&) { Log(LogLevel::kError, text); }
 
-bool HeadlessUi::YesNo(const std::string&, const std::string&, const std::string&, const std::string&) {
-  return false;
-}
+bool HeadlessUi::YesNo(const std::string&, const std::string&, const std::string&, const std::string&) { return false; }
 
 std::optional<std::string> HeadlessUi::SaveFile(const platform::FileDialogSpec&) { return std::nullopt; }
 

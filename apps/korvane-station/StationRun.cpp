@@ -129,7 +129,8 @@ void StationRun::LineAway(const std::string& reason, int onceExit) {
     // The reasons are sentences; the log line goes on after them.
     const std::string said = !reason.empty() && reason.back() == '.' ? reason.substr(0, reason.size() - 1) : reason;
     std::string when = "trying again in " + Seconds(retryDelay_);
-    if (retryDelay_ < timings_.lineRetryLast) when += ", then less often, up to every " + Seconds(timings_.lineRetryLast);
+    if (retryDelay_ < timings_.lineRetryLast)
+      when += ", then less often, up to every " + Seconds(timings_.lineRetryLast);
     log_.Warning("line: " + said + "; " + when);
     service_.ReportLineLost();
     awayReason_ = reason;
@@ -141,7 +142,8 @@ void StationRun::LineAway(const std::string& reason, int onceExit) {
 }
 
 StationRun::Node StationRun::NodeOf(const std::string& path) {
-  struct stat link {}, device {};
+  struct stat link {
+  }, device{};
   if (::lstat(path.c_str(), &link) != 0) return {};
   const bool target = ::stat(path.c_str(), &device) == 0;
   return {target, static_cast<unsigned long long>(link.st_ino),

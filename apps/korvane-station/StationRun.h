@@ -103,7 +103,7 @@ class StationRun : public QObject {
   bool stopping_ = false;
   bool serviceStopping_ = false;
   int exitCode_ = 0;
-  std::uint64_t live_ = 0;  // samples of modules that answered
+  std::uint64_t live_ = 0;     // samples of modules that answered
   bool servicePause_ = false;  // a service client holds the line alone
 };
 

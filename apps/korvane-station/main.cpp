@@ -135,10 +135,13 @@ int main(int argc, char** argv) {
                             [&port] { return port.exclusive(); });
   }
   int exitCode = 0;
-  QObject::connect(&run, &station::StationRun::finished, &app, [&](int code) {
-    exitCode = code;
-    app.quit();
-  }, Qt::QueuedConnection);
+  QObject::connect(
+      &run, &station::StationRun::finished, &app,
+      [&](int code) {
+        exitCode = code;
+        app.quit();
+      },
+      Qt::QueuedConnection);
   platform::InterruptGuard interrupt([&] {
     log.Info("stopping");
     run.Stop();

@@ -55,7 +55,8 @@ void DueLookup::Start(history::Recorder& recorder, const std::string& identity) 
   }
   thread_.reset(QThread::create([this, &recorder, identity] {
     std::optional<history::KnownModule> module = LookUp(recorder, identity);
-    QMetaObject::invokeMethod(this, [this, identity, module] { emit found(identity, module); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this, identity, module] { emit found(identity, module); }, Qt::QueuedConnection);
   }));
   connect(thread_.get(), &QThread::finished, this, [this] {
     if (queued_.empty() || !queuedRecorder_) return;

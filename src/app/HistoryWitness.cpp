@@ -32,8 +32,8 @@ std::optional<history::SeenHead> ParseWitnessValue(const std::string& value) {
   history::SeenHead seen{*head, 0, {}};
   if (blank == std::string::npos) return seen;
   const std::size_t next = value.find(' ', blank + 1);
-  const QDateTime when = QDateTime::fromString(QString::fromStdString(value.substr(blank + 1, next - blank - 1)),
-                                               Qt::ISODateWithMs);
+  const QDateTime when =
+      QDateTime::fromString(QString::fromStdString(value.substr(blank + 1, next - blank - 1)), Qt::ISODateWithMs);
   if (when.isValid()) seen.seenMs = when.toMSecsSinceEpoch();
   if (next != std::string::npos) seen.program = value.substr(next + 1);
   return seen;

@@ -19,7 +19,8 @@ using platform::TextPair;
 constexpr TextPair kRate{"%d Baud", "%d baud"};
 constexpr TextPair kModule{"Modul %s (%s, Adresse %d)", "Module %s (%s, address %d)"};
 constexpr TextPair kDueSince{"Kalibrierung fällig seit %s", "calibration due since %s"};
-constexpr TextPair kNeverCalibrated{"Kalibrierung fällig (keine in der Historie)", "calibration due (none in the history)"};
+constexpr TextPair kNeverCalibrated{"Kalibrierung fällig (keine in der Historie)",
+                                    "calibration due (none in the history)"};
 
 }  // namespace
 
@@ -29,7 +30,8 @@ std::vector<std::string> LineStatus::Parts(Language language) const {
   if (!station.empty()) parts.push_back(link::ThroughStationText({station, {}}, language));
   if (baud > 0) parts.push_back(platform::StringPrintf(kRate(language), baud));
   if (module) {
-    const std::string identity = module->identity.empty() ? "-" : platform::ShownText(types::FromWindows1252(module->identity));
+    const std::string identity =
+        module->identity.empty() ? "-" : platform::ShownText(types::FromWindows1252(module->identity));
     const std::string type = module->typeIndex >= 0 ? types::TypeName(module->typeIndex, language) : "-";
     parts.push_back(platform::StringPrintf(kModule(language), identity.c_str(), type.c_str(), module->address));
   }

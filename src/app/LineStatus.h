@@ -29,7 +29,7 @@ struct LineStatus {
   int baud = 0;
   std::optional<SeenModule> module;
   std::string calibrationDue;  // "Kalibrierung fällig seit 03.03.2026"; "" when not due or not known
-  std::string station;  // the Korvane station the line leads through; "" when none
+  std::string station;         // the Korvane station the line leads through; "" when none
 
   // The known facts in their order: "COM5 → rfc2217://10.0.0.7:4001", "über Station
   // werk-2" (a station's service port), "4800 Baud",

@@ -150,12 +150,12 @@ class LiveMeasurement : public QObject {
   int awaiting_ = 0;  // the value request of the chain that waits for its reply
   std::chrono::milliseconds recordingPeriod_{0};
   bool running_ = false;
-  int chains_ = 0;                      // completed since the start
-  int silentPolls_ = 0;                 // polls in a row whose chain did not complete
-  bool chainSincePoll_ = true;          // a chain completed since the previous poll
-  bool replySincePoll_ = false;         // a chain's reply arrived since the previous poll
-  bool chainRunning_ = false;           // a chain was started and has not ended
-  QElapsedTimer chainProgress_;         // since its last request went out
+  int chains_ = 0;               // completed since the start
+  int silentPolls_ = 0;          // polls in a row whose chain did not complete
+  bool chainSincePoll_ = true;   // a chain completed since the previous poll
+  bool replySincePoll_ = false;  // a chain's reply arrived since the previous poll
+  bool chainRunning_ = false;    // a chain was started and has not ended
+  QElapsedTimer chainProgress_;  // since its last request went out
   int skippedPolls_ = 0;
   bool stale_ = false;
   platform::LocalTime lastHeard_;       // of the last complete chain (or the start's reads)

@@ -233,7 +233,8 @@ void MainController::RefreshButtons() {
   // The flow's module is the one at this address until it ends.
   buttons_.address = free;
   emit stateChanged();
-  if (free && (!historyNotice_.empty() || !rateNotice_.empty())) QTimer::singleShot(0, this, &MainController::ShowNotices);
+  if (free && (!historyNotice_.empty() || !rateNotice_.empty()))
+    QTimer::singleShot(0, this, &MainController::ShowNotices);
 }
 
 void MainController::OnStaleChanged(bool stale) {

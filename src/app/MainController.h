@@ -166,8 +166,8 @@ class MainController : public QObject {
   measurement::Recording recording_;
   ButtonStates buttons_;
   std::string statusInfo_;
-  bool staleShown_ = false;       // the status info is the stale fields' "no reply since"
-  bool recordingReady_ = false;   // "Setup Messung" chose a file: a measurement may start
+  bool staleShown_ = false;      // the status info is the stale fields' "no reply since"
+  bool recordingReady_ = false;  // "Setup Messung" chose a file: a measurement may start
   int busy_ = 0;
   bool reopenRecording_ = false;  // the last measurement lost its line and closed its file
   std::unique_ptr<history::Recorder> history_;

@@ -119,8 +119,7 @@ bool BusPoll::ReadFrom(std::uint8_t address, link::Parameter p) {
   // A late reply of another module would end the wait too: only this one's counts.
   if (!link_.Read(address, p, link_.timings().scanTimeout)) return false;
   const link::Frame& r = link_.lastReply();
-  return link::FrameAddress(r) == address && link::FrameGroup(r) == link::kRead &&
-         link::FrameParameter(r) == p.number;
+  return link::FrameAddress(r) == address && link::FrameGroup(r) == link::kRead && link::FrameParameter(r) == p.number;
 }
 
 bool BusPoll::ReadIdentity(Module& m) {
@@ -129,9 +128,10 @@ bool BusPoll::ReadIdentity(Module& m) {
   m.wireType = s.ParameterByte(link::kType.number);
   m.deviceKind = ReadFrom(m.address, link::kDeviceKind) ? s.ParameterByte(link::kDeviceKind.number) : -1;
   // The four characters as the module sends them (Windows-1252), shown as text.
-  m.identity = ReadFrom(m.address, link::kIdentity)
-                   ? platform::ShownText(types::FromWindows1252(link::IdentityText(s.parameter[link::kIdentity.number])))
-                   : "";
+  m.identity =
+      ReadFrom(m.address, link::kIdentity)
+          ? platform::ShownText(types::FromWindows1252(link::IdentityText(s.parameter[link::kIdentity.number])))
+          : "";
   m.firmware.reset();
   if (ReadFrom(m.address, link::kFirmware)) m.firmware = s.ParameterFloat(link::kFirmware.number);
   for (std::size_t i = 0; i < link::kCalibrationValues.size(); ++i) {
@@ -179,7 +179,8 @@ BusPoll::ChainResult BusPoll::RunChain(std::uint8_t address, std::array<float, 6
       connect(&link_, &link::Link::liveValue, &loop,
               [&](int channel) {
                 if (!fromHere() || channel < 1 || channel > 6) return;
-                values[static_cast<std::size_t>(channel - 1)] = link_.module().measured[static_cast<std::size_t>(channel - 1)];
+                values[static_cast<std::size_t>(channel - 1)] =
+                    link_.module().measured[static_cast<std::size_t>(channel - 1)];
                 answered[static_cast<std::size_t>(channel - 1)] = true;
                 ++replies;
                 // The reply to the awaited request sent the chain's next one.

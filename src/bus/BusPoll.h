@@ -46,8 +46,7 @@ class BusPoll : public QObject {
 
   // clock: local time to the second, as the windows and recordings show it; without one
   // the samples carry the system time to the millisecond.
-  BusPoll(link::Link& link, BusPollSettings settings, platform::Clock clock = {},
-          QObject* parent = nullptr);
+  BusPoll(link::Link& link, BusPollSettings settings, platform::Clock clock = {}, QObject* parent = nullptr);
   ~BusPoll() override;
 
   // The caller has opened the port. Takes the line, reads each module's type once and
@@ -87,8 +86,8 @@ class BusPoll : public QObject {
     std::array<bool, 4> calibrationRead{};
     std::optional<float> firmware;
     std::string calibrationText;
-    int misses = 0;      // cycles in a row without a whole chain
-    int lastAsked = 0;   // cycle of the last chain request
+    int misses = 0;     // cycles in a row without a whole chain
+    int lastAsked = 0;  // cycle of the last chain request
     std::chrono::system_clock::time_point missingSince{};
   };
   enum class ChainResult { kDone, kSilent, kDamaged, kLost };
@@ -123,7 +122,7 @@ class BusPoll : public QObject {
   bool pauseRequested_ = false;
   bool paused_ = false;
   int cycle_ = 0;
-  std::size_t typeCheck_ = 0;  // the module whose type is checked next
+  std::size_t typeCheck_ = 0;               // the module whose type is checked next
   std::chrono::milliseconds lastSpare_{0};  // of the period, after the last cycle's chains
 };
 

@@ -23,13 +23,13 @@ enum class ModuleState { kLive, kMissing };
 struct BusSample {
   std::chrono::system_clock::time_point time;  // when the module's chain ended (or was given up)
   std::uint8_t address = 0;
-  int type = 0;                 // measurement type on the wire (parameter 28), 0 = not known
-  std::string typeName;         // from the catalogue, in the engine's language
-  std::string identity;         // parameter 30 ("" when the module does not tell)
-  std::string firmware;         // "" when not read
-  int deviceKind = -1;          // parameter 29, -1 when the module does not tell
+  int type = 0;                           // measurement type on the wire (parameter 28), 0 = not known
+  std::string typeName;                   // from the catalogue, in the engine's language
+  std::string identity;                   // parameter 30 ("" when the module does not tell)
+  std::string firmware;                   // "" when not read
+  int deviceKind = -1;                    // parameter 29, -1 when the module does not tell
   std::array<ChannelSample, 6> channels;  // empty texts and no values when missing
-  std::string calibration;      // the calibration status line
+  std::string calibration;                // the calibration status line
   // The numbers behind the firmware text and the calibration status line, as the module
   // sent them; NaN where they were not read.
   float firmwareVersion = std::numeric_limits<float>::quiet_NaN();

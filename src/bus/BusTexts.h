@@ -32,7 +32,8 @@ inline constexpr TextPair kMissingSince{"fehlt seit %s", "missing since %s"};
 inline constexpr TextPair kTypeChanged{"Messart gewechselt (vorher %s)", "type changed (was %s)"};
 inline constexpr TextPair kNoModuleAnswers{"Kein Modul antwortet mehr.", "No module answers any more."};
 // Command line: %u address, %s hh:mm:ss.
-inline constexpr TextPair kModuleMissing{"Adresse %u antwortet nicht (seit %s).", "Address %u does not answer (since %s)."};
+inline constexpr TextPair kModuleMissing{"Adresse %u antwortet nicht (seit %s).",
+                                         "Address %u does not answer (since %s)."};
 inline constexpr TextPair kModuleBack{"Adresse %u antwortet wieder.", "Address %u answers again."};
 inline constexpr TextPair kLineHeld{"Ein anderer Ablauf benutzt die Leitung.", "Another flow is using the line."};
 inline constexpr TextPair kPortClosed{"Die Schnittstelle ist nicht geöffnet.", "The port is not open."};

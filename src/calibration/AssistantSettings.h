@@ -19,8 +19,8 @@ std::string GroupKey(CriterionGroup group);  // "ph", "redox", ...
 StabilityCriterion DefaultCriterion(CriterionGroup group);
 
 struct AssistantSettings {
-  bool assistant = true;     // calibration.mode: assistant | classic
-  bool autoAccept = true;    // calibration.auto: yes | no
+  bool assistant = true;                // calibration.mode: assistant | classic
+  bool autoAccept = true;               // calibration.auto: yes | no
   std::string bufferSet = "technical";  // calibration.buffers
   double timeLimitSeconds = 300;        // calibration.time-limit
   std::map<CriterionGroup, StabilityCriterion> criteria;

@@ -51,7 +51,8 @@ std::string StabilityVerdict(const StabilityFigures& f, const StabilityCriterion
                         (FigureText(c.maxDrift) + " " + LimitUnit(c, unit) + "/min").c_str());
   if (f.noise > c.maxNoise) {
     if (!text.empty()) text += ", ";
-    text += StringPrintf(kNoiseOver(l), NoiseText(f, c, unit).c_str(), (FigureText(c.maxNoise) + " " + LimitUnit(c, unit)).c_str());
+    text += StringPrintf(kNoiseOver(l), NoiseText(f, c, unit).c_str(),
+                         (FigureText(c.maxNoise) + " " + LimitUnit(c, unit)).c_str());
   }
   return text;
 }

@@ -20,7 +20,7 @@ class PointSession;
 
 // The run as a whole, when it starts.
 struct AssistantStart {
-  std::string title;      // "pH – zwei Punkte"
+  std::string title;  // "pH – zwei Punkte"
   int typeIndex = 0;
   std::string procedure;  // "ph-two-point"
   int points = 1;
@@ -35,7 +35,7 @@ struct BufferGuess {
 };
 
 struct ReferenceRequest {
-  int point = 0;  // 1, 2; 0 for a single point
+  int point = 0;       // 1, 2; 0 for a single point
   std::string prompt;  // "Aktuellen Pufferwert eingeben."
   std::string unit;
   std::optional<float> preset;  // what the entry starts with; none: empty
@@ -49,7 +49,7 @@ struct ReferenceRequest {
 
 struct ReferenceAnswer {
   float value = 0;
-  std::string set;     // the buffer set chosen (pH points)
+  std::string set;  // the buffer set chosen (pH points)
   std::string lot, expiry;
 };
 

@@ -13,7 +13,7 @@ using platform::StringPrintf;
 using platform::TextPair;
 
 constexpr TextPair kBufferBadLine{"%s, Zeile %d: \"%s\" %s; die Zeile wird übergangen.",
-                            "%s, line %d: \"%s\" %s; the line is skipped."};
+                                  "%s, line %d: \"%s\" %s; the line is skipped."};
 constexpr TextPair kUnknownSet{"ist kein Puffersatz (din19266, technical, din19267, own)",
                                "is no buffer set (din19266, technical, din19267, own)"};
 constexpr TextPair kNoSet{"steht vor dem ersten [Puffersatz]", "comes before the first [buffer set]"};
@@ -45,7 +45,8 @@ bool BufferPoints(const std::string& text, std::vector<BufferPoint>* points, boo
     at = end;
     const std::size_t eq = pair.find('=');
     BufferPoint p{};
-    if (eq == std::string::npos || !BufferNumber(pair.substr(0, eq), &p.celsius) || !BufferNumber(pair.substr(eq + 1), &p.ph))
+    if (eq == std::string::npos || !BufferNumber(pair.substr(0, eq), &p.celsius) ||
+        !BufferNumber(pair.substr(eq + 1), &p.ph))
       return false;
     if (p.celsius < -10 || p.celsius > 150 || p.ph < 0 || p.ph > 14 ||
         (!points->empty() && p.celsius <= points->back().celsius))
@@ -57,16 +58,14 @@ bool BufferPoints(const std::string& text, std::vector<BufferPoint>* points, boo
 
 }  // namespace
 
-std::vector<BufferSet> BufferSetsWithFile(const std::string& text, std::vector<std::string>* problems,
-                                          Language l) {
+std::vector<BufferSet> BufferSetsWithFile(const std::string& text, std::vector<std::string>* problems, Language l) {
   std::vector<BufferSet> sets = BuiltInBufferSets();
   BufferSet* set = nullptr;
   bool setKnown = true;
   int number = 0;
   std::size_t at = 0;
   const auto bad = [&](const std::string& line, const TextPair& why) {
-    if (problems)
-      problems->push_back(StringPrintf(kBufferBadLine(l), kBufferFileName, number, line.c_str(), why(l)));
+    if (problems) problems->push_back(StringPrintf(kBufferBadLine(l), kBufferFileName, number, line.c_str(), why(l)));
   };
   while (at < text.size()) {
     std::size_t end = text.find('\n', at);

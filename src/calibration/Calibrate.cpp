@@ -189,7 +189,9 @@ class Procedure {
   }
 
   // --- procedures ----------------------------------------------------------------------
-  ElectrodeLine ModuleLine(int offset, float slope) const { return UsableLine(K()[static_cast<std::size_t>(offset)], slope); }
+  ElectrodeLine ModuleLine(int offset, float slope) const {
+    return UsableLine(K()[static_cast<std::size_t>(offset)], slope);
+  }
 
   void TwoPointPhBranch() {
     float u1 = 0, u2 = 0;

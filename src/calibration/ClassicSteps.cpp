@@ -21,10 +21,9 @@ PointResult ClassicSteps::Point(const PointRequest& r) {
   dialogs_.EnterValue(entry_);  // closed without OK: the value it showed counts
   p.reference = entry_.value;
   p.taken = true;
-  p.record = QJsonObject{
-      {"captured", r.captureChannel ? QJsonValue(link::FlowNumber(p.captured)) : QJsonValue()},
-      {"reference", link::FlowNumber(p.reference)},
-      {"temperature", link::FlowNumber(p.temperature)}};
+  p.record = QJsonObject{{"captured", r.captureChannel ? QJsonValue(link::FlowNumber(p.captured)) : QJsonValue()},
+                         {"reference", link::FlowNumber(p.reference)},
+                         {"temperature", link::FlowNumber(p.temperature)}};
   return p;
 }
 

@@ -34,8 +34,8 @@ struct ResultJudgement {
 };
 
 // slope: the slope the pH compensation shows without a calibration value of its own.
-ResultJudgement JudgeResult(const std::string& procedure, int typeIndex, const KValues& before,
-                            const KValues& after, std::optional<float> slope, Language language);
+ResultJudgement JudgeResult(const std::string& procedure, int typeIndex, const KValues& before, const KValues& after,
+                            std::optional<float> slope, Language language);
 
 // "-40.0 mV/pH" of a judged value.
 std::string ValueText(const JudgedValue& v, double value);

@@ -12,18 +12,18 @@ namespace korvane::calibration {
 enum class LimitKind { kAbsolute, kPercent };
 
 struct StabilityCriterion {
-  double maxDrift = 0.5;       // per minute
-  double maxNoise = 0.3;       // standard deviation around the trend line
-  double windowSeconds = 30;   // the span drift and noise are computed over
+  double maxDrift = 0.5;      // per minute
+  double maxNoise = 0.3;      // standard deviation around the trend line
+  double windowSeconds = 30;  // the span drift and noise are computed over
   LimitKind kind = LimitKind::kAbsolute;
 };
 
 struct StabilityFigures {
   int samples = 0;
-  double span = 0;    // seconds the samples cover
+  double span = 0;  // seconds the samples cover
   double mean = 0;
-  double drift = 0;   // per minute, in the criterion's kind (a percent of the mean for kPercent)
-  double noise = 0;   // likewise
+  double drift = 0;      // per minute, in the criterion's kind (a percent of the mean for kPercent)
+  double noise = 0;      // likewise
   bool covered = false;  // the samples cover the window
   bool stable = false;   // covered, and drift and noise within the limits
   // The figures over their limits (1 = on the limit); how far from stable.

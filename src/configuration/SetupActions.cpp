@@ -21,9 +21,9 @@ void SetupActions::Print(const ConfigSettings& s, const std::array<std::string, 
 
 void SetupActions::OpenLogger(const ConfigSettings& s) {
   const Language lang = s.language;
-  const char* series = link::IsController(s.deviceKind)   ? texts::kLoggerSeriesKind5
+  const char* series = link::IsController(s.deviceKind)  ? texts::kLoggerSeriesKind5
                        : link::IsAmplifier(s.deviceKind) ? texts::kLoggerSeriesKind4
-                                           : nullptr;
+                                                         : nullptr;
   if (!series) {
     setupUi_.Message(texts::kNotQx7100(lang));
     return;

@@ -15,7 +15,6 @@
 
 namespace korvane::history {
 
-
 // "Drift 0.12 mV/min, Rauschen 0.04 mV, stabil nach 46 s, automatisch übernommen;
 // Puffer 4.01 (technical); Charge L123, verwendbar bis 2027-03". "" for a point without
 // the assistant's figures.

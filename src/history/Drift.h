@@ -22,10 +22,10 @@ struct DriftPoint {
 };
 
 struct DriftSeries {
-  int value = 1;  // calibration value 1..4
+  int value = 1;      // calibration value 1..4
   std::string label;  // from the catalogue; "K<n>" where the type has none
   std::string unit;
-  std::vector<DriftPoint> points;  // oldest first
+  std::vector<DriftPoint> points;   // oldest first
   std::optional<double> low, high;  // the band; none where no procedure limits the value
 };
 

@@ -8,7 +8,6 @@
 #include <QThread>
 #include <QVariant>
 
-
 #include "history/CanonicalJson.h"
 #include "store/SqlTrouble.h"
 

@@ -35,7 +35,8 @@ struct ChainBreak {
   };
   Problem problem = Problem::kHashMismatch;
   Event event;
-  std::int64_t predecessorSeq = 0;  // kOutOfOrder: where its predecessor stands; kInserted: the event the chain goes on with
+  std::int64_t predecessorSeq =
+      0;  // kOutOfOrder: where its predecessor stands; kInserted: the event the chain goes on with
 };
 
 struct Verification {

@@ -28,7 +28,9 @@ constexpr FamilyEntry kFamilies[] = {
     {Family::kRedox, "redox", {"Redox", "redox"}},
     {Family::kConductivity2, "conductivity", {"Leitfähigkeit (2 Elektroden)", "conductivity (2 electrodes)"}},
     {Family::kConductivity4, "conductivity-4", {"Leitfähigkeit (4 Elektroden)", "conductivity (4 electrodes)"}},
-    {Family::kConductivity4Tds, "conductivity-4-tds", {"Leitfähigkeit (4 Elektroden, TDS)", "conductivity (4 electrodes, TDS)"}},
+    {Family::kConductivity4Tds,
+     "conductivity-4-tds",
+     {"Leitfähigkeit (4 Elektroden, TDS)", "conductivity (4 electrodes, TDS)"}},
     {Family::kConductivityLow, "conductivity-low", {"Leitfähigkeit 20 µS/cm", "conductivity 20 µS/cm"}},
     {Family::kOxygen, "oxygen", {"Sauerstoff", "oxygen"}},
     {Family::kOpxOxygen, "oxygen-opx", {"Sauerstoff (OPX)", "oxygen (OPX)"}},
@@ -60,7 +62,6 @@ constexpr TextPair kUnknownKind{"unbekannt: %s", "unknown: %s"};
 constexpr TextPair kDetailPoint{"Punkt %d", "point %d"};
 constexpr TextPair kPointValues{"gemessen %s, Referenz %s, %s °C", "captured %s, reference %s, %s °C"};
 constexpr TextPair kResult{"Ergebnis", "result"};
-
 
 std::string Csv(const std::string& field) {
   if (field.find_first_of(",\"\r\n") == std::string::npos) return field;
@@ -120,8 +121,8 @@ ModuleRow RowOf(const KnownModule& m, const CalibrationIntervals& intervals, std
   if (m.lastSavedCalibrationMs > 0)
     row.daysSinceCalibration = static_cast<int>((nowMs - m.lastSavedCalibrationMs) / kDayMs);
   // A display module or a free place has nothing to calibrate.
-  const bool calibrated = std::find(CalibratedFamilies().begin(), CalibratedFamilies().end(), family) !=
-                          CalibratedFamilies().end();
+  const bool calibrated =
+      std::find(CalibratedFamilies().begin(), CalibratedFamilies().end(), family) != CalibratedFamilies().end();
   row.due = calibrated && (!row.daysSinceCalibration || *row.daysSinceCalibration >= row.intervalDays);
   return row;
 }
@@ -184,7 +185,8 @@ std::string EventsCsv(const std::vector<Event>& events, Language language) {
 
 std::string EventsJsonLines(const std::vector<Event>& events) {
   std::string lines;
-  for (const Event& e : events) lines += QJsonDocument(EventJson(e)).toJson(QJsonDocument::Compact).toStdString() + '\n';
+  for (const Event& e : events)
+    lines += QJsonDocument(EventJson(e)).toJson(QJsonDocument::Compact).toStdString() + '\n';
   return lines;
 }
 
@@ -218,7 +220,8 @@ std::vector<DetailRow> DetailRows(const Event& e, Language language) {
   }
   if (e.kind == kConfigReadKind || e.kind == kDisplayReadKind) {
     const QJsonObject fields = d.value("fields").toObject();
-    for (auto it = fields.begin(); it != fields.end(); ++it) rows.push_back({it.key().toStdString(), ValueText(*it), ""});
+    for (auto it = fields.begin(); it != fields.end(); ++it)
+      rows.push_back({it.key().toStdString(), ValueText(*it), ""});
     return rows;
   }
   for (auto it = d.begin(); it != d.end(); ++it) rows.push_back({it.key().toStdString(), ValueText(*it), ""});

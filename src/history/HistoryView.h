@@ -42,7 +42,7 @@ struct ModuleRow {
 ModuleRow RowOf(const KnownModule& m, const CalibrationIntervals& intervals, std::int64_t nowMs, Language language);
 
 struct ViewFilter {
-  std::vector<std::string> kinds;  // empty: every kind
+  std::vector<std::string> kinds;                // empty: every kind
   std::optional<std::int64_t> sinceMs, untilMs;  // until exclusive
 };
 // The events the filter takes, newest first.

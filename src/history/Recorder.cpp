@@ -176,8 +176,8 @@ void Recorder::GiveUpPending() {
     const std::string why = "no answer within " + platform::StringPrintf("%.1f", patience().count() / 1000.0) + " s";
     for (const Queued& q : queued_) {
       if (q.ticket <= givenUpThrough_) continue;
-      failures_.push_back({q.kind, q.identity, q.address, store::OpenFailure::kFailed,
-                           options_.location.Describe(), why});
+      failures_.push_back(
+          {q.kind, q.identity, q.address, store::OpenFailure::kFailed, options_.location.Describe(), why});
       gaveUp = true;
     }
     givenUpThrough_ = nextTicket_;

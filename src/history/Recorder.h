@@ -112,7 +112,7 @@ class Recorder : public QObject, public link::FlowLog {
   Options options_;
   std::unique_ptr<QThread> thread_;
   Writer* writer_ = nullptr;  // lives in thread_
-  QTimer silence_;             // runs while a record waits longer than patience() for the store
+  QTimer silence_;            // runs while a record waits longer than patience() for the store
   mutable std::mutex mutex_;
   std::condition_variable idle_;
   std::deque<Queued> queued_;

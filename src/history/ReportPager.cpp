@@ -68,9 +68,7 @@ void ReportPager::Gap() {
   if (y_ != top_) y_ += line_ / 2;
 }
 
-int ReportPager::Start(const ReportTable& t) {
-  return t.rows.size() <= 8 ? static_cast<int>(t.rows.size()) + 2 : 2;
-}
+int ReportPager::Start(const ReportTable& t) { return t.rows.size() <= 8 ? static_cast<int>(t.rows.size()) + 2 : 2; }
 
 void ReportPager::Table(const ReportTable& t) {
   Room(Start(t));

@@ -59,7 +59,8 @@ constexpr TextPair kCustomerSignature{"Unterschrift Kunde", "Customer's signatur
 
 std::string Time(std::int64_t ms, Language l) {
   return QDateTime::fromMSecsSinceEpoch(ms)
-             .toString(l == Language::kEnglish ? QStringLiteral("yyyy-MM-dd hh:mm") : QStringLiteral("dd.MM.yyyy hh:mm"))
+             .toString(l == Language::kEnglish ? QStringLiteral("yyyy-MM-dd hh:mm")
+                                               : QStringLiteral("dd.MM.yyyy hh:mm"))
              .toStdString() +
          ChangeDayOffset(ms);
 }
@@ -238,8 +239,9 @@ std::vector<ModuleVisit> VisitCollector::Finish(const std::function<std::string(
     b.visit.configuration = std::move(b.fields.rows);
     const ReportInput& in = input_;
     if (in.fieldRank)
-      std::stable_sort(b.visit.configuration.begin(), b.visit.configuration.end(),
-                       [&](const FoundLeft& x, const FoundLeft& y) { return in.fieldRank(x.label) < in.fieldRank(y.label); });
+      std::stable_sort(
+          b.visit.configuration.begin(), b.visit.configuration.end(),
+          [&](const FoundLeft& x, const FoundLeft& y) { return in.fieldRank(x.label) < in.fieldRank(y.label); });
     for (FoundLeft& f : b.visit.configuration) {
       f.changed = !Same(f.found, f.left);
       if (in.fieldLabel)
@@ -336,9 +338,9 @@ void Emit(ReportPager& p, const ReportInput& in, const std::vector<ModuleVisit>&
     Actions(p, kOthers(l), v.others, l);
   }
   p.Gap();
-  const std::string covers = StringPrintf(kCovers(l), static_cast<long long>(c.firstSeq),
-                                          static_cast<long long>(c.lastSeq), static_cast<long long>(c.head.seq),
-                                          ShortHash(c.head.hash).c_str());
+  const std::string covers =
+      StringPrintf(kCovers(l), static_cast<long long>(c.firstSeq), static_cast<long long>(c.lastSeq),
+                   static_cast<long long>(c.head.seq), ShortHash(c.head.hash).c_str());
   p.Line((c.problem ? *c.problem : std::string(kIntact(l))) + covers);
   p.Signatures(kTechnicianSignature(l), kCustomerSignature(l));
   p.Gap();

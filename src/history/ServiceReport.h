@@ -39,7 +39,7 @@ struct CalibrationEntry {
   std::string technician;
   std::string procedure;  // in the report's language
   bool passed = false, saved = false;
-  std::vector<std::string> points;                 // "captured ..., reference ..., ... °C", then the assistant's figures
+  std::vector<std::string> points;  // "captured ..., reference ..., ... °C", then the assistant's figures
   std::vector<std::array<std::string, 3>> values;  // name (unit), before, after
 };
 

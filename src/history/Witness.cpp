@@ -54,8 +54,7 @@ bool HoldsHead(HistoryStore& store, const SeenHead& expected, const std::string&
   return true;
 }
 
-bool CheckWitness(HistoryStore& store, const WitnessBook& book, std::optional<Rollback>* rollback,
-                  std::string* error) {
+bool CheckWitness(HistoryStore& store, const WitnessBook& book, std::optional<Rollback>* rollback, std::string* error) {
   rollback->reset();
   const std::optional<SeenHead> seen = book.Remembered(WitnessKey(store.location()));
   if (!seen) return true;

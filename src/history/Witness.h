@@ -66,7 +66,6 @@ bool HoldsHead(HistoryStore& store, const SeenHead& expected, const std::string&
 
 // The history's head checked against what book remembers of it. Nothing remembered, or
 // the head still there: none.
-bool CheckWitness(HistoryStore& store, const WitnessBook& book, std::optional<Rollback>* rollback,
-                  std::string* error);
+bool CheckWitness(HistoryStore& store, const WitnessBook& book, std::optional<Rollback>* rollback, std::string* error);
 
 }  // namespace korvane::history

@@ -22,8 +22,8 @@ DeviceName ParseDeviceName(const std::string& device, Language language) {
   DeviceName d;
   d.kind = KindOf(device);
   if (d.kind == LineKind::kSerial) return d;
-  const std::string_view rest = std::string_view(device).substr(
-      (d.kind == LineKind::kRfc2217 ? kRfc2217Prefix : kSocketPrefix).size());
+  const std::string_view rest =
+      std::string_view(device).substr((d.kind == LineKind::kRfc2217 ? kRfc2217Prefix : kSocketPrefix).size());
   std::string_view host;
   std::string_view port;
   if (rest.starts_with('[')) {  // [IPv6]:port

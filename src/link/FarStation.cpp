@@ -21,7 +21,8 @@ std::optional<FarStation> ParseStationSignature(std::string_view s) {
   if (!s.starts_with(kTag) || !Printable(s)) return std::nullopt;
   s.remove_prefix(kTag.size());
   const auto blank = s.find(' ');
-  FarStation station{std::string(s.substr(0, blank)), blank == std::string_view::npos ? "" : std::string(s.substr(blank + 1))};
+  FarStation station{std::string(s.substr(0, blank)),
+                     blank == std::string_view::npos ? "" : std::string(s.substr(blank + 1))};
   if (station.name.empty()) return std::nullopt;
   return station;
 }

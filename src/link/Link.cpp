@@ -87,9 +87,9 @@ std::string Link::commErrorMessage(Language language) const {
   std::string text = types::kCommError(language);
   // A request refused because another flow held the line never reached the device.
   if (lastRefused_ && !lineLost_) return text;
-  std::string why =
-      lineLost_ ? openFailure_
-                : platform::FormatReason(platform::reasons::kNoAnswer, language, openDevice_.empty() ? device() : openDevice_);
+  std::string why = lineLost_ ? openFailure_
+                              : platform::FormatReason(platform::reasons::kNoAnswer, language,
+                                                       openDevice_.empty() ? device() : openDevice_);
   // A module a baud change left at its fast rate when the line went away listens there still.
   if (lineLost_ && lostAtRate_ != 0) why += (why.empty() ? "" : "\n") + StillAtRateText(lostAtRate_, language);
   return why.empty() ? text : text + "\n" + why;
@@ -298,7 +298,8 @@ bool Link::OpenPort(Language language) {
     }
     ok = line_->Open({device, baud_, language, timings_.replyTimeout});
     // A device that was just opened may need a moment before it listens.
-    if (ok && KindOf(device) == LineKind::kSerial) QThread::msleep(static_cast<unsigned long>(timings_.openSettle.count()));
+    if (ok && KindOf(device) == LineKind::kSerial)
+      QThread::msleep(static_cast<unsigned long>(timings_.openSettle.count()));
     if (!ok) openFailure_ = line_->openError();
     // The message says which device was tried, whatever the reason.
     if (!ok && openFailure_.find(device) == std::string::npos)

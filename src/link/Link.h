@@ -227,7 +227,7 @@ class Link : public QObject {
   bool SearchRateAndRetry();
   void ReturnSwitchedModule();
 
-  LineFactory factory_;  // empty: the one line given
+  LineFactory factory_;     // empty: the one line given
   std::string lineDevice_;  // the device name the factory made the line for
   PortResolver resolver_;
   LinkTimings timings_;

@@ -15,8 +15,8 @@ bool Link::MaySearchRate(std::chrono::milliseconds timeout) const {
   // Only a flow's ordinary wait (not a scan's short one), once per flow, before anything
   // answered at this rate, never at a rate the flow chose for a device that listens
   // there, and not for the display unit, whose rate is its own.
-  return rateSearch_ && !searching_ && !rateSearched_ && !rateAnswered_ && !flowChoseRate_ && portOpen_ &&
-         !lineLost_ && timeout == timings_.replyTimeout && FrameAddress(lastSent_) != kDisplayAddress && !rateFixed();
+  return rateSearch_ && !searching_ && !rateSearched_ && !rateAnswered_ && !flowChoseRate_ && portOpen_ && !lineLost_ &&
+         timeout == timings_.replyTimeout && FrameAddress(lastSent_) != kDisplayAddress && !rateFixed();
 }
 
 bool Link::SearchRateAndRetry() {

@@ -70,9 +70,7 @@ bool NetworkLine::Connect(const DeviceName& name) {
       case QAbstractSocket::ConnectionRefusedError: openError_ = Reason(r::kRefused); break;
       case QAbstractSocket::HostNotFoundError: openError_ = Reason(r::kHostUnknown); break;
       case QAbstractSocket::SocketTimeoutError: openError_ = Reason(r::kConnectTimeout); break;
-      default:
-        openError_ = Reason(r::kNetworkFailed) + " (" + socket_.errorString().toStdString() + ")";
-        break;
+      default: openError_ = Reason(r::kNetworkFailed) + " (" + socket_.errorString().toStdString() + ")"; break;
     }
     socket_.abort();
     return false;
@@ -120,8 +118,8 @@ bool NetworkLine::SetRate(int baud) {
     return false;
   }
   if (rateAnswer_ != static_cast<std::uint32_t>(baud)) {
-    openError_ = platform::StringPrintf(r::kRateAnsweredOther(language_), device_.c_str(), baud,
-                                        static_cast<int>(rateAnswer_));
+    openError_ =
+        platform::StringPrintf(r::kRateAnsweredOther(language_), device_.c_str(), baud, static_cast<int>(rateAnswer_));
     return false;
   }
   baud_ = baud;

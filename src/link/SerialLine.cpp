@@ -86,7 +86,7 @@ bool SerialLine::ConfigureLine(const std::string& device, int baud) {
     // What errno the failed open left is not to be relied on (the port formats its own
     // message after it), so the path and the port's kind of error tell.
     const int hint = errno;
-    struct stat st{};
+    struct stat st {};
     if (::stat(device.c_str(), &st) != 0) {
       openError_ = platform::OpenFailureReason(device, errno, language);
     } else if (!S_ISCHR(st.st_mode) || port->error() == QSerialPort::UnsupportedOperationError) {
@@ -99,8 +99,11 @@ bool SerialLine::ConfigureLine(const std::string& device, int baud) {
       else
         openError_ = platform::FormatReason(platform::reasons::kBusy, language, device);
     } else {
-      openError_ = platform::OpenFailureReason(
-          device, port->error() == QSerialPort::DeviceNotFoundError ? ENODEV : hint ? hint : EIO, language);
+      openError_ = platform::OpenFailureReason(device,
+                                               port->error() == QSerialPort::DeviceNotFoundError ? ENODEV
+                                               : hint                                            ? hint
+                                                                                                 : EIO,
+                                               language);
     }
     return false;
   }
@@ -266,7 +269,8 @@ void SerialLine::OnError(QSerialPort::SerialPortError error) {
   // the line itself is asked.
   pollfd p{static_cast<int>(port_->handle()), POLLIN, 0};
   const bool hungUp = p.fd >= 0 && ::poll(&p, 1, 0) > 0 && (p.revents & (POLLHUP | POLLERR | POLLNVAL));
-  if (error == QSerialPort::ResourceError && (code == EAGAIN || code == EINTR) && !hungUp && ++spurious_ < kMaxSpurious) {
+  if (error == QSerialPort::ResourceError && (code == EAGAIN || code == EINTR) && !hungUp &&
+      ++spurious_ < kMaxSpurious) {
     // Readiness whose bytes a purge took in between: the line is alive.
     port_->clearError();
     // Reading again: the port stopped watching the line on the error.

@@ -36,8 +36,11 @@ Bytes SetBaudRate(std::uint32_t baud) {
 
 Bytes Greeting() {
   Bytes out;
-  for (const auto& [verb, option] : {std::pair{kWill, kBinary}, {kDo, kBinary}, {kWill, kSuppressGoAhead},
-                                     {kDo, kSuppressGoAhead}, {kWill, kComPort}}) {
+  for (const auto& [verb, option] : {std::pair{kWill, kBinary},
+                                     {kDo, kBinary},
+                                     {kWill, kSuppressGoAhead},
+                                     {kDo, kSuppressGoAhead},
+                                     {kWill, kComPort}}) {
     const Bytes n = Negotiation(verb, option);
     out.insert(out.end(), n.begin(), n.end());
   }

@@ -11,8 +11,9 @@
 namespace korvane::logger {
 namespace {
 
-constexpr types::TextPair kNoDeviceTime{"Die Uhr des Geräts kann %04d-%02d-%02d %02d:%02d:%02d nicht annehmen (Jahre 2000 bis 2255).",
-                                        "The device's clock cannot take %04d-%02d-%02d %02d:%02d:%02d (years 2000 to 2255)."};
+constexpr types::TextPair kNoDeviceTime{
+    "Die Uhr des Geräts kann %04d-%02d-%02d %02d:%02d:%02d nicht annehmen (Jahre 2000 bis 2255).",
+    "The device's clock cannot take %04d-%02d-%02d %02d:%02d:%02d (years 2000 to 2255)."};
 constexpr types::TextPair kBehind{"%s hinter der PC-Uhr", "%s behind the PC's clock"};
 constexpr types::TextPair kAhead{"%s vor der PC-Uhr", "%s ahead of the PC's clock"};
 constexpr types::TextPair kSame{"wie die PC-Uhr", "same as the PC's clock"};
@@ -90,8 +91,8 @@ std::optional<platform::LocalTime> ReadDeviceClock(link::Link& link, const link:
 bool SetDeviceClock(link::Link& link, platform::Ui& ui, const link::FlowContext& context, const platform::LocalTime& t,
                     const std::optional<platform::LocalTime>& before) {
   if (!IsDeviceTime(t)) {
-    ui.Message(platform::StringPrintf(kNoDeviceTime(context.language), t.year, t.month, t.day, t.hour, t.minute,
-                                      t.second));
+    ui.Message(
+        platform::StringPrintf(kNoDeviceTime(context.language), t.year, t.month, t.day, t.hour, t.minute, t.second));
     return false;
   }
   const link::LineLease line = link.TakeLine();

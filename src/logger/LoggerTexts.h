@@ -29,7 +29,8 @@ inline constexpr TextPair kOutOfStep{"%d Datensätze kamen außer Tritt an (erst
                                      "%d data sets arrived out of step (first pointer=%u)."};
 
 // The return to 4800 baud after a module's stream went unanswered: the module's fast rate.
-inline constexpr TextPair kStillFast{"Keine Antwort auf die Rückkehr zu 4800 Baud: das Modul ist womöglich noch auf %d Baud.",
-                                     "No answer to the return to 4800 baud: the module may still be at %d baud."};
+inline constexpr TextPair kStillFast{
+    "Keine Antwort auf die Rückkehr zu 4800 Baud: das Modul ist womöglich noch auf %d Baud.",
+    "No answer to the return to 4800 baud: the module may still be at %d baud."};
 
 }  // namespace korvane::logger::texts

@@ -11,7 +11,8 @@ constexpr int kSalinityOverflowType = 23;
 
 bool ShowsChannel(int typeIndex, int channel) {
   // The temperature has its field (and its "°C") for every type.
-  return channel == 6 || (channel >= 1 && channel <= 5 && !types::ChannelLabel(typeIndex, channel, Language::kGerman).empty());
+  return channel == 6 ||
+         (channel >= 1 && channel <= 5 && !types::ChannelLabel(typeIndex, channel, Language::kGerman).empty());
 }
 
 std::string FieldText(int typeIndex, int channel, float value) {

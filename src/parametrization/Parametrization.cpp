@@ -123,7 +123,8 @@ bool Parametrization::WriteAdjustment(const char* name, link::Parameter p, const
 
 void Parametrization::SetDacAdjustMode(bool on) {
   usedAdjustMode_ = usedAdjustMode_ || on;
-  if (!link_.Request(context_.address, on ? link::kDacAdjustOn : link::kDacAdjustOff)) ui_.Message(link_.commErrorMessage(Language::kGerman));
+  if (!link_.Request(context_.address, on ? link::kDacAdjustOn : link::kDacAdjustOff))
+    ui_.Message(link_.commErrorMessage(Language::kGerman));
   fields_.dacAdjustMode = on;
 }
 

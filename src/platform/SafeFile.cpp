@@ -113,7 +113,8 @@ std::string OutputTargetProblem(const std::string& path, Language language) {
 std::optional<TargetProblem> OutputTargetsProblem(const std::vector<std::string>& paths, Language language) {
   for (std::size_t i = 0; i < paths.size(); ++i) {
     for (std::size_t j = 0; j < i; ++j)
-      if (SameFile(paths[i], paths[j])) return TargetProblem{paths[i], FormatReason(reasons::kSameFile, language, paths[j])};
+      if (SameFile(paths[i], paths[j]))
+        return TargetProblem{paths[i], FormatReason(reasons::kSameFile, language, paths[j])};
     if (std::string reason = OutputTargetProblem(paths[i], language); !reason.empty())
       return TargetProblem{paths[i], std::move(reason)};
   }

@@ -11,9 +11,10 @@ std::size_t PrintableSequence(std::string_view text, std::size_t at) {
   const auto byte = [&](std::size_t i) { return static_cast<std::uint8_t>(text[i]); };
   const std::uint8_t lead = byte(at);
   if (lead >= 0x20 && lead < 0x7F) return 1;
-  const std::size_t n = lead >= 0xC2 && lead <= 0xDF ? 2 : lead >= 0xE0 && lead <= 0xEF ? 3
-                        : lead >= 0xF0 && lead <= 0xF4                                  ? 4
-                                                                                        : 0;
+  const std::size_t n = lead >= 0xC2 && lead <= 0xDF   ? 2
+                        : lead >= 0xE0 && lead <= 0xEF ? 3
+                        : lead >= 0xF0 && lead <= 0xF4 ? 4
+                                                       : 0;
   if (n == 0 || at + n > text.size()) return 0;
   std::uint32_t code = lead & (0x7F >> n);
   for (std::size_t i = 1; i < n; ++i) {

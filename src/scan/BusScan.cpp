@@ -48,7 +48,8 @@ ScanResult ScanBus(link::Link& link, platform::Ui& ui, Language language, bool d
     ui.ProgressSet(a + 1);
   }
   // The display unit listens at 19200 baud: not asked over a line fixed at its server.
-  if (display && !link.rateFixed() && !result.cancelled && !result.lineLost && !(result.cancelled = ui.ProgressCancelled())) {
+  if (display && !link.rateFixed() && !result.cancelled && !result.lineLost &&
+      !(result.cancelled = ui.ProgressCancelled())) {
     // The display unit listens at 19200 baud; the line returns to the rate it had.
     const int baud = link.baudRate();
     link.ClosePort();

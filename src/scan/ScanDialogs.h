@@ -12,7 +12,7 @@
 namespace korvane::scan {
 
 struct ScanChoice {
-  std::optional<int> address;           // one module for the main window
+  std::optional<int> address;            // one module for the main window
   std::vector<std::uint8_t> busModules;  // or these, for the bus view ("Bus..." in the list)
   // or the history of this module ("Historie…" in the list; the module's bytes)
   std::optional<std::string> historyOf;

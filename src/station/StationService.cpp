@@ -91,7 +91,10 @@ void StationService::PublishStatus() {
 
 void StationService::PublishLine() {
   if (session_ && !stopping_)
-    client_->Publish(*session_, setup_.prefix + "/line", !lineUp_ ? "offline" : lineService_ ? "service" : "online",
+    client_->Publish(*session_, setup_.prefix + "/line",
+                     !lineUp_       ? "offline"
+                     : lineService_ ? "service"
+                                    : "online",
                      true);
 }
 

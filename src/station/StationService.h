@@ -106,9 +106,9 @@ class StationService : public QObject {
   std::function<bool(std::uint8_t)> inService_;
   void Queue(const bus::BusSample& sample, const std::string& json);
 
-  std::map<std::uint8_t, bus::BusSample> modules_;       // the last live sample of each
-  std::map<std::uint8_t, bus::BusSample> lastSamples_;   // the last sample of each, live or not
-  std::map<std::uint8_t, std::string> announced_;        // discovery key sent in this session
+  std::map<std::uint8_t, bus::BusSample> modules_;      // the last live sample of each
+  std::map<std::uint8_t, bus::BusSample> lastSamples_;  // the last sample of each, live or not
+  std::map<std::uint8_t, std::string> announced_;       // discovery key sent in this session
   bool stopping_ = false;
   bool offlineSent_ = false;
   std::optional<int> offlineMid_;

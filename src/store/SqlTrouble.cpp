@@ -7,8 +7,8 @@ SqlTrouble TroubleOf(const QSqlError& error) {
   const int code = error.nativeErrorCode().toInt(&ok) & 0xFF;  // extended codes keep the primary one in the low byte
   if (!ok) return SqlTrouble::kOther;
   switch (code) {
-    case 5:   // SQLITE_BUSY
-    case 6:   // SQLITE_LOCKED
+    case 5:  // SQLITE_BUSY
+    case 6:  // SQLITE_LOCKED
       return SqlTrouble::kBusy;
     case 8:   // SQLITE_READONLY
     case 10:  // SQLITE_IOERR

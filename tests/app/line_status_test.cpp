@@ -17,7 +17,8 @@ TEST(LineStatus, PartsInTheirOrder) {
   } rows[] = {
       {{5, "rfc2217://10.0.0.7:4001", 19200, SeenModule{"B4", -1, 0}, "calibration due since 2026-03-01"},
        Language::kEnglish,
-       {"COM5 → rfc2217://10.0.0.7:4001", "19200 baud", "Module B4 (-, address 0)", "calibration due since 2026-03-01"}},
+       {"COM5 → rfc2217://10.0.0.7:4001", "19200 baud", "Module B4 (-, address 0)",
+        "calibration due since 2026-03-01"}},
       {{200, "", 4800, std::nullopt, ""}, Language::kEnglish, {"COM200 → -", "4800 baud"}},
       {{5, "rfc2217://werk-2:4001", 4800, std::nullopt, "", "werk-2"},
        Language::kGerman,

@@ -180,8 +180,7 @@ TEST_F(LiveFixture, StartWithoutReplyTellsTheUserAndDoesNotRun) {
     EXPECT_FALSE(m.Start(60s));
     EXPECT_FALSE(m.running());
     EXPECT_FALSE(m.polling());
-    EXPECT_EQ(quietUi.Messages(),
-              (std::vector<std::string>{test::SimLink::Silent(language)}));
+    EXPECT_EQ(quietUi.Messages(), (std::vector<std::string>{test::SimLink::Silent(language)}));
     EXPECT_EQ(quiet.bus.received().size(), 1u);  // nothing after the first read
     EXPECT_TRUE(m.statusLine().empty());
   }

@@ -310,7 +310,10 @@ TEST_F(ControllerFixture, StatusInfoFollowsTheStateOfTheMeasurement) {
          start(f);
          answered(f);
        },
-       true, false, "kein Fehler", {}},
+       true,
+       false,
+       "kein Fehler",
+       {}},
       {"the first unanswered poll greys the fields and says since when",
        Language::kGerman,
        [&](ControllerFixture& f) {
@@ -319,14 +322,21 @@ TEST_F(ControllerFixture, StatusInfoFollowsTheStateOfTheMeasurement) {
          silent(f);
          silent(f);
        },
-       true, true, "keine Antwort seit 14:07:03", {}},
-      {"the same in English", Language::kEnglish,
+       true,
+       true,
+       "keine Antwort seit 14:07:03",
+       {}},
+      {"the same in English",
+       Language::kEnglish,
        [&](ControllerFixture& f) {
          start(f);
          silent(f);
          silent(f);
        },
-       true, true, "no reply since 14:07:03", {}},
+       true,
+       true,
+       "no reply since 14:07:03",
+       {}},
       {"an answer again ends the notice",
        Language::kGerman,
        [&](ControllerFixture& f) {
@@ -337,7 +347,10 @@ TEST_F(ControllerFixture, StatusInfoFollowsTheStateOfTheMeasurement) {
          QTest::qWait(static_cast<int>(f.sim.link.timings().replyTimeout.count()));
          answered(f);
        },
-       true, false, "kein Fehler", {}},
+       true,
+       false,
+       "kein Fehler",
+       {}},
       {"stopping ends the notice too",
        Language::kGerman,
        [&](ControllerFixture& f) {
@@ -346,21 +359,30 @@ TEST_F(ControllerFixture, StatusInfoFollowsTheStateOfTheMeasurement) {
          silent(f);
          start(f);
        },
-       false, false, "kein Fehler", {}},
+       false,
+       false,
+       "kein Fehler",
+       {}},
       {"five unanswered polls still end the measurement",
        Language::kGerman,
        [&](ControllerFixture& f) {
          start(f);
          for (int i = 0; i <= app::LiveMeasurement::kSilentPollsForLoss; ++i) silent(f);
        },
-       false, false, lost + " Das Modul antwortet nicht mehr.", {lost + "\nDas Modul antwortet nicht mehr."}},
+       false,
+       false,
+       lost + " Das Modul antwortet nicht mehr.",
+       {lost + "\nDas Modul antwortet nicht mehr."}},
       {"a hang-up during the start names its reason",
        Language::kGerman,
        [&](ControllerFixture& f) {
          f.sim.bus.FaultWhen(2, 28, sim::Fault::kHangUp);
          start(f);
        },
-       false, false, lost + " simulated line hung up", {lost + "\nsimulated line hung up"}},
+       false,
+       false,
+       lost + " simulated line hung up",
+       {lost + "\nsimulated line hung up"}},
       {"a good start after a hang-up and a new recording set-up says nothing is wrong",
        Language::kGerman,
        [&](ControllerFixture& f) {
@@ -371,7 +393,10 @@ TEST_F(ControllerFixture, StatusInfoFollowsTheStateOfTheMeasurement) {
          f.SetUpRecording();
          start(f);
        },
-       true, false, "kein Fehler", {lost + "\nsimulated line hung up"}},
+       true,
+       false,
+       "kein Fehler",
+       {lost + "\nsimulated line hung up"}},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);

@@ -87,8 +87,9 @@ TEST_F(StatusFixture, AModuleLeftAtTheFastRateIsFoundAndSetBack) {
     Make();
     Start();
     ASSERT_TRUE(dlg->controller().running()) << (ui.Messages().empty() ? "" : ui.Messages().back());
-    const std::string said = language == Language::kEnglish ? "Module answered at 19200 baud; set back to 4800."
-                                                            : "Modul antwortete mit 19200 Baud; zurück auf 4800 gestellt.";
+    const std::string said = language == Language::kEnglish
+                                 ? "Module answered at 19200 baud; set back to 4800."
+                                 : "Modul antwortete mit 19200 Baud; zurück auf 4800 gestellt.";
     EXPECT_EQ(Text("statusInfo").toStdString(), said);
     EXPECT_EQ(amp->baud(), 4800);
     EXPECT_TRUE(Text("lineStatus").contains(language == Language::kEnglish ? "4800 baud" : "4800 Baud"));
@@ -109,7 +110,8 @@ TEST_F(StatusFixture, ASettingLeftAtTheFastRateFindsTheModuleAt4800) {
   Make();
   Start();
   ASSERT_TRUE(dlg->controller().running());
-  EXPECT_EQ(Text("statusInfo").toStdString(), "Modul antwortete mit 4800 Baud; die Schnittstelle läuft wieder mit 4800 Baud.");
+  EXPECT_EQ(Text("statusInfo").toStdString(),
+            "Modul antwortete mit 4800 Baud; die Schnittstelle läuft wieder mit 4800 Baud.");
   EXPECT_TRUE(amp->systemCommands().empty());
   dlg->button("start")->click();
   ASSERT_TRUE(WaitUntil([&] { return !dlg->controller().link().lineHeld(); }));
@@ -139,7 +141,8 @@ TEST_F(StatusFixture, BottomLineTellsPortRateModuleAndCalibrationDue) {
   Start();
   ASSERT_TRUE(dlg->controller().running());
   const QString due = QDateTime::currentDateTime().addDays(-10).toString("dd.MM.yyyy");
-  ASSERT_TRUE(WaitUntil([&] { return Text("lineStatus").contains("Kalibrierung"); })) << Text("lineStatus").toStdString();
+  ASSERT_TRUE(WaitUntil([&] { return Text("lineStatus").contains("Kalibrierung"); }))
+      << Text("lineStatus").toStdString();
   EXPECT_EQ(Text("lineStatus"),
             "COM1 → /dev/null    4800 Baud    Modul A123 (pH, Adresse 0)    Kalibrierung fällig seit " + due);
   dlg->button("start")->click();
@@ -182,7 +185,8 @@ TEST_F(StatusFixture, AddressIsFixedWhileAFlowRunsAndEventsNameTheModuleThatAnsw
   const std::vector<history::Event> events = Events();
   std::vector<std::string> lives;
   for (const history::Event& e : events)
-    if (e.kind == history::kLiveKind) lives.push_back(e.identity + "@" + std::to_string(e.address) + " " + e.technician);
+    if (e.kind == history::kLiveKind)
+      lives.push_back(e.identity + "@" + std::to_string(e.address) + " " + e.technician);
   const std::string who = "A123@0 " + platform::AccountName();
   EXPECT_EQ(lives, (std::vector<std::string>{who, who}));
 }
@@ -220,7 +224,8 @@ TEST_F(StatusFixture, FirstStartAsksNothingAndItsEscWritesTheSettingsByteExact) 
   EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
   QTest::keyClick(dlg.get(), Qt::Key_Escape);
   EXPECT_FALSE(dlg->isVisible());
-  EXPECT_EQ(ReadSettings(), "[RS232]\n\rPORT=0\n\rBAUD=4800\n\r[SETUP]\n\rINTERVALL=00:01:00\n\rSPRACHE=0\n\rPARAMETRIEREN=0\n\r");
+  EXPECT_EQ(ReadSettings(),
+            "[RS232]\n\rPORT=0\n\rBAUD=4800\n\r[SETUP]\n\rINTERVALL=00:01:00\n\rSPRACHE=0\n\rPARAMETRIEREN=0\n\r");
 }
 
 // "Datenlogger wirklich löschen?" and its kind: Enter answers "Nein".

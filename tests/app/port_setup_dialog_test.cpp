@@ -139,7 +139,7 @@ TEST_F(SetupDialog, NetworkChoiceIsKeptAsTheComNumbersMapping) {
   } cases[] = {
       {4, true, 0, " 10.0.0.7 ", "rfc2217://10.0.0.7:4001", nullptr},
       {4, true, 1, "box.local", "socket://box.local:4001", nullptr},  // replaces the earlier line
-      {4, false, 0, "", "/dev/ttyS3", nullptr},                        // off: the default device again
+      {4, false, 0, "", "/dev/ttyS3", nullptr},                       // off: the default device again
       {5, true, 0, "", "/dev/ttyS4", "the host name is missing"},
       {9, true, 0, "10.0.0.7", "/ports/COM9", "already links to a device"},  // the device link stays
       {9, false, 0, "", "/ports/COM9", nullptr},

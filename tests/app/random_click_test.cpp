@@ -57,7 +57,8 @@ class RandomHand {
       else if (qobject_cast<QAbstractButton*>(w) || qobject_cast<QAbstractSpinBox*>(w) || qobject_cast<QComboBox*>(w))
         others.push_back(w);
     }
-    const std::vector<QWidget*>& targets = buttons.empty() || (!others.empty() && random_() % 4 == 0) ? others : buttons;
+    const std::vector<QWidget*>& targets =
+        buttons.empty() || (!others.empty() && random_() % 4 == 0) ? others : buttons;
     if (targets.empty()) {
       if (auto* d = qobject_cast<QDialog*>(modal)) QTimer::singleShot(0, d, [d] { d->reject(); });
       return;

@@ -278,9 +278,9 @@ TEST(OwnSettings, TechnicianDefaultsToTheAccountsName) {
 // The calibration intervals the history window keeps: a day count of 1..3650 per
 // family; anything else leaves the family's default.
 TEST(OwnSettings, CalibrationIntervalsByFamily) {
-  const history::CalibrationIntervals kept = IntervalsFrom(ParseOwnSettings(
-      "calibration-interval.ph=14\ncalibration-interval.redox=0\ncalibration-interval.oxygen=7d\n"
-      "calibration-interval.ise=3650\n"));
+  const history::CalibrationIntervals kept = IntervalsFrom(
+      ParseOwnSettings("calibration-interval.ph=14\ncalibration-interval.redox=0\ncalibration-interval.oxygen=7d\n"
+                       "calibration-interval.ise=3650\n"));
   EXPECT_EQ(kept.For(types::Family::kPh), 14);
   EXPECT_EQ(kept.For(types::Family::kRedox), history::kDefaultCalibrationIntervalDays);
   EXPECT_EQ(kept.For(types::Family::kOxygen), history::kDefaultCalibrationIntervalDays);

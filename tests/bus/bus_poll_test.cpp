@@ -1,6 +1,6 @@
 // The bus poll engine against three simulated modules on one in-process line: the
-// modules in list order, each chain whole before the next. Each row scripts what happens to the bus before a cycle and lists, per cycle, what each
-// module's sample said: L live, P live with a value it left unanswered ("---"), T live
+// modules in list order, each chain whole before the next. Each row scripts what happens to the bus before a cycle and
+// lists, per cycle, what each module's sample said: L live, P live with a value it left unanswered ("---"), T live
 // after its type changed, M missing after it was asked, m missing without being asked
 // (backed off).
 #include <gtest/gtest.h>
@@ -48,11 +48,17 @@ TEST(BusPoll, CyclesMissesBackOffReturnSwapAndLoss) {
   const std::vector<std::string> allLive(3, "LLL");
   const Scenario rows[] = {
       {"all answer", [](Env&, int) {}, allLive, ""},
-      {"a damaged reply", [](Env& e, int n) { if (n == 2) e.sim.bus.FaultNext(sim::Fault::kBadCheck); },
-       {"LLL", "MLL", "LLL"}, ""},
+      {"a damaged reply",
+       [](Env& e, int n) {
+         if (n == 2) e.sim.bus.FaultNext(sim::Fault::kBadCheck);
+       },
+       {"LLL", "MLL", "LLL"},
+       ""},
       {"one silent module", silentFrom(5, 1, 0), {"LML", "LML", "LML", "LmL", "LmL"}, ""},
-      {"back-off and return", silentFrom(5, 1, 8),
-       {"LML", "LML", "LML", "LmL", "LmL", "LmL", "LmL", "LmL", "LmL", "LmL", "LmL", "LmL", "LLL", "LLL"}, ""},
+      {"back-off and return",
+       silentFrom(5, 1, 8),
+       {"LML", "LML", "LML", "LmL", "LmL", "LmL", "LmL", "LmL", "LmL", "LmL", "LmL", "LmL", "LLL", "LLL"},
+       ""},
       {"module replaced",
        [](Env& e, int n) {
          if (n == 2) e.sim.bus.SetSilent(5, true);
@@ -61,11 +67,19 @@ TEST(BusPoll, CyclesMissesBackOffReturnSwapAndLoss) {
            e.amps[5]->SetParameterByte(28, 1);
          }
        },
-       {"LLL", "LML", "LTL", "LLL"}, ""},
+       {"LLL", "LML", "LTL", "LLL"},
+       ""},
       {"value 2 unanswered by each module in one cycle",
-       [](Env& e, int n) { if (n == 2) e.sim.bus.FaultWhen(link::kValues, 2, sim::Fault::kNoReply, 3); },
-       {"LLL", "PPP", "LLL"}, ""},
-      {"line lost", [](Env& e, int n) { if (n == 2) e.sim.bus.SetFault(sim::Fault::kHangUp); }, {"LLL", ""},
+       [](Env& e, int n) {
+         if (n == 2) e.sim.bus.FaultWhen(link::kValues, 2, sim::Fault::kNoReply, 3);
+       },
+       {"LLL", "PPP", "LLL"},
+       ""},
+      {"line lost",
+       [](Env& e, int n) {
+         if (n == 2) e.sim.bus.SetFault(sim::Fault::kHangUp);
+       },
+       {"LLL", ""},
        "simulated line hung up"},
   };
   for (const Scenario& row : rows) {

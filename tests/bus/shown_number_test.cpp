@@ -15,10 +15,11 @@ TEST(ShownNumber, IsTheFieldsNumberOrNone) {
     std::optional<double> value;
   };
   const Row rows[] = {
-      {"pH Wert", "7.02", 7.02},   {"Kettenspannung", "-13", -13.0}, {"Temperatur", "21.3", 21.3},
-      {"", "0", std::nullopt},      // a field without a name carries nothing
-      {"Salinität", ">>>>", std::nullopt}, {"LF Wert", "nan", std::nullopt}, {"LF Wert", "inf", std::nullopt},
-      {"LF Wert", "", std::nullopt},  {"LF Wert", "7.02x", std::nullopt},
+      {"pH Wert", "7.02", 7.02},           {"Kettenspannung", "-13", -13.0},
+      {"Temperatur", "21.3", 21.3},        {"", "0", std::nullopt},  // a field without a name carries nothing
+      {"Salinität", ">>>>", std::nullopt}, {"LF Wert", "nan", std::nullopt},
+      {"LF Wert", "inf", std::nullopt},    {"LF Wert", "", std::nullopt},
+      {"LF Wert", "7.02x", std::nullopt},
   };
   // A German number locale must not turn "7.02" into 7.
   std::setlocale(LC_NUMERIC, "de_DE.UTF-8");

@@ -9,14 +9,9 @@ namespace {
 
 TEST(AssistantSettingsTest, EntriesAreReadAndWhatIsNotUnderstoodIsNamedWithItsDefault) {
   const std::map<std::string, std::string> values{
-      {"calibration.mode", "classic"},
-      {"calibration.auto", "maybe"},
-      {"calibration.buffers", "din19266"},
-      {"calibration.time-limit", "5"},
-      {"calibration.ph.drift", "0.25"},
-      {"calibration.ph.window", " 45 "},
-      {"calibration.conductivity.noise", "0,4"},
-      {"technician", "Anna"},
+      {"calibration.mode", "classic"},           {"calibration.auto", "maybe"},    {"calibration.buffers", "din19266"},
+      {"calibration.time-limit", "5"},           {"calibration.ph.drift", "0.25"}, {"calibration.ph.window", " 45 "},
+      {"calibration.conductivity.noise", "0,4"}, {"technician", "Anna"},
   };
   std::vector<std::string> problems;
   const AssistantSettings s = ParseAssistantSettings(values, &problems, Language::kGerman);
@@ -42,7 +37,8 @@ TEST(AssistantSettingsTest, EntriesAreReadAndWhatIsNotUnderstoodIsNamedWithItsDe
 
 TEST(ResultJudgementTest, EachValueAgainstItsRangeAndThePhFigures) {
   const KValues before{-3.5f, -59.2f, 0, 0};
-  const ResultJudgement ok = JudgeResult("ph-two-point", 0, before, {8.0f, -57.8f, 0, 0}, std::nullopt, Language::kGerman);
+  const ResultJudgement ok =
+      JudgeResult("ph-two-point", 0, before, {8.0f, -57.8f, 0, 0}, std::nullopt, Language::kGerman);
   ASSERT_EQ(ok.values.size(), 2u);
   EXPECT_TRUE(ok.plausible());
   EXPECT_EQ(ok.values[1].label, "Steilheit");
@@ -51,7 +47,8 @@ TEST(ResultJudgementTest, EachValueAgainstItsRangeAndThePhFigures) {
   EXPECT_NEAR(*ok.zeroPointMv, 8.0, 1e-6);
   EXPECT_NEAR(ok.values[1].afterAt, (-57.8 + 61) / 16, 1e-6);
 
-  const ResultJudgement flat = JudgeResult("ph-two-point", 0, before, {0.0f, -40.0f, 0, 0}, std::nullopt, Language::kEnglish);
+  const ResultJudgement flat =
+      JudgeResult("ph-two-point", 0, before, {0.0f, -40.0f, 0, 0}, std::nullopt, Language::kEnglish);
   EXPECT_EQ(flat.breaches, std::vector<std::string>{"slope -40.0 mV/pH outside -61 … -45"});
   EXPECT_FALSE(flat.values[1].within);
   EXPECT_GT(flat.values[1].afterAt, 1.0);
@@ -67,9 +64,9 @@ TEST(ResultJudgementTest, EachValueAgainstItsRangeAndThePhFigures) {
   EXPECT_EQ(ChangeText(comp.values[1]), "–");
   EXPECT_EQ(ChangeText(comp.values[0]), "+70.0 mV");
   // A procedure without limits only shows its values.
-  EXPECT_TRUE(JudgeResult("air-pressure", 7, {60, 2.9f, 2.3f, 1}, {60, 2.9f, 2.3f, 1.013f}, std::nullopt,
-                          Language::kGerman)
-                  .plausible());
+  EXPECT_TRUE(
+      JudgeResult("air-pressure", 7, {60, 2.9f, 2.3f, 1}, {60, 2.9f, 2.3f, 1.013f}, std::nullopt, Language::kGerman)
+          .plausible());
 }
 
 }  // namespace

@@ -86,7 +86,8 @@ TEST(AssistantWindowTest, APhCalibrationFromTheSettlingPointToTheSavedResult) {
       } else if (page == w->referencePage() && page != lastPage) {
         seen.recognition.push_back(w->referencePage()->recognition()->text());
         seen.presets.push_back(w->referencePage()->edit()->text());
-        seen.warnings.push_back(w->referencePage()->warning()->isVisible() ? w->referencePage()->warning()->text() : "");
+        seen.warnings.push_back(w->referencePage()->warning()->isVisible() ? w->referencePage()->warning()->text()
+                                                                           : "");
         w->referencePage()->okButton()->click();
       } else if (page == w->resultPage() && w->resultPage()->saveButton()->isVisible()) {
         seen.verdict = w->resultPage()->verdict()->text();
@@ -113,7 +114,8 @@ TEST(AssistantWindowTest, APhCalibrationFromTheSettlingPointToTheSavedResult) {
     ASSERT_EQ(seen.presets.size(), 2u);
     EXPECT_EQ(seen.presets[0], "7.052");
     EXPECT_EQ(seen.presets[1], "4");
-    EXPECT_TRUE(seen.recognition[1].startsWith(de ? "Puffer 4.01" : "Buffer 4.01")) << seen.recognition[1].toStdString();
+    EXPECT_TRUE(seen.recognition[1].startsWith(de ? "Puffer 4.01" : "Buffer 4.01"))
+        << seen.recognition[1].toStdString();
     EXPECT_EQ(seen.warnings, (std::vector<QString>{"", ""}));
     EXPECT_EQ(seen.verdict, de ? "Ergebnis plausibel" : "Result plausible");
     EXPECT_TRUE(seen.nernst.startsWith(de ? "Steilheit 97." : "Slope 97.")) << seen.nernst.toStdString();

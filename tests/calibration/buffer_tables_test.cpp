@@ -27,10 +27,10 @@ TEST(BufferTablesTest, TheStandardBuffersAgreeWithThePharmacopoeiasTable) {
     const char* buffer;
     double ph[5];
   } rows[] = {
-      {"1.68", {1.67, 1.68, 1.68, 1.68, 1.69}},     {"3.56", {n, n, 3.56, 3.55, 3.55}},
-      {"3.78", {3.80, 3.79, 3.78, 3.77, 3.76}},     {"4.01", {4.00, 4.00, 4.01, 4.02, 4.02}},
-      {"6.86", {6.90, 6.88, 6.87, 6.85, 6.84}},     {"7.41", {7.45, 7.43, 7.41, 7.40, 7.39}},
-      {"9.18", {9.28, 9.23, 9.18, 9.14, 9.10}},     {"10.01", {10.12, 10.06, 10.01, 9.97, 9.93}},
+      {"1.68", {1.67, 1.68, 1.68, 1.68, 1.69}},       {"3.56", {n, n, 3.56, 3.55, 3.55}},
+      {"3.78", {3.80, 3.79, 3.78, 3.77, 3.76}},       {"4.01", {4.00, 4.00, 4.01, 4.02, 4.02}},
+      {"6.86", {6.90, 6.88, 6.87, 6.85, 6.84}},       {"7.41", {7.45, 7.43, 7.41, 7.40, 7.39}},
+      {"9.18", {9.28, 9.23, 9.18, 9.14, 9.10}},       {"10.01", {10.12, 10.06, 10.01, 9.97, 9.93}},
       {"12.45", {12.81, 12.63, 12.45, 12.29, 12.13}},
   };
   const double temperatures[5] = {15, 20, 25, 30, 35};
@@ -56,9 +56,9 @@ TEST(BufferTablesTest, TheTechnicalBuffersAgreeWithTheTransmitterManual) {
   // Foxboro MI 611-211, Table 7: the 7.00 and 10.01 technical buffers, 0 to 50 °C.
   const struct {
     double t, seven, ten;
-  } rows[] = {{0, 7.12, 10.32}, {5, 7.09, 10.25}, {10, 7.06, 10.18}, {15, 7.04, 10.12}, {20, 7.02, 10.06},
-              {25, 7.00, 10.01}, {30, 6.99, 9.97}, {35, 6.99, 9.93},  {40, 6.98, 9.89},  {45, 6.98, 9.86},
-              {50, 6.97, 9.83}};
+  } rows[] = {{0, 7.12, 10.32},  {5, 7.09, 10.25},  {10, 7.06, 10.18}, {15, 7.04, 10.12},
+              {20, 7.02, 10.06}, {25, 7.00, 10.01}, {30, 6.99, 9.97},  {35, 6.99, 9.93},
+              {40, 6.98, 9.89},  {45, 6.98, 9.86},  {50, 6.97, 9.83}};
   for (const auto& r : rows) {
     SCOPED_TRACE(r.t);
     EXPECT_NEAR(PhAt(kTechnicalSet, "7.00", r.t), r.seven, 1e-9);
@@ -100,7 +100,9 @@ TEST(BufferTablesTest, ValuesBetweenTheTablesPointsAreInterpolatedAndNeverBeyond
 }
 
 // The voltage a pH electrode gives in a solution.
-double Voltage(double zero, double slope25, double ph, double t) { return zero + slope25 * (t + 273.15) / 298.15 * (ph - 7); }
+double Voltage(double zero, double slope25, double ph, double t) {
+  return zero + slope25 * (t + 273.15) / 298.15 * (ph - 7);
+}
 
 TEST(BufferTablesTest, TheBufferIsRecognisedOnTheModulesLineOrTheIdealOne) {
   const std::vector<BufferSet> sets = BuiltInBufferSets();

@@ -138,7 +138,8 @@ struct Bench {
 
  private:
   void OnEvent(const test::UiEvent& e) {
-    if (e.kind == "entry" || (e.kind == "message" && e.text.rfind(kCommError.de, 0) != 0 && e.text.rfind(kCommError.en, 0) != 0))
+    if (e.kind == "entry" ||
+        (e.kind == "message" && e.text.rfind(kCommError.de, 0) != 0 && e.text.rfind(kCommError.en, 0) != 0))
       pollingDuringPrompts = pollingDuringPrompts && host.polling();
     if (e.kind == "entry") {
       if (entries_ < atEntry.size()) Pin(atEntry[entries_]);
@@ -555,8 +556,7 @@ TEST(CalibrateStartTest, NoReplyToTheTypeReadEndsAtOnce) {
     Bench b(1, language);
     b.sim.bus.FaultWhen(link::kRead, 28, sim::Fault::kNoReply);
     b.Run();
-    EXPECT_EQ(b.ui.Messages(),
-              std::vector<std::string>{test::SimLink::Silent(language)});
+    EXPECT_EQ(b.ui.Messages(), std::vector<std::string>{test::SimLink::Silent(language)});
     EXPECT_TRUE(b.host.calls.empty());
     EXPECT_EQ(b.sim.bus.received().size(), 1u);
   }

@@ -262,7 +262,9 @@ TEST(StatusTextTest, LabelsOneToThreeWithTheirDecimals) {
   } cases[] = {
       {0, Language::kGerman, {-3.5f, -59.2f, 0, 0}, "Asymmetrie: -3.5  Steilheit: -59.2  "},
       {0, Language::kEnglish, {-3.5f, -59.2f, 0, 0}, "asymmetrie: -3.5  slope: -59.2  "},
-      {3, Language::kGerman, {1.04667f, 2.0f, 0.0f, 0},
+      {3,
+       Language::kGerman,
+       {1.04667f, 2.0f, 0.0f, 0},
        "Zellkonstante: 1.047  Temperaturkoef.: 2.00  Kabeloffset: 0.00  "},
       // Label 1 of "linear" is empty: the line starts with the colon.
       {8, Language::kGerman, {0.0f, 0.0f, 100.0f, 0}, ": 0.00  1V/4mA Wert: 0.0  5V/20mA Wert: 100.0  "},

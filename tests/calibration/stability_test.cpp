@@ -29,8 +29,11 @@ TEST(StabilityTest, DriftAndNoiseAreTheRegressionOfAnscombesQuartet) {
       {"I", kX, {8.04, 6.95, 7.58, 8.81, 8.33, 9.96, 7.24, 4.26, 10.84, 4.82, 5.68}, 0.5001, 1.237},
       {"II", kX, {9.14, 8.14, 8.74, 8.77, 9.26, 8.10, 6.13, 3.10, 9.13, 7.26, 4.74}, 0.5000, 1.237},
       {"III", kX, {7.46, 6.77, 12.74, 7.11, 7.81, 8.84, 6.08, 5.39, 8.15, 6.42, 5.73}, 0.4997, 1.236},
-      {"IV", {8, 8, 8, 8, 8, 8, 8, 19, 8, 8, 8}, {6.58, 5.76, 7.71, 8.84, 8.47, 7.04, 5.25, 12.50, 5.56, 7.91, 6.89},
-       0.4999, 1.236},
+      {"IV",
+       {8, 8, 8, 8, 8, 8, 8, 19, 8, 8, 8},
+       {6.58, 5.76, 7.71, 8.84, 8.47, 7.04, 5.25, 12.50, 5.56, 7.91, 6.89},
+       0.4999,
+       1.236},
   };
   for (const Quartet& q : quartet) {
     SCOPED_TRACE(q.name);
@@ -57,8 +60,8 @@ TEST(StabilityTest, DriftAndNoiseAreTheRegressionOfAnscombesQuartet) {
 TEST(StabilityTest, TheWindowSlidesAndMustBeCoveredBeforeAValueCountsAsStable) {
   const struct {
     const char* what;
-    int samples;        // one every 2 s
-    double perMinute;   // the value's drift
+    int samples;       // one every 2 s
+    double perMinute;  // the value's drift
     double window;
     int kept;
     bool covered, stable;

@@ -273,11 +273,11 @@ TEST_F(CliFixture, ClockSetTakesOnlyRealDatesTheYearByteHolds) {
     const char* time;
     bool taken;
   } rows[] = {
-      {"2000-01-01 00:00:00", true},  {"2255-12-31 23:59:59", true},  {"2024-02-29 12:00:00", true},
-      {"2000-02-29 12:00:00", true},  {"2026-02-31 10:00:00", false}, {"2025-02-29 10:00:00", false},
-      {"2100-02-29 10:00:00", false}, {"2026-04-31 10:00:00", false}, {"2256-01-01 00:00:00", false},
-      {"1999-12-31 23:59:59", false}, {"2026-01-01 24:00:00", false}, {"2026-01-01 10:60:00", false},
-      {"2026-00-10 10:00:00", false}, {"2026-1-10 10:00:00", false},  {"+026-01-10 10:00:00", false},
+      {"2000-01-01 00:00:00", true},   {"2255-12-31 23:59:59", true},  {"2024-02-29 12:00:00", true},
+      {"2000-02-29 12:00:00", true},   {"2026-02-31 10:00:00", false}, {"2025-02-29 10:00:00", false},
+      {"2100-02-29 10:00:00", false},  {"2026-04-31 10:00:00", false}, {"2256-01-01 00:00:00", false},
+      {"1999-12-31 23:59:59", false},  {"2026-01-01 24:00:00", false}, {"2026-01-01 10:60:00", false},
+      {"2026-00-10 10:00:00", false},  {"2026-1-10 10:00:00", false},  {"+026-01-10 10:00:00", false},
       {"2026-01-10 10:00:00x", false},
   };
   for (const Row& row : rows) {
@@ -309,7 +309,8 @@ TEST_F(CliFixture, ClockSetTakesOnlyRealDatesTheYearByteHolds) {
 TEST_F(CliFixture, LiveEndsWhenTheModuleFallsSilent) {
   sim.AddAmplifier(1);
   // Every value unanswered: a module that answers some of them is still measuring.
-  for (int value = 1; value <= 6; ++value) sim.bus.FaultWhen(0, static_cast<std::uint8_t>(value), sim::Fault::kNoReply, 1000000);
+  for (int value = 1; value <= 6; ++value)
+    sim.bus.FaultWhen(0, static_cast<std::uint8_t>(value), sim::Fault::kNoReply, 1000000);
   EXPECT_EQ(Run("live", {"--poll", "45"}, Fast()), 1);
   EXPECT_EQ(err.str(), "Fehler in der Datenkommunikation! Das Modul antwortet nicht mehr.\n");
 }

@@ -100,7 +100,7 @@ TEST_F(DisplayCli, ABadFileSendsNothing) {
 }
 
 TEST_F(DisplayCli, AUnitValueOutsideTheFilesRangesIsNamedAndNothingSaved) {
-  unit->SetParameter(164, link::ByteData(7));   // contrast 7 - 43
+  unit->SetParameter(164, link::ByteData(7));             // contrast 7 - 43
   unit->SetParameter(39, link::Data4{0, 0, 0xC0, 0x7F});  // not a number
   EXPECT_EQ(Run("display-read", {"-o", file}), 6);
   EXPECT_NE(err.str().find("CONTRAST: \"-36\""), std::string::npos) << err.str();

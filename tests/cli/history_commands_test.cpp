@@ -144,8 +144,7 @@ TEST_F(HistoryCli, AHistoryThisProgramSawThatIsGoneIsSaidToBe) {
        {std::vector<std::string>{"history"}, {"report", "-o", Path("gone.pdf")}}) {
     SCOPED_TRACE(line.front());
     EXPECT_EQ(Run(line), 0);
-    EXPECT_NE(err.str().find("rolled back or rewritten: it no longer holds event 2 ("), std::string::npos)
-        << err.str();
+    EXPECT_NE(err.str().find("rolled back or rewritten: it no longer holds event 2 ("), std::string::npos) << err.str();
   }
 }
 

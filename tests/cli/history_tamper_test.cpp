@@ -81,7 +81,8 @@ QString ForgedAtFive(const std::string& history) {
   e.previous = store.Events({}, nullptr).at(3).hash;
   const std::string details = history::CanonicalJson(e.details);
   e.hash = history::TextHash(history::EventText(e, details));
-  return QString("INSERT INTO events VALUES (5, %1, '', 5, 0, -1, '', 'Mallory', '', '', 'logger-read', '%2', '%3', '%4')")
+  return QString(
+             "INSERT INTO events VALUES (5, %1, '', 5, 0, -1, '', 'Mallory', '', '', 'logger-read', '%2', '%3', '%4')")
       .arg(e.timeMs)
       .arg(QString::fromStdString(details), QString::fromStdString(e.previous), QString::fromStdString(e.hash));
 }
@@ -140,43 +141,75 @@ struct Row {
 const std::vector<Row>& Rows() {
   static const std::vector<Row> rows = {
       {"untouched", true, true, [](Backend&, const std::string&) {}, 0, {"8 events, chain intact"}},
-      {"the last event deleted", true, true,
-       [](Backend& b, const std::string&) { Statements(b, {"DELETE FROM events WHERE seq = 8"}); }, 1,
+      {"the last event deleted",
+       true,
+       true,
+       [](Backend& b, const std::string&) { Statements(b, {"DELETE FROM events WHERE seq = 8"}); },
+       1,
        {"7 events; the history was rolled back or rewritten: it no longer holds event 8 (", "korvane.conf)"}},
-      {"the last three deleted", true, true,
-       [](Backend& b, const std::string&) { Statements(b, {"DELETE FROM events WHERE seq >= 6"}); }, 1,
+      {"the last three deleted",
+       true,
+       true,
+       [](Backend& b, const std::string&) { Statements(b, {"DELETE FROM events WHERE seq >= 6"}); },
+       1,
        {"5 events; the history was rolled back or rewritten: it no longer holds event 8 ("}},
-      {"every event deleted", true, true, [](Backend& b, const std::string&) { Statements(b, {"DELETE FROM events"}); },
-       1, {"0 events; the history was rolled back or rewritten: it no longer holds event 8 ("}},
-      {"the last event deleted, checked with the head of a report", true, true,
-       [](Backend& b, const std::string&) { Statements(b, {"DELETE FROM events WHERE seq = 8"}); }, 1,
-       {"7 events; the history was rolled back or rewritten: it does not hold event 8 (", ") given with --head"}, true},
-      {"an event changed and the chain hashed anew after it", true, true,
+      {"every event deleted",
+       true,
+       true,
+       [](Backend& b, const std::string&) { Statements(b, {"DELETE FROM events"}); },
+       1,
+       {"0 events; the history was rolled back or rewritten: it no longer holds event 8 ("}},
+      {"the last event deleted, checked with the head of a report",
+       true,
+       true,
+       [](Backend& b, const std::string&) { Statements(b, {"DELETE FROM events WHERE seq = 8"}); },
+       1,
+       {"7 events; the history was rolled back or rewritten: it does not hold event 8 (", ") given with --head"},
+       true},
+      {"an event changed and the chain hashed anew after it",
+       true,
+       true,
        [](Backend& b, const std::string& history) {
          Statements(b, {"DELETE FROM events WHERE seq >= 5"});
          Append(history, 5, 8, "Mallory");
        },
-       1, {"8 events; the history was rolled back or rewritten: its event 8 has the hash "}},
-      {"a forged event put in the middle", true, true,
+       1,
+       {"8 events; the history was rolled back or rewritten: its event 8 has the hash "}},
+      {"a forged event put in the middle",
+       true,
+       true,
        [](Backend& b, const std::string& history) {
          Statements(b, {"UPDATE events SET seq = seq + 1000 WHERE seq >= 5",
                         "UPDATE events SET seq = seq - 999 WHERE seq >= 1000", ForgedAtFive(history)});
        },
-       1, {"the chain breaks at event 5 (", "): it does not belong: the chain goes on past it to event 6"}},
+       1,
+       {"the chain breaks at event 5 (", "): it does not belong: the chain goes on past it to event 6"}},
       // A writer may append, and neither the chain nor a head tells who did: the roles say who may.
-      {"a forged event appended with a fitting hash", true, true,
-       [](Backend&, const std::string& history) { Append(history, 9, 9, "Mallory"); }, 0, {"9 events, chain intact"}},
-      {"TRUNCATE", false, true,
+      {"a forged event appended with a fitting hash",
+       true,
+       true,
+       [](Backend&, const std::string& history) { Append(history, 9, 9, "Mallory"); },
+       0,
+       {"9 events, chain intact"}},
+      {"TRUNCATE",
+       false,
+       true,
        [](Backend& b, const std::string&) {
          std::string why;
          EXPECT_FALSE(b.sql("TRUNCATE events", &why));
          EXPECT_NE(why.find("never changed or removed"), std::string::npos) << why;
        },
-       0, {"8 events, chain intact"}},
-      {"TRUNCATE with the guards dropped", false, true,
-       [](Backend& b, const std::string&) { Statements(b, {"TRUNCATE events"}); }, 1,
+       0,
+       {"8 events, chain intact"}},
+      {"TRUNCATE with the guards dropped",
+       false,
+       true,
+       [](Backend& b, const std::string&) { Statements(b, {"TRUNCATE events"}); },
+       1,
        {"0 events; the history was rolled back or rewritten: it no longer holds event 8 ("}},
-      {"a byte flipped in a left-over write-ahead log", true, false,
+      {"a byte flipped in a left-over write-ahead log",
+       true,
+       false,
        [](Backend& b, const std::string&) {
          QFile::remove(QString::fromStdString(b.path) + "-shm");
          QFile wal(QString::fromStdString(b.path) + "-wal");
@@ -185,14 +218,26 @@ const std::vector<Row>& Rows() {
          const char byte = wal.peek(1)[0];
          wal.write(QByteArray(1, static_cast<char>(byte ^ 0x20)));
        },
-       1, {"5 events; the history was rolled back or rewritten: it no longer holds event 8 ("}},
-      {"the file removed", true, false,
-       [](Backend& b, const std::string&) { QFile::remove(QString::fromStdString(b.path)); }, 1,
+       1,
+       {"5 events; the history was rolled back or rewritten: it no longer holds event 8 ("}},
+      {"the file removed",
+       true,
+       false,
+       [](Backend& b, const std::string&) { QFile::remove(QString::fromStdString(b.path)); },
+       1,
        {"0 events; the history was rolled back or rewritten: it no longer holds event 8 ("}},
-      {"a damaged index page", true, false, [](Backend& b, const std::string&) { DamagePage(b, "events_by_time", 8); },
-       1, {"8 events; the file is damaged (SQLite's check: "}},
+      {"a damaged index page",
+       true,
+       false,
+       [](Backend& b, const std::string&) { DamagePage(b, "events_by_time", 8); },
+       1,
+       {"8 events; the file is damaged (SQLite's check: "}},
       // The head this program saw cannot even be looked for: the damage is the answer.
-      {"a damaged table page", true, false, [](Backend& b, const std::string&) { DamagePage(b, "events", 0); }, 1,
+      {"a damaged table page",
+       true,
+       false,
+       [](Backend& b, const std::string&) { DamagePage(b, "events", 0); },
+       1,
        {"the file is damaged (SQLite's check: "}},
   };
   return rows;

@@ -31,9 +31,9 @@ struct TargetRow {
   const char* name;
   // The command line with "T" for the file under test and "O" for another output.
   std::vector<const char*> args;
-  const char* suffix;     // the target's name ends so (a chart must be .png)
-  bool trace = false;     // the target is the --trace file
-  bool display = false;   // the display unit answers, not the amplifier
+  const char* suffix;    // the target's name ends so (a chart must be .png)
+  bool trace = false;    // the target is the --trace file
+  bool display = false;  // the display unit answers, not the amplifier
 };
 
 // Names the row in test logs instead of dumping its bytes.
@@ -82,7 +82,9 @@ class OutputTargets : public ::testing::TestWithParam<TargetRow> {
     sim.AddAmplifier(1, 0, 4);
     sim.bus.Add(std::make_shared<sim::DisplayUnit>());
   }
-  std::string Path(const std::string& name) const { return QDir(dir.path()).filePath(QString::fromStdString(name)).toStdString(); }
+  std::string Path(const std::string& name) const {
+    return QDir(dir.path()).filePath(QString::fromStdString(name)).toStdString();
+  }
   // The row's command with target in place of "T"; extra adds to the options.
   Outcome Command(const std::string& target, const std::function<void(cli::CommonOptions&, cli::Args&)>& extra = {}) {
     const TargetRow& row = GetParam();
@@ -90,7 +92,8 @@ class OutputTargets : public ::testing::TestWithParam<TargetRow> {
     o.settingsFolder = Path("Korvane");
     o.baud = 38400;  // the in-process line takes no wire time; live may poll every 45 ms
     cli::Args args;
-    for (const char* a : row.args) args.push_back(a == std::string("T") ? target : a == std::string("O") ? Path("other.txt") : a);
+    for (const char* a : row.args)
+      args.push_back(a == std::string("T") ? target : a == std::string("O") ? Path("other.txt") : a);
     if (row.trace) o.trace = target;
     if (extra) extra(o, args);
     std::ostringstream out, err;

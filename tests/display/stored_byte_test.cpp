@@ -32,7 +32,8 @@ TEST_F(LinkTest, WriteByteAndStoreStoresOnlyAfterAnAcknowledgement) {
   answer = nullptr;
   WriteByteAndStore(link, ui, FlowContext{kDisplayAddress, Language::kGerman}, 9);
   EXPECT_EQ(sent.size(), 1u);
-  EXPECT_EQ(ui.Messages().back(), "Fehler in der Datenkommunikation!\n\u00dcber in-process kam keine Antwort vom Modul.");
+  EXPECT_EQ(ui.Messages().back(),
+            "Fehler in der Datenkommunikation!\n\u00dcber in-process kam keine Antwort vom Modul.");
 }
 
 }  // namespace

@@ -83,8 +83,8 @@ TEST(FlowRecords, EachFlowTellsWhatItDidToWhichModule) {
          ConfigSettings s;
          t.ReadConfiguration(s, cancel);
        },
-       "config-read", "A123",
-       [](const QJsonObject& d) { return Text(d["fields"].toObject(), "IDC_GRENZWERT"); }, "11.20"},
+       "config-read", "A123", [](const QJsonObject& d) { return Text(d["fields"].toObject(), "IDC_GRENZWERT"); },
+       "11.20"},
       {"configuration written from the dialog",
        [](Bench& b) {
          configuration::ConfigTransfer t(b.sim.link, b.ui, b.sim.context);
@@ -97,7 +97,9 @@ TEST(FlowRecords, EachFlowTellsWhatItDidToWhichModule) {
          t.ReadConfiguration(s, edit);
        },
        "config-write", "A123",
-       [](const QJsonObject& d) { return Changed(d) + " " + Text(d, "source") + " " + (d["complete"].toBool() ? "1" : "0"); },
+       [](const QJsonObject& d) {
+         return Changed(d) + " " + Text(d, "source") + " " + (d["complete"].toBool() ? "1" : "0");
+       },
        "IDC_GRENZWERT:11.20>8.50 dialog 1"},
       {"calibration saved",
        [](Bench& b) {
@@ -132,8 +134,7 @@ TEST(FlowRecords, EachFlowTellsWhatItDidToWhichModule) {
        [](Bench& b) {
          logger::SetDeviceClock(b.sim.link, b.ui, b.sim.context, {2026, 3, 9, 14, 5, 33});
        },
-       "clock-set", "A123", [](const QJsonObject& d) { return Text(d, "set"); },
-       "2026-03-09 14:05:33"},
+       "clock-set", "A123", [](const QJsonObject& d) { return Text(d, "set"); }, "2026-03-09 14:05:33"},
       {"display unit written from the dialog",
        [](Bench& b) {
          display::DisplayTransfer t(b.sim.link, b.ui, Language::kGerman, &Noon, nullptr, &b.kept);

@@ -55,7 +55,8 @@ std::vector<Event> Visit() {
           {"after", QJsonArray{-2.1, -57.8, 0, 0}},
           {"plausible", true},
           {"outcome", "saved"}}),
-      At(4, "A123", 1, kLoggerReadKind, {{"records", 24}, {"announced", 24}, {"file", "log.txt"}, {"source", "module"}}),
+      At(4, "A123", 1, kLoggerReadKind,
+         {{"records", 24}, {"announced", 24}, {"file", "log.txt"}, {"source", "module"}}),
       At(5, "B456", 3, kLiveKind, Live(812.0, 815.0)),
   };
   events[2].technician = "Ben Braun";
@@ -77,7 +78,9 @@ ReportInput Input(Language l) {
 }
 
 std::string Local(int minute, const char* format) {
-  return QDateTime::fromMSecsSinceEpoch(kMorning + minute * 60000LL).toString(QString::fromLatin1(format)).toStdString();
+  return QDateTime::fromMSecsSinceEpoch(kMorning + minute * 60000LL)
+      .toString(QString::fromLatin1(format))
+      .toStdString();
 }
 
 // Each drawn line, its texts joined in x order with " | ", by page.
@@ -105,18 +108,20 @@ TEST(ServiceReport, AVisitOfTwoModulesInBothLanguages) {
   } rows[] = {
       {Language::kGerman,
        {"Servicebericht", "Anlage: Wasserwerk Nord", "Erstellt von: Anna Berger",
-        "Modul A123: pH, Adresse 1, Geräteart 4, Firmware 1.20",
-        "* | Grenzwert | 7.50 | 8.00", "IDC_HYST | 0.10 | 0.10", "pH Wert | 7.02 pH | 7.05 pH", "Kettenspannung | -12 mV | -12 mV",
+        "Modul A123: pH, Adresse 1, Geräteart 4, Firmware 1.20", "* | Grenzwert | 7.50 | 8.00",
+        "IDC_HYST | 0.10 | 0.10", "pH Wert | 7.02 pH | 7.05 pH", "Kettenspannung | -12 mV | -12 mV",
         // (a line longer than the page goes on, indented, on the next)
         "  " + Local(2, "dd.MM.yyyy hh:mm") + "  Ben Braun  Konfiguration geschrieben (Dialog): Grenzwert 7.50 →",
         "Kalibrierung " + Local(3, "dd.MM.yyyy hh:mm") + ", Zweipunkt pH (Anna Berger): bestanden, gespeichert",
         "Punkt 1: gemessen 2.5, Referenz 7, 21.4 °C", "Steilheit (mV/pH) | -59.2 | -57.8", "Datenlogger",
         "Modul B456: 200µS/cm, Adresse 2, Geräteart 4, Firmware 1.20",
         "Verlauf unverändert (Ereignisse 1 bis 6, Kopf 57:1a2b3c4d5e6f [1])",
-        "Unterschrift Techniker | Unterschrift Kunde", "[1] Kopf 57: 1a2b3c4d5e6f" + std::string(52, 'a'), "Seite 1 von 1"}},
+        "Unterschrift Techniker | Unterschrift Kunde", "[1] Kopf 57: 1a2b3c4d5e6f" + std::string(52, 'a'),
+        "Seite 1 von 1"}},
       {Language::kEnglish,
-       {"Service report", "Site: Wasserwerk Nord", "Made by: Anna Berger", "Module A123: pH, address 1, kind 4, firmware 1.20",
-        "* | Grenzwert | 7.50 | 8.00", "Calibration " + Local(3, "yyyy-MM-dd hh:mm") + ", pH two-point (Anna Berger): passed, saved",
+       {"Service report", "Site: Wasserwerk Nord", "Made by: Anna Berger",
+        "Module A123: pH, address 1, kind 4, firmware 1.20", "* | Grenzwert | 7.50 | 8.00",
+        "Calibration " + Local(3, "yyyy-MM-dd hh:mm") + ", pH two-point (Anna Berger): passed, saved",
         "slope (mV/pH) | -59.2 | -57.8", "Logger readouts", "history intact (events 1 to 6, head 57:1a2b3c4d5e6f [1])",
         "Technician's signature | Customer's signature", "Page 1 of 1"}},
   };
@@ -166,7 +171,8 @@ TEST(ServiceReport, LongTablesRepeatTheirHeaderAndPagesAreCounted) {
   // No row is lost at a break.
   int rowsDrawn = 0;
   for (const auto& lines : pages)
-    rowsDrawn += static_cast<int>(std::count_if(lines.begin(), lines.end(), [](const std::string& l) { return l[0] == 'K'; }));
+    rowsDrawn +=
+        static_cast<int>(std::count_if(lines.begin(), lines.end(), [](const std::string& l) { return l[0] == 'K'; }));
   EXPECT_EQ(rowsDrawn, 120);
 }
 
@@ -181,14 +187,16 @@ QJsonObject Write(const char* key, const char* before, const char* after) {
           {"complete", true}};
 }
 QJsonObject Calibrated(QJsonArray before, QJsonArray after, const char* outcome = "saved") {
-  return {{"procedure", "ph-two-point"}, {"before", before}, {"after", after}, {"plausible", true}, {"outcome", outcome}};
+  return {
+      {"procedure", "ph-two-point"}, {"before", before}, {"after", after}, {"plausible", true}, {"outcome", outcome}};
 }
 
 // As found: the module before the visit's first change; as left: after its last, where a
 // saved calibration changes calibration values 1..4 as a write does. Only what differs
 // is marked.
 TEST(ServiceReport, AsFoundAndAsLeft) {
-  const QJsonObject read = Read({{"IDC_GRENZWERT", "7.50"}, {"IDC_KAL0", "-3.50"}, {"IDC_KAL1", "-0.40"}, {"IDC_HYSTERESE", "0.10"}});
+  const QJsonObject read =
+      Read({{"IDC_GRENZWERT", "7.50"}, {"IDC_KAL0", "-3.50"}, {"IDC_KAL1", "-0.40"}, {"IDC_HYSTERESE", "0.10"}});
   struct Field {
     const char* key;
     const char* found;
@@ -230,12 +238,14 @@ TEST(ServiceReport, AsFoundAndAsLeft) {
   for (const auto& r : rows) {
     SCOPED_TRACE(r.what);
     std::vector<Event> events;
-    for (const auto& [kind, details] : r.events) events.push_back(At(static_cast<int>(events.size()), "A123", 1, kind, details));
+    for (const auto& [kind, details] : r.events)
+      events.push_back(At(static_cast<int>(events.size()), "A123", 1, kind, details));
     events.push_back(At(9, "A123", 1, kLiveKind, Live(7.02, 7.40)));
     const std::vector<ModuleVisit> visits = VisitsOf(events, in);
     ASSERT_EQ(visits.size(), 1u);
     std::vector<Field> got;
-    for (const FoundLeft& f : visits[0].configuration) got.push_back({f.label.c_str(), f.found.c_str(), f.left.c_str(), f.changed});
+    for (const FoundLeft& f : visits[0].configuration)
+      got.push_back({f.label.c_str(), f.found.c_str(), f.left.c_str(), f.changed});
     ASSERT_EQ(got.size(), r.fields.size());
     for (std::size_t i = 0; i < got.size(); ++i) {
       EXPECT_EQ(std::string(got[i].key), r.fields[i].key);

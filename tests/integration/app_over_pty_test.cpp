@@ -32,7 +32,8 @@ TEST_F(AppOverPty, CliInfoThroughTheComMappingAndThroughDevice) {
   // A path relative to the working folder, with a folder but without "./".
   ASSERT_TRUE(QDir(dir.path()).mkpath("p2"));
   ASSERT_TRUE(QFile::link(QString::fromStdString(server.slavePath()), dir.filePath("p2/ttyB")));
-  Result relative = RunCli({"--device", "p2/ttyB", "info"}, QProcessEnvironment::systemEnvironment(), 20000, dir.path());
+  Result relative =
+      RunCli({"--device", "p2/ttyB", "info"}, QProcessEnvironment::systemEnvironment(), 20000, dir.path());
   EXPECT_EQ(relative.exitCode, 0) << relative.err;
   EXPECT_EQ(relative.out, expected);
 }
@@ -91,7 +92,8 @@ TEST_F(AppOverPty, CliLiveOverAnAddressList) {
   ASSERT_TRUE(file.open(QIODevice::ReadOnly));
   const QString recorded = QString::fromLatin1(file.readAll());
   for (const char* head : {"0\t", "5\t", "7\t"})
-    EXPECT_TRUE(recorded.startsWith(head) || recorded.contains(QString("\r\n") + head)) << head << recorded.toStdString();
+    EXPECT_TRUE(recorded.startsWith(head) || recorded.contains(QString("\r\n") + head))
+        << head << recorded.toStdString();
 }
 
 TEST_F(AppOverPty, CliExitStatusesForSilenceAndMissingPort) {

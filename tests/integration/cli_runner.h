@@ -24,8 +24,8 @@ inline QString CliBinary() {
 }
 
 inline CliResult RunCli(const QStringList& args,
-                        const QProcessEnvironment& env = QProcessEnvironment::systemEnvironment(),
-                        int limitMs = 20000, const QString& workingFolder = {}) {
+                        const QProcessEnvironment& env = QProcessEnvironment::systemEnvironment(), int limitMs = 20000,
+                        const QString& workingFolder = {}) {
   CliResult r;
   QProcess p;
   p.setProcessEnvironment(env);

@@ -71,7 +71,7 @@ TEST_F(NetworkLine, LoggerReadOverRfc2217IsTheDirectOneAtTheFastRate) {
   ASSERT_EQ(r.exitCode, 0) << r.err;
   EXPECT_EQ(r.out, d.out);
   EXPECT_EQ(Read(remote), Read(direct));
-  EXPECT_EQ(maxBaud, link::kMediumBaud);  // the module's stream rate, set through the server
+  EXPECT_EQ(maxBaud, link::kMediumBaud);            // the module's stream rate, set through the server
   EXPECT_EQ(server.clientBaud(), link::kSlowBaud);  // and back
 }
 
@@ -87,8 +87,9 @@ TEST_F(NetworkLine, ConfigurationReadOverRawTcpIsTheDirectOne) {
 
 TEST_F(NetworkLine, RateChangesAreRefusedOverRawTcpBeforeAnythingIsSent) {
   const QString file = dir.filePath("out");
-  for (const QStringList& args : {QStringList{"logger-read", "-o", file}, QStringList{"logger-read", "--display", "-o", file},
-                                  QStringList{"display-read", "-o", file}, QStringList{"logger-info"}}) {
+  for (const QStringList& args :
+       {QStringList{"logger-read", "-o", file}, QStringList{"logger-read", "--display", "-o", file},
+        QStringList{"display-read", "-o", file}, QStringList{"logger-info"}}) {
     SCOPED_TRACE(args.join(' ').toStdString());
     Write(file, "earlier");
     requests = 0;
@@ -114,7 +115,9 @@ class ScriptedServer {
         });
         if (flood_) {
           auto* t = new QTimer(s);
-          QObject::connect(t, &QTimer::timeout, s, [s] { if (s->bytesToWrite() < 65536) s->write(QByteArray(4096, '\x5A')); });
+          QObject::connect(t, &QTimer::timeout, s, [s] {
+            if (s->bytesToWrite() < 65536) s->write(QByteArray(4096, '\x5A'));
+          });
           t->start(1);
         }
       }
@@ -133,7 +136,9 @@ TEST_F(NetworkLine, ServersThatMisbehaveEndWithAClearMessage) {
   // Agrees to com-port control, then answers every rate with 9600.
   ScriptedServer otherRate(QByteArray("\xFF\xFD\x2C\xFF\xFA\x2C\x65\x00\x00\x25\x80\xFF\xF0", 13));
   ScriptedServer flood(QByteArray(), true);
-  const auto at = [](const char* scheme, int port) { return std::string(scheme) + "://127.0.0.1:" + std::to_string(port); };
+  const auto at = [](const char* scheme, int port) {
+    return std::string(scheme) + "://127.0.0.1:" + std::to_string(port);
+  };
   const struct {
     std::string device;
     int exit;
@@ -162,8 +167,8 @@ TEST_F(NetworkLine, ServerKilledMidReadoutIsTheLostLine) {
   const QString file = dir.filePath("remote.txt");
   QProcess cli;
   cli.setProcessEnvironment(env);
-  cli.start(CliBinary(), {"--settings", dir.path(), "--lang", "en", "--device", QString::fromStdString(ser2net.rfc2217()),
-                          "logger-read", "-o", file});
+  cli.start(CliBinary(), {"--settings", dir.path(), "--lang", "en", "--device",
+                          QString::fromStdString(ser2net.rfc2217()), "logger-read", "-o", file});
   ASSERT_TRUE(WaitFor([&] { return streaming; }, 15000));
   WaitFor([] { return false; }, 300);  // some records on their way
   ser2net.Kill();
@@ -187,9 +192,8 @@ TEST_F(NetworkLine, TheNextCommandFindsAModuleACutOffReadoutLeftFast) {
   amp->SetBaud(19200);
   QProcessEnvironment e = env;
   e.insert("KORVANE_REPLY_TIMEOUT_MS", "1500");
-  const CliResult r = RunCli({"--settings", dir.path(), "--lang", "en", "--device", QString::fromStdString(ser2net.rfc2217()),
-                              "info"},
-                             e);
+  const CliResult r = RunCli(
+      {"--settings", dir.path(), "--lang", "en", "--device", QString::fromStdString(ser2net.rfc2217()), "info"}, e);
   EXPECT_EQ(r.exitCode, 0) << r.err;
   EXPECT_EQ(r.err, "Module answered at 19200 baud; set back to 4800.\n");
   EXPECT_EQ(amp->baud(), 4800);

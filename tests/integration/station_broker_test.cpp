@@ -126,7 +126,8 @@ TEST_F(StationBroker, SamplesArriveAsJsonWithStatusAndDiscovery) {
   // The line goes: the module's state says so, once, without values.
   service.ReportLineLost();
   service.ReportLineLost();
-  ASSERT_TRUE(sub.WaitFor([](const auto& ms) { return ms.back().topic == "korvane/test/line" && ms.back().payload == "offline"; }));
+  ASSERT_TRUE(sub.WaitFor(
+      [](const auto& ms) { return ms.back().topic == "korvane/test/line" && ms.back().payload == "offline"; }));
   int lost = 0;
   for (const auto& m : sub.Messages())
     if (m.topic == "korvane/test/3/state" && m.payload.find("\"state\":\"line_lost\"") != std::string::npos) {
@@ -139,7 +140,8 @@ TEST_F(StationBroker, SamplesArriveAsJsonWithStatusAndDiscovery) {
   QObject::connect(&service, &StationService::Stopped, [&] { stopped = true; });
   service.Stop();
   ASSERT_TRUE(WaitFor([&] { return stopped; }, 10000));
-  ASSERT_TRUE(sub.WaitFor([](const auto& ms) { return ms.back().topic == "korvane/test/status" && ms.back().payload == "offline"; }));
+  ASSERT_TRUE(sub.WaitFor(
+      [](const auto& ms) { return ms.back().topic == "korvane/test/status" && ms.back().payload == "offline"; }));
 }
 
 TEST_F(StationBroker, BrokerKilledAndRefusingOnReturnLosesNoSample) {
@@ -314,14 +316,15 @@ bool MakeCertificates(const QString& folder) {
   if (!ext.open(QIODevice::WriteOnly) || ext.write("subjectAltName=IP:127.0.0.1,DNS:localhost\n") < 0) return false;
   ext.close();
   for (const QString ca : {"ca", "other-ca"})
-    if (!OpenSsl(folder, QStringList{"req", "-x509"} + ec +
-                             QStringList{"-keyout", ca + ".key", "-out", ca + ".crt", "-days", "2", "-subj", "/CN=" + ca}))
+    if (!OpenSsl(folder,
+                 QStringList{"req", "-x509"} + ec +
+                     QStringList{"-keyout", ca + ".key", "-out", ca + ".crt", "-days", "2", "-subj", "/CN=" + ca}))
       return false;
   for (const QString name : {"server", "client"}) {
     if (!OpenSsl(folder, QStringList{"req"} + ec +
                              QStringList{"-keyout", name + ".key", "-out", name + ".csr", "-subj", "/CN=" + name}) ||
-        !OpenSsl(folder, {"x509", "-req", "-in", name + ".csr", "-CA", "ca.crt", "-CAkey", "ca.key",
-                          "-CAcreateserial", "-out", name + ".crt", "-days", "2", "-extfile", "ext.cnf"}))
+        !OpenSsl(folder, {"x509", "-req", "-in", name + ".csr", "-CA", "ca.crt", "-CAkey", "ca.key", "-CAcreateserial",
+                          "-out", name + ".crt", "-days", "2", "-extfile", "ext.cnf"}))
       return false;
   }
   return true;
@@ -387,7 +390,8 @@ TEST_F(StationBroker, TlsWithTheRightCaOnlyAndNeverPlain) {
     EXPECT_EQ(service.Pending(), 1u);
   }
   EXPECT_TRUE(sub.WaitFor([](const auto& ms) {
-    return std::any_of(ms.begin(), ms.end(), [](const auto& m) { return m.topic == "korvane/row0/status" && m.payload == "offline"; });
+    return std::any_of(ms.begin(), ms.end(),
+                       [](const auto& m) { return m.topic == "korvane/row0/status" && m.payload == "offline"; });
   }));
   for (const auto& m : sub.Messages()) EXPECT_NE(m.topic, "korvane/row1/status");  // never connected
   // The plain listener never saw the station's client id.

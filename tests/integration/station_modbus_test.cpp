@@ -244,13 +244,15 @@ TEST_F(StationModbus, MbpollReadsThePhValueFortyIdleConnectionsGiveWayAndALostLi
   server.Close();
   const Client after = Connect(port);
   ASSERT_TRUE(after);
-  ASSERT_TRUE(WaitFor([&] {
-    const auto r = ReadRegisters(after.get(), 4, 300, 28);
-    return r.size() == 28u && r[12] == 3;
-  }, 10000));
+  ASSERT_TRUE(WaitFor(
+      [&] {
+        const auto r = ReadRegisters(after.get(), 4, 300, 28);
+        return r.size() == 28u && r[12] == 3;
+      },
+      10000));
   const auto lost = ReadRegisters(after.get(), 4, 300, 28);
   for (int c = 0; c < 6; ++c) EXPECT_TRUE(std::isnan(Float(&lost[static_cast<std::size_t>(2 * c)]))) << c;
-  EXPECT_EQ(lost[13], 1);  // still the pH module
+  EXPECT_EQ(lost[13], 1);                                                           // still the pH module
   EXPECT_EQ(ReadRegisters(after.get(), 4, 712, 1), std::vector<std::uint16_t>{3});  // the missing one, too
   EXPECT_EQ(ReadRegisters(after.get(), 4, 3200, 1), std::vector<std::uint16_t>{2});
   EXPECT_EQ(ReadRegisters(after.get(), 4, 1000, 13)[12], 0);  // never seen

@@ -28,7 +28,8 @@ class StationProgram : public ::testing::Test {
   void SetUp() override {
     if (!LocalBroker::Available()) GTEST_SKIP() << "mosquitto is not installed (scripts/setup installs it)";
     ASSERT_TRUE(dir.isValid());
-    for (const std::uint8_t address : {0, 3, 5}) bus.Add(std::make_shared<sim::Amplifier>(address == 3 ? 8 : 1, address, 4));
+    for (const std::uint8_t address : {0, 3, 5})
+      bus.Add(std::make_shared<sim::Amplifier>(address == 3 ? 8 : 1, address, 4));
     ASSERT_TRUE(server.Open()) << server.error();
     // The serial port's lock file is named after the device's base name alone: one name per test
     // keeps two tests run at once from finding each other's line busy.
@@ -50,11 +51,14 @@ class StationProgram : public ::testing::Test {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("KORVANE_LINE_RETRY_MS", retryMs);
     station.setProcessEnvironment(env);
-    const QStringList args = QStringList{"--device", QString::fromStdString(line), "--address", addresses,
-                                         "--broker", QString("mqtt://127.0.0.1:%1").arg(port ? port : broker.port()),
-                                         "--prefix", "korvane/test", "--buffer", dir.filePath("buffer"),
-                                         "--buffer-reserve", "1"} +
-                             extra;
+    const QStringList args =
+        QStringList{"--device",         QString::fromStdString(line),
+                    "--address",        addresses,
+                    "--broker",         QString("mqtt://127.0.0.1:%1").arg(port ? port : broker.port()),
+                    "--prefix",         "korvane/test",
+                    "--buffer",         dir.filePath("buffer"),
+                    "--buffer-reserve", "1"} +
+        extra;
     if (stdinClosed)  // as a careless service manager may start it
       station.start("/bin/sh", QStringList{"-c", "exec \"$0\" \"$@\" <&-", StationBinary()} + args);
     else
@@ -69,8 +73,7 @@ class StationProgram : public ::testing::Test {
   std::map<std::string, int> LiveSamples() {
     std::map<std::string, int> count;
     for (const auto& m : subscriber.Messages())
-      if (m.topic.ends_with("/state") && m.payload.find("\"state\":\"live\"") != std::string::npos)
-        ++count[m.topic];
+      if (m.topic.ends_with("/state") && m.payload.find("\"state\":\"live\"") != std::string::npos) ++count[m.topic];
     return count;
   }
   // The payloads of korvane/test/<topic> in order.
@@ -148,10 +151,12 @@ TEST_F(StationProgram, ALostLineIsTriedAgainAtOnceWhenItsDeviceNodeIsBack) {
   server.Close();  // the adapter is pulled: its node goes
   ASSERT_TRUE(WaitFor([&] { return !Payloads("line").empty() && Payloads("line").back() == "offline"; }, 10000));
   // Every module's state says that its values are not known now.
-  EXPECT_TRUE(WaitFor([&] {
-    const auto states = Payloads("5/state");
-    return !states.empty() && states.back().find("\"state\":\"line_lost\"") != std::string::npos;
-  }, 5000));
+  EXPECT_TRUE(WaitFor(
+      [&] {
+        const auto states = Payloads("5/state");
+        return !states.empty() && states.back().find("\"state\":\"line_lost\"") != std::string::npos;
+      },
+      5000));
   const int before = LiveSamples()["korvane/test/5/state"];
   ASSERT_TRUE(server.Open()) << server.error();
   ASSERT_TRUE(server.SetLink(line)) << server.error();  // and is plugged in again

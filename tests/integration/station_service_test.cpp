@@ -71,12 +71,12 @@ class StationService : public ::testing::Test {
     QProcessEnvironment e = QProcessEnvironment::systemEnvironment();
     e.insert("KORVANE_SERVICE_SWITCH_MS", "300");
     station.setProcessEnvironment(e);
-    station.start(QDir(QCoreApplication::applicationDirPath()).filePath("../apps/korvane-station/korvane-station"),
-                  QStringList{"--device", QString::fromStdString(line), "--address", "3,5", "--poll", "1000",
-                              "--broker", QString("mqtt://127.0.0.1:%1").arg(broker->port()), "--prefix",
-                              "korvane/svc", "--buffer", dir.filePath("buffer"), "--buffer-reserve", "0",
-                              "--service", QString("127.0.0.1:%1").arg(port)} +
-                      extra);
+    station.start(
+        QDir(QCoreApplication::applicationDirPath()).filePath("../apps/korvane-station/korvane-station"),
+        QStringList{"--device", QString::fromStdString(line), "--address", "3,5", "--poll", "1000", "--broker",
+                    QString("mqtt://127.0.0.1:%1").arg(broker->port()), "--prefix", "korvane/svc", "--buffer",
+                    dir.filePath("buffer"), "--buffer-reserve", "0", "--service", QString("127.0.0.1:%1").arg(port)} +
+            extra);
     ASSERT_TRUE(station.waitForStarted(5000));
     ASSERT_TRUE(WaitFor([&] { return States(5).size() >= 1; }, 15000)) << "no sample";
   }
@@ -98,7 +98,9 @@ class StationService : public ::testing::Test {
     for (std::size_t i = from; i < messages.size(); ++i)
       if (messages[i].topic == topic)
         states.push_back(QJsonDocument::fromJson(QByteArray::fromStdString(messages[i].payload))
-                             .object()["state"].toString().toStdString());
+                             .object()["state"]
+                             .toString()
+                             .toStdString());
     return states;
   }
   // Samples of the module with a first value (it answered).
@@ -107,9 +109,11 @@ class StationService : public ::testing::Test {
     const auto messages = subscriber.Messages();
     const std::string topic = "korvane/svc/" + std::to_string(address) + "/state";
     for (std::size_t i = from; i < messages.size(); ++i)
-      if (messages[i].topic == topic &&
-          !QJsonDocument::fromJson(QByteArray::fromStdString(messages[i].payload))
-               .object()["values"].toArray()[0].toObject()["value"].isNull())
+      if (messages[i].topic == topic && !QJsonDocument::fromJson(QByteArray::fromStdString(messages[i].payload))
+                                             .object()["values"]
+                                             .toArray()[0]
+                                             .toObject()["value"]
+                                             .isNull())
         ++n;
     return n;
   }

@@ -56,7 +56,9 @@ TEST(LineLease, WhoMayUseTheLine) {
          f.link.Send(0, kLoggerFill);
          EXPECT_TRUE(f.link.lineHeld());
        },
-       2, 0, {true, false}},
+       2,
+       0,
+       {true, false}},
       {"a request from inside the holder's wait is refused and its wait ends at once",
        [](LeaseFixture& f) {
          const LineLease flow = f.link.TakeLine();
@@ -74,7 +76,9 @@ TEST(LineLease, WhoMayUseTheLine) {
          EXPECT_GE(waited, 0);
          EXPECT_LT(waited, f.link.timings().replyTimeout.count() / 2);
        },
-       0, 1, {true, false}},
+       0,
+       1,
+       {true, false}},
       {"a lease from inside the holder's wait is refused",
        [](LeaseFixture& f) {
          const LineLease flow = f.link.TakeLine();
@@ -83,7 +87,9 @@ TEST(LineLease, WhoMayUseTheLine) {
          f.link.WaitSeconds(2);
          EXPECT_FALSE(granted);
        },
-       0, 1, {true, false}},
+       0,
+       1,
+       {true, false}},
       {"a flow's own event loop counts as one of its waits",
        [](LeaseFixture& f) {
          const LineLease flow = f.link.TakeLine();
@@ -94,7 +100,9 @@ TEST(LineLease, WhoMayUseTheLine) {
          });
          f.link.RunNested(loop);
        },
-       0, 1, {true, false}},
+       0,
+       1,
+       {true, false}},
       {"nothing nests into a line held across the event loop",
        [](LeaseFixture& f) {
          const LineLease measurement = f.link.HoldLine();
@@ -102,7 +110,9 @@ TEST(LineLease, WhoMayUseTheLine) {
          EXPECT_FALSE(f.link.TakeLine());
          EXPECT_FALSE(f.link.HoldLine());
        },
-       1, 2, {true, false}},
+       1,
+       2,
+       {true, false}},
       {"the holder's chain goes on from inside its wait",
        [](LeaseFixture& f) {
          const LineLease flow = f.link.TakeLine();
@@ -110,7 +120,9 @@ TEST(LineLease, WhoMayUseTheLine) {
          f.During([&] { f.Feed(BuildFrame(0, kValues, 4, 1, FloatData(7.0f))); });
          f.link.WaitSeconds(2);
        },
-       2, 0, {true, false}},
+       2,
+       0,
+       {true, false}},
       {"an earlier holder's chain does not go on under the next one",
        [](LeaseFixture& f) {
          LineLease first = f.link.TakeLine();
@@ -119,7 +131,9 @@ TEST(LineLease, WhoMayUseTheLine) {
          const LineLease next = f.link.TakeLine();
          f.Feed(BuildFrame(0, kValues, 4, 1, FloatData(7.0f)));
        },
-       1, 1, {true, false, true, false}},
+       1,
+       1,
+       {true, false, true, false}},
       {"a chain still runs on a line freed meanwhile",
        [](LeaseFixture& f) {
          LineLease measurement = f.link.HoldLine();
@@ -127,7 +141,9 @@ TEST(LineLease, WhoMayUseTheLine) {
          measurement.Release();
          f.Feed(BuildFrame(0, kValues, 4, 1, FloatData(7.0f)));
        },
-       2, 0, {true, false}},
+       2,
+       0,
+       {true, false}},
       {"a moved lease holds the line until its new owner lets go",
        [](LeaseFixture& f) {
          LineLease a = f.link.TakeLine();
@@ -137,7 +153,9 @@ TEST(LineLease, WhoMayUseTheLine) {
          b = LineLease();
          EXPECT_FALSE(f.link.lineHeld());
        },
-       0, 0, {true, false}},
+       0,
+       0,
+       {true, false}},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);

@@ -75,7 +75,8 @@ TEST(RateSearch, NotForShortWaitsTheDisplayUnitAChosenRateOrAnAnsweringModule) {
     std::function<void(link::Link&)> flow;
   } rows[] = {
       {"a scan's short wait", true, [](link::Link& l) { l.Read(0, link::kType, l.timings().scanTimeout); }},
-      {"the display unit, whose rate is its own", true, [](link::Link& l) { l.Read(link::kDisplayAddress, link::kType); }},
+      {"the display unit, whose rate is its own", true,
+       [](link::Link& l) { l.Read(link::kDisplayAddress, link::kType); }},
       {"a rate the flow chose for its device", true,
        [](link::Link& l) {
          l.ClosePort();

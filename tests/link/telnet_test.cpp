@@ -35,9 +35,13 @@ TEST(Telnet, WhatTheServerSendsSplitsIntoDataAndEvents) {
       {"plain data", {1, 2, 3}, {1, 2, 3}, {}},
       {"doubled IAC is one data byte", {0xFF, 0xFF, 9}, {0xFF, 9}, {}},
       {"negotiation between data", {1, 255, 253, 44, 2}, {1, 2}, {{Kind::kNegotiation, kDo, 44, {}}}},
-      {"rate answer", {255, 250, 44, 101, 0, 0, 0x4B, 0, 255, 240, 7}, {7},
+      {"rate answer",
+       {255, 250, 44, 101, 0, 0, 0x4B, 0, 255, 240, 7},
+       {7},
        {{Kind::kSubnegotiation, 0, 44, {101, 0, 0, 0x4B, 0}}}},
-      {"IAC inside a subnegotiation", {255, 250, 44, 101, 0, 255, 255, 0, 0, 255, 240}, {},
+      {"IAC inside a subnegotiation",
+       {255, 250, 44, 101, 0, 255, 255, 0, 0, 255, 240},
+       {},
        {{Kind::kSubnegotiation, 0, 44, {101, 0, 255, 0, 0}}}},
       {"NOP and GA carry nothing", {255, 241, 5, 255, 249}, {5}, {}},
       {"empty subnegotiation is dropped", {255, 250, 255, 240, 6}, {6}, {}},
@@ -76,12 +80,12 @@ TEST(Telnet, AnswersAgreeToTheLinesOptionsOnlyAndNeverLoop) {
     std::uint8_t verb, option;
     std::optional<Bytes> answer;
   } cases[] = {
-      {kDo, kComPort, std::nullopt},          // the answer to the greeting's WILL
-      {kWill, kBinary, std::nullopt},         // the answer to its DO
-      {kDo, 1, Bytes{255, kWont, 1}},         // echo: refused
-      {kWill, 1, Bytes{255, kDont, 1}},       // the server's echo: not wanted
-      {kDo, 24, Bytes{255, kWont, 24}},       // terminal type
-      {kDont, kComPort, std::nullopt},        // a refusal needs no answer
+      {kDo, kComPort, std::nullopt},     // the answer to the greeting's WILL
+      {kWill, kBinary, std::nullopt},    // the answer to its DO
+      {kDo, 1, Bytes{255, kWont, 1}},    // echo: refused
+      {kWill, 1, Bytes{255, kDont, 1}},  // the server's echo: not wanted
+      {kDo, 24, Bytes{255, kWont, 24}},  // terminal type
+      {kDont, kComPort, std::nullopt},   // a refusal needs no answer
       {kWont, kSuppressGoAhead, std::nullopt},
   };
   for (const auto& c : cases)

@@ -65,8 +65,8 @@ TEST_F(ReadoutFixture, ModuleReadoutRunsFastAndComesBackTo4800) {
   const ReadoutResult r = readout.Read(file, {false, 4, 0, "A123"});
   EXPECT_EQ(commandsAtNotice, (std::vector<std::size_t>{1, 3}));
   ASSERT_GE(ui.events.size(), 2u);
-  const auto open = std::find_if(ui.events.begin(), ui.events.end(),
-                                 [](const test::UiEvent& e) { return e.kind == "notice-open"; });
+  const auto open =
+      std::find_if(ui.events.begin(), ui.events.end(), [](const test::UiEvent& e) { return e.kind == "notice-open"; });
   ASSERT_NE(open, ui.events.end());
   EXPECT_EQ(open->text, "Bitte warten, Daten werden konvertiert!");
   EXPECT_EQ((open - 1)->kind, "progress-close");

@@ -79,7 +79,14 @@ TEST_F(RunFixture, FailureRows) {
     int runs, typeWrites, stores;
     std::vector<std::string> messages;
   } cases[] = {
-      {"first type write", link::kWrite, 28, false, 0, 2, 1, {texts::kHoldMode, sim.link.commErrorMessage(Language::kGerman), texts::kFinished}},
+      {"first type write",
+       link::kWrite,
+       28,
+       false,
+       0,
+       2,
+       1,
+       {texts::kHoldMode, sim.link.commErrorMessage(Language::kGerman), texts::kFinished}},
       {"command 69", link::kValues, 69, false, 1, 1, 0, {texts::kHoldMode, texts::kNotFinished}},
       {"second type write", link::kWrite, 28, true, 1, 2, 1, {texts::kHoldMode, texts::kNotFinished}},
   };

@@ -109,9 +109,8 @@ TEST(PortNames, ScanProbesBuiltInPortsOnlyWithAUartAndNeverTheConsole) {
   struct Case {
     const char* device;
     bool probed;
-  } cases[] = {{"/dev/ttyS0", true},    {"/dev/ttyS1", false},   {"/dev/ttyS2", false},
-               {"/dev/ttyS3", false},   {"/dev/ttyS9", false},   {"/dev/ttyUSB0", true},
-               {"/dev/ttyACM3", true}};
+  } cases[] = {{"/dev/ttyS0", true},  {"/dev/ttyS1", false},  {"/dev/ttyS2", false}, {"/dev/ttyS3", false},
+               {"/dev/ttyS9", false}, {"/dev/ttyUSB0", true}, {"/dev/ttyACM3", true}};
   for (const Case& c : cases) EXPECT_EQ(MayProbePort(c.device, root), c.probed) << c.device;
 }
 

@@ -170,8 +170,16 @@ TEST(ShownText, ControlsEscapedLongTextsCut) {
       {"A123", "A123"},
       {"\x1b]2;x\x07\x1b[31mRED", "\\x1B]2;x\\x07\\x1B[31mRED"},
       {"20\r\nX\x7f", "20\\x0D\\x0AX\\x7F"},
-      {"\xc2\x9b" "1m \xb0" "C", "\\xC2\\x9B1m \\xB0C"},  // a C1 control, a byte that is no UTF-8
-      {"Gr\xc3\xb6\xc3\x9f" "e \xc2\xb0" "C", "Gr\xc3\xb6\xc3\x9f" "e \xc2\xb0" "C"},
+      {"\xc2\x9b"
+       "1m \xb0"
+       "C",
+       "\\xC2\\x9B1m \\xB0C"},  // a C1 control, a byte that is no UTF-8
+      {"Gr\xc3\xb6\xc3\x9f"
+       "e \xc2\xb0"
+       "C",
+       "Gr\xc3\xb6\xc3\x9f"
+       "e \xc2\xb0"
+       "C"},
       {std::string(100, '9'), std::string(kShownTextChars, '9') + "..."},
   };
   for (const auto& c : cases) EXPECT_EQ(ShownText(c.text), c.shown);

@@ -15,7 +15,8 @@ TEST(Settle, AValueApproachesItsTargetExponentiallyWithItsNoise) {
   amp.SetSettle(10, 0);
   const double start = amp.Measured(1);
   amp.SetTarget(1, 1413);
-  for (const auto& [seconds, left] : std::vector<std::pair<double, double>>{{10, std::exp(-1.0)}, {20, std::exp(-3.0)}}) {
+  for (const auto& [seconds, left] :
+       std::vector<std::pair<double, double>>{{10, std::exp(-1.0)}, {20, std::exp(-3.0)}}) {
     amp.Advance(seconds);
     EXPECT_NEAR(amp.Measured(1), 1413 + (start - 1413) * left, 0.05);
   }
@@ -78,9 +79,12 @@ TEST(Settle, TheOptionsSetTheCurveTheBuffersAndTheTemperature) {
   EXPECT_EQ(solutions.Next(), 7.00);  // round again
   amplifiers[1]->Advance(600);
   EXPECT_NEAR(amplifiers[1]->Measured(6), 12.0, 0.1);
-  for (const std::vector<std::string>& bad :
-       {std::vector<std::string>{"--settle", "0"}, {"--settle", "5:-1"}, {"--settle", "5@x"}, {"--buffer", "7,x"},
-        {"--buffer-every", "0"}, {"--temperature", "200"}}) {
+  for (const std::vector<std::string>& bad : {std::vector<std::string>{"--settle", "0"},
+                                              {"--settle", "5:-1"},
+                                              {"--settle", "5@x"},
+                                              {"--buffer", "7,x"},
+                                              {"--buffer-every", "0"},
+                                              {"--temperature", "200"}}) {
     EXPECT_FALSE(ParseSimOptions(bad, &help, &error)) << bad[0] << " " << bad[1];
   }
 }

@@ -19,7 +19,8 @@ namespace korvane::station {
 namespace {
 
 bus::BusSample PhSample() {
-  bus::BusSample s = test::PhSample(5, std::chrono::system_clock::time_point(std::chrono::microseconds(1767225600123999LL)));
+  bus::BusSample s =
+      test::PhSample(5, std::chrono::system_clock::time_point(std::chrono::microseconds(1767225600123999LL)));
   s.channels[1] = {"Kettenspannung", "mV", "-2", -2.0};
   return s;
 }
@@ -40,7 +41,8 @@ TEST(SampleJson, OneSampleAsAWhole) {
             "\"values\":[{\"name\":\"pH Wert\",\"unit\":\"pH\",\"value\":7.02},"
             "{\"name\":\"Kettenspannung\",\"unit\":\"mV\",\"value\":-2},"
             "{\"name\":\"\",\"unit\":\"\",\"value\":null},{\"name\":\"\",\"unit\":\"\",\"value\":null},"
-            "{\"name\":\"\",\"unit\":\"\",\"value\":null},{\"name\":\"Temperatur\",\"unit\":\"\xC2\xB0" "C\",\"value\":21.4}]}");
+            "{\"name\":\"\",\"unit\":\"\",\"value\":null},{\"name\":\"Temperatur\",\"unit\":\"\xC2\xB0"
+            "C\",\"value\":21.4}]}");
 }
 
 TEST(SampleJson, MissingModuleAndAwkwardTextsStayValidJson) {
@@ -114,7 +116,8 @@ TEST(Discovery, OneSensorPerNamedFieldOfOneDevice) {
     EXPECT_EQ(availability[1].toObject()["topic"].toString(), "korvane/basin-1/line");
   }
   EXPECT_EQ(ids.size(), 3u);
-  EXPECT_EQ(Parsed(messages[5].payload)["unit_of_measurement"].toString(), QString::fromUtf8("\xC2\xB0" "C"));
+  EXPECT_EQ(Parsed(messages[5].payload)["unit_of_measurement"].toString(), QString::fromUtf8("\xC2\xB0"
+                                                                                             "C"));
   // A module at another address, or another module at this one, gets other configs.
   bus::BusSample other = PhSample();
   other.identity = "B7";
@@ -124,10 +127,9 @@ TEST(Discovery, OneSensorPerNamedFieldOfOneDevice) {
 TEST(Discovery, EveryPrefixHasIdsOfItsOwnAndPlainOnesKeepTheirs) {
   // The ids a plain prefix always had stay, so Home Assistant keeps its entities.
   EXPECT_EQ(PrefixId("korvane/plant-1"), "korvane_plant-1");
-  const std::vector<std::string> prefixes = {"korvane/a_b",    "korvane/a/b",    "korvane/a b",
-                                             "korvane/a.b",    "korvane/a//b",   "korvane/a/_b",
-                                             "korvane/a__b",   "korvane/a_/b",   "korvane/k\xC3\xA4lte",
-                                             "korvane/k\xC3\xB6lte", "korvane/a/b__1"};
+  const std::vector<std::string> prefixes = {
+      "korvane/a_b",  "korvane/a/b",  "korvane/a b",          "korvane/a.b",          "korvane/a//b",  "korvane/a/_b",
+      "korvane/a__b", "korvane/a_/b", "korvane/k\xC3\xA4lte", "korvane/k\xC3\xB6lte", "korvane/a/b__1"};
   std::set<std::string> ids;
   for (const std::string& prefix : prefixes) {
     const std::string id = PrefixId(prefix);
@@ -161,7 +163,12 @@ const std::map<std::string, std::set<std::string>> kHaClasses = {
     {"power_factor", {"%", ""}},
     {"pressure", {"Pa", "hPa", "kPa", "bar", "cbar", "mbar", "mmHg", "inHg", "psi"}},
     {"signal_strength", {"dB", "dBm"}},
-    {"temperature", {"\xC2\xB0" "C", "\xC2\xB0" "F", "K"}},
+    {"temperature",
+     {"\xC2\xB0"
+      "C",
+      "\xC2\xB0"
+      "F",
+      "K"}},
     {"voltage", {"V", "mV", "\xC2\xB5V", "\xCE\xBCV", "kV", "MV"}},
     {"volume_flow_rate", {"m\xC2\xB3/h", "L/min", "mL/s", "ft\xC2\xB3/min", "gal/min"}},
     {"weight", {"\xC2\xB5g", "mg", "g", "kg", "oz", "lb"}},
@@ -175,7 +182,9 @@ TEST(Discovery, HomeAssistantTakesEveryConfigAndGetsADeviceClassWhereOneFits) {
       s.type = index + 1;
       s.typeName = types::TypeName(index, language);
       for (int c = 1; c <= 6; ++c) {
-        const std::string unit = c <= 5 ? types::ChannelUnit(index, c) : "\xC2\xB0" "C";
+        const std::string unit = c <= 5 ? types::ChannelUnit(index, c)
+                                        : "\xC2\xB0"
+                                          "C";
         s.channels[static_cast<std::size_t>(c - 1)] = {types::ChannelLabel(index, c, language), unit, "1.0", 1.0};
       }
       const auto messages = DiscoveryMessages(s, "korvane/p");
@@ -196,10 +205,15 @@ TEST(Discovery, HomeAssistantTakesEveryConfigAndGetsADeviceClassWhereOneFits) {
     }
   }
   // Where Home Assistant has a class for what a field measures, the field has it.
-  const std::map<std::string, std::set<std::string>> fits = {
-      {"\xC2\xB0" "C", {"temperature"}}, {"pH", {"ph"}},          {"mV", {"voltage"}},
-      {"\xC2\xB5S/cm", {"conductivity"}}, {"mS/cm", {"conductivity"}}, {"hPa", {"pressure"}},
-      {"mA", {"current"}}};
+  const std::map<std::string, std::set<std::string>> fits = {{"\xC2\xB0"
+                                                              "C",
+                                                              {"temperature"}},
+                                                             {"pH", {"ph"}},
+                                                             {"mV", {"voltage"}},
+                                                             {"\xC2\xB5S/cm", {"conductivity"}},
+                                                             {"mS/cm", {"conductivity"}},
+                                                             {"hPa", {"pressure"}},
+                                                             {"mA", {"current"}}};
   for (const auto& [unit, classes] : fits) EXPECT_EQ(classesGiven[unit], classes) << unit;
 }
 

@@ -102,12 +102,12 @@ std::string EarlierRecord(std::uint64_t seq, int n) {
 struct QueueRow {
   const char* name;
   QueueLimits limits;
-  std::function<void(SampleQueue&)> run;        // before the stop
-  bool killed;                                  // run in a child that dies by SIGKILL
-  std::function<void(const QString&)> damage;   // to the folder after the stop
-  std::vector<int> expected;                    // read after reopening
-  int maxLost;                                  // > 0: expected less up to this many, as the log says
-  const char* logged;                           // part of the log of both runs
+  std::function<void(SampleQueue&)> run;       // before the stop
+  bool killed;                                 // run in a child that dies by SIGKILL
+  std::function<void(const QString&)> damage;  // to the folder after the stop
+  std::vector<int> expected;                   // read after reopening
+  int maxLost;                                 // > 0: expected less up to this many, as the log says
+  const char* logged;                          // part of the log of both runs
 };
 
 TEST(SampleQueue, KeepsTheUnacknowledgedInOrderThroughStopsKillsDamageAndAFullDisk) {
@@ -183,7 +183,10 @@ TEST(SampleQueue, KeepsTheUnacknowledgedInOrderThroughStopsKillsDamageAndAFullDi
          ASSERT_TRUE(QFile::copy(folder + "-other/queue.mark", folder + "/queue.mark"));
        },
        Range(0, 10), 0, "queue.mark belongs to another queue file than queue.db and is not used"},
-      {"an earlier version's queue is sent first, then its files go", roomy, nullptr, false,
+      {"an earlier version's queue is sent first, then its files go",
+       roomy,
+       nullptr,
+       false,
        [](const QString& folder) {
          QDir(folder).removeRecursively();
          QDir().mkpath(folder);
@@ -197,7 +200,9 @@ TEST(SampleQueue, KeepsTheUnacknowledgedInOrderThroughStopsKillsDamageAndAFullDi
          ASSERT_TRUE(head.open(QIODevice::WriteOnly));
          head.write("2\n");
        },
-       {2, 4, 5}, 0, "took over 3 samples of an earlier version's queue"},
+       {2, 4, 5},
+       0,
+       "took over 3 samples of an earlier version's queue"},
       {"full disk: in memory, in order, then on disk", roomy,
        [](SampleQueue& q) {
          Append(q, 0, 5);
@@ -288,7 +293,8 @@ TEST(SampleQueue, KeepsTheUnacknowledgedInOrderThroughStopsKillsDamageAndAFullDi
         EXPECT_EQ(read.back(), row.expected.back());
         std::size_t dropped = 0;
         for (const auto& text : logged)
-          if (const auto at = text.find("dropped the "); at != std::string::npos) dropped += std::stoul(text.substr(at + 12));
+          if (const auto at = text.find("dropped the "); at != std::string::npos)
+            dropped += std::stoul(text.substr(at + 12));
         EXPECT_EQ(dropped, lost);
       }
     }
@@ -380,7 +386,8 @@ std::uint64_t LoggedLoss(const std::vector<std::string>& logged) {
   std::uint64_t lost = 0;
   const QRegularExpression said(R"((\d+) (damaged samples )?are lost)");
   for (const std::string& text : logged)
-    for (auto m = said.globalMatch(QString::fromStdString(text)); m.hasNext();) lost += m.next().captured(1).toULongLong();
+    for (auto m = said.globalMatch(QString::fromStdString(text)); m.hasNext();)
+      lost += m.next().captured(1).toULongLong();
   return lost;
 }
 

@@ -31,7 +31,8 @@ TEST(ServiceTurns, NeverInsideAnExchangeAtMostOneClientExchangeAfterEachOwn) {
       {"client reply awaited, own waits", {.guestInFlight = true, .ownWaiting = true}, Turn::kNone},
       {"own waits alone", {.ownWaiting = true}, Turn::kOwn},
       {"own after own, client waits", {.ownWaiting = true, .guestWaiting = true}, Turn::kGuest},
-      {"own after a client's, client waits", {.ownWaiting = true, .guestWaiting = true, .lastWasGuest = true},
+      {"own after a client's, client waits",
+       {.ownWaiting = true, .guestWaiting = true, .lastWasGuest = true},
        Turn::kOwn},
       {"own moves on from an unanswered one, client waits",
        {.ownInFlight = true, .ownWaiting = true, .guestWaiting = true},
@@ -51,8 +52,8 @@ TEST(ServiceMarks, AModuleIsInServiceUntilAMinuteAfterItsLastClientFrame) {
     ServiceMarks::Time at;
     bool inService;
   };
-  for (const Case& c : {Case{3, t0 + 1s, true}, Case{3, t0 + 60s, true}, Case{3, t0 + 61s, false},
-                        Case{5, t0 + 2s, false}})
+  for (const Case& c :
+       {Case{3, t0 + 1s, true}, Case{3, t0 + 60s, true}, Case{3, t0 + 61s, false}, Case{5, t0 + 2s, false}})
     EXPECT_EQ(m.InService(c.address, c.at), c.inService) << int(c.address) << " at " << c.at.time_since_epoch().count();
   // Holding the line alone puts every module in service, until a minute after.
   m.Exclusive(true, t0 + 100s);
@@ -114,14 +115,10 @@ TEST(ServiceReadOnly, ReadsAndTheReadoutPassWritesAndCommandsDoNot) {
     bool allowed;
   };
   const Case cases[] = {
-      {"parameter read", F(3, link::kRead, 32), true},
-      {"live value", F(3, link::kValues, 1), true},
-      {"logger record", F(3, link::kValues, 54), true},
-      {"rate change", F(3, link::kSystem, 71, 1), true},
-      {"parameter write", F(3, link::kWrite, 38), false},
-      {"store", F(3, link::kValues, 65), false},
-      {"adjust mode", F(3, link::kValues, 67), false},
-      {"logger clear", F(3, link::kSystem, 55), false},
+      {"parameter read", F(3, link::kRead, 32), true},    {"live value", F(3, link::kValues, 1), true},
+      {"logger record", F(3, link::kValues, 54), true},   {"rate change", F(3, link::kSystem, 71, 1), true},
+      {"parameter write", F(3, link::kWrite, 38), false}, {"store", F(3, link::kValues, 65), false},
+      {"adjust mode", F(3, link::kValues, 67), false},    {"logger clear", F(3, link::kSystem, 55), false},
       {"set time", F(3, link::kSystem, 59), false},
   };
   for (const Case& c : cases) EXPECT_EQ(ReadOnlyAllows(c.frame), c.allowed) << c.name;
@@ -141,9 +138,12 @@ TEST(ServiceTelnet, AgreesToWhatAClientAsksOnceRefusesTheRestAndHandsOverComPort
   side.Feed(in, data, answers, requests);
   const t::Bytes expected = [] {
     t::Bytes e;
-    for (const auto& [verb, option] : {std::pair{t::kDo, t::kBinary}, {t::kWill, t::kBinary},
-                                       {t::kDo, t::kSuppressGoAhead}, {t::kWill, t::kSuppressGoAhead},
-                                       {t::kDo, t::kComPort}, {t::kWont, std::uint8_t{1}}}) {
+    for (const auto& [verb, option] : {std::pair{t::kDo, t::kBinary},
+                                       {t::kWill, t::kBinary},
+                                       {t::kDo, t::kSuppressGoAhead},
+                                       {t::kWill, t::kSuppressGoAhead},
+                                       {t::kDo, t::kComPort},
+                                       {t::kWont, std::uint8_t{1}}}) {
       const t::Bytes n = t::Negotiation(verb, option);
       e.insert(e.end(), n.begin(), n.end());
     }
@@ -205,8 +205,8 @@ TEST(SharedLine, ClientRequestsGoBetweenTheStationsExchangesAndTheirRepliesBackT
   desk.queue = {{7, F(3, link::kRead, 28)}, {8, F(5, link::kRead, 29)}, {7, F(3, link::kRead, 30)}};
   shared.Transmit(F(1, link::kValues, 1));
   // One client request before each of the station's own while both wait.
-  const std::vector<link::Frame> order = {F(3, link::kRead, 28), F(1, link::kValues, 1), F(5, link::kRead, 29),
-                                          F(1, link::kValues, 2), F(3, link::kRead, 30), F(1, link::kValues, 3)};
+  const std::vector<link::Frame> order = {F(3, link::kRead, 28),  F(1, link::kValues, 1), F(5, link::kRead, 29),
+                                          F(1, link::kValues, 2), F(3, link::kRead, 30),  F(1, link::kValues, 3)};
   EXPECT_EQ(wire, order);
   ASSERT_EQ(desk.replies.size(), 3u);
   EXPECT_EQ(desk.replies[0].first, 7);

@@ -18,9 +18,9 @@ namespace {
 
 struct SettingsRow {
   const char* name;
-  const char* ini;                 // station.ini in the folder ({NUL}: a NUL byte); nullptr: no --config
-  std::vector<std::string> args;   // after --config
-  const char* error;               // part of the message; empty: accepted
+  const char* ini;                // station.ini in the folder ({NUL}: a NUL byte); nullptr: no --config
+  std::vector<std::string> args;  // after --config
+  const char* error;              // part of the message; empty: accepted
   std::function<void(const StationSettings&, const std::string& dir)> check = nullptr;
 };
 
@@ -44,7 +44,10 @@ TEST(StationSettings, IniAndOptionsAreTakenOrRefusedNamingThePlace) {
   const std::string tls = "[broker]\nurl = mqtts://b:8883\n";
 
   const SettingsRow rows[] = {
-      {"defaults", kGood, {}, "",
+      {"defaults",
+       kGood,
+       {},
+       "",
        [](const StationSettings& s, const std::string& d) {
          EXPECT_EQ(s.device, "/dev/ttyUSB0");
          EXPECT_EQ(s.addresses, (std::vector<std::uint8_t>{0, 3, 5, 6, 7}));
@@ -57,7 +60,8 @@ TEST(StationSettings, IniAndOptionsAreTakenOrRefusedNamingThePlace) {
          EXPECT_EQ(s.language, Language::kGerman);
          EXPECT_TRUE(s.discovery);
        }},
-      {"options override the file", kGood,
+      {"options override the file",
+       kGood,
        {"--port", "3", "--baud", "19200", "--bus", "--poll", "500", "--prefix", "plant/basin1", "--discovery", "off",
         "--buffer", "q", "--buffer-size", "5", "--broker", "mqtts://[::1]"},
        "",
@@ -73,8 +77,11 @@ TEST(StationSettings, IniAndOptionsAreTakenOrRefusedNamingThePlace) {
          EXPECT_EQ(s.bufferBytes, 5 << 20);
          EXPECT_EQ(BrokerUrlText(*s.broker), "mqtts://[::1]:8883");
        }},
-      {"files relative to the INI's folder", "[line]\nport=1\naddresses=scan\n[broker]\nurl=mqtts://b\nca_file=ca.crt\n"
-       "user=u\npassword_file=pw600\n", {}, "",
+      {"files relative to the INI's folder",
+       "[line]\nport=1\naddresses=scan\n[broker]\nurl=mqtts://b\nca_file=ca.crt\n"
+       "user=u\npassword_file=pw600\n",
+       {},
+       "",
        [](const StationSettings& s, const std::string& d) {
          EXPECT_EQ(s.caFile, d + "/ca.crt");
          EXPECT_EQ(s.passwordFile, d + "/pw600");
@@ -87,19 +94,30 @@ TEST(StationSettings, IniAndOptionsAreTakenOrRefusedNamingThePlace) {
       {"key given twice", "[line]\nbaud=4800\nbaud=4800\n", {}, "station.ini:3: baud is already set on line 2"},
       {"device and port", "[line]\ndevice=x\nport=2\n", {}, "station.ini:3: give either device or port"},
       {"bad URL", "[broker]\n\nurl = http://b\n", {}, "station.ini:3: url \"http://b\" is not a broker URL"},
-      {"password in the URL", "[broker]\nurl = mqtt://u:pw@b\n", {}, "station.ini:2: url \"mqtt://u:pw@b\" holds a user"},
+      {"password in the URL",
+       "[broker]\nurl = mqtt://u:pw@b\n",
+       {},
+       "station.ini:2: url \"mqtt://u:pw@b\" holds a user"},
       {"bad port", "[broker]\nurl = mqtt://b:99999\n", {}, "port that is not 1..65535"},
-      {"bad address", "[line]\naddresses = 5,40\n", {}, "station.ini:2: addresses \"5,40\": \"40\" is not an address 0..31"},
+      {"bad address",
+       "[line]\naddresses = 5,40\n",
+       {},
+       "station.ini:2: addresses \"5,40\": \"40\" is not an address 0..31"},
       {"address twice", "[line]\naddresses = 0,0\n", {}, "station.ini:2: addresses \"0,0\": address 0 is listed twice"},
       {"byte-order mark and comments after values",
        "\xEF\xBB\xBF[line] ; the bus\ndevice = /dev/ttyUSB0 # by-id is better\naddresses = 3\t; pH\n"
-       "[broker]\nurl = mqtt://b:1883 # comment\nclient_id = a#b;c\n", {}, "",
+       "[broker]\nurl = mqtt://b:1883 # comment\nclient_id = a#b;c\n",
+       {},
+       "",
        [](const StationSettings& s, const std::string&) {
          EXPECT_EQ(s.device, "/dev/ttyUSB0");
          EXPECT_EQ(s.broker->port, 1883);
          EXPECT_EQ(s.clientId, "a#b;c");  // without a blank before it, # is part of the value
        }},
-      {"prefix of the broker's own topics", kGood, {"--prefix", "$SYS/korvane"}, "--prefix \"$SYS/korvane\" starts with $"},
+      {"prefix of the broker's own topics",
+       kGood,
+       {"--prefix", "$SYS/korvane"},
+       "--prefix \"$SYS/korvane\" starts with $"},
       {"prefix with a wildcard", kGood, {"--prefix", "plant/+/x"}, "--prefix \"plant/+/x\" holds a wildcard"},
       {"bad baud", "[line]\nbaud = 9600\n", {}, "station.ini:2: baud takes 4800, 19200 or 38400, not \"9600\""},
       {"empty address option", kGood, {"--address", ""}, "--address \"\": the address list is empty"},
@@ -148,32 +166,66 @@ TEST(StationSettings, IniAndOptionsAreTakenOrRefusedNamingThePlace) {
       {"service allow that is no subnet", kGood, {"--service-allow", "10.1.0.0/33"},
        "--service-allow \"10.1.0.0/33\" is not an address or subnet"},
       // clang-format on
-      {"missing CA file", "[line]\nport=1\naddresses=1\n[broker]\nurl=mqtts://b\nca_file=/nonexistent/ca.crt\n", {},
+      {"missing CA file",
+       "[line]\nport=1\naddresses=1\n[broker]\nurl=mqtts://b\nca_file=/nonexistent/ca.crt\n",
+       {},
        "station.ini:6: ca_file /nonexistent/ca.crt: No such file or directory"},
-      {"missing CA file given as option", kGood, {"--broker", "mqtts://b", "--ca-file", "/nonexistent/ca.crt"},
+      {"missing CA file given as option",
+       kGood,
+       {"--broker", "mqtts://b", "--ca-file", "/nonexistent/ca.crt"},
        "--ca-file: ca_file /nonexistent/ca.crt"},
-      {"TLS file for a plain broker", "[line]\nport=1\naddresses=1\n[broker]\nurl=mqtt://b\nca_file=ca.crt\n", {},
+      {"TLS file for a plain broker",
+       "[line]\nport=1\naddresses=1\n[broker]\nurl=mqtt://b\nca_file=ca.crt\n",
+       {},
        "station.ini:6: ca_file is for TLS, but the broker URL mqtt://b:1883 is plain"},
-      {"certificate without key", kGood, {"--broker", "mqtts://b", "--cert-file", "ca.crt"}, "--cert-file: a client certificate needs both"},
-      {"password file without user", "[line]\nport=1\naddresses=1\n[broker]\nurl=mqtt://b\npassword_file=pw600\n", {},
+      {"certificate without key",
+       kGood,
+       {"--broker", "mqtts://b", "--cert-file", "ca.crt"},
+       "--cert-file: a client certificate needs both"},
+      {"password file without user",
+       "[line]\nport=1\naddresses=1\n[broker]\nurl=mqtt://b\npassword_file=pw600\n",
+       {},
        "station.ini:6: a password file needs a user"},
-      {"password file readable by the group", "[line]\nport=1\naddresses=1\n[broker]\nurl=mqtt://b\nuser=u\n"
-       "password_file=pw640\n", {}, "station.ini:7: password_file {dir}/pw640 may be read or changed by group or others (mode 0640)"},
-      {"buffer folder is a file", kGood, {"--buffer", "ca.crt"}, "--buffer: buffer folder {dir}/ca.crt is not a folder"},
+      {"password file readable by the group",
+       "[line]\nport=1\naddresses=1\n[broker]\nurl=mqtt://b\nuser=u\n"
+       "password_file=pw640\n",
+       {},
+       "station.ini:7: password_file {dir}/pw640 may be read or changed by group or others (mode 0640)"},
+      {"buffer folder is a file",
+       kGood,
+       {"--buffer", "ca.crt"},
+       "--buffer: buffer folder {dir}/ca.crt is not a folder"},
       // What MQTT does not take, which the service would meet only when connecting.
-      {"prefix with a TAB", "[topics]\nprefix = plant\t1\n", {},
+      {"prefix with a TAB",
+       "[topics]\nprefix = plant\t1\n",
+       {},
        "station.ini:2: prefix holds a control character (U+0009) at byte 6"},
-      {"prefix with a NUL byte", "[topics]\nprefix = probe{NUL}c\n", {}, "station.ini:2: prefix holds a NUL byte at byte 6"},
-      {"prefix in Latin-1", "[topics]\nprefix = k\xE4lte\n", {}, "station.ini:2: prefix is not UTF-8 (byte 0xE4 at byte 2)"},
+      {"prefix with a NUL byte",
+       "[topics]\nprefix = probe{NUL}c\n",
+       {},
+       "station.ini:2: prefix holds a NUL byte at byte 6"},
+      {"prefix in Latin-1",
+       "[topics]\nprefix = k\xE4lte\n",
+       {},
+       "station.ini:2: prefix is not UTF-8 (byte 0xE4 at byte 2)"},
       {"prefix of 70 000 characters", longPrefix.c_str(), {}, "station.ini:2: prefix is 70000 bytes long; at most 512"},
       {"client id in Latin-1", "[broker]\nclient_id = st\xE4tion\n", {}, "station.ini:2: client_id is not UTF-8"},
-      {"client id with a control character", kGood, {"--client-id", "a\x7F" "b"}, "--client-id holds a control character (U+007F)"},
-      {"client id of bytes that are no UTF-8 on the command line", kGood, {"--client-id", "st\xE4tion"},
+      {"client id with a control character",
+       kGood,
+       {"--client-id",
+        "a\x7F"
+        "b"},
+       "--client-id holds a control character (U+007F)"},
+      {"client id of bytes that are no UTF-8 on the command line",
+       kGood,
+       {"--client-id", "st\xE4tion"},
        "--client-id holds U+FFFD (bytes that were not UTF-8) at byte 3"},
       {"user in Latin-1", "[broker]\nuser = j\xFCrgen\n", {}, "station.ini:2: user is not UTF-8"},
       {"UTF-8 is taken", kGood, {"--prefix", "kl\xC3\xA4rwerk/becken 1", "--user", "j\xC3\xBCrgen"}, ""},
-      {"language and reserve", "[topics]\nlanguage = en\n[buffer]\nreserve_mb = 0\n", {"--device", "x", "--address", "1",
-       "--broker", "mqtt://b"}, "",
+      {"language and reserve",
+       "[topics]\nlanguage = en\n[buffer]\nreserve_mb = 0\n",
+       {"--device", "x", "--address", "1", "--broker", "mqtt://b"},
+       "",
        [](const StationSettings& s, const std::string&) {
          EXPECT_EQ(s.language, Language::kEnglish);
          EXPECT_EQ(s.reserveBytes, 0);

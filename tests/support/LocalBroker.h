@@ -78,8 +78,9 @@ class LocalBroker {
   bool Start() {
     const passwd* pw = ::getpwuid(::getuid());
     // As root mosquitto would switch to its own user, which cannot read the test's files.
-    std::string config = std::string("user ") + (pw ? pw->pw_name : "root") +
-                         "\npersistence false\nmax_queued_messages 0\nmax_inflight_messages 0\nper_listener_settings false\n" + common_;
+    std::string config =
+        std::string("user ") + (pw ? pw->pw_name : "root") +
+        "\npersistence false\nmax_queued_messages 0\nmax_inflight_messages 0\nper_listener_settings false\n" + common_;
     for (std::size_t i = 0; i < listeners_.size(); ++i)
       config += "listener " + std::to_string(ports_[i]) + " 127.0.0.1\n" + listeners_[i];
     QFile file(folder_ + "/mosquitto.conf");
@@ -171,9 +172,9 @@ class TestSubscriber {
         s->changed_.notify_all();
         return;
       }
-      s->messages_.push_back({m->topic, std::string(static_cast<const char*>(m->payload),
-                                                    static_cast<std::size_t>(m->payloadlen)),
-                              m->retain, std::chrono::steady_clock::now()});
+      s->messages_.push_back(
+          {m->topic, std::string(static_cast<const char*>(m->payload), static_cast<std::size_t>(m->payloadlen)),
+           m->retain, std::chrono::steady_clock::now()});
       s->changed_.notify_all();
     });
     mosquitto_subscribe_callback_set(m_, [](mosquitto*, void* self, int, int, const int*) {

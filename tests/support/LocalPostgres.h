@@ -58,7 +58,8 @@ class LocalPostgres {
     return true;
   }
   void Stop() {
-    if (std::exchange(running_, false)) Run(Program("pg_ctl"), {"-D", Data(), "-m", "immediate", "-w", "stop"}, nullptr);
+    if (std::exchange(running_, false))
+      Run(Program("pg_ctl"), {"-D", Data(), "-m", "immediate", "-w", "stop"}, nullptr);
   }
 
   // The store's name of a database of the server.

@@ -56,8 +56,9 @@ class LocalSer2Net {
                                  ",4800n81,local\n  options:\n    chardelay: false";
     f.write("connection: &rfc2217\n  accepter: telnet(rfc2217),tcp,127.0.0.1," + QByteArray::number(rfc2217Port) +
             "\n  connector: " + connector + "\nconnection: &raw\n  accepter: tcp(nodelay),127.0.0.1," +
-            QByteArray::number(rawPort) + "\n  connector: " + connector + "\nconnection: &telnet\n  accepter: telnet,tcp,127.0.0.1," +
-            QByteArray::number(telnetPort) + "\n  connector: " + connector + "\n");
+            QByteArray::number(rawPort) + "\n  connector: " + connector +
+            "\nconnection: &telnet\n  accepter: telnet,tcp,127.0.0.1," + QByteArray::number(telnetPort) +
+            "\n  connector: " + connector + "\n");
     f.close();
     process_.setProcessChannelMode(QProcess::MergedChannels);
     process_.start(Program("ser2net"), {"-n", "-c", config, "-P", QDir(folder).filePath("ser2net.pid")});

@@ -19,7 +19,10 @@ inline bus::BusSample PhSample(std::uint8_t address, std::chrono::system_clock::
   s.firmware = "Firmware V1.20";
   s.channels[0] = {"pH Wert", "pH", "7.02", 7.02};
   s.channels[1] = {"Kettenspannung", "mV", "-1", -1.0};
-  s.channels[5] = {"Temperatur", "\xC2\xB0" "C", "21.4", 21.4};
+  s.channels[5] = {"Temperatur",
+                   "\xC2\xB0"
+                   "C",
+                   "21.4", 21.4};
   s.calibration = "Asymmetrie: -3.5  Steilheit: -59.2  ";
   return s;
 }

@@ -30,10 +30,10 @@ class ScriptedAssistant : public calibration::AssistantUi {
   };
 
   // --- answers, consumed in order -----------------------------------------------------
-  std::deque<PointAction> points;                  // default: wait
-  std::deque<std::optional<float>> references;     // nullopt or none left: the preset
-  std::deque<calibration::ResultChoice> results;   // default: exit
-  std::deque<bool> confirms;                       // default: no
+  std::deque<PointAction> points;                           // default: wait
+  std::deque<std::optional<float>> references;              // nullopt or none left: the preset
+  std::deque<calibration::ResultChoice> results;            // default: exit
+  std::deque<bool> confirms;                                // default: no
   std::function<void(calibration::PointSession&)> onPoint;  // as a point starts
   bool printAtEnd = false;
   int limitMs = 20000;  // a point that runs longer (real time) is given up and marked

@@ -66,8 +66,8 @@ class ScriptedUi : public platform::Ui, public calibration::CalibrationUi, publi
   // Value entries: a number is typed and OK pressed; nullopt closes the entry
   // otherwise (value unchanged). Default: nullopt.
   std::deque<std::optional<float>> entries;
-  std::deque<int> results;                              // result dialog: 1 = save, 2 = exit (default)
-  std::deque<int> choices;                              // choice dialog: 1 = first, 2 = second (default)
+  std::deque<int> results;                                      // result dialog: 1 = save, 2 = exit (default)
+  std::deque<int> choices;                                      // choice dialog: 1 = first, 2 = second (default)
   std::deque<std::optional<measurement::TimeOfDay>> intervals;  // default: cancel
   bool printAccept = false;
   // The cancel button of a cancellable progress window is pressed at this position.

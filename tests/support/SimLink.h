@@ -25,8 +25,9 @@ class SimLink {
   // What a flow tells the user when the simulated module stays silent: the
   // communication error, naming the line's device.
   static std::string Silent(Language language) {
-    return language == Language::kEnglish ? "Error data communication!\nNo answer from the module over /dev/null."
-                                          : "Fehler in der Datenkommunikation!\n\u00dcber /dev/null kam keine Antwort vom Modul.";
+    return language == Language::kEnglish
+               ? "Error data communication!\nNo answer from the module over /dev/null."
+               : "Fehler in der Datenkommunikation!\n\u00dcber /dev/null kam keine Antwort vom Modul.";
   }
   // ... and when the line hung up.
   static constexpr const char* kHungUp = "Fehler in der Datenkommunikation!\nsimulated line hung up";

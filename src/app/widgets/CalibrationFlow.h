@@ -15,11 +15,11 @@ namespace korvane::calibration {
 class AssistantUi;
 class CalibrationUi;
 struct CalibrationRun;
-}
+}  // namespace korvane::calibration
 namespace korvane::link {
 class Link;
 struct FlowRecord;
-}
+}  // namespace korvane::link
 namespace korvane::platform {
 class Ui;
 }

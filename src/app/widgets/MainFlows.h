@@ -16,7 +16,7 @@ class QWidget;
 namespace korvane::calibration {
 class AssistantUi;
 class CalibrationUi;
-}
+}  // namespace korvane::calibration
 namespace korvane::configuration {
 class ConfigurationEditor;
 }
@@ -35,8 +35,7 @@ class Ui;
 namespace korvane::parametrization {
 class ParametrizationDialogs;
 }
-namespace korvane::scan {
-}
+namespace korvane::scan {}
 
 namespace korvane::app {
 

@@ -144,8 +144,8 @@ MainWindow::MainWindow(Options options, QWidget* parent) : QDialog(parent) {
   if (options.link) {
     link_ = options.link;
   } else {
-    ownLink_ = std::make_unique<link::Link>(
-        [folder](int com) { return platform::DeviceForPort(folder, com); }, options.timings, options.clock);
+    ownLink_ = std::make_unique<link::Link>([folder](int com) { return platform::DeviceForPort(folder, com); },
+                                            options.timings, options.clock);
     link_ = ownLink_.get();
   }
   controller_ = std::make_unique<MainController>(*link_, *ui_, *intervals, folder, options.clock);
@@ -553,7 +553,8 @@ bus::BusView* MainWindow::ShowBus(const std::vector<std::uint8_t>& addresses) {
   if (!busView_) {
     busView_ = new bus::BusView({*link_, *ui_, *intervals_, clock_}, controller_->language(), this);
     busView_->setObjectName(QStringLiteral("busView"));
-    connect(busView_, &bus::BusView::historyRequested, this, [this](int address) { ShowHistory()->ShowAddress(address); });
+    connect(busView_, &bus::BusView::historyRequested, this,
+            [this](int address) { ShowHistory()->ShowAddress(address); });
     const int a = controller_->address();
     busView_->setAddresses({static_cast<std::uint8_t>(a <= scan::kLastModuleAddress ? a : 0)});
   }

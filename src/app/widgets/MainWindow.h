@@ -41,7 +41,7 @@ class TrendPanel;
 namespace korvane::history {
 class HistoryWindow;
 class WitnessBook;
-}
+}  // namespace korvane::history
 
 namespace korvane::measurement {
 class IntervalPicker;
@@ -70,11 +70,11 @@ class MainWindow : public QDialog {
 
  public:
   struct Options {
-    std::string settingsFolder;           // empty: the user's settings folder
-    platform::Ui* ui = nullptr;           // nullptr: Qt dialogs
+    std::string settingsFolder;                        // empty: the user's settings folder
+    platform::Ui* ui = nullptr;                        // nullptr: Qt dialogs
     measurement::IntervalPicker* intervals = nullptr;  // nullptr: the interval dialog
-    FlowDialogs flowDialogs;              // the flows' own dialogs; unset: Qt dialogs
-    link::Link* link = nullptr;           // nullptr: the serial port of the settings
+    FlowDialogs flowDialogs;                           // the flows' own dialogs; unset: Qt dialogs
+    link::Link* link = nullptr;                        // nullptr: the serial port of the settings
     link::LinkTimings timings{};
     platform::Clock clock = platform::SystemClock();
     // The module history: "" the default file in the data folder, "none", another file or

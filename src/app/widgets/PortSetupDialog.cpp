@@ -199,7 +199,8 @@ void PortSetupDialog::setLanguage(Language language) {
   hostLabel_->setText(english ? QStringLiteral("Host") : QStringLiteral("Rechner"));
   rateLabel_->setText(english ? QStringLiteral("Baud rate") : QStringLiteral("Baudrate"));
   technicianLabel_->setText(english ? QStringLiteral("Technician") : QStringLiteral("Techniker"));
-  network_->setToolTip(english ? QStringLiteral("Off: the COM number's device") : QStringLiteral("Aus: das Gerät der COM-Nummer"));
+  network_->setToolTip(english ? QStringLiteral("Off: the COM number's device")
+                               : QStringLiteral("Aus: das Gerät der COM-Nummer"));
 }
 
 std::string PortSetupDialog::networkLine() const {

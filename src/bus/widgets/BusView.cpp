@@ -249,7 +249,8 @@ void BusView::OnEnded(const QString& reason) {
     lines_->deleteLater();
   }
   // The line went away: the window says why; the recording keeps its whole lines.
-  if (!reason.isEmpty()) status_->setText(U(std::string(kEnded(language_)) + " " + types::kCommError(language_) + " ") + reason);
+  if (!reason.isEmpty())
+    status_->setText(U(std::string(kEnded(language_)) + " " + types::kCommError(language_) + " ") + reason);
   if (poll_) poll_->deleteLater();
   poll_ = nullptr;
   // The rows keep their last values, but no row may still claim to be live.

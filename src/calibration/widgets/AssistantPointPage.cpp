@@ -70,7 +70,8 @@ AssistantPointPage::AssistantPointPage(QWidget* parent)
   limit_->setWordWrap(true);
   limit_->setStyleSheet(QStringLiteral("color: #b00000"));
   // Numbers read with "." whatever the user's locale, as everywhere in the program.
-  for (QAbstractSpinBox* box : std::initializer_list<QAbstractSpinBox*>{drift_, noise_, window_}) box->setLocale(QLocale::c());
+  for (QAbstractSpinBox* box : std::initializer_list<QAbstractSpinBox*>{drift_, noise_, window_})
+    box->setLocale(QLocale::c());
   for (QDoubleSpinBox* box : {drift_, noise_}) {
     box->setRange(kMinLimit, kMaxLimit);
     box->setDecimals(3);
@@ -178,9 +179,9 @@ void AssistantPointPage::Refresh() {
   trend_->setTrend(s.trend(), setup.criterion.windowSeconds, stable);
   stability_->setText(PointText(StabilityVerdict(s.figures(), setup.criterion, setup.unit, s.waitingToLeave(), l)));
   stability_->setStyleSheet(stable ? QStringLiteral("color: #007000") : QStringLiteral("color: #b06000"));
-  figures_->setText(PointText(std::string(kDriftLabel(l)) + " " + DriftText(s.figures(), setup.criterion, setup.unit) + "   " +
-                      kNoiseLabel(l) + " " + NoiseText(s.figures(), setup.criterion, setup.unit) + "   " +
-                      platform::StringPrintf(kPointElapsed(l), s.elapsed())));
+  figures_->setText(PointText(std::string(kDriftLabel(l)) + " " + DriftText(s.figures(), setup.criterion, setup.unit) +
+                              "   " + kNoiseLabel(l) + " " + NoiseText(s.figures(), setup.criterion, setup.unit) +
+                              "   " + platform::StringPrintf(kPointElapsed(l), s.elapsed())));
   limit_->setText(PointText(TimeLimitText(setup.timeLimitSeconds, s.waitingToLeave(), l)));
   limit_->setVisible(s.timedOut());
   take_->setEnabled(s.hasValue() && s.running());

@@ -44,8 +44,7 @@ void TrendSparkline::paintEvent(QPaintEvent*) {
   // The stretch the stability is judged over, shaded.
   const double from = std::max(t0, t1 - window_);
   const double x = r.left() + (from - t0) / span * r.width();
-  p.fillRect(QRectF(x, r.top(), r.right() - x, r.height()),
-             stable_ ? QColor(200, 240, 200) : QColor(255, 235, 200));
+  p.fillRect(QRectF(x, r.top(), r.right() - x, r.height()), stable_ ? QColor(200, 240, 200) : QColor(255, 235, 200));
   QPainterPath path;
   path.moveTo(at(trend_.front()));
   for (std::size_t i = 1; i < trend_.size(); ++i) path.lineTo(at(trend_[i]));

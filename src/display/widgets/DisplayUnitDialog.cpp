@@ -339,7 +339,8 @@ void DisplayUnitDialog::OnInformation() {
 void DisplayUnitDialog::OnReadLogger() { actions_.ReadLogger(); }
 
 void DisplayUnitDialog::OnClock() {
-  if (const auto t = logger::ClockDialog::Ask(this, [this] { return actions_.Now(); }, std::nullopt, language_))
+  if (const auto t = logger::ClockDialog::Ask(
+          this, [this] { return actions_.Now(); }, std::nullopt, language_))
     actions_.SetClock(*t);
 }
 

@@ -16,9 +16,9 @@
 namespace korvane::history {
 
 struct ReportRequest {
-  ReportInput input;                    // the span, site, technician, language, labels
-  std::optional<std::string> identity;  // one module; none: every module
-  std::shared_ptr<WitnessBook> witness;  // the heads this program saw; none: not checked
+  ReportInput input;                        // the span, site, technician, language, labels
+  std::optional<std::string> identity;      // one module; none: every module
+  std::shared_ptr<WitnessBook> witness;     // the heads this program saw; none: not checked
   std::optional<store::Location> location;  // the history's, for its head where there is no store
 };
 

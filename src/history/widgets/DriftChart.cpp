@@ -58,8 +58,9 @@ void DriftChart::Fill(const std::vector<DriftSeries>& all, std::int64_t nowMs, L
   auto* time = new QDateTimeAxis;
   // A visit of a few days needs the hours to tell its points apart.
   const bool days = last - first > 4 * static_cast<std::int64_t>(kDayMs);
-  time->setFormat(language == Language::kEnglish ? (days ? QStringLiteral("yyyy-MM-dd") : QStringLiteral("MM-dd hh:mm"))
-                                                 : (days ? QStringLiteral("dd.MM.yyyy") : QStringLiteral("dd.MM. hh:mm")));
+  time->setFormat(language == Language::kEnglish
+                      ? (days ? QStringLiteral("yyyy-MM-dd") : QStringLiteral("MM-dd hh:mm"))
+                      : (days ? QStringLiteral("dd.MM.yyyy") : QStringLiteral("dd.MM. hh:mm")));
   time->setRange(QDateTime::fromMSecsSinceEpoch(first), QDateTime::fromMSecsSinceEpoch(last));
   c->addAxis(time, Qt::AlignBottom);
 
@@ -97,7 +98,8 @@ void DriftChart::Fill(const std::vector<DriftSeries>& all, std::int64_t nowMs, L
       fill.setAlpha(28);
       band->setBrush(fill);
       band->setPen(QPen(fill.darker(), 0, Qt::DotLine));
-      band->setName(name + (language == Language::kEnglish ? QStringLiteral(": plausible") : QStringLiteral(": plausibel")));
+      band->setName(name +
+                    (language == Language::kEnglish ? QStringLiteral(": plausible") : QStringLiteral(": plausibel")));
       attach(band);
       widen(*s.low);
       widen(*s.high);
@@ -137,7 +139,9 @@ void DriftChart::Fill(const std::vector<DriftSeries>& all, std::int64_t nowMs, L
         if (static_cast<double>(p.timeMs) != at.x() || p.value != at.y()) continue;
         const QString when = QDateTime::fromMSecsSinceEpoch(p.timeMs).toString(
             language == Language::kEnglish ? QStringLiteral("yyyy-MM-dd hh:mm") : QStringLiteral("dd.MM.yyyy hh:mm"));
-        QToolTip::showText(QCursor::pos(), QStringLiteral("%1\n%2\n%3 %4").arg(when, ChartQ(p.technician)).arg(p.value).arg(ChartQ(unit)));
+        QToolTip::showText(
+            QCursor::pos(),
+            QStringLiteral("%1\n%2\n%3 %4").arg(when, ChartQ(p.technician)).arg(p.value).arg(ChartQ(unit)));
         return;
       }
     };

@@ -29,13 +29,17 @@ namespace {
 using platform::TextPair;
 
 constexpr TextPair kTitle{"Historie", "History"};
-constexpr TextPair kModuleColumns[] = {{"Kennung", "identity"},     {"Typ", "type"},
-                                       {"Adresse", "address"},      {"Firmware", "firmware"},
-                                       {"zuletzt gesehen", "last seen"}, {"letzte Kalibrierung", "last calibration"},
-                                       {"Tage", "days"},            {"fällig", "due"},
+constexpr TextPair kModuleColumns[] = {{"Kennung", "identity"},
+                                       {"Typ", "type"},
+                                       {"Adresse", "address"},
+                                       {"Firmware", "firmware"},
+                                       {"zuletzt gesehen", "last seen"},
+                                       {"letzte Kalibrierung", "last calibration"},
+                                       {"Tage", "days"},
+                                       {"fällig", "due"},
                                        {"Tendenz", "heading"}};
-constexpr TextPair kEventColumns[] = {{"Zeit", "time"}, {"Art", "kind"}, {"Techniker", "technician"},
-                                      {"Zusammenfassung", "summary"}};
+constexpr TextPair kEventColumns[] = {
+    {"Zeit", "time"}, {"Art", "kind"}, {"Techniker", "technician"}, {"Zusammenfassung", "summary"}};
 constexpr TextPair kDetailColumns[] = {{"Feld", "field"}, {"vorher", "before"}, {"nachher", "after"}};
 constexpr TextPair kDue{"fällig (%d Tage)", "due (%d days)"};
 constexpr TextPair kNever{"nie", "never"};
@@ -67,7 +71,6 @@ constexpr TextPair kNotWritten{"Nicht geschrieben: %s", "Not written: %s"};
 constexpr TextPair kExportFilter{"CSV (*.csv) | *.csv | JSON-Zeilen (*.jsonl) | *.jsonl ||",
                                  "CSV (*.csv) | *.csv | JSON lines (*.jsonl) | *.jsonl ||"};
 
-
 QString ToQ(const std::string& s) { return QString::fromStdString(s); }
 
 QString Local(std::int64_t ms, Language l) {
@@ -94,7 +97,9 @@ void Headers(QTableWidget* t, const TextPair (&names)[N], Language l) {
   t->setHorizontalHeaderLabels(list);
 }
 
-void Cell(QTableWidget* t, int row, int column, const QString& text) { t->setItem(row, column, new QTableWidgetItem(text)); }
+void Cell(QTableWidget* t, int row, int column, const QString& text) {
+  t->setItem(row, column, new QTableWidgetItem(text));
+}
 
 }  // namespace
 
@@ -109,9 +114,7 @@ HistoryWindow::HistoryWindow(Options options, Language language, QWidget* parent
 
 HistoryWindow::~HistoryWindow() = default;
 
-std::int64_t HistoryWindow::Now() const {
-  return options_.now ? options_.now() : QDateTime::currentMSecsSinceEpoch();
-}
+std::int64_t HistoryWindow::Now() const { return options_.now ? options_.now() : QDateTime::currentMSecsSinceEpoch(); }
 
 void HistoryWindow::Build() {
   auto* top = new QVBoxLayout(this);
@@ -143,7 +146,8 @@ void HistoryWindow::Build() {
   interval_ = new QSpinBox(middle);
   interval_->setObjectName(QStringLiteral("interval"));
   interval_->setRange(1, 3650);
-  for (QWidget* w : std::initializer_list<QWidget*>{kindLabel_, kind_, spanLabel_, span_, intervalLabel_, family_, interval_})
+  for (QWidget* w :
+       std::initializer_list<QWidget*>{kindLabel_, kind_, spanLabel_, span_, intervalLabel_, family_, interval_})
     filters->addWidget(w);
   filters->addStretch();
   middleLayout->addLayout(filters);
@@ -232,8 +236,10 @@ void HistoryWindow::Build() {
     const std::string typed = technician_->text().trimmed().toStdString();
     if (typed == options_.technician) return;
     // The caller keeps it and hands back the name it records (blank: the account's).
-    if (options_.saveTechnician) options_.saveTechnician(typed);
-    else options_.technician = typed;
+    if (options_.saveTechnician)
+      options_.saveTechnician(typed);
+    else
+      options_.technician = typed;
   });
 }
 
@@ -323,10 +329,9 @@ void HistoryWindow::Reload() {
 }
 
 void HistoryWindow::FillModules() {
-  const std::string chosen =
-      modules_->currentRow() >= 0 && modules_->currentRow() < static_cast<int>(rows_.size())
-          ? rows_[static_cast<std::size_t>(modules_->currentRow())].module.identity
-          : std::string();
+  const std::string chosen = modules_->currentRow() >= 0 && modules_->currentRow() < static_cast<int>(rows_.size())
+                                 ? rows_[static_cast<std::size_t>(modules_->currentRow())].module.identity
+                                 : std::string();
   rows_.clear();
   std::vector<std::string> headings;
   const std::int64_t now = Now();

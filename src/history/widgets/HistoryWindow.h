@@ -41,7 +41,7 @@ class HistoryWindow : public QDialog {
  public:
   struct Options {
     store::Location location;
-    platform::Ui* ui = nullptr;  // file dialogs and messages
+    platform::Ui* ui = nullptr;         // file dialogs and messages
     std::function<std::int64_t()> now;  // UTC ms; the system clock when unset
     CalibrationIntervals intervals;
     std::function<void(const CalibrationIntervals&)> saveIntervals;
@@ -53,7 +53,7 @@ class HistoryWindow : public QDialog {
     std::function<std::string(const std::string& key, int type)> fieldLabel;
     std::function<int(const std::string& key)> fieldRank;  // the report's order of fields
     std::array<std::string, 4> calibrationKeys;            // the setup-file keys of calibration values 1..4
-    std::shared_ptr<WitnessBook> witness;                   // the heads this program saw
+    std::shared_ptr<WitnessBook> witness;                  // the heads this program saw
   };
   HistoryWindow(Options options, Language language, QWidget* parent = nullptr);
   ~HistoryWindow() override;

@@ -15,7 +15,8 @@
 namespace korvane::logger {
 namespace {
 
-constexpr types::TextPair kDevice{"Gerät: %02d.%02d.%04d %02d:%02d:%02d, %s", "Device: %04d-%02d-%02d %02d:%02d:%02d, %s"};
+constexpr types::TextPair kDevice{"Gerät: %02d.%02d.%04d %02d:%02d:%02d, %s",
+                                  "Device: %04d-%02d-%02d %02d:%02d:%02d, %s"};
 // The fields follow the PC's clock a few times a second, so no second is skipped.
 constexpr int kTickMs = 200;
 
@@ -73,10 +74,11 @@ void ClockDialog::Tick() {
   const std::int64_t difference = CivilSeconds(*deviceAtOpen_) - CivilSeconds(pcAtOpen_);
   const platform::LocalTime d = CivilTime(CivilSeconds(pc) + difference);
   const std::string shown = ClockDifferenceText(difference, language_);
-  const std::string text =
-      language_ == Language::kEnglish
-          ? platform::StringPrintf(kDevice(language_), d.year, d.month, d.day, d.hour, d.minute, d.second, shown.c_str())
-          : platform::StringPrintf(kDevice(language_), d.day, d.month, d.year, d.hour, d.minute, d.second, shown.c_str());
+  const std::string text = language_ == Language::kEnglish
+                               ? platform::StringPrintf(kDevice(language_), d.year, d.month, d.day, d.hour, d.minute,
+                                                        d.second, shown.c_str())
+                               : platform::StringPrintf(kDevice(language_), d.day, d.month, d.year, d.hour, d.minute,
+                                                        d.second, shown.c_str());
   device_->setText(QString::fromStdString(text));
 }
 

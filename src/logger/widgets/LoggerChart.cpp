@@ -39,8 +39,8 @@ LoggerChart::LoggerChart(QWidget* parent) : QChartView(parent) {
   setRubberBand(QChartView::RectangleRubberBand);
 }
 
-void LoggerChart::Fill(const std::vector<LongRecord>& table, const std::string& valueName,
-                       const std::string& identity, int valueDecimals) {
+void LoggerChart::Fill(const std::vector<LongRecord>& table, const std::string& valueName, const std::string& identity,
+                       int valueDecimals) {
   const std::vector<ChartPoint> points = ChartPoints(table);
   QList<QPointF> values, temperatures;
   values.reserve(static_cast<qsizetype>(points.size()));
@@ -71,8 +71,8 @@ void LoggerChart::Fill(const std::vector<LongRecord>& table, const std::string& 
     // Data over more than a day carry the date on the axis.
     time_->setFormat(base.daysTo(last) >= 1 ? QStringLiteral("dd.MM. HH:mm:ss") : QStringLiteral("HH:mm:ss"));
     // Ticks at round numbers, labelled with the decimals the values have.
-    for (auto [axis, lo, hi, decimals] : {std::tuple{valueAxis_, low, high, valueDecimals},
-                                          std::tuple{temperatureAxis_, tLow, tHigh, 1}}) {
+    for (auto [axis, lo, hi, decimals] :
+         {std::tuple{valueAxis_, low, high, valueDecimals}, std::tuple{temperatureAxis_, tLow, tHigh, 1}}) {
       const platform::ValueTicks t = platform::NiceTicks(lo, hi > lo ? hi : lo + 1, decimals);
       axis->setRange(t.min, t.max);
       axis->setTickCount(t.tickCount);

@@ -78,7 +78,8 @@ void ModuleLoggerDialog::OnRead() {
 void ModuleLoggerDialog::OnClock() {
   // The module's own time beside the PC's, so the user sees what the setting changes.
   const std::optional<platform::LocalTime> module = actions_.ReadClock();
-  if (const auto t = ClockDialog::Ask(this, [this] { return actions_.Now(); }, module, actions_.language()))
+  if (const auto t = ClockDialog::Ask(
+          this, [this] { return actions_.Now(); }, module, actions_.language()))
     actions_.SetClock(*t);
 }
 

@@ -51,8 +51,7 @@ std::string MqttTextProblem(const std::string& text, std::size_t maxBytes) {
     char32_t point = 0;
     const std::size_t length = Decode(text, i, &point);
     const std::string at = " at byte " + std::to_string(i + 1);
-    if (length == 0)
-      return "is not UTF-8 (byte 0x" + Hex(static_cast<unsigned char>(text[i]), 2) + at + ")";
+    if (length == 0) return "is not UTF-8 (byte 0x" + Hex(static_cast<unsigned char>(text[i]), 2) + at + ")";
     if (point == 0) return "holds a NUL byte" + at;
     if (point < 0x20 || (point >= 0x7F && point <= 0x9F))
       return "holds a control character (U+" + Hex(static_cast<unsigned>(point), 4) + ")" + at;

@@ -134,8 +134,7 @@ std::string SettingsFileProblem(const StationSettings& s) {
 }
 
 std::string ReserveText(const StationSettings& s) {
-  if (s.reserveBytes == 0)
-    return "the queue keeps no reserve on disk: on a full disk samples wait in memory at once";
+  if (s.reserveBytes == 0) return "the queue keeps no reserve on disk: on a full disk samples wait in memory at once";
   // What a sample takes in the queue's file, as bench_station measures it.
   constexpr double kBytesPerSample = 262;
   const auto Hours = [&](double modules, double pollMs) {

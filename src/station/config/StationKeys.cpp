@@ -263,7 +263,8 @@ std::string ModbusConnections(StationSettings& s, const std::string& v, const st
 }
 
 constexpr StationKey kKeys[] = {
-    {"line", "device", "--device", "PATH", "serial device of the bus, or rfc2217://HOST:PORT or socket://HOST:PORT (instead of port)", &Device},
+    {"line", "device", "--device", "PATH",
+     "serial device of the bus, or rfc2217://HOST:PORT or socket://HOST:PORT (instead of port)", &Device},
     {"line", "port", "--port", "N", "COM number 1..255 of the bus (instead of device)", &Port},
     {"line", "baud", "--baud", "RATE", "4800, 19200 or 38400", &Baud},
     {"line", "addresses", "--address", "LIST", "module addresses, e.g. 0,3,5-7 (in the file: or scan)", &Addresses},
@@ -294,8 +295,8 @@ constexpr StationKey kKeys[] = {
      &ModbusConnections},
     {"service", "listen", "--service", "HOST:PORT",
      "serve the line to Korvane and RFC 2217 clients between the polls (off without it)", &ServiceListen},
-    {"service", "allow", "--service-allow", "LIST", "subnets clients may connect from (with 127.0.0.1 for an SSH tunnel), e.g. 10.1.0.0/16",
-     &ServiceAllow},
+    {"service", "allow", "--service-allow", "LIST",
+     "subnets clients may connect from (with 127.0.0.1 for an SSH tunnel), e.g. 10.1.0.0/16", &ServiceAllow},
     {"service", "read_only", "--service-read-only", "yes|no", "clients may read but not write (default no)",
      &ServiceReadOnly},
     {"service", "idle_s", "--service-idle", "S", "a client silent this long is closed (default 300)",

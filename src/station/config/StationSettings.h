@@ -54,8 +54,8 @@ struct StationSettings {
   std::string certFile;
   std::string keyFile;
   // [topics]
-  std::string prefix;     // default korvane/<hostname>
-  bool discovery = true;  // Home Assistant discovery configs
+  std::string prefix;                     // default korvane/<hostname>
+  bool discovery = true;                  // Home Assistant discovery configs
   Language language = Language::kGerman;  // of the values' names, type names and calibration texts
   // [buffer]
   std::string bufferFolder;  // default $STATE_DIRECTORY, else ~/.local/state/korvane-station

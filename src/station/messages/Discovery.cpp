@@ -29,10 +29,18 @@ struct UnitClass {
 // takes. Its pH class has no unit. The rest (NTU, %, mg/l, ppm, nA, kOhm, g/kg, mV H)
 // have no class there.
 constexpr UnitClass kUnitClasses[] = {
-    {"\xC2\xB0" "C", "temperature", "\xC2\xB0" "C"},
+    {"\xC2\xB0"
+     "C",
+     "temperature",
+     "\xC2\xB0"
+     "C"},
     {"pH", "ph", ""},
     {"mV", "voltage", "mV"},
-    {"\xC2\xB5" "S/cm", "conductivity", "\xC2\xB5" "S/cm"},
+    {"\xC2\xB5"
+     "S/cm",
+     "conductivity",
+     "\xC2\xB5"
+     "S/cm"},
     {"mS/cm", "conductivity", "mS/cm"},
     {"hPa", "pressure", "hPa"},
     {"mA", "current", "mA"},
@@ -48,7 +56,8 @@ std::optional<HaSensorClass> SensorClassOf(const std::string& unit) {
 
 std::string PrefixId(const std::string& prefix) {
   std::string id;
-  bool plain = !prefix.empty() && prefix.front() != '/' && prefix.back() != '/' && prefix.find("//") == std::string::npos;
+  bool plain =
+      !prefix.empty() && prefix.front() != '/' && prefix.back() != '/' && prefix.find("//") == std::string::npos;
   for (const char c : prefix) {
     plain = plain && (Plain(c) || c == '/');
     id += Plain(c) ? c : '_';

@@ -40,7 +40,8 @@ std::string CalibrationText(const std::string& statusLine) {
 
 std::string SampleJson(const bus::BusSample& s, ModuleStatus status) {
   // A module in service that answered keeps its values: only the state marks them.
-  const bool live = status == ModuleStatus::kLive || (status == ModuleStatus::kService && s.state == bus::ModuleState::kLive);
+  const bool live =
+      status == ModuleStatus::kLive || (status == ModuleStatus::kService && s.state == bus::ModuleState::kLive);
   QJsonArray values;
   for (const bus::ChannelSample& c : s.channels) {
     // The number as the field's text shows it (7.02, not the float's 7.0199999...).

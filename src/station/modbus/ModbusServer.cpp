@@ -254,11 +254,12 @@ void ModbusServer::SayHeld() {
     switch (held.kind) {
       case kPushedOut:
         report_(LogLevel::kInfo,
-                platform::StringPrintf("Modbus TCP: %llu more connections were closed for newer ones in the last second", n));
+                platform::StringPrintf(
+                    "Modbus TCP: %llu more connections were closed for newer ones in the last second", n));
         break;
       case kIdle:
-        report_(LogLevel::kInfo, platform::StringPrintf(
-                                     "Modbus TCP: %llu more connections were closed in the last second", n));
+        report_(LogLevel::kInfo,
+                platform::StringPrintf("Modbus TCP: %llu more connections were closed in the last second", n));
         break;
       default:
         report_(LogLevel::kWarning,

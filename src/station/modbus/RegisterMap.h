@@ -13,7 +13,8 @@
 //     +28       service: 1 while a service client works with the module (or holds the
 //               line alone), else 0
 //     +29..+99  0
-//   3200: +0 line (1 up, 2 lost, 3 held alone by a service client: polling paused), +1 modules polled, +2..+3 samples waiting in the queue
+//   3200: +0 line (1 up, 2 lost, 3 held alone by a service client: polling paused), +1 modules polled, +2..+3 samples
+//   waiting in the queue
 //         (uint32), +4..+5 seconds since the start (uint32)
 // Pure functions; the server reads a RegisterStore with them.
 #include <array>

@@ -115,8 +115,8 @@ void ScanPageImages(const QByteArray& bytes, qint64 first, qint64 stride, int pa
     const std::uint64_t most = static_cast<std::uint64_t>(pageEnd - pointers) / 2;
     for (std::uint64_t i = 0; i < most; ++i) {
       const std::uint64_t at = BigEndian(pointers + 2 * i, 2);
-      const bool inPage = at >= static_cast<std::uint64_t>(pointers + 2 * (i + 1) - page) &&
-                          at < static_cast<std::uint64_t>(pageSize);
+      const bool inPage =
+          at >= static_cast<std::uint64_t>(pointers + 2 * (i + 1) - page) && at < static_cast<std::uint64_t>(pageSize);
       if (inPage)
         DecodeCell(page + at, pageEnd, found);
       else if (i >= count)
@@ -132,7 +132,8 @@ void ScanQueueFiles(const std::string& path, const FoundRow& found) {
     std::uint64_t size = BigEndian(h + 16, 2);
     if (size == 1) size = 65536;
     const int pageSize = PlausiblePageSize(size) ? static_cast<int>(size) : kDefaultPageSize;
-    ScanPageImages(file, 0, pageSize, pageSize, [](qint64 image) { return image == 0; }, found);
+    ScanPageImages(
+        file, 0, pageSize, pageSize, [](qint64 image) { return image == 0; }, found);
   }
   // Each frame of the log: 24 bytes of its own, then the page; its page number first.
   const QByteArray wal = ReadFile(path + "-wal");
@@ -140,8 +141,8 @@ void ScanQueueFiles(const std::string& path, const FoundRow& found) {
     const auto* h = reinterpret_cast<const unsigned char*>(wal.constData());
     const std::uint64_t size = BigEndian(h + 8, 4);
     const int pageSize = PlausiblePageSize(size) ? static_cast<int>(size) : kDefaultPageSize;
-    ScanPageImages(wal, 32 + 24, 24 + pageSize, pageSize,
-                   [&](qint64 image) { return BigEndian(h + image - 24, 4) == 1; }, found);
+    ScanPageImages(
+        wal, 32 + 24, 24 + pageSize, pageSize, [&](qint64 image) { return BigEndian(h + image - 24, 4) == 1; }, found);
   }
 }
 

@@ -17,9 +17,9 @@ namespace korvane::station {
 
 struct SalvageCount {
   std::uint64_t taken = 0;
-  std::uint64_t damaged = 0;    // rows read whose checksum fails
-  std::uint64_t reordered = 0;  // rows taken under the sequence number the order gave them
-  std::uint64_t unreadable = 0; // searches that met a page that cannot be read
+  std::uint64_t damaged = 0;     // rows read whose checksum fails
+  std::uint64_t reordered = 0;   // rows taken under the sequence number the order gave them
+  std::uint64_t unreadable = 0;  // searches that met a page that cannot be read
 };
 
 // Every sample with a sequence number in [from, end), once each and in order, to take

@@ -87,11 +87,13 @@ bool SampleQueue::Open(const std::string& folder, const QueueLimits& limits, std
   // a file whose header is damaged is still the mark's.
   const auto fileId = QueueFileId(DatabasePath());
   if (markWorks_ && (mark_.committed() || mark_.appendedEnd()) && fileId && *fileId != mark_.fileId()) {
-    log_.Warning("queue: " + folder_ + "/queue.mark belongs to another queue file than queue.db and is not used; what a "
+    log_.Warning("queue: " + folder_ +
+                 "/queue.mark belongs to another queue file than queue.db and is not used; what a "
                  "crash before this start cost cannot be told");
     mark_.Forget();
   } else if (markWorks_ && !mark_.committed() && !mark_.appendedEnd() && fileId) {
-    log_.Warning("queue: " + folder_ + "/queue.mark is missing or damaged beside an existing queue.db; what a crash "
+    log_.Warning("queue: " + folder_ +
+                 "/queue.mark is missing or damaged beside an existing queue.db; what a crash "
                  "before this start cost cannot be told");
   }
   const bool opened = OpenDatabase(Opening::kStart, error);

@@ -160,7 +160,7 @@ class SampleQueue {
   store::Database db_;
   QueueMark mark_;
   bool markWorks_ = false;
-  bool stamped_ = false;  // the mark holds the open file's number
+  bool stamped_ = false;        // the mark holds the open file's number
   bool refused_ = false;        // the last write or open failed
   bool reserveShort_ = false;   // the disk has no room to make the whole reserve
   bool reserveInUse_ = false;   // samples went into the reserve

@@ -135,8 +135,9 @@ void SampleQueue::RecoverTail(const CommittedMark& mark) {
   }
   found = std::min(found, missing);
   log_.Error("queue: the write-ahead log of " + DatabasePath() + " was cut short or damaged before the start: of the " +
-             std::to_string(missing) + " unsent samples written before the stop that SQLite no longer finds, " + std::to_string(found) +
-             " were read from its pages and are sent, " + std::to_string(missing - found) + " are lost");
+             std::to_string(missing) + " unsent samples written before the stop that SQLite no longer finds, " +
+             std::to_string(found) + " were read from its pages and are sent, " + std::to_string(missing - found) +
+             " are lost");
 }
 
 void SampleQueue::RecoverAside(const std::string& file) {
@@ -170,10 +171,12 @@ void SampleQueue::RecoverAside(const std::string& file) {
   head_ = diskFirst_ = span.from;
   diskEnd_ = nextSeq_ = std::max(span.counted, last + 1);
   NoteGaps(head_, diskEnd_);
-  const auto expected = static_cast<std::uint64_t>(std::min(span.counted - span.from, std::max<std::int64_t>(span.rows, 0)));
+  const auto expected =
+      static_cast<std::uint64_t>(std::min(span.counted - span.from, std::max<std::int64_t>(span.rows, 0)));
   below = std::min(below, expected);
-  log_.Error("queue: of the " + std::to_string(expected) + " unsent samples " + file + " held, " + std::to_string(below) +
-             " were read from its pages and are sent, " + std::to_string(expected - below) + " are lost");
+  log_.Error("queue: of the " + std::to_string(expected) + " unsent samples " + file + " held, " +
+             std::to_string(below) + " were read from its pages and are sent, " + std::to_string(expected - below) +
+             " are lost");
   AccountForStop();
 }
 
@@ -247,9 +250,10 @@ void SampleQueue::Rebuild(const std::string& why, const Span& span, bool atStart
     diskEnd_ = nextSeq_ = std::max({counted, last ? *last + 1 : from, from});
   }
   std::uint64_t expected =
-      counted <= from ? 0
-                      : static_cast<std::uint64_t>(counted - from) -
-                            static_cast<std::uint64_t>(std::distance(lost_.lower_bound(from), lost_.lower_bound(counted)));
+      counted <= from
+          ? 0
+          : static_cast<std::uint64_t>(counted - from) -
+                static_cast<std::uint64_t>(std::distance(lost_.lower_bound(from), lost_.lower_bound(counted)));
   if (bounded && span.rows >= 0) expected = std::min(expected, static_cast<std::uint64_t>(span.rows));
   const bool reopened = saved && !ec && OpenDatabase(Opening::kRebuilt, nullptr) && db_.isOpen();
   if (!reopened) {
@@ -266,12 +270,13 @@ void SampleQueue::Rebuild(const std::string& why, const Span& span, bool atStart
   below = std::min(below, expected);
   std::string said = "queue: " + path + " is damaged (" + why + "): " + std::to_string(below) +
                      " unsent samples could be read from it and are sent" +
-                     (fromPages > 0 && reopened ? " (" + std::to_string(fromPages) + " of them from its pages)" : "") + ", " +
-                     std::to_string(expected - below) + " are lost; the damaged file is kept as " + aside;
+                     (fromPages > 0 && reopened ? " (" + std::to_string(fromPages) + " of them from its pages)" : "") +
+                     ", " + std::to_string(expected - below) + " are lost; the damaged file is kept as " + aside;
   if (!bounded)
     said += "; how many unsent samples it held beyond those cannot be told (" + folder_ + "/queue.mark does not say)";
   if (count.reordered > 0)
-    said += "; " + std::to_string(count.reordered) + " of those read had a damaged sequence number and were put back in order";
+    said += "; " + std::to_string(count.reordered) +
+            " of those read had a damaged sequence number and were put back in order";
   log_.Error(said);
 }
 

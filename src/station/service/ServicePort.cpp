@@ -48,8 +48,9 @@ bool ReadOnlyAllows(const link::Frame& f) {
     case link::kWrite: return false;
     // Values, the logger's readout steps and records, its fill, date and time; not the
     // store, the adjust modes, an output set, the type's confirmation.
-    case link::kValues: return (p >= 1 && p <= 6) || p == 52 || p == 54 || p == 55 || p == 56 || p == 58 || p == 59 ||
-                               p == 60 || p == 61 || p == 62;
+    case link::kValues:
+      return (p >= 1 && p <= 6) || p == 52 || p == 54 || p == 55 || p == 56 || p == 58 || p == 59 || p == 60 ||
+             p == 61 || p == 62;
     // Only the rate change: not the logger's clearing, the clock, command 72.
     case link::kSystem: return p == kBaudCommand;
     default: return false;
@@ -178,8 +179,8 @@ void ServicePort::OnReadable(Client& c) {
     } else {
       // Agreed to com-port control: say what is at this end of the line.
       t::Bytes signature = answers;
-      const t::Bytes s = ComPortAnswer(kSignature, {reinterpret_cast<const std::uint8_t*>(setup_.signature.data()),
-                                                    setup_.signature.size()});
+      const t::Bytes s = ComPortAnswer(
+          kSignature, {reinterpret_cast<const std::uint8_t*>(setup_.signature.data()), setup_.signature.size()});
       signature.insert(signature.end(), s.begin(), s.end());
       SendTelnet(c, signature);
     }
@@ -441,8 +442,8 @@ void ServicePort::LineGone(const QString& reason) {
 
 void ServicePort::Send(Client& c, const QByteArray& data) {
   if (c.mode == Client::Mode::kTelnet) {
-    SendTelnet(c, t::Escape({reinterpret_cast<const std::uint8_t*>(data.constData()),
-                             static_cast<std::size_t>(data.size())}));
+    SendTelnet(
+        c, t::Escape({reinterpret_cast<const std::uint8_t*>(data.constData()), static_cast<std::size_t>(data.size())}));
     return;
   }
   c.socket->write(data);

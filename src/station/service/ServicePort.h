@@ -104,8 +104,8 @@ class ServicePort : public QObject, public GuestDesk {
   // What a lone client asked for before the engine paused.
   struct Pending {
     int client = 0;
-    std::optional<int> rate;            // SET-BAUDRATE
-    std::optional<link::Frame> frame;   // the baud command
+    std::optional<int> rate;           // SET-BAUDRATE
+    std::optional<link::Frame> frame;  // the baud command
   };
 
   void OnConnection();

@@ -25,7 +25,8 @@ void TelnetServerSide::Feed(std::span<const std::uint8_t> in, t::Bytes& data, t:
     std::uint8_t verb = 0;
     if (e.verb == t::kWill) verb = Agreed(e.option) ? t::kDo : t::kDont;
     // The station sends com-port answers; it never asks the client to control a port.
-    else if (e.verb == t::kDo) verb = Agreed(e.option) && e.option != t::kComPort ? t::kWill : t::kWont;
+    else if (e.verb == t::kDo)
+      verb = Agreed(e.option) && e.option != t::kComPort ? t::kWill : t::kWont;
     if (e.verb == t::kWill && e.option == t::kComPort) comPort_ = true;
     if (e.verb == t::kWont && e.option == t::kComPort) comPort_ = false;
     // Each answer once: two ends that both answer every answer would never stop.

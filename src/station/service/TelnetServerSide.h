@@ -25,8 +25,8 @@ enum ServerComPort : std::uint8_t {
 
 struct ComPortRequest {
   std::uint8_t command = 0;
-  std::uint32_t value = 0;        // big-endian, as far as it goes (at most four bytes)
-  link::telnet::Bytes payload;    // the value as sent
+  std::uint32_t value = 0;      // big-endian, as far as it goes (at most four bytes)
+  link::telnet::Bytes payload;  // the value as sent
   bool operator==(const ComPortRequest&) const = default;
 };
 
