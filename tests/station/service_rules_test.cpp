@@ -162,7 +162,8 @@ TEST(ServiceRateChanges, ABaudCommandAndTheLinesRateThatFollowsItAreOneChange) {
 
 TEST(ServiceLeftFast, TheModuleLeftFastOutlivesTheRunAndIsTriedAtItsRateFirst) {
   QTemporaryDir dir;
-  const std::string path = dir.filePath("left").toStdString();
+  // In a folder not made yet (a station without a broker has no queue there).
+  const std::string path = dir.filePath("state/left").toStdString();
   std::string error;
   LeftFast left(path);
   ASSERT_TRUE(left.Switched(3, &error)) << error;

@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <sstream>
 
 #include "link/Protocol.h"
@@ -47,6 +48,9 @@ bool LeftFast::Clear(std::string* error) {
 
 bool LeftFast::Save(std::string* error) {
   if (path_.empty()) return true;
+  // A station without a broker has not made its folder for a queue.
+  std::error_code made;
+  std::filesystem::create_directories(std::filesystem::path(path_).parent_path(), made);
   const std::string text = std::to_string(*address_) + " " + std::to_string(rate_) + "\n";
   return platform::SaveFileReplacing(path_, text, error, Language::kEnglish);
 }
