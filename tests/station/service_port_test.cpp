@@ -24,7 +24,7 @@
 namespace korvane::station::service {
 namespace {
 
-bool WaitFor(const std::function<bool()>& done, int ms = 5000) {
+bool Within(const std::function<bool()>& done, int ms = 5000) {
   QElapsedTimer t;
   t.start();
   while (!done()) {
@@ -34,8 +34,8 @@ bool WaitFor(const std::function<bool()>& done, int ms = 5000) {
   return true;
 }
 
-link::Frame F(std::uint8_t address, std::uint8_t group, std::uint8_t parameter, std::uint8_t d0 = 0,
-              std::uint8_t length = 1) {
+link::Frame Request(std::uint8_t address, std::uint8_t group, std::uint8_t parameter, std::uint8_t d0 = 0,
+                    std::uint8_t length = 1) {
   return link::BuildFrame(address, group, length, parameter, link::ByteData(d0));
 }
 
@@ -117,12 +117,12 @@ class HeldAlone : public ::testing::Test {
 TEST_F(HeldAlone, AClientGoneBeforeItSetTheFastRateLeavesNoModuleFastAndCountsItsRateChange) {
   Build();
   auto client = Client();
-  Write(*client, F(9, link::kSystem, 71, 1));
-  ASSERT_TRUE(WaitFor([&] { return controller->baud() == link::kFastBaud; }));
+  Write(*client, Request(9, link::kSystem, 71, 1));
+  ASSERT_TRUE(Within([&] { return controller->baud() == link::kFastBaud; }));
   EXPECT_TRUE(QFile::exists(mark)) << "kept on disk while the module is fast";
   client->abort();
   // Tried at 19200 first (no answer there), then at the controller's 38400.
-  ASSERT_TRUE(WaitFor([&] { return !port->exclusive(); })) << Log();
+  ASSERT_TRUE(Within([&] { return !port->exclusive(); })) << Log();
   EXPECT_EQ(controller->baud(), link::kSlowBaud);
   EXPECT_EQ(line->lineRate(), link::kSlowBaud);
   EXPECT_FALSE(QFile::exists(mark));
@@ -132,13 +132,13 @@ TEST_F(HeldAlone, AClientGoneBeforeItSetTheFastRateLeavesNoModuleFastAndCountsIt
 TEST_F(HeldAlone, AClientThatSetsTheStationsRateWithAModuleStillFastGetsItBroughtBackAndTheLineShared) {
   Build();
   auto client = Client();
-  Write(*client, F(3, link::kSystem, 71, 1));
+  Write(*client, Request(3, link::kSystem, 71, 1));
   Write(*client, link::telnet::SetBaudRate(link::kMediumBaud));
-  ASSERT_TRUE(WaitFor([&] { return line->lineRate() == link::kMediumBaud; }));
+  ASSERT_TRUE(Within([&] { return line->lineRate() == link::kMediumBaud; }));
   EXPECT_EQ(amplifier->baud(), link::kMediumBaud);
   // Back to 4800 without the module's baud command: the station sends it.
   Write(*client, link::telnet::SetBaudRate(link::kSlowBaud));
-  ASSERT_TRUE(WaitFor([&] { return !port->exclusive(); })) << Log();
+  ASSERT_TRUE(Within([&] { return !port->exclusive(); })) << Log();
   EXPECT_EQ(amplifier->baud(), link::kSlowBaud);
   EXPECT_EQ(client->state(), QAbstractSocket::ConnectedState);
 }
@@ -146,20 +146,20 @@ TEST_F(HeldAlone, AClientThatSetsTheStationsRateWithAModuleStillFastGetsItBrough
 TEST_F(HeldAlone, ALoggerStreamAtTheStationsRateHoldsTheLineOnlyUntilItIsOver) {
   Build();
   auto client = Client();
-  Write(*client, F(3, link::kLoggerRecord.group, link::kLoggerRecord.number, 1, link::kLoggerRecord.length));
-  ASSERT_TRUE(WaitFor([&] { return port->exclusive(); }));
-  ASSERT_TRUE(WaitFor([&] { return client->bytesAvailable() >= 5 * 11; }));
+  Write(*client, Request(3, link::kLoggerRecord.group, link::kLoggerRecord.number, 1, link::kLoggerRecord.length));
+  ASSERT_TRUE(Within([&] { return port->exclusive(); }));
+  ASSERT_TRUE(Within([&] { return client->bytesAvailable() >= 5 * 11; }));
   // The client stays connected; the line is shared again once the stream is quiet.
-  ASSERT_TRUE(WaitFor([&] { return !port->exclusive(); })) << Log();
+  ASSERT_TRUE(Within([&] { return !port->exclusive(); })) << Log();
   EXPECT_EQ(client->state(), QAbstractSocket::ConnectedState);
 }
 
 TEST_F(HeldAlone, TheStationStoppingBringsBackTheModuleAClientHoldsFastAndSaysWhatTheClientDid) {
   Build();
   auto client = Client();
-  Write(*client, F(3, link::kSystem, 71, 1));
+  Write(*client, Request(3, link::kSystem, 71, 1));
   Write(*client, link::telnet::SetBaudRate(link::kMediumBaud));
-  ASSERT_TRUE(WaitFor([&] { return line->lineRate() == link::kMediumBaud; }));
+  ASSERT_TRUE(Within([&] { return line->lineRate() == link::kMediumBaud; }));
   port->Stop();
   EXPECT_EQ(amplifier->baud(), link::kSlowBaud);
   EXPECT_FALSE(port->exclusive());
@@ -188,10 +188,10 @@ TEST_F(HeldAlone, AModuleAKilledStationLeftFastIsBroughtBackBeforeThePolling) {
 TEST_F(HeldAlone, AStormOfRefusedConnectionsIsLoggedOnceASecondWithHowManyMore) {
   Build();
   auto first = Client();
-  ASSERT_TRUE(WaitFor([&] { return Logged("connected"); }));
+  ASSERT_TRUE(Within([&] { return Logged("connected"); }));
   std::vector<std::unique_ptr<QTcpSocket>> refused;
   for (int i = 0; i < 30; ++i) refused.push_back(Client());
-  ASSERT_TRUE(WaitFor([&] { return Logged("refused 29 more connections"); }, 3000)) << Log();
+  ASSERT_TRUE(Within([&] { return Logged("refused 29 more connections"); }, 3000)) << Log();
   int said = 0;
   for (const std::string& l : lines) said += l.find("refused") != std::string::npos;
   EXPECT_EQ(said, 2) << Log();
