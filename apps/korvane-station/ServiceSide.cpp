@@ -36,6 +36,7 @@ service::ServicePortSetup Setup(const StationSettings& s) {
   setup.exclusiveMax = FromEnvironment("KORVANE_SERVICE_EXCLUSIVE_MS", std::chrono::seconds(s.service.exclusiveMaxS));
   setup.moduleSwitch = FromEnvironment("KORVANE_SERVICE_SWITCH_MS", setup.moduleSwitch);
   setup.signature = link::StationSignature({QHostInfo::localHostName().toStdString(), s.prefix});
+  if (!s.bufferFolder.empty()) setup.leftFastFile = s.bufferFolder + "/service-fast-module";
   return setup;
 }
 
@@ -44,6 +45,8 @@ service::ServicePortSetup Setup(const StationSettings& s) {
 ServiceSide::ServiceSide(const StationSettings& settings, StationLog& log) : port_(Setup(settings), log) {}
 
 bool ServiceSide::Start(std::string* error) { return port_.Start(error); }
+
+void ServiceSide::Stop() { port_.Stop(); }
 
 link::LineFactory ServiceSide::Lines() {
   return [this](const std::string& device) -> std::unique_ptr<link::Line> {
@@ -62,6 +65,7 @@ void ServiceSide::Follow(StationRun& run, StationService& mqtt) {
       port_.Refused();
   });
   connect(&port_, &service::ServicePort::exclusiveEnded, &run, &StationRun::ResumeAfterService);
+  run.SetBeforePolling([this] { port_.ReturnLeftModule(); });
   connect(&port_, &service::ServicePort::exclusiveChanged, &mqtt, &StationService::ReportLineService);
   mqtt.SetInService([this](std::uint8_t address) { return port_.InService(address); });
 }

@@ -24,6 +24,8 @@ class ServiceSide : public QObject {
   ServiceSide(const StationSettings& settings, StationLog& log);
 
   bool Start(std::string* error);
+  // The station stops: clients closed, a module held at its fast rate brought back.
+  void Stop();
   // The lines of the link: each one shared with the port.
   link::LineFactory Lines();
   void Follow(StationRun& run, StationService& mqtt);

@@ -58,6 +58,8 @@ void StationRun::TryLine() {
     LineAway(link_.openFailure().empty() ? "the line cannot be opened" : link_.openFailure(), kStationLineFailed);
     return;
   }
+  if (beforePolling_) beforePolling_();
+  if (stopping_) return;
   const std::vector<std::uint8_t> modules = Modules();
   if (stopping_) return;
   if (link_.isLineLost()) {

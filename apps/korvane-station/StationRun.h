@@ -10,6 +10,7 @@
 
 #include <chrono>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -57,6 +58,9 @@ class StationRun : public QObject {
   // servicePaused(true); false at once when no engine runs (the line is away).
   void PauseForService();
   void ResumeAfterService();
+  // Runs on the opened line before the modules are scanned or polled (the service port
+  // brings back a module an earlier run left at its fast rate).
+  void SetBeforePolling(std::function<void()> hook) { beforePolling_ = std::move(hook); }
 
  signals:
   void servicePaused(bool paused);
@@ -105,6 +109,7 @@ class StationRun : public QObject {
   int exitCode_ = 0;
   std::uint64_t live_ = 0;     // samples of modules that answered
   bool servicePause_ = false;  // a service client holds the line alone
+  std::function<void()> beforePolling_;
 };
 
 }  // namespace korvane::station

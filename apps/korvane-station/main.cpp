@@ -23,6 +23,7 @@
 #include "platform/ProgramLine.h"
 #include "station/config/SettingsCheck.h"
 #include "station/config/StationCommand.h"
+#include "station/service/ServicePort.h"
 #include "station/log/StationLog.h"
 #include "station/StationService.h"
 
@@ -77,6 +78,23 @@ int main(int argc, char** argv) {
     return kExitBadConfiguration;
   }
   if (command->check) {
+    // The service port's address is tried (and given back at once): one that is not this
+    // machine's or needs a capability is a configuration error; one in use may be this
+    // very station running.
+    if (settings.service.host) {
+      bool inUse = false;
+      const std::string problem =
+          station::service::ServicePort::ListenProblem(*settings.service.host, settings.service.port, &inUse);
+      const std::string where = *settings.service.host + ":" + std::to_string(settings.service.port);
+      if (!problem.empty() && !inUse) {
+        log.Error("service port: cannot listen on " + where + ": " + problem);
+        return kExitBadConfiguration;
+      }
+      if (inUse)
+        log.Warning("service port: " + where +
+                    " is in use now (by this station while it runs, or by another program): the station does not "
+                    "start while another program listens there");
+    }
     log.Info("the configuration is good");
     if (settings.broker) log.Info(station::ReserveText(settings));
     if (const std::string warning = station::ServiceWarning(settings); !warning.empty()) log.Warning(warning);
@@ -104,9 +122,11 @@ int main(int argc, char** argv) {
   std::unique_ptr<station::ServiceSide> serviceSide;
   if (settings.service.host) {
     serviceSide = std::make_unique<station::ServiceSide>(settings, log);
+    // An address in use or not this machine's is the configuration's to mend: restarting
+    // the service would only meet it again.
     if (!serviceSide->Start(&error)) {
       log.Error(error);
-      return kExitServiceFailed;
+      return kExitBadConfiguration;
     }
   }
   station::HeadlessUi ui(log);
@@ -144,6 +164,7 @@ int main(int argc, char** argv) {
       Qt::QueuedConnection);
   platform::InterruptGuard interrupt([&] {
     log.Info("stopping");
+    if (serviceSide) serviceSide->Stop();
     run.Stop();
   });
   QTimer::singleShot(0, &run, &station::StationRun::Start);

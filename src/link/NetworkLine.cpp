@@ -2,6 +2,7 @@
 
 #include <QElapsedTimer>
 
+#include "link/FarStation.h"
 #include "link/KeepAlive.h"
 #include "platform/NumberText.h"
 #include "platform/Reasons.h"
@@ -118,8 +119,13 @@ bool NetworkLine::SetRate(int baud) {
     return false;
   }
   if (rateAnswer_ != static_cast<std::uint32_t>(baud)) {
-    openError_ =
-        platform::StringPrintf(r::kRateAnsweredOther(language_), device_.c_str(), baud, static_cast<int>(rateAnswer_));
+    // A station's service port answers with the rate it keeps when the client is not alone.
+    if (const std::optional<FarStation> station = ParseStationSignature(signature_))
+      openError_ = platform::StringPrintf(r::kStationKeptRate(language_), device_.c_str(), station->name.c_str(), baud,
+                                          static_cast<int>(rateAnswer_));
+    else
+      openError_ = platform::StringPrintf(r::kRateAnsweredOther(language_), device_.c_str(), baud,
+                                          static_cast<int>(rateAnswer_));
     return false;
   }
   baud_ = baud;

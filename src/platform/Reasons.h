@@ -53,6 +53,13 @@ inline constexpr TextPair kRateNotConfirmed{"%s hat die Übertragungsrate nicht 
 // %s the line, %d the rate asked for, %d the rate the server answered.
 inline constexpr TextPair kRateAnsweredOther{"%s: statt %d Baud hat der Server %d Baud eingestellt.",
                                              "%s: asked for %d baud, the server set %d baud."};
+// A station's service port kept its rate: %s the line, %s the station, %d the rate asked
+// for, %d the rate it kept.
+inline constexpr TextPair kStationKeptRate{
+    "%s: die Station %s stellt %d Baud nur für einen Client ein, der allein an ihrem Service-Port ist: "
+    "ein anderer ist verbunden (oder ihre Leitung ist weg); die Leitung bleibt bei %d Baud.",
+    "%s: the station %s sets %d baud only for a client alone on its service port: another client is "
+    "connected (or its line is away); the line stays at %d baud."};
 inline constexpr TextPair kConnectionBroken{"Die Verbindung zu %s ist abgebrochen.",
                                             "The connection to %s was broken off."};
 inline constexpr TextPair kRateFixed{

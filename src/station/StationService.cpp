@@ -20,6 +20,7 @@ std::optional<StationSetup> MakeStationSetup(const StationSettings& s, std::stri
   e.keyFile = s.keyFile;
   setup.prefix = s.prefix;
   setup.discovery = s.discovery;
+  setup.language = s.language;
   setup.bufferFolder = s.bufferFolder;
   setup.limits.maxBytes = s.bufferBytes;
   setup.limits.reserveBytes = s.reserveBytes;
@@ -103,7 +104,7 @@ void StationService::Announce(const bus::BusSample& sample) {
   const std::string key = DiscoveryKey(sample);
   if (announced_[sample.address] == key) return;
   std::vector<DiscoveryMessage> messages = DiscoveryMessages(sample, setup_.prefix);
-  messages.push_back(ServiceSensorMessage(sample, setup_.prefix));
+  messages.push_back(ServiceSensorMessage(sample, setup_.prefix, setup_.language));
   for (const DiscoveryMessage& m : messages)
     if (!client_->Publish(*session_, m.topic, m.payload, true)) return;
   announced_[sample.address] = key;

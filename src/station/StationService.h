@@ -34,6 +34,7 @@ struct StationSetup {
   MqttEndpoint endpoint;
   std::string prefix;
   bool discovery = true;
+  Language language = Language::kGerman;  // of the names in the discovery configs
   std::string bufferFolder;
   QueueLimits limits;
   StationTimings timings;

@@ -11,6 +11,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QTcpServer>
 #include <QTemporaryDir>
 
 #include <arpa/inet.h>
@@ -67,18 +68,36 @@ class StationService : public ::testing::Test {
     server.Close();
   }
 
+  QStringList StationArgs(QStringList extra = {}) const {
+    return QStringList{"--device",         QString::fromStdString(line),
+                       "--address",        "3,5",
+                       "--poll",           "1000",
+                       "--broker",         QString("mqtt://127.0.0.1:%1").arg(broker->port()),
+                       "--prefix",         "korvane/svc",
+                       "--buffer",         dir.filePath("buffer"),
+                       "--buffer-reserve", "0",
+                       "--service",        QString("127.0.0.1:%1").arg(port)} +
+           extra;
+  }
+  static QString StationBinary() {
+    return QDir(QCoreApplication::applicationDirPath()).filePath("../apps/korvane-station/korvane-station");
+  }
   void Start(QStringList extra = {}) {
     QProcessEnvironment e = QProcessEnvironment::systemEnvironment();
     e.insert("KORVANE_SERVICE_SWITCH_MS", "300");
     station.setProcessEnvironment(e);
-    station.start(
-        QDir(QCoreApplication::applicationDirPath()).filePath("../apps/korvane-station/korvane-station"),
-        QStringList{"--device", QString::fromStdString(line), "--address", "3,5", "--poll", "1000", "--broker",
-                    QString("mqtt://127.0.0.1:%1").arg(broker->port()), "--prefix", "korvane/svc", "--buffer",
-                    dir.filePath("buffer"), "--buffer-reserve", "0", "--service", QString("127.0.0.1:%1").arg(port)} +
-            extra);
+    station.start(StationBinary(), StationArgs(extra));
     ASSERT_TRUE(station.waitForStarted(5000));
     ASSERT_TRUE(WaitFor([&] { return States(5).size() >= 1; }, 15000)) << "no sample";
+  }
+  // A readout through the station, stopped once the module streams at its fast rate.
+  void ReadoutUntilStreaming(QProcess& cli) {
+    streaming = false;
+    cli.setProcessEnvironment(env);
+    cli.start(CliBinary(), {"--settings", dir.path(), "--history", "none", "--address", "3", "--device",
+                            QString::fromStdString(Rfc2217()), "logger-read", "-o", dir.filePath("cut.txt")});
+    ASSERT_TRUE(WaitFor([&] { return streaming; }, 20000));
+    ASSERT_EQ(served->baud(), link::kMediumBaud);
   }
 
   CliResult Cli(const std::string& device, QStringList args) {
@@ -178,10 +197,7 @@ TEST_F(StationService, LoggerReadoutThroughTheStationIsTheDirectOneWithPollingPa
 TEST_F(StationService, AClientKilledMidReadoutLeavesNoModuleFastAndPollingComesBack) {
   Start();
   QProcess cli;
-  cli.setProcessEnvironment(env);
-  cli.start(CliBinary(), {"--settings", dir.path(), "--history", "none", "--address", "3", "--device",
-                          QString::fromStdString(Rfc2217()), "logger-read", "-o", dir.filePath("cut.txt")});
-  ASSERT_TRUE(WaitFor([&] { return streaming; }, 20000));
+  ReadoutUntilStreaming(cli);
   ::kill(static_cast<pid_t>(cli.processId()), SIGKILL);
   cli.waitForFinished();
   // Within 10 s the station brought the module back from its fast rate and polls it
@@ -189,6 +205,58 @@ TEST_F(StationService, AClientKilledMidReadoutLeavesNoModuleFastAndPollingComesB
   const std::size_t after = subscriber.Messages().size();
   ASSERT_TRUE(WaitFor([&] { return Answered(3, after) >= 1 && Answered(5, after) >= 1; }, 10000));
   EXPECT_EQ(server.clientBaud(), link::kSlowBaud);
+}
+
+TEST_F(StationService, AModuleAClientHoldsFastIsBackAt4800AfterASigtermAndAfterAKillAndTheNextStart) {
+  Start();
+  QProcess cli;
+  ReadoutUntilStreaming(cli);
+  // The simulated module answers in this process: the waits keep its events going.
+  station.terminate();
+  ASSERT_TRUE(WaitFor([&] { return station.state() == QProcess::NotRunning; }, 30000));
+  EXPECT_EQ(station.exitCode(), 0);
+  EXPECT_EQ(served->baud(), link::kSlowBaud) << "SIGTERM brings the module back before the line closes";
+  ASSERT_TRUE(WaitFor([&] { return cli.state() == QProcess::NotRunning; }, 30000));
+
+  Start();
+  ReadoutUntilStreaming(cli);
+  station.kill();
+  ASSERT_TRUE(WaitFor([&] { return station.state() == QProcess::NotRunning; }, 10000));
+  ASSERT_TRUE(WaitFor([&] { return cli.state() == QProcess::NotRunning; }, 30000));
+  EXPECT_EQ(served->baud(), link::kMediumBaud);
+  // The next start brings it back before it polls: the module answers at 4800 again.
+  const std::size_t before = subscriber.Messages().size();
+  Start();
+  EXPECT_TRUE(WaitFor([&] { return served->baud() == link::kSlowBaud; }, 10000));
+  EXPECT_TRUE(WaitFor([&] { return Answered(3, before) >= 1; }, 10000));
+}
+
+TEST_F(StationService, AServiceAddressThatCannotBeHadIsABadConfigurationNamingTheAddress) {
+  QTcpServer taken;
+  ASSERT_TRUE(taken.listen(QHostAddress::LocalHost, static_cast<quint16>(port)));
+  const QString address = QString("127.0.0.1:%1").arg(port);
+  auto run = [&](QStringList args) {
+    QProcess p;
+    p.setProcessChannelMode(QProcess::MergedChannels);
+    p.start(StationBinary(), args);
+    EXPECT_TRUE(p.waitForFinished(20000));
+    return std::pair{p.exitCode(), p.readAll().toStdString()};
+  };
+  // --check tries it: in use may be this very station running, so it is said, not refused.
+  const auto [checkCode, checkSaid] = run(StationArgs({"--check"}));
+  EXPECT_EQ(checkCode, 0) << checkSaid;
+  EXPECT_NE(checkSaid.find(address.toStdString() + " is in use"), std::string::npos) << checkSaid;
+  // The start ends with the status of a bad configuration, which systemd does not restart.
+  const auto [startCode, startSaid] = run(StationArgs());
+  EXPECT_EQ(startCode, 2) << startSaid;
+  EXPECT_NE(startSaid.find("cannot listen on " + address.toStdString() + ": the address is in use"), std::string::npos)
+      << startSaid;
+  // An address that is not this machine's fails the check.
+  const auto [foreignCode, foreignSaid] = run(QStringList(StationArgs()).replaceInStrings(address, "192.0.2.1:4001") +
+                                              QStringList{"--service-allow", "192.0.2.0/24", "--check"});
+  EXPECT_EQ(foreignCode, 2) << foreignSaid;
+  EXPECT_NE(foreignSaid.find("192.0.2.1:4001: the address is not one of this machine's"), std::string::npos)
+      << foreignSaid;
 }
 
 TEST_F(StationService, ReadOnlyRefusesAWriteAndAnAddressOutsideAllowIsRefused) {
@@ -254,6 +322,7 @@ TEST_F(StationService, ClientsThatMisbehaveCostThePollingNothingAndASecondClient
   const CliResult r = Cli(Rfc2217(), {"logger-read", "-o", dir.filePath("refused.txt")});
   EXPECT_NE(r.exitCode, 0);
   EXPECT_NE(r.err.find("19200"), std::string::npos) << r.err;
+  EXPECT_NE(r.err.find("another client is connected"), std::string::npos) << r.err;
   // The polling went on at its period all the while.
   ASSERT_TRUE(WaitFor([&] { return std::chrono::steady_clock::now() - start > std::chrono::seconds(6); }, 10000));
   // (the module the flood addressed is marked in service, its values still polled).

@@ -83,6 +83,18 @@ TEST(SampleJson, TheLinearTypesUnitAndCalibrationTextHaveNoEmptyParts) {
   EXPECT_FALSE(Parsed(DiscoveryMessages(s, "k/p")[0].payload).contains("unit_of_measurement"));
 }
 
+TEST(Discovery, TheInServiceSensorIsNamedInTheStationsLanguage) {
+  for (const auto& [language, name] :
+       {std::pair{Language::kGerman, "in Wartung"}, {Language::kEnglish, "in service"}}) {
+    const DiscoveryMessage m = ServiceSensorMessage(PhSample(), "korvane/basin-1", language);
+    EXPECT_EQ(m.topic, "homeassistant/binary_sensor/korvane_basin-1_5_in_service/config");
+    const QJsonObject o = Parsed(m.payload);
+    EXPECT_EQ(o["name"].toString(), name);
+    EXPECT_EQ(o["state_topic"].toString(), "korvane/basin-1/5/state");
+    EXPECT_EQ(o["device"].toObject()["identifiers"].toArray()[0].toString(), "korvane_basin-1_5");
+  }
+}
+
 TEST(Discovery, OneSensorPerNamedFieldOfOneDevice) {
   const auto messages = DiscoveryMessages(PhSample(), "korvane/basin-1");
   ASSERT_EQ(messages.size(), 6u);

@@ -4,10 +4,15 @@
 // in-process line.
 #include <gtest/gtest.h>
 
+#include <QFile>
+#include <QTemporaryDir>
+
 #include <deque>
 
 #include "link/Line.h"
 #include "link/Telnet.h"
+#include "station/service/LeftFast.h"
+#include "station/service/RateChanges.h"
 #include "station/service/RequestFrames.h"
 #include "station/service/ServiceMarks.h"
 #include "station/service/ServicePort.h"
@@ -119,9 +124,73 @@ TEST(ServiceReadOnly, ReadsAndTheReadoutPassWritesAndCommandsDoNot) {
       {"logger record", F(3, link::kValues, 54), true},   {"rate change", F(3, link::kSystem, 71, 1), true},
       {"parameter write", F(3, link::kWrite, 38), false}, {"store", F(3, link::kValues, 65), false},
       {"adjust mode", F(3, link::kValues, 67), false},    {"logger clear", F(3, link::kSystem, 55), false},
-      {"set time", F(3, link::kSystem, 59), false},
+      {"set time", F(3, link::kSystem, 59), false},       {"end of a logger transfer", F(3, link::kSystem, 72), true},
   };
   for (const Case& c : cases) EXPECT_EQ(ReadOnlyAllows(c.frame), c.allowed) << c.name;
+}
+
+TEST(ServiceRateChanges, ABaudCommandAndTheLinesRateThatFollowsItAreOneChange) {
+  enum Step { kFast, kBack, kLine4800, kLine19200, kLine38400 };
+  struct Case {
+    const char* name;
+    std::vector<Step> steps;
+    std::uint64_t count;
+  };
+  const Case cases[] = {
+      {"a logger readout", {kFast, kLine19200, kBack, kLine4800}, 2},
+      {"gone after the baud command", {kFast}, 1},
+      {"gone after the line followed", {kFast, kLine19200}, 1},
+      {"the display unit at 19200 and back", {kLine19200, kLine4800}, 2},
+      {"the rate search's tries", {kLine19200, kLine38400, kLine4800}, 3},
+      {"back to 4800 without the baud command", {kFast, kLine19200, kLine4800}, 2},
+      {"4800 asked at 4800", {kLine4800}, 0},
+  };
+  for (const Case& c : cases) {
+    RateChanges r(link::kSlowBaud);
+    for (Step s : c.steps) {
+      switch (s) {
+        case kFast: r.ModuleFast(); break;
+        case kBack: r.ModuleBack(); break;
+        case kLine4800: r.LineSet(link::kSlowBaud); break;
+        case kLine19200: r.LineSet(link::kMediumBaud); break;
+        case kLine38400: r.LineSet(link::kFastBaud); break;
+      }
+    }
+    EXPECT_EQ(r.count(), c.count) << c.name;
+  }
+}
+
+TEST(ServiceLeftFast, TheModuleLeftFastOutlivesTheRunAndIsTriedAtItsRateFirst) {
+  QTemporaryDir dir;
+  // In a folder not made yet (a station without a broker has no queue there).
+  const std::string path = dir.filePath("state/left").toStdString();
+  std::string error;
+  LeftFast left(path);
+  ASSERT_TRUE(left.Switched(3, &error)) << error;
+  ASSERT_TRUE(left.AtRate(link::kMediumBaud, &error)) << error;
+  LeftFast next(path);
+  next.Load();
+  EXPECT_EQ(next.address(), std::optional<std::uint8_t>(3));
+  EXPECT_EQ(next.rate(), link::kMediumBaud);
+  ASSERT_TRUE(next.Clear(&error)) << error;
+  EXPECT_FALSE(QFile::exists(QString::fromStdString(path)));
+  struct Case {
+    const char* text;
+    std::optional<std::uint8_t> address;
+  };
+  for (const Case& c : {Case{"7 0\n", 7}, Case{"7 38400", 7}, Case{"40 19200\n", std::nullopt},
+                        Case{"7 1234\n", std::nullopt}, Case{"seven", std::nullopt}}) {
+    QFile f(QString::fromStdString(path));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(c.text);
+    f.close();
+    LeftFast read(path);
+    read.Load();
+    EXPECT_EQ(read.address(), c.address) << c.text;
+  }
+  EXPECT_EQ(ReturnRates(0), (std::vector<int>{link::kMediumBaud, link::kFastBaud}));
+  EXPECT_EQ(ReturnRates(link::kMediumBaud), (std::vector<int>{link::kMediumBaud, link::kFastBaud}));
+  EXPECT_EQ(ReturnRates(link::kFastBaud), (std::vector<int>{link::kFastBaud, link::kMediumBaud}));
 }
 
 TEST(ServiceTelnet, AgreesToWhatAClientAsksOnceRefusesTheRestAndHandsOverComPortCommands) {

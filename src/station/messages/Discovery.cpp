@@ -5,6 +5,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include "platform/TextPair.h"
 #include "station/messages/SampleJson.h"
 
 namespace korvane::station {
@@ -111,12 +112,13 @@ std::vector<DiscoveryMessage> DiscoveryMessages(const bus::BusSample& s, const s
   return messages;
 }
 
-DiscoveryMessage ServiceSensorMessage(const bus::BusSample& s, const std::string& prefix) {
+DiscoveryMessage ServiceSensorMessage(const bus::BusSample& s, const std::string& prefix, Language language) {
+  static constexpr platform::TextPair kInService{"in Wartung", "in service"};
   const std::string address = std::to_string(s.address);
   const std::string deviceId = PrefixId(prefix) + "_" + address;
   const std::string serviceId = deviceId + "_in_service";
   const QJsonObject device{{"identifiers", QJsonArray{Str(deviceId)}}};
-  const QJsonObject config{{"name", "in service"},
+  const QJsonObject config{{"name", kInService(language)},
                            {"unique_id", Str(serviceId)},
                            {"state_topic", Str(prefix + "/" + address + "/state")},
                            {"value_template", "{{ 'ON' if value_json.state == 'service' else 'OFF' }}"},

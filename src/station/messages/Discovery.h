@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "bus/BusSample.h"
+#include "platform/Language.h"
 
 namespace korvane::station {
 
@@ -24,7 +25,8 @@ std::vector<DiscoveryMessage> DiscoveryMessages(const bus::BusSample& sample, co
 
 // The module's "in service" binary sensor: on while its state says "service" (a service
 // client works with it), so a user sees why its values jump; the sensors stay available.
-DiscoveryMessage ServiceSensorMessage(const bus::BusSample& sample, const std::string& prefix);
+// Named in the station's language, as the value sensors are.
+DiscoveryMessage ServiceSensorMessage(const bus::BusSample& sample, const std::string& prefix, Language language);
 
 // What the configs of a module depend on; when it changes, they are sent again.
 std::string DiscoveryKey(const bus::BusSample& sample);

@@ -6,9 +6,12 @@
 #include "link/Protocol.h"
 #include "platform/NumberText.h"
 #include "station/log/StationLog.h"
+#include "station/service/ServicePortDetail.h"
 
 namespace korvane::station::service {
 namespace t = link::telnet;
+using detail::Duration;
+using detail::IsBaudCommand;
 namespace {
 
 // A client waits for a reply (or gives up on it) before its next request: one more while
@@ -17,17 +20,8 @@ constexpr std::size_t kMaxOutstanding = 1;
 constexpr std::uint64_t kFloodLimit = 200;
 // Replies a client does not read: beyond this it is closed.
 constexpr qint64 kMaxUnread = 64 * 1024;
-constexpr std::uint8_t kBaudCommand = 71;
 constexpr std::uint8_t kAnyModule = 255;
-// A stream a gone client started is over when the line is quiet this long (a module
-// sends its records back to back), or after the longest readout.
-constexpr std::chrono::milliseconds kStreamQuiet{500};
-constexpr std::chrono::milliseconds kQuietLook{100};
-constexpr std::chrono::milliseconds kStreamWaitMax{60000};
-
-bool IsBaudCommand(const link::Frame& f) {
-  return link::FrameGroup(f) == link::kSystem && link::FrameParameter(f) == kBaudCommand;
-}
+enum Refusal { kNotAllowed, kFull };
 
 // What the line may carry only for a client alone: the module's baud command to its fast
 // rate (it then leaves 4800) and the logger readout (the module's stream fills the line
@@ -36,8 +30,6 @@ bool NeedsTheLineAlone(const link::Frame& f) {
   if (IsBaudCommand(f)) return link::FrameData(f)[0] != 0;
   return link::FrameGroup(f) == link::kLoggerRecord.group && link::FrameParameter(f) == link::kLoggerRecord.number;
 }
-
-std::string Duration(qint64 ms) { return platform::StringPrintf("%.1f s", static_cast<double>(ms) / 1000.0); }
 
 }  // namespace
 
@@ -51,44 +43,76 @@ bool ReadOnlyAllows(const link::Frame& f) {
     case link::kValues:
       return (p >= 1 && p <= 6) || p == 52 || p == 54 || p == 55 || p == 56 || p == 58 || p == 59 || p == 60 ||
              p == 61 || p == 62;
-    // Only the rate change: not the logger's clearing, the clock, command 72.
-    case link::kSystem: return p == kBaudCommand;
+    // The rate change and the end of a logger transfer (command 72, the readout's last
+    // step); not the logger's clearing or the clock.
+    case link::kSystem: return p == link::kBaudChange.number || p == link::kCommand72.number;
     default: return false;
   }
 }
 
 ServicePort::ServicePort(ServicePortSetup setup, StationLog& log, QObject* parent)
-    : QObject(parent), setup_(std::move(setup)), log_(log) {
+    : QObject(parent), setup_(std::move(setup)), log_(log), left_(setup_.leftFastFile) {
   connect(&server_, &QTcpServer::newConnection, this, &ServicePort::OnConnection);
   exclusiveTimer_.setSingleShot(true);
+  exclusiveTimer_.setTimerType(Qt::PreciseTimer);
   connect(&exclusiveTimer_, &QTimer::timeout, this, [this] {
     if (!line_ || !line_->exclusiveClient()) return;
     if (Client* c = Find(*line_->exclusiveClient()))
       Close(*c, "held the line alone longer than " + Duration(setup_.exclusiveMax.count()));
   });
+  streamEnd_.setSingleShot(true);
+  connect(&streamEnd_, &QTimer::timeout, this, [this] {
+    if (!HeldForStream()) return;
+    log_.Info("service port: the logger stream is over");
+    EndExclusive();
+  });
+  refusalsDue_.setSingleShot(true);
+  connect(&refusalsDue_, &QTimer::timeout, this, &ServicePort::SayHeldRefusals);
+  left_.Load();
 }
 
 ServicePort::~ServicePort() {
   if (line_) line_->SetDesk(nullptr);
-  // The station stops: each client's connection ends cleanly, and the log says so.
+  // The station stops: each client's connection ends cleanly, and the log says what it did.
   for (auto& [id, c] : clients_) {
     c->socket->disconnect(this);
     if (c->closing) continue;
     c->socket->disconnectFromHost();
-    log_.Info("service port: client " + c->peer + " closed: the station stops");
+    log_.Info("service port: client " + c->peer + " closed: the station stops " + Summary(*c));
   }
 }
+
+namespace {
+std::string ListenReason(const QTcpServer& server) {
+  switch (server.serverError()) {
+    case QAbstractSocket::AddressInUseError:
+      return "the address is in use (another program, or another station, listens on it)";
+    case QAbstractSocket::SocketAddressNotAvailableError: return "the address is not one of this machine's";
+    case QAbstractSocket::SocketAccessError:
+      return "Permission denied (a port below 1024 needs the capability CAP_NET_BIND_SERVICE)";
+    default: return server.errorString().toStdString();
+  }
+}
+}  // namespace
 
 bool ServicePort::Start(std::string* error) {
   const QHostAddress address(QString::fromStdString(setup_.host));
   if (!server_.listen(address, static_cast<quint16>(setup_.port))) {
     *error = "service port: cannot listen on " + setup_.host + ":" + std::to_string(setup_.port) + ": " +
-             server_.errorString().toStdString();
+             ListenReason(server_);
     return false;
   }
   log_.Info("service port: listening on " + setup_.host + ":" + std::to_string(setup_.port) +
             (setup_.readOnly ? " (read only)" : ""));
   return true;
+}
+
+std::string ServicePort::ListenProblem(const std::string& host, int port, bool* inUse) {
+  QTcpServer server;
+  *inUse = false;
+  if (server.listen(QHostAddress(QString::fromStdString(host)), static_cast<quint16>(port))) return {};
+  *inUse = server.serverError() == QAbstractSocket::AddressInUseError;
+  return ListenReason(server);
 }
 
 void ServicePort::Attach(SharedLine* line) {
@@ -117,16 +141,13 @@ void ServicePort::OnConnection() {
       address = QHostAddress(v4);
     const std::string peer = address.toString().toStdString() + ":" + std::to_string(socket->peerPort());
     if (!Allowed(address)) {
-      log_.Warning("service port: refused " + peer + ": not in allow");
-      socket->abort();
-      socket->deleteLater();
+      Refuse(socket, kNotAllowed, "service port: refused " + peer + ": not in allow");
       continue;
     }
     if (static_cast<int>(clients_.size()) >= setup_.maxClients) {
-      log_.Warning("service port: refused " + peer + ": " + std::to_string(setup_.maxClients) +
-                   " clients are connected (max_clients)");
-      socket->abort();
-      socket->deleteLater();
+      Refuse(socket, kFull,
+             "service port: refused " + peer + ": " + std::to_string(setup_.maxClients) +
+                 " clients are connected (max_clients)");
       continue;
     }
     auto c = std::make_unique<Client>();
@@ -134,9 +155,11 @@ void ServicePort::OnConnection() {
     c->socket = socket;
     c->peer = peer;
     c->rate = line_ ? line_->stationRate() : link::kSlowBaud;
+    c->rates = RateChanges(c->rate);
     c->since.start();
     c->idle = new QTimer(this);
     c->idle->setSingleShot(true);
+    c->idle->setTimerType(Qt::PreciseTimer);
     c->idle->setInterval(setup_.idle);
     socket->setParent(this);
     socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
@@ -160,6 +183,28 @@ void ServicePort::OnConnection() {
   }
 }
 
+void ServicePort::Refuse(QTcpSocket* socket, int kind, const std::string& text) {
+  socket->abort();
+  socket->deleteLater();
+  // A storm of them (a scanner, a client retrying in a loop) must not flood the journal.
+  const auto now = LogPace::Clock::now();
+  if (refusals_.Pass(kind, now)) log_.Warning(text);
+  if (!refusalsDue_.isActive() && refusals_.NextDue() != LogPace::Clock::time_point::max())
+    refusalsDue_.start(std::chrono::duration_cast<std::chrono::milliseconds>(refusals_.NextDue() - now) +
+                       std::chrono::milliseconds(1));
+}
+
+void ServicePort::SayHeldRefusals() {
+  const auto now = LogPace::Clock::now();
+  for (const LogPace::Held& held : refusals_.Due(now))
+    log_.Warning(platform::StringPrintf("service port: refused %llu more connections in the last second: %s",
+                                        static_cast<unsigned long long>(held.count),
+                                        held.kind == kNotAllowed ? "not in allow" : "max_clients reached"));
+  if (refusals_.NextDue() != LogPace::Clock::time_point::max())
+    refusalsDue_.start(std::chrono::duration_cast<std::chrono::milliseconds>(refusals_.NextDue() - now) +
+                       std::chrono::milliseconds(1));
+}
+
 void ServicePort::OnReadable(Client& c) {
   const QByteArray in = c.socket->readAll();
   if (in.isEmpty()) return;
@@ -169,9 +214,9 @@ void ServicePort::OnReadable(Client& c) {
   // A Telnet client speaks first, with IAC; a raw client's first byte starts a frame.
   if (c.mode == Client::Mode::kUnknown) c.mode = bytes.front() == t::kIac ? Client::Mode::kTelnet : Client::Mode::kRaw;
   t::Bytes data;
+  std::vector<ComPortRequest> requests;
   if (c.mode == Client::Mode::kTelnet) {
     t::Bytes answers;
-    std::vector<ComPortRequest> requests;
     const bool comPortBefore = c.telnet.comPort();
     c.telnet.Feed(bytes, data, answers, requests);
     if (!c.telnet.comPort() || comPortBefore) {
@@ -184,21 +229,29 @@ void ServicePort::OnReadable(Client& c) {
       signature.insert(signature.end(), s.begin(), s.end());
       SendTelnet(c, signature);
     }
-    const int id = c.id;
-    for (const ComPortRequest& r : requests) {
-      HandleComPort(c, r);
-      if (!Find(id)) return;
-    }
   } else {
     data.assign(bytes.begin(), bytes.end());
   }
-  std::vector<link::Frame> frames;
-  c.frames.Feed(data, frames);
+  // Frames and com-port commands in the order the client sent them: a baud command
+  // before a SET-BAUDRATE goes out at the rate it was sent at.
   const int id = c.id;
-  for (const link::Frame& f : frames) {
-    HandleFrame(c, f);
+  std::size_t done = 0;
+  auto framesUpTo = [&](std::size_t end) {
+    std::vector<link::Frame> frames;
+    c.frames.Feed({data.data() + done, end - done}, frames);
+    done = end;
+    for (const link::Frame& f : frames) {
+      HandleFrame(c, f);
+      if (!Find(id)) return false;
+    }
+    return true;
+  };
+  for (const ComPortRequest& r : requests) {
+    if (!framesUpTo(std::min(r.at, data.size()))) return;
+    HandleComPort(c, r);
     if (!Find(id)) return;
   }
+  if (!framesUpTo(data.size())) return;
   if (line_) line_->Offer();
 }
 
@@ -243,19 +296,6 @@ void ServicePort::HandleFrame(Client& c, const link::Frame& f) {
   c.queue.push_back(f);
 }
 
-void ServicePort::ForwardExclusive(Client& c, const link::Frame& f) {
-  ++c.exchanges;
-  if (link::FrameGroup(f) == link::kWrite) ++c.writes;
-  if (IsBaudCommand(f)) {
-    if (link::FrameData(f)[0] != 0) {
-      fastModule_ = link::FrameAddress(f);
-    } else if (fastModule_ == link::FrameAddress(f)) {
-      fastModule_.reset();
-    }
-  }
-  line_->TransmitExclusive(f);
-}
-
 void ServicePort::HandleComPort(Client& c, const ComPortRequest& r) {
   switch (r.command) {
     case t::kSetBaudRate: SetRateFor(c, r.value); return;
@@ -282,104 +322,6 @@ void ServicePort::HandleComPort(Client& c, const ComPortRequest& r) {
   }
   // Modem lines, flow control, masks: the client's own; confirmed as asked.
   SendTelnet(c, ComPortAnswer(r.command, r.payload));
-}
-
-void ServicePort::SetRateFor(Client& c, std::uint32_t asked) {
-  const int current = line_ ? line_->lineRate() : link::kSlowBaud;
-  const int own = line_ ? line_->stationRate() : link::kSlowBaud;
-  const int rate = static_cast<int>(asked);
-  auto answer = [&](int r) { SendTelnet(c, RateAnswer(static_cast<std::uint32_t>(r))); };
-  if (asked == 0 || !link::IsLineRate(rate)) return answer(current);
-  if (line_ && line_->exclusiveClient() == c.id) {
-    if (rate != current && line_->SetLineRate(rate)) {
-      ++c.rateChanges;
-      log_.Info("service port: " + c.peer + " set the line to " + std::to_string(rate) + " baud");
-    }
-    c.rate = line_->lineRate();
-    answer(c.rate);
-    if (c.rate == own && !fastModule_) EndExclusive();
-    return;
-  }
-  if (rate == current) return answer(current);
-  if (clients_.size() > 1 || pending_ || exclusive() || !line_ || !line_->isOpen()) {
-    ++c.refused;
-    log_.Info("service port: " + c.peer + ": rate " + std::to_string(rate) +
-              " refused: the line is shared (another client is connected, or it is away)");
-    return answer(current);
-  }
-  pending_ = Pending{c.id, rate, std::nullopt};
-  emit exclusiveWanted();
-}
-
-void ServicePort::Granted() {
-  if (!pending_) return;
-  const Pending p = *pending_;
-  pending_.reset();
-  Client* c = Find(p.client);
-  if (!c || !line_ || !line_->isOpen()) {
-    emit exclusiveEnded();
-    return;
-  }
-  line_->BeginExclusive(c->id);
-  marks_.Exclusive(true, std::chrono::steady_clock::now());
-  exclusiveClock_.start();
-  exclusiveTimer_.start(setup_.exclusiveMax);
-  log_.Info("service port: " + c->peer + " holds the line alone; polling paused");
-  emit exclusiveChanged(true);
-  if (p.frame) ForwardExclusive(*c, *p.frame);
-  if (p.rate) SetRateFor(*c, static_cast<std::uint32_t>(*p.rate));
-}
-
-void ServicePort::Refused() {
-  if (!pending_) return;
-  const Pending p = *pending_;
-  pending_.reset();
-  Client* c = Find(p.client);
-  if (c && p.rate) SendTelnet(*c, RateAnswer(static_cast<std::uint32_t>(line_ ? line_->lineRate() : link::kSlowBaud)));
-}
-
-void ServicePort::EndExclusive() {
-  if (!line_ || !line_->exclusiveClient()) return;
-  exclusiveTimer_.stop();
-  if (line_->lineRate() != line_->stationRate()) line_->SetLineRate(line_->stationRate());
-  line_->EndExclusive();
-  fastModule_.reset();
-  bringingBack_ = false;
-  marks_.Exclusive(false, std::chrono::steady_clock::now());
-  log_.Info("service port: the line is shared again after " + Duration(exclusiveClock_.elapsed()) +
-            "; polling resumes");
-  emit exclusiveChanged(false);
-  emit exclusiveEnded();
-}
-
-void ServicePort::BringBack() {
-  // The client left a module at its fast rate: once a stream it started is over, the
-  // baud command back to 4800 at that rate, the module's time to switch, then the line
-  // at 4800.
-  if (!line_ || !fastModule_) return EndExclusive();
-  if (bringingBack_) return;
-  bringingBack_ = true;
-  QTimer* quiet = new QTimer(this);
-  quiet->start(kQuietLook);
-  QElapsedTimer waited;
-  waited.start();
-  connect(quiet, &QTimer::timeout, this, [this, quiet, waited] {
-    if (line_ && line_->exclusiveClient() && streamClock_.isValid() && streamClock_.elapsed() < kStreamQuiet.count() &&
-        waited.elapsed() < kStreamWaitMax.count())
-      return;
-    quiet->deleteLater();
-    quiet->stop();
-    SwitchBack();
-  });
-}
-
-void ServicePort::SwitchBack() {
-  if (!line_ || !line_->exclusiveClient() || !fastModule_) return EndExclusive();
-  const std::uint8_t address = *fastModule_;
-  if (fastRate_ != 0 && line_->lineRate() != fastRate_) line_->SetLineRate(fastRate_);
-  log_.Info("service port: bringing module " + std::to_string(address) + " back to 4800 baud");
-  line_->TransmitExclusive(link::BuildFrame(address, link::kSystem, 1, kBaudCommand, link::ByteData(0)));
-  QTimer::singleShot(setup_.moduleSwitch, this, [this] { EndExclusive(); });
 }
 
 bool ServicePort::HasRequest() const {
@@ -419,6 +361,8 @@ void ServicePort::Replied(int client, const QByteArray& bytes) {
 
 void ServicePort::Streamed(int client, const QByteArray& bytes) {
   streamClock_.start();
+  if (return_) return_->Heard(bytes);
+  if (HeldForStream()) streamEnd_.start(setup_.streamEnd);
   if (Client* c = Find(client)) Send(*c, bytes);
 }
 
@@ -429,12 +373,14 @@ void ServicePort::LineGone(const QString& reason) {
   for (int id : ids)
     if (Client* c = Find(id)) Close(*c, "the station's line went away (" + reason.toStdString() + ")");
   pending_.reset();
+  // A module left fast stays in left_: it is brought back when the line is there again.
+  AbandonReturn();
   if (line_ && line_->exclusiveClient()) {
     line_->EndExclusive();
     marks_.Exclusive(false, std::chrono::steady_clock::now());
-    fastModule_.reset();
     bringingBack_ = false;
     exclusiveTimer_.stop();
+    streamEnd_.stop();
     emit exclusiveChanged(false);
     emit exclusiveEnded();
   }
@@ -478,18 +424,20 @@ void ServicePort::OnGone(int id, const std::string& why) {
   c->idle->stop();
   c->idle->deleteLater();
   if (inFlight_ == id) inFlight_.reset();
-  std::string what = platform::StringPrintf(
-      "%llu exchanges, %llu writes, %llu rate changes", static_cast<unsigned long long>(c->exchanges),
-      static_cast<unsigned long long>(c->writes), static_cast<unsigned long long>(c->rateChanges));
-  if (c->refused) what += ", " + std::to_string(c->refused) + " requests not sent";
-  if (c->frames.dropped()) what += ", " + std::to_string(c->frames.dropped()) + " bytes that were no frame dropped";
-  if (c->overflow) what += ", " + std::to_string(c->overflow) + " requests sent before the last one's reply dropped";
-  log_.Info("service port: client " + c->peer + " " + why + " after " + Duration(c->since.elapsed()) + ": " + what);
+  log_.Info("service port: client " + c->peer + " " + why + " " + Summary(*c));
   if (pending_ && pending_->client == id) pending_.reset();
-  if (line_ && line_->exclusiveClient() == id) {
-    fastRate_ = c->rate != line_->stationRate() ? c->rate : link::kMediumBaud;
-    BringBack();
-  }
+  if (line_ && line_->exclusiveClient() == id && !stopping_) BringBack();
+}
+
+std::string ServicePort::Summary(const Client& c) const {
+  std::string what = platform::StringPrintf(
+      "after %s: %llu exchanges, %llu writes, %llu rate changes", Duration(c.since.elapsed()).c_str(),
+      static_cast<unsigned long long>(c.exchanges), static_cast<unsigned long long>(c.writes),
+      static_cast<unsigned long long>(c.rates.count()));
+  if (c.refused) what += ", " + std::to_string(c.refused) + " requests not sent";
+  if (c.frames.dropped()) what += ", " + std::to_string(c.frames.dropped()) + " bytes that were no frame dropped";
+  if (c.overflow) what += ", " + std::to_string(c.overflow) + " requests sent before the last one's reply dropped";
+  return what;
 }
 
 bool ServicePort::InService(std::uint8_t address) const {

@@ -23,6 +23,10 @@
 #include <utility>
 #include <vector>
 
+#include "station/log/LogPace.h"
+#include "station/service/LeftFast.h"
+#include "station/service/ModuleReturn.h"
+#include "station/service/RateChanges.h"
 #include "station/service/RequestFrames.h"
 #include "station/service/ServiceMarks.h"
 #include "station/service/SharedLine.h"
@@ -42,8 +46,14 @@ struct ServicePortSetup {
   int maxClients = 2;
   std::chrono::milliseconds idle{300000};
   std::chrono::milliseconds exclusiveMax{600000};
-  // How long a module takes to switch its rate after its baud command.
+  // How long a module takes to switch its rate after its baud command, and to acknowledge it.
   std::chrono::milliseconds moduleSwitch{3000};
+  std::chrono::milliseconds moduleAcknowledge{500};
+  // A logger stream at the station's rate is over after this long without a byte (the
+  // readout's own end: three seconds without a frame).
+  std::chrono::milliseconds streamEnd{3000};
+  // Where the module a client left at its fast rate is kept across a kill (none: memory).
+  std::string leftFastFile;
   std::string signature;  // the SIGNATURE answer: "korvane-station <name> <prefix>"
 };
 
@@ -58,7 +68,18 @@ class ServicePort : public QObject, public GuestDesk {
   ServicePort(ServicePortSetup setup, StationLog& log, QObject* parent = nullptr);
   ~ServicePort() override;
 
+  // False with *error ("service port: cannot listen on 127.0.0.1:4001: the address is in
+  // use ...") when the address cannot be had.
   bool Start(std::string* error);
+  // Why the address cannot be listened on now, tried and given back at once; empty when
+  // it can. *inUse: because another program (or this station, running) holds it.
+  static std::string ListenProblem(const std::string& host, int port, bool* inUse);
+  // Before the station polls a line it opened: a module an earlier run left at its fast
+  // rate (killed while a client held it there) is brought back to 4800 baud.
+  void ReturnLeftModule();
+  // The station stops: every client is closed (the log says what each did) and a
+  // module a client holds at its fast rate is brought back before the line closes.
+  void Stop();
   // The line the link was given; a new one replaces it.
   void Attach(SharedLine* line);
   // The station's engine has paused for the client that asked to hold the line alone
@@ -67,6 +88,8 @@ class ServicePort : public QObject, public GuestDesk {
   void Refused();
 
   bool InService(std::uint8_t address) const;
+  // The port it listens on (the one asked for, or the system's choice for 0).
+  quint16 serverPort() const { return server_.serverPort(); }
   bool exclusive() const { return line_ && line_->exclusiveClient().has_value(); }
   int clients() const { return static_cast<int>(clients_.size()); }
 
@@ -96,10 +119,11 @@ class ServicePort : public QObject, public GuestDesk {
     std::deque<link::Frame> queue;
     bool discardReply = false;
     int rate = 0;  // the last rate it set
+    RateChanges rates{link::kSlowBaud};
     QElapsedTimer since;
     QTimer* idle = nullptr;  // sends nothing for setup_.idle: closed
     bool closing = false;
-    std::uint64_t exchanges = 0, writes = 0, rateChanges = 0, refused = 0, overflow = 0, anyRefused = 0;
+    std::uint64_t exchanges = 0, writes = 0, refused = 0, overflow = 0, anyRefused = 0;
   };
   // What a lone client asked for before the engine paused.
   struct Pending {
@@ -121,6 +145,18 @@ class ServicePort : public QObject, public GuestDesk {
   void EndExclusive();
   void BringBack();
   void SwitchBack();
+  // The module's return, run to its end in place (the engine does not poll meanwhile).
+  // Nothing when the line went away meanwhile.
+  std::optional<int> ReturnInPlace(std::uint8_t address);
+  void AbandonReturn();
+  void Returned(std::uint8_t address, int rate);
+  // The line is held alone at the station's rate with no module switched: a logger
+  // stream's readout, over when the line is quiet.
+  bool HeldForStream() const;
+  void Refuse(QTcpSocket* socket, int kind, const std::string& text);
+  void SayHeldRefusals();
+  void Remember(bool ok, const std::string& error);
+  std::string Summary(const Client& c) const;
   Client* Find(int id);
   bool Allowed(const QHostAddress& peer) const;
 
@@ -134,10 +170,15 @@ class ServicePort : public QObject, public GuestDesk {
   std::optional<int> inFlight_;  // the client whose request is on the line
   std::optional<Pending> pending_;
   // A module the lone client switched to its fast rate and has not switched back.
-  std::optional<std::uint8_t> fastModule_;
-  int fastRate_ = 0;
+  LeftFast left_;
+  std::unique_ptr<ModuleReturn> return_;
   bool bringingBack_ = false;
+  bool stopping_ = false;
   QTimer exclusiveTimer_;
+  QTimer streamEnd_;
+  // Refused connections are said at most once a second each kind; then how many more.
+  LogPace refusals_;
+  QTimer refusalsDue_;
   QElapsedTimer exclusiveClock_;
   QElapsedTimer streamClock_;  // since the last byte of the line while held alone
   ServiceMarks marks_;

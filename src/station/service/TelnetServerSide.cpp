@@ -13,11 +13,17 @@ bool Agreed(std::uint8_t option) {
 void TelnetServerSide::Feed(std::span<const std::uint8_t> in, t::Bytes& data, t::Bytes& answers,
                             std::vector<ComPortRequest>& requests) {
   std::vector<t::Event> events;
-  decoder_.Feed(in, data, events);
-  for (const t::Event& e : events) {
+  std::vector<std::size_t> at;
+  // A byte at a time: each event's place among the data is where it ended.
+  for (const std::uint8_t b : in) {
+    decoder_.Feed({&b, 1}, data, events);
+    at.resize(events.size(), data.size());
+  }
+  for (std::size_t i = 0; i < events.size(); ++i) {
+    const t::Event& e = events[i];
     if (e.kind == t::Event::Kind::kSubnegotiation) {
       if (e.option != t::kComPort || e.payload.empty()) continue;
-      ComPortRequest r{e.payload.front(), 0, t::Bytes(e.payload.begin() + 1, e.payload.end())};
+      ComPortRequest r{e.payload.front(), 0, t::Bytes(e.payload.begin() + 1, e.payload.end()), at[i]};
       for (std::size_t i = 0; i < r.payload.size() && i < 4; ++i) r.value = (r.value << 8) | r.payload[i];
       requests.push_back(std::move(r));
       continue;

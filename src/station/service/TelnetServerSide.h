@@ -27,13 +27,15 @@ struct ComPortRequest {
   std::uint8_t command = 0;
   std::uint32_t value = 0;      // big-endian, as far as it goes (at most four bytes)
   link::telnet::Bytes payload;  // the value as sent
+  std::size_t at = 0;           // the data bytes of the same Feed that came before it
   bool operator==(const ComPortRequest&) const = default;
 };
 
 class TelnetServerSide {
  public:
   // data: the client's data bytes; answers: what goes back to negotiations at once;
-  // requests: its com-port commands, in order.
+  // requests: its com-port commands, in order, each with its place among the data (a
+  // frame sent before a rate change goes out before it).
   void Feed(std::span<const std::uint8_t> in, link::telnet::Bytes& data, link::telnet::Bytes& answers,
             std::vector<ComPortRequest>& requests);
   // The client agreed to com-port control.
