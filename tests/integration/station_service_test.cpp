@@ -86,14 +86,17 @@ class StationService : public ::testing::Test {
     QProcessEnvironment e = QProcessEnvironment::systemEnvironment();
     e.insert("KORVANE_SERVICE_SWITCH_MS", "300");
     station.setProcessEnvironment(e);
+    // A sample of this run, not of an earlier one: by then its service port listens.
+    const std::size_t before = subscriber.Messages().size();
     station.start(StationBinary(), StationArgs(extra));
     ASSERT_TRUE(station.waitForStarted(5000));
-    ASSERT_TRUE(WaitFor([&] { return States(5).size() >= 1; }, 15000)) << "no sample";
+    ASSERT_TRUE(WaitFor([&] { return !States(5, before).empty(); }, 15000)) << "no sample";
   }
   // A readout through the station, stopped once the module streams at its fast rate.
   void ReadoutUntilStreaming(QProcess& cli) {
     streaming = false;
     cli.setProcessEnvironment(env);
+    cli.setProcessChannelMode(QProcess::ForwardedChannels);
     cli.start(CliBinary(), {"--settings", dir.path(), "--history", "none", "--address", "3", "--device",
                             QString::fromStdString(Rfc2217()), "logger-read", "-o", dir.filePath("cut.txt")});
     ASSERT_TRUE(WaitFor([&] { return streaming; }, 20000));

@@ -39,6 +39,12 @@ link::Frame Request(std::uint8_t address, std::uint8_t group, std::uint8_t param
   return link::BuildFrame(address, group, length, parameter, link::ByteData(d0));
 }
 
+void Write(QTcpSocket& s, const std::vector<std::uint8_t>& bytes) {
+  s.write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size()));
+  s.flush();
+}
+void Write(QTcpSocket& s, const link::Frame& f) { Write(s, std::vector<std::uint8_t>(f.begin(), f.end())); }
+
 class HeldAlone : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -84,11 +90,6 @@ class HeldAlone : public ::testing::Test {
     Write(*s, greeting);
     return s;
   }
-  static void Write(QTcpSocket& s, const std::vector<std::uint8_t>& bytes) {
-    s.write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size()));
-    s.flush();
-  }
-  static void Write(QTcpSocket& s, const link::Frame& f) { Write(s, std::vector<std::uint8_t>(f.begin(), f.end())); }
 
   bool Logged(const std::string& part) const {
     for (const std::string& l : lines)
@@ -114,34 +115,52 @@ class HeldAlone : public ::testing::Test {
   std::unique_ptr<ServicePort> port;
 };
 
-TEST_F(HeldAlone, AClientGoneBeforeItSetTheFastRateLeavesNoModuleFastAndCountsItsRateChange) {
+// However a client's hold on a fast module ends, the module and the line are back at 4800,
+// nothing is left marked on disk and the log counts what the client did.
+struct HoldEnd {
+  const char* how;       // the test's name
+  std::uint8_t address;  // 9, a controller, is tried at 19200 first, then at its 38400
+  bool lineFollows;      // the client set the line to 19200 after the baud command
+  void (*end)(ServicePort&, QTcpSocket&);
+  const char* logged;
+  bool clientStays;
+};
+
+void PrintTo(const HoldEnd& c, std::ostream* os) { *os << c.how; }
+
+class HoldEnds : public HeldAlone, public ::testing::WithParamInterface<HoldEnd> {};
+
+TEST_P(HoldEnds, LeaveNoModuleFast) {
+  const HoldEnd& c = GetParam();
   Build();
   auto client = Client();
-  Write(*client, Request(9, link::kSystem, 71, 1));
-  ASSERT_TRUE(Within([&] { return controller->baud() == link::kFastBaud; }));
+  Write(*client, Request(c.address, link::kSystem, 71, 1));
+  const auto& module = c.address == 9 ? controller : amplifier;
+  ASSERT_TRUE(Within([&] { return module->baud() != link::kSlowBaud; }));
+  if (c.lineFollows) {
+    Write(*client, link::telnet::SetBaudRate(link::kMediumBaud));
+    ASSERT_TRUE(Within([&] { return line->lineRate() == link::kMediumBaud; }));
+  }
   EXPECT_TRUE(QFile::exists(mark)) << "kept on disk while the module is fast";
-  client->abort();
-  // Tried at 19200 first (no answer there), then at the controller's 38400.
+  c.end(*port, *client);
   ASSERT_TRUE(Within([&] { return !port->exclusive(); })) << Log();
-  EXPECT_EQ(controller->baud(), link::kSlowBaud);
+  EXPECT_EQ(module->baud(), link::kSlowBaud);
   EXPECT_EQ(line->lineRate(), link::kSlowBaud);
   EXPECT_FALSE(QFile::exists(mark));
-  EXPECT_TRUE(Logged("1 rate changes")) << Log();
+  EXPECT_TRUE(Logged(c.logged)) << Log();
+  EXPECT_EQ(client->state() == QAbstractSocket::ConnectedState, c.clientStays);
 }
 
-TEST_F(HeldAlone, AClientThatSetsTheStationsRateWithAModuleStillFastGetsItBroughtBackAndTheLineShared) {
-  Build();
-  auto client = Client();
-  Write(*client, Request(3, link::kSystem, 71, 1));
-  Write(*client, link::telnet::SetBaudRate(link::kMediumBaud));
-  ASSERT_TRUE(Within([&] { return line->lineRate() == link::kMediumBaud; }));
-  EXPECT_EQ(amplifier->baud(), link::kMediumBaud);
-  // Back to 4800 without the module's baud command: the station sends it.
-  Write(*client, link::telnet::SetBaudRate(link::kSlowBaud));
-  ASSERT_TRUE(Within([&] { return !port->exclusive(); })) << Log();
-  EXPECT_EQ(amplifier->baud(), link::kSlowBaud);
-  EXPECT_EQ(client->state(), QAbstractSocket::ConnectedState);
-}
+INSTANTIATE_TEST_SUITE_P(
+    HeldAlone, HoldEnds,
+    ::testing::Values(HoldEnd{"ClientGoneBeforeTheLineFollowed", 9, false,
+                              [](ServicePort&, QTcpSocket& s) { s.abort(); }, "1 rate changes", false},
+                      HoldEnd{"ClientSets4800WithoutTheBaudCommand", 3, true,
+                              [](ServicePort&, QTcpSocket& s) { Write(s, link::telnet::SetBaudRate(link::kSlowBaud)); },
+                              "bringing module 3 back to 4800 baud", true},
+                      HoldEnd{"StationStops", 3, true, [](ServicePort& p, QTcpSocket&) { p.Stop(); },
+                              "closed: the station stops after", false}),
+    [](const ::testing::TestParamInfo<HoldEnd>& info) { return std::string(info.param.how); });
 
 TEST_F(HeldAlone, ALoggerStreamAtTheStationsRateHoldsTheLineOnlyUntilItIsOver) {
   Build();
@@ -152,37 +171,6 @@ TEST_F(HeldAlone, ALoggerStreamAtTheStationsRateHoldsTheLineOnlyUntilItIsOver) {
   // The client stays connected; the line is shared again once the stream is quiet.
   ASSERT_TRUE(Within([&] { return !port->exclusive(); })) << Log();
   EXPECT_EQ(client->state(), QAbstractSocket::ConnectedState);
-}
-
-TEST_F(HeldAlone, TheStationStoppingBringsBackTheModuleAClientHoldsFastAndSaysWhatTheClientDid) {
-  Build();
-  auto client = Client();
-  Write(*client, Request(3, link::kSystem, 71, 1));
-  Write(*client, link::telnet::SetBaudRate(link::kMediumBaud));
-  ASSERT_TRUE(Within([&] { return line->lineRate() == link::kMediumBaud; }));
-  port->Stop();
-  EXPECT_EQ(amplifier->baud(), link::kSlowBaud);
-  EXPECT_FALSE(port->exclusive());
-  EXPECT_EQ(line->lineRate(), link::kSlowBaud);
-  EXPECT_TRUE(Logged("closed: the station stops after")) << Log();
-  EXPECT_TRUE(Logged("1 rate changes")) << Log();
-}
-
-TEST_F(HeldAlone, AModuleAKilledStationLeftFastIsBroughtBackBeforeThePolling) {
-  // What a station killed while a client held module 3 at 19200 left behind.
-  amplifier->SetBaud(link::kMediumBaud);
-  {
-    QFile f(mark);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write("3 19200\n");
-  }
-  Build();
-  port->ReturnLeftModule();
-  EXPECT_EQ(amplifier->baud(), link::kSlowBaud);
-  EXPECT_FALSE(QFile::exists(mark));
-  EXPECT_FALSE(port->exclusive());
-  EXPECT_EQ(line->lineRate(), link::kSlowBaud);
-  EXPECT_TRUE(Logged("module 3 was left at its fast rate")) << Log();
 }
 
 TEST_F(HeldAlone, AStormOfRefusedConnectionsIsLoggedOnceASecondWithHowManyMore) {
