@@ -87,7 +87,7 @@ double ReadOut(const char* name, int records, int kind, bool overNetwork, QTempo
     chart.resize(1200, 700);
     chart.show();
     t.restart();
-    chart.Fill(readout.table(), readout.columnNames()[0], "A123");
+    chart.Fill(readout.table(), readout.columnNames()[0], "A123", Language::kEnglish);
     chart.grab();
     std::printf("logger: chart of %d points drawn in %.3f s\n", chart.pointCount(), t.nsecsElapsed() / 1e9);
   }

@@ -28,6 +28,10 @@ inline constexpr TextPair kShort{"Es kamen nur %d von %d Datensätzen an; die Da
 inline constexpr TextPair kOutOfStep{"%d Datensätze kamen außer Tritt an (erster Zeiger=%u).",
                                      "%d data sets arrived out of step (first pointer=%u)."};
 
+// The chart's temperature series, and the module it comes from (ChartNames.h).
+inline constexpr TextPair kTemperatureSeries{"Temperatur (°C)", "Temperature (°C)"};
+inline constexpr TextPair kTemperatureOfModule{"Temperatur (°C), Modul %s", "Temperature (°C), module %s"};
+
 // The return to 4800 baud after a module's stream went unanswered: the module's fast rate.
 inline constexpr TextPair kStillFast{
     "Keine Antwort auf die Rückkehr zu 4800 Baud: das Modul ist womöglich noch auf %d Baud.",

@@ -1,6 +1,11 @@
 // The history window on a history the simulated module's flows wrote: the module with its
 // events, the filters, the details of a write and the drift chart of the calibration.
+#include <QApplication>
 #include <QComboBox>
+#include <QDateTime>
+#include <QHeaderView>
+#include <QJsonArray>
+#include <QJsonObject>
 #include <QLabel>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -78,6 +83,44 @@ TEST(HistoryWindow, ShowsTheVisitOfASimulatedModule) {
   ASSERT_EQ(w.detailsTable()->rowCount(), 1);
   EXPECT_EQ(w.detailsTable()->item(0, 1)->text(), "11.20");
   EXPECT_EQ(w.detailsTable()->item(0, 2)->text(), "8.50");
+}
+
+// A pH calibration's result is longer than half the window: it wraps, and at the
+// window's size every column of the details is in sight with room for its header.
+TEST(HistoryWindow, EveryColumnOfTheDetailsIsInSight) {
+  QTemporaryDir dir;
+  store::Location location;
+  location.path = dir.filePath("history.sqlite").toStdString();
+  {
+    HistoryStore store;
+    std::string why;
+    ASSERT_TRUE(store.Open(location, {}, &why, nullptr)) << why;
+    Event e;
+    e.timeMs = QDateTime::currentMSecsSinceEpoch();
+    e.identity = "N001";
+    e.type = 1;
+    e.kind = kCalibrationKind;
+    e.details = QJsonObject{{"procedure", "ph-two-point"},
+                            {"before", QJsonArray{-3.5, -59.2, 0, 0}},
+                            {"after", QJsonArray{-2.1, -58.9, 0, 0}},
+                            {"plausible", true},
+                            {"outcome", "saved"}};
+    ASSERT_TRUE(store.Append(e, nullptr, &why, nullptr)) << why;
+  }
+  HistoryWindow::Options o;
+  o.location = location;
+  HistoryWindow w(o, Language::kGerman);
+  w.show();
+  QApplication::processEvents();
+  const QTableWidget* details = w.detailsTable();
+  ASSERT_GT(details->rowCount(), 2);
+  const QHeaderView* header = details->horizontalHeader();
+  for (int c = 0; c < details->columnCount(); ++c) {
+    SCOPED_TRACE(c);
+    EXPECT_GE(header->sectionViewportPosition(c), 0);
+    EXPECT_LE(header->sectionViewportPosition(c) + header->sectionSize(c), details->viewport()->width());
+    EXPECT_GE(header->sectionSize(c), header->sectionSizeHint(c));
+  }
 }
 
 TEST(HistoryWindow, AHistoryThatCannotBeOpenedSaysWhy) {

@@ -32,6 +32,7 @@ TEST(ModuleLoggerDialog, ReadFillsTheChartAndACancelledFileDialogReadsNothing) {
   dialog.OnRead();
   EXPECT_EQ(dialog.chart()->pointCount(), 24);
   EXPECT_EQ(dialog.chart()->timeFormat(), "HH:mm:ss");  // the records span four hours
+  EXPECT_EQ(dialog.chart()->seriesNames().value(1), "Temperatur (°C), Modul A123");
   EXPECT_TRUE(dialog.isEnabled());
 }
 

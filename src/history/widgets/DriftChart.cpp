@@ -3,6 +3,7 @@
 #include <QAreaSeries>
 #include <QDateTime>
 #include <QDateTimeAxis>
+#include <QGraphicsLayout>
 #include <QLegendMarker>
 #include <QLineSeries>
 #include <QPainter>
@@ -15,6 +16,8 @@
 #include <algorithm>
 #include <memory>
 
+#include "platform/NumberText.h"
+#include "platform/TextPair.h"
 #include "platform/widgets/WidgetPicture.h"
 
 namespace korvane::history {
@@ -22,15 +25,53 @@ namespace {
 
 const QColor kColours[] = {QColor(0x1f, 0x5f, 0xb4), QColor(0xc0, 0x39, 0x2b), QColor(0x27, 0x8a, 0x3e),
                            QColor(0x8e, 0x44, 0xad)};
+// Each value's axis fits its own band, so the bands of several values would cover the
+// same rectangle: each is hatched its own way in its value's colour with its limits as
+// dashed lines, and each axis leaves its own share of room below and above
+// (kBandStagger of the axis's span) so the bands sit at different heights.
+const Qt::BrushStyle kBandHatches[] = {Qt::BDiagPattern, Qt::FDiagPattern, Qt::HorPattern, Qt::VerPattern};
+constexpr double kBandStagger = 0.3;
+
+constexpr platform::TextPair kPlausible{"%s: plausibel", "%s: plausible"};
+constexpr platform::TextPair kTrendLine{"%s: Trend", "%s: trend"};
 
 QString ChartQ(const std::string& s) { return QString::fromStdString(s); }
+
+// In a file and on paper the trend lines' texts stand above the chart (the window shows
+// them below it).
+class PaperTitle {
+ public:
+  PaperTitle(QChart* chart, const std::vector<std::string>& trends) : chart_(chart), before_(chart->title()) {
+    QStringList lines;
+    for (const std::string& t : trends) lines << ChartQ(t).toHtmlEscaped();
+    chart_->setTitle(lines.join(QStringLiteral("<br>")));
+    chart_->layout()->activate();  // drawn right away, before any event is handled
+  }
+  ~PaperTitle() {
+    chart_->setTitle(before_);
+    chart_->layout()->activate();
+  }
+  PaperTitle(const PaperTitle&) = delete;
+  PaperTitle& operator=(const PaperTitle&) = delete;
+
+ private:
+  QChart* chart_;
+  QString before_;
+};
+
+QString Named(const platform::TextPair& text, const std::string& label, Language language) {
+  return ChartQ(platform::StringPrintf(text(language), label.c_str()));
+}
 
 }  // namespace
 
 DriftChart::DriftChart(QWidget* parent) : QChartView(parent) {
   setRenderHint(QPainter::Antialiasing);
   setMinimumSize(480, 260);
-  chart()->legend()->setAlignment(Qt::AlignBottom);
+  // Beside the plot, one short entry a line; a row below it ran out of room. The trend
+  // lines' full texts are below the chart in the window, and above it on paper.
+  chart()->legend()->setAlignment(Qt::AlignRight);
+  chart()->legend()->setShowToolTips(true);
 }
 
 void DriftChart::Fill(const std::vector<DriftSeries>& all, std::int64_t nowMs, Language language) {
@@ -64,6 +105,9 @@ void DriftChart::Fill(const std::vector<DriftSeries>& all, std::int64_t nowMs, L
   time->setRange(QDateTime::fromMSecsSinceEpoch(first), QDateTime::fromMSecsSinceEpoch(last));
   c->addAxis(time, Qt::AlignBottom);
 
+  const auto banded = static_cast<std::size_t>(
+      std::count_if(all.begin(), all.end(), [](const DriftSeries& s) { return s.low && s.high; }));
+  std::size_t band = 0;
   for (std::size_t i = 0; i < all.size(); ++i) {
     const DriftSeries& s = all[i];
     const QColor colour = kColours[i % std::size(kColours)];
@@ -94,13 +138,13 @@ void DriftChart::Fill(const std::vector<DriftSeries>& all, std::int64_t nowMs, L
       upper->append(first, *s.high);
       upper->append(last, *s.high);
       auto* band = new QAreaSeries(upper, lower);
-      QColor fill = colour;
-      fill.setAlpha(28);
-      band->setBrush(fill);
-      band->setPen(QPen(fill.darker(), 0, Qt::DotLine));
-      band->setName(name +
-                    (language == Language::kEnglish ? QStringLiteral(": plausible") : QStringLiteral(": plausibel")));
+      QColor hatch = colour;
+      hatch.setAlpha(90);
+      band->setBrush(QBrush(hatch, kBandHatches[i % std::size(kBandHatches)]));
+      band->setPen(QPen(colour, 1.2, Qt::DashLine));
+      band->setName(Named(kPlausible, s.label, language));
       attach(band);
+      for (QLegendMarker* m : c->legend()->markers(band)) m->setPen(QPen(colour, 1.2, Qt::DashLine));
       widen(*s.low);
       widen(*s.high);
     }
@@ -158,12 +202,17 @@ void DriftChart::Fill(const std::vector<DriftSeries>& all, std::int64_t nowMs, L
       widen(trend->at(0).y());
       widen(trend->at(1).y());
       const std::string text = TrendText(s, t, language);
-      trend->setName(text.empty() ? QStringLiteral("Trend") : ChartQ(text));
+      trend->setName(Named(kTrendLine, s.label, language));
       if (!text.empty()) trends_.push_back(text);
       attach(trend);
     }
-    const double pad = any ? std::max((high - low) * 0.08, 1e-3) : 1;
-    axis->setRange(low - pad, high + pad);
+    const double span = std::max(high - low, 1e-3);
+    const double pad = any ? span * 0.08 : 1;
+    // The n-th of the banded values gets n shares of the stagger below, the rest above.
+    const bool stagger = banded > 1 && s.low && s.high;
+    const double below = stagger ? kBandStagger * static_cast<double>(band++) / static_cast<double>(banded - 1) : 0;
+    const double above = stagger ? kBandStagger - below : 0;
+    axis->setRange(low - pad - below * span, high + pad + above * span);
     // Only the lines and bands are named in the legend: the points are theirs.
     for (QLegendMarker* m : c->legend()->markers(saved)) m->setVisible(false);
     for (QLegendMarker* m : c->legend()->markers(other)) m->setVisible(false);
@@ -175,6 +224,7 @@ bool DriftChart::SaveTo(const std::string& path, std::string* error, Language la
   const bool page = platform::IsPdfFileName(path);
   const QSize before = size();
   if (page) resize(1600, 900);
+  const PaperTitle title(chart(), trends_);
   const bool saved = platform::SaveWidgetPicture(*this, path, QStringLiteral("Drift"), error, language);
   if (page) resize(before);
   return saved;
@@ -187,6 +237,7 @@ bool DriftChart::Print() {
   if (dialog.exec() != QDialog::Accepted) return false;
   QPainter painter;
   if (!painter.begin(&printer)) return false;
+  const PaperTitle title(chart(), trends_);
   const QRect page = painter.viewport();
   const double scale = std::min(page.width() / double(width()), page.height() / double(height()));
   painter.scale(scale, scale);

@@ -2,7 +2,8 @@
 // The drift chart: a module's calibration values over time, each value on its own axis
 // with its label and unit, the plausibility limits as a band, saved calibrations as
 // filled points and the others hollow, the trend line of the saved ones; a point's tool
-// tip gives its date, technician and value. Saved as PDF or PNG, or printed.
+// tip gives its date, technician and value. Saved as PDF or PNG, or printed, with the
+// trend lines' texts as its title.
 #include <QChartView>
 
 #include <cstdint>

@@ -13,6 +13,8 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 #include "history/Drift.h"
 #include "history/HistoryTexts.h"
 #include "history/widgets/DriftChart.h"
@@ -97,8 +99,24 @@ void Headers(QTableWidget* t, const TextPair (&names)[N], Language l) {
   t->setHorizontalHeaderLabels(list);
 }
 
-void Cell(QTableWidget* t, int row, int column, const QString& text) {
-  t->setItem(row, column, new QTableWidgetItem(text));
+// A cell that may be too narrow for its text carries the whole text as its tool tip.
+void Cell(QTableWidget* t, int row, int column, const QString& text, bool tip = false) {
+  auto* item = new QTableWidgetItem(text);
+  if (tip) item->setToolTip(text);
+  t->setItem(row, column, item);
+}
+
+// The details keep all three columns in sight: the field names take what they need up to
+// a limit, "before" and "after" share the rest, and a long text (a calibration's result)
+// wraps instead of pushing "after" out of the table.
+void FitDetails(QTableWidget* t) {
+  QHeaderView* h = t->horizontalHeader();
+  h->setStretchLastSection(false);
+  h->setSectionResizeMode(0, QHeaderView::Interactive);
+  h->setSectionResizeMode(1, QHeaderView::Stretch);
+  h->setSectionResizeMode(2, QHeaderView::Stretch);
+  t->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  t->setWordWrap(true);
 }
 
 }  // namespace
@@ -157,6 +175,7 @@ void HistoryWindow::Build() {
   details_ = Table(lists, static_cast<int>(std::size(kDetailColumns)));
   details_->setObjectName(QStringLiteral("details"));
   details_->setSelectionMode(QAbstractItemView::NoSelection);
+  FitDetails(details_);
   lists->addWidget(events_);
   lists->addWidget(details_);
   lists->setStretchFactor(0, 1);
@@ -427,7 +446,7 @@ void HistoryWindow::FillEvents() {
     Cell(events_, r, 0, Local(e.timeMs, language_));
     Cell(events_, r, 1, ToQ(KindName(e.kind, language_)));
     Cell(events_, r, 2, ToQ(e.technician));
-    Cell(events_, r, 3, ToQ(Summary(e, language_)));
+    Cell(events_, r, 3, ToQ(Summary(e, language_)), true);
   }
   events_->resizeColumnsToContents();
   if (!shown_.empty()) events_->selectRow(0);
@@ -451,11 +470,13 @@ void HistoryWindow::OnEventChosen() {
     std::string label = d.label;
     if (options_.fieldLabel && r >= 0)
       if (std::string l = options_.fieldLabel(d.label, shown_[static_cast<std::size_t>(r)].type); !l.empty()) label = l;
-    Cell(details_, i, 0, ToQ(label));
-    Cell(details_, i, 1, ToQ(d.first));
-    Cell(details_, i, 2, ToQ(d.second));
+    Cell(details_, i, 0, ToQ(label), true);
+    Cell(details_, i, 1, ToQ(d.first), true);
+    Cell(details_, i, 2, ToQ(d.second), true);
   }
-  details_->resizeColumnsToContents();
+  // A long field name wraps beyond some 24 characters rather than crowd the values.
+  details_->resizeColumnToContents(0);
+  details_->setColumnWidth(0, std::min(details_->fontMetrics().averageCharWidth() * 24, details_->columnWidth(0)));
 }
 
 void HistoryWindow::OnFamilyChosen() {

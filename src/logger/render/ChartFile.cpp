@@ -17,13 +17,13 @@ bool SaveChartFile(const std::string& path, const std::vector<LongRecord>& table
   QByteArray bytes;
   if (platform::IsPdfFileName(path)) {
     bytes = platform::PdfOfDrawing(QStringLiteral("Datenlogger"), [&](QPainter& painter) {
-      PaintLoggerChart(painter, area, table, valueName, identity);
+      PaintLoggerChart(painter, area, table, valueName, identity, language);
     });
   } else {
     QImage image(area.size(), QImage::Format_RGB32);
     {
       QPainter painter(&image);
-      PaintLoggerChart(painter, area, table, valueName, identity);
+      PaintLoggerChart(painter, area, table, valueName, identity, language);
     }
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);

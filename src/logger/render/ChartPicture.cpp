@@ -8,6 +8,7 @@
 
 #include <algorithm>
 
+#include "logger/ChartNames.h"
 #include "logger/ChartPoints.h"
 #include "platform/AxisTicks.h"
 
@@ -68,7 +69,7 @@ void PaintValueAxis(QPainter& p, const QRectF& plot, const platform::ValueTicks&
 }  // namespace
 
 void PaintLoggerChart(QPainter& p, const QRect& area, const std::vector<LongRecord>& table,
-                      const std::string& valueName, const std::string& identity, int valueDecimals) {
+                      const std::string& valueName, const std::string& identity, Language language, int valueDecimals) {
   p.save();
   p.setRenderHint(QPainter::Antialiasing);
   p.fillRect(area, Qt::white);
@@ -117,8 +118,8 @@ void PaintLoggerChart(QPainter& p, const QRect& area, const std::vector<LongReco
   PaintSeries(p, plot, points, span, temperatureTicks, &ChartPoint::temperature, kTemperatureColour);
 
   // The legend above the plot, centred: a line of each series' colour and its name.
-  const QString names[] = {QString::fromLatin1(valueName.c_str()).trimmed(),
-                           QStringLiteral("°C device:") + QString::fromLatin1(identity.c_str())};
+  const QString names[] = {QString::fromStdString(ValueSeriesName(valueName)),
+                           QString::fromStdString(TemperatureSeriesName(identity, language))};
   const QColor colours[] = {kValueColour, kTemperatureColour};
   double width = 0;
   for (const QString& n : names) width += 40 + fm.horizontalAdvance(n) + 30;

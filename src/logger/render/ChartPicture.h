@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "logger/LoggerRecords.h"
+#include "platform/Language.h"
 
 class QPainter;
 
@@ -19,6 +20,7 @@ inline constexpr int kChartPictureWidth = 1600;
 inline constexpr int kChartPictureHeight = 900;
 
 void PaintLoggerChart(QPainter& painter, const QRect& area, const std::vector<LongRecord>& table,
-                      const std::string& valueName, const std::string& identity, int valueDecimals = 2);
+                      const std::string& valueName, const std::string& identity, Language language,
+                      int valueDecimals = 2);
 
 }  // namespace korvane::logger

@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <tuple>
 
+#include "logger/ChartNames.h"
 #include "logger/ChartPoints.h"
 #include "platform/AxisTicks.h"
 
@@ -40,7 +41,7 @@ LoggerChart::LoggerChart(QWidget* parent) : QChartView(parent) {
 }
 
 void LoggerChart::Fill(const std::vector<LongRecord>& table, const std::string& valueName, const std::string& identity,
-                       int valueDecimals) {
+                       Language language, int valueDecimals) {
   const std::vector<ChartPoint> points = ChartPoints(table);
   QList<QPointF> values, temperatures;
   values.reserve(static_cast<qsizetype>(points.size()));
@@ -63,8 +64,8 @@ void LoggerChart::Fill(const std::vector<LongRecord>& table, const std::string& 
   // One replace per series: the chart draws once, not once per point.
   value_->replace(values);
   temperature_->replace(temperatures);
-  value_->setName(QString::fromLatin1(valueName.c_str()).trimmed());
-  temperature_->setName(QStringLiteral("°C device:") + QString::fromLatin1(identity.c_str()));
+  value_->setName(QString::fromStdString(ValueSeriesName(valueName)));
+  temperature_->setName(QString::fromStdString(TemperatureSeriesName(identity, language)));
   if (!points.empty()) {
     const QDateTime last = base.addSecs(static_cast<qint64>(points.back().seconds));
     time_->setRange(base, last > base ? last : base.addSecs(1));
@@ -82,6 +83,8 @@ void LoggerChart::Fill(const std::vector<LongRecord>& table, const std::string& 
 }
 
 int LoggerChart::pointCount() const { return static_cast<int>(value_->count()); }
+
+QStringList LoggerChart::seriesNames() const { return {value_->name(), temperature_->name()}; }
 
 QString LoggerChart::timeFormat() const { return time_->format(); }
 

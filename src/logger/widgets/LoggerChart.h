@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "logger/LoggerRecords.h"
+#include "platform/Language.h"
 
 class QDateTimeAxis;
 class QLineSeries;
@@ -22,12 +23,13 @@ class LoggerChart : public QChartView {
  public:
   explicit LoggerChart(QWidget* parent = nullptr);
 
-  // Replaces the data: the series are named by the readout's first column name and
-  // "°C device:...", value 1 labelled with its channel's decimals. Records the chart
-  // cannot place are left out.
+  // Replaces the data: the series are named as ChartNames.h says, value 1 labelled with
+  // its channel's decimals. Records the chart cannot place are left out.
   void Fill(const std::vector<LongRecord>& table, const std::string& valueName, const std::string& identity,
-            int valueDecimals = 2);
+            Language language, int valueDecimals = 2);
   int pointCount() const;
+  // The legend's names: value 1, the temperature.
+  QStringList seriesNames() const;
   QString timeFormat() const;
   // A line above the plot about the data (a readout that stopped early, none at all);
   // empty: none.

@@ -64,9 +64,9 @@ void ModuleLoggerDialog::OnRead() {
   // Whatever ended the transfer, the chart shows the records that arrived, and says so
   // when they are not all the logger holds.
   const ReadoutSource& source = actions_.source();
-  chart_->Fill(actions_.table(), actions_.firstColumnName(), source.identity,
-               types::ChannelDecimals(source.typeIndex, 1));
   const Language lang = actions_.language();
+  chart_->Fill(actions_.table(), actions_.firstColumnName(), source.identity, lang,
+               types::ChannelDecimals(source.typeIndex, 1));
   std::string note;
   if (result->shortOfAnnounced())
     note = platform::StringPrintf(texts::kPartialChart(lang), result->records, result->announced);
