@@ -155,147 +155,140 @@ bool ParseSettle(const std::string& text, SettleSpec& s, std::string& why) {
 
 }  // namespace
 
-const char* const kSimUsage =
-    "Usage: korvane-sim [options]\n"
-    "Simulated measuring amplifiers (and a display unit) on a pseudo-terminal.\n"
-    "\n"
-    "  --type N          measurement type on the wire, 1..31 (default 1 = pH)\n"
-    "  --address A       module address, 0..31 or 255 (default 0)\n"
-    "  --kind K          device kind: 4 = amplifier family, 5 = display/controller\n"
-    "                    series, other = earlier devices (default 4)\n"
-    "  --device type=N,address=A,kind=K[,identity=ID]\n"
-    "                    one more amplifier (repeatable); when given, --type,\n"
-    "                    --address and --kind are not used\n"
-    "  --module ADDRESS:TYPE[:KIND[:IDENTITY]]\n"
-    "                    one more amplifier at ADDRESS with measurement type TYPE and\n"
-    "                    device kind KIND (default 4); repeat it for a bus of modules,\n"
-    "                    each with values of its own. Like --device, it replaces --type,\n"
-    "                    --address and --kind\n"
-    "                    Identity (parameter 26, up to four characters): A123 for a\n"
-    "                    single module, S and the address on a bus (S005), unless given\n"
-    "  --display         add a display unit at address 0x80 (listens at 19200 baud)\n"
-    "  --baud RATE       the modules listen at RATE (4800, 19200 or 38400) from the\n"
-    "                    start, as one left at its fast rate by a transfer that was\n"
-    "                    cut off; the baud command sets them back\n"
-    "  --com N           link <settings folder>/ports/COM<N> to the pseudo-terminal\n"
-    "  --settings DIR    settings folder for --com (default: the program's own)\n"
-    "  --link PATH       link any path to the pseudo-terminal\n"
-    "  --pace            let replies take their time on the line (10 bits per byte\n"
-    "                    at the rate the program set)\n"
-    "  --fault KIND[:every|once|G/P]\n"
-    "                    inject a fault: no-reply, bad-check, bad-end, watchdog,\n"
-    "                    stray, late, hangup, cut-stream, drop-frame (logger streams);\n"
-    "                    for every request (default), the next\n"
-    "                    one only, or every request of group G and parameter P\n"
-    "                    (repeatable)\n"
-    "  --late-ms MS      delay of the late fault (default 2500)\n"
-    "  --settle TAU[:NOISE][@ADDRESS]\n"
-    "                    the values settle: each approaches its target exponentially\n"
-    "                    with the time constant TAU (seconds), with Gaussian noise of\n"
-    "                    NOISE times the channel's usual wander (default 0.02); for\n"
-    "                    every module, or the one at ADDRESS (repeatable)\n"
-    "  --buffer V[,V...] the solutions the sensors are put into, in order: the buffer's\n"
-    "                    pH for the pH types (the electrode's voltage follows), else\n"
-    "                    the value of channel 1; the first at the start, the next on\n"
-    "                    SIGUSR1 (kill -USR1) or every --buffer-every seconds\n"
-    "  --buffer-every S  switch to the next solution every S seconds\n"
-    "  --temperature C   the temperature the modules settle at\n"
-    "  --verbose         print every frame in hex, both directions\n"
-    "  --quiet           print nothing but errors\n"
-    "  --help            prints this text and exits\n"
-    "  --version         prints the program's name and version and exits\n"
-    "\n"
-    "A hang-up closes the line; the simulator then opens a fresh one behind the same\n"
-    "link. Ends on Ctrl+C or SIGTERM and removes the link.\n";
+namespace {
 
-std::optional<SimOptions> ParseSimOptions(const std::vector<std::string>& args, bool* help, std::string* error) {
+constexpr platform::ProgramOption kSimOptions[] = {
+    {"type", "N", "measurement type on the wire, 1..31 (default 1 = pH)"},
+    {"address", "A", "module address, 0..31 or 255 (default 0)"},
+    {"kind", "K",
+     "device kind: 4 = amplifier family, 5 = display/controller\n"
+     "series, other = earlier devices (default 4)"},
+    {"device", "type=N,address=A,kind=K[,identity=ID]",
+     "one more amplifier (repeatable); when given, --type,\n"
+     "--address and --kind are not used",
+     true},
+    {"module", "ADDRESS:TYPE[:KIND[:IDENTITY]]",
+     "one more amplifier at ADDRESS with measurement type TYPE and\n"
+     "device kind KIND (default 4); repeat it for a bus of modules,\n"
+     "each with values of its own. Like --device, it replaces --type,\n"
+     "--address and --kind\n"
+     "Identity (parameter 26, up to four characters): A123 for a\n"
+     "single module, S and the address on a bus (S005), unless given",
+     true},
+    {"display", nullptr, "add a display unit at address 0x80 (listens at 19200 baud)"},
+    {"baud", "RATE",
+     "the modules listen at RATE (4800, 19200 or 38400) from the\n"
+     "start, as one left at its fast rate by a transfer that was\n"
+     "cut off; the baud command sets them back"},
+    {"com", "N", "link <settings folder>/ports/COM<N> to the pseudo-terminal"},
+    {"settings", "DIR", "settings folder for --com (default: the program's own)"},
+    {"link", "PATH", "link any path to the pseudo-terminal"},
+    {"pace", nullptr,
+     "let replies take their time on the line (10 bits per byte\n"
+     "at the rate the program set)"},
+    {"fault", "KIND[:every|once|G/P]",
+     "inject a fault: no-reply, bad-check, bad-end, watchdog,\n"
+     "stray, late, hangup, cut-stream, drop-frame (logger streams);\n"
+     "for every request (default), the next\n"
+     "one only, or every request of group G and parameter P\n"
+     "(repeatable)",
+     true},
+    {"late-ms", "MS", "delay of the late fault (default 2500)"},
+    {"settle", "TAU[:NOISE][@ADDRESS]",
+     "the values settle: each approaches its target exponentially\n"
+     "with the time constant TAU (seconds), with Gaussian noise of\n"
+     "NOISE times the channel's usual wander (default 0.02); for\n"
+     "every module, or the one at ADDRESS (repeatable)",
+     true},
+    {"buffer", "V[,V...]",
+     "the solutions the sensors are put into, in order: the buffer's\n"
+     "pH for the pH types (the electrode's voltage follows), else\n"
+     "the value of channel 1; the first at the start, the next on\n"
+     "SIGUSR1 (kill -USR1) or every --buffer-every seconds",
+     true},
+    {"buffer-every", "S", "switch to the next solution every S seconds"},
+    {"temperature", "C", "the temperature the modules settle at"},
+    {"verbose", nullptr, "print every frame in hex, both directions"},
+    {"quiet", nullptr, "print nothing but errors"},
+};
+
+// Takes one option of the line (name without "--", with its value) into the options.
+std::string TakeOption(const std::string& name, const std::string& v, SimOptions& o, DeviceSpec& single, int& com,
+                       std::string& settings) {
+  const std::string a = "--" + name;
+  std::string why;
+  if (name == "type" || name == "address" || name == "kind") {
+    int& target = name == "type" ? single.type : name == "address" ? single.address : single.kind;
+    if (!ParseInt(v, target)) return a + " needs a number";
+  } else if (name == "device" || name == "module") {
+    DeviceSpec d;
+    if (!(name == "module" ? ParseModule(v, d, why) : ParseDevice(v, d, why))) return a + " " + v + ": " + why;
+    o.devices.push_back(d);
+  } else if (name == "display" || name == "pace" || name == "verbose" || name == "quiet") {
+    (name == "display" ? o.display : name == "pace" ? o.pace : name == "verbose" ? o.verbose : o.quiet) = true;
+  } else if (name == "com") {
+    if (!ParseInt(v, com) || com < 1 || com > 255) return "--com needs a port number 1..255";
+  } else if (name == "settings") {
+    settings = v;
+  } else if (name == "link") {
+    o.linkPath = v;
+  } else if (name == "fault") {
+    FaultSpec f;
+    if (!ParseFault(v, f, why)) return "--fault " + v + ": " + why;
+    o.faults.push_back(f);
+  } else if (name == "baud") {
+    if (!ParseInt(v, o.baud) || !link::IsLineRate(o.baud)) return "--baud needs 4800, 19200 or 38400";
+  } else if (name == "late-ms") {
+    if (!ParseInt(v, o.lateMs) || o.lateMs < 0) return "--late-ms needs milliseconds";
+  } else if (name == "settle") {
+    SettleSpec curve;
+    if (!ParseSettle(v, curve, why)) return "--settle " + v + ": " + why;
+    o.settle.push_back(curve);
+  } else if (name == "buffer") {
+    std::size_t pos = 0;
+    while (pos <= v.size()) {
+      const std::size_t comma = v.find(',', pos);
+      double x = 0;
+      if (!ParseDouble(v.substr(pos, comma == std::string::npos ? std::string::npos : comma - pos), x))
+        return "--buffer " + v + ": expected numbers separated by commas";
+      o.solutions.push_back(x);
+      if (comma == std::string::npos) break;
+      pos = comma + 1;
+    }
+  } else if (name == "buffer-every") {
+    if (!ParseDouble(v, o.solutionEvery) || o.solutionEvery <= 0) return "--buffer-every needs seconds";
+  } else if (name == "temperature") {
+    double t = 0;
+    if (!ParseDouble(v, t) || t < -20 || t > 150) return "--temperature needs °C from -20 to 150";
+    o.temperature = t;
+  }
+  return {};
+}
+
+}  // namespace
+
+const platform::ProgramLineSpec kSimLine{
+    "korvane-sim", "[options]", "Simulated measuring amplifiers (and a display unit) on a pseudo-terminal.",
+    kSimOptions,
+    "A hang-up closes the line; the simulator then opens a fresh one behind the same\n"
+    "link. Ends on Ctrl+C or SIGTERM and removes the link.\n"};
+
+std::optional<SimOptions> ParseSimOptions(const std::vector<std::string>& args, platform::LineRequest* request,
+                                          std::string* error) {
   SimOptions o;
   DeviceSpec single;
   int com = 0;
   std::string settings;
-  *help = false;
   auto fail = [&](const std::string& text) {
     *error = text;
     return std::nullopt;
   };
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    const std::string& a = args[i];
-    auto value = [&](std::string& out) {
-      if (i + 1 >= args.size()) return false;
-      out = args[++i];
-      return true;
-    };
-    auto number = [&](int& out) {
-      std::string v;
-      return value(v) && ParseInt(v, out);
-    };
-    std::string v, why;
-    if (a == "--help" || a == "-h") {
-      *help = true;
-      return std::nullopt;
-    } else if (a == "--type") {
-      if (!number(single.type)) return fail("--type needs a number");
-    } else if (a == "--address") {
-      if (!number(single.address)) return fail("--address needs a number");
-    } else if (a == "--kind") {
-      if (!number(single.kind)) return fail("--kind needs a number");
-    } else if (a == "--device" || a == "--module") {
-      DeviceSpec d;
-      const bool module = a == "--module";
-      if (!value(v)) return fail(a + (module ? " needs ADDRESS:TYPE[:KIND]" : " needs type=N,address=A,kind=K"));
-      if (!(module ? ParseModule(v, d, why) : ParseDevice(v, d, why))) return fail(a + " " + v + ": " + why);
-      o.devices.push_back(d);
-    } else if (a == "--display") {
-      o.display = true;
-    } else if (a == "--com") {
-      if (!number(com) || com < 1 || com > 255) return fail("--com needs a port number 1..255");
-    } else if (a == "--settings") {
-      if (!value(settings)) return fail("--settings needs a folder");
-    } else if (a == "--link") {
-      if (!value(o.linkPath)) return fail("--link needs a path");
-    } else if (a == "--pace") {
-      o.pace = true;
-    } else if (a == "--fault") {
-      FaultSpec f;
-      if (!value(v)) return fail("--fault needs a kind");
-      if (!ParseFault(v, f, why)) return fail("--fault " + v + ": " + why);
-      o.faults.push_back(f);
-    } else if (a == "--baud") {
-      if (!number(o.baud) || !link::IsLineRate(o.baud)) return fail("--baud needs 4800, 19200 or 38400");
-    } else if (a == "--late-ms") {
-      if (!number(o.lateMs) || o.lateMs < 0) return fail("--late-ms needs milliseconds");
-    } else if (a == "--settle") {
-      SettleSpec curve;
-      if (!value(v)) return fail("--settle needs TAU[:NOISE][@ADDRESS]");
-      if (!ParseSettle(v, curve, why)) return fail("--settle " + v + ": " + why);
-      o.settle.push_back(curve);
-    } else if (a == "--buffer") {
-      if (!value(v)) return fail("--buffer needs values");
-      std::size_t pos = 0;
-      while (pos <= v.size()) {
-        const std::size_t comma = v.find(',', pos);
-        double x = 0;
-        if (!ParseDouble(v.substr(pos, comma == std::string::npos ? std::string::npos : comma - pos), x))
-          return fail("--buffer " + v + ": expected numbers separated by commas");
-        o.solutions.push_back(x);
-        if (comma == std::string::npos) break;
-        pos = comma + 1;
-      }
-    } else if (a == "--buffer-every") {
-      if (!value(v) || !ParseDouble(v, o.solutionEvery) || o.solutionEvery <= 0)
-        return fail("--buffer-every needs seconds");
-    } else if (a == "--temperature") {
-      double t = 0;
-      if (!value(v) || !ParseDouble(v, t) || t < -20 || t > 150) return fail("--temperature needs °C from -20 to 150");
-      o.temperature = t;
-    } else if (a == "--verbose") {
-      o.verbose = true;
-    } else if (a == "--quiet") {
-      o.quiet = true;
-    } else {
-      return fail("unknown option " + a);
-    }
-  }
+  const std::optional<platform::ProgramLine> line = platform::ParseProgramLine(kSimLine, args, error);
+  *request = line ? line->request : platform::LineRequest::kRun;
+  if (!line || line->request != platform::LineRequest::kRun) return std::nullopt;
+  if (!line->positional.empty()) return fail("unknown argument \"" + line->positional.front() + "\"");
+  for (const auto& [name, value] : line->inOrder)
+    if (std::string why = TakeOption(name, value, o, single, com, settings); !why.empty()) return fail(why);
   if (o.devices.empty()) o.devices.push_back(single);
   for (std::size_t i = 0; i < o.devices.size(); ++i) {
     std::string why;

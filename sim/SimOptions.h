@@ -8,6 +8,7 @@
 
 #include "Bus.h"
 #include "link/Protocol.h"
+#include "platform/ProgramLine.h"
 
 namespace korvane::sim {
 
@@ -52,12 +53,13 @@ struct SimOptions {
   std::string linkPath;  // "" when the line is not linked
 };
 
-// The usage text of --help.
-extern const char* const kSimUsage;
+// The options with their help texts, for --help and the manual's check.
+extern const platform::ProgramLineSpec kSimLine;
 
-// args without the program name. Nothing with *error for a bad command line; *help when
-// --help asked for the usage text instead.
-std::optional<SimOptions> ParseSimOptions(const std::vector<std::string>& args, bool* help, std::string* error);
+// args without the program name. Nothing with *error for a bad command line; nothing with
+// *request kHelp or kVersion when the line asked for one of them instead.
+std::optional<SimOptions> ParseSimOptions(const std::vector<std::string>& args, platform::LineRequest* request,
+                                          std::string* error);
 
 // The modules, the display unit and the faults of the options on a bus; the amplifiers
 // it made, in the options' order.

@@ -42,18 +42,11 @@ int Fail(const std::string& text) {
 
 int main(int argc, char** argv) {
   QCoreApplication app(argc, argv);
-  bool help = false;
+  platform::LineRequest request = platform::LineRequest::kRun;
   std::string error;
   const std::vector<std::string> args(argv + 1, argv + argc);
-  const std::optional<sim::SimOptions> options = sim::ParseSimOptions(args, &help, &error);
-  if (help) {
-    std::fputs(sim::kSimUsage, stdout);
-    return 0;
-  }
-  if (std::find(args.begin(), args.end(), "--version") != args.end()) {
-    std::fputs(platform::VersionText("korvane-sim").c_str(), stdout);
-    return 0;
-  }
+  const std::optional<sim::SimOptions> options = sim::ParseSimOptions(args, &request, &error);
+  if (request != platform::LineRequest::kRun) return platform::AnswerHelpOrVersion(sim::kSimLine, request, std::cout);
   if (!options) return platform::AnswerUsageError("korvane-sim", error, std::cerr);
   const sim::SimOptions& o = *options;
   const bool quiet = o.quiet;

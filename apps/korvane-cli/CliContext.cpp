@@ -16,7 +16,7 @@
 #include "app/OwnSettings.h"
 #include "history/HistoryLocation.h"
 #include "history/HistoryTexts.h"
-#include "link/RateTexts.h"
+#include "link/LinkTexts.h"
 #include "platform/NumberText.h"
 #include "platform/PortNames.h"
 #include "platform/ProgramLine.h"

@@ -45,7 +45,37 @@ bool ParseInt(const std::string& text, int* value) {
 
 bool IsOption(const std::string& arg, const std::string& name) { return arg == name || arg.rfind(name + "=", 0) == 0; }
 
+constexpr platform::ProgramOption kCommonOptions[] = {
+    {"device", "PATH",
+     "serial device to use (instead of the COM port mapping), or a\n"
+     "line over the network: rfc2217://HOST:PORT, socket://HOST:PORT"},
+    {"port", "N", "COM port number 1..255 (default: the settings file's)"},
+    {"address", "A",
+     "module address 0..255 (default 0); live also takes a list\n"
+     "of addresses 0..31 and ranges: 0,3,5-7"},
+    {"baud", "RATE", "4800, 19200 or 38400 (default: the settings file's)"},
+    {"lang", "de|en", "language of texts and messages (default: the settings file's)"},
+    {"settings", "DIR",
+     "settings folder (default: $APPDATA/Korvane, else\n"
+     "$XDG_CONFIG_HOME/Korvane or ~/.config/Korvane)"},
+    {"trace", "FILE",
+     "every frame sent and received, damaged frames and time-outs,\n"
+     "one line each with a millisecond time stamp, into FILE (- for stderr)"},
+    {"history", "WHERE",
+     "the module history every command that talks to a module records\n"
+     "in: a file, postgresql://user@host:port/database (the password from\n"
+     "~/.pgpass or PGPASSFILE), or none (default: <data folder>/history.sqlite,\n"
+     "the data folder $APPDATA/Korvane, else $XDG_DATA_HOME/Korvane or\n"
+     "~/.local/share/Korvane)"},
+    {"technician", "NAME",
+     "who is recorded (default: the name the desktop program keeps, else\n"
+     "the login name)"},
+};
+
 }  // namespace
+
+const platform::ProgramLineSpec kCliLine{
+    "korvane-cli", "[common options] COMMAND [command options]", "", kCommonOptions, nullptr, "Common options:"};
 
 // --- options ------------------------------------------------------------------------------
 

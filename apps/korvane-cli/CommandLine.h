@@ -10,6 +10,7 @@
 #include "measurement/Interval.h"
 #include "platform/Clock.h"
 #include "platform/Language.h"
+#include "platform/ProgramLine.h"
 
 namespace korvane::cli {
 
@@ -30,6 +31,10 @@ struct CommonOptions {
   std::string history;                    // --history FILE | postgresql://... | none ("": the default file)
   std::optional<std::string> technician;  // --technician NAME
 };
+
+// The common options with their help texts (--help, the manual's check); each is read
+// by ParseCommonOptions.
+extern const platform::ProgramLineSpec kCliLine;
 
 // Takes the common options out of args (wherever they stand); the rest stays in
 // order. False with a message for a bad or incomplete option.

@@ -116,30 +116,8 @@ const Command* FindCommand(const std::string& name) {
 }
 
 void PrintHelp(std::ostream& out) {
-  out << "Usage: korvane-cli [common options] COMMAND [command options]\n"
-         "\n"
-         "Common options:\n"
-         "  --device PATH      serial device to use (instead of the COM port mapping), or a\n"
-         "                     line over the network: rfc2217://HOST:PORT, socket://HOST:PORT\n"
-         "  --port N           COM port number 1..255 (default: the settings file's)\n"
-         "  --address A        module address 0..255 (default 0); live also takes a list\n"
-         "                     of addresses 0..31 and ranges: 0,3,5-7\n"
-         "  --baud RATE        4800, 19200 or 38400 (default: the settings file's)\n"
-         "  --lang de|en       language of texts and messages (default: the settings file's)\n"
-         "  --settings DIR     settings folder (default: $APPDATA/Korvane, else\n"
-         "                     $XDG_CONFIG_HOME/Korvane or ~/.config/Korvane)\n"
-         "  --trace FILE       every frame sent and received, damaged frames and time-outs,\n"
-         "                     one line each with a millisecond time stamp, into FILE (- for stderr)\n"
-         "  --history WHERE    the module history every command that talks to a module records\n"
-         "                     in: a file, postgresql://user@host:port/database (the password from\n"
-         "                     ~/.pgpass or PGPASSFILE), or none (default: <data folder>/history.sqlite,\n"
-         "                     the data folder $APPDATA/Korvane, else $XDG_DATA_HOME/Korvane or\n"
-         "                     ~/.local/share/Korvane)\n"
-         "  --technician NAME  who is recorded (default: the name the desktop program keeps, else\n"
-         "                     the login name)\n"
-         "  --help             prints this text and exits\n"
-         "  --version          prints the program's name and version and exits\n"
-         "\n"
+  out << platform::HelpText(kCliLine)
+      << "\n"
          "Commands:\n";
   for (const Command& c : Commands()) {
     out << "  " << c.name;
@@ -174,17 +152,11 @@ int RunCommand(CliContext& ctx, const std::string& name, Args args) {
 
 int Main(int argc, char** argv, std::ostream& out, std::ostream& err) {
   Args args(argv + 1, argv + argc);
-  for (const std::string& a : args) {
-    if (a == "--help" || a == "-h") {
-      PrintHelp(out);
-      return kExitOk;
-    }
-  }
-  for (const std::string& a : args) {
-    if (a == "--version") {
-      out << platform::VersionText("korvane-cli") << std::flush;
-      return kExitOk;
-    }
+  switch (platform::RequestOf(args)) {
+    case platform::LineRequest::kHelp: PrintHelp(out); return kExitOk;
+    case platform::LineRequest::kVersion:
+      return platform::AnswerHelpOrVersion(kCliLine, platform::LineRequest::kVersion, out);
+    case platform::LineRequest::kRun: break;
   }
   CommonOptions options;
   std::string error;

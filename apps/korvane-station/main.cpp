@@ -56,8 +56,8 @@ int main(int argc, char** argv) {
   std::string error;
   const auto command = station::ParseStationCommand({argv + 1, argv + argc}, station::SystemEnvironment(), &error);
   if (!command) {
-    log.Error(error + " (korvane-station --help lists the options)");
-    return kExitBadConfiguration;
+    // The one wording of every program's usage error; its status is the bad configuration's.
+    return platform::AnswerUsageError("korvane-station", error, std::cerr);
   }
   if (command->help) {
     std::cout << station::StationUsage();

@@ -12,7 +12,7 @@
 #include "link/Address.h"
 #include "link/DeviceName.h"
 #include "link/Link.h"
-#include "link/RateTexts.h"
+#include "link/LinkTexts.h"
 #include "platform/NumberText.h"
 #include "platform/Ui.h"
 #include "types/CalibrationStatus.h"

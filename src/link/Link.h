@@ -1,10 +1,11 @@
 #pragma once
 // The link routines every flow shares: frames out, replies in, the reply-pending
-// handshake, the waits, opening and closing the port and the baud change. Runs on
-// the user-interface thread, where its line delivers what it receives.
+// handshake, the waits, opening and closing the port and the baud change. A facade over
+// the line's owner (LineOwner), who holds the line (LineHolder), request and reply
+// (Exchange), the module object (ModuleState) and the rate search. Runs on the
+// user-interface thread, where its line delivers what it receives.
 #include <QObject>
 
-#include <bitset>
 #include <chrono>
 #include <cstdint>
 #include <functional>
@@ -12,15 +13,17 @@
 #include <optional>
 #include <string>
 
+#include "link/Exchange.h"
 #include "link/FarStation.h"
 #include "link/FlowContext.h"
 #include "link/Frame.h"
-#include "link/FrameReceiver.h"
-#include "link/LineLease.h"
-#include "link/ModuleState.h"
-#include "link/Protocol.h"
 #include "link/Line.h"
 #include "link/LineFactory.h"
+#include "link/LineHolder.h"
+#include "link/LineLease.h"
+#include "link/LineOwner.h"
+#include "link/ModuleState.h"
+#include "link/Protocol.h"
 #include "link/WriteReport.h"
 #include "platform/Clock.h"
 #include "platform/Language.h"
@@ -43,9 +46,6 @@ struct LinkTimings {
   }
 };
 
-// Maps a COM number to a device path ("" when there is none).
-using PortResolver = std::function<std::string(int comNumber)>;
-
 class Link : public QObject {
   Q_OBJECT
 
@@ -65,9 +65,9 @@ class Link : public QObject {
   // --- link state -------------------------------------------------------------
   ModuleState& module() { return module_; }
   const ModuleState& module() const { return module_; }
-  int portIndex() const { return portIndex_; }  // COM number - 1
-  void setPortIndex(int index) { portIndex_ = index; }
-  int baudRate() const { return baud_; }
+  int portIndex() const { return owner_.portIndex(); }  // COM number - 1
+  void setPortIndex(int index) { owner_.setPortIndex(index); }
+  int baudRate() const { return owner_.baud(); }
   // The PC side's rate for the next OpenPort. Set while a flow holds the line, it is the
   // flow's own choice (a device that listens at another rate): no rate search then.
   void setBaudRate(int baud);
@@ -76,42 +76,42 @@ class Link : public QObject {
   // turn it on); see LinkRateSearch.cpp.
   void setRateSearch(bool on) { rateSearch_ = on; }
   bool rateSearch() const { return rateSearch_; }
-  bool portOpen() const { return portOpen_; }
+  bool portOpen() const { return owner_.open(); }
   // The device went away since the port was opened; openFailure() tells why.
-  bool isLineLost() const { return lineLost_; }
+  bool isLineLost() const { return owner_.lost(); }
   // A device path or network line used instead of the COM mapping (--device).
-  void setDeviceOverride(const std::string& device) { deviceOverride_ = device; }
+  void setDeviceOverride(const std::string& device) { owner_.setDeviceOverride(device); }
   // The device the port maps to now (the override, else the COM number's).
-  std::string device() const;
+  std::string device() const { return owner_.device(); }
   // The line's rate is fixed at its far end (socket://): a flow that must change it is
   // refused before it sends anything, with rateFixedMessage() for the user.
   bool rateFixed() const;
   std::string rateFixedMessage(Language language) const;
   const LinkTimings& timings() const { return timings_; }
   // Why the last OpenPort failed ("" when it did not).
-  const std::string& openFailure() const { return openFailure_; }
+  const std::string& openFailure() const { return owner_.failure(); }
   // What the user is told when a request went unanswered: the communication error and
   // why — the line's loss, or the device on which nothing answered.
   std::string commErrorMessage(Language language) const;
   // What the user is told about the last OpenPort that failed: the port (by its COM
   // number, or the device given instead) and why, in the language of the open.
-  const std::string& openMessage() const { return openMessage_; }
+  const std::string& openMessage() const { return owner_.message(); }
   // The rate the module was switched to by a baud change and not switched back from
   // when the line went away (0: none); commErrorMessage says so.
   int lostAtRate() const { return lostAtRate_; }
   // Set by a damaged frame; the live poll consumes it.
-  bool badFrame() const { return badFrame_; }
-  void clearBadFrame() { badFrame_ = false; }
-  const Frame& lastSent() const { return lastSent_; }
+  bool badFrame() const { return exchange_.badFrame(); }
+  void clearBadFrame() { exchange_.clearBadFrame(); }
+  const Frame& lastSent() const { return exchange_.lastSent(); }
   // The last valid reply (for replies the module object keeps no field for).
-  const Frame& lastReply() const { return lastReply_; }
+  const Frame& lastReply() const { return exchange_.lastReply(); }
   // Whether a valid reply came from the address since the line was last taken (without
   // a lease: since the port opened): a flow's record names a module only if it answered.
-  bool answeredInFlow(std::uint8_t address) const { return answeredInFlow_.test(address); }
+  bool answeredInFlow(std::uint8_t address) const { return exchange_.answered(address); }
 
   // The Korvane station whose service port the open line leads through; nothing for
   // any other line.
-  std::optional<FarStation> farStation() const;
+  std::optional<FarStation> farStation() const { return owner_.farStation(); }
 
   // --- who has the line ----------------------------------------------------------
   // The line for a flow's run; an empty lease, counted as refused, while another flow
@@ -121,9 +121,9 @@ class Link : public QObject {
   // The line for a flow that keeps it across returns to the event loop (the live
   // measurement): nothing nests into it.
   LineLease HoldLine();
-  bool lineHeld() const { return leases_ > 0; }
+  bool lineHeld() const { return holder_.held(); }
   // Requests and leases refused because another flow held the line; none was sent.
-  int refusedRequests() const { return refused_; }
+  int refusedRequests() const { return holder_.refused(); }
   // Runs a flow's own event loop as one of the link's waits: what it dispatches is not
   // the flow's work, so it may neither send nor take the line while the flow holds it.
   void RunNested(QEventLoop& loop);
@@ -180,7 +180,7 @@ class Link : public QObject {
   // OpenPort opens afresh.
   void OnLineLost(const QString& reason);
 
-  Line& line() { return *line_; }
+  Line& line() { return owner_.line(); }
 
  signals:
   // The line was taken (true) or freed (false); windows enable their flow controls from it.
@@ -209,13 +209,9 @@ class Link : public QObject {
   friend class LineLease;
   LineLease Lease(bool standing);
   void ReleaseLine();
-  // Whether a request may go out now; a chain's next request belongs to the flow whose
-  // request started the chain.
-  bool MaySend(bool chainContinuation) const;
+  void Attach(Line& line);
   void Transmit(std::uint8_t address, std::uint8_t group, std::uint8_t length, std::uint8_t parameter,
                 const Data4& data, bool chainContinuation);
-  void SetPendingCleared();
-  void UseLine(std::unique_ptr<Line> line);
   bool WaitUntil(std::chrono::milliseconds span, bool forReply);
   // The PC side to rate, in place or by opening the port afresh; false when the port is
   // not open afterwards.
@@ -227,40 +223,12 @@ class Link : public QObject {
   bool SearchRateAndRetry();
   void ReturnSwitchedModule();
 
-  LineFactory factory_;     // empty: the one line given
-  std::string lineDevice_;  // the device name the factory made the line for
-  PortResolver resolver_;
   LinkTimings timings_;
   platform::Clock clock_;
-  std::unique_ptr<Line> line_;
+  LineOwner owner_;
+  LineHolder holder_;
+  Exchange exchange_;
   ModuleState module_;
-  FrameReceiver receiver_;
-  Frame lastSent_{};
-  Frame lastReply_{};
-  std::uint64_t sendCount_ = 0;
-  int portIndex_ = 0;
-  int baud_ = kSlowBaud;
-  bool portOpen_ = false;
-  bool replyPending_ = false;
-  bool badFrame_ = false;
-  bool lineLost_ = false;
-  std::string deviceOverride_;
-  std::string openDevice_;  // the device the open port is on, links followed
-  std::string openFailure_;
-  std::string openMessage_;
-  Language openLanguage_ = Language::kGerman;  // of the last OpenPort, for the reopen after a baud change
-  QEventLoop* replyLoop_ = nullptr;
-  // The line's holder: leases (nested ones included), whether it keeps the line across
-  // the event loop, and the wait depth it asked from. waitDepth_ counts the link's waits
-  // (and flows' own loops) in progress.
-  int leases_ = 0;
-  bool standing_ = false;
-  int holderDepth_ = 0;
-  int waitDepth_ = 0;
-  std::uint64_t lineGeneration_ = 0;  // one per taking of the free line
-  std::uint64_t sendGeneration_ = 0;  // the generation the last request went out under (0: line free)
-  bool lastRefused_ = false;
-  int refused_ = 0;
   // The rate search: on, running, done for this flow; a reply came at the line's rate
   // since the port opened, the rate changed or the flow began; the flow chose its rate.
   bool rateSearch_ = false;
@@ -269,12 +237,11 @@ class Link : public QObject {
   bool rateAnswered_ = false;
   bool flowChoseRate_ = false;
   // The module a baud change put at its fast rate (rate 0: none) and the taking of the
-  // line that did it.
+  // line that did it; the rate it was at when the line went away.
   int switchedRate_ = 0;
   std::uint8_t switchedAddress_ = 0;
   std::uint64_t switchedGeneration_ = 0;
   int lostAtRate_ = 0;
-  std::bitset<256> answeredInFlow_;
 };
 
 }  // namespace korvane::link

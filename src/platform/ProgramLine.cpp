@@ -13,6 +13,9 @@ namespace {
 constexpr ProgramOption kHelpRow{"help", nullptr, "prints this text and exits"};
 constexpr ProgramOption kVersionRow{"version", nullptr, "prints the program's name and version and exits"};
 
+// Help texts start in this column at the latest; a longer name and value stand alone.
+constexpr std::size_t kWidestLeft = 18;
+
 std::string Left(const ProgramOption& o) {
   std::string left = std::string("--") + o.name;
   if (o.valueName) left += std::string(" ") + o.valueName;
@@ -20,6 +23,15 @@ std::string Left(const ProgramOption& o) {
 }
 
 }  // namespace
+
+LineRequest RequestOf(const std::vector<std::string>& args) {
+  LineRequest request = LineRequest::kRun;
+  for (const std::string& a : args) {
+    if (a == "--help" || a == "-h") return LineRequest::kHelp;
+    if (a == "--version") request = LineRequest::kVersion;
+  }
+  return request;
+}
 
 std::string ParserError(const QCommandLineParser& parser) {
   // Qt's "Unknown option 'x'." and "Missing value after '--x'." in this project's words.
@@ -50,10 +62,7 @@ std::optional<ProgramLine> ParseProgramLine(const ProgramLineSpec& table, const 
 
   ProgramLine line;
   // Asked for help or the version, a program answers even when the rest of the line is wrong.
-  for (const std::string& a : args) {
-    if (a == "--help" || a == "-h") line.request = LineRequest::kHelp;
-    if (a == "--version" && line.request == LineRequest::kRun) line.request = LineRequest::kVersion;
-  }
+  line.request = RequestOf(args);
   if (line.request != LineRequest::kRun) return line;
   QStringList list{QString::fromLatin1(table.program)};
   for (const std::string& a : args) list << QString::fromStdString(a);
@@ -72,19 +81,32 @@ std::optional<ProgramLine> ParseProgramLine(const ProgramLineSpec& table, const 
     }
     for (const QString& v : given) line.values[o.name].push_back(v.toStdString());
   }
+  std::map<std::string, std::size_t> taken;
+  for (const QString& name : parser.optionNames()) {
+    const std::string n = name.toStdString();
+    const std::vector<std::string>& given = line.values[n];
+    line.inOrder.emplace_back(n, given[std::min(taken[n]++, given.size() - 1)]);
+  }
   for (const QString& p : parser.positionalArguments()) line.positional.push_back(p.toStdString());
   return line;
 }
 
 std::string OptionRows(std::span<const ProgramOption> options) {
-  std::size_t width = 0;
-  for (const ProgramOption& o : options) width = std::max(width, Left(o).size());
-  width = std::max(width, Left(kVersionRow).size());
+  std::size_t width = Left(kVersionRow).size();
+  for (const ProgramOption& o : options)
+    if (Left(o).size() <= kWidestLeft) width = std::max(width, Left(o).size());
+  const std::string indent(width + 4, ' ');
   std::string text;
   for (const ProgramOption& o : options) {
     std::string left = Left(o);
-    left.resize(width + 2, ' ');
-    text += "  " + left + o.help + "\n";
+    if (left.size() > width) {
+      text += "  " + left + "\n" + indent;
+    } else {
+      left.resize(width + 2, ' ');
+      text += "  " + left;
+    }
+    for (const char* c = o.help; *c; ++c) text += *c == '\n' ? "\n" + indent : std::string(1, *c);
+    text += "\n";
   }
   return text;
 }
@@ -93,8 +115,11 @@ std::string HelpText(const ProgramLineSpec& table) {
   std::vector<ProgramOption> all(table.options.begin(), table.options.end());
   all.push_back(kHelpRow);
   all.push_back(kVersionRow);
-  return std::string("Usage: ") + table.program + " " + table.synopsis + "\n" + table.summary + "\n\nOptions:\n" +
-         OptionRows(all);
+  std::string text = std::string("Usage: ") + table.program + " " + table.synopsis + "\n";
+  if (*table.summary) text += std::string(table.summary) + "\n";
+  text += std::string("\n") + table.heading + "\n" + OptionRows(all);
+  if (table.epilogue) text += std::string("\n") + table.epilogue;
+  return text;
 }
 
 std::string VersionText(const std::string& program) { return program + " " + kVersion + "\n"; }

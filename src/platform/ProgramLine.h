@@ -9,6 +9,7 @@
 #include <ostream>
 #include <span>
 #include <string>
+#include <utility>
 #include <vector>
 
 class QCommandLineParser;
@@ -20,7 +21,7 @@ inline constexpr int kExitUsageError = 2;
 struct ProgramOption {
   const char* name;         // "bus" for --bus
   const char* valueName;    // "LIST"; nullptr for an option without a value
-  const char* help;         // what it does, one line
+  const char* help;         // what it does; further lines after '\n'
   bool repeatable = false;  // may be given more than once (each value kept, in order)
 };
 
@@ -29,6 +30,8 @@ struct ProgramLineSpec {
   const char* synopsis;                    // what follows the program's name in the usage line
   const char* summary;                     // one or two lines under it
   std::span<const ProgramOption> options;  // the program's own; --help and --version are added
+  const char* epilogue = nullptr;          // a paragraph after the options, if any
+  const char* heading = "Options:";        // above the options
 };
 
 enum class LineRequest { kRun, kHelp, kVersion };
@@ -37,6 +40,9 @@ struct ProgramLine {
   LineRequest request = LineRequest::kRun;
   std::map<std::string, std::vector<std::string>> values;  // by option name; a flag has one empty value
   std::vector<std::string> positional;
+  // Every option given with its value, in the order of the line (for options whose
+  // values interleave, as one more module of two kinds).
+  std::vector<std::pair<std::string, std::string>> inOrder;
 
   bool isSet(const std::string& name) const { return values.count(name) != 0; }
   // The option's (last) value; "" when it is not set.
@@ -50,14 +56,18 @@ struct ProgramLine {
 std::optional<ProgramLine> ParseProgramLine(const ProgramLineSpec& table, const std::vector<std::string>& args,
                                             std::string* error);
 
+// What the line asks for: --help (or -h) wins over --version, and both over the rest.
+LineRequest RequestOf(const std::vector<std::string>& args);
+
 // Why QCommandLineParser refused a line, in this project's words ("unknown option --x",
 // "--x needs a value").
 std::string ParserError(const QCommandLineParser& parser);
 
 // "Usage: ..." with the summary and one row per option (the table's, then --help and
-// --version), the help texts in one column.
+// --version), the help texts in one column, then the epilogue.
 std::string HelpText(const ProgramLineSpec& table);
-// The rows alone, for a program whose help text has more parts.
+// The rows alone, for a program whose help text has more parts. An option whose name
+// and value reach past the column has its help on the lines below.
 std::string OptionRows(std::span<const ProgramOption> options);
 // "korvane-cli 1.0.0\n": the one version of the build.
 std::string VersionText(const std::string& program);

@@ -33,6 +33,19 @@ TEST(CliOptions, CommonOptionsAnywhereOnTheLine) {
   EXPECT_EQ(args, (std::vector<std::string>{"live", "--count", "2"}));
 }
 
+// The options --help lists are the ones the parser reads: each, given without its value,
+// is the parser's error, not left over for a command.
+TEST(CliOptions, EveryOptionOfTheHelpTableIsRead) {
+  for (const platform::ProgramOption& option : cli::kCliLine.options) {
+    const std::string name = std::string("--") + option.name;
+    cli::Args args{name};
+    cli::CommonOptions o;
+    std::string error;
+    EXPECT_FALSE(cli::ParseCommonOptions(args, o, &error)) << name;
+    EXPECT_EQ(error.rfind(name + " ", 0), 0u) << name << ": " << error;
+  }
+}
+
 TEST(CliOptions, BadCommonOptionsAreRefused) {
   const std::vector<std::vector<std::string>> bad{{"--port", "0"},     {"--port", "256"},
                                                   {"--port", "x"},     {"--port"},

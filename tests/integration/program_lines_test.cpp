@@ -73,5 +73,36 @@ TEST(ProgramLines, HelpVersionAndUsageErrorsAreAlikeInEveryProgram) {
   }
 }
 
+// What each program's own table refuses, in the one wording and with status 2.
+TEST(ProgramLines, EachProgramNamesWhatIsWrongWithItsLine) {
+  const struct {
+    const char* program;
+    const char* binary;
+    QStringList args;
+    const char* what;
+  } rows[] = {
+      {"korvane", "../apps/korvane/korvane", {"--bus"}, "--bus needs a value"},
+      {"korvane-cli", "../apps/korvane-cli/korvane-cli", {}, "no command given"},
+      {"korvane-cli",
+       "../apps/korvane-cli/korvane-cli",
+       {"--port", "0", "info"},
+       "--port takes a whole number from 1 to 255, not \"0\""},
+      {"korvane-cli", "../apps/korvane-cli/korvane-cli", {"info", "--lang", "fr"}, "--lang takes de or en, not \"fr\""},
+      {"korvane-cli", "../apps/korvane-cli/korvane-cli", {"no-such-command"}, "unknown command \"no-such-command\""},
+      {"korvane-sim", "../sim/korvane-sim", {"--type"}, "--type needs a value"},
+      {"korvane-sim", "../sim/korvane-sim", {"--type", "1", "--type", "2"}, "--type is given more than once"},
+      {"korvane-sim", "../sim/korvane-sim", {"--link", "/tmp/x", "stray"}, "unknown argument \"stray\""},
+      {"korvane-sim", "../sim/korvane-sim", {"--baud", "9600"}, "--baud needs 4800, 19200 or 38400"},
+      {"korvane-station", "../apps/korvane-station/korvane-station", {"--config"}, "--config needs a value"},
+  };
+  for (const auto& r : rows) {
+    SCOPED_TRACE(std::string(r.program) + " " + r.args.join(QLatin1Char(' ')).toStdString());
+    const Outcome o = Start(r.binary, r.args);
+    EXPECT_EQ(o.status, 2) << o.err;
+    EXPECT_EQ(o.err, std::string(r.program) + ": " + r.what + " (" + r.program + " --help lists the options)\n");
+    EXPECT_TRUE(o.out.empty()) << o.out;
+  }
+}
+
 }  // namespace
 }  // namespace korvane::test

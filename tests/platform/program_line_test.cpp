@@ -14,6 +14,7 @@ constexpr ProgramOption kOptions[] = {
     {"device", "PATH", "the line"},
     {"module", "KIND", "one more module", true},
     {"verbose", nullptr, "every frame"},
+    {"fault", "KIND[:every|once]", "inject a fault:\nfor every request or once", true},
 };
 const ProgramLineSpec kSpec{"korvane-x", "[options]", "A program.", kOptions};
 
@@ -24,11 +25,19 @@ TEST(ProgramLine, ReadsTheTableAndNamesWhatIsWrong) {
     std::vector<std::string> device = {}, module = {};
     bool verbose = false;
     std::vector<std::string> positional = {};
+    std::vector<std::pair<std::string, std::string>> inOrder = {};  // checked when given
   } cases[] = {
       {{"--device", "/dev/ttyS0", "--verbose"}, nullptr, {"/dev/ttyS0"}, {}, true},
       {{"--device=/dev/x", "rest"}, nullptr, {"/dev/x"}, {}, false, {"rest"}},
       {{"--module", "3:1", "--module", "5:3"}, nullptr, {}, {"3:1", "5:3"}},
       {{"-device", "a"}, nullptr, {"a"}},
+      {{"--module", "3:1", "--fault", "late", "--verbose", "--module", "5:3"},
+       nullptr,
+       {},
+       {"3:1", "5:3"},
+       true,
+       {},
+       {{"module", "3:1"}, {"fault", "late"}, {"verbose", ""}, {"module", "5:3"}}},
       {{"--device", "a", "--device", "b"}, "--device is given more than once"},
       {{"--device"}, "--device needs a value"},
       {{"--devices", "a"}, "unknown option --devices"},
@@ -49,6 +58,9 @@ TEST(ProgramLine, ReadsTheTableAndNamesWhatIsWrong) {
     EXPECT_EQ(line->isSet("module") ? line->values.at("module") : std::vector<std::string>{}, c.module);
     EXPECT_EQ(line->isSet("verbose"), c.verbose);
     EXPECT_EQ(line->positional, c.positional);
+    if (!c.inOrder.empty()) {
+      EXPECT_EQ(line->inOrder, c.inOrder);
+    }
   }
 }
 
@@ -67,6 +79,9 @@ TEST(ProgramLine, HelpVersionAndUsageErrorTexts) {
             "  --device PATH  the line\n"
             "  --module KIND  one more module\n"
             "  --verbose      every frame\n"
+            "  --fault KIND[:every|once]\n"
+            "                 inject a fault:\n"
+            "                 for every request or once\n"
             "  --help         prints this text and exits\n"
             "  --version      prints the program's name and version and exits\n");
   out.str("");

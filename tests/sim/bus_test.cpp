@@ -135,7 +135,7 @@ TEST(SimIdentity, OneModuleA123ABusOnePerAddressOrTheOneGiven) {
       {{"--module", "3:1:4:PH01", "--device", "type=3,address=7,identity=Q"}, {"PH01", "Q"}},
   };
   for (const auto& r : rows) {
-    bool help = false;
+    platform::LineRequest help = platform::LineRequest::kRun;
     std::string error;
     const std::optional<SimOptions> o = ParseSimOptions(r.args, &help, &error);
     ASSERT_TRUE(o) << error;

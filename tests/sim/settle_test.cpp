@@ -57,7 +57,7 @@ TEST(Settle, APhSensorInABufferShowsTheElectrodesVoltageAndTheModulesPh) {
 }
 
 TEST(Settle, TheOptionsSetTheCurveTheBuffersAndTheTemperature) {
-  bool help = false;
+  platform::LineRequest help = platform::LineRequest::kRun;
   std::string error;
   const auto o = ParseSimOptions({"--module", "0:1", "--module", "3:2", "--settle", "20:0.05@3", "--buffer",
                                   "7.00,4.01", "--buffer-every", "30", "--temperature", "12"},
