@@ -40,6 +40,8 @@ std::string ParserError(const QCommandLineParser& parser) {
     return "unknown option --" + parser.unknownOptionNames().front().toStdString();
   if (qt.startsWith(QStringLiteral("Missing value")))
     return qt.section(QLatin1Char('\''), 1, 1).toStdString() + " needs a value";
+  if (qt.startsWith(QStringLiteral("Unexpected value")))
+    return qt.section(QLatin1Char('\''), 1, 1).toStdString() + " takes no value";
   return qt.toStdString();
 }
 

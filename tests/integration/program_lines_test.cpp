@@ -57,8 +57,12 @@ TEST(ProgramLines, HelpVersionAndUsageErrorsAreAlikeInEveryProgram) {
     EXPECT_EQ(help.status, 0) << help.err;
     EXPECT_EQ(help.out.rfind("Usage: " + name + " ", 0), 0u) << help.out;
     EXPECT_NE(help.out.find("--version"), std::string::npos);
+    // -h is --help, and both win over whatever else the line holds.
+    const Outcome shortHelp = Start(p.binary, {"--no-such-option", "-h"});
+    EXPECT_EQ(shortHelp.status, 0) << shortHelp.err;
+    EXPECT_EQ(shortHelp.out, help.out);
 
-    const Outcome version = Start(p.binary, {"--version"});
+    const Outcome version = Start(p.binary, {"--version", "--no-such-option"});
     EXPECT_EQ(version.status, 0) << version.err;
     EXPECT_EQ(version.out, name + " " + platform::kVersion + "\n");
 
@@ -94,6 +98,7 @@ TEST(ProgramLines, EachProgramNamesWhatIsWrongWithItsLine) {
       {"korvane-sim", "../sim/korvane-sim", {"--link", "/tmp/x", "stray"}, "unknown argument \"stray\""},
       {"korvane-sim", "../sim/korvane-sim", {"--baud", "9600"}, "--baud needs 4800, 19200 or 38400"},
       {"korvane-station", "../apps/korvane-station/korvane-station", {"--config"}, "--config needs a value"},
+      {"korvane-station", "../apps/korvane-station/korvane-station", {"--once=yes"}, "--once takes no value"},
   };
   for (const auto& r : rows) {
     SCOPED_TRACE(std::string(r.program) + " " + r.args.join(QLatin1Char(' ')).toStdString());

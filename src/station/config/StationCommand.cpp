@@ -110,11 +110,18 @@ std::optional<StationCommand> ParseStationCommand(const std::vector<std::string>
     *error = why;
     return std::nullopt;
   };
+  // --help (or -h) and --version win over everything else on the line, as in the other programs.
+  if (const platform::LineRequest request = platform::RequestOf(args); request != platform::LineRequest::kRun) {
+    StationCommand command;
+    command.help = request == platform::LineRequest::kHelp;
+    command.version = request == platform::LineRequest::kVersion;
+    return command;
+  }
   QCommandLineParser parser;
   parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
   const QCommandLineOption config("config", {}, "FILE");
   const QCommandLineOption bus("bus"), check("check"), once("once"), help("help"), version("version");
-  parser.addOptions({config, bus, check, once, help, version});
+  parser.addOptions({config, bus, check, once, help, version});  // named, so --help=x is refused
   std::vector<QCommandLineOption> keyOptions;
   for (const StationKey& k : StationKeys()) {
     keyOptions.emplace_back(QString::fromLatin1(k.option + 2), QString(), QString::fromLatin1(k.valueName));
@@ -129,9 +136,6 @@ std::optional<StationCommand> ParseStationCommand(const std::vector<std::string>
     if (parser.optionNames().count(name) > 1) return fail("--" + name.toStdString() + " is given more than once");
 
   StationCommand command;
-  command.help = parser.isSet(help);
-  command.version = parser.isSet(version);
-  if (command.help || command.version) return command;
   command.check = parser.isSet(check);
   command.once = parser.isSet(once);
   StationSettings& s = command.settings;
