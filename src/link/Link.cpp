@@ -9,11 +9,12 @@
 #include <filesystem>
 #include <system_error>
 
-#include "link/ReplyRules.h"
 #include "link/DeviceName.h"
 #include "link/RateTexts.h"
+#include "link/ReplyRules.h"
 #include "platform/NumberText.h"
 #include "platform/Reasons.h"
+#include "platform/Texts.h"
 #include "types/Texts.h"
 
 namespace korvane::link {
@@ -23,8 +24,8 @@ namespace {
 constexpr std::uint8_t kAnyModule = 255;
 
 // A port that does not open, by its COM number or by the path given instead.
-constexpr types::TextPair kCannotOpenCom{"COM %d kann nicht geöffnet werden.", "COM %d cannot be opened."};
-constexpr types::TextPair kCannotOpenDevice{"%s kann nicht geöffnet werden.", "%s cannot be opened."};
+constexpr types::Text kCannotOpenCom{"link", QT_TRANSLATE_NOOP("link", "COM %1 kann nicht geöffnet werden.")};
+constexpr types::Text kCannotOpenDevice{"link", QT_TRANSLATE_NOOP("link", "%1 kann nicht geöffnet werden.")};
 
 // The device a path ends at, through any links: a ports link that now points elsewhere
 // is another device, though its own path stayed the same.
@@ -84,7 +85,7 @@ std::string Link::rateFixedMessage(Language language) const {
 }
 
 std::string Link::commErrorMessage(Language language) const {
-  std::string text = types::kCommError(language);
+  std::string text = Tr(language, types::kCommError);
   // A request refused because another flow held the line never reached the device.
   if (lastRefused_ && !lineLost_) return text;
   std::string why = lineLost_ ? openFailure_
@@ -307,9 +308,8 @@ bool Link::OpenPort(Language language) {
   }
   if (!ok) {
     // A device given by path is named by it; a COM number as the user knows it.
-    std::string text = !deviceOverride_.empty()
-                           ? platform::StringPrintf(kCannotOpenDevice(language), deviceOverride_.c_str())
-                           : platform::StringPrintf(kCannotOpenCom(language), com);
+    std::string text = !deviceOverride_.empty() ? platform::Fill(Tr(language, kCannotOpenDevice), deviceOverride_)
+                                                : platform::Fill(Tr(language, kCannotOpenCom), com);
     if (!openFailure_.empty()) text += "\n\n" + openFailure_;
     openMessage_ = std::move(text);
     return false;
