@@ -18,6 +18,7 @@
 #include "history/render/CertificateFile.h"
 #include "platform/NumberText.h"
 #include "platform/SafeFile.h"
+#include "platform/Texts.h"
 #include "types/BufferSetNames.h"
 
 namespace korvane::cli {
@@ -25,8 +26,8 @@ namespace {
 
 using namespace calibration;
 
-constexpr platform::TextPair kNoProcedure{"Für diesen Messtyp gibt es keine Kalibrierung.",
-                                          "There is no calibration for this measurement type."};
+constexpr platform::Text kNoProcedure{"cli",
+                                      QT_TRANSLATE_NOOP("cli", "Für diesen Messtyp gibt es keine Kalibrierung.")};
 
 // The procedures a command line may name, the second of a type's two choices among them.
 const std::vector<std::string>& ProcedureNames() {
@@ -164,7 +165,7 @@ int RunCalibrate(CliContext& ctx, const CommandOptions& o) {
     const CalibrationRun run = Calibrate(link, ctx.context(), ctx.ui(), choice, host, &parts);
     if (!run.answered) return link.portOpen() || link.isLineLost() ? kExitNoAnswer : kExitPortFailed;
     if (run.procedure.empty()) {
-      ctx.err() << kNoProcedure(l) << '\n' << std::flush;
+      ctx.err() << Tr(l, kNoProcedure) << '\n' << std::flush;
       return kExitRefused;
     }
     if (ui.interrupted()) return kExitInterrupted;

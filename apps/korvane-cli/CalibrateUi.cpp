@@ -13,6 +13,7 @@
 #include "calibration/AssistantTexts.h"
 #include "calibration/PointSession.h"
 #include "platform/NumberText.h"
+#include "platform/Texts.h"
 #include "types/Catalogue.h"
 
 namespace korvane::cli {
@@ -20,22 +21,20 @@ namespace {
 
 using namespace calibration;
 using platform::StringPrintf;
-using platform::TextPair;
+using platform::Text;
 
-constexpr TextPair kWrongProcedure{"--procedure %s: das Modul (%s) bietet %s.",
-                                   "--procedure %s: the module (%s) offers %s."};
-constexpr TextPair kEnterTakes{"Eingabetaste übernimmt den Punkt.", "Enter takes the point."};
-constexpr TextPair kInputClosed{
-    "Die Eingabe ist geschlossen: ohne --auto übernimmt nur die Eingabetaste einen Punkt. Nichts wurde geschrieben.",
-    "Standard input is closed: without --auto only Enter takes a point. Nothing was written."};
-constexpr TextPair kPointTaken{"Punkt übernommen: %s %s (%s).", "Point taken: %s %s (%s)."};
-constexpr TextPair kNoReference{"Kein Referenzwert für Punkt %d: --reference angeben.",
-                                "No reference value for point %d: give --reference."};
-constexpr TextPair kReferenceTaken{"Referenz: %s %s", "Reference: %s %s"};
-constexpr TextPair kCliNotANumber{"Geben Sie eine Zahl ein.", "Enter a number."};
-constexpr TextPair kSaveQuestion{"Im Modul speichern?", "Save in the module?"};
-constexpr TextPair kYesNo{" [j/N] ", " [y/N] "};
-constexpr TextPair kNotSavedHint{"Nicht gespeichert (--save speichert).", "Not saved (--save saves)."};
+constexpr Text kWrongProcedure{"cli", QT_TRANSLATE_NOOP("cli", "--procedure %1: das Modul (%2) bietet %3.")};
+constexpr Text kEnterTakes{"cli", QT_TRANSLATE_NOOP("cli", "Eingabetaste übernimmt den Punkt.")};
+constexpr Text kInputClosed{"cli", QT_TRANSLATE_NOOP("cli",
+                                                     "Die Eingabe ist geschlossen: ohne --auto übernimmt nur die "
+                                                     "Eingabetaste einen Punkt. Nichts wurde geschrieben.")};
+constexpr Text kPointTaken{"cli", QT_TRANSLATE_NOOP("cli", "Punkt übernommen: %1 %2 (%3).")};
+constexpr Text kNoReference{"cli", QT_TRANSLATE_NOOP("cli", "Kein Referenzwert für Punkt %1: --reference angeben.")};
+constexpr Text kReferenceTaken{"cli", QT_TRANSLATE_NOOP("cli", "Referenz: %1 %2")};
+constexpr Text kCliNotANumber{"cli", QT_TRANSLATE_NOOP("cli", "Geben Sie eine Zahl ein.")};
+constexpr Text kSaveQuestion{"cli", QT_TRANSLATE_NOOP("cli", "Im Modul speichern?")};
+constexpr Text kYesNo{"cli", QT_TRANSLATE_NOOP("cli", " [j/N] ")};
+constexpr Text kNotSavedHint{"cli", QT_TRANSLATE_NOOP("cli", "Nicht gespeichert (--save speichert).")};
 
 std::string PollNumber(double v, int decimals) {
   return platform::WithoutNegativeZero(StringPrintf("%.*f", decimals, v));
@@ -52,7 +51,7 @@ std::optional<std::string> CalibrateUi::ReadLine() {
 }
 
 bool CalibrateUi::Ask(const std::string& question) {
-  ctx_.out() << question << kYesNo(ctx_.language()) << std::flush;
+  ctx_.out() << question << Tr(ctx_.language(), kYesNo) << std::flush;
   const std::optional<std::string> answer = ReadLine();
   if (!answer) return false;
   const std::string a = answer->substr(0, 1);
@@ -65,8 +64,8 @@ void CalibrateUi::Begin(const AssistantStart& s) {
   for (const std::string& p : s.problems) ctx_.err() << p << '\n';
   ctx_.err() << std::flush;
   if (!o_.procedure.empty() && o_.procedure != s.procedure) {
-    ctx_.err() << StringPrintf(kWrongProcedure(ctx_.language()), o_.procedure.c_str(),
-                               types::TypeName(s.typeIndex, ctx_.language()).c_str(), s.procedure.c_str())
+    ctx_.err() << platform::Fill(Tr(ctx_.language(), kWrongProcedure), o_.procedure,
+                                 types::TypeName(s.typeIndex, ctx_.language()), s.procedure)
                << '\n'
                << std::flush;
     wrongProcedure_ = true;
@@ -78,8 +77,8 @@ void CalibrateUi::PrintPoll(const PointSession& s) {
   const SessionSetup& setup = s.setup();
   const int decimals = std::max(1, types::ChannelDecimals(type_, setup.channel));
   ctx_.out() << "  " << PollNumber(s.value(), decimals) << ' ' << setup.unit << "  " << PollNumber(s.temperature(), 1)
-             << " °C  " << kDriftLabel(l) << ' ' << DriftText(s.figures(), setup.criterion, setup.unit) << "  "
-             << kNoiseLabel(l) << ' ' << NoiseText(s.figures(), setup.criterion, setup.unit) << "  "
+             << " °C  " << Tr(l, kDriftLabel) << ' ' << DriftText(s.figures(), setup.criterion, setup.unit) << "  "
+             << Tr(l, kNoiseLabel) << ' ' << NoiseText(s.figures(), setup.criterion, setup.unit) << "  "
              << StabilityVerdict(s.figures(), setup.criterion, setup.unit, s.waitingToLeave(), l) << '\n'
              << std::flush;
 }
@@ -91,7 +90,7 @@ void CalibrateUi::RunPoint(PointSession& s) {
     return;
   }
   ctx_.out() << s.setup().instruction << '\n';
-  if (!o_.autoAccept) ctx_.out() << kEnterTakes(l) << '\n';
+  if (!o_.autoAccept) ctx_.out() << Tr(l, kEnterTakes) << '\n';
   ctx_.out() << std::flush;
   session_ = &s;
   bool toldLimit = false;
@@ -127,7 +126,7 @@ void CalibrateUi::RunPoint(PointSession& s) {
       const ssize_t n = ::read(STDIN_FILENO, &c, 1);
       if (n <= 0) {
         input->setEnabled(false);
-        ctx_.err() << kInputClosed(l) << '\n' << std::flush;
+        ctx_.err() << Tr(l, kInputClosed) << '\n' << std::flush;
         s.Cancel();
       } else if (c == '\n') {
         input->setEnabled(false);
@@ -139,11 +138,10 @@ void CalibrateUi::RunPoint(PointSession& s) {
   if (s.running()) loop.exec();
   session_ = nullptr;
   if (s.end() == PointSession::End::kAutomatic || s.end() == PointSession::End::kByHand) {
-    const std::string how = s.figures().stable && !s.waitingToLeave() ? kTakenStable(l) : kTakenUnstable(l);
-    ctx_.out() << StringPrintf(
-                      kPointTaken(l),
-                      PollNumber(s.value(), std::max(1, types::ChannelDecimals(type_, s.setup().channel))).c_str(),
-                      s.setup().unit.c_str(), how.c_str())
+    const std::string how = s.figures().stable && !s.waitingToLeave() ? Tr(l, kTakenStable) : Tr(l, kTakenUnstable);
+    ctx_.out() << platform::Fill(Tr(l, kPointTaken),
+                                 PollNumber(s.value(), std::max(1, types::ChannelDecimals(type_, s.setup().channel))),
+                                 s.setup().unit, how)
                << '\n'
                << std::flush;
   }
@@ -174,17 +172,15 @@ std::optional<ReferenceAnswer> CalibrateUi::EnterReference(const ReferenceReques
         a.value = static_cast<float>(platform::ToDouble(*n));
         break;
       }
-      ctx_.err() << kCliNotANumber(l) << '\n' << std::flush;
+      ctx_.err() << Tr(l, kCliNotANumber) << '\n' << std::flush;
     }
   } else if (known) {
     a.value = preset;
   } else {
-    ctx_.err() << StringPrintf(kNoReference(l), q.point == 0 ? 1 : q.point) << '\n' << std::flush;
+    ctx_.err() << platform::Fill(Tr(l, kNoReference), q.point == 0 ? 1 : q.point) << '\n' << std::flush;
     return std::nullopt;
   }
-  ctx_.out() << StringPrintf(kReferenceTaken(l), StringPrintf("%g", static_cast<double>(a.value)).c_str(),
-                             q.unit.c_str())
-             << '\n'
+  ctx_.out() << platform::Fill(Tr(l, kReferenceTaken), StringPrintf("%g", static_cast<double>(a.value)), q.unit) << '\n'
              << std::flush;
   return a;
 }
@@ -201,18 +197,24 @@ ResultChoice CalibrateUi::ShowResult(const ResultView& v) {
     out << '\n';
   }
   if (v.judgement.slopePercent)
-    out << "  " << StringPrintf(kSlopePercent(l), platform::WithoutNegativeZero(*v.judgement.slopePercent, 1)) << '\n';
+    out << "  "
+        << platform::Fill(Tr(l, kSlopePercent),
+                          platform::StringPrintf("%.1f", platform::WithoutNegativeZero(*v.judgement.slopePercent, 1)))
+        << '\n';
   if (v.judgement.zeroPointMv)
-    out << "  " << StringPrintf(kZeroPoint(l), platform::WithoutNegativeZero(*v.judgement.zeroPointMv, 1)) << '\n';
+    out << "  "
+        << platform::Fill(Tr(l, kZeroPoint),
+                          platform::StringPrintf("%.1f", platform::WithoutNegativeZero(*v.judgement.zeroPointMv, 1)))
+        << '\n';
   out << std::flush;
   if (!v.verdict.empty()) {
     ctx_.err() << v.verdict << '\n' << std::flush;
-    return o_.saveImplausible || (!o_.save && Interactive() && Ask(kSaveQuestion(l))) ? ResultChoice::kSave
-                                                                                      : ResultChoice::kExit;
+    return o_.saveImplausible || (!o_.save && Interactive() && Ask(Tr(l, kSaveQuestion))) ? ResultChoice::kSave
+                                                                                          : ResultChoice::kExit;
   }
   if (o_.save) return *o_.save ? ResultChoice::kSave : ResultChoice::kExit;
-  if (Interactive()) return Ask(kSaveQuestion(l)) ? ResultChoice::kSave : ResultChoice::kExit;
-  out << kNotSavedHint(l) << '\n' << std::flush;
+  if (Interactive()) return Ask(Tr(l, kSaveQuestion)) ? ResultChoice::kSave : ResultChoice::kExit;
+  out << Tr(l, kNotSavedHint) << '\n' << std::flush;
   return ResultChoice::kExit;
 }
 

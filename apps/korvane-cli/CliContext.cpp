@@ -22,6 +22,7 @@
 #include "platform/ProgramLine.h"
 #include "platform/SafeFile.h"
 #include "platform/StagedFile.h"
+#include "platform/Texts.h"
 #include "platform/Version.h"
 #include "trace/TraceRecorder.h"
 #include "types/Texts.h"
@@ -32,10 +33,10 @@ namespace korvane::cli {
 
 namespace {
 
-constexpr types::TextPair kTraceIncomplete{"Die Protokolldatei kann nicht geschrieben werden:",
-                                           "The trace file cannot be written:"};
-constexpr types::TextPair kCannotReadSettings{"Die Einstellungsdatei kann nicht gelesen werden:",
-                                              "The settings file cannot be read:"};
+constexpr types::Text kTraceIncomplete{"cli",
+                                       QT_TRANSLATE_NOOP("cli", "Die Protokolldatei kann nicht geschrieben werden:")};
+constexpr types::Text kCannotReadSettings{"cli",
+                                          QT_TRANSLATE_NOOP("cli", "Die Einstellungsdatei kann nicht gelesen werden:")};
 
 }  // namespace
 
@@ -60,8 +61,8 @@ class TraceFile {
     if (file_.isOpen()) ok_ = file_.Commit() && file_.Close();
     file_.Close();
     if (!ok_)
-      err_ << kTraceIncomplete(language_) << ' ' << path_ << ": " << file_.error() << ' '
-           << types::kNothingSaved(language_) << '\n'
+      err_ << Tr(language_, kTraceIncomplete) << ' ' << path_ << ": " << file_.error() << ' '
+           << Tr(language_, types::kNothingSaved) << '\n'
            << std::flush;
     return ok_;
   }
@@ -109,9 +110,8 @@ CliContext::CliContext(CommonOptions options, std::ostream& out, std::ostream& e
     if (const std::optional<std::string> bytes = platform::ReadWholeFile(settingsPath))
       settings_ = app::ParseSettingsText(*bytes);
     else
-      settingsProblem_ = std::string(kCannotReadSettings(options_.language.value_or(Language::kGerman))) + " " +
-                         settingsPath + ": " +
-                         platform::ReadProblem(settingsPath, options_.language.value_or(Language::kGerman));
+      settingsProblem_ = Tr(options_.language.value_or(Language::kGerman), kCannotReadSettings) + " " + settingsPath +
+                         ": " + platform::ReadProblem(settingsPath, options_.language.value_or(Language::kGerman));
   }
   language_ =
       options_.language.value_or(settings_.language == Language::kEnglish ? Language::kEnglish : Language::kGerman);
@@ -208,7 +208,7 @@ int CliContext::CheckOutputs(std::vector<std::string> paths) {
   if (!options_.trace.empty() && options_.trace != "-") paths.push_back(options_.trace);
   const std::optional<platform::TargetProblem> problem = platform::OutputTargetsProblem(paths, language_);
   if (!problem) return kExitOk;
-  ui_.Message(std::string(types::kCannotWriteFile(language_)) + " " + problem->path + ": " + problem->reason,
+  ui_.Message(std::string(Tr(language_, types::kCannotWriteFile)) + " " + problem->path + ": " + problem->reason,
               platform::kAppTitle);
   return kExitFile;
 }

@@ -4,6 +4,7 @@
 
 #include "platform/Reasons.h"
 #include "platform/SafeFile.h"
+#include "platform/Texts.h"
 #include "platform/render/PdfPage.h"
 #include "types/Texts.h"
 
@@ -43,13 +44,13 @@ void CliUi::ProgressClose() {}
 std::unique_ptr<platform::PageTarget> CliUi::BeginPrint(const std::string& documentName) {
   if (!printPdf) return nullptr;
   if (const std::string problem = platform::WriteTargetProblem(*printPdf, language); !problem.empty()) {
-    Message(std::string(types::kCannotWriteFile(language)) + " " + *printPdf + ": " + problem, platform::kAppTitle);
+    Message(std::string(Tr(language, types::kCannotWriteFile)) + " " + *printPdf + ": " + problem, platform::kAppTitle);
     return nullptr;
   }
   auto page = std::make_unique<platform::PdfPage>(*printPdf, documentName, language);
   if (!page->ok()) {
-    Message(std::string(types::kCannotWriteFile(language)) + " " + *printPdf + ": " +
-                platform::reasons::kPdfNotDrawn(language),
+    Message(std::string(Tr(language, types::kCannotWriteFile)) + " " + *printPdf + ": " +
+                Tr(language, platform::reasons::kPdfNotDrawn),
             platform::kAppTitle);
     return nullptr;
   }

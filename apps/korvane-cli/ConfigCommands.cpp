@@ -6,14 +6,15 @@
 #include <string>
 
 #include "ConfigCommands.h"
-#include "configuration/SetupFile.h"
 #include "configuration/ConfigDiff.h"
 #include "configuration/ConfigLists.h"
 #include "configuration/ConfigTransfer.h"
 #include "configuration/DialogExchange.h"
+#include "configuration/SetupFile.h"
 #include "configuration/SetupPrint.h"
 #include "platform/SafeFile.h"
 #include "platform/ShownText.h"
+#include "platform/Texts.h"
 #include "types/Cp1252.h"
 
 namespace korvane::cli {
@@ -117,14 +118,14 @@ int ReadSetupText(CliContext& ctx, const std::string& path, std::string* text) {
   const Language lang = ctx.language();
   const std::optional<std::string> bytes = platform::ReadWholeFile(path);
   if (!bytes) {
-    ctx.ui().Message(
-        std::string(configuration::texts::kCannotRead(lang)) + " " + path + ": " + platform::ReadProblem(path, lang),
-        platform::kAppTitle);
+    ctx.ui().Message(std::string(Tr(lang, configuration::texts::kCannotRead)) + " " + path + ": " +
+                         platform::ReadProblem(path, lang),
+                     platform::kAppTitle);
     return kExitFile;
   }
   ConfigSettings scratch;
   if (configuration::SetupFile::ParseSetupText(*bytes, scratch, true) == configuration::SetupFile::kDataError) {
-    ctx.ui().Message(std::string(configuration::texts::kDataFileError(lang)) + " " + path, platform::kAppTitle);
+    ctx.ui().Message(std::string(Tr(lang, configuration::texts::kDataFileError)) + " " + path, platform::kAppTitle);
     return kExitDataFile;
   }
   *text = *bytes;
@@ -147,7 +148,7 @@ int RunConfigWrite(CliContext& ctx, const CommandOptions& o) {
   const Language lang = ctx.language();
   // A file that cannot be read is reported before the module is asked anything.
   if (!platform::ReadWholeFile(o.input)) {
-    ctx.ui().Message(std::string(configuration::texts::kCannotRead(lang)) + " " + o.input + ": " +
+    ctx.ui().Message(std::string(Tr(lang, configuration::texts::kCannotRead)) + " " + o.input + ": " +
                          platform::ReadProblem(o.input, lang),
                      platform::kAppTitle);
     return kExitFile;

@@ -14,24 +14,21 @@
 #include "history/Witness.h"
 #include "platform/NumberText.h"
 #include "platform/ShownText.h"
-#include "platform/TextPair.h"
+#include "platform/Texts.h"
 
 namespace korvane::cli {
 namespace {
 
 constexpr int kExitBroken = 1;  // history verify: the chain does not hold, or the history lost a head
 
-constexpr platform::TextPair kCannotRead{"korvane-cli: die Historie %s kann nicht gelesen werden: %s",
-                                         "korvane-cli: the history %s cannot be read: %s"};
-constexpr platform::TextPair kCannotMake{"korvane-cli: die Historie %s kann nicht angelegt werden: %s",
-                                         "korvane-cli: the history %s cannot be made ready: %s"};
-constexpr platform::TextPair kReady{"Historie bereit: %s (Schema %d, %lld Ereignisse)",
-                                    "history ready: %s (schema %d, %lld events)"};
+constexpr platform::Text kCannotRead{
+    "cli", QT_TRANSLATE_NOOP("cli", "korvane-cli: die Historie %1 kann nicht gelesen werden: %2")};
+constexpr platform::Text kCannotMake{
+    "cli", QT_TRANSLATE_NOOP("cli", "korvane-cli: die Historie %1 kann nicht angelegt werden: %2")};
+constexpr platform::Text kReady{"cli", QT_TRANSLATE_NOOP("cli", "Historie bereit: %1 (Schema %2, %3 Ereignisse)")};
 
 int CannotRead(CliContext& ctx, const std::string& why) {
-  ctx.err() << platform::StringPrintf(kCannotRead(ctx.language()), ctx.historyLocation()->Describe().c_str(),
-                                      why.c_str())
-            << '\n'
+  ctx.err() << platform::Fill(Tr(ctx.language(), kCannotRead), ctx.historyLocation()->Describe(), why) << '\n'
             << std::flush;
   return kExitFile;
 }
@@ -63,12 +60,11 @@ int Init(CliContext& ctx, const store::Location& location) {
   std::string why;
   history::Head head;
   if (!store.Open(location, {}, &why, nullptr) || !store.ReadHead(&head, &why)) {
-    ctx.err() << platform::StringPrintf(kCannotMake(ctx.language()), location.Describe().c_str(), why.c_str()) << '\n'
-              << std::flush;
+    ctx.err() << platform::Fill(Tr(ctx.language(), kCannotMake), location.Describe(), why) << '\n' << std::flush;
     return kExitFile;
   }
-  ctx.out() << platform::StringPrintf(kReady(ctx.language()), location.Describe().c_str(), store.schemaVersion(),
-                                      static_cast<long long>(head.seq))
+  ctx.out() << platform::Fill(Tr(ctx.language(), kReady), location.Describe(), store.schemaVersion(),
+                              static_cast<long long>(head.seq))
             << '\n'
             << std::flush;
   return kExitOk;

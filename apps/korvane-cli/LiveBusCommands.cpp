@@ -6,12 +6,13 @@
 #include <ostream>
 
 #include "Commands.h"
-#include "measurement/Interval.h"
-#include "measurement/Recording.h"
 #include "bus/BusPoll.h"
 #include "bus/BusRecording.h"
 #include "bus/BusTexts.h"
+#include "measurement/Interval.h"
+#include "measurement/Recording.h"
 #include "platform/NumberText.h"
+#include "platform/Texts.h"
 #include "scan/BusScan.h"
 #include "scan/ScanTexts.h"
 #include "types/Texts.h"
@@ -48,11 +49,11 @@ int RunLiveBus(CliContext& ctx, const CommandOptions& o) {
     }
     if (found.lineLost) return ctx.CommError();
     if (found.cancelled) {
-      ctx.err() << scan::kCancelled(language) << '\n' << std::flush;
+      ctx.err() << Tr(language, scan::kCancelled) << '\n' << std::flush;
       return kExitInterrupted;  // Ctrl-C, as the scan command ends
     }
     if (found.found.empty()) {
-      ctx.err() << scan::kNoneFound(language) << '\n' << std::flush;
+      ctx.err() << Tr(language, scan::kNoneFound) << '\n' << std::flush;
       return kExitNoAnswer;
     }
     for (const scan::ScanHit& hit : found.found) settings.addresses.push_back(hit.address);
@@ -61,7 +62,7 @@ int RunLiveBus(CliContext& ctx, const CommandOptions& o) {
   bus::BusPoll poll(link, settings, ctx.clock());
   bus::BusRecording lines(recording, std::chrono::milliseconds(interval.Milliseconds()), language, ctx.clock());
   if (!poll.Start()) {
-    ctx.err() << types::kCommError(language) << ' ' << poll.startFailure() << '\n' << std::flush;
+    ctx.err() << Tr(language, types::kCommError) << ' ' << poll.startFailure() << '\n' << std::flush;
     return kExitNoAnswer;
   }
 
@@ -74,9 +75,8 @@ int RunLiveBus(CliContext& ctx, const CommandOptions& o) {
     if (record) lines.Take(s);
     const bool gone = s.state == bus::ModuleState::kMissing;
     if (gone != missing[s.address]) {
-      ctx.err() << (gone ? platform::StringPrintf(bus::kModuleMissing(language), s.address,
-                                                  bus::ClockText(s.since).c_str())
-                         : platform::StringPrintf(bus::kModuleBack(language), s.address))
+      ctx.err() << (gone ? platform::Fill(Tr(language, bus::kModuleMissing), s.address, bus::ClockText(s.since))
+                         : platform::Fill(Tr(language, bus::kModuleBack), s.address))
                 << '\n'
                 << std::flush;
       missing[s.address] = gone;
@@ -91,7 +91,7 @@ int RunLiveBus(CliContext& ctx, const CommandOptions& o) {
     silentCycles = anyLive ? 0 : silentCycles + 1;
     anyLive = false;
     if (silentCycles >= kSilentCyclesToEnd) {
-      ctx.err() << types::kCommError(language) << ' ' << bus::kNoModuleAnswers(language) << '\n' << std::flush;
+      ctx.err() << Tr(language, types::kCommError) << ' ' << Tr(language, bus::kNoModuleAnswers) << '\n' << std::flush;
       result = kExitNoAnswer;
       poll.Stop();
     } else if (o.count > 0 && cycle >= o.count) {
@@ -106,7 +106,7 @@ int RunLiveBus(CliContext& ctx, const CommandOptions& o) {
   });
   QObject::connect(&poll, &bus::BusPoll::ended, [&](const QString& reason) {
     if (!reason.isEmpty()) {
-      ctx.err() << types::kCommError(language) << ' ' << reason.toStdString() << '\n' << std::flush;
+      ctx.err() << Tr(language, types::kCommError) << ' ' << reason.toStdString() << '\n' << std::flush;
       result = kExitNoAnswer;
     }
     loop.quit();

@@ -5,28 +5,29 @@
 #include <ostream>
 
 #include "Commands.h"
-#include "measurement/Interval.h"
 #include "app/LiveMeasurement.h"
+#include "measurement/Interval.h"
 #include "measurement/Recording.h"
 #include "platform/NumberText.h"
+#include "platform/Texts.h"
 #include "types/Texts.h"
 
 namespace korvane::cli {
 
 namespace {
 
-constexpr types::TextPair kCannotRecord{"Die Aufzeichnungsdatei kann nicht geöffnet werden:",
-                                        "The recording file cannot be opened:"};
-// Ticks of the poll timer that found the chain before still running: %d.
-constexpr types::TextPair kSkippedPolls{"%d Abfragen ausgelassen: die vorige Abfragekette lief noch.",
-                                        "%d polls skipped: the chain before was still running."};
+constexpr types::Text kCannotRecord{"cli",
+                                    QT_TRANSLATE_NOOP("cli", "Die Aufzeichnungsdatei kann nicht geöffnet werden:")};
+// Ticks of the poll timer that found the chain before still running: %1.
+constexpr types::Text kSkippedPolls{
+    "cli", QT_TRANSLATE_NOOP("cli", "%1 Abfragen ausgelassen: die vorige Abfragekette lief noch.")};
 
 }  // namespace
 
 int OpenRecording(CliContext& ctx, const std::string& path, measurement::Recording& recording) {
   std::string error;
   if (recording.OpenForAppend(path, &error, ctx.language())) return kExitOk;
-  ctx.ui().Message(std::string(kCannotRecord(ctx.language())) + " " + error, platform::kAppTitle);
+  ctx.ui().Message(std::string(Tr(ctx.language(), kCannotRecord)) + " " + error, platform::kAppTitle);
   return kExitFile;
 }
 
@@ -58,7 +59,7 @@ int RunLive(CliContext& ctx, const CommandOptions& o) {
   int chains = 0;
   // A line that goes away or a module that falls silent ends the command.
   QObject::connect(&live, &app::LiveMeasurement::lost, [&](const std::string& reason) {
-    ctx.err() << types::kCommError(ctx.language()) << ' ' << reason << '\n' << std::flush;
+    ctx.err() << Tr(ctx.language(), types::kCommError) << ' ' << reason << '\n' << std::flush;
     result = kExitNoAnswer;
     loop.quit();
   });
@@ -88,7 +89,7 @@ int RunLive(CliContext& ctx, const CommandOptions& o) {
   recording.Close();
   // Polls the module could not keep up with; a module that fell silent said so already.
   if (result == kExitOk && live.skippedPolls() > 0)
-    ctx.err() << platform::StringPrintf(kSkippedPolls(ctx.language()), live.skippedPolls()) << '\n' << std::flush;
+    ctx.err() << platform::Fill(Tr(ctx.language(), kSkippedPolls), live.skippedPolls()) << '\n' << std::flush;
   return result;
 }
 

@@ -11,14 +11,15 @@
 #include "logger/LoggerTexts.h"
 #include "logger/render/ChartFile.h"
 #include "platform/NumberText.h"
+#include "platform/Texts.h"
 
 namespace korvane::cli {
 namespace {
 
 constexpr int kExitShort = 8;  // the stream ended before the announced records
 
-constexpr types::TextPair kNoChart{"korvane-cli: kein Diagramm: es kamen keine Datensätze an",
-                                   "korvane-cli: no chart: no records arrived"};
+constexpr types::Text kNoChart{"cli",
+                               QT_TRANSLATE_NOOP("cli", "korvane-cli: kein Diagramm: es kamen keine Datensätze an")};
 
 // The display unit answers at 0x80 and listens at 19200 baud, as the display unit's
 // dialog talks to it; a module at the address and rate of the common options.
@@ -75,7 +76,7 @@ int RunLoggerRead(CliContext& ctx, const CommandOptions& o) {
     if (!transfer.ReadConfigurationSequence(s)) return kExitNoAnswer;
     const link::ModuleState& m = ctx.link().module();
     if (!logger::HasLongRecords(m.deviceKind)) {
-      ctx.ui().Message(configuration::texts::kNotQx7100(ctx.language()), platform::kAppTitle);
+      ctx.ui().Message(Tr(ctx.language(), configuration::texts::kNotQx7100), platform::kAppTitle);
       return kExitNoAnswer;
     }
     source.deviceKind = m.deviceKind;
@@ -98,12 +99,12 @@ int RunLoggerRead(CliContext& ctx, const CommandOptions& o) {
     std::string why;
     if (!logger::SaveChartFile(o.chart, readout.table(), readout.columnNames()[0], source.identity, &why,
                                ctx.language())) {
-      ctx.ui().Message(std::string(logger::texts::kCannotWrite(ctx.language())) + " " + o.chart + ": " + why,
+      ctx.ui().Message(std::string(Tr(ctx.language(), logger::texts::kCannotWrite)) + " " + o.chart + ": " + why,
                        platform::kAppTitle);
       return kExitFile;
     }
   } else if (charted) {
-    ctx.err() << kNoChart(ctx.language()) << '\n';
+    ctx.err() << Tr(ctx.language(), kNoChart) << '\n';
   }
   switch (result.status) {
     case Status::kCancelled: return kExitInterrupted;

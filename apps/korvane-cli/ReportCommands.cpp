@@ -10,17 +10,16 @@
 #include "history/HistoryTexts.h"
 #include "history/render/ReportFile.h"
 #include "platform/NumberText.h"
-#include "platform/TextPair.h"
+#include "platform/Texts.h"
 
 namespace korvane::cli {
 namespace {
 
-constexpr platform::TextPair kReportCannotRead{"korvane-cli: die Historie %s kann nicht gelesen werden: %s",
-                                               "korvane-cli: the history %s cannot be read: %s"};
-constexpr platform::TextPair kNotWritten{"korvane-cli: der Servicebericht wurde nicht geschrieben: %s",
-                                         "korvane-cli: the service report was not written: %s"};
-constexpr platform::TextPair kWritten{"Servicebericht geschrieben: %s (Module: %d)",
-                                      "service report written: %s (modules: %d)"};
+constexpr platform::Text kReportCannotRead{
+    "cli", QT_TRANSLATE_NOOP("cli", "korvane-cli: die Historie %1 kann nicht gelesen werden: %2")};
+constexpr platform::Text kNotWritten{
+    "cli", QT_TRANSLATE_NOOP("cli", "korvane-cli: der Servicebericht wurde nicht geschrieben: %1")};
+constexpr platform::Text kWritten{"cli", QT_TRANSLATE_NOOP("cli", "Servicebericht geschrieben: %1 (Module: %2)")};
 
 }  // namespace
 
@@ -57,14 +56,13 @@ int RunReport(CliContext& ctx, const CommandOptions& o) {
   store::OpenOptions read;
   read.readOnly = true;
   if (!none && !store.Open(location, read, &why, nullptr)) {
-    ctx.err() << platform::StringPrintf(kReportCannotRead(l), location.Describe().c_str(), why.c_str()) << '\n'
-              << std::flush;
+    ctx.err() << platform::Fill(Tr(l, kReportCannotRead), location.Describe(), why) << '\n' << std::flush;
     return kExitFile;
   }
   int modules = 0;
   std::optional<history::Rollback> rollback;
   if (!history::WriteReportFile(o.output, none ? nullptr : &store, request, &why, &modules, &rollback)) {
-    ctx.err() << platform::StringPrintf(kNotWritten(l), why.c_str()) << '\n' << std::flush;
+    ctx.err() << platform::Fill(Tr(l, kNotWritten), why) << '\n' << std::flush;
     return kExitFile;
   }
   // The report says it in its chain line; the one who made it is told too.
@@ -81,7 +79,7 @@ int RunReport(CliContext& ctx, const CommandOptions& o) {
         &error, l);
     if (!kept) ctx.err() << error << '\n';
   }
-  ctx.out() << platform::StringPrintf(kWritten(l), o.output.c_str(), modules) << '\n' << std::flush;
+  ctx.out() << platform::Fill(Tr(l, kWritten), o.output, modules) << '\n' << std::flush;
   return kExitOk;
 }
 

@@ -2,6 +2,7 @@
 #include <ostream>
 
 #include "Commands.h"
+#include "platform/Texts.h"
 #include "scan/BusScan.h"
 #include "scan/ScanTexts.h"
 
@@ -16,11 +17,11 @@ int RunScan(CliContext& ctx, const CommandOptions& options) {
   ctx.out() << std::flush;
   if (result.lineLost) return ctx.CommError();
   if (result.cancelled) {
-    ctx.err() << scan::kCancelled(ctx.language()) << '\n' << std::flush;
+    ctx.err() << Tr(ctx.language(), scan::kCancelled) << '\n' << std::flush;
     return kExitInterrupted;
   }
   if (result.found.empty()) {
-    ctx.err() << scan::kNoneFound(ctx.language()) << '\n' << std::flush;
+    ctx.err() << Tr(ctx.language(), scan::kNoneFound) << '\n' << std::flush;
     return kExitNoAnswer;
   }
   return kExitOk;

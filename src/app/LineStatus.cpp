@@ -3,24 +3,23 @@
 #include <QDateTime>
 
 #include "history/Drift.h"
-#include "link/FarStation.h"
 #include "history/HistoryView.h"
+#include "link/FarStation.h"
 #include "platform/NumberText.h"
 #include "platform/ShownText.h"
-#include "platform/TextPair.h"
+#include "platform/Texts.h"
 #include "types/Catalogue.h"
 #include "types/Cp1252.h"
 
 namespace korvane::app {
 namespace {
 
-using platform::TextPair;
+using platform::Text;
 
-constexpr TextPair kRate{"%d Baud", "%d baud"};
-constexpr TextPair kModule{"Modul %s (%s, Adresse %d)", "Module %s (%s, address %d)"};
-constexpr TextPair kDueSince{"Kalibrierung fällig seit %s", "calibration due since %s"};
-constexpr TextPair kNeverCalibrated{"Kalibrierung fällig (keine in der Historie)",
-                                    "calibration due (none in the history)"};
+constexpr Text kRate{"app", QT_TRANSLATE_NOOP("app", "%1 Baud")};
+constexpr Text kModule{"app", QT_TRANSLATE_NOOP("app", "Modul %1 (%2, Adresse %3)")};
+constexpr Text kDueSince{"app", QT_TRANSLATE_NOOP("app", "Kalibrierung fällig seit %1")};
+constexpr Text kNeverCalibrated{"app", QT_TRANSLATE_NOOP("app", "Kalibrierung fällig (keine in der Historie)")};
 
 }  // namespace
 
@@ -28,12 +27,12 @@ std::vector<std::string> LineStatus::Parts(Language language) const {
   std::vector<std::string> parts;
   parts.push_back("COM" + std::to_string(comNumber) + " → " + (device.empty() ? std::string("-") : device));
   if (!station.empty()) parts.push_back(link::ThroughStationText({station, {}}, language));
-  if (baud > 0) parts.push_back(platform::StringPrintf(kRate(language), baud));
+  if (baud > 0) parts.push_back(platform::Fill(Tr(language, kRate), baud));
   if (module) {
     const std::string identity =
         module->identity.empty() ? "-" : platform::ShownText(types::FromWindows1252(module->identity));
     const std::string type = module->typeIndex >= 0 ? types::TypeName(module->typeIndex, language) : "-";
-    parts.push_back(platform::StringPrintf(kModule(language), identity.c_str(), type.c_str(), module->address));
+    parts.push_back(platform::Fill(Tr(language, kModule), identity, type, module->address));
   }
   if (!calibrationDue.empty()) parts.push_back(calibrationDue);
   return parts;
@@ -43,11 +42,11 @@ std::string CalibrationDueText(const history::KnownModule& module, const history
                                std::int64_t nowMs, Language language) {
   const history::ModuleRow row = history::RowOf(module, intervals, nowMs, language);
   if (!row.due) return {};
-  if (module.lastSavedCalibrationMs <= 0) return kNeverCalibrated(language);
+  if (module.lastSavedCalibrationMs <= 0) return Tr(language, kNeverCalibrated);
   const auto due = module.lastSavedCalibrationMs + static_cast<std::int64_t>(row.intervalDays * history::kDayMs);
   const QString date = QDateTime::fromMSecsSinceEpoch(due).toString(
       language == Language::kEnglish ? QStringLiteral("yyyy-MM-dd") : QStringLiteral("dd.MM.yyyy"));
-  return platform::StringPrintf(kDueSince(language), date.toStdString().c_str());
+  return platform::Fill(Tr(language, kDueSince), date.toStdString());
 }
 
 }  // namespace korvane::app

@@ -2,11 +2,12 @@
 
 #include <algorithm>
 
-#include "measurement/LiveFormat.h"
-#include "measurement/Recording.h"
 #include "link/FlowLog.h"
 #include "link/Link.h"
 #include "link/ReplyRules.h"
+#include "measurement/LiveFormat.h"
+#include "measurement/Recording.h"
+#include "platform/Texts.h"
 #include "platform/Ui.h"
 #include "types/Catalogue.h"
 #include "types/Texts.h"
@@ -127,7 +128,7 @@ void LiveMeasurement::Poll() {
     chainSincePoll_ = false;
     replySincePoll_ = false;
     if (silentPolls_ >= kSilentPollsForLoss) {
-      Lose(types::kModuleSilent(context_.language));
+      Lose(Tr(context_.language, types::kModuleSilent));
       return;
     }
     // The fields stop being current with the first chain that did not complete.

@@ -14,6 +14,7 @@
 #include "link/Link.h"
 #include "link/LinkTexts.h"
 #include "platform/NumberText.h"
+#include "platform/Texts.h"
 #include "platform/Ui.h"
 #include "types/CalibrationStatus.h"
 #include "types/Texts.h"
@@ -21,23 +22,23 @@
 namespace korvane::app {
 namespace {
 
-constexpr types::TextPair kParametrize{"Parametrieren", "Parameter"};
-constexpr types::TextPair kExit{"Beenden", "Exit"};
-constexpr types::TextPair kCalibrate{"Kalibrieren", "Calibration"};
-constexpr types::TextPair kConfigure{"Konfigurieren", "Configuration"};
-constexpr types::TextPair kSetupMeasurement{"Setup Messung", "Setup Measurement"};
-constexpr types::TextPair kDisplayConfig{"Konfiguration RW8200", "Configuration RW8200"};
-constexpr types::TextPair kStart{"Messung starten", "Start Measurement"};
-constexpr types::TextPair kStop{"Messung beenden", "End Measurement"};
-constexpr types::TextPair kAddress{"Geräteadresse", "Device address"};
-constexpr types::TextPair kNoError{"kein Fehler", "no error"};
-constexpr types::TextPair kEndFirst{"Messung erst beenden!", "End measurement first!"};
-constexpr types::TextPair kCancel{"Abbrechen", "Cancel"};
-constexpr types::TextPair kLanguage{"Sprache", "Language"};
+constexpr types::Text kParametrize{"app", QT_TRANSLATE_NOOP("app", "Parametrieren")};
+constexpr types::Text kExit{"app", QT_TRANSLATE_NOOP("app", "Beenden")};
+constexpr types::Text kCalibrate{"app", QT_TRANSLATE_NOOP("app", "Kalibrieren")};
+constexpr types::Text kConfigure{"app", QT_TRANSLATE_NOOP("app", "Konfigurieren")};
+constexpr types::Text kSetupMeasurement{"app", QT_TRANSLATE_NOOP("app", "Setup Messung")};
+constexpr types::Text kDisplayConfig{"app", QT_TRANSLATE_NOOP("app", "Konfiguration RW8200")};
+constexpr types::Text kStart{"app", QT_TRANSLATE_NOOP("app", "Messung starten")};
+constexpr types::Text kStop{"app", QT_TRANSLATE_NOOP("app", "Messung beenden")};
+constexpr types::Text kAddress{"app", QT_TRANSLATE_NOOP("app", "Geräteadresse")};
+constexpr types::Text kNoError{"app", QT_TRANSLATE_NOOP("app", "kein Fehler")};
+constexpr types::Text kEndFirst{"app", QT_TRANSLATE_NOOP("app", "Messung erst beenden!")};
+constexpr types::Text kCancel{"app", QT_TRANSLATE_NOOP("app", "Abbrechen")};
+constexpr types::Text kLanguage{"app", QT_TRANSLATE_NOOP("app", "Sprache")};
 // The fields show the last values the module sent, at this time.
-constexpr types::TextPair kNoReplySince{"keine Antwort seit %02d:%02d:%02d", "no reply since %02d:%02d:%02d"};
-constexpr types::TextPair kSaveFailed{"Die Einstellungen konnten nicht gespeichert werden:",
-                                      "The settings could not be saved:"};
+constexpr types::Text kNoReplySince{"app", QT_TRANSLATE_NOOP("app", "keine Antwort seit %1:%2:%3")};
+constexpr types::Text kSaveFailed{"app",
+                                  QT_TRANSLATE_NOOP("app", "Die Einstellungen konnten nicht gespeichert werden:")};
 
 // Counts a flow in progress; handlers do nothing while one runs (its waits keep
 // dispatching button clicks).
@@ -50,18 +51,18 @@ struct BusyScope {
 }  // namespace
 
 MainCaptions CaptionsFor(Language language, bool running) {
-  return {kParametrize(language),
-          kExit(language),
-          kCalibrate(language),
-          kConfigure(language),
-          kSetupMeasurement(language),
-          kDisplayConfig(language),
-          running ? kStop(language) : kStart(language),
-          kAddress(language)};
+  return {Tr(language, kParametrize),
+          Tr(language, kExit),
+          Tr(language, kCalibrate),
+          Tr(language, kConfigure),
+          Tr(language, kSetupMeasurement),
+          Tr(language, kDisplayConfig),
+          running ? Tr(language, kStop) : Tr(language, kStart),
+          Tr(language, kAddress)};
 }
 
-std::string SetupCancelCaption(Language language) { return kCancel(language); }
-std::string SetupLanguageCaption(Language language) { return kLanguage(language); }
+std::string SetupCancelCaption(Language language) { return Tr(language, kCancel); }
+std::string SetupLanguageCaption(Language language) { return Tr(language, kLanguage); }
 
 MainController::MainController(link::Link& link, platform::Ui& ui, measurement::IntervalPicker& intervals,
                                std::string settingsFolder, platform::Clock clock, QObject* parent)
@@ -206,7 +207,7 @@ void MainController::ApplyLanguage() {
   context_.language = settings_.language;
   // A recording has to be set up (again) before a measurement can start.
   recordingReady_ = false;
-  statusInfo_ = kNoError(settings_.language);
+  statusInfo_ = Tr(settings_.language, kNoError);
   staleShown_ = false;
   RefreshButtons();
 }
@@ -240,11 +241,12 @@ void MainController::RefreshButtons() {
 void MainController::OnStaleChanged(bool stale) {
   if (stale) {
     const platform::LocalTime& t = live_.staleSince();
-    SetStatusInfo(platform::StringPrintf(kNoReplySince(settings_.language), t.hour, t.minute, t.second));
+    SetStatusInfo(platform::Fill(Tr(settings_.language, kNoReplySince), platform::StringPrintf("%02d", t.hour),
+                                 platform::StringPrintf("%02d", t.minute), platform::StringPrintf("%02d", t.second)));
     staleShown_ = true;
   } else if (staleShown_) {
     // The module answers again (or the measurement ended): the notice is over.
-    SetStatusInfo(kNoError(settings_.language));
+    SetStatusInfo(Tr(settings_.language, kNoError));
   }
 }
 
@@ -268,13 +270,13 @@ void MainController::OnStartStop() {
     if (!live_.Start(std::chrono::milliseconds(settings_.interval.Milliseconds()))) {
       // A line that went away during the start says why here too.
       if (link_.isLineLost())
-        SetStatusInfo(std::string(types::kCommError(settings_.language)) + " " + link_.openFailure());
+        SetStatusInfo(std::string(Tr(settings_.language, types::kCommError)) + " " + link_.openFailure());
       return;
     }
     // The module answers: an error of an earlier run is over (a recording that could
     // not be reopened keeps saying so).
     if ((!afterLoss || recording_.isOpen() || recording_.path().empty()) && recoveries == rateRecoveries_)
-      SetStatusInfo(kNoError(settings_.language));
+      SetStatusInfo(Tr(settings_.language, kNoError));
     LookUpSeenModule();
   } else {
     // The buttons come back once the chain in progress has finished and the values
@@ -327,9 +329,9 @@ void MainController::OnMeasurementLost(const std::string& reason) {
   reopenRecording_ = true;
   link_.ClosePort();
   const Language language = settings_.language;
-  SetStatusInfo(std::string(types::kCommError(language)) + " " + reason);
+  SetStatusInfo(std::string(Tr(language, types::kCommError)) + " " + reason);
   LookUpSeenModule();
-  ui_.Message(std::string(types::kCommError(language)) + "\n" + reason);
+  ui_.Message(std::string(Tr(language, types::kCommError)) + "\n" + reason);
 }
 
 void MainController::ReleaseRecordingFile() {
@@ -339,7 +341,7 @@ void MainController::ReleaseRecordingFile() {
   RefreshButtons();
 }
 
-void MainController::NotAvailable() { ui_.Message(types::kNotAvailable(settings_.language)); }
+void MainController::NotAvailable() { ui_.Message(Tr(settings_.language, types::kNotAvailable)); }
 
 void MainController::SetFlow(Flow flow, std::function<void()> run) {
   flows_[static_cast<std::size_t>(flow)] = std::move(run);
@@ -369,21 +371,21 @@ void MainController::RunExclusive(const std::function<void()>& run) {
 
 bool MainController::Exit() {
   if (running()) {
-    ui_.Message(kEndFirst(settings_.language));
+    ui_.Message(Tr(settings_.language, kEndFirst));
     return false;
   }
   if (busy()) return false;
   // The bus view's measurement holds the line while it runs.
   if (link_.lineHeld()) {
-    ui_.Message(kEndFirst(settings_.language));
+    ui_.Message(Tr(settings_.language, kEndFirst));
     return false;
   }
   settings_.portIndex = link_.portIndex();
   settings_.baud = link_.baudRate();
   std::string error;
   if (!SaveSettingsFile(settingsFolder_, settings_, &error))
-    ui_.Message(std::string(kSaveFailed(settings_.language)) + "\n" + error + "\n" +
-                types::kNothingSaved(settings_.language));
+    ui_.Message(std::string(Tr(settings_.language, kSaveFailed)) + "\n" + error + "\n" +
+                Tr(settings_.language, types::kNothingSaved));
   recording_.Close();
   link_.StopReading();
   // The last records reach the history before the program ends, or the user hears why not.

@@ -6,14 +6,14 @@
 
 #include "platform/NumberText.h"
 #include "platform/SafeFile.h"
-#include "platform/TextPair.h"
+#include "platform/Texts.h"
 
 namespace korvane::app {
 
 namespace {
 
-constexpr platform::TextPair kNoFolder{"Der Ordner für die Einstellungen kann nicht angelegt werden:",
-                                       "Cannot create the settings folder"};
+constexpr platform::Text kNoFolder{
+    "app", QT_TRANSLATE_NOOP("app", "Der Ordner für die Einstellungen kann nicht angelegt werden:")};
 
 std::string JoinLinesUpToEmptyLine(const std::string& bytes) {
   // Lines end at LF. The program's own files end lines with LF CR, so every line after
@@ -93,7 +93,7 @@ AppSettings LoadSettingsFile(const std::string& settingsFolder) {
 bool SaveSettingsFile(const std::string& settingsFolder, const AppSettings& s, std::string* error) {
   const QString folder = QString::fromStdString(settingsFolder);
   if (!QDir().mkpath(folder)) {
-    if (error) *error = std::string(kNoFolder(s.language)) + " " + settingsFolder;
+    if (error) *error = std::string(Tr(s.language, kNoFolder)) + " " + settingsFolder;
     return false;
   }
   const std::string path = SettingsFilePath(settingsFolder);

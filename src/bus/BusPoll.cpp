@@ -4,11 +4,12 @@
 
 #include <ctime>
 
-#include "measurement/LiveFormat.h"
 #include "bus/BusTexts.h"
 #include "link/Link.h"
 #include "link/ReplyRules.h"
+#include "measurement/LiveFormat.h"
 #include "platform/ShownText.h"
+#include "platform/Texts.h"
 #include "types/Catalogue.h"
 #include "types/Cp1252.h"
 
@@ -50,12 +51,12 @@ bool BusPoll::Start() {
   if (running_) return true;
   startFailure_.clear();
   if (!link_.portOpen() || link_.isLineLost()) {
-    startFailure_ = link_.isLineLost() ? link_.openFailure() : kPortClosed(settings_.language);
+    startFailure_ = link_.isLineLost() ? link_.openFailure() : Tr(settings_.language, kPortClosed);
     return false;
   }
   link::LineLease line = link_.HoldLine();
   if (!line) {
-    startFailure_ = kLineHeld(settings_.language);
+    startFailure_ = Tr(settings_.language, kLineHeld);
     return false;
   }
   saved_ = link_.module();

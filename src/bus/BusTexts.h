@@ -4,40 +4,39 @@
 #include <chrono>
 #include <string>
 
-#include "platform/TextPair.h"
+#include "platform/Text.h"
 
 namespace korvane::bus {
 
-using platform::TextPair;
+using platform::Text;
 
-inline constexpr TextPair kBusButton{"Bus…", "Bus…"};
-inline constexpr TextPair kBusCaption{"Bus: alle Module", "Bus: all modules"};
-inline constexpr TextPair kStart{"Messung starten", "Start Measurement"};
-inline constexpr TextPair kStop{"Messung beenden", "End Measurement"};
-inline constexpr TextPair kRecordFile{"Aufzeichnungsdatei…", "Logging file…"};
-inline constexpr TextPair kNoRecording{"Keine Aufzeichnung", "Not recording"};
-inline constexpr TextPair kAddressesLabel{"Adressen", "Addresses"};
-inline constexpr TextPair kColumnAddress{"Adresse", "Address"};
-inline constexpr TextPair kColumnType{"Messart", "Type"};
-inline constexpr TextPair kColumnCalibration{"Kalibrierung", "Calibration"};
-inline constexpr TextPair kColumnState{"Zustand", "State"};
-inline constexpr TextPair kRowHistory{"Historie…", "History…"};
-inline constexpr TextPair kLive{"live", "live"};
-inline constexpr TextPair kWaiting{"wartet", "waiting"};
+inline constexpr Text kBusButton{"bus", QT_TRANSLATE_NOOP("bus", "Bus…")};
+inline constexpr Text kBusCaption{"bus", QT_TRANSLATE_NOOP("bus", "Bus: alle Module")};
+inline constexpr Text kStart{"bus", QT_TRANSLATE_NOOP("bus", "Messung starten")};
+inline constexpr Text kStop{"bus", QT_TRANSLATE_NOOP("bus", "Messung beenden")};
+inline constexpr Text kRecordFile{"bus", QT_TRANSLATE_NOOP("bus", "Aufzeichnungsdatei…")};
+inline constexpr Text kNoRecording{"bus", QT_TRANSLATE_NOOP("bus", "Keine Aufzeichnung")};
+inline constexpr Text kAddressesLabel{"bus", QT_TRANSLATE_NOOP("bus", "Adressen")};
+inline constexpr Text kColumnAddress{"bus", QT_TRANSLATE_NOOP("bus", "Adresse")};
+inline constexpr Text kColumnType{"bus", QT_TRANSLATE_NOOP("bus", "Messart")};
+inline constexpr Text kColumnCalibration{"bus", QT_TRANSLATE_NOOP("bus", "Kalibrierung")};
+inline constexpr Text kColumnState{"bus", QT_TRANSLATE_NOOP("bus", "Zustand")};
+inline constexpr Text kRowHistory{"bus", QT_TRANSLATE_NOOP("bus", "Historie…")};
+inline constexpr Text kLive{"bus", QT_TRANSLATE_NOOP("bus", "live")};
+inline constexpr Text kWaiting{"bus", QT_TRANSLATE_NOOP("bus", "wartet")};
 // After the measurement ended: the values shown are the last ones, no longer live.
-inline constexpr TextPair kStoppedState{"beendet", "stopped"};
-// %s: hh:mm:ss of the first cycle without an answer.
-inline constexpr TextPair kMissingSince{"fehlt seit %s", "missing since %s"};
-// %s: the type name the module at this address had before.
-inline constexpr TextPair kTypeChanged{"Messart gewechselt (vorher %s)", "type changed (was %s)"};
-inline constexpr TextPair kNoModuleAnswers{"Kein Modul antwortet mehr.", "No module answers any more."};
-// Command line: %u address, %s hh:mm:ss.
-inline constexpr TextPair kModuleMissing{"Adresse %u antwortet nicht (seit %s).",
-                                         "Address %u does not answer (since %s)."};
-inline constexpr TextPair kModuleBack{"Adresse %u antwortet wieder.", "Address %u answers again."};
-inline constexpr TextPair kLineHeld{"Ein anderer Ablauf benutzt die Leitung.", "Another flow is using the line."};
-inline constexpr TextPair kPortClosed{"Die Schnittstelle ist nicht geöffnet.", "The port is not open."};
-inline constexpr TextPair kEnded{"Die Messung wurde beendet:", "The measurement ended:"};
+inline constexpr Text kStoppedState{"bus", QT_TRANSLATE_NOOP("bus", "beendet")};
+// %1: hh:mm:ss of the first cycle without an answer.
+inline constexpr Text kMissingSince{"bus", QT_TRANSLATE_NOOP("bus", "fehlt seit %1")};
+// %1: the type name the module at this address had before.
+inline constexpr Text kTypeChanged{"bus", QT_TRANSLATE_NOOP("bus", "Messart gewechselt (vorher %1)")};
+inline constexpr Text kNoModuleAnswers{"bus", QT_TRANSLATE_NOOP("bus", "Kein Modul antwortet mehr.")};
+// Command line: %1 address, %2 hh:mm:ss.
+inline constexpr Text kModuleMissing{"bus", QT_TRANSLATE_NOOP("bus", "Adresse %1 antwortet nicht (seit %2).")};
+inline constexpr Text kModuleBack{"bus", QT_TRANSLATE_NOOP("bus", "Adresse %1 antwortet wieder.")};
+inline constexpr Text kLineHeld{"bus", QT_TRANSLATE_NOOP("bus", "Ein anderer Ablauf benutzt die Leitung.")};
+inline constexpr Text kPortClosed{"bus", QT_TRANSLATE_NOOP("bus", "Die Schnittstelle ist nicht geöffnet.")};
+inline constexpr Text kEnded{"bus", QT_TRANSLATE_NOOP("bus", "Die Messung wurde beendet:")};
 
 // "hh:mm:ss" of a time point in local time.
 std::string ClockText(std::chrono::system_clock::time_point t);

@@ -5,18 +5,19 @@
 
 #include "calibration/BufferTables.h"
 #include "platform/NumberText.h"
-#include "platform/TextPair.h"
+#include "platform/Texts.h"
 
 namespace korvane::calibration {
 namespace {
 
 using platform::StringPrintf;
-using platform::TextPair;
+using platform::Text;
 
-constexpr TextPair kEntryNotNumber{"korvane.conf: \"%s=%s\" ist keine Zahl von %g bis %g; es gilt %g.",
-                                   "korvane.conf: \"%s=%s\" is not a number from %g to %g; %g is used."};
-constexpr TextPair kEntryNotChoice{"korvane.conf: \"%s=%s\" ist nicht %s; es gilt %s.",
-                                   "korvane.conf: \"%s=%s\" is not %s; %s is used."};
+constexpr Text kEntryNotNumber{
+    "calibration",
+    QT_TRANSLATE_NOOP("calibration", "korvane.conf: \"%1=%2\" ist keine Zahl von %3 bis %4; es gilt %5.")};
+constexpr Text kEntryNotChoice{"calibration",
+                               QT_TRANSLATE_NOOP("calibration", "korvane.conf: \"%1=%2\" ist nicht %3; es gilt %4.")};
 
 std::string TrimmedEntry(const std::string& s) {
   const std::size_t a = s.find_first_not_of(" \t\r");
@@ -46,7 +47,7 @@ class EntryReader {
     const auto it = values_.find(key);
     if (it == values_.end()) return;
     if (EntryNumber(it->second, low, high, value)) return;
-    Say(StringPrintf(kEntryNotNumber(l_), key.c_str(), it->second.c_str(), low, high, *value));
+    Say(platform::Fill(Tr(l_, kEntryNotNumber), key, it->second, low, high, *value));
   }
   // One of the words; the index of the word taken, or the default's.
   void Choice(const std::string& key, const std::vector<std::string>& words, std::size_t* index) {
@@ -61,7 +62,7 @@ class EntryReader {
     }
     std::string list;
     for (std::size_t i = 0; i < words.size(); ++i) list += (i ? " | " : "") + words[i];
-    Say(StringPrintf(kEntryNotChoice(l_), key.c_str(), it->second.c_str(), list.c_str(), words[*index].c_str()));
+    Say(platform::Fill(Tr(l_, kEntryNotChoice), key, it->second, list, words[*index]));
   }
 
  private:

@@ -4,18 +4,19 @@
 #include <cmath>
 
 #include "platform/NumberText.h"
+#include "platform/Texts.h"
 
 namespace korvane::calibration {
 namespace {
 
 using platform::StringPrintf;
 
-constexpr TextPair kFilling{"noch %.0f s, bis das Fenster von %.0f s gefüllt ist",
-                            "%.0f s until the window of %.0f s is filled"};
-constexpr TextPair kDriftOver{"Drift %s über %s", "drift %s above %s"};
-constexpr TextPair kNoiseOver{"Rauschen %s über %s", "noise %s above %s"};
-constexpr TextPair kLeaving{"wartet, bis der Wert die Lösung des 1. Punkts verlassen hat",
-                            "waiting for the reading to leave the 1st point's solution"};
+constexpr Text kFilling{"calibration",
+                        QT_TRANSLATE_NOOP("calibration", "noch %1 s, bis das Fenster von %2 s gefüllt ist")};
+constexpr Text kDriftOver{"calibration", QT_TRANSLATE_NOOP("calibration", "Drift %1 über %2")};
+constexpr Text kNoiseOver{"calibration", QT_TRANSLATE_NOOP("calibration", "Rauschen %1 über %2")};
+constexpr Text kLeaving{
+    "calibration", QT_TRANSLATE_NOOP("calibration", "wartet, bis der Wert die Lösung des 1. Punkts verlassen hat")};
 
 std::string LimitUnit(const StabilityCriterion& c, const std::string& unit) {
   return c.kind == LimitKind::kPercent ? "%" : unit;
@@ -29,7 +30,7 @@ std::string FigureText(double v) {
 }  // namespace
 
 std::string TimeLimitText(double limitSeconds, bool waitingToLeave, Language l) {
-  return StringPrintf(waitingToLeave ? kNotLeft(l) : kNotSettling(l), limitSeconds);
+  return platform::Fill(Tr(l, waitingToLeave ? kNotLeft : kNotSettling), StringPrintf("%.0f", limitSeconds));
 }
 
 std::string DriftText(const StabilityFigures& f, const StabilityCriterion& c, const std::string& unit) {
@@ -42,17 +43,20 @@ std::string NoiseText(const StabilityFigures& f, const StabilityCriterion& c, co
 
 std::string StabilityVerdict(const StabilityFigures& f, const StabilityCriterion& c, const std::string& unit,
                              bool waitingToLeave, Language l) {
-  if (waitingToLeave) return kLeaving(l);
-  if (f.stable) return kStable(l);
-  if (!f.covered) return StringPrintf(kFilling(l), std::max(0.0, 0.9 * c.windowSeconds - f.span), c.windowSeconds);
+  if (waitingToLeave) return Tr(l, kLeaving);
+  if (f.stable) return Tr(l, kStable);
+  if (!f.covered)
+    return platform::Fill(Tr(l, kFilling),
+                          platform::StringPrintf("%.0f", std::max(0.0, 0.9 * c.windowSeconds - f.span)),
+                          platform::StringPrintf("%.0f", c.windowSeconds));
   std::string text;
   if (std::fabs(f.drift) > c.maxDrift)
-    text = StringPrintf(kDriftOver(l), DriftText(f, c, unit).c_str(),
-                        (FigureText(c.maxDrift) + " " + LimitUnit(c, unit) + "/min").c_str());
+    text = platform::Fill(Tr(l, kDriftOver), DriftText(f, c, unit),
+                          (FigureText(c.maxDrift) + " " + LimitUnit(c, unit) + "/min"));
   if (f.noise > c.maxNoise) {
     if (!text.empty()) text += ", ";
-    text += StringPrintf(kNoiseOver(l), NoiseText(f, c, unit).c_str(),
-                         (FigureText(c.maxNoise) + " " + LimitUnit(c, unit)).c_str());
+    text +=
+        platform::Fill(Tr(l, kNoiseOver), NoiseText(f, c, unit), (FigureText(c.maxNoise) + " " + LimitUnit(c, unit)));
   }
   return text;
 }

@@ -5,41 +5,46 @@
 
 #include "calibration/Stability.h"
 #include "platform/Language.h"
-#include "platform/TextPair.h"
+#include "platform/Text.h"
 
 namespace korvane::calibration {
 
-using platform::TextPair;
+using platform::Text;
 
-inline constexpr TextPair kStable{"stabil", "stable"};
-inline constexpr TextPair kAcceptAutomatically{"Automatisch übernehmen", "Accept automatically"};
-inline constexpr TextPair kTakePoint{"Übernehmen", "Take point"};
-inline constexpr TextPair kCancelCalibration{"Abbrechen", "Cancel"};
-inline constexpr TextPair kNotSettling{
-    "Der Sensor stellt sich nicht ein: nach %.0f s nicht stabil. Der Punkt kann von Hand übernommen werden.",
-    "The sensor does not settle: not stable after %.0f s. The point can be taken by hand."};
+inline constexpr Text kStable{"calibration", QT_TRANSLATE_NOOP("calibration", "stabil")};
+inline constexpr Text kAcceptAutomatically{"calibration", QT_TRANSLATE_NOOP("calibration", "Automatisch übernehmen")};
+inline constexpr Text kTakePoint{"calibration", QT_TRANSLATE_NOOP("calibration", "Übernehmen")};
+inline constexpr Text kCancelCalibration{"calibration", QT_TRANSLATE_NOOP("calibration", "Abbrechen")};
+inline constexpr Text kNotSettling{
+    "calibration",
+    QT_TRANSLATE_NOOP(
+        "calibration",
+        "Der Sensor stellt sich nicht ein: nach %1 s nicht stabil. Der Punkt kann von Hand übernommen werden.")};
 // The time limit passed while automatic acceptance still waited for the reading to leave
 // the first point's value: the sensor may well be stable, but in the first solution.
-inline constexpr TextPair kNotLeft{
-    "Der Messwert hat die Lösung des 1. Punkts nach %.0f s nicht verlassen: steckt der Sensor in der 2. Lösung? "
-    "Der Punkt kann von Hand übernommen werden.",
-    "The reading has not left the 1st point's solution after %.0f s: is the sensor in the 2nd solution? The point "
-    "can be taken by hand."};
-inline constexpr TextPair kTakenUnstable{"von Hand übernommen, nicht stabil", "taken by hand, not stable"};
-inline constexpr TextPair kTakenStable{"übernommen, stabil", "taken, stable"};
-inline constexpr TextPair kCertificate{"Zertifikat…", "Certificate…"};
-inline constexpr TextPair kClose{"Schließen", "Close"};
-inline constexpr TextPair kBufferSetLabel{"Puffersatz", "Buffer set"};
-inline constexpr TextPair kLotLabel{"Charge", "Lot"};
-inline constexpr TextPair kExpiryLabel{"verwendbar bis", "Use by"};
-inline constexpr TextPair kDriftLabel{"Drift", "Drift"};
-inline constexpr TextPair kNoiseLabel{"Rauschen", "Noise"};
-inline constexpr TextPair kWindowLabel{"Fenster", "Window"};
-inline constexpr TextPair kTemperatureLabel{"Temperatur", "Temperature"};
-inline constexpr TextPair kChange{"Änderung", "change"};
-inline constexpr TextPair kSlopePercent{"Steilheit %.1f %% der Nernst-Steilheit", "Slope %.1f %% of Nernst's slope"};
-inline constexpr TextPair kZeroPoint{"Nullpunkt %.1f mV", "Zero point %.1f mV"};
-inline constexpr TextPair kPlausibleResult{"Ergebnis plausibel", "Result plausible"};
+inline constexpr Text kNotLeft{
+    "calibration",
+    QT_TRANSLATE_NOOP(
+        "calibration",
+        "Der Messwert hat die Lösung des 1. Punkts nach %1 s nicht verlassen: steckt der Sensor in der 2. Lösung? "
+        "Der Punkt kann von Hand übernommen werden.")};
+inline constexpr Text kTakenUnstable{"calibration",
+                                     QT_TRANSLATE_NOOP("calibration", "von Hand übernommen, nicht stabil")};
+inline constexpr Text kTakenStable{"calibration", QT_TRANSLATE_NOOP("calibration", "übernommen, stabil")};
+inline constexpr Text kCertificate{"calibration", QT_TRANSLATE_NOOP("calibration", "Zertifikat…")};
+inline constexpr Text kClose{"calibration", QT_TRANSLATE_NOOP("calibration", "Schließen")};
+inline constexpr Text kBufferSetLabel{"calibration", QT_TRANSLATE_NOOP("calibration", "Puffersatz")};
+inline constexpr Text kLotLabel{"calibration", QT_TRANSLATE_NOOP("calibration", "Charge")};
+inline constexpr Text kExpiryLabel{"calibration", QT_TRANSLATE_NOOP("calibration", "verwendbar bis")};
+inline constexpr Text kDriftLabel{"calibration", QT_TRANSLATE_NOOP("calibration", "Drift")};
+inline constexpr Text kNoiseLabel{"calibration", QT_TRANSLATE_NOOP("calibration", "Rauschen")};
+inline constexpr Text kWindowLabel{"calibration", QT_TRANSLATE_NOOP("calibration", "Fenster")};
+inline constexpr Text kTemperatureLabel{"calibration", QT_TRANSLATE_NOOP("calibration", "Temperatur")};
+inline constexpr Text kChange{"calibration", QT_TRANSLATE_NOOP("calibration", "Änderung")};
+inline constexpr Text kSlopePercent{"calibration",
+                                    QT_TRANSLATE_NOOP("calibration", "Steilheit %1 % der Nernst-Steilheit")};
+inline constexpr Text kZeroPoint{"calibration", QT_TRANSLATE_NOOP("calibration", "Nullpunkt %1 mV")};
+inline constexpr Text kPlausibleResult{"calibration", QT_TRANSLATE_NOOP("calibration", "Ergebnis plausibel")};
 
 // What the window and the command line say when a point's time limit has passed.
 std::string TimeLimitText(double limitSeconds, bool waitingToLeave, Language language);

@@ -6,6 +6,7 @@
 #include "calibration/PointSession.h"
 #include "link/Link.h"
 #include "platform/NumberText.h"
+#include "platform/Texts.h"
 #include "types/Catalogue.h"
 #include "types/ProcedureNames.h"
 #include "types/Texts.h"
@@ -14,43 +15,50 @@ namespace korvane::calibration {
 namespace {
 
 using platform::StringPrintf;
-using platform::TextPair;
+using platform::Text;
 
-constexpr TextPair kAssistantTitle{"Kalibrierung: %s – %s", "Calibration: %s – %s"};
-constexpr TextPair kRecognised{"Puffer %s (%s) erkannt: pH %.3f bei %.1f °C.",
-                               "Buffer %s (%s) recognised: pH %.3f at %.1f °C."};
-constexpr TextPair kOutsideTable{
-    "Puffer %s erkannt, doch seine Tabelle reicht nur von %g bis %g °C, nicht bis %.1f °C: bitte den Wert von der "
-    "Flasche eingeben.",
-    "Buffer %s recognised, but its table only covers %g to %g °C, not %.1f °C: please type the value from the "
-    "bottle."};
-constexpr TextPair kNoTable{"Puffer %s erkannt, doch für ihn ist keine Tabelle hinterlegt: bitte den Wert eingeben.",
-                            "Buffer %s recognised, but it has no table: please type the value."};
-constexpr TextPair kNoBuffer{"Kein Puffer des Satzes „%s“ passt zu %.1f mV (etwa pH %.2f): bitte den Wert eingeben.",
-                             "No buffer of the set \"%s\" fits %.1f mV (about pH %.2f): please type the value."};
-constexpr TextPair kEmptySet{"Der Satz „%s“ hat keine Puffer (korvane-buffers.conf): bitte den Wert eingeben.",
-                             "The set \"%s\" has no buffers (korvane-buffers.conf): please type the value."};
-constexpr TextPair kLastUsed{"Zuletzt bei diesem Modul verwendet.", "Last used on this module."};
-constexpr TextPair kCaptured{"Vom Modul gemessen.", "Measured by the module."};
-constexpr TextPair kSameBuffer{"Gleicher Puffer (%s) wie beim 1. Punkt!", "Same buffer (%s) as at the 1st point!"};
-constexpr TextPair kSameSolution{"Gleiche Lösung wie beim 1. Punkt? Der Messwert hat sich kaum geändert.",
-                                 "Same solution as at the 1st point? The reading has hardly changed."};
-constexpr TextPair kSaveImplausible{"Das Ergebnis ist nicht plausibel. Trotzdem im Modul speichern?",
-                                    "The result is not plausible. Save it in the module all the same?"};
-constexpr TextPair kEqualPoints{"Beide Punkte sind gleich (Messwert oder Referenz).",
-                                "Both points are the same (reading or reference)."};
-constexpr TextPair kRefusedPressure{"Der Luftdruck muss zwischen 800 und 1200 hPa liegen.",
-                                    "The air pressure must lie between 800 and 1200 hPa."};
-constexpr TextPair kUnusableValues{"Die Werte ergeben keine Zahl; nichts kann gespeichert werden.",
-                                   "The values give no number; nothing can be saved."};
-constexpr TextPair kEndSaved{"Gespeichert.", "Saved."};
-constexpr TextPair kEndDiscarded{"Nicht gespeichert: das Modul behält seine Werte.",
-                                 "Not saved: the module keeps its values."};
-constexpr TextPair kEndNoResult{"Kein Ergebnis: das Modul behält seine Werte.",
-                                "No result: the module keeps its values."};
-constexpr TextPair kEndCancelled{"Abgebrochen: nichts wurde geschrieben.", "Cancelled: nothing was written."};
-constexpr TextPair kEndLineLost{"Verbindung verloren: nichts wurde geschrieben.",
-                                "Connection lost: nothing was written."};
+constexpr Text kAssistantTitle{"calibration", QT_TRANSLATE_NOOP("calibration", "Kalibrierung: %1 – %2")};
+constexpr Text kRecognised{"calibration", QT_TRANSLATE_NOOP("calibration", "Puffer %1 (%2) erkannt: pH %3 bei %4 °C.")};
+constexpr Text kOutsideTable{
+    "calibration",
+    QT_TRANSLATE_NOOP(
+        "calibration",
+        "Puffer %1 erkannt, doch seine Tabelle reicht nur von %2 bis %3 °C, nicht bis %4 °C: bitte den Wert von der "
+        "Flasche eingeben.")};
+constexpr Text kNoTable{
+    "calibration",
+    QT_TRANSLATE_NOOP("calibration",
+                      "Puffer %1 erkannt, doch für ihn ist keine Tabelle hinterlegt: bitte den Wert eingeben.")};
+constexpr Text kNoBuffer{
+    "calibration",
+    QT_TRANSLATE_NOOP("calibration",
+                      "Kein Puffer des Satzes „%1“ passt zu %2 mV (etwa pH %3): bitte den Wert eingeben.")};
+constexpr Text kEmptySet{
+    "calibration",
+    QT_TRANSLATE_NOOP("calibration",
+                      "Der Satz „%1“ hat keine Puffer (korvane-buffers.conf): bitte den Wert eingeben.")};
+constexpr Text kLastUsed{"calibration", QT_TRANSLATE_NOOP("calibration", "Zuletzt bei diesem Modul verwendet.")};
+constexpr Text kCaptured{"calibration", QT_TRANSLATE_NOOP("calibration", "Vom Modul gemessen.")};
+constexpr Text kSameBuffer{"calibration", QT_TRANSLATE_NOOP("calibration", "Gleicher Puffer (%1) wie beim 1. Punkt!")};
+constexpr Text kSameSolution{
+    "calibration",
+    QT_TRANSLATE_NOOP("calibration", "Gleiche Lösung wie beim 1. Punkt? Der Messwert hat sich kaum geändert.")};
+constexpr Text kSaveImplausible{
+    "calibration", QT_TRANSLATE_NOOP("calibration", "Das Ergebnis ist nicht plausibel. Trotzdem im Modul speichern?")};
+constexpr Text kEqualPoints{"calibration",
+                            QT_TRANSLATE_NOOP("calibration", "Beide Punkte sind gleich (Messwert oder Referenz).")};
+constexpr Text kRefusedPressure{
+    "calibration", QT_TRANSLATE_NOOP("calibration", "Der Luftdruck muss zwischen 800 und 1200 hPa liegen.")};
+constexpr Text kUnusableValues{
+    "calibration", QT_TRANSLATE_NOOP("calibration", "Die Werte ergeben keine Zahl; nichts kann gespeichert werden.")};
+constexpr Text kEndSaved{"calibration", QT_TRANSLATE_NOOP("calibration", "Gespeichert.")};
+constexpr Text kEndDiscarded{"calibration",
+                             QT_TRANSLATE_NOOP("calibration", "Nicht gespeichert: das Modul behält seine Werte.")};
+constexpr Text kEndNoResult{"calibration",
+                            QT_TRANSLATE_NOOP("calibration", "Kein Ergebnis: das Modul behält seine Werte.")};
+constexpr Text kEndCancelled{"calibration", QT_TRANSLATE_NOOP("calibration", "Abgebrochen: nichts wurde geschrieben.")};
+constexpr Text kEndLineLost{"calibration",
+                            QT_TRANSLATE_NOOP("calibration", "Verbindung verloren: nichts wurde geschrieben.")};
 
 float Thousandths(double v) { return static_cast<float>(std::round(v * 1000.0) / 1000.0); }
 
@@ -63,8 +71,8 @@ void AssistedSteps::Begin(const std::string& procedure, int typeIndex, int point
   procedure_ = procedure;
   type_ = typeIndex;
   AssistantStart s;
-  s.title = StringPrintf(kAssistantTitle(lang_), types::TypeName(typeIndex, lang_).c_str(),
-                         types::ProcedureName(procedure, lang_).c_str());
+  s.title = platform::Fill(Tr(lang_, kAssistantTitle), types::TypeName(typeIndex, lang_),
+                           types::ProcedureName(procedure, lang_));
   s.typeIndex = typeIndex;
   s.procedure = procedure;
   s.points = points;
@@ -77,22 +85,26 @@ BufferGuess AssistedSteps::Guess(const PointRequest& r, const std::string& key, 
   const BufferSet* set = FindBufferSet(parts_.bufferSets, key);
   const std::string setName = set ? set->name(lang_) : key;
   if (!set || set->buffers.empty()) {
-    g.text = StringPrintf(kEmptySet(lang_), setName.c_str());
+    g.text = platform::Fill(Tr(lang_, kEmptySet), setName);
     return g;
   }
   const Recognition rec = Recognise(*set, r.line, mv, t);
   if (rec.index < 0) {
-    g.text = StringPrintf(kNoBuffer(lang_), setName.c_str(), mv, rec.measuredPh);
+    g.text = platform::Fill(Tr(lang_, kNoBuffer), setName, platform::StringPrintf("%.1f", mv),
+                            platform::StringPrintf("%.2f", rec.measuredPh));
     return g;
   }
   g.buffer = set->buffers[static_cast<std::size_t>(rec.index)].name;
   if (rec.value.ph) {
     g.value = Thousandths(*rec.value.ph);
-    g.text = StringPrintf(kRecognised(lang_), g.buffer.c_str(), setName.c_str(), static_cast<double>(*g.value), t);
+    g.text = platform::Fill(Tr(lang_, kRecognised), g.buffer, setName,
+                            platform::StringPrintf("%.3f", static_cast<double>(*g.value)),
+                            platform::StringPrintf("%.1f", t));
   } else if (rec.value.gap == BufferGap::kNoTable) {
-    g.text = StringPrintf(kNoTable(lang_), g.buffer.c_str());
+    g.text = platform::Fill(Tr(lang_, kNoTable), g.buffer);
   } else {
-    g.text = StringPrintf(kOutsideTable(lang_), g.buffer.c_str(), rec.value.low, rec.value.high, t);
+    g.text = platform::Fill(Tr(lang_, kOutsideTable), g.buffer, rec.value.low, rec.value.high,
+                            platform::StringPrintf("%.1f", t));
   }
   return g;
 }
@@ -110,11 +122,11 @@ std::string AssistedSteps::SameSolutionWarning(const PointRequest& r, double wat
     if (set && first_->buffer >= 0) {
       const Recognition now = Recognise(*set, r.line, watched, values_[5]);
       if (now.index == first_->buffer)
-        return StringPrintf(kSameBuffer(lang_), set->buffers[static_cast<std::size_t>(now.index)].name.c_str());
+        return platform::Fill(Tr(lang_, kSameBuffer), set->buffers[static_cast<std::size_t>(now.index)].name);
     }
-    return SameSolution(r.line, first_->watched, watched, values_[5]) ? kSameSolution(lang_) : "";
+    return SameSolution(r.line, first_->watched, watched, values_[5]) ? Tr(lang_, kSameSolution) : "";
   }
-  return std::fabs(watched - first_->watched) < LeaveBy(r, first_->watched) ? kSameSolution(lang_) : "";
+  return std::fabs(watched - first_->watched) < LeaveBy(r, first_->watched) ? Tr(lang_, kSameSolution) : "";
 }
 
 PointResult AssistedSteps::Point(const PointRequest& r) {
@@ -126,8 +138,8 @@ PointResult AssistedSteps::Point(const PointRequest& r) {
   // The pH compensation watches the cell voltage on a channel the catalogue leaves
   // unnamed; its criterion is in mV as the two-point pH's.
   if (s.unit.empty() && r.group == CriterionGroup::kPh) s.unit = "mV";
-  s.instruction = r.text ? (*r.text)(lang_) : kWaitStable(lang_);
-  if (r.text) s.hint = kWaitStable(lang_);
+  s.instruction = r.text ? Tr(lang_, *r.text) : Tr(lang_, kWaitStable);
+  if (r.text) s.hint = Tr(lang_, kWaitStable);
   s.criterion = parts_.settings.For(r.group);
   s.timeLimitSeconds = parts_.settings.timeLimitSeconds;
   s.autoAccept = parts_.settings.autoAccept;
@@ -145,7 +157,7 @@ PointResult AssistedSteps::Point(const PointRequest& r) {
     case PointSession::End::kSilent:
       // The connection to the module is gone as surely as with the line.
       stopped_ = "line-lost";
-      Tell(types::kModuleSilent(lang_));
+      Tell(Tr(lang_, types::kModuleSilent));
       return p;
     case PointSession::End::kCancelled: stopped_ = "cancelled"; return p;
     default: break;
@@ -172,7 +184,7 @@ PointResult AssistedSteps::Point(const PointRequest& r) {
   int buffer = -1;
   if (r.presetFromCapture) {
     q.preset = p.captured;
-    q.presetText = kCaptured(lang_);
+    q.presetText = Tr(lang_, kCaptured);
   } else if (r.phBuffers) {
     q.sets = parts_.bufferSets;
     q.set = parts_.settings.bufferSet;
@@ -194,7 +206,7 @@ PointResult AssistedSteps::Point(const PointRequest& r) {
       rq.point = r.point > 0 ? r.point - 1 : 0;
       last = parts_.lastReference(rq);
     }
-    if (last) q.presetText = kLastUsed(lang_);
+    if (last) q.presetText = Tr(lang_, kLastUsed);
     // Nothing known: the entry shows what the previous one did, as the classic entry.
     q.preset = last ? *last : lastEntry_;
   }
@@ -234,10 +246,8 @@ PointResult AssistedSteps::Point(const PointRequest& r) {
 void AssistedSteps::CalibrationError(Verdict v) {
   // The result view says what an implausible result broke.
   if (v == Verdict::kImplausible || v == Verdict::kPlausible) return;
-  const TextPair& why = v == Verdict::kEqual     ? kEqualPoints
-                        : v == Verdict::kRefused ? kRefusedPressure
-                                                 : kUnusableValues;
-  Tell(std::string(kCalibrationError(lang_)) + "\n" + why(lang_));
+  const Text& why = v == Verdict::kEqual ? kEqualPoints : v == Verdict::kRefused ? kRefusedPressure : kUnusableValues;
+  Tell(std::string(Tr(lang_, kCalibrationError)) + "\n" + Tr(lang_, why));
 }
 
 std::function<void()> AssistedSteps::Printer() {
@@ -256,25 +266,25 @@ bool AssistedSteps::Offer(const ResultOffer& o) {
   v.rows = o.rows;
   v.judgement = JudgeResult(o.procedure, o.typeIndex, o.before, o.after, o.slope, lang_);
   if (o.verdict != Verdict::kPlausible) {
-    v.verdict = kCalibrationError(lang_);
+    v.verdict = Tr(lang_, kCalibrationError);
     for (const std::string& b : v.judgement.breaches) v.verdict += "\n" + b;
   }
   v.printCertificate = Printer();
   while (true) {
     if (parts_.ui->ShowResult(v) == ResultChoice::kExit) return false;
-    if (o.verdict == Verdict::kPlausible || parts_.ui->ConfirmImplausibleSave(kSaveImplausible(lang_))) return true;
+    if (o.verdict == Verdict::kPlausible || parts_.ui->ConfirmImplausibleSave(Tr(lang_, kSaveImplausible))) return true;
   }
 }
 
 void AssistedSteps::Tell(const std::string& text) { parts_.ui->Tell(text); }
 
 void AssistedSteps::End(const std::string& outcome) {
-  const TextPair& text = outcome == "saved"       ? kEndSaved
-                         : outcome == "discarded" ? kEndDiscarded
-                         : outcome == "cancelled" ? kEndCancelled
-                         : outcome == "line-lost" ? kEndLineLost
-                                                  : kEndNoResult;
-  parts_.ui->End(text(lang_), Printer());
+  const Text& text = outcome == "saved"       ? kEndSaved
+                     : outcome == "discarded" ? kEndDiscarded
+                     : outcome == "cancelled" ? kEndCancelled
+                     : outcome == "line-lost" ? kEndLineLost
+                                              : kEndNoResult;
+  parts_.ui->End(Tr(lang_, text), Printer());
 }
 
 }  // namespace korvane::calibration

@@ -4,22 +4,23 @@
 #include <cmath>
 
 #include "platform/NumberText.h"
-#include "platform/TextPair.h"
+#include "platform/Texts.h"
 
 namespace korvane::calibration {
 namespace {
 
 using platform::StringPrintf;
-using platform::TextPair;
+using platform::Text;
 
-constexpr TextPair kBufferBadLine{"%s, Zeile %d: \"%s\" %s; die Zeile wird übergangen.",
-                                  "%s, line %d: \"%s\" %s; the line is skipped."};
-constexpr TextPair kUnknownSet{"ist kein Puffersatz (din19266, technical, din19267, own)",
-                               "is no buffer set (din19266, technical, din19267, own)"};
-constexpr TextPair kNoSet{"steht vor dem ersten [Puffersatz]", "comes before the first [buffer set]"};
-constexpr TextPair kNotBuffer{"ist nicht NAME: °C=pH ...", "is not NAME: °C=pH ..."};
-constexpr TextPair kNotAscending{"hat keine steigenden Temperaturen von -10 bis 150 °C und pH-Werte von 0 bis 14",
-                                 "has no rising temperatures from -10 to 150 °C with pH values from 0 to 14"};
+constexpr Text kBufferBadLine{"calibration",
+                              QT_TRANSLATE_NOOP("calibration", "%1, Zeile %2: \"%3\" %4; die Zeile wird übergangen.")};
+constexpr Text kUnknownSet{
+    "calibration", QT_TRANSLATE_NOOP("calibration", "ist kein Puffersatz (din19266, technical, din19267, own)")};
+constexpr Text kNoSet{"calibration", QT_TRANSLATE_NOOP("calibration", "steht vor dem ersten [Puffersatz]")};
+constexpr Text kNotBuffer{"calibration", QT_TRANSLATE_NOOP("calibration", "ist nicht NAME: °C=pH ...")};
+constexpr Text kNotAscending{
+    "calibration",
+    QT_TRANSLATE_NOOP("calibration", "hat keine steigenden Temperaturen von -10 bis 150 °C und pH-Werte von 0 bis 14")};
 
 std::string TrimmedBufferLine(const std::string& s) {
   const std::size_t a = s.find_first_not_of(" \t\r");
@@ -64,8 +65,8 @@ std::vector<BufferSet> BufferSetsWithFile(const std::string& text, std::vector<s
   bool setKnown = true;
   int number = 0;
   std::size_t at = 0;
-  const auto bad = [&](const std::string& line, const TextPair& why) {
-    if (problems) problems->push_back(StringPrintf(kBufferBadLine(l), kBufferFileName, number, line.c_str(), why(l)));
+  const auto bad = [&](const std::string& line, const Text& why) {
+    if (problems) problems->push_back(platform::Fill(Tr(l, kBufferBadLine), kBufferFileName, number, line, Tr(l, why)));
   };
   while (at < text.size()) {
     std::size_t end = text.find('\n', at);

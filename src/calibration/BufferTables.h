@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "platform/Language.h"
-#include "platform/TextPair.h"
+#include "platform/Text.h"
 #include "types/BufferSetNames.h"
 #include "types/CalibrationLimits.h"
 

@@ -4,14 +4,15 @@
 
 #include "calibration/AssistedSteps.h"
 #include "calibration/CalibrationStore.h"
-#include "calibration/ClassicSteps.h"
 #include "calibration/CalibrationTexts.h"
+#include "calibration/ClassicSteps.h"
 #include "link/FlowLog.h"
 #include "link/Link.h"
 #include "platform/NumberText.h"
+#include "platform/Texts.h"
 #include "platform/Ui.h"
-#include "types/CalibrationStatus.h"
 #include "types/CalibrationLimits.h"
+#include "types/CalibrationStatus.h"
 #include "types/Catalogue.h"
 
 namespace korvane::calibration {
@@ -80,17 +81,17 @@ class Procedure {
       case types::Procedure::kCellConstant2: return RunBranch("cell-constant", 1, &Procedure::CellConstant2Branch);
       case types::Procedure::kCellConstant4: return RunBranch("cell-constant-4", 1, &Procedure::CellConstant4Branch);
       case types::Procedure::kOxygenOrAirPressure:
-        if (dialogs().Choose(kOxygen(lang_), kAirPressure(lang_)) == Choice::kSecond)
+        if (dialogs().Choose(Tr(lang_, kOxygen), Tr(lang_, kAirPressure)) == Choice::kSecond)
           return RunBranch("air-pressure", 1, &Procedure::AirPressureBranch);
         return RunBranch("oxygen-slope", 1, &Procedure::OxygenSlopeBranch);
       case types::Procedure::kIse: return RunBranch("ise-two-point", 2, &Procedure::IseBranch);
       case types::Procedure::kLinearChlorine: return RunBranch("chlorine-linear", 1, &Procedure::LinearChlorineBranch);
       case types::Procedure::kChlorineOrPh:
-        if (dialogs().Choose(kChlorine(lang_), kPh) == Choice::kSecond)
+        if (dialogs().Choose(Tr(lang_, kChlorine), kPh) == Choice::kSecond)
           return RunBranch("ph-compensation", 2, &Procedure::PhCompensationBranch);
         return RunBranch("chlorine-slope", 1, &Procedure::ChlorineSlopeBranch);
       case types::Procedure::kSaturationOrAirPressure:
-        if (dialogs().Choose(kOxygen(lang_), kAirPressure(lang_)) == Choice::kSecond)
+        if (dialogs().Choose(Tr(lang_, kOxygen), Tr(lang_, kAirPressure)) == Choice::kSecond)
           return RunBranch("air-pressure", 1, &Procedure::AirPressureBranch);
         return RunBranch("saturation", 1, &Procedure::SaturationBranch);
       case types::Procedure::kNone: return;  // only the status line is refreshed
@@ -113,14 +114,14 @@ class Procedure {
 
   // A point: its text, a value the sensor settled at, and the entry of its reference;
   // nothing when the user gave up or the line went (the procedure ends).
-  std::optional<float> Point(const platform::TextPair* text, int point, int capture, int watch, float* captured,
+  std::optional<float> Point(const platform::Text* text, int point, int capture, int watch, float* captured,
                              int unitChannel, CriterionGroup group, bool phBuffers = false, ElectrodeLine line = {}) {
     PointRequest r;
     r.text = text;
     r.point = point;
     r.captureChannel = capture;
     r.watchChannel = watch;
-    r.prompt = kBufferPrompt(lang_);
+    r.prompt = Tr(lang_, kBufferPrompt);
     r.unit = types::ChannelUnit(type_, unitChannel);
     r.group = group;
     r.phBuffers = phBuffers;
@@ -169,8 +170,8 @@ class Procedure {
 
   void Offer(std::array<std::string, 3> labels, std::array<std::string, 3> values) {
     ResultOffer offer;
-    offer.rows.saveCaption = kSave(lang_);
-    offer.rows.exitCaption = kExit(lang_);
+    offer.rows.saveCaption = Tr(lang_, kSave);
+    offer.rows.exitCaption = Tr(lang_, kExit);
     offer.rows.labels = std::move(labels);
     offer.rows.values = std::move(values);
     offer.procedure = procedure_;
@@ -238,7 +239,7 @@ class Procedure {
     PointRequest r;
     r.captureChannel = 5;
     r.watchChannel = 5;
-    r.prompt = kPressurePrompt(lang_);
+    r.prompt = Tr(lang_, kPressurePrompt);
     r.unit = kPressureUnit;
     r.presetFromCapture = true;
     r.group = CriterionGroup::kOxygen;
@@ -247,7 +248,7 @@ class Procedure {
     if (!p) return;
     host_.StopPolling();
     if (!Accept(AirPressure(K(), u1, *p))) return;
-    Offer({"", kAirPressure(lang_), ""}, {"", FormatNumber("%.0f hPa", *p), ""});
+    Offer({"", Tr(lang_, kAirPressure), ""}, {"", FormatNumber("%.0f hPa", *p), ""});
   }
 
   void IseBranch() {

@@ -13,15 +13,15 @@
 #include "calibration/BufferTables.h"
 #include "calibration/CalibrationMath.h"
 #include "calibration/CalibrationUi.h"
-#include "platform/TextPair.h"
+#include "platform/Text.h"
 
 namespace korvane::calibration {
 
 struct PointRequest {
-  const platform::TextPair* text = nullptr;  // the point's text; none before the air pressure
-  int point = 0;                             // 1, 2; 0 for a single point
-  int captureChannel = 0;                    // captured before the entry; 0: the procedure reads after it
-  int watchChannel = 1;                      // the channel whose settling counts
+  const platform::Text* text = nullptr;  // the point's text; none before the air pressure
+  int point = 0;                         // 1, 2; 0 for a single point
+  int captureChannel = 0;                // captured before the entry; 0: the procedure reads after it
+  int watchChannel = 1;                  // the channel whose settling counts
   std::string prompt, unit;
   bool presetFromCapture = false;  // the entry starts with the captured value (air pressure)
   CriterionGroup group = CriterionGroup::kPh;

@@ -1,6 +1,7 @@
 #include "calibration/CalibrationStore.h"
 
 #include "link/Link.h"
+#include "platform/Texts.h"
 #include "platform/Ui.h"
 #include "types/Texts.h"
 
@@ -8,7 +9,7 @@ namespace korvane::calibration {
 
 link::WriteReport WriteCalibrationSet(link::Link& link, platform::Ui& ui, const link::FlowContext& context) {
   link::WriteReport report;
-  ui.ProgressOpen(types::kTransferCaption(Language::kGerman), types::kTransferText(context.language), 0, 5);
+  ui.ProgressOpen(Tr(Language::kGerman, types::kTransferCaption), Tr(context.language, types::kTransferText), 0, 5);
   for (std::size_t i = 0; i < link::kCalibrationValues.size(); ++i) {
     const link::Parameter p = link::kCalibrationValues[i];
     const bool answered = link.Write(context.address, p, link::FloatData(link.module().calibration[i]));

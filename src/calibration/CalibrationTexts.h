@@ -4,21 +4,25 @@
 
 namespace korvane::calibration {
 
-using types::TextPair;
+using types::Text;
 
-inline constexpr TextPair kFirstPoint{"Sensor in 1. Pufferlösung tauchen.", "Put sensor in 1. buffer solution."};
-inline constexpr TextPair kSecondPoint{"Sensor in 2. Pufferlösung tauchen.", "Put sensor in 2. buffer solution."};
-inline constexpr TextPair kSinglePoint{"Sensor in Pufferlösung tauchen.", "Put sensor in buffer solution."};
-inline constexpr TextPair kWaitStable{"Warten, bis der Messwert stabil ist. Dann OK drücken.",
-                                      "Wait until the value is stable. Than press OK button."};
-inline constexpr TextPair kBufferPrompt{"Aktuellen Pufferwert eingeben.", "Input current buffer value."};
-inline constexpr TextPair kPressurePrompt{"Aktuellen Luftdruck eingeben.", "Input current air pressure."};
-inline constexpr TextPair kCalibrationError{"Kalibrierfehler!", "Calibration error!"};
-inline constexpr TextPair kSave{"Speichern", "Save"};
-inline constexpr TextPair kExit{"Beenden", "Exit"};
-inline constexpr TextPair kOxygen{"Sauerstoff", "Oxygen"};
-inline constexpr TextPair kChlorine{"Chlor", "chlorien"};
-inline constexpr TextPair kAirPressure{"Luftdruck", "Air pressure"};
+inline constexpr Text kFirstPoint{"calibration",
+                                  QT_TRANSLATE_NOOP("calibration", "Sensor in 1. Pufferlösung tauchen.")};
+inline constexpr Text kSecondPoint{"calibration",
+                                   QT_TRANSLATE_NOOP("calibration", "Sensor in 2. Pufferlösung tauchen.")};
+inline constexpr Text kSinglePoint{"calibration", QT_TRANSLATE_NOOP("calibration", "Sensor in Pufferlösung tauchen.")};
+//: English keeps "Than press OK button." byte for byte: users, files and tests know it so.
+inline constexpr Text kWaitStable{
+    "calibration", QT_TRANSLATE_NOOP("calibration", "Warten, bis der Messwert stabil ist. Dann OK drücken.")};
+inline constexpr Text kBufferPrompt{"calibration", QT_TRANSLATE_NOOP("calibration", "Aktuellen Pufferwert eingeben.")};
+inline constexpr Text kPressurePrompt{"calibration", QT_TRANSLATE_NOOP("calibration", "Aktuellen Luftdruck eingeben.")};
+inline constexpr Text kCalibrationError{"calibration", QT_TRANSLATE_NOOP("calibration", "Kalibrierfehler!")};
+inline constexpr Text kSave{"calibration", QT_TRANSLATE_NOOP("calibration", "Speichern")};
+inline constexpr Text kExit{"calibration", QT_TRANSLATE_NOOP("calibration", "Beenden")};
+inline constexpr Text kOxygen{"calibration", QT_TRANSLATE_NOOP("calibration", "Sauerstoff")};
+//: English keeps "chlorien" byte for byte: users, files and tests know it so.
+inline constexpr Text kChlorine{"calibration", QT_TRANSLATE_NOOP("calibration", "Chlor")};
+inline constexpr Text kAirPressure{"calibration", QT_TRANSLATE_NOOP("calibration", "Luftdruck")};
 inline constexpr const char* kPh = "pH";
 inline constexpr const char* kPressureUnit = "hPa";
 

@@ -3,6 +3,7 @@
 #include "calibration/CalibrationTexts.h"
 #include "link/FlowLog.h"
 #include "link/Link.h"
+#include "platform/Texts.h"
 #include "platform/Ui.h"
 
 namespace korvane::calibration {
@@ -11,8 +12,8 @@ float ClassicSteps::Measured(int channel) const { return link_.module().measured
 
 PointResult ClassicSteps::Point(const PointRequest& r) {
   PointResult p;
-  if (r.text) Tell((*r.text)(lang_));
-  Tell(kWaitStable(lang_));
+  if (r.text) Tell(Tr(lang_, *r.text));
+  Tell(Tr(lang_, kWaitStable));
   if (r.captureChannel) p.captured = Measured(r.captureChannel);
   if (r.presetFromCapture) entry_.value = p.captured;
   p.temperature = Measured(6);
@@ -27,7 +28,7 @@ PointResult ClassicSteps::Point(const PointRequest& r) {
   return p;
 }
 
-void ClassicSteps::CalibrationError(Verdict) { Tell(kCalibrationError(lang_)); }
+void ClassicSteps::CalibrationError(Verdict) { Tell(Tr(lang_, kCalibrationError)); }
 
 bool ClassicSteps::Offer(const ResultOffer& offer) { return dialogs_.ShowResult(offer.rows) == ResultAction::kSave; }
 

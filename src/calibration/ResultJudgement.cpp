@@ -5,7 +5,7 @@
 
 #include "calibration/BufferTables.h"
 #include "platform/NumberText.h"
-#include "platform/TextPair.h"
+#include "platform/Texts.h"
 #include "types/Catalogue.h"
 
 namespace korvane::calibration {
@@ -13,8 +13,8 @@ namespace {
 
 using platform::StringPrintf;
 
-constexpr platform::TextPair kOutside{"%s %s außerhalb %g … %g", "%s %s outside %g … %g"};
-constexpr platform::TextPair kCompensationSlope{"Steilheit", "slope"};
+constexpr platform::Text kOutside{"calibration", QT_TRANSLATE_NOOP("calibration", "%1 %2 außerhalb %3 … %4")};
+constexpr platform::Text kCompensationSlope{"calibration", QT_TRANSLATE_NOOP("calibration", "Steilheit")};
 
 constexpr int kCalibrationParameters[4] = {32, 33, 34, 37};
 
@@ -37,8 +37,7 @@ void JudgeValue(JudgedValue& v, const types::PlausibleRange& r, ResultJudgement&
   v.within = types::InRange(r, static_cast<float>(v.after));
   v.beforeAt = RangePosition(r, v.before);
   v.afterAt = RangePosition(r, v.after);
-  if (!v.within)
-    j.breaches.push_back(StringPrintf(kOutside(l), v.label.c_str(), ValueText(v, v.after).c_str(), r.low, r.high));
+  if (!v.within) j.breaches.push_back(platform::Fill(Tr(l, kOutside), v.label, ValueText(v, v.after), r.low, r.high));
 }
 
 }  // namespace
@@ -86,7 +85,7 @@ ResultJudgement JudgeResult(const std::string& procedure, int type, const KValue
     // The slope has no calibration value: it is judged, and shown, all the same; the
     // module holds none to compare it with.
     JudgedValue v;
-    v.label = kCompensationSlope(l);
+    v.label = Tr(l, kCompensationSlope);
     v.unit = "mV/pH";
     v.before = *slope;
     v.after = *slope;

@@ -4,51 +4,51 @@
 
 #include "configuration/SetupFile.h"
 #include "platform/NumberText.h"
-#include "platform/TextPair.h"
+#include "platform/Texts.h"
 #include "types/Catalogue.h"
 
 namespace korvane::configuration {
 namespace {
 
-using platform::TextPair;
+using platform::Text;
 
 // The labels of the fields a setup file holds, by role.
-const std::map<std::string, TextPair>& Labels() {
-  static const std::map<std::string, TextPair> labels = {
-      {"identity", {"Kennung", "Identity"}},
-      {"output0Source", {"DAC 0 Quelle", "DAC 0 source"}},
-      {"output1Source", {"DAC 1 Quelle", "DAC 1 source"}},
-      {"output0Upper", {"DAC 0 oberer Wert", "DAC 0 upper value"}},
-      {"output1Upper", {"DAC 1 oberer Wert", "DAC 1 upper value"}},
-      {"output0Lower", {"DAC 0 unterer Wert", "DAC 0 lower value"}},
-      {"output1Lower", {"DAC 1 unterer Wert", "DAC 1 lower value"}},
-      {"outputKind", {"Ausgang Spannung/Strom", "Output voltage/current"}},
-      {"currentRange", {"Strombereich", "Current range"}},
-      {"relay1Limit", {"Relais 1 Grenzwert", "Relay 1 limit"}},
-      {"relay1Hysteresis", {"Relais 1 Hysterese", "Relay 1 hysteresis"}},
-      {"relay1LimitType", {"Relais 1 Grenzwerttyp", "Relay 1 limit type"}},
-      {"relay1Source", {"Relais 1 Quelle", "Relay 1 source"}},
-      {"relay2Limit", {"Relais 2 Grenzwert", "Relay 2 limit"}},
-      {"relay2Hysteresis", {"Relais 2 Hysterese", "Relay 2 hysteresis"}},
-      {"relay2LimitType", {"Relais 2 Grenzwerttyp", "Relay 2 limit type"}},
-      {"relay2Source", {"Relais 2 Quelle", "Relay 2 source"}},
-      {"calibrationKey1", {"Kalibrierkennwert 1", "Calibration key value 1"}},
-      {"calibrationKey2", {"Kalibrierkennwert 2", "Calibration key value 2"}},
-      {"fixedTemperature", {"Feste Temperatur", "Fixed temperature"}},
-      {"fixedTemperatureOn", {"Feste Temperatur ein", "Fixed temperature on"}},
-      {"firmware", {"Firmware", "Firmware"}},
-      {"address", {"Geräteadresse", "Device address"}},
-      {"calibrationHold", {"Ausgänge halten beim Kalibrieren", "Hold outputs during calibration"}},
-      {"key1Buffer", {"Puffer 1", "Buffer 1"}},
-      {"key2Buffer", {"Puffer 2", "Buffer 2"}},
-      {"key1Solution", {"KCl-Lösung 1", "KCl solution 1"}},
-      {"key2Solution", {"KCl-Lösung 2", "KCl solution 2"}},
-      {"measurementType", {"Messwert Typ", "Measurement type"}},
-      {"calibration1", {"Kalibrierwert 1", "Calibration value 1"}},
-      {"calibration2", {"Kalibrierwert 2", "Calibration value 2"}},
-      {"calibration3", {"Kalibrierwert 3", "Calibration value 3"}},
-      {"calibration4", {"Kalibrierwert 4", "Calibration value 4"}},
-      {"temperatureOffset", {"Temperatur-Offset", "Temperature offset"}},
+const std::map<std::string, Text>& Labels() {
+  static const std::map<std::string, Text> labels = {
+      {"identity", {"configuration", QT_TRANSLATE_NOOP("configuration", "Kennung")}},
+      {"output0Source", {"configuration", QT_TRANSLATE_NOOP("configuration", "DAC 0 Quelle")}},
+      {"output1Source", {"configuration", QT_TRANSLATE_NOOP("configuration", "DAC 1 Quelle")}},
+      {"output0Upper", {"configuration", QT_TRANSLATE_NOOP("configuration", "DAC 0 oberer Wert")}},
+      {"output1Upper", {"configuration", QT_TRANSLATE_NOOP("configuration", "DAC 1 oberer Wert")}},
+      {"output0Lower", {"configuration", QT_TRANSLATE_NOOP("configuration", "DAC 0 unterer Wert")}},
+      {"output1Lower", {"configuration", QT_TRANSLATE_NOOP("configuration", "DAC 1 unterer Wert")}},
+      {"outputKind", {"configuration", QT_TRANSLATE_NOOP("configuration", "Ausgang Spannung/Strom")}},
+      {"currentRange", {"configuration", QT_TRANSLATE_NOOP("configuration", "Strombereich")}},
+      {"relay1Limit", {"configuration", QT_TRANSLATE_NOOP("configuration", "Relais 1 Grenzwert")}},
+      {"relay1Hysteresis", {"configuration", QT_TRANSLATE_NOOP("configuration", "Relais 1 Hysterese")}},
+      {"relay1LimitType", {"configuration", QT_TRANSLATE_NOOP("configuration", "Relais 1 Grenzwerttyp")}},
+      {"relay1Source", {"configuration", QT_TRANSLATE_NOOP("configuration", "Relais 1 Quelle")}},
+      {"relay2Limit", {"configuration", QT_TRANSLATE_NOOP("configuration", "Relais 2 Grenzwert")}},
+      {"relay2Hysteresis", {"configuration", QT_TRANSLATE_NOOP("configuration", "Relais 2 Hysterese")}},
+      {"relay2LimitType", {"configuration", QT_TRANSLATE_NOOP("configuration", "Relais 2 Grenzwerttyp")}},
+      {"relay2Source", {"configuration", QT_TRANSLATE_NOOP("configuration", "Relais 2 Quelle")}},
+      {"calibrationKey1", {"configuration", QT_TRANSLATE_NOOP("configuration", "Kalibrierkennwert 1")}},
+      {"calibrationKey2", {"configuration", QT_TRANSLATE_NOOP("configuration", "Kalibrierkennwert 2")}},
+      {"fixedTemperature", {"configuration", QT_TRANSLATE_NOOP("configuration", "Feste Temperatur")}},
+      {"fixedTemperatureOn", {"configuration", QT_TRANSLATE_NOOP("configuration", "Feste Temperatur ein")}},
+      {"firmware", {"configuration", QT_TRANSLATE_NOOP("configuration", "Firmware")}},
+      {"address", {"configuration", QT_TRANSLATE_NOOP("configuration", "Geräteadresse")}},
+      {"calibrationHold", {"configuration", QT_TRANSLATE_NOOP("configuration", "Ausgänge halten beim Kalibrieren")}},
+      {"key1Buffer", {"configuration", QT_TRANSLATE_NOOP("configuration", "Puffer 1")}},
+      {"key2Buffer", {"configuration", QT_TRANSLATE_NOOP("configuration", "Puffer 2")}},
+      {"key1Solution", {"configuration", QT_TRANSLATE_NOOP("configuration", "KCl-Lösung 1")}},
+      {"key2Solution", {"configuration", QT_TRANSLATE_NOOP("configuration", "KCl-Lösung 2")}},
+      {"measurementType", {"configuration", QT_TRANSLATE_NOOP("configuration", "Messwert Typ")}},
+      {"calibration1", {"configuration", QT_TRANSLATE_NOOP("configuration", "Kalibrierwert 1")}},
+      {"calibration2", {"configuration", QT_TRANSLATE_NOOP("configuration", "Kalibrierwert 2")}},
+      {"calibration3", {"configuration", QT_TRANSLATE_NOOP("configuration", "Kalibrierwert 3")}},
+      {"calibration4", {"configuration", QT_TRANSLATE_NOOP("configuration", "Kalibrierwert 4")}},
+      {"temperatureOffset", {"configuration", QT_TRANSLATE_NOOP("configuration", "Temperatur-Offset")}},
   };
   return labels;
 }
@@ -121,7 +121,7 @@ std::string FieldLabel(const ConfigField& f, int absoluteType, Language language
     if (!own.empty()) return own;
   }
   const auto it = Labels().find(role);
-  return it == Labels().end() ? role : std::string(it->second(language));
+  return it == Labels().end() ? role : std::string(Tr(language, it->second));
 }
 
 std::vector<FieldDifference> CompareSetupTexts(const std::string& first, const std::string& second, Language language) {

@@ -53,72 +53,97 @@ std::vector<std::string> TypeListEntries(const TypeList& list, Language language
 
 // Language texts of the configuration dialog (German, English).
 namespace texts {
-using types::TextPair;
-inline constexpr TextPair kPrint{"Drucken", "Print"};
-inline constexpr TextPair kCancel{"Abbrechen", "Cancel"};
-inline constexpr TextPair kSave{"Speichern", "Save"};
-inline constexpr TextPair kOpen{"Öffnen", "Open"};
-inline constexpr TextPair kOk{"OK", "OK"};
-inline constexpr TextPair kDac0{"DAC0 Kanal", "DAC0 channel"};            // kGroupDac0
-inline constexpr TextPair kDac1{"DAC1 Kanal", "DAC1 channel"};            // kGroupDac1
-inline constexpr TextPair kRelayOutput{"Relaisausgang", "relay output"};  // kGroupRelay1, kGroupRelay2
-inline constexpr TextPair kUpperLimit{"obere Grenze", "upper limit"};     // kLabelOutput0Upper, kLabelOutput1Upper
-inline constexpr TextPair kLowerLimit{"untere Grenze", "lower limit"};    // kLabelOutput0Lower, kLabelOutput1Lower
-inline constexpr TextPair kLimitValue{"Grenzwert", "limit value"};        // kLabelRelay1Limit, kLabelRelay2Limit
-inline constexpr TextPair kHysteresis{"Hysterese", "hysterese"};     // kLabelRelay1Hysteresis, kLabelRelay2Hysteresis
-inline constexpr TextPair kLimitType{"Grenzwerttyp", "limit type"};  // kGroupRelay1LimitType
-inline constexpr TextPair kCurrentType{"Stromtyp", "current type"};  // kGroupCurrentType
-inline constexpr TextPair kCurrent{"Strom", "current"};
-inline constexpr TextPair kVoltage{"Spannung", "voltage"};
-inline constexpr TextPair kOutput{"Ausgabe", "output"};                 // kGroupOutput
-inline constexpr TextPair kCalValues{"Kalibrierwerte", "cal. values"};  // kGroupCalibration
-inline constexpr TextPair kCalKey1{"Kal. Taste1", "cal. key1"};         // kLabelCalibrationKey1
-inline constexpr TextPair kCalKey2{"Kal. Taste2", "cal. key2"};         // kLabelCalibrationKey2
-inline constexpr TextPair kFixedPh{"Festwert pH", "fixed pH value"};    // kLabelCalibrationKey2, type 18
-inline constexpr TextPair kEnableFixedPh{"enable Festwert pH", "enable fixed pH value"};  // kPhFix, type 18
-inline constexpr TextPair kBasic{"allgemein", "basic adj."};                              // kGroupGeneral
-inline constexpr TextPair kMeasurementType{"Messwerttyp", "measurement typ"};             // kLabelMeasurementType
-inline constexpr TextPair kFixTemperature{"Festtemperatur", "fix temperature"};           // kFixedTemperatureOn
-inline constexpr TextPair kHoldDuringCal{"Hold beim Kal.", "Hold during cal."};           // kCalibrationHold
-inline constexpr TextPair kAddress{"Adresse", "address"};                                 // kLabelAddress
+using types::Text;
+inline constexpr Text kPrint{"configuration", QT_TRANSLATE_NOOP("configuration", "Drucken")};
+inline constexpr Text kCancel{"configuration", QT_TRANSLATE_NOOP("configuration", "Abbrechen")};
+inline constexpr Text kSave{"configuration", QT_TRANSLATE_NOOP("configuration", "Speichern")};
+inline constexpr Text kOpen{"configuration", QT_TRANSLATE_NOOP("configuration", "Öffnen")};
+inline constexpr Text kOk{"configuration", QT_TRANSLATE_NOOP("configuration", "OK")};
+inline constexpr Text kDac0{"configuration", QT_TRANSLATE_NOOP("configuration", "DAC0 Kanal")};  // kGroupDac0
+inline constexpr Text kDac1{"configuration", QT_TRANSLATE_NOOP("configuration", "DAC1 Kanal")};  // kGroupDac1
+inline constexpr Text kRelayOutput{"configuration",
+                                   QT_TRANSLATE_NOOP("configuration", "Relaisausgang")};  // kGroupRelay1, kGroupRelay2
+inline constexpr Text kUpperLimit{
+    "configuration", QT_TRANSLATE_NOOP("configuration", "obere Grenze")};  // kLabelOutput0Upper, kLabelOutput1Upper
+inline constexpr Text kLowerLimit{
+    "configuration", QT_TRANSLATE_NOOP("configuration", "untere Grenze")};  // kLabelOutput0Lower, kLabelOutput1Lower
+inline constexpr Text kLimitValue{
+    "configuration", QT_TRANSLATE_NOOP("configuration", "Grenzwert")};  // kLabelRelay1Limit, kLabelRelay2Limit
+inline constexpr Text kHysteresis{
+    "configuration",
+    QT_TRANSLATE_NOOP("configuration", "Hysterese")};  // kLabelRelay1Hysteresis, kLabelRelay2Hysteresis
+inline constexpr Text kLimitType{"configuration",
+                                 QT_TRANSLATE_NOOP("configuration", "Grenzwerttyp")};  // kGroupRelay1LimitType
+inline constexpr Text kCurrentType{"configuration",
+                                   QT_TRANSLATE_NOOP("configuration", "Stromtyp")};  // kGroupCurrentType
+inline constexpr Text kCurrent{"configuration", QT_TRANSLATE_NOOP("configuration", "Strom")};
+inline constexpr Text kVoltage{"configuration", QT_TRANSLATE_NOOP("configuration", "Spannung")};
+inline constexpr Text kOutput{"configuration", QT_TRANSLATE_NOOP("configuration", "Ausgabe")};  // kGroupOutput
+inline constexpr Text kCalValues{"configuration",
+                                 QT_TRANSLATE_NOOP("configuration", "Kalibrierwerte")};  // kGroupCalibration
+inline constexpr Text kCalKey1{"configuration",
+                               QT_TRANSLATE_NOOP("configuration", "Kal. Taste1")};  // kLabelCalibrationKey1
+inline constexpr Text kCalKey2{"configuration",
+                               QT_TRANSLATE_NOOP("configuration", "Kal. Taste2")};  // kLabelCalibrationKey2
+inline constexpr Text kFixedPh{"configuration",
+                               QT_TRANSLATE_NOOP("configuration", "Festwert pH")};  // kLabelCalibrationKey2, type 18
+inline constexpr Text kEnableFixedPh{"configuration",
+                                     QT_TRANSLATE_NOOP("configuration", "enable Festwert pH")};  // kPhFix, type 18
+inline constexpr Text kBasic{"configuration", QT_TRANSLATE_NOOP("configuration", "allgemein")};  // kGroupGeneral
+inline constexpr Text kMeasurementType{"configuration",
+                                       QT_TRANSLATE_NOOP("configuration", "Messwerttyp")};  // kLabelMeasurementType
+inline constexpr Text kFixTemperature{"configuration",
+                                      QT_TRANSLATE_NOOP("configuration", "Festtemperatur")};  // kFixedTemperatureOn
+inline constexpr Text kHoldDuringCal{"configuration",
+                                     QT_TRANSLATE_NOOP("configuration", "Hold beim Kal.")};      // kCalibrationHold
+inline constexpr Text kAddress{"configuration", QT_TRANSLATE_NOOP("configuration", "Adresse")};  // kLabelAddress
 
 inline constexpr const char* kWindowTitle = "Konfiguration";   // both languages
 inline constexpr const char* kSeriesButtonKind4 = "PB,PD,PF";  // kSeriesButton, device kind 4
 
-inline constexpr TextPair kTypeMismatch{"Fehler!\nDer Typ des angeschlossenen Verstärkers paßt nicht zur Einstellung!",
-                                        "Error! The adjusted amplifier type dose not fit to the connected type!"};
-inline constexpr TextPair kNotQx7100{"Fehler!\nDer angeschlossenen Verstärkers ist nicht aus der QX 7100 Serie!",
-                                     "Error! The connected amplifier dose not fit to QX 7100 model type!"};
+inline constexpr Text kTypeMismatch{
+    "configuration",
+    QT_TRANSLATE_NOOP("configuration", "Fehler!\nDer Typ des angeschlossenen Verstärkers paßt nicht zur Einstellung!")};
+inline constexpr Text kNotQx7100{
+    "configuration",
+    QT_TRANSLATE_NOOP("configuration", "Fehler!\nDer angeschlossenen Verstärkers ist nicht aus der QX 7100 Serie!")};
 // Logger dialog series names opened by the series button.
 inline constexpr const char* kLoggerSeriesKind5 = "QX7100";
 inline constexpr const char* kLoggerSeriesKind4 = "PB70,PD70,PF70";
 
 // Setup files.
-inline constexpr TextPair kReadCalibrationToo{"Kalibrierdaten auch aktualisieren?", "Read also calibration data?"};
-inline constexpr TextPair kYes{"Ja", "Yes"};
-inline constexpr TextPair kNo{"Nein", "No"};
+inline constexpr Text kReadCalibrationToo{"configuration",
+                                          QT_TRANSLATE_NOOP("configuration", "Kalibrierdaten auch aktualisieren?")};
+inline constexpr Text kYes{"configuration", QT_TRANSLATE_NOOP("configuration", "Ja")};
+inline constexpr Text kNo{"configuration", QT_TRANSLATE_NOOP("configuration", "Nein")};
 inline constexpr const char* kYesNoTitle = "INFO";
-inline constexpr TextPair kDataFileError{"Fehler in der Datendatei!", "Error in data file!"};
-inline constexpr TextPair kCannotRead{"Die Datei kann nicht gelesen werden:", "The file cannot be read:"};
-inline constexpr TextPair kCannotWrite{"Die Datei kann nicht geschrieben werden:", "The file cannot be written:"};
-inline constexpr TextPair kNotANumber{"Keine gültige Zahl im Feld", "Not a valid number in the field"};
-inline constexpr TextPair kNoWindows1252{"Ein Zeichen lässt sich nicht speichern (kein Windows-1252-Zeichen) im Feld",
-                                         "A character cannot be stored (not in Windows-1252) in the field"};
-inline constexpr TextPair kChecksumKeyInValue{"Ein Wert enthält das Wort \"CECKSUMM\".",
-                                              "A value contains the word \"CECKSUMM\"."};
-inline constexpr TextPair kPrintFailed{"Der Ausdruck ist fehlgeschlagen, es wurde nichts gedruckt oder gespeichert.",
-                                       "Printing failed; nothing was printed or saved."};
+inline constexpr Text kDataFileError{"configuration", QT_TRANSLATE_NOOP("configuration", "Fehler in der Datendatei!")};
+inline constexpr Text kCannotRead{"configuration",
+                                  QT_TRANSLATE_NOOP("configuration", "Die Datei kann nicht gelesen werden:")};
+inline constexpr Text kCannotWrite{"configuration",
+                                   QT_TRANSLATE_NOOP("configuration", "Die Datei kann nicht geschrieben werden:")};
+inline constexpr Text kNotANumber{"configuration", QT_TRANSLATE_NOOP("configuration", "Keine gültige Zahl im Feld")};
+inline constexpr Text kNoWindows1252{
+    "configuration",
+    QT_TRANSLATE_NOOP("configuration", "Ein Zeichen lässt sich nicht speichern (kein Windows-1252-Zeichen) im Feld")};
+inline constexpr Text kChecksumKeyInValue{
+    "configuration", QT_TRANSLATE_NOOP("configuration", "Ein Wert enthält das Wort \"CECKSUMM\".")};
+inline constexpr Text kPrintFailed{
+    "configuration",
+    QT_TRANSLATE_NOOP("configuration", "Der Ausdruck ist fehlgeschlagen, es wurde nichts gedruckt oder gespeichert.")};
 
 // Address field check of the dialog.
-inline constexpr TextPair kAddressRange{"Geben Sie eine ganze Zahl zwischen 0 und 31 ein.",
-                                        "Enter a whole number between 0 and 31."};
-inline constexpr TextPair kByteRange{"Geben Sie eine ganze Zahl zwischen 0 und 255 ein.",
-                                     "Enter a whole number between 0 and 255."};
+inline constexpr Text kAddressRange{
+    "configuration", QT_TRANSLATE_NOOP("configuration", "Geben Sie eine ganze Zahl zwischen 0 und 31 ein.")};
+inline constexpr Text kByteRange{
+    "configuration", QT_TRANSLATE_NOOP("configuration", "Geben Sie eine ganze Zahl zwischen 0 und 255 ein.")};
 // A setting no module may get: its key and the value as a message shows it.
-inline constexpr TextPair kUnsendable{
-    "%s kann nicht gesendet werden: \"%s\" ist keine endliche Zahl im Bereich einer Gleitkommazahl. Es wurde "
-    "nichts geschrieben.",
-    "%s cannot be sent: \"%s\" is not a finite number within the range of a float. Nothing was written."};
+inline constexpr Text kUnsendable{
+    "configuration",
+    QT_TRANSLATE_NOOP(
+        "configuration",
+        "%1 kann nicht gesendet werden: \"%2\" ist keine endliche Zahl im Bereich einer Gleitkommazahl. Es wurde "
+        "nichts geschrieben.")};
 }  // namespace texts
 
 }  // namespace korvane::configuration

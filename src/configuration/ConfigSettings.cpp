@@ -11,6 +11,7 @@
 #include "configuration/ConfigFields.h"
 #include "configuration/ConfigLists.h"
 #include "platform/NumberText.h"
+#include "platform/Texts.h"
 #include "types/Catalogue.h"
 
 namespace korvane::configuration {
@@ -250,11 +251,11 @@ class ControlRules {
 
 // Buttons carry the language texts at every exchange.
 void ControlRules::Buttons() {
-  Caption(ctl::kOk, texts::kOk(lang_));
-  Caption(ctl::kCancel, texts::kCancel(lang_));
-  Caption(ctl::kOpen, texts::kOpen(lang_));
-  Caption(ctl::kSave, texts::kSave(lang_));
-  Caption(ctl::kPrint, texts::kPrint(lang_));
+  Caption(ctl::kOk, Tr(lang_, texts::kOk));
+  Caption(ctl::kCancel, Tr(lang_, texts::kCancel));
+  Caption(ctl::kOpen, Tr(lang_, texts::kOpen));
+  Caption(ctl::kSave, Tr(lang_, texts::kSave));
+  Caption(ctl::kPrint, Tr(lang_, texts::kPrint));
 }
 
 void ControlRules::Series() {
@@ -285,15 +286,15 @@ void ControlRules::UndoEarlierRun() {
 }
 
 void ControlRules::SourceGroups() {
-  Caption(ctl::kGroupDac0, texts::kDac0(lang_));
-  Caption(ctl::kGroupDac1, texts::kDac1(lang_));
-  Caption(ctl::kGroupRelay1, texts::kRelayOutput(lang_));
-  Caption(ctl::kLabelOutput0Lower, texts::kLowerLimit(lang_));
-  Caption(ctl::kLabelOutput1Lower, texts::kLowerLimit(lang_));
-  Caption(ctl::kLabelOutput0Upper, texts::kUpperLimit(lang_));
-  Caption(ctl::kLabelOutput1Upper, texts::kUpperLimit(lang_));
-  Caption(ctl::kLabelRelay1Limit, texts::kLimitValue(lang_));
-  Caption(ctl::kLabelRelay1Hysteresis, texts::kHysteresis(lang_));
+  Caption(ctl::kGroupDac0, Tr(lang_, texts::kDac0));
+  Caption(ctl::kGroupDac1, Tr(lang_, texts::kDac1));
+  Caption(ctl::kGroupRelay1, Tr(lang_, texts::kRelayOutput));
+  Caption(ctl::kLabelOutput0Lower, Tr(lang_, texts::kLowerLimit));
+  Caption(ctl::kLabelOutput1Lower, Tr(lang_, texts::kLowerLimit));
+  Caption(ctl::kLabelOutput0Upper, Tr(lang_, texts::kUpperLimit));
+  Caption(ctl::kLabelOutput1Upper, Tr(lang_, texts::kUpperLimit));
+  Caption(ctl::kLabelRelay1Limit, Tr(lang_, texts::kLimitValue));
+  Caption(ctl::kLabelRelay1Hysteresis, Tr(lang_, texts::kHysteresis));
   for (ctl::Control first : {ctl::kDac0First, ctl::kDac1First, ctl::kRelay1First}) {
     DisableUnnamedSources(first);
     NameSources(first);
@@ -302,7 +303,7 @@ void ControlRules::SourceGroups() {
 
 // Relay 2 exists on device kind 5 only.
 void ControlRules::Relay2() {
-  Caption(ctl::kGroupRelay2, texts::kRelayOutput(lang_));
+  Caption(ctl::kGroupRelay2, Tr(lang_, texts::kRelayOutput));
   if (link::IsController(kind_)) {
     DisableUnnamedSources(ctl::kRelay2First);
     Enable(ctl::kRelay2Temperature);
@@ -312,8 +313,8 @@ void ControlRules::Relay2() {
     Relay2Off();
   }
   NameSources(ctl::kRelay2First);
-  Caption(ctl::kLabelRelay2Limit, texts::kLimitValue(lang_));
-  Caption(ctl::kLabelRelay2Hysteresis, texts::kHysteresis(lang_));
+  Caption(ctl::kLabelRelay2Limit, Tr(lang_, texts::kLimitValue));
+  Caption(ctl::kLabelRelay2Hysteresis, Tr(lang_, texts::kHysteresis));
 }
 
 // Device kind 4 has no outputs or relays to configure here.
@@ -329,12 +330,12 @@ void ControlRules::Kind4WithoutOutputs() {
 }
 
 void ControlRules::OutputsAndCalibration() {
-  Caption(ctl::kGroupRelay1LimitType, texts::kLimitType(lang_));
-  Caption(ctl::kGroupCurrentType, texts::kCurrentType(lang_));
-  Caption(ctl::kGroupOutput, texts::kOutput(lang_));
-  Caption(ctl::kVoltage, texts::kVoltage(lang_));
-  Caption(ctl::kCurrent, texts::kCurrent(lang_));
-  Caption(ctl::kGroupCalibration, texts::kCalValues(lang_));
+  Caption(ctl::kGroupRelay1LimitType, Tr(lang_, texts::kLimitType));
+  Caption(ctl::kGroupCurrentType, Tr(lang_, texts::kCurrentType));
+  Caption(ctl::kGroupOutput, Tr(lang_, texts::kOutput));
+  Caption(ctl::kVoltage, Tr(lang_, texts::kVoltage));
+  Caption(ctl::kCurrent, Tr(lang_, texts::kCurrent));
+  Caption(ctl::kGroupCalibration, Tr(lang_, texts::kCalValues));
   for (int i = 0; i < 4; ++i) {
     const std::string label = types::CalibrationLabel(t_, i + 1, lang_);
     Caption(ctl::kLabelCalibration1 + i, label);
@@ -369,8 +370,8 @@ void ControlRules::CalibrationKeys() {
       Show(id, false);
     return;
   }
-  Caption(ctl::kLabelCalibrationKey1, texts::kCalKey1(lang_));
-  Caption(ctl::kLabelCalibrationKey2, texts::kCalKey2(lang_));
+  Caption(ctl::kLabelCalibrationKey1, Tr(lang_, texts::kCalKey1));
+  Caption(ctl::kLabelCalibrationKey2, Tr(lang_, texts::kCalKey2));
   switch (types::MeasurementType(t_).traits().keyEntry) {
     case types::KeyEntry::kBufferLists: Keys(false, true, false); break;
     case types::KeyEntry::kFixedEdits:
@@ -383,22 +384,22 @@ void ControlRules::CalibrationKeys() {
     case types::KeyEntry::kFixedPh:
       Keys(false, false, false);
       Show(ctl::kPhFix);
-      Caption(ctl::kPhFix, texts::kEnableFixedPh(lang_));
+      Caption(ctl::kPhFix, Tr(lang_, texts::kEnableFixedPh));
       Show(ctl::kLabelCalibrationKey1, false);
       Show(ctl::kCalibrationKey2);
-      Caption(ctl::kLabelCalibrationKey2, texts::kFixedPh(lang_));
+      Caption(ctl::kLabelCalibrationKey2, Tr(lang_, texts::kFixedPh));
       break;
     case types::KeyEntry::kUnchanged: break;
   }
 }
 
 void ControlRules::General() {
-  Caption(ctl::kGroupGeneral, texts::kBasic(lang_));
+  Caption(ctl::kGroupGeneral, Tr(lang_, texts::kBasic));
   Caption(ctl::kLabelFixedTemperature, types::ChannelLabel(t_, 6, lang_));
-  Caption(ctl::kFixedTemperatureOn, texts::kFixTemperature(lang_));
-  Caption(ctl::kLabelAddress, texts::kAddress(lang_));
-  Caption(ctl::kLabelMeasurementType, texts::kMeasurementType(lang_));
-  Caption(ctl::kCalibrationHold, texts::kHoldDuringCal(lang_));
+  Caption(ctl::kFixedTemperatureOn, Tr(lang_, texts::kFixTemperature));
+  Caption(ctl::kLabelAddress, Tr(lang_, texts::kAddress));
+  Caption(ctl::kLabelMeasurementType, Tr(lang_, texts::kMeasurementType));
+  Caption(ctl::kCalibrationHold, Tr(lang_, texts::kHoldDuringCal));
 }
 
 // A conductivity module may switch range within its own family only.
@@ -445,9 +446,9 @@ AddressCheck CheckAddressText(const std::string& text, Language language) {
     while (*end == ' ' || *end == '\t') ++end;
   whole = whole && *end == '\0';
   if (!whole || v < 0 || v > 255) {
-    r.message = texts::kByteRange(language);
+    r.message = Tr(language, texts::kByteRange);
   } else if (v > 31) {
-    r.message = texts::kAddressRange(language);
+    r.message = Tr(language, texts::kAddressRange);
   } else {
     r.ok = true;
     r.value = static_cast<std::uint8_t>(v);

@@ -5,6 +5,7 @@
 #include "configuration/DialogExchange.h"
 #include "platform/NumberText.h"
 #include "platform/ShownText.h"
+#include "platform/Texts.h"
 #include "types/Cp1252.h"
 #include "types/Texts.h"
 
@@ -29,7 +30,7 @@ bool ConfigTransfer::ReadConfigurationSequence(ConfigSettings& s) {
   }
   s.language = context_.language;
   s.typeListOffset = 0;
-  ui_.ProgressOpen(types::kTransferCaption(s.language), types::kTransferText(s.language), 0, 30);
+  ui_.ProgressOpen(Tr(s.language, types::kTransferCaption), Tr(s.language, types::kTransferText), 0, 30);
   for (int n = 1; n <= 31; ++n) {
     const link::Parameter p = kReadOrder[n - 1];
     ui_.ProgressSet(n);
@@ -56,7 +57,7 @@ TypeCheck ConfigTransfer::CheckTypeOnOk(ConfigSettings& s) {
   }
   s.moduleType = link_.module().typeIndex;
   if (!SameTypeFamily(s.moduleType, s.AbsoluteType())) {
-    ui_.Message(texts::kTypeMismatch(s.language));
+    ui_.Message(Tr(s.language, texts::kTypeMismatch));
     return TypeCheck::kTypeMismatch;
   }
   return TypeCheck::kAccepted;
@@ -81,13 +82,14 @@ link::WriteReport ConfigTransfer::WriteConfigurationSequence(ConfigSettings& s) 
   if (!writes) {
     refused_ = true;
     const std::string value = platform::ShownText(types::FromWindows1252(refused.text));
-    ui_.Message(platform::StringPrintf(texts::kUnsendable(s.language), refused.key.c_str(), value.c_str()));
+    ui_.Message(platform::Fill(Tr(s.language, texts::kUnsendable), refused.key, value));
     return report_;
   }
 
   Command(link::kDacAdjustOn);
   // The caption of the second progress window is the German one in both languages.
-  ui_.ProgressOpen(types::kTransferCaption(Language::kGerman), types::kTransferText(s.language), 0, kind5 ? 29 : 25);
+  ui_.ProgressOpen(Tr(Language::kGerman, types::kTransferCaption), Tr(s.language, types::kTransferText), 0,
+                   kind5 ? 29 : 25);
   progress_ = 0;
   link::Data4 offset{}, hold{};
   for (const ConfigWrite& w : *writes) {

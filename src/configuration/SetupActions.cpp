@@ -3,6 +3,7 @@
 
 #include "configuration/ConfigLists.h"
 #include "configuration/SetupPrint.h"
+#include "platform/Texts.h"
 #include "types/Texts.h"
 
 namespace korvane::configuration {
@@ -25,13 +26,13 @@ void SetupActions::OpenLogger(const ConfigSettings& s) {
                        : link::IsAmplifier(s.deviceKind) ? texts::kLoggerSeriesKind4
                                                          : nullptr;
   if (!series) {
-    setupUi_.Message(texts::kNotQx7100(lang));
+    setupUi_.Message(Tr(lang, texts::kNotQx7100));
     return;
   }
   if (logger_)
     logger_->OpenLogger(series, lang);
   else
-    setupUi_.Message(types::kNotAvailable(lang));
+    setupUi_.Message(Tr(lang, types::kNotAvailable));
 }
 
 }  // namespace korvane::configuration

@@ -8,6 +8,7 @@
 #include "configuration/ConfigLists.h"
 #include "platform/NumberText.h"
 #include "platform/SafeFile.h"
+#include "platform/Texts.h"
 #include "types/Checksum.h"
 
 namespace korvane::configuration {
@@ -120,14 +121,14 @@ bool SaveSetupFile(platform::Ui& ui, const ConfigSettings& s) {
   const std::string text = SetupFile::BuildSetupText(s);
   // A value holding the checksum key would make the file fail its own check on loading.
   if (text.find(kChecksumKey) != text.rfind(kChecksumKey)) {
-    ui.Message(std::string(texts::kCannotWrite(s.language)) + "\n" + path + "\n" +
-               texts::kChecksumKeyInValue(s.language) + "\n" + types::kNothingSaved(s.language));
+    ui.Message(std::string(Tr(s.language, texts::kCannotWrite)) + "\n" + path + "\n" +
+               Tr(s.language, texts::kChecksumKeyInValue) + "\n" + Tr(s.language, types::kNothingSaved));
     return false;
   }
   std::string reason;
   if (!platform::SaveFileReplacing(path, text, &reason, s.language)) {
-    ui.Message(std::string(texts::kCannotWrite(s.language)) + "\n" + path + "\n" + reason + "\n" +
-               types::kNothingSaved(s.language));
+    ui.Message(std::string(Tr(s.language, texts::kCannotWrite)) + "\n" + path + "\n" + reason + "\n" +
+               Tr(s.language, types::kNothingSaved));
     return false;
   }
   return true;
@@ -139,7 +140,7 @@ std::optional<ChosenSetup> OpenSetupText(platform::Ui& ui, Language language, bo
   if (!chosen) return std::nullopt;
   std::optional<std::string> text = platform::ReadWholeFile(*chosen);
   if (!text) {
-    ui.Message(std::string(texts::kCannotRead(language)) + "\n" + *chosen + "\n" +
+    ui.Message(std::string(Tr(language, texts::kCannotRead)) + "\n" + *chosen + "\n" +
                platform::ReadProblem(*chosen, language));
     if (unreadable) *unreadable = true;
     return std::nullopt;
@@ -152,12 +153,12 @@ LoadResult LoadSetupFile(platform::Ui& ui, ConfigSettings& s, ChosenSetup* loade
   const std::optional<ChosenSetup> file = OpenSetupText(ui, s.language, &unreadable);
   if (!file) return unreadable ? LoadResult::kUnreadable : LoadResult::kCancelled;
   if (loaded) *loaded = *file;
-  const bool withCalibration = ui.YesNo(texts::kYesNoTitle, texts::kReadCalibrationToo(s.language),
-                                        texts::kYes(s.language), texts::kNo(s.language));
+  const bool withCalibration = ui.YesNo(texts::kYesNoTitle, Tr(s.language, texts::kReadCalibrationToo),
+                                        Tr(s.language, texts::kYes), Tr(s.language, texts::kNo));
   // A file without measurementType keeps the current type: hold it as absolute type.
   s.UseAbsoluteType();
   if (SetupFile::ParseSetupText(file->text, s, withCalibration) == SetupFile::kDataError) {
-    ui.Message(texts::kDataFileError(s.language));
+    ui.Message(Tr(s.language, texts::kDataFileError));
     return LoadResult::kDataError;
   }
   return LoadResult::kLoaded;

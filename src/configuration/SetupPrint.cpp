@@ -3,6 +3,7 @@
 
 #include "configuration/ConfigLists.h"
 #include "platform/NumberText.h"
+#include "platform/Texts.h"
 #include "types/Catalogue.h"
 
 namespace korvane::configuration {
@@ -33,15 +34,15 @@ class Body {
   void Value(const std::string& label, const std::string& value) {
     out_ += platform::StringPrintf("%s:  %s\n", label.c_str(), value.c_str());
   }
-  void Value(const types::TextPair& label, const std::string& value) { Value(std::string(label(lang_)), value); }
-  void Label(const types::TextPair& label) { out_ += platform::StringPrintf("%s\n", label(lang_)); }
-  void Number(const types::TextPair& label, unsigned value) {
-    out_ += platform::StringPrintf("%s:  %u\n", label(lang_), value);
+  void Value(const types::Text& label, const std::string& value) { Value(std::string(Tr(lang_, label)), value); }
+  void Label(const types::Text& label) { out_ += Tr(lang_, label) + "\n"; }
+  void Number(const types::Text& label, unsigned value) {
+    out_ += platform::StringPrintf("%s:  %u\n", Tr(lang_, label).c_str(), value);
   }
   // label + fixed suffix, e.g. "%s:  enable\n".
-  void Suffix(const types::TextPair& label, const char* suffix) { out_ += std::string(label(lang_)) + suffix; }
+  void Suffix(const types::Text& label, const char* suffix) { out_ += std::string(Tr(lang_, label)) + suffix; }
   void Raw(const std::string& text) { out_ += text; }
-  const char* L(const types::TextPair& p) const { return p(lang_); }
+  std::string L(const types::Text& p) const { return Tr(lang_, p); }
 
   std::string out_;
 
@@ -58,10 +59,10 @@ void CalibrationLines(Body& b, const ConfigSettings& s, int t) {
 }
 
 // A source index outside 0..5 gives no line.
-void SourceLine(Body& b, const char* format, const types::TextPair& label, int index,
+void SourceLine(Body& b, const char* format, const types::Text& label, int index,
                 const std::array<std::string, 6>& names) {
   if (index < 0 || index > 5) return;
-  b.Raw(platform::StringPrintf(format, b.L(label), names[static_cast<std::size_t>(index)].c_str()));
+  b.Raw(platform::StringPrintf(format, b.L(label).c_str(), names[static_cast<std::size_t>(index)].c_str()));
 }
 
 }  // namespace
@@ -168,7 +169,7 @@ bool PrintSetup(platform::Ui& ui, const ConfigSettings& s, const std::array<std:
   std::unique_ptr<platform::PageTarget> page = ui.BeginPrint(PrintDocumentName(s.deviceKind));
   if (!page) return false;
   if (LayoutPrint(*page, BuildPrintHeading(s, clock()), BuildPrintBody(s, sourceNames))) return true;
-  std::string text = texts::kPrintFailed(s.language);
+  std::string text = Tr(s.language, texts::kPrintFailed);
   if (const std::string why = page->failure(); !why.empty()) text += "\n" + why;
   ui.Message(text);
   return false;

@@ -9,6 +9,7 @@
 #include "platform/NumberText.h"
 #include "platform/SafeFile.h"
 #include "platform/ShownText.h"
+#include "platform/Texts.h"
 #include "types/Checksum.h"
 #include "types/Cp1252.h"
 
@@ -144,45 +145,43 @@ std::optional<DisplayFileError> ParseDisplayText(const std::string& text, Displa
     const std::string content = text.substr(at, end - at);
     const std::size_t lineStart = at;
     at = end == text.size() ? end : end + 2;
-    if (checksumSeen) return bad(line, texts::kAfterChecksum(language));
+    if (checksumSeen) return bad(line, Tr(language, texts::kAfterChecksum));
     const std::size_t sep = content.find("==");
-    if (sep == std::string::npos) return bad(line, texts::kNotKeyValue(language));
+    if (sep == std::string::npos) return bad(line, Tr(language, texts::kNotKeyValue));
     const std::string key = content.substr(0, sep);
     const std::string value = content.substr(sep + 2);
     if (key == kChecksumKey) {
       for (const Field& f : fields)
-        if (!seen.count(f.key)) return bad(line, platform::StringPrintf(texts::kMissingKey(language), f.key.c_str()));
+        if (!seen.count(f.key)) return bad(line, platform::Fill(Tr(language, texts::kMissingKey), f.key));
       // The sum as the setup files carry it: an unsigned decimal of the bytes before.
       const std::uint32_t expected = types::SignedByteSum(std::string_view(text).substr(0, lineStart));
       std::uint32_t stored = 0;
       const char* vEnd = value.data() + value.size();
       const auto [ptr, ec] = std::from_chars(value.data(), vEnd, stored);
-      if (ec != std::errc() || ptr != vEnd || stored != expected) return bad(line, texts::kChecksum(language));
+      if (ec != std::errc() || ptr != vEnd || stored != expected) return bad(line, Tr(language, texts::kChecksum));
       checksumSeen = true;
       continue;
     }
     const Field* field = nullptr;
     for (const Field& f : fields)
       if (f.key == key) field = &f;
-    if (!field) return bad(line, platform::StringPrintf(texts::kUnknownKey(language), Shown(key).c_str()));
-    if (!seen.insert(key).second) return bad(line, platform::StringPrintf(texts::kRepeatedKey(language), key.c_str()));
+    if (!field) return bad(line, platform::Fill(Tr(language, texts::kUnknownKey), Shown(key)));
+    if (!seen.insert(key).second) return bad(line, platform::Fill(Tr(language, texts::kRepeatedKey), key));
     if (field->text) {
       const std::optional<std::string> number = platform::NumberEntryText(value);
-      if (!number)
-        return bad(line, platform::StringPrintf(texts::kNotNumber(language), key.c_str(), Shown(value).c_str()));
+      if (!number) return bad(line, platform::Fill(Tr(language, texts::kNotNumber), key, Shown(value)));
       *field->text = *number;
       continue;
     }
     const std::optional<int> n = WholeNumber(value, field->min, field->max);
     if (!n)
-      return bad(line, platform::StringPrintf(texts::kNotInRange(language), key.c_str(), Shown(value).c_str(),
-                                              field->min, field->max));
+      return bad(line, platform::Fill(Tr(language, texts::kNotInRange), key, Shown(value), field->min, field->max));
     if (field->flag)
       *field->flag = *n != 0;
     else
       *field->number = *n;
   }
-  if (!checksumSeen) return bad(line + 1, texts::kNoChecksum(language));
+  if (!checksumSeen) return bad(line + 1, Tr(language, texts::kNoChecksum));
   s.outputs.known = true;
   s.outputs.pending = true;
   target = s;
@@ -200,11 +199,11 @@ bool WriteDisplayFile(const std::string& path, const DisplaySettings& s, std::st
   // file's ranges (or no number) gets it named instead.
   DisplaySettings reloaded = s;
   if (const std::optional<DisplayFileError> bad = ParseDisplayText(text, reloaded, s.language))
-    reason = platform::StringPrintf(texts::kLine(s.language), bad->line, bad->reason.c_str());
+    reason = platform::Fill(Tr(s.language, texts::kLine), bad->line, bad->reason);
   else if (platform::SaveFileReplacing(path, text, &reason, s.language))
     return true;
-  *error = std::string(texts::kCannotSave(s.language)) + "\n" + path + "\n" + reason + "\n" +
-           types::kNothingSaved(s.language);
+  *error = std::string(Tr(s.language, texts::kCannotSave)) + "\n" + path + "\n" + reason + "\n" +
+           Tr(s.language, types::kNothingSaved);
   return false;
 }
 
@@ -212,13 +211,13 @@ FileRead ReadDisplayFile(const std::string& path, DisplaySettings& s, std::strin
   const std::optional<std::string> text = platform::ReadWholeFile(path);
   if (!text) {
     *message =
-        std::string(texts::kCannotRead(s.language)) + "\n" + path + "\n" + platform::ReadProblem(path, s.language);
+        std::string(Tr(s.language, texts::kCannotRead)) + "\n" + path + "\n" + platform::ReadProblem(path, s.language);
     return FileRead::kUnreadable;
   }
   if (const auto e = ParseDisplayText(*text, s, s.language)) {
-    *message = std::string(texts::kCannotLoad(s.language)) + "\n" + path + "\n" +
-               platform::StringPrintf(texts::kLine(s.language), e->line, e->reason.c_str()) + "\n" +
-               texts::kNothingApplied(s.language);
+    *message = std::string(Tr(s.language, texts::kCannotLoad)) + "\n" + path + "\n" +
+               platform::Fill(Tr(s.language, texts::kLine), e->line, e->reason) + "\n" +
+               Tr(s.language, texts::kNothingApplied);
     return FileRead::kBad;
   }
   return FileRead::kOk;

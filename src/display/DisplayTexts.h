@@ -4,42 +4,41 @@
 
 namespace korvane::display::texts {
 
-using types::TextPair;
+using types::Text;
 
 // Files. The load message names the file and the first bad line.
-inline constexpr TextPair kCannotLoad{"Die Anzeigedatei wurde nicht übernommen:", "The display file was not loaded:"};
-inline constexpr TextPair kCannotSave{"Die Anzeigedatei kann nicht geschrieben werden:",
-                                      "The display file cannot be written:"};
-inline constexpr TextPair kCannotRead{"Die Anzeigedatei kann nicht gelesen werden:",
-                                      "The display file cannot be read:"};
-inline constexpr TextPair kLine{"Zeile %d: %s", "Line %d: %s"};
-inline constexpr TextPair kNotKeyValue{"keine Zeile der Form SCHLÜSSEL==Wert", "not a KEY==value line"};
-inline constexpr TextPair kUnknownKey{"unbekannter Schlüssel %s", "unknown key %s"};
-inline constexpr TextPair kRepeatedKey{"%s steht zum zweiten Mal in der Datei", "%s appears a second time"};
-inline constexpr TextPair kNotInRange{"%s: \"%s\" ist keine ganze Zahl von %d bis %d",
-                                      "%s: \"%s\" is not a whole number from %d to %d"};
-inline constexpr TextPair kNotNumber{"%s: \"%s\" ist keine Zahl", "%s: \"%s\" is not a number"};
-inline constexpr TextPair kMissingKey{"%s fehlt vor der Prüfsummenzeile", "%s is missing before the checksum line"};
-inline constexpr TextPair kChecksum{"die Prüfsumme stimmt nicht (Datei beschädigt oder verändert)",
-                                    "the checksum does not match (file damaged or changed)"};
-inline constexpr TextPair kNoChecksum{"die Prüfsummenzeile CECKSUMM fehlt", "the checksum line CECKSUMM is missing"};
-inline constexpr TextPair kAfterChecksum{"Text nach der Prüfsummenzeile", "text after the checksum line"};
-inline constexpr TextPair kNothingApplied{"Es wurde nichts übernommen.", "Nothing was applied."};
+inline constexpr Text kCannotLoad{"display", QT_TRANSLATE_NOOP("display", "Die Anzeigedatei wurde nicht übernommen:")};
+inline constexpr Text kCannotSave{"display",
+                                  QT_TRANSLATE_NOOP("display", "Die Anzeigedatei kann nicht geschrieben werden:")};
+inline constexpr Text kCannotRead{"display",
+                                  QT_TRANSLATE_NOOP("display", "Die Anzeigedatei kann nicht gelesen werden:")};
+inline constexpr Text kLine{"display", QT_TRANSLATE_NOOP("display", "Zeile %1: %2")};
+inline constexpr Text kNotKeyValue{"display", QT_TRANSLATE_NOOP("display", "keine Zeile der Form SCHLÜSSEL==Wert")};
+inline constexpr Text kUnknownKey{"display", QT_TRANSLATE_NOOP("display", "unbekannter Schlüssel %1")};
+inline constexpr Text kRepeatedKey{"display", QT_TRANSLATE_NOOP("display", "%1 steht zum zweiten Mal in der Datei")};
+inline constexpr Text kNotInRange{"display",
+                                  QT_TRANSLATE_NOOP("display", "%1: \"%2\" ist keine ganze Zahl von %3 bis %4")};
+inline constexpr Text kNotNumber{"display", QT_TRANSLATE_NOOP("display", "%1: \"%2\" ist keine Zahl")};
+inline constexpr Text kMissingKey{"display", QT_TRANSLATE_NOOP("display", "%1 fehlt vor der Prüfsummenzeile")};
+inline constexpr Text kChecksum{
+    "display", QT_TRANSLATE_NOOP("display", "die Prüfsumme stimmt nicht (Datei beschädigt oder verändert)")};
+inline constexpr Text kNoChecksum{"display", QT_TRANSLATE_NOOP("display", "die Prüfsummenzeile CECKSUMM fehlt")};
+inline constexpr Text kAfterChecksum{"display", QT_TRANSLATE_NOOP("display", "Text nach der Prüfsummenzeile")};
+inline constexpr Text kNothingApplied{"display", QT_TRANSLATE_NOOP("display", "Es wurde nichts übernommen.")};
 
 // Validation of the dialogs' OK: the field, then its range.
-inline constexpr TextPair kWholeNumber{"%s: bitte eine ganze Zahl von %d bis %d eingeben.",
-                                       "%s: please enter a whole number from %d to %d."};
-inline constexpr TextPair kNumber{"%s: bitte eine Zahl eingeben (z. B. 12,5).",
-                                  "%s: please enter a number (e.g. 12.5)."};
+inline constexpr Text kWholeNumber{"display",
+                                   QT_TRANSLATE_NOOP("display", "%1: bitte eine ganze Zahl von %2 bis %3 eingeben.")};
+inline constexpr Text kNumber{"display", QT_TRANSLATE_NOOP("display", "%1: bitte eine Zahl eingeben (z. B. 12,5).")};
 // Field names of those messages.
-inline constexpr TextPair kPositionAddress{"Adresse der Anzeige %d", "address of display %d"};
-inline constexpr TextPair kVirtualAddress{"Adresse %d von virtuell %d", "address %d of virtual %d"};
-inline constexpr TextPair kLoggerIntervalField{"Datenloggerintervall", "data logger interval"};
-inline constexpr TextPair kContrastField{"Kontrast", "brightness"};
-inline constexpr TextPair kSerialIntervalField{"serielles Intervall", "serial interval"};
-inline constexpr TextPair kLowerField{"DAC%d untere Grenze", "DAC%d lower limit"};
-inline constexpr TextPair kUpperField{"DAC%d obere Grenze", "DAC%d upper limit"};
-inline constexpr TextPair kLimitField{"Relais%d Grenzwert", "relay %d limit value"};
-inline constexpr TextPair kHysteresisField{"Relais%d Hysterese", "relay %d hysterese"};
+inline constexpr Text kPositionAddress{"display", QT_TRANSLATE_NOOP("display", "Adresse der Anzeige %1")};
+inline constexpr Text kVirtualAddress{"display", QT_TRANSLATE_NOOP("display", "Adresse %1 von virtuell %2")};
+inline constexpr Text kLoggerIntervalField{"display", QT_TRANSLATE_NOOP("display", "Datenloggerintervall")};
+inline constexpr Text kContrastField{"display", QT_TRANSLATE_NOOP("display", "Kontrast")};
+inline constexpr Text kSerialIntervalField{"display", QT_TRANSLATE_NOOP("display", "serielles Intervall")};
+inline constexpr Text kLowerField{"display", QT_TRANSLATE_NOOP("display", "DAC%1 untere Grenze")};
+inline constexpr Text kUpperField{"display", QT_TRANSLATE_NOOP("display", "DAC%1 obere Grenze")};
+inline constexpr Text kLimitField{"display", QT_TRANSLATE_NOOP("display", "Relais%1 Grenzwert")};
+inline constexpr Text kHysteresisField{"display", QT_TRANSLATE_NOOP("display", "Relais%1 Hysterese")};
 
 }  // namespace korvane::display::texts

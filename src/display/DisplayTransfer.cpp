@@ -8,6 +8,7 @@
 #include "logger/DeviceClock.h"
 #include "logger/ModuleLogger.h"
 #include "platform/NumberText.h"
+#include "platform/Texts.h"
 #include "types/Texts.h"
 
 namespace korvane::display {
@@ -23,7 +24,7 @@ link::Data4 ByteOf(int value) { return link::ByteData(static_cast<std::uint8_t>(
 struct FloatField {
   link::Parameter parameter;
   std::string DisplayOutputs::*text;
-  const types::TextPair* name;
+  const types::Text* name;
   int number;
 };
 const FloatField kOutputFloats[] = {
@@ -42,17 +43,17 @@ const FloatField kOutputFloats[] = {
 std::string OutputsProblem(const DisplayOutputs& o, Language language) {
   // Field order of the dialog: DAC 0, DAC 1, relay 0, relay 1.
   const std::pair<const std::string*, std::string> fields[] = {
-      {&o.dac0Lower, platform::StringPrintf(texts::kLowerField(language), 0)},
-      {&o.dac0Upper, platform::StringPrintf(texts::kUpperField(language), 0)},
-      {&o.dac1Lower, platform::StringPrintf(texts::kLowerField(language), 1)},
-      {&o.dac1Upper, platform::StringPrintf(texts::kUpperField(language), 1)},
-      {&o.relay0Limit, platform::StringPrintf(texts::kLimitField(language), 0)},
-      {&o.relay0Hysteresis, platform::StringPrintf(texts::kHysteresisField(language), 0)},
-      {&o.relay1Limit, platform::StringPrintf(texts::kLimitField(language), 1)},
-      {&o.relay1Hysteresis, platform::StringPrintf(texts::kHysteresisField(language), 1)},
+      {&o.dac0Lower, platform::Fill(Tr(language, texts::kLowerField), 0)},
+      {&o.dac0Upper, platform::Fill(Tr(language, texts::kUpperField), 0)},
+      {&o.dac1Lower, platform::Fill(Tr(language, texts::kLowerField), 1)},
+      {&o.dac1Upper, platform::Fill(Tr(language, texts::kUpperField), 1)},
+      {&o.relay0Limit, platform::Fill(Tr(language, texts::kLimitField), 0)},
+      {&o.relay0Hysteresis, platform::Fill(Tr(language, texts::kHysteresisField), 0)},
+      {&o.relay1Limit, platform::Fill(Tr(language, texts::kLimitField), 1)},
+      {&o.relay1Hysteresis, platform::Fill(Tr(language, texts::kHysteresisField), 1)},
   };
   for (const auto& [text, name] : fields)
-    if (!platform::NumberEntryText(*text)) return platform::StringPrintf(texts::kNumber(language), name.c_str());
+    if (!platform::NumberEntryText(*text)) return platform::Fill(Tr(language, texts::kNumber), name);
   return {};
 }
 
@@ -214,7 +215,7 @@ bool DisplayTransfer::ReadStep(link::Parameter p, int& progress, int max) {
 bool DisplayTransfer::ReadConfiguration(DisplaySettings& s) {
   const Language lang = context_.language;
   s.outputs.known = s.outputs.pending = false;
-  ui_.ProgressOpen(types::kTransferCaption(lang), types::kTransferText(lang), 0, kReadProgress);
+  ui_.ProgressOpen(Tr(lang, types::kTransferCaption), Tr(lang, types::kTransferText), 0, kReadProgress);
   int progress = 1;
   ui_.ProgressSet(progress);
   auto read = [&](link::Parameter p) { return ReadStep(p, progress, kReadProgress); };
@@ -248,7 +249,7 @@ bool DisplayTransfer::ReadConfiguration(DisplaySettings& s) {
 
 bool DisplayTransfer::ReadOutputs(DisplayOutputs& o) {
   const Language lang = context_.language;
-  ui_.ProgressOpen(types::kTransferCaption(lang), types::kTransferText(lang), 0, kOutputsProgress);
+  ui_.ProgressOpen(Tr(lang, types::kTransferCaption), Tr(lang, types::kTransferText), 0, kOutputsProgress);
   int progress = 0;
   bool ok = true;
   for (link::Parameter p : {link::kOutput0Lower, link::kOutput1Lower, link::kOutput0Upper, link::kOutput1Upper,
@@ -297,7 +298,7 @@ std::optional<link::WriteReport> DisplayTransfer::WriteOutputFrames(DisplayOutpu
   }
   link::WriteReport report;
   const Language lang = context_.language;
-  ui_.ProgressOpen(types::kTransferCaption(lang), types::kTransferText(lang), 0, kOutputsProgress);
+  ui_.ProgressOpen(Tr(lang, types::kTransferCaption), Tr(lang, types::kTransferText), 0, kOutputsProgress);
   int progress = 0;
   auto write = [&](link::Parameter p, const link::Data4& d) { WriteStep(report, p, d, progress, kOutputsProgress); };
   write(link::kCurrentRange, ByteOf(o.currentRange));
@@ -321,7 +322,7 @@ std::optional<link::WriteReport> DisplayTransfer::WriteConfiguration(DisplaySett
     if (report.lineLost) return report;
   }
   const Language lang = context_.language;
-  ui_.ProgressOpen(types::kTransferCaption(lang), types::kTransferText(lang), 0, kWriteProgress);
+  ui_.ProgressOpen(Tr(lang, types::kTransferCaption), Tr(lang, types::kTransferText), 0, kWriteProgress);
   int progress = 0;
   link::WriteReport own;
   auto write = [&](link::Parameter p, int value) { WriteStep(own, p, ByteOf(value), progress, kWriteProgress); };

@@ -9,7 +9,7 @@
 #include "history/CalibrationDetails.h"
 #include "history/HistoryTexts.h"
 #include "platform/NumberText.h"
-#include "platform/TextPair.h"
+#include "platform/Texts.h"
 #include "types/CalibrationLimits.h"
 #include "types/Catalogue.h"
 #include "types/ProcedureNames.h"
@@ -18,39 +18,44 @@ namespace korvane::history {
 namespace {
 
 using platform::StringPrintf;
-using platform::TextPair;
+using platform::Text;
 
-constexpr TextPair kCertHeading{"Kalibrierzertifikat", "Calibration certificate"};
-constexpr TextPair kCertModule{"Modul %s: %s, Adresse %d, Geräteart %s, Firmware %s",
-                               "Module %s: %s, address %d, kind %s, firmware %s"};
-constexpr TextPair kCertProcedure{"Kalibrierung: %s (%s)", "Calibration: %s (%s)"};
-constexpr TextPair kCertAssistant{"mit Assistent", "with the assistant"};
-constexpr TextPair kCertClassic{"klassisch", "classic"};
-constexpr TextPair kCertWhen{"Datum: %s   Techniker: %s", "Date: %s   Technician: %s"};
-constexpr TextPair kCertProgram{"Programm: %s   Rechner: %s", "Program: %s   Computer: %s"};
-constexpr TextPair kCertEntry{"Verlaufseintrag %lld, SHA-256 %s", "History entry %lld, SHA-256 %s"};
-constexpr TextPair kCertPoints{"Messpunkte", "Measuring points"};
-constexpr TextPair kCertPointHeader[] = {{"Nr.", "no."},      {"gemessen", "captured"}, {"Referenz", "reference"},
-                                         {"°C", "°C"},        {"Drift", "drift"},       {"Rauschen", "noise"},
-                                         {"stabil", "stable"}};
-constexpr TextPair kCertAfterSeconds{"nach %g s", "after %g s"};
-constexpr TextPair kCertNo{"nein", "no"};
-constexpr TextPair kCertResults{"Ergebnis", "Result"};
-constexpr TextPair kCertResultHeader[] = {
-    {"Wert", "value"}, {"vorher", "before"}, {"nachher", "after"}, {"Grenzen", "limits"}, {"", ""}};
-constexpr TextPair kCertWithin{"eingehalten", "met"};
-constexpr TextPair kCertBroken{"verletzt", "broken"};
-constexpr TextPair kCertSlope{"Steilheit", "slope"};
-constexpr TextPair kCertNernst{"Steilheit %.1f %% der Nernst-Steilheit, Nullpunkt %.1f mV",
-                               "slope %.1f %% of Nernst's slope, zero point %.1f mV"};
-constexpr TextPair kCertVerdict{"Urteil: %s, %s", "Verdict: %s, %s"};
-constexpr TextPair kCertPlausible{"plausibel", "plausible"};
-constexpr TextPair kCertImplausible{"nicht plausibel", "not plausible"};
-constexpr TextPair kCertNoResult{"ohne Ergebnis", "no result"};
-constexpr TextPair kCertSaved{"im Modul gespeichert", "saved in the module"};
-constexpr TextPair kCertNotSaved{"nicht gespeichert", "not saved"};
-constexpr TextPair kCertTechnician{"Techniker: %s", "Technician: %s"};
-constexpr TextPair kCertSignature{"Datum, Unterschrift", "Date, signature"};
+constexpr Text kCertHeading{"history", QT_TRANSLATE_NOOP("history", "Kalibrierzertifikat")};
+constexpr Text kCertModule{"history",
+                           QT_TRANSLATE_NOOP("history", "Modul %1: %2, Adresse %3, Geräteart %4, Firmware %5")};
+constexpr Text kCertProcedure{"history", QT_TRANSLATE_NOOP("history", "Kalibrierung: %1 (%2)")};
+constexpr Text kCertAssistant{"history", QT_TRANSLATE_NOOP("history", "mit Assistent")};
+constexpr Text kCertClassic{"history", QT_TRANSLATE_NOOP("history", "klassisch")};
+constexpr Text kCertWhen{"history", QT_TRANSLATE_NOOP("history", "Datum: %1   Techniker: %2")};
+constexpr Text kCertProgram{"history", QT_TRANSLATE_NOOP("history", "Programm: %1   Rechner: %2")};
+constexpr Text kCertEntry{"history", QT_TRANSLATE_NOOP("history", "Verlaufseintrag %1, SHA-256 %2")};
+constexpr Text kCertPoints{"history", QT_TRANSLATE_NOOP("history", "Messpunkte")};
+constexpr Text kCertPointHeader[] = {
+    {"history", QT_TRANSLATE_NOOP("history", "Nr.")},      {"history", QT_TRANSLATE_NOOP("history", "gemessen")},
+    {"history", QT_TRANSLATE_NOOP("history", "Referenz")}, {"history", QT_TRANSLATE_NOOP("history", "°C")},
+    {"history", QT_TRANSLATE_NOOP("history", "Drift")},    {"history", QT_TRANSLATE_NOOP("history", "Rauschen")},
+    {"history", QT_TRANSLATE_NOOP("history", "stabil")}};
+constexpr Text kCertAfterSeconds{"history", QT_TRANSLATE_NOOP("history", "nach %1 s")};
+constexpr Text kCertNo{"history", QT_TRANSLATE_NOOP("history", "nein")};
+constexpr Text kCertResults{"history", QT_TRANSLATE_NOOP("history", "Ergebnis")};
+constexpr Text kCertResultHeader[] = {{"history", QT_TRANSLATE_NOOP("history", "Wert")},
+                                      {"history", QT_TRANSLATE_NOOP("history", "vorher")},
+                                      {"history", QT_TRANSLATE_NOOP("history", "nachher")},
+                                      {"history", QT_TRANSLATE_NOOP("history", "Grenzen")},
+                                      {"history", ""}};
+constexpr Text kCertWithin{"history", QT_TRANSLATE_NOOP("history", "eingehalten")};
+constexpr Text kCertBroken{"history", QT_TRANSLATE_NOOP("history", "verletzt")};
+constexpr Text kCertSlope{"history", QT_TRANSLATE_NOOP("history", "Steilheit")};
+constexpr Text kCertNernst{"history",
+                           QT_TRANSLATE_NOOP("history", "Steilheit %1 % der Nernst-Steilheit, Nullpunkt %2 mV")};
+constexpr Text kCertVerdict{"history", QT_TRANSLATE_NOOP("history", "Urteil: %1, %2")};
+constexpr Text kCertPlausible{"history", QT_TRANSLATE_NOOP("history", "plausibel")};
+constexpr Text kCertImplausible{"history", QT_TRANSLATE_NOOP("history", "nicht plausibel")};
+constexpr Text kCertNoResult{"history", QT_TRANSLATE_NOOP("history", "ohne Ergebnis")};
+constexpr Text kCertSaved{"history", QT_TRANSLATE_NOOP("history", "im Modul gespeichert")};
+constexpr Text kCertNotSaved{"history", QT_TRANSLATE_NOOP("history", "nicht gespeichert")};
+constexpr Text kCertTechnician{"history", QT_TRANSLATE_NOOP("history", "Techniker: %1")};
+constexpr Text kCertSignature{"history", QT_TRANSLATE_NOOP("history", "Datum, Unterschrift")};
 
 constexpr int kCertParameters[4] = {32, 33, 34, 37};
 
@@ -138,7 +143,7 @@ std::string CertUnit(int typeIndex, const QJsonObject& p) {
 void CertPoints(CertSheet& s, const Event& e, Language l) {
   const std::vector<int> at{0, 70, 260, 420, 520, 700, 850};
   std::vector<std::string> header;
-  for (const TextPair& h : kCertPointHeader) header.push_back(h(l));
+  for (const Text& h : kCertPointHeader) header.push_back(Tr(l, h));
   s.Row(at, header);
   s.Rule();
   int n = 0;
@@ -149,8 +154,8 @@ void CertPoints(CertSheet& s, const Event& e, Language l) {
     std::string stable = "-";
     if (figures)
       stable = p.value("stable").toBool() && p.value("seconds_to_stable").isDouble()
-                   ? StringPrintf(kCertAfterSeconds(l), p.value("seconds_to_stable").toDouble())
-                   : std::string(kCertNo(l));
+                   ? platform::Fill(Tr(l, kCertAfterSeconds), p.value("seconds_to_stable").toDouble())
+                   : std::string(Tr(l, kCertNo));
     const int channel = p.value("channel").toInt(0);
     const std::string shown = channel >= 1 && channel <= 5
                                   ? CertFixed(captured, std::max(1, types::ChannelDecimals(e.type - 1, channel)))
@@ -168,7 +173,7 @@ void CertResults(CertSheet& s, const Event& e, Language l) {
   const std::string procedure = d.value("procedure").toString().toStdString();
   const std::vector<int> at{0, 380, 530, 680, 860};
   std::vector<std::string> header;
-  for (const TextPair& h : kCertResultHeader) header.push_back(h(l));
+  for (const Text& h : kCertResultHeader) header.push_back(Tr(l, h));
   s.Row(at, header);
   s.Rule();
   const QJsonArray before = d.value("before").toArray(), after = d.value("after").toArray();
@@ -188,7 +193,8 @@ void CertResults(CertSheet& s, const Event& e, Language l) {
     std::string limits, judged;
     if (range) {
       limits = StringPrintf("%g … %g", range->low, range->high);
-      judged = types::InRange(*range, static_cast<float>(after[k - 1].toDouble())) ? kCertWithin(l) : kCertBroken(l);
+      judged =
+          types::InRange(*range, static_cast<float>(after[k - 1].toDouble())) ? Tr(l, kCertWithin) : Tr(l, kCertBroken);
     }
     const int decimals = std::max(1, types::CalibrationDecimals(typeIndex, kCertParameters[k - 1]));
     s.Row(at, {label, CertFixed(before[k - 1], decimals), CertFixed(after[k - 1], decimals), limits, judged});
@@ -196,18 +202,21 @@ void CertResults(CertSheet& s, const Event& e, Language l) {
   if (d.value("slope").isDouble()) {
     const double slope = d.value("slope").toDouble();
     const types::PlausibleRange& r = types::kPhSlopeRange;
-    s.Row(at, {std::string(kCertSlope(l)) + " (mV/pH)", "", CertFixed(d.value("slope"), 1),
+    s.Row(at, {std::string(Tr(l, kCertSlope)) + " (mV/pH)", "", CertFixed(d.value("slope"), 1),
                StringPrintf("%g … %g", r.low, r.high),
-               types::InRange(r, static_cast<float>(slope)) ? kCertWithin(l) : kCertBroken(l)});
+               types::InRange(r, static_cast<float>(slope)) ? Tr(l, kCertWithin) : Tr(l, kCertBroken)});
   }
   if (procedure == "ph-two-point" && after.size() >= 2)
-    s.Line(StringPrintf(kCertNernst(l),
-                        platform::WithoutNegativeZero(after[1].toDouble() / types::kNernstSlope25 * 100.0, 1),
-                        platform::WithoutNegativeZero(after[0].toDouble(), 1)));
+    s.Line(platform::Fill(Tr(l, kCertNernst),
+                          platform::StringPrintf("%.1f", platform::WithoutNegativeZero(
+                                                             after[1].toDouble() / types::kNernstSlope25 * 100.0, 1)),
+                          platform::StringPrintf("%.1f", platform::WithoutNegativeZero(after[0].toDouble(), 1))));
   if (procedure == "ph-compensation" && d.value("slope").isDouble() && after.size() >= 3)
-    s.Line(StringPrintf(kCertNernst(l),
-                        platform::WithoutNegativeZero(d.value("slope").toDouble() / types::kNernstSlope25 * 100.0, 1),
-                        platform::WithoutNegativeZero(after[2].toDouble(), 1)));
+    s.Line(platform::Fill(
+        Tr(l, kCertNernst),
+        platform::StringPrintf(
+            "%.1f", platform::WithoutNegativeZero(d.value("slope").toDouble() / types::kNernstSlope25 * 100.0, 1)),
+        platform::StringPrintf("%.1f", platform::WithoutNegativeZero(after[2].toDouble(), 1))));
 }
 
 }  // namespace
@@ -215,35 +224,36 @@ void CertResults(CertSheet& s, const Event& e, Language l) {
 bool LayoutCertificate(platform::PageTarget& page, const Event& e, Language l) {
   const QJsonObject& d = e.details;
   CertSheet s(page);
-  s.Line(kCertHeading(l));
+  s.Line(Tr(l, kCertHeading));
   s.Gap();
-  s.Line(StringPrintf(kCertModule(l), ShownIdentity(e.identity).c_str(),
-                      e.type > 0 ? types::TypeName(e.type - 1, l).c_str() : "-", e.address,
-                      e.deviceKind >= 0 ? std::to_string(e.deviceKind).c_str() : "-",
-                      e.firmware.empty() ? "-" : e.firmware.c_str()));
-  s.Line(StringPrintf(kCertProcedure(l), types::ProcedureName(d.value("procedure").toString().toStdString(), l).c_str(),
-                      d.value("mode").toString() == QLatin1String("assistant") ? kCertAssistant(l) : kCertClassic(l)));
-  s.Line(StringPrintf(kCertWhen(l), CertTime(e.timeMs, l).c_str(), e.technician.empty() ? "-" : e.technician.c_str()));
-  s.Line(StringPrintf(kCertProgram(l), e.program.c_str(), e.host.empty() ? "-" : e.host.c_str()));
+  s.Line(platform::Fill(Tr(l, kCertModule), ShownIdentity(e.identity),
+                        e.type > 0 ? types::TypeName(e.type - 1, l).c_str() : "-", e.address,
+                        e.deviceKind >= 0 ? std::to_string(e.deviceKind).c_str() : "-",
+                        e.firmware.empty() ? "-" : e.firmware));
+  s.Line(platform::Fill(
+      Tr(l, kCertProcedure), types::ProcedureName(d.value("procedure").toString().toStdString(), l),
+      d.value("mode").toString() == QLatin1String("assistant") ? Tr(l, kCertAssistant) : Tr(l, kCertClassic)));
+  s.Line(platform::Fill(Tr(l, kCertWhen), CertTime(e.timeMs, l), e.technician.empty() ? "-" : e.technician));
+  s.Line(platform::Fill(Tr(l, kCertProgram), e.program, e.host.empty() ? "-" : e.host));
   // The record this page was made from, so it can be found and checked in the history.
-  if (e.seq > 0) s.Line(StringPrintf(kCertEntry(l), static_cast<long long>(e.seq), e.hash.substr(0, 16).c_str()));
+  if (e.seq > 0) s.Line(platform::Fill(Tr(l, kCertEntry), static_cast<long long>(e.seq), e.hash.substr(0, 16)));
   s.Gap();
-  s.Line(kCertPoints(l));
+  s.Line(Tr(l, kCertPoints));
   CertPoints(s, e, l);
   s.Gap();
-  s.Line(kCertResults(l));
+  s.Line(Tr(l, kCertResults));
   CertResults(s, e, l);
   s.Gap();
   const QString verdict = d.value("verdict").toString();
-  const std::string judged = verdict == QLatin1String("plausible")     ? kCertPlausible(l)
-                             : verdict == QLatin1String("implausible") ? kCertImplausible(l)
-                                                                       : kCertNoResult(l);
+  const std::string judged = verdict == QLatin1String("plausible")     ? Tr(l, kCertPlausible)
+                             : verdict == QLatin1String("implausible") ? Tr(l, kCertImplausible)
+                                                                       : Tr(l, kCertNoResult);
   const bool saved = d.value("outcome").toString() == QLatin1String("saved");
-  s.Line(StringPrintf(kCertVerdict(l), judged.c_str(), saved ? kCertSaved(l) : kCertNotSaved(l)));
+  s.Line(platform::Fill(Tr(l, kCertVerdict), judged, saved ? Tr(l, kCertSaved) : Tr(l, kCertNotSaved)));
   s.Skip(3);
   const std::vector<int> at{0, 550};
   s.Row(at, {std::string(32, '_'), std::string(32, '_')});
-  s.Row(at, {StringPrintf(kCertTechnician(l), e.technician.empty() ? "" : e.technician.c_str()), kCertSignature(l)});
+  s.Row(at, {platform::Fill(Tr(l, kCertTechnician), e.technician.empty() ? "" : e.technician), Tr(l, kCertSignature)});
   return page.End();
 }
 

@@ -5,7 +5,7 @@
 
 #include "history/HistoryStore.h"
 #include "platform/NumberText.h"
-#include "platform/TextPair.h"
+#include "platform/Texts.h"
 #include "types/BufferSetNames.h"
 #include "types/Cp1252.h"
 
@@ -13,17 +13,17 @@ namespace korvane::history {
 namespace {
 
 using platform::StringPrintf;
-using platform::TextPair;
+using platform::Text;
 
-constexpr TextPair kFiguresDrift{"Drift %g %s, Rauschen %g %s", "drift %g %s, noise %g %s"};
-constexpr TextPair kFiguresStableAfter{"stabil nach %g s", "stable after %g s"};
-constexpr TextPair kFiguresNotStable{"nicht stabil (nach %g s)", "not stable (after %g s)"};
-constexpr TextPair kFiguresAuto{"automatisch übernommen", "accepted automatically"};
-constexpr TextPair kFiguresByHand{"von Hand übernommen", "taken by hand"};
-constexpr TextPair kFiguresBuffer{"Puffer %s (%s)", "buffer %s (%s)"};
-constexpr TextPair kFiguresBufferSet{"Puffersatz %s", "buffer set %s"};
-constexpr TextPair kFiguresLot{"Charge %s", "lot %s"};
-constexpr TextPair kFiguresExpiry{"verwendbar bis %s", "use by %s"};
+constexpr Text kFiguresDrift{"history", QT_TRANSLATE_NOOP("history", "Drift %1 %2, Rauschen %3 %4")};
+constexpr Text kFiguresStableAfter{"history", QT_TRANSLATE_NOOP("history", "stabil nach %1 s")};
+constexpr Text kFiguresNotStable{"history", QT_TRANSLATE_NOOP("history", "nicht stabil (nach %1 s)")};
+constexpr Text kFiguresAuto{"history", QT_TRANSLATE_NOOP("history", "automatisch übernommen")};
+constexpr Text kFiguresByHand{"history", QT_TRANSLATE_NOOP("history", "von Hand übernommen")};
+constexpr Text kFiguresBuffer{"history", QT_TRANSLATE_NOOP("history", "Puffer %1 (%2)")};
+constexpr Text kFiguresBufferSet{"history", QT_TRANSLATE_NOOP("history", "Puffersatz %1")};
+constexpr Text kFiguresLot{"history", QT_TRANSLATE_NOOP("history", "Charge %1")};
+constexpr Text kFiguresExpiry{"history", QT_TRANSLATE_NOOP("history", "verwendbar bis %1")};
 
 std::string JsonString(const QJsonValue& v) { return v.toString().toStdString(); }
 
@@ -37,21 +37,21 @@ std::string SetName(const QJsonObject& p, Language l) {
 std::string PointFiguresText(const QJsonObject& p, Language l) {
   if (!p.contains("drift")) return {};
   std::string text =
-      StringPrintf(kFiguresDrift(l), p.value("drift").toDouble(), JsonString(p.value("drift_unit")).c_str(),
-                   p.value("noise").toDouble(), JsonString(p.value("noise_unit")).c_str());
+      platform::Fill(Tr(l, kFiguresDrift), p.value("drift").toDouble(), JsonString(p.value("drift_unit")),
+                     p.value("noise").toDouble(), JsonString(p.value("noise_unit")));
   if (p.value("stable").toBool() && p.value("seconds_to_stable").isDouble())
-    text += ", " + StringPrintf(kFiguresStableAfter(l), p.value("seconds_to_stable").toDouble());
+    text += ", " + platform::Fill(Tr(l, kFiguresStableAfter), p.value("seconds_to_stable").toDouble());
   else
-    text += ", " + StringPrintf(kFiguresNotStable(l), p.value("seconds").toDouble());
-  text +=
-      ", " + std::string(p.value("taken").toString() == QLatin1String("auto") ? kFiguresAuto(l) : kFiguresByHand(l));
+    text += ", " + platform::Fill(Tr(l, kFiguresNotStable), p.value("seconds").toDouble());
+  text += ", " + std::string(p.value("taken").toString() == QLatin1String("auto") ? Tr(l, kFiguresAuto)
+                                                                                  : Tr(l, kFiguresByHand));
   std::vector<std::string> more;
   if (p.contains("buffer"))
-    more.push_back(StringPrintf(kFiguresBuffer(l), JsonString(p.value("buffer")).c_str(), SetName(p, l).c_str()));
+    more.push_back(platform::Fill(Tr(l, kFiguresBuffer), JsonString(p.value("buffer")), SetName(p, l)));
   else if (p.contains("buffer_set"))
-    more.push_back(StringPrintf(kFiguresBufferSet(l), SetName(p, l).c_str()));
-  if (p.contains("lot")) more.push_back(StringPrintf(kFiguresLot(l), JsonString(p.value("lot")).c_str()));
-  if (p.contains("expiry")) more.push_back(StringPrintf(kFiguresExpiry(l), JsonString(p.value("expiry")).c_str()));
+    more.push_back(platform::Fill(Tr(l, kFiguresBufferSet), SetName(p, l)));
+  if (p.contains("lot")) more.push_back(platform::Fill(Tr(l, kFiguresLot), JsonString(p.value("lot"))));
+  if (p.contains("expiry")) more.push_back(platform::Fill(Tr(l, kFiguresExpiry), JsonString(p.value("expiry"))));
   for (std::size_t i = 0; i < more.size(); ++i) text += (i == 0 ? "; " : ", ") + more[i];
   return text;
 }

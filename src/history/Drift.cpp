@@ -8,15 +8,15 @@
 #include <map>
 
 #include "platform/NumberText.h"
-#include "platform/TextPair.h"
+#include "platform/Texts.h"
 #include "types/CalibrationLimits.h"
 #include "types/Catalogue.h"
 
 namespace korvane::history {
 namespace {
 
-constexpr platform::TextPair kReaches{"%s erreicht die Grenze voraussichtlich am %s",
-                                      "%s expected to reach its limit on %s"};
+constexpr platform::Text kReaches{"history",
+                                  QT_TRANSLATE_NOOP("history", "%1 erreicht die Grenze voraussichtlich am %2")};
 
 }  // namespace
 
@@ -100,7 +100,7 @@ std::string TrendText(const DriftSeries& s, const std::optional<Trend>& t, Langu
   const QDate date = QDateTime::fromMSecsSinceEpoch(*t->reachesMs).date();
   const QString shown =
       date.toString(language == Language::kEnglish ? QStringLiteral("yyyy-MM-dd") : QStringLiteral("dd.MM.yyyy"));
-  return platform::StringPrintf(kReaches(language), s.label.c_str(), shown.toStdString().c_str());
+  return platform::Fill(Tr(language, kReaches), s.label, shown.toStdString());
 }
 
 std::string HeadingFor(const std::vector<Event>& events, std::int64_t nowMs, Language language) {

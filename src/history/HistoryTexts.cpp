@@ -4,7 +4,7 @@
 
 #include "platform/NumberText.h"
 #include "platform/ShownText.h"
-#include "platform/TextPair.h"
+#include "platform/Texts.h"
 #include "types/Catalogue.h"
 #include "types/Cp1252.h"
 
@@ -12,102 +12,104 @@ namespace korvane::history {
 namespace {
 
 using platform::StringPrintf;
-using platform::TextPair;
+using platform::Text;
 
-constexpr TextPair kIntact{"%lld Ereignisse, Kette intakt", "%lld events, chain intact"};
-constexpr TextPair kBroken{"%lld Ereignisse; die Kette bricht bei Ereignis %lld (%s, %s, %s): %s",
-                           "%lld events; the chain breaks at event %lld (%s, %s, %s): %s"};
-constexpr TextPair kHashMismatch{"sein Inhalt wurde geändert, der Hash passt nicht dazu",
-                                 "its content was changed: the hash does not match it"};
-constexpr TextPair kMissing{"sein Vorgänger fehlt oder wurde geändert", "its predecessor is missing or was changed"};
-constexpr TextPair kMoved{"es steht nicht an seinem Platz (sein Vorgänger ist Ereignis %lld)",
-                          "it is out of order (its predecessor is event %lld)"};
-constexpr TextPair kInserted{"es gehört nicht in die Kette: sie geht an ihm vorbei zu Ereignis %lld",
-                             "it does not belong: the chain goes on past it to event %lld"};
-constexpr TextPair kDamage{"%lld Ereignisse; die Datei ist beschädigt (Prüfung von SQLite: %s)",
-                           "%lld events; the file is damaged (SQLite's check: %s)"};
-constexpr TextPair kRolledBack{"Der Verlauf wurde zurückgesetzt oder neu geschrieben: ",
-                               "The history was rolled back or rewritten: "};
-constexpr TextPair kEventsPrefix{"%lld Ereignisse; d", "%lld events; t"};
-constexpr TextPair kHeadMissing{"Ereignis %lld (%s), das %s am %s sah (vermerkt in %s), ist nicht mehr darin",
-                                "it no longer holds event %lld (%s) that %s saw on %s (kept in %s)"};
-constexpr TextPair kHeadDiffers{"sein Ereignis %lld hat den Hash %s, nicht %s, den %s am %s sah (vermerkt in %s)",
-                                "its event %lld has the hash %s, not %s that %s saw on %s (kept in %s)"};
-constexpr TextPair kGivenMissing{"Ereignis %lld (%s), angegeben mit %s, ist nicht darin",
-                                 "it does not hold event %lld (%s) given with %s"};
-constexpr TextPair kGivenDiffers{"sein Ereignis %lld hat den Hash %s, nicht %s wie angegeben mit %s",
-                                 "its event %lld has the hash %s, not %s as given with %s"};
+constexpr Text kIntact{"history", QT_TRANSLATE_NOOP("history", "%1 Ereignisse, Kette intakt")};
+constexpr Text kBroken{
+    "history", QT_TRANSLATE_NOOP("history", "%1 Ereignisse; die Kette bricht bei Ereignis %2 (%3, %4, %5): %6")};
+constexpr Text kHashMismatch{"history",
+                             QT_TRANSLATE_NOOP("history", "sein Inhalt wurde geändert, der Hash passt nicht dazu")};
+constexpr Text kMissing{"history", QT_TRANSLATE_NOOP("history", "sein Vorgänger fehlt oder wurde geändert")};
+constexpr Text kMoved{"history",
+                      QT_TRANSLATE_NOOP("history", "es steht nicht an seinem Platz (sein Vorgänger ist Ereignis %1)")};
+constexpr Text kInserted{
+    "history", QT_TRANSLATE_NOOP("history", "es gehört nicht in die Kette: sie geht an ihm vorbei zu Ereignis %1")};
+constexpr Text kDamage{
+    "history", QT_TRANSLATE_NOOP("history", "%1 Ereignisse; die Datei ist beschädigt (Prüfung von SQLite: %2)")};
+constexpr Text kRolledBack{"history",
+                           QT_TRANSLATE_NOOP("history", "Der Verlauf wurde zurückgesetzt oder neu geschrieben: ")};
+constexpr Text kEventsPrefix{"history", QT_TRANSLATE_NOOP("history", "%1 Ereignisse; d")};
+constexpr Text kHeadMissing{
+    "history",
+    QT_TRANSLATE_NOOP("history", "Ereignis %1 (%2), das %3 am %4 sah (vermerkt in %5), ist nicht mehr darin")};
+constexpr Text kHeadDiffers{
+    "history",
+    QT_TRANSLATE_NOOP("history", "sein Ereignis %1 hat den Hash %2, nicht %3, den %4 am %5 sah (vermerkt in %6)")};
+constexpr Text kGivenMissing{"history",
+                             QT_TRANSLATE_NOOP("history", "Ereignis %1 (%2), angegeben mit %3, ist nicht darin")};
+constexpr Text kGivenDiffers{
+    "history", QT_TRANSLATE_NOOP("history", "sein Ereignis %1 hat den Hash %2, nicht %3 wie angegeben mit %4")};
 
-constexpr TextPair kNotRecorded{"Nicht in die Historie aufgenommen: %s.", "Not recorded in the history: %s."};
-constexpr TextPair kOfModule{"%s (Modul %s, Adresse %d)", "%s (module %s, address %d)"};
-constexpr TextPair kLocked{"Die Historie %s ist von einem anderen Programm gesperrt.",
-                           "The history %s is locked by another program."};
-constexpr TextPair kDamaged{"%s ist keine Historie oder ist beschädigt; sie bleibt, wie sie ist.",
-                            "%s is no history or is damaged; it is left as it is."};
-constexpr TextPair kNewer{"%s stammt von einer neueren Version des Programms; sie bleibt, wie sie ist.",
-                          "%s was written by a newer version of the program; it is left as it is."};
-constexpr TextPair kCannotOpen{"Die Historie %s kann nicht geöffnet werden: %s", "The history %s cannot be opened: %s"};
-constexpr TextPair kCannotWrite{"Die Historie %s kann nicht geschrieben werden: %s",
-                                "The history %s cannot be written: %s"};
-constexpr TextPair kTryAgain{"Der nächste Vorgang versucht es wieder.", "The next action tries again."};
+constexpr Text kNotRecorded{"history", QT_TRANSLATE_NOOP("history", "Nicht in die Historie aufgenommen: %1.")};
+constexpr Text kOfModule{"history", QT_TRANSLATE_NOOP("history", "%1 (Modul %2, Adresse %3)")};
+constexpr Text kLocked{"history",
+                       QT_TRANSLATE_NOOP("history", "Die Historie %1 ist von einem anderen Programm gesperrt.")};
+constexpr Text kDamaged{
+    "history", QT_TRANSLATE_NOOP("history", "%1 ist keine Historie oder ist beschädigt; sie bleibt, wie sie ist.")};
+constexpr Text kNewer{
+    "history",
+    QT_TRANSLATE_NOOP("history", "%1 stammt von einer neueren Version des Programms; sie bleibt, wie sie ist.")};
+constexpr Text kCannotOpen{"history", QT_TRANSLATE_NOOP("history", "Die Historie %1 kann nicht geöffnet werden: %2")};
+constexpr Text kCannotWrite{"history",
+                            QT_TRANSLATE_NOOP("history", "Die Historie %1 kann nicht geschrieben werden: %2")};
+constexpr Text kTryAgain{"history", QT_TRANSLATE_NOOP("history", "Der nächste Vorgang versucht es wieder.")};
 
-constexpr TextPair kNewModule{"neues Modul: Typ %d %s, Geräteart %s, Firmware %s",
-                              "new module: type %d %s, kind %s, firmware %s"};
-constexpr TextPair kChangedModule{"Modul geändert: %s", "module changed: %s"};
-constexpr TextPair kTypeWord{"Typ", "type"};
-constexpr TextPair kKindWord{"Geräteart", "kind"};
-constexpr TextPair kCalibration{"Kalibrierung %s: %s", "calibration %s: %s"};
-constexpr TextPair kSaved{"gespeichert", "saved"};
-constexpr TextPair kDiscarded{"verworfen", "discarded"};
-constexpr TextPair kRefused{"abgelehnt", "refused"};
+constexpr Text kNewModule{"history", QT_TRANSLATE_NOOP("history", "neues Modul: Typ %1 %2, Geräteart %3, Firmware %4")};
+constexpr Text kChangedModule{"history", QT_TRANSLATE_NOOP("history", "Modul geändert: %1")};
+constexpr Text kTypeWord{"history", QT_TRANSLATE_NOOP("history", "Typ")};
+constexpr Text kKindWord{"history", QT_TRANSLATE_NOOP("history", "Geräteart")};
+constexpr Text kCalibration{"history", QT_TRANSLATE_NOOP("history", "Kalibrierung %1: %2")};
+constexpr Text kSaved{"history", QT_TRANSLATE_NOOP("history", "gespeichert")};
+constexpr Text kDiscarded{"history", QT_TRANSLATE_NOOP("history", "verworfen")};
+constexpr Text kRefused{"history", QT_TRANSLATE_NOOP("history", "abgelehnt")};
 // The assistant's calibration given up at a point or a reference.
-constexpr TextPair kCancelledCalibration{"abgebrochen", "cancelled"};
-constexpr TextPair kLineLost{"Verbindung verloren", "line lost"};
-constexpr TextPair kPassed{"bestanden", "passed"};
-constexpr TextPair kNotPlausible{"nicht plausibel", "not plausible"};
-constexpr TextPair kConfigRead{"Konfiguration gelesen (%d Felder)", "configuration read (%d fields)"};
-constexpr TextPair kConfigWritten{"Konfiguration geschrieben (%s): %s; %s", "configuration written (%s): %s; %s"};
-constexpr TextPair kDisplayRead{"Anzeigeeinheit gelesen (%d Felder)", "display unit read (%d fields)"};
-constexpr TextPair kDisplayWritten{"Anzeigeeinheit geschrieben (%s): %s; %s", "display unit written (%s): %s; %s"};
-constexpr TextPair kDialog{"Dialog", "dialog"};
-constexpr TextPair kFile{"Datei %s", "file %s"};
-constexpr TextPair kNothingChanged{"keine Änderung", "nothing changed"};
-constexpr TextPair kMore{" und %d weitere", " and %d more"};
-constexpr TextPair kComplete{"vollständig", "complete"};
-constexpr TextPair kIncomplete{"unvollständig, %d ohne Antwort", "incomplete, %d unanswered"};
-constexpr TextPair kLoggerRead{"Datenlogger ausgelesen: %d von %d Datensätzen in %s",
-                               "logger read: %d of %d records into %s"};
-constexpr TextPair kLoggerSpan{" (%s bis %s)", " (%s to %s)"};
-constexpr TextPair kLoggerCleared{"Datenlogger gelöscht", "logger cleared"};
-constexpr TextPair kLoggerNotCleared{"Datenlogger löschen ohne Antwort", "logger clear not acknowledged"};
-constexpr TextPair kClockSet{"Uhr gestellt auf %s", "clock set to %s"};
-constexpr TextPair kClockWas{" (vorher %s)", " (was %s)"};
-constexpr TextPair kClockNoAnswer{" ohne Antwort", " not acknowledged"};
-constexpr TextPair kParametrization{"Parametrierung: %d Abgleichwerte geschrieben",
-                                    "parametrization: %d adjustments written"};
-constexpr TextPair kDisplayUnit{" (Anzeigeeinheit)", " (display unit)"};
-constexpr TextPair kLive{"Messung: %d Messzyklen", "measurement: %d cycles"};
-constexpr TextPair kContrast{"Anzeigeeinheit: Kontrast auf %s gestellt; %s", "display unit: contrast set to %s; %s"};
+constexpr Text kCancelledCalibration{"history", QT_TRANSLATE_NOOP("history", "abgebrochen")};
+constexpr Text kLineLost{"history", QT_TRANSLATE_NOOP("history", "Verbindung verloren")};
+constexpr Text kPassed{"history", QT_TRANSLATE_NOOP("history", "bestanden")};
+constexpr Text kNotPlausible{"history", QT_TRANSLATE_NOOP("history", "nicht plausibel")};
+constexpr Text kConfigRead{"history", QT_TRANSLATE_NOOP("history", "Konfiguration gelesen (%1 Felder)")};
+constexpr Text kConfigWritten{"history", QT_TRANSLATE_NOOP("history", "Konfiguration geschrieben (%1): %2; %3")};
+constexpr Text kDisplayRead{"history", QT_TRANSLATE_NOOP("history", "Anzeigeeinheit gelesen (%1 Felder)")};
+constexpr Text kDisplayWritten{"history", QT_TRANSLATE_NOOP("history", "Anzeigeeinheit geschrieben (%1): %2; %3")};
+constexpr Text kDialog{"history", QT_TRANSLATE_NOOP("history", "Dialog")};
+constexpr Text kFile{"history", QT_TRANSLATE_NOOP("history", "Datei %1")};
+constexpr Text kNothingChanged{"history", QT_TRANSLATE_NOOP("history", "keine Änderung")};
+constexpr Text kMore{"history", QT_TRANSLATE_NOOP("history", " und %1 weitere")};
+constexpr Text kComplete{"history", QT_TRANSLATE_NOOP("history", "vollständig")};
+constexpr Text kIncomplete{"history", QT_TRANSLATE_NOOP("history", "unvollständig, %1 ohne Antwort")};
+constexpr Text kLoggerRead{"history",
+                           QT_TRANSLATE_NOOP("history", "Datenlogger ausgelesen: %1 von %2 Datensätzen in %3")};
+constexpr Text kLoggerSpan{"history", QT_TRANSLATE_NOOP("history", " (%1 bis %2)")};
+constexpr Text kLoggerCleared{"history", QT_TRANSLATE_NOOP("history", "Datenlogger gelöscht")};
+constexpr Text kLoggerNotCleared{"history", QT_TRANSLATE_NOOP("history", "Datenlogger löschen ohne Antwort")};
+constexpr Text kClockSet{"history", QT_TRANSLATE_NOOP("history", "Uhr gestellt auf %1")};
+constexpr Text kClockWas{"history", QT_TRANSLATE_NOOP("history", " (vorher %1)")};
+constexpr Text kClockNoAnswer{"history", QT_TRANSLATE_NOOP("history", " ohne Antwort")};
+constexpr Text kParametrization{"history",
+                                QT_TRANSLATE_NOOP("history", "Parametrierung: %1 Abgleichwerte geschrieben")};
+constexpr Text kDisplayUnit{"history", QT_TRANSLATE_NOOP("history", " (Anzeigeeinheit)")};
+constexpr Text kLive{"history", QT_TRANSLATE_NOOP("history", "Messung: %1 Messzyklen")};
+constexpr Text kContrast{"history", QT_TRANSLATE_NOOP("history", "Anzeigeeinheit: Kontrast auf %1 gestellt; %2")};
 
 struct ProcedureEntry {
   const char* code;
-  TextPair name;
+  Text name;
 };
 constexpr ProcedureEntry kProcedures[] = {
-    {"ph-two-point", {"Zweipunkt pH", "pH two-point"}},
-    {"redox", {"Redox-Offset", "redox offset"}},
-    {"cell-constant", {"Zellkonstante", "cell constant"}},
-    {"cell-constant-4", {"Zellkonstante (4 Elektroden)", "cell constant (4 electrodes)"}},
-    {"oxygen-slope", {"Sauerstoff-Steilheit", "oxygen slope"}},
-    {"air-pressure", {"Luftdruck", "air pressure"}},
-    {"ise-two-point", {"Zweipunkt ISE", "ISE two-point"}},
-    {"chlorine-linear", {"Chlor linear", "chlorine linear"}},
-    {"chlorine-slope", {"Chlor-Steilheit", "chlorine slope"}},
-    {"ph-compensation", {"pH-Kompensation", "pH compensation"}},
-    {"saturation", {"Sättigung", "saturation"}},
+    {"ph-two-point", {"history", QT_TRANSLATE_NOOP("history", "Zweipunkt pH")}},
+    {"redox", {"history", QT_TRANSLATE_NOOP("history", "Redox-Offset")}},
+    {"cell-constant", {"history", QT_TRANSLATE_NOOP("history", "Zellkonstante")}},
+    {"cell-constant-4", {"history", QT_TRANSLATE_NOOP("history", "Zellkonstante (4 Elektroden)")}},
+    {"oxygen-slope", {"history", QT_TRANSLATE_NOOP("history", "Sauerstoff-Steilheit")}},
+    {"air-pressure", {"history", QT_TRANSLATE_NOOP("history", "Luftdruck")}},
+    {"ise-two-point", {"history", QT_TRANSLATE_NOOP("history", "Zweipunkt ISE")}},
+    {"chlorine-linear", {"history", QT_TRANSLATE_NOOP("history", "Chlor linear")}},
+    {"chlorine-slope", {"history", QT_TRANSLATE_NOOP("history", "Chlor-Steilheit")}},
+    {"ph-compensation", {"history", QT_TRANSLATE_NOOP("history", "pH-Kompensation")}},
+    {"saturation", {"history", QT_TRANSLATE_NOOP("history", "Sättigung")}},
 };
 
-std::string Text(const QJsonValue& v) {
+std::string JsonText(const QJsonValue& v) {
   if (v.isString()) return v.toString().toStdString();
   if (v.isDouble()) return StringPrintf("%g", v.toDouble());
   if (v.isBool()) return v.toBool() ? "1" : "0";
@@ -119,75 +121,74 @@ std::string KindText(int kind) { return kind < 0 ? std::string("-") : std::to_st
 std::string ModuleSummary(const Event& e, Language l) {
   const QJsonObject previous = e.details.value("previous").toObject();
   if (previous.isEmpty())
-    return StringPrintf(kNewModule(l), e.type, e.type > 0 ? types::TypeName(e.type - 1, l).c_str() : "-",
-                        KindText(e.deviceKind).c_str(), e.firmware.empty() ? "-" : e.firmware.c_str());
+    return platform::Fill(Tr(l, kNewModule), e.type, e.type > 0 ? types::TypeName(e.type - 1, l).c_str() : "-",
+                          KindText(e.deviceKind), e.firmware.empty() ? "-" : e.firmware);
   std::string changes;
-  const auto change = [&](const char* what, const std::string& before, const std::string& after) {
+  const auto change = [&](const std::string& what, const std::string& before, const std::string& after) {
     if (before == after) return;
     if (!changes.empty()) changes += ", ";
-    changes += std::string(what) + " " + before + " → " + after;
+    changes += what + " " + before + " → " + after;
   };
-  change(kTypeWord(l), std::to_string(previous.value("type").toInt()), std::to_string(e.type));
-  change(kKindWord(l), KindText(previous.value("device_kind").toInt(-1)), KindText(e.deviceKind));
+  change(Tr(l, kTypeWord), std::to_string(previous.value("type").toInt()), std::to_string(e.type));
+  change(Tr(l, kKindWord), KindText(previous.value("device_kind").toInt(-1)), KindText(e.deviceKind));
   change("Firmware", previous.value("firmware").toString().toStdString(), e.firmware);
-  return StringPrintf(kChangedModule(l), changes.c_str());
+  return platform::Fill(Tr(l, kChangedModule), changes);
 }
 
 std::string CalibrationSummary(const Event& e, Language l) {
   const QJsonObject& d = e.details;
   const std::string outcome = d.value("outcome").toString().toStdString();
-  std::string text = outcome == "saved"       ? kSaved(l)
-                     : outcome == "discarded" ? kDiscarded(l)
-                     : outcome == "line-lost" ? kLineLost(l)
-                     : outcome == "cancelled" ? kCancelledCalibration(l)
-                                              : kRefused(l);
+  std::string text = outcome == "saved"       ? Tr(l, kSaved)
+                     : outcome == "discarded" ? Tr(l, kDiscarded)
+                     : outcome == "line-lost" ? Tr(l, kLineLost)
+                     : outcome == "cancelled" ? Tr(l, kCancelledCalibration)
+                                              : Tr(l, kRefused);
   text += ", ";
-  text += d.value("plausible").toBool() ? kPassed(l) : kNotPlausible(l);
+  text += d.value("plausible").toBool() ? Tr(l, kPassed) : Tr(l, kNotPlausible);
   const QJsonArray before = d.value("before").toArray(), after = d.value("after").toArray();
   for (int n = 0; n < 4 && n < before.size() && n < after.size(); ++n) {
     if (before[n].toDouble() == after[n].toDouble()) continue;
     std::string label = e.type > 0 ? types::CalibrationLabel(e.type - 1, n + 1, l) : std::string();
     if (label.empty()) label = "K" + std::to_string(n + 1);
-    text += "; " + label + " " + Text(before[n]) + " → " + Text(after[n]);
+    text += "; " + label + " " + JsonText(before[n]) + " → " + JsonText(after[n]);
   }
-  return StringPrintf(kCalibration(l), ProcedureName(d.value("procedure").toString().toStdString(), l).c_str(),
-                      text.c_str());
+  return platform::Fill(Tr(l, kCalibration), ProcedureName(d.value("procedure").toString().toStdString(), l), text);
 }
 
 std::string Changes(const QJsonObject& d, Language l, const FieldName& name) {
   const QJsonArray changed = d.value("changed").toArray();
-  if (changed.isEmpty()) return kNothingChanged(l);
+  if (changed.isEmpty()) return Tr(l, kNothingChanged);
   std::string text;
   constexpr int kShown = 3;
   for (int i = 0; i < changed.size() && i < kShown; ++i) {
     const QJsonObject c = changed[i].toObject();
     if (i > 0) text += ", ";
-    const std::string key = Text(c.value("key"));
+    const std::string key = JsonText(c.value("key"));
     const std::string label = name ? name(key) : std::string();
-    text += (label.empty() ? key : label) + " " + Text(c.value("before")) + " → " + Text(c.value("after"));
+    text += (label.empty() ? key : label) + " " + JsonText(c.value("before")) + " → " + JsonText(c.value("after"));
   }
-  if (changed.size() > kShown) text += StringPrintf(kMore(l), static_cast<int>(changed.size()) - kShown);
+  if (changed.size() > kShown) text += platform::Fill(Tr(l, kMore), static_cast<int>(changed.size()) - kShown);
   return text;
 }
 
-std::string WriteSummary(const TextPair& format, const Event& e, Language l, const FieldName& name = {}) {
+std::string WriteSummary(const Text& format, const Event& e, Language l, const FieldName& name = {}) {
   const QJsonObject& d = e.details;
   const std::string source = d.value("source").toString() == "file"
-                                 ? StringPrintf(kFile(l), d.value("file").toString().toStdString().c_str())
-                                 : std::string(kDialog(l));
+                                 ? platform::Fill(Tr(l, kFile), d.value("file").toString().toStdString())
+                                 : std::string(Tr(l, kDialog));
   const std::string complete = d.value("complete").toBool()
-                                   ? std::string(kComplete(l))
-                                   : StringPrintf(kIncomplete(l), d.value("unanswered").toInt());
+                                   ? std::string(Tr(l, kComplete))
+                                   : platform::Fill(Tr(l, kIncomplete), d.value("unanswered").toInt());
   if (d.value("source").toString() == "contrast") {
     const QJsonArray changed = d.value("changed").toArray();
-    return StringPrintf(kContrast(l), changed.isEmpty() ? "-" : Text(changed[0].toObject().value("after")).c_str(),
-                        complete.c_str());
+    return platform::Fill(Tr(l, kContrast), changed.isEmpty() ? "-" : JsonText(changed[0].toObject().value("after")),
+                          complete);
   }
-  return StringPrintf(format(l), source.c_str(), Changes(d, l, name).c_str(), complete.c_str());
+  return platform::Fill(Tr(l, format), source, Changes(d, l, name), complete);
 }
 
 std::string OfDisplay(const QJsonObject& d, Language l) {
-  return d.value("source").toString() == "display" ? kDisplayUnit(l) : "";
+  return d.value("source").toString() == "display" ? Tr(l, kDisplayUnit) : "";
 }
 
 }  // namespace
@@ -208,7 +209,7 @@ std::string ShownIdentity(const std::string& identity) {
 
 std::string ProcedureName(const std::string& code, Language l) {
   for (const ProcedureEntry& p : kProcedures)
-    if (code == p.code) return p.name(l);
+    if (code == p.code) return Tr(l, p.name);
   return code;
 }
 
@@ -219,60 +220,62 @@ std::string Summary(const Event& e, Language l, const FieldName& fieldName) {
   const std::string& k = e.kind;
   if (k == kModuleKind) return ModuleSummary(e, l);
   if (k == kCalibrationKind) return CalibrationSummary(e, l);
-  if (k == kConfigReadKind) return StringPrintf(kConfigRead(l), static_cast<int>(d.value("fields").toObject().size()));
+  if (k == kConfigReadKind)
+    return platform::Fill(Tr(l, kConfigRead), static_cast<int>(d.value("fields").toObject().size()));
   if (k == kConfigWriteKind) return WriteSummary(kConfigWritten, e, l, fieldName);
   if (k == kDisplayReadKind)
-    return StringPrintf(kDisplayRead(l), static_cast<int>(d.value("fields").toObject().size()));
+    return platform::Fill(Tr(l, kDisplayRead), static_cast<int>(d.value("fields").toObject().size()));
   if (k == kDisplayWriteKind) return WriteSummary(kDisplayWritten, e, l);
   if (k == kLoggerReadKind)
-    return StringPrintf(kLoggerRead(l), d.value("records").toInt(), d.value("announced").toInt(),
-                        d.value("file").toString().toStdString().c_str()) +
-           (d.contains("first") ? StringPrintf(kLoggerSpan(l), d.value("first").toString().toStdString().c_str(),
-                                               d.value("last").toString().toStdString().c_str())
+    return platform::Fill(Tr(l, kLoggerRead), d.value("records").toInt(), d.value("announced").toInt(),
+                          d.value("file").toString().toStdString()) +
+           (d.contains("first") ? platform::Fill(Tr(l, kLoggerSpan), d.value("first").toString().toStdString(),
+                                                 d.value("last").toString().toStdString())
                                 : std::string()) +
            OfDisplay(d, l);
   if (k == kLoggerClearKind)
-    return std::string(d.value("cleared").toBool() ? kLoggerCleared(l) : kLoggerNotCleared(l)) + OfDisplay(d, l);
+    return std::string(d.value("cleared").toBool() ? Tr(l, kLoggerCleared) : Tr(l, kLoggerNotCleared)) +
+           OfDisplay(d, l);
   if (k == kClockSetKind) {
-    std::string text = StringPrintf(kClockSet(l), d.value("set").toString().toStdString().c_str());
-    if (d.contains("before")) text += StringPrintf(kClockWas(l), d.value("before").toString().toStdString().c_str());
-    if (!d.value("acknowledged").toBool()) text += kClockNoAnswer(l);
+    std::string text = platform::Fill(Tr(l, kClockSet), d.value("set").toString().toStdString());
+    if (d.contains("before")) text += platform::Fill(Tr(l, kClockWas), d.value("before").toString().toStdString());
+    if (!d.value("acknowledged").toBool()) text += Tr(l, kClockNoAnswer);
     return text + OfDisplay(d, l);
   }
   if (k == kParametrizationKind)
-    return StringPrintf(kParametrization(l), static_cast<int>(d.value("adjustments").toArray().size()));
-  if (k == kLiveKind) return StringPrintf(kLive(l), d.value("chains").toInt());
+    return platform::Fill(Tr(l, kParametrization), static_cast<int>(d.value("adjustments").toArray().size()));
+  if (k == kLiveKind) return platform::Fill(Tr(l, kLive), d.value("chains").toInt());
   // A kind of a newer program: shown as what it is.
   return k;
 }
 
 std::string VerificationText(const Verification& v, Language l) {
   const auto events = static_cast<long long>(v.events);
-  if (v.intact()) return StringPrintf(kIntact(l), events);
+  if (v.intact()) return platform::Fill(Tr(l, kIntact), events);
   std::vector<std::string> lines;
   for (const Rollback& r : v.rollbacks) {
     // "N events; the history was ..." with the sentence's first letter in lower case.
     const std::string text = RollbackText(r, l);
-    lines.push_back(StringPrintf(kEventsPrefix(l), events) + text.substr(1));
+    lines.push_back(platform::Fill(Tr(l, kEventsPrefix), events) + text.substr(1));
   }
   if (v.broken) {
     const ChainBreak& b = *v.broken;
     std::string why;
     switch (b.problem) {
-      case ChainBreak::Problem::kHashMismatch: why = kHashMismatch(l); break;
-      case ChainBreak::Problem::kMissingPredecessor: why = kMissing(l); break;
+      case ChainBreak::Problem::kHashMismatch: why = Tr(l, kHashMismatch); break;
+      case ChainBreak::Problem::kMissingPredecessor: why = Tr(l, kMissing); break;
       case ChainBreak::Problem::kOutOfOrder:
-        why = StringPrintf(kMoved(l), static_cast<long long>(b.predecessorSeq));
+        why = platform::Fill(Tr(l, kMoved), static_cast<long long>(b.predecessorSeq));
         break;
       case ChainBreak::Problem::kInserted:
-        why = StringPrintf(kInserted(l), static_cast<long long>(b.predecessorSeq));
+        why = platform::Fill(Tr(l, kInserted), static_cast<long long>(b.predecessorSeq));
         break;
     }
-    lines.push_back(StringPrintf(kBroken(l), events, static_cast<long long>(b.event.seq),
-                                 LocalText(b.event.timeMs).c_str(), ShownIdentity(b.event.identity).c_str(),
-                                 platform::ShownText(b.event.kind).c_str(), why.c_str()));
+    lines.push_back(platform::Fill(Tr(l, kBroken), events, static_cast<long long>(b.event.seq),
+                                   LocalText(b.event.timeMs), ShownIdentity(b.event.identity),
+                                   platform::ShownText(b.event.kind), why));
   }
-  if (!v.damage.empty()) lines.push_back(StringPrintf(kDamage(l), events, v.damage.c_str()));
+  if (!v.damage.empty()) lines.push_back(platform::Fill(Tr(l, kDamage), events, v.damage));
   std::string text;
   for (const std::string& line : lines) text += (text.empty() ? "" : "\n") + line;
   return text;
@@ -284,16 +287,15 @@ std::string RollbackText(const Rollback& r, Language l) {
   const char* where = r.where.c_str();
   std::string text;
   if (r.expected.program.empty()) {
-    text = r.found ? StringPrintf(kGivenDiffers(l), seq, ShortHash(*r.found).c_str(), hash.c_str(), where)
-                   : StringPrintf(kGivenMissing(l), seq, hash.c_str(), where);
+    text = r.found ? platform::Fill(Tr(l, kGivenDiffers), seq, ShortHash(*r.found), hash, where)
+                   : platform::Fill(Tr(l, kGivenMissing), seq, hash, where);
   } else {
     const std::string seen = LocalText(r.expected.seenMs);
     const char* program = r.expected.program.c_str();
-    text = r.found ? StringPrintf(kHeadDiffers(l), seq, ShortHash(*r.found).c_str(), hash.c_str(), program,
-                                  seen.c_str(), where)
-                   : StringPrintf(kHeadMissing(l), seq, hash.c_str(), program, seen.c_str(), where);
+    text = r.found ? platform::Fill(Tr(l, kHeadDiffers), seq, ShortHash(*r.found), hash, program, seen, where)
+                   : platform::Fill(Tr(l, kHeadMissing), seq, hash, program, seen, where);
   }
-  return kRolledBack(l) + text;
+  return Tr(l, kRolledBack) + text;
 }
 
 std::string NotRecordedText(const std::vector<NotRecorded>& failures, Language l) {
@@ -303,20 +305,20 @@ std::string NotRecordedText(const std::vector<NotRecorded>& failures, Language l
     if (!what.empty()) what += ", ";
     what += f.identity.empty() && f.address < 0
                 ? f.kind
-                : StringPrintf(kOfModule(l), f.kind.c_str(), ShownIdentity(f.identity).c_str(), f.address);
+                : platform::Fill(Tr(l, kOfModule), f.kind, ShownIdentity(f.identity), f.address);
   }
   const NotRecorded& last = failures.back();
   const char* store = last.store.c_str();
   std::string why;
   switch (last.failure) {
-    case store::OpenFailure::kLocked: why = StringPrintf(kLocked(l), store); break;
-    case store::OpenFailure::kNotDatabase: why = StringPrintf(kDamaged(l), store); break;
-    case store::OpenFailure::kNewerSchema: why = StringPrintf(kNewer(l), store); break;
-    case store::OpenFailure::kUnreachable: why = StringPrintf(kCannotOpen(l), store, last.reason.c_str()); break;
+    case store::OpenFailure::kLocked: why = platform::Fill(Tr(l, kLocked), store); break;
+    case store::OpenFailure::kNotDatabase: why = platform::Fill(Tr(l, kDamaged), store); break;
+    case store::OpenFailure::kNewerSchema: why = platform::Fill(Tr(l, kNewer), store); break;
+    case store::OpenFailure::kUnreachable: why = platform::Fill(Tr(l, kCannotOpen), store, last.reason); break;
     case store::OpenFailure::kNone:
-    case store::OpenFailure::kFailed: why = StringPrintf(kCannotWrite(l), store, last.reason.c_str()); break;
+    case store::OpenFailure::kFailed: why = platform::Fill(Tr(l, kCannotWrite), store, last.reason); break;
   }
-  return StringPrintf(kNotRecorded(l), what.c_str()) + "\n" + why + "\n" + kTryAgain(l);
+  return platform::Fill(Tr(l, kNotRecorded), what) + "\n" + why + "\n" + Tr(l, kTryAgain);
 }
 
 }  // namespace korvane::history

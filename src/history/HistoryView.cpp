@@ -9,59 +9,61 @@
 #include "history/Drift.h"
 #include "history/HistoryTexts.h"
 #include "platform/NumberText.h"
-#include "platform/TextPair.h"
+#include "platform/Texts.h"
 #include "types/Catalogue.h"
 
 namespace korvane::history {
 namespace {
 
-using platform::TextPair;
+using platform::Text;
 using types::Family;
 
 struct FamilyEntry {
   Family family;
   const char* key;
-  TextPair name;
+  Text name;
 };
 constexpr FamilyEntry kFamilies[] = {
-    {Family::kPh, "ph", {"pH", "pH"}},
-    {Family::kRedox, "redox", {"Redox", "redox"}},
-    {Family::kConductivity2, "conductivity", {"Leitfähigkeit (2 Elektroden)", "conductivity (2 electrodes)"}},
-    {Family::kConductivity4, "conductivity-4", {"Leitfähigkeit (4 Elektroden)", "conductivity (4 electrodes)"}},
+    {Family::kPh, "ph", {"history", QT_TRANSLATE_NOOP("history", "pH")}},
+    {Family::kRedox, "redox", {"history", QT_TRANSLATE_NOOP("history", "Redox")}},
+    {Family::kConductivity2, "conductivity", {"history", QT_TRANSLATE_NOOP("history", "Leitfähigkeit (2 Elektroden)")}},
+    {Family::kConductivity4,
+     "conductivity-4",
+     {"history", QT_TRANSLATE_NOOP("history", "Leitfähigkeit (4 Elektroden)")}},
     {Family::kConductivity4Tds,
      "conductivity-4-tds",
-     {"Leitfähigkeit (4 Elektroden, TDS)", "conductivity (4 electrodes, TDS)"}},
-    {Family::kConductivityLow, "conductivity-low", {"Leitfähigkeit 20 µS/cm", "conductivity 20 µS/cm"}},
-    {Family::kOxygen, "oxygen", {"Sauerstoff", "oxygen"}},
-    {Family::kOpxOxygen, "oxygen-opx", {"Sauerstoff (OPX)", "oxygen (OPX)"}},
-    {Family::kTurbidity, "turbidity", {"Trübung", "turbidity"}},
-    {Family::kLinear, "linear", {"linear", "linear"}},
-    {Family::kIse, "ise", {"ISE", "ISE"}},
-    {Family::kChlorine, "chlorine", {"freies Chlor", "free chlorine"}},
-    {Family::kChlorineWithPh, "chlorine-ph", {"freies Chlor mit pH", "free chlorine with pH"}},
+     {"history", QT_TRANSLATE_NOOP("history", "Leitfähigkeit (4 Elektroden, TDS)")}},
+    {Family::kConductivityLow, "conductivity-low", {"history", QT_TRANSLATE_NOOP("history", "Leitfähigkeit 20 µS/cm")}},
+    {Family::kOxygen, "oxygen", {"history", QT_TRANSLATE_NOOP("history", "Sauerstoff")}},
+    {Family::kOpxOxygen, "oxygen-opx", {"history", QT_TRANSLATE_NOOP("history", "Sauerstoff (OPX)")}},
+    {Family::kTurbidity, "turbidity", {"history", QT_TRANSLATE_NOOP("history", "Trübung")}},
+    {Family::kLinear, "linear", {"history", QT_TRANSLATE_NOOP("history", "linear")}},
+    {Family::kIse, "ise", {"history", QT_TRANSLATE_NOOP("history", "ISE")}},
+    {Family::kChlorine, "chlorine", {"history", QT_TRANSLATE_NOOP("history", "freies Chlor")}},
+    {Family::kChlorineWithPh, "chlorine-ph", {"history", QT_TRANSLATE_NOOP("history", "freies Chlor mit pH")}},
 };
 
 struct KindEntry {
   const char* kind;
-  TextPair name;
+  Text name;
 };
 constexpr KindEntry kKinds[] = {
-    {kModuleKind, {"Modul", "module"}},
-    {kCalibrationKind, {"Kalibrierung", "calibration"}},
-    {kConfigReadKind, {"Konfiguration gelesen", "configuration read"}},
-    {kConfigWriteKind, {"Konfiguration geschrieben", "configuration written"}},
-    {kLoggerReadKind, {"Datenlogger ausgelesen", "logger read"}},
-    {kLoggerClearKind, {"Datenlogger gelöscht", "logger cleared"}},
-    {kClockSetKind, {"Uhr gestellt", "clock set"}},
-    {kDisplayReadKind, {"Anzeigeeinheit gelesen", "display unit read"}},
-    {kDisplayWriteKind, {"Anzeigeeinheit geschrieben", "display unit written"}},
-    {kParametrizationKind, {"Parametrierung", "parametrization"}},
-    {kLiveKind, {"Messung", "measurement"}},
+    {kModuleKind, {"history", QT_TRANSLATE_NOOP("history", "Modul")}},
+    {kCalibrationKind, {"history", QT_TRANSLATE_NOOP("history", "Kalibrierung")}},
+    {kConfigReadKind, {"history", QT_TRANSLATE_NOOP("history", "Konfiguration gelesen")}},
+    {kConfigWriteKind, {"history", QT_TRANSLATE_NOOP("history", "Konfiguration geschrieben")}},
+    {kLoggerReadKind, {"history", QT_TRANSLATE_NOOP("history", "Datenlogger ausgelesen")}},
+    {kLoggerClearKind, {"history", QT_TRANSLATE_NOOP("history", "Datenlogger gelöscht")}},
+    {kClockSetKind, {"history", QT_TRANSLATE_NOOP("history", "Uhr gestellt")}},
+    {kDisplayReadKind, {"history", QT_TRANSLATE_NOOP("history", "Anzeigeeinheit gelesen")}},
+    {kDisplayWriteKind, {"history", QT_TRANSLATE_NOOP("history", "Anzeigeeinheit geschrieben")}},
+    {kParametrizationKind, {"history", QT_TRANSLATE_NOOP("history", "Parametrierung")}},
+    {kLiveKind, {"history", QT_TRANSLATE_NOOP("history", "Messung")}},
 };
-constexpr TextPair kUnknownKind{"unbekannt: %s", "unknown: %s"};
-constexpr TextPair kDetailPoint{"Punkt %d", "point %d"};
-constexpr TextPair kPointValues{"gemessen %s, Referenz %s, %s °C", "captured %s, reference %s, %s °C"};
-constexpr TextPair kResult{"Ergebnis", "result"};
+constexpr Text kUnknownKind{"history", QT_TRANSLATE_NOOP("history", "unbekannt: %1")};
+constexpr Text kDetailPoint{"history", QT_TRANSLATE_NOOP("history", "Punkt %1")};
+constexpr Text kPointValues{"history", QT_TRANSLATE_NOOP("history", "gemessen %1, Referenz %2, %3 °C")};
+constexpr Text kResult{"history", QT_TRANSLATE_NOOP3("history", "Ergebnis", "kResult")};
 
 std::string Csv(const std::string& field) {
   if (field.find_first_of(",\"\r\n") == std::string::npos) return field;
@@ -102,7 +104,7 @@ const std::vector<Family>& CalibratedFamilies() {
 
 std::string FamilyName(Family family, Language language) {
   for (const FamilyEntry& f : kFamilies)
-    if (f.family == family) return f.name(language);
+    if (f.family == family) return Tr(language, f.name);
   return "-";
 }
 
@@ -153,8 +155,8 @@ bool IsKnownKind(const std::string& kind) {
 
 std::string KindName(const std::string& kind, Language language) {
   for (const KindEntry& k : kKinds)
-    if (kind == k.kind) return k.name(language);
-  return platform::StringPrintf(kUnknownKind(language), ShownIdentity(kind).c_str());
+    if (kind == k.kind) return Tr(language, k.name);
+  return platform::Fill(Tr(language, kUnknownKind), ShownIdentity(kind));
 }
 
 QJsonObject EventJson(const Event& e) {
@@ -202,9 +204,9 @@ std::vector<DetailRow> DetailRows(const Event& e, Language language) {
   if (e.kind == kCalibrationKind) {
     int n = 0;
     for (const QJsonValue& p : d.value("points").toArray()) {
-      rows.push_back({platform::StringPrintf(kDetailPoint(language), ++n),
-                      platform::StringPrintf(kPointValues(language), ValueText(p["captured"]).c_str(),
-                                             ValueText(p["reference"]).c_str(), ValueText(p["temperature"]).c_str()),
+      rows.push_back({platform::Fill(Tr(language, kDetailPoint), ++n),
+                      platform::Fill(Tr(language, kPointValues), ValueText(p["captured"]), ValueText(p["reference"]),
+                                     ValueText(p["temperature"])),
                       ""});
       if (std::string figures = PointFiguresText(p.toObject(), language); !figures.empty())
         rows.push_back({"", figures, ""});
@@ -215,7 +217,7 @@ std::vector<DetailRow> DetailRows(const Event& e, Language language) {
       if (label.empty()) label = "K" + std::to_string(k);
       rows.push_back({label, ValueText(before[k - 1]), ValueText(after[k - 1])});
     }
-    rows.push_back({kResult(language), Summary(e, language), ""});
+    rows.push_back({Tr(language, kResult), Summary(e, language), ""});
     return rows;
   }
   if (e.kind == kConfigReadKind || e.kind == kDisplayReadKind) {

@@ -3,12 +3,12 @@
 #include <algorithm>
 
 #include "platform/NumberText.h"
-#include "platform/TextPair.h"
+#include "platform/Texts.h"
 
 namespace korvane::history {
 namespace {
 
-constexpr platform::TextPair kPage{"Seite %d von %d", "Page %d of %d"};
+constexpr platform::Text kPage{"history", QT_TRANSLATE_NOOP("history", "Seite %1 von %2")};
 
 }  // namespace
 
@@ -111,7 +111,7 @@ void ReportPager::Break() {
 }
 
 void ReportPager::Foot() {
-  if (total_ > 0) page_.DrawText(left_, bottom_ + line_ * 2, platform::StringPrintf(kPage(language_), number_, total_));
+  if (total_ > 0) page_.DrawText(left_, bottom_ + line_ * 2, platform::Fill(Tr(language_, kPage), number_, total_));
 }
 
 void ReportPager::Put(int x, const std::string& text) {

@@ -11,51 +11,50 @@
 #include "history/HistoryView.h"
 #include "history/ReportPager.h"
 #include "platform/NumberText.h"
-#include "platform/TextPair.h"
+#include "platform/Texts.h"
 #include "types/Catalogue.h"
 
 namespace korvane::history {
 namespace {
 
 using platform::StringPrintf;
-using platform::TextPair;
+using platform::Text;
 
-constexpr TextPair kHeading{"Servicebericht", "Service report"};
-constexpr TextPair kSite{"Anlage: %s", "Site: %s"};
-constexpr TextPair kMadeBy{"Erstellt von: %s", "Made by: %s"};
-constexpr TextPair kMade{"Erstellt: %s", "Made: %s"};
-constexpr TextPair kSpan{"Zeitraum: %s bis %s", "Span: %s to %s"};
-constexpr TextPair kProgram{"Programm: %s", "Program: %s"};
-constexpr TextPair kModule{"Modul %s: %s, Adresse %d, Geräteart %s, Firmware %s",
-                           "Module %s: %s, address %d, kind %s, firmware %s"};
-constexpr TextPair kDisplayUnit{"Anzeigeeinheit", "Display unit"};
-constexpr TextPair kNoModule{"Kein Modul antwortete an Adresse %d", "No module answered at address %d"};
-constexpr TextPair kFoundLeft{"Wie vorgefunden und wie verlassen (* geändert)", "As found and as left (* changed)"};
-constexpr TextPair kField{"Feld", "field"};
-constexpr TextPair kFound{"vorgefunden", "as found"};
-constexpr TextPair kLeft{"verlassen", "as left"};
-constexpr TextPair kLiveTitle{"Messwerte", "Live values"};
-constexpr TextPair kCalibrationTitle{"Kalibrierung %s, %s (%s): %s", "Calibration %s, %s (%s): %s"};
-constexpr TextPair kValue{"Wert", "value"};
-constexpr TextPair kBefore{"vorher", "before"};
-constexpr TextPair kAfter{"nachher", "after"};
-constexpr TextPair kPoint{"Punkt %d: gemessen %s, Referenz %s, %s °C", "Point %d: captured %s, reference %s, %s °C"};
-constexpr TextPair kPassed{"bestanden", "passed"};
-constexpr TextPair kNotPlausible{"nicht plausibel", "not plausible"};
-constexpr TextPair kSaved{"gespeichert", "saved"};
-constexpr TextPair kNotSaved{"nicht gespeichert", "not saved"};
-constexpr TextPair kCalibrationValue{"Kalibrierwert %d", "calibration value %d"};
-constexpr TextPair kWrites{"Konfiguration geschrieben", "Configuration written"};
-constexpr TextPair kReadouts{"Datenlogger", "Logger readouts"};
-constexpr TextPair kClocks{"Uhr", "Clock settings"};
-constexpr TextPair kDisplayChanges{"Anzeigeeinheit", "Display unit changes"};
-constexpr TextPair kOthers{"Weitere Vorgänge", "Other actions"};
-constexpr TextPair kNoEvents{"Keine Ereignisse im Zeitraum.", "No events in the span."};
-constexpr TextPair kIntact{"Verlauf unverändert", "history intact"};
-constexpr TextPair kCovers{" (Ereignisse %lld bis %lld, Kopf %lld:%s [1])", " (events %lld to %lld, head %lld:%s [1])"};
-constexpr TextPair kHeadNote{"[1] Kopf %lld: %s", "[1] head %lld: %s"};
-constexpr TextPair kTechnicianSignature{"Unterschrift Techniker", "Technician's signature"};
-constexpr TextPair kCustomerSignature{"Unterschrift Kunde", "Customer's signature"};
+constexpr Text kHeading{"history", QT_TRANSLATE_NOOP("history", "Servicebericht")};
+constexpr Text kSite{"history", QT_TRANSLATE_NOOP("history", "Anlage: %1")};
+constexpr Text kMadeBy{"history", QT_TRANSLATE_NOOP("history", "Erstellt von: %1")};
+constexpr Text kMade{"history", QT_TRANSLATE_NOOP("history", "Erstellt: %1")};
+constexpr Text kSpan{"history", QT_TRANSLATE_NOOP("history", "Zeitraum: %1 bis %2")};
+constexpr Text kProgram{"history", QT_TRANSLATE_NOOP("history", "Programm: %1")};
+constexpr Text kModule{"history", QT_TRANSLATE_NOOP("history", "Modul %1: %2, Adresse %3, Geräteart %4, Firmware %5")};
+constexpr Text kDisplayUnit{"history", QT_TRANSLATE_NOOP("history", "Anzeigeeinheit")};
+constexpr Text kNoModule{"history", QT_TRANSLATE_NOOP("history", "Kein Modul antwortete an Adresse %1")};
+constexpr Text kFoundLeft{"history", QT_TRANSLATE_NOOP("history", "Wie vorgefunden und wie verlassen (* geändert)")};
+constexpr Text kField{"history", QT_TRANSLATE_NOOP("history", "Feld")};
+constexpr Text kFound{"history", QT_TRANSLATE_NOOP("history", "vorgefunden")};
+constexpr Text kLeft{"history", QT_TRANSLATE_NOOP("history", "verlassen")};
+constexpr Text kLiveTitle{"history", QT_TRANSLATE_NOOP("history", "Messwerte")};
+constexpr Text kCalibrationTitle{"history", QT_TRANSLATE_NOOP("history", "Kalibrierung %1, %2 (%3): %4")};
+constexpr Text kValue{"history", QT_TRANSLATE_NOOP("history", "Wert")};
+constexpr Text kBefore{"history", QT_TRANSLATE_NOOP("history", "vorher")};
+constexpr Text kAfter{"history", QT_TRANSLATE_NOOP("history", "nachher")};
+constexpr Text kPoint{"history", QT_TRANSLATE_NOOP("history", "Punkt %1: gemessen %2, Referenz %3, %4 °C")};
+constexpr Text kPassed{"history", QT_TRANSLATE_NOOP("history", "bestanden")};
+constexpr Text kNotPlausible{"history", QT_TRANSLATE_NOOP("history", "nicht plausibel")};
+constexpr Text kSaved{"history", QT_TRANSLATE_NOOP("history", "gespeichert")};
+constexpr Text kNotSaved{"history", QT_TRANSLATE_NOOP("history", "nicht gespeichert")};
+constexpr Text kCalibrationValue{"history", QT_TRANSLATE_NOOP("history", "Kalibrierwert %1")};
+constexpr Text kWrites{"history", QT_TRANSLATE_NOOP3("history", "Konfiguration geschrieben", "kWrites")};
+constexpr Text kReadouts{"history", QT_TRANSLATE_NOOP("history", "Datenlogger")};
+constexpr Text kClocks{"history", QT_TRANSLATE_NOOP("history", "Uhr")};
+constexpr Text kDisplayChanges{"history", QT_TRANSLATE_NOOP3("history", "Anzeigeeinheit", "kDisplayChanges")};
+constexpr Text kOthers{"history", QT_TRANSLATE_NOOP("history", "Weitere Vorgänge")};
+constexpr Text kNoEvents{"history", QT_TRANSLATE_NOOP("history", "Keine Ereignisse im Zeitraum.")};
+constexpr Text kIntact{"history", QT_TRANSLATE_NOOP("history", "Verlauf unverändert")};
+constexpr Text kCovers{"history", QT_TRANSLATE_NOOP("history", " (Ereignisse %1 bis %2, Kopf %3:%4 [1])")};
+constexpr Text kHeadNote{"history", QT_TRANSLATE_NOOP("history", "[1] Kopf %1: %2")};
+constexpr Text kTechnicianSignature{"history", QT_TRANSLATE_NOOP("history", "Unterschrift Techniker")};
+constexpr Text kCustomerSignature{"history", QT_TRANSLATE_NOOP("history", "Unterschrift Kunde")};
 
 std::string Time(std::int64_t ms, Language l) {
   return QDateTime::fromMSecsSinceEpoch(ms)
@@ -86,7 +85,7 @@ std::string CalibrationName(const ReportInput& in, int type, int n) {
   if (in.fieldLabel && !key.empty())
     if (std::string label = in.fieldLabel(key, type); !label.empty()) return label;
   std::string label = type > 0 ? types::CalibrationLabel(type - 1, n, in.language) : std::string();
-  return label.empty() ? StringPrintf(kCalibrationValue(in.language), n) : label;
+  return label.empty() ? platform::Fill(Tr(in.language, kCalibrationValue), n) : label;
 }
 
 CalibrationEntry CalibrationOf(const Event& e, const ReportInput& in) {
@@ -100,8 +99,8 @@ CalibrationEntry CalibrationOf(const Event& e, const ReportInput& in) {
   c.saved = d.value("outcome").toString() == QLatin1String("saved");
   int n = 0;
   for (const QJsonValue& p : d.value("points").toArray()) {
-    c.points.push_back(StringPrintf(kPoint(l), ++n, Text(p["captured"]).c_str(), Text(p["reference"]).c_str(),
-                                    Text(p["temperature"]).c_str()));
+    c.points.push_back(
+        platform::Fill(Tr(l, kPoint), ++n, Text(p["captured"]), Text(p["reference"]), Text(p["temperature"])));
     if (std::string figures = PointFiguresText(p.toObject(), l); !figures.empty()) c.points.push_back("    " + figures);
   }
   const QJsonArray before = d.value("before").toArray(), after = d.value("after").toArray();
@@ -266,33 +265,32 @@ std::vector<ModuleVisit> VisitsOf(const std::vector<Event>& events, const Report
 namespace {
 
 std::string ModuleLine(const ModuleVisit& v, Language l) {
-  if (v.identity.empty() && v.address == 128) return kDisplayUnit(l);
-  if (v.identity.empty() && !v.answered) return StringPrintf(kNoModule(l), v.address);
-  return StringPrintf(kModule(l), ShownIdentity(v.identity).c_str(),
-                      v.type > 0 ? types::TypeName(v.type - 1, l).c_str() : "-", v.address,
-                      v.deviceKind >= 0 ? std::to_string(v.deviceKind).c_str() : "-",
-                      v.firmware.empty() ? "-" : v.firmware.c_str());
+  if (v.identity.empty() && v.address == 128) return Tr(l, kDisplayUnit);
+  if (v.identity.empty() && !v.answered) return platform::Fill(Tr(l, kNoModule), v.address);
+  return platform::Fill(Tr(l, kModule), ShownIdentity(v.identity), v.type > 0 ? types::TypeName(v.type - 1, l) : "-",
+                        v.address, v.deviceKind >= 0 ? std::to_string(v.deviceKind) : "-",
+                        v.firmware.empty() ? "-" : v.firmware);
 }
 
 ReportTable FoundLeftTable(const std::vector<FoundLeft>& rows, const std::string& first, Language l) {
-  ReportTable t{{0, 20, 500, 750}, {"", first, kFound(l), kLeft(l)}, {}};
+  ReportTable t{{0, 20, 500, 750}, {"", first, Tr(l, kFound), Tr(l, kLeft)}, {}};
   for (const FoundLeft& f : rows) t.rows.push_back({f.changed ? "*" : "", f.label, f.found, f.left});
   return t;
 }
 
 void Calibration(ReportPager& p, const CalibrationEntry& c, Language l) {
-  const std::string verdict =
-      std::string(c.passed ? kPassed(l) : kNotPlausible(l)) + ", " + (c.saved ? kSaved(l) : kNotSaved(l));
-  ReportTable t{{20, 500, 750}, {kValue(l), kBefore(l), kAfter(l)}, {}};
+  const std::string verdict = std::string(c.passed ? Tr(l, kPassed) : Tr(l, kNotPlausible)) + ", " +
+                              (c.saved ? Tr(l, kSaved) : Tr(l, kNotSaved));
+  ReportTable t{{20, 500, 750}, {Tr(l, kValue), Tr(l, kBefore), Tr(l, kAfter)}, {}};
   for (const auto& [name, before, after] : c.values) t.rows.push_back({name, before, after});
-  p.Line(StringPrintf(kCalibrationTitle(l), Time(c.timeMs, l).c_str(), c.procedure.c_str(),
-                      c.technician.empty() ? "-" : c.technician.c_str(), verdict.c_str()),
+  p.Line(platform::Fill(Tr(l, kCalibrationTitle), Time(c.timeMs, l), c.procedure,
+                        c.technician.empty() ? "-" : c.technician, verdict),
          static_cast<int>(c.points.size()) + ReportPager::Start(t));
   for (const std::string& point : c.points) p.Line(point);
   p.Table(t);
 }
 
-void Actions(ReportPager& p, const char* title, const std::vector<Action>& actions, Language l) {
+void Actions(ReportPager& p, const std::string& title, const std::vector<Action>& actions, Language l) {
   if (actions.empty()) return;
   p.Line(title, 1);
   for (const Action& a : actions)
@@ -301,17 +299,17 @@ void Actions(ReportPager& p, const char* title, const std::vector<Action>& actio
 
 void Emit(ReportPager& p, const ReportInput& in, const std::vector<ModuleVisit>& visits) {
   const Language l = in.language;
-  p.Line(kHeading(l));
+  p.Line(Tr(l, kHeading));
   p.Gap();
-  p.Line(StringPrintf(kSite(l), in.site.empty() ? "-" : in.site.c_str()));
-  p.Line(StringPrintf(kMadeBy(l), in.technician.empty() ? "-" : in.technician.c_str()));
-  p.Line(StringPrintf(kMade(l), Time(in.nowMs, l).c_str()));
-  p.Line(StringPrintf(kSpan(l), Time(in.sinceMs, l).c_str(), Time(in.untilMs, l).c_str()));
-  p.Line(StringPrintf(kProgram(l), in.program.c_str()));
+  p.Line(platform::Fill(Tr(l, kSite), in.site.empty() ? "-" : in.site));
+  p.Line(platform::Fill(Tr(l, kMadeBy), in.technician.empty() ? "-" : in.technician));
+  p.Line(platform::Fill(Tr(l, kMade), Time(in.nowMs, l)));
+  p.Line(platform::Fill(Tr(l, kSpan), Time(in.sinceMs, l), Time(in.untilMs, l)));
+  p.Line(platform::Fill(Tr(l, kProgram), in.program));
   p.Gap();
   const ReportChain& c = in.chain;
   if (visits.empty()) {
-    p.Line(kNoEvents(l));
+    p.Line(Tr(l, kNoEvents));
     // A history emptied or cut back has no events in the span either: that is no visit
     // without work, and the report says so.
     if (c.problem) p.Line(*c.problem);
@@ -320,31 +318,31 @@ void Emit(ReportPager& p, const ReportInput& in, const std::vector<ModuleVisit>&
   for (const ModuleVisit& v : visits) {
     p.Gap();
     std::vector<ReportTable> tables;
-    if (!v.configuration.empty()) tables.push_back(FoundLeftTable(v.configuration, kField(l), l));
-    if (!v.live.empty()) tables.push_back(FoundLeftTable(v.live, kLiveTitle(l), l));
+    if (!v.configuration.empty()) tables.push_back(FoundLeftTable(v.configuration, Tr(l, kField), l));
+    if (!v.live.empty()) tables.push_back(FoundLeftTable(v.live, Tr(l, kLiveTitle), l));
     // A heading stays with the start of what it heads.
     const int first = tables.empty() ? 0 : ReportPager::Start(tables[0]);
     p.Line(ModuleLine(v, l), tables.empty() ? 2 : 1 + first);
     if (!tables.empty()) {
-      p.Line(kFoundLeft(l), first);
+      p.Line(Tr(l, kFoundLeft), first);
       for (const ReportTable& t : tables) p.Table(t);
     }
-    Actions(p, kWrites(l), v.writes, l);
+    Actions(p, Tr(l, kWrites), v.writes, l);
     for (const CalibrationEntry& c : v.calibrations) Calibration(p, c, l);
     if (!v.trend.empty()) p.Line(v.trend);
-    Actions(p, kReadouts(l), v.readouts, l);
-    Actions(p, kClocks(l), v.clocks, l);
-    Actions(p, kDisplayChanges(l), v.displayChanges, l);
-    Actions(p, kOthers(l), v.others, l);
+    Actions(p, Tr(l, kReadouts), v.readouts, l);
+    Actions(p, Tr(l, kClocks), v.clocks, l);
+    Actions(p, Tr(l, kDisplayChanges), v.displayChanges, l);
+    Actions(p, Tr(l, kOthers), v.others, l);
   }
   p.Gap();
   const std::string covers =
-      StringPrintf(kCovers(l), static_cast<long long>(c.firstSeq), static_cast<long long>(c.lastSeq),
-                   static_cast<long long>(c.head.seq), ShortHash(c.head.hash).c_str());
-  p.Line((c.problem ? *c.problem : std::string(kIntact(l))) + covers);
-  p.Signatures(kTechnicianSignature(l), kCustomerSignature(l));
+      platform::Fill(Tr(l, kCovers), static_cast<long long>(c.firstSeq), static_cast<long long>(c.lastSeq),
+                     static_cast<long long>(c.head.seq), ShortHash(c.head.hash));
+  p.Line((c.problem ? *c.problem : std::string(Tr(l, kIntact))) + covers);
+  p.Signatures(Tr(l, kTechnicianSignature), Tr(l, kCustomerSignature));
   p.Gap();
-  p.Line(StringPrintf(kHeadNote(l), static_cast<long long>(c.head.seq), c.head.hash.c_str()));
+  p.Line(platform::Fill(Tr(l, kHeadNote), static_cast<long long>(c.head.seq), c.head.hash));
 }
 
 }  // namespace

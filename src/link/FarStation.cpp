@@ -1,13 +1,13 @@
 #include "link/FarStation.h"
 
 #include "platform/NumberText.h"
-#include "platform/TextPair.h"
+#include "platform/Texts.h"
 
 namespace korvane::link {
 namespace {
 
 constexpr std::string_view kTag = "korvane-station ";
-constexpr platform::TextPair kThroughStation{"über Station %s", "through station %s"};
+constexpr platform::Text kThroughStation{"link", QT_TRANSLATE_NOOP("link", "über Station %1")};
 
 bool Printable(std::string_view text) {
   for (const char c : text)
@@ -32,7 +32,7 @@ std::string StationSignature(const FarStation& station) {
 }
 
 std::string ThroughStationText(const FarStation& station, Language language) {
-  return platform::StringPrintf(kThroughStation(language), station.name.c_str());
+  return platform::Fill(Tr(language, kThroughStation), station.name);
 }
 
 }  // namespace korvane::link

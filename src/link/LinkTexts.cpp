@@ -3,38 +3,38 @@
 #include "link/Protocol.h"
 #include "platform/NumberText.h"
 #include "platform/Reasons.h"
-#include "platform/TextPair.h"
+#include "platform/Texts.h"
 #include "types/Texts.h"
 
 namespace korvane::link {
 namespace {
 
 // A port that does not open, by its COM number or by the path given instead.
-constexpr platform::TextPair kCannotOpenCom{"COM %d kann nicht geöffnet werden.", "COM %d cannot be opened."};
-constexpr platform::TextPair kCannotOpenDevice{"%s kann nicht geöffnet werden.", "%s cannot be opened."};
-constexpr platform::TextPair kRecovered{"Modul antwortete mit %d Baud; zurück auf 4800 gestellt.",
-                                        "Module answered at %d baud; set back to 4800."};
+constexpr platform::Text kCannotOpenCom{"link", QT_TRANSLATE_NOOP("link", "COM %1 kann nicht geöffnet werden.")};
+constexpr platform::Text kCannotOpenDevice{"link", QT_TRANSLATE_NOOP("link", "%1 kann nicht geöffnet werden.")};
+constexpr platform::Text kRecovered{
+    "link", QT_TRANSLATE_NOOP("link", "Modul antwortete mit %1 Baud; zurück auf 4800 gestellt.")};
 // The module was at 4800 already (it started afresh): only the PC's rate went back.
-constexpr platform::TextPair kFoundAtSlowRate{
-    "Modul antwortete mit 4800 Baud; die Schnittstelle läuft wieder mit 4800 Baud.",
-    "Module answered at 4800 baud; the port runs at 4800 baud again."};
-constexpr platform::TextPair kStillAtRate{
-    "Die Verbindung ging verloren, während das Modul auf %d Baud lief: es ist womöglich noch auf dieser Rate. "
-    "Der nächste Vorgang sucht es auf 4800, 19200 und 38400 Baud und stellt es auf 4800 Baud zurück.",
-    "The line was lost while the module ran at %d baud: it may still be at that rate. "
-    "The next action looks for it at 4800, 19200 and 38400 baud and sets it back to 4800 baud."};
+constexpr platform::Text kFoundAtSlowRate{
+    "link", QT_TRANSLATE_NOOP("link", "Modul antwortete mit 4800 Baud; die Schnittstelle läuft wieder mit 4800 Baud.")};
+constexpr platform::Text kStillAtRate{
+    "link",
+    QT_TRANSLATE_NOOP(
+        "link",
+        "Die Verbindung ging verloren, während das Modul auf %1 Baud lief: es ist womöglich noch auf dieser Rate. "
+        "Der nächste Vorgang sucht es auf 4800, 19200 und 38400 Baud und stellt es auf 4800 Baud zurück.")};
 
 }  // namespace
 
 std::string CannotOpenText(Language language, const std::string& deviceGiven, int com, const std::string& why) {
-  std::string text = !deviceGiven.empty() ? platform::StringPrintf(kCannotOpenDevice(language), deviceGiven.c_str())
-                                          : platform::StringPrintf(kCannotOpenCom(language), com);
+  std::string text = !deviceGiven.empty() ? platform::Fill(Tr(language, kCannotOpenDevice), deviceGiven)
+                                          : platform::Fill(Tr(language, kCannotOpenCom), com);
   if (!why.empty()) text += "\n\n" + why;
   return text;
 }
 
 std::string CommErrorText(Language language, const CommErrorFacts& facts) {
-  std::string text = types::kCommError(language);
+  std::string text = Tr(language, types::kCommError);
   if (facts.refused && !facts.lineLost) return text;
   std::string why =
       facts.lineLost ? facts.lostReason : platform::FormatReason(platform::reasons::kNoAnswer, language, facts.device);
@@ -45,12 +45,10 @@ std::string CommErrorText(Language language, const CommErrorFacts& facts) {
 }
 
 std::string RateRecoveredText(int found, Language language) {
-  if (found == kSlowBaud) return kFoundAtSlowRate(language);
-  return platform::StringPrintf(kRecovered(language), found);
+  if (found == kSlowBaud) return Tr(language, kFoundAtSlowRate);
+  return platform::Fill(Tr(language, kRecovered), found);
 }
 
-std::string StillAtRateText(int rate, Language language) {
-  return platform::StringPrintf(kStillAtRate(language), rate);
-}
+std::string StillAtRateText(int rate, Language language) { return platform::Fill(Tr(language, kStillAtRate), rate); }
 
 }  // namespace korvane::link

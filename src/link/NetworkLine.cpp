@@ -6,6 +6,7 @@
 #include "link/KeepAlive.h"
 #include "platform/NumberText.h"
 #include "platform/Reasons.h"
+#include "platform/Texts.h"
 
 namespace korvane::link {
 namespace {
@@ -28,7 +29,7 @@ NetworkLine::~NetworkLine() {
   socket_.abort();
 }
 
-std::string NetworkLine::Reason(const platform::TextPair& text) const {
+std::string NetworkLine::Reason(const platform::Text& text) const {
   return platform::FormatReason(text, language_, device_);
 }
 
@@ -121,11 +122,10 @@ bool NetworkLine::SetRate(int baud) {
   if (rateAnswer_ != static_cast<std::uint32_t>(baud)) {
     // A station's service port answers with the rate it keeps when the client is not alone.
     if (const std::optional<FarStation> station = ParseStationSignature(signature_))
-      openError_ = platform::StringPrintf(r::kStationKeptRate(language_), device_.c_str(), station->name.c_str(), baud,
-                                          static_cast<int>(rateAnswer_));
+      openError_ = platform::Fill(Tr(language_, r::kStationKeptRate), device_, station->name, baud,
+                                  static_cast<int>(rateAnswer_));
     else
-      openError_ = platform::StringPrintf(r::kRateAnsweredOther(language_), device_.c_str(), baud,
-                                          static_cast<int>(rateAnswer_));
+      openError_ = platform::Fill(Tr(language_, r::kRateAnsweredOther), device_, baud, static_cast<int>(rateAnswer_));
     return false;
   }
   baud_ = baud;

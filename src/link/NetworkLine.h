@@ -12,7 +12,7 @@
 #include "link/DeviceName.h"
 #include "link/Line.h"
 #include "link/Telnet.h"
-#include "platform/TextPair.h"
+#include "platform/Text.h"
 
 namespace korvane::link {
 
@@ -42,7 +42,7 @@ class NetworkLine : public Line {
   void Take(const QByteArray& bytes, bool deliver);
   void Send(const telnet::Bytes& bytes);
   void OnGone();
-  std::string Reason(const platform::TextPair& text) const;
+  std::string Reason(const platform::Text& text) const;
 
   QTcpSocket socket_;
   std::string device_;

@@ -14,6 +14,7 @@
 #include "platform/NumberText.h"
 #include "platform/PortNames.h"
 #include "platform/Reasons.h"
+#include "platform/Texts.h"
 
 namespace korvane::link {
 namespace {
@@ -288,14 +289,14 @@ void SerialLine::OnError(QSerialPort::SerialPortError error) {
 }
 
 std::string SerialLine::SetupFailure(int error) const {
-  return platform::StringPrintf(platform::reasons::kLineSetupFailed(language_), device_.c_str(),
-                                platform::SystemErrorText(error, language_).c_str());
+  return platform::Fill(Tr(language_, platform::reasons::kLineSetupFailed), device_,
+                        platform::SystemErrorText(error, language_));
 }
 
 void SerialLine::Fail(bool gone, int error) {
   Lose(gone ? platform::FormatReason(platform::reasons::kGone, language_, device_)
-            : platform::StringPrintf(platform::reasons::kLineFailed(language_), device_.c_str(),
-                                     platform::SystemErrorText(error, language_).c_str()));
+            : platform::Fill(Tr(language_, platform::reasons::kLineFailed), device_,
+                             platform::SystemErrorText(error, language_)));
   port_->close();  // a hung-up line would keep reporting itself
 }
 

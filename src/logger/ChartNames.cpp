@@ -5,7 +5,7 @@
 #include <algorithm>
 
 #include "logger/LoggerTexts.h"
-#include "platform/NumberText.h"
+#include "platform/Texts.h"
 
 namespace korvane::logger {
 
@@ -19,8 +19,8 @@ std::string TemperatureSeriesName(const std::string& identity, Language language
   // names no module rather than print noise.
   const QString id = QString::fromLatin1(identity.c_str()).trimmed();
   const bool printable = std::all_of(id.begin(), id.end(), [](QChar c) { return c.isPrint(); });
-  if (id.isEmpty() || !printable) return texts::kTemperatureSeries(language);
-  return platform::StringPrintf(texts::kTemperatureOfModule(language), id.toStdString().c_str());
+  if (id.isEmpty() || !printable) return platform::Tr(language, texts::kTemperatureSeries);
+  return platform::Fill(platform::Tr(language, texts::kTemperatureOfModule), id.toStdString());
 }
 
 }  // namespace korvane::logger

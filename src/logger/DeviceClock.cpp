@@ -5,18 +5,19 @@
 #include "link/FlowLog.h"
 #include "link/Link.h"
 #include "platform/NumberText.h"
+#include "platform/Texts.h"
 #include "platform/Ui.h"
 #include "types/Texts.h"
 
 namespace korvane::logger {
 namespace {
 
-constexpr types::TextPair kNoDeviceTime{
-    "Die Uhr des Geräts kann %04d-%02d-%02d %02d:%02d:%02d nicht annehmen (Jahre 2000 bis 2255).",
-    "The device's clock cannot take %04d-%02d-%02d %02d:%02d:%02d (years 2000 to 2255)."};
-constexpr types::TextPair kBehind{"%s hinter der PC-Uhr", "%s behind the PC's clock"};
-constexpr types::TextPair kAhead{"%s vor der PC-Uhr", "%s ahead of the PC's clock"};
-constexpr types::TextPair kSame{"wie die PC-Uhr", "same as the PC's clock"};
+constexpr types::Text kNoDeviceTime{
+    "logger",
+    QT_TRANSLATE_NOOP("logger", "Die Uhr des Geräts kann %1-%2-%3 %4:%5:%6 nicht annehmen (Jahre 2000 bis 2255).")};
+constexpr types::Text kBehind{"logger", QT_TRANSLATE_NOOP("logger", "%1 hinter der PC-Uhr")};
+constexpr types::Text kAhead{"logger", QT_TRANSLATE_NOOP("logger", "%1 vor der PC-Uhr")};
+constexpr types::Text kSame{"logger", QT_TRANSLATE_NOOP("logger", "wie die PC-Uhr")};
 
 std::string TimeText(const platform::LocalTime& t) {
   return platform::StringPrintf("%04d-%02d-%02d %02d:%02d:%02d", t.year, t.month, t.day, t.hour, t.minute, t.second);
@@ -69,9 +70,9 @@ platform::LocalTime CivilTime(std::int64_t seconds) {
 }
 
 std::string ClockDifferenceText(std::int64_t deviceMinusPc, Language language) {
-  if (deviceMinusPc == 0) return kSame(language);
+  if (deviceMinusPc == 0) return Tr(language, kSame);
   const std::string span = SpanText(deviceMinusPc < 0 ? -deviceMinusPc : deviceMinusPc);
-  return platform::StringPrintf((deviceMinusPc < 0 ? kBehind : kAhead)(language), span.c_str());
+  return platform::Fill(Tr(language, deviceMinusPc < 0 ? kBehind : kAhead), span);
 }
 
 std::optional<platform::LocalTime> ReadDeviceClock(link::Link& link, const link::FlowContext& context) {
@@ -91,8 +92,10 @@ std::optional<platform::LocalTime> ReadDeviceClock(link::Link& link, const link:
 bool SetDeviceClock(link::Link& link, platform::Ui& ui, const link::FlowContext& context, const platform::LocalTime& t,
                     const std::optional<platform::LocalTime>& before) {
   if (!IsDeviceTime(t)) {
-    ui.Message(
-        platform::StringPrintf(kNoDeviceTime(context.language), t.year, t.month, t.day, t.hour, t.minute, t.second));
+    ui.Message(platform::Fill(Tr(context.language, kNoDeviceTime), platform::StringPrintf("%04d", t.year),
+                              platform::StringPrintf("%02d", t.month), platform::StringPrintf("%02d", t.day),
+                              platform::StringPrintf("%02d", t.hour), platform::StringPrintf("%02d", t.minute),
+                              platform::StringPrintf("%02d", t.second)));
     return false;
   }
   const link::LineLease line = link.TakeLine();

@@ -1,6 +1,7 @@
 #include "logger/LoggerInfo.h"
 
 #include "platform/NumberText.h"
+#include "platform/Texts.h"
 #include "types/Texts.h"
 
 namespace korvane::logger {
@@ -8,20 +9,21 @@ namespace {
 
 // The labels stand as the unit's documentation has them, so the German third line shows
 // "::" after both labels.
-constexpr types::TextPair kActualTime{"Aktuelle Uhrzeit:", "Actual time:"};
-constexpr types::TextPair kNextSave{"Nächste Speicherung:", "Next save time:"};
-constexpr types::TextPair kInterval{"Datenlogger Intervall:", "data logging interval in minutes"};
-constexpr types::TextPair kSets{"Vorhandene Datensätze:", "Sets of data:"};
-constexpr types::TextPair kEnabled{"Datenlogger ist freigegeben.", "Data logger is enable."};
-constexpr types::TextPair kDisabled{"Datenlogger ist nicht freigegeben.", "Data logger is disable."};
+constexpr types::Text kActualTime{"logger", QT_TRANSLATE_NOOP("logger", "Aktuelle Uhrzeit:")};
+constexpr types::Text kNextSave{"logger", QT_TRANSLATE_NOOP("logger", "Nächste Speicherung:")};
+constexpr types::Text kInterval{"logger", QT_TRANSLATE_NOOP("logger", "Datenlogger Intervall:")};
+constexpr types::Text kSets{"logger", QT_TRANSLATE_NOOP("logger", "Vorhandene Datensätze:")};
+constexpr types::Text kEnabled{"logger", QT_TRANSLATE_NOOP("logger", "Datenlogger ist freigegeben.")};
+constexpr types::Text kDisabled{"logger", QT_TRANSLATE_NOOP("logger", "Datenlogger ist nicht freigegeben.")};
 
 }  // namespace
 
 std::string LoggerInfoText(const LoggerInfo& info, Language language) {
-  return platform::StringPrintf("%s %s %s\n\r%s %s\n\r%s: %u min %s: %u\n\r", kActualTime(language), info.date.c_str(),
-                                info.time.c_str(), kNextSave(language), info.nextStorage.c_str(), kInterval(language),
-                                info.intervalMinutes, kSets(language), info.sizeReply / 30) +
-         (info.enabled ? kEnabled(language) : kDisabled(language));
+  return platform::StringPrintf("%s %s %s\n\r%s %s\n\r%s: %u min %s: %u\n\r", Tr(language, kActualTime).c_str(),
+                                info.date.c_str(), info.time.c_str(), Tr(language, kNextSave).c_str(),
+                                info.nextStorage.c_str(), Tr(language, kInterval).c_str(), info.intervalMinutes,
+                                Tr(language, kSets).c_str(), info.sizeReply / 30) +
+         (info.enabled ? Tr(language, kEnabled) : Tr(language, kDisabled));
 }
 
 }  // namespace korvane::logger

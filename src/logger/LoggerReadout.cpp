@@ -3,11 +3,12 @@
 #include "link/FlowLog.h"
 #include "link/Link.h"
 #include "logger/LoggerInfo.h"
-#include "logger/LoggerTexts.h"
 #include "logger/LoggerStream.h"
+#include "logger/LoggerTexts.h"
 #include "platform/NumberText.h"
 #include "platform/SafeFile.h"
 #include "platform/StagedFile.h"
+#include "platform/Texts.h"
 #include "platform/Ui.h"
 
 namespace korvane::logger {
@@ -31,7 +32,7 @@ ReadoutResult LoggerReadout::Read(const std::string& path, const ReadoutSource& 
   if (!line) return result;
   // An export that could not be kept asks the device nothing.
   if (const std::string problem = platform::OutputTargetProblem(path, lang); !problem.empty()) {
-    ui_.Message(std::string(texts::kCannotWrite(lang)) + " " + path + ": " + problem);
+    ui_.Message(std::string(Tr(lang, texts::kCannotWrite)) + " " + path + ": " + problem);
     result.status = Status::kFileError;
     return result;
   }
@@ -47,13 +48,13 @@ ReadoutResult LoggerReadout::Read(const std::string& path, const ReadoutSource& 
   }
   const int bytes = Announced(source, longRecords, result);
   if (LoggerEmpty(bytes)) {
-    ui_.Message(texts::kEmpty(lang));
+    ui_.Message(Tr(lang, texts::kEmpty));
     result.status = Status::kEmpty;
     RecordReadout(result, path, source);
     return result;
   }
 
-  ui_.ProgressOpen(types::kTransferCaption(lang), types::kTransferText(lang), 0, bytes / 2);
+  ui_.ProgressOpen(Tr(lang, types::kTransferCaption), Tr(lang, types::kTransferText), 0, bytes / 2);
   ui_.ProgressAllowCancel();
   const int channels = source.displayUnit ? 8 : 2;
   const std::string header = ReadHeader(channels, source);
@@ -78,7 +79,7 @@ ReadoutResult LoggerReadout::Read(const std::string& path, const ReadoutSource& 
   auto showConverting = [&] {
     converting = true;
     ui_.ProgressClose();
-    ui_.NoticeOpen(texts::kConverting(lang));
+    ui_.NoticeOpen(Tr(lang, texts::kConverting));
   };
   // A cancel during the pauses before the stream asks for no stream at all.
   if (opened && ui_.ProgressCancelled()) {
@@ -183,8 +184,7 @@ int LoggerReadout::Announced(const ReadoutSource& source, bool longRecords, Read
   const int recordSize = static_cast<int>(longRecords ? kLongRecordBytes : kDisplayRecordBytes);
   result.announced = bytes / recordSize;
   if (!source.displayUnit)
-    ui_.Message(
-        platform::StringPrintf(texts::kDataSets, static_cast<unsigned>(bytes / static_cast<int>(kLongRecordBytes))));
+    ui_.Message(platform::Fill(Tr(context_.language, texts::kDataSets), bytes / static_cast<int>(kLongRecordBytes)));
   return bytes;
 }
 
@@ -226,19 +226,19 @@ void LoggerReadout::ReturnToSlowRate(std::uint8_t address, int deviceKind) {
   link_.ChangeBaudRate(address, link::kSelectSlow, TellUser());
   disconnect(ack);
   if (!back && !link_.isLineLost())
-    ui_.Message(platform::StringPrintf(texts::kStillFast(context_.language), link::StreamRate(deviceKind)));
+    ui_.Message(platform::Fill(Tr(context_.language, texts::kStillFast), link::StreamRate(deviceKind)));
 }
 
 void LoggerReadout::Report(const ReadoutResult& result, const std::string& path, const std::string& fileError) {
   const Language lang = context_.language;
   if (result.status == Status::kFileError)
-    ui_.Message(std::string(texts::kCannotWrite(lang)) + " " + path + ": " + fileError);
+    ui_.Message(std::string(Tr(lang, texts::kCannotWrite)) + " " + path + ": " + fileError);
   else if (result.status == Status::kLineLost)
     ui_.Message(link_.commErrorMessage(lang));
   if (result.outOfStep > 0)
-    ui_.Message(platform::StringPrintf(texts::kOutOfStep(lang), result.outOfStep, result.firstBadPointer));
+    ui_.Message(platform::Fill(Tr(lang, texts::kOutOfStep), result.outOfStep, result.firstBadPointer));
   if (result.status == Status::kDone && result.records < result.announced)
-    ui_.Message(platform::StringPrintf(texts::kShort(lang), result.records, result.announced));
+    ui_.Message(platform::Fill(Tr(lang, texts::kShort), result.records, result.announced));
 }
 
 std::optional<std::string> LoggerReadout::InformationText() {
@@ -271,7 +271,8 @@ std::optional<std::string> LoggerReadout::InformationText() {
 
 bool LoggerReadout::Clear(bool displayUnit, bool confirmed) {
   const Language lang = context_.language;
-  if (!confirmed && !ui_.YesNo(texts::kQuestionTitle, texts::kClearQuestion(lang), texts::kYes(lang), texts::kNo(lang)))
+  if (!confirmed &&
+      !ui_.YesNo(texts::kQuestionTitle, Tr(lang, texts::kClearQuestion), Tr(lang, texts::kYes), Tr(lang, texts::kNo)))
     return false;
   const link::LineLease line = link_.TakeLine();
   if (!line || !OpenPort()) return false;

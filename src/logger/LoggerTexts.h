@@ -4,37 +4,40 @@
 
 namespace korvane::logger::texts {
 
-using types::TextPair;
+using types::Text;
 
 // Shown from the last record of a module's stream until the line is back at 4800 baud.
-inline constexpr TextPair kConverting{"Bitte warten, Daten werden konvertiert!", "Please wait data are read!"};
+inline constexpr Text kConverting{"logger", QT_TRANSLATE_NOOP("logger", "Bitte warten, Daten werden konvertiert!")};
 // The chart of a readout that ended before every announced record arrived: records
 // shown, records announced.
-inline constexpr TextPair kPartialChart{"Unvollständig ausgelesen: %d von %d Datensätzen",
-                                        "Read out in part: %d of %d data sets"};
-inline constexpr TextPair kNoRecords{"Keine Datensätze", "No data sets"};
-inline constexpr TextPair kEmpty{"Datenlogger ist leer.", "Data logger is empty."};
-inline constexpr char kDataSets[] = "Data sets: %u";  // both languages
-inline constexpr TextPair kClearQuestion{"Datenlogger wirklich löschen?", "Data logger realy clear?"};
-inline constexpr TextPair kYes{"Ja", "Yes"};
-inline constexpr TextPair kNo{"Nein", "No"};
+inline constexpr Text kPartialChart{"logger",
+                                    QT_TRANSLATE_NOOP("logger", "Unvollständig ausgelesen: %1 von %2 Datensätzen")};
+inline constexpr Text kNoRecords{"logger", QT_TRANSLATE_NOOP("logger", "Keine Datensätze")};
+inline constexpr Text kEmpty{"logger", QT_TRANSLATE_NOOP("logger", "Datenlogger ist leer.")};
+//: Shown in English in German too (as users know it); German keeps the English, other
+//: languages translate it.
+inline constexpr Text kDataSets{"logger", QT_TRANSLATE_NOOP("logger", "Data sets: %1")};
+//: English keeps "realy" byte for byte: users and tests know the question so.
+inline constexpr Text kClearQuestion{"logger", QT_TRANSLATE_NOOP("logger", "Datenlogger wirklich löschen?")};
+inline constexpr Text kYes{"logger", QT_TRANSLATE_NOOP("logger", "Ja")};
+inline constexpr Text kNo{"logger", QT_TRANSLATE_NOOP("logger", "Nein")};
 inline constexpr char kQuestionTitle[] = "INFO";
-inline constexpr TextPair kCannotWrite{"Die Exportdatei kann nicht geschrieben werden:",
-                                       "The export file cannot be written:"};
+inline constexpr Text kCannotWrite{"logger",
+                                   QT_TRANSLATE_NOOP("logger", "Die Exportdatei kann nicht geschrieben werden:")};
 // A stream that ended early: whole records that arrived, records announced.
-inline constexpr TextPair kShort{"Es kamen nur %d von %d Datensätzen an; die Datei enthält diese.",
-                                 "Only %d of %d data sets arrived; the file holds them."};
+inline constexpr Text kShort{
+    "logger", QT_TRANSLATE_NOOP("logger", "Es kamen nur %1 von %2 Datensätzen an; die Datei enthält diese.")};
 // Records whose memory pointer was out of step: their count and the first pointer.
-inline constexpr TextPair kOutOfStep{"%d Datensätze kamen außer Tritt an (erster Zeiger=%u).",
-                                     "%d data sets arrived out of step (first pointer=%u)."};
+inline constexpr Text kOutOfStep{"logger",
+                                 QT_TRANSLATE_NOOP("logger", "%1 Datensätze kamen außer Tritt an (erster Zeiger=%2).")};
 
 // The chart's temperature series, and the module it comes from (ChartNames.h).
-inline constexpr TextPair kTemperatureSeries{"Temperatur (°C)", "Temperature (°C)"};
-inline constexpr TextPair kTemperatureOfModule{"Temperatur (°C), Modul %s", "Temperature (°C), module %s"};
+inline constexpr Text kTemperatureSeries{"logger", QT_TRANSLATE_NOOP("logger", "Temperatur (°C)")};
+inline constexpr Text kTemperatureOfModule{"logger", QT_TRANSLATE_NOOP("logger", "Temperatur (°C), Modul %1")};
 
 // The return to 4800 baud after a module's stream went unanswered: the module's fast rate.
-inline constexpr TextPair kStillFast{
-    "Keine Antwort auf die Rückkehr zu 4800 Baud: das Modul ist womöglich noch auf %d Baud.",
-    "No answer to the return to 4800 baud: the module may still be at %d baud."};
+inline constexpr Text kStillFast{
+    "logger", QT_TRANSLATE_NOOP(
+                  "logger", "Keine Antwort auf die Rückkehr zu 4800 Baud: das Modul ist womöglich noch auf %1 Baud.")};
 
 }  // namespace korvane::logger::texts

@@ -5,21 +5,23 @@
 #include "measurement/RecordingLine.h"
 #include "platform/Reasons.h"
 #include "platform/SafeFile.h"
+#include "platform/Texts.h"
 #include "platform/Ui.h"
 #include "types/Texts.h"
 
 namespace korvane::measurement {
 namespace {
 
-constexpr types::TextPair kFileLabel{"Aufzeichnungsdatei", "Logging file"};
-constexpr types::TextPair kCannotCreate{"Die Aufzeichnungsdatei kann nicht angelegt werden:",
-                                        "The logging file cannot be created:"};
-constexpr types::TextPair kCannotReopen{"Die Aufzeichnungsdatei kann nicht wieder geöffnet werden:",
-                                        "The logging file cannot be opened again:"};
-constexpr types::TextPair kNoFile{"Keine Aufzeichnungsdatei offen - Werte werden nicht aufgezeichnet.",
-                                  "No logging file open - values are not being recorded."};
-constexpr types::TextPair kWriteFailed{"Aufzeichnung fehlgeschlagen - Werte werden nicht aufgezeichnet:",
-                                       "Logging failed - values are not being recorded:"};
+constexpr types::Text kFileLabel{"measurement", QT_TRANSLATE_NOOP("measurement", "Aufzeichnungsdatei")};
+constexpr types::Text kCannotCreate{
+    "measurement", QT_TRANSLATE_NOOP("measurement", "Die Aufzeichnungsdatei kann nicht angelegt werden:")};
+constexpr types::Text kCannotReopen{
+    "measurement", QT_TRANSLATE_NOOP("measurement", "Die Aufzeichnungsdatei kann nicht wieder geöffnet werden:")};
+constexpr types::Text kNoFile{
+    "measurement",
+    QT_TRANSLATE_NOOP("measurement", "Keine Aufzeichnungsdatei offen - Werte werden nicht aufgezeichnet.")};
+constexpr types::Text kWriteFailed{
+    "measurement", QT_TRANSLATE_NOOP("measurement", "Aufzeichnung fehlgeschlagen - Werte werden nicht aufgezeichnet:")};
 
 std::string BaseName(const std::string& path) {
   const auto slash = path.find_last_of('/');
@@ -32,10 +34,10 @@ Recording::Recording(platform::Ui& ui, platform::Clock clock) : ui_(ui), clock_(
 
 Recording::~Recording() { Close(); }
 
-std::string Recording::NoFileNotice(Language language) { return kNoFile(language); }
+std::string Recording::NoFileNotice(Language language) { return Tr(language, kNoFile); }
 
 std::string Recording::WriteFailedNotice(Language language, const std::string& reason) {
-  return std::string(kWriteFailed(language)) + " " + reason;
+  return std::string(Tr(language, kWriteFailed)) + " " + reason;
 }
 
 void Recording::Close() {
@@ -93,7 +95,7 @@ Recording::SetupResult Recording::Setup(Language language, Interval& interval, I
     if (!remembered.empty()) {
       std::string error;
       if (!OpenForAppend(remembered, &error, language))
-        ui_.Message(std::string(kCannotReopen(language)) + "\n" + error);
+        ui_.Message(std::string(Tr(language, kCannotReopen)) + "\n" + error);
     }
     return SetupResult::kFileCancelled;
   }
@@ -104,10 +106,10 @@ Recording::SetupResult Recording::Setup(Language language, Interval& interval, I
 
   std::string error;
   if (!Create(*chosen, &error, language)) {
-    ui_.Message(std::string(kCannotCreate(language)) + "\n" + error);
+    ui_.Message(std::string(Tr(language, kCannotCreate)) + "\n" + error);
     return SetupResult::kCreateFailed;
   }
-  statusText_ = std::string(kFileLabel(language)) + ": " + BaseName(*chosen);
+  statusText_ = std::string(Tr(language, kFileLabel)) + ": " + BaseName(*chosen);
   interval = Interval::FromFields(picked->hour, picked->minute, picked->second);
   return SetupResult::kDone;
 }

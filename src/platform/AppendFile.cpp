@@ -7,6 +7,7 @@
 
 #include "platform/Reasons.h"
 #include "platform/SafeFile.h"
+#include "platform/Texts.h"
 
 namespace korvane::platform {
 namespace {
@@ -54,7 +55,7 @@ bool AppendFile::Append(std::string_view piece, Language language, std::string* 
   // finds them.
   struct stat open {};
   if (!StillAtPath(fd_, path_, &open)) {
-    *reason = reasons::kFileGone(language);
+    *reason = Tr(language, reasons::kFileGone);
     return false;
   }
   ssize_t n;
@@ -62,7 +63,7 @@ bool AppendFile::Append(std::string_view piece, Language language, std::string* 
     n = ::write(fd_, piece.data(), piece.size());
   } while (n < 0 && errno == EINTR);
   if (n == static_cast<ssize_t>(piece.size())) return true;
-  *reason = n < 0 ? SystemErrorText(errno, language) : reasons::kNothingWritten(language);
+  *reason = n < 0 ? SystemErrorText(errno, language) : Tr(language, reasons::kNothingWritten);
   // A part of a piece (full disk, file size limit) is taken back: the file ends with
   // the last whole piece.
   if (n > 0 && ::ftruncate(fd_, open.st_size) != 0) *reason += ", " + SystemErrorText(errno, language);

@@ -10,4 +10,16 @@ enum class Language : int { kGerman = 0, kEnglish = 1 };
 constexpr Language LanguageFromSetting(int stored) { return static_cast<Language>(stored); }
 constexpr int SettingOf(Language language) { return static_cast<int>(language); }
 
+// The languages the program speaks, in the settings file's order: a new language is one
+// line here and its translations/korvane_<code>.ts.
+struct LanguageInfo {
+  const char* code;    // the .ts file's suffix
+  const char* name;    // as the language calls itself
+  const char* locale;  // dates and times that no file format fixes
+};
+inline constexpr LanguageInfo kLanguages[] = {
+    {"de", "Deutsch", "de_DE"},
+    {"en", "English", "en_GB"},
+};
+
 }  // namespace korvane

@@ -4,97 +4,108 @@
 // texts (strerror) would always be English.
 #include <string>
 
-#include "platform/TextPair.h"
+#include "platform/Text.h"
 
 namespace korvane::platform {
 
-// Every reason the program gives; "%s" is the device or path, "%d" a number.
+// Every reason the program gives; "%1" is the device, path or number.
 namespace reasons {
-inline constexpr TextPair kNoDevice{"%s existiert nicht.", "%s does not exist."};
-inline constexpr TextPair kDanglingDevice{
-    "%s verweist auf ein Gerät, das nicht vorhanden ist (ist der Adapter eingesteckt?).",
-    "%s points to a device that is not there (is the adapter plugged in?)."};
-inline constexpr TextPair kNoPermission{"Keine Berechtigung, %s zu öffnen.", "No permission to open %s."};
-// %s: the group (its name and the usermod argument).
-inline constexpr TextPair kJoinGroup{
-    " Es gehört der Gruppe \"%s\": nehmen Sie Ihren Benutzer in diese Gruppe auf (sudo usermod -aG %s $USER) "
-    "und melden Sie sich neu an.",
-    " It belongs to the group \"%s\": add your user to that group (sudo usermod -aG %s $USER) and log in again."};
-inline constexpr TextPair kNotSerial{"%s ist keine serielle Schnittstelle (kein Terminal).",
-                                     "%s is not a serial device (not a terminal)."};
-inline constexpr TextPair kBusy{"%s wird von einem anderen Programm benutzt.", "%s is in use by another program."};
-// The port is open but the module at its far end never answered; %s names the device.
-inline constexpr TextPair kNoAnswer{"Über %s kam keine Antwort vom Modul.", "No answer from the module over %s."};
-inline constexpr TextPair kGone{"%s ist nicht mehr vorhanden.", "%s has gone away."};
-inline constexpr TextPair kNoDeviceForCom{"COM %d hat auf diesem Rechner kein Gerät.",
-                                          "COM %d has no device on this computer."};
-inline constexpr TextPair kBadBaud{"%d Baud ist keine Geschwindigkeit der Modulleitung (4800, 19200, 38400).",
-                                   "%d baud is not a rate of the module line (4800, 19200, 38400)."};
-// Network lines; %s is the line's name (rfc2217://host:port or socket://host:port).
-inline constexpr TextPair kNoNetworkPort{"%s: die Portnummer fehlt (z. B. rfc2217://Rechner:4001).",
-                                         "%s: the port number is missing (e.g. rfc2217://host:4001)."};
-inline constexpr TextPair kBadNetworkPort{"%s: die Portnummer muss zwischen 1 und 65535 liegen.",
-                                          "%s: the port number must be from 1 to 65535."};
-inline constexpr TextPair kNoNetworkHost{"%s: der Rechnername fehlt.", "%s: the host name is missing."};
-inline constexpr TextPair kRefused{"%s: die Verbindung wurde abgelehnt (wartet dort ein Server auf diesem Port?).",
-                                   "%s: the connection was refused (is a server listening on that port?)."};
-inline constexpr TextPair kHostUnknown{"%s: der Rechnername ist nicht bekannt.", "%s: the host name is not known."};
-inline constexpr TextPair kConnectTimeout{"%s: keine Verbindung innerhalb von 3 Sekunden (Rechner nicht erreichbar?).",
-                                          "%s: no connection within 3 seconds (host not reachable?)."};
-inline constexpr TextPair kNetworkFailed{"%s: Netzwerkfehler.", "%s: network error."};
-inline constexpr TextPair kNoTelnet{
-    "%s antwortet nicht auf die Telnet-Aushandlung (für eine reine TCP-Verbindung socket:// angeben).",
-    "%s does not answer the Telnet negotiation (for a raw TCP line give socket://)."};
-inline constexpr TextPair kNoComPortControl{
-    "%s lehnt die Steuerung der Schnittstelle (RFC 2217) ab (für eine reine TCP-Verbindung socket:// angeben).",
-    "%s refuses com-port control (RFC 2217) (for a raw TCP line give socket://)."};
-inline constexpr TextPair kRateNotConfirmed{"%s hat die Übertragungsrate nicht bestätigt.",
-                                            "%s did not confirm the rate."};
-// %s the line, %d the rate asked for, %d the rate the server answered.
-inline constexpr TextPair kRateAnsweredOther{"%s: statt %d Baud hat der Server %d Baud eingestellt.",
-                                             "%s: asked for %d baud, the server set %d baud."};
-// A station's service port kept its rate: %s the line, %s the station, %d the rate asked
-// for, %d the rate it kept.
-inline constexpr TextPair kStationKeptRate{
-    "%s: die Station %s stellt %d Baud nur für einen Client ein, der allein an ihrem Service-Port ist: "
-    "ein anderer ist verbunden (oder ihre Leitung ist weg); die Leitung bleibt bei %d Baud.",
-    "%s: the station %s sets %d baud only for a client alone on its service port: another client is "
-    "connected (or its line is away); the line stays at %d baud."};
-inline constexpr TextPair kConnectionBroken{"Die Verbindung zu %s ist abgebrochen.",
-                                            "The connection to %s was broken off."};
-inline constexpr TextPair kRateFixed{
-    "Über %s lässt sich die Übertragungsrate nicht ändern: bei socket:// stellt der Server sie fest ein. "
-    "Für diesen Vorgang die Leitung als rfc2217://Rechner:Port angeben.",
-    "The rate cannot be changed over %s: with socket:// the server fixes it. "
-    "For this operation give the line as rfc2217://host:port."};
-inline constexpr TextPair kLinkedToDevice{"%s verweist schon auf ein Gerät; diese Zuordnung bleibt.",
-                                          "%s already links to a device; that mapping is kept."};
-// %s the device, %s the system's reason.
-inline constexpr TextPair kLineSetupFailed{"Die Leitung von %s lässt sich nicht einstellen: %s",
-                                           "The line of %s cannot be set up: %s"};
-inline constexpr TextPair kLineFailed{"%s: Ein- oder Ausgabe gestört: %s", "%s: input or output failed: %s"};
+inline constexpr Text kNoDevice{"platform", QT_TRANSLATE_NOOP("platform", "%1 existiert nicht.")};
+inline constexpr Text kDanglingDevice{
+    "platform", QT_TRANSLATE_NOOP(
+                    "platform", "%1 verweist auf ein Gerät, das nicht vorhanden ist (ist der Adapter eingesteckt?).")};
+inline constexpr Text kNoPermission{"platform", QT_TRANSLATE_NOOP("platform", "Keine Berechtigung, %1 zu öffnen.")};
+// %1: the group (its name and the usermod argument).
+inline constexpr Text kJoinGroup{
+    "platform",
+    QT_TRANSLATE_NOOP(
+        "platform",
+        " Es gehört der Gruppe \"%1\": nehmen Sie Ihren Benutzer in diese Gruppe auf (sudo usermod -aG %1 $USER) "
+        "und melden Sie sich neu an.")};
+inline constexpr Text kNotSerial{"platform",
+                                 QT_TRANSLATE_NOOP("platform", "%1 ist keine serielle Schnittstelle (kein Terminal).")};
+inline constexpr Text kBusy{"platform", QT_TRANSLATE_NOOP("platform", "%1 wird von einem anderen Programm benutzt.")};
+// The port is open but the module at its far end never answered; %1 names the device.
+inline constexpr Text kNoAnswer{"platform", QT_TRANSLATE_NOOP("platform", "Über %1 kam keine Antwort vom Modul.")};
+inline constexpr Text kGone{"platform", QT_TRANSLATE_NOOP("platform", "%1 ist nicht mehr vorhanden.")};
+inline constexpr Text kNoDeviceForCom{"platform",
+                                      QT_TRANSLATE_NOOP("platform", "COM %1 hat auf diesem Rechner kein Gerät.")};
+inline constexpr Text kBadBaud{
+    "platform",
+    QT_TRANSLATE_NOOP("platform", "%1 Baud ist keine Geschwindigkeit der Modulleitung (4800, 19200, 38400).")};
+// Network lines; %1 is the line's name (rfc2217://host:port or socket://host:port).
+inline constexpr Text kNoNetworkPort{
+    "platform", QT_TRANSLATE_NOOP("platform", "%1: die Portnummer fehlt (z. B. rfc2217://Rechner:4001).")};
+inline constexpr Text kBadNetworkPort{
+    "platform", QT_TRANSLATE_NOOP("platform", "%1: die Portnummer muss zwischen 1 und 65535 liegen.")};
+inline constexpr Text kNoNetworkHost{"platform", QT_TRANSLATE_NOOP("platform", "%1: der Rechnername fehlt.")};
+inline constexpr Text kRefused{
+    "platform",
+    QT_TRANSLATE_NOOP("platform", "%1: die Verbindung wurde abgelehnt (wartet dort ein Server auf diesem Port?).")};
+inline constexpr Text kHostUnknown{"platform", QT_TRANSLATE_NOOP("platform", "%1: der Rechnername ist nicht bekannt.")};
+inline constexpr Text kConnectTimeout{
+    "platform",
+    QT_TRANSLATE_NOOP("platform", "%1: keine Verbindung innerhalb von 3 Sekunden (Rechner nicht erreichbar?).")};
+inline constexpr Text kNetworkFailed{"platform", QT_TRANSLATE_NOOP("platform", "%1: Netzwerkfehler.")};
+inline constexpr Text kNoTelnet{
+    "platform",
+    QT_TRANSLATE_NOOP(
+        "platform",
+        "%1 antwortet nicht auf die Telnet-Aushandlung (für eine reine TCP-Verbindung socket:// angeben).")};
+inline constexpr Text kNoComPortControl{
+    "platform",
+    QT_TRANSLATE_NOOP(
+        "platform",
+        "%1 lehnt die Steuerung der Schnittstelle (RFC 2217) ab (für eine reine TCP-Verbindung socket:// angeben).")};
+inline constexpr Text kRateNotConfirmed{"platform",
+                                        QT_TRANSLATE_NOOP("platform", "%1 hat die Übertragungsrate nicht bestätigt.")};
+// %1 the line, %2 the rate asked for, %3 the rate the server answered.
+inline constexpr Text kRateAnsweredOther{
+    "platform", QT_TRANSLATE_NOOP("platform", "%1: statt %2 Baud hat der Server %3 Baud eingestellt.")};
+// A station's service port kept its rate: %1 the line, %2 the station, %3 the rate asked
+// for, %4 the rate it kept.
+inline constexpr Text kStationKeptRate{
+    "platform", QT_TRANSLATE_NOOP(
+                    "platform",
+                    "%1: die Station %2 stellt %3 Baud nur für einen Client ein, der allein an ihrem Service-Port ist: "
+                    "ein anderer ist verbunden (oder ihre Leitung ist weg); die Leitung bleibt bei %4 Baud.")};
+inline constexpr Text kConnectionBroken{"platform",
+                                        QT_TRANSLATE_NOOP("platform", "Die Verbindung zu %1 ist abgebrochen.")};
+inline constexpr Text kRateFixed{
+    "platform",
+    QT_TRANSLATE_NOOP(
+        "platform",
+        "Über %1 lässt sich die Übertragungsrate nicht ändern: bei socket:// stellt der Server sie fest ein. "
+        "Für diesen Vorgang die Leitung als rfc2217://Rechner:Port angeben.")};
+inline constexpr Text kLinkedToDevice{
+    "platform", QT_TRANSLATE_NOOP("platform", "%1 verweist schon auf ein Gerät; diese Zuordnung bleibt.")};
+// %1 the device, %2 the system's reason.
+inline constexpr Text kLineSetupFailed{
+    "platform", QT_TRANSLATE_NOOP("platform", "Die Leitung von %1 lässt sich nicht einstellen: %2")};
+inline constexpr Text kLineFailed{"platform", QT_TRANSLATE_NOOP("platform", "%1: Ein- oder Ausgabe gestört: %2")};
 // Files.
-inline constexpr TextPair kNotRegular{"keine gewöhnliche Datei (%s)", "not a regular file (%s)"};
-inline constexpr TextPair kDirectory{"Ordner", "directory"};
-inline constexpr TextPair kFifo{"FIFO", "FIFO"};
-inline constexpr TextPair kCharDevice{"zeichenorientiertes Gerät", "character device"};
-inline constexpr TextPair kBlockDevice{"blockorientiertes Gerät", "block device"};
-inline constexpr TextPair kSocket{"Socket", "socket"};
-inline constexpr TextPair kSpecialFile{"Spezialdatei", "special file"};
-inline constexpr TextPair kDanglingLink{"symbolischer Link auf eine fehlende Datei", "symbolic link to a missing file"};
-inline constexpr TextPair kNothingWritten{"nichts geschrieben", "nothing written"};
-inline constexpr TextPair kFileGone{"die Datei wurde gelöscht oder ersetzt", "the file was deleted or replaced"};
-inline constexpr TextPair kNoTemporaryName{"kein freier Name für eine temporäre Datei",
-                                           "no temporary file name is free"};
-inline constexpr TextPair kTooLarge{"größer als 1 MiB", "larger than 1 MiB"};
-inline constexpr TextPair kSameFile{"dieselbe Datei wie %s", "the same file as %s"};
-inline constexpr TextPair kPdfNotDrawn{"das PDF konnte nicht erstellt werden", "the PDF could not be drawn"};
+inline constexpr Text kNotRegular{"platform", QT_TRANSLATE_NOOP("platform", "keine gewöhnliche Datei (%1)")};
+inline constexpr Text kDirectory{"platform", QT_TRANSLATE_NOOP("platform", "Ordner")};
+inline constexpr Text kFifo{"platform", QT_TRANSLATE_NOOP("platform", "FIFO")};
+inline constexpr Text kCharDevice{"platform", QT_TRANSLATE_NOOP("platform", "zeichenorientiertes Gerät")};
+inline constexpr Text kBlockDevice{"platform", QT_TRANSLATE_NOOP("platform", "blockorientiertes Gerät")};
+inline constexpr Text kSocket{"platform", QT_TRANSLATE_NOOP("platform", "Socket")};
+inline constexpr Text kSpecialFile{"platform", QT_TRANSLATE_NOOP("platform", "Spezialdatei")};
+inline constexpr Text kDanglingLink{"platform",
+                                    QT_TRANSLATE_NOOP("platform", "symbolischer Link auf eine fehlende Datei")};
+inline constexpr Text kNothingWritten{"platform", QT_TRANSLATE_NOOP("platform", "nichts geschrieben")};
+inline constexpr Text kFileGone{"platform", QT_TRANSLATE_NOOP("platform", "die Datei wurde gelöscht oder ersetzt")};
+inline constexpr Text kNoTemporaryName{"platform",
+                                       QT_TRANSLATE_NOOP("platform", "kein freier Name für eine temporäre Datei")};
+inline constexpr Text kTooLarge{"platform", QT_TRANSLATE_NOOP("platform", "größer als 1 MiB")};
+inline constexpr Text kSameFile{"platform", QT_TRANSLATE_NOOP("platform", "dieselbe Datei wie %1")};
+inline constexpr Text kPdfNotDrawn{"platform", QT_TRANSLATE_NOOP("platform", "das PDF konnte nicht erstellt werden")};
 // System errors the program meets when it opens or writes; others are named by number.
-inline constexpr TextPair kSystemError{"Systemfehler %d", "system error %d"};
+inline constexpr Text kSystemError{"platform", QT_TRANSLATE_NOOP("platform", "Systemfehler %1")};
 }  // namespace reasons
 
-std::string FormatReason(const TextPair& text, Language language, const std::string& subject);
-std::string FormatReason(const TextPair& text, Language language, int number);
+std::string FormatReason(const Text& text, Language language, const std::string& subject);
+std::string FormatReason(const Text& text, Language language, int number);
 
 // errno as a short text in the language ("Kein Platz mehr auf dem Gerät" / "No space
 // left on device"); codes without an entry read "system error N".

@@ -8,11 +8,12 @@
 
 #include "platform/Reasons.h"
 #include "platform/StagedFile.h"
+#include "platform/Texts.h"
 
 namespace korvane::platform {
 namespace {
 
-const TextPair& KindName(mode_t mode) {
+const Text& KindName(mode_t mode) {
   if (S_ISDIR(mode)) return reasons::kDirectory;
   if (S_ISFIFO(mode)) return reasons::kFifo;
   if (S_ISCHR(mode)) return reasons::kCharDevice;
@@ -63,13 +64,13 @@ std::string ReadProblem(const std::string& path, Language language) {
   if (::stat(path.c_str(), &st) != 0) return SystemErrorText(errno, language);
   if (S_ISDIR(st.st_mode)) return SystemErrorText(EISDIR, language);
   if (!S_ISREG(st.st_mode)) return NotRegularReason(st.st_mode, language);
-  if (st.st_size > static_cast<off_t>(kMaxInputBytes)) return reasons::kTooLarge(language);
+  if (st.st_size > static_cast<off_t>(kMaxInputBytes)) return Tr(language, reasons::kTooLarge);
   if (::access(path.c_str(), R_OK) != 0) return SystemErrorText(errno, language);
   return SystemErrorText(EIO, language);
 }
 
 std::string NotRegularReason(unsigned mode, Language language) {
-  return FormatReason(reasons::kNotRegular, language, KindName(mode)(language));
+  return FormatReason(reasons::kNotRegular, language, Tr(language, KindName(mode)));
 }
 
 bool SameFile(const std::string& a, const std::string& b) {
@@ -88,7 +89,7 @@ std::string WriteTargetProblem(const std::string& path, Language language) {
     return S_ISREG(st.st_mode) ? std::string() : NotRegularReason(st.st_mode, language);
   const int code = errno;
   struct stat link {};
-  if (::lstat(path.c_str(), &link) == 0 && S_ISLNK(link.st_mode)) return reasons::kDanglingLink(language);
+  if (::lstat(path.c_str(), &link) == 0 && S_ISLNK(link.st_mode)) return Tr(language, reasons::kDanglingLink);
   // Not there yet: it will be created (a missing folder is reported by the write).
   return code == ENOENT ? std::string() : SystemErrorText(code, language);
 }

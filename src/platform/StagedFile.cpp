@@ -10,6 +10,7 @@
 
 #include "platform/Reasons.h"
 #include "platform/SafeFile.h"
+#include "platform/Texts.h"
 
 namespace korvane::platform {
 namespace {
@@ -23,7 +24,7 @@ bool ResolveTarget(const std::string& path, std::string* target, std::string* er
   }
   char resolved[PATH_MAX];
   if (!::realpath(path.c_str(), resolved)) {
-    *error = reasons::kDanglingLink(language);
+    *error = Tr(language, reasons::kDanglingLink);
     return false;
   }
   *target = resolved;
@@ -74,7 +75,7 @@ bool StagedFile::Open(const std::string& path) {
     fd_ = ::open(temporary_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd_ < 0 && errno != EEXIST && errno != EINTR) return Fail(SystemErrorText(errno, language_));
   }
-  if (fd_ < 0) return Fail(reasons::kNoTemporaryName(language_));
+  if (fd_ < 0) return Fail(Tr(language_, reasons::kNoTemporaryName));
   struct stat old {};
   if (::stat(target_.c_str(), &old) == 0 && ::fchmod(fd_, old.st_mode & 07777) != 0) {
     Fail(SystemErrorText(errno, language_));
@@ -85,13 +86,13 @@ bool StagedFile::Open(const std::string& path) {
 }
 
 bool StagedFile::Write(std::string_view piece) {
-  if (fd_ < 0 || failed()) return Fail(reasons::kNothingWritten(language_));
+  if (fd_ < 0 || failed()) return Fail(Tr(language_, reasons::kNothingWritten));
   std::size_t done = 0;
   while (done < piece.size()) {
     const ssize_t n = ::write(fd_, piece.data() + done, piece.size() - done);
     if (n < 0 && errno == EINTR) continue;
     if (n <= 0) {
-      Fail(n < 0 ? SystemErrorText(errno, language_) : std::string(reasons::kNothingWritten(language_)));
+      Fail(n < 0 ? SystemErrorText(errno, language_) : std::string(Tr(language_, reasons::kNothingWritten)));
       // The part that went in is taken back: the file ends with the last whole piece.
       if (done > 0 && ::ftruncate(fd_, size_) != 0) error_ += ", " + SystemErrorText(errno, language_);
       return false;
@@ -103,7 +104,7 @@ bool StagedFile::Write(std::string_view piece) {
 }
 
 bool StagedFile::Commit() {
-  if (fd_ < 0 || failed()) return Fail(reasons::kNothingWritten(language_));
+  if (fd_ < 0 || failed()) return Fail(Tr(language_, reasons::kNothingWritten));
   if (committed_) return true;
   if (::fsync(fd_) != 0) return Fail(SystemErrorText(errno, language_));
   if (::rename(temporary_.c_str(), target_.c_str()) != 0) return Fail(SystemErrorText(errno, language_));

@@ -3,6 +3,7 @@
 #include "link/Link.h"
 #include "platform/NumberText.h"
 #include "platform/ShownText.h"
+#include "platform/Texts.h"
 #include "platform/Ui.h"
 #include "scan/ScanTexts.h"
 #include "types/Catalogue.h"
@@ -38,7 +39,7 @@ ScanResult ScanBus(link::Link& link, platform::Ui& ui, Language language, bool d
   if (!line) return result;
   const link::ModuleState saved = link.module();
   const int steps = kLastModuleAddress + 1 + (display ? 1 : 0);
-  ui.ProgressOpen(kScanCaption(language), kScanProgress(language), 0, steps);
+  ui.ProgressOpen(Tr(language, kScanCaption), Tr(language, kScanProgress), 0, steps);
   ui.ProgressAllowCancel();
   for (int a = 0; a <= kLastModuleAddress; ++a) {
     if ((result.cancelled = ui.ProgressCancelled())) break;

@@ -1,24 +1,25 @@
+
+#include "platform/Text.h"
 #pragma once
 // Texts of the bus scan and its list.
-#include "platform/TextPair.h"
 
 namespace korvane::scan {
 
-using platform::TextPair;
+using platform::Text;
 
-inline constexpr TextPair kScanButton{"Suchen", "Scan"};
-inline constexpr TextPair kScanCaption{"Module suchen", "Find modules"};
-inline constexpr TextPair kScanProgress{"Adressen 0 bis 31 werden abgefragt.", "Asking addresses 0 to 31."};
-inline constexpr TextPair kNoneFound{"Kein Modul hat geantwortet.", "No module answered."};
-inline constexpr TextPair kCancelled{"Suche abgebrochen.", "Scan cancelled."};
-inline constexpr TextPair kPickHint{"Doppelklick übernimmt die Adresse.", "Double click takes the address."};
-inline constexpr TextPair kColumnAddress{"Adresse", "Address"};
-inline constexpr TextPair kColumnType{"Messart", "Type"};
-inline constexpr TextPair kColumnKind{"Geräteart", "Device kind"};
-inline constexpr TextPair kColumnIdentity{"Kennung", "Identity"};
-inline constexpr TextPair kClose{"Schließen", "Close"};
+inline constexpr Text kScanButton{"scan", QT_TRANSLATE_NOOP("scan", "Suchen")};
+inline constexpr Text kScanCaption{"scan", QT_TRANSLATE_NOOP("scan", "Module suchen")};
+inline constexpr Text kScanProgress{"scan", QT_TRANSLATE_NOOP("scan", "Adressen 0 bis 31 werden abgefragt.")};
+inline constexpr Text kNoneFound{"scan", QT_TRANSLATE_NOOP("scan", "Kein Modul hat geantwortet.")};
+inline constexpr Text kCancelled{"scan", QT_TRANSLATE_NOOP("scan", "Suche abgebrochen.")};
+inline constexpr Text kPickHint{"scan", QT_TRANSLATE_NOOP("scan", "Doppelklick übernimmt die Adresse.")};
+inline constexpr Text kColumnAddress{"scan", QT_TRANSLATE_NOOP("scan", "Adresse")};
+inline constexpr Text kColumnType{"scan", QT_TRANSLATE_NOOP("scan", "Messart")};
+inline constexpr Text kColumnKind{"scan", QT_TRANSLATE_NOOP("scan", "Geräteart")};
+inline constexpr Text kColumnIdentity{"scan", QT_TRANSLATE_NOOP("scan", "Kennung")};
+inline constexpr Text kClose{"scan", QT_TRANSLATE_NOOP("scan", "Schließen")};
 // Opens the bus view with the modules found.
-inline constexpr TextPair kBusButton{"Bus…", "Bus…"};
-inline constexpr TextPair kHistoryButton{"Historie…", "History…"};
+inline constexpr Text kBusButton{"scan", QT_TRANSLATE_NOOP("scan", "Bus…")};
+inline constexpr Text kHistoryButton{"scan", QT_TRANSLATE_NOOP("scan", "Historie…")};
 
 }  // namespace korvane::scan

@@ -1,17 +1,18 @@
+
+#include "platform/Text.h"
 #pragma once
 // Texts of the communication window.
-#include "platform/TextPair.h"
 
 namespace korvane::trace {
 
-using platform::TextPair;
+using platform::Text;
 
-inline constexpr TextPair kTraceCaption{"Kommunikation", "Communication"};
-inline constexpr TextPair kTraceMenu{"&Kommunikation...", "&Communication..."};
-inline constexpr TextPair kTraceSave{"Speichern...", "Save..."};
-inline constexpr TextPair kTraceClear{"Leeren", "Clear"};
-inline constexpr TextPair kTraceClose{"Schließen", "Close"};
-inline constexpr TextPair kTraceSaveFailed{"Das Protokoll konnte nicht gespeichert werden.",
-                                           "The trace could not be saved."};
+inline constexpr Text kTraceCaption{"trace", QT_TRANSLATE_NOOP("trace", "Kommunikation")};
+inline constexpr Text kTraceMenu{"trace", QT_TRANSLATE_NOOP("trace", "&Kommunikation...")};
+inline constexpr Text kTraceSave{"trace", QT_TRANSLATE_NOOP("trace", "Speichern...")};
+inline constexpr Text kTraceClear{"trace", QT_TRANSLATE_NOOP("trace", "Leeren")};
+inline constexpr Text kTraceClose{"trace", QT_TRANSLATE_NOOP("trace", "Schließen")};
+inline constexpr Text kTraceSaveFailed{"trace",
+                                       QT_TRANSLATE_NOOP("trace", "Das Protokoll konnte nicht gespeichert werden.")};
 
 }  // namespace korvane::trace

@@ -1,16 +1,17 @@
+
+#include "platform/Text.h"
 #pragma once
 // Texts of the live trend.
-#include "platform/TextPair.h"
 
 namespace korvane::trend {
 
-using platform::TextPair;
+using platform::Text;
 
-inline constexpr TextPair kTrendButton{"Verlauf", "Trend"};
-inline constexpr TextPair kLeftAxis{"Links:", "Left:"};
-inline constexpr TextPair kRightAxis{"Rechts:", "Right:"};
-inline constexpr TextPair kSpanLabel{"Zeitraum:", "Span:"};
-inline constexpr TextPair kNoChannel{"(keiner)", "(none)"};
-inline constexpr TextPair kChannel{"Kanal %d", "Channel %d"};
+inline constexpr Text kTrendButton{"trend", QT_TRANSLATE_NOOP("trend", "Verlauf")};
+inline constexpr Text kLeftAxis{"trend", QT_TRANSLATE_NOOP("trend", "Links:")};
+inline constexpr Text kRightAxis{"trend", QT_TRANSLATE_NOOP("trend", "Rechts:")};
+inline constexpr Text kSpanLabel{"trend", QT_TRANSLATE_NOOP("trend", "Zeitraum:")};
+inline constexpr Text kNoChannel{"trend", QT_TRANSLATE_NOOP("trend", "(keiner)")};
+inline constexpr Text kChannel{"trend", QT_TRANSLATE_NOOP("trend", "Kanal %1")};
 
 }  // namespace korvane::trend

@@ -2,21 +2,21 @@
 
 #include <algorithm>
 
-#include "platform/TextPair.h"
+#include "platform/Texts.h"
 
 namespace korvane::types {
 namespace {
 
 struct NamedSet {
   const char* key;
-  platform::TextPair name;
+  platform::Text name;
 };
 
 constexpr NamedSet kSetNames[] = {
-    {kDin19266Set, {"DIN 19266 / NIST", "DIN 19266 / NIST"}},
-    {kTechnicalSet, {"Technisch 4.01 / 7.00 / 10.01 (9.21)", "Technical 4.01 / 7.00 / 10.01 (9.21)"}},
-    {kDin19267Set, {"DIN 19267 (technisch)", "DIN 19267 (technical)"}},
-    {kOwnSet, {"eigene Werte", "own values"}},
+    {kDin19266Set, {"types", QT_TRANSLATE_NOOP("types", "DIN 19266 / NIST")}},
+    {kTechnicalSet, {"types", QT_TRANSLATE_NOOP("types", "Technisch 4.01 / 7.00 / 10.01 (9.21)")}},
+    {kDin19267Set, {"types", QT_TRANSLATE_NOOP("types", "DIN 19267 (technisch)")}},
+    {kOwnSet, {"types", QT_TRANSLATE_NOOP("types", "eigene Werte")}},
 };
 
 }  // namespace
@@ -33,7 +33,7 @@ bool IsBufferSetKey(const std::string& key) {
 
 std::string BufferSetName(const std::string& key, Language language) {
   for (const NamedSet& n : kSetNames)
-    if (key == n.key) return n.name(language);
+    if (key == n.key) return Tr(language, n.name);
   return key;
 }
 

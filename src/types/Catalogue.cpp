@@ -2,15 +2,13 @@
 
 #include <iterator>
 
-#include "platform/TextPair.h"
+#include "platform/Texts.h"
 
 namespace korvane::types {
 namespace {
 
-struct Pair {
-  const char* de = "";
-  const char* en = "";
-};
+// A label a type does not have is the empty text.
+using Pair = platform::Text;
 
 struct Record {
   Pair name;
@@ -23,15 +21,15 @@ struct Record {
 };
 
 constexpr Pair kNone{};
-constexpr Pair kTemp{"Temperatur", "temperature"};
-constexpr Pair kCond{"LF Wert", "cond. value"};
-constexpr Pair kResist{"Widerstand", "resistivity"};
-constexpr Pair kSalinity{"Salinität", "salinity"};
-constexpr Pair kTds{"TDS", "TDS"};
-constexpr Pair kCellConst{"Zellkonstante", "cell const."};
-constexpr Pair kTempCoef{"Temperaturkoef.", "temp. coef."};
-constexpr Pair kCableOffset{"Kabeloffset", "cable offset"};
-constexpr Pair kTdsFactor{"TDS Faktor", "TDS factor"};
+constexpr Pair kTemp{"types", QT_TRANSLATE_NOOP("types", "Temperatur")};
+constexpr Pair kCond{"types", QT_TRANSLATE_NOOP("types", "LF Wert")};
+constexpr Pair kResist{"types", QT_TRANSLATE_NOOP("types", "Widerstand")};
+constexpr Pair kSalinity{"types", QT_TRANSLATE_NOOP("types", "Salinität")};
+constexpr Pair kTds{"types", QT_TRANSLATE_NOOP("types", "TDS")};
+constexpr Pair kCellConst{"types", QT_TRANSLATE_NOOP("types", "Zellkonstante")};
+constexpr Pair kTempCoef{"types", QT_TRANSLATE_NOOP("types", "Temperaturkoef.")};
+constexpr Pair kCableOffset{"types", QT_TRANSLATE_NOOP("types", "Kabeloffset")};
+constexpr Pair kTdsFactor{"types", QT_TRANSLATE_NOOP("types", "TDS Faktor")};
 
 // Two- and three-channel conductivity ranges.
 constexpr Record Conductivity(Pair name, const char* condUnit, int condDecimals, const char* resistUnit,
@@ -61,68 +59,114 @@ const Record kEmpty{};
 
 const Record kRecords[kTypeCount] = {
     // 0
-    Record{{"pH", "pH"},
-           {{"pH Wert", "pH value"}, {"Kettenspannung", "voltage"}, kNone, kNone, kNone, kTemp},
+    Record{{"types", QT_TRANSLATE_NOOP("types", "pH")},
+           {{"types", QT_TRANSLATE_NOOP("types", "pH Wert")},
+            {"types", QT_TRANSLATE_NOOP("types", "Kettenspannung")},
+            kNone,
+            kNone,
+            kNone,
+            kTemp},
            {"pH", "mV", "", "", ""},
-           {{"Asymmetrie", "asymmetrie"}, {"Steilheit", "slope"}, kNone, kNone, kNone},
+           {{"types", QT_TRANSLATE_NOOP("types", "Asymmetrie")},
+            {"types", QT_TRANSLATE_NOOP("types", "Steilheit")},
+            kNone,
+            kNone,
+            kNone},
            {"mV", "mV/pH", "", "", ""},
            {2, 0, 0, 0, 0},
            {1, 1, 0, 0, 2, 2}},
     // 1
-    Record{{"Redox", "Redox"},
-           {{"Redox Wert", "Redox value"}, {"Redoxwert H", "Redox value"}, kNone, kNone, kNone, kTemp},
+    Record{{"types", QT_TRANSLATE_NOOP("types", "Redox")},
+           {{"types", QT_TRANSLATE_NOOP("types", "Redox Wert")},
+            {"types", QT_TRANSLATE_NOOP("types", "Redoxwert H")},
+            kNone,
+            kNone,
+            kNone,
+            kTemp},
            {"mV", "mV H", "", "", ""},
-           {{"Offset", "offset"}, kNone, kNone, kNone, kNone},
+           {{"types", QT_TRANSLATE_NOOP("types", "Offset")}, kNone, kNone, kNone, kNone},
            {"mV", "", "", "", ""},
            {0, 0, 0, 0, 0},
            {1, 0, 0, 0, 0, 0}},
     // 2..5
-    Conductivity({"200µS/cm", "200µS/cm"}, "µS/cm", 1, "kOhm", 1),
-    Conductivity({"2000µS/cm", "2000µS/cm"}, "µS/cm", 0, "kOhm", 1),
-    Conductivity({"20mS/cm", "20mS/cm"}, "mS/cm", 2, "Ohm", 1),
-    Conductivity({"100mS/cm", "100mS/cm"}, "mS/cm", 1, "Ohm", 1),
+    Conductivity({"types", QT_TRANSLATE_NOOP("types", "200µS/cm")}, "µS/cm", 1, "kOhm", 1),
+    Conductivity({"types", QT_TRANSLATE_NOOP("types", "2000µS/cm")}, "µS/cm", 0, "kOhm", 1),
+    Conductivity({"types", QT_TRANSLATE_NOOP("types", "20mS/cm")}, "mS/cm", 2, "Ohm", 1),
+    Conductivity({"types", QT_TRANSLATE_NOOP("types", "100mS/cm")}, "mS/cm", 1, "Ohm", 1),
     // 6
-    Record{{"Trübung", "turbitidy"},
-           {{"Trübung", "turbitidy"}, {"Spannung", "voltage"}, kNone, kNone, kNone, kTemp},
+    Record{{"types", QT_TRANSLATE_NOOP("types", "Trübung")},
+           {{"types", QT_TRANSLATE_NOOP("types", "Trübung")},
+            {"types", QT_TRANSLATE_NOOP("types", "Spannung")},
+            kNone,
+            kNone,
+            kNone,
+            kTemp},
            {"NTU", "mV", "", "", ""},
-           {{"Basis", "basis"}, {"Faktor", "factor"}, kNone, kNone, kNone},
+           {{"types", QT_TRANSLATE_NOOP("types", "Basis")},
+            {"types", QT_TRANSLATE_NOOP("types", "Faktor")},
+            kNone,
+            kNone,
+            kNone},
            {"", "", "", "", ""},
            {1, 0, 0, 0, 0},
            {0, 4, 0, 0, 2, 2}},
     // 7
-    Record{{"Sauerstoff", "oxygen"},
-           {{"Sättigung", "saturation"},
-            {"Konzentration", "concentration"},
-            {"Sensorstrom", "sensor current"},
-            {"Partialdruck", "partial pressur"},
-            {"Luftdruck", "air pressur"},
+    Record{{"types", QT_TRANSLATE_NOOP("types", "Sauerstoff")},
+           {{"types", QT_TRANSLATE_NOOP("types", "Sättigung")},
+            {"types", QT_TRANSLATE_NOOP("types", "Konzentration")},
+            {"types", QT_TRANSLATE_NOOP("types", "Sensorstrom")},
+            {"types", QT_TRANSLATE_NOOP("types", "Partialdruck")},
+            //: English keeps "air pressur" byte for byte: printouts and files carry it so.
+            {"types", QT_TRANSLATE_NOOP("types", "Luftdruck")},
             kTemp},
            {"%", "mg/l", "nA", "hPa", "hPa"},
-           {{"Anstieg", "slope"}, {"B < 20°C", "B < 20°C"}, {"B > 20°C", "B > 20°C"}, kNone, kNone},
+           {{"types", QT_TRANSLATE_NOOP("types", "Anstieg")},
+            {"types", QT_TRANSLATE_NOOP("types", "B < 20°C")},
+            {"types", QT_TRANSLATE_NOOP("types", "B > 20°C")},
+            kNone,
+            kNone},
            {"nA/100%", "", "", "", ""},
            {1, 2, 0, 0, 0},
            {1, 0, 0, 0, 1, 1}},
     // 8
-    Record{{"linear", "linear"},
-           {{"linear", "linear"}, kNone, kNone, kNone, kNone, kTemp},
+    Record{{"types", QT_TRANSLATE_NOOP("types", "linear")},
+           {{"types", QT_TRANSLATE_NOOP("types", "linear")}, kNone, kNone, kNone, kNone, kTemp},
            {" ", "", "", "", ""},
-           {kNone, {"1V/4mA Wert", "1V/4mA value"}, {"5V/20mA Wert", "5V/20mA value"}, kNone, kNone},
+           {kNone,
+            {"types", QT_TRANSLATE_NOOP("types", "1V/4mA Wert")},
+            {"types", QT_TRANSLATE_NOOP("types", "5V/20mA Wert")},
+            kNone,
+            kNone},
            {"", "", "", "", ""},
            {2, 0, 0, 0, 0},
            {2, 1, 1, 2, 2, 2}},
     // 9
-    Record{{"ISE", "ISE"},
-           {{"Kettenspannung", "voltage"}, {"ISE Wert", "ISE value"}, kNone, kNone, kNone, kTemp},
+    Record{{"types", QT_TRANSLATE_NOOP("types", "ISE")},
+           {{"types", QT_TRANSLATE_NOOP("types", "Kettenspannung")},
+            {"types", QT_TRANSLATE_NOOP("types", "ISE Wert")},
+            kNone,
+            kNone,
+            kNone,
+            kTemp},
            {"mV", "ppm", "", "", ""},
-           {{"Steilheit", "slope"}, {"Messpunkt 1", "meas.val.1"}, {"Eingabewert 1", "input val. 1"}, kNone, kNone},
+           {{"types", QT_TRANSLATE_NOOP("types", "Steilheit")},
+            {"types", QT_TRANSLATE_NOOP("types", "Messpunkt 1")},
+            {"types", QT_TRANSLATE_NOOP("types", "Eingabewert 1")},
+            kNone,
+            kNone},
            {"mV/ppm", "mV", "ppm/l", "", ""},
            {0, 2, 0, 0, 0},
            {1, 1, 0, 0, 2, 2}},
     // 10
-    Record{{"freies Chlor", "free chlorine"},
-           {{"freies Chlor", "free chlorine"}, {"Strom", "current"}, kNone, kNone, kNone, kTemp},
+    Record{{"types", QT_TRANSLATE_NOOP("types", "freies Chlor")},
+           {{"types", QT_TRANSLATE_NOOP("types", "freies Chlor")},
+            {"types", QT_TRANSLATE_NOOP("types", "Strom")},
+            kNone,
+            kNone,
+            kNone,
+            kTemp},
            {"mg/l", "mA", "", "", ""},
-           {{"Anstieg", "slope"}, kNone, kNone, kNone, kNone},
+           {{"types", QT_TRANSLATE_NOOP("types", "Anstieg")}, kNone, kNone, kNone, kNone},
            {"mg/l/mA", "", "", "", ""},
            {2, 2, 0, 0, 0},
            {2, 0, 0, 0, 0, 0}},
@@ -135,13 +179,18 @@ const Record kRecords[kTypeCount] = {
     kEmpty,
     kEmpty,
     // 18
-    Record{{"freies Chlor", "free chlorine"},
-           {{"freies Chlor", "free chlorine"}, {"pH Wert", "pH value"}, {"Strom", "current"}, kNone, kNone, kTemp},
+    Record{{"types", QT_TRANSLATE_NOOP("types", "freies Chlor")},
+           {{"types", QT_TRANSLATE_NOOP("types", "freies Chlor")},
+            {"types", QT_TRANSLATE_NOOP("types", "pH Wert")},
+            {"types", QT_TRANSLATE_NOOP("types", "Strom")},
+            kNone,
+            kNone,
+            kTemp},
            {"mg/l", "pH", "nA", "", ""},
-           {{"Anstieg", "slope"},
-            {"pH Kompensation", "pH compensation"},
-            {"Offset Co", "offset co"},
-            {"K Wert", "k value"},
+           {{"types", QT_TRANSLATE_NOOP("types", "Anstieg")},
+            {"types", QT_TRANSLATE_NOOP("types", "pH Kompensation")},
+            {"types", QT_TRANSLATE_NOOP("types", "Offset Co")},
+            {"types", QT_TRANSLATE_NOOP("types", "K Wert")},
             kNone},
            {"nA/mg/l", "pH", "mg/l", "pH", ""},
            {2, 2, 2, 0, 0},
@@ -149,32 +198,33 @@ const Record kRecords[kTypeCount] = {
     // 19
     kEmpty,
     // 20..23
-    Conductivity4({"200µS/cm (4)", "200µS/cm (4)"}, "µS/cm", 1, "kOhm", "g/l", 1),
-    Conductivity4({"2000µS/cm (4)", "2000µS/cm (4)"}, "µS/cm", 0, "kOhm", "g/l", 0),
-    Conductivity4({"20mS/cm (4)", "20mS/cm (4)"}, "mS/cm", 2, "Ohm", "g/l", 2),
-    Conductivity4({"500mS/cm (4)", "500mS/cm (4)"}, "mS/cm", 1, "Ohm", "g/l", 1),
+    Conductivity4({"types", QT_TRANSLATE_NOOP("types", "200µS/cm (4)")}, "µS/cm", 1, "kOhm", "g/l", 1),
+    Conductivity4({"types", QT_TRANSLATE_NOOP("types", "2000µS/cm (4)")}, "µS/cm", 0, "kOhm", "g/l", 0),
+    Conductivity4({"types", QT_TRANSLATE_NOOP("types", "20mS/cm (4)")}, "mS/cm", 2, "Ohm", "g/l", 2),
+    Conductivity4({"types", QT_TRANSLATE_NOOP("types", "500mS/cm (4)")}, "mS/cm", 1, "Ohm", "g/l", 1),
     // 24..27
-    Conductivity4({"200µS/cm (4)", "200µS/cm (4)"}, "µS/cm", 1, "kOhm", "mg/l", 1),
-    Conductivity4({"2000µS/cm (4)", "2000µS/cm (4)"}, "µS/cm", 0, "kOhm", "mg/l", 0),
-    Conductivity4({"20mS/cm (4)", "20mS/cm (4)"}, "mS/cm", 2, "Ohm", "g/l", 2),
-    Conductivity4({"500mS/cm (4)", "500mS/cm (4)"}, "mS/cm", 1, "Ohm", "g/l", 1),
+    Conductivity4({"types", QT_TRANSLATE_NOOP("types", "200µS/cm (4)")}, "µS/cm", 1, "kOhm", "mg/l", 1),
+    Conductivity4({"types", QT_TRANSLATE_NOOP("types", "2000µS/cm (4)")}, "µS/cm", 0, "kOhm", "mg/l", 0),
+    Conductivity4({"types", QT_TRANSLATE_NOOP("types", "20mS/cm (4)")}, "mS/cm", 2, "Ohm", "g/l", 2),
+    Conductivity4({"types", QT_TRANSLATE_NOOP("types", "500mS/cm (4)")}, "mS/cm", 1, "Ohm", "g/l", 1),
     // 28
     kEmpty,
     // 29
-    Record{{"Sauerstoff", "oxygen"},
-           {{"Sättigung", "saturation"},
-            {"Konzentration", "concentration"},
+    Record{{"types", QT_TRANSLATE_NOOP("types", "Sauerstoff")},
+           {{"types", QT_TRANSLATE_NOOP("types", "Sättigung")},
+            {"types", QT_TRANSLATE_NOOP("types", "Konzentration")},
             kNone,
-            {"Partialdruck", "partial pressur"},
-            {"Luftdruck", "air pressur"},
+            {"types", QT_TRANSLATE_NOOP("types", "Partialdruck")},
+            //: English keeps "air pressur" byte for byte: printouts and files carry it so.
+            {"types", QT_TRANSLATE_NOOP("types", "Luftdruck")},
             kTemp},
            {"%", "mg/l", "", "hPa", "hPa"},
-           {{"Anstieg", "slope"}, kNone, kNone, kNone, kNone},
+           {{"types", QT_TRANSLATE_NOOP("types", "Anstieg")}, kNone, kNone, kNone, kNone},
            {"%", "", "", "", ""},
            {1, 2, 0, 1, 0},
            {2, 0, 0, 0, 1, 1}},
     // 30
-    Record{{"20µS/cm ZK=0.1", "20µS/cm ck=0.1"},
+    Record{{"types", QT_TRANSLATE_NOOP("types", "20µS/cm ZK=0.1")},
            {kCond, kResist, kSalinity, kNone, kNone, kTemp},
            {"µS/cm", "kOhm", "g/kg", "", ""},
            {kCellConst, kTempCoef, kCableOffset, kNone, kNone},
@@ -188,7 +238,9 @@ const Record& At(int typeIndex) {
   return kRecords[typeIndex];
 }
 
-std::string Select(const Pair& p, Language language) { return language == Language::kEnglish ? p.en : p.de; }
+std::string Select(const Pair& p, Language language) {
+  return p.source.text == nullptr ? std::string() : Tr(language, p);
+}
 
 }  // namespace
 
@@ -244,45 +296,30 @@ constexpr TypeTraits kTraits[] = {
 static_assert(std::size(kTraits) == kTypeCount + 1);
 
 // The short names of the type lists (configuration, parametrization).
-constexpr platform::TextPair kListNames[kTypeCount] = {
-    {"pH", "pH"},
-    {"Redox", "redox"},
-    {"200µS", "200µS"},
-    {"2000µS", "2000µS"},
-    {"20mS", "20mS"},
-    {"100mS", "100mS"},
-    {"NTU", "NTU"},
-    {"Sauerstoff", "oxygen"},
-    {"Linear", "linear"},
-    {"ISE", "ISE"},
-    {"freies Chlor", "free chlorine"},
-    {"frei", "free"},
-    {"frei", "free"},
-    {"frei", "free"},
-    {"frei", "free"},
-    {"frei", "free"},
-    {"frei", "free"},
-    {"frei", "free"},
-    {"Chlor", "chlorine"},
-    {"Anzeigemodul", "display module"},
-    {"200µS (4)", "200µS (4)"},
-    {"2000µS (4)", "2000µS (4)"},
-    {"20mS (4)", "20mS (4)"},
-    {"500mS (4)", "500mS (4)"},
-    {"200µS a(4)", "200µS a(4)"},
-    {"2000µS a(4)", "2000µS a(4)"},
-    {"20mS a(4)", "20mS a(4)"},
-    {"500mS a(4)", "500mS a(4)"},
-    {"frei", "free"},
-    {"OPX Sauerstoff", "OPX oxygen"},
-    {"20µS ZK=0.1", "20µS ck=0.1"},
+constexpr platform::Text kListNames[kTypeCount] = {
+    {"types", QT_TRANSLATE_NOOP("types", "pH")},           {"types", QT_TRANSLATE_NOOP3("types", "Redox", "redox")},
+    {"types", QT_TRANSLATE_NOOP("types", "200µS")},        {"types", QT_TRANSLATE_NOOP("types", "2000µS")},
+    {"types", QT_TRANSLATE_NOOP("types", "20mS")},         {"types", QT_TRANSLATE_NOOP("types", "100mS")},
+    {"types", QT_TRANSLATE_NOOP("types", "NTU")},          {"types", QT_TRANSLATE_NOOP("types", "Sauerstoff")},
+    {"types", QT_TRANSLATE_NOOP("types", "Linear")},       {"types", QT_TRANSLATE_NOOP("types", "ISE")},
+    {"types", QT_TRANSLATE_NOOP("types", "freies Chlor")}, {"types", QT_TRANSLATE_NOOP("types", "frei")},
+    {"types", QT_TRANSLATE_NOOP("types", "frei")},         {"types", QT_TRANSLATE_NOOP("types", "frei")},
+    {"types", QT_TRANSLATE_NOOP("types", "frei")},         {"types", QT_TRANSLATE_NOOP("types", "frei")},
+    {"types", QT_TRANSLATE_NOOP("types", "frei")},         {"types", QT_TRANSLATE_NOOP("types", "frei")},
+    {"types", QT_TRANSLATE_NOOP("types", "Chlor")},        {"types", QT_TRANSLATE_NOOP("types", "Anzeigemodul")},
+    {"types", QT_TRANSLATE_NOOP("types", "200µS (4)")},    {"types", QT_TRANSLATE_NOOP("types", "2000µS (4)")},
+    {"types", QT_TRANSLATE_NOOP("types", "20mS (4)")},     {"types", QT_TRANSLATE_NOOP("types", "500mS (4)")},
+    {"types", QT_TRANSLATE_NOOP("types", "200µS a(4)")},   {"types", QT_TRANSLATE_NOOP("types", "2000µS a(4)")},
+    {"types", QT_TRANSLATE_NOOP("types", "20mS a(4)")},    {"types", QT_TRANSLATE_NOOP("types", "500mS a(4)")},
+    {"types", QT_TRANSLATE_NOOP("types", "frei")},         {"types", QT_TRANSLATE_NOOP("types", "OPX Sauerstoff")},
+    {"types", QT_TRANSLATE_NOOP("types", "20µS ZK=0.1")},
 };
 
 }  // namespace
 
 std::string TypeListName(int typeIndex, Language language) {
   if (typeIndex < 0 || typeIndex >= kTypeCount) return {};
-  return kListNames[typeIndex](language);
+  return Tr(language, kListNames[typeIndex]);
 }
 
 const TypeTraits& MeasurementType::traits() const {

@@ -1,34 +1,34 @@
 #include "types/ProcedureNames.h"
 
-#include "platform/TextPair.h"
+#include "platform/Texts.h"
 
 namespace korvane::types {
 namespace {
 
 struct Named {
   const char* key;
-  platform::TextPair name;
+  platform::Text name;
 };
 
 constexpr Named kNames[] = {
-    {"ph-two-point", {"pH, zwei Punkte", "pH, two points"}},
-    {"redox", {"Redox-Offset", "redox offset"}},
-    {"cell-constant", {"Zellkonstante", "cell constant"}},
-    {"cell-constant-4", {"Zellkonstante (4 Elektroden)", "cell constant (4 electrodes)"}},
-    {"oxygen-slope", {"Sauerstoff-Steilheit", "oxygen slope"}},
-    {"air-pressure", {"Luftdruck", "air pressure"}},
-    {"ise-two-point", {"ISE, zwei Punkte", "ISE, two points"}},
-    {"chlorine-linear", {"Chlor, linear", "chlorine, linear"}},
-    {"chlorine-slope", {"Chlor-Steilheit", "chlorine slope"}},
-    {"ph-compensation", {"pH-Kompensation", "pH compensation"}},
-    {"saturation", {"Sättigungsfaktor", "saturation factor"}},
+    {"ph-two-point", {"types", QT_TRANSLATE_NOOP("types", "pH, zwei Punkte")}},
+    {"redox", {"types", QT_TRANSLATE_NOOP("types", "Redox-Offset")}},
+    {"cell-constant", {"types", QT_TRANSLATE_NOOP3("types", "Zellkonstante", "cell constant")}},
+    {"cell-constant-4", {"types", QT_TRANSLATE_NOOP("types", "Zellkonstante (4 Elektroden)")}},
+    {"oxygen-slope", {"types", QT_TRANSLATE_NOOP("types", "Sauerstoff-Steilheit")}},
+    {"air-pressure", {"types", QT_TRANSLATE_NOOP3("types", "Luftdruck", "air pressure")}},
+    {"ise-two-point", {"types", QT_TRANSLATE_NOOP("types", "ISE, zwei Punkte")}},
+    {"chlorine-linear", {"types", QT_TRANSLATE_NOOP("types", "Chlor, linear")}},
+    {"chlorine-slope", {"types", QT_TRANSLATE_NOOP("types", "Chlor-Steilheit")}},
+    {"ph-compensation", {"types", QT_TRANSLATE_NOOP("types", "pH-Kompensation")}},
+    {"saturation", {"types", QT_TRANSLATE_NOOP("types", "Sättigungsfaktor")}},
 };
 
 }  // namespace
 
 std::string ProcedureName(const std::string& key, Language language) {
   for (const Named& n : kNames)
-    if (key == n.key) return n.name(language);
+    if (key == n.key) return Tr(language, n.name);
   return key;
 }
 

@@ -1,30 +1,33 @@
 #pragma once
-// Language text pairs (platform::TextPair) shared by several subsystems.
-#include "platform/TextPair.h"
+// Texts shared by several subsystems.
+#include "platform/Text.h"
 
 namespace korvane::types {
 
-using platform::TextPair;
+using platform::Text;
 
-inline constexpr TextPair kCancel{"Abbrechen", "Cancel"};
-inline constexpr TextPair kCommError{"Fehler in der Datenkommunikation!", "Error data communication!"};
-inline constexpr TextPair kTransferCaption{"Datenübertragung", "Data transmission"};
-inline constexpr TextPair kTransferText{"Datenübertragung läuft.", "Wait for data transmission."};
-inline constexpr TextPair kNotAvailable{"Diese Funktion ist noch nicht verfügbar.",
-                                        "This function is not available yet."};
-inline constexpr TextPair kModuleSilent{"Das Modul antwortet nicht mehr.", "The module does not answer any more."};
-// A write sequence that lost replies; %d is the number of writes without one.
-inline constexpr TextPair kUnansweredWrites{
-    "Das Modul hat %d Schreibbefehle nicht bestätigt: die Einstellungen sind möglicherweise nicht vollständig "
-    "gespeichert.",
-    "The module did not acknowledge %d writes: the settings may not all be stored."};
-inline constexpr TextPair kLineLostWhileWriting{
-    "Die Verbindung zum Modul ist beim Schreiben abgebrochen: die Einstellungen sind nicht vollständig gespeichert.",
-    "The connection to the module was lost while writing: the settings are not all stored."};
+inline constexpr Text kCancel{"common", QT_TRANSLATE_NOOP("common", "Abbrechen")};
+inline constexpr Text kCommError{"common", QT_TRANSLATE_NOOP("common", "Fehler in der Datenkommunikation!")};
+inline constexpr Text kTransferCaption{"common", QT_TRANSLATE_NOOP("common", "Datenübertragung")};
+inline constexpr Text kTransferText{"common", QT_TRANSLATE_NOOP("common", "Datenübertragung läuft.")};
+inline constexpr Text kNotAvailable{"common", QT_TRANSLATE_NOOP("common", "Diese Funktion ist noch nicht verfügbar.")};
+inline constexpr Text kModuleSilent{"common", QT_TRANSLATE_NOOP("common", "Das Modul antwortet nicht mehr.")};
+// A write sequence that lost replies; %1 is the number of writes without one.
+inline constexpr Text kUnansweredWrites{
+    "common",
+    QT_TRANSLATE_NOOP(
+        "common",
+        "Das Modul hat %1 Schreibbefehle nicht bestätigt: die Einstellungen sind möglicherweise nicht vollständig "
+        "gespeichert.")};
+inline constexpr Text kLineLostWhileWriting{
+    "common", QT_TRANSLATE_NOOP("common",
+                                "Die Verbindung zum Modul ist beim Schreiben abgebrochen: die Einstellungen sind nicht "
+                                "vollständig gespeichert.")};
 // Heads the message about a file that cannot be written; its path and the reason follow.
-inline constexpr TextPair kCannotWriteFile{"Die Datei kann nicht geschrieben werden:", "The file cannot be written:"};
+inline constexpr Text kCannotWriteFile{"common",
+                                       QT_TRANSLATE_NOOP("common", "Die Datei kann nicht geschrieben werden:")};
 // Closes the message of a save that failed: the file on disk is the one from before.
-inline constexpr TextPair kNothingSaved{"Es wurde nichts gespeichert; eine vorhandene Datei bleibt unverändert.",
-                                        "Nothing was saved; an existing file is left unchanged."};
+inline constexpr Text kNothingSaved{
+    "common", QT_TRANSLATE_NOOP("common", "Es wurde nichts gespeichert; eine vorhandene Datei bleibt unverändert.")};
 
 }  // namespace korvane::types

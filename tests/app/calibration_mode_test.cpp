@@ -15,6 +15,7 @@
 #include "app/OwnSettings.h"
 #include "app/widgets/MainWindow.h"
 #include "calibration/CalibrationTexts.h"
+#include "platform/Texts.h"
 #include "support/ScriptedAssistant.h"
 #include "support/ScriptedUi.h"
 #include "support/SimLink.h"
@@ -49,7 +50,7 @@ struct ModeFixture : ::testing::Test {
   void PinBuffers() {
     auto waits = std::make_shared<int>(0);
     ui.onEvent = [this, waits](const UiEvent& e) {
-      if (e.kind != "message" || e.text != calibration::kWaitStable.de) return;
+      if (e.kind != "message" || e.text != platform::Tr(Language::kGerman, calibration::kWaitStable)) return;
       amp->SetMeasured(2, (*waits)++ == 0 ? 0.0f : 120.0f);  // 40 mV/pH: implausible
       amp->SetMeasured(6, 25.0f);
       QElapsedTimer t;
@@ -101,7 +102,7 @@ TEST_F(ModeFixture, TheAssistantLeadsUnlessTheSettingsChooseTheClassicBoxes) {
   ui.entries = {7.0f, 4.0f};
   win->button("calibrate")->click();
   EXPECT_EQ(assistant.starts.size(), 1u);  // not asked again
-  EXPECT_EQ(ui.Messages().front(), calibration::kFirstPoint.de);
+  EXPECT_EQ(ui.Messages().front(), platform::Tr(Language::kGerman, calibration::kFirstPoint));
 }
 
 }  // namespace

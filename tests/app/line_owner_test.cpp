@@ -28,6 +28,7 @@
 #include "logger/widgets/ModuleLoggerDialog.h"
 #include "measurement/LiveFormat.h"
 #include "parametrization/widgets/ParametrizationDialog.h"
+#include "platform/Texts.h"
 #include "platform/widgets/SpinEdit.h"
 #include "support/ModalWait.h"
 #include "window_bench.h"
@@ -177,7 +178,7 @@ TEST(LineOwner, EveryWindowsLongestFlowRunsAloneWhateverIsClicked) {
          // The two buffers: the module's voltage settles before each OK.
          auto waits = std::make_shared<int>(0);
          b.ui.onEvent = [&b, waits](const UiEvent& e) {
-           if (e.kind != "message" || e.text != calibration::kWaitStable.de) return;
+           if (e.kind != "message" || e.text != platform::Tr(Language::kGerman, calibration::kWaitStable)) return;
            const float mv = (*waits)++ == 0 ? 0.0f : 177.5f;
            b.amp->SetMeasured(2, mv);
            b.amp->SetMeasured(6, 25.0f);

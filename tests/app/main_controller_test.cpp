@@ -11,6 +11,7 @@
 
 #include "app/MainController.h"
 #include "live_wait.h"
+#include "platform/Texts.h"
 #include "support/ScriptedUi.h"
 #include "support/SimLink.h"
 #include "types/Texts.h"
@@ -430,7 +431,7 @@ TEST_F(ControllerFixture, LaterFlowsSayNotAvailableUntilTheyArePluggedIn) {
   c->OnFlow(app::Flow::kCalibrate);
   c->OnFlow(app::Flow::kConfigure);
   c->OnFlow(app::Flow::kDisplayConfig);
-  EXPECT_EQ(ui.Messages(), std::vector<std::string>(3, types::kNotAvailable(Language::kGerman)));
+  EXPECT_EQ(ui.Messages(), std::vector<std::string>(3, Tr(Language::kGerman, types::kNotAvailable)));
   int ran = 0;
   c->SetFlow(app::Flow::kConfigure, [&] { ++ran; });
   c->OnFlow(app::Flow::kConfigure);

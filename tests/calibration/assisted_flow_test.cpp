@@ -11,6 +11,7 @@
 #include "calibration/Calibrate.h"
 #include "calibration/CalibrationTexts.h"
 #include "link/FlowLog.h"
+#include "platform/Texts.h"
 #include "support/ScriptedAssistant.h"
 #include "support/ScriptedUi.h"
 #include "support/SimLink.h"
@@ -105,7 +106,7 @@ TEST(AssistedPhTest, SettlesRecognisesTheBuffersAndWritesWhatTheClassicFormulaGi
     EXPECT_EQ(p.end, End::kAutomatic);
     EXPECT_TRUE(p.sawUnstable && p.sawStable);  // the drift fell to "stabil"
   }
-  EXPECT_EQ(b.assistant.shownPoints[0].instruction, kFirstPoint.de);
+  EXPECT_EQ(b.assistant.shownPoints[0].instruction, platform::Tr(Language::kGerman, kFirstPoint));
   EXPECT_TRUE(b.assistant.shownPoints[1].sawWaitingToLeave);  // the sensor still stood in the first buffer
   ASSERT_EQ(b.assistant.requests.size(), 2u);
   EXPECT_NEAR(*b.assistant.requests[0].preset, 7.052f, 1e-4);
@@ -155,8 +156,8 @@ TEST(AssistedPhTest, TheSameBufferIsToldBeforeTheSecondReference) {
   ASSERT_EQ(b.assistant.requests.size(), 2u);
   EXPECT_EQ(b.assistant.requests[1].warning, "Gleicher Puffer (7.00) wie beim 1. Punkt!");
   // Typed as offered, the two points are equal: no result, nothing written.
-  EXPECT_EQ(b.assistant.told, std::vector<std::string>{std::string(kCalibrationError.de) + "\n" +
-                                                       "Beide Punkte sind gleich (Messwert oder Referenz)."});
+  EXPECT_EQ(b.assistant.told, std::vector<std::string>{std::string(platform::Tr(Language::kGerman, kCalibrationError)) +
+                                                       "\n" + "Beide Punkte sind gleich (Messwert oder Referenz)."});
   EXPECT_EQ(run.outcome, "refused");
   EXPECT_TRUE(b.Writes().empty());
   EXPECT_EQ(b.Point(1)["taken"].toString(), "hand");
@@ -189,7 +190,7 @@ TEST(AssistedPhTest, AnImplausibleResultIsSavedOnlyAfterTheSecondQuestion) {
     b.assistant.confirms = {false, confirmed};
     const CalibrationRun run = b.Run();
     ASSERT_FALSE(b.assistant.views.empty());
-    EXPECT_EQ(b.assistant.views[0].verdict.rfind(kCalibrationError.de, 0), 0u);
+    EXPECT_EQ(b.assistant.views[0].verdict.rfind(platform::Tr(Language::kGerman, kCalibrationError), 0), 0u);
     EXPECT_NE(b.assistant.views[0].verdict.find("Steilheit"), std::string::npos) << b.assistant.views[0].verdict;
     EXPECT_EQ(b.assistant.questions.size(), confirmed ? 2u : 1u);
     EXPECT_EQ(run.outcome, confirmed ? "saved" : "discarded");
@@ -240,7 +241,7 @@ TEST(AssistedRedoxTest, AModuleThatFallsSilentDuringAPointEndsItAsTheLineLostDoe
   ASSERT_EQ(b.assistant.shownPoints.size(), 1u);
   EXPECT_EQ(b.assistant.shownPoints[0].end, End::kSilent);
   EXPECT_EQ(run.outcome, "line-lost");
-  EXPECT_EQ(b.assistant.told, std::vector<std::string>{types::kModuleSilent(Language::kGerman)});
+  EXPECT_EQ(b.assistant.told, std::vector<std::string>{Tr(Language::kGerman, types::kModuleSilent)});
   EXPECT_TRUE(b.assistant.requests.empty());
   EXPECT_TRUE(b.Writes().empty());
 }

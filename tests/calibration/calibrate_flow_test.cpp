@@ -14,6 +14,7 @@
 
 #include "calibration/Calibrate.h"
 #include "calibration/CalibrationTexts.h"
+#include "platform/Texts.h"
 #include "support/ScriptedUi.h"
 #include "support/SimLink.h"
 
@@ -139,13 +140,16 @@ struct Bench {
  private:
   void OnEvent(const test::UiEvent& e) {
     if (e.kind == "entry" ||
-        (e.kind == "message" && e.text.rfind(kCommError.de, 0) != 0 && e.text.rfind(kCommError.en, 0) != 0))
+        (e.kind == "message" && e.text.rfind(platform::Tr(Language::kGerman, kCommError), 0) != 0 &&
+         e.text.rfind(platform::Tr(Language::kEnglish, kCommError), 0) != 0))
       pollingDuringPrompts = pollingDuringPrompts && host.polling();
     if (e.kind == "entry") {
       if (entries_ < atEntry.size()) Pin(atEntry[entries_]);
       ++entries_;
     }
-    if (e.kind != "message" || (e.text != kWaitStable.de && e.text != kWaitStable.en)) return;
+    if (e.kind != "message" || (e.text != platform::Tr(Language::kGerman, kWaitStable) &&
+                                e.text != platform::Tr(Language::kEnglish, kWaitStable)))
+      return;
     if (waits_ < atWait.size()) Pin(atWait[waits_]);
     ++waits_;
   }
@@ -160,12 +164,11 @@ struct Bench {
   }
   std::size_t waits_ = 0;
   std::size_t entries_ = 0;
-  using TextPair = types::TextPair;
-  static constexpr TextPair kCommError = types::kCommError;
+  static constexpr platform::Text kCommError = types::kCommError;
 };
 
 const std::string kError = "Kalibrierfehler!";
-const std::string kWait = kWaitStable.de;
+const std::string kWait = platform::Tr(Language::kGerman, kWaitStable);
 
 // --- two-point pH ------------------------------------------------------------------------
 

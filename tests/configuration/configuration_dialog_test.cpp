@@ -16,10 +16,11 @@
 
 #include <algorithm>
 
-#include "configuration/SetupFile.h"
 #include "configuration/ConfigLists.h"
 #include "configuration/DialogExchange.h"
+#include "configuration/SetupFile.h"
 #include "configuration/widgets/ConfigurationDialog.h"
+#include "platform/Texts.h"
 #include "support/ConfigurationDoubles.h"
 #include "support/ScriptedUi.h"
 #include "types/Catalogue.h"
@@ -599,7 +600,7 @@ TEST(DialogSeriesButton, ByDeviceKind) {
   FunctionConfirmation actions(ui);
   ConfigurationDialog d(ui, s, actions);
   d.OnSeriesButton();
-  EXPECT_EQ(ui.Messages(), std::vector<std::string>{types::kNotAvailable(Language::kEnglish)});
+  EXPECT_EQ(ui.Messages(), std::vector<std::string>{Tr(Language::kEnglish, types::kNotAvailable)});
 }
 
 // ---------------------------------------------------------------------------------------

@@ -6,10 +6,11 @@
 
 #include "DisplayUnit.h"
 #include "display/DisplayTransfer.h"
+#include "platform/NumberText.h"
+#include "platform/Texts.h"
 #include "support/DisplayDoubles.h"
 #include "support/ScriptedUi.h"
 #include "support/SimLink.h"
-#include "platform/NumberText.h"
 #include "types/Texts.h"
 
 namespace korvane::display {
@@ -193,13 +194,13 @@ TEST_F(DisplayFlow, EveryPathEndsAt4800AndAWriteThatWentWrongIsReported) {
        sim::Fault::kNoReply,
        true,
        false,
-       {platform::StringPrintf(types::kUnansweredWrites(Language::kGerman), 1)},
+       {platform::Fill(Tr(Language::kGerman, types::kUnansweredWrites), 1)},
        true},
       {"line lost while writing",
        sim::Fault::kHangUp,
        true,
        false,
-       {types::kLineLostWhileWriting(Language::kGerman)},
+       {Tr(Language::kGerman, types::kLineLostWhileWriting)},
        false},
   };
   for (const Case& c : cases) {

@@ -13,6 +13,7 @@
 #include "platform/PortNames.h"
 #include "platform/Reasons.h"
 #include "platform/SafeFile.h"
+#include "platform/Texts.h"
 
 namespace korvane::platform {
 namespace {
@@ -94,7 +95,8 @@ TEST(Reasons, EveryReasonOfPortsAndFilesSpeaksOneLanguage) {
       {"disk full", [&](Language l) { return SystemErrorText(ENOSPC, l); }, "Kein Platz mehr", "No space left"},
       {"read-only", [&](Language l) { return SystemErrorText(EROFS, l); }, "Nur-Lese-Dateisystem",
        "Read-only file system"},
-      {"PDF", [&](Language l) { return std::string(reasons::kPdfNotDrawn(l)); }, "PDF konnte nicht", "PDF could not"},
+      {"PDF", [&](Language l) { return std::string(Tr(l, reasons::kPdfNotDrawn)); }, "PDF konnte nicht",
+       "PDF could not"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);

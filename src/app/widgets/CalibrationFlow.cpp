@@ -18,14 +18,14 @@
 #include "history/Recorder.h"
 #include "link/Link.h"
 #include "platform/SafeFile.h"
-#include "platform/TextPair.h"
+#include "platform/Texts.h"
 #include "platform/Ui.h"
 #include "platform/Version.h"
 
 namespace korvane::app {
 namespace {
 
-constexpr platform::TextPair kAssistantModeAction{"Kalibrierassistent", "Calibration assistant"};
+constexpr platform::Text kAssistantModeAction{"app", QT_TRANSLATE_NOOP("app", "Kalibrierassistent")};
 
 }  // namespace
 
@@ -73,7 +73,7 @@ CalibrationFlow::~CalibrationFlow() = default;
 
 void CalibrationFlow::Retranslate() {
   if (!mode_) return;
-  mode_->setText(QString::fromUtf8(kAssistantModeAction(c_.language())));
+  mode_->setText(QString::fromUtf8(Tr(c_.language(), kAssistantModeAction)));
   const OwnSettings own = LoadOwnSettings(c_.settingsFolder());
   const bool assistant = own.Get(calibration::kModeKey).value_or("assistant") != "classic";
   mode_->blockSignals(true);

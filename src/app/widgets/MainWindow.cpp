@@ -15,19 +15,20 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "app/MainController.h"
-#include "app/OwnSettings.h"
 #include "app/HistorySettings.h"
 #include "app/HistoryWitness.h"
-#include "configuration/ConfigDiff.h"
-#include "history/HistoryLocation.h"
-#include "history/widgets/HistoryWindow.h"
-#include "history/Recorder.h"
+#include "app/MainController.h"
+#include "app/OwnSettings.h"
 #include "app/widgets/IntervalDialog.h"
 #include "app/widgets/PortSetupDialog.h"
 #include "bus/BusTexts.h"
 #include "bus/widgets/BusView.h"
+#include "configuration/ConfigDiff.h"
+#include "history/HistoryLocation.h"
+#include "history/Recorder.h"
+#include "history/widgets/HistoryWindow.h"
 #include "platform/PortNames.h"
+#include "platform/Texts.h"
 #include "platform/Version.h"
 #include "platform/widgets/QtUi.h"
 #include "scan/ScanTexts.h"
@@ -519,14 +520,14 @@ void MainWindow::BuildBench(QVBoxLayout* left, QVBoxLayout* right, QHBoxLayout* 
 
 void MainWindow::RefreshBench() {
   const Language language = controller_->language();
-  trendButton_->setText(QString::fromUtf8(trend::kTrendButton(language)));
-  scan_->setText(QString::fromUtf8(scan::kScanButton(language)));
+  trendButton_->setText(QString::fromUtf8(Tr(language, trend::kTrendButton)));
+  scan_->setText(QString::fromUtf8(Tr(language, scan::kScanButton)));
   scan_->setEnabled(controller_->buttons().address);
-  bus_->setText(QString::fromUtf8(bus::kBusButton(language)));
+  bus_->setText(QString::fromUtf8(Tr(language, bus::kBusButton)));
   history_->setText(language == Language::kEnglish ? QStringLiteral("History…") : QStringLiteral("Historie…"));
   if (historyWindow_) historyWindow_->setLanguage(language);
   if (busView_ && !busView_->running()) busView_->setLanguage(language);
-  traceAction_->setText(QString::fromUtf8(trace::kTraceMenu(language)));
+  traceAction_->setText(QString::fromUtf8(Tr(language, trace::kTraceMenu)));
   if (traceWindow_) traceWindow_->setLanguage(language);
 }
 

@@ -10,13 +10,14 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include "measurement/Recording.h"
 #include "bus/AddressList.h"
 #include "bus/BusPoll.h"
 #include "bus/BusRecording.h"
 #include "bus/BusTexts.h"
 #include "link/Link.h"
+#include "measurement/Recording.h"
 #include "platform/NumberText.h"
+#include "platform/Texts.h"
 #include "platform/Ui.h"
 #include "types/Catalogue.h"
 #include "types/Texts.h"
@@ -25,7 +26,6 @@ namespace korvane::bus {
 namespace {
 
 QString U(const std::string& s) { return QString::fromStdString(s); }
-QString U(const char* s) { return QString::fromUtf8(s); }
 
 // Columns: address, type, the six fields, calibration, state.
 constexpr int kAddressColumn = 0;
@@ -34,8 +34,8 @@ constexpr int kFirstValueColumn = 2;
 constexpr int kCalibrationColumn = 8;
 constexpr int kStateColumn = 9;
 
-constexpr platform::TextPair kValueHeader{"Wert %d", "Value %d"};
-constexpr platform::TextPair kTemperatureHeader{"Temperatur", "Temperature"};
+constexpr platform::Text kValueHeader{"bus", QT_TRANSLATE_NOOP("bus", "Wert %1")};
+constexpr platform::Text kTemperatureHeader{"bus", QT_TRANSLATE_NOOP("bus", "Temperatur")};
 
 }  // namespace
 
@@ -74,7 +74,7 @@ BusView::BusView(Parts parts, Language language, QWidget* parent)
     QTreeWidgetItem* row = rows_->itemAt(at);
     if (!row) return;
     QMenu menu(this);
-    QAction* history = menu.addAction(U(kRowHistory(language_)));
+    QAction* history = menu.addAction(U(Tr(language_, kRowHistory)));
     if (menu.exec(rows_->viewport()->mapToGlobal(at)) == history)
       emit historyRequested(row->data(kAddressColumn, Qt::UserRole).toInt());
   });
@@ -128,12 +128,13 @@ void BusView::setAddresses(const std::vector<std::uint8_t>& addresses) {
 
 void BusView::setLanguage(Language language) {
   language_ = language;
-  setWindowTitle(U(kBusCaption(language)));
-  addressesLabel_->setText(U(kAddressesLabel(language)));
-  recordButton_->setText(U(kRecordFile(language)));
-  QStringList headers{U(kColumnAddress(language)), U(kColumnType(language))};
-  for (int c = 1; c <= 5; ++c) headers << U(platform::StringPrintf(kValueHeader(language), c));
-  headers << U(kTemperatureHeader(language)) << U(kColumnCalibration(language)) << U(kColumnState(language));
+  setWindowTitle(U(Tr(language, kBusCaption)));
+  addressesLabel_->setText(U(Tr(language, kAddressesLabel)));
+  recordButton_->setText(U(Tr(language, kRecordFile)));
+  QStringList headers{U(Tr(language, kColumnAddress)), U(Tr(language, kColumnType))};
+  for (int c = 1; c <= 5; ++c) headers << U(platform::Fill(Tr(language, kValueHeader), c));
+  headers << U(Tr(language, kTemperatureHeader)) << U(Tr(language, kColumnCalibration))
+          << U(Tr(language, kColumnState));
   rows_->setHeaderLabels(headers);
   Refresh();
 }
@@ -146,7 +147,7 @@ void BusView::BuildRows() {
     row->setText(kAddressColumn, QString::number(a));
     row->setData(kAddressColumn, Qt::UserRole, a);
     row->setTextAlignment(kAddressColumn, Qt::AlignRight | Qt::AlignVCenter);
-    row->setText(kStateColumn, U(kWaiting(language_)));
+    row->setText(kStateColumn, U(Tr(language_, kWaiting)));
   }
 }
 
@@ -161,12 +162,12 @@ QTreeWidgetItem* BusView::Row(std::uint8_t address) {
 void BusView::Refresh() {
   const bool run = running();
   const bool free = !parts_.link.lineHeld();
-  start_->setText(U(run ? kStop(language_) : kStart(language_)));
+  start_->setText(U(run ? Tr(language_, kStop) : Tr(language_, kStart)));
   // Start waits while another flow holds the line; stop is always there while it runs.
   start_->setEnabled(run ? !poll_->stopping() : free && !addresses_.empty());
   addressEdit_->setEnabled(!run);
   recordButton_->setEnabled(!run && free);
-  recordStatus_->setText(recording_->isOpen() ? U(recording_->statusText()) : U(kNoRecording(language_)));
+  recordStatus_->setText(recording_->isOpen() ? U(recording_->statusText()) : U(Tr(language_, kNoRecording)));
 }
 
 void BusView::OnStartStop() {
@@ -198,7 +199,7 @@ void BusView::Start() {
   }
   poll_ = poll;
   if (!poll->Start()) {
-    status_->setText(U(std::string(types::kCommError(language_)) + " " + poll->startFailure()));
+    status_->setText(U(std::string(Tr(language_, types::kCommError)) + " " + poll->startFailure()));
     delete poll;
     if (lines_) delete lines_.data();
     Refresh();
@@ -213,7 +214,7 @@ void BusView::OnSample(const BusSample& sample) {
   if (!row) return;
   if (sample.previousType)
     typeNotes_[sample.address] =
-        platform::StringPrintf(kTypeChanged(language_), types::TypeName(sample.previousType - 1, language_).c_str());
+        platform::Fill(Tr(language_, kTypeChanged), types::TypeName(sample.previousType - 1, language_));
   if (sample.type > 0) row->setText(kTypeColumn, QStringLiteral("%1 %2").arg(sample.type).arg(U(sample.typeName)));
   const bool live = sample.state == ModuleState::kLive;
   for (std::size_t c = 0; c < sample.channels.size(); ++c) {
@@ -237,8 +238,8 @@ void BusView::OnSample(const BusSample& sample) {
 
 void BusView::ShowState(QTreeWidgetItem* row, const BusSample& sample) {
   std::string state = sample.state == ModuleState::kLive
-                          ? kLive(language_)
-                          : platform::StringPrintf(kMissingSince(language_), ClockText(sample.since).c_str());
+                          ? Tr(language_, kLive)
+                          : platform::Fill(Tr(language_, kMissingSince), ClockText(sample.since));
   if (const auto note = typeNotes_.find(sample.address); note != typeNotes_.end()) state += ", " + note->second;
   row->setText(kStateColumn, U(state));
 }
@@ -250,12 +251,12 @@ void BusView::OnEnded(const QString& reason) {
   }
   // The line went away: the window says why; the recording keeps its whole lines.
   if (!reason.isEmpty())
-    status_->setText(U(std::string(kEnded(language_)) + " " + types::kCommError(language_) + " ") + reason);
+    status_->setText(U(std::string(Tr(language_, kEnded)) + " " + Tr(language_, types::kCommError) + " ") + reason);
   if (poll_) poll_->deleteLater();
   poll_ = nullptr;
   // The rows keep their last values, but no row may still claim to be live.
   for (int i = 0; i < rows_->topLevelItemCount(); ++i)
-    rows_->topLevelItem(i)->setText(kStateColumn, U(kStoppedState(language_)));
+    rows_->topLevelItem(i)->setText(kStateColumn, U(Tr(language_, kStoppedState)));
   Refresh();
   if (closeWanted_) close();
 }

@@ -17,14 +17,15 @@
 #include "calibration/PointSession.h"
 #include "calibration/widgets/TrendSparkline.h"
 #include "platform/NumberText.h"
+#include "platform/Texts.h"
 
 namespace korvane::calibration {
 namespace {
 
 QString PointText(const std::string& s) { return QString::fromStdString(s); }
 
-constexpr TextPair kPointCriterion{"Stabil, wenn über das Fenster:", "Stable when over the window:"};
-constexpr TextPair kPointElapsed{"seit %.0f s", "for %.0f s"};
+constexpr Text kPointCriterion{"calibration", QT_TRANSLATE_NOOP("calibration", "Stabil, wenn über das Fenster:")};
+constexpr Text kPointElapsed{"calibration", QT_TRANSLATE_NOOP("calibration", "seit %1 s")};
 
 }  // namespace
 
@@ -133,8 +134,8 @@ void AssistantPointPage::Show(PointSession& session, Language l) {
   instruction_->setText(PointText(s.instruction));
   hint_->setText(PointText(s.hint));
   hint_->setVisible(!s.hint.empty());
-  criterionLabel_->setText(QString::fromUtf8(kPointCriterion(l)));
-  driftLabel_->setText(QString::fromUtf8(kDriftLabel(l)) + QStringLiteral(" ≤"));
+  criterionLabel_->setText(QString::fromUtf8(Tr(l, kPointCriterion)));
+  driftLabel_->setText(QString::fromUtf8(Tr(l, kDriftLabel)) + QStringLiteral(" ≤"));
   const std::string unit = s.criterion.kind == LimitKind::kPercent ? "%" : s.unit;
   driftUnit_->setText(PointText(unit + "/min"));
   noiseUnit_->setText(PointText(unit));
@@ -144,11 +145,11 @@ void AssistantPointPage::Show(PointSession& session, Language l) {
   window_->setValue(static_cast<int>(s.criterion.windowSeconds));
   for (QWidget* w : std::initializer_list<QWidget*>{drift_, noise_, window_}) w->blockSignals(false);
   auto_->blockSignals(true);
-  auto_->setText(QString::fromUtf8(kAcceptAutomatically(l)));
+  auto_->setText(QString::fromUtf8(Tr(l, kAcceptAutomatically)));
   auto_->setChecked(s.autoAccept);
   auto_->blockSignals(false);
-  take_->setText(QString::fromUtf8(kTakePoint(l)));
-  cancel_->setText(QString::fromUtf8(kCancelCalibration(l)));
+  take_->setText(QString::fromUtf8(Tr(l, kTakePoint)));
+  cancel_->setText(QString::fromUtf8(Tr(l, kCancelCalibration)));
   connect(&session, &PointSession::updated, this, &AssistantPointPage::Refresh);
   connect(&session, &PointSession::ended, this, [this] { clock_.stop(); });
   clock_.start();
@@ -179,9 +180,10 @@ void AssistantPointPage::Refresh() {
   trend_->setTrend(s.trend(), setup.criterion.windowSeconds, stable);
   stability_->setText(PointText(StabilityVerdict(s.figures(), setup.criterion, setup.unit, s.waitingToLeave(), l)));
   stability_->setStyleSheet(stable ? QStringLiteral("color: #007000") : QStringLiteral("color: #b06000"));
-  figures_->setText(PointText(std::string(kDriftLabel(l)) + " " + DriftText(s.figures(), setup.criterion, setup.unit) +
-                              "   " + kNoiseLabel(l) + " " + NoiseText(s.figures(), setup.criterion, setup.unit) +
-                              "   " + platform::StringPrintf(kPointElapsed(l), s.elapsed())));
+  figures_->setText(PointText(std::string(Tr(l, kDriftLabel)) + " " +
+                              DriftText(s.figures(), setup.criterion, setup.unit) + "   " + Tr(l, kNoiseLabel) + " " +
+                              NoiseText(s.figures(), setup.criterion, setup.unit) + "   " +
+                              platform::Fill(Tr(l, kPointElapsed), platform::StringPrintf("%.0f", s.elapsed()))));
   limit_->setText(PointText(TimeLimitText(setup.timeLimitSeconds, s.waitingToLeave(), l)));
   limit_->setVisible(s.timedOut());
   take_->setEnabled(s.hasValue() && s.running());

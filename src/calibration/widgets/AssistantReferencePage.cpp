@@ -10,6 +10,7 @@
 
 #include "calibration/AssistantTexts.h"
 #include "calibration/widgets/CalibrationValueDialog.h"
+#include "platform/Texts.h"
 
 namespace korvane::calibration {
 namespace {
@@ -86,7 +87,7 @@ void AssistantReferencePage::Show(const ReferenceRequest& q, const std::string& 
   request_ = q;
   language_ = l;
   captured_->setText(ReferenceText(captured));
-  setLabel_->setText(QString::fromUtf8(kBufferSetLabel(l)));
+  setLabel_->setText(QString::fromUtf8(Tr(l, kBufferSetLabel)));
   set_->blockSignals(true);
   set_->clear();
   for (const BufferSet& s : q.sets) set_->addItem(QString::fromStdString(s.name(l)), ReferenceText(s.key));
@@ -101,11 +102,11 @@ void AssistantReferencePage::Show(const ReferenceRequest& q, const std::string& 
   prompt_->setText(ReferenceText(q.prompt));
   unit_->setText(ReferenceText(q.unit));
   edit_->setText(q.preset ? ReferenceText(CalibrationValueDialog::ShowNumber(*q.preset)) : QString());
-  lotLabel_->setText(QString::fromUtf8(kLotLabel(l)));
-  expiryLabel_->setText(QString::fromUtf8(kExpiryLabel(l)));
+  lotLabel_->setText(QString::fromUtf8(Tr(l, kLotLabel)));
+  expiryLabel_->setText(QString::fromUtf8(Tr(l, kExpiryLabel)));
   lot_->clear();
   expiry_->clear();
-  cancel_->setText(QString::fromUtf8(kCancelCalibration(l)));
+  cancel_->setText(QString::fromUtf8(Tr(l, kCancelCalibration)));
   OnEdit();
   edit_->setFocus();
   edit_->selectAll();

@@ -9,15 +9,16 @@
 #include "calibration/AssistantTexts.h"
 #include "calibration/widgets/LimitBar.h"
 #include "platform/NumberText.h"
+#include "platform/Texts.h"
 
 namespace korvane::calibration {
 namespace {
 
 QString ResultText(const std::string& s) { return QString::fromStdString(s); }
 
-constexpr TextPair kResultBefore{"vorher", "before"};
-constexpr TextPair kResultAfter{"nachher", "after"};
-constexpr TextPair kResultLimits{"Grenzen", "limits"};
+constexpr Text kResultBefore{"calibration", QT_TRANSLATE_NOOP("calibration", "vorher")};
+constexpr Text kResultAfter{"calibration", QT_TRANSLATE_NOOP("calibration", "nachher")};
+constexpr Text kResultLimits{"calibration", QT_TRANSLATE_NOOP("calibration", "Grenzen")};
 
 }  // namespace
 
@@ -80,7 +81,7 @@ void AssistantResultPage::Show(const ResultView& v, Language l) {
   Clear();
   print_ = v.printCertificate;
   const bool plausible = v.verdict.empty();
-  verdict_->setText(plausible ? QString::fromUtf8(kPlausibleResult(l)) : ResultText(v.verdict));
+  verdict_->setText(plausible ? QString::fromUtf8(Tr(l, kPlausibleResult)) : ResultText(v.verdict));
   verdict_->setStyleSheet(plausible ? QStringLiteral("color: #007000") : QStringLiteral("color: #b00000"));
   QString rows;
   for (std::size_t i = 0; i < v.rows.labels.size(); ++i)
@@ -88,8 +89,9 @@ void AssistantResultPage::Show(const ResultView& v, Language l) {
       rows += ResultText(v.rows.labels[i]) + QStringLiteral(": ") + ResultText(v.rows.values[i]) + QStringLiteral("\n");
   rows_->setText(rows.trimmed());
   int r = 0;
-  const auto header = [&](int column, const TextPair& text) {
-    table_->addWidget(new QLabel(QStringLiteral("<i>%1</i>").arg(QString::fromUtf8(text(l))), tableHost_), r, column);
+  const auto header = [&](int column, const Text& text) {
+    table_->addWidget(new QLabel(QStringLiteral("<i>%1</i>").arg(QString::fromStdString(Tr(l, text))), tableHost_), r,
+                      column);
   };
   header(1, kResultBefore);
   header(2, kResultAfter);
@@ -114,16 +116,19 @@ void AssistantResultPage::Show(const ResultView& v, Language l) {
   QString nernst;
   if (v.judgement.slopePercent)
     nernst += ResultText(
-        platform::StringPrintf(kSlopePercent(l), platform::WithoutNegativeZero(*v.judgement.slopePercent, 1)));
+        platform::Fill(Tr(l, kSlopePercent),
+                       platform::StringPrintf("%.1f", platform::WithoutNegativeZero(*v.judgement.slopePercent, 1))));
   if (v.judgement.zeroPointMv)
-    nernst += QStringLiteral("   ") + ResultText(platform::StringPrintf(
-                                          kZeroPoint(l), platform::WithoutNegativeZero(*v.judgement.zeroPointMv, 1)));
+    nernst += QStringLiteral("   ") +
+              ResultText(platform::Fill(
+                  Tr(l, kZeroPoint),
+                  platform::StringPrintf("%.1f", platform::WithoutNegativeZero(*v.judgement.zeroPointMv, 1))));
   nernst_->setText(nernst.trimmed());
   nernst_->setVisible(!nernst.isEmpty());
   ending_->hide();
   save_->setText(ResultText(v.rows.saveCaption));
   exit_->setText(ResultText(v.rows.exitCaption));
-  certificate_->setText(QString::fromUtf8(kCertificate(l)));
+  certificate_->setText(QString::fromUtf8(Tr(l, kCertificate)));
   certificate_->setEnabled(static_cast<bool>(print_));
   save_->show();
   exit_->show();
@@ -136,11 +141,11 @@ void AssistantResultPage::ShowEnd(const std::string& text, std::function<void()>
   print_ = std::move(print);
   ending_->setText(ResultText(text));
   ending_->show();
-  certificate_->setText(QString::fromUtf8(kCertificate(l)));
+  certificate_->setText(QString::fromUtf8(Tr(l, kCertificate)));
   certificate_->setEnabled(static_cast<bool>(print_));
   save_->hide();
   exit_->hide();
-  close_->setText(QString::fromUtf8(kClose(l)));
+  close_->setText(QString::fromUtf8(Tr(l, kClose)));
   close_->show();
   close_->setDefault(true);
 }

@@ -10,13 +10,14 @@
 #include "calibration/widgets/AssistantResultPage.h"
 #include "calibration/widgets/CalibrationAssistant.h"
 #include "platform/NumberText.h"
+#include "platform/Texts.h"
 #include "platform/Ui.h"
 
 namespace korvane::calibration {
 namespace {
 
-constexpr TextPair kConfirmYes{"Ja", "Yes"};
-constexpr TextPair kConfirmNo{"Nein", "No"};
+constexpr Text kConfirmYes{"calibration", QT_TRANSLATE_NOOP("calibration", "Ja")};
+constexpr Text kConfirmNo{"calibration", QT_TRANSLATE_NOOP("calibration", "Nein")};
 
 }  // namespace
 
@@ -28,8 +29,8 @@ QtAssistantUi::QtAssistantUi(QWidget* parent, Language language)
   confirm = [this](const std::string& question) {
     QMessageBox box(QMessageBox::Warning, QString::fromUtf8(platform::kAppTitle), QString::fromStdString(question),
                     QMessageBox::NoButton, window_);
-    QPushButton* yes = box.addButton(QString::fromUtf8(kConfirmYes(language_)), QMessageBox::YesRole);
-    QPushButton* no = box.addButton(QString::fromUtf8(kConfirmNo(language_)), QMessageBox::NoRole);
+    QPushButton* yes = box.addButton(QString::fromUtf8(Tr(language_, kConfirmYes)), QMessageBox::YesRole);
+    QPushButton* no = box.addButton(QString::fromUtf8(Tr(language_, kConfirmNo)), QMessageBox::NoRole);
     box.setDefaultButton(no);
     box.setEscapeButton(no);
     box.exec();
@@ -60,8 +61,8 @@ void QtAssistantUi::RunPoint(PointSession& session) {
   QObject::connect(window_, &CalibrationAssistant::closeRequested, &loop, [&session] { session.Cancel(); });
   if (session.running()) loop.exec();
   const SessionSetup& s = session.setup();
-  const std::string how =
-      session.figures().stable && !session.waitingToLeave() ? kTakenStable(language_) : kTakenUnstable(language_);
+  const std::string how = session.figures().stable && !session.waitingToLeave() ? Tr(language_, kTakenStable)
+                                                                                : Tr(language_, kTakenUnstable);
   captured_ = platform::StringPrintf("%.2f %s, %.1f °C, %s", session.value(), s.unit.c_str(), session.temperature(),
                                      how.c_str());
 }

@@ -7,17 +7,17 @@
 #include <QVBoxLayout>
 
 #include "platform/ShownText.h"
-#include "platform/TextPair.h"
+#include "platform/Texts.h"
 #include "types/Cp1252.h"
 
 namespace korvane::configuration {
 namespace {
 
-constexpr platform::TextPair kTitle{"Vergleich", "Comparison"};
-constexpr platform::TextPair kKey{"Schlüssel", "Key"};
-constexpr platform::TextPair kField{"Feld", "Field"};
-constexpr platform::TextPair kDialog{"Dialog", "Dialog"};
-constexpr platform::TextPair kClose{"Schließen", "Close"};
+constexpr platform::Text kTitle{"configuration", QT_TRANSLATE_NOOP("configuration", "Vergleich")};
+constexpr platform::Text kKey{"configuration", QT_TRANSLATE_NOOP("configuration", "Schlüssel")};
+constexpr platform::Text kField{"configuration", QT_TRANSLATE_NOOP("configuration", "Feld")};
+constexpr platform::Text kDialog{"configuration", QT_TRANSLATE_NOOP("configuration", "Dialog")};
+constexpr platform::Text kClose{"configuration", QT_TRANSLATE_NOOP("configuration", "Schließen")};
 
 QString QText(const std::string& s) { return QString::fromStdString(s); }
 // A value of a setup text (Windows-1252) as the table shows it.
@@ -28,9 +28,10 @@ QString Value(const std::string& bytes) { return QText(platform::ShownText(types
 CompareDialog::CompareDialog(const std::vector<FieldDifference>& rows, const std::string& other, Language lang,
                              QWidget* parent)
     : QDialog(parent) {
-  setWindowTitle(QText(kTitle(lang)));
+  setWindowTitle(QText(Tr(lang, kTitle)));
   table_ = new QTableWidget(static_cast<int>(rows.size()), 4, this);
-  table_->setHorizontalHeaderLabels({QText(kKey(lang)), QText(kField(lang)), QText(kDialog(lang)), QText(other)});
+  table_->setHorizontalHeaderLabels(
+      {QText(Tr(lang, kKey)), QText(Tr(lang, kField)), QText(Tr(lang, kDialog)), QText(other)});
   table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   table_->verticalHeader()->hide();
   for (int r = 0; r < static_cast<int>(rows.size()); ++r) {
@@ -41,7 +42,7 @@ CompareDialog::CompareDialog(const std::vector<FieldDifference>& rows, const std
   table_->resizeColumnsToContents();
   table_->horizontalHeader()->setStretchLastSection(true);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
-  buttons->button(QDialogButtonBox::Close)->setText(QText(kClose(lang)));
+  buttons->button(QDialogButtonBox::Close)->setText(QText(Tr(lang, kClose)));
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(table_);

@@ -16,13 +16,13 @@
 
 #include "configuration/ConfigDiff.h"
 #include "configuration/ConfigFields.h"
-#include "configuration/DialogExchange.h"
-#include "configuration/widgets/CompareDialog.h"
-#include "platform/TextPair.h"
 #include "configuration/ConfigLists.h"
+#include "configuration/DialogExchange.h"
 #include "configuration/SetupFile.h"
+#include "configuration/widgets/CompareDialog.h"
 #include "link/widgets/LineGate.h"
 #include "platform/NumberText.h"
+#include "platform/Texts.h"
 #include "platform/Ui.h"
 #include "types/Cp1252.h"
 #include "types/Texts.h"
@@ -50,15 +50,14 @@ QString RawText(const std::string& s) {
 
 QLabel* NewLabel(const char* text, QWidget* parent) { return new QLabel(QString::fromUtf8(text), parent); }
 
-constexpr platform::TextPair kCompareButton{"Vergleichen…", "Compare…"};
-constexpr platform::TextPair kCompareQuestion{
-    "Die Werte des Dialogs vergleichen mit den Werten des Moduls (neu gelesen) "
-    "oder einer Setup-Datei?",
-    "Compare the dialog's values with the module's (read afresh) or with a "
-    "setup file?"};
-constexpr platform::TextPair kModule{"Modul", "Module"};
-constexpr platform::TextPair kSetupFile{"Setup-Datei", "Setup file"};
-constexpr platform::TextPair kNoDifferences{"Keine Unterschiede.", "No differences."};
+constexpr platform::Text kCompareButton{"configuration", QT_TRANSLATE_NOOP("configuration", "Vergleichen…")};
+constexpr platform::Text kCompareQuestion{
+    "configuration", QT_TRANSLATE_NOOP("configuration",
+                                       "Die Werte des Dialogs vergleichen mit den Werten des Moduls (neu gelesen) "
+                                       "oder einer Setup-Datei?")};
+constexpr platform::Text kModule{"configuration", QT_TRANSLATE_NOOP("configuration", "Modul")};
+constexpr platform::Text kSetupFile{"configuration", QT_TRANSLATE_NOOP("configuration", "Setup-Datei")};
+constexpr platform::Text kNoDifferences{"configuration", QT_TRANSLATE_NOOP("configuration", "Keine Unterschiede.")};
 
 }  // namespace
 
@@ -389,8 +388,8 @@ std::string ConfigurationDialog::FieldName(ctl::Control editId) const {
 std::optional<std::string> ConfigurationDialog::FieldText(ctl::Control editId) {
   QLineEdit* field = edit(editId);
   const Language lang = settings_.language;
-  auto refuse = [&](const types::TextPair& why) -> std::optional<std::string> {
-    ui_.Message(std::string(why(lang)) + " \"" + FieldName(editId) + "\": " + field->text().toStdString());
+  auto refuse = [&](const types::Text& why) -> std::optional<std::string> {
+    ui_.Message(Tr(lang, why) + " \"" + FieldName(editId) + "\": " + field->text().toStdString());
     field->setFocus();
     field->selectAll();
     return std::nullopt;
@@ -430,12 +429,12 @@ void ConfigurationDialog::SetupDialogControls() {
 
 void ConfigurationDialog::SetButtonTexts() {
   const Language lang = settings_.language;
-  button(ctl::kPrint)->setText(QString::fromUtf8(texts::kPrint(lang)));
-  button(ctl::kCancel)->setText(QString::fromUtf8(texts::kCancel(lang)));
-  button(ctl::kSave)->setText(QString::fromUtf8(texts::kSave(lang)));
-  button(ctl::kOpen)->setText(QString::fromUtf8(texts::kOpen(lang)));
-  button(ctl::kOk)->setText(QString::fromUtf8(texts::kOk(lang)));
-  button(ctl::kCompare)->setText(QString::fromUtf8(kCompareButton(lang)));
+  button(ctl::kPrint)->setText(QString::fromUtf8(Tr(lang, texts::kPrint)));
+  button(ctl::kCancel)->setText(QString::fromUtf8(Tr(lang, texts::kCancel)));
+  button(ctl::kSave)->setText(QString::fromUtf8(Tr(lang, texts::kSave)));
+  button(ctl::kOpen)->setText(QString::fromUtf8(Tr(lang, texts::kOpen)));
+  button(ctl::kOk)->setText(QString::fromUtf8(Tr(lang, texts::kOk)));
+  button(ctl::kCompare)->setText(QString::fromUtf8(Tr(lang, kCompareButton)));
 }
 
 // ---------------------------------------------------------------------------------------
@@ -468,7 +467,7 @@ void ConfigurationDialog::OnCompare() {
   const Language lang = settings_.language;
   const std::string mine = SetupFile::BuildSetupText(settings_);
   std::string other, heading;
-  if (ui_.YesNo(texts::kYesNoTitle, kCompareQuestion(lang), kModule(lang), kSetupFile(lang))) {
+  if (ui_.YesNo(texts::kYesNoTitle, Tr(lang, kCompareQuestion), Tr(lang, kModule), Tr(lang, kSetupFile))) {
     // The module as the dialog would show it when opened on it.
     ConfigSettings module;
     module.language = lang;
@@ -481,7 +480,7 @@ void ConfigurationDialog::OnCompare() {
     KeyIndicesFromValues(module, module.AbsoluteType());
     OpenDialogData(module);
     other = SetupFile::BuildSetupText(module);
-    heading = kModule(lang);
+    heading = Tr(lang, kModule);
   } else {
     const std::optional<ChosenSetup> file = actions_.ChooseSetupFile(lang);
     if (!file) return;
@@ -490,7 +489,7 @@ void ConfigurationDialog::OnCompare() {
   }
   const std::vector<FieldDifference> rows = CompareSetupTexts(mine, other, lang);
   if (rows.empty()) {
-    ui_.Message(kNoDifferences(lang));
+    ui_.Message(Tr(lang, kNoDifferences));
     return;
   }
   CompareDialog table(rows, heading, lang, this);

@@ -2,13 +2,13 @@
 // Captions both display dialogs show.
 #include <QString>
 
-#include "platform/TextPair.h"
+#include "platform/Texts.h"
 
 namespace korvane::display {
 
-inline constexpr platform::TextPair kRelay0{"Relais0", "relay 0"};
-inline constexpr platform::TextPair kRelay1{"Relais1", "relay 1"};
+inline constexpr platform::Text kRelay0{"display", QT_TRANSLATE_NOOP("display", "Relais0")};
+inline constexpr platform::Text kRelay1{"display", QT_TRANSLATE_NOOP("display", "Relais1")};
 
-inline QString Caption(platform::TextPair text, Language language) { return QString::fromUtf8(text(language)); }
+inline QString Caption(platform::Text text, Language language) { return QString::fromStdString(Tr(language, text)); }
 
 }  // namespace korvane::display

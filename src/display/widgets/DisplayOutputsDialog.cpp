@@ -11,25 +11,26 @@
 
 #include "display/DisplayTransfer.h"
 #include "display/widgets/DialogCaptions.h"
+#include "platform/Texts.h"
 #include "platform/Ui.h"
 #include "types/Texts.h"
 
 namespace korvane::display {
 namespace {
 
-using types::TextPair;
+using types::Text;
 
-constexpr TextPair kOutputsTitle{"Konfiguration LCD Ausgänge", "Display outputs configuration"};
-constexpr TextPair kDac0{"DAC0 Kanal", "DAC0 channel"};
-constexpr TextPair kDac1{"DAC1 Kanal", "DAC1 channel"};
-constexpr TextPair kLower{"untere Grenze", "lower limit"};
-constexpr TextPair kUpper{"obere Grenze", "upper limit"};
-constexpr TextPair kOutput{"Ausgabe", "output"};
-constexpr TextPair kVoltage{"Spannung", "voltage"};
-constexpr TextPair kCurrent{"Strom", "current"};
-constexpr TextPair kCurrentType{"Stromtyp", "current type"};
-constexpr TextPair kLimit{"Grenzwert", "limit value"};
-constexpr TextPair kHysteresis{"Hysterese", "hysterese"};
+constexpr Text kOutputsTitle{"display", QT_TRANSLATE_NOOP("display", "Konfiguration LCD Ausgänge")};
+constexpr Text kDac0{"display", QT_TRANSLATE_NOOP("display", "DAC0 Kanal")};
+constexpr Text kDac1{"display", QT_TRANSLATE_NOOP("display", "DAC1 Kanal")};
+constexpr Text kLower{"display", QT_TRANSLATE_NOOP("display", "untere Grenze")};
+constexpr Text kUpper{"display", QT_TRANSLATE_NOOP("display", "obere Grenze")};
+constexpr Text kOutput{"display", QT_TRANSLATE_NOOP("display", "Ausgabe")};
+constexpr Text kVoltage{"display", QT_TRANSLATE_NOOP("display", "Spannung")};
+constexpr Text kCurrent{"display", QT_TRANSLATE_NOOP("display", "Strom")};
+constexpr Text kCurrentType{"display", QT_TRANSLATE_NOOP("display", "Stromtyp")};
+constexpr Text kLimit{"display", QT_TRANSLATE_NOOP("display", "Grenzwert")};
+constexpr Text kHysteresis{"display", QT_TRANSLATE_NOOP("display", "Hysterese")};
 
 }  // namespace
 
@@ -43,7 +44,7 @@ DisplayOutputsDialog::DisplayOutputsDialog(platform::Ui& ui, DisplayOutputs& out
                                  &outputs.relay1Limit, &outputs.relay1Hysteresis};
   for (int i = 0; i < 8; ++i) fields_[i] = new QLineEdit(QString::fromStdString(*texts[i]), this);
 
-  auto pairBox = [&](const TextPair& title, int first, const TextPair& a, const TextPair& b) {
+  auto pairBox = [&](const Text& title, int first, const Text& a, const Text& b) {
     auto* box = new QGroupBox(Caption(title, lang), this);
     auto* grid = new QGridLayout(box);
     grid->addWidget(new QLabel(Caption(a, lang), box), 0, 0);
@@ -52,11 +53,11 @@ DisplayOutputsDialog::DisplayOutputsDialog(platform::Ui& ui, DisplayOutputs& out
     grid->addWidget(fields_[first + 1], 1, 1);
     return box;
   };
-  auto radios = [&](QGroupBox* box, QRadioButton*& first, const char* a, QRadioButton*& second, const char* b,
-                    int checked, int row) {
+  auto radios = [&](QGroupBox* box, QRadioButton*& first, const std::string& a, QRadioButton*& second,
+                    const std::string& b, int checked, int row) {
     auto* group = new QButtonGroup(box);
-    first = new QRadioButton(QString::fromUtf8(a), box);
-    second = new QRadioButton(QString::fromUtf8(b), box);
+    first = new QRadioButton(QString::fromStdString(a), box);
+    second = new QRadioButton(QString::fromStdString(b), box);
     group->addButton(first);
     group->addButton(second);
     (checked ? second : first)->setChecked(true);
@@ -73,7 +74,7 @@ DisplayOutputsDialog::DisplayOutputsDialog(platform::Ui& ui, DisplayOutputs& out
   radios(relay1, min1_, "Minimum", max1_, "Maximum", outputs.relay1Maximum, 2);
   auto* output = new QGroupBox(Caption(kOutput, lang), this);
   new QGridLayout(output);
-  radios(output, voltage_, kVoltage(lang), current_, kCurrent(lang), outputs.outputKind, 0);
+  radios(output, voltage_, Tr(lang, kVoltage), current_, Tr(lang, kCurrent), outputs.outputKind, 0);
   auto* range = new QGroupBox(Caption(kCurrentType, lang), this);
   new QGridLayout(range);
   radios(range, zeroTo20_, "0...20mA", fourTo20_, "4...20mA", outputs.currentRange, 0);

@@ -11,19 +11,20 @@
 #include <QVBoxLayout>
 
 #include "display/DisplayTexts.h"
-#include "display/widgets/DisplayOutputsDialog.h"
-#include "logger/widgets/ClockDialog.h"
-#include "platform/NumberText.h"
 #include "display/widgets/DialogCaptions.h"
+#include "display/widgets/DisplayOutputsDialog.h"
 #include "link/Protocol.h"
 #include "link/widgets/LineGate.h"
+#include "logger/widgets/ClockDialog.h"
+#include "platform/NumberText.h"
+#include "platform/Texts.h"
 #include "platform/Ui.h"
 #include "platform/widgets/SpinEdit.h"
 
 namespace korvane::display {
 namespace {
 
-using types::TextPair;
+using types::Text;
 
 // The contrast's check at OK lets one step more through than its arrows reach.
 constexpr int kContrastCheckedHighest = link::kContrastHighest + 1;
@@ -36,37 +37,37 @@ SpinEdit* NumberField(int stepMin, int stepMax, QWidget* parent) {
   return field;
 }
 
-constexpr TextPair kUnitTitle{"Anzeige konfigurieren", "Display configuration"};
-constexpr TextPair kInformation{"Information", "Information"};
-constexpr TextPair kRead{"Auslesen", "Read"};
-constexpr TextPair kClock{"Uhr stellen", "Clock setup"};
-constexpr TextPair kDelete{"Löschen", "Delete"};
-constexpr TextPair kConfigure{"Konfigurieren", "Configuration"};
-constexpr TextPair kOutputs{"Ausgänge", "outputs"};
-constexpr TextPair kContrast{"Kontrast", "brightness"};
-constexpr TextPair kLogger{"Datenlogger", "data logger"};
-constexpr TextPair kLoggerEnable{"Datenlogger freigeben", "data logger"};
-constexpr TextPair kSerialEnable{"serielle Ausgabe freigeben", "enable serial output"};
-constexpr TextPair kLoggerInterval{"Datenloggerintervall\nin Minuten (1...999)",
-                                   "data logger interval\nin minutes (1...999)"};
+constexpr Text kUnitTitle{"display", QT_TRANSLATE_NOOP("display", "Anzeige konfigurieren")};
+constexpr Text kInformation{"display", QT_TRANSLATE_NOOP("display", "Information")};
+constexpr Text kRead{"display", QT_TRANSLATE_NOOP("display", "Auslesen")};
+constexpr Text kClock{"display", QT_TRANSLATE_NOOP("display", "Uhr stellen")};
+constexpr Text kDelete{"display", QT_TRANSLATE_NOOP("display", "Löschen")};
+constexpr Text kConfigure{"display", QT_TRANSLATE_NOOP("display", "Konfigurieren")};
+constexpr Text kOutputs{"display", QT_TRANSLATE_NOOP("display", "Ausgänge")};
+constexpr Text kContrast{"display", QT_TRANSLATE_NOOP("display", "Kontrast")};
+constexpr Text kLogger{"display", QT_TRANSLATE_NOOP("display", "Datenlogger")};
+constexpr Text kLoggerEnable{"display", QT_TRANSLATE_NOOP("display", "Datenlogger freigeben")};
+constexpr Text kSerialEnable{"display", QT_TRANSLATE_NOOP("display", "serielle Ausgabe freigeben")};
+constexpr Text kLoggerInterval{"display", QT_TRANSLATE_NOOP("display", "Datenloggerintervall\nin Minuten (1...999)")};
 // The check takes 10 s at least; the caption says so in both languages.
-constexpr TextPair kSerialInterval{"serielles Intervall in\nSekunden (10...300)",
-                                   "serial interval in\nseconds (10...300)"};
-constexpr TextPair kVirtual[2] = {{"virtuell 1", "virtual 1"}, {"virtuell 2", "virtual 2"}};
-constexpr TextPair kDisplay{"Anzeige", "display"};
-constexpr TextPair kAddress{"Adresse", "address"};
-constexpr TextPair kValueType{"Messwert Typ", "type of measurement"};
-constexpr TextPair kSave{"Speichern", "Save"};
-constexpr TextPair kOpen{"Öffnen", "Open"};
+constexpr Text kSerialInterval{"display", QT_TRANSLATE_NOOP("display", "serielles Intervall in\nSekunden (10...300)")};
+constexpr Text kVirtual[2] = {{"display", QT_TRANSLATE_NOOP("display", "virtuell 1")},
+                              {"display", QT_TRANSLATE_NOOP("display", "virtuell 2")}};
+constexpr Text kDisplay{"display", QT_TRANSLATE_NOOP("display", "Anzeige")};
+constexpr Text kAddress{"display", QT_TRANSLATE_NOOP("display", "Adresse")};
+constexpr Text kValueType{"display", QT_TRANSLATE_NOOP("display", "Messwert Typ")};
+constexpr Text kSave{"display", QT_TRANSLATE_NOOP("display", "Speichern")};
+constexpr Text kOpen{"display", QT_TRANSLATE_NOOP("display", "Öffnen")};
 
-constexpr TextPair kOperations[kOperationChoices] = {{"Addition", "addition"},
-                                                     {"Subtraktion", "subtraction"},
-                                                     {"freies Chlor", "free chlorine"},
-                                                     {"abs. Differenz", "abs. difference"}};
-constexpr TextPair kOperands[kOperandChoices] = {{"Messwert 1", "meas. value 1"}, {"Messwert 2", "meas. value 2"},
-                                                 {"Messwert 3", "meas. value 3"}, {"Messwert 4", "meas. value 4"},
-                                                 {"Messwert 5", "meas. value 5"}, {"Temperatur", "temperature"}};
-constexpr TextPair kNoDisplayText{"keine Anzeige", "no display"};
+constexpr Text kOperations[kOperationChoices] = {{"display", QT_TRANSLATE_NOOP("display", "Addition")},
+                                                 {"display", QT_TRANSLATE_NOOP("display", "Subtraktion")},
+                                                 {"display", QT_TRANSLATE_NOOP("display", "freies Chlor")},
+                                                 {"display", QT_TRANSLATE_NOOP("display", "abs. Differenz")}};
+constexpr Text kOperands[kOperandChoices] = {
+    {"display", QT_TRANSLATE_NOOP("display", "Messwert 1")}, {"display", QT_TRANSLATE_NOOP("display", "Messwert 2")},
+    {"display", QT_TRANSLATE_NOOP("display", "Messwert 3")}, {"display", QT_TRANSLATE_NOOP("display", "Messwert 4")},
+    {"display", QT_TRANSLATE_NOOP("display", "Messwert 5")}, {"display", QT_TRANSLATE_NOOP("display", "Temperatur")}};
+constexpr Text kNoDisplayText{"display", QT_TRANSLATE_NOOP("display", "keine Anzeige")};
 
 QComboBox* Combo(QWidget* parent, const QStringList& items) {
   auto* c = new QComboBox(parent);
@@ -76,7 +77,7 @@ QComboBox* Combo(QWidget* parent, const QStringList& items) {
 
 QStringList Operands(Language lang) {
   QStringList l;
-  for (const TextPair& t : kOperands) l << Caption(t, lang);
+  for (const Text& t : kOperands) l << Caption(t, lang);
   return l;
 }
 
@@ -129,7 +130,7 @@ DisplayUnitDialog::DisplayUnitDialog(platform::Ui& ui, DisplaySettings& settings
   dgrid->setRowStretch(9, 1);
 
   QStringList operations;
-  for (const TextPair& t : kOperations) operations << Caption(t, lang);
+  for (const Text& t : kOperations) operations << Caption(t, lang);
   auto* virtualsBox = new QWidget(this);
   auto* vlayout = new QVBoxLayout(virtualsBox);
   vlayout->setContentsMargins(0, 0, 0, 0);
@@ -279,30 +280,30 @@ bool DisplayUnitDialog::TakeControls(DisplaySettings& s, bool check) {
   auto take = [&](const SpinEdit* edit, int& value, const std::string& name, int min, int max) {
     const int v = edit->value();
     if (check && (v < min || v > max)) {
-      ui_.Message(platform::StringPrintf(texts::kWholeNumber(lang), name.c_str(), min, max));
+      ui_.Message(platform::Fill(Tr(lang, texts::kWholeNumber), name, min, max));
       return false;
     }
     value = v;
     return true;
   };
   for (std::size_t i = 0; i < positions_.size(); ++i) {
-    const std::string name = platform::StringPrintf(texts::kPositionAddress(lang), static_cast<int>(i + 1));
+    const std::string name = platform::Fill(Tr(lang, texts::kPositionAddress), static_cast<int>(i + 1));
     if (!take(positions_[i].address, s.positions[i].address, name, 0, 31)) return false;
     TakeIndex(positions_[i].choice, s.positions[i].choice);
   }
   for (std::size_t j = 0; j < virtuals_.size(); ++j) {
     VirtualChannel& v = s.virtuals[j];
     const int n = static_cast<int>(j + 1);
-    if (!take(virtuals_[j].address1, v.address1, platform::StringPrintf(texts::kVirtualAddress(lang), 1, n), 0, 31) ||
-        !take(virtuals_[j].address2, v.address2, platform::StringPrintf(texts::kVirtualAddress(lang), 2, n), 0, 31))
+    if (!take(virtuals_[j].address1, v.address1, platform::Fill(Tr(lang, texts::kVirtualAddress), 1, n), 0, 31) ||
+        !take(virtuals_[j].address2, v.address2, platform::Fill(Tr(lang, texts::kVirtualAddress), 2, n), 0, 31))
       return false;
     TakeIndex(virtuals_[j].operand1, v.operand1);
     TakeIndex(virtuals_[j].operand2, v.operand2);
     TakeIndex(virtuals_[j].operation, v.operation);
   }
-  if (!take(loggerInterval_, s.loggerInterval, texts::kLoggerIntervalField(lang), 1, 999) ||
-      !take(contrast_, s.contrast, texts::kContrastField(lang), link::kContrastLowest, kContrastCheckedHighest) ||
-      !take(serialInterval_, s.serialInterval, texts::kSerialIntervalField(lang), 10, 300))
+  if (!take(loggerInterval_, s.loggerInterval, Tr(lang, texts::kLoggerIntervalField), 1, 999) ||
+      !take(contrast_, s.contrast, Tr(lang, texts::kContrastField), link::kContrastLowest, kContrastCheckedHighest) ||
+      !take(serialInterval_, s.serialInterval, Tr(lang, texts::kSerialIntervalField), 10, 300))
     return false;
   TakeIndex(dac0_, s.dac0Position);
   TakeIndex(dac1_, s.dac1Position);

@@ -17,7 +17,7 @@
 #include <memory>
 
 #include "platform/NumberText.h"
-#include "platform/TextPair.h"
+#include "platform/Texts.h"
 #include "platform/widgets/WidgetPicture.h"
 
 namespace korvane::history {
@@ -32,8 +32,8 @@ const QColor kColours[] = {QColor(0x1f, 0x5f, 0xb4), QColor(0xc0, 0x39, 0x2b), Q
 const Qt::BrushStyle kBandHatches[] = {Qt::BDiagPattern, Qt::FDiagPattern, Qt::HorPattern, Qt::VerPattern};
 constexpr double kBandStagger = 0.3;
 
-constexpr platform::TextPair kPlausible{"%s: plausibel", "%s: plausible"};
-constexpr platform::TextPair kTrendLine{"%s: Trend", "%s: trend"};
+constexpr platform::Text kPlausible{"history", QT_TRANSLATE_NOOP("history", "%1: plausibel")};
+constexpr platform::Text kTrendLine{"history", QT_TRANSLATE_NOOP("history", "%1: Trend")};
 
 QString ChartQ(const std::string& s) { return QString::fromStdString(s); }
 
@@ -59,8 +59,8 @@ class PaperTitle {
   QString before_;
 };
 
-QString Named(const platform::TextPair& text, const std::string& label, Language language) {
-  return ChartQ(platform::StringPrintf(text(language), label.c_str()));
+QString Named(const platform::Text& text, const std::string& label, Language language) {
+  return ChartQ(platform::Fill(platform::Tr(language, text), label));
 }
 
 }  // namespace

@@ -17,61 +17,65 @@
 
 #include "history/Drift.h"
 #include "history/HistoryTexts.h"
-#include "history/widgets/DriftChart.h"
 #include "history/render/CertificateFile.h"
 #include "history/render/ReportFile.h"
+#include "history/widgets/DriftChart.h"
 #include "platform/NumberText.h"
 #include "platform/SafeFile.h"
-#include "platform/TextPair.h"
+#include "platform/Texts.h"
 #include "platform/Ui.h"
 
 namespace korvane::history {
 namespace {
 
-using platform::TextPair;
+using platform::Text;
 
-constexpr TextPair kTitle{"Historie", "History"};
-constexpr TextPair kModuleColumns[] = {{"Kennung", "identity"},
-                                       {"Typ", "type"},
-                                       {"Adresse", "address"},
-                                       {"Firmware", "firmware"},
-                                       {"zuletzt gesehen", "last seen"},
-                                       {"letzte Kalibrierung", "last calibration"},
-                                       {"Tage", "days"},
-                                       {"fällig", "due"},
-                                       {"Tendenz", "heading"}};
-constexpr TextPair kEventColumns[] = {
-    {"Zeit", "time"}, {"Art", "kind"}, {"Techniker", "technician"}, {"Zusammenfassung", "summary"}};
-constexpr TextPair kDetailColumns[] = {{"Feld", "field"}, {"vorher", "before"}, {"nachher", "after"}};
-constexpr TextPair kDue{"fällig (%d Tage)", "due (%d days)"};
-constexpr TextPair kNever{"nie", "never"};
-constexpr TextPair kKind{"Art:", "Kind:"};
-constexpr TextPair kAllKinds{"alle", "all"};
-constexpr TextPair kSpan{"Zeitraum:", "Span:"};
-constexpr TextPair kSpans[] = {{"alles", "everything"},
-                               {"heute", "today"},
-                               {"7 Tage", "7 days"},
-                               {"30 Tage", "30 days"},
-                               {"12 Monate", "12 months"}};
+constexpr Text kTitle{"history", QT_TRANSLATE_NOOP("history", "Historie")};
+constexpr Text kModuleColumns[] = {{"history", QT_TRANSLATE_NOOP("history", "Kennung")},
+                                   {"history", QT_TRANSLATE_NOOP("history", "Typ")},
+                                   {"history", QT_TRANSLATE_NOOP("history", "Adresse")},
+                                   {"history", QT_TRANSLATE_NOOP("history", "Firmware")},
+                                   {"history", QT_TRANSLATE_NOOP("history", "zuletzt gesehen")},
+                                   {"history", QT_TRANSLATE_NOOP("history", "letzte Kalibrierung")},
+                                   {"history", QT_TRANSLATE_NOOP("history", "Tage")},
+                                   {"history", QT_TRANSLATE_NOOP("history", "fällig")},
+                                   {"history", QT_TRANSLATE_NOOP("history", "Tendenz")}};
+constexpr Text kEventColumns[] = {{"history", QT_TRANSLATE_NOOP("history", "Zeit")},
+                                  {"history", QT_TRANSLATE_NOOP("history", "Art")},
+                                  {"history", QT_TRANSLATE_NOOP("history", "Techniker")},
+                                  {"history", QT_TRANSLATE_NOOP("history", "Zusammenfassung")}};
+constexpr Text kDetailColumns[] = {{"history", QT_TRANSLATE_NOOP("history", "Feld")},
+                                   {"history", QT_TRANSLATE_NOOP("history", "vorher")},
+                                   {"history", QT_TRANSLATE_NOOP("history", "nachher")}};
+constexpr Text kDue{"history", QT_TRANSLATE_NOOP("history", "fällig (%1 Tage)")};
+constexpr Text kNever{"history", QT_TRANSLATE_NOOP("history", "nie")};
+constexpr Text kKind{"history", QT_TRANSLATE_NOOP("history", "Art:")};
+constexpr Text kAllKinds{"history", QT_TRANSLATE_NOOP("history", "alle")};
+constexpr Text kSpan{"history", QT_TRANSLATE_NOOP("history", "Zeitraum:")};
+constexpr Text kSpans[] = {{"history", QT_TRANSLATE_NOOP("history", "alles")},
+                           {"history", QT_TRANSLATE_NOOP("history", "heute")},
+                           {"history", QT_TRANSLATE_NOOP("history", "7 Tage")},
+                           {"history", QT_TRANSLATE_NOOP("history", "30 Tage")},
+                           {"history", QT_TRANSLATE_NOOP("history", "12 Monate")}};
 constexpr int kSpanDays[] = {0, 1, 7, 30, 365};
-constexpr TextPair kInterval{"Kalibrierintervall:", "Calibration interval:"};
-constexpr TextPair kDays{" Tage", " days"};
-constexpr TextPair kSite{"Anlage:", "Site:"};
-constexpr TextPair kTechnicianField{"Techniker:", "Technician:"};
-constexpr TextPair kExport{"Exportieren…", "Export…"};
-constexpr TextPair kReport{"Servicebericht", "Service report"};
-constexpr TextPair kSaveChart{"Diagramm speichern…", "Save chart…"};
-constexpr TextPair kPrintChart{"Diagramm drucken…", "Print chart…"};
-constexpr TextPair kClose{"Schließen", "Close"};
-constexpr TextPair kCannotOpen{"Die Historie kann nicht geöffnet werden: %s", "The history cannot be opened: %s"};
-constexpr TextPair kNoHistory{"Es wird keine Historie geführt.", "No history is kept."};
-constexpr TextPair kExported{"%d Ereignisse exportiert nach %s", "%d events exported to %s"};
-constexpr TextPair kReportWritten{"Servicebericht geschrieben: %s", "Service report written: %s"};
-constexpr TextPair kCertificate{"Zertifikat…", "Certificate…"};
-constexpr TextPair kCertificateWritten{"Kalibrierzertifikat geschrieben: %s", "Calibration certificate written: %s"};
-constexpr TextPair kNotWritten{"Nicht geschrieben: %s", "Not written: %s"};
-constexpr TextPair kExportFilter{"CSV (*.csv) | *.csv | JSON-Zeilen (*.jsonl) | *.jsonl ||",
-                                 "CSV (*.csv) | *.csv | JSON lines (*.jsonl) | *.jsonl ||"};
+constexpr Text kInterval{"history", QT_TRANSLATE_NOOP("history", "Kalibrierintervall:")};
+constexpr Text kDays{"history", QT_TRANSLATE_NOOP("history", " Tage")};
+constexpr Text kSite{"history", QT_TRANSLATE_NOOP("history", "Anlage:")};
+constexpr Text kTechnicianField{"history", QT_TRANSLATE_NOOP("history", "Techniker:")};
+constexpr Text kExport{"history", QT_TRANSLATE_NOOP("history", "Exportieren…")};
+constexpr Text kReport{"history", QT_TRANSLATE_NOOP("history", "Servicebericht")};
+constexpr Text kSaveChart{"history", QT_TRANSLATE_NOOP("history", "Diagramm speichern…")};
+constexpr Text kPrintChart{"history", QT_TRANSLATE_NOOP("history", "Diagramm drucken…")};
+constexpr Text kClose{"history", QT_TRANSLATE_NOOP("history", "Schließen")};
+constexpr Text kCannotOpen{"history", QT_TRANSLATE_NOOP("history", "Die Historie kann nicht geöffnet werden: %1")};
+constexpr Text kNoHistory{"history", QT_TRANSLATE_NOOP("history", "Es wird keine Historie geführt.")};
+constexpr Text kExported{"history", QT_TRANSLATE_NOOP("history", "%1 Ereignisse exportiert nach %2")};
+constexpr Text kReportWritten{"history", QT_TRANSLATE_NOOP("history", "Servicebericht geschrieben: %1")};
+constexpr Text kCertificate{"history", QT_TRANSLATE_NOOP("history", "Zertifikat…")};
+constexpr Text kCertificateWritten{"history", QT_TRANSLATE_NOOP("history", "Kalibrierzertifikat geschrieben: %1")};
+constexpr Text kNotWritten{"history", QT_TRANSLATE_NOOP("history", "Nicht geschrieben: %1")};
+constexpr Text kExportFilter{"history",
+                             QT_TRANSLATE_NOOP("history", "CSV (*.csv) | *.csv | JSON-Zeilen (*.jsonl) | *.jsonl ||")};
 
 QString ToQ(const std::string& s) { return QString::fromStdString(s); }
 
@@ -93,9 +97,9 @@ QTableWidget* Table(QWidget* parent, int columns) {
 }
 
 template <std::size_t N>
-void Headers(QTableWidget* t, const TextPair (&names)[N], Language l) {
+void Headers(QTableWidget* t, const Text (&names)[N], Language l) {
   QStringList list;
-  for (const TextPair& n : names) list << QString::fromUtf8(n(l));
+  for (const Text& n : names) list << QString::fromStdString(Tr(l, n));
   t->setHorizontalHeaderLabels(list);
 }
 
@@ -243,7 +247,7 @@ void HistoryWindow::Build() {
     if (!path) return;
     std::string error;
     if (!chart_->SaveTo(*path, &error, language_))
-      options_.ui->Message(platform::StringPrintf(kNotWritten(language_), error.c_str()));
+      options_.ui->Message(platform::Fill(Tr(language_, kNotWritten), error));
   });
   connect(printChart_, &QPushButton::clicked, this, [this] { chart_->Print(); });
   connect(close_, &QPushButton::clicked, this, &QDialog::accept);
@@ -269,32 +273,32 @@ void HistoryWindow::setTechnician(const std::string& name) {
 
 void HistoryWindow::Retranslate() {
   const Language l = language_;
-  setWindowTitle(QString::fromUtf8(kTitle(l)));
+  setWindowTitle(QString::fromUtf8(Tr(l, kTitle)));
   Headers(modules_, kModuleColumns, l);
   Headers(events_, kEventColumns, l);
   Headers(details_, kDetailColumns, l);
-  kindLabel_->setText(QString::fromUtf8(kKind(l)));
-  spanLabel_->setText(QString::fromUtf8(kSpan(l)));
-  intervalLabel_->setText(QString::fromUtf8(kInterval(l)));
-  siteLabel_->setText(QString::fromUtf8(kSite(l)));
-  technicianLabel_->setText(QString::fromUtf8(kTechnicianField(l)));
-  export_->setText(QString::fromUtf8(kExport(l)));
-  report_->setText(QString::fromUtf8(kReport(l)));
-  certificate_->setText(QString::fromUtf8(kCertificate(l)));
-  saveChart_->setText(QString::fromUtf8(kSaveChart(l)));
-  printChart_->setText(QString::fromUtf8(kPrintChart(l)));
-  close_->setText(QString::fromUtf8(kClose(l)));
-  interval_->setSuffix(QString::fromUtf8(kDays(l)));
+  kindLabel_->setText(QString::fromUtf8(Tr(l, kKind)));
+  spanLabel_->setText(QString::fromUtf8(Tr(l, kSpan)));
+  intervalLabel_->setText(QString::fromUtf8(Tr(l, kInterval)));
+  siteLabel_->setText(QString::fromUtf8(Tr(l, kSite)));
+  technicianLabel_->setText(QString::fromUtf8(Tr(l, kTechnicianField)));
+  export_->setText(QString::fromUtf8(Tr(l, kExport)));
+  report_->setText(QString::fromUtf8(Tr(l, kReport)));
+  certificate_->setText(QString::fromUtf8(Tr(l, kCertificate)));
+  saveChart_->setText(QString::fromUtf8(Tr(l, kSaveChart)));
+  printChart_->setText(QString::fromUtf8(Tr(l, kPrintChart)));
+  close_->setText(QString::fromUtf8(Tr(l, kClose)));
+  interval_->setSuffix(QString::fromUtf8(Tr(l, kDays)));
 
   const QSignalBlocker blockKind(kind_), blockSpan(span_), blockFamily(family_);
   const int kind = std::max(0, kind_->currentIndex()), span = std::max(0, span_->currentIndex());
   const int family = std::max(0, family_->currentIndex());
   kind_->clear();
-  kind_->addItem(QString::fromUtf8(kAllKinds(l)));
+  kind_->addItem(QString::fromUtf8(Tr(l, kAllKinds)));
   for (const std::string& k : KnownKinds()) kind_->addItem(ToQ(KindName(k, l)), ToQ(k));
   kind_->setCurrentIndex(kind);
   span_->clear();
-  for (const TextPair& s : kSpans) span_->addItem(QString::fromUtf8(s(l)));
+  for (const Text& s : kSpans) span_->addItem(QString::fromStdString(Tr(l, s)));
   span_->setCurrentIndex(span);
   family_->clear();
   for (types::Family f : CalibratedFamilies()) family_->addItem(ToQ(FamilyName(f, l)), static_cast<int>(f));
@@ -313,7 +317,7 @@ void HistoryWindow::Reload() {
   openProblem_.clear();
   std::string warning;
   if (options_.location.path.empty() && options_.location.backend == store::Location::Backend::kSqlite) {
-    openProblem_ = kNoHistory(language_);
+    openProblem_ = Tr(language_, kNoHistory);
   } else if (options_.location.backend == store::Location::Backend::kSqlite &&
              !QFileInfo::exists(ToQ(options_.location.path))) {
     // A history never written has no modules yet; looking does not make one. One this
@@ -327,7 +331,7 @@ void HistoryWindow::Reload() {
     store::OpenOptions read;
     read.readOnly = true;
     if (!store_.Open(options_.location, read, &why, nullptr))
-      openProblem_ = platform::StringPrintf(kCannotOpen(language_), why.c_str());
+      openProblem_ = platform::Fill(Tr(language_, kCannotOpen), why);
   }
   // A history that lost the head this program saw is shown, and said to be so.
   if (store_.isOpen() && options_.witness) {
@@ -379,9 +383,9 @@ void HistoryWindow::FillModules() {
     Cell(modules_, r, 3, ToQ(m.firmware.empty() ? "-" : m.firmware));
     Cell(modules_, r, 4, Local(m.lastSeenMs, l));
     Cell(modules_, r, 5,
-         m.lastSavedCalibrationMs > 0 ? Local(m.lastSavedCalibrationMs, l) : QString::fromUtf8(kNever(l)));
+         m.lastSavedCalibrationMs > 0 ? Local(m.lastSavedCalibrationMs, l) : QString::fromUtf8(Tr(l, kNever)));
     Cell(modules_, r, 6, row.daysSinceCalibration ? QString::number(*row.daysSinceCalibration) : QStringLiteral("-"));
-    Cell(modules_, r, 7, row.due ? ToQ(platform::StringPrintf(kDue(l), row.intervalDays)) : QString());
+    Cell(modules_, r, 7, row.due ? ToQ(platform::Fill(Tr(l, kDue), row.intervalDays)) : QString());
     if (row.due) modules_->item(r, 7)->setForeground(QColor(0xb0, 0, 0));
     Cell(modules_, r, 8, ToQ(headings[static_cast<std::size_t>(r)]));
   }
@@ -494,7 +498,7 @@ void HistoryWindow::OnIntervalChanged(int days) {
 
 void HistoryWindow::OnExport() {
   if (!options_.ui) return;
-  platform::FileDialogSpec dialog{"csv", "history.csv", kExportFilter(language_), true, "export"};
+  platform::FileDialogSpec dialog{"csv", "history.csv", Tr(language_, kExportFilter), true, "export"};
   const std::optional<std::string> path = options_.ui->SaveFile(dialog);
   if (!path) return;
   const bool json = QString::fromStdString(*path).endsWith(QLatin1String(".jsonl"), Qt::CaseInsensitive) ||
@@ -502,10 +506,10 @@ void HistoryWindow::OnExport() {
   const std::string text = json ? EventsJsonLines(shown_) : EventsCsv(shown_, language_);
   std::string error;
   if (!platform::SaveFileReplacing(*path, text, &error, language_)) {
-    options_.ui->Message(platform::StringPrintf(kNotWritten(language_), error.c_str()));
+    options_.ui->Message(platform::Fill(Tr(language_, kNotWritten), error));
     return;
   }
-  options_.ui->Message(platform::StringPrintf(kExported(language_), static_cast<int>(shown_.size()), path->c_str()));
+  options_.ui->Message(platform::Fill(Tr(language_, kExported), static_cast<int>(shown_.size()), path->c_str()));
 }
 
 void HistoryWindow::OnReport() {
@@ -513,7 +517,7 @@ void HistoryWindow::OnReport() {
   const std::int64_t now = Now();
   const QDate today = QDateTime::fromMSecsSinceEpoch(now).date();
   const QString name = QStringLiteral("%1-%2.pdf")
-                           .arg(QString::fromUtf8(kReport(language_)).replace(QLatin1Char(' '), QLatin1Char('-')),
+                           .arg(QString::fromUtf8(Tr(language_, kReport)).replace(QLatin1Char(' '), QLatin1Char('-')),
                                 today.toString(Qt::ISODate));
   platform::FileDialogSpec dialog{"pdf", name.toStdString(), "PDF (*.pdf) | *.pdf ||", true, "report"};
   const std::optional<std::string> path = options_.ui->SaveFile(dialog);
@@ -538,10 +542,10 @@ void HistoryWindow::OnReport() {
   std::string error;
   // Without a store (a history not written yet, or gone) the report says so.
   if (!WriteReportFile(*path, store_.isOpen() ? &store_ : nullptr, request, &error)) {
-    options_.ui->Message(platform::StringPrintf(kNotWritten(language_), error.c_str()));
+    options_.ui->Message(platform::Fill(Tr(language_, kNotWritten), error));
     return;
   }
-  options_.ui->Message(platform::StringPrintf(kReportWritten(language_), path->c_str()));
+  options_.ui->Message(platform::Fill(Tr(language_, kReportWritten), path->c_str()));
 }
 
 void HistoryWindow::OnCertificate() {
@@ -554,10 +558,10 @@ void HistoryWindow::OnCertificate() {
   if (!path) return;
   std::string error;
   if (!WriteCertificateFile(*path, calibration, language_, &error)) {
-    options_.ui->Message(platform::StringPrintf(kNotWritten(language_), error.c_str()));
+    options_.ui->Message(platform::Fill(Tr(language_, kNotWritten), error));
     return;
   }
-  options_.ui->Message(platform::StringPrintf(kCertificateWritten(language_), path->c_str()));
+  options_.ui->Message(platform::Fill(Tr(language_, kCertificateWritten), path->c_str()));
 }
 
 }  // namespace korvane::history

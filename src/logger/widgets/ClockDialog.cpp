@@ -10,13 +10,14 @@
 
 #include "logger/DeviceClock.h"
 #include "platform/NumberText.h"
+#include "platform/Texts.h"
 #include "types/Texts.h"
 
 namespace korvane::logger {
 namespace {
 
-constexpr types::TextPair kDevice{"Gerät: %02d.%02d.%04d %02d:%02d:%02d, %s",
-                                  "Device: %04d-%02d-%02d %02d:%02d:%02d, %s"};
+// %1 day, %2 month, %3 year, %4:%5:%6 the time, %7 the difference to the PC's clock.
+constexpr types::Text kDevice{"logger", QT_TRANSLATE_NOOP("logger", "Gerät: %1.%2.%3 %4:%5:%6, %7")};
 // The fields follow the PC's clock a few times a second, so no second is skipped.
 constexpr int kTickMs = 200;
 
@@ -36,7 +37,7 @@ ClockDialog::ClockDialog(platform::Clock now, const std::optional<platform::Loca
   device_->setVisible(device.has_value());
   ok_ = new QPushButton(QStringLiteral("OK"), this);
   ok_->setDefault(true);
-  auto* cancel = new QPushButton(QString::fromUtf8(types::kCancel(language)), this);
+  auto* cancel = new QPushButton(QString::fromUtf8(Tr(language, types::kCancel)), this);
   connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
   // Once the user changes a field, the fields hold what the user set.
@@ -74,11 +75,10 @@ void ClockDialog::Tick() {
   const std::int64_t difference = CivilSeconds(*deviceAtOpen_) - CivilSeconds(pcAtOpen_);
   const platform::LocalTime d = CivilTime(CivilSeconds(pc) + difference);
   const std::string shown = ClockDifferenceText(difference, language_);
-  const std::string text = language_ == Language::kEnglish
-                               ? platform::StringPrintf(kDevice(language_), d.year, d.month, d.day, d.hour, d.minute,
-                                                        d.second, shown.c_str())
-                               : platform::StringPrintf(kDevice(language_), d.day, d.month, d.year, d.hour, d.minute,
-                                                        d.second, shown.c_str());
+  const auto two = [](int v) { return platform::StringPrintf("%02d", v); };
+  const std::string text =
+      platform::Fill(Tr(language_, kDevice), two(d.day), two(d.month), platform::StringPrintf("%04d", d.year),
+                     two(d.hour), two(d.minute), two(d.second), shown);
   device_->setText(QString::fromStdString(text));
 }
 

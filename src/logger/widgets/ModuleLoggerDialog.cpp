@@ -9,22 +9,23 @@
 
 #include "link/Link.h"
 #include "link/widgets/LineGate.h"
+#include "logger/LoggerTexts.h"
 #include "logger/widgets/ClockDialog.h"
 #include "logger/widgets/LoggerChart.h"
-#include "logger/LoggerTexts.h"
 #include "platform/NumberText.h"
+#include "platform/Texts.h"
 #include "types/Catalogue.h"
 #include "types/Texts.h"
 
 namespace korvane::logger {
 namespace {
 
-constexpr types::TextPair kRead{"Auslesen", "Read"};
-constexpr types::TextPair kClock{"Uhr stellen", "Clock setup"};
-constexpr types::TextPair kPrint{"Drucken", "Print"};
-constexpr types::TextPair kDelete{"Löschen", "Delete"};
+constexpr types::Text kRead{"logger", QT_TRANSLATE_NOOP("logger", "Auslesen")};
+constexpr types::Text kClock{"logger", QT_TRANSLATE_NOOP("logger", "Uhr stellen")};
+constexpr types::Text kPrint{"logger", QT_TRANSLATE_NOOP("logger", "Drucken")};
+constexpr types::Text kDelete{"logger", QT_TRANSLATE_NOOP("logger", "Löschen")};
 
-QString Q(const char* s) { return QString::fromUtf8(s); }
+QString Q(const std::string& s) { return QString::fromStdString(s); }
 
 }  // namespace
 
@@ -34,10 +35,10 @@ ModuleLoggerDialog::ModuleLoggerDialog(LoggerActions& actions, const QString& ti
   setWindowTitle(title);
   chart_ = new LoggerChart(this);
   chart_->setMinimumSize(640, 360);
-  read_ = new QPushButton(Q(kRead(lang)), this);
-  auto* clock = new QPushButton(Q(kClock(lang)), this);
-  auto* print = new QPushButton(Q(kPrint(lang)), this);
-  auto* clear = new QPushButton(Q(kDelete(lang)), this);
+  read_ = new QPushButton(Q(Tr(lang, kRead)), this);
+  auto* clock = new QPushButton(Q(Tr(lang, kClock)), this);
+  auto* print = new QPushButton(Q(Tr(lang, kPrint)), this);
+  auto* clear = new QPushButton(Q(Tr(lang, kDelete)), this);
   auto* ok = new QPushButton(QStringLiteral("OK"), this);
   for (QPushButton* b : {read_, clock, print, clear}) b->setAutoDefault(false);
   connect(read_, &QPushButton::clicked, this, &ModuleLoggerDialog::OnRead);
@@ -69,9 +70,9 @@ void ModuleLoggerDialog::OnRead() {
                types::ChannelDecimals(source.typeIndex, 1));
   std::string note;
   if (result->shortOfAnnounced())
-    note = platform::StringPrintf(texts::kPartialChart(lang), result->records, result->announced);
+    note = platform::Fill(Tr(lang, texts::kPartialChart), result->records, result->announced);
   else if (chart_->pointCount() == 0)
-    note = texts::kNoRecords(lang);
+    note = Tr(lang, texts::kNoRecords);
   chart_->SetNote(QString::fromStdString(note));
 }
 

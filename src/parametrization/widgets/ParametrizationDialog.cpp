@@ -24,7 +24,7 @@
 namespace korvane::parametrization {
 namespace {
 
-QString U(const char* s) { return QString::fromUtf8(s); }
+QString U(const std::string& s) { return QString::fromStdString(s); }
 QString Q(const std::string& s) { return QString::fromStdString(s); }
 
 // The DAC edits with their up-downs: DAC 0 lower, DAC 0 upper, ... DAC 3 upper.

@@ -9,6 +9,7 @@
 
 #include "platform/Reasons.h"
 #include "platform/SafeFile.h"
+#include "platform/Texts.h"
 
 namespace korvane::platform {
 
@@ -77,7 +78,7 @@ PdfPage::~PdfPage() { FinishPainting(); }
 bool PdfPage::End() {
   if (saved_) return true;
   if (!FinishPainting()) {
-    if (failure_.empty()) failure_ = reasons::kPdfNotDrawn(language_);
+    if (failure_.empty()) failure_ = Tr(language_, reasons::kPdfNotDrawn);
     return false;
   }
   // Ended twice: the first call already tried and told why.

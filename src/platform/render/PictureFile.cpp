@@ -8,6 +8,7 @@
 
 #include "platform/Reasons.h"
 #include "platform/SafeFile.h"
+#include "platform/Texts.h"
 
 namespace korvane::platform {
 namespace {
@@ -40,7 +41,7 @@ QByteArray PdfOfDrawing(const QString& title, const std::function<void(QPainter&
 
 bool SavePictureBytes(const std::string& path, const QByteArray& bytes, std::string* error, Language language) {
   if (bytes.isEmpty()) {
-    *error = reasons::kNothingWritten(language);
+    *error = Tr(language, reasons::kNothingWritten);
     return false;
   }
   return SaveFileReplacing(path, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())), error,

@@ -17,7 +17,7 @@
 #include <QStringList>
 
 #include "platform/SafeFile.h"
-#include "platform/TextPair.h"
+#include "platform/Texts.h"
 #include "platform/widgets/PrinterPage.h"
 #include "platform/widgets/TransferProgress.h"
 #include "platform/widgets/WaitNotice.h"
@@ -27,8 +27,8 @@ namespace korvane::platform {
 namespace {
 QString Q(const std::string& s) { return QString::fromStdString(s); }
 
-constexpr TextPair kPdfRefused{"In diese Datei kann nicht gedruckt werden.", "Cannot print into this file."};
-constexpr TextPair kPrinterFailed{"Der Drucker kann nicht gestartet werden.", "The printer could not be started."};
+constexpr Text kPdfRefused{"platform", QT_TRANSLATE_NOOP("platform", "In diese Datei kann nicht gedruckt werden.")};
+constexpr Text kPrinterFailed{"platform", QT_TRANSLATE_NOOP("platform", "Der Drucker kann nicht gestartet werden.")};
 
 // The file dialog's sizes and dates in the program's language: Qt's own model writes
 // them for the system's locale, which stays the environment's.
@@ -152,8 +152,8 @@ bool QtUi::ProgressCancelled() { return progress_ && progress_->cancelled(); }
 
 void QtUi::ProgressAllowCancel() {
   if (!progress_) return;
-  static constexpr TextPair kCancel{"Abbrechen", "Cancel"};
-  progress_->AllowCancel(Q(kCancel(language_)));
+  static constexpr Text kCancel{"platform", QT_TRANSLATE_NOOP("platform", "Abbrechen")};
+  progress_->AllowCancel(Q(Tr(language_, kCancel)));
 }
 
 void QtUi::ProgressClose() {
@@ -192,7 +192,7 @@ std::unique_ptr<PageTarget> QtUi::BeginPrint(const std::string& documentName) {
   if (!pdfFile.isEmpty()) return BeginPdf(pdfFile.toStdString(), documentName);
   auto page = std::make_unique<PrinterPage>(std::move(printer));
   if (!page->ok()) {
-    Message(kPrinterFailed(language_), kAppTitle);
+    Message(Tr(language_, kPrinterFailed), kAppTitle);
     return nullptr;
   }
   return page;
@@ -201,7 +201,7 @@ std::unique_ptr<PageTarget> QtUi::BeginPrint(const std::string& documentName) {
 std::unique_ptr<PageTarget> QtUi::BeginPdf(const std::string& file, const std::string& documentName) {
   // A file goes through the PDF page, which replaces it only when the document is whole.
   if (const std::string problem = WriteTargetProblem(file, language_); !problem.empty()) {
-    Message(std::string(kPdfRefused(language_)) + "\n" + file + ": " + problem, kAppTitle);
+    Message(std::string(Tr(language_, kPdfRefused)) + "\n" + file + ": " + problem, kAppTitle);
     return nullptr;
   }
   return std::make_unique<PdfPage>(file, documentName, language_);

@@ -8,21 +8,22 @@
 #include <QVBoxLayout>
 
 #include "link/Frame.h"
+#include "platform/Texts.h"
 #include "scan/ScanTexts.h"
 #include "types/Catalogue.h"
 
 namespace korvane::scan {
 namespace {
-QString U(const char* s) { return QString::fromUtf8(s); }
+QString U(const std::string& s) { return QString::fromStdString(s); }
 }  // namespace
 
 ScanDialog::ScanDialog(const ScanResult& result, Language language, QWidget* parent) : QDialog(parent) {
-  setWindowTitle(U(kScanCaption(language)));
+  setWindowTitle(U(Tr(language, kScanCaption)));
   list_ = new QTreeWidget(this);
   list_->setObjectName(QStringLiteral("scanList"));
   list_->setRootIsDecorated(false);
-  list_->setHeaderLabels(
-      {U(kColumnAddress(language)), U(kColumnType(language)), U(kColumnKind(language)), U(kColumnIdentity(language))});
+  list_->setHeaderLabels({U(Tr(language, kColumnAddress)), U(Tr(language, kColumnType)), U(Tr(language, kColumnKind)),
+                          U(Tr(language, kColumnIdentity))});
   for (const ScanHit& hit : result.found) {
     auto* item = new QTreeWidgetItem(list_);
     item->setText(0, hit.address == link::kDisplayAddress ? QStringLiteral("0x80") : QString::number(hit.address));
@@ -40,20 +41,20 @@ ScanDialog::ScanDialog(const ScanResult& result, Language language, QWidget* par
     accept();
   });
 
-  const char* note = result.cancelled       ? kCancelled(language)
-                     : result.found.empty() ? kNoneFound(language)
-                                            : kPickHint(language);
+  const std::string note = result.cancelled       ? Tr(language, kCancelled)
+                           : result.found.empty() ? Tr(language, kNoneFound)
+                                                  : Tr(language, kPickHint);
   auto* noteLabel = new QLabel(U(note), this);
   noteLabel->setObjectName(QStringLiteral("scanNote"));
   auto* buttons = new QDialogButtonBox(this);
-  auto* bus = buttons->addButton(U(kBusButton(language)), QDialogButtonBox::ActionRole);
+  auto* bus = buttons->addButton(U(Tr(language, kBusButton)), QDialogButtonBox::ActionRole);
   bus->setObjectName(QStringLiteral("scanBus"));
   bus->setEnabled(!result.found.empty());
   connect(bus, &QPushButton::clicked, this, [this] {
     busWanted_ = true;
     accept();
   });
-  auto* history = buttons->addButton(U(kHistoryButton(language)), QDialogButtonBox::ActionRole);
+  auto* history = buttons->addButton(U(Tr(language, kHistoryButton)), QDialogButtonBox::ActionRole);
   history->setObjectName(QStringLiteral("scanHistory"));
   history->setEnabled(false);
   connect(list_, &QTreeWidget::currentItemChanged, this, [history](QTreeWidgetItem* item) {
@@ -64,7 +65,7 @@ ScanDialog::ScanDialog(const ScanResult& result, Language language, QWidget* par
     historyOf_ = list_->currentItem()->data(3, Qt::UserRole).toByteArray().toStdString();
     accept();
   });
-  buttons->addButton(U(kClose(language)), QDialogButtonBox::RejectRole);
+  buttons->addButton(U(Tr(language, kClose)), QDialogButtonBox::RejectRole);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
   auto* layout = new QVBoxLayout(this);

@@ -5,7 +5,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
-#include "platform/TextPair.h"
+#include "platform/Texts.h"
 #include "station/messages/SampleJson.h"
 
 namespace korvane::station {
@@ -113,12 +113,12 @@ std::vector<DiscoveryMessage> DiscoveryMessages(const bus::BusSample& s, const s
 }
 
 DiscoveryMessage ServiceSensorMessage(const bus::BusSample& s, const std::string& prefix, Language language) {
-  static constexpr platform::TextPair kInService{"in Wartung", "in service"};
+  static constexpr platform::Text kInService{"station", QT_TRANSLATE_NOOP("station", "in Wartung")};
   const std::string address = std::to_string(s.address);
   const std::string deviceId = PrefixId(prefix) + "_" + address;
   const std::string serviceId = deviceId + "_in_service";
   const QJsonObject device{{"identifiers", QJsonArray{Str(deviceId)}}};
-  const QJsonObject config{{"name", kInService(language)},
+  const QJsonObject config{{"name", QString::fromStdString(Tr(language, kInService))},
                            {"unique_id", Str(serviceId)},
                            {"state_topic", Str(prefix + "/" + address + "/state")},
                            {"value_template", "{{ 'ON' if value_json.state == 'service' else 'OFF' }}"},

@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "platform/SafeFile.h"
+#include "platform/Texts.h"
 #include "platform/Ui.h"
 #include "trace/TraceTexts.h"
 #include "types/Texts.h"
@@ -51,10 +52,10 @@ TraceWindow::~TraceWindow() = default;
 
 void TraceWindow::setLanguage(Language language) {
   language_ = language;
-  setWindowTitle(QString::fromUtf8(kTraceCaption(language)));
-  save_->setText(QString::fromUtf8(kTraceSave(language)));
-  clear_->setText(QString::fromUtf8(kTraceClear(language)));
-  close_->setText(QString::fromUtf8(kTraceClose(language)));
+  setWindowTitle(QString::fromUtf8(Tr(language, kTraceCaption)));
+  save_->setText(QString::fromUtf8(Tr(language, kTraceSave)));
+  clear_->setText(QString::fromUtf8(Tr(language, kTraceClear)));
+  close_->setText(QString::fromUtf8(Tr(language, kTraceClose)));
 }
 
 void TraceWindow::showEvent(QShowEvent* e) {
@@ -97,7 +98,8 @@ bool TraceWindow::Save() {
   if (!content.isEmpty()) content += QLatin1Char('\n');
   std::string error;
   if (!platform::SaveFileReplacing(*path, content.toStdString(), &error, language_)) {
-    ui_.Message(std::string(kTraceSaveFailed(language_)) + "\n" + error + "\n" + types::kNothingSaved(language_));
+    ui_.Message(std::string(Tr(language_, kTraceSaveFailed)) + "\n" + error + "\n" +
+                Tr(language_, types::kNothingSaved));
     return false;
   }
   return true;

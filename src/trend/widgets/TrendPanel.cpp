@@ -14,6 +14,7 @@
 #include <cmath>
 
 #include "platform/NumberText.h"
+#include "platform/Texts.h"
 #include "trend/TrendTexts.h"
 
 namespace korvane::trend {
@@ -92,17 +93,17 @@ void TrendPanel::SetChannels(const std::array<std::string, kChannels>& labels,
   units_ = units;
   decimals_ = decimals;
   language_ = language;
-  leftLabel_->setText(QString::fromUtf8(kLeftAxis(language)));
-  rightLabel_->setText(QString::fromUtf8(kRightAxis(language)));
-  spanLabel_->setText(QString::fromUtf8(kSpanLabel(language)));
+  leftLabel_->setText(QString::fromUtf8(Tr(language, kLeftAxis)));
+  rightLabel_->setText(QString::fromUtf8(Tr(language, kRightAxis)));
+  spanLabel_->setText(QString::fromUtf8(Tr(language, kSpanLabel)));
   const int left = leftChannel(), right = rightChannel();
   for (QComboBox* box : {leftChannel_, rightChannel_}) {
     const QSignalBlocker block(box);
     box->clear();
-    box->addItem(QString::fromUtf8(kNoChannel(language)), -1);
+    box->addItem(QString::fromUtf8(Tr(language, kNoChannel)), -1);
     for (int c = 0; c < kChannels; ++c) {
       const std::string& name = labels[static_cast<std::size_t>(c)];
-      box->addItem(name.empty() ? Q(platform::StringPrintf(kChannel(language), c + 1)) : Q(name), c);
+      box->addItem(name.empty() ? Q(platform::Fill(Tr(language, kChannel), c + 1)) : Q(name), c);
     }
   }
   setChannels(left, right);
@@ -164,7 +165,7 @@ void TrendPanel::UpdateAxes() {
     valueAxis->setTickCount(t.tickCount);
     valueAxis->setLabelFormat(QStringLiteral("%.") + QString::number(t.decimals) + QStringLiteral("f"));
     const std::string& unit = units_[c];
-    std::string title = labels_[c].empty() ? platform::StringPrintf(kChannel(language_), channel + 1) : labels_[c];
+    std::string title = labels_[c].empty() ? platform::Fill(Tr(language_, kChannel), channel + 1) : labels_[c];
     if (!unit.empty() && unit != " ") title += " [" + unit + "]";
     valueAxis->setTitleText(Q(title));
   }
