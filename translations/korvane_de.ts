@@ -2061,6 +2061,14 @@ Sekunden (10...300)</translation>
         <source>CSV (*.csv) | *.csv | JSON-Zeilen (*.jsonl) | *.jsonl ||</source>
         <translation>CSV (*.csv) | *.csv | JSON-Zeilen (*.jsonl) | *.jsonl ||</translation>
     </message>
+    <message>
+        <source>%1: plausibel</source>
+        <translation>%1: plausibel</translation>
+    </message>
+    <message>
+        <source>%1: Trend</source>
+        <translation>%1: Trend</translation>
+    </message>
 </context>
 <context>
     <name>link</name>
@@ -2200,6 +2208,14 @@ Sekunden (10...300)</translation>
         <source>Data sets: %1</source>
         <extracomment>Shown in English in German too (as users know it); German keeps the English, other languages translate it.</extracomment>
         <translation>Data sets: %1</translation>
+    </message>
+    <message>
+        <source>Temperatur (°C)</source>
+        <translation>Temperatur (°C)</translation>
+    </message>
+    <message>
+        <source>Temperatur (°C), Modul %1</source>
+        <translation>Temperatur (°C), Modul %1</translation>
     </message>
 </context>
 <context>

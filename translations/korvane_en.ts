@@ -2059,6 +2059,14 @@ seconds (10...300)</translation>
         <source>CSV (*.csv) | *.csv | JSON-Zeilen (*.jsonl) | *.jsonl ||</source>
         <translation>CSV (*.csv) | *.csv | JSON lines (*.jsonl) | *.jsonl ||</translation>
     </message>
+    <message>
+        <source>%1: plausibel</source>
+        <translation>%1: plausible</translation>
+    </message>
+    <message>
+        <source>%1: Trend</source>
+        <translation>%1: trend</translation>
+    </message>
 </context>
 <context>
     <name>link</name>
@@ -2198,6 +2206,14 @@ seconds (10...300)</translation>
         <source>Data sets: %1</source>
         <extracomment>Shown in English in German too (as users know it); German keeps the English, other languages translate it.</extracomment>
         <translation>Data sets: %1</translation>
+    </message>
+    <message>
+        <source>Temperatur (°C)</source>
+        <translation>Temperature (°C)</translation>
+    </message>
+    <message>
+        <source>Temperatur (°C), Modul %1</source>
+        <translation>Temperature (°C), module %1</translation>
     </message>
 </context>
 <context>
