@@ -58,14 +58,15 @@ int main(int argc, char** argv) {
   sw.start();
   for (const Language language : {Language::kGerman, Language::kEnglish}) {
     for (const Entry& e : entries) {
-      const platform::Text text{e.context.constData(),
-                                {e.source.constData(), e.disambiguation.isEmpty() ? nullptr : e.disambiguation.constData()}};
+      const platform::Text text{
+          e.context.constData(),
+          {e.source.constData(), e.disambiguation.isEmpty() ? nullptr : e.disambiguation.constData()}};
       bytes += platform::Tr(language, text).size();
     }
   }
   const double switchMs = static_cast<double>(sw.nsecsElapsed()) / 1e6 / 2;
   std::printf("catalogue load (first text): %.2f ms (goal: part of start-up <= 200 ms)\n", loadMs);
-  std::printf("language switch, all %zu texts looked up: %.2f ms (goal <= 100 ms); %zu bytes, \"%s\"\n",
-              entries.size(), switchMs, bytes, first.c_str());
+  std::printf("language switch, all %zu texts looked up: %.2f ms (goal <= 100 ms); %zu bytes, \"%s\"\n", entries.size(),
+              switchMs, bytes, first.c_str());
   return 0;
 }

@@ -87,6 +87,18 @@
         <source>Kalibrierassistent</source>
         <translation>Kalibrierassistent</translation>
     </message>
+    <message>
+        <source>Geben Sie eine ganze Zahl ein.</source>
+        <translation>Geben Sie eine ganze Zahl ein.</translation>
+    </message>
+    <message>
+        <source>Geben Sie eine ganze Zahl zwischen 1 und 255 ein.</source>
+        <translation>Geben Sie eine ganze Zahl zwischen 1 und 255 ein.</translation>
+    </message>
+    <message>
+        <source>Kein freier Port gefunden.</source>
+        <translation>Kein freier Port gefunden.</translation>
+    </message>
 </context>
 <context>
     <name>bus</name>
@@ -482,6 +494,10 @@
     <message>
         <source>Nein</source>
         <translation>Nein</translation>
+    </message>
+    <message>
+        <source>Geben Sie eine Zahl ein.</source>
+        <translation>Geben Sie eine Zahl ein.</translation>
     </message>
 </context>
 <context>

@@ -87,6 +87,18 @@
         <source>Kalibrierassistent</source>
         <translation>Calibration assistant</translation>
     </message>
+    <message>
+        <source>Geben Sie eine ganze Zahl ein.</source>
+        <translation>Enter a whole number.</translation>
+    </message>
+    <message>
+        <source>Geben Sie eine ganze Zahl zwischen 1 und 255 ein.</source>
+        <translation>Enter a whole number from 1 to 255.</translation>
+    </message>
+    <message>
+        <source>Kein freier Port gefunden.</source>
+        <translation>No free port found.</translation>
+    </message>
 </context>
 <context>
     <name>bus</name>
@@ -482,6 +494,10 @@
     <message>
         <source>Nein</source>
         <translation>No</translation>
+    </message>
+    <message>
+        <source>Geben Sie eine Zahl ein.</source>
+        <translation>Enter a number.</translation>
     </message>
 </context>
 <context>

@@ -5,6 +5,8 @@
 #include <array>
 #include <string>
 
+#include "platform/Language.h"
+
 namespace korvane::calibration {
 
 // The value entry (prompt above the edit, unit beside it).
@@ -12,6 +14,7 @@ struct ValueEntry {
   std::string prompt;
   std::string unit;
   float value = 0.0f;
+  Language language = Language::kGerman;
 };
 
 // The result display: two button captions, three rows.

@@ -19,6 +19,7 @@ PointResult ClassicSteps::Point(const PointRequest& r) {
   p.temperature = Measured(6);
   entry_.prompt = r.prompt;
   entry_.unit = r.unit;
+  entry_.language = lang_;
   dialogs_.EnterValue(entry_);  // closed without OK: the value it showed counts
   p.reference = entry_.value;
   p.taken = true;

@@ -37,10 +37,7 @@ inline QString FillArg(const QString& s) { return s; }
 inline QString FillArg(double v) { return QString::number(v, 'g', 6); }
 inline QString FillArg(float v) { return FillArg(static_cast<double>(v)); }
 template <typename I>
-  requires std::is_integral_v<I>
-QString FillArg(I v) {
-  return QString::number(v);
-}
+requires std::is_integral_v<I> QString FillArg(I v) { return QString::number(v); }
 }  // namespace detail
 
 // `text` with %1..%9 replaced by the arguments in one pass (QString::arg): an argument

@@ -53,6 +53,11 @@ TEST(ValidateComNumber, AcceptsOneTo255) {
   }
 }
 
+TEST(ValidateComNumber, RefusesInTheDialogsLanguage) {
+  EXPECT_EQ(ValidateComNumber("x", nullptr, Language::kEnglish), "Enter a whole number.");
+  EXPECT_EQ(ValidateComNumber("256", nullptr, Language::kEnglish), "Enter a whole number from 1 to 255.");
+}
+
 TEST(FreePortListText, OneLinePerPort) {
   const std::vector<platform::FreePort> ports = {{1, "/dev/ttyS0", ""}, {34, "/dev/ttyUSB1", "FTDI USB Serial"}};
   EXPECT_EQ(FreePortListText(ports, Language::kGerman), "COM 1  /dev/ttyS0\nCOM 34  /dev/ttyUSB1  FTDI USB Serial\n");

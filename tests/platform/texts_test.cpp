@@ -44,8 +44,8 @@ std::vector<Message> ReadTs(const QString& path) {
       Message& m = messages.back();
       m.hasTranslation = true;
       const auto type = xml.attributes().value(QLatin1String("type"));
-      m.unfinished = type == QLatin1String("unfinished") || type == QLatin1String("vanished") ||
-                     type == QLatin1String("obsolete");
+      m.unfinished =
+          type == QLatin1String("unfinished") || type == QLatin1String("vanished") || type == QLatin1String("obsolete");
       m.translation = xml.readElementText();
     }
   }
@@ -81,7 +81,8 @@ TEST(Texts, EveryLanguageHasItsFileAndEveryFileIsComplete) {
   const QStringList files = TsFiles();
   EXPECT_EQ(files.size(), static_cast<qsizetype>(std::size(kLanguages)));
   for (const LanguageInfo& language : kLanguages)
-    EXPECT_TRUE(QFile::exists(QStringLiteral(KORVANE_TRANSLATIONS_DIR "/korvane_%1.ts").arg(QLatin1String(language.code))))
+    EXPECT_TRUE(
+        QFile::exists(QStringLiteral(KORVANE_TRANSLATIONS_DIR "/korvane_%1.ts").arg(QLatin1String(language.code))))
         << language.code;
   for (const QString& file : files) ExpectComplete(file);
 }
@@ -98,8 +99,8 @@ TEST(Texts, EveryTranslationHasThePlaceholdersOfItsSource) {
 TEST(Texts, TheBuiltInCatalogueSpeaksEveryTranslation) {
   for (std::size_t i = 0; i < std::size(kLanguages); ++i) {
     const auto language = LanguageFromSetting(static_cast<int>(i));
-    for (const Message& m : ReadTs(QStringLiteral(KORVANE_TRANSLATIONS_DIR "/korvane_%1.ts")
-                                       .arg(QLatin1String(kLanguages[i].code)))) {
+    for (const Message& m :
+         ReadTs(QStringLiteral(KORVANE_TRANSLATIONS_DIR "/korvane_%1.ts").arg(QLatin1String(kLanguages[i].code)))) {
       const QByteArray context = m.context.toUtf8(), source = m.source.toUtf8(), dis = m.disambiguation.toUtf8();
       const Text text{context.constData(), {source.constData(), dis.isEmpty() ? nullptr : dis.constData()}};
       EXPECT_EQ(Tr(language, text), m.translation.toStdString()) << kLanguages[i].code << ": " << source.constData();
@@ -119,10 +120,10 @@ TEST(Texts, LupdateFindsNoTextMissingFromTheFiles) {
   }
   QProcess lupdate;
   lupdate.setWorkingDirectory(QStringLiteral(KORVANE_SOURCE_DIR));
-  lupdate.start(QStringLiteral(KORVANE_LUPDATE), QStringList{QStringLiteral("-silent"), QStringLiteral("-locations"),
-                                                            QStringLiteral("none"), QStringLiteral("src"),
-                                                            QStringLiteral("apps"), QStringLiteral("-ts")}
-                                                     << copies);
+  lupdate.start(QStringLiteral(KORVANE_LUPDATE),
+                QStringList{QStringLiteral("-silent"), QStringLiteral("-locations"), QStringLiteral("none"),
+                            QStringLiteral("src"), QStringLiteral("apps"), QStringLiteral("-ts")}
+                    << copies);
   ASSERT_TRUE(lupdate.waitForFinished(120000));
   ASSERT_EQ(lupdate.exitCode(), 0) << lupdate.readAllStandardError().toStdString();
   for (const QString& copy : copies) ExpectComplete(copy);

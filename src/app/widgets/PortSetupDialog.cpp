@@ -18,6 +18,7 @@
 
 #include "link/DeviceName.h"
 #include "link/Protocol.h"
+#include "platform/Texts.h"
 #include "platform/Ui.h"
 
 namespace korvane::app {
@@ -27,11 +28,13 @@ constexpr int kLineRates[] = {link::kSlowBaud, link::kMediumBaud, link::kFastBau
 constexpr int kDefaultNetworkPort = 4001;
 constexpr int kMinCom = 1;
 constexpr int kMaxCom = 255;
-const char kNoInteger[] = "Geben Sie eine ganze Zahl ein.";
-const char kOutOfRange[] = "Geben Sie eine ganze Zahl zwischen 1 und 255 ein.";
+constexpr platform::Text kNoInteger{"app", QT_TRANSLATE_NOOP("app", "Geben Sie eine ganze Zahl ein.")};
+constexpr platform::Text kOutOfRange{"app",
+                                     QT_TRANSLATE_NOOP("app", "Geben Sie eine ganze Zahl zwischen 1 und 255 ein.")};
+constexpr platform::Text kNoFreePort{"app", QT_TRANSLATE_NOOP("app", "Kein freier Port gefunden.")};
 }  // namespace
 
-std::optional<std::string> ValidateComNumber(const std::string& text, int* value) {
+std::optional<std::string> ValidateComNumber(const std::string& text, int* value, Language language) {
   std::size_t begin = 0;
   std::size_t end = text.size();
   while (begin < end && std::isspace(static_cast<unsigned char>(text[begin]))) ++begin;
@@ -39,25 +42,23 @@ std::optional<std::string> ValidateComNumber(const std::string& text, int* value
   std::size_t i = begin;
   bool negative = false;
   if (i < end && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
-  if (i == end) return std::string(kNoInteger);
+  if (i == end) return Tr(language, kNoInteger);
   // Count in a wide type and stop growing once far out of range, so long digit runs
   // cannot overflow.
   long long n = 0;
   for (; i < end; ++i) {
     const char c = text[i];
-    if (c < '0' || c > '9') return std::string(kNoInteger);
+    if (c < '0' || c > '9') return Tr(language, kNoInteger);
     if (n <= 1000000) n = n * 10 + (c - '0');
   }
   if (negative) n = -n;
-  if (n < kMinCom || n > kMaxCom) return std::string(kOutOfRange);
+  if (n < kMinCom || n > kMaxCom) return Tr(language, kOutOfRange);
   if (value) *value = static_cast<int>(n);
   return std::nullopt;
 }
 
 QString FreePortListText(const std::vector<platform::FreePort>& ports, Language language) {
-  if (ports.empty())
-    return language == Language::kEnglish ? QStringLiteral("No free port found.")
-                                          : QStringLiteral("Kein freier Port gefunden.");
+  if (ports.empty()) return QTr(language, kNoFreePort);
   QString text;
   for (const platform::FreePort& p : ports) {
     QString line = QStringLiteral("COM %1  %2").arg(p.comNumber).arg(QString::fromStdString(p.device));
@@ -254,7 +255,7 @@ void PortSetupDialog::UpdateDeviceLabel() {
 
 void PortSetupDialog::accept() {
   int com = 0;
-  if (const auto error = ValidateComNumber(comEdit_->text().toStdString(), &com)) {
+  if (const auto error = ValidateComNumber(comEdit_->text().toStdString(), &com, language_)) {
     if (showMessage) showMessage(QString::fromStdString(*error));
     comEdit_->setFocus();
     comEdit_->selectAll();

@@ -29,7 +29,8 @@ namespace korvane::app {
 // Checks the text of the COM number field: an integer from 1 to 255 (blanks around it
 // are allowed). Returns the message to show when it is not, else nothing; *value gets
 // the number when it is valid.
-std::optional<std::string> ValidateComNumber(const std::string& text, int* value = nullptr);
+std::optional<std::string> ValidateComNumber(const std::string& text, int* value = nullptr,
+                                             Language language = Language::kGerman);
 
 // The text of the free-port box: one line "COM n  <device>  <description>" per port.
 QString FreePortListText(const std::vector<platform::FreePort>& ports, Language language);

@@ -8,12 +8,13 @@
 #include <QShowEvent>
 
 #include "platform/NumberText.h"
+#include "platform/Texts.h"
 #include "platform/Ui.h"
 
 namespace korvane::calibration {
 namespace {
 
-constexpr const char* kNotANumber = "Geben Sie eine Zahl ein.";
+constexpr platform::Text kNotANumber{"calibration", QT_TRANSLATE_NOOP("calibration", "Geben Sie eine Zahl ein.")};
 
 }  // namespace
 
@@ -64,7 +65,7 @@ void CalibrationValueDialog::showEvent(QShowEvent* event) {
 void CalibrationValueDialog::accept() {
   const std::optional<float> number = ParseNumber(edit_->text().toStdString());
   if (!number) {
-    if (refuse) refuse(this, kNotANumber);
+    if (refuse) refuse(this, Tr(language, kNotANumber));
     edit_->setFocus();
     edit_->selectAll();
     return;

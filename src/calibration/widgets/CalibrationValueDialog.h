@@ -6,6 +6,8 @@
 #include <optional>
 #include <string>
 
+#include "platform/Language.h"
+
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -22,6 +24,7 @@ class CalibrationValueDialog : public QDialog {
   float value = 0.0f;
   std::string prompt;
   std::string unit;
+  Language language = Language::kGerman;  // of the refusal
 
   // Tells the user that the text is not a number; a message box unless replaced.
   std::function<void(QWidget* parent, const std::string& text)> refuse;

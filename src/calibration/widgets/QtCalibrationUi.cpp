@@ -11,6 +11,7 @@ EntryResult QtCalibrationUi::EnterValue(ValueEntry& entry) {
   dialog.prompt = entry.prompt;
   dialog.unit = entry.unit;
   dialog.value = entry.value;
+  dialog.language = entry.language;
   const int result = dialog.exec();
   entry.value = dialog.value;
   return result == 1 ? EntryResult::kAccepted : EntryResult::kClosed;
