@@ -99,6 +99,34 @@
         <source>Kein freier Port gefunden.</source>
         <translation>Kein freier Port gefunden.</translation>
     </message>
+    <message>
+        <source>Freie Ports</source>
+        <translation>Freie Ports</translation>
+    </message>
+    <message>
+        <source>Netzwerk</source>
+        <translation>Netzwerk</translation>
+    </message>
+    <message>
+        <source>Aus: das Gerät der COM-Nummer</source>
+        <translation>Aus: das Gerät der COM-Nummer</translation>
+    </message>
+    <message>
+        <source>Protokoll</source>
+        <translation>Protokoll</translation>
+    </message>
+    <message>
+        <source>Rechner</source>
+        <translation>Rechner</translation>
+    </message>
+    <message>
+        <source>Baudrate</source>
+        <translation>Baudrate</translation>
+    </message>
+    <message>
+        <source>Techniker</source>
+        <translation>Techniker</translation>
+    </message>
 </context>
 <context>
     <name>bus</name>
@@ -1259,6 +1287,10 @@ Sekunden (10...300)</translation>
         <source>keine Anzeige</source>
         <translation>keine Anzeige</translation>
     </message>
+    <message>
+        <source>Position %1</source>
+        <translation>Position %1</translation>
+    </message>
 </context>
 <context>
     <name>history</name>
@@ -2085,6 +2117,19 @@ Sekunden (10...300)</translation>
         <source>%1: Trend</source>
         <translation>%1: Trend</translation>
     </message>
+    <message>
+        <source>Luftdruckfaktor</source>
+        <translation>Luftdruckfaktor</translation>
+    </message>
+    <message>
+        <source>Kalibrierung</source>
+        <comment>the start of a certificate&apos;s file name</comment>
+        <translation>Kalibrierung</translation>
+    </message>
+    <message>
+        <source>Historie…</source>
+        <translation>Historie…</translation>
+    </message>
 </context>
 <context>
     <name>link</name>
@@ -2607,6 +2652,10 @@ Sekunden (10...300)</translation>
     <message>
         <source>Das Protokoll konnte nicht gespeichert werden.</source>
         <translation>Das Protokoll konnte nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>Text (*.txt) | *.txt | Alle Dateien (*.*)|*.*||</source>
+        <translation>Text (*.txt) | *.txt | Alle Dateien (*.*)|*.*||</translation>
     </message>
 </context>
 <context>

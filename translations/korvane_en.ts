@@ -99,6 +99,34 @@
         <source>Kein freier Port gefunden.</source>
         <translation>No free port found.</translation>
     </message>
+    <message>
+        <source>Freie Ports</source>
+        <translation>Free Ports</translation>
+    </message>
+    <message>
+        <source>Netzwerk</source>
+        <translation>Network</translation>
+    </message>
+    <message>
+        <source>Aus: das Gerät der COM-Nummer</source>
+        <translation>Off: the COM number's device</translation>
+    </message>
+    <message>
+        <source>Protokoll</source>
+        <translation>Protocol</translation>
+    </message>
+    <message>
+        <source>Rechner</source>
+        <translation>Host</translation>
+    </message>
+    <message>
+        <source>Baudrate</source>
+        <translation>Baud rate</translation>
+    </message>
+    <message>
+        <source>Techniker</source>
+        <translation>Technician</translation>
+    </message>
 </context>
 <context>
     <name>bus</name>
@@ -1257,6 +1285,10 @@ seconds (10...300)</translation>
         <source>keine Anzeige</source>
         <translation>no display</translation>
     </message>
+    <message>
+        <source>Position %1</source>
+        <translation>position %1</translation>
+    </message>
 </context>
 <context>
     <name>history</name>
@@ -2083,6 +2115,19 @@ seconds (10...300)</translation>
         <source>%1: Trend</source>
         <translation>%1: trend</translation>
     </message>
+    <message>
+        <source>Luftdruckfaktor</source>
+        <translation>air pressure factor</translation>
+    </message>
+    <message>
+        <source>Kalibrierung</source>
+        <comment>the start of a certificate&apos;s file name</comment>
+        <translation>Calibration</translation>
+    </message>
+    <message>
+        <source>Historie…</source>
+        <translation>History…</translation>
+    </message>
 </context>
 <context>
     <name>link</name>
@@ -2605,6 +2650,10 @@ seconds (10...300)</translation>
     <message>
         <source>Das Protokoll konnte nicht gespeichert werden.</source>
         <translation>The trace could not be saved.</translation>
+    </message>
+    <message>
+        <source>Text (*.txt) | *.txt | Alle Dateien (*.*)|*.*||</source>
+        <translation>Text (*.txt) | *.txt | All files (*.*)|*.*||</translation>
     </message>
 </context>
 <context>

@@ -113,8 +113,7 @@ CliContext::CliContext(CommonOptions options, std::ostream& out, std::ostream& e
       settingsProblem_ = Tr(options_.language.value_or(Language::kGerman), kCannotReadSettings) + " " + settingsPath +
                          ": " + platform::ReadProblem(settingsPath, options_.language.value_or(Language::kGerman));
   }
-  language_ =
-      options_.language.value_or(settings_.language == Language::kEnglish ? Language::kEnglish : Language::kGerman);
+  language_ = options_.language.value_or(KnownOrGerman(settings_.language));
 
   if (link) {
     link_ = link;

@@ -5,6 +5,7 @@
 #include "history/Drift.h"
 #include "history/HistoryView.h"
 #include "link/FarStation.h"
+#include "platform/ShownDate.h"
 #include "platform/NumberText.h"
 #include "platform/ShownText.h"
 #include "platform/Texts.h"
@@ -44,8 +45,7 @@ std::string CalibrationDueText(const history::KnownModule& module, const history
   if (!row.due) return {};
   if (module.lastSavedCalibrationMs <= 0) return Tr(language, kNeverCalibrated);
   const auto due = module.lastSavedCalibrationMs + static_cast<std::int64_t>(row.intervalDays * history::kDayMs);
-  const QString date = QDateTime::fromMSecsSinceEpoch(due).toString(
-      language == Language::kEnglish ? QStringLiteral("yyyy-MM-dd") : QStringLiteral("dd.MM.yyyy"));
+  const QString date = platform::ShownDate(QDateTime::fromMSecsSinceEpoch(due).date(), language);
   return platform::Fill(Tr(language, kDueSince), date.toStdString());
 }
 

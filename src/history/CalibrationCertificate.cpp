@@ -8,6 +8,7 @@
 
 #include "history/CalibrationDetails.h"
 #include "history/HistoryTexts.h"
+#include "platform/ShownDate.h"
 #include "platform/NumberText.h"
 #include "platform/Texts.h"
 #include "types/CalibrationLimits.h"
@@ -20,7 +21,6 @@ namespace {
 using platform::StringPrintf;
 using platform::Text;
 
-constexpr Text kCertHeading{"history", QT_TRANSLATE_NOOP("history", "Kalibrierzertifikat")};
 constexpr Text kCertModule{"history",
                            QT_TRANSLATE_NOOP("history", "Modul %1: %2, Adresse %3, Geräteart %4, Firmware %5")};
 constexpr Text kCertProcedure{"history", QT_TRANSLATE_NOOP("history", "Kalibrierung: %1 (%2)")};
@@ -60,9 +60,7 @@ constexpr Text kCertSignature{"history", QT_TRANSLATE_NOOP("history", "Datum, Un
 constexpr int kCertParameters[4] = {32, 33, 34, 37};
 
 std::string CertTime(std::int64_t ms, Language l) {
-  return QDateTime::fromMSecsSinceEpoch(ms)
-      .toString(l == Language::kEnglish ? QStringLiteral("yyyy-MM-dd hh:mm") : QStringLiteral("dd.MM.yyyy hh:mm"))
-      .toStdString();
+  return platform::ShownDateTime(QDateTime::fromMSecsSinceEpoch(ms), l).toStdString();
 }
 
 std::string CertText(const QJsonValue& v) {
@@ -224,7 +222,7 @@ void CertResults(CertSheet& s, const Event& e, Language l) {
 bool LayoutCertificate(platform::PageTarget& page, const Event& e, Language l) {
   const QJsonObject& d = e.details;
   CertSheet s(page);
-  s.Line(Tr(l, kCertHeading));
+  s.Line(Tr(l, kCertificateTitle));
   s.Gap();
   s.Line(platform::Fill(Tr(l, kCertModule), ShownIdentity(e.identity),
                         e.type > 0 ? types::TypeName(e.type - 1, l).c_str() : "-", e.address,

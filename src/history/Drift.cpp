@@ -7,6 +7,7 @@
 #include <cmath>
 #include <map>
 
+#include "platform/ShownDate.h"
 #include "platform/NumberText.h"
 #include "platform/Texts.h"
 #include "types/CalibrationLimits.h"
@@ -15,6 +16,8 @@
 namespace korvane::history {
 namespace {
 
+// The oxygen types' K4, which the catalogue leaves unnamed.
+constexpr platform::Text kAirPressureFactor{"history", QT_TRANSLATE_NOOP("history", "Luftdruckfaktor")};
 constexpr platform::Text kReaches{"history",
                                   QT_TRANSLATE_NOOP("history", "%1 erreicht die Grenze voraussichtlich am %2")};
 
@@ -42,7 +45,7 @@ std::vector<DriftSeries> DriftOf(const std::vector<Event>& events, Language lang
         // The oxygen types keep their air pressure factor in K4, which the catalogue leaves unnamed.
         const types::Family family = types::MeasurementType(typeIndex).family();
         if (s.label.empty() && n == 4 && (family == types::Family::kOxygen || family == types::Family::kOpxOxygen))
-          s.label = language == Language::kEnglish ? "air pressure factor" : "Luftdruckfaktor";
+          s.label = Tr(language, kAirPressureFactor);
         if (s.label.empty()) s.label = "K" + std::to_string(n);
         s.unit = types::CalibrationUnit(typeIndex, n);
         if (s.unit == "%%/K") s.unit = "%/K";
@@ -98,8 +101,7 @@ std::optional<Trend> TrendOf(const DriftSeries& s, std::int64_t nowMs) {
 std::string TrendText(const DriftSeries& s, const std::optional<Trend>& t, Language language) {
   if (!t || !t->reachesMs) return {};
   const QDate date = QDateTime::fromMSecsSinceEpoch(*t->reachesMs).date();
-  const QString shown =
-      date.toString(language == Language::kEnglish ? QStringLiteral("yyyy-MM-dd") : QStringLiteral("dd.MM.yyyy"));
+  const QString shown = platform::ShownDate(date, language);
   return platform::Fill(Tr(language, kReaches), s.label, shown.toStdString());
 }
 

@@ -58,6 +58,7 @@ constexpr Text kNewModule{"history", QT_TRANSLATE_NOOP("history", "neues Modul: 
 constexpr Text kChangedModule{"history", QT_TRANSLATE_NOOP("history", "Modul geändert: %1")};
 constexpr Text kTypeWord{"history", QT_TRANSLATE_NOOP("history", "Typ")};
 constexpr Text kKindWord{"history", QT_TRANSLATE_NOOP("history", "Geräteart")};
+constexpr Text kFirmwareWord{"history", QT_TRANSLATE_NOOP("history", "Firmware")};
 constexpr Text kCalibration{"history", QT_TRANSLATE_NOOP("history", "Kalibrierung %1: %2")};
 constexpr Text kSaved{"history", QT_TRANSLATE_NOOP("history", "gespeichert")};
 constexpr Text kDiscarded{"history", QT_TRANSLATE_NOOP("history", "verworfen")};
@@ -131,7 +132,7 @@ std::string ModuleSummary(const Event& e, Language l) {
   };
   change(Tr(l, kTypeWord), std::to_string(previous.value("type").toInt()), std::to_string(e.type));
   change(Tr(l, kKindWord), KindText(previous.value("device_kind").toInt(-1)), KindText(e.deviceKind));
-  change("Firmware", previous.value("firmware").toString().toStdString(), e.firmware);
+  change(Tr(l, kFirmwareWord), previous.value("firmware").toString().toStdString(), e.firmware);
   return platform::Fill(Tr(l, kChangedModule), changes);
 }
 

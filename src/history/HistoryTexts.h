@@ -8,8 +8,16 @@
 #include "history/HistoryStore.h"
 #include "history/Recorder.h"
 #include "platform/Language.h"
+#include "platform/Text.h"
 
 namespace korvane::history {
+
+// Titles other subsystems show too: the print job, the PDF, the main window's button.
+inline constexpr platform::Text kCertificateTitle{"history", QT_TRANSLATE_NOOP("history", "Kalibrierzertifikat")};
+inline constexpr platform::Text kCertificateFilePrefix{
+    "history", QT_TRANSLATE_NOOP3("history", "Kalibrierung", "the start of a certificate's file name")};
+inline constexpr platform::Text kReportTitle{"history", QT_TRANSLATE_NOOP("history", "Servicebericht")};
+inline constexpr platform::Text kHistoryButton{"history", QT_TRANSLATE_NOOP("history", "Historie…")};
 
 // One line: what the event did, from its kind and details.
 std::string Summary(const Event& e, Language language);

@@ -10,6 +10,7 @@
 #include "history/HistoryTexts.h"
 #include "history/HistoryView.h"
 #include "history/ReportPager.h"
+#include "platform/ShownDate.h"
 #include "platform/NumberText.h"
 #include "platform/Texts.h"
 #include "types/Catalogue.h"
@@ -20,7 +21,6 @@ namespace {
 using platform::StringPrintf;
 using platform::Text;
 
-constexpr Text kHeading{"history", QT_TRANSLATE_NOOP("history", "Servicebericht")};
 constexpr Text kSite{"history", QT_TRANSLATE_NOOP("history", "Anlage: %1")};
 constexpr Text kMadeBy{"history", QT_TRANSLATE_NOOP("history", "Erstellt von: %1")};
 constexpr Text kMade{"history", QT_TRANSLATE_NOOP("history", "Erstellt: %1")};
@@ -57,11 +57,7 @@ constexpr Text kTechnicianSignature{"history", QT_TRANSLATE_NOOP("history", "Unt
 constexpr Text kCustomerSignature{"history", QT_TRANSLATE_NOOP("history", "Unterschrift Kunde")};
 
 std::string Time(std::int64_t ms, Language l) {
-  return QDateTime::fromMSecsSinceEpoch(ms)
-             .toString(l == Language::kEnglish ? QStringLiteral("yyyy-MM-dd hh:mm")
-                                               : QStringLiteral("dd.MM.yyyy hh:mm"))
-             .toStdString() +
-         ChangeDayOffset(ms);
+  return platform::ShownDateTime(QDateTime::fromMSecsSinceEpoch(ms), l).toStdString() + ChangeDayOffset(ms);
 }
 
 std::string Text(const QJsonValue& v) {
@@ -299,7 +295,7 @@ void Actions(ReportPager& p, const std::string& title, const std::vector<Action>
 
 void Emit(ReportPager& p, const ReportInput& in, const std::vector<ModuleVisit>& visits) {
   const Language l = in.language;
-  p.Line(Tr(l, kHeading));
+  p.Line(Tr(l, kReportTitle));
   p.Gap();
   p.Line(platform::Fill(Tr(l, kSite), in.site.empty() ? "-" : in.site));
   p.Line(platform::Fill(Tr(l, kMadeBy), in.technician.empty() ? "-" : in.technician));

@@ -6,22 +6,22 @@
 namespace korvane::platform {
 
 QtTranslations::~QtTranslations() {
-  if (installed_) QCoreApplication::removeTranslator(&german_);
+  if (installed_) QCoreApplication::removeTranslator(&qt_);
   if (before_) QLocale::setDefault(*before_);
 }
 
 bool QtTranslations::Apply(Language language) {
   if (!before_) before_ = QLocale();
-  QLocale::setDefault(language == Language::kEnglish ? QLocale(QLocale::English, QLocale::UnitedKingdom)
-                                                     : QLocale(QLocale::German, QLocale::Germany));
-  if (language == Language::kEnglish) {
-    if (installed_) QCoreApplication::removeTranslator(&german_);
-    installed_ = false;
-    return true;
-  }
-  if (!loaded_) loaded_ = german_.load(QStringLiteral("qtbase_de"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
-  if (!loaded_) return false;
-  if (!installed_) installed_ = QCoreApplication::installTranslator(&german_);
+  const LanguageInfo& info = InfoOf(language);
+  QLocale::setDefault(QLocale(QString::fromLatin1(info.locale)));
+  if (installed_) QCoreApplication::removeTranslator(&qt_);
+  installed_ = false;
+  // Qt speaks English by itself.
+  if (KnownOrGerman(language) == Language::kEnglish) return true;
+  if (!qt_.load(QStringLiteral("qtbase_%1").arg(QLatin1String(info.code)),
+                QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    return false;
+  installed_ = QCoreApplication::installTranslator(&qt_);
   return installed_;
 }
 

@@ -12,6 +12,9 @@ inline constexpr Text kTraceMenu{"trace", QT_TRANSLATE_NOOP("trace", "&Kommunika
 inline constexpr Text kTraceSave{"trace", QT_TRANSLATE_NOOP("trace", "Speichern...")};
 inline constexpr Text kTraceClear{"trace", QT_TRANSLATE_NOOP("trace", "Leeren")};
 inline constexpr Text kTraceClose{"trace", QT_TRANSLATE_NOOP("trace", "Schließen")};
+// A file dialog's filter: "name (pattern) | pattern" pairs; only the names are words.
+inline constexpr Text kTraceFilter{"trace",
+                                   QT_TRANSLATE_NOOP("trace", "Text (*.txt) | *.txt | Alle Dateien (*.*)|*.*||")};
 inline constexpr Text kTraceSaveFailed{"trace",
                                        QT_TRANSLATE_NOOP("trace", "Das Protokoll konnte nicht gespeichert werden.")};
 

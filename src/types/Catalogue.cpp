@@ -8,31 +8,31 @@ namespace korvane::types {
 namespace {
 
 // A label a type does not have is the empty text.
-using Pair = platform::Text;
+using platform::Text;
 
 struct Record {
-  Pair name;
-  Pair label[6];  // value channels 1..5, temperature
+  Text name;
+  Text label[6];  // value channels 1..5, temperature
   const char* unit[5] = {"", "", "", "", ""};
-  Pair calLabel[5];
+  Text calLabel[5];
   const char* calUnit[5] = {"", "", "", "", ""};
   int decimals[5] = {0, 0, 0, 0, 0};
   int calDecimals[6] = {0, 0, 0, 0, 0, 0};  // parameters 32, 33, 34, 37, 35, 36
 };
 
-constexpr Pair kNone{};
-constexpr Pair kTemp{"types", QT_TRANSLATE_NOOP("types", "Temperatur")};
-constexpr Pair kCond{"types", QT_TRANSLATE_NOOP("types", "LF Wert")};
-constexpr Pair kResist{"types", QT_TRANSLATE_NOOP("types", "Widerstand")};
-constexpr Pair kSalinity{"types", QT_TRANSLATE_NOOP("types", "Salinität")};
-constexpr Pair kTds{"types", QT_TRANSLATE_NOOP("types", "TDS")};
-constexpr Pair kCellConst{"types", QT_TRANSLATE_NOOP("types", "Zellkonstante")};
-constexpr Pair kTempCoef{"types", QT_TRANSLATE_NOOP("types", "Temperaturkoef.")};
-constexpr Pair kCableOffset{"types", QT_TRANSLATE_NOOP("types", "Kabeloffset")};
-constexpr Pair kTdsFactor{"types", QT_TRANSLATE_NOOP("types", "TDS Faktor")};
+constexpr Text kNone{};
+constexpr Text kTemp{"types", QT_TRANSLATE_NOOP("types", "Temperatur")};
+constexpr Text kCond{"types", QT_TRANSLATE_NOOP("types", "LF Wert")};
+constexpr Text kResist{"types", QT_TRANSLATE_NOOP("types", "Widerstand")};
+constexpr Text kSalinity{"types", QT_TRANSLATE_NOOP("types", "Salinität")};
+constexpr Text kTds{"types", QT_TRANSLATE_NOOP("types", "TDS")};
+constexpr Text kCellConst{"types", QT_TRANSLATE_NOOP("types", "Zellkonstante")};
+constexpr Text kTempCoef{"types", QT_TRANSLATE_NOOP("types", "Temperaturkoef.")};
+constexpr Text kCableOffset{"types", QT_TRANSLATE_NOOP("types", "Kabeloffset")};
+constexpr Text kTdsFactor{"types", QT_TRANSLATE_NOOP("types", "TDS Faktor")};
 
 // Two- and three-channel conductivity ranges.
-constexpr Record Conductivity(Pair name, const char* condUnit, int condDecimals, const char* resistUnit,
+constexpr Record Conductivity(Text name, const char* condUnit, int condDecimals, const char* resistUnit,
                               int resistDecimals) {
   return Record{name,
                 {kCond, kResist, kSalinity, kNone, kNone, kTemp},
@@ -44,7 +44,7 @@ constexpr Record Conductivity(Pair name, const char* condUnit, int condDecimals,
 }
 
 // Four-channel conductivity ranges (with TDS).
-constexpr Record Conductivity4(Pair name, const char* condUnit, int condDecimals, const char* resistUnit,
+constexpr Record Conductivity4(Text name, const char* condUnit, int condDecimals, const char* resistUnit,
                                const char* tdsUnit, int tdsDecimals) {
   return Record{name,
                 {kCond, kResist, kSalinity, kTds, kNone, kTemp},
@@ -238,7 +238,7 @@ const Record& At(int typeIndex) {
   return kRecords[typeIndex];
 }
 
-std::string Select(const Pair& p, Language language) {
+std::string Select(const Text& p, Language language) {
   return p.source.text == nullptr ? std::string() : Tr(language, p);
 }
 

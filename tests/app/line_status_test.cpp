@@ -39,7 +39,7 @@ TEST(LineStatus, CalibrationDueOnlyWhenTheIntervalHasPassed) {
     const char* text;
   } rows[] = {
       {1, 40, Language::kGerman, "Kalibrierung fällig seit 31.03.2026"},
-      {1, 40, Language::kEnglish, "calibration due since 2026-03-31"},
+      {1, 40, Language::kEnglish, "calibration due since 31/03/2026"},
       {1, 29, Language::kGerman, ""},
       {1, 0, Language::kGerman, "Kalibrierung fällig (keine in der Historie)"},
   };

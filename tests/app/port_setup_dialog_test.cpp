@@ -93,8 +93,7 @@ TEST_F(SetupDialog, ShowsTheValuesHandedIn) {
   dlg_.setLanguage(Language::kEnglish);
   EXPECT_EQ(dlg_.windowTitle(), "Setup");
   EXPECT_EQ(dlg_.comEdit()->text(), "3");
-  EXPECT_TRUE(dlg_.englishButton()->isChecked());
-  EXPECT_FALSE(dlg_.germanButton()->isChecked());
+  EXPECT_EQ(dlg_.languageBox()->currentText(), "English");
   EXPECT_EQ(dlg_.freePortsButton()->text(), "Free Ports");
   EXPECT_EQ(dlg_.cancelButton()->text(), "Cancel");
   EXPECT_EQ(dlg_.cancelCaption(), "Cancel");
@@ -103,7 +102,29 @@ TEST_F(SetupDialog, ShowsTheValuesHandedIn) {
   EXPECT_EQ(dlg_.deviceLabel()->text(), "/dev/ttyS2");
   dlg_.setLanguage(Language::kGerman);
   EXPECT_EQ(dlg_.freePortsButton()->text(), "Freie Ports");
-  EXPECT_TRUE(dlg_.germanButton()->isChecked());
+  EXPECT_EQ(dlg_.languageBox()->currentText(), "Deutsch");
+}
+
+TEST_F(SetupDialog, TheLanguageListShowsTheStoredDigitAndHandsBackTheChosenOne) {
+  struct Case {
+    int stored;
+    const char* shown;
+    const char* freePorts;
+  } cases[] = {{0, "Deutsch", "Freie Ports"},
+               {1, "English", "Free Ports"},
+               {2, "Français", "Ports libres"},
+               {7, "Deutsch", "Freie Ports"}};  // a hand-edited digit no language has
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.stored);
+    dlg_.setLanguage(LanguageFromSetting(c.stored));
+    EXPECT_EQ(dlg_.languageBox()->currentText(), QString::fromUtf8(c.shown));
+    EXPECT_EQ(dlg_.freePortsButton()->text(), QString::fromUtf8(c.freePorts));
+  }
+  ASSERT_EQ(dlg_.languageBox()->count(), 3);
+  dlg_.setComNumber(1);
+  dlg_.languageBox()->setCurrentIndex(2);
+  dlg_.okButton()->click();
+  EXPECT_EQ(dlg_.language(), Language::kFrench);
 }
 
 TEST_F(SetupDialog, DeviceLabelFollowsTheTypedNumber) {
@@ -123,7 +144,7 @@ TEST_F(SetupDialog, OkReturnsNumberAndLanguage) {
   dlg_.setComNumber(1);
   dlg_.setLanguage(Language::kGerman);
   dlg_.comEdit()->setText("255");
-  dlg_.englishButton()->click();
+  dlg_.languageBox()->setCurrentIndex(1);
   dlg_.okButton()->click();
   EXPECT_EQ(dlg_.result(), QDialog::Accepted);
   EXPECT_EQ(dlg_.comNumber(), 255);
@@ -250,7 +271,7 @@ TEST_F(SetupDialog, InvalidNumberKeepsTheDialogOpen) {
     SCOPED_TRACE(c.text);
     messages_.clear();
     dlg_.comEdit()->setText(c.text);
-    dlg_.englishButton()->click();
+    dlg_.languageBox()->setCurrentIndex(1);
     dlg_.okButton()->click();
     ASSERT_EQ(messages_.size(), 1u);
     EXPECT_EQ(messages_[0], c.message);
@@ -271,7 +292,7 @@ TEST_F(SetupDialog, CancelReturnsNothing) {
   dlg_.setComNumber(2);
   dlg_.setLanguage(Language::kEnglish);
   dlg_.comEdit()->setText("9");
-  dlg_.germanButton()->click();
+  dlg_.languageBox()->setCurrentIndex(0);
   dlg_.cancelButton()->click();
   EXPECT_EQ(dlg_.result(), QDialog::Rejected);
   EXPECT_EQ(dlg_.comNumber(), 2);

@@ -49,7 +49,7 @@ TEST(CliOptions, EveryOptionOfTheHelpTableIsRead) {
 TEST(CliOptions, BadCommonOptionsAreRefused) {
   const std::vector<std::vector<std::string>> bad{{"--port", "0"},     {"--port", "256"},
                                                   {"--port", "x"},     {"--port"},
-                                                  {"--baud", "9600"},  {"--lang", "fr"},
+                                                  {"--baud", "9600"},  {"--lang", "it"},
                                                   {"--address", "-1"}, {"--address", "300"},
                                                   {"--device", ""},    {"--device", "/dev/x", "--port", "2"},
                                                   {"--baud", "4800x"}};

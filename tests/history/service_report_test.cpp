@@ -121,7 +121,7 @@ TEST(ServiceReport, AVisitOfTwoModulesInBothLanguages) {
       {Language::kEnglish,
        {"Service report", "Site: Wasserwerk Nord", "Made by: Anna Berger",
         "Module A123: pH, address 1, kind 4, firmware 1.20", "* | Grenzwert | 7.50 | 8.00",
-        "Calibration " + Local(3, "yyyy-MM-dd hh:mm") + ", pH two-point (Anna Berger): passed, saved",
+        "Calibration " + Local(3, "dd/MM/yyyy hh:mm") + ", pH two-point (Anna Berger): passed, saved",
         "slope (mV/pH) | -59.2 | -57.8", "Logger readouts", "history intact (events 1 to 6, head 57:1a2b3c4d5e6f [1])",
         "Technician's signature | Customer's signature", "Page 1 of 1"}},
   };

@@ -230,7 +230,7 @@ TEST(StationSettings, IniAndOptionsAreTakenOrRefusedNamingThePlace) {
          EXPECT_EQ(s.language, Language::kEnglish);
          EXPECT_EQ(s.reserveBytes, 0);
        }},
-      {"another language", "[topics]\nlanguage = fr\n", {}, "station.ini:2: language takes de or en, not \"fr\""},
+      {"another language", "[topics]\nlanguage = it\n", {}, "station.ini:2: language takes de, en or fr, not \"it\""},
       {"bad reserve", kGood, {"--buffer-reserve", "-1"}, "--buffer-reserve takes megabytes 0..1048576"},
   };
   auto expand = [&](std::string text) {

@@ -15,6 +15,7 @@
 #include "history/CalibrationCertificate.h"
 #include "history/CalibrationDetails.h"
 #include "history/HistoryLocation.h"
+#include "history/HistoryTexts.h"
 #include "history/Recorder.h"
 #include "link/Link.h"
 #include "platform/SafeFile.h"
@@ -86,8 +87,7 @@ void CalibrationFlow::PrintCertificate(const link::FlowRecord& record, Language 
   const history::Event e =
       history::EventFromRecord(record, history::SystemUtcMs(), own.Get(kTechnicianKey).value_or(history::LoginName()),
                                history::HostName(), std::string("korvane ") + platform::kVersion);
-  std::unique_ptr<platform::PageTarget> page =
-      ui_.BeginPrint(l == Language::kEnglish ? "Calibration certificate" : "Kalibrierzertifikat");
+  std::unique_ptr<platform::PageTarget> page = ui_.BeginPrint(Tr(l, history::kCertificateTitle));
   if (!page) return;
   if (!history::LayoutCertificate(*page, e, l) && !page->failure().empty()) ui_.Message(page->failure());
 }

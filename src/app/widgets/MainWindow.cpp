@@ -25,6 +25,7 @@
 #include "bus/widgets/BusView.h"
 #include "configuration/ConfigDiff.h"
 #include "history/HistoryLocation.h"
+#include "history/HistoryTexts.h"
 #include "history/Recorder.h"
 #include "history/widgets/HistoryWindow.h"
 #include "platform/PortNames.h"
@@ -524,7 +525,7 @@ void MainWindow::RefreshBench() {
   scan_->setText(QString::fromUtf8(Tr(language, scan::kScanButton)));
   scan_->setEnabled(controller_->buttons().address);
   bus_->setText(QString::fromUtf8(Tr(language, bus::kBusButton)));
-  history_->setText(language == Language::kEnglish ? QStringLiteral("History…") : QStringLiteral("Historie…"));
+  history_->setText(QTr(language, history::kHistoryButton));
   if (historyWindow_) historyWindow_->setLanguage(language);
   if (busView_ && !busView_->running()) busView_->setLanguage(language);
   traceAction_->setText(QString::fromUtf8(Tr(language, trace::kTraceMenu)));

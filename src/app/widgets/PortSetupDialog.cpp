@@ -1,7 +1,6 @@
 #include "app/widgets/PortSetupDialog.h"
 
 #include <QApplication>
-#include <QButtonGroup>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QSpinBox>
@@ -11,7 +10,6 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QVBoxLayout>
 
 #include <cctype>
@@ -32,6 +30,13 @@ constexpr platform::Text kNoInteger{"app", QT_TRANSLATE_NOOP("app", "Geben Sie e
 constexpr platform::Text kOutOfRange{"app",
                                      QT_TRANSLATE_NOOP("app", "Geben Sie eine ganze Zahl zwischen 1 und 255 ein.")};
 constexpr platform::Text kNoFreePort{"app", QT_TRANSLATE_NOOP("app", "Kein freier Port gefunden.")};
+constexpr platform::Text kFreePorts{"app", QT_TRANSLATE_NOOP("app", "Freie Ports")};
+constexpr platform::Text kNetwork{"app", QT_TRANSLATE_NOOP("app", "Netzwerk")};
+constexpr platform::Text kNetworkOff{"app", QT_TRANSLATE_NOOP("app", "Aus: das Gerät der COM-Nummer")};
+constexpr platform::Text kProtocol{"app", QT_TRANSLATE_NOOP("app", "Protokoll")};
+constexpr platform::Text kHost{"app", QT_TRANSLATE_NOOP("app", "Rechner")};
+constexpr platform::Text kRate{"app", QT_TRANSLATE_NOOP("app", "Baudrate")};
+constexpr platform::Text kTechnician{"app", QT_TRANSLATE_NOOP("app", "Techniker")};
 }  // namespace
 
 std::optional<std::string> ValidateComNumber(const std::string& text, int* value, Language language) {
@@ -80,11 +85,9 @@ PortSetupDialog::PortSetupDialog(QWidget* parent) : QDialog(parent) {
   deviceLabel_ = new QLabel(this);
   deviceLabel_->setTextInteractionFlags(Qt::TextSelectableByMouse);
   languageLabel_ = new QLabel(this);
-  german_ = new QRadioButton(QStringLiteral("Deutsch"), this);
-  english_ = new QRadioButton(QStringLiteral("English"), this);
-  languageGroup_ = new QButtonGroup(this);
-  languageGroup_->addButton(german_, 0);
-  languageGroup_->addButton(english_, 1);
+  // Each language by its own name, in the settings file's order.
+  languages_ = new QComboBox(this);
+  for (const LanguageInfo& info : kLanguages) languages_->addItem(QString::fromUtf8(info.name));
   freePorts_ = new QPushButton(this);
   ok_ = new QPushButton(QStringLiteral("OK"), this);
   ok_->setDefault(true);
@@ -125,11 +128,7 @@ PortSetupDialog::PortSetupDialog(QWidget* parent) : QDialog(parent) {
   grid->addWidget(rateLabel_, 1, 0);
   grid->addWidget(rate_, 1, 1);
   grid->addWidget(languageLabel_, 2, 0);
-  auto* radios = new QHBoxLayout;
-  radios->addWidget(german_);
-  radios->addWidget(english_);
-  radios->addStretch();
-  grid->addLayout(radios, 2, 1, 1, 2);
+  grid->addWidget(languages_, 2, 1);
   grid->addWidget(technicianLabel_, 3, 0);
   grid->addWidget(technician_, 3, 1, 1, 2);
   grid->setColumnStretch(2, 1);
@@ -191,17 +190,15 @@ void PortSetupDialog::setTechnician(const QString& name) { technician_->setText(
 
 void PortSetupDialog::setLanguage(Language language) {
   language_ = language;
-  // Any index other than 1 shows as German, as the rest of the program treats it.
-  (language == Language::kEnglish ? english_ : german_)->setChecked(true);
-  const bool english = language == Language::kEnglish;
-  freePorts_->setText(english ? QStringLiteral("Free Ports") : QStringLiteral("Freie Ports"));
-  network_->setTitle(english ? QStringLiteral("Network") : QStringLiteral("Netzwerk"));
-  protocolLabel_->setText(english ? QStringLiteral("Protocol") : QStringLiteral("Protokoll"));
-  hostLabel_->setText(english ? QStringLiteral("Host") : QStringLiteral("Rechner"));
-  rateLabel_->setText(english ? QStringLiteral("Baud rate") : QStringLiteral("Baudrate"));
-  technicianLabel_->setText(english ? QStringLiteral("Technician") : QStringLiteral("Techniker"));
-  network_->setToolTip(english ? QStringLiteral("Off: the COM number's device")
-                               : QStringLiteral("Aus: das Gerät der COM-Nummer"));
+  // A digit no language has shows as German, as the rest of the program treats it.
+  languages_->setCurrentIndex(SettingOf(KnownOrGerman(language)));
+  freePorts_->setText(QTr(language, kFreePorts));
+  network_->setTitle(QTr(language, kNetwork));
+  protocolLabel_->setText(QTr(language, kProtocol));
+  hostLabel_->setText(QTr(language, kHost));
+  rateLabel_->setText(QTr(language, kRate));
+  technicianLabel_->setText(QTr(language, kTechnician));
+  network_->setToolTip(QTr(language, kNetworkOff));
 }
 
 std::string PortSetupDialog::networkLine() const {
@@ -261,7 +258,7 @@ void PortSetupDialog::accept() {
     comEdit_->selectAll();
     return;
   }
-  const Language language = english_->isChecked() ? Language::kEnglish : Language::kGerman;
+  const Language language = static_cast<Language>(languages_->currentIndex());
   // The network line is kept as the COM number's mapping; one that names no line, or a
   // mapping that cannot be written, keeps the dialog open.
   const std::string line = networkLine();

@@ -15,14 +15,12 @@
 #include "platform/Language.h"
 #include "platform/PortNames.h"
 
-class QButtonGroup;
 class QComboBox;
 class QGroupBox;
 class QSpinBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class QRadioButton;
 
 namespace korvane::app {
 
@@ -70,8 +68,7 @@ class PortSetupDialog : public QDialog {
 
   QLineEdit* comEdit() const { return comEdit_; }
   QLabel* deviceLabel() const { return deviceLabel_; }
-  QRadioButton* germanButton() const { return german_; }
-  QRadioButton* englishButton() const { return english_; }
+  QComboBox* languageBox() const { return languages_; }
   QPushButton* freePortsButton() const { return freePorts_; }
   QPushButton* okButton() const { return ok_; }
   QPushButton* cancelButton() const { return cancel_; }
@@ -104,9 +101,7 @@ class PortSetupDialog : public QDialog {
   QLineEdit* comEdit_;
   QLabel* deviceLabel_;
   QLabel* languageLabel_;
-  QRadioButton* german_;
-  QRadioButton* english_;
-  QButtonGroup* languageGroup_;
+  QComboBox* languages_;
   QPushButton* freePorts_;
   QPushButton* ok_;
   QPushButton* cancel_;

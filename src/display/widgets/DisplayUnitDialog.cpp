@@ -68,6 +68,7 @@ constexpr Text kOperands[kOperandChoices] = {
     {"display", QT_TRANSLATE_NOOP("display", "Messwert 3")}, {"display", QT_TRANSLATE_NOOP("display", "Messwert 4")},
     {"display", QT_TRANSLATE_NOOP("display", "Messwert 5")}, {"display", QT_TRANSLATE_NOOP("display", "Temperatur")}};
 constexpr Text kNoDisplayText{"display", QT_TRANSLATE_NOOP("display", "keine Anzeige")};
+constexpr Text kOutputPosition{"display", QT_TRANSLATE_NOOP("display", "Position %1")};
 
 QComboBox* Combo(QWidget* parent, const QStringList& items) {
   auto* c = new QComboBox(parent);
@@ -89,8 +90,7 @@ QStringList PositionChoices(Language lang) {
 
 QStringList OutputPositions(Language lang) {
   QStringList l;
-  for (int i = 1; i <= kOutputChoices; ++i)
-    l << (lang == Language::kEnglish ? QStringLiteral("position %1") : QStringLiteral("Position %1")).arg(i);
+  for (int i = 1; i <= kOutputChoices; ++i) l << Caption(kOutputPosition, lang).arg(i);
   return l;
 }
 

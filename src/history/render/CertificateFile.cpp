@@ -3,6 +3,8 @@
 #include <QDateTime>
 
 #include "history/CalibrationCertificate.h"
+#include "history/HistoryTexts.h"
+#include "platform/Texts.h"
 #include "platform/SafeFile.h"
 #include "platform/render/PdfPage.h"
 
@@ -13,7 +15,7 @@ bool WriteCertificateFile(const std::string& path, const Event& e, Language l, s
     *error = path + ": " + problem;
     return false;
   }
-  platform::PdfPage page(path, l == Language::kEnglish ? "Calibration certificate" : "Kalibrierzertifikat", l);
+  platform::PdfPage page(path, Tr(l, kCertificateTitle), l);
   if (!LayoutCertificate(page, e, l)) {
     *error = path + ": " + page.failure();
     return false;
@@ -26,8 +28,7 @@ std::string CertificateFileName(const Event& e, Language l) {
   for (char c : e.identity)
     if ((c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z')) id += c;
   const std::string day = QDateTime::fromMSecsSinceEpoch(e.timeMs).toString(QStringLiteral("yyyy-MM-dd")).toStdString();
-  return std::string(l == Language::kEnglish ? "Calibration" : "Kalibrierung") + (id.empty() ? "" : "-" + id) + "-" +
-         day + ".pdf";
+  return Tr(l, kCertificateFilePrefix) + (id.empty() ? "" : "-" + id) + "-" + day + ".pdf";
 }
 
 }  // namespace korvane::history

@@ -3,6 +3,7 @@
 #include "history/Drift.h"
 #include "history/HistoryTexts.h"
 #include "platform/SafeFile.h"
+#include "platform/Texts.h"
 #include "platform/render/PdfPage.h"
 
 namespace korvane::history {
@@ -80,7 +81,7 @@ bool WriteReportFile(const std::string& path, HistoryStore* store, const ReportR
   };
   const std::vector<ModuleVisit> visits = collector.Finish(trendOf);
   if (modules) *modules = static_cast<int>(visits.size());
-  platform::PdfPage page(path, l == Language::kEnglish ? "Service report" : "Servicebericht", l);
+  platform::PdfPage page(path, Tr(l, kReportTitle), l);
   if (!LayoutReport(page, input, visits)) {
     *error = page.failure();
     return false;

@@ -16,6 +16,7 @@
 #include <algorithm>
 #include <memory>
 
+#include "platform/ShownDate.h"
 #include "platform/NumberText.h"
 #include "platform/Texts.h"
 #include "platform/widgets/WidgetPicture.h"
@@ -99,9 +100,8 @@ void DriftChart::Fill(const std::vector<DriftSeries>& all, std::int64_t nowMs, L
   auto* time = new QDateTimeAxis;
   // A visit of a few days needs the hours to tell its points apart.
   const bool days = last - first > 4 * static_cast<std::int64_t>(kDayMs);
-  time->setFormat(language == Language::kEnglish
-                      ? (days ? QStringLiteral("yyyy-MM-dd") : QStringLiteral("MM-dd hh:mm"))
-                      : (days ? QStringLiteral("dd.MM.yyyy") : QStringLiteral("dd.MM. hh:mm")));
+  time->setFormat(days ? platform::DateFormat(language)
+                       : platform::DayMonthFormat(language) + QStringLiteral(" HH:mm"));
   time->setRange(QDateTime::fromMSecsSinceEpoch(first), QDateTime::fromMSecsSinceEpoch(last));
   c->addAxis(time, Qt::AlignBottom);
 
@@ -181,8 +181,7 @@ void DriftChart::Fill(const std::vector<DriftSeries>& all, std::int64_t nowMs, L
       if (!state) return QToolTip::hideText();
       for (const DriftPoint& p : points) {
         if (static_cast<double>(p.timeMs) != at.x() || p.value != at.y()) continue;
-        const QString when = QDateTime::fromMSecsSinceEpoch(p.timeMs).toString(
-            language == Language::kEnglish ? QStringLiteral("yyyy-MM-dd hh:mm") : QStringLiteral("dd.MM.yyyy hh:mm"));
+        const QString when = platform::ShownDateTime(QDateTime::fromMSecsSinceEpoch(p.timeMs), language);
         QToolTip::showText(
             QCursor::pos(),
             QStringLiteral("%1\n%2\n%3 %4").arg(when, ChartQ(p.technician)).arg(p.value).arg(ChartQ(unit)));

@@ -20,6 +20,7 @@
 #include "history/render/CertificateFile.h"
 #include "history/render/ReportFile.h"
 #include "history/widgets/DriftChart.h"
+#include "platform/ShownDate.h"
 #include "platform/NumberText.h"
 #include "platform/SafeFile.h"
 #include "platform/Texts.h"
@@ -63,7 +64,6 @@ constexpr Text kDays{"history", QT_TRANSLATE_NOOP("history", " Tage")};
 constexpr Text kSite{"history", QT_TRANSLATE_NOOP("history", "Anlage:")};
 constexpr Text kTechnicianField{"history", QT_TRANSLATE_NOOP("history", "Techniker:")};
 constexpr Text kExport{"history", QT_TRANSLATE_NOOP("history", "Exportieren…")};
-constexpr Text kReport{"history", QT_TRANSLATE_NOOP("history", "Servicebericht")};
 constexpr Text kSaveChart{"history", QT_TRANSLATE_NOOP("history", "Diagramm speichern…")};
 constexpr Text kPrintChart{"history", QT_TRANSLATE_NOOP("history", "Diagramm drucken…")};
 constexpr Text kClose{"history", QT_TRANSLATE_NOOP("history", "Schließen")};
@@ -81,8 +81,7 @@ QString ToQ(const std::string& s) { return QString::fromStdString(s); }
 
 QString Local(std::int64_t ms, Language l) {
   if (ms <= 0) return QStringLiteral("-");
-  return QDateTime::fromMSecsSinceEpoch(ms).toString(l == Language::kEnglish ? QStringLiteral("yyyy-MM-dd hh:mm")
-                                                                             : QStringLiteral("dd.MM.yyyy hh:mm"));
+  return platform::ShownDateTime(QDateTime::fromMSecsSinceEpoch(ms), l);
 }
 
 QTableWidget* Table(QWidget* parent, int columns) {
@@ -283,7 +282,7 @@ void HistoryWindow::Retranslate() {
   siteLabel_->setText(QString::fromUtf8(Tr(l, kSite)));
   technicianLabel_->setText(QString::fromUtf8(Tr(l, kTechnicianField)));
   export_->setText(QString::fromUtf8(Tr(l, kExport)));
-  report_->setText(QString::fromUtf8(Tr(l, kReport)));
+  report_->setText(QString::fromUtf8(Tr(l, kReportTitle)));
   certificate_->setText(QString::fromUtf8(Tr(l, kCertificate)));
   saveChart_->setText(QString::fromUtf8(Tr(l, kSaveChart)));
   printChart_->setText(QString::fromUtf8(Tr(l, kPrintChart)));
@@ -516,9 +515,10 @@ void HistoryWindow::OnReport() {
   if (!options_.ui) return;
   const std::int64_t now = Now();
   const QDate today = QDateTime::fromMSecsSinceEpoch(now).date();
-  const QString name = QStringLiteral("%1-%2.pdf")
-                           .arg(QString::fromUtf8(Tr(language_, kReport)).replace(QLatin1Char(' '), QLatin1Char('-')),
-                                today.toString(Qt::ISODate));
+  const QString name =
+      QStringLiteral("%1-%2.pdf")
+          .arg(QString::fromUtf8(Tr(language_, kReportTitle)).replace(QLatin1Char(' '), QLatin1Char('-')),
+               today.toString(Qt::ISODate));
   platform::FileDialogSpec dialog{"pdf", name.toStdString(), "PDF (*.pdf) | *.pdf ||", true, "report"};
   const std::optional<std::string> path = options_.ui->SaveFile(dialog);
   if (!path) return;

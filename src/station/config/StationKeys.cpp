@@ -126,12 +126,9 @@ std::string Discovery(StationSettings& s, const std::string& v, const std::strin
 }
 
 std::string TextLanguage(StationSettings& s, const std::string& v, const std::string&) {
-  if (v == "de")
-    s.language = Language::kGerman;
-  else if (v == "en")
-    s.language = Language::kEnglish;
-  else
-    return "takes de or en, not " + Quoted(v);
+  const std::optional<Language> language = LanguageFromCode(v);
+  if (!language) return "takes " + LanguageCodeList() + ", not " + Quoted(v);
+  s.language = *language;
   return {};
 }
 
@@ -280,7 +277,7 @@ constexpr StationKey kKeys[] = {
     {"broker", "key_file", "--key-file", "FILE", "client certificate's key", &File<&StationSettings::keyFile>},
     {"topics", "prefix", "--prefix", "P", "topic prefix (default korvane/<hostname>)", &Prefix},
     {"topics", "discovery", "--discovery", "on|off", "Home Assistant discovery configs", &Discovery},
-    {"topics", "language", "--language", "de|en", "language of the values' names and texts (default de)",
+    {"topics", "language", "--language", "de|en|fr", "language of the values' names and texts (default de)",
      &TextLanguage},
     {"buffer", "folder", "--buffer", "DIR", "folder of the queue of unsent samples", &BufferFolder},
     {"buffer", "size_mb", "--buffer-size", "MB", "queue bound in megabytes (default 100)", &BufferSize},

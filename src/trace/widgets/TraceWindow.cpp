@@ -90,8 +90,7 @@ bool TraceWindow::Save() {
   dialog.defaultExtension = "txt";
   dialog.initialName = "*.txt";
   dialog.kind = "trace";
-  dialog.filter = language_ == Language::kEnglish ? "Text (*.txt) | *.txt | All files (*.*)|*.*||"
-                                                  : "Text (*.txt) | *.txt | Alle Dateien (*.*)|*.*||";
+  dialog.filter = Tr(language_, kTraceFilter);
   const std::optional<std::string> path = ui_.SaveFile(dialog);
   if (!path) return false;
   QString content = text();
