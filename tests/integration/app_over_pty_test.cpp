@@ -107,6 +107,36 @@ TEST_F(AppOverPty, CliExitStatusesForSilenceAndMissingPort) {
   EXPECT_NE(missing.err.find("COM 2 kann nicht geöffnet werden."), std::string::npos) << missing.err;
 }
 
+// config.ini's SPRACHE=2 speaks French without --lang: the messages and the history's
+// summaries are French, the setup file the read saves is the one German saves.
+TEST_F(AppOverPty, CliInFrenchFromTheSettingsFile) {
+  ASSERT_TRUE(QFileInfo::exists(CliBinary()));
+  QFile ini(dir.filePath("config.ini"));
+  ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
+  ini.write("[RS232]\n\rPORT=0\n\rBAUD=4800\n\r[SETUP]\n\rINTERVALL=00:00:02\n\rSPRACHE=2\n\rPARAMETRIEREN=0\n\r");
+  ini.close();
+  const QString history = dir.filePath("history.sqlite");
+  const QStringList common{"--settings", Settings(), "--port", "1"};
+  Result french = RunCli(common + QStringList{"--history", history, "config-read", "-o", dir.filePath("fr.qx4")});
+  ASSERT_EQ(french.exitCode, 0) << french.err;
+  Result german =
+      RunCli(common + QStringList{"--lang", "de", "--history", "none", "config-read", "-o", dir.filePath("de.qx4")});
+  ASSERT_EQ(german.exitCode, 0) << german.err;
+  QFile fr(dir.filePath("fr.qx4")), de(dir.filePath("de.qx4"));
+  ASSERT_TRUE(fr.open(QIODevice::ReadOnly) && de.open(QIODevice::ReadOnly));
+  const QByteArray setup = fr.readAll();
+  EXPECT_TRUE(setup.startsWith("IDC_HERSTELLER_NUM==A123\n\r")) << setup.left(40).toStdString();
+  EXPECT_EQ(setup, de.readAll());
+
+  Result listing = RunCli(common + QStringList{"--history", history, "history"});
+  ASSERT_EQ(listing.exitCode, 0) << listing.err;
+  EXPECT_NE(listing.out.find("\tconfig-read\tconfiguration lue (34 champs)\n"), std::string::npos) << listing.out;
+  Result silent = RunCli(common + QStringList{"--history", "none", "--address", "9", "info"});
+  EXPECT_EQ(silent.exitCode, 1);
+  EXPECT_EQ(silent.err, "Erreur dans la communication des données\u00a0!\nAucune réponse du module via " +
+                            server.slavePath() + ".\n");
+}
+
 TEST_F(AppOverPty, MainWindowMeasurementOverTheLine) {
   amp->SetMeasured(1, 6.86f);
   amp->SetMeasured(2, 3.0f);
