@@ -64,10 +64,6 @@
         <translation>Messung erst beenden!</translation>
     </message>
     <message>
-        <source>Abbrechen</source>
-        <translation>Abbrechen</translation>
-    </message>
-    <message>
         <source>Sprache</source>
         <translation>Sprache</translation>
     </message>
@@ -270,10 +266,6 @@
         <translation>Übernehmen</translation>
     </message>
     <message>
-        <source>Abbrechen</source>
-        <translation>Abbrechen</translation>
-    </message>
-    <message>
         <source>Der Sensor stellt sich nicht ein: nach %1 s nicht stabil. Der Punkt kann von Hand übernommen werden.</source>
         <translation>Der Sensor stellt sich nicht ein: nach %1 s nicht stabil. Der Punkt kann von Hand übernommen werden.</translation>
     </message>
@@ -292,10 +284,6 @@
     <message>
         <source>Zertifikat…</source>
         <translation>Zertifikat…</translation>
-    </message>
-    <message>
-        <source>Schließen</source>
-        <translation>Schließen</translation>
     </message>
     <message>
         <source>Puffersatz</source>
@@ -467,10 +455,6 @@
         <translation>Kalibrierfehler!</translation>
     </message>
     <message>
-        <source>Speichern</source>
-        <translation>Speichern</translation>
-    </message>
-    <message>
         <source>Beenden</source>
         <translation>Beenden</translation>
     </message>
@@ -516,14 +500,6 @@
         <translation>Grenzen</translation>
     </message>
     <message>
-        <source>Ja</source>
-        <translation>Ja</translation>
-    </message>
-    <message>
-        <source>Nein</source>
-        <translation>Nein</translation>
-    </message>
-    <message>
         <source>Geben Sie eine Zahl ein.</source>
         <translation>Geben Sie eine Zahl ein.</translation>
     </message>
@@ -557,10 +533,6 @@
     <message>
         <source>Referenz: %1 %2</source>
         <translation>Referenz: %1 %2</translation>
-    </message>
-    <message>
-        <source>Geben Sie eine Zahl ein.</source>
-        <translation>Geben Sie eine Zahl ein.</translation>
     </message>
     <message>
         <source>Im Modul speichern?</source>
@@ -656,6 +628,30 @@
     <message>
         <source>Es wurde nichts gespeichert; eine vorhandene Datei bleibt unverändert.</source>
         <translation>Es wurde nichts gespeichert; eine vorhandene Datei bleibt unverändert.</translation>
+    </message>
+    <message>
+        <source>Schließen</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Speichern</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Öffnen</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>Drucken</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>Ja</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>Nein</source>
+        <translation>Nein</translation>
     </message>
 </context>
 <context>
@@ -797,22 +793,6 @@
         <translation>Temperatur-Offset</translation>
     </message>
     <message>
-        <source>Drucken</source>
-        <translation>Drucken</translation>
-    </message>
-    <message>
-        <source>Abbrechen</source>
-        <translation>Abbrechen</translation>
-    </message>
-    <message>
-        <source>Speichern</source>
-        <translation>Speichern</translation>
-    </message>
-    <message>
-        <source>Öffnen</source>
-        <translation>Öffnen</translation>
-    </message>
-    <message>
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -921,14 +901,6 @@ Der angeschlossenen Verstärkers ist nicht aus der QX 7100 Serie!</translation>
         <translation>Kalibrierdaten auch aktualisieren?</translation>
     </message>
     <message>
-        <source>Ja</source>
-        <translation>Ja</translation>
-    </message>
-    <message>
-        <source>Nein</source>
-        <translation>Nein</translation>
-    </message>
-    <message>
         <source>Fehler in der Datendatei!</source>
         <translation>Fehler in der Datendatei!</translation>
     </message>
@@ -983,10 +955,6 @@ Der angeschlossenen Verstärkers ist nicht aus der QX 7100 Serie!</translation>
     <message>
         <source>Dialog</source>
         <translation>Dialog</translation>
-    </message>
-    <message>
-        <source>Schließen</source>
-        <translation>Schließen</translation>
     </message>
     <message>
         <source>Vergleichen…</source>
@@ -1234,14 +1202,6 @@ Sekunden (10...300)</translation>
     <message>
         <source>Messwert Typ</source>
         <translation>Messwert Typ</translation>
-    </message>
-    <message>
-        <source>Speichern</source>
-        <translation>Speichern</translation>
-    </message>
-    <message>
-        <source>Öffnen</source>
-        <translation>Öffnen</translation>
     </message>
     <message>
         <source>Addition</source>
@@ -2074,10 +2034,6 @@ Sekunden (10...300)</translation>
         <translation>Diagramm drucken…</translation>
     </message>
     <message>
-        <source>Schließen</source>
-        <translation>Schließen</translation>
-    </message>
-    <message>
         <source>Die Historie kann nicht geöffnet werden: %1</source>
         <translation>Die Historie kann nicht geöffnet werden: %1</translation>
     </message>
@@ -2222,14 +2178,6 @@ Sekunden (10...300)</translation>
         <translation>Datenlogger wirklich löschen?</translation>
     </message>
     <message>
-        <source>Ja</source>
-        <translation>Ja</translation>
-    </message>
-    <message>
-        <source>Nein</source>
-        <translation>Nein</translation>
-    </message>
-    <message>
         <source>Die Exportdatei kann nicht geschrieben werden:</source>
         <translation>Die Exportdatei kann nicht geschrieben werden:</translation>
     </message>
@@ -2256,10 +2204,6 @@ Sekunden (10...300)</translation>
     <message>
         <source>Uhr stellen</source>
         <translation>Uhr stellen</translation>
-    </message>
-    <message>
-        <source>Drucken</source>
-        <translation>Drucken</translation>
     </message>
     <message>
         <source>Löschen</source>
@@ -2560,10 +2504,6 @@ Sekunden (10...300)</translation>
         <source>Der Drucker kann nicht gestartet werden.</source>
         <translation>Der Drucker kann nicht gestartet werden.</translation>
     </message>
-    <message>
-        <source>Abbrechen</source>
-        <translation>Abbrechen</translation>
-    </message>
 </context>
 <context>
     <name>scan</name>
@@ -2608,10 +2548,6 @@ Sekunden (10...300)</translation>
         <translation>Kennung</translation>
     </message>
     <message>
-        <source>Schließen</source>
-        <translation>Schließen</translation>
-    </message>
-    <message>
         <source>Bus…</source>
         <translation>Bus…</translation>
     </message>
@@ -2644,10 +2580,6 @@ Sekunden (10...300)</translation>
     <message>
         <source>Leeren</source>
         <translation>Leeren</translation>
-    </message>
-    <message>
-        <source>Schließen</source>
-        <translation>Schließen</translation>
     </message>
     <message>
         <source>Das Protokoll konnte nicht gespeichert werden.</source>

@@ -64,10 +64,6 @@
         <translation>End measurement first!</translation>
     </message>
     <message>
-        <source>Abbrechen</source>
-        <translation>Cancel</translation>
-    </message>
-    <message>
         <source>Sprache</source>
         <translation>Language</translation>
     </message>
@@ -109,7 +105,7 @@
     </message>
     <message>
         <source>Aus: das Gerät der COM-Nummer</source>
-        <translation>Off: the COM number's device</translation>
+        <translation>Off: the COM number&apos;s device</translation>
     </message>
     <message>
         <source>Protokoll</source>
@@ -270,10 +266,6 @@
         <translation>Take point</translation>
     </message>
     <message>
-        <source>Abbrechen</source>
-        <translation>Cancel</translation>
-    </message>
-    <message>
         <source>Der Sensor stellt sich nicht ein: nach %1 s nicht stabil. Der Punkt kann von Hand übernommen werden.</source>
         <translation>The sensor does not settle: not stable after %1 s. The point can be taken by hand.</translation>
     </message>
@@ -292,10 +284,6 @@
     <message>
         <source>Zertifikat…</source>
         <translation>Certificate…</translation>
-    </message>
-    <message>
-        <source>Schließen</source>
-        <translation>Close</translation>
     </message>
     <message>
         <source>Puffersatz</source>
@@ -467,10 +455,6 @@
         <translation>Calibration error!</translation>
     </message>
     <message>
-        <source>Speichern</source>
-        <translation>Save</translation>
-    </message>
-    <message>
         <source>Beenden</source>
         <translation>Exit</translation>
     </message>
@@ -516,14 +500,6 @@
         <translation>limits</translation>
     </message>
     <message>
-        <source>Ja</source>
-        <translation>Yes</translation>
-    </message>
-    <message>
-        <source>Nein</source>
-        <translation>No</translation>
-    </message>
-    <message>
         <source>Geben Sie eine Zahl ein.</source>
         <translation>Enter a number.</translation>
     </message>
@@ -557,10 +533,6 @@
     <message>
         <source>Referenz: %1 %2</source>
         <translation>Reference: %1 %2</translation>
-    </message>
-    <message>
-        <source>Geben Sie eine Zahl ein.</source>
-        <translation>Enter a number.</translation>
     </message>
     <message>
         <source>Im Modul speichern?</source>
@@ -656,6 +628,30 @@
     <message>
         <source>Es wurde nichts gespeichert; eine vorhandene Datei bleibt unverändert.</source>
         <translation>Nothing was saved; an existing file is left unchanged.</translation>
+    </message>
+    <message>
+        <source>Schließen</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Speichern</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Öffnen</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>Drucken</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>Ja</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>Nein</source>
+        <translation>No</translation>
     </message>
 </context>
 <context>
@@ -797,22 +793,6 @@
         <translation>Temperature offset</translation>
     </message>
     <message>
-        <source>Drucken</source>
-        <translation>Print</translation>
-    </message>
-    <message>
-        <source>Abbrechen</source>
-        <translation>Cancel</translation>
-    </message>
-    <message>
-        <source>Speichern</source>
-        <translation>Save</translation>
-    </message>
-    <message>
-        <source>Öffnen</source>
-        <translation>Open</translation>
-    </message>
-    <message>
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -919,14 +899,6 @@ Der angeschlossenen Verstärkers ist nicht aus der QX 7100 Serie!</source>
         <translation>Read also calibration data?</translation>
     </message>
     <message>
-        <source>Ja</source>
-        <translation>Yes</translation>
-    </message>
-    <message>
-        <source>Nein</source>
-        <translation>No</translation>
-    </message>
-    <message>
         <source>Fehler in der Datendatei!</source>
         <translation>Error in data file!</translation>
     </message>
@@ -981,10 +953,6 @@ Der angeschlossenen Verstärkers ist nicht aus der QX 7100 Serie!</source>
     <message>
         <source>Dialog</source>
         <translation>Dialog</translation>
-    </message>
-    <message>
-        <source>Schließen</source>
-        <translation>Close</translation>
     </message>
     <message>
         <source>Vergleichen…</source>
@@ -1232,14 +1200,6 @@ seconds (10...300)</translation>
     <message>
         <source>Messwert Typ</source>
         <translation>type of measurement</translation>
-    </message>
-    <message>
-        <source>Speichern</source>
-        <translation>Save</translation>
-    </message>
-    <message>
-        <source>Öffnen</source>
-        <translation>Open</translation>
     </message>
     <message>
         <source>Addition</source>
@@ -2072,10 +2032,6 @@ seconds (10...300)</translation>
         <translation>Print chart…</translation>
     </message>
     <message>
-        <source>Schließen</source>
-        <translation>Close</translation>
-    </message>
-    <message>
         <source>Die Historie kann nicht geöffnet werden: %1</source>
         <translation>The history cannot be opened: %1</translation>
     </message>
@@ -2220,14 +2176,6 @@ seconds (10...300)</translation>
         <translation>Data logger realy clear?</translation>
     </message>
     <message>
-        <source>Ja</source>
-        <translation>Yes</translation>
-    </message>
-    <message>
-        <source>Nein</source>
-        <translation>No</translation>
-    </message>
-    <message>
         <source>Die Exportdatei kann nicht geschrieben werden:</source>
         <translation>The export file cannot be written:</translation>
     </message>
@@ -2254,10 +2202,6 @@ seconds (10...300)</translation>
     <message>
         <source>Uhr stellen</source>
         <translation>Clock setup</translation>
-    </message>
-    <message>
-        <source>Drucken</source>
-        <translation>Print</translation>
     </message>
     <message>
         <source>Löschen</source>
@@ -2558,10 +2502,6 @@ seconds (10...300)</translation>
         <source>Der Drucker kann nicht gestartet werden.</source>
         <translation>The printer could not be started.</translation>
     </message>
-    <message>
-        <source>Abbrechen</source>
-        <translation>Cancel</translation>
-    </message>
 </context>
 <context>
     <name>scan</name>
@@ -2606,10 +2546,6 @@ seconds (10...300)</translation>
         <translation>Identity</translation>
     </message>
     <message>
-        <source>Schließen</source>
-        <translation>Close</translation>
-    </message>
-    <message>
         <source>Bus…</source>
         <translation>Bus…</translation>
     </message>
@@ -2642,10 +2578,6 @@ seconds (10...300)</translation>
     <message>
         <source>Leeren</source>
         <translation>Clear</translation>
-    </message>
-    <message>
-        <source>Schließen</source>
-        <translation>Close</translation>
     </message>
     <message>
         <source>Das Protokoll konnte nicht gespeichert werden.</source>

@@ -64,10 +64,6 @@
         <translation>Arrêtez d&apos;abord la mesure&#xa0;!</translation>
     </message>
     <message>
-        <source>Abbrechen</source>
-        <translation>Annuler</translation>
-    </message>
-    <message>
         <source>Sprache</source>
         <translation>Langue</translation>
     </message>
@@ -109,7 +105,7 @@
     </message>
     <message>
         <source>Aus: das Gerät der COM-Nummer</source>
-        <translation>Désactivé : l'appareil du numéro COM</translation>
+        <translation>Désactivé&#xa0;: l&apos;appareil du numéro COM</translation>
     </message>
     <message>
         <source>Protokoll</source>
@@ -270,10 +266,6 @@
         <translation>Valider</translation>
     </message>
     <message>
-        <source>Abbrechen</source>
-        <translation>Annuler</translation>
-    </message>
-    <message>
         <source>Der Sensor stellt sich nicht ein: nach %1 s nicht stabil. Der Punkt kann von Hand übernommen werden.</source>
         <translation>Le capteur ne se stabilise pas&#xa0;: toujours instable après %1 s. Le point peut être validé manuellement.</translation>
     </message>
@@ -292,10 +284,6 @@
     <message>
         <source>Zertifikat…</source>
         <translation>Certificat…</translation>
-    </message>
-    <message>
-        <source>Schließen</source>
-        <translation>Fermer</translation>
     </message>
     <message>
         <source>Puffersatz</source>
@@ -467,10 +455,6 @@
         <translation>Erreur d&apos;étalonnage&#xa0;!</translation>
     </message>
     <message>
-        <source>Speichern</source>
-        <translation>Enregistrer</translation>
-    </message>
-    <message>
         <source>Beenden</source>
         <translation>Quitter</translation>
     </message>
@@ -516,14 +500,6 @@
         <translation>limites</translation>
     </message>
     <message>
-        <source>Ja</source>
-        <translation>Oui</translation>
-    </message>
-    <message>
-        <source>Nein</source>
-        <translation>Non</translation>
-    </message>
-    <message>
         <source>Geben Sie eine Zahl ein.</source>
         <translation>Saisissez un nombre.</translation>
     </message>
@@ -557,10 +533,6 @@
     <message>
         <source>Referenz: %1 %2</source>
         <translation>Référence&#xa0;: %1 %2</translation>
-    </message>
-    <message>
-        <source>Geben Sie eine Zahl ein.</source>
-        <translation>Saisissez un nombre.</translation>
     </message>
     <message>
         <source>Im Modul speichern?</source>
@@ -656,6 +628,30 @@
     <message>
         <source>Es wurde nichts gespeichert; eine vorhandene Datei bleibt unverändert.</source>
         <translation>Rien n&apos;a été enregistré&#xa0;; un fichier existant reste inchangé.</translation>
+    </message>
+    <message>
+        <source>Schließen</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Speichern</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Öffnen</source>
+        <translation>Ouvrir</translation>
+    </message>
+    <message>
+        <source>Drucken</source>
+        <translation>Imprimer</translation>
+    </message>
+    <message>
+        <source>Ja</source>
+        <translation>Oui</translation>
+    </message>
+    <message>
+        <source>Nein</source>
+        <translation>Non</translation>
     </message>
 </context>
 <context>
@@ -797,22 +793,6 @@
         <translation>Décalage de température</translation>
     </message>
     <message>
-        <source>Drucken</source>
-        <translation>Imprimer</translation>
-    </message>
-    <message>
-        <source>Abbrechen</source>
-        <translation>Annuler</translation>
-    </message>
-    <message>
-        <source>Speichern</source>
-        <translation>Enregistrer</translation>
-    </message>
-    <message>
-        <source>Öffnen</source>
-        <translation>Ouvrir</translation>
-    </message>
-    <message>
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -921,14 +901,6 @@ L&apos;amplificateur raccordé n&apos;est pas de la série QX 7100&#xa0;!</trans
         <translation>Mettre aussi à jour les données d&apos;étalonnage&#xa0;?</translation>
     </message>
     <message>
-        <source>Ja</source>
-        <translation>Oui</translation>
-    </message>
-    <message>
-        <source>Nein</source>
-        <translation>Non</translation>
-    </message>
-    <message>
         <source>Fehler in der Datendatei!</source>
         <translation>Erreur dans le fichier de données&#xa0;!</translation>
     </message>
@@ -983,10 +955,6 @@ L&apos;amplificateur raccordé n&apos;est pas de la série QX 7100&#xa0;!</trans
     <message>
         <source>Dialog</source>
         <translation>Dialogue</translation>
-    </message>
-    <message>
-        <source>Schließen</source>
-        <translation>Fermer</translation>
     </message>
     <message>
         <source>Vergleichen…</source>
@@ -1234,14 +1202,6 @@ secondes (10...300)</translation>
     <message>
         <source>Messwert Typ</source>
         <translation>Type de valeur</translation>
-    </message>
-    <message>
-        <source>Speichern</source>
-        <translation>Enregistrer</translation>
-    </message>
-    <message>
-        <source>Öffnen</source>
-        <translation>Ouvrir</translation>
     </message>
     <message>
         <source>Addition</source>
@@ -2074,10 +2034,6 @@ secondes (10...300)</translation>
         <translation>Imprimer le graphique…</translation>
     </message>
     <message>
-        <source>Schließen</source>
-        <translation>Fermer</translation>
-    </message>
-    <message>
         <source>Die Historie kann nicht geöffnet werden: %1</source>
         <translation>L&apos;historique ne peut pas être ouvert&#xa0;: %1</translation>
     </message>
@@ -2222,14 +2178,6 @@ secondes (10...300)</translation>
         <translation>Voulez-vous vraiment effacer l&apos;enregistreur de données&#xa0;?</translation>
     </message>
     <message>
-        <source>Ja</source>
-        <translation>Oui</translation>
-    </message>
-    <message>
-        <source>Nein</source>
-        <translation>Non</translation>
-    </message>
-    <message>
         <source>Die Exportdatei kann nicht geschrieben werden:</source>
         <translation>Impossible d&apos;écrire le fichier d&apos;export&#xa0;:</translation>
     </message>
@@ -2256,10 +2204,6 @@ secondes (10...300)</translation>
     <message>
         <source>Uhr stellen</source>
         <translation>Régler l&apos;horloge</translation>
-    </message>
-    <message>
-        <source>Drucken</source>
-        <translation>Imprimer</translation>
     </message>
     <message>
         <source>Löschen</source>
@@ -2560,10 +2504,6 @@ secondes (10...300)</translation>
         <source>Der Drucker kann nicht gestartet werden.</source>
         <translation>Impossible de démarrer l&apos;imprimante.</translation>
     </message>
-    <message>
-        <source>Abbrechen</source>
-        <translation>Annuler</translation>
-    </message>
 </context>
 <context>
     <name>scan</name>
@@ -2608,10 +2548,6 @@ secondes (10...300)</translation>
         <translation>Identifiant</translation>
     </message>
     <message>
-        <source>Schließen</source>
-        <translation>Fermer</translation>
-    </message>
-    <message>
         <source>Bus…</source>
         <translation>Bus…</translation>
     </message>
@@ -2644,10 +2580,6 @@ secondes (10...300)</translation>
     <message>
         <source>Leeren</source>
         <translation>Effacer</translation>
-    </message>
-    <message>
-        <source>Schließen</source>
-        <translation>Fermer</translation>
     </message>
     <message>
         <source>Das Protokoll konnte nicht gespeichert werden.</source>

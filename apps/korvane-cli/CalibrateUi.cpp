@@ -31,7 +31,6 @@ constexpr Text kInputClosed{"cli", QT_TRANSLATE_NOOP("cli",
 constexpr Text kPointTaken{"cli", QT_TRANSLATE_NOOP("cli", "Punkt übernommen: %1 %2 (%3).")};
 constexpr Text kNoReference{"cli", QT_TRANSLATE_NOOP("cli", "Kein Referenzwert für Punkt %1: --reference angeben.")};
 constexpr Text kReferenceTaken{"cli", QT_TRANSLATE_NOOP("cli", "Referenz: %1 %2")};
-constexpr Text kCliNotANumber{"cli", QT_TRANSLATE_NOOP("cli", "Geben Sie eine Zahl ein.")};
 constexpr Text kSaveQuestion{"cli", QT_TRANSLATE_NOOP("cli", "Im Modul speichern?")};
 constexpr Text kYesNo{"cli", QT_TRANSLATE_NOOP("cli", " [j/N] ")};
 constexpr Text kNotSavedHint{"cli", QT_TRANSLATE_NOOP("cli", "Nicht gespeichert (--save speichert).")};
@@ -172,7 +171,7 @@ std::optional<ReferenceAnswer> CalibrateUi::EnterReference(const ReferenceReques
         a.value = static_cast<float>(platform::ToDouble(*n));
         break;
       }
-      ctx_.err() << Tr(l, kCliNotANumber) << '\n' << std::flush;
+      ctx_.err() << Tr(l, calibration::kNotANumber) << '\n' << std::flush;
     }
   } else if (known) {
     a.value = preset;

@@ -13,6 +13,7 @@
 #include "link/DeviceName.h"
 #include "link/Link.h"
 #include "link/LinkTexts.h"
+#include "platform/CommonTexts.h"
 #include "platform/NumberText.h"
 #include "platform/Texts.h"
 #include "platform/Ui.h"
@@ -33,7 +34,7 @@ constexpr types::Text kStop{"app", QT_TRANSLATE_NOOP("app", "Messung beenden")};
 constexpr types::Text kAddress{"app", QT_TRANSLATE_NOOP("app", "Geräteadresse")};
 constexpr types::Text kNoError{"app", QT_TRANSLATE_NOOP("app", "kein Fehler")};
 constexpr types::Text kEndFirst{"app", QT_TRANSLATE_NOOP("app", "Messung erst beenden!")};
-constexpr types::Text kCancel{"app", QT_TRANSLATE_NOOP("app", "Abbrechen")};
+using platform::kCancel;
 constexpr types::Text kLanguage{"app", QT_TRANSLATE_NOOP("app", "Sprache")};
 // The fields show the last values the module sent, at this time.
 constexpr types::Text kNoReplySince{"app", QT_TRANSLATE_NOOP("app", "keine Antwort seit %1:%2:%3")};

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "calibration/Stability.h"
+#include "platform/CommonTexts.h"
 #include "platform/Language.h"
 #include "platform/Text.h"
 
@@ -14,7 +15,7 @@ using platform::Text;
 inline constexpr Text kStable{"calibration", QT_TRANSLATE_NOOP("calibration", "stabil")};
 inline constexpr Text kAcceptAutomatically{"calibration", QT_TRANSLATE_NOOP("calibration", "Automatisch übernehmen")};
 inline constexpr Text kTakePoint{"calibration", QT_TRANSLATE_NOOP("calibration", "Übernehmen")};
-inline constexpr Text kCancelCalibration{"calibration", QT_TRANSLATE_NOOP("calibration", "Abbrechen")};
+inline constexpr const platform::Text& kCancelCalibration = platform::kCancel;
 inline constexpr Text kNotSettling{
     "calibration",
     QT_TRANSLATE_NOOP(
@@ -32,7 +33,7 @@ inline constexpr Text kTakenUnstable{"calibration",
                                      QT_TRANSLATE_NOOP("calibration", "von Hand übernommen, nicht stabil")};
 inline constexpr Text kTakenStable{"calibration", QT_TRANSLATE_NOOP("calibration", "übernommen, stabil")};
 inline constexpr Text kCertificate{"calibration", QT_TRANSLATE_NOOP("calibration", "Zertifikat…")};
-inline constexpr Text kClose{"calibration", QT_TRANSLATE_NOOP("calibration", "Schließen")};
+using platform::kClose;
 inline constexpr Text kBufferSetLabel{"calibration", QT_TRANSLATE_NOOP("calibration", "Puffersatz")};
 inline constexpr Text kLotLabel{"calibration", QT_TRANSLATE_NOOP("calibration", "Charge")};
 inline constexpr Text kExpiryLabel{"calibration", QT_TRANSLATE_NOOP("calibration", "verwendbar bis")};
@@ -57,5 +58,8 @@ std::string NoiseText(const StabilityFigures& f, const StabilityCriterion& c, co
 // "wartet, bis der Wert die 1. Lösung verlassen hat".
 std::string StabilityVerdict(const StabilityFigures& f, const StabilityCriterion& c, const std::string& unit,
                              bool waitingToLeave, Language language);
+
+// A value entry that holds no number (the dialog and the command line alike).
+inline constexpr Text kNotANumber{"calibration", QT_TRANSLATE_NOOP("calibration", "Geben Sie eine Zahl ein.")};
 
 }  // namespace korvane::calibration

@@ -1,5 +1,6 @@
 #pragma once
 // The wording of the calibration procedures, German and English.
+#include "platform/CommonTexts.h"
 #include "types/Texts.h"
 
 namespace korvane::calibration {
@@ -17,7 +18,7 @@ inline constexpr Text kWaitStable{
 inline constexpr Text kBufferPrompt{"calibration", QT_TRANSLATE_NOOP("calibration", "Aktuellen Pufferwert eingeben.")};
 inline constexpr Text kPressurePrompt{"calibration", QT_TRANSLATE_NOOP("calibration", "Aktuellen Luftdruck eingeben.")};
 inline constexpr Text kCalibrationError{"calibration", QT_TRANSLATE_NOOP("calibration", "Kalibrierfehler!")};
-inline constexpr Text kSave{"calibration", QT_TRANSLATE_NOOP("calibration", "Speichern")};
+using platform::kSave;
 inline constexpr Text kExit{"calibration", QT_TRANSLATE_NOOP("calibration", "Beenden")};
 inline constexpr Text kOxygen{"calibration", QT_TRANSLATE_NOOP("calibration", "Sauerstoff")};
 //: English keeps "chlorien" byte for byte: users, files and tests know it so.

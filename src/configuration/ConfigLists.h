@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/CommonTexts.h"
 #include "platform/Language.h"
 #include "types/Catalogue.h"
 #include "types/Texts.h"
@@ -53,11 +54,11 @@ std::vector<std::string> TypeListEntries(const TypeList& list, Language language
 
 // Language texts of the configuration dialog (German, English).
 namespace texts {
+using platform::kCancel;
+using platform::kOpen;
+using platform::kPrint;
+using platform::kSave;
 using types::Text;
-inline constexpr Text kPrint{"configuration", QT_TRANSLATE_NOOP("configuration", "Drucken")};
-inline constexpr Text kCancel{"configuration", QT_TRANSLATE_NOOP("configuration", "Abbrechen")};
-inline constexpr Text kSave{"configuration", QT_TRANSLATE_NOOP("configuration", "Speichern")};
-inline constexpr Text kOpen{"configuration", QT_TRANSLATE_NOOP("configuration", "Öffnen")};
 inline constexpr Text kOk{"configuration", QT_TRANSLATE_NOOP("configuration", "OK")};
 inline constexpr Text kDac0{"configuration", QT_TRANSLATE_NOOP("configuration", "DAC0 Kanal")};  // kGroupDac0
 inline constexpr Text kDac1{"configuration", QT_TRANSLATE_NOOP("configuration", "DAC1 Kanal")};  // kGroupDac1
@@ -114,8 +115,8 @@ inline constexpr const char* kLoggerSeriesKind4 = "PB70,PD70,PF70";
 // Setup files.
 inline constexpr Text kReadCalibrationToo{"configuration",
                                           QT_TRANSLATE_NOOP("configuration", "Kalibrierdaten auch aktualisieren?")};
-inline constexpr Text kYes{"configuration", QT_TRANSLATE_NOOP("configuration", "Ja")};
-inline constexpr Text kNo{"configuration", QT_TRANSLATE_NOOP("configuration", "Nein")};
+using platform::kNo;
+using platform::kYes;
 inline constexpr const char* kYesNoTitle = "INFO";
 inline constexpr Text kDataFileError{"configuration", QT_TRANSLATE_NOOP("configuration", "Fehler in der Datendatei!")};
 inline constexpr Text kCannotRead{"configuration",

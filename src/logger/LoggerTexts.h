@@ -1,5 +1,6 @@
 #pragma once
 // The logger's texts, German and English.
+#include "platform/CommonTexts.h"
 #include "types/Texts.h"
 
 namespace korvane::logger::texts {
@@ -19,8 +20,8 @@ inline constexpr Text kEmpty{"logger", QT_TRANSLATE_NOOP("logger", "Datenlogger 
 inline constexpr Text kDataSets{"logger", QT_TRANSLATE_NOOP("logger", "Data sets: %1")};
 //: English keeps "realy" byte for byte: users and tests know the question so.
 inline constexpr Text kClearQuestion{"logger", QT_TRANSLATE_NOOP("logger", "Datenlogger wirklich löschen?")};
-inline constexpr Text kYes{"logger", QT_TRANSLATE_NOOP("logger", "Ja")};
-inline constexpr Text kNo{"logger", QT_TRANSLATE_NOOP("logger", "Nein")};
+using platform::kNo;
+using platform::kYes;
 inline constexpr char kQuestionTitle[] = "INFO";
 inline constexpr Text kCannotWrite{"logger",
                                    QT_TRANSLATE_NOOP("logger", "Die Exportdatei kann nicht geschrieben werden:")};

@@ -1,4 +1,5 @@
 
+#include "platform/CommonTexts.h"
 #include "platform/Text.h"
 #pragma once
 // Texts of the bus scan and its list.
@@ -17,7 +18,7 @@ inline constexpr Text kColumnAddress{"scan", QT_TRANSLATE_NOOP("scan", "Adresse"
 inline constexpr Text kColumnType{"scan", QT_TRANSLATE_NOOP("scan", "Messart")};
 inline constexpr Text kColumnKind{"scan", QT_TRANSLATE_NOOP("scan", "Geräteart")};
 inline constexpr Text kColumnIdentity{"scan", QT_TRANSLATE_NOOP("scan", "Kennung")};
-inline constexpr Text kClose{"scan", QT_TRANSLATE_NOOP("scan", "Schließen")};
+using platform::kClose;
 // Opens the bus view with the modules found.
 inline constexpr Text kBusButton{"scan", QT_TRANSLATE_NOOP("scan", "Bus…")};
 inline constexpr Text kHistoryButton{"scan", QT_TRANSLATE_NOOP("scan", "Historie…")};

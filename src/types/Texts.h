@@ -1,12 +1,13 @@
 #pragma once
 // Texts shared by several subsystems.
+#include "platform/CommonTexts.h"
 #include "platform/Text.h"
 
 namespace korvane::types {
 
 using platform::Text;
 
-inline constexpr Text kCancel{"common", QT_TRANSLATE_NOOP("common", "Abbrechen")};
+using platform::kCancel;
 inline constexpr Text kCommError{"common", QT_TRANSLATE_NOOP("common", "Fehler in der Datenkommunikation!")};
 inline constexpr Text kTransferCaption{"common", QT_TRANSLATE_NOOP("common", "Datenübertragung")};
 inline constexpr Text kTransferText{"common", QT_TRANSLATE_NOOP("common", "Datenübertragung läuft.")};

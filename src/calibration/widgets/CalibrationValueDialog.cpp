@@ -7,16 +7,13 @@
 #include <QPushButton>
 #include <QShowEvent>
 
+#include "calibration/AssistantTexts.h"
 #include "platform/NumberText.h"
 #include "platform/Texts.h"
 #include "platform/Ui.h"
 
 namespace korvane::calibration {
-namespace {
-
-constexpr platform::Text kNotANumber{"calibration", QT_TRANSLATE_NOOP("calibration", "Geben Sie eine Zahl ein.")};
-
-}  // namespace
+namespace {}  // namespace
 
 CalibrationValueDialog::CalibrationValueDialog(QWidget* parent)
     : QDialog(parent),

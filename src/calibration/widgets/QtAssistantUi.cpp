@@ -9,6 +9,7 @@
 #include "calibration/widgets/AssistantReferencePage.h"
 #include "calibration/widgets/AssistantResultPage.h"
 #include "calibration/widgets/CalibrationAssistant.h"
+#include "platform/CommonTexts.h"
 #include "platform/NumberText.h"
 #include "platform/Texts.h"
 #include "platform/Ui.h"
@@ -16,8 +17,8 @@
 namespace korvane::calibration {
 namespace {
 
-constexpr Text kConfirmYes{"calibration", QT_TRANSLATE_NOOP("calibration", "Ja")};
-constexpr Text kConfirmNo{"calibration", QT_TRANSLATE_NOOP("calibration", "Nein")};
+constexpr const platform::Text& kConfirmYes = platform::kYes;
+constexpr const platform::Text& kConfirmNo = platform::kNo;
 
 }  // namespace
 

@@ -6,6 +6,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "platform/CommonTexts.h"
 #include "platform/ShownText.h"
 #include "platform/Texts.h"
 #include "types/Cp1252.h"
@@ -17,7 +18,7 @@ constexpr platform::Text kTitle{"configuration", QT_TRANSLATE_NOOP("configuratio
 constexpr platform::Text kKey{"configuration", QT_TRANSLATE_NOOP("configuration", "Schlüssel")};
 constexpr platform::Text kField{"configuration", QT_TRANSLATE_NOOP("configuration", "Feld")};
 constexpr platform::Text kDialog{"configuration", QT_TRANSLATE_NOOP("configuration", "Dialog")};
-constexpr platform::Text kClose{"configuration", QT_TRANSLATE_NOOP("configuration", "Schließen")};
+using platform::kClose;
 
 QString QText(const std::string& s) { return QString::fromStdString(s); }
 // A value of a setup text (Windows-1252) as the table shows it.

@@ -16,6 +16,7 @@
 #include "link/Protocol.h"
 #include "link/widgets/LineGate.h"
 #include "logger/widgets/ClockDialog.h"
+#include "platform/CommonTexts.h"
 #include "platform/NumberText.h"
 #include "platform/Texts.h"
 #include "platform/Ui.h"
@@ -56,8 +57,8 @@ constexpr Text kVirtual[2] = {{"display", QT_TRANSLATE_NOOP("display", "virtuell
 constexpr Text kDisplay{"display", QT_TRANSLATE_NOOP("display", "Anzeige")};
 constexpr Text kAddress{"display", QT_TRANSLATE_NOOP("display", "Adresse")};
 constexpr Text kValueType{"display", QT_TRANSLATE_NOOP("display", "Messwert Typ")};
-constexpr Text kSave{"display", QT_TRANSLATE_NOOP("display", "Speichern")};
-constexpr Text kOpen{"display", QT_TRANSLATE_NOOP("display", "Öffnen")};
+using platform::kOpen;
+using platform::kSave;
 
 constexpr Text kOperations[kOperationChoices] = {{"display", QT_TRANSLATE_NOOP("display", "Addition")},
                                                  {"display", QT_TRANSLATE_NOOP("display", "Subtraktion")},

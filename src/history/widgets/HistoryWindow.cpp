@@ -20,6 +20,7 @@
 #include "history/render/CertificateFile.h"
 #include "history/render/ReportFile.h"
 #include "history/widgets/DriftChart.h"
+#include "platform/CommonTexts.h"
 #include "platform/ShownDate.h"
 #include "platform/NumberText.h"
 #include "platform/SafeFile.h"
@@ -66,7 +67,7 @@ constexpr Text kTechnicianField{"history", QT_TRANSLATE_NOOP("history", "Technik
 constexpr Text kExport{"history", QT_TRANSLATE_NOOP("history", "Exportieren…")};
 constexpr Text kSaveChart{"history", QT_TRANSLATE_NOOP("history", "Diagramm speichern…")};
 constexpr Text kPrintChart{"history", QT_TRANSLATE_NOOP("history", "Diagramm drucken…")};
-constexpr Text kClose{"history", QT_TRANSLATE_NOOP("history", "Schließen")};
+using platform::kClose;
 constexpr Text kCannotOpen{"history", QT_TRANSLATE_NOOP("history", "Die Historie kann nicht geöffnet werden: %1")};
 constexpr Text kNoHistory{"history", QT_TRANSLATE_NOOP("history", "Es wird keine Historie geführt.")};
 constexpr Text kExported{"history", QT_TRANSLATE_NOOP("history", "%1 Ereignisse exportiert nach %2")};

@@ -12,6 +12,7 @@
 #include "logger/LoggerTexts.h"
 #include "logger/widgets/ClockDialog.h"
 #include "logger/widgets/LoggerChart.h"
+#include "platform/CommonTexts.h"
 #include "platform/NumberText.h"
 #include "platform/Texts.h"
 #include "types/Catalogue.h"
@@ -22,7 +23,7 @@ namespace {
 
 constexpr types::Text kRead{"logger", QT_TRANSLATE_NOOP("logger", "Auslesen")};
 constexpr types::Text kClock{"logger", QT_TRANSLATE_NOOP("logger", "Uhr stellen")};
-constexpr types::Text kPrint{"logger", QT_TRANSLATE_NOOP("logger", "Drucken")};
+using platform::kPrint;
 constexpr types::Text kDelete{"logger", QT_TRANSLATE_NOOP("logger", "Löschen")};
 
 QString Q(const std::string& s) { return QString::fromStdString(s); }

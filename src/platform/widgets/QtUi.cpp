@@ -1,3 +1,4 @@
+#include "platform/CommonTexts.h"
 #include "platform/widgets/QtUi.h"
 
 #include <QApplication>
@@ -152,7 +153,6 @@ bool QtUi::ProgressCancelled() { return progress_ && progress_->cancelled(); }
 
 void QtUi::ProgressAllowCancel() {
   if (!progress_) return;
-  static constexpr Text kCancel{"platform", QT_TRANSLATE_NOOP("platform", "Abbrechen")};
   progress_->AllowCancel(Q(Tr(language_, kCancel)));
 }
 
