@@ -127,6 +127,18 @@
         <source>Techniker</source>
         <translation>Techniker</translation>
     </message>
+    <message>
+        <source>Status Info</source>
+        <translation>Status Info</translation>
+    </message>
+    <message>
+        <source>Info über Korvane</source>
+        <translation>Info über Korvane</translation>
+    </message>
+    <message>
+        <source>Inf&amp;o über Korvane...</source>
+        <translation>Inf&amp;o über Korvane...</translation>
+    </message>
 </context>
 <context>
     <name>bus</name>

@@ -109,7 +109,7 @@
     </message>
     <message>
         <source>Aus: das Gerät der COM-Nummer</source>
-        <translation>Off: the COM number's device</translation>
+        <translation>Off: the COM number&apos;s device</translation>
     </message>
     <message>
         <source>Protokoll</source>
@@ -126,6 +126,18 @@
     <message>
         <source>Techniker</source>
         <translation>Technician</translation>
+    </message>
+    <message>
+        <source>Status Info</source>
+        <translation>Status Info</translation>
+    </message>
+    <message>
+        <source>Info über Korvane</source>
+        <translation>Info über Korvane</translation>
+    </message>
+    <message>
+        <source>Inf&amp;o über Korvane...</source>
+        <translation>Inf&amp;o über Korvane...</translation>
     </message>
 </context>
 <context>

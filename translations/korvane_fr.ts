@@ -109,7 +109,7 @@
     </message>
     <message>
         <source>Aus: das Gerät der COM-Nummer</source>
-        <translation>Désactivé : l'appareil du numéro COM</translation>
+        <translation>Désactivé&#xa0;: l&apos;appareil du numéro COM</translation>
     </message>
     <message>
         <source>Protokoll</source>
@@ -126,6 +126,18 @@
     <message>
         <source>Techniker</source>
         <translation>Technicien</translation>
+    </message>
+    <message>
+        <source>Status Info</source>
+        <translation>Infos d&apos;état</translation>
+    </message>
+    <message>
+        <source>Info über Korvane</source>
+        <translation>À propos de Korvane</translation>
+    </message>
+    <message>
+        <source>Inf&amp;o über Korvane...</source>
+        <translation>À pr&amp;opos de Korvane...</translation>
     </message>
 </context>
 <context>
