@@ -2288,6 +2288,11 @@ seconds (10...300)</translation>
         <source>Temperatur (°C), Modul %1</source>
         <translation>Temperature (°C), module %1</translation>
     </message>
+    <message>
+        <source>time</source>
+        <extracomment>The chart&apos;s time axis: English &quot;time&quot; in German too (as users know it); other languages translate it.</extracomment>
+        <translation>time</translation>
+    </message>
 </context>
 <context>
     <name>measurement</name>

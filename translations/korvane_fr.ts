@@ -2290,6 +2290,11 @@ secondes (10...300)</translation>
         <source>Temperatur (°C), Modul %1</source>
         <translation>Température (°C), module %1</translation>
     </message>
+    <message>
+        <source>time</source>
+        <extracomment>The chart&apos;s time axis: English &quot;time&quot; in German too (as users know it); other languages translate it.</extracomment>
+        <translation>temps</translation>
+    </message>
 </context>
 <context>
     <name>measurement</name>
