@@ -123,6 +123,18 @@
         <source>Techniker</source>
         <translation>Techniker</translation>
     </message>
+    <message>
+        <source>Status Info</source>
+        <translation>Status Info</translation>
+    </message>
+    <message>
+        <source>Info über Korvane</source>
+        <translation>Info über Korvane</translation>
+    </message>
+    <message>
+        <source>Inf&amp;o über Korvane...</source>
+        <translation>Inf&amp;o über Korvane...</translation>
+    </message>
 </context>
 <context>
     <name>bus</name>
@@ -2221,6 +2233,11 @@ Sekunden (10...300)</translation>
     <message>
         <source>Temperatur (°C), Modul %1</source>
         <translation>Temperatur (°C), Modul %1</translation>
+    </message>
+    <message>
+        <source>time</source>
+        <extracomment>The chart&apos;s time axis: English &quot;time&quot; in German too (as users know it); other languages translate it.</extracomment>
+        <translation>time</translation>
     </message>
 </context>
 <context>

@@ -123,6 +123,18 @@
         <source>Techniker</source>
         <translation>Technicien</translation>
     </message>
+    <message>
+        <source>Status Info</source>
+        <translation>Infos d&apos;état</translation>
+    </message>
+    <message>
+        <source>Info über Korvane</source>
+        <translation>À propos de Korvane</translation>
+    </message>
+    <message>
+        <source>Inf&amp;o über Korvane...</source>
+        <translation>À pr&amp;opos de Korvane...</translation>
+    </message>
 </context>
 <context>
     <name>bus</name>
@@ -2221,6 +2233,11 @@ secondes (10...300)</translation>
     <message>
         <source>Temperatur (°C), Modul %1</source>
         <translation>Température (°C), module %1</translation>
+    </message>
+    <message>
+        <source>time</source>
+        <extracomment>The chart&apos;s time axis: English &quot;time&quot; in German too (as users know it); other languages translate it.</extracomment>
+        <translation>temps</translation>
     </message>
 </context>
 <context>

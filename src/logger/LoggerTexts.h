@@ -18,6 +18,9 @@ inline constexpr Text kEmpty{"logger", QT_TRANSLATE_NOOP("logger", "Datenlogger 
 //: Shown in English in German too (as users know it); German keeps the English, other
 //: languages translate it.
 inline constexpr Text kDataSets{"logger", QT_TRANSLATE_NOOP("logger", "Data sets: %1")};
+//: The chart's time axis: English "time" in German too (as users know it); other
+//: languages translate it.
+inline constexpr Text kTimeAxis{"logger", QT_TRANSLATE_NOOP("logger", "time")};
 //: English keeps "realy" byte for byte: users and tests know the question so.
 inline constexpr Text kClearQuestion{"logger", QT_TRANSLATE_NOOP("logger", "Datenlogger wirklich löschen?")};
 using platform::kNo;

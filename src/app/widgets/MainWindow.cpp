@@ -46,6 +46,12 @@ namespace {
 
 QString Q(const std::string& s) { return QString::fromStdString(s); }
 
+// The box around the status info and the about box's names; German and English show the
+// German ones, as they always did.
+constexpr platform::Text kStatusInfoBox{"app", QT_TRANSLATE_NOOP("app", "Status Info")};
+constexpr platform::Text kAboutTitle{"app", QT_TRANSLATE_NOOP("app", "Info über Korvane")};
+constexpr platform::Text kAboutItem{"app", QT_TRANSLATE_NOOP("app", "Inf&o über Korvane...")};
+
 // Under the buttons and in the about box: the one version of the build.
 QString VersionText() { return QStringLiteral("Korvane Version ") + QString::fromLatin1(platform::kVersion); }
 
@@ -259,7 +265,7 @@ void MainWindow::Build() {
   };
   calibrationStatus_ = makeLabel("calibrationStatus", this);
   recordingStatus_ = makeLabel("recordingStatus", this);
-  statusBox_ = new QGroupBox(QStringLiteral("Status Info"), this);
+  statusBox_ = new QGroupBox(this);
   statusInfo_ = makeLabel("statusInfo", statusBox_);
   statusInfo_->setWordWrap(true);
   auto* boxLayout = new QVBoxLayout(statusBox_);
@@ -280,7 +286,6 @@ void MainWindow::Build() {
   auto* right = new QVBoxLayout;
   help_ = new QToolButton(this);
   help_->setText(QStringLiteral("?"));
-  help_->setToolTip(QStringLiteral("Info über Korvane"));
   connect(help_, &QToolButton::clicked, this, &MainWindow::ShowAbout);
   right->addWidget(help_, 0, Qt::AlignRight);
   start_ = makeButton("start");
@@ -333,10 +338,10 @@ void MainWindow::Build() {
   connect(address_, &QSpinBox::valueChanged, this, &MainWindow::OnAddressChanged);
 
   // The about box sits in the window's context menu, behind the "?" button and on F1.
-  auto* about = new QAction(QStringLiteral("Inf&o über Korvane..."), this);
-  about->setShortcut(QKeySequence::HelpContents);
-  connect(about, &QAction::triggered, this, &MainWindow::ShowAbout);
-  addAction(about);
+  aboutAction_ = new QAction(this);
+  aboutAction_->setShortcut(QKeySequence::HelpContents);
+  connect(aboutAction_, &QAction::triggered, this, &MainWindow::ShowAbout);
+  addAction(aboutAction_);
   setContextMenuPolicy(Qt::ActionsContextMenu);
 
   resize(980, 420);
@@ -444,7 +449,7 @@ void MainWindow::OnAddressChanged(int position) {
 
 void MainWindow::ShowAbout() {
   QDialog box(this);
-  box.setWindowTitle(QStringLiteral("Info über Korvane"));
+  box.setWindowTitle(QTr(controller_->language(), kAboutTitle));
   auto* layout = new QGridLayout(&box);
   auto* icon = new QLabel(&box);
   icon->setPixmap(windowIcon().pixmap(48, 48));
@@ -529,6 +534,9 @@ void MainWindow::RefreshBench() {
   if (historyWindow_) historyWindow_->setLanguage(language);
   if (busView_ && !busView_->running()) busView_->setLanguage(language);
   traceAction_->setText(QString::fromUtf8(Tr(language, trace::kTraceMenu)));
+  statusBox_->setTitle(QTr(language, kStatusInfoBox));
+  help_->setToolTip(QTr(language, kAboutTitle));
+  aboutAction_->setText(QTr(language, kAboutItem));
   if (traceWindow_) traceWindow_->setLanguage(language);
 }
 

@@ -153,6 +153,7 @@ class MainWindow : public QDialog {
   QSpinBox* address_ = nullptr;
   QGroupBox* statusBox_ = nullptr;
   QToolButton* help_ = nullptr;
+  QAction* aboutAction_ = nullptr;
   bool closing_ = false;
   // The technician's bench: live trend, bus scan, communication trace.
   void BuildBench(QVBoxLayout* left, QVBoxLayout* right, QHBoxLayout* addressRow);

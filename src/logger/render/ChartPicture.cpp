@@ -10,7 +10,9 @@
 
 #include "logger/ChartNames.h"
 #include "logger/ChartPoints.h"
+#include "logger/LoggerTexts.h"
 #include "platform/AxisTicks.h"
+#include "platform/Texts.h"
 
 namespace korvane::logger {
 namespace {
@@ -109,7 +111,7 @@ void PaintLoggerChart(QPainter& p, const QRect& area, const std::vector<LongReco
     const QString text = base.addMSecs(static_cast<qint64>(span * 1000.0 * i / (kTimeTicks - 1))).toString(format);
     p.drawText(QPointF(x - fm.horizontalAdvance(text) / 2.0, plot.bottom() + 8 + fm.ascent()), text);
   }
-  const QString timeTitle = QStringLiteral("time");
+  const QString timeTitle = platform::QTr(language, texts::kTimeAxis);
   p.drawText(QPointF(plot.center().x() - fm.horizontalAdvance(timeTitle) / 2.0, plot.bottom() + 16 + 2 * fm.height()),
              timeTitle);
   p.drawRect(plot);

@@ -12,7 +12,9 @@
 
 #include "logger/ChartNames.h"
 #include "logger/ChartPoints.h"
+#include "logger/LoggerTexts.h"
 #include "platform/AxisTicks.h"
+#include "platform/Texts.h"
 
 namespace korvane::logger {
 
@@ -23,7 +25,7 @@ LoggerChart::LoggerChart(QWidget* parent) : QChartView(parent) {
   chart->addSeries(value_);
   chart->addSeries(temperature_);
   time_ = new QDateTimeAxis(chart);
-  time_->setTitleText(QStringLiteral("time"));
+  setLanguage(Language::kGerman);
   time_->setFormat(QStringLiteral("HH:mm:ss"));
   valueAxis_ = new QValueAxis(chart);
   temperatureAxis_ = new QValueAxis(chart);
@@ -42,6 +44,7 @@ LoggerChart::LoggerChart(QWidget* parent) : QChartView(parent) {
 
 void LoggerChart::Fill(const std::vector<LongRecord>& table, const std::string& valueName, const std::string& identity,
                        Language language, int valueDecimals) {
+  setLanguage(language);
   const std::vector<ChartPoint> points = ChartPoints(table);
   QList<QPointF> values, temperatures;
   values.reserve(static_cast<qsizetype>(points.size()));
@@ -81,6 +84,8 @@ void LoggerChart::Fill(const std::vector<LongRecord>& table, const std::string& 
     }
   }
 }
+
+void LoggerChart::setLanguage(Language language) { time_->setTitleText(platform::QTr(language, texts::kTimeAxis)); }
 
 int LoggerChart::pointCount() const { return static_cast<int>(value_->count()); }
 

@@ -27,6 +27,8 @@ class LoggerChart : public QChartView {
   // its channel's decimals. Records the chart cannot place are left out.
   void Fill(const std::vector<LongRecord>& table, const std::string& valueName, const std::string& identity,
             Language language, int valueDecimals = 2);
+  // The time axis's title in the language.
+  void setLanguage(Language language);
   int pointCount() const;
   // The legend's names: value 1, the temperature.
   QStringList seriesNames() const;

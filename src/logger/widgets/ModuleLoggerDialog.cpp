@@ -36,6 +36,7 @@ ModuleLoggerDialog::ModuleLoggerDialog(LoggerActions& actions, const QString& ti
   setWindowTitle(title);
   chart_ = new LoggerChart(this);
   chart_->setMinimumSize(640, 360);
+  chart_->setLanguage(lang);
   read_ = new QPushButton(Q(Tr(lang, kRead)), this);
   auto* clock = new QPushButton(Q(Tr(lang, kClock)), this);
   auto* print = new QPushButton(Q(Tr(lang, kPrint)), this);

@@ -8,6 +8,8 @@
 #include <QDateTime>
 #include <QFileDialog>
 #include <QFileSystemModel>
+#include <QHeaderView>
+#include <QTreeView>
 #include <QIdentityProxyModel>
 #include <QLocale>
 #include <QMessageBox>
@@ -95,6 +97,17 @@ bool QtUi::YesNo(const std::string& title, const std::string& question, const st
 
 namespace {
 
+// The detail view's columns take the width their headers and entries need and the name
+// the rest: Qt's fixed widths cut a longer header, as French "Dernière modification".
+void FitFileColumns(QFileDialog& dlg) {
+  auto* view = dlg.findChild<QTreeView*>(QStringLiteral("treeView"));
+  if (!view) return;
+  QHeaderView* header = view->header();
+  header->setStretchLastSection(false);
+  header->setSectionResizeMode(QHeaderView::ResizeToContents);
+  header->setSectionResizeMode(0, QHeaderView::Stretch);
+}
+
 std::string DialogKind(const FileDialogSpec& dialog) {
   return dialog.kind.empty() ? (dialog.defaultExtension.empty() ? std::string("file") : dialog.defaultExtension)
                              : dialog.kind;
@@ -105,6 +118,7 @@ std::string DialogKind(const FileDialogSpec& dialog) {
 std::optional<std::string> QtUi::FileDialog(const FileDialogSpec& dialog, bool save) {
   QFileDialog dlg(parent_);
   dlg.setProxyModel(new LocalizedFileModel(&dlg));
+  FitFileColumns(dlg);
   dlg.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
   dlg.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
   dlg.setNameFilter(QtFilterFromWindows(dialog.filter));
