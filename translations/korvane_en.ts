@@ -598,6 +598,11 @@
         <source>Servicebericht geschrieben: %1 (Module: %2)</source>
         <translation>service report written: %1 (modules: %2)</translation>
     </message>
+    <message>
+        <source>jJyY</source>
+        <extracomment>The letters an answer to &quot; [j/N] &quot; may start with to say yes (ASCII letters only).</extracomment>
+        <translation>jJyY</translation>
+    </message>
 </context>
 <context>
     <name>common</name>
@@ -985,6 +990,36 @@ Der angeschlossenen Verstärkers ist nicht aus der QX 7100 Serie!</source>
     <message>
         <source>Keine Unterschiede.</source>
         <translation>No differences.</translation>
+    </message>
+    <message>
+        <source>enable</source>
+        <extracomment>The setup printout prints this word in English in German too; other languages translate it.</extracomment>
+        <translation>enable</translation>
+    </message>
+    <message>
+        <source>disable</source>
+        <extracomment>The setup printout prints this word in English in German too; other languages translate it.</extracomment>
+        <translation>disable</translation>
+    </message>
+    <message>
+        <source>Maximum</source>
+        <extracomment>The setup printout prints this word in English in German too; other languages translate it.</extracomment>
+        <translation>Maximum</translation>
+    </message>
+    <message>
+        <source>Minimum</source>
+        <extracomment>The setup printout prints this word in English in German too; other languages translate it.</extracomment>
+        <translation>Minimum</translation>
+    </message>
+    <message>
+        <source>Temp. Offset</source>
+        <extracomment>The setup printout prints these words in English in German too; other languages translate them.</extracomment>
+        <translation>Temp. Offset</translation>
+    </message>
+    <message>
+        <source>fixed pH</source>
+        <extracomment>The setup printout prints these words in English in German too; other languages translate them.</extracomment>
+        <translation>fixed pH</translation>
     </message>
 </context>
 <context>
@@ -1475,10 +1510,6 @@ seconds (10...300)</translation>
     <message>
         <source>Der Verlauf wurde zurückgesetzt oder neu geschrieben: </source>
         <translation>The history was rolled back or rewritten: </translation>
-    </message>
-    <message>
-        <source>%1 Ereignisse; d</source>
-        <translation>%1 events; t</translation>
     </message>
     <message>
         <source>Ereignis %1 (%2), das %3 am %4 sah (vermerkt in %5), ist nicht mehr darin</source>
@@ -2096,6 +2127,10 @@ seconds (10...300)</translation>
         <source>Historie…</source>
         <translation>History…</translation>
     </message>
+    <message>
+        <source>%1 Ereignisse; %2</source>
+        <translation>%1 events; %2</translation>
+    </message>
 </context>
 <context>
     <name>link</name>
@@ -2152,10 +2187,12 @@ seconds (10...300)</translation>
     </message>
     <message>
         <source>Datenlogger Intervall:</source>
+        <extracomment>The program puts &quot;: &quot; and the value after it; German and English keep their own colon (they show &quot;::&quot;), another language may leave it out.</extracomment>
         <translation>data logging interval in minutes</translation>
     </message>
     <message>
         <source>Vorhandene Datensätze:</source>
+        <extracomment>The program puts &quot;: &quot; and the value after it; German and English keep their own colon (they show &quot;::&quot;), another language may leave it out.</extracomment>
         <translation>Sets of data:</translation>
     </message>
     <message>

@@ -472,7 +472,7 @@
     </message>
     <message>
         <source>Sauerstoff</source>
-        <translation>Oxygène</translation>
+        <translation>Oxygène dissous</translation>
     </message>
     <message>
         <source>Chlor</source>
@@ -552,7 +552,7 @@
     </message>
     <message>
         <source> [j/N] </source>
-        <translation> [y/N] </translation>
+        <translation> [o/N] </translation>
     </message>
     <message>
         <source>Nicht gespeichert (--save speichert).</source>
@@ -597,6 +597,11 @@
     <message>
         <source>Servicebericht geschrieben: %1 (Module: %2)</source>
         <translation>Rapport de service écrit&#xa0;: %1 (modules&#xa0;: %2)</translation>
+    </message>
+    <message>
+        <source>jJyY</source>
+        <extracomment>The letters an answer to &quot; [j/N] &quot; may start with to say yes (ASCII letters only).</extracomment>
+        <translation>oOyY</translation>
     </message>
 </context>
 <context>
@@ -822,11 +827,11 @@
     </message>
     <message>
         <source>obere Grenze</source>
-        <translation>Limite haute</translation>
+        <translation>Limite supérieure</translation>
     </message>
     <message>
         <source>untere Grenze</source>
-        <translation>Limite basse</translation>
+        <translation>Limite inférieure</translation>
     </message>
     <message>
         <source>Grenzwert</source>
@@ -974,7 +979,7 @@ L&apos;amplificateur raccordé n&apos;est pas de la série QX 7100&#xa0;!</trans
     </message>
     <message>
         <source>Die Werte des Dialogs vergleichen mit den Werten des Moduls (neu gelesen) oder einer Setup-Datei?</source>
-        <translation>Comparer les valeurs de la boîte de dialogue avec celles du module (relues) ou d&apos;un fichier de paramétrage&#xa0;?</translation>
+        <translation>Comparer les valeurs de la boîte de dialogue avec celles du module (relues) ou d'un fichier de configuration&#xa0;?</translation>
     </message>
     <message>
         <source>Modul</source>
@@ -982,11 +987,41 @@ L&apos;amplificateur raccordé n&apos;est pas de la série QX 7100&#xa0;!</trans
     </message>
     <message>
         <source>Setup-Datei</source>
-        <translation>Fichier de paramétrage</translation>
+        <translation>Fichier de configuration</translation>
     </message>
     <message>
         <source>Keine Unterschiede.</source>
         <translation>Aucune différence.</translation>
+    </message>
+    <message>
+        <source>enable</source>
+        <extracomment>The setup printout prints this word in English in German too; other languages translate it.</extracomment>
+        <translation>activé</translation>
+    </message>
+    <message>
+        <source>disable</source>
+        <extracomment>The setup printout prints this word in English in German too; other languages translate it.</extracomment>
+        <translation>désactivé</translation>
+    </message>
+    <message>
+        <source>Maximum</source>
+        <extracomment>The setup printout prints this word in English in German too; other languages translate it.</extracomment>
+        <translation>maximum</translation>
+    </message>
+    <message>
+        <source>Minimum</source>
+        <extracomment>The setup printout prints this word in English in German too; other languages translate it.</extracomment>
+        <translation>minimum</translation>
+    </message>
+    <message>
+        <source>Temp. Offset</source>
+        <extracomment>The setup printout prints these words in English in German too; other languages translate them.</extracomment>
+        <translation>Décalage temp.</translation>
+    </message>
+    <message>
+        <source>fixed pH</source>
+        <extracomment>The setup printout prints these words in English in German too; other languages translate them.</extracomment>
+        <translation>pH fixe</translation>
     </message>
 </context>
 <context>
@@ -1213,7 +1248,7 @@ secondes (10...300)</translation>
     </message>
     <message>
         <source>Messwert Typ</source>
-        <translation>Type de valeur</translation>
+        <translation>Type de mesure</translation>
     </message>
     <message>
         <source>Addition</source>
@@ -1416,15 +1451,15 @@ secondes (10...300)</translation>
     </message>
     <message>
         <source>nicht stabil (nach %1 s)</source>
-        <translation>non stable (après %1 s)</translation>
+        <translation>instable (après %1 s)</translation>
     </message>
     <message>
         <source>automatisch übernommen</source>
-        <translation>accepté automatiquement</translation>
+        <translation>validé automatiquement</translation>
     </message>
     <message>
         <source>von Hand übernommen</source>
-        <translation>accepté manuellement</translation>
+        <translation>validé manuellement</translation>
     </message>
     <message>
         <source>Puffer %1 (%2)</source>
@@ -1477,10 +1512,6 @@ secondes (10...300)</translation>
     <message>
         <source>Der Verlauf wurde zurückgesetzt oder neu geschrieben: </source>
         <translation>L&apos;historique a été ramené à un état antérieur ou réécrit&#xa0;: </translation>
-    </message>
-    <message>
-        <source>%1 Ereignisse; d</source>
-        <translation>%1 événements&#xa0;; l</translation>
     </message>
     <message>
         <source>Ereignis %1 (%2), das %3 am %4 sah (vermerkt in %5), ist nicht mehr darin</source>
@@ -1708,7 +1739,7 @@ secondes (10...300)</translation>
     </message>
     <message>
         <source>Redox</source>
-        <translation>redox</translation>
+        <translation>potentiel redox</translation>
     </message>
     <message>
         <source>Leitfähigkeit (2 Elektroden)</source>
@@ -1728,7 +1759,7 @@ secondes (10...300)</translation>
     </message>
     <message>
         <source>Sauerstoff</source>
-        <translation>oxygène</translation>
+        <translation>oxygène dissous</translation>
     </message>
     <message>
         <source>Sauerstoff (OPX)</source>
@@ -2098,6 +2129,10 @@ secondes (10...300)</translation>
         <source>Historie…</source>
         <translation>Historique…</translation>
     </message>
+    <message>
+        <source>%1 Ereignisse; %2</source>
+        <translation>%1 événements&#xa0;; %2</translation>
+    </message>
 </context>
 <context>
     <name>link</name>
@@ -2154,10 +2189,12 @@ secondes (10...300)</translation>
     </message>
     <message>
         <source>Datenlogger Intervall:</source>
+        <extracomment>The program puts &quot;: &quot; and the value after it; German and English keep their own colon (they show &quot;::&quot;), another language may leave it out.</extracomment>
         <translation>Intervalle d&apos;enregistrement&#xa0;:</translation>
     </message>
     <message>
         <source>Vorhandene Datensätze:</source>
+        <extracomment>The program puts &quot;: &quot; and the value after it; German and English keep their own colon (they show &quot;::&quot;), another language may leave it out.</extracomment>
         <translation>Enregistrements disponibles&#xa0;:</translation>
     </message>
     <message>
@@ -2710,7 +2747,7 @@ secondes (10...300)</translation>
     </message>
     <message>
         <source>Redox</source>
-        <translation>Redox</translation>
+        <translation>Potentiel redox</translation>
     </message>
     <message>
         <source>Redox Wert</source>
@@ -2758,7 +2795,7 @@ secondes (10...300)</translation>
     </message>
     <message>
         <source>Sauerstoff</source>
-        <translation>Oxygène</translation>
+        <translation>Oxygène dissous</translation>
     </message>
     <message>
         <source>Sättigung</source>
@@ -2936,7 +2973,7 @@ secondes (10...300)</translation>
     </message>
     <message>
         <source>OPX Sauerstoff</source>
-        <translation>Oxygène OPX</translation>
+        <translation>Oxygène dissous OPX</translation>
     </message>
     <message>
         <source>20µS ZK=0.1</source>

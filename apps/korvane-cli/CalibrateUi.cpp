@@ -33,6 +33,8 @@ constexpr Text kNoReference{"cli", QT_TRANSLATE_NOOP("cli", "Kein Referenzwert f
 constexpr Text kReferenceTaken{"cli", QT_TRANSLATE_NOOP("cli", "Referenz: %1 %2")};
 constexpr Text kSaveQuestion{"cli", QT_TRANSLATE_NOOP("cli", "Im Modul speichern?")};
 constexpr Text kYesNo{"cli", QT_TRANSLATE_NOOP("cli", " [j/N] ")};
+//: The letters an answer to " [j/N] " may start with to say yes (ASCII letters only).
+constexpr Text kYesLetters{"cli", QT_TRANSLATE_NOOP("cli", "jJyY")};
 constexpr Text kNotSavedHint{"cli", QT_TRANSLATE_NOOP("cli", "Nicht gespeichert (--save speichert).")};
 
 std::string PollNumber(double v, int decimals) {
@@ -53,8 +55,8 @@ bool CalibrateUi::Ask(const std::string& question) {
   ctx_.out() << question << Tr(ctx_.language(), kYesNo) << std::flush;
   const std::optional<std::string> answer = ReadLine();
   if (!answer) return false;
-  const std::string a = answer->substr(0, 1);
-  return a == "j" || a == "J" || a == "y" || a == "Y";
+  const std::string yes = Tr(ctx_.language(), kYesLetters);
+  return !answer->empty() && yes.find(answer->front()) != std::string::npos;
 }
 
 void CalibrateUi::Begin(const AssistantStart& s) {

@@ -54,7 +54,7 @@ constexpr platform::ProgramOption kCommonOptions[] = {
      "module address 0..255 (default 0); live also takes a list\n"
      "of addresses 0..31 and ranges: 0,3,5-7"},
     {"baud", "RATE", "4800, 19200 or 38400 (default: the settings file's)"},
-    {"lang", "de|en|fr", "language of texts and messages (default: the settings file's)"},
+    {"lang", kLanguageChoice, "language of texts and messages (default: the settings file's)"},
     {"settings", "DIR",
      "settings folder (default: $APPDATA/Korvane, else\n"
      "$XDG_CONFIG_HOME/Korvane or ~/.config/Korvane)"},

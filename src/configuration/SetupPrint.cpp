@@ -27,6 +27,20 @@ std::string BuildPrintHeading(const ConfigSettings& s, const platform::LocalTime
 
 namespace {
 
+// The printout's words that German and English print alike, in English.
+//: The setup printout prints this word in English in German too; other languages translate it.
+constexpr types::Text kEnable{"configuration", QT_TRANSLATE_NOOP("configuration", "enable")};
+//: The setup printout prints this word in English in German too; other languages translate it.
+constexpr types::Text kDisable{"configuration", QT_TRANSLATE_NOOP("configuration", "disable")};
+//: The setup printout prints this word in English in German too; other languages translate it.
+constexpr types::Text kMaximum{"configuration", QT_TRANSLATE_NOOP("configuration", "Maximum")};
+//: The setup printout prints this word in English in German too; other languages translate it.
+constexpr types::Text kMinimum{"configuration", QT_TRANSLATE_NOOP("configuration", "Minimum")};
+//: The setup printout prints these words in English in German too; other languages translate them.
+constexpr types::Text kTemperatureOffset{"configuration", QT_TRANSLATE_NOOP("configuration", "Temp. Offset")};
+//: The setup printout prints these words in English in German too; other languages translate them.
+constexpr types::Text kFixedPh{"configuration", QT_TRANSLATE_NOOP("configuration", "fixed pH")};
+
 class Body {
  public:
   explicit Body(Language language) : lang_(language) {}
@@ -40,7 +54,9 @@ class Body {
     out_ += platform::StringPrintf("%s:  %u\n", Tr(lang_, label).c_str(), value);
   }
   // label + fixed suffix, e.g. "%s:  enable\n".
-  void Suffix(const types::Text& label, const char* suffix) { out_ += std::string(Tr(lang_, label)) + suffix; }
+  void Suffix(const types::Text& label, const std::string& suffix) { out_ += Tr(lang_, label) + suffix; }
+  // ":  enable\n" or ":  disable\n".
+  std::string OnOff(bool on) const { return ":  " + L(on ? kEnable : kDisable) + "\n"; }
   void Raw(const std::string& text) { out_ += text; }
   std::string L(const types::Text& p) const { return Tr(lang_, p); }
 
@@ -77,10 +93,10 @@ std::string BuildPrintBody(const ConfigSettings& s, const std::array<std::string
     b.Label(texts::kCalValues);
     CalibrationLines(b, s, t);
     if (IsTdsFactorType(t)) b.Value(types::CalibrationLabel(t, 5, lang), s.calibrationKey1);
-    b.Raw(platform::StringPrintf("Temp. Offset:  %s\n", s.temperatureOffset.c_str()));
+    b.Raw(b.L(kTemperatureOffset) + ":  " + s.temperatureOffset + "\n");
     b.Number(texts::kAddress, s.address);
     b.Value(texts::kFixTemperature, s.fixedTemperature);
-    b.Suffix(texts::kFixTemperature, s.fixedTemperatureOn != 0 ? ":  enable\n" : ":  disable\n");
+    b.Suffix(texts::kFixTemperature, b.OnOff(s.fixedTemperatureOn != 0));
     return b.out_;
   }
 
@@ -101,18 +117,19 @@ std::string BuildPrintBody(const ConfigSettings& s, const std::array<std::string
   SourceLine(b, "%s 1:  %s\n", texts::kRelayOutput, s.relay1Source, names);
   b.Value(texts::kLimitValue, s.relay1Limit);
   b.Value(texts::kHysteresis, s.relay1Hysteresis);
-  b.Suffix(texts::kLimitType, s.relay1LimitType != 0 ? ":  Maximum\n" : ":  Minimum\n");
+  b.Suffix(texts::kLimitType, ":  " + b.L(s.relay1LimitType != 0 ? kMaximum : kMinimum) + "\n");
 
   if (link::IsController(s.deviceKind)) {
     SourceLine(b, "%s 2:  %s\n", texts::kRelayOutput, s.relay2Source, names);
     b.Value(texts::kLimitValue, s.relay2Limit);
     b.Value(texts::kHysteresis, s.relay2Hysteresis);
-    b.Suffix(texts::kLimitType, s.relay2LimitType != 0 ? " Rel2:  Maximum\n" : ":  Minimum\n");
+    b.Suffix(texts::kLimitType,
+             s.relay2LimitType != 0 ? " Rel2:  " + b.L(kMaximum) + "\n" : ":  " + b.L(kMinimum) + "\n");
   }
 
   b.Label(texts::kCalValues);
   CalibrationLines(b, s, t);
-  b.Raw(platform::StringPrintf("Temp. Offset:  %s\n", s.temperatureOffset.c_str()));
+  b.Raw(b.L(kTemperatureOffset) + ":  " + s.temperatureOffset + "\n");
 
   switch (types::MeasurementType(t).traits().keyPrint) {
     case types::KeyPrint::kBuffers:
@@ -129,8 +146,8 @@ std::string BuildPrintBody(const ConfigSettings& s, const std::array<std::string
       b.Suffix(texts::kCalKey2, ":  -\n");
       break;
     case types::KeyPrint::kFixedPh:
-      b.Raw(s.phFix != 0 ? "fixed pH enable\n" : "fixed pH disable\n");
-      b.Raw(platform::StringPrintf("fixed pH: %s\n", s.calibrationKey2.c_str()));
+      b.Raw(b.L(kFixedPh) + " " + b.L(s.phFix != 0 ? kEnable : kDisable) + "\n");
+      b.Raw(b.L(kFixedPh) + ": " + s.calibrationKey2 + "\n");
       break;
     case types::KeyPrint::kValues:
       b.Value(texts::kCalKey1, s.calibrationKey1);
@@ -140,8 +157,8 @@ std::string BuildPrintBody(const ConfigSettings& s, const std::array<std::string
 
   b.Number(texts::kAddress, s.address);
   b.Value(texts::kFixTemperature, s.fixedTemperature);
-  b.Suffix(texts::kFixTemperature, s.fixedTemperatureOn != 0 ? ":  enable\n" : ":  disable\n");
-  b.Suffix(texts::kHoldDuringCal, s.calibrationHold != 0 ? ":  enable\n" : ":  disable\n");
+  b.Suffix(texts::kFixTemperature, b.OnOff(s.fixedTemperatureOn != 0));
+  b.Suffix(texts::kHoldDuringCal, b.OnOff(s.calibrationHold != 0));
   return b.out_;
 }
 

@@ -3,6 +3,7 @@
 #include <QJsonArray>
 
 #include "platform/NumberText.h"
+#include "platform/ShownDate.h"
 #include "platform/ShownText.h"
 #include "platform/Texts.h"
 #include "types/Catalogue.h"
@@ -28,7 +29,8 @@ constexpr Text kDamage{
     "history", QT_TRANSLATE_NOOP("history", "%1 Ereignisse; die Datei ist beschädigt (Prüfung von SQLite: %2)")};
 constexpr Text kRolledBack{"history",
                            QT_TRANSLATE_NOOP("history", "Der Verlauf wurde zurückgesetzt oder neu geschrieben: ")};
-constexpr Text kEventsPrefix{"history", QT_TRANSLATE_NOOP("history", "%1 Ereignisse; d")};
+// %2: the sentence about the lost head, its first letter in lower case.
+constexpr Text kEventsPrefix{"history", QT_TRANSLATE_NOOP("history", "%1 Ereignisse; %2")};
 constexpr Text kHeadMissing{
     "history",
     QT_TRANSLATE_NOOP("history", "Ereignis %1 (%2), das %3 am %4 sah (vermerkt in %5), ist nicht mehr darin")};
@@ -230,16 +232,18 @@ std::string Summary(const Event& e, Language l, const FieldName& fieldName) {
   if (k == kLoggerReadKind)
     return platform::Fill(Tr(l, kLoggerRead), d.value("records").toInt(), d.value("announced").toInt(),
                           d.value("file").toString().toStdString()) +
-           (d.contains("first") ? platform::Fill(Tr(l, kLoggerSpan), d.value("first").toString().toStdString(),
-                                                 d.value("last").toString().toStdString())
-                                : std::string()) +
+           (d.contains("first")
+                ? platform::Fill(Tr(l, kLoggerSpan), platform::ShownRecordTime(d.value("first").toString(), l),
+                                 platform::ShownRecordTime(d.value("last").toString(), l))
+                : std::string()) +
            OfDisplay(d, l);
   if (k == kLoggerClearKind)
     return std::string(d.value("cleared").toBool() ? Tr(l, kLoggerCleared) : Tr(l, kLoggerNotCleared)) +
            OfDisplay(d, l);
   if (k == kClockSetKind) {
-    std::string text = platform::Fill(Tr(l, kClockSet), d.value("set").toString().toStdString());
-    if (d.contains("before")) text += platform::Fill(Tr(l, kClockWas), d.value("before").toString().toStdString());
+    std::string text = platform::Fill(Tr(l, kClockSet), platform::ShownRecordTime(d.value("set").toString(), l));
+    if (d.contains("before"))
+      text += platform::Fill(Tr(l, kClockWas), platform::ShownRecordTime(d.value("before").toString(), l));
     if (!d.value("acknowledged").toBool()) text += Tr(l, kClockNoAnswer);
     return text + OfDisplay(d, l);
   }
@@ -255,9 +259,9 @@ std::string VerificationText(const Verification& v, Language l) {
   if (v.intact()) return platform::Fill(Tr(l, kIntact), events);
   std::vector<std::string> lines;
   for (const Rollback& r : v.rollbacks) {
-    // "N events; the history was ..." with the sentence's first letter in lower case.
-    const std::string text = RollbackText(r, l);
-    lines.push_back(platform::Fill(Tr(l, kEventsPrefix), events) + text.substr(1));
+    QString sentence = QString::fromStdString(RollbackText(r, l));
+    if (!sentence.isEmpty()) sentence[0] = sentence[0].toLower();
+    lines.push_back(platform::Fill(Tr(l, kEventsPrefix), events, sentence));
   }
   if (v.broken) {
     const ChainBreak& b = *v.broken;

@@ -11,7 +11,11 @@ namespace {
 // "::" after both labels.
 constexpr types::Text kActualTime{"logger", QT_TRANSLATE_NOOP("logger", "Aktuelle Uhrzeit:")};
 constexpr types::Text kNextSave{"logger", QT_TRANSLATE_NOOP("logger", "Nächste Speicherung:")};
+//: The program puts ": " and the value after it; German and English keep their own colon (they show "::"), another
+//: language may leave it out.
 constexpr types::Text kInterval{"logger", QT_TRANSLATE_NOOP("logger", "Datenlogger Intervall:")};
+//: The program puts ": " and the value after it; German and English keep their own colon (they show "::"), another
+//: language may leave it out.
 constexpr types::Text kSets{"logger", QT_TRANSLATE_NOOP("logger", "Vorhandene Datensätze:")};
 constexpr types::Text kEnabled{"logger", QT_TRANSLATE_NOOP("logger", "Datenlogger ist freigegeben.")};
 constexpr types::Text kDisabled{"logger", QT_TRANSLATE_NOOP("logger", "Datenlogger ist nicht freigegeben.")};

@@ -1,6 +1,7 @@
 #pragma once
 // The language of every text the system shows, writes or logs. The numbers are the ones
 // the settings file stores, so they must not change.
+#include <array>
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -43,6 +44,23 @@ constexpr std::optional<Language> LanguageFromCode(std::string_view code) {
     if (code == kLanguages[i].code) return static_cast<Language>(i);
   return std::nullopt;
 }
+
+// "de|en|fr": the codes as an option's value in a usage text.
+constexpr std::size_t LanguageChoiceSize() {
+  std::size_t n = 0;
+  for (const LanguageInfo& l : kLanguages) n += std::char_traits<char>::length(l.code) + 1;
+  return n;
+}
+inline constexpr std::array<char, LanguageChoiceSize()> kLanguageChoiceChars = [] {
+  std::array<char, LanguageChoiceSize()> text{};
+  std::size_t at = 0;
+  for (const LanguageInfo& l : kLanguages) {
+    if (at > 0) text[at++] = '|';
+    for (const char* c = l.code; *c != '\0'; ++c) text[at++] = *c;
+  }
+  return text;
+}();
+inline constexpr const char* kLanguageChoice = kLanguageChoiceChars.data();
 
 // "de, en or fr": the codes for a usage message.
 inline std::string LanguageCodeList() {

@@ -33,4 +33,10 @@ QString ShownDateTime(const QDateTime& time, Language language) {
   return time.toString(DateFormat(language) + QLatin1Char(' ') + LocaleOf(language).timeFormat(QLocale::ShortFormat));
 }
 
+QString ShownRecordTime(const QString& recorded, Language language) {
+  const QDateTime time = QDateTime::fromString(recorded, QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+  if (!time.isValid()) return recorded;
+  return time.toString(DateFormat(language) + QStringLiteral(" HH:mm:ss"));
+}
+
 }  // namespace korvane::platform

@@ -16,5 +16,8 @@ QString DayMonthFormat(Language language);
 QString ShownDate(const QDate& date, Language language);
 // Date and minutes: "31.03.2026 14:05".
 QString ShownDateTime(const QDateTime& time, Language language);
+// A record's "yyyy-MM-dd HH:mm:ss" as the language writes it, to the second; a text that
+// is no such time as it stands.
+QString ShownRecordTime(const QString& recorded, Language language);
 
 }  // namespace korvane::platform

@@ -120,8 +120,11 @@ TEST_F(SetupDialog, TheLanguageListShowsTheStoredDigitAndHandsBackTheChosenOne) 
     EXPECT_EQ(dlg_.languageBox()->currentText(), QString::fromUtf8(c.shown));
     EXPECT_EQ(dlg_.freePortsButton()->text(), QString::fromUtf8(c.freePorts));
   }
-  ASSERT_EQ(dlg_.languageBox()->count(), 3);
+  ASSERT_EQ(dlg_.languageBox()->count(), static_cast<int>(std::size(kLanguages)));
+  // OK with the list untouched hands the hand-edited digit back as it was.
   dlg_.setComNumber(1);
+  dlg_.okButton()->click();
+  EXPECT_EQ(SettingOf(dlg_.language()), 7);
   dlg_.languageBox()->setCurrentIndex(2);
   dlg_.okButton()->click();
   EXPECT_EQ(dlg_.language(), Language::kFrench);

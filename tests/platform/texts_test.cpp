@@ -66,11 +66,14 @@ void ExpectComplete(const QString& path) {
   for (const Message& m : messages) {
     const std::string where = path.toStdString() + ": " + m.context.toStdString() + ": " + m.source.toStdString();
     EXPECT_TRUE(m.hasTranslation && !m.unfinished && !m.translation.isEmpty()) << "untranslated in " << where;
+    // Blanks where the source has words are as untranslated as nothing.
+    EXPECT_FALSE(m.translation.trimmed().isEmpty() && !m.source.trimmed().isEmpty()) << "blank in " << where;
   }
 }
 
 QStringList Placeholders(const QString& text) {
-  static const QRegularExpression placeholder(QStringLiteral("%[1-9][0-9]?"));
+  // %1..%99, and a printf conversion a translator might bring in ("%s", "%.2f").
+  static const QRegularExpression placeholder(QStringLiteral("%[1-9][0-9]?|%[-+#0]*[0-9]*(?:\\.[0-9]+)?[sdufgxXc]"));
   QStringList found;
   for (const auto& match : placeholder.globalMatch(text)) found << match.captured();
   found.sort();

@@ -258,7 +258,10 @@ void PortSetupDialog::accept() {
     comEdit_->selectAll();
     return;
   }
-  const Language language = static_cast<Language>(languages_->currentIndex());
+  // A hand-edited digit no language has stays as it is unless another language is chosen.
+  const Language language = languages_->currentIndex() == SettingOf(KnownOrGerman(language_))
+                                ? language_
+                                : static_cast<Language>(languages_->currentIndex());
   // The network line is kept as the COM number's mapping; one that names no line, or a
   // mapping that cannot be written, keeps the dialog open.
   const std::string line = networkLine();

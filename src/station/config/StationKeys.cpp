@@ -277,7 +277,7 @@ constexpr StationKey kKeys[] = {
     {"broker", "key_file", "--key-file", "FILE", "client certificate's key", &File<&StationSettings::keyFile>},
     {"topics", "prefix", "--prefix", "P", "topic prefix (default korvane/<hostname>)", &Prefix},
     {"topics", "discovery", "--discovery", "on|off", "Home Assistant discovery configs", &Discovery},
-    {"topics", "language", "--language", "de|en|fr", "language of the values' names and texts (default de)",
+    {"topics", "language", "--language", kLanguageChoice, "language of the values' names and texts (default de)",
      &TextLanguage},
     {"buffer", "folder", "--buffer", "DIR", "folder of the queue of unsent samples", &BufferFolder},
     {"buffer", "size_mb", "--buffer-size", "MB", "queue bound in megabytes (default 100)", &BufferSize},
