@@ -1763,7 +1763,7 @@ secondes (10...300)</translation>
     </message>
     <message>
         <source>Sauerstoff (OPX)</source>
-        <translation>oxygène (OPX)</translation>
+        <translation>oxygène dissous (OPX)</translation>
     </message>
     <message>
         <source>Trübung</source>
@@ -1986,7 +1986,7 @@ secondes (10...300)</translation>
     </message>
     <message>
         <source>fällig</source>
-        <translation>échu</translation>
+        <translation>dû</translation>
     </message>
     <message>
         <source>Tendenz</source>
@@ -2010,7 +2010,7 @@ secondes (10...300)</translation>
     </message>
     <message>
         <source>fällig (%1 Tage)</source>
-        <translation>échu (%1 jours)</translation>
+        <translation>dû (%1 jours)</translation>
     </message>
     <message>
         <source>nie</source>
@@ -2123,7 +2123,7 @@ secondes (10...300)</translation>
     <message>
         <source>Kalibrierung</source>
         <comment>the start of a certificate&apos;s file name</comment>
-        <translation>Etalonnage</translation>
+        <translation>Étalonnage</translation>
     </message>
     <message>
         <source>Historie…</source>
@@ -2735,7 +2735,7 @@ secondes (10...300)</translation>
     </message>
     <message>
         <source>Kettenspannung</source>
-        <translation>Tension</translation>
+        <translation>Tension d&apos;électrode</translation>
     </message>
     <message>
         <source>Asymmetrie</source>
