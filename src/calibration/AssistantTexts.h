@@ -15,7 +15,6 @@ using platform::Text;
 inline constexpr Text kStable{"calibration", QT_TRANSLATE_NOOP("calibration", "stabil")};
 inline constexpr Text kAcceptAutomatically{"calibration", QT_TRANSLATE_NOOP("calibration", "Automatisch übernehmen")};
 inline constexpr Text kTakePoint{"calibration", QT_TRANSLATE_NOOP("calibration", "Übernehmen")};
-inline constexpr const platform::Text& kCancelCalibration = platform::kCancel;
 inline constexpr Text kNotSettling{
     "calibration",
     QT_TRANSLATE_NOOP(

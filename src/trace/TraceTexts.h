@@ -12,7 +12,6 @@ inline constexpr Text kTraceCaption{"trace", QT_TRANSLATE_NOOP("trace", "Kommuni
 inline constexpr Text kTraceMenu{"trace", QT_TRANSLATE_NOOP("trace", "&Kommunikation...")};
 inline constexpr Text kTraceSave{"trace", QT_TRANSLATE_NOOP("trace", "Speichern...")};
 inline constexpr Text kTraceClear{"trace", QT_TRANSLATE_NOOP("trace", "Leeren")};
-inline constexpr const platform::Text& kTraceClose = platform::kClose;
 // A file dialog's filter: "name (pattern) | pattern" pairs; only the names are words.
 inline constexpr Text kTraceFilter{"trace",
                                    QT_TRANSLATE_NOOP("trace", "Text (*.txt) | *.txt | Alle Dateien (*.*)|*.*||")};

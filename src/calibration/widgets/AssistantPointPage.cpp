@@ -149,7 +149,7 @@ void AssistantPointPage::Show(PointSession& session, Language l) {
   auto_->setChecked(s.autoAccept);
   auto_->blockSignals(false);
   take_->setText(QString::fromUtf8(Tr(l, kTakePoint)));
-  cancel_->setText(QString::fromUtf8(Tr(l, kCancelCalibration)));
+  cancel_->setText(QString::fromUtf8(Tr(l, platform::kCancel)));
   connect(&session, &PointSession::updated, this, &AssistantPointPage::Refresh);
   connect(&session, &PointSession::ended, this, [this] { clock_.stop(); });
   clock_.start();

@@ -106,7 +106,7 @@ void AssistantReferencePage::Show(const ReferenceRequest& q, const std::string& 
   expiryLabel_->setText(QString::fromUtf8(Tr(l, kExpiryLabel)));
   lot_->clear();
   expiry_->clear();
-  cancel_->setText(QString::fromUtf8(Tr(l, kCancelCalibration)));
+  cancel_->setText(QString::fromUtf8(Tr(l, platform::kCancel)));
   OnEdit();
   edit_->setFocus();
   edit_->selectAll();

@@ -15,12 +15,6 @@
 #include "platform/Ui.h"
 
 namespace korvane::calibration {
-namespace {
-
-constexpr const platform::Text& kConfirmYes = platform::kYes;
-constexpr const platform::Text& kConfirmNo = platform::kNo;
-
-}  // namespace
 
 QtAssistantUi::QtAssistantUi(QWidget* parent, Language language)
     : window_(new CalibrationAssistant(language, parent)), language_(language) {
@@ -30,8 +24,8 @@ QtAssistantUi::QtAssistantUi(QWidget* parent, Language language)
   confirm = [this](const std::string& question) {
     QMessageBox box(QMessageBox::Warning, QString::fromUtf8(platform::kAppTitle), QString::fromStdString(question),
                     QMessageBox::NoButton, window_);
-    QPushButton* yes = box.addButton(QString::fromUtf8(Tr(language_, kConfirmYes)), QMessageBox::YesRole);
-    QPushButton* no = box.addButton(QString::fromUtf8(Tr(language_, kConfirmNo)), QMessageBox::NoRole);
+    QPushButton* yes = box.addButton(QString::fromUtf8(Tr(language_, platform::kYes)), QMessageBox::YesRole);
+    QPushButton* no = box.addButton(QString::fromUtf8(Tr(language_, platform::kNo)), QMessageBox::NoRole);
     box.setDefaultButton(no);
     box.setEscapeButton(no);
     box.exec();

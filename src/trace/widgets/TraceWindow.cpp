@@ -55,7 +55,7 @@ void TraceWindow::setLanguage(Language language) {
   setWindowTitle(QString::fromUtf8(Tr(language, kTraceCaption)));
   save_->setText(QString::fromUtf8(Tr(language, kTraceSave)));
   clear_->setText(QString::fromUtf8(Tr(language, kTraceClear)));
-  close_->setText(QString::fromUtf8(Tr(language, kTraceClose)));
+  close_->setText(QString::fromUtf8(Tr(language, platform::kClose)));
 }
 
 void TraceWindow::showEvent(QShowEvent* e) {
